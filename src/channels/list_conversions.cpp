@@ -1,0 +1,105 @@
+#include "channels/list_conversions.h"
+
+#include "channels/channel_record.h"
+#include "common/file_access.h"
+#include "common/text_lines.h"
+
+namespace chanforge::channels {
+
+using common::Frontend;
+using common::MessageKind;
+using common::Outcome;
+
+Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
+                               const std::string& target) {
+  if (!common::FileExists(source)) {
+    frontend.ShowMessage(MessageKind::kError, "File : " + source + " not found!");
+    return Outcome::kFailed;
+  }
+  if (!common::FileExists(target)) return Outcome::kDone;
+  if (common::SameFile(source, target)) {
+    frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + source);
+    return Outcome::kRefused;
+  }
+  return frontend.AskYesNo(common::OverwriteQuestion(target)) ? Outcome::kDone
+                                                              : Outcome::kCancelled;
+}
+
+bool ReadListFile(Frontend& frontend, const std::string& name, std::string& bytes) {
+  common::ReadResult read = common::ReadWholeFile(name);
+  if (!read.ok) {
+    frontend.ShowMessage(MessageKind::kError, common::UnreadableMessage(name));
+    return false;
+  }
+  bytes = std::move(read.bytes);
+  return true;
+}
+
+namespace {
+
+Outcome WriteTarget(Frontend& frontend, const std::string& name, std::string_view content) {
+  frontend.ShowStatus("Writing " + name + "...");
+  if (!common::WriteFileSafely(name, content).ok) {
+    frontend.ShowMessage(MessageKind::kError, common::WriteErrorMessage(name));
+    return Outcome::kFailed;
+  }
+  return Outcome::kDone;
+}
+
+}  // namespace
+
+Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary,
+                            const std::string& text, const std::string& kind,
+                            const TextFormatter& formatter) {
+  if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, binary, text);
+      confirmed != Outcome::kDone) {
+    return confirmed;
+  }
+  frontend.ShowStatus("Loading " + binary + "...");
+  std::string list;
+  if (!ReadListFile(frontend, binary, list)) return Outcome::kFailed;
+  if (list.size() > kLargeListSize &&
+      !frontend.AskYesNo("File is bigger then 64Kb, load anyway ?")) {
+    return Outcome::kCancelled;
+  }
+  frontend.ShowStatus("Converting " + kind + "...");
+  const std::string content = formatter(list);
+  return WriteTarget(frontend, text, content);
+}
+
+Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary,
+                            const std::string& text, const LineParser& parser,
+                            std::size_t minimum_size) {
+  if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, text, binary);
+      confirmed != Outcome::kDone) {
+    return confirmed;
+  }
+  frontend.ShowStatus("Loading and converting" + text + "...");
+  std::string source;
+  if (!ReadListFile(frontend, text, source)) return Outcome::kFailed;
+  std::string list;
+  std::size_t line_number = 0;
+  for (const std::string_view line : common::SplitLines(source)) {
+    ++line_number;
+    const ParsedLine parsed = parser(line);
+    if (parsed.status == LineStatus::kError) {
+      frontend.ShowMessage(MessageKind::kError, "Line " + std::to_string(line_number) + " of " +
+                                                    text + " can not be converted: " +
+                                                    parsed.error);
+      return Outcome::kFailed;
+    }
+    if (parsed.status == LineStatus::kRecord) list += parsed.record;
+  }
+  if (list.size() < minimum_size) list.resize(minimum_size, '\0');
+  return WriteTarget(frontend, binary, list);
+}
+
+Outcome ConvertTcsToText(Frontend& frontend, const std::string& binary, const std::string& text) {
+  return ConvertBinaryToText(frontend, binary, text, "TCS", FormatTcsText);
+}
+
+Outcome ConvertTextToTcs(Frontend& frontend, const std::string& binary, const std::string& text) {
+  return ConvertTextToBinary(frontend, binary, text, ParseTcsLine, 0);
+}
+
+}  // namespace chanforge::channels

@@ -1,0 +1,146 @@
+#include "channels/text_fields.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "common/text_lines.h"
+
+namespace chanforge::channels {
+
+std::int64_t BytesToNumber(std::string_view bytes) {
+  std::int64_t result = 0;
+  for (const char c : bytes) result = result * 256 + static_cast<unsigned char>(c);
+  return result;
+}
+
+std::string NumberToBytes(std::int64_t value, int width) {
+  if (width <= 0) return {};
+  std::string bytes(static_cast<std::size_t>(width), '\0');
+  std::uint64_t v = value > 0 ? static_cast<std::uint64_t>(value) : 0;
+  for (int i = width - 1; i >= 0 && v > 0; --i) {
+    bytes[static_cast<std::size_t>(i)] = static_cast<char>(v & 0xFF);
+    v >>= 8;
+  }
+  return bytes;
+}
+
+std::string HexByteField(std::uint8_t value) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  return {' ', kDigits[value >> 4], kDigits[value & 0xF]};
+}
+
+std::string HexWord(std::int64_t value) {
+  const auto v = value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
+  std::string digits = common::HexDigits(v);
+  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+  return digits;
+}
+
+std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum) {
+  std::int64_t v = 0;
+  if (!text.empty()) {
+    v = RoundToInt32(ReadNumber("&H" + std::string(text))).value_or(0);
+  }
+  if (v > maximum) v = maximum;
+  if (v < 0) v = 0;
+  return static_cast<std::uint8_t>(v);
+}
+
+std::string DecimalField(std::int64_t value, int width, bool no_blank) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  if (static_cast<int>(digits.size()) < width) {
+    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+  }
+  if (value < 0) digits.insert(0, 1, '-');
+  return no_blank ? digits : " " + digits;
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// Digits after "&H" or "&O": a number of up to 16 bits is a signed 16-bit value, one of
+// up to 32 bits a signed 32-bit value. Hex decides by digit count (4 / 8), octal by the
+// largest count that fits (6 / 11).
+std::optional<double> ReadRadixNumber(std::string_view digits, int radix) {
+  const int short_limit = radix == 16 ? 4 : 6;
+  const int long_limit = radix == 16 ? 8 : 11;
+  std::size_t count = 0;
+  double value = 0;
+  for (const char c : digits) {
+    const int d = radix == 16 ? HexValue(c) : (c >= '0' && c <= '7' ? c - '0' : -1);
+    if (d < 0) break;
+    value = value * radix + d;
+    ++count;
+  }
+  if (count == 0) return 0.0;
+  if (static_cast<int>(count) <= short_limit && value <= 0xFFFF) {
+    return value >= 0x8000 ? value - 65536.0 : value;
+  }
+  if (static_cast<int>(count) <= long_limit && value <= 0xFFFFFFFF) {
+    return value >= 2147483648.0 ? value - 4294967296.0 : value;
+  }
+  return value;  // too long for any integer type: the range checks of the callers refuse it
+}
+
+}  // namespace
+
+std::optional<double> ReadNumberPrefix(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (const char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
+  }
+  if (s.size() >= 2 && s[0] == '&') {
+    if (s[1] == 'H' || s[1] == 'h') return ReadRadixNumber(std::string_view(s).substr(2), 16);
+    if (s[1] == 'O' || s[1] == 'o') return ReadRadixNumber(std::string_view(s).substr(2), 8);
+    return std::nullopt;
+  }
+  // Longest prefix of the form [sign] digits [. digits] [E|D [sign] digits].
+  std::string number;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.push_back(s[i++]);
+  bool mantissa_digits = false;
+  while (i < s.size() && IsDigit(s[i])) {
+    number.push_back(s[i++]);
+    mantissa_digits = true;
+  }
+  if (i < s.size() && s[i] == '.') {
+    number.push_back(s[i++]);
+    while (i < s.size() && IsDigit(s[i])) {
+      number.push_back(s[i++]);
+      mantissa_digits = true;
+    }
+  }
+  if (!mantissa_digits) return std::nullopt;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    std::size_t j = i + 1;
+    std::string exponent = "e";
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
+    bool exponent_digits = false;
+    while (j < s.size() && IsDigit(s[j])) {
+      exponent.push_back(s[j++]);
+      exponent_digits = true;
+    }
+    if (exponent_digits) number += exponent;
+  }
+  return std::strtod(number.c_str(), nullptr);
+}
+
+double ReadNumber(std::string_view text) { return ReadNumberPrefix(text).value_or(0.0); }
+
+std::optional<std::int32_t> RoundToInt32(double value) {
+  // nearbyint under the default rounding mode rounds a half to the even neighbour.
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+  return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace chanforge::channels

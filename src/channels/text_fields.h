@@ -1,0 +1,41 @@
+// The small conversions both list formats are built from. Their widths and pad
+// characters fix the text columns, so they are exact to the character.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace chanforge::channels {
+
+// Big-endian unsigned bytes to a number; computed in 64 bits so that a 4-byte field
+// with its top bit set keeps its unsigned value.
+std::int64_t BytesToNumber(std::string_view bytes);
+
+// Exactly width big-endian bytes; high-order bytes are dropped, values <= 0 give NULs.
+std::string NumberToBytes(std::int64_t value, int width);
+
+// A blank and two upper-case hex digits.
+std::string HexByteField(std::uint8_t value);
+
+// At least four upper-case hex digits; a negative value gives its 32-bit form.
+std::string HexWord(std::int64_t value);
+
+// Hex text (at most two characters in use) to a byte, clamped to maximum.
+std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum);
+
+// Zero-padded decimal of at least width digits, with one leading blank unless no_blank.
+std::string DecimalField(std::int64_t value, int width, bool no_blank);
+
+// The number at the start of a column, or nothing when it holds none. Blanks, tabs
+// and line feeds are ignored; "&H" and "&O" introduce hex and octal numbers.
+std::optional<double> ReadNumberPrefix(std::string_view text);
+
+// As ReadNumberPrefix, with 0 for a text that holds no number.
+double ReadNumber(std::string_view text);
+
+// Rounds half to even; nothing when the result lies outside the signed 32-bit range.
+std::optional<std::int32_t> RoundToInt32(double value);
+
+}  // namespace chanforge::channels

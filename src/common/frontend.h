@@ -1,0 +1,57 @@
+// The one door through which core routines talk to the user: messages, questions,
+// file choosing and the status line. The GUI, the CLI and the tests each implement it.
+#pragma once
+
+#include <string>
+
+namespace chanforge::common {
+
+// The four message box kinds the program shows.
+enum class MessageKind {
+  kError,   // OK button, critical icon: refusals and failures
+  kReport,  // OK button, information icon: results worth reporting
+  kNotice,  // OK button, no icon
+};
+
+enum class FileDialogKind { kOpen, kSave };
+
+struct FileRequest {
+  FileDialogKind kind = FileDialogKind::kOpen;
+  std::string title;          // empty: the toolkit's own title
+  std::string proposed_name;  // shown first in the dialog
+  std::string filter;         // "Description|pattern|Description|pattern..."
+};
+
+enum class FileChoiceStatus { kChosen, kCancelled, kInvalidProposal };
+
+struct FileChoice {
+  FileChoiceStatus status = FileChoiceStatus::kCancelled;
+  std::string name;  // set when kChosen
+};
+
+class Frontend {
+ public:
+  virtual ~Frontend() = default;
+  virtual void ShowMessage(MessageKind kind, const std::string& text) = 0;
+  // A Yes/No question without icon; true means Yes.
+  virtual bool AskYesNo(const std::string& text) = 0;
+  virtual FileChoice ChooseFile(const FileRequest& request) = 0;
+  // An empty text returns the status line to its idle state.
+  virtual void ShowStatus(const std::string& text) = 0;
+};
+
+// What a routine did; the GUI ignores it, the CLI maps it to an exit status.
+enum class Outcome { kDone, kCancelled, kRefused, kFailed };
+
+// Shows the chooser, and when the proposal is not a valid file name shows it again
+// with the fallback. Returns an empty name on cancel or on an empty choice.
+std::string ChooseFileWithFallback(Frontend& frontend, FileRequest request,
+                                   const std::string& fallback);
+
+inline const char kCrLf[] = "\r\n";
+
+std::string OverwriteQuestion(const std::string& name);
+std::string WriteErrorMessage(const std::string& name);
+std::string UnreadableMessage(const std::string& name);
+
+}  // namespace chanforge::common

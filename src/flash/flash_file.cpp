@@ -1,0 +1,66 @@
+#include "flash/flash_file.h"
+
+#include "common/file_access.h"
+
+namespace chanforge::flash {
+
+using common::FileDialogKind;
+using common::Frontend;
+using common::MessageKind;
+using common::Outcome;
+
+bool ConfirmDiscardChanges(const Workspace& workspace, Frontend& frontend) {
+  if (!workspace.dirty) return true;
+  return frontend.AskYesNo(std::string("File has been changed, but not saved !") +
+                           common::kCrLf + "Load anyway ?");
+}
+
+Outcome LoadFlashFile(Workspace& workspace, Frontend& frontend, const std::string& proposedName) {
+  if (!ConfirmDiscardChanges(workspace, frontend)) return Outcome::kCancelled;
+  const std::string name = common::ChooseFileWithFallback(
+      frontend, {FileDialogKind::kOpen, "", proposedName, kFlashFilter}, kDefaultFlashName);
+  if (name.empty()) return Outcome::kCancelled;
+  return LoadChosenFlashFile(workspace, frontend, name);
+}
+
+Outcome LoadChosenFlashFile(Workspace& workspace, Frontend& frontend, const std::string& name) {
+  if (!common::FileExists(name)) {
+    frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be opened !");
+    return Outcome::kFailed;
+  }
+  frontend.ShowStatus("Loading... " + name);
+  common::ReadResult read = common::ReadWholeFile(name);
+  if (!read.ok) {
+    frontend.ShowMessage(MessageKind::kError, common::UnreadableMessage(name));
+    return Outcome::kFailed;
+  }
+  workspace.image.bytes = std::move(read.bytes);
+  workspace.image.fileName = name;
+  workspace.dirty = false;
+  ScanBlocks(workspace);
+  if (!workspace.block_lines.empty()) workspace.selected = 0;
+  return Outcome::kDone;
+}
+
+Outcome SaveFlashFile(Workspace& workspace, Frontend& frontend, const std::string& proposedName) {
+  const std::string name = common::ChooseFileWithFallback(
+      frontend, {FileDialogKind::kSave, "", proposedName, kFlashFilter}, kDefaultFlashName);
+  if (name.empty()) return Outcome::kCancelled;
+  if (common::FileExists(name) && !frontend.AskYesNo(common::OverwriteQuestion(name))) {
+    return Outcome::kCancelled;
+  }
+  frontend.ShowStatus("Saving... " + name);
+  if (!common::WriteFileSafely(name, workspace.image.bytes).ok) {
+    frontend.ShowMessage(MessageKind::kError, common::WriteErrorMessage(name));
+    return Outcome::kFailed;
+  }
+  workspace.image.fileName = name;
+  workspace.dirty = false;
+  return Outcome::kDone;
+}
+
+std::string SizeLabelText(std::int64_t size) {
+  return "Size :" + std::to_string(size) + " bytes";
+}
+
+}  // namespace chanforge::flash

@@ -1,0 +1,75 @@
+#include "flash/flash_image.h"
+
+#include <algorithm>
+
+#include "common/text_lines.h"
+
+namespace chanforge::flash {
+
+using common::HexDigits;
+
+int ImageByteAt(const FlashImage& image, std::int64_t offset) {
+  if (offset < 0 || offset >= image.size()) return 0;
+  return static_cast<unsigned char>(image.bytes[static_cast<std::size_t>(offset)]);
+}
+
+void WriteIntoImage(FlashImage& image, std::int64_t offset, std::string_view data) {
+  const std::int64_t size = image.size();
+  if (offset < 0 || offset >= size) return;
+  const auto count = static_cast<std::size_t>(
+      std::min<std::int64_t>(static_cast<std::int64_t>(data.size()), size - offset));
+  image.bytes.replace(static_cast<std::size_t>(offset), count, data.substr(0, count));
+}
+
+void FillImage(FlashImage& image, std::int64_t offset, std::int64_t count, char value) {
+  const std::int64_t size = image.size();
+  if (offset < 0 || offset >= size || count <= 0) return;
+  const auto n = static_cast<std::size_t>(std::min(count, size - offset));
+  std::fill_n(image.bytes.begin() + static_cast<std::ptrdiff_t>(offset), n, value);
+}
+
+std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_t count) {
+  const std::int64_t size = image.size();
+  if (offset < 0 || offset >= size || count <= 0) return {};
+  return image.bytes.substr(static_cast<std::size_t>(offset),
+                            static_cast<std::size_t>(std::min(count, size - offset)));
+}
+
+int SelectionAfterScan(int old_selection, int line_count) {
+  return (old_selection >= 0 && old_selection < line_count) ? old_selection : -1;
+}
+
+void ScanBlocks(Workspace& workspace) {
+  const FlashImage& image = workspace.image;
+  workspace.block_lines.clear();
+  for (int i = 0; i < BlockCount; ++i) {
+    BlockInfo& block = workspace.blocks[static_cast<std::size_t>(i)];
+    block = BlockInfo{};
+    const std::int64_t h = static_cast<std::int64_t>(i) * BlockSize + NameOffset;
+    if (image.size() <= h + 1) continue;  // the image does not reach this block
+
+    std::string suffix;
+    const int first = ImageByteAt(image, h);
+    block.start = i * BlockSize + DataOffset;
+    if (first != 0x00 && first != 0xFF) {
+      // The name has no length limit: it runs on to the first 0x00 or the image's end.
+      const auto name_begin = image.bytes.begin() + h;
+      block.name.assign(name_begin, std::find(name_begin, image.bytes.end(), '\0'));
+      block.length = ImageByteAt(image, h + 32) + 256 * ImageByteAt(image, h + 33);
+      const std::string upper = common::ToUpperAscii(block.name);
+      if (upper == "TCS") suffix = " (" + std::to_string(block.length / 30) + ")";
+      if (upper == "TPT") suffix = " (" + std::to_string(block.length / 12) + ")";
+    } else {
+      block.name = "----";
+    }
+    const auto start = static_cast<unsigned long long>(block.start);
+    const auto length = static_cast<unsigned long long>(block.length);
+    workspace.block_lines.push_back("Block:" + std::to_string(i) + " " + block.name + " ($" +
+                                    HexDigits(start) + "-$" + HexDigits(start + length) +
+                                    ") $" + HexDigits(length) + " bytes" + suffix);
+  }
+  workspace.selected =
+      SelectionAfterScan(workspace.selected, static_cast<int>(workspace.block_lines.size()));
+}
+
+}  // namespace chanforge::flash

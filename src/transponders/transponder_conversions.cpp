@@ -1,0 +1,21 @@
+#include "transponders/transponder_conversions.h"
+
+#include "channels/list_conversions.h"
+#include "transponders/transponder_record.h"
+
+namespace chanforge::transponders {
+
+common::Outcome ConvertTptToText(common::Frontend& frontend, const std::string& binary,
+                                 const std::string& text, bool decLink) {
+  return channels::ConvertBinaryToText(
+      frontend, binary, text, "TPT",
+      [decLink](std::string_view list) { return FormatTptText(list, decLink); });
+}
+
+common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& binary,
+                                 const std::string& text, bool /*decLink*/) {
+  return channels::ConvertTextToBinary(frontend, binary, text, ParseTptLine,
+                                       kTptFileMinimumSize);
+}
+
+}  // namespace chanforge::transponders

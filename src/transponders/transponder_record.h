@@ -1,0 +1,62 @@
+// The 12-byte transponder record of a TPT list and its fixed-column text line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channels/parsed_line.h"
+
+namespace chanforge::transponders {
+
+// TransponderRecord layout: byte offset, width, field (numbers big-endian).
+inline constexpr std::size_t kTptFrequencyOffset = 0;  // 4 bytes, IF in Hz
+inline constexpr std::size_t kTptTidOffset = 4;        // 2 bytes
+inline constexpr std::size_t kTptNidOffset = 6;        // 2 bytes
+inline constexpr std::size_t kTptChnOffset = 8;        // 1 byte
+inline constexpr std::size_t kTptSrOffset = 9;         // 1 byte
+inline constexpr std::size_t kTptFecOffset = 10;       // 1 byte, 0..3 = 1/2 2/3 3/4 4/5
+inline constexpr std::size_t kTptFlagsOffset = 11;     // 1 byte, see the flag bits below
+inline constexpr std::size_t TptRecordSize = 12;
+static_assert(kTptFlagsOffset + 1 == TptRecordSize);
+
+inline constexpr std::uint8_t kFlagUpperBand = 0x01;
+inline constexpr std::uint8_t kFlagHorizontal = 0x02;
+inline constexpr std::uint8_t kFlagDiseqcB = 0x08;
+
+inline constexpr std::int64_t kLowerOscillatorKhz = 9750000;
+inline constexpr std::int64_t kUpperBandShiftKhz = 850000;  // 10600000 - 9750000
+inline constexpr std::int64_t kUpperBandThresholdKhz = 11550000;
+
+// Text line columns, 0-based start (1-based columns in the comments).
+inline constexpr std::size_t kTptFreqColumn = 4;     // cols 5-12, kHz
+inline constexpr std::size_t kTptTidColumn = 14;     // cols 15-19
+inline constexpr std::size_t kTptNidColumn = 21;     // cols 22-26
+inline constexpr std::size_t kTptChnColumn = 28;     // cols 29-30
+inline constexpr std::size_t kTptSrColumn = 32;      // cols 33-34
+inline constexpr std::size_t kTptFecColumn = 36;     // cols 37-39
+inline constexpr std::size_t kTptPolColumn = 41;     // col 42, H or V
+inline constexpr std::size_t kTptBandColumn = 43;    // col 44, U or D
+inline constexpr std::size_t kTptDiseqcColumn = 45;  // col 46, A or B
+inline constexpr std::size_t TptLineLength = 46;
+inline constexpr std::size_t TptDecLinkLineLength = 44;
+inline constexpr char kEmptyFrequencyText[] = "09750000";
+
+inline constexpr char TptHeading[] = "Nr  Freq      TID    NID    Chn SR  Fec  LNB DiSEqC";
+
+// The 2040-byte size (170 records) that a converted transponder file is padded to.
+inline constexpr std::size_t kTptFileMinimumSize = 2040;
+
+// One line per record up to the last used one; empty records before it are kept.
+// With decLink set the DiSEqC column is left out.
+std::vector<std::string> FormatTptLines(std::string_view list, bool decLink);
+
+// The text file content: the lines of FormatTptLines, each followed by CR LF.
+std::string FormatTptText(std::string_view list, bool decLink);
+
+// Reads both layouts. Refuses a line whose frequency is missing or does not fit the
+// record, or whose numbers lie outside the signed 32-bit range.
+channels::ParsedLine ParseTptLine(std::string_view line);
+
+}  // namespace chanforge::transponders

@@ -1,0 +1,108 @@
+#include "support/builders.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace chanforge::testing {
+
+namespace {
+void PutBigEndian(std::string& out, std::uint64_t value, int width) {
+  for (int i = width - 1; i >= 0; --i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+}  // namespace
+
+FlashImageBuilder& FlashImageBuilder::Header(int index, std::string_view name,
+                                             std::uint16_t length) {
+  const std::size_t base = static_cast<std::size_t>(index) * 65536;
+  std::string header(name);
+  header.push_back('\0');
+  Raw(base + 0x20, header);
+  Raw(base + 0x40, std::string{static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)});
+  return *this;
+}
+
+FlashImageBuilder& FlashImageBuilder::Block(int index, std::string_view name,
+                                            std::string_view data) {
+  Header(index, name, static_cast<std::uint16_t>(data.size()));
+  return Raw(static_cast<std::size_t>(index) * 65536 + 0x44, data);
+}
+
+FlashImageBuilder& FlashImageBuilder::Raw(std::size_t offset, std::string_view data) {
+  for (std::size_t i = 0; i < data.size() && offset + i < bytes_.size(); ++i) {
+    bytes_[offset + i] = data[i];
+  }
+  return *this;
+}
+
+std::string TcsRecord(std::string_view name, std::uint8_t use, std::uint8_t tp, std::uint16_t sid,
+                      std::uint16_t vpid, std::uint16_t apid, std::uint16_t vecm,
+                      std::uint16_t aecm, std::uint16_t pcr) {
+  std::string record(name.substr(0, 16));
+  record.resize(16, '\0');
+  record.push_back(static_cast<char>(use));
+  record.push_back(static_cast<char>(tp));
+  for (const std::uint16_t word : {sid, vpid, apid, vecm, aecm, pcr}) PutBigEndian(record, word, 2);
+  return record;
+}
+
+std::string TptRecord(std::uint32_t frequency_hz, std::uint16_t tid, std::uint16_t nid,
+                      std::uint8_t chn, std::uint8_t sr, std::uint8_t fec, std::uint8_t flags) {
+  std::string record;
+  PutBigEndian(record, frequency_hz, 4);
+  PutBigEndian(record, tid, 2);
+  PutBigEndian(record, nid, 2);
+  for (const std::uint8_t b : {chn, sr, fec, flags}) record.push_back(static_cast<char>(b));
+  return record;
+}
+
+std::string ChannelList(std::size_t count) {
+  std::mt19937 random(7);
+  std::string list;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string name = "Channel " + std::to_string(i + 1);
+    list += TcsRecord(name, static_cast<std::uint8_t>(random() % 256),
+                      static_cast<std::uint8_t>(random() % 256),
+                      static_cast<std::uint16_t>(random()), static_cast<std::uint16_t>(random()),
+                      static_cast<std::uint16_t>(random()), static_cast<std::uint16_t>(random()),
+                      static_cast<std::uint16_t>(random()), static_cast<std::uint16_t>(random()));
+  }
+  return list;
+}
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  std::random_device device;
+  root_ = std::filesystem::temp_directory_path() /
+          ("chanforge-test-" + std::to_string(device()) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(root_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(root_, ec);
+}
+
+std::string TempDir::Path(std::string_view name) const { return (root_ / name).string(); }
+
+std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
+  const std::string path = Path(name);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+std::string TempDir::Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t TempDir::EntryCount() const {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(root_),
+                                                std::filesystem::directory_iterator()));
+}
+
+}  // namespace chanforge::testing

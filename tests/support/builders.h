@@ -1,0 +1,55 @@
+// Builders for fixture images, records and files, so that no binary dump is committed.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace chanforge::testing {
+
+class FlashImageBuilder {
+ public:
+  explicit FlashImageBuilder(std::size_t size = 524288, char fill = '\xFF')
+      : bytes_(size, fill) {}
+
+  // A block header with the name (NUL-ended), the length field and the data.
+  FlashImageBuilder& Block(int index, std::string_view name, std::string_view data);
+  // A header whose length field differs from the data given.
+  FlashImageBuilder& Header(int index, std::string_view name, std::uint16_t length);
+  FlashImageBuilder& Raw(std::size_t offset, std::string_view data);
+  std::string Build() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+std::string TcsRecord(std::string_view name, std::uint8_t use, std::uint8_t tp, std::uint16_t sid,
+                      std::uint16_t vpid, std::uint16_t apid, std::uint16_t vecm = 0,
+                      std::uint16_t aecm = 0, std::uint16_t pcr = 0);
+
+std::string TptRecord(std::uint32_t frequency_hz, std::uint16_t tid, std::uint16_t nid,
+                      std::uint8_t chn, std::uint8_t sr, std::uint8_t fec, std::uint8_t flags);
+
+// A channel list of count varied records.
+std::string ChannelList(std::size_t count);
+
+// A folder of its own for one test, removed afterwards.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::string Path(std::string_view name) const;
+  std::string Write(std::string_view name, std::string_view bytes) const;
+  static std::string Read(const std::string& path);
+  // Names in the folder, to catch temporary files left behind.
+  std::size_t EntryCount() const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+}  // namespace chanforge::testing
