@@ -1,0 +1,142 @@
+#include "transponders/transponder_record.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "support/builders.h"
+
+namespace chanforge::transponders {
+namespace {
+
+using namespace std::string_literals;
+using channels::LineStatus;
+using testing::TptRecord;
+
+constexpr char kSample[] = "01  11778000  01234  00001  12  0B  3/4  V/U A";
+
+TEST(FormatTptLines, MatchesTheSampleAndTheHeading) {
+  const auto lines = FormatTptLines(TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01), false);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], kSample);
+  EXPECT_EQ(std::string(TptHeading).size(), 51u);
+  const auto declink = FormatTptLines(TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01), true);
+  EXPECT_EQ(declink[0], std::string(kSample).substr(0, 44));
+}
+
+TEST(FormatTptLines, FieldsOfUnusualRecords) {
+  const struct {
+    std::string record;
+    std::string line;
+  } cases[] = {
+      {TptRecord(1178000000, 0, 0, 0, 0, 0, 0x0B),
+       "01  11778000  00000  00000  00  00  1/2  H/U B"},
+      {TptRecord(1234567, 65535, 65535, 0xFF, 0xFF, 7, 0xF4),
+       "01  09751234  65535  65535  FF  FF  0/0  V/D A"},
+      // Top bit set: the unsigned frequency still fits eight digits.
+      {TptRecord(0xFFFFFFFF, 0, 0, 0, 0, 3, 0x01),
+       "01  14894967  00000  00000  00  00  4/5  V/U A"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatTptLines(c.record, false).at(0), c.line);
+}
+
+TEST(FormatTptLines, EndsAtTheLastUsedRecord) {
+  const std::string used = TptRecord(1000, 0, 0, 0, 0, 0, 0);
+  const std::string empty(12, '\0');
+  EXPECT_TRUE(FormatTptLines(std::string(2040, '\0'), false).empty());
+  EXPECT_TRUE(FormatTptLines("", false).empty());
+  EXPECT_EQ(FormatTptLines(used + used + used + std::string(2004, '\0'), false).size(), 3u);
+  const auto gap = FormatTptLines(used + empty + used + empty, false);
+  ASSERT_EQ(gap.size(), 3u);
+  EXPECT_EQ(gap[1], "02  09750000  00000  00000  00  00  1/2  V/D A");
+  EXPECT_EQ(FormatTptLines(used + used + "\x01", false).size(), 2u);  // 25 bytes
+  // An empty record is only a lower-band one: band bit set counts as used.
+  EXPECT_EQ(FormatTptLines(TptRecord(0, 0, 0, 0, 0, 0, 1), false).size(), 1u);
+}
+
+TEST(FormatTptLines, RecordNumbersWrapPast255) {
+  std::string list;
+  for (int i = 0; i < 257; ++i) list += TptRecord(1000000, 0, 0, 0, 0, 0, 0);
+  const auto lines = FormatTptLines(list, false);
+  EXPECT_EQ(lines[254].substr(0, 4), "FF  ");
+  EXPECT_EQ(lines[255].substr(0, 4), "00  ");
+  EXPECT_EQ(lines[256].size(), TptLineLength);
+}
+
+TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
+  const struct {
+    std::string line;
+    std::string record;
+  } cases[] = {
+      {kSample, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
+      {std::string(kSample).substr(0, 44), TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
+      {"01  11778000  01234  00001  12  0b  5/6  h/u b",
+       TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 3, 0x0B)},
+      // "U" below 11550000 stays in the lower band.
+      {"01  11000000  00000  00000  00  00  7/8  H/U A", TptRecord(1250000000, 0, 0, 0, 0, 2, 2)},
+      // Below the oscillator: all-zero frequency, the record reads back as empty.
+      {"01  09700000  00000  00000  00  00  1/2  V/D A", TptRecord(0, 0, 0, 0, 0, 0, 0)},
+      {"01  09751234  70000  -0001  00  00  0/0  V/D", TptRecord(1234000, 0x1170, 0, 0, 0, 2, 0)},
+  };
+  for (const auto& c : cases) {
+    const channels::ParsedLine parsed = ParseTptLine(c.line);
+    ASSERT_EQ(parsed.status, LineStatus::kRecord) << c.line;
+    EXPECT_EQ(parsed.record, c.record) << c.line;
+  }
+  EXPECT_EQ(ParseTptLine("   ").status, LineStatus::kBlank);
+}
+
+TEST(ParseTptLine, RefusesFrequenciesThatDoNotFit) {
+  const struct {
+    std::string frequency;
+    char band;
+    bool ok;
+  } cases[] = {
+      {"07602517", 'D', true},  {"07602516", 'D', false}, {"11897483", 'D', true},
+      {"11897484", 'D', false}, {"12747483", 'U', true},  {"12747484", 'U', false},
+      {"        ", 'D', false}, {"ABC     ", 'D', false}, {"9E20    ", 'D', false},
+  };
+  for (const auto& c : cases) {
+    const std::string line = "01  " + c.frequency + "  00000  00000  00  00  1/2  V/" + c.band;
+    const channels::ParsedLine parsed = ParseTptLine(line);
+    EXPECT_EQ(parsed.status, c.ok ? LineStatus::kRecord : LineStatus::kError) << line;
+    if (!c.ok) {
+      EXPECT_FALSE(parsed.error.empty());
+    }
+  }
+  EXPECT_EQ(ParseTptLine("01  11778000  9E20   00001").status, LineStatus::kError);
+}
+
+// Bytes to text to bytes over random records: identical after dropping the flag bits
+// the text does not carry and the sub-kHz digits. Upper-band records keep to the band's
+// real intermediate frequencies (950 MHz and up), as the parser needs.
+TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
+  std::mt19937 random(11);
+  std::string list;
+  std::string expected;
+  for (int i = 0; i < 5000; ++i) {
+    const auto flags = static_cast<std::uint8_t>(random());
+    auto frequency = static_cast<std::uint32_t>(random() % 0x80000000u);
+    if ((flags & 1) && frequency < 950000000u) frequency += 950000000u;
+    const auto tid = static_cast<std::uint16_t>(random());
+    const auto nid = static_cast<std::uint16_t>(random());
+    const auto chn = static_cast<std::uint8_t>(random());
+    const auto sr = static_cast<std::uint8_t>(random());
+    const auto fec = static_cast<std::uint8_t>(random() % 4);
+    list += TptRecord(frequency, tid, nid, chn, sr, fec, flags);
+    expected += TptRecord(frequency / 1000 * 1000, tid, nid, chn, sr, fec,
+                          static_cast<std::uint8_t>(flags & 0x0B));
+  }
+  list += TptRecord(1000, 0, 0, 0, 0, 0, 0);  // keeps trailing empty records in the text
+  expected += TptRecord(1000, 0, 0, 0, 0, 0, 0);
+  std::string back;
+  for (const std::string& line : FormatTptLines(list, false)) {
+    const channels::ParsedLine parsed = ParseTptLine(line);
+    ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
+    back += parsed.record;
+  }
+  EXPECT_EQ(back, expected);
+}
+
+}  // namespace
+}  // namespace chanforge::transponders
