@@ -1,0 +1,28 @@
+// Both formatters take arbitrary bytes, keep their line widths, and their lines parse.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "channels/channel_record.h"
+#include "transponders/transponder_record.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace chanforge;
+  const std::string_view list(reinterpret_cast<const char*>(data), size);
+  const auto tcs = channels::FormatTcsLines(list);
+  if (tcs.size() != size / channels::TcsRecordSize) std::abort();
+  for (const auto& line : tcs) {
+    if (line.size() != channels::TcsLineLength) std::abort();
+    if (channels::ParseTcsLine(line).status == channels::LineStatus::kError) std::abort();
+  }
+  for (const bool declink : {false, true}) {
+    for (const auto& line : transponders::FormatTptLines(list, declink)) {
+      const std::size_t width =
+          declink ? transponders::TptDecLinkLineLength : transponders::TptLineLength;
+      if (line.size() != width) std::abort();
+      (void)transponders::ParseTptLine(line);
+    }
+  }
+  return 0;
+}

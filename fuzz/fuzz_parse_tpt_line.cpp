@@ -1,0 +1,19 @@
+// Any line either is blank, is refused with a reason, or gives exactly 12 bytes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "transponders/transponder_record.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace chanforge;
+  const channels::ParsedLine parsed =
+      transponders::ParseTptLine(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (parsed.status == channels::LineStatus::kRecord &&
+      parsed.record.size() != transponders::TptRecordSize) {
+    std::abort();
+  }
+  if (parsed.status == channels::LineStatus::kError && parsed.error.empty()) std::abort();
+  return 0;
+}
