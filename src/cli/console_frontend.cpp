@@ -1,0 +1,49 @@
+#include "cli/console_frontend.h"
+
+namespace chanforge::cli {
+
+std::string ConsoleText(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    result.push_back(text[i]);
+  }
+  return result;
+}
+
+void ConsoleFrontend::ShowMessage(common::MessageKind kind, const std::string& text) {
+  // A report is the result of the command; refusals and notices are diagnostics.
+  std::ostream& stream = kind == common::MessageKind::kReport ? out_ : err_;
+  stream << ConsoleText(text) << '\n';
+  stream.flush();
+}
+
+bool ConsoleFrontend::AskYesNo(const std::string& text) {
+  if (options_.yes) {
+    if (options_.verbose) err_ << ConsoleText(text) << " (answered Yes)\n";
+    return true;
+  }
+  if (!options_.interactive) {
+    err_ << ConsoleText(text) << "\n(answered No; use --yes)\n";
+    return false;
+  }
+  err_ << ConsoleText(text) << " [y/N] ";
+  err_.flush();
+  std::string answer;
+  if (!std::getline(in_, answer)) return false;
+  return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes";
+}
+
+common::FileChoice ConsoleFrontend::ChooseFile(const common::FileRequest& /*request*/) {
+  if (files_.empty()) return {common::FileChoiceStatus::kCancelled, {}};
+  common::FileChoice choice{common::FileChoiceStatus::kChosen, files_.front()};
+  files_.pop_front();
+  return choice;
+}
+
+void ConsoleFrontend::ShowStatus(const std::string& text) {
+  if (options_.verbose && !text.empty()) err_ << text << '\n';
+}
+
+}  // namespace chanforge::cli

@@ -1,0 +1,44 @@
+// The front end of chanforge-cli: messages on stderr, questions answered by --yes, at
+// the terminal, or No; the file chooser answers with the names from the command line.
+#pragma once
+
+#include <deque>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "common/frontend.h"
+
+namespace chanforge::cli {
+
+struct ConsoleOptions {
+  bool yes = false;
+  bool verbose = false;
+  bool interactive = false;  // standard input is a terminal
+};
+
+class ConsoleFrontend : public common::Frontend {
+ public:
+  ConsoleFrontend(ConsoleOptions options, std::istream& in, std::ostream& out, std::ostream& err)
+      : options_(options), in_(in), out_(out), err_(err) {}
+
+  // The next file the chooser gives; names are used in the order they are queued.
+  void QueueFile(const std::string& name) { files_.push_back(name); }
+
+  void ShowMessage(common::MessageKind kind, const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
+  common::FileChoice ChooseFile(const common::FileRequest& request) override;
+  void ShowStatus(const std::string& text) override;
+
+ private:
+  ConsoleOptions options_;
+  std::istream& in_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::deque<std::string> files_;
+};
+
+// CR LF inside a message becomes a plain line break.
+std::string ConsoleText(const std::string& text);
+
+}  // namespace chanforge::cli
