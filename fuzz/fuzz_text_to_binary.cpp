@@ -26,8 +26,8 @@ class SilentFrontend : public chanforge::common::Frontend {
 
 const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() /
-                ("chanforge-fuzz-" + std::to_string(::getpid()));
+    auto path =
+        std::filesystem::temp_directory_path() / ("chanforge-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path);
     return path;
   }();

@@ -80,18 +80,18 @@ ParsedLine ParseTcsLine(std::string_view line) {
   name = last == std::string_view::npos ? std::string_view{} : name.substr(0, last + 1);
   record.append(name);
   record.append(kTcsNameWidth - name.size(), '\0');
-  record.push_back(static_cast<char>(
-      HexTextToByte(common::TrimBlanks(Column(line, kTcsUseColumn, 2)), 255)));
-  record.push_back(static_cast<char>(
-      HexTextToByte(common::TrimBlanks(Column(line, kTcsTpColumn, 2)), 255)));
+  record.push_back(
+      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTcsUseColumn, 2)), 255)));
+  record.push_back(
+      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTcsTpColumn, 2)), 255)));
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
     const std::string_view column =
         common::TrimBlanks(Column(line, kTcsWordColumns[w], kTcsWordWidth));
     const std::optional<std::int32_t> value = RoundToInt32(ReadNumber(column));
     if (!value) {
       parsed.status = LineStatus::kError;
-      parsed.error = std::string(kWordNames[w]) + " value " + std::string(column) +
-                     " is out of range";
+      parsed.error =
+          std::string(kWordNames[w]) + " value " + std::string(column) + " is out of range";
       return parsed;
     }
     record += NumberToBytes(*value, 2);

@@ -11,7 +11,7 @@
 namespace chanforge::channels {
 
 // ChannelRecord layout: byte offset, width, field.
-inline constexpr std::size_t kTcsNameOffset = 0;   // 16 bytes, name, NUL padded
+inline constexpr std::size_t kTcsNameOffset = 0;  // 16 bytes, name, NUL padded
 inline constexpr std::size_t kTcsNameWidth = 16;
 inline constexpr std::size_t kTcsUseOffset = 16;   // 1 byte
 inline constexpr std::size_t kTcsTpOffset = 17;    // 1 byte, transponder index

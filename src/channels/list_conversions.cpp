@@ -48,9 +48,8 @@ Outcome WriteTarget(Frontend& frontend, const std::string& name, std::string_vie
 
 }  // namespace
 
-Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary,
-                            const std::string& text, const std::string& kind,
-                            const TextFormatter& formatter) {
+Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
+                            const std::string& kind, const TextFormatter& formatter) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, binary, text);
       confirmed != Outcome::kDone) {
     return confirmed;
@@ -67,9 +66,8 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary,
   return WriteTarget(frontend, text, content);
 }
 
-Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary,
-                            const std::string& text, const LineParser& parser,
-                            std::size_t minimum_size) {
+Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
+                            const LineParser& parser, std::size_t minimum_size) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, text, binary);
       confirmed != Outcome::kDone) {
     return confirmed;
@@ -84,8 +82,8 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary,
     const ParsedLine parsed = parser(line);
     if (parsed.status == LineStatus::kError) {
       frontend.ShowMessage(MessageKind::kError, "Line " + std::to_string(line_number) + " of " +
-                                                    text + " can not be converted: " +
-                                                    parsed.error);
+                                                    text +
+                                                    " can not be converted: " + parsed.error);
       return Outcome::kFailed;
     }
     if (parsed.status == LineStatus::kRecord) list += parsed.record;

@@ -20,8 +20,7 @@ int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
 int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out,
                bool whole);
 int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out);
-int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index,
-            ViewAs as);
+int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index, ViewAs as);
 int MakeSample(ConsoleFrontend& ui, const std::string& out);
 
 int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const std::string& tpt);

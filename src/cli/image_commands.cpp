@@ -23,8 +23,7 @@ bool LoadAndSelect(ConsoleFrontend& ui, flash::Workspace& workspace, const std::
   if (flash::LoadFlashFile(workspace, ui, flash) != Outcome::kDone) return false;
   const int lines = static_cast<int>(workspace.block_lines.size());
   workspace.selected = index < lines ? index : -1;
-  return flash::CheckBlockSelected(ui, lines, workspace.selected, workspace.image.fileName,
-                                   action);
+  return flash::CheckBlockSelected(ui, lines, workspace.selected, workspace.image.fileName, action);
 }
 
 // Writes the changed image to out with the flash save's rules.

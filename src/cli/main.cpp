@@ -81,8 +81,7 @@ int main(int argc, char** argv) {
 
   auto* hexdump = app.add_subcommand("hexdump", "Print a block as the block viewer shows it");
   add_flash_index(hexdump);
-  hexdump->add_option("--as", as, "Show the block as a list")
-      ->check(CLI::IsMember({"tcs", "tpt"}));
+  hexdump->add_option("--as", as, "Show the block as a list")->check(CLI::IsMember({"tcs", "tpt"}));
 
   auto* sample = app.add_subcommand("make-sample", "Write a 512 KB demo image");
   sample->add_option("OUT", out, "Image file to write")->required();

@@ -116,7 +116,9 @@ WriteResult WriteFileSafely(const std::string& name, std::string_view bytes) {
   }
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string temp_name = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string temp_leaf(1, '.');
+  temp_leaf.append(target.filename().string()).append(".XXXXXX");
+  std::string temp_name = (folder / temp_leaf).string();
 
   const int fd = ::mkstemp(temp_name.data());
   if (fd < 0) {

@@ -11,8 +11,8 @@ using common::Outcome;
 
 bool ConfirmDiscardChanges(const Workspace& workspace, Frontend& frontend) {
   if (!workspace.dirty) return true;
-  return frontend.AskYesNo(std::string("File has been changed, but not saved !") +
-                           common::kCrLf + "Load anyway ?");
+  return frontend.AskYesNo(std::string("File has been changed, but not saved !") + common::kCrLf +
+                           "Load anyway ?");
 }
 
 Outcome LoadFlashFile(Workspace& workspace, Frontend& frontend, const std::string& proposedName) {
@@ -59,8 +59,6 @@ Outcome SaveFlashFile(Workspace& workspace, Frontend& frontend, const std::strin
   return Outcome::kDone;
 }
 
-std::string SizeLabelText(std::int64_t size) {
-  return "Size :" + std::to_string(size) + " bytes";
-}
+std::string SizeLabelText(std::int64_t size) { return "Size :" + std::to_string(size) + " bytes"; }
 
 }  // namespace chanforge::flash

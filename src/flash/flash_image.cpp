@@ -65,8 +65,8 @@ void ScanBlocks(Workspace& workspace) {
     const auto start = static_cast<unsigned long long>(block.start);
     const auto length = static_cast<unsigned long long>(block.length);
     workspace.block_lines.push_back("Block:" + std::to_string(i) + " " + block.name + " ($" +
-                                    HexDigits(start) + "-$" + HexDigits(start + length) +
-                                    ") $" + HexDigits(length) + " bytes" + suffix);
+                                    HexDigits(start) + "-$" + HexDigits(start + length) + ") $" +
+                                    HexDigits(length) + " bytes" + suffix);
   }
   workspace.selected =
       SelectionAfterScan(workspace.selected, static_cast<int>(workspace.block_lines.size()));

@@ -20,8 +20,8 @@ std::string BlockData(const flash::Workspace& workspace, int index) {
 
 }  // namespace
 
-std::vector<std::string> ShowBlockHex(const flash::Workspace& workspace,
-                                      common::Frontend& frontend, int index) {
+std::vector<std::string> ShowBlockHex(const flash::Workspace& workspace, common::Frontend& frontend,
+                                      int index) {
   std::vector<std::string> lines;
   const flash::BlockInfo* block = Block(workspace, index);
   if (!block) return lines;

@@ -11,8 +11,8 @@ namespace chanforge::transponders {
 
 // One 69-character line per 16 bytes of the block; the dump stops at the image's end.
 // The character column keeps the raw bytes; a display substitutes what it cannot show.
-std::vector<std::string> ShowBlockHex(const flash::Workspace& workspace,
-                                      common::Frontend& frontend, int index);
+std::vector<std::string> ShowBlockHex(const flash::Workspace& workspace, common::Frontend& frontend,
+                                      int index);
 
 // The heading line, then the block's data formatted as a channel list.
 std::vector<std::string> ShowBlockAsTcs(const flash::Workspace& workspace,

@@ -31,9 +31,9 @@ common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& fronte
   }
   // Unlike the receiver's own tools, a swap counts as an unsaved change.
   if (count > 0) workspace.dirty = true;
-  frontend.ShowMessage(common::MessageKind::kReport,
-                       " " + std::to_string(count) +
-                           " Transponders have been swapped from DiSEqC A <=> B");
+  frontend.ShowMessage(
+      common::MessageKind::kReport,
+      " " + std::to_string(count) + " Transponders have been swapped from DiSEqC A <=> B");
   return common::Outcome::kDone;
 }
 

@@ -19,9 +19,7 @@ std::string FormatLine(std::string_view record, std::size_t number, bool decLink
   using channels::BytesToNumber;
   using channels::DecimalField;
   using channels::HexByteField;
-  const auto byte = [&](std::size_t offset) {
-    return static_cast<std::uint8_t>(record[offset]);
-  };
+  const auto byte = [&](std::size_t offset) { return static_cast<std::uint8_t>(record[offset]); };
   const std::int64_t frequency = BytesToNumber(record.substr(kTptFrequencyOffset, 4));
   const std::uint8_t flags = byte(kTptFlagsOffset);
   const std::uint8_t fec = byte(kTptFecOffset);
@@ -124,12 +122,12 @@ ParsedLine ParseTptLine(std::string_view line) {
   if (fec == "2/3") fec_code = 1;
   if (fec == "4/5" || fec == "5/6") fec_code = 3;
 
-  std::string record = NumberToBytes(frequency, 4) + NumberToBytes(*tid, 2) +
-                       NumberToBytes(*nid, 2);
-  record.push_back(static_cast<char>(
-      HexTextToByte(common::TrimBlanks(Column(line, kTptChnColumn, 2)), 255)));
-  record.push_back(static_cast<char>(
-      HexTextToByte(common::TrimBlanks(Column(line, kTptSrColumn, 2)), 255)));
+  std::string record =
+      NumberToBytes(frequency, 4) + NumberToBytes(*tid, 2) + NumberToBytes(*nid, 2);
+  record.push_back(
+      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTptChnColumn, 2)), 255)));
+  record.push_back(
+      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTptSrColumn, 2)), 255)));
   record.push_back(static_cast<char>(fec_code));
   record.push_back(static_cast<char>(flags));
   return ParsedLine{LineStatus::kRecord, std::move(record), {}};

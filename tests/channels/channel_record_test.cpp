@@ -12,8 +12,7 @@ namespace {
 using namespace std::string_literals;
 using testing::TcsRecord;
 
-constexpr char kSampleLine[] =
-    " 001 NEWS 24          04 01 00028 00163 00104 00000 00000 00163";
+constexpr char kSampleLine[] = " 001 NEWS 24          04 01 00028 00163 00104 00000 00000 00163";
 
 TEST(FormatTcsLines, MatchesTheSampleLine) {
   const auto lines = FormatTcsLines(TcsRecord("NEWS 24", 4, 1, 28, 163, 104, 0, 0, 163));
@@ -32,8 +31,8 @@ TEST(FormatTcsLines, CountsWholeRecordsAndNumbersThem) {
   EXPECT_EQ(lines[999].size(), 63u);
   // An erased record shows its raw bytes and the largest numbers.
   const auto erased = FormatTcsLines(std::string(30, '\xFF'));
-  EXPECT_EQ(erased[0], " 001 " + std::string(16, '\xFF') +
-                           " FF FF 65535 65535 65535 65535 65535 65535");
+  EXPECT_EQ(erased[0],
+            " 001 " + std::string(16, '\xFF') + " FF FF 65535 65535 65535 65535 65535 65535");
 }
 
 TEST(FormatTcsText, EndsEveryLineWithCrLf) {

@@ -96,8 +96,8 @@ TEST(ConvertTextToTcs, ReadsEveryLineEndAndSkipsBlankLines) {
     std::size_t records;
   } cases[] = {
       {a + "\r\n" + b + "\r\n" + c + "\r\n", 3},
-      {a + "\n" + b + "\n" + c, 3},                  // LF alone, last line unended
-      {a + "\r" + b + "\r\n\r\n   \r\n" + c, 3},     // lone CR and blank lines
+      {a + "\n" + b + "\n" + c, 3},               // LF alone, last line unended
+      {a + "\r" + b + "\r\n\r\n   \r\n" + c, 3},  // lone CR and blank lines
       {"", 0},
   };
   for (const auto& k : cases) {
@@ -116,8 +116,8 @@ TEST(ConvertTextToTcs, BadLineOrUnreadableSourceWritesNothing) {
   const std::string bin = dir.Write("TCS", "old");
   std::string line = FormatTcsLines(ChannelList(1))[0];
   line.replace(28, 5, " 9E20");
-  const std::string txt = dir.Write("t.txt", "\r\n" + FormatTcsLines(ChannelList(1))[0] +
-                                                 "\r\n" + line + "\r\n");
+  const std::string txt =
+      dir.Write("t.txt", "\r\n" + FormatTcsLines(ChannelList(1))[0] + "\r\n" + line + "\r\n");
   ScriptedFrontend ui;
   ui.Answer(true);
   EXPECT_EQ(ConvertTextToTcs(ui, bin, txt), Outcome::kFailed);

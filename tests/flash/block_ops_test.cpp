@@ -77,8 +77,10 @@ TEST(BlockTransfer, SizeLimitsAskBeforeCutting) {
     std::size_t size;
     bool asks;
     std::size_t taken;
-  } cases[] = {{false, 65466, false, 65466}, {false, 65467, true, 65466},
-               {true, 65536, false, 65536}, {true, 65537, true, 65536}};
+  } cases[] = {{false, 65466, false, 65466},
+               {false, 65467, true, 65466},
+               {true, 65536, false, 65536},
+               {true, 65537, true, 65536}};
   for (const auto& c : cases) {
     TempDir dir;
     Workspace w = Loaded(StandardImage());

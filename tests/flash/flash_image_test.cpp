@@ -21,8 +21,8 @@ TEST(ScanBlocks, LineCountFollowsTheImageLength) {
   const struct {
     std::size_t size;
     std::size_t lines;
-  } cases[] = {{0, 0}, {33, 0}, {34, 1}, {65569, 1}, {65570, 2}, {200000, 4},
-               {524288, 8}, {589824, 8}};
+  } cases[] = {{0, 0},     {33, 0},     {34, 1},     {65569, 1},
+               {65570, 2}, {200000, 4}, {524288, 8}, {589824, 8}};
   for (const auto& c : cases) {
     EXPECT_EQ(Scanned(std::string(c.size, '\xFF')).block_lines.size(), c.lines) << c.size;
   }

@@ -10,8 +10,7 @@ namespace chanforge::testing {
 
 class FlashImageBuilder {
  public:
-  explicit FlashImageBuilder(std::size_t size = 524288, char fill = '\xFF')
-      : bytes_(size, fill) {}
+  explicit FlashImageBuilder(std::size_t size = 524288, char fill = '\xFF') : bytes_(size, fill) {}
 
   // A block header with the name (NUL-ended), the length field and the data.
   FlashImageBuilder& Block(int index, std::string_view name, std::string_view data);

@@ -32,16 +32,16 @@ std::string Records() {
 }
 
 TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
-  flash::Workspace w = Loaded(FlashImageBuilder().Block(2, "tpt", Records() + "\x01\x02\x03\x04")
-                                  .Build());
+  flash::Workspace w =
+      Loaded(FlashImageBuilder().Block(2, "tpt", Records() + "\x01\x02\x03\x04").Build());
   w.image.bytes[0x20044 + 40] = 0x77;  // past the list: never touched
   const std::string original = w.image.bytes;
   for (int run = 0; run < 2; ++run) {
     ScriptedFrontend ui;
     EXPECT_EQ(SwapDiseqc(w, ui, 2), Outcome::kDone);
-    EXPECT_EQ(ui.messages.at(0), std::make_pair(MessageKind::kReport,
-                                                std::string(" 2 Transponders have been swapped "
-                                                            "from DiSEqC A <=> B")));
+    EXPECT_EQ(ui.messages.at(0),
+              std::make_pair(MessageKind::kReport, std::string(" 2 Transponders have been swapped "
+                                                               "from DiSEqC A <=> B")));
     EXPECT_EQ(ui.statuses.at(0), "Converting tpt...");
     if (run == 0) {
       EXPECT_EQ(w.image.bytes[0x20044 + 11], 0x0A);

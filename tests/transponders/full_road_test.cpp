@@ -23,10 +23,8 @@ TEST(FullRoad, EditOneChannelAndSaveTheImage) {
   const std::string channels = testing::ChannelList(2000);
   const std::string transponders =
       testing::TptRecord(1178000000, 1, 2, 3, 4, 2, 0x01) + std::string(2028, '\0');
-  const std::string image = testing::FlashImageBuilder()
-                                .Block(0, "TCS", channels)
-                                .Block(1, "TPT", transponders)
-                                .Build();
+  const std::string image =
+      testing::FlashImageBuilder().Block(0, "TCS", channels).Block(1, "TPT", transponders).Build();
   const std::string flash_file = dir.Write("flash512k.bin", image);
   const std::string bin = dir.Path("TCS"), txt = dir.Path("TCS.txt");
 

@@ -38,13 +38,13 @@ TEST(ConvertTptToText, EmptyFileGivesEmptyTextAndBigFilesAsk) {
   ScriptedFrontend ui;
   EXPECT_EQ(ConvertTptToText(ui, dir.Write("e", ""), dir.Path("e.txt"), false), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("e.txt")), "");
-  EXPECT_EQ(ConvertTptToText(ui, dir.Write("b", std::string(65536, '\0')), dir.Path("b.txt"),
-                             false),
-            Outcome::kDone);
+  EXPECT_EQ(
+      ConvertTptToText(ui, dir.Write("b", std::string(65536, '\0')), dir.Path("b.txt"), false),
+      Outcome::kDone);
   ui.Answer(false);
-  EXPECT_EQ(ConvertTptToText(ui, dir.Write("c", std::string(65537, '\0')), dir.Path("c.txt"),
-                             false),
-            Outcome::kCancelled);
+  EXPECT_EQ(
+      ConvertTptToText(ui, dir.Write("c", std::string(65537, '\0')), dir.Path("c.txt"), false),
+      Outcome::kCancelled);
   EXPECT_FALSE(std::filesystem::exists(dir.Path("c.txt")));
 }
 
@@ -69,8 +69,7 @@ TEST(ConvertTextToTpt, PadsTo2040BytesUnlessLonger) {
   for (int i = 0; i < 171; ++i) many += line + "\n";
   TempDir dir;
   ScriptedFrontend ui;
-  EXPECT_EQ(ConvertTextToTpt(ui, dir.Path("TPT"), dir.Write("t.txt", many), false),
-            Outcome::kDone);
+  EXPECT_EQ(ConvertTextToTpt(ui, dir.Path("TPT"), dir.Write("t.txt", many), false), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("TPT")).size(), 2052u);
 }
 

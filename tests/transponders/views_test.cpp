@@ -31,8 +31,7 @@ std::string ThreeUsed() {
 }
 
 TEST(ShowBlockHex, DumpsTheWholeBlockIn69CharacterLines) {
-  const flash::Workspace w =
-      Loaded(FlashImageBuilder().Block(1, "TPT", ThreeUsed()).Build());
+  const flash::Workspace w = Loaded(FlashImageBuilder().Block(1, "TPT", ThreeUsed()).Build());
   ScriptedFrontend ui;
   const auto lines = ShowBlockHex(w, ui, 1);
   ASSERT_EQ(lines.size(), 4096u);
@@ -78,8 +77,10 @@ TEST(ShowListFiles, ShowsHeadingsOversizeAndMissingFiles) {
   ScriptedFrontend ui;
   ListFilesView view = ShowListFiles(ui, dir.Path("a"), dir.Path("b"));
   EXPECT_EQ(view.tcs_caption, dir.Path("a"));
-  EXPECT_EQ(view.tcs_lines, std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
-  EXPECT_EQ(view.tpt_lines, std::vector<std::string>{"File " + dir.Path("b") + " can not be found!"});
+  EXPECT_EQ(view.tcs_lines,
+            std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
+  EXPECT_EQ(view.tpt_lines,
+            std::vector<std::string>{"File " + dir.Path("b") + " can not be found!"});
 
   view = ShowListFiles(ui, dir.Write("empty", ""), dir.Write("tpt", ThreeUsed()));
   EXPECT_EQ(view.tcs_lines, std::vector<std::string>{channels::TcsHeading});
@@ -94,8 +95,8 @@ TEST(ShowListFiles, ShowsHeadingsOversizeAndMissingFiles) {
 
   std::filesystem::create_directory(dir.Path("folder"));
   view = ShowListFiles(ui, dir.Path("folder"), dir.Path("b"));
-  EXPECT_EQ(view.tcs_lines, std::vector<std::string>{"File " + dir.Path("folder") +
-                                                     " can not be read!"});
+  EXPECT_EQ(view.tcs_lines,
+            std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
   EXPECT_EQ(ui.statuses.back(), "");
 }
 

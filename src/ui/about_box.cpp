@@ -1,0 +1,147 @@
+#include "ui/about_box.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QSvgRenderer>
+
+#include "ui/qt_frontend.h"
+#include "ui/settings_store.h"
+#include "ui/widgets.h"
+
+namespace chanforge::ui {
+
+QString CompiledComment(const char* build_date) {
+  // __DATE__ reads "Mmm dd yyyy".
+  const QStringList parts = QString(build_date).simplified().split(' ');
+  if (parts.size() != 3) return "Compiled : " + QString(build_date);
+  return "Compiled : " + parts[1] + "-" + parts[0].toLower() + "-" + parts[2];
+}
+
+QString VersionLine() {
+  return QString("Version %1.%2.%3   (%4)")
+      .arg(CHANFORGE_VERSION_MAJOR)
+      .arg(CHANFORGE_VERSION_MINOR)
+      .arg(CHANFORGE_VERSION_PATCH)
+      .arg(CompiledComment(__DATE__));
+}
+
+QString DescriptionText() {
+  return QString(
+             "Welcome to Chanforge, the channel list editor for your receiver's flash "
+             "image.\r\n\r\n") +
+         "This program has been made, because the conversion routines of DecLink can't cope "
+         "with the new 2000-channel TCS and TPT lists written by the new version 1.0 firmware "
+         "of the receiver.\r\n\r\n" +
+         "This program is still in the BETA phase!\r\n" +
+         " Always check the results and filesize before flashing !";
+}
+
+namespace {
+
+QFrame* EtchedLine(QWidget* parent, const char* name, QRect geometry) {
+  auto* line = new QFrame(parent);
+  line->setObjectName(name);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setGeometry(geometry);
+  return line;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, QRect geometry,
+              double points) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  label->setWordWrap(true);
+  QFont font("Arial");
+  font.setPointSizeF(points);
+  label->setFont(font);
+  return label;
+}
+
+QPixmap SvgPixmap(const QString& resource, QSize size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QSvgRenderer renderer(resource);
+  QPainter painter(&pixmap);
+  renderer.render(&painter);
+  return pixmap;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      frontend_(frontend),
+      settings_(settings) {
+  setObjectName("frmAbout");
+  setModal(false);
+  setWindowTitle(QString("About ") + kAppTitle);
+  const Twips tw(this);
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName("picIcon");
+  icon->setGeometry(tw(240, 240, 540, 540));
+  icon->setPixmap(SvgPixmap(":/chanforge/chanforge.svg", icon->size()));
+  Label(this, "lblTitle", kAppTitle, tw(1050, 180, 3600, 480), 15.75);
+  Label(this, "lblVersion", VersionLine(), tw(1050, 660, 5200, 255), 9);
+  Label(this, "lblDescription", "Channel and transponder list editor", tw(1050, 930, 5200, 255), 9);
+  auto* logo = new QLabel(this);
+  logo->setObjectName("Picture1");
+  logo->setGeometry(tw(4815, 150, 1515, 975));
+  logo->setPixmap(SvgPixmap(":/chanforge/logo.svg", logo->size()));
+  auto* desc = Label(this, "lblDesc", DisplayText(DescriptionText().toStdString()),
+                     tw(240, 1320, 5970, 2100), 9);
+  desc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  EtchedLine(this, "Line1", tw(240, 3480, 5970, 30));
+  Label(this, "lblDisclaimer2",
+        "Comments and suggestions are welcome through the project's "
+        "issue tracker.",
+        tw(240, 3570, 5970, 435), 9);
+  Label(this, "lblDisclaimer",
+        "Warning: for use by certified technicians only! No warranties, use at your own risk",
+        tw(240, 4020, 5970, 435), 9);
+  EtchedLine(this, "Line2", tw(240, 4500, 5970, 30));
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("CmdOK");
+  ok->setGeometry(tw(4725, 4680, 1485, 420));
+  ok->setDefault(true);
+  auto* sys_info = new QPushButton("&System Info...", this);
+  sys_info->setObjectName("cmdSysInfo");
+  sys_info->setGeometry(tw(240, 4680, 1485, 420));
+  connect(ok, &QPushButton::clicked, this, &QDialog::close);
+  connect(sys_info, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
+  setFixedSize(tw(6450), tw(5265));
+}
+
+void AboutBox::StartSysInfo() {
+  QString program;
+#ifdef Q_OS_WIN
+  QString text;
+  if (settings_->GetSettingString("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", text) == 0) {
+    program = text;
+  } else if (settings_->GetSettingString("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
+                                         text) == 0 &&
+             QFile::exists(text + "\\MSINFO32.EXE")) {
+    program = text + "\\MSINFO32.EXE";
+  }
+#else
+  (void)settings_;
+  for (const char* candidate : {"kinfocenter", "hardinfo", "gnome-system-monitor"}) {
+    program = QStandardPaths::findExecutable(candidate);
+    if (!program.isEmpty()) break;
+  }
+#endif
+  if (program.isEmpty() || !QProcess::startDetached(program, {})) {
+    frontend_.ShowMessage(common::MessageKind::kNotice,
+                          "System Information Is Unavailable At This Time");
+  }
+}
+
+}  // namespace chanforge::ui

@@ -1,0 +1,57 @@
+#include "ui/list_viewer.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QListView>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+
+#include "transponders/list_view.h"
+#include "ui/widgets.h"
+
+namespace chanforge::ui {
+
+namespace {
+
+QStringList Lines(const std::vector<std::string>& lines) {
+  QStringList shown;
+  for (const std::string& line : lines) shown << Latin1(line);
+  return shown;
+}
+
+}  // namespace
+
+ListViewer::ListViewer(common::Frontend& frontend, const std::string& tcs, const std::string& tpt,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+  setObjectName("ViewerForm");
+  setWindowTitle("TCS/TPT Viewer");
+  const Twips tw(this);
+  const transponders::ListFilesView view = transponders::ShowListFiles(frontend, tcs, tpt);
+
+  auto* tcs_frame = new QGroupBox(QString::fromUtf8(view.tcs_caption.c_str()), this);
+  tcs_frame->setObjectName("TCSFrame");
+  tcs_frame->setGeometry(tw(0, 0, 8925, 4905));
+  QListView* tcs_list = MakeLineList(tcs_frame, "LstTCS");
+  tcs_list->setGeometry(tw(120, 240, 8685, 4545));
+  SetLines(tcs_list, Lines(view.tcs_lines));
+
+  auto* tpt_frame = new QGroupBox(QString::fromUtf8(view.tpt_caption.c_str()), this);
+  tpt_frame->setObjectName("TPTFrame");
+  tpt_frame->setGeometry(tw(0, 4920, 8925, 2175));
+  QListView* tpt_list = MakeLineList(tpt_frame, "LstTPT");
+  tpt_list->setGeometry(tw(120, 240, 8685, 1815));
+  SetLines(tpt_list, Lines(view.tpt_lines));
+
+  auto* ok = new QPushButton("&Close", this);
+  ok->setObjectName("CmdOK");
+  ok->setGeometry(tw(3435, 7185, 2055, 375));
+  connect(ok, &QPushButton::clicked, this, &QWidget::close);
+  setFixedSize(tw(8925), tw(7665));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+}  // namespace chanforge::ui

@@ -1,0 +1,32 @@
+// chanforge: the desktop program.
+#include <QApplication>
+#include <QIcon>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+  // A file size limit must fail the write with a message, not end the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+#if defined(Q_OS_LINUX)
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+      !std::getenv("QT_QPA_PLATFORM")) {
+    std::fprintf(stderr,
+                 "chanforge: no display found. Run it on a desktop, or without one as\n"
+                 "  xvfb-run -a %s\n",
+                 argv[0]);
+    return 1;
+  }
+#endif
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Chanforge");
+  QApplication::setOrganizationName("Kestrelware");
+  QApplication::setWindowIcon(QIcon(":/chanforge/chanforge.svg"));
+  chanforge::ui::MainWindow window;
+  window.show();
+  return QApplication::exec();
+}

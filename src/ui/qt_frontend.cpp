@@ -1,0 +1,82 @@
+#include "ui/qt_frontend.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace chanforge::ui {
+
+QString DisplayText(const std::string& text) {
+  QString display = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  display.replace("\r\n", "\n");
+  return display;
+}
+
+QString QtFilterList(const std::string& filter) {
+  const QStringList parts = QString::fromUtf8(filter.c_str()).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    QString pattern = parts[i + 1];
+    if (pattern == "*.*") pattern = "*";
+    const qsizetype paren = description.indexOf('(');
+    if (paren > 0) description = description.left(paren).trimmed();
+    filters << description + " (" + pattern + ")";
+  }
+  return filters.join(";;");
+}
+
+bool IsInvalidProposal(const QString& name) {
+  if (name.contains(QChar(0))) return true;
+  const QString folder = QFileInfo(name).path();
+  return !folder.isEmpty() && folder != "." && !QDir(folder).exists();
+}
+
+void QtFrontend::ShowMessage(common::MessageKind kind, const std::string& text) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(kAppTitle);
+  box.setText(DisplayText(text));
+  box.setIcon(kind == common::MessageKind::kError    ? QMessageBox::Critical
+              : kind == common::MessageKind::kReport ? QMessageBox::Information
+                                                     : QMessageBox::NoIcon);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+bool QtFrontend::AskYesNo(const std::string& text) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(kAppTitle);
+  box.setText(DisplayText(text));
+  box.setIcon(QMessageBox::NoIcon);
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {
+  const QString proposal = QString::fromUtf8(request.proposed_name.data(),
+                                             static_cast<qsizetype>(request.proposed_name.size()));
+  if (IsInvalidProposal(proposal)) return {common::FileChoiceStatus::kInvalidProposal, {}};
+  QFileDialog dialog(parent_, QString::fromUtf8(request.title.c_str()));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(request.kind == common::FileDialogKind::kOpen ? QFileDialog::AcceptOpen
+                                                                     : QFileDialog::AcceptSave);
+  dialog.setNameFilter(QtFilterList(request.filter));
+  const QFileInfo info(proposal);
+  if (!proposal.isEmpty() && info.path() != ".") dialog.setDirectory(info.absolutePath());
+  dialog.selectFile(info.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return {common::FileChoiceStatus::kCancelled, {}};
+  }
+  return {common::FileChoiceStatus::kChosen, dialog.selectedFiles().first().toStdString()};
+}
+
+void QtFrontend::ShowStatus(const std::string& text) {
+  if (show_status_) show_status_(QString::fromUtf8(text.c_str()));
+}
+
+}  // namespace chanforge::ui

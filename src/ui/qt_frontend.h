@@ -1,0 +1,40 @@
+// The front end of the desktop program: Qt message boxes, Qt's own file dialog and the
+// main window's status line.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "common/frontend.h"
+
+class QWidget;
+
+namespace chanforge::ui {
+
+inline constexpr char kAppTitle[] = "Chanforge";
+
+class QtFrontend : public common::Frontend {
+ public:
+  QtFrontend(QWidget* parent, std::function<void(const QString&)> show_status)
+      : parent_(parent), show_status_(std::move(show_status)) {}
+
+  void ShowMessage(common::MessageKind kind, const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
+  common::FileChoice ChooseFile(const common::FileRequest& request) override;
+  void ShowStatus(const std::string& text) override;
+
+ private:
+  QWidget* parent_;
+  std::function<void(const QString&)> show_status_;
+};
+
+// "Desc (*.bin)|*.bin|All Files (*.*)|*.*" as Qt's filter list; "*.*" matches every file.
+QString QtFilterList(const std::string& filter);
+
+// A proposal the dialog cannot show: it holds a NUL, or names a folder that does not exist.
+bool IsInvalidProposal(const QString& name);
+
+// Message texts: CR LF becomes a line break.
+QString DisplayText(const std::string& text);
+
+}  // namespace chanforge::ui

@@ -1,0 +1,78 @@
+#include "ui/widgets.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QListView>
+#include <QStringListModel>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QWidget>
+#include <cmath>
+
+namespace chanforge::ui {
+
+Twips::Twips(const QWidget* reference)
+    : scale_(reference ? reference->logicalDpiX() / 96.0 : 1.0) {}
+
+int Twips::operator()(int twips) const {
+  return static_cast<int>(std::lround(twips / 15.0 * scale_));
+}
+
+QRect Twips::operator()(int left, int top, int width, int height) const {
+  return {(*this)(left), (*this)(top), (*this)(width), (*this)(height)};
+}
+
+void WrappingButton::paintEvent(QPaintEvent* /*event*/) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  painter.drawControl(QStyle::CE_PushButton, option);
+  painter.drawText(rect().adjusted(3, 2, -3, -2),
+                   Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+}
+
+void WrappingCheckBox::paintEvent(QPaintEvent* /*event*/) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  painter.drawControl(QStyle::CE_CheckBox, option);
+  const int indent = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
+                     style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+  painter.drawText(rect().adjusted(indent, 0, 0, 0),
+                   Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                   text());
+}
+
+QFont ListFont() {
+  QFont font("Courier");
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSizeF(9.75);
+  if (!QFontInfo(font).fixedPitch()) {
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(9.75);
+  }
+  return font;
+}
+
+QListView* MakeLineList(QWidget* parent, const QString& name) {
+  auto* list = new QListView(parent);
+  list->setObjectName(name);
+  list->setModel(new QStringListModel(list));
+  list->setUniformItemSizes(true);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setFont(ListFont());
+  return list;
+}
+
+void SetLines(QListView* list, const QStringList& lines) {
+  static_cast<QStringListModel*>(list->model())->setStringList(lines);
+}
+
+QString Latin1(const std::string& bytes) {
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace chanforge::ui

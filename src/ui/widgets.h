@@ -1,0 +1,53 @@
+// Small widgets the fixed layout needs: buttons and a check box whose captions wrap
+// onto two lines inside their given size, and the twips geometry helper.
+#pragma once
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRect>
+#include <QStringList>
+
+class QWidget;
+class QListView;
+
+namespace chanforge::ui {
+
+// Twips (1/1440 inch) to pixels at the screen's logical DPI: 15 twips a pixel at 96 dpi.
+class Twips {
+ public:
+  explicit Twips(const QWidget* reference);
+  int operator()(int twips) const;
+  QRect operator()(int left, int top, int width, int height) const;
+  double scale() const { return scale_; }
+
+ private:
+  double scale_;
+};
+
+class WrappingButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+class WrappingCheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The fixed-pitch list font: Courier 9.75 pt, or the system's fixed font.
+QFont ListFont();
+
+// A list view for many lines: one string model, uniform rows.
+QListView* MakeLineList(QWidget* parent, const QString& name);
+void SetLines(QListView* list, const QStringList& lines);
+
+// Bytes as Latin-1 text, one character per byte.
+QString Latin1(const std::string& bytes);
+
+}  // namespace chanforge::ui

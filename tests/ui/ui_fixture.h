@@ -1,0 +1,74 @@
+// A main window with a scripted front end and settings in a temporary file.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+#include "support/builders.h"
+#include "support/scripted_frontend.h"
+#include "ui/main_window.h"
+#include "ui/settings_store.h"
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+namespace chanforge::ui {
+
+class UiTest : public ::testing::Test {
+ protected:
+  UiTest() : store_(QString::fromStdString(dir_.Path("settings.ini"))) {}
+  ~UiTest() override {
+    if (window_) {
+      window_->setAttribute(Qt::WA_DeleteOnClose, false);
+      // Close without the question and without touching the scripted queues.
+      window_.reset();
+    }
+  }
+
+  MainWindow& Window() {
+    if (!window_) window_ = std::make_unique<MainWindow>(&ui_, &store_);
+    return *window_;
+  }
+  template <typename T = QAbstractButton>
+  T* Get(const char* name) {
+    T* widget = Window().findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString Text(const char* name) { return Get<QLabel>(name)->text(); }
+  void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
+  void Load(const std::string& path) {
+    ui_.Choose(path);
+    Click("CmdLoad");
+  }
+  std::string Sample() {
+    return dir_.Write("flash.bin",
+                      testing::FlashImageBuilder()
+                          .Block(0, "TPT", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 1))
+                          .Block(1, "TCS", testing::ChannelList(10))
+                          .Block(2, "TPT", testing::TptRecord(1000000, 1, 1, 0, 0, 2, 0))
+                          .Block(3, "tpt", "")
+                          .Build());
+  }
+  QString Setting(const char* name) {
+    QString text;
+    store_.GetSettingString(kAppKey, name, text);
+    return text;
+  }
+
+  testing::TempDir dir_;
+  testing::ScriptedFrontend ui_;
+  SettingsStore store_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+}  // namespace chanforge::ui
