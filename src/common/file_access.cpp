@@ -66,7 +66,18 @@ ReadResult ReadWholeFile(const std::string& name) {
     result.error = ErrnoText(errno);
     return result;
   }
-  result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // One read of the whole length; a stream whose length is unknown is read in pieces.
+  in.seekg(0, std::ios::end);
+  const std::streamoff length = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (length > 0) {
+    result.bytes.resize(static_cast<std::size_t>(length));
+    in.read(result.bytes.data(), length);
+    if (in.gcount() != length) in.setstate(std::ios::badbit);
+  } else {
+    in.clear();
+    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
   if (in.bad()) {
     result.error = "read error";
     result.bytes.clear();

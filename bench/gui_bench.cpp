@@ -1,0 +1,101 @@
+// Times what a user waits for in the window: start, load, block viewer, list view.
+// Runs on any Qt platform; use QT_QPA_PLATFORM=offscreen without a display.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "ui/main_window.h"
+#include "ui/settings_store.h"
+
+namespace {
+
+double MedianMs(int runs, const std::function<void()>& setup, const std::function<void()>& work,
+                const std::function<void()>& teardown) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    setup();
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    QApplication::processEvents();
+    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    teardown();
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+QWidget* TopLevel(const char* name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == name && w->isVisible()) return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QTemporaryDir temp;
+  chanforge::ui::SettingsStore store(temp.filePath("settings.ini"));
+  const QString image_path = temp.filePath("flash512k.bin");
+  {
+    std::string image(524288, '\xFF');
+    std::mt19937 random(5);
+    std::string channels(60000, '\0');
+    for (char& c : channels) c = static_cast<char>(random());
+    image.replace(0x20, 4, std::string("TCS\0", 4));
+    image[0x40] = '\x60';
+    image[0x41] = '\xEA';
+    image.replace(0x44, channels.size(), channels);
+    std::ofstream(image_path.toStdString(), std::ios::binary) << image;
+  }
+  constexpr int kRuns = 15;
+  std::unique_ptr<chanforge::ui::MainWindow> window;
+  const auto none = [] {};
+  const auto make = [&] { window = std::make_unique<chanforge::ui::MainWindow>(nullptr, &store); };
+  const auto drop = [&] { window.reset(); };
+
+  const double start = MedianMs(
+      kRuns, none,
+      [&] {
+        make();
+        window->show();
+      },
+      drop);
+  const double load = MedianMs(
+      kRuns,
+      [&] {
+        make();
+        window->show();
+      },
+      [&] { window->LoadDroppedFile(image_path); }, drop);
+  const auto loaded = [&] {
+    make();
+    window->show();
+    window->LoadDroppedFile(image_path);
+  };
+  const double viewer = MedianMs(
+      kRuns, loaded, [&] { window->findChild<QAbstractButton*>("CmdView")->click(); }, drop);
+  const double tcs_view = MedianMs(
+      kRuns,
+      [&] {
+        loaded();
+        window->findChild<QAbstractButton*>("CmdView")->click();
+      },
+      [&] { TopLevel("ShowForm")->findChild<QAbstractButton*>("Option2")->click(); }, drop);
+  std::printf("median of %d runs (ms)\n", kRuns);
+  std::printf("  main window creation to first show   %8.2f\n", start);
+  std::printf("  load 512 KB image (scan and list)    %8.2f\n", load);
+  std::printf("  open block viewer on a 64 KB block   %8.2f\n", viewer);
+  std::printf("  switch to TCS view, 2000 channels    %8.2f\n", tcs_view);
+  return 0;
+}
