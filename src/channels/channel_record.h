@@ -43,4 +43,7 @@ std::string FormatTcsText(std::string_view list);
 
 ParsedLine ParseTcsLine(std::string_view line);
 
+// The same, appending a record's 30 bytes to out; the error is set for kError.
+LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error);
+
 }  // namespace chanforge::channels

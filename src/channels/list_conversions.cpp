@@ -76,17 +76,18 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   std::string source;
   if (!ReadListFile(frontend, text, source)) return Outcome::kFailed;
   std::string list;
+  list.reserve(source.size() / 2);
   std::size_t line_number = 0;
-  for (const std::string_view line : common::SplitLines(source)) {
+  common::LineReader reader(source);
+  std::string_view line;
+  std::string error;
+  while (reader.Next(line)) {
     ++line_number;
-    const ParsedLine parsed = parser(line);
-    if (parsed.status == LineStatus::kError) {
+    if (parser(line, list, error) == LineStatus::kError) {
       frontend.ShowMessage(MessageKind::kError, "Line " + std::to_string(line_number) + " of " +
-                                                    text +
-                                                    " can not be converted: " + parsed.error);
+                                                    text + " can not be converted: " + error);
       return Outcome::kFailed;
     }
-    if (parsed.status == LineStatus::kRecord) list += parsed.record;
   }
   if (list.size() < minimum_size) list.resize(minimum_size, '\0');
   return WriteTarget(frontend, binary, list);
@@ -97,7 +98,7 @@ Outcome ConvertTcsToText(Frontend& frontend, const std::string& binary, const st
 }
 
 Outcome ConvertTextToTcs(Frontend& frontend, const std::string& binary, const std::string& text) {
-  return ConvertTextToBinary(frontend, binary, text, ParseTcsLine, 0);
+  return ConvertTextToBinary(frontend, binary, text, ParseTcsLineInto, 0);
 }
 
 }  // namespace chanforge::channels

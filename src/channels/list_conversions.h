@@ -19,7 +19,9 @@ common::Outcome ConfirmSourceAndTarget(common::Frontend& frontend, const std::st
                                        const std::string& target);
 
 using TextFormatter = std::function<std::string(std::string_view list)>;
-using LineParser = std::function<ParsedLine(std::string_view line)>;
+// Appends the line's record to out, or sets the error.
+using LineParser =
+    std::function<LineStatus(std::string_view line, std::string& out, std::string& error)>;
 
 // The steps both binary-to-text conversions share. kind names the list in the status.
 common::Outcome ConvertBinaryToText(common::Frontend& frontend, const std::string& binary,

@@ -7,6 +7,19 @@
 
 namespace chanforge::channels {
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
 std::int64_t BytesToNumber(std::string_view bytes) {
   std::int64_t result = 0;
   for (const char c : bytes) result = result * 256 + static_cast<unsigned char>(c);
@@ -38,7 +51,10 @@ std::string HexWord(std::int64_t value) {
 
 std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum) {
   std::int64_t v = 0;
-  if (!text.empty()) {
+  if (text.size() <= 2 && !text.empty() && HexValue(text[0]) >= 0 &&
+      (text.size() == 1 || HexValue(text[1]) >= 0)) {
+    v = text.size() == 1 ? HexValue(text[0]) : HexValue(text[0]) * 16 + HexValue(text[1]);
+  } else if (!text.empty()) {
     v = RoundToInt32(ReadNumber("&H" + std::string(text))).value_or(0);
   }
   if (v > maximum) v = maximum;
@@ -56,15 +72,6 @@ std::string DecimalField(std::int64_t value, int width, bool no_blank) {
 }
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 // Digits after "&H" or "&O": a number of up to 16 bits is a signed 16-bit value, one of
 // up to 32 bits a signed 32-bit value. Hex decides by digit count (4 / 8), octal by the
@@ -98,6 +105,7 @@ std::optional<double> ReadNumberPrefix(std::string_view text) {
   for (const char c : text) {
     if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
   }
+  if (s.empty()) return std::nullopt;
   if (s.size() >= 2 && s[0] == '&') {
     if (s[1] == 'H' || s[1] == 'h') return ReadRadixNumber(std::string_view(s).substr(2), 16);
     if (s[1] == 'O' || s[1] == 'o') return ReadRadixNumber(std::string_view(s).substr(2), 8);
@@ -141,6 +149,27 @@ std::optional<std::int32_t> RoundToInt32(double value) {
   const double rounded = std::nearbyint(value);
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
   return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace chanforge::channels
+
+namespace chanforge::channels {
+
+std::optional<std::int32_t> ReadWholeNumber(std::string_view text) {
+  // Most columns hold nothing but up to nine digits: no rounding, no overflow.
+  if (!text.empty() && text.size() <= 9) {
+    std::int32_t value = 0;
+    bool digits_only = true;
+    for (const char c : text) {
+      if (!IsDigit(c)) {
+        digits_only = false;
+        break;
+      }
+      value = value * 10 + (c - '0');
+    }
+    if (digits_only) return value;
+  }
+  return RoundToInt32(ReadNumber(text));
 }
 
 }  // namespace chanforge::channels

@@ -38,4 +38,7 @@ double ReadNumber(std::string_view text);
 // Rounds half to even; nothing when the result lies outside the signed 32-bit range.
 std::optional<std::int32_t> RoundToInt32(double value);
 
+// ReadNumber rounded to a whole number, with a quick path for plain digits.
+std::optional<std::int32_t> ReadWholeNumber(std::string_view text);
+
 }  // namespace chanforge::channels

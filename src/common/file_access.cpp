@@ -142,6 +142,15 @@ WriteResult WriteFileSafely(const std::string& name, std::string_view bytes) {
                           : NewFileMode();
   int error = 0;
   bool ok = ::fchmod(fd, mode) == 0 || (error = errno, false);
+  // Reserving the space first finds a full disk before any byte is written and spares
+  // the file system from growing the file piece by piece.
+  if (ok && !bytes.empty()) {
+    const int reserved = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    if (reserved == ENOSPC || reserved == EFBIG) {
+      error = reserved;
+      ok = false;
+    }
+  }
   ok = ok && WriteAll(fd, bytes, error);
   ok = ok && (::fsync(fd) == 0 || (error = errno, false));
   if (::close(fd) != 0 && ok) {

@@ -1,22 +1,42 @@
 #include "common/text_lines.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace chanforge::common {
+
+namespace {
+
+std::size_t Find(std::string_view text, std::size_t from, char c) {
+  if (from >= text.size()) return text.size();
+  const void* hit = std::memchr(text.data() + from, c, text.size() - from);
+  return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : text.size();
+}
+
+}  // namespace
+
+LineReader::LineReader(std::string_view text)
+    : text_(text), next_cr_(Find(text, 0, '\r')), next_lf_(Find(text, 0, '\n')) {}
+
+bool LineReader::Next(std::string_view& line) {
+  if (pos_ >= text_.size()) return false;
+  if (next_cr_ < pos_) next_cr_ = Find(text_, pos_, '\r');
+  if (next_lf_ < pos_) next_lf_ = Find(text_, pos_, '\n');
+  const std::size_t end = std::min(next_cr_, next_lf_);
+  line = text_.substr(pos_, end - pos_);
+  pos_ = end;
+  if (pos_ < text_.size()) {
+    const bool crlf = text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n';
+    pos_ += crlf ? 2 : 1;
+  }
+  return true;
+}
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t begin = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(text.substr(begin, i - begin));
-      i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-      begin = i;
-    } else {
-      ++i;
-    }
-  }
-  if (begin < text.size()) lines.push_back(text.substr(begin));
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) lines.push_back(line);
   return lines;
 }
 

@@ -14,7 +14,8 @@ common::Outcome ConvertTptToText(common::Frontend& frontend, const std::string& 
 
 common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& binary,
                                  const std::string& text, bool /*decLink*/) {
-  return channels::ConvertTextToBinary(frontend, binary, text, ParseTptLine, kTptFileMinimumSize);
+  return channels::ConvertTextToBinary(frontend, binary, text, ParseTptLineInto,
+                                       kTptFileMinimumSize);
 }
 
 }  // namespace chanforge::transponders

@@ -83,10 +83,16 @@ std::string FormatTptText(std::string_view list, bool decLink) {
   return text;
 }
 
+channels::LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error) {
+  ParsedLine parsed = ParseTptLine(line);
+  if (parsed.status == LineStatus::kRecord) out += parsed.record;
+  if (parsed.status == LineStatus::kError) error = std::move(parsed.error);
+  return parsed.status;
+}
+
 ParsedLine ParseTptLine(std::string_view line) {
   using channels::HexTextToByte;
   using channels::NumberToBytes;
-  using channels::ReadNumber;
   using channels::RoundToInt32;
   if (common::TrimBlanks(line).empty()) return {};
 
@@ -95,9 +101,9 @@ ParsedLine ParseTptLine(std::string_view line) {
   if (!freq_number) return Refuse("no frequency in columns 5-12");
   const std::optional<std::int32_t> rounded_khz = RoundToInt32(*freq_number);
   const std::optional<std::int32_t> tid =
-      RoundToInt32(ReadNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5))));
+      channels::ReadWholeNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5)));
   const std::optional<std::int32_t> nid =
-      RoundToInt32(ReadNumber(common::TrimBlanks(Column(line, kTptNidColumn, 5))));
+      channels::ReadWholeNumber(common::TrimBlanks(Column(line, kTptNidColumn, 5)));
   if (!tid) return Refuse("TID out of range");
   if (!nid) return Refuse("NID out of range");
 

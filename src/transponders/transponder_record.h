@@ -59,4 +59,7 @@ std::string FormatTptText(std::string_view list, bool decLink);
 // record, or whose numbers lie outside the signed 32-bit range.
 channels::ParsedLine ParseTptLine(std::string_view line);
 
+// The same, appending a record's 12 bytes to out; the error is set for kError.
+channels::LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error);
+
 }  // namespace chanforge::transponders
