@@ -7,22 +7,14 @@
 #include <vector>
 
 #include "channels/channel_record.h"
-#include "common/frontend.h"
 #include "flash/flash_image.h"
+#include "support/silent_frontend.h"
 #include "transponders/block_view.h"
 #include "transponders/transponder_record.h"
 
 namespace {
 
 using namespace chanforge;
-
-class NullFrontend : public common::Frontend {
- public:
-  void ShowMessage(common::MessageKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return true; }
-  common::FileChoice ChooseFile(const common::FileRequest&) override { return {}; }
-  void ShowStatus(const std::string&) override {}
-};
 
 std::string RandomBytes(std::size_t size, unsigned seed) {
   std::mt19937 random(seed);
@@ -98,7 +90,7 @@ BENCHMARK(BM_ParseTptLine)->Arg(170)->Arg(255);
 void BM_ShowBlockHex(benchmark::State& state) {
   flash::Workspace w = Image();
   flash::ScanBlocks(w);
-  NullFrontend ui;
+  testing::SilentFrontend ui;
   for (auto _ : state) benchmark::DoNotOptimize(transponders::ShowBlockHex(w, ui, 0));
   state.SetBytesProcessed(state.iterations() * flash::BlockSize);
 }

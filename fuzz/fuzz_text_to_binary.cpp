@@ -9,20 +9,10 @@
 #include <string>
 
 #include "channels/list_conversions.h"
-#include "common/frontend.h"
+#include "support/silent_frontend.h"
 #include "transponders/transponder_conversions.h"
 
 namespace {
-
-class SilentFrontend : public chanforge::common::Frontend {
- public:
-  void ShowMessage(chanforge::common::MessageKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return true; }
-  chanforge::common::FileChoice ChooseFile(const chanforge::common::FileRequest&) override {
-    return {};
-  }
-  void ShowStatus(const std::string&) override {}
-};
 
 const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
@@ -45,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream out(text, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
-  SilentFrontend ui;
+  testing::SilentFrontend ui;
   if (channels::ConvertTextToTcs(ui, tcs, text) == common::Outcome::kDone &&
       std::filesystem::file_size(tcs) % 30 != 0) {
     std::abort();

@@ -4,6 +4,7 @@
 #include "flash/block_transfer.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
+#include "support/workspace.h"
 
 namespace chanforge::flash {
 namespace {
@@ -13,13 +14,7 @@ using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;
 using testing::TempDir;
 
-Workspace Loaded(std::string bytes) {
-  Workspace w;
-  w.image = {std::move(bytes), "flash.bin"};
-  ScanBlocks(w);
-  w.selected = 0;
-  return w;
-}
+Workspace Loaded(std::string bytes) { return testing::LoadedWorkspace(std::move(bytes), 0); }
 
 std::string StandardImage() {
   return FlashImageBuilder()

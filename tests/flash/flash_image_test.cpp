@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/builders.h"
+#include "support/workspace.h"
 
 namespace chanforge::flash {
 namespace {
@@ -10,11 +11,7 @@ namespace {
 using testing::FlashImageBuilder;
 
 Workspace Scanned(std::string bytes, int selected = -1) {
-  Workspace workspace;
-  workspace.image.bytes = std::move(bytes);
-  workspace.selected = selected;
-  ScanBlocks(workspace);
-  return workspace;
+  return testing::LoadedWorkspace(std::move(bytes), selected);
 }
 
 TEST(ScanBlocks, LineCountFollowsTheImageLength) {

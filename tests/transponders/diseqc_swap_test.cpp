@@ -4,6 +4,7 @@
 
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
+#include "support/workspace.h"
 
 namespace chanforge::transponders {
 namespace {
@@ -12,13 +13,6 @@ using common::MessageKind;
 using common::Outcome;
 using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;
-
-flash::Workspace Loaded(std::string bytes) {
-  flash::Workspace w;
-  w.image = {std::move(bytes), "flash.bin"};
-  flash::ScanBlocks(w);
-  return w;
-}
 
 std::string Records() {
   std::string list(36, '\x55');
@@ -32,8 +26,8 @@ std::string Records() {
 }
 
 TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
-  flash::Workspace w =
-      Loaded(FlashImageBuilder().Block(2, "tpt", Records() + "\x01\x02\x03\x04").Build());
+  flash::Workspace w = testing::LoadedWorkspace(
+      FlashImageBuilder().Block(2, "tpt", Records() + "\x01\x02\x03\x04").Build());
   w.image.bytes[0x20044 + 40] = 0x77;  // past the list: never touched
   const std::string original = w.image.bytes;
   for (int run = 0; run < 2; ++run) {
@@ -54,8 +48,8 @@ TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
 }
 
 TEST(SwapDiseqc, RefusesOtherBlocksAndKeepsDirtyWhenNothingChanged) {
-  flash::Workspace w =
-      Loaded(FlashImageBuilder().Block(0, "TCS", Records()).Block(1, "TPT", "").Build());
+  flash::Workspace w = testing::LoadedWorkspace(
+      FlashImageBuilder().Block(0, "TCS", Records()).Block(1, "TPT", "").Build());
   ScriptedFrontend ui;
   EXPECT_EQ(SwapDiseqc(w, ui, 0), Outcome::kRefused);
   EXPECT_EQ(ui.messages.at(0).second, "Please select a TPT block to convert");
@@ -68,7 +62,7 @@ TEST(SwapDiseqc, NeverWritesPastTheImageEnd) {
   // The block claims 36 bytes but the image ends 30 bytes into its data.
   const std::string image =
       FlashImageBuilder(0x44 + 30).Header(0, "TPT", 36).Raw(0x44, Records().substr(0, 30)).Build();
-  flash::Workspace w = Loaded(image);
+  flash::Workspace w = testing::LoadedWorkspace(image);
   ScriptedFrontend ui;
   EXPECT_EQ(SwapDiseqc(w, ui, 0), Outcome::kDone);
   EXPECT_EQ(ui.OnlyMessage(), " 1 Transponders have been swapped from DiSEqC A <=> B");

@@ -5,6 +5,7 @@
 #include "channels/channel_record.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
+#include "support/workspace.h"
 #include "transponders/block_view.h"
 #include "transponders/list_view.h"
 #include "transponders/transponder_record.h"
@@ -18,20 +19,14 @@ using testing::ScriptedFrontend;
 using testing::TempDir;
 using testing::TptRecord;
 
-flash::Workspace Loaded(std::string bytes) {
-  flash::Workspace w;
-  w.image = {std::move(bytes), "flash.bin"};
-  flash::ScanBlocks(w);
-  return w;
-}
-
 std::string ThreeUsed() {
   return TptRecord(1178000000, 1, 2, 3, 4, 2, 0x0B) + TptRecord(1000000000, 5, 6, 7, 8, 1, 0) +
          TptRecord(1500000000, 9, 10, 11, 12, 0, 0x03) + std::string(2004, '\0');
 }
 
 TEST(ShowBlockHex, DumpsTheWholeBlockIn69CharacterLines) {
-  const flash::Workspace w = Loaded(FlashImageBuilder().Block(1, "TPT", ThreeUsed()).Build());
+  const flash::Workspace w =
+      testing::LoadedWorkspace(FlashImageBuilder().Block(1, "TPT", ThreeUsed()).Build());
   ScriptedFrontend ui;
   const auto lines = ShowBlockHex(w, ui, 1);
   ASSERT_EQ(lines.size(), 4096u);
@@ -44,7 +39,7 @@ TEST(ShowBlockHex, DumpsTheWholeBlockIn69CharacterLines) {
 }
 
 TEST(ShowBlockHex, StopsAtTheImageEnd) {
-  const flash::Workspace w = Loaded(std::string(65536 + 100, 'A'));
+  const flash::Workspace w = testing::LoadedWorkspace(std::string(65536 + 100, 'A'));
   ScriptedFrontend ui;
   const auto lines = ShowBlockHex(w, ui, 1);
   ASSERT_EQ(lines.size(), 7u);
@@ -52,11 +47,11 @@ TEST(ShowBlockHex, StopsAtTheImageEnd) {
 }
 
 TEST(ShowBlockAs, FormatsTheListWithItsHeading) {
-  const flash::Workspace w = Loaded(FlashImageBuilder()
-                                        .Block(0, "TCS", testing::ChannelList(5))
-                                        .Block(1, "TPT", ThreeUsed())
-                                        .Block(2, "TPT", std::string(2040, '\0'))
-                                        .Build());
+  const flash::Workspace w = testing::LoadedWorkspace(FlashImageBuilder()
+                                                          .Block(0, "TCS", testing::ChannelList(5))
+                                                          .Block(1, "TPT", ThreeUsed())
+                                                          .Block(2, "TPT", std::string(2040, '\0'))
+                                                          .Build());
   ScriptedFrontend ui;
   const auto tpt = ShowBlockAsTpt(w, ui, 1);
   ASSERT_EQ(tpt.size(), 4u);

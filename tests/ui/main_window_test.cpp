@@ -1,7 +1,9 @@
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTimer>
+#include <QUrl>
 
 #include "ui/qt_frontend.h"
 #include "ui_fixture.h"
@@ -155,6 +157,28 @@ TEST_F(UiTest, ConversionButtonsRunTheConversions) {
             "01  11778000  00001  00001  00  00  3/4  V/U\r\n");
   EXPECT_EQ(ui_.statuses.back(), "Writing " + dir_.Path("TPT.txt") + "...");
   EXPECT_EQ(Text("lblFile"), "");
+}
+
+TEST_F(UiTest, DroppedFilesAndShortcutsLoadLikeTheButton) {
+  MainWindow& w = Window();
+  w.show();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Sample()))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &drop);
+  EXPECT_EQ(Get<QListWidget>("List1")->count(), 0);  // loads once the drop is over
+  QApplication::processEvents();
+  EXPECT_EQ(Get<QListWidget>("List1")->count(), 8);
+  EXPECT_EQ(Text("lblFile").toStdString(), dir_.Path("flash.bin"));
+
+  ui_.Cancel();
+  QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(ui_.requests.size(), 1u);
+  EXPECT_EQ(ui_.requests[0].kind, common::FileDialogKind::kSave);
+  EXPECT_EQ(ui_.requests[0].proposed_name, dir_.Path("flash.bin"));
 }
 
 // The real front end: its boxes carry the title and the buttons that the callers expect.

@@ -1,0 +1,19 @@
+// A front end that shows nothing, answers every question with Yes and cancels every
+// file choice: for fuzzing and benchmarks, where nobody is there to answer.
+#pragma once
+
+#include <string>
+
+#include "common/frontend.h"
+
+namespace chanforge::testing {
+
+class SilentFrontend : public common::Frontend {
+ public:
+  void ShowMessage(common::MessageKind, const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return true; }
+  common::FileChoice ChooseFile(const common::FileRequest&) override { return {}; }
+  void ShowStatus(const std::string&) override {}
+};
+
+}  // namespace chanforge::testing
