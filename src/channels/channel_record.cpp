@@ -122,7 +122,7 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   const std::string_view name = Column(line, kTcsNameColumn, kTcsNameWidth);
   std::size_t name_length = name.size();
   while (name_length > 0 && name[name_length - 1] == ' ') --name_length;
-  std::memcpy(record, name.data(), name_length);
+  if (name_length > 0) std::memcpy(record, name.data(), name_length);
   record[kTcsUseOffset] = static_cast<char>(HexColumn(Column(line, kTcsUseColumn, 2)));
   record[kTcsTpOffset] = static_cast<char>(HexColumn(Column(line, kTcsTpColumn, 2)));
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
