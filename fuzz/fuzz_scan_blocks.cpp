@@ -17,10 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   w.image.bytes.assign(reinterpret_cast<const char*>(data), size);
   flash::ScanBlocks(w);
   testing::SilentFrontend ui;
-  for (int i = 0; i < static_cast<int>(w.block_lines.size()); ++i) {
-    (void)transponders::ShowBlockHex(w, ui, i);
-    (void)transponders::ShowBlockAsTcs(w, ui, i);
-    (void)transponders::ShowBlockAsTpt(w, ui, i);
+  const int lines = static_cast<int>(w.block_lines.size());
+  if (lines == 0) return 0;
+  // The views are the slow part: one block an input, chosen by the input itself.
+  const int viewed = data[size / 2] % lines;
+  (void)transponders::ShowBlockHex(w, ui, viewed);
+  (void)transponders::ShowBlockAsTcs(w, ui, viewed);
+  (void)transponders::ShowBlockAsTpt(w, ui, viewed);
+  for (int i = 0; i < lines; ++i) {
     (void)transponders::SwapDiseqc(w, ui, i);
     flash::ClearBlock(w, i, i % 2 == 0);
     if (w.image.bytes.size() != size) std::abort();
