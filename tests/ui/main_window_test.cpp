@@ -54,6 +54,9 @@ TEST_F(UiTest, StatusLineShowsNameAndChanges) {
   Load(long_name);
   const QString label = Text("lblFile");
   EXPECT_EQ(label.size(), 55);
+  Window().show();
+  EXPECT_TRUE(Window().close());
+  EXPECT_EQ(Setting("BinFile"), label);  // the label as shown, not the full name
   EXPECT_TRUE(label.endsWith(QString(std::string(45, 'n').c_str()) + ".bin"));
   EXPECT_EQ(Text("Label6"), "");
 
