@@ -57,6 +57,14 @@ std::string TptRecord(std::uint32_t frequency_hz, std::uint16_t tid, std::uint16
   return record;
 }
 
+std::string ThreeTransponders() {
+  std::string list = TptRecord(1178000000, 1, 2, 3, 4, 2, 0x0B) +
+                     TptRecord(1000000000, 5, 6, 7, 8, 1, 0) +
+                     TptRecord(1500000000, 9, 10, 11, 12, 0, 0x03);
+  list.resize(2040, '\0');
+  return list;
+}
+
 std::string ChannelList(std::size_t count) {
   std::mt19937 random(7);
   std::string list;

@@ -30,6 +30,10 @@ std::string TcsRecord(std::string_view name, std::uint8_t use, std::uint8_t tp, 
 std::string TptRecord(std::uint32_t frequency_hz, std::uint16_t tid, std::uint16_t nid,
                       std::uint8_t chn, std::uint8_t sr, std::uint8_t fec, std::uint8_t flags);
 
+// A 2040-byte transponder list whose first three records are used (one upper-band
+// horizontal on DiSEqC B, one lower-band vertical, one upper-band horizontal).
+std::string ThreeTransponders();
+
 // A channel list of count varied records.
 std::string ChannelList(std::size_t count);
 

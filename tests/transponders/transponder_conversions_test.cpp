@@ -14,15 +14,10 @@ using testing::ScriptedFrontend;
 using testing::TempDir;
 using testing::TptRecord;
 
-std::string ThreeUsed() {
-  return TptRecord(1178000000, 1, 2, 3, 4, 2, 0x0B) + TptRecord(1000000000, 5, 6, 7, 8, 1, 0) +
-         TptRecord(1500000000, 9, 10, 11, 12, 0, 0x03);
-}
-
 TEST(ConvertTptToText, WritesUsedRecordsInBothLayouts) {
   for (const bool declink : {false, true}) {
     TempDir dir;
-    const std::string bin = dir.Write("TPT", ThreeUsed() + std::string(2004, '\0'));
+    const std::string bin = dir.Write("TPT", testing::ThreeTransponders());
     ScriptedFrontend ui;
     EXPECT_EQ(ConvertTptToText(ui, bin, dir.Path("t.txt"), declink), Outcome::kDone);
     const std::string text = TempDir::Read(dir.Path("t.txt"));
@@ -75,7 +70,7 @@ TEST(ConvertTextToTpt, PadsTo2040BytesUnlessLonger) {
 
 TEST(ConvertTpt, RoundTripAndDecLinkReadsBackAsA) {
   TempDir dir;
-  const std::string list = ThreeUsed() + std::string(2004, '\0');
+  const std::string list = testing::ThreeTransponders();
   const std::string bin = dir.Write("TPT", list);
   ScriptedFrontend ui;
   ui.Answer(true).Answer(true);

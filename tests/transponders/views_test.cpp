@@ -19,14 +19,9 @@ using testing::ScriptedFrontend;
 using testing::TempDir;
 using testing::TptRecord;
 
-std::string ThreeUsed() {
-  return TptRecord(1178000000, 1, 2, 3, 4, 2, 0x0B) + TptRecord(1000000000, 5, 6, 7, 8, 1, 0) +
-         TptRecord(1500000000, 9, 10, 11, 12, 0, 0x03) + std::string(2004, '\0');
-}
-
 TEST(ShowBlockHex, DumpsTheWholeBlockIn69CharacterLines) {
-  const flash::Workspace w =
-      testing::LoadedWorkspace(FlashImageBuilder().Block(1, "TPT", ThreeUsed()).Build());
+  const flash::Workspace w = testing::LoadedWorkspace(
+      FlashImageBuilder().Block(1, "TPT", testing::ThreeTransponders()).Build());
   ScriptedFrontend ui;
   const auto lines = ShowBlockHex(w, ui, 1);
   ASSERT_EQ(lines.size(), 4096u);
@@ -47,11 +42,12 @@ TEST(ShowBlockHex, StopsAtTheImageEnd) {
 }
 
 TEST(ShowBlockAs, FormatsTheListWithItsHeading) {
-  const flash::Workspace w = testing::LoadedWorkspace(FlashImageBuilder()
-                                                          .Block(0, "TCS", testing::ChannelList(5))
-                                                          .Block(1, "TPT", ThreeUsed())
-                                                          .Block(2, "TPT", std::string(2040, '\0'))
-                                                          .Build());
+  const flash::Workspace w =
+      testing::LoadedWorkspace(FlashImageBuilder()
+                                   .Block(0, "TCS", testing::ChannelList(5))
+                                   .Block(1, "TPT", testing::ThreeTransponders())
+                                   .Block(2, "TPT", std::string(2040, '\0'))
+                                   .Build());
   ScriptedFrontend ui;
   const auto tpt = ShowBlockAsTpt(w, ui, 1);
   ASSERT_EQ(tpt.size(), 4u);
@@ -77,7 +73,7 @@ TEST(ShowListFiles, ShowsHeadingsOversizeAndMissingFiles) {
   EXPECT_EQ(view.tpt_lines,
             std::vector<std::string>{"File " + dir.Path("b") + " can not be found!"});
 
-  view = ShowListFiles(ui, dir.Write("empty", ""), dir.Write("tpt", ThreeUsed()));
+  view = ShowListFiles(ui, dir.Write("empty", ""), dir.Write("tpt", testing::ThreeTransponders()));
   EXPECT_EQ(view.tcs_lines, std::vector<std::string>{channels::TcsHeading});
   ASSERT_EQ(view.tpt_lines.size(), 4u);
   EXPECT_EQ(view.tpt_lines[1].size(), TptLineLength);  // the DiSEqC column always shows
