@@ -2,6 +2,7 @@
 
 #include "channels/channel_record.h"
 #include "common/file_access.h"
+#include "common/reported_files.h"
 #include "common/text_lines.h"
 
 namespace chanforge::channels {
@@ -21,29 +22,14 @@ Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
     frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + source);
     return Outcome::kRefused;
   }
-  return frontend.AskYesNo(common::OverwriteQuestion(target)) ? Outcome::kDone
-                                                              : Outcome::kCancelled;
-}
-
-bool ReadListFile(Frontend& frontend, const std::string& name, std::string& bytes) {
-  common::ReadResult read = common::ReadWholeFile(name);
-  if (!read.ok) {
-    frontend.ShowMessage(MessageKind::kError, common::UnreadableMessage(name));
-    return false;
-  }
-  bytes = std::move(read.bytes);
-  return true;
+  return common::ConfirmOverwrite(frontend, target) ? Outcome::kDone : Outcome::kCancelled;
 }
 
 namespace {
 
 Outcome WriteTarget(Frontend& frontend, const std::string& name, std::string_view content) {
   frontend.ShowStatus("Writing " + name + "...");
-  if (!common::WriteFileSafely(name, content).ok) {
-    frontend.ShowMessage(MessageKind::kError, common::WriteErrorMessage(name));
-    return Outcome::kFailed;
-  }
-  return Outcome::kDone;
+  return common::WriteFileOrReport(frontend, name, content) ? Outcome::kDone : Outcome::kFailed;
 }
 
 }  // namespace
@@ -56,7 +42,7 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
   }
   frontend.ShowStatus("Loading " + binary + "...");
   std::string list;
-  if (!ReadListFile(frontend, binary, list)) return Outcome::kFailed;
+  if (!common::ReadFileOrReport(frontend, binary, list)) return Outcome::kFailed;
   if (list.size() > kLargeListSize &&
       !frontend.AskYesNo("File is bigger then 64Kb, load anyway ?")) {
     return Outcome::kCancelled;
@@ -74,7 +60,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   }
   frontend.ShowStatus("Loading and converting" + text + "...");
   std::string source;
-  if (!ReadListFile(frontend, text, source)) return Outcome::kFailed;
+  if (!common::ReadFileOrReport(frontend, text, source)) return Outcome::kFailed;
   std::string list;
   list.reserve(source.size() / 2);
   std::size_t line_number = 0;

@@ -39,9 +39,6 @@ common::Outcome ConvertTcsToText(common::Frontend& frontend, const std::string& 
 common::Outcome ConvertTextToTcs(common::Frontend& frontend, const std::string& binary,
                                  const std::string& text);
 
-// Reads a list file whole; reports an unreadable file and gives false.
-bool ReadListFile(common::Frontend& frontend, const std::string& name, std::string& bytes);
-
 inline constexpr std::size_t kLargeListSize = 65536;
 
 }  // namespace chanforge::channels

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 #include "common/text_lines.h"
 
@@ -29,11 +30,7 @@ std::int64_t BytesToNumber(std::string_view bytes) {
 std::string NumberToBytes(std::int64_t value, int width) {
   if (width <= 0) return {};
   std::string bytes(static_cast<std::size_t>(width), '\0');
-  std::uint64_t v = value > 0 ? static_cast<std::uint64_t>(value) : 0;
-  for (int i = width - 1; i >= 0 && v > 0; --i) {
-    bytes[static_cast<std::size_t>(i)] = static_cast<char>(v & 0xFF);
-    v >>= 8;
-  }
+  PutNumberBytes(bytes.data(), value, width);
   return bytes;
 }
 
@@ -62,13 +59,26 @@ std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum) {
   return static_cast<std::uint8_t>(v);
 }
 
+void AppendDecimalField(std::string& out, std::int64_t value, int width, bool no_blank) {
+  char digits[24];
+  char* begin = std::end(digits);
+  auto magnitude =
+      value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  do {
+    *--begin = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (!no_blank) out.push_back(' ');
+  if (value < 0) out.push_back('-');
+  const auto count = static_cast<int>(std::end(digits) - begin);
+  if (count < width) out.append(static_cast<std::size_t>(width - count), '0');
+  out.append(begin, std::end(digits));
+}
+
 std::string DecimalField(std::int64_t value, int width, bool no_blank) {
-  std::string digits = std::to_string(value < 0 ? -value : value);
-  if (static_cast<int>(digits.size()) < width) {
-    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
-  }
-  if (value < 0) digits.insert(0, 1, '-');
-  return no_blank ? digits : " " + digits;
+  std::string field;
+  AppendDecimalField(field, value, width, no_blank);
+  return field;
 }
 
 namespace {
@@ -151,24 +161,20 @@ std::optional<std::int32_t> RoundToInt32(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
-}  // namespace chanforge::channels
-
-namespace chanforge::channels {
-
 std::optional<std::int32_t> ReadWholeNumber(std::string_view text) {
-  // Most columns hold nothing but up to nine digits: no rounding, no overflow.
-  if (!text.empty() && text.size() <= 9) {
-    std::int32_t value = 0;
-    bool digits_only = true;
-    for (const char c : text) {
-      if (!IsDigit(c)) {
-        digits_only = false;
-        break;
-      }
+  // Most columns hold up to nine digits among blanks, which the number reading would
+  // ignore: read them directly, with no rounding and no way to overflow.
+  std::int32_t value = 0;
+  int digits = 0;
+  for (const char c : text) {
+    if (IsDigit(c)) {
+      if (++digits > 9) return RoundToInt32(ReadNumber(text));
       value = value * 10 + (c - '0');
+    } else if (c != ' ' && c != '\t' && c != '\n') {
+      return RoundToInt32(ReadNumber(text));
     }
-    if (digits_only) return value;
   }
+  if (digits > 0) return value;
   return RoundToInt32(ReadNumber(text));
 }
 

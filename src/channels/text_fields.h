@@ -15,6 +15,14 @@ std::int64_t BytesToNumber(std::string_view bytes);
 
 // Exactly width big-endian bytes; high-order bytes are dropped, values <= 0 give NULs.
 std::string NumberToBytes(std::int64_t value, int width);
+// The same, written to the width bytes at destination.
+inline void PutNumberBytes(char* destination, std::int64_t value, int width) {
+  std::uint64_t v = value > 0 ? static_cast<std::uint64_t>(value) : 0;
+  for (int i = width - 1; i >= 0; --i) {
+    destination[i] = static_cast<char>(v & 0xFF);
+    v >>= 8;  // past 8 bytes this leaves zeros, as a value has no more
+  }
+}
 
 // A blank and two upper-case hex digits.
 std::string HexByteField(std::uint8_t value);
@@ -27,6 +35,8 @@ std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum);
 
 // Zero-padded decimal of at least width digits, with one leading blank unless no_blank.
 std::string DecimalField(std::int64_t value, int width, bool no_blank);
+// The same, appended to out: the formatters' hot path, without a string of its own.
+void AppendDecimalField(std::string& out, std::int64_t value, int width, bool no_blank);
 
 // The number at the start of a column, or nothing when it holds none. Blanks, tabs
 // and line feeds are ignored; "&H" and "&O" introduce hex and octal numbers.
@@ -38,7 +48,8 @@ double ReadNumber(std::string_view text);
 // Rounds half to even; nothing when the result lies outside the signed 32-bit range.
 std::optional<std::int32_t> RoundToInt32(double value);
 
-// ReadNumber rounded to a whole number, with a quick path for plain digits.
+// ReadNumber rounded to a whole number (nothing when out of the signed 32-bit range),
+// with a quick path for a column of plain digits and blanks.
 std::optional<std::int32_t> ReadWholeNumber(std::string_view text);
 
 }  // namespace chanforge::channels

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 #include "cli/sample_image.h"
-#include "common/file_access.h"
+#include "common/reported_files.h"
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
 #include "flash/block_transfer.h"
@@ -105,12 +105,8 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
 }
 
 int MakeSample(ConsoleFrontend& ui, const std::string& out) {
-  if (common::FileExists(out) && !ui.AskYesNo(common::OverwriteQuestion(out))) return 1;
-  if (!common::WriteFileSafely(out, MakeSampleImage()).ok) {
-    ui.ShowMessage(common::MessageKind::kError, common::WriteErrorMessage(out));
-    return 1;
-  }
-  return 0;
+  if (!common::ConfirmOverwrite(ui, out)) return 1;
+  return common::WriteFileOrReport(ui, out, MakeSampleImage()) ? 0 : 1;
 }
 
 }  // namespace chanforge::cli

@@ -14,16 +14,4 @@ std::string ChooseFileWithFallback(Frontend& frontend, FileRequest request,
   return {};
 }
 
-std::string OverwriteQuestion(const std::string& name) {
-  return "File : " + name + " already exists !" + kCrLf + "Overwrite ?";
-}
-
-std::string WriteErrorMessage(const std::string& name) {
-  return "Error Writing the file " + name + " !";
-}
-
-std::string UnreadableMessage(const std::string& name) {
-  return "File : " + name + " can not be read !";
-}
-
 }  // namespace chanforge::common

@@ -50,8 +50,4 @@ std::string ChooseFileWithFallback(Frontend& frontend, FileRequest request,
 
 inline const char kCrLf[] = "\r\n";
 
-std::string OverwriteQuestion(const std::string& name);
-std::string WriteErrorMessage(const std::string& name);
-std::string UnreadableMessage(const std::string& name);
-
 }  // namespace chanforge::common

@@ -32,21 +32,6 @@ bool LineReader::Next(std::string_view& line) {
   return true;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  LineReader reader(text);
-  std::string_view line;
-  while (reader.Next(line)) lines.push_back(line);
-  return lines;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
 std::string ToUpperAscii(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) {

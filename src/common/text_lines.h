@@ -3,15 +3,11 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace chanforge::common {
 
-// Splits text into lines. A line ends at CR LF, at a lone CR or at a lone LF; the
+// Reads text line by line. A line ends at CR LF, at a lone CR or at a lone LF; the
 // line end is not part of the line. A last line without a line end still counts.
-std::vector<std::string_view> SplitLines(std::string_view text);
-
-// The same, one line at a time, for large texts.
 class LineReader {
  public:
   explicit LineReader(std::string_view text);
@@ -27,8 +23,19 @@ class LineReader {
   std::size_t next_lf_ = 0;
 };
 
+// The text of a fixed column; columns past the line's end read as empty text.
+inline std::string_view Column(std::string_view line, std::size_t start, std::size_t width) {
+  return start >= line.size() ? std::string_view{} : line.substr(start, width);
+}
+
 // Removes blanks (the space character only) at both ends.
-std::string_view TrimBlanks(std::string_view text);
+inline std::string_view TrimBlanks(std::string_view text) {
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && text[first] == ' ') ++first;
+  while (last > first && text[last - 1] == ' ') --last;
+  return text.substr(first, last - first);
+}
 
 // Upper case for ASCII letters; every other byte stays.
 std::string ToUpperAscii(std::string_view text);

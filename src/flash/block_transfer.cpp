@@ -1,6 +1,7 @@
 #include "flash/block_transfer.h"
 
 #include "common/file_access.h"
+#include "common/reported_files.h"
 #include "common/text_lines.h"
 
 namespace chanforge::flash {
@@ -49,19 +50,15 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, b
     frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be opened !");
     return Outcome::kFailed;
   }
-  common::ReadResult read = common::ReadWholeFile(name);
-  if (!read.ok) {
-    frontend.ShowMessage(MessageKind::kError, common::UnreadableMessage(name));
-    return Outcome::kFailed;
-  }
+  std::string data;
+  if (!common::ReadFileOrReport(frontend, name, data)) return Outcome::kFailed;
   const std::size_t limit = wholeBlock ? BlockSize : kDataOnlyLimit;
-  if (read.bytes.size() > limit) {
+  if (data.size() > limit) {
     if (!frontend.AskYesNo("Block is bigger then 64Kb, load only first 64Kb ?")) {
       return Outcome::kCancelled;
     }
-    read.bytes.resize(limit);
+    data.resize(limit);
   }
-  const std::string& data = read.bytes;
   FlashImage& image = workspace.image;
   if (wholeBlock) {
     const std::int64_t block_begin = block.start - DataOffset;
@@ -85,17 +82,11 @@ Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, int index, boo
   const BlockInfo block = workspace.blocks[static_cast<std::size_t>(index)];
   const std::string name = ChooseBlockFile(frontend, block, false, names);
   if (name.empty()) return Outcome::kCancelled;
-  if (common::FileExists(name) && !frontend.AskYesNo(common::OverwriteQuestion(name))) {
-    return Outcome::kCancelled;
-  }
+  if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
   const std::string data = wholeBlock
                                ? ImageBytes(workspace.image, block.start - DataOffset, BlockSize)
                                : ImageBytes(workspace.image, block.start, block.length);
-  if (!common::WriteFileSafely(name, data).ok) {
-    frontend.ShowMessage(MessageKind::kError, common::WriteErrorMessage(name));
-    return Outcome::kFailed;
-  }
-  return Outcome::kDone;
+  return common::WriteFileOrReport(frontend, name, data) ? Outcome::kDone : Outcome::kFailed;
 }
 
 }  // namespace chanforge::flash

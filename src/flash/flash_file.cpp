@@ -1,6 +1,7 @@
 #include "flash/flash_file.h"
 
 #include "common/file_access.h"
+#include "common/reported_files.h"
 
 namespace chanforge::flash {
 
@@ -29,12 +30,9 @@ Outcome LoadChosenFlashFile(Workspace& workspace, Frontend& frontend, const std:
     return Outcome::kFailed;
   }
   frontend.ShowStatus("Loading... " + name);
-  common::ReadResult read = common::ReadWholeFile(name);
-  if (!read.ok) {
-    frontend.ShowMessage(MessageKind::kError, common::UnreadableMessage(name));
-    return Outcome::kFailed;
-  }
-  workspace.image.bytes = std::move(read.bytes);
+  std::string bytes;
+  if (!common::ReadFileOrReport(frontend, name, bytes)) return Outcome::kFailed;
+  workspace.image.bytes = std::move(bytes);
   workspace.image.fileName = name;
   workspace.dirty = false;
   ScanBlocks(workspace);
@@ -46,14 +44,9 @@ Outcome SaveFlashFile(Workspace& workspace, Frontend& frontend, const std::strin
   const std::string name = common::ChooseFileWithFallback(
       frontend, {FileDialogKind::kSave, "", proposedName, kFlashFilter}, kDefaultFlashName);
   if (name.empty()) return Outcome::kCancelled;
-  if (common::FileExists(name) && !frontend.AskYesNo(common::OverwriteQuestion(name))) {
-    return Outcome::kCancelled;
-  }
+  if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
   frontend.ShowStatus("Saving... " + name);
-  if (!common::WriteFileSafely(name, workspace.image.bytes).ok) {
-    frontend.ShowMessage(MessageKind::kError, common::WriteErrorMessage(name));
-    return Outcome::kFailed;
-  }
+  if (!common::WriteFileOrReport(frontend, name, workspace.image.bytes)) return Outcome::kFailed;
   workspace.image.fileName = name;
   workspace.dirty = false;
   return Outcome::kDone;

@@ -7,13 +7,15 @@
 
 namespace chanforge::transponders {
 
+bool IsTptBlock(const std::string& name) { return common::ToUpperAscii(name) == "TPT"; }
+
 common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& frontend, int index) {
   if (index < 0 || index >= static_cast<int>(workspace.block_lines.size())) {
     return common::Outcome::kRefused;
   }
   const flash::BlockInfo& block = workspace.blocks[static_cast<std::size_t>(index)];
   frontend.ShowStatus("Converting " + block.name + "...");
-  if (common::ToUpperAscii(block.name) != "TPT") {
+  if (!IsTptBlock(block.name)) {
     frontend.ShowMessage(common::MessageKind::kError, "Please select a TPT block to convert");
     return common::Outcome::kRefused;
   }

@@ -6,6 +6,9 @@
 
 namespace chanforge::transponders {
 
+// Whether a block holds a transponder list: its name is TPT in any letter case.
+bool IsTptBlock(const std::string& name);
+
 common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& frontend, int index);
 
 }  // namespace chanforge::transponders

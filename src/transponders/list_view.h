@@ -15,11 +15,16 @@ struct ListFilesView {
   std::vector<std::string> tpt_lines;
 };
 
+struct ListedFile {
+  std::vector<std::string> lines;
+  bool read = false;  // false: the lines hold only the not-found or unreadable line
+};
+
 // The channel list lines of one file: heading, oversize line and records, or the
 // not-found or unreadable line.
-std::vector<std::string> ListTcsFile(common::Frontend& frontend, const std::string& name);
+ListedFile ListTcsFile(common::Frontend& frontend, const std::string& name);
 // The same for a transponder file, always with the DiSEqC column.
-std::vector<std::string> ListTptFile(common::Frontend& frontend, const std::string& name);
+ListedFile ListTptFile(common::Frontend& frontend, const std::string& name);
 
 ListFilesView ShowListFiles(common::Frontend& frontend, const std::string& tcs,
                             const std::string& tpt);

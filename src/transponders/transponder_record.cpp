@@ -10,6 +10,7 @@ namespace chanforge::transponders {
 
 using channels::LineStatus;
 using channels::ParsedLine;
+using common::Column;
 
 namespace {
 
@@ -41,11 +42,6 @@ std::string FormatLine(std::string_view record, std::size_t number, bool decLink
   line += (flags & kFlagUpperBand) ? "U" : "D";
   if (!decLink) line += (flags & kFlagDiseqcB) ? " B" : " A";
   return line;
-}
-
-std::string_view Column(std::string_view line, std::size_t start, std::size_t width) {
-  if (start >= line.size()) return {};
-  return line.substr(start, width);
 }
 
 char UpperAt(std::string_view line, std::size_t column) {

@@ -19,7 +19,6 @@
 #include <QUrl>
 
 #include "channels/list_conversions.h"
-#include "common/text_lines.h"
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
 #include "flash/block_transfer.h"
@@ -346,8 +345,8 @@ QString MainWindow::SelectFile(const QString& defFileName, const QString& def2Fi
 void MainWindow::UpdateBlockCommands(int index) {
   // Every line counts, the first one included, so a TPT block at line 0 can be swapped.
   if (index < 0 || index >= flash::BlockCount) return;
-  const std::string& name = workspace_.blocks[static_cast<std::size_t>(index)].name;
-  cmd_swap_->setEnabled(common::ToUpperAscii(name) == "TPT");
+  cmd_swap_->setEnabled(
+      transponders::IsTptBlock(workspace_.blocks[static_cast<std::size_t>(index)].name));
 }
 
 void MainWindow::ChooseInto(QLineEdit* box, const QString& fallback) {

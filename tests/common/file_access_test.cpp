@@ -91,12 +91,21 @@ TEST(SameFile, SeesThroughSpellingsAndLinks) {
   EXPECT_FALSE(SameFile(file, dir.Path("missing")));
 }
 
-TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
-  using Lines = std::vector<std::string_view>;
-  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(SplitLines("\n\r"), (Lines{"", ""}));
-  EXPECT_TRUE(SplitLines("").empty());
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) lines.push_back(line);
+  return lines;
+}
+
+TEST(LineReader, EndsLinesAtCrLfLoneCrAndLoneLf) {
+  using L = std::vector<std::string_view>;
+  EXPECT_EQ(Lines("a\r\nb\rc\nd"), (L{"a", "b", "c", "d"}));
+  EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (L{"a", "", "b"}));
+  EXPECT_EQ(Lines("a\nb\nc\rd\r\ne"), (L{"a", "b", "c", "d", "e"}));  // ends found anew
+  EXPECT_EQ(Lines("\n\r"), (L{"", ""}));
+  EXPECT_TRUE(Lines("").empty());
 }
 
 }  // namespace
