@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "channels/channel_record.h"
-#include "flash/flash_image.h"
-#include "support/silent_frontend.h"
-#include "transponders/block_view.h"
+#include "flash/blocks.h"
 #include "transponders/transponder_record.h"
+#include "views/block_view.h"
 
 namespace {
 
@@ -24,18 +23,21 @@ std::string RandomBytes(std::size_t size, unsigned seed) {
 }
 
 std::string TptList(std::size_t records) {
-  std::string list = RandomBytes(records * 12, 3);
-  for (std::size_t i = 0; i < records; ++i) list[i * 12] = 0x40;  // every record used
+  const std::string bytes = RandomBytes(records * transponders::TptRecordSize, 3);
+  std::string list;
+  for (std::size_t i = 0; i < records; ++i) {
+    auto record = transponders::TransponderRecord::Decode(
+        std::string_view(bytes).substr(i * transponders::TptRecordSize));
+    record.frequency |= 0x40000000;  // every record used
+    list += record.Encode();
+  }
   return list;
 }
 
 flash::Workspace Image() {
   flash::Workspace w;
   w.image.bytes = std::string(524288, '\xFF');
-  const std::string header("TCS\0", 4);
-  w.image.bytes.replace(0x20, 4, header);
-  w.image.bytes[0x40] = '\x60';
-  w.image.bytes[0x41] = '\xEA';
+  flash::PutBlock(w.image, 0, "TCS", RandomBytes(60000, 5));
   return w;
 }
 
@@ -43,7 +45,7 @@ void BM_ScanBlocks(benchmark::State& state) {
   flash::Workspace w = Image();
   for (auto _ : state) {
     flash::ScanBlocks(w);
-    benchmark::DoNotOptimize(w.block_lines);
+    benchmark::DoNotOptimize(w.blocks);
   }
   state.SetBytesProcessed(state.iterations() * w.image.size());
 }
@@ -87,13 +89,15 @@ void BM_ParseTptLine(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseTptLine)->Arg(170)->Arg(255);
 
-void BM_ShowBlockHex(benchmark::State& state) {
+void BM_HexDumpLines(benchmark::State& state) {
   flash::Workspace w = Image();
   flash::ScanBlocks(w);
-  testing::SilentFrontend ui;
-  for (auto _ : state) benchmark::DoNotOptimize(transponders::ShowBlockHex(w, ui, 0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        views::HexDumpLines(flash::WholeBlockBytes(w, w.blocks[0]), views::CharColumn::kLatin1));
+  }
   state.SetBytesProcessed(state.iterations() * flash::BlockSize);
 }
-BENCHMARK(BM_ShowBlockHex);
+BENCHMARK(BM_HexDumpLines);
 
 }  // namespace

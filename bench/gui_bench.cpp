@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "flash/blocks.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
 
@@ -48,15 +49,12 @@ int main(int argc, char** argv) {
   chanforge::ui::SettingsStore store(temp.filePath("settings.ini"));
   const QString image_path = temp.filePath("flash512k.bin");
   {
-    std::string image(524288, '\xFF');
+    chanforge::flash::FlashImage image{std::string(524288, '\xFF'), {}};
     std::mt19937 random(5);
     std::string channels(60000, '\0');
     for (char& c : channels) c = static_cast<char>(random());
-    image.replace(0x20, 4, std::string("TCS\0", 4));
-    image[0x40] = '\x60';
-    image[0x41] = '\xEA';
-    image.replace(0x44, channels.size(), channels);
-    std::ofstream(image_path.toStdString(), std::ios::binary) << image;
+    chanforge::flash::PutBlock(image, 0, "TCS", channels);
+    std::ofstream(image_path.toStdString(), std::ios::binary) << image.bytes;
   }
   constexpr int kRuns = 15;
   std::unique_ptr<chanforge::ui::MainWindow> window;

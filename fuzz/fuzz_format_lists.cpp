@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (tcs.size() != size / channels::TcsRecordSize) std::abort();
   for (const auto& line : tcs) {
     if (line.size() != channels::TcsLineLength) std::abort();
-    if (channels::ParseTcsLine(line).status == channels::LineStatus::kError) std::abort();
+    if (channels::ParseTcsLine(line).status == common::LineStatus::kError) std::abort();
   }
   for (const bool declink : {false, true}) {
     for (const auto& line : transponders::FormatTptLines(list, declink)) {

@@ -8,6 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace chanforge::channels;
+  using chanforge::common::LineStatus;
+  using chanforge::common::ParsedLine;
   const ParsedLine parsed =
       ParseTcsLine(std::string_view(reinterpret_cast<const char*>(data), size));
   if (parsed.status == LineStatus::kRecord && parsed.record.size() != TcsRecordSize) std::abort();

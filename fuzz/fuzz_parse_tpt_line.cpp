@@ -8,12 +8,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace chanforge;
-  const channels::ParsedLine parsed =
+  const common::ParsedLine parsed =
       transponders::ParseTptLine(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (parsed.status == channels::LineStatus::kRecord &&
+  if (parsed.status == common::LineStatus::kRecord &&
       parsed.record.size() != transponders::TptRecordSize) {
     std::abort();
   }
-  if (parsed.status == channels::LineStatus::kError && parsed.error.empty()) std::abort();
+  if (parsed.status == common::LineStatus::kError && parsed.error.empty()) std::abort();
   return 0;
 }

@@ -6,10 +6,11 @@
 #include <string>
 
 #include "flash/block_clear.h"
-#include "flash/flash_image.h"
+#include "flash/blocks.h"
 #include "support/silent_frontend.h"
-#include "transponders/block_view.h"
 #include "transponders/diseqc_swap.h"
+#include "views/block_lines.h"
+#include "views/block_view.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace chanforge;
@@ -17,13 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   w.image.bytes.assign(reinterpret_cast<const char*>(data), size);
   flash::ScanBlocks(w);
   testing::SilentFrontend ui;
-  const int lines = static_cast<int>(w.block_lines.size());
+  const int lines = w.block_count;
   if (lines == 0) return 0;
+  (void)views::BlockLines(w);
   // The views are the slow part: one block an input, chosen by the input itself.
-  const int viewed = data[size / 2] % lines;
-  (void)transponders::ShowBlockHex(w, ui, viewed);
-  (void)transponders::ShowBlockAsTcs(w, ui, viewed);
-  (void)transponders::ShowBlockAsTpt(w, ui, viewed);
+  const flash::BlockInfo& viewed = w.blocks[static_cast<std::size_t>(data[size / 2] % lines)];
+  (void)views::HexDumpLines(flash::WholeBlockBytes(w, viewed), views::CharColumn::kAscii);
+  (void)views::TcsListLines(flash::BlockData(w, viewed));
+  (void)views::TptListLines(flash::BlockData(w, viewed));
   for (int i = 0; i < lines; ++i) {
     (void)transponders::SwapDiseqc(w, ui, i);
     flash::ClearBlock(w, i, i % 2 == 0);

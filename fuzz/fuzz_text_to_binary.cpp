@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "channels/list_conversions.h"
+#include "channels/channel_conversions.h"
 #include "support/silent_frontend.h"
 #include "transponders/transponder_conversions.h"
 

@@ -6,26 +6,45 @@
 namespace chanforge::channels {
 
 using common::Column;
+using common::LineStatus;
 
-namespace {
+ChannelRecord ChannelRecord::Decode(std::string_view bytes) {
+  char raw[TcsRecordSize] = {};
+  bytes.substr(0, TcsRecordSize).copy(raw, TcsRecordSize);
+  ChannelRecord record;
+  std::copy_n(raw + kTcsNameOffset, kTcsNameWidth, record.name.begin());
+  record.use = static_cast<std::uint8_t>(raw[kTcsUseOffset]);
+  record.tp = static_cast<std::uint8_t>(raw[kTcsTpOffset]);
+  for (std::size_t w = 0; w < kTcsWordCount; ++w) {
+    record.words[w] = static_cast<std::uint16_t>(
+        BytesToNumber(std::string_view(raw + kTcsWordOffset + 2 * w, 2)));
+  }
+  return record;
+}
 
-constexpr const char* kWordNames[kTcsWordCount] = {"SID", "VPID", "APID", "Vecm", "Aecm", "PCR"};
+void ChannelRecord::EncodeInto(char* out) const {
+  std::copy(name.begin(), name.end(), out + kTcsNameOffset);
+  out[kTcsUseOffset] = static_cast<char>(use);
+  out[kTcsTpOffset] = static_cast<char>(tp);
+  for (std::size_t w = 0; w < kTcsWordCount; ++w) {
+    PutNumberBytes(out + kTcsWordOffset + 2 * w, words[w], 2);
+  }
+}
 
-}  // namespace
+std::string ChannelRecord::Encode() const {
+  std::string bytes(TcsRecordSize, '\0');
+  EncodeInto(bytes.data());
+  return bytes;
+}
 
-void AppendTcsLine(std::string& out, std::string_view record, std::int64_t number) {
+void AppendTcsLine(std::string& out, const ChannelRecord& record, std::int64_t number) {
   if (number < 1000) out.push_back(' ');
   AppendDecimalField(out, number, 3, true);
   out.push_back(' ');
-  for (std::size_t i = 0; i < kTcsNameWidth; ++i) {
-    const char c = record[kTcsNameOffset + i];
-    out.push_back(c == '\0' ? ' ' : c);
-  }
-  out += HexByteField(static_cast<std::uint8_t>(record[kTcsUseOffset]));
-  out += HexByteField(static_cast<std::uint8_t>(record[kTcsTpOffset]));
-  for (std::size_t w = 0; w < kTcsWordCount; ++w) {
-    AppendDecimalField(out, BytesToNumber(record.substr(kTcsWordOffset + 2 * w, 2)), 5, false);
-  }
+  for (const char c : record.name) out.push_back(c == '\0' ? ' ' : c);
+  out += HexByteField(record.use);
+  out += HexByteField(record.tp);
+  for (const std::uint16_t word : record.words) AppendDecimalField(out, word, 5, false);
 }
 
 std::vector<std::string> FormatTcsLines(std::string_view list) {
@@ -33,7 +52,7 @@ std::vector<std::string> FormatTcsLines(std::string_view list) {
   std::vector<std::string> lines(n);
   for (std::size_t i = 0; i < n; ++i) {
     lines[i].reserve(TcsLineLength + 1);
-    AppendTcsLine(lines[i], list.substr(i * TcsRecordSize, TcsRecordSize),
+    AppendTcsLine(lines[i], ChannelRecord::Decode(list.substr(i * TcsRecordSize)),
                   static_cast<std::int64_t>(i) + 1);
   }
   return lines;
@@ -44,7 +63,7 @@ std::string FormatTcsText(std::string_view list) {
   std::string text;
   text.reserve(n * (TcsLineLength + 2));
   for (std::size_t i = 0; i < n; ++i) {
-    AppendTcsLine(text, list.substr(i * TcsRecordSize, TcsRecordSize),
+    AppendTcsLine(text, ChannelRecord::Decode(list.substr(i * TcsRecordSize)),
                   static_cast<std::int64_t>(i) + 1);
     text += "\r\n";
   }
@@ -53,31 +72,32 @@ std::string FormatTcsText(std::string_view list) {
 
 LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error) {
   if (common::TrimBlanks(line).empty()) return LineStatus::kBlank;
-  char record[TcsRecordSize] = {};  // the name's unused places stay NUL
+  ChannelRecord record;  // the name's unused places stay NUL
   std::string_view name = Column(line, kTcsNameColumn, kTcsNameWidth);
   while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-  name.copy(record + kTcsNameOffset, name.size());
-  record[kTcsUseOffset] =
-      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTcsUseColumn, 2)), 255));
-  record[kTcsTpOffset] =
-      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTcsTpColumn, 2)), 255));
+  name.copy(record.name.data(), name.size());
+  record.use = HexTextToByte(common::TrimBlanks(Column(line, kTcsUseColumn, 2)), 255);
+  record.tp = HexTextToByte(common::TrimBlanks(Column(line, kTcsTpColumn, 2)), 255);
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
     // Blanks need no trimming: the number reading ignores them anywhere.
     const std::string_view column = Column(line, kTcsWordColumns[w], kTcsWordWidth);
     const std::optional<std::int32_t> value = ReadWholeNumber(column);
     if (!value) {
-      error = std::string(kWordNames[w]) + " value " + std::string(common::TrimBlanks(column)) +
+      error = std::string(kTcsWordNames[w]) + " value " + std::string(common::TrimBlanks(column)) +
               " is out of range";
       return LineStatus::kError;
     }
-    PutNumberBytes(record + kTcsWordOffset + 2 * w, *value, 2);
+    // Kept as the field stores it: the low 16 bits, or 0 for a value below 0.
+    record.words[w] = static_cast<std::uint16_t>(*value > 0 ? *value & 0xFFFF : 0);
   }
-  out.append(record, TcsRecordSize);
+  const std::size_t at = out.size();
+  out.resize(at + TcsRecordSize);
+  record.EncodeInto(out.data() + at);
   return LineStatus::kRecord;
 }
 
-ParsedLine ParseTcsLine(std::string_view line) {
-  ParsedLine parsed;
+common::ParsedLine ParseTcsLine(std::string_view line) {
+  common::ParsedLine parsed;
   parsed.status = ParseTcsLineInto(line, parsed.record, parsed.error);
   return parsed;
 }

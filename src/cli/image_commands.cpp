@@ -4,9 +4,11 @@
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
 #include "flash/block_transfer.h"
+#include "flash/blocks.h"
 #include "flash/flash_file.h"
-#include "transponders/block_view.h"
 #include "transponders/diseqc_swap.h"
+#include "views/block_lines.h"
+#include "views/block_view.h"
 
 namespace chanforge::cli {
 
@@ -21,9 +23,9 @@ bool LoadAndSelect(ConsoleFrontend& ui, flash::Workspace& workspace, const std::
                    int index, const std::string& action) {
   ui.QueueFile(flash);
   if (flash::LoadFlashFile(workspace, ui, flash) != Outcome::kDone) return false;
-  const int lines = static_cast<int>(workspace.block_lines.size());
-  workspace.selected = index < lines ? index : -1;
-  return flash::CheckBlockSelected(ui, lines, workspace.selected, workspace.image.fileName, action);
+  const int lines = workspace.block_count;
+  return flash::CheckBlockSelected(ui, lines, index < lines ? index : -1, workspace.image.fileName,
+                                   action);
 }
 
 // Writes the changed image to out with the flash save's rules.
@@ -38,7 +40,7 @@ int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   flash::Workspace workspace;
   ui.QueueFile(flash);
   if (flash::LoadFlashFile(workspace, ui, flash) != Outcome::kDone) return 1;
-  for (const std::string& line : workspace.block_lines) out << line << '\n';
+  for (const std::string& line : views::BlockLines(workspace)) out << line << '\n';
   return 0;
 }
 
@@ -72,34 +74,35 @@ int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const s
 int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out) {
   flash::Workspace workspace;
   if (!LoadAndSelect(ui, workspace, flash, index, "Convert (a TPT block!)")) return 1;
-  if (transponders::SwapDiseqc(workspace, ui, index) != Outcome::kDone) return 1;
-  return SaveImage(ui, workspace, out);
+  int count = 0;
+  if (transponders::SwapDiseqcSilently(workspace, ui, index, count) != Outcome::kDone) return 1;
+  const int status = SaveImage(ui, workspace, out);
+  // The count is only news once the swapped image is written.
+  if (status == 0) ui.ShowMessage(common::MessageKind::kReport, transponders::SwapReport(count));
+  return status;
 }
 
 int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index,
             ViewAs as) {
   flash::Workspace workspace;
   if (!LoadAndSelect(ui, workspace, flash, index, "View")) return 1;
-  const std::string& name = workspace.blocks[static_cast<std::size_t>(index)].name;
-  const char* wanted = as == ViewAs::kTcs ? "TCS" : "TPT";
-  if (as != ViewAs::kHex && name != wanted) {
-    ui.ShowMessage(common::MessageKind::kError,
-                   "Block " + std::to_string(index) + " is not a " + wanted + " block");
+  const flash::BlockInfo& block = *flash::FindBlock(workspace, index);
+  const flash::ListKind wanted = as == ViewAs::kTcs ? flash::ListKind::kTcs : flash::ListKind::kTpt;
+  // As the window's list option: only the names as the receiver writes them.
+  if (as != ViewAs::kHex && flash::ListKindOf(block, flash::NameMatch::kExact) != wanted) {
+    ui.ShowMessage(common::MessageKind::kError, "Block " + std::to_string(index) + " is not a " +
+                                                    flash::ListKindName(wanted) + " block");
     return 1;
   }
+  std::vector<std::string> lines;
   if (as == ViewAs::kHex) {
-    for (std::string line : transponders::ShowBlockHex(workspace, ui, index)) {
-      // Never feed a terminal control bytes: the character column shows them as dots.
-      for (std::size_t i = 53; i < line.size(); ++i) {
-        const auto c = static_cast<unsigned char>(line[i]);
-        if (c < 0x20 || c > 0x7E) line[i] = '.';
-      }
-      out << line << '\n';
-    }
-    return 0;
+    // Never feed a terminal control bytes: the character column shows them as dots.
+    lines =
+        views::HexDumpLines(flash::WholeBlockBytes(workspace, block), views::CharColumn::kAscii);
+  } else {
+    const std::string data = flash::BlockData(workspace, block);
+    lines = as == ViewAs::kTcs ? views::TcsListLines(data) : views::TptListLines(data);
   }
-  const auto lines = as == ViewAs::kTcs ? transponders::ShowBlockAsTcs(workspace, ui, index)
-                                        : transponders::ShowBlockAsTpt(workspace, ui, index);
   for (const std::string& line : lines) out << line << '\n';
   return 0;
 }

@@ -1,11 +1,12 @@
 #include "cli/commands.h"
-#include "transponders/list_view.h"
+#include "views/list_view.h"
 
 namespace chanforge::cli {
 
 int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const std::string& tpt) {
-  const transponders::ListedFile listed =
-      tcs.empty() ? transponders::ListTptFile(ui, tpt) : transponders::ListTcsFile(ui, tcs);
+  const std::string& name = tcs.empty() ? tpt : tcs;
+  ui.ShowStatus("Loading " + name + "...");
+  const views::ListedFile listed = tcs.empty() ? views::ListTptFile(tpt) : views::ListTcsFile(tcs);
   for (const std::string& line : listed.lines) out << line << '\n';
   return listed.read ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #include <csignal>
 #include <iostream>
 
-#include "channels/list_conversions.h"
+#include "channels/channel_conversions.h"
 #include "cli/commands.h"
 #include "transponders/transponder_conversions.h"
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "channels/text_fields.h"
-#include "flash/flash_image.h"
+#include "channels/channel_record.h"
+#include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::cli {
@@ -204,48 +204,38 @@ const std::vector<Channel> kChannels = {
     {"Radio Horeb", 19, 28446, 0, 2491, 0},
 };
 
-void Put(std::string& image, std::size_t offset, const std::string& bytes) {
-  image.replace(offset, bytes.size(), bytes);
-}
-
-void PutBlock(std::string& image, int index, const std::string& name, const std::string& data) {
-  const std::size_t base = static_cast<std::size_t>(index) * flash::BlockSize;
-  Put(image, base + flash::NameOffset, name + std::string(1, '\0'));
-  Put(image, base + flash::LengthOffset,
-      {static_cast<char>(data.size() & 0xFF), static_cast<char>(data.size() >> 8), '\0', '\0'});
-  Put(image, base + flash::DataOffset, data);
-}
-
 std::string TransponderList() {
-  using channels::NumberToBytes;
   std::string list;
   for (const Transponder& t : kTransponders) {
     const bool upper = t.mhz >= 11700;
     const std::int64_t oscillator_mhz = upper ? 10600 : 9750;
-    std::uint8_t flags = upper ? transponders::kFlagUpperBand : 0;
-    if (t.polarisation == 'H') flags |= transponders::kFlagHorizontal;
-    if (t.input_b) flags |= transponders::kFlagDiseqcB;
-    list += NumberToBytes((t.mhz - oscillator_mhz) * 1000000, 4);
-    list += NumberToBytes(t.tid, 2) + NumberToBytes(t.nid, 2);
-    list += {static_cast<char>(0x10 + list.size() / 12), static_cast<char>(t.symbol_rate_code),
-             static_cast<char>(t.fec), static_cast<char>(flags)};
+    transponders::TransponderRecord record;
+    record.frequency = static_cast<std::uint32_t>((t.mhz - oscillator_mhz) * 1000000);
+    record.tid = t.tid;
+    record.nid = t.nid;
+    record.chn = static_cast<std::uint8_t>(0x10 + list.size() / transponders::TptRecordSize);
+    record.sr = t.symbol_rate_code;
+    record.fec = t.fec;
+    record.flags = upper ? transponders::kFlagUpperBand : 0;
+    if (t.polarisation == 'H') record.flags |= transponders::kFlagHorizontal;
+    if (t.input_b) record.flags |= transponders::kFlagDiseqcB;
+    list += record.Encode();
   }
   list.resize(transponders::kTptFileMinimumSize, '\0');
   return list;
 }
 
 std::string ChannelList() {
-  using channels::NumberToBytes;
   std::string list;
   for (const Channel& c : kChannels) {
-    std::string name(c.name);
-    name.resize(16, '\0');
-    list += name;
-    list.push_back(c.vpid == 0 ? '\x08' : '\x04');  // radio or television
-    list.push_back(static_cast<char>(c.transponder));
-    for (const int word : {int{c.sid}, int{c.vpid}, int{c.apid}, 0, 0, int{c.pcr}}) {
-      list += NumberToBytes(word, 2);
-    }
+    channels::ChannelRecord record;
+    std::string_view(c.name)
+        .substr(0, record.name.size())
+        .copy(record.name.data(), record.name.size());
+    record.use = c.vpid == 0 ? 0x08 : 0x04;  // radio or television
+    record.tp = static_cast<std::uint8_t>(c.transponder);
+    record.words = {c.sid, c.vpid, c.apid, 0, 0, c.pcr};
+    list += record.Encode();
   }
   return list;
 }
@@ -253,13 +243,14 @@ std::string ChannelList() {
 }  // namespace
 
 std::string MakeSampleImage() {
-  std::string image(static_cast<std::size_t>(flash::BlockSize) * flash::BlockCount, '\xFF');
-  PutBlock(image, 0, "TCS", ChannelList());
-  PutBlock(image, 1, "TPT", TransponderList());
-  PutBlock(image, 2, "CFG", std::string(64, '\0'));
-  PutBlock(image, 3, "LOGO", std::string(2048, '\x55'));
-  PutBlock(image, 5, "EPG", "");
-  return image;
+  flash::FlashImage image{
+      std::string(static_cast<std::size_t>(flash::BlockSize) * flash::BlockCount, '\xFF'), {}};
+  flash::PutBlock(image, 0, "TCS", ChannelList());
+  flash::PutBlock(image, 1, "TPT", TransponderList());
+  flash::PutBlock(image, 2, "CFG", std::string(64, '\0'));
+  flash::PutBlock(image, 3, "LOGO", std::string(2048, '\x55'));
+  flash::PutBlock(image, 5, "EPG", "");
+  return image.bytes;
 }
 
 }  // namespace chanforge::cli

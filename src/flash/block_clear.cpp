@@ -1,5 +1,7 @@
 #include "flash/block_clear.h"
 
+#include "flash/blocks.h"
+
 namespace chanforge::flash {
 
 std::string ClearQuestion(int index) {
@@ -7,23 +9,20 @@ std::string ClearQuestion(int index) {
 }
 
 void ClearBlock(Workspace& workspace, int index, bool wholeBlock) {
-  if (index < 0 || index >= static_cast<int>(workspace.block_lines.size())) return;
-  const BlockInfo& block = workspace.blocks[static_cast<std::size_t>(index)];
-  if (wholeBlock || block.name == "----") {
-    FillImage(workspace.image, block.start - DataOffset, BlockSize, '\0');
+  const BlockInfo* block = FindBlock(workspace, index);
+  if (!block) return;
+  if (wholeBlock || block->name == "----") {
+    FillImage(workspace.image, block->start - DataOffset, BlockSize, '\0');
   } else {
-    // The length field, the two bytes after it and the data.
-    FillImage(workspace.image, block.start - 4, std::int64_t{block.length} + 4, '\0');
+    // The length field, the two bytes after it and the data, up to the block's end.
+    FillImage(workspace.image, block->start - 4, UsableLength(*block) + 4, '\0');
   }
-  workspace.dirty = true;
-  ScanBlocks(workspace);
+  FinishBlockChange(workspace);
 }
 
 common::Outcome ConfirmAndClearBlock(Workspace& workspace, common::Frontend& frontend, int index,
                                      bool wholeBlock) {
-  if (index < 0 || index >= static_cast<int>(workspace.block_lines.size())) {
-    return common::Outcome::kRefused;
-  }
+  if (!FindBlock(workspace, index)) return common::Outcome::kRefused;
   if (!frontend.AskYesNo(ClearQuestion(index))) return common::Outcome::kCancelled;
   ClearBlock(workspace, index, wholeBlock);
   return common::Outcome::kDone;

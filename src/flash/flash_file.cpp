@@ -36,7 +36,7 @@ Outcome LoadChosenFlashFile(Workspace& workspace, Frontend& frontend, const std:
   workspace.image.fileName = name;
   workspace.dirty = false;
   ScanBlocks(workspace);
-  if (!workspace.block_lines.empty()) workspace.selected = 0;
+  AnnounceChange(workspace);
   return Outcome::kDone;
 }
 
@@ -49,9 +49,8 @@ Outcome SaveFlashFile(Workspace& workspace, Frontend& frontend, const std::strin
   if (!common::WriteFileOrReport(frontend, name, workspace.image.bytes)) return Outcome::kFailed;
   workspace.image.fileName = name;
   workspace.dirty = false;
+  AnnounceChange(workspace);
   return Outcome::kDone;
 }
-
-std::string SizeLabelText(std::int64_t size) { return "Size :" + std::to_string(size) + " bytes"; }
 
 }  // namespace chanforge::flash

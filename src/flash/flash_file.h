@@ -27,7 +27,4 @@ common::Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& fron
 common::Outcome SaveFlashFile(Workspace& workspace, common::Frontend& frontend,
                               const std::string& proposedName);
 
-// The size label text after a load: "Size :524288 bytes".
-std::string SizeLabelText(std::int64_t size);
-
 }  // namespace chanforge::flash

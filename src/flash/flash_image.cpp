@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
-#include "common/text_lines.h"
-
 namespace chanforge::flash {
 
-using common::HexDigits;
+void AnnounceChange(Workspace& workspace) {
+  ++workspace.revision;
+  // A copy: an observer may subscribe another while it runs.
+  const auto observers = workspace.observers;
+  for (const auto& observer : observers) observer();
+}
 
 int ImageByteAt(const FlashImage& image, std::int64_t offset) {
   if (offset < 0 || offset >= image.size()) return 0;
@@ -35,20 +38,15 @@ std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_
                             static_cast<std::size_t>(std::min(count, size - offset)));
 }
 
-int SelectionAfterScan(int old_selection, int line_count) {
-  return (old_selection >= 0 && old_selection < line_count) ? old_selection : -1;
-}
-
 void ScanBlocks(Workspace& workspace) {
   const FlashImage& image = workspace.image;
-  workspace.block_lines.clear();
+  workspace.block_count = 0;
   for (int i = 0; i < BlockCount; ++i) {
     BlockInfo& block = workspace.blocks[static_cast<std::size_t>(i)];
     block = BlockInfo{};
     const std::int64_t h = static_cast<std::int64_t>(i) * BlockSize + NameOffset;
     if (image.size() <= h + 1) continue;  // the image does not reach this block
-
-    std::string suffix;
+    ++workspace.block_count;
     const int first = ImageByteAt(image, h);
     block.start = i * BlockSize + DataOffset;
     if (first != 0x00 && first != 0xFF) {
@@ -56,20 +54,10 @@ void ScanBlocks(Workspace& workspace) {
       const auto name_begin = image.bytes.begin() + h;
       block.name.assign(name_begin, std::find(name_begin, image.bytes.end(), '\0'));
       block.length = ImageByteAt(image, h + 32) + 256 * ImageByteAt(image, h + 33);
-      const std::string upper = common::ToUpperAscii(block.name);
-      if (upper == "TCS") suffix = " (" + std::to_string(block.length / 30) + ")";
-      if (upper == "TPT") suffix = " (" + std::to_string(block.length / 12) + ")";
     } else {
       block.name = "----";
     }
-    const auto start = static_cast<unsigned long long>(block.start);
-    const auto length = static_cast<unsigned long long>(block.length);
-    workspace.block_lines.push_back("Block:" + std::to_string(i) + " " + block.name + " ($" +
-                                    HexDigits(start) + "-$" + HexDigits(start + length) + ") $" +
-                                    HexDigits(length) + " bytes" + suffix);
   }
-  workspace.selected =
-      SelectionAfterScan(workspace.selected, static_cast<int>(workspace.block_lines.size()));
 }
 
 }  // namespace chanforge::flash

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,12 +16,14 @@ inline constexpr int BlockCount = 8;
 inline constexpr std::int32_t NameOffset = 0x20;    // name, ended by a 0x00 byte
 inline constexpr std::int32_t LengthOffset = 0x40;  // data length, 16-bit little-endian
 inline constexpr std::int32_t DataOffset = 0x44;    // first data byte
+// The most data bytes a block can hold behind its header.
+inline constexpr std::int32_t kBlockDataRoom = BlockSize - DataOffset;
 
 struct FlashImage {
   std::string bytes;     // the file's content, one char per byte
   std::string fileName;  // last loaded or saved, empty before the first load
 
-  std::int32_t size() const { return static_cast<std::int32_t>(bytes.size()); }
+  std::int64_t size() const { return static_cast<std::int64_t>(bytes.size()); }
 };
 
 struct BlockInfo {
@@ -34,10 +37,16 @@ struct BlockInfo {
 struct Workspace {
   FlashImage image;
   std::array<BlockInfo, BlockCount> blocks{};
-  std::vector<std::string> block_lines;  // one per reached block, index = block index
-  int selected = -1;                     // selected block line, -1 for none
-  bool dirty = false;                    // unsaved changes in the image
+  int block_count = 0;  // blocks the image reaches, one block list line each
+  bool dirty = false;   // unsaved changes in the image
+  // Bumped, and the observers called, by every change to the image, the block table,
+  // the file name or the dirty flag; windows refresh from it.
+  std::uint64_t revision = 0;
+  std::vector<std::function<void()>> observers;
 };
+
+// Tells the observers that the workspace changed.
+void AnnounceChange(Workspace& workspace);
 
 // The byte at an offset, or 0 at or beyond the image's end.
 int ImageByteAt(const FlashImage& image, std::int64_t offset);
@@ -49,11 +58,7 @@ void FillImage(FlashImage& image, std::int64_t offset, std::int64_t count, char 
 // Up to count bytes from offset on, fewer when the image ends first.
 std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_t count);
 
-// The line to keep selected after a rescan: the old one if it still exists, else none.
-int SelectionAfterScan(int old_selection, int line_count);
-
-// Rebuilds the block table and the block list lines from the image and keeps the
-// selection where it can. Never touches the dirty flag.
+// Rebuilds the block table from the image. Never touches the dirty flag.
 void ScanBlocks(Workspace& workspace);
 
 }  // namespace chanforge::flash

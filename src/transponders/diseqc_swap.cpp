@@ -1,42 +1,51 @@
 #include "transponders/diseqc_swap.h"
 
-#include <string>
-
-#include "common/text_lines.h"
+#include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::transponders {
 
-bool IsTptBlock(const std::string& name) { return common::ToUpperAscii(name) == "TPT"; }
+std::string SwapReport(int count) {
+  return " " + std::to_string(count) + " Transponders have been swapped from DiSEqC A <=> B";
+}
 
-common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& frontend, int index) {
-  if (index < 0 || index >= static_cast<int>(workspace.block_lines.size())) {
-    return common::Outcome::kRefused;
-  }
-  const flash::BlockInfo& block = workspace.blocks[static_cast<std::size_t>(index)];
-  frontend.ShowStatus("Converting " + block.name + "...");
-  if (!IsTptBlock(block.name)) {
+common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend& frontend,
+                                   int index, int& count) {
+  count = 0;
+  const flash::BlockInfo* block = flash::FindBlock(workspace, index);
+  if (!block) return common::Outcome::kRefused;
+  frontend.ShowStatus("Converting " + block->name + "...");
+  if (flash::ListKindOf(*block) != flash::ListKind::kTpt) {
     frontend.ShowMessage(common::MessageKind::kError, "Please select a TPT block to convert");
     return common::Outcome::kRefused;
   }
   flash::FlashImage& image = workspace.image;
-  int count = 0;
-  const std::int64_t records = block.length / static_cast<std::int64_t>(TptRecordSize);
-  for (std::int64_t k = 0; k < records; ++k) {
-    const std::int64_t p = block.start + static_cast<std::int64_t>(TptRecordSize) * k;
-    // A record cut off by the image's end is left alone rather than half-written.
-    if (p + static_cast<std::int64_t>(TptRecordSize) > image.size()) break;
-    if (flash::ImageByteAt(image, p) == 0) continue;
-    char& flags = image.bytes[static_cast<std::size_t>(p) + kTptFlagsOffset];
-    flags = static_cast<char>(flags ^ kFlagDiseqcB);
+  const std::int64_t end = std::min(block->start + flash::UsableLength(*block), image.size());
+  // A record cut off by the block's or the image's end is left alone.
+  for (std::int64_t p = block->start; p + static_cast<std::int64_t>(TptRecordSize) <= end;
+       p += static_cast<std::int64_t>(TptRecordSize)) {
+    char* bytes = image.bytes.data() + p;
+    TransponderRecord record = TransponderRecord::Decode({bytes, TptRecordSize});
+    if (record.frequency >> 24 == 0) continue;  // an unused record: its first byte is 0
+    record.flags ^= kFlagDiseqcB;
+    record.EncodeInto(bytes);
     ++count;
   }
   // Unlike the receiver's own tools, a swap counts as an unsaved change.
-  if (count > 0) workspace.dirty = true;
-  frontend.ShowMessage(
-      common::MessageKind::kReport,
-      " " + std::to_string(count) + " Transponders have been swapped from DiSEqC A <=> B");
+  if (count > 0) {
+    workspace.dirty = true;
+    flash::AnnounceChange(workspace);
+  }
   return common::Outcome::kDone;
+}
+
+common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& frontend, int index) {
+  int count = 0;
+  const common::Outcome outcome = SwapDiseqcSilently(workspace, frontend, index, count);
+  if (outcome == common::Outcome::kDone) {
+    frontend.ShowMessage(common::MessageKind::kReport, SwapReport(count));
+  }
+  return outcome;
 }
 
 }  // namespace chanforge::transponders

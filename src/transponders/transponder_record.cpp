@@ -8,39 +8,69 @@
 
 namespace chanforge::transponders {
 
-using channels::LineStatus;
-using channels::ParsedLine;
 using common::Column;
+using common::LineStatus;
+using common::ParsedLine;
+
+TransponderRecord TransponderRecord::Decode(std::string_view bytes) {
+  char raw[TptRecordSize] = {};
+  bytes.substr(0, TptRecordSize).copy(raw, TptRecordSize);
+  const auto number = [&](std::size_t offset, std::size_t width) {
+    return channels::BytesToNumber(std::string_view(raw + offset, width));
+  };
+  const auto byte = [&](std::size_t offset) { return static_cast<std::uint8_t>(raw[offset]); };
+  TransponderRecord record;
+  record.frequency = static_cast<std::uint32_t>(number(kTptFrequencyOffset, 4));
+  record.tid = static_cast<std::uint16_t>(number(kTptTidOffset, 2));
+  record.nid = static_cast<std::uint16_t>(number(kTptNidOffset, 2));
+  record.chn = byte(kTptChnOffset);
+  record.sr = byte(kTptSrOffset);
+  record.fec = byte(kTptFecOffset);
+  record.flags = byte(kTptFlagsOffset);
+  return record;
+}
+
+void TransponderRecord::EncodeInto(char* out) const {
+  channels::PutNumberBytes(out + kTptFrequencyOffset, frequency, 4);
+  channels::PutNumberBytes(out + kTptTidOffset, tid, 2);
+  channels::PutNumberBytes(out + kTptNidOffset, nid, 2);
+  out[kTptChnOffset] = static_cast<char>(chn);
+  out[kTptSrOffset] = static_cast<char>(sr);
+  out[kTptFecOffset] = static_cast<char>(fec);
+  out[kTptFlagsOffset] = static_cast<char>(flags);
+}
+
+std::string TransponderRecord::Encode() const {
+  std::string bytes(TptRecordSize, '\0');
+  EncodeInto(bytes.data());
+  return bytes;
+}
+
+std::int64_t TransponderRecord::Khz() const {
+  std::int64_t khz = frequency / 1000 + kLowerOscillatorKhz;
+  if (flags & kFlagUpperBand) khz += kUpperBandShiftKhz;
+  return khz;
+}
 
 namespace {
 
-constexpr const char* kFecTexts[] = {"1/2", "2/3", "3/4", "4/5"};
-
-std::string FormatLine(std::string_view record, std::size_t number, bool decLink) {
-  using channels::BytesToNumber;
+std::string FormatLine(const TransponderRecord& record, std::size_t number, bool decLink) {
   using channels::DecimalField;
   using channels::HexByteField;
-  const auto byte = [&](std::size_t offset) { return static_cast<std::uint8_t>(record[offset]); };
-  const std::int64_t frequency = BytesToNumber(record.substr(kTptFrequencyOffset, 4));
-  const std::uint8_t flags = byte(kTptFlagsOffset);
-  const std::uint8_t fec = byte(kTptFecOffset);
-  std::int64_t khz = frequency / 1000 + kLowerOscillatorKhz;
-  if (flags & kFlagUpperBand) khz += kUpperBandShiftKhz;
-
   std::string line;
   line.reserve(TptLineLength);
   // Two hex digits whatever the count: past 255 the number wraps, the columns hold.
   line += HexByteField(static_cast<std::uint8_t>(number % 256)).substr(1);
-  line += " " + DecimalField(khz, 8, false);
-  line += " " + DecimalField(BytesToNumber(record.substr(kTptTidOffset, 2)), 5, false);
-  line += " " + DecimalField(BytesToNumber(record.substr(kTptNidOffset, 2)), 5, false);
-  line += " " + HexByteField(byte(kTptChnOffset));
-  line += " " + HexByteField(byte(kTptSrOffset));
+  line += " " + DecimalField(record.Khz(), 8, false);
+  line += " " + DecimalField(record.tid, 5, false);
+  line += " " + DecimalField(record.nid, 5, false);
+  line += " " + HexByteField(record.chn);
+  line += " " + HexByteField(record.sr);
   line += "  ";
-  line += fec < 4 ? kFecTexts[fec] : "0/0";
-  line += (flags & kFlagHorizontal) ? "  H/" : "  V/";
-  line += (flags & kFlagUpperBand) ? "U" : "D";
-  if (!decLink) line += (flags & kFlagDiseqcB) ? " B" : " A";
+  line += record.FecText();
+  line += (record.flags & kFlagHorizontal) ? "  H/" : "  V/";
+  line += (record.flags & kFlagUpperBand) ? "U" : "D";
+  if (!decLink) line += (record.flags & kFlagDiseqcB) ? " B" : " A";
   return line;
 }
 
@@ -57,15 +87,17 @@ ParsedLine Refuse(std::string reason) {
 }  // namespace
 
 std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
-  const std::size_t n = list.size() / TptRecordSize;
-  std::vector<std::string> lines;
-  lines.reserve(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    lines.push_back(FormatLine(list.substr(i * TptRecordSize, TptRecordSize), i + 1, decLink));
+  std::vector<TransponderRecord> records;
+  records.reserve(list.size() / TptRecordSize);
+  for (std::size_t p = 0; p + TptRecordSize <= list.size(); p += TptRecordSize) {
+    records.push_back(TransponderRecord::Decode(list.substr(p)));
   }
   // The list ends at its last used record.
-  while (!lines.empty() && lines.back().compare(kTptFreqColumn, 8, kEmptyFrequencyText) == 0) {
-    lines.pop_back();
+  while (!records.empty() && records.back().IsEmpty()) records.pop_back();
+  std::vector<std::string> lines;
+  lines.reserve(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    lines.push_back(FormatLine(records[i], i + 1, decLink));
   }
   return lines;
 }
@@ -79,7 +111,7 @@ std::string FormatTptText(std::string_view list, bool decLink) {
   return text;
 }
 
-channels::LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error) {
+LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error) {
   ParsedLine parsed = ParseTptLine(line);
   if (parsed.status == LineStatus::kRecord) out += parsed.record;
   if (parsed.status == LineStatus::kError) error = std::move(parsed.error);
@@ -88,7 +120,6 @@ channels::LineStatus ParseTptLineInto(std::string_view line, std::string& out, s
 
 ParsedLine ParseTptLine(std::string_view line) {
   using channels::HexTextToByte;
-  using channels::NumberToBytes;
   using channels::RoundToInt32;
   if (common::TrimBlanks(line).empty()) return {};
 
@@ -103,36 +134,34 @@ ParsedLine ParseTptLine(std::string_view line) {
   if (!tid) return Refuse("TID out of range");
   if (!nid) return Refuse("NID out of range");
 
-  std::uint8_t flags = 0;
+  TransponderRecord record;
   std::int64_t khz = rounded_khz.value_or(0);
-  if (UpperAt(line, kTptPolColumn) == 'H') flags = kFlagHorizontal;
+  if (UpperAt(line, kTptPolColumn) == 'H') record.flags = kFlagHorizontal;
   if (rounded_khz && UpperAt(line, kTptBandColumn) == 'U' && khz >= kUpperBandThresholdKhz) {
     khz -= kUpperBandShiftKhz;
-    flags |= kFlagUpperBand;
+    record.flags |= kFlagUpperBand;
   }
-  if (UpperAt(line, kTptDiseqcColumn) == 'B') flags |= kFlagDiseqcB;
+  if (UpperAt(line, kTptDiseqcColumn) == 'B') record.flags |= kFlagDiseqcB;
   const std::int64_t frequency = (khz - kLowerOscillatorKhz) * 1000;
   if (!rounded_khz || frequency < std::numeric_limits<std::int32_t>::min() ||
       frequency > std::numeric_limits<std::int32_t>::max()) {
     return Refuse("frequency " + std::string(common::TrimBlanks(freq_text)) +
                   " kHz is out of range");
   }
+  // Below the oscillator the field stores zero, which makes the record empty.
+  record.frequency = static_cast<std::uint32_t>(frequency > 0 ? frequency : 0);
+  // Kept as the fields store them: the low 16 bits, or 0 for a value below 0.
+  record.tid = static_cast<std::uint16_t>(*tid > 0 ? *tid & 0xFFFF : 0);
+  record.nid = static_cast<std::uint16_t>(*nid > 0 ? *nid & 0xFFFF : 0);
+  record.chn = HexTextToByte(common::TrimBlanks(Column(line, kTptChnColumn, 2)), 255);
+  record.sr = HexTextToByte(common::TrimBlanks(Column(line, kTptSrColumn, 2)), 255);
 
   const std::string_view fec = Column(line, kTptFecColumn, 3);
-  std::uint8_t fec_code = 2;
-  if (fec == "1/2") fec_code = 0;
-  if (fec == "2/3") fec_code = 1;
-  if (fec == "4/5" || fec == "5/6") fec_code = 3;
-
-  std::string record =
-      NumberToBytes(frequency, 4) + NumberToBytes(*tid, 2) + NumberToBytes(*nid, 2);
-  record.push_back(
-      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTptChnColumn, 2)), 255)));
-  record.push_back(
-      static_cast<char>(HexTextToByte(common::TrimBlanks(Column(line, kTptSrColumn, 2)), 255)));
-  record.push_back(static_cast<char>(fec_code));
-  record.push_back(static_cast<char>(flags));
-  return ParsedLine{LineStatus::kRecord, std::move(record), {}};
+  record.fec = 2;
+  if (fec == "1/2") record.fec = 0;
+  if (fec == "2/3") record.fec = 1;
+  if (fec == "4/5" || fec == "5/6") record.fec = 3;
+  return ParsedLine{LineStatus::kRecord, record.Encode(), {}};
 }
 
 }  // namespace chanforge::transponders

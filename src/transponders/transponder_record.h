@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "channels/parsed_line.h"
+#include "common/list_files.h"
 
 namespace chanforge::transponders {
 
@@ -24,10 +24,38 @@ static_assert(kTptFlagsOffset + 1 == TptRecordSize);
 inline constexpr std::uint8_t kFlagUpperBand = 0x01;
 inline constexpr std::uint8_t kFlagHorizontal = 0x02;
 inline constexpr std::uint8_t kFlagDiseqcB = 0x08;
+// The flag bits the text line shows; the others do not survive the text.
+inline constexpr std::uint8_t kShownFlags = kFlagUpperBand | kFlagHorizontal | kFlagDiseqcB;
 
 inline constexpr std::int64_t kLowerOscillatorKhz = 9750000;
 inline constexpr std::int64_t kUpperBandShiftKhz = 850000;  // 10600000 - 9750000
 inline constexpr std::int64_t kUpperBandThresholdKhz = 11550000;
+
+inline constexpr const char* kFecTexts[] = {"1/2", "2/3", "3/4", "4/5"};
+inline constexpr char kUnknownFecText[] = "0/0";
+
+// One transponder, every byte kept, whether the text line shows it or not.
+struct TransponderRecord {
+  std::uint32_t frequency = 0;  // intermediate frequency in Hz
+  std::uint16_t tid = 0;
+  std::uint16_t nid = 0;
+  std::uint8_t chn = 0;
+  std::uint8_t sr = 0;
+  std::uint8_t fec = 0;  // index into kFecTexts; other codes show as 0/0
+  std::uint8_t flags = 0;
+
+  // The first 12 bytes; missing bytes read as zero.
+  static TransponderRecord Decode(std::string_view bytes);
+  std::string Encode() const;
+  void EncodeInto(char* out) const;  // writes exactly 12 bytes
+
+  // The transponder frequency in kHz, as the text line shows it.
+  std::int64_t Khz() const;
+  // Shown as 09750000: lower band and under 1000 Hz, in practice an all-zero record.
+  bool IsEmpty() const { return Khz() == kLowerOscillatorKhz; }
+  const char* FecText() const { return fec < 4 ? kFecTexts[fec] : kUnknownFecText; }
+  bool operator==(const TransponderRecord&) const = default;
+};
 
 // Text line columns, 0-based start (1-based columns in the comments).
 inline constexpr std::size_t kTptFreqColumn = 4;     // cols 5-12, kHz
@@ -41,7 +69,6 @@ inline constexpr std::size_t kTptBandColumn = 43;    // col 44, U or D
 inline constexpr std::size_t kTptDiseqcColumn = 45;  // col 46, A or B
 inline constexpr std::size_t TptLineLength = 46;
 inline constexpr std::size_t TptDecLinkLineLength = 44;
-inline constexpr char kEmptyFrequencyText[] = "09750000";
 
 inline constexpr char TptHeading[] = "Nr  Freq      TID    NID    Chn SR  Fec  LNB DiSEqC";
 
@@ -57,9 +84,9 @@ std::string FormatTptText(std::string_view list, bool decLink);
 
 // Reads both layouts. Refuses a line whose frequency is missing or does not fit the
 // record, or whose numbers lie outside the signed 32-bit range.
-channels::ParsedLine ParseTptLine(std::string_view line);
+common::ParsedLine ParseTptLine(std::string_view line);
 
 // The same, appending a record's 12 bytes to out; the error is set for kError.
-channels::LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error);
+common::LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error);
 
 }  // namespace chanforge::transponders

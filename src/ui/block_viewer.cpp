@@ -6,22 +6,26 @@
 #include <QRadioButton>
 #include <QStringList>
 
-#include "transponders/block_view.h"
+#include "flash/blocks.h"
 #include "ui/widgets.h"
+#include "ui/workspace_signal.h"
+#include "views/block_view.h"
 
 namespace chanforge::ui {
 
-QString DisplayDumpLine(const std::string& line) {
-  QString text = Latin1(line);
-  for (qsizetype i = 53; i < text.size(); ++i) {
-    const char16_t c = text[i].unicode();
-    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) text[i] = '.';
-  }
-  return text;
+namespace {
+
+QStringList Shown(const std::vector<std::string>& lines) {
+  QStringList shown;
+  for (const std::string& line : lines) shown << Latin1(line);
+  return shown;
 }
 
-BlockViewer::BlockViewer(common::Frontend& frontend, const flash::Workspace& workspace, int index,
-                         const QString& caption, QWidget* parent)
+}  // namespace
+
+BlockViewer::BlockViewer(common::Frontend& frontend, const flash::Workspace& workspace,
+                         WorkspaceSignal& workspace_signal, int index, const QString& caption,
+                         QWidget* parent)
     : QWidget(parent, Qt::Window), frontend_(frontend), workspace_(workspace), index_(index) {
   setObjectName("ShowForm");
   setWindowTitle("Block Viewer");
@@ -31,10 +35,10 @@ BlockViewer::BlockViewer(common::Frontend& frontend, const flash::Workspace& wor
   frame->setGeometry(tw(120, 60, 9150, 6600));
   list_ = MakeLineList(frame, "LstBlock");
   list_->setGeometry(tw(120, 300, 8910, 6180));
-  auto* option1 = new QRadioButton("View as &Hex", this);
-  option1->setObjectName("Option1");
-  option1->setGeometry(tw(240, 6780, 2000, 300));
-  option1->setChecked(true);
+  option1_ = new QRadioButton("View as &Hex", this);
+  option1_->setObjectName("Option1");
+  option1_->setGeometry(tw(240, 6780, 2000, 300));
+  option1_->setChecked(true);
   option2_ = new QRadioButton("View as ....", this);
   option2_->setObjectName("Option2");
   option2_->setGeometry(tw(2400, 6780, 2000, 300));
@@ -43,32 +47,43 @@ BlockViewer::BlockViewer(common::Frontend& frontend, const flash::Workspace& wor
   ok->setObjectName("CmdOK");
   ok->setGeometry(tw(7200, 6740, 1950, 375));
   setFixedSize(tw(9390), tw(7260));
-  connect(option1, &QRadioButton::clicked, this, &BlockViewer::ShowHex);
+  connect(option1_, &QRadioButton::clicked, this, &BlockViewer::ShowHex);
   connect(option2_, &QRadioButton::clicked, this, &BlockViewer::ShowList);
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
+  connect(&workspace_signal, &WorkspaceSignal::changed, this, &BlockViewer::ShowCurrent);
   ShowHex();
 }
 
-void BlockViewer::ShowHex() {
-  QStringList lines;
-  for (const std::string& line : transponders::ShowBlockHex(workspace_, frontend_, index_)) {
-    lines << DisplayDumpLine(line);
+void BlockViewer::ShowCurrent() {
+  if (!option2_->isHidden() && option2_->isChecked()) {
+    ShowList();
+  } else {
+    ShowHex();
   }
-  SetLines(list_, lines);
-  const std::string& name = workspace_.blocks[static_cast<std::size_t>(index_)].name;
-  const QString caption = QString::fromStdString(transponders::ListViewCaption(name));
+}
+
+void BlockViewer::ShowHex() {
+  const flash::BlockInfo* block = flash::FindBlock(workspace_, index_);
+  frontend_.ShowStatus("Converting Block...");
+  SetLines(list_, block ? Shown(views::HexDumpLines(flash::WholeBlockBytes(workspace_, *block),
+                                                    views::CharColumn::kLatin1))
+                        : QStringList{});
+  const QString caption =
+      block ? QString::fromStdString(views::ListViewCaption(block->name)) : QString{};
   option2_->setVisible(!caption.isEmpty());
   if (!caption.isEmpty()) option2_->setText(caption);
+  frontend_.ShowStatus("");
 }
 
 void BlockViewer::ShowList() {
-  const QString caption = option2_->text();
-  std::vector<std::string> lines;
-  if (caption.endsWith("TCS")) lines = transponders::ShowBlockAsTcs(workspace_, frontend_, index_);
-  if (caption.endsWith("TPT")) lines = transponders::ShowBlockAsTpt(workspace_, frontend_, index_);
-  QStringList shown;
-  for (const std::string& line : lines) shown << Latin1(line);
-  SetLines(list_, shown);
+  const flash::BlockInfo* block = flash::FindBlock(workspace_, index_);
+  if (!block) return;
+  const flash::ListKind kind = flash::ListKindOf(*block, flash::NameMatch::kExact);
+  frontend_.ShowStatus(std::string("Converting ") + flash::ListKindName(kind) + "...");
+  const std::string list = flash::BlockData(workspace_, *block);
+  if (kind == flash::ListKind::kTcs) SetLines(list_, Shown(views::TcsListLines(list)));
+  if (kind == flash::ListKind::kTpt) SetLines(list_, Shown(views::TptListLines(list)));
+  frontend_.ShowStatus("");
 }
 
 }  // namespace chanforge::ui

@@ -6,32 +6,35 @@
 #include "common/frontend.h"
 #include "flash/flash_image.h"
 
-class QGroupBox;
 class QListView;
 class QRadioButton;
 
 namespace chanforge::ui {
 
+class WorkspaceSignal;
+
 class BlockViewer : public QWidget {
   Q_OBJECT
 
  public:
-  // Keeps showing the block it was opened for, whatever is selected later.
-  BlockViewer(common::Frontend& frontend, const flash::Workspace& workspace, int index,
-              const QString& caption, QWidget* parent);
+  // Keeps showing the block it was opened for, whatever is selected later, and shows
+  // it anew whenever the image changes.
+  BlockViewer(common::Frontend& frontend, const flash::Workspace& workspace,
+              WorkspaceSignal& workspace_signal, int index, const QString& caption,
+              QWidget* parent);
 
   void ShowHex();
   void ShowList();
 
  private:
+  void ShowCurrent();
+
   common::Frontend& frontend_;
   const flash::Workspace& workspace_;
   int index_;
   QListView* list_;
+  QRadioButton* option1_;
   QRadioButton* option2_;
 };
-
-// The character column as the window shows it: Latin-1 where printable, else ".".
-QString DisplayDumpLine(const std::string& line);
 
 }  // namespace chanforge::ui

@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QStringList>
 
-#include "transponders/list_view.h"
 #include "ui/widgets.h"
+#include "views/list_view.h"
 
 namespace chanforge::ui {
 
@@ -28,21 +28,25 @@ ListViewer::ListViewer(common::Frontend& frontend, const std::string& tcs, const
   setObjectName("ViewerForm");
   setWindowTitle("TCS/TPT Viewer");
   const Twips tw(this);
-  const transponders::ListFilesView view = transponders::ShowListFiles(frontend, tcs, tpt);
+  frontend.ShowStatus("Loading " + tcs + "...");
+  const views::ListedFile tcs_file = views::ListTcsFile(tcs);
+  frontend.ShowStatus("Loading " + tpt + "...");
+  const views::ListedFile tpt_file = views::ListTptFile(tpt);
+  frontend.ShowStatus("");
 
-  auto* tcs_frame = new QGroupBox(QString::fromUtf8(view.tcs_caption.c_str()), this);
+  auto* tcs_frame = new QGroupBox(QString::fromUtf8(tcs.c_str()), this);
   tcs_frame->setObjectName("TCSFrame");
   tcs_frame->setGeometry(tw(0, 0, 8925, 4905));
   QListView* tcs_list = MakeLineList(tcs_frame, "LstTCS");
   tcs_list->setGeometry(tw(120, 240, 8685, 4545));
-  SetLines(tcs_list, Lines(view.tcs_lines));
+  SetLines(tcs_list, Lines(tcs_file.lines));
 
-  auto* tpt_frame = new QGroupBox(QString::fromUtf8(view.tpt_caption.c_str()), this);
+  auto* tpt_frame = new QGroupBox(QString::fromUtf8(tpt.c_str()), this);
   tpt_frame->setObjectName("TPTFrame");
   tpt_frame->setGeometry(tw(0, 4920, 8925, 2175));
   QListView* tpt_list = MakeLineList(tpt_frame, "LstTPT");
   tpt_list->setGeometry(tw(120, 240, 8685, 1815));
-  SetLines(tpt_list, Lines(view.tpt_lines));
+  SetLines(tpt_list, Lines(tpt_file.lines));
 
   auto* ok = new QPushButton("&Close", this);
   ok->setObjectName("CmdOK");

@@ -1,5 +1,6 @@
 // Form1, the main window: the block list, the flash and block commands, the TCS/TPT
-// conversions and the status line. Every command calls one core routine.
+// conversion frames and the status line. Every command calls one core routine; the
+// window refreshes from the workspace's change signal.
 #pragma once
 
 #include <QList>
@@ -13,14 +14,16 @@
 #include "flash/flash_image.h"
 #include "ui/settings_store.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QAbstractButton;
+class QLabel;
+class QListWidget;
 class QRadioButton;
 
 namespace chanforge::ui {
+
+class ConversionPanel;
+class WindowSettings;
+class WorkspaceSignal;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -39,6 +42,7 @@ class MainWindow : public QMainWindow {
 
   const flash::Workspace& workspace() const { return workspace_; }
   common::Frontend& frontend() { return *frontend_; }
+  WorkspaceSignal& workspace_signal() { return *workspace_signal_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -47,15 +51,13 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildControls();
-  void ApplySettings();
-  void StoreSettings();
+  void BuildStatusBar();
   void AfterLoad(common::Outcome outcome);
-  void RefreshBlockList();
+  void Refresh();
   int SelectedIndex() const;
   bool WholeBlock() const;
   flash::ListFileNames ListNames() const;
   void TakeListNames(const flash::ListFileNames& names);
-  void ChooseInto(QLineEdit* box, const QString& fallback);
   void ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget*()>& make);
 
   void OnLoad();
@@ -71,26 +73,26 @@ class MainWindow : public QMainWindow {
   common::Frontend* frontend_;
   SettingsStore* settings_;
   flash::Workspace workspace_;
+  WorkspaceSignal* workspace_signal_ = nullptr;
+  bool loaded_ = false;  // a flash file was loaded in this run: the block commands work
+  std::unique_ptr<WindowSettings> window_settings_;
   QList<QPointer<QWidget>> opened_;  // secondary windows, oldest first
   QPointer<QWidget> block_viewer_;
   QPointer<QWidget> list_viewer_;
   QPointer<QWidget> about_box_;
 
-  QListWidget* list1_ = nullptr;
-  QLabel* lbl_size_ = nullptr;
-  QLabel* label6_ = nullptr;
-  QLabel* lbl_file_ = nullptr;
+  QListWidget* block_list_ = nullptr;
+  QLabel* size_label_ = nullptr;
+  QLabel* changed_marker_ = nullptr;
+  QLabel* file_label_ = nullptr;
   QLabel* status_text_ = nullptr;
   QLabel* status_date_ = nullptr;
   QLabel* status_time_ = nullptr;
-  QRadioButton* option2_ = nullptr;
-  QAbstractButton* cmd_swap_ = nullptr;
+  QRadioButton* whole_block_option_ = nullptr;
+  QAbstractButton* swap_button_ = nullptr;
   QList<QAbstractButton*> block_commands_;
-  QLineEdit* txt_tcs_ = nullptr;
-  QLineEdit* txt_tcs_txt_ = nullptr;
-  QLineEdit* txt_tpt_ = nullptr;
-  QLineEdit* txt_tpt_txt_ = nullptr;
-  QCheckBox* chk_dc_comp_ = nullptr;
+  ConversionPanel* channel_panel_ = nullptr;
+  ConversionPanel* transponder_panel_ = nullptr;
 };
 
 }  // namespace chanforge::ui

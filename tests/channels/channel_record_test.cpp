@@ -10,6 +10,8 @@ namespace chanforge::channels {
 namespace {
 
 using namespace std::string_literals;
+using common::LineStatus;
+using common::ParsedLine;
 using testing::TcsRecord;
 
 constexpr char kSampleLine[] = " 001 NEWS 24          04 01 00028 00163 00104 00000 00000 00163";

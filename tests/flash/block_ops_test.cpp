@@ -14,7 +14,7 @@ using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;
 using testing::TempDir;
 
-Workspace Loaded(std::string bytes) { return testing::LoadedWorkspace(std::move(bytes), 0); }
+Workspace Loaded(std::string bytes) { return testing::LoadedWorkspace(std::move(bytes)); }
 
 std::string StandardImage() {
   return FlashImageBuilder()
@@ -62,8 +62,7 @@ TEST(BlockTransfer, DataOnlyReadReplacesDataAndLength) {
   EXPECT_EQ(w.image.bytes.substr(0x44, 100), std::string(100, 'n'));
   EXPECT_EQ(w.image.bytes.substr(0x44 + 100, 59900), std::string(59900, '\0'));
   EXPECT_EQ(w.image.bytes.substr(0x40, 2), std::string("\x64\x00", 2));
-  EXPECT_EQ(w.block_lines[0], "Block:0 TCS ($44-$A8) $64 bytes (3)");
-  EXPECT_EQ(w.selected, 0);
+  EXPECT_EQ(w.blocks[0].length, 100);
 }
 
 TEST(BlockTransfer, SizeLimitsAskBeforeCutting) {
@@ -127,7 +126,8 @@ TEST(BlockTransfer, WholeBlockReadOfShortFileZeroesTheRest) {
   ASSERT_EQ(ReadBlockFromFile(w, ui, 0, true, names), Outcome::kDone);
   EXPECT_EQ(w.image.bytes.substr(0, 1000), file);
   EXPECT_EQ(w.image.bytes.substr(1000, 64536), std::string(64536, '\0'));
-  EXPECT_EQ(w.block_lines[0], "Block:0 TPT ($44-$50) $C bytes (1)");
+  EXPECT_EQ(w.blocks[0].name, "TPT");
+  EXPECT_EQ(w.blocks[0].length, 12);
 }
 
 TEST(BlockTransfer, UnnamedAndLowerCaseBlocks) {
@@ -139,7 +139,7 @@ TEST(BlockTransfer, UnnamedAndLowerCaseBlocks) {
   ASSERT_EQ(ReadBlockFromFile(w, ui, 3, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[0].proposed_name, "----");
   EXPECT_EQ(w.image.bytes.substr(0x30044, 3), "abc");
-  EXPECT_EQ(w.block_lines[3], "Block:3 ---- ($30044-$30044) $0 bytes");
+  EXPECT_EQ(w.blocks[3].name, "----");
   ASSERT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[1].proposed_name, "chan.bin");
   EXPECT_EQ(names.tcs, "chan.bin");  // the lower-case name is not written back
@@ -171,14 +171,14 @@ TEST(ClearBlock, DataOnlyAndWholeBlock) {
   EXPECT_EQ(w.image.bytes.substr(0x40, 60004), std::string(60004, '\0'));
   EXPECT_EQ(w.image.bytes.substr(0x20, 4), std::string("TCS\0", 4));
   EXPECT_EQ(w.image.bytes[0x40 + 60004], static_cast<char>(0xFF));
-  EXPECT_EQ(w.block_lines[0], "Block:0 TCS ($44-$44) $0 bytes (0)");
+  EXPECT_EQ(w.blocks[0].length, 0);
   EXPECT_TRUE(w.dirty);
 
   w = Loaded(StandardImage());
   ClearBlock(w, 7, true);
   EXPECT_EQ(w.image.bytes.substr(7 * 65536), std::string(65536, '\0'));
   EXPECT_EQ(w.image.bytes.substr(0, 7 * 65536), StandardImage().substr(0, 7 * 65536));
-  EXPECT_EQ(w.block_lines[7], "Block:7 ---- ($70044-$70044) $0 bytes");
+  EXPECT_EQ(w.blocks[7].name, "----");
 
   w = Loaded(StandardImage());
   ClearBlock(w, 4, false);  // unnamed: always the whole block

@@ -31,10 +31,8 @@ TEST(LoadFlashFile, LoadsScansAndSelectsTheFirstLine) {
   EXPECT_EQ(ui.requests.at(0).kind, common::FileDialogKind::kOpen);
   EXPECT_EQ(w.image.bytes, image);
   EXPECT_EQ(w.image.fileName, path);
-  EXPECT_EQ(w.block_lines.size(), 8u);
-  EXPECT_EQ(w.selected, 0);
+  EXPECT_EQ(w.block_count, 8);
   EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
-  EXPECT_EQ(SizeLabelText(w.image.size()), "Size :524288 bytes");
 }
 
 TEST(LoadFlashFile, EmptyFileGivesNoLinesAndNoSelection) {
@@ -43,8 +41,7 @@ TEST(LoadFlashFile, EmptyFileGivesNoLinesAndNoSelection) {
   ScriptedFrontend ui;
   ui.Choose(dir.Write("empty.bin", ""));
   EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
-  EXPECT_TRUE(w.block_lines.empty());
-  EXPECT_EQ(w.selected, -1);
+  EXPECT_EQ(w.block_count, 0);
   EXPECT_FALSE(CheckBlockSelected(ui, 0, -1, w.image.fileName, "Clear"));
   EXPECT_EQ(ui.OnlyMessage(), "File does not contain any usable blocks");
 }
@@ -168,20 +165,6 @@ TEST(BlockCheck, RefusesWithTheRightMessage) {
               c.message.empty());
     EXPECT_EQ(ui.OnlyMessage(), c.message);
   }
-}
-
-TEST(StatusTexts, ShortenLongNamesAndShowChangesOnlyForAFile) {
-  const std::string name55(55, 'a');
-  std::string name56 = "ABC" + std::string(4, 'x') + std::string(49, 'z');
-  EXPECT_EQ(FileLabelText(name55), name55);
-  EXPECT_EQ(FileLabelText(name56), "ABC..." + std::string(49, 'z'));
-  EXPECT_EQ(FileLabelText(name56).size(), 55u);
-  // Multi-byte characters are never cut in half.
-  const std::string umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC" + std::string(53, 'q');
-  EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xB6\xC3\xBC..." + std::string(49, 'q'));
-  EXPECT_EQ(ChangedMarkerText("", true), "");
-  EXPECT_EQ(ChangedMarkerText("f.bin", true), "File Changed");
-  EXPECT_EQ(ChangedMarkerText("f.bin", false), "");
 }
 
 }  // namespace

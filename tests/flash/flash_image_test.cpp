@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "flash/blocks.h"
 #include "support/builders.h"
 #include "support/workspace.h"
 
@@ -9,82 +10,92 @@ namespace chanforge::flash {
 namespace {
 
 using testing::FlashImageBuilder;
+using testing::LoadedWorkspace;
 
-Workspace Scanned(std::string bytes, int selected = -1) {
-  return testing::LoadedWorkspace(std::move(bytes), selected);
-}
-
-TEST(ScanBlocks, LineCountFollowsTheImageLength) {
+TEST(ScanBlocks, ReachesBlocksByTheImageLength) {
   const struct {
     std::size_t size;
-    std::size_t lines;
+    int blocks;
   } cases[] = {{0, 0},     {33, 0},     {34, 1},     {65569, 1},
                {65570, 2}, {200000, 4}, {524288, 8}, {589824, 8}};
   for (const auto& c : cases) {
-    EXPECT_EQ(Scanned(std::string(c.size, '\xFF')).block_lines.size(), c.lines) << c.size;
+    EXPECT_EQ(LoadedWorkspace(std::string(c.size, '\xFF')).block_count, c.blocks) << c.size;
   }
 }
 
-TEST(ScanBlocks, WritesTheExactBlockLines) {
-  const std::string image = FlashImageBuilder()
-                                .Block(0, "TCS", std::string(60000, 'c'))
-                                .Block(1, "TPT", std::string(1500, 't'))
-                                .Header(2, "tcs", 65)
-                                .Header(3, "", 0x1234)
-                                .Raw(4 * 65536, std::string(0x44, '\0'))
-                                .Header(5, "LOGO", 0)
-                                .Build();
-  const Workspace w = Scanned(image);
-  ASSERT_EQ(w.block_lines.size(), 8u);
-  EXPECT_EQ(w.block_lines[0], "Block:0 TCS ($44-$EAA4) $EA60 bytes (2000)");
-  EXPECT_EQ(w.block_lines[1], "Block:1 TPT ($10044-$10620) $5DC bytes (125)");
-  EXPECT_EQ(w.block_lines[2], "Block:2 tcs ($20044-$20085) $41 bytes (2)");
-  EXPECT_EQ(w.block_lines[3], "Block:3 ---- ($30044-$30044) $0 bytes");
-  EXPECT_EQ(w.block_lines[4], "Block:4 ---- ($40044-$40044) $0 bytes");
-  EXPECT_EQ(w.block_lines[5], "Block:5 LOGO ($50044-$50044) $0 bytes");
+TEST(ScanBlocks, ReadsNamesLengthsAndStarts) {
+  Workspace w = LoadedWorkspace(FlashImageBuilder()
+                                    .Block(1, "TPT", std::string(1500, 't'))
+                                    .Header(3, "", 0x1234)
+                                    .Raw(4 * 65536, std::string(0x44, '\0'))
+                                    .Build());
+  EXPECT_EQ(w.blocks[1].name, "TPT");
   EXPECT_EQ(w.blocks[1].start, 0x10044);
   EXPECT_EQ(w.blocks[1].length, 1500);
-}
-
-TEST(ScanBlocks, NamesRunOnPastTheHeaderAndStopAtTheImageEnd) {
+  for (const int unnamed : {0, 3, 4}) {
+    EXPECT_EQ(w.blocks[unnamed].name, "----");
+    EXPECT_EQ(w.blocks[unnamed].length, 0);
+  }
   // No NUL before 0x40: the name runs into the length bytes (0x03 then 0x00 ends it).
   std::string image = FlashImageBuilder(70000).Raw(0x20, std::string(32, 'N')).Build();
   image[0x40] = 0x03;
   image[0x41] = 0x00;
-  Workspace w = Scanned(image);
+  w = LoadedWorkspace(image);
   EXPECT_EQ(w.blocks[0].name, std::string(32, 'N') + "\x03");
   EXPECT_EQ(w.blocks[0].length, 3);
-
-  // An image that ends inside the name: the name stops there, the length reads as 0.
-  w = Scanned(FlashImageBuilder(65536 + 0x24, 'X').Build());
-  ASSERT_EQ(w.block_lines.size(), 2u);
+  // An image that ends inside the name stops it there; a missing length byte reads as 0.
+  w = LoadedWorkspace(FlashImageBuilder(65536 + 0x24, 'X').Build());
   EXPECT_EQ(w.blocks[1].name, "XXXX");
   EXPECT_EQ(w.blocks[1].length, 0);
-  // An image ending at block offset 0x41 misses the high length byte.
-  w = Scanned(FlashImageBuilder(65536 + 0x41, 'X').Build());
+  w = LoadedWorkspace(FlashImageBuilder(65536 + 0x41, 'X').Build());
   EXPECT_EQ(w.blocks[1].length, 'X');
 }
 
-TEST(ScanBlocks, KeepsTheSelectionOnlyWhileTheLineExists) {
-  EXPECT_EQ(Scanned(std::string(524288, '\xFF'), 5).selected, 5);
-  EXPECT_EQ(Scanned(std::string(5 * 65536, '\xFF'), 5).selected, -1);
-  EXPECT_EQ(SelectionAfterScan(-1, 8), -1);
-  EXPECT_EQ(SelectionAfterScan(7, 8), 7);
-  EXPECT_EQ(SelectionAfterScan(8, 8), -1);
-}
-
-TEST(ImageWrites, AreCutOffAtTheEnd) {
+TEST(ImageAccess, ReadsAsZeroAndWritesAreCutOffOutsideTheImage) {
   FlashImage image{std::string(10, 'a'), ""};
   WriteIntoImage(image, 8, "XYZ");
+  WriteIntoImage(image, -1, "Q");
+  WriteIntoImage(image, 10, "Q");
   FillImage(image, 0, 2, '0');
   FillImage(image, -5, 7, '!');
   FillImage(image, 20, 5, '0');
-  WriteIntoImage(image, 10, "Q");
   EXPECT_EQ(image.bytes, "00aaaaaaXY");
+  EXPECT_EQ(ImageByteAt(image, 0), '0');
   EXPECT_EQ(ImageByteAt(image, 9), 'Y');
   EXPECT_EQ(ImageByteAt(image, 10), 0);
   EXPECT_EQ(ImageByteAt(image, -1), 0);
   EXPECT_EQ(ImageBytes(image, 8, 100), "XY");
+  EXPECT_EQ(ImageBytes(image, -1, 3), "");
+}
+
+TEST(BlockVocabulary, KindsIndexesAndLengths) {
+  EXPECT_EQ(ListKindOf("tcs"), ListKind::kTcs);
+  EXPECT_EQ(ListKindOf("Tpt"), ListKind::kTpt);
+  EXPECT_EQ(ListKindOf("tpt", NameMatch::kExact), ListKind::kOther);
+  EXPECT_EQ(ListKindOf("TPT", NameMatch::kExact), ListKind::kTpt);
+  EXPECT_EQ(ListKindOf("TCS "), ListKind::kOther);
+  const Workspace w = LoadedWorkspace(std::string(3 * 65536, '\xFF'));
+  EXPECT_EQ(FindBlock(w, -1), nullptr);
+  EXPECT_EQ(FindBlock(w, 3), nullptr);
+  EXPECT_EQ(FindBlock(w, 2), &w.blocks[2]);
+  EXPECT_EQ(UsableLength(BlockInfo{68, 0xFFFF, "TPT"}), 65468);
+  EXPECT_EQ(UsableLength(BlockInfo{68, 65468, "TPT"}), 65468);
+}
+
+TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
+  Workspace w = LoadedWorkspace(FlashImageBuilder().Block(0, "TCS", std::string(600, 'c')).Build());
+  int announced = 0;
+  w.observers.push_back([&] { ++announced; });
+  ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", false));
+  EXPECT_EQ(w.image.bytes.substr(0x40, 7), std::string("\x03\x00\x00\x00"
+                                                       "abc",
+                                                       7));
+  EXPECT_EQ(w.image.bytes.substr(0x47, 597), std::string(597, '\0'));
+  EXPECT_EQ(w.blocks[0].length, 3);
+  EXPECT_TRUE(w.dirty);
+  EXPECT_EQ(announced, 1);
+  EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", false));
+  EXPECT_EQ(announced, 1);
 }
 
 }  // namespace

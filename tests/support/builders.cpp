@@ -5,56 +5,47 @@
 #include <iterator>
 #include <random>
 
-namespace chanforge::testing {
+#include "channels/channel_record.h"
+#include "flash/blocks.h"
+#include "transponders/transponder_record.h"
 
-namespace {
-void PutBigEndian(std::string& out, std::uint64_t value, int width) {
-  for (int i = width - 1; i >= 0; --i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-}  // namespace
+namespace chanforge::testing {
 
 FlashImageBuilder& FlashImageBuilder::Header(int index, std::string_view name,
                                              std::uint16_t length) {
-  const std::size_t base = static_cast<std::size_t>(index) * 65536;
+  const std::size_t base = static_cast<std::size_t>(index) * flash::BlockSize;
   std::string header(name);
   header.push_back('\0');
-  Raw(base + 0x20, header);
-  Raw(base + 0x40, std::string{static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)});
-  return *this;
+  Raw(base + flash::NameOffset, header);
+  return Raw(base + flash::LengthOffset,
+             std::string{static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)});
 }
 
 FlashImageBuilder& FlashImageBuilder::Block(int index, std::string_view name,
                                             std::string_view data) {
-  Header(index, name, static_cast<std::uint16_t>(data.size()));
-  return Raw(static_cast<std::size_t>(index) * 65536 + 0x44, data);
+  flash::PutBlock(image_, index, name, data);
+  return *this;
 }
 
 FlashImageBuilder& FlashImageBuilder::Raw(std::size_t offset, std::string_view data) {
-  for (std::size_t i = 0; i < data.size() && offset + i < bytes_.size(); ++i) {
-    bytes_[offset + i] = data[i];
-  }
+  flash::WriteIntoImage(image_, static_cast<std::int64_t>(offset), data);
   return *this;
 }
 
 std::string TcsRecord(std::string_view name, std::uint8_t use, std::uint8_t tp, std::uint16_t sid,
                       std::uint16_t vpid, std::uint16_t apid, std::uint16_t vecm,
                       std::uint16_t aecm, std::uint16_t pcr) {
-  std::string record(name.substr(0, 16));
-  record.resize(16, '\0');
-  record.push_back(static_cast<char>(use));
-  record.push_back(static_cast<char>(tp));
-  for (const std::uint16_t word : {sid, vpid, apid, vecm, aecm, pcr}) PutBigEndian(record, word, 2);
-  return record;
+  channels::ChannelRecord record;
+  name.substr(0, record.name.size()).copy(record.name.data(), record.name.size());
+  record.use = use;
+  record.tp = tp;
+  record.words = {sid, vpid, apid, vecm, aecm, pcr};
+  return record.Encode();
 }
 
 std::string TptRecord(std::uint32_t frequency_hz, std::uint16_t tid, std::uint16_t nid,
                       std::uint8_t chn, std::uint8_t sr, std::uint8_t fec, std::uint8_t flags) {
-  std::string record;
-  PutBigEndian(record, frequency_hz, 4);
-  PutBigEndian(record, tid, 2);
-  PutBigEndian(record, nid, 2);
-  for (const std::uint8_t b : {chn, sr, fec, flags}) record.push_back(static_cast<char>(b));
-  return record;
+  return transponders::TransponderRecord{frequency_hz, tid, nid, chn, sr, fec, flags}.Encode();
 }
 
 std::string ThreeTransponders() {

@@ -6,21 +6,24 @@
 #include <string>
 #include <string_view>
 
+#include "flash/flash_image.h"
+
 namespace chanforge::testing {
 
 class FlashImageBuilder {
  public:
-  explicit FlashImageBuilder(std::size_t size = 524288, char fill = '\xFF') : bytes_(size, fill) {}
+  explicit FlashImageBuilder(std::size_t size = 524288, char fill = '\xFF')
+      : image_{std::string(size, fill), {}} {}
 
   // A block header with the name (NUL-ended), the length field and the data.
   FlashImageBuilder& Block(int index, std::string_view name, std::string_view data);
   // A header whose length field differs from the data given.
   FlashImageBuilder& Header(int index, std::string_view name, std::uint16_t length);
   FlashImageBuilder& Raw(std::size_t offset, std::string_view data);
-  std::string Build() const { return bytes_; }
+  std::string Build() const { return image_.bytes; }
 
  private:
-  std::string bytes_;
+  flash::FlashImage image_;
 };
 
 std::string TcsRecord(std::string_view name, std::uint8_t use, std::uint8_t tp, std::uint16_t sid,

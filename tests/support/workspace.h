@@ -8,10 +8,9 @@
 
 namespace chanforge::testing {
 
-inline flash::Workspace LoadedWorkspace(std::string bytes, int selected = -1) {
+inline flash::Workspace LoadedWorkspace(std::string bytes) {
   flash::Workspace workspace;
   workspace.image = {std::move(bytes), "flash.bin"};
-  workspace.selected = selected;
   flash::ScanBlocks(workspace);
   return workspace;
 }

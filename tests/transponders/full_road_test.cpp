@@ -1,8 +1,8 @@
 // The whole road a technician takes: image, block file, text, edit, back into the image.
 #include <gtest/gtest.h>
 
+#include "channels/channel_conversions.h"
 #include "channels/channel_record.h"
-#include "channels/list_conversions.h"
 #include "flash/block_transfer.h"
 #include "flash/flash_file.h"
 #include "support/builders.h"
@@ -54,7 +54,7 @@ TEST(FullRoad, EditOneChannelAndSaveTheImage) {
   std::string expected = image;
   expected.replace(0x44 + 999 * 30, 16, std::string("EDITED CHANNEL\0\0", 16));
   EXPECT_EQ(TempDir::Read(out), expected);
-  EXPECT_EQ(w.block_lines[0], "Block:0 TCS ($44-$EAA4) $EA60 bytes (2000)");
+  EXPECT_EQ(w.blocks[0].length, 60000);
   EXPECT_TRUE(ui.messages.empty());
 }
 

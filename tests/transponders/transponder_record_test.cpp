@@ -10,7 +10,7 @@ namespace chanforge::transponders {
 namespace {
 
 using namespace std::string_literals;
-using channels::LineStatus;
+using common::LineStatus;
 using testing::TptRecord;
 
 constexpr char kSample[] = "01  11778000  01234  00001  12  0B  3/4  V/U A";
@@ -79,7 +79,7 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
       {"01  09751234  70000  -0001  00  00  0/0  V/D", TptRecord(1234000, 0x1170, 0, 0, 0, 2, 0)},
   };
   for (const auto& c : cases) {
-    const channels::ParsedLine parsed = ParseTptLine(c.line);
+    const common::ParsedLine parsed = ParseTptLine(c.line);
     ASSERT_EQ(parsed.status, LineStatus::kRecord) << c.line;
     EXPECT_EQ(parsed.record, c.record) << c.line;
   }
@@ -98,7 +98,7 @@ TEST(ParseTptLine, RefusesFrequenciesThatDoNotFit) {
   };
   for (const auto& c : cases) {
     const std::string line = "01  " + c.frequency + "  00000  00000  00  00  1/2  V/" + c.band;
-    const channels::ParsedLine parsed = ParseTptLine(line);
+    const common::ParsedLine parsed = ParseTptLine(line);
     EXPECT_EQ(parsed.status, c.ok ? LineStatus::kRecord : LineStatus::kError) << line;
     if (!c.ok) {
       EXPECT_FALSE(parsed.error.empty());
@@ -131,7 +131,7 @@ TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
   expected += TptRecord(1000, 0, 0, 0, 0, 0, 0);
   std::string back;
   for (const std::string& line : FormatTptLines(list, false)) {
-    const channels::ParsedLine parsed = ParseTptLine(line);
+    const common::ParsedLine parsed = ParseTptLine(line);
     ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
     back += parsed.record;
   }

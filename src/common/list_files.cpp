@@ -1,35 +1,30 @@
-#include "channels/list_conversions.h"
+#include "common/list_files.h"
 
-#include "channels/channel_record.h"
 #include "common/file_access.h"
 #include "common/reported_files.h"
 #include "common/text_lines.h"
 
-namespace chanforge::channels {
-
-using common::Frontend;
-using common::MessageKind;
-using common::Outcome;
+namespace chanforge::common {
 
 Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
                                const std::string& target) {
-  if (!common::FileExists(source)) {
+  if (!FileExists(source)) {
     frontend.ShowMessage(MessageKind::kError, "File : " + source + " not found!");
     return Outcome::kFailed;
   }
-  if (!common::FileExists(target)) return Outcome::kDone;
-  if (common::SameFile(source, target)) {
+  if (!FileExists(target)) return Outcome::kDone;
+  if (SameFile(source, target)) {
     frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + source);
     return Outcome::kRefused;
   }
-  return common::ConfirmOverwrite(frontend, target) ? Outcome::kDone : Outcome::kCancelled;
+  return ConfirmOverwrite(frontend, target) ? Outcome::kDone : Outcome::kCancelled;
 }
 
 namespace {
 
 Outcome WriteTarget(Frontend& frontend, const std::string& name, std::string_view content) {
   frontend.ShowStatus("Writing " + name + "...");
-  return common::WriteFileOrReport(frontend, name, content) ? Outcome::kDone : Outcome::kFailed;
+  return WriteFileOrReport(frontend, name, content) ? Outcome::kDone : Outcome::kFailed;
 }
 
 }  // namespace
@@ -42,7 +37,7 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
   }
   frontend.ShowStatus("Loading " + binary + "...");
   std::string list;
-  if (!common::ReadFileOrReport(frontend, binary, list)) return Outcome::kFailed;
+  if (!ReadFileOrReport(frontend, binary, list)) return Outcome::kFailed;
   if (list.size() > kLargeListSize &&
       !frontend.AskYesNo("File is bigger then 64Kb, load anyway ?")) {
     return Outcome::kCancelled;
@@ -60,11 +55,11 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   }
   frontend.ShowStatus("Loading and converting" + text + "...");
   std::string source;
-  if (!common::ReadFileOrReport(frontend, text, source)) return Outcome::kFailed;
+  if (!ReadFileOrReport(frontend, text, source)) return Outcome::kFailed;
   std::string list;
   list.reserve(source.size() / 2);
   std::size_t line_number = 0;
-  common::LineReader reader(source);
+  LineReader reader(source);
   std::string_view line;
   std::string error;
   while (reader.Next(line)) {
@@ -79,12 +74,4 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   return WriteTarget(frontend, binary, list);
 }
 
-Outcome ConvertTcsToText(Frontend& frontend, const std::string& binary, const std::string& text) {
-  return ConvertBinaryToText(frontend, binary, text, "TCS", FormatTcsText);
-}
-
-Outcome ConvertTextToTcs(Frontend& frontend, const std::string& binary, const std::string& text) {
-  return ConvertTextToBinary(frontend, binary, text, ParseTcsLineInto, 0);
-}
-
-}  // namespace chanforge::channels
+}  // namespace chanforge::common

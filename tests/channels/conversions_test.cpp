@@ -1,4 +1,5 @@
-#include "channels/list_conversions.h"
+#include "channels/channel_conversions.h"
+#include "common/list_files.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 namespace chanforge::channels {
 namespace {
 
+using common::ConfirmSourceAndTarget;
 using common::MessageKind;
 using common::Outcome;
 using testing::ChannelList;

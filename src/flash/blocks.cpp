@@ -1,0 +1,86 @@
+#include "flash/blocks.h"
+
+#include <algorithm>
+
+#include "common/text_lines.h"
+
+namespace chanforge::flash {
+
+ListKind ListKindOf(std::string_view name, NameMatch match) {
+  const std::string compared =
+      match == NameMatch::kExact ? std::string(name) : common::ToUpperAscii(name);
+  if (compared == "TCS") return ListKind::kTcs;
+  if (compared == "TPT") return ListKind::kTpt;
+  return ListKind::kOther;
+}
+
+ListKind ListKindOf(const BlockInfo& block, NameMatch match) {
+  return ListKindOf(block.name, match);
+}
+
+const char* ListKindName(ListKind kind) {
+  return kind == ListKind::kTcs ? "TCS" : kind == ListKind::kTpt ? "TPT" : "";
+}
+
+std::size_t RecordSize(ListKind kind) {
+  return kind == ListKind::kTcs ? 30 : kind == ListKind::kTpt ? 12 : 0;
+}
+
+const BlockInfo* FindBlock(const Workspace& workspace, int index) {
+  if (index < 0 || index >= workspace.block_count) return nullptr;
+  return &workspace.blocks[static_cast<std::size_t>(index)];
+}
+
+std::int64_t UsableLength(const BlockInfo& block) {
+  return std::min<std::int64_t>(block.length, kBlockDataRoom);
+}
+
+std::string BlockData(const Workspace& workspace, const BlockInfo& block) {
+  std::string data = ImageBytes(workspace.image, block.start, UsableLength(block));
+  data.resize(static_cast<std::size_t>(UsableLength(block)), '\0');
+  return data;
+}
+
+std::string WholeBlockBytes(const Workspace& workspace, const BlockInfo& block) {
+  return ImageBytes(workspace.image, block.start - DataOffset, BlockSize);
+}
+
+void FinishBlockChange(Workspace& workspace) {
+  ScanBlocks(workspace);
+  workspace.dirty = true;
+  AnnounceChange(workspace);
+}
+
+bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole) {
+  const BlockInfo* found = FindBlock(workspace, index);
+  if (!found) return false;
+  const BlockInfo block = *found;
+  FlashImage& image = workspace.image;
+  if (whole) {
+    const std::int64_t begin = block.start - DataOffset;
+    FillImage(image, begin, BlockSize, '\0');
+    WriteIntoImage(image, begin, data.substr(0, BlockSize));
+  } else {
+    data = data.substr(0, kBlockDataRoom);
+    FillImage(image, block.start, UsableLength(block), '\0');
+    WriteIntoImage(image, block.start, data);
+    const std::string length_field{static_cast<char>(data.size() % 256),
+                                   static_cast<char>(data.size() / 256)};
+    WriteIntoImage(image, block.start - 4, length_field);
+  }
+  FinishBlockChange(workspace);
+  return true;
+}
+
+void PutBlock(FlashImage& image, int index, std::string_view name, std::string_view data) {
+  const std::int64_t base = static_cast<std::int64_t>(index) * BlockSize;
+  std::string header(name);
+  header.push_back('\0');
+  WriteIntoImage(image, base + NameOffset, header);
+  const std::string length{static_cast<char>(data.size() & 0xFF),
+                           static_cast<char>((data.size() >> 8) & 0xFF), '\0', '\0'};
+  WriteIntoImage(image, base + LengthOffset, length);
+  WriteIntoImage(image, base + DataOffset, data.substr(0, kBlockDataRoom));
+}
+
+}  // namespace chanforge::flash

@@ -1,0 +1,112 @@
+#include "ui/conversion_panel.h"
+
+#include <QLineEdit>
+#include <QStyle>
+#include <QToolButton>
+
+#include "ui/settings_store.h"
+#include "ui/widgets.h"
+
+namespace chanforge::ui {
+
+QString SelectFile(common::Frontend& frontend, const QString& def, const QString& def2) {
+  const std::string name = common::ChooseFileWithFallback(
+      frontend,
+      {common::FileDialogKind::kSave, "Select FileName", def.toStdString(), "All Files (*.*)|*.*"},
+      def2.toStdString());
+  return QString::fromUtf8(name.c_str());
+}
+
+ConversionPanel::ConversionPanel(const ConversionPanelSpec& spec, common::Frontend& frontend,
+                                 Conversion to_text, Conversion to_binary, QWidget* parent)
+    : QGroupBox(spec.caption, parent), spec_(spec), frontend_(frontend) {
+  setObjectName(spec.frame_name);
+  const Twips tw(this);
+  const auto chooser = [&](const char* name, const QString& caption, QStyle::StandardPixmap icon,
+                           QRect geometry) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setIcon(style()->standardIcon(icon));
+    button->setIconSize({16, 16});
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setGeometry(geometry);
+    return button;
+  };
+  const auto box = [&](const char* name, const QString& text, QRect geometry) {
+    auto* edit = new QLineEdit(text, this);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    return edit;
+  };
+  const auto arrow = [&](const char* name, Qt::ArrowType type, const QString& tip, QRect geometry) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setArrowType(type);
+    button->setToolTip(tip);
+    button->setGeometry(geometry);
+    return button;
+  };
+  const QString& kind = spec.kind;
+  auto* binary_button =
+      chooser(spec.binary_button, kind + " Bin", QStyle::SP_DirOpenIcon, tw(80, 240, 735, 480));
+  binary_edit_ = box(spec.binary_box, kind, tw(840, 360, 2895, 285));
+  if (spec.declink_option) {
+    declink_box_ = new WrappingCheckBox("Declink Comp", this);
+    declink_box_->setObjectName("ChkDCComp");
+    declink_box_->setGeometry(tw(120, 795, 1020, 495));
+  }
+  auto* down =
+      arrow(spec.to_text, Qt::DownArrow, "Convert the " + kind + " binary file to a text file",
+            tw(1200, 840, 375, 375));
+  auto* up = arrow(spec.to_binary, Qt::UpArrow,
+                   "Convert the " + kind + " text file to a binary file", tw(2040, 840, 375, 375));
+  auto* text_button = chooser(spec.text_button, kind + " Txt", QStyle::SP_FileIcon,
+                              tw(80, 1320, 735, spec.text_button_height));
+  text_edit_ = box(spec.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
+
+  connect(binary_button, &QAbstractButton::clicked, this,
+          [this] { ChooseInto(binary_edit_, spec_.kind); });
+  connect(text_button, &QAbstractButton::clicked, this,
+          [this] { ChooseInto(text_edit_, spec_.kind + ".txt"); });
+  const auto run = [this](const Conversion& conversion) {
+    conversion(frontend_, binary_edit_->text().toStdString(), text_edit_->text().toStdString(),
+               declink());
+    emit converted();
+  };
+  connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text); });
+  connect(up, &QAbstractButton::clicked, this, [run, to_binary] { run(to_binary); });
+}
+
+bool ConversionPanel::declink() const { return declink_box_ && declink_box_->isChecked(); }
+
+void ConversionPanel::ChooseInto(QLineEdit* box, const QString& fallback) {
+  const QString name = SelectFile(frontend_, box->text(), fallback);
+  if (name.isEmpty()) return;
+  box->setText(name);
+  box->setCursorPosition(static_cast<int>(name.size()));
+}
+
+void ConversionPanel::ApplySettings(const SettingsStore& settings) {
+  QString text;
+  if (declink_box_) {
+    settings.GetSettingString(kAppKey, "DecLinkComp", text);
+    if (text == "0" || text == "1") declink_box_->setChecked(text == "1");
+  }
+  for (const auto& [suffix, edit] :
+       {std::pair{"Bin", binary_edit_}, std::pair{"Txt", text_edit_}}) {
+    settings.GetSettingString(kAppKey, spec_.kind + suffix, text);
+    if (!text.isEmpty()) {
+      edit->setText(text);
+      edit->setCursorPosition(static_cast<int>(text.size()));
+    }
+  }
+}
+
+void ConversionPanel::StoreSettings(SettingsStore& settings) const {
+  if (declink_box_) settings.SaveSettingString(kAppKey, "DecLinkComp", declink() ? "1" : "0");
+  settings.SaveSettingString(kAppKey, spec_.kind + "Bin", binary_edit_->text());
+  settings.SaveSettingString(kAppKey, spec_.kind + "Txt", text_edit_->text());
+}
+
+}  // namespace chanforge::ui

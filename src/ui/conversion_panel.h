@@ -1,0 +1,72 @@
+// One conversion frame of the main window: a binary and a text file name, each with its
+// chooser button, and the two arrows that convert one into the other. The channel and the
+// transponder frames are two of these.
+#pragma once
+
+#include <QGroupBox>
+#include <functional>
+#include <string>
+
+#include "common/frontend.h"
+
+class QCheckBox;
+class QLineEdit;
+class QToolButton;
+
+namespace chanforge::ui {
+
+class SettingsStore;
+
+// The file chooser of the four name boxes: proposes def, falls back to def2 when the
+// dialog rejects the proposal; empty on cancel.
+QString SelectFile(common::Frontend& frontend, const QString& def, const QString& def2);
+
+struct ConversionPanelSpec {
+  // The list's short name ("TCS", "TPT"): captions, fallback names and settings keys.
+  QString kind;
+  const char* frame_name;     // "Frame2"
+  QString caption;            // "ChannelList (TCS) Convert"
+  const char* binary_button;  // "TCSBin"
+  const char* binary_box;     // "TxtTCS"
+  const char* text_button;    // "CmdTCSTxt"
+  const char* text_box;       // "TxtTCSTxt"
+  const char* to_text;        // "CmdTCS2Txt"
+  const char* to_binary;      // "CmdTxt2TCS"
+  int text_button_height;     // twips; the two frames differ by 15
+  bool declink_option;        // the transponder frame's "Declink Comp" box
+};
+
+using Conversion = std::function<common::Outcome(common::Frontend&, const std::string& binary,
+                                                 const std::string& text, bool declink)>;
+
+class ConversionPanel : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  ConversionPanel(const ConversionPanelSpec& spec, common::Frontend& frontend, Conversion to_text,
+                  Conversion to_binary, QWidget* parent);
+
+  QLineEdit* binary_edit() const { return binary_edit_; }
+  QLineEdit* text_edit() const { return text_edit_; }
+  bool declink() const;
+
+  // Reads and writes this frame's values: the two names and, where it has one, the
+  // DecLink box. An empty stored name keeps the default.
+  void ApplySettings(const SettingsStore& settings);
+  void StoreSettings(SettingsStore& settings) const;
+
+ signals:
+  // After a conversion ran, whatever its outcome.
+  void converted();
+
+ private:
+  void ChooseInto(QLineEdit* box, const QString& fallback);
+
+  ConversionPanelSpec spec_;
+  common::Frontend& frontend_;
+  QLineEdit* binary_edit_;
+  QLineEdit* text_edit_;
+  QCheckBox* declink_box_ = nullptr;
+};
+
+}  // namespace chanforge::ui

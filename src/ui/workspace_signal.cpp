@@ -1,0 +1,13 @@
+#include "ui/workspace_signal.h"
+
+#include <QPointer>
+
+namespace chanforge::ui {
+
+WorkspaceSignal::WorkspaceSignal(flash::Workspace& workspace, QObject* parent) : QObject(parent) {
+  workspace.observers.push_back([self = QPointer<WorkspaceSignal>(this)] {
+    if (self) emit self->changed();
+  });
+}
+
+}  // namespace chanforge::ui

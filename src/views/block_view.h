@@ -1,0 +1,27 @@
+// The lines of the block viewer: a block as a hex dump, or its data as a formatted list.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace chanforge::views {
+
+// What the hex dump's character column keeps; every other byte shows as ".".
+enum class CharColumn {
+  kLatin1,  // printable Latin-1: 0x20-0x7E and 0xA0-0xFF (the window)
+  kAscii,   // printable ASCII only (a terminal or a pipe)
+};
+
+// One 69-character line per 16 bytes; a last, shorter line for a block the image cuts.
+std::vector<std::string> HexDumpLines(std::string_view block, CharColumn column);
+
+// The heading line, then the data formatted as a channel list.
+std::vector<std::string> TcsListLines(std::string_view data);
+// The heading line, then the data formatted as a transponder list, DiSEqC column shown.
+std::vector<std::string> TptListLines(std::string_view data);
+
+// The caption of the viewer's list option for a block name, empty when it has none.
+std::string ListViewCaption(const std::string& block_name);
+
+}  // namespace chanforge::views

@@ -1,0 +1,19 @@
+// The texts of the main window's labels: the file label, the changed marker and the size.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace chanforge::views {
+
+// The file label: the whole name up to 55 characters, else the first 3, "..." and
+// the last 49. Characters are counted as UTF-8 code points, never split.
+std::string FileLabelText(const std::string& fileName);
+
+// "File Changed" while a loaded or saved file has unsaved changes, else empty.
+std::string ChangedMarkerText(const std::string& fileName, bool dirty);
+
+// The size label text after a load: "Size :524288 bytes".
+std::string SizeLabelText(std::int64_t size);
+
+}  // namespace chanforge::views

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "channels/channel_record.h"
+#include "flash/blocks.h"
+#include "support/builders.h"
+#include "support/workspace.h"
+#include "transponders/transponder_record.h"
+#include "views/block_lines.h"
+#include "views/block_view.h"
+#include "views/labels.h"
+#include "views/list_view.h"
+
+namespace chanforge::views {
+namespace {
+
+using namespace std::string_literals;
+using testing::FlashImageBuilder;
+using testing::TempDir;
+
+TEST(BlockLines, WriteTheExactLines) {
+  const flash::Workspace w = testing::LoadedWorkspace(FlashImageBuilder()
+                                                          .Block(0, "TCS", std::string(60000, 'c'))
+                                                          .Block(1, "TPT", std::string(1500, 't'))
+                                                          .Header(2, "tcs", 65)
+                                                          .Header(3, "", 0x1234)
+                                                          .Header(5, "LOGO", 0)
+                                                          .Build());
+  const std::vector<std::string> lines = BlockLines(w);
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[0], "Block:0 TCS ($44-$EAA4) $EA60 bytes (2000)");
+  EXPECT_EQ(lines[1], "Block:1 TPT ($10044-$10620) $5DC bytes (125)");
+  EXPECT_EQ(lines[2], "Block:2 tcs ($20044-$20085) $41 bytes (2)");
+  EXPECT_EQ(lines[3], "Block:3 ---- ($30044-$30044) $0 bytes");
+  EXPECT_EQ(lines[5], "Block:5 LOGO ($50044-$50044) $0 bytes");
+}
+
+TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
+  const std::string name55(55, 'a');
+  const std::string name56 = "ABC" + std::string(4, 'x') + std::string(49, 'z');
+  EXPECT_EQ(FileLabelText(name55), name55);
+  EXPECT_EQ(FileLabelText(name56), "ABC..." + std::string(49, 'z'));
+  // Multi-byte characters are never cut in half.
+  const std::string umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC" + std::string(53, 'q');
+  EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xB6\xC3\xBC..." + std::string(49, 'q'));
+  EXPECT_EQ(ChangedMarkerText("", true), "");
+  EXPECT_EQ(ChangedMarkerText("f.bin", true), "File Changed");
+  EXPECT_EQ(ChangedMarkerText("f.bin", false), "");
+  EXPECT_EQ(SizeLabelText(524288), "Size :524288 bytes");
+}
+
+TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
+  const flash::Workspace w = testing::LoadedWorkspace(
+      FlashImageBuilder().Block(1, "TPT", testing::ThreeTransponders()).Build());
+  const auto lines = HexDumpLines(flash::WholeBlockBytes(w, w.blocks[1]), CharColumn::kLatin1);
+  ASSERT_EQ(lines.size(), 4096u);
+  EXPECT_EQ(lines.front().substr(0, 4), "0000");
+  EXPECT_EQ(lines.back().substr(0, 4), "FFF0");
+  EXPECT_EQ(lines[2],
+            "0020 54 50 54 00 FF FF FF FF FF FF FF FF FF FF FF FF TPT." + std::string(12, '\xFF'));
+  EXPECT_EQ(lines[2].size(), 69u);
+  // A last, partial line gets the same character column; Latin-1 letters stay in the window.
+  const std::string bytes = "A\x1B\x7F\x9F\xE9\xFF"s;
+  EXPECT_EQ(HexDumpLines(bytes, CharColumn::kLatin1),
+            std::vector<std::string>{"0000 41 1B 7F 9F E9 FF A...\xE9\xFF"});
+  EXPECT_EQ(HexDumpLines(bytes, CharColumn::kAscii),
+            std::vector<std::string>{"0000 41 1B 7F 9F E9 FF A....."});
+}
+
+TEST(ListLines, FormatBlockDataWithTheHeading) {
+  const auto tpt = TptListLines(testing::ThreeTransponders());
+  ASSERT_EQ(tpt.size(), 4u);
+  EXPECT_EQ(tpt[0], transponders::TptHeading);
+  EXPECT_EQ(tpt[1], "01  11778000  00001  00002  03  04  3/4  H/U B");
+  EXPECT_EQ(TptListLines(std::string(2040, '\0')),
+            std::vector<std::string>{transponders::TptHeading});
+  const auto tcs = TcsListLines(testing::ChannelList(5));
+  EXPECT_EQ(tcs.size(), 6u);
+  EXPECT_EQ(tcs[0], channels::TcsHeading);
+  EXPECT_EQ(ListViewCaption("TCS"), "&View as TCS");
+  EXPECT_EQ(ListViewCaption("TPT"), "&View as TPT");
+  EXPECT_EQ(ListViewCaption("tpt"), "");
+  EXPECT_EQ(ListViewCaption("----"), "");
+}
+
+TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
+  TempDir dir;
+  EXPECT_EQ(ListTcsFile(dir.Path("a")).lines,
+            std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
+  EXPECT_FALSE(ListTcsFile(dir.Path("a")).read);
+  EXPECT_EQ(ListTcsFile(dir.Write("empty", "")).lines,
+            std::vector<std::string>{channels::TcsHeading});
+  const ListedFile tpt = ListTptFile(dir.Write("tpt", testing::ThreeTransponders()));
+  ASSERT_EQ(tpt.lines.size(), 4u);
+  EXPECT_EQ(tpt.lines[1].size(), transponders::TptLineLength);  // the DiSEqC column shows
+  const ListedFile big = ListTcsFile(dir.Write("big", std::string(65537, 'x')));
+  ASSERT_EQ(big.lines.size(), 2u + 2184);
+  EXPECT_EQ(big.lines[1], "TCS FILE IS LARGER THAN 64Kb (65537 bytes)");
+  EXPECT_EQ(ListTptFile(dir.Write("exact", std::string(65536, '\0'))).lines,
+            std::vector<std::string>{transponders::TptHeading});
+  std::filesystem::create_directory(dir.Path("folder"));
+  EXPECT_EQ(ListTcsFile(dir.Path("folder")).lines,
+            std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
+}
+
+}  // namespace
+}  // namespace chanforge::views
