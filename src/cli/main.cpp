@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
 #endif
   CLI::App app{"Chanforge: edit the channel and transponder lists of a receiver's flash image"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "chanforge-cli " CHANFORGE_VERSION);
   ConsoleOptions options;
   app.add_flag("--yes", options.yes, "Answer Yes to every question");
   app.add_flag("--verbose", options.verbose, "Show the progress texts on standard error");
@@ -91,6 +92,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);

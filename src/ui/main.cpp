@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "ui/main_window.h"
 
@@ -12,6 +13,13 @@ int main(int argc, char** argv) {
   // A file size limit must fail the write with a message, not end the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+  // Answered before any display is needed, so scripts and package checks can ask on a server.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("chanforge %s\n", CHANFORGE_VERSION);
+      return 0;
+    }
+  }
 #if defined(Q_OS_LINUX)
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
       !std::getenv("QT_QPA_PLATFORM")) {

@@ -88,6 +88,7 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(Cmd(args).status, 2) << args;
   }
   EXPECT_EQ(Cmd("--help").status, 0);
+  EXPECT_EQ(Cmd("--version").out, "chanforge-cli " CHANFORGE_VERSION "\n");
   EXPECT_NE(Cmd("read-block --help").out.find("--whole"), std::string::npos);
 }
 
