@@ -58,18 +58,6 @@ std::vector<std::string> FormatTcsLines(std::string_view list) {
   return lines;
 }
 
-std::string FormatTcsText(std::string_view list) {
-  const std::size_t n = list.size() / TcsRecordSize;
-  std::string text;
-  text.reserve(n * (TcsLineLength + 2));
-  for (std::size_t i = 0; i < n; ++i) {
-    AppendTcsLine(text, ChannelRecord::Decode(list.substr(i * TcsRecordSize)),
-                  static_cast<std::int64_t>(i) + 1);
-    text += "\r\n";
-  }
-  return text;
-}
-
 LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error) {
   if (common::TrimBlanks(line).empty()) return LineStatus::kBlank;
   ChannelRecord record;  // the name's unused places stay NUL
@@ -94,6 +82,33 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   out.resize(at + TcsRecordSize);
   record.EncodeInto(out.data() + at);
   return LineStatus::kRecord;
+}
+
+std::string CheckTcsLine(std::string_view line) {
+  for (const std::size_t separator : {4, 21, 24, 27, 33, 39, 45, 51, 57}) {
+    if (separator < line.size() && line[separator] != ' ') {
+      return "column " + std::to_string(separator + 1) + " is not a blank";
+    }
+  }
+  for (const auto& [name, column] : {std::pair{"Use", kTcsUseColumn}, {"TP", kTcsTpColumn}}) {
+    const std::string_view text = common::TrimBlanks(Column(line, column, 2));
+    if (!text.empty() && !IsHexText(text)) {
+      return std::string(name) + " " + std::string(text) + " is not a hex number";
+    }
+  }
+  for (std::size_t w = 0; w < kTcsWordCount; ++w) {
+    const std::string_view text =
+        common::TrimBlanks(Column(line, kTcsWordColumns[w], kTcsWordWidth));
+    if (text.empty()) continue;
+    if (!ReadsWhollyAsNumber(text)) {
+      return std::string(kTcsWordNames[w]) + " " + std::string(text) + " is not a number";
+    }
+    const std::optional<std::int32_t> value = ReadWholeNumber(text);
+    if (value && (*value < 0 || *value > 65535)) {
+      return std::string(kTcsWordNames[w]) + " " + std::string(text) + " is outside 0 to 65535";
+    }
+  }
+  return {};
 }
 
 common::ParsedLine ParseTcsLine(std::string_view line) {

@@ -58,10 +58,12 @@ void AppendTcsLine(std::string& out, const ChannelRecord& record, std::int64_t n
 // One line per whole record of the list; a trailing part record is ignored.
 std::vector<std::string> FormatTcsLines(std::string_view list);
 
-// The text file content: every line followed by CR LF.
-std::string FormatTcsText(std::string_view list);
-
 common::ParsedLine ParseTcsLine(std::string_view line);
+
+// Why a line that parses would not be stored as written (a separator that is not a
+// blank, a column that does not read wholly as a number, a value the field cannot hold),
+// or empty when it would.
+std::string CheckTcsLine(std::string_view line);
 
 // The same, appending a record's 30 bytes to out; the error is set for kError.
 common::LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error);

@@ -152,6 +152,48 @@ std::optional<double> ReadNumberPrefix(std::string_view text) {
   return std::strtod(number.c_str(), nullptr);
 }
 
+bool ReadsWhollyAsNumber(std::string_view text) {
+  std::string s;
+  for (const char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
+  }
+  std::size_t i = 0;
+  const auto digits = [&](auto is_digit) {
+    const std::size_t from = i;
+    while (i < s.size() && is_digit(s[i])) ++i;
+    return i > from;
+  };
+  if (s.size() >= 2 && s[0] == '&') {
+    i = 2;
+    if (s[1] == 'H' || s[1] == 'h')
+      return digits([](char c) { return HexValue(c) >= 0; }) && i == s.size();
+    if (s[1] == 'O' || s[1] == 'o')
+      return digits([](char c) { return c >= '0' && c <= '7'; }) && i == s.size();
+    return false;
+  }
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  bool mantissa = digits(IsDigit);
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    mantissa = digits(IsDigit) || mantissa;
+  }
+  if (!mantissa) return false;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (!digits(IsDigit)) return false;
+  }
+  return i == s.size();
+}
+
+bool IsHexText(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char c : text) {
+    if (HexValue(c) < 0) return false;
+  }
+  return true;
+}
+
 double ReadNumber(std::string_view text) { return ReadNumberPrefix(text).value_or(0.0); }
 
 std::optional<std::int32_t> RoundToInt32(double value) {

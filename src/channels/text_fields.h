@@ -42,6 +42,13 @@ void AppendDecimalField(std::string& out, std::int64_t value, int width, bool no
 // and line feeds are ignored; "&H" and "&O" introduce hex and octal numbers.
 std::optional<double> ReadNumberPrefix(std::string_view text);
 
+// True when the number reading takes the whole text: "&H1F", "1E3" and "1 2" do; "2810X",
+// "1E" and "G1" do not, as the reading stops before their end.
+bool ReadsWhollyAsNumber(std::string_view text);
+
+// True for one or more hexadecimal digits and nothing else.
+bool IsHexText(std::string_view text);
+
 // As ReadNumberPrefix, with 0 for a text that holds no number.
 double ReadNumber(std::string_view text);
 

@@ -1,5 +1,7 @@
 #include "cli/console_frontend.h"
 
+#include "common/text_lines.h"
+
 namespace chanforge::cli {
 
 std::string ConsoleText(const std::string& text) {
@@ -40,6 +42,12 @@ common::FileChoice ConsoleFrontend::ChooseFile(const common::FileRequest& /*requ
   common::FileChoice choice{common::FileChoiceStatus::kChosen, files_.front()};
   files_.pop_front();
   return choice;
+}
+
+void ConsoleFrontend::PrintBytes(std::ostream& out, const std::vector<std::string>& lines) const {
+  for (const std::string& line : lines) {
+    out << (options_.terminal_output ? common::Latin1ForTerminal(line) : line) << '\n';
+  }
 }
 
 void ConsoleFrontend::ShowStatus(const std::string& text) {

@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "common/frontend.h"
 
@@ -14,7 +15,8 @@ namespace chanforge::cli {
 struct ConsoleOptions {
   bool yes = false;
   bool verbose = false;
-  bool interactive = false;  // standard input is a terminal
+  bool interactive = false;      // standard input is a terminal
+  bool terminal_output = false;  // standard output is a terminal
 };
 
 class ConsoleFrontend : public common::Frontend {
@@ -29,6 +31,10 @@ class ConsoleFrontend : public common::Frontend {
   bool AskYesNo(const std::string& text) override;
   common::FileChoice ChooseFile(const common::FileRequest& request) override;
   void ShowStatus(const std::string& text) override;
+
+  // Prints lines of image or list bytes: at a terminal as UTF-8 with control characters
+  // shown as "."; to a pipe or a file as the bytes they are, which scripts rely on.
+  void PrintBytes(std::ostream& out, const std::vector<std::string>& lines) const;
 
  private:
   ConsoleOptions options_;

@@ -1,5 +1,8 @@
+#include <memory>
+
 #include "cli/commands.h"
 #include "cli/sample_image.h"
+#include "common/file_access.h"
 #include "common/reported_files.h"
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
@@ -18,65 +21,86 @@ int ExitStatus(Outcome outcome) { return outcome == Outcome::kDone ? 0 : 1; }
 
 namespace {
 
-// Loads the image and checks the block the way the window's block commands do.
-bool LoadAndSelect(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash,
-                   int index, const std::string& action) {
+// One command's workspace. When the command writes the image back over itself, the
+// image stays locked from load to replace, so that two such commands take turns
+// instead of one silently undoing the other.
+struct Session {
+  flash::Workspace workspace;
+  common::FileLock lock;
+};
+
+bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
+          const std::string& out = {}) {
+  if (!out.empty() && (out == flash || common::SameFile(out, flash))) session.lock.Lock(flash);
   ui.QueueFile(flash);
-  if (flash::LoadFlashFile(workspace, ui, flash) != Outcome::kDone) return false;
-  const int lines = workspace.block_count;
-  return flash::CheckBlockSelected(ui, lines, index < lines ? index : -1, workspace.image.fileName,
-                                   action);
+  return flash::LoadFlashFile(session.workspace, ui, flash) == Outcome::kDone;
+}
+
+// Loads the image and checks the block the way the window's block commands do.
+bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
+                   const std::string& action, const std::string& out = {}) {
+  if (!Load(ui, session, flash, out)) return false;
+  const flash::Workspace& w = session.workspace;
+  return flash::CheckBlockSelected(ui, w.block_count, index < w.block_count ? index : -1,
+                                   w.image.fileName, action);
 }
 
 // Writes the changed image to out with the flash save's rules.
-int SaveImage(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& out) {
+int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out) {
   ui.QueueFile(out);
-  return ExitStatus(flash::SaveFlashFile(workspace, ui, out));
+  return ExitStatus(flash::SaveFlashFile(session.workspace, ui, out));
 }
 
 }  // namespace
 
 int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  flash::Workspace workspace;
-  ui.QueueFile(flash);
-  if (flash::LoadFlashFile(workspace, ui, flash) != Outcome::kDone) return 1;
-  for (const std::string& line : views::BlockLines(workspace)) out << line << '\n';
+  Session session;
+  if (!Load(ui, session, flash)) return 1;
+  // An image too short for any block is refused like every other block command.
+  if (!flash::CheckBlockSelected(ui, session.workspace.block_count, 0, flash, "")) return 1;
+  ui.PrintBytes(out, views::BlockLines(session.workspace));
   return 0;
 }
 
 int SaveBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out,
               bool whole) {
-  flash::Workspace workspace;
-  if (!LoadAndSelect(ui, workspace, flash, index, "Save")) return 1;
+  Session session;
+  if (!LoadAndSelect(ui, session, flash, index, "Save")) return 1;
   flash::ListFileNames names;
   ui.QueueFile(out);
-  return ExitStatus(flash::SaveBlockToFile(workspace, ui, index, whole, names));
+  return ExitStatus(flash::SaveBlockToFile(session.workspace, ui, index, whole, names));
 }
 
 int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& in,
               const std::string& out, bool whole) {
-  flash::Workspace workspace;
-  if (!LoadAndSelect(ui, workspace, flash, index, "Update")) return 1;
+  Session session;
+  if (!LoadAndSelect(ui, session, flash, index, "Update", out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
-  if (flash::ReadBlockFromFile(workspace, ui, index, whole, names) != Outcome::kDone) return 1;
-  return SaveImage(ui, workspace, out);
+  if (flash::ReadBlockFromFile(session.workspace, ui, index, whole, names) != Outcome::kDone) {
+    return 1;
+  }
+  return SaveImage(ui, session, out);
 }
 
 int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out,
                bool whole) {
-  flash::Workspace workspace;
-  if (!LoadAndSelect(ui, workspace, flash, index, "Clear")) return 1;
-  if (flash::ConfirmAndClearBlock(workspace, ui, index, whole) != Outcome::kDone) return 1;
-  return SaveImage(ui, workspace, out);
+  Session session;
+  if (!LoadAndSelect(ui, session, flash, index, "Clear", out)) return 1;
+  if (flash::ConfirmAndClearBlock(session.workspace, ui, index, whole) != Outcome::kDone) {
+    return 1;
+  }
+  return SaveImage(ui, session, out);
 }
 
 int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out) {
-  flash::Workspace workspace;
-  if (!LoadAndSelect(ui, workspace, flash, index, "Convert (a TPT block!)")) return 1;
+  Session session;
+  if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
   int count = 0;
-  if (transponders::SwapDiseqcSilently(workspace, ui, index, count) != Outcome::kDone) return 1;
-  const int status = SaveImage(ui, workspace, out);
+  if (transponders::SwapDiseqcSilently(session.workspace, ui, index, count) != Outcome::kDone) {
+    return 1;
+  }
+  const int status = SaveImage(ui, session, out);
   // The count is only news once the swapped image is written.
   if (status == 0) ui.ShowMessage(common::MessageKind::kReport, transponders::SwapReport(count));
   return status;
@@ -84,9 +108,10 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
 
 int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index,
             ViewAs as) {
-  flash::Workspace workspace;
-  if (!LoadAndSelect(ui, workspace, flash, index, "View")) return 1;
-  const flash::BlockInfo& block = *flash::FindBlock(workspace, index);
+  Session session;
+  if (!LoadAndSelect(ui, session, flash, index, "View")) return 1;
+  const flash::Workspace& w = session.workspace;
+  const flash::BlockInfo& block = *flash::FindBlock(w, index);
   const flash::ListKind wanted = as == ViewAs::kTcs ? flash::ListKind::kTcs : flash::ListKind::kTpt;
   // As the window's list option: only the names as the receiver writes them.
   if (as != ViewAs::kHex && flash::ListKindOf(block, flash::NameMatch::kExact) != wanted) {
@@ -94,16 +119,16 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
                                                     flash::ListKindName(wanted) + " block");
     return 1;
   }
-  std::vector<std::string> lines;
   if (as == ViewAs::kHex) {
-    // Never feed a terminal control bytes: the character column shows them as dots.
-    lines =
-        views::HexDumpLines(flash::WholeBlockBytes(workspace, block), views::CharColumn::kAscii);
-  } else {
-    const std::string data = flash::BlockData(workspace, block);
-    lines = as == ViewAs::kTcs ? views::TcsListLines(data) : views::TptListLines(data);
+    // The character column never feeds a terminal control bytes.
+    for (const std::string& line :
+         views::HexDumpLines(flash::WholeBlockBytes(w, block), views::CharColumn::kAscii)) {
+      out << line << '\n';
+    }
+    return 0;
   }
-  for (const std::string& line : lines) out << line << '\n';
+  const std::string data = flash::BlockData(w, block);
+  ui.PrintBytes(out, as == ViewAs::kTcs ? views::TcsListLines(data) : views::TptListLines(data));
   return 0;
 }
 

@@ -7,7 +7,11 @@ int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const s
   const std::string& name = tcs.empty() ? tpt : tcs;
   ui.ShowStatus("Loading " + name + "...");
   const views::ListedFile listed = tcs.empty() ? views::ListTptFile(tpt) : views::ListTcsFile(tcs);
-  for (const std::string& line : listed.lines) out << line << '\n';
+  if (listed.read) {
+    ui.PrintBytes(out, listed.lines);
+  } else {
+    for (const std::string& line : listed.lines) out << line << '\n';  // a message, UTF-8
+  }
   return listed.read ? 0 : 1;
 }
 

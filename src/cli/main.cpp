@@ -3,24 +3,63 @@
 
 #include <CLI/CLI.hpp>
 #include <csignal>
+#include <exception>
 #include <iostream>
 
 #include "channels/channel_conversions.h"
 #include "cli/commands.h"
+#include "common/file_access.h"
 #include "transponders/transponder_conversions.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
 
+// An interrupted write leaves no temporary file; the program then ends as the signal says.
+extern "C" void OnTerminatingSignal(int signal_number) {
+  chanforge::common::RemovePendingTemporaryFile();
+  std::signal(signal_number, SIG_DFL);
+  std::raise(signal_number);
+}
+
+// The command's usage line, so that a mistake shows what the command takes.
+std::string UsageOf(const CLI::App& app) {
+  const CLI::App* command = &app;
+  for (const CLI::App* sub : app.get_subcommands()) command = sub;
+  const std::string name =
+      command == &app ? "chanforge-cli" : "chanforge-cli " + command->get_name();
+  return CLI::Formatter().make_usage(command, name);
+}
+
+int Run(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace chanforge::cli;
 #ifdef SIGXFSZ
   // A file size limit must fail the write with a message, not kill the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+  std::signal(SIGINT, OnTerminatingSignal);
+  std::signal(SIGTERM, OnTerminatingSignal);
+#ifdef SIGHUP
+  std::signal(SIGHUP, OnTerminatingSignal);
+#endif
+  // The last resort: nothing ends the program through an exception without a word.
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "chanforge-cli: the command failed: " << e.what() << '\n';
+  } catch (...) {
+    std::cerr << "chanforge-cli: the command failed\n";
+  }
+  return 1;
+}
+
+namespace {
+
+int Run(int argc, char** argv) {
+  using namespace chanforge::cli;
   CLI::App app{"Chanforge: edit the channel and transponder lists of a receiver's flash image"};
   app.require_subcommand(1);
   app.set_version_flag("--version", "chanforge-cli " CHANFORGE_VERSION);
@@ -32,51 +71,57 @@ int main(int argc, char** argv) {
   int index = 0;
   bool whole = false;
   bool declink = false;
+  // An empty name would read as a cancelled choice; it is a usage error with its reason.
+  const CLI::Validator file_name(
+      [](std::string& name) {
+        return name.empty() ? std::string("a file name may not be empty") : "";
+      },
+      "FILE");
   const auto add_flash_index = [&](CLI::App* command) {
-    command->add_option("FLASH", flash, "Flash image file")->required();
+    command->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
     command->add_option("INDEX", index, "Block index")->required()->check(CLI::Range(0, 7));
   };
 
   auto* blocks = app.add_subcommand("blocks", "Print the block list lines");
-  blocks->add_option("FLASH", flash, "Flash image file")->required();
+  blocks->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
 
   auto* save_block = app.add_subcommand("save-block", "Save a block's data (or whole block)");
   add_flash_index(save_block);
-  save_block->add_option("OUT", out, "Block file to write")->required();
+  save_block->add_option("OUT", out, "Block file to write")->required()->check(file_name);
   save_block->add_flag("--whole", whole, "The whole 64 KB block, header included");
 
   auto* read_block = app.add_subcommand("read-block", "Read a file into a block");
   add_flash_index(read_block);
-  read_block->add_option("IN", in, "Block file to read")->required();
-  read_block->add_option("-o,--output", out, "Image file to write")->required();
+  read_block->add_option("IN", in, "Block file to read")->required()->check(file_name);
+  read_block->add_option("-o,--output", out, "Image file to write")->required()->check(file_name);
   read_block->add_flag("--whole", whole, "The file is a whole 64 KB block");
 
   auto* clear_block = app.add_subcommand("clear-block", "Clear a block");
   add_flash_index(clear_block);
-  clear_block->add_option("-o,--output", out, "Image file to write")->required();
+  clear_block->add_option("-o,--output", out, "Image file to write")->required()->check(file_name);
   clear_block->add_flag("--whole", whole, "Clear the whole 64 KB block");
 
   auto* swap = app.add_subcommand("swap-diseqc", "Swap DiSEqC A/B of a TPT block");
   add_flash_index(swap);
-  swap->add_option("-o,--output", out, "Image file to write")->required();
+  swap->add_option("-o,--output", out, "Image file to write")->required()->check(file_name);
 
   auto* tcs2txt = app.add_subcommand("tcs2txt", "Convert a TCS binary file to text");
-  tcs2txt->add_option("BIN", in, "TCS binary file")->required();
-  tcs2txt->add_option("TXT", out, "TCS text file")->required();
+  tcs2txt->add_option("BIN", in, "TCS binary file")->required()->check(file_name);
+  tcs2txt->add_option("TXT", out, "TCS text file")->required()->check(file_name);
   auto* txt2tcs = app.add_subcommand("txt2tcs", "Convert a TCS text file to binary");
-  txt2tcs->add_option("TXT", in, "TCS text file")->required();
-  txt2tcs->add_option("BIN", out, "TCS binary file")->required();
+  txt2tcs->add_option("TXT", in, "TCS text file")->required()->check(file_name);
+  txt2tcs->add_option("BIN", out, "TCS binary file")->required()->check(file_name);
   auto* tpt2txt = app.add_subcommand("tpt2txt", "Convert a TPT binary file to text");
-  tpt2txt->add_option("BIN", in, "TPT binary file")->required();
-  tpt2txt->add_option("TXT", out, "TPT text file")->required();
+  tpt2txt->add_option("BIN", in, "TPT binary file")->required()->check(file_name);
+  tpt2txt->add_option("TXT", out, "TPT text file")->required()->check(file_name);
   tpt2txt->add_flag("--declink", declink, "Leave out the DiSEqC column");
   auto* txt2tpt = app.add_subcommand("txt2tpt", "Convert a TPT text file to binary");
-  txt2tpt->add_option("TXT", in, "TPT text file")->required();
-  txt2tpt->add_option("BIN", out, "TPT binary file")->required();
+  txt2tpt->add_option("TXT", in, "TPT text file")->required()->check(file_name);
+  txt2tpt->add_option("BIN", out, "TPT binary file")->required()->check(file_name);
 
   auto* view = app.add_subcommand("view", "Print a list file as the list viewer shows it");
-  auto* view_tcs = view->add_option("--tcs", tcs, "TCS binary file");
-  auto* view_tpt = view->add_option("--tpt", tpt, "TPT binary file");
+  auto* view_tcs = view->add_option("--tcs", tcs, "TCS binary file")->check(file_name);
+  auto* view_tpt = view->add_option("--tpt", tpt, "TPT binary file")->check(file_name);
   view_tcs->excludes(view_tpt);
   view->require_option(1);
 
@@ -85,7 +130,7 @@ int main(int argc, char** argv) {
   hexdump->add_option("--as", as, "Show the block as a list")->check(CLI::IsMember({"tcs", "tpt"}));
 
   auto* sample = app.add_subcommand("make-sample", "Write a 512 KB demo image");
-  sample->add_option("OUT", out, "Image file to write")->required();
+  sample->add_option("OUT", out, "Image file to write")->required()->check(file_name);
 
   try {
     app.parse(argc, argv);
@@ -96,27 +141,41 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    app.exit(e);
+    std::cerr << e.what() << '\n' << UsageOf(app) << "Run with --help for more information.\n";
     return kUsageError;
   }
 
   options.interactive = ::isatty(STDIN_FILENO) != 0;
+  options.terminal_output = ::isatty(STDOUT_FILENO) != 0;
   ConsoleFrontend ui(options, std::cin, std::cout, std::cerr);
-  using chanforge::channels::ConvertTcsToText;
-  if (*blocks) return Blocks(ui, std::cout, flash);
-  if (*save_block) return SaveBlock(ui, flash, index, out, whole);
-  if (*read_block) return ReadBlock(ui, flash, index, in, out, whole);
-  if (*clear_block) return ClearBlock(ui, flash, index, out, whole);
-  if (*swap) return SwapDiseqc(ui, flash, index, out);
-  if (*tcs2txt) return ExitStatus(ConvertTcsToText(ui, in, out));
-  if (*txt2tcs) return ExitStatus(chanforge::channels::ConvertTextToTcs(ui, out, in));
-  if (*tpt2txt) return ExitStatus(chanforge::transponders::ConvertTptToText(ui, in, out, declink));
-  if (*txt2tpt) return ExitStatus(chanforge::transponders::ConvertTextToTpt(ui, out, in, false));
-  if (*view) return View(ui, std::cout, tcs, tpt);
-  if (*hexdump) {
-    const ViewAs view_as = as == "tcs" ? ViewAs::kTcs : as == "tpt" ? ViewAs::kTpt : ViewAs::kHex;
-    return HexDump(ui, std::cout, flash, index, view_as);
+  const auto dispatch = [&]() -> int {
+    using chanforge::channels::ConvertTcsToText;
+    if (*blocks) return Blocks(ui, std::cout, flash);
+    if (*save_block) return SaveBlock(ui, flash, index, out, whole);
+    if (*read_block) return ReadBlock(ui, flash, index, in, out, whole);
+    if (*clear_block) return ClearBlock(ui, flash, index, out, whole);
+    if (*swap) return SwapDiseqc(ui, flash, index, out);
+    if (*tcs2txt) return ExitStatus(ConvertTcsToText(ui, in, out));
+    if (*txt2tcs) return ExitStatus(chanforge::channels::ConvertTextToTcs(ui, out, in));
+    if (*tpt2txt)
+      return ExitStatus(chanforge::transponders::ConvertTptToText(ui, in, out, declink));
+    if (*txt2tpt) return ExitStatus(chanforge::transponders::ConvertTextToTpt(ui, out, in, false));
+    if (*view) return View(ui, std::cout, tcs, tpt);
+    if (*hexdump) {
+      const ViewAs view_as = as == "tcs" ? ViewAs::kTcs : as == "tpt" ? ViewAs::kTpt : ViewAs::kHex;
+      return HexDump(ui, std::cout, flash, index, view_as);
+    }
+    if (*sample) return MakeSample(ui, out);
+    return kUsageError;
+  };
+  const int status = dispatch();
+  // Output that never arrived is a failure, whatever the command did.
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "Error Writing the file standard output !\n";
+    return 1;
   }
-  if (*sample) return MakeSample(ui, out);
-  return kUsageError;
+  return status;
 }
+
+}  // namespace

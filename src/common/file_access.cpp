@@ -1,30 +1,16 @@
 #include "common/file_access.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace chanforge::common {
-namespace {
 
-fs::path ToPath(const std::string& name) {
+fs::path PathOf(const std::string& name) {
   // Names are UTF-8 everywhere in the program.
   return fs::path(std::u8string(name.begin(), name.end()));
 }
 
-// Follows a chain of symbolic links to the file that a write must replace, so
-// that the link itself stays in place.
 fs::path ResolveLinks(fs::path path) {
   std::error_code ec;
   for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hops) {
@@ -35,178 +21,88 @@ fs::path ResolveLinks(fs::path path) {
   return path;
 }
 
-std::string ErrnoText(int error) { return std::strerror(error); }
-
-}  // namespace
-
 bool FileExists(const std::string& name) {
-  if (name.empty()) return false;
-  std::error_code ec;
-  const fs::file_status status = fs::status(ToPath(name), ec);
-  if (ec) return false;
-  return fs::is_regular_file(status) || fs::is_directory(status);
+  const EntryKind kind = KindOf(name);
+  return kind == EntryKind::kRegular || kind == EntryKind::kFolder;
 }
 
 bool SameFile(const std::string& first, const std::string& second) {
   std::error_code ec;
-  const bool same = fs::equivalent(ToPath(first), ToPath(second), ec);
+  const bool same = fs::equivalent(PathOf(first), PathOf(second), ec);
   return !ec && same;
 }
 
-ReadResult ReadWholeFile(const std::string& name) {
-  ReadResult result;
+EntryKind KindOf(const std::string& name) {
+  if (name.empty() || name.find('\0') != std::string::npos) return EntryKind::kMissing;
   std::error_code ec;
-  const fs::path path = ToPath(name);
-  if (fs::is_directory(path, ec)) {
-    result.error = "it is a folder";
-    return result;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    result.error = ErrnoText(errno);
-    return result;
-  }
-  // One read of the whole length; a stream whose length is unknown is read in pieces.
-  in.seekg(0, std::ios::end);
-  const std::streamoff length = in.tellg();
-  in.seekg(0, std::ios::beg);
-  if (length > 0) {
-    result.bytes.resize(static_cast<std::size_t>(length));
-    in.read(result.bytes.data(), length);
-    if (in.gcount() != length) in.setstate(std::ios::badbit);
-  } else {
-    in.clear();
-    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  if (in.bad()) {
-    result.error = "read error";
-    result.bytes.clear();
-    return result;
-  }
-  result.ok = true;
-  return result;
+  const fs::file_status status = fs::status(PathOf(name), ec);
+  if (ec == std::errc::too_many_symbolic_link_levels) return EntryKind::kOther;
+  if (ec || !fs::exists(status)) return EntryKind::kMissing;
+  if (fs::is_regular_file(status)) return EntryKind::kRegular;
+  if (fs::is_directory(status)) return EntryKind::kFolder;
+  return EntryKind::kOther;
 }
 
-#ifndef _WIN32
-
-namespace {
-
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return static_cast<mode_t>(0666 & ~mask);
+std::int64_t FileSize(const std::string& name) {
+  const FileStamp stamp = StampOf(name);
+  return stamp.size;
 }
 
-bool WriteAll(int fd, std::string_view bytes, int& error) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
+bool FileReader::Open(const std::string& name, std::string& error) {
+  const EntryKind kind = KindOf(name);
+  if (kind != EntryKind::kRegular) {
+    error = kind == EntryKind::kFolder ? "it is a folder" : "not a regular file";
+    return false;
+  }
+  in_.open(PathOf(name), std::ios::binary);
+  if (!in_) {
+    error = std::generic_category().message(errno);
+    return false;
   }
   return true;
 }
 
-}  // namespace
-
-WriteResult WriteFileSafely(const std::string& name, std::string_view bytes) {
-  WriteResult result;
-  if (name.empty()) {
-    result.error = "no file name";
-    return result;
-  }
-  const fs::path target = ResolveLinks(ToPath(name));
-  std::error_code ec;
-  if (fs::is_directory(target, ec)) {
-    result.error = "it is a folder";
-    return result;
-  }
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::string temp_leaf(1, '.');
-  temp_leaf.append(target.filename().string()).append(".XXXXXX");
-  std::string temp_name = (folder / temp_leaf).string();
-
-  const int fd = ::mkstemp(temp_name.data());
-  if (fd < 0) {
-    result.error = ErrnoText(errno);
-    return result;
-  }
-  struct stat old_stat {};
-  const mode_t mode = ::stat(target.c_str(), &old_stat) == 0
-                          ? static_cast<mode_t>(old_stat.st_mode & 07777)
-                          : NewFileMode();
-  int error = 0;
-  bool ok = ::fchmod(fd, mode) == 0 || (error = errno, false);
-  // Reserving the space first finds a full disk before any byte is written and spares
-  // the file system from growing the file piece by piece.
-  if (ok && !bytes.empty()) {
-    const int reserved = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
-    if (reserved == ENOSPC || reserved == EFBIG) {
-      error = reserved;
-      ok = false;
-    }
-  }
-  ok = ok && WriteAll(fd, bytes, error);
-  ok = ok && (::fsync(fd) == 0 || (error = errno, false));
-  if (::close(fd) != 0 && ok) {
-    error = errno;
-    ok = false;
-  }
-  ok = ok && (::rename(temp_name.c_str(), target.c_str()) == 0 || (error = errno, false));
-  if (!ok) {
-    ::unlink(temp_name.c_str());
-    result.error = ErrnoText(error);
-    return result;
-  }
-  // Make the rename itself durable; a failure here no longer endangers any data.
-  const int dir_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir_fd >= 0) {
-    ::fsync(dir_fd);
-    ::close(dir_fd);
-  }
-  result.ok = true;
-  return result;
+bool FileReader::Read(std::size_t count, std::string& out) {
+  const std::size_t at = out.size();
+  out.resize(at + count);
+  in_.read(out.data() + at, static_cast<std::streamsize>(count));
+  out.resize(at + static_cast<std::size_t>(in_.gcount()));
+  return !in_.bad();
 }
 
-#else
-
-WriteResult WriteFileSafely(const std::string& name, std::string_view bytes) {
-  WriteResult result;
-  const fs::path target = ResolveLinks(ToPath(name));
-  std::error_code ec;
-  if (name.empty() || fs::is_directory(target, ec)) {
-    result.error = "not a file name";
-    return result;
-  }
-  fs::path temp = target;
-  temp += ".chanforge-tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(temp, ec);
-      result.error = "write error";
+ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
+  ReadResult result;
+  FileReader reader;
+  if (!reader.Open(name, result.error)) return result;
+  // The length may change under us; never trust it for more than a bound.
+  const std::int64_t size = FileSize(name);
+  const std::int64_t wanted = size >= 0 && size < count ? size : count;
+  result.bytes.reserve(static_cast<std::size_t>(wanted));
+  constexpr std::size_t kPiece = 1 << 20;
+  while (static_cast<std::int64_t>(result.bytes.size()) < count) {
+    const std::size_t before = result.bytes.size();
+    const auto left = static_cast<std::size_t>(count - static_cast<std::int64_t>(before));
+    if (!reader.Read(std::min(left, kPiece), result.bytes)) {
+      result.error = "read error";
+      result.bytes.clear();
       return result;
     }
-  }
-  // std::filesystem::rename replaces an existing target on Windows (MoveFileExW).
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    result.error = ec.message();
-    return result;
+    if (result.bytes.size() == before) break;
   }
   result.ok = true;
   return result;
 }
 
-#endif
+ReadResult ReadWholeFile(const std::string& name, std::int64_t limit) {
+  const std::int64_t size = FileSize(name);
+  if (size > limit) return {false, {}, "too large"};
+  return ReadFilePrefix(name, limit);
+}
+
+WriteResult WriteFileSafely(const std::string& name, std::string_view bytes) {
+  SafeWriter writer;
+  if (writer.Open(name) && writer.Write(bytes) && writer.Commit()) return {true, {}};
+  return {false, writer.error()};
+}
 
 }  // namespace chanforge::common

@@ -1,11 +1,26 @@
-// All disk access of the core: existence tests, whole-file reads and the safe
-// replacement that every write goes through.
+// All disk access of the core: what a name refers to, bounded and piecewise reads, the
+// safe replacement that every write goes through, and the advisory lock of an image.
+// Platform code lives in file_access_posix.cpp and file_access_windows.cpp.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
 namespace chanforge::common {
+
+inline constexpr std::int64_t kMiB = 1024 * 1024;
+// Larger files are refused before anything is read: no image or block file comes near
+// the first, no channel list near the second.
+inline constexpr std::int64_t kImageFileLimit = 64 * kMiB;   // flash images, block files
+inline constexpr std::int64_t kListFileLimit = 1024 * kMiB;  // binary lists, text files
+
+// A UTF-8 name as a path.
+std::filesystem::path PathOf(const std::string& name);
+// The file that a write through this name replaces: links followed, the last one kept.
+std::filesystem::path ResolveLinks(std::filesystem::path path);
 
 // True for an ordinary file or a folder of that name; any error gives false.
 bool FileExists(const std::string& name);
@@ -13,24 +28,101 @@ bool FileExists(const std::string& name);
 // True when both names exist and denote the same file (links and spellings resolved).
 bool SameFile(const std::string& first, const std::string& second);
 
+// What a name refers to, links followed. A link that loops, a device, a FIFO or a
+// socket is kOther.
+enum class EntryKind { kMissing, kRegular, kFolder, kOther };
+EntryKind KindOf(const std::string& name);
+
+// What tells one version of a file from another: size, modification time, identity.
+struct FileStamp {
+  std::int64_t size = -1;  // -1: the file could not be looked at
+  std::int64_t modified_ns = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t device = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const std::string& name);
+
+// The length of a file, or -1 when it cannot be looked at.
+std::int64_t FileSize(const std::string& name);
+
 struct ReadResult {
   bool ok = false;
   std::string bytes;
   std::string error;
 };
 
-// Reads a whole file as bytes. A folder or an unreadable file fails.
-ReadResult ReadWholeFile(const std::string& name);
+// Reads a whole file as bytes, at most limit of them. A folder, an unreadable file or a
+// longer file fails without reading.
+ReadResult ReadWholeFile(const std::string& name, std::int64_t limit = kImageFileLimit);
+// Reads the first count bytes (fewer when the file is shorter).
+ReadResult ReadFilePrefix(const std::string& name, std::int64_t count);
+
+// Reads a file from its start in pieces, so that memory stays flat whatever its size.
+class FileReader {
+ public:
+  // False, with the reason, for a folder or an unreadable file.
+  bool Open(const std::string& name, std::string& error);
+  // Appends up to count bytes to out; false on a read error. Nothing appended: the end.
+  bool Read(std::size_t count, std::string& out);
+
+ private:
+  std::ifstream in_;
+};
 
 struct WriteResult {
   bool ok = false;
   std::string error;
 };
 
-// Writes the bytes to a temporary file beside the target, flushes it to disk and
-// renames it over the target, so the old file survives any failure untouched and
-// no reader sees half a file. A symlinked target keeps its link; an existing file
-// keeps its permission bits; a failed write leaves no temporary file behind.
+// Writes a new file in pieces beside the target and puts it in the target's place only
+// when it is complete, flushed to disk: the old file survives any failure untouched, no
+// reader sees half a file, and an unfinished temporary file is removed. A link keeps
+// pointing at the replaced file; the replacement keeps the old file's owner, group and
+// permission bits where the process may set them. Only regular files are replaced.
+class SafeWriter {
+ public:
+  SafeWriter() = default;
+  SafeWriter(const SafeWriter&) = delete;
+  SafeWriter& operator=(const SafeWriter&) = delete;
+  ~SafeWriter();  // removes the temporary file unless committed
+
+  bool Open(const std::string& name);
+  bool Write(std::string_view bytes);
+  bool Commit();
+  // Why the last step failed, in the system's words.
+  const std::string& error() const { return error_; }
+
+ private:
+  bool Fail(int code);
+  void Discard();
+
+  std::string target_;
+  std::string temp_;
+  std::intptr_t handle_ = -1;
+  std::string error_;
+};
+
+// Open, one write and commit.
 WriteResult WriteFileSafely(const std::string& name, std::string_view bytes);
+
+// Removes the temporary file of a write in progress; safe inside a signal handler.
+void RemovePendingTemporaryFile() noexcept;
+
+// An exclusive advisory lock on a file, held while the object lives, so that two
+// programs that load, change and replace the same image take turns.
+class FileLock {
+ public:
+  FileLock() = default;
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  ~FileLock();
+  // Waits for the lock. Follows the name to the file it names when the lock is taken,
+  // even if another program replaced the file meanwhile. False when it cannot be opened.
+  bool Lock(const std::string& name);
+
+ private:
+  std::intptr_t handle_ = -1;
+};
 
 }  // namespace chanforge::common

@@ -1,10 +1,22 @@
 #include "common/list_files.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "common/file_access.h"
 #include "common/reported_files.h"
 #include "common/text_lines.h"
 
 namespace chanforge::common {
+
+namespace {
+
+constexpr std::size_t kPiece = std::size_t{1} << 20;
+// A longer line keeps this much of its start: no column lies further right.
+constexpr std::size_t kKeptLine = 4096;
+constexpr std::size_t kListedLines = 10;
+
+}  // namespace
 
 Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
                                const std::string& target) {
@@ -12,66 +24,201 @@ Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
     frontend.ShowMessage(MessageKind::kError, "File : " + source + " not found!");
     return Outcome::kFailed;
   }
-  if (!FileExists(target)) return Outcome::kDone;
   if (SameFile(source, target)) {
     frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + source);
     return Outcome::kRefused;
   }
+  if (!CheckWritableTarget(frontend, target)) return Outcome::kRefused;
   return ConfirmOverwrite(frontend, target) ? Outcome::kDone : Outcome::kCancelled;
 }
 
-namespace {
-
-Outcome WriteTarget(Frontend& frontend, const std::string& name, std::string_view content) {
-  frontend.ShowStatus("Writing " + name + "...");
-  return WriteFileOrReport(frontend, name, content) ? Outcome::kDone : Outcome::kFailed;
+std::string RoundTripQuestion(const std::string& reason) {
+  return "The text will not convert back to the same list: " + reason + kCrLf + "Convert anyway ?";
 }
 
-}  // namespace
+std::string StoredAsWrittenQuestion(const std::vector<std::size_t>& lines, std::size_t more,
+                                    const std::string& file, const std::string& reason) {
+  std::string listed;
+  for (const std::size_t line : lines) {
+    listed += (listed.empty() ? "" : ", ") + std::to_string(line);
+  }
+  if (more > 0) listed += " and " + std::to_string(more) + " more";
+  return "Lines " + listed + " of " + file + " will not be stored as written: " + reason + kCrLf +
+         "Convert anyway ?";
+}
 
 Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const std::string& kind, const TextFormatter& formatter) {
+                            const std::string& kind, ListTextFormat& format) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, binary, text);
       confirmed != Outcome::kDone) {
     return confirmed;
   }
   frontend.ShowStatus("Loading " + binary + "...");
-  std::string list;
-  if (!ReadFileOrReport(frontend, binary, list)) return Outcome::kFailed;
-  if (list.size() > kLargeListSize &&
+  const std::int64_t size = SizeOrReport(frontend, binary, kListFileLimit);
+  if (size < 0) return Outcome::kFailed;
+  if (size > static_cast<std::int64_t>(kLargeListSize) &&
       !frontend.AskYesNo("File is bigger then 64Kb, load anyway ?")) {
     return Outcome::kCancelled;
   }
+  const std::size_t piece = kPiece / format.record_size() * format.record_size();
+  // Both passes read the file afresh, a piece at a time.
+  const auto each_piece = [&](const std::function<bool(std::string_view)>& use) {
+    FileReader reader;
+    std::string error;
+    std::string bytes;
+    if (!reader.Open(binary, error)) return false;
+    do {
+      bytes.clear();
+      if (!reader.Read(piece, bytes)) return false;
+      if (!use(bytes)) return false;
+    } while (bytes.size() == piece);
+    return true;
+  };
+  const auto unreadable = [&] {
+    frontend.ShowMessage(MessageKind::kError, "File : " + binary + " can not be read !");
+    return Outcome::kFailed;
+  };
+  if (!each_piece([&](std::string_view records) {
+        format.Scan(records);
+        return true;
+      })) {
+    return unreadable();
+  }
+  if (const std::string problem = format.RoundTripProblem();
+      !problem.empty() && !frontend.AskYesNo(RoundTripQuestion(problem))) {
+    return Outcome::kCancelled;
+  }
   frontend.ShowStatus("Converting " + kind + "...");
-  const std::string content = formatter(list);
-  return WriteTarget(frontend, text, content);
+  frontend.ShowStatus("Writing " + text + "...");
+  SafeWriter writer;
+  if (!OpenOrReport(frontend, writer, text)) return Outcome::kFailed;
+  std::string lines;
+  bool written = true;
+  if (!each_piece([&](std::string_view records) {
+        lines.clear();
+        format.Format(records, lines);
+        written = WriteOrReport(frontend, writer, text, lines);
+        return written;
+      })) {
+    return written ? unreadable() : Outcome::kFailed;
+  }
+  return CommitOrReport(frontend, writer, text) ? Outcome::kDone : Outcome::kFailed;
 }
 
+namespace {
+
+// Splits a text read in pieces into lines as LineReader would split it whole. A line
+// longer than kKeptLine keeps its start, plus one non-blank byte of its rest so that
+// it stays non-blank: no parser reads further right.
+class PieceLines {
+ public:
+  // Calls use for every line complete in text + the pending part; at_end: no more text.
+  template <typename Use>
+  bool Feed(std::string_view piece, bool at_end, Use&& use) {
+    pending_.append(piece);
+    std::size_t cut = pending_.size();
+    if (!at_end) {
+      std::size_t last = pending_.find_last_of("\r\n");
+      // A CR at the very end may be the first half of CR LF: wait for the next piece.
+      if (last != std::string::npos && last + 1 == pending_.size() && pending_[last] == '\r') {
+        last = last == 0 ? std::string::npos : pending_.find_last_of("\r\n", last - 1);
+      }
+      cut = last == std::string::npos ? 0 : last + 1;
+    }
+    LineReader reader(std::string_view(pending_).substr(0, cut));
+    std::string_view line;
+    while (reader.Next(line)) {
+      if (!use(line)) return false;
+    }
+    pending_.erase(0, cut);
+    Shorten();
+    return true;
+  }
+
+ private:
+  void Shorten() {
+    if (pending_.size() <= 2 * kKeptLine) return;
+    const std::size_t rest = pending_.find_first_not_of(' ', kKeptLine);
+    if (rest != std::string::npos && rest > kKeptLine) pending_[kKeptLine] = pending_[rest];
+    pending_.resize(kKeptLine + (rest == std::string::npos ? 0 : 1));
+  }
+
+  std::string pending_;
+};
+
+}  // namespace
+
 Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const LineParser& parser, std::size_t minimum_size) {
+                            const LineParser& parser, const LineCheck& check,
+                            std::size_t minimum_size) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, text, binary);
       confirmed != Outcome::kDone) {
     return confirmed;
   }
   frontend.ShowStatus("Loading and converting" + text + "...");
-  std::string source;
-  if (!ReadFileOrReport(frontend, text, source)) return Outcome::kFailed;
-  std::string list;
-  list.reserve(source.size() / 2);
-  std::size_t line_number = 0;
-  LineReader reader(source);
-  std::string_view line;
+  if (SizeOrReport(frontend, text, kListFileLimit) < 0) return Outcome::kFailed;
+  FileReader reader;
   std::string error;
-  while (reader.Next(line)) {
+  if (!reader.Open(text, error)) {
+    frontend.ShowMessage(MessageKind::kError, "File : " + text + " can not be read !");
+    return Outcome::kFailed;
+  }
+  SafeWriter writer;
+  if (!OpenOrReport(frontend, writer, binary)) return Outcome::kFailed;
+  std::string records;
+  std::size_t written = 0;
+  std::size_t line_number = 0;
+  std::vector<std::size_t> unstored;
+  std::size_t more_unstored = 0;
+  std::string first_reason;
+  const auto flush = [&] {
+    written += records.size();
+    const bool ok = WriteOrReport(frontend, writer, binary, records);
+    records.clear();
+    return ok;
+  };
+  const auto use_line = [&](std::string_view line) {
     ++line_number;
-    if (parser(line, list, error) == LineStatus::kError) {
+    const LineStatus status = parser(line, records, error);
+    if (status == LineStatus::kError) {
       frontend.ShowMessage(MessageKind::kError, "Line " + std::to_string(line_number) + " of " +
                                                     text + " can not be converted: " + error);
+      return false;
+    }
+    if (std::string reason = status == LineStatus::kRecord ? check(line) : std::string();
+        !reason.empty()) {
+      if (first_reason.empty()) first_reason = std::move(reason);
+      if (unstored.size() < kListedLines) {
+        unstored.push_back(line_number);
+      } else {
+        ++more_unstored;
+      }
+    }
+    return records.size() < kPiece || flush();
+  };
+  PieceLines lines;
+  std::string piece;
+  bool at_end = false;
+  while (!at_end) {
+    piece.clear();
+    if (!reader.Read(kPiece, piece)) {
+      frontend.ShowMessage(MessageKind::kError, "File : " + text + " can not be read !");
       return Outcome::kFailed;
     }
+    at_end = piece.size() < kPiece;
+    if (!lines.Feed(piece, at_end, use_line)) return Outcome::kFailed;
   }
-  if (list.size() < minimum_size) list.resize(minimum_size, '\0');
-  return WriteTarget(frontend, binary, list);
+  if (!flush()) return Outcome::kFailed;
+  if (written < minimum_size &&
+      !WriteOrReport(frontend, writer, binary, std::string(minimum_size - written, '\0'))) {
+    return Outcome::kFailed;
+  }
+  if (!unstored.empty() &&
+      !frontend.AskYesNo(StoredAsWrittenQuestion(unstored, more_unstored, text, first_reason))) {
+    return Outcome::kCancelled;
+  }
+  frontend.ShowStatus("Writing " + binary + "...");
+  return CommitOrReport(frontend, writer, binary) ? Outcome::kDone : Outcome::kFailed;
 }
 
 }  // namespace chanforge::common

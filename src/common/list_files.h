@@ -1,11 +1,12 @@
 // The steps every list-file conversion shares: the source and target check, and the
-// binary-to-text and text-to-binary drivers that the channel and transponder lists plug
-// their formatter and line parser into.
+// streamed binary-to-text and text-to-binary drivers that the channel and transponder
+// lists plug their formats into. Memory stays flat whatever the file's size.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/frontend.h"
 
@@ -29,18 +30,42 @@ inline constexpr std::size_t kLargeListSize = 65536;
 Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
                                const std::string& target);
 
-using TextFormatter = std::function<std::string(std::string_view list)>;
+// How one list kind turns into text: two passes over the records, in pieces of whole
+// records (the last piece may end in a part record, which is ignored).
+class ListTextFormat {
+ public:
+  virtual ~ListTextFormat() = default;
+  virtual std::size_t record_size() const = 0;
+  // First pass: learns what the second needs.
+  virtual void Scan(std::string_view records) = 0;
+  // After the first pass: why the text will not convert back to the same list, or empty.
+  virtual std::string RoundTripProblem() const { return {}; }
+  // Second pass: appends the lines of these records, each ended by CR LF.
+  virtual void Format(std::string_view records, std::string& out) = 0;
+};
+
 // Appends the line's record to out, or sets the error.
 using LineParser =
     std::function<LineStatus(std::string_view line, std::string& out, std::string& error)>;
+// Why a line that parses will not be stored as written; empty when it will.
+using LineCheck = std::function<std::string(std::string_view line)>;
 
 // The steps both binary-to-text conversions share. kind names the list in the status.
 Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const std::string& kind, const TextFormatter& formatter);
+                            const std::string& kind, ListTextFormat& format);
 
 // The steps both text-to-binary conversions share. The binary is padded with zero
 // bytes up to minimum_size.
 Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const LineParser& parser, std::size_t minimum_size);
+                            const LineParser& parser, const LineCheck& check,
+                            std::size_t minimum_size);
+
+// "Lines 3, 5 of F will not be stored as written: REASON" CR LF "Convert anyway ?"; at most
+// ten line numbers, then "and N more".
+std::string StoredAsWrittenQuestion(const std::vector<std::size_t>& lines, std::size_t more,
+                                    const std::string& file, const std::string& reason);
+
+// "The text will not convert back to the same list: REASON" CR LF "Convert anyway ?"
+std::string RoundTripQuestion(const std::string& reason);
 
 }  // namespace chanforge::common

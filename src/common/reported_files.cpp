@@ -1,16 +1,35 @@
 #include "common/reported_files.h"
 
-#include "common/file_access.h"
-
 namespace chanforge::common {
 
+bool CheckWritableTarget(Frontend& frontend, const std::string& name) {
+  const EntryKind kind = KindOf(name);
+  if (kind == EntryKind::kMissing || kind == EntryKind::kRegular) return true;
+  frontend.ShowMessage(MessageKind::kError, "File : " + name + " is not a regular file !");
+  return false;
+}
+
 bool ConfirmOverwrite(Frontend& frontend, const std::string& name) {
-  return !FileExists(name) ||
+  if (!CheckWritableTarget(frontend, name)) return false;
+  return KindOf(name) == EntryKind::kMissing ||
          frontend.AskYesNo("File : " + name + " already exists !" + kCrLf + "Overwrite ?");
 }
 
-bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::string& bytes) {
-  ReadResult read = ReadWholeFile(name);
+std::int64_t SizeOrReport(Frontend& frontend, const std::string& name, std::int64_t limit) {
+  const std::int64_t size = KindOf(name) == EntryKind::kRegular ? FileSize(name) : -1;
+  if (size < 0) {
+    frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be read !");
+  } else if (size > limit) {
+    frontend.ShowMessage(MessageKind::kError,
+                         "File : " + name + " is too large (" + std::to_string(size) + " bytes) !");
+    return -1;
+  }
+  return size;
+}
+
+bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::int64_t count,
+                      std::string& bytes) {
+  ReadResult read = ReadFilePrefix(name, count);
   if (!read.ok) {
     frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be read !");
     return false;
@@ -19,12 +38,33 @@ bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::string& 
   return true;
 }
 
+std::string WriteErrorText(const std::string& name, const std::string& reason) {
+  return "Error Writing the file " + name + " !" + kCrLf + reason;
+}
+
+bool OpenOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name) {
+  if (writer.Open(name)) return true;
+  frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, writer.error()));
+  return false;
+}
+
+bool WriteOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name,
+                   std::string_view bytes) {
+  if (writer.Write(bytes)) return true;
+  frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, writer.error()));
+  return false;
+}
+
+bool CommitOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name) {
+  if (writer.Commit()) return true;
+  frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, writer.error()));
+  return false;
+}
+
 bool WriteFileOrReport(Frontend& frontend, const std::string& name, std::string_view bytes) {
-  if (!WriteFileSafely(name, bytes).ok) {
-    frontend.ShowMessage(MessageKind::kError, "Error Writing the file " + name + " !");
-    return false;
-  }
-  return true;
+  SafeWriter writer;
+  return OpenOrReport(frontend, writer, name) && WriteOrReport(frontend, writer, name, bytes) &&
+         CommitOrReport(frontend, writer, name);
 }
 
 }  // namespace chanforge::common

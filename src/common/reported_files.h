@@ -1,22 +1,45 @@
-// File reads and writes that tell the user themselves what went wrong, with the
+// File checks, reads and writes that tell the user themselves what went wrong, with the
 // program's own message texts.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "common/file_access.h"
 #include "common/frontend.h"
 
 namespace chanforge::common {
 
-// True when the file does not exist yet or the user agrees to replace it.
+// Refuses a name that exists but is not a regular file (a folder, a device, a FIFO, a
+// link that loops) with "File : NAME is not a regular file !". True when it may be
+// written.
+bool CheckWritableTarget(Frontend& frontend, const std::string& name);
+
+// True when the file does not exist yet or the user agrees to replace it; a target that
+// is not a regular file is refused first.
 bool ConfirmOverwrite(Frontend& frontend, const std::string& name);
 
-// Reads a whole file; an unreadable one (a folder, no permission) gets
-// "File : NAME can not be read !" and false.
-bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::string& bytes);
+// The file's length, or -1 after "File : NAME is too large (N bytes) !" when it is
+// over limit, or "File : NAME can not be read !" when it cannot be looked at.
+std::int64_t SizeOrReport(Frontend& frontend, const std::string& name, std::int64_t limit);
 
-// Replaces the file safely; a failure gets "Error Writing the file NAME !" and false.
+// Reads at most count bytes from the file's start; an unreadable file (a folder, no
+// permission) gets "File : NAME can not be read !" and false.
+bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::int64_t count,
+                      std::string& bytes);
+
+// "Error Writing the file NAME !", CR LF and the system's reason.
+std::string WriteErrorText(const std::string& name, const std::string& reason);
+
+// Opens a safe writer on the target, or reports why it cannot.
+bool OpenOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name);
+// Writes or commits, or reports the failure for the target.
+bool WriteOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name,
+                   std::string_view bytes);
+bool CommitOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name);
+
+// Replaces the file safely in one go; a failure gets the write error and false.
 bool WriteFileOrReport(Frontend& frontend, const std::string& name, std::string_view bytes);
 
 }  // namespace chanforge::common

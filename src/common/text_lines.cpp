@@ -40,6 +40,30 @@ std::string ToUpperAscii(std::string_view text) {
   return upper;
 }
 
+std::string Latin1ToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      text.push_back(c);
+    } else {
+      text.push_back(static_cast<char>(0xC0 | (b >> 6)));
+      text.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+    }
+  }
+  return text;
+}
+
+std::string Latin1ForTerminal(std::string_view bytes) {
+  std::string shown(bytes);
+  for (char& c : shown) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || (b >= 0x7F && b < 0xA0)) c = '.';
+  }
+  return Latin1ToUtf8(shown);
+}
+
 std::string HexDigits(unsigned long long value) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text;

@@ -40,6 +40,14 @@ inline std::string_view TrimBlanks(std::string_view text) {
 // Upper case for ASCII letters; every other byte stays.
 std::string ToUpperAscii(std::string_view text);
 
+// Bytes of an image or a list (one character per byte) as UTF-8 text: the one way such
+// bytes enter a message, a status text or a proposed file name.
+std::string Latin1ToUtf8(std::string_view bytes);
+
+// The same for a terminal: control characters (below 0x20 and 0x7F to 0x9F) show as ".",
+// so that no byte of an image can steer the terminal.
+std::string Latin1ForTerminal(std::string_view bytes);
+
 // The upper-case hexadecimal digits of a value, without leading zeros.
 std::string HexDigits(unsigned long long value);
 

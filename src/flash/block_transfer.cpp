@@ -2,6 +2,7 @@
 
 #include "common/file_access.h"
 #include "common/reported_files.h"
+#include "common/text_lines.h"
 #include "flash/blocks.h"
 
 namespace chanforge::flash {
@@ -14,7 +15,7 @@ std::string BlockFileName(const std::string& kind, const ListFileNames& names) {
   const ListKind list = ListKindOf(kind);
   if (list == ListKind::kTcs && !names.tcs.empty()) return names.tcs;
   if (list == ListKind::kTpt && !names.tpt.empty()) return names.tpt;
-  return kind;
+  return common::Latin1ToUtf8(kind);
 }
 
 namespace {
@@ -31,7 +32,8 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
   const ListKind kind = ListKindOf(block, NameMatch::kExact);
   if (kind == ListKind::kTcs) names.tcs = name;
   if (kind == ListKind::kTpt) names.tpt = name;
-  frontend.ShowStatus((for_reading ? "Loading " : "Saving ") + block.name + "...");
+  frontend.ShowStatus((for_reading ? "Loading " : "Saving ") + common::Latin1ToUtf8(block.name) +
+                      "...");
   return name;
 }
 
@@ -48,17 +50,29 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, b
     frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be opened !");
     return Outcome::kFailed;
   }
-  std::string data;
-  if (!common::ReadFileOrReport(frontend, name, data)) return Outcome::kFailed;
-  const std::size_t limit = wholeBlock ? BlockSize : kDataOnlyLimit;
-  if (data.size() > limit) {
-    if (!frontend.AskYesNo("Block is bigger then 64Kb, load only first 64Kb ?")) {
-      return Outcome::kCancelled;
-    }
-    data.resize(limit);
+  // The questions come before any byte is read; a huge file is refused unread.
+  const std::int64_t size = common::SizeOrReport(frontend, name, common::kImageFileLimit);
+  if (size < 0) return Outcome::kFailed;
+  const ListKind kind = ListKindOf(block);
+  if (!wholeBlock && kind != ListKind::kOther &&
+      size % static_cast<std::int64_t>(RecordSize(kind)) != 0 &&
+      !frontend.AskYesNo(RecordSizeQuestion(name, size, kind))) {
+    return Outcome::kCancelled;
   }
+  const std::int64_t limit = wholeBlock ? BlockSize : kDataOnlyLimit;
+  if (size > limit && !frontend.AskYesNo("Block is bigger then 64Kb, load only first 64Kb ?")) {
+    return Outcome::kCancelled;
+  }
+  std::string data;
+  if (!common::ReadFileOrReport(frontend, name, limit, data)) return Outcome::kFailed;
   ReplaceBlockData(workspace, index, data, wholeBlock);
   return Outcome::kDone;
+}
+
+std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
+  return "File : " + name + " is " + std::to_string(size) + " bytes: not a whole number of " +
+         (kind == ListKind::kTcs ? "channel" : "transponder") + " records." + common::kCrLf +
+         "Read anyway ?";
 }
 
 Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, int index, bool wholeBlock,
@@ -68,6 +82,11 @@ Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, int index, boo
   const BlockInfo block = *found;
   const std::string name = ChooseBlockFile(frontend, block, false, names);
   if (name.empty()) return Outcome::kCancelled;
+  // Saving a block over the image it came from would lose the image.
+  if (!workspace.image.fileName.empty() && common::SameFile(name, workspace.image.fileName)) {
+    frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + name);
+    return Outcome::kRefused;
+  }
   if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
   const std::string data = wholeBlock
                                ? WholeBlockBytes(workspace, block)

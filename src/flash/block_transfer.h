@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/frontend.h"
-#include "flash/flash_image.h"
+#include "flash/blocks.h"
 
 namespace chanforge::flash {
 
@@ -18,6 +18,9 @@ struct ListFileNames {
 inline constexpr std::int32_t kDataOnlyLimit = 65466;  // header and length field fit
 
 std::string BlockFileName(const std::string& kind, const ListFileNames& names);
+
+// "File : X is N bytes: not a whole number of channel records." CR LF "Read anyway ?"
+std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind);
 
 common::Outcome ReadBlockFromFile(Workspace& workspace, common::Frontend& frontend, int index,
                                   bool wholeBlock, ListFileNames& names);

@@ -14,6 +14,11 @@ inline constexpr char kDefaultFlashName[] = "flash512k.bin";
 // Asks before unsaved changes are dropped; true when there are none or the user agrees.
 bool ConfirmDiscardChanges(const Workspace& workspace, common::Frontend& frontend);
 
+// Before replacing the file the workspace was loaded from (or last saved to): asks when
+// another program changed it since; true when it did not or the user agrees.
+bool ConfirmUnchangedOnDisk(const Workspace& workspace, common::Frontend& frontend,
+                            const std::string& name);
+
 // Lets the user choose a flash file (proposing proposedName) and loads it.
 common::Outcome LoadFlashFile(Workspace& workspace, common::Frontend& frontend,
                               const std::string& proposedName);

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_access.h"
+
 namespace chanforge::flash {
 
 inline constexpr std::int32_t BlockSize = 65536;
@@ -39,6 +41,8 @@ struct Workspace {
   std::array<BlockInfo, BlockCount> blocks{};
   int block_count = 0;  // blocks the image reaches, one block list line each
   bool dirty = false;   // unsaved changes in the image
+  // The file as it was when loaded or saved, to find a change made behind our back.
+  common::FileStamp file_stamp;
   // Bumped, and the observers called, by every change to the image, the block table,
   // the file name or the dirty flag; windows refresh from it.
   std::uint64_t revision = 0;

@@ -1,5 +1,6 @@
 #include "transponders/diseqc_swap.h"
 
+#include "common/text_lines.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
@@ -14,7 +15,7 @@ common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend
   count = 0;
   const flash::BlockInfo* block = flash::FindBlock(workspace, index);
   if (!block) return common::Outcome::kRefused;
-  frontend.ShowStatus("Converting " + block->name + "...");
+  frontend.ShowStatus("Converting " + common::Latin1ToUtf8(block->name) + "...");
   if (flash::ListKindOf(*block) != flash::ListKind::kTpt) {
     frontend.ShowMessage(common::MessageKind::kError, "Please select a TPT block to convert");
     return common::Outcome::kRefused;

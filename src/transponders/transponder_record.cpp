@@ -54,26 +54,6 @@ std::int64_t TransponderRecord::Khz() const {
 
 namespace {
 
-std::string FormatLine(const TransponderRecord& record, std::size_t number, bool decLink) {
-  using channels::DecimalField;
-  using channels::HexByteField;
-  std::string line;
-  line.reserve(TptLineLength);
-  // Two hex digits whatever the count: past 255 the number wraps, the columns hold.
-  line += HexByteField(static_cast<std::uint8_t>(number % 256)).substr(1);
-  line += " " + DecimalField(record.Khz(), 8, false);
-  line += " " + DecimalField(record.tid, 5, false);
-  line += " " + DecimalField(record.nid, 5, false);
-  line += " " + HexByteField(record.chn);
-  line += " " + HexByteField(record.sr);
-  line += "  ";
-  line += record.FecText();
-  line += (record.flags & kFlagHorizontal) ? "  H/" : "  V/";
-  line += (record.flags & kFlagUpperBand) ? "U" : "D";
-  if (!decLink) line += (record.flags & kFlagDiseqcB) ? " B" : " A";
-  return line;
-}
-
 char UpperAt(std::string_view line, std::size_t column) {
   if (column >= line.size()) return '\0';
   const char c = line[column];
@@ -86,6 +66,24 @@ ParsedLine Refuse(std::string reason) {
 
 }  // namespace
 
+void AppendTptLine(std::string& line, const TransponderRecord& record, std::size_t number,
+                   bool decLink) {
+  using channels::DecimalField;
+  using channels::HexByteField;
+  // Two hex digits whatever the count: past 255 the number wraps, the columns hold.
+  line += HexByteField(static_cast<std::uint8_t>(number % 256)).substr(1);
+  line += " " + DecimalField(record.Khz(), 8, false);
+  line += " " + DecimalField(record.tid, 5, false);
+  line += " " + DecimalField(record.nid, 5, false);
+  line += " " + HexByteField(record.chn);
+  line += " " + HexByteField(record.sr);
+  line += "  ";
+  line += record.FecText();
+  line += (record.flags & kFlagHorizontal) ? "  H/" : "  V/";
+  line += (record.flags & kFlagUpperBand) ? "U" : "D";
+  if (!decLink) line += (record.flags & kFlagDiseqcB) ? " B" : " A";
+}
+
 std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
   std::vector<TransponderRecord> records;
   records.reserve(list.size() / TptRecordSize);
@@ -97,18 +95,58 @@ std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
   std::vector<std::string> lines;
   lines.reserve(records.size());
   for (std::size_t i = 0; i < records.size(); ++i) {
-    lines.push_back(FormatLine(records[i], i + 1, decLink));
+    lines.emplace_back().reserve(TptLineLength);
+    AppendTptLine(lines.back(), records[i], i + 1, decLink);
   }
   return lines;
 }
 
-std::string FormatTptText(std::string_view list, bool decLink) {
-  std::string text;
-  for (const std::string& line : FormatTptLines(list, decLink)) {
-    text += line;
-    text += "\r\n";
+std::string CheckTptLine(std::string_view line) {
+  for (const std::size_t gap : {2, 12, 19, 26, 30, 34, 39}) {
+    if (!common::TrimBlanks(Column(line, gap, 2)).empty()) {
+      return "columns " + std::to_string(gap + 1) + "-" + std::to_string(gap + 2) +
+             " are not blank";
+    }
   }
-  return text;
+  const std::string_view khz_text = common::TrimBlanks(Column(line, kTptFreqColumn, 8));
+  const struct {
+    const char* name;
+    std::size_t column;
+    std::size_t width;
+    bool hex;
+  } numbers[] = {{"frequency", kTptFreqColumn, 8, false},
+                 {"TID", kTptTidColumn, 5, false},
+                 {"NID", kTptNidColumn, 5, false},
+                 {"Chn", kTptChnColumn, 2, true},
+                 {"SR", kTptSrColumn, 2, true}};
+  for (const auto& number : numbers) {
+    const std::string_view text = common::TrimBlanks(Column(line, number.column, number.width));
+    if (text.empty()) continue;
+    if (number.hex ? !channels::IsHexText(text) : !channels::ReadsWhollyAsNumber(text)) {
+      return std::string(number.name) + " " + std::string(text) + " is not a" +
+             (number.hex ? " hex" : "") + " number";
+    }
+    const std::optional<std::int32_t> value = channels::ReadWholeNumber(text);
+    if (!number.hex && number.column != kTptFreqColumn && value && (*value < 0 || *value > 65535)) {
+      return std::string(number.name) + " " + std::string(text) + " is outside 0 to 65535";
+    }
+  }
+  const std::int64_t khz = channels::ReadWholeNumber(khz_text).value_or(0);
+  const bool upper = UpperAt(line, kTptBandColumn) == 'U';
+  if (upper && khz < kUpperBandThresholdKhz) {
+    return "band U needs at least " + std::to_string(kUpperBandThresholdKhz) + " kHz, not " +
+           std::string(khz_text);
+  }
+  if (!upper && khz < kLowerOscillatorKhz) {
+    return "frequency " + std::string(khz_text) + " kHz lies below " +
+           std::to_string(kLowerOscillatorKhz) + ": the transponder would be empty";
+  }
+  const std::string_view fec = Column(line, kTptFecColumn, 3);
+  if (!fec.empty() && fec != "1/2" && fec != "2/3" && fec != "3/4" && fec != "4/5" &&
+      fec != "5/6") {
+    return "FEC " + std::string(fec) + " is not one of 1/2, 2/3, 3/4, 4/5, 5/6";
+  }
+  return {};
 }
 
 LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error) {

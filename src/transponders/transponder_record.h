@@ -75,16 +75,22 @@ inline constexpr char TptHeading[] = "Nr  Freq      TID    NID    Chn SR  Fec  L
 // The 2040-byte size (170 records) that a converted transponder file is padded to.
 inline constexpr std::size_t kTptFileMinimumSize = 2040;
 
+// Appends the text line of one record (number counts from 1, shown modulo 256).
+void AppendTptLine(std::string& out, const TransponderRecord& record, std::size_t number,
+                   bool decLink);
+
 // One line per record up to the last used one; empty records before it are kept.
 // With decLink set the DiSEqC column is left out.
 std::vector<std::string> FormatTptLines(std::string_view list, bool decLink);
 
-// The text file content: the lines of FormatTptLines, each followed by CR LF.
-std::string FormatTptText(std::string_view list, bool decLink);
-
 // Reads both layouts. Refuses a line whose frequency is missing or does not fit the
 // record, or whose numbers lie outside the signed 32-bit range.
 common::ParsedLine ParseTptLine(std::string_view line);
+
+// Why a line that parses would not be stored as written (a gap that is not blank, a
+// column that does not read wholly as a number, a value the field cannot hold, an unknown
+// FEC, an upper band its frequency cannot have), or empty when it would.
+std::string CheckTptLine(std::string_view line);
 
 // The same, appending a record's 12 bytes to out; the error is set for kError.
 common::LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error);

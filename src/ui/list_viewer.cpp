@@ -14,9 +14,12 @@ namespace chanforge::ui {
 
 namespace {
 
-QStringList Lines(const std::vector<std::string>& lines) {
+// The file's lines are its bytes; a message line (not found, too large) is UTF-8.
+QStringList Lines(const views::ListedFile& file) {
   QStringList shown;
-  for (const std::string& line : lines) shown << Latin1(line);
+  for (const std::string& line : file.lines) {
+    shown << (file.read ? Latin1(line) : QString::fromUtf8(line.c_str()));
+  }
   return shown;
 }
 
@@ -39,14 +42,14 @@ ListViewer::ListViewer(common::Frontend& frontend, const std::string& tcs, const
   tcs_frame->setGeometry(tw(0, 0, 8925, 4905));
   QListView* tcs_list = MakeLineList(tcs_frame, "LstTCS");
   tcs_list->setGeometry(tw(120, 240, 8685, 4545));
-  SetLines(tcs_list, Lines(tcs_file.lines));
+  SetLines(tcs_list, Lines(tcs_file));
 
   auto* tpt_frame = new QGroupBox(QString::fromUtf8(tpt.c_str()), this);
   tpt_frame->setObjectName("TPTFrame");
   tpt_frame->setGeometry(tw(0, 4920, 8925, 2175));
   QListView* tpt_list = MakeLineList(tpt_frame, "LstTPT");
   tpt_list->setGeometry(tw(120, 240, 8685, 1815));
-  SetLines(tpt_list, Lines(tpt_file.lines));
+  SetLines(tpt_list, Lines(tpt_file));
 
   auto* ok = new QPushButton("&Close", this);
   ok->setObjectName("CmdOK");

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ui/application.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 #endif
-  QApplication app(argc, argv);
+  chanforge::ui::Application app(argc, argv);
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
   QApplication::setWindowIcon(QIcon(":/chanforge/chanforge.svg"));

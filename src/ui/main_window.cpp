@@ -85,9 +85,11 @@ void MainWindow::BuildControls() {
   QFont small = font();
   small.setPointSizeF(7.5);
   setFont(small);
+  BuildStatusBar();
   auto* central = new QWidget(this);
   setCentralWidget(central);
-  central->setFixedSize(tw(9870), tw(4995));
+  // The inside is 9870 x 5220 twips whatever height the style gives the status bar.
+  central->setFixedSize(tw(9870), tw(5220) - statusBar()->sizeHint().height());
 
   const auto frame = [&](QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* box = new QGroupBox(caption, parent);
@@ -181,7 +183,6 @@ void MainWindow::BuildControls() {
   auto* about = icon_button(frame1, "CmdAbout", "&About", QStyle::SP_MessageBoxInformation,
                             tw(1630, 315, 1215, 495));
   frame4->raise();  // its View button reaches into the frame beside it
-  BuildStatusBar();
 
   connect(load, &QAbstractButton::clicked, this, &MainWindow::OnLoad);
   connect(save, &QAbstractButton::clicked, this, &MainWindow::OnSave);

@@ -51,7 +51,9 @@ bool QtFrontend::AskYesNo(const std::string& text) {
   box.setText(DisplayText(text));
   box.setIcon(QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-  box.setDefaultButton(QMessageBox::Yes);
+  // Every question's Yes drops, replaces or cuts something: Enter and Escape keep it.
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 

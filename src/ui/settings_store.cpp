@@ -1,8 +1,22 @@
 #include "ui/settings_store.h"
 
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace chanforge::ui {
+
+namespace {
+
+// A FIFO, a device or a folder where the settings file belongs would hang or fail the
+// reading; such a store is not read at all and gives the error status.
+bool UsableFile(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || info.isFile();
+}
+
+}  // namespace
 
 SettingsStore::SettingsStore() = default;
 SettingsStore::SettingsStore(const QString& ini_file) : ini_file_(ini_file) {}
@@ -13,6 +27,7 @@ std::unique_ptr<QSettings> SettingsStore::Open(const QString& key_path) const {
   QString group = key_path;
   group.replace('\\', '/');
   if (!ini_file_.isEmpty()) {
+    if (!UsableFile(ini_file_)) return nullptr;
     settings = std::make_unique<QSettings>(ini_file_, QSettings::IniFormat);
   } else {
 #ifdef Q_OS_WIN
@@ -20,6 +35,12 @@ std::unique_ptr<QSettings> SettingsStore::Open(const QString& key_path) const {
         std::make_unique<QSettings>("HKEY_LOCAL_MACHINE\\" + key_path, QSettings::NativeFormat);
     group.clear();
 #else
+    const QString leaf = "/Kestrelware/Chanforge.ini";
+    if (!UsableFile(QLibraryInfo::path(QLibraryInfo::SettingsPath) + leaf) ||
+        !UsableFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    leaf)) {
+      return nullptr;
+    }
     settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::SystemScope,
                                            "Kestrelware", "Chanforge");
     // A user who may not write the machine-wide file keeps settings of their own,
@@ -39,7 +60,7 @@ int SettingsStore::GetSettingString(const QString& key_path, const QString& valu
   text.clear();
   if (key_path.isEmpty()) return kErrorBadKey;
   const std::unique_ptr<QSettings> settings = Open(key_path);
-  if (settings->status() != QSettings::NoError) return kErrorAccessDenied;
+  if (!settings || settings->status() != QSettings::NoError) return kErrorAccessDenied;
   text = settings->value(value_name).toString();
   return 0;
 }
@@ -48,7 +69,7 @@ int SettingsStore::SaveSettingString(const QString& key_path, const QString& val
                                      const QString& text) {
   if (key_path.isEmpty()) return kErrorBadKey;
   const std::unique_ptr<QSettings> settings = Open(key_path);
-  if (!settings->isWritable()) return kErrorAccessDenied;
+  if (!settings || !settings->isWritable()) return kErrorAccessDenied;
   settings->setValue(value_name, text);
   settings->sync();
   return settings->status() == QSettings::NoError ? 0 : kErrorAccessDenied;

@@ -11,7 +11,10 @@ namespace {
 ListedFile ListFile(const std::string& name, const std::string& kind,
                     std::vector<std::string> (*lines_of)(std::string_view)) {
   if (!common::FileExists(name)) return {{"File " + name + " can not be found!"}, false};
-  const common::ReadResult read = common::ReadWholeFile(name);
+  if (const std::int64_t size = common::FileSize(name); size > common::kListFileLimit) {
+    return {{"File : " + name + " is too large (" + std::to_string(size) + " bytes) !"}, false};
+  }
+  const common::ReadResult read = common::ReadWholeFile(name, common::kListFileLimit);
   if (!read.ok) return {{"File " + name + " can not be read!"}, false};
   ListedFile listed{lines_of(read.bytes), true};
   if (read.bytes.size() > common::kLargeListSize) {

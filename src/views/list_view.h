@@ -8,7 +8,9 @@ namespace chanforge::views {
 
 struct ListedFile {
   std::vector<std::string> lines;
-  bool read = false;  // false: the lines hold only the not-found or unreadable line
+  // true: the lines are the file's, bytes as they are (Latin-1). false: one message line
+  // (not found, unreadable, too large), UTF-8 like every message.
+  bool read = false;
 };
 
 // The channel list lines of one file: heading, oversize line and records, or the

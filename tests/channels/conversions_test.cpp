@@ -1,68 +1,79 @@
-#include "channels/channel_conversions.h"
-#include "common/list_files.h"
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
+#include "channels/channel_conversions.h"
 #include "channels/channel_record.h"
+#include "common/list_files.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
 
 namespace chanforge::channels {
 namespace {
 
-using common::ConfirmSourceAndTarget;
-using common::MessageKind;
 using common::Outcome;
 using testing::ChannelList;
 using testing::ScriptedFrontend;
 using testing::TempDir;
 
-TEST(ConvertTcsToText, WritesOneCrLfLinePerRecordWithTheStatusTexts) {
-  TempDir dir;
-  const std::string bin = dir.Write("TCS", ChannelList(2000));
-  const std::string txt = dir.Path("TCS.txt");
-  ScriptedFrontend ui;
-  EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kDone);
-  EXPECT_EQ(TempDir::Read(txt), FormatTcsText(ChannelList(2000)));
-  EXPECT_EQ(TempDir::Read(txt).size(), 2000u * 65);
-  EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Loading " + bin + "...", "Converting TCS...",
-                                                   "Writing " + txt + "..."}));
+std::string Text(const std::string& list) {
+  std::string text;
+  for (const std::string& line : FormatTcsLines(list)) text += line + "\r\n";
+  return text;
 }
 
-TEST(ConvertTcsToText, SizeQuestionOnlyAbove64Kb) {
-  for (const std::size_t size : {std::size_t{0}, std::size_t{65536}, std::size_t{65537}}) {
+TEST(ConvertTcsToText, WritesCrLfLinesAndAsksOnlyAbove64Kb) {
+  for (const std::size_t records : {std::size_t{0}, std::size_t{2184}, std::size_t{2185}}) {
     TempDir dir;
-    const std::string bin = dir.Write("TCS", std::string(size, 'a'));
+    const std::string list = ChannelList(records);
+    const std::string bin = dir.Write("TCS", list), txt = dir.Path("TCS.txt");
     ScriptedFrontend ui;
-    if (size > 65536) ui.Answer(true);
-    EXPECT_EQ(ConvertTcsToText(ui, bin, dir.Path("t.txt")), Outcome::kDone);
-    EXPECT_EQ(TempDir::Read(dir.Path("t.txt")).size(), size / 30 * 65);
-    if (size > 65536) {
+    if (list.size() > 65536) ui.Answer(true);
+    EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kDone);
+    EXPECT_EQ(TempDir::Read(txt), Text(list));
+    EXPECT_EQ(ui.questions.size(), list.size() > 65536 ? 1u : 0u);
+    if (!ui.questions.empty()) {
       EXPECT_EQ(ui.questions[0], "File is bigger then 64Kb, load anyway ?");
     }
+    EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Loading " + bin + "...", "Converting TCS...",
+                                                     "Writing " + txt + "..."}));
   }
 }
 
-TEST(ConvertTcsToText, OldTargetSurvivesEveryStopAfterYes) {
-  TempDir dir;
-  const std::string bin = dir.Write("TCS", std::string(70000, 'a'));
-  const std::string txt = dir.Write("t.txt", "precious");
-  ScriptedFrontend ui;
-  ui.Answer(true).Answer(false);  // replace it: yes; load the big file: no
-  EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kCancelled);
-  EXPECT_EQ(ui.questions[0], "File : " + txt + " already exists !\r\nOverwrite ?");
-  EXPECT_EQ(TempDir::Read(txt), "precious");
-  EXPECT_EQ(dir.EntryCount(), 2u);
+TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
+  std::string split = ChannelList(12);
+  split[30 * 2 + 3] = '\n';
+  split[30 * 11] = '\r';
+  const struct {
+    std::string list;
+    std::string question;
+  } cases[] = {
+      {split, "channels 3, 12 hold a line-end byte in their names"},
+      {ChannelList(10000), "records from 10000 on shift their columns"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string bin = dir.Write("TCS", c.list), txt = dir.Write("TCS.txt", "old");
+    ScriptedFrontend ui;
+    ui.Answer(true);
+    if (c.list.size() > 65536) ui.Answer(true);
+    ui.Answer(false);
+    EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kCancelled);
+    EXPECT_EQ(ui.questions.back(), common::RoundTripQuestion(c.question));
+    EXPECT_EQ(ui.questions.back(), "The text will not convert back to the same list: " +
+                                       c.question + "\r\nConvert anyway ?");
+    EXPECT_EQ(TempDir::Read(txt), "old");
+    EXPECT_EQ(dir.EntryCount(), 2u);
+  }
 }
 
 TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
   TempDir dir;
   const std::string src = dir.Write("src.txt", "x");
   const std::string dst = dir.Write("dst.bin", "keep");
-  std::filesystem::create_directory(dir.Path("sub"));
   std::filesystem::create_symlink(src, dir.Path("link.txt"));
+  ::mkfifo(dir.Path("fifo").c_str(), 0600);
   const struct {
     std::string source;
     std::string target;
@@ -70,36 +81,40 @@ TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
     std::string message;
   } cases[] = {
       {dir.Path("nope"), dst, Outcome::kFailed, "File : " + dir.Path("nope") + " not found!"},
-      {src, dir.Path("sub/../src.txt"), Outcome::kRefused,
+      {src, dir.Path("./src.txt"), Outcome::kRefused,
        "Source and target are the same file : " + src},
       {src, dir.Path("link.txt"), Outcome::kRefused,
        "Source and target are the same file : " + src},
+      {src, dir.Path("fifo"), Outcome::kRefused,
+       "File : " + dir.Path("fifo") + " is not a regular file !"},
       {src, dir.Path("new.bin"), Outcome::kDone, ""},
   };
   for (const auto& c : cases) {
     ScriptedFrontend ui;
-    EXPECT_EQ(ConfirmSourceAndTarget(ui, c.source, c.target), c.outcome) << c.target;
+    EXPECT_EQ(common::ConfirmSourceAndTarget(ui, c.source, c.target), c.outcome) << c.target;
     EXPECT_EQ(ui.OnlyMessage(), c.message);
-    EXPECT_TRUE(ui.questions.empty());
   }
   ScriptedFrontend ui;
   ui.Answer(false);
-  EXPECT_EQ(ConfirmSourceAndTarget(ui, src, dst), Outcome::kCancelled);
+  EXPECT_EQ(common::ConfirmSourceAndTarget(ui, src, dst), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions[0], "File : " + dst + " already exists !\r\nOverwrite ?");
   EXPECT_EQ(TempDir::Read(dst), "keep");
-  EXPECT_EQ(TempDir::Read(src), "x");
 }
 
-TEST(ConvertTextToTcs, ReadsEveryLineEndAndSkipsBlankLines) {
-  const std::string a = FormatTcsLines(ChannelList(3))[0];
-  const std::string b = FormatTcsLines(ChannelList(3))[1];
-  const std::string c = FormatTcsLines(ChannelList(3))[2];
+TEST(ConvertTextToTcs, ReadsEveryLineEndAcrossPiecesAndSkipsBlankLines) {
+  const auto lines = FormatTcsLines(ChannelList(3));
+  const std::string& a = lines[0];
+  const std::string& b = lines[1];
+  const std::string& c = lines[2];
+  const std::string long_blank(3 << 20, ' ');  // longer than a read piece
   const struct {
     std::string text;
     std::size_t records;
   } cases[] = {
       {a + "\r\n" + b + "\r\n" + c + "\r\n", 3},
-      {a + "\n" + b + "\n" + c, 3},               // LF alone, last line unended
-      {a + "\r" + b + "\r\n\r\n   \r\n" + c, 3},  // lone CR and blank lines
+      {a + "\n" + b + "\n" + c, 3},  // LF alone, last line unended
+      {a + "\r" + b + "\r\n\r\n   \r\n" + c, 3},
+      {long_blank + "\r\n" + a + "\r\n" + b + long_blank + "\r\n" + c, 3},
       {"", 0},
   };
   for (const auto& k : cases) {
@@ -113,37 +128,60 @@ TEST(ConvertTextToTcs, ReadsEveryLineEndAndSkipsBlankLines) {
   }
 }
 
-TEST(ConvertTextToTcs, BadLineOrUnreadableSourceWritesNothing) {
+TEST(ConvertTextToTcs, RefusedOrUnstoredLinesWriteNothingUnlessConfirmed) {
   TempDir dir;
   const std::string bin = dir.Write("TCS", "old");
-  std::string line = FormatTcsLines(ChannelList(1))[0];
-  line.replace(28, 5, " 9E20");
-  const std::string txt =
-      dir.Write("t.txt", "\r\n" + FormatTcsLines(ChannelList(1))[0] + "\r\n" + line + "\r\n");
+  std::string bad = FormatTcsLines(ChannelList(1))[0];
+  bad.replace(28, 5, " 9E20");
+  std::string unstored = FormatTcsLines(ChannelList(1))[0];
+  unstored.replace(28, 5, "99999");
+  std::string text;
+  for (int i = 0; i < 12; ++i) text += unstored + "\r\n";
+  const std::string refused = dir.Write("refused.txt", "\r\n" + unstored + "\r\n" + bad);
+  const std::string asks = dir.Write("asks.txt", "\r\n" + text);
   ScriptedFrontend ui;
   ui.Answer(true);
-  EXPECT_EQ(ConvertTextToTcs(ui, bin, txt), Outcome::kFailed);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].first, MessageKind::kError);
-  EXPECT_EQ(ui.messages[0].second.rfind("Line 3 of " + txt + " can not be converted: ", 0), 0u);
+  EXPECT_EQ(ConvertTextToTcs(ui, bin, refused), Outcome::kFailed);
+  EXPECT_EQ(ui.OnlyMessage(),
+            "Line 3 of " + refused + " can not be converted: SID value 9E20 is out of range");
+  ui.Answer(true).Answer(false);
+  EXPECT_EQ(ConvertTextToTcs(ui, bin, asks), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.back(),
+            "Lines 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 2 more of " + asks +
+                " will not be stored as written: SID 99999 is outside 0 to 65535\r\nConvert "
+                "anyway ?");
   EXPECT_EQ(TempDir::Read(bin), "old");
-
-  std::filesystem::create_directory(dir.Path("folder"));
-  ScriptedFrontend folder_ui;
-  EXPECT_EQ(ConvertTextToTcs(folder_ui, dir.Path("new"), dir.Path("folder")), Outcome::kFailed);
-  EXPECT_EQ(folder_ui.OnlyMessage(), "File : " + dir.Path("folder") + " can not be read !");
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("new")));
+  EXPECT_EQ(dir.EntryCount(), 3u);
+  ui.Answer(true).Answer(true);
+  EXPECT_EQ(ConvertTextToTcs(ui, bin, asks), Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(bin).size(), 12u * 30);
 }
 
-TEST(ConvertTcs, RoundTripOverFiles) {
+TEST(ConvertTcs, HugeOrUnreadableSourcesAreRefusedUnread) {
   TempDir dir;
-  const std::string list = ChannelList(2184);
+  std::filesystem::resize_file(dir.Write("huge", ""), std::uintmax_t{3} << 40);
+  std::filesystem::create_directory(dir.Path("folder"));
+  ScriptedFrontend ui;
+  EXPECT_EQ(ConvertTcsToText(ui, dir.Path("huge"), dir.Path("out")), Outcome::kFailed);
+  EXPECT_EQ(ConvertTextToTcs(ui, dir.Path("out"), dir.Path("huge")), Outcome::kFailed);
+  EXPECT_EQ(ConvertTextToTcs(ui, dir.Path("out"), dir.Path("folder")), Outcome::kFailed);
+  ASSERT_EQ(ui.messages.size(), 3u);
+  EXPECT_EQ(ui.messages[0].second,
+            "File : " + dir.Path("huge") + " is too large (3298534883328 bytes) !");
+  EXPECT_EQ(ui.messages[2].second, "File : " + dir.Path("folder") + " can not be read !");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("out")));
+}
+
+TEST(ConvertTcs, RoundTripOverFilesWithoutAQuestion) {
+  TempDir dir;
+  const std::string list = ChannelList(9999);
   const std::string bin = dir.Write("TCS", list);
   ScriptedFrontend ui;
-  ui.Answer(true);
+  ui.Answer(true).Answer(true);  // the size, then replacing the old binary
   ASSERT_EQ(ConvertTcsToText(ui, bin, dir.Path("t.txt")), Outcome::kDone);
   ASSERT_EQ(ConvertTextToTcs(ui, bin, dir.Path("t.txt")), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin), list);
+  EXPECT_EQ(ui.questions.size(), 2u);
 }
 
 }  // namespace

@@ -35,6 +35,13 @@ class Cli : public ::testing::Test {
     std::filesystem::remove(err);
     return run;
   }
+  // Runs a shell script in the folder with $CLI naming the program; its exit status.
+  int Shell(const std::string& script) {
+    const std::string command = "cd '" + dir_.Path("") + "' && CLI='" CHANFORGE_CLI "' sh -c '" +
+                                script + "' >/dev/null 2>&1 </dev/null";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
   std::string Sample() { return dir_.Write("flash512k.bin", MakeSampleImage()); }
   std::string Read(const std::string& name) { return TempDir::Read(dir_.Path(name)); }
   bool Exists(const std::string& name) { return std::filesystem::exists(dir_.Path(name)); }

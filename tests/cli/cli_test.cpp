@@ -1,5 +1,7 @@
-// End-to-end tests of the built chanforge-cli on files in a temporary folder.
+// End-to-end tests of the built chanforge-cli: the wiring of each command to the core,
+// exit statuses and what reaches the disk.
 #include "cli_fixture.h"
+#include "flash/blocks.h"
 
 namespace chanforge::cli {
 namespace {
@@ -9,9 +11,14 @@ TEST_F(Cli, BlocksPrintsTheBlockListLines) {
   const Result run = Cmd("blocks flash512k.bin");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Block:0 TCS ($44-$11D8) $1194 bytes (150)");
-  EXPECT_NE(run.out.find("Block:1 TPT ($10044-$1083C) $7F8 bytes (170)\n"), std::string::npos);
-  EXPECT_NE(run.out.find("Block:7 ---- ($70044-$70044) $0 bytes\n"), std::string::npos);
-  EXPECT_EQ(Cmd("blocks missing.bin").err, "File : missing.bin can not be opened !\n");
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 8);
+  dir_.Write("one.bin", "x");
+  EXPECT_EQ(Shell("$CLI blocks flash512k.bin >/dev/full"), 1);
+  for (const char* args : {"blocks missing.bin", "blocks one.bin"}) {
+    const Result failed = Cmd(args);
+    EXPECT_EQ(failed.status, 1) << args;
+    EXPECT_FALSE(failed.err.empty()) << args;
+  }
 }
 
 TEST_F(Cli, TheFullRoadEndsWithExactBytes) {
@@ -26,84 +33,71 @@ TEST_F(Cli, TheFullRoadEndsWithExactBytes) {
   std::string expected = MakeSampleImage();
   expected.replace(0x44, 16, std::string("MY CHANNEL\0\0\0\0\0\0", 16));
   EXPECT_EQ(Read("new.bin"), expected);
-  EXPECT_EQ(Cmd("blocks new.bin").out, Cmd("blocks flash512k.bin").out);
+  ASSERT_EQ(Cmd("save-block flash512k.bin 1 TPT").status, 0);
+  ASSERT_EQ(Cmd("tpt2txt TPT TPT.txt --declink").status, 0);
+  ASSERT_EQ(Cmd("--yes txt2tpt TPT.txt TPT").status, 0);
+  EXPECT_EQ(Cmd("view --tpt TPT").out.substr(0, 4), "Nr  ");
 }
 
-TEST_F(Cli, QuestionsNeedYesWithoutATerminal) {
+TEST_F(Cli, QuestionsNeedYesAndRefusalsWriteNothing) {
   Sample();
   dir_.Write("TCS.txt", "keep");
-  Result run = Cmd("tcs2txt flash512k.bin TCS.txt");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "File : TCS.txt already exists !\nOverwrite ?\n(answered No; use --yes)\n");
+  EXPECT_EQ(Cmd("tcs2txt flash512k.bin TCS.txt").status, 1);
   EXPECT_EQ(Read("TCS.txt"), "keep");
-  run = Cmd("--yes tcs2txt flash512k.bin TCS.txt");  // 512 KB: the size question too
-  EXPECT_EQ(run.status, 0);
-  // From record 10000 on the number takes five characters.
-  EXPECT_EQ(Read("TCS.txt").size(), 524288u / 30 * 65 + (524288u / 30 - 9999));
-}
-
-TEST_F(Cli, ChangingCommandsWriteOnlyWhenDone) {
-  Sample();
-  EXPECT_EQ(Cmd("clear-block flash512k.bin 3 -o out.bin").status, 1);  // not confirmed
+  EXPECT_EQ(Cmd("clear-block flash512k.bin 3 -o out.bin").status, 1);
+  EXPECT_EQ(Cmd("--yes tcs2txt flash512k.bin flash512k.bin").status, 1);
+  EXPECT_EQ(Cmd("--yes save-block flash512k.bin 0 flash512k.bin").status, 1);
+  EXPECT_EQ(Cmd("--yes tcs2txt flash512k.bin /dev/null").status, 1);
   EXPECT_FALSE(Exists("out.bin"));
-  EXPECT_EQ(Cmd("swap-diseqc flash512k.bin 0 -o out.bin").err,
-            "Please select a TPT block to convert\n");
-  EXPECT_FALSE(Exists("out.bin"));
-  Result run = Cmd("swap-diseqc flash512k.bin 1 -o out.bin");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, " 40 Transponders have been swapped from DiSEqC A <=> B\n");
-  run = Cmd("--yes swap-diseqc out.bin 1 -o out.bin");  // in place, back again
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(Read("out.bin"), MakeSampleImage());
+  EXPECT_EQ(Read("flash512k.bin"), MakeSampleImage());
   EXPECT_EQ(Cmd("--yes clear-block flash512k.bin 3 -o cleared.bin --whole").status, 0);
   EXPECT_EQ(Read("cleared.bin").substr(3 * 65536, 65536), std::string(65536, '\0'));
 }
 
-TEST_F(Cli, ListViewsAndHexDump) {
+TEST_F(Cli, SwapReportsOnlyOnceTheImageIsWritten) {
   Sample();
-  ASSERT_EQ(Cmd("save-block flash512k.bin 1 TPT").status, 0);
-  Result run = Cmd("view --tpt TPT");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
-            "Nr  Freq      TID    NID    Chn SR  Fec  LNB DiSEqC");
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 41);
-  run = Cmd("view --tcs nothing");
+  EXPECT_EQ(Cmd("swap-diseqc flash512k.bin 0 -o out.bin").status, 1);
+  EXPECT_FALSE(Exists("out.bin"));
+  dir_.Write("taken.bin", "keep");
+  Result run = Cmd("swap-diseqc flash512k.bin 1 -o taken.bin");  // Overwrite? answered No
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "File nothing can not be found!\n");
-
-  run = Cmd("hexdump flash512k.bin 1");
+  EXPECT_EQ(run.out, "");
+  run = Cmd("swap-diseqc flash512k.bin 1 -o out.bin");
   EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, " 40 Transponders have been swapped from DiSEqC A <=> B\n");
+  EXPECT_EQ(Cmd("--yes swap-diseqc out.bin 1 -o out.bin").status, 0);  // in place, back again
+  EXPECT_EQ(Read("out.bin"), MakeSampleImage());
+}
+
+TEST_F(Cli, HexDumpAndListsAtATerminalAndInAPipe) {
+  flash::FlashImage image{MakeSampleImage(), {}};
+  flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
+  dir_.Write("odd.bin", image.bytes);
+  Result run = Cmd("hexdump odd.bin 1");
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 4096);
   EXPECT_NE(run.out.find("0020 54 50 54 00 FF FF FF FF FF FF FF FF FF FF FF FF TPT.............\n"),
             std::string::npos);
-  EXPECT_EQ(Cmd("hexdump flash512k.bin 1 --as tpt").out.substr(0, 4), "Nr  ");
-  run = Cmd("hexdump flash512k.bin 2 --as tcs");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Block 2 is not a TCS block\n");
+  EXPECT_EQ(Cmd("hexdump odd.bin 1 --as tpt").out.substr(0, 4), "Nr  ");
+  EXPECT_EQ(Cmd("hexdump odd.bin 2 --as tcs").status, 1);
+  // A pipe gets the bytes as they are; a terminal never gets a control byte.
+  EXPECT_NE(Cmd("blocks odd.bin").out.find("Block:2 T\xE9\x1B[2J ("), std::string::npos);
+  ASSERT_EQ(Shell("script -qec \"$CLI blocks odd.bin\" /dev/null >tty.txt"), 0);
+  const std::string tty = Read("tty.txt");
+  EXPECT_NE(tty.find("Block:2 T\xC3\xA9.[2J ("), std::string::npos);
+  EXPECT_EQ(tty.find('\x1B'), std::string::npos);
 }
 
-TEST_F(Cli, UsageErrorsExitWithTwo) {
-  for (const char* args : {"", "frobnicate", "blocks", "save-block f 8 out", "hexdump f 1 --as x",
-                           "view", "view --tcs a --tpt b"}) {
-    EXPECT_EQ(Cmd(args).status, 2) << args;
+TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheCommand) {
+  for (const char* args :
+       {"", "frobnicate", "blocks", "blocks ''", "save-block f 8 out", "save-block '' 0 x",
+        "hexdump f 1 --as x", "view", "view --tcs a --tpt b"}) {
+    const Result run = Cmd(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_NE(run.err.find("Usage: chanforge-cli"), std::string::npos) << args;
   }
   EXPECT_EQ(Cmd("--help").status, 0);
-  EXPECT_EQ(Cmd("--version").out, "chanforge-cli " CHANFORGE_VERSION "\n");
   EXPECT_NE(Cmd("read-block --help").out.find("--whole"), std::string::npos);
-}
-
-TEST_F(Cli, FailuresWriteNothing) {
-  Sample();
-  dir_.Write("bad.txt", "01  11778000  00001\n02  ABC\n");
-  const Result run = Cmd("txt2tpt bad.txt TPT");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err.rfind("Line 2 of bad.txt can not be converted: ", 0), 0u);
-  EXPECT_FALSE(Exists("TPT"));
-  std::filesystem::create_directory(dir_.Path("folder"));
-  EXPECT_EQ(Cmd("blocks folder").err, "File : folder can not be read !\n");
-  EXPECT_EQ(Cmd("--yes tcs2txt flash512k.bin flash512k.bin").err,
-            "Source and target are the same file : flash512k.bin\n");
-  EXPECT_EQ(Read("flash512k.bin"), MakeSampleImage());
+  EXPECT_EQ(Cmd("--version").out, "chanforge-cli " CHANFORGE_VERSION "\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -11,84 +12,134 @@
 namespace chanforge::common {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::TempDir;
 
-TEST(FileExists, CountsFilesAndFoldersButNotMissingOrEmptyNames) {
+TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
   TempDir dir;
-  const std::string file = dir.Write("a.bin", "x");
-  const std::string dot_file = dir.Write(".hidden", "");
-  std::filesystem::create_directory(dir.Path("folder"));
-  EXPECT_TRUE(FileExists(file));
-  EXPECT_TRUE(FileExists(dot_file));
-  EXPECT_TRUE(FileExists(dir.Path("folder")));
-  EXPECT_FALSE(FileExists(dir.Path("missing")));
-  EXPECT_FALSE(FileExists(""));
-  EXPECT_FALSE(FileExists(std::string("bad\0name", 8)));
-}
-
-TEST(ReadWholeFile, ReadsBytesExactlyAndRefusesFolders) {
-  TempDir dir;
-  const std::string bytes("\0\xFF\r\n\x1A tail", 9);
-  EXPECT_EQ(ReadWholeFile(dir.Write("f", bytes)).bytes, bytes);
-  std::filesystem::create_directory(dir.Path("folder"));
-  const ReadResult folder = ReadWholeFile(dir.Path("folder"));
-  EXPECT_FALSE(folder.ok);
-  EXPECT_FALSE(folder.error.empty());
-  EXPECT_FALSE(ReadWholeFile(dir.Path("missing")).ok);
-}
-
-TEST(WriteFileSafely, ReplacesWholeContentWithoutTemporaryLeftovers) {
-  TempDir dir;
-  const std::string target = dir.Write("t.bin", std::string(1000, 'o'));
-  ASSERT_TRUE(WriteFileSafely(target, "new").ok);
-  EXPECT_EQ(TempDir::Read(target), "new");  // no tail of the longer old file
-  EXPECT_EQ(dir.EntryCount(), 1u);
-}
-
-TEST(WriteFileSafely, KeepsPermissionBitsAndSymlinks) {
-  TempDir dir;
-  const std::string target = dir.Write("t.bin", "old");
-  ::chmod(target.c_str(), 0640);
-  const std::string link = dir.Path("link.bin");
-  std::filesystem::create_symlink("t.bin", link);
-  ASSERT_TRUE(WriteFileSafely(link, "via link").ok);
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(TempDir::Read(target), "via link");
-  struct stat info {};
-  ASSERT_EQ(::stat(target.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0640u);
-}
-
-TEST(WriteFileSafely, FailureKeepsOldFileAndLeavesNoTemporary) {
-  TempDir dir;
-  std::filesystem::create_directory(dir.Path("ro"));
-  const std::string target = dir.Write("ro/t.bin", "old content");
-  // A folder target and a missing folder both fail cleanly.
-  EXPECT_FALSE(WriteFileSafely(dir.Path("ro"), "x").ok);
-  EXPECT_FALSE(WriteFileSafely(dir.Path("nowhere/t.bin"), "x").ok);
-  if (::geteuid() != 0) {  // root ignores folder permissions
-    ::chmod(dir.Path("ro").c_str(), 0500);
-    const WriteResult result = WriteFileSafely(target, "new");
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.empty());
-    ::chmod(dir.Path("ro").c_str(), 0700);
+  ::mkfifo(dir.Path("fifo").c_str(), 0600);
+  fs::create_directory(dir.Path("folder"));
+  fs::create_symlink("loop", dir.Path("loop"));
+  fs::create_symlink("missing", dir.Path("dangling"));
+  const struct {
+    std::string name;
+    EntryKind kind;
+    bool exists;
+  } cases[] = {{dir.Write("file", "x"), EntryKind::kRegular, true},
+               {dir.Path("folder"), EntryKind::kFolder, true},
+               {dir.Path("fifo"), EntryKind::kOther, false},
+               {"/dev/null", EntryKind::kOther, false},
+               {dir.Path("loop"), EntryKind::kOther, false},
+               {dir.Path("dangling"), EntryKind::kMissing, false},
+               {"", EntryKind::kMissing, false},
+               {std::string("bad\0name", 8), EntryKind::kMissing, false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(KindOf(c.name), c.kind) << c.name;
+    EXPECT_EQ(FileExists(c.name), c.exists) << c.name;
   }
-  EXPECT_EQ(TempDir::Read(target), "old content");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("ro")),
-                          std::filesystem::directory_iterator()),
-            1);
 }
 
 TEST(SameFile, SeesThroughSpellingsAndLinks) {
   TempDir dir;
   const std::string file = dir.Write("a.txt", "x");
   dir.Write("b.txt", "x");
-  std::filesystem::create_directory(dir.Path("sub"));
-  std::filesystem::create_symlink(file, dir.Path("link.txt"));
-  EXPECT_TRUE(SameFile(file, dir.Path("sub/../a.txt")));
+  fs::create_symlink(file, dir.Path("link.txt"));
+  EXPECT_TRUE(SameFile(file, dir.Path("./a.txt")));
   EXPECT_TRUE(SameFile(file, dir.Path("link.txt")));
   EXPECT_FALSE(SameFile(file, dir.Path("b.txt")));
   EXPECT_FALSE(SameFile(file, dir.Path("missing")));
+}
+
+TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
+  TempDir dir;
+  const std::string bytes("\0\xFF\r\n\x1A tail", 9);
+  EXPECT_EQ(ReadWholeFile(dir.Write("f", bytes)).bytes, bytes);
+  EXPECT_EQ(ReadFilePrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
+  fs::create_directory(dir.Path("folder"));
+  EXPECT_FALSE(ReadWholeFile(dir.Path("folder")).ok);
+  EXPECT_FALSE(ReadWholeFile(dir.Path("missing")).ok);
+  // A sparse file of many gigabytes: answered from its length alone.
+  fs::resize_file(dir.Write("huge", ""), std::uintmax_t{5} << 40);
+  EXPECT_EQ(FileSize(dir.Path("huge")), std::int64_t{5} << 40);
+  EXPECT_FALSE(ReadWholeFile(dir.Path("huge"), kListFileLimit).ok);
+  EXPECT_EQ(ReadFilePrefix(dir.Path("huge"), 10).bytes, std::string(10, '\0'));
+}
+
+TEST(SafeWriter, ReplacesWholeContentInPiecesAndLeavesNothingBehind) {
+  TempDir dir;
+  const std::string target = dir.Write("t.bin", std::string(1000, 'o'));
+  {
+    SafeWriter writer;
+    ASSERT_TRUE(writer.Open(target));
+    ASSERT_TRUE(writer.Write("ne") && writer.Write("w"));
+    EXPECT_EQ(TempDir::Read(target), std::string(1000, 'o'));  // not yet
+    ASSERT_TRUE(writer.Commit());
+  }
+  EXPECT_EQ(TempDir::Read(target), "new");  // no tail of the longer old file
+  {
+    SafeWriter abandoned;
+    ASSERT_TRUE(abandoned.Open(target));
+    ASSERT_TRUE(abandoned.Write("half"));
+    EXPECT_EQ(dir.EntryCount(), 2u);
+    RemovePendingTemporaryFile();  // what a signal handler does
+    EXPECT_EQ(dir.EntryCount(), 1u);
+  }
+  {
+    SafeWriter dropped;  // an error path: never committed
+    ASSERT_TRUE(dropped.Open(target));
+    ASSERT_TRUE(dropped.Write("lost"));
+  }
+  EXPECT_EQ(TempDir::Read(target), "new");
+  EXPECT_EQ(dir.EntryCount(), 1u);
+}
+
+TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
+  TempDir dir;
+  const std::string target = dir.Write("t.bin", "old");
+  ::chmod(target.c_str(), 0640);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(target.c_str(), 1234, 1234), 0);
+  }
+  fs::create_symlink("t.bin", dir.Path("link.bin"));
+  ASSERT_TRUE(WriteFileSafely(dir.Path("link.bin"), "via link").ok);
+  EXPECT_TRUE(fs::is_symlink(dir.Path("link.bin")));
+  EXPECT_EQ(TempDir::Read(target), "via link");
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+  if (root) {
+    EXPECT_EQ(info.st_uid, 1234u);
+    EXPECT_EQ(info.st_gid, 1234u);
+  }
+  const std::string longest = dir.Write(std::string(255, 'n'), "old");
+  EXPECT_TRUE(WriteFileSafely(longest, "new").ok);
+  EXPECT_EQ(TempDir::Read(longest), "new");
+}
+
+TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
+  TempDir dir;
+  ::mkfifo(dir.Path("fifo").c_str(), 0600);
+  fs::create_directory(dir.Path("folder"));
+  for (const std::string& name : {dir.Path("fifo"), dir.Path("folder"), std::string("/dev/null"),
+                                  dir.Path("nowhere/t.bin"), std::string()}) {
+    const WriteResult result = WriteFileSafely(name, "x");
+    EXPECT_FALSE(result.ok) << name;
+    EXPECT_FALSE(result.error.empty()) << name;
+  }
+  EXPECT_EQ(fs::status(dir.Path("fifo")).type(), fs::file_type::fifo);
+  EXPECT_EQ(dir.EntryCount(), 2u);
+}
+
+TEST(FileLock, FollowsAFileReplacedWhileWaiting) {
+  TempDir dir;
+  const std::string name = dir.Write("image.bin", "one");
+  FileLock first;
+  ASSERT_TRUE(first.Lock(name));
+  ASSERT_TRUE(WriteFileSafely(name, "two").ok);  // a new file under the name
+  FileLock second;
+  EXPECT_TRUE(second.Lock(name));  // the new file is not locked by the first holder
+  EXPECT_FALSE(FileLock().Lock(dir.Path("missing")));
 }
 
 std::vector<std::string_view> Lines(std::string_view text) {
@@ -99,13 +150,18 @@ std::vector<std::string_view> Lines(std::string_view text) {
   return lines;
 }
 
-TEST(LineReader, EndsLinesAtCrLfLoneCrAndLoneLf) {
+TEST(TextLines, SplitLinesAndConvertBytesForDisplay) {
   using L = std::vector<std::string_view>;
   EXPECT_EQ(Lines("a\r\nb\rc\nd"), (L{"a", "b", "c", "d"}));
   EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (L{"a", "", "b"}));
-  EXPECT_EQ(Lines("a\nb\nc\rd\r\ne"), (L{"a", "b", "c", "d", "e"}));  // ends found anew
+  EXPECT_EQ(Lines("a\nb\nc\rd\r\ne"), (L{"a", "b", "c", "d", "e"}));
   EXPECT_EQ(Lines("\n\r"), (L{"", ""}));
   EXPECT_TRUE(Lines("").empty());
+  EXPECT_EQ(Latin1ToUtf8("T\xE9ST\x1B"), "T\xC3\xA9ST\x1B");
+  EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xFF"), "T\xC3\xA9S.[2J..\xC3\xBF");
+  EXPECT_EQ(ToUpperAscii("tpt\xE9"), "TPT\xE9");
+  EXPECT_EQ(HexDigits(0), "0");
+  EXPECT_EQ(HexDigits(0xEA60), "EA60");
 }
 
 }  // namespace

@@ -17,12 +17,13 @@ using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;
 using testing::TempDir;
 
-TEST(LoadFlashFile, LoadsScansAndSelectsTheFirstLine) {
+TEST(LoadFlashFile, LoadsScansAndAnnounces) {
   TempDir dir;
   const std::string image = FlashImageBuilder().Block(1, "TPT", std::string(24, 't')).Build();
   const std::string path = dir.Write("flash.bin", image);
   Workspace w;
-  w.dirty = false;
+  int announced = 0;
+  w.observers.push_back([&] { ++announced; });
   ScriptedFrontend ui;
   ui.Choose(path);
   EXPECT_EQ(LoadFlashFile(w, ui, "proposed.bin"), Outcome::kDone);
@@ -32,29 +33,22 @@ TEST(LoadFlashFile, LoadsScansAndSelectsTheFirstLine) {
   EXPECT_EQ(w.image.bytes, image);
   EXPECT_EQ(w.image.fileName, path);
   EXPECT_EQ(w.block_count, 8);
+  EXPECT_EQ(announced, 1);
   EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
-}
-
-TEST(LoadFlashFile, EmptyFileGivesNoLinesAndNoSelection) {
-  TempDir dir;
-  Workspace w;
-  ScriptedFrontend ui;
-  ui.Choose(dir.Write("empty.bin", ""));
-  EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
-  EXPECT_EQ(w.block_count, 0);
-  EXPECT_FALSE(CheckBlockSelected(ui, 0, -1, w.image.fileName, "Clear"));
-  EXPECT_EQ(ui.OnlyMessage(), "File does not contain any usable blocks");
 }
 
 TEST(LoadFlashFile, FailuresLeaveTheWorkspaceAlone) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path("folder"));
+  std::filesystem::resize_file(dir.Write("huge.bin", ""), std::uintmax_t{15} << 40);
   const struct {
     std::string name;
     std::string message;
   } cases[] = {
       {dir.Path("missing.bin"), "File : " + dir.Path("missing.bin") + " can not be opened !"},
       {dir.Path("folder"), "File : " + dir.Path("folder") + " can not be read !"},
+      {dir.Path("huge.bin"),
+       "File : " + dir.Path("huge.bin") + " is too large (16492674416640 bytes) !"},
   };
   for (const auto& c : cases) {
     Workspace w;
@@ -70,30 +64,16 @@ TEST(LoadFlashFile, FailuresLeaveTheWorkspaceAlone) {
   }
 }
 
-TEST(LoadFlashFile, AsksBeforeDroppingUnsavedChanges) {
-  TempDir dir;
-  const std::string path = dir.Write("new.bin", "new");
+TEST(LoadFlashFile, AsksBeforeDroppingUnsavedChangesAndFallsBackOnABadProposal) {
   Workspace w;
   w.image = {"old", "old.bin"};
   w.dirty = true;
-  {
-    ScriptedFrontend ui;
-    ui.Answer(false);
-    EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kCancelled);
-    EXPECT_EQ(ui.questions.at(0), "File has been changed, but not saved !\r\nLoad anyway ?");
-    EXPECT_EQ(w.image.bytes, "old");
-  }
   ScriptedFrontend ui;
-  ui.Answer(true).Choose(path);
-  EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
-  EXPECT_EQ(w.image.bytes, "new");
-  EXPECT_FALSE(w.dirty);
-}
-
-TEST(LoadFlashFile, InvalidProposalFallsBackAndCancelChangesNothing) {
-  Workspace w;
-  ScriptedFrontend ui;
-  ui.RejectProposal().Cancel();
+  ui.Answer(false);
+  EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.at(0), "File has been changed, but not saved !\r\nLoad anyway ?");
+  EXPECT_EQ(w.image.bytes, "old");
+  ui.Answer(true).RejectProposal().Cancel();
   EXPECT_EQ(LoadFlashFile(w, ui, "bad\x01name"), Outcome::kCancelled);
   ASSERT_EQ(ui.requests.size(), 2u);
   EXPECT_EQ(ui.requests[1].proposed_name, "flash512k.bin");
@@ -113,7 +93,6 @@ TEST(SaveFlashFile, RoundTripsByteForByteIncludingBytesPastTheEighthBlock) {
   w.dirty = true;
   EXPECT_EQ(SaveFlashFile(w, ui, source), Outcome::kDone);
   EXPECT_EQ(ui.requests.at(1).kind, common::FileDialogKind::kSave);
-  EXPECT_EQ(ui.questions.at(0), "File : " + target + " already exists !\r\nOverwrite ?");
   EXPECT_EQ(TempDir::Read(target), image);
   EXPECT_EQ(w.image.fileName, target);
   EXPECT_FALSE(w.dirty);
@@ -125,18 +104,35 @@ TEST(SaveFlashFile, NoKeepsTheTargetAndFailureKeepsState) {
   Workspace w;
   w.image = {"data", "in.bin"};
   w.dirty = true;
-  {
-    ScriptedFrontend ui;
-    ui.Choose(target).Answer(false);
-    EXPECT_EQ(SaveFlashFile(w, ui, ""), Outcome::kCancelled);
-  }
-  EXPECT_EQ(TempDir::Read(target), "keep");
   ScriptedFrontend ui;
-  ui.Choose(dir.Path("no/such/folder.bin"));
+  ui.Choose(target).Answer(false).Choose(dir.Path("no/such/folder.bin")).Choose("/dev/null");
+  EXPECT_EQ(SaveFlashFile(w, ui, ""), Outcome::kCancelled);
+  EXPECT_EQ(TempDir::Read(target), "keep");
   EXPECT_EQ(SaveFlashFile(w, ui, ""), Outcome::kFailed);
-  EXPECT_EQ(ui.OnlyMessage(), "Error Writing the file " + dir.Path("no/such/folder.bin") + " !");
+  EXPECT_EQ(ui.messages.at(0).second, "Error Writing the file " + dir.Path("no/such/folder.bin") +
+                                          " !\r\nNo such file or directory");
+  EXPECT_EQ(SaveFlashFile(w, ui, ""), Outcome::kCancelled);
+  EXPECT_EQ(ui.messages.at(1).second, "File : /dev/null is not a regular file !");
   EXPECT_EQ(w.image.fileName, "in.bin");
   EXPECT_TRUE(w.dirty);
+}
+
+TEST(SaveFlashFile, AsksWhenTheLoadedFileChangedOnDisk) {
+  TempDir dir;
+  const std::string path = dir.Write("flash.bin", FlashImageBuilder().Build());
+  Workspace w;
+  ScriptedFrontend ui;
+  ui.Choose(path);
+  ASSERT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
+  ui.Choose(path).Answer(true);
+  EXPECT_EQ(SaveFlashFile(w, ui, path), Outcome::kDone);  // unchanged: only "Overwrite ?"
+  ASSERT_TRUE(common::WriteFileSafely(path, "another program's image").ok);
+  ui.Choose(path).Answer(true).Answer(false);
+  EXPECT_EQ(SaveFlashFile(w, ui, path), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.back(), "File : " + path +
+                                     " has changed on disk since it was loaded !\r\nOverwrite "
+                                     "anyway ?");
+  EXPECT_EQ(TempDir::Read(path), "another program's image");
 }
 
 TEST(SaveFlashFile, BeforeAnyLoadWritesAnEmptyFile) {
@@ -158,7 +154,8 @@ TEST(BlockCheck, RefusesWithTheRightMessage) {
   } cases[] = {{0, -1, "", "No File Open!"},
                {0, -1, "x.bin", "File does not contain any usable blocks"},
                {8, -1, "x.bin", "Please select a block to Convert (a TPT block!)"},
-               {8, 3, "x.bin", ""}};
+               {8, 8, "x.bin", "Please select a block to Convert (a TPT block!)"},
+               {8, 7, "x.bin", ""}};
   for (const auto& c : cases) {
     ScriptedFrontend ui;
     EXPECT_EQ(CheckBlockSelected(ui, c.lines, c.selected, c.file, "Convert (a TPT block!)"),

@@ -69,5 +69,15 @@ TEST(SwapDiseqc, NeverWritesPastTheImageEnd) {
   EXPECT_EQ(w.image.bytes.size(), image.size());
 }
 
+TEST(SwapDiseqc, NeverReachesIntoTheNextBlock) {
+  // A length field of 0xFFFF: the last whole record inside the block ends 8 bytes short.
+  std::string image = FlashImageBuilder(524288, '\x40').Header(0, "TPT", 0xFFFF).Build();
+  flash::Workspace w = testing::LoadedWorkspace(image);
+  ScriptedFrontend ui;
+  EXPECT_EQ(SwapDiseqc(w, ui, 0), Outcome::kDone);
+  EXPECT_EQ(ui.OnlyMessage(), " 5455 Transponders have been swapped from DiSEqC A <=> B");
+  EXPECT_EQ(w.image.bytes.substr(65536), image.substr(65536));
+}
+
 }  // namespace
 }  // namespace chanforge::transponders

@@ -15,6 +15,18 @@ using testing::TptRecord;
 
 constexpr char kSample[] = "01  11778000  01234  00001  12  0B  3/4  V/U A";
 
+TEST(TransponderRecord, DecodesAndEncodesEveryByte) {
+  const std::string bytes = TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0xF5);
+  const TransponderRecord record = TransponderRecord::Decode(bytes);
+  EXPECT_EQ(record, (TransponderRecord{1178000000, 1234, 1, 0x12, 0x0B, 2, 0xF5}));
+  EXPECT_EQ(record.Encode(), bytes);
+  EXPECT_EQ(record.Khz(), 11778000);
+  EXPECT_FALSE(record.IsEmpty());
+  EXPECT_TRUE((TransponderRecord{999, 7, 7, 7, 7, 7, 0xF4}.IsEmpty()));
+  EXPECT_FALSE((TransponderRecord{999, 0, 0, 0, 0, 0, 0x01}.IsEmpty()));
+  EXPECT_STREQ((TransponderRecord{0, 0, 0, 0, 0, 4, 0}.FecText()), "0/0");
+}
+
 TEST(FormatTptLines, MatchesTheSampleAndTheHeading) {
   const auto lines = FormatTptLines(TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01), false);
   ASSERT_EQ(lines.size(), 1u);
@@ -107,6 +119,31 @@ TEST(ParseTptLine, RefusesFrequenciesThatDoNotFit) {
   EXPECT_EQ(ParseTptLine("01  11778000  9E20   00001").status, LineStatus::kError);
 }
 
+TEST(CheckTptLine, NamesWhatWouldNotBeStoredAsWritten) {
+  const struct {
+    std::string line;
+    std::string reason;
+  } cases[] = {
+      {kSample, ""},
+      {"01  09750000  00000  00000  00  00  1/2  V/D A", ""},  // an empty record, kept empty
+      {"01  11778000", ""},
+      {"01  11778000  01234  00001  12  0B  5/6  v/u b", ""},
+      {"01  11778000  99999  00001  12  0B  3/4  V/U A", "TID 99999 is outside 0 to 65535"},
+      {"01  11778000  01234  65536  12  0B  3/4  V/U A", "NID 65536 is outside 0 to 65535"},
+      {"01  09000000  01234  00001  12  0B  3/4  V/D A",
+       "frequency 09000000 kHz lies below 9750000: the transponder would be empty"},
+      {"01  11000000  01234  00001  12  0B  3/4  V/U A",
+       "band U needs at least 11550000 kHz, not 11000000"},
+      {"01  11778000  01234  00001  12  0B  9/9  V/U A",
+       "FEC 9/9 is not one of 1/2, 2/3, 3/4, "
+       "4/5, 5/6"},
+      {"01  11778000  01234  00001  1G  0B  3/4  V/U A", "Chn 1G is not a hex number"},
+      {"01  11778000  012X4  00001  12  0B  3/4  V/U A", "TID 012X4 is not a number"},
+      {"01  117780000 01234  00001  12  0B  3/4  V/U A", "columns 13-14 are not blank"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckTptLine(c.line), c.reason) << c.line;
+}
+
 // Bytes to text to bytes over random records: identical after dropping the flag bits
 // the text does not carry and the sub-kHz digits. Upper-band records keep to the band's
 // real intermediate frequencies (950 MHz and up), as the parser needs.
@@ -133,6 +170,7 @@ TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
   for (const std::string& line : FormatTptLines(list, false)) {
     const common::ParsedLine parsed = ParseTptLine(line);
     ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
+    ASSERT_EQ(CheckTptLine(line), "") << line;
     back += parsed.record;
   }
   EXPECT_EQ(back, expected);

@@ -2,10 +2,14 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
+#include <stdexcept>
 
+#include "ui/application.h"
 #include "ui/qt_frontend.h"
+#include "ui/widgets.h"
 #include "ui_fixture.h"
 
 namespace chanforge::ui {
@@ -13,13 +17,15 @@ namespace {
 
 using common::MessageKind;
 
-TEST_F(UiTest, EnabledStatesFollowLoadAndSelection) {
-  Window();
+TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
+  Window().show();
   for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdSwap", "CmdClr", "CmdView"}) {
     EXPECT_FALSE(Get(name)->isEnabled()) << name;
   }
-  EXPECT_TRUE(Get("CmdLoad")->isEnabled());
   EXPECT_EQ(Text("LblSize"), "Size : 0 bytes");
+  const Twips tw(&Window());
+  EXPECT_EQ(Window().centralWidget()->height() + Window().statusBar()->height(), tw(5220));
+  EXPECT_EQ(Window().centralWidget()->width(), tw(9870));
   Load(Sample());
   EXPECT_EQ(Text("LblSize"), "Size :524288 bytes");
   for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdClr", "CmdView"}) {
@@ -28,36 +34,22 @@ TEST_F(UiTest, EnabledStatesFollowLoadAndSelection) {
   auto* list = Get<QListWidget>("List1");
   EXPECT_EQ(list->currentRow(), 0);
   EXPECT_TRUE(Get("CmdSwap")->isEnabled());  // a TPT block at line 0
-  list->setCurrentRow(1);
-  EXPECT_FALSE(Get("CmdSwap")->isEnabled());
-  list->setCurrentRow(3);  // "tpt" in lower case
-  EXPECT_TRUE(Get("CmdSwap")->isEnabled());
-  list->setCurrentRow(4);
-  EXPECT_FALSE(Get("CmdSwap")->isEnabled());
-}
-
-TEST_F(UiTest, BlockCommandsRefuseWithoutAFileOrBlocks) {
-  Window();
+  for (const auto& [row, enabled] : {std::pair{1, false}, {3, true}, {4, false}}) {
+    list->setCurrentRow(row);
+    EXPECT_EQ(Get("CmdSwap")->isEnabled(), enabled) << row;
+  }
   Get("CmdClr")->setEnabled(true);
-  Click("CmdClr");
   Load(dir_.Write("empty.bin", ""));
   Click("CmdBlRead");
-  ASSERT_EQ(ui_.messages.size(), 2u);
-  EXPECT_EQ(ui_.messages[0].second, "No File Open!");
-  EXPECT_EQ(ui_.messages[1].second, "File does not contain any usable blocks");
+  EXPECT_EQ(ui_.OnlyMessage(), "File does not contain any usable blocks");
 }
 
-TEST_F(UiTest, StatusLineShowsNameAndChanges) {
-  Window();
+TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
+  Window().show();
   const std::string long_name =
       dir_.Write(std::string(60, 'n') + ".bin", testing::FlashImageBuilder().Build());
   Load(long_name);
-  const QString label = Text("lblFile");
-  EXPECT_EQ(label.size(), 55);
-  Window().show();
-  EXPECT_TRUE(Window().close());
-  EXPECT_EQ(Setting("BinFile"), label);  // the label as shown, not the full name
-  EXPECT_TRUE(label.endsWith(QString(std::string(45, 'n').c_str()) + ".bin"));
+  EXPECT_EQ(Text("lblFile").size(), 55);
   EXPECT_EQ(Text("Label6"), "");
 
   Load(Sample());
@@ -70,25 +62,19 @@ TEST_F(UiTest, StatusLineShowsNameAndChanges) {
   EXPECT_EQ(Text("lblFile").toStdString(), dir_.Path("saved.bin"));
 
   Get<QListWidget>("List1")->setCurrentRow(2);
-  ui_.Choose(dir_.Write("block", "abc"));
+  ui_.Choose(dir_.Write("block", std::string(24, 'b')));
   Click("CmdBlRead");
   EXPECT_EQ(Text("Label6"), "File Changed");
-  EXPECT_EQ(Get<QListWidget>("List1")->item(2)->text(), "Block:2 TPT ($20044-$20047) $3 bytes (0)");
-}
+  EXPECT_EQ(Get<QListWidget>("List1")->item(2)->text(),
+            "Block:2 TPT ($20044-$2005C) $18 bytes (2)");
+  EXPECT_EQ(Get<QListWidget>("List1")->currentRow(), 2);
 
-TEST_F(UiTest, ClosingAsksWhileThereAreUnsavedChanges) {
-  Window().show();
-  Load(Sample());
-  ui_.Answer(true);
-  Get<QListWidget>("List1")->setCurrentRow(1);
-  Click("CmdClr");
   ui_.Answer(false);
   EXPECT_FALSE(Window().close());
-  EXPECT_TRUE(Window().isVisible());
   EXPECT_EQ(ui_.questions.back(), "File has been changed, but not saved !\r\nExit anyway ?");
   ui_.Answer(true);
   EXPECT_TRUE(Window().close());
-  EXPECT_EQ(Setting("BinFile").toStdString(), dir_.Path("flash.bin"));
+  EXPECT_EQ(Setting("BinFile").toStdString(), dir_.Path("saved.bin"));
 }
 
 TEST_F(UiTest, ClearAnsweredNoLeavesEverythingAlone) {
@@ -97,7 +83,6 @@ TEST_F(UiTest, ClearAnsweredNoLeavesEverythingAlone) {
   ui_.Answer(false);
   const std::size_t statuses = ui_.statuses.size();
   Click("CmdClr");
-  EXPECT_EQ(ui_.questions.back(), "Clear block  1?\r\nAre you sure ?");
   EXPECT_EQ(ui_.statuses.size(), statuses);
   EXPECT_FALSE(Window().workspace().dirty);
 }
@@ -122,7 +107,6 @@ TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {
   EXPECT_EQ(Setting("MainLeft"), "1500");  // 100 pixels at 96 dpi
   EXPECT_EQ(Setting("DecLinkComp"), "1");
   EXPECT_EQ(Setting("TPTBin"), "");
-  EXPECT_EQ(Setting("TPTTxt"), "/data/my.txt");
   EXPECT_EQ(Setting("BinFile"), "");
 
   w.show();
@@ -133,7 +117,7 @@ TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {
   EXPECT_EQ(Setting("MainLeft"), "777");  // a minimized window keeps the stored position
 }
 
-TEST_F(UiTest, SelectFileCancelAndFallback) {
+TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   Window();
   auto* box = Get<QLineEdit>("TxtTPT");
   box->setText("old");
@@ -143,26 +127,20 @@ TEST_F(UiTest, SelectFileCancelAndFallback) {
   EXPECT_EQ(box->text(), "old");
   EXPECT_EQ(box->cursorPosition(), 1);
   EXPECT_EQ(ui_.requests.back().title, "Select FileName");
-  EXPECT_EQ(ui_.requests.back().kind, common::FileDialogKind::kSave);
-
-  ui_.RejectProposal().Choose("/tmp/some/where/TPT");
+  ui_.RejectProposal().Choose(dir_.Write("TPT", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 9)));
   Click("CmdTPTBin");
   EXPECT_EQ(ui_.requests.back().proposed_name, "TPT");
-  EXPECT_EQ(box->text(), "/tmp/some/where/TPT");
-  EXPECT_EQ(box->cursorPosition(), 19);
-}
+  EXPECT_EQ(box->cursorPosition(), box->text().size());
 
-TEST_F(UiTest, ConversionButtonsRunTheConversions) {
-  Window();
-  const std::string bin = dir_.Write("TPT", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 9));
-  Get<QLineEdit>("TxtTPT")->setText(QString::fromStdString(bin));
   Get<QLineEdit>("TxtTPTTxt")->setText(QString::fromStdString(dir_.Path("TPT.txt")));
   Get<QCheckBox>("ChkDCComp")->setChecked(true);
   Click("CmdTPT2Txt");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TPT.txt")),
             "01  11778000  00001  00001  00  00  3/4  V/U\r\n");
-  EXPECT_EQ(ui_.statuses.back(), "Writing " + dir_.Path("TPT.txt") + "...");
-  EXPECT_EQ(Text("lblFile"), "");
+  Get<QLineEdit>("TxtTCS")->setText(QString::fromStdString(dir_.Path("TCS")));
+  Get<QLineEdit>("TxtTCSTxt")->setText(QString::fromStdString(dir_.Write("TCS.txt", " 001 A")));
+  Click("CmdTxt2TCS");
+  EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS")).size(), 30u);
 }
 
 TEST_F(UiTest, DroppedFilesAndShortcutsLoadLikeTheButton) {
@@ -178,35 +156,50 @@ TEST_F(UiTest, DroppedFilesAndShortcutsLoadLikeTheButton) {
   EXPECT_EQ(Get<QListWidget>("List1")->count(), 0);  // loads once the drop is over
   QApplication::processEvents();
   EXPECT_EQ(Get<QListWidget>("List1")->count(), 8);
-  EXPECT_EQ(Text("lblFile").toStdString(), dir_.Path("flash.bin"));
-
   ui_.Cancel();
   QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
   ASSERT_EQ(ui_.requests.size(), 1u);
   EXPECT_EQ(ui_.requests[0].kind, common::FileDialogKind::kSave);
-  EXPECT_EQ(ui_.requests[0].proposed_name, dir_.Path("flash.bin"));
 }
 
-// The real front end: its boxes carry the title and the buttons that the callers expect.
-TEST(QtFrontendSmoke, QuestionBoxAnswersWithThePressedButton) {
+// The real front end: a question's Enter and Escape keep what Yes would drop.
+TEST(QtFrontendSmoke, QuestionsDefaultToNo) {
   QWidget parent;
   QtFrontend frontend(&parent, nullptr);
-  QString title, text;
+  QString title;
+  bool default_no = false;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     title = box->windowTitle();
-    text = box->text();
-    box->button(QMessageBox::No)->click();
+    default_no = box->defaultButton() == box->button(QMessageBox::No) &&
+                 box->escapeButton() == box->button(QMessageBox::No);
+    QTest::keyClick(box, Qt::Key_Return);
   });
   EXPECT_FALSE(frontend.AskYesNo("File : x already exists !\r\nOverwrite ?"));
   EXPECT_EQ(title, "Chanforge");
-  EXPECT_EQ(text, "File : x already exists !\nOverwrite ?");
+  EXPECT_TRUE(default_no);
   EXPECT_TRUE(IsInvalidProposal("/no/such/folder/x.bin"));
-  EXPECT_TRUE(IsInvalidProposal(QString("a") + QChar(0) + "b"));
   EXPECT_FALSE(IsInvalidProposal("flash512k.bin"));
   EXPECT_EQ(QtFilterList("Bin Files (*.bin)|*.bin|All Files (*.*)|*.*"),
             "Bin Files (*.bin);;All Files (*)");
+}
+
+// An exception that reaches the event loop becomes a message, not the end of the program.
+TEST(ApplicationLastResort, TurnsAnExceptionIntoAMessage) {
+  auto* app = static_cast<Application*>(QApplication::instance());
+  QString reported;
+  const auto keep = app->report_failure;
+  app->report_failure = [&](const QString& text) { reported = text; };
+  QTimer thrower;
+  QObject::connect(&thrower, &QTimer::timeout, [] { throw std::bad_alloc(); });
+  thrower.setSingleShot(true);
+  thrower.start(0);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  app->report_failure = keep;
+  EXPECT_EQ(reported, FailureText("std::bad_alloc"));
+  EXPECT_TRUE(reported.startsWith("The command failed: std::bad_alloc"));
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
-// GUI tests run the real windows on Qt's offscreen platform.
+// GUI tests run the real windows on Qt's offscreen platform, under the program's own
+// application object.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <cstdlib>
+
+#include "ui/application.h"
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
+  chanforge::ui::Application app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -84,6 +84,16 @@ TEST(ListLines, FormatBlockDataWithTheHeading) {
   EXPECT_EQ(ListViewCaption("----"), "");
 }
 
+TEST(ListLines, ABlockCutShortByTheImageReadsOnAsZeros) {
+  // The header claims two channels; the image ends ten bytes into the second.
+  const flash::Workspace w = testing::LoadedWorkspace(
+      FlashImageBuilder(0x44 + 40).Header(0, "TCS", 60).Raw(0x44, testing::ChannelList(2)).Build());
+  EXPECT_EQ(BlockLine(0, w.blocks[0]), "Block:0 TCS ($44-$80) $3C bytes (2)");
+  const auto lines = TcsListLines(flash::BlockData(w, w.blocks[0]));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[2].substr(0, 15), " 002 Channel 2 ");
+}
+
 TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   TempDir dir;
   EXPECT_EQ(ListTcsFile(dir.Path("a")).lines,

@@ -1,0 +1,167 @@
+// The POSIX side of the file access: stamps, the safe replacement and the image lock.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include "common/file_access.h"
+
+namespace fs = std::filesystem;
+
+namespace chanforge::common {
+
+namespace {
+
+// The temporary file of the write in progress, for a signal handler to remove. A fixed
+// buffer: a handler may not allocate.
+char pending_temporary[4096];
+volatile std::sig_atomic_t has_pending_temporary = 0;
+
+void SetPending(const std::string& name) {
+  has_pending_temporary = 0;
+  if (name.size() >= sizeof pending_temporary) return;
+  std::memcpy(pending_temporary, name.c_str(), name.size() + 1);
+  has_pending_temporary = 1;
+}
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return static_cast<mode_t>(0666 & ~mask);
+}
+
+int FdOf(std::intptr_t handle) { return static_cast<int>(handle); }
+
+}  // namespace
+
+void RemovePendingTemporaryFile() noexcept {
+  if (has_pending_temporary) {
+    ::unlink(pending_temporary);
+    has_pending_temporary = 0;
+  }
+}
+
+FileStamp StampOf(const std::string& name) {
+  struct stat info {};
+  if (name.empty() || ::stat(PathOf(name).c_str(), &info) != 0) return {};
+  return {static_cast<std::int64_t>(info.st_size),
+          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+          static_cast<std::uint64_t>(info.st_ino), static_cast<std::uint64_t>(info.st_dev)};
+}
+
+SafeWriter::~SafeWriter() { Discard(); }
+
+bool SafeWriter::Fail(int code) {
+  error_ = std::strerror(code);
+  Discard();
+  return false;
+}
+
+void SafeWriter::Discard() {
+  if (handle_ >= 0) ::close(FdOf(handle_));
+  handle_ = -1;
+  if (!temp_.empty()) {
+    ::unlink(temp_.c_str());
+    has_pending_temporary = 0;
+    temp_.clear();
+  }
+}
+
+bool SafeWriter::Open(const std::string& name) {
+  Discard();
+  if (name.empty()) return Fail(ENOENT);
+  const EntryKind kind = KindOf(name);
+  if (kind == EntryKind::kFolder) return Fail(EISDIR);
+  // A device, FIFO or socket must never become a regular file behind the user's back.
+  if (kind == EntryKind::kOther) return Fail(EINVAL);
+  const fs::path target = ResolveLinks(PathOf(name));
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  // A short name of its own, so that any legal target name leaves room for it.
+  std::string temp = (folder / ".chanforge-XXXXXX").string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return Fail(errno);
+  handle_ = fd;
+  temp_ = temp;
+  target_ = target.string();
+  SetPending(temp_);
+  struct stat old {};
+  if (::stat(target_.c_str(), &old) == 0) {
+    // Keep the old file's owner and group where we may (root may; others may keep their
+    // own group), then its permission bits.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+      // Neither may be kept by this user: the new file is theirs, as any new file would be.
+    }
+    if (::fchmod(fd, static_cast<mode_t>(old.st_mode & 07777)) != 0) return Fail(errno);
+  } else if (::fchmod(fd, NewFileMode()) != 0) {
+    return Fail(errno);
+  }
+  return true;
+}
+
+bool SafeWriter::Write(std::string_view bytes) {
+  if (handle_ < 0) return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(FdOf(handle_), bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Fail(errno);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool SafeWriter::Commit() {
+  if (handle_ < 0) return false;
+  const int fd = FdOf(handle_);
+  if (::fsync(fd) != 0) return Fail(errno);
+  handle_ = -1;
+  if (::close(fd) != 0) return Fail(errno);
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) return Fail(errno);
+  has_pending_temporary = 0;
+  temp_.clear();
+  // Make the rename itself durable; a failure here no longer endangers any data.
+  fs::path folder = fs::path(target_).parent_path();
+  if (folder.empty()) folder = ".";
+  const int dir_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir_fd >= 0) {
+    ::fsync(dir_fd);
+    ::close(dir_fd);
+  }
+  return true;
+}
+
+FileLock::~FileLock() {
+  if (handle_ >= 0) ::close(FdOf(handle_));  // closing releases the lock
+}
+
+bool FileLock::Lock(const std::string& name) {
+  const std::string path = PathOf(name).string();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+    // The holder before us may have replaced the file: lock the one the name names now.
+    struct stat locked {};
+    struct stat named {};
+    if (::fstat(fd, &locked) == 0 && ::stat(path.c_str(), &named) == 0 &&
+        locked.st_ino == named.st_ino && locked.st_dev == named.st_dev) {
+      if (handle_ >= 0) ::close(FdOf(handle_));
+      handle_ = fd;
+      return true;
+    }
+    ::close(fd);
+  }
+  return false;
+}
+
+}  // namespace chanforge::common
