@@ -7,6 +7,7 @@
 namespace chanforge::flash {
 
 ListKind ListKindOf(std::string_view name, NameMatch match) {
+  if (name.size() != 3) return ListKind::kOther;  // names run on: never copy a long one
   const std::string compared =
       match == NameMatch::kExact ? std::string(name) : common::ToUpperAscii(name);
   if (compared == "TCS") return ListKind::kTcs;
