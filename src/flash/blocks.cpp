@@ -23,10 +23,6 @@ const char* ListKindName(ListKind kind) {
   return kind == ListKind::kTcs ? "TCS" : kind == ListKind::kTpt ? "TPT" : "";
 }
 
-std::size_t RecordSize(ListKind kind) {
-  return kind == ListKind::kTcs ? 30 : kind == ListKind::kTpt ? 12 : 0;
-}
-
 const BlockInfo* FindBlock(const Workspace& workspace, int index) {
   if (index < 0 || index >= workspace.block_count) return nullptr;
   return &workspace.blocks[static_cast<std::size_t>(index)];
