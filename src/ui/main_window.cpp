@@ -97,17 +97,6 @@ void MainWindow::BuildControls() {
     box->setGeometry(geometry);
     return box;
   };
-  const auto icon_button = [&](QWidget* parent, const char* name, const char* caption,
-                               QStyle::StandardPixmap icon, QRect geometry) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setIcon(style()->standardIcon(icon));
-    button->setIconSize({16, 16});
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setGeometry(geometry);
-    return button;
-  };
   const auto label = [&](QWidget* parent, const char* name, const char* text, QRect geometry) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
@@ -116,10 +105,10 @@ void MainWindow::BuildControls() {
   };
 
   QGroupBox* frame5 = frame(central, "Frame5", "File Management", tw(0, 0, 5895, 1455));
-  auto* load = icon_button(frame5, "CmdLoad", "&Load Bin", QStyle::SP_DialogOpenButton,
-                           tw(120, 360, 1215, 495));
-  auto* save = icon_button(frame5, "CmdSave", "&Save Bin", QStyle::SP_DialogSaveButton,
-                           tw(1560, 360, 1215, 495));
+  auto* load = IconButton(frame5, "CmdLoad", "&Load Bin", QStyle::SP_DialogOpenButton,
+                          tw(120, 360, 1215, 495));
+  auto* save = IconButton(frame5, "CmdSave", "&Save Bin", QStyle::SP_DialogSaveButton,
+                          tw(1560, 360, 1215, 495));
   size_label_ = label(frame5, "LblSize", "Size : 0 bytes", tw(3120, 480, 2295, 255));
   changed_marker_ = label(frame5, "Label6", "", tw(3120, 720, 1935, 255));
   label(frame5, "Label5", "File :", tw(210, 1080, 375, 255));
@@ -141,18 +130,18 @@ void MainWindow::BuildControls() {
   whole_block_option_ = new QRadioButton("64Kb Block", frame4);
   whole_block_option_->setObjectName("Option2");
   whole_block_option_->setGeometry(tw(3360, 240, 1335, 255));
-  auto* read = icon_button(frame4, "CmdBlRead", "&Read Block", QStyle::SP_ArrowDown,
-                           tw(120, 555, 1215, 495));
-  auto* block_save = icon_button(frame4, "CmdBlkSave", "Save &Block", QStyle::SP_ArrowUp,
-                                 tw(1510, 555, 1215, 495));
+  auto* read =
+      IconButton(frame4, "CmdBlRead", "&Read Block", QStyle::SP_ArrowDown, tw(120, 555, 1215, 495));
+  auto* block_save =
+      IconButton(frame4, "CmdBlkSave", "Save &Block", QStyle::SP_ArrowUp, tw(1510, 555, 1215, 495));
   auto* swap = new WrappingButton("Swap &DiSEqC (Monoblock)", frame4);
   swap->setObjectName("CmdSwap");
   swap->setGeometry(tw(2900, 555, 1215, 495));
   swap_button_ = swap;
   auto* clear =
-      icon_button(frame4, "CmdClr", "&Clear Block", QStyle::SP_TrashIcon, tw(4290, 555, 1215, 495));
-  auto* view = icon_button(frame4, "CmdView", "&View  Block", QStyle::SP_FileDialogContentsView,
-                           tw(5680, 555, 1215, 495));
+      IconButton(frame4, "CmdClr", "&Clear Block", QStyle::SP_TrashIcon, tw(4290, 555, 1215, 495));
+  auto* view = IconButton(frame4, "CmdView", "&View  Block", QStyle::SP_FileDialogContentsView,
+                          tw(5680, 555, 1215, 495));
   block_commands_ = {read, block_save, clear, view};
   for (QAbstractButton* b : block_commands_) b->setEnabled(false);
   swap_button_->setEnabled(false);
@@ -178,10 +167,10 @@ void MainWindow::BuildControls() {
     connect(panel, &ConversionPanel::converted, this, [this] { ShowStatus(""); });
   }
 
-  auto* view_list = icon_button(frame1, "CmdViewList", "V&iew  ChList",
-                                QStyle::SP_FileDialogListView, tw(240, 315, 1215, 495));
-  auto* about = icon_button(frame1, "CmdAbout", "&About", QStyle::SP_MessageBoxInformation,
-                            tw(1630, 315, 1215, 495));
+  auto* view_list = IconButton(frame1, "CmdViewList", "V&iew  ChList",
+                               QStyle::SP_FileDialogListView, tw(240, 315, 1215, 495));
+  auto* about = IconButton(frame1, "CmdAbout", "&About", QStyle::SP_MessageBoxInformation,
+                           tw(1630, 315, 1215, 495));
   frame4->raise();  // its View button reaches into the frame beside it
 
   connect(load, &QAbstractButton::clicked, this, &MainWindow::OnLoad);
