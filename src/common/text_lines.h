@@ -43,4 +43,8 @@ std::string ToUpperAscii(std::string_view text);
 // The upper-case hexadecimal digits of a value, without leading zeros.
 std::string HexDigits(unsigned long long value);
 
+// Bytes taken as Latin-1 characters, written as UTF-8: names from an image entering a
+// message.
+std::string Latin1ToUtf8(std::string_view text);
+
 }  // namespace chanforge::common
