@@ -34,9 +34,10 @@ std::string Hex(std::int64_t value, std::size_t digits) {
 // How the comparison sees one kind of record.
 template <typename Record>
 struct RecordView {
-  const char* item;                                 // "channel"
-  std::function<std::string(const Record&)> label;  // shown for added, removed, moved
-  std::function<Fields(const Record&)> fields;      // every byte, field by field
+  const char* item;                                    // "channel"
+  std::function<std::string(const Record&)> label;     // shown for added, removed, moved
+  std::function<Fields(const Record&)> fields;         // every byte, field by field
+  std::function<std::string(const Record&)> likeness;  // alike apart from an edited key
 };
 
 // Indexes into matched pairs, sorted by old index, that form the longest run whose
@@ -119,14 +120,36 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
     for (int j = anchors[k].second + 1; j < anchors[k + 1].second; ++j) {
       if (partner_of_b[j] < 0) new_free.push_back(j);
     }
-    const std::size_t paired = std::min(old_free.size(), new_free.size());
-    for (std::size_t p = 0; p < paired; ++p) compare(old_free[p], new_free[p]);
-    for (std::size_t p = paired; p < old_free.size(); ++p) {
-      const int i = old_free[p];
+    // Records that still look alike (same name, same network ids) pair first, so that a
+    // removal beside an edit does not pair the wrong two.
+    std::vector<bool> old_used(old_free.size(), false), new_used(new_free.size(), false);
+    std::map<std::string, std::deque<std::size_t>> by_likeness;
+    for (std::size_t q = 0; q < new_free.size(); ++q) {
+      by_likeness[view.likeness(b[new_free[q]])].push_back(q);
+    }
+    for (std::size_t p = 0; p < old_free.size(); ++p) {
+      const auto it = by_likeness.find(view.likeness(a[old_free[p]]));
+      if (it == by_likeness.end() || it->second.empty()) continue;
+      const std::size_t q = it->second.front();
+      it->second.pop_front();
+      old_used[p] = new_used[q] = true;
+      compare(old_free[p], new_free[q]);
+    }
+    std::vector<int> old_rest, new_rest;
+    for (std::size_t p = 0; p < old_free.size(); ++p) {
+      if (!old_used[p]) old_rest.push_back(old_free[p]);
+    }
+    for (std::size_t q = 0; q < new_free.size(); ++q) {
+      if (!new_used[q]) new_rest.push_back(new_free[q]);
+    }
+    const std::size_t paired = std::min(old_rest.size(), new_rest.size());
+    for (std::size_t p = 0; p < paired; ++p) compare(old_rest[p], new_rest[p]);
+    for (std::size_t p = paired; p < old_rest.size(); ++p) {
+      const int i = old_rest[p];
       add(ChangeKind::kRemoved, i + 1, place(i + 1) + " removed: " + view.label(a[i]));
     }
-    for (std::size_t p = paired; p < new_free.size(); ++p) {
-      const int j = new_free[p];
+    for (std::size_t p = paired; p < new_rest.size(); ++p) {
+      const int j = new_rest[p];
       add(ChangeKind::kAdded, j + 1, place(j + 1) + " added: " + view.label(b[j]));
     }
   }
@@ -194,17 +217,19 @@ void DiffBytes(std::string_view a, std::string_view b, int block, std::int64_t b
   }
 }
 
-const RecordView<ChannelRecord> kChannelView = {"channel",
-                                                [](const ChannelRecord& r) {
-                                                  return ShownName(r) + " (SID " +
-                                                         Number(r.words[channels::kSid]) + ")";
-                                                },
-                                                ChannelFields};
+const RecordView<ChannelRecord> kChannelView = {
+    "channel",
+    [](const ChannelRecord& r) {
+      return ShownName(r) + " (SID " + Number(r.words[channels::kSid]) + ")";
+    },
+    ChannelFields,
+    [](const ChannelRecord& r) { return std::string(r.name.data(), r.name.size()); }};
 
 const RecordView<TransponderRecord> kTransponderView = {
     "transponder",
     [](const TransponderRecord& r) { return Number(r.Khz()) + " kHz " + Polarisation(r); },
-    TransponderFields};
+    TransponderFields,
+    [](const TransponderRecord& r) { return Number(r.tid) + "/" + Number(r.nid); }};
 
 // A channel is the service (SID) on the transponder its TP points at, wherever that
 // transponder sits in its list.
