@@ -1,10 +1,12 @@
-// The scan and every block routine on arbitrary images: no crash, and the image never
-// changes length.
+// The scan, every block routine, the check and the comparison on arbitrary images: no
+// crash, and the image never changes length.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "check/image_check.h"
+#include "check/image_diff.h"
 #include "flash/block_clear.h"
 #include "flash/blocks.h"
 #include "support/silent_frontend.h"
@@ -26,10 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)views::HexDumpLines(flash::WholeBlockBytes(w, viewed), views::CharColumn::kAscii);
   (void)views::TcsListLines(flash::BlockData(w, viewed));
   (void)views::TptListLines(flash::BlockData(w, viewed));
+  (void)check::CheckImage(w);
+  const flash::Workspace before = w;
   for (int i = 0; i < lines; ++i) {
     (void)transponders::SwapDiseqc(w, ui, i);
     flash::ClearBlock(w, i, i % 2 == 0);
     if (w.image.bytes.size() != size) std::abort();
   }
+  (void)check::DiffImages(before, w);
   return 0;
 }
