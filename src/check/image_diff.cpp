@@ -252,6 +252,13 @@ std::vector<Key> TransponderKeys(const std::vector<TransponderRecord>& records) 
   return keys;
 }
 
+// A name that runs on past its header is garbage after a few bytes: show its start.
+std::string BlockName(const flash::BlockInfo& block) {
+  constexpr std::size_t kShown = 32;
+  if (block.name.size() <= kShown) return ShownBytes(block.name);
+  return ShownBytes(std::string_view(block.name).substr(0, kShown)) + "\xE2\x80\xA6";  // "…"
+}
+
 class Differ {
  public:
   Differ(const flash::Workspace& a, const flash::Workspace& b)
@@ -279,8 +286,8 @@ class Differ {
     const flash::BlockInfo& new_block = b_.blocks[static_cast<std::size_t>(index)];
     if (old_block.name != new_block.name) {
       out_.push_back({ChangeKind::kName, index, 0,
-                      "block " + Number(index) + " name: " + common::Latin1ToUtf8(old_block.name) +
-                          kArrow + common::Latin1ToUtf8(new_block.name)});
+                      "block " + Number(index) + " name: " + BlockName(old_block) + kArrow +
+                          BlockName(new_block)});
     }
     const flash::ListKind kind = flash::ListKindOf(old_block);
     const std::string old_bytes = flash::WholeBlockBytes(a_, old_block);

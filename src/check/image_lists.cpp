@@ -55,11 +55,9 @@ std::int64_t ChannelKhz(const TransponderTable& table, std::uint8_t tp) {
   return record.IsEmpty() ? -1 : record.Khz();
 }
 
-std::string ShownName(const ChannelRecord& record) {
-  std::string_view name(record.name.data(), record.name.size());
-  while (!name.empty() && name.back() == '\0') name.remove_suffix(1);
+std::string ShownBytes(std::string_view bytes) {
   std::string shown;
-  for (const char c : name) {
+  for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte == 0x7F) {
       shown += "\\x" + Hex2(byte).substr(2);
@@ -68,6 +66,12 @@ std::string ShownName(const ChannelRecord& record) {
     }
   }
   return shown;
+}
+
+std::string ShownName(const ChannelRecord& record) {
+  std::string_view name(record.name.data(), record.name.size());
+  while (!name.empty() && name.back() == '\0') name.remove_suffix(1);
+  return ShownBytes(name);
 }
 
 std::string Hex2(unsigned value) {

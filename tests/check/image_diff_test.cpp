@@ -75,6 +75,7 @@ TEST(ImageDiff, RandomEditsOfTheSampleShowExactly) {
     auto transponder = transponders::TransponderRecord::Decode(tpt.substr(t * 12));
     const std::uint16_t old_tid = transponder.tid;
     transponder.tid = static_cast<std::uint16_t>(old_tid + 1);
+    transponder.frequency += 5;  // below the kHz the text line shows
     tpt.replace(t * 12, 12, transponder.Encode());
     flash::ReplaceBlockData(changed, 1, tpt, false);
     changed.image.bytes[2 * flash::BlockSize + 0x50] ^= 1;
@@ -89,6 +90,9 @@ TEST(ImageDiff, RandomEditsOfTheSampleShowExactly) {
         new_number(-1) + " added: Neu (SID 65001)",
         "block 1 transponder " + std::to_string(t + 1) + " tid: " + std::to_string(old_tid) +
             " \xE2\x86\x92 " + std::to_string(old_tid + 1),
+        "block 1 transponder " + std::to_string(t + 1) +
+            " frequency: " + std::to_string(transponder.Khz()) + " kHz \xE2\x86\x92 " +
+            std::to_string(transponder.Khz()) + " kHz (+5 Hz)",
         "block 2 bytes 0x0050-0x0050 changed",
     };
     std::vector<std::string> lines = Lines(sample, changed);
@@ -100,17 +104,24 @@ TEST(ImageDiff, RandomEditsOfTheSampleShowExactly) {
 
 TEST(ImageDiff, ByteRangesMergeAndAreCapped) {
   testing::FlashImageBuilder builder;
-  builder.Block(3, "LOGO", std::string(2048, 'U'));
+  builder.Block(0, "TCS", testing::TcsRecord("A", 4, 1, 1, 2, 3) + "x")
+      .Block(3, "LOGO", std::string(2048, 'U'));
   const flash::Workspace a = testing::LoadedWorkspace(builder.Build());
+  // Beside the records: the byte after the length field and a cut record's byte.
+  builder.Raw(0x42, "*").Raw(0x44 + 30, "*");
   for (std::size_t i = 0; i < 23; ++i) builder.Raw(3 * 65536 + 0x100 + i * 32, "*");
   builder.Raw(3 * 65536 + 0x100 + 15, "*");  // 14 equal bytes after the first: merged
-  std::string grown = builder.Build() + "tail";
-  const std::vector<std::string> lines = Lines(a, testing::LoadedWorkspace(grown));
-  ASSERT_EQ(lines.size(), 22u);
+  for (std::size_t i = 0; i < 20; ++i) builder.Raw(4 * 65536 + 0x100 + i * 32, "*");
+  const std::vector<std::string> lines =
+      Lines(a, testing::LoadedWorkspace(builder.Build() + "tail"));
+  ASSERT_EQ(lines.size(), 44u);
   EXPECT_EQ(lines[0], "image size: 524288 \xE2\x86\x92 524292 bytes");
-  EXPECT_EQ(lines[1], "block 3 bytes 0x0100-0x010F changed");
-  EXPECT_EQ(lines[20], "block 3 bytes 0x0360-0x0360 changed");
-  EXPECT_EQ(lines[21], "block 3: 3 more changed byte ranges");
+  EXPECT_EQ(lines[1], "block 0 bytes 0x0042-0x0042 changed");
+  EXPECT_EQ(lines[2], "block 0 bytes 0x0062-0x0062 changed");
+  EXPECT_EQ(lines[3], "block 3 bytes 0x0100-0x010F changed");
+  EXPECT_EQ(lines[22], "block 3 bytes 0x0360-0x0360 changed");
+  EXPECT_EQ(lines[23], "block 3: 3 more changed byte ranges");
+  EXPECT_EQ(lines[43], "block 4 bytes 0x0360-0x0360 changed");  // 20 ranges: all listed
 }
 
 }  // namespace
