@@ -89,7 +89,7 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
        Severity::kWarning, 1, 1, "flags"},
       {"same transponder", Good(Ch(1), Tpt({kLower, kLower})).Build(), Rule::kDuplicateTransponder,
        Severity::kWarning, 1, 2, "frequency"},
-      {"hidden flags", Good(Ch(1), Tpt({TptRecord(1000000000, 1, 1, 0, 0, 0, 0x10)})).Build(),
+      {"hidden flags", Good(Ch(1), TptRecord(1000000000, 1, 1, 0, 0, 0, 0x10)).Build(),
        Rule::kHiddenFlags, Severity::kWarning, 1, 1, "flags"},
   };
   for (const Case& c : cases) {
@@ -105,6 +105,8 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
     EXPECT_EQ(f.field, c.field);
   }
   EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good().Build())).empty());
+  many.resize(2000 * 30);  // as many as the firmware holds
+  EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good(many).Build())).empty());
 }
 
 TEST(ImageCheck, SampleImageIsClean) {

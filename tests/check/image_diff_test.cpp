@@ -76,6 +76,8 @@ TEST(ImageDiff, RandomEditsOfTheSampleShowExactly) {
     const std::uint16_t old_tid = transponder.tid;
     transponder.tid = static_cast<std::uint16_t>(old_tid + 1);
     transponder.frequency += 5;  // below the kHz the text line shows
+    const std::string old_fec = transponder.FecText();
+    transponder.fec = 4;  // no text of its own
     tpt.replace(t * 12, 12, transponder.Encode());
     flash::ReplaceBlockData(changed, 1, tpt, false);
     changed.image.bytes[2 * flash::BlockSize + 0x50] ^= 1;
@@ -93,8 +95,16 @@ TEST(ImageDiff, RandomEditsOfTheSampleShowExactly) {
         "block 1 transponder " + std::to_string(t + 1) +
             " frequency: " + std::to_string(transponder.Khz()) + " kHz \xE2\x86\x92 " +
             std::to_string(transponder.Khz()) + " kHz (+5 Hz)",
+        "block 1 transponder " + std::to_string(t + 1) + " fec: " + old_fec + " \xE2\x86\x92 0x04",
         "block 2 bytes 0x0050-0x0050 changed",
     };
+    for (const Change& c : DiffImages(sample, changed)) {
+      if (c.record == 0) continue;
+      const std::string place = "block " + std::to_string(c.block) +
+                                (c.block == 0 ? " channel " : " transponder ") +
+                                std::to_string(c.record) + " ";
+      EXPECT_EQ(c.line.substr(0, place.size()), place);
+    }
     std::vector<std::string> lines = Lines(sample, changed);
     std::sort(lines.begin(), lines.end());
     std::sort(expected.begin(), expected.end());
