@@ -1,5 +1,5 @@
 // Throughput of the hot core routines: the block scan, both formatters and parsers,
-// and the hex dump.
+// the hex dump, and the image check and comparison.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "channels/channel_record.h"
+#include "check/image_check.h"
+#include "check/image_diff.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 #include "views/block_view.h"
@@ -99,5 +101,58 @@ void BM_HexDumpLines(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * flash::BlockSize);
 }
 BENCHMARK(BM_HexDumpLines);
+
+// A full image: 2,000 channels over 100 transponders, the other blocks random bytes.
+flash::Workspace FullImage() {
+  flash::Workspace w;
+  w.image.bytes = RandomBytes(524288, 9);
+  std::string channels;
+  for (int i = 0; i < 2000; ++i) {
+    channels::ChannelRecord record;
+    const std::string name = "Channel " + std::to_string(i);
+    name.copy(record.name.data(), record.name.size());
+    record.use = 4;
+    record.tp = static_cast<std::uint8_t>(1 + i % 100);
+    record.words = {static_cast<std::uint16_t>(i), 100, 101, 0, 0, 100};
+    channels += record.Encode();
+  }
+  std::string transponders;
+  for (std::uint32_t i = 0; i < 100; ++i) {
+    transponders +=
+        transponders::TransponderRecord{1000000000 + i * 10000000,           1, 1, 0, 0x16, 2,
+                                        static_cast<std::uint8_t>(i % 2 * 2)}
+            .Encode();
+  }
+  for (int i = 0; i < flash::BlockCount; ++i) {
+    flash::PutBlock(w.image, i,
+                    i == 0   ? "TCS"
+                    : i == 1 ? "TPT"
+                             : "DATA",
+                    i == 0   ? channels
+                    : i == 1 ? transponders
+                             : RandomBytes(60000, 11));
+  }
+  flash::ScanBlocks(w);
+  return w;
+}
+
+void BM_CheckImage(benchmark::State& state) {
+  const flash::Workspace w = FullImage();
+  for (auto _ : state) benchmark::DoNotOptimize(check::CheckImage(w));
+}
+BENCHMARK(BM_CheckImage)->Unit(benchmark::kMillisecond);
+
+// Twenty renamed channels, one removed, and a few bytes in every other block.
+void BM_DiffImages(benchmark::State& state) {
+  const flash::Workspace a = FullImage();
+  flash::Workspace b = a;
+  for (int i = 0; i < 20; ++i) b.image.bytes[0x44 + 30 * 97 * static_cast<std::size_t>(i)] ^= 1;
+  b.image.bytes.erase(0x44 + 30 * 1000, 30);
+  b.image.bytes.insert(0x44 + 30 * 1999, 30, '\0');
+  for (std::size_t block = 2; block < 8; ++block) b.image.bytes[block * 65536 + 5000] ^= 1;
+  flash::ScanBlocks(b);
+  for (auto _ : state) benchmark::DoNotOptimize(check::DiffImages(a, b));
+}
+BENCHMARK(BM_DiffImages)->Unit(benchmark::kMillisecond);
 
 }  // namespace

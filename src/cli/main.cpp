@@ -132,6 +132,15 @@ int Run(int argc, char** argv) {
   auto* sample = app.add_subcommand("make-sample", "Write a 512 KB demo image");
   sample->add_option("OUT", out, "Image file to write")->required()->check(file_name);
 
+  std::string other;
+  bool warnings_as_errors = false;
+  auto* check = app.add_subcommand("check", "Print what would make the receiver misbehave");
+  check->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  check->add_flag("--warnings-as-errors", warnings_as_errors, "Exit 1 on warnings too");
+  auto* diff = app.add_subcommand("diff", "Print what changed from image A to image B");
+  diff->add_option("A", flash, "Old flash image file")->required()->check(file_name);
+  diff->add_option("B", other, "New flash image file")->required()->check(file_name);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -166,6 +175,8 @@ int Run(int argc, char** argv) {
       return HexDump(ui, std::cout, flash, index, view_as);
     }
     if (*sample) return MakeSample(ui, out);
+    if (*check) return Check(ui, std::cout, flash, warnings_as_errors);
+    if (*diff) return Diff(ui, std::cout, flash, other);
     return kUsageError;
   };
   const int status = dispatch();

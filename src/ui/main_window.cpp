@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QShortcut>
@@ -18,6 +19,8 @@
 #include <QUrl>
 
 #include "channels/channel_conversions.h"
+#include "check/image_check.h"
+#include "check/image_diff.h"
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
 #include "flash/blocks.h"
@@ -26,6 +29,8 @@
 #include "transponders/transponder_conversions.h"
 #include "ui/about_box.h"
 #include "ui/block_viewer.h"
+#include "ui/changes_window.h"
+#include "ui/check_window.h"
 #include "ui/conversion_panel.h"
 #include "ui/list_viewer.h"
 #include "ui/qt_frontend.h"
@@ -67,6 +72,7 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
   setAcceptDrops(true);
   workspace_signal_ = new WorkspaceSignal(workspace_, this);
   connect(workspace_signal_, &WorkspaceSignal::changed, this, &MainWindow::Refresh);
+  BuildMenus();
   BuildControls();
   window_settings_ =
       std::make_unique<WindowSettings>(*settings_, *this, *channel_panel_, *transponder_panel_);
@@ -77,6 +83,25 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenus() {
+  const auto action = [this](QMenu* menu, const char* name, const char* text,
+                             const QKeySequence& keys, void (MainWindow::*slot)()) {
+    QAction* act = menu->addAction(QString::fromUtf8(text));
+    act->setObjectName(name);
+    act->setShortcut(keys);
+    connect(act, &QAction::triggered, this, slot);
+  };
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("menuFile");
+  action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
+         &MainWindow::OnShowChanges);
+  QMenu* tools = menuBar()->addMenu("&Tools");
+  tools->setObjectName("menuTools");
+  action(tools, "actCheckImage", "Check Image", QKeySequence(Qt::Key_F7),
+         &MainWindow::OnCheckImage);
+  action(tools, "actCompareWith", "Compare With\u2026", QKeySequence(), &MainWindow::OnCompareWith);
+}
 
 void MainWindow::BuildControls() {
   const Twips tw(this);
@@ -298,6 +323,10 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
   }
   ShowStatus("");
+  // Never blocks the load: the user may be about to repair exactly this image.
+  if (outcome == common::Outcome::kDone) {
+    ShowStatus(Qt8(check::CheckSummary(check::CheckImage(workspace_))));
+  }
 }
 
 void MainWindow::OnLoad() {
@@ -312,6 +341,7 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 }
 
 void MainWindow::OnSave() {
+  if (loaded_ && !check::ConfirmSaveDespiteErrors(workspace_, *frontend_)) return;
   flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text()));
   ShowStatus("");
 }
@@ -358,6 +388,49 @@ void MainWindow::OnView() {
     return new BlockViewer(*frontend_, workspace_, *workspace_signal_, index,
                            block_list_->item(index)->text(), this);
   });
+}
+
+void MainWindow::OnCheckImage() {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  ShowWindow(check_window_,
+             [this] { return new CheckWindow(workspace_, *workspace_signal_, this); });
+}
+
+void MainWindow::OnCompareWith() {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  const std::string name =
+      common::ChooseFileWithFallback(*frontend_,
+                                     {common::FileDialogKind::kOpen, "Compare With",
+                                      Std(file_label_->text()), flash::kFlashFilter},
+                                     flash::kDefaultFlashName);
+  if (!name.empty()) ShowChangesFrom(name);
+  ShowStatus("");
+}
+
+void MainWindow::OnShowChanges() {
+  if (!loaded_ || workspace_.image.fileName.empty()) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  ShowChangesFrom(workspace_.image.fileName);
+  ShowStatus("");
+}
+
+void MainWindow::ShowChangesFrom(const std::string& name) {
+  flash::Workspace other;
+  if (flash::LoadChosenFlashFile(other, *frontend_, name) != common::Outcome::kDone) return;
+  const std::vector<check::Change> changes = check::DiffImages(other, workspace_);
+  ShowWindow(changes_window_, [this] { return new ChangesWindow(this); });
+  static_cast<ChangesWindow*>(changes_window_.data())
+      ->ShowChanges(Qt8(name),
+                    Qt8(workspace_.image.fileName) + (workspace_.dirty ? " (unsaved)" : ""),
+                    changes);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
