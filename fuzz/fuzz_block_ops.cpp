@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "check/image_check.h"
-#include "check/image_diff.h"
 #include "flash/block_clear.h"
 #include "flash/blocks.h"
 #include "support/silent_frontend.h"
@@ -51,7 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   flash::ScanBlocks(w);
   (void)views::BlockLines(w);
   testing::SilentFrontend ui;
-  const flash::Workspace original = w;
   for (int i = 0; i < w.block_count; ++i) {
     const flash::BlockInfo block = w.blocks[static_cast<std::size_t>(i)];
     const std::string data_bytes = flash::BlockData(w, block);
@@ -79,7 +76,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (w.image.bytes.size() != length || Outside(w.image.bytes, i) != before) std::abort();
   }
-  (void)check::CheckImage(w);
-  (void)check::DiffImages(original, w);
   return 0;
 }

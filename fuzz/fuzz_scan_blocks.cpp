@@ -1,11 +1,8 @@
-// The scan, the block list, the image check and the comparison on arbitrary images: no
-// crash, one line per reached block, and an image equal to itself.
+// The scan and the block list on arbitrary images: no crash, one line per reached block.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
-#include "check/image_check.h"
-#include "check/image_diff.h"
 #include "flash/flash_image.h"
 #include "views/block_lines.h"
 
@@ -15,7 +12,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   w.image.bytes.assign(reinterpret_cast<const char*>(data), size);
   flash::ScanBlocks(w);
   if (views::BlockLines(w).size() != static_cast<std::size_t>(w.block_count)) std::abort();
-  (void)check::CheckImage(w);
-  if (!check::DiffImages(w, w).empty()) std::abort();
   return 0;
 }

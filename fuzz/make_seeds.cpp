@@ -65,5 +65,9 @@ int main(int argc, char** argv) {
   for (const char* pair : {"T\x94\x11", "T\xF8\x07", "T\xFF\xFF", "\x00\x00\x00"})
     ops.append(pair, 3);
   Write(folder, "block_ops", "headers", ops + transponders.substr(0, 48));
+  // check: two length bytes, one spare, the edit's offset, (name, length) pairs, records.
+  std::string check = {'\x00', '\x00', '\x01', '\x50', '\x00'};
+  check += std::string("\x02\x04\xB0", 3) + std::string("\x01\x00\xF0", 3);
+  Write(folder, "check", "channels", check + channels.substr(0, 1200));
   return 0;
 }
