@@ -61,6 +61,18 @@ void Renumber(std::vector<ChannelRecord>& channels, const std::array<std::uint8_
   for (ChannelRecord& channel : channels) channel.tp = map[channel.tp];
 }
 
+// The TP of every channel, so that undo puts back what a renumbering merged (a TP that
+// named no transponder can come to name one).
+std::vector<std::uint8_t> TpsOf(const std::vector<ChannelRecord>& channels) {
+  std::vector<std::uint8_t> tps(channels.size());
+  for (std::size_t i = 0; i < channels.size(); ++i) tps[i] = channels[i].tp;
+  return tps;
+}
+
+void RestoreTps(std::vector<ChannelRecord>& channels, const std::vector<std::uint8_t>& tps) {
+  for (std::size_t i = 0; i < channels.size(); ++i) channels[i].tp = tps[i];
+}
+
 std::array<std::uint8_t, 256> Identity() {
   std::array<std::uint8_t, 256> map{};
   std::iota(map.begin(), map.end(), std::uint8_t{0});
@@ -330,6 +342,7 @@ class InsertTranspondersCommand : public Command {
       : document_(document), position_(position), records_(std::move(records)) {}
   void Apply() override {
     auto& transponders = document_.mutable_transponders();
+    tps_ = TpsOf(document_.channels());
     Renumber(document_.mutable_channels(),
              ShiftMap(transponders.size(), position_, static_cast<int>(records_.size())));
     transponders.insert(transponders.begin() + static_cast<long>(position_), records_.begin(),
@@ -340,9 +353,7 @@ class InsertTranspondersCommand : public Command {
     auto& transponders = document_.mutable_transponders();
     const auto at = transponders.begin() + static_cast<long>(position_);
     transponders.erase(at, at + static_cast<long>(records_.size()));
-    Renumber(document_.mutable_channels(),
-             ShiftMap(transponders.size() + records_.size(), position_ + records_.size(),
-                      -static_cast<int>(records_.size())));
+    RestoreTps(document_.mutable_channels(), tps_);
     Write();
   }
   std::string Description() const override {
@@ -357,6 +368,7 @@ class InsertTranspondersCommand : public Command {
   ListDocument& document_;
   std::size_t position_;
   std::vector<TransponderRecord> records_;
+  std::vector<std::uint8_t> tps_;
 };
 
 class RemoveTransponderCommand : public Command {
@@ -372,6 +384,7 @@ class RemoveTransponderCommand : public Command {
   void Apply() override {
     if (users_) users_->Apply();
     auto& transponders = document_.mutable_transponders();
+    tps_ = TpsOf(document_.channels());
     Renumber(document_.mutable_channels(), ShiftMap(transponders.size(), row_ + 1, -1));
     transponders.erase(transponders.begin() + static_cast<long>(row_));
     document_.WriteTransponders();
@@ -379,7 +392,7 @@ class RemoveTransponderCommand : public Command {
   }
   void Revert() override {
     auto& transponders = document_.mutable_transponders();
-    Renumber(document_.mutable_channels(), ShiftMap(transponders.size(), row_, 1));
+    RestoreTps(document_.mutable_channels(), tps_);
     transponders.insert(transponders.begin() + static_cast<long>(row_), record_);
     document_.WriteTransponders();
     if (users_) {
@@ -399,6 +412,7 @@ class RemoveTransponderCommand : public Command {
   std::size_t row_;
   TransponderRecord record_;
   std::unique_ptr<Command> users_;
+  std::vector<std::uint8_t> tps_;
 };
 
 class MoveTranspondersCommand : public Command {
@@ -406,8 +420,14 @@ class MoveTranspondersCommand : public Command {
   MoveTranspondersCommand(ListDocument& document, std::size_t first, std::size_t count,
                           std::size_t before)
       : document_(document), first_(first), count_(count), before_(before) {}
-  void Apply() override { Move(first_, before_); }
+  void Apply() override {
+    tps_ = TpsOf(document_.channels());
+    Renumber(document_.mutable_channels(),
+             MoveMap(document_.transponders().size(), first_, count_, before_));
+    Move(first_, before_);
+  }
   void Revert() override {
+    RestoreTps(document_.mutable_channels(), tps_);
     Move(MovedFirst(first_, count_, before_), MoveBackBefore(first_, count_, before_));
   }
   std::string Description() const override {
@@ -416,14 +436,13 @@ class MoveTranspondersCommand : public Command {
 
  private:
   void Move(std::size_t first, std::size_t before) {
-    auto& transponders = document_.mutable_transponders();
-    Renumber(document_.mutable_channels(), MoveMap(transponders.size(), first, count_, before));
-    MoveRows(transponders, first, count_, before);
+    MoveRows(document_.mutable_transponders(), first, count_, before);
     document_.WriteTransponders();
     document_.WriteChannels();
   }
   ListDocument& document_;
   std::size_t first_, count_, before_;
+  std::vector<std::uint8_t> tps_;
 };
 
 }  // namespace

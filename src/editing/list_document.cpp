@@ -18,6 +18,22 @@ int FirstBlockOf(const flash::Workspace& workspace, flash::ListKind kind) {
   return -1;
 }
 
+// The loaded block with new list data: its old data area zeroed as a block read does, and
+// the bytes behind it kept, so that a list that grows and shrinks again leaves the block
+// as it found it.
+std::string WithData(const std::string& loaded, std::size_t loaded_length, std::string_view data) {
+  std::string block = loaded;
+  const auto put = [&](std::size_t at, std::string_view bytes) {
+    if (at < block.size()) block.replace(at, std::min(bytes.size(), block.size() - at), bytes);
+  };
+  data = data.substr(0, flash::kBlockDataRoom);
+  put(flash::DataOffset, std::string(loaded_length, '\0'));
+  put(flash::DataOffset, data);
+  put(flash::LengthOffset,
+      std::string{static_cast<char>(data.size() % 256), static_cast<char>(data.size() / 256)});
+  return block;
+}
+
 }  // namespace
 
 ListDocument::ListDocument(flash::Workspace& workspace) : workspace_(workspace) { Reload(); }
@@ -26,6 +42,7 @@ void ListDocument::Reload() {
   channels_.clear();
   transponders_.clear();
   transponder_tail_.clear();
+  channel_length_ = 0;
   transponder_length_ = 0;
   channel_block_ = FirstBlockOf(workspace_, flash::ListKind::kTcs);
   transponder_block_ = FirstBlockOf(workspace_, flash::ListKind::kTpt);
@@ -37,6 +54,7 @@ void ListDocument::Reload() {
       channels_.push_back(ChannelRecord::Decode(std::string_view(data).substr(p)));
     }
     loaded_channel_block_ = flash::WholeBlockBytes(workspace_, block);
+    channel_length_ = data.size();
   }
   if (transponder_block_ >= 0) {
     const flash::BlockInfo& block = *flash::FindBlock(workspace_, transponder_block_);
@@ -84,7 +102,8 @@ void ListDocument::WriteChannels() {
   for (std::size_t i = 0; i < channels_.size(); ++i) {
     channels_[i].EncodeInto(data.data() + i * TcsRecordSize);
   }
-  flash::ReplaceBlockData(workspace_, channel_block_, data, false);
+  flash::ReplaceBlockData(workspace_, channel_block_,
+                          WithData(loaded_channel_block_, channel_length_, data), true);
 }
 
 void ListDocument::WriteTransponders() {
@@ -104,7 +123,8 @@ void ListDocument::WriteTransponders() {
   const std::size_t size = std::max(transponder_length_, transponders::kTptFileMinimumSize);
   while (data.size() > size && data.size() > records && data.back() == '\0') data.pop_back();
   if (data.size() < size) data.resize(size, '\0');
-  flash::ReplaceBlockData(workspace_, transponder_block_, data, false);
+  flash::ReplaceBlockData(workspace_, transponder_block_,
+                          WithData(loaded_transponder_block_, transponder_length_, data), true);
 }
 
 }  // namespace chanforge::editing

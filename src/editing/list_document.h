@@ -62,9 +62,10 @@ class ListDocument {
   std::vector<TransponderRecord> loaded_transponders_;
   std::string loaded_channel_block_;
   std::string loaded_transponder_block_;
+  std::size_t channel_length_ = 0;  // the data lengths read
+  std::size_t transponder_length_ = 0;
   // The bytes behind the last used transponder, kept as they were.
   std::string transponder_tail_;
-  std::size_t transponder_length_ = 0;  // the data length read
 };
 
 }  // namespace chanforge::editing
