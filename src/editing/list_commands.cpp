@@ -593,14 +593,18 @@ std::string CheckNumber(std::size_t number, std::size_t size, const char* thing)
          std::to_string(size) + ".";
 }
 
-std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
-                      const char* thing) {
+std::string CheckRange(std::size_t first, std::size_t last, std::size_t size, const char* thing) {
   if (first > last) {
     return std::string(thing) + " range " + std::to_string(first) + "-" + std::to_string(last) +
            " runs backwards.";
   }
   std::string refusal = CheckNumber(first, size, thing);
-  if (refusal.empty()) refusal = CheckNumber(last, size, thing);
+  return refusal.empty() ? CheckNumber(last, size, thing) : refusal;
+}
+
+std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
+                      const char* thing) {
+  std::string refusal = CheckRange(first, last, size, thing);
   if (refusal.empty() && (before < 1 || before > size + 1)) {
     refusal = "Position " + std::to_string(before) + " is beyond the list of " +
               std::to_string(size) + ".";

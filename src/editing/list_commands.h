@@ -41,6 +41,8 @@ std::string SetTransponderValue(TransponderRecord& record, TransponderField fiel
 
 // Why a 1-based number is not in a list of size things, or an empty text.
 std::string CheckNumber(std::size_t number, std::size_t size, const char* thing);
+// Why rows first to last (1-based) are not a range of the list, or an empty text.
+std::string CheckRange(std::size_t first, std::size_t last, std::size_t size, const char* thing);
 // Why rows first to last (1-based) cannot move before row `before` (one past the last
 // is the end), or an empty text.
 std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
