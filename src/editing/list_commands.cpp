@@ -616,6 +616,14 @@ std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, s
   return refusal;
 }
 
+std::string CheckInsertChannels(const ListDocument& document, std::size_t count) {
+  if (document.channel_block() < 0) return document.ChannelsReadOnlyReason();
+  if (document.channels().size() + count > kChannelRoom) {
+    return "The TCS block holds at most " + std::to_string(kChannelRoom) + " channels.";
+  }
+  return {};
+}
+
 std::string CheckInsertTransponders(const ListDocument& document, std::size_t count) {
   if (document.transponder_block() < 0) return document.TranspondersReadOnlyReason();
   if (document.transponders().size() + count > kMostTransponders) {

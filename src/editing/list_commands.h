@@ -47,6 +47,8 @@ std::string CheckRange(std::size_t first, std::size_t last, std::size_t size, co
 // is the end), or an empty text.
 std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
                       const char* thing);
+// Why count channels cannot be inserted (the block would overflow), or an empty text.
+std::string CheckInsertChannels(const ListDocument& document, std::size_t count);
 // Why count transponders cannot be inserted, or an empty text.
 std::string CheckInsertTransponders(const ListDocument& document, std::size_t count);
 // The question asked before removing a transponder (0-based row) that channels use, or

@@ -56,24 +56,11 @@ std::vector<std::uint8_t> Tps(const ListDocument& document) {
   return tps;
 }
 
-ChannelRecord With(const ListDocument& document, std::size_t row, std::string_view assignment) {
+std::unique_ptr<Command> Set(ListDocument& document, std::size_t row, std::string_view assignment) {
   ChannelRecord record = document.channels()[row];
   EXPECT_EQ(AssignChannelField(document, record, assignment), "");
-  return record;
-}
-
-TEST(ListDocument, ReadsTheFirstBlockOfEachKindAndSaysWhyASideIsMissing) {
-  flash::Workspace w = Image();
-  const ListDocument document(w);
-  EXPECT_EQ(document.channel_block(), 2);
-  EXPECT_EQ(document.transponder_block(), 4);
-  EXPECT_EQ(document.channels().size(), 12u);
-  EXPECT_EQ(document.transponders().size(), 5u);
-  flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
-  const ListDocument empty(bare);
-  EXPECT_EQ(empty.ChannelsReadOnlyReason(), "The image has no TCS block.");
-  EXPECT_EQ(empty.TranspondersReadOnlyReason(), "The image has no TPT block.");
-  EXPECT_TRUE(empty.channels().empty());
+  const std::string_view field = assignment.substr(0, assignment.find('='));
+  return SetChannel(document, row, *ChannelFieldNamed(field), record);
 }
 
 // Every command, applied at random, undone and redone, leaves the image as it was.
@@ -88,52 +75,33 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
     for (int step = 0; step < 30; ++step) {
       const std::size_t channels = document.channels().size();
       const std::size_t transponders = document.transponders().size();
-      std::unique_ptr<Command> command;
-      switch (random() % 9) {
-        case 0:
-          if (channels) {
-            const std::size_t row = pick(channels);
-            ChannelRecord after = document.channels()[row];
-            after.name[pick(16)] = static_cast<char>(random());
-            after.words[pick(6)] = static_cast<std::uint16_t>(random());
-            command = SetChannel(document, row, ChannelField::kName, after);
-          }
-          break;
-        case 1:
-          command = InsertChannels(document, pick(channels + 1), {ChannelRecord{}, ChannelRecord{}},
-                                   false);
-          break;
-        case 2:
-          if (channels) command = RemoveChannels(document, {pick(channels), pick(channels)});
-          break;
-        case 3:
-          if (channels > 3) command = MoveChannels(document, 1, 2, 3 + pick(channels - 2));
-          break;
-        case 4:
-          command = SortChannels(document, static_cast<SortKey>(pick(3)));
-          break;
-        case 5:
-          if (transponders) {
-            const std::size_t row = pick(transponders);
-            TransponderRecord after = document.transponders()[row];
-            after.flags = static_cast<std::uint8_t>(random());
-            command = SetTransponder(document, row, TransponderField::kBand, after);
-          }
-          break;
-        case 6:
-          command = InsertTransponders(
-              document, pick(transponders + 1),
-              {transponders::TransponderRecord::Decode(TptRecord(2000000, 1, 2, 3, 4, 0, 0x20))});
-          break;
-        case 7:
-          if (transponders) command = RemoveTransponder(document, pick(transponders));
-          break;
-        case 8:
-          if (transponders > 1) command = MoveTransponders(document, 0, 1, pick(transponders + 1));
-          break;
+      // Steps that need rows wait until there are a few.
+      const std::size_t kind = random() % 9;
+      if ((kind != 1 && kind < 4 && channels < 4) || (kind > 4 && kind != 6 && transponders < 2)) {
+        continue;
       }
-      if (!command) continue;
-      stack.Push(std::move(command));
+      const std::size_t row = pick(channels), t = pick(transponders);
+      ChannelRecord channel = channels ? document.channels()[row] : ChannelRecord{};
+      channel.name[pick(16)] = static_cast<char>(random());
+      channel.words[pick(6)] = static_cast<std::uint16_t>(random());
+      TransponderRecord transponder =
+          transponders ? document.transponders()[t] : TransponderRecord{};
+      transponder.flags = static_cast<std::uint8_t>(random());
+      const std::function<std::unique_ptr<Command>()> steps[] = {
+          [&] { return SetChannel(document, row, ChannelField::kName, channel); },
+          [&] {
+            return InsertChannels(document, pick(channels + 1), {channel, channel}, false);
+          },
+          [&] {
+            return RemoveChannels(document, {row, pick(channels)});
+          },
+          [&] { return MoveChannels(document, 1, 2, 3 + pick(channels - 2)); },
+          [&] { return SortChannels(document, static_cast<SortKey>(pick(3))); },
+          [&] { return SetTransponder(document, t, TransponderField::kBand, transponder); },
+          [&] { return InsertTransponders(document, pick(transponders + 1), {transponder}); },
+          [&] { return RemoveTransponder(document, t); },
+          [&] { return MoveTransponders(document, 0, 1, pick(transponders + 1)); }};
+      stack.Push(steps[kind]());
       images.resize(stack.index());
       images.push_back(w.image.bytes);
     }
@@ -163,11 +131,7 @@ std::string Parsed(const std::vector<std::string>& lines, bool tpt) {
 void MapTps(std::vector<std::string>& lines, std::map<int, int> map) {
   for (std::string& line : lines) {
     const int tp = std::stoi(line.substr(channels::kTcsTpColumn, 2), nullptr, 16);
-    if (map.count(tp)) {
-      char hex[3];
-      std::snprintf(hex, sizeof hex, "%02X", map[tp]);
-      line.replace(channels::kTcsTpColumn, 2, hex);
-    }
+    if (map.count(tp)) line.replace(channels::kTcsTpColumn, 2, "0" + std::to_string(map[tp]));
   }
 }
 
@@ -179,18 +143,11 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
     std::function<std::unique_ptr<Command>(ListDocument&)> command;
     std::function<void(Lines&, Lines&)> edit;  // channel lines, transponder lines
   } cases[] = {
-      {"rename",
-       [](ListDocument& d) {
-         return SetChannel(d, 3, ChannelField::kName, With(d, 3, "name=New"));
-       },
+      {"rename", [](ListDocument& d) { return Set(d, 3, "name=New"); },
        [](Lines& c, Lines&) { c[3].replace(5, 16, "New             "); }},
-      {"sid",
-       [](ListDocument& d) {
-         return SetChannel(d, 0, ChannelField::kSid, With(d, 0, "sid=12345"));
-       },
+      {"sid", [](ListDocument& d) { return Set(d, 0, "sid=12345"); },
        [](Lines& c, Lines&) { c[0].replace(28, 5, "12345"); }},
-      {"tp",
-       [](ListDocument& d) { return SetChannel(d, 1, ChannelField::kTp, With(d, 1, "tp=4")); },
+      {"tp", [](ListDocument& d) { return Set(d, 1, "tp=4"); },
        [](Lines& c, Lines&) { c[1].replace(25, 2, "04"); }},
       {"move", [](ListDocument& d) { return MoveChannels(d, 1, 2, 8); },
        [](Lines& c, Lines&) { std::rotate(c.begin() + 1, c.begin() + 3, c.begin() + 8); }},
@@ -209,13 +166,6 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
          return SetTransponder(d, 1, TransponderField::kKhz, t);
        },
        [](Lines&, Lines& t) { t[1].replace(4, 8, "10900000"); }},
-      {"band",
-       [](ListDocument& d) {
-         TransponderRecord t = d.transponders()[2];
-         EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 0), "");
-         return SetTransponder(d, 2, TransponderField::kBand, t);
-       },
-       [](Lines&, Lines& t) { t[2][transponders::kTptBandColumn] = 'D'; }},
       {"remove transponder", [](ListDocument& d) { return RemoveTransponder(d, 1); },
        [](Lines& c, Lines& t) {
          t.erase(t.begin() + 1);
@@ -250,12 +200,6 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
       {"insert before 2",
        [](ListDocument& d) { return InsertTransponders(d, 1, {TransponderRecord{}}); },
        {4, 1, 0, 6, 3, 9, 1, 5, 4, 3, 6, 1}},
-      {"remove 2 and its channels",
-       [](ListDocument& d) { return RemoveTransponder(d, 1); },
-       {2, 1, 0, 4, 9, 1, 3, 2, 4, 1}},
-      {"move 1 before 4",
-       [](ListDocument& d) { return MoveTransponders(d, 0, 1, 3); },
-       {2, 3, 0, 5, 1, 9, 3, 4, 2, 1, 5, 3}},
       {"move 4-5 before 1",
        [](ListDocument& d) { return MoveTransponders(d, 3, 2, 0); },
        {5, 3, 0, 2, 4, 9, 3, 1, 5, 4, 2, 3}},
@@ -274,8 +218,6 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   const ListDocument document(w);
   EXPECT_EQ(RemoveTransponderQuestion(document, 1),
             "2 channels use transponder 2 (10752000 kHz).\r\nRemove them too ?");
-  EXPECT_EQ(RemoveTransponderQuestion(document, 5 - 1),
-            "2 channels use transponder 5 (10753000 kHz).\r\nRemove them too ?");
 }
 
 TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
@@ -283,16 +225,16 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   ListDocument document(w);
   const std::string original = w.image.bytes;
   UndoStack stack(&w);
-  stack.Push(SetChannel(document, 0, ChannelField::kName, With(document, 0, "name=A")));
-  stack.Push(SetChannel(document, 0, ChannelField::kName, With(document, 0, "name=AB")));
+  stack.Push(Set(document, 0, "name=A"));
+  stack.Push(Set(document, 0, "name=AB"));
   EXPECT_EQ(stack.size(), 1u);
   EXPECT_EQ(stack.UndoDescription(), "Rename channel 1");
-  stack.Push(SetChannel(document, 1, ChannelField::kName, With(document, 1, "name=C")));
-  stack.Push(SetChannel(document, 1, ChannelField::kSid, With(document, 1, "sid=7")));
+  stack.Push(Set(document, 1, "name=C"));
+  stack.Push(Set(document, 1, "sid=7"));
   EXPECT_EQ(stack.size(), 3u);
   EXPECT_EQ(stack.UndoDescription(), "Change SID of channel 2");
   stack.MarkClean();
-  stack.Push(SetChannel(document, 1, ChannelField::kSid, With(document, 1, "sid=8")));
+  stack.Push(Set(document, 1, "sid=8"));
   EXPECT_EQ(stack.size(), 4u);
   while (stack.CanUndo()) stack.Undo();
   EXPECT_EQ(w.image.bytes, original);
@@ -304,7 +246,7 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   ListDocument document(w);
   UndoStack stack(&w);
   const auto edit = [&](const char* sid) {
-    stack.Push(SetChannel(document, 0, ChannelField::kSid, With(document, 0, sid)));
+    stack.Push(Set(document, 0, sid));
     stack.Push(MoveChannels(document, 0, 1, 3));  // a step between, so nothing merges
   };
   edit("sid=1");
@@ -373,6 +315,10 @@ TEST(Commands, SortStablyByTheirKeys) {
 TEST(Refusals, NameWhatIsWrong) {
   flash::Workspace w = Image();
   const ListDocument document(w);
+  EXPECT_EQ(document.channel_block(), 2);  // the first TCS block, found in any case
+  flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
+  EXPECT_EQ(ListDocument(bare).ChannelsReadOnlyReason(), "The image has no TCS block.");
+  EXPECT_EQ(ListDocument(bare).TranspondersReadOnlyReason(), "The image has no TPT block.");
   const std::pair<const char*, const char*> assignments[] = {
       {"sid=70000", "SID 70000 is outside 0 to 65535."},
       {"use=256", "Use 256 is outside 0 to 255."},
@@ -393,11 +339,7 @@ TEST(Refusals, NameWhatIsWrong) {
   for (const char* assignment : {"name=T\xC3\xA9l\xC3\xA9 1  ", "use=0x1F", "tp=5", "aecm=65535"}) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), "") << assignment;
   }
-  EXPECT_EQ(std::string(record.name.data(), 16),
-            std::string("T\xE9l\xE9 1\0\0\0\0\0\0\0\0\0\0", 16));
-  EXPECT_EQ(record.use, 0x1F);
-  EXPECT_EQ(record.tp, 5);
-  EXPECT_EQ(record.words[channels::kAecm], 65535);
+  EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xE9 1", 0x1F, 5, 0, 0, 0, 0, 65535));
 
   EXPECT_EQ(CheckNumber(13, 12, "Channel"), "Channel 13 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(2, 4, 3, 12, "Channel"), "Position 3 lies inside 2-4.");
@@ -405,6 +347,7 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckMove(4, 2, 1, 12, "Channel"), "Channel range 4-2 runs backwards.");
   EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel"), "");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
+  EXPECT_EQ(CheckInsertChannels(document, 2171), "The TCS block holds at most 2182 channels.");
 
   TransponderRecord t = TransponderRecord::Decode(TptRecord(1050000123, 0, 0, 0, 0, 0, 0x40));
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 1),
