@@ -149,6 +149,12 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
        [](Lines& c, Lines&) { c[0].replace(28, 5, "12345"); }},
       {"tp", [](ListDocument& d) { return Set(d, 1, "tp=4"); },
        [](Lines& c, Lines&) { c[1].replace(25, 2, "04"); }},
+      // 3840 bytes: a length field whose high byte counts
+      {"duplicate",
+       [](ListDocument& d) {
+         return InsertChannels(d, 12, std::vector(116, d.channels()[0]), true);
+       },
+       [](Lines& c, Lines&) { c.insert(c.end(), 116, c[0]); }},
       {"move", [](ListDocument& d) { return MoveChannels(d, 1, 2, 8); },
        [](Lines& c, Lines&) { std::rotate(c.begin() + 1, c.begin() + 3, c.begin() + 8); }},
       {"remove",
@@ -330,19 +336,23 @@ TEST(Refusals, NameWhatIsWrong) {
       {"name=ABCDEFGHIJKLMNOPQ", "Name \"ABCDEFGHIJKLMNOPQ\" is 17 bytes long; at most 16 fit."},
       {"name=\xE6\x97\xA5", "\"name=\xE6\x97\xA5\" holds a character that Latin-1 cannot store."},
       {"pcr", "\"pcr\" is not FIELD=VALUE."},
+      {"name=\x80", "\"name=\x80\" holds a character that Latin-1 cannot store."},
+      {"name=\xC3", "\"name=\xC3\" holds a character that Latin-1 cannot store."},
   };
   for (const auto& [assignment, refusal] : assignments) {
     ChannelRecord record;
     EXPECT_EQ(AssignChannelField(document, record, assignment), refusal);
   }
   ChannelRecord record;
-  for (const char* assignment : {"name=T\xC3\xA9l\xC3\xA9 1  ", "use=0x1F", "tp=5", "aecm=65535"}) {
+  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC3\xA9 1  ",
+                                 "use=0x1F", "tp=5", "aecm=65535"}) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), "") << assignment;
   }
   EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xE9 1", 0x1F, 5, 0, 0, 0, 0, 65535));
 
   EXPECT_EQ(CheckNumber(13, 12, "Channel"), "Channel 13 is beyond the list of 12.");
-  EXPECT_EQ(CheckMove(2, 4, 3, 12, "Channel"), "Position 3 lies inside 2-4.");
+  EXPECT_EQ(CheckMove(2, 4, 4, 12, "Channel"), "Position 4 lies inside 2-4.");
+  EXPECT_EQ(CheckRange(3, 3, 12, "Channel"), "");
   EXPECT_EQ(CheckMove(2, 4, 14, 12, "Channel"), "Position 14 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(4, 2, 1, 12, "Channel"), "Channel range 4-2 runs backwards.");
   EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel"), "");
@@ -355,6 +365,10 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kKhz, 9000000),
             "Frequency 9000000 kHz lies below 9750000.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kFec, 4), "FEC 4 is outside 0 to 3.");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kChn, 256), "Chn 256 is outside 0 to 255.");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kSr, 255), "");
+  TransponderRecord top = TransponderRecord::Decode(TptRecord(647, 0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(SetTransponderValue(top, TransponderField::kKhz, 11897483), "");  // 2^31 - 1 Hz
   // The digits below 1 kHz and the hidden flag bits stay.
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kKhz, 11600000), "");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 1), "");
