@@ -311,6 +311,9 @@ TEST(Commands, SortStablyByTheirKeys) {
     UndoStack stack;
     stack.Push(SortChannels(document, key));
     EXPECT_EQ(order(), expected);
+    if (key == SortKey::kSid) {
+      EXPECT_EQ(stack.UndoDescription(), "Sort channels by SID");
+    }
     stack.Undo();
     EXPECT_EQ(order(),
               "bAa\xE9"
@@ -357,6 +360,7 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckMove(4, 2, 1, 12, "Channel"), "Channel range 4-2 runs backwards.");
   EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel"), "");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
+  EXPECT_EQ(CheckInsertTransponders(document, 250), "");
   EXPECT_EQ(CheckInsertChannels(document, 2171), "The TCS block holds at most 2182 channels.");
 
   TransponderRecord t = TransponderRecord::Decode(TptRecord(1050000123, 0, 0, 0, 0, 0, 0x40));
