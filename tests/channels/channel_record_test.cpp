@@ -19,8 +19,7 @@ TEST(ChannelRecord, DecodesAndEncodesEveryByte) {
   const std::string bytes = TcsRecord("NEWS 24", 4, 1, 28, 163, 104, 1, 2, 0xFFFF);
   const ChannelRecord record = ChannelRecord::Decode(bytes);
   EXPECT_EQ(std::string(record.name.data(), 7), "NEWS 24");
-  EXPECT_EQ(record.use, 4);
-  EXPECT_EQ(record.tp, 1);
+  EXPECT_EQ(record.use * 256 + record.tp, 4 * 256 + 1);
   EXPECT_EQ(record.words, (std::array<std::uint16_t, 6>{28, 163, 104, 1, 2, 0xFFFF}));
   EXPECT_EQ(record.Encode(), bytes);
   std::mt19937 random(3);
@@ -47,18 +46,14 @@ TEST(FormatTcsLines, WritesTheColumnsAndNumbersTheRecords) {
 // A line with each field padded to its column width.
 std::string Line(std::string name, std::string use, std::string tp, std::string first,
                  std::string second = "") {
-  name.resize(16, ' ');
-  use.resize(2, ' ');
-  tp.resize(2, ' ');
-  first.resize(5, ' ');
+  for (auto [field, width] : {std::pair{&name, 16}, {&use, 2}, {&tp, 2}, {&first, 5}}) {
+    field->resize(width, ' ');
+  }
   return " 001 " + name + " " + use + " " + tp + " " + first + " " + second;
 }
 
 TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
-  const struct {
-    std::string line;
-    std::string record;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {kSampleLine, TcsRecord("NEWS 24", 4, 1, 28, 163, 104, 0, 0, 163)},
       {"x", std::string(30, '\0')},
       {" 001 ABC", "ABC" + std::string(27, '\0')},
@@ -66,10 +61,10 @@ TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
       {Line("N", "", "", "70000", "-5"), TcsRecord("N", 0, 0, 0x1170, 0, 0)},
       {Line("\xFF", "FF", "G1", "2.5", "3.5"), TcsRecord("\xFF", 0xFF, 0, 2, 4, 0)},
   };
-  for (const auto& c : cases) {
-    const common::ParsedLine parsed = ParseTcsLine(c.line);
-    ASSERT_EQ(parsed.status, LineStatus::kRecord) << c.line;
-    EXPECT_EQ(parsed.record, c.record) << c.line;
+  for (const auto& [line, record] : cases) {
+    const common::ParsedLine parsed = ParseTcsLine(line);
+    ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
+    EXPECT_EQ(parsed.record, record) << line;
   }
   EXPECT_EQ(ParseTcsLine("      ").status, LineStatus::kBlank);
   const common::ParsedLine refused = ParseTcsLine(Line("NAME", "00", "00", "9E20"));
@@ -78,10 +73,7 @@ TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
 }
 
 TEST(CheckTcsLine, NamesWhatWouldNotBeStoredAsWritten) {
-  const struct {
-    std::string line;
-    std::string reason;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {kSampleLine, ""},
       {" 001 ABC", ""},  // the columns past the line's end are fine
       {Line("N", "&H", "1f", "&H1F", "1E3"), "Use &H is not a hex number"},
@@ -93,30 +85,21 @@ TEST(CheckTcsLine, NamesWhatWouldNotBeStoredAsWritten) {
       {Line("NAME LONGER BY 3", "00", "00", "1").insert(21, "ABC"), "column 22 is not a blank"},
       {"10000 " + std::string(kSampleLine).substr(5), "column 5 is not a blank"},
   };
-  for (const auto& c : cases) EXPECT_EQ(CheckTcsLine(c.line), c.reason) << c.line;
+  for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTcsLine(line), reason) << line;
 }
 
 // Bytes to text to bytes over random records: identical except the name cases the text
 // cannot carry (trailing blanks, inner NULs); names with line-end bytes split their line.
 TEST(TcsRoundTrip, RandomRecordsComeBackIdentical) {
   std::mt19937 random(42);
-  std::string list;
   for (int i = 0; i < 3000; ++i) {
     std::string record(30, '\0');
     for (char& c : record) c = static_cast<char>(random());
     const std::size_t name_length = random() % 17;
     for (std::size_t k = 0; k < 16; ++k) {
       char& c = record[k];
-      if (k >= name_length) {
-        c = '\0';
-      } else if (c == '\0' || c == ' ') {
-        c = 'x';
-      }
+      c = k >= name_length ? '\0' : c == '\0' || c == ' ' ? 'x' : c;
     }
-    list += record;
-  }
-  for (std::size_t i = 0; i < list.size(); i += 30) {
-    const std::string record = list.substr(i, 30);
     const std::string line = FormatTcsLines(record)[0];
     const bool splits = record.substr(0, 16).find_first_of("\r\n") != std::string::npos;
     EXPECT_EQ(line.find_first_of("\r\n") != std::string::npos, splits);

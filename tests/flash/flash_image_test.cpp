@@ -13,13 +13,14 @@ using testing::FlashImageBuilder;
 using testing::LoadedWorkspace;
 
 TEST(ScanBlocks, ReachesBlocksByTheImageLength) {
-  const struct {
-    std::size_t size;
-    int blocks;
-  } cases[] = {{0, 0},     {33, 0},     {34, 1},     {65569, 1},
-               {65570, 2}, {200000, 4}, {524288, 8}, {589824, 8}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(LoadedWorkspace(std::string(c.size, '\xFF')).block_count, c.blocks) << c.size;
+  for (const auto& [size, blocks] : {std::pair<std::size_t, int>{0, 0},
+                                     {33, 0},
+                                     {34, 1},
+                                     {65569, 1},
+                                     {65570, 2},
+                                     {524288, 8},
+                                     {589824, 8}}) {
+    EXPECT_EQ(LoadedWorkspace(std::string(size, '\xFF')).block_count, blocks) << size;
   }
 }
 
@@ -87,10 +88,7 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   int announced = 0;
   w.observers.push_back([&] { ++announced; });
   ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", false));
-  EXPECT_EQ(w.image.bytes.substr(0x40, 7), std::string("\x03\x00\x00\x00"
-                                                       "abc",
-                                                       7));
-  EXPECT_EQ(w.image.bytes.substr(0x47, 597), std::string(597, '\0'));
+  EXPECT_EQ(w.image.bytes.substr(0x40, 604), std::string("\x03\0\0\0abc", 7) + std::string(597, 0));
   EXPECT_EQ(w.blocks[0].length, 3);
   EXPECT_TRUE(w.dirty);
   EXPECT_EQ(announced, 1);

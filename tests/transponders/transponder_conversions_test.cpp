@@ -4,7 +4,6 @@
 
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
-#include "transponders/transponder_record.h"
 
 namespace chanforge::transponders {
 namespace {
@@ -12,7 +11,8 @@ namespace {
 using common::Outcome;
 using testing::ScriptedFrontend;
 using testing::TempDir;
-using testing::TptRecord;
+
+const std::string kLine = "01  11778000  00001  00002  03  04  3/4  H/U";
 
 TEST(ConvertTptToText, WritesUsedRecordsInBothLayouts) {
   for (const bool declink : {false, true}) {
@@ -22,50 +22,40 @@ TEST(ConvertTptToText, WritesUsedRecordsInBothLayouts) {
     EXPECT_EQ(ConvertTptToText(ui, bin, dir.Path("t.txt"), declink), Outcome::kDone);
     const std::string text = TempDir::Read(dir.Path("t.txt"));
     EXPECT_EQ(text.size(), 3u * (declink ? 46 : 48));
-    const std::string first = "01  11778000  00001  00002  03  04  3/4  H/U";
-    EXPECT_EQ(text.substr(0, declink ? 46 : 48), first + (declink ? "\r\n" : " B\r\n"));
+    EXPECT_EQ(text.substr(0, declink ? 46 : 48), kLine + (declink ? "\r\n" : " B\r\n"));
     EXPECT_EQ(ui.statuses[1], "Converting TPT...");
   }
 }
 
-TEST(ConvertTptToText, EmptyFileGivesEmptyTextAndBigFilesAsk) {
-  TempDir dir;
-  ScriptedFrontend ui;
-  EXPECT_EQ(ConvertTptToText(ui, dir.Write("e", ""), dir.Path("e.txt"), false), Outcome::kDone);
-  EXPECT_EQ(TempDir::Read(dir.Path("e.txt")), "");
-  EXPECT_EQ(
-      ConvertTptToText(ui, dir.Write("b", std::string(65536, '\0')), dir.Path("b.txt"), false),
-      Outcome::kDone);
-  ui.Answer(false);
-  EXPECT_EQ(
-      ConvertTptToText(ui, dir.Write("c", std::string(65537, '\0')), dir.Path("c.txt"), false),
-      Outcome::kCancelled);
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("c.txt")));
-}
-
-TEST(ConvertTextToTpt, PadsTo2040BytesUnlessLonger) {
-  const std::string line = "01  11778000  00001  00002  03  04  3/4  H/U B";
+TEST(ConvertTpt, SizesPaddingAndTheQuestionAbove64Kb) {
+  std::string many;
+  for (int i = 0; i < 171; ++i) many += kLine + " B\n";
   const struct {
-    std::string text;
-    std::size_t size;
+    bool to_text;
+    std::string input;
+    std::size_t size;  // of the output
   } cases[] = {
-      {line + "\r\n" + line + "\r\n\r\n  \r\n" + line, 2040},
-      {"", 2040},
+      {true, "", 0},
+      {true, std::string(65536, '\0'), 0},
+      {false, kLine + "\r\n" + kLine + " A\r\n\r\n  \r\n" + kLine, 2040},
+      {false, "", 2040},
+      {false, many, 2052},  // longer than the padding
   };
   for (const auto& c : cases) {
     TempDir dir;
     ScriptedFrontend ui;
-    EXPECT_EQ(ConvertTextToTpt(ui, dir.Path("TPT"), dir.Write("t.txt", c.text), false),
-              Outcome::kDone);
-    const std::string bin = TempDir::Read(dir.Path("TPT"));
-    EXPECT_EQ(bin.size(), c.size);
+    const std::string in = dir.Write("in", c.input), out = dir.Path("out");
+    EXPECT_EQ(
+        c.to_text ? ConvertTptToText(ui, in, out, false) : ConvertTextToTpt(ui, out, in, false),
+        Outcome::kDone);
+    EXPECT_EQ(TempDir::Read(out).size(), c.size);
   }
-  std::string many;
-  for (int i = 0; i < 171; ++i) many += line + "\n";
   TempDir dir;
   ScriptedFrontend ui;
-  EXPECT_EQ(ConvertTextToTpt(ui, dir.Path("TPT"), dir.Write("t.txt", many), false), Outcome::kDone);
-  EXPECT_EQ(TempDir::Read(dir.Path("TPT")).size(), 2052u);
+  ui.Answer(false);
+  const std::string big = dir.Write("c", std::string(65537, '\0'));
+  EXPECT_EQ(ConvertTptToText(ui, big, dir.Path("c.txt"), false), Outcome::kCancelled);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("c.txt")));
 }
 
 TEST(ConvertTpt, RoundTripAndDecLinkReadsBackAsA) {
@@ -87,8 +77,7 @@ TEST(ConvertTpt, RoundTripAndDecLinkReadsBackAsA) {
 TEST(ConvertTextToTpt, LineWithoutFrequencyStopsAndNamesTheLine) {
   TempDir dir;
   const std::string bin = dir.Write("TPT", "old");
-  const std::string txt =
-      dir.Write("t.txt", "01  11778000  00001  00002  03  04  3/4  H/U B\n02          00001\n");
+  const std::string txt = dir.Write("t.txt", kLine + " B\n02          00001\n");
   ScriptedFrontend ui;
   ui.Answer(true);
   EXPECT_EQ(ConvertTextToTpt(ui, bin, txt, false), Outcome::kFailed);
