@@ -9,7 +9,7 @@
 #include <string>
 
 #include "channels/channel_conversions.h"
-#include "support/silent_frontend.h"
+#include "silent_frontend.h"
 #include "transponders/transponder_conversions.h"
 
 namespace {

@@ -36,17 +36,6 @@ TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
   }
 }
 
-TEST(SameFile, SeesThroughSpellingsAndLinks) {
-  TempDir dir;
-  const std::string file = dir.Write("a.txt", "x");
-  dir.Write("b.txt", "x");
-  fs::create_symlink(file, dir.Path("link.txt"));
-  for (const auto& [name, same] :
-       {std::pair{"./a.txt", true}, {"link.txt", true}, {"b.txt", false}, {"missing", false}}) {
-    EXPECT_EQ(SameFile(file, dir.Path(name)), same) << name;
-  }
-}
-
 TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   TempDir dir;
   const std::string bytes("\0\xFF\r\n\x1A tail", 9);
@@ -135,25 +124,12 @@ TEST(FileLock, FollowsAFileReplacedWhileWaiting) {
   EXPECT_FALSE(FileLock().Lock(dir.Path("missing")));
 }
 
-std::vector<std::string_view> Lines(std::string_view text) {
+TEST(TextLines, SplitLinesAndShowBytesSafely) {
   std::vector<std::string_view> lines;
-  LineReader reader(text);
-  std::string_view line;
-  while (reader.Next(line)) lines.push_back(line);
-  return lines;
-}
-
-TEST(TextLines, SplitLinesAndConvertBytesForDisplay) {
-  using L = std::vector<std::string_view>;
-  EXPECT_EQ(Lines("a\r\nb\rc\nd"), (L{"a", "b", "c", "d"}));
-  EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (L{"a", "", "b"}));
-  EXPECT_EQ(Lines("\n\r"), (L{"", ""}));
-  EXPECT_TRUE(Lines("").empty());
-  EXPECT_EQ(Latin1ToUtf8("T\xE9ST\x1B"), "T\xC3\xA9ST\x1B");
+  LineReader reader("a\r\nb\rc\n\r\n\nd");
+  for (std::string_view line; reader.Next(line);) lines.push_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string_view>{"a", "b", "c", "", "", "d"}));
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xFF"), "T\xC3\xA9S.[2J..\xC3\xBF");
-  EXPECT_EQ(ToUpperAscii("tpt\xE9"), "TPT\xE9");
-  EXPECT_EQ(HexDigits(0), "0");
-  EXPECT_EQ(HexDigits(0xEA60), "EA60");
 }
 
 }  // namespace

