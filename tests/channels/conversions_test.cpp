@@ -157,6 +157,12 @@ TEST(ConvertTcs, RoundTripOverFilesWithoutAQuestion) {
   ASSERT_EQ(ConvertTextToTcs(ui, bin, dir.Path("t.txt")), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin), list);
   EXPECT_EQ(ui.questions.size(), 2u);
+  std::string many;  // more records than one write takes
+  for (int i = 0; i < 36000; ++i) many += " 001 A\r\n";
+  ASSERT_EQ(ConvertTextToTcs(ui, dir.Path("many"), dir.Write("many.txt", many)), Outcome::kDone);
+  std::string records;
+  for (int i = 0; i < 36000; ++i) records += testing::TcsRecord("A", 0, 0, 0, 0, 0);
+  EXPECT_EQ(TempDir::Read(dir.Path("many")), records);
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include "common/file_access.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
+#include <thread>
 
 #include "common/text_lines.h"
 #include "support/builders.h"
@@ -42,7 +46,8 @@ TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   EXPECT_EQ(ReadWholeFile(dir.Write("f", bytes)).bytes, bytes);
   EXPECT_EQ(ReadFilePrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
   fs::create_directory(dir.Path("folder"));
-  EXPECT_FALSE(ReadWholeFile(dir.Path("folder")).ok);
+  const ReadResult folder = ReadWholeFile(dir.Path("folder"));
+  EXPECT_EQ(folder.ok ? "read" : folder.error, "it is a folder");
   EXPECT_FALSE(ReadWholeFile(dir.Path("missing")).ok);
   // A sparse file of many gigabytes: answered from its length alone.
   fs::resize_file(dir.Write("huge", ""), std::uintmax_t{5} << 40);
@@ -113,14 +118,27 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   EXPECT_EQ(dir.EntryCount(), 2u);
 }
 
-TEST(FileLock, FollowsAFileReplacedWhileWaiting) {
+TEST(FileLock, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {
   TempDir dir;
   const std::string name = dir.Write("image.bin", "one");
-  FileLock first;
-  ASSERT_TRUE(first.Lock(name));
-  ASSERT_TRUE(WriteFileSafely(name, "two").ok);  // a new file under the name
+  auto first = std::make_unique<FileLock>();
+  ASSERT_TRUE(first->Lock(name));
   FileLock second;
-  EXPECT_TRUE(second.Lock(name));  // the new file is not locked by the first holder
+  std::thread waiter([&] { EXPECT_TRUE(second.Lock(name)); });
+  const std::string target = fs::canonical(name).string();
+  for (int open = 0; open < 2; std::this_thread::yield()) {  // until the waiter has the old file
+    open = 0;
+    for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+      std::error_code ec;
+      open += fs::read_symlink(fd.path(), ec).string() == target;
+    }
+  }
+  ASSERT_TRUE(WriteFileSafely(name, "two").ok);  // a new file under the name
+  first.reset();
+  waiter.join();
+  const int probe = ::open(name.c_str(), O_RDONLY);
+  EXPECT_NE(::flock(probe, LOCK_EX | LOCK_NB), 0);  // the new file is the one held
+  ::close(probe);
   EXPECT_FALSE(FileLock().Lock(dir.Path("missing")));
 }
 

@@ -262,6 +262,7 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
     std::size_t size, taken;
     std::string question;
   } cases[] = {
+      {0, false, 0, 0, ""},
       {3, false, 65466, 65466, ""},
       {3, false, 65467, 65466, big},
       {3, true, 65536, 65536, ""},

@@ -60,11 +60,11 @@ TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
   EXPECT_EQ(lines[2],
             "0020 54 50 54 00 FF FF FF FF FF FF FF FF FF FF FF FF TPT." + std::string(12, '\xFF'));
   // A last, partial line gets the same character column; Latin-1 letters stay in the window.
-  const std::string bytes = "A\x1B\x7F\x9F\xE9\xFF"s;
+  const std::string bytes = "A\x1B\x7F\x9F\xA0\xFF"s;
   EXPECT_EQ(HexDumpLines(bytes, CharColumn::kLatin1),
-            std::vector<std::string>{"0000 41 1B 7F 9F E9 FF A...\xE9\xFF"});
+            std::vector<std::string>{"0000 41 1B 7F 9F A0 FF A...\xA0\xFF"});
   EXPECT_EQ(HexDumpLines(bytes, CharColumn::kAscii),
-            std::vector<std::string>{"0000 41 1B 7F 9F E9 FF A....."});
+            std::vector<std::string>{"0000 41 1B 7F 9F A0 FF A....."});
 }
 
 TEST(ListLines, FormatBlockDataWithTheHeading) {
@@ -103,6 +103,10 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   EXPECT_EQ(big.lines[1], "TCS FILE IS LARGER THAN 64Kb (65537 bytes)");
   EXPECT_EQ(ListTptFile(dir.Write("exact", std::string(65536, '\0'))).lines,
             std::vector<std::string>{transponders::TptHeading});
+  std::filesystem::resize_file(dir.Write("huge", ""), std::uintmax_t{3} << 40);  // never read
+  EXPECT_EQ(ListTptFile(dir.Path("huge")).lines,
+            std::vector<std::string>{"File : " + dir.Path("huge") +
+                                     " is too large (3298534883328 bytes) !"});
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_EQ(ListTcsFile(dir.Path("folder")).lines,
             std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
