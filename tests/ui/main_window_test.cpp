@@ -69,13 +69,11 @@ TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
 }
 
 TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {
-  for (const auto& [name, value] : {std::pair{"DecLinkComp", " 1"},
-                                    {"TCSBin", ""},
-                                    {"TPTTxt", "/data/my.txt"},
-                                    {"MainLeft", "1500"},
-                                    {"MainTop", "not a number"}}) {
-    store_.SaveSettingString(kAppKey, name, value);
-  }
+  store_.SaveSettingString(kAppKey, "DecLinkComp", " 1");
+  store_.SaveSettingString(kAppKey, "TCSBin", "");
+  store_.SaveSettingString(kAppKey, "TPTTxt", "/data/my.txt");
+  store_.SaveSettingString(kAppKey, "MainLeft", "1500");
+  store_.SaveSettingString(kAppKey, "MainTop", "not a number");
   MainWindow& w = Window();
   EXPECT_FALSE(Get<QCheckBox>("ChkDCComp")->isChecked());
   EXPECT_EQ(Get<QLineEdit>("TxtTCS")->text(), "TCS");
