@@ -71,6 +71,7 @@ TEST_F(UiTest, ListViewerReadsOnceAndShowsMessagesAsText) {
   EXPECT_TRUE(Row(viewer, "LstTPT", 1).endsWith("V/U B"));
   Click("CmdViewList");
   EXPECT_EQ(TopLevel("ViewerForm"), viewer);
+  EXPECT_EQ(Rows(viewer, "LstTPT"), 2);
 }
 
 TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
