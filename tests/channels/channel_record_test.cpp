@@ -170,6 +170,7 @@ TEST(CheckTcsLine, NamesWhatWouldNotBeStoredAsWritten) {
       {Line("N", "00", "G1", "1"), "TP G1 is not a hex number"},
       {Line("N", "00", "00", "2810X"), "SID 2810X is not a number"},
       {Line("N", "00", "00", "99999"), "SID 99999 is outside 0 to 65535"},
+      {Line("N", "00", "00", "65535"), ""},
       {Line("N", "00", "00", "-1"), "SID -1 is outside 0 to 65535"},
       {Line("N", "00", "00", "1", "65536"), "VPID 65536 is outside 0 to 65535"},
       {Line("NAME LONGER BY 3", "00", "00", "1").insert(21, "ABC"), "column 22 is not a blank"},

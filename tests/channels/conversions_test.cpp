@@ -40,9 +40,13 @@ TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
   std::string split = ChannelList(12);
   split[30 * 2 + 3] = '\n';
   split[30 * 11] = '\r';
+  std::string both = ChannelList(10000);
+  both[30 * 2 + 3] = '\n';
   for (const auto& [list, reason] :
        {std::pair{split, "channels 3, 12 hold a line-end byte in their names"},
-        {ChannelList(10000), "records from 10000 on shift their columns"}}) {
+        {both,
+         "channels 3 hold a line-end byte in their names; records from 10000 on shift their "
+         "columns"}}) {
     TempDir dir;
     const std::string bin = dir.Write("TCS", list), txt = dir.Write("TCS.txt", "old");
     ScriptedFrontend ui;
@@ -132,6 +136,11 @@ TEST(ConvertTextToTcs, RefusedOrUnstoredLinesWriteNothingUnlessConfirmed) {
   ui.Answer(true).Answer(true);
   EXPECT_EQ(ConvertTextToTcs(ui, bin, asks), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin).size(), 12u * 30);
+  ScriptedFrontend split_ui;  // a CR LF split between two read pieces ends one line
+  split_ui.Answer(true);
+  const std::string split = dir.Write("split.txt", std::string((1 << 20) - 1, ' ') + "\r\n" + bad);
+  EXPECT_EQ(ConvertTextToTcs(split_ui, bin, split), Outcome::kFailed);
+  EXPECT_EQ(split_ui.OnlyMessage().rfind("Line 2 of ", 0), 0u);
 }
 
 TEST(ConvertTcs, HugeOrUnreadableSourcesAreRefusedUnread) {

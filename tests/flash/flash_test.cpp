@@ -117,6 +117,9 @@ TEST(LoadFlashFile, LoadsScansAndAnnounces) {
   EXPECT_EQ(w.block_count, 8);
   EXPECT_EQ(announced, 1);
   EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
+  ui.Choose(dir.Write("empty.bin", ""));  // an empty image loads, with no blocks
+  EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
+  EXPECT_EQ(w.block_count, 0);
 }
 
 TEST(LoadFlashFile, FailuresAndNoLeaveTheWorkspaceAlone) {

@@ -105,6 +105,7 @@ TEST(CheckTptLine, NamesWhatWouldNotBeStoredAsWritten) {
       {"01  11778000  01234  00001  1G  0B  3/4  V/U A", "Chn 1G is not a hex number"},
       {"01  11778000  012X4  00001  12  0B  3/4  V/U A", "TID 012X4 is not a number"},
       {"01  117780000 01234  00001  12  0B  3/4  V/U A", "columns 13-14 are not blank"},
+      {"01  11778000  01234  00001  12  0B  3/4X V/U A", "columns 40-41 are not blank"},
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
 }

@@ -60,11 +60,11 @@ TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
   EXPECT_EQ(lines[2],
             "0020 54 50 54 00 FF FF FF FF FF FF FF FF FF FF FF FF TPT." + std::string(12, '\xFF'));
   // A last, partial line gets the same character column; Latin-1 letters stay in the window.
-  const std::string bytes = "A\x1B\x7F\x9F\xA0\xFF"s;
+  const std::string bytes = "A \x1B\x7F\x9F\xA0\xFF"s;
   EXPECT_EQ(HexDumpLines(bytes, CharColumn::kLatin1),
-            std::vector<std::string>{"0000 41 1B 7F 9F A0 FF A...\xA0\xFF"});
+            std::vector<std::string>{"0000 41 20 1B 7F 9F A0 FF A ...\xA0\xFF"});
   EXPECT_EQ(HexDumpLines(bytes, CharColumn::kAscii),
-            std::vector<std::string>{"0000 41 1B 7F 9F A0 FF A....."});
+            std::vector<std::string>{"0000 41 20 1B 7F 9F A0 FF A ....."});
 }
 
 TEST(ListLines, FormatBlockDataWithTheHeading) {
