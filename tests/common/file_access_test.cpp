@@ -82,6 +82,7 @@ TEST(SafeWriter, ReplacesWholeContentInPiecesAndLeavesNothingBehind) {
   }
   EXPECT_EQ(TempDir::Read(target), "new");
   EXPECT_EQ(dir.EntryCount(), 1u);
+  EXPECT_FALSE(SafeWriter().Write("never opened"));
 }
 
 TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {

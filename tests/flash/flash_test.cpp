@@ -80,6 +80,7 @@ TEST(BlockVocabulary, KindsIndexesAndLengths) {
   EXPECT_EQ(ListKindOf("tpt", NameMatch::kExact), ListKind::kOther);
   EXPECT_EQ(ListKindOf("TPT", NameMatch::kExact), ListKind::kTpt);
   EXPECT_EQ(ListKindOf("TCS "), ListKind::kOther);
+  EXPECT_STREQ(ListKindName(ListKind::kOther), "");
   const Workspace w = LoadedWorkspace(std::string(3 * 65536, '\xFF'));
   EXPECT_EQ(FindBlock(w, -1), nullptr);
   EXPECT_EQ(FindBlock(w, 3), nullptr);
