@@ -75,6 +75,8 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"&O8", 0, false},
       {"&X1", 0, false},
       {"2810X", 2810, false},
+      {"2X3", 2, false},
+      {"&O0100000", 32768, true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReadNumber(c.text), c.expected) << c.text;
