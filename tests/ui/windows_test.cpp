@@ -11,13 +11,6 @@
 namespace chanforge::ui {
 namespace {
 
-QWidget* TopLevel(const char* name) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == name && w->isVisible()) return w;
-  }
-  return nullptr;
-}
-
 int Rows(QWidget* window, const char* list) {
   return window->findChild<QListView*>(list)->model()->rowCount();
 }
