@@ -2,11 +2,15 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cmath>
 
@@ -77,6 +81,25 @@ QListView* MakeLineList(QWidget* parent, const QString& name) {
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setFont(ListFont());
+  return list;
+}
+
+QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
+                               std::initializer_list<QLabel*> labels) {
+  auto* list = new QListWidget(window);
+  list->setObjectName(list_name);
+  list->setUniformItemSizes(true);
+  auto* close = new QPushButton("&Close", window);
+  close->setObjectName("CmdOK");
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(window);
+  for (QLabel* label : labels) layout->addWidget(label);
+  layout->addWidget(list);
+  layout->addLayout(buttons);
+  window->resize(Twips(window)(9390), Twips(window)(5400));
+  QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
   return list;
 }
 
