@@ -209,6 +209,9 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
       {"move 4-5 before 1",
        [](ListDocument& d) { return MoveTransponders(d, 3, 2, 0); },
        {5, 3, 0, 2, 4, 9, 3, 1, 5, 4, 2, 3}},
+      {"remove 1 and its channels",
+       [](ListDocument& d) { return RemoveTransponder(d, 0); },
+       {2, 0, 4, 1, 9, 3, 2, 1, 4}},
   };
   for (const auto& c : cases) {
     flash::Workspace w = Image();
@@ -335,6 +338,7 @@ TEST(Refusals, NameWhatIsWrong) {
       {"sid=70000", "SID 70000 is outside 0 to 65535."},
       {"use=256", "Use 256 is outside 0 to 255."},
       {"use=x1", "Use \"x1\" is not a number."},
+      {"sid=1x", "SID \"1x\" is not a number."},
       {"colour=3",
        "Unknown field \"colour\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, pcr."},
       {"tp=6", "TP 6 names no transponder: the list has 5."},
@@ -373,6 +377,8 @@ TEST(Refusals, NameWhatIsWrong) {
             "Frequency 9000000 kHz lies below 9750000.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kFec, 4), "FEC 4 is outside 0 to 3.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kChn, 256), "Chn 256 is outside 0 to 255.");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kNid, 65536),
+            "NID 65536 is outside 0 to 65535.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kSr, 255), "");
   TransponderRecord top = TransponderRecord::Decode(TptRecord(647, 0, 0, 0, 0, 0, 0));
   EXPECT_EQ(SetTransponderValue(top, TransponderField::kKhz, 11897483), "");  // 2^31 - 1 Hz
