@@ -67,6 +67,8 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"&H8000", -32768, true},
       {"&H0FFFF", 65535, true},
       {"&HFFFFFFFF", -1, true},
+      {"&H0FFFFFFFF", 4294967295, true},
+      {"&O037777777777", 4294967295, true},
       {"&H7FFFFFFF", 2147483647, true},
       {"&HG", 0, false},
       {"&O17", 15, true},

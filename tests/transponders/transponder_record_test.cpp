@@ -53,6 +53,8 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
   const std::pair<std::string, std::string> cases[] = {
       {kSample, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
       {std::string(kSample).substr(0, 44), TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
+      {"01  11778000  01234  00001  12  0B1 3/4  V/U A",
+       TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
       {"01  11778000  01234  00001  12  0b  5/6  h/u b",
        TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 3, 0x0B)},
       // "U" below 11550000 stays in the lower band.
@@ -106,6 +108,7 @@ TEST(CheckTptLine, NamesWhatWouldNotBeStoredAsWritten) {
       {"01  11778000  012X4  00001  12  0B  3/4  V/U A", "TID 012X4 is not a number"},
       {"01  117780000 01234  00001  12  0B  3/4  V/U A", "columns 13-14 are not blank"},
       {"01  11778000  01234  00001  12  0B  3/4X V/U A", "columns 40-41 are not blank"},
+      {"01  11778000  01234  00001  12  0B1 3/4  V/U A", "columns 35-36 are not blank"},
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
 }
