@@ -354,11 +354,11 @@ TEST(Refusals, NameWhatIsWrong) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), refusal);
   }
   ChannelRecord record;
-  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC3\xA9 1  ",
+  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC2\xB0 1  ",
                                  "use=0x1F", "tp=5", "aecm=65535"}) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), "") << assignment;
   }
-  EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xE9 1", 0x1F, 5, 0, 0, 0, 0, 65535));
+  EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xB0 1", 0x1F, 5, 0, 0, 0, 0, 65535));
 
   EXPECT_EQ(CheckNumber(13, 12, "Channel"), "Channel 13 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(2, 4, 4, 12, "Channel"), "Position 4 lies inside 2-4.");
