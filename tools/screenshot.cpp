@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "flash/flash_image.h"
 #include "transponders/transponder_record.h"
 #include "ui/changes_window.h"
+#include "ui/list_editor.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
 
@@ -114,7 +116,8 @@ int main(int argc, char** argv) {
   ok = Save(TopLevel("frmAbout"), out.filePath("about.png")) && ok;
 
   window.findChild<QAction*>("actEditLists")->trigger();
-  QWidget* editor = TopLevel("ListEditor");
+  auto* editor = static_cast<chanforge::ui::ListEditor*>(TopLevel("ListEditor"));
+  if (editor) editor->channel_view()->selectRow(4);
   ok = Save(editor, out.filePath("list-editor.png")) && ok;
   if (editor) editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
   ok = Save(editor, out.filePath("list-editor-transponders.png")) && ok;

@@ -90,10 +90,19 @@ ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& fronte
   connect(tabs_, &QTabWidget::currentChanged, this,
           [this](int tab) { sort_->setEnabled(tab == 0 && !sides_[0].model->ReadOnly()); });
   connect(&signal, &WorkspaceSignal::changed, this, &ListEditor::Refresh);
-  resize(920, 560);
+  resize(800, 560);
   Refresh();
-  for (Side& side : sides_) side.view->resizeColumnsToContents();
-  sides_[0].view->setColumnWidth(1, std::max(sides_[0].view->columnWidth(1), 150));
+  for (Side& side : sides_) {
+    side.view->resizeColumnsToContents();
+    for (int c = 0; c < side.model->columnCount(); ++c) {
+      side.view->setColumnWidth(c, side.view->columnWidth(c) + 12);
+    }
+  }
+  // Room for sixteen wide characters, whatever the loaded names are.
+  sides_[0].view->setColumnWidth(
+      1,
+      std::max(sides_[0].view->columnWidth(1),
+               sides_[0].view->fontMetrics().horizontalAdvance(QString(16, QChar('M'))) * 3 / 4));
   ApplySettings();
 }
 
