@@ -45,6 +45,13 @@ void NameEditor::ShowCount() {
   resizeEvent(nullptr);
 }
 
+QSize NameEditor::sizeHint() const {
+  const QSize hint = QLineEdit::sizeHint();
+  const int width =
+      fontMetrics().horizontalAdvance(QString(kNameBytes, QChar('N'))) + count_->width() + 16;
+  return {std::max(hint.width(), width), hint.height()};
+}
+
 void NameEditor::resizeEvent(QResizeEvent* event) {
   if (event) QLineEdit::resizeEvent(event);
   count_->move(width() - count_->width() - 4, (height() - count_->height()) / 2);
@@ -94,6 +101,13 @@ void ListDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
   } else {
     QStyledItemDelegate::setModelData(editor, model, index);
   }
+}
+
+void ListDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                        const QModelIndex& /*index*/) const {
+  QRect rect = option.rect;
+  rect.setWidth(std::max(rect.width(), editor->sizeHint().width()));
+  editor->setGeometry(rect);
 }
 
 }  // namespace chanforge::ui

@@ -16,6 +16,8 @@ class NameEditor : public QLineEdit {
 
  public:
   explicit NameEditor(QWidget* parent);
+  // Room for sixteen wide characters and the count.
+  QSize sizeHint() const override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -37,6 +39,9 @@ class ListDelegate : public QStyledItemDelegate {
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override;
+  // An editor wider than its cell (arrows, the byte count) reaches over the next one.
+  void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const override;
 };
 
 }  // namespace chanforge::ui
