@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMimeData>
+#include <QTabWidget>
 #include <QTableView>
 
 #include "flash/blocks.h"
@@ -101,6 +102,37 @@ TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {
   EXPECT_EQ(Bytes(), loaded);
   EXPECT_EQ(editor.channel_view()->model()->rowCount(), 10);
   EXPECT_FALSE(Window().workspace().dirty);
+}
+
+TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep) {
+  ListEditor& editor = OpenEditor();
+  QAbstractItemModel* channels = editor.channel_view()->model();
+  ASSERT_TRUE(channels->setData(channels->index(0, 3), 1));
+  const std::string used = Bytes();
+  editor.findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
+  editor.transponder_view()->selectRow(0);
+  ui_.Answer(false);
+  QTest::keyClick(editor.transponder_view(), Qt::Key_Delete);
+  EXPECT_EQ(Bytes(), used);
+  ui_.Answer(true);
+  QTest::keyClick(editor.transponder_view(), Qt::Key_Delete);
+  EXPECT_EQ(editor.transponder_view()->model()->rowCount(), 0);
+  EXPECT_LT(channels->rowCount(), 10);
+  Trigger("actUndo");
+  EXPECT_EQ(Bytes(), used);
+}
+
+TEST_F(ListEditorTest, SizeAndColumnWidthsAreKept) {
+  ListEditor& editor = OpenEditor();
+  editor.resize(640, 480);
+  editor.channel_view()->setColumnWidth(1, 222);
+  editor.close();
+  QApplication::processEvents(QEventLoop::AllEvents);  // its deletion
+  Trigger("actEditLists");
+  auto* again = static_cast<ListEditor*>(TopLevel("ListEditor"));
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->size(), QSize(640, 480));
+  EXPECT_EQ(again->channel_view()->columnWidth(1), 222);
 }
 
 }  // namespace
