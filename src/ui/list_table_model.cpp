@@ -38,6 +38,14 @@ QVariant Choice(int role, const QStringList& texts, const QVariantList& values) 
   return {};
 }
 
+// A cell editor commits when it closes, changed or not; an unchanged value must not
+// become a step (a name would lose its trailing blanks).
+bool Unchanged(const QModelIndex& index, const QVariant& value) {
+  const QVariant current = index.data(Qt::EditRole);
+  return current.typeId() == QMetaType::QString ? value.toString() == current.toString()
+                                                : value.toLongLong() == current.toLongLong();
+}
+
 QVariant Number(int role, int maximum) {
   if (role == kEditorRole) return static_cast<int>(CellEditor::kNumber);
   if (role == kMaximumRole) return maximum;
@@ -167,6 +175,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
       texts << TransponderText(static_cast<std::uint8_t>(tp));
       values << static_cast<int>(tp);
     }
+    if (channel.tp == 0 || channel.tp > count) {  // shown as it is, kept unless chosen
+      texts << TransponderText(channel.tp);
+      values << static_cast<int>(channel.tp);
+    }
     return Choice(role, texts, values);
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) return channel.words[column - 4];
@@ -186,6 +198,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
       !Editable(index.column())) {
     return false;
   }
+  if (Unchanged(index, value)) return true;
   const editing::ChannelField field = kChannelColumnFields[index.column() - 1];
   std::string text;
   if (field == editing::ChannelField::kName) {
@@ -286,6 +299,7 @@ bool TransponderTableModel::setData(const QModelIndex& index, const QVariant& va
       !Editable(index.column())) {
     return false;
   }
+  if (Unchanged(index, value)) return true;
   const editing::TransponderField field = kTransponderColumnFields[index.column() - 1];
   transponders::TransponderRecord record = document_.transponders()[row];
   const std::string reason = editing::SetTransponderValue(record, field, value.toLongLong());
