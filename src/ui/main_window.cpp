@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -97,8 +96,8 @@ void MainWindow::BuildMenus() {
   };
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("menuFile");
-  action(file, "actLoad", "&Load\u2026", QKeySequence::Open, &MainWindow::OnLoad);
-  action(file, "actSave", "&Save\u2026", QKeySequence::Save, &MainWindow::OnSave);
+  action(file, "actLoad", "&Load", QKeySequence::Open, &MainWindow::OnLoad);
+  action(file, "actSave", "&Save", QKeySequence::Save, &MainWindow::OnSave);
   // The save always lets the user choose the name, so Save As is the same step.
   action(file, "actSaveAs", "Save &As\u2026", QKeySequence::SaveAs, &MainWindow::OnSave);
   file->addSeparator();
