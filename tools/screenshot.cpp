@@ -1,6 +1,6 @@
 // Saves pictures of the program's windows for the README: main window with a sample
-// image loaded, block viewer, list viewer, About box, and the check and changes windows
-// on an edited copy of the sample.
+// image loaded, block viewer, list viewer, About box, the list editor's two tabs, and
+// the check and changes windows on an edited copy of the sample.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include "flash/flash_image.h"
 #include "transponders/transponder_record.h"
 #include "ui/changes_window.h"
+#include "ui/list_editor.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
 
@@ -111,6 +114,13 @@ int main(int argc, char** argv) {
 
   window.findChild<QAbstractButton*>("CmdAbout")->click();
   ok = Save(TopLevel("frmAbout"), out.filePath("about.png")) && ok;
+
+  window.findChild<QAction*>("actEditLists")->trigger();
+  auto* editor = static_cast<chanforge::ui::ListEditor*>(TopLevel("ListEditor"));
+  if (editor) editor->channel_view()->selectRow(4);
+  ok = Save(editor, out.filePath("list-editor.png")) && ok;
+  if (editor) editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
+  ok = Save(editor, out.filePath("list-editor-transponders.png")) && ok;
 
   const chanforge::flash::Workspace sample = window.workspace();
   const chanforge::flash::Workspace edited = Edited(sample);

@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -28,10 +27,12 @@
 #include "transponders/diseqc_swap.h"
 #include "transponders/transponder_conversions.h"
 #include "ui/about_box.h"
+#include "ui/block_history.h"
 #include "ui/block_viewer.h"
 #include "ui/changes_window.h"
 #include "ui/check_window.h"
 #include "ui/conversion_panel.h"
+#include "ui/list_editor.h"
 #include "ui/list_viewer.h"
 #include "ui/qt_frontend.h"
 #include "ui/widgets.h"
@@ -86,21 +87,44 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
   const auto action = [this](QMenu* menu, const char* name, const char* text,
-                             const QKeySequence& keys, void (MainWindow::*slot)()) {
+                             const QKeySequence& keys, auto slot) {
     QAction* act = menu->addAction(QString::fromUtf8(text));
     act->setObjectName(name);
     act->setShortcut(keys);
     connect(act, &QAction::triggered, this, slot);
+    return act;
   };
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("menuFile");
+  action(file, "actLoad", "&Load", QKeySequence::Open, &MainWindow::OnLoad);
+  action(file, "actSave", "&Save", QKeySequence::Save, &MainWindow::OnSave);
+  // The save always lets the user choose the name, so Save As is the same step.
+  action(file, "actSaveAs", "Save &As\u2026", QKeySequence::SaveAs, &MainWindow::OnSave);
+  file->addSeparator();
   action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
+  file->addSeparator();
+  action(file, "actQuit", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  edit->setObjectName("menuEdit");
+  undo_action_ = action(edit, "actUndo", "&Undo", QKeySequence("Ctrl+Z"), &MainWindow::OnUndo);
+  redo_action_ =
+      action(edit, "actRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::OnRedo);
+  redo_action_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  edit->addSeparator();
+  action(edit, "actEditLists", "Edit &Lists\u2026", QKeySequence("Ctrl+E"),
+         &MainWindow::OnEditLists);
+  UpdateHistoryActions();
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("menuTools");
   action(tools, "actCheckImage", "Check Image", QKeySequence(Qt::Key_F7),
          &MainWindow::OnCheckImage);
   action(tools, "actCompareWith", "Compare With\u2026", QKeySequence(), &MainWindow::OnCompareWith);
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("menuHelp");
+  action(help, "actAbout", "&About", QKeySequence(), [this] {
+    ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
+  });
 }
 
 void MainWindow::BuildControls() {
@@ -205,10 +229,6 @@ void MainWindow::BuildControls() {
   connect(clear, &QAbstractButton::clicked, this, &MainWindow::OnClear);
   connect(swap, &QAbstractButton::clicked, this, &MainWindow::OnSwap);
   connect(view, &QAbstractButton::clicked, this, &MainWindow::OnView);
-  connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-          &MainWindow::OnLoad);
-  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
-          &MainWindow::OnSave);
   connect(block_list_, &QListWidget::currentRowChanged, this, &MainWindow::UpdateBlockCommands);
   connect(view_list, &QAbstractButton::clicked, this, [this] {
     ShowWindow(list_viewer_, [this] {
@@ -278,6 +298,7 @@ void MainWindow::Refresh() {
       Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
   file_label_->setText(Qt8(views::FileLabelText(workspace_.image.fileName)));
   UpdateBlockCommands(SelectedIndex());
+  UpdateHistoryActions();
 }
 
 bool MainWindow::CheckBlockSelected(const QString& action) {
@@ -318,6 +339,9 @@ void MainWindow::TakeListNames(const flash::ListFileNames& names) {
 void MainWindow::AfterLoad(common::Outcome outcome) {
   if (outcome == common::Outcome::kDone) {
     loaded_ = true;
+    undo_stack_.Clear();
+    document_.Reload();
+    flash::AnnounceChange(workspace_);
     for (QAbstractButton* b : block_commands_) b->setEnabled(true);
     Refresh();
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
@@ -342,14 +366,21 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 
 void MainWindow::OnSave() {
   if (loaded_ && !check::ConfirmSaveDespiteErrors(workspace_, *frontend_)) return;
-  flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text()));
+  if (flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text())) ==
+      common::Outcome::kDone) {
+    undo_stack_.MarkClean();
+  }
   ShowStatus("");
 }
 
 void MainWindow::OnBlockRead() {
   if (CheckBlockSelected("Update")) {
     flash::ListFileNames names = ListNames();
-    flash::ReadBlockFromFile(workspace_, *frontend_, SelectedIndex(), WholeBlock(), names);
+    const int index = SelectedIndex();
+    RecordBlockStep(undo_stack_, document_, index, "Read Block", [&] {
+      return flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
+    });
+    UpdateHistoryActions();
     TakeListNames(names);
   }
   ShowStatus("");
@@ -366,8 +397,13 @@ void MainWindow::OnBlockSave() {
 
 void MainWindow::OnClear() {
   if (CheckBlockSelected("Clear")) {
-    if (flash::ConfirmAndClearBlock(workspace_, *frontend_, SelectedIndex(), WholeBlock()) ==
-        common::Outcome::kCancelled) {
+    const int index = SelectedIndex();
+    common::Outcome outcome = common::Outcome::kDone;
+    RecordBlockStep(undo_stack_, document_, index, "Clear Block", [&] {
+      return outcome = flash::ConfirmAndClearBlock(workspace_, *frontend_, index, WholeBlock());
+    });
+    UpdateHistoryActions();
+    if (outcome == common::Outcome::kCancelled) {
       return;  // a No leaves even the status line as it was
     }
   }
@@ -376,7 +412,10 @@ void MainWindow::OnClear() {
 
 void MainWindow::OnSwap() {
   if (CheckBlockSelected("Convert (a TPT block!)")) {
-    transponders::SwapDiseqc(workspace_, *frontend_, SelectedIndex());
+    const int index = SelectedIndex();
+    RecordBlockStep(undo_stack_, document_, index, "Swap DiSEqC",
+                    [&] { return transponders::SwapDiseqc(workspace_, *frontend_, index); });
+    UpdateHistoryActions();
   }
   ShowStatus("");
 }
@@ -420,6 +459,43 @@ void MainWindow::OnShowChanges() {
   }
   ShowChangesFrom(workspace_.image.fileName);
   ShowStatus("");
+}
+
+void MainWindow::OnEditLists() {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  ShowWindow(list_editor_, [this] {
+    return new ListEditor(
+        document_, *frontend_, *workspace_signal_,
+        [this](std::unique_ptr<editing::Command> command) { Push(std::move(command)); }, *settings_,
+        {undo_action_, redo_action_}, this);
+  });
+}
+
+void MainWindow::Push(std::unique_ptr<editing::Command> command) {
+  undo_stack_.Push(std::move(command));
+  UpdateHistoryActions();
+}
+
+void MainWindow::OnUndo() {
+  undo_stack_.Undo();
+  UpdateHistoryActions();
+}
+
+void MainWindow::OnRedo() {
+  undo_stack_.Redo();
+  UpdateHistoryActions();
+}
+
+void MainWindow::UpdateHistoryActions() {
+  undo_action_->setEnabled(undo_stack_.CanUndo());
+  undo_action_->setText(undo_stack_.CanUndo() ? "&Undo " + Qt8(undo_stack_.UndoDescription())
+                                              : QString("&Undo"));
+  redo_action_->setEnabled(undo_stack_.CanRedo());
+  redo_action_->setText(undo_stack_.CanRedo() ? "&Redo " + Qt8(undo_stack_.RedoDescription())
+                                              : QString("&Redo"));
 }
 
 void MainWindow::ShowChangesFrom(const std::string& name) {

@@ -10,11 +10,14 @@
 #include <memory>
 
 #include "common/frontend.h"
+#include "editing/list_document.h"
+#include "editing/undo_stack.h"
 #include "flash/block_transfer.h"
 #include "flash/flash_image.h"
 #include "ui/settings_store.h"
 
 class QAbstractButton;
+class QAction;
 class QLabel;
 class QListWidget;
 class QRadioButton;
@@ -43,6 +46,9 @@ class MainWindow : public QMainWindow {
   const flash::Workspace& workspace() const { return workspace_; }
   common::Frontend& frontend() { return *frontend_; }
   WorkspaceSignal& workspace_signal() { return *workspace_signal_; }
+  editing::UndoStack& undo_stack() { return undo_stack_; }
+  // Records an applied step on the history; every change to the lists comes through here.
+  void Push(std::unique_ptr<editing::Command> command);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -71,6 +77,11 @@ class MainWindow : public QMainWindow {
   void OnCheckImage();
   void OnCompareWith();
   void OnShowChanges();
+  void OnEditLists();
+  void OnUndo();
+  void OnRedo();
+  // The Undo and Redo entries name the step they would take.
+  void UpdateHistoryActions();
   // Compares the image in file name (old) with the one in memory (new).
   void ShowChangesFrom(const std::string& name);
 
@@ -79,6 +90,8 @@ class MainWindow : public QMainWindow {
   common::Frontend* frontend_;
   SettingsStore* settings_;
   flash::Workspace workspace_;
+  editing::UndoStack undo_stack_{&workspace_};
+  editing::ListDocument document_{workspace_};
   WorkspaceSignal* workspace_signal_ = nullptr;
   bool loaded_ = false;  // a flash file was loaded in this run: the block commands work
   std::unique_ptr<WindowSettings> window_settings_;
@@ -88,6 +101,9 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> about_box_;
   QPointer<QWidget> check_window_;
   QPointer<QWidget> changes_window_;
+  QPointer<QWidget> list_editor_;
+  QAction* undo_action_ = nullptr;
+  QAction* redo_action_ = nullptr;
 
   QListWidget* block_list_ = nullptr;
   QLabel* size_label_ = nullptr;
