@@ -18,7 +18,7 @@ using testing::TempDir;
 
 const std::string kLine = "01  11778000  00001  00002  03  04  3/4  H/U";
 
-TEST(ConvertTpt, SizesPaddingAndTheQuestionAbove64Kb) {
+TEST(ConvertTpt, SizesAndPadding) {
   std::string many;
   for (int i = 0; i < 171; ++i) many += kLine + " B\n";
   const struct {
@@ -41,12 +41,6 @@ TEST(ConvertTpt, SizesPaddingAndTheQuestionAbove64Kb) {
         Outcome::kDone);
     EXPECT_EQ(TempDir::Read(out).size(), c.size);
   }
-  TempDir dir;
-  ScriptedFrontend ui;
-  ui.Answer(false);
-  const std::string big = dir.Write("c", std::string(65537, '\0'));
-  EXPECT_EQ(ConvertTptToText(ui, big, dir.Path("c.txt"), false), Outcome::kCancelled);
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("c.txt")));
 }
 
 TEST(ConvertTpt, RoundTripAndDecLinkReadsBackAsA) {

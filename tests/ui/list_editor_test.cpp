@@ -147,25 +147,6 @@ TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep)
   EXPECT_EQ(Bytes(), used);
 }
 
-TEST_F(ListEditorTest, ASideWithoutItsBlockIsEmptyAndReadOnly) {
-  Window().show();
-  Load(dir_.Write("tcs.bin", testing::FlashImageBuilder()
-                                 .Block(0, "TCS", testing::ChannelList(2))
-                                 .Block(1, "TCS", "")
-                                 .Build()));
-  Trigger("actEditLists");
-  auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
-  ASSERT_NE(editor, nullptr);
-  EXPECT_EQ(editor->transponder_view()->model()->rowCount(), 0);
-  QAbstractItemModel* channels = editor->channel_view()->model();
-  EXPECT_TRUE(channels->flags(channels->index(0, 1)) & Qt::ItemIsEditable);
-  editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
-  editor->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
-  QTest::keyClick(editor->transponder_view(), Qt::Key_Insert);
-  EXPECT_TRUE(ui_.messages.empty());  // the tab says why already
-}
-
 TEST_F(ListEditorTest, SizeAndColumnWidthsAreKept) {
   ListEditor& editor = OpenEditor();
   editor.resize(640, 480);
