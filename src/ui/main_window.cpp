@@ -34,10 +34,12 @@
 #include "ui/conversion_panel.h"
 #include "ui/list_viewer.h"
 #include "ui/qt_frontend.h"
+#include "ui/recent_files.h"
 #include "ui/widgets.h"
 #include "ui/window_settings.h"
 #include "ui/workspace_signal.h"
 #include "views/block_lines.h"
+#include "views/done_texts.h"
 #include "views/labels.h"
 
 namespace chanforge::ui {
@@ -46,6 +48,18 @@ namespace {
 
 std::string Std(const QString& text) { return text.toStdString(); }
 QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
+
+// The status after a block was read or saved; the file is named when the block remembers it.
+QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, bool whole,
+                  const flash::ListFileNames& names) {
+  const flash::BlockInfo& block = w.blocks[static_cast<std::size_t>(index)];
+  const flash::ListKind kind = flash::ListKindOf(block, flash::NameMatch::kExact);
+  const std::string& file = kind == flash::ListKind::kTcs   ? names.tcs
+                            : kind == flash::ListKind::kTpt ? names.tpt
+                                                            : std::string();
+  return Qt8(views::BlockDoneText(what, index, block.name,
+                                  whole ? flash::BlockSize : flash::UsableLength(block), file));
+}
 
 }  // namespace
 
@@ -96,6 +110,7 @@ void MainWindow::BuildMenus() {
   file->setObjectName("menuFile");
   action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
+  BuildExchangeMenus(file);
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("menuTools");
   action(tools, "actCheckImage", "Check Image", QKeySequence(Qt::Key_F7),
@@ -190,6 +205,7 @@ void MainWindow::BuildControls() {
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
   for (ConversionPanel* panel : {channel_panel_, transponder_panel_}) {
     connect(panel, &ConversionPanel::converted, this, [this] { ShowStatus(""); });
+    connect(panel, &ConversionPanel::done, this, &MainWindow::ShowDone);
   }
 
   auto* view_list = IconButton(frame1, "CmdViewList", "V&iew  ChList",
@@ -219,6 +235,7 @@ void MainWindow::BuildControls() {
   connect(about, &QAbstractButton::clicked, this, [this] {
     ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
   });
+  AddComforts();
   setFixedSize(sizeHint());
 }
 
@@ -227,20 +244,21 @@ void MainWindow::BuildStatusBar() {
   bar->setObjectName("StatusBar");
   bar->setSizeGripEnabled(false);
   status_text_ = new QLabel("...", bar);
+  status_text_->setObjectName("StatusText");
   status_date_ = new QLabel(bar);
   status_time_ = new QLabel(bar);
   bar->addWidget(status_text_, 1);
   bar->addPermanentWidget(status_date_);
   bar->addPermanentWidget(status_time_);
   setStatusBar(bar);
-  const auto tick = [this] {
-    const QDateTime now = QDateTime::currentDateTime();
+  tick_ = [this] {
+    const QDateTime now = clock_();
     status_date_->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
     status_time_->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
   };
-  tick();
+  tick_();
   auto* clock = new QTimer(this);
-  connect(clock, &QTimer::timeout, this, tick);
+  connect(clock, &QTimer::timeout, this, [this] { tick_(); });
   clock->start(1000);
 }
 
@@ -250,6 +268,7 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
   if (!slot || !slot->isVisible()) {
     slot = make();
     slot->setAttribute(Qt::WA_DeleteOnClose);
+    CloseOnEscape(slot);
     opened_.append(slot);
   }
   slot->show();
@@ -258,6 +277,7 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
 }
 
 void MainWindow::ShowStatus(const QString& text) {
+  if (done_timer_) done_timer_->stop();
   status_text_->setText(text.isEmpty() ? "..." : text);
   changed_marker_->setText(
       Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
@@ -318,6 +338,8 @@ void MainWindow::TakeListNames(const flash::ListFileNames& names) {
 void MainWindow::AfterLoad(common::Outcome outcome) {
   if (outcome == common::Outcome::kDone) {
     loaded_ = true;
+    undo_stack_.Clear();
+    recent_files_->Add(Qt8(workspace_.image.fileName));
     for (QAbstractButton* b : block_commands_) b->setEnabled(true);
     Refresh();
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
@@ -342,15 +364,26 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 
 void MainWindow::OnSave() {
   if (loaded_ && !check::ConfirmSaveDespiteErrors(workspace_, *frontend_)) return;
-  flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text()));
+  const bool saved = flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text())) ==
+                     common::Outcome::kDone;
   ShowStatus("");
+  if (saved) {
+    undo_stack_.MarkClean();
+    ShowDone(Qt8(views::ImageDoneText(true, workspace_.image.fileName, workspace_.image.size())));
+  }
 }
 
 void MainWindow::OnBlockRead() {
   if (CheckBlockSelected("Update")) {
     flash::ListFileNames names = ListNames();
-    flash::ReadBlockFromFile(workspace_, *frontend_, SelectedIndex(), WholeBlock(), names);
+    const int index = SelectedIndex();
+    const common::Outcome outcome =
+        flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
     TakeListNames(names);
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone)
+      ShowDone(BlockDone(workspace_, views::BlockDone::kRead, index, WholeBlock(), names));
+    return;
   }
   ShowStatus("");
 }
@@ -358,18 +391,30 @@ void MainWindow::OnBlockRead() {
 void MainWindow::OnBlockSave() {
   if (CheckBlockSelected("Save")) {
     flash::ListFileNames names = ListNames();
-    flash::SaveBlockToFile(workspace_, *frontend_, SelectedIndex(), WholeBlock(), names);
+    const int index = SelectedIndex();
+    const common::Outcome outcome =
+        flash::SaveBlockToFile(workspace_, *frontend_, index, WholeBlock(), names);
     TakeListNames(names);
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone)
+      ShowDone(BlockDone(workspace_, views::BlockDone::kSaved, index, WholeBlock(), names));
+    return;
   }
   ShowStatus("");
 }
 
 void MainWindow::OnClear() {
   if (CheckBlockSelected("Clear")) {
-    if (flash::ConfirmAndClearBlock(workspace_, *frontend_, SelectedIndex(), WholeBlock()) ==
-        common::Outcome::kCancelled) {
-      return;  // a No leaves even the status line as it was
+    const int index = SelectedIndex();
+    const std::string name = workspace_.blocks[static_cast<std::size_t>(index)].name;
+    const common::Outcome outcome =
+        flash::ConfirmAndClearBlock(workspace_, *frontend_, index, WholeBlock());
+    if (outcome == common::Outcome::kCancelled) return;  // a No leaves even the status line
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone) {
+      ShowDone(Qt8(views::BlockDoneText(views::BlockDone::kCleared, index, name, 0, "")));
     }
+    return;
   }
   ShowStatus("");
 }
