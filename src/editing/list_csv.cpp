@@ -183,6 +183,13 @@ std::string FindColumns(const CsvRow& header, const char* const* headings,
 }  // namespace
 
 std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
+  // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
+  const std::string_view header = text.substr(0, text.find_first_of("\r\n"));
+  const char separator =
+      header.find(',') == std::string_view::npos && header.find(';') != std::string_view::npos
+          ? ';'
+          : ',';
+  const char ends[] = {separator, '\r', '\n', '\0'};
   std::size_t line = 1;
   std::size_t i = 0;
   // Steps over a line end at i (CR LF, CR or LF), counting it.
@@ -218,11 +225,11 @@ std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
             cell += text[i++];
           }
         }
-        if (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
+        if (i < text.size() && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
           return "Line " + std::to_string(line) + ": Text follows a closing quote.";
         }
       } else {
-        const std::size_t end = std::min(text.find_first_of(",\r\n", i), text.size());
+        const std::size_t end = std::min(text.find_first_of(ends, i), text.size());
         cell = text.substr(i, end - i);
         if (cell.find('"') != std::string::npos) {
           return "Line " + std::to_string(line) + ": A quote inside a field that does not start " +
@@ -231,7 +238,7 @@ std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
         i = end;
       }
       row.cells.push_back(std::move(cell));
-      if (i < text.size() && text[i] == ',') {
+      if (i < text.size() && text[i] == separator) {
         ++i;
         continue;
       }

@@ -20,8 +20,9 @@ struct CsvRow {
   std::vector<std::string> cells;
 };
 
-// Splits CSV text (quoted fields may hold commas, quotes and line ends). Why it is not
-// CSV, as "Line N: reason" without the file, or an empty text.
+// Splits CSV text (quoted fields may hold separators, quotes and line ends); the separator
+// is a semicolon when the first line has semicolons and no comma. Why it is not CSV, as
+// "Line N: reason" without the file, or an empty text.
 std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
 
 // The list as UTF-8 CSV with a header row, CR LF after every row. Channels carry two

@@ -28,8 +28,8 @@ flash::Workspace Image() {
       testing::FlashImageBuilder().Block(1, "TCS", channels).Block(3, "TPT", transponders).Build());
 }
 
-// What a spreadsheet writes back: every field quoted, CR LF.
-std::string Requoted(std::string_view csv) {
+// What a spreadsheet writes back: every field quoted, CR LF, perhaps semicolons.
+std::string Requoted(std::string_view csv, char separator = ',') {
   std::vector<CsvRow> rows;
   EXPECT_EQ(SplitCsv(csv, rows), "");
   std::string out;
@@ -37,7 +37,7 @@ std::string Requoted(std::string_view csv) {
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
       std::string cell;
       for (const char c : row.cells[i]) cell += c == '"' ? std::string("\"\"") : std::string(1, c);
-      out += (i ? ",\"" : "\"") + cell + "\"";
+      out += (i ? std::string{separator, '"'} : "\"") + cell + "\"";
     }
     out += "\r\n";
   }
@@ -54,7 +54,7 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
   EXPECT_EQ(ListCsv(document, CsvList::kChannels).substr(0, start.size()), start);
   for (const CsvList list : {CsvList::kChannels, CsvList::kTransponders}) {
     const std::string csv = ListCsv(document, list);
-    for (const std::string& text : {csv, Requoted(csv), "\xEF\xBB\xBF" + csv}) {
+    for (const std::string& text : {csv, Requoted(csv), Requoted(csv, ';'), "\xEF\xBB\xBF" + csv}) {
       const CsvImport import = ImportListCsv(w, list, text, "f.csv");
       EXPECT_EQ(import.error, "");
       EXPECT_EQ(import.rows, list == CsvList::kChannels ? 4u : 3u);
@@ -75,8 +75,8 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
   ASSERT_EQ(SplitCsv(csv, rows), "Line 5: A quote inside a field that does not start with one.");
   const CsvImport bad = ImportListCsv(w, CsvList::kChannels, csv, "f.csv");
   EXPECT_EQ(bad.error, "Line 5 of f.csv: A quote inside a field that does not start with one.");
-  const std::string fixed =
-      csv.substr(0, csv.rfind("1,2,Caf")) + "1,2,\"Caf\xC3\xA9, \"\"B\"\"\r\nx\"," + "2,7,0,0,1,2,3\n";
+  const std::string fixed = csv.substr(0, csv.rfind("1,2,Caf")) +
+                            "1,2,\"Caf\xC3\xA9, \"\"B\"\"\r\nx\"," + "2,7,0,0,1,2,3\n";
   const CsvImport import = ImportListCsv(w, CsvList::kChannels, fixed, "f.csv");
   ASSERT_EQ(import.error, "");
   const std::string data = import.after.substr(flash::DataOffset, 3 * 30 + 2);
