@@ -381,8 +381,9 @@ void MainWindow::OnBlockRead() {
         flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
     TakeListNames(names);
     ShowStatus("");
-    if (outcome == common::Outcome::kDone)
+    if (outcome == common::Outcome::kDone) {
       ShowDone(BlockDone(workspace_, views::BlockDone::kRead, index, WholeBlock(), names));
+    }
     return;
   }
   ShowStatus("");
@@ -396,8 +397,9 @@ void MainWindow::OnBlockSave() {
         flash::SaveBlockToFile(workspace_, *frontend_, index, WholeBlock(), names);
     TakeListNames(names);
     ShowStatus("");
-    if (outcome == common::Outcome::kDone)
+    if (outcome == common::Outcome::kDone) {
       ShowDone(BlockDone(workspace_, views::BlockDone::kSaved, index, WholeBlock(), names));
+    }
     return;
   }
   ShowStatus("");
