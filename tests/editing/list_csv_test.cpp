@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "flash/blocks.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
@@ -155,6 +157,7 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   const std::string csv = dir.Path("tp.csv");
   EXPECT_EQ(ExportCsvFile(ui, w, CsvList::kTransponders, csv, done), common::Outcome::kDone);
   EXPECT_EQ(done, "Exported 3 transponders to tp.csv");
+  EXPECT_FALSE(ui.statuses.empty());  // the write is announced
   const std::string before = w.image.bytes;
   dir.Write("tp.csv", testing::TempDir::Read(csv) + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
   EXPECT_EQ(ImportCsvFile(ui, w, history, CsvList::kTransponders, csv, done),
@@ -168,6 +171,12 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   EXPECT_EQ(ImportCsvFile(ui, w, history, CsvList::kChannels, dir.Path("bad.csv"), done),
             common::Outcome::kRefused);
   EXPECT_TRUE(w.image.bytes == before);
+  flash::Workspace bare = testing::LoadedWorkspace(std::string(65536, '\0'));
+  const std::size_t shown = ui.messages.size();
+  EXPECT_EQ(ExportCsvFile(ui, bare, CsvList::kChannels, dir.Path("none.csv"), done),
+            common::Outcome::kRefused);
+  EXPECT_EQ(ui.messages.size(), shown + 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));
 }
 
 }  // namespace
