@@ -35,10 +35,12 @@
 #include "ui/list_editor.h"
 #include "ui/list_viewer.h"
 #include "ui/qt_frontend.h"
+#include "ui/recent_files.h"
 #include "ui/widgets.h"
 #include "ui/window_settings.h"
 #include "ui/workspace_signal.h"
 #include "views/block_lines.h"
+#include "views/done_texts.h"
 #include "views/labels.h"
 
 namespace chanforge::ui {
@@ -47,6 +49,18 @@ namespace {
 
 std::string Std(const QString& text) { return text.toStdString(); }
 QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
+
+// The status after a block was read or saved; the file is named when the block remembers it.
+QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, bool whole,
+                  const flash::ListFileNames& names) {
+  const flash::BlockInfo& block = w.blocks[static_cast<std::size_t>(index)];
+  const flash::ListKind kind = flash::ListKindOf(block, flash::NameMatch::kExact);
+  const std::string& file = kind == flash::ListKind::kTcs   ? names.tcs
+                            : kind == flash::ListKind::kTpt ? names.tpt
+                                                            : std::string();
+  return Qt8(views::BlockDoneText(what, index, block.name,
+                                  whole ? flash::BlockSize : flash::UsableLength(block), file));
+}
 
 }  // namespace
 
@@ -103,6 +117,7 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
+  BuildExchangeMenus(file);
   file->addSeparator();
   action(file, "actQuit", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
   QMenu* edit = menuBar()->addMenu("&Edit");
@@ -214,6 +229,7 @@ void MainWindow::BuildControls() {
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
   for (ConversionPanel* panel : {channel_panel_, transponder_panel_}) {
     connect(panel, &ConversionPanel::converted, this, [this] { ShowStatus(""); });
+    connect(panel, &ConversionPanel::done, this, &MainWindow::ShowDone);
   }
 
   auto* view_list = IconButton(frame1, "CmdViewList", "V&iew  ChList",
@@ -239,6 +255,7 @@ void MainWindow::BuildControls() {
   connect(about, &QAbstractButton::clicked, this, [this] {
     ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
   });
+  AddComforts();
   setFixedSize(sizeHint());
 }
 
@@ -247,20 +264,21 @@ void MainWindow::BuildStatusBar() {
   bar->setObjectName("StatusBar");
   bar->setSizeGripEnabled(false);
   status_text_ = new QLabel("...", bar);
+  status_text_->setObjectName("StatusText");
   status_date_ = new QLabel(bar);
   status_time_ = new QLabel(bar);
   bar->addWidget(status_text_, 1);
   bar->addPermanentWidget(status_date_);
   bar->addPermanentWidget(status_time_);
   setStatusBar(bar);
-  const auto tick = [this] {
-    const QDateTime now = QDateTime::currentDateTime();
+  tick_ = [this] {
+    const QDateTime now = clock_();
     status_date_->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
     status_time_->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
   };
-  tick();
+  tick_();
   auto* clock = new QTimer(this);
-  connect(clock, &QTimer::timeout, this, tick);
+  connect(clock, &QTimer::timeout, this, [this] { tick_(); });
   clock->start(1000);
 }
 
@@ -270,6 +288,7 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
   if (!slot || !slot->isVisible()) {
     slot = make();
     slot->setAttribute(Qt::WA_DeleteOnClose);
+    CloseOnEscape(slot);
     opened_.append(slot);
   }
   slot->show();
@@ -278,6 +297,7 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
 }
 
 void MainWindow::ShowStatus(const QString& text) {
+  if (done_timer_) done_timer_->stop();
   status_text_->setText(text.isEmpty() ? "..." : text);
   changed_marker_->setText(
       Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
@@ -342,6 +362,7 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
     undo_stack_.Clear();
     document_.Reload();
     flash::AnnounceChange(workspace_);
+    recent_files_->Add(Qt8(workspace_.image.fileName));
     for (QAbstractButton* b : block_commands_) b->setEnabled(true);
     Refresh();
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
@@ -366,22 +387,30 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 
 void MainWindow::OnSave() {
   if (loaded_ && !check::ConfirmSaveDespiteErrors(workspace_, *frontend_)) return;
-  if (flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text())) ==
-      common::Outcome::kDone) {
-    undo_stack_.MarkClean();
-  }
+  const bool saved = flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text())) ==
+                     common::Outcome::kDone;
   ShowStatus("");
+  if (saved) {
+    undo_stack_.MarkClean();
+    ShowDone(Qt8(views::ImageDoneText(true, workspace_.image.fileName, workspace_.image.size())));
+  }
 }
 
 void MainWindow::OnBlockRead() {
   if (CheckBlockSelected("Update")) {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
+    common::Outcome outcome = common::Outcome::kDone;
     RecordBlockStep(undo_stack_, document_, index, "Read Block", [&] {
-      return flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
+      return outcome = flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
     });
     UpdateHistoryActions();
     TakeListNames(names);
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone) {
+      ShowDone(BlockDone(workspace_, views::BlockDone::kRead, index, WholeBlock(), names));
+    }
+    return;
   }
   ShowStatus("");
 }
@@ -389,8 +418,15 @@ void MainWindow::OnBlockRead() {
 void MainWindow::OnBlockSave() {
   if (CheckBlockSelected("Save")) {
     flash::ListFileNames names = ListNames();
-    flash::SaveBlockToFile(workspace_, *frontend_, SelectedIndex(), WholeBlock(), names);
+    const int index = SelectedIndex();
+    const common::Outcome outcome =
+        flash::SaveBlockToFile(workspace_, *frontend_, index, WholeBlock(), names);
     TakeListNames(names);
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone) {
+      ShowDone(BlockDone(workspace_, views::BlockDone::kSaved, index, WholeBlock(), names));
+    }
+    return;
   }
   ShowStatus("");
 }
@@ -398,14 +434,18 @@ void MainWindow::OnBlockSave() {
 void MainWindow::OnClear() {
   if (CheckBlockSelected("Clear")) {
     const int index = SelectedIndex();
+    const std::string name = workspace_.blocks[static_cast<std::size_t>(index)].name;
     common::Outcome outcome = common::Outcome::kDone;
     RecordBlockStep(undo_stack_, document_, index, "Clear Block", [&] {
       return outcome = flash::ConfirmAndClearBlock(workspace_, *frontend_, index, WholeBlock());
     });
     UpdateHistoryActions();
-    if (outcome == common::Outcome::kCancelled) {
-      return;  // a No leaves even the status line as it was
+    if (outcome == common::Outcome::kCancelled) return;  // a No leaves even the status line
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone) {
+      ShowDone(Qt8(views::BlockDoneText(views::BlockDone::kCleared, index, name, 0, "")));
     }
+    return;
   }
   ShowStatus("");
 }

@@ -3,6 +3,7 @@
 // window refreshes from the workspace's change signal.
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "common/frontend.h"
+#include "editing/list_csv.h"
 #include "editing/list_document.h"
 #include "editing/undo_stack.h"
 #include "flash/block_transfer.h"
@@ -20,11 +22,14 @@ class QAbstractButton;
 class QAction;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QRadioButton;
+class QTimer;
 
 namespace chanforge::ui {
 
 class ConversionPanel;
+class RecentFiles;
 class WindowSettings;
 class WorkspaceSignal;
 
@@ -49,6 +54,10 @@ class MainWindow : public QMainWindow {
   editing::UndoStack& undo_stack() { return undo_stack_; }
   // Records an applied step on the history; every change to the lists comes through here.
   void Push(std::unique_ptr<editing::Command> command);
+  // Shows what a command did for five seconds, then the idle "..." again.
+  void ShowDone(const QString& text);
+  // The status bar's date and time come from now (pictures use a fixed one).
+  void SetClock(std::function<QDateTime()> now);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -84,6 +93,11 @@ class MainWindow : public QMainWindow {
   void UpdateHistoryActions();
   // Compares the image in file name (old) with the one in memory (new).
   void ShowChangesFrom(const std::string& name);
+  // Export, Import and the recent files in the File menu; tooltips and the Tab order.
+  void BuildExchangeMenus(QMenu* file);
+  void AddComforts();
+  void OnExportCsv(editing::CsvList list);
+  void OnImportCsv(editing::CsvList list);
 
   std::unique_ptr<common::Frontend> own_frontend_;
   std::unique_ptr<SettingsStore> own_settings_;
@@ -104,6 +118,10 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> list_editor_;
   QAction* undo_action_ = nullptr;
   QAction* redo_action_ = nullptr;
+  RecentFiles* recent_files_ = nullptr;
+  QTimer* done_timer_ = nullptr;
+  std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+  std::function<void()> tick_;
 
   QListWidget* block_list_ = nullptr;
   QLabel* size_label_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
@@ -110,5 +111,27 @@ void SetLines(QListView* list, const QStringList& lines) {
 QString Latin1(const std::string& bytes) {
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
+
+namespace {
+
+// Sees the key presses that the window's controls leave unhandled on their way up.
+class EscapeFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+      return false;
+    }
+    static_cast<QWidget*>(watched)->close();
+    return true;
+  }
+};
+
+}  // namespace
+
+void CloseOnEscape(QWidget* window) { window->installEventFilter(new EscapeFilter(window)); }
 
 }  // namespace chanforge::ui

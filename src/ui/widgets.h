@@ -64,4 +64,7 @@ QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
 // Bytes as Latin-1 text, one character per byte.
 QString Latin1(const std::string& bytes);
 
+// Makes Escape close the window, from whichever of its controls has the focus.
+void CloseOnEscape(QWidget* window);
+
 }  // namespace chanforge::ui
