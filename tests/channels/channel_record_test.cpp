@@ -71,6 +71,7 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"&O037777777777", 4294967295, true},
       {"&H7FFFFFFF", 2147483647, true},
       {"&HG", 0, false},
+      {"&H", 0, false},
       {"&O17", 15, true},
       {"&o177777", -1, true},
       {"&O200000", 65536, true},
@@ -85,7 +86,7 @@ TEST(ReadNumber, FollowsTheNumberReading) {
     EXPECT_EQ(ReadsWhollyAsNumber(c.text), c.whole) << c.text;
   }
   EXPECT_FALSE(ReadNumberPrefix("ABC").has_value());
-  EXPECT_TRUE(ReadNumberPrefix("0").has_value());
+  EXPECT_TRUE(ReadNumberPrefix("0").has_value() && ReadNumberPrefix("&H").has_value());
   EXPECT_TRUE(IsHexText("0aF"));
   EXPECT_FALSE(IsHexText("G1"));
   EXPECT_FALSE(IsHexText(""));

@@ -27,6 +27,7 @@ TEST_F(Robustness, FailedWritesKeepTheOldTargetAndSayWhy) {
     const Result run = Cmd("--yes " + args, "ulimit -f 1 &&");
     EXPECT_EQ(run.status, 1) << args;
     EXPECT_NE(run.err.find("File too large"), std::string::npos) << args;
+    EXPECT_EQ(run.err.rfind("File too large"), run.err.find("File too large")) << args;  // once
     EXPECT_EQ(Read("target"), "old content") << args;
     EXPECT_EQ(dir_.EntryCount(), entries) << args;
   }

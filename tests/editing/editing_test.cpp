@@ -380,6 +380,7 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kNid, 65536),
             "NID 65536 is outside 0 to 65535.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kSr, 255), "");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kSr, 0), "");
   TransponderRecord top = TransponderRecord::Decode(TptRecord(647, 0, 0, 0, 0, 0, 0));
   EXPECT_EQ(SetTransponderValue(top, TransponderField::kKhz, 11897483), "");  // 2^31 - 1 Hz
   // The digits below 1 kHz and the hidden flag bits stay.

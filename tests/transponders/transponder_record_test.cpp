@@ -53,7 +53,7 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
   const std::pair<std::string, std::string> cases[] = {
       {kSample, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
       {std::string(kSample).substr(0, 44), TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
-      {"01  11778000  01234  00001  12  0B1 3/4  V/U A",
+      {"01  117780000 01234  00001  12  0B1 3/4  V/U A",
        TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
       {"01  11778000  01234  00001  12  0b  5/6  h/u b",
        TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 3, 0x0B)},
