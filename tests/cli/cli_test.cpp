@@ -18,10 +18,6 @@ TEST_F(Cli, TheFullRoadEndsWithExactBytes) {
   std::string expected = MakeSampleImage();
   expected.replace(0x44, 16, std::string("MY CHANNEL\0\0\0\0\0\0", 16));
   EXPECT_EQ(Read("new.bin"), expected);
-  ASSERT_EQ(Cmd("save-block flash512k.bin 1 TPT").status, 0);
-  ASSERT_EQ(Cmd("tpt2txt TPT TPT.txt --declink").status, 0);
-  ASSERT_EQ(Cmd("--yes txt2tpt TPT.txt TPT").status, 0);
-  EXPECT_EQ(Cmd("view --tpt TPT").out.substr(0, 4), "Nr  ");
 }
 
 TEST_F(Cli, SwapReportsOnlyOnceTheImageIsWritten) {
