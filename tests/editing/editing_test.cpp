@@ -281,16 +281,6 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
     stack.Undo();
     EXPECT_TRUE(w.dirty);
   }
-  // A block read as one step, undone to the image as loaded.
-  stack.Clear();
-  const std::string loaded = w.image.bytes;
-  const flash::BlockInfo& block = *flash::FindBlock(w, 5);
-  stack.Push(std::make_unique<BlockSnapshotCommand>(w, 5, flash::WholeBlockBytes(w, block),
-                                                    std::string(65536, '\0'), "Clear Block"));
-  EXPECT_NE(w.image.bytes, loaded);
-  stack.Undo();
-  EXPECT_EQ(w.image.bytes, loaded);
-  EXPECT_FALSE(w.dirty);
 }
 
 TEST(Commands, SortStablyByTheirKeys) {

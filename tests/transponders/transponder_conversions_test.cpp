@@ -62,17 +62,6 @@ TEST(ConvertTpt, RoundTripAndDecLinkReadsBackAsA) {
   EXPECT_EQ(TempDir::Read(bin), as_a);
 }
 
-TEST(ConvertTextToTpt, LineWithoutFrequencyStopsAndNamesTheLine) {
-  TempDir dir;
-  const std::string bin = dir.Write("TPT", "old");
-  const std::string txt = dir.Write("t.txt", kLine + " B\n02          00001\n");
-  ScriptedFrontend ui;
-  ui.Answer(true);
-  EXPECT_EQ(ConvertTextToTpt(ui, bin, txt, false), Outcome::kFailed);
-  EXPECT_EQ(ui.OnlyMessage().rfind("Line 2 of " + txt + " can not be converted: ", 0), 0u);
-  EXPECT_EQ(TempDir::Read(bin), "old");
-}
-
 std::string Records() {
   std::string list(36, '\x55');
   list[0] = 0x4A;
