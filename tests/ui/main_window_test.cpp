@@ -86,12 +86,6 @@ TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {
   EXPECT_EQ(Setting("MainLeft"), "1500");  // 100 pixels at 96 dpi
   EXPECT_EQ(Setting("DecLinkComp"), "1");
   EXPECT_EQ(Setting("TPTBin"), "");
-  w.show();
-  w.setWindowState(Qt::WindowMinimized);
-  ASSERT_TRUE(w.isMinimized());
-  store_.SaveSettingString(kAppKey, "MainLeft", "777");
-  EXPECT_TRUE(w.close());
-  EXPECT_EQ(Setting("MainLeft"), "777");  // a minimized window keeps the stored position
 }
 
 TEST_F(UiTest, FileNameBoxesAndConversionButtons) {

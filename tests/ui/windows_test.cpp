@@ -1,6 +1,5 @@
 #include <sys/stat.h>
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QListView>
 #include <QRadioButton>
@@ -48,23 +47,6 @@ TEST_F(UiTest, BlockViewerShowsItsBlockAndFollowsChanges) {
   list->setCurrentRow(0);
   Click("CmdSwap");  // the image changes: the open viewer shows it at once
   EXPECT_EQ(Row(viewer, "LstBlock", 1), "01  11778000  00001  00001  00  00  3/4  V/U B");
-}
-
-TEST_F(UiTest, ListViewerReadsOnceAndShowsMessagesAsText) {
-  Window().show();
-  const std::string tpt = dir_.Write("tpt.bin", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 9));
-  Get<QLineEdit>("TxtTCS")->setText(QString::fromStdString(dir_.Path("m\xC3\xA4ssing")));
-  Get<QLineEdit>("TxtTPT")->setText(QString::fromStdString(tpt));
-  Get<QCheckBox>("ChkDCComp")->setChecked(true);
-  Click("CmdViewList");
-  QWidget* viewer = TopLevel("ViewerForm");
-  ASSERT_NE(viewer, nullptr);
-  EXPECT_TRUE(Row(viewer, "LstTCS", 0).contains("m\u00E4ssing"));  // names stay UTF-8
-  EXPECT_EQ(Rows(viewer, "LstTPT"), 2);
-  EXPECT_TRUE(Row(viewer, "LstTPT", 1).endsWith("V/U B"));
-  Click("CmdViewList");
-  EXPECT_EQ(TopLevel("ViewerForm"), viewer);
-  EXPECT_EQ(Rows(viewer, "LstTPT"), 2);
 }
 
 TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
