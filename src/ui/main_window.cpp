@@ -113,7 +113,7 @@ void MainWindow::BuildMenus() {
   action(file, "actLoad", "&Load", QKeySequence::Open, &MainWindow::OnLoad);
   action(file, "actSave", "&Save", QKeySequence::Save, &MainWindow::OnSave);
   // The save always lets the user choose the name, so Save As is the same step.
-  action(file, "actSaveAs", "Save &As\u2026", QKeySequence::SaveAs, &MainWindow::OnSave);
+  action(file, "actSaveAs", "Save &As\u2026", QKeySequence("Ctrl+Shift+S"), &MainWindow::OnSave);
   file->addSeparator();
   action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
