@@ -124,24 +124,26 @@ TEST(ImageCheck, SampleImageIsClean) {
 
 TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
   const auto findings = CheckImage(
-      testing::LoadedWorkspace(Good(Ch(1) + Ch(2, 0) + Ch(3, 4) + Ch(4, 1, "A\rB"),
+      testing::LoadedWorkspace(Good(Ch(1) + Ch(2, 0) + Ch(3, 4) + Ch(4, 1, "A\rB") + Ch(4, 1),
                                     Tpt({kLower, TptRecord(1000000000, 1, 1, 0, 0, 0, 0x10)}))
                                    .Block(3, "TCS", "x")
                                    .Build()));
   std::vector<std::string> lines;
   for (const Finding& f : findings) lines.push_back(FormatFinding(f));
-  EXPECT_EQ(lines, (std::vector<std::string>{
-                       "error: block 0 channel 2 tp: no transponder (0x00)",
-                       "error: block 0 channel 3 tp: transponder 0x04 does not exist (2 used)",
-                       "warning: block 0 channel 4 name: line-end byte 0x0D at position 2",
-                       "warning: block 1 transponder 2 frequency: 10750000 kHz V also at "
-                       "transponder 1",
-                       "warning: block 1 transponder 2 flags: flag bits 0x10 do not show in the "
-                       "text line",
-                       "error: block 3 length: data length 1 is not a multiple of 30",
-                       "warning: block 3: another TCS block; the receiver uses one",
-                   }));
-  EXPECT_EQ(CheckSummary(findings), "3 errors, 4 warnings");
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{
+                "error: block 0 channel 2 tp: no transponder (0x00)",
+                "error: block 0 channel 3 tp: transponder 0x04 does not exist (2 used)",
+                "warning: block 0 channel 4 name: line-end byte 0x0D at position 2",
+                "warning: block 0 channel 5 sid: SID 4 on transponder 0x01 also at channel 4",
+                "warning: block 1 transponder 2 frequency: 10750000 kHz V also at "
+                "transponder 1",
+                "warning: block 1 transponder 2 flags: flag bits 0x10 do not show in the "
+                "text line",
+                "error: block 3 length: data length 1 is not a multiple of 30",
+                "warning: block 3: another TCS block; the receiver uses one",
+            }));
+  EXPECT_EQ(CheckSummary(findings), "3 errors, 5 warnings");
 }
 
 TEST(ImageCheck, SavingWithErrorsAsksFirst) {

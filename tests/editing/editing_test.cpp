@@ -238,13 +238,22 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   stack.Push(Set(document, 0, "name=AB"));
   EXPECT_EQ(stack.size(), 1u);
   EXPECT_EQ(stack.UndoDescription(), "Rename channel 1");
+  TransponderRecord t = document.transponders()[0];
+  for (const auto& [field, value] : {std::pair{TransponderField::kTid, 1},
+                                     {TransponderField::kTid, 2},
+                                     {TransponderField::kNid, 3}}) {
+    EXPECT_EQ(SetTransponderValue(t, field, value), "");
+    stack.Push(SetTransponder(document, 0, field, t));
+  }
+  EXPECT_EQ(stack.size(), 3u);
   stack.Push(Set(document, 1, "name=C"));
   stack.Push(Set(document, 1, "sid=7"));
-  EXPECT_EQ(stack.size(), 3u);
+  EXPECT_EQ(stack.size(), 5u);
   EXPECT_EQ(stack.UndoDescription(), "Change SID of channel 2");
+  EXPECT_EQ(RemoveChannels(document, {0, 1})->Description(), "Remove 2 channels");
   stack.MarkClean();
   stack.Push(Set(document, 1, "sid=8"));
-  EXPECT_EQ(stack.size(), 4u);
+  EXPECT_EQ(stack.size(), 6u);
   while (stack.CanUndo()) stack.Undo();
   EXPECT_EQ(w.image.bytes, original);
   EXPECT_EQ(stack.RedoDescription(), "Rename channel 1");

@@ -45,8 +45,8 @@ TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
   EXPECT_EQ(FileLabelText(name55), name55);
   EXPECT_EQ(FileLabelText(name56), "ABC..." + std::string(49, 'z'));
   // Multi-byte characters are never cut in half.
-  const std::string umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC" + std::string(53, 'q');
-  EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xB6\xC3\xBC..." + std::string(49, 'q'));
+  const std::string umlauts = "\xC3\xA4\xC3\xA9\xC3\xBC" + std::string(53, 'q');
+  EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xA9\xC3\xBC..." + std::string(49, 'q'));
   EXPECT_EQ(ChangedMarkerText("", true) + ChangedMarkerText("f.bin", false), "");
   EXPECT_EQ(ChangedMarkerText("f.bin", true), "File Changed");
   EXPECT_EQ(SizeLabelText(524288), "Size :524288 bytes");
