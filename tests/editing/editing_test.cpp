@@ -228,9 +228,16 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
     EXPECT_EQ(Tps(document), before) << c.name;
   }
   flash::Workspace w = Image();
-  const ListDocument document(w);
+  ListDocument document(w);
   EXPECT_EQ(RemoveTransponderQuestion(document, 1),
             "2 channels use transponder 2 (10752000 kHz).\r\nRemove them too ?");
+  w = chanforge::testing::LoadedWorkspace(
+      chanforge::testing::FlashImageBuilder()
+          .Block(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
+          .Build());
+  document = ListDocument(w);  // the last transponder goes: the padding stays
+  UndoStack().Push(RemoveTransponder(document, 0));
+  EXPECT_EQ(Data(w, 4), std::string(2040, '\0'));
 }
 
 TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
@@ -243,13 +250,13 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   EXPECT_EQ(stack.size(), 1u);
   EXPECT_EQ(stack.UndoDescription(), "Rename channel 1");
   TransponderRecord t = document.transponders()[0];
-  for (const auto& [field, value] : {std::pair{TransponderField::kTid, 1},
-                                     {TransponderField::kTid, 2},
-                                     {TransponderField::kNid, 3}}) {
+  for (const auto& [field, value, steps] : {std::tuple{TransponderField::kTid, 1, 2u},
+                                            {TransponderField::kTid, 2, 2u},
+                                            {TransponderField::kNid, 3, 3u}}) {
     EXPECT_EQ(SetTransponderValue(t, field, value), "");
     stack.Push(SetTransponder(document, 0, field, t));
+    EXPECT_EQ(stack.size(), steps);
   }
-  EXPECT_EQ(stack.size(), 3u);
   stack.Push(Set(document, 1, "name=C"));
   stack.Push(Set(document, 1, "sid=7"));
   EXPECT_EQ(stack.size(), 5u);
