@@ -147,18 +147,5 @@ TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep)
   EXPECT_EQ(Bytes(), used);
 }
 
-TEST_F(ListEditorTest, SizeAndColumnWidthsAreKept) {
-  ListEditor& editor = OpenEditor();
-  editor.resize(640, 480);
-  editor.channel_view()->setColumnWidth(1, 222);
-  editor.close();
-  QApplication::processEvents(QEventLoop::AllEvents);  // its deletion
-  Trigger("actEditLists");
-  auto* again = static_cast<ListEditor*>(TopLevel("ListEditor"));
-  ASSERT_NE(again, nullptr);
-  EXPECT_EQ(again->size(), QSize(640, 480));
-  EXPECT_EQ(again->channel_view()->columnWidth(1), 222);
-}
-
 }  // namespace
 }  // namespace chanforge::ui
