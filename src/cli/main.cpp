@@ -1,6 +1,4 @@
 // chanforge-cli: the editor's operations for scripts and terminals.
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <csignal>
 #include <exception>
@@ -8,6 +6,7 @@
 
 #include "channels/channel_conversions.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "common/file_access.h"
 #include "transponders/transponder_conversions.h"
 
@@ -145,8 +144,8 @@ int Run(int argc, char** argv) {
     return kUsageError;
   }
 
-  options.interactive = ::isatty(STDIN_FILENO) != 0;
-  options.terminal_output = ::isatty(STDOUT_FILENO) != 0;
+  options.interactive = IsTerminal(stdin);
+  options.terminal_output = IsTerminal(stdout);
   ConsoleFrontend ui(options, std::cin, std::cout, std::cerr);
   const auto dispatch = [&]() -> int {
     using chanforge::channels::ConvertTcsToText;
