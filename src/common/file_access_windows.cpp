@@ -129,7 +129,13 @@ Identity IdentityOf(const std::wstring& name) {
 
 bool IsDevice(const fs::path& path) {
   // NUL, CON, COM1 and their kind exist in every folder without a directory entry, so a
-  // status reports them missing; opened, they show what they are.
+  // status reports them missing. The system spells their full name as \\.\NAME.
+  wchar_t full[64];
+  const DWORD length = ::GetFullPathNameW(path.c_str(), std::size(full), full, nullptr);
+  if (length > 4 && length < std::size(full) && std::wcsncmp(full, L"\\\\.\\", 4) == 0) {
+    return true;
+  }
+  // Anything else that opens is a device unless it is a disk file.
   const HANDLE file =
       ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
