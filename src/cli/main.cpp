@@ -131,8 +131,11 @@ int Run(int argc, char** argv) {
   auto* sample = app.add_subcommand("make-sample", "Write a 512 KB demo image");
   sample->add_option("OUT", out, "Image file to write")->required()->check(file_name);
 
+  const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+  std::vector<const char*> argument_texts;
+  for (const std::string& argument : arguments) argument_texts.push_back(argument.c_str());
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(argument_texts.size()), argument_texts.data());
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
