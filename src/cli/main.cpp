@@ -44,6 +44,9 @@ int main(int argc, char** argv) {
 #ifdef SIGHUP
   std::signal(SIGHUP, OnTerminatingSignal);
 #endif
+#ifdef SIGBREAK
+  std::signal(SIGBREAK, OnTerminatingSignal);  // Ctrl+Break in a Windows console
+#endif
   // The last resort: nothing ends the program through an exception without a word.
   try {
     return Run(argc, argv);
