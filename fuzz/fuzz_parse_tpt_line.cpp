@@ -15,5 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   if (parsed.status == common::LineStatus::kError && parsed.error.empty()) std::abort();
+  (void)transponders::CheckTptLine(std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;
 }

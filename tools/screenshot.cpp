@@ -1,6 +1,8 @@
 // Saves pictures of the program's windows for the README: main window with a sample
-// image loaded, block viewer, list viewer and About box.
+// image loaded, block viewer, list viewer, About box, and the check and changes windows
+// on an edited copy of the sample.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -8,10 +10,16 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
+#include "channels/channel_record.h"
+#include "check/image_diff.h"
+#include "flash/blocks.h"
 #include "flash/flash_image.h"
+#include "transponders/transponder_record.h"
+#include "ui/changes_window.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
 
@@ -38,6 +46,34 @@ QWidget* TopLevel(const char* name) {
 void WriteBytes(const QString& path, const std::string& bytes) {
   std::ofstream out(path.toStdString(), std::ios::binary);
   out << bytes;
+}
+
+// The sample with the kind of edits an evening brings: a renamed, a removed and a moved
+// channel, one pointing at a transponder that is not there, a name with a line end and
+// a transponder flag the text cannot show.
+chanforge::flash::Workspace Edited(const chanforge::flash::Workspace& sample) {
+  using chanforge::channels::ChannelRecord;
+  namespace flash = chanforge::flash;
+  flash::Workspace edited = sample;
+  const std::string list = flash::BlockData(sample, sample.blocks[0]);
+  std::vector<ChannelRecord> records;
+  for (std::size_t p = 0; p + 30 <= list.size(); p += 30) {
+    records.push_back(ChannelRecord::Decode(list.substr(p, 30)));
+  }
+  records[0].name = {'A', 'R', 'D'};
+  records[2].tp = 0x2A;
+  records[5].name[3] = '\n';
+  records.erase(records.begin() + 9);
+  std::rotate(records.begin() + 20, records.begin() + 21, records.begin() + 31);
+  std::string channels;
+  for (const ChannelRecord& r : records) channels += r.Encode();
+  flash::ReplaceBlockData(edited, 0, channels, false);
+  std::string tpt = flash::BlockData(edited, edited.blocks[1]);
+  auto transponder = chanforge::transponders::TransponderRecord::Decode(tpt.substr(4 * 12));
+  transponder.flags |= 0x10;
+  tpt.replace(4 * 12, 12, transponder.Encode());
+  flash::ReplaceBlockData(edited, 1, tpt, false);
+  return edited;
 }
 
 }  // namespace
@@ -75,5 +111,18 @@ int main(int argc, char** argv) {
 
   window.findChild<QAbstractButton*>("CmdAbout")->click();
   ok = Save(TopLevel("frmAbout"), out.filePath("about.png")) && ok;
+
+  const chanforge::flash::Workspace sample = window.workspace();
+  const chanforge::flash::Workspace edited = Edited(sample);
+  const QString edited_name = temp.filePath("edited.bin");
+  WriteBytes(edited_name, edited.image.bytes);
+  window.LoadDroppedFile(edited_name);
+  window.findChild<QAction*>("actCheckImage")->trigger();
+  ok = Save(TopLevel("CheckForm"), out.filePath("check.png")) && ok;
+
+  chanforge::ui::ChangesWindow changes(&window);
+  changes.ShowChanges("flash512k.bin", "edited.bin", chanforge::check::DiffImages(sample, edited));
+  changes.show();
+  ok = Save(&changes, out.filePath("compare.png")) && ok;
   return ok ? 0 : 1;
 }

@@ -85,7 +85,9 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
 }
 
 std::string CheckTcsLine(std::string_view line) {
-  for (const std::size_t separator : {4, 21, 24, 27, 33, 39, 45, 51, 57}) {
+  // The blanks between the columns (0-based).
+  static constexpr std::size_t kSeparators[] = {4, 21, 24, 27, 33, 39, 45, 51, 57};
+  for (const std::size_t separator : kSeparators) {
     if (separator < line.size() && line[separator] != ' ') {
       return "column " + std::to_string(separator + 1) + " is not a blank";
     }

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/sample_image.h"
+#include "cli/session.h"
 #include "common/file_access.h"
 #include "common/reported_files.h"
 #include "flash/block_check.h"
@@ -21,21 +22,6 @@ int ExitStatus(Outcome outcome) { return outcome == Outcome::kDone ? 0 : 1; }
 
 namespace {
 
-// One command's workspace. When the command writes the image back over itself, the
-// image stays locked from load to replace, so that two such commands take turns
-// instead of one silently undoing the other.
-struct Session {
-  flash::Workspace workspace;
-  common::FileLock lock;
-};
-
-bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
-          const std::string& out = {}) {
-  if (!out.empty() && (out == flash || common::SameFile(out, flash))) session.lock.Lock(flash);
-  ui.QueueFile(flash);
-  return flash::LoadFlashFile(session.workspace, ui, flash) == Outcome::kDone;
-}
-
 // Loads the image and checks the block the way the window's block commands do.
 bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
                    const std::string& action, const std::string& out = {}) {
@@ -43,12 +29,6 @@ bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& fla
   const flash::Workspace& w = session.workspace;
   return flash::CheckBlockSelected(ui, w.block_count, index < w.block_count ? index : -1,
                                    w.image.fileName, action);
-}
-
-// Writes the changed image to out with the flash save's rules.
-int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out) {
-  ui.QueueFile(out);
-  return ExitStatus(flash::SaveFlashFile(session.workspace, ui, out));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <exception>
 #include <iostream>
+#include <optional>
 
 #include "channels/channel_conversions.h"
 #include "cli/commands.h"
@@ -134,6 +135,82 @@ int Run(int argc, char** argv) {
   auto* sample = app.add_subcommand("make-sample", "Write a 512 KB demo image");
   sample->add_option("OUT", out, "Image file to write")->required()->check(file_name);
 
+  std::string other;
+  bool warnings_as_errors = false;
+  auto* check = app.add_subcommand("check", "Print what would make the receiver misbehave");
+  check->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  check->add_flag("--warnings-as-errors", warnings_as_errors, "Exit 1 on warnings too");
+  auto* diff = app.add_subcommand("diff", "Print what changed from image A to image B");
+  diff->add_option("A", flash, "Old flash image file")->required()->check(file_name);
+  diff->add_option("B", other, "New flash image file")->required()->check(file_name);
+  // List editing: each command loads FLASH and writes the changed image to OUT.
+  std::size_t number = 0, before = 0;
+  std::string rows, by;
+  std::vector<std::string> assignments, row_ranges;
+  const auto add_out = [&](CLI::App* command) {
+    command->add_option("-o,--output", out, "Image file to write")->required()->check(file_name);
+  };
+  const CLI::Validator range_text(
+      [](std::string& text) {
+        return ParseRange(text) ? std::string() : "\"" + text + "\" is not N or N-M";
+      },
+      "N[-M]");
+  auto* channels = app.add_subcommand("channels", "Print the channel list, tab-separated");
+  channels->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  auto* transponder_list =
+      app.add_subcommand("transponders", "Print the transponder list, tab-separated");
+  transponder_list->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  auto* set_channel = app.add_subcommand("set-channel", "Set fields of a channel");
+  set_channel->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  set_channel->add_option("N", number, "Channel number")->required();
+  set_channel
+      ->add_option("FIELD=VALUE", assignments, "name, use, tp, sid, vpid, apid, vecm, aecm, pcr")
+      ->required();
+  add_out(set_channel);
+  auto* move_channels = app.add_subcommand("move-channels", "Move channels before a position");
+  move_channels->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  move_channels->add_option("FROM[-TO]", rows, "Channels to move")->required()->check(range_text);
+  move_channels->add_option("BEFORE", before, "Position to move them before")->required();
+  add_out(move_channels);
+  auto* remove_channels = app.add_subcommand("remove-channels", "Remove channels");
+  remove_channels->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  remove_channels->add_option("N[-M]", row_ranges, "Channels to remove")
+      ->required()
+      ->check(range_text);
+  add_out(remove_channels);
+  auto* sort_channels = app.add_subcommand("sort-channels", "Sort the channels (stable)");
+  sort_channels->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  sort_channels->add_option("--by", by, "Sort key")
+      ->required()
+      ->check(CLI::IsMember({"name", "sid", "frequency"}));
+  add_out(sort_channels);
+  auto* remove_transponder = app.add_subcommand(
+      "remove-transponder", "Remove a transponder (asks about channels using it)");
+  remove_transponder->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  remove_transponder->add_option("T", number, "Transponder number")->required();
+  add_out(remove_transponder);
+  auto* move_transponder =
+      app.add_subcommand("move-transponder", "Move a transponder before a position");
+  move_transponder->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+  move_transponder->add_option("T", number, "Transponder number")->required();
+  move_transponder->add_option("BEFORE", before, "Position to move it before")->required();
+  add_out(move_transponder);
+  const auto run_edit = [&](ConsoleFrontend& ui) -> std::optional<int> {
+    if (*channels) return Channels(ui, std::cout, flash);
+    if (*transponder_list) return Transponders(ui, std::cout, flash);
+    if (*set_channel) return SetChannel(ui, flash, number, assignments, out);
+    if (*move_channels) return MoveChannels(ui, flash, *ParseRange(rows), before, out);
+    if (*remove_channels) {
+      std::vector<Range> ranges;
+      for (const std::string& text : row_ranges) ranges.push_back(*ParseRange(text));
+      return RemoveChannels(ui, flash, ranges, out);
+    }
+    if (*sort_channels) return SortChannels(ui, flash, by, out);
+    if (*remove_transponder) return RemoveTransponder(ui, flash, number, out);
+    if (*move_transponder) return MoveTransponder(ui, flash, number, before, out);
+    return std::nullopt;
+  };
+
   const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
   std::vector<const char*> argument_texts;
   for (const std::string& argument : arguments) argument_texts.push_back(argument.c_str());
@@ -171,6 +248,9 @@ int Run(int argc, char** argv) {
       return HexDump(ui, std::cout, flash, index, view_as);
     }
     if (*sample) return MakeSample(ui, out);
+    if (*check) return Check(ui, std::cout, flash, warnings_as_errors);
+    if (*diff) return Diff(ui, std::cout, flash, other);
+    if (const std::optional<int> status = run_edit(ui)) return *status;
     return kUsageError;
   };
   const int status = dispatch();

@@ -12,8 +12,6 @@ namespace chanforge::common {
 namespace {
 
 constexpr std::size_t kPiece = std::size_t{1} << 20;
-// A longer line keeps this much of its start: no column lies further right.
-constexpr std::size_t kKeptLine = 4096;
 constexpr std::size_t kListedLines = 10;
 
 }  // namespace
@@ -105,49 +103,6 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
   return CommitOrReport(frontend, writer, text) ? Outcome::kDone : Outcome::kFailed;
 }
 
-namespace {
-
-// Splits a text read in pieces into lines as LineReader would split it whole. A line
-// longer than kKeptLine keeps its start, plus one non-blank byte of its rest so that
-// it stays non-blank: no parser reads further right.
-class PieceLines {
- public:
-  // Calls use for every line complete in text + the pending part; at_end: no more text.
-  template <typename Use>
-  bool Feed(std::string_view piece, bool at_end, Use&& use) {
-    pending_.append(piece);
-    std::size_t cut = pending_.size();
-    if (!at_end) {
-      std::size_t last = pending_.find_last_of("\r\n");
-      // A CR at the very end may be the first half of CR LF: wait for the next piece.
-      if (last != std::string::npos && last + 1 == pending_.size() && pending_[last] == '\r') {
-        last = last == 0 ? std::string::npos : pending_.find_last_of("\r\n", last - 1);
-      }
-      cut = last == std::string::npos ? 0 : last + 1;
-    }
-    LineReader reader(std::string_view(pending_).substr(0, cut));
-    std::string_view line;
-    while (reader.Next(line)) {
-      if (!use(line)) return false;
-    }
-    pending_.erase(0, cut);
-    Shorten();
-    return true;
-  }
-
- private:
-  void Shorten() {
-    if (pending_.size() <= 2 * kKeptLine) return;
-    const std::size_t rest = pending_.find_first_not_of(' ', kKeptLine);
-    if (rest != std::string::npos && rest > kKeptLine) pending_[kKeptLine] = pending_[rest];
-    pending_.resize(kKeptLine + (rest == std::string::npos ? 0 : 1));
-  }
-
-  std::string pending_;
-};
-
-}  // namespace
-
 Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
                             const LineParser& parser, const LineCheck& check,
                             std::size_t minimum_size) {
@@ -196,7 +151,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
     }
     return records.size() < kPiece || flush();
   };
-  PieceLines lines;
+  LineSplitter lines;
   std::string piece;
   bool at_end = false;
   while (!at_end) {

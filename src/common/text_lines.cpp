@@ -32,6 +32,17 @@ bool LineReader::Next(std::string_view& line) {
   return true;
 }
 
+void LineSplitter::Shorten() {
+  // A CR at the end may end the line: it stays where it is and does not count.
+  const bool line_end = !pending_.empty() && pending_.back() == '\r';
+  if (pending_.size() - (line_end ? 1 : 0) <= 2 * kept_) return;
+  if (line_end) pending_.pop_back();
+  const std::size_t rest = pending_.find_first_not_of(' ', kept_);
+  if (rest != std::string::npos && rest > kept_) pending_[kept_] = pending_[rest];
+  pending_.resize(kept_ + (rest == std::string::npos ? 0 : 1));
+  if (line_end) pending_.push_back('\r');
+}
+
 std::string ToUpperAscii(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) {

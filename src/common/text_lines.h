@@ -23,6 +23,45 @@ class LineReader {
   std::size_t next_lf_ = 0;
 };
 
+// Splits a text that arrives in pieces into the lines LineReader would find in it whole.
+// A line longer than twice `kept` keeps its first `kept` bytes, plus one non-blank byte of
+// its rest so that it stays non-blank: no list column lies that far right, and memory
+// stays flat whatever the text.
+class LineSplitter {
+ public:
+  explicit LineSplitter(std::size_t kept = 4096) : kept_(kept) {}
+
+  // Calls use(line) for every line completed by this piece; at_end: no more pieces.
+  // Stops and gives false as soon as use does.
+  template <typename Use>
+  bool Feed(std::string_view piece, bool at_end, Use&& use) {
+    pending_.append(piece);
+    std::size_t cut = pending_.size();
+    if (!at_end) {
+      std::size_t last = pending_.find_last_of("\r\n");
+      // A CR at the very end may be the first half of CR LF: wait for the next piece.
+      if (last != std::string::npos && last + 1 == pending_.size() && pending_[last] == '\r') {
+        last = last == 0 ? std::string::npos : pending_.find_last_of("\r\n", last - 1);
+      }
+      cut = last == std::string::npos ? 0 : last + 1;
+    }
+    LineReader reader(std::string_view(pending_).substr(0, cut));
+    std::string_view line;
+    while (reader.Next(line)) {
+      if (!use(line)) return false;
+    }
+    pending_.erase(0, cut);
+    Shorten();
+    return true;
+  }
+
+ private:
+  void Shorten();
+
+  std::size_t kept_;
+  std::string pending_;
+};
+
 // The text of a fixed column; columns past the line's end read as empty text.
 inline std::string_view Column(std::string_view line, std::size_t start, std::size_t width) {
   return start >= line.size() ? std::string_view{} : line.substr(start, width);

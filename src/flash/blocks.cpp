@@ -7,6 +7,7 @@
 namespace chanforge::flash {
 
 ListKind ListKindOf(std::string_view name, NameMatch match) {
+  if (name.size() != 3) return ListKind::kOther;  // names run on: never copy a long one
   const std::string compared =
       match == NameMatch::kExact ? std::string(name) : common::ToUpperAscii(name);
   if (compared == "TCS") return ListKind::kTcs;
@@ -20,10 +21,6 @@ ListKind ListKindOf(const BlockInfo& block, NameMatch match) {
 
 const char* ListKindName(ListKind kind) {
   return kind == ListKind::kTcs ? "TCS" : kind == ListKind::kTpt ? "TPT" : "";
-}
-
-std::size_t RecordSize(ListKind kind) {
-  return kind == ListKind::kTcs ? 30 : kind == ListKind::kTpt ? 12 : 0;
 }
 
 const BlockInfo* FindBlock(const Workspace& workspace, int index) {

@@ -21,8 +21,11 @@ ListKind ListKindOf(const BlockInfo& block, NameMatch match = NameMatch::kAnyCas
 ListKind ListKindOf(std::string_view name, NameMatch match = NameMatch::kAnyCase);
 // "TCS", "TPT" or an empty text.
 const char* ListKindName(ListKind kind);
-// The record size of a list kind; 0 for kOther.
-std::size_t RecordSize(ListKind kind);
+// The record size of a list kind; 0 for kOther. The record headers hold them too, and
+// assert that they agree.
+constexpr std::size_t RecordSize(ListKind kind) {
+  return kind == ListKind::kTcs ? 30 : kind == ListKind::kTpt ? 12 : 0;
+}
 
 // The block at a block list index, or nothing when the index names no block.
 const BlockInfo* FindBlock(const Workspace& workspace, int index);

@@ -28,7 +28,7 @@ void FillImage(FlashImage& image, std::int64_t offset, std::int64_t count, char 
   const std::int64_t size = image.size();
   if (offset < 0 || offset >= size || count <= 0) return;
   const auto n = static_cast<std::size_t>(std::min(count, size - offset));
-  std::fill_n(image.bytes.begin() + static_cast<std::ptrdiff_t>(offset), n, value);
+  image.bytes.replace(static_cast<std::size_t>(offset), n, n, value);
 }
 
 std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_t count) {
@@ -51,8 +51,9 @@ void ScanBlocks(Workspace& workspace) {
     block.start = i * BlockSize + DataOffset;
     if (first != 0x00 && first != 0xFF) {
       // The name has no length limit: it runs on to the first 0x00 or the image's end.
-      const auto name_begin = image.bytes.begin() + h;
-      block.name.assign(name_begin, std::find(name_begin, image.bytes.end(), '\0'));
+      const std::string_view rest =
+          std::string_view(image.bytes).substr(static_cast<std::size_t>(h));
+      block.name = rest.substr(0, rest.find('\0'));
       block.length = ImageByteAt(image, h + 32) + 256 * ImageByteAt(image, h + 33);
     } else {
       block.name = "----";

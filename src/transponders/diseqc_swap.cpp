@@ -1,10 +1,14 @@
 #include "transponders/diseqc_swap.h"
 
+#include "channels/channel_record.h"
 #include "common/text_lines.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::transponders {
+
+static_assert(flash::RecordSize(flash::ListKind::kTcs) == channels::TcsRecordSize);
+static_assert(flash::RecordSize(flash::ListKind::kTpt) == TptRecordSize);
 
 std::string SwapReport(int count) {
   return " " + std::to_string(count) + " Transponders have been swapped from DiSEqC A <=> B";

@@ -102,7 +102,9 @@ std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
 }
 
 std::string CheckTptLine(std::string_view line) {
-  for (const std::size_t gap : {2, 12, 19, 26, 30, 34, 39}) {
+  // The two-blank gaps between the columns (0-based start).
+  static constexpr std::size_t kGaps[] = {2, 12, 19, 26, 30, 34, 39};
+  for (const std::size_t gap : kGaps) {
     if (!common::TrimBlanks(Column(line, gap, 2)).empty()) {
       return "columns " + std::to_string(gap + 1) + "-" + std::to_string(gap + 2) +
              " are not blank";

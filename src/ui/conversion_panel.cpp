@@ -22,17 +22,6 @@ ConversionPanel::ConversionPanel(const ConversionPanelSpec& spec, common::Fronte
     : QGroupBox(spec.caption, parent), spec_(spec), frontend_(frontend) {
   setObjectName(spec.frame_name);
   const Twips tw(this);
-  const auto chooser = [&](const char* name, const QString& caption, QStyle::StandardPixmap icon,
-                           QRect geometry) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setIcon(style()->standardIcon(icon));
-    button->setIconSize({16, 16});
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setGeometry(geometry);
-    return button;
-  };
   const auto box = [&](const char* name, const QString& text, QRect geometry) {
     auto* edit = new QLineEdit(text, this);
     edit->setObjectName(name);
@@ -48,8 +37,8 @@ ConversionPanel::ConversionPanel(const ConversionPanelSpec& spec, common::Fronte
     return button;
   };
   const QString& kind = spec.kind;
-  auto* binary_button =
-      chooser(spec.binary_button, kind + " Bin", QStyle::SP_DirOpenIcon, tw(80, 240, 735, 480));
+  auto* binary_button = IconButton(this, spec.binary_button, kind + " Bin", QStyle::SP_DirOpenIcon,
+                                   tw(80, 240, 735, 480));
   binary_edit_ = box(spec.binary_box, kind, tw(840, 360, 2895, 285));
   if (spec.declink_option) {
     declink_box_ = new WrappingCheckBox("Declink Comp", this);
@@ -61,8 +50,8 @@ ConversionPanel::ConversionPanel(const ConversionPanelSpec& spec, common::Fronte
             tw(1200, 840, 375, 375));
   auto* up = arrow(spec.to_binary, Qt::UpArrow,
                    "Convert the " + kind + " text file to a binary file", tw(2040, 840, 375, 375));
-  auto* text_button = chooser(spec.text_button, kind + " Txt", QStyle::SP_FileIcon,
-                              tw(80, 1320, 735, spec.text_button_height));
+  auto* text_button = IconButton(this, spec.text_button, kind + " Txt", QStyle::SP_FileIcon,
+                                 tw(80, 1320, 735, spec.text_button_height));
   text_edit_ = box(spec.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
 
   connect(binary_button, &QAbstractButton::clicked, this,

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QShortcut>
@@ -18,6 +19,8 @@
 #include <QUrl>
 
 #include "channels/channel_conversions.h"
+#include "check/image_check.h"
+#include "check/image_diff.h"
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
 #include "flash/blocks.h"
@@ -26,6 +29,8 @@
 #include "transponders/transponder_conversions.h"
 #include "ui/about_box.h"
 #include "ui/block_viewer.h"
+#include "ui/changes_window.h"
+#include "ui/check_window.h"
 #include "ui/conversion_panel.h"
 #include "ui/list_viewer.h"
 #include "ui/qt_frontend.h"
@@ -67,6 +72,7 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
   setAcceptDrops(true);
   workspace_signal_ = new WorkspaceSignal(workspace_, this);
   connect(workspace_signal_, &WorkspaceSignal::changed, this, &MainWindow::Refresh);
+  BuildMenus();
   BuildControls();
   window_settings_ =
       std::make_unique<WindowSettings>(*settings_, *this, *channel_panel_, *transponder_panel_);
@@ -77,6 +83,25 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenus() {
+  const auto action = [this](QMenu* menu, const char* name, const char* text,
+                             const QKeySequence& keys, void (MainWindow::*slot)()) {
+    QAction* act = menu->addAction(QString::fromUtf8(text));
+    act->setObjectName(name);
+    act->setShortcut(keys);
+    connect(act, &QAction::triggered, this, slot);
+  };
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("menuFile");
+  action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
+         &MainWindow::OnShowChanges);
+  QMenu* tools = menuBar()->addMenu("&Tools");
+  tools->setObjectName("menuTools");
+  action(tools, "actCheckImage", "Check Image", QKeySequence(Qt::Key_F7),
+         &MainWindow::OnCheckImage);
+  action(tools, "actCompareWith", "Compare With\u2026", QKeySequence(), &MainWindow::OnCompareWith);
+}
 
 void MainWindow::BuildControls() {
   const Twips tw(this);
@@ -97,17 +122,6 @@ void MainWindow::BuildControls() {
     box->setGeometry(geometry);
     return box;
   };
-  const auto icon_button = [&](QWidget* parent, const char* name, const char* caption,
-                               QStyle::StandardPixmap icon, QRect geometry) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setIcon(style()->standardIcon(icon));
-    button->setIconSize({16, 16});
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setGeometry(geometry);
-    return button;
-  };
   const auto label = [&](QWidget* parent, const char* name, const char* text, QRect geometry) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
@@ -116,10 +130,10 @@ void MainWindow::BuildControls() {
   };
 
   QGroupBox* frame5 = frame(central, "Frame5", "File Management", tw(0, 0, 5895, 1455));
-  auto* load = icon_button(frame5, "CmdLoad", "&Load Bin", QStyle::SP_DialogOpenButton,
-                           tw(120, 360, 1215, 495));
-  auto* save = icon_button(frame5, "CmdSave", "&Save Bin", QStyle::SP_DialogSaveButton,
-                           tw(1560, 360, 1215, 495));
+  auto* load = IconButton(frame5, "CmdLoad", "&Load Bin", QStyle::SP_DialogOpenButton,
+                          tw(120, 360, 1215, 495));
+  auto* save = IconButton(frame5, "CmdSave", "&Save Bin", QStyle::SP_DialogSaveButton,
+                          tw(1560, 360, 1215, 495));
   size_label_ = label(frame5, "LblSize", "Size : 0 bytes", tw(3120, 480, 2295, 255));
   changed_marker_ = label(frame5, "Label6", "", tw(3120, 720, 1935, 255));
   label(frame5, "Label5", "File :", tw(210, 1080, 375, 255));
@@ -141,18 +155,18 @@ void MainWindow::BuildControls() {
   whole_block_option_ = new QRadioButton("64Kb Block", frame4);
   whole_block_option_->setObjectName("Option2");
   whole_block_option_->setGeometry(tw(3360, 240, 1335, 255));
-  auto* read = icon_button(frame4, "CmdBlRead", "&Read Block", QStyle::SP_ArrowDown,
-                           tw(120, 555, 1215, 495));
-  auto* block_save = icon_button(frame4, "CmdBlkSave", "Save &Block", QStyle::SP_ArrowUp,
-                                 tw(1510, 555, 1215, 495));
+  auto* read =
+      IconButton(frame4, "CmdBlRead", "&Read Block", QStyle::SP_ArrowDown, tw(120, 555, 1215, 495));
+  auto* block_save =
+      IconButton(frame4, "CmdBlkSave", "Save &Block", QStyle::SP_ArrowUp, tw(1510, 555, 1215, 495));
   auto* swap = new WrappingButton("Swap &DiSEqC (Monoblock)", frame4);
   swap->setObjectName("CmdSwap");
   swap->setGeometry(tw(2900, 555, 1215, 495));
   swap_button_ = swap;
   auto* clear =
-      icon_button(frame4, "CmdClr", "&Clear Block", QStyle::SP_TrashIcon, tw(4290, 555, 1215, 495));
-  auto* view = icon_button(frame4, "CmdView", "&View  Block", QStyle::SP_FileDialogContentsView,
-                           tw(5680, 555, 1215, 495));
+      IconButton(frame4, "CmdClr", "&Clear Block", QStyle::SP_TrashIcon, tw(4290, 555, 1215, 495));
+  auto* view = IconButton(frame4, "CmdView", "&View  Block", QStyle::SP_FileDialogContentsView,
+                          tw(5680, 555, 1215, 495));
   block_commands_ = {read, block_save, clear, view};
   for (QAbstractButton* b : block_commands_) b->setEnabled(false);
   swap_button_->setEnabled(false);
@@ -178,10 +192,10 @@ void MainWindow::BuildControls() {
     connect(panel, &ConversionPanel::converted, this, [this] { ShowStatus(""); });
   }
 
-  auto* view_list = icon_button(frame1, "CmdViewList", "V&iew  ChList",
-                                QStyle::SP_FileDialogListView, tw(240, 315, 1215, 495));
-  auto* about = icon_button(frame1, "CmdAbout", "&About", QStyle::SP_MessageBoxInformation,
-                            tw(1630, 315, 1215, 495));
+  auto* view_list = IconButton(frame1, "CmdViewList", "V&iew  ChList",
+                               QStyle::SP_FileDialogListView, tw(240, 315, 1215, 495));
+  auto* about = IconButton(frame1, "CmdAbout", "&About", QStyle::SP_MessageBoxInformation,
+                           tw(1630, 315, 1215, 495));
   frame4->raise();  // its View button reaches into the frame beside it
 
   connect(load, &QAbstractButton::clicked, this, &MainWindow::OnLoad);
@@ -309,6 +323,10 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
   }
   ShowStatus("");
+  // Never blocks the load: the user may be about to repair exactly this image.
+  if (outcome == common::Outcome::kDone) {
+    ShowStatus(Qt8(check::CheckSummary(check::CheckImage(workspace_))));
+  }
 }
 
 void MainWindow::OnLoad() {
@@ -323,6 +341,7 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 }
 
 void MainWindow::OnSave() {
+  if (loaded_ && !check::ConfirmSaveDespiteErrors(workspace_, *frontend_)) return;
   flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text()));
   ShowStatus("");
 }
@@ -369,6 +388,49 @@ void MainWindow::OnView() {
     return new BlockViewer(*frontend_, workspace_, *workspace_signal_, index,
                            block_list_->item(index)->text(), this);
   });
+}
+
+void MainWindow::OnCheckImage() {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  ShowWindow(check_window_,
+             [this] { return new CheckWindow(workspace_, *workspace_signal_, this); });
+}
+
+void MainWindow::OnCompareWith() {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  const std::string name =
+      common::ChooseFileWithFallback(*frontend_,
+                                     {common::FileDialogKind::kOpen, "Compare With",
+                                      Std(file_label_->text()), flash::kFlashFilter},
+                                     flash::kDefaultFlashName);
+  if (!name.empty()) ShowChangesFrom(name);
+  ShowStatus("");
+}
+
+void MainWindow::OnShowChanges() {
+  if (!loaded_ || workspace_.image.fileName.empty()) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  ShowChangesFrom(workspace_.image.fileName);
+  ShowStatus("");
+}
+
+void MainWindow::ShowChangesFrom(const std::string& name) {
+  flash::Workspace other;
+  if (flash::LoadChosenFlashFile(other, *frontend_, name) != common::Outcome::kDone) return;
+  const std::vector<check::Change> changes = check::DiffImages(other, workspace_);
+  ShowWindow(changes_window_, [this] { return new ChangesWindow(this); });
+  static_cast<ChangesWindow*>(changes_window_.data())
+      ->ShowChanges(Qt8(name),
+                    Qt8(workspace_.image.fileName) + (workspace_.dirty ? " (unsaved)" : ""),
+                    changes);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void BuildMenus();
   void BuildControls();
   void BuildStatusBar();
   void AfterLoad(common::Outcome outcome);
@@ -67,6 +68,11 @@ class MainWindow : public QMainWindow {
   void OnClear();
   void OnSwap();
   void OnView();
+  void OnCheckImage();
+  void OnCompareWith();
+  void OnShowChanges();
+  // Compares the image in file name (old) with the one in memory (new).
+  void ShowChangesFrom(const std::string& name);
 
   std::unique_ptr<common::Frontend> own_frontend_;
   std::unique_ptr<SettingsStore> own_settings_;
@@ -80,6 +86,8 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> block_viewer_;
   QPointer<QWidget> list_viewer_;
   QPointer<QWidget> about_box_;
+  QPointer<QWidget> check_window_;
+  QPointer<QWidget> changes_window_;
 
   QListWidget* block_list_ = nullptr;
   QLabel* size_label_ = nullptr;

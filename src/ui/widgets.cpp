@@ -6,6 +6,7 @@
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QToolButton>
 #include <QWidget>
 #include <cmath>
 
@@ -43,6 +44,18 @@ void WrappingCheckBox::paintEvent(QPaintEvent* /*event*/) {
   painter.drawText(rect().adjusted(indent, 0, 0, 0),
                    Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextShowMnemonic,
                    text());
+}
+
+QToolButton* IconButton(QWidget* parent, const char* name, const QString& caption,
+                        QStyle::StandardPixmap icon, QRect geometry) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setText(caption);
+  button->setIcon(parent->style()->standardIcon(icon));
+  button->setIconSize({16, 16});
+  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  button->setGeometry(geometry);
+  return button;
 }
 
 QFont ListFont() {

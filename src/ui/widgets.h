@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QRect>
 #include <QStringList>
+#include <QStyle>
 
 class QWidget;
 class QListView;
+class QToolButton;
 
 namespace chanforge::ui {
 
@@ -39,6 +41,10 @@ class WrappingCheckBox : public QCheckBox {
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
+
+// A button with a small icon above its caption, as the fixed layout draws them.
+QToolButton* IconButton(QWidget* parent, const char* name, const QString& caption,
+                        QStyle::StandardPixmap icon, QRect geometry);
 
 // The fixed-pitch list font: Courier 9.75 pt, or the system's fixed font.
 QFont ListFont();

@@ -1,0 +1,61 @@
+// The piecewise line splitting of the text conversions, in memory: any text cut into any
+// pieces gives the lines it gives whole (long lines shortened as documented), and every
+// line parses and checks without harm.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channels/channel_record.h"
+#include "common/text_lines.h"
+#include "transponders/transponder_record.h"
+
+namespace {
+
+bool Blank(std::string_view line) { return line.find_first_not_of(' ') == std::string::npos; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace chanforge;
+  if (size < 2) return 0;
+  // The first byte sets the piece length, the second the kept part of a long line.
+  const std::size_t piece = data[0] % 64 + 1;
+  const std::size_t kept = data[1] % 16 + 1;
+  const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
+
+  std::vector<std::string> whole;
+  common::LineReader reader(text);
+  std::string_view line;
+  while (reader.Next(line)) whole.emplace_back(line);
+
+  std::vector<std::string> pieces;
+  common::LineSplitter splitter(kept);
+  for (std::size_t at = 0; at < text.size() || at == 0; at += piece) {
+    const bool at_end = at + piece >= text.size();
+    splitter.Feed(text.substr(std::min(at, text.size()), piece), at_end, [&](std::string_view l) {
+      pieces.emplace_back(l);
+      return true;
+    });
+    if (at_end) break;
+  }
+  if (pieces.size() != whole.size()) std::abort();
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    const std::string& a = whole[i];
+    const std::string& b = pieces[i];
+    const std::size_t same = std::min(a.size(), kept);
+    if (a.size() <= 2 * kept ? a != b : a.compare(0, same, b, 0, same) != 0) std::abort();
+    if (Blank(a) != Blank(b)) std::abort();
+  }
+  std::string out;
+  std::string error;
+  for (const std::string& l : whole) {
+    (void)channels::ParseTcsLineInto(l, out, error);
+    (void)channels::CheckTcsLine(l);
+    (void)transponders::ParseTptLineInto(l, out, error);
+    (void)transponders::CheckTptLine(l);
+  }
+  return 0;
+}

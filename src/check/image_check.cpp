@@ -1,0 +1,239 @@
+#include "check/image_check.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "check/image_lists.h"
+#include "flash/blocks.h"
+
+namespace chanforge::check {
+
+using channels::ChannelRecord;
+using transponders::TransponderRecord;
+
+namespace {
+
+constexpr Severity kError = Severity::kError;
+constexpr Severity kWarning = Severity::kWarning;
+
+const std::vector<RuleInfo> kRules = {
+    {Rule::kImageSize, kWarning, "the receiver's flash holds exactly 524288 bytes"},
+    {Rule::kNotFlashImage, kError, "a flash dump always names some of its blocks"},
+    {Rule::kLengthPastEnd, kError, "the receiver would read its list from the next block"},
+    {Rule::kPartRecord, kError, "a cut record shifts every record the receiver reads after it"},
+    {Rule::kSecondList, kWarning, "the receiver reads only one channel and one transponder list"},
+    {Rule::kTpMissing, kError, "a channel without its transponder cannot be tuned"},
+    {Rule::kDuplicateSid, kWarning, "the receiver finds only one of two services with one SID"},
+    {Rule::kNameControlBytes, kWarning, "control bytes garble the menu and the text file"},
+    {Rule::kEmptyRecordInside, kWarning, "a free slot between channels shows as a blank entry"},
+    {Rule::kTooManyChannels, kWarning, "more channels than the firmware is known to hold"},
+    {Rule::kFrequencyRange, kError, "the LNB receives 10700 to 12750 MHz only"},
+    {Rule::kBandEdge, kWarning, "the band flag picks the LNB oscillator: 11700 MHz divides them"},
+    {Rule::kDuplicateTransponder, kWarning, "two entries for one transponder split its channels"},
+    {Rule::kHiddenFlags, kWarning, "the text file cannot keep these bits: a round trip drops them"},
+};
+
+std::string Number(std::int64_t value) { return std::to_string(value); }
+
+class Checker {
+ public:
+  explicit Checker(const flash::Workspace& workspace)
+      : workspace_(workspace), transponders_(FirstTransponders(workspace)) {}
+
+  std::vector<Finding> Run() {
+    if (workspace_.image.size() != kNominalImageSize) {
+      Add(Rule::kImageSize, kImageWide, 0, "",
+          "size is " + Number(workspace_.image.size()) + " bytes, not " +
+              Number(kNominalImageSize));
+    }
+    bool named = false;
+    int tcs_blocks = 0, tpt_blocks = 0;
+    for (int i = 0; i < workspace_.block_count; ++i) {
+      const flash::BlockInfo& block = workspace_.blocks[static_cast<std::size_t>(i)];
+      if (block.name == "----") continue;
+      named = true;
+      const flash::ListKind kind = flash::ListKindOf(block);
+      CheckLength(i, block, kind);
+      if (kind == flash::ListKind::kOther) continue;
+      int& count = kind == flash::ListKind::kTcs ? tcs_blocks : tpt_blocks;
+      if (++count > 1) {
+        Add(Rule::kSecondList, i, 0, "",
+            std::string("another ") + flash::ListKindName(kind) + " block; the receiver uses one");
+      }
+      const std::string data = flash::BlockData(workspace_, block);
+      if (kind == flash::ListKind::kTcs) CheckChannels(i, data);
+      if (kind == flash::ListKind::kTpt) CheckTransponders(i, data);
+    }
+    if (!named)
+      Add(Rule::kNotFlashImage, kImageWide, 0, "", "not a flash image: no block has a name");
+    std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
+      return std::pair(a.block, a.record) < std::pair(b.block, b.record);
+    });
+    return std::move(findings_);
+  }
+
+ private:
+  void Add(Rule rule, int block, int record, std::string field, std::string text) {
+    const bool channel =
+        block >= 0 && flash::ListKindOf(workspace_.blocks[static_cast<std::size_t>(block)]) ==
+                          flash::ListKind::kTcs;
+    findings_.push_back({rule, RuleOf(rule).severity, block, record,
+                         record > 0 ? (channel ? "channel" : "transponder") : "", std::move(field),
+                         std::move(text)});
+  }
+
+  void CheckLength(int index, const flash::BlockInfo& block, flash::ListKind kind) {
+    if (block.length > flash::kBlockDataRoom) {
+      Add(Rule::kLengthPastEnd, index, 0, "length",
+          "data length " + Number(block.length) + " runs past the block's end (room for " +
+              Number(flash::kBlockDataRoom) + ")");
+    } else if (block.start + block.length > workspace_.image.size()) {
+      Add(Rule::kLengthPastEnd, index, 0, "length",
+          "data length " + Number(block.length) + " runs past the image's end");
+    }
+    const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
+    if (size != 0 && block.length % size != 0) {
+      Add(Rule::kPartRecord, index, 0, "length",
+          "data length " + Number(block.length) + " is not a multiple of " + Number(size));
+    }
+  }
+
+  void CheckChannels(int index, std::string_view data) {
+    const std::vector<ChannelRecord> records = DecodeChannels(data);
+    if (records.size() > kFirmwareChannelLimit) {
+      Add(Rule::kTooManyChannels, index, 0, "",
+          Number(static_cast<std::int64_t>(records.size())) + " channels; the firmware holds " +
+              Number(kFirmwareChannelLimit));
+    }
+    // SID and TP of each channel seen, to the first channel that had them.
+    std::map<std::pair<std::uint16_t, std::uint8_t>, std::size_t> seen;
+    for (std::size_t r = 0; r < records.size(); ++r) {
+      const ChannelRecord& record = records[r];
+      const int number = static_cast<int>(r + 1);
+      if (IsBlankChannel(record)) {
+        Add(Rule::kEmptyRecordInside, index, number, "", "free slot inside the list");
+        continue;
+      }
+      if (transponders_.block >= 0) CheckTp(index, number, record.tp);
+      const auto [it, fresh] = seen.try_emplace({record.words[channels::kSid], record.tp}, r + 1);
+      if (!fresh) {
+        Add(Rule::kDuplicateSid, index, number, "sid",
+            "SID " + Number(record.words[channels::kSid]) + " on transponder " + Hex2(record.tp) +
+                " also at channel " + Number(static_cast<std::int64_t>(it->second)));
+      }
+      for (std::size_t i = 0; i < record.name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(record.name[i]);
+        const bool padding = byte == 0 && std::all_of(record.name.begin() + i, record.name.end(),
+                                                      [](char c) { return c == '\0'; });
+        if (padding) break;
+        if (byte < 0x20 || byte == 0x7F) {
+          const bool line_end = byte == '\r' || byte == '\n';
+          Add(Rule::kNameControlBytes, index, number, "name",
+              std::string(line_end ? "line-end" : "control") + " byte " + Hex2(byte) +
+                  " at position " + Number(static_cast<std::int64_t>(i + 1)));
+          break;
+        }
+      }
+    }
+  }
+
+  void CheckTp(int index, int number, std::uint8_t tp) {
+    const std::size_t used = transponders_.records.size();
+    if (tp == 0) {
+      Add(Rule::kTpMissing, index, number, "tp", "no transponder (0x00)");
+    } else if (tp > used) {
+      Add(Rule::kTpMissing, index, number, "tp",
+          "transponder " + Hex2(tp) + " does not exist (" +
+              Number(static_cast<std::int64_t>(used)) + " used)");
+    } else if (transponders_.records[tp - 1u].IsEmpty()) {
+      Add(Rule::kTpMissing, index, number, "tp", "transponder " + Hex2(tp) + " is empty");
+    }
+  }
+
+  void CheckTransponders(int index, std::string_view data) {
+    const std::vector<TransponderRecord> records = DecodeTransponders(data);
+    std::map<std::pair<std::int64_t, bool>, std::size_t> seen;
+    for (std::size_t r = 0; r < records.size(); ++r) {
+      const TransponderRecord& record = records[r];
+      const int number = static_cast<int>(r + 1);
+      if (record.IsEmpty()) continue;
+      const std::int64_t khz = record.Khz();
+      const bool upper = record.flags & transponders::kFlagUpperBand;
+      if (khz < kLowestKhz || khz > kHighestKhz) {
+        Add(Rule::kFrequencyRange, index, number, "frequency",
+            Number(khz) + " kHz lies outside " + Number(kLowestKhz) + " to " + Number(kHighestKhz));
+      } else if (upper != (khz >= kBandEdgeKhz)) {
+        Add(Rule::kBandEdge, index, number, "flags",
+            Number(khz) + " kHz in the " + (upper ? "upper" : "lower") +
+                " band, on the other side of " + Number(kBandEdgeKhz));
+      }
+      const bool horizontal = record.flags & transponders::kFlagHorizontal;
+      const auto [it, fresh] = seen.try_emplace({khz, horizontal}, r + 1);
+      if (!fresh) {
+        Add(Rule::kDuplicateTransponder, index, number, "frequency",
+            Number(khz) + " kHz " + (horizontal ? "H" : "V") + " also at transponder " +
+                Number(static_cast<std::int64_t>(it->second)));
+      }
+      const unsigned hidden = record.flags & ~transponders::kShownFlags & 0xFFu;
+      if (hidden != 0) {
+        Add(Rule::kHiddenFlags, index, number, "flags",
+            "flag bits " + Hex2(hidden) + " do not show in the text line");
+      }
+    }
+  }
+
+  const flash::Workspace& workspace_;
+  TransponderTable transponders_;
+  std::vector<Finding> findings_;
+};
+
+}  // namespace
+
+const std::vector<RuleInfo>& Rules() { return kRules; }
+
+const RuleInfo& RuleOf(Rule rule) {
+  return *std::find_if(kRules.begin(), kRules.end(),
+                       [rule](const RuleInfo& info) { return info.rule == rule; });
+}
+
+std::vector<Finding> CheckImage(const flash::Workspace& workspace) {
+  return Checker(workspace).Run();
+}
+
+std::string FindingPlace(const Finding& finding) {
+  if (finding.block == kImageWide) return "image";
+  std::string place = "block " + Number(finding.block);
+  if (finding.record > 0) place += " " + finding.item + " " + Number(finding.record);
+  if (!finding.field.empty()) place += " " + finding.field;
+  return place;
+}
+
+std::string FormatFinding(const Finding& finding) {
+  return std::string(finding.severity == kError ? "error: " : "warning: ") + FindingPlace(finding) +
+         ": " + finding.text;
+}
+
+std::size_t CountErrors(const std::vector<Finding>& findings) {
+  return static_cast<std::size_t>(std::count_if(
+      findings.begin(), findings.end(), [](const Finding& f) { return f.severity == kError; }));
+}
+
+std::string CheckSummary(const std::vector<Finding>& findings) {
+  if (findings.empty()) return {};
+  const std::size_t errors = CountErrors(findings);
+  return std::to_string(errors) + " errors, " + std::to_string(findings.size() - errors) +
+         " warnings";
+}
+
+bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Frontend& frontend) {
+  const std::vector<Finding> findings = CheckImage(workspace);
+  const auto first = std::find_if(findings.begin(), findings.end(),
+                                  [](const Finding& f) { return f.severity == kError; });
+  if (first == findings.end()) return true;
+  return frontend.AskYesNo("The image has " + std::to_string(CountErrors(findings)) +
+                           " errors (first: " + FindingPlace(*first) + ": " + first->text + ")." +
+                           common::kCrLf + "Save anyway ?");
+}
+
+}  // namespace chanforge::check

@@ -1,0 +1,76 @@
+// The image check: what in a flash image would likely make the receiver misbehave
+// (errors) or looks unusual (warnings), before the image is flashed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/frontend.h"
+#include "flash/flash_image.h"
+
+namespace chanforge::check {
+
+enum class Severity { kError, kWarning };
+
+enum class Rule {
+  kImageSize,
+  kNotFlashImage,
+  kLengthPastEnd,
+  kPartRecord,
+  kSecondList,
+  kTpMissing,
+  kDuplicateSid,
+  kNameControlBytes,
+  kEmptyRecordInside,
+  kTooManyChannels,
+  kFrequencyRange,
+  kBandEdge,
+  kDuplicateTransponder,
+  kHiddenFlags,
+};
+
+struct RuleInfo {
+  Rule rule;
+  Severity severity;
+  const char* reason;  // why the rule exists, for the Check window's tooltips
+};
+
+// Every rule the check knows, with its severity and reason.
+const std::vector<RuleInfo>& Rules();
+const RuleInfo& RuleOf(Rule rule);
+
+inline constexpr int kImageWide = -1;  // block of a finding about the whole image
+
+struct Finding {
+  Rule rule;
+  Severity severity;
+  int block = kImageWide;
+  int record = 0;     // 1-based channel or transponder number; 0 for the whole block
+  std::string item;   // "channel" or "transponder" when record is set
+  std::string field;  // "tp", "frequency", ...; empty when not about one field
+  std::string text;
+};
+
+inline constexpr std::int64_t kNominalImageSize = 524288;
+inline constexpr std::size_t kFirmwareChannelLimit = 2000;
+inline constexpr std::int64_t kLowestKhz = 10700000;
+inline constexpr std::int64_t kHighestKhz = 12750000;
+inline constexpr std::int64_t kBandEdgeKhz = 11700000;
+
+// Every finding, ordered by block (image-wide ones first) and record.
+std::vector<Finding> CheckImage(const flash::Workspace& workspace);
+
+// "block 0 channel 12 tp", "block 1", "image": where a finding applies.
+std::string FindingPlace(const Finding& finding);
+// "error: block 0 channel 12 tp: transponder 0x2A does not exist (40 used)".
+std::string FormatFinding(const Finding& finding);
+
+std::size_t CountErrors(const std::vector<Finding>& findings);
+// "N errors, M warnings", or an empty text when there is nothing to say.
+std::string CheckSummary(const std::vector<Finding>& findings);
+
+// Before the image is saved: when it has errors, asks whether to save anyway. True when
+// there are none or the user says Yes.
+bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Frontend& frontend);
+
+}  // namespace chanforge::check

@@ -1,0 +1,41 @@
+// The decoded lists of an image as the check and the comparison read them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channels/channel_record.h"
+#include "flash/flash_image.h"
+#include "transponders/transponder_record.h"
+
+namespace chanforge::check {
+
+// An all-0xFF (erased) or all-zero record: a free slot, not a channel.
+bool IsBlankChannel(const channels::ChannelRecord& record);
+
+// Whole records up to the last used one; trailing free slots are padding.
+std::vector<channels::ChannelRecord> DecodeChannels(std::string_view list);
+// Whole records up to the last used one, as the text line counts them.
+std::vector<transponders::TransponderRecord> DecodeTransponders(std::string_view list);
+
+// The transponder list channels point into: the image's first TPT block.
+struct TransponderTable {
+  int block = -1;  // -1 when the image has no TPT block
+  std::vector<transponders::TransponderRecord> records;
+};
+TransponderTable FirstTransponders(const flash::Workspace& workspace);
+
+// The frequency a channel's TP points at, or -1 when it points at no used record.
+std::int64_t ChannelKhz(const TransponderTable& table, std::uint8_t tp);
+
+// Bytes as Latin-1 text in UTF-8, control bytes written as \xNN, so that a line stays
+// one line and shows every byte.
+std::string ShownBytes(std::string_view bytes);
+// The name as stored up to its padding, as ShownBytes.
+std::string ShownName(const channels::ChannelRecord& record);
+
+// Two upper-case hex digits after "0x".
+std::string Hex2(unsigned value);
+
+}  // namespace chanforge::check

@@ -1,0 +1,174 @@
+// The list editing commands: print the lists and change them as the editor window does.
+#include <charconv>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/session.h"
+#include "common/text_lines.h"
+#include "editing/list_commands.h"
+
+namespace chanforge::cli {
+
+namespace {
+
+using editing::ListDocument;
+
+// A name as a table cell: trailing blanks and NULs dropped, and no control byte that
+// could split the line or steer a terminal.
+std::string NameCell(const editing::ChannelRecord& channel) {
+  std::string_view name(channel.name.data(), channel.name.size());
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\0')) name.remove_suffix(1);
+  return common::Latin1ForTerminal(name);
+}
+
+// Reports a refusal; true when there was one.
+bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
+  if (refusal.empty()) return false;
+  ui.ShowMessage(common::MessageKind::kError, refusal);
+  return true;
+}
+
+// Loads the image for a command that changes one side of the lists.
+bool Open(ConsoleFrontend& ui, Session& session, const std::string& flash, const std::string& out,
+          std::optional<ListDocument>& document, bool channels) {
+  if (!Load(ui, session, flash, out)) return false;
+  document.emplace(session.workspace);
+  return !Refused(
+      ui, channels ? document->ChannelsReadOnlyReason() : document->TranspondersReadOnlyReason());
+}
+
+int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Command> command,
+           const std::string& out) {
+  editing::UndoStack stack;
+  stack.Push(std::move(command));
+  return SaveImage(ui, session, out);
+}
+
+}  // namespace
+
+std::optional<Range> ParseRange(std::string_view text) {
+  const auto number = [](std::string_view digits) -> std::optional<std::size_t> {
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return {};
+    return value;
+  };
+  const std::size_t dash = text.find('-');
+  const std::optional<std::size_t> first = number(text.substr(0, dash));
+  const std::optional<std::size_t> last =
+      dash == std::string_view::npos ? first : number(text.substr(dash + 1));
+  if (!first || !last) return {};
+  return Range{*first, *last};
+}
+
+int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
+  Session session;
+  if (!Load(ui, session, flash)) return 1;
+  const ListDocument document(session.workspace);
+  if (Refused(ui, document.ChannelsReadOnlyReason())) return 1;
+  out << "Nr\tName\tUse\tTP\tSID\tVPID\tAPID\tVecm\tAecm\tPCR\n";
+  std::size_t number = 0;
+  for (const editing::ChannelRecord& channel : document.channels()) {
+    out << ++number << '\t' << NameCell(channel) << '\t' << int{channel.use} << '\t'
+        << int{channel.tp};
+    for (const std::uint16_t word : channel.words) out << '\t' << word;
+    out << '\n';
+  }
+  return 0;
+}
+
+int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
+  Session session;
+  if (!Load(ui, session, flash)) return 1;
+  const ListDocument document(session.workspace);
+  if (Refused(ui, document.TranspondersReadOnlyReason())) return 1;
+  out << "Nr\tFreq\tBand\tPol\tDiSEqC\tFEC\tTID\tNID\tChn\tSR\tChannels\n";
+  std::size_t number = 0;
+  for (const editing::TransponderRecord& t : document.transponders()) {
+    using namespace transponders;
+    ++number;
+    out << number << '\t' << t.Khz() << '\t' << (t.flags & kFlagUpperBand ? 'U' : 'D') << '\t'
+        << (t.flags & kFlagHorizontal ? 'H' : 'V') << '\t' << (t.flags & kFlagDiseqcB ? 'B' : 'A')
+        << '\t' << t.FecText() << '\t' << t.tid << '\t' << t.nid << '\t' << int{t.chn} << '\t'
+        << int{t.sr} << '\t' << document.ChannelsUsing(number) << '\n';
+  }
+  return 0;
+}
+
+int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
+               const std::vector<std::string>& assignments, const std::string& out) {
+  Session session;
+  std::optional<ListDocument> document;
+  if (!Open(ui, session, flash, out, document, true)) return 1;
+  if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
+  editing::UndoStack stack;
+  for (const std::string& assignment : assignments) {
+    editing::ChannelRecord record = document->channels()[number - 1];
+    if (Refused(ui, editing::AssignChannelField(*document, record, assignment))) return 1;
+    const auto field = editing::ChannelFieldNamed(assignment.substr(0, assignment.find('=')));
+    stack.Push(editing::SetChannel(*document, number - 1, *field, record));
+  }
+  return SaveImage(ui, session, out);
+}
+
+int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
+                 const std::string& out) {
+  Session session;
+  std::optional<ListDocument> document;
+  if (!Open(ui, session, flash, out, document, true)) return 1;
+  const std::size_t size = document->channels().size();
+  if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, "Channel"))) return 1;
+  return Finish(
+      ui, session,
+      editing::MoveChannels(*document, rows.first - 1, rows.last - rows.first + 1, before - 1),
+      out);
+}
+
+int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
+                   const std::string& out) {
+  Session session;
+  std::optional<ListDocument> document;
+  if (!Open(ui, session, flash, out, document, true)) return 1;
+  std::vector<std::size_t> rows;
+  for (const Range& range : ranges) {
+    const std::size_t size = document->channels().size();
+    if (Refused(ui, editing::CheckRange(range.first, range.last, size, "Channel"))) return 1;
+    for (std::size_t n = range.first; n <= range.last; ++n) rows.push_back(n - 1);
+  }
+  return Finish(ui, session, editing::RemoveChannels(*document, std::move(rows)), out);
+}
+
+int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
+                 const std::string& out) {
+  Session session;
+  std::optional<ListDocument> document;
+  if (!Open(ui, session, flash, out, document, true)) return 1;
+  const editing::SortKey key = by == "name"  ? editing::SortKey::kName
+                               : by == "sid" ? editing::SortKey::kSid
+                                             : editing::SortKey::kFrequency;
+  return Finish(ui, session, editing::SortChannels(*document, key), out);
+}
+
+int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
+                      const std::string& out) {
+  Session session;
+  std::optional<ListDocument> document;
+  if (!Open(ui, session, flash, out, document, false)) return 1;
+  const std::size_t size = document->transponders().size();
+  if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
+  const std::string question = editing::RemoveTransponderQuestion(*document, number - 1);
+  if (!question.empty() && !ui.AskYesNo(question)) return 1;
+  return Finish(ui, session, editing::RemoveTransponder(*document, number - 1), out);
+}
+
+int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
+                    std::size_t before, const std::string& out) {
+  Session session;
+  std::optional<ListDocument> document;
+  if (!Open(ui, session, flash, out, document, false)) return 1;
+  const std::size_t size = document->transponders().size();
+  if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;
+  return Finish(ui, session, editing::MoveTransponders(*document, number - 1, 1, before - 1), out);
+}
+
+}  // namespace chanforge::cli

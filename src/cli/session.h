@@ -1,0 +1,27 @@
+// The steps every command that loads an image, and perhaps writes it back, shares.
+#pragma once
+
+#include <string>
+
+#include "cli/console_frontend.h"
+#include "common/file_access.h"
+#include "flash/flash_image.h"
+
+namespace chanforge::cli {
+
+// One command's workspace. When the command writes the image back over itself, the
+// image stays locked from load to replace, so that two such commands take turns
+// instead of one silently undoing the other.
+struct Session {
+  flash::Workspace workspace;
+  common::FileLock lock;
+};
+
+// Loads the image; out names the file the command will write, if any.
+bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
+          const std::string& out = {});
+
+// Writes the changed image to out with the flash save's rules.
+int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out);
+
+}  // namespace chanforge::cli

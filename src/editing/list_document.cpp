@@ -1,0 +1,130 @@
+#include "editing/list_document.h"
+
+#include <algorithm>
+
+#include "flash/blocks.h"
+
+namespace chanforge::editing {
+
+using channels::TcsRecordSize;
+using transponders::TptRecordSize;
+
+namespace {
+
+int FirstBlockOf(const flash::Workspace& workspace, flash::ListKind kind) {
+  for (int i = 0; i < workspace.block_count; ++i) {
+    if (flash::ListKindOf(workspace.blocks[static_cast<std::size_t>(i)]) == kind) return i;
+  }
+  return -1;
+}
+
+// The loaded block with new list data: its old data area zeroed as a block read does, and
+// the bytes behind it kept, so that a list that grows and shrinks again leaves the block
+// as it found it.
+std::string WithData(const std::string& loaded, std::size_t loaded_length, std::string_view data) {
+  std::string block = loaded;
+  const auto put = [&](std::size_t at, std::string_view bytes) {
+    if (at < block.size()) block.replace(at, std::min(bytes.size(), block.size() - at), bytes);
+  };
+  data = data.substr(0, flash::kBlockDataRoom);
+  put(flash::DataOffset, std::string(loaded_length, '\0'));
+  put(flash::DataOffset, data);
+  put(flash::LengthOffset,
+      std::string{static_cast<char>(data.size() % 256), static_cast<char>(data.size() / 256)});
+  return block;
+}
+
+}  // namespace
+
+ListDocument::ListDocument(flash::Workspace& workspace) : workspace_(workspace) { Reload(); }
+
+void ListDocument::Reload() {
+  channels_.clear();
+  transponders_.clear();
+  transponder_tail_.clear();
+  channel_length_ = 0;
+  transponder_length_ = 0;
+  channel_block_ = FirstBlockOf(workspace_, flash::ListKind::kTcs);
+  transponder_block_ = FirstBlockOf(workspace_, flash::ListKind::kTpt);
+  if (channel_block_ >= 0) {
+    const flash::BlockInfo& block = *flash::FindBlock(workspace_, channel_block_);
+    const std::string data = flash::BlockData(workspace_, block);
+    channels_.reserve(data.size() / TcsRecordSize);
+    for (std::size_t p = 0; p + TcsRecordSize <= data.size(); p += TcsRecordSize) {
+      channels_.push_back(ChannelRecord::Decode(std::string_view(data).substr(p)));
+    }
+    loaded_channel_block_ = flash::WholeBlockBytes(workspace_, block);
+    channel_length_ = data.size();
+  }
+  if (transponder_block_ >= 0) {
+    const flash::BlockInfo& block = *flash::FindBlock(workspace_, transponder_block_);
+    const std::string data = flash::BlockData(workspace_, block);
+    std::size_t used = 0;
+    for (std::size_t p = 0; p + TptRecordSize <= data.size(); p += TptRecordSize) {
+      transponders_.push_back(TransponderRecord::Decode(std::string_view(data).substr(p)));
+      if (!transponders_.back().IsEmpty()) used = transponders_.size();
+    }
+    transponders_.resize(used);
+    transponder_tail_ = data.substr(used * TptRecordSize);
+    transponder_length_ = data.size();
+    loaded_transponder_block_ = flash::WholeBlockBytes(workspace_, block);
+  }
+  loaded_channels_ = channels_;
+  loaded_transponders_ = transponders_;
+}
+
+std::string ListDocument::ChannelsReadOnlyReason() const {
+  return channel_block_ < 0 ? "The image has no TCS block." : "";
+}
+
+std::string ListDocument::TranspondersReadOnlyReason() const {
+  return transponder_block_ < 0 ? "The image has no TPT block." : "";
+}
+
+std::int64_t ListDocument::TransponderKhz(std::uint8_t tp) const {
+  if (tp == 0 || tp > transponders_.size()) return 0;
+  return transponders_[tp - 1u].Khz();
+}
+
+std::size_t ListDocument::ChannelsUsing(std::size_t transponder) const {
+  return static_cast<std::size_t>(
+      std::count_if(channels_.begin(), channels_.end(),
+                    [&](const ChannelRecord& c) { return c.tp == transponder; }));
+}
+
+void ListDocument::WriteChannels() {
+  if (channel_block_ < 0) return;
+  if (channels_ == loaded_channels_) {
+    flash::ReplaceBlockData(workspace_, channel_block_, loaded_channel_block_, true);
+    return;
+  }
+  std::string data(channels_.size() * TcsRecordSize, '\0');
+  for (std::size_t i = 0; i < channels_.size(); ++i) {
+    channels_[i].EncodeInto(data.data() + i * TcsRecordSize);
+  }
+  flash::ReplaceBlockData(workspace_, channel_block_,
+                          WithData(loaded_channel_block_, channel_length_, data), true);
+}
+
+void ListDocument::WriteTransponders() {
+  if (transponder_block_ < 0) return;
+  if (transponders_ == loaded_transponders_) {
+    flash::ReplaceBlockData(workspace_, transponder_block_, loaded_transponder_block_, true);
+    return;
+  }
+  const std::size_t records = transponders_.size() * TptRecordSize;
+  std::string data(records, '\0');
+  for (std::size_t i = 0; i < transponders_.size(); ++i) {
+    transponders_[i].EncodeInto(data.data() + i * TptRecordSize);
+  }
+  data += transponder_tail_;
+  // As the file conversions do: the size it had, at least 2040 bytes. A longer list
+  // takes the zero records behind it first.
+  const std::size_t size = std::max(transponder_length_, transponders::kTptFileMinimumSize);
+  while (data.size() > size && data.size() > records && data.back() == '\0') data.pop_back();
+  if (data.size() < size) data.resize(size, '\0');
+  flash::ReplaceBlockData(workspace_, transponder_block_,
+                          WithData(loaded_transponder_block_, transponder_length_, data), true);
+}
+
+}  // namespace chanforge::editing

@@ -1,0 +1,71 @@
+// The channel and transponder lists of an image as typed records, written back into
+// their blocks after every change.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "channels/channel_record.h"
+#include "flash/flash_image.h"
+#include "transponders/transponder_record.h"
+
+namespace chanforge::editing {
+
+using channels::ChannelRecord;
+using transponders::TransponderRecord;
+
+// The most channels and transponders a block's data area holds.
+inline constexpr std::size_t kChannelRoom = flash::kBlockDataRoom / channels::TcsRecordSize;
+inline constexpr std::size_t kTransponderRoom = flash::kBlockDataRoom / transponders::TptRecordSize;
+// A channel's TP is one byte: transponders beyond it cannot be reached.
+inline constexpr std::size_t kMostTransponders = 255;
+
+class ListDocument {
+ public:
+  // Reads the first TCS and the first TPT block (names in any case).
+  explicit ListDocument(flash::Workspace& workspace);
+  // Reads the blocks again after a change made outside the document.
+  void Reload();
+
+  const std::vector<ChannelRecord>& channels() const { return channels_; }
+  // Up to the last used record, as the list views count them.
+  const std::vector<TransponderRecord>& transponders() const { return transponders_; }
+  // The block index each side edits, or -1 when the image has no such block.
+  int channel_block() const { return channel_block_; }
+  int transponder_block() const { return transponder_block_; }
+  // Why a side cannot be edited, or an empty text when it can.
+  std::string ChannelsReadOnlyReason() const;
+  std::string TranspondersReadOnlyReason() const;
+  flash::Workspace& workspace() { return workspace_; }
+
+  // The frequency in kHz of the transponder a TP names (1-based), 0 when it names none.
+  std::int64_t TransponderKhz(std::uint8_t tp) const;
+  // Channels whose TP names the transponder at a 1-based position.
+  std::size_t ChannelsUsing(std::size_t transponder) const;
+
+  // For the commands: change the records, then write the side back.
+  std::vector<ChannelRecord>& mutable_channels() { return channels_; }
+  std::vector<TransponderRecord>& mutable_transponders() { return transponders_; }
+  void WriteChannels();
+  void WriteTransponders();
+
+ private:
+  flash::Workspace& workspace_;
+  int channel_block_ = -1;
+  int transponder_block_ = -1;
+  std::vector<ChannelRecord> channels_;
+  std::vector<TransponderRecord> transponders_;
+  // What was read: written back whole when the records return to it, so that undoing
+  // every step restores the block byte for byte.
+  std::vector<ChannelRecord> loaded_channels_;
+  std::vector<TransponderRecord> loaded_transponders_;
+  std::string loaded_channel_block_;
+  std::string loaded_transponder_block_;
+  std::size_t channel_length_ = 0;  // the data lengths read
+  std::size_t transponder_length_ = 0;
+  // The bytes behind the last used transponder, kept as they were.
+  std::string transponder_tail_;
+};
+
+}  // namespace chanforge::editing

@@ -1,0 +1,72 @@
+#include "editing/undo_stack.h"
+
+#include "flash/blocks.h"
+
+namespace chanforge::editing {
+
+void UndoStack::Push(std::unique_ptr<Command> command) {
+  command->Apply();
+  commands_.resize(index_);
+  if (clean_ > static_cast<long>(index_)) clean_ = -1;
+  // The saved state stays a step of its own, so that undo can still reach it.
+  if (index_ > 0 && clean_ != static_cast<long>(index_) &&
+      commands_[index_ - 1]->MergeWith(*command)) {
+    FollowClean();
+    return;
+  }
+  commands_.push_back(std::move(command));
+  ++index_;
+  FollowClean();
+}
+
+void UndoStack::Undo() {
+  if (!CanUndo()) return;
+  commands_[--index_]->Revert();
+  FollowClean();
+}
+
+void UndoStack::Redo() {
+  if (!CanRedo()) return;
+  commands_[index_++]->Apply();
+  FollowClean();
+}
+
+std::string UndoStack::UndoDescription() const {
+  return CanUndo() ? commands_[index_ - 1]->Description() : std::string();
+}
+
+std::string UndoStack::RedoDescription() const {
+  return CanRedo() ? commands_[index_]->Description() : std::string();
+}
+
+void UndoStack::Clear() {
+  commands_.clear();
+  index_ = 0;
+  clean_ = 0;
+}
+
+void UndoStack::MarkClean() {
+  clean_ = static_cast<long>(index_);
+  FollowClean();
+}
+
+void UndoStack::FollowClean() {
+  if (!workspace_ || workspace_->dirty == !IsClean()) return;
+  workspace_->dirty = !IsClean();
+  flash::AnnounceChange(*workspace_);
+}
+
+BlockSnapshotCommand::BlockSnapshotCommand(flash::Workspace& workspace, int index,
+                                           std::string before, std::string after,
+                                           std::string description)
+    : workspace_(workspace),
+      index_(index),
+      before_(std::move(before)),
+      after_(std::move(after)),
+      description_(std::move(description)) {}
+
+void BlockSnapshotCommand::Apply() { flash::ReplaceBlockData(workspace_, index_, after_, true); }
+
+void BlockSnapshotCommand::Revert() { flash::ReplaceBlockData(workspace_, index_, before_, true); }
+
+}  // namespace chanforge::editing

@@ -1,0 +1,75 @@
+// Undoable changes to the image and the one history that holds them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "flash/flash_image.h"
+
+namespace chanforge::editing {
+
+// One step of the history. Apply and Revert each leave the image as the other found it.
+class Command {
+ public:
+  virtual ~Command() = default;
+  virtual void Apply() = 0;
+  virtual void Revert() = 0;
+  // For the Undo and Redo menu entries, for example "Rename channel 12".
+  virtual std::string Description() const = 0;
+  // Takes over a later command that continues this one (typing in one cell), which has
+  // already been applied; false leaves both as they are.
+  virtual bool MergeWith(const Command& /*next*/) { return false; }
+};
+
+// The history with a clean index: the place where the image matches its file.
+class UndoStack {
+ public:
+  // With a workspace, the dirty flag follows the clean index after every step.
+  explicit UndoStack(flash::Workspace* workspace = nullptr) : workspace_(workspace) {}
+
+  // Applies the command and records it, dropping whatever could have been redone.
+  void Push(std::unique_ptr<Command> command);
+  bool CanUndo() const { return index_ > 0; }
+  bool CanRedo() const { return index_ < commands_.size(); }
+  void Undo();
+  void Redo();
+  std::string UndoDescription() const;
+  std::string RedoDescription() const;
+
+  // Loading an image starts a new history at a clean state.
+  void Clear();
+  // Saving makes the present state the clean one.
+  void MarkClean();
+  bool IsClean() const { return clean_ == static_cast<long>(index_); }
+  std::size_t index() const { return index_; }
+  std::size_t size() const { return commands_.size(); }
+
+ private:
+  void FollowClean();
+
+  flash::Workspace* workspace_;
+  std::vector<std::unique_ptr<Command>> commands_;
+  std::size_t index_ = 0;  // commands below it are applied
+  long clean_ = 0;         // -1: the clean state can no longer be reached
+};
+
+// A block replaced as a whole (Read Block, Clear Block, the DiSEqC swap): the 64 KB as
+// they were before and after.
+class BlockSnapshotCommand : public Command {
+ public:
+  BlockSnapshotCommand(flash::Workspace& workspace, int index, std::string before,
+                       std::string after, std::string description);
+  void Apply() override;
+  void Revert() override;
+  std::string Description() const override { return description_; }
+
+ private:
+  flash::Workspace& workspace_;
+  int index_;
+  std::string before_;
+  std::string after_;
+  std::string description_;
+};
+
+}  // namespace chanforge::editing

@@ -1,0 +1,156 @@
+#include "check/image_check.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "cli/sample_image.h"
+#include "flash/blocks.h"
+#include "support/builders.h"
+#include "support/scripted_frontend.h"
+#include "support/workspace.h"
+
+namespace chanforge::check {
+namespace {
+
+using testing::FlashImageBuilder;
+using testing::TcsRecord;
+using testing::TptRecord;
+
+std::string Channels(std::initializer_list<std::string> records) {
+  std::string list;
+  for (const std::string& r : records) list += r;
+  return list;
+}
+
+std::string Ch(int sid, std::uint8_t tp = 1, std::string_view name = "Ch") {
+  return TcsRecord(name, 4, tp, static_cast<std::uint16_t>(sid), 1, 2);
+}
+
+// Block 0 a channel list over block 1's three transponders: clean unless a case spoils it.
+FlashImageBuilder Good(const std::string& channels = Ch(1) + Ch(2, 2) + Ch(3, 3),
+                       const std::string& transponders = testing::ThreeTransponders()) {
+  FlashImageBuilder builder;
+  builder.Block(0, "TCS", channels).Block(1, "TPT", transponders);
+  return builder;
+}
+
+std::string Tpt(std::initializer_list<std::string> records) {
+  std::string list = Channels(records);
+  list.resize(2040, '\0');
+  return list;
+}
+
+const std::string kLower = TptRecord(1000000000, 5, 6, 7, 8, 1, 0);  // 10750000 kHz V
+
+struct Case {
+  const char* fault;
+  std::string image;
+  Rule rule;
+  Severity severity;
+  int block;
+  int record;
+  const char* field;
+};
+
+TEST(ImageCheck, EachRuleFindsItsFault) {
+  std::string many;
+  for (int i = 0; i < 2001; ++i) many += Ch(i, static_cast<std::uint8_t>(1 + i % 3));
+  const Case cases[] = {
+      {"size", FlashImageBuilder(524289).Block(0, "TCS", "").Build(), Rule::kImageSize,
+       Severity::kWarning, kImageWide, 0, ""},
+      {"no name", FlashImageBuilder().Build(), Rule::kNotFlashImage, Severity::kError, kImageWide,
+       0, ""},
+      {"past end", Good().Header(0, "TCS", 65490).Build(), Rule::kLengthPastEnd, Severity::kError,
+       0, 0, "length"},
+      {"part record", Good(Ch(1) + "x").Build(), Rule::kPartRecord, Severity::kError, 0, 0,
+       "length"},
+      {"second list", Good().Block(2, "tpt", testing::ThreeTransponders()).Build(),
+       Rule::kSecondList, Severity::kWarning, 2, 0, ""},
+      {"tp 0", Good(Ch(1) + Ch(2, 0)).Build(), Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
+      {"tp past", Good(Ch(1) + Ch(2, 4)).Build(), Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
+      {"tp empty",
+       Good(Ch(1) + Ch(2, 2),
+            Tpt({kLower, std::string(12, '\0'), TptRecord(1000000000, 5, 6, 7, 8, 1, 2)}))
+           .Build(),
+       Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
+      {"same sid", Good(Ch(1) + Ch(2) + Ch(1)).Build(), Rule::kDuplicateSid, Severity::kWarning, 0,
+       3, "sid"},
+      {"line end", Good(Ch(1) + Ch(2, 1, "A\nB")).Build(), Rule::kNameControlBytes,
+       Severity::kWarning, 0, 2, "name"},
+      {"cut name", Good(Ch(1) + Ch(2, 1, std::string("A\0B", 3))).Build(), Rule::kNameControlBytes,
+       Severity::kWarning, 0, 2, "name"},
+      {"free slot", Good(Ch(1) + std::string(30, '\xFF') + Ch(2)).Build(), Rule::kEmptyRecordInside,
+       Severity::kWarning, 0, 2, ""},
+      {"too many", Good(many).Build(), Rule::kTooManyChannels, Severity::kWarning, 0, 0, ""},
+      {"range", Good(Ch(1), Tpt({kLower, TptRecord(500000000, 1, 1, 0, 0, 0, 0)})).Build(),
+       Rule::kFrequencyRange, Severity::kError, 1, 2, "frequency"},
+      {"band", Good(Ch(1), Tpt({TptRecord(1950000000, 1, 1, 0, 0, 0, 0)})).Build(), Rule::kBandEdge,
+       Severity::kWarning, 1, 1, "flags"},
+      {"same transponder", Good(Ch(1), Tpt({kLower, kLower})).Build(), Rule::kDuplicateTransponder,
+       Severity::kWarning, 1, 2, "frequency"},
+      {"hidden flags", Good(Ch(1), TptRecord(1000000000, 1, 1, 0, 0, 0, 0x10)).Build(),
+       Rule::kHiddenFlags, Severity::kWarning, 1, 1, "flags"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fault);
+    const std::vector<Finding> findings = CheckImage(testing::LoadedWorkspace(c.image));
+    ASSERT_EQ(findings.size(), 1u) << FormatFinding(findings.back());
+    const Finding& f = findings[0];
+    EXPECT_EQ(f.rule, c.rule);
+    EXPECT_EQ(f.severity, c.severity);
+    EXPECT_EQ(f.severity, RuleOf(c.rule).severity);
+    EXPECT_EQ(f.block, c.block);
+    EXPECT_EQ(f.record, c.record);
+    EXPECT_EQ(f.field, c.field);
+  }
+  EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good().Build())).empty());
+  many.resize(2000 * 30);  // as many as the firmware holds
+  EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good(many).Build())).empty());
+}
+
+TEST(ImageCheck, SampleImageIsClean) {
+  for (const Finding& f : CheckImage(testing::LoadedWorkspace(cli::MakeSampleImage()))) {
+    ADD_FAILURE() << FormatFinding(f);
+  }
+}
+
+TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
+  const auto findings = CheckImage(
+      testing::LoadedWorkspace(Good(Ch(1) + Ch(2, 0) + Ch(3, 4) + Ch(4, 1, "A\rB"),
+                                    Tpt({kLower, TptRecord(1000000000, 1, 1, 0, 0, 0, 0x10)}))
+                                   .Block(3, "TCS", "x")
+                                   .Build()));
+  std::vector<std::string> lines;
+  for (const Finding& f : findings) lines.push_back(FormatFinding(f));
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "error: block 0 channel 2 tp: no transponder (0x00)",
+                       "error: block 0 channel 3 tp: transponder 0x04 does not exist (2 used)",
+                       "warning: block 0 channel 4 name: line-end byte 0x0D at position 2",
+                       "warning: block 1 transponder 2 frequency: 10750000 kHz V also at "
+                       "transponder 1",
+                       "warning: block 1 transponder 2 flags: flag bits 0x10 do not show in the "
+                       "text line",
+                       "error: block 3 length: data length 1 is not a multiple of 30",
+                       "warning: block 3: another TCS block; the receiver uses one",
+                   }));
+  EXPECT_EQ(CheckSummary(findings), "3 errors, 4 warnings");
+}
+
+TEST(ImageCheck, SavingWithErrorsAsksFirst) {
+  const flash::Workspace bad = testing::LoadedWorkspace(Good(Ch(1, 9)).Build());
+  testing::ScriptedFrontend no;
+  no.Answer(false);
+  EXPECT_FALSE(ConfirmSaveDespiteErrors(bad, no));
+  EXPECT_EQ(no.questions, std::vector<std::string>{
+                              "The image has 1 errors (first: block 0 channel 1 tp: transponder "
+                              "0x09 does not exist (3 used)).\r\nSave anyway ?"});
+  testing::ScriptedFrontend yes;
+  yes.Answer(true);
+  EXPECT_TRUE(ConfirmSaveDespiteErrors(bad, yes));
+  testing::ScriptedFrontend silent;  // a clean image asks nothing
+  EXPECT_TRUE(ConfirmSaveDespiteErrors(testing::LoadedWorkspace(Good().Build()), silent));
+}
+
+}  // namespace
+}  // namespace chanforge::check

@@ -1,0 +1,384 @@
+// The list document and its commands: undo restores every byte, edits give the text
+// road's bytes, transponder links follow their transponders.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <random>
+
+#include "editing/list_commands.h"
+#include "flash/blocks.h"
+#include "support/builders.h"
+#include "support/workspace.h"
+
+namespace chanforge::editing {
+namespace {
+
+using testing::TcsRecord;
+using testing::TptRecord;
+
+// Channels on transponders 1 to 5, one on none (0) and one pointing past the list (9).
+std::string Channels() {
+  std::string list;
+  const std::uint8_t tps[] = {3, 1, 0, 5, 2, 9, 1, 4, 3, 2, 5, 1};
+  for (std::size_t i = 0; i < std::size(tps); ++i) {
+    list += TcsRecord("Ch " + std::to_string(i % 7), static_cast<std::uint8_t>(i % 3), tps[i],
+                      static_cast<std::uint16_t>(100 - i % 5), 0, 0);
+  }
+  return list;
+}
+
+std::string Transponders() {
+  std::string list;
+  for (std::uint32_t i = 0; i < 5; ++i) {
+    list += TptRecord(1000000000 + (i * 7 % 5) * 1000000, static_cast<std::uint16_t>(i), 0, 0, 0,
+                      static_cast<std::uint8_t>(i % 4), i == 2 ? 0x0B : 0);
+  }
+  list.resize(2040, '\0');
+  return list;
+}
+
+flash::Workspace Image() {
+  return chanforge::testing::LoadedWorkspace(chanforge::testing::FlashImageBuilder()
+                                                 .Block(2, "tcs", Channels())
+                                                 .Block(4, "TPT", Transponders())
+                                                 .Block(5, "TCS", "other")
+                                                 .Build());
+}
+
+std::string Data(const flash::Workspace& w, int index) {
+  return flash::BlockData(w, *flash::FindBlock(w, index));
+}
+
+std::vector<std::uint8_t> Tps(const ListDocument& document) {
+  std::vector<std::uint8_t> tps;
+  for (const ChannelRecord& channel : document.channels()) tps.push_back(channel.tp);
+  return tps;
+}
+
+std::unique_ptr<Command> Set(ListDocument& document, std::size_t row, std::string_view assignment) {
+  ChannelRecord record = document.channels()[row];
+  EXPECT_EQ(AssignChannelField(document, record, assignment), "");
+  const std::string_view field = assignment.substr(0, assignment.find('='));
+  return SetChannel(document, row, *ChannelFieldNamed(field), record);
+}
+
+// Every command, applied at random, undone and redone, leaves the image as it was.
+TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
+  for (unsigned seed = 1; seed <= 12; ++seed) {
+    flash::Workspace w = Image();
+    ListDocument document(w);
+    UndoStack stack(&w);
+    std::mt19937 random(seed);
+    const auto pick = [&](std::size_t n) { return n == 0 ? 0 : random() % n; };
+    std::vector<std::string> images{w.image.bytes};
+    for (int step = 0; step < 30; ++step) {
+      const std::size_t channels = document.channels().size();
+      const std::size_t transponders = document.transponders().size();
+      // Steps that need rows wait until there are a few.
+      const std::size_t kind = random() % 9;
+      if ((kind != 1 && kind < 4 && channels < 4) || (kind > 4 && kind != 6 && transponders < 2)) {
+        continue;
+      }
+      const std::size_t row = pick(channels), t = pick(transponders);
+      ChannelRecord channel = channels ? document.channels()[row] : ChannelRecord{};
+      channel.name[pick(16)] = static_cast<char>(random());
+      channel.words[pick(6)] = static_cast<std::uint16_t>(random());
+      TransponderRecord transponder =
+          transponders ? document.transponders()[t] : TransponderRecord{};
+      transponder.flags = static_cast<std::uint8_t>(random());
+      const std::function<std::unique_ptr<Command>()> steps[] = {
+          [&] { return SetChannel(document, row, ChannelField::kName, channel); },
+          [&] {
+            return InsertChannels(document, pick(channels + 1), {channel, channel}, false);
+          },
+          [&] {
+            return RemoveChannels(document, {row, pick(channels)});
+          },
+          [&] { return MoveChannels(document, 1, 2, 3 + pick(channels - 2)); },
+          [&] { return SortChannels(document, static_cast<SortKey>(pick(3))); },
+          [&] { return SetTransponder(document, t, TransponderField::kBand, transponder); },
+          [&] { return InsertTransponders(document, pick(transponders + 1), {transponder}); },
+          [&] { return RemoveTransponder(document, t); },
+          [&] { return MoveTransponders(document, 0, 1, pick(transponders + 1)); }};
+      stack.Push(steps[kind]());
+      images.resize(stack.index());
+      images.push_back(w.image.bytes);
+    }
+    while (stack.CanUndo()) {
+      stack.Undo();
+      ASSERT_TRUE(w.image.bytes == images[stack.index()])
+          << "seed " << seed << ", step " << stack.index() << ": " << stack.RedoDescription();
+    }
+    EXPECT_FALSE(w.dirty);
+    while (stack.CanRedo()) {
+      stack.Redo();
+      ASSERT_TRUE(w.image.bytes == images[stack.index()]) << "seed " << seed;
+    }
+  }
+}
+
+std::string Parsed(const std::vector<std::string>& lines, bool tpt) {
+  std::string data, error;
+  for (const std::string& line : lines) {
+    (tpt ? transponders::ParseTptLineInto : channels::ParseTcsLineInto)(line, data, error);
+  }
+  if (tpt) data.resize(std::max<std::size_t>(data.size(), 2040), '\0');
+  return data;
+}
+
+// The text road: the TP column of every channel line through a map of positions.
+void MapTps(std::vector<std::string>& lines, std::map<int, int> map) {
+  for (std::string& line : lines) {
+    const int tp = std::stoi(line.substr(channels::kTcsTpColumn, 2), nullptr, 16);
+    if (map.count(tp)) line.replace(channels::kTcsTpColumn, 2, "0" + std::to_string(map[tp]));
+  }
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(Commands, GiveTheBytesOfTheTextRoad) {
+  const struct {
+    const char* name;
+    std::function<std::unique_ptr<Command>(ListDocument&)> command;
+    std::function<void(Lines&, Lines&)> edit;  // channel lines, transponder lines
+  } cases[] = {
+      {"rename", [](ListDocument& d) { return Set(d, 3, "name=New"); },
+       [](Lines& c, Lines&) { c[3].replace(5, 16, "New             "); }},
+      {"sid", [](ListDocument& d) { return Set(d, 0, "sid=12345"); },
+       [](Lines& c, Lines&) { c[0].replace(28, 5, "12345"); }},
+      {"tp", [](ListDocument& d) { return Set(d, 1, "tp=4"); },
+       [](Lines& c, Lines&) { c[1].replace(25, 2, "04"); }},
+      // 3840 bytes: a length field whose high byte counts
+      {"duplicate",
+       [](ListDocument& d) {
+         return InsertChannels(d, 12, std::vector(116, d.channels()[0]), true);
+       },
+       [](Lines& c, Lines&) { c.insert(c.end(), 116, c[0]); }},
+      {"move", [](ListDocument& d) { return MoveChannels(d, 1, 2, 8); },
+       [](Lines& c, Lines&) { std::rotate(c.begin() + 1, c.begin() + 3, c.begin() + 8); }},
+      {"remove",
+       [](ListDocument& d) {
+         return RemoveChannels(d, {4, 1});
+       },
+       [](Lines& c, Lines&) {
+         c.erase(c.begin() + 4);
+         c.erase(c.begin() + 1);
+       }},
+      {"frequency",
+       [](ListDocument& d) {
+         TransponderRecord t = d.transponders()[1];
+         EXPECT_EQ(SetTransponderValue(t, TransponderField::kKhz, 10900000), "");
+         return SetTransponder(d, 1, TransponderField::kKhz, t);
+       },
+       [](Lines&, Lines& t) { t[1].replace(4, 8, "10900000"); }},
+      {"remove transponder", [](ListDocument& d) { return RemoveTransponder(d, 1); },
+       [](Lines& c, Lines& t) {
+         t.erase(t.begin() + 1);
+         std::erase_if(c, [](const std::string& line) { return line.substr(25, 2) == "02"; });
+         MapTps(c, {{3, 2}, {4, 3}, {5, 4}});
+       }},
+      {"move transponder", [](ListDocument& d) { return MoveTransponders(d, 0, 1, 3); },
+       [](Lines& c, Lines& t) {
+         std::rotate(t.begin(), t.begin() + 1, t.begin() + 3);
+         MapTps(c, {{1, 3}, {2, 1}, {3, 2}});
+       }},
+  };
+  for (const auto& c : cases) {
+    flash::Workspace w = Image();
+    ListDocument document(w);
+    Lines tcs = channels::FormatTcsLines(Data(w, 2));
+    Lines tpt = transponders::FormatTptLines(Data(w, 4), false);
+    c.edit(tcs, tpt);
+    UndoStack stack;
+    stack.Push(c.command(document));
+    EXPECT_EQ(Data(w, 2), Parsed(tcs, false)) << c.name;
+    EXPECT_EQ(Data(w, 4), Parsed(tpt, true)) << c.name;
+  }
+}
+
+TEST(Commands, KeepEveryChannelOnItsTransponder) {
+  const struct {
+    const char* name;
+    std::function<std::unique_ptr<Command>(ListDocument&)> command;
+    std::vector<std::uint8_t> tps;
+  } cases[] = {
+      {"insert before 2",
+       [](ListDocument& d) { return InsertTransponders(d, 1, {TransponderRecord{}}); },
+       {4, 1, 0, 6, 3, 9, 1, 5, 4, 3, 6, 1}},
+      {"move 4-5 before 1",
+       [](ListDocument& d) { return MoveTransponders(d, 3, 2, 0); },
+       {5, 3, 0, 2, 4, 9, 3, 1, 5, 4, 2, 3}},
+  };
+  for (const auto& c : cases) {
+    flash::Workspace w = Image();
+    ListDocument document(w);
+    const std::vector<std::uint8_t> before = Tps(document);
+    UndoStack stack;
+    stack.Push(c.command(document));
+    EXPECT_EQ(Tps(document), c.tps) << c.name;
+    stack.Undo();
+    EXPECT_EQ(Tps(document), before) << c.name;
+  }
+  flash::Workspace w = Image();
+  const ListDocument document(w);
+  EXPECT_EQ(RemoveTransponderQuestion(document, 1),
+            "2 channels use transponder 2 (10752000 kHz).\r\nRemove them too ?");
+}
+
+TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
+  flash::Workspace w = Image();
+  ListDocument document(w);
+  const std::string original = w.image.bytes;
+  UndoStack stack(&w);
+  stack.Push(Set(document, 0, "name=A"));
+  stack.Push(Set(document, 0, "name=AB"));
+  EXPECT_EQ(stack.size(), 1u);
+  EXPECT_EQ(stack.UndoDescription(), "Rename channel 1");
+  stack.Push(Set(document, 1, "name=C"));
+  stack.Push(Set(document, 1, "sid=7"));
+  EXPECT_EQ(stack.size(), 3u);
+  EXPECT_EQ(stack.UndoDescription(), "Change SID of channel 2");
+  stack.MarkClean();
+  stack.Push(Set(document, 1, "sid=8"));
+  EXPECT_EQ(stack.size(), 4u);
+  while (stack.CanUndo()) stack.Undo();
+  EXPECT_EQ(w.image.bytes, original);
+  EXPECT_EQ(stack.RedoDescription(), "Rename channel 1");
+}
+
+TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
+  flash::Workspace w = Image();
+  ListDocument document(w);
+  UndoStack stack(&w);
+  const auto edit = [&](const char* sid) {
+    stack.Push(Set(document, 0, sid));
+    stack.Push(MoveChannels(document, 0, 1, 3));  // a step between, so nothing merges
+  };
+  edit("sid=1");
+  EXPECT_TRUE(w.dirty);
+  stack.MarkClean();
+  EXPECT_FALSE(w.dirty);
+  edit("sid=2");
+  EXPECT_TRUE(w.dirty);
+  stack.Undo();
+  stack.Undo();
+  EXPECT_FALSE(w.dirty);
+  stack.Undo();
+  EXPECT_TRUE(w.dirty);
+  stack.Redo();
+  EXPECT_FALSE(w.dirty);
+  // A new step from before the saved state: that state can no longer be reached.
+  stack.Undo();
+  edit("sid=3");
+  while (stack.CanUndo()) {
+    stack.Undo();
+    EXPECT_TRUE(w.dirty);
+  }
+  // A block read as one step, undone to the image as loaded.
+  stack.Clear();
+  const std::string loaded = w.image.bytes;
+  const flash::BlockInfo& block = *flash::FindBlock(w, 5);
+  stack.Push(std::make_unique<BlockSnapshotCommand>(w, 5, flash::WholeBlockBytes(w, block),
+                                                    std::string(65536, '\0'), "Clear Block"));
+  EXPECT_NE(w.image.bytes, loaded);
+  stack.Undo();
+  EXPECT_EQ(w.image.bytes, loaded);
+  EXPECT_FALSE(w.dirty);
+}
+
+TEST(Commands, SortStablyByTheirKeys) {
+  flash::Workspace w = chanforge::testing::LoadedWorkspace(
+      chanforge::testing::FlashImageBuilder()
+          .Block(0, "TCS",
+                 TcsRecord("b", 0, 2, 5, 0, 0) + TcsRecord("A  ", 0, 0, 3, 0, 0) +
+                     TcsRecord(std::string("a\0\0 ", 4), 0, 7, 5, 0, 0) +
+                     TcsRecord("\xE9", 0, 1, 1, 0, 0) + TcsRecord("B", 0, 2, 3, 0, 0))
+          .Block(1, "TPT",
+                 TptRecord(2000000000, 0, 0, 0, 0, 0, 0) + TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
+          .Build());
+  ListDocument document(w);
+  const auto order = [&] {
+    std::string names;
+    for (const ChannelRecord& c : document.channels()) names += c.name[0];
+    return names;
+  };
+  const std::pair<SortKey, std::string> cases[] = {
+      {SortKey::kName, "AabB\xE9"},
+      {SortKey::kSid, std::string("\xE9") + "ABba"},
+      {SortKey::kFrequency, std::string("bB\xE9") + "Aa"}};
+  for (const auto& [key, expected] : cases) {
+    UndoStack stack;
+    stack.Push(SortChannels(document, key));
+    EXPECT_EQ(order(), expected);
+    if (key == SortKey::kSid) {
+      EXPECT_EQ(stack.UndoDescription(), "Sort channels by SID");
+    }
+    stack.Undo();
+    EXPECT_EQ(order(),
+              "bAa\xE9"
+              "B");
+  }
+}
+
+TEST(Refusals, NameWhatIsWrong) {
+  flash::Workspace w = Image();
+  const ListDocument document(w);
+  EXPECT_EQ(document.channel_block(), 2);  // the first TCS block, found in any case
+  flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
+  EXPECT_EQ(ListDocument(bare).ChannelsReadOnlyReason(), "The image has no TCS block.");
+  EXPECT_EQ(ListDocument(bare).TranspondersReadOnlyReason(), "The image has no TPT block.");
+  const std::pair<const char*, const char*> assignments[] = {
+      {"sid=70000", "SID 70000 is outside 0 to 65535."},
+      {"use=256", "Use 256 is outside 0 to 255."},
+      {"use=x1", "Use \"x1\" is not a number."},
+      {"colour=3",
+       "Unknown field \"colour\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, pcr."},
+      {"tp=6", "TP 6 names no transponder: the list has 5."},
+      {"tp=0", "TP 0 names no transponder: the list has 5."},
+      {"name=ABCDEFGHIJKLMNOPQ", "Name \"ABCDEFGHIJKLMNOPQ\" is 17 bytes long; at most 16 fit."},
+      {"name=\xE6\x97\xA5", "\"name=\xE6\x97\xA5\" holds a character that Latin-1 cannot store."},
+      {"pcr", "\"pcr\" is not FIELD=VALUE."},
+      {"name=\x80", "\"name=\x80\" holds a character that Latin-1 cannot store."},
+      {"name=\xC3", "\"name=\xC3\" holds a character that Latin-1 cannot store."},
+  };
+  for (const auto& [assignment, refusal] : assignments) {
+    ChannelRecord record;
+    EXPECT_EQ(AssignChannelField(document, record, assignment), refusal);
+  }
+  ChannelRecord record;
+  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC3\xA9 1  ",
+                                 "use=0x1F", "tp=5", "aecm=65535"}) {
+    EXPECT_EQ(AssignChannelField(document, record, assignment), "") << assignment;
+  }
+  EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xE9 1", 0x1F, 5, 0, 0, 0, 0, 65535));
+
+  EXPECT_EQ(CheckNumber(13, 12, "Channel"), "Channel 13 is beyond the list of 12.");
+  EXPECT_EQ(CheckMove(2, 4, 4, 12, "Channel"), "Position 4 lies inside 2-4.");
+  EXPECT_EQ(CheckRange(3, 3, 12, "Channel"), "");
+  EXPECT_EQ(CheckMove(2, 4, 14, 12, "Channel"), "Position 14 is beyond the list of 12.");
+  EXPECT_EQ(CheckMove(4, 2, 1, 12, "Channel"), "Channel range 4-2 runs backwards.");
+  EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel"), "");
+  EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
+  EXPECT_EQ(CheckInsertTransponders(document, 250), "");
+  EXPECT_EQ(CheckInsertChannels(document, 2171), "The TCS block holds at most 2182 channels.");
+
+  TransponderRecord t = TransponderRecord::Decode(TptRecord(1050000123, 0, 0, 0, 0, 0, 0x40));
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 1),
+            "Band U needs at least 11550000 kHz, not 10800000.");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kKhz, 9000000),
+            "Frequency 9000000 kHz lies below 9750000.");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kFec, 4), "FEC 4 is outside 0 to 3.");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kChn, 256), "Chn 256 is outside 0 to 255.");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kSr, 255), "");
+  TransponderRecord top = TransponderRecord::Decode(TptRecord(647, 0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(SetTransponderValue(top, TransponderField::kKhz, 11897483), "");  // 2^31 - 1 Hz
+  // The digits below 1 kHz and the hidden flag bits stay.
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kKhz, 11600000), "");
+  EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 1), "");
+  EXPECT_EQ(t.frequency, 1000000123u);
+  EXPECT_EQ(t.flags, 0x41);
+}
+
+}  // namespace
+}  // namespace chanforge::editing
