@@ -110,7 +110,7 @@ TEST(BlockTransfer, RefusalsLeaveTheImageUnchanged) {
   Workspace w = LoadedWorkspace(image);
   ListFileNames names;
   ScriptedFrontend ui;
-  std::filesystem::resize_file(dir.Write("huge", ""), std::uintmax_t{1} << 40);
+  dir.Sparse("huge", std::uintmax_t{1} << 40);
   ui.Choose(dir.Write("big", std::string(70020, 'b'))).Answer(false);
   ui.Choose(dir.Path("missing"));
   ui.Choose(dir.Path("huge"));
