@@ -2,8 +2,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -15,6 +18,12 @@ namespace chanforge::cli {
 
 using testing::TempDir;
 
+#ifdef _WIN32
+inline constexpr char kNullDevice[] = "NUL";
+#else
+inline constexpr char kNullDevice[] = "/dev/null";
+#endif
+
 struct Result {
   int status;
   std::string out;
@@ -23,6 +32,34 @@ struct Result {
 
 class Cli : public ::testing::Test {
  protected:
+#ifdef _WIN32
+  // args go to cmd.exe, which quotes with double quotes only.
+  Result Cmd(std::string args) {
+    std::replace(args.begin(), args.end(), '\'', '"');
+    const std::string out = dir_.Path(".stdout"), err = dir_.Path(".stderr");
+    // cmd.exe drops the outermost quotes of the whole line.
+    const std::string command = "\"cd /d \"" + dir_.Path("") + "\" && \"" + Program() + "\" " +
+                                args + " >\"" + out + "\" 2>\"" + err + "\" <NUL\"";
+    Result run{std::system(command.c_str()), TextOf(TempDir::Read(out)),
+               TextOf(TempDir::Read(err))};
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+  }
+  // The console streams are in text mode here: each line end arrives as CR LF.
+  static std::string TextOf(std::string printed) {
+    for (std::size_t at = printed.find("\r\n"); at != std::string::npos;
+         at = printed.find("\r\n", at + 1)) {
+      printed.erase(at, 1);
+    }
+    return printed;
+  }
+  // The program's full name, drive included, taken before any change of folder.
+  static const std::string& Program() {
+    static const std::string program = std::filesystem::absolute(CHANFORGE_CLI).string();
+    return program;
+  }
+#else
   // args go to a shell; prefix runs before the program (for example a ulimit).
   Result Cmd(const std::string& args, const std::string& prefix = "") {
     const std::string out = dir_.Path(".stdout"), err = dir_.Path(".stderr");
@@ -42,6 +79,7 @@ class Cli : public ::testing::Test {
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
+#endif
   std::string Sample() { return dir_.Write("flash512k.bin", MakeSampleImage()); }
   std::string Read(const std::string& name) { return TempDir::Read(dir_.Path(name)); }
   bool Exists(const std::string& name) { return std::filesystem::exists(dir_.Path(name)); }

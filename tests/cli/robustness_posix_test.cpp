@@ -1,3 +1,4 @@
+// POSIX only (ulimit, kill, symbolic links, a shell running two at once).
 // Writes that fail for real, interruptions, races and hostile inputs: each gets its
 // message and status, and no old file is lost, half written or left behind.
 #include "cli_fixture.h"
