@@ -40,8 +40,10 @@ class Cli : public ::testing::Test {
     // cmd.exe drops the outermost quotes of the whole line.
     const std::string command = "\"cd /d \"" + dir_.Path("") + "\" && \"" + Program() + "\" " +
                                 args + " >\"" + out + "\" 2>\"" + err + "\" <NUL\"";
-    Result run{std::system(command.c_str()), TextOf(TempDir::Read(out)),
-               TextOf(TempDir::Read(err))};
+    // The wide call, so that UTF-8 arguments reach the program as typed at a console.
+    const std::wstring wide =
+        std::filesystem::path(std::u8string(command.begin(), command.end())).wstring();
+    Result run{::_wsystem(wide.c_str()), TextOf(TempDir::Read(out)), TextOf(TempDir::Read(err))};
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
