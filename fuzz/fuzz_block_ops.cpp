@@ -7,7 +7,7 @@
 
 #include "flash/block_clear.h"
 #include "flash/blocks.h"
-#include "support/silent_frontend.h"
+#include "silent_frontend.h"
 #include "transponders/diseqc_swap.h"
 #include "views/block_lines.h"
 #include "views/block_view.h"

@@ -24,8 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < 2; ++i) {
     const std::size_t at = 5 + static_cast<std::size_t>(i) * 3;
     if (at + 3 > size) break;
-    const unsigned field =
-        (data[at + 1] & 0x80) ? 0xFF00u | data[at + 2] : (data[at + 1] & 0x0Fu) << 8 | data[at + 2];
+    const unsigned field = (data[at + 1] & 0xE0) == 0xE0
+                               ? 0xFF00u | data[at + 2]
+                               : (data[at + 1] & 0x0Fu) << 8 | data[at + 2];
     const std::string name = (data[at] & 1)   ? "TPT"
                              : (data[at] & 2) ? "TCS"
                                               : std::string(1, static_cast<char>(data[at])) + "X";
@@ -41,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   flash::ScanBlocks(a);
   (void)check::CheckImage(a);
+  // The comparison is the slower half: one input in four compares an edited copy.
+  if ((data[3] & 3) != 0) return 0;
   flash::Workspace b = a;
   if (edit < b.image.bytes.size()) {
     b.image.bytes[edit] = static_cast<char>(b.image.bytes[edit] ^ 0x5A);

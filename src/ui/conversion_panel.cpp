@@ -17,10 +17,10 @@ QString SelectFile(common::Frontend& frontend, const QString& def, const QString
   return QString::fromUtf8(name.c_str());
 }
 
-ConversionPanel::ConversionPanel(const ConversionPanelSpec& spec, common::Frontend& frontend,
+ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Frontend& frontend,
                                  Conversion to_text, Conversion to_binary, QWidget* parent)
-    : QGroupBox(spec.caption, parent), spec_(spec), frontend_(frontend) {
-  setObjectName(spec.frame_name);
+    : QGroupBox(layout.caption, parent), layout_(layout), frontend_(frontend) {
+  setObjectName(layout.frame_name);
   const Twips tw(this);
   const auto box = [&](const char* name, const QString& text, QRect geometry) {
     auto* edit = new QLineEdit(text, this);
@@ -36,28 +36,28 @@ ConversionPanel::ConversionPanel(const ConversionPanelSpec& spec, common::Fronte
     button->setGeometry(geometry);
     return button;
   };
-  const QString& kind = spec.kind;
-  auto* binary_button = IconButton(this, spec.binary_button, kind + " Bin", QStyle::SP_DirOpenIcon,
-                                   tw(80, 240, 735, 480));
-  binary_edit_ = box(spec.binary_box, kind, tw(840, 360, 2895, 285));
-  if (spec.declink_option) {
+  const QString& kind = layout.kind;
+  auto* binary_button = IconButton(this, layout.binary_button, kind + " Bin",
+                                   QStyle::SP_DirOpenIcon, tw(80, 240, 735, 480));
+  binary_edit_ = box(layout.binary_box, kind, tw(840, 360, 2895, 285));
+  if (layout.declink_option) {
     declink_box_ = new WrappingCheckBox("Declink Comp", this);
     declink_box_->setObjectName("ChkDCComp");
     declink_box_->setGeometry(tw(120, 795, 1020, 495));
   }
   auto* down =
-      arrow(spec.to_text, Qt::DownArrow, "Convert the " + kind + " binary file to a text file",
+      arrow(layout.to_text, Qt::DownArrow, "Convert the " + kind + " binary file to a text file",
             tw(1200, 840, 375, 375));
-  auto* up = arrow(spec.to_binary, Qt::UpArrow,
+  auto* up = arrow(layout.to_binary, Qt::UpArrow,
                    "Convert the " + kind + " text file to a binary file", tw(2040, 840, 375, 375));
-  auto* text_button = IconButton(this, spec.text_button, kind + " Txt", QStyle::SP_FileIcon,
-                                 tw(80, 1320, 735, spec.text_button_height));
-  text_edit_ = box(spec.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
+  auto* text_button = IconButton(this, layout.text_button, kind + " Txt", QStyle::SP_FileIcon,
+                                 tw(80, 1320, 735, layout.text_button_height));
+  text_edit_ = box(layout.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
 
   connect(binary_button, &QAbstractButton::clicked, this,
-          [this] { ChooseInto(binary_edit_, spec_.kind); });
+          [this] { ChooseInto(binary_edit_, layout_.kind); });
   connect(text_button, &QAbstractButton::clicked, this,
-          [this] { ChooseInto(text_edit_, spec_.kind + ".txt"); });
+          [this] { ChooseInto(text_edit_, layout_.kind + ".txt"); });
   const auto run = [this](const Conversion& conversion) {
     conversion(frontend_, binary_edit_->text().toStdString(), text_edit_->text().toStdString(),
                declink());
@@ -84,7 +84,7 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
   }
   for (const auto& [suffix, edit] :
        {std::pair{"Bin", binary_edit_}, std::pair{"Txt", text_edit_}}) {
-    settings.GetSettingString(kAppKey, spec_.kind + suffix, text);
+    settings.GetSettingString(kAppKey, layout_.kind + suffix, text);
     if (!text.isEmpty()) {
       edit->setText(text);
       edit->setCursorPosition(static_cast<int>(text.size()));
@@ -94,8 +94,8 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
 
 void ConversionPanel::StoreSettings(SettingsStore& settings) const {
   if (declink_box_) settings.SaveSettingString(kAppKey, "DecLinkComp", declink() ? "1" : "0");
-  settings.SaveSettingString(kAppKey, spec_.kind + "Bin", binary_edit_->text());
-  settings.SaveSettingString(kAppKey, spec_.kind + "Txt", text_edit_->text());
+  settings.SaveSettingString(kAppKey, layout_.kind + "Bin", binary_edit_->text());
+  settings.SaveSettingString(kAppKey, layout_.kind + "Txt", text_edit_->text());
 }
 
 }  // namespace chanforge::ui

@@ -21,7 +21,7 @@ class SettingsStore;
 // dialog rejects the proposal; empty on cancel.
 QString SelectFile(common::Frontend& frontend, const QString& def, const QString& def2);
 
-struct ConversionPanelSpec {
+struct ConversionPanelLayout {
   // The list's short name ("TCS", "TPT"): captions, fallback names and settings keys.
   QString kind;
   const char* frame_name;     // "Frame2"
@@ -43,8 +43,8 @@ class ConversionPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  ConversionPanel(const ConversionPanelSpec& spec, common::Frontend& frontend, Conversion to_text,
-                  Conversion to_binary, QWidget* parent);
+  ConversionPanel(const ConversionPanelLayout& layout, common::Frontend& frontend,
+                  Conversion to_text, Conversion to_binary, QWidget* parent);
 
   QLineEdit* binary_edit() const { return binary_edit_; }
   QLineEdit* text_edit() const { return text_edit_; }
@@ -62,7 +62,7 @@ class ConversionPanel : public QGroupBox {
  private:
   void ChooseInto(QLineEdit* box, const QString& fallback);
 
-  ConversionPanelSpec spec_;
+  ConversionPanelLayout layout_;
   common::Frontend& frontend_;
   QLineEdit* binary_edit_;
   QLineEdit* text_edit_;

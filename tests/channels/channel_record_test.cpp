@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
+#include "channels/text_fields.h"
 #include "support/builders.h"
 
 namespace chanforge::channels {
@@ -13,14 +15,103 @@ using namespace std::string_literals;
 using common::LineStatus;
 using testing::TcsRecord;
 
+TEST(TextFields, BytesNumbersAndFieldWidths) {
+  EXPECT_EQ(BytesToNumber(""), 0);
+  EXPECT_EQ(BytesToNumber("\xFF\xFF\xFF\xFF"), 4294967295);  // unsigned, never negative
+  EXPECT_EQ(NumberToBytes(70000, 2), "\x11\x70");
+  EXPECT_EQ(NumberToBytes(65536, 2), "\0\0"s);
+  EXPECT_EQ(NumberToBytes(-1, 2), "\0\0"s);
+  EXPECT_EQ(NumberToBytes(0x1234, 4), "\0\0\x12\x34"s);
+  EXPECT_EQ(HexByteField(0xA5), " A5");
+  EXPECT_EQ(HexWord(0x1F0), "01F0");
+  EXPECT_EQ(HexWord(65536), "10000");
+  EXPECT_EQ(HexWord(-1), "FFFFFFFF");
+  EXPECT_EQ(DecimalField(1000, 3, true), "1000");
+  EXPECT_EQ(DecimalField(-5, 3, true), "-005");
+}
+
+TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
+  const struct {
+    const char* text;
+    int expected;
+  } cases[] = {{"1f", 31}, {"FF", 255}, {"G1", 0}, {"1G", 1}, {"", 0}, {"0B", 11}, {"FFF", 255}};
+  for (const auto& c : cases) EXPECT_EQ(HexTextToByte(c.text, 255), c.expected) << c.text;
+  EXPECT_EQ(HexTextToByte("FF", 100), 100);
+}
+
+TEST(ReadNumber, FollowsTheNumberReading) {
+  const struct {
+    const char* text;
+    double expected;
+    bool whole;  // the reading takes the whole text
+  } cases[] = {
+      {"", 0, false},
+      {"ABC", 0, false},
+      {"00123", 123, true},
+      {"1 2", 12, true},
+      {"1\t2\n3", 123, true},
+      {"12AB", 12, false},
+      {"-3", -3, true},
+      {"+7", 7, true},
+      {"1E3", 1000, true},
+      {"1d3", 1000, true},
+      {"2.5", 2.5, true},
+      {"1E", 1, false},
+      {"1E-3", 0.001, true},
+      {"1E+", 1, false},
+      {".5", 0.5, true},
+      {"-", 0, false},
+      {"&H1F", 31, true},
+      {"&hff", 255, true},
+      {"&HFFFF", -1, true},
+      {"&H8000", -32768, true},
+      {"&H0FFFF", 65535, true},
+      {"&HFFFFFFFF", -1, true},
+      {"&H7FFFFFFF", 2147483647, true},
+      {"&HG", 0, false},
+      {"&O17", 15, true},
+      {"&o177777", -1, true},
+      {"&O200000", 65536, true},
+      {"&O8", 0, false},
+      {"&X1", 0, false},
+      {"2810X", 2810, false},
+      {"2X3", 2, false},
+      {"&O0100000", 32768, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadNumber(c.text), c.expected) << c.text;
+    EXPECT_EQ(ReadsWhollyAsNumber(c.text), c.whole) << c.text;
+  }
+  EXPECT_FALSE(ReadNumberPrefix("ABC").has_value());
+  EXPECT_TRUE(ReadNumberPrefix("0").has_value());
+  EXPECT_TRUE(IsHexText("0aF"));
+  EXPECT_FALSE(IsHexText("G1"));
+  EXPECT_FALSE(IsHexText(""));
+}
+
+TEST(ReadNumber, RoundsHalvesToEvenWithinThe32BitRange) {
+  EXPECT_EQ(RoundToInt32(2.5), 2);
+  EXPECT_EQ(RoundToInt32(3.5), 4);
+  EXPECT_EQ(RoundToInt32(-2.5), -2);
+  EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
+  EXPECT_EQ(RoundToInt32(-2147483648.0), -2147483647 - 1);
+  EXPECT_FALSE(RoundToInt32(2147483647.6).has_value());
+  EXPECT_FALSE(RoundToInt32(-2147483649.0).has_value());
+  EXPECT_FALSE(RoundToInt32(NAN).has_value());
+  EXPECT_EQ(ReadWholeNumber(" 0 4 2 "), 42);
+  EXPECT_EQ(ReadWholeNumber("1234567890"), 1234567890);
+  EXPECT_EQ(ReadWholeNumber("2.5"), 2);
+  EXPECT_FALSE(ReadWholeNumber("9E20").has_value());
+  EXPECT_EQ(ReadWholeNumber("  "), 0);
+}
+
 constexpr char kSampleLine[] = " 001 NEWS 24          04 01 00028 00163 00104 00000 00000 00163";
 
 TEST(ChannelRecord, DecodesAndEncodesEveryByte) {
   const std::string bytes = TcsRecord("NEWS 24", 4, 1, 28, 163, 104, 1, 2, 0xFFFF);
   const ChannelRecord record = ChannelRecord::Decode(bytes);
   EXPECT_EQ(std::string(record.name.data(), 7), "NEWS 24");
-  EXPECT_EQ(record.use, 4);
-  EXPECT_EQ(record.tp, 1);
+  EXPECT_EQ(record.use * 256 + record.tp, 4 * 256 + 1);
   EXPECT_EQ(record.words, (std::array<std::uint16_t, 6>{28, 163, 104, 1, 2, 0xFFFF}));
   EXPECT_EQ(record.Encode(), bytes);
   std::mt19937 random(3);
@@ -47,18 +138,14 @@ TEST(FormatTcsLines, WritesTheColumnsAndNumbersTheRecords) {
 // A line with each field padded to its column width.
 std::string Line(std::string name, std::string use, std::string tp, std::string first,
                  std::string second = "") {
-  name.resize(16, ' ');
-  use.resize(2, ' ');
-  tp.resize(2, ' ');
-  first.resize(5, ' ');
+  for (auto [field, width] : {std::pair{&name, 16}, {&use, 2}, {&tp, 2}, {&first, 5}}) {
+    field->resize(width, ' ');
+  }
   return " 001 " + name + " " + use + " " + tp + " " + first + " " + second;
 }
 
 TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
-  const struct {
-    std::string line;
-    std::string record;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {kSampleLine, TcsRecord("NEWS 24", 4, 1, 28, 163, 104, 0, 0, 163)},
       {"x", std::string(30, '\0')},
       {" 001 ABC", "ABC" + std::string(27, '\0')},
@@ -66,10 +153,10 @@ TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
       {Line("N", "", "", "70000", "-5"), TcsRecord("N", 0, 0, 0x1170, 0, 0)},
       {Line("\xFF", "FF", "G1", "2.5", "3.5"), TcsRecord("\xFF", 0xFF, 0, 2, 4, 0)},
   };
-  for (const auto& c : cases) {
-    const common::ParsedLine parsed = ParseTcsLine(c.line);
-    ASSERT_EQ(parsed.status, LineStatus::kRecord) << c.line;
-    EXPECT_EQ(parsed.record, c.record) << c.line;
+  for (const auto& [line, record] : cases) {
+    const common::ParsedLine parsed = ParseTcsLine(line);
+    ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
+    EXPECT_EQ(parsed.record, record) << line;
   }
   EXPECT_EQ(ParseTcsLine("      ").status, LineStatus::kBlank);
   const common::ParsedLine refused = ParseTcsLine(Line("NAME", "00", "00", "9E20"));
@@ -78,45 +165,34 @@ TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
 }
 
 TEST(CheckTcsLine, NamesWhatWouldNotBeStoredAsWritten) {
-  const struct {
-    std::string line;
-    std::string reason;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {kSampleLine, ""},
       {" 001 ABC", ""},  // the columns past the line's end are fine
       {Line("N", "&H", "1f", "&H1F", "1E3"), "Use &H is not a hex number"},
       {Line("N", "00", "G1", "1"), "TP G1 is not a hex number"},
       {Line("N", "00", "00", "2810X"), "SID 2810X is not a number"},
       {Line("N", "00", "00", "99999"), "SID 99999 is outside 0 to 65535"},
+      {Line("N", "00", "00", "65535"), ""},
       {Line("N", "00", "00", "-1"), "SID -1 is outside 0 to 65535"},
       {Line("N", "00", "00", "1", "65536"), "VPID 65536 is outside 0 to 65535"},
       {Line("NAME LONGER BY 3", "00", "00", "1").insert(21, "ABC"), "column 22 is not a blank"},
       {"10000 " + std::string(kSampleLine).substr(5), "column 5 is not a blank"},
   };
-  for (const auto& c : cases) EXPECT_EQ(CheckTcsLine(c.line), c.reason) << c.line;
+  for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTcsLine(line), reason) << line;
 }
 
 // Bytes to text to bytes over random records: identical except the name cases the text
 // cannot carry (trailing blanks, inner NULs); names with line-end bytes split their line.
 TEST(TcsRoundTrip, RandomRecordsComeBackIdentical) {
   std::mt19937 random(42);
-  std::string list;
   for (int i = 0; i < 3000; ++i) {
     std::string record(30, '\0');
     for (char& c : record) c = static_cast<char>(random());
     const std::size_t name_length = random() % 17;
     for (std::size_t k = 0; k < 16; ++k) {
       char& c = record[k];
-      if (k >= name_length) {
-        c = '\0';
-      } else if (c == '\0' || c == ' ') {
-        c = 'x';
-      }
+      c = k >= name_length ? '\0' : c == '\0' || c == ' ' ? 'x' : c;
     }
-    list += record;
-  }
-  for (std::size_t i = 0; i < list.size(); i += 30) {
-    const std::string record = list.substr(i, 30);
     const std::string line = FormatTcsLines(record)[0];
     const bool splits = record.substr(0, 16).find_first_of("\r\n") != std::string::npos;
     EXPECT_EQ(line.find_first_of("\r\n") != std::string::npos, splits);

@@ -19,21 +19,18 @@ using testing::TempDir;
 
 TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
   TempDir dir;
-  const std::string src = dir.Write("src.txt", "x");
-  const std::string dst = dir.Write("dst.bin", "keep");
+  const std::string src = dir.Write("src.txt", "x"), dst = dir.Write("dst.bin", "keep");
   std::filesystem::create_symlink(src, dir.Path("link.txt"));
   ::mkfifo(dir.Path("fifo").c_str(), 0600);
+  const std::string same = "Source and target are the same file : " + src;
   const struct {
-    std::string source;
-    std::string target;
+    std::string source, target;
     Outcome outcome;
     std::string message;
   } cases[] = {
       {dir.Path("nope"), dst, Outcome::kFailed, "File : " + dir.Path("nope") + " not found!"},
-      {src, dir.Path("./src.txt"), Outcome::kRefused,
-       "Source and target are the same file : " + src},
-      {src, dir.Path("link.txt"), Outcome::kRefused,
-       "Source and target are the same file : " + src},
+      {src, dir.Path("./src.txt"), Outcome::kRefused, same},
+      {src, dir.Path("link.txt"), Outcome::kRefused, same},
       {src, dir.Path("fifo"), Outcome::kRefused,
        "File : " + dir.Path("fifo") + " is not a regular file !"},
       {src, dir.Path("new.bin"), Outcome::kDone, ""},

@@ -82,6 +82,8 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
        Severity::kWarning, 0, 2, "name"},
       {"free slot", Good(Ch(1) + std::string(30, '\xFF') + Ch(2)).Build(), Rule::kEmptyRecordInside,
        Severity::kWarning, 0, 2, ""},
+      {"zero slot", Good(Ch(1) + std::string(30, '\0') + Ch(2)).Build(), Rule::kEmptyRecordInside,
+       Severity::kWarning, 0, 2, ""},
       {"too many", Good(many).Build(), Rule::kTooManyChannels, Severity::kWarning, 0, 0, ""},
       {"range", Good(Ch(1), Tpt({kLower, TptRecord(500000000, 1, 1, 0, 0, 0, 0)})).Build(),
        Rule::kFrequencyRange, Severity::kError, 1, 2, "frequency"},
@@ -105,6 +107,11 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
     EXPECT_EQ(f.field, c.field);
   }
   EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good().Build())).empty());
+  // Data that ends exactly at the image's end does not run past it.
+  for (const Finding& f : CheckImage(testing::LoadedWorkspace(
+           FlashImageBuilder(0x44 + 60).Block(0, "TCS", Ch(1) + Ch(2)).Build()))) {
+    EXPECT_NE(f.rule, Rule::kLengthPastEnd);
+  }
   many.resize(2000 * 30);  // as many as the firmware holds
   EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good(many).Build())).empty());
 }

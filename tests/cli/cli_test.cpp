@@ -30,7 +30,6 @@ TEST_F(Cli, QuestionsNeedYesAndRefusalsWriteNothing) {
   EXPECT_EQ(Cmd("tcs2txt flash512k.bin TCS.txt").status, 1);
   EXPECT_EQ(Read("TCS.txt"), "keep");
   EXPECT_EQ(Cmd("clear-block flash512k.bin 3 -o out.bin").status, 1);
-  EXPECT_EQ(Cmd("--yes tcs2txt flash512k.bin flash512k.bin").status, 1);
   EXPECT_EQ(Cmd("--yes save-block flash512k.bin 0 flash512k.bin").status, 1);
   EXPECT_EQ(Cmd("--yes tcs2txt flash512k.bin " + std::string(kNullDevice)).status, 1);
   EXPECT_FALSE(Exists("out.bin"));
@@ -52,6 +51,25 @@ TEST_F(Cli, SwapReportsOnlyOnceTheImageIsWritten) {
   EXPECT_EQ(run.out, " 40 Transponders have been swapped from DiSEqC A <=> B\n");
   EXPECT_EQ(Cmd("--yes swap-diseqc out.bin 1 -o out.bin").status, 0);  // in place, back again
   EXPECT_EQ(Read("out.bin"), MakeSampleImage());
+}
+
+TEST_F(Cli, BlocksHexDumpAndListsInAPipe) {
+  flash::FlashImage image{MakeSampleImage(), {}};
+  flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
+  dir_.Write("odd.bin", image.bytes);
+  Result run = Cmd("blocks odd.bin");
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Block:0 TCS ($44-$11D8) $1194 bytes (150)");
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 8);
+  dir_.Write("one.bin", "x");
+  EXPECT_EQ(Cmd("blocks one.bin").status, 1);
+  run = Cmd("hexdump odd.bin 1");
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 4096);
+  EXPECT_NE(run.out.find("0020 54 50 54 00 FF FF FF FF FF FF FF FF FF FF FF FF TPT.............\n"),
+            std::string::npos);
+  EXPECT_EQ(Cmd("hexdump odd.bin 1 --as tpt").out.substr(0, 4), "Nr  ");
+  EXPECT_EQ(Cmd("hexdump odd.bin 2 --as tcs").status, 1);
+  // A pipe gets the bytes as they are.
+  EXPECT_NE(Cmd("blocks odd.bin").out.find("Block:2 T\xE9\x1B[2J ("), std::string::npos);
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheCommand) {

@@ -19,7 +19,8 @@ TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   EXPECT_EQ(ReadWholeFile(dir.Write("f", bytes)).bytes, bytes);
   EXPECT_EQ(ReadFilePrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
   fs::create_directory(dir.Path("folder"));
-  EXPECT_FALSE(ReadWholeFile(dir.Path("folder")).ok);
+  const ReadResult folder = ReadWholeFile(dir.Path("folder"));
+  EXPECT_EQ(folder.ok ? "read" : folder.error, "it is a folder");
   EXPECT_FALSE(ReadWholeFile(dir.Path("missing")).ok);
   // A sparse file of many gigabytes: answered from its length alone.
   dir.Sparse("huge", std::uintmax_t{5} << 40);
@@ -54,39 +55,15 @@ TEST(SafeWriter, ReplacesWholeContentInPiecesAndLeavesNothingBehind) {
   }
   EXPECT_EQ(TempDir::Read(target), "new");
   EXPECT_EQ(dir.EntryCount(), 1u);
+  EXPECT_FALSE(SafeWriter().Write("never opened"));
 }
 
-TEST(FileLock, FollowsAFileReplacedWhileWaiting) {
-  TempDir dir;
-  const std::string name = dir.Write("image.bin", "one");
-  FileLock first;
-  ASSERT_TRUE(first.Lock(name));
-  ASSERT_TRUE(WriteFileSafely(name, "two").ok);  // a new file under the name
-  FileLock second;
-  EXPECT_TRUE(second.Lock(name));  // the new file is not locked by the first holder
-  EXPECT_FALSE(FileLock().Lock(dir.Path("missing")));
-}
-
-std::vector<std::string_view> Lines(std::string_view text) {
+TEST(TextLines, SplitLinesAndShowBytesSafely) {
   std::vector<std::string_view> lines;
-  LineReader reader(text);
-  std::string_view line;
-  while (reader.Next(line)) lines.push_back(line);
-  return lines;
-}
-
-TEST(TextLines, SplitLinesAndConvertBytesForDisplay) {
-  using L = std::vector<std::string_view>;
-  EXPECT_EQ(Lines("a\r\nb\rc\nd"), (L{"a", "b", "c", "d"}));
-  EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (L{"a", "", "b"}));
-  EXPECT_EQ(Lines("a\nb\nc\rd\r\ne"), (L{"a", "b", "c", "d", "e"}));
-  EXPECT_EQ(Lines("\n\r"), (L{"", ""}));
-  EXPECT_TRUE(Lines("").empty());
-  EXPECT_EQ(Latin1ToUtf8("T\xE9ST\x1B"), "T\xC3\xA9ST\x1B");
+  LineReader reader("a\r\nb\rc\n\r\n\nd");
+  for (std::string_view line; reader.Next(line);) lines.push_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string_view>{"a", "b", "c", "", "", "d"}));
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xFF"), "T\xC3\xA9S.[2J..\xC3\xBF");
-  EXPECT_EQ(ToUpperAscii("tpt\xE9"), "TPT\xE9");
-  EXPECT_EQ(HexDigits(0), "0");
-  EXPECT_EQ(HexDigits(0xEA60), "EA60");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "common/file_access.h"
 #include "support/builders.h"
@@ -44,6 +45,19 @@ TEST(SafeWriterWindows, DevicesAreRefusedAndUtf8NamesWork) {
   EXPECT_EQ(ReadWholeFile(name).bytes, "new");
   EXPECT_EQ(StampOf(name).size, 3);
   EXPECT_EQ(dir.EntryCount(), 1u);
+}
+
+TEST(FileLockWindows, FollowsTheFileThatNowHasTheName) {
+  TempDir dir;
+  const std::string name = dir.Write("image.bin", "one");
+  FileLock first;
+  ASSERT_TRUE(first.Lock(name));
+  ASSERT_TRUE(WriteFileSafely(name, "two").ok);  // a new file under the name
+  bool locked = false;
+  // From another thread: the holder's own thread could take its lock again anyway.
+  std::thread([&] { locked = FileLock().Lock(name); }).join();
+  EXPECT_TRUE(locked);
+  EXPECT_FALSE(FileLock().Lock(dir.Path("missing")));
 }
 
 }  // namespace

@@ -257,8 +257,10 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   };
   edit("sid=1");
   EXPECT_TRUE(w.dirty);
+  const std::uint64_t revision = w.revision;
   stack.MarkClean();
   EXPECT_FALSE(w.dirty);
+  EXPECT_GT(w.revision, revision);  // the windows hear that the changed marker went
   edit("sid=2");
   EXPECT_TRUE(w.dirty);
   stack.Undo();
@@ -271,6 +273,7 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   // A new step from before the saved state: that state can no longer be reached.
   stack.Undo();
   edit("sid=3");
+  EXPECT_FALSE(stack.CanRedo());
   while (stack.CanUndo()) {
     stack.Undo();
     EXPECT_TRUE(w.dirty);

@@ -20,9 +20,7 @@ namespace chanforge::testing {
 FlashImageBuilder& FlashImageBuilder::Header(int index, std::string_view name,
                                              std::uint16_t length) {
   const std::size_t base = static_cast<std::size_t>(index) * flash::BlockSize;
-  std::string header(name);
-  header.push_back('\0');
-  Raw(base + flash::NameOffset, header);
+  Raw(base + flash::NameOffset, std::string(name) + '\0');
   return Raw(base + flash::LengthOffset,
              std::string{static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)});
 }
@@ -66,12 +64,9 @@ std::string ChannelList(std::size_t count) {
   std::mt19937 random(7);
   std::string list;
   for (std::size_t i = 0; i < count; ++i) {
-    const std::string name = "Channel " + std::to_string(i + 1);
-    list += TcsRecord(name, static_cast<std::uint8_t>(random() % 256),
-                      static_cast<std::uint8_t>(random() % 256),
-                      static_cast<std::uint16_t>(random()), static_cast<std::uint16_t>(random()),
-                      static_cast<std::uint16_t>(random()), static_cast<std::uint16_t>(random()),
-                      static_cast<std::uint16_t>(random()), static_cast<std::uint16_t>(random()));
+    std::string record = TcsRecord("Channel " + std::to_string(i + 1), 0, 0, 0, 0, 0);
+    for (std::size_t k = 16; k < 30; ++k) record[k] = static_cast<char>(random());
+    list += record;
   }
   return list;
 }

@@ -15,8 +15,6 @@ namespace chanforge::testing {
 
 class ScriptedFrontend : public common::Frontend {
  public:
-  using Message = std::pair<common::MessageKind, std::string>;
-
   ~ScriptedFrontend() override {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers never asked for";
     EXPECT_TRUE(choices_.empty()) << choices_.size() << " scripted file choices never used";
@@ -26,17 +24,14 @@ class ScriptedFrontend : public common::Frontend {
     answers_.push_back(yes);
     return *this;
   }
-  ScriptedFrontend& Choose(const std::string& name) {
-    choices_.push_back({common::FileChoiceStatus::kChosen, name});
+  ScriptedFrontend& Choose(const std::string& name,
+                           common::FileChoiceStatus status = common::FileChoiceStatus::kChosen) {
+    choices_.push_back({status, name});
     return *this;
   }
-  ScriptedFrontend& Cancel() {
-    choices_.push_back({common::FileChoiceStatus::kCancelled, {}});
-    return *this;
-  }
+  ScriptedFrontend& Cancel() { return Choose({}, common::FileChoiceStatus::kCancelled); }
   ScriptedFrontend& RejectProposal() {
-    choices_.push_back({common::FileChoiceStatus::kInvalidProposal, {}});
-    return *this;
+    return Choose({}, common::FileChoiceStatus::kInvalidProposal);
   }
 
   void ShowMessage(common::MessageKind kind, const std::string& text) override {
@@ -44,23 +39,11 @@ class ScriptedFrontend : public common::Frontend {
   }
   bool AskYesNo(const std::string& text) override {
     questions.push_back(text);
-    if (answers_.empty()) {
-      ADD_FAILURE() << "unexpected question: " << text;
-      return false;
-    }
-    const bool yes = answers_.front();
-    answers_.pop_front();
-    return yes;
+    return Next(answers_, false, "question: " + text);
   }
   common::FileChoice ChooseFile(const common::FileRequest& request) override {
     requests.push_back(request);
-    if (choices_.empty()) {
-      ADD_FAILURE() << "unexpected file dialog proposing " << request.proposed_name;
-      return {};
-    }
-    common::FileChoice choice = choices_.front();
-    choices_.pop_front();
-    return choice;
+    return Next(choices_, common::FileChoice{}, "file dialog proposing " + request.proposed_name);
   }
   void ShowStatus(const std::string& text) override { statuses.push_back(text); }
 
@@ -70,12 +53,23 @@ class ScriptedFrontend : public common::Frontend {
     return messages.empty() ? std::string{} : messages.back().second;
   }
 
-  std::vector<Message> messages;
+  std::vector<std::pair<common::MessageKind, std::string>> messages;
   std::vector<std::string> questions;
   std::vector<common::FileRequest> requests;
   std::vector<std::string> statuses;
 
  private:
+  template <typename T>
+  static T Next(std::deque<T>& queue, T unscripted, const std::string& what) {
+    if (queue.empty()) {
+      ADD_FAILURE() << "unexpected " << what;
+      return unscripted;
+    }
+    T next = queue.front();
+    queue.pop_front();
+    return next;
+  }
+
   std::deque<bool> answers_;
   std::deque<common::FileChoice> choices_;
 };

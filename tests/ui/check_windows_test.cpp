@@ -10,13 +10,6 @@
 namespace chanforge::ui {
 namespace {
 
-QWidget* TopLevel(const char* name) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == name && w->isVisible()) return w;
-  }
-  return nullptr;
-}
-
 int Rows(QWidget* window, const char* list) {
   return window->findChild<QListWidget*>(list)->count();
 }

@@ -23,6 +23,14 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace chanforge::ui {
 
+// The visible top-level window of that object name, or null.
+inline QWidget* TopLevel(const char* name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == name && w->isVisible()) return w;
+  }
+  return nullptr;
+}
+
 class UiTest : public ::testing::Test {
  protected:
   UiTest() : store_(QString::fromStdString(dir_.Path("settings.ini"))) {}

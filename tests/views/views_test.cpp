@@ -28,12 +28,14 @@ TEST(BlockLines, WriteTheExactLines) {
                                                           .Header(5, "LOGO", 0)
                                                           .Build());
   const std::vector<std::string> lines = BlockLines(w);
-  ASSERT_EQ(lines.size(), 8u);
-  EXPECT_EQ(lines[0], "Block:0 TCS ($44-$EAA4) $EA60 bytes (2000)");
-  EXPECT_EQ(lines[1], "Block:1 TPT ($10044-$10620) $5DC bytes (125)");
-  EXPECT_EQ(lines[2], "Block:2 tcs ($20044-$20085) $41 bytes (2)");
-  EXPECT_EQ(lines[3], "Block:3 ---- ($30044-$30044) $0 bytes");
-  EXPECT_EQ(lines[5], "Block:5 LOGO ($50044-$50044) $0 bytes");
+  EXPECT_EQ(
+      std::vector(lines.begin(), lines.begin() + 6),
+      (std::vector<std::string>{
+          "Block:0 TCS ($44-$EAA4) $EA60 bytes (2000)",
+          "Block:1 TPT ($10044-$10620) $5DC bytes (125)",
+          "Block:2 tcs ($20044-$20085) $41 bytes (2)", "Block:3 ---- ($30044-$30044) $0 bytes",
+          "Block:4 ---- ($40044-$40044) $0 bytes", "Block:5 LOGO ($50044-$50044) $0 bytes"}));
+  EXPECT_EQ(lines.size(), 8u);
 }
 
 TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
@@ -44,9 +46,8 @@ TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
   // Multi-byte characters are never cut in half.
   const std::string umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC" + std::string(53, 'q');
   EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xB6\xC3\xBC..." + std::string(49, 'q'));
-  EXPECT_EQ(ChangedMarkerText("", true), "");
+  EXPECT_EQ(ChangedMarkerText("", true) + ChangedMarkerText("f.bin", false), "");
   EXPECT_EQ(ChangedMarkerText("f.bin", true), "File Changed");
-  EXPECT_EQ(ChangedMarkerText("f.bin", false), "");
   EXPECT_EQ(SizeLabelText(524288), "Size :524288 bytes");
 }
 
@@ -55,33 +56,25 @@ TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
       FlashImageBuilder().Block(1, "TPT", testing::ThreeTransponders()).Build());
   const auto lines = HexDumpLines(flash::WholeBlockBytes(w, w.blocks[1]), CharColumn::kLatin1);
   ASSERT_EQ(lines.size(), 4096u);
-  EXPECT_EQ(lines.front().substr(0, 4), "0000");
   EXPECT_EQ(lines.back().substr(0, 4), "FFF0");
   EXPECT_EQ(lines[2],
             "0020 54 50 54 00 FF FF FF FF FF FF FF FF FF FF FF FF TPT." + std::string(12, '\xFF'));
-  EXPECT_EQ(lines[2].size(), 69u);
   // A last, partial line gets the same character column; Latin-1 letters stay in the window.
-  const std::string bytes = "A\x1B\x7F\x9F\xE9\xFF"s;
+  const std::string bytes = "A \x1B\x7F\x9F\xA0\xFF"s;
   EXPECT_EQ(HexDumpLines(bytes, CharColumn::kLatin1),
-            std::vector<std::string>{"0000 41 1B 7F 9F E9 FF A...\xE9\xFF"});
+            std::vector<std::string>{"0000 41 20 1B 7F 9F A0 FF A ...\xA0\xFF"});
   EXPECT_EQ(HexDumpLines(bytes, CharColumn::kAscii),
-            std::vector<std::string>{"0000 41 1B 7F 9F E9 FF A....."});
+            std::vector<std::string>{"0000 41 20 1B 7F 9F A0 FF A ....."});
 }
 
 TEST(ListLines, FormatBlockDataWithTheHeading) {
-  const auto tpt = TptListLines(testing::ThreeTransponders());
-  ASSERT_EQ(tpt.size(), 4u);
-  EXPECT_EQ(tpt[0], transponders::TptHeading);
-  EXPECT_EQ(tpt[1], "01  11778000  00001  00002  03  04  3/4  H/U B");
   EXPECT_EQ(TptListLines(std::string(2040, '\0')),
             std::vector<std::string>{transponders::TptHeading});
   const auto tcs = TcsListLines(testing::ChannelList(5));
   EXPECT_EQ(tcs.size(), 6u);
   EXPECT_EQ(tcs[0], channels::TcsHeading);
-  EXPECT_EQ(ListViewCaption("TCS"), "&View as TCS");
-  EXPECT_EQ(ListViewCaption("TPT"), "&View as TPT");
-  EXPECT_EQ(ListViewCaption("tpt"), "");
-  EXPECT_EQ(ListViewCaption("----"), "");
+  EXPECT_EQ(ListViewCaption("TCS") + ListViewCaption("TPT"), "&View as TCS&View as TPT");
+  EXPECT_EQ(ListViewCaption("tpt") + ListViewCaption("----"), "");
 }
 
 TEST(ListLines, ABlockCutShortByTheImageReadsOnAsZeros) {
@@ -96,19 +89,24 @@ TEST(ListLines, ABlockCutShortByTheImageReadsOnAsZeros) {
 
 TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   TempDir dir;
-  EXPECT_EQ(ListTcsFile(dir.Path("a")).lines,
+  const ListedFile missing = ListTcsFile(dir.Path("a"));
+  EXPECT_EQ(missing.lines,
             std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
-  EXPECT_FALSE(ListTcsFile(dir.Path("a")).read);
+  EXPECT_FALSE(missing.read);
   EXPECT_EQ(ListTcsFile(dir.Write("empty", "")).lines,
             std::vector<std::string>{channels::TcsHeading});
   const ListedFile tpt = ListTptFile(dir.Write("tpt", testing::ThreeTransponders()));
   ASSERT_EQ(tpt.lines.size(), 4u);
-  EXPECT_EQ(tpt.lines[1].size(), transponders::TptLineLength);  // the DiSEqC column shows
+  EXPECT_EQ(tpt.lines[1], "01  11778000  00001  00002  03  04  3/4  H/U B");
   const ListedFile big = ListTcsFile(dir.Write("big", std::string(65537, 'x')));
   ASSERT_EQ(big.lines.size(), 2u + 2184);
   EXPECT_EQ(big.lines[1], "TCS FILE IS LARGER THAN 64Kb (65537 bytes)");
   EXPECT_EQ(ListTptFile(dir.Write("exact", std::string(65536, '\0'))).lines,
             std::vector<std::string>{transponders::TptHeading});
+  dir.Sparse("huge", std::uintmax_t{3} << 40);  // never read
+  EXPECT_EQ(ListTptFile(dir.Path("huge")).lines,
+            std::vector<std::string>{"File : " + dir.Path("huge") +
+                                     " is too large (3298534883328 bytes) !"});
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_EQ(ListTcsFile(dir.Path("folder")).lines,
             std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});

@@ -3,7 +3,6 @@
 
 #include <filesystem>
 
-#include "flash/block_check.h"
 #include "flash/flash_file.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
@@ -11,9 +10,7 @@
 namespace chanforge::flash {
 namespace {
 
-using common::MessageKind;
 using common::Outcome;
-using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;
 using testing::TempDir;
 

@@ -1,0 +1,376 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "flash/block_check.h"
+#include "flash/block_clear.h"
+#include "flash/block_transfer.h"
+#include "flash/blocks.h"
+#include "flash/flash_file.h"
+#include "flash/flash_image.h"
+#include "support/builders.h"
+#include "support/scripted_frontend.h"
+#include "support/workspace.h"
+
+namespace chanforge::flash {
+namespace {
+
+using common::Outcome;
+using testing::FlashImageBuilder;
+using testing::LoadedWorkspace;
+using testing::ScriptedFrontend;
+using testing::TempDir;
+
+TEST(ScanBlocks, ReachesBlocksByTheImageLength) {
+  const std::pair<std::size_t, int> cases[] = {{0, 0},     {33, 0},     {34, 1},    {65569, 1},
+                                               {65570, 2}, {524288, 8}, {589824, 8}};
+  for (const auto& [size, blocks] : cases) {
+    EXPECT_EQ(LoadedWorkspace(std::string(size, '\xFF')).block_count, blocks) << size;
+  }
+}
+
+TEST(ScanBlocks, ReadsNamesLengthsAndStarts) {
+  Workspace w = LoadedWorkspace(FlashImageBuilder()
+                                    .Block(1, "TPT", std::string(1500, 't'))
+                                    .Header(3, "", 0x1234)
+                                    .Raw(4 * 65536, std::string(0x44, '\0'))
+                                    .Build());
+  EXPECT_EQ(w.blocks[1].name, "TPT");
+  EXPECT_EQ(w.blocks[1].start, 0x10044);
+  EXPECT_EQ(w.blocks[1].length, 1500);
+  for (const int unnamed : {0, 3, 4}) {
+    EXPECT_EQ(w.blocks[unnamed].name, "----");
+    EXPECT_EQ(w.blocks[unnamed].length, 0);
+  }
+  // No NUL before 0x40: the name runs into the length bytes (0x03 then 0x00 ends it).
+  std::string image = FlashImageBuilder(70000).Raw(0x20, std::string(32, 'N')).Build();
+  image[0x40] = 0x03;
+  image[0x41] = 0x00;
+  w = LoadedWorkspace(image);
+  EXPECT_EQ(w.blocks[0].name, std::string(32, 'N') + "\x03");
+  EXPECT_EQ(w.blocks[0].length, 3);
+  // An image that ends inside the name stops it there; a missing length byte reads as 0.
+  w = LoadedWorkspace(FlashImageBuilder(65536 + 0x24, 'X').Build());
+  EXPECT_EQ(w.blocks[1].name, "XXXX");
+  EXPECT_EQ(w.blocks[1].length, 0);
+  w = LoadedWorkspace(FlashImageBuilder(65536 + 0x41, 'X').Build());
+  EXPECT_EQ(w.blocks[1].length, 'X');
+}
+
+TEST(ImageAccess, ReadsAsZeroAndWritesAreCutOffOutsideTheImage) {
+  FlashImage image{std::string(10, 'a'), ""};
+  WriteIntoImage(image, 8, "XYZ");
+  WriteIntoImage(image, -1, "Q");
+  WriteIntoImage(image, 10, "Q");
+  FillImage(image, 0, 2, '0');
+  FillImage(image, -5, 7, '!');
+  FillImage(image, 20, 5, '0');
+  EXPECT_EQ(image.bytes, "00aaaaaaXY");
+  EXPECT_EQ(ImageByteAt(image, 0), '0');
+  EXPECT_EQ(ImageByteAt(image, 9), 'Y');
+  EXPECT_EQ(ImageByteAt(image, 10), 0);
+  EXPECT_EQ(ImageByteAt(image, -1), 0);
+  EXPECT_EQ(ImageBytes(image, 8, 100), "XY");
+  EXPECT_EQ(ImageBytes(image, -1, 3), "");
+}
+
+TEST(BlockVocabulary, KindsIndexesAndLengths) {
+  EXPECT_EQ(ListKindOf("tcs"), ListKind::kTcs);
+  EXPECT_EQ(ListKindOf("Tpt"), ListKind::kTpt);
+  EXPECT_EQ(ListKindOf("tpt", NameMatch::kExact), ListKind::kOther);
+  EXPECT_EQ(ListKindOf("TPT", NameMatch::kExact), ListKind::kTpt);
+  EXPECT_EQ(ListKindOf("TCS "), ListKind::kOther);
+  EXPECT_STREQ(ListKindName(ListKind::kOther), "");
+  const Workspace w = LoadedWorkspace(std::string(3 * 65536, '\xFF'));
+  EXPECT_EQ(FindBlock(w, -1), nullptr);
+  EXPECT_EQ(FindBlock(w, 3), nullptr);
+  EXPECT_EQ(FindBlock(w, 2), &w.blocks[2]);
+  EXPECT_EQ(UsableLength(BlockInfo{68, 0xFFFF, "TPT"}), 65468);
+  EXPECT_EQ(UsableLength(BlockInfo{68, 65468, "TPT"}), 65468);
+}
+
+TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
+  Workspace w = LoadedWorkspace(FlashImageBuilder().Block(0, "TCS", std::string(600, 'c')).Build());
+  int announced = 0;
+  w.observers.push_back([&] { ++announced; });
+  ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", false));
+  EXPECT_EQ(w.image.bytes.substr(0x40, 604), std::string("\x03\0\0\0abc", 7) + std::string(597, 0));
+  EXPECT_EQ(w.blocks[0].length, 3);
+  EXPECT_TRUE(w.dirty);
+  EXPECT_EQ(announced, 1);
+  EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", false));
+  EXPECT_EQ(announced, 1);
+}
+
+TEST(LoadFlashFile, LoadsScansAndAnnounces) {
+  TempDir dir;
+  const std::string image = FlashImageBuilder().Block(1, "TPT", std::string(24, 't')).Build();
+  const std::string path = dir.Write("flash.bin", image);
+  Workspace w;
+  int announced = 0;
+  w.observers.push_back([&] { ++announced; });
+  ScriptedFrontend ui;
+  ui.Choose(path);
+  EXPECT_EQ(LoadFlashFile(w, ui, "proposed.bin"), Outcome::kDone);
+  EXPECT_EQ(ui.requests.at(0).proposed_name, "proposed.bin");
+  EXPECT_EQ(ui.requests.at(0).filter, "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*");
+  EXPECT_EQ(w.image.bytes + w.image.fileName, image + path);
+  EXPECT_EQ(w.block_count, 8);
+  EXPECT_EQ(announced, 1);
+  EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
+  ui.Choose(dir.Write("empty.bin", ""));  // an empty image loads, with no blocks
+  EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
+  EXPECT_EQ(w.block_count, 0);
+}
+
+TEST(LoadFlashFile, FailuresAndNoLeaveTheWorkspaceAlone) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path("folder"));
+  dir.Sparse("huge.bin", std::uintmax_t{15} << 40);
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "File has been changed, but not saved !\r\nLoad anyway ?"},  // answered No
+      {dir.Path("missing.bin"), "File : " + dir.Path("missing.bin") + " can not be opened !"},
+      {dir.Path("folder"), "File : " + dir.Path("folder") + " can not be read !"},
+      {dir.Path("huge.bin"),
+       "File : " + dir.Path("huge.bin") + " is too large (16492674416640 bytes) !"},
+  };
+  for (const auto& [name, text] : cases) {
+    Workspace w;
+    w.image = {"old", "old.bin"};
+    w.dirty = true;
+    ScriptedFrontend ui;
+    ui.Answer(!name.empty());
+    if (!name.empty()) ui.Choose(name);
+    EXPECT_EQ(LoadFlashFile(w, ui, ""), name.empty() ? Outcome::kCancelled : Outcome::kFailed);
+    EXPECT_EQ(name.empty() ? ui.questions.at(0) : ui.OnlyMessage(), text);
+    EXPECT_EQ(w.image.bytes + w.image.fileName, "oldold.bin");
+    EXPECT_TRUE(w.dirty);
+  }
+  Workspace w;
+  ScriptedFrontend ui;
+  ui.RejectProposal().Cancel();
+  EXPECT_EQ(LoadFlashFile(w, ui, "bad\x01name"), Outcome::kCancelled);
+  EXPECT_EQ(ui.requests.at(1).proposed_name, "flash512k.bin");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(SaveFlashFile, RoundTripsByteForByteIncludingBytesPastTheEighthBlock) {
+  TempDir dir;
+  std::string image = FlashImageBuilder(589824).Block(0, "TCS", "abc").Build();
+  image.back() = '\x42';
+  const std::string source = dir.Write("in.bin", image);
+  const std::string target = dir.Write("out.bin", std::string(700000, 'z'));
+  Workspace w;
+  ScriptedFrontend ui;
+  ui.Choose(source).Choose(target).Answer(true);
+  ASSERT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
+  w.dirty = true;
+  EXPECT_EQ(SaveFlashFile(w, ui, source), Outcome::kDone);
+  EXPECT_EQ(ui.requests.at(1).kind, common::FileDialogKind::kSave);
+  EXPECT_EQ(TempDir::Read(target), image);
+  EXPECT_EQ(w.image.fileName, target);
+  EXPECT_FALSE(w.dirty);
+  Workspace empty;  // before any load: an empty file
+  ui.Choose(dir.Path("new.bin"));
+  EXPECT_EQ(SaveFlashFile(empty, ui, ""), Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(dir.Path("new.bin")), "");
+  EXPECT_EQ(empty.image.fileName, dir.Path("new.bin"));
+}
+
+TEST(SaveFlashFile, AsksWhenTheLoadedFileChangedOnDisk) {
+  TempDir dir;
+  const std::string path = dir.Write("flash.bin", FlashImageBuilder().Build());
+  Workspace w;
+  ScriptedFrontend ui;
+  ui.Choose(path);
+  ASSERT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
+  ui.Choose(path).Answer(true);
+  EXPECT_EQ(SaveFlashFile(w, ui, path), Outcome::kDone);  // unchanged: only "Overwrite ?"
+  ASSERT_TRUE(common::WriteFileSafely(path, "another program's image").ok);
+  ui.Choose(path).Answer(true).Answer(false);
+  EXPECT_EQ(SaveFlashFile(w, ui, path), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.back(),
+            "File : " + path + " has changed on disk since it was loaded !\r\nOverwrite anyway ?");
+  EXPECT_EQ(TempDir::Read(path), "another program's image");
+}
+
+TEST(BlockCheck, RefusesWithTheRightMessage) {
+  const std::string select = "Please select a block to Convert (a TPT block!)";
+  const struct {
+    int lines, selected;
+    std::string file, message;
+  } cases[] = {{0, -1, "", "No File Open!"},
+               {0, -1, "x.bin", "File does not contain any usable blocks"},
+               {8, -1, "x.bin", select},
+               {8, 8, "x.bin", select},
+               {8, 7, "x.bin", ""}};
+  for (const auto& c : cases) {
+    ScriptedFrontend ui;
+    EXPECT_EQ(CheckBlockSelected(ui, c.lines, c.selected, c.file, "Convert (a TPT block!)"),
+              c.message.empty());
+    EXPECT_EQ(ui.OnlyMessage(), c.message);
+  }
+}
+
+std::string StandardImage() {
+  return FlashImageBuilder()
+      .Block(0, "TCS", testing::ChannelList(2000))
+      .Block(1, "TPT", std::string(2040, '\x11'))
+      .Header(2, "tcs", 90)
+      .Build();
+}
+
+TEST(BlockTransfer, SaveAndReadBackLeaveTheImageIdentical) {
+  for (const bool whole : {false, true}) {
+    TempDir dir;
+    const std::string image = StandardImage(), file = dir.Path("block0");
+    Workspace w = LoadedWorkspace(image);
+    ListFileNames names{"TCS", "TPT"};
+    testing::ScriptedFrontend ui;
+    ui.Choose(file).Choose(file);
+    ASSERT_EQ(SaveBlockToFile(w, ui, 0, whole, names), Outcome::kDone);
+    EXPECT_EQ(TempDir::Read(file).size(), whole ? 65536u : 60000u);
+    EXPECT_EQ(names.tcs, file);
+    EXPECT_FALSE(w.dirty);
+    ASSERT_EQ(ReadBlockFromFile(w, ui, 0, whole, names), Outcome::kDone);
+    EXPECT_EQ(w.image.bytes, image);
+    EXPECT_TRUE(w.dirty);
+    EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Saving TCS...", "Loading TCS..."}));
+  }
+}
+
+TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
+  const std::string big = "Block is bigger then 64Kb, load only first 64Kb ?";
+  const struct {
+    int block;
+    bool whole;
+    std::size_t size, taken;
+    std::string question;
+  } cases[] = {
+      {0, false, 0, 0, ""},
+      {3, false, 65466, 65466, ""},
+      {3, false, 65467, 65466, big},
+      {3, true, 65536, 65536, ""},
+      {3, true, 65537, 65536, big},
+      {1, false, 13, 13,
+       " is 13 bytes: not a whole number of transponder records.\r\nRead anyway ?"},
+      {0, false, 31, 31, " is 31 bytes: not a whole number of channel records.\r\nRead anyway ?"},
+      {0, true, 31, 31, ""},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    Workspace w = LoadedWorkspace(StandardImage());
+    ListFileNames names;
+    testing::ScriptedFrontend ui;
+    const std::string file = dir.Write("big", std::string(c.size, 'b'));
+    ui.Choose(file);
+    std::vector<std::string> asked;
+    if (!c.question.empty()) {
+      ui.Answer(true);
+      asked.push_back(c.question[0] == ' ' ? "File : " + file + c.question : c.question);
+    }
+    ASSERT_EQ(ReadBlockFromFile(w, ui, c.block, c.whole, names), Outcome::kDone);
+    EXPECT_EQ(ui.questions, asked);
+    const std::size_t at = static_cast<std::size_t>(c.block) * 65536 + (c.whole ? 0 : 0x44);
+    EXPECT_EQ(w.image.bytes.substr(at, c.taken), std::string(c.taken, 'b'));
+  }
+}
+
+TEST(BlockTransfer, RefusalsLeaveTheImageUnchanged) {
+  TempDir dir;
+  const std::string image = StandardImage();
+  Workspace w = LoadedWorkspace(image);
+  ListFileNames names;
+  testing::ScriptedFrontend ui;
+  dir.Sparse("huge", std::uintmax_t{1} << 40);
+  ui.Choose(dir.Write("big", std::string(70020, 'b'))).Answer(false);
+  ui.Choose(dir.Path("missing")).Choose(dir.Path("huge")).Cancel();
+  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kCancelled);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kFailed);
+  EXPECT_EQ(ui.messages.at(0).second, "File : " + dir.Path("missing") + " can not be opened !");
+  EXPECT_EQ(names.tcs, dir.Path("missing"));  // kept even though the read failed
+  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, true, names), Outcome::kFailed);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kCancelled);
+  EXPECT_EQ(w.image.bytes, image);
+  EXPECT_FALSE(w.dirty);
+}
+
+TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
+  TempDir dir;
+  Workspace w = LoadedWorkspace(StandardImage());
+  w.image.fileName = dir.Write("flash.bin", "image");
+  ListFileNames names{"chan.bin", "tp.bin"};
+  testing::ScriptedFrontend ui;
+  ui.Choose(dir.Write("data", "abc")).Choose(dir.Path("lower")).Choose(w.image.fileName);
+  ASSERT_EQ(ReadBlockFromFile(w, ui, 3, false, names), Outcome::kDone);
+  EXPECT_EQ(ui.requests[0].proposed_name, "----");
+  EXPECT_EQ(w.image.bytes.substr(0x30044, 3), "abc");
+  EXPECT_EQ(w.blocks[3].name, "----");
+  ASSERT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kDone);
+  EXPECT_EQ(ui.requests[1].proposed_name, "chan.bin");
+  EXPECT_EQ(names.tcs, "chan.bin");  // the lower-case name is not written back
+  EXPECT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kRefused);
+  EXPECT_EQ(ui.OnlyMessage(), "Source and target are the same file : " + w.image.fileName);
+  EXPECT_EQ(TempDir::Read(w.image.fileName), "image");
+  EXPECT_EQ(BlockFileName("TPT", names), "tp.bin");
+  EXPECT_EQ(BlockFileName("TPT", {}), "TPT");
+  EXPECT_EQ(BlockFileName("T\xE9ST", names), "T\xC3\xA9ST");  // a file name is UTF-8
+
+  w = LoadedWorkspace(std::string(7 * 65536 + 1000, '\xFF'));  // the last block cut short
+  ui.Choose(dir.Path("last"));
+  ASSERT_EQ(SaveBlockToFile(w, ui, 7, true, names), Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(dir.Path("last")), std::string(1000, '\xFF'));
+}
+
+TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
+  const std::string image = StandardImage();
+  Workspace w = LoadedWorkspace(image);
+  ClearBlock(w, 0, false);
+  EXPECT_EQ(w.image.bytes.substr(0x20, 4), std::string("TCS\0", 4));
+  EXPECT_EQ(w.image.bytes.substr(0x40, 60004), std::string(60004, '\0'));
+  EXPECT_EQ(w.image.bytes.substr(0x44 + 60000, 65536), image.substr(0x44 + 60000, 65536));
+  EXPECT_EQ(w.blocks[0].length, 0);
+  EXPECT_TRUE(w.dirty);
+  for (const int index : {4, 7}) {
+    w = LoadedWorkspace(image);
+    ClearBlock(w, index, index == 7);
+    std::string expected = image;
+    expected.replace(index * 65536, 65536, std::string(65536, '\0'));
+    EXPECT_EQ(w.image.bytes, expected);
+    EXPECT_EQ(w.blocks[index].name, "----");
+  }
+  testing::ScriptedFrontend ui;
+  ui.Answer(false);
+  w = LoadedWorkspace(image);
+  EXPECT_EQ(ConfirmAndClearBlock(w, ui, 3, false), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.at(0), "Clear block  3?\r\nAre you sure ?");
+  EXPECT_EQ(ConfirmAndClearBlock(w, ui, 8, false), Outcome::kRefused);
+  EXPECT_EQ(w.image.bytes, image);
+  EXPECT_FALSE(w.dirty);
+}
+
+// A length field of 0xFFFF claims more than the block holds: no operation may reach
+// into the next block's header.
+TEST(OverlongLength, EveryBlockOperationStaysInsideItsBlock) {
+  const std::string image = FlashImageBuilder(524288, '\x5A')
+                                .Header(0, "TPT", 0xFFFF)
+                                .Block(1, "TPT", testing::ThreeTransponders())
+                                .Build();
+  const std::string next = image.substr(65536, 0x44);
+  TempDir dir;
+  ListFileNames names;
+  testing::ScriptedFrontend ui;
+  Workspace w = LoadedWorkspace(image);
+  ClearBlock(w, 0, false);
+  EXPECT_EQ(w.image.bytes.substr(65536, 0x44), next);
+  w = LoadedWorkspace(image);
+  ui.Choose(dir.Write("short", std::string(12, 'r'))).Choose(dir.Path("saved"));
+  ASSERT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kDone);
+  EXPECT_EQ(w.image.bytes.substr(65536, 0x44), next);
+  w = LoadedWorkspace(image);
+  ASSERT_EQ(SaveBlockToFile(w, ui, 0, false, names), Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(dir.Path("saved")).size(), 65468u);
+}
+
+}  // namespace
+}  // namespace chanforge::flash
