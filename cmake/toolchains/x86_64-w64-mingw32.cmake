@@ -19,3 +19,11 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 find_program(CHANFORGE_WINE NAMES wine wine64 REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CHANFORGE_WINE})
+
+# ccache, when there is one, keyed on paths relative to the sources so that a fresh clone
+# elsewhere still finds the objects an earlier build left (debug info keeps no folder).
+find_program(CHANFORGE_CCACHE ccache)
+if(CHANFORGE_CCACHE AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_CXX_COMPILER_LAUNCHER
+      env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} CCACHE_NOHASHDIR=true ${CHANFORGE_CCACHE})
+endif()
