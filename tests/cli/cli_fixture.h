@@ -2,7 +2,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -33,20 +35,44 @@ struct Result {
 class Cli : public ::testing::Test {
  protected:
 #ifdef _WIN32
-  // args go to cmd.exe, which quotes with double quotes only.
+  // The program started straight (a cmd.exe between would double the starts under wine);
+  // args as typed at a console, which quotes with double quotes only.
   Result Cmd(std::string args) {
     std::replace(args.begin(), args.end(), '\'', '"');
     const std::string out = dir_.Path(".stdout"), err = dir_.Path(".stderr");
-    // cmd.exe drops the outermost quotes of the whole line.
-    const std::string command = "\"cd /d \"" + dir_.Path("") + "\" && \"" + Program() + "\" " +
-                                args + " >\"" + out + "\" 2>\"" + err + "\" <NUL\"";
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const auto open = [&](const std::string& name, DWORD access, DWORD disposition) {
+      return ::CreateFileW(Wide(name).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           &inherited, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdInput = open("NUL", GENERIC_READ, OPEN_EXISTING);
+    start.hStdOutput = open(out, GENERIC_WRITE, CREATE_ALWAYS);
+    start.hStdError = open(err, GENERIC_WRITE, CREATE_ALWAYS);
     // The wide call, so that UTF-8 arguments reach the program as typed at a console.
-    const std::wstring wide =
-        std::filesystem::path(std::u8string(command.begin(), command.end())).wstring();
-    Result run{::_wsystem(wide.c_str()), TextOf(TempDir::Read(out)), TextOf(TempDir::Read(err))};
+    std::wstring line = Wide("\"" + Program() + "\" " + args);
+    PROCESS_INFORMATION process{};
+    DWORD status = static_cast<DWORD>(-1);
+    // Detached: a console host started for it would hold the output files open a while.
+    if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+                         Wide(dir_.Path("")).c_str(), &start, &process)) {
+      ::WaitForSingleObject(process.hProcess, INFINITE);
+      ::GetExitCodeProcess(process.hProcess, &status);
+      ::CloseHandle(process.hThread);
+      ::CloseHandle(process.hProcess);
+    }
+    for (const HANDLE handle : {start.hStdInput, start.hStdOutput, start.hStdError}) {
+      ::CloseHandle(handle);
+    }
+    Result run{static_cast<int>(status), TextOf(TempDir::Read(out)), TextOf(TempDir::Read(err))};
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return run;
+  }
+  static std::wstring Wide(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
   }
   // The console streams are in text mode here: each line end arrives as CR LF.
   static std::string TextOf(std::string printed) {
@@ -56,7 +82,7 @@ class Cli : public ::testing::Test {
     }
     return printed;
   }
-  // The program's full name, drive included, taken before any change of folder.
+  // The program's full name, drive included, as the tests' own folder sees it.
   static const std::string& Program() {
     static const std::string program = std::filesystem::absolute(CHANFORGE_CLI).string();
     return program;
