@@ -1,25 +1,35 @@
 // Saves pictures of the program's windows for the README: main window with a sample
-// image loaded, block viewer, list viewer, About box, and the check and changes windows
-// on an edited copy of the sample.
+// image loaded, its File menu and a tooltip, block viewer, list viewer, About box, the list
+// editor's two tabs, and the check and changes windows on an edited copy of the sample. A
+// fixed clock, locale and folder keep the pictures the same from run to run unless a window
+// changed.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
-#include <QTemporaryDir>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <fstream>
 
 #include "channels/channel_record.h"
 #include "check/image_diff.h"
+#include "common/frontend.h"
 #include "flash/blocks.h"
 #include "flash/flash_image.h"
 #include "transponders/transponder_record.h"
 #include "ui/changes_window.h"
+#include "ui/list_editor.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
 
@@ -42,6 +52,25 @@ QWidget* TopLevel(const char* name) {
   }
   return nullptr;
 }
+
+// Answers the file choices from a queue and every question with Yes; messages go to
+// standard error, where a picture run would otherwise stop at a dialog.
+class PictureFrontend : public chanforge::common::Frontend {
+ public:
+  void ShowMessage(chanforge::common::MessageKind, const std::string& text) override {
+    std::fprintf(stderr, "message: %s\n", text.c_str());
+  }
+  bool AskYesNo(const std::string&) override { return true; }
+  chanforge::common::FileChoice ChooseFile(const chanforge::common::FileRequest&) override {
+    if (files.empty()) return {};
+    const std::string name = files.front();
+    files.pop_front();
+    return {chanforge::common::FileChoiceStatus::kChosen, name};
+  }
+  void ShowStatus(const std::string&) override {}
+
+  std::deque<std::string> files;
+};
 
 void WriteBytes(const QString& path, const std::string& bytes) {
   std::ofstream out(path.toStdString(), std::ios::binary);
@@ -84,16 +113,54 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: chanforge-screenshot IMAGE OUTPUT-FOLDER\n");
     return 2;
   }
-  const QString image = argv[1];
   const QDir out(argv[2]);
-  QTemporaryDir temp;
+  QDir temp("/tmp/chanforge-screenshot");
+  temp.removeRecursively();
+  QDir().mkpath(temp.path());
+  const QString image = temp.filePath("flash512k.bin");
+  QFile::copy(argv[1], image);
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   chanforge::ui::SettingsStore store(temp.filePath("settings.ini"));
-  chanforge::ui::MainWindow window(nullptr, &store);
+  PictureFrontend frontend;
+  chanforge::ui::MainWindow window(&frontend, &store);
+  window.SetClock([] { return QDateTime(QDate(2026, 3, 14), QTime(9, 30)); });
   window.show();
   window.LoadDroppedFile(image);
   auto* list = window.findChild<QListWidget*>("List1");
   list->setCurrentRow(1);
+  frontend.files.push_back(temp.filePath("TPT").toStdString());
+  window.findChild<QAbstractButton*>("CmdBlkSave")->click();
   bool ok = Save(&window, out.filePath("main-window.png"));
+
+  QMenu* file = window.findChild<QMenu*>("menuFile");
+  file->popup(window.mapToGlobal(QPoint(0, window.menuBar()->height())));
+  // The File menu with its recent files beside it, as one picture.
+  QMenu* recent = window.findChild<QMenu*>("menuRecent");
+  file->setActiveAction(recent->menuAction());
+  const QRect entry = file->actionGeometry(recent->menuAction());
+  recent->popup(file->mapToGlobal(QPoint(file->width(), entry.top())));
+  Settle();
+  QPixmap both(file->width() + recent->width(),
+               std::max(file->height(), entry.top() + recent->height()));
+  both.fill(Qt::transparent);
+  {
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, file->grab());
+    painter.drawPixmap(file->width(), entry.top(), recent->grab());
+  }
+  const bool menu_saved = both.save(out.filePath("file-menu.png"));
+  std::fprintf(stderr, "%s %s\n", menu_saved ? "saved" : "FAILED",
+               qPrintable(out.filePath("file-menu.png")));
+  ok = menu_saved && ok;
+  recent->hide();
+  file->hide();
+  auto* swap = window.findChild<QWidget*>("CmdSwap");
+  QToolTip::showText(swap->mapToGlobal(QPoint(4, 4)), swap->toolTip(), swap);
+  Settle();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->inherits("QTipLabel") && w->isVisible()) ok = Save(w, out.filePath("tooltip.png")) && ok;
+  }
+  QToolTip::hideText();
 
   const chanforge::flash::Workspace& w = window.workspace();
   const QString tcs = temp.filePath("TCS"), tpt = temp.filePath("TPT");
@@ -112,6 +179,13 @@ int main(int argc, char** argv) {
   window.findChild<QAbstractButton*>("CmdAbout")->click();
   ok = Save(TopLevel("frmAbout"), out.filePath("about.png")) && ok;
 
+  window.findChild<QAction*>("actEditLists")->trigger();
+  auto* editor = static_cast<chanforge::ui::ListEditor*>(TopLevel("ListEditor"));
+  if (editor) editor->channel_view()->selectRow(4);
+  ok = Save(editor, out.filePath("list-editor.png")) && ok;
+  if (editor) editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
+  ok = Save(editor, out.filePath("list-editor-transponders.png")) && ok;
+
   const chanforge::flash::Workspace sample = window.workspace();
   const chanforge::flash::Workspace edited = Edited(sample);
   const QString edited_name = temp.filePath("edited.bin");
@@ -124,5 +198,8 @@ int main(int argc, char** argv) {
   changes.ShowChanges("flash512k.bin", "edited.bin", chanforge::check::DiffImages(sample, edited));
   changes.show();
   ok = Save(&changes, out.filePath("compare.png")) && ok;
+  changes.close();
+  window.close();
+  temp.removeRecursively();
   return ok ? 0 : 1;
 }

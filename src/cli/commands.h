@@ -57,4 +57,9 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
 int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                     std::size_t before, const std::string& out);
 
+// CSV exchange of the channel list (channels) or the transponder list.
+int ExportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels, const std::string& out);
+int ImportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels, const std::string& in,
+              const std::string& out);
+
 }  // namespace chanforge::cli

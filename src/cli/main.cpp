@@ -195,7 +195,29 @@ int Run(int argc, char** argv) {
   move_transponder->add_option("T", number, "Transponder number")->required();
   move_transponder->add_option("BEFORE", before, "Position to move it before")->required();
   add_out(move_transponder);
+  // CSV exchange: one of the two lists, chosen by a flag.
+  bool csv_channels = false, csv_transponders = false;
+  const auto add_csv_list = [&](CLI::App* command) {
+    command->add_option("FLASH", flash, "Flash image file")->required()->check(file_name);
+    command->add_flag("--channels", csv_channels, "The channel list");
+    command->add_flag("--transponders", csv_transponders, "The transponder list");
+    // Checked here rather than with excludes(), which the completion would read as a value.
+    command->parse_complete_callback([&] {
+      if (csv_channels == csv_transponders) {
+        throw CLI::ValidationError("give one of --channels and --transponders");
+      }
+    });
+  };
+  auto* export_csv = app.add_subcommand("export-csv", "Write a list as a CSV file");
+  add_csv_list(export_csv);
+  export_csv->add_option("OUT", out, "CSV file to write")->required()->check(file_name);
+  auto* import_csv = app.add_subcommand("import-csv", "Replace a list with a CSV file's rows");
+  add_csv_list(import_csv);
+  import_csv->add_option("IN", in, "CSV file to read")->required()->check(file_name);
+  add_out(import_csv);
   const auto run_edit = [&](ConsoleFrontend& ui) -> std::optional<int> {
+    if (*export_csv) return ExportCsv(ui, flash, csv_channels, out);
+    if (*import_csv) return ImportCsv(ui, flash, csv_channels, in, out);
     if (*channels) return Channels(ui, std::cout, flash);
     if (*transponder_list) return Transponders(ui, std::cout, flash);
     if (*set_channel) return SetChannel(ui, flash, number, assignments, out);

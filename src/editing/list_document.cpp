@@ -36,7 +36,7 @@ std::string WithData(const std::string& loaded, std::size_t loaded_length, std::
 
 }  // namespace
 
-ListDocument::ListDocument(flash::Workspace& workspace) : workspace_(workspace) { Reload(); }
+ListDocument::ListDocument(flash::Workspace& workspace) : workspace_(&workspace) { Reload(); }
 
 void ListDocument::Reload() {
   channels_.clear();
@@ -44,21 +44,21 @@ void ListDocument::Reload() {
   transponder_tail_.clear();
   channel_length_ = 0;
   transponder_length_ = 0;
-  channel_block_ = FirstBlockOf(workspace_, flash::ListKind::kTcs);
-  transponder_block_ = FirstBlockOf(workspace_, flash::ListKind::kTpt);
+  channel_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTcs);
+  transponder_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTpt);
   if (channel_block_ >= 0) {
-    const flash::BlockInfo& block = *flash::FindBlock(workspace_, channel_block_);
-    const std::string data = flash::BlockData(workspace_, block);
+    const flash::BlockInfo& block = *flash::FindBlock(*workspace_, channel_block_);
+    const std::string data = flash::BlockData(*workspace_, block);
     channels_.reserve(data.size() / TcsRecordSize);
     for (std::size_t p = 0; p + TcsRecordSize <= data.size(); p += TcsRecordSize) {
       channels_.push_back(ChannelRecord::Decode(std::string_view(data).substr(p)));
     }
-    loaded_channel_block_ = flash::WholeBlockBytes(workspace_, block);
+    loaded_channel_block_ = flash::WholeBlockBytes(*workspace_, block);
     channel_length_ = data.size();
   }
   if (transponder_block_ >= 0) {
-    const flash::BlockInfo& block = *flash::FindBlock(workspace_, transponder_block_);
-    const std::string data = flash::BlockData(workspace_, block);
+    const flash::BlockInfo& block = *flash::FindBlock(*workspace_, transponder_block_);
+    const std::string data = flash::BlockData(*workspace_, block);
     std::size_t used = 0;
     for (std::size_t p = 0; p + TptRecordSize <= data.size(); p += TptRecordSize) {
       transponders_.push_back(TransponderRecord::Decode(std::string_view(data).substr(p)));
@@ -67,7 +67,7 @@ void ListDocument::Reload() {
     transponders_.resize(used);
     transponder_tail_ = data.substr(used * TptRecordSize);
     transponder_length_ = data.size();
-    loaded_transponder_block_ = flash::WholeBlockBytes(workspace_, block);
+    loaded_transponder_block_ = flash::WholeBlockBytes(*workspace_, block);
   }
   loaded_channels_ = channels_;
   loaded_transponders_ = transponders_;
@@ -95,21 +95,21 @@ std::size_t ListDocument::ChannelsUsing(std::size_t transponder) const {
 void ListDocument::WriteChannels() {
   if (channel_block_ < 0) return;
   if (channels_ == loaded_channels_) {
-    flash::ReplaceBlockData(workspace_, channel_block_, loaded_channel_block_, true);
+    flash::ReplaceBlockData(*workspace_, channel_block_, loaded_channel_block_, true);
     return;
   }
   std::string data(channels_.size() * TcsRecordSize, '\0');
   for (std::size_t i = 0; i < channels_.size(); ++i) {
     channels_[i].EncodeInto(data.data() + i * TcsRecordSize);
   }
-  flash::ReplaceBlockData(workspace_, channel_block_,
+  flash::ReplaceBlockData(*workspace_, channel_block_,
                           WithData(loaded_channel_block_, channel_length_, data), true);
 }
 
 void ListDocument::WriteTransponders() {
   if (transponder_block_ < 0) return;
   if (transponders_ == loaded_transponders_) {
-    flash::ReplaceBlockData(workspace_, transponder_block_, loaded_transponder_block_, true);
+    flash::ReplaceBlockData(*workspace_, transponder_block_, loaded_transponder_block_, true);
     return;
   }
   const std::size_t records = transponders_.size() * TptRecordSize;
@@ -123,7 +123,7 @@ void ListDocument::WriteTransponders() {
   const std::size_t size = std::max(transponder_length_, transponders::kTptFileMinimumSize);
   while (data.size() > size && data.size() > records && data.back() == '\0') data.pop_back();
   if (data.size() < size) data.resize(size, '\0');
-  flash::ReplaceBlockData(workspace_, transponder_block_,
+  flash::ReplaceBlockData(*workspace_, transponder_block_,
                           WithData(loaded_transponder_block_, transponder_length_, data), true);
 }
 

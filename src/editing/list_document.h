@@ -37,7 +37,7 @@ class ListDocument {
   // Why a side cannot be edited, or an empty text when it can.
   std::string ChannelsReadOnlyReason() const;
   std::string TranspondersReadOnlyReason() const;
-  flash::Workspace& workspace() { return workspace_; }
+  flash::Workspace& workspace() { return *workspace_; }
 
   // The frequency in kHz of the transponder a TP names (1-based), 0 when it names none.
   std::int64_t TransponderKhz(std::uint8_t tp) const;
@@ -51,7 +51,9 @@ class ListDocument {
   void WriteTransponders();
 
  private:
-  flash::Workspace& workspace_;
+  // A pointer, so that a document can be assigned a copy of itself taken earlier: the
+  // window's history puts it back when a whole-block step is undone.
+  flash::Workspace* workspace_;
   int channel_block_ = -1;
   int transponder_block_ = -1;
   std::vector<ChannelRecord> channels_;

@@ -1,10 +1,7 @@
 #include "ui/changes_window.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/widgets.h"
 
@@ -18,21 +15,7 @@ ChangesWindow::ChangesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   compared_->setWordWrap(true);
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
-  list_ = new QListWidget(this);
-  list_->setObjectName("LstChanges");
-  list_->setUniformItemSizes(true);
-  auto* close = new QPushButton("&Close", this);
-  close->setObjectName("CmdOK");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(compared_);
-  layout->addWidget(summary_);
-  layout->addWidget(list_);
-  layout->addLayout(buttons);
-  resize(Twips(this)(9390), Twips(this)(5400));
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  list_ = BuildReportWindow(this, "LstChanges", {compared_, summary_});
 }
 
 void ChangesWindow::ShowChanges(const QString& old_name, const QString& new_name,

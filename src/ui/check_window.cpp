@@ -1,11 +1,8 @@
 #include "ui/check_window.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
 #include "ui/widgets.h"
 #include "ui/workspace_signal.h"
@@ -19,20 +16,7 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
   setWindowTitle("Check Image");
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
-  list_ = new QListWidget(this);
-  list_->setObjectName("LstFindings");
-  list_->setUniformItemSizes(true);
-  auto* close = new QPushButton("&Close", this);
-  close->setObjectName("CmdOK");
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(close);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(summary_);
-  layout->addWidget(list_);
-  layout->addLayout(buttons);
-  resize(Twips(this)(9390), Twips(this)(5400));
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  list_ = BuildReportWindow(this, "LstFindings", {summary_});
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { OpenFinding(list_->row(item)); });
   connect(&workspace_signal, &WorkspaceSignal::changed, this, &CheckWindow::ShowFindings);

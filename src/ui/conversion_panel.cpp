@@ -6,6 +6,7 @@
 
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
+#include "views/done_texts.h"
 
 namespace chanforge::ui {
 
@@ -58,13 +59,18 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
           [this] { ChooseInto(binary_edit_, layout_.kind); });
   connect(text_button, &QAbstractButton::clicked, this,
           [this] { ChooseInto(text_edit_, layout_.kind + ".txt"); });
-  const auto run = [this](const Conversion& conversion) {
-    conversion(frontend_, binary_edit_->text().toStdString(), text_edit_->text().toStdString(),
-               declink());
+  const auto run = [this](const Conversion& conversion, bool text_made) {
+    const std::string binary = binary_edit_->text().toStdString();
+    const std::string text = text_edit_->text().toStdString();
+    const common::Outcome outcome = conversion(frontend_, binary, text, declink());
     emit converted();
+    if (outcome == common::Outcome::kDone) {
+      emit done(QString::fromStdString(
+          views::ConversionDoneText(layout_.kind == "TCS", binary, text_made ? text : binary)));
+    }
   };
-  connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text); });
-  connect(up, &QAbstractButton::clicked, this, [run, to_binary] { run(to_binary); });
+  connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text, true); });
+  connect(up, &QAbstractButton::clicked, this, [run, to_binary] { run(to_binary, false); });
 }
 
 bool ConversionPanel::declink() const { return declink_box_ && declink_box_->isChecked(); }

@@ -58,6 +58,8 @@ class ConversionPanel : public QGroupBox {
  signals:
   // After a conversion ran, whatever its outcome.
   void converted();
+  // After a conversion that succeeded: what it did, for the status line.
+  void done(const QString& text);
 
  private:
   void ChooseInto(QLineEdit* box, const QString& fallback);

@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -28,16 +27,20 @@
 #include "transponders/diseqc_swap.h"
 #include "transponders/transponder_conversions.h"
 #include "ui/about_box.h"
+#include "ui/block_history.h"
 #include "ui/block_viewer.h"
 #include "ui/changes_window.h"
 #include "ui/check_window.h"
 #include "ui/conversion_panel.h"
+#include "ui/list_editor.h"
 #include "ui/list_viewer.h"
 #include "ui/qt_frontend.h"
+#include "ui/recent_files.h"
 #include "ui/widgets.h"
 #include "ui/window_settings.h"
 #include "ui/workspace_signal.h"
 #include "views/block_lines.h"
+#include "views/done_texts.h"
 #include "views/labels.h"
 
 namespace chanforge::ui {
@@ -46,6 +49,18 @@ namespace {
 
 std::string Std(const QString& text) { return text.toStdString(); }
 QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
+
+// The status after a block was read or saved; the file is named when the block remembers it.
+QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, bool whole,
+                  const flash::ListFileNames& names) {
+  const flash::BlockInfo& block = w.blocks[static_cast<std::size_t>(index)];
+  const flash::ListKind kind = flash::ListKindOf(block, flash::NameMatch::kExact);
+  const std::string& file = kind == flash::ListKind::kTcs   ? names.tcs
+                            : kind == flash::ListKind::kTpt ? names.tpt
+                                                            : std::string();
+  return Qt8(views::BlockDoneText(what, index, block.name,
+                                  whole ? flash::BlockSize : flash::UsableLength(block), file));
+}
 
 }  // namespace
 
@@ -86,21 +101,45 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
   const auto action = [this](QMenu* menu, const char* name, const char* text,
-                             const QKeySequence& keys, void (MainWindow::*slot)()) {
+                             const QKeySequence& keys, auto slot) {
     QAction* act = menu->addAction(QString::fromUtf8(text));
     act->setObjectName(name);
     act->setShortcut(keys);
     connect(act, &QAction::triggered, this, slot);
+    return act;
   };
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("menuFile");
+  action(file, "actLoad", "&Load", QKeySequence::Open, &MainWindow::OnLoad);
+  action(file, "actSave", "&Save", QKeySequence::Save, &MainWindow::OnSave);
+  // The save always lets the user choose the name, so Save As is the same step.
+  action(file, "actSaveAs", "Save &As\u2026", QKeySequence("Ctrl+Shift+S"), &MainWindow::OnSave);
+  file->addSeparator();
   action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
+  BuildExchangeMenus(file);
+  file->addSeparator();
+  action(file, "actQuit", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  edit->setObjectName("menuEdit");
+  undo_action_ = action(edit, "actUndo", "&Undo", QKeySequence("Ctrl+Z"), &MainWindow::OnUndo);
+  redo_action_ =
+      action(edit, "actRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::OnRedo);
+  redo_action_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  edit->addSeparator();
+  action(edit, "actEditLists", "Edit &Lists\u2026", QKeySequence("Ctrl+E"),
+         &MainWindow::OnEditLists);
+  UpdateHistoryActions();
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("menuTools");
   action(tools, "actCheckImage", "Check Image", QKeySequence(Qt::Key_F7),
          &MainWindow::OnCheckImage);
   action(tools, "actCompareWith", "Compare With\u2026", QKeySequence(), &MainWindow::OnCompareWith);
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("menuHelp");
+  action(help, "actAbout", "&About", QKeySequence(), [this] {
+    ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
+  });
 }
 
 void MainWindow::BuildControls() {
@@ -190,6 +229,7 @@ void MainWindow::BuildControls() {
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
   for (ConversionPanel* panel : {channel_panel_, transponder_panel_}) {
     connect(panel, &ConversionPanel::converted, this, [this] { ShowStatus(""); });
+    connect(panel, &ConversionPanel::done, this, &MainWindow::ShowDone);
   }
 
   auto* view_list = IconButton(frame1, "CmdViewList", "V&iew  ChList",
@@ -205,10 +245,6 @@ void MainWindow::BuildControls() {
   connect(clear, &QAbstractButton::clicked, this, &MainWindow::OnClear);
   connect(swap, &QAbstractButton::clicked, this, &MainWindow::OnSwap);
   connect(view, &QAbstractButton::clicked, this, &MainWindow::OnView);
-  connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-          &MainWindow::OnLoad);
-  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
-          &MainWindow::OnSave);
   connect(block_list_, &QListWidget::currentRowChanged, this, &MainWindow::UpdateBlockCommands);
   connect(view_list, &QAbstractButton::clicked, this, [this] {
     ShowWindow(list_viewer_, [this] {
@@ -219,6 +255,7 @@ void MainWindow::BuildControls() {
   connect(about, &QAbstractButton::clicked, this, [this] {
     ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
   });
+  AddComforts();
   setFixedSize(sizeHint());
 }
 
@@ -227,20 +264,21 @@ void MainWindow::BuildStatusBar() {
   bar->setObjectName("StatusBar");
   bar->setSizeGripEnabled(false);
   status_text_ = new QLabel("...", bar);
+  status_text_->setObjectName("StatusText");
   status_date_ = new QLabel(bar);
   status_time_ = new QLabel(bar);
   bar->addWidget(status_text_, 1);
   bar->addPermanentWidget(status_date_);
   bar->addPermanentWidget(status_time_);
   setStatusBar(bar);
-  const auto tick = [this] {
-    const QDateTime now = QDateTime::currentDateTime();
+  tick_ = [this] {
+    const QDateTime now = clock_();
     status_date_->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
     status_time_->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
   };
-  tick();
+  tick_();
   auto* clock = new QTimer(this);
-  connect(clock, &QTimer::timeout, this, tick);
+  connect(clock, &QTimer::timeout, this, [this] { tick_(); });
   clock->start(1000);
 }
 
@@ -250,6 +288,7 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
   if (!slot || !slot->isVisible()) {
     slot = make();
     slot->setAttribute(Qt::WA_DeleteOnClose);
+    CloseOnEscape(slot);
     opened_.append(slot);
   }
   slot->show();
@@ -258,6 +297,7 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
 }
 
 void MainWindow::ShowStatus(const QString& text) {
+  if (done_timer_) done_timer_->stop();
   status_text_->setText(text.isEmpty() ? "..." : text);
   changed_marker_->setText(
       Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
@@ -278,6 +318,7 @@ void MainWindow::Refresh() {
       Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
   file_label_->setText(Qt8(views::FileLabelText(workspace_.image.fileName)));
   UpdateBlockCommands(SelectedIndex());
+  UpdateHistoryActions();
 }
 
 bool MainWindow::CheckBlockSelected(const QString& action) {
@@ -318,6 +359,10 @@ void MainWindow::TakeListNames(const flash::ListFileNames& names) {
 void MainWindow::AfterLoad(common::Outcome outcome) {
   if (outcome == common::Outcome::kDone) {
     loaded_ = true;
+    undo_stack_.Clear();
+    document_.Reload();
+    flash::AnnounceChange(workspace_);
+    recent_files_->Add(Qt8(workspace_.image.fileName));
     for (QAbstractButton* b : block_commands_) b->setEnabled(true);
     Refresh();
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
@@ -342,15 +387,30 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 
 void MainWindow::OnSave() {
   if (loaded_ && !check::ConfirmSaveDespiteErrors(workspace_, *frontend_)) return;
-  flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text()));
+  const bool saved = flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text())) ==
+                     common::Outcome::kDone;
   ShowStatus("");
+  if (saved) {
+    undo_stack_.MarkClean();
+    ShowDone(Qt8(views::ImageDoneText(true, workspace_.image.fileName, workspace_.image.size())));
+  }
 }
 
 void MainWindow::OnBlockRead() {
   if (CheckBlockSelected("Update")) {
     flash::ListFileNames names = ListNames();
-    flash::ReadBlockFromFile(workspace_, *frontend_, SelectedIndex(), WholeBlock(), names);
+    const int index = SelectedIndex();
+    common::Outcome outcome = common::Outcome::kDone;
+    RecordBlockStep(undo_stack_, document_, index, "Read Block", [&] {
+      return outcome = flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
+    });
+    UpdateHistoryActions();
     TakeListNames(names);
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone) {
+      ShowDone(BlockDone(workspace_, views::BlockDone::kRead, index, WholeBlock(), names));
+    }
+    return;
   }
   ShowStatus("");
 }
@@ -358,25 +418,44 @@ void MainWindow::OnBlockRead() {
 void MainWindow::OnBlockSave() {
   if (CheckBlockSelected("Save")) {
     flash::ListFileNames names = ListNames();
-    flash::SaveBlockToFile(workspace_, *frontend_, SelectedIndex(), WholeBlock(), names);
+    const int index = SelectedIndex();
+    const common::Outcome outcome =
+        flash::SaveBlockToFile(workspace_, *frontend_, index, WholeBlock(), names);
     TakeListNames(names);
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone) {
+      ShowDone(BlockDone(workspace_, views::BlockDone::kSaved, index, WholeBlock(), names));
+    }
+    return;
   }
   ShowStatus("");
 }
 
 void MainWindow::OnClear() {
   if (CheckBlockSelected("Clear")) {
-    if (flash::ConfirmAndClearBlock(workspace_, *frontend_, SelectedIndex(), WholeBlock()) ==
-        common::Outcome::kCancelled) {
-      return;  // a No leaves even the status line as it was
+    const int index = SelectedIndex();
+    const std::string name = workspace_.blocks[static_cast<std::size_t>(index)].name;
+    common::Outcome outcome = common::Outcome::kDone;
+    RecordBlockStep(undo_stack_, document_, index, "Clear Block", [&] {
+      return outcome = flash::ConfirmAndClearBlock(workspace_, *frontend_, index, WholeBlock());
+    });
+    UpdateHistoryActions();
+    if (outcome == common::Outcome::kCancelled) return;  // a No leaves even the status line
+    ShowStatus("");
+    if (outcome == common::Outcome::kDone) {
+      ShowDone(Qt8(views::BlockDoneText(views::BlockDone::kCleared, index, name, 0, "")));
     }
+    return;
   }
   ShowStatus("");
 }
 
 void MainWindow::OnSwap() {
   if (CheckBlockSelected("Convert (a TPT block!)")) {
-    transponders::SwapDiseqc(workspace_, *frontend_, SelectedIndex());
+    const int index = SelectedIndex();
+    RecordBlockStep(undo_stack_, document_, index, "Swap DiSEqC",
+                    [&] { return transponders::SwapDiseqc(workspace_, *frontend_, index); });
+    UpdateHistoryActions();
   }
   ShowStatus("");
 }
@@ -420,6 +499,43 @@ void MainWindow::OnShowChanges() {
   }
   ShowChangesFrom(workspace_.image.fileName);
   ShowStatus("");
+}
+
+void MainWindow::OnEditLists() {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  ShowWindow(list_editor_, [this] {
+    return new ListEditor(
+        document_, *frontend_, *workspace_signal_,
+        [this](std::unique_ptr<editing::Command> command) { Push(std::move(command)); }, *settings_,
+        {undo_action_, redo_action_}, this);
+  });
+}
+
+void MainWindow::Push(std::unique_ptr<editing::Command> command) {
+  undo_stack_.Push(std::move(command));
+  UpdateHistoryActions();
+}
+
+void MainWindow::OnUndo() {
+  undo_stack_.Undo();
+  UpdateHistoryActions();
+}
+
+void MainWindow::OnRedo() {
+  undo_stack_.Redo();
+  UpdateHistoryActions();
+}
+
+void MainWindow::UpdateHistoryActions() {
+  undo_action_->setEnabled(undo_stack_.CanUndo());
+  undo_action_->setText(undo_stack_.CanUndo() ? "&Undo " + Qt8(undo_stack_.UndoDescription())
+                                              : QString("&Undo"));
+  redo_action_->setEnabled(undo_stack_.CanRedo());
+  redo_action_->setText(undo_stack_.CanRedo() ? "&Redo " + Qt8(undo_stack_.RedoDescription())
+                                              : QString("&Redo"));
 }
 
 void MainWindow::ShowChangesFrom(const std::string& name) {

@@ -3,6 +3,7 @@
 // window refreshes from the workspace's change signal.
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -10,18 +11,25 @@
 #include <memory>
 
 #include "common/frontend.h"
+#include "editing/list_csv.h"
+#include "editing/list_document.h"
+#include "editing/undo_stack.h"
 #include "flash/block_transfer.h"
 #include "flash/flash_image.h"
 #include "ui/settings_store.h"
 
 class QAbstractButton;
+class QAction;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QRadioButton;
+class QTimer;
 
 namespace chanforge::ui {
 
 class ConversionPanel;
+class RecentFiles;
 class WindowSettings;
 class WorkspaceSignal;
 
@@ -43,6 +51,13 @@ class MainWindow : public QMainWindow {
   const flash::Workspace& workspace() const { return workspace_; }
   common::Frontend& frontend() { return *frontend_; }
   WorkspaceSignal& workspace_signal() { return *workspace_signal_; }
+  editing::UndoStack& undo_stack() { return undo_stack_; }
+  // Records an applied step on the history; every change to the lists comes through here.
+  void Push(std::unique_ptr<editing::Command> command);
+  // Shows what a command did for five seconds, then the idle "..." again.
+  void ShowDone(const QString& text);
+  // The status bar's date and time come from now (pictures use a fixed one).
+  void SetClock(std::function<QDateTime()> now);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -71,14 +86,26 @@ class MainWindow : public QMainWindow {
   void OnCheckImage();
   void OnCompareWith();
   void OnShowChanges();
+  void OnEditLists();
+  void OnUndo();
+  void OnRedo();
+  // The Undo and Redo entries name the step they would take.
+  void UpdateHistoryActions();
   // Compares the image in file name (old) with the one in memory (new).
   void ShowChangesFrom(const std::string& name);
+  // Export, Import and the recent files in the File menu; tooltips and the Tab order.
+  void BuildExchangeMenus(QMenu* file);
+  void AddComforts();
+  void OnExportCsv(editing::CsvList list);
+  void OnImportCsv(editing::CsvList list);
 
   std::unique_ptr<common::Frontend> own_frontend_;
   std::unique_ptr<SettingsStore> own_settings_;
   common::Frontend* frontend_;
   SettingsStore* settings_;
   flash::Workspace workspace_;
+  editing::UndoStack undo_stack_{&workspace_};
+  editing::ListDocument document_{workspace_};
   WorkspaceSignal* workspace_signal_ = nullptr;
   bool loaded_ = false;  // a flash file was loaded in this run: the block commands work
   std::unique_ptr<WindowSettings> window_settings_;
@@ -88,6 +115,13 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> about_box_;
   QPointer<QWidget> check_window_;
   QPointer<QWidget> changes_window_;
+  QPointer<QWidget> list_editor_;
+  QAction* undo_action_ = nullptr;
+  QAction* redo_action_ = nullptr;
+  RecentFiles* recent_files_ = nullptr;
+  QTimer* done_timer_ = nullptr;
+  std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+  std::function<void()> tick_;
 
   QListWidget* block_list_ = nullptr;
   QLabel* size_label_ = nullptr;

@@ -2,11 +2,16 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cmath>
 
@@ -80,6 +85,25 @@ QListView* MakeLineList(QWidget* parent, const QString& name) {
   return list;
 }
 
+QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
+                               std::initializer_list<QLabel*> labels) {
+  auto* list = new QListWidget(window);
+  list->setObjectName(list_name);
+  list->setUniformItemSizes(true);
+  auto* close = new QPushButton("&Close", window);
+  close->setObjectName("CmdOK");
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(window);
+  for (QLabel* label : labels) layout->addWidget(label);
+  layout->addWidget(list);
+  layout->addLayout(buttons);
+  window->resize(Twips(window)(9390), Twips(window)(5400));
+  QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
+  return list;
+}
+
 void SetLines(QListView* list, const QStringList& lines) {
   static_cast<QStringListModel*>(list->model())->setStringList(lines);
 }
@@ -87,5 +111,27 @@ void SetLines(QListView* list, const QStringList& lines) {
 QString Latin1(const std::string& bytes) {
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
+
+namespace {
+
+// Sees the key presses that the window's controls leave unhandled on their way up.
+class EscapeFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+      return false;
+    }
+    static_cast<QWidget*>(watched)->close();
+    return true;
+  }
+};
+
+}  // namespace
+
+void CloseOnEscape(QWidget* window) { window->installEventFilter(new EscapeFilter(window)); }
 
 }  // namespace chanforge::ui

@@ -7,9 +7,12 @@
 #include <QRect>
 #include <QStringList>
 #include <QStyle>
+#include <initializer_list>
 
-class QWidget;
+class QLabel;
 class QListView;
+class QListWidget;
+class QWidget;
 class QToolButton;
 
 namespace chanforge::ui {
@@ -53,7 +56,15 @@ QFont ListFont();
 QListView* MakeLineList(QWidget* parent, const QString& name);
 void SetLines(QListView* list, const QStringList& lines);
 
+// A report window's body: the labels on top, a list of its lines, and a Close button;
+// the window gets the report size. Returns the list.
+QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
+                               std::initializer_list<QLabel*> labels);
+
 // Bytes as Latin-1 text, one character per byte.
 QString Latin1(const std::string& bytes);
+
+// Makes Escape close the window, from whichever of its controls has the focus.
+void CloseOnEscape(QWidget* window);
 
 }  // namespace chanforge::ui

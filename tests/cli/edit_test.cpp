@@ -1,5 +1,5 @@
-// The list editing commands of chanforge-cli: wiring to the core, exit statuses and what
-// reaches the disk.
+// The list editing, CSV, check and diff commands of chanforge-cli: wiring to the core, exit
+// statuses (scripts rely on them) and what reaches the disk.
 #include <functional>
 
 #include "cli_fixture.h"
@@ -87,6 +87,65 @@ TEST_F(Cli, ListsPrintOneLineARecordWithNamesInUtf8) {
   // The sample's first transponder carries seven channels.
   EXPECT_NE(transponders.out.find("\n1\t10744000\tD\tH\tA\t3/4\t1051\t1\t16\t22\t7\n"),
             std::string::npos);
+}
+
+TEST_F(Cli, CheckAndDiffExitStatuses) {
+  std::string image = MakeSampleImage();
+  Sample();
+  image[0x44 + 17] = 0x7F;  // channel 1's TP points past the transponders
+  dir_.Write("bad.bin", image);
+  image = MakeSampleImage() + "x";  // only a size warning
+  dir_.Write("long.bin", image);
+  struct Run {
+    const char* args;
+    int status;
+    std::size_t lines;
+  } const runs[] = {
+      {"check flash512k.bin", 0, 0},
+      {"check --warnings-as-errors flash512k.bin", 0, 0},
+      {"check bad.bin", 1, 1},
+      {"check long.bin", 0, 1},
+      {"check long.bin --warnings-as-errors", 1, 1},
+      {"check missing.bin", 2, 0},
+      {"check", 2, 0},
+      {"diff flash512k.bin flash512k.bin", 0, 0},
+      {"diff flash512k.bin bad.bin", 1, 1},
+      {"diff flash512k.bin missing.bin", 2, 0},
+      {"diff flash512k.bin", 2, 0},
+  };
+  for (const Run& r : runs) {
+    const Result run = Cmd(r.args);
+    EXPECT_EQ(run.status, r.status) << r.args;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), r.lines) << r.args;
+  }
+}
+
+TEST_F(Cli, CsvRoundTripsThroughTheImageAndRefusalsWriteNothing) {
+  const std::string sample = TempDir::Read(Sample());
+  for (const char* list : {"--channels", "--transponders"}) {
+    const std::string flag = list;
+    ASSERT_EQ(Cmd("export-csv flash512k.bin " + flag + " list.csv").status, 0) << list;
+    EXPECT_EQ(Cmd("export-csv flash512k.bin " + flag + " list.csv").status, 1);  // no --yes
+    ASSERT_EQ(Cmd("import-csv flash512k.bin " + flag + " list.csv -o out.bin").status, 0);
+    EXPECT_TRUE(Read("out.bin") == sample) << list;
+    std::filesystem::remove(dir_.Path("list.csv"));
+    std::filesystem::remove(dir_.Path("out.bin"));
+  }
+  dir_.Write("bad.csv", "Nr,Name\r\n");
+  const std::pair<const char*, int> cases[] = {
+      {"import-csv flash512k.bin --channels bad.csv", 1},
+      {"import-csv flash512k.bin --channels missing.csv", 1},
+      {"import-csv flash512k.bin bad.csv", 2},
+      {"import-csv flash512k.bin --channels --transponders bad.csv", 2},
+  };
+  for (const auto& [args, status] : cases) {
+    const Result run = Cmd(std::string(args) + " -o out2.bin");
+    EXPECT_EQ(run.status, status) << args;
+    EXPECT_FALSE(run.err.empty()) << args;
+    EXPECT_FALSE(Exists("out2.bin")) << args;
+  }
+  EXPECT_EQ(Cmd("export-csv flash512k.bin --channels flash512k.bin").status, 1);
+  EXPECT_TRUE(Read("flash512k.bin") == sample);
 }
 
 }  // namespace

@@ -100,6 +100,8 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   EXPECT_EQ(announced, 1);
   EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", false));
   EXPECT_EQ(announced, 1);
+  ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", true));  // the whole block: the rest is zeros
+  EXPECT_EQ(w.image.bytes.substr(65536, 65536), "ab" + std::string(65534, '\0'));
 }
 
 TEST(LoadFlashFile, LoadsScansAndAnnounces) {

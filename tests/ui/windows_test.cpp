@@ -1,10 +1,18 @@
+// The secondary windows and the comforts: viewers, About, the check and changes windows,
+// CSV through the File menu as one undoable step, the status that returns to "...", Escape
+// and the capped recent-files list.
 #include <sys/stat.h>
 
-#include <QCheckBox>
+#include <QAction>
 #include <QGroupBox>
 #include <QListView>
+#include <QMenu>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <filesystem>
 
+#include "check/image_check.h"
 #include "ui/about_box.h"
 #include "ui_fixture.h"
 
@@ -50,23 +58,6 @@ TEST_F(UiTest, BlockViewerShowsItsBlockAndFollowsChanges) {
   EXPECT_EQ(Row(viewer, "LstBlock", 1), "01  11778000  00001  00001  00  00  3/4  V/U B");
 }
 
-TEST_F(UiTest, ListViewerReadsOnceAndShowsMessagesAsText) {
-  Window().show();
-  const std::string tpt = dir_.Write("tpt.bin", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 9));
-  Get<QLineEdit>("TxtTCS")->setText(QString::fromStdString(dir_.Path("m\xC3\xA4ssing")));
-  Get<QLineEdit>("TxtTPT")->setText(QString::fromStdString(tpt));
-  Get<QCheckBox>("ChkDCComp")->setChecked(true);
-  Click("CmdViewList");
-  QWidget* viewer = TopLevel("ViewerForm");
-  ASSERT_NE(viewer, nullptr);
-  EXPECT_TRUE(Row(viewer, "LstTCS", 0).contains("m\u00E4ssing"));  // names stay UTF-8
-  EXPECT_EQ(Rows(viewer, "LstTPT"), 2);
-  EXPECT_TRUE(Row(viewer, "LstTPT", 1).endsWith("V/U B"));
-  Click("CmdViewList");
-  EXPECT_EQ(TopLevel("ViewerForm"), viewer);
-  EXPECT_EQ(Rows(viewer, "LstTPT"), 2);
-}
-
 TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
   Window().show();
   Load(Sample());
@@ -74,11 +65,6 @@ TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
   QWidget* about = TopLevel("frmAbout");
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(CompiledComment("Jul  9 2002"), "Compiled : 9-jul-2002");
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", "/nonexistent");
-  about->findChild<QAbstractButton*>("cmdSysInfo")->click();
-  qputenv("PATH", path);
-  EXPECT_EQ(ui_.messages.back().first, common::MessageKind::kNotice);
   Click("CmdView");
   Click("CmdViewList");
   EXPECT_TRUE(Window().close());
@@ -95,6 +81,106 @@ TEST(SettingsStoreFile, ASpecialFileIsNeitherReadNorWritten) {
   QString text = "x";
   EXPECT_EQ(store.GetSettingString(kAppKey, "TCSBin", text), kErrorAccessDenied);
   EXPECT_EQ(store.SaveSettingString(kAppKey, "TCSBin", "a"), kErrorAccessDenied);
+}
+
+int Items(QWidget* window, const char* list) {
+  return window->findChild<QListWidget*>(list)->count();
+}
+
+TEST_F(UiTest, CheckStatusAndSaveQuestion) {
+  const QSize central = Window().centralWidget()->size();
+  const std::string path = Sample();  // its random channels point at missing transponders
+  Load(path);
+  EXPECT_EQ(Window().centralWidget()->size(), central);
+  const std::string summary = check::CheckSummary(check::CheckImage(Window().workspace()));
+  ASSERT_FALSE(summary.empty());
+  EXPECT_EQ(Window().findChild<QStatusBar*>("StatusBar")->findChildren<QLabel*>()[0]->text(),
+            QString::fromStdString(summary));
+
+  const std::string before = testing::TempDir::Read(path);
+  Click("CmdSwap");
+  ui_.Answer(false);  // no file dialog follows a No
+  Click("CmdSave");
+  ASSERT_EQ(ui_.questions.size(), 1u);
+  EXPECT_TRUE(Window().workspace().dirty);
+  EXPECT_EQ(testing::TempDir::Read(path), before);
+
+  Get<QAction>("actCheckImage")->trigger();
+  QWidget* check = TopLevel("CheckForm");
+  ASSERT_NE(check, nullptr);
+  const int findings = Items(check, "LstFindings");
+  EXPECT_EQ(static_cast<std::size_t>(findings), check::CheckImage(Window().workspace()).size());
+  EXPECT_FALSE(check->findChild<QListWidget*>("LstFindings")->item(0)->icon().isNull());
+}
+
+TEST_F(UiTest, ChangesAgainstTheLoadedFileAndAnotherImage) {
+  const std::string path = Sample();
+  Load(path);
+  Click("CmdSwap");  // one transponder's DiSEqC input: one changed field
+  Get<QAction>("actShowChanges")->trigger();
+  QWidget* changes = TopLevel("ChangesForm");
+  ASSERT_NE(changes, nullptr);
+  EXPECT_EQ(Items(changes, "LstChanges"), 1);
+
+  ui_.Choose(dir_.Write("other.bin", testing::FlashImageBuilder().Build()));
+  Get<QAction>("actCompareWith")->trigger();
+  EXPECT_EQ(TopLevel("ChangesForm"), changes);  // the same window, new content
+  EXPECT_GT(Items(changes, "LstChanges"), 1);
+  ui_.Choose(dir_.Path("missing.bin"));
+  Get<QAction>("actCompareWith")->trigger();
+  EXPECT_EQ(ui_.messages.back().first, common::MessageKind::kError);
+}
+
+TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
+  Window().show();
+  Load(Sample());
+  auto* timer = Window().findChild<QTimer*>("doneTimer");
+  timer->setInterval(1);
+  const std::string csv = dir_.Path("ch.csv");
+  ui_.Choose(csv);
+  Get<QAction>("actExportChannels")->trigger();
+  EXPECT_NE(Text("StatusText"), "...");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Text("StatusText") == "..."; }));
+  std::string text = testing::TempDir::Read(csv);
+  text.replace(text.find("\r\n1,") + 4, 1, "Z");
+  dir_.Write("ch.csv", text);
+  const std::string before = Window().workspace().image.bytes;
+  ui_.Choose(csv);
+  Get<QAction>("actImportChannels")->trigger();
+  EXPECT_EQ(Window().undo_stack().size(), 1u);
+  EXPECT_TRUE(Window().workspace().dirty);
+  EXPECT_FALSE(Window().workspace().image.bytes == before);
+  Window().undo_stack().Undo();
+  EXPECT_TRUE(Window().workspace().image.bytes == before);
+}
+
+TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
+  Window().show();
+  for (QAbstractButton* button : Window().findChildren<QAbstractButton*>()) {
+    const std::string name = button->objectName().toStdString();
+    EXPECT_TRUE(name.starts_with("qt_") || !button->toolTip().isEmpty()) << name;
+  }
+  EXPECT_EQ(Get("CmdLoad")->nextInFocusChain(), Get("CmdSave"));
+  const std::string sample = Sample();
+  for (int i = 0; i < 9; ++i) {
+    const std::string copy = dir_.Path("f" + std::to_string(i) + ".bin");
+    std::filesystem::copy_file(sample, copy);
+    Load(copy);
+  }
+  const QList<QAction*> recent = Get<QMenu>("menuRecent")->actions();
+  ASSERT_EQ(recent.size(), 8);
+  EXPECT_TRUE(recent.first()->text().endsWith("f8.bin"));
+  EXPECT_TRUE(Setting("Recent8").endsWith("f1.bin"));
+  for (const auto& [button, name] : {std::pair{"CmdView", "ShowForm"},
+                                     {"CmdViewList", "ViewerForm"},
+                                     {"CmdAbout", "frmAbout"}}) {
+    Click(button);
+    QWidget* window = TopLevel(name);
+    ASSERT_NE(window, nullptr) << name;
+    QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(focus, Qt::Key_Escape);
+    EXPECT_EQ(TopLevel(name), nullptr) << name;
+  }
 }
 
 }  // namespace

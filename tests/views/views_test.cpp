@@ -9,6 +9,7 @@
 #include "transponders/transponder_record.h"
 #include "views/block_lines.h"
 #include "views/block_view.h"
+#include "views/done_texts.h"
 #include "views/labels.h"
 #include "views/list_view.h"
 
@@ -44,11 +45,29 @@ TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
   EXPECT_EQ(FileLabelText(name55), name55);
   EXPECT_EQ(FileLabelText(name56), "ABC..." + std::string(49, 'z'));
   // Multi-byte characters are never cut in half.
-  const std::string umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC" + std::string(53, 'q');
-  EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xB6\xC3\xBC..." + std::string(49, 'q'));
+  const std::string umlauts = "\xC3\xA4\xC3\xA9\xC3\xBC" + std::string(53, 'q');
+  EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xA9\xC3\xBC..." + std::string(49, 'q'));
   EXPECT_EQ(ChangedMarkerText("", true) + ChangedMarkerText("f.bin", false), "");
   EXPECT_EQ(ChangedMarkerText("f.bin", true), "File Changed");
   EXPECT_EQ(SizeLabelText(524288), "Size :524288 bytes");
+}
+
+TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
+  TempDir dir;
+  const std::string tpt =
+      dir.Write("TPT", testing::TptRecord(1000000, 0, 0, 0, 0, 0, 0) + std::string(2028, '\0'));
+  const std::string tcs = dir.Write("TCS", std::string(4500, 'x'));
+  EXPECT_EQ(Grouped(-1234567), "-1,234,567");
+  EXPECT_EQ(Grouped(999), "999");
+  EXPECT_EQ(BlockDoneText(BlockDone::kSaved, 0, "TCS", 4500, "/a/TCS"),
+            "Saved block 0 (TCS, 4,500 bytes) to TCS");
+  EXPECT_EQ(BlockDoneText(BlockDone::kRead, 2, "\xE9", 65536, "b"),
+            "Read block 2 (\xC3\xA9, 65,536 bytes) from b");
+  EXPECT_EQ(BlockDoneText(BlockDone::kCleared, 7, "X", 9, ""), "Cleared block 7 (X)");
+  EXPECT_EQ(ImageDoneText(true, "/a/f.bin", 524288), "Saved f.bin (524,288 bytes)");
+  EXPECT_EQ(ConversionDoneText(true, tcs, dir.Path("TCS.txt")),
+            "Converted 150 channels to TCS.txt");
+  EXPECT_EQ(ConversionDoneText(false, tpt, tpt), "Converted 1 transponders to TPT");
 }
 
 TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {

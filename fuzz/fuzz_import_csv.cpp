@@ -1,0 +1,62 @@
+// Any CSV text either is refused with a reason or gives a whole block; exporting what an
+// import made and importing that again changes nothing.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "editing/list_csv.h"
+#include "flash/blocks.h"
+
+namespace {
+
+// Twelve channels, one on no transponder and one past the list; three transponders, the
+// middle one empty and the first with flags the CSV cannot show.
+chanforge::flash::Workspace MakeImage() {
+  using namespace chanforge;
+  flash::Workspace w;
+  w.image.bytes.assign(3 * flash::BlockSize, '\xFF');
+  std::string channels;
+  for (int i = 0; i < 12; ++i) {
+    channels::ChannelRecord record;
+    record.name = {'C', static_cast<char>('a' + i), '\0', static_cast<char>(i)};
+    record.use = 1;
+    record.tp = static_cast<std::uint8_t>(i % 5);
+    record.words[channels::kSid] = static_cast<std::uint16_t>(100 + i);
+    channels += record.Encode();
+  }
+  std::string list;
+  for (const std::uint32_t hz : {1832123u, 0u, 2000000000u}) {
+    transponders::TransponderRecord record;
+    record.frequency = hz;
+    record.fec = hz == 0 ? 0 : 7;
+    record.flags = hz == 1832123u ? 0x4F : 0x02;
+    list += record.Encode();
+  }
+  list.resize(transponders::kTptFileMinimumSize, '\0');
+  flash::PutBlock(w.image, 0, "TCS", channels);
+  flash::PutBlock(w.image, 1, "TPT", list);
+  flash::ScanBlocks(w);
+  return w;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace chanforge;
+  if (size == 0) return 0;
+  static const flash::Workspace image = MakeImage();
+  const auto list = data[0] % 2 ? editing::CsvList::kChannels : editing::CsvList::kTransponders;
+  const std::string_view csv(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const editing::CsvImport import = editing::ImportListCsv(image, list, csv, "f");
+  if (!import.error.empty()) return 0;
+  if (import.after.size() != import.before.size()) std::abort();
+  flash::Workspace changed = image;
+  flash::ReplaceBlockData(changed, import.block, import.after, true);
+  const editing::ListDocument document(changed);
+  const editing::CsvImport again =
+      editing::ImportListCsv(changed, list, editing::ListCsv(document, list), "f");
+  if (!again.error.empty() || again.after != again.before) std::abort();
+  return 0;
+}

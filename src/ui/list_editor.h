@@ -1,0 +1,75 @@
+// The list editor window: the channels and the transponders of the image in two tables,
+// every change a step of the main window's history.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+#include "ui/list_table_model.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
+class QTabWidget;
+
+namespace chanforge::ui {
+
+class SettingsStore;
+class WorkspaceSignal;
+
+class ListEditor : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // history: the main window's Undo and Redo, shown and reachable here too.
+  ListEditor(editing::ListDocument& document, common::Frontend& frontend, WorkspaceSignal& signal,
+             PushCommand push, SettingsStore& settings, const QList<QAction*>& history,
+             QWidget* parent);
+
+  QTableView* channel_view() const { return sides_[0].view; }
+  QTableView* transponder_view() const { return sides_[1].view; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Side {
+    ListTableModel* model = nullptr;
+    QSortFilterProxyModel* proxy = nullptr;
+    QTableView* view = nullptr;
+    QLabel* info = nullptr;
+    QLineEdit* find = nullptr;
+    QList<int> kept_rows;  // the selection across a reset, as list rows
+    int kept_current = -1;
+    int kept_scroll = 0;
+  };
+
+  QWidget* BuildSide(Side& side, ListTableModel* model, const char* name);
+  void BuildToolBar(const QList<QAction*>& history);
+  void Refresh();
+  // The side of the tab on top, or null while a cell is being edited.
+  Side* Active();
+  QList<int> SelectedRows(const Side& side) const;
+  void SelectRows(Side& side, int first, int last);
+  bool Channels(const Side& side) const { return &side == &sides_[0]; }
+
+  void OnInsert(bool duplicate);
+  void OnDelete();
+  void OnMove(int step);
+  void OnSort(editing::SortKey key);
+  void ApplySettings();
+  void StoreSettings();
+
+  editing::ListDocument& document_;
+  common::Frontend& frontend_;
+  PushCommand push_;
+  SettingsStore& settings_;
+  std::array<Side, 2> sides_;
+  QTabWidget* tabs_ = nullptr;
+  QAction* sort_ = nullptr;
+};
+
+}  // namespace chanforge::ui

@@ -1,0 +1,320 @@
+#include "ui/list_table_model.h"
+
+#include <QMimeData>
+
+#include "ui/widgets.h"
+
+namespace chanforge::ui {
+
+namespace {
+
+constexpr char kRowsMime[] = "application/x-chanforge-rows";
+// The receiver's service types the Type column names.
+constexpr int kUseTv = 0x04;
+constexpr int kUseRadio = 0x08;
+
+QString Hex(int value) { return QString("0x%1").arg(value, 2, 16, QChar('0')).toUpper(); }
+
+const editing::ChannelField kChannelColumnFields[] = {
+    editing::ChannelField::kName, editing::ChannelField::kUse,  editing::ChannelField::kTp,
+    editing::ChannelField::kSid,  editing::ChannelField::kVpid, editing::ChannelField::kApid,
+    editing::ChannelField::kVecm, editing::ChannelField::kAecm, editing::ChannelField::kPcr};
+
+const editing::TransponderField kTransponderColumnFields[] = {
+    editing::TransponderField::kKhz,
+    editing::TransponderField::kBand,
+    editing::TransponderField::kPolarisation,
+    editing::TransponderField::kDiseqc,
+    editing::TransponderField::kFec,
+    editing::TransponderField::kTid,
+    editing::TransponderField::kNid,
+    editing::TransponderField::kChn,
+    editing::TransponderField::kSr};
+
+QVariant Choice(int role, const QStringList& texts, const QVariantList& values) {
+  if (role == kEditorRole) return static_cast<int>(CellEditor::kChoice);
+  if (role == kChoicesRole) return texts;
+  if (role == kChoiceValuesRole) return values;
+  return {};
+}
+
+// A cell editor commits when it closes, changed or not; an unchanged value must not
+// become a step (a name would lose its trailing blanks).
+bool Unchanged(const QModelIndex& index, const QVariant& value) {
+  const QVariant current = index.data(Qt::EditRole);
+  return current.typeId() == QMetaType::QString ? value.toString() == current.toString()
+                                                : value.toLongLong() == current.toLongLong();
+}
+
+QVariant Number(int role, int maximum) {
+  if (role == kEditorRole) return static_cast<int>(CellEditor::kNumber);
+  if (role == kMaximumRole) return maximum;
+  return {};
+}
+
+}  // namespace
+
+ListTableModel::ListTableModel(editing::ListDocument& document, common::Frontend& frontend,
+                               PushCommand push, QObject* parent)
+    : QAbstractTableModel(parent), document_(document), frontend_(frontend), push_(push) {}
+
+int ListTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
+
+Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return ReadOnly() ? Qt::NoItemFlags : Qt::ItemIsDropEnabled;
+  Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+  if (!ReadOnly()) flags |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+  if (!ReadOnly() && Editable(index.column())) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+QStringList ListTableModel::mimeTypes() const { return {kRowsMime}; }
+
+QMimeData* ListTableModel::mimeData(const QModelIndexList& indexes) const {
+  if (indexes.isEmpty()) return nullptr;
+  int first = indexes.first().row(), last = first;
+  for (const QModelIndex& index : indexes) {
+    first = std::min(first, index.row());
+    last = std::max(last, index.row());
+  }
+  auto* data = new QMimeData;
+  data->setData(kRowsMime, QString("%1 %2").arg(first).arg(last).toLatin1());
+  return data;
+}
+
+bool ListTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                  int /*column*/, const QModelIndex& parent) {
+  if (action != Qt::MoveAction || !data->hasFormat(kRowsMime)) return false;
+  const QStringList rows = QString::fromLatin1(data->data(kRowsMime)).split(' ');
+  if (rows.size() != 2) return false;
+  if (row < 0) row = parent.isValid() ? parent.row() : rows_;
+  return MoveRows(rows[0].toInt(), rows[1].toInt(), row);
+}
+
+bool ListTableModel::MoveRows(int first, int last, int before) {
+  if (ReadOnly() || first < 0 || last < first || last >= rows_ || before < 0 || before > rows_ ||
+      (before >= first && before <= last + 1)) {
+    return false;
+  }
+  const auto count = static_cast<std::size_t>(last - first + 1);
+  if (!editing::CheckMove(first + 1, last + 1, before + 1, rows_, Thing()).empty()) return false;
+  push_(Move(first, count, before));
+  return true;
+}
+
+void ListTableModel::Refresh() {
+  const int rows = DocumentRows();
+  if (rows != rows_) {
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+  } else if (rows > 0) {
+    emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
+  }
+}
+
+bool ListTableModel::Refuse(const std::string& reason) const {
+  frontend_.ShowMessage(common::MessageKind::kError, reason);
+  return false;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 10;
+}
+
+QString ChannelTableModel::TransponderText(std::uint8_t tp) const {
+  const QString number = QString("%1").arg(tp, 2, 10, QChar('0'));
+  if (tp == 0 || tp > document_.transponders().size()) return number + " \u00b7 none";
+  const transponders::TransponderRecord& t = document_.transponders()[tp - 1u];
+  return QString("%1 \u00b7 %2 %3")
+      .arg(number)
+      .arg(t.Khz() / 1000)
+      .arg(t.flags & transponders::kFlagHorizontal ? "H" : "V");
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
+  const auto row = static_cast<std::size_t>(index.row());
+  if (!index.isValid() || row >= document_.channels().size()) return {};
+  const editing::ChannelRecord& channel = document_.channels()[row];
+  const int column = index.column();
+  if (role == Qt::TextAlignmentRole && column != 1) {
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  if (column == 0) return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
+  if (column == 1) {
+    std::string name(channel.name.data(), channel.name.size());
+    while (!name.empty() && name.back() == '\0') name.pop_back();
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return Latin1(name);
+    if (role == kEditorRole) return static_cast<int>(CellEditor::kName);
+    return {};
+  }
+  if (column == 2) {
+    const int use = channel.use;
+    if (role == Qt::DisplayRole) {
+      return use == kUseTv ? QString("TV") : use == kUseRadio ? QString("Radio") : Hex(use);
+    }
+    if (role == Qt::EditRole) return use;
+    QStringList texts{"TV", "Radio"};
+    QVariantList values{kUseTv, kUseRadio};
+    if (use != kUseTv && use != kUseRadio) {
+      texts << Hex(use);
+      values << use;
+    }
+    return Choice(role, texts, values);
+  }
+  if (column == 3) {
+    if (role == Qt::DisplayRole) return TransponderText(channel.tp);
+    if (role == Qt::EditRole) return static_cast<int>(channel.tp);
+    if (role != kChoicesRole && role != kChoiceValuesRole && role != kEditorRole) return {};
+    QStringList texts;
+    QVariantList values;
+    const std::size_t count = std::min(document_.transponders().size(), editing::kMostTransponders);
+    for (std::size_t tp = 1; tp <= count; ++tp) {
+      texts << TransponderText(static_cast<std::uint8_t>(tp));
+      values << static_cast<int>(tp);
+    }
+    if (channel.tp == 0 || channel.tp > count) {  // shown as it is, kept unless chosen
+      texts << TransponderText(channel.tp);
+      values << static_cast<int>(channel.tp);
+    }
+    return Choice(role, texts, values);
+  }
+  if (role == Qt::DisplayRole || role == Qt::EditRole) return channel.words[column - 4];
+  return Number(role, 65535);
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  static const char* const kHeadings[] = {"Nr",   "Name", "Type", "Transponder", "SID",
+                                          "VPID", "APID", "Vecm", "Aecm",        "PCR"};
+  return section >= 0 && section < 10 ? QString(kHeadings[section]) : QVariant();
+}
+
+bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  const auto row = static_cast<std::size_t>(index.row());
+  if (role != Qt::EditRole || ReadOnly() || row >= document_.channels().size() ||
+      !Editable(index.column())) {
+    return false;
+  }
+  if (Unchanged(index, value)) return true;
+  const editing::ChannelField field = kChannelColumnFields[index.column() - 1];
+  std::string text;
+  if (field == editing::ChannelField::kName) {
+    const QString name = value.toString();
+    // The editor refuses these already; a pasted value may still carry one.
+    for (const QChar c : name) {
+      if (c.unicode() > 0xFF) return false;
+    }
+    text = name.toLatin1().toStdString();
+  } else {
+    text = std::to_string(value.toLongLong());
+  }
+  editing::ChannelRecord record = document_.channels()[row];
+  const std::string reason = editing::SetChannelValue(document_, record, field, text);
+  if (!reason.empty()) return Refuse(reason);
+  if (record != document_.channels()[row])
+    push_(editing::SetChannel(document_, row, field, record));
+  return true;
+}
+
+bool ChannelTableModel::Matches(int row, const QString& text) const {
+  if (text.isEmpty()) return true;
+  const auto r = static_cast<std::size_t>(row);
+  if (r >= document_.channels().size()) return false;
+  const editing::ChannelRecord& channel = document_.channels()[r];
+  if (data(index(row, 1), Qt::DisplayRole).toString().contains(text, Qt::CaseInsensitive)) {
+    return true;
+  }
+  if (QString::number(channel.words[channels::kSid]) == text) return true;
+  const std::int64_t khz = document_.TransponderKhz(channel.tp);
+  return khz != 0 && QString::number(khz).startsWith(text);
+}
+
+int TransponderTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 11;
+}
+
+QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
+  const auto row = static_cast<std::size_t>(index.row());
+  if (!index.isValid() || row >= document_.transponders().size()) return {};
+  const transponders::TransponderRecord& t = document_.transponders()[row];
+  const int column = index.column();
+  const bool shown = role == Qt::DisplayRole || role == Qt::EditRole;
+  if (role == Qt::TextAlignmentRole) {
+    return QVariant::fromValue((column >= 2 && column <= 5 ? Qt::AlignHCenter : Qt::AlignRight) |
+                               Qt::AlignVCenter);
+  }
+  const auto flag_choice = [&](std::uint8_t flag, const char* off, const char* on) -> QVariant {
+    const bool set = (t.flags & flag) != 0;
+    if (role == Qt::DisplayRole) return QString(set ? on : off);
+    if (role == Qt::EditRole) return set ? 1 : 0;
+    return Choice(role, {off, on}, {0, 1});
+  };
+  switch (column) {
+    case 0:
+      return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
+    case 1:
+      return shown ? QVariant(static_cast<qlonglong>(t.Khz())) : Number(role, 99999999);
+    case 2:
+      return flag_choice(transponders::kFlagUpperBand, "Lower", "Upper");
+    case 3:
+      return flag_choice(transponders::kFlagHorizontal, "V", "H");
+    case 4:
+      return flag_choice(transponders::kFlagDiseqcB, "A", "B");
+    case 5:
+      if (role == Qt::DisplayRole) return QString(t.FecText());
+      if (role == Qt::EditRole) return static_cast<int>(t.fec);
+      return Choice(role, {"1/2", "2/3", "3/4", "4/5"}, {0, 1, 2, 3});
+    case 6:
+      return shown ? QVariant(t.tid) : Number(role, 65535);
+    case 7:
+      return shown ? QVariant(t.nid) : Number(role, 65535);
+    case 8:
+      return shown ? QVariant(t.chn) : Number(role, 255);
+    case 9:
+      return shown ? QVariant(t.sr) : Number(role, 255);
+    case 10:
+      return role == Qt::DisplayRole
+                 ? QVariant(static_cast<qulonglong>(document_.ChannelsUsing(row + 1)))
+                 : QVariant();
+    default:
+      return {};
+  }
+}
+
+QVariant TransponderTableModel::headerData(int section, Qt::Orientation orientation,
+                                           int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  static const char* const kHeadings[] = {
+      "Nr", "Frequency (kHz)", "Band", "Pol", "DiSEqC", "FEC", "TID", "NID", "Chn",
+      "SR", "Channels"};
+  return section >= 0 && section < 11 ? QString(kHeadings[section]) : QVariant();
+}
+
+bool TransponderTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  const auto row = static_cast<std::size_t>(index.row());
+  if (role != Qt::EditRole || ReadOnly() || row >= document_.transponders().size() ||
+      !Editable(index.column())) {
+    return false;
+  }
+  if (Unchanged(index, value)) return true;
+  const editing::TransponderField field = kTransponderColumnFields[index.column() - 1];
+  transponders::TransponderRecord record = document_.transponders()[row];
+  const std::string reason = editing::SetTransponderValue(record, field, value.toLongLong());
+  if (!reason.empty()) return Refuse(reason);
+  if (record != document_.transponders()[row]) {
+    push_(editing::SetTransponder(document_, row, field, record));
+  }
+  return true;
+}
+
+bool TransponderTableModel::Matches(int row, const QString& text) const {
+  if (text.isEmpty()) return true;
+  const auto r = static_cast<std::size_t>(row);
+  return r < document_.transponders().size() &&
+         QString::number(document_.transponders()[r].Khz()).startsWith(text);
+}
+
+}  // namespace chanforge::ui

@@ -1,0 +1,119 @@
+// The table models of the list editor: one row per channel or transponder of the list
+// document. Edits become commands on the window's history; the rows follow the document
+// whenever the workspace announces a change.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "common/frontend.h"
+#include "editing/list_commands.h"
+#include "editing/list_document.h"
+
+namespace chanforge::ui {
+
+// How the editor delegate edits a cell (ItemRole::kEditor).
+enum class CellEditor { kNone, kNumber, kName, kChoice };
+
+enum ItemRole {
+  kEditorRole = Qt::UserRole + 1,  // a CellEditor
+  kChoicesRole,                    // QStringList of texts, for kChoice
+  kChoiceValuesRole,               // QVariantList of values, one per text
+  kMaximumRole,                    // the largest number a kNumber cell takes
+};
+
+// Where the models send their commands.
+using PushCommand = std::function<void(std::unique_ptr<editing::Command>)>;
+
+class ListTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  ListTableModel(editing::ListDocument& document, common::Frontend& frontend, PushCommand push,
+                 QObject* parent);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                    const QModelIndex& parent) override;
+
+  // Rows as the document has them now: a reset when their number changed, else new data.
+  void Refresh();
+  // Whether the find box's text picks the row.
+  virtual bool Matches(int row, const QString& text) const = 0;
+  virtual bool ReadOnly() const = 0;
+  // Moves rows first to last (0-based) before row `before`; false when they cannot go there.
+  bool MoveRows(int first, int last, int before);
+
+ protected:
+  virtual int DocumentRows() const = 0;
+  virtual bool Editable(int column) const = 0;
+  virtual std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
+                                                 std::size_t before) = 0;
+  virtual const char* Thing() const = 0;
+  // Shows why an edit was refused; false for the caller to return.
+  bool Refuse(const std::string& reason) const;
+
+  editing::ListDocument& document_;
+  common::Frontend& frontend_;
+  PushCommand push_;
+
+ private:
+  int rows_ = 0;
+};
+
+class ChannelTableModel : public ListTableModel {
+  Q_OBJECT
+
+ public:
+  using ListTableModel::ListTableModel;
+
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  bool Matches(int row, const QString& text) const override;
+  bool ReadOnly() const override { return document_.channel_block() < 0; }
+
+  // The transponder as the Transponder column shows it: "05 · 11836 H".
+  QString TransponderText(std::uint8_t tp) const;
+
+ protected:
+  int DocumentRows() const override { return static_cast<int>(document_.channels().size()); }
+  bool Editable(int column) const override { return column > 0; }
+  std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
+                                         std::size_t before) override {
+    return editing::MoveChannels(document_, first, count, before);
+  }
+  const char* Thing() const override { return "channel"; }
+};
+
+class TransponderTableModel : public ListTableModel {
+  Q_OBJECT
+
+ public:
+  using ListTableModel::ListTableModel;
+
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  bool Matches(int row, const QString& text) const override;
+  bool ReadOnly() const override { return document_.transponder_block() < 0; }
+
+ protected:
+  int DocumentRows() const override { return static_cast<int>(document_.transponders().size()); }
+  bool Editable(int column) const override { return column > 0 && column < 10; }
+  std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
+                                         std::size_t before) override {
+    return editing::MoveTransponders(document_, first, count, before);
+  }
+  const char* Thing() const override { return "transponder"; }
+};
+
+}  // namespace chanforge::ui

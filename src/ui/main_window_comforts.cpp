@@ -1,0 +1,154 @@
+// The main window's comforts: CSV export and import, the recent files, the five-second
+// status after a command, tooltips and the Tab order.
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+
+#include "common/file_access.h"
+#include "ui/block_history.h"
+#include "ui/main_window.h"
+#include "ui/recent_files.h"
+
+namespace chanforge::ui {
+
+namespace {
+
+constexpr char kCsvFilter[] = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
+
+QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
+
+}  // namespace
+
+void MainWindow::BuildExchangeMenus(QMenu* file) {
+  struct Entry {
+    const char* name;
+    const char* text;
+    editing::CsvList list;
+  };
+  const auto submenu = [&](const char* name, const char* title, const Entry(&entries)[2],
+                           void (MainWindow::*slot)(editing::CsvList)) {
+    QMenu* menu = file->addMenu(title);
+    menu->setObjectName(name);
+    for (const Entry& entry : entries) {
+      QAction* action = menu->addAction(QString::fromUtf8(entry.text));
+      action->setObjectName(entry.name);
+      const editing::CsvList list = entry.list;
+      connect(action, &QAction::triggered, this, [this, slot, list] { (this->*slot)(list); });
+    }
+  };
+  const Entry exports[] = {
+      {"actExportChannels", "Channels as CSV\u2026", editing::CsvList::kChannels},
+      {"actExportTransponders", "Transponders as CSV\u2026", editing::CsvList::kTransponders}};
+  const Entry imports[] = {
+      {"actImportChannels", "Channels as CSV\u2026", editing::CsvList::kChannels},
+      {"actImportTransponders", "Transponders as CSV\u2026", editing::CsvList::kTransponders}};
+  file->addSeparator();
+  submenu("menuExport", "&Export", exports, &MainWindow::OnExportCsv);
+  submenu("menuImport", "&Import", imports, &MainWindow::OnImportCsv);
+  file->addSeparator();
+  QMenu* recent = file->addMenu("&Recent Files");
+  recent->setObjectName("menuRecent");
+  recent_files_ = new RecentFiles(*settings_, recent, [this](const QString& name) {
+    // The file may have gone since; loading says so.
+    LoadDroppedFile(name);
+  });
+  done_timer_ = new QTimer(this);
+  done_timer_->setObjectName("doneTimer");
+  done_timer_->setSingleShot(true);
+  done_timer_->setInterval(5000);
+  connect(done_timer_, &QTimer::timeout, this, [this] { ShowStatus(""); });
+}
+
+void MainWindow::ShowDone(const QString& text) {
+  ShowStatus(text);
+  done_timer_->start();
+}
+
+void MainWindow::SetClock(std::function<QDateTime()> now) {
+  clock_ = std::move(now);
+  tick_();
+}
+
+void MainWindow::OnExportCsv(editing::CsvList list) {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  const std::string kind = editing::CsvListName(list);
+  const std::string name = common::ChooseFileWithFallback(
+      *frontend_, {common::FileDialogKind::kSave, "Export " + kind, kind + ".csv", kCsvFilter},
+      kind + ".csv");
+  std::string done;
+  const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, workspace_, list, name,
+                                                          done) == common::Outcome::kDone;
+  ShowStatus("");
+  if (ok) ShowDone(Qt8(done));
+}
+
+void MainWindow::OnImportCsv(editing::CsvList list) {
+  if (!loaded_) {
+    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
+    return;
+  }
+  const std::string kind = editing::CsvListName(list);
+  const std::string name = common::ChooseFileWithFallback(
+      *frontend_, {common::FileDialogKind::kOpen, "Import " + kind, kind + ".csv", kCsvFilter},
+      kind + ".csv");
+  if (name.empty()) return ShowStatus("");
+  const int block = list == editing::CsvList::kChannels ? document_.channel_block()
+                                                        : document_.transponder_block();
+  std::string done;
+  common::Outcome outcome = common::Outcome::kFailed;
+  // The import applies its step on a history of its own; the window's history records the
+  // block as a whole, so that the list editor's document follows it.
+  RecordBlockStep(undo_stack_, document_, block,
+                  "Import " + kind + " from " + common::PathOf(name).filename().string(), [&] {
+                    editing::UndoStack applied;
+                    return outcome = editing::ImportCsvFile(*frontend_, workspace_, applied, list,
+                                                            name, done);
+                  });
+  UpdateHistoryActions();
+  ShowStatus("");
+  if (outcome == common::Outcome::kDone) ShowDone(Qt8(done));
+}
+
+void MainWindow::AddComforts() {
+  const std::pair<const char*, const char*> tips[] = {
+      {"CmdLoad", "Load a flash image file"},
+      {"CmdSave", "Save the flash image to its file"},
+      {"Option1", "Block commands work on the block's data only"},
+      {"Option2", "Block commands work on the whole 64 KB block, header included"},
+      {"CmdBlRead", "Read a file into the selected block"},
+      {"CmdBlkSave", "Save the selected block to a file"},
+      {"CmdSwap", "Swap DiSEqC A and B of every transponder in the selected TPT block"},
+      {"CmdClr", "Clear the selected block"},
+      {"CmdView", "Show the selected block as hex or as a list"},
+      {"TCSBin", "Choose the TCS binary list file"},
+      {"CmdTCSTxt", "Choose the TCS text file"},
+      {"CmdTPTBin", "Choose the TPT binary list file"},
+      {"CmdTPTTxt", "Choose the TPT text file"},
+      {"ChkDCComp", "Write and read TPT text without the DiSEqC column, as DecLink does"},
+      {"CmdViewList", "Show the TCS and TPT binary files as lists"},
+      {"CmdAbout", "About Chanforge"},
+  };
+  for (const auto& [name, tip] : tips) {
+    if (auto* widget = findChild<QWidget*>(name)) widget->setToolTip(tip);
+  }
+  // Left column first, then the right one, each from top to bottom.
+  const char* const order[] = {
+      "CmdLoad",   "CmdSave",   "List1",       "Option1", "Option2",   "CmdBlRead",  "CmdBlkSave",
+      "CmdSwap",   "CmdClr",    "CmdView",     "TCSBin",  "TxtTCS",    "CmdTCS2Txt", "CmdTxt2TCS",
+      "CmdTCSTxt", "TxtTCSTxt", "CmdTPTBin",   "TxtTPT",  "ChkDCComp", "CmdTPT2Txt", "CmdTxt2TPT",
+      "CmdTPTTxt", "TxtTPTTxt", "CmdViewList", "CmdAbout"};
+  QWidget* previous = nullptr;
+  for (const char* name : order) {
+    QWidget* widget = findChild<QWidget*>(name);
+    if (!widget) continue;
+    widget->setFocusPolicy(Qt::StrongFocus);
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+}  // namespace chanforge::ui

@@ -1,0 +1,27 @@
+// What the status line says for a few seconds after a command succeeded.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace chanforge::views {
+
+// Digits in groups of three: "4,500".
+std::string Grouped(std::int64_t value);
+
+enum class BlockDone { kSaved, kRead, kCleared };
+
+// "Saved block 0 (TCS, 4,500 bytes) to TCS", "Read block 0 (TCS, 4,500 bytes) from TCS" or
+// "Cleared block 0 (TCS)"; the file part only when a file is given. The name is the
+// block's own bytes.
+std::string BlockDoneText(BlockDone what, int index, const std::string& block_name,
+                          std::int64_t bytes, const std::string& file);
+
+// "Loaded flash512k.bin (524,288 bytes)" or "Saved flash512k.bin (524,288 bytes)".
+std::string ImageDoneText(bool saved, const std::string& file, std::int64_t bytes);
+
+// "Converted 150 channels to TCS.txt", counting the records of the binary list file as
+// the text shows them.
+std::string ConversionDoneText(bool channels, const std::string& binary, const std::string& to);
+
+}  // namespace chanforge::views

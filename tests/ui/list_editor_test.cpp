@@ -1,0 +1,164 @@
+#include "ui/list_editor.h"
+
+#include <QAction>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "flash/blocks.h"
+#include "ui_fixture.h"
+
+namespace chanforge::ui {
+namespace {
+
+class ListEditorTest : public UiTest {
+ protected:
+  ListEditor& OpenEditor() {
+    Window().show();
+    Load(Sample());
+    Window().findChild<QAction*>("actEditLists")->trigger();
+    auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
+    EXPECT_NE(editor, nullptr);
+    editor->activateWindow();  // its shortcuts work in the active window only
+    EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
+    return *editor;
+  }
+  void Trigger(const char* name) { Window().findChild<QAction*>(name)->trigger(); }
+  const std::string& Bytes() { return Window().workspace().image.bytes; }
+  std::string Channels() {  // the TCS block's data
+    const flash::Workspace& w = Window().workspace();
+    return flash::BlockData(w, w.blocks[1]);
+  }
+};
+
+TEST_F(ListEditorTest, TypedNameAndMovedRowReachTheImageAndUndoRedoWalkBack) {
+  QTableView* view = OpenEditor().channel_view();
+  const std::string loaded = Bytes();
+  for (int column : {1, 3}) {  // closing an editor without a change is no step
+    view->setCurrentIndex(view->model()->index(0, column));
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+  }
+  EXPECT_FALSE(Window().findChild<QAction*>("actUndo")->isEnabled());
+  view->setCurrentIndex(view->model()->index(2, 1));
+  QTest::keyClick(view, Qt::Key_F2);
+  auto* editor = view->findChild<QLineEdit*>("NameEditor");
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, "Caf");
+  for (const QString& typed : {QString("\u00e9"), QString(" "), QString("\u20ac")}) {
+    QTest::sendKeyEvent(QTest::Press, editor, Qt::Key_unknown, typed, Qt::NoModifier);
+  }  // the euro sign has no Latin-1 byte
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();  // the table commits a moment later
+  EXPECT_EQ(Channels().substr(60, 16), std::string("Caf\xe9") + std::string(12, '\0'));
+
+  view->selectRow(2);
+  QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
+  const std::string moved = Channels();
+  EXPECT_EQ(moved.substr(90, 4), "Caf\xe9");
+  EXPECT_EQ(moved.substr(60, 9), "Channel 4");
+  EXPECT_EQ(view->currentIndex().row(), 3);  // the selection follows the row
+
+  Trigger("actUndo");
+  Trigger("actUndo");
+  EXPECT_EQ(Bytes(), loaded);
+  EXPECT_FALSE(Window().findChild<QAction*>("actUndo")->isEnabled());
+  Trigger("actRedo");
+  Trigger("actRedo");
+  EXPECT_EQ(Channels(), moved);
+}
+
+TEST_F(ListEditorTest, DropMovesRowsAndTheMarkerFollowsTheCleanState) {
+  QTableView* view = OpenEditor().channel_view();
+  QAbstractItemModel* model = view->model();
+  const std::string loaded = Channels();
+  const std::unique_ptr<QMimeData> data(model->mimeData({model->index(0, 0), model->index(1, 0)}));
+  ASSERT_TRUE(model->dropMimeData(data.get(), Qt::MoveAction, 5, 0, {}));
+  EXPECT_EQ(Channels(), loaded.substr(60, 90) + loaded.substr(0, 60) + loaded.substr(150));
+  EXPECT_EQ(Text("Label6"), "File Changed");
+  ui_.Answer(true).Choose(dir_.Path("saved.bin"));  // its random channels have errors
+  Click("CmdSave");
+  view->selectRow(0);
+  QTest::keyClick(view, Qt::Key_Delete);
+  EXPECT_EQ(Channels().size(), loaded.size() - 30);
+  EXPECT_NE(Text("Label6"), "");
+  Trigger("actUndo");
+  EXPECT_EQ(Text("Label6"), "");
+  Trigger("actUndo");  // behind the save
+  EXPECT_EQ(Channels(), loaded);
+  EXPECT_NE(Text("Label6"), "");
+}
+
+TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {
+  ListEditor& editor = OpenEditor();
+  const std::string loaded = Bytes();
+  auto* list = Get<QListWidget>("List1");
+  list->setCurrentRow(1);
+  ui_.Answer(true);
+  Click("CmdClr");
+  EXPECT_EQ(editor.channel_view()->model()->rowCount(), 0);
+  list->setCurrentRow(0);
+  Click("CmdSwap");
+  ui_.Choose(dir_.Write("block", testing::ChannelList(3)));
+  list->setCurrentRow(1);
+  Click("CmdBlRead");
+  EXPECT_EQ(editor.channel_view()->model()->rowCount(), 3);
+  for (int i = 0; i < 3; ++i) Trigger("actUndo");
+  EXPECT_EQ(Bytes(), loaded);
+  EXPECT_EQ(editor.channel_view()->model()->rowCount(), 10);
+  EXPECT_FALSE(Window().workspace().dirty);
+}
+
+TEST_F(ListEditorTest, DuplicateInsertAndSortAreStepsToo) {
+  ListEditor& editor = OpenEditor();
+  QTableView* view = editor.channel_view();
+  const std::string loaded = Bytes();
+  view->selectRow(0);
+  QTest::keyClick(view, Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(Channels().substr(30, 30), Channels().substr(0, 30));
+  QTest::keyClick(view, Qt::Key_Insert);
+  EXPECT_EQ(view->model()->rowCount(), 12);
+  editor.findChild<QAction*>("actSortBySID")->trigger();
+  for (int row = 1; row < 12; ++row) {
+    EXPECT_LE(view->model()->index(row - 1, 4).data().toInt(),
+              view->model()->index(row, 4).data().toInt());
+  }
+  for (int i = 0; i < 3; ++i) Trigger("actUndo");
+  EXPECT_EQ(Bytes(), loaded);
+}
+
+TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep) {
+  ListEditor& editor = OpenEditor();
+  QAbstractItemModel* channels = editor.channel_view()->model();
+  ASSERT_TRUE(channels->setData(channels->index(0, 3), 1));
+  const std::string used = Bytes();
+  editor.findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
+  editor.transponder_view()->selectRow(0);
+  ui_.Answer(false);
+  QTest::keyClick(editor.transponder_view(), Qt::Key_Delete);
+  EXPECT_EQ(Bytes(), used);
+  ui_.Answer(true);
+  QTest::keyClick(editor.transponder_view(), Qt::Key_Delete);
+  EXPECT_EQ(editor.transponder_view()->model()->rowCount(), 0);
+  EXPECT_LT(channels->rowCount(), 10);
+  Trigger("actUndo");
+  EXPECT_EQ(Bytes(), used);
+}
+
+TEST_F(ListEditorTest, SizeAndColumnWidthsAreKept) {
+  ListEditor& editor = OpenEditor();
+  editor.resize(640, 480);
+  editor.channel_view()->setColumnWidth(1, 222);
+  editor.close();
+  QApplication::processEvents(QEventLoop::AllEvents);  // its deletion
+  Trigger("actEditLists");
+  auto* again = static_cast<ListEditor*>(TopLevel("ListEditor"));
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->size(), QSize(640, 480));
+  EXPECT_EQ(again->channel_view()->columnWidth(1), 222);
+}
+
+}  // namespace
+}  // namespace chanforge::ui
