@@ -1,6 +1,4 @@
 // chanforge-cli: the editor's operations for scripts and terminals.
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <csignal>
 #include <exception>
@@ -9,6 +7,7 @@
 
 #include "channels/channel_conversions.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "common/file_access.h"
 #include "transponders/transponder_conversions.h"
 
@@ -45,6 +44,9 @@ int main(int argc, char** argv) {
   std::signal(SIGTERM, OnTerminatingSignal);
 #ifdef SIGHUP
   std::signal(SIGHUP, OnTerminatingSignal);
+#endif
+#ifdef SIGBREAK
+  std::signal(SIGBREAK, OnTerminatingSignal);  // Ctrl+Break in a Windows console
 #endif
   // The last resort: nothing ends the program through an exception without a word.
   try {
@@ -231,8 +233,11 @@ int Run(int argc, char** argv) {
     return std::nullopt;
   };
 
+  const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+  std::vector<const char*> argument_texts;
+  for (const std::string& argument : arguments) argument_texts.push_back(argument.c_str());
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(argument_texts.size()), argument_texts.data());
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
@@ -244,8 +249,8 @@ int Run(int argc, char** argv) {
     return kUsageError;
   }
 
-  options.interactive = ::isatty(STDIN_FILENO) != 0;
-  options.terminal_output = ::isatty(STDOUT_FILENO) != 0;
+  options.interactive = IsTerminal(stdin);
+  options.terminal_output = IsTerminal(stdout);
   ConsoleFrontend ui(options, std::cin, std::cout, std::cerr);
   const auto dispatch = [&]() -> int {
     using chanforge::channels::ConvertTcsToText;

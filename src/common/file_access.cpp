@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "common/file_access_platform.h"
+
 namespace fs = std::filesystem;
 
 namespace chanforge::common {
@@ -37,7 +39,8 @@ EntryKind KindOf(const std::string& name) {
   std::error_code ec;
   const fs::file_status status = fs::status(PathOf(name), ec);
   if (ec == std::errc::too_many_symbolic_link_levels) return EntryKind::kOther;
-  if (ec || !fs::exists(status)) return EntryKind::kMissing;
+  if (ec || !fs::exists(status))
+    return IsDevice(PathOf(name)) ? EntryKind::kOther : EntryKind::kMissing;
   if (fs::is_regular_file(status)) return EntryKind::kRegular;
   if (fs::is_directory(status)) return EntryKind::kFolder;
   return EntryKind::kOther;

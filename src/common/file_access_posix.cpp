@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "common/file_access.h"
+#include "common/file_access_platform.h"
 
 namespace fs = std::filesystem;
 
@@ -38,6 +39,9 @@ mode_t NewFileMode() {
 int FdOf(std::intptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
+
+// Devices have directory entries here, so a status sees them already.
+bool IsDevice(const fs::path&) { return false; }
 
 void RemovePendingTemporaryFile() noexcept {
   if (has_pending_temporary) {

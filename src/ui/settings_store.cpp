@@ -16,6 +16,16 @@ bool UsableFile(const QString& path) {
   return !info.exists() || info.isFile();
 }
 
+#ifdef Q_OS_WIN
+constexpr char kMachineRoot[] = "HKEY_LOCAL_MACHINE";
+constexpr char kUserRoot[] = "HKEY_CURRENT_USER";
+
+std::unique_ptr<QSettings> RegistryKey(const char* root, const QString& key_path) {
+  return std::make_unique<QSettings>(QLatin1String(root) + QLatin1Char('\\') + key_path,
+                                     QSettings::NativeFormat);
+}
+#endif
+
 }  // namespace
 
 SettingsStore::SettingsStore() = default;
@@ -31,8 +41,11 @@ std::unique_ptr<QSettings> SettingsStore::Open(const QString& key_path) const {
     settings = std::make_unique<QSettings>(ini_file_, QSettings::IniFormat);
   } else {
 #ifdef Q_OS_WIN
-    settings =
-        std::make_unique<QSettings>("HKEY_LOCAL_MACHINE\\" + key_path, QSettings::NativeFormat);
+    // The machine-wide key is the store. A user without administrator rights may not
+    // write it and keeps values of their own under the same key of the user's registry;
+    // GetSettingString reads the machine-wide ones through.
+    settings = RegistryKey(kMachineRoot, key_path);
+    if (!settings->isWritable()) settings = RegistryKey(kUserRoot, key_path);
     group.clear();
 #else
     const QString leaf = "/Kestrelware/Chanforge.ini";
@@ -59,6 +72,19 @@ int SettingsStore::GetSettingString(const QString& key_path, const QString& valu
                                     QString& text) const {
   text.clear();
   if (key_path.isEmpty()) return kErrorBadKey;
+#ifdef Q_OS_WIN
+  if (ini_file_.isEmpty()) {
+    // Reading never opens a key for writing (that would create it): the user's own value
+    // when there is one, else the machine-wide value.
+    const std::unique_ptr<QSettings> user = RegistryKey(kUserRoot, key_path);
+    const std::unique_ptr<QSettings> machine = RegistryKey(kMachineRoot, key_path);
+    if (user->status() != QSettings::NoError || machine->status() != QSettings::NoError) {
+      return kErrorAccessDenied;
+    }
+    text = (user->contains(value_name) ? user : machine)->value(value_name).toString();
+    return 0;
+  }
+#endif
   const std::unique_ptr<QSettings> settings = Open(key_path);
   if (!settings || settings->status() != QSettings::NoError) return kErrorAccessDenied;
   text = settings->value(value_name).toString();
@@ -72,7 +98,16 @@ int SettingsStore::SaveSettingString(const QString& key_path, const QString& val
   if (!settings || !settings->isWritable()) return kErrorAccessDenied;
   settings->setValue(value_name, text);
   settings->sync();
-  return settings->status() == QSettings::NoError ? 0 : kErrorAccessDenied;
+  if (settings->status() != QSettings::NoError) return kErrorAccessDenied;
+#ifdef Q_OS_WIN
+  // Written machine-wide: a value of the user's own from a session without administrator
+  // rights would otherwise hide it from now on.
+  if (ini_file_.isEmpty() && settings->fileName().startsWith(QLatin1String(kMachineRoot))) {
+    const std::unique_ptr<QSettings> user = RegistryKey(kUserRoot, key_path);
+    if (user->contains(value_name)) user->remove(value_name);
+  }
+#endif
+  return 0;
 }
 
 }  // namespace chanforge::ui

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -61,36 +60,6 @@ TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
   }
 }
 
-TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
-  TempDir dir;
-  const std::string src = dir.Write("src.txt", "x"), dst = dir.Write("dst.bin", "keep");
-  std::filesystem::create_symlink(src, dir.Path("link.txt"));
-  ::mkfifo(dir.Path("fifo").c_str(), 0600);
-  const std::string same = "Source and target are the same file : " + src;
-  const struct {
-    std::string source, target;
-    Outcome outcome;
-    std::string message;
-  } cases[] = {
-      {dir.Path("nope"), dst, Outcome::kFailed, "File : " + dir.Path("nope") + " not found!"},
-      {src, dir.Path("./src.txt"), Outcome::kRefused, same},
-      {src, dir.Path("link.txt"), Outcome::kRefused, same},
-      {src, dir.Path("fifo"), Outcome::kRefused,
-       "File : " + dir.Path("fifo") + " is not a regular file !"},
-      {src, dir.Path("new.bin"), Outcome::kDone, ""},
-  };
-  for (const auto& c : cases) {
-    ScriptedFrontend ui;
-    EXPECT_EQ(common::ConfirmSourceAndTarget(ui, c.source, c.target), c.outcome) << c.target;
-    EXPECT_EQ(ui.OnlyMessage(), c.message);
-  }
-  ScriptedFrontend ui;
-  ui.Answer(false);
-  EXPECT_EQ(common::ConfirmSourceAndTarget(ui, src, dst), Outcome::kCancelled);
-  EXPECT_EQ(ui.questions[0], "File : " + dst + " already exists !\r\nOverwrite ?");
-  EXPECT_EQ(TempDir::Read(dst), "keep");
-}
-
 TEST(ConvertTextToTcs, ReadsEveryLineEndAcrossPiecesAndSkipsBlankLines) {
   const auto lines = FormatTcsLines(ChannelList(3));
   const std::string &a = lines[0], &b = lines[1], &c = lines[2];
@@ -145,7 +114,7 @@ TEST(ConvertTextToTcs, RefusedOrUnstoredLinesWriteNothingUnlessConfirmed) {
 
 TEST(ConvertTcs, HugeOrUnreadableSourcesAreRefusedUnread) {
   TempDir dir;
-  std::filesystem::resize_file(dir.Write("huge", ""), std::uintmax_t{3} << 40);
+  dir.Sparse("huge", std::uintmax_t{3} << 40);
   std::filesystem::create_directory(dir.Path("folder"));
   ScriptedFrontend ui;
   EXPECT_EQ(ConvertTcsToText(ui, dir.Path("huge"), dir.Path("out")), Outcome::kFailed);

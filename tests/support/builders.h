@@ -51,6 +51,8 @@ class TempDir {
   std::string Path(std::string_view name) const;
   std::string Write(std::string_view name, std::string_view bytes) const;
   static std::string Read(const std::string& path);
+  // A file of size bytes that takes no room on the disk; its name.
+  std::string Sparse(std::string_view name, std::uintmax_t size) const;
   // Names in the folder, to catch temporary files left behind.
   std::size_t EntryCount() const;
 

@@ -122,7 +122,7 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   EXPECT_EQ(big.lines[1], "TCS FILE IS LARGER THAN 64Kb (65537 bytes)");
   EXPECT_EQ(ListTptFile(dir.Write("exact", std::string(65536, '\0'))).lines,
             std::vector<std::string>{transponders::TptHeading});
-  std::filesystem::resize_file(dir.Write("huge", ""), std::uintmax_t{3} << 40);  // never read
+  dir.Sparse("huge", std::uintmax_t{3} << 40);  // never read
   EXPECT_EQ(ListTptFile(dir.Path("huge")).lines,
             std::vector<std::string>{"File : " + dir.Path("huge") +
                                      " is too large (3298534883328 bytes) !"});

@@ -1,0 +1,297 @@
+// The Windows side of the file access: stamps, the safe replacement and the image lock.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cwchar>
+#include <random>
+
+#include "common/file_access.h"
+#include "common/file_access_platform.h"
+
+#ifndef ERROR_DIRECTORY_NOT_SUPPORTED
+#define ERROR_DIRECTORY_NOT_SUPPORTED 336L
+#endif
+
+namespace fs = std::filesystem;
+
+namespace chanforge::common {
+
+namespace {
+
+// Names are UTF-8 in the program and UTF-16 for the system. Bytes that are not UTF-8 give
+// an empty name, which no call accepts.
+std::wstring WideOf(const std::string& utf8) {
+  if (utf8.empty() || utf8.find('\0') != std::string::npos) return {};
+  const int length = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                           static_cast<int>(utf8.size()), nullptr, 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                        wide.data(), length);
+  return wide;
+}
+
+std::string Utf8Of(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return {};
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
+                        nullptr, nullptr);
+  return utf8;
+}
+
+// The system's own words for an error code, without the closing full stop and line break,
+// so that they read like the POSIX reasons inside a longer message.
+std::string ReasonOf(DWORD code) {
+  // The two refusals of our own, in the words that the reads use.
+  if (code == ERROR_DIRECTORY_NOT_SUPPORTED) return "it is a folder";
+  if (code == ERROR_BAD_FILE_TYPE) return "not a regular file";
+  wchar_t* buffer = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text = length > 0 && buffer != nullptr ? std::wstring(buffer, length) : L"";
+  if (buffer != nullptr) ::LocalFree(buffer);
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                           text.back() == L'.')) {
+    text.pop_back();
+  }
+  if (text.empty()) return "system error " + std::to_string(code);
+  return Utf8Of(text);
+}
+
+HANDLE HandleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+// The temporary file of the write in progress, for a console control handler to remove.
+// That handler runs on a thread of its own while the writer may still hold the file open,
+// and an open file cannot be deleted here: whoever takes pending_owner closes the handle.
+wchar_t pending_temporary[MAX_PATH * 4];
+std::atomic<HANDLE> pending_handle{INVALID_HANDLE_VALUE};
+std::atomic<const SafeWriter*> pending_owner{nullptr};
+std::atomic<bool> pending_closed_by_handler{false};
+
+void SetPending(const SafeWriter* owner, const std::wstring& name, HANDLE handle) {
+  pending_owner = nullptr;
+  if (name.size() >= std::size(pending_temporary)) return;
+  std::wmemcpy(pending_temporary, name.c_str(), name.size() + 1);
+  pending_handle = handle;
+  pending_closed_by_handler = false;
+  pending_owner = owner;
+}
+
+// Gives the handle back to its writer. False when the handler closed it already.
+bool TakeBackPending(const SafeWriter* owner) {
+  const SafeWriter* expected = owner;
+  if (!pending_owner.compare_exchange_strong(expected, nullptr)) return true;
+  return !pending_closed_by_handler.exchange(false);
+}
+
+// A short name of its own beside the target, so that any legal target name leaves room.
+std::wstring TemporaryNameIn(const fs::path& folder) {
+  thread_local std::mt19937_64 random(std::random_device{}() ^ ::GetCurrentProcessId() ^
+                                      ::GetTickCount64());
+  static constexpr wchar_t kDigits[] = L"abcdefghijklmnopqrstuvwxyz012345";
+  std::wstring suffix;
+  std::uint64_t bits = random();
+  for (int i = 0; i < 8; ++i, bits >>= 5) suffix += kDigits[bits & 31];
+  return (folder / (L".chanforge-" + suffix)).wstring();
+}
+
+struct Identity {
+  bool ok = false;
+  BY_HANDLE_FILE_INFORMATION info{};
+};
+
+Identity IdentityOf(const std::wstring& name) {
+  Identity identity;
+  if (name.empty()) return identity;
+  // No access rights asked and every sharing allowed: a look that disturbs no one.
+  // FILE_FLAG_BACKUP_SEMANTICS lets folders be opened too.
+  const HANDLE file =
+      ::CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return identity;
+  identity.ok = ::GetFileInformationByHandle(file, &identity.info) != 0;
+  ::CloseHandle(file);
+  return identity;
+}
+
+}  // namespace
+
+bool IsDevice(const fs::path& path) {
+  // NUL, CON, COM1 and their kind exist in every folder without a directory entry, so a
+  // status reports them missing. The system spells their full name as \\.\NAME.
+  wchar_t full[64];
+  const DWORD length = ::GetFullPathNameW(path.c_str(), std::size(full), full, nullptr);
+  if (length > 4 && length < std::size(full) && std::wcsncmp(full, L"\\\\.\\", 4) == 0) {
+    return true;
+  }
+  // Anything else that opens is a device unless it is a disk file.
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const DWORD type = ::GetFileType(file);
+  ::CloseHandle(file);
+  return type != FILE_TYPE_DISK;
+}
+
+void RemovePendingTemporaryFile() noexcept {
+  const SafeWriter* owner = pending_owner.exchange(nullptr);
+  if (owner == nullptr) return;
+  ::CloseHandle(pending_handle.exchange(INVALID_HANDLE_VALUE));
+  pending_closed_by_handler = true;
+  pending_owner = owner;  // the writer learns that its handle is gone
+  ::DeleteFileW(pending_temporary);
+}
+
+FileStamp StampOf(const std::string& name) {
+  const Identity identity = IdentityOf(WideOf(name));
+  if (!identity.ok) return {};
+  const BY_HANDLE_FILE_INFORMATION& info = identity.info;
+  const auto join = [](DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+  };
+  // FILETIME counts 100 ns steps.
+  const std::uint64_t written =
+      join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+  return {static_cast<std::int64_t>(join(info.nFileSizeHigh, info.nFileSizeLow)),
+          static_cast<std::int64_t>(written * 100), join(info.nFileIndexHigh, info.nFileIndexLow),
+          info.dwVolumeSerialNumber};
+}
+
+SafeWriter::~SafeWriter() { Discard(); }
+
+bool SafeWriter::Fail(int code) {
+  error_ = ReasonOf(static_cast<DWORD>(code));
+  Discard();
+  return false;
+}
+
+void SafeWriter::Discard() {
+  if (handle_ != -1 && TakeBackPending(this)) ::CloseHandle(HandleOf(handle_));
+  handle_ = -1;
+  if (!temp_.empty()) {
+    ::DeleteFileW(WideOf(temp_).c_str());
+    temp_.clear();
+  }
+}
+
+bool SafeWriter::Open(const std::string& name) {
+  Discard();
+  const std::wstring wide = WideOf(name);
+  if (wide.empty()) return Fail(name.empty() ? ERROR_PATH_NOT_FOUND : ERROR_INVALID_NAME);
+  const EntryKind kind = KindOf(name);
+  if (kind == EntryKind::kFolder) return Fail(ERROR_DIRECTORY_NOT_SUPPORTED);
+  // A device must never become a regular file behind the user's back.
+  if (kind == EntryKind::kOther) return Fail(ERROR_BAD_FILE_TYPE);
+  const fs::path target = ResolveLinks(fs::path(wide));
+  // Replacing would fail at the very end for a read-only file: say so before writing.
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return Fail(ERROR_ACCESS_DENIED);
+  }
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::wstring temp = TemporaryNameIn(folder);
+    const HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      const DWORD code = ::GetLastError();
+      if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+      return Fail(static_cast<int>(code));
+    }
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+    temp_ = Utf8Of(temp);
+    target_ = Utf8Of(target.wstring());
+    SetPending(this, temp, file);
+    return true;
+  }
+  return Fail(ERROR_FILE_EXISTS);
+}
+
+bool SafeWriter::Write(std::string_view bytes) {
+  if (handle_ == -1) return false;
+  while (!bytes.empty()) {
+    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!::WriteFile(HandleOf(handle_), bytes.data(), piece, &written, nullptr)) {
+      return Fail(static_cast<int>(::GetLastError()));
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+bool SafeWriter::Commit() {
+  if (handle_ == -1) return false;
+  const HANDLE file = HandleOf(handle_);
+  if (!::FlushFileBuffers(file)) return Fail(static_cast<int>(::GetLastError()));
+  const bool ours = TakeBackPending(this);
+  handle_ = -1;
+  if (!ours) return Fail(ERROR_OPERATION_ABORTED);
+  if (!::CloseHandle(file)) return Fail(static_cast<int>(::GetLastError()));
+  // A locked or read-only target makes this fail, and then the old file stays as it was.
+  if (!::MoveFileExW(WideOf(temp_).c_str(), WideOf(target_).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return Fail(static_cast<int>(::GetLastError()));
+  }
+  temp_.clear();
+  return true;
+}
+
+FileLock::~FileLock() {
+  if (handle_ == -1) return;
+  ::ReleaseMutex(HandleOf(handle_));
+  ::CloseHandle(HandleOf(handle_));
+}
+
+// Windows refuses to replace a file that any handle holds open, and its byte-range locks
+// bar other handles from reading the bytes. So the lock is a named mutex that stands for
+// the file's identity (volume and file index) rather than a lock on the file itself. The
+// mutex is released when a holder ends without releasing it.
+bool FileLock::Lock(const std::string& name) {
+  const std::wstring wide = WideOf(name);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const Identity before = IdentityOf(wide);
+    if (!before.ok || (before.info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+    wchar_t mutex_name[96];
+    std::swprintf(mutex_name, std::size(mutex_name), L"Local\\chanforge-lock-%08lx-%08lx%08lx",
+                  before.info.dwVolumeSerialNumber, before.info.nFileIndexHigh,
+                  before.info.nFileIndexLow);
+    const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, mutex_name);
+    if (mutex == nullptr) return false;
+    const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+      ::CloseHandle(mutex);
+      return false;
+    }
+    // The holder before us may have replaced the file: lock the one the name names now.
+    const Identity now = IdentityOf(wide);
+    if (now.ok && now.info.dwVolumeSerialNumber == before.info.dwVolumeSerialNumber &&
+        now.info.nFileIndexHigh == before.info.nFileIndexHigh &&
+        now.info.nFileIndexLow == before.info.nFileIndexLow) {
+      if (handle_ != -1) {
+        ::ReleaseMutex(HandleOf(handle_));
+        ::CloseHandle(HandleOf(handle_));
+      }
+      handle_ = reinterpret_cast<std::intptr_t>(mutex);
+      return true;
+    }
+    ::ReleaseMutex(mutex);
+    ::CloseHandle(mutex);
+  }
+  return false;
+}
+
+}  // namespace chanforge::common

@@ -1,0 +1,58 @@
+// Writes that fail for real, interruptions, races and a link: each gets its message and
+// status, and no old file is lost, half written or left behind. POSIX only (ulimit, kill,
+// symbolic links, a shell running two at once).
+#include "cli_fixture.h"
+
+namespace chanforge::cli {
+namespace {
+
+TEST_F(Robustness, FailedWritesKeepTheOldTargetAndSayWhy) {
+  for (const std::string args :
+       {"read-block flash512k.bin 0 TCS -o target", "save-block flash512k.bin 0 target --whole",
+        "tcs2txt TCS target", "txt2tcs TCS.txt target", "tpt2txt TPT target",
+        "txt2tpt TPT.txt target"}) {
+    dir_.Write("target", "old content");
+    const std::size_t entries = dir_.EntryCount();
+    // 512 bytes at most: every one of these writes is larger.
+    const Result run = Cmd("--yes " + args, "ulimit -f 1 &&");
+    EXPECT_EQ(run.status, 1) << args;
+    EXPECT_NE(run.err.find("File too large"), std::string::npos) << args;
+    EXPECT_EQ(run.err.rfind("File too large"), run.err.find("File too large")) << args;  // once
+    EXPECT_EQ(Read("target"), "old content") << args;
+    EXPECT_EQ(dir_.EntryCount(), entries) << args;
+  }
+}
+
+TEST_F(Robustness, ALinkToTheTargetAsTheSourceWritesNothing) {
+  std::filesystem::create_symlink("TCS", dir_.Path("link"));
+  EXPECT_EQ(Cmd("tcs2txt link TCS").status, 1);
+  EXPECT_EQ(Read("TCS"), MakeSampleImage().substr(0x44, 4500));
+}
+
+TEST_F(Robustness, AnInterruptedWriteLeavesNoTemporaryFile) {
+  std::string big;
+  for (int i = 0; i < 1600; ++i) big += Read("TCS.txt");  // about 15 MB
+  dir_.Write("big.txt", big);
+  dir_.Write("out.bin", "old");
+  const std::size_t entries = dir_.EntryCount();
+  const int status = Shell(
+      "$CLI --yes txt2tcs big.txt out.bin & pid=$!; "
+      "for i in $(seq 500); do ls -a | grep -q chanforge- && break; sleep 0.01; done; "
+      "kill -TERM $pid; wait $pid");
+  EXPECT_EQ(status, 128 + 15);
+  EXPECT_EQ(Read("out.bin"), "old");
+  EXPECT_EQ(dir_.EntryCount(), entries);
+}
+
+TEST_F(Robustness, SimultaneousChangesToOneImageTakeTurns) {
+  // Two swaps of the same block cancel out; a lost update would leave one of them.
+  for (int round = 0; round < 5; ++round) {
+    ASSERT_EQ(Shell("$CLI --yes swap-diseqc flash512k.bin 1 -o flash512k.bin & "
+                    "$CLI --yes swap-diseqc flash512k.bin 1 -o flash512k.bin; wait"),
+              0);
+    ASSERT_EQ(Read("flash512k.bin"), MakeSampleImage()) << round;
+  }
+}
+
+}  // namespace
+}  // namespace chanforge::cli
