@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <filesystem>
 
@@ -142,6 +145,39 @@ TEST(ConvertTcs, RoundTripOverFilesWithoutAQuestion) {
   for (int i = 0; i < 36000; ++i) records += testing::TcsRecord("A", 0, 0, 0, 0, 0);
   EXPECT_EQ(TempDir::Read(dir.Path("many")), records);
 }
+
+#ifndef _WIN32
+// A FIFO and a symbolic link as targets.
+TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
+  TempDir dir;
+  const std::string src = dir.Write("src.txt", "x"), dst = dir.Write("dst.bin", "keep");
+  std::filesystem::create_symlink(src, dir.Path("link.txt"));
+  ::mkfifo(dir.Path("fifo").c_str(), 0600);
+  const std::string same = "Source and target are the same file : " + src;
+  const struct {
+    std::string source, target;
+    Outcome outcome;
+    std::string message;
+  } cases[] = {
+      {dir.Path("nope"), dst, Outcome::kFailed, "File : " + dir.Path("nope") + " not found!"},
+      {src, dir.Path("./src.txt"), Outcome::kRefused, same},
+      {src, dir.Path("link.txt"), Outcome::kRefused, same},
+      {src, dir.Path("fifo"), Outcome::kRefused,
+       "File : " + dir.Path("fifo") + " is not a regular file !"},
+      {src, dir.Path("new.bin"), Outcome::kDone, ""},
+  };
+  for (const auto& c : cases) {
+    ScriptedFrontend ui;
+    EXPECT_EQ(common::ConfirmSourceAndTarget(ui, c.source, c.target), c.outcome) << c.target;
+    EXPECT_EQ(ui.OnlyMessage(), c.message);
+  }
+  ScriptedFrontend ui;
+  ui.Answer(false);
+  EXPECT_EQ(common::ConfirmSourceAndTarget(ui, src, dst), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions[0], "File : " + dst + " already exists !\r\nOverwrite ?");
+  EXPECT_EQ(TempDir::Read(dst), "keep");
+}
+#endif
 
 }  // namespace
 }  // namespace chanforge::channels
