@@ -1,7 +1,8 @@
-// Writes that fail for real, interruptions, races and a link: each gets its message and
-// status, and no old file is lost, half written or left behind. POSIX only (ulimit, kill,
-// symbolic links, a shell running two at once).
+// What needs a POSIX shell: writes that fail for real, interruptions, races, a link, a full
+// disk and a terminal. Each gets its message and status, and no old file is lost, half
+// written or left behind.
 #include "cli_fixture.h"
+#include "flash/blocks.h"
 
 namespace chanforge::cli {
 namespace {
@@ -52,6 +53,18 @@ TEST_F(Robustness, SimultaneousChangesToOneImageTakeTurns) {
               0);
     ASSERT_EQ(Read("flash512k.bin"), MakeSampleImage()) << round;
   }
+}
+
+TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {
+  flash::FlashImage image{MakeSampleImage(), {}};
+  flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
+  dir_.Write("odd.bin", image.bytes);
+  EXPECT_EQ(Shell("$CLI blocks odd.bin >/dev/full"), 1);
+  // A terminal never gets a control byte.
+  ASSERT_EQ(Shell("script -qec \"$CLI blocks odd.bin\" /dev/null >tty.txt"), 0);
+  const std::string tty = Read("tty.txt");
+  EXPECT_NE(tty.find("Block:2 T\xC3\xA9.[2J ("), std::string::npos);
+  EXPECT_EQ(tty.find('\x1B'), std::string::npos);
 }
 
 }  // namespace
