@@ -149,8 +149,6 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
   } cases[] = {
       {"rename", [](ListDocument& d) { return Set(d, 3, "name=New"); },
        [](Lines& c, Lines&) { c[3].replace(5, 16, "New             "); }},
-      {"sid", [](ListDocument& d) { return Set(d, 0, "sid=12345"); },
-       [](Lines& c, Lines&) { c[0].replace(28, 5, "12345"); }},
       {"tp", [](ListDocument& d) { return Set(d, 1, "tp=4"); },
        [](Lines& c, Lines&) { c[1].replace(25, 2, "04"); }},
       // 3840 bytes: a length field whose high byte counts

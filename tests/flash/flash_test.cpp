@@ -343,29 +343,6 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   EXPECT_FALSE(w.dirty);
 }
 
-// A length field of 0xFFFF claims more than the block holds: no operation may reach
-// into the next block's header.
-TEST(OverlongLength, EveryBlockOperationStaysInsideItsBlock) {
-  const std::string image = FlashImageBuilder(524288, '\x5A')
-                                .Header(0, "TPT", 0xFFFF)
-                                .Block(1, "TPT", testing::ThreeTransponders())
-                                .Build();
-  const std::string next = image.substr(65536, 0x44);
-  TempDir dir;
-  ListFileNames names;
-  testing::ScriptedFrontend ui;
-  Workspace w = LoadedWorkspace(image);
-  ClearBlock(w, 0, false);
-  EXPECT_EQ(w.image.bytes.substr(65536, 0x44), next);
-  w = LoadedWorkspace(image);
-  ui.Choose(dir.Write("short", std::string(12, 'r'))).Choose(dir.Path("saved"));
-  ASSERT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kDone);
-  EXPECT_EQ(w.image.bytes.substr(65536, 0x44), next);
-  w = LoadedWorkspace(image);
-  ASSERT_EQ(SaveBlockToFile(w, ui, 0, false, names), Outcome::kDone);
-  EXPECT_EQ(TempDir::Read(dir.Path("saved")).size(), 65468u);
-}
-
 #ifndef _WIN32
 // POSIX gives the reason in its own words, and /dev/null is a special target.
 TEST(SaveFlashFile, NoKeepsTheTargetAndFailureKeepsState) {

@@ -239,24 +239,5 @@ TEST(SwapDiseqc, RefusesOtherBlocksAndKeepsDirtyWhenNothingChanged) {
   EXPECT_FALSE(w.dirty);
 }
 
-// The block's length field claims more than the image or the block holds: the swap stops at
-// the last whole record inside both.
-TEST(SwapDiseqc, NeverWritesPastTheImageEndOrIntoTheNextBlock) {
-  const std::pair<std::string, std::string> cases[] = {
-      {FlashImageBuilder(0x44 + 30).Header(0, "TPT", 36).Raw(0x44, Records().substr(0, 30)).Build(),
-       " 1 Transponders have been swapped from DiSEqC A <=> B"},
-      {FlashImageBuilder(524288, '\x40').Header(0, "TPT", 0xFFFF).Build(),
-       " 5455 Transponders have been swapped from DiSEqC A <=> B"},
-  };
-  for (const auto& [image, report] : cases) {
-    flash::Workspace w = testing::LoadedWorkspace(image);
-    ScriptedFrontend ui;
-    EXPECT_EQ(SwapDiseqc(w, ui, 0), Outcome::kDone);
-    EXPECT_EQ(ui.OnlyMessage(), report);
-    const std::size_t next = std::min<std::size_t>(65536, image.size());
-    EXPECT_EQ(w.image.bytes.substr(next), image.substr(next));
-  }
-}
-
 }  // namespace
 }  // namespace chanforge::transponders

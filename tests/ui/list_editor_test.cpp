@@ -111,24 +111,6 @@ TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {
   EXPECT_FALSE(Window().workspace().dirty);
 }
 
-TEST_F(ListEditorTest, DuplicateInsertAndSortAreStepsToo) {
-  ListEditor& editor = OpenEditor();
-  QTableView* view = editor.channel_view();
-  const std::string loaded = Bytes();
-  view->selectRow(0);
-  QTest::keyClick(view, Qt::Key_D, Qt::ControlModifier);
-  EXPECT_EQ(Channels().substr(30, 30), Channels().substr(0, 30));
-  QTest::keyClick(view, Qt::Key_Insert);
-  EXPECT_EQ(view->model()->rowCount(), 12);
-  editor.findChild<QAction*>("actSortBySID")->trigger();
-  for (int row = 1; row < 12; ++row) {
-    EXPECT_LE(view->model()->index(row - 1, 4).data().toInt(),
-              view->model()->index(row, 4).data().toInt());
-  }
-  for (int i = 0; i < 3; ++i) Trigger("actUndo");
-  EXPECT_EQ(Bytes(), loaded);
-}
-
 TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep) {
   ListEditor& editor = OpenEditor();
   QAbstractItemModel* channels = editor.channel_view()->model();

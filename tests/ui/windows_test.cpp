@@ -8,7 +8,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTimer>
 #include <filesystem>
 
@@ -87,13 +86,9 @@ int Items(QWidget* window, const char* list) {
   return window->findChild<QListWidget*>(list)->count();
 }
 
-TEST_F(UiTest, CheckStatusAndSaveQuestion) {
+TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   const std::string path = Sample();  // its random channels point at missing transponders
   Load(path);
-  const std::string summary = check::CheckSummary(check::CheckImage(Window().workspace()));
-  ASSERT_FALSE(summary.empty());
-  EXPECT_EQ(Window().findChild<QStatusBar*>("StatusBar")->findChildren<QLabel*>()[0]->text(),
-            QString::fromStdString(summary));
 
   const std::string before = testing::TempDir::Read(path);
   Click("CmdSwap");

@@ -58,7 +58,6 @@ TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
       dir.Write("TPT", testing::TptRecord(1000000, 0, 0, 0, 0, 0, 0) + std::string(2028, '\0'));
   const std::string tcs = dir.Write("TCS", std::string(4500, 'x'));
   EXPECT_EQ(Grouped(-1234567), "-1,234,567");
-  EXPECT_EQ(Grouped(999), "999");
   EXPECT_EQ(BlockDoneText(BlockDone::kSaved, 0, "TCS", 4500, "/a/TCS"),
             "Saved block 0 (TCS, 4,500 bytes) to TCS");
   EXPECT_EQ(BlockDoneText(BlockDone::kRead, 2, "\xE9", 65536, "b"),
@@ -94,16 +93,6 @@ TEST(ListLines, FormatBlockDataWithTheHeading) {
   EXPECT_EQ(tcs[0], channels::TcsHeading);
   EXPECT_EQ(ListViewCaption("TCS") + ListViewCaption("TPT"), "&View as TCS&View as TPT");
   EXPECT_EQ(ListViewCaption("tpt") + ListViewCaption("----"), "");
-}
-
-TEST(ListLines, ABlockCutShortByTheImageReadsOnAsZeros) {
-  // The header claims two channels; the image ends ten bytes into the second.
-  const flash::Workspace w = testing::LoadedWorkspace(
-      FlashImageBuilder(0x44 + 40).Header(0, "TCS", 60).Raw(0x44, testing::ChannelList(2)).Build());
-  EXPECT_EQ(BlockLine(0, w.blocks[0]), "Block:0 TCS ($44-$80) $3C bytes (2)");
-  const auto lines = TcsListLines(flash::BlockData(w, w.blocks[0]));
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[2].substr(0, 15), " 002 Channel 2 ");
 }
 
 TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
