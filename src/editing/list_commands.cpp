@@ -22,18 +22,6 @@ std::string Counted(std::size_t count, const char* thing, std::size_t first) {
                     : std::to_string(count) + " " + thing + "s";
 }
 
-std::optional<std::int64_t> ReadValue(std::string_view text) {
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    text.remove_prefix(2);
-    base = 16;
-  }
-  std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
-  return value;
-}
-
 // Moves rows [first, first + count) of a list before `before`.
 template <typename T>
 void MoveRows(std::vector<T>& rows, std::size_t first, std::size_t count, std::size_t before) {
@@ -680,6 +668,18 @@ std::unique_ptr<Command> RemoveTransponder(ListDocument& document, std::size_t r
 std::unique_ptr<Command> MoveTransponders(ListDocument& document, std::size_t first,
                                           std::size_t count, std::size_t before) {
   return std::make_unique<MoveTranspondersCommand>(document, first, count, before);
+}
+
+std::optional<std::int64_t> ReadValue(std::string_view text) {
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    text.remove_prefix(2);
+    base = 16;
+  }
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
+  return value;
 }
 
 std::optional<std::string> Utf8ToLatin1(std::string_view text) {

@@ -76,6 +76,9 @@ std::unique_ptr<Command> RemoveTransponder(ListDocument& document, std::size_t r
 std::unique_ptr<Command> MoveTransponders(ListDocument& document, std::size_t first,
                                           std::size_t count, std::size_t before);
 
+// A whole number in decimal or after "0x", or nothing when the text holds anything else.
+std::optional<std::int64_t> ReadValue(std::string_view text);
+
 // UTF-8 text as Latin-1 bytes, or nothing when a character has no Latin-1 byte.
 std::optional<std::string> Utf8ToLatin1(std::string_view text);
 

@@ -1,7 +1,6 @@
 #include "editing/list_csv.h"
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -50,18 +49,6 @@ void AppendRow(std::string& out, const std::vector<std::string>& cells) {
     AppendCell(out, cells[i]);
   }
   out += common::kCrLf;
-}
-
-std::optional<std::int64_t> CellNumber(std::string_view text) {
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    text.remove_prefix(2);
-    base = 16;
-  }
-  std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
-  return value;
 }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -128,7 +115,7 @@ std::string ReadTransponderRow(TransponderRecord& record,
   if (changed(0) || changed(1)) {
     const std::string band = common::ToUpperAscii(cells[1]);
     if (band != "U" && band != "D") return "Band " + Quoted(cells[1]) + " is not U or D.";
-    const std::optional<std::int64_t> khz = CellNumber(cells[0]);
+    const std::optional<std::int64_t> khz = ReadValue(cells[0]);
     if (!khz) return NotANumber("Frequency", cells[0]);
     record.flags = static_cast<std::uint8_t>(band == "U" ? record.flags | kFlagUpperBand
                                                          : record.flags & ~kFlagUpperBand);
@@ -155,7 +142,7 @@ std::string ReadTransponderRow(TransponderRecord& record,
                                            TransponderField::kChn, TransponderField::kSr};
   for (std::size_t f = 5; reason.empty() && f < kFieldCount; ++f) {
     if (!changed(f)) continue;
-    const std::optional<std::int64_t> value = CellNumber(cells[f]);
+    const std::optional<std::int64_t> value = ReadValue(cells[f]);
     if (!value) return NotANumber(kTransponderHeadings[f], cells[f]);
     reason = SetTransponderValue(record, kNumbers[f - 5], *value);
   }
@@ -340,7 +327,7 @@ CsvImport ImportListCsv(const flash::Workspace& workspace, CsvList list, std::st
     }
     std::size_t from = 0;  // the record the row started from, 1-based; 0 for a new one
     if (const std::string_view nr = common::TrimBlanks(cells[0]); !nr.empty()) {
-      const std::optional<std::int64_t> number = CellNumber(nr);
+      const std::optional<std::int64_t> number = ReadValue(nr);
       if (!number) return refuse(row.line, NotANumber(kNumberHeading, nr));
       if (*number < 1 || static_cast<std::size_t>(*number) > known) {
         return refuse(row.line, "Nr " + std::string(nr) + " names no " +

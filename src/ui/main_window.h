@@ -96,6 +96,8 @@ class MainWindow : public QMainWindow {
   // Export, Import and the recent files in the File menu; tooltips and the Tab order.
   void BuildExchangeMenus(QMenu* file);
   void AddComforts();
+  // The CSV file to export to or import from, after the check that an image is loaded.
+  std::string ChooseCsvFile(editing::CsvList list, common::FileDialogKind dialog);
   void OnExportCsv(editing::CsvList list);
   void OnImportCsv(editing::CsvList list);
 

@@ -70,15 +70,19 @@ void MainWindow::SetClock(std::function<QDateTime()> now) {
   tick_();
 }
 
-void MainWindow::OnExportCsv(editing::CsvList list) {
+std::string MainWindow::ChooseCsvFile(editing::CsvList list, common::FileDialogKind dialog) {
   if (!loaded_) {
     frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
-    return;
+    return {};
   }
   const std::string kind = editing::CsvListName(list);
-  const std::string name = common::ChooseFileWithFallback(
-      *frontend_, {common::FileDialogKind::kSave, "Export " + kind, kind + ".csv", kCsvFilter},
-      kind + ".csv");
+  const char* verb = dialog == common::FileDialogKind::kSave ? "Export " : "Import ";
+  return common::ChooseFileWithFallback(
+      *frontend_, {dialog, verb + kind, kind + ".csv", kCsvFilter}, kind + ".csv");
+}
+
+void MainWindow::OnExportCsv(editing::CsvList list) {
+  const std::string name = ChooseCsvFile(list, common::FileDialogKind::kSave);
   std::string done;
   const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, workspace_, list, name,
                                                           done) == common::Outcome::kDone;
@@ -87,15 +91,9 @@ void MainWindow::OnExportCsv(editing::CsvList list) {
 }
 
 void MainWindow::OnImportCsv(editing::CsvList list) {
-  if (!loaded_) {
-    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
-    return;
-  }
-  const std::string kind = editing::CsvListName(list);
-  const std::string name = common::ChooseFileWithFallback(
-      *frontend_, {common::FileDialogKind::kOpen, "Import " + kind, kind + ".csv", kCsvFilter},
-      kind + ".csv");
+  const std::string name = ChooseCsvFile(list, common::FileDialogKind::kOpen);
   if (name.empty()) return ShowStatus("");
+  const std::string kind = editing::CsvListName(list);
   const int block = list == editing::CsvList::kChannels ? document_.channel_block()
                                                         : document_.transponder_block();
   std::string done;
