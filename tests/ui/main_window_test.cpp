@@ -32,13 +32,6 @@ TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
     list->setCurrentRow(row);
     EXPECT_EQ(Get("CmdSwap")->isEnabled(), enabled) << row;
   }
-  ui_.Answer(false);  // Clear answered No changes nothing
-  Click("CmdClr");
-  EXPECT_FALSE(Window().workspace().dirty);
-  Get("CmdClr")->setEnabled(true);
-  Load(dir_.Write("empty.bin", ""));
-  Click("CmdBlRead");
-  EXPECT_EQ(ui_.messages.size(), 1u);
 }
 
 TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
