@@ -41,8 +41,9 @@ void CheckWindow::ShowFindings() {
 }
 
 void CheckWindow::OpenFinding(int row) {
-  // The list editor will open here on the finding's channel or transponder.
-  (void)row;
+  if (row < 0 || static_cast<std::size_t>(row) >= findings_.size()) return;
+  const check::Finding& finding = findings_[static_cast<std::size_t>(row)];
+  if (finding.record > 0 && open_finding) open_finding(finding);
 }
 
 }  // namespace chanforge::ui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "check/image_check.h"
@@ -23,6 +24,8 @@ class CheckWindow : public QWidget {
               QWidget* parent);
 
   const std::vector<check::Finding>& findings() const { return findings_; }
+  // Called with a finding about one channel or transponder when it is double-clicked.
+  std::function<void(const check::Finding&)> open_finding;
 
  private:
   void ShowFindings();

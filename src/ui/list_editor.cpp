@@ -251,6 +251,14 @@ QList<int> ListEditor::SelectedRows(const Side& side) const {
   return rows;
 }
 
+void ListEditor::ShowRecord(bool channel, int row) {
+  Side& side = sides_[channel ? 0 : 1];
+  tabs_->setCurrentIndex(channel ? 0 : 1);
+  side.find->clear();
+  SelectRows(side, row, row);
+  side.view->setFocus();
+}
+
 void ListEditor::SelectRows(Side& side, int first, int last) {
   const QModelIndex top = side.proxy->mapFromSource(side.model->index(first, 0));
   const QModelIndex bottom = side.proxy->mapFromSource(side.model->index(last, 0));

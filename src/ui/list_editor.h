@@ -31,6 +31,8 @@ class ListEditor : public QMainWindow {
 
   QTableView* channel_view() const { return sides_[0].view; }
   QTableView* transponder_view() const { return sides_[1].view; }
+  // Brings a channel or transponder (0-based row) into view, selected, with no filter.
+  void ShowRecord(bool channel, int row);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -474,8 +474,21 @@ void MainWindow::OnCheckImage() {
     frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
     return;
   }
-  ShowWindow(check_window_,
-             [this] { return new CheckWindow(workspace_, *workspace_signal_, this); });
+  ShowWindow(check_window_, [this] {
+    auto* window = new CheckWindow(workspace_, *workspace_signal_, this);
+    // A finding in the lists the editor works on opens the editor on its record.
+    window->open_finding = [this](const check::Finding& finding) {
+      const bool channel = finding.item == "channel";
+      if (finding.block != (channel ? document_.channel_block() : document_.transponder_block())) {
+        return;
+      }
+      OnEditLists();
+      if (auto* editor = qobject_cast<ListEditor*>(list_editor_.data())) {
+        editor->ShowRecord(channel, finding.record - 1);
+      }
+    };
+    return window;
+  });
 }
 
 void MainWindow::OnCompareWith() {

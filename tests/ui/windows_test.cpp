@@ -8,11 +8,13 @@
 #include <QListView>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <filesystem>
 
 #include "check/image_check.h"
 #include "ui/about_box.h"
+#include "ui/list_editor.h"
 #include "ui_fixture.h"
 
 namespace chanforge::ui {
@@ -103,7 +105,13 @@ TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   ASSERT_NE(check, nullptr);
   const int findings = Items(check, "LstFindings");
   EXPECT_EQ(static_cast<std::size_t>(findings), check::CheckImage(Window().workspace()).size());
-  EXPECT_FALSE(check->findChild<QListWidget*>("LstFindings")->item(0)->icon().isNull());
+  auto* list = check->findChild<QListWidget*>("LstFindings");
+  EXPECT_FALSE(list->item(0)->icon().isNull());
+  const check::Finding first = check::CheckImage(Window().workspace())[0];  // about a channel
+  emit list->itemActivated(list->item(0));  // opens the editor on its record
+  auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->channel_view()->currentIndex().row(), first.record - 1);
 }
 
 TEST_F(UiTest, ChangesAgainstTheLoadedFileAndAnotherImage) {
