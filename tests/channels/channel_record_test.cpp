@@ -34,7 +34,8 @@ TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
   const struct {
     const char* text;
     int expected;
-  } cases[] = {{"1f", 31}, {"FF", 255}, {"G1", 0}, {"1G", 1}, {"", 0}, {"0B", 11}, {"FFF", 255}};
+  } cases[] = {{"1f", 31}, {"FF", 255}, {"G1", 0},  {"1G", 1},
+               {"1g", 1},  {"", 0},     {"0B", 11}, {"FFF", 255}};
   for (const auto& c : cases) EXPECT_EQ(HexTextToByte(c.text, 255), c.expected) << c.text;
   EXPECT_EQ(HexTextToByte("FF", 100), 100);
 }

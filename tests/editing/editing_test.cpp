@@ -339,6 +339,9 @@ TEST(Refusals, NameWhatIsWrong) {
   flash::Workspace w = Image();
   const ListDocument document(w);
   EXPECT_EQ(document.channel_block(), 2);  // the first TCS block, found in any case
+  ListDocument again(w);
+  again.Reload();  // reading again replaces, never appends
+  EXPECT_EQ(again.channels().size(), 12u);
   flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
   EXPECT_EQ(ListDocument(bare).ChannelsReadOnlyReason(), "The image has no TCS block.");
   EXPECT_EQ(ListDocument(bare).TranspondersReadOnlyReason(), "The image has no TPT block.");
@@ -373,7 +376,7 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckRange(3, 3, 12, "Channel"), "");
   EXPECT_EQ(CheckMove(2, 4, 14, 12, "Channel"), "Position 14 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(4, 2, 1, 12, "Channel"), "Channel range 4-2 runs backwards.");
-  EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel"), "");
+  EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel") + CheckMove(2, 4, 1, 12, "Channel"), "");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
   EXPECT_EQ(CheckInsertTransponders(document, 250), "");
   EXPECT_EQ(CheckInsertChannels(document, 2171), "The TCS block holds at most 2182 channels.");

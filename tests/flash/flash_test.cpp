@@ -165,6 +165,7 @@ TEST(SaveFlashFile, RoundTripsByteForByteIncludingBytesPastTheEighthBlock) {
   ASSERT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
   w.dirty = true;
   EXPECT_EQ(SaveFlashFile(w, ui, source), Outcome::kDone);
+  EXPECT_EQ(ui.statuses.back(), "Saving... " + target);
   EXPECT_EQ(ui.requests.at(1).kind, common::FileDialogKind::kSave);
   EXPECT_EQ(TempDir::Read(target), image);
   EXPECT_EQ(w.image.fileName, target);
