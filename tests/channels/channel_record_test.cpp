@@ -56,6 +56,7 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"1E3", 1000, true},
       {"1d3", 1000, true},
       {"2.5", 2.5, true},
+      {"2.5x", 2.5, false},
       {"1E", 1, false},
       {"1E-3", 0.001, true},
       {"1E+", 1, false},
