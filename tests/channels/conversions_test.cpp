@@ -20,14 +20,20 @@ using testing::ScriptedFrontend;
 using testing::TempDir;
 
 TEST(ConvertTcsToText, WritesCrLfLinesAndAsksOnlyAbove64Kb) {
-  for (const std::size_t records : {std::size_t{0}, std::size_t{2184}, std::size_t{2185}}) {
+  // 36000 records: more than one read piece, past the last four-digit number.
+  for (const std::size_t records : {std::size_t{0}, std::size_t{2184}, std::size_t{36000}}) {
     TempDir dir;
     const std::string list = ChannelList(records);
     const std::string bin = dir.Write("TCS", list), txt = dir.Path("TCS.txt");
     ScriptedFrontend ui;
     std::vector<std::string> asked;
     if (list.size() > 65536) asked.push_back("File is bigger then 64Kb, load anyway ?");
-    if (!asked.empty()) ui.Answer(true);
+    if (records > 9999) {
+      asked.push_back(
+          "The text will not convert back to the same list: records from 10000 on "
+          "shift their columns\r\nConvert anyway ?");
+    }
+    for (std::size_t i = 0; i < asked.size(); ++i) ui.Answer(true);
     EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kDone);
     std::string text;
     for (const std::string& line : FormatTcsLines(list)) text += line + "\r\n";

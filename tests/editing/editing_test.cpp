@@ -511,6 +511,8 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
        "Line 2 of f: FEC \"5/6\" is unknown: it is 1/2, 2/3, 3/4 or 4/5."},
       {CsvList::kTransponders, transponders + ",11000000,X,V,A,1/2,0,0,0,0",
        "Line 2 of f: Band \"X\" is not U or D."},
+      {CsvList::kTransponders, transponders + ",11000000,D,X,A,1/2,0,0,0,0",
+       "Line 2 of f: Polarisation \"X\" is not V or H."},
       {CsvList::kTransponders, transponders + ",11000000,D,V,C,1/2,0,0,0,0",
        "Line 2 of f: DiSEqC \"C\" is not A or B."},
       {CsvList::kTransponders, transponders + ",11e6,D,V,A,1/2,0,0,0,0",

@@ -104,14 +104,17 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   EXPECT_EQ(w.image.bytes.substr(65536, 65536), "ab" + std::string(65534, '\0'));
 }
 
-TEST(LoadFlashFile, LoadsAndScans) {
+TEST(LoadFlashFile, LoadsScansAndAnnounces) {
   TempDir dir;
   const std::string image = FlashImageBuilder().Block(1, "TPT", std::string(24, 't')).Build();
   const std::string path = dir.Write("flash.bin", image);
   Workspace w;
+  int announced = 0;
+  w.observers.push_back([&] { ++announced; });
   ScriptedFrontend ui;
   ui.Choose(path);
   EXPECT_EQ(LoadFlashFile(w, ui, "proposed.bin"), Outcome::kDone);
+  EXPECT_EQ(announced, 1);
   EXPECT_EQ(ui.requests.at(0).proposed_name, "proposed.bin");
   EXPECT_EQ(ui.requests.at(0).filter, "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*");
   EXPECT_EQ(w.image.bytes + w.image.fileName, image + path);
