@@ -49,14 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const flash::Workspace image = MakeImage();
   const auto list = data[0] % 2 ? editing::CsvList::kChannels : editing::CsvList::kTransponders;
   const std::string_view csv(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const editing::CsvImport import = editing::ImportListCsv(image, list, csv, "f");
-  if (!import.error.empty()) return 0;
-  if (import.after.size() != import.before.size()) std::abort();
   flash::Workspace changed = image;
-  flash::ReplaceBlockData(changed, import.block, import.after, true);
-  const editing::ListDocument document(changed);
-  const editing::CsvImport again =
-      editing::ImportListCsv(changed, list, editing::ListCsv(document, list), "f");
-  if (!again.error.empty() || again.after != again.before) std::abort();
+  editing::ListDocument document(changed);
+  editing::CsvImport import = editing::ReadListCsv(document, list, csv, "f");
+  if (!import.error.empty()) return 0;
+  editing::ImportCommand(document, list, std::move(import), "")->Apply();
+  if (changed.image.bytes.size() != image.image.bytes.size()) std::abort();
+  // What was imported exports and imports again to the same bytes, asking nothing.
+  const std::string after = changed.image.bytes;
+  editing::CsvImport again =
+      editing::ReadListCsv(document, list, editing::ListCsv(document, list), "f");
+  if (!again.error.empty() || !again.questions.empty()) std::abort();
+  editing::ImportCommand(document, list, std::move(again), "")->Apply();
+  if (changed.image.bytes != after) std::abort();
   return 0;
 }

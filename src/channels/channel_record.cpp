@@ -1,5 +1,6 @@
 #include "channels/channel_record.h"
 
+#include "channels/channel_fields.h"
 #include "channels/text_fields.h"
 #include "common/text_lines.h"
 
@@ -64,19 +65,19 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   std::string_view name = Column(line, kTcsNameColumn, kTcsNameWidth);
   while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
   name.copy(record.name.data(), name.size());
-  record.use = HexTextToByte(common::TrimBlanks(Column(line, kTcsUseColumn, 2)), 255);
-  record.tp = HexTextToByte(common::TrimBlanks(Column(line, kTcsTpColumn, 2)), 255);
+  record.use = HexTextToByte(common::TrimBlanks(Column(line, kTcsUseColumn, 2)), common::kByteMost);
+  record.tp = HexTextToByte(common::TrimBlanks(Column(line, kTcsTpColumn, 2)), common::kByteMost);
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
     // Blanks need no trimming: the number reading ignores them anywhere.
     const std::string_view column = Column(line, kTcsWordColumns[w], kTcsWordWidth);
     const std::optional<std::int32_t> value = ReadWholeNumber(column);
     if (!value) {
-      error = std::string(kTcsWordNames[w]) + " value " + std::string(common::TrimBlanks(column)) +
-              " is out of range";
+      error = std::string(SpecOf(WordField(w)).heading) + " value " +
+              std::string(common::TrimBlanks(column)) + " is out of range";
       return LineStatus::kError;
     }
     // Kept as the field stores it: the low 16 bits, or 0 for a value below 0.
-    record.words[w] = static_cast<std::uint16_t>(*value > 0 ? *value & 0xFFFF : 0);
+    record.words[w] = static_cast<std::uint16_t>(*value > 0 ? *value & common::kWordMost : 0);
   }
   const std::size_t at = out.size();
   out.resize(at + TcsRecordSize);
@@ -92,22 +93,24 @@ std::string CheckTcsLine(std::string_view line) {
       return "column " + std::to_string(separator + 1) + " is not a blank";
     }
   }
-  for (const auto& [name, column] : {std::pair{"Use", kTcsUseColumn}, {"TP", kTcsTpColumn}}) {
-    const std::string_view text = common::TrimBlanks(Column(line, column, 2));
+  for (const ChannelField field : {ChannelField::kUse, ChannelField::kTp}) {
+    const common::FieldSpec& spec = SpecOf(field);
+    const std::string_view text = common::TrimBlanks(Column(line, spec.column, spec.columns));
     if (!text.empty() && !IsHexText(text)) {
-      return std::string(name) + " " + std::string(text) + " is not a hex number";
+      return std::string(spec.heading) + " " + std::string(text) + " is not a hex number";
     }
   }
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
-    const std::string_view text =
-        common::TrimBlanks(Column(line, kTcsWordColumns[w], kTcsWordWidth));
+    const common::FieldSpec& spec = SpecOf(WordField(w));
+    const std::string_view text = common::TrimBlanks(Column(line, spec.column, spec.columns));
     if (text.empty()) continue;
     if (!ReadsWhollyAsNumber(text)) {
-      return std::string(kTcsWordNames[w]) + " " + std::string(text) + " is not a number";
+      return std::string(spec.heading) + " " + std::string(text) + " is not a number";
     }
     const std::optional<std::int32_t> value = ReadWholeNumber(text);
-    if (value && (*value < 0 || *value > 65535)) {
-      return std::string(kTcsWordNames[w]) + " " + std::string(text) + " is outside 0 to 65535";
+    if (value && (*value < spec.least || *value > spec.most)) {
+      return std::string(spec.heading) + " " + std::string(text) + " is outside " +
+             std::to_string(spec.least) + " to " + std::to_string(spec.most);
     }
   }
   return {};

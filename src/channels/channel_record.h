@@ -22,8 +22,6 @@ inline constexpr std::size_t TcsRecordSize = 30;
 static_assert(kTcsWordOffset + 2 * kTcsWordCount == TcsRecordSize);
 
 enum TcsWord { kSid, kVpid, kApid, kVecm, kAecm, kPcr };
-inline constexpr const char* kTcsWordNames[kTcsWordCount] = {"SID",  "VPID", "APID",
-                                                             "Vecm", "Aecm", "PCR"};
 
 // One channel, every byte kept, whether the text line shows it or not.
 struct ChannelRecord {

@@ -7,9 +7,11 @@
 #include <map>
 #include <utility>
 
+#include "channels/channel_fields.h"
 #include "check/image_lists.h"
 #include "common/text_lines.h"
 #include "flash/blocks.h"
+#include "transponders/transponder_fields.h"
 
 namespace chanforge::check {
 
@@ -34,9 +36,10 @@ std::string Hex(std::int64_t value, std::size_t digits) {
 // How the comparison sees one kind of record.
 template <typename Record>
 struct RecordView {
-  const char* item;                                    // "channel"
-  std::function<std::string(const Record&)> label;     // shown for added, removed, moved
-  std::function<Fields(const Record&)> fields;         // every byte, field by field
+  const char* item;                                 // "channel"
+  std::function<std::string(const Record&)> label;  // shown for added, removed, moved
+  // Every byte, field by field; a channel's TP as the transponder it names.
+  std::function<Fields(const Record&, const TransponderTable&)> fields;
   std::function<std::string(const Record&)> likeness;  // alike apart from an edited key
 };
 
@@ -62,8 +65,9 @@ std::vector<bool> KeptOrder(const std::vector<std::pair<int, int>>& pairs) {
 
 template <typename Record>
 void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Record>& a,
-                 const std::vector<Key>& a_keys, const std::vector<Record>& b,
-                 const std::vector<Key>& b_keys, std::vector<Change>& out) {
+                 const std::vector<Key>& a_keys, const TransponderTable& a_table,
+                 const std::vector<Record>& b, const std::vector<Key>& b_keys,
+                 const TransponderTable& b_table, std::vector<Change>& out) {
   const int na = static_cast<int>(a.size()), nb = static_cast<int>(b.size());
   std::vector<int> partner_of_a(a.size(), -1), partner_of_b(b.size(), -1);
   std::map<Key, std::deque<int>> by_key;
@@ -88,7 +92,7 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
     changes.push_back({number, {kind, block, number, std::move(line)}});
   };
   const auto compare = [&](int i, int j) {
-    const Fields old_fields = view.fields(a[i]), new_fields = view.fields(b[j]);
+    const Fields old_fields = view.fields(a[i], a_table), new_fields = view.fields(b[j], b_table);
     for (std::size_t f = 0; f < old_fields.size(); ++f) {
       if (old_fields[f].second == new_fields[f].second) continue;
       add(ChangeKind::kField, j + 1,
@@ -158,11 +162,23 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
   for (auto& [number, change] : changes) out.push_back(std::move(change));
 }
 
-Fields ChannelFields(const ChannelRecord& record) {
-  Fields fields = {{"name", ShownName(record)}, {"use", Hex2(record.use)}, {"tp", Hex2(record.tp)}};
-  static constexpr const char* kWordFields[] = {"sid", "vpid", "apid", "vecm", "aecm", "pcr"};
+// The transponder a TP names, as transponders are matched: a channel whose transponder
+// only moved in the list, or changed another field, shows no change of its own.
+std::string TransponderNamed(const TransponderTable& table, std::uint8_t tp) {
+  if (ChannelKhz(table, tp) < 0) return Hex2(tp) + " (no transponder)";
+  const TransponderRecord& t = table.records[tp - 1u];
+  return Number(t.Khz()) + " kHz " +
+         transponders::TransponderText(t, transponders::TransponderField::kPolarisation);
+}
+
+Fields ChannelFields(const ChannelRecord& record, const TransponderTable& table) {
+  using channels::ChannelField;
+  using channels::SpecOf;
+  Fields fields = {{SpecOf(ChannelField::kName).name, ShownName(record)},
+                   {SpecOf(ChannelField::kUse).name, Hex2(record.use)},
+                   {SpecOf(ChannelField::kTp).name, TransponderNamed(table, record.tp)}};
   for (std::size_t w = 0; w < channels::kTcsWordCount; ++w) {
-    fields.emplace_back(kWordFields[w], Number(record.words[w]));
+    fields.emplace_back(SpecOf(channels::WordField(w)).name, Number(record.words[w]));
   }
   return fields;
 }
@@ -171,16 +187,21 @@ const char* Polarisation(const TransponderRecord& record) {
   return (record.flags & transponders::kFlagHorizontal) ? "H" : "V";
 }
 
-Fields TransponderFields(const TransponderRecord& record) {
+Fields TransponderFields(const TransponderRecord& record, const TransponderTable&) {
   std::string frequency = Number(record.Khz()) + " kHz";
   // The text line shows whole kHz; the Hz below them still count.
   if (record.frequency % 1000 != 0) frequency += " (+" + Number(record.frequency % 1000) + " Hz)";
-  return {{"frequency", frequency},
-          {"tid", Number(record.tid)},
-          {"nid", Number(record.nid)},
-          {"chn", Hex2(record.chn)},
-          {"sr", Hex2(record.sr)},
-          {"fec", record.fec < 4 ? std::string(record.FecText()) : Hex2(record.fec)},
+  using transponders::SpecOf;
+  using transponders::TransponderField;
+  const bool known_fec = record.fec <= SpecOf(TransponderField::kFec).most;
+  // The flag bits are compared as one byte: the bits no field shows count too.
+  return {{SpecOf(TransponderField::kKhz).name, frequency},
+          {SpecOf(TransponderField::kTid).name, Number(record.tid)},
+          {SpecOf(TransponderField::kNid).name, Number(record.nid)},
+          {SpecOf(TransponderField::kChn).name, Hex2(record.chn)},
+          {SpecOf(TransponderField::kSr).name, Hex2(record.sr)},
+          {SpecOf(TransponderField::kFec).name,
+           known_fec ? std::string(record.FecText()) : Hex2(record.fec)},
           {"flags", Hex2(record.flags)}};
 }
 
@@ -272,6 +293,13 @@ class Differ {
     }
     const int blocks = std::min(a_.block_count, b_.block_count);
     for (int i = 0; i < blocks; ++i) Block(i);
+    // Records that read the same (a TP moved between two equal transponders) still differ
+    // in their bytes: changed images never read as equal.
+    for (int i = 0; out_.empty() && i < blocks; ++i) {
+      DiffBytes(flash::WholeBlockBytes(a_, a_.blocks[static_cast<std::size_t>(i)]),
+                flash::WholeBlockBytes(b_, b_.blocks[static_cast<std::size_t>(i)]), i, 0, nullptr,
+                out_);
+    }
     const std::int64_t tail = static_cast<std::int64_t>(flash::BlockCount) * flash::BlockSize;
     if (a_.image.size() > tail && b_.image.size() > tail) {
       DiffBytes(std::string_view(a_.image.bytes).substr(tail),
@@ -301,13 +329,13 @@ class Differ {
     const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
     if (kind == flash::ListKind::kTcs) {
       const auto old_records = DecodeChannels(old_data), new_records = DecodeChannels(new_data);
-      DiffRecords(kChannelView, index, old_records, ChannelKeys(old_records, a_table_), new_records,
-                  ChannelKeys(new_records, b_table_), out_);
+      DiffRecords(kChannelView, index, old_records, ChannelKeys(old_records, a_table_), a_table_,
+                  new_records, ChannelKeys(new_records, b_table_), b_table_, out_);
     } else {
       const auto old_records = DecodeTransponders(old_data);
       const auto new_records = DecodeTransponders(new_data);
-      DiffRecords(kTransponderView, index, old_records, TransponderKeys(old_records), new_records,
-                  TransponderKeys(new_records), out_);
+      DiffRecords(kTransponderView, index, old_records, TransponderKeys(old_records), a_table_,
+                  new_records, TransponderKeys(new_records), b_table_, out_);
     }
     // The name and length are reported above or follow from the records; the bytes
     // around them still count.

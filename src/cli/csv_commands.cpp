@@ -18,16 +18,18 @@ int ExportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels,
   Session session;
   if (!Load(ui, session, flash)) return 1;
   std::string done;
-  return ExitStatus(editing::ExportCsvFile(ui, session.workspace, ListOf(channels), out, done));
+  const editing::ListDocument document(session.workspace);
+  return ExitStatus(editing::ExportCsvFile(ui, document, ListOf(channels), out, done));
 }
 
 int ImportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels, const std::string& in,
               const std::string& out) {
   Session session;
   if (!Load(ui, session, flash, out)) return 1;
+  editing::ListDocument document(session.workspace);
   editing::UndoStack history;
   std::string done;
-  if (editing::ImportCsvFile(ui, session.workspace, history, ListOf(channels), in, done) !=
+  if (editing::ImportCsvFile(ui, document, history, ListOf(channels), in, done) !=
       common::Outcome::kDone) {
     return 1;
   }

@@ -66,12 +66,15 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   if (!Load(ui, session, flash)) return 1;
   const ListDocument document(session.workspace);
   if (Refused(ui, document.ChannelsReadOnlyReason())) return 1;
-  out << "Nr\tName\tUse\tTP\tSID\tVPID\tAPID\tVecm\tAecm\tPCR\n";
+  out << "Nr";
+  for (const common::FieldSpec& spec : channels::kChannelFields) out << '\t' << spec.heading;
+  out << '\n';
   std::size_t number = 0;
   for (const editing::ChannelRecord& channel : document.channels()) {
-    out << ++number << '\t' << NameCell(channel) << '\t' << int{channel.use} << '\t'
-        << int{channel.tp};
-    for (const std::uint16_t word : channel.words) out << '\t' << word;
+    out << ++number << '\t' << NameCell(channel);
+    for (std::size_t f = 1; f < editing::kChannelFieldCount; ++f) {
+      out << '\t' << channels::ChannelValue(channel, static_cast<editing::ChannelField>(f));
+    }
     out << '\n';
   }
   return 0;
@@ -82,15 +85,18 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
   if (!Load(ui, session, flash)) return 1;
   const ListDocument document(session.workspace);
   if (Refused(ui, document.TranspondersReadOnlyReason())) return 1;
-  out << "Nr\tFreq\tBand\tPol\tDiSEqC\tFEC\tTID\tNID\tChn\tSR\tChannels\n";
+  out << "Nr";
+  for (const common::FieldSpec& spec : transponders::kTransponderFields) {
+    out << '\t' << common::ColumnTitle(spec);
+  }
+  out << "\tChannels\n";
   std::size_t number = 0;
   for (const editing::TransponderRecord& t : document.transponders()) {
-    using namespace transponders;
-    ++number;
-    out << number << '\t' << t.Khz() << '\t' << (t.flags & kFlagUpperBand ? 'U' : 'D') << '\t'
-        << (t.flags & kFlagHorizontal ? 'H' : 'V') << '\t' << (t.flags & kFlagDiseqcB ? 'B' : 'A')
-        << '\t' << t.FecText() << '\t' << t.tid << '\t' << t.nid << '\t' << int{t.chn} << '\t'
-        << int{t.sr} << '\t' << document.ChannelsUsing(number) << '\n';
+    out << ++number;
+    for (std::size_t f = 0; f < transponders::kTransponderFieldCount; ++f) {
+      out << '\t' << transponders::TransponderText(t, static_cast<editing::TransponderField>(f));
+    }
+    out << '\t' << document.ChannelsUsing(number) << '\n';
   }
   return 0;
 }
@@ -105,7 +111,7 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
   for (const std::string& assignment : assignments) {
     editing::ChannelRecord record = document->channels()[number - 1];
     if (Refused(ui, editing::AssignChannelField(*document, record, assignment))) return 1;
-    const auto field = editing::ChannelFieldNamed(assignment.substr(0, assignment.find('=')));
+    const auto field = channels::ChannelFieldNamed(assignment.substr(0, assignment.find('=')));
     stack.Push(editing::SetChannel(*document, number - 1, *field, record));
   }
   return SaveImage(ui, session, out);

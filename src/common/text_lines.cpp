@@ -1,6 +1,7 @@
 #include "common/text_lines.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace chanforge::common {
@@ -83,6 +84,34 @@ std::string HexDigits(unsigned long long value) {
     value >>= 4;
   } while (value != 0);
   return text;
+}
+
+std::optional<std::string> Utf8ToLatin1(std::string_view text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      bytes.push_back(static_cast<char>(c));
+    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size() &&
+               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+      bytes.push_back(static_cast<char>(((c & 0x03) << 6) | (text[++i] & 0x3F)));
+    } else {
+      return {};
+    }
+  }
+  return bytes;
+}
+
+std::optional<std::int64_t> ReadValue(std::string_view text) {
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    text.remove_prefix(2);
+    base = 16;
+  }
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
+  return value;
 }
 
 }  // namespace chanforge::common

@@ -1,6 +1,8 @@
 // Byte-string helpers shared by every list format: line splitting, trimming, case.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -82,6 +84,11 @@ std::string ToUpperAscii(std::string_view text);
 // Bytes of an image or a list (one character per byte) as UTF-8 text: the one way such
 // bytes enter a message, a status text or a proposed file name.
 std::string Latin1ToUtf8(std::string_view bytes);
+// UTF-8 text as Latin-1 bytes, or nothing when a character has no Latin-1 byte.
+std::optional<std::string> Utf8ToLatin1(std::string_view text);
+
+// A whole number in decimal or after "0x", or nothing when the text holds anything else.
+std::optional<std::int64_t> ReadValue(std::string_view text);
 
 // The same for a terminal: control characters (below 0x20 and 0x7F to 0x9F) show as ".",
 // so that no byte of an image can steer the terminal.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 #include <numeric>
 
@@ -11,9 +10,6 @@
 namespace chanforge::editing {
 
 using channels::TcsWord;
-using transponders::kFlagDiseqcB;
-using transponders::kFlagHorizontal;
-using transponders::kFlagUpperBand;
 
 namespace {
 
@@ -111,8 +107,7 @@ class SetChannelCommand : public Command {
   std::string Description() const override {
     const std::string channel = "channel " + std::to_string(row_ + 1);
     if (field_ == ChannelField::kName) return "Rename " + channel;
-    return std::string("Change ") + kChannelFieldHeadings[static_cast<int>(field_)] + " of " +
-           channel;
+    return std::string("Change ") + channels::SpecOf(field_).heading + " of " + channel;
   }
   bool MergeWith(const Command& next) override {
     const auto* same = dynamic_cast<const SetChannelCommand*>(&next);
@@ -286,9 +281,6 @@ class SortChannelsCommand : public Command {
   std::vector<std::uint32_t> order_;  // sorted row i was row order_[i]
 };
 
-constexpr const char* kTransponderFieldNames[] = {
-    "frequency", "band", "polarisation", "DiSEqC", "FEC", "TID", "NID", "Chn", "SR"};
-
 class SetTransponderCommand : public Command {
  public:
   SetTransponderCommand(ListDocument& document, std::size_t row, TransponderField field,
@@ -301,8 +293,8 @@ class SetTransponderCommand : public Command {
   void Apply() override { Set(after_); }
   void Revert() override { Set(before_); }
   std::string Description() const override {
-    return std::string("Change ") + kTransponderFieldNames[static_cast<int>(field_)] +
-           " of transponder " + std::to_string(row_ + 1);
+    return std::string("Change ") + transponders::SpecOf(field_).heading + " of transponder " +
+           std::to_string(row_ + 1);
   }
   bool MergeWith(const Command& next) override {
     const auto* same = dynamic_cast<const SetTransponderCommand*>(&next);
@@ -433,199 +425,118 @@ class MoveTranspondersCommand : public Command {
   std::vector<std::uint8_t> tps_;
 };
 
+// Both lists as they were, put back whole on undo: a replacement changes everything.
+class ReplaceListsCommand : public Command {
+ public:
+  ReplaceListsCommand(ListDocument& document, std::string description)
+      : document_(document), description_(std::move(description)) {}
+  void Apply() override {
+    before_channels_ = document_.channels();
+    before_transponders_ = document_.transponders();
+    Change(document_.mutable_channels(), document_.mutable_transponders());
+    document_.WriteTransponders();
+    document_.WriteChannels();
+  }
+  void Revert() override {
+    document_.mutable_channels() = before_channels_;
+    document_.mutable_transponders() = before_transponders_;
+    document_.WriteTransponders();
+    document_.WriteChannels();
+  }
+  std::string Description() const override { return description_; }
+
+ protected:
+  virtual void Change(std::vector<ChannelRecord>& channels,
+                      std::vector<TransponderRecord>& transponders) = 0;
+
+ private:
+  ListDocument& document_;
+  std::string description_;
+  std::vector<ChannelRecord> before_channels_;
+  std::vector<TransponderRecord> before_transponders_;
+};
+
+class ReplaceChannelsCommand : public ReplaceListsCommand {
+ public:
+  ReplaceChannelsCommand(ListDocument& document, std::vector<ChannelRecord> records,
+                         std::string description)
+      : ReplaceListsCommand(document, std::move(description)), records_(std::move(records)) {}
+
+ protected:
+  void Change(std::vector<ChannelRecord>& channels, std::vector<TransponderRecord>&) override {
+    channels = records_;
+  }
+
+ private:
+  std::vector<ChannelRecord> records_;
+};
+
+class ReplaceTranspondersCommand : public ReplaceListsCommand {
+ public:
+  ReplaceTranspondersCommand(ListDocument& document, std::vector<TransponderRecord> records,
+                             std::vector<std::size_t> origins, std::string description)
+      : ReplaceListsCommand(document, std::move(description)),
+        records_(std::move(records)),
+        origins_(std::move(origins)) {}
+
+ protected:
+  void Change(std::vector<ChannelRecord>& channels,
+              std::vector<TransponderRecord>& transponders) override {
+    // Old position to new, 0 for a transponder no record comes from; a TP that names no
+    // transponder is left as it is.
+    std::array<std::uint8_t, 256> map = Identity();
+    const std::size_t reached = std::min<std::size_t>(transponders.size(), kMostTransponders);
+    for (std::size_t tp = 1; tp <= reached; ++tp) map[tp] = 0;
+    for (std::size_t i = origins_.size(); i-- > 0;) {
+      const std::size_t from = origins_[i];
+      if (from >= 1 && from <= reached && i < kMostTransponders) {
+        map[from] = static_cast<std::uint8_t>(i + 1);
+      }
+    }
+    std::vector<ChannelRecord> kept;
+    kept.reserve(channels.size());
+    for (ChannelRecord channel : channels) {
+      const bool dropped = channel.tp >= 1 && channel.tp <= reached && map[channel.tp] == 0;
+      if (dropped) continue;
+      channel.tp = map[channel.tp];
+      kept.push_back(channel);
+    }
+    channels = std::move(kept);
+    transponders = records_;
+  }
+
+ private:
+  std::vector<TransponderRecord> records_;
+  std::vector<std::size_t> origins_;
+};
+
 }  // namespace
 
-std::optional<ChannelField> ChannelFieldNamed(std::string_view name) {
-  for (std::size_t i = 0; i < kChannelFieldCount; ++i) {
-    std::string heading = kChannelFieldHeadings[i];
-    std::transform(heading.begin(), heading.end(), heading.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    if (heading == name) return static_cast<ChannelField>(i);
-  }
-  return {};
+std::unique_ptr<Command> ReplaceChannels(ListDocument& document, std::vector<ChannelRecord> records,
+                                         std::string description) {
+  return std::make_unique<ReplaceChannelsCommand>(document, std::move(records),
+                                                  std::move(description));
 }
 
-std::string AssignChannelField(const ListDocument& document, ChannelRecord& record,
-                               std::string_view utf8) {
-  const std::optional<std::string> latin1 = Utf8ToLatin1(utf8);
-  if (!latin1) {
-    return "\"" + std::string(utf8) + "\" holds a character that Latin-1 cannot store.";
-  }
-  const std::string_view assignment = *latin1;
-  const std::size_t equals = assignment.find('=');
-  if (equals == std::string_view::npos) {
-    return "\"" + common::Latin1ToUtf8(assignment) + "\" is not FIELD=VALUE.";
-  }
-  const std::string_view name = assignment.substr(0, equals);
-  const std::optional<ChannelField> field = ChannelFieldNamed(name);
-  if (!field) {
-    return "Unknown field \"" + common::Latin1ToUtf8(name) +
-           "\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, pcr.";
-  }
-  return SetChannelValue(document, record, *field, assignment.substr(equals + 1));
+std::unique_ptr<Command> ReplaceTransponders(ListDocument& document,
+                                             std::vector<TransponderRecord> records,
+                                             std::vector<std::size_t> origins,
+                                             std::string description) {
+  return std::make_unique<ReplaceTranspondersCommand>(document, std::move(records),
+                                                      std::move(origins), std::move(description));
 }
 
-std::string SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,
-                            std::string_view value) {
-  const char* heading = kChannelFieldHeadings[static_cast<int>(field)];
-  if (field == ChannelField::kName) {
-    if (value.size() > channels::kTcsNameWidth) {
-      return "Name \"" + common::Latin1ToUtf8(value) + "\" is " + std::to_string(value.size()) +
-             " bytes long; at most 16 fit.";
-    }
-    // As the text road stores it: trailing blanks dropped, NUL padded.
-    while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
-    record.name.fill('\0');
-    value.copy(record.name.data(), value.size());
-    return {};
+std::vector<std::size_t> DroppedTransponders(const ListDocument& document,
+                                             const std::vector<std::size_t>& origins) {
+  std::vector<bool> kept(document.transponders().size() + 1, false);
+  for (const std::size_t from : origins) {
+    if (from < kept.size()) kept[from] = true;
   }
-  const std::optional<std::int64_t> number = ReadValue(value);
-  const std::int64_t most = field == ChannelField::kUse || field == ChannelField::kTp ? 255 : 65535;
-  if (!number) {
-    return std::string(heading) + " \"" + common::Latin1ToUtf8(value) + "\" is not a number.";
+  std::vector<std::size_t> dropped;
+  for (std::size_t tp = 1; tp < kept.size(); ++tp) {
+    if (!kept[tp]) dropped.push_back(tp);
   }
-  if (field == ChannelField::kTp) {
-    const std::size_t count = document.transponders().size();
-    if (*number < 1 || static_cast<std::size_t>(*number) > std::min(count, kMostTransponders)) {
-      return "TP " + std::string(value) + " names no transponder: the list has " +
-             std::to_string(count) + ".";
-    }
-    record.tp = static_cast<std::uint8_t>(*number);
-    return {};
-  }
-  if (*number < 0 || *number > most) {
-    return std::string(heading) + " " + std::string(value) + " is outside 0 to " +
-           std::to_string(most) + ".";
-  }
-  if (field == ChannelField::kUse) {
-    record.use = static_cast<std::uint8_t>(*number);
-  } else {
-    record.words[static_cast<int>(field) - static_cast<int>(ChannelField::kSid)] =
-        static_cast<std::uint16_t>(*number);
-  }
-  return {};
-}
-
-std::string SetTransponderValue(TransponderRecord& record, TransponderField field,
-                                std::int64_t value) {
-  using transponders::kLowerOscillatorKhz;
-  using transponders::kUpperBandShiftKhz;
-  using transponders::kUpperBandThresholdKhz;
-  const auto flag = [&](std::uint8_t bit) {
-    record.flags = static_cast<std::uint8_t>(value ? record.flags | bit : record.flags & ~bit);
-  };
-  // The frequency field holds the IF in Hz; the digits below 1 kHz stay as they are.
-  const auto put_khz = [&](std::int64_t khz, bool upper) -> std::string {
-    if (upper && khz < kUpperBandThresholdKhz) {
-      return "Band U needs at least " + std::to_string(kUpperBandThresholdKhz) + " kHz, not " +
-             std::to_string(khz) + ".";
-    }
-    if (khz < kLowerOscillatorKhz) {
-      return "Frequency " + std::to_string(khz) + " kHz lies below " +
-             std::to_string(kLowerOscillatorKhz) + ".";
-    }
-    const std::int64_t hz = (khz - kLowerOscillatorKhz - (upper ? kUpperBandShiftKhz : 0)) * 1000 +
-                            record.frequency % 1000;
-    if (hz > std::numeric_limits<std::int32_t>::max()) {
-      return "Frequency " + std::to_string(khz) + " kHz is out of range.";
-    }
-    record.frequency = static_cast<std::uint32_t>(hz);
-    record.flags = static_cast<std::uint8_t>(upper ? record.flags | kFlagUpperBand
-                                                   : record.flags & ~kFlagUpperBand);
-    return {};
-  };
-  const auto in_range = [&](const char* name, std::int64_t most) -> std::string {
-    if (value >= 0 && value <= most) return {};
-    return std::string(name) + " " + std::to_string(value) + " is outside 0 to " +
-           std::to_string(most) + ".";
-  };
-  std::string refusal;
-  switch (field) {
-    case TransponderField::kKhz:
-      return put_khz(value, record.flags & kFlagUpperBand);
-    case TransponderField::kBand:
-      return put_khz(record.Khz(), value != 0);
-    case TransponderField::kPolarisation:
-      flag(kFlagHorizontal);
-      return {};
-    case TransponderField::kDiseqc:
-      flag(kFlagDiseqcB);
-      return {};
-    case TransponderField::kFec:
-      refusal = in_range("FEC", 3);
-      if (refusal.empty()) record.fec = static_cast<std::uint8_t>(value);
-      return refusal;
-    case TransponderField::kTid:
-    case TransponderField::kNid:
-      refusal = in_range(field == TransponderField::kTid ? "TID" : "NID", 65535);
-      if (refusal.empty()) {
-        (field == TransponderField::kTid ? record.tid : record.nid) =
-            static_cast<std::uint16_t>(value);
-      }
-      return refusal;
-    case TransponderField::kChn:
-    case TransponderField::kSr:
-      refusal = in_range(field == TransponderField::kChn ? "Chn" : "SR", 255);
-      if (refusal.empty()) {
-        (field == TransponderField::kChn ? record.chn : record.sr) =
-            static_cast<std::uint8_t>(value);
-      }
-      return refusal;
-  }
-  return {};
-}
-
-std::string CheckNumber(std::size_t number, std::size_t size, const char* thing) {
-  if (number >= 1 && number <= size) return {};
-  return std::string(thing) + " " + std::to_string(number) + " is beyond the list of " +
-         std::to_string(size) + ".";
-}
-
-std::string CheckRange(std::size_t first, std::size_t last, std::size_t size, const char* thing) {
-  if (first > last) {
-    return std::string(thing) + " range " + std::to_string(first) + "-" + std::to_string(last) +
-           " runs backwards.";
-  }
-  std::string refusal = CheckNumber(first, size, thing);
-  return refusal.empty() ? CheckNumber(last, size, thing) : refusal;
-}
-
-std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
-                      const char* thing) {
-  std::string refusal = CheckRange(first, last, size, thing);
-  if (refusal.empty() && (before < 1 || before > size + 1)) {
-    refusal = "Position " + std::to_string(before) + " is beyond the list of " +
-              std::to_string(size) + ".";
-  }
-  if (refusal.empty() && before > first && before <= last) {
-    refusal = "Position " + std::to_string(before) + " lies inside " + std::to_string(first) + "-" +
-              std::to_string(last) + ".";
-  }
-  return refusal;
-}
-
-std::string CheckInsertChannels(const ListDocument& document, std::size_t count) {
-  if (document.channel_block() < 0) return document.ChannelsReadOnlyReason();
-  if (document.channels().size() + count > kChannelRoom) {
-    return "The TCS block holds at most " + std::to_string(kChannelRoom) + " channels.";
-  }
-  return {};
-}
-
-std::string CheckInsertTransponders(const ListDocument& document, std::size_t count) {
-  if (document.transponder_block() < 0) return document.TranspondersReadOnlyReason();
-  if (document.transponders().size() + count > kMostTransponders) {
-    return "A channel reaches at most " + std::to_string(kMostTransponders) + " transponders.";
-  }
-  return {};
-}
-
-std::string RemoveTransponderQuestion(const ListDocument& document, std::size_t row) {
-  const std::size_t users = document.ChannelsUsing(row + 1);
-  if (users == 0) return {};
-  return std::to_string(users) + " channels use transponder " + std::to_string(row + 1) + " (" +
-         std::to_string(document.transponders()[row].Khz()) + " kHz)." + common::kCrLf +
-         "Remove them too ?";
+  return dropped;
 }
 
 std::unique_ptr<Command> SetChannel(ListDocument& document, std::size_t row, ChannelField field,
@@ -668,34 +579,6 @@ std::unique_ptr<Command> RemoveTransponder(ListDocument& document, std::size_t r
 std::unique_ptr<Command> MoveTransponders(ListDocument& document, std::size_t first,
                                           std::size_t count, std::size_t before) {
   return std::make_unique<MoveTranspondersCommand>(document, first, count, before);
-}
-
-std::optional<std::int64_t> ReadValue(std::string_view text) {
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    text.remove_prefix(2);
-    base = 16;
-  }
-  std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
-  return value;
-}
-
-std::optional<std::string> Utf8ToLatin1(std::string_view text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      bytes.push_back(static_cast<char>(c));
-    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size() &&
-               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-      bytes.push_back(static_cast<char>(((c & 0x03) << 6) | (text[++i] & 0x3F)));
-    } else {
-      return {};
-    }
-  }
-  return bytes;
 }
 
 }  // namespace chanforge::editing

@@ -12,19 +12,22 @@
 
 namespace chanforge::editing {
 
-using transponders::kFlagDiseqcB;
-using transponders::kFlagHorizontal;
-using transponders::kFlagUpperBand;
-
 namespace {
 
-constexpr std::size_t kFieldCount = 9;
-constexpr const char* kTransponderHeadings[kFieldCount] = {
-    "Frequency (kHz)", "Band", "Polarisation", "DiSEqC", "FEC", "TID", "NID", "Chn", "SR"};
+using channels::kChannelFields;
+using transponders::kTransponderFieldCount;
+using transponders::kTransponderFields;
+static_assert(kChannelFieldCount == kTransponderFieldCount);
+constexpr std::size_t kFieldCount = kChannelFieldCount;
 constexpr const char kNumberHeading[] = "Nr";
-constexpr const char kTpKhzHeading[] = "TP frequency (kHz)";
-constexpr const char kTpPolarisationHeading[] = "TP polarisation";
-static_assert(kChannelFieldCount == kFieldCount);
+
+// The channel file's two columns for reading only: its transponder's frequency and
+// polarisation.
+std::string TpTitle(TransponderField field) {
+  const common::FieldSpec& spec = transponders::SpecOf(field);
+  std::string title = std::string(channels::SpecOf(ChannelField::kTp).heading) + " " + spec.name;
+  return *spec.unit ? title + " (" + spec.unit + ")" : title;
+}
 
 // A cell as RFC 4180 writes it: quoted only when it has to be, or when a spreadsheet
 // would otherwise trim its blanks.
@@ -56,115 +59,107 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 // The editable fields as the CSV shows them, in heading order. A name ends at its first
 // NUL: spreadsheets do not keep the bytes behind it, so an unchanged cell keeps them.
 std::vector<std::string> ChannelCells(const ChannelRecord& channel) {
-  const std::string_view name(channel.name.data(), channel.name.size());
-  std::vector<std::string> cells{common::Latin1ToUtf8(name.substr(0, name.find('\0'))),
-                                 std::to_string(channel.use), std::to_string(channel.tp)};
-  for (const std::uint16_t word : channel.words) cells.push_back(std::to_string(word));
+  std::vector<std::string> cells;
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    cells.push_back(common::Latin1ToUtf8(channels::ChannelText(channel, ChannelField(f))));
+  }
   return cells;
 }
 
 std::vector<std::string> TransponderCells(const TransponderRecord& t) {
-  return {std::to_string(t.Khz()),
-          t.flags & kFlagUpperBand ? "U" : "D",
-          t.flags & kFlagHorizontal ? "H" : "V",
-          t.flags & kFlagDiseqcB ? "B" : "A",
-          t.FecText(),
-          std::to_string(t.tid),
-          std::to_string(t.nid),
-          std::to_string(t.chn),
-          std::to_string(t.sr)};
-}
-
-std::string NotANumber(const char* heading, std::string_view cell) {
-  return std::string(heading) + " " + Quoted(cell) + " is not a number.";
-}
-
-// One of two letters (either case) for a flag; why not, or empty.
-std::string SetFlagCell(TransponderRecord& record, TransponderField field, const char* heading,
-                        std::string_view cell, char off, char on) {
-  const std::string letter = common::ToUpperAscii(cell);
-  if (letter.size() != 1 || (letter[0] != off && letter[0] != on)) {
-    return std::string(heading) + " " + Quoted(cell) + " is not " + off + " or " + on + ".";
+  std::vector<std::string> cells;
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    cells.push_back(transponders::TransponderText(t, TransponderField(f)));
   }
-  return SetTransponderValue(record, field, letter[0] == on ? 1 : 0);
+  return cells;
+}
+
+// A cell as Latin-1 bytes, or why not.
+std::optional<std::string> Latin1Cell(std::string_view cell, std::string& reason) {
+  std::optional<std::string> latin1 = common::Utf8ToLatin1(cell);
+  if (!latin1) reason = Quoted(cell) + " holds a character that Latin-1 cannot store.";
+  return latin1;
 }
 
 // Changes the fields whose cells differ from the record's own; why not, or empty.
 std::string ReadChannelRow(const ListDocument& document, ChannelRecord& record,
                            const std::vector<std::string_view>& cells) {
   const std::vector<std::string> shown = ChannelCells(record);
-  for (std::size_t f = 0; f < kFieldCount; ++f) {
+  std::string reason;
+  for (std::size_t f = 0; f < kFieldCount && reason.empty(); ++f) {
     const auto field = static_cast<ChannelField>(f);
     const std::string_view cell =
         field == ChannelField::kName ? cells[f] : common::TrimBlanks(cells[f]);
     if (cell == shown[f]) continue;
-    const std::optional<std::string> latin1 = Utf8ToLatin1(cell);
-    if (!latin1) return Quoted(cell) + " holds a character that Latin-1 cannot store.";
-    std::string reason = SetChannelValue(document, record, field, *latin1);
-    if (!reason.empty()) return reason;
+    if (const auto latin1 = Latin1Cell(cell, reason)) {
+      reason = SetChannelValue(document, record, field, *latin1);
+    }
   }
-  return {};
+  return reason;
 }
 
 std::string ReadTransponderRow(TransponderRecord& record,
                                const std::vector<std::string_view>& raw_cells) {
-  std::vector<std::string_view> cells;
-  for (const std::string_view cell : raw_cells) cells.push_back(common::TrimBlanks(cell));
-  const std::vector<std::string> shown = TransponderCells(record);
-  const auto changed = [&](std::size_t f) { return cells[f] != shown[f]; };
-  if (changed(0) || changed(1)) {
-    const std::string band = common::ToUpperAscii(cells[1]);
-    if (band != "U" && band != "D") return "Band " + Quoted(cells[1]) + " is not U or D.";
-    const std::optional<std::int64_t> khz = ReadValue(cells[0]);
-    if (!khz) return NotANumber("Frequency", cells[0]);
-    record.flags = static_cast<std::uint8_t>(band == "U" ? record.flags | kFlagUpperBand
-                                                         : record.flags & ~kFlagUpperBand);
-    std::string reason = SetTransponderValue(record, TransponderField::kKhz, *khz);
-    if (!reason.empty()) return reason;
-  }
+  std::vector<std::string> cells;
   std::string reason;
-  if (changed(2)) {
-    reason =
-        SetFlagCell(record, TransponderField::kPolarisation, "Polarisation", cells[2], 'V', 'H');
+  for (const std::string_view cell : raw_cells) {
+    const auto latin1 = Latin1Cell(common::TrimBlanks(cell), reason);
+    if (!latin1) return reason;
+    cells.push_back(*latin1);
   }
-  if (reason.empty() && changed(3)) {
-    reason = SetFlagCell(record, TransponderField::kDiseqc, "DiSEqC", cells[3], 'A', 'B');
+  const std::vector<std::string> shown = TransponderCells(record);
+  const auto changed = [&](TransponderField field) {
+    const auto f = static_cast<std::size_t>(field);
+    return cells[f] != shown[f];
+  };
+  const auto cell = [&](TransponderField field) { return cells[static_cast<std::size_t>(field)]; };
+  // The band gives the frequency its meaning: both are set together.
+  if (changed(TransponderField::kKhz) || changed(TransponderField::kBand)) {
+    reason = transponders::SetKhzAndBandText(record, cell(TransponderField::kKhz),
+                                             cell(TransponderField::kBand));
   }
-  if (reason.empty() && changed(4)) {
-    const auto* const begin = std::begin(transponders::kFecTexts);
-    const auto* const fec = std::find(begin, std::end(transponders::kFecTexts), cells[4]);
-    if (fec == std::end(transponders::kFecTexts)) {
-      return "FEC " + Quoted(cells[4]) + " is unknown: it is 1/2, 2/3, 3/4 or 4/5.";
-    }
-    record.fec = static_cast<std::uint8_t>(fec - begin);
-  }
-  constexpr TransponderField kNumbers[] = {TransponderField::kTid, TransponderField::kNid,
-                                           TransponderField::kChn, TransponderField::kSr};
-  for (std::size_t f = 5; reason.empty() && f < kFieldCount; ++f) {
-    if (!changed(f)) continue;
-    const std::optional<std::int64_t> value = ReadValue(cells[f]);
-    if (!value) return NotANumber(kTransponderHeadings[f], cells[f]);
-    reason = SetTransponderValue(record, kNumbers[f - 5], *value);
+  for (std::size_t f = static_cast<std::size_t>(TransponderField::kPolarisation);
+       f < kFieldCount && reason.empty(); ++f) {
+    const auto field = static_cast<TransponderField>(f);
+    if (changed(field)) reason = SetTransponderText(record, field, cell(field));
   }
   return reason;
 }
 
 // Finds each heading's column in the header row, Nr first; why not, or empty.
-std::string FindColumns(const CsvRow& header, const char* const* headings,
+std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
                         std::vector<std::size_t>& columns) {
-  for (std::size_t h = 0; h <= kFieldCount; ++h) {
-    const std::string wanted = common::ToUpperAscii(h == 0 ? kNumberHeading : headings[h - 1]);
+  for (const std::string& title : titles) {
+    const std::string wanted = common::ToUpperAscii(title);
     std::size_t c = 0;
     while (c < header.cells.size() &&
            common::ToUpperAscii(common::TrimBlanks(header.cells[c])) != wanted) {
       ++c;
     }
-    if (c == header.cells.size()) {
-      return "Missing column " + Quoted(h == 0 ? kNumberHeading : headings[h - 1]) + ".";
-    }
+    if (c == header.cells.size()) return "Missing column " + Quoted(title) + ".";
     columns.push_back(c);
   }
   return {};
+}
+
+// "Nr" and the fields' column titles.
+std::vector<std::string> Titles(CsvList list) {
+  std::vector<std::string> titles{kNumberHeading};
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    titles.push_back(common::ColumnTitle(list == CsvList::kChannels ? kChannelFields[f]
+                                                                    : kTransponderFields[f]));
+  }
+  return titles;
+}
+
+// An import that gives every record back where it was is no step of its own.
+bool Unchanged(const ListDocument& document, CsvList list, const CsvImport& import) {
+  if (list == CsvList::kChannels) return import.channels == document.channels();
+  if (import.transponders != document.transponders()) return false;
+  for (std::size_t i = 0; i < import.origins.size(); ++i) {
+    if (import.origins[i] != i + 1) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -239,28 +234,27 @@ std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
 
 std::string ListCsv(const ListDocument& document, CsvList list) {
   std::string out;
-  std::vector<std::string> header{kNumberHeading};
+  std::vector<std::string> header = Titles(list);
+  std::size_t number = 0;
   if (list == CsvList::kChannels) {
-    header.insert(header.end(), std::begin(kChannelFieldHeadings), std::end(kChannelFieldHeadings));
-    header.push_back(kTpKhzHeading);
-    header.push_back(kTpPolarisationHeading);
+    header.push_back(TpTitle(TransponderField::kKhz));
+    header.push_back(TpTitle(TransponderField::kPolarisation));
     AppendRow(out, header);
-    std::size_t number = 0;
     for (const ChannelRecord& channel : document.channels()) {
       std::vector<std::string> cells = ChannelCells(channel);
       cells.insert(cells.begin(), std::to_string(++number));
-      const std::int64_t khz = document.TransponderKhz(channel.tp);
-      cells.push_back(khz == 0 ? "" : std::to_string(khz));
-      const bool horizontal =
-          khz != 0 && document.transponders()[channel.tp - 1u].flags & kFlagHorizontal;
-      cells.push_back(khz == 0 ? "" : horizontal ? "H" : "V");
+      const bool named = document.TransponderKhz(channel.tp) != 0;
+      for (const TransponderField field :
+           {TransponderField::kKhz, TransponderField::kPolarisation}) {
+        cells.push_back(
+            named ? transponders::TransponderText(document.transponders()[channel.tp - 1u], field)
+                  : "");
+      }
       AppendRow(out, cells);
     }
     return out;
   }
-  header.insert(header.end(), std::begin(kTransponderHeadings), std::end(kTransponderHeadings));
   AppendRow(out, header);
-  std::size_t number = 0;
   for (const TransponderRecord& transponder : document.transponders()) {
     std::vector<std::string> cells = TransponderCells(transponder);
     cells.insert(cells.begin(), std::to_string(++number));
@@ -269,8 +263,8 @@ std::string ListCsv(const ListDocument& document, CsvList list) {
   return out;
 }
 
-CsvImport ImportListCsv(const flash::Workspace& workspace, CsvList list, std::string_view csv,
-                        const std::string& file) {
+CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_view csv,
+                      const std::string& file) {
   CsvImport result;
   // A byte order mark is not part of the first heading.
   if (csv.substr(0, 3) == "\xEF\xBB\xBF") csv.remove_prefix(3);
@@ -284,24 +278,18 @@ CsvImport ImportListCsv(const flash::Workspace& workspace, CsvList list, std::st
     result.error = "Line " + std::to_string(line) + " of " + file + ": " + reason;
     return result;
   };
-  // The image stays untouched: the list is written back into a copy.
-  flash::Workspace scratch = workspace;
-  scratch.observers.clear();
-  ListDocument document(scratch);
   const bool channels = list == CsvList::kChannels;
-  result.block = channels ? document.channel_block() : document.transponder_block();
-  if (result.block < 0) {
-    result.error =
-        channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
+  const std::string read_only =
+      channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
+  if (!read_only.empty()) {
+    result.error = read_only;
     return result;
   }
+  const std::vector<std::string> titles = Titles(list);
   std::vector<std::size_t> columns;
-  problem = FindColumns(rows.empty() ? CsvRow{1, {}} : rows[0],
-                        channels ? kChannelFieldHeadings : kTransponderHeadings, columns);
+  problem = FindColumns(rows.empty() ? CsvRow{1, {}} : rows[0], titles, columns);
   if (!problem.empty()) return refuse(1, problem);
 
-  std::vector<ChannelRecord> new_channels;
-  std::vector<TransponderRecord> new_transponders;
   const std::size_t known = channels ? document.channels().size() : document.transponders().size();
   const std::size_t room = channels ? kChannelRoom : std::max(kMostTransponders, known);
   for (std::size_t r = 1; r < rows.size(); ++r) {
@@ -313,22 +301,19 @@ CsvImport ImportListCsv(const flash::Workspace& workspace, CsvList list, std::st
     std::vector<std::string_view> cells;
     for (std::size_t h = 0; h <= kFieldCount; ++h) {
       if (columns[h] >= row.cells.size()) {
-        const char* heading = h == 0     ? kNumberHeading
-                              : channels ? kChannelFieldHeadings[h - 1]
-                                         : kTransponderHeadings[h - 1];
-        return refuse(row.line, "Missing column " + Quoted(heading) + ".");
+        return refuse(row.line, "Missing column " + Quoted(titles[h]) + ".");
       }
       cells.push_back(row.cells[columns[h]]);
     }
-    const std::size_t count = new_channels.size() + new_transponders.size();
-    if (count == room) {
+    if (result.channels.size() + result.transponders.size() == room) {
       return refuse(row.line, channels ? CheckInsertChannels(document, kChannelRoom + 1)
                                        : CheckInsertTransponders(document, kMostTransponders + 1));
     }
     std::size_t from = 0;  // the record the row started from, 1-based; 0 for a new one
     if (const std::string_view nr = common::TrimBlanks(cells[0]); !nr.empty()) {
-      const std::optional<std::int64_t> number = ReadValue(nr);
-      if (!number) return refuse(row.line, NotANumber(kNumberHeading, nr));
+      const std::optional<std::int64_t> number = common::ReadValue(nr);
+      if (!number)
+        return refuse(row.line, kNumberHeading + (" " + Quoted(nr)) + " is not a number.");
       if (*number < 1 || static_cast<std::size_t>(*number) > known) {
         return refuse(row.line, "Nr " + std::string(nr) + " names no " +
                                     (channels ? "channel" : "transponder") + ": the list has " +
@@ -341,43 +326,58 @@ CsvImport ImportListCsv(const flash::Workspace& workspace, CsvList list, std::st
     if (channels) {
       ChannelRecord record = from ? document.channels()[from - 1] : ChannelRecord{};
       reason = ReadChannelRow(document, record, cells);
-      new_channels.push_back(record);
+      result.channels.push_back(record);
     } else {
       TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
       reason = ReadTransponderRow(record, cells);
-      new_transponders.push_back(record);
+      // A channel's TP reaches only so far: a used transponder may not move beyond it.
+      const bool first_copy =
+          std::find(result.origins.begin(), result.origins.end(), from) == result.origins.end();
+      if (reason.empty() && from != 0 && first_copy &&
+          result.transponders.size() >= kMostTransponders && document.ChannelsUsing(from) > 0) {
+        reason = "Transponder " + std::to_string(from) + " would move to row " +
+                 std::to_string(result.transponders.size() + 1) + ", beyond the " +
+                 std::to_string(kMostTransponders) + " its channels can reach.";
+      }
+      result.transponders.push_back(record);
+      result.origins.push_back(from);
     }
     if (!reason.empty()) return refuse(row.line, reason);
   }
-
-  result.before = flash::WholeBlockBytes(workspace, *flash::FindBlock(workspace, result.block));
-  result.rows = channels ? new_channels.size() : new_transponders.size();
-  if (channels) {
-    document.mutable_channels() = std::move(new_channels);
-    document.WriteChannels();
-  } else {
-    document.mutable_transponders() = std::move(new_transponders);
-    document.WriteTransponders();
+  result.rows = channels ? result.channels.size() : result.transponders.size();
+  if (!channels) {
+    for (const std::size_t tp : DroppedTransponders(document, result.origins)) {
+      std::string question = RemoveTransponderQuestion(document, tp - 1);
+      if (!question.empty()) result.questions.push_back(std::move(question));
+    }
   }
-  result.after = flash::WholeBlockBytes(scratch, *flash::FindBlock(scratch, result.block));
   return result;
+}
+
+std::unique_ptr<Command> ImportCommand(ListDocument& document, CsvList list, CsvImport import,
+                                       std::string description) {
+  if (list == CsvList::kChannels) {
+    return ReplaceChannels(document, std::move(import.channels), std::move(description));
+  }
+  return ReplaceTransponders(document, std::move(import.transponders), std::move(import.origins),
+                             std::move(description));
 }
 
 std::string CsvListName(CsvList list) {
   return list == CsvList::kChannels ? "channels" : "transponders";
 }
 
-common::Outcome ExportCsvFile(common::Frontend& frontend, flash::Workspace& workspace, CsvList list,
-                              const std::string& file, std::string& done) {
+common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
+                              CsvList list, const std::string& file, std::string& done) {
   using common::Outcome;
-  const ListDocument document(workspace);
   const std::string reason = list == CsvList::kChannels ? document.ChannelsReadOnlyReason()
                                                         : document.TranspondersReadOnlyReason();
   if (!reason.empty()) {
     frontend.ShowMessage(common::MessageKind::kError, reason);
     return Outcome::kRefused;
   }
-  if (!workspace.image.fileName.empty() && common::SameFile(file, workspace.image.fileName)) {
+  const std::string& image_file = document.workspace().image.fileName;
+  if (!image_file.empty() && common::SameFile(file, image_file)) {
     frontend.ShowMessage(common::MessageKind::kError,
                          "Source and target are the same file : " + file);
     return Outcome::kRefused;
@@ -393,7 +393,7 @@ common::Outcome ExportCsvFile(common::Frontend& frontend, flash::Workspace& work
   return Outcome::kDone;
 }
 
-common::Outcome ImportCsvFile(common::Frontend& frontend, flash::Workspace& workspace,
+common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document,
                               UndoStack& history, CsvList list, const std::string& file,
                               std::string& done) {
   using common::Outcome;
@@ -401,18 +401,21 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, flash::Workspace& work
   std::string bytes;
   if (size < 0 || !common::ReadFileOrReport(frontend, file, size, bytes)) return Outcome::kFailed;
   frontend.ShowStatus("Loading " + file + "...");
-  CsvImport import = ImportListCsv(workspace, list, bytes, file);
+  CsvImport import = ReadListCsv(document, list, bytes, file);
   if (!import.error.empty()) {
     frontend.ShowMessage(common::MessageKind::kError, import.error);
     return Outcome::kRefused;
   }
-  const std::string name = common::PathOf(file).filename().string();
-  if (import.after != import.before) {
-    history.Push(std::make_unique<BlockSnapshotCommand>(
-        workspace, import.block, std::move(import.before), std::move(import.after),
-        "Import " + CsvListName(list) + " from " + name));
+  for (const std::string& question : import.questions) {
+    if (!frontend.AskYesNo(question)) return Outcome::kCancelled;
   }
-  done = "Imported " + std::to_string(import.rows) + " " + CsvListName(list) + " from " + name;
+  const std::string name = common::PathOf(file).filename().string();
+  const std::size_t rows = import.rows;
+  if (!Unchanged(document, list, import)) {
+    history.Push(ImportCommand(document, list, std::move(import),
+                               "Import " + CsvListName(list) + " from " + name));
+  }
+  done = "Imported " + std::to_string(rows) + " " + CsvListName(list) + " from " + name;
   return Outcome::kDone;
 }
 

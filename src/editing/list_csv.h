@@ -2,6 +2,7 @@
 // that checks every row before it replaces a list as the editor writes it back.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,31 +30,39 @@ std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
 // convenience columns, their transponder's frequency and polarisation, that import ignores.
 std::string ListCsv(const ListDocument& document, CsvList list);
 
-// What an import makes of a CSV text: the list's block before and after, or the refusal.
+// What an import makes of a CSV text: the new list, or the refusal.
 struct CsvImport {
   std::string error;  // "Line N of FILE: reason"
-  int block = -1;
-  std::string before;  // the whole 64 KB block
-  std::string after;
   std::size_t rows = 0;
+  std::vector<ChannelRecord> channels;  // the new list of a channel file
+  std::vector<TransponderRecord> transponders;
+  // The 1-based position each new transponder came from, 0 for a new one.
+  std::vector<std::size_t> origins;
+  // Asked before the import: the removal of each transponder that channels use and no
+  // row keeps.
+  std::vector<std::string> questions;
 };
 
-// Reads every row against the image's lists; the image itself stays as it is. A row's Nr
-// names the record it started from, whose bytes the CSV cannot show are kept; an empty
-// Nr makes a new record.
-CsvImport ImportListCsv(const flash::Workspace& workspace, CsvList list, std::string_view csv,
-                        const std::string& file);
+// Reads every row against the document's lists, which stay as they are. A row's Nr names
+// the record it started from, whose bytes the CSV cannot show are kept; an empty Nr makes
+// a new record. A transponder row's Nr also takes the channels of that transponder along.
+CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_view csv,
+                      const std::string& file);
+
+// The step that applies a read import, links kept as in every edit.
+std::unique_ptr<Command> ImportCommand(ListDocument& document, CsvList list, CsvImport import,
+                                       std::string description);
 
 // "channels" or "transponders".
 std::string CsvListName(CsvList list);
 
 // Writes the list to a CSV file with the usual overwrite question. done receives what
 // the status line shows afterwards.
-common::Outcome ExportCsvFile(common::Frontend& frontend, flash::Workspace& workspace, CsvList list,
-                              const std::string& file, std::string& done);
+common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
+                              CsvList list, const std::string& file, std::string& done);
 
-// Reads a CSV file and pushes the replaced block as one step on the history.
-common::Outcome ImportCsvFile(common::Frontend& frontend, flash::Workspace& workspace,
+// Reads a CSV file, asks before it removes channels, and pushes the import as one step.
+common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document,
                               UndoStack& history, CsvList list, const std::string& file,
                               std::string& done);
 

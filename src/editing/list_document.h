@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "channels/channel_fields.h"
 #include "channels/channel_record.h"
 #include "flash/flash_image.h"
 #include "transponders/transponder_record.h"
@@ -19,7 +20,8 @@ using transponders::TransponderRecord;
 inline constexpr std::size_t kChannelRoom = flash::kBlockDataRoom / channels::TcsRecordSize;
 inline constexpr std::size_t kTransponderRoom = flash::kBlockDataRoom / transponders::TptRecordSize;
 // A channel's TP is one byte: transponders beyond it cannot be reached.
-inline constexpr std::size_t kMostTransponders = 255;
+inline constexpr auto kMostTransponders =
+    static_cast<std::size_t>(channels::SpecOf(channels::ChannelField::kTp).most);
 
 class ListDocument {
  public:
@@ -38,6 +40,7 @@ class ListDocument {
   std::string ChannelsReadOnlyReason() const;
   std::string TranspondersReadOnlyReason() const;
   flash::Workspace& workspace() { return *workspace_; }
+  const flash::Workspace& workspace() const { return *workspace_; }
 
   // The frequency in kHz of the transponder a TP names (1-based), 0 when it names none.
   std::int64_t TransponderKhz(std::uint8_t tp) const;

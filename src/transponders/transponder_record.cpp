@@ -5,6 +5,7 @@
 
 #include "channels/text_fields.h"
 #include "common/text_lines.h"
+#include "transponders/transponder_fields.h"
 
 namespace chanforge::transponders {
 
@@ -60,6 +61,17 @@ char UpperAt(std::string_view line, std::size_t column) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// The code the text line stores for a FEC text, or nothing for an unknown one.
+std::optional<std::uint8_t> FecCodeOf(std::string_view text) {
+  for (std::uint8_t code = 0; code < std::size(kFecTexts); ++code) {
+    if (text == kFecTexts[code]) return code;
+  }
+  for (const FecAlias& alias : kFecAliases) {
+    if (text == alias.text) return alias.code;
+  }
+  return {};
+}
+
 ParsedLine Refuse(std::string reason) {
   return ParsedLine{LineStatus::kError, {}, std::move(reason)};
 }
@@ -110,27 +122,30 @@ std::string CheckTptLine(std::string_view line) {
              " are not blank";
     }
   }
-  const std::string_view khz_text = common::TrimBlanks(Column(line, kTptFreqColumn, 8));
+  const std::string_view khz_text = common::TrimBlanks(
+      Column(line, SpecOf(TransponderField::kKhz).column, SpecOf(TransponderField::kKhz).columns));
   const struct {
-    const char* name;
-    std::size_t column;
-    std::size_t width;
+    TransponderField field;
     bool hex;
-  } numbers[] = {{"frequency", kTptFreqColumn, 8, false},
-                 {"TID", kTptTidColumn, 5, false},
-                 {"NID", kTptNidColumn, 5, false},
-                 {"Chn", kTptChnColumn, 2, true},
-                 {"SR", kTptSrColumn, 2, true}};
+  } numbers[] = {{TransponderField::kKhz, false},
+                 {TransponderField::kTid, false},
+                 {TransponderField::kNid, false},
+                 {TransponderField::kChn, true},
+                 {TransponderField::kSr, true}};
   for (const auto& number : numbers) {
-    const std::string_view text = common::TrimBlanks(Column(line, number.column, number.width));
+    const common::FieldSpec& spec = SpecOf(number.field);
+    const std::string_view text = common::TrimBlanks(Column(line, spec.column, spec.columns));
     if (text.empty()) continue;
+    const char* name = number.field == TransponderField::kKhz ? "frequency" : spec.heading;
     if (number.hex ? !channels::IsHexText(text) : !channels::ReadsWhollyAsNumber(text)) {
-      return std::string(number.name) + " " + std::string(text) + " is not a" +
+      return std::string(name) + " " + std::string(text) + " is not a" +
              (number.hex ? " hex" : "") + " number";
     }
     const std::optional<std::int32_t> value = channels::ReadWholeNumber(text);
-    if (!number.hex && number.column != kTptFreqColumn && value && (*value < 0 || *value > 65535)) {
-      return std::string(number.name) + " " + std::string(text) + " is outside 0 to 65535";
+    if (!number.hex && number.field != TransponderField::kKhz && value &&
+        (*value < spec.least || *value > spec.most)) {
+      return std::string(name) + " " + std::string(text) + " is outside " +
+             std::to_string(spec.least) + " to " + std::to_string(spec.most);
     }
   }
   const std::int64_t khz = channels::ReadWholeNumber(khz_text).value_or(0);
@@ -143,10 +158,13 @@ std::string CheckTptLine(std::string_view line) {
     return "frequency " + std::string(khz_text) + " kHz lies below " +
            std::to_string(kLowerOscillatorKhz) + ": the transponder would be empty";
   }
-  const std::string_view fec = Column(line, kTptFecColumn, 3);
-  if (!fec.empty() && fec != "1/2" && fec != "2/3" && fec != "3/4" && fec != "4/5" &&
-      fec != "5/6") {
-    return "FEC " + std::string(fec) + " is not one of 1/2, 2/3, 3/4, 4/5, 5/6";
+  const std::string_view fec = Column(line, kTptFecColumn, SpecOf(TransponderField::kFec).columns);
+  if (!fec.empty() && !FecCodeOf(fec)) {
+    std::string known;
+    for (const char* text : kFecTexts) known += std::string(text) + ", ";
+    for (const FecAlias& alias : kFecAliases) known += std::string(alias.text) + ", ";
+    known.resize(known.size() - 2);
+    return "FEC " + std::string(fec) + " is not one of " + known;
   }
   return {};
 }
@@ -175,14 +193,14 @@ ParsedLine ParseTptLine(std::string_view line) {
   if (!nid) return Refuse("NID out of range");
 
   TransponderRecord record;
-  std::int64_t khz = rounded_khz.value_or(0);
+  const std::int64_t khz = rounded_khz.value_or(0);
+  // A U below the upper band's threshold is taken as the lower band.
+  const bool upper =
+      rounded_khz && UpperAt(line, kTptBandColumn) == 'U' && khz >= kUpperBandThresholdKhz;
   if (UpperAt(line, kTptPolColumn) == 'H') record.flags = kFlagHorizontal;
-  if (rounded_khz && UpperAt(line, kTptBandColumn) == 'U' && khz >= kUpperBandThresholdKhz) {
-    khz -= kUpperBandShiftKhz;
-    record.flags |= kFlagUpperBand;
-  }
+  if (upper) record.flags |= kFlagUpperBand;
   if (UpperAt(line, kTptDiseqcColumn) == 'B') record.flags |= kFlagDiseqcB;
-  const std::int64_t frequency = (khz - kLowerOscillatorKhz) * 1000;
+  const std::int64_t frequency = IntermediateHz(khz, upper);
   if (!rounded_khz || frequency < std::numeric_limits<std::int32_t>::min() ||
       frequency > std::numeric_limits<std::int32_t>::max()) {
     return Refuse("frequency " + std::string(common::TrimBlanks(freq_text)) +
@@ -191,16 +209,13 @@ ParsedLine ParseTptLine(std::string_view line) {
   // Below the oscillator the field stores zero, which makes the record empty.
   record.frequency = static_cast<std::uint32_t>(frequency > 0 ? frequency : 0);
   // Kept as the fields store them: the low 16 bits, or 0 for a value below 0.
-  record.tid = static_cast<std::uint16_t>(*tid > 0 ? *tid & 0xFFFF : 0);
-  record.nid = static_cast<std::uint16_t>(*nid > 0 ? *nid & 0xFFFF : 0);
-  record.chn = HexTextToByte(common::TrimBlanks(Column(line, kTptChnColumn, 2)), 255);
-  record.sr = HexTextToByte(common::TrimBlanks(Column(line, kTptSrColumn, 2)), 255);
+  record.tid = static_cast<std::uint16_t>(*tid > 0 ? *tid & common::kWordMost : 0);
+  record.nid = static_cast<std::uint16_t>(*nid > 0 ? *nid & common::kWordMost : 0);
+  record.chn = HexTextToByte(common::TrimBlanks(Column(line, kTptChnColumn, 2)), common::kByteMost);
+  record.sr = HexTextToByte(common::TrimBlanks(Column(line, kTptSrColumn, 2)), common::kByteMost);
 
-  const std::string_view fec = Column(line, kTptFecColumn, 3);
-  record.fec = 2;
-  if (fec == "1/2") record.fec = 0;
-  if (fec == "2/3") record.fec = 1;
-  if (fec == "4/5" || fec == "5/6") record.fec = 3;
+  record.fec = FecCodeOf(Column(line, kTptFecColumn, SpecOf(TransponderField::kFec).columns))
+                   .value_or(kFallbackFecCode);
   return ParsedLine{LineStatus::kRecord, record.Encode(), {}};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,9 @@ struct TransponderRecord {
   std::int64_t Khz() const;
   // Shown as 09750000: lower band and under 1000 Hz, in practice an all-zero record.
   bool IsEmpty() const { return Khz() == kLowerOscillatorKhz; }
-  const char* FecText() const { return fec < 4 ? kFecTexts[fec] : kUnknownFecText; }
+  const char* FecText() const {
+    return fec < std::size(kFecTexts) ? kFecTexts[fec] : kUnknownFecText;
+  }
   bool operator==(const TransponderRecord&) const = default;
 };
 

@@ -12,24 +12,10 @@ constexpr char kRowsMime[] = "application/x-chanforge-rows";
 // The receiver's service types the Type column names.
 constexpr int kUseTv = 0x04;
 constexpr int kUseRadio = 0x08;
+// Nr, the fields, then the count of channels using the transponder.
+constexpr int kChannelsColumn = static_cast<int>(transponders::kTransponderFieldCount) + 1;
 
 QString Hex(int value) { return QString("0x%1").arg(value, 2, 16, QChar('0')).toUpper(); }
-
-const editing::ChannelField kChannelColumnFields[] = {
-    editing::ChannelField::kName, editing::ChannelField::kUse,  editing::ChannelField::kTp,
-    editing::ChannelField::kSid,  editing::ChannelField::kVpid, editing::ChannelField::kApid,
-    editing::ChannelField::kVecm, editing::ChannelField::kAecm, editing::ChannelField::kPcr};
-
-const editing::TransponderField kTransponderColumnFields[] = {
-    editing::TransponderField::kKhz,
-    editing::TransponderField::kBand,
-    editing::TransponderField::kPolarisation,
-    editing::TransponderField::kDiseqc,
-    editing::TransponderField::kFec,
-    editing::TransponderField::kTid,
-    editing::TransponderField::kNid,
-    editing::TransponderField::kChn,
-    editing::TransponderField::kSr};
 
 QVariant Choice(int role, const QStringList& texts, const QVariantList& values) {
   if (role == kEditorRole) return static_cast<int>(CellEditor::kChoice);
@@ -182,14 +168,14 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     return Choice(role, texts, values);
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) return channel.words[column - 4];
-  return Number(role, 65535);
+  return Number(role, static_cast<int>(channels::kChannelFields[column - 1].most));
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const kHeadings[] = {"Nr",   "Name", "Type", "Transponder", "SID",
-                                          "VPID", "APID", "Vecm", "Aecm",        "PCR"};
-  return section >= 0 && section < 10 ? QString(kHeadings[section]) : QVariant();
+  if (section == 0) return QString("Nr");
+  if (section < 1 || section > static_cast<int>(editing::kChannelFieldCount)) return {};
+  return QString::fromStdString(common::ColumnTitle(channels::kChannelFields[section - 1]));
 }
 
 bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -199,7 +185,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     return false;
   }
   if (Unchanged(index, value)) return true;
-  const editing::ChannelField field = kChannelColumnFields[index.column() - 1];
+  const auto field = static_cast<editing::ChannelField>(index.column() - 1);
   std::string text;
   if (field == editing::ChannelField::kName) {
     const QString name = value.toString();
@@ -233,7 +219,7 @@ bool ChannelTableModel::Matches(int row, const QString& text) const {
 }
 
 int TransponderTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : 11;
+  return parent.isValid() ? 0 : kChannelsColumn + 1;
 }
 
 QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
@@ -246,51 +232,36 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
     return QVariant::fromValue((column >= 2 && column <= 5 ? Qt::AlignHCenter : Qt::AlignRight) |
                                Qt::AlignVCenter);
   }
-  const auto flag_choice = [&](std::uint8_t flag, const char* off, const char* on) -> QVariant {
-    const bool set = (t.flags & flag) != 0;
-    if (role == Qt::DisplayRole) return QString(set ? on : off);
-    if (role == Qt::EditRole) return set ? 1 : 0;
-    return Choice(role, {off, on}, {0, 1});
-  };
-  switch (column) {
-    case 0:
-      return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
-    case 1:
-      return shown ? QVariant(static_cast<qlonglong>(t.Khz())) : Number(role, 99999999);
-    case 2:
-      return flag_choice(transponders::kFlagUpperBand, "Lower", "Upper");
-    case 3:
-      return flag_choice(transponders::kFlagHorizontal, "V", "H");
-    case 4:
-      return flag_choice(transponders::kFlagDiseqcB, "A", "B");
-    case 5:
-      if (role == Qt::DisplayRole) return QString(t.FecText());
-      if (role == Qt::EditRole) return static_cast<int>(t.fec);
-      return Choice(role, {"1/2", "2/3", "3/4", "4/5"}, {0, 1, 2, 3});
-    case 6:
-      return shown ? QVariant(t.tid) : Number(role, 65535);
-    case 7:
-      return shown ? QVariant(t.nid) : Number(role, 65535);
-    case 8:
-      return shown ? QVariant(t.chn) : Number(role, 255);
-    case 9:
-      return shown ? QVariant(t.sr) : Number(role, 255);
-    case 10:
-      return role == Qt::DisplayRole
-                 ? QVariant(static_cast<qulonglong>(document_.ChannelsUsing(row + 1)))
-                 : QVariant();
-    default:
-      return {};
+  if (column == 0) return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
+  if (column == kChannelsColumn) {
+    return role == Qt::DisplayRole
+               ? QVariant(static_cast<qulonglong>(document_.ChannelsUsing(row + 1)))
+               : QVariant();
   }
+  if (column < 0 || column > kChannelsColumn) return {};
+  const auto field = static_cast<transponders::TransponderField>(column - 1);
+  const common::FieldSpec& spec = transponders::SpecOf(field);
+  if (role == Qt::DisplayRole && !spec.texts.empty()) {
+    return QString::fromStdString(transponders::TransponderText(t, field));
+  }
+  if (shown) return QVariant(static_cast<qlonglong>(transponders::TransponderValue(t, field)));
+  if (spec.texts.empty()) return Number(role, static_cast<int>(spec.most));
+  QStringList texts;
+  QVariantList values;
+  for (std::size_t code = 0; code < spec.texts.size(); ++code) {
+    texts << QString(spec.texts[code]);
+    values << static_cast<int>(code);
+  }
+  return Choice(role, texts, values);
 }
 
 QVariant TransponderTableModel::headerData(int section, Qt::Orientation orientation,
                                            int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const kHeadings[] = {
-      "Nr", "Frequency (kHz)", "Band", "Pol", "DiSEqC", "FEC", "TID", "NID", "Chn",
-      "SR", "Channels"};
-  return section >= 0 && section < 11 ? QString(kHeadings[section]) : QVariant();
+  if (section == 0) return QString("Nr");
+  if (section == kChannelsColumn) return QString("Channels");
+  if (section < 1 || section > kChannelsColumn) return {};
+  return QString::fromStdString(common::ColumnTitle(transponders::kTransponderFields[section - 1]));
 }
 
 bool TransponderTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -300,7 +271,7 @@ bool TransponderTableModel::setData(const QModelIndex& index, const QVariant& va
     return false;
   }
   if (Unchanged(index, value)) return true;
-  const editing::TransponderField field = kTransponderColumnFields[index.column() - 1];
+  const auto field = static_cast<editing::TransponderField>(index.column() - 1);
   transponders::TransponderRecord record = document_.transponders()[row];
   const std::string reason = editing::SetTransponderValue(record, field, value.toLongLong());
   if (!reason.empty()) return Refuse(reason);

@@ -84,7 +84,7 @@ std::string MainWindow::ChooseCsvFile(editing::CsvList list, common::FileDialogK
 void MainWindow::OnExportCsv(editing::CsvList list) {
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kSave);
   std::string done;
-  const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, workspace_, list, name,
+  const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, document_, list, name,
                                                           done) == common::Outcome::kDone;
   ShowStatus("");
   if (ok) ShowDone(Qt8(done));
@@ -93,19 +93,9 @@ void MainWindow::OnExportCsv(editing::CsvList list) {
 void MainWindow::OnImportCsv(editing::CsvList list) {
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kOpen);
   if (name.empty()) return ShowStatus("");
-  const std::string kind = editing::CsvListName(list);
-  const int block = list == editing::CsvList::kChannels ? document_.channel_block()
-                                                        : document_.transponder_block();
   std::string done;
-  common::Outcome outcome = common::Outcome::kFailed;
-  // The import applies its step on a history of its own; the window's history records the
-  // block as a whole, so that the list editor's document follows it.
-  RecordBlockStep(undo_stack_, document_, block,
-                  "Import " + kind + " from " + common::PathOf(name).filename().string(), [&] {
-                    editing::UndoStack applied;
-                    return outcome = editing::ImportCsvFile(*frontend_, workspace_, applied, list,
-                                                            name, done);
-                  });
+  const common::Outcome outcome =
+      editing::ImportCsvFile(*frontend_, document_, undo_stack_, list, name, done);
   UpdateHistoryActions();
   ShowStatus("");
   if (outcome == common::Outcome::kDone) ShowDone(Qt8(done));

@@ -211,6 +211,29 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
   EXPECT_EQ(places, "0:1 0:2 0:3 0:4 0:5 1:2 1:2 1:2 2:0 ");
 }
 
+// A channel is on the transponder its TP names: renumbering after a transponder move is no
+// change of the channel, a TP that names another transponder is; a TP moved between two
+// equal transponders still shows as changed bytes.
+TEST(ImageDiff, ChannelsCompareByTheTransponderTheyAreOn) {
+  using testing::TcsRecord;
+  using testing::TptRecord;
+  const std::string t1 = TptRecord(1000000000, 1, 1, 0, 0, 1, 0),
+                    t2 = TptRecord(1100000000, 2, 1, 0, 0, 1, 2);
+  const auto image = [](std::uint8_t tp, const std::string& transponders) {
+    return testing::LoadedWorkspace(testing::FlashImageBuilder()
+                                        .Block(0, "TCS", TcsRecord("A", 4, tp, 1, 0, 0))
+                                        .Block(1, "TPT", transponders)
+                                        .Build());
+  };
+  EXPECT_EQ(Lines(image(1, t1 + t2), image(2, t2 + t1)),
+            (std::vector<std::string>{"block 1 transponder 2 moved from 1: 10750000 kHz V"}));
+  EXPECT_EQ(Lines(image(1, t1 + t2), image(2, t1 + t2)),
+            (std::vector<std::string>{
+                "block 0 channel 1 tp: 10750000 kHz V \xE2\x86\x92 10850000 kHz H"}));
+  EXPECT_EQ(Lines(image(1, t1 + t1), image(2, t1 + t1)),
+            (std::vector<std::string>{"block 0 bytes 0x0055-0x0055 changed"}));
+}
+
 TEST(ImageDiff, ByteRangesMergeAndAreCapped) {
   testing::FlashImageBuilder builder;
   builder.Block(0, "TCS", testing::TcsRecord("A", 4, 1, 1, 2, 3) + "x")

@@ -414,6 +414,35 @@ flash::Workspace CsvImage() {
       testing::FlashImageBuilder().Block(1, "TCS", channels).Block(3, "TPT", transponders).Build());
 }
 
+// An import read against a copy of the image and applied to it, with the list's block
+// before and after.
+struct Applied {
+  std::string error;
+  std::size_t rows = 0;
+  std::vector<std::string> questions;
+  std::string before, after;
+  flash::Workspace image;
+};
+
+Applied Import(const flash::Workspace& w, CsvList list, std::string_view csv,
+               const std::string& file = "f") {
+  Applied applied{{}, 0, {}, {}, {}, w};
+  ListDocument document(applied.image);
+  const int block =
+      list == CsvList::kChannels ? document.channel_block() : document.transponder_block();
+  const auto bytes = [&] {
+    return flash::WholeBlockBytes(applied.image, *flash::FindBlock(applied.image, block));
+  };
+  CsvImport import = ReadListCsv(document, list, csv, file);
+  applied.error = import.error;
+  applied.rows = import.rows;
+  applied.questions = import.questions;
+  applied.before = bytes();
+  if (import.error.empty()) ImportCommand(document, list, std::move(import), "")->Apply();
+  applied.after = bytes();
+  return applied;
+}
+
 // What a spreadsheet writes back: every field quoted, CR LF, perhaps semicolons.
 std::string Requoted(std::string_view csv, char separator = ',') {
   std::vector<CsvRow> rows;
@@ -441,7 +470,7 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
   for (const CsvList list : {CsvList::kChannels, CsvList::kTransponders}) {
     const std::string csv = ListCsv(document, list);
     for (const std::string& text : {csv, Requoted(csv), Requoted(csv, ';'), "\xEF\xBB\xBF" + csv}) {
-      const CsvImport import = ImportListCsv(w, list, text, "f.csv");
+      const Applied import = Import(w, list, text, "f.csv");
       EXPECT_EQ(import.error, "");
       EXPECT_EQ(import.rows, list == CsvList::kChannels ? 4u : 3u);
       EXPECT_TRUE(import.after == import.before) << text;
@@ -459,11 +488,11 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
       "1,2,Caf\xC3\xA9, \"\"Bar\"\",2,7,0,0,1,2,3\n";
   std::vector<CsvRow> rows;
   ASSERT_EQ(SplitCsv(csv, rows), "Line 5: A quote inside a field that does not start with one.");
-  const CsvImport bad = ImportListCsv(w, CsvList::kChannels, csv, "f.csv");
+  const Applied bad = Import(w, CsvList::kChannels, csv, "f.csv");
   EXPECT_EQ(bad.error, "Line 5 of f.csv: A quote inside a field that does not start with one.");
   const std::string fixed = csv.substr(0, csv.rfind("1,2,Caf")) +
                             "1,2,\"Caf\xC3\xA9, \"\"B\"\"\r\nx\"," + "2,7,0,0,1,2,3\n";
-  const CsvImport import = ImportListCsv(w, CsvList::kChannels, fixed, "f.csv");
+  const Applied import = Import(w, CsvList::kChannels, fixed, "f.csv");
   ASSERT_EQ(import.error, "");
   const std::string data = import.after.substr(flash::DataOffset, 3 * 30 + 2);
   EXPECT_EQ(import.after.substr(flash::LengthOffset, 2), std::string("\x5A\0", 2));
@@ -475,11 +504,10 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
 
 TEST(ListCsv, TransponderCellsSetTheirFields) {
   flash::Workspace w = CsvImage();
-  const CsvImport import =
-      ImportListCsv(w, CsvList::kTransponders,
-                    "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n"
-                    "3,11000000,d,v,b,4/5,1,2,3,0x10\n1,11582123,U,H,B,0/0,1,2,3,4\n",
-                    "t.csv");
+  const Applied import = Import(w, CsvList::kTransponders,
+                                "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n"
+                                "3,11000000,d,v,b,4/5,1,2,3,0x10\n1,11582123,U,H,B,0/0,1,2,3,4\n",
+                                "t.csv");
   ASSERT_EQ(import.error, "");
   EXPECT_EQ(import.after.substr(flash::DataOffset, 24),
             TptRecord(1250000000, 1, 2, 3, 16, 3, 0x08) +
@@ -508,9 +536,9 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
        "Line 5 of f: A quoted field is not closed."},
       {CsvList::kChannels, channels + ",\"B\"x,1", "Line 3 of f: Text follows a closing quote."},
       {CsvList::kTransponders, transponders + ",11000000,D,V,A,5/6,0,0,0,0",
-       "Line 2 of f: FEC \"5/6\" is unknown: it is 1/2, 2/3, 3/4 or 4/5."},
+       "Line 2 of f: FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5."},
       {CsvList::kTransponders, transponders + ",11000000,X,V,A,1/2,0,0,0,0",
-       "Line 2 of f: Band \"X\" is not U or D."},
+       "Line 2 of f: Band \"X\" is not D or U."},
       {CsvList::kTransponders, transponders + ",11000000,D,X,A,1/2,0,0,0,0",
        "Line 2 of f: Polarisation \"X\" is not V or H."},
       {CsvList::kTransponders, transponders + ",11000000,D,V,C,1/2,0,0,0,0",
@@ -522,42 +550,124 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
   };
   flash::Workspace w = CsvImage();
   for (const auto& c : cases) {
-    EXPECT_EQ(ImportListCsv(w, c.list, c.csv, "f").error, c.error) << c.csv;
+    EXPECT_EQ(Import(w, c.list, c.csv).error, c.error) << c.csv;
   }
   std::string many = transponders;
   for (int i = 0; i < 256; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
-  EXPECT_EQ(ImportListCsv(w, CsvList::kTransponders, many, "f").error,
+  EXPECT_EQ(Import(w, CsvList::kTransponders, many).error,
             "Line 257 of f: A channel reaches at most 255 transponders.");
 }
 
 TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   testing::TempDir dir;
   flash::Workspace w = CsvImage();
+  ListDocument document(w);
   UndoStack history(&w);
   testing::ScriptedFrontend ui;
   std::string done;
   const std::string csv = dir.Path("tp.csv");
-  EXPECT_EQ(ExportCsvFile(ui, w, CsvList::kTransponders, csv, done), common::Outcome::kDone);
+  EXPECT_EQ(ExportCsvFile(ui, document, CsvList::kTransponders, csv, done), common::Outcome::kDone);
   EXPECT_EQ(done, "Exported 3 transponders to tp.csv");
   EXPECT_FALSE(ui.statuses.empty());  // the write is announced
   const std::string before = w.image.bytes;
-  dir.Write("tp.csv", testing::TempDir::Read(csv) + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
-  EXPECT_EQ(ImportCsvFile(ui, w, history, CsvList::kTransponders, csv, done),
+  const std::string exported = testing::TempDir::Read(csv);
+  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
+            common::Outcome::kDone);
+  EXPECT_EQ(history.size(), 0u);  // nothing changed, no step
+  dir.Write("tp.csv", exported + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
+  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(done, "Imported 4 transponders from tp.csv");
   EXPECT_EQ(history.UndoDescription(), "Import transponders from tp.csv");
   EXPECT_TRUE(w.dirty);
   history.Undo();
   EXPECT_TRUE(w.image.bytes == before);
-  dir.Write("bad.csv", "Nr\n");
-  EXPECT_EQ(ImportCsvFile(ui, w, history, CsvList::kChannels, dir.Path("bad.csv"), done),
-            common::Outcome::kRefused);
+  // Without the row of transponder 1, which "Caf\xE9" uses, the import asks; No keeps all.
+  dir.Write("tp.csv", exported.substr(0, exported.find("\r\n1,") + 2) +
+                          exported.substr(exported.find("\r\n2,") + 2));
+  ui.Answer(false);
+  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
+            common::Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.back(),
+            "1 channels use transponder 1 (10601832 kHz).\r\nRemove them too ?");
   EXPECT_TRUE(w.image.bytes == before);
+  ui.Answer(true);
+  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
+            common::Outcome::kDone);
+  EXPECT_EQ(document.channels().size(), 3u);
+  dir.Write("bad.csv", "Nr\n");
+  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kChannels, dir.Path("bad.csv"), done),
+            common::Outcome::kRefused);
   flash::Workspace bare = testing::LoadedWorkspace(std::string(65536, '\0'));
-  EXPECT_EQ(ExportCsvFile(ui, bare, CsvList::kChannels, dir.Path("none.csv"), done),
+  EXPECT_EQ(ExportCsvFile(ui, ListDocument(bare), CsvList::kChannels, dir.Path("none.csv"), done),
             common::Outcome::kRefused);
   EXPECT_EQ(ui.messages.back().second, "The image has no TCS block.");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));
+}
+
+// Every channel stays on its transponder (frequency, polarisation, DiSEqC) whatever a
+// spreadsheet does to the transponder rows.
+TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
+  flash::Workspace w = Image();
+  const ListDocument document(w);
+  const std::string csv = ListCsv(document, CsvList::kTransponders);
+  std::vector<std::string> rows;
+  for (std::size_t at = 0; at < csv.size();) {
+    const std::size_t end = csv.find("\r\n", at) + 2;
+    rows.push_back(csv.substr(at, end - at));
+    at = end;
+  }
+  ASSERT_EQ(rows.size(), 6u);  // the header and five transponders
+  // What each channel is on, by its place: frequency, flags; 0 for none.
+  const auto on = [](const ListDocument& d) {
+    std::vector<std::pair<std::int64_t, int>> places;
+    for (const ChannelRecord& c : d.channels()) {
+      const bool named = c.tp >= 1 && c.tp <= d.transponders().size();
+      places.emplace_back(named ? d.transponders()[c.tp - 1u].Khz() : -c.tp,
+                          named ? d.transponders()[c.tp - 1u].flags : 0);
+    }
+    return places;
+  };
+  const auto names = [](const ListDocument& d) {
+    std::vector<std::uint16_t> sids;
+    for (const ChannelRecord& c : d.channels()) sids.push_back(c.words[channels::kSid]);
+    return sids;
+  };
+  const std::string added = ",11111000,D,H,B,1/2,0,0,0,0\r\n";
+  const struct {
+    std::string csv;
+    std::size_t questions;
+    std::size_t channels_left;
+  } cases[] = {
+      {rows[0] + rows[5] + rows[4] + rows[3] + rows[2] + rows[1], 0, 12},            // reversed
+      {rows[0] + rows[3] + added + rows[1] + rows[2] + rows[5] + rows[4], 0, 12},    // added
+      {rows[0] + rows[1] + rows[3] + rows[3] + rows[2] + rows[4] + rows[5], 0, 12},  // repeated
+      {rows[0] + rows[1] + rows[3] + rows[4] + rows[5], 1, 10},  // transponder 2 removed
+  };
+  for (const auto& c : cases) {
+    Applied import = Import(w, CsvList::kTransponders, c.csv);
+    ASSERT_EQ(import.error, "");
+    EXPECT_EQ(import.questions.size(), c.questions);
+    const ListDocument after(import.image);
+    ASSERT_EQ(after.channels().size(), c.channels_left);
+    std::vector<std::pair<std::int64_t, int>> expected = on(document);
+    std::vector<std::uint16_t> sids = names(document);
+    if (c.channels_left < 12) {  // the two channels of transponder 2 went with it
+      for (std::size_t i = 12; i-- > 0;) {
+        if (document.channels()[i].tp == 2) {
+          expected.erase(expected.begin() + static_cast<long>(i));
+          sids.erase(sids.begin() + static_cast<long>(i));
+        }
+      }
+    }
+    EXPECT_EQ(on(after), expected) << c.csv;
+    EXPECT_EQ(names(after), sids);
+  }
+  // A repeated row keeps the channels on its first copy, the second is a transponder of its own.
+  Applied repeated = Import(w, CsvList::kTransponders, cases[2].csv);
+  const ListDocument after(repeated.image);
+  EXPECT_EQ(after.ChannelsUsing(2), document.ChannelsUsing(3));
+  EXPECT_EQ(after.ChannelsUsing(3), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#include "channels/channel_fields.h"
+
+#include "common/text_lines.h"
+
+namespace chanforge::channels {
+
+namespace {
+
+std::size_t WordOf(ChannelField field) {
+  return static_cast<std::size_t>(field) - static_cast<std::size_t>(ChannelField::kSid);
+}
+
+}  // namespace
+
+std::optional<ChannelField> ChannelFieldNamed(std::string_view name) {
+  for (std::size_t i = 0; i < kChannelFieldCount; ++i) {
+    if (name == kChannelFields[i].name) return static_cast<ChannelField>(i);
+  }
+  return {};
+}
+
+std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field) {
+  switch (field) {
+    case ChannelField::kName:
+      return 0;
+    case ChannelField::kUse:
+      return record.use;
+    case ChannelField::kTp:
+      return record.tp;
+    default:
+      return record.words[WordOf(field)];
+  }
+}
+
+std::string ChannelText(const ChannelRecord& record, ChannelField field) {
+  if (field != ChannelField::kName) return std::to_string(ChannelValue(record, field));
+  const std::string_view name(record.name.data(), record.name.size());
+  return std::string(name.substr(0, name.find('\0')));
+}
+
+std::string SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
+  const common::FieldSpec& spec = SpecOf(field);
+  if (field == ChannelField::kName) {
+    if (text.size() > spec.width) {
+      return std::string(spec.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is " +
+             std::to_string(text.size()) + " bytes long; at most " + std::to_string(spec.width) +
+             " fit.";
+    }
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    record.name.fill('\0');
+    text.copy(record.name.data(), text.size());
+    return {};
+  }
+  const std::optional<std::int64_t> number = common::ReadValue(text);
+  if (!number) {
+    return std::string(spec.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is not a number.";
+  }
+  if (*number < spec.least || *number > spec.most) {
+    return std::string(spec.heading) + " " + common::Latin1ToUtf8(text) + " is outside " +
+           std::to_string(spec.least) + " to " + std::to_string(spec.most) + ".";
+  }
+  if (field == ChannelField::kUse) {
+    record.use = static_cast<std::uint8_t>(*number);
+  } else if (field == ChannelField::kTp) {
+    record.tp = static_cast<std::uint8_t>(*number);
+  } else {
+    record.words[WordOf(field)] = static_cast<std::uint16_t>(*number);
+  }
+  return {};
+}
+
+}  // namespace chanforge::channels

@@ -1,0 +1,53 @@
+// The fields of a channel record: one table that every road reads, and the codec between
+// a field's stored value and its text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "channels/channel_record.h"
+#include "common/field_spec.h"
+
+namespace chanforge::channels {
+
+enum class ChannelField { kName, kUse, kTp, kSid, kVpid, kApid, kVecm, kAecm, kPcr };
+inline constexpr std::size_t kChannelFieldCount = 9;
+
+// clang-format off
+inline constexpr common::FieldSpec kChannelFields[kChannelFieldCount] = {
+    // name   heading  offset          width          text column     columns  least most
+    {"name", "Name", kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, "", {}},
+    {"use", "Use", kTcsUseOffset, 1, kTcsUseColumn, 2, 0, common::kByteMost, "", {}},
+    {"tp", "TP", kTcsTpOffset, 1, kTcsTpColumn, 2, 1, common::kByteMost, "", {}},
+    {"sid", "SID", kTcsWordOffset, 2, kTcsWordColumns[kSid], kTcsWordWidth, 0, common::kWordMost, "", {}},
+    {"vpid", "VPID", kTcsWordOffset + 2, 2, kTcsWordColumns[kVpid], kTcsWordWidth, 0, common::kWordMost, "", {}},
+    {"apid", "APID", kTcsWordOffset + 4, 2, kTcsWordColumns[kApid], kTcsWordWidth, 0, common::kWordMost, "", {}},
+    {"vecm", "Vecm", kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 0, common::kWordMost, "", {}},
+    {"aecm", "Aecm", kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 0, common::kWordMost, "", {}},
+    {"pcr", "PCR", kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 0, common::kWordMost, "", {}},
+};
+// clang-format on
+
+constexpr const common::FieldSpec& SpecOf(ChannelField field) {
+  return kChannelFields[static_cast<std::size_t>(field)];
+}
+// The field of one of the six 16-bit words.
+constexpr ChannelField WordField(std::size_t word) {
+  return static_cast<ChannelField>(static_cast<std::size_t>(ChannelField::kSid) + word);
+}
+
+// The field a name (the command line's FIELD) names.
+std::optional<ChannelField> ChannelFieldNamed(std::string_view name);
+
+// A number field's value; 0 for the name.
+std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field);
+// The field as the CSV and the command line show it: the name's Latin-1 bytes up to its
+// first NUL, a number in decimal.
+std::string ChannelText(const ChannelRecord& record, ChannelField field);
+// Stores a Latin-1 text: a name of at most 16 bytes (trailing blanks dropped, NUL padded,
+// as the text road stores it), or a number in decimal or after 0x within the field's range.
+// Why not, or an empty text.
+std::string SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text);
+
+}  // namespace chanforge::channels

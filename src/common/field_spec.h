@@ -1,0 +1,34 @@
+// What every road (text lines, CSV, the editor, the command line, the comparison) needs
+// to know about one field of a record, so that each fact about a field has one home.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace chanforge::common {
+
+// The largest values of the one- and two-byte number fields.
+inline constexpr std::int64_t kByteMost = 0xFF;
+inline constexpr std::int64_t kWordMost = 0xFFFF;
+
+struct FieldSpec {
+  const char* name;                    // the command line's FIELD=, and the comparison's field name
+  const char* heading;                 // the CSV and the list editor's column heading
+  std::size_t offset;                  // first byte in the record
+  std::size_t width;                   // bytes in the record
+  std::size_t column;                  // 0-based start in the text line
+  std::size_t columns;                 // characters in the text line
+  std::int64_t least;                  // the smallest value a road accepts
+  std::int64_t most;                   // the largest
+  const char* unit;                    // empty when the value has none
+  std::span<const char* const> texts;  // the value's texts by code, for a field of choices
+};
+
+// The heading with its unit, as a column shows it: "Frequency (kHz)".
+inline std::string ColumnTitle(const FieldSpec& spec) {
+  return *spec.unit == '\0' ? spec.heading : std::string(spec.heading) + " (" + spec.unit + ")";
+}
+
+}  // namespace chanforge::common

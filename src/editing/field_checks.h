@@ -1,0 +1,29 @@
+// A field of a record set from a text as the editor, the command line and the CSV give
+// it, with the checks that need the whole list (a TP must name a transponder).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "channels/channel_fields.h"
+#include "editing/list_document.h"
+#include "transponders/transponder_fields.h"
+
+namespace chanforge::editing {
+
+using channels::ChannelField;
+using channels::ChannelFieldNamed;
+using channels::kChannelFieldCount;
+using transponders::SetTransponderText;
+using transponders::SetTransponderValue;
+using transponders::TransponderField;
+
+// Why "FIELD=VALUE" (UTF-8) cannot set a field of the record, or an empty text when it
+// was set. Numbers are decimal, or hexadecimal after 0x. A TP must name a transponder.
+std::string AssignChannelField(const ListDocument& document, ChannelRecord& record,
+                               std::string_view utf8);
+// The same for one field and its value; a name is given as Latin-1 bytes.
+std::string SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,
+                            std::string_view value);
+
+}  // namespace chanforge::editing

@@ -1,0 +1,60 @@
+#include "editing/range_checks.h"
+
+#include "common/text_lines.h"
+
+namespace chanforge::editing {
+
+std::string CheckNumber(std::size_t number, std::size_t size, const char* thing) {
+  if (number >= 1 && number <= size) return {};
+  return std::string(thing) + " " + std::to_string(number) + " is beyond the list of " +
+         std::to_string(size) + ".";
+}
+
+std::string CheckRange(std::size_t first, std::size_t last, std::size_t size, const char* thing) {
+  if (first > last) {
+    return std::string(thing) + " range " + std::to_string(first) + "-" + std::to_string(last) +
+           " runs backwards.";
+  }
+  std::string refusal = CheckNumber(first, size, thing);
+  return refusal.empty() ? CheckNumber(last, size, thing) : refusal;
+}
+
+std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
+                      const char* thing) {
+  std::string refusal = CheckRange(first, last, size, thing);
+  if (refusal.empty() && (before < 1 || before > size + 1)) {
+    refusal = "Position " + std::to_string(before) + " is beyond the list of " +
+              std::to_string(size) + ".";
+  }
+  if (refusal.empty() && before > first && before <= last) {
+    refusal = "Position " + std::to_string(before) + " lies inside " + std::to_string(first) + "-" +
+              std::to_string(last) + ".";
+  }
+  return refusal;
+}
+
+std::string CheckInsertChannels(const ListDocument& document, std::size_t count) {
+  if (document.channel_block() < 0) return document.ChannelsReadOnlyReason();
+  if (document.channels().size() + count > kChannelRoom) {
+    return "The TCS block holds at most " + std::to_string(kChannelRoom) + " channels.";
+  }
+  return {};
+}
+
+std::string CheckInsertTransponders(const ListDocument& document, std::size_t count) {
+  if (document.transponder_block() < 0) return document.TranspondersReadOnlyReason();
+  if (document.transponders().size() + count > kMostTransponders) {
+    return "A channel reaches at most " + std::to_string(kMostTransponders) + " transponders.";
+  }
+  return {};
+}
+
+std::string RemoveTransponderQuestion(const ListDocument& document, std::size_t row) {
+  const std::size_t users = document.ChannelsUsing(row + 1);
+  if (users == 0) return {};
+  return std::to_string(users) + " channels use transponder " + std::to_string(row + 1) + " (" +
+         std::to_string(document.transponders()[row].Khz()) + " kHz)." + common::kCrLf +
+         "Remove them too ?";
+}
+
+}  // namespace chanforge::editing

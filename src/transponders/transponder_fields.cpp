@@ -1,0 +1,172 @@
+#include "transponders/transponder_fields.h"
+
+#include <limits>
+
+#include "common/text_lines.h"
+
+namespace chanforge::transponders {
+
+namespace {
+
+constexpr std::uint8_t FlagOf(TransponderField field) {
+  return field == TransponderField::kBand           ? kFlagUpperBand
+         : field == TransponderField::kPolarisation ? kFlagHorizontal
+                                                    : kFlagDiseqcB;
+}
+
+}  // namespace
+
+std::optional<TransponderField> TransponderFieldNamed(std::string_view name) {
+  for (std::size_t i = 0; i < kTransponderFieldCount; ++i) {
+    if (name == kTransponderFields[i].name) return static_cast<TransponderField>(i);
+  }
+  return {};
+}
+
+std::int64_t TransponderValue(const TransponderRecord& record, TransponderField field) {
+  switch (field) {
+    case TransponderField::kKhz:
+      return record.Khz();
+    case TransponderField::kBand:
+    case TransponderField::kPolarisation:
+    case TransponderField::kDiseqc:
+      return (record.flags & FlagOf(field)) != 0 ? 1 : 0;
+    case TransponderField::kFec:
+      return record.fec;
+    case TransponderField::kTid:
+      return record.tid;
+    case TransponderField::kNid:
+      return record.nid;
+    case TransponderField::kChn:
+      return record.chn;
+    case TransponderField::kSr:
+      return record.sr;
+  }
+  return 0;
+}
+
+std::string TransponderText(const TransponderRecord& record, TransponderField field) {
+  if (field == TransponderField::kFec) return record.FecText();
+  const common::FieldSpec& spec = SpecOf(field);
+  const std::int64_t value = TransponderValue(record, field);
+  return spec.texts.empty() ? std::to_string(value) : spec.texts[static_cast<std::size_t>(value)];
+}
+
+std::optional<std::int64_t> ChoiceCode(const common::FieldSpec& spec, std::string_view text) {
+  const std::string upper = common::ToUpperAscii(text);
+  for (std::size_t code = 0; code < spec.texts.size(); ++code) {
+    if (upper == spec.texts[code]) return static_cast<std::int64_t>(code);
+  }
+  return {};
+}
+
+std::string ChoicesText(const common::FieldSpec& spec) {
+  std::string text;
+  for (std::size_t i = 0; i < spec.texts.size(); ++i) {
+    if (i > 0) text += i + 1 == spec.texts.size() ? " or " : ", ";
+    text += spec.texts[i];
+  }
+  return text;
+}
+
+std::int64_t IntermediateHz(std::int64_t khz, bool upper) {
+  return (khz - kLowerOscillatorKhz - (upper ? kUpperBandShiftKhz : 0)) * 1000;
+}
+
+std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
+  if (upper && khz < kUpperBandThresholdKhz) {
+    return "Band " + std::string(kBandTexts[1]) + " needs at least " +
+           std::to_string(kUpperBandThresholdKhz) + " kHz, not " + std::to_string(khz) + ".";
+  }
+  if (khz < kLowerOscillatorKhz) {
+    return "Frequency " + std::to_string(khz) + " kHz lies below " +
+           std::to_string(kLowerOscillatorKhz) + ".";
+  }
+  const std::int64_t hz = IntermediateHz(khz, upper) + record.frequency % 1000;
+  if (hz > std::numeric_limits<std::int32_t>::max()) {
+    return "Frequency " + std::to_string(khz) + " kHz is out of range.";
+  }
+  record.frequency = static_cast<std::uint32_t>(hz);
+  record.flags = static_cast<std::uint8_t>(upper ? record.flags | kFlagUpperBand
+                                                 : record.flags & ~kFlagUpperBand);
+  return {};
+}
+
+std::string SetTransponderValue(TransponderRecord& record, TransponderField field,
+                                std::int64_t value) {
+  const common::FieldSpec& spec = SpecOf(field);
+  switch (field) {
+    case TransponderField::kKhz:
+      return PutKhz(record, value, (record.flags & kFlagUpperBand) != 0);
+    case TransponderField::kBand:
+      return PutKhz(record, record.Khz(), value != 0);
+    case TransponderField::kPolarisation:
+    case TransponderField::kDiseqc:
+      record.flags = static_cast<std::uint8_t>(value != 0 ? record.flags | FlagOf(field)
+                                                          : record.flags & ~FlagOf(field));
+      return {};
+    default:
+      break;
+  }
+  if (value < spec.least || value > spec.most) {
+    return std::string(spec.heading) + " " + std::to_string(value) + " is outside " +
+           std::to_string(spec.least) + " to " + std::to_string(spec.most) + ".";
+  }
+  switch (field) {
+    case TransponderField::kFec:
+      record.fec = static_cast<std::uint8_t>(value);
+      break;
+    case TransponderField::kTid:
+      record.tid = static_cast<std::uint16_t>(value);
+      break;
+    case TransponderField::kNid:
+      record.nid = static_cast<std::uint16_t>(value);
+      break;
+    case TransponderField::kChn:
+      record.chn = static_cast<std::uint8_t>(value);
+      break;
+    default:
+      record.sr = static_cast<std::uint8_t>(value);
+      break;
+  }
+  return {};
+}
+
+namespace {
+
+// A field's value read from its text, or why not.
+std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_view text,
+                                          std::string& refusal) {
+  const common::FieldSpec& spec = SpecOf(field);
+  const std::string quoted = "\"" + common::Latin1ToUtf8(text) + "\"";
+  if (!spec.texts.empty()) {
+    const std::optional<std::int64_t> code = ChoiceCode(spec, text);
+    if (!code)
+      refusal = std::string(spec.heading) + " " + quoted + " is not " + ChoicesText(spec) + ".";
+    return code;
+  }
+  const std::optional<std::int64_t> number = common::ReadValue(text);
+  if (!number) refusal = std::string(spec.heading) + " " + quoted + " is not a number.";
+  return number;
+}
+
+}  // namespace
+
+std::string SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
+                              std::string_view band) {
+  std::string refusal;
+  const std::optional<std::int64_t> upper = ReadFieldText(TransponderField::kBand, band, refusal);
+  if (!upper) return refusal;
+  const std::optional<std::int64_t> value = ReadFieldText(TransponderField::kKhz, khz, refusal);
+  if (!value) return refusal;
+  return PutKhz(record, *value, *upper != 0);
+}
+
+std::string SetTransponderText(TransponderRecord& record, TransponderField field,
+                               std::string_view text) {
+  std::string refusal;
+  const std::optional<std::int64_t> value = ReadFieldText(field, text, refusal);
+  return value ? SetTransponderValue(record, field, *value) : refusal;
+}
+
+}  // namespace chanforge::transponders

@@ -1,0 +1,82 @@
+// The fields of a transponder record: one table that every road reads, and the codec
+// between a field's stored value and its text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/field_spec.h"
+#include "transponders/transponder_record.h"
+
+namespace chanforge::transponders {
+
+enum class TransponderField { kKhz, kBand, kPolarisation, kDiseqc, kFec, kTid, kNid, kChn, kSr };
+inline constexpr std::size_t kTransponderFieldCount = 9;
+
+// The flag fields' texts, off first.
+inline constexpr const char* kBandTexts[] = {"D", "U"};
+inline constexpr const char* kPolarisationTexts[] = {"V", "H"};
+inline constexpr const char* kDiseqcTexts[] = {"A", "B"};
+// Eight digits fill the text line's frequency column.
+inline constexpr std::int64_t kKhzMost = 99999999;
+
+// clang-format off
+inline constexpr common::FieldSpec kTransponderFields[kTransponderFieldCount] = {
+    // name           heading            offset               width text column     columns least most
+    {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, kLowerOscillatorKhz, kKhzMost, "kHz", {}},
+    {"band", "Band", kTptFlagsOffset, 1, kTptBandColumn, 1, 0, std::size(kBandTexts) - 1, "", kBandTexts},
+    {"polarisation", "Polarisation", kTptFlagsOffset, 1, kTptPolColumn, 1, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts},
+    {"diseqc", "DiSEqC", kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts},
+    {"fec", "FEC", kTptFecOffset, 1, kTptFecColumn, 3, 0, std::size(kFecTexts) - 1, "", kFecTexts},
+    {"tid", "TID", kTptTidOffset, 2, kTptTidColumn, 5, 0, common::kWordMost, "", {}},
+    {"nid", "NID", kTptNidOffset, 2, kTptNidColumn, 5, 0, common::kWordMost, "", {}},
+    {"chn", "Chn", kTptChnOffset, 1, kTptChnColumn, 2, 0, common::kByteMost, "", {}},
+    {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 0, common::kByteMost, "", {}},
+};
+// clang-format on
+
+constexpr const common::FieldSpec& SpecOf(TransponderField field) {
+  return kTransponderFields[static_cast<std::size_t>(field)];
+}
+
+// A text the text line reads as another FEC code than its own: kept as the receiver's
+// lists have always stored it.
+struct FecAlias {
+  const char* text;
+  std::uint8_t code;
+};
+inline constexpr FecAlias kFecAliases[] = {{"5/6", 3}};
+// What the text line stores for a FEC text it does not know.
+inline constexpr std::uint8_t kFallbackFecCode = 2;
+
+// The field a name (the command line's FIELD) names.
+std::optional<TransponderField> TransponderFieldNamed(std::string_view name);
+
+// The stored value as the editor edits it: kHz, 0 or 1 for a flag, the FEC code, a number.
+std::int64_t TransponderValue(const TransponderRecord& record, TransponderField field);
+// The field as the CSV and the command line show it.
+std::string TransponderText(const TransponderRecord& record, TransponderField field);
+// The code of one of a choice field's texts (any case), or nothing.
+std::optional<std::int64_t> ChoiceCode(const common::FieldSpec& spec, std::string_view text);
+// A choice field's texts as a message lists them: "A or B", "1/2, 2/3, 3/4 or 4/5".
+std::string ChoicesText(const common::FieldSpec& spec);
+
+// The intermediate frequency in Hz that the frequency field stores for a frequency in kHz
+// on a band: the one rule between the two (Khz() is its inverse).
+std::int64_t IntermediateHz(std::int64_t khz, bool upper);
+
+// Puts a frequency in kHz on a band, keeping the digits below 1 kHz. Why not, or empty.
+std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper);
+// Sets a field from its value as TransponderValue gives it. Why not, or empty.
+std::string SetTransponderValue(TransponderRecord& record, TransponderField field,
+                                std::int64_t value);
+// Sets the frequency and the band together from their texts, as a row that may change
+// both gives them. Why not, or empty.
+std::string SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
+                              std::string_view band);
+// Sets a field from its text: a number in decimal or after 0x, or one of its texts.
+std::string SetTransponderText(TransponderRecord& record, TransponderField field,
+                               std::string_view text);
+
+}  // namespace chanforge::transponders
