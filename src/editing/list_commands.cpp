@@ -71,7 +71,8 @@ std::array<std::uint8_t, 256> MoveMap(std::size_t size, std::size_t first, std::
   MoveRows(order, first, count, before);
   std::array<std::uint8_t, 256> map = Identity();
   for (std::size_t now = 0; now < size; ++now) {
-    if (order[now] < 255 && now < 255) map[order[now] + 1] = static_cast<std::uint8_t>(now + 1);
+    if (order[now] < kMostTransponders && now < kMostTransponders)
+      map[order[now] + 1] = static_cast<std::uint8_t>(now + 1);
   }
   return map;
 }
@@ -79,9 +80,10 @@ std::array<std::uint8_t, 256> MoveMap(std::size_t size, std::size_t first, std::
 // Shifts the TPs of transponders at or behind a 0-based position by delta.
 std::array<std::uint8_t, 256> ShiftMap(std::size_t size, std::size_t position, int delta) {
   std::array<std::uint8_t, 256> map = Identity();
-  for (std::size_t tp = position + 1; tp <= std::min<std::size_t>(size, 255); ++tp) {
+  for (std::size_t tp = position + 1; tp <= std::min(size, kMostTransponders); ++tp) {
     const long shifted = static_cast<long>(tp) + delta;
-    if (shifted >= 1 && shifted <= 255) map[tp] = static_cast<std::uint8_t>(shifted);
+    if (shifted >= 1 && shifted <= static_cast<long>(kMostTransponders))
+      map[tp] = static_cast<std::uint8_t>(shifted);
   }
   return map;
 }
