@@ -1,8 +1,11 @@
 // The list editing commands: print the lists and change them as the editor window does.
 #include <charconv>
+#include <iostream>
+#include <memory>
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/session.h"
 #include "common/text_lines.h"
 #include "editing/list_commands.h"
@@ -44,8 +47,13 @@ int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Comma
   return SaveImage(ui, session, out);
 }
 
-}  // namespace
+// Numbers are 1-based, as in the lists.
+struct Range {
+  std::size_t first = 0;
+  std::size_t last = 0;
+};
 
+// "N" or "N-M"; nothing when the text is neither.
 std::optional<Range> ParseRange(std::string_view text) {
   const auto number = [](std::string_view digits) -> std::optional<std::size_t> {
     std::size_t value = 0;
@@ -170,5 +178,104 @@ int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t n
   if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;
   return Finish(ui, session, editing::MoveTransponders(*document, number - 1, 1, before - 1), out);
 }
+
+struct Args {
+  std::string flash, out, rows, by;
+  std::size_t number = 0, before = 0;
+  std::vector<std::string> values;  // FIELD=VALUE assignments or N[-M] ranges
+};
+
+CLI::Validator RangeText() {
+  return CLI::Validator(
+      [](std::string& text) {
+        return ParseRange(text) ? std::string() : "\"" + text + "\" is not N or N-M";
+      },
+      "N[-M]");
+}
+
+constexpr Subcommand kEditCommands[] = {
+    {"channels", "Print the channel list, tab-separated",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       return [a](ConsoleFrontend& ui) { return Channels(ui, std::cout, a->flash); };
+     }},
+    {"transponders", "Print the transponder list, tab-separated",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       return [a](ConsoleFrontend& ui) { return Transponders(ui, std::cout, a->flash); };
+     }},
+    {"set-channel", "Set fields of a channel",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("N", a->number, "Channel number")->required();
+       command
+           .add_option("FIELD=VALUE", a->values, "name, use, tp, sid, vpid, apid, vecm, aecm, pcr")
+           ->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return SetChannel(ui, a->flash, a->number, a->values, a->out);
+       };
+     }},
+    {"move-channels", "Move channels before a position",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("FROM[-TO]", a->rows, "Channels to move")->required()->check(RangeText());
+       command.add_option("BEFORE", a->before, "Position to move them before")->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return MoveChannels(ui, a->flash, *ParseRange(a->rows), a->before, a->out);
+       };
+     }},
+    {"remove-channels", "Remove channels",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("N[-M]", a->values, "Channels to remove")->required()->check(RangeText());
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         std::vector<Range> ranges;
+         for (const std::string& text : a->values) ranges.push_back(*ParseRange(text));
+         return RemoveChannels(ui, a->flash, ranges, a->out);
+       };
+     }},
+    {"sort-channels", "Sort the channels (stable)",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("--by", a->by, "Sort key")
+           ->required()
+           ->check(CLI::IsMember({"name", "sid", "frequency"}));
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) { return SortChannels(ui, a->flash, a->by, a->out); };
+     }},
+    {"remove-transponder", "Remove a transponder (asks about channels using it)",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("T", a->number, "Transponder number")->required();
+       AddOutput(command, a->out);
+       return
+           [a](ConsoleFrontend& ui) { return RemoveTransponder(ui, a->flash, a->number, a->out); };
+     }},
+    {"move-transponder", "Move a transponder before a position",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("T", a->number, "Transponder number")->required();
+       command.add_option("BEFORE", a->before, "Position to move it before")->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return MoveTransponder(ui, a->flash, a->number, a->before, a->out);
+       };
+     }},
+};
+
+}  // namespace
+
+std::span<const Subcommand> EditCommands() { return kEditCommands; }
 
 }  // namespace chanforge::cli

@@ -1,6 +1,9 @@
+// The block commands, the block dump and the demo image.
+#include <iostream>
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/sample_image.h"
 #include "cli/session.h"
 #include "common/file_access.h"
@@ -30,8 +33,6 @@ bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& fla
   return flash::CheckBlockSelected(ui, w.block_count, index < w.block_count ? index : -1,
                                    w.image.fileName, action);
 }
-
-}  // namespace
 
 int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
@@ -86,6 +87,8 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
   return status;
 }
 
+enum class ViewAs { kHex, kTcs, kTpt };
+
 int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index,
             ViewAs as) {
   Session session;
@@ -116,5 +119,84 @@ int MakeSample(ConsoleFrontend& ui, const std::string& out) {
   if (!common::ConfirmOverwrite(ui, out)) return 1;
   return common::WriteFileOrReport(ui, out, MakeSampleImage()) ? 0 : 1;
 }
+
+struct Args {
+  std::string flash, in, out, as;
+  int index = 0;
+  bool whole = false;
+};
+
+constexpr Subcommand kBlockCommands[] = {
+    {"blocks", "Print the block list lines",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       return [a](ConsoleFrontend& ui) { return Blocks(ui, std::cout, a->flash); };
+     }},
+    {"save-block", "Save a block's data (or whole block)",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddFile(command, "OUT", a->out, "Block file to write")->required();
+       command.add_flag("--whole", a->whole, "The whole 64 KB block, header included");
+       return
+           [a](ConsoleFrontend& ui) { return SaveBlock(ui, a->flash, a->index, a->out, a->whole); };
+     }},
+    {"read-block", "Read a file into a block",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddFile(command, "IN", a->in, "Block file to read")->required();
+       AddOutput(command, a->out);
+       command.add_flag("--whole", a->whole, "The file is a whole 64 KB block");
+       return [a](ConsoleFrontend& ui) {
+         return ReadBlock(ui, a->flash, a->index, a->in, a->out, a->whole);
+       };
+     }},
+    {"clear-block", "Clear a block",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddOutput(command, a->out);
+       command.add_flag("--whole", a->whole, "Clear the whole 64 KB block");
+       return [a](ConsoleFrontend& ui) {
+         return ClearBlock(ui, a->flash, a->index, a->out, a->whole);
+       };
+     }},
+    {"swap-diseqc", "Swap DiSEqC A/B of a TPT block",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) { return SwapDiseqc(ui, a->flash, a->index, a->out); };
+     }},
+};
+
+constexpr Subcommand kDumpCommands[] = {
+    {"hexdump", "Print a block as the block viewer shows it",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       command.add_option("--as", a->as, "Show the block as a list")
+           ->check(CLI::IsMember({"tcs", "tpt"}));
+       return [a](ConsoleFrontend& ui) {
+         const ViewAs as = a->as == "tcs"   ? ViewAs::kTcs
+                           : a->as == "tpt" ? ViewAs::kTpt
+                                            : ViewAs::kHex;
+         return HexDump(ui, std::cout, a->flash, a->index, as);
+       };
+     }},
+    {"make-sample", "Write a 512 KB demo image",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFile(command, "OUT", a->out, "Image file to write")->required();
+       return [a](ConsoleFrontend& ui) { return MakeSample(ui, a->out); };
+     }},
+};
+
+}  // namespace
+
+std::span<const Subcommand> BlockCommands() { return kBlockCommands; }
+std::span<const Subcommand> DumpCommands() { return kDumpCommands; }
 
 }  // namespace chanforge::cli
