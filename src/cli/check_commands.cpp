@@ -6,7 +6,7 @@
 #include "check/image_diff.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "flash/flash_file.h"
+#include "cli/session.h"
 
 namespace chanforge::cli {
 
@@ -15,24 +15,21 @@ namespace {
 // As diff and cmp: 0 clean or equal, 1 errors or differences, 2 trouble.
 constexpr int kTrouble = 2;
 
-bool Load(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash) {
-  return flash::LoadChosenFlashFile(workspace, ui, flash) == common::Outcome::kDone;
-}
-
 int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash,
           bool warnings_as_errors) {
-  flash::Workspace workspace;
-  if (!Load(ui, workspace, flash)) return kTrouble;
-  const std::vector<check::Finding> findings = check::CheckImage(workspace);
+  Session session;
+  if (!Load(ui, session, flash)) return kTrouble;
+  const std::vector<check::Finding> findings = check::CheckImage(session.workspace());
   for (const check::Finding& finding : findings) out << check::FormatFinding(finding) << '\n';
   const bool failed = warnings_as_errors ? !findings.empty() : check::CountErrors(findings) > 0;
   return failed ? 1 : 0;
 }
 
 int Diff(ConsoleFrontend& ui, std::ostream& out, const std::string& a, const std::string& b) {
-  flash::Workspace old_image, new_image;
+  Session old_image, new_image;
   if (!Load(ui, old_image, a) || !Load(ui, new_image, b)) return kTrouble;
-  const std::vector<check::Change> changes = check::DiffImages(old_image, new_image);
+  const std::vector<check::Change> changes =
+      check::DiffImages(old_image.workspace(), new_image.workspace());
   for (const check::Change& change : changes) out << change.line << '\n';
   return changes.empty() ? 0 : 1;
 }

@@ -19,17 +19,16 @@ int ExportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels,
   Session session;
   if (!Load(ui, session, flash)) return 1;
   std::string done;
-  return ExitStatus(editing::ExportCsvFile(ui, session.workspace, ListOf(channels), out, done));
+  return ExitStatus(editing::ExportCsvFile(ui, session.workspace(), ListOf(channels), out, done));
 }
 
 int ImportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels, const std::string& in,
               const std::string& out) {
   Session session;
   if (!Load(ui, session, flash, out)) return 1;
-  editing::UndoStack history;
   std::string done;
-  if (editing::ImportCsvFile(ui, session.workspace, history, ListOf(channels), in, done) !=
-      common::Outcome::kDone) {
+  if (editing::ImportCsvFile(ui, session.workspace(), session.history(), ListOf(channels), in,
+                             done) != common::Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);

@@ -31,19 +31,19 @@ bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
   return true;
 }
 
-// Loads the image for a command that changes one side of the lists.
-bool Open(ConsoleFrontend& ui, Session& session, const std::string& flash, const std::string& out,
-          std::optional<ListDocument>& document, bool channels) {
-  if (!Load(ui, session, flash, out)) return false;
-  document.emplace(session.workspace);
-  return !Refused(
-      ui, channels ? document->ChannelsReadOnlyReason() : document->TranspondersReadOnlyReason());
+// Loads the image for a command that changes one side of the lists; null when it cannot.
+ListDocument* Open(ConsoleFrontend& ui, Session& session, const std::string& flash,
+                   const std::string& out, bool channels) {
+  if (!Load(ui, session, flash, out)) return nullptr;
+  ListDocument& document = session.document();
+  const std::string refusal =
+      channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
+  return Refused(ui, refusal) ? nullptr : &document;
 }
 
 int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Command> command,
            const std::string& out) {
-  editing::UndoStack stack;
-  stack.Push(std::move(command));
+  session.history().Push(std::move(command));
   return SaveImage(ui, session, out);
 }
 
@@ -72,7 +72,7 @@ std::optional<Range> ParseRange(std::string_view text) {
 int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
-  const ListDocument document(session.workspace);
+  const ListDocument& document = session.document();
   if (Refused(ui, document.ChannelsReadOnlyReason())) return 1;
   out << "Nr\tName\tUse\tTP\tSID\tVPID\tAPID\tVecm\tAecm\tPCR\n";
   std::size_t number = 0;
@@ -88,7 +88,7 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
 int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
-  const ListDocument document(session.workspace);
+  const ListDocument& document = session.document();
   if (Refused(ui, document.TranspondersReadOnlyReason())) return 1;
   out << "Nr\tFreq\tBand\tPol\tDiSEqC\tFEC\tTID\tNID\tChn\tSR\tChannels\n";
   std::size_t number = 0;
@@ -106,10 +106,10 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
 int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                const std::vector<std::string>& assignments, const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
-  editing::UndoStack stack;
+  editing::UndoStack& stack = session.history();
   for (const std::string& assignment : assignments) {
     editing::ChannelRecord record = document->channels()[number - 1];
     if (Refused(ui, editing::AssignChannelField(*document, record, assignment))) return 1;
@@ -122,8 +122,8 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
 int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
                  const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   const std::size_t size = document->channels().size();
   if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, "Channel"))) return 1;
   return Finish(
@@ -135,8 +135,8 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
 int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
                    const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   std::vector<std::size_t> rows;
   for (const Range& range : ranges) {
     const std::size_t size = document->channels().size();
@@ -149,8 +149,8 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
 int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
                  const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   const editing::SortKey key = by == "name"  ? editing::SortKey::kName
                                : by == "sid" ? editing::SortKey::kSid
                                              : editing::SortKey::kFrequency;
@@ -160,8 +160,8 @@ int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::strin
 int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                       const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, false)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, false);
+  if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
   const std::string question = editing::RemoveTransponderQuestion(*document, number - 1);
@@ -172,8 +172,8 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
 int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                     std::size_t before, const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, false)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, false);
+  if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;
   return Finish(ui, session, editing::MoveTransponders(*document, number - 1, 1, before - 1), out);

@@ -29,7 +29,7 @@ namespace {
 bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
                    const std::string& action, const std::string& out = {}) {
   if (!Load(ui, session, flash, out)) return false;
-  const flash::Workspace& w = session.workspace;
+  const flash::Workspace& w = session.workspace();
   return flash::CheckBlockSelected(ui, w.block_count, index < w.block_count ? index : -1,
                                    w.image.fileName, action);
 }
@@ -38,8 +38,8 @@ int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
   // An image too short for any block is refused like every other block command.
-  if (!flash::CheckBlockSelected(ui, session.workspace.block_count, 0, flash, "")) return 1;
-  ui.PrintBytes(out, views::BlockLines(session.workspace));
+  if (!flash::CheckBlockSelected(ui, session.workspace().block_count, 0, flash, "")) return 1;
+  ui.PrintBytes(out, views::BlockLines(session.workspace()));
   return 0;
 }
 
@@ -49,7 +49,7 @@ int SaveBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
   if (!LoadAndSelect(ui, session, flash, index, "Save")) return 1;
   flash::ListFileNames names;
   ui.QueueFile(out);
-  return ExitStatus(flash::SaveBlockToFile(session.workspace, ui, index, whole, names));
+  return ExitStatus(flash::SaveBlockToFile(session.workspace(), ui, index, whole, names));
 }
 
 int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& in,
@@ -58,7 +58,7 @@ int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
   if (!LoadAndSelect(ui, session, flash, index, "Update", out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
-  if (flash::ReadBlockFromFile(session.workspace, ui, index, whole, names) != Outcome::kDone) {
+  if (flash::ReadBlockFromFile(session.workspace(), ui, index, whole, names) != Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);
@@ -68,7 +68,7 @@ int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const s
                bool whole) {
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "Clear", out)) return 1;
-  if (flash::ConfirmAndClearBlock(session.workspace, ui, index, whole) != Outcome::kDone) {
+  if (flash::ConfirmAndClearBlock(session.workspace(), ui, index, whole) != Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);
@@ -78,7 +78,7 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
   int count = 0;
-  if (transponders::SwapDiseqcSilently(session.workspace, ui, index, count) != Outcome::kDone) {
+  if (transponders::SwapDiseqcSilently(session.workspace(), ui, index, count) != Outcome::kDone) {
     return 1;
   }
   const int status = SaveImage(ui, session, out);
@@ -93,7 +93,7 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
             ViewAs as) {
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "View")) return 1;
-  const flash::Workspace& w = session.workspace;
+  const flash::Workspace& w = session.workspace();
   const flash::BlockInfo& block = *flash::FindBlock(w, index);
   const flash::ListKind wanted = as == ViewAs::kTcs ? flash::ListKind::kTcs : flash::ListKind::kTpt;
   // As the window's list option: only the names as the receiver writes them.
