@@ -1,5 +1,8 @@
 // The CSV commands: a list out to a spreadsheet file, and back into a copy of the image.
+#include <memory>
+
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/session.h"
 #include "editing/list_csv.h"
 
@@ -11,29 +14,66 @@ editing::CsvList ListOf(bool channels) {
   return channels ? editing::CsvList::kChannels : editing::CsvList::kTransponders;
 }
 
-}  // namespace
-
 int ExportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels,
               const std::string& out) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
   std::string done;
-  const editing::ListDocument document(session.workspace);
-  return ExitStatus(editing::ExportCsvFile(ui, document, ListOf(channels), out, done));
+  return ExitStatus(editing::ExportCsvFile(ui, session.document(), ListOf(channels), out, done));
 }
 
 int ImportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels, const std::string& in,
               const std::string& out) {
   Session session;
   if (!Load(ui, session, flash, out)) return 1;
-  editing::ListDocument document(session.workspace);
-  editing::UndoStack history;
   std::string done;
-  if (editing::ImportCsvFile(ui, document, history, ListOf(channels), in, done) !=
-      common::Outcome::kDone) {
+  if (editing::ImportCsvFile(ui, session.document(), session.history(), ListOf(channels), in,
+                             done) != common::Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);
 }
+
+struct Args {
+  std::string flash, file, out;
+  bool channels = false, transponders = false;
+};
+
+// FLASH and the flag that chooses one of the two lists.
+std::shared_ptr<Args> AddList(CLI::App& command) {
+  auto a = std::make_shared<Args>();
+  AddFlash(command, a->flash);
+  command.add_flag("--channels", a->channels, "The channel list");
+  command.add_flag("--transponders", a->transponders, "The transponder list");
+  // Checked here rather than with excludes(), which the completion would read as a value.
+  command.parse_complete_callback([a] {
+    if (a->channels == a->transponders) {
+      throw CLI::ValidationError("give one of --channels and --transponders");
+    }
+  });
+  return a;
+}
+
+constexpr Subcommand kCsvCommands[] = {
+    {"export-csv", "Write a list as a CSV file",
+     [](CLI::App& command) -> Handler {
+       auto a = AddList(command);
+       AddFile(command, "OUT", a->out, "CSV file to write")->required();
+       return [a](ConsoleFrontend& ui) { return ExportCsv(ui, a->flash, a->channels, a->out); };
+     }},
+    {"import-csv", "Replace a list with a CSV file's rows",
+     [](CLI::App& command) -> Handler {
+       auto a = AddList(command);
+       AddFile(command, "IN", a->file, "CSV file to read")->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return ImportCsv(ui, a->flash, a->channels, a->file, a->out);
+       };
+     }},
+};
+
+}  // namespace
+
+std::span<const Subcommand> CsvCommands() { return kCsvCommands; }
 
 }  // namespace chanforge::cli

@@ -1,8 +1,11 @@
 // The list editing commands: print the lists and change them as the editor window does.
 #include <charconv>
+#include <iostream>
+#include <memory>
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/session.h"
 #include "common/text_lines.h"
 #include "editing/list_commands.h"
@@ -28,24 +31,29 @@ bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
   return true;
 }
 
-// Loads the image for a command that changes one side of the lists.
-bool Open(ConsoleFrontend& ui, Session& session, const std::string& flash, const std::string& out,
-          std::optional<ListDocument>& document, bool channels) {
-  if (!Load(ui, session, flash, out)) return false;
-  document.emplace(session.workspace);
-  return !Refused(
-      ui, channels ? document->ChannelsReadOnlyReason() : document->TranspondersReadOnlyReason());
+// Loads the image for a command that changes one side of the lists; null when it cannot.
+ListDocument* Open(ConsoleFrontend& ui, Session& session, const std::string& flash,
+                   const std::string& out, bool channels) {
+  if (!Load(ui, session, flash, out)) return nullptr;
+  ListDocument& document = session.document();
+  const std::string refusal =
+      channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
+  return Refused(ui, refusal) ? nullptr : &document;
 }
 
 int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Command> command,
            const std::string& out) {
-  editing::UndoStack stack;
-  stack.Push(std::move(command));
+  session.history().Push(std::move(command));
   return SaveImage(ui, session, out);
 }
 
-}  // namespace
+// Numbers are 1-based, as in the lists.
+struct Range {
+  std::size_t first = 0;
+  std::size_t last = 0;
+};
 
+// "N" or "N-M"; nothing when the text is neither.
 std::optional<Range> ParseRange(std::string_view text) {
   const auto number = [](std::string_view digits) -> std::optional<std::size_t> {
     std::size_t value = 0;
@@ -64,7 +72,7 @@ std::optional<Range> ParseRange(std::string_view text) {
 int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
-  const ListDocument document(session.workspace);
+  const ListDocument& document = session.document();
   if (Refused(ui, document.ChannelsReadOnlyReason())) return 1;
   out << "Nr";
   for (const common::FieldSpec& spec : channels::kChannelFields) out << '\t' << spec.heading;
@@ -83,7 +91,7 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
 int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
-  const ListDocument document(session.workspace);
+  const ListDocument& document = session.document();
   if (Refused(ui, document.TranspondersReadOnlyReason())) return 1;
   out << "Nr";
   for (const common::FieldSpec& spec : transponders::kTransponderFields) {
@@ -104,10 +112,10 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
 int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                const std::vector<std::string>& assignments, const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
-  editing::UndoStack stack;
+  editing::UndoStack& stack = session.history();
   for (const std::string& assignment : assignments) {
     editing::ChannelRecord record = document->channels()[number - 1];
     if (Refused(ui, editing::AssignChannelField(*document, record, assignment))) return 1;
@@ -120,8 +128,8 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
 int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
                  const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   const std::size_t size = document->channels().size();
   if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, "Channel"))) return 1;
   return Finish(
@@ -133,8 +141,8 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
 int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
                    const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   std::vector<std::size_t> rows;
   for (const Range& range : ranges) {
     const std::size_t size = document->channels().size();
@@ -147,8 +155,8 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
 int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
                  const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, true)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
   const editing::SortKey key = by == "name"  ? editing::SortKey::kName
                                : by == "sid" ? editing::SortKey::kSid
                                              : editing::SortKey::kFrequency;
@@ -158,8 +166,8 @@ int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::strin
 int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                       const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, false)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, false);
+  if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
   const std::string question = editing::RemoveTransponderQuestion(*document, number - 1);
@@ -170,11 +178,110 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
 int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                     std::size_t before, const std::string& out) {
   Session session;
-  std::optional<ListDocument> document;
-  if (!Open(ui, session, flash, out, document, false)) return 1;
+  ListDocument* document = Open(ui, session, flash, out, false);
+  if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;
   return Finish(ui, session, editing::MoveTransponders(*document, number - 1, 1, before - 1), out);
 }
+
+struct Args {
+  std::string flash, out, rows, by;
+  std::size_t number = 0, before = 0;
+  std::vector<std::string> values;  // FIELD=VALUE assignments or N[-M] ranges
+};
+
+CLI::Validator RangeText() {
+  return CLI::Validator(
+      [](std::string& text) {
+        return ParseRange(text) ? std::string() : "\"" + text + "\" is not N or N-M";
+      },
+      "N[-M]");
+}
+
+constexpr Subcommand kEditCommands[] = {
+    {"channels", "Print the channel list, tab-separated",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       return [a](ConsoleFrontend& ui) { return Channels(ui, std::cout, a->flash); };
+     }},
+    {"transponders", "Print the transponder list, tab-separated",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       return [a](ConsoleFrontend& ui) { return Transponders(ui, std::cout, a->flash); };
+     }},
+    {"set-channel", "Set fields of a channel",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("N", a->number, "Channel number")->required();
+       command
+           .add_option("FIELD=VALUE", a->values, "name, use, tp, sid, vpid, apid, vecm, aecm, pcr")
+           ->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return SetChannel(ui, a->flash, a->number, a->values, a->out);
+       };
+     }},
+    {"move-channels", "Move channels before a position",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("FROM[-TO]", a->rows, "Channels to move")->required()->check(RangeText());
+       command.add_option("BEFORE", a->before, "Position to move them before")->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return MoveChannels(ui, a->flash, *ParseRange(a->rows), a->before, a->out);
+       };
+     }},
+    {"remove-channels", "Remove channels",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("N[-M]", a->values, "Channels to remove")->required()->check(RangeText());
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         std::vector<Range> ranges;
+         for (const std::string& text : a->values) ranges.push_back(*ParseRange(text));
+         return RemoveChannels(ui, a->flash, ranges, a->out);
+       };
+     }},
+    {"sort-channels", "Sort the channels (stable)",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("--by", a->by, "Sort key")
+           ->required()
+           ->check(CLI::IsMember({"name", "sid", "frequency"}));
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) { return SortChannels(ui, a->flash, a->by, a->out); };
+     }},
+    {"remove-transponder", "Remove a transponder (asks about channels using it)",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("T", a->number, "Transponder number")->required();
+       AddOutput(command, a->out);
+       return
+           [a](ConsoleFrontend& ui) { return RemoveTransponder(ui, a->flash, a->number, a->out); };
+     }},
+    {"move-transponder", "Move a transponder before a position",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("T", a->number, "Transponder number")->required();
+       command.add_option("BEFORE", a->before, "Position to move it before")->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return MoveTransponder(ui, a->flash, a->number, a->before, a->out);
+       };
+     }},
+};
+
+}  // namespace
+
+std::span<const Subcommand> EditCommands() { return kEditCommands; }
 
 }  // namespace chanforge::cli

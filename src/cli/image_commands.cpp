@@ -1,6 +1,9 @@
+// The block commands, the block dump and the demo image.
+#include <iostream>
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/options.h"
 #include "cli/sample_image.h"
 #include "cli/session.h"
 #include "common/file_access.h"
@@ -26,19 +29,17 @@ namespace {
 bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
                    const std::string& action, const std::string& out = {}) {
   if (!Load(ui, session, flash, out)) return false;
-  const flash::Workspace& w = session.workspace;
+  const flash::Workspace& w = session.workspace();
   return flash::CheckBlockSelected(ui, w.block_count, index < w.block_count ? index : -1,
                                    w.image.fileName, action);
 }
-
-}  // namespace
 
 int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
   // An image too short for any block is refused like every other block command.
-  if (!flash::CheckBlockSelected(ui, session.workspace.block_count, 0, flash, "")) return 1;
-  ui.PrintBytes(out, views::BlockLines(session.workspace));
+  if (!flash::CheckBlockSelected(ui, session.workspace().block_count, 0, flash, "")) return 1;
+  ui.PrintBytes(out, views::BlockLines(session.workspace()));
   return 0;
 }
 
@@ -48,7 +49,7 @@ int SaveBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
   if (!LoadAndSelect(ui, session, flash, index, "Save")) return 1;
   flash::ListFileNames names;
   ui.QueueFile(out);
-  return ExitStatus(flash::SaveBlockToFile(session.workspace, ui, index, whole, names));
+  return ExitStatus(flash::SaveBlockToFile(session.workspace(), ui, index, whole, names));
 }
 
 int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& in,
@@ -57,7 +58,7 @@ int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
   if (!LoadAndSelect(ui, session, flash, index, "Update", out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
-  if (flash::ReadBlockFromFile(session.workspace, ui, index, whole, names) != Outcome::kDone) {
+  if (flash::ReadBlockFromFile(session.workspace(), ui, index, whole, names) != Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);
@@ -67,7 +68,7 @@ int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const s
                bool whole) {
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "Clear", out)) return 1;
-  if (flash::ConfirmAndClearBlock(session.workspace, ui, index, whole) != Outcome::kDone) {
+  if (flash::ConfirmAndClearBlock(session.workspace(), ui, index, whole) != Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);
@@ -77,7 +78,7 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
   int count = 0;
-  if (transponders::SwapDiseqcSilently(session.workspace, ui, index, count) != Outcome::kDone) {
+  if (transponders::SwapDiseqcSilently(session.workspace(), ui, index, count) != Outcome::kDone) {
     return 1;
   }
   const int status = SaveImage(ui, session, out);
@@ -86,11 +87,13 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
   return status;
 }
 
+enum class ViewAs { kHex, kTcs, kTpt };
+
 int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index,
             ViewAs as) {
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "View")) return 1;
-  const flash::Workspace& w = session.workspace;
+  const flash::Workspace& w = session.workspace();
   const flash::BlockInfo& block = *flash::FindBlock(w, index);
   const flash::ListKind wanted = as == ViewAs::kTcs ? flash::ListKind::kTcs : flash::ListKind::kTpt;
   // As the window's list option: only the names as the receiver writes them.
@@ -116,5 +119,84 @@ int MakeSample(ConsoleFrontend& ui, const std::string& out) {
   if (!common::ConfirmOverwrite(ui, out)) return 1;
   return common::WriteFileOrReport(ui, out, MakeSampleImage()) ? 0 : 1;
 }
+
+struct Args {
+  std::string flash, in, out, as;
+  int index = 0;
+  bool whole = false;
+};
+
+constexpr Subcommand kBlockCommands[] = {
+    {"blocks", "Print the block list lines",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       return [a](ConsoleFrontend& ui) { return Blocks(ui, std::cout, a->flash); };
+     }},
+    {"save-block", "Save a block's data (or whole block)",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddFile(command, "OUT", a->out, "Block file to write")->required();
+       command.add_flag("--whole", a->whole, "The whole 64 KB block, header included");
+       return
+           [a](ConsoleFrontend& ui) { return SaveBlock(ui, a->flash, a->index, a->out, a->whole); };
+     }},
+    {"read-block", "Read a file into a block",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddFile(command, "IN", a->in, "Block file to read")->required();
+       AddOutput(command, a->out);
+       command.add_flag("--whole", a->whole, "The file is a whole 64 KB block");
+       return [a](ConsoleFrontend& ui) {
+         return ReadBlock(ui, a->flash, a->index, a->in, a->out, a->whole);
+       };
+     }},
+    {"clear-block", "Clear a block",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddOutput(command, a->out);
+       command.add_flag("--whole", a->whole, "Clear the whole 64 KB block");
+       return [a](ConsoleFrontend& ui) {
+         return ClearBlock(ui, a->flash, a->index, a->out, a->whole);
+       };
+     }},
+    {"swap-diseqc", "Swap DiSEqC A/B of a TPT block",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) { return SwapDiseqc(ui, a->flash, a->index, a->out); };
+     }},
+};
+
+constexpr Subcommand kDumpCommands[] = {
+    {"hexdump", "Print a block as the block viewer shows it",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlashIndex(command, a->flash, a->index);
+       command.add_option("--as", a->as, "Show the block as a list")
+           ->check(CLI::IsMember({"tcs", "tpt"}));
+       return [a](ConsoleFrontend& ui) {
+         const ViewAs as = a->as == "tcs"   ? ViewAs::kTcs
+                           : a->as == "tpt" ? ViewAs::kTpt
+                                            : ViewAs::kHex;
+         return HexDump(ui, std::cout, a->flash, a->index, as);
+       };
+     }},
+    {"make-sample", "Write a 512 KB demo image",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFile(command, "OUT", a->out, "Image file to write")->required();
+       return [a](ConsoleFrontend& ui) { return MakeSample(ui, a->out); };
+     }},
+};
+
+}  // namespace
+
+std::span<const Subcommand> BlockCommands() { return kBlockCommands; }
+std::span<const Subcommand> DumpCommands() { return kDumpCommands; }
 
 }  // namespace chanforge::cli

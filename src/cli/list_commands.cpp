@@ -1,7 +1,16 @@
+// The list file commands: the conversions between binary and text, and the list viewer.
+#include <iostream>
+#include <memory>
+
+#include "channels/channel_conversions.h"
 #include "cli/commands.h"
+#include "cli/options.h"
+#include "transponders/transponder_conversions.h"
 #include "views/list_view.h"
 
 namespace chanforge::cli {
+
+namespace {
 
 int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const std::string& tpt) {
   const std::string& name = tcs.empty() ? tpt : tcs;
@@ -14,5 +23,66 @@ int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const s
   }
   return listed.read ? 0 : 1;
 }
+
+struct Args {
+  std::string bin, txt, tcs, tpt;
+  bool declink = false;
+};
+
+// The binary file first or the text file first, in the order the conversion reads them.
+std::shared_ptr<Args> AddFiles(CLI::App& command, const char* list, bool binary_first) {
+  auto a = std::make_shared<Args>();
+  const std::string bin_help = std::string(list) + " binary file";
+  const std::string txt_help = std::string(list) + " text file";
+  if (binary_first) AddFile(command, "BIN", a->bin, bin_help)->required();
+  AddFile(command, "TXT", a->txt, txt_help)->required();
+  if (!binary_first) AddFile(command, "BIN", a->bin, bin_help)->required();
+  return a;
+}
+
+constexpr Subcommand kListFileCommands[] = {
+    {"tcs2txt", "Convert a TCS binary file to text",
+     [](CLI::App& command) -> Handler {
+       auto a = AddFiles(command, "TCS", true);
+       return [a](ConsoleFrontend& ui) {
+         return ExitStatus(channels::ConvertTcsToText(ui, a->bin, a->txt));
+       };
+     }},
+    {"txt2tcs", "Convert a TCS text file to binary",
+     [](CLI::App& command) -> Handler {
+       auto a = AddFiles(command, "TCS", false);
+       return [a](ConsoleFrontend& ui) {
+         return ExitStatus(channels::ConvertTextToTcs(ui, a->bin, a->txt));
+       };
+     }},
+    {"tpt2txt", "Convert a TPT binary file to text",
+     [](CLI::App& command) -> Handler {
+       auto a = AddFiles(command, "TPT", true);
+       command.add_flag("--declink", a->declink, "Leave out the DiSEqC column");
+       return [a](ConsoleFrontend& ui) {
+         return ExitStatus(transponders::ConvertTptToText(ui, a->bin, a->txt, a->declink));
+       };
+     }},
+    {"txt2tpt", "Convert a TPT text file to binary",
+     [](CLI::App& command) -> Handler {
+       auto a = AddFiles(command, "TPT", false);
+       return [a](ConsoleFrontend& ui) {
+         return ExitStatus(transponders::ConvertTextToTpt(ui, a->bin, a->txt, false));
+       };
+     }},
+    {"view", "Print a list file as the list viewer shows it",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       CLI::Option* tcs = AddFile(command, "--tcs", a->tcs, "TCS binary file");
+       CLI::Option* tpt = AddFile(command, "--tpt", a->tpt, "TPT binary file");
+       tcs->excludes(tpt);
+       command.require_option(1);
+       return [a](ConsoleFrontend& ui) { return View(ui, std::cout, a->tcs, a->tpt); };
+     }},
+};
+
+}  // namespace
+
+std::span<const Subcommand> ListFileCommands() { return kListFileCommands; }
 
 }  // namespace chanforge::cli

@@ -5,15 +5,14 @@
 
 #include "cli/console_frontend.h"
 #include "common/file_access.h"
-#include "flash/flash_image.h"
+#include "editing/session.h"
 
 namespace chanforge::cli {
 
-// One command's workspace. When the command writes the image back over itself, the
+// One command's session. When the command writes the image back over itself, the
 // image stays locked from load to replace, so that two such commands take turns
 // instead of one silently undoing the other.
-struct Session {
-  flash::Workspace workspace;
+struct Session : editing::Session {
   common::FileLock lock;
 };
 
@@ -21,7 +20,8 @@ struct Session {
 bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
           const std::string& out = {});
 
-// Writes the changed image to out with the flash save's rules.
+// Writes the changed image to out with the flash save's rules. A script names its output
+// itself and has the check command for errors, so the save does not ask about them.
 int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out);
 
 }  // namespace chanforge::cli

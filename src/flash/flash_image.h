@@ -41,8 +41,6 @@ struct Workspace {
   std::array<BlockInfo, BlockCount> blocks{};
   int block_count = 0;  // blocks the image reaches, one block list line each
   bool dirty = false;   // unsaved changes in the image
-  // The file as it was when loaded or saved, to find a change made behind our back.
-  common::FileStamp file_stamp;
   // Bumped, and the observers called, by every change to the image, the block table,
   // the file name or the dirty flag; windows refresh from it.
   std::uint64_t revision = 0;

@@ -313,7 +313,7 @@ void MainWindow::Refresh() {
   }
   block_list_->blockSignals(false);
   if (selected >= 0 && selected < block_list_->count()) block_list_->setCurrentRow(selected);
-  if (loaded_) size_label_->setText(Qt8(views::SizeLabelText(workspace_.image.size())));
+  if (session_.loaded()) size_label_->setText(Qt8(views::SizeLabelText(workspace_.image.size())));
   changed_marker_->setText(
       Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
   file_label_->setText(Qt8(views::FileLabelText(workspace_.image.fileName)));
@@ -358,10 +358,6 @@ void MainWindow::TakeListNames(const flash::ListFileNames& names) {
 
 void MainWindow::AfterLoad(common::Outcome outcome) {
   if (outcome == common::Outcome::kDone) {
-    loaded_ = true;
-    undo_stack_.Clear();
-    document_.Reload();
-    flash::AnnounceChange(workspace_);
     recent_files_->Add(Qt8(workspace_.image.fileName));
     for (QAbstractButton* b : block_commands_) b->setEnabled(true);
     Refresh();
@@ -377,21 +373,18 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
 void MainWindow::OnLoad() {
   QString preset = file_label_->text();
   if (preset.isEmpty()) settings_->GetSettingString(kAppKey, "BinFile", preset);
-  AfterLoad(flash::LoadFlashFile(workspace_, *frontend_, Std(preset)));
+  AfterLoad(session_.Load(*frontend_, Std(preset)));
 }
 
 void MainWindow::LoadDroppedFile(const QString& name) {
-  if (!flash::ConfirmDiscardChanges(workspace_, *frontend_)) return;
-  AfterLoad(flash::LoadChosenFlashFile(workspace_, *frontend_, Std(name)));
+  AfterLoad(session_.LoadChosen(*frontend_, Std(name)));
 }
 
 void MainWindow::OnSave() {
-  if (loaded_ && !check::ConfirmSaveDespiteErrors(workspace_, *frontend_)) return;
-  const bool saved = flash::SaveFlashFile(workspace_, *frontend_, Std(file_label_->text())) ==
-                     common::Outcome::kDone;
+  const common::Outcome outcome =
+      session_.Save(*frontend_, Std(file_label_->text()), editing::SaveCheck::kAskOnErrors);
   ShowStatus("");
-  if (saved) {
-    undo_stack_.MarkClean();
+  if (outcome == common::Outcome::kDone) {
     ShowDone(Qt8(views::ImageDoneText(true, workspace_.image.fileName, workspace_.image.size())));
   }
 }
@@ -470,10 +463,7 @@ void MainWindow::OnView() {
 }
 
 void MainWindow::OnCheckImage() {
-  if (!loaded_) {
-    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
-    return;
-  }
+  if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(check_window_, [this] {
     auto* window = new CheckWindow(workspace_, *workspace_signal_, this);
     // A finding in the lists the editor works on opens the editor on its record.
@@ -492,10 +482,7 @@ void MainWindow::OnCheckImage() {
 }
 
 void MainWindow::OnCompareWith() {
-  if (!loaded_) {
-    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
-    return;
-  }
+  if (!session_.CheckLoaded(*frontend_)) return;
   const std::string name =
       common::ChooseFileWithFallback(*frontend_,
                                      {common::FileDialogKind::kOpen, "Compare With",
@@ -506,19 +493,13 @@ void MainWindow::OnCompareWith() {
 }
 
 void MainWindow::OnShowChanges() {
-  if (!loaded_ || workspace_.image.fileName.empty()) {
-    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
-    return;
-  }
+  if (!session_.CheckLoaded(*frontend_)) return;
   ShowChangesFrom(workspace_.image.fileName);
   ShowStatus("");
 }
 
 void MainWindow::OnEditLists() {
-  if (!loaded_) {
-    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
-    return;
-  }
+  if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(list_editor_, [this] {
     return new ListEditor(
         document_, *frontend_, *workspace_signal_,

@@ -13,6 +13,7 @@
 #include "common/frontend.h"
 #include "editing/list_csv.h"
 #include "editing/list_document.h"
+#include "editing/session.h"
 #include "editing/undo_stack.h"
 #include "flash/block_transfer.h"
 #include "flash/flash_image.h"
@@ -105,11 +106,12 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SettingsStore> own_settings_;
   common::Frontend* frontend_;
   SettingsStore* settings_;
-  flash::Workspace workspace_;
-  editing::UndoStack undo_stack_{&workspace_};
-  editing::ListDocument document_{workspace_};
+  // Load, save and the history live in the session; the window names its parts.
+  editing::Session session_;
+  flash::Workspace& workspace_ = session_.workspace();
+  editing::UndoStack& undo_stack_ = session_.history();
+  editing::ListDocument& document_ = session_.document();
   WorkspaceSignal* workspace_signal_ = nullptr;
-  bool loaded_ = false;  // a flash file was loaded in this run: the block commands work
   std::unique_ptr<WindowSettings> window_settings_;
   QList<QPointer<QWidget>> opened_;  // secondary windows, oldest first
   QPointer<QWidget> block_viewer_;

@@ -71,10 +71,7 @@ void MainWindow::SetClock(std::function<QDateTime()> now) {
 }
 
 std::string MainWindow::ChooseCsvFile(editing::CsvList list, common::FileDialogKind dialog) {
-  if (!loaded_) {
-    frontend_->ShowMessage(common::MessageKind::kError, "No File Open!");
-    return {};
-  }
+  if (!session_.CheckLoaded(*frontend_)) return {};
   const std::string kind = editing::CsvListName(list);
   const char* verb = dialog == common::FileDialogKind::kSave ? "Export " : "Import ";
   return common::ChooseFileWithFallback(

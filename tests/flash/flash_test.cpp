@@ -104,33 +104,28 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   EXPECT_EQ(w.image.bytes.substr(65536, 65536), "ab" + std::string(65534, '\0'));
 }
 
-TEST(LoadFlashFile, LoadsScansAndAnnounces) {
+TEST(LoadChosenFlashFile, LoadsAndScans) {
   TempDir dir;
   const std::string image = FlashImageBuilder().Block(1, "TPT", std::string(24, 't')).Build();
   const std::string path = dir.Write("flash.bin", image);
   Workspace w;
-  int announced = 0;
-  w.observers.push_back([&] { ++announced; });
+  w.dirty = true;
   ScriptedFrontend ui;
-  ui.Choose(path);
-  EXPECT_EQ(LoadFlashFile(w, ui, "proposed.bin"), Outcome::kDone);
-  EXPECT_EQ(announced, 1);
-  EXPECT_EQ(ui.requests.at(0).proposed_name, "proposed.bin");
-  EXPECT_EQ(ui.requests.at(0).filter, "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*");
+  EXPECT_EQ(LoadChosenFlashFile(w, ui, path), Outcome::kDone);
   EXPECT_EQ(w.image.bytes + w.image.fileName, image + path);
   EXPECT_EQ(w.block_count, 8);
+  EXPECT_FALSE(w.dirty);
   EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
-  ui.Choose(dir.Write("empty.bin", ""));  // an empty image loads, with no blocks
-  EXPECT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
+  // An empty image loads, with no blocks.
+  EXPECT_EQ(LoadChosenFlashFile(w, ui, dir.Write("empty.bin", "")), Outcome::kDone);
   EXPECT_EQ(w.block_count, 0);
 }
 
-TEST(LoadFlashFile, FailuresAndNoLeaveTheWorkspaceAlone) {
+TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path("folder"));
   dir.Sparse("huge.bin", std::uintmax_t{15} << 40);
   const std::pair<std::string, std::string> cases[] = {
-      {"", "File has been changed, but not saved !\r\nLoad anyway ?"},  // answered No
       {dir.Path("missing.bin"), "File : " + dir.Path("missing.bin") + " can not be opened !"},
       {dir.Path("folder"), "File : " + dir.Path("folder") + " can not be read !"},
       {dir.Path("huge.bin"),
@@ -141,55 +136,11 @@ TEST(LoadFlashFile, FailuresAndNoLeaveTheWorkspaceAlone) {
     w.image = {"old", "old.bin"};
     w.dirty = true;
     ScriptedFrontend ui;
-    ui.Answer(!name.empty());
-    if (!name.empty()) ui.Choose(name);
-    EXPECT_EQ(LoadFlashFile(w, ui, ""), name.empty() ? Outcome::kCancelled : Outcome::kFailed);
-    EXPECT_EQ(name.empty() ? ui.questions.at(0) : ui.OnlyMessage(), text);
+    EXPECT_EQ(LoadChosenFlashFile(w, ui, name), Outcome::kFailed);
+    EXPECT_EQ(ui.OnlyMessage(), text);
     EXPECT_EQ(w.image.bytes + w.image.fileName, "oldold.bin");
     EXPECT_TRUE(w.dirty);
   }
-  Workspace w;
-  ScriptedFrontend ui;
-  ui.RejectProposal().Cancel();
-  EXPECT_EQ(LoadFlashFile(w, ui, "bad\x01name"), Outcome::kCancelled);
-  EXPECT_EQ(ui.requests.at(1).proposed_name, "flash512k.bin");
-  EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(SaveFlashFile, RoundTripsByteForByteIncludingBytesPastTheEighthBlock) {
-  TempDir dir;
-  std::string image = FlashImageBuilder(589824).Block(0, "TCS", "abc").Build();
-  image.back() = '\x42';
-  const std::string source = dir.Write("in.bin", image);
-  const std::string target = dir.Write("out.bin", std::string(700000, 'z'));
-  Workspace w;
-  ScriptedFrontend ui;
-  ui.Choose(source).Choose(target).Answer(true);
-  ASSERT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
-  w.dirty = true;
-  EXPECT_EQ(SaveFlashFile(w, ui, source), Outcome::kDone);
-  EXPECT_EQ(ui.statuses.back(), "Saving... " + target);
-  EXPECT_EQ(ui.requests.at(1).kind, common::FileDialogKind::kSave);
-  EXPECT_EQ(TempDir::Read(target), image);
-  EXPECT_EQ(w.image.fileName, target);
-  EXPECT_FALSE(w.dirty);
-}
-
-TEST(SaveFlashFile, AsksWhenTheLoadedFileChangedOnDisk) {
-  TempDir dir;
-  const std::string path = dir.Write("flash.bin", FlashImageBuilder().Build());
-  Workspace w;
-  ScriptedFrontend ui;
-  ui.Choose(path);
-  ASSERT_EQ(LoadFlashFile(w, ui, ""), Outcome::kDone);
-  ui.Choose(path).Answer(true);
-  EXPECT_EQ(SaveFlashFile(w, ui, path), Outcome::kDone);  // unchanged: only "Overwrite ?"
-  ASSERT_TRUE(common::WriteFileSafely(path, "another program's image").ok);
-  ui.Choose(path).Answer(true).Answer(false);
-  EXPECT_EQ(SaveFlashFile(w, ui, path), Outcome::kCancelled);
-  EXPECT_EQ(ui.questions.back(),
-            "File : " + path + " has changed on disk since it was loaded !\r\nOverwrite anyway ?");
-  EXPECT_EQ(TempDir::Read(path), "another program's image");
 }
 
 TEST(BlockCheck, RefusesWithTheRightMessage) {
@@ -346,28 +297,6 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   EXPECT_EQ(w.image.bytes, image);
   EXPECT_FALSE(w.dirty);
 }
-
-#ifndef _WIN32
-// POSIX gives the reason in its own words, and /dev/null is a special target.
-TEST(SaveFlashFile, NoKeepsTheTargetAndFailureKeepsState) {
-  TempDir dir;
-  const std::string target = dir.Write("out.bin", "keep");
-  Workspace w;
-  w.image = {"data", "in.bin"};
-  w.dirty = true;
-  ScriptedFrontend ui;
-  ui.Choose(target).Answer(false).Choose(dir.Path("no/such/folder.bin")).Choose("/dev/null");
-  EXPECT_EQ(SaveFlashFile(w, ui, ""), Outcome::kCancelled);
-  EXPECT_EQ(TempDir::Read(target), "keep");
-  EXPECT_EQ(SaveFlashFile(w, ui, ""), Outcome::kFailed);
-  EXPECT_EQ(ui.messages.at(0).second, "Error Writing the file " + dir.Path("no/such/folder.bin") +
-                                          " !\r\nNo such file or directory");
-  EXPECT_EQ(SaveFlashFile(w, ui, ""), Outcome::kCancelled);
-  EXPECT_EQ(ui.messages.at(1).second, "File : /dev/null is not a regular file !");
-  EXPECT_EQ(w.image.fileName, "in.bin");
-  EXPECT_TRUE(w.dirty);
-}
-#endif
 
 }  // namespace
 }  // namespace chanforge::flash

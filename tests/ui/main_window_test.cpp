@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QMimeData>
@@ -56,6 +57,18 @@ TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
   ui_.Answer(true);
   EXPECT_TRUE(Window().close());
   EXPECT_EQ(Setting("BinFile").toStdString(), dir_.Path("saved.bin"));
+}
+
+// Any file dialog or question would fail the test: nothing is scripted.
+TEST_F(UiTest, EverySaveBeforeAnyLoadIsRefusedAndLeavesTheFileAlone) {
+  const std::string victim = dir_.Write("victim.bin", "keep");
+  Window().show();
+  Click("CmdSave");
+  Get<QAction>("actSave")->trigger();
+  Get<QAction>("actSaveAs")->trigger();
+  ASSERT_EQ(ui_.messages.size(), 3u);
+  for (const auto& message : ui_.messages) EXPECT_EQ(message.first, common::MessageKind::kError);
+  EXPECT_EQ(testing::TempDir::Read(victim), "keep");
 }
 
 TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {

@@ -1,0 +1,28 @@
+#include "cli/options.h"
+
+namespace chanforge::cli {
+
+CLI::Option* AddFile(CLI::App& command, const std::string& name, std::string& value,
+                     const std::string& help) {
+  const CLI::Validator file_name(
+      [](std::string& text) {
+        return text.empty() ? std::string("a file name may not be empty") : "";
+      },
+      "FILE");
+  return command.add_option(name, value, help)->check(file_name);
+}
+
+void AddFlash(CLI::App& command, std::string& flash) {
+  AddFile(command, "FLASH", flash, "Flash image file")->required();
+}
+
+void AddFlashIndex(CLI::App& command, std::string& flash, int& index) {
+  AddFlash(command, flash);
+  command.add_option("INDEX", index, "Block index")->required()->check(CLI::Range(0, 7));
+}
+
+void AddOutput(CLI::App& command, std::string& out) {
+  AddFile(command, "-o,--output", out, "Image file to write")->required();
+}
+
+}  // namespace chanforge::cli

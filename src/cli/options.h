@@ -1,0 +1,19 @@
+// Options that several subcommands share, so that each reads and checks them alike.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+namespace chanforge::cli {
+
+// A file name; an empty one would read as a cancelled choice, so it is a usage error.
+CLI::Option* AddFile(CLI::App& command, const std::string& name, std::string& value,
+                     const std::string& help);
+// FLASH, the image the command starts from.
+void AddFlash(CLI::App& command, std::string& flash);
+// FLASH and INDEX, the block a block command works on.
+void AddFlashIndex(CLI::App& command, std::string& flash, int& index);
+// -o,--output, the image file a changing command writes.
+void AddOutput(CLI::App& command, std::string& out);
+
+}  // namespace chanforge::cli

@@ -1,0 +1,84 @@
+#include "editing/session.h"
+
+#include "check/image_check.h"
+#include "common/reported_files.h"
+#include "flash/flash_file.h"
+
+namespace chanforge::editing {
+
+using common::FileDialogKind;
+using common::Frontend;
+using common::Outcome;
+
+bool Session::CheckLoaded(Frontend& frontend) const {
+  if (!loaded_) frontend.ShowMessage(common::MessageKind::kError, "No File Open!");
+  return loaded_;
+}
+
+bool Session::ConfirmDiscardChanges(Frontend& frontend) const {
+  if (!workspace_.dirty) return true;
+  return frontend.AskYesNo(std::string("File has been changed, but not saved !") + common::kCrLf +
+                           "Load anyway ?");
+}
+
+bool Session::ConfirmUnchangedOnDisk(Frontend& frontend, const std::string& name) const {
+  const std::string& loaded = workspace_.image.fileName;
+  if (loaded.empty() || !common::SameFile(name, loaded) || common::StampOf(name) == stamp_) {
+    return true;
+  }
+  return frontend.AskYesNo("File : " + name + " has changed on disk since it was loaded !" +
+                           common::kCrLf + "Overwrite anyway ?");
+}
+
+Outcome Session::Load(Frontend& frontend, const std::string& proposedName) {
+  if (!ConfirmDiscardChanges(frontend)) return Outcome::kCancelled;
+  const std::string name = common::ChooseFileWithFallback(
+      frontend, {FileDialogKind::kOpen, "", proposedName, flash::kFlashFilter},
+      flash::kDefaultFlashName);
+  if (name.empty()) return Outcome::kCancelled;
+  return Read(frontend, name);
+}
+
+Outcome Session::LoadChosen(Frontend& frontend, const std::string& name) {
+  if (!ConfirmDiscardChanges(frontend)) return Outcome::kCancelled;
+  return Read(frontend, name);
+}
+
+Outcome Session::Read(Frontend& frontend, const std::string& name) {
+  // Taken before the read, so that a change while reading still counts as one.
+  const common::FileStamp stamp = common::StampOf(name);
+  const Outcome outcome = flash::LoadChosenFlashFile(workspace_, frontend, name);
+  if (outcome != Outcome::kDone) return outcome;
+  stamp_ = stamp;
+  loaded_ = true;
+  history_.Clear();
+  document_.Reload();
+  // Once, when the document has read the new lists too.
+  flash::AnnounceChange(workspace_);
+  return Outcome::kDone;
+}
+
+Outcome Session::Save(Frontend& frontend, const std::string& proposedName, SaveCheck check) {
+  // Before any load there is no image: a save would replace a file with nothing.
+  if (!CheckLoaded(frontend)) return Outcome::kRefused;
+  if (check == SaveCheck::kAskOnErrors && !check::ConfirmSaveDespiteErrors(workspace_, frontend)) {
+    return Outcome::kCancelled;
+  }
+  const std::string name = common::ChooseFileWithFallback(
+      frontend, {FileDialogKind::kSave, "", proposedName, flash::kFlashFilter},
+      flash::kDefaultFlashName);
+  if (name.empty()) return Outcome::kCancelled;
+  if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
+  if (!ConfirmUnchangedOnDisk(frontend, name)) return Outcome::kCancelled;
+  frontend.ShowStatus("Saving... " + name);
+  if (!common::WriteFileOrReport(frontend, name, workspace_.image.bytes)) return Outcome::kFailed;
+  workspace_.image.fileName = name;
+  stamp_ = common::StampOf(name);
+  // The flag is cleared first so that the history does not announce it on its own.
+  workspace_.dirty = false;
+  history_.MarkClean();
+  flash::AnnounceChange(workspace_);
+  return Outcome::kDone;
+}
+
+}  // namespace chanforge::editing

@@ -1,0 +1,129 @@
+// The session's load and save: the questions before either, the new history and the
+// clean point, and nothing written before an image was loaded.
+#include "editing/session.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "support/builders.h"
+#include "support/scripted_frontend.h"
+
+namespace chanforge::editing {
+namespace {
+
+using common::Outcome;
+using testing::FlashImageBuilder;
+using testing::ScriptedFrontend;
+using testing::TempDir;
+
+void Change(Session& session) {
+  session.history().Push(
+      std::make_unique<BlockSnapshotCommand>(session.workspace(), 0, "before", "after", "step"));
+}
+
+TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
+  TempDir dir;
+  const std::string path =
+      dir.Write("flash.bin", FlashImageBuilder().Block(1, "TCS", std::string(60, 'c')).Build());
+  Session session;
+  std::vector<std::size_t> seen;  // the channels the document held at each announcement
+  session.workspace().observers.push_back(
+      [&] { seen.push_back(session.document().channels().size()); });
+  ScriptedFrontend ui;
+  ui.Choose(path);
+  EXPECT_EQ(session.Load(ui, "proposed.bin"), Outcome::kDone);
+  EXPECT_EQ(seen, std::vector<std::size_t>{2});
+  EXPECT_EQ(ui.requests.at(0).proposed_name, "proposed.bin");
+  EXPECT_EQ(ui.requests.at(0).filter, "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*");
+  EXPECT_TRUE(session.loaded());
+  Change(session);
+  ui.Answer(false);
+  EXPECT_EQ(session.LoadChosen(ui, path), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.back(), "File has been changed, but not saved !\r\nLoad anyway ?");
+  EXPECT_TRUE(session.workspace().dirty);
+  ui.Answer(true).Choose(path);
+  EXPECT_EQ(session.Load(ui, ""), Outcome::kDone);
+  EXPECT_FALSE(session.workspace().dirty || session.history().CanUndo());
+  ui.Choose(path).Answer(true);  // the file it came from, unchanged: only "Overwrite ?"
+  EXPECT_EQ(session.Save(ui, path, SaveCheck::kNone), Outcome::kDone);
+  ui.RejectProposal().Cancel();
+  EXPECT_EQ(session.Load(ui, "bad\x01name"), Outcome::kCancelled);
+  EXPECT_EQ(ui.requests.back().proposed_name, "flash512k.bin");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(Session, SaveBeforeAnyLoadRefusesWithoutAskingOrWriting) {
+  TempDir dir;
+  const std::string target = dir.Write("victim.bin", "keep");
+  Session session;
+  ScriptedFrontend ui;  // any question or file dialog fails the test
+  for (const SaveCheck check : {SaveCheck::kAskOnErrors, SaveCheck::kNone}) {
+    EXPECT_EQ(session.Save(ui, target, check), Outcome::kRefused);
+  }
+  EXPECT_EQ(ui.messages.at(0).second, "No File Open!");
+  EXPECT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(TempDir::Read(target), "keep");
+}
+
+TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
+  TempDir dir;
+  std::string image = FlashImageBuilder(589824).Block(0, "TCS", "abc").Build();  // has errors
+  image.back() = '\x42';
+  const std::string source = dir.Write("in.bin", image);
+  const std::string target = dir.Write("out.bin", std::string(700000, 'z'));
+  Session session;
+  ScriptedFrontend ui;
+  ASSERT_EQ(session.LoadChosen(ui, source), Outcome::kDone);
+  ui.Answer(false);
+  EXPECT_EQ(session.Save(ui, source, SaveCheck::kAskOnErrors), Outcome::kCancelled);
+  EXPECT_TRUE(ui.requests.empty());
+  ui.Choose(target).Answer(true);
+  EXPECT_EQ(session.Save(ui, source, SaveCheck::kNone), Outcome::kDone);
+  EXPECT_EQ(ui.requests.at(0).kind, common::FileDialogKind::kSave);
+  EXPECT_EQ(ui.statuses.back(), "Saving... " + target);
+  EXPECT_EQ(TempDir::Read(target), image);
+  EXPECT_EQ(session.workspace().image.fileName, target);
+  Change(session);
+  int announced = 0;
+  session.workspace().observers.push_back([&] { ++announced; });
+  ui.Choose(target).Answer(true);
+  EXPECT_EQ(session.Save(ui, target, SaveCheck::kNone), Outcome::kDone);
+  EXPECT_EQ(announced, 1);
+  EXPECT_FALSE(session.workspace().dirty);
+  session.history().Undo();
+  EXPECT_TRUE(session.workspace().dirty);
+  ASSERT_TRUE(common::WriteFileSafely(target, "another program's image").ok);
+  ui.Choose(target).Answer(true).Answer(false);
+  EXPECT_EQ(session.Save(ui, target, SaveCheck::kNone), Outcome::kCancelled);
+  EXPECT_EQ(ui.questions.back(), "File : " + target +
+                                     " has changed on disk since it was loaded !\r\nOverwrite "
+                                     "anyway ?");
+  EXPECT_EQ(TempDir::Read(target), "another program's image");
+}
+
+#ifndef _WIN32
+// POSIX gives the reason in its own words, and /dev/null is a special target.
+TEST(Session, SaveNoKeepsTheTargetAndFailureKeepsState) {
+  TempDir dir;
+  const std::string source = dir.Write("in.bin", "data");
+  const std::string target = dir.Write("out.bin", "keep");
+  Session session;
+  ScriptedFrontend ui;
+  ASSERT_EQ(session.LoadChosen(ui, source), Outcome::kDone);
+  session.workspace().dirty = true;
+  ui.Choose(target).Answer(false).Choose(dir.Path("no/such/folder.bin")).Choose("/dev/null");
+  EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kCancelled);
+  EXPECT_EQ(TempDir::Read(target), "keep");
+  EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kFailed);
+  EXPECT_EQ(ui.messages.at(0).second, "Error Writing the file " + dir.Path("no/such/folder.bin") +
+                                          " !\r\nNo such file or directory");
+  EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kCancelled);
+  EXPECT_EQ(ui.messages.at(1).second, "File : /dev/null is not a regular file !");
+  EXPECT_EQ(session.workspace().image.fileName, source);
+  EXPECT_TRUE(session.workspace().dirty);
+}
+#endif
+
+}  // namespace
+}  // namespace chanforge::editing
