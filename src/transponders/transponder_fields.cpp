@@ -16,13 +16,6 @@ constexpr std::uint8_t FlagOf(TransponderField field) {
 
 }  // namespace
 
-std::optional<TransponderField> TransponderFieldNamed(std::string_view name) {
-  for (std::size_t i = 0; i < kTransponderFieldCount; ++i) {
-    if (name == kTransponderFields[i].name) return static_cast<TransponderField>(i);
-  }
-  return {};
-}
-
 std::int64_t TransponderValue(const TransponderRecord& record, TransponderField field) {
   switch (field) {
     case TransponderField::kKhz:

@@ -50,9 +50,6 @@ inline constexpr FecAlias kFecAliases[] = {{"5/6", 3}};
 // What the text line stores for a FEC text it does not know.
 inline constexpr std::uint8_t kFallbackFecCode = 2;
 
-// The field a name (the command line's FIELD) names.
-std::optional<TransponderField> TransponderFieldNamed(std::string_view name);
-
 // The stored value as the editor edits it: kHz, 0 or 1 for a flag, the FEC code, a number.
 std::int64_t TransponderValue(const TransponderRecord& record, TransponderField field);
 // The field as the CSV and the command line show it.
