@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "check/image_diff.h"
-#include "cli/sample_image.h"
+#include "editing/sample_image.h"
 #include "flash/blocks.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
@@ -118,7 +118,7 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
 }
 
 TEST(ImageCheck, SampleImageIsClean) {
-  for (const Finding& f : CheckImage(testing::LoadedWorkspace(cli::MakeSampleImage()))) {
+  for (const Finding& f : CheckImage(testing::LoadedWorkspace(editing::MakeSampleImage()))) {
     ADD_FAILURE() << FormatFinding(f);
   }
 }

@@ -1,4 +1,4 @@
-#include "transponders/diseqc_swap.h"
+#include "editing/diseqc_swap.h"
 
 #include <algorithm>
 
@@ -7,7 +7,11 @@
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
-namespace chanforge::transponders {
+namespace chanforge::editing {
+
+using transponders::kFlagDiseqcB;
+using transponders::TptRecordSize;
+using transponders::TransponderRecord;
 
 static_assert(flash::RecordSize(flash::ListKind::kTcs) == channels::TcsRecordSize);
 static_assert(flash::RecordSize(flash::ListKind::kTpt) == TptRecordSize);
@@ -53,4 +57,4 @@ common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& fronte
   return outcome;
 }
 
-}  // namespace chanforge::transponders
+}  // namespace chanforge::editing
