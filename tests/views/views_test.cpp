@@ -17,6 +17,7 @@
 namespace chanforge::views {
 namespace {
 
+using common::ReadListFileForViewer;
 using namespace std::string_literals;
 using testing::FlashImageBuilder;
 using testing::TempDir;
@@ -93,12 +94,8 @@ TEST(ListLines, FormatBlockDataWithTheHeading) {
 
 TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   TempDir dir;
-  const auto tcs = [](const std::string& name) {
-    return ListTcsFile(common::ReadListFileForViewer(name));
-  };
-  const auto tpt = [](const std::string& name) {
-    return ListTptFile(common::ReadListFileForViewer(name));
-  };
+  const auto tcs = [](const std::string& n) { return ListTcsFile(ReadListFileForViewer(n)); };
+  const auto tpt = [](const std::string& n) { return ListTptFile(ReadListFileForViewer(n)); };
   const ListedFile missing = tcs(dir.Path("a"));
   EXPECT_EQ(missing.lines,
             std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
