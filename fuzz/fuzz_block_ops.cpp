@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "editing/diseqc_swap.h"
 #include "flash/block_clear.h"
 #include "flash/blocks.h"
 #include "silent_frontend.h"
-#include "transponders/diseqc_swap.h"
 #include "views/block_lines.h"
 #include "views/block_view.h"
 
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         flash::ClearBlock(w, i, op % 8 >= 4);
         break;
       case 2:
-        (void)transponders::SwapDiseqc(w, ui, i);
+        (void)editing::SwapDiseqc(w, ui, i);
         break;
       default:
         (void)flash::ImageBytes(w.image, block.start, flash::UsableLength(block));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "channels/channel_record.h"
-#include "cli/sample_image.h"
+#include "editing/sample_image.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   }
   const fs::path folder = argv[1];
   flash::Workspace w;
-  w.image.bytes = cli::MakeSampleImage();
+  w.image.bytes = editing::MakeSampleImage();
   flash::ScanBlocks(w);
   const std::string channels = flash::BlockData(w, w.blocks[0]).substr(0, 40 * 30);
   const std::string transponders = flash::BlockData(w, w.blocks[1]).substr(0, 20 * 12);

@@ -1,8 +1,10 @@
 #include "channels/channel_conversions.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "channels/channel_record.h"
+#include "common/file_access.h"
 #include "common/list_files.h"
 
 namespace chanforge::channels {
@@ -71,6 +73,11 @@ common::Outcome ConvertTcsToText(common::Frontend& frontend, const std::string& 
 common::Outcome ConvertTextToTcs(common::Frontend& frontend, const std::string& binary,
                                  const std::string& text) {
   return common::ConvertTextToBinary(frontend, binary, text, ParseTcsLineInto, CheckTcsLine, 0);
+}
+
+std::int64_t CountTcsFileRecords(const std::string& binary) {
+  return std::max<std::int64_t>(common::FileSize(binary), 0) /
+         static_cast<std::int64_t>(TcsRecordSize);
 }
 
 }  // namespace chanforge::channels

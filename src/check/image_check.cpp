@@ -51,7 +51,7 @@ class Checker {
     int tcs_blocks = 0, tpt_blocks = 0;
     for (int i = 0; i < workspace_.block_count; ++i) {
       const flash::BlockInfo& block = workspace_.blocks[static_cast<std::size_t>(i)];
-      if (block.name == "----") continue;
+      if (block.name == flash::kUnnamedBlock) continue;
       named = true;
       const flash::ListKind kind = flash::ListKindOf(block);
       CheckLength(i, block, kind);

@@ -4,16 +4,16 @@
 
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/sample_image.h"
 #include "cli/session.h"
 #include "common/file_access.h"
 #include "common/reported_files.h"
+#include "editing/diseqc_swap.h"
+#include "editing/sample_image.h"
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
 #include "flash/block_transfer.h"
 #include "flash/blocks.h"
 #include "flash/flash_file.h"
-#include "transponders/diseqc_swap.h"
 #include "views/block_lines.h"
 #include "views/block_view.h"
 
@@ -78,12 +78,12 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
   int count = 0;
-  if (transponders::SwapDiseqcSilently(session.workspace(), ui, index, count) != Outcome::kDone) {
+  if (editing::SwapDiseqcSilently(session.workspace(), ui, index, count) != Outcome::kDone) {
     return 1;
   }
   const int status = SaveImage(ui, session, out);
   // The count is only news once the swapped image is written.
-  if (status == 0) ui.ShowMessage(common::MessageKind::kReport, transponders::SwapReport(count));
+  if (status == 0) ui.ShowMessage(common::MessageKind::kReport, editing::SwapReport(count));
   return status;
 }
 
@@ -117,7 +117,7 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
 
 int MakeSample(ConsoleFrontend& ui, const std::string& out) {
   if (!common::ConfirmOverwrite(ui, out)) return 1;
-  return common::WriteFileOrReport(ui, out, MakeSampleImage()) ? 0 : 1;
+  return common::WriteFileOrReport(ui, out, editing::MakeSampleImage()) ? 0 : 1;
 }
 
 struct Args {

@@ -5,6 +5,7 @@
 #include "channels/channel_conversions.h"
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "common/list_files.h"
 #include "transponders/transponder_conversions.h"
 #include "views/list_view.h"
 
@@ -15,7 +16,9 @@ namespace {
 int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const std::string& tpt) {
   const std::string& name = tcs.empty() ? tpt : tcs;
   ui.ShowStatus("Loading " + name + "...");
-  const views::ListedFile listed = tcs.empty() ? views::ListTptFile(tpt) : views::ListTcsFile(tcs);
+  const common::ReadResult file = common::ReadListFileForViewer(name);
+  const views::ListedFile listed =
+      tcs.empty() ? views::ListTptFile(file) : views::ListTcsFile(file);
   if (listed.read) {
     ui.PrintBytes(out, listed.lines);
   } else {

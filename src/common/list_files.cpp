@@ -16,6 +16,16 @@ constexpr std::size_t kListedLines = 10;
 
 }  // namespace
 
+ReadResult ReadListFileForViewer(const std::string& name) {
+  if (!FileExists(name)) return {false, {}, "File " + name + " can not be found!"};
+  if (const std::int64_t size = FileSize(name); size > kListFileLimit) {
+    return {false, {}, "File : " + name + " is too large (" + std::to_string(size) + " bytes) !"};
+  }
+  ReadResult read = ReadWholeFile(name, kListFileLimit);
+  if (!read.ok) read.error = "File " + name + " can not be read!";
+  return read;
+}
+
 Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
                                const std::string& target) {
   if (!FileExists(source)) {

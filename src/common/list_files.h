@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_access.h"
 #include "common/frontend.h"
 
 namespace chanforge::common {
@@ -23,6 +24,10 @@ struct ParsedLine {
 
 // Above this size a binary list file is only read after the user agrees.
 inline constexpr std::size_t kLargeListSize = 65536;
+
+// A binary list file read whole for the list viewer. When it cannot be shown, error holds
+// the line that says why: not found, too large (told from its size alone) or unreadable.
+ReadResult ReadListFileForViewer(const std::string& name);
 
 // Checks that the source exists, that it is not the target, and asks before an
 // existing target is replaced. kDone means the conversion may go on; the old target

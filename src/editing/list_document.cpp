@@ -29,8 +29,7 @@ std::string WithData(const std::string& loaded, std::size_t loaded_length, std::
   data = data.substr(0, flash::kBlockDataRoom);
   put(flash::DataOffset, std::string(loaded_length, '\0'));
   put(flash::DataOffset, data);
-  put(flash::LengthOffset,
-      std::string{static_cast<char>(data.size() % 256), static_cast<char>(data.size() / 256)});
+  flash::WriteBlockLength(block, 0, data.size());
   return block;
 }
 

@@ -1,5 +1,7 @@
 #include "flash/block_clear.h"
 
+#include <algorithm>
+
 #include "flash/blocks.h"
 
 namespace chanforge::flash {
@@ -11,13 +13,18 @@ std::string ClearQuestion(int index) {
 void ClearBlock(Workspace& workspace, int index, bool wholeBlock) {
   const BlockInfo* block = FindBlock(workspace, index);
   if (!block) return;
-  if (wholeBlock || block->name == "----") {
-    FillImage(workspace.image, block->start - DataOffset, BlockSize, '\0');
-  } else {
-    // The length field, the two bytes after it and the data, up to the block's end.
-    FillImage(workspace.image, block->start - 4, UsableLength(*block) + 4, '\0');
+  std::string bytes;
+  if (!wholeBlock && block->name != kUnnamedBlock) {
+    // The name stays; the length field, the two spare bytes and the data, up to the
+    // block's end, become zeros.
+    bytes = WholeBlockBytes(workspace, *block);
+    constexpr auto spare = static_cast<std::size_t>(SpareOffset);
+    const std::size_t end =
+        std::min(bytes.size(), static_cast<std::size_t>(DataOffset + UsableLength(*block)));
+    if (end > spare) bytes.replace(spare, end - spare, end - spare, '\0');
+    WriteBlockLength(bytes, 0, 0);
   }
-  FinishBlockChange(workspace);
+  ReplaceBlockData(workspace, index, bytes, true);
 }
 
 common::Outcome ConfirmAndClearBlock(Workspace& workspace, common::Frontend& frontend, int index,

@@ -61,9 +61,7 @@ bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bo
     data = data.substr(0, kBlockDataRoom);
     FillImage(image, block.start, UsableLength(block), '\0');
     WriteIntoImage(image, block.start, data);
-    const std::string length_field{static_cast<char>(data.size() % 256),
-                                   static_cast<char>(data.size() / 256)};
-    WriteIntoImage(image, block.start - 4, length_field);
+    WriteBlockLength(image.bytes, static_cast<std::size_t>(block.start - DataOffset), data.size());
   }
   FinishBlockChange(workspace);
   return true;
@@ -74,9 +72,8 @@ void PutBlock(FlashImage& image, int index, std::string_view name, std::string_v
   std::string header(name);
   header.push_back('\0');
   WriteIntoImage(image, base + NameOffset, header);
-  const std::string length{static_cast<char>(data.size() & 0xFF),
-                           static_cast<char>((data.size() >> 8) & 0xFF), '\0', '\0'};
-  WriteIntoImage(image, base + LengthOffset, length);
+  WriteBlockLength(image.bytes, static_cast<std::size_t>(base), data.size());
+  FillImage(image, base + SpareOffset, 2, '\0');
   WriteIntoImage(image, base + DataOffset, data.substr(0, kBlockDataRoom));
 }
 

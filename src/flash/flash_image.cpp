@@ -1,6 +1,7 @@
 #include "flash/flash_image.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace chanforge::flash {
 
@@ -44,20 +45,13 @@ void ScanBlocks(Workspace& workspace) {
   for (int i = 0; i < BlockCount; ++i) {
     BlockInfo& block = workspace.blocks[static_cast<std::size_t>(i)];
     block = BlockInfo{};
-    const std::int64_t h = static_cast<std::int64_t>(i) * BlockSize + NameOffset;
-    if (image.size() <= h + 1) continue;  // the image does not reach this block
+    const std::int64_t begin = static_cast<std::int64_t>(i) * BlockSize;
+    if (image.size() <= begin + NameOffset + 1) continue;  // the image does not reach it
     ++workspace.block_count;
-    const int first = ImageByteAt(image, h);
     block.start = i * BlockSize + DataOffset;
-    if (first != 0x00 && first != 0xFF) {
-      // The name has no length limit: it runs on to the first 0x00 or the image's end.
-      const std::string_view rest =
-          std::string_view(image.bytes).substr(static_cast<std::size_t>(h));
-      block.name = rest.substr(0, rest.find('\0'));
-      block.length = ImageByteAt(image, h + 32) + 256 * ImageByteAt(image, h + 33);
-    } else {
-      block.name = "----";
-    }
+    BlockHeader header = ReadBlockHeader(image.bytes, static_cast<std::size_t>(begin));
+    block.name = std::move(header.name);
+    block.length = header.length;
   }
 }
 

@@ -9,15 +9,12 @@
 #include <vector>
 
 #include "common/file_access.h"
+#include "flash/block_header.h"
 
 namespace chanforge::flash {
 
 inline constexpr std::int32_t BlockSize = 65536;
 inline constexpr int BlockCount = 8;
-// Block header layout, as offsets from the block's first byte.
-inline constexpr std::int32_t NameOffset = 0x20;    // name, ended by a 0x00 byte
-inline constexpr std::int32_t LengthOffset = 0x40;  // data length, 16-bit little-endian
-inline constexpr std::int32_t DataOffset = 0x44;    // first data byte
 // The most data bytes a block can hold behind its header.
 inline constexpr std::int32_t kBlockDataRoom = BlockSize - DataOffset;
 
@@ -31,7 +28,7 @@ struct FlashImage {
 struct BlockInfo {
   std::int32_t start = 0;   // offset of the first data byte; 0 when not reached
   std::int32_t length = 0;  // data bytes from the header; 0 when unnamed
-  std::string name;         // as stored; "----" when unnamed; empty when not reached
+  std::string name;         // as stored; kUnnamedBlock when unnamed; empty when not reached
 };
 
 // Everything one editing session works on. The GUI keeps one for its whole run;

@@ -1,5 +1,6 @@
 #include "transponders/transponder_conversions.h"
 
+#include "common/file_access.h"
 #include "common/list_files.h"
 #include "transponders/transponder_record.h"
 
@@ -47,6 +48,11 @@ common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& 
                                  const std::string& text, bool /*decLink*/) {
   return common::ConvertTextToBinary(frontend, binary, text, ParseTptLineInto, CheckTptLine,
                                      kTptFileMinimumSize);
+}
+
+std::int64_t CountTptFileRecords(const std::string& binary) {
+  const common::ReadResult read = common::ReadFilePrefix(binary, 16 * common::kMiB);
+  return static_cast<std::int64_t>(FormatTptLines(read.bytes, false).size());
 }
 
 }  // namespace chanforge::transponders

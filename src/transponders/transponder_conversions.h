@@ -1,6 +1,7 @@
 // Converting TPT binary files to text files and back.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "common/frontend.h"
@@ -13,5 +14,9 @@ common::Outcome ConvertTptToText(common::Frontend& frontend, const std::string& 
 // decLink is accepted for symmetry; the parser reads both layouts.
 common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& binary,
                                  const std::string& text, bool decLink);
+
+// The transponders a binary list file holds, as its text shows them: the empty records
+// that pad a list are left out. Reads at most the file's first 16 MiB.
+std::int64_t CountTptFileRecords(const std::string& binary);
 
 }  // namespace chanforge::transponders

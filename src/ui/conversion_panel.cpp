@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "channels/channel_conversions.h"
+#include "transponders/transponder_conversions.h"
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
 #include "views/done_texts.h"
@@ -65,8 +67,11 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
     const common::Outcome outcome = conversion(frontend_, binary, text, declink());
     emit converted();
     if (outcome == common::Outcome::kDone) {
+      const bool tcs = layout_.kind == "TCS";
+      const std::int64_t records =
+          tcs ? channels::CountTcsFileRecords(binary) : transponders::CountTptFileRecords(binary);
       emit done(QString::fromStdString(
-          views::ConversionDoneText(layout_.kind == "TCS", binary, text_made ? text : binary)));
+          views::ConversionDoneText(tcs, records, text_made ? text : binary)));
     }
   };
   connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text, true); });

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStringList>
 
+#include "common/list_files.h"
 #include "ui/widgets.h"
 #include "views/list_view.h"
 
@@ -32,9 +33,9 @@ ListViewer::ListViewer(common::Frontend& frontend, const std::string& tcs, const
   setWindowTitle("TCS/TPT Viewer");
   const Twips tw(this);
   frontend.ShowStatus("Loading " + tcs + "...");
-  const views::ListedFile tcs_file = views::ListTcsFile(tcs);
+  const views::ListedFile tcs_file = views::ListTcsFile(common::ReadListFileForViewer(tcs));
   frontend.ShowStatus("Loading " + tpt + "...");
-  const views::ListedFile tpt_file = views::ListTptFile(tpt);
+  const views::ListedFile tpt_file = views::ListTptFile(common::ReadListFileForViewer(tpt));
   frontend.ShowStatus("");
 
   auto* tcs_frame = new QGroupBox(QString::fromUtf8(tcs.c_str()), this);

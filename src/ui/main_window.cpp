@@ -20,14 +20,14 @@
 #include "channels/channel_conversions.h"
 #include "check/image_check.h"
 #include "check/image_diff.h"
+#include "editing/block_history.h"
+#include "editing/diseqc_swap.h"
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
 #include "flash/blocks.h"
 #include "flash/flash_file.h"
-#include "transponders/diseqc_swap.h"
 #include "transponders/transponder_conversions.h"
 #include "ui/about_box.h"
-#include "ui/block_history.h"
 #include "ui/block_viewer.h"
 #include "ui/changes_window.h"
 #include "ui/check_window.h"
@@ -44,6 +44,8 @@
 #include "views/labels.h"
 
 namespace chanforge::ui {
+
+using editing::RecordBlockStep;
 
 namespace {
 
@@ -447,7 +449,7 @@ void MainWindow::OnSwap() {
   if (CheckBlockSelected("Convert (a TPT block!)")) {
     const int index = SelectedIndex();
     RecordBlockStep(undo_stack_, document_, index, "Swap DiSEqC",
-                    [&] { return transponders::SwapDiseqc(workspace_, *frontend_, index); });
+                    [&] { return editing::SwapDiseqc(workspace_, *frontend_, index); });
     UpdateHistoryActions();
   }
   ShowStatus("");

@@ -6,11 +6,13 @@
 #include <QWidget>
 
 #include "common/file_access.h"
-#include "ui/block_history.h"
+#include "editing/block_history.h"
 #include "ui/main_window.h"
 #include "ui/recent_files.h"
 
 namespace chanforge::ui {
+
+using editing::RecordBlockStep;
 
 namespace {
 

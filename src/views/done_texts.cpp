@@ -1,11 +1,7 @@
 #include "views/done_texts.h"
 
-#include <algorithm>
-
-#include "channels/channel_record.h"
 #include "common/file_access.h"
 #include "common/text_lines.h"
-#include "transponders/transponder_record.h"
 
 namespace chanforge::views {
 
@@ -38,16 +34,7 @@ std::string ImageDoneText(bool saved, const std::string& file, std::int64_t byte
          " bytes)";
 }
 
-std::string ConversionDoneText(bool channels, const std::string& binary, const std::string& to) {
-  std::int64_t records = 0;
-  if (channels) {
-    records = std::max<std::int64_t>(common::FileSize(binary), 0) /
-              static_cast<std::int64_t>(channels::TcsRecordSize);
-  } else {
-    // A transponder list is padded with empty records that its text leaves out.
-    const common::ReadResult read = common::ReadFilePrefix(binary, 16 * common::kMiB);
-    records = static_cast<std::int64_t>(transponders::FormatTptLines(read.bytes, false).size());
-  }
+std::string ConversionDoneText(bool channels, std::int64_t records, const std::string& to) {
   return "Converted " + Grouped(records) + (channels ? " channels" : " transponders") + " to " +
          FileNameOf(to);
 }

@@ -20,8 +20,7 @@ std::string BlockDoneText(BlockDone what, int index, const std::string& block_na
 // "Loaded flash512k.bin (524,288 bytes)" or "Saved flash512k.bin (524,288 bytes)".
 std::string ImageDoneText(bool saved, const std::string& file, std::int64_t bytes);
 
-// "Converted 150 channels to TCS.txt", counting the records of the binary list file as
-// the text shows them.
-std::string ConversionDoneText(bool channels, const std::string& binary, const std::string& to);
+// "Converted 150 channels to TCS.txt"; records as the list's text shows them.
+std::string ConversionDoneText(bool channels, std::int64_t records, const std::string& to);
 
 }  // namespace chanforge::views

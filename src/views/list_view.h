@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/file_access.h"
+
 namespace chanforge::views {
 
 struct ListedFile {
@@ -13,10 +15,10 @@ struct ListedFile {
   bool read = false;
 };
 
-// The channel list lines of one file: heading, oversize line and records, or the
-// not-found or unreadable line.
-ListedFile ListTcsFile(const std::string& name);
+// The channel list lines of a file as common::ReadListFileForViewer read it: heading,
+// oversize line and records, or the line that says why it could not be read.
+ListedFile ListTcsFile(const common::ReadResult& file);
 // The same for a transponder file, always with the DiSEqC column.
-ListedFile ListTptFile(const std::string& name);
+ListedFile ListTptFile(const common::ReadResult& file);
 
 }  // namespace chanforge::views

@@ -35,6 +35,7 @@ TEST(ConvertTcsToText, WritesCrLfLinesAndAsksOnlyAbove64Kb) {
     }
     for (std::size_t i = 0; i < asked.size(); ++i) ui.Answer(true);
     EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kDone);
+    EXPECT_EQ(CountTcsFileRecords(bin), static_cast<std::int64_t>(records));
     std::string text;
     for (const std::string& line : FormatTcsLines(list)) text += line + "\r\n";
     EXPECT_EQ(TempDir::Read(txt), text);

@@ -13,11 +13,12 @@
 #include <filesystem>
 #include <string>
 
-#include "cli/sample_image.h"
+#include "editing/sample_image.h"
 #include "support/builders.h"
 
 namespace chanforge::cli {
 
+using editing::MakeSampleImage;
 using testing::TempDir;
 
 #ifdef _WIN32

@@ -4,6 +4,7 @@
 
 #include "flash/block_check.h"
 #include "flash/block_clear.h"
+#include "flash/block_header.h"
 #include "flash/block_transfer.h"
 #include "flash/blocks.h"
 #include "flash/flash_file.h"
@@ -20,6 +21,7 @@ using testing::FlashImageBuilder;
 using testing::LoadedWorkspace;
 using testing::ScriptedFrontend;
 using testing::TempDir;
+using namespace std::string_literals;
 
 TEST(ScanBlocks, ReachesBlocksByTheImageLength) {
   const std::pair<std::size_t, int> cases[] = {{0, 0},     {33, 0},     {34, 1},    {65569, 1},
@@ -55,6 +57,21 @@ TEST(ScanBlocks, ReadsNamesLengthsAndStarts) {
   EXPECT_EQ(w.blocks[1].length, 0);
   w = LoadedWorkspace(FlashImageBuilder(65536 + 0x41, 'X').Build());
   EXPECT_EQ(w.blocks[1].length, 'X');
+}
+
+TEST(BlockHeader, LengthFieldIsLittleEndianOverItsWholeRange) {
+  const std::pair<std::uint16_t, std::string> cases[] = {
+      {0x1234, "\x34\x12"}, {0x00FF, "\xFF\0"s}, {0xFF00, "\0\xFF"s}, {0xFFFF, "\xFF\xFF"}};
+  for (const auto& [value, field] : cases) {
+    std::string block(LengthOffset + 2, 'x');
+    WriteBlockLength(block, 0, value);
+    EXPECT_EQ(block.substr(LengthOffset), field) << value;
+    EXPECT_EQ(ReadBlockHeader(FlashImageBuilder(80000).Header(1, "N", value).Build(), 65536).length,
+              value);
+  }
+  std::string cut(LengthOffset + 1, 'x');  // a write stops where the bytes end
+  WriteBlockLength(cut, 0, 0x1234);
+  EXPECT_EQ(cut.substr(LengthOffset), "\x34");
 }
 
 TEST(ImageAccess, ReadsAsZeroAndWritesAreCutOffOutsideTheImage) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "channels/channel_record.h"
+#include "common/list_files.h"
 #include "flash/blocks.h"
 #include "support/builders.h"
 #include "support/workspace.h"
@@ -16,6 +17,7 @@
 namespace chanforge::views {
 namespace {
 
+using common::ReadListFileForViewer;
 using namespace std::string_literals;
 using testing::FlashImageBuilder;
 using testing::TempDir;
@@ -53,10 +55,6 @@ TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
 }
 
 TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
-  TempDir dir;
-  const std::string tpt =
-      dir.Write("TPT", testing::TptRecord(1000000, 0, 0, 0, 0, 0, 0) + std::string(2028, '\0'));
-  const std::string tcs = dir.Write("TCS", std::string(4500, 'x'));
   EXPECT_EQ(Grouped(-1234567), "-1,234,567");
   EXPECT_EQ(BlockDoneText(BlockDone::kSaved, 0, "TCS", 4500, "/a/TCS"),
             "Saved block 0 (TCS, 4,500 bytes) to TCS");
@@ -64,9 +62,8 @@ TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
             "Read block 2 (\xC3\xA9, 65,536 bytes) from b");
   EXPECT_EQ(BlockDoneText(BlockDone::kCleared, 7, "X", 9, ""), "Cleared block 7 (X)");
   EXPECT_EQ(ImageDoneText(true, "/a/f.bin", 524288), "Saved f.bin (524,288 bytes)");
-  EXPECT_EQ(ConversionDoneText(true, tcs, dir.Path("TCS.txt")),
-            "Converted 150 channels to TCS.txt");
-  EXPECT_EQ(ConversionDoneText(false, tpt, tpt), "Converted 1 transponders to TPT");
+  EXPECT_EQ(ConversionDoneText(true, 1500, "/a/TCS.txt"), "Converted 1,500 channels to TCS.txt");
+  EXPECT_EQ(ConversionDoneText(false, 1, "TPT"), "Converted 1 transponders to TPT");
 }
 
 TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
@@ -97,26 +94,27 @@ TEST(ListLines, FormatBlockDataWithTheHeading) {
 
 TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   TempDir dir;
-  const ListedFile missing = ListTcsFile(dir.Path("a"));
+  const auto tcs = [](const std::string& n) { return ListTcsFile(ReadListFileForViewer(n)); };
+  const auto tpt = [](const std::string& n) { return ListTptFile(ReadListFileForViewer(n)); };
+  const ListedFile missing = tcs(dir.Path("a"));
   EXPECT_EQ(missing.lines,
             std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
   EXPECT_FALSE(missing.read);
-  EXPECT_EQ(ListTcsFile(dir.Write("empty", "")).lines,
-            std::vector<std::string>{channels::TcsHeading});
-  const ListedFile tpt = ListTptFile(dir.Write("tpt", testing::ThreeTransponders()));
-  ASSERT_EQ(tpt.lines.size(), 4u);
-  EXPECT_EQ(tpt.lines[1], "01  11778000  00001  00002  03  04  3/4  H/U B");
-  const ListedFile big = ListTcsFile(dir.Write("big", std::string(65537, 'x')));
+  EXPECT_EQ(tcs(dir.Write("empty", "")).lines, std::vector<std::string>{channels::TcsHeading});
+  const ListedFile three = tpt(dir.Write("tpt", testing::ThreeTransponders()));
+  ASSERT_EQ(three.lines.size(), 4u);
+  EXPECT_EQ(three.lines[1], "01  11778000  00001  00002  03  04  3/4  H/U B");
+  const ListedFile big = tcs(dir.Write("big", std::string(65537, 'x')));
   ASSERT_EQ(big.lines.size(), 2u + 2184);
   EXPECT_EQ(big.lines[1], "TCS FILE IS LARGER THAN 64Kb (65537 bytes)");
-  EXPECT_EQ(ListTptFile(dir.Write("exact", std::string(65536, '\0'))).lines,
+  EXPECT_EQ(tpt(dir.Write("exact", std::string(65536, '\0'))).lines,
             std::vector<std::string>{transponders::TptHeading});
   dir.Sparse("huge", std::uintmax_t{3} << 40);  // never read
-  EXPECT_EQ(ListTptFile(dir.Path("huge")).lines,
+  EXPECT_EQ(tpt(dir.Path("huge")).lines,
             std::vector<std::string>{"File : " + dir.Path("huge") +
                                      " is too large (3298534883328 bytes) !"});
   std::filesystem::create_directory(dir.Path("folder"));
-  EXPECT_EQ(ListTcsFile(dir.Path("folder")).lines,
+  EXPECT_EQ(tcs(dir.Path("folder")).lines,
             std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
 }
 

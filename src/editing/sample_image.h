@@ -4,8 +4,8 @@
 
 #include <string>
 
-namespace chanforge::cli {
+namespace chanforge::editing {
 
 std::string MakeSampleImage();
 
-}  // namespace chanforge::cli
+}  // namespace chanforge::editing

@@ -9,7 +9,7 @@
 #include "editing/list_document.h"
 #include "editing/undo_stack.h"
 
-namespace chanforge::ui {
+namespace chanforge::editing {
 
 // Runs a block routine and records what it did to block `index` as one step. The document
 // reads the lists again after the step, and gets its earlier state back when it is undone,
@@ -18,4 +18,4 @@ void RecordBlockStep(editing::UndoStack& stack, editing::ListDocument& document,
                      const std::string& description,
                      const std::function<common::Outcome()>& routine);
 
-}  // namespace chanforge::ui
+}  // namespace chanforge::editing

@@ -1,11 +1,11 @@
-#include "ui/block_history.h"
+#include "editing/block_history.h"
 
 #include <memory>
 #include <optional>
 
 #include "flash/blocks.h"
 
-namespace chanforge::ui {
+namespace chanforge::editing {
 
 namespace {
 
@@ -62,4 +62,4 @@ void RecordBlockStep(editing::UndoStack& stack, editing::ListDocument& document,
       document, before));
 }
 
-}  // namespace chanforge::ui
+}  // namespace chanforge::editing

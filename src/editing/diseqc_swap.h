@@ -6,7 +6,7 @@
 #include "common/frontend.h"
 #include "flash/flash_image.h"
 
-namespace chanforge::transponders {
+namespace chanforge::editing {
 
 // " N Transponders have been swapped from DiSEqC A <=> B"
 std::string SwapReport(int count);
@@ -19,4 +19,4 @@ common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend
 // Swaps and reports the count.
 common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& frontend, int index);
 
-}  // namespace chanforge::transponders
+}  // namespace chanforge::editing

@@ -1,11 +1,17 @@
-#include "transponders/diseqc_swap.h"
+#include "editing/diseqc_swap.h"
+
+#include <algorithm>
 
 #include "channels/channel_record.h"
 #include "common/text_lines.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
-namespace chanforge::transponders {
+namespace chanforge::editing {
+
+using transponders::kFlagDiseqcB;
+using transponders::TptRecordSize;
+using transponders::TransponderRecord;
 
 static_assert(flash::RecordSize(flash::ListKind::kTcs) == channels::TcsRecordSize);
 static_assert(flash::RecordSize(flash::ListKind::kTpt) == TptRecordSize);
@@ -24,23 +30,21 @@ common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend
     frontend.ShowMessage(common::MessageKind::kError, "Please select a TPT block to convert");
     return common::Outcome::kRefused;
   }
-  flash::FlashImage& image = workspace.image;
-  const std::int64_t end = std::min(block->start + flash::UsableLength(*block), image.size());
+  std::string bytes = flash::WholeBlockBytes(workspace, *block);
+  const std::size_t end = std::min(
+      bytes.size(), static_cast<std::size_t>(flash::DataOffset + flash::UsableLength(*block)));
   // A record cut off by the block's or the image's end is left alone.
-  for (std::int64_t p = block->start; p + static_cast<std::int64_t>(TptRecordSize) <= end;
-       p += static_cast<std::int64_t>(TptRecordSize)) {
-    char* bytes = image.bytes.data() + p;
-    TransponderRecord record = TransponderRecord::Decode({bytes, TptRecordSize});
+  for (auto p = static_cast<std::size_t>(flash::DataOffset); p + TptRecordSize <= end;
+       p += TptRecordSize) {
+    char* record_bytes = bytes.data() + p;
+    TransponderRecord record = TransponderRecord::Decode({record_bytes, TptRecordSize});
     if (record.frequency >> 24 == 0) continue;  // an unused record: its first byte is 0
     record.flags ^= kFlagDiseqcB;
-    record.EncodeInto(bytes);
+    record.EncodeInto(record_bytes);
     ++count;
   }
   // Unlike the receiver's own tools, a swap counts as an unsaved change.
-  if (count > 0) {
-    workspace.dirty = true;
-    flash::AnnounceChange(workspace);
-  }
+  if (count > 0) flash::ReplaceBlockData(workspace, index, bytes, true);
   return common::Outcome::kDone;
 }
 
@@ -53,4 +57,4 @@ common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& fronte
   return outcome;
 }
 
-}  // namespace chanforge::transponders
+}  // namespace chanforge::editing

@@ -1,4 +1,4 @@
-#include "cli/sample_image.h"
+#include "editing/sample_image.h"
 
 #include <cstdint>
 #include <vector>
@@ -7,7 +7,7 @@
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
-namespace chanforge::cli {
+namespace chanforge::editing {
 
 namespace {
 
@@ -253,4 +253,4 @@ std::string MakeSampleImage() {
   return image.bytes;
 }
 
-}  // namespace chanforge::cli
+}  // namespace chanforge::editing
