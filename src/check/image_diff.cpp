@@ -346,7 +346,7 @@ class Differ {
     DiffBytes(
         old_bytes, new_bytes, index, 0,
         [records_end](std::int64_t at) {
-          return (at >= flash::NameOffset && at < flash::LengthOffset + 2) ||
+          return (at >= flash::NameOffset && at < flash::SpareOffset) ||
                  (at >= flash::DataOffset && at < records_end);
         },
         out_);
