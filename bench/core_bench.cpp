@@ -165,7 +165,7 @@ BENCHMARK(BM_DiffImages)->Unit(benchmark::kMillisecond);
 struct BigList {
   flash::Workspace workspace;
   std::unique_ptr<editing::ListDocument> document;
-  editing::UndoStack stack{&workspace};
+  std::unique_ptr<editing::UndoStack> stack;
 
   BigList() {
     workspace.image.bytes = std::string(524288, '\xFF');
@@ -187,8 +187,9 @@ struct BigList {
     flash::PutBlock(workspace.image, 1, "TPT", tpt);
     flash::ScanBlocks(workspace);
     document = std::make_unique<editing::ListDocument>(workspace);
-    stack.Push(editing::InsertChannels(*document, 0, list, false));
-    stack.Clear();
+    stack = std::make_unique<editing::UndoStack>(*document);
+    stack->Push(editing::InsertChannels(0, list, false));
+    stack->Clear();
   }
 };
 
@@ -201,25 +202,24 @@ const std::vector<std::pair<const char*, Step>>& Steps() {
        [](ListDocument& d, int i) {
          ChannelRecord r = d.channels()[static_cast<std::size_t>(i) * 37 % d.channels().size()];
          r.name[0] = static_cast<char>('A' + i % 26);
-         return SetChannel(d, static_cast<std::size_t>(i) * 37 % d.channels().size(),
+         return SetChannel(static_cast<std::size_t>(i) * 37 % d.channels().size(),
                            ChannelField::kName, r);
        }},
-      {"move 100 rows", [](ListDocument& d, int) { return MoveChannels(d, 10, 100, 9000); }},
+      {"move 100 rows", [](ListDocument&, int) { return MoveChannels(10, 100, 9000); }},
       {"remove 5 rows",
-       [](ListDocument& d, int) {
-         return RemoveChannels(d, {1, 50, 900, 4000, 9000});
+       [](ListDocument&, int) {
+         return RemoveChannels({1, 50, 900, 4000, 9000});
        }},
       {"duplicate 3 rows",
        [](ListDocument& d, int) {
-         return InsertChannels(d, 20, {d.channels()[1], d.channels()[2], d.channels()[3]}, true);
+         return InsertChannels(20, {d.channels()[1], d.channels()[2], d.channels()[3]}, true);
        }},
-      {"sort by name", [](ListDocument& d, int) { return SortChannels(d, SortKey::kName); }},
-      {"sort by SID", [](ListDocument& d, int) { return SortChannels(d, SortKey::kSid); }},
-      {"sort by frequency",
-       [](ListDocument& d, int) { return SortChannels(d, SortKey::kFrequency); }},
-      {"move transponder", [](ListDocument& d, int) { return MoveTransponders(d, 0, 1, 150); }},
+      {"sort by name", [](ListDocument&, int) { return SortChannels(SortKey::kName); }},
+      {"sort by SID", [](ListDocument&, int) { return SortChannels(SortKey::kSid); }},
+      {"sort by frequency", [](ListDocument&, int) { return SortChannels(SortKey::kFrequency); }},
+      {"move transponder", [](ListDocument&, int) { return MoveTransponders(0, 1, 150); }},
       {"remove transponder and its channels",
-       [](ListDocument& d, int) { return RemoveTransponder(d, 7); }},
+       [](ListDocument&, int) { return RemoveTransponder(7); }},
   };
   return steps;
 }
@@ -240,15 +240,15 @@ void BM_EditStep(benchmark::State& state) {
   };
   for (auto _ : state) {
     Clock::time_point t = Clock::now();
-    big.stack.Push(step(*big.document, i++));
+    big.stack->Push(step(*big.document, i++));
     take(0, t);
     t = Clock::now();
-    big.stack.Undo();
+    big.stack->Undo();
     take(1, t);
     t = Clock::now();
-    big.stack.Redo();
+    big.stack->Redo();
     take(2, t);
-    big.stack.Undo();
+    big.stack->Undo();
   }
   const char* names[] = {"apply", "undo", "redo"};
   for (int k = 0; k < 3; ++k) {
@@ -267,11 +267,11 @@ void BM_History1000Steps(benchmark::State& state) {
       const auto& steps = Steps();
       // Removing a transponder's channels every ninth step would empty the list early.
       const std::size_t kind = static_cast<std::size_t>(i) % (steps.size() - 1);
-      big.stack.Push(steps[kind].second(*big.document, i));
+      big.stack->Push(steps[kind].second(*big.document, i));
     }
     state.counters["history_MB"] =
         static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
-    state.counters["steps"] = static_cast<double>(big.stack.size());
+    state.counters["steps"] = static_cast<double>(big.stack->size());
   }
 }
 BENCHMARK(BM_History1000Steps)->Iterations(1)->Unit(benchmark::kMillisecond);

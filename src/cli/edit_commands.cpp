@@ -120,7 +120,7 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
     editing::ChannelRecord record = document->channels()[number - 1];
     if (Refused(ui, editing::AssignChannelField(*document, record, assignment))) return 1;
     const auto field = channels::ChannelFieldNamed(assignment.substr(0, assignment.find('=')));
-    stack.Push(editing::SetChannel(*document, number - 1, *field, record));
+    stack.Push(editing::SetChannel(number - 1, *field, record));
   }
   return SaveImage(ui, session, out);
 }
@@ -132,10 +132,8 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
   if (!document) return 1;
   const std::size_t size = document->channels().size();
   if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, "Channel"))) return 1;
-  return Finish(
-      ui, session,
-      editing::MoveChannels(*document, rows.first - 1, rows.last - rows.first + 1, before - 1),
-      out);
+  return Finish(ui, session,
+                editing::MoveChannels(rows.first - 1, rows.last - rows.first + 1, before - 1), out);
 }
 
 int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
@@ -149,7 +147,7 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
     if (Refused(ui, editing::CheckRange(range.first, range.last, size, "Channel"))) return 1;
     for (std::size_t n = range.first; n <= range.last; ++n) rows.push_back(n - 1);
   }
-  return Finish(ui, session, editing::RemoveChannels(*document, std::move(rows)), out);
+  return Finish(ui, session, editing::RemoveChannels(std::move(rows)), out);
 }
 
 int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
@@ -160,7 +158,7 @@ int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::strin
   const editing::SortKey key = by == "name"  ? editing::SortKey::kName
                                : by == "sid" ? editing::SortKey::kSid
                                              : editing::SortKey::kFrequency;
-  return Finish(ui, session, editing::SortChannels(*document, key), out);
+  return Finish(ui, session, editing::SortChannels(key), out);
 }
 
 int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
@@ -172,7 +170,7 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
   if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
   const std::string question = editing::RemoveTransponderQuestion(*document, number - 1);
   if (!question.empty() && !ui.AskYesNo(question)) return 1;
-  return Finish(ui, session, editing::RemoveTransponder(*document, number - 1), out);
+  return Finish(ui, session, editing::RemoveTransponder(number - 1), out);
 }
 
 int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
@@ -182,7 +180,7 @@ int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t n
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;
-  return Finish(ui, session, editing::MoveTransponders(*document, number - 1, 1, before - 1), out);
+  return Finish(ui, session, editing::MoveTransponders(number - 1, 1, before - 1), out);
 }
 
 struct Args {

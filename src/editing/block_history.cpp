@@ -16,31 +16,29 @@ std::string BlockBytes(const flash::Workspace& workspace, int index) {
 
 class DocumentFollowingStep : public editing::Command {
  public:
-  DocumentFollowingStep(std::unique_ptr<editing::Command> step, editing::ListDocument& document,
-                        editing::ListDocument before)
-      : step_(std::move(step)), document_(document), before_(std::move(before)) {}
+  DocumentFollowingStep(std::unique_ptr<editing::Command> step, editing::ListDocument before)
+      : step_(std::move(step)), before_(std::move(before)) {}
 
-  void Apply() override {
-    step_->Apply();
+  void Apply(ListDocument& document) override {
+    step_->Apply(document);
     if (!after_) {
-      document_.Reload();
-      after_.emplace(document_);
+      document.Reload();
+      after_.emplace(document);
     } else {
-      document_ = *after_;
+      document = *after_;
     }
     // The block's own announcement came before the document had read it.
-    flash::AnnounceChange(document_.workspace());
+    flash::AnnounceChange(document.workspace());
   }
-  void Revert() override {
-    step_->Revert();
-    document_ = before_;
-    flash::AnnounceChange(document_.workspace());
+  void Revert(ListDocument& document) override {
+    step_->Revert(document);
+    document = before_;
+    flash::AnnounceChange(document.workspace());
   }
   std::string Description() const override { return step_->Description(); }
 
  private:
   std::unique_ptr<editing::Command> step_;
-  editing::ListDocument& document_;
   editing::ListDocument before_;
   std::optional<editing::ListDocument> after_;
 };
@@ -57,9 +55,9 @@ void RecordBlockStep(editing::UndoStack& stack, editing::ListDocument& document,
   std::string new_bytes = BlockBytes(workspace, index);
   if (outcome != common::Outcome::kDone && new_bytes == old_bytes) return;
   stack.Push(std::make_unique<DocumentFollowingStep>(
-      std::make_unique<editing::BlockSnapshotCommand>(workspace, index, std::move(old_bytes),
+      std::make_unique<editing::BlockSnapshotCommand>(index, std::move(old_bytes),
                                                       std::move(new_bytes), description),
-      document, before));
+      before));
 }
 
 }  // namespace chanforge::editing

@@ -97,15 +97,13 @@ std::string NameKey(const ChannelRecord& channel) {
 
 class SetChannelCommand : public Command {
  public:
-  SetChannelCommand(ListDocument& document, std::size_t row, ChannelField field,
-                    ChannelRecord after)
-      : document_(document),
-        row_(row),
-        field_(field),
-        before_(document.channels()[row]),
-        after_(after) {}
-  void Apply() override { Set(after_); }
-  void Revert() override { Set(before_); }
+  SetChannelCommand(std::size_t row, ChannelField field, ChannelRecord after)
+      : row_(row), field_(field), after_(after) {}
+  void Apply(ListDocument& document) override {
+    if (!before_) before_ = Current(document);
+    Set(document, after_);
+  }
+  void Revert(ListDocument& document) override { Set(document, *before_); }
   std::string Description() const override {
     const std::string channel = "channel " + std::to_string(row_ + 1);
     if (field_ == ChannelField::kName) return "Rename " + channel;
@@ -119,43 +117,38 @@ class SetChannelCommand : public Command {
   }
 
  private:
-  void Set(const ChannelRecord& record) {
-    document_.mutable_channels()[row_] = record;
-    document_.WriteChannels();
+  ChannelRecord Current(const ListDocument& document) const { return document.channels()[row_]; }
+  void Set(ListDocument& document, const ChannelRecord& record) {
+    document.mutable_channels()[row_] = record;
+    document.WriteChannels();
   }
-  ListDocument& document_;
   std::size_t row_;
   ChannelField field_;
-  ChannelRecord before_;
+  std::optional<ChannelRecord> before_;  // taken when first applied
   ChannelRecord after_;
 };
 
 class InsertChannelsCommand : public Command {
  public:
-  InsertChannelsCommand(ListDocument& document, std::size_t position,
-                        std::vector<ChannelRecord> records, bool duplicate)
-      : document_(document),
-        position_(position),
-        records_(std::move(records)),
-        duplicate_(duplicate) {}
-  void Apply() override {
-    auto& channels = document_.mutable_channels();
+  InsertChannelsCommand(std::size_t position, std::vector<ChannelRecord> records, bool duplicate)
+      : position_(position), records_(std::move(records)), duplicate_(duplicate) {}
+  void Apply(ListDocument& document) override {
+    auto& channels = document.mutable_channels();
     channels.insert(channels.begin() + static_cast<long>(position_), records_.begin(),
                     records_.end());
-    document_.WriteChannels();
+    document.WriteChannels();
   }
-  void Revert() override {
-    auto& channels = document_.mutable_channels();
+  void Revert(ListDocument& document) override {
+    auto& channels = document.mutable_channels();
     const auto at = channels.begin() + static_cast<long>(position_);
     channels.erase(at, at + static_cast<long>(records_.size()));
-    document_.WriteChannels();
+    document.WriteChannels();
   }
   std::string Description() const override {
     return (duplicate_ ? "Duplicate " : "Insert ") + Counted(records_.size(), "channel", position_);
   }
 
  private:
-  ListDocument& document_;
   std::size_t position_;
   std::vector<ChannelRecord> records_;
   bool duplicate_;
@@ -163,14 +156,14 @@ class InsertChannelsCommand : public Command {
 
 class RemoveChannelsCommand : public Command {
  public:
-  RemoveChannelsCommand(ListDocument& document, std::vector<std::size_t> rows)
-      : document_(document), rows_(std::move(rows)) {
+  explicit RemoveChannelsCommand(std::vector<std::size_t> rows) : rows_(std::move(rows)) {
     std::sort(rows_.begin(), rows_.end());
     rows_.erase(std::unique(rows_.begin(), rows_.end()), rows_.end());
-    for (const std::size_t row : rows_) records_.push_back(document.channels()[row]);
   }
-  void Apply() override {
-    auto& channels = document_.mutable_channels();
+  void Apply(ListDocument& document) override {
+    records_.clear();
+    for (const std::size_t row : rows_) records_.push_back(document.channels()[row]);
+    auto& channels = document.mutable_channels();
     std::size_t kept = 0;
     std::size_t next = 0;
     for (std::size_t i = 0; i < channels.size(); ++i) {
@@ -181,10 +174,10 @@ class RemoveChannelsCommand : public Command {
       }
     }
     channels.resize(kept);
-    document_.WriteChannels();
+    document.WriteChannels();
   }
-  void Revert() override {
-    auto& channels = document_.mutable_channels();
+  void Revert(ListDocument& document) override {
+    auto& channels = document.mutable_channels();
     std::vector<ChannelRecord> whole;
     whole.reserve(channels.size() + rows_.size());
     std::size_t from = 0;
@@ -194,42 +187,65 @@ class RemoveChannelsCommand : public Command {
     }
     whole.insert(whole.end(), channels.begin() + static_cast<long>(from), channels.end());
     channels = std::move(whole);
-    document_.WriteChannels();
+    document.WriteChannels();
   }
   std::string Description() const override {
     return "Remove " + Counted(rows_.size(), "channel", rows_.empty() ? 0 : rows_[0]);
   }
 
  private:
-  ListDocument& document_;
   std::vector<std::size_t> rows_;
   std::vector<ChannelRecord> records_;
 };
 
 class MoveChannelsCommand : public Command {
  public:
-  MoveChannelsCommand(ListDocument& document, std::size_t first, std::size_t count,
-                      std::size_t before)
-      : document_(document), first_(first), count_(count), before_(before) {}
-  void Apply() override {
-    MoveRows(document_.mutable_channels(), first_, count_, before_);
-    document_.WriteChannels();
+  MoveChannelsCommand(std::size_t first, std::size_t count, std::size_t before)
+      : first_(first), count_(count), before_(before) {}
+  void Apply(ListDocument& document) override {
+    MoveRows(document.mutable_channels(), first_, count_, before_);
+    document.WriteChannels();
   }
-  void Revert() override {
-    MoveRows(document_.mutable_channels(), MovedFirst(first_, count_, before_), count_,
+  void Revert(ListDocument& document) override {
+    MoveRows(document.mutable_channels(), MovedFirst(first_, count_, before_), count_,
              MoveBackBefore(first_, count_, before_));
-    document_.WriteChannels();
+    document.WriteChannels();
   }
   std::string Description() const override { return "Move " + Counted(count_, "channel", first_); }
 
  private:
-  ListDocument& document_;
   std::size_t first_, count_, before_;
 };
 
 class SortChannelsCommand : public Command {
  public:
-  SortChannelsCommand(ListDocument& document, SortKey key) : document_(document), key_(key) {
+  explicit SortChannelsCommand(SortKey key) : key_(key) {}
+  void Apply(ListDocument& document) override {
+    if (!found_) FindOrder(document);
+    if (order_.empty()) return;
+    auto& channels = document.mutable_channels();
+    std::vector<ChannelRecord> sorted(channels.size());
+    for (std::size_t i = 0; i < order_.size(); ++i) sorted[i] = channels[order_[i]];
+    channels = std::move(sorted);
+    document.WriteChannels();
+  }
+  void Revert(ListDocument& document) override {
+    if (order_.empty()) return;
+    auto& channels = document.mutable_channels();
+    std::vector<ChannelRecord> unsorted(channels.size());
+    for (std::size_t i = 0; i < order_.size(); ++i) unsorted[order_[i]] = channels[i];
+    channels = std::move(unsorted);
+    document.WriteChannels();
+  }
+  std::string Description() const override {
+    return key_ == SortKey::kName  ? "Sort channels by name"
+           : key_ == SortKey::kSid ? "Sort channels by SID"
+                                   : "Sort channels by frequency";
+  }
+
+ private:
+  // The order is found when the command is first applied; a redo meets the same list.
+  void FindOrder(const ListDocument& document) {
     const auto& channels = document.channels();
     std::vector<std::uint32_t> order(channels.size());
     std::iota(order.begin(), order.end(), 0u);
@@ -241,10 +257,10 @@ class SortChannelsCommand : public Command {
       std::stable_sort(order.begin(), order.end(),
                        [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
     };
-    if (key == SortKey::kName) {
+    if (key_ == SortKey::kName) {
       // std::string compares its bytes as unsigned values.
       by([](const ChannelRecord& c) { return NameKey(c); });
-    } else if (key == SortKey::kSid) {
+    } else if (key_ == SortKey::kSid) {
       by([](const ChannelRecord& c) { return c.words[TcsWord::kSid]; });
     } else {
       by([&](const ChannelRecord& c) {
@@ -252,48 +268,25 @@ class SortChannelsCommand : public Command {
         return khz == 0 ? std::numeric_limits<std::int64_t>::max() : khz;
       });
     }
+    found_ = true;
     // An order that changes nothing costs no memory in the history.
     if (!std::is_sorted(order.begin(), order.end())) order_ = std::move(order);
   }
-  void Apply() override {
-    if (order_.empty()) return;
-    auto& channels = document_.mutable_channels();
-    std::vector<ChannelRecord> sorted(channels.size());
-    for (std::size_t i = 0; i < order_.size(); ++i) sorted[i] = channels[order_[i]];
-    channels = std::move(sorted);
-    document_.WriteChannels();
-  }
-  void Revert() override {
-    if (order_.empty()) return;
-    auto& channels = document_.mutable_channels();
-    std::vector<ChannelRecord> unsorted(channels.size());
-    for (std::size_t i = 0; i < order_.size(); ++i) unsorted[order_[i]] = channels[i];
-    channels = std::move(unsorted);
-    document_.WriteChannels();
-  }
-  std::string Description() const override {
-    return key_ == SortKey::kName  ? "Sort channels by name"
-           : key_ == SortKey::kSid ? "Sort channels by SID"
-                                   : "Sort channels by frequency";
-  }
 
- private:
-  ListDocument& document_;
   SortKey key_;
+  bool found_ = false;
   std::vector<std::uint32_t> order_;  // sorted row i was row order_[i]
 };
 
 class SetTransponderCommand : public Command {
  public:
-  SetTransponderCommand(ListDocument& document, std::size_t row, TransponderField field,
-                        TransponderRecord after)
-      : document_(document),
-        row_(row),
-        field_(field),
-        before_(document.transponders()[row]),
-        after_(after) {}
-  void Apply() override { Set(after_); }
-  void Revert() override { Set(before_); }
+  SetTransponderCommand(std::size_t row, TransponderField field, TransponderRecord after)
+      : row_(row), field_(field), after_(after) {}
+  void Apply(ListDocument& document) override {
+    if (!before_) before_ = Current(document);
+    Set(document, after_);
+  }
+  void Revert(ListDocument& document) override { Set(document, *before_); }
   std::string Description() const override {
     return std::string("Change ") + transponders::SpecOf(field_).heading + " of transponder " +
            std::to_string(row_ + 1);
@@ -306,48 +299,48 @@ class SetTransponderCommand : public Command {
   }
 
  private:
-  void Set(const TransponderRecord& record) {
-    document_.mutable_transponders()[row_] = record;
-    document_.WriteTransponders();
+  TransponderRecord Current(const ListDocument& document) const {
+    return document.transponders()[row_];
   }
-  ListDocument& document_;
+  void Set(ListDocument& document, const TransponderRecord& record) {
+    document.mutable_transponders()[row_] = record;
+    document.WriteTransponders();
+  }
   std::size_t row_;
   TransponderField field_;
-  TransponderRecord before_;
+  std::optional<TransponderRecord> before_;  // taken when first applied
   TransponderRecord after_;
 };
 
 class InsertTranspondersCommand : public Command {
  public:
-  InsertTranspondersCommand(ListDocument& document, std::size_t position,
-                            std::vector<TransponderRecord> records)
-      : document_(document), position_(position), records_(std::move(records)) {}
-  void Apply() override {
-    auto& transponders = document_.mutable_transponders();
-    tps_ = TpsOf(document_.channels());
-    Renumber(document_.mutable_channels(),
+  InsertTranspondersCommand(std::size_t position, std::vector<TransponderRecord> records)
+      : position_(position), records_(std::move(records)) {}
+  void Apply(ListDocument& document) override {
+    auto& transponders = document.mutable_transponders();
+    tps_ = TpsOf(document.channels());
+    Renumber(document.mutable_channels(),
              ShiftMap(transponders.size(), position_, static_cast<int>(records_.size())));
     transponders.insert(transponders.begin() + static_cast<long>(position_), records_.begin(),
                         records_.end());
-    Write();
+    Write(document);
   }
-  void Revert() override {
-    auto& transponders = document_.mutable_transponders();
+  void Revert(ListDocument& document) override {
+    auto& transponders = document.mutable_transponders();
     const auto at = transponders.begin() + static_cast<long>(position_);
     transponders.erase(at, at + static_cast<long>(records_.size()));
-    RestoreTps(document_.mutable_channels(), tps_);
-    Write();
+    RestoreTps(document.mutable_channels(), tps_);
+    Write(document);
   }
   std::string Description() const override {
     return "Insert " + Counted(records_.size(), "transponder", position_);
   }
 
  private:
-  void Write() {
-    document_.WriteTransponders();
-    document_.WriteChannels();
+  static void Write(ListDocument& document) {
+    document.WriteTransponders();
+    document.WriteChannels();
   }
-  ListDocument& document_;
   std::size_t position_;
   std::vector<TransponderRecord> records_;
   std::vector<std::uint8_t> tps_;
@@ -355,32 +348,31 @@ class InsertTranspondersCommand : public Command {
 
 class RemoveTransponderCommand : public Command {
  public:
-  RemoveTransponderCommand(ListDocument& document, std::size_t row)
-      : document_(document), row_(row), record_(document.transponders()[row]) {
+  explicit RemoveTransponderCommand(std::size_t row) : row_(row) {}
+  void Apply(ListDocument& document) override {
+    record_ = document.transponders()[row_];
     std::vector<std::size_t> users;
     for (std::size_t i = 0; i < document.channels().size(); ++i) {
-      if (document.channels()[i].tp == row + 1) users.push_back(i);
+      if (document.channels()[i].tp == row_ + 1) users.push_back(i);
     }
-    if (!users.empty()) users_ = RemoveChannels(document, std::move(users));
-  }
-  void Apply() override {
-    if (users_) users_->Apply();
-    auto& transponders = document_.mutable_transponders();
-    tps_ = TpsOf(document_.channels());
-    Renumber(document_.mutable_channels(), ShiftMap(transponders.size(), row_ + 1, -1));
+    users_ = users.empty() ? nullptr : RemoveChannels(std::move(users));
+    if (users_) users_->Apply(document);
+    auto& transponders = document.mutable_transponders();
+    tps_ = TpsOf(document.channels());
+    Renumber(document.mutable_channels(), ShiftMap(transponders.size(), row_ + 1, -1));
     transponders.erase(transponders.begin() + static_cast<long>(row_));
-    document_.WriteTransponders();
-    document_.WriteChannels();
+    document.WriteTransponders();
+    document.WriteChannels();
   }
-  void Revert() override {
-    auto& transponders = document_.mutable_transponders();
-    RestoreTps(document_.mutable_channels(), tps_);
+  void Revert(ListDocument& document) override {
+    auto& transponders = document.mutable_transponders();
+    RestoreTps(document.mutable_channels(), tps_);
     transponders.insert(transponders.begin() + static_cast<long>(row_), record_);
-    document_.WriteTransponders();
+    document.WriteTransponders();
     if (users_) {
-      users_->Revert();
+      users_->Revert(document);
     } else {
-      document_.WriteChannels();
+      document.WriteChannels();
     }
   }
   std::string Description() const override {
@@ -390,7 +382,6 @@ class RemoveTransponderCommand : public Command {
   }
 
  private:
-  ListDocument& document_;
   std::size_t row_;
   TransponderRecord record_;
   std::unique_ptr<Command> users_;
@@ -399,30 +390,28 @@ class RemoveTransponderCommand : public Command {
 
 class MoveTranspondersCommand : public Command {
  public:
-  MoveTranspondersCommand(ListDocument& document, std::size_t first, std::size_t count,
-                          std::size_t before)
-      : document_(document), first_(first), count_(count), before_(before) {}
-  void Apply() override {
-    tps_ = TpsOf(document_.channels());
-    Renumber(document_.mutable_channels(),
-             MoveMap(document_.transponders().size(), first_, count_, before_));
-    Move(first_, before_);
+  MoveTranspondersCommand(std::size_t first, std::size_t count, std::size_t before)
+      : first_(first), count_(count), before_(before) {}
+  void Apply(ListDocument& document) override {
+    tps_ = TpsOf(document.channels());
+    Renumber(document.mutable_channels(),
+             MoveMap(document.transponders().size(), first_, count_, before_));
+    Move(document, first_, before_);
   }
-  void Revert() override {
-    RestoreTps(document_.mutable_channels(), tps_);
-    Move(MovedFirst(first_, count_, before_), MoveBackBefore(first_, count_, before_));
+  void Revert(ListDocument& document) override {
+    RestoreTps(document.mutable_channels(), tps_);
+    Move(document, MovedFirst(first_, count_, before_), MoveBackBefore(first_, count_, before_));
   }
   std::string Description() const override {
     return "Move " + Counted(count_, "transponder", first_);
   }
 
  private:
-  void Move(std::size_t first, std::size_t before) {
-    MoveRows(document_.mutable_transponders(), first, count_, before);
-    document_.WriteTransponders();
-    document_.WriteChannels();
+  void Move(ListDocument& document, std::size_t first, std::size_t before) {
+    MoveRows(document.mutable_transponders(), first, count_, before);
+    document.WriteTransponders();
+    document.WriteChannels();
   }
-  ListDocument& document_;
   std::size_t first_, count_, before_;
   std::vector<std::uint8_t> tps_;
 };
@@ -430,20 +419,19 @@ class MoveTranspondersCommand : public Command {
 // Both lists as they were, put back whole on undo: a replacement changes everything.
 class ReplaceListsCommand : public Command {
  public:
-  ReplaceListsCommand(ListDocument& document, std::string description)
-      : document_(document), description_(std::move(description)) {}
-  void Apply() override {
-    before_channels_ = document_.channels();
-    before_transponders_ = document_.transponders();
-    Change(document_.mutable_channels(), document_.mutable_transponders());
-    document_.WriteTransponders();
-    document_.WriteChannels();
+  explicit ReplaceListsCommand(std::string description) : description_(std::move(description)) {}
+  void Apply(ListDocument& document) override {
+    before_channels_ = document.channels();
+    before_transponders_ = document.transponders();
+    Change(document.mutable_channels(), document.mutable_transponders());
+    document.WriteTransponders();
+    document.WriteChannels();
   }
-  void Revert() override {
-    document_.mutable_channels() = before_channels_;
-    document_.mutable_transponders() = before_transponders_;
-    document_.WriteTransponders();
-    document_.WriteChannels();
+  void Revert(ListDocument& document) override {
+    document.mutable_channels() = before_channels_;
+    document.mutable_transponders() = before_transponders_;
+    document.WriteTransponders();
+    document.WriteChannels();
   }
   std::string Description() const override { return description_; }
 
@@ -452,7 +440,6 @@ class ReplaceListsCommand : public Command {
                       std::vector<TransponderRecord>& transponders) = 0;
 
  private:
-  ListDocument& document_;
   std::string description_;
   std::vector<ChannelRecord> before_channels_;
   std::vector<TransponderRecord> before_transponders_;
@@ -460,9 +447,8 @@ class ReplaceListsCommand : public Command {
 
 class ReplaceChannelsCommand : public ReplaceListsCommand {
  public:
-  ReplaceChannelsCommand(ListDocument& document, std::vector<ChannelRecord> records,
-                         std::string description)
-      : ReplaceListsCommand(document, std::move(description)), records_(std::move(records)) {}
+  ReplaceChannelsCommand(std::vector<ChannelRecord> records, std::string description)
+      : ReplaceListsCommand(std::move(description)), records_(std::move(records)) {}
 
  protected:
   void Change(std::vector<ChannelRecord>& channels, std::vector<TransponderRecord>&) override {
@@ -475,9 +461,9 @@ class ReplaceChannelsCommand : public ReplaceListsCommand {
 
 class ReplaceTranspondersCommand : public ReplaceListsCommand {
  public:
-  ReplaceTranspondersCommand(ListDocument& document, std::vector<TransponderRecord> records,
+  ReplaceTranspondersCommand(std::vector<TransponderRecord> records,
                              std::vector<std::size_t> origins, std::string description)
-      : ReplaceListsCommand(document, std::move(description)),
+      : ReplaceListsCommand(std::move(description)),
         records_(std::move(records)),
         origins_(std::move(origins)) {}
 
@@ -514,18 +500,16 @@ class ReplaceTranspondersCommand : public ReplaceListsCommand {
 
 }  // namespace
 
-std::unique_ptr<Command> ReplaceChannels(ListDocument& document, std::vector<ChannelRecord> records,
+std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,
                                          std::string description) {
-  return std::make_unique<ReplaceChannelsCommand>(document, std::move(records),
-                                                  std::move(description));
+  return std::make_unique<ReplaceChannelsCommand>(std::move(records), std::move(description));
 }
 
-std::unique_ptr<Command> ReplaceTransponders(ListDocument& document,
-                                             std::vector<TransponderRecord> records,
+std::unique_ptr<Command> ReplaceTransponders(std::vector<TransponderRecord> records,
                                              std::vector<std::size_t> origins,
                                              std::string description) {
-  return std::make_unique<ReplaceTranspondersCommand>(document, std::move(records),
-                                                      std::move(origins), std::move(description));
+  return std::make_unique<ReplaceTranspondersCommand>(std::move(records), std::move(origins),
+                                                      std::move(description));
 }
 
 std::vector<std::size_t> DroppedTransponders(const ListDocument& document,
@@ -541,46 +525,45 @@ std::vector<std::size_t> DroppedTransponders(const ListDocument& document,
   return dropped;
 }
 
-std::unique_ptr<Command> SetChannel(ListDocument& document, std::size_t row, ChannelField field,
+std::unique_ptr<Command> SetChannel(std::size_t row, ChannelField field,
                                     const ChannelRecord& after) {
-  return std::make_unique<SetChannelCommand>(document, row, field, after);
+  return std::make_unique<SetChannelCommand>(row, field, after);
 }
 
-std::unique_ptr<Command> InsertChannels(ListDocument& document, std::size_t position,
-                                        std::vector<ChannelRecord> records, bool duplicate) {
-  return std::make_unique<InsertChannelsCommand>(document, position, std::move(records), duplicate);
+std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,
+                                        bool duplicate) {
+  return std::make_unique<InsertChannelsCommand>(position, std::move(records), duplicate);
 }
 
-std::unique_ptr<Command> RemoveChannels(ListDocument& document, std::vector<std::size_t> rows) {
-  return std::make_unique<RemoveChannelsCommand>(document, std::move(rows));
+std::unique_ptr<Command> RemoveChannels(std::vector<std::size_t> rows) {
+  return std::make_unique<RemoveChannelsCommand>(std::move(rows));
 }
 
-std::unique_ptr<Command> MoveChannels(ListDocument& document, std::size_t first, std::size_t count,
-                                      std::size_t before) {
-  return std::make_unique<MoveChannelsCommand>(document, first, count, before);
+std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std::size_t before) {
+  return std::make_unique<MoveChannelsCommand>(first, count, before);
 }
 
-std::unique_ptr<Command> SortChannels(ListDocument& document, SortKey key) {
-  return std::make_unique<SortChannelsCommand>(document, key);
+std::unique_ptr<Command> SortChannels(SortKey key) {
+  return std::make_unique<SortChannelsCommand>(key);
 }
 
-std::unique_ptr<Command> SetTransponder(ListDocument& document, std::size_t row,
-                                        TransponderField field, const TransponderRecord& after) {
-  return std::make_unique<SetTransponderCommand>(document, row, field, after);
+std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,
+                                        const TransponderRecord& after) {
+  return std::make_unique<SetTransponderCommand>(row, field, after);
 }
 
-std::unique_ptr<Command> InsertTransponders(ListDocument& document, std::size_t position,
+std::unique_ptr<Command> InsertTransponders(std::size_t position,
                                             std::vector<TransponderRecord> records) {
-  return std::make_unique<InsertTranspondersCommand>(document, position, std::move(records));
+  return std::make_unique<InsertTranspondersCommand>(position, std::move(records));
 }
 
-std::unique_ptr<Command> RemoveTransponder(ListDocument& document, std::size_t row) {
-  return std::make_unique<RemoveTransponderCommand>(document, row);
+std::unique_ptr<Command> RemoveTransponder(std::size_t row) {
+  return std::make_unique<RemoveTransponderCommand>(row);
 }
 
-std::unique_ptr<Command> MoveTransponders(ListDocument& document, std::size_t first,
-                                          std::size_t count, std::size_t before) {
-  return std::make_unique<MoveTranspondersCommand>(document, first, count, before);
+std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count,
+                                          std::size_t before) {
+  return std::make_unique<MoveTranspondersCommand>(first, count, before);
 }
 
 }  // namespace chanforge::editing

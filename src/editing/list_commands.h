@@ -17,35 +17,33 @@ namespace chanforge::editing {
 
 enum class SortKey { kName, kSid, kFrequency };
 
-// Rows are 0-based below; the factories expect rows that range_checks.h has passed.
-std::unique_ptr<Command> SetChannel(ListDocument& document, std::size_t row, ChannelField field,
+// The commands get their document when applied. Rows are 0-based; the factories expect
+// rows that range_checks.h has passed.
+std::unique_ptr<Command> SetChannel(std::size_t row, ChannelField field,
                                     const ChannelRecord& after);
 // Inserts before row `position`; duplicate only changes the description.
-std::unique_ptr<Command> InsertChannels(ListDocument& document, std::size_t position,
-                                        std::vector<ChannelRecord> records, bool duplicate);
-std::unique_ptr<Command> RemoveChannels(ListDocument& document, std::vector<std::size_t> rows);
-std::unique_ptr<Command> MoveChannels(ListDocument& document, std::size_t first, std::size_t count,
-                                      std::size_t before);
+std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,
+                                        bool duplicate);
+std::unique_ptr<Command> RemoveChannels(std::vector<std::size_t> rows);
+std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std::size_t before);
 // Stable: equal keys keep their order.
-std::unique_ptr<Command> SortChannels(ListDocument& document, SortKey key);
+std::unique_ptr<Command> SortChannels(SortKey key);
 
-std::unique_ptr<Command> SetTransponder(ListDocument& document, std::size_t row,
-                                        TransponderField field, const TransponderRecord& after);
-std::unique_ptr<Command> InsertTransponders(ListDocument& document, std::size_t position,
+std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,
+                                        const TransponderRecord& after);
+std::unique_ptr<Command> InsertTransponders(std::size_t position,
                                             std::vector<TransponderRecord> records);
 // Removes the channels using it in the same step.
-std::unique_ptr<Command> RemoveTransponder(ListDocument& document, std::size_t row);
-std::unique_ptr<Command> MoveTransponders(ListDocument& document, std::size_t first,
-                                          std::size_t count, std::size_t before);
+std::unique_ptr<Command> RemoveTransponder(std::size_t row);
+std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count, std::size_t before);
 
 // Replaces the whole channel list (an import).
-std::unique_ptr<Command> ReplaceChannels(ListDocument& document, std::vector<ChannelRecord> records,
+std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,
                                          std::string description);
 // Replaces the whole transponder list (an import). origins[i] is the 1-based position the
 // new record i came from, 0 for a new one. Channels follow their transponder to the first
 // record that came from it; the channels of a transponder no record came from are removed.
-std::unique_ptr<Command> ReplaceTransponders(ListDocument& document,
-                                             std::vector<TransponderRecord> records,
+std::unique_ptr<Command> ReplaceTransponders(std::vector<TransponderRecord> records,
                                              std::vector<std::size_t> origins,
                                              std::string description);
 // The 1-based positions of the transponders no record of a replacement comes from.

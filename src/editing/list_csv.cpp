@@ -354,12 +354,11 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
   return result;
 }
 
-std::unique_ptr<Command> ImportCommand(ListDocument& document, CsvList list, CsvImport import,
-                                       std::string description) {
+std::unique_ptr<Command> ImportCommand(CsvList list, CsvImport import, std::string description) {
   if (list == CsvList::kChannels) {
-    return ReplaceChannels(document, std::move(import.channels), std::move(description));
+    return ReplaceChannels(std::move(import.channels), std::move(description));
   }
-  return ReplaceTransponders(document, std::move(import.transponders), std::move(import.origins),
+  return ReplaceTransponders(std::move(import.transponders), std::move(import.origins),
                              std::move(description));
 }
 
@@ -412,8 +411,8 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document
   const std::string name = common::PathOf(file).filename().string();
   const std::size_t rows = import.rows;
   if (!Unchanged(document, list, import)) {
-    history.Push(ImportCommand(document, list, std::move(import),
-                               "Import " + CsvListName(list) + " from " + name));
+    history.Push(
+        ImportCommand(list, std::move(import), "Import " + CsvListName(list) + " from " + name));
   }
   done = "Imported " + std::to_string(rows) + " " + CsvListName(list) + " from " + name;
   return Outcome::kDone;

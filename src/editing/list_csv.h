@@ -50,8 +50,7 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
                       const std::string& file);
 
 // The step that applies a read import, links kept as in every edit.
-std::unique_ptr<Command> ImportCommand(ListDocument& document, CsvList list, CsvImport import,
-                                       std::string description);
+std::unique_ptr<Command> ImportCommand(CsvList list, CsvImport import, std::string description);
 
 // "channels" or "transponders".
 std::string CsvListName(CsvList list);

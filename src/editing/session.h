@@ -51,8 +51,8 @@ class Session {
   common::Outcome Read(common::Frontend& frontend, const std::string& name);
 
   flash::Workspace workspace_;
-  UndoStack history_{&workspace_};
   ListDocument document_{workspace_};
+  UndoStack history_{document_};
   // The file as it was when loaded or saved, to find a change made behind our back.
   common::FileStamp stamp_;
   bool loaded_ = false;

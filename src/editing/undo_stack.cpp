@@ -1,11 +1,12 @@
 #include "editing/undo_stack.h"
 
+#include "editing/list_document.h"
 #include "flash/blocks.h"
 
 namespace chanforge::editing {
 
 void UndoStack::Push(std::unique_ptr<Command> command) {
-  command->Apply();
+  command->Apply(target_);
   commands_.resize(index_);
   if (clean_ > static_cast<long>(index_)) clean_ = -1;
   // The saved state stays a step of its own, so that undo can still reach it.
@@ -21,13 +22,13 @@ void UndoStack::Push(std::unique_ptr<Command> command) {
 
 void UndoStack::Undo() {
   if (!CanUndo()) return;
-  commands_[--index_]->Revert();
+  commands_[--index_]->Revert(target_);
   FollowClean();
 }
 
 void UndoStack::Redo() {
   if (!CanRedo()) return;
-  commands_[index_++]->Apply();
+  commands_[index_++]->Apply(target_);
   FollowClean();
 }
 
@@ -51,22 +52,25 @@ void UndoStack::MarkClean() {
 }
 
 void UndoStack::FollowClean() {
-  if (!workspace_ || workspace_->dirty == !IsClean()) return;
-  workspace_->dirty = !IsClean();
-  flash::AnnounceChange(*workspace_);
+  flash::Workspace& workspace = target_.workspace();
+  if (workspace.dirty == !IsClean()) return;
+  workspace.dirty = !IsClean();
+  flash::AnnounceChange(workspace);
 }
 
-BlockSnapshotCommand::BlockSnapshotCommand(flash::Workspace& workspace, int index,
-                                           std::string before, std::string after,
+BlockSnapshotCommand::BlockSnapshotCommand(int index, std::string before, std::string after,
                                            std::string description)
-    : workspace_(workspace),
-      index_(index),
+    : index_(index),
       before_(std::move(before)),
       after_(std::move(after)),
       description_(std::move(description)) {}
 
-void BlockSnapshotCommand::Apply() { flash::ReplaceBlockData(workspace_, index_, after_, true); }
+void BlockSnapshotCommand::Apply(ListDocument& document) {
+  flash::ReplaceBlockData(document.workspace(), index_, after_, true);
+}
 
-void BlockSnapshotCommand::Revert() { flash::ReplaceBlockData(workspace_, index_, before_, true); }
+void BlockSnapshotCommand::Revert(ListDocument& document) {
+  flash::ReplaceBlockData(document.workspace(), index_, before_, true);
+}
 
 }  // namespace chanforge::editing

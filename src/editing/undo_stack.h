@@ -9,12 +9,16 @@
 
 namespace chanforge::editing {
 
-// One step of the history. Apply and Revert each leave the image as the other found it.
+class ListDocument;
+
+// One step of the history. It gets the document it changes when it is applied or
+// reverted, so that a command can be applied without any history. Apply and Revert each
+// leave the image as the other found it.
 class Command {
  public:
   virtual ~Command() = default;
-  virtual void Apply() = 0;
-  virtual void Revert() = 0;
+  virtual void Apply(ListDocument& document) = 0;
+  virtual void Revert(ListDocument& document) = 0;
   // For the Undo and Redo menu entries, for example "Rename channel 12".
   virtual std::string Description() const = 0;
   // Takes over a later command that continues this one (typing in one cell), which has
@@ -22,11 +26,11 @@ class Command {
   virtual bool MergeWith(const Command& /*next*/) { return false; }
 };
 
-// The history with a clean index: the place where the image matches its file.
+// The history of one document with a clean index: the place where the image matches its
+// file. The image's dirty flag follows the clean index after every step.
 class UndoStack {
  public:
-  // With a workspace, the dirty flag follows the clean index after every step.
-  explicit UndoStack(flash::Workspace* workspace = nullptr) : workspace_(workspace) {}
+  explicit UndoStack(ListDocument& target) : target_(target) {}
 
   // Applies the command and records it, dropping whatever could have been redone.
   void Push(std::unique_ptr<Command> command);
@@ -48,7 +52,7 @@ class UndoStack {
  private:
   void FollowClean();
 
-  flash::Workspace* workspace_;
+  ListDocument& target_;
   std::vector<std::unique_ptr<Command>> commands_;
   std::size_t index_ = 0;  // commands below it are applied
   long clean_ = 0;         // -1: the clean state can no longer be reached
@@ -58,14 +62,12 @@ class UndoStack {
 // they were before and after.
 class BlockSnapshotCommand : public Command {
  public:
-  BlockSnapshotCommand(flash::Workspace& workspace, int index, std::string before,
-                       std::string after, std::string description);
-  void Apply() override;
-  void Revert() override;
+  BlockSnapshotCommand(int index, std::string before, std::string after, std::string description);
+  void Apply(ListDocument& document) override;
+  void Revert(ListDocument& document) override;
   std::string Description() const override { return description_; }
 
  private:
-  flash::Workspace& workspace_;
   int index_;
   std::string before_;
   std::string after_;

@@ -287,7 +287,7 @@ void ListEditor::OnInsert(bool duplicate) {
     if (duplicate) {
       for (std::size_t i = 0; i < count; ++i) records[i] = document_.channels()[rows[i]];
     }
-    push_(editing::InsertChannels(document_, at, std::move(records), duplicate));
+    push_(editing::InsertChannels(at, std::move(records), duplicate));
   } else {
     const std::string reason = editing::CheckInsertTransponders(document_, count);
     if (!reason.empty()) return frontend_.ShowMessage(common::MessageKind::kError, reason);
@@ -301,7 +301,7 @@ void ListEditor::OnInsert(bool duplicate) {
         editing::SetTransponderValue(records[i], editing::TransponderField::kKhz, 10700000);
       }
     }
-    push_(editing::InsertTransponders(document_, at, std::move(records)));
+    push_(editing::InsertTransponders(at, std::move(records)));
   }
   side->find->clear();
   SelectRows(*side, position, position + static_cast<int>(count) - 1);
@@ -313,13 +313,13 @@ void ListEditor::OnDelete() {
   const QList<int> rows = SelectedRows(*side);
   if (rows.isEmpty()) return;
   if (Channels(*side)) {
-    push_(editing::RemoveChannels(document_, {rows.begin(), rows.end()}));
+    push_(editing::RemoveChannels({rows.begin(), rows.end()}));
   } else {
     // One at a time: each may ask about the channels that use it.
     const auto row = static_cast<std::size_t>(rows.first());
     const std::string question = editing::RemoveTransponderQuestion(document_, row);
     if (!question.empty() && !frontend_.AskYesNo(question)) return;
-    push_(editing::RemoveTransponder(document_, row));
+    push_(editing::RemoveTransponder(row));
   }
   const int row = std::min(rows.first(), side->model->rowCount() - 1);
   if (row >= 0) SelectRows(*side, row, row);
@@ -340,7 +340,7 @@ void ListEditor::OnMove(int step) {
 
 void ListEditor::OnSort(editing::SortKey key) {
   if (Active() != &sides_[0]) return;
-  push_(editing::SortChannels(document_, key));
+  push_(editing::SortChannels(key));
 }
 
 void ListEditor::ApplySettings() {

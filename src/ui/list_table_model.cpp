@@ -200,8 +200,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
   editing::ChannelRecord record = document_.channels()[row];
   const std::string reason = editing::SetChannelValue(document_, record, field, text);
   if (!reason.empty()) return Refuse(reason);
-  if (record != document_.channels()[row])
-    push_(editing::SetChannel(document_, row, field, record));
+  if (record != document_.channels()[row]) push_(editing::SetChannel(row, field, record));
   return true;
 }
 
@@ -276,7 +275,7 @@ bool TransponderTableModel::setData(const QModelIndex& index, const QVariant& va
   const std::string reason = editing::SetTransponderValue(record, field, value.toLongLong());
   if (!reason.empty()) return Refuse(reason);
   if (record != document_.transponders()[row]) {
-    push_(editing::SetTransponder(document_, row, field, record));
+    push_(editing::SetTransponder(row, field, record));
   }
   return true;
 }

@@ -88,7 +88,7 @@ class ChannelTableModel : public ListTableModel {
   bool Editable(int column) const override { return column > 0; }
   std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
                                          std::size_t before) override {
-    return editing::MoveChannels(document_, first, count, before);
+    return editing::MoveChannels(first, count, before);
   }
   const char* Thing() const override { return "channel"; }
 };
@@ -111,7 +111,7 @@ class TransponderTableModel : public ListTableModel {
   bool Editable(int column) const override { return column > 0 && column < 10; }
   std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
                                          std::size_t before) override {
-    return editing::MoveTransponders(document_, first, count, before);
+    return editing::MoveTransponders(first, count, before);
   }
   const char* Thing() const override { return "transponder"; }
 };

@@ -22,20 +22,20 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
          editing::ChannelRecord record = d.channels()[1];
          record.words[channels::kSid] = 77;
          record.words[channels::kVpid] = 16;
-         return editing::SetChannel(d, 1, editing::ChannelField::kSid, record);
+         return editing::SetChannel(1, editing::ChannelField::kSid, record);
        }},
       {"move-channels flash512k.bin 5-9 2",
-       [](ListDocument& d) { return editing::MoveChannels(d, 4, 5, 1); }},
+       [](ListDocument&) { return editing::MoveChannels(4, 5, 1); }},
       {"remove-channels flash512k.bin 3 10-12",
-       [](ListDocument& d) {
-         return editing::RemoveChannels(d, {2, 9, 10, 11});
+       [](ListDocument&) {
+         return editing::RemoveChannels({2, 9, 10, 11});
        }},
       {"sort-channels flash512k.bin --by name",
-       [](ListDocument& d) { return editing::SortChannels(d, editing::SortKey::kName); }},
+       [](ListDocument&) { return editing::SortChannels(editing::SortKey::kName); }},
       {"--yes remove-transponder flash512k.bin 2",
-       [](ListDocument& d) { return editing::RemoveTransponder(d, 1); }},
+       [](ListDocument&) { return editing::RemoveTransponder(1); }},
       {"move-transponder flash512k.bin 1 4",
-       [](ListDocument& d) { return editing::MoveTransponders(d, 0, 1, 3); }},
+       [](ListDocument&) { return editing::MoveTransponders(0, 1, 3); }},
   };
   Sample();
   for (const auto& c : cases) {
@@ -43,8 +43,7 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
     EXPECT_EQ(Cmd(std::string(c.args) + " -o out.bin").status, 0) << c.args;
     flash::Workspace w = chanforge::testing::LoadedWorkspace(MakeSampleImage());
     ListDocument document(w);
-    editing::UndoStack stack;
-    stack.Push(c.command(document));
+    c.command(document)->Apply(document);
     EXPECT_TRUE(Read("out.bin") == w.image.bytes) << c.args;
   }
 }

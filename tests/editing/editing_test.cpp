@@ -64,7 +64,7 @@ std::unique_ptr<Command> Set(ListDocument& document, std::size_t row, std::strin
   ChannelRecord record = document.channels()[row];
   EXPECT_EQ(AssignChannelField(document, record, assignment), "");
   const std::string_view field = assignment.substr(0, assignment.find('='));
-  return SetChannel(document, row, *ChannelFieldNamed(field), record);
+  return SetChannel(row, *ChannelFieldNamed(field), record);
 }
 
 // Every command, applied at random, undone and redone, leaves the image as it was.
@@ -72,7 +72,7 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
   for (unsigned seed = 1; seed <= 12; ++seed) {
     flash::Workspace w = Image();
     ListDocument document(w);
-    UndoStack stack(&w);
+    UndoStack stack(document);
     std::mt19937 random(seed);
     const auto pick = [&](std::size_t n) { return n == 0 ? 0 : random() % n; };
     std::vector<std::string> images{w.image.bytes};
@@ -92,19 +92,19 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
           transponders ? document.transponders()[t] : TransponderRecord{};
       transponder.flags = static_cast<std::uint8_t>(random());
       const std::function<std::unique_ptr<Command>()> steps[] = {
-          [&] { return SetChannel(document, row, ChannelField::kName, channel); },
+          [&] { return SetChannel(row, ChannelField::kName, channel); },
           [&] {
-            return InsertChannels(document, pick(channels + 1), {channel, channel}, false);
+            return InsertChannels(pick(channels + 1), {channel, channel}, false);
           },
           [&] {
-            return RemoveChannels(document, {row, pick(channels)});
+            return RemoveChannels({row, pick(channels)});
           },
-          [&] { return MoveChannels(document, 1, 2, 3 + pick(channels - 2)); },
-          [&] { return SortChannels(document, static_cast<SortKey>(pick(3))); },
-          [&] { return SetTransponder(document, t, TransponderField::kBand, transponder); },
-          [&] { return InsertTransponders(document, pick(transponders + 1), {transponder}); },
-          [&] { return RemoveTransponder(document, t); },
-          [&] { return MoveTransponders(document, 0, 1, pick(transponders + 1)); }};
+          [&] { return MoveChannels(1, 2, 3 + pick(channels - 2)); },
+          [&] { return SortChannels(static_cast<SortKey>(pick(3))); },
+          [&] { return SetTransponder(t, TransponderField::kBand, transponder); },
+          [&] { return InsertTransponders(pick(transponders + 1), {transponder}); },
+          [&] { return RemoveTransponder(t); },
+          [&] { return MoveTransponders(0, 1, pick(transponders + 1)); }};
       stack.Push(steps[kind]());
       images.resize(stack.index());
       images.push_back(w.image.bytes);
@@ -153,15 +153,13 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
        [](Lines& c, Lines&) { c[1].replace(25, 2, "04"); }},
       // 3840 bytes: a length field whose high byte counts
       {"duplicate",
-       [](ListDocument& d) {
-         return InsertChannels(d, 12, std::vector(116, d.channels()[0]), true);
-       },
+       [](ListDocument& d) { return InsertChannels(12, std::vector(116, d.channels()[0]), true); },
        [](Lines& c, Lines&) { c.insert(c.end(), 116, c[0]); }},
-      {"move", [](ListDocument& d) { return MoveChannels(d, 1, 2, 8); },
+      {"move", [](ListDocument&) { return MoveChannels(1, 2, 8); },
        [](Lines& c, Lines&) { std::rotate(c.begin() + 1, c.begin() + 3, c.begin() + 8); }},
       {"remove",
-       [](ListDocument& d) {
-         return RemoveChannels(d, {4, 1});
+       [](ListDocument&) {
+         return RemoveChannels({4, 1});
        },
        [](Lines& c, Lines&) {
          c.erase(c.begin() + 4);
@@ -171,16 +169,16 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
        [](ListDocument& d) {
          TransponderRecord t = d.transponders()[1];
          EXPECT_EQ(SetTransponderValue(t, TransponderField::kKhz, 10900000), "");
-         return SetTransponder(d, 1, TransponderField::kKhz, t);
+         return SetTransponder(1, TransponderField::kKhz, t);
        },
        [](Lines&, Lines& t) { t[1].replace(4, 8, "10900000"); }},
-      {"remove transponder", [](ListDocument& d) { return RemoveTransponder(d, 1); },
+      {"remove transponder", [](ListDocument&) { return RemoveTransponder(1); },
        [](Lines& c, Lines& t) {
          t.erase(t.begin() + 1);
          std::erase_if(c, [](const std::string& line) { return line.substr(25, 2) == "02"; });
          MapTps(c, {{3, 2}, {4, 3}, {5, 4}});
        }},
-      {"move transponder", [](ListDocument& d) { return MoveTransponders(d, 0, 1, 3); },
+      {"move transponder", [](ListDocument&) { return MoveTransponders(0, 1, 3); },
        [](Lines& c, Lines& t) {
          std::rotate(t.begin(), t.begin() + 1, t.begin() + 3);
          MapTps(c, {{1, 3}, {2, 1}, {3, 2}});
@@ -192,8 +190,7 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
     Lines tcs = channels::FormatTcsLines(Data(w, 2));
     Lines tpt = transponders::FormatTptLines(Data(w, 4), false);
     c.edit(tcs, tpt);
-    UndoStack stack;
-    stack.Push(c.command(document));
+    c.command(document)->Apply(document);
     EXPECT_EQ(Data(w, 2), Parsed(tcs, false)) << c.name;
     EXPECT_EQ(Data(w, 4), Parsed(tpt, true)) << c.name;
   }
@@ -206,20 +203,20 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
     std::vector<std::uint8_t> tps;
   } cases[] = {
       {"insert before 2",
-       [](ListDocument& d) { return InsertTransponders(d, 1, {TransponderRecord{}}); },
+       [](ListDocument&) { return InsertTransponders(1, {TransponderRecord{}}); },
        {4, 1, 0, 6, 3, 9, 1, 5, 4, 3, 6, 1}},
       {"move 4-5 before 1",
-       [](ListDocument& d) { return MoveTransponders(d, 3, 2, 0); },
+       [](ListDocument&) { return MoveTransponders(3, 2, 0); },
        {5, 3, 0, 2, 4, 9, 3, 1, 5, 4, 2, 3}},
       {"remove 1 and its channels",
-       [](ListDocument& d) { return RemoveTransponder(d, 0); },
+       [](ListDocument&) { return RemoveTransponder(0); },
        {2, 0, 4, 1, 9, 3, 2, 1, 4}},
   };
   for (const auto& c : cases) {
     flash::Workspace w = Image();
     ListDocument document(w);
     const std::vector<std::uint8_t> before = Tps(document);
-    UndoStack stack;
+    UndoStack stack(document);
     stack.Push(c.command(document));
     EXPECT_EQ(Tps(document), c.tps) << c.name;
     stack.Undo();
@@ -234,7 +231,7 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
           .Block(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
           .Build());
   document = ListDocument(w);  // the last transponder goes: the padding stays
-  UndoStack().Push(RemoveTransponder(document, 0));
+  RemoveTransponder(0)->Apply(document);
   EXPECT_EQ(Data(w, 4), std::string(2040, '\0'));
 }
 
@@ -242,7 +239,7 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   flash::Workspace w = Image();
   ListDocument document(w);
   const std::string original = w.image.bytes;
-  UndoStack stack(&w);
+  UndoStack stack(document);
   stack.Push(Set(document, 0, "name=A"));
   stack.Push(Set(document, 0, "name=AB"));
   EXPECT_EQ(stack.size(), 1u);
@@ -252,14 +249,14 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
                                             {TransponderField::kTid, 2, 2u},
                                             {TransponderField::kNid, 3, 3u}}) {
     EXPECT_EQ(SetTransponderValue(t, field, value), "");
-    stack.Push(SetTransponder(document, 0, field, t));
+    stack.Push(SetTransponder(0, field, t));
     EXPECT_EQ(stack.size(), steps);
   }
   stack.Push(Set(document, 1, "name=C"));
   stack.Push(Set(document, 1, "sid=7"));
   EXPECT_EQ(stack.size(), 5u);
   EXPECT_EQ(stack.UndoDescription(), "Change SID of channel 2");
-  EXPECT_EQ(RemoveChannels(document, {0, 1})->Description(), "Remove 2 channels");
+  EXPECT_EQ(RemoveChannels({0, 1})->Description(), "Remove 2 channels");
   stack.MarkClean();
   stack.Push(Set(document, 1, "sid=8"));
   EXPECT_EQ(stack.size(), 6u);
@@ -271,10 +268,10 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
 TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   flash::Workspace w = Image();
   ListDocument document(w);
-  UndoStack stack(&w);
+  UndoStack stack(document);
   const auto edit = [&](const char* sid) {
     stack.Push(Set(document, 0, sid));
-    stack.Push(MoveChannels(document, 0, 1, 3));  // a step between, so nothing merges
+    stack.Push(MoveChannels(0, 1, 3));  // a step between, so nothing merges
   };
   edit("sid=1");
   EXPECT_TRUE(w.dirty);
@@ -322,8 +319,8 @@ TEST(Commands, SortStablyByTheirKeys) {
       {SortKey::kSid, std::string("\xE9") + "ABba"},
       {SortKey::kFrequency, std::string("bB\xE9") + "Aa"}};
   for (const auto& [key, expected] : cases) {
-    UndoStack stack;
-    stack.Push(SortChannels(document, key));
+    UndoStack stack(document);
+    stack.Push(SortChannels(key));
     EXPECT_EQ(order(), expected);
     if (key == SortKey::kSid) {
       EXPECT_EQ(stack.UndoDescription(), "Sort channels by SID");
@@ -438,7 +435,7 @@ Applied Import(const flash::Workspace& w, CsvList list, std::string_view csv,
   applied.rows = import.rows;
   applied.questions = import.questions;
   applied.before = bytes();
-  if (import.error.empty()) ImportCommand(document, list, std::move(import), "")->Apply();
+  if (import.error.empty()) ImportCommand(list, std::move(import), "")->Apply(document);
   applied.after = bytes();
   return applied;
 }
@@ -562,7 +559,7 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   testing::TempDir dir;
   flash::Workspace w = CsvImage();
   ListDocument document(w);
-  UndoStack history(&w);
+  UndoStack history(document);
   testing::ScriptedFrontend ui;
   std::string done;
   const std::string csv = dir.Path("tp.csv");

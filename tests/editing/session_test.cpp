@@ -18,8 +18,7 @@ using testing::ScriptedFrontend;
 using testing::TempDir;
 
 void Change(Session& session) {
-  session.history().Push(
-      std::make_unique<BlockSnapshotCommand>(session.workspace(), 0, "before", "after", "step"));
+  session.history().Push(std::make_unique<BlockSnapshotCommand>(0, "before", "after", "step"));
 }
 
 TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
