@@ -8,6 +8,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "channels/channel_record.h"
@@ -41,20 +42,16 @@ std::string TptList(std::size_t records) {
   return list;
 }
 
-flash::Workspace Image() {
-  flash::Workspace w;
-  w.image.bytes = std::string(524288, '\xFF');
-  flash::PutBlock(w.image, 0, "TCS", RandomBytes(60000, 5));
-  return w;
+flash::FlashImage Image() {
+  flash::FlashImage image{std::string(524288, '\xFF'), {}};
+  flash::PutBlock(image, 0, "TCS", RandomBytes(60000, 5));
+  return image;
 }
 
 void BM_ScanBlocks(benchmark::State& state) {
-  flash::Workspace w = Image();
-  for (auto _ : state) {
-    flash::ScanBlocks(w);
-    benchmark::DoNotOptimize(w.blocks);
-  }
-  state.SetBytesProcessed(state.iterations() * w.image.size());
+  const flash::FlashImage image = Image();
+  for (auto _ : state) benchmark::DoNotOptimize(flash::ScanBlocks(image));
+  state.SetBytesProcessed(state.iterations() * image.size());
 }
 BENCHMARK(BM_ScanBlocks);
 
@@ -97,11 +94,11 @@ void BM_ParseTptLine(benchmark::State& state) {
 BENCHMARK(BM_ParseTptLine)->Arg(170)->Arg(255);
 
 void BM_HexDumpLines(benchmark::State& state) {
-  flash::Workspace w = Image();
-  flash::ScanBlocks(w);
+  flash::Workspace w;
+  w.Load(Image().bytes, {});
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        views::HexDumpLines(flash::WholeBlockBytes(w, w.blocks[0]), views::CharColumn::kLatin1));
+        views::HexDumpLines(flash::WholeBlockBytes(w, w.blocks()[0]), views::CharColumn::kLatin1));
   }
   state.SetBytesProcessed(state.iterations() * flash::BlockSize);
 }
@@ -109,8 +106,7 @@ BENCHMARK(BM_HexDumpLines);
 
 // A full image: 2,000 channels over 100 transponders, the other blocks random bytes.
 flash::Workspace FullImage() {
-  flash::Workspace w;
-  w.image.bytes = RandomBytes(524288, 9);
+  flash::FlashImage image{RandomBytes(524288, 9), {}};
   std::string channels;
   for (int i = 0; i < 2000; ++i) {
     channels::ChannelRecord record;
@@ -129,7 +125,7 @@ flash::Workspace FullImage() {
             .Encode();
   }
   for (int i = 0; i < flash::BlockCount; ++i) {
-    flash::PutBlock(w.image, i,
+    flash::PutBlock(image, i,
                     i == 0   ? "TCS"
                     : i == 1 ? "TPT"
                              : "DATA",
@@ -137,7 +133,8 @@ flash::Workspace FullImage() {
                     : i == 1 ? transponders
                              : RandomBytes(60000, 11));
   }
-  flash::ScanBlocks(w);
+  flash::Workspace w;
+  w.Load(std::move(image.bytes), {});
   return w;
 }
 
@@ -150,12 +147,13 @@ BENCHMARK(BM_CheckImage)->Unit(benchmark::kMillisecond);
 // Twenty renamed channels, one removed, and a few bytes in every other block.
 void BM_DiffImages(benchmark::State& state) {
   const flash::Workspace a = FullImage();
-  flash::Workspace b = a;
-  for (int i = 0; i < 20; ++i) b.image.bytes[0x44 + 30 * 97 * static_cast<std::size_t>(i)] ^= 1;
-  b.image.bytes.erase(0x44 + 30 * 1000, 30);
-  b.image.bytes.insert(0x44 + 30 * 1999, 30, '\0');
-  for (std::size_t block = 2; block < 8; ++block) b.image.bytes[block * 65536 + 5000] ^= 1;
-  flash::ScanBlocks(b);
+  std::string bytes = a.image().bytes;
+  for (int i = 0; i < 20; ++i) bytes[0x44 + 30 * 97 * static_cast<std::size_t>(i)] ^= 1;
+  bytes.erase(0x44 + 30 * 1000, 30);
+  bytes.insert(0x44 + 30 * 1999, 30, '\0');
+  for (std::size_t block = 2; block < 8; ++block) bytes[block * 65536 + 5000] ^= 1;
+  flash::Workspace b;
+  b.Load(std::move(bytes), {});
   for (auto _ : state) benchmark::DoNotOptimize(check::DiffImages(a, b));
 }
 BENCHMARK(BM_DiffImages)->Unit(benchmark::kMillisecond);
@@ -168,7 +166,7 @@ struct BigList {
   std::unique_ptr<editing::UndoStack> stack;
 
   BigList() {
-    workspace.image.bytes = std::string(524288, '\xFF');
+    flash::FlashImage image{std::string(524288, '\xFF'), {}};
     std::string tpt;
     for (std::uint32_t i = 0; i < 200; ++i) {
       transponders::TransponderRecord t;
@@ -183,9 +181,9 @@ struct BigList {
       list[i].tp = static_cast<std::uint8_t>(1 + random() % 200);
       list[i].words[channels::kSid] = static_cast<std::uint16_t>(random());
     }
-    flash::PutBlock(workspace.image, 0, "TCS", "");
-    flash::PutBlock(workspace.image, 1, "TPT", tpt);
-    flash::ScanBlocks(workspace);
+    flash::PutBlock(image, 0, "TCS", "");
+    flash::PutBlock(image, 1, "TPT", tpt);
+    workspace.Load(std::move(image.bytes), {});
     document = std::make_unique<editing::ListDocument>(workspace);
     stack = std::make_unique<editing::UndoStack>(*document);
     stack->Push(editing::InsertChannels(0, list, false));

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "editing/diseqc_swap.h"
 #include "flash/block_clear.h"
@@ -35,30 +36,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // pair (name byte, length field) per block; the rest is the data read into blocks.
   const std::size_t length =
       (std::size_t{data[0]} | std::size_t{data[1]} << 8 | std::size_t{data[2] & 1u} << 15) + 34;
-  flash::Workspace w;
-  w.image.bytes.assign(length, static_cast<char>(data[3]));
+  flash::FlashImage image{std::string(length, static_cast<char>(data[3])), {}};
   std::size_t at = 4;
   for (int i = 0; i < flash::BlockCount && at + 3 <= size; ++i, at += 3) {
     const std::string name{static_cast<char>(data[at]), 'P', 'T'};
     const std::string field{static_cast<char>(data[at + 1]), static_cast<char>(data[at + 2])};
-    flash::WriteIntoImage(w.image, std::int64_t{i} * flash::BlockSize + flash::NameOffset, name);
-    flash::WriteIntoImage(w.image, std::int64_t{i} * flash::BlockSize + flash::LengthOffset, field);
+    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::NameOffset, name);
+    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::LengthOffset, field);
   }
   const std::string payload(reinterpret_cast<const char*>(data) + std::min(at, size),
                             size - std::min(at, size));
-  flash::ScanBlocks(w);
+  flash::Workspace w;
+  w.Load(std::move(image.bytes), {});
   (void)views::BlockLines(w);
   testing::SilentFrontend ui;
-  for (int i = 0; i < w.block_count; ++i) {
-    const flash::BlockInfo block = w.blocks[static_cast<std::size_t>(i)];
+  for (int i = 0; i < w.block_count(); ++i) {
+    const flash::BlockInfo block = w.blocks()[static_cast<std::size_t>(i)];
     const std::string data_bytes = flash::BlockData(w, block);
     if (data_bytes.size() != static_cast<std::size_t>(flash::UsableLength(block))) std::abort();
     // The formatters have targets of their own; a slice keeps this one fast.
-    (void)views::HexDumpLines(flash::ImageBytes(w.image, block.start - flash::DataOffset, 512),
+    (void)views::HexDumpLines(flash::ImageBytes(w.image(), block.start - flash::DataOffset, 512),
                               views::CharColumn::kAscii);
     (void)views::TcsListLines(data_bytes.substr(0, 600));
     (void)views::TptListLines(data_bytes.substr(0, 240));
-    const std::string before = Outside(w.image.bytes, i);
+    const std::string before = Outside(w.image().bytes, i);
     const int op = payload.empty() ? i : static_cast<unsigned char>(payload[0]) + i;
     switch (op % 4) {
       case 0:
@@ -71,10 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)editing::SwapDiseqc(w, ui, i);
         break;
       default:
-        (void)flash::ImageBytes(w.image, block.start, flash::UsableLength(block));
+        (void)flash::ImageBytes(w.image(), block.start, flash::UsableLength(block));
         break;
     }
-    if (w.image.bytes.size() != length || Outside(w.image.bytes, i) != before) std::abort();
+    if (w.image().bytes.size() != length || Outside(w.image().bytes, i) != before) std::abort();
   }
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "check/image_check.h"
 #include "check/image_diff.h"
@@ -19,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t length =
       (std::size_t{data[0]} | std::size_t{data[1]} << 8 | std::size_t{data[2] & 1u} << 15) + 34;
   const std::size_t edit = std::size_t{data[3]} | std::size_t{data[4]} << 8;
-  flash::Workspace a;
-  a.image.bytes.assign(length, '\0');
+  flash::FlashImage image{std::string(length, '\0'), {}};
   for (int i = 0; i < 2; ++i) {
     const std::size_t at = 5 + static_cast<std::size_t>(i) * 3;
     if (at + 3 > size) break;
@@ -30,27 +30,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name = (data[at] & 1)   ? "TPT"
                              : (data[at] & 2) ? "TCS"
                                               : std::string(1, static_cast<char>(data[at])) + "X";
-    flash::WriteIntoImage(a.image, std::int64_t{i} * flash::BlockSize + flash::NameOffset,
+    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::NameOffset,
                           name + '\0');
     flash::WriteIntoImage(
-        a.image, std::int64_t{i} * flash::BlockSize + flash::LengthOffset,
+        image, std::int64_t{i} * flash::BlockSize + flash::LengthOffset,
         std::string{static_cast<char>(field & 0xFF), static_cast<char>(field >> 8)});
   }
   const std::string records(reinterpret_cast<const char*>(data) + 11, size > 11 ? size - 11 : 0);
   for (int i = 0; i < 2; ++i) {
-    flash::WriteIntoImage(a.image, std::int64_t{i} * flash::BlockSize + flash::DataOffset, records);
+    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::DataOffset, records);
   }
-  flash::ScanBlocks(a);
+  flash::Workspace a;
+  a.Load(std::move(image.bytes), {});
   (void)check::CheckImage(a);
   // The comparison is the slower half: one input in four compares an edited copy.
   if ((data[3] & 3) != 0) return 0;
   flash::Workspace b = a;
-  if (edit < b.image.bytes.size()) {
-    b.image.bytes[edit] = static_cast<char>(b.image.bytes[edit] ^ 0x5A);
-    flash::ScanBlocks(b);
+  if (edit < b.image().bytes.size()) {
+    std::string edited = b.image().bytes;
+    edited[edit] = static_cast<char>(edited[edit] ^ 0x5A);
+    b.Load(std::move(edited), {});
   }
   // An unchanged copy shows no change; a changed one, whatever the comparison finds.
-  const bool same = a.image.bytes == b.image.bytes;
+  const bool same = a.image().bytes == b.image().bytes;
   if (!check::DiffImages(a, b).empty() && same) std::abort();
   return 0;
 }

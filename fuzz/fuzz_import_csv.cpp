@@ -15,8 +15,7 @@ namespace {
 // middle one empty and the first with flags the CSV cannot show.
 chanforge::flash::Workspace MakeImage() {
   using namespace chanforge;
-  flash::Workspace w;
-  w.image.bytes.assign(3 * flash::BlockSize, '\xFF');
+  flash::FlashImage image{std::string(3 * flash::BlockSize, '\xFF'), {}};
   std::string channels;
   for (int i = 0; i < 12; ++i) {
     channels::ChannelRecord record;
@@ -35,9 +34,10 @@ chanforge::flash::Workspace MakeImage() {
     list += record.Encode();
   }
   list.resize(transponders::kTptFileMinimumSize, '\0');
-  flash::PutBlock(w.image, 0, "TCS", channels);
-  flash::PutBlock(w.image, 1, "TPT", list);
-  flash::ScanBlocks(w);
+  flash::PutBlock(image, 0, "TCS", channels);
+  flash::PutBlock(image, 1, "TPT", list);
+  flash::Workspace w;
+  w.Load(std::move(image.bytes), {});
   return w;
 }
 
@@ -54,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   editing::CsvImport import = editing::ReadListCsv(document, list, csv, "f");
   if (!import.error.empty()) return 0;
   editing::ImportCommand(list, std::move(import), "")->Apply(document);
-  if (changed.image.bytes.size() != image.image.bytes.size()) std::abort();
+  if (changed.image().bytes.size() != image.image().bytes.size()) std::abort();
   // What was imported exports and imports again to the same bytes, asking nothing.
-  const std::string after = changed.image.bytes;
+  const std::string after = changed.image().bytes;
   editing::CsvImport again =
       editing::ReadListCsv(document, list, editing::ListCsv(document, list), "f");
   if (!again.error.empty() || !again.questions.empty()) std::abort();
   editing::ImportCommand(list, std::move(again), "")->Apply(document);
-  if (changed.image.bytes != after) std::abort();
+  if (changed.image().bytes != after) std::abort();
   return 0;
 }

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "flash/flash_image.h"
 #include "views/block_lines.h"
@@ -9,8 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace chanforge;
   flash::Workspace w;
-  w.image.bytes.assign(reinterpret_cast<const char*>(data), size);
-  flash::ScanBlocks(w);
-  if (views::BlockLines(w).size() != static_cast<std::size_t>(w.block_count)) std::abort();
+  w.Load(std::string(reinterpret_cast<const char*>(data), size), {});
+  if (views::BlockLines(w).size() != static_cast<std::size_t>(w.block_count())) std::abort();
   return 0;
 }

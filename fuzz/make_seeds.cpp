@@ -29,10 +29,9 @@ int main(int argc, char** argv) {
   }
   const fs::path folder = argv[1];
   flash::Workspace w;
-  w.image.bytes = editing::MakeSampleImage();
-  flash::ScanBlocks(w);
-  const std::string channels = flash::BlockData(w, w.blocks[0]).substr(0, 40 * 30);
-  const std::string transponders = flash::BlockData(w, w.blocks[1]).substr(0, 20 * 12);
+  w.Load(editing::MakeSampleImage(), {});
+  const std::string channels = flash::BlockData(w, w.blocks()[0]).substr(0, 40 * 30);
+  const std::string transponders = flash::BlockData(w, w.blocks()[1]).substr(0, 20 * 12);
   channels::ChannelRecord odd = channels::ChannelRecord::Decode(channels);
   odd.name[3] = '\r';
   odd.words[channels::kSid] = 65535;
@@ -59,7 +58,7 @@ int main(int argc, char** argv) {
   Write(folder, "text_lines", "tcs", "\x07\x05" + tcs_text);
   Write(folder, "text_lines", "tpt", "\x20\x0C" + tpt_text + "\n\r\r\n   \r");
 
-  Write(folder, "scan_blocks", "image", w.image.bytes.substr(0, 2 * flash::BlockSize + 100));
+  Write(folder, "scan_blocks", "image", w.image().bytes.substr(0, 2 * flash::BlockSize + 100));
   // block_ops: three length bytes, the fill byte, a (name, length) pair per block, data.
   std::string ops = {'\x00', '\x00', '\x02', '\xFF'};
   for (const char* pair : {"T\x94\x11", "T\xF8\x07", "T\xFF\xFF", "\x00\x00\x00"})

@@ -84,7 +84,7 @@ chanforge::flash::Workspace Edited(const chanforge::flash::Workspace& sample) {
   using chanforge::channels::ChannelRecord;
   namespace flash = chanforge::flash;
   flash::Workspace edited = sample;
-  const std::string list = flash::BlockData(sample, sample.blocks[0]);
+  const std::string list = flash::BlockData(sample, sample.blocks()[0]);
   std::vector<ChannelRecord> records;
   for (std::size_t p = 0; p + 30 <= list.size(); p += 30) {
     records.push_back(ChannelRecord::Decode(list.substr(p, 30)));
@@ -97,7 +97,7 @@ chanforge::flash::Workspace Edited(const chanforge::flash::Workspace& sample) {
   std::string channels;
   for (const ChannelRecord& r : records) channels += r.Encode();
   flash::ReplaceBlockData(edited, 0, channels, false);
-  std::string tpt = flash::BlockData(edited, edited.blocks[1]);
+  std::string tpt = flash::BlockData(edited, edited.blocks()[1]);
   auto transponder = chanforge::transponders::TransponderRecord::Decode(tpt.substr(4 * 12));
   transponder.flags |= 0x10;
   tpt.replace(4 * 12, 12, transponder.Encode());
@@ -164,8 +164,10 @@ int main(int argc, char** argv) {
 
   const chanforge::flash::Workspace& w = window.workspace();
   const QString tcs = temp.filePath("TCS"), tpt = temp.filePath("TPT");
-  WriteBytes(tcs, chanforge::flash::ImageBytes(w.image, w.blocks[0].start, w.blocks[0].length));
-  WriteBytes(tpt, chanforge::flash::ImageBytes(w.image, w.blocks[1].start, w.blocks[1].length));
+  WriteBytes(tcs,
+             chanforge::flash::ImageBytes(w.image(), w.blocks()[0].start, w.blocks()[0].length));
+  WriteBytes(tpt,
+             chanforge::flash::ImageBytes(w.image(), w.blocks()[1].start, w.blocks()[1].length));
   window.findChild<QLineEdit*>("TxtTCS")->setText(tcs);
   window.findChild<QLineEdit*>("TxtTPT")->setText(tpt);
   window.findChild<QAbstractButton*>("CmdViewList")->click();
@@ -189,7 +191,7 @@ int main(int argc, char** argv) {
   const chanforge::flash::Workspace sample = window.workspace();
   const chanforge::flash::Workspace edited = Edited(sample);
   const QString edited_name = temp.filePath("edited.bin");
-  WriteBytes(edited_name, edited.image.bytes);
+  WriteBytes(edited_name, edited.image().bytes);
   window.LoadDroppedFile(edited_name);
   window.findChild<QAction*>("actCheckImage")->trigger();
   ok = Save(TopLevel("CheckForm"), out.filePath("check.png")) && ok;

@@ -42,15 +42,15 @@ class Checker {
       : workspace_(workspace), transponders_(FirstTransponders(workspace)) {}
 
   std::vector<Finding> Run() {
-    if (workspace_.image.size() != kNominalImageSize) {
+    if (workspace_.image().size() != kNominalImageSize) {
       Add(Rule::kImageSize, kImageWide, 0, "",
-          "size is " + Number(workspace_.image.size()) + " bytes, not " +
+          "size is " + Number(workspace_.image().size()) + " bytes, not " +
               Number(kNominalImageSize));
     }
     bool named = false;
     int tcs_blocks = 0, tpt_blocks = 0;
-    for (int i = 0; i < workspace_.block_count; ++i) {
-      const flash::BlockInfo& block = workspace_.blocks[static_cast<std::size_t>(i)];
+    for (int i = 0; i < workspace_.block_count(); ++i) {
+      const flash::BlockInfo& block = workspace_.blocks()[static_cast<std::size_t>(i)];
       if (block.name == flash::kUnnamedBlock) continue;
       named = true;
       const flash::ListKind kind = flash::ListKindOf(block);
@@ -76,7 +76,7 @@ class Checker {
  private:
   void Add(Rule rule, int block, int record, std::string field, std::string text) {
     const bool channel =
-        block >= 0 && flash::ListKindOf(workspace_.blocks[static_cast<std::size_t>(block)]) ==
+        block >= 0 && flash::ListKindOf(workspace_.blocks()[static_cast<std::size_t>(block)]) ==
                           flash::ListKind::kTcs;
     findings_.push_back({rule, RuleOf(rule).severity, block, record,
                          record > 0 ? (channel ? "channel" : "transponder") : "", std::move(field),
@@ -88,7 +88,7 @@ class Checker {
       Add(Rule::kLengthPastEnd, index, 0, "length",
           "data length " + Number(block.length) + " runs past the block's end (room for " +
               Number(flash::kBlockDataRoom) + ")");
-    } else if (block.start + block.length > workspace_.image.size()) {
+    } else if (block.start + block.length > workspace_.image().size()) {
       Add(Rule::kLengthPastEnd, index, 0, "length",
           "data length " + Number(block.length) + " runs past the image's end");
     }

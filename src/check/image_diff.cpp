@@ -286,32 +286,32 @@ class Differ {
       : a_(a), b_(b), a_table_(FirstTransponders(a)), b_table_(FirstTransponders(b)) {}
 
   std::vector<Change> Run() {
-    if (a_.image.size() != b_.image.size()) {
-      out_.push_back(
-          {ChangeKind::kSize, -1, 0,
-           "image size: " + Number(a_.image.size()) + kArrow + Number(b_.image.size()) + " bytes"});
+    if (a_.image().size() != b_.image().size()) {
+      out_.push_back({ChangeKind::kSize, -1, 0,
+                      "image size: " + Number(a_.image().size()) + kArrow +
+                          Number(b_.image().size()) + " bytes"});
     }
-    const int blocks = std::min(a_.block_count, b_.block_count);
+    const int blocks = std::min(a_.block_count(), b_.block_count());
     for (int i = 0; i < blocks; ++i) Block(i);
     // Records that read the same (a TP moved between two equal transponders) still differ
     // in their bytes: changed images never read as equal.
     for (int i = 0; out_.empty() && i < blocks; ++i) {
-      DiffBytes(flash::WholeBlockBytes(a_, a_.blocks[static_cast<std::size_t>(i)]),
-                flash::WholeBlockBytes(b_, b_.blocks[static_cast<std::size_t>(i)]), i, 0, nullptr,
+      DiffBytes(flash::WholeBlockBytes(a_, a_.blocks()[static_cast<std::size_t>(i)]),
+                flash::WholeBlockBytes(b_, b_.blocks()[static_cast<std::size_t>(i)]), i, 0, nullptr,
                 out_);
     }
     const std::int64_t tail = static_cast<std::int64_t>(flash::BlockCount) * flash::BlockSize;
-    if (a_.image.size() > tail && b_.image.size() > tail) {
-      DiffBytes(std::string_view(a_.image.bytes).substr(tail),
-                std::string_view(b_.image.bytes).substr(tail), kPastBlocks, tail, nullptr, out_);
+    if (a_.image().size() > tail && b_.image().size() > tail) {
+      DiffBytes(std::string_view(a_.image().bytes).substr(tail),
+                std::string_view(b_.image().bytes).substr(tail), kPastBlocks, tail, nullptr, out_);
     }
     return std::move(out_);
   }
 
  private:
   void Block(int index) {
-    const flash::BlockInfo& old_block = a_.blocks[static_cast<std::size_t>(index)];
-    const flash::BlockInfo& new_block = b_.blocks[static_cast<std::size_t>(index)];
+    const flash::BlockInfo& old_block = a_.blocks()[static_cast<std::size_t>(index)];
+    const flash::BlockInfo& new_block = b_.blocks()[static_cast<std::size_t>(index)];
     if (old_block.name != new_block.name) {
       out_.push_back({ChangeKind::kName, index, 0,
                       "block " + Number(index) + " name: " + BlockName(old_block) + kArrow +

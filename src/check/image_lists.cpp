@@ -40,8 +40,8 @@ std::vector<TransponderRecord> DecodeTransponders(std::string_view list) {
 }
 
 TransponderTable FirstTransponders(const flash::Workspace& workspace) {
-  for (int i = 0; i < workspace.block_count; ++i) {
-    const flash::BlockInfo& block = workspace.blocks[static_cast<std::size_t>(i)];
+  for (int i = 0; i < workspace.block_count(); ++i) {
+    const flash::BlockInfo& block = workspace.blocks()[static_cast<std::size_t>(i)];
     if (flash::ListKindOf(block) == flash::ListKind::kTpt) {
       return {i, DecodeTransponders(flash::BlockData(workspace, block))};
     }

@@ -30,15 +30,15 @@ bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& fla
                    const std::string& action, const std::string& out = {}) {
   if (!Load(ui, session, flash, out)) return false;
   const flash::Workspace& w = session.workspace();
-  return flash::CheckBlockSelected(ui, w.block_count, index < w.block_count ? index : -1,
-                                   w.image.fileName, action);
+  return flash::CheckBlockSelected(ui, w.block_count(), index < w.block_count() ? index : -1,
+                                   w.image().fileName, action);
 }
 
 int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!Load(ui, session, flash)) return 1;
   // An image too short for any block is refused like every other block command.
-  if (!flash::CheckBlockSelected(ui, session.workspace().block_count, 0, flash, "")) return 1;
+  if (!flash::CheckBlockSelected(ui, session.workspace().block_count(), 0, flash, "")) return 1;
   ui.PrintBytes(out, views::BlockLines(session.workspace()));
   return 0;
 }

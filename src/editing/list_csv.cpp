@@ -375,7 +375,7 @@ common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& do
     frontend.ShowMessage(common::MessageKind::kError, reason);
     return Outcome::kRefused;
   }
-  const std::string& image_file = document.workspace().image.fileName;
+  const std::string& image_file = document.workspace().image().fileName;
   if (!image_file.empty() && common::SameFile(file, image_file)) {
     frontend.ShowMessage(common::MessageKind::kError,
                          "Source and target are the same file : " + file);

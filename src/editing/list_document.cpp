@@ -12,8 +12,8 @@ using transponders::TptRecordSize;
 namespace {
 
 int FirstBlockOf(const flash::Workspace& workspace, flash::ListKind kind) {
-  for (int i = 0; i < workspace.block_count; ++i) {
-    if (flash::ListKindOf(workspace.blocks[static_cast<std::size_t>(i)]) == kind) return i;
+  for (int i = 0; i < workspace.block_count(); ++i) {
+    if (flash::ListKindOf(workspace.blocks()[static_cast<std::size_t>(i)]) == kind) return i;
   }
   return -1;
 }

@@ -16,13 +16,13 @@ bool Session::CheckLoaded(Frontend& frontend) const {
 }
 
 bool Session::ConfirmDiscardChanges(Frontend& frontend) const {
-  if (!workspace_.dirty) return true;
+  if (!workspace_.dirty()) return true;
   return frontend.AskYesNo(std::string("File has been changed, but not saved !") + common::kCrLf +
                            "Load anyway ?");
 }
 
 bool Session::ConfirmUnchangedOnDisk(Frontend& frontend, const std::string& name) const {
-  const std::string& loaded = workspace_.image.fileName;
+  const std::string& loaded = workspace_.image().fileName;
   if (loaded.empty() || !common::SameFile(name, loaded) || common::StampOf(name) == stamp_) {
     return true;
   }
@@ -71,11 +71,10 @@ Outcome Session::Save(Frontend& frontend, const std::string& proposedName, SaveC
   if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
   if (!ConfirmUnchangedOnDisk(frontend, name)) return Outcome::kCancelled;
   frontend.ShowStatus("Saving... " + name);
-  if (!common::WriteFileOrReport(frontend, name, workspace_.image.bytes)) return Outcome::kFailed;
-  workspace_.image.fileName = name;
+  if (!common::WriteFileOrReport(frontend, name, workspace_.image().bytes)) return Outcome::kFailed;
+  workspace_.MarkSaved(name);
   stamp_ = common::StampOf(name);
   // The flag is cleared first so that the history does not announce it on its own.
-  workspace_.dirty = false;
   history_.MarkClean();
   flash::AnnounceChange(workspace_);
   return Outcome::kDone;

@@ -51,12 +51,7 @@ void UndoStack::MarkClean() {
   FollowClean();
 }
 
-void UndoStack::FollowClean() {
-  flash::Workspace& workspace = target_.workspace();
-  if (workspace.dirty == !IsClean()) return;
-  workspace.dirty = !IsClean();
-  flash::AnnounceChange(workspace);
-}
+void UndoStack::FollowClean() { target_.workspace().SetDirty(!IsClean()); }
 
 BlockSnapshotCommand::BlockSnapshotCommand(int index, std::string before, std::string after,
                                            std::string description)

@@ -83,14 +83,14 @@ Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, int index, boo
   const std::string name = ChooseBlockFile(frontend, block, false, names);
   if (name.empty()) return Outcome::kCancelled;
   // Saving a block over the image it came from would lose the image.
-  if (!workspace.image.fileName.empty() && common::SameFile(name, workspace.image.fileName)) {
+  if (!workspace.image().fileName.empty() && common::SameFile(name, workspace.image().fileName)) {
     frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + name);
     return Outcome::kRefused;
   }
   if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
   const std::string data = wholeBlock
                                ? WholeBlockBytes(workspace, block)
-                               : ImageBytes(workspace.image, block.start, UsableLength(block));
+                               : ImageBytes(workspace.image(), block.start, UsableLength(block));
   return common::WriteFileOrReport(frontend, name, data) ? Outcome::kDone : Outcome::kFailed;
 }
 

@@ -24,8 +24,8 @@ const char* ListKindName(ListKind kind) {
 }
 
 const BlockInfo* FindBlock(const Workspace& workspace, int index) {
-  if (index < 0 || index >= workspace.block_count) return nullptr;
-  return &workspace.blocks[static_cast<std::size_t>(index)];
+  if (index < 0 || index >= workspace.block_count()) return nullptr;
+  return &workspace.blocks()[static_cast<std::size_t>(index)];
 }
 
 std::int64_t UsableLength(const BlockInfo& block) {
@@ -33,26 +33,20 @@ std::int64_t UsableLength(const BlockInfo& block) {
 }
 
 std::string BlockData(const Workspace& workspace, const BlockInfo& block) {
-  std::string data = ImageBytes(workspace.image, block.start, UsableLength(block));
+  std::string data = ImageBytes(workspace.image(), block.start, UsableLength(block));
   data.resize(static_cast<std::size_t>(UsableLength(block)), '\0');
   return data;
 }
 
 std::string WholeBlockBytes(const Workspace& workspace, const BlockInfo& block) {
-  return ImageBytes(workspace.image, block.start - DataOffset, BlockSize);
-}
-
-void FinishBlockChange(Workspace& workspace) {
-  ScanBlocks(workspace);
-  workspace.dirty = true;
-  AnnounceChange(workspace);
+  return ImageBytes(workspace.image(), block.start - DataOffset, BlockSize);
 }
 
 bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole) {
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return false;
   const BlockInfo block = *found;
-  FlashImage& image = workspace.image;
+  FlashImage& image = workspace.image_;
   if (whole) {
     const std::int64_t begin = block.start - DataOffset;
     FillImage(image, begin, BlockSize, '\0');
@@ -63,7 +57,9 @@ bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bo
     WriteIntoImage(image, block.start, data);
     WriteBlockLength(image.bytes, static_cast<std::size_t>(block.start - DataOffset), data.size());
   }
-  FinishBlockChange(workspace);
+  workspace.table_ = ScanBlocks(image);
+  workspace.dirty_ = true;
+  AnnounceChange(workspace);
   return true;
 }
 

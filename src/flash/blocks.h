@@ -45,9 +45,6 @@ std::string WholeBlockBytes(const Workspace& workspace, const BlockInfo& block);
 // False when the index names no block.
 bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole);
 
-// After a routine wrote into a block: rescan, mark changed, tell the observers.
-void FinishBlockChange(Workspace& workspace);
-
 // A named block with its length field and data, for building images.
 void PutBlock(FlashImage& image, int index, std::string_view name, std::string_view data);
 

@@ -1,5 +1,7 @@
 #include "flash/flash_file.h"
 
+#include <utility>
+
 #include "common/file_access.h"
 #include "common/reported_files.h"
 
@@ -20,10 +22,7 @@ Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& frontend,
   if (!common::ReadFileOrReport(frontend, name, common::kImageFileLimit, bytes)) {
     return Outcome::kFailed;
   }
-  workspace.image.bytes = std::move(bytes);
-  workspace.image.fileName = name;
-  workspace.dirty = false;
-  ScanBlocks(workspace);
+  workspace.Load(std::move(bytes), name);
   return Outcome::kDone;
 }
 

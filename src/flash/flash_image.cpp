@@ -5,10 +5,31 @@
 
 namespace chanforge::flash {
 
+void Workspace::Load(std::string bytes, std::string fileName) {
+  image_ = {std::move(bytes), std::move(fileName)};
+  table_ = ScanBlocks(image_);
+  dirty_ = false;
+}
+
+void Workspace::MarkSaved(std::string fileName) {
+  image_.fileName = std::move(fileName);
+  dirty_ = false;
+}
+
+void Workspace::SetDirty(bool dirty) {
+  if (dirty_ == dirty) return;
+  dirty_ = dirty;
+  AnnounceChange(*this);
+}
+
+void Workspace::Subscribe(std::function<void()> observer) {
+  observers_.push_back(std::move(observer));
+}
+
 void AnnounceChange(Workspace& workspace) {
-  ++workspace.revision;
+  ++workspace.revision_;
   // A copy: an observer may subscribe another while it runs.
-  const auto observers = workspace.observers;
+  const auto observers = workspace.observers_;
   for (const auto& observer : observers) observer();
 }
 
@@ -39,20 +60,19 @@ std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_
                             static_cast<std::size_t>(std::min(count, size - offset)));
 }
 
-void ScanBlocks(Workspace& workspace) {
-  const FlashImage& image = workspace.image;
-  workspace.block_count = 0;
+BlockTable ScanBlocks(const FlashImage& image) {
+  BlockTable table;
   for (int i = 0; i < BlockCount; ++i) {
-    BlockInfo& block = workspace.blocks[static_cast<std::size_t>(i)];
-    block = BlockInfo{};
+    BlockInfo& block = table.blocks[static_cast<std::size_t>(i)];
     const std::int64_t begin = static_cast<std::int64_t>(i) * BlockSize;
     if (image.size() <= begin + NameOffset + 1) continue;  // the image does not reach it
-    ++workspace.block_count;
+    ++table.count;
     block.start = i * BlockSize + DataOffset;
     BlockHeader header = ReadBlockHeader(image.bytes, static_cast<std::size_t>(begin));
     block.name = std::move(header.name);
     block.length = header.length;
   }
+  return table;
 }
 
 }  // namespace chanforge::flash

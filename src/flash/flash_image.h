@@ -31,17 +31,44 @@ struct BlockInfo {
   std::string name;         // as stored; kUnnamedBlock when unnamed; empty when not reached
 };
 
-// Everything one editing session works on. The GUI keeps one for its whole run;
-// each CLI command makes its own.
-struct Workspace {
-  FlashImage image;
+// The blocks an image reaches, as its headers describe them.
+struct BlockTable {
   std::array<BlockInfo, BlockCount> blocks{};
-  int block_count = 0;  // blocks the image reaches, one block list line each
-  bool dirty = false;   // unsaved changes in the image
+  int count = 0;  // blocks the image reaches, one block list line each
+};
+
+// Everything one editing session works on. The GUI keeps one for its whole run;
+// each CLI command makes its own. The image changes only by a load or through
+// ReplaceBlockData, so that the block table, the dirty flag and the observers follow.
+class Workspace {
+ public:
+  const FlashImage& image() const { return image_; }
+  const std::array<BlockInfo, BlockCount>& blocks() const { return table_.blocks; }
+  int block_count() const { return table_.count; }
+  bool dirty() const { return dirty_; }  // unsaved changes in the image
   // Bumped, and the observers called, by every change to the image, the block table,
   // the file name or the dirty flag; windows refresh from it.
-  std::uint64_t revision = 0;
-  std::vector<std::function<void()>> observers;
+  std::uint64_t revision() const { return revision_; }
+
+  // Takes an image as read from fileName: rescans, no unsaved changes. Announces
+  // nothing: the caller does once its own state has followed the new image.
+  void Load(std::string bytes, std::string fileName);
+  // After the image was written to fileName: keeps the name, no unsaved changes, no
+  // rescan (the image did not change). Announces nothing, as Load.
+  void MarkSaved(std::string fileName);
+  // The history moves the flag with its clean point; announces only a change.
+  void SetDirty(bool dirty);
+  void Subscribe(std::function<void()> observer);
+
+ private:
+  friend void AnnounceChange(Workspace& workspace);
+  friend bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole);
+
+  FlashImage image_;
+  BlockTable table_;
+  bool dirty_ = false;
+  std::uint64_t revision_ = 0;
+  std::vector<std::function<void()>> observers_;
 };
 
 // Tells the observers that the workspace changed.
@@ -57,7 +84,7 @@ void FillImage(FlashImage& image, std::int64_t offset, std::int64_t count, char 
 // Up to count bytes from offset on, fewer when the image ends first.
 std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_t count);
 
-// Rebuilds the block table from the image. Never touches the dirty flag.
-void ScanBlocks(Workspace& workspace);
+// The block table of an image.
+BlockTable ScanBlocks(const FlashImage& image);
 
 }  // namespace chanforge::flash

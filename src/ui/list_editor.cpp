@@ -48,8 +48,8 @@ class FindFilter : public QSortFilterProxyModel {
 // "Editing Block:1 (TCS)", naming the first when the image has more of the kind.
 QString BlockText(const flash::Workspace& workspace, int index, flash::ListKind kind) {
   int count = 0;
-  for (int i = 0; i < workspace.block_count; ++i) {
-    if (flash::ListKindOf(workspace.blocks[static_cast<std::size_t>(i)]) == kind) ++count;
+  for (int i = 0; i < workspace.block_count(); ++i) {
+    if (flash::ListKindOf(workspace.blocks()[static_cast<std::size_t>(i)]) == kind) ++count;
   }
   const QString name = flash::ListKindName(kind);
   QString text = QString("Editing Block:%1 (%2)").arg(index).arg(name);

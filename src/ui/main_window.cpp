@@ -55,7 +55,7 @@ QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 // The status after a block was read or saved; the file is named when the block remembers it.
 QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, bool whole,
                   const flash::ListFileNames& names) {
-  const flash::BlockInfo& block = w.blocks[static_cast<std::size_t>(index)];
+  const flash::BlockInfo& block = w.blocks()[static_cast<std::size_t>(index)];
   const flash::ListKind kind = flash::ListKindOf(block, flash::NameMatch::kExact);
   const std::string& file = kind == flash::ListKind::kTcs   ? names.tcs
                             : kind == flash::ListKind::kTpt ? names.tpt
@@ -94,8 +94,8 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
   window_settings_ =
       std::make_unique<WindowSettings>(*settings_, *this, *channel_panel_, *transponder_panel_);
   window_settings_->Apply();
-  workspace_.image.fileName.clear();
-  workspace_.dirty = false;
+  // The window opens with no file: nothing loaded, no name, nothing unsaved.
+  workspace_.Load({}, {});
   ShowStatus("");
 }
 
@@ -302,8 +302,8 @@ void MainWindow::ShowStatus(const QString& text) {
   if (done_timer_) done_timer_->stop();
   status_text_->setText(text.isEmpty() ? "..." : text);
   changed_marker_->setText(
-      Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
-  file_label_->setText(Qt8(views::FileLabelText(workspace_.image.fileName)));
+      Qt8(views::ChangedMarkerText(workspace_.image().fileName, workspace_.dirty())));
+  file_label_->setText(Qt8(views::FileLabelText(workspace_.image().fileName)));
 }
 
 void MainWindow::Refresh() {
@@ -315,17 +315,17 @@ void MainWindow::Refresh() {
   }
   block_list_->blockSignals(false);
   if (selected >= 0 && selected < block_list_->count()) block_list_->setCurrentRow(selected);
-  if (session_.loaded()) size_label_->setText(Qt8(views::SizeLabelText(workspace_.image.size())));
+  if (session_.loaded()) size_label_->setText(Qt8(views::SizeLabelText(workspace_.image().size())));
   changed_marker_->setText(
-      Qt8(views::ChangedMarkerText(workspace_.image.fileName, workspace_.dirty)));
-  file_label_->setText(Qt8(views::FileLabelText(workspace_.image.fileName)));
+      Qt8(views::ChangedMarkerText(workspace_.image().fileName, workspace_.dirty())));
+  file_label_->setText(Qt8(views::FileLabelText(workspace_.image().fileName)));
   UpdateBlockCommands(SelectedIndex());
   UpdateHistoryActions();
 }
 
 bool MainWindow::CheckBlockSelected(const QString& action) {
   return flash::CheckBlockSelected(*frontend_, block_list_->count(), SelectedIndex(),
-                                   workspace_.image.fileName, Std(action));
+                                   workspace_.image().fileName, Std(action));
 }
 
 QString MainWindow::SelectFile(const QString& defFileName, const QString& def2FileName) {
@@ -360,7 +360,7 @@ void MainWindow::TakeListNames(const flash::ListFileNames& names) {
 
 void MainWindow::AfterLoad(common::Outcome outcome) {
   if (outcome == common::Outcome::kDone) {
-    recent_files_->Add(Qt8(workspace_.image.fileName));
+    recent_files_->Add(Qt8(workspace_.image().fileName));
     for (QAbstractButton* b : block_commands_) b->setEnabled(true);
     Refresh();
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
@@ -387,7 +387,8 @@ void MainWindow::OnSave() {
       session_.Save(*frontend_, Std(file_label_->text()), editing::SaveCheck::kAskOnErrors);
   ShowStatus("");
   if (outcome == common::Outcome::kDone) {
-    ShowDone(Qt8(views::ImageDoneText(true, workspace_.image.fileName, workspace_.image.size())));
+    ShowDone(
+        Qt8(views::ImageDoneText(true, workspace_.image().fileName, workspace_.image().size())));
   }
 }
 
@@ -429,7 +430,7 @@ void MainWindow::OnBlockSave() {
 void MainWindow::OnClear() {
   if (CheckBlockSelected("Clear")) {
     const int index = SelectedIndex();
-    const std::string name = workspace_.blocks[static_cast<std::size_t>(index)].name;
+    const std::string name = workspace_.blocks()[static_cast<std::size_t>(index)].name;
     common::Outcome outcome = common::Outcome::kDone;
     RecordBlockStep(undo_stack_, document_, index, "Clear Block", [&] {
       return outcome = flash::ConfirmAndClearBlock(workspace_, *frontend_, index, WholeBlock());
@@ -496,7 +497,7 @@ void MainWindow::OnCompareWith() {
 
 void MainWindow::OnShowChanges() {
   if (!session_.CheckLoaded(*frontend_)) return;
-  ShowChangesFrom(workspace_.image.fileName);
+  ShowChangesFrom(workspace_.image().fileName);
   ShowStatus("");
 }
 
@@ -541,12 +542,12 @@ void MainWindow::ShowChangesFrom(const std::string& name) {
   ShowWindow(changes_window_, [this] { return new ChangesWindow(this); });
   static_cast<ChangesWindow*>(changes_window_.data())
       ->ShowChanges(Qt8(name),
-                    Qt8(workspace_.image.fileName) + (workspace_.dirty ? " (unsaved)" : ""),
+                    Qt8(workspace_.image().fileName) + (workspace_.dirty() ? " (unsaved)" : ""),
                     changes);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (workspace_.dirty &&
+  if (workspace_.dirty() &&
       !frontend_->AskYesNo(std::string("File has been changed, but not saved !") + common::kCrLf +
                            "Exit anyway ?")) {
     event->ignore();

@@ -5,7 +5,7 @@
 namespace chanforge::ui {
 
 WorkspaceSignal::WorkspaceSignal(flash::Workspace& workspace, QObject* parent) : QObject(parent) {
-  workspace.observers.push_back([self = QPointer<WorkspaceSignal>(this)] {
+  workspace.Subscribe([self = QPointer<WorkspaceSignal>(this)] {
     if (self) emit self->changed();
   });
 }

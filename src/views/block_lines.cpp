@@ -20,8 +20,8 @@ std::string BlockLine(int index, const flash::BlockInfo& block) {
 
 std::vector<std::string> BlockLines(const flash::Workspace& workspace) {
   std::vector<std::string> lines;
-  for (int i = 0; i < workspace.block_count; ++i) {
-    lines.push_back(BlockLine(i, workspace.blocks[static_cast<std::size_t>(i)]));
+  for (int i = 0; i < workspace.block_count(); ++i) {
+    lines.push_back(BlockLine(i, workspace.blocks()[static_cast<std::size_t>(i)]));
   }
   return lines;
 }

@@ -192,11 +192,14 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
       image(a + TcsRecord("Beta", 4, 1, 2, 0, 0) + c + TcsRecord("Delta", 4, 2, 4, 0, 0) + e,
             t1 + TptRecord(1100000000, 8, 1, 0, 0, 2, 0));
   EXPECT_TRUE(DiffImages(old_image, old_image).empty());
-  flash::Workspace new_image =
+  std::string changed =
       image(TcsRecord("Bet\xE4", 4, 1, 2, 0, 0) + TcsRecord("Delta", 4, 2, 40, 0, 0) + e + a +
                 TcsRecord("Neu", 4, 2, 99, 0, 0),
-            t1 + TptRecord(1100000005, 9, 1, 0, 0, 4, 0));
-  new_image.image.bytes[2 * flash::BlockSize + 0x50] ^= 1;
+            t1 + TptRecord(1100000005, 9, 1, 0, 0, 4, 0))
+          .image()
+          .bytes;
+  changed[2 * flash::BlockSize + 0x50] ^= 1;
+  const flash::Workspace new_image = testing::LoadedWorkspace(changed);
   EXPECT_EQ(Lines(old_image, new_image),
             (std::vector<std::string>{
                 "block 0 channel 1 name: Beta \xE2\x86\x92 Bet\xC3\xA4",

@@ -44,7 +44,7 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
     flash::Workspace w = chanforge::testing::LoadedWorkspace(MakeSampleImage());
     ListDocument document(w);
     c.command(document)->Apply(document);
-    EXPECT_TRUE(Read("out.bin") == w.image.bytes) << c.args;
+    EXPECT_TRUE(Read("out.bin") == w.image().bytes) << c.args;
   }
 }
 

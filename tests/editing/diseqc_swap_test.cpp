@@ -27,10 +27,12 @@ std::string Records() {
 }
 
 TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
-  flash::Workspace w = testing::LoadedWorkspace(
-      FlashImageBuilder().Block(2, "tpt", Records() + "\x01\x02\x03\x04").Build());
-  w.image.bytes[0x20044 + 40] = 0x77;  // past the list: never touched
-  const std::string original = w.image.bytes;
+  flash::Workspace w =
+      testing::LoadedWorkspace(FlashImageBuilder()
+                                   .Block(2, "tpt", Records() + "\x01\x02\x03\x04")
+                                   .Raw(0x20044 + 40, "\x77")  // past the list: never touched
+                                   .Build());
+  const std::string original = w.image().bytes;
   for (int run = 0; run < 2; ++run) {
     ScriptedFrontend ui;
     EXPECT_EQ(SwapDiseqc(w, ui, 2), Outcome::kDone);
@@ -40,11 +42,11 @@ TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
       std::string swapped = original;
       swapped[0x20044 + 11] = 0x0A;
       swapped[0x20044 + 35] = 0x02;
-      EXPECT_EQ(w.image.bytes, swapped);
-      EXPECT_TRUE(w.dirty);
+      EXPECT_EQ(w.image().bytes, swapped);
+      EXPECT_TRUE(w.dirty());
     }
   }
-  EXPECT_EQ(w.image.bytes, original);
+  EXPECT_EQ(w.image().bytes, original);
 }
 
 TEST(SwapDiseqc, RefusesOtherBlocksAndKeepsDirtyWhenNothingChanged) {
@@ -55,7 +57,7 @@ TEST(SwapDiseqc, RefusesOtherBlocksAndKeepsDirtyWhenNothingChanged) {
   EXPECT_EQ(ui.messages.at(0).second, "Please select a TPT block to convert");
   EXPECT_EQ(SwapDiseqc(w, ui, 1), Outcome::kDone);
   EXPECT_EQ(ui.messages.at(1).second, " 0 Transponders have been swapped from DiSEqC A <=> B");
-  EXPECT_FALSE(w.dirty);
+  EXPECT_FALSE(w.dirty());
 }
 
 }  // namespace

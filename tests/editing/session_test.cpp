@@ -27,8 +27,7 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
       dir.Write("flash.bin", FlashImageBuilder().Block(1, "TCS", std::string(60, 'c')).Build());
   Session session;
   std::vector<std::size_t> seen;  // the channels the document held at each announcement
-  session.workspace().observers.push_back(
-      [&] { seen.push_back(session.document().channels().size()); });
+  session.workspace().Subscribe([&] { seen.push_back(session.document().channels().size()); });
   ScriptedFrontend ui;
   ui.Choose(path);
   EXPECT_EQ(session.Load(ui, "proposed.bin"), Outcome::kDone);
@@ -40,10 +39,10 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   ui.Answer(false);
   EXPECT_EQ(session.LoadChosen(ui, path), Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(), "File has been changed, but not saved !\r\nLoad anyway ?");
-  EXPECT_TRUE(session.workspace().dirty);
+  EXPECT_TRUE(session.workspace().dirty());
   ui.Answer(true).Choose(path);
   EXPECT_EQ(session.Load(ui, ""), Outcome::kDone);
-  EXPECT_FALSE(session.workspace().dirty || session.history().CanUndo());
+  EXPECT_FALSE(session.workspace().dirty() || session.history().CanUndo());
   ui.Choose(path).Answer(true);  // the file it came from, unchanged: only "Overwrite ?"
   EXPECT_EQ(session.Save(ui, path, SaveCheck::kNone), Outcome::kDone);
   ui.RejectProposal().Cancel();
@@ -82,16 +81,16 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
   EXPECT_EQ(ui.requests.at(0).kind, common::FileDialogKind::kSave);
   EXPECT_EQ(ui.statuses.back(), "Saving... " + target);
   EXPECT_EQ(TempDir::Read(target), image);
-  EXPECT_EQ(session.workspace().image.fileName, target);
+  EXPECT_EQ(session.workspace().image().fileName, target);
   Change(session);
   int announced = 0;
-  session.workspace().observers.push_back([&] { ++announced; });
+  session.workspace().Subscribe([&] { ++announced; });
   ui.Choose(target).Answer(true);
   EXPECT_EQ(session.Save(ui, target, SaveCheck::kNone), Outcome::kDone);
   EXPECT_EQ(announced, 1);
-  EXPECT_FALSE(session.workspace().dirty);
+  EXPECT_FALSE(session.workspace().dirty());
   session.history().Undo();
-  EXPECT_TRUE(session.workspace().dirty);
+  EXPECT_TRUE(session.workspace().dirty());
   ASSERT_TRUE(common::WriteFileSafely(target, "another program's image").ok);
   ui.Choose(target).Answer(true).Answer(false);
   EXPECT_EQ(session.Save(ui, target, SaveCheck::kNone), Outcome::kCancelled);
@@ -110,7 +109,7 @@ TEST(Session, SaveNoKeepsTheTargetAndFailureKeepsState) {
   Session session;
   ScriptedFrontend ui;
   ASSERT_EQ(session.LoadChosen(ui, source), Outcome::kDone);
-  session.workspace().dirty = true;
+  session.workspace().SetDirty(true);
   ui.Choose(target).Answer(false).Choose(dir.Path("no/such/folder.bin")).Choose("/dev/null");
   EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kCancelled);
   EXPECT_EQ(TempDir::Read(target), "keep");
@@ -119,8 +118,8 @@ TEST(Session, SaveNoKeepsTheTargetAndFailureKeepsState) {
                                           " !\r\nNo such file or directory");
   EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kCancelled);
   EXPECT_EQ(ui.messages.at(1).second, "File : /dev/null is not a regular file !");
-  EXPECT_EQ(session.workspace().image.fileName, source);
-  EXPECT_TRUE(session.workspace().dirty);
+  EXPECT_EQ(session.workspace().image().fileName, source);
+  EXPECT_TRUE(session.workspace().dirty());
 }
 #endif
 

@@ -27,7 +27,7 @@ TEST(ScanBlocks, ReachesBlocksByTheImageLength) {
   const std::pair<std::size_t, int> cases[] = {{0, 0},     {33, 0},     {34, 1},    {65569, 1},
                                                {65570, 2}, {524288, 8}, {589824, 8}};
   for (const auto& [size, blocks] : cases) {
-    EXPECT_EQ(LoadedWorkspace(std::string(size, '\xFF')).block_count, blocks) << size;
+    EXPECT_EQ(LoadedWorkspace(std::string(size, '\xFF')).block_count(), blocks) << size;
   }
 }
 
@@ -37,26 +37,26 @@ TEST(ScanBlocks, ReadsNamesLengthsAndStarts) {
                                     .Header(3, "", 0x1234)
                                     .Raw(4 * 65536, std::string(0x44, '\0'))
                                     .Build());
-  EXPECT_EQ(w.blocks[1].name, "TPT");
-  EXPECT_EQ(w.blocks[1].start, 0x10044);
-  EXPECT_EQ(w.blocks[1].length, 1500);
+  EXPECT_EQ(w.blocks()[1].name, "TPT");
+  EXPECT_EQ(w.blocks()[1].start, 0x10044);
+  EXPECT_EQ(w.blocks()[1].length, 1500);
   for (const int unnamed : {0, 3, 4}) {
-    EXPECT_EQ(w.blocks[unnamed].name, "----");
-    EXPECT_EQ(w.blocks[unnamed].length, 0);
+    EXPECT_EQ(w.blocks()[unnamed].name, "----");
+    EXPECT_EQ(w.blocks()[unnamed].length, 0);
   }
   // No NUL before 0x40: the name runs into the length bytes (0x03 then 0x00 ends it).
   std::string image = FlashImageBuilder(70000).Raw(0x20, std::string(32, 'N')).Build();
   image[0x40] = 0x03;
   image[0x41] = 0x00;
   w = LoadedWorkspace(image);
-  EXPECT_EQ(w.blocks[0].name, std::string(32, 'N') + "\x03");
-  EXPECT_EQ(w.blocks[0].length, 3);
+  EXPECT_EQ(w.blocks()[0].name, std::string(32, 'N') + "\x03");
+  EXPECT_EQ(w.blocks()[0].length, 3);
   // An image that ends inside the name stops it there; a missing length byte reads as 0.
   w = LoadedWorkspace(FlashImageBuilder(65536 + 0x24, 'X').Build());
-  EXPECT_EQ(w.blocks[1].name, "XXXX");
-  EXPECT_EQ(w.blocks[1].length, 0);
+  EXPECT_EQ(w.blocks()[1].name, "XXXX");
+  EXPECT_EQ(w.blocks()[1].length, 0);
   w = LoadedWorkspace(FlashImageBuilder(65536 + 0x41, 'X').Build());
-  EXPECT_EQ(w.blocks[1].length, 'X');
+  EXPECT_EQ(w.blocks()[1].length, 'X');
 }
 
 TEST(BlockHeader, LengthFieldIsLittleEndianOverItsWholeRange) {
@@ -101,7 +101,7 @@ TEST(BlockVocabulary, KindsIndexesAndLengths) {
   const Workspace w = LoadedWorkspace(std::string(3 * 65536, '\xFF'));
   EXPECT_EQ(FindBlock(w, -1), nullptr);
   EXPECT_EQ(FindBlock(w, 3), nullptr);
-  EXPECT_EQ(FindBlock(w, 2), &w.blocks[2]);
+  EXPECT_EQ(FindBlock(w, 2), &w.blocks()[2]);
   EXPECT_EQ(UsableLength(BlockInfo{68, 0xFFFF, "TPT"}), 65468);
   EXPECT_EQ(UsableLength(BlockInfo{68, 65468, "TPT"}), 65468);
 }
@@ -109,16 +109,17 @@ TEST(BlockVocabulary, KindsIndexesAndLengths) {
 TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   Workspace w = LoadedWorkspace(FlashImageBuilder().Block(0, "TCS", std::string(600, 'c')).Build());
   int announced = 0;
-  w.observers.push_back([&] { ++announced; });
+  w.Subscribe([&] { ++announced; });
   ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", false));
-  EXPECT_EQ(w.image.bytes.substr(0x40, 604), std::string("\x03\0\0\0abc", 7) + std::string(597, 0));
-  EXPECT_EQ(w.blocks[0].length, 3);
-  EXPECT_TRUE(w.dirty);
+  EXPECT_EQ(w.image().bytes.substr(0x40, 604),
+            std::string("\x03\0\0\0abc", 7) + std::string(597, 0));
+  EXPECT_EQ(w.blocks()[0].length, 3);
+  EXPECT_TRUE(w.dirty());
   EXPECT_EQ(announced, 1);
   EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", false));
   EXPECT_EQ(announced, 1);
   ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", true));  // the whole block: the rest is zeros
-  EXPECT_EQ(w.image.bytes.substr(65536, 65536), "ab" + std::string(65534, '\0'));
+  EXPECT_EQ(w.image().bytes.substr(65536, 65536), "ab" + std::string(65534, '\0'));
 }
 
 TEST(LoadChosenFlashFile, LoadsAndScans) {
@@ -126,16 +127,16 @@ TEST(LoadChosenFlashFile, LoadsAndScans) {
   const std::string image = FlashImageBuilder().Block(1, "TPT", std::string(24, 't')).Build();
   const std::string path = dir.Write("flash.bin", image);
   Workspace w;
-  w.dirty = true;
+  w.SetDirty(true);
   ScriptedFrontend ui;
   EXPECT_EQ(LoadChosenFlashFile(w, ui, path), Outcome::kDone);
-  EXPECT_EQ(w.image.bytes + w.image.fileName, image + path);
-  EXPECT_EQ(w.block_count, 8);
-  EXPECT_FALSE(w.dirty);
+  EXPECT_EQ(w.image().bytes + w.image().fileName, image + path);
+  EXPECT_EQ(w.block_count(), 8);
+  EXPECT_FALSE(w.dirty());
   EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
   // An empty image loads, with no blocks.
   EXPECT_EQ(LoadChosenFlashFile(w, ui, dir.Write("empty.bin", "")), Outcome::kDone);
-  EXPECT_EQ(w.block_count, 0);
+  EXPECT_EQ(w.block_count(), 0);
 }
 
 TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
@@ -150,13 +151,13 @@ TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
   };
   for (const auto& [name, text] : cases) {
     Workspace w;
-    w.image = {"old", "old.bin"};
-    w.dirty = true;
+    w.Load("old", "old.bin");
+    w.SetDirty(true);
     ScriptedFrontend ui;
     EXPECT_EQ(LoadChosenFlashFile(w, ui, name), Outcome::kFailed);
     EXPECT_EQ(ui.OnlyMessage(), text);
-    EXPECT_EQ(w.image.bytes + w.image.fileName, "oldold.bin");
-    EXPECT_TRUE(w.dirty);
+    EXPECT_EQ(w.image().bytes + w.image().fileName, "oldold.bin");
+    EXPECT_TRUE(w.dirty());
   }
 }
 
@@ -197,10 +198,10 @@ TEST(BlockTransfer, SaveAndReadBackLeaveTheImageIdentical) {
     ASSERT_EQ(SaveBlockToFile(w, ui, 0, whole, names), Outcome::kDone);
     EXPECT_EQ(TempDir::Read(file).size(), whole ? 65536u : 60000u);
     EXPECT_EQ(names.tcs, file);
-    EXPECT_FALSE(w.dirty);
+    EXPECT_FALSE(w.dirty());
     ASSERT_EQ(ReadBlockFromFile(w, ui, 0, whole, names), Outcome::kDone);
-    EXPECT_EQ(w.image.bytes, image);
-    EXPECT_TRUE(w.dirty);
+    EXPECT_EQ(w.image().bytes, image);
+    EXPECT_TRUE(w.dirty());
     EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Saving TCS...", "Loading TCS..."}));
   }
 }
@@ -238,7 +239,7 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
     ASSERT_EQ(ReadBlockFromFile(w, ui, c.block, c.whole, names), Outcome::kDone);
     EXPECT_EQ(ui.questions, asked);
     const std::size_t at = static_cast<std::size_t>(c.block) * 65536 + (c.whole ? 0 : 0x44);
-    EXPECT_EQ(w.image.bytes.substr(at, c.taken), std::string(c.taken, 'b'));
+    EXPECT_EQ(w.image().bytes.substr(at, c.taken), std::string(c.taken, 'b'));
   }
 }
 
@@ -257,27 +258,27 @@ TEST(BlockTransfer, RefusalsLeaveTheImageUnchanged) {
   EXPECT_EQ(names.tcs, dir.Path("missing"));  // kept even though the read failed
   EXPECT_EQ(ReadBlockFromFile(w, ui, 0, true, names), Outcome::kFailed);
   EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kCancelled);
-  EXPECT_EQ(w.image.bytes, image);
-  EXPECT_FALSE(w.dirty);
+  EXPECT_EQ(w.image().bytes, image);
+  EXPECT_FALSE(w.dirty());
 }
 
 TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
   TempDir dir;
-  Workspace w = LoadedWorkspace(StandardImage());
-  w.image.fileName = dir.Write("flash.bin", "image");
+  Workspace w;
+  w.Load(StandardImage(), dir.Write("flash.bin", "image"));
   ListFileNames names{"chan.bin", "tp.bin"};
   testing::ScriptedFrontend ui;
-  ui.Choose(dir.Write("data", "abc")).Choose(dir.Path("lower")).Choose(w.image.fileName);
+  ui.Choose(dir.Write("data", "abc")).Choose(dir.Path("lower")).Choose(w.image().fileName);
   ASSERT_EQ(ReadBlockFromFile(w, ui, 3, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[0].proposed_name, "----");
-  EXPECT_EQ(w.image.bytes.substr(0x30044, 3), "abc");
-  EXPECT_EQ(w.blocks[3].name, "----");
+  EXPECT_EQ(w.image().bytes.substr(0x30044, 3), "abc");
+  EXPECT_EQ(w.blocks()[3].name, "----");
   ASSERT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[1].proposed_name, "chan.bin");
   EXPECT_EQ(names.tcs, "chan.bin");  // the lower-case name is not written back
   EXPECT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kRefused);
-  EXPECT_EQ(ui.OnlyMessage(), "Source and target are the same file : " + w.image.fileName);
-  EXPECT_EQ(TempDir::Read(w.image.fileName), "image");
+  EXPECT_EQ(ui.OnlyMessage(), "Source and target are the same file : " + w.image().fileName);
+  EXPECT_EQ(TempDir::Read(w.image().fileName), "image");
   EXPECT_EQ(BlockFileName("TPT", names), "tp.bin");
   EXPECT_EQ(BlockFileName("TPT", {}), "TPT");
   EXPECT_EQ(BlockFileName("T\xE9ST", names), "T\xC3\xA9ST");  // a file name is UTF-8
@@ -292,18 +293,18 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   const std::string image = StandardImage();
   Workspace w = LoadedWorkspace(image);
   ClearBlock(w, 0, false);
-  EXPECT_EQ(w.image.bytes.substr(0x20, 4), std::string("TCS\0", 4));
-  EXPECT_EQ(w.image.bytes.substr(0x40, 60004), std::string(60004, '\0'));
-  EXPECT_EQ(w.image.bytes.substr(0x44 + 60000, 65536), image.substr(0x44 + 60000, 65536));
-  EXPECT_EQ(w.blocks[0].length, 0);
-  EXPECT_TRUE(w.dirty);
+  EXPECT_EQ(w.image().bytes.substr(0x20, 4), std::string("TCS\0", 4));
+  EXPECT_EQ(w.image().bytes.substr(0x40, 60004), std::string(60004, '\0'));
+  EXPECT_EQ(w.image().bytes.substr(0x44 + 60000, 65536), image.substr(0x44 + 60000, 65536));
+  EXPECT_EQ(w.blocks()[0].length, 0);
+  EXPECT_TRUE(w.dirty());
   for (const int index : {4, 7}) {
     w = LoadedWorkspace(image);
     ClearBlock(w, index, index == 7);
     std::string expected = image;
     expected.replace(index * 65536, 65536, std::string(65536, '\0'));
-    EXPECT_EQ(w.image.bytes, expected);
-    EXPECT_EQ(w.blocks[index].name, "----");
+    EXPECT_EQ(w.image().bytes, expected);
+    EXPECT_EQ(w.blocks()[index].name, "----");
   }
   testing::ScriptedFrontend ui;
   ui.Answer(false);
@@ -311,8 +312,8 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   EXPECT_EQ(ConfirmAndClearBlock(w, ui, 3, false), Outcome::kCancelled);
   EXPECT_EQ(ui.questions.at(0), "Clear block  3?\r\nAre you sure ?");
   EXPECT_EQ(ConfirmAndClearBlock(w, ui, 8, false), Outcome::kRefused);
-  EXPECT_EQ(w.image.bytes, image);
-  EXPECT_FALSE(w.dirty);
+  EXPECT_EQ(w.image().bytes, image);
+  EXPECT_FALSE(w.dirty());
 }
 
 }  // namespace

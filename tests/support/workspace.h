@@ -10,8 +10,7 @@ namespace chanforge::testing {
 
 inline flash::Workspace LoadedWorkspace(std::string bytes) {
   flash::Workspace workspace;
-  workspace.image = {std::move(bytes), "flash.bin"};
-  flash::ScanBlocks(workspace);
+  workspace.Load(std::move(bytes), "flash.bin");
   return workspace;
 }
 

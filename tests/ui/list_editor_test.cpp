@@ -24,10 +24,10 @@ class ListEditorTest : public UiTest {
     return *editor;
   }
   void Trigger(const char* name) { Window().findChild<QAction*>(name)->trigger(); }
-  const std::string& Bytes() { return Window().workspace().image.bytes; }
+  const std::string& Bytes() { return Window().workspace().image().bytes; }
   std::string Channels() {  // the TCS block's data
     const flash::Workspace& w = Window().workspace();
-    return flash::BlockData(w, w.blocks[1]);
+    return flash::BlockData(w, w.blocks()[1]);
   }
 };
 
@@ -108,7 +108,7 @@ TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {
   for (int i = 0; i < 3; ++i) Trigger("actUndo");
   EXPECT_EQ(Bytes(), loaded);
   EXPECT_EQ(editor.channel_view()->model()->rowCount(), 10);
-  EXPECT_FALSE(Window().workspace().dirty);
+  EXPECT_FALSE(Window().workspace().dirty());
 }
 
 TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep) {

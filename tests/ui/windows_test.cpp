@@ -96,7 +96,7 @@ TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   ui_.Answer(false);  // no file dialog follows a No
   Click("CmdSave");
   ASSERT_EQ(ui_.questions.size(), 1u);
-  EXPECT_TRUE(Window().workspace().dirty);
+  EXPECT_TRUE(Window().workspace().dirty());
   EXPECT_EQ(testing::TempDir::Read(path), before);
 
   Get<QAction>("actCheckImage")->trigger();
@@ -140,13 +140,13 @@ TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
   std::string text = testing::TempDir::Read(csv);
   text.replace(text.find("\r\n1,") + 4, 1, "Z");
   dir_.Write("ch.csv", text);
-  const std::string before = Window().workspace().image.bytes;
+  const std::string before = Window().workspace().image().bytes;
   ui_.Choose(csv);
   Get<QAction>("actImportChannels")->trigger();
   EXPECT_EQ(Window().undo_stack().size(), 1u);
-  EXPECT_FALSE(Window().workspace().image.bytes == before);
+  EXPECT_FALSE(Window().workspace().image().bytes == before);
   Window().undo_stack().Undo();
-  EXPECT_TRUE(Window().workspace().image.bytes == before);
+  EXPECT_TRUE(Window().workspace().image().bytes == before);
 }
 
 TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {

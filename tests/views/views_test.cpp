@@ -69,7 +69,7 @@ TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
 TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
   const flash::Workspace w = testing::LoadedWorkspace(
       FlashImageBuilder().Block(1, "TPT", testing::ThreeTransponders()).Build());
-  const auto lines = HexDumpLines(flash::WholeBlockBytes(w, w.blocks[1]), CharColumn::kLatin1);
+  const auto lines = HexDumpLines(flash::WholeBlockBytes(w, w.blocks()[1]), CharColumn::kLatin1);
   ASSERT_EQ(lines.size(), 4096u);
   EXPECT_EQ(lines.back().substr(0, 4), "FFF0");
   EXPECT_EQ(lines[2],
