@@ -2,6 +2,7 @@
 // a field's stored value and its text.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@ enum class ChannelField { kName, kUse, kTp, kSid, kVpid, kApid, kVecm, kAecm, kP
 inline constexpr std::size_t kChannelFieldCount = 9;
 
 // clang-format off
-inline constexpr common::FieldSpec kChannelFields[kChannelFieldCount] = {
+inline constexpr std::array<common::FieldSpec, kChannelFieldCount> kChannelFields = {{
     // name   heading  offset          width          text column     columns  least most
     {"name", "Name", kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, "", {}},
     {"use", "Use", kTcsUseOffset, 1, kTcsUseColumn, 2, 0, common::kByteMost, "", {}},
@@ -26,7 +27,7 @@ inline constexpr common::FieldSpec kChannelFields[kChannelFieldCount] = {
     {"vecm", "Vecm", kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 0, common::kWordMost, "", {}},
     {"aecm", "Aecm", kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 0, common::kWordMost, "", {}},
     {"pcr", "PCR", kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 0, common::kWordMost, "", {}},
-};
+}};
 // clang-format on
 
 constexpr const common::FieldSpec& SpecOf(ChannelField field) {

@@ -65,8 +65,11 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   std::string_view name = Column(line, kTcsNameColumn, kTcsNameWidth);
   while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
   name.copy(record.name.data(), name.size());
-  record.use = HexTextToByte(common::TrimBlanks(Column(line, kTcsUseColumn, 2)), common::kByteMost);
-  record.tp = HexTextToByte(common::TrimBlanks(Column(line, kTcsTpColumn, 2)), common::kByteMost);
+  for (const ChannelField field : {ChannelField::kUse, ChannelField::kTp}) {
+    const common::FieldSpec& spec = SpecOf(field);
+    (field == ChannelField::kUse ? record.use : record.tp) = HexTextToByte(
+        common::TrimBlanks(Column(line, spec.column, spec.columns)), common::kByteMost);
+  }
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
     // Blanks need no trimming: the number reading ignores them anywhere.
     const std::string_view column = Column(line, kTcsWordColumns[w], kTcsWordWidth);

@@ -470,27 +470,7 @@ class ReplaceTranspondersCommand : public ReplaceListsCommand {
  protected:
   void Change(std::vector<ChannelRecord>& channels,
               std::vector<TransponderRecord>& transponders) override {
-    // Old position to new, 0 for a transponder no record comes from; a TP that names no
-    // transponder is left as it is.
-    std::array<std::uint8_t, 256> map = Identity();
-    const std::size_t reached = std::min<std::size_t>(transponders.size(), kMostTransponders);
-    for (std::size_t tp = 1; tp <= reached; ++tp) map[tp] = 0;
-    for (std::size_t i = origins_.size(); i-- > 0;) {
-      const std::size_t from = origins_[i];
-      if (from >= 1 && from <= reached && i < kMostTransponders) {
-        map[from] = static_cast<std::uint8_t>(i + 1);
-      }
-    }
-    std::vector<ChannelRecord> kept;
-    kept.reserve(channels.size());
-    for (ChannelRecord channel : channels) {
-      const bool dropped = channel.tp >= 1 && channel.tp <= reached && map[channel.tp] == 0;
-      if (dropped) continue;
-      channel.tp = map[channel.tp];
-      kept.push_back(channel);
-    }
-    channels = std::move(kept);
-    transponders = records_;
+    ReplaceTransponderList(channels, transponders, records_, origins_);
   }
 
  private:
@@ -510,6 +490,32 @@ std::unique_ptr<Command> ReplaceTransponders(std::vector<TransponderRecord> reco
                                              std::string description) {
   return std::make_unique<ReplaceTranspondersCommand>(std::move(records), std::move(origins),
                                                       std::move(description));
+}
+
+void ReplaceTransponderList(std::vector<ChannelRecord>& channels,
+                            std::vector<TransponderRecord>& transponders,
+                            const std::vector<TransponderRecord>& records,
+                            const std::vector<std::size_t>& origins) {
+  // Old position to new, 0 for a transponder no record comes from; a TP that names no
+  // transponder is left as it is.
+  std::array<std::uint8_t, 256> map = Identity();
+  const std::size_t reached = std::min(transponders.size(), kMostTransponders);
+  for (std::size_t tp = 1; tp <= reached; ++tp) map[tp] = 0;
+  for (std::size_t i = origins.size(); i-- > 0;) {
+    const std::size_t from = origins[i];
+    if (from >= 1 && from <= reached && i < kMostTransponders) {
+      map[from] = static_cast<std::uint8_t>(i + 1);
+    }
+  }
+  std::vector<ChannelRecord> kept;
+  kept.reserve(channels.size());
+  for (ChannelRecord channel : channels) {
+    if (channel.tp >= 1 && channel.tp <= reached && map[channel.tp] == 0) continue;
+    channel.tp = map[channel.tp];
+    kept.push_back(channel);
+  }
+  channels = std::move(kept);
+  transponders = records;
 }
 
 std::vector<std::size_t> DroppedTransponders(const ListDocument& document,

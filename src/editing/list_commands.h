@@ -46,6 +46,11 @@ std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,
 std::unique_ptr<Command> ReplaceTransponders(std::vector<TransponderRecord> records,
                                              std::vector<std::size_t> origins,
                                              std::string description);
+// What ReplaceTransponders does to the lists.
+void ReplaceTransponderList(std::vector<ChannelRecord>& channels,
+                            std::vector<TransponderRecord>& transponders,
+                            const std::vector<TransponderRecord>& records,
+                            const std::vector<std::size_t>& origins);
 // The 1-based positions of the transponders no record of a replacement comes from.
 std::vector<std::size_t> DroppedTransponders(const ListDocument& document,
                                              const std::vector<std::size_t>& origins);

@@ -152,14 +152,13 @@ std::vector<std::string> Titles(CsvList list) {
   return titles;
 }
 
-// An import that gives every record back where it was is no step of its own.
+// An import that leaves both lists as they are is no step of its own.
 bool Unchanged(const ListDocument& document, CsvList list, const CsvImport& import) {
   if (list == CsvList::kChannels) return import.channels == document.channels();
-  if (import.transponders != document.transponders()) return false;
-  for (std::size_t i = 0; i < import.origins.size(); ++i) {
-    if (import.origins[i] != i + 1) return false;
-  }
-  return true;
+  std::vector<ChannelRecord> channels = document.channels();
+  std::vector<TransponderRecord> transponders = document.transponders();
+  ReplaceTransponderList(channels, transponders, import.transponders, import.origins);
+  return channels == document.channels() && transponders == document.transponders();
 }
 
 }  // namespace

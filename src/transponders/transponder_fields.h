@@ -2,6 +2,7 @@
 // between a field's stored value and its text.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +23,7 @@ inline constexpr const char* kDiseqcTexts[] = {"A", "B"};
 inline constexpr std::int64_t kKhzMost = 99999999;
 
 // clang-format off
-inline constexpr common::FieldSpec kTransponderFields[kTransponderFieldCount] = {
+inline constexpr std::array<common::FieldSpec, kTransponderFieldCount> kTransponderFields = {{
     // name           heading            offset               width text column     columns least most
     {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, kLowerOscillatorKhz, kKhzMost, "kHz", {}},
     {"band", "Band", kTptFlagsOffset, 1, kTptBandColumn, 1, 0, std::size(kBandTexts) - 1, "", kBandTexts},
@@ -33,7 +34,7 @@ inline constexpr common::FieldSpec kTransponderFields[kTransponderFieldCount] = 
     {"nid", "NID", kTptNidOffset, 2, kTptNidColumn, 5, 0, common::kWordMost, "", {}},
     {"chn", "Chn", kTptChnOffset, 1, kTptChnColumn, 2, 0, common::kByteMost, "", {}},
     {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 0, common::kByteMost, "", {}},
-};
+}};
 // clang-format on
 
 constexpr const common::FieldSpec& SpecOf(TransponderField field) {

@@ -252,6 +252,7 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
     stack.Push(SetTransponder(0, field, t));
     EXPECT_EQ(stack.size(), steps);
   }
+  EXPECT_EQ(stack.UndoDescription(), "Change NID of transponder 1");
   stack.Push(Set(document, 1, "name=C"));
   stack.Push(Set(document, 1, "sid=7"));
   EXPECT_EQ(stack.size(), 5u);
@@ -377,6 +378,7 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
   EXPECT_EQ(CheckInsertTransponders(document, 250), "");
   EXPECT_EQ(CheckInsertChannels(document, 2171), "The TCS block holds at most 2182 channels.");
+  EXPECT_EQ(CheckInsertChannels(document, 2170), "");
 
   TransponderRecord t = TransponderRecord::Decode(TptRecord(1050000123, 0, 0, 0, 0, 0, 0x40));
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 1),
@@ -550,9 +552,21 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
     EXPECT_EQ(Import(w, c.list, c.csv).error, c.error) << c.csv;
   }
   std::string many = transponders;
-  for (int i = 0; i < 256; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
-  EXPECT_EQ(Import(w, CsvList::kTransponders, many).error,
+  for (int i = 0; i < 255; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
+  EXPECT_EQ(Import(w, CsvList::kTransponders, many + many.substr(many.find('\n') + 1)).error,
             "Line 257 of f: A channel reaches at most 255 transponders.");
+  // Where a longer list allows more rows, a used transponder still stays within reach.
+  std::string tpt;
+  for (int i = 0; i < 300; ++i) tpt += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
+  const flash::Workspace long_list =
+      testing::LoadedWorkspace(testing::FlashImageBuilder()
+                                   .Block(1, "TCS", TcsRecord("A", 1, 1, 1, 0, 0))
+                                   .Block(3, "TPT", tpt)
+                                   .Build());
+  EXPECT_EQ(
+      Import(long_list, CsvList::kTransponders, many + "1,10750000,D,V,A,1/2,0,0,0,0\n").error,
+      "Line 257 of f: Transponder 1 would move to row 256, beyond the 255 its channels can "
+      "reach.");
 }
 
 TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {

@@ -107,6 +107,7 @@ TEST(CheckTptLine, NamesWhatWouldNotBeStoredAsWritten) {
        "frequency 09000000 kHz lies below 9750000: the transponder would be empty"},
       {"01  11000000  01234  00001  12  0B  3/4  V/U A",
        "band U needs at least 11550000 kHz, not 11000000"},
+      {"01  11550000  01234  00001  12  0B  3/4  V/U A", ""},
       {"01  11778000  01234  00001  12  0B  9/9  V/U A",
        "FEC 9/9 is not one of 1/2, 2/3, 3/4, 4/5, 5/6"},
       {"01  11778000  01234  00001  1G  0B  3/4  V/U A", "Chn 1G is not a hex number"},
