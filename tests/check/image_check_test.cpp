@@ -81,6 +81,8 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
        Severity::kWarning, 0, 2, "name"},
       {"cut name", Good(Ch(1) + Ch(2, 1, std::string("A\0B", 3))).Build(), Rule::kNameControlBytes,
        Severity::kWarning, 0, 2, "name"},
+      {"delete byte", Good(Ch(1) + Ch(2, 1, "A\x7F")).Build(), Rule::kNameControlBytes,
+       Severity::kWarning, 0, 2, "name"},
       {"free slot", Good(Ch(1) + std::string(30, '\xFF') + Ch(2)).Build(), Rule::kEmptyRecordInside,
        Severity::kWarning, 0, 2, ""},
       {"zero slot", Good(Ch(1) + std::string(30, '\0') + Ch(2)).Build(), Rule::kEmptyRecordInside,
@@ -193,7 +195,7 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
             t1 + TptRecord(1100000000, 8, 1, 0, 0, 2, 0));
   EXPECT_TRUE(DiffImages(old_image, old_image).empty());
   std::string changed =
-      image(TcsRecord("Bet\xE4", 4, 1, 2, 0, 0) + TcsRecord("Delta", 4, 2, 40, 0, 0) + e + a +
+      image(TcsRecord("Bet\xE4\x7F", 4, 1, 2, 0, 0) + TcsRecord("Delta", 4, 2, 40, 0, 0) + e + a +
                 TcsRecord("Neu", 4, 2, 99, 0, 0),
             t1 + TptRecord(1100000005, 9, 1, 0, 0, 4, 0))
           .image()
@@ -202,7 +204,7 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
   const flash::Workspace new_image = testing::LoadedWorkspace(changed);
   EXPECT_EQ(Lines(old_image, new_image),
             (std::vector<std::string>{
-                "block 0 channel 1 name: Beta \xE2\x86\x92 Bet\xC3\xA4",
+                "block 0 channel 1 name: Beta \xE2\x86\x92 Bet\xC3\xA4\\x7F",
                 "block 0 channel 2 sid: 4 \xE2\x86\x92 40",
                 "block 0 channel 3 removed: Gamma (SID 3)",
                 "block 0 channel 4 moved from 1: Alpha (SID 1)",
