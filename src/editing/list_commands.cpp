@@ -508,7 +508,6 @@ void ReplaceTransponderList(std::vector<ChannelRecord>& channels,
     }
   }
   std::vector<ChannelRecord> kept;
-  kept.reserve(channels.size());
   for (ChannelRecord channel : channels) {
     if (channel.tp >= 1 && channel.tp <= reached && map[channel.tp] == 0) continue;
     channel.tp = map[channel.tp];

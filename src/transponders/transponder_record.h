@@ -1,6 +1,7 @@
 // The 12-byte transponder record of a TPT list and its fixed-column text line.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -32,7 +33,7 @@ inline constexpr std::int64_t kLowerOscillatorKhz = 9750000;
 inline constexpr std::int64_t kUpperBandShiftKhz = 850000;  // 10600000 - 9750000
 inline constexpr std::int64_t kUpperBandThresholdKhz = 11550000;
 
-inline constexpr const char* kFecTexts[] = {"1/2", "2/3", "3/4", "4/5"};
+inline constexpr std::array<const char*, 4> kFecTexts = {"1/2", "2/3", "3/4", "4/5"};
 inline constexpr char kUnknownFecText[] = "0/0";
 
 // One transponder, every byte kept, whether the text line shows it or not.

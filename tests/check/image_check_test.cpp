@@ -70,6 +70,9 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
        Rule::kSecondList, Severity::kWarning, 2, 0, ""},
       {"tp 0", Good(Ch(1) + Ch(2, 0)).Build(), Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
       {"tp past", Good(Ch(1) + Ch(2, 4)).Build(), Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
+      {"tp past, transponders first",
+       FlashImageBuilder().Block(0, "TPT", Tpt({kLower})).Block(1, "TCS", Ch(1, 2)).Build(),
+       Rule::kTpMissing, Severity::kError, 1, 1, "tp"},
       {"tp empty",
        Good(Ch(1) + Ch(2, 2),
             Tpt({kLower, std::string(12, '\0'), TptRecord(1000000000, 5, 6, 7, 8, 1, 2)}))
@@ -195,7 +198,7 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
             t1 + TptRecord(1100000000, 8, 1, 0, 0, 2, 0));
   EXPECT_TRUE(DiffImages(old_image, old_image).empty());
   std::string changed =
-      image(TcsRecord("Bet\xE4\x7F", 4, 1, 2, 0, 0) + TcsRecord("Delta", 4, 2, 40, 0, 0) + e + a +
+      image(TcsRecord("Bet\xE4 \x7F", 4, 1, 2, 0, 0) + TcsRecord("Delta", 4, 2, 40, 0, 0) + e + a +
                 TcsRecord("Neu", 4, 2, 99, 0, 0),
             t1 + TptRecord(1100000005, 9, 1, 0, 0, 4, 0))
           .image()
@@ -204,7 +207,7 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
   const flash::Workspace new_image = testing::LoadedWorkspace(changed);
   EXPECT_EQ(Lines(old_image, new_image),
             (std::vector<std::string>{
-                "block 0 channel 1 name: Beta \xE2\x86\x92 Bet\xC3\xA4\\x7F",
+                "block 0 channel 1 name: Beta \xE2\x86\x92 Bet\xC3\xA4 \\x7F",
                 "block 0 channel 2 sid: 4 \xE2\x86\x92 40",
                 "block 0 channel 3 removed: Gamma (SID 3)",
                 "block 0 channel 4 moved from 1: Alpha (SID 1)",

@@ -270,6 +270,14 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   flash::Workspace w = Image();
   ListDocument document(w);
   UndoStack stack(document);
+  const std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, 5));
+  std::string read = block;
+  read[0x50] ^= 1;
+  stack.Push(std::make_unique<BlockSnapshotCommand>(5, block, read, "Read Block"));
+  stack.Undo();
+  stack.Redo();
+  EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, 5)), read);
+  stack.Undo();
   const auto edit = [&](const char* sid) {
     stack.Push(Set(document, 0, sid));
     stack.Push(MoveChannels(0, 1, 3));  // a step between, so nothing merges
@@ -364,7 +372,7 @@ TEST(Refusals, NameWhatIsWrong) {
   }
   ChannelRecord record;
   for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC2\xB0 1  ",
-                                 "use=0x1F", "tp=5", "aecm=65535"}) {
+                                 "use=0x1F", "tp=0x5", "aecm=65535"}) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), "") << assignment;
   }
   EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xB0 1", 0x1F, 5, 0, 0, 0, 0, 65535));
@@ -377,6 +385,9 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel") + CheckMove(2, 4, 1, 12, "Channel"), "");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
   EXPECT_EQ(CheckInsertTransponders(document, 250), "");
+  flash::Workspace first = chanforge::testing::LoadedWorkspace(
+      chanforge::testing::FlashImageBuilder().Block(0, "TPT", Transponders()).Build());
+  EXPECT_EQ(CheckInsertTransponders(ListDocument(first), 1), "");
   EXPECT_EQ(CheckInsertChannels(document, 2171), "The TCS block holds at most 2182 channels.");
   EXPECT_EQ(CheckInsertChannels(document, 2170), "");
 
