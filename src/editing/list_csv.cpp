@@ -286,7 +286,7 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
   }
   const std::vector<std::string> titles = Titles(list);
   std::vector<std::size_t> columns;
-  problem = FindColumns(rows.empty() ? CsvRow{1, {}} : rows[0], titles, columns);
+  problem = FindColumns(rows.empty() ? CsvRow{} : rows[0], titles, columns);
   if (!problem.empty()) return refuse(1, problem);
 
   const std::size_t known = channels ? document.channels().size() : document.transponders().size();

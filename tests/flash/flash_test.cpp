@@ -314,6 +314,9 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   EXPECT_EQ(ConfirmAndClearBlock(w, ui, 8, false), Outcome::kRefused);
   EXPECT_EQ(w.image().bytes, image);
   EXPECT_FALSE(w.dirty());
+  ui.Answer(true);
+  EXPECT_EQ(ConfirmAndClearBlock(w, ui, 3, false), Outcome::kDone);
+  EXPECT_TRUE(w.dirty());
 }
 
 }  // namespace
