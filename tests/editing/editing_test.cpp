@@ -234,6 +234,13 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   document = ListDocument(w);  // the last transponder goes: the padding stays
   RemoveTransponder(0)->Apply(document);
   EXPECT_EQ(Data(w, 4), std::string(2040, '\0'));
+  std::string full;  // 170 transponders fill the 2040 bytes; one more makes the list longer
+  for (int i = 0; i < 170; ++i) full += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
+  w = chanforge::testing::LoadedWorkspace(
+      chanforge::testing::FlashImageBuilder().Block(4, "TPT", full).Build());
+  document = ListDocument(w);
+  InsertTransponders(170, {document.transponders()[0]})->Apply(document);
+  EXPECT_EQ(Data(w, 4), full + full.substr(0, 12));
 }
 
 TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
