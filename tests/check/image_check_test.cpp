@@ -224,9 +224,7 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
   EXPECT_EQ(places, "0:1 0:2 0:3 0:4 0:5 1:2 1:2 1:2 2:0 ");
 }
 
-// A channel is on the transponder its TP names: renumbering after a transponder move is no
-// change of the channel, a TP that names another transponder is; a TP moved between two
-// equal transponders still shows as changed bytes.
+// A channel is on the transponder its TP names, wherever that transponder moved.
 TEST(ImageDiff, ChannelsCompareByTheTransponderTheyAreOn) {
   using testing::TcsRecord;
   using testing::TptRecord;

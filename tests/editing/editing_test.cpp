@@ -234,7 +234,7 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   document = ListDocument(w);  // the last transponder goes: the padding stays
   RemoveTransponder(0)->Apply(document);
   EXPECT_EQ(Data(w, 4), std::string(2040, '\0'));
-  std::string full;  // 170 transponders fill the 2040 bytes; one more makes the list longer
+  std::string full;  // 170 transponders fill 2040 bytes: a 171st makes the list longer
   for (int i = 0; i < 170; ++i) full += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
   w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder().Block(4, "TPT", full).Build());
@@ -574,7 +574,6 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
   for (int i = 0; i < 255; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
   EXPECT_EQ(Import(w, CsvList::kTransponders, many + many.substr(many.find('\n') + 1)).error,
             "Line 257 of f: A channel reaches at most 255 transponders.");
-  // Where a longer list allows more rows, a used transponder still stays within reach.
   std::string tpt;
   for (int i = 0; i < 300; ++i) tpt += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
   const flash::Workspace long_list =
@@ -681,10 +680,9 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
     }
     EXPECT_EQ(on(ListDocument(import.image)), expected) << c.csv;
   }
-  // A repeated row keeps the channels on its first copy, the second is a transponder of its own.
   Applied repeated = Import(w, CsvList::kTransponders, cases[2].csv);
   const ListDocument after(repeated.image);
-  EXPECT_EQ(after.ChannelsUsing(2), document.ChannelsUsing(3));
+  EXPECT_EQ(after.ChannelsUsing(2), document.ChannelsUsing(3));  // the first copy keeps them
   EXPECT_EQ(after.ChannelsUsing(3), 0u);
 }
 
