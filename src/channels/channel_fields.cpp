@@ -39,11 +39,11 @@ std::string ChannelText(const ChannelRecord& record, ChannelField field) {
 }
 
 std::string SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
-  const common::FieldSpec& spec = SpecOf(field);
+  const common::FieldInfo& info = InfoOf(field);
   if (field == ChannelField::kName) {
-    if (text.size() > spec.width) {
-      return std::string(spec.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is " +
-             std::to_string(text.size()) + " bytes long; at most " + std::to_string(spec.width) +
+    if (text.size() > info.width) {
+      return std::string(info.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is " +
+             std::to_string(text.size()) + " bytes long; at most " + std::to_string(info.width) +
              " fit.";
     }
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -53,11 +53,11 @@ std::string SetChannelText(ChannelRecord& record, ChannelField field, std::strin
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);
   if (!number) {
-    return std::string(spec.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is not a number.";
+    return std::string(info.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is not a number.";
   }
-  if (*number < spec.least || *number > spec.most) {
-    return std::string(spec.heading) + " " + common::Latin1ToUtf8(text) + " is outside " +
-           std::to_string(spec.least) + " to " + std::to_string(spec.most) + ".";
+  if (*number < info.least || *number > info.most) {
+    return std::string(info.heading) + " " + common::Latin1ToUtf8(text) + " is outside " +
+           std::to_string(info.least) + " to " + std::to_string(info.most) + ".";
   }
   if (field == ChannelField::kUse) {
     record.use = static_cast<std::uint8_t>(*number);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "channels/channel_record.h"
-#include "common/field_spec.h"
+#include "common/field_info.h"
 
 namespace chanforge::channels {
 
@@ -16,7 +16,7 @@ enum class ChannelField { kName, kUse, kTp, kSid, kVpid, kApid, kVecm, kAecm, kP
 inline constexpr std::size_t kChannelFieldCount = 9;
 
 // clang-format off
-inline constexpr std::array<common::FieldSpec, kChannelFieldCount> kChannelFields = {{
+inline constexpr std::array<common::FieldInfo, kChannelFieldCount> kChannelFields = {{
     // name   heading  offset          width          text column     columns  least most
     {"name", "Name", kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, "", {}},
     {"use", "Use", kTcsUseOffset, 1, kTcsUseColumn, 2, 0, common::kByteMost, "", {}},
@@ -30,7 +30,7 @@ inline constexpr std::array<common::FieldSpec, kChannelFieldCount> kChannelField
 }};
 // clang-format on
 
-constexpr const common::FieldSpec& SpecOf(ChannelField field) {
+constexpr const common::FieldInfo& InfoOf(ChannelField field) {
   return kChannelFields[static_cast<std::size_t>(field)];
 }
 // The field of one of the six 16-bit words.

@@ -66,16 +66,16 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
   name.copy(record.name.data(), name.size());
   for (const ChannelField field : {ChannelField::kUse, ChannelField::kTp}) {
-    const common::FieldSpec& spec = SpecOf(field);
+    const common::FieldInfo& info = InfoOf(field);
     (field == ChannelField::kUse ? record.use : record.tp) = HexTextToByte(
-        common::TrimBlanks(Column(line, spec.column, spec.columns)), common::kByteMost);
+        common::TrimBlanks(Column(line, info.column, info.columns)), common::kByteMost);
   }
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
     // Blanks need no trimming: the number reading ignores them anywhere.
     const std::string_view column = Column(line, kTcsWordColumns[w], kTcsWordWidth);
     const std::optional<std::int32_t> value = ReadWholeNumber(column);
     if (!value) {
-      error = std::string(SpecOf(WordField(w)).heading) + " value " +
+      error = std::string(InfoOf(WordField(w)).heading) + " value " +
               std::string(common::TrimBlanks(column)) + " is out of range";
       return LineStatus::kError;
     }
@@ -97,23 +97,23 @@ std::string CheckTcsLine(std::string_view line) {
     }
   }
   for (const ChannelField field : {ChannelField::kUse, ChannelField::kTp}) {
-    const common::FieldSpec& spec = SpecOf(field);
-    const std::string_view text = common::TrimBlanks(Column(line, spec.column, spec.columns));
+    const common::FieldInfo& info = InfoOf(field);
+    const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
     if (!text.empty() && !IsHexText(text)) {
-      return std::string(spec.heading) + " " + std::string(text) + " is not a hex number";
+      return std::string(info.heading) + " " + std::string(text) + " is not a hex number";
     }
   }
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
-    const common::FieldSpec& spec = SpecOf(WordField(w));
-    const std::string_view text = common::TrimBlanks(Column(line, spec.column, spec.columns));
+    const common::FieldInfo& info = InfoOf(WordField(w));
+    const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
     if (text.empty()) continue;
     if (!ReadsWhollyAsNumber(text)) {
-      return std::string(spec.heading) + " " + std::string(text) + " is not a number";
+      return std::string(info.heading) + " " + std::string(text) + " is not a number";
     }
     const std::optional<std::int32_t> value = ReadWholeNumber(text);
-    if (value && (*value < spec.least || *value > spec.most)) {
-      return std::string(spec.heading) + " " + std::string(text) + " is outside " +
-             std::to_string(spec.least) + " to " + std::to_string(spec.most);
+    if (value && (*value < info.least || *value > info.most)) {
+      return std::string(info.heading) + " " + std::string(text) + " is outside " +
+             std::to_string(info.least) + " to " + std::to_string(info.most);
     }
   }
   return {};

@@ -173,12 +173,12 @@ std::string TransponderNamed(const TransponderTable& table, std::uint8_t tp) {
 
 Fields ChannelFields(const ChannelRecord& record, const TransponderTable& table) {
   using channels::ChannelField;
-  using channels::SpecOf;
-  Fields fields = {{SpecOf(ChannelField::kName).name, ShownName(record)},
-                   {SpecOf(ChannelField::kUse).name, Hex2(record.use)},
-                   {SpecOf(ChannelField::kTp).name, TransponderNamed(table, record.tp)}};
+  using channels::InfoOf;
+  Fields fields = {{InfoOf(ChannelField::kName).name, ShownName(record)},
+                   {InfoOf(ChannelField::kUse).name, Hex2(record.use)},
+                   {InfoOf(ChannelField::kTp).name, TransponderNamed(table, record.tp)}};
   for (std::size_t w = 0; w < channels::kTcsWordCount; ++w) {
-    fields.emplace_back(SpecOf(channels::WordField(w)).name, Number(record.words[w]));
+    fields.emplace_back(InfoOf(channels::WordField(w)).name, Number(record.words[w]));
   }
   return fields;
 }
@@ -191,16 +191,16 @@ Fields TransponderFields(const TransponderRecord& record, const TransponderTable
   std::string frequency = Number(record.Khz()) + " kHz";
   // The text line shows whole kHz; the Hz below them still count.
   if (record.frequency % 1000 != 0) frequency += " (+" + Number(record.frequency % 1000) + " Hz)";
-  using transponders::SpecOf;
+  using transponders::InfoOf;
   using transponders::TransponderField;
-  const bool known_fec = record.fec <= SpecOf(TransponderField::kFec).most;
+  const bool known_fec = record.fec <= InfoOf(TransponderField::kFec).most;
   // The flag bits are compared as one byte: the bits no field shows count too.
-  return {{SpecOf(TransponderField::kKhz).name, frequency},
-          {SpecOf(TransponderField::kTid).name, Number(record.tid)},
-          {SpecOf(TransponderField::kNid).name, Number(record.nid)},
-          {SpecOf(TransponderField::kChn).name, Hex2(record.chn)},
-          {SpecOf(TransponderField::kSr).name, Hex2(record.sr)},
-          {SpecOf(TransponderField::kFec).name,
+  return {{InfoOf(TransponderField::kKhz).name, frequency},
+          {InfoOf(TransponderField::kTid).name, Number(record.tid)},
+          {InfoOf(TransponderField::kNid).name, Number(record.nid)},
+          {InfoOf(TransponderField::kChn).name, Hex2(record.chn)},
+          {InfoOf(TransponderField::kSr).name, Hex2(record.sr)},
+          {InfoOf(TransponderField::kFec).name,
            known_fec ? std::string(record.FecText()) : Hex2(record.fec)},
           {"flags", Hex2(record.flags)}};
 }

@@ -75,7 +75,7 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   const ListDocument& document = session.document();
   if (Refused(ui, document.ChannelsReadOnlyReason())) return 1;
   out << "Nr";
-  for (const common::FieldSpec& spec : channels::kChannelFields) out << '\t' << spec.heading;
+  for (const common::FieldInfo& info : channels::kChannelFields) out << '\t' << info.heading;
   out << '\n';
   std::size_t number = 0;
   for (const editing::ChannelRecord& channel : document.channels()) {
@@ -94,8 +94,8 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
   const ListDocument& document = session.document();
   if (Refused(ui, document.TranspondersReadOnlyReason())) return 1;
   out << "Nr";
-  for (const common::FieldSpec& spec : transponders::kTransponderFields) {
-    out << '\t' << common::ColumnTitle(spec);
+  for (const common::FieldInfo& info : transponders::kTransponderFields) {
+    out << '\t' << common::ColumnTitle(info);
   }
   out << "\tChannels\n";
   std::size_t number = 0;

@@ -21,8 +21,8 @@ std::string AssignChannelField(const ListDocument& document, ChannelRecord& reco
   const std::optional<ChannelField> field = ChannelFieldNamed(name);
   if (!field) {
     std::string names;
-    for (const common::FieldSpec& spec : channels::kChannelFields) {
-      names += (names.empty() ? "" : ", ") + std::string(spec.name);
+    for (const common::FieldInfo& info : channels::kChannelFields) {
+      names += (names.empty() ? "" : ", ") + std::string(info.name);
     }
     return "Unknown field \"" + common::Latin1ToUtf8(name) + "\": the fields are " + names + ".";
   }
@@ -36,7 +36,7 @@ std::string SetChannelValue(const ListDocument& document, ChannelRecord& record,
     const std::size_t count = document.transponders().size();
     if (number &&
         (*number < 1 || static_cast<std::size_t>(*number) > std::min(count, kMostTransponders))) {
-      return channels::SpecOf(field).heading + (" " + common::Latin1ToUtf8(value)) +
+      return channels::InfoOf(field).heading + (" " + common::Latin1ToUtf8(value)) +
              " names no transponder: the list has " + std::to_string(count) + ".";
     }
   }

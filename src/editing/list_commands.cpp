@@ -107,7 +107,7 @@ class SetChannelCommand : public Command {
   std::string Description() const override {
     const std::string channel = "channel " + std::to_string(row_ + 1);
     if (field_ == ChannelField::kName) return "Rename " + channel;
-    return std::string("Change ") + channels::SpecOf(field_).heading + " of " + channel;
+    return std::string("Change ") + channels::InfoOf(field_).heading + " of " + channel;
   }
   bool MergeWith(const Command& next) override {
     const auto* same = dynamic_cast<const SetChannelCommand*>(&next);
@@ -288,7 +288,7 @@ class SetTransponderCommand : public Command {
   }
   void Revert(ListDocument& document) override { Set(document, *before_); }
   std::string Description() const override {
-    return std::string("Change ") + transponders::SpecOf(field_).heading + " of transponder " +
+    return std::string("Change ") + transponders::InfoOf(field_).heading + " of transponder " +
            std::to_string(row_ + 1);
   }
   bool MergeWith(const Command& next) override {

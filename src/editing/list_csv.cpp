@@ -24,9 +24,9 @@ constexpr const char kNumberHeading[] = "Nr";
 // The channel file's two columns for reading only: its transponder's frequency and
 // polarisation.
 std::string TpTitle(TransponderField field) {
-  const common::FieldSpec& spec = transponders::SpecOf(field);
-  std::string title = std::string(channels::SpecOf(ChannelField::kTp).heading) + " " + spec.name;
-  return *spec.unit ? title + " (" + spec.unit + ")" : title;
+  const common::FieldInfo& info = transponders::InfoOf(field);
+  std::string title = std::string(channels::InfoOf(ChannelField::kTp).heading) + " " + info.name;
+  return *info.unit ? title + " (" + info.unit + ")" : title;
 }
 
 // A cell as RFC 4180 writes it: quoted only when it has to be, or when a spreadsheet

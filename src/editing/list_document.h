@@ -21,7 +21,7 @@ inline constexpr std::size_t kChannelRoom = flash::kBlockDataRoom / channels::Tc
 inline constexpr std::size_t kTransponderRoom = flash::kBlockDataRoom / transponders::TptRecordSize;
 // A channel's TP is one byte: transponders beyond it cannot be reached.
 inline constexpr auto kMostTransponders =
-    static_cast<std::size_t>(channels::SpecOf(channels::ChannelField::kTp).most);
+    static_cast<std::size_t>(channels::InfoOf(channels::ChannelField::kTp).most);
 
 class ListDocument {
  public:

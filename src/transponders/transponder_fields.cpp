@@ -40,24 +40,24 @@ std::int64_t TransponderValue(const TransponderRecord& record, TransponderField 
 
 std::string TransponderText(const TransponderRecord& record, TransponderField field) {
   if (field == TransponderField::kFec) return record.FecText();
-  const common::FieldSpec& spec = SpecOf(field);
+  const common::FieldInfo& info = InfoOf(field);
   const std::int64_t value = TransponderValue(record, field);
-  return spec.texts.empty() ? std::to_string(value) : spec.texts[static_cast<std::size_t>(value)];
+  return info.texts.empty() ? std::to_string(value) : info.texts[static_cast<std::size_t>(value)];
 }
 
-std::optional<std::int64_t> ChoiceCode(const common::FieldSpec& spec, std::string_view text) {
+std::optional<std::int64_t> ChoiceCode(const common::FieldInfo& info, std::string_view text) {
   const std::string upper = common::ToUpperAscii(text);
-  for (std::size_t code = 0; code < spec.texts.size(); ++code) {
-    if (upper == spec.texts[code]) return static_cast<std::int64_t>(code);
+  for (std::size_t code = 0; code < info.texts.size(); ++code) {
+    if (upper == info.texts[code]) return static_cast<std::int64_t>(code);
   }
   return {};
 }
 
-std::string ChoicesText(const common::FieldSpec& spec) {
+std::string ChoicesText(const common::FieldInfo& info) {
   std::string text;
-  for (std::size_t i = 0; i < spec.texts.size(); ++i) {
-    if (i > 0) text += i + 1 == spec.texts.size() ? " or " : ", ";
-    text += spec.texts[i];
+  for (std::size_t i = 0; i < info.texts.size(); ++i) {
+    if (i > 0) text += i + 1 == info.texts.size() ? " or " : ", ";
+    text += info.texts[i];
   }
   return text;
 }
@@ -87,7 +87,7 @@ std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
 
 std::string SetTransponderValue(TransponderRecord& record, TransponderField field,
                                 std::int64_t value) {
-  const common::FieldSpec& spec = SpecOf(field);
+  const common::FieldInfo& info = InfoOf(field);
   switch (field) {
     case TransponderField::kKhz:
       return PutKhz(record, value, (record.flags & kFlagUpperBand) != 0);
@@ -101,9 +101,9 @@ std::string SetTransponderValue(TransponderRecord& record, TransponderField fiel
     default:
       break;
   }
-  if (value < spec.least || value > spec.most) {
-    return std::string(spec.heading) + " " + std::to_string(value) + " is outside " +
-           std::to_string(spec.least) + " to " + std::to_string(spec.most) + ".";
+  if (value < info.least || value > info.most) {
+    return std::string(info.heading) + " " + std::to_string(value) + " is outside " +
+           std::to_string(info.least) + " to " + std::to_string(info.most) + ".";
   }
   switch (field) {
     case TransponderField::kFec:
@@ -130,16 +130,16 @@ namespace {
 // A field's value read from its text, or why not.
 std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_view text,
                                           std::string& refusal) {
-  const common::FieldSpec& spec = SpecOf(field);
+  const common::FieldInfo& info = InfoOf(field);
   const std::string quoted = "\"" + common::Latin1ToUtf8(text) + "\"";
-  if (!spec.texts.empty()) {
-    const std::optional<std::int64_t> code = ChoiceCode(spec, text);
+  if (!info.texts.empty()) {
+    const std::optional<std::int64_t> code = ChoiceCode(info, text);
     if (!code)
-      refusal = std::string(spec.heading) + " " + quoted + " is not " + ChoicesText(spec) + ".";
+      refusal = std::string(info.heading) + " " + quoted + " is not " + ChoicesText(info) + ".";
     return code;
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);
-  if (!number) refusal = std::string(spec.heading) + " " + quoted + " is not a number.";
+  if (!number) refusal = std::string(info.heading) + " " + quoted + " is not a number.";
   return number;
 }
 

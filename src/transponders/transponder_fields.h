@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/field_spec.h"
+#include "common/field_info.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::transponders {
@@ -23,7 +23,7 @@ inline constexpr const char* kDiseqcTexts[] = {"A", "B"};
 inline constexpr std::int64_t kKhzMost = 99999999;
 
 // clang-format off
-inline constexpr std::array<common::FieldSpec, kTransponderFieldCount> kTransponderFields = {{
+inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTransponderFields = {{
     // name           heading            offset               width text column     columns least most
     {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, kLowerOscillatorKhz, kKhzMost, "kHz", {}},
     {"band", "Band", kTptFlagsOffset, 1, kTptBandColumn, 1, 0, std::size(kBandTexts) - 1, "", kBandTexts},
@@ -37,7 +37,7 @@ inline constexpr std::array<common::FieldSpec, kTransponderFieldCount> kTranspon
 }};
 // clang-format on
 
-constexpr const common::FieldSpec& SpecOf(TransponderField field) {
+constexpr const common::FieldInfo& InfoOf(TransponderField field) {
   return kTransponderFields[static_cast<std::size_t>(field)];
 }
 
@@ -56,9 +56,9 @@ std::int64_t TransponderValue(const TransponderRecord& record, TransponderField 
 // The field as the CSV and the command line show it.
 std::string TransponderText(const TransponderRecord& record, TransponderField field);
 // The code of one of a choice field's texts (any case), or nothing.
-std::optional<std::int64_t> ChoiceCode(const common::FieldSpec& spec, std::string_view text);
+std::optional<std::int64_t> ChoiceCode(const common::FieldInfo& info, std::string_view text);
 // A choice field's texts as a message lists them: "A or B", "1/2, 2/3, 3/4 or 4/5".
-std::string ChoicesText(const common::FieldSpec& spec);
+std::string ChoicesText(const common::FieldInfo& info);
 
 // The intermediate frequency in Hz that the frequency field stores for a frequency in kHz
 // on a band: the one rule between the two (Khz() is its inverse).

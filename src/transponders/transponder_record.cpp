@@ -123,7 +123,7 @@ std::string CheckTptLine(std::string_view line) {
     }
   }
   const std::string_view khz_text = common::TrimBlanks(
-      Column(line, SpecOf(TransponderField::kKhz).column, SpecOf(TransponderField::kKhz).columns));
+      Column(line, InfoOf(TransponderField::kKhz).column, InfoOf(TransponderField::kKhz).columns));
   const struct {
     TransponderField field;
     bool hex;
@@ -133,19 +133,19 @@ std::string CheckTptLine(std::string_view line) {
                  {TransponderField::kChn, true},
                  {TransponderField::kSr, true}};
   for (const auto& number : numbers) {
-    const common::FieldSpec& spec = SpecOf(number.field);
-    const std::string_view text = common::TrimBlanks(Column(line, spec.column, spec.columns));
+    const common::FieldInfo& info = InfoOf(number.field);
+    const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
     if (text.empty()) continue;
-    const char* name = number.field == TransponderField::kKhz ? "frequency" : spec.heading;
+    const char* name = number.field == TransponderField::kKhz ? "frequency" : info.heading;
     if (number.hex ? !channels::IsHexText(text) : !channels::ReadsWhollyAsNumber(text)) {
       return std::string(name) + " " + std::string(text) + " is not a" +
              (number.hex ? " hex" : "") + " number";
     }
     const std::optional<std::int32_t> value = channels::ReadWholeNumber(text);
     if (!number.hex && number.field != TransponderField::kKhz && value &&
-        (*value < spec.least || *value > spec.most)) {
+        (*value < info.least || *value > info.most)) {
       return std::string(name) + " " + std::string(text) + " is outside " +
-             std::to_string(spec.least) + " to " + std::to_string(spec.most);
+             std::to_string(info.least) + " to " + std::to_string(info.most);
     }
   }
   const std::int64_t khz = channels::ReadWholeNumber(khz_text).value_or(0);
@@ -158,7 +158,7 @@ std::string CheckTptLine(std::string_view line) {
     return "frequency " + std::string(khz_text) + " kHz lies below " +
            std::to_string(kLowerOscillatorKhz) + ": the transponder would be empty";
   }
-  const std::string_view fec = Column(line, kTptFecColumn, SpecOf(TransponderField::kFec).columns);
+  const std::string_view fec = Column(line, kTptFecColumn, InfoOf(TransponderField::kFec).columns);
   if (!fec.empty() && !FecCodeOf(fec)) {
     std::string known;
     for (const char* text : kFecTexts) known += std::string(text) + ", ";
@@ -214,7 +214,7 @@ ParsedLine ParseTptLine(std::string_view line) {
   record.chn = HexTextToByte(common::TrimBlanks(Column(line, kTptChnColumn, 2)), common::kByteMost);
   record.sr = HexTextToByte(common::TrimBlanks(Column(line, kTptSrColumn, 2)), common::kByteMost);
 
-  record.fec = FecCodeOf(Column(line, kTptFecColumn, SpecOf(TransponderField::kFec).columns))
+  record.fec = FecCodeOf(Column(line, kTptFecColumn, InfoOf(TransponderField::kFec).columns))
                    .value_or(kFallbackFecCode);
   return ParsedLine{LineStatus::kRecord, record.Encode(), {}};
 }

@@ -200,9 +200,9 @@ void ListEditor::BuildToolBar(const QList<QAction*>& history) {
   auto* sort_menu = new QMenu(this);
   sort_menu->setObjectName("menuSort");
   const std::pair<const char*, editing::SortKey> keys[] = {
-      {channels::SpecOf(channels::ChannelField::kName).heading, editing::SortKey::kName},
-      {channels::SpecOf(channels::ChannelField::kSid).heading, editing::SortKey::kSid},
-      {transponders::SpecOf(transponders::TransponderField::kKhz).heading,
+      {channels::InfoOf(channels::ChannelField::kName).heading, editing::SortKey::kName},
+      {channels::InfoOf(channels::ChannelField::kSid).heading, editing::SortKey::kSid},
+      {transponders::InfoOf(transponders::TransponderField::kKhz).heading,
        editing::SortKey::kFrequency}};
   for (const auto& [text, key] : keys) {
     QAction* act = sort_menu->addAction(text);

@@ -239,16 +239,16 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
   }
   if (column < 0 || column > kChannelsColumn) return {};
   const auto field = static_cast<transponders::TransponderField>(column - 1);
-  const common::FieldSpec& spec = transponders::SpecOf(field);
-  if (role == Qt::DisplayRole && !spec.texts.empty()) {
+  const common::FieldInfo& info = transponders::InfoOf(field);
+  if (role == Qt::DisplayRole && !info.texts.empty()) {
     return QString::fromStdString(transponders::TransponderText(t, field));
   }
   if (shown) return QVariant(static_cast<qlonglong>(transponders::TransponderValue(t, field)));
-  if (spec.texts.empty()) return Number(role, static_cast<int>(spec.most));
+  if (info.texts.empty()) return Number(role, static_cast<int>(info.most));
   QStringList texts;
   QVariantList values;
-  for (std::size_t code = 0; code < spec.texts.size(); ++code) {
-    texts << QString(spec.texts[code]);
+  for (std::size_t code = 0; code < info.texts.size(); ++code) {
+    texts << QString(info.texts[code]);
     values << static_cast<int>(code);
   }
   return Choice(role, texts, values);

@@ -13,7 +13,7 @@ namespace chanforge::common {
 inline constexpr std::int64_t kByteMost = 0xFF;
 inline constexpr std::int64_t kWordMost = 0xFFFF;
 
-struct FieldSpec {
+struct FieldInfo {
   const char* name;                    // the command line's FIELD=, and the comparison's field name
   const char* heading;                 // the CSV and the list editor's column heading
   std::size_t offset;                  // first byte in the record
@@ -27,8 +27,8 @@ struct FieldSpec {
 };
 
 // The heading with its unit, as a column shows it: "Frequency (kHz)".
-inline std::string ColumnTitle(const FieldSpec& spec) {
-  return *spec.unit == '\0' ? spec.heading : std::string(spec.heading) + " (" + spec.unit + ")";
+inline std::string ColumnTitle(const FieldInfo& info) {
+  return *info.unit == '\0' ? info.heading : std::string(info.heading) + " (" + info.unit + ")";
 }
 
 }  // namespace chanforge::common
