@@ -11,7 +11,7 @@ bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash, const
 
 int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out) {
   ui.QueueFile(out);
-  return ExitStatus(session.Save(ui, out, editing::SaveCheck::kNone));
+  return ExitStatus(session.Save(ui, out));
 }
 
 }  // namespace chanforge::cli

@@ -20,8 +20,8 @@ struct Session : editing::Session {
 bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
           const std::string& out = {});
 
-// Writes the changed image to out with the flash save's rules. A script names its output
-// itself and has the check command for errors, so the save does not ask about them.
+// Writes the changed image to out with the window's rules: an image with errors is written
+// only when the question about them is answered Yes (--yes, or at the terminal).
 int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out);
 
 }  // namespace chanforge::cli

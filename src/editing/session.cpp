@@ -58,10 +58,10 @@ Outcome Session::Read(Frontend& frontend, const std::string& name) {
   return Outcome::kDone;
 }
 
-Outcome Session::Save(Frontend& frontend, const std::string& proposedName, SaveCheck check) {
+Outcome Session::Save(Frontend& frontend, const std::string& proposedName) {
   // Before any load there is no image: a save would replace a file with nothing.
   if (!CheckLoaded(frontend)) return Outcome::kRefused;
-  if (check == SaveCheck::kAskOnErrors && !check::ConfirmSaveDespiteErrors(workspace_, frontend)) {
+  if (!check::ConfirmSaveDespiteErrors(workspace_, frontend)) {
     return Outcome::kCancelled;
   }
   const std::string name = common::ChooseFileWithFallback(

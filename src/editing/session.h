@@ -11,9 +11,6 @@
 
 namespace chanforge::editing {
 
-// Whether a save first looks for errors in the image and asks before writing them.
-enum class SaveCheck { kAskOnErrors, kNone };
-
 // One image from its load to its saves: whether one was loaded, the file as it was when
 // loaded or saved, and the history whose clean point the dirty flag follows.
 class Session {
@@ -39,11 +36,10 @@ class Session {
   // The same for a file already chosen: dropped on the window, or named on a command line.
   common::Outcome LoadChosen(common::Frontend& frontend, const std::string& name);
 
-  // Refuses before any load. Otherwise lets the user choose a name (proposing
-  // proposedName), asks before replacing a file, writes the whole image and makes the
-  // present state the clean one.
-  common::Outcome Save(common::Frontend& frontend, const std::string& proposedName,
-                       SaveCheck check);
+  // Refuses before any load. Otherwise asks before writing an image with errors, lets the
+  // user choose a name (proposing proposedName), asks before replacing a file, writes the
+  // whole image and makes the present state the clean one.
+  common::Outcome Save(common::Frontend& frontend, const std::string& proposedName);
 
  private:
   bool ConfirmDiscardChanges(common::Frontend& frontend) const;

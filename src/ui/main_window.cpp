@@ -383,8 +383,7 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 }
 
 void MainWindow::OnSave() {
-  const common::Outcome outcome =
-      session_.Save(*frontend_, Std(file_label_->text()), editing::SaveCheck::kAskOnErrors);
+  const common::Outcome outcome = session_.Save(*frontend_, Std(file_label_->text()));
   ShowStatus("");
   if (outcome == common::Outcome::kDone) {
     ShowDone(

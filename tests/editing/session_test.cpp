@@ -44,7 +44,7 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   EXPECT_EQ(session.Load(ui, ""), Outcome::kDone);
   EXPECT_FALSE(session.workspace().dirty() || session.history().CanUndo());
   ui.Choose(path).Answer(true);  // the file it came from, unchanged: only "Overwrite ?"
-  EXPECT_EQ(session.Save(ui, path, SaveCheck::kNone), Outcome::kDone);
+  EXPECT_EQ(session.Save(ui, path), Outcome::kDone);
   ui.RejectProposal().Cancel();
   EXPECT_EQ(session.Load(ui, "bad\x01name"), Outcome::kCancelled);
   EXPECT_EQ(ui.requests.back().proposed_name, "flash512k.bin");
@@ -56,11 +56,8 @@ TEST(Session, SaveBeforeAnyLoadRefusesWithoutAskingOrWriting) {
   const std::string target = dir.Write("victim.bin", "keep");
   Session session;
   ScriptedFrontend ui;  // any question or file dialog fails the test
-  for (const SaveCheck check : {SaveCheck::kAskOnErrors, SaveCheck::kNone}) {
-    EXPECT_EQ(session.Save(ui, target, check), Outcome::kRefused);
-  }
+  EXPECT_EQ(session.Save(ui, target), Outcome::kRefused);
   EXPECT_EQ(ui.messages.at(0).second, "No File Open!");
-  EXPECT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(TempDir::Read(target), "keep");
 }
 
@@ -74,10 +71,10 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
   ScriptedFrontend ui;
   ASSERT_EQ(session.LoadChosen(ui, source), Outcome::kDone);
   ui.Answer(false);
-  EXPECT_EQ(session.Save(ui, source, SaveCheck::kAskOnErrors), Outcome::kCancelled);
+  EXPECT_EQ(session.Save(ui, source), Outcome::kCancelled);
   EXPECT_TRUE(ui.requests.empty());
-  ui.Choose(target).Answer(true);
-  EXPECT_EQ(session.Save(ui, source, SaveCheck::kNone), Outcome::kDone);
+  ui.Choose(target).Answer(true).Answer(true);
+  EXPECT_EQ(session.Save(ui, source), Outcome::kDone);
   EXPECT_EQ(ui.requests.at(0).kind, common::FileDialogKind::kSave);
   EXPECT_EQ(ui.statuses.back(), "Saving... " + target);
   EXPECT_EQ(TempDir::Read(target), image);
@@ -85,15 +82,15 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
   Change(session);
   int announced = 0;
   session.workspace().Subscribe([&] { ++announced; });
-  ui.Choose(target).Answer(true);
-  EXPECT_EQ(session.Save(ui, target, SaveCheck::kNone), Outcome::kDone);
+  ui.Choose(target).Answer(true).Answer(true);
+  EXPECT_EQ(session.Save(ui, target), Outcome::kDone);
   EXPECT_EQ(announced, 1);
   EXPECT_FALSE(session.workspace().dirty());
   session.history().Undo();
   EXPECT_TRUE(session.workspace().dirty());
   ASSERT_TRUE(common::WriteFileSafely(target, "another program's image").ok);
-  ui.Choose(target).Answer(true).Answer(false);
-  EXPECT_EQ(session.Save(ui, target, SaveCheck::kNone), Outcome::kCancelled);
+  ui.Choose(target).Answer(true).Answer(true).Answer(false);
+  EXPECT_EQ(session.Save(ui, target), Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(), "File : " + target +
                                      " has changed on disk since it was loaded !\r\nOverwrite "
                                      "anyway ?");
@@ -110,13 +107,14 @@ TEST(Session, SaveNoKeepsTheTargetAndFailureKeepsState) {
   ScriptedFrontend ui;
   ASSERT_EQ(session.LoadChosen(ui, source), Outcome::kDone);
   session.workspace().SetDirty(true);
-  ui.Choose(target).Answer(false).Choose(dir.Path("no/such/folder.bin")).Choose("/dev/null");
-  EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kCancelled);
+  ui.Choose(target).Answer(true).Answer(false);  // yes to its errors, no to "Overwrite ?"
+  ui.Choose(dir.Path("no/such/folder.bin")).Answer(true).Choose("/dev/null").Answer(true);
+  EXPECT_EQ(session.Save(ui, ""), Outcome::kCancelled);
   EXPECT_EQ(TempDir::Read(target), "keep");
-  EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kFailed);
+  EXPECT_EQ(session.Save(ui, ""), Outcome::kFailed);
   EXPECT_EQ(ui.messages.at(0).second, "Error Writing the file " + dir.Path("no/such/folder.bin") +
                                           " !\r\nNo such file or directory");
-  EXPECT_EQ(session.Save(ui, "", SaveCheck::kNone), Outcome::kCancelled);
+  EXPECT_EQ(session.Save(ui, ""), Outcome::kCancelled);
   EXPECT_EQ(ui.messages.at(1).second, "File : /dev/null is not a regular file !");
   EXPECT_EQ(session.workspace().image().fileName, source);
   EXPECT_TRUE(session.workspace().dirty());
