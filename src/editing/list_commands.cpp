@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 #include <numeric>
+#include <type_traits>
 
 #include "common/text_lines.h"
 
@@ -95,37 +96,56 @@ std::string NameKey(const ChannelRecord& channel) {
   return key;
 }
 
-class SetChannelCommand : public Command {
+// A change of one field of one channel or transponder. The record as it was is taken when
+// the change is first applied; typing on in the same cell merges into the same step.
+template <typename Record, typename Field>
+class SetFieldCommand : public Command {
  public:
-  SetChannelCommand(std::size_t row, ChannelField field, ChannelRecord after)
+  SetFieldCommand(std::size_t row, Field field, Record after)
       : row_(row), field_(field), after_(after) {}
   void Apply(ListDocument& document) override {
-    if (!before_) before_ = Current(document);
+    if (!before_) before_ = Rows(document)[row_];
     Set(document, after_);
   }
   void Revert(ListDocument& document) override { Set(document, *before_); }
   std::string Description() const override {
-    const std::string channel = "channel " + std::to_string(row_ + 1);
-    if (field_ == ChannelField::kName) return "Rename " + channel;
-    return std::string("Change ") + channels::InfoOf(field_).heading + " of " + channel;
+    const std::string number = std::to_string(row_ + 1);
+    if constexpr (kChannels) {
+      if (field_ == ChannelField::kName) return "Rename channel " + number;
+      return std::string("Change ") + channels::InfoOf(field_).heading + " of channel " + number;
+    } else {
+      return std::string("Change ") + transponders::InfoOf(field_).heading + " of transponder " +
+             number;
+    }
   }
   bool MergeWith(const Command& next) override {
-    const auto* same = dynamic_cast<const SetChannelCommand*>(&next);
+    const auto* same = dynamic_cast<const SetFieldCommand*>(&next);
     if (!same || same->row_ != row_ || same->field_ != field_) return false;
     after_ = same->after_;
     return true;
   }
 
  private:
-  ChannelRecord Current(const ListDocument& document) const { return document.channels()[row_]; }
-  void Set(ListDocument& document, const ChannelRecord& record) {
-    document.mutable_channels()[row_] = record;
-    document.WriteChannels();
+  static constexpr bool kChannels = std::is_same_v<Record, ChannelRecord>;
+  static std::vector<Record>& Rows(ListDocument& document) {
+    if constexpr (kChannels) {
+      return document.mutable_channels();
+    } else {
+      return document.mutable_transponders();
+    }
+  }
+  void Set(ListDocument& document, const Record& record) {
+    Rows(document)[row_] = record;
+    if constexpr (kChannels) {
+      document.WriteChannels();
+    } else {
+      document.WriteTransponders();
+    }
   }
   std::size_t row_;
-  ChannelField field_;
-  std::optional<ChannelRecord> before_;  // taken when first applied
-  ChannelRecord after_;
+  Field field_;
+  std::optional<Record> before_;
+  Record after_;
 };
 
 class InsertChannelsCommand : public Command {
@@ -276,40 +296,6 @@ class SortChannelsCommand : public Command {
   SortKey key_;
   bool found_ = false;
   std::vector<std::uint32_t> order_;  // sorted row i was row order_[i]
-};
-
-class SetTransponderCommand : public Command {
- public:
-  SetTransponderCommand(std::size_t row, TransponderField field, TransponderRecord after)
-      : row_(row), field_(field), after_(after) {}
-  void Apply(ListDocument& document) override {
-    if (!before_) before_ = Current(document);
-    Set(document, after_);
-  }
-  void Revert(ListDocument& document) override { Set(document, *before_); }
-  std::string Description() const override {
-    return std::string("Change ") + transponders::InfoOf(field_).heading + " of transponder " +
-           std::to_string(row_ + 1);
-  }
-  bool MergeWith(const Command& next) override {
-    const auto* same = dynamic_cast<const SetTransponderCommand*>(&next);
-    if (!same || same->row_ != row_ || same->field_ != field_) return false;
-    after_ = same->after_;
-    return true;
-  }
-
- private:
-  TransponderRecord Current(const ListDocument& document) const {
-    return document.transponders()[row_];
-  }
-  void Set(ListDocument& document, const TransponderRecord& record) {
-    document.mutable_transponders()[row_] = record;
-    document.WriteTransponders();
-  }
-  std::size_t row_;
-  TransponderField field_;
-  std::optional<TransponderRecord> before_;  // taken when first applied
-  TransponderRecord after_;
 };
 
 class InsertTranspondersCommand : public Command {
@@ -532,7 +518,7 @@ std::vector<std::size_t> DroppedTransponders(const ListDocument& document,
 
 std::unique_ptr<Command> SetChannel(std::size_t row, ChannelField field,
                                     const ChannelRecord& after) {
-  return std::make_unique<SetChannelCommand>(row, field, after);
+  return std::make_unique<SetFieldCommand<ChannelRecord, ChannelField>>(row, field, after);
 }
 
 std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,
@@ -554,7 +540,7 @@ std::unique_ptr<Command> SortChannels(SortKey key) {
 
 std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,
                                         const TransponderRecord& after) {
-  return std::make_unique<SetTransponderCommand>(row, field, after);
+  return std::make_unique<SetFieldCommand<TransponderRecord, TransponderField>>(row, field, after);
 }
 
 std::unique_ptr<Command> InsertTransponders(std::size_t position,
