@@ -45,9 +45,9 @@ class DocumentFollowingStep : public editing::Command {
 
 }  // namespace
 
-void RecordBlockStep(editing::UndoStack& stack, editing::ListDocument& document, int index,
-                     const std::string& description,
+void RecordBlockStep(editing::UndoStack& stack, int index, const std::string& description,
                      const std::function<common::Outcome()>& routine) {
+  editing::ListDocument& document = stack.target();
   flash::Workspace& workspace = document.workspace();
   const editing::ListDocument before = document;
   std::string old_bytes = BlockBytes(workspace, index);

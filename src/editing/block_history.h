@@ -11,11 +11,10 @@
 
 namespace chanforge::editing {
 
-// Runs a block routine and records what it did to block `index` as one step. The document
-// reads the lists again after the step, and gets its earlier state back when it is undone,
-// so that the editor's older steps still find the records they changed.
-void RecordBlockStep(editing::UndoStack& stack, editing::ListDocument& document, int index,
-                     const std::string& description,
+// Runs a block routine and records what it did to block `index` as one step. The history's
+// document reads the lists again after the step, and gets its earlier state back when it is
+// undone, so that the editor's older steps still find the records they changed.
+void RecordBlockStep(editing::UndoStack& stack, int index, const std::string& description,
                      const std::function<common::Outcome()>& routine);
 
 }  // namespace chanforge::editing

@@ -31,6 +31,7 @@ class Command {
 class UndoStack {
  public:
   explicit UndoStack(ListDocument& target) : target_(target) {}
+  ListDocument& target() { return target_; }
 
   // Applies the command and records it, dropping whatever could have been redone.
   void Push(std::unique_ptr<Command> command);

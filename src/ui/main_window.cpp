@@ -396,7 +396,7 @@ void MainWindow::OnBlockRead() {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     common::Outcome outcome = common::Outcome::kDone;
-    RecordBlockStep(undo_stack_, document_, index, "Read Block", [&] {
+    RecordBlockStep(undo_stack_, index, "Read Block", [&] {
       return outcome = flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
     });
     UpdateHistoryActions();
@@ -431,7 +431,7 @@ void MainWindow::OnClear() {
     const int index = SelectedIndex();
     const std::string name = workspace_.blocks()[static_cast<std::size_t>(index)].name;
     common::Outcome outcome = common::Outcome::kDone;
-    RecordBlockStep(undo_stack_, document_, index, "Clear Block", [&] {
+    RecordBlockStep(undo_stack_, index, "Clear Block", [&] {
       return outcome = flash::ConfirmAndClearBlock(workspace_, *frontend_, index, WholeBlock());
     });
     UpdateHistoryActions();
@@ -448,7 +448,7 @@ void MainWindow::OnClear() {
 void MainWindow::OnSwap() {
   if (CheckBlockSelected("Convert (a TPT block!)")) {
     const int index = SelectedIndex();
-    RecordBlockStep(undo_stack_, document_, index, "Swap DiSEqC",
+    RecordBlockStep(undo_stack_, index, "Swap DiSEqC",
                     [&] { return editing::SwapDiseqc(workspace_, *frontend_, index); });
     UpdateHistoryActions();
   }
