@@ -330,10 +330,10 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
       TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
       reason = ReadTransponderRow(record, cells);
       // A channel's TP reaches only so far: a used transponder may not move beyond it.
-      const bool first_copy =
-          std::find(result.origins.begin(), result.origins.end(), from) == result.origins.end();
-      if (reason.empty() && from != 0 && first_copy &&
-          result.transponders.size() >= kMostTransponders && document.ChannelsUsing(from) > 0) {
+      const auto& origins = result.origins;
+      if (reason.empty() && from != 0 && result.transponders.size() >= kMostTransponders &&
+          document.ChannelsUsing(from) > 0 &&
+          std::find(origins.begin(), origins.end(), from) == origins.end()) {
         reason = "Transponder " + std::to_string(from) + " would move to row " +
                  std::to_string(result.transponders.size() + 1) + ", beyond the " +
                  std::to_string(kMostTransponders) + " its channels can reach.";
