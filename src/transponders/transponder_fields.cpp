@@ -66,6 +66,18 @@ std::int64_t IntermediateHz(std::int64_t khz, bool upper) {
   return (khz - kLowerOscillatorKhz - (upper ? kUpperBandShiftKhz : 0)) * 1000;
 }
 
+std::string KhzProblem(std::int64_t khz, bool upper) {
+  const KhzRange& range = kBandKhz[upper ? 1 : 0];
+  if (khz >= range.least && khz <= range.most) return {};
+  return std::to_string(khz) + " kHz lies outside band " + kBandTexts[upper ? 1 : 0] + "'s " +
+         std::to_string(range.least) + " to " + std::to_string(range.most) + " kHz";
+}
+
+std::string TransponderLabel(std::size_t number, const TransponderRecord& record) {
+  return std::to_string(number) + " \u00b7 " + std::to_string(record.Khz() / 1000) + " " +
+         kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
+}
+
 std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
   if (upper && khz < kUpperBandThresholdKhz) {
     return "Band " + std::string(kBandTexts[1]) + " needs at least " +

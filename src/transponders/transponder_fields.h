@@ -19,8 +19,18 @@ inline constexpr std::size_t kTransponderFieldCount = 9;
 inline constexpr const char* kBandTexts[] = {"D", "U"};
 inline constexpr const char* kPolarisationTexts[] = {"V", "H"};
 inline constexpr const char* kDiseqcTexts[] = {"A", "B"};
-// Eight digits fill the text line's frequency column.
-inline constexpr std::int64_t kKhzMost = 99999999;
+// The frequencies each band can carry, lower band first: the tuner takes 950 to 2150 MHz
+// after the LNB's oscillator, and the frequency field holds at most 2147483647 Hz. The
+// bands overlap; a frequency by itself lies in the band on its side of kBandEdgeKhz.
+struct KhzRange {
+  std::int64_t least;
+  std::int64_t most;
+};
+inline constexpr KhzRange kBandKhz[] = {{10700000, 11897483}, {11550000, 12750000}};
+inline constexpr std::int64_t kBandEdgeKhz = 11700000;
+inline constexpr std::int64_t kKhzLeast = kBandKhz[0].least;
+inline constexpr std::int64_t kKhzMost = kBandKhz[1].most;
+static_assert(kBandKhz[1].least == kUpperBandThresholdKhz);
 
 // clang-format off
 inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTransponderFields = {{
@@ -63,6 +73,13 @@ std::string ChoicesText(const common::FieldInfo& info);
 // The intermediate frequency in Hz that the frequency field stores for a frequency in kHz
 // on a band: the one rule between the two (Khz() is its inverse).
 std::int64_t IntermediateHz(std::int64_t khz, bool upper);
+
+constexpr bool UpperBandOf(std::int64_t khz) { return khz >= kBandEdgeKhz; }
+// Why a frequency cannot be carried on a band, with the band's range
+// ("11500000 kHz lies outside band U's 11550000 to 12750000 kHz"), or empty.
+std::string KhzProblem(std::int64_t khz, bool upper);
+// A transponder as the editor shows it: "23 · 11836 H" (number, MHz, polarisation).
+std::string TransponderLabel(std::size_t number, const TransponderRecord& record);
 
 // Puts a frequency in kHz on a band, keeping the digits below 1 kHz. Why not, or empty.
 std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper);
