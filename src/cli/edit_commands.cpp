@@ -125,6 +125,22 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
   return SaveImage(ui, session, out);
 }
 
+int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
+                   const std::vector<std::string>& assignments, const std::string& out) {
+  Session session;
+  ListDocument* document = Open(ui, session, flash, out, true);
+  if (!document) return 1;
+  const std::size_t size = document->transponders().size();
+  if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
+  editing::TransponderRecord record = document->transponders()[number - 1];
+  if (Refused(ui, editing::AssignTransponderFields(record, assignments))) return 1;
+  if (record != document->transponders()[number - 1]) {
+    session.history().Push(
+        editing::SetTransponder(number - 1, editing::TransponderField::kKhz, record));
+  }
+  return SaveImage(ui, session, out);
+}
+
 int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
                  const std::string& out) {
   Session session;
@@ -221,6 +237,20 @@ constexpr Subcommand kEditCommands[] = {
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) {
          return SetChannel(ui, a->flash, a->number, a->values, a->out);
+       };
+     }},
+    {"set-transponder", "Set fields of a transponder",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       command.add_option("N", a->number, "Transponder number")->required();
+       command
+           .add_option("FIELD=VALUE", a->values,
+                       "frequency, band, polarisation, diseqc, fec, tid, nid, chn, sr")
+           ->required();
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) {
+         return SetTransponder(ui, a->flash, a->number, a->values, a->out);
        };
      }},
     {"move-channels", "Move channels before a position",

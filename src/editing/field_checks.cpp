@@ -1,32 +1,84 @@
 #include "editing/field_checks.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
 
 #include "common/text_lines.h"
 
 namespace chanforge::editing {
 
-std::string AssignChannelField(const ListDocument& document, ChannelRecord& record,
-                               std::string_view utf8) {
+namespace {
+
+// "FIELD=VALUE" (UTF-8) split into a field of the table and its Latin-1 value; why not, or
+// empty.
+template <typename Field, std::size_t kCount>
+std::string SplitAssignment(std::string_view utf8,
+                            const std::array<common::FieldInfo, kCount>& fields, Field& field,
+                            std::string& value) {
   const std::optional<std::string> latin1 = common::Utf8ToLatin1(utf8);
   if (!latin1) {
     return "\"" + std::string(utf8) + "\" holds a character that Latin-1 cannot store.";
   }
-  const std::string_view assignment = *latin1;
-  const std::size_t equals = assignment.find('=');
-  if (equals == std::string_view::npos) {
-    return "\"" + common::Latin1ToUtf8(assignment) + "\" is not FIELD=VALUE.";
-  }
-  const std::string_view name = assignment.substr(0, equals);
-  const std::optional<ChannelField> field = ChannelFieldNamed(name);
-  if (!field) {
-    std::string names;
-    for (const common::FieldInfo& info : channels::kChannelFields) {
-      names += (names.empty() ? "" : ", ") + std::string(info.name);
+  const std::size_t equals = latin1->find('=');
+  if (equals == std::string::npos) return "\"" + std::string(utf8) + "\" is not FIELD=VALUE.";
+  const std::string_view name = std::string_view(*latin1).substr(0, equals);
+  std::string names;
+  for (std::size_t f = 0; f < kCount; ++f) {
+    if (name == fields[f].name) {
+      field = static_cast<Field>(f);
+      value = latin1->substr(equals + 1);
+      return {};
     }
-    return "Unknown field \"" + common::Latin1ToUtf8(name) + "\": the fields are " + names + ".";
+    names += (names.empty() ? "" : ", ") + std::string(fields[f].name);
   }
-  return SetChannelValue(document, record, *field, assignment.substr(equals + 1));
+  return "Unknown field \"" + common::Latin1ToUtf8(name) + "\": the fields are " + names + ".";
+}
+
+}  // namespace
+
+std::string AssignChannelField(const ListDocument& document, ChannelRecord& record,
+                               std::string_view utf8) {
+  ChannelField field{};
+  std::string value;
+  std::string refusal = SplitAssignment(utf8, channels::kChannelFields, field, value);
+  return refusal.empty() ? SetChannelValue(document, record, field, value) : refusal;
+}
+
+std::string AssignTransponderFields(TransponderRecord& record,
+                                    const std::vector<std::string>& assignments) {
+  std::optional<std::string> khz, band;
+  std::vector<std::pair<TransponderField, std::string>> others;
+  for (const std::string& assignment : assignments) {
+    TransponderField field{};
+    std::string value;
+    if (std::string refusal =
+            SplitAssignment(assignment, transponders::kTransponderFields, field, value);
+        !refusal.empty()) {
+      return refusal;
+    }
+    if (field == TransponderField::kKhz) {
+      khz = value;
+    } else if (field == TransponderField::kBand) {
+      band = value;
+    } else {
+      others.emplace_back(field, value);
+    }
+  }
+  // Given together, the frequency and the band are set together; alone, the frequency
+  // takes its band along when it must.
+  std::string refusal;
+  if (khz && !band) refusal = SetTransponderText(record, TransponderField::kKhz, *khz);
+  if (band) {
+    refusal = transponders::SetKhzAndBandText(
+        record, khz ? *khz : std::to_string(record.Khz()),
+        band->empty() ? transponders::TransponderText(record, TransponderField::kBand) : *band);
+  }
+  for (const auto& [field, value] : others) {
+    if (refusal.empty()) refusal = SetTransponderText(record, field, value);
+  }
+  return refusal;
 }
 
 std::string SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "channels/channel_fields.h"
 #include "editing/list_document.h"
@@ -22,6 +23,9 @@ using transponders::TransponderField;
 // was set. Numbers are decimal, or hexadecimal after 0x. A TP must name a transponder.
 std::string AssignChannelField(const ListDocument& document, ChannelRecord& record,
                                std::string_view utf8);
+// The same for "FIELD=VALUE"s of a transponder; a frequency and a band are set together.
+std::string AssignTransponderFields(TransponderRecord& record,
+                                    const std::vector<std::string>& assignments);
 // The same for one field and its value; a name is given as Latin-1 bytes.
 std::string SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,
                             std::string_view value);

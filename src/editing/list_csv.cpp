@@ -131,11 +131,14 @@ std::string FindColumns(const CsvRow& header, const std::vector<std::string>& ti
                         std::vector<std::size_t>& columns) {
   for (const std::string& title : titles) {
     const std::string wanted = common::ToUpperAscii(title);
+    // The heading without its unit is read too, as files written before the unit have it.
+    const std::string bare = wanted.substr(0, wanted.find(" ("));
     std::size_t c = 0;
-    while (c < header.cells.size() &&
-           common::ToUpperAscii(common::TrimBlanks(header.cells[c])) != wanted) {
-      ++c;
-    }
+    const auto matches = [&](std::string_view cell) {
+      const std::string upper = common::ToUpperAscii(common::TrimBlanks(cell));
+      return upper == wanted || upper == bare;
+    };
+    while (c < header.cells.size() && !matches(header.cells[c])) ++c;
     if (c == header.cells.size()) return "Missing column " + Quoted(title) + ".";
     columns.push_back(c);
   }

@@ -1,7 +1,5 @@
 #include "transponders/transponder_fields.h"
 
-#include <limits>
-
 #include "common/text_lines.h"
 
 namespace chanforge::transponders {
@@ -79,21 +77,34 @@ std::string TransponderLabel(std::size_t number, const TransponderRecord& record
 }
 
 std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
-  if (upper && khz < kUpperBandThresholdKhz) {
-    return "Band " + std::string(kBandTexts[1]) + " needs at least " +
-           std::to_string(kUpperBandThresholdKhz) + " kHz, not " + std::to_string(khz) + ".";
+  if (const std::string problem = KhzProblem(khz, upper); !problem.empty()) {
+    return "Frequency " + problem + ".";
   }
-  if (khz < kLowerOscillatorKhz) {
-    return "Frequency " + std::to_string(khz) + " kHz lies below " +
-           std::to_string(kLowerOscillatorKhz) + ".";
-  }
-  const std::int64_t hz = IntermediateHz(khz, upper) + record.frequency % 1000;
-  if (hz > std::numeric_limits<std::int32_t>::max()) {
-    return "Frequency " + std::to_string(khz) + " kHz is out of range.";
-  }
-  record.frequency = static_cast<std::uint32_t>(hz);
+  record.frequency =
+      static_cast<std::uint32_t>(IntermediateHz(khz, upper) + record.frequency % 1000);
   record.flags = static_cast<std::uint8_t>(upper ? record.flags | kFlagUpperBand
                                                  : record.flags & ~kFlagUpperBand);
+  return {};
+}
+
+std::optional<std::uint8_t> FecCodeOf(std::string_view text) {
+  for (std::uint8_t code = 0; code < std::size(kFecTexts); ++code) {
+    if (text == kFecTexts[code]) return code;
+  }
+  for (const FecAlias& alias : kFecAliases) {
+    if (text == alias.text) return alias.code;
+  }
+  return {};
+}
+
+std::string FecProblem(std::string_view text) {
+  const std::optional<std::uint8_t> code = FecCodeOf(text);
+  const std::string named = "FEC " + common::Latin1ToUtf8(text);
+  if (!code) {
+    return named + " is not one the list stores (" + ChoicesText(InfoOf(TransponderField::kFec)) +
+           ")";
+  }
+  if (text != kFecTexts[*code]) return named + " is stored as " + kFecTexts[*code];
   return {};
 }
 
@@ -101,8 +112,12 @@ std::string SetTransponderValue(TransponderRecord& record, TransponderField fiel
                                 std::int64_t value) {
   const common::FieldInfo& info = InfoOf(field);
   switch (field) {
-    case TransponderField::kKhz:
-      return PutKhz(record, value, (record.flags & kFlagUpperBand) != 0);
+    case TransponderField::kKhz: {
+      // The band follows a frequency that its own band cannot carry.
+      const bool upper = (record.flags & kFlagUpperBand) != 0;
+      const bool fits = KhzProblem(value, upper).empty();
+      return PutKhz(record, value, fits ? upper : UpperBandOf(value));
+    }
     case TransponderField::kBand:
       return PutKhz(record, record.Khz(), value != 0);
     case TransponderField::kPolarisation:
@@ -114,8 +129,15 @@ std::string SetTransponderValue(TransponderRecord& record, TransponderField fiel
       break;
   }
   if (value < info.least || value > info.most) {
-    return std::string(info.heading) + " " + std::to_string(value) + " is outside " +
-           std::to_string(info.least) + " to " + std::to_string(info.most) + ".";
+    const std::string unit = *info.unit ? std::string(" ") + info.unit : "";
+    std::string refusal = std::string(info.heading) + " " + std::to_string(value) + unit +
+                          " is outside " + std::to_string(info.least) + " to " +
+                          std::to_string(info.most) + unit;
+    if (field == TransponderField::kSr && value > info.most && value <= kSrKsMost) {
+      refusal +=
+          ": as " + std::to_string(value) + " kS/s it would be " + std::to_string(MsymOfKs(value));
+    }
+    return refusal + ".";
   }
   switch (field) {
     case TransponderField::kFec:
@@ -144,6 +166,11 @@ std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_vi
                                           std::string& refusal) {
   const common::FieldInfo& info = InfoOf(field);
   const std::string quoted = "\"" + common::Latin1ToUtf8(text) + "\"";
+  if (field == TransponderField::kFec) {
+    const std::string problem = FecProblem(text);
+    if (!problem.empty()) refusal = problem + ".";
+    return problem.empty() ? ChoiceCode(info, text) : std::nullopt;
+  }
   if (!info.texts.empty()) {
     const std::optional<std::int64_t> code = ChoiceCode(info, text);
     if (!code)
@@ -151,8 +178,18 @@ std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_vi
     return code;
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);
-  if (!number) refusal = std::string(info.heading) + " " + quoted + " is not a number.";
-  return number;
+  if (number) return number;
+  refusal = std::string(info.heading) + " " + quoted + " is not a number.";
+  // A symbol rate in Msym/s with a fraction: the list keeps whole ones only.
+  if (const auto dot = text.find('.');
+      field == TransponderField::kSr && dot != std::string_view::npos && dot > 0 &&
+      common::ReadValue(text.substr(0, dot)) &&
+      text.find_first_not_of("0123456789", dot + 1) == std::string_view::npos) {
+    refusal = "SR " + std::string(text) +
+              " is not a whole number of Msym/s: it would be stored as " +
+              std::string(text.substr(0, dot)) + ".";
+  }
+  return {};
 }
 
 }  // namespace
@@ -160,10 +197,12 @@ std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_vi
 std::string SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
                               std::string_view band) {
   std::string refusal;
-  const std::optional<std::int64_t> upper = ReadFieldText(TransponderField::kBand, band, refusal);
-  if (!upper) return refusal;
   const std::optional<std::int64_t> value = ReadFieldText(TransponderField::kKhz, khz, refusal);
   if (!value) return refusal;
+  // An empty band takes the band the frequency lies in.
+  const std::optional<std::int64_t> upper =
+      band.empty() ? UpperBandOf(*value) : ReadFieldText(TransponderField::kBand, band, refusal);
+  if (!upper) return refusal;
   return PutKhz(record, *value, *upper != 0);
 }
 

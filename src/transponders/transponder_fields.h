@@ -35,7 +35,7 @@ static_assert(kBandKhz[1].least == kUpperBandThresholdKhz);
 // clang-format off
 inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTransponderFields = {{
     // name           heading            offset               width text column     columns least most
-    {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, kLowerOscillatorKhz, kKhzMost, "kHz", {}},
+    {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, kKhzLeast, kKhzMost, "kHz", {}},
     {"band", "Band", kTptFlagsOffset, 1, kTptBandColumn, 1, 0, std::size(kBandTexts) - 1, "", kBandTexts},
     {"polarisation", "Polarisation", kTptFlagsOffset, 1, kTptPolColumn, 1, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts},
     {"diseqc", "DiSEqC", kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts},
@@ -43,7 +43,7 @@ inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTranspon
     {"tid", "TID", kTptTidOffset, 2, kTptTidColumn, 5, 0, common::kWordMost, "", {}},
     {"nid", "NID", kTptNidOffset, 2, kTptNidColumn, 5, 0, common::kWordMost, "", {}},
     {"chn", "Chn", kTptChnOffset, 1, kTptChnColumn, 2, 0, common::kByteMost, "", {}},
-    {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 0, common::kByteMost, "", {}},
+    {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 0, common::kByteMost, "Msym/s", {}},
 }};
 // clang-format on
 
@@ -60,6 +60,17 @@ struct FecAlias {
 inline constexpr FecAlias kFecAliases[] = {{"5/6", 3}};
 // What the text line stores for a FEC text it does not know.
 inline constexpr std::uint8_t kFallbackFecCode = 2;
+// The code a FEC text is stored as, an alias's included, or nothing.
+std::optional<std::uint8_t> FecCodeOf(std::string_view text);
+// Why a FEC text will not be stored as written, for a message: "FEC 5/6 is stored as 4/5",
+// "FEC AUTO is not one the list stores (1/2, 2/3, 3/4 or 4/5)"; empty for a FEC text.
+std::string FecProblem(std::string_view text);
+
+// Symbol rates above the list's whole Msym/s up to this are taken for kS/s in a refusal.
+inline constexpr std::int64_t kSrKsMost = common::kByteMost * 1000;
+// The whole Msym/s a symbol rate in kS/s is stored as (rounded down, as the lists hold 27500
+// kS/s as 27).
+constexpr std::int64_t MsymOfKs(std::int64_t ks) { return ks / 1000; }
 
 // The stored value as the editor edits it: kHz, 0 or 1 for a flag, the FEC code, a number.
 std::int64_t TransponderValue(const TransponderRecord& record, TransponderField field);

@@ -1,6 +1,6 @@
 #include "transponders/transponder_record.h"
 
-#include <limits>
+#include <algorithm>
 #include <optional>
 
 #include "channels/text_fields.h"
@@ -61,15 +61,10 @@ char UpperAt(std::string_view line, std::size_t column) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The code the text line stores for a FEC text, or nothing for an unknown one.
-std::optional<std::uint8_t> FecCodeOf(std::string_view text) {
-  for (std::uint8_t code = 0; code < std::size(kFecTexts); ++code) {
-    if (text == kFecTexts[code]) return code;
-  }
-  for (const FecAlias& alias : kFecAliases) {
-    if (text == alias.text) return alias.code;
-  }
-  return {};
+// The FEC column's text: up to the first blank, which may run past the column.
+std::string_view FecToken(std::string_view line) {
+  const std::string_view rest = line.substr(std::min(line.size(), kTptFecColumn));
+  return rest.substr(0, rest.find(' '));
 }
 
 ParsedLine Refuse(std::string reason) {
@@ -149,22 +144,14 @@ std::string CheckTptLine(std::string_view line) {
     }
   }
   const std::int64_t khz = channels::ReadWholeNumber(khz_text).value_or(0);
-  const bool upper = UpperAt(line, kTptBandColumn) == 'U';
-  if (upper && khz < kUpperBandThresholdKhz) {
+  if (UpperAt(line, kTptBandColumn) == 'U' && khz < kUpperBandThresholdKhz) {
     return "band U needs at least " + std::to_string(kUpperBandThresholdKhz) + " kHz, not " +
-           std::string(khz_text);
+           std::string(khz_text) + ": stored on band D";
   }
-  if (!upper && khz < kLowerOscillatorKhz) {
-    return "frequency " + std::string(khz_text) + " kHz lies below " +
-           std::to_string(kLowerOscillatorKhz) + ": the transponder would be empty";
-  }
-  const std::string_view fec = Column(line, kTptFecColumn, InfoOf(TransponderField::kFec).columns);
-  if (!fec.empty() && !FecCodeOf(fec)) {
-    std::string known;
-    for (const char* text : kFecTexts) known += std::string(text) + ", ";
-    for (const FecAlias& alias : kFecAliases) known += std::string(alias.text) + ", ";
-    known.resize(known.size() - 2);
-    return "FEC " + std::string(fec) + " is not one of " + known;
+  const std::string_view fec = FecToken(line);
+  if (std::string problem = FecProblem(fec); !fec.empty() && !problem.empty()) {
+    if (!FecCodeOf(fec)) problem += ": stored as " + std::string(kFecTexts[kFallbackFecCode]);
+    return problem;
   }
   return {};
 }
@@ -200,14 +187,20 @@ ParsedLine ParseTptLine(std::string_view line) {
   if (UpperAt(line, kTptPolColumn) == 'H') record.flags = kFlagHorizontal;
   if (upper) record.flags |= kFlagUpperBand;
   if (UpperAt(line, kTptDiseqcColumn) == 'B') record.flags |= kFlagDiseqcB;
-  const std::int64_t frequency = IntermediateHz(khz, upper);
-  if (!rounded_khz || frequency < std::numeric_limits<std::int32_t>::min() ||
-      frequency > std::numeric_limits<std::int32_t>::max()) {
+  // The line of an empty record, as a list with gaps is written, reads back as one.
+  const bool empty = !upper && khz == kLowerOscillatorKhz;
+  if (!rounded_khz) {
     return Refuse("frequency " + std::string(common::TrimBlanks(freq_text)) +
                   " kHz is out of range");
   }
-  // Below the oscillator the field stores zero, which makes the record empty.
-  record.frequency = static_cast<std::uint32_t>(frequency > 0 ? frequency : 0);
+  if (const std::string problem = KhzProblem(khz, upper); !empty && !problem.empty()) {
+    return Refuse("frequency " + problem);
+  }
+  if (const std::string_view fec = FecToken(line);
+      fec.size() > InfoOf(TransponderField::kFec).columns) {
+    return Refuse(FecProblem(fec) + ", and it moves the columns after it");
+  }
+  record.frequency = static_cast<std::uint32_t>(IntermediateHz(khz, upper));
   // Kept as the fields store them: the low 16 bits, or 0 for a value below 0.
   record.tid = static_cast<std::uint16_t>(*tid > 0 ? *tid & common::kWordMost : 0);
   record.nid = static_cast<std::uint16_t>(*nid > 0 ? *nid & common::kWordMost : 0);

@@ -244,7 +244,12 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(transponders::TransponderText(t, field));
   }
   if (shown) return QVariant(static_cast<qlonglong>(transponders::TransponderValue(t, field)));
-  if (info.texts.empty()) return Number(role, static_cast<int>(info.most));
+  if (info.texts.empty()) {
+    // A symbol rate typed in kS/s reaches the refusal that says what it would be.
+    const std::int64_t most =
+        field == transponders::TransponderField::kSr ? transponders::kSrKsMost : info.most;
+    return Number(role, static_cast<int>(most));
+  }
   QStringList texts;
   QVariantList values;
   for (std::size_t code = 0; code < info.texts.size(); ++code) {

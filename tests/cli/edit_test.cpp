@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "cli_fixture.h"
+#include "editing/field_checks.h"
 #include "editing/list_commands.h"
 #include "flash/blocks.h"
 #include "support/workspace.h"
@@ -23,6 +24,12 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
          record.words[channels::kSid] = 77;
          record.words[channels::kVpid] = 16;
          return editing::SetChannel(1, editing::ChannelField::kSid, record);
+       }},
+      {"set-transponder flash512k.bin 3 frequency=12000000 fec=2/3",
+       [](ListDocument& d) {
+         editing::TransponderRecord record = d.transponders()[2];
+         EXPECT_EQ(editing::AssignTransponderFields(record, {"frequency=12000000", "fec=2/3"}), "");
+         return editing::SetTransponder(2, editing::TransponderField::kKhz, record);
        }},
       {"move-channels flash512k.bin 5-9 2",
        [](ListDocument&) { return editing::MoveChannels(4, 5, 1); }},
@@ -51,11 +58,15 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
 TEST_F(Cli, EditRefusalsWriteNothing) {
   Sample();
   const std::pair<const char*, int> cases[] = {
-      {"set-channel flash512k.bin 2 sid=70000", 1},   {"set-channel flash512k.bin 151 sid=1", 1},
-      {"move-channels flash512k.bin 2-4 3", 1},       {"remove-channels flash512k.bin 1-3 200", 1},
+      {"set-channel flash512k.bin 2 sid=70000", 1},
+      {"set-channel flash512k.bin 151 sid=1", 1},
+      {"move-channels flash512k.bin 2-4 3", 1},
+      {"remove-channels flash512k.bin 1-3 200", 1},
       {"remove-transponder flash512k.bin 1", 1},  // channels use it: answered No
-      {"move-transponder flash512k.bin 1 99", 1},     {"move-channels flash512k.bin 2-x 3", 2},
+      {"move-transponder flash512k.bin 1 99", 1},
+      {"move-channels flash512k.bin 2-x 3", 2},
       {"sort-channels flash512k.bin --by colour", 2},
+      {"set-transponder flash512k.bin 3 fec=5/6", 1},
   };
   for (const auto& [args, status] : cases) {
     const Result run = Cmd(std::string(args) + " -o out.bin");

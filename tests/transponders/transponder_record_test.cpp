@@ -7,6 +7,7 @@
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
 #include "transponders/transponder_conversions.h"
+#include "transponders/transponder_fields.h"
 
 namespace chanforge::transponders {
 namespace {
@@ -64,9 +65,9 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
        TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 3, 0x0B)},
       // "U" below 11550000 stays in the lower band.
       {"01  11000000  00000  00000  00  00  7/8  H/U A", TptRecord(1250000000, 0, 0, 0, 0, 2, 2)},
-      // Below the oscillator: all-zero frequency, the record reads back as empty.
-      {"01  09700000  00000  00000  00  00  1/2  V/D A", TptRecord(0, 0, 0, 0, 0, 0, 0)},
-      {"01  09751234  70000  -0001  00  00  0/0  V/D", TptRecord(1234000, 0x1170, 0, 0, 0, 2, 0)},
+      // The line of an empty record reads back as one.
+      {"01  09750000  00000  00000  00  00  1/2  V/D A", TptRecord(0, 0, 0, 0, 0, 0, 0)},
+      {"01  10751234  70000  -0001  00  00  0/0  V/D", TptRecord(1001234000, 0x1170, 0, 0, 0, 2, 0)},
   };
   for (const auto& [line, record] : cases) {
     const common::ParsedLine parsed = ParseTptLine(line);
@@ -76,15 +77,18 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
   EXPECT_EQ(ParseTptLine("   ").status, LineStatus::kBlank);
 }
 
-TEST(ParseTptLine, RefusesFrequenciesThatDoNotFit) {
+// Each band's edges, as the check draws them; a U below the upper band is read on D.
+TEST(ParseTptLine, RefusesFrequenciesOutsideTheirBand) {
   const struct {
     std::string frequency;
     char band;
     bool ok;
   } cases[] = {
-      {"07602517", 'D', true},  {"07602516", 'D', false}, {"11897483", 'D', true},
-      {"11897484", 'D', false}, {"12747483", 'U', true},  {"12747484", 'U', false},
-      {"        ", 'D', false}, {"ABC     ", 'D', false}, {"9E20    ", 'D', false},
+      {"10700000", 'D', true},  {"10699999", 'D', false}, {"11897483", 'D', true},
+      {"11897484", 'D', false}, {"12750000", 'U', true},  {"12750001", 'U', false},
+      {"11550000", 'U', true},  {"11549999", 'U', true},  {"10699999", 'U', false},
+      {"09750001", 'D', false}, {"09700000", 'D', false}, {"        ", 'D', false},
+      {"ABC     ", 'D', false}, {"9E20    ", 'D', false},
   };
   for (const auto& c : cases) {
     const std::string line = "01  " + c.frequency + "  00000  00000  00  00  1/2  V/" + c.band;
@@ -92,6 +96,14 @@ TEST(ParseTptLine, RefusesFrequenciesThatDoNotFit) {
     EXPECT_EQ(parsed.status, c.ok ? LineStatus::kRecord : LineStatus::kError) << line;
     EXPECT_EQ(parsed.error.empty(), c.ok) << line;
   }
+  EXPECT_EQ(ParseTptLine("01  10699999  00000  00000  00  00  1/2  V/D").error,
+            "frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz");
+  // A FEC text longer than its column moves the polarisation and band out of theirs.
+  EXPECT_EQ(ParseTptLine("01  11778000  01234  00001  12  0B  AUTO  H/U A").error,
+            "FEC AUTO is not one the list stores (1/2, 2/3, 3/4 or 4/5), and it moves the "
+            "columns after it");
+  EXPECT_EQ(ParseTptLine("01  11778000  01234  00001  12  0B  9/10  H/U A").status,
+            LineStatus::kError);
   std::string out, error;  // the refusal reaches the caller
   EXPECT_EQ(ParseTptLineInto("01  11778000  9E20   00001", out, error), LineStatus::kError);
   EXPECT_EQ(error, "TID out of range");
@@ -102,16 +114,14 @@ TEST(CheckTptLine, NamesWhatWouldNotBeStoredAsWritten) {
       {kSample, ""},
       {"01  09750000  00000  00000  00  00  1/2  V/D A", ""},  // an empty record, kept empty
       {"01  11778000", ""},
-      {"01  11778000  01234  00001  12  0B  5/6  v/u b", ""},
+      {"01  11778000  01234  00001  12  0B  5/6  v/u b", "FEC 5/6 is stored as 4/5"},
       {"01  11778000  99999  00001  12  0B  3/4  V/U A", "TID 99999 is outside 0 to 65535"},
       {"01  11778000  01234  65536  12  0B  3/4  V/U A", "NID 65536 is outside 0 to 65535"},
-      {"01  09000000  01234  00001  12  0B  3/4  V/D A",
-       "frequency 09000000 kHz lies below 9750000: the transponder would be empty"},
       {"01  11000000  01234  00001  12  0B  3/4  V/U A",
-       "band U needs at least 11550000 kHz, not 11000000"},
+       "band U needs at least 11550000 kHz, not 11000000: stored on band D"},
       {"01  11550000  01234  00001  12  0B  3/4  V/U A", ""},
       {"01  11778000  01234  00001  12  0B  9/9  V/U A",
-       "FEC 9/9 is not one of 1/2, 2/3, 3/4, 4/5, 5/6"},
+       "FEC 9/9 is not one the list stores (1/2, 2/3, 3/4 or 4/5): stored as 3/4"},
       {"01  11778000  01234  00001  1G  0B  3/4  V/U A", "Chn 1G is not a hex number"},
       {"01  11778000  012X4  00001  12  0B  3/4  V/U A", "TID 012X4 is not a number"},
       {"01  117780000 01234  00001  12  0B  3/4  V/U A", "columns 13-14 are not blank"},
@@ -122,18 +132,20 @@ TEST(CheckTptLine, NamesWhatWouldNotBeStoredAsWritten) {
 }
 
 // Bytes to text to bytes over random records: identical after dropping the flag bits
-// the text does not carry and the sub-kHz digits. Upper-band records keep to the band's
-// real intermediate frequencies (950 MHz and up), as the parser needs.
+// the text does not carry and the sub-kHz digits. Records keep to their band's frequencies,
+// as the parser needs.
 TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
   std::mt19937 random(11);
-  std::string list = TptRecord(1000, 0, 0, 0, 0, 0, 0), expected = list;  // never empty
+  std::string list = TptRecord(1000000000, 0, 0, 0, 0, 0, 0), expected = list;  // never empty
   for (int i = 0; i < 5000; ++i) {
     std::string bytes(12, '\0');
     for (char& c : bytes) c = static_cast<char>(random());
     TransponderRecord r = TransponderRecord::Decode(bytes);
-    r.frequency &= 0x7FFFFFFFu;
+    const KhzRange& band = kBandKhz[r.flags & 1];
+    const auto span = static_cast<std::uint32_t>(band.most - band.least) * 1000u;
+    r.frequency = static_cast<std::uint32_t>(IntermediateHz(band.least, r.flags & 1)) +
+                  r.frequency % span;
     r.fec %= 4;
-    if ((r.flags & 1) && r.frequency < 950000000u) r.frequency += 950000000u;
     list += r.Encode();
     r.frequency = r.frequency / 1000 * 1000;
     r.flags &= 0x0B;
