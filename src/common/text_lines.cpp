@@ -102,6 +102,42 @@ std::optional<std::string> Utf8ToLatin1(std::string_view text) {
   return bytes;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    // The length of the sequence and the least value it may encode.
+    const std::size_t length = c < 0x80             ? 1
+                               : (c & 0xE0) == 0xC0 ? 2
+                               : (c & 0xF0) == 0xE0 ? 3
+                               : (c & 0xF8) == 0xF0 ? 4
+                                                    : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    std::uint32_t code = length == 1 ? c : c & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3Fu);
+    }
+    static constexpr std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+std::string QuotedText(std::string_view utf8) {
+  std::size_t characters = 0;
+  std::size_t end = 0;
+  for (; end < utf8.size(); ++end) {
+    if ((static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80 && characters++ == kQuotedMost) {
+      return "\"" + std::string(utf8.substr(0, end)) + "\u2026\"";
+    }
+  }
+  return "\"" + std::string(utf8) + "\"";
+}
+
 std::optional<std::int64_t> ReadValue(std::string_view text) {
   int base = 10;
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -110,7 +146,13 @@ std::optional<std::int64_t> ReadValue(std::string_view text) {
   }
   std::int64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
+  if (text.empty() || error != std::errc()) return {};
+  // A plain reader writes whole numbers of a column with a gap as floats: "12.0".
+  const std::string_view rest(end, static_cast<std::size_t>(text.data() + text.size() - end));
+  if (!rest.empty() && (base != 10 || rest.size() < 2 || rest[0] != '.' ||
+                        rest.find_first_not_of('0', 1) != std::string_view::npos)) {
+    return {};
+  }
   return value;
 }
 

@@ -87,7 +87,14 @@ std::string Latin1ToUtf8(std::string_view bytes);
 // UTF-8 text as Latin-1 bytes, or nothing when a character has no Latin-1 byte.
 std::optional<std::string> Utf8ToLatin1(std::string_view text);
 
-// A whole number in decimal or after "0x", or nothing when the text holds anything else.
+// Whether the bytes are well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+// UTF-8 text in double quotes for a message, cut after kQuotedMost characters with "…".
+inline constexpr std::size_t kQuotedMost = 40;
+std::string QuotedText(std::string_view utf8);
+
+// A whole number in decimal (a fraction of zeros, as "12.0", included) or after "0x", or
+// nothing when the text holds anything else.
 std::optional<std::int64_t> ReadValue(std::string_view text);
 
 // The same for a terminal: control characters (below 0x20 and 0x7F to 0x9F) show as ".",

@@ -29,6 +29,63 @@ std::string TpTitle(TransponderField field) {
   return *info.unit ? title + " (" + info.unit + ")" : title;
 }
 
+// The mark that keeps a cell text in a spreadsheet. Calc keeps a leading apostrophe of a
+// CSV cell as part of the text, and our import removes exactly one.
+constexpr char kTextMark = '\'';
+
+// A cell a spreadsheet would run as a formula (the leading characters OWASP names).
+bool ReadsAsFormula(std::string_view cell) {
+  return !cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos;
+}
+
+// A name a spreadsheet's import could take for a number, a date, a time or a truth value,
+// in any locale's spelling we know of: one that starts or ends with a blank, or whose
+// words are all of such values ("1.000", "1E5", "12:30 PM", "Jan 5", "TRUE").
+bool ReadsAsValue(std::string_view name) {
+  static constexpr std::string_view kValueWords[] = {
+      "E",   "A",   "P",   "AM",  "PM",  "T",   "TRUE", "FALSE", "JAN", "FEB", "MAR",
+      "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "SEPT", "OCT",   "NOV", "DEC"};
+  static constexpr std::string_view kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",   "APRIL",
+                                                 "JUNE",    "JULY",     "AUGUST",  "SEPTEMBER",
+                                                 "OCTOBER", "NOVEMBER", "DECEMBER"};
+  if (name.empty()) return false;
+  if (name.front() == ' ' || name.back() == ' ') return true;
+  const std::string upper = common::ToUpperAscii(name);
+  for (std::size_t i = 0; i < upper.size();) {
+    const auto letter = [&](std::size_t k) {
+      const auto c = static_cast<unsigned char>(upper[k]);
+      return (c >= 'A' && c <= 'Z') || c >= 0x80;
+    };
+    if (!letter(i)) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < upper.size() && letter(end)) ++end;
+    const std::string_view word = std::string_view(upper).substr(i, end - i);
+    if (std::find(std::begin(kValueWords), std::end(kValueWords), word) == std::end(kValueWords) &&
+        std::find(std::begin(kMonths), std::end(kMonths), word) == std::end(kMonths)) {
+      return false;
+    }
+    i = end;
+  }
+  return true;
+}
+
+// A cell as the export writes it: marked when a spreadsheet would run it, or, for a name,
+// when it would take it for a value or it starts with the mark itself.
+std::string MarkedCell(std::string cell, bool name) {
+  const bool marked = ReadsAsFormula(cell) ||
+                      (name && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
+  if (marked) cell.insert(cell.begin(), kTextMark);
+  return cell;
+}
+
+std::string_view UnmarkedCell(std::string_view cell) {
+  if (!cell.empty() && cell.front() == kTextMark) cell.remove_prefix(1);
+  return cell;
+}
+
 // A cell as RFC 4180 writes it: quoted only when it has to be, or when a spreadsheet
 // would otherwise trim its blanks.
 void AppendCell(std::string& out, std::string_view cell) {
@@ -46,15 +103,17 @@ void AppendCell(std::string& out, std::string_view cell) {
   out += '"';
 }
 
-void AppendRow(std::string& out, const std::vector<std::string>& cells) {
+// The cells of a row; the cell at name_column (if any) is a channel's name.
+void AppendRow(std::string& out, std::vector<std::string> cells,
+               std::size_t name_column = std::string::npos) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) out += ',';
-    AppendCell(out, cells[i]);
+    AppendCell(out, MarkedCell(std::move(cells[i]), i == name_column));
   }
   out += common::kCrLf;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) { return common::QuotedText(text); }
 
 // The editable fields as the CSV shows them, in heading order. A name ends at its first
 // NUL: spreadsheets do not keep the bytes behind it, so an unchanged cell keeps them.
@@ -155,6 +214,33 @@ std::vector<std::string> Titles(CsvList list) {
   return titles;
 }
 
+// The refusals of an import: every bad line up to kListedErrors, then how many more.
+class CsvErrors {
+ public:
+  static constexpr std::size_t kListedErrors = 20;
+  explicit CsvErrors(const std::string& file) : file_(file) {}
+  void Add(std::size_t line, const std::string& reason) {
+    AddText("Line " + std::to_string(line) + " of " + file_ + ": " + reason);
+  }
+  void AddText(const std::string& text) {
+    if (listed_ == kListedErrors) {
+      ++more_;
+      return;
+    }
+    text_ += (listed_++ > 0 ? common::kCrLf : "") + text;
+  }
+  bool empty() const { return listed_ == 0; }
+  std::string Text() const {
+    return more_ == 0 ? text_ : text_ + common::kCrLf + "and " + std::to_string(more_) + " more";
+  }
+
+ private:
+  const std::string& file_;
+  std::string text_;
+  std::size_t listed_ = 0;
+  std::size_t more_ = 0;
+};
+
 // An import that leaves both lists as they are is no step of its own.
 bool Unchanged(const ListDocument& document, CsvList list, const CsvImport& import) {
   if (list == CsvList::kChannels) return import.channels == document.channels();
@@ -167,6 +253,13 @@ bool Unchanged(const ListDocument& document, CsvList list, const CsvImport& impo
 }  // namespace
 
 std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
+  return SplitCsv(text, [&](CsvRow& row) {
+    rows.push_back(std::move(row));
+    return true;
+  });
+}
+
+std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use) {
   // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
   const std::string_view header = text.substr(0, text.find_first_of("\r\n"));
   const char separator =
@@ -229,7 +322,7 @@ std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
       line_end();
       break;
     }
-    rows.push_back(std::move(row));
+    if (!use(row)) break;
   }
   return {};
 }
@@ -252,7 +345,7 @@ std::string ListCsv(const ListDocument& document, CsvList list) {
             named ? transponders::TransponderText(document.transponders()[channel.tp - 1u], field)
                   : "");
       }
-      AppendRow(out, cells);
+      AppendRow(out, std::move(cells), 1 + static_cast<std::size_t>(ChannelField::kName));
     }
     return out;
   }
@@ -260,7 +353,7 @@ std::string ListCsv(const ListDocument& document, CsvList list) {
   for (const TransponderRecord& transponder : document.transponders()) {
     std::vector<std::string> cells = TransponderCells(transponder);
     cells.insert(cells.begin(), std::to_string(++number));
-    AppendRow(out, cells);
+    AppendRow(out, std::move(cells));
   }
   return out;
 }
@@ -270,16 +363,6 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
   CsvImport result;
   // A byte order mark is not part of the first heading.
   if (csv.substr(0, 3) == "\xEF\xBB\xBF") csv.remove_prefix(3);
-  std::vector<CsvRow> rows;
-  std::string problem = SplitCsv(csv, rows);
-  if (!problem.empty()) {
-    result.error = problem.insert(problem.find(':'), " of " + file);
-    return result;
-  }
-  const auto refuse = [&](std::size_t line, const std::string& reason) {
-    result.error = "Line " + std::to_string(line) + " of " + file + ": " + reason;
-    return result;
-  };
   const bool channels = list == CsvList::kChannels;
   const std::string read_only =
       channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
@@ -289,62 +372,81 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
   }
   const std::vector<std::string> titles = Titles(list);
   std::vector<std::size_t> columns;
-  problem = FindColumns(rows.empty() ? CsvRow{} : rows[0], titles, columns);
-  if (!problem.empty()) return refuse(1, problem);
-
   const std::size_t known = channels ? document.channels().size() : document.transponders().size();
   const std::size_t room = channels ? kChannelRoom : std::max(kMostTransponders, known);
-  for (std::size_t r = 1; r < rows.size(); ++r) {
-    const CsvRow& row = rows[r];
-    if (std::all_of(row.cells.begin(), row.cells.end(),
-                    [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
-      continue;  // spreadsheets leave empty rows behind
-    }
+  CsvErrors errors(file);
+
+  // Reads one row into the result; why not, or empty.
+  const auto read_row = [&](const CsvRow& row) -> std::string {
     std::vector<std::string_view> cells;
     for (std::size_t h = 0; h <= kFieldCount; ++h) {
-      if (columns[h] >= row.cells.size()) {
-        return refuse(row.line, "Missing column " + Quoted(titles[h]) + ".");
-      }
-      cells.push_back(row.cells[columns[h]]);
-    }
-    if (result.channels.size() + result.transponders.size() == room) {
-      return refuse(row.line, channels ? CheckInsertChannels(document, kChannelRoom + 1)
-                                       : CheckInsertTransponders(document, kMostTransponders + 1));
+      if (columns[h] >= row.cells.size()) return "Missing column " + Quoted(titles[h]) + ".";
+      cells.push_back(UnmarkedCell(row.cells[columns[h]]));
     }
     std::size_t from = 0;  // the record the row started from, 1-based; 0 for a new one
     if (const std::string_view nr = common::TrimBlanks(cells[0]); !nr.empty()) {
       const std::optional<std::int64_t> number = common::ReadValue(nr);
-      if (!number)
-        return refuse(row.line, kNumberHeading + (" " + Quoted(nr)) + " is not a number.");
+      if (!number) return kNumberHeading + (" " + Quoted(nr)) + " is not a number.";
       if (*number < 1 || static_cast<std::size_t>(*number) > known) {
-        return refuse(row.line, "Nr " + std::string(nr) + " names no " +
-                                    (channels ? "channel" : "transponder") + ": the list has " +
-                                    std::to_string(known) + ".");
+        return "Nr " + std::string(nr) + " names no " + (channels ? "channel" : "transponder") +
+               ": the list has " + std::to_string(known) + ".";
       }
       from = static_cast<std::size_t>(*number);
     }
     cells.erase(cells.begin());
-    std::string reason;
     if (channels) {
       ChannelRecord record = from ? document.channels()[from - 1] : ChannelRecord{};
-      reason = ReadChannelRow(document, record, cells);
+      const std::string reason = ReadChannelRow(document, record, cells);
       result.channels.push_back(record);
-    } else {
-      TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
-      reason = ReadTransponderRow(record, cells);
-      // A channel's TP reaches only so far: a used transponder may not move beyond it.
-      const auto& origins = result.origins;
-      if (reason.empty() && from != 0 && result.transponders.size() >= kMostTransponders &&
-          document.ChannelsUsing(from) > 0 &&
-          std::find(origins.begin(), origins.end(), from) == origins.end()) {
-        reason = "Transponder " + std::to_string(from) + " would move to row " +
-                 std::to_string(result.transponders.size() + 1) + ", beyond the " +
-                 std::to_string(kMostTransponders) + " its channels can reach.";
-      }
-      result.transponders.push_back(record);
-      result.origins.push_back(from);
+      return reason;
     }
-    if (!reason.empty()) return refuse(row.line, reason);
+    TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
+    std::string reason = ReadTransponderRow(record, cells);
+    // A channel's TP reaches only so far: a used transponder may not move beyond it.
+    const auto& origins = result.origins;
+    if (reason.empty() && from != 0 && result.transponders.size() >= kMostTransponders &&
+        document.ChannelsUsing(from) > 0 &&
+        std::find(origins.begin(), origins.end(), from) == origins.end()) {
+      reason = "Transponder " + std::to_string(from) + " would move to row " +
+               std::to_string(result.transponders.size() + 1) + ", beyond the " +
+               std::to_string(kMostTransponders) + " its channels can reach.";
+    }
+    result.transponders.push_back(record);
+    result.origins.push_back(from);
+    return reason;
+  };
+
+  bool header = true;
+  std::string problem = SplitCsv(csv, [&](CsvRow& row) {
+    if (header) {
+      header = false;
+      const std::string missing = FindColumns(row, titles, columns);
+      if (!missing.empty()) errors.Add(row.line, missing);
+      return missing.empty();
+    }
+    if (std::all_of(row.cells.begin(), row.cells.end(),
+                    [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
+      return true;  // spreadsheets leave empty rows behind
+    }
+    if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
+      errors.AddText("Line " + std::to_string(row.line) + " of " + file +
+                     " is not UTF-8 text: save the CSV as UTF-8");
+      return true;
+    }
+    // Reading stops where the block is full.
+    if (result.channels.size() + result.transponders.size() == room) {
+      errors.Add(row.line, channels ? CheckInsertChannels(document, kChannelRoom + 1)
+                                    : CheckInsertTransponders(document, kMostTransponders + 1));
+      return false;
+    }
+    if (const std::string reason = read_row(row); !reason.empty()) errors.Add(row.line, reason);
+    return true;
+  });
+  if (!problem.empty()) errors.AddText(problem.insert(problem.find(':'), " of " + file));
+  if (header) errors.Add(1, FindColumns(CsvRow{}, titles, columns));
+  if (!errors.empty()) {
+    result.error = errors.Text();
+    return result;
   }
   result.rows = channels ? result.channels.size() : result.transponders.size();
   if (!channels) {
@@ -398,7 +500,7 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document
                               UndoStack& history, CsvList list, const std::string& file,
                               std::string& done) {
   using common::Outcome;
-  const std::int64_t size = common::SizeOrReport(frontend, file, common::kImageFileLimit);
+  const std::int64_t size = common::SizeOrReport(frontend, file, kCsvFileLimit);
   std::string bytes;
   if (size < 0 || !common::ReadFileOrReport(frontend, file, size, bytes)) return Outcome::kFailed;
   frontend.ShowStatus("Loading " + file + "...");

@@ -2,6 +2,7 @@
 // that checks every row before it replaces a list as the editor writes it back.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ namespace chanforge::editing {
 
 enum class CsvList { kChannels, kTransponders };
 
+// A list's CSV takes a few hundred KB; a larger file is refused before it is read.
+inline constexpr std::int64_t kCsvFileLimit = std::int64_t{16} << 20;
+
 // One CSV row and the 1-based line it starts on.
 struct CsvRow {
   std::size_t line = 0;
@@ -25,6 +29,8 @@ struct CsvRow {
 // is a semicolon when the first line has semicolons and no comma. Why it is not CSV, as
 // "Line N: reason" without the file, or an empty text.
 std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
+// The same, a row at a time, as long as use returns true.
+std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use);
 
 // The list as UTF-8 CSV with a header row, CR LF after every row. Channels carry two
 // convenience columns, their transponder's frequency and polarisation, that import ignores.
@@ -32,7 +38,7 @@ std::string ListCsv(const ListDocument& document, CsvList list);
 
 // What an import makes of a CSV text: the new list, or the refusal.
 struct CsvImport {
-  std::string error;  // "Line N of FILE: reason"
+  std::string error;  // "Line N of FILE: reason", a line each, at most 20 and "and N more"
   std::size_t rows = 0;
   std::vector<ChannelRecord> channels;  // the new list of a channel file
   std::vector<TransponderRecord> transponders;
