@@ -1,11 +1,14 @@
 #include "check/image_check.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "check/image_lists.h"
 #include "flash/blocks.h"
+#include "transponders/transponder_fields.h"
 
 namespace chanforge::check {
 
@@ -19,7 +22,7 @@ constexpr Severity kWarning = Severity::kWarning;
 
 const std::vector<RuleInfo> kRules = {
     {Rule::kImageSize, kWarning, "the receiver's flash holds exactly 524288 bytes"},
-    {Rule::kNotFlashImage, kError, "a flash dump always names some of its blocks"},
+    {Rule::kNoUsableBlocks, kError, "the lists to edit live in the blocks named TCS and TPT"},
     {Rule::kLengthPastEnd, kError, "the receiver would read its list from the next block"},
     {Rule::kPartRecord, kError, "a cut record shifts every record the receiver reads after it"},
     {Rule::kSecondList, kWarning, "the receiver reads only one channel and one transponder list"},
@@ -28,13 +31,19 @@ const std::vector<RuleInfo> kRules = {
     {Rule::kNameControlBytes, kWarning, "control bytes garble the menu and the text file"},
     {Rule::kEmptyRecordInside, kWarning, "a free slot between channels shows as a blank entry"},
     {Rule::kTooManyChannels, kWarning, "more channels than the firmware is known to hold"},
-    {Rule::kFrequencyRange, kError, "the LNB receives 10700 to 12750 MHz only"},
-    {Rule::kBandEdge, kWarning, "the band flag picks the LNB oscillator: 11700 MHz divides them"},
+    {Rule::kFrequencyRange, kError,
+     "the tuner takes 950 to 2150 MHz after the LNB: each band's oscillator bounds its range"},
     {Rule::kDuplicateTransponder, kWarning, "two entries for one transponder split its channels"},
     {Rule::kHiddenFlags, kWarning, "the text file cannot keep these bits: a round trip drops them"},
+    {Rule::kUnknownFec, kWarning, "the text file shows the code as 0/0 and stores another for it"},
 };
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
+
+// "1 error", "2 warnings", "0 errors".
+std::string Counted(std::size_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
 
 class Checker {
  public:
@@ -47,12 +56,20 @@ class Checker {
           "size is " + Number(workspace_.image().size()) + " bytes, not " +
               Number(kNominalImageSize));
     }
-    bool named = false;
+    // Without a list block the rest is noise: a random file's "blocks" have garbage
+    // names and lengths.
+    const auto& blocks = workspace_.blocks();
+    if (std::none_of(blocks.begin(), blocks.end(), [](const flash::BlockInfo& block) {
+          return flash::ListKindOf(block) != flash::ListKind::kOther;
+        })) {
+      Add(Rule::kNoUsableBlocks, kImageWide, 0, "",
+          "no usable blocks: no block is named TCS or TPT");
+      return std::move(findings_);
+    }
     int tcs_blocks = 0, tpt_blocks = 0;
     for (int i = 0; i < workspace_.block_count(); ++i) {
-      const flash::BlockInfo& block = workspace_.blocks()[static_cast<std::size_t>(i)];
+      const flash::BlockInfo& block = blocks[static_cast<std::size_t>(i)];
       if (block.name == flash::kUnnamedBlock) continue;
-      named = true;
       const flash::ListKind kind = flash::ListKindOf(block);
       CheckLength(i, block, kind);
       if (kind == flash::ListKind::kOther) continue;
@@ -65,8 +82,6 @@ class Checker {
       if (kind == flash::ListKind::kTcs) CheckChannels(i, data);
       if (kind == flash::ListKind::kTpt) CheckTransponders(i, data);
     }
-    if (!named)
-      Add(Rule::kNotFlashImage, kImageWide, 0, "", "not a flash image: no block has a name");
     std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
       return std::pair(a.block, a.record) < std::pair(b.block, b.record);
     });
@@ -119,8 +134,9 @@ class Checker {
       const auto [it, fresh] = seen.try_emplace({record.words[channels::kSid], record.tp}, r + 1);
       if (!fresh) {
         Add(Rule::kDuplicateSid, index, number, "sid",
-            "SID " + Number(record.words[channels::kSid]) + " on transponder " + Hex2(record.tp) +
-                " also at channel " + Number(static_cast<std::int64_t>(it->second)));
+            "SID " + Number(record.words[channels::kSid]) + " on transponder " +
+                TransponderName(record.tp) + " also at channel " +
+                Number(static_cast<std::int64_t>(it->second)));
       }
       for (std::size_t i = 0; i < record.name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(record.name[i]);
@@ -138,42 +154,54 @@ class Checker {
     }
   }
 
+  // A channel's transponder as the editor shows it, or its number when there is none.
+  std::string TransponderName(std::uint8_t tp) const {
+    if (tp == 0 || tp > transponders_.records.size()) return Number(tp);
+    return transponders::TransponderLabel(tp, transponders_.records[tp - 1u]);
+  }
+
   void CheckTp(int index, int number, std::uint8_t tp) {
     const std::size_t used = transponders_.records.size();
     if (tp == 0) {
       Add(Rule::kTpMissing, index, number, "tp", "no transponder (0x00)");
     } else if (tp > used) {
       Add(Rule::kTpMissing, index, number, "tp",
-          "transponder " + Hex2(tp) + " does not exist (" +
+          "transponder " + Number(tp) + " does not exist (" +
               Number(static_cast<std::int64_t>(used)) + " used)");
     } else if (transponders_.records[tp - 1u].IsEmpty()) {
-      Add(Rule::kTpMissing, index, number, "tp", "transponder " + Hex2(tp) + " is empty");
+      Add(Rule::kTpMissing, index, number, "tp",
+          "transponder " + TransponderName(tp) + " is empty");
     }
   }
 
   void CheckTransponders(int index, std::string_view data) {
     const std::vector<TransponderRecord> records = DecodeTransponders(data);
-    std::map<std::pair<std::int64_t, bool>, std::size_t> seen;
+    // Frequency, polarisation and DiSEqC input: the same frequency on A and B is two
+    // satellites.
+    std::map<std::tuple<std::int64_t, bool, bool>, std::size_t> seen;
     for (std::size_t r = 0; r < records.size(); ++r) {
       const TransponderRecord& record = records[r];
       const int number = static_cast<int>(r + 1);
       if (record.IsEmpty()) continue;
       const std::int64_t khz = record.Khz();
       const bool upper = record.flags & transponders::kFlagUpperBand;
-      if (khz < kLowestKhz || khz > kHighestKhz) {
-        Add(Rule::kFrequencyRange, index, number, "frequency",
-            Number(khz) + " kHz lies outside " + Number(kLowestKhz) + " to " + Number(kHighestKhz));
-      } else if (upper != (khz >= kBandEdgeKhz)) {
-        Add(Rule::kBandEdge, index, number, "flags",
-            Number(khz) + " kHz in the " + (upper ? "upper" : "lower") +
-                " band, on the other side of " + Number(kBandEdgeKhz));
+      if (std::string problem = transponders::KhzProblem(khz, upper); !problem.empty()) {
+        Add(Rule::kFrequencyRange, index, number, "frequency", std::move(problem));
       }
       const bool horizontal = record.flags & transponders::kFlagHorizontal;
-      const auto [it, fresh] = seen.try_emplace({khz, horizontal}, r + 1);
+      const bool diseqc_b = record.flags & transponders::kFlagDiseqcB;
+      const auto [it, fresh] = seen.try_emplace({khz, horizontal, diseqc_b}, r + 1);
       if (!fresh) {
         Add(Rule::kDuplicateTransponder, index, number, "frequency",
-            Number(khz) + " kHz " + (horizontal ? "H" : "V") + " also at transponder " +
-                Number(static_cast<std::int64_t>(it->second)));
+            Number(khz) + " kHz on DiSEqC " + transponders::kDiseqcTexts[diseqc_b ? 1 : 0] +
+                " also at transponder " +
+                transponders::TransponderLabel(it->second, records[it->second - 1]));
+      }
+      if (record.fec >= std::size(transponders::kFecTexts)) {
+        Add(Rule::kUnknownFec, index, number, "fec",
+            "FEC code " + Hex2(record.fec) + " shows as " + record.FecText() +
+                "; the text line stores " +
+                transponders::kFecTexts[transponders::kFallbackFecCode] + " for it");
       }
       const unsigned hidden = record.flags & ~transponders::kShownFlags & 0xFFu;
       if (hidden != 0) {
@@ -222,8 +250,7 @@ std::size_t CountErrors(const std::vector<Finding>& findings) {
 std::string CheckSummary(const std::vector<Finding>& findings) {
   if (findings.empty()) return {};
   const std::size_t errors = CountErrors(findings);
-  return std::to_string(errors) + " errors, " + std::to_string(findings.size() - errors) +
-         " warnings";
+  return Counted(errors, "error") + ", " + Counted(findings.size() - errors, "warning");
 }
 
 bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Frontend& frontend) {
@@ -231,8 +258,8 @@ bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Fronten
   const auto first = std::find_if(findings.begin(), findings.end(),
                                   [](const Finding& f) { return f.severity == kError; });
   if (first == findings.end()) return true;
-  return frontend.AskYesNo("The image has " + std::to_string(CountErrors(findings)) +
-                           " errors (first: " + FindingPlace(*first) + ": " + first->text + ")." +
+  return frontend.AskYesNo("The image has " + Counted(CountErrors(findings), "error") +
+                           " (first: " + FindingPlace(*first) + ": " + first->text + ")." +
                            common::kCrLf + "Save anyway ?");
 }
 

@@ -14,7 +14,7 @@ enum class Severity { kError, kWarning };
 
 enum class Rule {
   kImageSize,
-  kNotFlashImage,
+  kNoUsableBlocks,
   kLengthPastEnd,
   kPartRecord,
   kSecondList,
@@ -24,9 +24,9 @@ enum class Rule {
   kEmptyRecordInside,
   kTooManyChannels,
   kFrequencyRange,
-  kBandEdge,
   kDuplicateTransponder,
   kHiddenFlags,
+  kUnknownFec,
 };
 
 struct RuleInfo {
@@ -53,20 +53,17 @@ struct Finding {
 
 inline constexpr std::int64_t kNominalImageSize = 524288;
 inline constexpr std::size_t kFirmwareChannelLimit = 2000;
-inline constexpr std::int64_t kLowestKhz = 10700000;
-inline constexpr std::int64_t kHighestKhz = 12750000;
-inline constexpr std::int64_t kBandEdgeKhz = 11700000;
 
 // Every finding, ordered by block (image-wide ones first) and record.
 std::vector<Finding> CheckImage(const flash::Workspace& workspace);
 
 // "block 0 channel 12 tp", "block 1", "image": where a finding applies.
 std::string FindingPlace(const Finding& finding);
-// "error: block 0 channel 12 tp: transponder 0x2A does not exist (40 used)".
+// "error: block 0 channel 12 tp: transponder 42 does not exist (40 used)".
 std::string FormatFinding(const Finding& finding);
 
 std::size_t CountErrors(const std::vector<Finding>& findings);
-// "N errors, M warnings", or an empty text when there is nothing to say.
+// "1 error, 2 warnings", or an empty text when there is nothing to say.
 std::string CheckSummary(const std::vector<Finding>& findings);
 
 // Before the image is saved: when it has errors, asks whether to save anyway. True when

@@ -92,8 +92,14 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
       })) {
     return unreadable();
   }
-  if (const std::string problem = format.RoundTripProblem();
-      !problem.empty() && !frontend.AskYesNo(RoundTripQuestion(problem))) {
+  std::string problem = format.RoundTripProblem();
+  if (const auto part = static_cast<std::size_t>(size) % format.record_size(); part > 0) {
+    if (!problem.empty()) problem += "; ";
+    problem += part == 1 ? "the last byte is not a whole record and is left out"
+                         : "the last " + std::to_string(part) +
+                               " bytes are not a whole record and are left out";
+  }
+  if (!problem.empty() && !frontend.AskYesNo(RoundTripQuestion(problem))) {
     return Outcome::kCancelled;
   }
   frontend.ShowStatus("Converting " + kind + "...");

@@ -56,6 +56,7 @@ using LineParser =
 using LineCheck = std::function<std::string(std::string_view line)>;
 
 // The steps both binary-to-text conversions share. kind names the list in the status.
+// Asks before writing a text that will not convert back, a part record at the end included.
 Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
                             const std::string& kind, ListTextFormat& format);
 

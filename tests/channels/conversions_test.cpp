@@ -49,19 +49,22 @@ TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
   std::string split = ChannelList(12);
   split[30 * 2 + 3] = '\n';
   split[30 * 11] = '\r';
-  std::string both = ChannelList(10000);
-  both[30 * 2 + 3] = '\n';
+  // Channel 1 split, 2 padded with blanks, 4 and 5 with a NUL inside; 3 comes back whole.
+  std::string names = ChannelList(5) + "xyz";
+  names[3] = '\r';
+  names.replace(30 + 9, 7, 7, ' ');
+  names[30 * 3 + 7] = names[30 * 4 + 7] = '\0';
   for (const auto& [list, reason] :
        {std::pair{split, "channels 3, 12 hold a line-end byte in their names"},
-        {both,
-         "channels 3 hold a line-end byte in their names; records from 10000 on shift their "
-         "columns"}}) {
+        {names,
+         "channel 1 holds a line-end byte in its name; channel 2 ends its name in blanks, which "
+         "come back as NULs; channels 4, 5 hold NULs inside their names, which come back as "
+         "blanks; the last 3 bytes are not a whole record and are left out"},
+        {ChannelList(1) + "x", "the last byte is not a whole record and is left out"}}) {
     TempDir dir;
     const std::string bin = dir.Write("TCS", list), txt = dir.Write("TCS.txt", "old");
     ScriptedFrontend ui;
-    ui.Answer(true);
-    if (list.size() > 65536) ui.Answer(true);
-    ui.Answer(false);
+    ui.Answer(true).Answer(false);
     EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kCancelled);
     EXPECT_EQ(ui.questions.back(), "The text will not convert back to the same list: " +
                                        std::string(reason) + "\r\nConvert anyway ?");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 #include "check/image_diff.h"
 #include "editing/sample_image.h"
@@ -57,11 +58,15 @@ struct Case {
 TEST(ImageCheck, EachRuleFindsItsFault) {
   std::string many;
   for (int i = 0; i < 2001; ++i) many += Ch(i, static_cast<std::uint8_t>(1 + i % 3));
+  std::string noise(524288, '\0');
+  std::mt19937 random(3);
+  for (char& c : noise) c = static_cast<char>(random());
   const Case cases[] = {
       {"size", FlashImageBuilder(524289).Block(0, "TCS", "").Build(), Rule::kImageSize,
        Severity::kWarning, kImageWide, 0, ""},
-      {"no name", FlashImageBuilder().Build(), Rule::kNotFlashImage, Severity::kError, kImageWide,
-       0, ""},
+      {"no list", FlashImageBuilder().Header(2, "LOGO", 65535).Build(), Rule::kNoUsableBlocks,
+       Severity::kError, kImageWide, 0, ""},
+      {"random bytes", noise, Rule::kNoUsableBlocks, Severity::kError, kImageWide, 0, ""},
       {"past end", Good().Header(0, "TCS", 65490).Build(), Rule::kLengthPastEnd, Severity::kError,
        0, 0, "length"},
       {"part record", Good(Ch(1) + "x").Build(), Rule::kPartRecord, Severity::kError, 0, 0,
@@ -69,7 +74,6 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       {"second list", Good().Block(2, "tpt", testing::ThreeTransponders()).Build(),
        Rule::kSecondList, Severity::kWarning, 2, 0, ""},
       {"tp 0", Good(Ch(1) + Ch(2, 0)).Build(), Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
-      {"tp past", Good(Ch(1) + Ch(2, 4)).Build(), Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
       {"tp past, transponders first",
        FlashImageBuilder().Block(0, "TPT", Tpt({kLower})).Block(1, "TCS", Ch(1, 2)).Build(),
        Rule::kTpMissing, Severity::kError, 1, 1, "tp"},
@@ -80,8 +84,6 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
        Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
       {"same sid", Good(Ch(1) + Ch(2) + Ch(1)).Build(), Rule::kDuplicateSid, Severity::kWarning, 0,
        3, "sid"},
-      {"line end", Good(Ch(1) + Ch(2, 1, "A\nB")).Build(), Rule::kNameControlBytes,
-       Severity::kWarning, 0, 2, "name"},
       {"cut name", Good(Ch(1) + Ch(2, 1, std::string("A\0B", 3))).Build(), Rule::kNameControlBytes,
        Severity::kWarning, 0, 2, "name"},
       {"delete byte", Good(Ch(1) + Ch(2, 1, "A\x7F")).Build(), Rule::kNameControlBytes,
@@ -91,14 +93,16 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       {"zero slot", Good(Ch(1) + std::string(30, '\0') + Ch(2)).Build(), Rule::kEmptyRecordInside,
        Severity::kWarning, 0, 2, ""},
       {"too many", Good(many).Build(), Rule::kTooManyChannels, Severity::kWarning, 0, 0, ""},
-      {"range", Good(Ch(1), Tpt({kLower, TptRecord(500000000, 1, 1, 0, 0, 0, 0)})).Build(),
+      {"below U", Good(Ch(1), Tpt({kLower, TptRecord(949999000, 1, 1, 0, 0, 0, 1)})).Build(),
        Rule::kFrequencyRange, Severity::kError, 1, 2, "frequency"},
-      {"band", Good(Ch(1), Tpt({TptRecord(1950000000, 1, 1, 0, 0, 0, 0)})).Build(), Rule::kBandEdge,
-       Severity::kWarning, 1, 1, "flags"},
+      {"above D", Good(Ch(1), Tpt({TptRecord(2147484000, 1, 1, 0, 0, 0, 0)})).Build(),
+       Rule::kFrequencyRange, Severity::kError, 1, 1, "frequency"},
       {"same transponder", Good(Ch(1), Tpt({kLower, kLower})).Build(), Rule::kDuplicateTransponder,
        Severity::kWarning, 1, 2, "frequency"},
       {"hidden flags", Good(Ch(1), TptRecord(1000000000, 1, 1, 0, 0, 0, 0x10)).Build(),
        Rule::kHiddenFlags, Severity::kWarning, 1, 1, "flags"},
+      {"unknown fec", Good(Ch(1), TptRecord(1000000000, 1, 1, 0, 0, 4, 0)).Build(),
+       Rule::kUnknownFec, Severity::kWarning, 1, 1, "fec"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fault);
@@ -112,14 +116,27 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
     EXPECT_EQ(f.record, c.record);
     EXPECT_EQ(f.field, c.field);
   }
-  EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good().Build())).empty());
   // Data that ends exactly at the image's end does not run past it.
   for (const Finding& f : CheckImage(testing::LoadedWorkspace(
            FlashImageBuilder(0x44 + 60).Block(0, "TCS", Ch(1) + Ch(2)).Build()))) {
     EXPECT_NE(f.rule, Rule::kLengthPastEnd);
   }
   many.resize(2000 * 30);  // as many as the firmware holds
-  EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(Good(many).Build())).empty());
+  const std::string clean[] = {
+      Good().Build(),
+      Good(many).Build(),
+      // Each band's edges, where the bands overlap: 11600000 U and 11800000 D.
+      Good(Ch(1),
+           Tpt({TptRecord(950000000, 1, 1, 0, 0, 0, 0), TptRecord(2147483000, 1, 1, 0, 0, 0, 0),
+                TptRecord(950000000, 1, 1, 0, 0, 0, 1), TptRecord(1000000000, 1, 1, 0, 0, 0, 1),
+                TptRecord(2050000000, 1, 1, 0, 0, 0, 0), TptRecord(2150000000, 1, 1, 0, 0, 0, 1)}))
+          .Build(),
+      // One frequency on DiSEqC A and B: two satellites.
+      Good(Ch(1), Tpt({kLower, TptRecord(1000000000, 5, 6, 7, 8, 1, 0x08)})).Build(),
+  };
+  for (const std::string& image : clean) {
+    EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(image)).empty());
+  }
 }
 
 TEST(ImageCheck, SampleImageIsCleanAndKeepsItsBytes) {
@@ -134,27 +151,36 @@ TEST(ImageCheck, SampleImageIsCleanAndKeepsItsBytes) {
 }
 
 TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
-  const auto findings = CheckImage(
-      testing::LoadedWorkspace(Good(Ch(1) + Ch(2, 0) + Ch(3, 4) + Ch(4, 1, "A\rB") + Ch(4, 1),
-                                    Tpt({kLower, TptRecord(1000000000, 1, 1, 0, 0, 0, 0x10)}))
-                                   .Block(3, "TCS", "x")
-                                   .Build()));
+  const auto findings = CheckImage(testing::LoadedWorkspace(
+      Good(Ch(1) + Ch(2, 0) + Ch(3, 5) + Ch(4, 1, "A\rB") + Ch(4, 1) + Ch(6, 3),
+           Tpt({kLower, TptRecord(1000000000, 1, 1, 0, 0, 7, 0x10), std::string(12, '\0'),
+                TptRecord(1500000000, 1, 1, 0, 0, 0, 3)}))
+          .Block(3, "TCS", "x")
+          .Build()));
   std::vector<std::string> lines;
   for (const Finding& f : findings) lines.push_back(FormatFinding(f));
   EXPECT_EQ(lines,
             (std::vector<std::string>{
                 "error: block 0 channel 2 tp: no transponder (0x00)",
-                "error: block 0 channel 3 tp: transponder 0x04 does not exist (2 used)",
+                "error: block 0 channel 3 tp: transponder 5 does not exist (4 used)",
                 "warning: block 0 channel 4 name: line-end byte 0x0D at position 2",
-                "warning: block 0 channel 5 sid: SID 4 on transponder 0x01 also at channel 4",
-                "warning: block 1 transponder 2 frequency: 10750000 kHz V also at "
-                "transponder 1",
+                "warning: block 0 channel 5 sid: SID 4 on transponder 1 \u00b7 10750 V also at "
+                "channel 4",
+                "error: block 0 channel 6 tp: transponder 3 \u00b7 9750 V is empty",
+                "warning: block 1 transponder 2 frequency: 10750000 kHz on DiSEqC A also at "
+                "transponder 1 \u00b7 10750 V",
+                "warning: block 1 transponder 2 fec: FEC code 0x07 shows as 0/0; the text line "
+                "stores 3/4 for it",
                 "warning: block 1 transponder 2 flags: flag bits 0x10 do not show in the "
                 "text line",
                 "error: block 3 length: data length 1 is not a multiple of 30",
                 "warning: block 3: another TCS block; the receiver uses one",
             }));
-  EXPECT_EQ(CheckSummary(findings), "3 errors, 5 warnings");
+  EXPECT_EQ(CheckSummary(findings), "4 errors, 6 warnings");
+  EXPECT_EQ(CheckSummary({findings[0], findings[2], findings[3]}), "1 error, 2 warnings");
+  EXPECT_EQ(CheckSummary({findings[2]}), "0 errors, 1 warning");
+  EXPECT_EQ(CheckImage(testing::LoadedWorkspace(FlashImageBuilder().Build()))[0].text,
+            "no usable blocks: no block is named TCS or TPT");
 }
 
 TEST(ImageCheck, SavingWithErrorsAsksFirst) {
@@ -163,8 +189,8 @@ TEST(ImageCheck, SavingWithErrorsAsksFirst) {
   no.Answer(false);
   EXPECT_FALSE(ConfirmSaveDespiteErrors(bad, no));
   EXPECT_EQ(no.questions, std::vector<std::string>{
-                              "The image has 1 errors (first: block 0 channel 1 tp: transponder "
-                              "0x09 does not exist (3 used)).\r\nSave anyway ?"});
+                              "The image has 1 error (first: block 0 channel 1 tp: transponder "
+                              "9 does not exist (3 used)).\r\nSave anyway ?"});
   testing::ScriptedFrontend yes;
   yes.Answer(true);
   EXPECT_TRUE(ConfirmSaveDespiteErrors(bad, yes));

@@ -172,7 +172,7 @@ TEST(ConvertTpt, SizesAndPadding) {
     std::size_t size;  // of the output
   } cases[] = {
       {true, "", 0},
-      {true, std::string(65536, '\0'), 0},
+      {true, std::string(65532, '\0'), 0},
       {false, kLine + "\r\n" + kLine + " A\r\n\r\n  \r\n" + kLine, 2040},
       {false, "", 2040},
       {false, many, 2052},  // longer than the padding
