@@ -154,9 +154,11 @@ class Checker {
     }
   }
 
-  // A channel's transponder as the editor shows it, or its number when there is none.
+  // A channel's transponder as the editor shows it, or its number when it is missing or empty.
   std::string TransponderName(std::uint8_t tp) const {
-    if (tp == 0 || tp > transponders_.records.size()) return Number(tp);
+    if (tp == 0 || tp > transponders_.records.size() || transponders_.records[tp - 1u].IsEmpty()) {
+      return Number(tp);
+    }
     return transponders::TransponderLabel(tp, transponders_.records[tp - 1u]);
   }
 

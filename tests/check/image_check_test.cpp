@@ -166,7 +166,7 @@ TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
                 "warning: block 0 channel 4 name: line-end byte 0x0D at position 2",
                 "warning: block 0 channel 5 sid: SID 4 on transponder 1 \u00b7 10750 V also at "
                 "channel 4",
-                "error: block 0 channel 6 tp: transponder 3 \u00b7 9750 V is empty",
+                "error: block 0 channel 6 tp: transponder 3 is empty",
                 "warning: block 1 transponder 2 frequency: 10750000 kHz on DiSEqC A also at "
                 "transponder 1 \u00b7 10750 V",
                 "warning: block 1 transponder 2 fec: FEC code 0x07 shows as 0/0; the text line "
