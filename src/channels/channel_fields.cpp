@@ -42,9 +42,9 @@ std::string SetChannelText(ChannelRecord& record, ChannelField field, std::strin
   const common::FieldInfo& info = InfoOf(field);
   if (field == ChannelField::kName) {
     if (text.size() > info.width) {
-      return std::string(info.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is " +
-             std::to_string(text.size()) + " bytes long; at most " + std::to_string(info.width) +
-             " fit.";
+      return std::string(info.heading) + " " + common::QuotedText(common::Latin1ToUtf8(text)) +
+             " is " + std::to_string(text.size()) + " bytes long; at most " +
+             std::to_string(info.width) + " fit.";
     }
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     record.name.fill('\0');
@@ -53,7 +53,8 @@ std::string SetChannelText(ChannelRecord& record, ChannelField field, std::strin
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);
   if (!number) {
-    return std::string(info.heading) + " \"" + common::Latin1ToUtf8(text) + "\" is not a number.";
+    return std::string(info.heading) + " " + common::QuotedText(common::Latin1ToUtf8(text)) +
+           " is not a number.";
   }
   if (*number < info.least || *number > info.most) {
     return std::string(info.heading) + " " + common::Latin1ToUtf8(text) + " is outside " +

@@ -165,7 +165,7 @@ namespace {
 std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_view text,
                                           std::string& refusal) {
   const common::FieldInfo& info = InfoOf(field);
-  const std::string quoted = "\"" + common::Latin1ToUtf8(text) + "\"";
+  const std::string quoted = common::QuotedText(common::Latin1ToUtf8(text));
   if (field == TransponderField::kFec) {
     const std::string problem = FecProblem(text);
     if (!problem.empty()) refusal = problem + ".";

@@ -491,6 +491,62 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
   }
 }
 
+// A formula never reaches a spreadsheet, a name it would take for a value carries the
+// mark, and both come back to the same bytes.
+TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
+  const std::pair<std::string, bool> names[] = {
+      {"=1+2", true},
+      {"+cmd", true},
+      {"-2", true},
+      {"@SUM(A1)", true},
+      {"\t=1", true},
+      {"\r=1", true},
+      {"'abc", true},
+      {"0123", true},
+      {"1E5", true},
+      {"1.000", true},
+      {"1/2", true},
+      {"12:30 PM", true},
+      {"TRUE", true},
+      {"Jan 5", true},
+      {" 12", true},
+      {"12 ", true},
+      {"1234567890123456", true},
+      {"Das Erste", false},
+      {"3sat", false},
+      {"N24 Doku", false},
+      {"NA", false},
+      {"", false},
+  };
+  std::string list;
+  for (const auto& [name, marked] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
+  flash::Workspace w = testing::LoadedWorkspace(
+      testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
+  const std::string csv = ListCsv(ListDocument(w), CsvList::kChannels);
+  std::vector<CsvRow> rows;
+  ASSERT_EQ(SplitCsv(csv, rows), "");
+  for (std::size_t i = 0; i < std::size(names); ++i) {
+    EXPECT_EQ(rows[i + 1].cells[1], (names[i].second ? "'" : "") + names[i].first) << i;
+  }
+  const Applied import = Import(w, CsvList::kChannels, csv);
+  EXPECT_EQ(import.read.error, "");
+  EXPECT_TRUE(import.after == import.before);
+  // A plain reader's whole floats are numbers; a row's faults are all named, a cell quoted
+  // to 40 characters.
+  std::string bad = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\n1.0,A,1,1,1,1,1,1,1,1\n";
+  for (int i = 0; i < 21; ++i) bad += "1.5,A,1,1,1,1,1,1,1,1\n";
+  bad += "," + std::string(50, 'A') + ",1,1,1,1,1,1,1,1\n,\xE9,1,1,1,1,1,1,1,1\n";
+  const std::string error = Import(w, CsvList::kChannels, bad).read.error;
+  EXPECT_EQ(error.substr(0, error.find('\r')), "Line 3 of f: Nr \"1.5\" is not a number.");
+  EXPECT_EQ(error.substr(error.rfind('\n') + 1), "and 3 more");
+  EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 20);
+  bad.erase(bad.find("1.5"), 21 * 22);
+  EXPECT_EQ(Import(w, CsvList::kChannels, bad).read.error,
+            "Line 3 of f: Name \"" + std::string(40, 'A') +
+                "\u2026\" is 50 bytes long; at most 16 fit.\r\n"
+                "Line 4 of f is not UTF-8 text: save the CSV as UTF-8");
+}
+
 TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
   flash::Workspace w = CsvImage();
   const std::string csv =
