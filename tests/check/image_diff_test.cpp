@@ -104,21 +104,22 @@ TEST(ImageDiff, ByteRangesMergeAndAreCapped) {
   FlashImageBuilder builder;
   builder.Block(0, "TCS", TcsRecord("A", 4, 1, 1, 2, 3) + "x")
       .Block(3, "LOGO", std::string(2048, 'U'));
-  const std::string a = builder.Build();
+  const std::string a = builder.Build() + "tail";
   // Beside the records: the byte after the length field and a cut record's byte.
   builder.Raw(0x42, "*").Raw(0x44 + 30, "*");
   for (std::size_t i = 0; i < 23; ++i) builder.Raw(3 * 65536 + 0x100 + i * 32, "*");
   builder.Raw(3 * 65536 + 0x100 + 15, "*");  // 14 equal bytes after the first: merged
   for (std::size_t i = 0; i < 20; ++i) builder.Raw(4 * 65536 + 0x100 + i * 32, "*");
-  const std::vector<std::string> lines = Lines(a, builder.Build() + "tail");
-  ASSERT_EQ(lines.size(), 44u);
-  EXPECT_EQ(lines[0], "-1:0 image size: 524288 \xE2\x86\x92 524292 bytes");
+  const std::vector<std::string> lines = Lines(a, builder.Build() + "tbil!");
+  ASSERT_EQ(lines.size(), 45u);
+  EXPECT_EQ(lines[0], "-1:0 image size: 524292 \xE2\x86\x92 524293 bytes");
   EXPECT_EQ(lines[1], "0:0 block 0 bytes 0x0042-0x0042 changed");
   EXPECT_EQ(lines[2], "0:0 block 0 bytes 0x0062-0x0062 changed");
   EXPECT_EQ(lines[3], "3:0 block 3 bytes 0x0100-0x010F changed");
   EXPECT_EQ(lines[22], "3:0 block 3 bytes 0x0360-0x0360 changed");
   EXPECT_EQ(lines[23], "3:0 block 3: 3 more changed byte ranges");
   EXPECT_EQ(lines[43], "4:0 block 4 bytes 0x0360-0x0360 changed");  // 20 ranges: all listed
+  EXPECT_EQ(lines[44], "8:0 past the blocks bytes 0x80001-0x80001 changed");
 }
 
 }  // namespace
