@@ -25,20 +25,21 @@ std::string Image(const std::string& channels, const std::string& transponders) 
   return FlashImageBuilder().Block(0, "TCS", channels).Block(1, "TPT", transponders).Build();
 }
 
+std::string Ch(std::string_view name, std::uint8_t tp, std::uint16_t sid) {
+  return TcsRecord(name, 4, tp, sid, 0, 0);
+}
+
 // Each kind of edit shows as exactly one line, in block and record order: a rename, a
 // removal, a new SID, a channel moved to the end, one appended, a transponder's digits
 // below the kHz, an FEC without text and its TID, and a byte of another block.
 TEST(ImageDiff, EachEditShowsAsOneLine) {
-  const std::string a = TcsRecord("Alpha", 4, 1, 1, 0, 0), c = TcsRecord("Gamma", 4, 2, 3, 0, 0),
-                    e = TcsRecord("Epsilon", 4, 1, 5, 0, 0),
+  const std::string a = Ch("Alpha", 1, 1), c = Ch("Gamma", 2, 3), e = Ch("Epsilon", 1, 5),
                     t1 = TptRecord(1000000000, 7, 1, 0, 0, 1, 0);
-  const std::string old_image =
-      Image(a + TcsRecord("Beta", 4, 1, 2, 0, 0) + c + TcsRecord("Delta", 4, 2, 4, 0, 0) + e,
-            t1 + TptRecord(1100000000, 8, 1, 0, 0, 2, 0));
+  const std::string old_image = Image(a + Ch("Beta", 1, 2) + c + Ch("Delta", 2, 4) + e,
+                                      t1 + TptRecord(1100000000, 8, 1, 0, 0, 2, 0));
   EXPECT_TRUE(Lines(old_image, old_image).empty());
   std::string changed =
-      Image(TcsRecord("Bet\xE4 \x7F", 4, 1, 2, 0, 0) + TcsRecord("Delta", 4, 2, 40, 0, 0) + e + a +
-                TcsRecord("Neu", 4, 2, 99, 0, 0),
+      Image(Ch("Bet\xE4 \x7F", 1, 2) + Ch("Delta", 2, 40) + e + a + Ch("Neu", 2, 99),
             t1 + TptRecord(1100000005, 9, 1, 0, 0, 4, 0));
   changed[2 * flash::BlockSize + 0x50] ^= 1;
   EXPECT_EQ(Lines(old_image, changed),
@@ -59,39 +60,39 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
 // Records are matched by what they are, not by where they sit: a channel by its SID and
 // its transponder, a transponder by frequency, polarisation, band and DiSEqC input.
 TEST(ImageDiff, RecordsAreMatchedByIdentity) {
-  const auto ch = [](std::string_view name, std::uint8_t tp, std::uint16_t sid) {
-    return TcsRecord(name, 4, tp, sid, 0, 0);
-  };
   const std::string t1 = TptRecord(1000000000, 1, 1, 0, 0, 1, 0),
-                    t2 = TptRecord(1100000000, 2, 1, 0, 0, 1, 2), a1 = ch("A", 1, 1),
-                    b1 = ch("B", 1, 2), c1 = ch("C", 1, 3);
-  std::string name_tail = Image(a1, t1);
-  name_tail[0x20 + 4] = 'x';  // behind the name's end
+                    t2 = TptRecord(1100000000, 2, 1, 0, 0, 1, 2), a1 = Ch("A", 1, 1),
+                    b1 = Ch("B", 1, 2), c1 = Ch("C", 1, 3);
   const struct {
     const char* edit;
     std::string old_image, new_image;
     const char* lines;  // one a line
   } cases[] = {
-      {"transponders swap, the channel follows", Image(a1, t1 + t2), Image(ch("A", 2, 1), t2 + t1),
+      {"transponders swap, the channel follows", Image(a1, t1 + t2), Image(Ch("A", 2, 1), t2 + t1),
        "1:2 block 1 transponder 2 \xC2\xB7 10750 V moved from 1"},
-      {"unused transponder removed", Image(ch("A", 2, 1), t2 + t1), Image(a1, t1),
+      {"unused transponder removed", Image(Ch("A", 2, 1), t2 + t1), Image(a1, t1),
        "1:1 block 1 transponder 1 \xC2\xB7 10850 H removed"},
-      {"channel on another transponder", Image(a1, t1 + t2), Image(ch("A", 2, 1), t1 + t2),
+      {"channel on another transponder", Image(a1, t1 + t2), Image(Ch("A", 2, 1), t1 + t2),
        "0:1 block 0 channel 1 tp: 1 \xC2\xB7 10750 V \xE2\x86\x92 2 \xC2\xB7 10850 H"},
-      {"between equal transponders", Image(a1, t1 + t1), Image(ch("A", 2, 1), t1 + t1),
+      {"between equal transponders", Image(a1, t1 + t1), Image(Ch("A", 2, 1), t1 + t1),
        "0:1 block 0 channel 1 tp: 1 \xC2\xB7 10750 V \xE2\x86\x92 2 \xC2\xB7 10750 V"},
-      {"TP past the list", Image(a1, t1), Image(ch("A", 9, 1), t1),
+      {"TP past the list", Image(a1, t1), Image(Ch("A", 9, 1), t1),
        "0:1 block 0 channel 1 tp: 1 \xC2\xB7 10750 V \xE2\x86\x92 9 (no transponder)"},
       {"deleted, and another copied into its place", Image(a1 + b1 + c1, t1),
        Image(a1 + a1 + c1, t1),
        "0:2 block 0 channel 2 removed: B (SID 2)\n0:2 block 0 channel 2 added: A (SID 1)"},
+      {"same name on either side of a kept channel", Image(Ch("N", 1, 7) + a1, t1),
+       Image(a1 + Ch("N", 1, 8), t1),
+       "0:1 block 0 channel 1 removed: N (SID 7)\n0:2 block 0 channel 2 added: N (SID 8)"},
       {"DiSEqC input switched", Image(a1, t1), Image(a1, TptRecord(1000000000, 1, 1, 0, 0, 1, 8)),
        "1:1 block 1 transponder 1 \xC2\xB7 10750 V diseqc: A \xE2\x86\x92 B"},
       {"hidden flag bit", Image(a1, t1), Image(a1, TptRecord(1000000000, 1, 1, 0, 0, 1, 0x10)),
        "1:1 block 1 transponder 1 \xC2\xB7 10750 V flags: 0x00 \xE2\x86\x92 0x10"},
       {"free slot at the end", Image(a1, t1), Image(a1 + std::string(30, '\xFF'), t1),
        "0:0 block 0 length: 30 \xE2\x86\x92 60"},
-      {"byte behind the name", Image(a1, t1), name_tail, "0:0 block 0 bytes 0x0024-0x0024 changed"},
+      {"byte behind the name's end", Image(a1, t1),
+       FlashImageBuilder().Block(0, "TCS", a1).Block(1, "TPT", t1).Raw(0x24, "x").Build(),
+       "0:0 block 0 bytes 0x0024-0x0024 changed"},
   };
   for (const auto& c : cases) {
     std::string lines;
