@@ -23,7 +23,13 @@ namespace {
 constexpr char kArrow[] = " \xE2\x86\x92 ";  // " → "
 
 using Key = std::pair<std::int64_t, std::int64_t>;
-using Fields = std::vector<std::pair<const char*, std::string>>;
+
+struct Field {
+  const char* name;
+  std::string text;  // as the line shows it
+  std::string same;  // what is compared: the text, or an identity the text does not show
+};
+using Fields = std::vector<Field>;
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
 
@@ -33,13 +39,32 @@ std::string Hex(std::int64_t value, std::size_t digits) {
   return "0x" + text;
 }
 
+// The transponders that one image's channels point into. A transponder and its
+// counterpart in the other image get the same id, so that a channel whose TP was only
+// renumbered reads the same.
+struct TransponderSide {
+  const TransponderTable* table = nullptr;
+  std::vector<std::int64_t> ids;  // by record index
+
+  // A TP that names no used record is its own identity.
+  std::int64_t Id(std::uint8_t tp) const {
+    return ChannelKhz(*table, tp) < 0 ? -1 - tp : ids[tp - 1u];
+  }
+  std::string Label(std::uint8_t tp) const {
+    if (ChannelKhz(*table, tp) < 0) return Number(tp) + " (no transponder)";
+    return transponders::TransponderLabel(tp, table->records[tp - 1u]);
+  }
+};
+
 // How the comparison sees one kind of record.
 template <typename Record>
 struct RecordView {
-  const char* item;                                 // "channel"
-  std::function<std::string(const Record&)> label;  // shown for added, removed, moved
-  // Every byte, field by field; a channel's TP as the transponder it names.
-  std::function<Fields(const Record&, const TransponderTable&)> fields;
+  // Where a line is about: "channel 12", "transponder 23 · 11836 H".
+  std::function<std::string(int number, const Record&)> place;
+  // Said of an added, removed or moved record after its place; may be empty.
+  std::function<std::string(const Record&)> label;
+  // Every byte, field by field.
+  std::function<Fields(const Record&, const TransponderSide&)> fields;
   std::function<std::string(const Record&)> likeness;  // alike apart from an edited key
 };
 
@@ -63,146 +88,132 @@ std::vector<bool> KeptOrder(const std::vector<std::pair<int, int>>& pairs) {
   return kept;
 }
 
+// Which old record is which new one.
+struct Matching {
+  std::vector<int> partner_of_a, partner_of_b;  // -1: removed, added
+  std::vector<bool> moved;                      // by old index
+};
+
+// Records pair by key, equal keys in order. Between two pairs that kept their order, the
+// records left over that still look alike pair too: an edited key or a channel put on
+// another transponder is a changed field. The rest were removed or added.
 template <typename Record>
-void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Record>& a,
-                 const std::vector<Key>& a_keys, const TransponderTable& a_table,
-                 const std::vector<Record>& b, const std::vector<Key>& b_keys,
-                 const TransponderTable& b_table, std::vector<Change>& out) {
+Matching Match(const RecordView<Record>& view, const std::vector<Record>& a,
+               const std::vector<Key>& a_keys, const std::vector<Record>& b,
+               const std::vector<Key>& b_keys) {
   const int na = static_cast<int>(a.size()), nb = static_cast<int>(b.size());
-  std::vector<int> partner_of_a(a.size(), -1), partner_of_b(b.size(), -1);
+  Matching m{std::vector<int>(a.size(), -1), std::vector<int>(b.size(), -1),
+             std::vector<bool>(a.size(), false)};
   std::map<Key, std::deque<int>> by_key;
   for (int j = 0; j < nb; ++j) by_key[b_keys[j]].push_back(j);
   std::vector<std::pair<int, int>> keyed;
   for (int i = 0; i < na; ++i) {
     const auto it = by_key.find(a_keys[i]);
     if (it == by_key.end() || it->second.empty()) continue;
-    const int j = it->second.front();
+    keyed.emplace_back(i, it->second.front());
     it->second.pop_front();
-    partner_of_a[i] = j;
-    partner_of_b[j] = i;
-    keyed.emplace_back(i, j);
   }
   const std::vector<bool> kept = KeptOrder(keyed);
-
-  const auto place = [&](int number) {
-    return "block " + Number(block) + " " + view.item + " " + Number(number);
-  };
-  std::vector<std::pair<int, Change>> changes;  // sorted by record number afterwards
-  const auto add = [&](ChangeKind kind, int number, std::string line) {
-    changes.push_back({number, {kind, block, number, std::move(line)}});
-  };
-  const auto compare = [&](int i, int j) {
-    const Fields old_fields = view.fields(a[i], a_table), new_fields = view.fields(b[j], b_table);
-    for (std::size_t f = 0; f < old_fields.size(); ++f) {
-      if (old_fields[f].second == new_fields[f].second) continue;
-      add(ChangeKind::kField, j + 1,
-          place(j + 1) + " " + old_fields[f].first + ": " + old_fields[f].second + kArrow +
-              new_fields[f].second);
-    }
-  };
-
-  // Anchors: the matched records that kept their order, with both ends as sentinels.
   std::vector<std::pair<int, int>> anchors = {{-1, -1}};
   for (std::size_t k = 0; k < keyed.size(); ++k) {
+    const auto [i, j] = keyed[k];
+    m.partner_of_a[i] = j;
+    m.partner_of_b[j] = i;
     if (kept[k]) {
       anchors.push_back(keyed[k]);
     } else {
-      const auto [i, j] = keyed[k];
-      add(ChangeKind::kMoved, j + 1,
-          place(j + 1) + " moved from " + Number(i + 1) + ": " + view.label(b[j]));
+      m.moved[i] = true;
     }
-    compare(keyed[k].first, keyed[k].second);
   }
   anchors.emplace_back(na, nb);
-  // Between two anchors the unmatched records pair up in order: an edited key is a
-  // changed field, not a removal and an addition.
   for (std::size_t k = 0; k + 1 < anchors.size(); ++k) {
-    std::vector<int> old_free, new_free;
-    for (int i = anchors[k].first + 1; i < anchors[k + 1].first; ++i) {
-      if (partner_of_a[i] < 0) old_free.push_back(i);
-    }
+    std::map<std::string, std::deque<int>> by_likeness;
     for (int j = anchors[k].second + 1; j < anchors[k + 1].second; ++j) {
-      if (partner_of_b[j] < 0) new_free.push_back(j);
+      if (m.partner_of_b[j] < 0) by_likeness[view.likeness(b[j])].push_back(j);
     }
-    // Records that still look alike (same name, same network ids) pair first, so that a
-    // removal beside an edit does not pair the wrong two.
-    std::vector<bool> old_used(old_free.size(), false), new_used(new_free.size(), false);
-    std::map<std::string, std::deque<std::size_t>> by_likeness;
-    for (std::size_t q = 0; q < new_free.size(); ++q) {
-      by_likeness[view.likeness(b[new_free[q]])].push_back(q);
-    }
-    for (std::size_t p = 0; p < old_free.size(); ++p) {
-      const auto it = by_likeness.find(view.likeness(a[old_free[p]]));
+    for (int i = anchors[k].first + 1; i < anchors[k + 1].first; ++i) {
+      if (m.partner_of_a[i] >= 0) continue;
+      const auto it = by_likeness.find(view.likeness(a[i]));
       if (it == by_likeness.end() || it->second.empty()) continue;
-      const std::size_t q = it->second.front();
+      m.partner_of_a[i] = it->second.front();
+      m.partner_of_b[it->second.front()] = i;
       it->second.pop_front();
-      old_used[p] = new_used[q] = true;
-      compare(old_free[p], new_free[q]);
     }
-    std::vector<int> old_rest, new_rest;
-    for (std::size_t p = 0; p < old_free.size(); ++p) {
-      if (!old_used[p]) old_rest.push_back(old_free[p]);
+  }
+  return m;
+}
+
+template <typename Record>
+void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Record>& a,
+                 const TransponderSide& a_side, const std::vector<Record>& b,
+                 const TransponderSide& b_side, const Matching& m, std::vector<Change>& out) {
+  std::vector<std::pair<int, Change>> changes;  // sorted by record number afterwards
+  const auto add = [&](ChangeKind kind, int number, const Record& record, std::string what) {
+    const std::string label = view.label(record);
+    changes.push_back({number,
+                       {kind, block, number,
+                        "block " + Number(block) + " " + view.place(number, record) + what +
+                            (label.empty() ? "" : ": " + label)}});
+  };
+  for (int i = 0; i < static_cast<int>(a.size()); ++i) {
+    const int j = m.partner_of_a[i];
+    if (j < 0) continue;
+    if (m.moved[i]) add(ChangeKind::kMoved, j + 1, b[j], " moved from " + Number(i + 1));
+    const Fields old_fields = view.fields(a[i], a_side), new_fields = view.fields(b[j], b_side);
+    for (std::size_t f = 0; f < old_fields.size(); ++f) {
+      if (old_fields[f].same == new_fields[f].same) continue;
+      changes.push_back(
+          {j + 1,
+           {ChangeKind::kField, block, j + 1,
+            "block " + Number(block) + " " + view.place(j + 1, b[j]) + " " + old_fields[f].name +
+                ": " + old_fields[f].text + kArrow + new_fields[f].text}});
     }
-    for (std::size_t q = 0; q < new_free.size(); ++q) {
-      if (!new_used[q]) new_rest.push_back(new_free[q]);
-    }
-    const std::size_t paired = std::min(old_rest.size(), new_rest.size());
-    for (std::size_t p = 0; p < paired; ++p) compare(old_rest[p], new_rest[p]);
-    for (std::size_t p = paired; p < old_rest.size(); ++p) {
-      const int i = old_rest[p];
-      add(ChangeKind::kRemoved, i + 1, place(i + 1) + " removed: " + view.label(a[i]));
-    }
-    for (std::size_t p = paired; p < new_rest.size(); ++p) {
-      const int j = new_rest[p];
-      add(ChangeKind::kAdded, j + 1, place(j + 1) + " added: " + view.label(b[j]));
-    }
+  }
+  for (int i = 0; i < static_cast<int>(a.size()); ++i) {
+    if (m.partner_of_a[i] < 0) add(ChangeKind::kRemoved, i + 1, a[i], " removed");
+  }
+  for (int j = 0; j < static_cast<int>(b.size()); ++j) {
+    if (m.partner_of_b[j] < 0) add(ChangeKind::kAdded, j + 1, b[j], " added");
   }
   std::stable_sort(changes.begin(), changes.end(),
                    [](const auto& x, const auto& y) { return x.first < y.first; });
   for (auto& [number, change] : changes) out.push_back(std::move(change));
 }
 
-// The transponder a TP names, as transponders are matched: a channel whose transponder
-// only moved in the list, or changed another field, shows no change of its own.
-std::string TransponderNamed(const TransponderTable& table, std::uint8_t tp) {
-  if (ChannelKhz(table, tp) < 0) return Hex2(tp) + " (no transponder)";
-  const TransponderRecord& t = table.records[tp - 1u];
-  return Number(t.Khz()) + " kHz " +
-         transponders::TransponderText(t, transponders::TransponderField::kPolarisation);
-}
+Field Shown(const char* name, std::string text) { return {name, text, text}; }
 
-Fields ChannelFields(const ChannelRecord& record, const TransponderTable& table) {
+Fields ChannelFields(const ChannelRecord& record, const TransponderSide& side) {
   using channels::ChannelField;
   using channels::InfoOf;
-  Fields fields = {{InfoOf(ChannelField::kName).name, ShownName(record)},
-                   {InfoOf(ChannelField::kUse).name, Hex2(record.use)},
-                   {InfoOf(ChannelField::kTp).name, TransponderNamed(table, record.tp)}};
+  Fields fields = {
+      Shown(InfoOf(ChannelField::kName).name, ShownName(record)),
+      Shown(InfoOf(ChannelField::kUse).name, Hex2(record.use)),
+      {InfoOf(ChannelField::kTp).name, side.Label(record.tp), Number(side.Id(record.tp))}};
   for (std::size_t w = 0; w < channels::kTcsWordCount; ++w) {
-    fields.emplace_back(InfoOf(channels::WordField(w)).name, Number(record.words[w]));
+    fields.push_back(Shown(InfoOf(channels::WordField(w)).name, Number(record.words[w])));
   }
   return fields;
 }
 
-const char* Polarisation(const TransponderRecord& record) {
-  return (record.flags & transponders::kFlagHorizontal) ? "H" : "V";
-}
-
-Fields TransponderFields(const TransponderRecord& record, const TransponderTable&) {
-  std::string frequency = Number(record.Khz()) + " kHz";
-  // The text line shows whole kHz; the Hz below them still count.
-  if (record.frequency % 1000 != 0) frequency += " (+" + Number(record.frequency % 1000) + " Hz)";
-  using transponders::InfoOf;
+Fields TransponderFields(const TransponderRecord& record, const TransponderSide&) {
   using transponders::TransponderField;
-  const bool known_fec = record.fec <= InfoOf(TransponderField::kFec).most;
-  // The flag bits are compared as one byte: the bits no field shows count too.
-  return {{InfoOf(TransponderField::kKhz).name, frequency},
-          {InfoOf(TransponderField::kTid).name, Number(record.tid)},
-          {InfoOf(TransponderField::kNid).name, Number(record.nid)},
-          {InfoOf(TransponderField::kChn).name, Hex2(record.chn)},
-          {InfoOf(TransponderField::kSr).name, Hex2(record.sr)},
-          {InfoOf(TransponderField::kFec).name,
-           known_fec ? std::string(record.FecText()) : Hex2(record.fec)},
-          {"flags", Hex2(record.flags)}};
+  Fields fields;
+  for (std::size_t f = 0; f < transponders::kTransponderFieldCount; ++f) {
+    const auto field = static_cast<TransponderField>(f);
+    std::string text = transponders::TransponderText(record, field);
+    if (field == TransponderField::kKhz) {
+      text += " kHz";
+      // The text line shows whole kHz; the Hz below them still count.
+      if (record.frequency % 1000 != 0) text += " (+" + Number(record.frequency % 1000) + " Hz)";
+    } else if (field == TransponderField::kFec &&
+               record.fec > transponders::InfoOf(TransponderField::kFec).most) {
+      text = Hex2(record.fec);
+    }
+    fields.push_back(Shown(transponders::InfoOf(field).name, std::move(text)));
+  }
+  // The flag bits no field shows count too.
+  fields.push_back(Shown("flags", Hex2(record.flags & ~transponders::kShownFlags & 0xFFu)));
+  return fields;
 }
 
 // Differing byte ranges of two stretches, at base within their block; offsets for which
@@ -239,7 +250,7 @@ void DiffBytes(std::string_view a, std::string_view b, int block, std::int64_t b
 }
 
 const RecordView<ChannelRecord> kChannelView = {
-    "channel",
+    [](int number, const ChannelRecord&) { return "channel " + Number(number); },
     [](const ChannelRecord& r) {
       return ShownName(r) + " (SID " + Number(r.words[channels::kSid]) + ")";
     },
@@ -247,30 +258,34 @@ const RecordView<ChannelRecord> kChannelView = {
     [](const ChannelRecord& r) { return std::string(r.name.data(), r.name.size()); }};
 
 const RecordView<TransponderRecord> kTransponderView = {
-    "transponder",
-    [](const TransponderRecord& r) { return Number(r.Khz()) + " kHz " + Polarisation(r); },
-    TransponderFields,
+    [](int number, const TransponderRecord& r) {
+      return "transponder " + transponders::TransponderLabel(static_cast<std::size_t>(number), r);
+    },
+    [](const TransponderRecord&) { return std::string(); }, TransponderFields,
     [](const TransponderRecord& r) { return Number(r.tid) + "/" + Number(r.nid); }};
 
-// A channel is the service (SID) on the transponder its TP points at, wherever that
-// transponder sits in its list.
+// A channel is the service (SID) on its transponder, wherever that transponder sits.
 std::vector<Key> ChannelKeys(const std::vector<ChannelRecord>& records,
-                             const TransponderTable& table) {
+                             const TransponderSide& side) {
   std::vector<Key> keys;
   keys.reserve(records.size());
-  for (const ChannelRecord& r : records) {
-    keys.emplace_back(r.words[channels::kSid], ChannelKhz(table, r.tp));
-  }
+  for (const ChannelRecord& r : records) keys.emplace_back(r.words[channels::kSid], side.Id(r.tp));
   return keys;
 }
 
+// A transponder is what a tuner is set to: frequency, polarisation, band and DiSEqC input.
 std::vector<Key> TransponderKeys(const std::vector<TransponderRecord>& records) {
   std::vector<Key> keys;
   keys.reserve(records.size());
   for (const TransponderRecord& r : records) {
-    keys.emplace_back(r.Khz(), (r.flags & transponders::kFlagHorizontal) ? 1 : 0);
+    keys.emplace_back(r.Khz(), r.flags & transponders::kShownFlags);
   }
   return keys;
+}
+
+Matching MatchTransponders(const std::vector<TransponderRecord>& a,
+                           const std::vector<TransponderRecord>& b) {
+  return Match(kTransponderView, a, TransponderKeys(a), b, TransponderKeys(b));
 }
 
 // A name that runs on past its header is garbage after a few bytes: show its start.
@@ -283,7 +298,17 @@ std::string BlockName(const flash::BlockInfo& block) {
 class Differ {
  public:
   Differ(const flash::Workspace& a, const flash::Workspace& b)
-      : a_(a), b_(b), a_table_(FirstTransponders(a)), b_table_(FirstTransponders(b)) {}
+      : a_(a), b_(b), a_table_(FirstTransponders(a)), b_table_(FirstTransponders(b)) {
+    const Matching m = MatchTransponders(a_table_.records, b_table_.records);
+    const auto nb = static_cast<std::int64_t>(b_table_.records.size());
+    a_side_.table = &a_table_;
+    for (std::size_t i = 0; i < m.partner_of_a.size(); ++i) {
+      const int j = m.partner_of_a[i];
+      a_side_.ids.push_back(j >= 0 ? j : nb + static_cast<std::int64_t>(i));
+    }
+    b_side_.table = &b_table_;
+    for (std::int64_t j = 0; j < nb; ++j) b_side_.ids.push_back(j);
+  }
 
   std::vector<Change> Run() {
     if (a_.image().size() != b_.image().size()) {
@@ -293,8 +318,7 @@ class Differ {
     }
     const int blocks = std::min(a_.block_count(), b_.block_count());
     for (int i = 0; i < blocks; ++i) Block(i);
-    // Records that read the same (a TP moved between two equal transponders) still differ
-    // in their bytes: changed images never read as equal.
+    // Should some byte still read the same in every line, changed images never read as equal.
     for (int i = 0; out_.empty() && i < blocks; ++i) {
       DiffBytes(flash::WholeBlockBytes(a_, a_.blocks()[static_cast<std::size_t>(i)]),
                 flash::WholeBlockBytes(b_, b_.blocks()[static_cast<std::size_t>(i)]), i, 0, nullptr,
@@ -312,7 +336,8 @@ class Differ {
   void Block(int index) {
     const flash::BlockInfo& old_block = a_.blocks()[static_cast<std::size_t>(index)];
     const flash::BlockInfo& new_block = b_.blocks()[static_cast<std::size_t>(index)];
-    if (old_block.name != new_block.name) {
+    const bool renamed = old_block.name != new_block.name;
+    if (renamed) {
       out_.push_back({ChangeKind::kName, index, 0,
                       "block " + Number(index) + " name: " + BlockName(old_block) + kArrow +
                           BlockName(new_block)});
@@ -327,26 +352,40 @@ class Differ {
     const std::string old_data = flash::BlockData(a_, old_block);
     const std::string new_data = flash::BlockData(b_, new_block);
     const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
+    std::int64_t records = 0;  // the larger count; the record lines cover their bytes
+    // A length that grew or shrank by more than the records it holds (free slots at the
+    // end) shows no record line: it gets its own.
+    const auto length = [&](std::size_t old_count, std::size_t new_count) {
+      records = static_cast<std::int64_t>(std::max(old_count, new_count));
+      if (old_block.length != new_block.length &&
+          old_block.length - static_cast<std::int64_t>(old_count) * size !=
+              new_block.length - static_cast<std::int64_t>(new_count) * size) {
+        out_.push_back({ChangeKind::kLength, index, 0,
+                        "block " + Number(index) + " length: " + Number(old_block.length) + kArrow +
+                            Number(new_block.length)});
+      }
+    };
     if (kind == flash::ListKind::kTcs) {
       const auto old_records = DecodeChannels(old_data), new_records = DecodeChannels(new_data);
-      DiffRecords(kChannelView, index, old_records, ChannelKeys(old_records, a_table_), a_table_,
-                  new_records, ChannelKeys(new_records, b_table_), b_table_, out_);
+      length(old_records.size(), new_records.size());
+      DiffRecords(kChannelView, index, old_records, a_side_, new_records, b_side_,
+                  Match(kChannelView, old_records, ChannelKeys(old_records, a_side_), new_records,
+                        ChannelKeys(new_records, b_side_)),
+                  out_);
     } else {
       const auto old_records = DecodeTransponders(old_data);
       const auto new_records = DecodeTransponders(new_data);
-      DiffRecords(kTransponderView, index, old_records, TransponderKeys(old_records), a_table_,
-                  new_records, TransponderKeys(new_records), b_table_, out_);
+      length(old_records.size(), new_records.size());
+      DiffRecords(kTransponderView, index, old_records, a_side_, new_records, b_side_,
+                  MatchTransponders(old_records, new_records), out_);
     }
-    // The name and length are reported above or follow from the records; the bytes
-    // around them still count.
-    const std::int64_t records_end =
-        flash::DataOffset + std::max(static_cast<std::int64_t>(old_data.size()),
-                                     static_cast<std::int64_t>(new_data.size())) /
-                                size * size;
+    // The bytes around the name, the length and the records still count.
+    const std::int64_t records_end = flash::DataOffset + records * size;
     DiffBytes(
         old_bytes, new_bytes, index, 0,
-        [records_end](std::int64_t at) {
-          return (at >= flash::NameOffset && at < flash::SpareOffset) ||
+        [renamed, records_end](std::int64_t at) {
+          return (renamed && at >= flash::NameOffset && at < flash::LengthOffset) ||
+                 (at >= flash::LengthOffset && at < flash::SpareOffset) ||
                  (at >= flash::DataOffset && at < records_end);
         },
         out_);
@@ -356,6 +395,8 @@ class Differ {
   const flash::Workspace& b_;
   TransponderTable a_table_;
   TransponderTable b_table_;
+  TransponderSide a_side_;
+  TransponderSide b_side_;
   std::vector<Change> out_;
 };
 

@@ -9,7 +9,17 @@
 
 namespace chanforge::check {
 
-enum class ChangeKind { kSize, kName, kAdded, kRemoved, kMoved, kField, kBytes, kMoreBytes };
+enum class ChangeKind {
+  kSize,
+  kName,
+  kLength,
+  kAdded,
+  kRemoved,
+  kMoved,
+  kField,
+  kBytes,
+  kMoreBytes
+};
 
 inline constexpr int kPastBlocks = flash::BlockCount;  // block of bytes behind block 7
 
@@ -20,10 +30,11 @@ struct Change {
   std::string line;  // "block 0 channel 12 name: ARD → Das Erste"
 };
 
-// Changes that turn image a into image b, ordered by block and record. Channels are
-// matched by SID and transponder frequency, transponders by frequency and polarisation,
-// and what stays unmatched by its place between matched ones. A channel that only
-// shifted because others came or went is not reported as moved.
+// Changes that turn image a into image b, ordered by block and record. Transponders are
+// matched by frequency, polarisation, band and DiSEqC input, channels by SID and the
+// transponder they are on (equal ones in order); what stays unmatched but looks alike
+// between two matched ones is the same record edited. A TP that was only renumbered, and
+// a record that only shifted because others came or went, are no change.
 std::vector<Change> DiffImages(const flash::Workspace& a, const flash::Workspace& b);
 
 // Byte ranges that differ in more blocks than this are counted, not listed.
