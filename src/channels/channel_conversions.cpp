@@ -110,4 +110,8 @@ std::int64_t CountTcsFileRecords(const std::string& binary) {
          static_cast<std::int64_t>(TcsRecordSize);
 }
 
+std::unique_ptr<common::ListTextFormat> MakeTcsTextFormat() {
+  return std::make_unique<TcsTextFormat>();
+}
+
 }  // namespace chanforge::channels

@@ -48,14 +48,16 @@ constexpr Subcommand kCheckCommands[] = {
        return [a](ConsoleFrontend& ui) {
          return Check(ui, std::cout, a->flash, a->warnings_as_errors);
        };
-     }},
+     },
+     kTrouble},
     {"diff", "Print what changed from image A to image B",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFile(command, "A", a->flash, "Old flash image file")->required();
        AddFile(command, "B", a->other, "New flash image file")->required();
        return [a](ConsoleFrontend& ui) { return Diff(ui, std::cout, a->flash, a->other); };
-     }},
+     },
+     kTrouble},
 };
 
 }  // namespace

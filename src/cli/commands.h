@@ -24,6 +24,9 @@ struct Subcommand {
   const char* name;
   const char* description;
   Handler (*add_options)(CLI::App& command);
+  // The exit status of a failure (an exception, output that never arrived): 2 where 1
+  // is an answer, as for check and diff.
+  int failure_status = 1;
 };
 
 // The groups, each in the file that implements it. --help lists them in this order.

@@ -45,8 +45,14 @@ common::FileChoice ConsoleFrontend::ChooseFile(const common::FileRequest& /*requ
 }
 
 void ConsoleFrontend::PrintBytes(std::ostream& out, const std::vector<std::string>& lines) const {
-  for (const std::string& line : lines) {
-    out << (options_.terminal_output ? common::Latin1ForTerminal(line) : line) << '\n';
+  for (const std::string& line : lines) PrintLine(out, line);
+}
+
+void ConsoleFrontend::PrintLine(std::ostream& out, std::string_view line) const {
+  if (options_.terminal_output) {
+    out << common::Latin1ForTerminal(line) << '\n';
+  } else {
+    out << line << '\n';
   }
 }
 

@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/frontend.h"
@@ -35,6 +36,7 @@ class ConsoleFrontend : public common::Frontend {
   // Prints lines of image or list bytes: at a terminal as UTF-8 with control characters
   // shown as "."; to a pipe or a file as the bytes they are, which scripts rely on.
   void PrintBytes(std::ostream& out, const std::vector<std::string>& lines) const;
+  void PrintLine(std::ostream& out, std::string_view line) const;
 
  private:
   ConsoleOptions options_;

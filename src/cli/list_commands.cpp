@@ -5,7 +5,6 @@
 #include "channels/channel_conversions.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "common/list_files.h"
 #include "transponders/transponder_conversions.h"
 #include "views/list_view.h"
 
@@ -16,15 +15,17 @@ namespace {
 int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const std::string& tpt) {
   const std::string& name = tcs.empty() ? tpt : tcs;
   ui.ShowStatus("Loading " + name + "...");
-  const common::ReadResult file = common::ReadListFileForViewer(name);
-  const views::ListedFile listed =
-      tcs.empty() ? views::ListTptFile(file) : views::ListTcsFile(file);
-  if (listed.read) {
-    ui.PrintBytes(out, listed.lines);
-  } else {
-    for (const std::string& line : listed.lines) out << line << '\n';  // a message, UTF-8
-  }
-  return listed.read ? 0 : 1;
+  std::string error;
+  // A line at a time: a list of any length is shown with flat memory.
+  const bool shown = views::StreamListFile(
+      name, !tcs.empty(),
+      [&](std::string_view line) {
+        ui.PrintLine(out, line);
+        return static_cast<bool>(out);
+      },
+      error);
+  if (!shown) ui.ShowMessage(common::MessageKind::kError, error);
+  return shown ? 0 : 1;
 }
 
 struct Args {

@@ -32,6 +32,18 @@ std::string UsageOf(const CLI::App& app) {
 
 int Run(int argc, char** argv);
 
+// Output that never arrived is a failure, whatever the command did; a file it wrote is
+// named, as the report that would have said so is lost.
+int CheckOutput(int status, int failure_status) {
+  std::cout.flush();
+  if (std::cout) return status;
+  std::cerr << "Error Writing the file standard output !\n";
+  for (const std::string& file : chanforge::common::CommittedFiles()) {
+    std::cerr << file << " was written\n";
+  }
+  return failure_status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,12 +81,17 @@ int Run(int argc, char** argv) {
   app.add_flag("--yes", options.yes, "Answer Yes to every question");
   app.add_flag("--verbose", options.verbose, "Show the progress texts on standard error");
 
-  std::vector<std::pair<const CLI::App*, Handler>> handlers;
+  struct Entry {
+    const CLI::App* command;
+    Handler handler;
+    int failure_status;
+  };
+  std::vector<Entry> handlers;
   for (const auto group : {BlockCommands(), ListFileCommands(), DumpCommands(), CheckCommands(),
                            EditCommands(), CsvCommands()}) {
     for (const Subcommand& entry : group) {
       CLI::App* command = app.add_subcommand(entry.name, entry.description);
-      handlers.emplace_back(command, entry.add_options(*command));
+      handlers.push_back({command, entry.add_options(*command), entry.failure_status});
     }
   }
 
@@ -84,11 +101,11 @@ int Run(int argc, char** argv) {
   try {
     app.parse(static_cast<int>(argument_texts.size()), argument_texts.data());
   } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
+    return CheckOutput(app.exit(e), 1);
   } catch (const CLI::CallForAllHelp& e) {
-    return app.exit(e);
+    return CheckOutput(app.exit(e), 1);
   } catch (const CLI::CallForVersion& e) {
-    return app.exit(e);
+    return CheckOutput(app.exit(e), 1);
   } catch (const CLI::ParseError& e) {
     std::cerr << e.what() << '\n' << UsageOf(app) << "Run with --help for more information.\n";
     return kUsageError;
@@ -97,17 +114,17 @@ int Run(int argc, char** argv) {
   options.interactive = IsTerminal(stdin);
   options.terminal_output = IsTerminal(stdout);
   ConsoleFrontend ui(options, std::cin, std::cout, std::cerr);
-  int status = kUsageError;
-  for (const auto& [command, handler] : handlers) {
-    if (command->parsed()) status = handler(ui);
+  for (const Entry& entry : handlers) {
+    if (!entry.command->parsed()) continue;
+    int status = entry.failure_status;
+    try {
+      status = entry.handler(ui);
+    } catch (const std::exception& e) {
+      std::cerr << "chanforge-cli: the command failed: " << e.what() << '\n';
+    }
+    return CheckOutput(status, entry.failure_status);
   }
-  // Output that never arrived is a failure, whatever the command did.
-  std::cout.flush();
-  if (!std::cout) {
-    std::cerr << "Error Writing the file standard output !\n";
-    return 1;
-  }
-  return status;
+  return kUsageError;
 }
 
 }  // namespace

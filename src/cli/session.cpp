@@ -5,7 +5,13 @@
 namespace chanforge::cli {
 
 bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash, const std::string& out) {
-  if (!out.empty() && (out == flash || common::SameFile(out, flash))) session.lock.Lock(flash);
+  if (!out.empty() && (out == flash || common::SameFile(out, flash)) && !session.lock.Lock(flash) &&
+      !session.lock.error().empty()) {
+    // Some network file systems cannot lock: go on, as the user asked for the change.
+    ui.ShowMessage(common::MessageKind::kNotice, "could not lock " + flash + ": " +
+                                                     session.lock.error() +
+                                                     "; another writer may overwrite this change");
+  }
   return session.LoadChosen(ui, flash) == common::Outcome::kDone;
 }
 

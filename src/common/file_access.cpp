@@ -51,7 +51,9 @@ std::int64_t FileSize(const std::string& name) {
   return stamp.size;
 }
 
-bool FileReader::Open(const std::string& name, std::string& error) {
+bool FileReader::Open(const std::string& name, std::string& error, std::int64_t ceiling) {
+  ceiling_ = ceiling;
+  total_ = 0;
   const EntryKind kind = KindOf(name);
   if (kind != EntryKind::kRegular) {
     error = kind == EntryKind::kFolder ? "it is a folder" : "not a regular file";
@@ -70,7 +72,8 @@ bool FileReader::Read(std::size_t count, std::string& out) {
   out.resize(at + count);
   in_.read(out.data() + at, static_cast<std::streamsize>(count));
   out.resize(at + static_cast<std::size_t>(in_.gcount()));
-  return !in_.bad();
+  total_ += in_.gcount();
+  return !in_.bad() && !too_large();
 }
 
 ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
@@ -98,9 +101,23 @@ ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
 
 ReadResult ReadWholeFile(const std::string& name, std::int64_t limit) {
   const std::int64_t size = FileSize(name);
-  if (size > limit) return {false, {}, "too large"};
-  return ReadFilePrefix(name, limit);
+  if (size > limit) return {false, {}, kTooLargeError};
+  // One byte more than the limit tells a file that grows past it while it is read.
+  ReadResult read = ReadFilePrefix(name, limit + 1);
+  if (read.ok && static_cast<std::int64_t>(read.bytes.size()) > limit)
+    return {false, {}, kTooLargeError};
+  return read;
 }
+
+namespace {
+std::vector<std::string>& Committed() {
+  static std::vector<std::string> files;
+  return files;
+}
+}  // namespace
+
+const std::vector<std::string>& CommittedFiles() { return Committed(); }
+void NoteCommitted(const std::string& target) { Committed().push_back(target); }
 
 WriteResult WriteFileSafely(const std::string& name, std::string_view bytes) {
   SafeWriter writer;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace chanforge::common {
 
@@ -46,14 +47,18 @@ FileStamp StampOf(const std::string& name);
 // The length of a file, or -1 when it cannot be looked at.
 std::int64_t FileSize(const std::string& name);
 
+// ReadResult::error of a file longer than its limit.
+inline constexpr char kTooLargeError[] = "too large";
+
 struct ReadResult {
   bool ok = false;
   std::string bytes;
   std::string error;
+  std::int64_t size = -1;  // the file's length when bytes hold only its start, else -1
 };
 
 // Reads a whole file as bytes, at most limit of them. A folder, an unreadable file or a
-// longer file fails without reading.
+// longer file fails ("too large"), also one that proves longer only while it is read.
 ReadResult ReadWholeFile(const std::string& name, std::int64_t limit = kImageFileLimit);
 // Reads the first count bytes (fewer when the file is shorter).
 ReadResult ReadFilePrefix(const std::string& name, std::int64_t count);
@@ -61,13 +66,20 @@ ReadResult ReadFilePrefix(const std::string& name, std::int64_t count);
 // Reads a file from its start in pieces, so that memory stays flat whatever its size.
 class FileReader {
  public:
-  // False, with the reason, for a folder or an unreadable file.
-  bool Open(const std::string& name, std::string& error);
-  // Appends up to count bytes to out; false on a read error. Nothing appended: the end.
+  // False, with the reason, for a folder or an unreadable file. Reading stops past
+  // ceiling bytes, whatever the file's length said (a special file may go on forever).
+  bool Open(const std::string& name, std::string& error, std::int64_t ceiling = kListFileLimit);
+  // Appends up to count bytes to out; false on a read error or past the ceiling. Nothing
+  // appended: the end.
   bool Read(std::size_t count, std::string& out);
+  // After a false Read: the file proved longer than the ceiling.
+  bool too_large() const { return total_ > ceiling_; }
+  std::int64_t total() const { return total_; }
 
  private:
   std::ifstream in_;
+  std::int64_t ceiling_ = kListFileLimit;
+  std::int64_t total_ = 0;
 };
 
 struct WriteResult {
@@ -90,8 +102,12 @@ class SafeWriter {
   bool Open(const std::string& name);
   bool Write(std::string_view bytes);
   bool Commit();
-  // Why the last step failed, in the system's words.
+  // Why the last step failed, in the system's words (and the name of a temporary file
+  // that could not be removed).
   const std::string& error() const { return error_; }
+  // After a commit: what the user should know about the new file ("is now owned by X"),
+  // or empty.
+  const std::string& notice() const { return notice_; }
 
  private:
   bool Fail(int code);
@@ -101,7 +117,14 @@ class SafeWriter {
   std::string temp_;
   std::intptr_t handle_ = -1;
   std::string error_;
+  std::string notice_;
+  std::string left_behind_;  // a temporary file Discard could not remove
 };
+
+// The targets committed so far in this process, for a program that must say what it
+// wrote after its report could not be printed.
+const std::vector<std::string>& CommittedFiles();
+void NoteCommitted(const std::string& target);
 
 // Open, one write and commit.
 WriteResult WriteFileSafely(const std::string& name, std::string_view bytes);
@@ -118,11 +141,14 @@ class FileLock {
   FileLock& operator=(const FileLock&) = delete;
   ~FileLock();
   // Waits for the lock. Follows the name to the file it names when the lock is taken,
-  // even if another program replaced the file meanwhile. False when it cannot be opened.
+  // even if another program replaced the file meanwhile. False when it cannot be opened,
+  // or when the system cannot lock it (error() then says why).
   bool Lock(const std::string& name);
+  const std::string& error() const { return error_; }
 
  private:
   std::intptr_t handle_ = -1;
+  std::string error_;
 };
 
 }  // namespace chanforge::common

@@ -1,5 +1,6 @@
 // The POSIX side of the file access: stamps, the safe replacement and the image lock.
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,6 +64,7 @@ SafeWriter::~SafeWriter() { Discard(); }
 bool SafeWriter::Fail(int code) {
   error_ = std::strerror(code);
   Discard();
+  if (!left_behind_.empty()) error_ += "; the temporary file " + left_behind_ + " is left behind";
   return false;
 }
 
@@ -70,7 +72,7 @@ void SafeWriter::Discard() {
   if (handle_ >= 0) ::close(FdOf(handle_));
   handle_ = -1;
   if (!temp_.empty()) {
-    ::unlink(temp_.c_str());
+    if (::unlink(temp_.c_str()) != 0 && errno != ENOENT) left_behind_ = temp_;
     has_pending_temporary = 0;
     temp_.clear();
   }
@@ -78,6 +80,8 @@ void SafeWriter::Discard() {
 
 bool SafeWriter::Open(const std::string& name) {
   Discard();
+  notice_.clear();
+  left_behind_.clear();
   if (name.empty()) return Fail(ENOENT);
   const EntryKind kind = KindOf(name);
   if (kind == EntryKind::kFolder) return Fail(EISDIR);
@@ -98,9 +102,14 @@ bool SafeWriter::Open(const std::string& name) {
   if (::stat(target_.c_str(), &old) == 0) {
     // Keep the old file's owner and group where we may (root may; others may keep their
     // own group), then its permission bits.
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
-        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
-      // Neither may be kept by this user: the new file is theirs, as any new file would be.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && old.st_uid != ::geteuid()) {
+      // The new file is this user's, as any new file would be: say so once it is in place.
+      if (::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // nor the group: it is the user's too
+      }
+      const struct passwd* user = ::getpwuid(::geteuid());
+      notice_ =
+          "is now owned by " + (user ? std::string(user->pw_name) : std::to_string(::geteuid()));
     }
     if (::fchmod(fd, static_cast<mode_t>(old.st_mode & 07777)) != 0) return Fail(errno);
   } else if (::fchmod(fd, NewFileMode()) != 0) {
@@ -132,6 +141,7 @@ bool SafeWriter::Commit() {
   if (::rename(temp_.c_str(), target_.c_str()) != 0) return Fail(errno);
   has_pending_temporary = 0;
   temp_.clear();
+  NoteCommitted(target_);
   // Make the rename itself durable; a failure here no longer endangers any data.
   fs::path folder = fs::path(target_).parent_path();
   if (folder.empty()) folder = ".";
@@ -148,11 +158,18 @@ FileLock::~FileLock() {
 }
 
 bool FileLock::Lock(const std::string& name) {
+  error_.clear();
   const std::string path = PathOf(name).string();
   for (int attempt = 0; attempt < 100; ++attempt) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    int locked_status = 0;
+    while ((locked_status = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked_status != 0) {
+      error_ = std::strerror(errno);
+      ::close(fd);
+      return false;
     }
     // The holder before us may have replaced the file: lock the one the name names now.
     struct stat locked {};

@@ -174,6 +174,7 @@ SafeWriter::~SafeWriter() { Discard(); }
 bool SafeWriter::Fail(int code) {
   error_ = ReasonOf(static_cast<DWORD>(code));
   Discard();
+  if (!left_behind_.empty()) error_ += "; the temporary file " + left_behind_ + " is left behind";
   return false;
 }
 
@@ -181,13 +182,16 @@ void SafeWriter::Discard() {
   if (handle_ != -1 && TakeBackPending(this)) ::CloseHandle(HandleOf(handle_));
   handle_ = -1;
   if (!temp_.empty()) {
-    ::DeleteFileW(WideOf(temp_).c_str());
+    if (!::DeleteFileW(WideOf(temp_).c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
+      left_behind_ = temp_;
+    }
     temp_.clear();
   }
 }
 
 bool SafeWriter::Open(const std::string& name) {
   Discard();
+  left_behind_.clear();
   const std::wstring wide = WideOf(name);
   if (wide.empty()) return Fail(name.empty() ? ERROR_PATH_NOT_FOUND : ERROR_INVALID_NAME);
   const EntryKind kind = KindOf(name);
@@ -247,6 +251,7 @@ bool SafeWriter::Commit() {
     return Fail(static_cast<int>(::GetLastError()));
   }
   temp_.clear();
+  NoteCommitted(target_);
   return true;
 }
 

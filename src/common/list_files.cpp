@@ -18,11 +18,9 @@ constexpr std::size_t kListedLines = 10;
 
 ReadResult ReadListFileForViewer(const std::string& name) {
   if (!FileExists(name)) return {false, {}, "File " + name + " can not be found!"};
-  if (const std::int64_t size = FileSize(name); size > kListFileLimit) {
-    return {false, {}, "File : " + name + " is too large (" + std::to_string(size) + " bytes) !"};
-  }
-  ReadResult read = ReadWholeFile(name, kListFileLimit);
+  ReadResult read = ReadFilePrefix(name, static_cast<std::int64_t>(kLargeListSize));
   if (!read.ok) read.error = "File " + name + " can not be read!";
+  read.size = FileSize(name);
   return read;
 }
 
@@ -55,6 +53,54 @@ std::string StoredAsWrittenQuestion(const std::vector<std::size_t>& lines, std::
          "Convert anyway ?";
 }
 
+namespace {
+
+// Reads a binary list file afresh in pieces of whole records.
+PieceStatus EachPiece(const std::string& binary, std::size_t record_size,
+                      const std::function<bool(std::string_view)>& use, std::int64_t& read) {
+  const std::size_t piece = kPiece / record_size * record_size;
+  FileReader reader;
+  std::string error;
+  std::string bytes;
+  if (!reader.Open(binary, error)) return PieceStatus::kUnreadable;
+  do {
+    bytes.clear();
+    if (!reader.Read(piece, bytes)) {
+      read = reader.total();
+      return reader.too_large() ? PieceStatus::kTooLarge : PieceStatus::kUnreadable;
+    }
+    if (!use(bytes)) return PieceStatus::kStopped;
+  } while (bytes.size() == piece);
+  read = reader.total();
+  return PieceStatus::kDone;
+}
+
+}  // namespace
+
+PieceStatus ScanListFile(const std::string& binary, ListTextFormat& format, std::int64_t& read) {
+  return EachPiece(
+      binary, format.record_size(),
+      [&](std::string_view records) {
+        format.Scan(records);
+        return true;
+      },
+      read);
+}
+
+PieceStatus FormatListFile(const std::string& binary, ListTextFormat& format,
+                           const std::function<bool(std::string_view text)>& write,
+                           std::int64_t& read) {
+  std::string lines;
+  return EachPiece(
+      binary, format.record_size(),
+      [&](std::string_view records) {
+        lines.clear();
+        format.Format(records, lines);
+        return write(lines);
+      },
+      read);
+}
+
 Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
                             const std::string& kind, ListTextFormat& format) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, binary, text);
@@ -68,29 +114,17 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
       !frontend.AskYesNo("File is bigger then 64Kb, load anyway ?")) {
     return Outcome::kCancelled;
   }
-  const std::size_t piece = kPiece / format.record_size() * format.record_size();
-  // Both passes read the file afresh, a piece at a time.
-  const auto each_piece = [&](const std::function<bool(std::string_view)>& use) {
-    FileReader reader;
-    std::string error;
-    std::string bytes;
-    if (!reader.Open(binary, error)) return false;
-    do {
-      bytes.clear();
-      if (!reader.Read(piece, bytes)) return false;
-      if (!use(bytes)) return false;
-    } while (bytes.size() == piece);
-    return true;
-  };
-  const auto unreadable = [&] {
-    frontend.ShowMessage(MessageKind::kError, "File : " + binary + " can not be read !");
+  const auto failed = [&](PieceStatus status, std::int64_t read) {
+    if (status == PieceStatus::kUnreadable) {
+      frontend.ShowMessage(MessageKind::kError, "File : " + binary + " can not be read !");
+    } else if (status == PieceStatus::kTooLarge) {
+      frontend.ShowMessage(MessageKind::kError, TooLargeText(binary, read));
+    }
     return Outcome::kFailed;
   };
-  if (!each_piece([&](std::string_view records) {
-        format.Scan(records);
-        return true;
-      })) {
-    return unreadable();
+  std::int64_t read = 0;
+  if (const PieceStatus status = ScanListFile(binary, format, read); status != PieceStatus::kDone) {
+    return failed(status, read);
   }
   std::string problem = format.RoundTripProblem();
   if (const auto part = static_cast<std::size_t>(size) % format.record_size(); part > 0) {
@@ -106,15 +140,12 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
   frontend.ShowStatus("Writing " + text + "...");
   SafeWriter writer;
   if (!OpenOrReport(frontend, writer, text)) return Outcome::kFailed;
-  std::string lines;
-  bool written = true;
-  if (!each_piece([&](std::string_view records) {
-        lines.clear();
-        format.Format(records, lines);
-        written = WriteOrReport(frontend, writer, text, lines);
-        return written;
-      })) {
-    return written ? unreadable() : Outcome::kFailed;
+  if (const PieceStatus status = FormatListFile(
+          binary, format,
+          [&](std::string_view lines) { return WriteOrReport(frontend, writer, text, lines); },
+          read);
+      status != PieceStatus::kDone) {
+    return failed(status, read);
   }
   return CommitOrReport(frontend, writer, text) ? Outcome::kDone : Outcome::kFailed;
 }
@@ -173,7 +204,9 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   while (!at_end) {
     piece.clear();
     if (!reader.Read(kPiece, piece)) {
-      frontend.ShowMessage(MessageKind::kError, "File : " + text + " can not be read !");
+      frontend.ShowMessage(MessageKind::kError, reader.too_large()
+                                                    ? TooLargeText(text, reader.total())
+                                                    : "File : " + text + " can not be read !");
       return Outcome::kFailed;
     }
     at_end = piece.size() < kPiece;

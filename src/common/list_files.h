@@ -25,8 +25,9 @@ struct ParsedLine {
 // Above this size a binary list file is only read after the user agrees.
 inline constexpr std::size_t kLargeListSize = 65536;
 
-// A binary list file read whole for the list viewer. When it cannot be shown, error holds
-// the line that says why: not found, too large (told from its size alone) or unreadable.
+// The start of a binary list file for the window's list viewer: at most kLargeListSize
+// bytes, what a block can hold, with the file's length in size. When it cannot be shown,
+// error holds the line that says why: not found or unreadable.
 ReadResult ReadListFileForViewer(const std::string& name);
 
 // Checks that the source exists, that it is not the target, and asks before an
@@ -48,6 +49,15 @@ class ListTextFormat {
   // Second pass: appends the lines of these records, each ended by CR LF.
   virtual void Format(std::string_view records, std::string& out) = 0;
 };
+
+// How reading a binary list file in pieces ended.
+enum class PieceStatus { kDone, kUnreadable, kTooLarge, kStopped };
+// The first pass over a binary list file (read counts the bytes, for a message).
+PieceStatus ScanListFile(const std::string& binary, ListTextFormat& format, std::int64_t& read);
+// The second: the text of each piece goes to write, which stops the pass by returning false.
+PieceStatus FormatListFile(const std::string& binary, ListTextFormat& format,
+                           const std::function<bool(std::string_view text)>& write,
+                           std::int64_t& read);
 
 // Appends the line's record to out, or sets the error.
 using LineParser =

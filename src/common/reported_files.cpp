@@ -20,11 +20,27 @@ std::int64_t SizeOrReport(Frontend& frontend, const std::string& name, std::int6
   if (size < 0) {
     frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be read !");
   } else if (size > limit) {
-    frontend.ShowMessage(MessageKind::kError,
-                         "File : " + name + " is too large (" + std::to_string(size) + " bytes) !");
+    frontend.ShowMessage(MessageKind::kError, TooLargeText(name, size));
     return -1;
   }
   return size;
+}
+
+std::string TooLargeText(const std::string& name, std::int64_t size) {
+  return "File : " + name + " is too large (" + std::to_string(size) + " bytes) !";
+}
+
+bool ReadWholeFileOrReport(Frontend& frontend, const std::string& name, std::int64_t limit,
+                           std::string& bytes) {
+  ReadResult read = ReadWholeFile(name, limit);
+  if (!read.ok) {
+    frontend.ShowMessage(MessageKind::kError, read.error == kTooLargeError
+                                                  ? TooLargeText(name, limit + 1)
+                                                  : "File : " + name + " can not be read !");
+    return false;
+  }
+  bytes = std::move(read.bytes);
+  return true;
 }
 
 bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::int64_t count,
@@ -56,7 +72,11 @@ bool WriteOrReport(Frontend& frontend, SafeWriter& writer, const std::string& na
 }
 
 bool CommitOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name) {
-  if (writer.Commit()) return true;
+  if (writer.Commit()) {
+    if (!writer.notice().empty())
+      frontend.ShowMessage(MessageKind::kNotice, name + " " + writer.notice());
+    return true;
+  }
   frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, writer.error()));
   return false;
 }

@@ -24,6 +24,13 @@ bool ConfirmOverwrite(Frontend& frontend, const std::string& name);
 // over limit, or "File : NAME can not be read !" when it cannot be looked at.
 std::int64_t SizeOrReport(Frontend& frontend, const std::string& name, std::int64_t limit);
 
+// "File : NAME is too large (N bytes) !"
+std::string TooLargeText(const std::string& name, std::int64_t size);
+// Reads the whole file, at most limit bytes; a longer one (also one that proves longer
+// only while it is read) gets TooLargeText, an unreadable one "can not be read".
+bool ReadWholeFileOrReport(Frontend& frontend, const std::string& name, std::int64_t limit,
+                           std::string& bytes);
+
 // Reads at most count bytes from the file's start; an unreadable file (a folder, no
 // permission) gets "File : NAME can not be read !" and false.
 bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::int64_t count,

@@ -502,7 +502,9 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document
   using common::Outcome;
   const std::int64_t size = common::SizeOrReport(frontend, file, kCsvFileLimit);
   std::string bytes;
-  if (size < 0 || !common::ReadFileOrReport(frontend, file, size, bytes)) return Outcome::kFailed;
+  if (size < 0 || !common::ReadWholeFileOrReport(frontend, file, kCsvFileLimit, bytes)) {
+    return Outcome::kFailed;
+  }
   frontend.ShowStatus("Loading " + file + "...");
   CsvImport import = ReadListCsv(document, list, bytes, file);
   if (!import.error.empty()) {

@@ -19,7 +19,7 @@ Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& frontend,
   if (size < 0) return Outcome::kFailed;
   frontend.ShowStatus("Loading... " + name);
   std::string bytes;
-  if (!common::ReadFileOrReport(frontend, name, common::kImageFileLimit, bytes)) {
+  if (!common::ReadWholeFileOrReport(frontend, name, common::kImageFileLimit, bytes)) {
     return Outcome::kFailed;
   }
   workspace.Load(std::move(bytes), name);

@@ -55,4 +55,8 @@ std::int64_t CountTptFileRecords(const std::string& binary) {
   return static_cast<std::int64_t>(FormatTptLines(read.bytes, false).size());
 }
 
+std::unique_ptr<common::ListTextFormat> MakeTptTextFormat(bool decLink) {
+  return std::make_unique<TptTextFormat>(decLink);
+}
+
 }  // namespace chanforge::transponders

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "common/frontend.h"
+#include "common/list_files.h"
 
 namespace chanforge::transponders {
 
@@ -18,5 +20,8 @@ common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& 
 // The transponders a binary list file holds, as its text shows them: the empty records
 // that pad a list are left out. Reads at most the file's first 16 MiB.
 std::int64_t CountTptFileRecords(const std::string& binary);
+
+// The text lines of a binary list file, piece by piece, as the conversion writes them.
+std::unique_ptr<common::ListTextFormat> MakeTptTextFormat(bool decLink);
 
 }  // namespace chanforge::transponders

@@ -1,32 +1,88 @@
 #include "views/list_view.h"
 
+#include <algorithm>
+#include <memory>
+
+#include "channels/channel_conversions.h"
+#include "channels/channel_record.h"
 #include "common/list_files.h"
+#include "common/reported_files.h"
+#include "transponders/transponder_conversions.h"
+#include "transponders/transponder_record.h"
 #include "views/block_view.h"
 
 namespace chanforge::views {
 
 namespace {
 
+std::string OversizeLine(const std::string& kind, std::int64_t size) {
+  return kind + " FILE IS LARGER THAN 64Kb (" + std::to_string(size) + " bytes)";
+}
+
 ListedFile ListFile(const common::ReadResult& file, const std::string& kind,
+                    std::size_t record_size,
                     std::vector<std::string> (*lines_of)(std::string_view)) {
   if (!file.ok) return {{file.error}, false};
   ListedFile listed{lines_of(file.bytes), true};
-  if (file.bytes.size() > common::kLargeListSize) {
-    listed.lines.insert(
-        listed.lines.begin() + 1,
-        kind + " FILE IS LARGER THAN 64Kb (" + std::to_string(file.bytes.size()) + " bytes)");
+  const auto size = std::max(file.size, static_cast<std::int64_t>(file.bytes.size()));
+  if (size > static_cast<std::int64_t>(common::kLargeListSize)) {
+    listed.lines.insert(listed.lines.begin() + 1, OversizeLine(kind, size));
+    const auto shown = static_cast<std::int64_t>(file.bytes.size() / record_size);
+    const std::int64_t left_out = size / static_cast<std::int64_t>(record_size) - shown;
+    if (left_out > 0) {
+      listed.lines.push_back("(" + std::to_string(left_out) + " more records are not shown)");
+    }
   }
   return listed;
+}
+
+// The text of a piece of lines, a line at a time without its CR LF.
+bool PrintLines(std::string_view text, const std::function<bool(std::string_view)>& print) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", at), text.size());
+    if (!print(text.substr(at, end - at))) return false;
+    at = end + 2;
+  }
+  return true;
 }
 
 }  // namespace
 
 ListedFile ListTcsFile(const common::ReadResult& file) {
-  return ListFile(file, "TCS", TcsListLines);
+  return ListFile(file, "TCS", channels::TcsRecordSize, TcsListLines);
 }
 
 ListedFile ListTptFile(const common::ReadResult& file) {
-  return ListFile(file, "TPT", TptListLines);
+  return ListFile(file, "TPT", transponders::TptRecordSize, TptListLines);
+}
+
+bool StreamListFile(const std::string& name, bool tcs,
+                    const std::function<bool(std::string_view line)>& print, std::string& error) {
+  if (!common::FileExists(name)) {
+    error = "File " + name + " can not be found!";
+    return false;
+  }
+  const std::int64_t size = common::FileSize(name);
+  if (size > common::kListFileLimit) {
+    error = common::TooLargeText(name, size);
+    return false;
+  }
+  const std::unique_ptr<common::ListTextFormat> format =
+      tcs ? channels::MakeTcsTextFormat() : transponders::MakeTptTextFormat(false);
+  std::int64_t read = 0;
+  common::PieceStatus status = common::ScanListFile(name, *format, read);
+  if (status == common::PieceStatus::kDone) {
+    if (!print(tcs ? channels::TcsHeading : transponders::TptHeading)) return true;
+    if (size > static_cast<std::int64_t>(common::kLargeListSize) &&
+        !print(OversizeLine(tcs ? "TCS" : "TPT", size))) {
+      return true;
+    }
+    status = common::FormatListFile(
+        name, *format, [&](std::string_view text) { return PrintLines(text, print); }, read);
+  }
+  if (status == common::PieceStatus::kTooLarge) error = common::TooLargeText(name, read);
+  if (status == common::PieceStatus::kUnreadable) error = "File " + name + " can not be read!";
+  return error.empty();
 }
 
 }  // namespace chanforge::views

@@ -1,7 +1,9 @@
 // The contents of the list viewer: the TCS and TPT binary files as formatted lines.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/file_access.h"
@@ -20,5 +22,11 @@ struct ListedFile {
 ListedFile ListTcsFile(const common::ReadResult& file);
 // The same for a transponder file, always with the DiSEqC column.
 ListedFile ListTptFile(const common::ReadResult& file);
+
+// The same lines of a whole file, read in pieces so that memory stays flat, a line at a
+// time to print (which may stop them by returning false). False with the line that says
+// why when the file cannot be shown (not found, unreadable, too large).
+bool StreamListFile(const std::string& name, bool tcs,
+                    const std::function<bool(std::string_view line)>& print, std::string& error);
 
 }  // namespace chanforge::views

@@ -55,6 +55,20 @@ TEST_F(Robustness, SimultaneousChangesToOneImageTakeTurns) {
   }
 }
 
+// Refusals go to stderr; output that cannot be printed is a failure with its status, and
+// says what was written all the same.
+TEST_F(Cli, EveryFailureIsToldOnStandardError) {
+  Sample();
+  const Result missing = Cmd("view --tcs missing");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("can not be found"), std::string::npos);
+  EXPECT_EQ(Shell("$CLI --help >/dev/full 2>/dev/null"), 1);
+  EXPECT_EQ(Shell("$CLI swap-diseqc flash512k.bin 1 -o swapped.bin >&- 2>err.txt"), 1);
+  EXPECT_NE(Read("err.txt").find("swapped.bin was written"), std::string::npos);
+  EXPECT_EQ(Shell("$CLI diff flash512k.bin swapped.bin >/dev/full 2>/dev/null"), 2);
+}
+
 TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {
   flash::FlashImage image{MakeSampleImage(), {}};
   flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");

@@ -109,10 +109,32 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   EXPECT_EQ(big.lines[1], "TCS FILE IS LARGER THAN 64Kb (65537 bytes)");
   EXPECT_EQ(tpt(dir.Write("exact", std::string(65536, '\0'))).lines,
             std::vector<std::string>{transponders::TptHeading});
-  dir.Sparse("huge", std::uintmax_t{3} << 40);  // never read
+  // The window shows what a block can hold of a longer file, and says so.
+  dir.Sparse("huge", std::uintmax_t{3} << 40);
   EXPECT_EQ(tpt(dir.Path("huge")).lines,
-            std::vector<std::string>{"File : " + dir.Path("huge") +
-                                     " is too large (3298534883328 bytes) !"});
+            (std::vector<std::string>{transponders::TptHeading,
+                                      "TPT FILE IS LARGER THAN 64Kb (3298534883328 bytes)",
+                                      "(274877901483 more records are not shown)"}));
+  // The command line streams every line of it, or says why not.
+  std::vector<std::string> streamed;
+  std::string error;
+  const auto print = [&](std::string_view line) {
+    streamed.emplace_back(line);
+    return true;
+  };
+  EXPECT_TRUE(StreamListFile(dir.Path("big"), true, print, error));
+  EXPECT_EQ(streamed, big.lines);
+  EXPECT_FALSE(StreamListFile(dir.Path("huge"), false, print, error));
+  EXPECT_EQ(error, "File : " + dir.Path("huge") + " is too large (3298534883328 bytes) !");
+#ifdef __linux__
+  // A length that the file outgrows while it is read does not bound the read.
+  common::FileReader reader;
+  std::string bytes;
+  ASSERT_TRUE(reader.Open("/proc/self/pagemap", error, 1 << 20));
+  EXPECT_TRUE(reader.Read(1 << 20, bytes));
+  EXPECT_FALSE(reader.Read(1 << 20, bytes));
+  EXPECT_TRUE(reader.too_large());
+#endif
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_EQ(tcs(dir.Path("folder")).lines,
             std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
