@@ -75,6 +75,28 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xA0"), "T\xC3\xA9S.[2J..\xC2\xA0");
   EXPECT_EQ(Latin1ToUtf8("\x7F\x80"), "\x7F\xC2\x80");
   EXPECT_EQ(ToUpperAscii("`az{\xE9"), "`AZ{\xE9");
+  // Well-formed UTF-8 only: no cut, overlong, surrogate or out-of-range sequence.
+  for (const auto& [text, utf8] :
+       std::vector<std::pair<std::string, bool>>{{"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", true},
+                                                 {"\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF", true},
+                                                 {"\xC3", false},
+                                                 {"\xC0\xAF", false},
+                                                 {"\xE0\x9F\xBF", false},
+                                                 {"\xF0\x8F\xBF\xBF", false},
+                                                 {"\xED\xA0\x80", false},
+                                                 {"\xF4\x90\x80\x80", false},
+                                                 {"\xF8\x88\x80\x80\x80", false},
+                                                 {"\xC3(", false},
+                                                 {"\x80", false}}) {
+    EXPECT_EQ(IsUtf8(text), utf8) << text;
+  }
+  EXPECT_EQ(QuotedText(std::string(40, 'a')), "\"" + std::string(40, 'a') + "\"");
+  EXPECT_EQ(QuotedText("\xC3\xA9" + std::string(40, 'a')),
+            "\"\xC3\xA9" + std::string(39, 'a') + "\u2026\"");
+  EXPECT_EQ(ReadValue("12.00"), 12);
+  EXPECT_EQ(ReadValue("0x1F"), 31);
+  for (const char* text : {"12.", "12.5", "0x1.0", ".0", "1 2"})
+    EXPECT_EQ(ReadValue(text), std::nullopt) << text;
 }
 
 #ifndef _WIN32
