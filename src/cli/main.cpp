@@ -1,5 +1,6 @@
 // chanforge-cli: the editor's operations for scripts and terminals.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <csignal>
 #include <exception>
 #include <iostream>
@@ -87,15 +88,26 @@ int Run(int argc, char** argv) {
     int failure_status;
   };
   std::vector<Entry> handlers;
-  for (const auto group : {BlockCommands(), ListFileCommands(), DumpCommands(), CheckCommands(),
-                           EditCommands(), CsvCommands()}) {
+  const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+  // Only the subcommand the line names is built, as building them all costs more than most
+  // commands' work; without one (--help), or with a name that is none, all are built.
+  const auto groups = {BlockCommands(), ListFileCommands(), DumpCommands(),
+                       CheckCommands(), EditCommands(),     CsvCommands()};
+  const auto first_word = std::find_if(arguments.begin() + 1, arguments.end(),
+                                       [](const std::string& a) { return a.rfind('-', 0) != 0; });
+  const std::string named = first_word == arguments.end() ? std::string() : *first_word;
+  const bool known = std::any_of(groups.begin(), groups.end(), [&](const auto& group) {
+    return std::any_of(group.begin(), group.end(),
+                       [&](const Subcommand& entry) { return named == entry.name; });
+  });
+  for (const auto& group : groups) {
     for (const Subcommand& entry : group) {
+      if (known && named != entry.name) continue;
       CLI::App* command = app.add_subcommand(entry.name, entry.description);
       handlers.push_back({command, entry.add_options(*command), entry.failure_status});
     }
   }
 
-  const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
   std::vector<const char*> argument_texts;
   for (const std::string& argument : arguments) argument_texts.push_back(argument.c_str());
   try {
