@@ -32,12 +32,16 @@ Reference ReferenceFrom(const ListDocument& document, bool csv) {
 
 TEST(ReferenceOrder, AnImageOrItsCsvGivesItsOrderExactly) {
   for (const bool csv : {false, true}) {
-    Image list, same, shuffled;
+    Image list, shuffled;
+    // Channel 2 becomes channel 1 on another transponder; the shuffle puts it first.
+    ChannelRecord twin = list.document.channels()[0];
+    twin.tp = list.document.channels().back().tp;
+    for (Image* image : {&list, &shuffled}) image->Run(SetChannel(1, ChannelField::kTp, twin));
     std::vector<ChannelRecord> channels = shuffled.document.channels();
     std::shuffle(channels.begin(), channels.end(), std::mt19937(7));
     shuffled.Run(ReplaceChannels(channels, "shuffle"));
 
-    const OrderPlan unchanged = PlanOrder(list.document, ReferenceFrom(same.document, csv), {});
+    const OrderPlan unchanged = PlanOrder(list.document, ReferenceFrom(list.document, csv), {});
     EXPECT_FALSE(unchanged.Changes()) << csv;
     EXPECT_EQ(OrderSummary(unchanged),
               "150 channels follow the reference; 0 new channels go to the end; 0 channels of "
