@@ -1,11 +1,12 @@
 // Throughput of the hot core routines: the block scan, both formatters and parsers,
 // the hex dump, the image check and comparison, and the list editor's steps and
-// history on a 9,999-channel list.
+// history on a 9,999-channel list, and a reference order applied to a full channel block.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <chrono>
 #include <functional>
+#include <numeric>
 #include <random>
 #include <string>
 #include <utility>
@@ -15,6 +16,8 @@
 #include "check/image_check.h"
 #include "check/image_diff.h"
 #include "editing/list_commands.h"
+#include "editing/list_csv.h"
+#include "editing/reference_order.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 #include "views/block_view.h"
@@ -275,3 +278,38 @@ void BM_History1000Steps(benchmark::State& state) {
 BENCHMARK(BM_History1000Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// A full block of 2,182 channels takes the order of a shuffled copy of itself, given as an
+// image (0) or as its CSV (1): reading the reference, matching, and the step with its
+// write-back.
+void BM_ApplyOrder(benchmark::State& state) {
+  BigList big;
+  editing::ListDocument& document = *big.document;
+  big.stack->Push(editing::RemoveChannels([] {
+    std::vector<std::size_t> rows(9999 - editing::kChannelRoom);
+    std::iota(rows.begin(), rows.end(), editing::kChannelRoom);
+    return rows;
+  }()));
+  big.stack->Clear();
+  BigList shuffled;
+  std::vector<editing::ChannelRecord> order = document.channels();
+  std::shuffle(order.begin(), order.end(), std::mt19937(5));
+  shuffled.stack->Push(editing::ReplaceChannels(order, "shuffle"));
+  const bool csv = state.range(0) == 1;
+  state.SetLabel(csv ? "CSV reference" : "image reference");
+  const std::string text = editing::ListCsv(*shuffled.document, editing::CsvList::kChannels);
+  for (auto _ : state) {
+    editing::Reference reference;
+    if (csv) {
+      benchmark::DoNotOptimize(editing::ReadReferenceCsv(text, "order.csv", reference));
+    } else {
+      reference = editing::ReferenceOf(*shuffled.document);
+    }
+    const editing::OrderPlan plan = editing::PlanOrder(document, reference, {});
+    big.stack->Push(editing::ApplyOrder(plan, "order"));
+    state.PauseTiming();
+    big.stack->Undo();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ApplyOrder)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -36,5 +36,6 @@ std::span<const Subcommand> DumpCommands();      // hexdump and make-sample
 std::span<const Subcommand> CheckCommands();     // check and diff
 std::span<const Subcommand> EditCommands();      // the list editing commands
 std::span<const Subcommand> CsvCommands();       // export-csv and import-csv
+std::span<const Subcommand> OrderCommands();     // apply-order
 
 }  // namespace chanforge::cli

@@ -21,14 +21,6 @@ static_assert(kChannelFieldCount == kTransponderFieldCount);
 constexpr std::size_t kFieldCount = kChannelFieldCount;
 constexpr const char kNumberHeading[] = "Nr";
 
-// The channel file's two columns for reading only: its transponder's frequency and
-// polarisation.
-std::string TpTitle(TransponderField field) {
-  const common::FieldInfo& info = transponders::InfoOf(field);
-  std::string title = std::string(channels::InfoOf(ChannelField::kTp).heading) + " " + info.name;
-  return *info.unit ? title + " (" + info.unit + ")" : title;
-}
-
 // The mark that keeps a cell text in a spreadsheet. Calc keeps a leading apostrophe of a
 // CSV cell as part of the text, and our import removes exactly one.
 constexpr char kTextMark = '\'';
@@ -78,11 +70,6 @@ std::string MarkedCell(std::string cell, bool name) {
   const bool marked = ReadsAsFormula(cell) ||
                       (name && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
   if (marked) cell.insert(cell.begin(), kTextMark);
-  return cell;
-}
-
-std::string_view UnmarkedCell(std::string_view cell) {
-  if (!cell.empty() && cell.front() == kTextMark) cell.remove_prefix(1);
   return cell;
 }
 
@@ -185,25 +172,6 @@ std::string ReadTransponderRow(TransponderRecord& record,
   return reason;
 }
 
-// Finds each heading's column in the header row, Nr first; why not, or empty.
-std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
-                        std::vector<std::size_t>& columns) {
-  for (const std::string& title : titles) {
-    const std::string wanted = common::ToUpperAscii(title);
-    // The heading without its unit is read too, as files written before the unit have it.
-    const std::string bare = wanted.substr(0, wanted.find(" ("));
-    std::size_t c = 0;
-    const auto matches = [&](std::string_view cell) {
-      const std::string upper = common::ToUpperAscii(common::TrimBlanks(cell));
-      return upper == wanted || upper == bare;
-    };
-    while (c < header.cells.size() && !matches(header.cells[c])) ++c;
-    if (c == header.cells.size()) return "Missing column " + Quoted(title) + ".";
-    columns.push_back(c);
-  }
-  return {};
-}
-
 // "Nr" and the fields' column titles.
 std::vector<std::string> Titles(CsvList list) {
   std::vector<std::string> titles{kNumberHeading};
@@ -251,6 +219,35 @@ bool Unchanged(const ListDocument& document, CsvList list, const CsvImport& impo
 }
 
 }  // namespace
+
+std::string TpTitle(TransponderField field) {
+  const common::FieldInfo& info = transponders::InfoOf(field);
+  std::string title = std::string(channels::InfoOf(ChannelField::kTp).heading) + " " + info.name;
+  return *info.unit ? title + " (" + info.unit + ")" : title;
+}
+
+std::string_view UnmarkedCell(std::string_view cell) {
+  if (!cell.empty() && cell.front() == kTextMark) cell.remove_prefix(1);
+  return cell;
+}
+
+std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                        std::vector<std::size_t>& columns) {
+  for (const std::string& title : titles) {
+    const std::string wanted = common::ToUpperAscii(title);
+    // The heading without its unit is read too, as files written before the unit have it.
+    const std::string bare = wanted.substr(0, wanted.find(" ("));
+    std::size_t c = 0;
+    const auto matches = [&](std::string_view cell) {
+      const std::string upper = common::ToUpperAscii(common::TrimBlanks(cell));
+      return upper == wanted || upper == bare;
+    };
+    while (c < header.cells.size() && !matches(header.cells[c])) ++c;
+    if (c == header.cells.size()) return "Missing column " + Quoted(title) + ".";
+    columns.push_back(c);
+  }
+  return {};
+}
 
 std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
   return SplitCsv(text, [&](CsvRow& row) {

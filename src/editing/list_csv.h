@@ -11,6 +11,7 @@
 #include "common/frontend.h"
 #include "editing/list_document.h"
 #include "editing/undo_stack.h"
+#include "transponders/transponder_fields.h"
 
 namespace chanforge::editing {
 
@@ -31,6 +32,15 @@ struct CsvRow {
 std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
 // The same, a row at a time, as long as use returns true.
 std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use);
+
+// The heading of a channel file's column for its transponder's frequency or polarisation.
+std::string TpTitle(transponders::TransponderField field);
+// A cell without the mark the export puts before a text a spreadsheet would change.
+std::string_view UnmarkedCell(std::string_view cell);
+// Finds each heading's column in the header row (any case, the unit optional): why not, as
+// "Missing column "SID".", or empty.
+std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                        std::vector<std::size_t>& columns);
 
 // The list as UTF-8 CSV with a header row, CR LF after every row. Channels carry two
 // convenience columns, their transponder's frequency and polarisation, that import ignores.

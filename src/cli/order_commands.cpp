@@ -1,0 +1,66 @@
+// apply-order: the channel list of an image put in the order of another image or a CSV.
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/session.h"
+#include "editing/reference_order.h"
+
+namespace chanforge::cli {
+
+namespace {
+
+struct Args {
+  std::string flash, from, out, placement = "last";
+  bool list = false;
+};
+
+int ApplyOrder(ConsoleFrontend& ui, const Args& a) {
+  Session session;
+  if (!Load(ui, session, a.flash, a.out)) return 1;
+  editing::ListDocument& document = session.document();
+  if (const std::string reason = document.ChannelsReadOnlyReason(); !reason.empty()) {
+    ui.ShowMessage(common::MessageKind::kError, reason);
+    return 1;
+  }
+  editing::Reference reference;
+  const common::Outcome read = editing::LoadReference(ui, a.from, reference);
+  if (read != common::Outcome::kDone) return ExitStatus(read);
+  const editing::OrderPlan plan = editing::PlanOrder(
+      document, reference,
+      a.placement == "first" ? editing::NewChannels::kFirst : editing::NewChannels::kLast);
+  ui.ShowMessage(common::MessageKind::kNotice, editing::OrderSummary(plan));
+  if (a.list) {
+    for (const auto* lines : {&plan.new_channels, &plan.missing_channels}) {
+      for (const std::string& line : *lines) std::cout << line << '\n';
+    }
+  }
+  if (plan.Changes()) {
+    session.history().Push(editing::ApplyOrder(
+        plan, "Apply order from " + common::PathOf(a.from).filename().string()));
+  }
+  return SaveImage(ui, session, a.out);
+}
+
+constexpr Subcommand kOrderCommands[] = {
+    {"apply-order", "Put the channels in the order of another image or a channel CSV",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<Args>();
+       AddFlash(command, a->flash);
+       AddFile(command, "--from", a->from, "Image or channel CSV whose order to follow")
+           ->required();
+       AddOutput(command, a->out);
+       command.add_flag("--list", a->list, "List the new channels and the missing ones");
+       command.add_option("--new", a->placement, "Where channels the reference lacks go")
+           ->check(CLI::IsMember({"first", "last"}))
+           ->capture_default_str();
+       return [a](ConsoleFrontend& ui) { return ApplyOrder(ui, *a); };
+     }},
+};
+
+}  // namespace
+
+std::span<const Subcommand> OrderCommands() { return kOrderCommands; }
+
+}  // namespace chanforge::cli

@@ -1,0 +1,276 @@
+#include "editing/reference_order.h"
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <optional>
+#include <tuple>
+
+#include "channels/channel_fields.h"
+#include "common/file_access.h"
+#include "common/text_lines.h"
+#include "editing/list_csv.h"
+#include "flash/flash_file.h"
+#include "transponders/transponder_fields.h"
+
+namespace chanforge::editing {
+
+namespace {
+
+using channels::ChannelField;
+using transponders::TransponderField;
+
+std::string NameOf(std::string_view shown) {
+  while (!shown.empty() && shown.back() == ' ') shown.remove_suffix(1);
+  return std::string(shown);
+}
+
+ReferenceChannel IdentityOf(const ListDocument& document, const ChannelRecord& channel) {
+  ReferenceChannel identity{channel.words[channels::kSid],
+                            NameOf(channels::ChannelText(channel, ChannelField::kName))};
+  if (document.TransponderKhz(channel.tp) != 0) {
+    const TransponderRecord& transponder = document.transponders()[channel.tp - 1u];
+    identity.khz = transponder.Khz();
+    identity.horizontal = (transponder.flags & transponders::kFlagHorizontal) != 0;
+    identity.diseqc_b = (transponder.flags & transponders::kFlagDiseqcB) != 0;
+  }
+  return identity;
+}
+
+std::string Label(const ReferenceChannel& channel) {
+  return common::Latin1ForTerminal(channel.name) + " (SID " + std::to_string(channel.sid) + ")";
+}
+
+std::string Counted(std::size_t count, const char* one, const char* many) {
+  return std::to_string(count) + (count == 1 ? one : many);
+}
+
+// The rows of one key, taken in list order as the reference's equal ones come.
+template <typename Key>
+class Buckets {
+ public:
+  void Add(Key key, std::uint32_t row) { buckets_[std::move(key)].rows.push_back(row); }
+  std::optional<std::uint32_t> Take(const Key& key) {
+    const auto found = buckets_.find(key);
+    if (found == buckets_.end() || found->second.next == found->second.rows.size()) return {};
+    return found->second.rows[found->second.next++];
+  }
+
+ private:
+  struct Bucket {
+    std::vector<std::uint32_t> rows;
+    std::size_t next = 0;
+  };
+  std::map<Key, Bucket> buckets_;
+};
+
+class ApplyOrderCommand : public Command {
+ public:
+  ApplyOrderCommand(std::vector<std::uint32_t> order, std::string description)
+      : order_(std::move(order)), description_(std::move(description)) {}
+  void Apply(ListDocument& document) override {
+    auto& channels = document.mutable_channels();
+    std::vector<ChannelRecord> ordered(channels.size());
+    for (std::size_t i = 0; i < order_.size(); ++i) ordered[i] = channels[order_[i]];
+    channels = std::move(ordered);
+    document.WriteChannels();
+  }
+  void Revert(ListDocument& document) override {
+    auto& channels = document.mutable_channels();
+    std::vector<ChannelRecord> unordered(channels.size());
+    for (std::size_t i = 0; i < order_.size(); ++i) unordered[order_[i]] = channels[i];
+    channels = std::move(unordered);
+    document.WriteChannels();
+  }
+  std::string Description() const override { return description_; }
+
+ private:
+  std::vector<std::uint32_t> order_;
+  std::string description_;
+};
+
+// A CSV is told by its first cell, so that a file saved under another name still reads.
+bool LooksLikeCsv(const std::string& file, std::string_view bytes) {
+  const std::string name = common::ToUpperAscii(common::PathOf(file).extension().string());
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  const std::string_view first = bytes.substr(0, bytes.find_first_of(",;\r\n"));
+  return name == ".CSV" || common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
+}
+
+}  // namespace
+
+bool OrderPlan::Changes() const {
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (order[i] != i) return true;
+  }
+  return false;
+}
+
+Reference ReferenceOf(const ListDocument& document) {
+  Reference reference;
+  for (const ChannelRecord& channel : document.channels()) {
+    reference.channels.push_back(IdentityOf(document, channel));
+  }
+  return reference;
+}
+
+std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference) {
+  if (csv.substr(0, 3) == "\xEF\xBB\xBF") csv.remove_prefix(3);
+  reference = Reference{{}, false};
+  const std::vector<std::string> titles = {
+      common::ColumnTitle(channels::InfoOf(ChannelField::kSid)),
+      common::ColumnTitle(channels::InfoOf(ChannelField::kName)), TpTitle(TransponderField::kKhz),
+      TpTitle(TransponderField::kPolarisation)};
+  std::vector<std::size_t> columns;
+  std::string error;
+  bool header = true;
+  const auto fail = [&](std::size_t line, const std::string& reason) {
+    error = "Line " + std::to_string(line) + " of " + file + ": " + reason;
+    return false;
+  };
+  // Each cell is read as the import reads it, so that a reference says what an import would.
+  const auto read_row = [&](const CsvRow& row) -> std::string {
+    std::vector<std::string_view> cells;
+    for (const std::size_t c : columns) {
+      if (c >= row.cells.size())
+        return "Missing column " + common::QuotedText(titles[cells.size()]) + ".";
+      cells.push_back(UnmarkedCell(row.cells[c]));
+    }
+    std::optional<std::string> name = common::Utf8ToLatin1(cells[1]);
+    if (!name) {
+      return common::QuotedText(cells[1]) + " holds a character that Latin-1 cannot store.";
+    }
+    ChannelRecord record;
+    std::string reason =
+        channels::SetChannelText(record, ChannelField::kSid, common::TrimBlanks(cells[0]));
+    ReferenceChannel channel{record.words[channels::kSid], NameOf(*name)};
+    const std::string_view khz = common::TrimBlanks(cells[2]);
+    if (reason.empty() && !khz.empty()) {
+      const std::optional<std::int64_t> value = common::ReadValue(khz);
+      if (!value) return titles[2] + " " + common::QuotedText(khz) + " is not a number.";
+      channel.khz = *value;
+      TransponderRecord transponder;
+      reason = transponders::SetTransponderText(transponder, TransponderField::kPolarisation,
+                                                common::TrimBlanks(cells[3]));
+      channel.horizontal = (transponder.flags & transponders::kFlagHorizontal) != 0;
+    }
+    reference.channels.push_back(std::move(channel));
+    return reason;
+  };
+  std::string problem = SplitCsv(csv, [&](CsvRow& row) {
+    if (header) {
+      header = false;
+      const std::string missing = FindColumns(row, titles, columns);
+      return missing.empty() || fail(row.line, missing);
+    }
+    if (std::all_of(row.cells.begin(), row.cells.end(),
+                    [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
+      return true;  // spreadsheets leave empty rows behind
+    }
+    const std::string reason = read_row(row);
+    return reason.empty() || fail(row.line, reason);
+  });
+  if (!problem.empty()) return problem.insert(problem.find(':'), " of " + file);
+  if (header) fail(1, FindColumns(CsvRow{}, titles, columns));
+  return error;
+}
+
+common::Outcome LoadReference(common::Frontend& frontend, const std::string& file,
+                              Reference& reference) {
+  flash::Workspace workspace;
+  const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, file);
+  if (read != common::Outcome::kDone) return read;
+  const std::string& bytes = workspace.image().bytes;
+  std::string reason;
+  if (LooksLikeCsv(file, bytes)) {
+    reason = ReadReferenceCsv(bytes, file, reference);
+  } else {
+    const ListDocument document(workspace);
+    reason = document.ChannelsReadOnlyReason();
+    if (reason.empty()) {
+      reference = ReferenceOf(document);
+    } else {
+      reason = file + ": " + reason;
+    }
+  }
+  if (reason.empty()) return common::Outcome::kDone;
+  frontend.ShowMessage(common::MessageKind::kError, reason);
+  return common::Outcome::kRefused;
+}
+
+OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
+                    NewChannels placement) {
+  const auto& channels = document.channels();
+  const auto& wanted = reference.channels;
+  std::vector<ReferenceChannel> identities;
+  identities.reserve(channels.size());
+  using Place = std::tuple<std::uint16_t, std::int64_t, std::uint8_t, std::uint8_t>;
+  const auto place = [&](const ReferenceChannel& c) {
+    return Place{c.sid, c.khz, c.horizontal, reference.knows_diseqc ? c.diseqc_b : 0};
+  };
+  Buckets<Place> by_place;
+  for (std::uint32_t row = 0; row < channels.size(); ++row) {
+    identities.push_back(IdentityOf(document, channels[row]));
+    by_place.Add(place(identities.back()), row);
+  }
+  constexpr auto kNone = static_cast<std::uint32_t>(-1);
+  std::vector<std::uint32_t> matched(wanted.size(), kNone);  // reference position to row
+  std::vector<bool> taken(channels.size(), false);
+  for (std::size_t j = 0; j < wanted.size(); ++j) {
+    if (const auto row = by_place.Take(place(wanted[j]))) {
+      matched[j] = *row;
+      taken[*row] = true;
+    }
+  }
+  using Named = std::pair<std::uint16_t, std::string>;
+  Buckets<Named> by_name;
+  for (std::uint32_t row = 0; row < channels.size(); ++row) {
+    if (!taken[row]) by_name.Add({identities[row].sid, identities[row].name}, row);
+  }
+  OrderPlan plan;
+  plan.placement = placement;
+  std::vector<std::uint32_t> followers;
+  for (std::size_t j = 0; j < wanted.size(); ++j) {
+    if (matched[j] == kNone) {
+      if (const auto row = by_name.Take({wanted[j].sid, wanted[j].name})) {
+        matched[j] = *row;
+        taken[*row] = true;
+      }
+    }
+    if (matched[j] != kNone) {
+      followers.push_back(matched[j]);
+    } else {
+      plan.missing_channels.push_back("Missing channel " + std::to_string(j + 1) +
+                                      " of the reference: " + Label(wanted[j]));
+    }
+  }
+  std::vector<std::uint32_t> newcomers;
+  for (std::uint32_t row = 0; row < channels.size(); ++row) {
+    if (taken[row]) continue;
+    newcomers.push_back(row);
+    plan.new_channels.push_back("New channel " + std::to_string(row + 1) + ": " +
+                                Label(identities[row]));
+  }
+  plan.followed = followers.size();
+  const bool first = placement == NewChannels::kFirst;
+  plan.order = first ? newcomers : followers;
+  const auto& rest = first ? followers : newcomers;
+  plan.order.insert(plan.order.end(), rest.begin(), rest.end());
+  return plan;
+}
+
+std::string OrderSummary(const OrderPlan& plan) {
+  const std::size_t added = plan.new_channels.size();
+  return Counted(plan.followed, " channel follows", " channels follow") + " the reference; " +
+         Counted(added, " new channel goes", " new channels go") +
+         (plan.placement == NewChannels::kFirst ? " to the start; " : " to the end; ") +
+         Counted(plan.missing_channels.size(), " channel of the reference is",
+                 " channels of the reference are") +
+         " not in this list";
+}
+
+std::unique_ptr<Command> ApplyOrder(const OrderPlan& plan, std::string description) {
+  return std::make_unique<ApplyOrderCommand>(plan.order, std::move(description));
+}
+
+}  // namespace chanforge::editing

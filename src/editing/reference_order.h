@@ -1,0 +1,70 @@
+// Putting the channel list in the order of a reference, another image or a channel CSV
+// exported earlier: after a new channel search this brings the user's own order back.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/frontend.h"
+#include "editing/list_document.h"
+#include "editing/undo_stack.h"
+
+namespace chanforge::editing {
+
+// A channel of the reference, as far as the reference tells it.
+struct ReferenceChannel {
+  std::uint16_t sid = 0;
+  std::string name;             // Latin-1, up to the first NUL, trailing blanks dropped
+  std::int64_t khz = 0;         // its transponder's frequency, 0 when it names none
+  std::uint8_t horizontal = 0;  // its transponder's polarisation
+  std::uint8_t diseqc_b = 0;    // its transponder's DiSEqC input
+};
+
+struct Reference {
+  std::vector<ReferenceChannel> channels;
+  // A CSV carries no DiSEqC input: its channels match on either.
+  bool knows_diseqc = true;
+};
+
+// Where the channels the reference does not have go.
+enum class NewChannels { kLast, kFirst };
+
+// What applying a reference does to a list.
+struct OrderPlan {
+  std::vector<std::uint32_t> order;  // row i of the new list is row order[i] of the old one
+  std::size_t followed = 0;          // channels that take the reference's order
+  NewChannels placement = NewChannels::kLast;
+  // "New channel 12: ZDF (SID 28006)", in list order, and "Missing channel 7 of the
+  // reference: ARTE (SID 28724)", in reference order.
+  std::vector<std::string> new_channels;
+  std::vector<std::string> missing_channels;
+  bool Changes() const;
+};
+
+// The reference an image's channel list gives.
+Reference ReferenceOf(const ListDocument& document);
+// The reference a channel CSV gives, its rows in order (Nr is not read). Why not, as
+// "Line N of FILE: reason", or empty.
+std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference);
+// Reads a reference file: a channel CSV when its name ends in .csv or its first cell is the
+// Nr heading, an image otherwise. Failures are reported.
+common::Outcome LoadReference(common::Frontend& frontend, const std::string& file,
+                              Reference& reference);
+
+// A list channel matches a reference channel by SID and its transponder's frequency,
+// polarisation and DiSEqC input; one left over then by SID and name, as after a move of its
+// transponder. Equal ones match in order.
+OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
+                    NewChannels placement);
+// "132 channels follow the reference; 18 new channels go to the end; 4 channels of the
+// reference are not in this list"
+std::string OrderSummary(const OrderPlan& plan);
+
+// The one step that puts the channels in the plan's order. Records move whole, so every
+// channel keeps its transponder.
+std::unique_ptr<Command> ApplyOrder(const OrderPlan& plan, std::string description);
+
+}  // namespace chanforge::editing

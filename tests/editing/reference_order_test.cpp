@@ -1,0 +1,108 @@
+// Reference order: the list takes the order of another image or of its CSV, what either side
+// lacks is counted, and the step undoes to the same bytes.
+#include "editing/reference_order.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "editing/list_commands.h"
+#include "editing/list_csv.h"
+#include "editing/sample_image.h"
+#include "support/workspace.h"
+
+namespace chanforge::editing {
+namespace {
+
+struct Image {
+  flash::Workspace workspace = chanforge::testing::LoadedWorkspace(MakeSampleImage());
+  ListDocument document{workspace};
+  void Run(std::unique_ptr<Command> command) { command->Apply(document); }
+  // Without the channels at the given rows.
+  void Drop(std::vector<std::size_t> rows) { Run(RemoveChannels(std::move(rows))); }
+};
+
+Reference ReferenceFrom(const ListDocument& document, bool csv) {
+  Reference reference;
+  if (!csv) return ReferenceOf(document);
+  EXPECT_EQ(ReadReferenceCsv(ListCsv(document, CsvList::kChannels), "r.csv", reference), "");
+  return reference;
+}
+
+TEST(ReferenceOrder, AnImageOrItsCsvGivesItsOrderExactly) {
+  for (const bool csv : {false, true}) {
+    Image list, shuffled;
+    // Channel 2 becomes channel 1 on another transponder; the shuffle puts it first.
+    ChannelRecord twin = list.document.channels()[0];
+    twin.tp = list.document.channels().back().tp;
+    for (Image* image : {&list, &shuffled}) image->Run(SetChannel(1, ChannelField::kTp, twin));
+    std::vector<ChannelRecord> channels = shuffled.document.channels();
+    std::shuffle(channels.begin(), channels.end(), std::mt19937(7));
+    shuffled.Run(ReplaceChannels(channels, "shuffle"));
+
+    const OrderPlan unchanged = PlanOrder(list.document, ReferenceFrom(list.document, csv), {});
+    EXPECT_FALSE(unchanged.Changes()) << csv;
+    EXPECT_EQ(OrderSummary(unchanged),
+              "150 channels follow the reference; 0 new channels go to the end; 0 channels of "
+              "the reference are not in this list");
+    const OrderPlan plan = PlanOrder(list.document, ReferenceFrom(shuffled.document, csv), {});
+    list.Run(ApplyOrder(plan, "order"));
+    EXPECT_EQ(list.document.channels(), channels) << csv;
+  }
+}
+
+// The list lacks rows 10, 20, 30 and the reference four others; in the reference a
+// transponder moved, and channel 51 on it is renamed as well.
+TEST(ReferenceOrder, CountsNewAndMissingAndFollowsMovedTransponders) {
+  for (const bool csv : {false, true}) {
+    Image list, reference;
+    const std::uint8_t tp = list.document.channels()[50].tp;
+    TransponderRecord moved = reference.document.transponders()[tp - 1u];
+    moved.frequency += 123000;
+    reference.Run(SetTransponder(tp - 1u, TransponderField::kKhz, moved));
+    ChannelRecord renamed = reference.document.channels()[50];
+    renamed.name = {'R', 'e', 'n', 'a', 'm', 'e', 'd'};
+    reference.Run(SetChannel(50, ChannelField::kName, renamed));
+    reference.Drop({60, 70, 80, 90});
+    list.Drop({10, 20, 30});
+    ASSERT_GT(list.document.ChannelsUsing(tp), 1u);
+
+    const Reference from = ReferenceFrom(reference.document, csv);
+    const OrderPlan last = PlanOrder(list.document, from, NewChannels::kLast);
+    EXPECT_EQ(last.followed, 142u) << csv;
+    EXPECT_EQ(last.new_channels.size(), 5u);
+    EXPECT_EQ(last.missing_channels.size(), 4u);
+    const std::string sid = " (SID " + std::to_string(from.channels[50].sid) + ")";
+    EXPECT_EQ(last.new_channels[0], "New channel 48: WDR Muenster" + sid);
+    EXPECT_EQ(last.missing_channels[3], "Missing channel 51 of the reference: Renamed" + sid);
+    // New channels keep their own order, at the end or at the start.
+    const OrderPlan first = PlanOrder(list.document, from, NewChannels::kFirst);
+    EXPECT_TRUE(std::equal(first.order.begin(), first.order.begin() + 5, last.order.end() - 5));
+    EXPECT_TRUE(std::is_sorted(first.order.begin(), first.order.begin() + 5));
+  }
+}
+
+TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
+  Image list, sorted;
+  sorted.Run(SortChannels(SortKey::kName));
+  const std::string before = list.workspace.image().bytes;
+  UndoStack history(list.document);
+  history.Push(ApplyOrder(PlanOrder(list.document, ReferenceOf(sorted.document), {}), "order"));
+  EXPECT_EQ(list.workspace.image().bytes, sorted.workspace.image().bytes);
+  history.Undo();
+  EXPECT_TRUE(list.workspace.image().bytes == before);
+
+  const std::pair<const char*, const char*> refusals[] = {
+      {"Nr,Name\r\n", "Line 1 of r.csv: Missing column \"SID\"."},
+      {"Name,SID,TP frequency,TP polarisation\r\nA,x,,\r\n",
+       "Line 2 of r.csv: SID \"x\" is not a number."},
+  };
+  for (const auto& [csv, error] : refusals) {
+    Reference reference;
+    EXPECT_EQ(ReadReferenceCsv(csv, "r.csv", reference), error);
+  }
+}
+
+}  // namespace
+}  // namespace chanforge::editing
