@@ -183,6 +183,7 @@ void MainWindow::BuildControls() {
 
   block_list_ = new QListWidget(central);
   block_list_->setObjectName("List1");
+  block_list_->setAccessibleName("Blocks");
   block_list_->setGeometry(tw(0, 1560, 5895, 2010));
   block_list_->setFont(ListFont());
   block_list_->setSelectionMode(QAbstractItemView::SingleSelection);
