@@ -121,7 +121,10 @@ bool ListDelegate::eventFilter(QObject* object, QEvent* event) {
 void ListDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                         const QModelIndex& /*index*/) const {
   QRect rect = option.rect;
-  rect.setWidth(std::max(rect.width(), editor->sizeHint().width()));
+  // A number fits its column; a line edit's own hint would cover the next value.
+  if (editor->objectName() != "NumberEditor") {
+    rect.setWidth(std::max(rect.width(), editor->sizeHint().width()));
+  }
   editor->setGeometry(rect);
 }
 
