@@ -369,7 +369,14 @@ void ListEditor::OnFind(Side& side) {
 
 void ListEditor::ShowRefusal(const QString& reason, QWidget* near) {
   status_->setText(reason);
-  QToolTip::showText(near->mapToGlobal(QPoint(0, near->height())), reason, near);
+  // Under the cell the reason is about: the open editor, else the table's current cell.
+  QRect area = near->rect();
+  if (auto* view = qobject_cast<QTableView*>(near)) {
+    near = view->viewport();
+    area = view->visualRect(view->currentIndex());
+    if (!area.isValid()) area = QRect(0, 0, near->width(), 0);
+  }
+  QToolTip::showText(near->mapToGlobal(area.bottomLeft()), reason, near);
 }
 
 ListEditor::Side* ListEditor::Active() {

@@ -85,7 +85,11 @@ bool ListTableModel::MoveRows(int first, int last, int before) {
     return false;
   }
   const auto count = static_cast<std::size_t>(last - first + 1);
-  if (!editing::CheckMove(first + 1, last + 1, before + 1, rows_, Thing()).empty()) return false;
+  const std::string reason = editing::CheckMove(first + 1, last + 1, before + 1, rows_, Thing());
+  if (!reason.empty()) {
+    emit refused(QString::fromUtf8(reason.c_str()));
+    return false;
+  }
   push_(Move(first, count, before));
   return true;
 }

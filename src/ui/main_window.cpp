@@ -522,8 +522,9 @@ void MainWindow::OnShowChanges() {
 void MainWindow::OnEditLists() {
   if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(list_editor_, [this] {
+    // The menu bar's own: an editor closed a moment ago may not be deleted yet.
     QList<QAction*> shortcuts;
-    for (QAction* action : findChildren<QAction*>()) {
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
       if (!action->shortcut().isEmpty()) shortcuts << action;
     }
     return new ListEditor(
