@@ -307,9 +307,12 @@ ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::strin
   for (std::size_t i = 0; session_.loaded() && i < workspace_.blocks().size(); ++i) {
     const flash::BlockInfo& block = workspace_.blocks()[i];
     if (flash::ListKindOf(block) != kind) continue;
+    common::ReadResult list;
+    list.ok = true;
+    list.bytes = flash::BlockData(workspace_, block);
     return {"Block:" + std::to_string(i) + " (" + flash::ListKindName(kind) + ") of " +
                 workspace_.image().fileName,
-            {true, flash::BlockData(workspace_, block), {}}};
+            std::move(list)};
   }
   frontend_->ShowStatus("Loading " + file + "...");
   return {file, common::ReadListFileForViewer(file)};
