@@ -259,7 +259,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     return act;
   };
   action("actInsert", "&Insert", QKeySequence(Qt::Key_Insert), [this] { OnInsert(false); });
-  action("actDuplicate", "D&uplicate", QKeySequence("Ctrl+D"), [this] { OnInsert(true); });
+  action("actDuplicate", "Dup&licate", QKeySequence("Ctrl+D"), [this] { OnInsert(true); });
   action("actDelete", "&Delete", QKeySequence(QKeySequence::Delete), [this] { OnDelete(); });
   action("actMoveUp", "Move U&p", QKeySequence("Ctrl+Up"), [this] { OnMove(-1); });
   action("actMoveDown", "Move Do&wn", QKeySequence("Ctrl+Down"), [this] { OnMove(1); });
