@@ -1,12 +1,13 @@
 // Saves pictures of the program's windows for the README: main window with a sample
 // image loaded, its File menu and a tooltip, block viewer, list viewer, About box, the list
-// editor's two tabs, and the check and changes windows on an edited copy of the sample. A
-// fixed clock, locale and folder keep the pictures the same from run to run unless a window
-// changed.
+// editor's two tabs and a refused input, and the check and changes windows on an edited copy of the
+// sample. A fixed clock, locale and folder keep the pictures the same from run to run unless a
+// window changed.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -51,6 +52,36 @@ QWidget* TopLevel(const char* name) {
     if (w->objectName() == name && w->isVisible()) return w;
   }
   return nullptr;
+}
+
+// The editor with a SID of 70000 typed and refused: the editor stays open, the reason
+// in the status line and in a tooltip beside it, painted into the one picture.
+bool SaveRefusal(chanforge::ui::ListEditor* editor, const QString& path) {
+  editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(0);
+  QTableView* view = editor->channel_view();
+  view->setCurrentIndex(view->model()->index(4, 4));
+  view->edit(view->currentIndex());
+  Settle();
+  QWidget* cell = QApplication::focusWidget();
+  if (auto* line = qobject_cast<QLineEdit*>(cell)) line->setText("70000");
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(cell, &enter);
+  Settle();
+  QPixmap picture = editor->grab();
+  {
+    QPainter painter(&picture);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->inherits("QTipLabel") && w->isVisible()) {
+        painter.drawPixmap(editor->mapFromGlobal(w->pos()), w->grab());
+      }
+    }
+  }
+  const bool ok = picture.save(path);
+  std::fprintf(stderr, "%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+  QToolTip::hideText();
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(cell, &escape);
+  return ok;
 }
 
 // Answers the file choices from a queue and every question with Yes; messages go to
@@ -187,6 +218,7 @@ int main(int argc, char** argv) {
   ok = Save(editor, out.filePath("list-editor.png")) && ok;
   if (editor) editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
   ok = Save(editor, out.filePath("list-editor-transponders.png")) && ok;
+  if (editor) ok = SaveRefusal(editor, out.filePath("list-editor-refused.png")) && ok;
 
   const chanforge::flash::Workspace sample = window.workspace();
   const chanforge::flash::Workspace edited = Edited(sample);

@@ -35,6 +35,12 @@ class Frontend {
   virtual void ShowMessage(MessageKind kind, const std::string& text) = 0;
   // A Yes/No question without icon; true means Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
+  // A question whose two answers are named: accept does what the text asks, cancel does
+  // nothing. True means accept; a front end without named buttons asks Yes/No.
+  virtual bool AskChoice(const std::string& text, const std::string& /*accept*/,
+                         const std::string& /*cancel*/) {
+    return AskYesNo(text);
+  }
   virtual FileChoice ChooseFile(const FileRequest& request) = 0;
   // An empty text returns the status line to its idle state.
   virtual void ShowStatus(const std::string& text) = 0;

@@ -49,12 +49,27 @@ std::string CheckInsertTransponders(const ListDocument& document, std::size_t co
   return {};
 }
 
+namespace {
+
+// "its channel" or "its 2 channels".
+std::string ItsChannels(std::size_t users) {
+  return users == 1 ? "its channel" : "its " + std::to_string(users) + " channels";
+}
+
+}  // namespace
+
 std::string RemoveTransponderQuestion(const ListDocument& document, std::size_t row) {
   const std::size_t users = document.ChannelsUsing(row + 1);
   if (users == 0) return {};
-  return std::to_string(users) + " channels use transponder " + std::to_string(row + 1) + " (" +
+  // Yes must read as removing the channels too: No keeps the transponder as well.
+  return std::to_string(users) + (users == 1 ? " channel uses" : " channels use") +
+         " transponder " + std::to_string(row + 1) + " (" +
          std::to_string(document.transponders()[row].Khz()) + " kHz)." + common::kCrLf +
-         "Remove them too ?";
+         "Remove the transponder and " + ItsChannels(users) + " ?";
+}
+
+std::string RemoveTransponderAnswer(const ListDocument& document, std::size_t row) {
+  return "Remove transponder and " + ItsChannels(document.ChannelsUsing(row + 1));
 }
 
 }  // namespace chanforge::editing

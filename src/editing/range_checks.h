@@ -21,7 +21,9 @@ std::string CheckInsertChannels(const ListDocument& document, std::size_t count)
 // Why count transponders cannot be inserted, or an empty text.
 std::string CheckInsertTransponders(const ListDocument& document, std::size_t count);
 // The question asked before removing a transponder (0-based row) that channels use, or
-// an empty text when none does.
+// an empty text when none does. Yes removes the transponder and those channels.
 std::string RemoveTransponderQuestion(const ListDocument& document, std::size_t row);
+// The answer that removes them, for a front end that names its buttons.
+std::string RemoveTransponderAnswer(const ListDocument& document, std::size_t row);
 
 }  // namespace chanforge::editing

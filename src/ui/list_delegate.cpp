@@ -1,9 +1,9 @@
 #include "ui/list_delegate.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QSpinBox>
-#include <QValidator>
+#include <algorithm>
 
 #include "channels/channel_record.h"
 #include "ui/list_table_model.h"
@@ -13,33 +13,26 @@ namespace chanforge::ui {
 namespace {
 
 constexpr int kNameBytes = static_cast<int>(channels::kTcsNameWidth);
-
-class Latin1Validator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& /*pos*/) const override {
-    if (input.size() > kNameBytes) return Invalid;
-    for (const QChar c : input) {
-      if (c.unicode() > 0xFF) return Invalid;
-    }
-    return Acceptable;
-  }
-};
+constexpr char kCellProperty[] = "cell";
 
 }  // namespace
 
 NameEditor::NameEditor(QWidget* parent) : QLineEdit(parent), count_(new QLabel(this)) {
   setObjectName("NameEditor");
-  setMaxLength(kNameBytes);
-  setValidator(new Latin1Validator(this));
   count_->setObjectName("NameBytes");
-  count_->setForegroundRole(QPalette::PlaceholderText);
   connect(this, &QLineEdit::textChanged, this, &NameEditor::ShowCount);
   ShowCount();
 }
 
 void NameEditor::ShowCount() {
-  count_->setText(QString("%1/%2").arg(text().size()).arg(kNameBytes));
+  const QString name = text();
+  const bool fits = name.size() <= kNameBytes && std::all_of(name.begin(), name.end(), [](QChar c) {
+                      return c.unicode() <= 0xFF;
+                    });
+  QPalette palette = count_->palette();
+  palette.setColor(QPalette::WindowText, fits ? palette.color(QPalette::PlaceholderText) : Qt::red);
+  count_->setPalette(palette);
+  count_->setText(QString("%1/%2").arg(name.size()).arg(kNameBytes));
   count_->adjustSize();
   setTextMargins(0, 0, count_->width() + 4, 0);
   resizeEvent(nullptr);
@@ -60,12 +53,18 @@ void NameEditor::resizeEvent(QResizeEvent* event) {
 QWidget* ListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
   switch (static_cast<CellEditor>(index.data(kEditorRole).toInt())) {
-    case CellEditor::kName:
-      return new NameEditor(parent);
+    case CellEditor::kName: {
+      auto* name = new NameEditor(parent);
+      name->setProperty(kCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
+      return name;
+    }
     case CellEditor::kNumber: {
-      auto* box = new QSpinBox(parent);
-      box->setRange(0, index.data(kMaximumRole).toInt());
+      // Any text reaches the check, which names what is wrong with it: a box that drops
+      // keys it does not like would turn 70000 into 7000.
+      auto* box = new QLineEdit(parent);
+      box->setObjectName("NumberEditor");
       box->setAlignment(Qt::AlignRight);
+      box->setProperty(kCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
       return box;
     }
     case CellEditor::kChoice: {
@@ -84,8 +83,8 @@ void ListDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
   const QVariant value = index.data(Qt::EditRole);
   if (auto* box = qobject_cast<QComboBox*>(editor)) {
     box->setCurrentIndex(std::max(0, box->findData(value)));
-  } else if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
-    spin->setValue(value.toInt());
+  } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+    line->setText(value.toString());
   } else {
     QStyledItemDelegate::setEditorData(editor, index);
   }
@@ -95,18 +94,37 @@ void ListDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                 const QModelIndex& index) const {
   if (auto* box = qobject_cast<QComboBox*>(editor)) {
     model->setData(index, box->currentData(), Qt::EditRole);
-  } else if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
-    spin->interpretText();
-    model->setData(index, spin->value(), Qt::EditRole);
+  } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+    model->setData(index, line->text(), Qt::EditRole);
   } else {
     QStyledItemDelegate::setModelData(editor, model, index);
   }
 }
 
+bool ListDelegate::eventFilter(QObject* object, QEvent* event) {
+  auto* editor = qobject_cast<QLineEdit*>(object);
+  if (editor && event->type() == QEvent::KeyPress && check_) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
+        key == Qt::Key_Backtab) {
+      const auto cell = editor->property(kCellProperty).value<QPersistentModelIndex>();
+      const QString reason = cell.isValid() ? check_(cell, editor->text()) : QString();
+      if (!reason.isEmpty()) {
+        emit refused(editor, reason);
+        return true;
+      }
+    }
+  }
+  return QStyledItemDelegate::eventFilter(object, event);
+}
+
 void ListDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                         const QModelIndex& /*index*/) const {
   QRect rect = option.rect;
-  rect.setWidth(std::max(rect.width(), editor->sizeHint().width()));
+  // A number fits its column; a line edit's own hint would cover the next value.
+  if (editor->objectName() != "NumberEditor") {
+    rect.setWidth(std::max(rect.width(), editor->sizeHint().width()));
+  }
   editor->setGeometry(rect);
 }
 

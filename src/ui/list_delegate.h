@@ -1,16 +1,18 @@
 // The list editor's cell editors: a channel name editor that counts its bytes, a number
-// box within the field's range and a chooser for fields with a few named values.
+// box and a chooser for fields with a few named values. A typed value the model would
+// refuse keeps its editor open.
 #pragma once
 
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+#include <functional>
 
 class QLabel;
 
 namespace chanforge::ui {
 
-// Takes only what fits a name field: at most 16 characters, each one Latin-1 byte. The
-// count of bytes used shows at its right end.
+// A name field's editor: the count of bytes used shows at its right end, marked when the
+// text will not fit (too long, or a character with no Latin-1 byte).
 class NameEditor : public QLineEdit {
   Q_OBJECT
 
@@ -32,7 +34,10 @@ class ListDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  // Why the model would refuse a typed text for the cell, or an empty text.
+  using Check = std::function<QString(const QModelIndex& index, const QString& text)>;
+  ListDelegate(Check check, QObject* parent)
+      : QStyledItemDelegate(parent), check_(std::move(check)) {}
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;
@@ -42,6 +47,16 @@ class ListDelegate : public QStyledItemDelegate {
   // An editor wider than its cell (arrows, the byte count) reaches over the next one.
   void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const override;
+
+ signals:
+  // Enter or Tab met a refused text: the editor stays open beside the reason.
+  void refused(QWidget* editor, const QString& reason) const;
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  Check check_;
 };
 
 }  // namespace chanforge::ui

@@ -7,14 +7,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "flash/blocks.h"
 #include "ui/list_delegate.h"
@@ -34,6 +40,9 @@ class FindFilter : public QSortFilterProxyModel {
   void SetText(const QString& text) {
     text_ = text.trimmed();
     invalidateRowsFilter();
+  }
+  void Refilter() {
+    if (!text_.isEmpty()) invalidateRowsFilter();
   }
 
  protected:
@@ -57,6 +66,41 @@ QString BlockText(const flash::Workspace& workspace, int index, flash::ListKind 
   return text;
 }
 
+// Where the records at rows of before are in after. A row keeps its place when it still
+// holds its record or was edited in place (it holds one that before did not have);
+// otherwise it goes to the nearest row holding its record that no other row took (a move,
+// a sort, their undo); a record that is gone leaves the row where it was.
+QList<int> FollowRecords(const QList<int>& rows, const std::vector<std::string>& before,
+                         const std::vector<std::string>& after) {
+  std::unordered_multimap<std::string_view, int> places;
+  std::unordered_set<std::string_view> old;
+  for (int row = 0; row < static_cast<int>(after.size()); ++row) {
+    places.emplace(after[static_cast<std::size_t>(row)], row);
+  }
+  for (const std::string& key : before) old.insert(key);
+  std::set<int> taken;
+  QList<int> found;
+  const int last = static_cast<int>(after.size()) - 1;
+  for (const int row : rows) {
+    const auto r = static_cast<std::size_t>(row);
+    int place = std::min(row, last);
+    const bool stays = r >= before.size() ||
+                       (r < after.size() && (after[r] == before[r] || !old.contains(after[r])));
+    if (!stays) {
+      int best = -1;
+      const auto [from, to] = places.equal_range(before[r]);
+      for (auto it = from; it != to; ++it) {
+        if (taken.contains(it->second)) continue;
+        if (best < 0 || std::abs(it->second - row) < std::abs(best - row)) best = it->second;
+      }
+      if (best >= 0) place = best;
+    }
+    taken.insert(place);
+    found << std::max(place, 0);
+  }
+  return found;
+}
+
 QString ColumnWidths(const QTableView* view) {
   QStringList widths;
   for (int c = 0; c < view->model()->columnCount(); ++c) {
@@ -69,7 +113,8 @@ QString ColumnWidths(const QTableView* view) {
 
 ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& frontend,
                        WorkspaceSignal& signal, PushCommand push, SettingsStore& settings,
-                       const QList<QAction*>& history, QWidget* parent)
+                       const QList<QAction*>& history, const QList<QAction*>& shortcuts,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       document_(document),
       frontend_(frontend),
@@ -79,14 +124,21 @@ ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& fronte
   setWindowTitle("Edit Lists");
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("ListTabs");
-  tabs_->addTab(
-      BuildSide(sides_[0], new ChannelTableModel(document, frontend, push_, this), "ChannelTable"),
-      "Channels");
-  tabs_->addTab(BuildSide(sides_[1], new TransponderTableModel(document, frontend, push_, this),
-                          "TransponderTable"),
-                "Transponders");
+  tabs_->setAccessibleName("Lists");
+  tabs_->addTab(BuildSide(sides_[0], new ChannelTableModel(document, push_, this), "ChannelTable",
+                          "channels"),
+                "&Channels");
+  tabs_->addTab(BuildSide(sides_[1], new TransponderTableModel(document, push_, this),
+                          "TransponderTable", "transponders"),
+                "&Transponders");
   setCentralWidget(tabs_);
-  BuildToolBar(history);
+  status_ = new QLabel(this);
+  status_->setObjectName("EditorStatus");
+  status_->setAccessibleName("Status");
+  statusBar()->addWidget(status_, 1);
+  BuildActions(history);
+  // The main window's keys (Save, Check Image, Show Changes...) work here as well.
+  addActions(shortcuts);
   connect(tabs_, &QTabWidget::currentChanged, this,
           [this](int tab) { sort_->setEnabled(tab == 0 && !sides_[0].model->ReadOnly()); });
   connect(&signal, &WorkspaceSignal::changed, this, &ListEditor::Refresh);
@@ -106,7 +158,8 @@ ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& fronte
   ApplySettings();
 }
 
-QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* name) {
+QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* name,
+                               const QString& things) {
   auto* page = new QWidget(this);
   side.model = model;
   auto* proxy = new FindFilter(page);
@@ -116,20 +169,34 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   side.info = new QLabel(page);
   side.find = new QLineEdit(page);
   side.find->setObjectName(QString(name) + "Find");
+  side.find->setAccessibleName("Find " + things);
   side.find->setClearButtonEnabled(true);
   side.find->setMinimumWidth(240);
-  side.find->setPlaceholderText(model == sides_[0].model ? "Find a name, SID or frequency"
-                                                         : "Find a frequency");
-  connect(side.find, &QLineEdit::textChanged, proxy, &FindFilter::SetText);
+  side.find->setPlaceholderText("Any text of a row, as shown (Ctrl+F)");
+  connect(side.find, &QLineEdit::textChanged, this, [this, &side] { OnFind(side); });
+  // Enter goes from the find box to its results.
+  connect(side.find, &QLineEdit::returnPressed, this, [&side] { side.view->setFocus(); });
   auto* top = new QHBoxLayout;
   top->addWidget(side.info, 1);
-  top->addWidget(new QLabel("Find:", page));
+  auto* label = new QLabel("Find:", page);
+  label->setBuddy(side.find);
+  top->addWidget(label);
   top->addWidget(side.find);
 
   QTableView* view = side.view = new QTableView(page);
   view->setObjectName(name);
+  view->setAccessibleName(things.left(1).toUpper() + things.mid(1));
   view->setModel(proxy);
-  view->setItemDelegate(new ListDelegate(view));
+  auto* delegate = new ListDelegate(
+      [&side](const QModelIndex& index, const QString& text) {
+        return side.model->Refusal(side.proxy->mapToSource(index), text);
+      },
+      view);
+  connect(delegate, &ListDelegate::refused, this,
+          [this](QWidget* editor, const QString& reason) { ShowRefusal(reason, editor); });
+  connect(model, &ListTableModel::refused, this,
+          [this, view](const QString& reason) { ShowRefusal(reason, view); });
+  view->setItemDelegate(delegate);
   view->setSortingEnabled(false);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -141,33 +208,11 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   view->setDragDropMode(QAbstractItemView::InternalMove);
   view->setDefaultDropAction(Qt::MoveAction);
   view->setDragDropOverwriteMode(false);
+  view->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
   view->verticalHeader()->hide();
   view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
   view->horizontalHeader()->setStretchLastSection(false);
   view->horizontalHeader()->setSectionsClickable(false);
-
-  // A reset (rows added or removed, an undo) keeps the selection and the scroll position.
-  connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this, &side] {
-    side.kept_rows = SelectedRows(side);
-    const QModelIndex current = side.proxy->mapToSource(side.view->currentIndex());
-    side.kept_current = current.isValid() ? current.row() : -1;
-    side.kept_scroll = side.view->verticalScrollBar()->value();
-  });
-  connect(model, &QAbstractItemModel::modelReset, this, [&side] {
-    QItemSelection selection;
-    for (int row : side.kept_rows) {
-      const QModelIndex index = side.proxy->mapFromSource(side.model->index(row, 0));
-      if (index.isValid()) selection.select(index, index);
-    }
-    side.view->selectionModel()->select(
-        selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    const QModelIndex current = side.proxy->mapFromSource(side.model->index(side.kept_current, 0));
-    if (current.isValid()) {
-      side.view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    }
-    side.view->doItemsLayout();
-    side.view->verticalScrollBar()->setValue(side.kept_scroll);
-  });
 
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(top);
@@ -175,29 +220,52 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   return page;
 }
 
-void ListEditor::BuildToolBar(const QList<QAction*>& history) {
+void ListEditor::BuildActions(const QList<QAction*>& history) {
+  QMenu* menu = menuBar()->addMenu("&Edit");
+  menu->setObjectName("menuEditorEdit");
   QToolBar* bar = addToolBar("Edit");
   bar->setObjectName("EditorToolBar");
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  bar->addActions(history);
+  // Fixed captions keep the buttons still; the step to be undone is in the tooltip.
+  const char* const captions[] = {"&Undo", "&Redo"};
+  for (int i = 0; i < history.size() && i < 2; ++i) {
+    QAction* main = history[i];
+    QAction* act = new QAction(captions[i], this);
+    act->setObjectName(main->objectName() + "Here");
+    const auto follow = [act, main] {
+      act->setEnabled(main->isEnabled());
+      act->setToolTip(QString("%1 (%2)").arg(main->text().remove('&'),
+                                             main->shortcut().toString(QKeySequence::NativeText)));
+    };
+    follow();
+    connect(main, &QAction::changed, act, follow);
+    connect(act, &QAction::triggered, main, &QAction::trigger);
+    bar->addAction(act);
+    menu->addAction(act);
+  }
   bar->addSeparator();
+  menu->addSeparator();
   const auto action = [&](const char* name, const char* text, const QKeySequence& keys,
                           const std::function<void()>& slot) {
-    QAction* act = bar->addAction(text);
+    QAction* act = new QAction(text, this);
     act->setObjectName(name);
     act->setShortcut(keys);
-    act->setToolTip(QString("%1 (%2)").arg(text, keys.toString(QKeySequence::NativeText)));
+    act->setToolTip(
+        QString("%1 (%2)").arg(act->iconText(), keys.toString(QKeySequence::NativeText)));
     connect(act, &QAction::triggered, this, slot);
+    bar->addAction(act);
+    menu->addAction(act);
     return act;
   };
-  action("actInsert", "Insert", QKeySequence(Qt::Key_Insert), [this] { OnInsert(false); });
-  action("actDuplicate", "Duplicate", QKeySequence("Ctrl+D"), [this] { OnInsert(true); });
-  action("actDelete", "Delete", QKeySequence(QKeySequence::Delete), [this] { OnDelete(); });
-  action("actMoveUp", "Move Up", QKeySequence("Ctrl+Up"), [this] { OnMove(-1); });
-  action("actMoveDown", "Move Down", QKeySequence("Ctrl+Down"), [this] { OnMove(1); });
+  action("actInsert", "&Insert", QKeySequence(Qt::Key_Insert), [this] { OnInsert(false); });
+  action("actDuplicate", "Dup&licate", QKeySequence("Ctrl+D"), [this] { OnInsert(true); });
+  action("actDelete", "&Delete", QKeySequence(QKeySequence::Delete), [this] { OnDelete(); });
+  action("actMoveUp", "Move U&p", QKeySequence("Ctrl+Up"), [this] { OnMove(-1); });
+  action("actMoveDown", "Move Do&wn", QKeySequence("Ctrl+Down"), [this] { OnMove(1); });
   bar->addSeparator();
-  auto* sort_menu = new QMenu(this);
+  menu->addSeparator();
+  auto* sort_menu = new QMenu("&Sort by", this);
   sort_menu->setObjectName("menuSort");
   const std::pair<const char*, editing::SortKey> keys[] = {
       {channels::InfoOf(channels::ChannelField::kName).heading, editing::SortKey::kName},
@@ -209,17 +277,29 @@ void ListEditor::BuildToolBar(const QList<QAction*>& history) {
     act->setObjectName(QString("actSortBy") + text);
     connect(act, &QAction::triggered, this, [this, key = key] { OnSort(key); });
   }
-  sort_ = bar->addAction("Sort by\u2026");
+  sort_ = sort_menu->menuAction();
+  sort_->setText("&Sort by\u2026");
   sort_->setObjectName("actSortBy");
-  sort_->setMenu(sort_menu);
+  bar->addAction(sort_);
+  menu->addAction(sort_);
   if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(sort_))) {
     button->setPopupMode(QToolButton::InstantPopup);
   }
+  menu->addSeparator();
+  QAction* find = menu->addAction("&Find");
+  find->setObjectName("actFind");
+  find->setShortcut(QKeySequence::Find);
+  connect(find, &QAction::triggered, this, [this] {
+    QLineEdit* box = sides_[static_cast<std::size_t>(std::max(0, tabs_->currentIndex()))].find;
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+  });
 }
 
 void ListEditor::Refresh() {
+  status_->clear();
   for (Side& side : sides_) {
-    side.model->Refresh();
+    Follow(side);
     const bool channels = Channels(side);
     const std::string reason =
         channels ? document_.ChannelsReadOnlyReason() : document_.TranspondersReadOnlyReason();
@@ -230,6 +310,73 @@ void ListEditor::Refresh() {
                            : QString::fromUtf8(reason.c_str()));
   }
   sort_->setEnabled(tabs_->currentIndex() == 0 && !sides_[0].model->ReadOnly());
+}
+
+void ListEditor::Follow(Side& side) {
+  const QList<int> rows = SelectedRows(side);
+  const QModelIndex current_index = side.proxy->mapToSource(side.view->currentIndex());
+  const int current = current_index.isValid() ? current_index.row() : -1;
+  const int scroll = side.view->verticalScrollBar()->value();
+  side.model->Refresh();
+  // The find result follows every change: a moved or edited row may match or no longer.
+  static_cast<FindFilter*>(side.proxy)->Refilter();
+  std::vector<std::string> keys(static_cast<std::size_t>(side.model->rowCount()));
+  for (std::size_t row = 0; row < keys.size(); ++row) {
+    keys[row] = side.model->RecordKey(static_cast<int>(row));
+  }
+  const QList<int> found = FollowRecords(rows, side.keys, keys);
+  const qsizetype at = rows.indexOf(current);
+  const int current_now = current < 0 ? -1
+                          : at >= 0   ? found[at]
+                                      : FollowRecords({current}, side.keys, keys).first();
+  side.keys = std::move(keys);
+  QItemSelection selection;
+  for (const int row : found) {
+    const QModelIndex index = side.proxy->mapFromSource(side.model->index(row, 0));
+    if (index.isValid()) selection.select(index, index);
+  }
+  side.view->selectionModel()->select(
+      selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  const QModelIndex now = side.proxy->mapFromSource(side.model->index(current_now, 0));
+  if (now.isValid()) {
+    side.view->selectionModel()->setCurrentIndex(now, QItemSelectionModel::NoUpdate);
+  }
+  side.view->doItemsLayout();
+  if (current_now != current && now.isValid()) {
+    side.view->scrollTo(now);
+  } else {
+    side.view->verticalScrollBar()->setValue(scroll);
+  }
+}
+
+void ListEditor::OnFind(Side& side) {
+  const QList<int> rows = SelectedRows(side);
+  static_cast<FindFilter*>(side.proxy)->SetText(side.find->text());
+  if (side.find->text().trimmed().isEmpty()) {
+    // Back to the whole list, still on the rows found.
+    if (!rows.isEmpty()) SelectRows(side, rows.first(), rows.first());
+    return;
+  }
+  side.view->scrollToTop();
+  const QModelIndex first = side.proxy->index(0, 0);
+  if (!first.isValid()) {
+    side.view->selectionModel()->clearSelection();
+    return;
+  }
+  side.view->selectionModel()->setCurrentIndex(
+      first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ListEditor::ShowRefusal(const QString& reason, QWidget* near) {
+  status_->setText(reason);
+  // Under the cell the reason is about: the open editor, else the table's current cell.
+  QRect area = near->rect();
+  if (auto* view = qobject_cast<QTableView*>(near)) {
+    near = view->viewport();
+    area = view->visualRect(view->currentIndex());
+    if (!area.isValid()) area = QRect(0, 0, near->width(), 0);
+  }
+  QToolTip::showText(near->mapToGlobal(area.bottomLeft()), reason, near);
 }
 
 ListEditor::Side* ListEditor::Active() {
@@ -282,7 +429,7 @@ void ListEditor::OnInsert(bool duplicate) {
   const auto at = static_cast<std::size_t>(position);
   if (Channels(*side)) {
     const std::string reason = editing::CheckInsertChannels(document_, count);
-    if (!reason.empty()) return frontend_.ShowMessage(common::MessageKind::kError, reason);
+    if (!reason.empty()) return ShowRefusal(QString::fromUtf8(reason.c_str()), side->view);
     std::vector<editing::ChannelRecord> records(count);
     if (duplicate) {
       for (std::size_t i = 0; i < count; ++i) records[i] = document_.channels()[rows[i]];
@@ -290,7 +437,7 @@ void ListEditor::OnInsert(bool duplicate) {
     push_(editing::InsertChannels(at, std::move(records), duplicate));
   } else {
     const std::string reason = editing::CheckInsertTransponders(document_, count);
-    if (!reason.empty()) return frontend_.ShowMessage(common::MessageKind::kError, reason);
+    if (!reason.empty()) return ShowRefusal(QString::fromUtf8(reason.c_str()), side->view);
     std::vector<editing::TransponderRecord> records(count);
     for (std::size_t i = 0; i < count; ++i) {
       if (duplicate) {
@@ -318,7 +465,11 @@ void ListEditor::OnDelete() {
     // One at a time: each may ask about the channels that use it.
     const auto row = static_cast<std::size_t>(rows.first());
     const std::string question = editing::RemoveTransponderQuestion(document_, row);
-    if (!question.empty() && !frontend_.AskYesNo(question)) return;
+    if (!question.empty() &&
+        !frontend_.AskChoice(question, editing::RemoveTransponderAnswer(document_, row),
+                             "Cancel")) {
+      return;
+    }
     push_(editing::RemoveTransponder(row));
   }
   const int row = std::min(rows.first(), side->model->rowCount() - 1);

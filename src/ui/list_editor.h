@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "ui/list_table_model.h"
 
@@ -24,10 +26,11 @@ class ListEditor : public QMainWindow {
   Q_OBJECT
 
  public:
-  // history: the main window's Undo and Redo, shown and reachable here too.
+  // history: the main window's Undo and Redo, shown on the tool bar under fixed captions.
+  // shortcuts: the main window's actions whose keys work here too.
   ListEditor(editing::ListDocument& document, common::Frontend& frontend, WorkspaceSignal& signal,
              PushCommand push, SettingsStore& settings, const QList<QAction*>& history,
-             QWidget* parent);
+             const QList<QAction*>& shortcuts, QWidget* parent);
 
   QTableView* channel_view() const { return sides_[0].view; }
   QTableView* transponder_view() const { return sides_[1].view; }
@@ -44,14 +47,17 @@ class ListEditor : public QMainWindow {
     QTableView* view = nullptr;
     QLabel* info = nullptr;
     QLineEdit* find = nullptr;
-    QList<int> kept_rows;  // the selection across a reset, as list rows
-    int kept_current = -1;
-    int kept_scroll = 0;
+    std::vector<std::string> keys;  // the records as the table last showed them
   };
 
-  QWidget* BuildSide(Side& side, ListTableModel* model, const char* name);
-  void BuildToolBar(const QList<QAction*>& history);
+  QWidget* BuildSide(Side& side, ListTableModel* model, const char* name, const QString& things);
+  void BuildActions(const QList<QAction*>& history);
   void Refresh();
+  // Keeps the selection on the records it was on before a change moved them.
+  void Follow(Side& side);
+  void OnFind(Side& side);
+  // Shows why an edit was refused in the status line and beside the widget.
+  void ShowRefusal(const QString& reason, QWidget* near);
   // The side of the tab on top, or null while a cell is being edited.
   Side* Active();
   QList<int> SelectedRows(const Side& side) const;
@@ -71,6 +77,7 @@ class ListEditor : public QMainWindow {
   SettingsStore& settings_;
   std::array<Side, 2> sides_;
   QTabWidget* tabs_ = nullptr;
+  QLabel* status_ = nullptr;
   QAction* sort_ = nullptr;
 };
 

@@ -27,22 +27,22 @@ QVariant Choice(int role, const QStringList& texts, const QVariantList& values) 
 // A cell editor commits when it closes, changed or not; an unchanged value must not
 // become a step (a name would lose its trailing blanks).
 bool Unchanged(const QModelIndex& index, const QVariant& value) {
-  const QVariant current = index.data(Qt::EditRole);
-  return current.typeId() == QMetaType::QString ? value.toString() == current.toString()
-                                                : value.toLongLong() == current.toLongLong();
+  return value.toString() == index.data(Qt::EditRole).toString();
 }
 
-QVariant Number(int role, int maximum) {
-  if (role == kEditorRole) return static_cast<int>(CellEditor::kNumber);
-  if (role == kMaximumRole) return maximum;
-  return {};
+QVariant Number(int role) {
+  return role == kEditorRole ? QVariant(static_cast<int>(CellEditor::kNumber)) : QVariant();
+}
+
+// A typed number as the core reads it; surrounding blanks are no part of it.
+std::string NumberText(const QVariant& value) {
+  return value.toString().trimmed().toLatin1().toStdString();
 }
 
 }  // namespace
 
-ListTableModel::ListTableModel(editing::ListDocument& document, common::Frontend& frontend,
-                               PushCommand push, QObject* parent)
-    : QAbstractTableModel(parent), document_(document), frontend_(frontend), push_(push) {}
+ListTableModel::ListTableModel(editing::ListDocument& document, PushCommand push, QObject* parent)
+    : QAbstractTableModel(parent), document_(document), push_(std::move(push)) {}
 
 int ListTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : rows_;
@@ -85,7 +85,11 @@ bool ListTableModel::MoveRows(int first, int last, int before) {
     return false;
   }
   const auto count = static_cast<std::size_t>(last - first + 1);
-  if (!editing::CheckMove(first + 1, last + 1, before + 1, rows_, Thing()).empty()) return false;
+  const std::string reason = editing::CheckMove(first + 1, last + 1, before + 1, rows_, Thing());
+  if (!reason.empty()) {
+    emit refused(QString::fromUtf8(reason.c_str()));
+    return false;
+  }
   push_(Move(first, count, before));
   return true;
 }
@@ -101,9 +105,37 @@ void ListTableModel::Refresh() {
   }
 }
 
-bool ListTableModel::Refuse(const std::string& reason) const {
-  frontend_.ShowMessage(common::MessageKind::kError, reason);
+bool ListTableModel::Matches(int row, const QString& text) const {
+  if (text.isEmpty()) return true;
+  // Nr is the place in the list, not something the record holds.
+  for (int column = 1; column < columnCount(); ++column) {
+    if (data(index(row, column), Qt::DisplayRole).toString().contains(text, Qt::CaseInsensitive)) {
+      return true;
+    }
+  }
   return false;
+}
+
+QString ListTableModel::Refusal(const QModelIndex& index, const QVariant& value) const {
+  if (Unchanged(index, value)) return {};
+  std::string reason;
+  Edit(index, value, reason);
+  return QString::fromUtf8(reason.c_str());
+}
+
+bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || ReadOnly() || index.row() >= rows_ || !Editable(index.column())) {
+    return false;
+  }
+  if (Unchanged(index, value)) return true;
+  std::string reason;
+  std::unique_ptr<editing::Command> command = Edit(index, value, reason);
+  if (!reason.empty()) {
+    emit refused(QString::fromUtf8(reason.c_str()));
+    return false;
+  }
+  if (command) push_(std::move(command));
+  return true;
 }
 
 int ChannelTableModel::columnCount(const QModelIndex& parent) const {
@@ -168,7 +200,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     return Choice(role, texts, values);
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) return channel.words[column - 4];
-  return Number(role, static_cast<int>(channels::kChannelFields[column - 1].most));
+  return Number(role);
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -178,43 +210,33 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
   return QString::fromStdString(common::ColumnTitle(channels::kChannelFields[section - 1]));
 }
 
-bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+std::unique_ptr<editing::Command> ChannelTableModel::Edit(const QModelIndex& index,
+                                                          const QVariant& value,
+                                                          std::string& reason) const {
   const auto row = static_cast<std::size_t>(index.row());
-  if (role != Qt::EditRole || ReadOnly() || row >= document_.channels().size() ||
-      !Editable(index.column())) {
-    return false;
-  }
-  if (Unchanged(index, value)) return true;
   const auto field = static_cast<editing::ChannelField>(index.column() - 1);
   std::string text;
   if (field == editing::ChannelField::kName) {
     const QString name = value.toString();
-    // The editor refuses these already; a pasted value may still carry one.
     for (const QChar c : name) {
-      if (c.unicode() > 0xFF) return false;
+      if (c.unicode() > 0xFF) {
+        reason = channels::InfoOf(field).heading + (" \"" + name.toStdString()) + "\": \"" +
+                 QString(c).toStdString() + "\" has no Latin-1 byte.";
+        return nullptr;
+      }
     }
     text = name.toLatin1().toStdString();
   } else {
-    text = std::to_string(value.toLongLong());
+    text = NumberText(value);
   }
   editing::ChannelRecord record = document_.channels()[row];
-  const std::string reason = editing::SetChannelValue(document_, record, field, text);
-  if (!reason.empty()) return Refuse(reason);
-  if (record != document_.channels()[row]) push_(editing::SetChannel(row, field, record));
-  return true;
+  reason = editing::SetChannelValue(document_, record, field, text);
+  if (!reason.empty() || record == document_.channels()[row]) return nullptr;
+  return editing::SetChannel(row, field, record);
 }
 
-bool ChannelTableModel::Matches(int row, const QString& text) const {
-  if (text.isEmpty()) return true;
-  const auto r = static_cast<std::size_t>(row);
-  if (r >= document_.channels().size()) return false;
-  const editing::ChannelRecord& channel = document_.channels()[r];
-  if (data(index(row, 1), Qt::DisplayRole).toString().contains(text, Qt::CaseInsensitive)) {
-    return true;
-  }
-  if (QString::number(channel.words[channels::kSid]) == text) return true;
-  const std::int64_t khz = document_.TransponderKhz(channel.tp);
-  return khz != 0 && QString::number(khz).startsWith(text);
+std::string ChannelTableModel::RecordKey(int row) const {
+  return document_.channels()[static_cast<std::size_t>(row)].Encode();
 }
 
 int TransponderTableModel::columnCount(const QModelIndex& parent) const {
@@ -244,12 +266,7 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(transponders::TransponderText(t, field));
   }
   if (shown) return QVariant(static_cast<qlonglong>(transponders::TransponderValue(t, field)));
-  if (info.texts.empty()) {
-    // A symbol rate typed in kS/s reaches the refusal that says what it would be.
-    const std::int64_t most =
-        field == transponders::TransponderField::kSr ? transponders::kSrKsMost : info.most;
-    return Number(role, static_cast<int>(most));
-  }
+  if (info.texts.empty()) return Number(role);
   QStringList texts;
   QVariantList values;
   for (std::size_t code = 0; code < info.texts.size(); ++code) {
@@ -268,28 +285,22 @@ QVariant TransponderTableModel::headerData(int section, Qt::Orientation orientat
   return QString::fromStdString(common::ColumnTitle(transponders::kTransponderFields[section - 1]));
 }
 
-bool TransponderTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+std::unique_ptr<editing::Command> TransponderTableModel::Edit(const QModelIndex& index,
+                                                              const QVariant& value,
+                                                              std::string& reason) const {
   const auto row = static_cast<std::size_t>(index.row());
-  if (role != Qt::EditRole || ReadOnly() || row >= document_.transponders().size() ||
-      !Editable(index.column())) {
-    return false;
-  }
-  if (Unchanged(index, value)) return true;
   const auto field = static_cast<editing::TransponderField>(index.column() - 1);
   transponders::TransponderRecord record = document_.transponders()[row];
-  const std::string reason = editing::SetTransponderValue(record, field, value.toLongLong());
-  if (!reason.empty()) return Refuse(reason);
-  if (record != document_.transponders()[row]) {
-    push_(editing::SetTransponder(row, field, record));
-  }
-  return true;
+  // A chooser gives the code; a typed number goes as text, read and refused as the CSV is.
+  reason = transponders::InfoOf(field).texts.empty()
+               ? editing::SetTransponderText(record, field, NumberText(value))
+               : editing::SetTransponderValue(record, field, value.toLongLong());
+  if (!reason.empty() || record == document_.transponders()[row]) return nullptr;
+  return editing::SetTransponder(row, field, record);
 }
 
-bool TransponderTableModel::Matches(int row, const QString& text) const {
-  if (text.isEmpty()) return true;
-  const auto r = static_cast<std::size_t>(row);
-  return r < document_.transponders().size() &&
-         QString::number(document_.transponders()[r].Khz()).startsWith(text);
+std::string TransponderTableModel::RecordKey(int row) const {
+  return document_.transponders()[static_cast<std::size_t>(row)].Encode();
 }
 
 }  // namespace chanforge::ui

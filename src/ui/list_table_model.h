@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 
-#include "common/frontend.h"
 #include "editing/list_commands.h"
 #include "editing/list_document.h"
 
@@ -21,7 +20,6 @@ enum ItemRole {
   kEditorRole = Qt::UserRole + 1,  // a CellEditor
   kChoicesRole,                    // QStringList of texts, for kChoice
   kChoiceValuesRole,               // QVariantList of values, one per text
-  kMaximumRole,                    // the largest number a kNumber cell takes
 };
 
 // Where the models send their commands.
@@ -31,8 +29,7 @@ class ListTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  ListTableModel(editing::ListDocument& document, common::Frontend& frontend, PushCommand push,
-                 QObject* parent);
+  ListTableModel(editing::ListDocument& document, PushCommand push, QObject* parent);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -41,11 +38,17 @@ class ListTableModel : public QAbstractTableModel {
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
   bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
                     const QModelIndex& parent) override;
+  // Pushes the edit's command, or says why not (refused) and returns false.
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
   // Rows as the document has them now: a reset when their number changed, else new data.
   void Refresh();
-  // Whether the find box's text picks the row.
-  virtual bool Matches(int row, const QString& text) const = 0;
+  // Whether the find box's text is in one of the row's cells as they show it (any case).
+  bool Matches(int row, const QString& text) const;
+  // The row's record as bytes, to find it again after a change.
+  virtual std::string RecordKey(int row) const = 0;
+  // Why setData would refuse the value, or an empty text (the cell editor stays open).
+  QString Refusal(const QModelIndex& index, const QVariant& value) const;
   virtual bool ReadOnly() const = 0;
   // Moves rows first to last (0-based) before row `before`; false when they cannot go there.
   bool MoveRows(int first, int last, int before);
@@ -56,11 +59,17 @@ class ListTableModel : public QAbstractTableModel {
   virtual std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
                                                  std::size_t before) = 0;
   virtual const char* Thing() const = 0;
-  // Shows why an edit was refused; false for the caller to return.
-  bool Refuse(const std::string& reason) const;
+  // The row's command for the value, or null with the reason (null and no reason: nothing
+  // changes).
+  virtual std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
+                                                 std::string& reason) const = 0;
 
+ signals:
+  // An edit was refused; the editor shows why.
+  void refused(const QString& reason) const;
+
+ protected:
   editing::ListDocument& document_;
-  common::Frontend& frontend_;
   PushCommand push_;
 
  private:
@@ -76,8 +85,7 @@ class ChannelTableModel : public ListTableModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-  bool Matches(int row, const QString& text) const override;
+  std::string RecordKey(int row) const override;
   bool ReadOnly() const override { return document_.channel_block() < 0; }
 
   // The transponder as the Transponder column shows it: "05 · 11836 H".
@@ -91,6 +99,8 @@ class ChannelTableModel : public ListTableModel {
     return editing::MoveChannels(first, count, before);
   }
   const char* Thing() const override { return "channel"; }
+  std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
+                                         std::string& reason) const override;
 };
 
 class TransponderTableModel : public ListTableModel {
@@ -102,8 +112,7 @@ class TransponderTableModel : public ListTableModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-  bool Matches(int row, const QString& text) const override;
+  std::string RecordKey(int row) const override;
   bool ReadOnly() const override { return document_.transponder_block() < 0; }
 
  protected:
@@ -114,6 +123,8 @@ class TransponderTableModel : public ListTableModel {
     return editing::MoveTransponders(first, count, before);
   }
   const char* Thing() const override { return "transponder"; }
+  std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
+                                         std::string& reason) const override;
 };
 
 }  // namespace chanforge::ui

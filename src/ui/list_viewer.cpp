@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QStringList>
 
-#include "common/list_files.h"
 #include "ui/widgets.h"
 #include "views/list_view.h"
 
@@ -26,26 +25,22 @@ QStringList Lines(const views::ListedFile& file) {
 
 }  // namespace
 
-ListViewer::ListViewer(common::Frontend& frontend, const std::string& tcs, const std::string& tpt,
-                       QWidget* parent)
+ListViewer::ListViewer(const Source& tcs, const Source& tpt, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName("ViewerForm");
   setWindowTitle("TCS/TPT Viewer");
   const Twips tw(this);
-  frontend.ShowStatus("Loading " + tcs + "...");
-  const views::ListedFile tcs_file = views::ListTcsFile(common::ReadListFileForViewer(tcs));
-  frontend.ShowStatus("Loading " + tpt + "...");
-  const views::ListedFile tpt_file = views::ListTptFile(common::ReadListFileForViewer(tpt));
-  frontend.ShowStatus("");
+  const views::ListedFile tcs_file = views::ListTcsFile(tcs.list);
+  const views::ListedFile tpt_file = views::ListTptFile(tpt.list);
 
-  auto* tcs_frame = new QGroupBox(QString::fromUtf8(tcs.c_str()), this);
+  auto* tcs_frame = new QGroupBox(QString::fromUtf8(tcs.title.c_str()), this);
   tcs_frame->setObjectName("TCSFrame");
   tcs_frame->setGeometry(tw(0, 0, 8925, 4905));
   QListView* tcs_list = MakeLineList(tcs_frame, "LstTCS");
   tcs_list->setGeometry(tw(120, 240, 8685, 4545));
   SetLines(tcs_list, Lines(tcs_file));
 
-  auto* tpt_frame = new QGroupBox(QString::fromUtf8(tpt.c_str()), this);
+  auto* tpt_frame = new QGroupBox(QString::fromUtf8(tpt.title.c_str()), this);
   tpt_frame->setObjectName("TPTFrame");
   tpt_frame->setGeometry(tw(0, 4920, 8925, 2175));
   QListView* tpt_list = MakeLineList(tpt_frame, "LstTPT");

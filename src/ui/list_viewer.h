@@ -1,10 +1,11 @@
-// ViewerForm, the list viewer: the TCS and TPT binary files named in the main window.
+// ViewerForm, the list viewer: the TCS and TPT lists of the loaded image, or the binary
+// files named in the main window.
 #pragma once
 
 #include <QWidget>
 #include <string>
 
-#include "common/frontend.h"
+#include "common/file_access.h"
 
 namespace chanforge::ui {
 
@@ -12,9 +13,12 @@ class ListViewer : public QWidget {
   Q_OBJECT
 
  public:
-  // Reads both files once, when the window opens.
-  ListViewer(common::Frontend& frontend, const std::string& tcs, const std::string& tpt,
-             QWidget* parent);
+  // One list to show: its frame's title and its bytes (or why they could not be read).
+  struct Source {
+    std::string title;
+    common::ReadResult list;
+  };
+  ListViewer(const Source& tcs, const Source& tpt, QWidget* parent);
 };
 
 }  // namespace chanforge::ui

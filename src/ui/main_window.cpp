@@ -20,6 +20,7 @@
 #include "channels/channel_conversions.h"
 #include "check/image_check.h"
 #include "check/image_diff.h"
+#include "common/list_files.h"
 #include "editing/block_history.h"
 #include "editing/diseqc_swap.h"
 #include "flash/block_check.h"
@@ -182,6 +183,7 @@ void MainWindow::BuildControls() {
 
   block_list_ = new QListWidget(central);
   block_list_->setObjectName("List1");
+  block_list_->setAccessibleName("Blocks");
   block_list_->setGeometry(tw(0, 1560, 5895, 2010));
   block_list_->setFont(ListFont());
   block_list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -250,8 +252,10 @@ void MainWindow::BuildControls() {
   connect(block_list_, &QListWidget::currentRowChanged, this, &MainWindow::UpdateBlockCommands);
   connect(view_list, &QAbstractButton::clicked, this, [this] {
     ShowWindow(list_viewer_, [this] {
-      return new ListViewer(*frontend_, Std(channel_panel_->binary_edit()->text()),
-                            Std(transponder_panel_->binary_edit()->text()), this);
+      const ListViewer::Source tcs = ViewedList(flash::ListKind::kTcs, ListNames().tcs);
+      const ListViewer::Source tpt = ViewedList(flash::ListKind::kTpt, ListNames().tpt);
+      ShowStatus("");
+      return new ListViewer(tcs, tpt, this);
     });
   });
   connect(about, &QAbstractButton::clicked, this, [this] {
@@ -296,6 +300,22 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
   slot->show();
   slot->raise();
   slot->activateWindow();
+}
+
+ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::string& file) {
+  // A loaded image shows its own list: the names beside may be left from a Read Block.
+  for (std::size_t i = 0; session_.loaded() && i < workspace_.blocks().size(); ++i) {
+    const flash::BlockInfo& block = workspace_.blocks()[i];
+    if (flash::ListKindOf(block) != kind) continue;
+    common::ReadResult list;
+    list.ok = true;
+    list.bytes = flash::BlockData(workspace_, block);
+    return {"Block:" + std::to_string(i) + " (" + flash::ListKindName(kind) + ") of " +
+                workspace_.image().fileName,
+            std::move(list)};
+  }
+  frontend_->ShowStatus("Loading " + file + "...");
+  return {file, common::ReadListFileForViewer(file)};
 }
 
 void MainWindow::ShowStatus(const QString& text) {
@@ -368,7 +388,8 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
   ShowStatus("");
   // Never blocks the load: the user may be about to repair exactly this image.
   if (outcome == common::Outcome::kDone) {
-    ShowStatus(Qt8(check::CheckSummary(check::CheckImage(workspace_))));
+    const std::string summary = check::CheckSummary(check::CheckImage(workspace_));
+    ShowDone(summary.empty() ? QString("No findings") : Qt8(summary));
   }
 }
 
@@ -386,6 +407,7 @@ void MainWindow::OnSave() {
   const common::Outcome outcome = session_.Save(*frontend_, Std(file_label_->text()));
   ShowStatus("");
   if (outcome == common::Outcome::kDone) {
+    recent_files_->Add(Qt8(workspace_.image().fileName));
     ShowDone(
         Qt8(views::ImageDoneText(true, workspace_.image().fileName, workspace_.image().size())));
   }
@@ -503,10 +525,15 @@ void MainWindow::OnShowChanges() {
 void MainWindow::OnEditLists() {
   if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(list_editor_, [this] {
+    // The menu bar's own: an editor closed a moment ago may not be deleted yet.
+    QList<QAction*> shortcuts;
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+      if (!action->shortcut().isEmpty()) shortcuts << action;
+    }
     return new ListEditor(
         document_, *frontend_, *workspace_signal_,
         [this](std::unique_ptr<editing::Command> command) { Push(std::move(command)); }, *settings_,
-        {undo_action_, redo_action_}, this);
+        {undo_action_, redo_action_}, shortcuts, this);
   });
 }
 

@@ -16,7 +16,9 @@
 #include "editing/session.h"
 #include "editing/undo_stack.h"
 #include "flash/block_transfer.h"
+#include "flash/blocks.h"
 #include "flash/flash_image.h"
+#include "ui/list_viewer.h"
 #include "ui/settings_store.h"
 
 class QAbstractButton;
@@ -76,6 +78,8 @@ class MainWindow : public QMainWindow {
   flash::ListFileNames ListNames() const;
   void TakeListNames(const flash::ListFileNames& names);
   void ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget*()>& make);
+  // What View ChList shows of a kind: the loaded image's first block of it, else the file.
+  ListViewer::Source ViewedList(flash::ListKind kind, const std::string& file);
 
   void OnLoad();
   void OnSave();

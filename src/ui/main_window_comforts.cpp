@@ -1,6 +1,8 @@
 // The main window's comforts: CSV export and import, the recent files, the five-second
 // status after a command, tooltips and the Tab order.
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
@@ -52,7 +54,12 @@ void MainWindow::BuildExchangeMenus(QMenu* file) {
   QMenu* recent = file->addMenu("&Recent Files");
   recent->setObjectName("menuRecent");
   recent_files_ = new RecentFiles(*settings_, recent, [this](const QString& name) {
-    // The file may have gone since; loading says so.
+    // A file gone since leaves the list, instead of a message that gives no reason.
+    if (!QFileInfo::exists(name)) {
+      recent_files_->Remove(name);
+      return ShowDone(QDir::toNativeSeparators(name) +
+                      " no longer exists: left out of Recent Files");
+    }
     LoadDroppedFile(name);
   });
   done_timer_ = new QTimer(this);

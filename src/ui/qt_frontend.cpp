@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace chanforge::ui {
@@ -55,6 +56,20 @@ bool QtFrontend::AskYesNo(const std::string& text) {
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
+}
+
+bool QtFrontend::AskChoice(const std::string& text, const std::string& accept,
+                           const std::string& cancel) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(kAppTitle);
+  box.setText(DisplayText(text));
+  box.setIcon(QMessageBox::Question);
+  QPushButton* yes = box.addButton(QString::fromUtf8(accept.c_str()), QMessageBox::AcceptRole);
+  QPushButton* no = box.addButton(QString::fromUtf8(cancel.c_str()), QMessageBox::RejectRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
 }
 
 common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {

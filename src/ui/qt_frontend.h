@@ -20,6 +20,9 @@ class QtFrontend : public common::Frontend {
 
   void ShowMessage(common::MessageKind kind, const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
+  // Cancel is the default: Enter and Escape keep everything.
+  bool AskChoice(const std::string& text, const std::string& accept,
+                 const std::string& cancel) override;
   common::FileChoice ChooseFile(const common::FileRequest& request) override;
   void ShowStatus(const std::string& text) override;
 

@@ -29,6 +29,15 @@ void RecentFiles::Add(const QString& file) {
   files_.removeAll(name);
   files_.prepend(name);
   while (files_.size() > kMost) files_.removeLast();
+  Store();
+}
+
+void RecentFiles::Remove(const QString& file) {
+  files_.removeAll(file);
+  Store();
+}
+
+void RecentFiles::Store() {
   for (int i = 0; i < kMost; ++i) {
     settings_.SaveSettingString(kAppKey, ValueName(i), i < files_.size() ? files_[i] : QString());
   }

@@ -18,11 +18,13 @@ class RecentFiles : public QObject {
   // Fills menu from the stored names; choosing one calls open with its name.
   RecentFiles(SettingsStore& settings, QMenu* menu, std::function<void(const QString&)> open);
 
-  // Puts a loaded file first and stores the list at once, so that a crash keeps it.
+  // Puts a loaded or saved file first and stores the list at once, so that a crash keeps it.
   void Add(const QString& file);
+  void Remove(const QString& file);
   const QStringList& files() const { return files_; }
 
  private:
+  void Store();
   void Rebuild();
 
   SettingsStore& settings_;

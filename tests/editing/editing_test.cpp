@@ -228,7 +228,9 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   flash::Workspace w = Image();
   ListDocument document(w);
   EXPECT_EQ(RemoveTransponderQuestion(document, 1),
-            "2 channels use transponder 2 (10752000 kHz).\r\nRemove them too ?");
+            "2 channels use transponder 2 (10752000 kHz).\r\nRemove the transponder and its 2 "
+            "channels ?");
+  EXPECT_EQ(RemoveTransponderAnswer(document, 1), "Remove transponder and its 2 channels");
   w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder()
           .Block(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
@@ -736,7 +738,8 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
             common::Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(),
-            "1 channels use transponder 1 (10601832 kHz).\r\nRemove them too ?");
+            "1 channel uses transponder 1 (10601832 kHz).\r\nRemove the transponder and its "
+            "channel ?");
   EXPECT_TRUE(w.image().bytes == before);
   ui.Answer(true);
   EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),

@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolBar>
 
 #include "flash/blocks.h"
 #include "ui_fixture.h"
@@ -31,9 +32,26 @@ class ListEditorTest : public UiTest {
   }
 };
 
-TEST_F(ListEditorTest, TypedNameAndMovedRowReachTheImageAndUndoRedoWalkBack) {
-  QTableView* view = OpenEditor().channel_view();
+// A refused text keeps its editor open with the reason in the status line; nothing else
+// than the corrected name reaches the image.
+TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelection) {
+  ListEditor& window = OpenEditor();
+  QTableView* view = window.channel_view();
   const std::string loaded = Bytes();
+  const auto edit = [&](int row, int column) {
+    view->setCurrentIndex(view->model()->index(row, column));
+    QTest::keyClick(view, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    editor->selectAll();
+    return editor;
+  };
+  const auto refused = [&](QLineEdit* editor) {
+    window.findChild<QLabel*>("EditorStatus")->clear();
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    return QApplication::focusWidget() == editor &&
+           !window.findChild<QLabel*>("EditorStatus")->text().isEmpty();
+  };
   for (int column : {1, 3}) {  // closing an editor without a change is no step
     view->setCurrentIndex(view->model()->index(0, column));
     QTest::keyClick(view, Qt::Key_F2);
@@ -41,18 +59,22 @@ TEST_F(ListEditorTest, TypedNameAndMovedRowReachTheImageAndUndoRedoWalkBack) {
     QApplication::processEvents();
   }
   EXPECT_FALSE(Window().findChild<QAction*>("actUndo")->isEnabled());
-  view->setCurrentIndex(view->model()->index(2, 1));
-  QTest::keyClick(view, Qt::Key_F2);
-  auto* editor = view->findChild<QLineEdit*>("NameEditor");
-  ASSERT_NE(editor, nullptr);
-  editor->selectAll();
+  QLineEdit* editor = edit(2, 1);
   QTest::keyClicks(editor, "Caf");
   for (const QString& typed : {QString("\u00e9"), QString(" "), QString("\u20ac")}) {
     QTest::sendKeyEvent(QTest::Press, editor, Qt::Key_unknown, typed, Qt::NoModifier);
   }  // the euro sign has no Latin-1 byte
+  EXPECT_TRUE(refused(editor));
+  QTest::keyClick(editor, Qt::Key_Backspace);
   QTest::keyClick(editor, Qt::Key_Return);
   QApplication::processEvents();  // the table commits a moment later
   EXPECT_EQ(Channels().substr(60, 16), std::string("Caf\xe9") + std::string(12, '\0'));
+  const std::string named = Bytes();
+  editor = edit(2, 4);
+  QTest::keyClicks(editor, "70000");  // a SID: not 7000
+  EXPECT_TRUE(refused(editor));
+  QTest::keyClick(editor, Qt::Key_Escape);
+  EXPECT_EQ(Bytes(), named);
 
   view->selectRow(2);
   QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
@@ -60,14 +82,34 @@ TEST_F(ListEditorTest, TypedNameAndMovedRowReachTheImageAndUndoRedoWalkBack) {
   EXPECT_EQ(moved.substr(90, 4), "Caf\xe9");
   EXPECT_EQ(moved.substr(60, 9), "Channel 4");
   EXPECT_EQ(view->currentIndex().row(), 3);  // the selection follows the row
-
-  Trigger("actUndo");
+  QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(view->currentIndex().row(), 2);  // and its undo
   Trigger("actUndo");
   EXPECT_EQ(Bytes(), loaded);
-  EXPECT_FALSE(Window().findChild<QAction*>("actUndo")->isEnabled());
   Trigger("actRedo");
   Trigger("actRedo");
   EXPECT_EQ(Channels(), moved);
+}
+
+// The find box matches any shown text anywhere in a row, and the result follows moves.
+TEST_F(ListEditorTest, FindShowsEveryMatchAndAMoveThereMovesTheChannelSelected) {
+  QTableView* view = OpenEditor().channel_view();
+  QAbstractItemModel* shown = view->model();
+  auto* find = Get<QLineEdit>("ChannelTableFind");
+  view->scrollToBottom();
+  const QString sid = shown->index(6, 4).data().toString();
+  QTest::keyClicks(find, sid.mid(1, 3));
+  EXPECT_TRUE(shown->match(shown->index(0, 4), Qt::DisplayRole, sid, 1, Qt::MatchExactly).size());
+  EXPECT_EQ(view->currentIndex().row(), 0);  // the first match, in view
+  find->selectAll();
+  QTest::keyClicks(find, "CHANNEL 1");
+  QTest::keyClick(find, Qt::Key_Return);  // to the results
+  QTest::keyClick(view, Qt::Key_Down);
+  for (int step = 0; step < 2; ++step) QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier);
+  EXPECT_EQ(Channels().substr(7 * 30, 10), "Channel 10");
+  ASSERT_EQ(shown->rowCount(), 2);
+  EXPECT_EQ(shown->index(1, 0).data().toInt(), 8);
+  EXPECT_EQ(view->currentIndex().row(), 1);
 }
 
 TEST_F(ListEditorTest, DropMovesRowsAndTheMarkerFollowsTheCleanState) {
@@ -75,14 +117,20 @@ TEST_F(ListEditorTest, DropMovesRowsAndTheMarkerFollowsTheCleanState) {
   QAbstractItemModel* model = view->model();
   const std::string loaded = Channels();
   const std::unique_ptr<QMimeData> data(model->mimeData({model->index(0, 0), model->index(1, 0)}));
+  view->selectRow(0);
   ASSERT_TRUE(model->dropMimeData(data.get(), Qt::MoveAction, 5, 0, {}));
   EXPECT_EQ(Channels(), loaded.substr(60, 90) + loaded.substr(0, 60) + loaded.substr(150));
+  EXPECT_EQ(view->currentIndex().row(), 3);
   EXPECT_EQ(Text("Label6"), "File Changed");
   ui_.Answer(true).Choose(dir_.Path("saved.bin"));  // its random channels have errors
   Click("CmdSave");
   view->selectRow(0);
+  QWidget* undo = view->window()->findChild<QToolBar*>()->widgetForAction(
+      view->window()->findChild<QAction*>("actUndoHere"));
+  const int width = undo->width();
   QTest::keyClick(view, Qt::Key_Delete);
   EXPECT_EQ(Channels().size(), loaded.size() - 30);
+  EXPECT_EQ(undo->width(), width);  // the step is named in its tooltip
   EXPECT_NE(Text("Label6"), "");
   Trigger("actUndo");
   EXPECT_EQ(Text("Label6"), "");
@@ -127,6 +175,17 @@ TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep)
   EXPECT_LT(channels->rowCount(), 10);
   Trigger("actUndo");
   EXPECT_EQ(Bytes(), used);
+}
+
+TEST_F(ListEditorTest, TheMainWindowsKeysWorkHere) {
+  ListEditor& editor = OpenEditor();
+  for (const auto& [keys, name] : {std::pair{QKeySequence(Qt::Key_F7), "CheckForm"},
+                                   {QKeySequence("Ctrl+Shift+D"), "ChangesForm"}}) {
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    QTest::keySequence(editor.channel_view(), keys);
+    EXPECT_NE(TopLevel(name), nullptr) << name;
+  }
 }
 
 }  // namespace

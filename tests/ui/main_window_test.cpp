@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
@@ -7,6 +8,7 @@
 #include <QUrl>
 #include <stdexcept>
 
+#include "editing/sample_image.h"
 #include "ui/application.h"
 #include "ui/qt_frontend.h"
 #include "ui/widgets.h"
@@ -37,13 +39,15 @@ TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
 
 TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
   Window().show();
-  Load(dir_.Write(std::string(60, 'n') + ".bin", testing::FlashImageBuilder().Build()));
+  Load(dir_.Write(std::string(60, 'n') + ".bin", editing::MakeSampleImage()));
   EXPECT_EQ(Text("lblFile").size(), 55);
+  EXPECT_EQ(Text("StatusText"), "No findings");
   EXPECT_EQ(Text("Label6"), "");
   Load(Sample());
   ui_.Answer(true).Choose(dir_.Path("saved.bin"));  // its random channels have errors
   Click("CmdSave");
   EXPECT_EQ(Text("lblFile").toStdString(), dir_.Path("saved.bin"));
+  EXPECT_TRUE(Get<QMenu>("menuRecent")->actions().first()->text().endsWith("saved.bin"));
   auto* list = Get<QListWidget>("List1");
   list->setCurrentRow(2);
   ui_.Choose(dir_.Write("block", std::string(24, 'b')));
@@ -136,6 +140,13 @@ TEST(QtFrontendSmoke, QuestionsDefaultToNo) {
     QTest::keyClick(box, Qt::Key_Return);
   });
   EXPECT_FALSE(frontend.AskYesNo("Overwrite ?"));
+  EXPECT_TRUE(default_no);
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    default_no = box->defaultButton()->text() == "Cancel";
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_FALSE(frontend.AskChoice("Remove ?", "Remove", "Cancel"));
   EXPECT_TRUE(default_no);
   EXPECT_TRUE(IsInvalidProposal("/no/such/folder/x.bin"));
   EXPECT_EQ(QtFilterList("Bin Files (*.bin)|*.bin|All Files (*.*)|*.*"),

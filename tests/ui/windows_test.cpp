@@ -3,6 +3,7 @@
 // and the capped recent-files list.
 #include <sys/stat.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QListView>
@@ -66,7 +67,11 @@ TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
   QWidget* about = TopLevel("frmAbout");
   ASSERT_NE(about, nullptr);
   Click("CmdView");
-  Click("CmdViewList");
+  Click("CmdViewList");  // the image's own lists, not files named beside
+  EXPECT_TRUE(TopLevel("ViewerForm")
+                  ->findChild<QGroupBox*>("TCSFrame")
+                  ->title()
+                  .startsWith("Block:1 (TCS)"));
   EXPECT_TRUE(Window().close());
   QApplication::processEvents();
   for (const char* name : {"frmAbout", "ShowForm", "ViewerForm"}) {
@@ -166,6 +171,16 @@ TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
   ASSERT_EQ(recent.size(), 8);
   EXPECT_TRUE(recent.first()->text().endsWith("f8.bin"));
   EXPECT_TRUE(Setting("Recent8").endsWith("f1.bin"));
+  std::filesystem::remove(dir_.Path("f8.bin"));
+  recent.first()->trigger();  // gone: it leaves the list with a word why, and no message
+  EXPECT_EQ(Get<QMenu>("menuRecent")->actions().size(), 7);
+  EXPECT_TRUE(Text("StatusText").contains("f8.bin"));
+  Get<QAction>("actEditLists")->trigger();
+  for (QWidget* widget : Window().findChildren<QWidget*>()) {  // for screen readers
+    if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible()) continue;
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
+        << widget->objectName().toStdString() << " " << widget->metaObject()->className();
+  }
   for (const auto& [button, name] : {std::pair{"CmdView", "ShowForm"},
                                      {"CmdViewList", "ViewerForm"},
                                      {"CmdAbout", "frmAbout"}}) {
