@@ -88,7 +88,7 @@ int Run(int argc, char** argv) {
   };
   std::vector<Entry> handlers;
   for (const auto group : {BlockCommands(), ListFileCommands(), DumpCommands(), CheckCommands(),
-                           EditCommands(), CsvCommands()}) {
+                           EditCommands(), CsvCommands(), SatelliteCommands()}) {
     for (const Subcommand& entry : group) {
       CLI::App* command = app.add_subcommand(entry.name, entry.description);
       handlers.push_back({command, entry.add_options(*command), entry.failure_status});
