@@ -42,8 +42,10 @@ int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, bool
           const std::string& satellites, const std::string& tables) {
   std::vector<std::pair<SatelliteChoice, satellites::ScanTable>> tables_read;
   for (const SatelliteChoice& choice : ParseSatellites(satellites)) {
-    tables_read.push_back({choice, {}});
-    if (!ReadTable(ui, tables, choice.name, tables_read.back().second)) return kTrouble;
+    satellites::ScanTable table;
+    std::string shown;
+    if (!ReadTable(ui, tables, choice.name, table, shown)) return kTrouble;
+    tables_read.push_back({{choice.diseqc_b, shown}, std::move(table)});
   }
   Session session;
   if (!Load(ui, session, flash)) return kTrouble;

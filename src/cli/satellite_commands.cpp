@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "cli/satellite_options.h"
 #include "cli/session.h"
+#include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
 
 namespace chanforge::cli {
@@ -34,7 +35,8 @@ struct AddArgs {
 
 int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   satellites::ScanTable table;
-  if (!ReadTable(ui, a.tables, a.from, table)) return 1;
+  std::string from;
+  if (!ReadTable(ui, a.tables, a.from, table, from)) return 1;
   Session session;
   if (!Load(ui, session, a.flash, a.out)) return 1;
   editing::ListDocument& document = session.document();
@@ -45,13 +47,13 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   const satellites::FitChoices choices{a.diseqc == "B" || a.diseqc == "b",
                                        *transponders::FecCodeOf(a.fec_default)};
   for (const std::string& problem : table.problems) {
-    ui.ShowMessage(common::MessageKind::kNotice, a.from + ": " + problem);
+    ui.ShowMessage(common::MessageKind::kNotice, from + ": " + problem);
   }
   const std::vector<satellites::RowFit> fits =
       satellites::FitRows(table, choices, document.transponders());
   for (const satellites::RowFit& fit : fits) {
-    const std::string row =
-        "line " + std::to_string(fit.row.line) + ", " + satellites::RowLabel(fit.row);
+    const std::string row = (fit.row.table.empty() ? "" : fit.row.table + " ") + "line " +
+                            std::to_string(fit.row.line) + ", " + satellites::RowLabel(fit.row);
     const std::string& why = fit.record ? fit.present : fit.refusal;
     const std::string& text = fit.Addable() ? fit.notes : why;
     if (text.empty()) continue;
@@ -61,7 +63,7 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   std::vector<transponders::TransponderRecord> records = satellites::AddableRecords(fits);
   const std::size_t added = records.size();
   if (added == 0) {
-    ui.ShowMessage(common::MessageKind::kError, "Nothing from " + a.from + " can be added.");
+    ui.ShowMessage(common::MessageKind::kError, "Nothing from " + from + " can be added.");
     return 1;
   }
   const std::size_t first = document.transponders().size() + 1;
@@ -77,7 +79,7 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   if (status == 0) {
     ui.ShowMessage(common::MessageKind::kReport,
                    "Added " + std::to_string(added) + " of " + std::to_string(fits.size()) +
-                       " rows of " + a.from + " as transponders " + std::to_string(first) + " to " +
+                       " rows of " + from + " as transponders " + std::to_string(first) + " to " +
                        std::to_string(first + added - 1) + " (DiSEqC " +
                        transponders::kDiseqcTexts[choices.diseqc_b ? 1 : 0] + ")");
   }
@@ -95,7 +97,10 @@ constexpr Subcommand kSatelliteCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<AddArgs>();
        AddFlash(command, a->flash);
-       command.add_option("--from", a->from, "Satellite, as the satellites command names it")
+       command
+           .add_option("--from", a->from,
+                       "Satellite as the satellites command names it, or an orbital position "
+                       "(19.2E) for all there")
            ->required()
            ->type_name("NAME");
        command.add_option("--diseqc", a->diseqc, "DiSEqC input of the satellite")
@@ -115,14 +120,17 @@ constexpr Subcommand kSatelliteCommands[] = {
 }  // namespace
 
 bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
-               satellites::ScanTable& table) {
+               satellites::ScanTable& table, std::string& shown) {
   const std::vector<satellites::Satellite> list = satellites::ListSatellites(tables);
-  const satellites::Satellite* satellite = satellites::FindSatellite(list, name);
-  if (satellite) table = satellites::ReadScanTable(satellite->path);
+  const std::vector<const satellites::Satellite*> chosen = satellites::ChooseSatellites(list, name);
+  if (!chosen.empty()) table = satellites::ReadScanTables(chosen);
+  shown = chosen.size() == 1 ? chosen.front()->name : common::ToUpperAscii(name);
   const std::string error = list.empty() ? satellites::WhereToGetTables(tables, kNameTablesFolder)
-                            : !satellite ? "No scan table named " + name + " in " + tables +
-                                               " (the satellites command lists them)."
-                                         : table.error;
+                            : chosen.empty()
+                                ? "No scan table named " + name + " in " + tables +
+                                      ", nor one at that position (the satellites command "
+                                      "lists them)."
+                                : table.error;
   if (error.empty()) return true;
   ui.ShowMessage(common::MessageKind::kError, error);
   return false;

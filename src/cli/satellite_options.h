@@ -14,9 +14,11 @@ inline constexpr char kNameTablesFolder[] = "with --tables DIR";
 // --tables DIR, the system's folder by default.
 void AddTables(CLI::App& command, std::string& tables);
 
-// Reads the table of the satellite of that name (any case); false, having said why (where
-// to get tables, no such satellite, an unreadable file), when it cannot.
+// Reads the table of the satellite of that name (any case), or the tables of every one at
+// that position; shown is then the name or the position as the tables spell it. False,
+// having said why (where to get tables, no such satellite, an unreadable file), when it
+// cannot.
 bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
-               satellites::ScanTable& table);
+               satellites::ScanTable& table, std::string& shown);
 
 }  // namespace chanforge::cli

@@ -153,7 +153,9 @@ std::vector<RowFit> FitRows(const ScanTable& table, const FitChoices& choices,
       }
       for (std::size_t i = 0; i < fits.size() && fit.present.empty(); ++i) {
         if (fits[i].Addable() && same(*fits[i].record)) {
-          fit.present = "Repeats line " + std::to_string(fits[i].row.line);
+          const ScanRow& first = fits[i].row;
+          fit.present = "Repeats " + (first.table.empty() ? "" : first.table + " ") + "line " +
+                        std::to_string(first.line);
           fit.repeat = true;
         }
       }
@@ -178,6 +180,9 @@ std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& docume
   if (!refusal.empty()) return nullptr;
   return editing::InsertTransponders(document.transponders().size(), std::move(records));
 }
+
+// A summary line names the first few; the rest are counted.
+constexpr std::size_t kGapsNamed = 10;
 
 std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& list, bool diseqc_b,
                                               const std::string& name, const ScanTable& table) {
@@ -209,8 +214,10 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
     if (!fit.record || fit.repeat) continue;
     ++holdable;
     if (!fit.present.empty()) continue;
-    ++missing_count;
-    missing += (missing.empty() ? "" : ", ") + RowLabel(fit.row);
+    if (++missing_count <= kGapsNamed) missing += (missing.empty() ? "" : ", ") + RowLabel(fit.row);
+  }
+  if (missing_count > kGapsNamed) {
+    missing += " and " + std::to_string(missing_count - kGapsNamed) + " more";
   }
   if (missing_count > 0) {
     const check::Rule rule = check::Rule::kSatelliteGap;

@@ -104,6 +104,17 @@ const Satellite* FindSatellite(const std::vector<Satellite>& list, std::string_v
   return nullptr;
 }
 
+std::vector<const Satellite*> ChooseSatellites(const std::vector<Satellite>& list,
+                                               std::string_view name) {
+  if (const Satellite* satellite = FindSatellite(list, name)) return {satellite};
+  std::vector<const Satellite*> chosen;
+  const std::string position = common::ToUpperAscii(name);
+  for (const Satellite& satellite : list) {
+    if (!position.empty() && satellite.position == position) chosen.push_back(&satellite);
+  }
+  return chosen;
+}
+
 ScanTable ParseScanTable(std::string_view text) {
   ScanTable table;
   common::LineReader reader(text);
@@ -138,6 +149,23 @@ ScanTable ReadScanTable(const std::string& path) {
     return table;
   }
   return ParseScanTable(read.bytes);
+}
+
+ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites) {
+  if (satellites.size() == 1) return ReadScanTable(satellites.front()->path);
+  ScanTable all;
+  for (const Satellite* satellite : satellites) {
+    ScanTable table = ReadScanTable(satellite->path);
+    if (!table.error.empty()) return table;
+    for (const std::string& problem : table.problems) {
+      all.problems.push_back(satellite->name + " " + problem);
+    }
+    for (ScanRow& row : table.rows) {
+      row.table = satellite->name;
+      all.rows.push_back(std::move(row));
+    }
+  }
+  return all;
 }
 
 std::string RowLabel(const ScanRow& row) {

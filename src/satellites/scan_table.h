@@ -31,10 +31,15 @@ struct Satellite {
 std::vector<Satellite> ListSatellites(const std::string& folder);
 // The satellite of that name (any case), or null.
 const Satellite* FindSatellite(const std::vector<Satellite>& list, std::string_view name);
+// The satellite of that name, else every one at that orbital position ("19.2E"): the
+// satellites of one position reach one dish. None when nothing matches.
+std::vector<const Satellite*> ChooseSatellites(const std::vector<Satellite>& list,
+                                               std::string_view name);
 
 // One section ([CHANNEL]) as written; upper-case texts, -1 for a number not given.
 struct ScanRow {
   std::size_t line = 0;  // of the section's heading, 1-based
+  std::string table;     // the satellite it comes from, when rows of several are read as one
   std::string delivery_system;
   std::string modulation;
   std::string polarization;
@@ -55,6 +60,8 @@ struct ScanTable {
 // do not matter to the list are skipped.
 ScanTable ParseScanTable(std::string_view text);
 ScanTable ReadScanTable(const std::string& path);
+// The tables of several satellites as one, each row naming its own; one alone as it is.
+ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites);
 
 // "10719 V", or "line 12" for a row without a frequency: a row as a message names it.
 std::string RowLabel(const ScanRow& row);

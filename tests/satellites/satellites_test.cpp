@@ -97,16 +97,22 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   dir.Write("tables/Hotbird-13.0E", "# Hotbird\n" + Row(10719000, "V", 27500000, "3/4") +
                                         Row(10723000, "H", 29900000, "3/4"));
   dir.Write("tables/Eutelsat5_5.0W", Row(11000000, "V", 27500000, "3/4"));
+  dir.Write("tables/Hotbird-13C-13.0E", Row(11000000, "V", 27500000, "3/4"));
   dir.Write("tables/Intelsat-901", Row(11000000, "V", 27500000, "3/4"));
   dir.Write("tables/README", "no sections here\n");
   const std::vector<Satellite> list = ListSatellites(dir.Path("tables"));
-  ASSERT_EQ(list.size(), 3u);
+  ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[0].name + " " + list[0].position, "Eutelsat5_5.0W 5.0W");
   EXPECT_EQ(list[1].position, "13.0E");
   EXPECT_EQ(list[1].rows, 2u);
-  EXPECT_EQ(list[2].position, "");
-  ASSERT_EQ(FindSatellite(list, "HOTBIRD-13.0e"), &list[1]);
-  EXPECT_EQ(ReadScanTable(list[1].path).rows.size(), 2u);
+  EXPECT_EQ(list[3].position, "");
+  EXPECT_EQ(ChooseSatellites(list, "HOTBIRD-13.0e"), std::vector<const Satellite*>{&list[1]});
+  EXPECT_EQ(ReadScanTables(ChooseSatellites(list, "HOTBIRD-13.0e")).rows.size(), 2u);
+  // A position reads every satellite there as one table.
+  const ScanTable both = ReadScanTables(ChooseSatellites(list, "13.0e"));
+  ASSERT_EQ(both.rows.size(), 3u);
+  EXPECT_EQ(both.rows[2].table + " " + std::to_string(both.rows[2].line), "Hotbird-13C-13.0E 1");
+  EXPECT_TRUE(ChooseSatellites(list, "19.2E").empty());
   EXPECT_TRUE(ListSatellites(dir.Path("none")).empty());
   EXPECT_EQ(WhereToGetTables("/x", "with --tables DIR"),
             "No DVB-S scan tables in /x: on Debian and Ubuntu they come with the package "
