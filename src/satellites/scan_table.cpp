@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "check/image_lists.h"
 #include "common/file_access.h"
 #include "common/text_lines.h"
 
@@ -55,13 +56,14 @@ std::string Store(ScanRow& row, std::string_view key, std::string_view value) {
                                         {"SYMBOL_RATE", &ScanRow::symbol_rate},
                                         {"STREAM_ID", &ScanRow::stream_id}};
   for (const Text& text : kTexts) {
-    if (key == text.key) row.*text.field = common::ToUpperAscii(value);
+    // Shown with its control bytes escaped: these texts reach messages and terminals.
+    if (key == text.key) row.*text.field = check::ShownBytes(common::ToUpperAscii(value));
   }
   for (const Number& number : kNumbers) {
     if (key != number.key) continue;
     const std::optional<std::int64_t> read = common::ReadValue(value);
     if (!read) {
-      return std::string(key) + " " + common::QuotedText(common::Latin1ToUtf8(value)) +
+      return std::string(key) + " " + common::QuotedText(check::ShownBytes(value)) +
              " is not a number";
     }
     row.*number.field = *read;
@@ -133,7 +135,7 @@ ScanTable ParseScanTable(std::string_view text) {
     const std::size_t equals = line.find('=');
     std::string problem =
         equals == std::string_view::npos || table.rows.empty()
-            ? common::QuotedText(common::Latin1ToUtf8(line)) + " is not KEY = VALUE in a section"
+            ? common::QuotedText(check::ShownBytes(line)) + " is not KEY = VALUE in a section"
             : Store(table.rows.back(), common::ToUpperAscii(Trim(line.substr(0, equals))),
                     Trim(line.substr(equals + 1)));
     if (!problem.empty()) problems.push_back("line " + std::to_string(number) + ": " + problem);

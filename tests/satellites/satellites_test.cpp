@@ -33,8 +33,9 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
   };
   const std::string full = "\tINVERSION = AUTO\n\tROLLOFF = 35\n";
   const Case cases[] = {
-      {Row("FREQUENCY = 11x\nwhat is this\n# a comment\n"),
-       "line 3: FREQUENCY \"11x\" is not a number; line 4: \"what is this\" is not KEY = VALUE "
+      {Row("FREQUENCY = 11x\nwhat\x1b is this\n# a comment\n"),
+       "line 3: FREQUENCY \"11x\" is not a number; line 4: \"what\\x1B is this\" is not KEY = "
+       "VALUE "
        "in a section; No DELIVERY_SYSTEM; No FREQUENCY; No POLARIZATION; No SYMBOL_RATE",
        "", ""},
       {Row(10719000, "VERTICAL", 27000000, "3/4") + full, "", "", ""},
