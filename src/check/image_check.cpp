@@ -36,6 +36,10 @@ const std::vector<RuleInfo> kRules = {
     {Rule::kDuplicateTransponder, kWarning, "two entries for one transponder split its channels"},
     {Rule::kHiddenFlags, kWarning, "the text file cannot keep these bits: a round trip drops them"},
     {Rule::kUnknownFec, kWarning, "the text file shows the code as 0/0 and stores another for it"},
+    {Rule::kNotOnSatellite, kWarning,
+     "the chosen satellite's scan table lacks it: moved, ended, mistyped or on another input"},
+    {Rule::kSatelliteGap, kWarning,
+     "the chosen satellite's scan table has transponders the list lacks"},
 };
 
 std::string Number(std::int64_t value) { return std::to_string(value); }

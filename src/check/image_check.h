@@ -27,6 +27,8 @@ enum class Rule {
   kDuplicateTransponder,
   kHiddenFlags,
   kUnknownFec,
+  kNotOnSatellite,
+  kSatelliteGap,
 };
 
 struct RuleInfo {

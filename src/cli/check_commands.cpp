@@ -1,11 +1,15 @@
 // The image check and the comparison of two images.
+#include <algorithm>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "check/image_check.h"
 #include "check/image_diff.h"
+#include "check/image_lists.h"
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "cli/satellite_options.h"
 #include "cli/session.h"
 
 namespace chanforge::cli {
@@ -15,11 +19,44 @@ namespace {
 // As diff and cmp: 0 clean or equal, 1 errors or differences, 2 trouble.
 constexpr int kTrouble = 2;
 
-int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash,
-          bool warnings_as_errors) {
+// "A=Hotbird-13.0E,B=Astra-19.2E": a satellite per DiSEqC input.
+struct SatelliteChoice {
+  bool diseqc_b = false;
+  std::string name;
+};
+
+std::vector<SatelliteChoice> ParseSatellites(const std::string& text) {
+  std::vector<SatelliteChoice> choices;
+  for (std::size_t start = 0; start <= text.size();) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    const std::string part = text.substr(start, comma - start);
+    const char input = part.size() > 2 && part[1] == '=' ? part[0] : '\0';
+    if (input != 'A' && input != 'a' && input != 'B' && input != 'b') return {};
+    choices.push_back({input == 'B' || input == 'b', part.substr(2)});
+    start = comma + 1;
+  }
+  return choices;
+}
+
+int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, bool warnings_as_errors,
+          const std::string& satellites, const std::string& tables) {
+  std::vector<std::pair<SatelliteChoice, satellites::ScanTable>> tables_read;
+  for (const SatelliteChoice& choice : ParseSatellites(satellites)) {
+    satellites::ScanTable table;
+    std::string shown;
+    if (!ReadTable(ui, tables, choice.name, table, shown)) return kTrouble;
+    tables_read.push_back({{choice.diseqc_b, shown}, std::move(table)});
+  }
   Session session;
   if (!Load(ui, session, flash)) return kTrouble;
-  const std::vector<check::Finding> findings = check::CheckImage(session.workspace());
+  std::vector<check::Finding> findings = check::CheckImage(session.workspace());
+  const check::TransponderTable list = check::FirstTransponders(session.workspace());
+  for (const auto& [choice, table] : tables_read) {
+    for (check::Finding& finding :
+         satellites::CheckAgainstTable(list, choice.diseqc_b, choice.name, table)) {
+      findings.push_back(std::move(finding));
+    }
+  }
   for (const check::Finding& finding : findings) out << check::FormatFinding(finding) << '\n';
   const bool failed = warnings_as_errors ? !findings.empty() : check::CountErrors(findings) > 0;
   return failed ? 1 : 0;
@@ -35,7 +72,8 @@ int Diff(ConsoleFrontend& ui, std::ostream& out, const std::string& a, const std
 }
 
 struct Args {
-  std::string flash, other;
+  std::string flash, other, satellites;
+  std::string tables = satellites::kSystemTablesFolder;
   bool warnings_as_errors = false;
 };
 
@@ -45,8 +83,19 @@ constexpr Subcommand kCheckCommands[] = {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
        command.add_flag("--warnings-as-errors", a->warnings_as_errors, "Exit 1 on warnings too");
+       command
+           .add_option("--satellite", a->satellites,
+                       "Warn about transponders the satellite's scan table lacks, and the reverse")
+           ->type_name("A=NAME[,B=NAME]")
+           ->check(CLI::Validator(
+               [](std::string& text) {
+                 return ParseSatellites(text).empty() ? "\"" + text + "\" is not A=NAME[,B=NAME]"
+                                                      : std::string();
+               },
+               ""));
+       AddTables(command, a->tables);
        return [a](ConsoleFrontend& ui) {
-         return Check(ui, std::cout, a->flash, a->warnings_as_errors);
+         return Check(ui, std::cout, a->flash, a->warnings_as_errors, a->satellites, a->tables);
        };
      },
      kTrouble},

@@ -38,4 +38,6 @@ std::span<const Subcommand> EditCommands();      // the list editing commands
 std::span<const Subcommand> CsvCommands();       // export-csv and import-csv
 std::span<const Subcommand> OrderCommands();     // apply-order
 
+std::span<const Subcommand> SatelliteCommands();  // satellites and add-transponders
+
 }  // namespace chanforge::cli

@@ -1,5 +1,6 @@
 #include "common/file_access.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "common/file_access_platform.h"
@@ -44,6 +45,22 @@ EntryKind KindOf(const std::string& name) {
   if (fs::is_regular_file(status)) return EntryKind::kRegular;
   if (fs::is_directory(status)) return EntryKind::kFolder;
   return EntryKind::kOther;
+}
+
+bool FilesInFolder(const std::string& folder, std::vector<std::string>& names, std::string& error) {
+  std::error_code ec;
+  for (fs::directory_iterator it(PathOf(folder), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code kind_ec;
+    if (!it->is_regular_file(kind_ec)) continue;
+    const std::u8string name = it->path().filename().u8string();
+    names.emplace_back(name.begin(), name.end());
+  }
+  if (ec) {
+    error = ec.message();
+    return false;
+  }
+  std::sort(names.begin(), names.end());
+  return true;
 }
 
 std::int64_t FileSize(const std::string& name) {

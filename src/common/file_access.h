@@ -44,6 +44,10 @@ struct FileStamp {
 };
 FileStamp StampOf(const std::string& name);
 
+// The regular files in a folder (links followed), as UTF-8 names sorted bytewise; false,
+// with the system's reason, when the folder cannot be read.
+bool FilesInFolder(const std::string& folder, std::vector<std::string>& names, std::string& error);
+
 // The length of a file, or -1 when it cannot be looked at.
 std::int64_t FileSize(const std::string& name);
 

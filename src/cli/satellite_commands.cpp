@@ -1,0 +1,147 @@
+// The satellite commands: list the system's scan tables and add a satellite's
+// transponders to the list.
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/satellite_options.h"
+#include "cli/session.h"
+#include "common/text_lines.h"
+#include "transponders/transponder_fields.h"
+
+namespace chanforge::cli {
+
+namespace {
+
+int Satellites(ConsoleFrontend& ui, std::ostream& out, const std::string& tables) {
+  const std::vector<satellites::Satellite> list = satellites::ListSatellites(tables);
+  if (list.empty()) {
+    ui.ShowMessage(common::MessageKind::kError,
+                   satellites::WhereToGetTables(tables, kNameTablesFolder));
+    return 1;
+  }
+  out << "Satellite\tPosition\tRows\n";
+  for (const satellites::Satellite& satellite : list) {
+    out << satellite.name << '\t' << satellite.position << '\t' << satellite.rows << '\n';
+  }
+  return 0;
+}
+
+struct AddArgs {
+  std::string flash, out, from, diseqc = "A", fec_default = "3/4";
+  std::string tables = satellites::kSystemTablesFolder;
+};
+
+int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
+  satellites::ScanTable table;
+  std::string from;
+  if (!ReadTable(ui, a.tables, a.from, table, from)) return 1;
+  Session session;
+  if (!Load(ui, session, a.flash, a.out)) return 1;
+  editing::ListDocument& document = session.document();
+  if (const std::string reason = document.TranspondersReadOnlyReason(); !reason.empty()) {
+    ui.ShowMessage(common::MessageKind::kError, reason);
+    return 1;
+  }
+  const satellites::FitChoices choices{a.diseqc == "B" || a.diseqc == "b",
+                                       *transponders::FecCodeOf(a.fec_default)};
+  for (const std::string& problem : table.problems) {
+    ui.ShowMessage(common::MessageKind::kNotice, from + ": " + problem);
+  }
+  const std::vector<satellites::RowFit> fits =
+      satellites::FitRows(table, choices, document.transponders());
+  for (const satellites::RowFit& fit : fits) {
+    const std::string row = (fit.row.table.empty() ? "" : fit.row.table + " ") + "line " +
+                            std::to_string(fit.row.line) + ", " + satellites::RowLabel(fit.row);
+    const std::string& why = fit.record ? fit.present : fit.refusal;
+    const std::string& text = fit.Addable() ? fit.notes : why;
+    if (text.empty()) continue;
+    ui.ShowMessage(common::MessageKind::kReport,
+                   row + (fit.Addable() ? ": " : ", left out: ") + text);
+  }
+  std::vector<transponders::TransponderRecord> records = satellites::AddableRecords(fits);
+  const std::size_t added = records.size();
+  if (added == 0) {
+    ui.ShowMessage(common::MessageKind::kError, "Nothing from " + from + " can be added.");
+    return 1;
+  }
+  const std::size_t first = document.transponders().size() + 1;
+  std::string refusal;
+  std::unique_ptr<editing::Command> command =
+      satellites::AddRecords(document, std::move(records), refusal);
+  if (!command) {
+    ui.ShowMessage(common::MessageKind::kError, refusal);
+    return 1;
+  }
+  session.history().Push(std::move(command));
+  const int status = SaveImage(ui, session, a.out);
+  if (status == 0) {
+    ui.ShowMessage(common::MessageKind::kReport,
+                   "Added " + std::to_string(added) + " of " + std::to_string(fits.size()) +
+                       " rows of " + from + " as transponders " + std::to_string(first) + " to " +
+                       std::to_string(first + added - 1) + " (DiSEqC " +
+                       transponders::kDiseqcTexts[choices.diseqc_b ? 1 : 0] + ")");
+  }
+  return status;
+}
+
+constexpr Subcommand kSatelliteCommands[] = {
+    {"satellites", "List the DVB-S scan tables: name, orbital position, rows",
+     [](CLI::App& command) -> Handler {
+       auto tables = std::make_shared<std::string>(satellites::kSystemTablesFolder);
+       AddTables(command, *tables);
+       return [tables](ConsoleFrontend& ui) { return Satellites(ui, std::cout, *tables); };
+     }},
+    {"add-transponders", "Add the transponders of a satellite's scan table that the list can hold",
+     [](CLI::App& command) -> Handler {
+       auto a = std::make_shared<AddArgs>();
+       AddFlash(command, a->flash);
+       command
+           .add_option("--from", a->from,
+                       "Satellite as the satellites command names it, or an orbital position "
+                       "(19.2E) for all there")
+           ->required()
+           ->type_name("NAME");
+       command.add_option("--diseqc", a->diseqc, "DiSEqC input of the satellite")
+           ->check(CLI::IsMember({"A", "B"}, CLI::ignore_case))
+           ->default_str("A");
+       command
+           .add_option("--fec-default", a->fec_default,
+                       "FEC stored for a row whose FEC the list cannot store")
+           ->check(CLI::IsMember({"1/2", "2/3", "3/4", "4/5"}))
+           ->default_str("3/4");
+       AddTables(command, a->tables);
+       AddOutput(command, a->out);
+       return [a](ConsoleFrontend& ui) { return AddTransponders(ui, *a); };
+     }},
+};
+
+}  // namespace
+
+bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
+               satellites::ScanTable& table, std::string& shown) {
+  const std::vector<satellites::Satellite> list = satellites::ListSatellites(tables);
+  const std::vector<const satellites::Satellite*> chosen = satellites::ChooseSatellites(list, name);
+  if (!chosen.empty()) table = satellites::ReadScanTables(chosen);
+  shown = chosen.size() == 1 ? chosen.front()->name : common::ToUpperAscii(name);
+  const std::string error = list.empty() ? satellites::WhereToGetTables(tables, kNameTablesFolder)
+                            : chosen.empty()
+                                ? "No scan table named " + name + " in " + tables +
+                                      ", nor one at that position (the satellites command "
+                                      "lists them)."
+                                : table.error;
+  if (error.empty()) return true;
+  ui.ShowMessage(common::MessageKind::kError, error);
+  return false;
+}
+
+void AddTables(CLI::App& command, std::string& tables) {
+  command.add_option("--tables", tables, "Folder of DVB-S scan tables")
+      ->default_str(satellites::kSystemTablesFolder)
+      ->type_name("DIR");
+}
+
+std::span<const Subcommand> SatelliteCommands() { return kSatelliteCommands; }
+
+}  // namespace chanforge::cli

@@ -1,0 +1,60 @@
+// What of a satellite's scan table the transponder list can hold: each row's record, or
+// why it has none; adding the chosen rows; checking a list against the table.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "check/image_check.h"
+#include "check/image_lists.h"
+#include "editing/list_document.h"
+#include "editing/undo_stack.h"
+#include "satellites/scan_table.h"
+#include "transponders/transponder_record.h"
+
+namespace chanforge::satellites {
+
+// The FEC a row gets when the list cannot store its own (AUTO, 7/8, ...): 3/4.
+inline constexpr std::uint8_t kFecDefault = 2;
+// Two transponders closer than this, on one polarisation, are one.
+inline constexpr std::int64_t kSameTransponderKhz = 2000;
+
+struct FitChoices {
+  bool diseqc_b = false;
+  std::uint8_t fec_default = kFecDefault;  // a code of kFecTexts
+};
+
+// One table row and what the list would hold for it.
+struct RowFit {
+  ScanRow row;
+  std::optional<transponders::TransponderRecord> record;  // none: the list cannot hold it
+  std::string refusal;  // why there is no record, reasons joined by "; "
+  std::string notes;    // what the record stores otherwise than the row says
+  std::string present;  // why it is left out although it fits: already in the list, a repeat
+  bool repeat = false;  // of an earlier row of the table
+  // What a dialog checks at first and the command line adds.
+  bool Addable() const { return record.has_value() && present.empty(); }
+};
+
+// Every row of the table against the list it would join (the present records).
+std::vector<RowFit> FitRows(const ScanTable& table, const FitChoices& choices,
+                            const std::vector<transponders::TransponderRecord>& list);
+
+// The chosen records, appended to the list as one undoable step (links kept); null with
+// the reason when the list cannot take them.
+std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& document,
+                                             std::vector<transponders::TransponderRecord> records,
+                                             std::string& refusal);
+// The records of the addable rows, in the table's order.
+std::vector<transponders::TransponderRecord> AddableRecords(const std::vector<RowFit>& fits);
+
+// The list's transponders on one DiSEqC input against its satellite's table: a warning
+// for each one the table lacks (frequency +-2 MHz, polarisation), and one line for the
+// table's rows the list could hold but lacks.
+std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& list, bool diseqc_b,
+                                              const std::string& name, const ScanTable& table);
+
+}  // namespace chanforge::satellites

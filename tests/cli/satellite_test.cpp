@@ -1,0 +1,69 @@
+// The satellite commands and check --satellite: wiring to the core, exit statuses and what
+// reaches the disk.
+#include "cli_fixture.h"
+#include "satellites/satellite_rows.h"
+#include "support/workspace.h"
+
+namespace chanforge::cli {
+namespace {
+
+TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
+  Sample();
+  // One the sample has on input B, two it lacks, one it cannot hold.
+  const std::string table =
+      "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 11767000\nPOLARIZATION = V\nSYMBOL_RATE = "
+      "27500000\nINNER_FEC = 3/4\n"
+      "[B]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10971000\nPOLARIZATION = H\nSYMBOL_RATE = "
+      "29700000\nINNER_FEC = 2/3\n"
+      "[C]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 12111000\nPOLARIZATION = V\nSYMBOL_RATE = "
+      "27500000\nINNER_FEC = AUTO\n"
+      "[D]\nDELIVERY_SYSTEM = DVBS2\nFREQUENCY = 11013000\nPOLARIZATION = H\nSYMBOL_RATE = "
+      "29900000\nINNER_FEC = 2/3\n";
+  std::filesystem::create_directory(dir_.Path("tables"));
+  dir_.Write("tables/Sat-13.0E", table);
+  const Result list = Cmd("satellites --tables tables");
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.out, "Satellite\tPosition\tRows\nSat-13.0E\t13.0E\t4\n");
+  EXPECT_EQ(Cmd("satellites --tables none").status, 1);
+
+  const std::string add = "add-transponders flash512k.bin --tables tables --from sat-13.0e ";
+  EXPECT_EQ(Cmd(add + "--diseqc B --fec-default 1/2 -o out.bin").status, 0);
+  flash::Workspace w = chanforge::testing::LoadedWorkspace(MakeSampleImage());
+  editing::ListDocument document(w);
+  std::string refusal;
+  satellites::AddRecords(
+      document,
+      satellites::AddableRecords(satellites::FitRows(satellites::ParseScanTable(table), {true, 0},
+                                                     document.transponders())),
+      refusal)
+      ->Apply(document);
+  EXPECT_TRUE(Read("out.bin") == w.image().bytes);
+  // Nothing left to add, no table, no such satellite, no such FEC: nothing written.
+  for (const std::string args : {"out.bin --tables tables --from Sat-13.0E --diseqc B",
+                                 "flash512k.bin --tables none --from Sat-13.0E",
+                                 "flash512k.bin --tables tables --from Sat-19.2E"}) {
+    EXPECT_EQ(Cmd("add-transponders " + args + " -o again.bin").status, 1) << args;
+  }
+  EXPECT_EQ(Cmd(add + "--fec-default 5/6 -o again.bin").status, 2);
+  EXPECT_FALSE(Exists("again.bin"));
+
+  // The sample's other two on input B are strangers; the table has no gap left there.
+  const struct {
+    const char* args;
+    int status;
+    std::size_t lines;
+  } checks[] = {
+      {"out.bin --satellite B=Sat-13.0E", 0, 2},
+      {"flash512k.bin --satellite b=Sat-13.0E --warnings-as-errors", 1, 3},
+      {"out.bin --satellite C=Sat-13.0E", 2, 0},
+      {"out.bin --satellite B=Sat-19.2E", 2, 0},
+  };
+  for (const auto& c : checks) {
+    const Result run = Cmd("check --tables tables " + std::string(c.args));
+    EXPECT_EQ(run.status, c.status) << c.args;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.lines) << c.args;
+  }
+}
+
+}  // namespace
+}  // namespace chanforge::cli

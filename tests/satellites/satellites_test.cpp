@@ -1,0 +1,172 @@
+// The scan table reader and what the list makes of each row: written tables with the
+// rows real ones have, the adding as one step, and the check against a satellite.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "editing/list_commands.h"
+#include "flash/blocks.h"
+#include "satellites/satellite_rows.h"
+#include "support/builders.h"
+#include "support/workspace.h"
+
+namespace chanforge::satellites {
+namespace {
+
+using transponders::TransponderRecord;
+
+constexpr char kDvbs[] = "DELIVERY_SYSTEM = DVBS\n";
+
+std::string Row(const std::string& keys) { return "[CHANNEL]\n" + keys; }
+std::string Row(std::int64_t khz, const char* pol, std::int64_t sr, const char* fec) {
+  return Row(std::string(kDvbs) + "FREQUENCY = " + std::to_string(khz) + "\nPOLARIZATION = " + pol +
+             "\nSYMBOL_RATE = " + std::to_string(sr) + "\nINNER_FEC = " + fec + "\n");
+}
+
+TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
+  struct Case {
+    std::string row;
+    const char* refusal;
+    const char* notes;
+    const char* present;
+  };
+  const std::string full = "\tINVERSION = AUTO\n\tROLLOFF = 35\n";
+  const Case cases[] = {
+      {Row("FREQUENCY = 11x\nwhat\x1b is this\n# a comment\n"),
+       "line 3: FREQUENCY \"11x\" is not a number; line 4: \"what\\x1B is this\" is not KEY = "
+       "VALUE "
+       "in a section; No DELIVERY_SYSTEM; No FREQUENCY; No POLARIZATION; No SYMBOL_RATE",
+       "", ""},
+      {Row(10719000, "VERTICAL", 27000000, "3/4") + full, "", "", ""},
+      {Row(12515000, "HORIZONTAL", 27500000, "AUTO"), "",
+       "SR 27.5 Msym/s is stored rounded as 27; FEC AUTO is not one the list stores (1/2, 2/3, "
+       "3/4 or 4/5): stored as the default 2/3",
+       ""},
+      {Row(11054000, "V", 22000000, "5/6"), "", "FEC 5/6 is stored as 4/5", ""},
+      {Row(std::string(kDvbs) + "FREQUENCY = 11100000\nPOLARIZATION = H\nSYMBOL_RATE = 30000000\n"),
+       "", "No INNER_FEC: stored as the default 2/3", ""},
+      {Row(10720000, "V", 27000000, "3/4"), "", "", "Repeats line 6"},
+      {Row(10744000, "H", 22000000, "3/4"), "", "", "Already in the list as transponder 2"},
+      {Row("DELIVERY_SYSTEM = DVBS2\nMODULATION = PSK/8\nFREQUENCY = 11200000\nPOLARIZATION = V\n"
+           "SYMBOL_RATE = 27500000\nINNER_FEC = 2/3\nSTREAM_ID = 4\n"),
+       "DVB-S2 PSK/8: the receiver tunes DVB-S QPSK and the list cannot mark another; "
+       "Multistream (STREAM_ID 4): the list cannot choose a stream",
+       "", ""},
+      {Row(3727000, "LEFT", 500000, "7/8"),
+       "Frequency 3727000 kHz lies outside band D's 10700000 to 11897483 kHz; Circular "
+       "polarisation LEFT: the list holds V or H; SR 0.5 Msym/s is below 1 Msym/s",
+       "", ""},
+      {Row(19700000, "H", 300000000, "3/4"),
+       "Frequency 19700000 kHz lies outside band U's 11550000 to 12750000 kHz; SR 300 Msym/s is "
+       "above the list's 255 Msym/s",
+       "", ""},
+  };
+  std::string text = "stray\n";
+  std::vector<std::size_t> lines;
+  for (const Case& c : cases) {
+    lines.push_back(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    text += c.row;
+  }
+  const ScanTable table = ParseScanTable(text);
+  ASSERT_EQ(table.problems,
+            std::vector<std::string>{"line 1: \"stray\" is not KEY = VALUE in a section"});
+  ASSERT_EQ(table.rows.size(), std::size(cases));
+  const std::vector<TransponderRecord> list = {
+      TransponderRecord::Decode(""),
+      TransponderRecord::Decode(testing::TptRecord(994000000, 0, 0, 0, 22, 2, 0x02 | 0x08))};
+  const std::vector<RowFit> fits = FitRows(table, {true, 1}, list);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].row);
+    EXPECT_EQ(fits[i].row.line, lines[i]);
+    EXPECT_EQ(fits[i].refusal, cases[i].refusal);
+    EXPECT_EQ(fits[i].notes, cases[i].notes);
+    EXPECT_EQ(fits[i].present, cases[i].present);
+    EXPECT_EQ(fits[i].record.has_value(), !*cases[i].refusal);
+  }
+  // Band, polarisation, DiSEqC, SR and FEC as the list stores them.
+  EXPECT_EQ(fits[1].record->Encode(), testing::TptRecord(969000000, 0, 0, 0, 27, 2, 0x08));
+  EXPECT_EQ(fits[2].record->Encode(), testing::TptRecord(1915000000, 0, 0, 0, 27, 1, 0x0B));
+  EXPECT_EQ(fits[3].record->fec, 3);
+  EXPECT_EQ(AddableRecords(fits).size(), 4u);
+  EXPECT_EQ(RowLabel(fits[2].row), "12515 H");
+}
+
+TEST(ScanTable, ListsTheTablesOfAFolderByName) {
+  testing::TempDir dir;
+  std::filesystem::create_directory(dir.Path("tables"));
+  dir.Write("tables/Hotbird-13.0E", "# Hotbird\n" + Row(10719000, "V", 27500000, "3/4") +
+                                        Row(10723000, "H", 29900000, "3/4"));
+  dir.Write("tables/Eutelsat5_5.0W", Row(11000000, "V", 27500000, "3/4"));
+  dir.Write("tables/Hotbird-13C-13.0E", Row(11000000, "V", 27500000, "3/4"));
+  dir.Write("tables/Intelsat-901", Row(11000000, "V", 27500000, "3/4"));
+  dir.Write("tables/README", "no sections here\n");
+  const std::vector<Satellite> list = ListSatellites(dir.Path("tables"));
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[0].name + " " + list[0].position, "Eutelsat5_5.0W 5.0W");
+  EXPECT_EQ(list[1].position, "13.0E");
+  EXPECT_EQ(list[1].rows, 2u);
+  EXPECT_EQ(list[3].position, "");
+  EXPECT_EQ(ChooseSatellites(list, "HOTBIRD-13.0e"), std::vector<const Satellite*>{&list[1]});
+  EXPECT_EQ(ReadScanTables(ChooseSatellites(list, "HOTBIRD-13.0e")).rows.size(), 2u);
+  // A position reads every satellite there as one table.
+  const ScanTable both = ReadScanTables(ChooseSatellites(list, "13.0e"));
+  ASSERT_EQ(both.rows.size(), 3u);
+  EXPECT_EQ(both.rows[2].table + " " + std::to_string(both.rows[2].line), "Hotbird-13C-13.0E 1");
+  EXPECT_TRUE(ChooseSatellites(list, "19.2E").empty());
+  EXPECT_TRUE(ListSatellites(dir.Path("none")).empty());
+  EXPECT_EQ(WhereToGetTables("/x", "with --tables DIR"),
+            "No DVB-S scan tables in /x: on Debian and Ubuntu they come with the package "
+            "dtv-scan-tables; elsewhere, name a folder that holds them with --tables DIR.");
+}
+
+// The sample's list on input A, a table that lacks its second transponder and has one
+// the list lacks.
+class AgainstTable : public ::testing::Test {
+ protected:
+  flash::Workspace workspace =
+      testing::LoadedWorkspace(testing::FlashImageBuilder()
+                                   .Block(0, "TCS", testing::TcsRecord("One", 4, 2, 1, 2, 3))
+                                   .Block(1, "TPT",
+                                          testing::TptRecord(994000000, 0, 0, 0, 22, 2, 0x02) +
+                                              testing::TptRecord(1001000000, 0, 0, 0, 22, 2, 0x00) +
+                                              testing::TptRecord(1234000000, 0, 0, 0, 22, 2, 0x08))
+                                   .Build());
+  ScanTable table =
+      ParseScanTable(Row(10745500, "H", 22000000, "3/4") + Row(11000000, "V", 27500000, "3/4") +
+                     Row(11200000, "V", 27500000, "9/10"));
+};
+
+TEST_F(AgainstTable, WarnsOfStrangersAndGaps) {
+  const std::vector<check::Finding> findings =
+      CheckAgainstTable(check::FirstTransponders(workspace), false, "Sat-1.0E", table);
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(check::FormatFinding(findings[0]),
+            "warning: block 1 transponder 2 frequency: 10751 V is not in the table of Sat-1.0E "
+            "(DiSEqC A)");
+  EXPECT_EQ(check::FormatFinding(findings[1]),
+            "warning: block 1: Sat-1.0E (DiSEqC A): the list lacks 2 of 3 transponders it could "
+            "hold: 11000 V, 11200 V");
+  EXPECT_EQ(findings[1].rule, check::Rule::kSatelliteGap);
+}
+
+TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {
+  editing::ListDocument document(workspace);
+  editing::UndoStack history(document);
+  const std::string before = workspace.image().bytes;
+  std::string refusal;
+  auto command =
+      AddRecords(document, AddableRecords(FitRows(table, {}, document.transponders())), refusal);
+  ASSERT_TRUE(command) << refusal;
+  history.Push(std::move(command));
+  ASSERT_EQ(document.transponders().size(), 5u);
+  EXPECT_EQ(document.transponders()[3].Khz(), 11000000);
+  EXPECT_EQ(document.channels()[0].tp, 2);
+  history.Undo();
+  EXPECT_EQ(workspace.image().bytes, before);
+  EXPECT_FALSE(AddRecords(document, std::vector<TransponderRecord>(253), refusal));
+  EXPECT_EQ(refusal, "A channel reaches at most 255 transponders.");
+}
+
+}  // namespace
+}  // namespace chanforge::satellites
