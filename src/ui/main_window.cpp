@@ -132,6 +132,8 @@ void MainWindow::BuildMenus() {
   edit->addSeparator();
   action(edit, "actEditLists", "Edit &Lists\u2026", QKeySequence("Ctrl+E"),
          &MainWindow::OnEditLists);
+  action(edit, "actApplyOrder", "Apply &Order From\u2026", QKeySequence(),
+         &MainWindow::OnApplyOrder);
   UpdateHistoryActions();
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("menuTools");
