@@ -491,7 +491,7 @@ void MainWindow::OnView() {
 void MainWindow::OnCheckImage() {
   if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(check_window_, [this] {
-    auto* window = new CheckWindow(workspace_, *workspace_signal_, this);
+    auto* window = new CheckWindow(workspace_, *workspace_signal_, *settings_, this);
     // A finding in the lists the editor works on opens the editor on its record.
     window->open_finding = [this](const check::Finding& finding) {
       const bool channel = finding.item == "channel";

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QListView>
 #include <QMenu>
@@ -106,12 +107,21 @@ TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   EXPECT_TRUE(Window().workspace().dirty());
   EXPECT_EQ(testing::TempDir::Read(path), before);
 
+  store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(dir_.Path("")));
+  dir_.Write("Sat-1.0W",
+             "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\nSYMBOL_RATE = "
+             "27500000\n");
   Get<QAction>("actCheckImage")->trigger();
   QWidget* check = TopLevel("CheckForm");
   ASSERT_NE(check, nullptr);
   const int findings = Items(check, "LstFindings");
   EXPECT_EQ(static_cast<std::size_t>(findings), check::CheckImage(Window().workspace()).size());
+  // As check --satellite B=Sat-1.0W: the swapped transponder is a stranger, the row a gap.
+  check->findChild<QComboBox*>("CboSatelliteB")->setCurrentText("Sat-1.0W");
+  EXPECT_EQ(Items(check, "LstFindings"), findings + 2);
   auto* list = check->findChild<QListWidget*>("LstFindings");
+  EXPECT_TRUE(list->item(findings + 1)->text().contains("Sat-1.0W"));
+  check->findChild<QComboBox*>("CboSatelliteB")->setCurrentIndex(0);
   const check::Finding first = check::CheckImage(Window().workspace())[0];  // about a channel
   emit list->itemActivated(list->item(0));  // opens the editor on its record
   auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
