@@ -1,8 +1,8 @@
 // Saves pictures of the program's windows for the README: main window with a sample
 // image loaded, its File menu and a tooltip, block viewer, list viewer, About box, the list
-// editor's two tabs and a refused input, and the check and changes windows on an edited copy of the
-// sample. A fixed clock, locale and folder keep the pictures the same from run to run unless a
-// window changed.
+// editor's two tabs, a refused input and the Add from satellite dialog, and the check and changes
+// windows and the Apply Order summary on an edited copy of the sample. A fixed clock, locale and
+// folder keep the pictures the same from run to run unless a window changed.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -12,12 +12,14 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -220,6 +222,39 @@ int main(int argc, char** argv) {
   ok = Save(editor, out.filePath("list-editor-transponders.png")) && ok;
   if (editor) ok = SaveRefusal(editor, out.filePath("list-editor-refused.png")) && ok;
 
+  // Two tables written here: pictures do not depend on what the system has installed.
+  const QString tables = temp.filePath("tables");
+  QDir().mkpath(tables);
+  std::string hotbird;
+  const struct {
+    int khz;
+    const char* pol;
+    const char* system;
+    const char* fec;
+  } rows[] = {{10719000, "VERTICAL", "DVBS", "3/4"},    {10758000, "VERTICAL", "DVBS", "AUTO"},
+              {10775000, "HORIZONTAL", "DVBS2", "3/4"}, {10892000, "HORIZONTAL", "DVBS", "5/6"},
+              {11013000, "HORIZONTAL", "DVBS", "2/3"},  {11034000, "VERTICAL", "DVBS", "7/8"},
+              {11727000, "VERTICAL", "DVBS", "3/4"},    {12188000, "HORIZONTAL", "DVBS", "3/4"},
+              {12597000, "VERTICAL", "DVBS", "5/6"},    {3727000, "LEFT", "DVBS", "3/4"}};
+  for (const auto& row : rows) {
+    hotbird += "[CHANNEL]\n\tDELIVERY_SYSTEM = " + std::string(row.system) +
+               "\n\tFREQUENCY = " + std::to_string(row.khz) + "\n\tPOLARIZATION = " + row.pol +
+               "\n\tSYMBOL_RATE = 27500000\n\tINNER_FEC = " + row.fec + "\n";
+  }
+  WriteBytes(tables + "/Hotbird-13.0E", hotbird);
+  WriteBytes(tables + "/Astra-19.2E", hotbird.substr(0, hotbird.size() / 2));
+  WriteBytes(tables + "/Eutelsat-5.0W", hotbird.substr(0, hotbird.size() / 3));
+  store.SaveSettingString(chanforge::ui::kAppKey, "ScanTables", tables);
+  if (editor) editor->findChild<QAbstractButton*>("CmdAddSatellite")->click();
+  if (QWidget* dialog = TopLevel("SatelliteDialog")) {
+    auto* satellites = dialog->findChild<QTreeWidget*>("SatelliteList");
+    satellites->setCurrentItem(satellites->findItems("Hotbird-13.0E", Qt::MatchExactly).value(0));
+    ok = Save(dialog, out.filePath("satellite-dialog.png")) && ok;
+    dialog->close();
+  } else {
+    ok = false;
+  }
+
   const chanforge::flash::Workspace sample = window.workspace();
   const chanforge::flash::Workspace edited = Edited(sample);
   const QString edited_name = temp.filePath("edited.bin");
@@ -227,6 +262,17 @@ int main(int argc, char** argv) {
   window.LoadDroppedFile(edited_name);
   window.findChild<QAction*>("actCheckImage")->trigger();
   ok = Save(TopLevel("CheckForm"), out.filePath("check.png")) && ok;
+  frontend.files.push_back(image.toStdString());
+  window.findChild<QAction*>("actApplyOrder")->trigger();
+  if (auto* box = qobject_cast<QMessageBox*>(TopLevel("OrderSummary"))) {
+    for (QAbstractButton* button : box->buttons()) {
+      if (box->buttonRole(button) == QMessageBox::ActionRole) button->click();  // the details
+    }
+    ok = Save(box, out.filePath("apply-order.png")) && ok;
+    box->button(QMessageBox::Cancel)->click();
+  } else {
+    ok = false;
+  }
 
   chanforge::ui::ChangesWindow changes(&window);
   changes.ShowChanges("flash512k.bin", "edited.bin", chanforge::check::DiffImages(sample, edited));

@@ -1,33 +1,87 @@
 #include "ui/check_window.h"
 
+#include <QBoxLayout>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
 
+#include "check/image_lists.h"
+#include "satellites/satellite_rows.h"
+#include "transponders/transponder_fields.h"
+#include "ui/satellite_dialog.h"
 #include "ui/widgets.h"
 #include "ui/workspace_signal.h"
 
 namespace chanforge::ui {
 
 CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& workspace_signal,
-                         QWidget* parent)
+                         const SettingsStore& settings, QWidget* parent)
     : QWidget(parent, Qt::Window), workspace_(workspace) {
   setObjectName("CheckForm");
   setWindowTitle("Check Image");
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
   list_ = BuildReportWindow(this, "LstFindings", {summary_});
+  const std::string folder = TablesFolder(settings);
+  satellites_ = satellites::ListSatellites(folder);
+  auto* row = new QHBoxLayout;
+  for (int input = 0; input < 2; ++input) {
+    const char* name = transponders::kDiseqcTexts[input];
+    auto* label = new QLabel(QString("Satellite on DiSEqC &%1:").arg(name), this);
+    QComboBox* choice = choices_[static_cast<std::size_t>(input)] = new QComboBox(this);
+    choice->setObjectName(QString("CboSatellite") + name);
+    label->setBuddy(choice);
+    choice->addItem("(none)");
+    for (const satellites::Satellite& satellite : satellites_) {
+      choice->addItem(QString::fromUtf8(satellite.name.c_str()));
+    }
+    choice->setEnabled(!satellites_.empty());
+    if (satellites_.empty()) {
+      choice->setToolTip(QString::fromUtf8(
+          satellites::WhereToGetTables(
+              folder, "with the Folder\u2026 button of Edit Lists > Add from satellite")
+              .c_str()));
+    }
+    connect(choice, &QComboBox::currentIndexChanged, this,
+            [this, input] { ChooseSatellite(input); });
+    row->addWidget(label);
+    row->addWidget(choice, 1);
+  }
+  static_cast<QBoxLayout*>(layout())->insertLayout(0, row);
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { OpenFinding(list_->row(item)); });
   connect(&workspace_signal, &WorkspaceSignal::changed, this, &CheckWindow::ShowFindings);
   ShowFindings();
 }
 
+void CheckWindow::ChooseSatellite(int input) {
+  const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex() - 1;
+  satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
+  table = chosen < 0
+              ? satellites::ScanTable{}
+              : satellites::ReadScanTable(satellites_[static_cast<std::size_t>(chosen)].path);
+  ShowFindings();
+}
+
 void CheckWindow::ShowFindings() {
   findings_ = check::CheckImage(workspace_);
+  const check::TransponderTable list = check::FirstTransponders(workspace_);
+  std::string unread;
+  for (int input = 0; input < 2; ++input) {
+    const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex() - 1;
+    const satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
+    if (!table.error.empty()) unread = table.error;
+    if (chosen < 0 || !table.error.empty()) continue;
+    for (check::Finding& finding : satellites::CheckAgainstTable(
+             list, input == 1, satellites_[static_cast<std::size_t>(chosen)].name, table)) {
+      findings_.push_back(std::move(finding));
+    }
+  }
   const std::string summary = check::CheckSummary(findings_);
-  summary_->setText(summary.empty() ? "No errors, no warnings"
-                                    : QString::fromUtf8(summary.c_str()));
+  summary_->setText(!unread.empty()   ? QString::fromUtf8(unread.c_str())
+                    : summary.empty() ? "No errors, no warnings"
+                                      : QString::fromUtf8(summary.c_str()));
   const QIcon error_icon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning_icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   list_->clear();

@@ -1,27 +1,33 @@
 // CheckForm, the Check window: the image check's findings, one a line, with an icon by
-// severity. It follows the image as it changes.
+// severity, and for a satellite chosen on a DiSEqC input the transponders its scan table
+// lacks and the reverse. It follows the image as it changes.
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <vector>
 
 #include "check/image_check.h"
 #include "flash/flash_image.h"
+#include "satellites/scan_table.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 
 namespace chanforge::ui {
 
+class SettingsStore;
 class WorkspaceSignal;
 
 class CheckWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // settings: where the scan tables are.
   CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& workspace_signal,
-              QWidget* parent);
+              const SettingsStore& settings, QWidget* parent);
 
   const std::vector<check::Finding>& findings() const { return findings_; }
   // Called with a finding about one channel or transponder when it is double-clicked.
@@ -30,9 +36,14 @@ class CheckWindow : public QWidget {
  private:
   void ShowFindings();
   void OpenFinding(int row);
+  // Reads the table of the satellite chosen on an input (0 for A), none for "(none)".
+  void ChooseSatellite(int input);
 
   const flash::Workspace& workspace_;
   std::vector<check::Finding> findings_;
+  std::vector<satellites::Satellite> satellites_;
+  std::array<satellites::ScanTable, 2> tables_;
+  std::array<QComboBox*, 2> choices_{};
   QLabel* summary_;
   QListWidget* list_;
 };

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
@@ -23,7 +24,9 @@
 #include <unordered_set>
 
 #include "flash/blocks.h"
+#include "satellites/satellite_rows.h"
 #include "ui/list_delegate.h"
+#include "ui/satellite_dialog.h"
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
 #include "ui/workspace_signal.h"
@@ -178,6 +181,14 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   connect(side.find, &QLineEdit::returnPressed, this, [&side] { side.view->setFocus(); });
   auto* top = new QHBoxLayout;
   top->addWidget(side.info, 1);
+  if (&side == &sides_[1]) {
+    auto* add = new QPushButton("Add from &satellite\u2026", page);
+    add->setObjectName("CmdAddSatellite");
+    add->setToolTip("Add transponders from a satellite's DVB-S scan table");
+    connect(add, &QPushButton::clicked, this, &ListEditor::OnAddFromSatellite);
+    top->addWidget(add);
+    top->addSpacing(12);
+  }
   auto* label = new QLabel("Find:", page);
   label->setBuddy(side.find);
   top->addWidget(label);
@@ -492,6 +503,27 @@ void ListEditor::OnMove(int step) {
 void ListEditor::OnSort(editing::SortKey key) {
   if (Active() != &sides_[0]) return;
   push_(editing::SortChannels(key));
+}
+
+void ListEditor::OnAddFromSatellite() {
+  if (const std::string reason = document_.TranspondersReadOnlyReason(); !reason.empty()) {
+    return ShowRefusal(QString::fromUtf8(reason.c_str()), sides_[1].view);
+  }
+  auto* dialog = new SatelliteDialog(document_, settings_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // The rows are fitted to the list as it is now: no edit may come between.
+  dialog->setWindowModality(Qt::ApplicationModal);
+  connect(dialog, &QDialog::accepted, this, [this, dialog] {
+    const int first = static_cast<int>(document_.transponders().size());
+    std::string refusal;
+    std::unique_ptr<editing::Command> command =
+        satellites::AddRecords(document_, dialog->Chosen(), refusal);
+    if (!command) return ShowRefusal(QString::fromUtf8(refusal.c_str()), sides_[1].view);
+    push_(std::move(command));
+    sides_[1].find->clear();
+    SelectRows(sides_[1], first, sides_[1].model->rowCount() - 1);
+  });
+  dialog->open();
 }
 
 void ListEditor::ApplySettings() {

@@ -68,6 +68,8 @@ class ListEditor : public QMainWindow {
   void OnDelete();
   void OnMove(int step);
   void OnSort(editing::SortKey key);
+  // Transponders from a satellite's scan table, as one step.
+  void OnAddFromSatellite();
   void ApplySettings();
   void StoreSettings();
 

@@ -132,6 +132,8 @@ void MainWindow::BuildMenus() {
   edit->addSeparator();
   action(edit, "actEditLists", "Edit &Lists\u2026", QKeySequence("Ctrl+E"),
          &MainWindow::OnEditLists);
+  action(edit, "actApplyOrder", "Apply &Order From\u2026", QKeySequence(),
+         &MainWindow::OnApplyOrder);
   UpdateHistoryActions();
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("menuTools");
@@ -489,7 +491,7 @@ void MainWindow::OnView() {
 void MainWindow::OnCheckImage() {
   if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(check_window_, [this] {
-    auto* window = new CheckWindow(workspace_, *workspace_signal_, this);
+    auto* window = new CheckWindow(workspace_, *workspace_signal_, *settings_, this);
     // A finding in the lists the editor works on opens the editor on its record.
     window->open_finding = [this](const check::Finding& finding) {
       const bool channel = finding.item == "channel";

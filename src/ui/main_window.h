@@ -105,6 +105,8 @@ class MainWindow : public QMainWindow {
   std::string ChooseCsvFile(editing::CsvList list, common::FileDialogKind dialog);
   void OnExportCsv(editing::CsvList list);
   void OnImportCsv(editing::CsvList list);
+  // Edit > Apply Order From: the summary first, the new order as one step on OK.
+  void OnApplyOrder();
 
   std::unique_ptr<common::Frontend> own_frontend_;
   std::unique_ptr<SettingsStore> own_settings_;

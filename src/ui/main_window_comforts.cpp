@@ -4,12 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
 #include "common/file_access.h"
 #include "editing/block_history.h"
+#include "editing/reference_order.h"
+#include "flash/flash_file.h"
 #include "ui/main_window.h"
+#include "ui/qt_frontend.h"
 #include "ui/recent_files.h"
 
 namespace chanforge::ui {
@@ -19,6 +23,8 @@ using editing::RecordBlockStep;
 namespace {
 
 constexpr char kCsvFilter[] = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
+constexpr char kReferenceFilter[] =
+    "Images and channel CSV (*.bin *.csv)|*.bin;*.csv|All Files (*.*)|*.*";
 
 QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 
@@ -105,6 +111,50 @@ void MainWindow::OnImportCsv(editing::CsvList list) {
   UpdateHistoryActions();
   ShowStatus("");
   if (outcome == common::Outcome::kDone) ShowDone(Qt8(done));
+}
+
+void MainWindow::OnApplyOrder() {
+  if (!session_.CheckLoaded(*frontend_)) return;
+  if (const std::string reason = document_.ChannelsReadOnlyReason(); !reason.empty()) {
+    return frontend_->ShowMessage(common::MessageKind::kError, reason);
+  }
+  const std::string name = common::ChooseFileWithFallback(
+      *frontend_, {common::FileDialogKind::kOpen, "Apply Order From", "", kReferenceFilter},
+      flash::kDefaultFlashName);
+  ShowStatus("");
+  editing::Reference reference;
+  if (name.empty() ||
+      editing::LoadReference(*frontend_, name, reference) != common::Outcome::kDone) {
+    return;
+  }
+  auto plan = std::make_shared<editing::OrderPlan>(
+      editing::PlanOrder(document_, reference, editing::NewChannels::kLast));
+  // Modal for the whole program, as the plan holds for this list only: no edit may come
+  // between. Opened, not run, so that the caller returns at once.
+  auto* box = new QMessageBox(QMessageBox::Question, kAppTitle, Qt8(editing::OrderSummary(*plan)),
+                              QMessageBox::NoButton, this);
+  box->setObjectName("OrderSummary");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  QStringList details;
+  for (const auto* lines : {&plan->new_channels, &plan->missing_channels}) {
+    for (const std::string& line : *lines) details << Qt8(line);
+  }
+  if (!details.isEmpty()) box->setDetailedText(details.join('\n'));
+  if (!plan->Changes()) {
+    box->setIcon(QMessageBox::Information);
+    box->setStandardButtons(QMessageBox::Ok);
+    return box->open();
+  }
+  box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+  box->setDefaultButton(QMessageBox::Ok);
+  const std::string step = "Apply order from " + common::PathOf(name).filename().string();
+  connect(box, &QMessageBox::finished, this, [this, box, plan, step] {
+    if (box->clickedButton() != box->button(QMessageBox::Ok)) return;
+    Push(editing::ApplyOrder(*plan, step));
+    ShowDone(Qt8(step));
+  });
+  box->open();
 }
 
 void MainWindow::AddComforts() {

@@ -1,12 +1,22 @@
 #include "ui/list_editor.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QTreeWidget>
+#include <cstdio>
+#include <filesystem>
+#include <tuple>
 
+#include "editing/list_document.h"
 #include "flash/blocks.h"
+#include "satellites/satellite_rows.h"
+#include "support/workspace.h"
 #include "ui_fixture.h"
 
 namespace chanforge::ui {
@@ -175,6 +185,65 @@ TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep)
   EXPECT_LT(channels->rowCount(), 10);
   Trigger("actUndo");
   EXPECT_EQ(Bytes(), used);
+}
+
+// The dialog adds what the core's add would, as one step; without tables it says where to
+// get them.
+TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
+  const std::string folder = dir_.Path("tables");
+  store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(folder));
+  ListEditor& editor = OpenEditor();
+  const std::string loaded = Bytes();
+  const auto open = [&] {
+    editor.findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
+    Click("CmdAddSatellite");
+    return TopLevel("SatelliteDialog");
+  };
+  QWidget* dialog = open();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->findChild<QLabel*>("LblNoTables")->isVisible());
+  dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+
+  std::filesystem::create_directory(folder);
+  const std::string row =
+      "[R]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = %d\nPOLARIZATION = %s\n"
+      "SYMBOL_RATE = 27500000\nINNER_FEC = %s\n";
+  std::string table;
+  for (const auto& [khz, pol, fec] : {std::tuple{11000000, "V", "AUTO"},
+                                      {11778000, "V", "2/3"},  // in the list
+                                      {11200000, "L", "3/4"},
+                                      {12000000, "H", "5/6"}}) {
+    char text[200];
+    std::snprintf(text, sizeof text, row.c_str(), khz, pol, fec);
+    table += text;
+  }
+  dir_.Write("tables/Other-5.0W", "[R]\n");
+  dir_.Write("tables/Testsat-13.0E", table);
+  dialog = open();
+  auto* satellites = dialog->findChild<QTreeWidget*>("SatelliteList");
+  QTest::keyClicks(dialog->findChild<QLineEdit*>("SatelliteFind"), "13.0");
+  ASSERT_TRUE(satellites->topLevelItem(0)->isHidden());
+  satellites->setCurrentItem(satellites->topLevelItem(1));
+  dialog->findChild<QComboBox*>("CboFecDefault")->setCurrentText("2/3");
+  auto* rows = dialog->findChild<QTreeWidget*>("SatelliteRows");
+  ASSERT_EQ(rows->topLevelItemCount(), 4);
+  EXPECT_EQ(rows->topLevelItem(1)->checkState(0), Qt::Unchecked);
+  EXPECT_FALSE(rows->topLevelItem(2)->flags() & Qt::ItemIsEnabled);
+  dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+
+  flash::Workspace core = testing::LoadedWorkspace(loaded);
+  editing::ListDocument document(core);
+  satellites::ScanTable scan = satellites::ParseScanTable(table);
+  std::string refusal;
+  satellites::AddRecords(
+      document,
+      satellites::AddableRecords(satellites::FitRows(scan, {false, 1}, document.transponders())),
+      refusal)
+      ->Apply(document);
+  EXPECT_EQ(Bytes(), core.image().bytes);
+  EXPECT_EQ(editor.transponder_view()->model()->rowCount(), 3);
+  Trigger("actUndo");
+  EXPECT_EQ(Bytes(), loaded);
 }
 
 TEST_F(ListEditorTest, TheMainWindowsKeysWorkHere) {

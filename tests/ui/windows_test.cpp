@@ -5,15 +5,18 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
 #include <filesystem>
 
 #include "check/image_check.h"
+#include "flash/blocks.h"
 #include "ui/about_box.h"
 #include "ui/list_editor.h"
 #include "ui_fixture.h"
@@ -104,12 +107,21 @@ TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   EXPECT_TRUE(Window().workspace().dirty());
   EXPECT_EQ(testing::TempDir::Read(path), before);
 
+  store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(dir_.Path("")));
+  dir_.Write("Sat-1.0W",
+             "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\nSYMBOL_RATE = "
+             "27500000\n");
   Get<QAction>("actCheckImage")->trigger();
   QWidget* check = TopLevel("CheckForm");
   ASSERT_NE(check, nullptr);
   const int findings = Items(check, "LstFindings");
   EXPECT_EQ(static_cast<std::size_t>(findings), check::CheckImage(Window().workspace()).size());
+  // As check --satellite B=Sat-1.0W: the swapped transponder is a stranger, the row a gap.
+  check->findChild<QComboBox*>("CboSatelliteB")->setCurrentText("Sat-1.0W");
+  EXPECT_EQ(Items(check, "LstFindings"), findings + 2);
   auto* list = check->findChild<QListWidget*>("LstFindings");
+  EXPECT_TRUE(list->item(findings + 1)->text().contains("Sat-1.0W"));
+  check->findChild<QComboBox*>("CboSatelliteB")->setCurrentIndex(0);
   const check::Finding first = check::CheckImage(Window().workspace())[0];  // about a channel
   emit list->itemActivated(list->item(0));  // opens the editor on its record
   auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
@@ -152,6 +164,35 @@ TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
   EXPECT_FALSE(Window().workspace().image().bytes == before);
   Window().undo_stack().Undo();
   EXPECT_TRUE(Window().workspace().image().bytes == before);
+}
+
+// The summary comes first; Cancel changes nothing, OK is one named step undone to the bytes.
+TEST_F(UiTest, ApplyOrderFromAnotherImageIsOneStepAfterTheSummary) {
+  Window().show();
+  Load(Sample());
+  const std::string loaded = Window().workspace().image().bytes;
+  const std::string list = testing::ChannelList(10);
+  std::string reversed;
+  for (std::size_t p = list.size(); p >= 30; p -= 30) reversed += list.substr(p - 30, 30);
+  const std::string reference =
+      dir_.Write("ref.bin", testing::FlashImageBuilder()
+                                .Block(0, "TPT", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 1))
+                                .Block(1, "TCS", reversed)
+                                .Build());
+  for (const auto button : {QMessageBox::Cancel, QMessageBox::Ok}) {
+    ui_.Choose(reference);
+    Get<QAction>("actApplyOrder")->trigger();
+    auto* box = qobject_cast<QMessageBox*>(TopLevel("OrderSummary"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Window().workspace().image().bytes, loaded);
+    box->button(button)->click();
+  }
+  const flash::Workspace& w = Window().workspace();
+  EXPECT_EQ(flash::BlockData(w, w.blocks()[1]), reversed);
+  EXPECT_EQ(Get<QAction>("actUndo")->text(), "&Undo Apply order from ref.bin");
+  Get<QAction>("actUndo")->trigger();
+  EXPECT_EQ(w.image().bytes, loaded);
+  EXPECT_FALSE(w.dirty());
 }
 
 TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {

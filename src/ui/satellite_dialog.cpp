@@ -1,0 +1,241 @@
+#include "ui/satellite_dialog.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "satellites/scan_table.h"
+#include "transponders/transponder_fields.h"
+#include "ui/settings_store.h"
+
+namespace chanforge::ui {
+
+namespace {
+
+using transponders::TransponderField;
+
+constexpr char kTablesSetting[] = "ScanTables";
+
+QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
+
+// The rows' columns: what each becomes in the list, then why it is left out or stored
+// otherwise than written.
+enum RowColumn { kLine, kKhz, kBand, kPolarisation, kSr, kFec, kNote, kRowColumns };
+
+}  // namespace
+
+std::string TablesFolder(const SettingsStore& settings) {
+  QString folder;
+  settings.GetSettingString(kAppKey, kTablesSetting, folder);
+  return folder.isEmpty() ? std::string(satellites::kSystemTablesFolder) : folder.toStdString();
+}
+
+SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, SettingsStore& settings,
+                                 QWidget* parent)
+    : QDialog(parent), document_(document), settings_(settings) {
+  setObjectName("SatelliteDialog");
+  setWindowTitle("Add from Satellite");
+  folder_ = new QLabel(this);
+  folder_->setObjectName("LblTables");
+  auto* folder_button = new QPushButton("&Folder\u2026", this);
+  folder_button->setObjectName("CmdTablesFolder");
+  folder_button->setToolTip("Choose the folder of DVB-S scan tables");
+  connect(folder_button, &QPushButton::clicked, this, &SatelliteDialog::OnFolder);
+  missing_ = new QLabel(this);
+  missing_->setObjectName("LblNoTables");
+  missing_->setWordWrap(true);
+  missing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* left = new QWidget(this);
+  find_ = new QLineEdit(left);
+  find_->setObjectName("SatelliteFind");
+  find_->setAccessibleName("Find satellite");
+  find_->setPlaceholderText("Name or position");
+  find_->setClearButtonEnabled(true);
+  connect(find_, &QLineEdit::textChanged, this, &SatelliteDialog::OnFind);
+  satellite_list_ = new QTreeWidget(left);
+  satellite_list_->setObjectName("SatelliteList");
+  satellite_list_->setAccessibleName("Satellites");
+  satellite_list_->setRootIsDecorated(false);
+  satellite_list_->setHeaderLabels({"Satellite", "Position", "Rows"});
+  connect(satellite_list_, &QTreeWidget::currentItemChanged, this, &SatelliteDialog::OnSatellite);
+  auto* left_layout = new QVBoxLayout(left);
+  left_layout->setContentsMargins(0, 0, 0, 0);
+  left_layout->addWidget(find_);
+  left_layout->addWidget(satellite_list_);
+
+  rows_ = new QTreeWidget(this);
+  rows_->setObjectName("SatelliteRows");
+  rows_->setAccessibleName("Transponders of the satellite");
+  rows_->setRootIsDecorated(false);
+  rows_->setHeaderLabels({"Line", "Frequency", "Band", "Pol.", "SR", "FEC", "Note"});
+  for (int c = kKhz; c < kNote; ++c) rows_->headerItem()->setTextAlignment(c, Qt::AlignRight);
+  connect(rows_, &QTreeWidget::itemChanged, this, &SatelliteDialog::ShowCount);
+  lists_ = new QSplitter(this);
+  lists_->addWidget(left);
+  lists_->addWidget(rows_);
+  lists_->setStretchFactor(1, 1);
+
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(new QLabel("DiSEqC input:", this));
+  diseqc_ = new QButtonGroup(this);
+  for (int input = 0; input < 2; ++input) {
+    auto* option = new QRadioButton(transponders::kDiseqcTexts[input], this);
+    option->setObjectName(QString("OptDiseqc") + transponders::kDiseqcTexts[input]);
+    option->setChecked(input == 0);
+    diseqc_->addButton(option, input);
+    choices->addWidget(option);
+  }
+  choices->addSpacing(24);
+  auto* fec_label = new QLabel("FEC for rows the list cannot store as written:", this);
+  choices->addWidget(fec_label);
+  fec_default_ = new QComboBox(this);
+  fec_default_->setObjectName("CboFecDefault");
+  fec_label->setBuddy(fec_default_);
+  for (const char* fec : transponders::kFecTexts) fec_default_->addItem(fec);
+  fec_default_->setCurrentIndex(satellites::kFecDefault);
+  choices->addWidget(fec_default_);
+  choices->addStretch(1);
+  connect(diseqc_, &QButtonGroup::idClicked, this, &SatelliteDialog::ShowRows);
+  connect(fec_default_, &QComboBox::currentIndexChanged, this, &SatelliteDialog::ShowRows);
+
+  count_ = new QLabel(this);
+  count_->setObjectName("LblChosen");
+  buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons_->button(QDialogButtonBox::Ok)->setText("&Add");
+  connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(count_, 1);
+  bottom->addWidget(buttons_);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(folder_, 1);
+  top->addWidget(folder_button);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(missing_);
+  layout->addWidget(lists_, 1);
+  layout->addLayout(choices);
+  layout->addLayout(bottom);
+  resize(960, 560);
+  ShowSatellites();
+}
+
+void SatelliteDialog::ShowSatellites() {
+  const std::string folder = TablesFolder(settings_);
+  folder_->setText("Tables: " + Qt8(folder));
+  satellites_ = satellites::ListSatellites(folder);
+  missing_->setText(Qt8(satellites::WhereToGetTables(folder, kNameTablesFolderHere)));
+  missing_->setVisible(satellites_.empty());
+  satellite_list_->clear();
+  for (const satellites::Satellite& satellite : satellites_) {
+    auto* item = new QTreeWidgetItem(satellite_list_, {Qt8(satellite.name), Qt8(satellite.position),
+                                                       QString::number(satellite.rows)});
+    item->setTextAlignment(1, Qt::AlignRight);
+    item->setTextAlignment(2, Qt::AlignRight);
+  }
+  for (int c = 0; c < 3; ++c) satellite_list_->resizeColumnToContents(c);
+  table_ = {};
+  OnFind();
+  ShowRows();
+}
+
+void SatelliteDialog::OnFind() {
+  const QString text = find_->text().trimmed();
+  for (int i = 0; i < satellite_list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = satellite_list_->topLevelItem(i);
+    item->setHidden(!item->text(0).contains(text, Qt::CaseInsensitive) &&
+                    !item->text(1).contains(text, Qt::CaseInsensitive));
+  }
+}
+
+void SatelliteDialog::OnSatellite() {
+  QTreeWidgetItem* item = satellite_list_->currentItem();
+  const int index = item ? satellite_list_->indexOfTopLevelItem(item) : -1;
+  table_ = index < 0 ? satellites::ScanTable{}
+                     : satellites::ReadScanTable(satellites_[static_cast<std::size_t>(index)].path);
+  fits_.clear();
+  ShowRows();
+}
+
+void SatelliteDialog::ShowRows() {
+  const satellites::FitChoices choices{diseqc_->checkedId() == 1,
+                                       static_cast<std::uint8_t>(fec_default_->currentIndex())};
+  const std::vector<satellites::RowFit> before = std::move(fits_);
+  std::vector<bool> checked;
+  for (int i = 0; i < rows_->topLevelItemCount(); ++i) {
+    checked.push_back(rows_->topLevelItem(i)->checkState(kLine) == Qt::Checked);
+  }
+  fits_ = satellites::FitRows(table_, choices, document_.transponders());
+  const QSignalBlocker quiet(rows_);
+  rows_->clear();
+  for (std::size_t i = 0; i < fits_.size(); ++i) {
+    const satellites::RowFit& fit = fits_[i];
+    auto* item = new QTreeWidgetItem(rows_);
+    item->setText(kLine, QString::number(fit.row.line));
+    item->setTextAlignment(kLine, Qt::AlignRight);
+    if (fit.record) {
+      const TransponderField fields[] = {TransponderField::kKhz, TransponderField::kBand,
+                                         TransponderField::kPolarisation, TransponderField::kSr,
+                                         TransponderField::kFec};
+      for (int c = kKhz; c < kNote; ++c) {
+        item->setText(c, Qt8(transponders::TransponderText(*fit.record, fields[c - kKhz])));
+        item->setTextAlignment(c, Qt::AlignRight);
+      }
+      const bool same = i < before.size() && i < checked.size() && before[i].record &&
+                        before[i].Addable() == fit.Addable();
+      item->setCheckState(kLine, (same ? checked[i] : fit.Addable()) ? Qt::Checked : Qt::Unchecked);
+      item->setText(kNote, Qt8(fit.present.empty() ? fit.notes : fit.present));
+    } else {
+      // Nothing to check: the row as written, greyed, and why it cannot be added.
+      item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+      item->setText(kKhz, fit.row.frequency < 0 ? QString() : QString::number(fit.row.frequency));
+      item->setTextAlignment(kKhz, Qt::AlignRight);
+      item->setText(kNote, Qt8(fit.refusal));
+    }
+    item->setToolTip(kNote, item->text(kNote));
+  }
+  for (int c = kLine; c < kNote; ++c) rows_->resizeColumnToContents(c);
+  ShowCount();
+}
+
+void SatelliteDialog::ShowCount() {
+  const std::size_t chosen = Chosen().size();
+  count_->setText(table_.error.empty()
+                      ? QString("%1 of %2 rows to add").arg(chosen).arg(fits_.size())
+                      : Qt8(table_.error));
+  buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen > 0);
+}
+
+std::vector<transponders::TransponderRecord> SatelliteDialog::Chosen() const {
+  std::vector<transponders::TransponderRecord> records;
+  for (std::size_t i = 0; i < fits_.size(); ++i) {
+    const QTreeWidgetItem* item = rows_->topLevelItem(static_cast<int>(i));
+    if (fits_[i].record && item && item->checkState(kLine) == Qt::Checked) {
+      records.push_back(*fits_[i].record);
+    }
+  }
+  return records;
+}
+
+void SatelliteDialog::OnFolder() {
+  const QString folder = QFileDialog::getExistingDirectory(
+      this, "Folder of DVB-S Scan Tables", Qt8(TablesFolder(settings_)),
+      QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  if (folder.isEmpty()) return;
+  settings_.SaveSettingString(kAppKey, kTablesSetting, folder);
+  ShowSatellites();
+}
+
+}  // namespace chanforge::ui

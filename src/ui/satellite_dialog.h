@@ -1,0 +1,65 @@
+// The "Add from satellite" dialog: a satellite chosen from the DVB-S scan tables, its rows
+// as the transponder list would hold them, and the ones to add checked.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "editing/list_document.h"
+#include "satellites/satellite_rows.h"
+
+class QButtonGroup;
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QSplitter;
+class QTreeWidget;
+
+namespace chanforge::ui {
+
+class SettingsStore;
+
+// The folder of scan tables: the one in the settings, else the system's.
+std::string TablesFolder(const SettingsStore& settings);
+// How the window names another folder, for satellites::WhereToGetTables.
+inline constexpr char kNameTablesFolderHere[] = "with the Folder\u2026 button";
+
+class SatelliteDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  SatelliteDialog(const editing::ListDocument& document, SettingsStore& settings, QWidget* parent);
+
+  // The checked rows' records, in the table's order.
+  std::vector<transponders::TransponderRecord> Chosen() const;
+
+ private:
+  void ShowSatellites();
+  void OnFind();
+  void OnSatellite();
+  // Fits the table's rows again after a choice changed; a row keeps its check unless
+  // whether it can be added changed.
+  void ShowRows();
+  void ShowCount();
+  void OnFolder();
+
+  const editing::ListDocument& document_;
+  SettingsStore& settings_;
+  std::vector<satellites::Satellite> satellites_;
+  satellites::ScanTable table_;
+  std::vector<satellites::RowFit> fits_;
+  QLabel* folder_ = nullptr;
+  QLabel* missing_ = nullptr;
+  QSplitter* lists_ = nullptr;
+  QLineEdit* find_ = nullptr;
+  QTreeWidget* satellite_list_ = nullptr;
+  QTreeWidget* rows_ = nullptr;
+  QButtonGroup* diseqc_ = nullptr;
+  QComboBox* fec_default_ = nullptr;
+  QLabel* count_ = nullptr;
+  QDialogButtonBox* buttons_ = nullptr;
+};
+
+}  // namespace chanforge::ui
