@@ -21,12 +21,6 @@ int HexValue(char c) {
 
 }  // namespace
 
-std::int64_t BytesToNumber(std::string_view bytes) {
-  std::int64_t result = 0;
-  for (const char c : bytes) result = result * 256 + static_cast<unsigned char>(c);
-  return result;
-}
-
 std::string NumberToBytes(std::int64_t value, int width) {
   if (width <= 0) return {};
   std::string bytes(static_cast<std::size_t>(width), '\0');

@@ -10,8 +10,12 @@
 namespace chanforge::channels {
 
 // Big-endian unsigned bytes to a number; computed in 64 bits so that a 4-byte field
-// with its top bit set keeps its unsigned value.
-std::int64_t BytesToNumber(std::string_view bytes);
+// with its top bit set keeps its unsigned value. Inline: every record decode calls it.
+inline std::int64_t BytesToNumber(std::string_view bytes) {
+  std::int64_t result = 0;
+  for (const char c : bytes) result = result * 256 + static_cast<unsigned char>(c);
+  return result;
+}
 
 // Exactly width big-endian bytes; high-order bytes are dropped, values <= 0 give NULs.
 std::string NumberToBytes(std::int64_t value, int width);

@@ -224,6 +224,9 @@ void DiffBytes(std::string_view a, std::string_view b, int block, std::int64_t b
   if (std::memcmp(a.data(), b.data(), size) == 0) return;
   std::vector<std::pair<std::int64_t, std::int64_t>> ranges;  // first, last
   for (std::size_t p = 0; p < size; ++p) {
+    // Equal stretches are passed a word at a time.
+    while (p + 8 <= size && std::memcmp(a.data() + p, b.data() + p, 8) == 0) p += 8;
+    if (p >= size) break;
     if (a[p] == b[p]) continue;
     const auto at = static_cast<std::int64_t>(p);
     if (skip && skip(at)) continue;
@@ -320,8 +323,8 @@ class Differ {
     for (int i = 0; i < blocks; ++i) Block(i);
     // Should some byte still read the same in every line, changed images never read as equal.
     for (int i = 0; out_.empty() && i < blocks; ++i) {
-      DiffBytes(flash::WholeBlockBytes(a_, a_.blocks()[static_cast<std::size_t>(i)]),
-                flash::WholeBlockBytes(b_, b_.blocks()[static_cast<std::size_t>(i)]), i, 0, nullptr,
+      DiffBytes(flash::WholeBlockView(a_, a_.blocks()[static_cast<std::size_t>(i)]),
+                flash::WholeBlockView(b_, b_.blocks()[static_cast<std::size_t>(i)]), i, 0, nullptr,
                 out_);
     }
     const std::int64_t tail = static_cast<std::int64_t>(flash::BlockCount) * flash::BlockSize;
@@ -343,8 +346,8 @@ class Differ {
                           BlockName(new_block)});
     }
     const flash::ListKind kind = flash::ListKindOf(old_block);
-    const std::string old_bytes = flash::WholeBlockBytes(a_, old_block);
-    const std::string new_bytes = flash::WholeBlockBytes(b_, new_block);
+    const std::string_view old_bytes = flash::WholeBlockView(a_, old_block);
+    const std::string_view new_bytes = flash::WholeBlockView(b_, new_block);
     if (kind == flash::ListKind::kOther || kind != flash::ListKindOf(new_block)) {
       DiffBytes(old_bytes, new_bytes, index, 0, nullptr, out_);
       return;

@@ -39,7 +39,11 @@ std::string BlockData(const Workspace& workspace, const BlockInfo& block) {
 }
 
 std::string WholeBlockBytes(const Workspace& workspace, const BlockInfo& block) {
-  return ImageBytes(workspace.image(), block.start - DataOffset, BlockSize);
+  return std::string(WholeBlockView(workspace, block));
+}
+
+std::string_view WholeBlockView(const Workspace& workspace, const BlockInfo& block) {
+  return ImageView(workspace.image(), block.start - DataOffset, BlockSize);
 }
 
 bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole) {

@@ -38,6 +38,8 @@ std::int64_t UsableLength(const BlockInfo& block);
 std::string BlockData(const Workspace& workspace, const BlockInfo& block);
 // The whole 64 KB block as stored, shorter when the image ends first.
 std::string WholeBlockBytes(const Workspace& workspace, const BlockInfo& block);
+// The same bytes without a copy, valid until the image changes.
+std::string_view WholeBlockView(const Workspace& workspace, const BlockInfo& block);
 
 // Replaces a block's data (data only: zeroes the old data, writes the new and its length
 // field) or the whole block (zeroes it, then writes from its first byte), then rescans,

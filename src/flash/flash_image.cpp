@@ -54,10 +54,15 @@ void FillImage(FlashImage& image, std::int64_t offset, std::int64_t count, char 
 }
 
 std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_t count) {
+  return std::string(ImageView(image, offset, count));
+}
+
+std::string_view ImageView(const FlashImage& image, std::int64_t offset, std::int64_t count) {
   const std::int64_t size = image.size();
   if (offset < 0 || offset >= size || count <= 0) return {};
-  return image.bytes.substr(static_cast<std::size_t>(offset),
-                            static_cast<std::size_t>(std::min(count, size - offset)));
+  return std::string_view(image.bytes)
+      .substr(static_cast<std::size_t>(offset),
+              static_cast<std::size_t>(std::min(count, size - offset)));
 }
 
 BlockTable ScanBlocks(const FlashImage& image) {

@@ -83,6 +83,8 @@ void WriteIntoImage(FlashImage& image, std::int64_t offset, std::string_view dat
 void FillImage(FlashImage& image, std::int64_t offset, std::int64_t count, char value);
 // Up to count bytes from offset on, fewer when the image ends first.
 std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_t count);
+// The same bytes without a copy, valid until the image changes.
+std::string_view ImageView(const FlashImage& image, std::int64_t offset, std::int64_t count);
 
 // The block table of an image.
 BlockTable ScanBlocks(const FlashImage& image);
