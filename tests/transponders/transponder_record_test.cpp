@@ -67,7 +67,8 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
       {"01  11000000  00000  00000  00  00  7/8  H/U A", TptRecord(1250000000, 0, 0, 0, 0, 2, 2)},
       // The line of an empty record reads back as one.
       {"01  09750000  00000  00000  00  00  1/2  V/D A", TptRecord(0, 0, 0, 0, 0, 0, 0)},
-      {"01  10751234  70000  -0001  00  00  0/0  V/D", TptRecord(1001234000, 0x1170, 0, 0, 0, 2, 0)},
+      {"01  10751234  70000  -0001  00  00  0/0  V/D",
+       TptRecord(1001234000, 0x1170, 0, 0, 0, 2, 0)},
   };
   for (const auto& [line, record] : cases) {
     const common::ParsedLine parsed = ParseTptLine(line);
@@ -143,8 +144,8 @@ TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
     TransponderRecord r = TransponderRecord::Decode(bytes);
     const KhzRange& band = kBandKhz[r.flags & 1];
     const auto span = static_cast<std::uint32_t>(band.most - band.least) * 1000u;
-    r.frequency = static_cast<std::uint32_t>(IntermediateHz(band.least, r.flags & 1)) +
-                  r.frequency % span;
+    r.frequency =
+        static_cast<std::uint32_t>(IntermediateHz(band.least, r.flags & 1)) + r.frequency % span;
     r.fec %= 4;
     list += r.Encode();
     r.frequency = r.frequency / 1000 * 1000;
