@@ -8,9 +8,7 @@ if ! command -v soffice >/dev/null; then
   echo "skipped: soffice is missing (scripts/deps calc installs LibreOffice Calc)"
   exit 77
 fi
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cd "$dir"
+dir=$(mktemp -d) && trap 'rm -rf "$dir"' EXIT && cd "$dir"
 export HOME=$dir  # a profile of its own, never a running office's
 "$cli" make-sample a.bin
 n=1
