@@ -114,10 +114,13 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
     EXPECT_EQ(f.record, c.record);
     EXPECT_EQ(f.field, c.field);
   }
-  // Data that ends exactly at the image's end does not run past it.
-  for (const Finding& f : CheckImage(testing::LoadedWorkspace(
-           FlashImageBuilder(0x44 + 60).Block(0, "TCS", Ch(1) + Ch(2)).Build()))) {
-    EXPECT_NE(f.rule, Rule::kLengthPastEnd);
+  // Data that ends exactly at the image's or the block's end does not run past it.
+  for (const std::string& image :
+       {FlashImageBuilder(0x44 + 60).Block(0, "TCS", Ch(1) + Ch(2)).Build(),
+        Good().Header(0, "TCS", 65468).Build()}) {
+    for (const Finding& f : CheckImage(testing::LoadedWorkspace(image))) {
+      EXPECT_NE(f.rule, Rule::kLengthPastEnd);
+    }
   }
   many.resize(2000 * 30);  // as many as the firmware holds
   const std::string clean[] = {

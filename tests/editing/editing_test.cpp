@@ -317,6 +317,20 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
     stack.Undo();
     EXPECT_TRUE(w.dirty());
   }
+  stack.Clear();  // a new image: nothing to redo either
+  EXPECT_FALSE(stack.CanRedo());
+}
+
+// The bytes a list keeps behind its last transponder stay at its end when it grows.
+TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
+  std::string list = Transponders();
+  list.back() = '\x02';  // the flags of an empty record
+  flash::Workspace w = chanforge::testing::LoadedWorkspace(
+      chanforge::testing::FlashImageBuilder().Block(1, "TPT", list).Build());
+  ListDocument document(w);
+  InsertTransponders(0, {document.transponders()[0]})->Apply(document);
+  EXPECT_EQ(Data(w, 1).size(), 2052u);
+  EXPECT_EQ(Data(w, 1).back(), '\x02');
 }
 
 TEST(Commands, SortStablyByTheirKeys) {
