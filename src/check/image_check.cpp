@@ -181,7 +181,11 @@ class Checker {
   }
 
   void CheckTransponders(int index, std::string_view data) {
-    const std::vector<TransponderRecord> records = DecodeTransponders(data);
+    // The first list is decoded already, for the channels.
+    const std::vector<TransponderRecord> decoded =
+        index == transponders_.block ? std::vector<TransponderRecord>() : DecodeTransponders(data);
+    const std::vector<TransponderRecord>& records =
+        index == transponders_.block ? transponders_.records : decoded;
     // Frequency, polarisation and DiSEqC input: the same frequency on A and B is two
     // satellites.
     std::map<std::tuple<std::int64_t, bool, bool>, std::size_t> seen;

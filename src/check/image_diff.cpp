@@ -376,8 +376,12 @@ class Differ {
                         ChannelKeys(new_records, b_side_)),
                   out_);
     } else {
-      const auto old_records = DecodeTransponders(old_data);
-      const auto new_records = DecodeTransponders(new_data);
+      // The first lists are decoded already, for the channels.
+      const auto decoded = [&](const TransponderTable& table, std::string_view data) {
+        return index == table.block ? table.records : DecodeTransponders(data);
+      };
+      const auto old_records = decoded(a_table_, old_data);
+      const auto new_records = decoded(b_table_, new_data);
       length(old_records.size(), new_records.size());
       DiffRecords(kTransponderView, index, old_records, a_side_, new_records, b_side_,
                   MatchTransponders(old_records, new_records), out_);
