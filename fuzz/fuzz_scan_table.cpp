@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<satellites::RowFit> fits = satellites::FitRows(table, choices, {});
   if (fits.size() != table.rows.size()) std::abort();
   for (const satellites::RowFit& fit : fits) {
-    if (fit.record.has_value() == fit.refusal.empty()) std::abort();
+    if (fit.record.has_value() != fit.refusal.empty()) std::abort();
     if (fit.record &&
         (fit.record->Khz() != fit.row.frequency ||
          ((fit.record->flags & transponders::kFlagDiseqcB) != 0) != choices.diseqc_b)) {
