@@ -66,14 +66,14 @@ std::string AssignTransponderFields(TransponderRecord& record,
       others.emplace_back(field, value);
     }
   }
-  // Given together, the frequency and the band are set together; alone, the frequency
-  // takes its band along when it must.
+  // The frequency and the band are set together, as a CSV row sets them: a band not given
+  // stays as it is (a frequency it cannot carry is refused), an empty one takes the band
+  // the frequency lies in.
   std::string refusal;
-  if (khz && !band) refusal = SetTransponderText(record, TransponderField::kKhz, *khz);
-  if (band) {
+  if (khz || band) {
     refusal = transponders::SetKhzAndBandText(
         record, khz ? *khz : std::to_string(record.Khz()),
-        band->empty() ? transponders::TransponderText(record, TransponderField::kBand) : *band);
+        band ? *band : transponders::TransponderText(record, TransponderField::kBand));
   }
   for (const auto& [field, value] : others) {
     if (refusal.empty()) refusal = SetTransponderText(record, field, value);

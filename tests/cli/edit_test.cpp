@@ -25,10 +25,12 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
          record.words[channels::kVpid] = 16;
          return editing::SetChannel(1, editing::ChannelField::kSid, record);
        }},
-      {"set-transponder flash512k.bin 3 frequency=12000000 fec=2/3",
+      {"set-transponder flash512k.bin 3 frequency=12000000 band=U fec=2/3",
        [](ListDocument& d) {
          editing::TransponderRecord record = d.transponders()[2];
-         EXPECT_EQ(editing::AssignTransponderFields(record, {"frequency=12000000", "fec=2/3"}), "");
+         EXPECT_EQ(
+             editing::AssignTransponderFields(record, {"frequency=12000000", "band=U", "fec=2/3"}),
+             "");
          return editing::SetTransponder(2, editing::TransponderField::kKhz, record);
        }},
       {"move-channels flash512k.bin 5-9 2",
@@ -67,6 +69,7 @@ TEST_F(Cli, EditRefusalsWriteNothing) {
       {"move-channels flash512k.bin 2-x 3", 2},
       {"sort-channels flash512k.bin --by colour", 2},
       {"set-transponder flash512k.bin 3 fec=5/6", 1},
+      {"set-transponder flash512k.bin 3 frequency=12000000", 1},  // band D cannot carry it
   };
   for (const auto& [args, status] : cases) {
     const Result run = Cmd(std::string(args) + " -o out.bin");

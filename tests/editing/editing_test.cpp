@@ -623,7 +623,8 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
       {"10699999", "D", "3/4", "27", "!frequency 10699999 kHz lies outside band D's",
        "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", true},
       {"11897483", "D", "3/4", "27", "", "", false},
-      {"12000000", "", "3/4", "27", "-", "", false},  // the band follows the frequency
+      {"12000000", "", "3/4", "27", "-", "", false},  // an empty band: the frequency's own
+      {"11000000", "", "3/4", "27", "-", "", false},
       {"11778000", "U", "3/4", "27500", "-",
        "SR 27500 Msym/s is outside 0 to 255 Msym/s: as 27500 kS/s it would be 27.", true},
       {"11778000", "U", "3/4", "27.5", "-",
