@@ -1,5 +1,7 @@
 #include "transponders/transponder_fields.h"
 
+#include <limits>
+
 #include "common/text_lines.h"
 
 namespace chanforge::transponders {
@@ -80,8 +82,12 @@ std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
   if (const std::string problem = KhzProblem(khz, upper); !problem.empty()) {
     return "Frequency " + problem + ".";
   }
-  record.frequency =
-      static_cast<std::uint32_t>(IntermediateHz(khz, upper) + record.frequency % 1000);
+  // The digits below 1 kHz stay, as long as the field keeps its sign bit clear.
+  const std::int64_t hz = IntermediateHz(khz, upper) + record.frequency % 1000;
+  if (hz > std::numeric_limits<std::int32_t>::max()) {
+    return "Frequency " + std::to_string(khz) + " kHz is out of range.";
+  }
+  record.frequency = static_cast<std::uint32_t>(hz);
   record.flags = static_cast<std::uint8_t>(upper ? record.flags | kFlagUpperBand
                                                  : record.flags & ~kFlagUpperBand);
   return {};

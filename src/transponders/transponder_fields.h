@@ -26,7 +26,7 @@ struct KhzRange {
   std::int64_t least;
   std::int64_t most;
 };
-inline constexpr KhzRange kBandKhz[] = {{10700000, 11897483}, {11550000, 12750000}};
+inline constexpr KhzRange kBandKhz[] = {{10700000, 11897483}, {11550000, 12747483}};
 inline constexpr std::int64_t kBandEdgeKhz = 11700000;
 inline constexpr std::int64_t kKhzLeast = kBandKhz[0].least;
 inline constexpr std::int64_t kKhzMost = kBandKhz[1].most;
@@ -87,7 +87,7 @@ std::int64_t IntermediateHz(std::int64_t khz, bool upper);
 
 constexpr bool UpperBandOf(std::int64_t khz) { return khz >= kBandEdgeKhz; }
 // Why a frequency cannot be carried on a band, with the band's range
-// ("11500000 kHz lies outside band U's 11550000 to 12750000 kHz"), or empty.
+// ("11500000 kHz lies outside band U's 11550000 to 12747483 kHz"), or empty.
 std::string KhzProblem(std::int64_t khz, bool upper);
 // A transponder as the editor shows it: "23 · 11836 H" (number, MHz, polarisation).
 std::string TransponderLabel(std::size_t number, const TransponderRecord& record);

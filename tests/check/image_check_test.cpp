@@ -130,7 +130,7 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       Good(Ch(1),
            Tpt({TptRecord(950000000, 1, 1, 0, 0, 0, 0), TptRecord(2147483000, 1, 1, 0, 0, 0, 0),
                 TptRecord(950000000, 1, 1, 0, 0, 0, 1), TptRecord(1000000000, 1, 1, 0, 0, 0, 1),
-                TptRecord(2050000000, 1, 1, 0, 0, 0, 0), TptRecord(2150000000, 1, 1, 0, 0, 0, 1)}))
+                TptRecord(2050000000, 1, 1, 0, 0, 0, 0), TptRecord(2147483000, 1, 1, 0, 0, 0, 1)}))
           .Build(),
       // One frequency on DiSEqC A and B: two satellites.
       Good(Ch(1), Tpt({kLower, TptRecord(1000000000, 5, 6, 7, 8, 1, 0x08)})).Build(),

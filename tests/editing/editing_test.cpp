@@ -417,7 +417,7 @@ TEST(Refusals, NameWhatIsWrong) {
 
   TransponderRecord t = TransponderRecord::Decode(TptRecord(1050000123, 0, 0, 0, 0, 0, 0x40));
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 1),
-            "Frequency 10800000 kHz lies outside band U's 11550000 to 12750000 kHz.");
+            "Frequency 10800000 kHz lies outside band U's 11550000 to 12747483 kHz.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kFec, 4), "FEC 4 is outside 0 to 3.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kChn, 256), "Chn 256 is outside 0 to 255.");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kNid, 65536),
@@ -426,6 +426,9 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kSr, 0), "");
   TransponderRecord top = TransponderRecord::Decode(TptRecord(1000000647, 0, 0, 0, 0, 0, 0));
   EXPECT_EQ(SetTransponderValue(top, TransponderField::kKhz, 11897483), "");  // 2^31 - 1 Hz
+  top.frequency += 1;
+  EXPECT_EQ(SetTransponderValue(top, TransponderField::kKhz, 11897483),
+            "Frequency 11897483 kHz is out of range.");
   // The digits below 1 kHz and the hidden flag bits stay.
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kKhz, 11600000), "");
   EXPECT_EQ(SetTransponderValue(t, TransponderField::kBand, 1), "");
@@ -614,10 +617,10 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
        "?FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5): stored as 3/4",
        "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
       {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
-      {"12750000", "U", "3/4", "27", "", "", true},
-      {"12750001", "U", "3/4", "27",
-       "!frequency 12750001 kHz lies outside band U's 11550000 to 12750000 kHz",
-       "Frequency 12750001 kHz lies outside band U's 11550000 to 12750000 kHz.", true},
+      {"12747483", "U", "3/4", "27", "", "", true},
+      {"12747484", "U", "3/4", "27",
+       "!frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz",
+       "Frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz.", true},
       {"11549999", "U", "3/4", "27", "?band U needs at least 11550000 kHz, not 11549999",
        "Frequency 11549999 kHz lies outside band U's", false},
       {"10699999", "D", "3/4", "27", "!frequency 10699999 kHz lies outside band D's",

@@ -58,7 +58,7 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
        "polarisation LEFT: the list holds V or H; SR 0.5 Msym/s is below 1 Msym/s",
        "", ""},
       {Row(19700000, "H", 300000000, "3/4"),
-       "Frequency 19700000 kHz lies outside band U's 11550000 to 12750000 kHz; SR 300 Msym/s is "
+       "Frequency 19700000 kHz lies outside band U's 11550000 to 12747483 kHz; SR 300 Msym/s is "
        "above the list's 255 Msym/s",
        "", ""},
   };

@@ -86,7 +86,7 @@ TEST(ParseTptLine, RefusesFrequenciesOutsideTheirBand) {
     bool ok;
   } cases[] = {
       {"10700000", 'D', true},  {"10699999", 'D', false}, {"11897483", 'D', true},
-      {"11897484", 'D', false}, {"12750000", 'U', true},  {"12750001", 'U', false},
+      {"11897484", 'D', false}, {"12747483", 'U', true},  {"12747484", 'U', false},
       {"11550000", 'U', true},  {"11549999", 'U', true},  {"10699999", 'U', false},
       {"09750001", 'D', false}, {"09700000", 'D', false}, {"        ", 'D', false},
       {"ABC     ", 'D', false}, {"9E20    ", 'D', false},
