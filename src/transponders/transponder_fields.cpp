@@ -118,12 +118,9 @@ std::string SetTransponderValue(TransponderRecord& record, TransponderField fiel
                                 std::int64_t value) {
   const common::FieldInfo& info = InfoOf(field);
   switch (field) {
-    case TransponderField::kKhz: {
-      // The band follows a frequency that its own band cannot carry.
-      const bool upper = (record.flags & kFlagUpperBand) != 0;
-      const bool fits = KhzProblem(value, upper).empty();
-      return PutKhz(record, value, fits ? upper : UpperBandOf(value));
-    }
+    case TransponderField::kKhz:
+      // The band stays: a frequency it cannot carry is refused, as a CSV row refuses it.
+      return PutKhz(record, value, (record.flags & kFlagUpperBand) != 0);
     case TransponderField::kBand:
       return PutKhz(record, record.Khz(), value != 0);
     case TransponderField::kPolarisation:

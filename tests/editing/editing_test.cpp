@@ -624,7 +624,7 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
       {"11549999", "U", "3/4", "27", "?band U needs at least 11550000 kHz, not 11549999",
        "Frequency 11549999 kHz lies outside band U's", false},
       {"10699999", "D", "3/4", "27", "!frequency 10699999 kHz lies outside band D's",
-       "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", true},
+       "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", false},
       {"11897483", "D", "3/4", "27", "", "", false},
       {"12000000", "", "3/4", "27", "-", "", false},  // an empty band: the frequency's own
       {"11000000", "", "3/4", "27", "-", "", false},
