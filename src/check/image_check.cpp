@@ -82,9 +82,8 @@ class Checker {
         Add(Rule::kSecondList, i, 0, "",
             std::string("another ") + flash::ListKindName(kind) + " block; the receiver uses one");
       }
-      const std::string data = flash::BlockData(workspace_, block);
-      if (kind == flash::ListKind::kTcs) CheckChannels(i, data);
-      if (kind == flash::ListKind::kTpt) CheckTransponders(i, data);
+      if (kind == flash::ListKind::kTcs) CheckChannels(i, block);
+      if (kind == flash::ListKind::kTpt) CheckTransponders(i, block);
     }
     std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
       return std::pair(a.block, a.record) < std::pair(b.block, b.record);
@@ -118,8 +117,8 @@ class Checker {
     }
   }
 
-  void CheckChannels(int index, std::string_view data) {
-    const std::vector<ChannelRecord> records = DecodeChannels(data);
+  void CheckChannels(int index, const flash::BlockInfo& block) {
+    const std::vector<ChannelRecord> records = DecodeChannels(workspace_, block);
     if (records.size() > kFirmwareChannelLimit) {
       Add(Rule::kTooManyChannels, index, 0, "",
           Number(static_cast<std::int64_t>(records.size())) + " channels; the firmware holds " +
@@ -180,10 +179,11 @@ class Checker {
     }
   }
 
-  void CheckTransponders(int index, std::string_view data) {
+  void CheckTransponders(int index, const flash::BlockInfo& block) {
     // The first list is decoded already, for the channels.
-    const std::vector<TransponderRecord> decoded =
-        index == transponders_.block ? std::vector<TransponderRecord>() : DecodeTransponders(data);
+    const std::vector<TransponderRecord> decoded = index == transponders_.block
+                                                       ? std::vector<TransponderRecord>()
+                                                       : DecodeTransponders(workspace_, block);
     const std::vector<TransponderRecord>& records =
         index == transponders_.block ? transponders_.records : decoded;
     // Frequency, polarisation and DiSEqC input: the same frequency on A and B is two

@@ -66,6 +66,8 @@ struct RecordView {
   // Every byte, field by field.
   std::function<Fields(const Record&, const TransponderSide&)> fields;
   std::function<std::string(const Record&)> likeness;  // alike apart from an edited key
+  // Whether two equal records also point at the same things.
+  std::function<bool(const Record&, const TransponderSide&, const TransponderSide&)> same_links;
 };
 
 // Indexes into matched pairs, sorted by old index, that form the longest run whose
@@ -159,6 +161,7 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
     const int j = m.partner_of_a[i];
     if (j < 0) continue;
     if (m.moved[i]) add(ChangeKind::kMoved, j + 1, b[j], " moved from " + Number(i + 1));
+    if (a[i] == b[j] && view.same_links(a[i], a_side, b_side)) continue;  // most records
     const Fields old_fields = view.fields(a[i], a_side), new_fields = view.fields(b[j], b_side);
     for (std::size_t f = 0; f < old_fields.size(); ++f) {
       if (old_fields[f].same == new_fields[f].same) continue;
@@ -257,15 +260,18 @@ const RecordView<ChannelRecord> kChannelView = {
     [](const ChannelRecord& r) {
       return ShownName(r) + " (SID " + Number(r.words[channels::kSid]) + ")";
     },
-    ChannelFields,
-    [](const ChannelRecord& r) { return std::string(r.name.data(), r.name.size()); }};
+    ChannelFields, [](const ChannelRecord& r) { return std::string(r.name.data(), r.name.size()); },
+    [](const ChannelRecord& r, const TransponderSide& a, const TransponderSide& b) {
+      return a.Id(r.tp) == b.Id(r.tp);
+    }};
 
 const RecordView<TransponderRecord> kTransponderView = {
     [](int number, const TransponderRecord& r) {
       return "transponder " + transponders::TransponderLabel(static_cast<std::size_t>(number), r);
     },
     [](const TransponderRecord&) { return std::string(); }, TransponderFields,
-    [](const TransponderRecord& r) { return Number(r.tid) + "/" + Number(r.nid); }};
+    [](const TransponderRecord& r) { return Number(r.tid) + "/" + Number(r.nid); },
+    [](const TransponderRecord&, const TransponderSide&, const TransponderSide&) { return true; }};
 
 // A channel is the service (SID) on its transponder, wherever that transponder sits.
 std::vector<Key> ChannelKeys(const std::vector<ChannelRecord>& records,
@@ -311,6 +317,7 @@ class Differ {
     }
     b_side_.table = &b_table_;
     for (std::int64_t j = 0; j < nb; ++j) b_side_.ids.push_back(j);
+    same_transponders_ = a_table_.records == b_table_.records;
   }
 
   std::vector<Change> Run() {
@@ -352,8 +359,6 @@ class Differ {
       DiffBytes(old_bytes, new_bytes, index, 0, nullptr, out_);
       return;
     }
-    const std::string old_data = flash::BlockData(a_, old_block);
-    const std::string new_data = flash::BlockData(b_, new_block);
     const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
     std::int64_t records = 0;  // the larger count; the record lines cover their bytes
     // A length that grew or shrank by more than the records it holds (free slots at the
@@ -369,19 +374,27 @@ class Differ {
       }
     };
     if (kind == flash::ListKind::kTcs) {
-      const auto old_records = DecodeChannels(old_data), new_records = DecodeChannels(new_data);
+      // Equal bytes over equal transponders: every channel reads the same.
+      if (old_bytes == new_bytes && same_transponders_) return;
+      const auto old_records = DecodeChannels(a_, old_block);
+      const auto new_records = DecodeChannels(b_, new_block);
       length(old_records.size(), new_records.size());
       DiffRecords(kChannelView, index, old_records, a_side_, new_records, b_side_,
                   Match(kChannelView, old_records, ChannelKeys(old_records, a_side_), new_records,
                         ChannelKeys(new_records, b_side_)),
                   out_);
     } else {
+      if (old_bytes == new_bytes) return;
       // The first lists are decoded already, for the channels.
-      const auto decoded = [&](const TransponderTable& table, std::string_view data) {
-        return index == table.block ? table.records : DecodeTransponders(data);
+      const auto decoded = [&](const TransponderTable& table, const flash::Workspace& workspace,
+                               const flash::BlockInfo& block) {
+        return index == table.block ? std::vector<TransponderRecord>()
+                                    : DecodeTransponders(workspace, block);
       };
-      const auto old_records = decoded(a_table_, old_data);
-      const auto new_records = decoded(b_table_, new_data);
+      const auto old_decoded = decoded(a_table_, a_, old_block);
+      const auto new_decoded = decoded(b_table_, b_, new_block);
+      const auto& old_records = index == a_table_.block ? a_table_.records : old_decoded;
+      const auto& new_records = index == b_table_.block ? b_table_.records : new_decoded;
       length(old_records.size(), new_records.size());
       DiffRecords(kTransponderView, index, old_records, a_side_, new_records, b_side_,
                   MatchTransponders(old_records, new_records), out_);
@@ -404,6 +417,7 @@ class Differ {
   TransponderTable b_table_;
   TransponderSide a_side_;
   TransponderSide b_side_;
+  bool same_transponders_ = false;  // a channel's TP means the same transponder in both
   std::vector<Change> out_;
 };
 

@@ -1,6 +1,7 @@
 #include "check/image_lists.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "common/text_lines.h"
 #include "flash/blocks.h"
@@ -19,31 +20,57 @@ bool IsBlankChannel(const ChannelRecord& record) {
   return zero || std::all_of(bytes, bytes + TcsRecordSize, [](char c) { return c == '\xFF'; });
 }
 
-std::vector<ChannelRecord> DecodeChannels(std::string_view list) {
-  std::vector<ChannelRecord> records;
-  records.reserve(list.size() / TcsRecordSize);
-  for (std::size_t p = 0; p + TcsRecordSize <= list.size(); p += TcsRecordSize) {
-    records.push_back(ChannelRecord::Decode(list.substr(p, TcsRecordSize)));
+namespace {
+
+// All-zero records are free slots in both lists, and a list is mostly zeros past its last
+// record when its length field runs on: the last nonzero byte bounds the decoding.
+std::size_t NonzeroLength(std::string_view bytes) {
+  static constexpr char kZeros[256] = {};
+  std::size_t end = bytes.size();
+  while (end >= sizeof kZeros &&
+         std::memcmp(bytes.data() + end - sizeof kZeros, kZeros, sizeof kZeros) == 0) {
+    end -= sizeof kZeros;
   }
-  while (!records.empty() && IsBlankChannel(records.back())) records.pop_back();
+  while (end > 0 && bytes[end - 1] == '\0') --end;
+  return end;
+}
+
+template <typename Record, typename Blank>
+std::vector<Record> DecodeList(const flash::Workspace& workspace, const flash::BlockInfo& block,
+                               std::size_t size, Blank blank) {
+  // The data reads as zeros past the image's end (flash::BlockData), and Decode pads a
+  // short record with zeros.
+  const auto length = static_cast<std::size_t>(flash::UsableLength(block));
+  const std::string_view held = flash::ImageView(workspace.image(), block.start,
+                                                 static_cast<std::int64_t>(length / size * size));
+  const std::size_t count = (NonzeroLength(held) + size - 1) / size;
+  std::vector<Record> records;
+  records.reserve(count);
+  for (std::size_t r = 0; r < count; ++r) {
+    records.push_back(Record::Decode(held.substr(r * size, size)));
+  }
+  while (!records.empty() && blank(records.back())) records.pop_back();
   return records;
 }
 
-std::vector<TransponderRecord> DecodeTransponders(std::string_view list) {
-  std::vector<TransponderRecord> records;
-  records.reserve(list.size() / TptRecordSize);
-  for (std::size_t p = 0; p + TptRecordSize <= list.size(); p += TptRecordSize) {
-    records.push_back(TransponderRecord::Decode(list.substr(p, TptRecordSize)));
-  }
-  while (!records.empty() && records.back().IsEmpty()) records.pop_back();
-  return records;
+}  // namespace
+
+std::vector<ChannelRecord> DecodeChannels(const flash::Workspace& workspace,
+                                          const flash::BlockInfo& block) {
+  return DecodeList<ChannelRecord>(workspace, block, TcsRecordSize, IsBlankChannel);
+}
+
+std::vector<TransponderRecord> DecodeTransponders(const flash::Workspace& workspace,
+                                                  const flash::BlockInfo& block) {
+  return DecodeList<TransponderRecord>(workspace, block, TptRecordSize,
+                                       [](const TransponderRecord& r) { return r.IsEmpty(); });
 }
 
 TransponderTable FirstTransponders(const flash::Workspace& workspace) {
   for (int i = 0; i < workspace.block_count(); ++i) {
     const flash::BlockInfo& block = workspace.blocks()[static_cast<std::size_t>(i)];
     if (flash::ListKindOf(block) == flash::ListKind::kTpt) {
-      return {i, DecodeTransponders(flash::BlockData(workspace, block))};
+      return {i, DecodeTransponders(workspace, block)};
     }
   }
   return {};

@@ -14,10 +14,13 @@ namespace chanforge::check {
 // An all-0xFF (erased) or all-zero record: a free slot, not a channel.
 bool IsBlankChannel(const channels::ChannelRecord& record);
 
-// Whole records up to the last used one; trailing free slots are padding.
-std::vector<channels::ChannelRecord> DecodeChannels(std::string_view list);
-// Whole records up to the last used one, as the text line counts them.
-std::vector<transponders::TransponderRecord> DecodeTransponders(std::string_view list);
+// A list block's records as the lists read its data (flash::BlockData), read in place:
+// whole records up to the last used one, as the text line counts them; trailing free
+// slots are padding.
+std::vector<channels::ChannelRecord> DecodeChannels(const flash::Workspace& workspace,
+                                                    const flash::BlockInfo& block);
+std::vector<transponders::TransponderRecord> DecodeTransponders(const flash::Workspace& workspace,
+                                                                const flash::BlockInfo& block);
 
 // The transponder list channels point into: the image's first TPT block.
 struct TransponderTable {

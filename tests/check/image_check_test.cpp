@@ -122,6 +122,15 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       EXPECT_NE(f.rule, Rule::kLengthPastEnd);
     }
   }
+  // A record the image's end cuts short still counts, its missing bytes as zeros: TP 0.
+  const std::vector<Finding> cut = CheckImage(
+      testing::LoadedWorkspace(FlashImageBuilder(flash::BlockSize + flash::DataOffset + 30 + 17)
+                                   .Block(0, "TPT", Tpt({kLower}))
+                                   .Block(1, "TCS", Ch(1) + Ch(2))
+                                   .Build()));
+  ASSERT_EQ(cut.size(), 3u);  // the image's size, the length, the TP
+  EXPECT_EQ(cut[1].rule, Rule::kLengthPastEnd);
+  EXPECT_EQ(std::pair(cut[2].rule, cut[2].record), std::pair(Rule::kTpMissing, 2));
   many.resize(2000 * 30);  // as many as the firmware holds
   const std::string clean[] = {
       Good().Build(),

@@ -76,6 +76,10 @@ TEST(ImageDiff, RecordsAreMatchedByIdentity) {
        "0:1 block 0 channel 1 tp: 1 \xC2\xB7 10750 V \xE2\x86\x92 2 \xC2\xB7 10850 H"},
       {"between equal transponders", Image(a1, t1 + t1), Image(Ch("A", 2, 1), t1 + t1),
        "0:1 block 0 channel 1 tp: 1 \xC2\xB7 10750 V \xE2\x86\x92 2 \xC2\xB7 10750 V"},
+      {"its transponder removed, the channel's bytes unchanged", Image(Ch("A", 2, 1), t1 + t2),
+       Image(Ch("A", 2, 1), t1),
+       "0:1 block 0 channel 1 tp: 2 \xC2\xB7 10850 H \xE2\x86\x92 2 (no transponder)\n"
+       "1:2 block 1 transponder 2 \xC2\xB7 10850 H removed"},
       {"TP past the list", Image(a1, t1), Image(Ch("A", 9, 1), t1),
        "0:1 block 0 channel 1 tp: 1 \xC2\xB7 10750 V \xE2\x86\x92 9 (no transponder)"},
       {"deleted, and another copied into its place", Image(a1 + b1 + c1, t1),
