@@ -191,8 +191,13 @@ bool IsHexText(std::string_view text) {
 double ReadNumber(std::string_view text) { return ReadNumberPrefix(text).value_or(0.0); }
 
 std::optional<std::int32_t> RoundToInt32(double value) {
-  // nearbyint under the default rounding mode rounds a half to the even neighbour.
-  const double rounded = std::nearbyint(value);
+  // Adding and taking away 2^52 leaves no bits below the unit, and the sum rounds as the
+  // default rounding mode does, a half to the even neighbour: nearbyint without the maths
+  // library, which a command would otherwise load at every start for this alone.
+  constexpr double kUnit = 4503599627370496.0;
+  const double magnitude = value < 0 ? -value : value;
+  const double whole = magnitude < kUnit ? (magnitude + kUnit) - kUnit : magnitude;
+  const double rounded = value < 0 ? -whole : whole;
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
   return static_cast<std::int32_t>(rounded);
 }

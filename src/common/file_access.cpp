@@ -101,16 +101,19 @@ ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
   const std::int64_t size = FileSize(name);
   const std::int64_t wanted = size >= 0 && size < count ? size : count;
   constexpr std::size_t kPiece = 1 << 20;
-  // Pieces up to the length the file said, then small ones to learn whether it goes on: a
-  // piece is zeroed before it is read into, and a larger one would cost more than the read.
+  // Pieces up to the length the file said, then one byte to learn whether it goes on, and
+  // larger pieces only when it does: a piece is zeroed before it is read into.
   constexpr std::int64_t kProbe = 1 << 16;
-  result.bytes.reserve(static_cast<std::size_t>(std::min(wanted + kProbe, count)));
+  result.bytes.reserve(static_cast<std::size_t>(std::min(wanted + 1, count)));
+  if (wanted == size) PrepareForWriting(result.bytes.data(), result.bytes.size() + wanted);
   while (static_cast<std::int64_t>(result.bytes.size()) < count) {
     const std::size_t before = result.bytes.size();
     const auto left = static_cast<std::size_t>(count - static_cast<std::int64_t>(before));
-    const std::size_t piece = static_cast<std::int64_t>(before) < wanted
-                                  ? std::min(static_cast<std::size_t>(wanted) - before, kPiece)
-                                  : std::min(left, static_cast<std::size_t>(kProbe));
+    const std::size_t piece =
+        static_cast<std::int64_t>(before) < wanted
+            ? std::min(static_cast<std::size_t>(wanted) - before, kPiece)
+            : std::min(left, static_cast<std::size_t>(
+                                 static_cast<std::int64_t>(before) == wanted ? 1 : kProbe));
     if (!reader.Read(piece, result.bytes)) {
       result.error = "read error";
       result.bytes.clear();

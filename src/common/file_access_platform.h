@@ -1,11 +1,16 @@
 // What the portable file access asks of the platform files beyond the public calls.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 
 namespace chanforge::common {
 
 // True for a name that the system resolves to a device although no folder lists it.
 bool IsDevice(const std::filesystem::path& path);
+
+// Asks the system to map the fresh memory a read is about to fill in one call rather than
+// a fault per page; a hint only, which a system may ignore.
+void PrepareForWriting(char* data, std::size_t size);
 
 }  // namespace chanforge::common

@@ -2,12 +2,14 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 
 #include "common/file_access.h"
@@ -43,6 +45,18 @@ int FdOf(std::intptr_t handle) { return static_cast<int>(handle); }
 
 // Devices have directory entries here, so a status sees them already.
 bool IsDevice(const fs::path&) { return false; }
+
+void PrepareForWriting(char* data, std::size_t size) {
+#ifdef MADV_POPULATE_WRITE
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + size) / page * page;
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+  (void)data;
+  (void)size;
+#endif
+}
 
 void RemovePendingTemporaryFile() noexcept {
   if (has_pending_temporary) {

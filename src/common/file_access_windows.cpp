@@ -145,6 +145,8 @@ bool IsDevice(const fs::path& path) {
   return type != FILE_TYPE_DISK;
 }
 
+void PrepareForWriting(char*, std::size_t) {}
+
 void RemovePendingTemporaryFile() noexcept {
   const SafeWriter* owner = pending_owner.exchange(nullptr);
   if (owner == nullptr) return;

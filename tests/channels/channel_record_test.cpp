@@ -96,6 +96,8 @@ TEST(ReadNumber, RoundsHalvesToEvenWithinThe32BitRange) {
   EXPECT_EQ(RoundToInt32(2.5), 2);
   EXPECT_EQ(RoundToInt32(3.5), 4);
   EXPECT_EQ(RoundToInt32(-2.5), -2);
+  EXPECT_EQ(RoundToInt32(-2.6), -3);
+  EXPECT_EQ(RoundToInt32(0.49999999999999994), 0);
   EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
   EXPECT_EQ(RoundToInt32(-2147483648.0), -2147483647 - 1);
   EXPECT_FALSE(RoundToInt32(2147483647.6).has_value());
