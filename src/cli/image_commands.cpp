@@ -104,10 +104,7 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
   }
   if (as == ViewAs::kHex) {
     // The character column never feeds a terminal control bytes.
-    for (const std::string& line :
-         views::HexDumpLines(flash::WholeBlockBytes(w, block), views::CharColumn::kAscii)) {
-      out << line << '\n';
-    }
+    out << views::HexDumpText(flash::WholeBlockView(w, block), views::CharColumn::kAscii);
     return 0;
   }
   const std::string data = flash::BlockData(w, block);

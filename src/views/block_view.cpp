@@ -16,21 +16,41 @@ char Shown(char c, CharColumn column) {
   return printable ? c : '.';
 }
 
+constexpr std::size_t kHexDumpLineLength = 69;
+
+void AppendHexDumpLine(std::string& out, std::string_view block, std::size_t offset,
+                       CharColumn column) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  const std::string_view row = block.substr(offset, 16);
+  out += channels::HexWord(static_cast<std::int64_t>(offset));
+  for (const char c : row) {
+    const auto b = static_cast<unsigned char>(c);
+    out += {' ', kDigits[b >> 4], kDigits[b & 0xF]};
+  }
+  out.push_back(' ');
+  for (const char c : row) out.push_back(Shown(c, column));
+}
+
 }  // namespace
 
 std::vector<std::string> HexDumpLines(std::string_view block, CharColumn column) {
   std::vector<std::string> lines;
   lines.reserve(block.size() / 16 + 1);
   for (std::size_t o = 0; o < block.size(); o += 16) {
-    const std::string_view row = block.substr(o, 16);
-    std::string line = channels::HexWord(static_cast<std::int64_t>(o));
-    line.reserve(69);
-    for (const char c : row) line += channels::HexByteField(static_cast<std::uint8_t>(c));
-    line.push_back(' ');
-    for (const char c : row) line.push_back(Shown(c, column));
-    lines.push_back(std::move(line));
+    lines.emplace_back().reserve(kHexDumpLineLength);
+    AppendHexDumpLine(lines.back(), block, o, column);
   }
   return lines;
+}
+
+std::string HexDumpText(std::string_view block, CharColumn column) {
+  std::string text;
+  text.reserve((block.size() / 16 + 1) * (kHexDumpLineLength + 1));
+  for (std::size_t o = 0; o < block.size(); o += 16) {
+    AppendHexDumpLine(text, block, o, column);
+    text.push_back('\n');
+  }
+  return text;
 }
 
 std::vector<std::string> TcsListLines(std::string_view data) {

@@ -15,6 +15,8 @@ enum class CharColumn {
 
 // One 69-character line per 16 bytes; a last, shorter line for a block the image cuts.
 std::vector<std::string> HexDumpLines(std::string_view block, CharColumn column);
+// The same lines, each ended by a newline, as one text.
+std::string HexDumpText(std::string_view block, CharColumn column);
 
 // The heading line, then the data formatted as a channel list.
 std::vector<std::string> TcsListLines(std::string_view data);

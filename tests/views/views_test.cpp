@@ -80,6 +80,9 @@ TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
             std::vector<std::string>{"0000 41 20 1B 7F 9F A0 FF A ...\xA0\xFF"});
   EXPECT_EQ(HexDumpLines(bytes, CharColumn::kAscii),
             std::vector<std::string>{"0000 41 20 1B 7F 9F A0 FF A ....."});
+  std::string joined;
+  for (const std::string& line : lines) joined += line + '\n';
+  EXPECT_EQ(HexDumpText(flash::WholeBlockView(w, w.blocks()[1]), CharColumn::kLatin1), joined);
 }
 
 TEST(ListLines, FormatBlockDataWithTheHeading) {
