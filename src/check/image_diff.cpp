@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <numeric>
 #include <utility>
 
 #include "channels/channel_fields.h"
@@ -106,14 +107,22 @@ Matching Match(const RecordView<Record>& view, const std::vector<Record>& a,
   const int na = static_cast<int>(a.size()), nb = static_cast<int>(b.size());
   Matching m{std::vector<int>(a.size(), -1), std::vector<int>(b.size(), -1),
              std::vector<bool>(a.size(), false)};
-  std::map<Key, std::deque<int>> by_key;
-  for (int j = 0; j < nb; ++j) by_key[b_keys[j]].push_back(j);
+  // The new records by key, equal keys in order; taken[p] counts the records already
+  // paired from the run of equal keys that starts at p.
+  std::vector<int> by_key(b.size());
+  std::iota(by_key.begin(), by_key.end(), 0);
+  std::stable_sort(by_key.begin(), by_key.end(),
+                   [&](int x, int y) { return b_keys[x] < b_keys[y]; });
+  std::vector<int> taken(b.size(), 0);
   std::vector<std::pair<int, int>> keyed;
   for (int i = 0; i < na; ++i) {
-    const auto it = by_key.find(a_keys[i]);
-    if (it == by_key.end() || it->second.empty()) continue;
-    keyed.emplace_back(i, it->second.front());
-    it->second.pop_front();
+    const auto run = std::lower_bound(by_key.begin(), by_key.end(), a_keys[i],
+                                      [&](int j, const Key& key) { return b_keys[j] < key; });
+    const auto p = static_cast<std::size_t>(run - by_key.begin());
+    const std::size_t next = p + static_cast<std::size_t>(p < taken.size() ? taken[p] : 0);
+    if (next >= by_key.size() || b_keys[by_key[next]] != a_keys[i]) continue;
+    keyed.emplace_back(i, by_key[next]);
+    ++taken[p];
   }
   const std::vector<bool> kept = KeptOrder(keyed);
   std::vector<std::pair<int, int>> anchors = {{-1, -1}};
@@ -308,7 +317,8 @@ class Differ {
  public:
   Differ(const flash::Workspace& a, const flash::Workspace& b)
       : a_(a), b_(b), a_table_(FirstTransponders(a)), b_table_(FirstTransponders(b)) {
-    const Matching m = MatchTransponders(a_table_.records, b_table_.records);
+    first_match_ = MatchTransponders(a_table_.records, b_table_.records);
+    const Matching& m = first_match_;
     const auto nb = static_cast<std::int64_t>(b_table_.records.size());
     a_side_.table = &a_table_;
     for (std::size_t i = 0; i < m.partner_of_a.size(); ++i) {
@@ -396,8 +406,9 @@ class Differ {
       const auto& old_records = index == a_table_.block ? a_table_.records : old_decoded;
       const auto& new_records = index == b_table_.block ? b_table_.records : new_decoded;
       length(old_records.size(), new_records.size());
+      const bool first = index == a_table_.block && index == b_table_.block;
       DiffRecords(kTransponderView, index, old_records, a_side_, new_records, b_side_,
-                  MatchTransponders(old_records, new_records), out_);
+                  first ? first_match_ : MatchTransponders(old_records, new_records), out_);
     }
     // The bytes around the name, the length and the records still count.
     const std::int64_t records_end = flash::DataOffset + records * size;
@@ -417,6 +428,7 @@ class Differ {
   TransponderTable b_table_;
   TransponderSide a_side_;
   TransponderSide b_side_;
+  Matching first_match_;            // of the first lists, which the channels point into
   bool same_transponders_ = false;  // a channel's TP means the same transponder in both
   std::vector<Change> out_;
 };

@@ -47,10 +47,10 @@ int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, bool
     if (!ReadTable(ui, tables, choice.name, table, shown)) return kTrouble;
     tables_read.push_back({{choice.diseqc_b, shown}, std::move(table)});
   }
-  Session session;
-  if (!Load(ui, session, flash)) return kTrouble;
-  std::vector<check::Finding> findings = check::CheckImage(session.workspace());
-  const check::TransponderTable list = check::FirstTransponders(session.workspace());
+  flash::Workspace workspace;
+  if (!LoadForReading(ui, workspace, flash)) return kTrouble;
+  std::vector<check::Finding> findings = check::CheckImage(workspace);
+  const check::TransponderTable list = check::FirstTransponders(workspace);
   for (const auto& [choice, table] : tables_read) {
     for (check::Finding& finding :
          satellites::CheckAgainstTable(list, choice.diseqc_b, choice.name, table)) {
@@ -63,10 +63,9 @@ int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, bool
 }
 
 int Diff(ConsoleFrontend& ui, std::ostream& out, const std::string& a, const std::string& b) {
-  Session old_image, new_image;
-  if (!Load(ui, old_image, a) || !Load(ui, new_image, b)) return kTrouble;
-  const std::vector<check::Change> changes =
-      check::DiffImages(old_image.workspace(), new_image.workspace());
+  flash::Workspace old_image, new_image;
+  if (!LoadForReading(ui, old_image, a) || !LoadForReading(ui, new_image, b)) return kTrouble;
+  const std::vector<check::Change> changes = check::DiffImages(old_image, new_image);
   for (const check::Change& change : changes) out << change.line << '\n';
   return changes.empty() ? 0 : 1;
 }

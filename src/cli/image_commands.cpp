@@ -25,31 +25,34 @@ int ExitStatus(Outcome outcome) { return outcome == Outcome::kDone ? 0 : 1; }
 
 namespace {
 
-// Loads the image and checks the block the way the window's block commands do.
-bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
-                   const std::string& action, const std::string& out = {}) {
-  if (!Load(ui, session, flash, out)) return false;
-  const flash::Workspace& w = session.workspace();
+// Checks the block the way the window's block commands do.
+bool Selected(ConsoleFrontend& ui, const flash::Workspace& w, int index,
+              const std::string& action) {
   return flash::CheckBlockSelected(ui, w.block_count(), index < w.block_count() ? index : -1,
                                    w.image().fileName, action);
 }
 
+bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
+                   const std::string& action, const std::string& out) {
+  return Load(ui, session, flash, out) && Selected(ui, session.workspace(), index, action);
+}
+
 int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  Session session;
-  if (!Load(ui, session, flash)) return 1;
+  flash::Workspace workspace;
+  if (!LoadForReading(ui, workspace, flash)) return 1;
   // An image too short for any block is refused like every other block command.
-  if (!flash::CheckBlockSelected(ui, session.workspace().block_count(), 0, flash, "")) return 1;
-  ui.PrintBytes(out, views::BlockLines(session.workspace()));
+  if (!flash::CheckBlockSelected(ui, workspace.block_count(), 0, flash, "")) return 1;
+  ui.PrintBytes(out, views::BlockLines(workspace));
   return 0;
 }
 
 int SaveBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out,
               bool whole) {
-  Session session;
-  if (!LoadAndSelect(ui, session, flash, index, "Save")) return 1;
+  flash::Workspace workspace;
+  if (!LoadForReading(ui, workspace, flash) || !Selected(ui, workspace, index, "Save")) return 1;
   flash::ListFileNames names;
   ui.QueueFile(out);
-  return ExitStatus(flash::SaveBlockToFile(session.workspace(), ui, index, whole, names));
+  return ExitStatus(flash::SaveBlockToFile(workspace, ui, index, whole, names));
 }
 
 int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& in,
@@ -91,9 +94,8 @@ enum class ViewAs { kHex, kTcs, kTpt };
 
 int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index,
             ViewAs as) {
-  Session session;
-  if (!LoadAndSelect(ui, session, flash, index, "View")) return 1;
-  const flash::Workspace& w = session.workspace();
+  flash::Workspace w;
+  if (!LoadForReading(ui, w, flash) || !Selected(ui, w, index, "View")) return 1;
   const flash::BlockInfo& block = *flash::FindBlock(w, index);
   const flash::ListKind wanted = as == ViewAs::kTcs ? flash::ListKind::kTcs : flash::ListKind::kTpt;
   // As the window's list option: only the names as the receiver writes them.

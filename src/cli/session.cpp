@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/commands.h"
+#include "flash/flash_file.h"
 
 namespace chanforge::cli {
 
@@ -13,6 +14,10 @@ bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash, const
                                                      "; another writer may overwrite this change");
   }
   return session.LoadChosen(ui, flash) == common::Outcome::kDone;
+}
+
+bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash) {
+  return flash::LoadChosenFlashFile(workspace, ui, flash) == common::Outcome::kDone;
 }
 
 int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out) {

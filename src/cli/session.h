@@ -20,6 +20,10 @@ struct Session : editing::Session {
 bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
           const std::string& out = {});
 
+// For a command that only reads: the image alone, without the editing state a Session
+// builds around it.
+bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash);
+
 // Writes the changed image to out with the window's rules: an image with errors is written
 // only when the question about them is answered Yes (--yes, or at the terminal).
 int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out);
