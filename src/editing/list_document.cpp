@@ -41,6 +41,8 @@ void ListDocument::Reload() {
   channels_.clear();
   transponders_.clear();
   transponder_tail_.clear();
+  loaded_channel_block_.reset();
+  loaded_transponder_block_.reset();
   channel_length_ = 0;
   transponder_length_ = 0;
   channel_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTcs);
@@ -52,7 +54,6 @@ void ListDocument::Reload() {
     for (std::size_t p = 0; p + TcsRecordSize <= data.size(); p += TcsRecordSize) {
       channels_.push_back(ChannelRecord::Decode(std::string_view(data).substr(p)));
     }
-    loaded_channel_block_ = flash::WholeBlockBytes(*workspace_, block);
     channel_length_ = data.size();
   }
   if (transponder_block_ >= 0) {
@@ -66,7 +67,6 @@ void ListDocument::Reload() {
     transponders_.resize(used);
     transponder_tail_ = data.substr(used * TptRecordSize);
     transponder_length_ = data.size();
-    loaded_transponder_block_ = flash::WholeBlockBytes(*workspace_, block);
   }
   loaded_channels_ = channels_;
   loaded_transponders_ = transponders_;
@@ -91,24 +91,31 @@ std::size_t ListDocument::ChannelsUsing(std::size_t transponder) const {
                     [&](const ChannelRecord& c) { return c.tp == transponder; }));
 }
 
+const std::string& ListDocument::Loaded(std::optional<std::string>& copy, int index) {
+  if (!copy) copy = flash::WholeBlockBytes(*workspace_, *flash::FindBlock(*workspace_, index));
+  return *copy;
+}
+
 void ListDocument::WriteChannels() {
   if (channel_block_ < 0) return;
+  const std::string& loaded = Loaded(loaded_channel_block_, channel_block_);
   if (channels_ == loaded_channels_) {
-    flash::ReplaceBlockData(*workspace_, channel_block_, loaded_channel_block_, true);
+    flash::ReplaceBlockData(*workspace_, channel_block_, loaded, true);
     return;
   }
   std::string data(channels_.size() * TcsRecordSize, '\0');
   for (std::size_t i = 0; i < channels_.size(); ++i) {
     channels_[i].EncodeInto(data.data() + i * TcsRecordSize);
   }
-  flash::ReplaceBlockData(*workspace_, channel_block_,
-                          WithData(loaded_channel_block_, channel_length_, data), true);
+  flash::ReplaceBlockData(*workspace_, channel_block_, WithData(loaded, channel_length_, data),
+                          true);
 }
 
 void ListDocument::WriteTransponders() {
   if (transponder_block_ < 0) return;
+  const std::string& loaded = Loaded(loaded_transponder_block_, transponder_block_);
   if (transponders_ == loaded_transponders_) {
-    flash::ReplaceBlockData(*workspace_, transponder_block_, loaded_transponder_block_, true);
+    flash::ReplaceBlockData(*workspace_, transponder_block_, loaded, true);
     return;
   }
   const std::size_t records = transponders_.size() * TptRecordSize;
@@ -123,7 +130,7 @@ void ListDocument::WriteTransponders() {
   while (data.size() > size && data.size() > records && data.back() == '\0') data.pop_back();
   if (data.size() < size) data.resize(size, '\0');
   flash::ReplaceBlockData(*workspace_, transponder_block_,
-                          WithData(loaded_transponder_block_, transponder_length_, data), true);
+                          WithData(loaded, transponder_length_, data), true);
 }
 
 }  // namespace chanforge::editing

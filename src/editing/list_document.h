@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ class ListDocument {
   void WriteTransponders();
 
  private:
+  // The block as loaded (see loaded_channel_block_).
+  const std::string& Loaded(std::optional<std::string>& copy, int index);
+
   // A pointer, so that a document can be assigned a copy of itself taken earlier: the
   // window's history puts it back when a whole-block step is undone.
   flash::Workspace* workspace_;
@@ -65,8 +69,11 @@ class ListDocument {
   // every step restores the block byte for byte.
   std::vector<ChannelRecord> loaded_channels_;
   std::vector<TransponderRecord> loaded_transponders_;
-  std::string loaded_channel_block_;
-  std::string loaded_transponder_block_;
+  // The whole blocks as loaded, copied at the first write rather than at the load: until
+  // then the blocks are as loaded (every other change to them reloads the document), and
+  // a command that only reads never pays for the copies.
+  std::optional<std::string> loaded_channel_block_;
+  std::optional<std::string> loaded_transponder_block_;
   std::size_t channel_length_ = 0;  // the data lengths read
   std::size_t transponder_length_ = 0;
   // The bytes behind the last used transponder, kept as they were.
