@@ -106,7 +106,14 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
   }
   if (as == ViewAs::kHex) {
     // The character column never feeds a terminal control bytes.
-    out << views::HexDumpText(flash::WholeBlockView(w, block), views::CharColumn::kAscii);
+    // A piece at a time into one reused buffer.
+    const std::string_view bytes = flash::WholeBlockView(w, block);
+    std::string text;
+    for (std::size_t at = 0; at < bytes.size(); at += 4096) {
+      text.clear();
+      views::AppendHexDump(text, bytes, views::CharColumn::kAscii, at, at + 4096);
+      out << text;
+    }
     return 0;
   }
   const std::string data = flash::BlockData(w, block);

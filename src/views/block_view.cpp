@@ -1,5 +1,7 @@
 #include "views/block_view.h"
 
+#include <algorithm>
+
 #include "channels/channel_record.h"
 #include "channels/text_fields.h"
 #include "flash/blocks.h"
@@ -23,12 +25,18 @@ void AppendHexDumpLine(std::string& out, std::string_view block, std::size_t off
   static constexpr char kDigits[] = "0123456789ABCDEF";
   const std::string_view row = block.substr(offset, 16);
   out += channels::HexWord(static_cast<std::int64_t>(offset));
+  // Written in place: a dump is thousands of lines.
+  const std::size_t at = out.size();
+  out.resize(at + 4 * row.size() + 1);
+  char* p = out.data() + at;
   for (const char c : row) {
     const auto b = static_cast<unsigned char>(c);
-    out += {' ', kDigits[b >> 4], kDigits[b & 0xF]};
+    *p++ = ' ';
+    *p++ = kDigits[b >> 4];
+    *p++ = kDigits[b & 0xF];
   }
-  out.push_back(' ');
-  for (const char c : row) out.push_back(Shown(c, column));
+  *p++ = ' ';
+  for (const char c : row) *p++ = Shown(c, column);
 }
 
 }  // namespace
@@ -43,14 +51,14 @@ std::vector<std::string> HexDumpLines(std::string_view block, CharColumn column)
   return lines;
 }
 
-std::string HexDumpText(std::string_view block, CharColumn column) {
-  std::string text;
-  text.reserve((block.size() / 16 + 1) * (kHexDumpLineLength + 1));
-  for (std::size_t o = 0; o < block.size(); o += 16) {
-    AppendHexDumpLine(text, block, o, column);
-    text.push_back('\n');
+void AppendHexDump(std::string& out, std::string_view block, CharColumn column, std::size_t begin,
+                   std::size_t end) {
+  end = std::min(end, block.size());
+  out.reserve(out.size() + (end - std::min(begin, end) + 15) / 16 * (kHexDumpLineLength + 1));
+  for (std::size_t o = begin; o < end; o += 16) {
+    AppendHexDumpLine(out, block, o, column);
+    out.push_back('\n');
   }
-  return text;
 }
 
 std::vector<std::string> TcsListLines(std::string_view data) {

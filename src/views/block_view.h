@@ -15,8 +15,10 @@ enum class CharColumn {
 
 // One 69-character line per 16 bytes; a last, shorter line for a block the image cuts.
 std::vector<std::string> HexDumpLines(std::string_view block, CharColumn column);
-// The same lines, each ended by a newline, as one text.
-std::string HexDumpText(std::string_view block, CharColumn column);
+// The same lines, each ended by a newline, appended to out: those of the bytes from
+// begin (a multiple of 16) up to end.
+void AppendHexDump(std::string& out, std::string_view block, CharColumn column, std::size_t begin,
+                   std::size_t end);
 
 // The heading line, then the data formatted as a channel list.
 std::vector<std::string> TcsListLines(std::string_view data);

@@ -82,7 +82,10 @@ TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
             std::vector<std::string>{"0000 41 20 1B 7F 9F A0 FF A ....."});
   std::string joined;
   for (const std::string& line : lines) joined += line + '\n';
-  EXPECT_EQ(HexDumpText(flash::WholeBlockView(w, w.blocks()[1]), CharColumn::kLatin1), joined);
+  std::string text;
+  AppendHexDump(text, flash::WholeBlockView(w, w.blocks()[1]), CharColumn::kLatin1, 0, 32);
+  AppendHexDump(text, flash::WholeBlockView(w, w.blocks()[1]), CharColumn::kLatin1, 32, 1 << 20);
+  EXPECT_EQ(text, joined);
 }
 
 TEST(ListLines, FormatBlockDataWithTheHeading) {
