@@ -38,9 +38,9 @@ void RecentFiles::Remove(const QString& file) {
 }
 
 void RecentFiles::Store() {
-  for (int i = 0; i < kMost; ++i) {
-    settings_.SaveSettingString(kAppKey, ValueName(i), i < files_.size() ? files_[i] : QString());
-  }
+  QList<QPair<QString, QString>> values;
+  for (int i = 0; i < kMost; ++i) values.append({ValueName(i), i < files_.size() ? files_[i] : ""});
+  settings_.SaveSettingStrings(kAppKey, values);
   Rebuild();
 }
 

@@ -93,10 +93,15 @@ int SettingsStore::GetSettingString(const QString& key_path, const QString& valu
 
 int SettingsStore::SaveSettingString(const QString& key_path, const QString& value_name,
                                      const QString& text) {
+  return SaveSettingStrings(key_path, {{value_name, text}});
+}
+
+int SettingsStore::SaveSettingStrings(const QString& key_path,
+                                      const QList<QPair<QString, QString>>& values) {
   if (key_path.isEmpty()) return kErrorBadKey;
   const std::unique_ptr<QSettings> settings = Open(key_path);
   if (!settings || !settings->isWritable()) return kErrorAccessDenied;
-  settings->setValue(value_name, text);
+  for (const auto& [name, text] : values) settings->setValue(name, text);
   settings->sync();
   if (settings->status() != QSettings::NoError) return kErrorAccessDenied;
 #ifdef Q_OS_WIN
@@ -104,7 +109,9 @@ int SettingsStore::SaveSettingString(const QString& key_path, const QString& val
   // rights would otherwise hide it from now on.
   if (ini_file_.isEmpty() && settings->fileName().startsWith(QLatin1String(kMachineRoot))) {
     const std::unique_ptr<QSettings> user = RegistryKey(kUserRoot, key_path);
-    if (user->contains(value_name)) user->remove(value_name);
+    for (const auto& value : values) {
+      if (user->contains(value.first)) user->remove(value.first);
+    }
   }
 #endif
   return 0;

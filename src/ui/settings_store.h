@@ -2,6 +2,8 @@
 // machine-wide store, read when the main window opens and written when it closes.
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <memory>
 
@@ -28,6 +30,8 @@ class SettingsStore {
   // whenever the status is not 0.
   int GetSettingString(const QString& key_path, const QString& value_name, QString& text) const;
   int SaveSettingString(const QString& key_path, const QString& value_name, const QString& text);
+  // Several values of one key in one write of the store: each write is flushed to disk.
+  int SaveSettingStrings(const QString& key_path, const QList<QPair<QString, QString>>& values);
 
  private:
   std::unique_ptr<QSettings> Open(const QString& key_path) const;
