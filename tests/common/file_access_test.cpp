@@ -78,6 +78,7 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   // Well-formed UTF-8 only: no cut, overlong, surrogate or out-of-range sequence.
   for (const auto& [text, utf8] :
        std::vector<std::pair<std::string, bool>>{{"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", true},
+                                                 {"\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80", true},
                                                  {"\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF", true},
                                                  {"\xC3", false},
                                                  {"\xC0\xAF", false},
