@@ -24,23 +24,6 @@ std::string NameCell(const editing::ChannelRecord& channel) {
   return common::Latin1ForTerminal(name);
 }
 
-// Reports a refusal; true when there was one.
-bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
-  if (refusal.empty()) return false;
-  ui.ShowMessage(common::MessageKind::kError, refusal);
-  return true;
-}
-
-// Loads the image for a command that changes one side of the lists; null when it cannot.
-ListDocument* Open(ConsoleFrontend& ui, Session& session, const std::string& flash,
-                   const std::string& out, bool channels) {
-  if (!Load(ui, session, flash, out)) return nullptr;
-  ListDocument& document = session.document();
-  const std::string refusal =
-      channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
-  return Refused(ui, refusal) ? nullptr : &document;
-}
-
 int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Command> command,
            const std::string& out) {
   session.history().Push(std::move(command));
@@ -112,7 +95,7 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
 int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                const std::vector<std::string>& assignments, const std::string& out) {
   Session session;
-  ListDocument* document = Open(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, true);
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
   editing::UndoStack& stack = session.history();
@@ -128,7 +111,7 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
 int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                    const std::vector<std::string>& assignments, const std::string& out) {
   Session session;
-  ListDocument* document = Open(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, true);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
@@ -144,7 +127,7 @@ int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t nu
 int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
                  const std::string& out) {
   Session session;
-  ListDocument* document = Open(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, true);
   if (!document) return 1;
   const std::size_t size = document->channels().size();
   if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, "Channel"))) return 1;
@@ -155,7 +138,7 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
 int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
                    const std::string& out) {
   Session session;
-  ListDocument* document = Open(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, true);
   if (!document) return 1;
   std::vector<std::size_t> rows;
   for (const Range& range : ranges) {
@@ -169,7 +152,7 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
 int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
                  const std::string& out) {
   Session session;
-  ListDocument* document = Open(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, true);
   if (!document) return 1;
   const editing::SortKey key = by == "name"  ? editing::SortKey::kName
                                : by == "sid" ? editing::SortKey::kSid
@@ -180,7 +163,7 @@ int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::strin
 int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                       const std::string& out) {
   Session session;
-  ListDocument* document = Open(ui, session, flash, out, false);
+  ListDocument* document = OpenLists(ui, session, flash, out, false);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
@@ -192,7 +175,7 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
 int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                     std::size_t before, const std::string& out) {
   Session session;
-  ListDocument* document = Open(ui, session, flash, out, false);
+  ListDocument* document = OpenLists(ui, session, flash, out, false);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;

@@ -18,17 +18,13 @@ struct Args {
 
 int ApplyOrder(ConsoleFrontend& ui, const Args& a) {
   Session session;
-  if (!Load(ui, session, a.flash, a.out)) return 1;
-  editing::ListDocument& document = session.document();
-  if (const std::string reason = document.ChannelsReadOnlyReason(); !reason.empty()) {
-    ui.ShowMessage(common::MessageKind::kError, reason);
-    return 1;
-  }
+  editing::ListDocument* document = OpenLists(ui, session, a.flash, a.out, true);
+  if (!document) return 1;
   editing::Reference reference;
   const common::Outcome read = editing::LoadReference(ui, a.from, reference);
   if (read != common::Outcome::kDone) return ExitStatus(read);
   const editing::OrderPlan plan = editing::PlanOrder(
-      document, reference,
+      *document, reference,
       a.placement == "first" ? editing::NewChannels::kFirst : editing::NewChannels::kLast);
   ui.ShowMessage(common::MessageKind::kNotice, editing::OrderSummary(plan));
   if (a.list) {

@@ -38,12 +38,9 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   std::string from;
   if (!ReadTable(ui, a.tables, a.from, table, from)) return 1;
   Session session;
-  if (!Load(ui, session, a.flash, a.out)) return 1;
-  editing::ListDocument& document = session.document();
-  if (const std::string reason = document.TranspondersReadOnlyReason(); !reason.empty()) {
-    ui.ShowMessage(common::MessageKind::kError, reason);
-    return 1;
-  }
+  editing::ListDocument* lists = OpenLists(ui, session, a.flash, a.out, false);
+  if (!lists) return 1;
+  editing::ListDocument& document = *lists;
   const satellites::FitChoices choices{a.diseqc == "B" || a.diseqc == "b",
                                        *transponders::FecCodeOf(a.fec_default)};
   for (const std::string& problem : table.problems) {
@@ -71,7 +68,7 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   std::unique_ptr<editing::Command> command =
       satellites::AddRecords(document, std::move(records), refusal);
   if (!command) {
-    ui.ShowMessage(common::MessageKind::kError, refusal);
+    Refused(ui, refusal);
     return 1;
   }
   session.history().Push(std::move(command));

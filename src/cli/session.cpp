@@ -16,6 +16,21 @@ bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash, const
   return session.LoadChosen(ui, flash) == common::Outcome::kDone;
 }
 
+bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
+  if (refusal.empty()) return false;
+  ui.ShowMessage(common::MessageKind::kError, refusal);
+  return true;
+}
+
+editing::ListDocument* OpenLists(ConsoleFrontend& ui, Session& session, const std::string& flash,
+                                 const std::string& out, bool channels) {
+  if (!Load(ui, session, flash, out)) return nullptr;
+  editing::ListDocument& document = session.document();
+  const std::string refusal =
+      channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
+  return Refused(ui, refusal) ? nullptr : &document;
+}
+
 bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash) {
   return flash::LoadChosenFlashFile(workspace, ui, flash) == common::Outcome::kDone;
 }

@@ -20,6 +20,14 @@ struct Session : editing::Session {
 bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
           const std::string& out = {});
 
+// Reports a refusal as an error; true when there was one.
+bool Refused(ConsoleFrontend& ui, const std::string& refusal);
+
+// Loads the image for a command that changes the channels, or the transponders; null, with
+// the reason told, when the image has no such list.
+editing::ListDocument* OpenLists(ConsoleFrontend& ui, Session& session, const std::string& flash,
+                                 const std::string& out, bool channels);
+
 // For a command that only reads: the image alone, without the editing state a Session
 // builds around it.
 bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash);

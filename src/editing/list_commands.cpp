@@ -237,25 +237,43 @@ class MoveChannelsCommand : public Command {
   std::size_t first_, count_, before_;
 };
 
+// Row i becomes the channel that was at order[i]; undone, each goes back.
+void Reorder(ListDocument& document, const std::vector<std::uint32_t>& order, bool undo) {
+  auto& channels = document.mutable_channels();
+  std::vector<ChannelRecord> reordered(channels.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (undo) {
+      reordered[order[i]] = channels[i];
+    } else {
+      reordered[i] = channels[order[i]];
+    }
+  }
+  channels = std::move(reordered);
+  document.WriteChannels();
+}
+
+class ReorderChannelsCommand : public Command {
+ public:
+  ReorderChannelsCommand(std::vector<std::uint32_t> order, std::string description)
+      : order_(std::move(order)), description_(std::move(description)) {}
+  void Apply(ListDocument& document) override { Reorder(document, order_, false); }
+  void Revert(ListDocument& document) override { Reorder(document, order_, true); }
+  std::string Description() const override { return description_; }
+
+ private:
+  std::vector<std::uint32_t> order_;
+  std::string description_;
+};
+
 class SortChannelsCommand : public Command {
  public:
   explicit SortChannelsCommand(SortKey key) : key_(key) {}
   void Apply(ListDocument& document) override {
     if (!found_) FindOrder(document);
-    if (order_.empty()) return;
-    auto& channels = document.mutable_channels();
-    std::vector<ChannelRecord> sorted(channels.size());
-    for (std::size_t i = 0; i < order_.size(); ++i) sorted[i] = channels[order_[i]];
-    channels = std::move(sorted);
-    document.WriteChannels();
+    if (!order_.empty()) Reorder(document, order_, false);
   }
   void Revert(ListDocument& document) override {
-    if (order_.empty()) return;
-    auto& channels = document.mutable_channels();
-    std::vector<ChannelRecord> unsorted(channels.size());
-    for (std::size_t i = 0; i < order_.size(); ++i) unsorted[order_[i]] = channels[i];
-    channels = std::move(unsorted);
-    document.WriteChannels();
+    if (!order_.empty()) Reorder(document, order_, true);
   }
   std::string Description() const override {
     return key_ == SortKey::kName  ? "Sort channels by name"
@@ -532,6 +550,11 @@ std::unique_ptr<Command> RemoveChannels(std::vector<std::size_t> rows) {
 
 std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std::size_t before) {
   return std::make_unique<MoveChannelsCommand>(first, count, before);
+}
+
+std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order,
+                                         std::string description) {
+  return std::make_unique<ReorderChannelsCommand>(std::move(order), std::move(description));
 }
 
 std::unique_ptr<Command> SortChannels(SortKey key) {

@@ -28,6 +28,8 @@ std::unique_ptr<Command> RemoveChannels(std::vector<std::size_t> rows);
 std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std::size_t before);
 // Stable: equal keys keep their order.
 std::unique_ptr<Command> SortChannels(SortKey key);
+// Row i becomes the channel now at row order[i]; order names every row once.
+std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order, std::string description);
 
 std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,
                                         const TransponderRecord& after);

@@ -9,6 +9,7 @@
 #include "channels/channel_fields.h"
 #include "common/file_access.h"
 #include "common/text_lines.h"
+#include "editing/list_commands.h"
 #include "editing/list_csv.h"
 #include "flash/flash_file.h"
 #include "transponders/transponder_fields.h"
@@ -62,31 +63,6 @@ class Buckets {
     std::size_t next = 0;
   };
   std::map<Key, Bucket> buckets_;
-};
-
-class ApplyOrderCommand : public Command {
- public:
-  ApplyOrderCommand(std::vector<std::uint32_t> order, std::string description)
-      : order_(std::move(order)), description_(std::move(description)) {}
-  void Apply(ListDocument& document) override {
-    auto& channels = document.mutable_channels();
-    std::vector<ChannelRecord> ordered(channels.size());
-    for (std::size_t i = 0; i < order_.size(); ++i) ordered[i] = channels[order_[i]];
-    channels = std::move(ordered);
-    document.WriteChannels();
-  }
-  void Revert(ListDocument& document) override {
-    auto& channels = document.mutable_channels();
-    std::vector<ChannelRecord> unordered(channels.size());
-    for (std::size_t i = 0; i < order_.size(); ++i) unordered[order_[i]] = channels[i];
-    channels = std::move(unordered);
-    document.WriteChannels();
-  }
-  std::string Description() const override { return description_; }
-
- private:
-  std::vector<std::uint32_t> order_;
-  std::string description_;
 };
 
 // A CSV is told by its first cell, so that a file saved under another name still reads.
@@ -270,7 +246,7 @@ std::string OrderSummary(const OrderPlan& plan) {
 }
 
 std::unique_ptr<Command> ApplyOrder(const OrderPlan& plan, std::string description) {
-  return std::make_unique<ApplyOrderCommand>(plan.order, std::move(description));
+  return ReorderChannels(plan.order, std::move(description));
 }
 
 }  // namespace chanforge::editing
