@@ -78,6 +78,11 @@ inline std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first);
 }
 
+// The text without the byte order mark a UTF-8 file may start with.
+inline std::string_view WithoutByteOrderMark(std::string_view text) {
+  return text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text;
+}
+
 // Upper case for ASCII letters; every other byte stays.
 std::string ToUpperAscii(std::string_view text);
 

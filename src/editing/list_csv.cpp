@@ -359,7 +359,7 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
                       const std::string& file) {
   CsvImport result;
   // A byte order mark is not part of the first heading.
-  if (csv.substr(0, 3) == "\xEF\xBB\xBF") csv.remove_prefix(3);
+  csv = common::WithoutByteOrderMark(csv);
   const bool channels = list == CsvList::kChannels;
   const std::string read_only =
       channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();

@@ -68,7 +68,7 @@ class Buckets {
 // A CSV is told by its first cell, so that a file saved under another name still reads.
 bool LooksLikeCsv(const std::string& file, std::string_view bytes) {
   const std::string name = common::ToUpperAscii(common::PathOf(file).extension().string());
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  bytes = common::WithoutByteOrderMark(bytes);
   const std::string_view first = bytes.substr(0, bytes.find_first_of(",;\r\n"));
   return name == ".CSV" || common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
 }
@@ -91,7 +91,7 @@ Reference ReferenceOf(const ListDocument& document) {
 }
 
 std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference) {
-  if (csv.substr(0, 3) == "\xEF\xBB\xBF") csv.remove_prefix(3);
+  csv = common::WithoutByteOrderMark(csv);
   reference = Reference{{}, false};
   const std::vector<std::string> titles = {
       common::ColumnTitle(channels::InfoOf(ChannelField::kSid)),

@@ -1,5 +1,6 @@
 #include "satellites/satellite_rows.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -46,10 +47,16 @@ bool SameTransponder(std::int64_t khz, bool horizontal, std::int64_t other_khz,
   return std::llabs(khz - other_khz) <= kSameTransponderKhz && horizontal == other_horizontal;
 }
 
+// V or H, the polarisations a list can hold.
+bool Linear(const std::string& polarization) {
+  return polarization == "VERTICAL" || polarization == "V" || polarization == "HORIZONTAL" ||
+         polarization == "H";
+}
+
 void FitPolarisation(const ScanRow& row, TransponderRecord& record,
                      std::vector<std::string>& refusals) {
   const std::string& text = row.polarization;
-  if (text == "VERTICAL" || text == "V" || text == "HORIZONTAL" || text == "H") {
+  if (Linear(text)) {
     transponders::SetTransponderValue(record, TransponderField::kPolarisation, text[0] == 'H');
   } else if (text.empty()) {
     refusals.push_back("No POLARIZATION");
@@ -192,14 +199,13 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
   for (std::size_t i = 0; i < list.records.size(); ++i) {
     const TransponderRecord& record = list.records[i];
     if (record.IsEmpty() || DiseqcB(record) != diseqc_b) continue;
-    bool found = false;
-    for (const ScanRow& row : table.rows) {
-      const bool linear = row.polarization == "HORIZONTAL" || row.polarization == "H" ||
-                          row.polarization == "VERTICAL" || row.polarization == "V";
-      found = found || (linear && SameTransponder(record.Khz(), Horizontal(record), row.frequency,
-                                                  row.polarization[0] == 'H'));
+    if (std::any_of(table.rows.begin(), table.rows.end(), [&](const ScanRow& row) {
+          return Linear(row.polarization) &&
+                 SameTransponder(record.Khz(), Horizontal(record), row.frequency,
+                                 row.polarization[0] == 'H');
+        })) {
+      continue;
     }
-    if (found) continue;
     const check::Rule rule = check::Rule::kNotOnSatellite;
     findings.push_back({rule, check::RuleOf(rule).severity, list.block, static_cast<int>(i + 1),
                         "transponder", "frequency",
