@@ -98,7 +98,7 @@ BENCHMARK(BM_ParseTptLine)->Arg(170)->Arg(255);
 
 void BM_HexDumpLines(benchmark::State& state) {
   flash::Workspace w;
-  w.Load(Image().bytes, {});
+  w.Load(Image().owned, {});
   for (auto _ : state) {
     benchmark::DoNotOptimize(
         views::HexDumpLines(flash::WholeBlockBytes(w, w.blocks()[0]), views::CharColumn::kLatin1));
@@ -137,7 +137,7 @@ flash::Workspace FullImage() {
                              : RandomBytes(60000, 11));
   }
   flash::Workspace w;
-  w.Load(std::move(image.bytes), {});
+  w.Load(std::move(image.owned), {});
   return w;
 }
 
@@ -150,7 +150,7 @@ BENCHMARK(BM_CheckImage)->Unit(benchmark::kMillisecond);
 // Twenty renamed channels, one removed, and a few bytes in every other block.
 void BM_DiffImages(benchmark::State& state) {
   const flash::Workspace a = FullImage();
-  std::string bytes = a.image().bytes;
+  std::string bytes(a.image().bytes());
   for (int i = 0; i < 20; ++i) bytes[0x44 + 30 * 97 * static_cast<std::size_t>(i)] ^= 1;
   bytes.erase(0x44 + 30 * 1000, 30);
   bytes.insert(0x44 + 30 * 1999, 30, '\0');
@@ -186,7 +186,7 @@ struct BigList {
     }
     flash::PutBlock(image, 0, "TCS", "");
     flash::PutBlock(image, 1, "TPT", tpt);
-    workspace.Load(std::move(image.bytes), {});
+    workspace.Load(std::move(image.owned), {});
     document = std::make_unique<editing::ListDocument>(workspace);
     stack = std::make_unique<editing::UndoStack>(*document);
     stack->Push(editing::InsertChannels(0, list, false));

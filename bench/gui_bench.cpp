@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     std::string channels(60000, '\0');
     for (char& c : channels) c = static_cast<char>(random());
     chanforge::flash::PutBlock(image, 0, "TCS", channels);
-    std::ofstream(image_path.toStdString(), std::ios::binary) << image.bytes;
+    std::ofstream(image_path.toStdString(), std::ios::binary) << image.owned;
   }
   constexpr int kRuns = 15;
   std::unique_ptr<chanforge::ui::MainWindow> window;

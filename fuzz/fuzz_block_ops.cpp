@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string payload(reinterpret_cast<const char*>(data) + std::min(at, size),
                             size - std::min(at, size));
   flash::Workspace w;
-  w.Load(std::move(image.bytes), {});
+  w.Load(std::move(image.owned), {});
   (void)views::BlockLines(w);
   testing::SilentFrontend ui;
   for (int i = 0; i < w.block_count(); ++i) {
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               views::CharColumn::kAscii);
     (void)views::TcsListLines(data_bytes.substr(0, 600));
     (void)views::TptListLines(data_bytes.substr(0, 240));
-    const std::string before = Outside(w.image().bytes, i);
+    const std::string before = Outside(w.image().bytes(), i);
     const int op = payload.empty() ? i : static_cast<unsigned char>(payload[0]) + i;
     switch (op % 4) {
       case 0:
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)flash::ImageBytes(w.image(), block.start, flash::UsableLength(block));
         break;
     }
-    if (w.image().bytes.size() != length || Outside(w.image().bytes, i) != before) std::abort();
+    if (w.image().bytes().size() != length || Outside(w.image().bytes(), i) != before) std::abort();
   }
   return 0;
 }

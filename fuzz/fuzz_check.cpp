@@ -41,16 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::DataOffset, records);
   }
   flash::Workspace a;
-  a.Load(std::move(image.bytes), {});
+  a.Load(std::move(image.owned), {});
   (void)check::CheckImage(a);
   // The comparison is the slower half: one input in four compares an edited copy.
   if ((data[3] & 3) != 0) return 0;
-  std::string edited = a.image().bytes;
+  std::string edited(a.image().bytes());
   if (edit < edited.size()) edited[edit] = static_cast<char>(edited[edit] ^ 0x5A);
   flash::Workspace b;
   b.Load(std::move(edited), {});
   // An unchanged copy shows no change; a changed one, whatever the comparison finds.
-  const bool same = a.image().bytes == b.image().bytes;
+  const bool same = a.image().bytes() == b.image().bytes();
   if (!check::DiffImages(a, b).empty() && same) std::abort();
   return 0;
 }

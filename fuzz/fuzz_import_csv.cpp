@@ -40,7 +40,7 @@ chanforge::flash::Workspace MakeImage() {
   flash::PutBlock(image, 0, "TCS", channels);
   flash::PutBlock(image, 1, "TPT", list);
   flash::Workspace w;
-  w.Load(std::move(image.bytes), {});
+  w.Load(std::move(image.owned), {});
   return w;
 }
 
@@ -57,13 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   editing::CsvImport import = editing::ReadListCsv(document, list, csv, "f");
   if (!import.error.empty()) return 0;
   editing::ImportCommand(list, std::move(import), "")->Apply(document);
-  if (changed.image().bytes.size() != image.image().bytes.size()) std::abort();
+  if (changed.image().bytes().size() != image.image().bytes().size()) std::abort();
   // What was imported exports and imports again to the same bytes, asking nothing.
-  const std::string after = changed.image().bytes;
+  const std::string after(changed.image().bytes());
   editing::CsvImport again =
       editing::ReadListCsv(document, list, editing::ListCsv(document, list), "f");
   if (!again.error.empty() || !again.questions.empty()) std::abort();
   editing::ImportCommand(list, std::move(again), "")->Apply(document);
-  if (changed.image().bytes != after) std::abort();
+  if (changed.image().bytes() != after) std::abort();
   return 0;
 }

@@ -258,7 +258,7 @@ int main(int argc, char** argv) {
   const chanforge::flash::Workspace sample = window.workspace();
   const chanforge::flash::Workspace edited = Edited(sample);
   const QString edited_name = temp.filePath("edited.bin");
-  WriteBytes(edited_name, edited.image().bytes);
+  WriteBytes(edited_name, std::string(edited.image().bytes()));
   window.LoadDroppedFile(edited_name);
   window.findChild<QAction*>("actCheckImage")->trigger();
   ok = Save(TopLevel("CheckForm"), out.filePath("check.png")) && ok;

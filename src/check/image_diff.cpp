@@ -346,8 +346,8 @@ class Differ {
     }
     const std::int64_t tail = static_cast<std::int64_t>(flash::BlockCount) * flash::BlockSize;
     if (a_.image().size() > tail && b_.image().size() > tail) {
-      DiffBytes(std::string_view(a_.image().bytes).substr(tail),
-                std::string_view(b_.image().bytes).substr(tail), kPastBlocks, tail, nullptr, out_);
+      DiffBytes(a_.image().bytes().substr(tail), b_.image().bytes().substr(tail), kPastBlocks, tail,
+                nullptr, out_);
     }
     return std::move(out_);
   }

@@ -17,7 +17,7 @@ editing::CsvList ListOf(bool channels) {
 int ExportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels,
               const std::string& out) {
   Session session;
-  if (!Load(ui, session, flash)) return 1;
+  if (!LoadForReading(ui, session, flash)) return 1;
   std::string done;
   return ExitStatus(editing::ExportCsvFile(ui, session.document(), ListOf(channels), out, done));
 }

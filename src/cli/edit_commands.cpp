@@ -54,7 +54,7 @@ std::optional<Range> ParseRange(std::string_view text) {
 
 int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
-  if (!Load(ui, session, flash)) return 1;
+  if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ChannelsReadOnlyReason())) return 1;
   out << "Nr";
@@ -73,7 +73,7 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
 
 int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
-  if (!Load(ui, session, flash)) return 1;
+  if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.TranspondersReadOnlyReason())) return 1;
   out << "Nr";

@@ -129,6 +129,7 @@ int Run(int argc, char** argv) {
   for (const Entry& entry : handlers) {
     if (!entry.command->parsed()) continue;
     int status = entry.failure_status;
+    EndOnMappedReadFault(entry.failure_status);
     try {
       status = entry.handler(ui);
     } catch (const std::exception& e) {

@@ -32,7 +32,12 @@ editing::ListDocument* OpenLists(ConsoleFrontend& ui, Session& session, const st
 }
 
 bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash) {
-  return flash::LoadChosenFlashFile(workspace, ui, flash) == common::Outcome::kDone;
+  return flash::LoadChosenFlashFile(workspace, ui, flash, flash::ImageReading::kMap) ==
+         common::Outcome::kDone;
+}
+
+bool LoadForReading(ConsoleFrontend& ui, Session& session, const std::string& flash) {
+  return session.LoadChosen(ui, flash, flash::ImageReading::kMap) == common::Outcome::kDone;
 }
 
 int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out) {

@@ -16,9 +16,8 @@ struct Session : editing::Session {
   common::FileLock lock;
 };
 
-// Loads the image; out names the file the command will write, if any.
-bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash,
-          const std::string& out = {});
+// Loads the image; out names the file the command will write the image to.
+bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash, const std::string& out);
 
 // Reports a refusal as an error; true when there was one.
 bool Refused(ConsoleFrontend& ui, const std::string& refusal);
@@ -28,9 +27,11 @@ bool Refused(ConsoleFrontend& ui, const std::string& refusal);
 editing::ListDocument* OpenLists(ConsoleFrontend& ui, Session& session, const std::string& flash,
                                  const std::string& out, bool channels);
 
-// For a command that only reads: the image alone, without the editing state a Session
-// builds around it.
+// For a command that never writes the image: mapped rather than copied (a file cut short
+// meanwhile ends the program, see terminal.h). The first alone, without the editing state
+// a Session builds around it.
 bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash);
+bool LoadForReading(ConsoleFrontend& ui, Session& session, const std::string& flash);
 
 // Writes the changed image to out with the window's rules: an image with errors is written
 // only when the question about them is answered Yes (--yes, or at the terminal).

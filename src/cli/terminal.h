@@ -1,5 +1,5 @@
-// The console around the program: its arguments as UTF-8, and whether a standard stream is
-// a terminal (questions are asked, and names shown, only there).
+// The console around the program: its arguments as UTF-8, whether a standard stream is a
+// terminal (questions are asked, and names shown, only there), and how a fault ends it.
 #pragma once
 
 #include <cstdio>
@@ -12,5 +12,10 @@ namespace chanforge::cli {
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
 bool IsTerminal(std::FILE* stream);
+
+// From now on, a read of a mapped image that faults (another program cut the file short,
+// or its device failed) ends the program with status after "File : NAME can not be read !",
+// leaving no temporary file, rather than with a crash.
+void EndOnMappedReadFault(int status);
 
 }  // namespace chanforge::cli

@@ -31,6 +31,9 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   return arguments;
 }
 
+// Nothing is mapped here (common::MappedFile).
+void EndOnMappedReadFault(int) {}
+
 bool IsTerminal(std::FILE* stream) {
   const int fd = ::_fileno(stream);
   if (::_isatty(fd) == 0) return false;

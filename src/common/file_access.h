@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,30 @@ struct ReadResult {
 ReadResult ReadWholeFile(const std::string& name, std::int64_t limit = kImageFileLimit);
 // Reads the first count bytes (fewer when the file is shorter).
 ReadResult ReadFilePrefix(const std::string& name, std::int64_t count);
+
+// A regular file's bytes mapped into memory to be read, rather than copied: nothing to
+// fill but the system's own cache. Another program's change to the file may show through,
+// and a read of a part lost to truncation or to a device error faults (SIGBUS), so only a
+// program that handles that fault maps (ReportMappedReadFault).
+class MappedFile {
+ public:
+  MappedFile(const MappedFile&) = delete;
+  MappedFile& operator=(const MappedFile&) = delete;
+  ~MappedFile();
+  // Null when the file is not mapped: not a regular file, empty, longer than limit, or a
+  // system that does not map. The caller then reads it, and reports what the read finds.
+  static std::shared_ptr<const MappedFile> Map(const std::string& name, std::int64_t limit);
+  std::string_view bytes() const { return {data_, size_}; }
+
+ private:
+  MappedFile(const char* data, std::size_t size) : data_(data), size_(size) {}
+  const char* data_;
+  std::size_t size_;
+};
+
+// For a handler of the fault: when address lies in a mapped file, writes "File : NAME can
+// not be read !" to standard error and returns true. Safe inside a signal handler.
+bool ReportMappedReadFault(const void* address) noexcept;
 
 // Reads a file from its start in pieces, so that memory stays flat whatever its size.
 class FileReader {

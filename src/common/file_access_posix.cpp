@@ -41,6 +41,30 @@ mode_t NewFileMode() {
 
 int FdOf(std::intptr_t handle) { return static_cast<int>(handle); }
 
+// The files mapped now, for a fault handler to name: a fixed table, as a handler may not
+// allocate. A slot is in use while begin is set.
+struct MappedRange {
+  std::atomic<std::uintptr_t> begin{0};
+  std::size_t size = 0;
+  char message[4200];
+  std::size_t message_size = 0;
+};
+MappedRange mapped_ranges[4];
+
+bool NoteMapped(const std::string& name, const char* data, std::size_t size) {
+  const std::string message = "File : " + name + " can not be read !\n";
+  if (message.size() > sizeof mapped_ranges[0].message) return false;
+  for (MappedRange& range : mapped_ranges) {
+    if (range.begin.load() != 0) continue;
+    std::memcpy(range.message, message.data(), message.size());
+    range.message_size = message.size();
+    range.size = size;
+    range.begin.store(reinterpret_cast<std::uintptr_t>(data));
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // Devices have directory entries here, so a status sees them already.
@@ -56,6 +80,48 @@ void PrepareForWriting(char* data, std::size_t size) {
   (void)data;
   (void)size;
 #endif
+}
+
+std::shared_ptr<const MappedFile> MappedFile::Map(const std::string& name, std::int64_t limit) {
+  const int fd = ::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  void* data = MAP_FAILED;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+      info.st_size <= limit) {
+    int flags = MAP_PRIVATE;
+#ifdef MAP_POPULATE
+    flags |= MAP_POPULATE;  // the page table filled in one call, not a fault per page
+#endif
+    data = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, flags, fd, 0);
+  }
+  ::close(fd);
+  if (data == MAP_FAILED) return nullptr;
+  const auto size = static_cast<std::size_t>(info.st_size);
+  if (!NoteMapped(name, static_cast<const char*>(data), size)) {
+    ::munmap(data, size);
+    return nullptr;
+  }
+  return std::shared_ptr<const MappedFile>(new MappedFile(static_cast<const char*>(data), size));
+}
+
+MappedFile::~MappedFile() {
+  for (MappedRange& range : mapped_ranges) {
+    if (range.begin.load() == reinterpret_cast<std::uintptr_t>(data_)) range.begin.store(0);
+  }
+  ::munmap(const_cast<char*>(data_), size_);
+}
+
+bool ReportMappedReadFault(const void* address) noexcept {
+  const auto at = reinterpret_cast<std::uintptr_t>(address);
+  for (const MappedRange& range : mapped_ranges) {
+    const std::uintptr_t begin = range.begin.load();
+    if (begin == 0 || at < begin || at - begin >= range.size) continue;
+    const ssize_t written = ::write(STDERR_FILENO, range.message, range.message_size);
+    (void)written;  // nothing more can be done about a lost message here
+    return true;
+  }
+  return false;
 }
 
 void RemovePendingTemporaryFile() noexcept {

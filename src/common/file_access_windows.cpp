@@ -147,6 +147,14 @@ bool IsDevice(const fs::path& path) {
 
 void PrepareForWriting(char*, std::size_t) {}
 
+// Not mapped here: a file another program cuts short would need structured exception
+// handling around every read.
+std::shared_ptr<const MappedFile> MappedFile::Map(const std::string&, std::int64_t) {
+  return nullptr;
+}
+MappedFile::~MappedFile() = default;
+bool ReportMappedReadFault(const void*) noexcept { return false; }
+
 void RemovePendingTemporaryFile() noexcept {
   const SafeWriter* owner = pending_owner.exchange(nullptr);
   if (owner == nullptr) return;

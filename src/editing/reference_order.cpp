@@ -156,7 +156,7 @@ common::Outcome LoadReference(common::Frontend& frontend, const std::string& fil
   flash::Workspace workspace;
   const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, file);
   if (read != common::Outcome::kDone) return read;
-  const std::string& bytes = workspace.image().bytes;
+  const std::string_view bytes = workspace.image().bytes();
   std::string reason;
   if (LooksLikeCsv(file, bytes)) {
     reason = ReadReferenceCsv(bytes, file, reference);

@@ -250,7 +250,7 @@ std::string MakeSampleImage() {
   flash::PutBlock(image, 2, "CFG", std::string(64, '\0'));
   flash::PutBlock(image, 3, "LOGO", std::string(2048, '\x55'));
   flash::PutBlock(image, 5, "EPG", "");
-  return image.bytes;
+  return image.owned;
 }
 
 }  // namespace chanforge::editing

@@ -36,18 +36,19 @@ Outcome Session::Load(Frontend& frontend, const std::string& proposedName) {
       frontend, {FileDialogKind::kOpen, "", proposedName, flash::kFlashFilter},
       flash::kDefaultFlashName);
   if (name.empty()) return Outcome::kCancelled;
-  return Read(frontend, name);
+  return Read(frontend, name, flash::ImageReading::kCopy);
 }
 
-Outcome Session::LoadChosen(Frontend& frontend, const std::string& name) {
+Outcome Session::LoadChosen(Frontend& frontend, const std::string& name,
+                            flash::ImageReading reading) {
   if (!ConfirmDiscardChanges(frontend)) return Outcome::kCancelled;
-  return Read(frontend, name);
+  return Read(frontend, name, reading);
 }
 
-Outcome Session::Read(Frontend& frontend, const std::string& name) {
+Outcome Session::Read(Frontend& frontend, const std::string& name, flash::ImageReading reading) {
   // Taken before the read, so that a change while reading still counts as one.
   const common::FileStamp stamp = common::StampOf(name);
-  const Outcome outcome = flash::LoadChosenFlashFile(workspace_, frontend, name);
+  const Outcome outcome = flash::LoadChosenFlashFile(workspace_, frontend, name, reading);
   if (outcome != Outcome::kDone) return outcome;
   stamp_ = stamp;
   loaded_ = true;
@@ -71,7 +72,8 @@ Outcome Session::Save(Frontend& frontend, const std::string& proposedName) {
   if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
   if (!ConfirmUnchangedOnDisk(frontend, name)) return Outcome::kCancelled;
   frontend.ShowStatus("Saving... " + name);
-  if (!common::WriteFileOrReport(frontend, name, workspace_.image().bytes)) return Outcome::kFailed;
+  if (!common::WriteFileOrReport(frontend, name, workspace_.image().bytes()))
+    return Outcome::kFailed;
   workspace_.MarkSaved(name);
   stamp_ = common::StampOf(name);
   // The flag is cleared first so that the history does not announce it on its own.

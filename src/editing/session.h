@@ -7,6 +7,7 @@
 #include "common/frontend.h"
 #include "editing/list_document.h"
 #include "editing/undo_stack.h"
+#include "flash/flash_file.h"
 #include "flash/flash_image.h"
 
 namespace chanforge::editing {
@@ -34,7 +35,8 @@ class Session {
   // proposedName) and loads it with a new history.
   common::Outcome Load(common::Frontend& frontend, const std::string& proposedName);
   // The same for a file already chosen: dropped on the window, or named on a command line.
-  common::Outcome LoadChosen(common::Frontend& frontend, const std::string& name);
+  common::Outcome LoadChosen(common::Frontend& frontend, const std::string& name,
+                             flash::ImageReading reading = flash::ImageReading::kCopy);
 
   // Refuses before any load. Otherwise asks before writing an image with errors, lets the
   // user choose a name (proposing proposedName), asks before replacing a file, writes the
@@ -44,7 +46,8 @@ class Session {
  private:
   bool ConfirmDiscardChanges(common::Frontend& frontend) const;
   bool ConfirmUnchangedOnDisk(common::Frontend& frontend, const std::string& name) const;
-  common::Outcome Read(common::Frontend& frontend, const std::string& name);
+  common::Outcome Read(common::Frontend& frontend, const std::string& name,
+                       flash::ImageReading reading);
 
   flash::Workspace workspace_;
   ListDocument document_{workspace_};

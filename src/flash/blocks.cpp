@@ -59,7 +59,8 @@ bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bo
     data = data.substr(0, kBlockDataRoom);
     FillImage(image, block.start, UsableLength(block), '\0');
     WriteIntoImage(image, block.start, data);
-    WriteBlockLength(image.bytes, static_cast<std::size_t>(block.start - DataOffset), data.size());
+    WriteBlockLength(image.writable(), static_cast<std::size_t>(block.start - DataOffset),
+                     data.size());
   }
   workspace.table_ = ScanBlocks(image);
   workspace.dirty_ = true;
@@ -72,7 +73,7 @@ void PutBlock(FlashImage& image, int index, std::string_view name, std::string_v
   std::string header(name);
   header.push_back('\0');
   WriteIntoImage(image, base + NameOffset, header);
-  WriteBlockLength(image.bytes, static_cast<std::size_t>(base), data.size());
+  WriteBlockLength(image.writable(), static_cast<std::size_t>(base), data.size());
   FillImage(image, base + SpareOffset, 2, '\0');
   WriteIntoImage(image, base + DataOffset, data.substr(0, kBlockDataRoom));
 }

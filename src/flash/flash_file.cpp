@@ -10,7 +10,7 @@ namespace chanforge::flash {
 using common::Outcome;
 
 Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& frontend,
-                            const std::string& name) {
+                            const std::string& name, ImageReading reading) {
   if (!common::FileExists(name)) {
     frontend.ShowMessage(common::MessageKind::kError, "File : " + name + " can not be opened !");
     return Outcome::kFailed;
@@ -18,6 +18,12 @@ Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& frontend,
   const std::int64_t size = common::SizeOrReport(frontend, name, common::kImageFileLimit);
   if (size < 0) return Outcome::kFailed;
   frontend.ShowStatus("Loading... " + name);
+  if (reading == ImageReading::kMap) {
+    if (auto mapped = common::MappedFile::Map(name, common::kImageFileLimit)) {
+      workspace.LoadMapped(std::move(mapped), name);
+      return Outcome::kDone;
+    }
+  }
   std::string bytes;
   if (!common::ReadWholeFileOrReport(frontend, name, common::kImageFileLimit, bytes)) {
     return Outcome::kFailed;

@@ -5,8 +5,22 @@
 
 namespace chanforge::flash {
 
+std::string& FlashImage::writable() {
+  if (mapped) {
+    owned.assign(mapped->bytes());
+    mapped.reset();
+  }
+  return owned;
+}
+
 void Workspace::Load(std::string bytes, std::string fileName) {
-  image_ = {std::move(bytes), std::move(fileName)};
+  image_ = {std::move(bytes), std::move(fileName), nullptr};
+  table_ = ScanBlocks(image_);
+  dirty_ = false;
+}
+
+void Workspace::LoadMapped(std::shared_ptr<const common::MappedFile> mapped, std::string fileName) {
+  image_ = {{}, std::move(fileName), std::move(mapped)};
   table_ = ScanBlocks(image_);
   dirty_ = false;
 }
@@ -35,7 +49,7 @@ void AnnounceChange(Workspace& workspace) {
 
 int ImageByteAt(const FlashImage& image, std::int64_t offset) {
   if (offset < 0 || offset >= image.size()) return 0;
-  return static_cast<unsigned char>(image.bytes[static_cast<std::size_t>(offset)]);
+  return static_cast<unsigned char>(image.bytes()[static_cast<std::size_t>(offset)]);
 }
 
 void WriteIntoImage(FlashImage& image, std::int64_t offset, std::string_view data) {
@@ -43,14 +57,14 @@ void WriteIntoImage(FlashImage& image, std::int64_t offset, std::string_view dat
   if (offset < 0 || offset >= size) return;
   const auto count = static_cast<std::size_t>(
       std::min<std::int64_t>(static_cast<std::int64_t>(data.size()), size - offset));
-  image.bytes.replace(static_cast<std::size_t>(offset), count, data.substr(0, count));
+  image.writable().replace(static_cast<std::size_t>(offset), count, data.substr(0, count));
 }
 
 void FillImage(FlashImage& image, std::int64_t offset, std::int64_t count, char value) {
   const std::int64_t size = image.size();
   if (offset < 0 || offset >= size || count <= 0) return;
   const auto n = static_cast<std::size_t>(std::min(count, size - offset));
-  image.bytes.replace(static_cast<std::size_t>(offset), n, n, value);
+  image.writable().replace(static_cast<std::size_t>(offset), n, n, value);
 }
 
 std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_t count) {
@@ -60,9 +74,8 @@ std::string ImageBytes(const FlashImage& image, std::int64_t offset, std::int64_
 std::string_view ImageView(const FlashImage& image, std::int64_t offset, std::int64_t count) {
   const std::int64_t size = image.size();
   if (offset < 0 || offset >= size || count <= 0) return {};
-  return std::string_view(image.bytes)
-      .substr(static_cast<std::size_t>(offset),
-              static_cast<std::size_t>(std::min(count, size - offset)));
+  return image.bytes().substr(static_cast<std::size_t>(offset),
+                              static_cast<std::size_t>(std::min(count, size - offset)));
 }
 
 BlockTable ScanBlocks(const FlashImage& image) {
@@ -73,7 +86,7 @@ BlockTable ScanBlocks(const FlashImage& image) {
     if (image.size() <= begin + NameOffset + 1) continue;  // the image does not reach it
     ++table.count;
     block.start = i * BlockSize + DataOffset;
-    BlockHeader header = ReadBlockHeader(image.bytes, static_cast<std::size_t>(begin));
+    BlockHeader header = ReadBlockHeader(image.bytes(), static_cast<std::size_t>(begin));
     block.name = std::move(header.name);
     block.length = header.length;
   }

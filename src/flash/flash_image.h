@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,15 @@ inline constexpr int BlockCount = 8;
 inline constexpr std::int32_t kBlockDataRoom = BlockSize - DataOffset;
 
 struct FlashImage {
-  std::string bytes;     // the file's content, one char per byte
+  std::string owned;     // the content, one char per byte, unless it is mapped
   std::string fileName;  // last loaded or saved, empty before the first load
+  // The content instead, for a command that only reads the file (ImageReading::kMap).
+  std::shared_ptr<const common::MappedFile> mapped{};
 
-  std::int64_t size() const { return static_cast<std::int64_t>(bytes.size()); }
+  std::string_view bytes() const { return mapped ? mapped->bytes() : std::string_view(owned); }
+  std::int64_t size() const { return static_cast<std::int64_t>(bytes().size()); }
+  // The content to change in place; a mapped file's is copied first.
+  std::string& writable();
 };
 
 struct BlockInfo {
@@ -53,6 +59,7 @@ class Workspace {
   // Takes an image as read from fileName: rescans, no unsaved changes. Announces
   // nothing: the caller does once its own state has followed the new image.
   void Load(std::string bytes, std::string fileName);
+  void LoadMapped(std::shared_ptr<const common::MappedFile> mapped, std::string fileName);
   // After the image was written to fileName: keeps the name, no unsaved changes, no
   // rescan (the image did not change). Announces nothing, as Load.
   void MarkSaved(std::string fileName);

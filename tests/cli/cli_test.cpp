@@ -40,7 +40,7 @@ TEST_F(Cli, SwapReportsOnlyOnceTheImageIsWritten) {
 TEST_F(Cli, BlocksHexDumpAndListsInAPipe) {
   flash::FlashImage image{MakeSampleImage(), {}};
   flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
-  dir_.Write("odd.bin", image.bytes);
+  dir_.Write("odd.bin", image.owned);
   Result run = Cmd("blocks odd.bin");
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Block:0 TCS ($44-$11D8) $1194 bytes (150)");
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 8);

@@ -53,7 +53,7 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
     flash::Workspace w = chanforge::testing::LoadedWorkspace(MakeSampleImage());
     ListDocument document(w);
     c.command(document)->Apply(document);
-    EXPECT_TRUE(Read("out.bin") == w.image().bytes) << c.args;
+    EXPECT_TRUE(Read("out.bin") == w.image().bytes()) << c.args;
   }
 }
 
@@ -78,7 +78,7 @@ TEST_F(Cli, EditRefusalsWriteNothing) {
     EXPECT_FALSE(Exists("out.bin")) << args;
   }
   flash::FlashImage bare{std::string(524288, '\0'), {}};
-  dir_.Write("bare.bin", bare.bytes);
+  dir_.Write("bare.bin", bare.owned);
   EXPECT_EQ(Cmd("channels bare.bin").status, 1);
   EXPECT_EQ(Cmd("sort-channels bare.bin --by sid -o out.bin").status, 1);
 }

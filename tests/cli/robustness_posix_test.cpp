@@ -1,7 +1,11 @@
 // What needs a POSIX shell: writes that fail for real, interruptions, races, a link, a full
 // disk and a terminal. Each gets its message and status, and no old file is lost, half
 // written or left behind.
+#include <cstdio>
+
+#include "cli/terminal.h"
 #include "cli_fixture.h"
+#include "common/file_access.h"
 #include "flash/blocks.h"
 
 namespace chanforge::cli {
@@ -55,6 +59,19 @@ TEST_F(Robustness, SimultaneousChangesToOneImageTakeTurns) {
   }
 }
 
+TEST_F(Cli, AnImageCutShortWhileMappedEndsWithAMessage) {
+  Sample();
+  const std::string path = dir_.Path("flash512k.bin");
+  EXPECT_EXIT(
+      {
+        EndOnMappedReadFault(2);
+        const auto mapped = common::MappedFile::Map(path, common::kImageFileLimit);
+        std::filesystem::resize_file(path, 0);
+        std::printf("%d", mapped->bytes()[70000]);
+      },
+      ::testing::ExitedWithCode(2), "^File : /.*/flash512k\\.bin can not be read !\n$");
+}
+
 // Refusals go to stderr; output that cannot be printed is a failure with its status, and
 // says what was written all the same.
 TEST_F(Cli, EveryFailureIsToldOnStandardError) {
@@ -72,7 +89,7 @@ TEST_F(Cli, EveryFailureIsToldOnStandardError) {
 TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {
   flash::FlashImage image{MakeSampleImage(), {}};
   flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
-  dir_.Write("odd.bin", image.bytes);
+  dir_.Write("odd.bin", image.owned);
   EXPECT_EQ(Shell("$CLI blocks odd.bin >/dev/full"), 1);
   // A terminal never gets a control byte.
   ASSERT_EQ(Shell("script -qec \"$CLI blocks odd.bin\" /dev/null >tty.txt"), 0);

@@ -37,7 +37,7 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
                                                      document.transponders())),
       refusal)
       ->Apply(document);
-  EXPECT_TRUE(Read("out.bin") == w.image().bytes);
+  EXPECT_TRUE(Read("out.bin") == w.image().bytes());
   // Nothing left to add, no table, no such satellite, no such FEC: nothing written.
   for (const std::string args : {"out.bin --tables tables --from Sat-13.0E --diseqc B",
                                  "flash512k.bin --tables none --from Sat-13.0E",

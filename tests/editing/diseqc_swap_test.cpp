@@ -32,7 +32,7 @@ TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
                                    .Block(2, "tpt", Records() + "\x01\x02\x03\x04")
                                    .Raw(0x20044 + 40, "\x77")  // past the list: never touched
                                    .Build());
-  const std::string original = w.image().bytes;
+  const std::string original(w.image().bytes());
   for (int run = 0; run < 2; ++run) {
     ScriptedFrontend ui;
     EXPECT_EQ(SwapDiseqc(w, ui, 2), Outcome::kDone);
@@ -42,11 +42,11 @@ TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
       std::string swapped = original;
       swapped[0x20044 + 11] = 0x0A;
       swapped[0x20044 + 35] = 0x02;
-      EXPECT_EQ(w.image().bytes, swapped);
+      EXPECT_EQ(w.image().bytes(), swapped);
       EXPECT_TRUE(w.dirty());
     }
   }
-  EXPECT_EQ(w.image().bytes, original);
+  EXPECT_EQ(w.image().bytes(), original);
 }
 
 TEST(SwapDiseqc, RefusesOtherBlocksAndKeepsDirtyWhenNothingChanged) {

@@ -78,7 +78,7 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
     UndoStack stack(document);
     std::mt19937 random(seed);
     const auto pick = [&](std::size_t n) { return n == 0 ? 0 : random() % n; };
-    std::vector<std::string> images{w.image().bytes};
+    std::vector<std::string> images{std::string(w.image().bytes())};
     for (int step = 0; step < 30; ++step) {
       const std::size_t channels = document.channels().size();
       const std::size_t transponders = document.transponders().size();
@@ -110,17 +110,17 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
           [&] { return MoveTransponders(0, 1, pick(transponders + 1)); }};
       stack.Push(steps[kind]());
       images.resize(stack.index());
-      images.push_back(w.image().bytes);
+      images.emplace_back(w.image().bytes());
     }
     while (stack.CanUndo()) {
       stack.Undo();
-      ASSERT_TRUE(w.image().bytes == images[stack.index()])
+      ASSERT_TRUE(w.image().bytes() == images[stack.index()])
           << "seed " << seed << ", step " << stack.index() << ": " << stack.RedoDescription();
     }
     EXPECT_FALSE(w.dirty());
     while (stack.CanRedo()) {
       stack.Redo();
-      ASSERT_TRUE(w.image().bytes == images[stack.index()]) << "seed " << seed;
+      ASSERT_TRUE(w.image().bytes() == images[stack.index()]) << "seed " << seed;
     }
   }
 }
@@ -250,7 +250,7 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
 TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   flash::Workspace w = Image();
   ListDocument document(w);
-  const std::string original = w.image().bytes;
+  const std::string original(w.image().bytes());
   UndoStack stack(document);
   stack.Push(Set(document, 0, "name=A"));
   stack.Push(Set(document, 0, "name=AB"));
@@ -274,7 +274,7 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   stack.Push(Set(document, 1, "sid=8"));
   EXPECT_EQ(stack.size(), 6u);
   while (stack.CanUndo()) stack.Undo();
-  EXPECT_EQ(w.image().bytes, original);
+  EXPECT_EQ(w.image().bytes(), original);
   EXPECT_EQ(stack.RedoDescription(), "Rename channel 1");
 }
 
@@ -734,7 +734,7 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   EXPECT_EQ(ExportCsvFile(ui, document, CsvList::kTransponders, csv, done), common::Outcome::kDone);
   EXPECT_EQ(done, "Exported 3 transponders to tp.csv");
   EXPECT_FALSE(ui.statuses.empty());  // the write is announced
-  const std::string before = w.image().bytes;
+  const std::string before(w.image().bytes());
   const std::string exported = testing::TempDir::Read(csv);
   EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
             common::Outcome::kDone);
@@ -746,7 +746,7 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   EXPECT_EQ(history.UndoDescription(), "Import transponders from tp.csv");
   EXPECT_TRUE(w.dirty());
   history.Undo();
-  EXPECT_TRUE(w.image().bytes == before);
+  EXPECT_TRUE(w.image().bytes() == before);
   // Without the row of transponder 1, which "Caf\xE9" uses, the import asks; No keeps all.
   dir.Write("tp.csv", exported.substr(0, exported.find("\r\n1,") + 2) +
                           exported.substr(exported.find("\r\n2,") + 2));
@@ -756,7 +756,7 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   EXPECT_EQ(ui.questions.back(),
             "1 channel uses transponder 1 (10601832 kHz).\r\nRemove the transponder and its "
             "channel ?");
-  EXPECT_TRUE(w.image().bytes == before);
+  EXPECT_TRUE(w.image().bytes() == before);
   ui.Answer(true);
   EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
             common::Outcome::kDone);

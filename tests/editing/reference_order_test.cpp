@@ -86,12 +86,12 @@ TEST(ReferenceOrder, CountsNewAndMissingAndFollowsMovedTransponders) {
 TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
   Image list, sorted;
   sorted.Run(SortChannels(SortKey::kName));
-  const std::string before = list.workspace.image().bytes;
+  const std::string before(list.workspace.image().bytes());
   UndoStack history(list.document);
   history.Push(ApplyOrder(PlanOrder(list.document, ReferenceOf(sorted.document), {}), "order"));
-  EXPECT_EQ(list.workspace.image().bytes, sorted.workspace.image().bytes);
+  EXPECT_EQ(list.workspace.image().bytes(), sorted.workspace.image().bytes());
   history.Undo();
-  EXPECT_TRUE(list.workspace.image().bytes == before);
+  EXPECT_TRUE(list.workspace.image().bytes() == before);
 
   const std::pair<const char*, const char*> refusals[] = {
       {"Nr,Name\r\n", "Line 1 of r.csv: Missing column \"SID\"."},

@@ -82,7 +82,7 @@ TEST(ImageAccess, ReadsAsZeroAndWritesAreCutOffOutsideTheImage) {
   FillImage(image, 0, 2, '0');
   FillImage(image, -5, 7, '!');
   FillImage(image, 20, 5, '0');
-  EXPECT_EQ(image.bytes, "00aaaaaaXY");
+  EXPECT_EQ(image.owned, "00aaaaaaXY");
   EXPECT_EQ(ImageByteAt(image, 0), '0');
   EXPECT_EQ(ImageByteAt(image, 9), 'Y');
   EXPECT_EQ(ImageByteAt(image, 10), 0);
@@ -111,7 +111,7 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   int announced = 0;
   w.Subscribe([&] { ++announced; });
   ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", false));
-  EXPECT_EQ(w.image().bytes.substr(0x40, 604),
+  EXPECT_EQ(w.image().bytes().substr(0x40, 604),
             std::string("\x03\0\0\0abc", 7) + std::string(597, 0));
   EXPECT_EQ(w.blocks()[0].length, 3);
   EXPECT_TRUE(w.dirty());
@@ -119,24 +119,35 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", false));
   EXPECT_EQ(announced, 1);
   ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", true));  // the whole block: the rest is zeros
-  EXPECT_EQ(w.image().bytes.substr(65536, 65536), "ab" + std::string(65534, '\0'));
+  EXPECT_EQ(w.image().bytes().substr(65536, 65536), "ab" + std::string(65534, '\0'));
 }
 
-TEST(LoadChosenFlashFile, LoadsAndScans) {
+TEST(LoadChosenFlashFile, LoadsAndScansCopiedOrMapped) {
   TempDir dir;
   const std::string image = FlashImageBuilder().Block(1, "TPT", std::string(24, 't')).Build();
   const std::string path = dir.Write("flash.bin", image);
-  Workspace w;
-  w.SetDirty(true);
-  ScriptedFrontend ui;
-  EXPECT_EQ(LoadChosenFlashFile(w, ui, path), Outcome::kDone);
-  EXPECT_EQ(w.image().bytes + w.image().fileName, image + path);
-  EXPECT_EQ(w.block_count(), 8);
-  EXPECT_FALSE(w.dirty());
-  EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
-  // An empty image loads, with no blocks.
-  EXPECT_EQ(LoadChosenFlashFile(w, ui, dir.Write("empty.bin", "")), Outcome::kDone);
-  EXPECT_EQ(w.block_count(), 0);
+  for (const ImageReading reading : {ImageReading::kCopy, ImageReading::kMap}) {
+    Workspace w;
+    w.SetDirty(true);
+    ScriptedFrontend ui;
+    EXPECT_EQ(LoadChosenFlashFile(w, ui, path, reading), Outcome::kDone);
+    EXPECT_EQ(std::string(w.image().bytes()) + w.image().fileName, image + path);
+    EXPECT_EQ(w.block_count(), 8);
+    EXPECT_FALSE(w.dirty());
+    EXPECT_EQ(ui.statuses, std::vector<std::string>{"Loading... " + path});
+#ifndef _WIN32
+    EXPECT_EQ(w.image().mapped != nullptr, reading == ImageReading::kMap);
+#endif
+    // A change reaches the image, never the file it was mapped from.
+    ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", false));
+    EXPECT_EQ(w.image().bytes().substr(65536 + 0x40, 6), "\x02\0\0\0ab"s);
+    EXPECT_EQ(w.image().mapped, nullptr);
+    EXPECT_EQ(TempDir::Read(path), image);
+    // An empty image loads, with no blocks.
+    EXPECT_EQ(LoadChosenFlashFile(w, ui, dir.Write("empty.bin", ""), reading), Outcome::kDone);
+    EXPECT_EQ(w.block_count(), 0);
+    EXPECT_EQ(w.image().size(), 0);
+  }
 }
 
 TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
@@ -149,15 +160,17 @@ TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
       {dir.Path("huge.bin"),
        "File : " + dir.Path("huge.bin") + " is too large (16492674416640 bytes) !"},
   };
-  for (const auto& [name, text] : cases) {
-    Workspace w;
-    w.Load("old", "old.bin");
-    w.SetDirty(true);
-    ScriptedFrontend ui;
-    EXPECT_EQ(LoadChosenFlashFile(w, ui, name), Outcome::kFailed);
-    EXPECT_EQ(ui.OnlyMessage(), text);
-    EXPECT_EQ(w.image().bytes + w.image().fileName, "oldold.bin");
-    EXPECT_TRUE(w.dirty());
+  for (const ImageReading reading : {ImageReading::kCopy, ImageReading::kMap}) {
+    for (const auto& [name, text] : cases) {
+      Workspace w;
+      w.Load("old", "old.bin");
+      w.SetDirty(true);
+      ScriptedFrontend ui;
+      EXPECT_EQ(LoadChosenFlashFile(w, ui, name, reading), Outcome::kFailed);
+      EXPECT_EQ(ui.OnlyMessage(), text);
+      EXPECT_EQ(std::string(w.image().bytes()) + w.image().fileName, "oldold.bin");
+      EXPECT_TRUE(w.dirty());
+    }
   }
 }
 
@@ -200,7 +213,7 @@ TEST(BlockTransfer, SaveAndReadBackLeaveTheImageIdentical) {
     EXPECT_EQ(names.tcs, file);
     EXPECT_FALSE(w.dirty());
     ASSERT_EQ(ReadBlockFromFile(w, ui, 0, whole, names), Outcome::kDone);
-    EXPECT_EQ(w.image().bytes, image);
+    EXPECT_EQ(w.image().bytes(), image);
     EXPECT_TRUE(w.dirty());
     EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Saving TCS...", "Loading TCS..."}));
   }
@@ -239,7 +252,7 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
     ASSERT_EQ(ReadBlockFromFile(w, ui, c.block, c.whole, names), Outcome::kDone);
     EXPECT_EQ(ui.questions, asked);
     const std::size_t at = static_cast<std::size_t>(c.block) * 65536 + (c.whole ? 0 : 0x44);
-    EXPECT_EQ(w.image().bytes.substr(at, c.taken), std::string(c.taken, 'b'));
+    EXPECT_EQ(w.image().bytes().substr(at, c.taken), std::string(c.taken, 'b'));
   }
 }
 
@@ -258,7 +271,7 @@ TEST(BlockTransfer, RefusalsLeaveTheImageUnchanged) {
   EXPECT_EQ(names.tcs, dir.Path("missing"));  // kept even though the read failed
   EXPECT_EQ(ReadBlockFromFile(w, ui, 0, true, names), Outcome::kFailed);
   EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kCancelled);
-  EXPECT_EQ(w.image().bytes, image);
+  EXPECT_EQ(w.image().bytes(), image);
   EXPECT_FALSE(w.dirty());
 }
 
@@ -271,7 +284,7 @@ TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
   ui.Choose(dir.Write("data", "abc")).Choose(dir.Path("lower")).Choose(w.image().fileName);
   ASSERT_EQ(ReadBlockFromFile(w, ui, 3, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[0].proposed_name, "----");
-  EXPECT_EQ(w.image().bytes.substr(0x30044, 3), "abc");
+  EXPECT_EQ(w.image().bytes().substr(0x30044, 3), "abc");
   EXPECT_EQ(w.blocks()[3].name, "----");
   ASSERT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[1].proposed_name, "chan.bin");
@@ -293,9 +306,9 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   const std::string image = StandardImage();
   Workspace w = LoadedWorkspace(image);
   ClearBlock(w, 0, false);
-  EXPECT_EQ(w.image().bytes.substr(0x20, 4), std::string("TCS\0", 4));
-  EXPECT_EQ(w.image().bytes.substr(0x40, 60004), std::string(60004, '\0'));
-  EXPECT_EQ(w.image().bytes.substr(0x44 + 60000, 65536), image.substr(0x44 + 60000, 65536));
+  EXPECT_EQ(w.image().bytes().substr(0x20, 4), std::string("TCS\0", 4));
+  EXPECT_EQ(w.image().bytes().substr(0x40, 60004), std::string(60004, '\0'));
+  EXPECT_EQ(w.image().bytes().substr(0x44 + 60000, 65536), image.substr(0x44 + 60000, 65536));
   EXPECT_EQ(w.blocks()[0].length, 0);
   EXPECT_TRUE(w.dirty());
   for (const int index : {4, 7}) {
@@ -303,7 +316,7 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
     ClearBlock(w, index, index == 7);
     std::string expected = image;
     expected.replace(index * 65536, 65536, std::string(65536, '\0'));
-    EXPECT_EQ(w.image().bytes, expected);
+    EXPECT_EQ(w.image().bytes(), expected);
     EXPECT_EQ(w.blocks()[index].name, "----");
   }
   testing::ScriptedFrontend ui;
@@ -312,7 +325,7 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   EXPECT_EQ(ConfirmAndClearBlock(w, ui, 3, false), Outcome::kCancelled);
   EXPECT_EQ(ui.questions.at(0), "Clear block  3?\r\nAre you sure ?");
   EXPECT_EQ(ConfirmAndClearBlock(w, ui, 8, false), Outcome::kRefused);
-  EXPECT_EQ(w.image().bytes, image);
+  EXPECT_EQ(w.image().bytes(), image);
   EXPECT_FALSE(w.dirty());
   ui.Answer(true);
   EXPECT_EQ(ConfirmAndClearBlock(w, ui, 3, false), Outcome::kDone);

@@ -153,7 +153,7 @@ TEST_F(AgainstTable, WarnsOfStrangersAndGaps) {
 TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {
   editing::ListDocument document(workspace);
   editing::UndoStack history(document);
-  const std::string before = workspace.image().bytes;
+  const std::string before(workspace.image().bytes());
   std::string refusal;
   auto command =
       AddRecords(document, AddableRecords(FitRows(table, {}, document.transponders())), refusal);
@@ -163,7 +163,7 @@ TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {
   EXPECT_EQ(document.transponders()[3].Khz(), 11000000);
   EXPECT_EQ(document.channels()[0].tp, 2);
   history.Undo();
-  EXPECT_EQ(workspace.image().bytes, before);
+  EXPECT_EQ(workspace.image().bytes(), before);
   EXPECT_FALSE(AddRecords(document, std::vector<TransponderRecord>(253), refusal));
   EXPECT_EQ(refusal, "A channel reaches at most 255 transponders.");
 }

@@ -20,7 +20,7 @@ class FlashImageBuilder {
   // A header whose length field differs from the data given.
   FlashImageBuilder& Header(int index, std::string_view name, std::uint16_t length);
   FlashImageBuilder& Raw(std::size_t offset, std::string_view data);
-  std::string Build() const { return image_.bytes; }
+  std::string Build() const { return image_.owned; }
 
  private:
   flash::FlashImage image_;

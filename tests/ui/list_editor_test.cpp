@@ -35,7 +35,7 @@ class ListEditorTest : public UiTest {
     return *editor;
   }
   void Trigger(const char* name) { Window().findChild<QAction*>(name)->trigger(); }
-  const std::string& Bytes() { return Window().workspace().image().bytes; }
+  std::string Bytes() { return std::string(Window().workspace().image().bytes()); }
   std::string Channels() {  // the TCS block's data
     const flash::Workspace& w = Window().workspace();
     return flash::BlockData(w, w.blocks()[1]);
@@ -240,7 +240,7 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
       satellites::AddableRecords(satellites::FitRows(scan, {false, 1}, document.transponders())),
       refusal)
       ->Apply(document);
-  EXPECT_EQ(Bytes(), core.image().bytes);
+  EXPECT_EQ(Bytes(), core.image().bytes());
   EXPECT_EQ(editor.transponder_view()->model()->rowCount(), 3);
   Trigger("actUndo");
   EXPECT_EQ(Bytes(), loaded);

@@ -157,20 +157,20 @@ TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
   std::string text = testing::TempDir::Read(csv);
   text.replace(text.find("\r\n1,") + 4, 1, "Z");
   dir_.Write("ch.csv", text);
-  const std::string before = Window().workspace().image().bytes;
+  const std::string before(Window().workspace().image().bytes());
   ui_.Choose(csv);
   Get<QAction>("actImportChannels")->trigger();
   EXPECT_EQ(Window().undo_stack().size(), 1u);
-  EXPECT_FALSE(Window().workspace().image().bytes == before);
+  EXPECT_FALSE(Window().workspace().image().bytes() == before);
   Window().undo_stack().Undo();
-  EXPECT_TRUE(Window().workspace().image().bytes == before);
+  EXPECT_TRUE(Window().workspace().image().bytes() == before);
 }
 
 // The summary comes first; Cancel changes nothing, OK is one named step undone to the bytes.
 TEST_F(UiTest, ApplyOrderFromAnotherImageIsOneStepAfterTheSummary) {
   Window().show();
   Load(Sample());
-  const std::string loaded = Window().workspace().image().bytes;
+  const std::string loaded(Window().workspace().image().bytes());
   const std::string list = testing::ChannelList(10);
   std::string reversed;
   for (std::size_t p = list.size(); p >= 30; p -= 30) reversed += list.substr(p - 30, 30);
@@ -184,14 +184,14 @@ TEST_F(UiTest, ApplyOrderFromAnotherImageIsOneStepAfterTheSummary) {
     Get<QAction>("actApplyOrder")->trigger();
     auto* box = qobject_cast<QMessageBox*>(TopLevel("OrderSummary"));
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Window().workspace().image().bytes, loaded);
+    EXPECT_EQ(Window().workspace().image().bytes(), loaded);
     box->button(button)->click();
   }
   const flash::Workspace& w = Window().workspace();
   EXPECT_EQ(flash::BlockData(w, w.blocks()[1]), reversed);
   EXPECT_EQ(Get<QAction>("actUndo")->text(), "&Undo Apply order from ref.bin");
   Get<QAction>("actUndo")->trigger();
-  EXPECT_EQ(w.image().bytes, loaded);
+  EXPECT_EQ(w.image().bytes(), loaded);
   EXPECT_FALSE(w.dirty());
 }
 
