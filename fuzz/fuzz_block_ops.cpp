@@ -18,11 +18,11 @@ namespace {
 using namespace chanforge;
 
 // The bytes just outside block i, where an operation that overran block i would write.
-std::string Outside(const std::string& image, int i) {
+std::string Outside(std::string_view image, int i) {
   constexpr std::size_t kWindow = 4096;
   const auto begin = static_cast<std::size_t>(i) * flash::BlockSize;
   const std::size_t end = begin + flash::BlockSize;
-  std::string rest = image.substr(begin > kWindow ? begin - kWindow : 0, std::min(begin, kWindow));
+  std::string rest(image.substr(begin > kWindow ? begin - kWindow : 0, std::min(begin, kWindow)));
   if (end < image.size()) rest += image.substr(end, kWindow);
   return rest;
 }

@@ -15,7 +15,7 @@ namespace {
 using namespace chanforge;
 namespace fs = std::filesystem;
 
-void Write(const fs::path& folder, const char* target, const char* name, const std::string& bytes) {
+void Write(const fs::path& folder, const char* target, const char* name, std::string_view bytes) {
   fs::create_directories(folder / target);
   std::ofstream(folder / target / name, std::ios::binary) << bytes;
 }
