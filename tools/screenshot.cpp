@@ -31,6 +31,7 @@
 #include "flash/blocks.h"
 #include "flash/flash_image.h"
 #include "transponders/transponder_record.h"
+#include "ui/application.h"
 #include "ui/changes_window.h"
 #include "ui/list_editor.h"
 #include "ui/main_window.h"
@@ -141,7 +142,7 @@ chanforge::flash::Workspace Edited(const chanforge::flash::Workspace& sample) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  chanforge::ui::Application app(argc, argv);  // the program's own style, as users see it
   if (argc != 3) {
     std::fprintf(stderr, "usage: chanforge-screenshot IMAGE OUTPUT-FOLDER\n");
     return 2;

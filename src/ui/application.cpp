@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "ui/qt_frontend.h"
+#include "ui/widgets.h"
 
 namespace chanforge::ui {
 
@@ -13,6 +14,7 @@ QString FailureText(const QString& what) {
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  setStyle(new BuiltInIconStyle(style()->name()));
   report_failure = [](const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), kAppTitle, text);
   };

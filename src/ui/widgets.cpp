@@ -3,10 +3,12 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QPainter>
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -49,6 +51,75 @@ void WrappingCheckBox::paintEvent(QPaintEvent* /*event*/) {
   painter.drawText(rect().adjusted(indent, 0, 0, 0),
                    Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextShowMnemonic,
                    text());
+}
+
+namespace {
+
+// Qt's own pictures of the standard icons the main window shows, as its styles draw them
+// where the desktop has no icon theme.
+const char* BuiltInIconName(QStyle::StandardPixmap icon) {
+  switch (icon) {
+    case QStyle::SP_DialogOpenButton:
+      return "standardbutton-open";
+    case QStyle::SP_DialogSaveButton:
+      return "standardbutton-save";
+    case QStyle::SP_ArrowDown:
+      return "down";
+    case QStyle::SP_ArrowUp:
+      return "up";
+    case QStyle::SP_TrashIcon:
+      return "trash";
+    case QStyle::SP_FileDialogContentsView:
+      return "filecontents";
+    case QStyle::SP_FileDialogListView:
+      return "viewlist";
+    case QStyle::SP_DirOpenIcon:
+      return "diropen";
+    case QStyle::SP_FileIcon:
+      return "file";
+    case QStyle::SP_ToolBarHorizontalExtensionButton:
+      return "toolbar-ext-h";
+    default:
+      return nullptr;
+  }
+}
+
+// The information sign, drawn: the base style's would search the icon theme.
+QPixmap InformationSign(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x1f, 0x5f, 0xbf));
+  painter.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
+  painter.setBrush(Qt::white);
+  const double unit = size / 16.0;
+  painter.drawEllipse(QRectF(6.75 * unit, 3 * unit, 2.5 * unit, 2.5 * unit));
+  painter.drawRoundedRect(QRectF(6.75 * unit, 6.5 * unit, 2.5 * unit, 6.5 * unit), unit, unit);
+  return pixmap;
+}
+
+}  // namespace
+
+BuiltInIconStyle::BuiltInIconStyle(const QString& base) : QProxyStyle(base) {}
+
+QIcon BuiltInIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                     const QWidget* widget) const {
+  QIcon result;
+  if (const char* name = BuiltInIconName(icon)) {
+    for (const char* size : {"-16.png", "-32.png"}) {
+      QImageReader reader(QString(":/qt-project.org/styles/commonstyle/images/") + name + size,
+                          "PNG");
+      // Otherwise every image plugin is loaded and asked whether it reads PNG.
+      reader.setAutoDetectImageFormat(false);
+      QImage image;
+      if (reader.read(&image)) result.addPixmap(QPixmap::fromImage(image));
+    }
+  } else if (icon == SP_MessageBoxInformation) {
+    for (const int size : {16, 32}) result.addPixmap(InformationSign(size));
+  }
+  return result.isNull() ? QProxyStyle::standardIcon(icon, option, widget) : result;
 }
 
 QToolButton* IconButton(QWidget* parent, const char* name, const QString& caption,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRect>
 #include <QStringList>
@@ -43,6 +44,17 @@ class WrappingCheckBox : public QCheckBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+};
+
+// The platform's style, with Qt's own pictures for the standard icons the main window
+// shows: looking them up in the desktop's icon theme, and Qt's guess at a picture's format
+// (which loads every image plugin), cost more than building the rest of the window. The
+// same pictures on every desktop; the base style's icon where Qt has none.
+class BuiltInIconStyle : public QProxyStyle {
+ public:
+  explicit BuiltInIconStyle(const QString& base);
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                     const QWidget* widget = nullptr) const override;
 };
 
 // A button with a small icon above its caption, as the fixed layout draws them.
