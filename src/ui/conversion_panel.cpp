@@ -88,14 +88,14 @@ void ConversionPanel::ChooseInto(QLineEdit* box, const QString& fallback) {
 }
 
 void ConversionPanel::ApplySettings(const SettingsStore& settings) {
-  QString text;
-  if (declink_box_) {
-    settings.GetSettingString(kAppKey, "DecLinkComp", text);
-    if (text == "0" || text == "1") declink_box_->setChecked(text == "1");
+  QStringList texts;
+  settings.GetSettingStrings(kAppKey, {layout_.kind + "Bin", layout_.kind + "Txt", "DecLinkComp"},
+                             texts);
+  if (declink_box_ && (texts[2] == "0" || texts[2] == "1")) {
+    declink_box_->setChecked(texts[2] == "1");
   }
-  for (const auto& [suffix, edit] :
-       {std::pair{"Bin", binary_edit_}, std::pair{"Txt", text_edit_}}) {
-    settings.GetSettingString(kAppKey, layout_.kind + suffix, text);
+  for (const auto& [text, edit] :
+       {std::pair{texts[0], binary_edit_}, std::pair{texts[1], text_edit_}}) {
     if (!text.isEmpty()) {
       edit->setText(text);
       edit->setCursorPosition(static_cast<int>(text.size()));

@@ -16,9 +16,11 @@ QString ValueName(int i) { return "Recent" + QString::number(i + 1); }
 RecentFiles::RecentFiles(SettingsStore& settings, QMenu* menu,
                          std::function<void(const QString&)> open)
     : QObject(menu), settings_(settings), menu_(menu), open_(std::move(open)) {
-  for (int i = 0; i < kMost; ++i) {
-    QString name;
-    settings_.GetSettingString(kAppKey, ValueName(i), name);
+  QStringList names;
+  for (int i = 0; i < kMost; ++i) names.append(ValueName(i));
+  QStringList stored;
+  settings_.GetSettingStrings(kAppKey, names, stored);
+  for (const QString& name : stored) {
     if (!name.isEmpty() && !files_.contains(name)) files_.append(name);
   }
   Rebuild();

@@ -70,7 +70,15 @@ std::unique_ptr<QSettings> SettingsStore::Open(const QString& key_path) const {
 
 int SettingsStore::GetSettingString(const QString& key_path, const QString& value_name,
                                     QString& text) const {
-  text.clear();
+  QStringList texts;
+  const int status = GetSettingStrings(key_path, {value_name}, texts);
+  text = texts.value(0);
+  return status;
+}
+
+int SettingsStore::GetSettingStrings(const QString& key_path, const QStringList& value_names,
+                                     QStringList& texts) const {
+  texts = QStringList(value_names.size());
   if (key_path.isEmpty()) return kErrorBadKey;
 #ifdef Q_OS_WIN
   if (ini_file_.isEmpty()) {
@@ -81,13 +89,20 @@ int SettingsStore::GetSettingString(const QString& key_path, const QString& valu
     if (user->status() != QSettings::NoError || machine->status() != QSettings::NoError) {
       return kErrorAccessDenied;
     }
-    text = (user->contains(value_name) ? user : machine)->value(value_name).toString();
+    for (qsizetype i = 0; i < value_names.size(); ++i) {
+      const QString& name = value_names[i];
+      texts[i] = (user->contains(name) ? user : machine)->value(name).toString();
+    }
     return 0;
   }
 #endif
+  // Opening the store costs more than reading it (whether it may be written is tried with
+  // a temporary file), so several values are read through one opening.
   const std::unique_ptr<QSettings> settings = Open(key_path);
   if (!settings || settings->status() != QSettings::NoError) return kErrorAccessDenied;
-  text = settings->value(value_name).toString();
+  for (qsizetype i = 0; i < value_names.size(); ++i) {
+    texts[i] = settings->value(value_names[i]).toString();
+  }
   return 0;
 }
 

@@ -29,6 +29,9 @@ class SettingsStore {
   // empty key path, another code when the store cannot be read. The text is empty
   // whenever the status is not 0.
   int GetSettingString(const QString& key_path, const QString& value_name, QString& text) const;
+  // Several values of one key in one reading of the store; texts in the names' order.
+  int GetSettingStrings(const QString& key_path, const QStringList& value_names,
+                        QStringList& texts) const;
   int SaveSettingString(const QString& key_path, const QString& value_name, const QString& text);
   // Several values of one key in one write of the store: each write is flushed to disk.
   int SaveSettingStrings(const QString& key_path, const QList<QPair<QString, QString>>& values);

@@ -11,13 +11,12 @@ namespace chanforge::ui {
 
 void WindowSettings::Apply() {
   const Twips tw(&window_);
-  QString text;
+  QStringList texts;
   bool ok = false;
-  store_.GetSettingString(kAppKey, "MainLeft", text);
-  const double left = text.toDouble(&ok);
+  store_.GetSettingStrings(kAppKey, {"MainLeft", "MainTop"}, texts);
+  const double left = texts[0].toDouble(&ok);
   if (ok) window_.move(static_cast<int>(std::lround(left / 15.0 * tw.scale())), window_.y());
-  store_.GetSettingString(kAppKey, "MainTop", text);
-  const double top = text.toDouble(&ok);
+  const double top = texts[1].toDouble(&ok);
   if (ok) window_.move(window_.x(), static_cast<int>(std::lround(top / 15.0 * tw.scale())));
   channel_panel_.ApplySettings(store_);
   transponder_panel_.ApplySettings(store_);
