@@ -1,10 +1,16 @@
 // chanforge: the desktop program.
 #include <QApplication>
-#include <QIcon>
+#include <QBuffer>
+#include <QImageReader>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
+
+#ifdef CHANFORGE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "ui/application.h"
 #include "ui/main_window.h"
@@ -31,11 +37,29 @@ int main(int argc, char** argv) {
     return 1;
   }
 #endif
+#ifdef CHANFORGE_FONTCONFIG
+  // The system's font configuration takes as long to read as the window takes to build; it
+  // is read on a second core meanwhile, and Qt then finds it ready. Joined before the window
+  // asks for its first font.
+  std::thread fonts([] { FcInit(); });
+#endif
   chanforge::ui::Application app(argc, argv);
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
-  QApplication::setWindowIcon(QIcon(":/chanforge/chanforge.svg"));
+#ifdef CHANFORGE_FONTCONFIG
+  fonts.join();
+#endif
+  // The style reads pictures of its own while it paints the window, and Qt's first guess at
+  // a picture's format loads every image plugin; they are loaded on a second core while the
+  // window is built.
+  std::thread pictures([] {
+    QByteArray bytes("?");
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader(&buffer).canRead();
+  });
   chanforge::ui::MainWindow window;
   window.show();
+  pictures.join();
   return QApplication::exec();
 }

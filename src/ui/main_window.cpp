@@ -83,13 +83,18 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
   }
   setObjectName("Form1");
   setWindowTitle(kAppTitle);
-  setWindowIcon(QIcon(":/chanforge/chanforge.svg"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setAcceptDrops(true);
   workspace_signal_ = new WorkspaceSignal(workspace_, this);
   connect(workspace_signal_, &WorkspaceSignal::changed, this, &MainWindow::Refresh);
+  // The layout is fixed in twips; a small UI font (as the platform's dialogs used when
+  // it was drawn) keeps every caption inside its control. Set before the menu bar and the
+  // controls exist, so that they are laid out once, in it.
+  QFont small = font();
+  small.setPointSizeF(7.5);
+  setFont(small);
   BuildMenus();
   BuildControls();
   window_settings_ =
@@ -101,6 +106,17 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  // The icon is drawn from an SVG at every size the system asks for; the window is seen
+  // sooner when that waits until its first picture is up. Set for the application, so that
+  // every window opened later has it too.
+  QTimer::singleShot(0, this,
+                     [] { QApplication::setWindowIcon(QIcon(":/chanforge/chanforge.svg")); });
+}
 
 void MainWindow::BuildMenus() {
   const auto action = [this](QMenu* menu, const char* name, const char* text,
@@ -149,11 +165,6 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::BuildControls() {
   const Twips tw(this);
-  // The layout is fixed in twips; a small UI font (as the platform's dialogs used when
-  // it was drawn) keeps every caption inside its control.
-  QFont small = font();
-  small.setPointSizeF(7.5);
-  setFont(small);
   BuildStatusBar();
   auto* central = new QWidget(this);
   setCentralWidget(central);

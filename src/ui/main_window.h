@@ -66,6 +66,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildMenus();
@@ -109,6 +110,7 @@ class MainWindow : public QMainWindow {
   void OnApplyOrder();
 
   std::unique_ptr<common::Frontend> own_frontend_;
+  bool painted_ = false;
   std::unique_ptr<SettingsStore> own_settings_;
   common::Frontend* frontend_;
   SettingsStore* settings_;
