@@ -1,6 +1,7 @@
 // chanforge: the desktop program.
 #include <QApplication>
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QImageReader>
 #include <csignal>
 #include <cstdio>
@@ -49,10 +50,11 @@ int main(int argc, char** argv) {
 #ifdef CHANFORGE_FONTCONFIG
   fonts.join();
 #endif
-  // The style reads pictures of its own while it paints the window, and Qt's first guess at
-  // a picture's format loads every image plugin; they are loaded on a second core while the
-  // window is built.
+  // While the window is built, a second core lists the fonts for Qt's font database, and
+  // loads the image plugins: the style reads pictures of its own while it paints the window,
+  // and Qt's first guess at a picture's format loads every one of them.
   std::thread pictures([] {
+    QFontDatabase::families();
     QByteArray bytes("?");
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
