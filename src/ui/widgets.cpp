@@ -15,7 +15,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 namespace chanforge::ui {
 
@@ -57,32 +60,18 @@ namespace {
 
 // Qt's own pictures of the standard icons the main window shows, as its styles draw them
 // where the desktop has no icon theme.
-const char* BuiltInIconName(QStyle::StandardPixmap icon) {
-  switch (icon) {
-    case QStyle::SP_DialogOpenButton:
-      return "standardbutton-open";
-    case QStyle::SP_DialogSaveButton:
-      return "standardbutton-save";
-    case QStyle::SP_ArrowDown:
-      return "down";
-    case QStyle::SP_ArrowUp:
-      return "up";
-    case QStyle::SP_TrashIcon:
-      return "trash";
-    case QStyle::SP_FileDialogContentsView:
-      return "filecontents";
-    case QStyle::SP_FileDialogListView:
-      return "viewlist";
-    case QStyle::SP_DirOpenIcon:
-      return "diropen";
-    case QStyle::SP_FileIcon:
-      return "file";
-    case QStyle::SP_ToolBarHorizontalExtensionButton:
-      return "toolbar-ext-h";
-    default:
-      return nullptr;
-  }
-}
+constexpr std::pair<QStyle::StandardPixmap, const char*> kBuiltInIcons[] = {
+    {QStyle::SP_DialogOpenButton, "standardbutton-open"},
+    {QStyle::SP_DialogSaveButton, "standardbutton-save"},
+    {QStyle::SP_ArrowDown, "down"},
+    {QStyle::SP_ArrowUp, "up"},
+    {QStyle::SP_TrashIcon, "trash"},
+    {QStyle::SP_FileDialogContentsView, "filecontents"},
+    {QStyle::SP_FileDialogListView, "viewlist"},
+    {QStyle::SP_DirOpenIcon, "diropen"},
+    {QStyle::SP_FileIcon, "file"},
+    {QStyle::SP_ToolBarHorizontalExtensionButton, "toolbar-ext-h"},
+};
 
 // The information sign, drawn: the base style's would search the icon theme.
 QPixmap InformationSign(int size) {
@@ -107,7 +96,10 @@ BuiltInIconStyle::BuiltInIconStyle(const QString& base) : QProxyStyle(base) {}
 QIcon BuiltInIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                      const QWidget* widget) const {
   QIcon result;
-  if (const char* name = BuiltInIconName(icon)) {
+  const auto* built_in = std::find_if(std::begin(kBuiltInIcons), std::end(kBuiltInIcons),
+                                      [icon](const auto& entry) { return entry.first == icon; });
+  if (built_in != std::end(kBuiltInIcons)) {
+    const char* name = built_in->second;
     for (const char* size : {"-16.png", "-32.png"}) {
       QImageReader reader(QString(":/qt-project.org/styles/commonstyle/images/") + name + size,
                           "PNG");
