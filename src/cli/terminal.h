@@ -15,7 +15,7 @@ bool IsTerminal(std::FILE* stream);
 
 // From now on, a read of a mapped image that faults (another program cut the file short,
 // or its device failed) ends the program with status after "File : NAME can not be read !",
-// leaving no temporary file, rather than with a crash.
+// leaving no temporary file, rather than with a crash. Images are mapped only from then on.
 void EndOnMappedReadFault(int status);
 
 }  // namespace chanforge::cli

@@ -14,7 +14,8 @@ namespace {
 volatile std::sig_atomic_t fault_status = 1;
 
 extern "C" void OnBusError(int signal_number, siginfo_t* info, void*) {
-  if (common::ReportMappedReadFault(info->si_addr)) {
+  // A fault the system raised (si_code > 0), not a BUS signal another program sent.
+  if (info->si_code > 0 && common::ReportMappedReadFault(info->si_addr)) {
     common::RemovePendingTemporaryFile();
     std::_Exit(fault_status);
   }
@@ -31,7 +32,7 @@ void EndOnMappedReadFault(int status) {
   action.sa_sigaction = OnBusError;
   action.sa_flags = SA_SIGINFO;
   sigemptyset(&action.sa_mask);
-  sigaction(SIGBUS, &action, nullptr);
+  if (sigaction(SIGBUS, &action, nullptr) == 0) common::AllowMappedReads();
 }
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {

@@ -91,6 +91,8 @@ class MappedFile {
 // For a handler of the fault: when address lies in a mapped file, writes "File : NAME can
 // not be read !" to standard error and returns true. Safe inside a signal handler.
 bool ReportMappedReadFault(const void* address) noexcept;
+// Called once the fault is handled; until then MappedFile::Map maps nothing.
+void AllowMappedReads() noexcept;
 
 // Reads a file from its start in pieces, so that memory stays flat whatever its size.
 class FileReader {

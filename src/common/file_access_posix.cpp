@@ -50,6 +50,9 @@ struct MappedRange {
   std::size_t message_size = 0;
 };
 MappedRange mapped_ranges[4];
+// A handler reads the table: its atomics must not take a lock.
+static_assert(std::atomic<std::uintptr_t>::is_always_lock_free);
+std::atomic<bool> mapping_allowed{false};
 
 bool NoteMapped(const std::string& name, const char* data, std::size_t size) {
   const std::string message = "File : " + name + " can not be read !\n";
@@ -82,7 +85,10 @@ void PrepareForWriting(char* data, std::size_t size) {
 #endif
 }
 
+void AllowMappedReads() noexcept { mapping_allowed = true; }
+
 std::shared_ptr<const MappedFile> MappedFile::Map(const std::string& name, std::int64_t limit) {
+  if (!mapping_allowed) return nullptr;
   const int fd = ::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return nullptr;
   struct stat info {};

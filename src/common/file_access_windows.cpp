@@ -154,6 +154,7 @@ std::shared_ptr<const MappedFile> MappedFile::Map(const std::string&, std::int64
 }
 MappedFile::~MappedFile() = default;
 bool ReportMappedReadFault(const void*) noexcept { return false; }
+void AllowMappedReads() noexcept {}
 
 void RemovePendingTemporaryFile() noexcept {
   const SafeWriter* owner = pending_owner.exchange(nullptr);

@@ -12,8 +12,8 @@ inline constexpr char kFlashFilter[] = "Bin Files (*.bin)|*.bin|All Files (*.*)|
 inline constexpr char kDefaultFlashName[] = "flash512k.bin";
 
 // How a load holds the file: copied, or mapped for a command that only reads it, in a
-// program that reports a fault on a file cut short meanwhile (common::MappedFile). A
-// mapped image is copied at its first change.
+// program that reports a fault on a file cut short meanwhile (common::MappedFile; it
+// copies until such a program allows mapping). A mapped image is copied at its first change.
 enum class ImageReading { kCopy, kMap };
 
 // Reads a file already chosen into the image and scans its blocks. Neither asks about

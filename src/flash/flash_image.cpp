@@ -8,19 +8,19 @@ namespace chanforge::flash {
 std::string& FlashImage::writable() {
   if (mapped) {
     owned.assign(mapped->bytes());
-    mapped.reset();
+    copied = std::move(mapped);
   }
   return owned;
 }
 
 void Workspace::Load(std::string bytes, std::string fileName) {
-  image_ = {std::move(bytes), std::move(fileName), nullptr};
+  image_ = {std::move(bytes), std::move(fileName), nullptr, nullptr};
   table_ = ScanBlocks(image_);
   dirty_ = false;
 }
 
 void Workspace::LoadMapped(std::shared_ptr<const common::MappedFile> mapped, std::string fileName) {
-  image_ = {{}, std::move(fileName), std::move(mapped)};
+  image_ = {{}, std::move(fileName), std::move(mapped), nullptr};
   table_ = ScanBlocks(image_);
   dirty_ = false;
 }

@@ -24,6 +24,9 @@ struct FlashImage {
   std::string fileName;  // last loaded or saved, empty before the first load
   // The content instead, for a command that only reads the file (ImageReading::kMap).
   std::shared_ptr<const common::MappedFile> mapped{};
+  // A mapped file after its copy into owned, kept until the next load: a view taken
+  // before the copy (the data a write is given, say) stays readable.
+  std::shared_ptr<const common::MappedFile> copied{};
 
   std::string_view bytes() const { return mapped ? mapped->bytes() : std::string_view(owned); }
   std::int64_t size() const { return static_cast<std::int64_t>(bytes().size()); }

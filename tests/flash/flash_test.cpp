@@ -89,6 +89,7 @@ TEST(ImageAccess, ReadsAsZeroAndWritesAreCutOffOutsideTheImage) {
   EXPECT_EQ(ImageByteAt(image, -1), 0);
   EXPECT_EQ(ImageBytes(image, 8, 100), "XY");
   EXPECT_EQ(ImageBytes(image, -1, 3), "");
+  EXPECT_EQ(ImageBytes(image, 11, 3), "");
 }
 
 TEST(BlockVocabulary, KindsIndexesAndLengths) {
@@ -126,6 +127,7 @@ TEST(LoadChosenFlashFile, LoadsAndScansCopiedOrMapped) {
   TempDir dir;
   const std::string image = FlashImageBuilder().Block(1, "TPT", std::string(24, 't')).Build();
   const std::string path = dir.Write("flash.bin", image);
+  common::AllowMappedReads();
   for (const ImageReading reading : {ImageReading::kCopy, ImageReading::kMap}) {
     Workspace w;
     w.SetDirty(true);
