@@ -109,8 +109,18 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::paintEvent(QPaintEvent* event) {
   QMainWindow::paintEvent(event);
-  if (painted_) return;
-  painted_ = true;
+  SetIconSoon();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // A window that starts minimized paints only when restored; its icon cannot wait.
+  if (isMinimized()) SetIconSoon();
+}
+
+void MainWindow::SetIconSoon() {
+  if (icon_set_) return;
+  icon_set_ = true;
   // The icon is drawn from an SVG at every size the system asks for; the window is seen
   // sooner when that waits until its first picture is up. Set for the application, so that
   // every window opened later has it too.

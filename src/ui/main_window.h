@@ -67,8 +67,10 @@ class MainWindow : public QMainWindow {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void SetIconSoon();
   void BuildMenus();
   void BuildControls();
   void BuildStatusBar();
@@ -110,7 +112,7 @@ class MainWindow : public QMainWindow {
   void OnApplyOrder();
 
   std::unique_ptr<common::Frontend> own_frontend_;
-  bool painted_ = false;
+  bool icon_set_ = false;
   std::unique_ptr<SettingsStore> own_settings_;
   common::Frontend* frontend_;
   SettingsStore* settings_;
