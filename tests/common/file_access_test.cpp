@@ -26,6 +26,8 @@ TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   TempDir dir;
   const std::string bytes("\0\xFF\r\n\x1A tail", 9);
   EXPECT_EQ(ReadWholeFile(dir.Write("f", bytes)).bytes, bytes);
+  EXPECT_TRUE(ReadWholeFile(dir.Path("f"), 9).ok);  // the limit itself is allowed
+  EXPECT_FALSE(ReadWholeFile(dir.Path("f"), 8).ok);
   EXPECT_EQ(ReadFilePrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
   fs::create_directory(dir.Path("folder"));
   const ReadResult folder = ReadWholeFile(dir.Path("folder"));
@@ -122,6 +124,13 @@ TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
     EXPECT_EQ(KindOf(name), kind) << name;
     EXPECT_EQ(FileExists(name), kind == EntryKind::kRegular || kind == EntryKind::kFolder) << name;
   }
+  // A folder's listing holds its regular files only; a folder that cannot be read says why.
+  std::vector<std::string> names;
+  std::string error;
+  EXPECT_TRUE(FilesInFolder(fs::path(dir.Path("file")).parent_path().string(), names, error));
+  EXPECT_EQ(names, std::vector<std::string>{"file"});
+  EXPECT_FALSE(FilesInFolder(dir.Path("missing"), names, error));
+  EXPECT_NE(error, "");
 }
 
 TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {

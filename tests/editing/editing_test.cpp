@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "common/text_lines.h"
+#include "editing/block_history.h"
 #include "editing/field_checks.h"
 #include "editing/list_commands.h"
 #include "editing/list_csv.h"
@@ -367,6 +368,28 @@ TEST(Commands, SortStablyByTheirKeys) {
   }
 }
 
+TEST(BlockSteps, UndoAndRedoTakeTheImageAndTheListsAlong) {
+  flash::Workspace w = Image();
+  ListDocument document(w);
+  UndoStack stack(document);
+  const int block = document.transponder_block();
+  const std::string before(w.image().bytes());
+  const std::size_t transponders = document.transponders().size();
+  RecordBlockStep(stack, block, "Clear Block", [&] {
+    flash::ReplaceBlockData(w, block, "", false);
+    return common::Outcome::kDone;
+  });
+  const std::string after(w.image().bytes());
+  ASSERT_NE(after, before);
+  EXPECT_TRUE(document.transponders().empty());
+  stack.Undo();
+  EXPECT_TRUE(w.image().bytes() == before);
+  EXPECT_EQ(document.transponders().size(), transponders);
+  stack.Redo();
+  EXPECT_TRUE(w.image().bytes() == after);
+  EXPECT_TRUE(document.transponders().empty());
+}
+
 TEST(Refusals, NameWhatIsWrong) {
   flash::Workspace w = Image();
   const ListDocument document(w);
@@ -374,6 +397,7 @@ TEST(Refusals, NameWhatIsWrong) {
   ListDocument again(w);
   again.Reload();  // reading again replaces, never appends
   EXPECT_EQ(again.channels().size(), 12u);
+  EXPECT_EQ(again.transponders().size(), document.transponders().size());
   flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
   EXPECT_EQ(ListDocument(bare).ChannelsReadOnlyReason(), "The image has no TCS block.");
   EXPECT_EQ(ListDocument(bare).TranspondersReadOnlyReason(), "The image has no TPT block.");

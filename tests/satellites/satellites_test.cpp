@@ -53,9 +53,9 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
        "DVB-S2 PSK/8: the receiver tunes DVB-S QPSK and the list cannot mark another; "
        "Multistream (STREAM_ID 4): the list cannot choose a stream",
        "", ""},
-      {Row(3727000, "LEFT", 500000, "7/8"),
+      {Row(3727000, "L", 500000, "7/8"),
        "Frequency 3727000 kHz lies outside band D's 10700000 to 11897483 kHz; Circular "
-       "polarisation LEFT: the list holds V or H; SR 0.5 Msym/s is below 1 Msym/s",
+       "polarisation L: the list holds V or H; SR 0.5 Msym/s is below 1 Msym/s",
        "", ""},
       {Row(19700000, "H", 300000000, "3/4"),
        "Frequency 19700000 kHz lies outside band U's 11550000 to 12747483 kHz; SR 300 Msym/s is "
