@@ -9,11 +9,8 @@
 #include <cstring>
 #include <thread>
 
-#ifdef CHANFORGE_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
-
 #include "ui/application.h"
+#include "ui/font_configuration.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -38,18 +35,11 @@ int main(int argc, char** argv) {
     return 1;
   }
 #endif
-#ifdef CHANFORGE_FONTCONFIG
-  // The system's font configuration takes as long to read as the window takes to build; it
-  // is read on a second core meanwhile, and Qt then finds it ready. Joined before the window
-  // asks for its first font.
-  std::thread fonts([] { FcInit(); });
-#endif
+  chanforge::ui::FontConfigurationReader fonts;
   chanforge::ui::Application app(argc, argv);
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
-#ifdef CHANFORGE_FONTCONFIG
-  fonts.join();
-#endif
+  fonts.Wait();
   // While the window is built, a second core lists the fonts for Qt's font database, and
   // loads the image plugins: the style reads pictures of its own while it paints the window,
   // and Qt's first guess at a picture's format loads every one of them.
