@@ -87,6 +87,8 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
                                                  {"\xE0\x9F\xBF", false},
                                                  {"\xF0\x8F\xBF\xBF", false},
                                                  {"\xED\xA0\x80", false},
+                                                 {"\xED\xBF\xBF", false},
+                                                 {"\xED\x9F\xBF", true},
                                                  {"\xF4\x90\x80\x80", false},
                                                  {"\xF8\x88\x80\x80\x80", false},
                                                  {"\xC3(", false},
@@ -190,6 +192,31 @@ TEST(FileLock, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {
   ::close(probe);
   EXPECT_FALSE(FileLock().Lock(dir.Path("missing")));
 }
+TEST(MappedFile, MapsOnlyWhenAllowedAndNamesTheFileAFaultLiesIn) {
+  TempDir dir;
+  const std::string a = dir.Write("a.bin", "first file");
+  const std::string b = dir.Write("b.bin", "second file");
+  EXPECT_EQ(MappedFile::Map(a, kImageFileLimit), nullptr);  // no handler yet
+  AllowMappedReads();
+  fs::create_directory(dir.Path("folder"));
+  for (const std::string& unmapped : {dir.Write("empty", ""), dir.Path("folder"), a}) {
+    EXPECT_EQ(MappedFile::Map(unmapped, unmapped == a ? 9 : kImageFileLimit), nullptr) << unmapped;
+  }
+  auto first = MappedFile::Map(a, kImageFileLimit);
+  const auto second = MappedFile::Map(b, kImageFileLimit);
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(second->bytes(), "second file");
+  const char* gone = first->bytes().data();
+  ::testing::internal::CaptureStderr();
+  EXPECT_TRUE(ReportMappedReadFault(gone + 3));
+  first.reset();
+  EXPECT_FALSE(ReportMappedReadFault(gone + 3));
+  EXPECT_TRUE(ReportMappedReadFault(second->bytes().data()));
+  EXPECT_FALSE(ReportMappedReadFault(second->bytes().data() + 4096));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "File : " + a + " can not be read !\nFile : " + b + " can not be read !\n");
+}
+
 #endif
 
 }  // namespace

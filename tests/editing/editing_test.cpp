@@ -271,6 +271,7 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   EXPECT_EQ(stack.size(), 5u);
   EXPECT_EQ(stack.UndoDescription(), "Change SID of channel 2");
   EXPECT_EQ(RemoveChannels({0, 1})->Description(), "Remove 2 channels");
+  EXPECT_EQ(RemoveChannels({2})->Description(), "Remove channel 3");
   stack.MarkClean();
   stack.Push(Set(document, 1, "sid=8"));
   EXPECT_EQ(stack.size(), 6u);

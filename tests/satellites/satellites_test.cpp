@@ -57,6 +57,8 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
        "Frequency 3727000 kHz lies outside band D's 10700000 to 11897483 kHz; Circular "
        "polarisation L: the list holds V or H; SR 0.5 Msym/s is below 1 Msym/s",
        "", ""},
+      {Row(11000000, "RIGHT", 27500000, "3/4"),
+       "Circular polarisation RIGHT: the list holds V or H", "", ""},
       {Row(19700000, "H", 300000000, "3/4"),
        "Frequency 19700000 kHz lies outside band U's 11550000 to 12747483 kHz; SR 300 Msym/s is "
        "above the list's 255 Msym/s",
