@@ -1,7 +1,6 @@
 // chanforge: the desktop program.
 #include <QApplication>
 #include <QBuffer>
-#include <QFontDatabase>
 #include <QImageReader>
 #include <csignal>
 #include <cstdio>
@@ -40,11 +39,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
   fonts.Wait();
-  // While the window is built, a second core lists the fonts for Qt's font database, and
-  // loads the image plugins: the style reads pictures of its own while it paints the window,
-  // and Qt's first guess at a picture's format loads every one of them.
+  // The style reads pictures of its own while it paints the window, and Qt's first guess at
+  // a picture's format loads every image plugin; they are loaded on a second core while the
+  // window is built.
   std::thread pictures([] {
-    QFontDatabase::families();
     QByteArray bytes("?");
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
