@@ -208,7 +208,6 @@ void MainWindow::BuildControls() {
   block_list_->setObjectName("List1");
   block_list_->setAccessibleName("Blocks");
   block_list_->setGeometry(tw(0, 1560, 5895, 2010));
-  block_list_->setFont(ListFont());
   block_list_->setSelectionMode(QAbstractItemView::SingleSelection);
   block_list_->setUniformItemSizes(true);
 
@@ -352,6 +351,12 @@ void MainWindow::ShowStatus(const QString& text) {
 void MainWindow::Refresh() {
   const int selected = SelectedIndex();
   block_list_->blockSignals(true);
+  // The list's fixed-pitch font is found when it first has lines: the empty list at the
+  // window's start is seen sooner without.
+  if (!list_font_set_ && session_.loaded()) {
+    block_list_->setFont(ListFont());
+    list_font_set_ = true;
+  }
   block_list_->clear();
   for (const std::string& line : views::BlockLines(workspace_)) {
     block_list_->addItem(Latin1(line));

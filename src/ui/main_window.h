@@ -113,6 +113,7 @@ class MainWindow : public QMainWindow {
 
   std::unique_ptr<common::Frontend> own_frontend_;
   bool icon_set_ = false;
+  bool list_font_set_ = false;
   std::unique_ptr<SettingsStore> own_settings_;
   common::Frontend* frontend_;
   SettingsStore* settings_;
