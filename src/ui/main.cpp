@@ -1,12 +1,9 @@
 // chanforge: the desktop program.
 #include <QApplication>
-#include <QBuffer>
-#include <QImageReader>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 
 #include "ui/application.h"
 #include "ui/font_configuration.h"
@@ -39,17 +36,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
   fonts.Wait();
-  // The style reads pictures of its own while it paints the window, and Qt's first guess at
-  // a picture's format loads every image plugin; they are loaded on a second core while the
-  // window is built.
-  std::thread pictures([] {
-    QByteArray bytes("?");
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader(&buffer).canRead();
-  });
   chanforge::ui::MainWindow window;
   window.show();
-  pictures.join();
   return QApplication::exec();
 }

@@ -1,7 +1,10 @@
 #include "ui/widgets.h"
 
+#include <qdrawutil.h>
+
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -58,6 +61,15 @@ void WrappingCheckBox::paintEvent(QPaintEvent* /*event*/) {
 
 namespace {
 
+// One of the pictures Qt's styles draw with, read as PNG: otherwise every image plugin is
+// loaded and asked whether it reads PNG.
+QPixmap BuiltInPicture(const QString& name) {
+  QImageReader reader(":/qt-project.org/styles/commonstyle/images/" + name, "PNG");
+  reader.setAutoDetectImageFormat(false);
+  QImage image;
+  return reader.read(&image) ? QPixmap::fromImage(image) : QPixmap();
+}
+
 // Qt's own pictures of the standard icons the main window shows, as its styles draw them
 // where the desktop has no icon theme.
 constexpr std::pair<QStyle::StandardPixmap, const char*> kBuiltInIcons[] = {
@@ -91,7 +103,32 @@ QPixmap InformationSign(int size) {
 
 }  // namespace
 
-BuiltInIconStyle::BuiltInIconStyle(const QString& base) : QProxyStyle(base) {}
+BuiltInIconStyle::BuiltInIconStyle(const QString& base) : QProxyStyle(base) {
+  if (baseStyle()->name().compare("fusion", Qt::CaseInsensitive) == 0) {
+    group_box_frame_ = BuiltInPicture("fusion_groupbox.png");
+  }
+}
+
+void BuiltInIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                     QPainter* painter, const QWidget* widget) const {
+  if (element != PE_FrameGroupBox || group_box_frame_.isNull()) {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    return;
+  }
+  // Where Fusion puts its frame: below the title, or near the top of a box without one.
+  constexpr int kTopMargin = 3;
+  const auto* box = qobject_cast<const QGroupBox*>(widget);
+  const int top =
+      box && !box->isCheckable() && box->title().isEmpty()
+          ? kTopMargin
+          : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
+                kTopMargin;
+  painter->save();
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                    group_box_frame_);
+  painter->restore();
+}
 
 QIcon BuiltInIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                      const QWidget* widget) const {
@@ -99,14 +136,9 @@ QIcon BuiltInIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* op
   const auto* built_in = std::find_if(std::begin(kBuiltInIcons), std::end(kBuiltInIcons),
                                       [icon](const auto& entry) { return entry.first == icon; });
   if (built_in != std::end(kBuiltInIcons)) {
-    const char* name = built_in->second;
     for (const char* size : {"-16.png", "-32.png"}) {
-      QImageReader reader(QString(":/qt-project.org/styles/commonstyle/images/") + name + size,
-                          "PNG");
-      // Otherwise every image plugin is loaded and asked whether it reads PNG.
-      reader.setAutoDetectImageFormat(false);
-      QImage image;
-      if (reader.read(&image)) result.addPixmap(QPixmap::fromImage(image));
+      const QPixmap picture = BuiltInPicture(QString(built_in->second) + size);
+      if (!picture.isNull()) result.addPixmap(picture);
     }
   } else if (icon == SP_MessageBoxInformation) {
     for (const int size : {16, 32}) result.addPixmap(InformationSign(size));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRect>
@@ -50,11 +51,20 @@ class WrappingCheckBox : public QCheckBox {
 // shows: looking them up in the desktop's icon theme, and Qt's guess at a picture's format
 // (which loads every image plugin), cost more than building the rest of the window. The
 // same pictures on every desktop; the base style's icon where Qt has none.
+// On Fusion it draws the group box frame too, from the same picture read once as PNG and
+// stretched without smoothing: Fusion's own read loads the image plugins at the first paint,
+// and its smooth stretch of a plain picture costs ten times as much for the same pixels, give
+// or take one level of rounding.
 class BuiltInIconStyle : public QProxyStyle {
  public:
   explicit BuiltInIconStyle(const QString& base);
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                      const QWidget* widget = nullptr) const override;
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+
+ private:
+  QPixmap group_box_frame_;  // null unless the base style is Fusion
 };
 
 // A button with a small icon above its caption, as the fixed layout draws them.

@@ -1,11 +1,16 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <stdexcept>
 
 #include "editing/sample_image.h"
@@ -164,6 +169,36 @@ TEST(ApplicationLastResort, TurnsAnExceptionIntoAMessage) {
   QApplication::processEvents();
   app->report_failure = keep;
   EXPECT_TRUE(reported.startsWith("The command failed: std::bad_alloc"));
+}
+
+// On Fusion the group box frame is drawn from Fusion's own picture; it must look the same,
+// titled or not, within one level of rounding.
+TEST(BuiltInIconStyle, DrawsFusionsGroupBoxFrame) {
+  std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+  BuiltInIconStyle ours("Fusion");
+  for (const char* title : {"ChannelList (TCS) Convert", ""}) {
+    QImage drawn[2];
+    QStyle* styles[] = {fusion.get(), &ours};
+    for (int i = 0; i < 2; ++i) {
+      QGroupBox box(title);
+      box.setStyle(styles[i]);
+      box.resize(257, 137);
+      drawn[i] = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    ASSERT_EQ(drawn[0].size(), drawn[1].size());
+    int farthest = 0;
+    for (int y = 0; y < drawn[0].height(); ++y) {
+      for (int x = 0; x < drawn[0].width(); ++x) {
+        const QRgb a = drawn[0].pixel(x, y);
+        const QRgb b = drawn[1].pixel(x, y);
+        farthest = std::max({farthest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                             std::abs(qBlue(a) - qBlue(b))});
+      }
+    }
+    EXPECT_LE(farthest, 1) << title;
+    // A frame is there: the bottom edge differs from the middle.
+    EXPECT_NE(drawn[1].pixel(128, 135), drawn[1].pixel(128, 100)) << title;
+  }
 }
 
 }  // namespace
