@@ -73,14 +73,18 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
     // Blanks need no trimming: the number reading ignores them anywhere.
     const std::string_view column = Column(line, kTcsWordColumns[w], kTcsWordWidth);
-    const std::optional<std::int32_t> value = ReadWholeNumber(column);
-    if (!value) {
-      error = std::string(InfoOf(WordField(w)).heading) + " value " +
-              std::string(common::TrimBlanks(column)) + " is out of range";
-      return LineStatus::kError;
+    std::int64_t value = ReadPlainWholeNumber(column);
+    if (value < 0) {
+      const std::optional<std::int32_t> read = ReadWholeNumber(column);
+      if (!read) {
+        error = std::string(InfoOf(WordField(w)).heading) + " value " +
+                std::string(common::TrimBlanks(column)) + " is out of range";
+        return LineStatus::kError;
+      }
+      value = *read;
     }
     // Kept as the field stores it: the low 16 bits, or 0 for a value below 0.
-    record.words[w] = static_cast<std::uint16_t>(*value > 0 ? *value & common::kWordMost : 0);
+    record.words[w] = static_cast<std::uint16_t>(value > 0 ? value & common::kWordMost : 0);
   }
   const std::size_t at = out.size();
   out.resize(at + TcsRecordSize);
@@ -107,11 +111,16 @@ std::string CheckTcsLine(std::string_view line) {
     const common::FieldInfo& info = InfoOf(WordField(w));
     const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
     if (text.empty()) continue;
-    if (!ReadsWhollyAsNumber(text)) {
-      return std::string(info.heading) + " " + std::string(text) + " is not a number";
+    std::int64_t value = ReadPlainWholeNumber(text);
+    if (value < 0) {
+      if (!ReadsWhollyAsNumber(text)) {
+        return std::string(info.heading) + " " + std::string(text) + " is not a number";
+      }
+      const std::optional<std::int32_t> read = ReadWholeNumber(text);
+      if (!read) continue;  // out of range: the line was refused before it was checked
+      value = *read;
     }
-    const std::optional<std::int32_t> value = ReadWholeNumber(text);
-    if (value && (*value < info.least || *value > info.most)) {
+    if (value < info.least || value > info.most) {
       return std::string(info.heading) + " " + std::string(text) + " is outside " +
              std::to_string(info.least) + " to " + std::to_string(info.most);
     }

@@ -202,20 +202,24 @@ std::optional<std::int32_t> RoundToInt32(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
-std::optional<std::int32_t> ReadWholeNumber(std::string_view text) {
-  // Most columns hold up to nine digits among blanks, which the number reading would
-  // ignore: read them directly, with no rounding and no way to overflow.
-  std::int32_t value = 0;
+std::int64_t ReadPlainWholeNumber(std::string_view text) {
+  // Up to nine digits: no rounding and no way to overflow.
+  std::int64_t value = 0;
   int digits = 0;
   for (const char c : text) {
     if (IsDigit(c)) {
-      if (++digits > 9) return RoundToInt32(ReadNumber(text));
+      if (++digits > 9) return -1;
       value = value * 10 + (c - '0');
     } else if (c != ' ' && c != '\t' && c != '\n') {
-      return RoundToInt32(ReadNumber(text));
+      return -1;
     }
   }
-  if (digits > 0) return value;
+  return digits > 0 ? value : -1;
+}
+
+std::optional<std::int32_t> ReadWholeNumber(std::string_view text) {
+  const std::int64_t plain = ReadPlainWholeNumber(text);
+  if (plain >= 0) return static_cast<std::int32_t>(plain);
   return RoundToInt32(ReadNumber(text));
 }
 

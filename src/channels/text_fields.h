@@ -59,8 +59,12 @@ double ReadNumber(std::string_view text);
 // Rounds half to even; nothing when the result lies outside the signed 32-bit range.
 std::optional<std::int32_t> RoundToInt32(double value);
 
+// The value of a column of up to nine digits among blanks, the common case, which the
+// number reading takes whole; -1 for any other text.
+std::int64_t ReadPlainWholeNumber(std::string_view text);
+
 // ReadNumber rounded to a whole number (nothing when out of the signed 32-bit range),
-// with a quick path for a column of plain digits and blanks.
+// by way of ReadPlainWholeNumber where it reads the column.
 std::optional<std::int32_t> ReadWholeNumber(std::string_view text);
 
 }  // namespace chanforge::channels
