@@ -199,18 +199,18 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
     return records.size() < kPiece || flush();
   };
   LineSplitter lines;
-  std::string piece;
   bool at_end = false;
   while (!at_end) {
-    piece.clear();
-    if (!reader.Read(kPiece, piece)) {
+    std::string& pending = lines.pending();
+    const std::size_t before = pending.size();
+    if (!reader.Read(kPiece, pending)) {
       frontend.ShowMessage(MessageKind::kError, reader.too_large()
                                                     ? TooLargeText(text, reader.total())
                                                     : "File : " + text + " can not be read !");
       return Outcome::kFailed;
     }
-    at_end = piece.size() < kPiece;
-    if (!lines.Feed(piece, at_end, use_line)) return Outcome::kFailed;
+    at_end = pending.size() - before < kPiece;
+    if (!lines.Split(at_end, use_line)) return Outcome::kFailed;
   }
   if (!flush()) return Outcome::kFailed;
   if (written < minimum_size &&

@@ -38,6 +38,16 @@ class LineSplitter {
   template <typename Use>
   bool Feed(std::string_view piece, bool at_end, Use&& use) {
     pending_.append(piece);
+    return Split(at_end, use);
+  }
+
+  // The text not yet split: a reader may append the next piece here itself, sparing a
+  // copy of the whole text, and then call Split.
+  std::string& pending() { return pending_; }
+
+  // As Feed, for a piece already appended to pending().
+  template <typename Use>
+  bool Split(bool at_end, Use&& use) {
     std::size_t cut = pending_.size();
     if (!at_end) {
       std::size_t last = pending_.find_last_of("\r\n");
