@@ -92,19 +92,22 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   return LineStatus::kRecord;
 }
 
-std::string CheckTcsLine(std::string_view line) {
+std::string CheckTcsLine(std::string_view line, bool explain) {
+  const auto reason = [explain](auto text) { return explain ? text() : std::string("!"); };
   // The blanks between the columns (0-based).
   static constexpr std::size_t kSeparators[] = {4, 21, 24, 27, 33, 39, 45, 51, 57};
   for (const std::size_t separator : kSeparators) {
     if (separator < line.size() && line[separator] != ' ') {
-      return "column " + std::to_string(separator + 1) + " is not a blank";
+      return reason([&] { return "column " + std::to_string(separator + 1) + " is not a blank"; });
     }
   }
   for (const ChannelField field : {ChannelField::kUse, ChannelField::kTp}) {
     const common::FieldInfo& info = InfoOf(field);
     const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
     if (!text.empty() && !IsHexText(text)) {
-      return std::string(info.heading) + " " + std::string(text) + " is not a hex number";
+      return reason([&] {
+        return std::string(info.heading) + " " + std::string(text) + " is not a hex number";
+      });
     }
   }
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
@@ -114,15 +117,19 @@ std::string CheckTcsLine(std::string_view line) {
     std::int64_t value = ReadPlainWholeNumber(text);
     if (value < 0) {
       if (!ReadsWhollyAsNumber(text)) {
-        return std::string(info.heading) + " " + std::string(text) + " is not a number";
+        return reason([&] {
+          return std::string(info.heading) + " " + std::string(text) + " is not a number";
+        });
       }
       const std::optional<std::int32_t> read = ReadWholeNumber(text);
       if (!read) continue;  // out of range: the line was refused before it was checked
       value = *read;
     }
     if (value < info.least || value > info.most) {
-      return std::string(info.heading) + " " + std::string(text) + " is outside " +
-             std::to_string(info.least) + " to " + std::to_string(info.most);
+      return reason([&] {
+        return std::string(info.heading) + " " + std::string(text) + " is outside " +
+               std::to_string(info.least) + " to " + std::to_string(info.most);
+      });
     }
   }
   return {};

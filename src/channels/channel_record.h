@@ -60,8 +60,8 @@ common::ParsedLine ParseTcsLine(std::string_view line);
 
 // Why a line that parses would not be stored as written (a separator that is not a
 // blank, a column that does not read wholly as a number, a value the field cannot hold),
-// or empty when it would.
-std::string CheckTcsLine(std::string_view line);
+// or empty when it would. Without explain, "!" stands for any reason.
+std::string CheckTcsLine(std::string_view line, bool explain = true);
 
 // The same, appending a record's 30 bytes to out; the error is set for kError.
 common::LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error);

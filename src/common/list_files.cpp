@@ -187,7 +187,8 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
                                                     text + " can not be converted: " + error);
       return false;
     }
-    if (std::string reason = status == LineStatus::kRecord ? check(line) : std::string();
+    if (std::string reason =
+            status == LineStatus::kRecord ? check(line, first_reason.empty()) : std::string();
         !reason.empty()) {
       if (first_reason.empty()) first_reason = std::move(reason);
       if (unstored.size() < kListedLines) {

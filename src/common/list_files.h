@@ -62,8 +62,10 @@ PieceStatus FormatListFile(const std::string& binary, ListTextFormat& format,
 // Appends the line's record to out, or sets the error.
 using LineParser =
     std::function<LineStatus(std::string_view line, std::string& out, std::string& error)>;
-// Why a line that parses will not be stored as written; empty when it will.
-using LineCheck = std::function<std::string(std::string_view line)>;
+// Why a line that parses will not be stored as written; empty when it will. Without
+// explain, any non-empty text will do: only the first reason is shown, and building one
+// for every line of a long text costs more than the check itself.
+using LineCheck = std::function<std::string(std::string_view line, bool explain)>;
 
 // The steps both binary-to-text conversions share. kind names the list in the status.
 // Asks before writing a text that will not convert back, a part record at the end included.

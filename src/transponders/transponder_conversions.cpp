@@ -46,8 +46,11 @@ common::Outcome ConvertTptToText(common::Frontend& frontend, const std::string& 
 
 common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& binary,
                                  const std::string& text, bool /*decLink*/) {
-  return common::ConvertTextToBinary(frontend, binary, text, ParseTptLineInto, CheckTptLine,
-                                     kTptFileMinimumSize);
+  // A transponder list is short: every reason is built.
+  return common::ConvertTextToBinary(
+      frontend, binary, text, ParseTptLineInto,
+      [](std::string_view line, bool /*explain*/) { return CheckTptLine(line); },
+      kTptFileMinimumSize);
 }
 
 std::int64_t CountTptFileRecords(const std::string& binary) {
