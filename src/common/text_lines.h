@@ -33,19 +33,12 @@ class LineSplitter {
  public:
   explicit LineSplitter(std::size_t kept = 4096) : kept_(kept) {}
 
-  // Calls use(line) for every line completed by this piece; at_end: no more pieces.
-  // Stops and gives false as soon as use does.
-  template <typename Use>
-  bool Feed(std::string_view piece, bool at_end, Use&& use) {
-    pending_.append(piece);
-    return Split(at_end, use);
-  }
-
-  // The text not yet split: a reader may append the next piece here itself, sparing a
-  // copy of the whole text, and then call Split.
+  // The text not yet split. The next piece is appended here, read straight in rather than
+  // copied from a buffer of its own.
   std::string& pending() { return pending_; }
 
-  // As Feed, for a piece already appended to pending().
+  // Calls use(line) for every line completed by the piece just appended to pending();
+  // at_end: no more pieces. Stops and gives false as soon as use does.
   template <typename Use>
   bool Split(bool at_end, Use&& use) {
     std::size_t cut = pending_.size();
