@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   common::LineSplitter splitter(kept);
   for (std::size_t at = 0; at < text.size() || at == 0; at += piece) {
     const bool at_end = at + piece >= text.size();
-    splitter.Feed(text.substr(std::min(at, text.size()), piece), at_end, [&](std::string_view l) {
+    splitter.pending().append(text.substr(std::min(at, text.size()), piece));
+    splitter.Split(at_end, [&](std::string_view l) {
       pieces.emplace_back(l);
       return true;
     });
