@@ -14,7 +14,7 @@ QString FailureText(const QString& what) {
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-  setStyle(new BuiltInIconStyle(style()->name()));
+  setStyle(new BuiltInPictureStyle(style()->name()));
   report_failure = [](const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), kAppTitle, text);
   };

@@ -103,14 +103,14 @@ QPixmap InformationSign(int size) {
 
 }  // namespace
 
-BuiltInIconStyle::BuiltInIconStyle(const QString& base) : QProxyStyle(base) {
+BuiltInPictureStyle::BuiltInPictureStyle(const QString& base) : QProxyStyle(base) {
   if (baseStyle()->name().compare("fusion", Qt::CaseInsensitive) == 0) {
     group_box_frame_ = BuiltInPicture("fusion_groupbox.png");
   }
 }
 
-void BuiltInIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                                     QPainter* painter, const QWidget* widget) const {
+void BuiltInPictureStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                        QPainter* painter, const QWidget* widget) const {
   if (element != PE_FrameGroupBox || group_box_frame_.isNull()) {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     return;
@@ -130,8 +130,8 @@ void BuiltInIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
   painter->restore();
 }
 
-QIcon BuiltInIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
-                                     const QWidget* widget) const {
+QIcon BuiltInPictureStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                        const QWidget* widget) const {
   QIcon result;
   const auto* built_in = std::find_if(std::begin(kBuiltInIcons), std::end(kBuiltInIcons),
                                       [icon](const auto& entry) { return entry.first == icon; });

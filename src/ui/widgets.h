@@ -55,9 +55,9 @@ class WrappingCheckBox : public QCheckBox {
 // stretched without smoothing: Fusion's own read loads the image plugins at the first paint,
 // and its smooth stretch of a plain picture costs ten times as much for the same pixels, give
 // or take one level of rounding.
-class BuiltInIconStyle : public QProxyStyle {
+class BuiltInPictureStyle : public QProxyStyle {
  public:
-  explicit BuiltInIconStyle(const QString& base);
+  explicit BuiltInPictureStyle(const QString& base);
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                      const QWidget* widget = nullptr) const override;
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

@@ -173,9 +173,9 @@ TEST(ApplicationLastResort, TurnsAnExceptionIntoAMessage) {
 
 // On Fusion the group box frame is drawn from Fusion's own picture; it must look the same,
 // titled or not, within one level of rounding.
-TEST(BuiltInIconStyle, DrawsFusionsGroupBoxFrame) {
+TEST(BuiltInPictureStyle, DrawsFusionsGroupBoxFrame) {
   std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-  BuiltInIconStyle ours("Fusion");
+  BuiltInPictureStyle ours("Fusion");
   for (const char* title : {"ChannelList (TCS) Convert", ""}) {
     QImage drawn[2];
     QStyle* styles[] = {fusion.get(), &ours};
