@@ -297,7 +297,7 @@ void BM_ApplyOrder(benchmark::State& state) {
   shuffled.stack->Push(editing::ReplaceChannels(order, "shuffle"));
   const bool csv = state.range(0) == 1;
   state.SetLabel(csv ? "CSV reference" : "image reference");
-  const std::string text = editing::ListCsv(*shuffled.document, editing::CsvList::kChannels);
+  const std::string text = editing::ListCsv(*shuffled.document, common::ListKind::kChannels);
   for (auto _ : state) {
     editing::Reference reference;
     if (csv) {

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace chanforge;
   if (size == 0) return 0;
   static const flash::Workspace image = MakeImage();
-  const auto list = data[0] % 2 ? editing::CsvList::kChannels : editing::CsvList::kTransponders;
+  const auto list = data[0] % 2 ? common::ListKind::kChannels : common::ListKind::kTransponders;
   const std::string_view csv(reinterpret_cast<const char*>(data) + 1, size - 1);
   flash::Workspace changed = image;
   editing::ListDocument document(changed);

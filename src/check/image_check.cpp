@@ -64,7 +64,7 @@ class Checker {
     // names and lengths.
     const auto& blocks = workspace_.blocks();
     if (std::none_of(blocks.begin(), blocks.end(), [](const flash::BlockInfo& block) {
-          return flash::ListKindOf(block) != flash::ListKind::kOther;
+          return flash::ListKindOf(block).has_value();
         })) {
       Add(Rule::kNoUsableBlocks, kImageWide, 0, "",
           "no usable blocks: no block is named TCS or TPT");
@@ -74,16 +74,16 @@ class Checker {
     for (int i = 0; i < workspace_.block_count(); ++i) {
       const flash::BlockInfo& block = blocks[static_cast<std::size_t>(i)];
       if (block.name == flash::kUnnamedBlock) continue;
-      const flash::ListKind kind = flash::ListKindOf(block);
+      const auto kind = flash::ListKindOf(block);
       CheckLength(i, block, kind);
-      if (kind == flash::ListKind::kOther) continue;
-      int& count = kind == flash::ListKind::kTcs ? tcs_blocks : tpt_blocks;
+      if (!kind) continue;
+      int& count = kind == flash::ListKind::kChannels ? tcs_blocks : tpt_blocks;
       if (++count > 1) {
         Add(Rule::kSecondList, i, 0, "",
-            std::string("another ") + flash::ListKindName(kind) + " block; the receiver uses one");
+            std::string("another ") + common::BlockNameOf(*kind) + " block; the receiver uses one");
       }
-      if (kind == flash::ListKind::kTcs) CheckChannels(i, block);
-      if (kind == flash::ListKind::kTpt) CheckTransponders(i, block);
+      if (kind == flash::ListKind::kChannels) CheckChannels(i, block);
+      if (kind == flash::ListKind::kTransponders) CheckTransponders(i, block);
     }
     std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
       return std::pair(a.block, a.record) < std::pair(b.block, b.record);
@@ -95,13 +95,13 @@ class Checker {
   void Add(Rule rule, int block, int record, std::string field, std::string text) {
     const bool channel =
         block >= 0 && flash::ListKindOf(workspace_.blocks()[static_cast<std::size_t>(block)]) ==
-                          flash::ListKind::kTcs;
+                          flash::ListKind::kChannels;
     findings_.push_back({rule, RuleOf(rule).severity, block, record,
                          record > 0 ? (channel ? "channel" : "transponder") : "", std::move(field),
                          std::move(text)});
   }
 
-  void CheckLength(int index, const flash::BlockInfo& block, flash::ListKind kind) {
+  void CheckLength(int index, const flash::BlockInfo& block, std::optional<flash::ListKind> kind) {
     if (block.length > flash::kBlockDataRoom) {
       Add(Rule::kLengthPastEnd, index, 0, "length",
           "data length " + Number(block.length) + " runs past the block's end (room for " +

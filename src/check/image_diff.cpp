@@ -362,10 +362,10 @@ class Differ {
                       "block " + Number(index) + " name: " + BlockName(old_block) + kArrow +
                           BlockName(new_block)});
     }
-    const flash::ListKind kind = flash::ListKindOf(old_block);
+    const auto kind = flash::ListKindOf(old_block);
     const std::string_view old_bytes = flash::WholeBlockView(a_, old_block);
     const std::string_view new_bytes = flash::WholeBlockView(b_, new_block);
-    if (kind == flash::ListKind::kOther || kind != flash::ListKindOf(new_block)) {
+    if (!kind || kind != flash::ListKindOf(new_block)) {
       DiffBytes(old_bytes, new_bytes, index, 0, nullptr, out_);
       return;
     }
@@ -383,7 +383,7 @@ class Differ {
                             Number(new_block.length)});
       }
     };
-    if (kind == flash::ListKind::kTcs) {
+    if (kind == flash::ListKind::kChannels) {
       // Equal bytes over equal transponders: every channel reads the same.
       if (old_bytes == new_bytes && same_transponders_) return;
       const auto old_records = DecodeChannels(a_, old_block);

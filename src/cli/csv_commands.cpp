@@ -10,25 +10,21 @@ namespace chanforge::cli {
 
 namespace {
 
-editing::CsvList ListOf(bool channels) {
-  return channels ? editing::CsvList::kChannels : editing::CsvList::kTransponders;
-}
-
-int ExportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels,
+int ExportCsv(ConsoleFrontend& ui, const std::string& flash, common::ListKind list,
               const std::string& out) {
   Session session;
   if (!LoadForReading(ui, session, flash)) return 1;
   std::string done;
-  return ExitStatus(editing::ExportCsvFile(ui, session.document(), ListOf(channels), out, done));
+  return ExitStatus(editing::ExportCsvFile(ui, session.document(), list, out, done));
 }
 
-int ImportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels, const std::string& in,
-              const std::string& out) {
+int ImportCsv(ConsoleFrontend& ui, const std::string& flash, common::ListKind list,
+              const std::string& in, const std::string& out) {
   Session session;
   if (!Load(ui, session, flash, out)) return 1;
   std::string done;
-  if (editing::ImportCsvFile(ui, session.document(), session.history(), ListOf(channels), in,
-                             done) != common::Outcome::kDone) {
+  if (editing::ImportCsvFile(ui, session.document(), session.history(), list, in, done) !=
+      common::Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);
@@ -37,6 +33,9 @@ int ImportCsv(ConsoleFrontend& ui, const std::string& flash, bool channels, cons
 struct Args {
   std::string flash, file, out;
   bool channels = false, transponders = false;
+  common::ListKind list() const {
+    return channels ? common::ListKind::kChannels : common::ListKind::kTransponders;
+  }
 };
 
 // FLASH and the flag that chooses one of the two lists.
@@ -59,16 +58,15 @@ constexpr Subcommand kCsvCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = AddList(command);
        AddFile(command, "OUT", a->out, "CSV file to write")->required();
-       return [a](ConsoleFrontend& ui) { return ExportCsv(ui, a->flash, a->channels, a->out); };
+       return [a](ConsoleFrontend& ui) { return ExportCsv(ui, a->flash, a->list(), a->out); };
      }},
     {"import-csv", "Replace a list with a CSV file's rows",
      [](CLI::App& command) -> Handler {
        auto a = AddList(command);
        AddFile(command, "IN", a->file, "CSV file to read")->required();
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return ImportCsv(ui, a->flash, a->channels, a->file, a->out);
-       };
+       return
+           [a](ConsoleFrontend& ui) { return ImportCsv(ui, a->flash, a->list(), a->file, a->out); };
      }},
 };
 

@@ -15,6 +15,8 @@ namespace chanforge::cli {
 namespace {
 
 using editing::ListDocument;
+constexpr common::ListKind kChannels = common::ListKind::kChannels;
+constexpr common::ListKind kTransponders = common::ListKind::kTransponders;
 
 // A name as a table cell: trailing blanks and NULs dropped, and no control byte that
 // could split the line or steer a terminal.
@@ -56,7 +58,7 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   Session session;
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
-  if (Refused(ui, document.ChannelsReadOnlyReason())) return 1;
+  if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
   out << "Nr";
   for (const common::FieldInfo& info : channels::kChannelFields) out << '\t' << info.heading;
   out << '\n';
@@ -75,7 +77,7 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
   Session session;
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
-  if (Refused(ui, document.TranspondersReadOnlyReason())) return 1;
+  if (Refused(ui, document.ReadOnlyReason(kTransponders))) return 1;
   out << "Nr";
   for (const common::FieldInfo& info : transponders::kTransponderFields) {
     out << '\t' << common::ColumnTitle(info);
@@ -95,7 +97,7 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
 int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                const std::vector<std::string>& assignments, const std::string& out) {
   Session session;
-  ListDocument* document = OpenLists(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
   editing::UndoStack& stack = session.history();
@@ -111,7 +113,7 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
 int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                    const std::vector<std::string>& assignments, const std::string& out) {
   Session session;
-  ListDocument* document = OpenLists(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
@@ -127,7 +129,7 @@ int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t nu
 int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
                  const std::string& out) {
   Session session;
-  ListDocument* document = OpenLists(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const std::size_t size = document->channels().size();
   if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, "Channel"))) return 1;
@@ -138,7 +140,7 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
 int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
                    const std::string& out) {
   Session session;
-  ListDocument* document = OpenLists(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   std::vector<std::size_t> rows;
   for (const Range& range : ranges) {
@@ -152,7 +154,7 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
 int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
                  const std::string& out) {
   Session session;
-  ListDocument* document = OpenLists(ui, session, flash, out, true);
+  ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const editing::SortKey key = by == "name"  ? editing::SortKey::kName
                                : by == "sid" ? editing::SortKey::kSid
@@ -163,7 +165,7 @@ int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::strin
 int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                       const std::string& out) {
   Session session;
-  ListDocument* document = OpenLists(ui, session, flash, out, false);
+  ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
@@ -175,7 +177,7 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
 int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                     std::size_t before, const std::string& out) {
   Session session;
-  ListDocument* document = OpenLists(ui, session, flash, out, false);
+  ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;

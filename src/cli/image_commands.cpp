@@ -97,11 +97,12 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
   flash::Workspace w;
   if (!LoadForReading(ui, w, flash) || !Selected(ui, w, index, "View")) return 1;
   const flash::BlockInfo& block = *flash::FindBlock(w, index);
-  const flash::ListKind wanted = as == ViewAs::kTcs ? flash::ListKind::kTcs : flash::ListKind::kTpt;
+  const flash::ListKind wanted =
+      as == ViewAs::kTcs ? flash::ListKind::kChannels : flash::ListKind::kTransponders;
   // As the window's list option: only the names as the receiver writes them.
   if (as != ViewAs::kHex && flash::ListKindOf(block, flash::NameMatch::kExact) != wanted) {
     ui.ShowMessage(common::MessageKind::kError, "Block " + std::to_string(index) + " is not a " +
-                                                    flash::ListKindName(wanted) + " block");
+                                                    common::BlockNameOf(wanted) + " block");
     return 1;
   }
   if (as == ViewAs::kHex) {

@@ -18,7 +18,7 @@ int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const s
   std::string error;
   // A line at a time: a list of any length is shown with flat memory.
   const bool shown = views::StreamListFile(
-      name, !tcs.empty(),
+      name, tcs.empty() ? common::ListKind::kTransponders : common::ListKind::kChannels,
       [&](std::string_view line) {
         ui.PrintLine(out, line);
         return static_cast<bool>(out);

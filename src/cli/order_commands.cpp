@@ -18,7 +18,8 @@ struct Args {
 
 int ApplyOrder(ConsoleFrontend& ui, const Args& a) {
   Session session;
-  editing::ListDocument* document = OpenLists(ui, session, a.flash, a.out, true);
+  editing::ListDocument* document =
+      OpenLists(ui, session, a.flash, a.out, common::ListKind::kChannels);
   if (!document) return 1;
   editing::Reference reference;
   const common::Outcome read = editing::LoadReference(ui, a.from, reference);

@@ -38,7 +38,8 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   std::string from;
   if (!ReadTable(ui, a.tables, a.from, table, from)) return 1;
   Session session;
-  editing::ListDocument* lists = OpenLists(ui, session, a.flash, a.out, false);
+  editing::ListDocument* lists =
+      OpenLists(ui, session, a.flash, a.out, common::ListKind::kTransponders);
   if (!lists) return 1;
   editing::ListDocument& document = *lists;
   const satellites::FitChoices choices{a.diseqc == "B" || a.diseqc == "b",

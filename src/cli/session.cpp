@@ -23,12 +23,10 @@ bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
 }
 
 editing::ListDocument* OpenLists(ConsoleFrontend& ui, Session& session, const std::string& flash,
-                                 const std::string& out, bool channels) {
+                                 const std::string& out, common::ListKind list) {
   if (!Load(ui, session, flash, out)) return nullptr;
   editing::ListDocument& document = session.document();
-  const std::string refusal =
-      channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
-  return Refused(ui, refusal) ? nullptr : &document;
+  return Refused(ui, document.ReadOnlyReason(list)) ? nullptr : &document;
 }
 
 bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash) {

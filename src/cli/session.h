@@ -22,10 +22,10 @@ bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash, const
 // Reports a refusal as an error; true when there was one.
 bool Refused(ConsoleFrontend& ui, const std::string& refusal);
 
-// Loads the image for a command that changes the channels, or the transponders; null, with
-// the reason told, when the image has no such list.
+// Loads the image for a command that changes one list; null, with the reason told, when the
+// image has no such list.
 editing::ListDocument* OpenLists(ConsoleFrontend& ui, Session& session, const std::string& flash,
-                                 const std::string& out, bool channels);
+                                 const std::string& out, common::ListKind list);
 
 // For a command that never writes the image: mapped rather than copied (a file cut short
 // meanwhile ends the program, see terminal.h). The first alone, without the editing state

@@ -13,8 +13,8 @@ using transponders::kFlagDiseqcB;
 using transponders::TptRecordSize;
 using transponders::TransponderRecord;
 
-static_assert(flash::RecordSize(flash::ListKind::kTcs) == channels::TcsRecordSize);
-static_assert(flash::RecordSize(flash::ListKind::kTpt) == TptRecordSize);
+static_assert(flash::RecordSize(flash::ListKind::kChannels) == channels::TcsRecordSize);
+static_assert(flash::RecordSize(flash::ListKind::kTransponders) == TptRecordSize);
 
 std::string SwapReport(int count) {
   return " " + std::to_string(count) + " Transponders have been swapped from DiSEqC A <=> B";
@@ -26,7 +26,7 @@ common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend
   const flash::BlockInfo* block = flash::FindBlock(workspace, index);
   if (!block) return common::Outcome::kRefused;
   frontend.ShowStatus("Converting " + common::Latin1ToUtf8(block->name) + "...");
-  if (flash::ListKindOf(*block) != flash::ListKind::kTpt) {
+  if (flash::ListKindOf(*block) != flash::ListKind::kTransponders) {
     frontend.ShowMessage(common::MessageKind::kError, "Please select a TPT block to convert");
     return common::Outcome::kRefused;
   }

@@ -173,11 +173,11 @@ std::string ReadTransponderRow(TransponderRecord& record,
 }
 
 // "Nr" and the fields' column titles.
-std::vector<std::string> Titles(CsvList list) {
+std::vector<std::string> Titles(ListKind list) {
   std::vector<std::string> titles{kNumberHeading};
   for (std::size_t f = 0; f < kFieldCount; ++f) {
-    titles.push_back(common::ColumnTitle(list == CsvList::kChannels ? kChannelFields[f]
-                                                                    : kTransponderFields[f]));
+    titles.push_back(common::ColumnTitle(list == ListKind::kChannels ? kChannelFields[f]
+                                                                     : kTransponderFields[f]));
   }
   return titles;
 }
@@ -210,8 +210,8 @@ class CsvErrors {
 };
 
 // An import that leaves both lists as they are is no step of its own.
-bool Unchanged(const ListDocument& document, CsvList list, const CsvImport& import) {
-  if (list == CsvList::kChannels) return import.channels == document.channels();
+bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& import) {
+  if (list == ListKind::kChannels) return import.channels == document.channels();
   std::vector<ChannelRecord> channels = document.channels();
   std::vector<TransponderRecord> transponders = document.transponders();
   ReplaceTransponderList(channels, transponders, import.transponders, import.origins);
@@ -324,11 +324,11 @@ std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& 
   return {};
 }
 
-std::string ListCsv(const ListDocument& document, CsvList list) {
+std::string ListCsv(const ListDocument& document, ListKind list) {
   std::string out;
   std::vector<std::string> header = Titles(list);
   std::size_t number = 0;
-  if (list == CsvList::kChannels) {
+  if (list == ListKind::kChannels) {
     header.push_back(TpTitle(TransponderField::kKhz));
     header.push_back(TpTitle(TransponderField::kPolarisation));
     AppendRow(out, header);
@@ -355,21 +355,20 @@ std::string ListCsv(const ListDocument& document, CsvList list) {
   return out;
 }
 
-CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_view csv,
+CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_view csv,
                       const std::string& file) {
   CsvImport result;
   // A byte order mark is not part of the first heading.
   csv = common::WithoutByteOrderMark(csv);
-  const bool channels = list == CsvList::kChannels;
-  const std::string read_only =
-      channels ? document.ChannelsReadOnlyReason() : document.TranspondersReadOnlyReason();
+  const bool channels = list == ListKind::kChannels;
+  const std::string read_only = document.ReadOnlyReason(list);
   if (!read_only.empty()) {
     result.error = read_only;
     return result;
   }
   const std::vector<std::string> titles = Titles(list);
   std::vector<std::size_t> columns;
-  const std::size_t known = channels ? document.channels().size() : document.transponders().size();
+  const std::size_t known = document.size(list);
   const std::size_t room = channels ? kChannelRoom : std::max(kMostTransponders, known);
   CsvErrors errors(file);
 
@@ -385,7 +384,7 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
       const std::optional<std::int64_t> number = common::ReadValue(nr);
       if (!number) return kNumberHeading + (" " + Quoted(nr)) + " is not a number.";
       if (*number < 1 || static_cast<std::size_t>(*number) > known) {
-        return "Nr " + std::string(nr) + " names no " + (channels ? "channel" : "transponder") +
+        return "Nr " + std::string(nr) + " names no " + common::RecordNameOf(list) +
                ": the list has " + std::to_string(known) + ".";
       }
       from = static_cast<std::size_t>(*number);
@@ -455,23 +454,18 @@ CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_vi
   return result;
 }
 
-std::unique_ptr<Command> ImportCommand(CsvList list, CsvImport import, std::string description) {
-  if (list == CsvList::kChannels) {
+std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::string description) {
+  if (list == ListKind::kChannels) {
     return ReplaceChannels(std::move(import.channels), std::move(description));
   }
   return ReplaceTransponders(std::move(import.transponders), std::move(import.origins),
                              std::move(description));
 }
 
-std::string CsvListName(CsvList list) {
-  return list == CsvList::kChannels ? "channels" : "transponders";
-}
-
 common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
-                              CsvList list, const std::string& file, std::string& done) {
+                              ListKind list, const std::string& file, std::string& done) {
   using common::Outcome;
-  const std::string reason = list == CsvList::kChannels ? document.ChannelsReadOnlyReason()
-                                                        : document.TranspondersReadOnlyReason();
+  const std::string reason = document.ReadOnlyReason(list);
   if (!reason.empty()) {
     frontend.ShowMessage(common::MessageKind::kError, reason);
     return Outcome::kRefused;
@@ -486,15 +480,14 @@ common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& do
   if (!common::ConfirmOverwrite(frontend, file)) return Outcome::kCancelled;
   frontend.ShowStatus("Writing " + file + "...");
   if (!common::WriteFileOrReport(frontend, file, ListCsv(document, list))) return Outcome::kFailed;
-  const std::size_t count =
-      list == CsvList::kChannels ? document.channels().size() : document.transponders().size();
-  done = "Exported " + std::to_string(count) + " " + CsvListName(list) + " to " +
+  const std::size_t count = document.size(list);
+  done = "Exported " + std::to_string(count) + " " + common::ListNameOf(list) + " to " +
          common::PathOf(file).filename().string();
   return Outcome::kDone;
 }
 
 common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document,
-                              UndoStack& history, CsvList list, const std::string& file,
+                              UndoStack& history, ListKind list, const std::string& file,
                               std::string& done) {
   using common::Outcome;
   const std::int64_t size = common::SizeOrReport(frontend, file, kCsvFileLimit);
@@ -515,9 +508,10 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document
   const std::size_t rows = import.rows;
   if (!Unchanged(document, list, import)) {
     history.Push(
-        ImportCommand(list, std::move(import), "Import " + CsvListName(list) + " from " + name));
+        ImportCommand(list, std::move(import),
+                      std::string("Import ") + common::ListNameOf(list) + " from " + name));
   }
-  done = "Imported " + std::to_string(rows) + " " + CsvListName(list) + " from " + name;
+  done = "Imported " + std::to_string(rows) + " " + common::ListNameOf(list) + " from " + name;
   return Outcome::kDone;
 }
 

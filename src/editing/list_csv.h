@@ -15,7 +15,7 @@
 
 namespace chanforge::editing {
 
-enum class CsvList { kChannels, kTransponders };
+using common::ListKind;
 
 // A list's CSV takes a few hundred KB; a larger file is refused before it is read.
 inline constexpr std::int64_t kCsvFileLimit = std::int64_t{16} << 20;
@@ -44,7 +44,7 @@ std::string FindColumns(const CsvRow& header, const std::vector<std::string>& ti
 
 // The list as UTF-8 CSV with a header row, CR LF after every row. Channels carry two
 // convenience columns, their transponder's frequency and polarisation, that import ignores.
-std::string ListCsv(const ListDocument& document, CsvList list);
+std::string ListCsv(const ListDocument& document, ListKind list);
 
 // What an import makes of a CSV text: the new list, or the refusal.
 struct CsvImport {
@@ -62,23 +62,20 @@ struct CsvImport {
 // Reads every row against the document's lists, which stay as they are. A row's Nr names
 // the record it started from, whose bytes the CSV cannot show are kept; an empty Nr makes
 // a new record. A transponder row's Nr also takes the channels of that transponder along.
-CsvImport ReadListCsv(const ListDocument& document, CsvList list, std::string_view csv,
+CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_view csv,
                       const std::string& file);
 
 // The step that applies a read import, links kept as in every edit.
-std::unique_ptr<Command> ImportCommand(CsvList list, CsvImport import, std::string description);
-
-// "channels" or "transponders".
-std::string CsvListName(CsvList list);
+std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::string description);
 
 // Writes the list to a CSV file with the usual overwrite question. done receives what
 // the status line shows afterwards.
 common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
-                              CsvList list, const std::string& file, std::string& done);
+                              ListKind list, const std::string& file, std::string& done);
 
 // Reads a CSV file, asks before it removes channels, and pushes the import as one step.
 common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document,
-                              UndoStack& history, CsvList list, const std::string& file,
+                              UndoStack& history, ListKind list, const std::string& file,
                               std::string& done);
 
 }  // namespace chanforge::editing

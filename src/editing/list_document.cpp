@@ -45,8 +45,8 @@ void ListDocument::Reload() {
   loaded_transponder_block_.reset();
   channel_length_ = 0;
   transponder_length_ = 0;
-  channel_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTcs);
-  transponder_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTpt);
+  channel_block_ = FirstBlockOf(*workspace_, flash::ListKind::kChannels);
+  transponder_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTransponders);
   if (channel_block_ >= 0) {
     const flash::BlockInfo& block = *flash::FindBlock(*workspace_, channel_block_);
     const std::string data = flash::BlockData(*workspace_, block);
@@ -72,12 +72,9 @@ void ListDocument::Reload() {
   loaded_transponders_ = transponders_;
 }
 
-std::string ListDocument::ChannelsReadOnlyReason() const {
-  return channel_block_ < 0 ? "The image has no TCS block." : "";
-}
-
-std::string ListDocument::TranspondersReadOnlyReason() const {
-  return transponder_block_ < 0 ? "The image has no TPT block." : "";
+std::string ListDocument::ReadOnlyReason(common::ListKind kind) const {
+  return block(kind) < 0 ? std::string("The image has no ") + common::BlockNameOf(kind) + " block."
+                         : "";
 }
 
 std::int64_t ListDocument::TransponderKhz(std::uint8_t tp) const {

@@ -9,6 +9,7 @@
 
 #include "channels/channel_fields.h"
 #include "channels/channel_record.h"
+#include "common/list_kind.h"
 #include "flash/flash_image.h"
 #include "transponders/transponder_record.h"
 
@@ -37,9 +38,16 @@ class ListDocument {
   // The block index each side edits, or -1 when the image has no such block.
   int channel_block() const { return channel_block_; }
   int transponder_block() const { return transponder_block_; }
+  // The block index of a side, or -1 when the image has no such block.
+  int block(common::ListKind kind) const {
+    return kind == common::ListKind::kChannels ? channel_block_ : transponder_block_;
+  }
+  // The records a side holds.
+  std::size_t size(common::ListKind kind) const {
+    return kind == common::ListKind::kChannels ? channels_.size() : transponders_.size();
+  }
   // Why a side cannot be edited, or an empty text when it can.
-  std::string ChannelsReadOnlyReason() const;
-  std::string TranspondersReadOnlyReason() const;
+  std::string ReadOnlyReason(common::ListKind kind) const;
   flash::Workspace& workspace() { return *workspace_; }
   const flash::Workspace& workspace() const { return *workspace_; }
 

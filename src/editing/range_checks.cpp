@@ -34,7 +34,7 @@ std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, s
 }
 
 std::string CheckInsertChannels(const ListDocument& document, std::size_t count) {
-  if (document.channel_block() < 0) return document.ChannelsReadOnlyReason();
+  if (document.channel_block() < 0) return document.ReadOnlyReason(common::ListKind::kChannels);
   if (document.channels().size() + count > kChannelRoom) {
     return "The TCS block holds at most " + std::to_string(kChannelRoom) + " channels.";
   }
@@ -42,7 +42,9 @@ std::string CheckInsertChannels(const ListDocument& document, std::size_t count)
 }
 
 std::string CheckInsertTransponders(const ListDocument& document, std::size_t count) {
-  if (document.transponder_block() < 0) return document.TranspondersReadOnlyReason();
+  if (document.transponder_block() < 0) {
+    return document.ReadOnlyReason(common::ListKind::kTransponders);
+  }
   if (document.transponders().size() + count > kMostTransponders) {
     return "A channel reaches at most " + std::to_string(kMostTransponders) + " transponders.";
   }

@@ -162,7 +162,7 @@ common::Outcome LoadReference(common::Frontend& frontend, const std::string& fil
     reason = ReadReferenceCsv(bytes, file, reference);
   } else {
     const ListDocument document(workspace);
-    reason = document.ChannelsReadOnlyReason();
+    reason = document.ReadOnlyReason(ListKind::kChannels);
     if (reason.empty()) {
       reference = ReferenceOf(document);
     } else {

@@ -12,9 +12,9 @@ using common::MessageKind;
 using common::Outcome;
 
 std::string BlockFileName(const std::string& kind, const ListFileNames& names) {
-  const ListKind list = ListKindOf(kind);
-  if (list == ListKind::kTcs && !names.tcs.empty()) return names.tcs;
-  if (list == ListKind::kTpt && !names.tpt.empty()) return names.tpt;
+  const auto list = ListKindOf(kind);
+  if (list == ListKind::kChannels && !names.tcs.empty()) return names.tcs;
+  if (list == ListKind::kTransponders && !names.tpt.empty()) return names.tpt;
   return common::Latin1ToUtf8(kind);
 }
 
@@ -29,9 +29,9 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
   const std::string name = common::ChooseFileWithFallback(frontend, request, "");
   if (name.empty()) return name;
   // Only exactly named list blocks remember the file.
-  const ListKind kind = ListKindOf(block, NameMatch::kExact);
-  if (kind == ListKind::kTcs) names.tcs = name;
-  if (kind == ListKind::kTpt) names.tpt = name;
+  const auto kind = ListKindOf(block, NameMatch::kExact);
+  if (kind == ListKind::kChannels) names.tcs = name;
+  if (kind == ListKind::kTransponders) names.tpt = name;
   frontend.ShowStatus((for_reading ? "Loading " : "Saving ") + common::Latin1ToUtf8(block.name) +
                       "...");
   return name;
@@ -53,10 +53,9 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, b
   // The questions come before any byte is read; a huge file is refused unread.
   const std::int64_t size = common::SizeOrReport(frontend, name, common::kImageFileLimit);
   if (size < 0) return Outcome::kFailed;
-  const ListKind kind = ListKindOf(block);
-  if (!wholeBlock && kind != ListKind::kOther &&
-      size % static_cast<std::int64_t>(RecordSize(kind)) != 0 &&
-      !frontend.AskYesNo(RecordSizeQuestion(name, size, kind))) {
+  const auto kind = ListKindOf(block);
+  if (!wholeBlock && kind && size % static_cast<std::int64_t>(RecordSize(kind)) != 0 &&
+      !frontend.AskYesNo(RecordSizeQuestion(name, size, *kind))) {
     return Outcome::kCancelled;
   }
   const std::int64_t limit = wholeBlock ? BlockSize : kDataOnlyLimit;
@@ -71,7 +70,7 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, b
 
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
   return "File : " + name + " is " + std::to_string(size) + " bytes: not a whole number of " +
-         (kind == ListKind::kTcs ? "channel" : "transponder") + " records." + common::kCrLf +
+         (kind == ListKind::kChannels ? "channel" : "transponder") + " records." + common::kCrLf +
          "Read anyway ?";
 }
 

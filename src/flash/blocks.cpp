@@ -6,21 +6,18 @@
 
 namespace chanforge::flash {
 
-ListKind ListKindOf(std::string_view name, NameMatch match) {
-  if (name.size() != 3) return ListKind::kOther;  // names run on: never copy a long one
+std::optional<ListKind> ListKindOf(std::string_view name, NameMatch match) {
+  if (name.size() != 3) return {};  // names run on: never copy a long one
   const std::string compared =
       match == NameMatch::kExact ? std::string(name) : common::ToUpperAscii(name);
-  if (compared == "TCS") return ListKind::kTcs;
-  if (compared == "TPT") return ListKind::kTpt;
-  return ListKind::kOther;
+  for (const ListKind kind : common::kListKinds) {
+    if (compared == common::BlockNameOf(kind)) return kind;
+  }
+  return {};
 }
 
-ListKind ListKindOf(const BlockInfo& block, NameMatch match) {
+std::optional<ListKind> ListKindOf(const BlockInfo& block, NameMatch match) {
   return ListKindOf(block.name, match);
-}
-
-const char* ListKindName(ListKind kind) {
-  return kind == ListKind::kTcs ? "TCS" : kind == ListKind::kTpt ? "TPT" : "";
 }
 
 const BlockInfo* FindBlock(const Workspace& workspace, int index) {

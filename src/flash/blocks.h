@@ -2,14 +2,16 @@
 // names a block, where its data lies, and the one way to replace its data.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/list_kind.h"
 #include "flash/flash_image.h"
 
 namespace chanforge::flash {
 
-enum class ListKind { kOther, kTcs, kTpt };
+using common::ListKind;
 
 enum class NameMatch {
   kAnyCase,  // the block list's counts, the swap and the list tools: "tpt" is a TPT block
@@ -17,14 +19,13 @@ enum class NameMatch {
              // names take only the names as the receiver writes them
 };
 
-ListKind ListKindOf(const BlockInfo& block, NameMatch match = NameMatch::kAnyCase);
-ListKind ListKindOf(std::string_view name, NameMatch match = NameMatch::kAnyCase);
-// "TCS", "TPT" or an empty text.
-const char* ListKindName(ListKind kind);
-// The record size of a list kind; 0 for kOther. The record headers hold them too, and
-// assert that they agree.
-constexpr std::size_t RecordSize(ListKind kind) {
-  return kind == ListKind::kTcs ? 30 : kind == ListKind::kTpt ? 12 : 0;
+// The list a block holds by its name, or nothing for a block of another kind.
+std::optional<ListKind> ListKindOf(const BlockInfo& block, NameMatch match = NameMatch::kAnyCase);
+std::optional<ListKind> ListKindOf(std::string_view name, NameMatch match = NameMatch::kAnyCase);
+// The record size of a list kind; 0 for a block of another kind. The record headers hold
+// them too, and assert that they agree.
+constexpr std::size_t RecordSize(std::optional<ListKind> kind) {
+  return kind == ListKind::kChannels ? 30 : kind == ListKind::kTransponders ? 12 : 0;
 }
 
 // The block at a block list index, or nothing when the index names no block.

@@ -78,11 +78,12 @@ void BlockViewer::ShowHex() {
 void BlockViewer::ShowList() {
   const flash::BlockInfo* block = flash::FindBlock(workspace_, index_);
   if (!block) return;
-  const flash::ListKind kind = flash::ListKindOf(*block, flash::NameMatch::kExact);
-  frontend_.ShowStatus(std::string("Converting ") + flash::ListKindName(kind) + "...");
+  const auto kind = flash::ListKindOf(*block, flash::NameMatch::kExact);
+  frontend_.ShowStatus(std::string("Converting ") + (kind ? common::BlockNameOf(*kind) : "") +
+                       "...");
   const std::string list = flash::BlockData(workspace_, *block);
-  if (kind == flash::ListKind::kTcs) SetLines(list_, Shown(views::TcsListLines(list)));
-  if (kind == flash::ListKind::kTpt) SetLines(list_, Shown(views::TptListLines(list)));
+  if (kind == flash::ListKind::kChannels) SetLines(list_, Shown(views::TcsListLines(list)));
+  if (kind == flash::ListKind::kTransponders) SetLines(list_, Shown(views::TptListLines(list)));
   frontend_.ShowStatus("");
 }
 

@@ -39,7 +39,7 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
     button->setGeometry(geometry);
     return button;
   };
-  const QString& kind = layout.kind;
+  const QString kind = common::BlockNameOf(layout.list);
   auto* binary_button = IconButton(this, layout.binary_button, kind + " Bin",
                                    QStyle::SP_DirOpenIcon, tw(80, 240, 735, 480));
   binary_edit_ = box(layout.binary_box, kind, tw(840, 360, 2895, 285));
@@ -58,20 +58,20 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
   text_edit_ = box(layout.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
 
   connect(binary_button, &QAbstractButton::clicked, this,
-          [this] { ChooseInto(binary_edit_, layout_.kind); });
+          [this] { ChooseInto(binary_edit_, BlockName()); });
   connect(text_button, &QAbstractButton::clicked, this,
-          [this] { ChooseInto(text_edit_, layout_.kind + ".txt"); });
+          [this] { ChooseInto(text_edit_, BlockName() + ".txt"); });
   const auto run = [this](const Conversion& conversion, bool text_made) {
     const std::string binary = binary_edit_->text().toStdString();
     const std::string text = text_edit_->text().toStdString();
     const common::Outcome outcome = conversion(frontend_, binary, text, declink());
     emit converted();
     if (outcome == common::Outcome::kDone) {
-      const bool tcs = layout_.kind == "TCS";
-      const std::int64_t records =
-          tcs ? channels::CountTcsFileRecords(binary) : transponders::CountTptFileRecords(binary);
+      const std::int64_t records = layout_.list == common::ListKind::kChannels
+                                       ? channels::CountTcsFileRecords(binary)
+                                       : transponders::CountTptFileRecords(binary);
       emit done(QString::fromStdString(
-          views::ConversionDoneText(tcs, records, text_made ? text : binary)));
+          views::ConversionDoneText(layout_.list, records, text_made ? text : binary)));
     }
   };
   connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text, true); });
@@ -89,7 +89,7 @@ void ConversionPanel::ChooseInto(QLineEdit* box, const QString& fallback) {
 
 void ConversionPanel::ApplySettings(const SettingsStore& settings) {
   QStringList texts;
-  settings.GetSettingStrings(kAppKey, {layout_.kind + "Bin", layout_.kind + "Txt", "DecLinkComp"},
+  settings.GetSettingStrings(kAppKey, {BlockName() + "Bin", BlockName() + "Txt", "DecLinkComp"},
                              texts);
   if (declink_box_ && (texts[2] == "0" || texts[2] == "1")) {
     declink_box_->setChecked(texts[2] == "1");
@@ -105,8 +105,8 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
 
 void ConversionPanel::StoreSettings(SettingsStore& settings) const {
   if (declink_box_) settings.SaveSettingString(kAppKey, "DecLinkComp", declink() ? "1" : "0");
-  settings.SaveSettingString(kAppKey, layout_.kind + "Bin", binary_edit_->text());
-  settings.SaveSettingString(kAppKey, layout_.kind + "Txt", text_edit_->text());
+  settings.SaveSettingString(kAppKey, BlockName() + "Bin", binary_edit_->text());
+  settings.SaveSettingString(kAppKey, BlockName() + "Txt", text_edit_->text());
 }
 
 }  // namespace chanforge::ui

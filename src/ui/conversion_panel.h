@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/frontend.h"
+#include "common/list_kind.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -22,8 +23,8 @@ class SettingsStore;
 QString SelectFile(common::Frontend& frontend, const QString& def, const QString& def2);
 
 struct ConversionPanelLayout {
-  // The list's short name ("TCS", "TPT"): captions, fallback names and settings keys.
-  QString kind;
+  // The list; its block name ("TCS", "TPT") makes captions, fallback names and settings keys.
+  common::ListKind list;
   const char* frame_name;     // "Frame2"
   QString caption;            // "ChannelList (TCS) Convert"
   const char* binary_button;  // "TCSBin"
@@ -63,6 +64,8 @@ class ConversionPanel : public QGroupBox {
 
  private:
   void ChooseInto(QLineEdit* box, const QString& fallback);
+
+  QString BlockName() const { return common::BlockNameOf(layout_.list); }
 
   ConversionPanelLayout layout_;
   common::Frontend& frontend_;

@@ -63,7 +63,7 @@ QString BlockText(const flash::Workspace& workspace, int index, flash::ListKind 
   for (int i = 0; i < workspace.block_count(); ++i) {
     if (flash::ListKindOf(workspace.blocks()[static_cast<std::size_t>(i)]) == kind) ++count;
   }
-  const QString name = flash::ListKindName(kind);
+  const QString name = common::BlockNameOf(kind);
   QString text = QString("Editing Block:%1 (%2)").arg(index).arg(name);
   if (count > 1) text += QString(", the first of %1 %2 blocks").arg(count).arg(name);
   return text;
@@ -311,13 +311,10 @@ void ListEditor::Refresh() {
   status_->clear();
   for (Side& side : sides_) {
     Follow(side);
-    const bool channels = Channels(side);
-    const std::string reason =
-        channels ? document_.ChannelsReadOnlyReason() : document_.TranspondersReadOnlyReason();
-    const int block = channels ? document_.channel_block() : document_.transponder_block();
+    const common::ListKind kind = KindOf(side);
+    const std::string reason = document_.ReadOnlyReason(kind);
     side.info->setText(reason.empty()
-                           ? BlockText(document_.workspace(), block,
-                                       channels ? flash::ListKind::kTcs : flash::ListKind::kTpt)
+                           ? BlockText(document_.workspace(), document_.block(kind), kind)
                            : QString::fromUtf8(reason.c_str()));
   }
   sort_->setEnabled(tabs_->currentIndex() == 0 && !sides_[0].model->ReadOnly());
@@ -410,9 +407,10 @@ QList<int> ListEditor::SelectedRows(const Side& side) const {
   return rows;
 }
 
-void ListEditor::ShowRecord(bool channel, int row) {
-  Side& side = sides_[channel ? 0 : 1];
-  tabs_->setCurrentIndex(channel ? 0 : 1);
+void ListEditor::ShowRecord(common::ListKind kind, int row) {
+  const int tab = kind == common::ListKind::kChannels ? 0 : 1;
+  Side& side = sides_[tab];
+  tabs_->setCurrentIndex(tab);
   side.find->clear();
   SelectRows(side, row, row);
   side.view->setFocus();
@@ -438,7 +436,7 @@ void ListEditor::OnInsert(bool duplicate) {
                                       : rows.first();
   const auto count = static_cast<std::size_t>(duplicate ? rows.size() : 1);
   const auto at = static_cast<std::size_t>(position);
-  if (Channels(*side)) {
+  if (KindOf(*side) == common::ListKind::kChannels) {
     const std::string reason = editing::CheckInsertChannels(document_, count);
     if (!reason.empty()) return ShowRefusal(QString::fromUtf8(reason.c_str()), side->view);
     std::vector<editing::ChannelRecord> records(count);
@@ -470,7 +468,7 @@ void ListEditor::OnDelete() {
   if (!side) return;
   const QList<int> rows = SelectedRows(*side);
   if (rows.isEmpty()) return;
-  if (Channels(*side)) {
+  if (KindOf(*side) == common::ListKind::kChannels) {
     push_(editing::RemoveChannels({rows.begin(), rows.end()}));
   } else {
     // One at a time: each may ask about the channels that use it.
@@ -506,7 +504,8 @@ void ListEditor::OnSort(editing::SortKey key) {
 }
 
 void ListEditor::OnAddFromSatellite() {
-  if (const std::string reason = document_.TranspondersReadOnlyReason(); !reason.empty()) {
+  if (const std::string reason = document_.ReadOnlyReason(common::ListKind::kTransponders);
+      !reason.empty()) {
     return ShowRefusal(QString::fromUtf8(reason.c_str()), sides_[1].view);
   }
   auto* dialog = new SatelliteDialog(document_, settings_, this);

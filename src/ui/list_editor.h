@@ -35,7 +35,7 @@ class ListEditor : public QMainWindow {
   QTableView* channel_view() const { return sides_[0].view; }
   QTableView* transponder_view() const { return sides_[1].view; }
   // Brings a channel or transponder (0-based row) into view, selected, with no filter.
-  void ShowRecord(bool channel, int row);
+  void ShowRecord(common::ListKind kind, int row);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -62,7 +62,9 @@ class ListEditor : public QMainWindow {
   Side* Active();
   QList<int> SelectedRows(const Side& side) const;
   void SelectRows(Side& side, int first, int last);
-  bool Channels(const Side& side) const { return &side == &sides_[0]; }
+  common::ListKind KindOf(const Side& side) const {
+    return &side == &sides_[0] ? common::ListKind::kChannels : common::ListKind::kTransponders;
+  }
 
   void OnInsert(bool duplicate);
   void OnDelete();

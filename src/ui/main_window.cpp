@@ -57,10 +57,10 @@ QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, bool whole,
                   const flash::ListFileNames& names) {
   const flash::BlockInfo& block = w.blocks()[static_cast<std::size_t>(index)];
-  const flash::ListKind kind = flash::ListKindOf(block, flash::NameMatch::kExact);
-  const std::string& file = kind == flash::ListKind::kTcs   ? names.tcs
-                            : kind == flash::ListKind::kTpt ? names.tpt
-                                                            : std::string();
+  const auto kind = flash::ListKindOf(block, flash::NameMatch::kExact);
+  const std::string& file = kind == flash::ListKind::kChannels       ? names.tcs
+                            : kind == flash::ListKind::kTransponders ? names.tpt
+                                                                     : std::string();
   return Qt8(views::BlockDoneText(what, index, block.name,
                                   whole ? flash::BlockSize : flash::UsableLength(block), file));
 }
@@ -237,8 +237,8 @@ void MainWindow::BuildControls() {
   swap_button_->setEnabled(false);
 
   channel_panel_ = new ConversionPanel(
-      {"TCS", "Frame2", "ChannelList (TCS) Convert", "TCSBin", "TxtTCS", "CmdTCSTxt", "TxtTCSTxt",
-       "CmdTCS2Txt", "CmdTxt2TCS", 480, false},
+      {common::ListKind::kChannels, "Frame2", "ChannelList (TCS) Convert", "TCSBin", "TxtTCS",
+       "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false},
       *frontend_,
       [](common::Frontend& f, const std::string& bin, const std::string& txt, bool) {
         return channels::ConvertTcsToText(f, bin, txt);
@@ -249,8 +249,8 @@ void MainWindow::BuildControls() {
       central);
   channel_panel_->setGeometry(tw(6000, 0, 3855, 2055));
   transponder_panel_ = new ConversionPanel(
-      {"TPT", "Frame3", "TransponderList (TPT) Convert", "CmdTPTBin", "TxtTPT", "CmdTPTTxt",
-       "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true},
+      {common::ListKind::kTransponders, "Frame3", "TransponderList (TPT) Convert", "CmdTPTBin",
+       "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true},
       *frontend_, transponders::ConvertTptToText, transponders::ConvertTextToTpt, central);
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
   for (ConversionPanel* panel : {channel_panel_, transponder_panel_}) {
@@ -274,8 +274,8 @@ void MainWindow::BuildControls() {
   connect(block_list_, &QListWidget::currentRowChanged, this, &MainWindow::UpdateBlockCommands);
   connect(view_list, &QAbstractButton::clicked, this, [this] {
     ShowWindow(list_viewer_, [this] {
-      const ListViewer::Source tcs = ViewedList(flash::ListKind::kTcs, ListNames().tcs);
-      const ListViewer::Source tpt = ViewedList(flash::ListKind::kTpt, ListNames().tpt);
+      const ListViewer::Source tcs = ViewedList(flash::ListKind::kChannels, ListNames().tcs);
+      const ListViewer::Source tpt = ViewedList(flash::ListKind::kTransponders, ListNames().tpt);
       ShowStatus("");
       return new ListViewer(tcs, tpt, this);
     });
@@ -332,7 +332,7 @@ ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::strin
     common::ReadResult list;
     list.ok = true;
     list.bytes = flash::BlockData(workspace_, block);
-    return {"Block:" + std::to_string(i) + " (" + flash::ListKindName(kind) + ") of " +
+    return {"Block:" + std::to_string(i) + " (" + common::BlockNameOf(kind) + ") of " +
                 workspace_.image().fileName,
             std::move(list)};
   }
@@ -384,7 +384,7 @@ void MainWindow::UpdateBlockCommands(int index) {
   // Every line counts, the first one included, so a TPT block at line 0 can be swapped.
   const flash::BlockInfo* block = flash::FindBlock(workspace_, index);
   if (!block) return;
-  swap_button_->setEnabled(flash::ListKindOf(*block) == flash::ListKind::kTpt);
+  swap_button_->setEnabled(flash::ListKindOf(*block) == flash::ListKind::kTransponders);
 }
 
 int MainWindow::SelectedIndex() const {
@@ -520,13 +520,12 @@ void MainWindow::OnCheckImage() {
     auto* window = new CheckWindow(workspace_, *workspace_signal_, *settings_, this);
     // A finding in the lists the editor works on opens the editor on its record.
     window->open_finding = [this](const check::Finding& finding) {
-      const bool channel = finding.item == "channel";
-      if (finding.block != (channel ? document_.channel_block() : document_.transponder_block())) {
-        return;
-      }
+      const common::ListKind kind =
+          finding.item == "channel" ? common::ListKind::kChannels : common::ListKind::kTransponders;
+      if (finding.block != document_.block(kind)) return;
       OnEditLists();
       if (auto* editor = qobject_cast<ListEditor*>(list_editor_.data())) {
-        editor->ShowRecord(channel, finding.record - 1);
+        editor->ShowRecord(kind, finding.record - 1);
       }
     };
     return window;

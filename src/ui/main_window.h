@@ -105,9 +105,9 @@ class MainWindow : public QMainWindow {
   void BuildExchangeMenus(QMenu* file);
   void AddComforts();
   // The CSV file to export to or import from, after the check that an image is loaded.
-  std::string ChooseCsvFile(editing::CsvList list, common::FileDialogKind dialog);
-  void OnExportCsv(editing::CsvList list);
-  void OnImportCsv(editing::CsvList list);
+  std::string ChooseCsvFile(common::ListKind list, common::FileDialogKind dialog);
+  void OnExportCsv(common::ListKind list);
+  void OnImportCsv(common::ListKind list);
   // Edit > Apply Order From: the summary first, the new order as one step on OK.
   void OnApplyOrder();
 

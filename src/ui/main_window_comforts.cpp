@@ -34,25 +34,25 @@ void MainWindow::BuildExchangeMenus(QMenu* file) {
   struct Entry {
     const char* name;
     const char* text;
-    editing::CsvList list;
+    common::ListKind list;
   };
   const auto submenu = [&](const char* name, const char* title, const Entry(&entries)[2],
-                           void (MainWindow::*slot)(editing::CsvList)) {
+                           void (MainWindow::*slot)(common::ListKind)) {
     QMenu* menu = file->addMenu(title);
     menu->setObjectName(name);
     for (const Entry& entry : entries) {
       QAction* action = menu->addAction(QString::fromUtf8(entry.text));
       action->setObjectName(entry.name);
-      const editing::CsvList list = entry.list;
+      const common::ListKind list = entry.list;
       connect(action, &QAction::triggered, this, [this, slot, list] { (this->*slot)(list); });
     }
   };
   const Entry exports[] = {
-      {"actExportChannels", "Channels as CSV\u2026", editing::CsvList::kChannels},
-      {"actExportTransponders", "Transponders as CSV\u2026", editing::CsvList::kTransponders}};
+      {"actExportChannels", "Channels as CSV\u2026", common::ListKind::kChannels},
+      {"actExportTransponders", "Transponders as CSV\u2026", common::ListKind::kTransponders}};
   const Entry imports[] = {
-      {"actImportChannels", "Channels as CSV\u2026", editing::CsvList::kChannels},
-      {"actImportTransponders", "Transponders as CSV\u2026", editing::CsvList::kTransponders}};
+      {"actImportChannels", "Channels as CSV\u2026", common::ListKind::kChannels},
+      {"actImportTransponders", "Transponders as CSV\u2026", common::ListKind::kTransponders}};
   file->addSeparator();
   submenu("menuExport", "&Export", exports, &MainWindow::OnExportCsv);
   submenu("menuImport", "&Import", imports, &MainWindow::OnImportCsv);
@@ -85,15 +85,15 @@ void MainWindow::SetClock(std::function<QDateTime()> now) {
   tick_();
 }
 
-std::string MainWindow::ChooseCsvFile(editing::CsvList list, common::FileDialogKind dialog) {
+std::string MainWindow::ChooseCsvFile(common::ListKind list, common::FileDialogKind dialog) {
   if (!session_.CheckLoaded(*frontend_)) return {};
-  const std::string kind = editing::CsvListName(list);
+  const std::string kind = common::ListNameOf(list);
   const char* verb = dialog == common::FileDialogKind::kSave ? "Export " : "Import ";
   return common::ChooseFileWithFallback(
       *frontend_, {dialog, verb + kind, kind + ".csv", kCsvFilter}, kind + ".csv");
 }
 
-void MainWindow::OnExportCsv(editing::CsvList list) {
+void MainWindow::OnExportCsv(common::ListKind list) {
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kSave);
   std::string done;
   const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, document_, list, name,
@@ -102,7 +102,7 @@ void MainWindow::OnExportCsv(editing::CsvList list) {
   if (ok) ShowDone(Qt8(done));
 }
 
-void MainWindow::OnImportCsv(editing::CsvList list) {
+void MainWindow::OnImportCsv(common::ListKind list) {
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kOpen);
   if (name.empty()) return ShowStatus("");
   std::string done;
@@ -115,7 +115,8 @@ void MainWindow::OnImportCsv(editing::CsvList list) {
 
 void MainWindow::OnApplyOrder() {
   if (!session_.CheckLoaded(*frontend_)) return;
-  if (const std::string reason = document_.ChannelsReadOnlyReason(); !reason.empty()) {
+  if (const std::string reason = document_.ReadOnlyReason(common::ListKind::kChannels);
+      !reason.empty()) {
     return frontend_->ShowMessage(common::MessageKind::kError, reason);
   }
   const std::string name = common::ChooseFileWithFallback(

@@ -76,14 +76,8 @@ std::vector<std::string> TptListLines(std::string_view data) {
 }
 
 std::string ListViewCaption(const std::string& block_name) {
-  switch (flash::ListKindOf(block_name, flash::NameMatch::kExact)) {
-    case flash::ListKind::kTcs:
-      return "&View as TCS";
-    case flash::ListKind::kTpt:
-      return "&View as TPT";
-    default:
-      return {};
-  }
+  const auto kind = flash::ListKindOf(block_name, flash::NameMatch::kExact);
+  return kind ? std::string("&View as ") + common::BlockNameOf(*kind) : std::string();
 }
 
 }  // namespace chanforge::views

@@ -34,9 +34,8 @@ std::string ImageDoneText(bool saved, const std::string& file, std::int64_t byte
          " bytes)";
 }
 
-std::string ConversionDoneText(bool channels, std::int64_t records, const std::string& to) {
-  return "Converted " + Grouped(records) + (channels ? " channels" : " transponders") + " to " +
-         FileNameOf(to);
+std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to) {
+  return "Converted " + Grouped(records) + " " + common::ListNameOf(kind) + " to " + FileNameOf(to);
 }
 
 }  // namespace chanforge::views

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/list_kind.h"
+
 namespace chanforge::views {
 
 // Digits in groups of three: "4,500".
@@ -21,6 +23,6 @@ std::string BlockDoneText(BlockDone what, int index, const std::string& block_na
 std::string ImageDoneText(bool saved, const std::string& file, std::int64_t bytes);
 
 // "Converted 150 channels to TCS.txt"; records as the list's text shows them.
-std::string ConversionDoneText(bool channels, std::int64_t records, const std::string& to);
+std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to);
 
 }  // namespace chanforge::views

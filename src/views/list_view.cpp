@@ -56,8 +56,9 @@ ListedFile ListTptFile(const common::ReadResult& file) {
   return ListFile(file, "TPT", transponders::TptRecordSize, TptListLines);
 }
 
-bool StreamListFile(const std::string& name, bool tcs,
+bool StreamListFile(const std::string& name, common::ListKind kind,
                     const std::function<bool(std::string_view line)>& print, std::string& error) {
+  const bool tcs = kind == common::ListKind::kChannels;
   if (!common::FileExists(name)) {
     error = "File " + name + " can not be found!";
     return false;
@@ -74,7 +75,7 @@ bool StreamListFile(const std::string& name, bool tcs,
   if (status == common::PieceStatus::kDone) {
     if (!print(tcs ? channels::TcsHeading : transponders::TptHeading)) return true;
     if (size > static_cast<std::int64_t>(common::kLargeListSize) &&
-        !print(OversizeLine(tcs ? "TCS" : "TPT", size))) {
+        !print(OversizeLine(common::BlockNameOf(kind), size))) {
       return true;
     }
     status = common::FormatListFile(

@@ -81,6 +81,11 @@ TEST_F(Cli, EditRefusalsWriteNothing) {
   dir_.Write("bare.bin", bare.owned);
   EXPECT_EQ(Cmd("channels bare.bin").status, 1);
   EXPECT_EQ(Cmd("sort-channels bare.bin --by sid -o out.bin").status, 1);
+  // A command needs only the list it changes.
+  std::string transponders_only = MakeSampleImage();
+  transponders_only[0x20] = '\0';  // block 0 no longer names the channel list
+  dir_.Write("tpt.bin", transponders_only);
+  EXPECT_EQ(Cmd("set-transponder tpt.bin 3 tid=5 -o out.bin").status, 0);
 }
 
 TEST_F(Cli, ListsPrintOneLineARecordWithNamesInUtf8) {

@@ -400,8 +400,9 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(again.channels().size(), 12u);
   EXPECT_EQ(again.transponders().size(), document.transponders().size());
   flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
-  EXPECT_EQ(ListDocument(bare).ChannelsReadOnlyReason(), "The image has no TCS block.");
-  EXPECT_EQ(ListDocument(bare).TranspondersReadOnlyReason(), "The image has no TPT block.");
+  EXPECT_EQ(ListDocument(bare).ReadOnlyReason(ListKind::kChannels), "The image has no TCS block.");
+  EXPECT_EQ(ListDocument(bare).ReadOnlyReason(ListKind::kTransponders),
+            "The image has no TPT block.");
   const std::pair<const char*, const char*> assignments[] = {
       {"sid=70000", "SID 70000 is outside 0 to 65535."},
       {"use=256", "Use 256 is outside 0 to 255."},
@@ -482,12 +483,12 @@ struct Applied {
   flash::Workspace image;
 };
 
-Applied Import(const flash::Workspace& w, CsvList list, std::string_view csv,
+Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
                const std::string& file = "f") {
   Applied applied{{}, {}, {}, w};
   ListDocument document(applied.image);
   const int block =
-      list == CsvList::kChannels ? document.channel_block() : document.transponder_block();
+      list == ListKind::kChannels ? document.channel_block() : document.transponder_block();
   const auto bytes = [&] {
     return flash::WholeBlockBytes(applied.image, *flash::FindBlock(applied.image, block));
   };
@@ -521,13 +522,13 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
       "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR,TP frequency (kHz),TP polarisation\r\n"
       "1,Das Erste,1,3,28106,101,102,0,0,0,11750000,H\r\n"
       "2,\"Caf\xC3\xA9, \"\"Bar\"\"\",2,1,";
-  EXPECT_EQ(ListCsv(document, CsvList::kChannels).substr(0, start.size()), start);
-  for (const CsvList list : {CsvList::kChannels, CsvList::kTransponders}) {
+  EXPECT_EQ(ListCsv(document, ListKind::kChannels).substr(0, start.size()), start);
+  for (const ListKind list : {ListKind::kChannels, ListKind::kTransponders}) {
     const std::string csv = ListCsv(document, list);
     for (const std::string& text : {csv, Requoted(csv), Requoted(csv, ';'), "\xEF\xBB\xBF" + csv}) {
       const Applied import = Import(w, list, text, "f.csv");
       EXPECT_EQ(import.read.error, "");
-      EXPECT_EQ(import.read.rows, list == CsvList::kChannels ? 4u : 3u);
+      EXPECT_EQ(import.read.rows, list == ListKind::kChannels ? 4u : 3u);
       EXPECT_TRUE(import.after == import.before) << text;
     }
   }
@@ -564,13 +565,13 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   for (const auto& [name, marked] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
   flash::Workspace w = testing::LoadedWorkspace(
       testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
-  const std::string csv = ListCsv(ListDocument(w), CsvList::kChannels);
+  const std::string csv = ListCsv(ListDocument(w), ListKind::kChannels);
   std::vector<CsvRow> rows;
   ASSERT_EQ(SplitCsv(csv, rows), "");
   for (std::size_t i = 0; i < std::size(names); ++i) {
     EXPECT_EQ(rows[i + 1].cells[1], (names[i].second ? "'" : "") + names[i].first) << i;
   }
-  const Applied import = Import(w, CsvList::kChannels, csv);
+  const Applied import = Import(w, ListKind::kChannels, csv);
   EXPECT_EQ(import.read.error, "");
   EXPECT_TRUE(import.after == import.before);
   // A plain reader's whole floats are numbers; a row's faults are all named, a cell quoted
@@ -578,12 +579,12 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   std::string bad = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\n1.0,A,1,1,1,1,1,1,1,1\n";
   for (int i = 0; i < 21; ++i) bad += "1.5,A,1,1,1,1,1,1,1,1\n";
   bad += "," + std::string(50, 'A') + ",1,1,1,1,1,1,1,1\n,\xE9,1,1,1,1,1,1,1,1\n";
-  const std::string error = Import(w, CsvList::kChannels, bad).read.error;
+  const std::string error = Import(w, ListKind::kChannels, bad).read.error;
   EXPECT_EQ(error.substr(0, error.find('\r')), "Line 3 of f: Nr \"1.5\" is not a number.");
   EXPECT_EQ(error.substr(error.rfind('\n') + 1), "and 3 more");
   EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 20);
   bad.erase(bad.find("1.5"), 21 * 22);
-  EXPECT_EQ(Import(w, CsvList::kChannels, bad).read.error,
+  EXPECT_EQ(Import(w, ListKind::kChannels, bad).read.error,
             "Line 3 of f: Name \"" + std::string(40, 'A') +
                 "\u2026\" is 50 bytes long; at most 16 fit.\r\n"
                 "Line 4 of f is not UTF-8 text: save the CSV as UTF-8");
@@ -599,12 +600,12 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
       "1,2,Caf\xC3\xA9, \"\"Bar\"\",2,7,0,0,1,2,3\n";
   std::vector<CsvRow> rows;
   ASSERT_EQ(SplitCsv(csv, rows), "Line 5: A quote inside a field that does not start with one.");
-  const Applied bad = Import(w, CsvList::kChannels, csv, "f.csv");
+  const Applied bad = Import(w, ListKind::kChannels, csv, "f.csv");
   EXPECT_EQ(bad.read.error,
             "Line 5 of f.csv: A quote inside a field that does not start with one.");
   const std::string fixed = csv.substr(0, csv.rfind("1,2,Caf")) +
                             "1,2,\"Caf\xC3\xA9, \"\"B\"\"\r\nx\"," + "2,7,0,0,1,2,3\n";
-  const Applied import = Import(w, CsvList::kChannels, fixed, "f.csv");
+  const Applied import = Import(w, ListKind::kChannels, fixed, "f.csv");
   ASSERT_EQ(import.read.error, "");
   const std::string data = import.after.substr(flash::DataOffset, 3 * 30 + 2);
   EXPECT_EQ(import.after.substr(flash::LengthOffset, 2), std::string("\x5A\0", 2));
@@ -616,7 +617,7 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
 
 TEST(ListCsv, TransponderCellsSetTheirFields) {
   flash::Workspace w = CsvImage();
-  const Applied import = Import(w, CsvList::kTransponders,
+  const Applied import = Import(w, ListKind::kTransponders,
                                 "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n"
                                 "3,11000000,d,v,b,4/5,1,2,3,0x10\n1,11582123,U,H,B,0/0,1,2,3,4\n",
                                 "t.csv");
@@ -679,7 +680,7 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
           << row;
     }
     const std::string header = "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR (Msym/s)";
-    EXPECT_TRUE(starts(Import(w, CsvList::kTransponders, header + "\n," + row + "\n").read.error,
+    EXPECT_TRUE(starts(Import(w, ListKind::kTransponders, header + "\n," + row + "\n").read.error,
                        c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
         << row;
     TransponderRecord set = base;
@@ -703,28 +704,28 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
   const std::string transponders =
       "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n";
   const struct {
-    CsvList list;
+    ListKind list;
     std::string csv;
     std::string error;
   } cases[] = {
-      {CsvList::kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
-      {CsvList::kChannels, channels + "2,B,1\r\n", "Line 3 of f: Missing column \"TP\"."},
-      {CsvList::kChannels, channels + ",\"12345678901234567\",1,1,1,1,1,1,1,1\r\n",
+      {ListKind::kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
+      {ListKind::kChannels, channels + "2,B,1\r\n", "Line 3 of f: Missing column \"TP\"."},
+      {ListKind::kChannels, channels + ",\"12345678901234567\",1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Name \"12345678901234567\" is 17 bytes long; at most 16 fit."},
-      {CsvList::kChannels, channels + "5,B,1,1,1,1,1,1,1,1\r\n",
+      {ListKind::kChannels, channels + "5,B,1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Nr 5 names no channel: the list has 4."},
-      {CsvList::kChannels, channels + "x,B,1,1,1,1,1,1,1,1\r\n",
+      {ListKind::kChannels, channels + "x,B,1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Nr \"x\" is not a number."},
-      {CsvList::kChannels, channels + "\n\n,\"B\n,1,1",
+      {ListKind::kChannels, channels + "\n\n,\"B\n,1,1",
        "Line 5 of f: A quoted field is not closed."},
-      {CsvList::kChannels, channels + ",\"B\"x,1", "Line 3 of f: Text follows a closing quote."},
-      {CsvList::kTransponders, transponders + ",11000000,X,V,A,1/2,0,0,0,0",
+      {ListKind::kChannels, channels + ",\"B\"x,1", "Line 3 of f: Text follows a closing quote."},
+      {ListKind::kTransponders, transponders + ",11000000,X,V,A,1/2,0,0,0,0",
        "Line 2 of f: Band \"X\" is not D or U."},
-      {CsvList::kTransponders, transponders + ",11000000,D,X,A,1/2,0,0,0,0",
+      {ListKind::kTransponders, transponders + ",11000000,D,X,A,1/2,0,0,0,0",
        "Line 2 of f: Polarisation \"X\" is not V or H."},
-      {CsvList::kTransponders, transponders + ",11000000,D,V,C,1/2,0,0,0,0",
+      {ListKind::kTransponders, transponders + ",11000000,D,V,C,1/2,0,0,0,0",
        "Line 2 of f: DiSEqC \"C\" is not A or B."},
-      {CsvList::kTransponders, transponders + ",11e6,D,V,A,1/2,0,0,0,0",
+      {ListKind::kTransponders, transponders + ",11e6,D,V,A,1/2,0,0,0,0",
        "Line 2 of f: Frequency \"11e6\" is not a number."},
   };
   flash::Workspace w = CsvImage();
@@ -733,7 +734,7 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
   }
   std::string many = transponders;
   for (int i = 0; i < 255; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
-  EXPECT_EQ(Import(w, CsvList::kTransponders, many + many.substr(many.find('\n') + 1)).read.error,
+  EXPECT_EQ(Import(w, ListKind::kTransponders, many + many.substr(many.find('\n') + 1)).read.error,
             "Line 257 of f: A channel reaches at most 255 transponders.");
   std::string tpt;
   for (int i = 0; i < 300; ++i) tpt += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
@@ -742,10 +743,10 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
                                    .Block(1, "TCS", TcsRecord("A", 1, 1, 1, 0, 0))
                                    .Block(3, "TPT", tpt)
                                    .Build());
-  EXPECT_EQ(
-      Import(long_list, CsvList::kTransponders, many + "1,10750000,D,V,A,1/2,0,0,0,0\n").read.error,
-      "Line 257 of f: Transponder 1 would move to row 256, beyond the 255 its channels can "
-      "reach.");
+  EXPECT_EQ(Import(long_list, ListKind::kTransponders, many + "1,10750000,D,V,A,1/2,0,0,0,0\n")
+                .read.error,
+            "Line 257 of f: Transponder 1 would move to row 256, beyond the 255 its channels can "
+            "reach.");
 }
 
 TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
@@ -756,16 +757,17 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   testing::ScriptedFrontend ui;
   std::string done;
   const std::string csv = dir.Path("tp.csv");
-  EXPECT_EQ(ExportCsvFile(ui, document, CsvList::kTransponders, csv, done), common::Outcome::kDone);
+  EXPECT_EQ(ExportCsvFile(ui, document, ListKind::kTransponders, csv, done),
+            common::Outcome::kDone);
   EXPECT_EQ(done, "Exported 3 transponders to tp.csv");
   EXPECT_FALSE(ui.statuses.empty());  // the write is announced
   const std::string before(w.image().bytes());
   const std::string exported = testing::TempDir::Read(csv);
-  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(history.size(), 0u);  // nothing changed, no step
   dir.Write("tp.csv", exported + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
-  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(done, "Imported 4 transponders from tp.csv");
   EXPECT_EQ(history.UndoDescription(), "Import transponders from tp.csv");
@@ -776,21 +778,21 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   dir.Write("tp.csv", exported.substr(0, exported.find("\r\n1,") + 2) +
                           exported.substr(exported.find("\r\n2,") + 2));
   ui.Answer(false);
-  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(),
             "1 channel uses transponder 1 (10601832 kHz).\r\nRemove the transponder and its "
             "channel ?");
   EXPECT_TRUE(w.image().bytes() == before);
   ui.Answer(true);
-  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(document.channels().size(), 3u);
   dir.Write("bad.csv", "Nr\n");
-  EXPECT_EQ(ImportCsvFile(ui, document, history, CsvList::kChannels, dir.Path("bad.csv"), done),
+  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kChannels, dir.Path("bad.csv"), done),
             common::Outcome::kRefused);
   flash::Workspace bare = testing::LoadedWorkspace(std::string(65536, '\0'));
-  EXPECT_EQ(ExportCsvFile(ui, ListDocument(bare), CsvList::kChannels, dir.Path("none.csv"), done),
+  EXPECT_EQ(ExportCsvFile(ui, ListDocument(bare), ListKind::kChannels, dir.Path("none.csv"), done),
             common::Outcome::kRefused);
   EXPECT_EQ(ui.messages.back().second, "The image has no TCS block.");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));
@@ -801,7 +803,7 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
 TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
   flash::Workspace w = Image();
   const ListDocument document(w);
-  const std::string csv = ListCsv(document, CsvList::kTransponders);
+  const std::string csv = ListCsv(document, ListKind::kTransponders);
   std::vector<std::string> rows;
   for (std::size_t at = 0; at < csv.size();) {
     const std::size_t end = csv.find("\r\n", at) + 2;
@@ -831,7 +833,7 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
       {rows[0] + rows[1] + rows[3] + rows[4] + rows[5], 1},  // transponder 2 removed
   };
   for (const auto& c : cases) {
-    Applied import = Import(w, CsvList::kTransponders, c.csv);
+    Applied import = Import(w, ListKind::kTransponders, c.csv);
     ASSERT_EQ(import.read.error, "");
     EXPECT_EQ(import.read.questions.size(), c.questions);
     auto expected = on(document);
@@ -842,7 +844,7 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
     }
     EXPECT_EQ(on(ListDocument(import.image)), expected) << c.csv;
   }
-  Applied repeated = Import(w, CsvList::kTransponders, cases[2].csv);
+  Applied repeated = Import(w, ListKind::kTransponders, cases[2].csv);
   EXPECT_EQ(ListDocument(repeated.image).ChannelsUsing(3), 0u);  // all on the first copy
 }
 

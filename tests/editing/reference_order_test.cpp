@@ -26,7 +26,7 @@ struct Image {
 Reference ReferenceFrom(const ListDocument& document, bool csv) {
   Reference reference;
   if (!csv) return ReferenceOf(document);
-  EXPECT_EQ(ReadReferenceCsv(ListCsv(document, CsvList::kChannels), "r.csv", reference), "");
+  EXPECT_EQ(ReadReferenceCsv(ListCsv(document, ListKind::kChannels), "r.csv", reference), "");
   return reference;
 }
 

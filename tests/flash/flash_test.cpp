@@ -93,12 +93,11 @@ TEST(ImageAccess, ReadsAsZeroAndWritesAreCutOffOutsideTheImage) {
 }
 
 TEST(BlockVocabulary, KindsIndexesAndLengths) {
-  EXPECT_EQ(ListKindOf("tcs"), ListKind::kTcs);
-  EXPECT_EQ(ListKindOf("Tpt"), ListKind::kTpt);
-  EXPECT_EQ(ListKindOf("tpt", NameMatch::kExact), ListKind::kOther);
-  EXPECT_EQ(ListKindOf("TPT", NameMatch::kExact), ListKind::kTpt);
-  EXPECT_EQ(ListKindOf("TCS "), ListKind::kOther);
-  EXPECT_STREQ(ListKindName(ListKind::kOther), "");
+  EXPECT_EQ(ListKindOf("tcs"), ListKind::kChannels);
+  EXPECT_EQ(ListKindOf("Tpt"), ListKind::kTransponders);
+  EXPECT_EQ(ListKindOf("tpt", NameMatch::kExact), std::nullopt);
+  EXPECT_EQ(ListKindOf("TPT", NameMatch::kExact), ListKind::kTransponders);
+  EXPECT_EQ(ListKindOf("TCS "), std::nullopt);
   const Workspace w = LoadedWorkspace(std::string(3 * 65536, '\xFF'));
   EXPECT_EQ(FindBlock(w, -1), nullptr);
   EXPECT_EQ(FindBlock(w, 3), nullptr);

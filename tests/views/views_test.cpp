@@ -62,8 +62,10 @@ TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
             "Read block 2 (\xC3\xA9, 65,536 bytes) from b");
   EXPECT_EQ(BlockDoneText(BlockDone::kCleared, 7, "X", 9, ""), "Cleared block 7 (X)");
   EXPECT_EQ(ImageDoneText(true, "/a/f.bin", 524288), "Saved f.bin (524,288 bytes)");
-  EXPECT_EQ(ConversionDoneText(true, 1500, "/a/TCS.txt"), "Converted 1,500 channels to TCS.txt");
-  EXPECT_EQ(ConversionDoneText(false, 1, "TPT"), "Converted 1 transponders to TPT");
+  EXPECT_EQ(ConversionDoneText(common::ListKind::kChannels, 1500, "/a/TCS.txt"),
+            "Converted 1,500 channels to TCS.txt");
+  EXPECT_EQ(ConversionDoneText(common::ListKind::kTransponders, 1, "TPT"),
+            "Converted 1 transponders to TPT");
 }
 
 TEST(HexDumpLines, DumpsSixteenBytesALineWithPrintableCharacters) {
@@ -128,9 +130,9 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
     streamed.emplace_back(line);
     return true;
   };
-  EXPECT_TRUE(StreamListFile(dir.Path("big"), true, print, error));
+  EXPECT_TRUE(StreamListFile(dir.Path("big"), common::ListKind::kChannels, print, error));
   EXPECT_EQ(streamed, big.lines);
-  EXPECT_FALSE(StreamListFile(dir.Path("huge"), false, print, error));
+  EXPECT_FALSE(StreamListFile(dir.Path("huge"), common::ListKind::kTransponders, print, error));
   EXPECT_EQ(error, "File : " + dir.Path("huge") + " is too large (3298534883328 bytes) !");
 #ifdef __linux__
   // A length that the file outgrows while it is read does not bound the read.
