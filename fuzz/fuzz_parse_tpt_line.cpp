@@ -15,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   if (parsed.status == common::LineStatus::kError && parsed.error.empty()) std::abort();
-  (void)transponders::CheckTptLine(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view line(reinterpret_cast<const char*>(data), size);
+  (void)transponders::CheckTptLine(line);
+  (void)transponders::CheckTptLine(line, true);
   return 0;
 }

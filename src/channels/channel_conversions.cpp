@@ -6,45 +6,17 @@
 #include "channels/channel_record.h"
 #include "common/file_access.h"
 #include "common/list_files.h"
+#include "common/text_lines.h"
 
 namespace chanforge::channels {
 
 namespace {
 
-// The channels that share one problem: the first ten by number, then a count.
-class ChannelNumbers {
- public:
-  void Add(std::int64_t number) {
-    if (listed_.size() < 10) {
-      listed_.push_back(number);
-    } else {
-      ++more_;
-    }
-  }
-
-  // Appends "channel 3" and one, or "channels 3, 12 and 2 more" and several, after a
-  // "; " when the problem already says something.
-  void AppendTo(std::string& problem, const char* one, const char* several) const {
-    if (listed_.empty()) return;
-    if (!problem.empty()) problem += "; ";
-    const bool single = listed_.size() == 1 && more_ == 0;
-    problem += single ? "channel " : "channels ";
-    for (std::size_t i = 0; i < listed_.size(); ++i) {
-      problem += (i ? ", " : "") + std::to_string(listed_[i]);
-    }
-    if (more_ > 0) problem += " and " + std::to_string(more_) + " more";
-    problem += single ? one : several;
-  }
-
- private:
-  std::vector<std::int64_t> listed_;
-  std::size_t more_ = 0;
-};
-
 // Channel lines, numbered on across pieces; warns of the names the text cannot carry
 // back and of lists so long that their later lines shift their columns.
 class TcsTextFormat : public common::ListTextFormat {
  public:
+  explicit TcsTextFormat(common::TextEncoding encoding) : encoding_(encoding) {}
   std::size_t record_size() const override { return TcsRecordSize; }
 
   void Scan(std::string_view records) override {
@@ -60,17 +32,33 @@ class TcsTextFormat : public common::ListTextFormat {
       const std::size_t end = name.find_last_not_of(std::string_view(" \0", 2)) + 1;
       if (name.find(' ', end) != std::string_view::npos) blank_end_.Add(scanned_);
       if (name.substr(0, end).find('\0') != std::string_view::npos) inner_nul_.Add(scanned_);
+      // A text of one byte a character whose names all happen to be UTF-8 reads back as
+      // UTF-8, each such name as other bytes.
+      if (std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; })) {
+        if (common::IsUtf8(name.substr(0, end))) {
+          utf8_names_.Add(scanned_);
+        } else {
+          not_utf8_ = true;
+        }
+      }
     }
   }
 
   std::string RoundTripProblem() const override {
     std::string problem;
-    split_.AppendTo(problem, " holds a line-end byte in its name",
+    split_.AppendTo(problem, "channel", " holds a line-end byte in its name",
                     " hold a line-end byte in their names");
-    blank_end_.AppendTo(problem, " ends its name in blanks, which come back as NULs",
+    blank_end_.AppendTo(problem, "channel", " ends its name in blanks, which come back as NULs",
                         " end their names in blanks, which come back as NULs");
-    inner_nul_.AppendTo(problem, " holds a NUL inside its name, which comes back as a blank",
+    inner_nul_.AppendTo(problem, "channel", " holds a NUL inside its name, which comes back as a blank",
                         " hold NULs inside their names, which come back as blanks");
+    if (encoding_ == common::TextEncoding::kLatin1 && !not_utf8_) {
+      utf8_names_.AppendTo(problem, "channel",
+                           " has a name that reads back as UTF-8, as other bytes (write the text "
+                           "as UTF-8 to keep it)",
+                           " have names that read back as UTF-8, as other bytes (write the text "
+                           "as UTF-8 to keep them)");
+    }
     if (scanned_ >= static_cast<std::int64_t>(kTcsShiftedRecord)) {
       if (!problem.empty()) problem += "; ";
       problem += "records from " + std::to_string(kTcsShiftedRecord) + " on shift their columns";
@@ -81,28 +69,37 @@ class TcsTextFormat : public common::ListTextFormat {
   void Format(std::string_view records, std::string& out) override {
     out.reserve(records.size() / TcsRecordSize * (TcsLineLength + 2));
     for (std::size_t p = 0; p + TcsRecordSize <= records.size(); p += TcsRecordSize) {
-      AppendTcsLine(out, ChannelRecord::Decode(records.substr(p)), ++formatted_);
+      if (encoding_ == common::TextEncoding::kUtf8) {
+        line_.clear();
+        AppendTcsLine(line_, ChannelRecord::Decode(records.substr(p)), ++formatted_);
+        out += common::Latin1ToUtf8(line_);
+      } else {
+        AppendTcsLine(out, ChannelRecord::Decode(records.substr(p)), ++formatted_);
+      }
       out += "\r\n";
     }
   }
 
  private:
+  common::TextEncoding encoding_;
   std::int64_t scanned_ = 0;
   std::int64_t formatted_ = 0;
-  ChannelNumbers split_, blank_end_, inner_nul_;
+  common::RecordNumbers split_, blank_end_, inner_nul_, utf8_names_;
+  bool not_utf8_ = false;
+  std::string line_;
 };
 
 }  // namespace
 
 common::Outcome ConvertTcsToText(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text) {
-  TcsTextFormat format;
+                                 const std::string& text, common::TextEncoding encoding) {
+  TcsTextFormat format(encoding);
   return common::ConvertBinaryToText(frontend, binary, text, "TCS", format);
 }
 
 common::Outcome ConvertTextToTcs(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text) {
-  return common::ConvertTextToBinary(frontend, binary, text, ParseTcsLineInto, CheckTcsLine, 0);
+                                 const std::string& text, common::TextEncoding* read_as) {
+  return common::ConvertTextToBinary(frontend, binary, text, TcsTextReader(), 0, read_as);
 }
 
 std::int64_t CountTcsFileRecords(const std::string& binary) {
@@ -111,7 +108,7 @@ std::int64_t CountTcsFileRecords(const std::string& binary) {
 }
 
 std::unique_ptr<common::ListTextFormat> MakeTcsTextFormat() {
-  return std::make_unique<TcsTextFormat>();
+  return std::make_unique<TcsTextFormat>(common::TextEncoding::kLatin1);
 }
 
 }  // namespace chanforge::channels

@@ -17,16 +17,16 @@ inline constexpr std::size_t kChannelFieldCount = 9;
 
 // clang-format off
 inline constexpr std::array<common::FieldInfo, kChannelFieldCount> kChannelFields = {{
-    // name   heading  offset          width          text column     columns  least most
-    {"name", "Name", kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, "", {}},
-    {"use", "Use", kTcsUseOffset, 1, kTcsUseColumn, 2, 0, common::kByteMost, "", {}},
-    {"tp", "TP", kTcsTpOffset, 1, kTcsTpColumn, 2, 1, common::kByteMost, "", {}},
-    {"sid", "SID", kTcsWordOffset, 2, kTcsWordColumns[kSid], kTcsWordWidth, 0, common::kWordMost, "", {}},
-    {"vpid", "VPID", kTcsWordOffset + 2, 2, kTcsWordColumns[kVpid], kTcsWordWidth, 0, common::kWordMost, "", {}},
-    {"apid", "APID", kTcsWordOffset + 4, 2, kTcsWordColumns[kApid], kTcsWordWidth, 0, common::kWordMost, "", {}},
-    {"vecm", "Vecm", kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 0, common::kWordMost, "", {}},
-    {"aecm", "Aecm", kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 0, common::kWordMost, "", {}},
-    {"pcr", "PCR", kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 0, common::kWordMost, "", {}},
+    // name   heading  offset          width          text column     columns  base least most
+    {"name", "Name", kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, 0, "", {}},
+    {"use", "Use", kTcsUseOffset, 1, kTcsUseColumn, 2, 16, 0, common::kByteMost, "", {}},
+    {"tp", "TP", kTcsTpOffset, 1, kTcsTpColumn, 2, 16, 1, common::kByteMost, "", {}},
+    {"sid", "SID", kTcsWordOffset, 2, kTcsWordColumns[kSid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"vpid", "VPID", kTcsWordOffset + 2, 2, kTcsWordColumns[kVpid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"apid", "APID", kTcsWordOffset + 4, 2, kTcsWordColumns[kApid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"vecm", "Vecm", kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"aecm", "Aecm", kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"pcr", "PCR", kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
 }};
 // clang-format on
 

@@ -1,7 +1,10 @@
 #include "channels/channel_record.h"
 
+#include <algorithm>
+
 #include "channels/channel_fields.h"
 #include "channels/text_fields.h"
+#include "common/text_columns.h"
 #include "common/text_lines.h"
 
 namespace chanforge::channels {
@@ -92,47 +95,55 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
   return LineStatus::kRecord;
 }
 
-std::string CheckTcsLine(std::string_view line, bool explain) {
-  const auto reason = [explain](auto text) { return explain ? text() : std::string("!"); };
-  // The blanks between the columns (0-based).
-  static constexpr std::size_t kSeparators[] = {4, 21, 24, 27, 33, 39, 45, 51, 57};
-  for (const std::size_t separator : kSeparators) {
-    if (separator < line.size() && line[separator] != ' ') {
-      return reason([&] { return "column " + std::to_string(separator + 1) + " is not a blank"; });
-    }
+namespace {
+
+// The line's columns: the record number, which is not read, then every field. A TP of 00 is
+// a free slot's, which the list holds as it is: the column takes any byte.
+constexpr std::array<common::TextColumn, kChannelFieldCount + 1> TcsLayout() {
+  std::array<common::TextColumn, kChannelFieldCount + 1> layout{};
+  layout[0] = {nullptr, 0, kTcsNameColumn - 1};
+  for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
+    layout[f + 1] =
+        common::ColumnOf(kChannelFields[f], f != static_cast<std::size_t>(ChannelField::kTp));
   }
-  for (const ChannelField field : {ChannelField::kUse, ChannelField::kTp}) {
-    const common::FieldInfo& info = InfoOf(field);
-    const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
-    if (!text.empty() && !IsHexText(text)) {
-      return reason([&] {
-        return std::string(info.heading) + " " + std::string(text) + " is not a hex number";
-      });
-    }
+  return layout;
+}
+constexpr auto kTcsLayout = TcsLayout();
+
+class TcsReader : public common::ListTextReader {
+ public:
+  LineStatus Parse(std::string_view line, std::string& out, std::string& error) const override {
+    return ParseTcsLineInto(line, out, error);
   }
-  for (std::size_t w = 0; w < kTcsWordCount; ++w) {
-    const common::FieldInfo& info = InfoOf(WordField(w));
-    const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
-    if (text.empty()) continue;
-    std::int64_t value = ReadPlainWholeNumber(text);
-    if (value < 0) {
-      if (!ReadsWhollyAsNumber(text)) {
-        return reason([&] {
-          return std::string(info.heading) + " " + std::string(text) + " is not a number";
-        });
-      }
-      const std::optional<std::int32_t> read = ReadWholeNumber(text);
-      if (!read) continue;  // out of range: the line was refused before it was checked
-      value = *read;
-    }
-    if (value < info.least || value > info.most) {
-      return reason([&] {
-        return std::string(info.heading) + " " + std::string(text) + " is outside " +
-               std::to_string(info.least) + " to " + std::to_string(info.most);
-      });
-    }
+  bool ReadsAsWritten(std::string_view line) const override {
+    return common::ReadsAsWritten(kTcsLayout, line);
   }
-  return {};
+  std::string WhyNot(std::string_view line, std::string_view record, std::size_t number,
+                     std::string& back) const override {
+    back.clear();
+    // From record 10000 on the number would move every column of the line it is held against.
+    AppendTcsLine(back, ChannelRecord::Decode(record),
+                  static_cast<std::int64_t>(std::min<std::size_t>(number, kTcsShiftedRecord - 1)));
+    return common::WhyNotAsWritten(kTcsLayout, line, back);
+  }
+};
+
+}  // namespace
+
+const common::ListTextReader& TcsTextReader() {
+  static const TcsReader reader;
+  return reader;
+}
+
+std::string CheckTcsLine(std::string_view line) {
+  std::string record;
+  std::string error;
+  std::string back;
+  const common::ListTextReader& reader = TcsTextReader();
+  if (reader.Parse(line, record, error) != LineStatus::kRecord || reader.ReadsAsWritten(line)) {
+    return {};
+  }
+  return reader.WhyNot(line, record, 1, back);
 }
 
 common::ParsedLine ParseTcsLine(std::string_view line) {

@@ -58,12 +58,16 @@ std::vector<std::string> FormatTcsLines(std::string_view list);
 
 common::ParsedLine ParseTcsLine(std::string_view line);
 
-// Why a line that parses would not be stored as written (a separator that is not a
-// blank, a column that does not read wholly as a number, a value the field cannot hold),
-// or empty when it would. Without explain, "!" stands for any reason.
-std::string CheckTcsLine(std::string_view line, bool explain = true);
-
 // The same, appending a record's 30 bytes to out; the error is set for kError.
 common::LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error);
+
+// How the conversion reads channel lines: the parser, and whether each column holds a value
+// its field stores as written (blank gaps, a number in its base and range, nothing past
+// column 63), else why not in the user's words.
+const common::ListTextReader& TcsTextReader();
+
+// Why a line that parses would not be stored as written, as the conversion's question says
+// it, or empty when it would.
+std::string CheckTcsLine(std::string_view line);
 
 }  // namespace chanforge::channels

@@ -29,9 +29,18 @@ int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const s
 }
 
 struct Args {
-  std::string bin, txt, tcs, tpt;
-  bool declink = false;
+  std::string bin, txt, tcs, tpt, diseqc = "A";
+  bool declink = false, utf8 = false;
 };
+
+// A text read as UTF-8 is said: its characters became the list's bytes.
+int Converted(ConsoleFrontend& ui, common::Outcome outcome, const std::string& text,
+              common::TextEncoding read_as) {
+  if (outcome == common::Outcome::kDone && read_as == common::TextEncoding::kUtf8) {
+    ui.ShowMessage(common::MessageKind::kNotice, "Read " + text + " as UTF-8 text");
+  }
+  return ExitStatus(outcome);
+}
 
 // The binary file first or the text file first, in the order the conversion reads them.
 std::shared_ptr<Args> AddFiles(CLI::App& command, const char* list, bool binary_first) {
@@ -48,15 +57,22 @@ constexpr Subcommand kListFileCommands[] = {
     {"tcs2txt", "Convert a TCS binary file to text",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TCS", true);
+       command.add_flag("--utf8", a->utf8,
+                        "Write the text as UTF-8, for an editor that reads it so (it reads back "
+                        "the same)");
        return [a](ConsoleFrontend& ui) {
-         return ExitStatus(channels::ConvertTcsToText(ui, a->bin, a->txt));
+         return ExitStatus(channels::ConvertTcsToText(
+             ui, a->bin, a->txt,
+             a->utf8 ? common::TextEncoding::kUtf8 : common::TextEncoding::kLatin1));
        };
      }},
     {"txt2tcs", "Convert a TCS text file to binary",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TCS", false);
        return [a](ConsoleFrontend& ui) {
-         return ExitStatus(channels::ConvertTextToTcs(ui, a->bin, a->txt));
+         common::TextEncoding read_as{};
+         return Converted(ui, channels::ConvertTextToTcs(ui, a->bin, a->txt, &read_as), a->txt,
+                          read_as);
        };
      }},
     {"tpt2txt", "Convert a TPT binary file to text",
@@ -70,8 +86,20 @@ constexpr Subcommand kListFileCommands[] = {
     {"txt2tpt", "Convert a TPT text file to binary",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TPT", false);
+       CLI::Option* declink = command.add_flag(
+           "--declink", a->declink, "The lines may leave out the DiSEqC column (DecLink layout)");
+       command
+           .add_option("--diseqc", a->diseqc,
+                       "DiSEqC input of the lines that leave it out, with --declink")
+           ->check(CLI::IsMember({"A", "B"}, CLI::ignore_case))
+           ->default_str("A")
+           ->needs(declink);
        return [a](ConsoleFrontend& ui) {
-         return ExitStatus(transponders::ConvertTextToTpt(ui, a->bin, a->txt, false));
+         common::TextEncoding read_as{};
+         const bool diseqc_b = a->diseqc == "B" || a->diseqc == "b";
+         return Converted(
+             ui, transponders::ConvertTextToTpt(ui, a->bin, a->txt, a->declink, diseqc_b, &read_as),
+             a->txt, read_as);
        };
      }},
     {"view", "Print a list file as the list viewer shows it",

@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace chanforge::common {
 
@@ -20,6 +22,7 @@ struct FieldInfo {
   std::size_t width;                   // bytes in the record
   std::size_t column;                  // 0-based start in the text line
   std::size_t columns;                 // characters in the text line
+  int base;                            // the text line's digits: 10 or 16; 0 for text
   std::int64_t least;                  // the smallest value a road accepts
   std::int64_t most;                   // the largest
   const char* unit;                    // empty when the value has none
@@ -30,5 +33,10 @@ struct FieldInfo {
 inline std::string ColumnTitle(const FieldInfo& info) {
   return *info.unit == '\0' ? info.heading : std::string(info.heading) + " (" + info.unit + ")";
 }
+
+// The code of one of a choice field's texts (any case), or nothing.
+std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view text);
+// A choice field's texts as a message lists them: "A or B", "1/2, 2/3, 3/4 or 4/5".
+std::string ChoicesText(const FieldInfo& info);
 
 }  // namespace chanforge::common

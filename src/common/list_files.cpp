@@ -13,6 +13,50 @@ namespace {
 
 constexpr std::size_t kPiece = std::size_t{1} << 20;
 constexpr std::size_t kListedLines = 10;
+// The lines a stored-as-written question shows, as the CSV import lists its refusals.
+constexpr std::size_t kListedUnstored = 20;
+
+// Whether a text file is UTF-8 with a character of more than one byte: read ahead of the
+// conversion, and only as far as it must. A sequence cut by a piece's end waits for the next.
+TextEncoding EncodingOf(const std::string& name) {
+  FileReader reader;
+  std::string error;
+  if (!reader.Open(name, error)) return TextEncoding::kLatin1;
+  std::string bytes;
+  bool multibyte = false;
+  for (;;) {
+    const std::size_t kept = bytes.size();
+    if (!reader.Read(kPiece, bytes)) return TextEncoding::kLatin1;
+    const bool at_end = bytes.size() - kept < kPiece;
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+      bytes.clear();
+    } else {
+      multibyte = true;
+      // The last lead byte whose sequence may not be complete yet.
+      std::size_t cut = bytes.size();
+      for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if (c >= 0xC0) {
+          cut = bytes.size() - back;
+          break;
+        }
+        if (c < 0x80) break;
+      }
+      if (at_end) cut = bytes.size();
+      if (!IsUtf8(std::string_view(bytes).substr(0, cut))) return TextEncoding::kLatin1;
+      bytes.erase(0, cut);
+    }
+    if (at_end) break;
+  }
+  return multibyte ? TextEncoding::kUtf8 : TextEncoding::kLatin1;
+}
+
+// The run of the line between blanks around a byte.
+std::string_view WordAt(std::string_view line, std::size_t at) {
+  const std::size_t start = line.find_last_of(" \t", at);
+  const std::size_t begin = start == std::string_view::npos ? 0 : start + 1;
+  return line.substr(begin, std::min(line.find_first_of(" \t", at), line.size()) - begin);
+}
 
 }  // namespace
 
@@ -42,15 +86,44 @@ std::string RoundTripQuestion(const std::string& reason) {
   return "The text will not convert back to the same list: " + reason + kCrLf + "Convert anyway ?";
 }
 
-std::string StoredAsWrittenQuestion(const std::vector<std::size_t>& lines, std::size_t more,
-                                    const std::string& file, const std::string& reason) {
-  std::string listed;
-  for (const std::size_t line : lines) {
-    listed += (listed.empty() ? "" : ", ") + std::to_string(line);
+std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
+                                    const std::string& file) {
+  std::string question = (total == 1 ? "1 line of " : std::to_string(total) + " lines of ") + file +
+                         " will not be stored as written:";
+  for (const UnstoredLine& line : lines) {
+    question += kCrLf + ("Line " + std::to_string(line.number) + ": " + line.reason);
+    question += kCrLf + ("  as written: \"" + line.written + "\"");
+    question += kCrLf + ("  read back:  \"" + line.back + "\"");
   }
-  if (more > 0) listed += " and " + std::to_string(more) + " more";
-  return "Lines " + listed + " of " + file + " will not be stored as written: " + reason + kCrLf +
-         "Convert anyway ?";
+  if (total > lines.size())
+    question += kCrLf + ("and " + std::to_string(total - lines.size()) + " more");
+  return question + kCrLf + "Convert anyway ?";
+}
+
+void RecordNumbers::Add(std::int64_t number) {
+  if (listed_.size() < kListedLines) {
+    listed_.push_back(number);
+  } else {
+    ++more_;
+  }
+}
+
+void RecordNumbers::Add(const RecordNumbers& later) {
+  for (const std::int64_t number : later.listed_) Add(number);
+  more_ += later.more_;
+}
+
+void RecordNumbers::AppendTo(std::string& problem, const char* thing, const char* one,
+                             const char* several) const {
+  if (listed_.empty()) return;
+  if (!problem.empty()) problem += "; ";
+  const bool single = listed_.size() == 1 && more_ == 0;
+  problem += std::string(thing) + (single ? " " : "s ");
+  for (std::size_t i = 0; i < listed_.size(); ++i) {
+    problem += (i ? ", " : "") + std::to_string(listed_[i]);
+  }
+  if (more_ > 0) problem += " and " + std::to_string(more_) + " more";
+  problem += single ? one : several;
 }
 
 namespace {
@@ -151,17 +224,18 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
 }
 
 Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const LineParser& parser, const LineCheck& check,
-                            std::size_t minimum_size) {
+                            const ListTextReader& reader, std::size_t minimum_size,
+                            TextEncoding* read_as) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, text, binary);
       confirmed != Outcome::kDone) {
     return confirmed;
   }
   frontend.ShowStatus("Loading and converting" + text + "...");
   if (SizeOrReport(frontend, text, kListFileLimit) < 0) return Outcome::kFailed;
-  FileReader reader;
+  const TextEncoding encoding = EncodingOf(text);
+  FileReader file;
   std::string error;
-  if (!reader.Open(text, error)) {
+  if (!file.Open(text, error)) {
     frontend.ShowMessage(MessageKind::kError, "File : " + text + " can not be read !");
     return Outcome::kFailed;
   }
@@ -170,33 +244,44 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   std::string records;
   std::size_t written = 0;
   std::size_t line_number = 0;
-  std::vector<std::size_t> unstored;
-  std::size_t more_unstored = 0;
-  std::string first_reason;
+  std::size_t record_number = 0;
+  std::vector<UnstoredLine> unstored;
+  std::size_t unstored_count = 0;
+  std::string latin1;
+  std::string back;
   const auto flush = [&] {
     written += records.size();
     const bool ok = WriteOrReport(frontend, writer, binary, records);
     records.clear();
     return ok;
   };
+  const auto refuse = [&](const std::string& reason) {
+    frontend.ShowMessage(MessageKind::kError, "Line " + std::to_string(line_number) + " of " +
+                                                  text + " can not be converted: " + reason);
+    return false;
+  };
   const auto use_line = [&](std::string_view line) {
     ++line_number;
-    const LineStatus status = parser(line, records, error);
-    if (status == LineStatus::kError) {
-      frontend.ShowMessage(MessageKind::kError, "Line " + std::to_string(line_number) + " of " +
-                                                    text + " can not be converted: " + error);
-      return false;
+    if (encoding == TextEncoding::kUtf8) {
+      // Columns count characters: each becomes the Latin-1 byte the list stores.
+      if (line_number == 1) line = WithoutByteOrderMark(line);
+      std::optional<std::string> bytes = Utf8ToLatin1(line);
+      if (!bytes) return refuse(NotLatin1Text(WordAt(line, FirstNonLatin1(line))));
+      latin1 = std::move(*bytes);
+      line = latin1;
     }
-    if (std::string reason =
-            status == LineStatus::kRecord ? check(line, first_reason.empty()) : std::string();
-        !reason.empty()) {
-      if (first_reason.empty()) first_reason = std::move(reason);
-      if (unstored.size() < kListedLines) {
-        unstored.push_back(line_number);
-      } else {
-        ++more_unstored;
+    const std::size_t at = records.size();
+    const LineStatus status = reader.Parse(line, records, error);
+    if (status == LineStatus::kError) return refuse(error);
+    if (status == LineStatus::kRecord && !reader.ReadsAsWritten(line)) {
+      std::string reason =
+          reader.WhyNot(line, std::string_view(records).substr(at), record_number + 1, back);
+      if (!reason.empty() && ++unstored_count <= kListedUnstored) {
+        unstored.push_back(
+            {line_number, std::move(reason), LineForMessage(line), LineForMessage(back)});
       }
     }
+    if (status == LineStatus::kRecord) ++record_number;
     return records.size() < kPiece || flush();
   };
   LineSplitter lines;
@@ -204,9 +289,9 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   while (!at_end) {
     std::string& pending = lines.pending();
     const std::size_t before = pending.size();
-    if (!reader.Read(kPiece, pending)) {
-      frontend.ShowMessage(MessageKind::kError, reader.too_large()
-                                                    ? TooLargeText(text, reader.total())
+    if (!file.Read(kPiece, pending)) {
+      frontend.ShowMessage(MessageKind::kError, file.too_large()
+                                                    ? TooLargeText(text, file.total())
                                                     : "File : " + text + " can not be read !");
       return Outcome::kFailed;
     }
@@ -219,11 +304,13 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
     return Outcome::kFailed;
   }
   if (!unstored.empty() &&
-      !frontend.AskYesNo(StoredAsWrittenQuestion(unstored, more_unstored, text, first_reason))) {
+      !frontend.AskYesNo(StoredAsWrittenQuestion(unstored, unstored_count, text))) {
     return Outcome::kCancelled;
   }
   frontend.ShowStatus("Writing " + binary + "...");
-  return CommitOrReport(frontend, writer, binary) ? Outcome::kDone : Outcome::kFailed;
+  if (!CommitOrReport(frontend, writer, binary)) return Outcome::kFailed;
+  if (read_as) *read_as = encoding;
+  return Outcome::kDone;
 }
 
 }  // namespace chanforge::common

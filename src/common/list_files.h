@@ -25,6 +25,18 @@ struct ParsedLine {
 // Above this size a binary list file is only read after the user agrees.
 inline constexpr std::size_t kLargeListSize = 65536;
 
+// How a text file holds its characters: one byte each, as the lists hold them (Latin-1), or
+// UTF-8, as many editors save. A text that is valid UTF-8 and holds a character of more than
+// one byte is read as UTF-8.
+enum class TextEncoding { kLatin1, kUtf8 };
+
+// What the user chose for a list's text file.
+struct TextOptions {
+  TextEncoding encoding = TextEncoding::kLatin1;  // how a text is written; a read finds out
+  bool declink = false;   // transponders: the DecLink layout, without the DiSEqC column
+  bool diseqc_b = false;  // transponders read in the DecLink layout: the lines' input
+};
+
 // The start of a binary list file for the window's list viewer: at most kLargeListSize
 // bytes, what a block can hold, with the file's length in size. When it cannot be shown,
 // error holds the line that says why: not found or unreadable.
@@ -59,29 +71,62 @@ PieceStatus FormatListFile(const std::string& binary, ListTextFormat& format,
                            const std::function<bool(std::string_view text)>& write,
                            std::int64_t& read);
 
-// Appends the line's record to out, or sets the error.
-using LineParser =
-    std::function<LineStatus(std::string_view line, std::string& out, std::string& error)>;
-// Why a line that parses will not be stored as written; empty when it will. Without
-// explain, any non-empty text will do: only the first reason is shown, and building one
-// for every line of a long text costs more than the check itself.
-using LineCheck = std::function<std::string(std::string_view line, bool explain)>;
-
 // The steps both binary-to-text conversions share. kind names the list in the status.
 // Asks before writing a text that will not convert back, a part record at the end included.
 Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
                             const std::string& kind, ListTextFormat& format);
 
-// The steps both text-to-binary conversions share. The binary is padded with zero
-// bytes up to minimum_size.
-Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const LineParser& parser, const LineCheck& check,
-                            std::size_t minimum_size);
+// How one list kind reads its text lines (each one's characters as Latin-1 bytes).
+class ListTextReader {
+ public:
+  virtual ~ListTextReader() = default;
+  // Appends the line's record to out; kError, with the reason, for a line no record can hold.
+  virtual LineStatus Parse(std::string_view line, std::string& out, std::string& error) const = 0;
+  // Whether a line that parses is stored as written by its columns. Quick: it runs for every
+  // line.
+  virtual bool ReadsAsWritten(std::string_view line) const = 0;
+  // For a line that does not: why it will not be stored as written, in the user's words, and
+  // the line its record gives back (number: the record's place in the list, from 1). Empty
+  // when its values land as it meant them although its columns moved.
+  virtual std::string WhyNot(std::string_view line, std::string_view record, std::size_t number,
+                             std::string& back) const = 0;
+};
 
-// "Lines 3, 5 of F will not be stored as written: REASON" CR LF "Convert anyway ?"; at most
-// ten line numbers, then "and N more".
-std::string StoredAsWrittenQuestion(const std::vector<std::size_t>& lines, std::size_t more,
-                                    const std::string& file, const std::string& reason);
+// A line that will not be stored as written, as the question shows it.
+struct UnstoredLine {
+  std::size_t number = 0;  // the text's line
+  std::string reason;
+  std::string written;  // as written, and as its record reads back: UTF-8 for the message
+  std::string back;
+};
+
+// The steps both text-to-binary conversions share. The binary is padded with zero bytes up
+// to minimum_size. read_as, when given, receives how the text was read.
+Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
+                            const ListTextReader& reader, std::size_t minimum_size,
+                            TextEncoding* read_as = nullptr);
+
+// "2 lines of F will not be stored as written:", then for each listed line its reason, the
+// line as written and as it reads back, "and N more" for the rest, and "Convert anyway ?".
+std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
+                                    const std::string& file);
+
+// The records that share one problem in a message: the first ten by number, then a count.
+class RecordNumbers {
+ public:
+  void Add(std::int64_t number);
+  // Takes over the numbers of a later one.
+  void Add(const RecordNumbers& later);
+  bool empty() const { return listed_.empty(); }
+  // Appends "channel 3" and one, or "channels 3, 12 and 2 more" and several, after a "; "
+  // when the problem already says something.
+  void AppendTo(std::string& problem, const char* thing, const char* one,
+                const char* several) const;
+
+ private:
+  std::vector<std::int64_t> listed_;
+  std::size_t more_ = 0;
+};
 
 // "The text will not convert back to the same list: REASON" CR LF "Convert anyway ?"
 std::string RoundTripQuestion(const std::string& reason);

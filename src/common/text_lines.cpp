@@ -38,10 +38,39 @@ void LineSplitter::Shorten() {
   const bool line_end = !pending_.empty() && pending_.back() == '\r';
   if (pending_.size() - (line_end ? 1 : 0) <= 2 * kept_) return;
   if (line_end) pending_.pop_back();
-  const std::size_t rest = pending_.find_first_not_of(' ', kept_);
-  if (rest != std::string::npos && rest > kept_) pending_[kept_] = pending_[rest];
-  pending_.resize(kept_ + (rest == std::string::npos ? 0 : 1));
+  // A character of several UTF-8 bytes is kept whole or not at all, and the byte that keeps
+  // the line non-blank is no part of one.
+  std::size_t kept = kept_;
+  for (std::size_t back = 1; back <= 3 && back <= kept_; ++back) {
+    const auto c = static_cast<unsigned char>(pending_[kept_ - back]);
+    if (c < 0x80) break;
+    if (c < 0xC0) continue;
+    const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    if (length > back) kept = kept_ - back;
+    break;
+  }
+  const std::size_t rest = pending_.find_first_not_of(' ', kept);
+  const char mark = rest == std::string::npos ? ' ' : pending_[rest];
+  pending_.resize(kept);
+  marked_ = rest != std::string::npos;
+  if (marked_) pending_.push_back((mark & 0x80) != 0 ? '?' : mark);
+  shortened_ = true;
+  head_ = pending_.size();
   if (line_end) pending_.push_back('\r');
+}
+
+void LineSplitter::Collapse() {
+  if (!shortened_) return;
+  const std::size_t end = std::min(pending_.find_first_of("\r\n", head_), pending_.size());
+  if (!marked_) {
+    const std::size_t mark = pending_.find_first_not_of(' ', head_);
+    if (mark < end) {
+      pending_[head_] = (pending_[mark] & 0x80) != 0 ? '?' : pending_[mark];
+      ++head_;
+      marked_ = true;
+    }
+  }
+  pending_.erase(head_, end - std::min(end, head_));
 }
 
 std::string ToUpperAscii(std::string_view text) {
@@ -76,6 +105,17 @@ std::string Latin1ForTerminal(std::string_view bytes) {
   return Latin1ToUtf8(shown);
 }
 
+std::string LineForMessage(std::string_view bytes) {
+  std::string shown;
+  for (std::size_t at = 0; at <= bytes.size();) {
+    const std::size_t tab = std::min(bytes.find('\t', at), bytes.size());
+    shown += Latin1ForTerminal(bytes.substr(at, tab - at));
+    if (tab < bytes.size()) shown += "\u2192";
+    at = tab + 1;
+  }
+  return shown;
+}
+
 std::string HexDigits(unsigned long long value) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text;
@@ -86,20 +126,43 @@ std::string HexDigits(unsigned long long value) {
   return text;
 }
 
+namespace {
+
+// The length of the Latin-1 character at i, or 0 when there is none.
+std::size_t Latin1Length(std::string_view text, std::size_t i) {
+  const auto c = static_cast<unsigned char>(text[i]);
+  if (c < 0x80) return 1;
+  const bool pair = (c == 0xC2 || c == 0xC3) && i + 1 < text.size() &&
+                    (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80;
+  return pair ? 2 : 0;
+}
+
+}  // namespace
+
 std::optional<std::string> Utf8ToLatin1(std::string_view text) {
   std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      bytes.push_back(static_cast<char>(c));
-    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size() &&
-               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-      bytes.push_back(static_cast<char>(((c & 0x03) << 6) | (text[++i] & 0x3F)));
-    } else {
-      return {};
-    }
+  bytes.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = Latin1Length(text, i);
+    if (length == 0) return {};
+    bytes.push_back(
+        length == 1 ? text[i] : static_cast<char>(((text[i] & 0x03) << 6) | (text[i + 1] & 0x3F)));
+    i += length;
   }
   return bytes;
+}
+
+std::size_t FirstNonLatin1(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t length = Latin1Length(utf8, i);
+    if (length == 0) return i;
+    i += length;
+  }
+  return std::string_view::npos;
+}
+
+std::string NotLatin1Text(std::string_view utf8) {
+  return QuotedText(utf8) + " holds a character that Latin-1 cannot store";
 }
 
 bool IsUtf8(std::string_view text) {

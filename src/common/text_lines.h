@@ -26,9 +26,10 @@ class LineReader {
 };
 
 // Splits a text that arrives in pieces into the lines LineReader would find in it whole.
-// A line longer than twice `kept` keeps its first `kept` bytes, plus one non-blank byte of
-// its rest so that it stays non-blank: no list column lies that far right, and memory
-// stays flat whatever the text.
+// A line longer than twice `kept` keeps its first `kept` bytes (fewer, not to cut a UTF-8
+// character), plus one non-blank byte of its rest ("?" for one of a UTF-8 character) so that
+// it stays non-blank: no list column lies that far right, and memory stays flat whatever the
+// text.
 class LineSplitter {
  public:
   explicit LineSplitter(std::size_t kept = 4096) : kept_(kept) {}
@@ -41,6 +42,7 @@ class LineSplitter {
   // at_end: no more pieces. Stops and gives false as soon as use does.
   template <typename Use>
   bool Split(bool at_end, Use&& use) {
+    Collapse();
     std::size_t cut = pending_.size();
     if (!at_end) {
       std::size_t last = pending_.find_last_of("\r\n");
@@ -55,16 +57,23 @@ class LineSplitter {
     while (reader.Next(line)) {
       if (!use(line)) return false;
     }
+    if (cut > 0) shortened_ = false;  // the shortened line, if any, is complete
     pending_.erase(0, cut);
     Shorten();
     return true;
   }
 
  private:
+  // Cuts the incomplete line down when it grew too long.
   void Shorten();
+  // What arrived behind a shortened line's head counts only for its mark.
+  void Collapse();
 
   std::size_t kept_;
   std::string pending_;
+  bool shortened_ = false;  // the incomplete line was cut to its head
+  std::size_t head_ = 0;    // its kept bytes, and its mark once it has one
+  bool marked_ = false;
 };
 
 // The text of a fixed column; columns past the line's end read as empty text.
@@ -94,6 +103,10 @@ std::string ToUpperAscii(std::string_view text);
 std::string Latin1ToUtf8(std::string_view bytes);
 // UTF-8 text as Latin-1 bytes, or nothing when a character has no Latin-1 byte.
 std::optional<std::string> Utf8ToLatin1(std::string_view text);
+// Where the first character that Latin-1 lacks starts, or npos when there is none.
+std::size_t FirstNonLatin1(std::string_view utf8);
+// "\"東京\" holds a character that Latin-1 cannot store": why a text cannot be a name.
+std::string NotLatin1Text(std::string_view utf8);
 
 // Whether the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view text);
@@ -108,6 +121,8 @@ std::optional<std::int64_t> ReadValue(std::string_view text);
 // The same for a terminal: control characters (below 0x20 and 0x7F to 0x9F) show as ".",
 // so that no byte of an image can steer the terminal.
 std::string Latin1ForTerminal(std::string_view bytes);
+// The same for a line of a text file in a message, where a tab shows as an arrow.
+std::string LineForMessage(std::string_view bytes);
 
 // The upper-case hexadecimal digits of a value, without leading zeros.
 std::string HexDigits(unsigned long long value);

@@ -1,14 +1,51 @@
 #include "transponders/transponder_conversions.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
+
 #include "common/file_access.h"
 #include "common/list_files.h"
+#include "transponders/transponder_fields.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::transponders {
 
 namespace {
 
-// Transponder lines up to the last used record, which the first pass finds.
+// What a record may hold that its line cannot carry back, with the words for one and several.
+struct Loss {
+  bool (*lost)(const TransponderRecord& record, bool decLink);
+  const char* one;
+  const char* several;
+};
+constexpr Loss kLosses[] = {
+    {[](const TransponderRecord& r, bool) { return r.frequency % 1000 != 0; },
+     " keeps digits below 1 kHz, which the text drops",
+     " keep digits below 1 kHz, which the text drops"},
+    {[](const TransponderRecord& r, bool) {
+       return r.frequency > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
+     },
+     "'s frequency field holds more than the text reads back",
+     "' frequency fields hold more than the text reads back"},
+    {[](const TransponderRecord& r, bool) { return r.fec >= std::size(kFecTexts); },
+     " has a FEC code the text shows as 0/0 and reads back as 3/4",
+     " have FEC codes the text shows as 0/0 and read back as 3/4"},
+    {[](const TransponderRecord& r, bool) { return (r.flags & ~kShownFlags & 0xFF) != 0; },
+     " has flag bits the text leaves out", " have flag bits the text leaves out"},
+    {[](const TransponderRecord& r, bool decLink) {
+       return decLink && (r.flags & kFlagDiseqcB) != 0;
+     },
+     " on DiSEqC B will read back as A", " on DiSEqC B will read back as A"},
+};
+constexpr std::size_t kLossCount = std::size(kLosses);
+
+std::string Records(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " record" : " records");
+}
+
+// Transponder lines up to the last used record, which the first pass finds; warns of what
+// the lines cannot carry back.
 class TptTextFormat : public common::ListTextFormat {
  public:
   explicit TptTextFormat(bool decLink) : decLink_(decLink) {}
@@ -16,9 +53,36 @@ class TptTextFormat : public common::ListTextFormat {
 
   void Scan(std::string_view records) override {
     for (std::size_t p = 0; p + TptRecordSize <= records.size(); p += TptRecordSize) {
+      const std::string_view bytes = records.substr(p, TptRecordSize);
+      const TransponderRecord record = TransponderRecord::Decode(bytes);
       ++scanned_;
-      if (!TransponderRecord::Decode(records.substr(p)).IsEmpty()) used_ = scanned_;
+      if (bytes.find_first_not_of('\0') != std::string_view::npos) last_nonzero_ = scanned_;
+      // Only records up to the last used one are written: the others' losses wait for it.
+      for (std::size_t k = 0; k < kLossCount; ++k) {
+        if (kLosses[k].lost(record, decLink_)) pending_[k].Add(static_cast<std::int64_t>(scanned_));
+      }
+      if (record.IsEmpty()) continue;
+      used_ = scanned_;
+      for (std::size_t k = 0; k < kLossCount; ++k) {
+        lost_[k].Add(pending_[k]);
+        pending_[k] = {};
+      }
     }
+  }
+
+  std::string RoundTripProblem() const override {
+    std::string problem;
+    for (std::size_t k = 0; k < kLossCount; ++k) {
+      lost_[k].AppendTo(problem, "transponder", kLosses[k].one, kLosses[k].several);
+    }
+    // The text gives back the records up to the last used one, padded with zero records.
+    const std::size_t back = std::max<std::size_t>(kTptFileMinimumSize / TptRecordSize, used_);
+    if (last_nonzero_ > used_ || back != scanned_) {
+      if (!problem.empty()) problem += "; ";
+      problem += "the list of " + Records(scanned_) + " comes back as " + Records(back) +
+                 ", with zero records after the last used one";
+    }
+    return problem;
   }
 
   void Format(std::string_view records, std::string& out) override {
@@ -33,7 +97,9 @@ class TptTextFormat : public common::ListTextFormat {
   bool decLink_;
   std::size_t scanned_ = 0;
   std::size_t used_ = 0;
+  std::size_t last_nonzero_ = 0;
   std::size_t formatted_ = 0;
+  std::array<common::RecordNumbers, kLossCount> lost_, pending_;
 };
 
 }  // namespace
@@ -45,12 +111,10 @@ common::Outcome ConvertTptToText(common::Frontend& frontend, const std::string& 
 }
 
 common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text, bool /*decLink*/) {
-  // A transponder list is short: every reason is built.
-  return common::ConvertTextToBinary(
-      frontend, binary, text, ParseTptLineInto,
-      [](std::string_view line, bool /*explain*/) { return CheckTptLine(line); },
-      kTptFileMinimumSize);
+                                 const std::string& text, bool decLink, bool diseqc_b,
+                                 common::TextEncoding* read_as) {
+  return common::ConvertTextToBinary(frontend, binary, text, TptTextReader(decLink, diseqc_b),
+                                     kTptFileMinimumSize, read_as);
 }
 
 std::int64_t CountTptFileRecords(const std::string& binary) {

@@ -13,9 +13,12 @@ namespace chanforge::transponders {
 common::Outcome ConvertTptToText(common::Frontend& frontend, const std::string& binary,
                                  const std::string& text, bool decLink);
 
-// decLink is accepted for symmetry; the parser reads both layouts.
+// decLink: the lines may leave out the DiSEqC column, and those that do take diseqc_b;
+// otherwise a line without it is asked about. read_as, when given, receives how the text
+// was read.
 common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text, bool decLink);
+                                 const std::string& text, bool decLink, bool diseqc_b = false,
+                                 common::TextEncoding* read_as = nullptr);
 
 // The transponders a binary list file holds, as its text shows them: the empty records
 // that pad a list are left out. Reads at most the file's first 16 MiB.

@@ -45,23 +45,6 @@ std::string TransponderText(const TransponderRecord& record, TransponderField fi
   return info.texts.empty() ? std::to_string(value) : info.texts[static_cast<std::size_t>(value)];
 }
 
-std::optional<std::int64_t> ChoiceCode(const common::FieldInfo& info, std::string_view text) {
-  const std::string upper = common::ToUpperAscii(text);
-  for (std::size_t code = 0; code < info.texts.size(); ++code) {
-    if (upper == info.texts[code]) return static_cast<std::int64_t>(code);
-  }
-  return {};
-}
-
-std::string ChoicesText(const common::FieldInfo& info) {
-  std::string text;
-  for (std::size_t i = 0; i < info.texts.size(); ++i) {
-    if (i > 0) text += i + 1 == info.texts.size() ? " or " : ", ";
-    text += info.texts[i];
-  }
-  return text;
-}
-
 std::int64_t IntermediateHz(std::int64_t khz, bool upper) {
   return (khz - kLowerOscillatorKhz - (upper ? kUpperBandShiftKhz : 0)) * 1000;
 }
@@ -107,7 +90,7 @@ std::string FecProblem(std::string_view text) {
   const std::optional<std::uint8_t> code = FecCodeOf(text);
   const std::string named = "FEC " + common::Latin1ToUtf8(text);
   if (!code) {
-    return named + " is not one the list stores (" + ChoicesText(InfoOf(TransponderField::kFec)) +
+    return named + " is not one the list stores (" + common::ChoicesText(InfoOf(TransponderField::kFec)) +
            ")";
   }
   if (text != kFecTexts[*code]) return named + " is stored as " + kFecTexts[*code];
@@ -172,12 +155,12 @@ std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_vi
   if (field == TransponderField::kFec) {
     const std::string problem = FecProblem(text);
     if (!problem.empty()) refusal = problem + ".";
-    return problem.empty() ? ChoiceCode(info, text) : std::nullopt;
+    return problem.empty() ? common::ChoiceCode(info, text) : std::nullopt;
   }
   if (!info.texts.empty()) {
-    const std::optional<std::int64_t> code = ChoiceCode(info, text);
+    const std::optional<std::int64_t> code = common::ChoiceCode(info, text);
     if (!code)
-      refusal = std::string(info.heading) + " " + quoted + " is not " + ChoicesText(info) + ".";
+      refusal = std::string(info.heading) + " " + quoted + " is not " + common::ChoicesText(info) + ".";
     return code;
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);

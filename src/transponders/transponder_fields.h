@@ -30,20 +30,19 @@ inline constexpr KhzRange kBandKhz[] = {{10700000, 11897483}, {11550000, 1274748
 inline constexpr std::int64_t kBandEdgeKhz = 11700000;
 inline constexpr std::int64_t kKhzLeast = kBandKhz[0].least;
 inline constexpr std::int64_t kKhzMost = kBandKhz[1].most;
-static_assert(kBandKhz[1].least == kUpperBandThresholdKhz);
 
 // clang-format off
 inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTransponderFields = {{
-    // name           heading            offset               width text column     columns least most
-    {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, kKhzLeast, kKhzMost, "kHz", {}},
-    {"band", "Band", kTptFlagsOffset, 1, kTptBandColumn, 1, 0, std::size(kBandTexts) - 1, "", kBandTexts},
-    {"polarisation", "Polarisation", kTptFlagsOffset, 1, kTptPolColumn, 1, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts},
-    {"diseqc", "DiSEqC", kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts},
-    {"fec", "FEC", kTptFecOffset, 1, kTptFecColumn, 3, 0, std::size(kFecTexts) - 1, "", kFecTexts},
-    {"tid", "TID", kTptTidOffset, 2, kTptTidColumn, 5, 0, common::kWordMost, "", {}},
-    {"nid", "NID", kTptNidOffset, 2, kTptNidColumn, 5, 0, common::kWordMost, "", {}},
-    {"chn", "Chn", kTptChnOffset, 1, kTptChnColumn, 2, 0, common::kByteMost, "", {}},
-    {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 0, common::kByteMost, "Msym/s", {}},
+    // name           heading            offset               width text column     columns base least most
+    {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, 10, kKhzLeast, kKhzMost, "kHz", {}},
+    {"band", "Band", kTptFlagsOffset, 1, kTptBandColumn, 1, 0, 0, std::size(kBandTexts) - 1, "", kBandTexts},
+    {"polarisation", "Polarisation", kTptFlagsOffset, 1, kTptPolColumn, 1, 0, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts},
+    {"diseqc", "DiSEqC", kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts},
+    {"fec", "FEC", kTptFecOffset, 1, kTptFecColumn, 3, 0, 0, std::size(kFecTexts) - 1, "", kFecTexts},
+    {"tid", "TID", kTptTidOffset, 2, kTptTidColumn, 5, 10, 0, common::kWordMost, "", {}},
+    {"nid", "NID", kTptNidOffset, 2, kTptNidColumn, 5, 10, 0, common::kWordMost, "", {}},
+    {"chn", "Chn", kTptChnOffset, 1, kTptChnColumn, 2, 16, 0, common::kByteMost, "", {}},
+    {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 16, 0, common::kByteMost, "Msym/s", {}},
 }};
 // clang-format on
 
@@ -76,10 +75,6 @@ constexpr std::int64_t MsymOfKs(std::int64_t ks) { return ks / 1000; }
 std::int64_t TransponderValue(const TransponderRecord& record, TransponderField field);
 // The field as the CSV and the command line show it.
 std::string TransponderText(const TransponderRecord& record, TransponderField field);
-// The code of one of a choice field's texts (any case), or nothing.
-std::optional<std::int64_t> ChoiceCode(const common::FieldInfo& info, std::string_view text);
-// A choice field's texts as a message lists them: "A or B", "1/2, 2/3, 3/4 or 4/5".
-std::string ChoicesText(const common::FieldInfo& info);
 
 // The intermediate frequency in Hz that the frequency field stores for a frequency in kHz
 // on a band: the one rule between the two (Khz() is its inverse).

@@ -1,9 +1,13 @@
 #include "transponders/transponder_record.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <optional>
+#include <span>
 
 #include "channels/text_fields.h"
+#include "common/text_columns.h"
 #include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
 
@@ -108,62 +112,92 @@ std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
   return lines;
 }
 
-std::string CheckTptLine(std::string_view line) {
-  // The two-blank gaps between the columns (0-based start).
-  static constexpr std::size_t kGaps[] = {2, 12, 19, 26, 30, 34, 39};
-  for (const std::size_t gap : kGaps) {
-    if (!common::TrimBlanks(Column(line, gap, 2)).empty()) {
-      return "columns " + std::to_string(gap + 1) + "-" + std::to_string(gap + 2) +
-             " are not blank";
-    }
-  }
-  const std::string_view khz_text = common::TrimBlanks(
-      Column(line, InfoOf(TransponderField::kKhz).column, InfoOf(TransponderField::kKhz).columns));
-  const struct {
-    TransponderField field;
-    bool hex;
-  } numbers[] = {{TransponderField::kKhz, false},
-                 {TransponderField::kTid, false},
-                 {TransponderField::kNid, false},
-                 {TransponderField::kChn, true},
-                 {TransponderField::kSr, true}};
-  for (const auto& number : numbers) {
-    const common::FieldInfo& info = InfoOf(number.field);
-    const std::string_view text = common::TrimBlanks(Column(line, info.column, info.columns));
-    if (text.empty()) continue;
-    const char* name = number.field == TransponderField::kKhz ? "frequency" : info.heading;
-    if (number.hex ? !channels::IsHexText(text) : !channels::ReadsWhollyAsNumber(text)) {
-      return std::string(name) + " " + std::string(text) + " is not a" +
-             (number.hex ? " hex" : "") + " number";
-    }
-    const std::optional<std::int32_t> value = channels::ReadWholeNumber(text);
-    if (!number.hex && number.field != TransponderField::kKhz && value &&
-        (*value < info.least || *value > info.most)) {
-      return std::string(name) + " " + std::string(text) + " is outside " +
-             std::to_string(info.least) + " to " + std::to_string(info.most);
-    }
-  }
-  const std::int64_t khz = channels::ReadWholeNumber(khz_text).value_or(0);
-  if (UpperAt(line, kTptBandColumn) == 'U' && khz < kUpperBandThresholdKhz) {
-    return "band U needs at least " + std::to_string(kUpperBandThresholdKhz) + " kHz, not " +
-           std::string(khz_text) + ": stored on band D";
-  }
-  const std::string_view fec = FecToken(line);
-  if (std::string problem = FecProblem(fec); !fec.empty() && !problem.empty()) {
-    if (!FecCodeOf(fec)) problem += ": stored as " + std::string(kFecTexts[kFallbackFecCode]);
-    return problem;
-  }
-  return {};
+namespace {
+
+// The columns: the record number, which is not read, then the fields, the polarisation and
+// the band parted by a slash.
+constexpr std::array<common::TextColumn, 11> TptLayout(bool decLink) {
+  const auto field = [](TransponderField f) { return common::ColumnOf(InfoOf(f)); };
+  common::TextColumn khz = field(TransponderField::kKhz);
+  khz.ranged = false;  // the band's range: see BandProblem
+  common::TextColumn diseqc = field(TransponderField::kDiseqc);
+  diseqc.optional = decLink;
+  return {{{nullptr, 0, kTptFreqColumn - 2},
+           khz,
+           field(TransponderField::kTid),
+           field(TransponderField::kNid),
+           field(TransponderField::kChn),
+           field(TransponderField::kSr),
+           field(TransponderField::kFec),
+           field(TransponderField::kPolarisation),
+           {nullptr, kTptPolColumn + 1, 1, '/'},
+           field(TransponderField::kBand),
+           diseqc}};
+}
+constexpr auto kTptLayout = TptLayout(false);
+constexpr auto kTptDecLinkLayout = TptLayout(true);
+
+// Why the line's frequency lies outside what its band carries, or empty. The line of an
+// empty record, as a list with gaps is written, is none of the band's frequencies.
+std::string BandProblem(std::string_view line) {
+  const std::string_view text =
+      common::TrimBlanks(Column(line, kTptFreqColumn, InfoOf(TransponderField::kKhz).columns));
+  const bool upper = UpperAt(line, kTptBandColumn) == 'U';
+  const std::int64_t khz = channels::ReadPlainWholeNumber(text);
+  if (khz < 0 || (!upper && khz == kLowerOscillatorKhz)) return {};
+  const std::string problem = KhzProblem(khz, upper);
+  return problem.empty() ? problem : std::string(InfoOf(TransponderField::kKhz).heading) + " " + problem;
 }
 
-LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error) {
-  ParsedLine parsed = ParseTptLine(line);
-  if (parsed.status == LineStatus::kRecord) out += parsed.record;
-  if (parsed.status == LineStatus::kError) error = std::move(parsed.error);
-  return parsed.status;
+class TptReader : public common::ListTextReader {
+ public:
+  TptReader(bool decLink, bool diseqc_b) : decLink_(decLink), diseqc_b_(diseqc_b) {}
+  LineStatus Parse(std::string_view line, std::string& out, std::string& error) const override {
+    ParsedLine parsed = ParseTptLine(line, diseqc_b_);
+    if (parsed.status == LineStatus::kRecord) out += parsed.record;
+    if (parsed.status == LineStatus::kError) error = std::move(parsed.error);
+    return parsed.status;
+  }
+  bool ReadsAsWritten(std::string_view line) const override {
+    return common::ReadsAsWritten(Layout(), line) && BandProblem(line).empty();
+  }
+  std::string WhyNot(std::string_view line, std::string_view record, std::size_t number,
+                     std::string& back) const override {
+    back.clear();
+    AppendTptLine(back, TransponderRecord::Decode(record), number, decLink_);
+    if (common::ReadsAsWritten(Layout(), line)) return BandProblem(line);
+    const std::string reason = common::WhyNotAsWritten(Layout(), line, back);
+    return reason.empty() ? BandProblem(back) : reason;
+  }
+
+ private:
+  std::span<const common::TextColumn> Layout() const {
+    return decLink_ ? std::span<const common::TextColumn>(kTptDecLinkLayout) : kTptLayout;
+  }
+  bool decLink_;
+  bool diseqc_b_;
+};
+
+}  // namespace
+
+const common::ListTextReader& TptTextReader(bool decLink, bool diseqc_b) {
+  static const TptReader readers[2][2] = {{{false, false}, {false, true}},
+                                          {{true, false}, {true, true}}};
+  return readers[decLink ? 1 : 0][diseqc_b ? 1 : 0];
 }
 
-ParsedLine ParseTptLine(std::string_view line) {
+std::string CheckTptLine(std::string_view line, bool decLink) {
+  std::string record;
+  std::string error;
+  std::string back;
+  const common::ListTextReader& reader = TptTextReader(decLink);
+  if (reader.Parse(line, record, error) != LineStatus::kRecord || reader.ReadsAsWritten(line)) {
+    return {};
+  }
+  return reader.WhyNot(line, record, 1, back);
+}
+
+ParsedLine ParseTptLine(std::string_view line, bool diseqc_b) {
   using channels::HexTextToByte;
   using channels::RoundToInt32;
   if (common::TrimBlanks(line).empty()) return {};
@@ -180,27 +214,27 @@ ParsedLine ParseTptLine(std::string_view line) {
   if (!nid) return Refuse("NID out of range");
 
   TransponderRecord record;
-  const std::int64_t khz = rounded_khz.value_or(0);
-  // A U below the upper band's threshold is taken as the lower band.
-  const bool upper =
-      rounded_khz && UpperAt(line, kTptBandColumn) == 'U' && khz >= kUpperBandThresholdKhz;
+  const bool upper = UpperAt(line, kTptBandColumn) == 'U';
   if (UpperAt(line, kTptPolColumn) == 'H') record.flags = kFlagHorizontal;
   if (upper) record.flags |= kFlagUpperBand;
-  if (UpperAt(line, kTptDiseqcColumn) == 'B') record.flags |= kFlagDiseqcB;
-  // The line of an empty record, as a list with gaps is written, reads back as one.
-  const bool empty = !upper && khz == kLowerOscillatorKhz;
-  if (!rounded_khz) {
-    return Refuse("frequency " + std::string(common::TrimBlanks(freq_text)) +
-                  " kHz is out of range");
+  const char diseqc = UpperAt(line, kTptDiseqcColumn);
+  if (diseqc == 'B' || ((diseqc == '\0' || diseqc == ' ') && diseqc_b)) {
+    record.flags |= kFlagDiseqcB;
   }
-  if (const std::string problem = KhzProblem(khz, upper); !empty && !problem.empty()) {
-    return Refuse("frequency " + problem);
+  // What the band's frequency field can hold; a frequency outside the band's own range is
+  // stored as written, after the question.
+  const std::int64_t oscillator = kLowerOscillatorKhz + (upper ? kUpperBandShiftKhz : 0);
+  const std::int64_t most = oscillator + std::numeric_limits<std::int32_t>::max() / 1000;
+  if (!rounded_khz || *rounded_khz < oscillator || *rounded_khz > most) {
+    return Refuse("frequency " + std::string(common::TrimBlanks(freq_text)) +
+                  " kHz is out of range: band " + kBandTexts[upper ? 1 : 0] + " holds " +
+                  std::to_string(oscillator) + " to " + std::to_string(most) + " kHz");
   }
   if (const std::string_view fec = FecToken(line);
       fec.size() > InfoOf(TransponderField::kFec).columns) {
     return Refuse(FecProblem(fec) + ", and it moves the columns after it");
   }
-  record.frequency = static_cast<std::uint32_t>(IntermediateHz(khz, upper));
+  record.frequency = static_cast<std::uint32_t>(IntermediateHz(*rounded_khz, upper));
   // Kept as the fields store them: the low 16 bits, or 0 for a value below 0.
   record.tid = static_cast<std::uint16_t>(*tid > 0 ? *tid & common::kWordMost : 0);
   record.nid = static_cast<std::uint16_t>(*nid > 0 ? *nid & common::kWordMost : 0);

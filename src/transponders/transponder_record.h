@@ -31,7 +31,6 @@ inline constexpr std::uint8_t kShownFlags = kFlagUpperBand | kFlagHorizontal | k
 
 inline constexpr std::int64_t kLowerOscillatorKhz = 9750000;
 inline constexpr std::int64_t kUpperBandShiftKhz = 850000;  // 10600000 - 9750000
-inline constexpr std::int64_t kUpperBandThresholdKhz = 11550000;
 
 inline constexpr std::array<const char*, 4> kFecTexts = {"1/2", "2/3", "3/4", "4/5"};
 inline constexpr char kUnknownFecText[] = "0/0";
@@ -87,16 +86,19 @@ void AppendTptLine(std::string& out, const TransponderRecord& record, std::size_
 // With decLink set the DiSEqC column is left out.
 std::vector<std::string> FormatTptLines(std::string_view list, bool decLink);
 
-// Reads both layouts. Refuses a line whose frequency is missing or does not fit the
-// record, or whose numbers lie outside the signed 32-bit range.
-common::ParsedLine ParseTptLine(std::string_view line);
+// Reads both layouts; a line without the DiSEqC column takes diseqc_b. Refuses a line whose
+// frequency is missing or lies past what its band's field holds, whose FEC text runs into
+// the next column, or whose numbers lie outside the signed 32-bit range.
+common::ParsedLine ParseTptLine(std::string_view line, bool diseqc_b = false);
 
-// Why a line that parses would not be stored as written (a gap that is not blank, a
-// column that does not read wholly as a number, a value the field cannot hold, an unknown
-// FEC, an upper band its frequency cannot have), or empty when it would.
-std::string CheckTptLine(std::string_view line);
+// How the conversion reads transponder lines: the parser, and whether each column holds a
+// value its field stores as written (blank gaps, a number in its base and range, V or H, D or
+// U, A or B, a FEC the list stores, a frequency its band carries), else why not. decLink:
+// the lines may leave out the DiSEqC column, and then take diseqc_b.
+const common::ListTextReader& TptTextReader(bool decLink, bool diseqc_b = false);
 
-// The same, appending a record's 12 bytes to out; the error is set for kError.
-common::LineStatus ParseTptLineInto(std::string_view line, std::string& out, std::string& error);
+// Why a line that parses would not be stored as written, as the conversion's question says
+// it, or empty when it would.
+std::string CheckTptLine(std::string_view line, bool decLink = false);
 
 }  // namespace chanforge::transponders

@@ -48,6 +48,14 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
     declink_box_->setObjectName("ChkDCComp");
     declink_box_->setGeometry(tw(120, 795, 1020, 495));
   }
+  if (layout.utf8_option) {
+    utf8_box_ = new WrappingCheckBox("UTF-8 Text", this);
+    utf8_box_->setObjectName("ChkUtf8");
+    utf8_box_->setToolTip(
+        "Write the text file as UTF-8, for an editor that reads it so. Either kind reads back "
+        "to the same list.");
+    utf8_box_->setGeometry(tw(120, 795, 1020, 495));
+  }
   auto* down =
       arrow(layout.to_text, Qt::DownArrow, "Convert the " + kind + " binary file to a text file",
             tw(1200, 840, 375, 375));
@@ -64,14 +72,15 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
   const auto run = [this](const Conversion& conversion, bool text_made) {
     const std::string binary = binary_edit_->text().toStdString();
     const std::string text = text_edit_->text().toStdString();
-    const common::Outcome outcome = conversion(frontend_, binary, text, declink());
+    common::TextEncoding read_as = common::TextEncoding::kLatin1;
+    const common::Outcome outcome = conversion(frontend_, binary, text, options(), read_as);
     emit converted();
     if (outcome == common::Outcome::kDone) {
       const std::int64_t records = layout_.list == common::ListKind::kChannels
                                        ? channels::CountTcsFileRecords(binary)
                                        : transponders::CountTptFileRecords(binary);
-      emit done(QString::fromStdString(
-          views::ConversionDoneText(layout_.list, records, text_made ? text : binary)));
+      emit done(QString::fromStdString(views::ConversionDoneText(
+          layout_.list, records, text_made ? text : binary, read_as)));
     }
   };
   connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text, true); });
@@ -79,6 +88,13 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
 }
 
 bool ConversionPanel::declink() const { return declink_box_ && declink_box_->isChecked(); }
+
+common::TextOptions ConversionPanel::options() const {
+  common::TextOptions options;
+  options.declink = declink();
+  if (utf8_box_ && utf8_box_->isChecked()) options.encoding = common::TextEncoding::kUtf8;
+  return options;
+}
 
 void ConversionPanel::ChooseInto(QLineEdit* box, const QString& fallback) {
   const QString name = SelectFile(frontend_, box->text(), fallback);
@@ -89,10 +105,11 @@ void ConversionPanel::ChooseInto(QLineEdit* box, const QString& fallback) {
 
 void ConversionPanel::ApplySettings(const SettingsStore& settings) {
   QStringList texts;
-  settings.GetSettingStrings(kAppKey, {BlockName() + "Bin", BlockName() + "Txt", "DecLinkComp"},
-                             texts);
-  if (declink_box_ && (texts[2] == "0" || texts[2] == "1")) {
-    declink_box_->setChecked(texts[2] == "1");
+  settings.GetSettingStrings(
+      kAppKey, {BlockName() + "Bin", BlockName() + "Txt", "DecLinkComp", BlockName() + "TxtUtf8"},
+      texts);
+  for (const auto& [text, box] : {std::pair{texts[2], declink_box_}, std::pair{texts[3], utf8_box_}}) {
+    if (box && (text == "0" || text == "1")) box->setChecked(text == "1");
   }
   for (const auto& [text, edit] :
        {std::pair{texts[0], binary_edit_}, std::pair{texts[1], text_edit_}}) {
@@ -105,6 +122,9 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
 
 void ConversionPanel::StoreSettings(SettingsStore& settings) const {
   if (declink_box_) settings.SaveSettingString(kAppKey, "DecLinkComp", declink() ? "1" : "0");
+  if (utf8_box_) {
+    settings.SaveSettingString(kAppKey, BlockName() + "TxtUtf8", utf8_box_->isChecked() ? "1" : "0");
+  }
   settings.SaveSettingString(kAppKey, BlockName() + "Bin", binary_edit_->text());
   settings.SaveSettingString(kAppKey, BlockName() + "Txt", text_edit_->text());
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/frontend.h"
+#include "common/list_files.h"
 #include "common/list_kind.h"
 
 class QCheckBox;
@@ -35,10 +36,13 @@ struct ConversionPanelLayout {
   const char* to_binary;      // "CmdTxt2TCS"
   int text_button_height;     // twips; the two frames differ by 15
   bool declink_option;        // the transponder frame's "Declink Comp" box
+  bool utf8_option;           // the channel frame's "UTF-8 Text" box
 };
 
-using Conversion = std::function<common::Outcome(common::Frontend&, const std::string& binary,
-                                                 const std::string& text, bool declink)>;
+// A conversion with the frame's choices; read_as receives how a text was read.
+using Conversion = std::function<common::Outcome(
+    common::Frontend&, const std::string& binary, const std::string& text,
+    const common::TextOptions& options, common::TextEncoding& read_as)>;
 
 class ConversionPanel : public QGroupBox {
   Q_OBJECT
@@ -50,6 +54,8 @@ class ConversionPanel : public QGroupBox {
   QLineEdit* binary_edit() const { return binary_edit_; }
   QLineEdit* text_edit() const { return text_edit_; }
   bool declink() const;
+  // What the frame's boxes choose for the text file.
+  common::TextOptions options() const;
 
   // Reads and writes this frame's values: the two names and, where it has one, the
   // DecLink box. An empty stored name keeps the default.
@@ -72,6 +78,7 @@ class ConversionPanel : public QGroupBox {
   QLineEdit* binary_edit_;
   QLineEdit* text_edit_;
   QCheckBox* declink_box_ = nullptr;
+  QCheckBox* utf8_box_ = nullptr;
 };
 
 }  // namespace chanforge::ui

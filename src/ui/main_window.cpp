@@ -238,20 +238,32 @@ void MainWindow::BuildControls() {
 
   channel_panel_ = new ConversionPanel(
       {common::ListKind::kChannels, "Frame2", "ChannelList (TCS) Convert", "TCSBin", "TxtTCS",
-       "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false},
+       "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false, true},
       *frontend_,
-      [](common::Frontend& f, const std::string& bin, const std::string& txt, bool) {
-        return channels::ConvertTcsToText(f, bin, txt);
+      [](common::Frontend& f, const std::string& bin, const std::string& txt,
+         const common::TextOptions& options, common::TextEncoding&) {
+        return channels::ConvertTcsToText(f, bin, txt, options.encoding);
       },
-      [](common::Frontend& f, const std::string& bin, const std::string& txt, bool) {
-        return channels::ConvertTextToTcs(f, bin, txt);
+      [](common::Frontend& f, const std::string& bin, const std::string& txt,
+         const common::TextOptions&, common::TextEncoding& read_as) {
+        return channels::ConvertTextToTcs(f, bin, txt, &read_as);
       },
       central);
   channel_panel_->setGeometry(tw(6000, 0, 3855, 2055));
   transponder_panel_ = new ConversionPanel(
       {common::ListKind::kTransponders, "Frame3", "TransponderList (TPT) Convert", "CmdTPTBin",
-       "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true},
-      *frontend_, transponders::ConvertTptToText, transponders::ConvertTextToTpt, central);
+       "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true, false},
+      *frontend_,
+      [](common::Frontend& f, const std::string& bin, const std::string& txt,
+         const common::TextOptions& options, common::TextEncoding&) {
+        return transponders::ConvertTptToText(f, bin, txt, options.declink);
+      },
+      [](common::Frontend& f, const std::string& bin, const std::string& txt,
+         const common::TextOptions& options, common::TextEncoding& read_as) {
+        return transponders::ConvertTextToTpt(f, bin, txt, options.declink, options.diseqc_b,
+                                              &read_as);
+      },
+      central);
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
   for (ConversionPanel* panel : {channel_panel_, transponder_panel_}) {
     connect(panel, &ConversionPanel::converted, this, [this] { ShowStatus(""); });

@@ -34,8 +34,10 @@ std::string ImageDoneText(bool saved, const std::string& file, std::int64_t byte
          " bytes)";
 }
 
-std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to) {
-  return "Converted " + Grouped(records) + " " + common::ListNameOf(kind) + " to " + FileNameOf(to);
+std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to,
+                               common::TextEncoding read_as) {
+  return "Converted " + Grouped(records) + " " + common::ListNameOf(kind) + " to " +
+         FileNameOf(to) + (read_as == common::TextEncoding::kUtf8 ? " (read as UTF-8)" : "");
 }
 
 }  // namespace chanforge::views

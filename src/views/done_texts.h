@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/list_files.h"
 #include "common/list_kind.h"
 
 namespace chanforge::views {
@@ -22,7 +23,9 @@ std::string BlockDoneText(BlockDone what, int index, const std::string& block_na
 // "Loaded flash512k.bin (524,288 bytes)" or "Saved flash512k.bin (524,288 bytes)".
 std::string ImageDoneText(bool saved, const std::string& file, std::int64_t bytes);
 
-// "Converted 150 channels to TCS.txt"; records as the list's text shows them.
-std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to);
+// "Converted 150 channels to TCS.txt", and " (read as UTF-8)" after a text read so; records
+// as the list's text shows them.
+std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to,
+                               common::TextEncoding read_as = common::TextEncoding::kLatin1);
 
 }  // namespace chanforge::views

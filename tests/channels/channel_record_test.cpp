@@ -163,19 +163,39 @@ TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
   EXPECT_EQ(refused.error, "SID value 9E20 is out of range");
 }
 
-TEST(CheckTcsLine, NamesWhatWouldNotBeStoredAsWritten) {
+// What the conversion's question says of a line: the column that moved the others, or the
+// value no field takes, then what the record would hold otherwise than the line meant.
+TEST(CheckTcsLine, SaysWhatALineWouldBecome) {
+  const std::string sample = kSampleLine;  // NEWS 24, SID 28
+  const auto with = [&](std::size_t column, std::size_t width, const std::string& text) {
+    return std::string(sample).replace(column, width, text);
+  };
   const std::pair<std::string, std::string> cases[] = {
-      {kSampleLine, ""},
-      {" 001 ABC", ""},  // the columns past the line's end are fine
-      {Line("N", "&H", "1f", "&H1F", "1E3"), "Use &H is not a hex number"},
-      {Line("N", "00", "G1", "1"), "TP G1 is not a hex number"},
-      {Line("N", "00", "00", "2810X"), "SID 2810X is not a number"},
-      {Line("N", "00", "00", "99999"), "SID 99999 is outside 0 to 65535"},
-      {Line("N", "00", "00", "65535"), ""},
-      {Line("N", "00", "00", "-1"), "SID -1 is outside 0 to 65535"},
-      {Line("N", "00", "00", "1", "65536"), "VPID 65536 is outside 0 to 65535"},
-      {Line("NAME LONGER BY 3", "00", "00", "1").insert(21, "ABC"), "column 22 is not a blank"},
-      {"10000 " + std::string(kSampleLine).substr(5), "column 5 is not a blank"},
+      {sample, ""},
+      {with(28, 1, ""), ""},  // a 4-digit SID: the columns move, yet every value lands as written
+      {with(12, 0, " HD"),    // the name's blanks kept: everything behind it moves
+       "the name \"NEWS 24 HD\" and its blanks take 19 columns, not 16: Use and the columns "
+       "behind it move 3 to the right, and it would be stored as Use 00, TP 04, SID 100, VPID "
+       "2800, \u2026"},
+      {sample.substr(1),
+       "the record number \"001\" ends in column 3, not 4: the name and the columns behind it "
+       "move 1 to the left, and it would be stored as Name \"EWS 24\""},
+      {with(12, 10, "\t"),
+       "column 13 holds a tab, one column however wide an editor shows it; the name \"NEWS 24\" "
+       "and its blanks take 7 columns, not 16: Use and the columns behind it move 9 to the left, "
+       "and it would be stored as Name \"NEWS 24\u219204 01 00\", Use 28, TP 00, SID 6300, \u2026"},
+      {with(28, 0, "0"),
+       "SID \"000028\" is 6 characters wide, not 5: VPID and the columns behind it move 1 to the "
+       "right, and it would be stored as SID 2, VPID 16, APID 10, PCR 16"},
+      {with(28, 5, "     "), "SID is blank: it would be stored as SID 0"},
+      {" 001 X",
+       "the line ends in column 6: Use, TP, SID, VPID, APID, Vecm, Aecm and PCR are missing: it "
+       "would be stored as Use 00, TP 00, SID 0, VPID 0, \u2026"},
+      {with(25, 2, "G1"), "TP \"G1\" is not a hex number: it would be stored as TP 00"},
+      {with(25, 2, "00"), ""},  // a free slot's
+      {with(28, 5, "2810X"), "SID \"2810X\" is not a number: it would be stored as SID 2810"},
+      {with(28, 5, "99999"), "SID 99999 is outside 0 to 65535: it would be stored as SID 34463"},
+      {sample + " X", "text after column 63 is not read"},
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTcsLine(line), reason) << line;
 }

@@ -60,7 +60,10 @@ TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
          "channel 1 holds a line-end byte in its name; channel 2 ends its name in blanks, which "
          "come back as NULs; channels 4, 5 hold NULs inside their names, which come back as "
          "blanks; the last 3 bytes are not a whole record and are left out"},
-        {ChannelList(1) + "x", "the last byte is not a whole record and is left out"}}) {
+        {ChannelList(1) + "x", "the last byte is not a whole record and is left out"},
+        {testing::TcsRecord("\xC3\xA9t\xC3\xA9", 1, 1, 1, 1, 1),
+         "channel 1 has a name that reads back as UTF-8, as other bytes (write the text as UTF-8 "
+         "to keep it)"}}) {
     TempDir dir;
     const std::string bin = dir.Write("TCS", list), txt = dir.Write("TCS.txt", "old");
     ScriptedFrontend ui;
@@ -100,7 +103,7 @@ TEST(ConvertTextToTcs, RefusedOrUnstoredLinesWriteNothingUnlessConfirmed) {
   bad.replace(28, 5, " 9E20");
   unstored.replace(28, 5, "99999");
   std::string text;
-  for (int i = 0; i < 12; ++i) text += unstored + "\r\n";
+  for (int i = 0; i < 22; ++i) text += unstored + "\r\n";
   const std::string refused = dir.Write("refused.txt", "\r\n" + unstored + "\r\n" + bad);
   const std::string asks = dir.Write("asks.txt", "\r\n" + text);
   ScriptedFrontend ui;
@@ -110,14 +113,24 @@ TEST(ConvertTextToTcs, RefusedOrUnstoredLinesWriteNothingUnlessConfirmed) {
             "Line 3 of " + refused + " can not be converted: SID value 9E20 is out of range");
   ui.Answer(true).Answer(false);
   EXPECT_EQ(ConvertTextToTcs(ui, bin, asks), Outcome::kCancelled);
-  EXPECT_EQ(ui.questions.back(), "Lines 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 2 more of " + asks +
-                                     " will not be stored as written: SID 99999 is outside 0 to "
-                                     "65535\r\nConvert anyway ?");
+  // The first twenty lines, each as written and as it reads back, then a count.
+  std::string stored = unstored;
+  stored.replace(28, 5, "34463");
+  const std::string listed =
+      "Line 2: SID 99999 is outside 0 to 65535: it would be stored as "
+      "SID 34463\r\n  as written: \"" +
+      unstored + "\"\r\n  read back:  \"" + stored + "\"\r\n";
+  const std::string head = "22 lines of " + asks + " will not be stored as written:\r\n" + listed;
+  const std::string tail = "\"\r\nand 2 more\r\nConvert anyway ?";
+  const std::string& question = ui.questions.back();
+  EXPECT_EQ(question.substr(0, head.size()), head);
+  EXPECT_EQ(question.substr(question.size() - tail.size()), tail);
+  EXPECT_EQ(std::count(question.begin(), question.end(), '\n'), 2 + 20 * 3);
   EXPECT_EQ(TempDir::Read(bin), "old");
   EXPECT_EQ(dir.EntryCount(), 3u);
   ui.Answer(true).Answer(true);
   EXPECT_EQ(ConvertTextToTcs(ui, bin, asks), Outcome::kDone);
-  EXPECT_EQ(TempDir::Read(bin).size(), 12u * 30);
+  EXPECT_EQ(TempDir::Read(bin).size(), 22u * 30);
   ScriptedFrontend split_ui;  // a CR LF split between two read pieces ends one line
   split_ui.Answer(true);
   const std::string split = dir.Write("split.txt", std::string((1 << 20) - 1, ' ') + "\r\n" + bad);
@@ -149,10 +162,11 @@ TEST(ConvertTcs, RoundTripOverFilesWithoutAQuestion) {
   EXPECT_EQ(TempDir::Read(bin), list);
   EXPECT_EQ(ui.questions.size(), 2u);
   std::string many;  // more records than one write takes
-  for (int i = 0; i < 36000; ++i) many += " 001 A\r\n";
+  const std::string record = testing::TcsRecord("A", 0, 0, 0, 0, 0);
+  for (int i = 0; i < 36000; ++i) many += FormatTcsLines(record)[0] + "\r\n";
   ASSERT_EQ(ConvertTextToTcs(ui, dir.Path("many"), dir.Write("many.txt", many)), Outcome::kDone);
   std::string records;
-  for (int i = 0; i < 36000; ++i) records += testing::TcsRecord("A", 0, 0, 0, 0, 0);
+  for (int i = 0; i < 36000; ++i) records += record;
   EXPECT_EQ(TempDir::Read(dir.Path("many")), records);
 }
 

@@ -124,7 +124,7 @@ class Robustness : public Cli {
     ASSERT_EQ(Cmd("save-block flash512k.bin 0 TCS").status, 0);
     ASSERT_EQ(Cmd("save-block flash512k.bin 1 TPT").status, 0);
     ASSERT_EQ(Cmd("tcs2txt TCS TCS.txt").status, 0);
-    ASSERT_EQ(Cmd("tpt2txt TPT TPT.txt --declink").status, 0);
+    ASSERT_EQ(Cmd("--yes tpt2txt TPT TPT.txt --declink").status, 0);
   }
 };
 

@@ -129,7 +129,7 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
 std::string Parsed(const std::vector<std::string>& lines, bool tpt) {
   std::string data, error;
   for (const std::string& line : lines) {
-    (tpt ? transponders::ParseTptLineInto : channels::ParseTcsLineInto)(line, data, error);
+    (tpt ? transponders::TptTextReader(false) : channels::TcsTextReader()).Parse(line, data, error);
   }
   if (tpt) data.resize(std::max<std::size_t>(data.size(), 2040), '\0');
   return data;
@@ -627,8 +627,8 @@ TEST(ListCsv, TransponderCellsSetTheirFields) {
                 TptRecord(982123123, 1, 2, 3, 4, 7, 0x0F | 0x40));
 }
 
-// One value table, every road: the text line asks ("?") or refuses ("!") what the CSV
-// import, set-transponder and, for a number, the editor refuse with one message.
+// One value table, every road: the text line asks ("?") or refuses ("!", what no record can
+// hold) what the CSV import, set-transponder and, for a number, the editor refuse.
 TEST(Roads, TakeTheSameValuesToTheSameCodes) {
   const struct {
     std::string khz, band, fec, sr;
@@ -637,19 +637,18 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
     bool editor;          // the editor types this field's number alone
   } cases[] = {
       {"11778000", "U", "4/5", "27", "", "", false},
-      {"11778000", "U", "5/6", "27", "?FEC 5/6 is stored as 4/5", "FEC 5/6 is stored as 4/5.",
-       false},
-      {"11778000", "U", "7/8", "27",
-       "?FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5): stored as 3/4",
-       "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
+      {"11778000", "U", "5/6", "27", "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
+       "stored as FEC 4/5", "FEC 5/6 is stored as 4/5.", false},
+      {"11778000", "U", "7/8", "27", "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
+       "stored as FEC 3/4", "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
       {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
       {"12747483", "U", "3/4", "27", "", "", true},
       {"12747484", "U", "3/4", "27",
-       "!frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz",
+       "!frequency 12747484 kHz is out of range: band U holds 10600000 to 12747483 kHz",
        "Frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz.", true},
-      {"11549999", "U", "3/4", "27", "?band U needs at least 11550000 kHz, not 11549999",
+      {"11549999", "U", "3/4", "27", "?Frequency 11549999 kHz lies outside band U's 11550000",
        "Frequency 11549999 kHz lies outside band U's", false},
-      {"10699999", "D", "3/4", "27", "!frequency 10699999 kHz lies outside band D's",
+      {"10699999", "D", "3/4", "27", "?Frequency 10699999 kHz lies outside band D's",
        "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", false},
       {"11897483", "D", "3/4", "27", "", "", false},
       {"12000000", "", "3/4", "27", "-", "", false},  // an empty band: the frequency's own

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
+#include "channels/channel_conversions.h"
+#include "channels/channel_record.h"
+#include "common/text_lines.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
 #include "transponders/transponder_conversions.h"
@@ -56,40 +60,48 @@ TEST(FormatTptLines, EndsAtTheLastUsedRecordAndWrapsNumbersPast255) {
 }
 
 TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
-  const std::pair<std::string, std::string> cases[] = {
-      {kSample, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
-      {std::string(kSample).substr(0, 44), TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
-      {"01  117780000 01234  00001  12  0B1 3/4  V/U A",
+  const std::string declink = std::string(kSample).substr(0, 44);
+  const struct {
+    std::string line;
+    bool diseqc_b;
+    std::string record;
+  } cases[] = {
+      {kSample, false, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
+      {declink, false, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
+      {declink, true, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x09)},
+      {std::string(kSample).replace(45, 1, "b"), false,
+       TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x09)},
+      {"01  117780000 01234  00001  12  0B1 3/4  V/U A", false,
        TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
-      {"01  11778000  01234  00001  12  0b  5/6  h/u b",
+      {"01  11778000  01234  00001  12  0b  5/6  h/u b", false,
        TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 3, 0x0B)},
-      // "U" below 11550000 stays in the lower band.
-      {"01  11000000  00000  00000  00  00  7/8  H/U A", TptRecord(1250000000, 0, 0, 0, 0, 2, 2)},
+      // A U below the upper band's range stays on U, as written (after the question).
+      {"01  11000000  00000  00000  00  00  7/8  H/U A", false,
+       TptRecord(400000000, 0, 0, 0, 0, 2, 3)},
       // The line of an empty record reads back as one.
-      {"01  09750000  00000  00000  00  00  1/2  V/D A", TptRecord(0, 0, 0, 0, 0, 0, 0)},
-      {"01  10751234  70000  -0001  00  00  0/0  V/D",
+      {"01  09750000  00000  00000  00  00  1/2  V/D A", false, TptRecord(0, 0, 0, 0, 0, 0, 0)},
+      {"01  10751234  70000  -0001  00  00  0/0  X/Q C", false,
        TptRecord(1001234000, 0x1170, 0, 0, 0, 2, 0)},
   };
-  for (const auto& [line, record] : cases) {
-    const common::ParsedLine parsed = ParseTptLine(line);
-    ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
-    EXPECT_EQ(parsed.record, record) << line;
+  for (const auto& c : cases) {
+    const common::ParsedLine parsed = ParseTptLine(c.line, c.diseqc_b);
+    ASSERT_EQ(parsed.status, LineStatus::kRecord) << c.line;
+    EXPECT_EQ(parsed.record, c.record) << c.line;
   }
   EXPECT_EQ(ParseTptLine("   ").status, LineStatus::kBlank);
 }
 
-// Each band's edges, as the check draws them; a U below the upper band is read on D.
-TEST(ParseTptLine, RefusesFrequenciesOutsideTheirBand) {
+// Only what no record can hold is refused: a frequency past its band's field, or none.
+TEST(ParseTptLine, RefusesWhatNoRecordHolds) {
   const struct {
     std::string frequency;
     char band;
     bool ok;
   } cases[] = {
-      {"10700000", 'D', true},  {"10699999", 'D', false}, {"11897483", 'D', true},
-      {"11897484", 'D', false}, {"12747483", 'U', true},  {"12747484", 'U', false},
-      {"11550000", 'U', true},  {"11549999", 'U', true},  {"10699999", 'U', false},
-      {"09750001", 'D', false}, {"09700000", 'D', false}, {"        ", 'D', false},
-      {"ABC     ", 'D', false}, {"9E20    ", 'D', false},
+      {"09750000", 'D', true},  {"09749999", 'D', false}, {"11897483", 'D', true},
+      {"11897484", 'D', false}, {"10699999", 'D', true},  {"12747483", 'U', true},
+      {"12747484", 'U', false}, {"10600000", 'U', true},  {"10599999", 'U', false},
+      {"        ", 'D', false}, {"ABC     ", 'D', false}, {"9E20    ", 'D', false},
   };
   for (const auto& c : cases) {
     const std::string line = "01  " + c.frequency + "  00000  00000  00  00  1/2  V/" + c.band;
@@ -97,39 +109,40 @@ TEST(ParseTptLine, RefusesFrequenciesOutsideTheirBand) {
     EXPECT_EQ(parsed.status, c.ok ? LineStatus::kRecord : LineStatus::kError) << line;
     EXPECT_EQ(parsed.error.empty(), c.ok) << line;
   }
-  EXPECT_EQ(ParseTptLine("01  10699999  00000  00000  00  00  1/2  V/D").error,
-            "frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz");
+  EXPECT_EQ(ParseTptLine("01  09700000  00000  00000  00  00  1/2  V/D").error,
+            "frequency 09700000 kHz is out of range: band D holds 9750000 to 11897483 kHz");
   // A FEC text longer than its column moves the polarisation and band out of theirs.
   EXPECT_EQ(ParseTptLine("01  11778000  01234  00001  12  0B  AUTO  H/U A").error,
             "FEC AUTO is not one the list stores (1/2, 2/3, 3/4 or 4/5), and it moves the "
             "columns after it");
-  EXPECT_EQ(ParseTptLine("01  11778000  01234  00001  12  0B  9/10  H/U A").status,
-            LineStatus::kError);
-  std::string out, error;  // the refusal reaches the caller
-  EXPECT_EQ(ParseTptLineInto("01  11778000  9E20   00001", out, error), LineStatus::kError);
-  EXPECT_EQ(error, "TID out of range");
+  EXPECT_EQ(ParseTptLine("01  11778000  9E20   00001").error, "TID out of range");
 }
 
-TEST(CheckTptLine, NamesWhatWouldNotBeStoredAsWritten) {
+TEST(CheckTptLine, SaysWhatALineWouldBecome) {
+  const std::string sample = kSample;  // 11778000 U, TID 1234, SR 0x0B, V, A
+  const auto with = [&](std::size_t column, std::size_t width, const std::string& text) {
+    return std::string(sample).replace(column, width, text);
+  };
   const std::pair<std::string, std::string> cases[] = {
-      {kSample, ""},
+      {sample, ""},
       {"01  09750000  00000  00000  00  00  1/2  V/D A", ""},  // an empty record, kept empty
-      {"01  11778000", ""},
-      {"01  11778000  01234  00001  12  0B  5/6  v/u b", "FEC 5/6 is stored as 4/5"},
-      {"01  11778000  99999  00001  12  0B  3/4  V/U A", "TID 99999 is outside 0 to 65535"},
-      {"01  11778000  01234  65536  12  0B  3/4  V/U A", "NID 65536 is outside 0 to 65535"},
-      {"01  11000000  01234  00001  12  0B  3/4  V/U A",
-       "band U needs at least 11550000 kHz, not 11000000: stored on band D"},
-      {"01  11550000  01234  00001  12  0B  3/4  V/U A", ""},
-      {"01  11778000  01234  00001  12  0B  9/9  V/U A",
-       "FEC 9/9 is not one the list stores (1/2, 2/3, 3/4 or 4/5): stored as 3/4"},
-      {"01  11778000  01234  00001  1G  0B  3/4  V/U A", "Chn 1G is not a hex number"},
-      {"01  11778000  012X4  00001  12  0B  3/4  V/U A", "TID 012X4 is not a number"},
-      {"01  117780000 01234  00001  12  0B  3/4  V/U A", "columns 13-14 are not blank"},
-      {"01  11778000  01234  00001  12  0B  3/4X V/U A", "columns 40-41 are not blank"},
-      {"01  11778000  01234  00001  12  0B1 3/4  V/U A", "columns 35-36 are not blank"},
+      {with(14, 5, "1051"),
+       "TID \"1051\" is 4 characters wide, not 5: NID and the columns behind it move 1 to the "
+       "left, and it would be stored as Chn 02, Band D"},
+      {with(41, 1, "X"), "Polarisation \"X\" is not V or H: it would be stored as Polarisation V"},
+      {with(43, 1, "Q"), "Band \"Q\" is not D or U: it would be stored as Band D"},
+      {with(45, 1, "C"), "DiSEqC \"C\" is not A or B: it would be stored as DiSEqC A"},
+      {sample.substr(0, 44), "DiSEqC is missing: it would be stored as DiSEqC A"},
+      {with(36, 3, "5/6"),
+       "FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 4/5"},
+      {with(4, 8, "11000000"),
+       "Frequency 11000000 kHz lies outside band U's 11550000 to 12747483 kHz"},
+      {with(14, 5, "99999"), "TID 99999 is outside 0 to 65535: it would be stored as TID 34463"},
+      {with(28, 2, "1G"), "Chn \"1G\" is not a hex number: it would be stored as Chn 01"},
+      {with(42, 1, "-"), ""},  // the slash is not read
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
+  EXPECT_EQ(CheckTptLine(sample.substr(0, 44), true), "");  // the DecLink layout
 }
 
 // Bytes to text to bytes over random records: identical after dropping the flag bits
@@ -171,42 +184,179 @@ TEST(ConvertTpt, SizesAndPadding) {
     bool to_text;
     std::string input;
     std::size_t size;  // of the output
+    bool asks;         // the text gives back a list of another size
   } cases[] = {
-      {true, "", 0},
-      {true, std::string(65532, '\0'), 0},
-      {false, kLine + "\r\n" + kLine + " A\r\n\r\n  \r\n" + kLine, 2040},
-      {false, "", 2040},
-      {false, many, 2052},  // longer than the padding
+      {true, "", 0, true},
+      {true, std::string(2040, '\0'), 0, false},
+      {true, std::string(65532, '\0'), 0, true},
+      {false, kLine + "\r\n" + kLine + " A\r\n\r\n  \r\n" + kLine, 2040, false},
+      {false, "", 2040, false},
+      {false, many, 2052, false},  // longer than the padding
   };
   for (const auto& c : cases) {
     TempDir dir;
     ScriptedFrontend ui;
+    if (c.asks) ui.Answer(true);
+    if (c.input.size() > 65536) ui.Answer(true);
     const std::string in = dir.Write("in", c.input), out = dir.Path("out");
-    EXPECT_EQ(
-        c.to_text ? ConvertTptToText(ui, in, out, false) : ConvertTextToTpt(ui, out, in, false),
-        Outcome::kDone);
+    EXPECT_EQ(c.to_text ? ConvertTptToText(ui, in, out, false)
+                        : ConvertTextToTpt(ui, out, in, true),  // DecLink lines: no question
+              Outcome::kDone);
     EXPECT_EQ(TempDir::Read(out).size(), c.size);
   }
 }
 
-TEST(ConvertTpt, RoundTripAndDecLinkReadsBackAsA) {
+TEST(ConvertTpt, RoundTripAndTheDecLinkLayoutsInput) {
   TempDir dir;
-  const std::string list = testing::ThreeTransponders();
+  const std::string list = testing::ThreeTransponders();  // the first on DiSEqC B
   const std::string bin = dir.Write("TPT", list);
   EXPECT_EQ(CountTptFileRecords(bin), 3);  // the padding's empty records left out
   ScriptedFrontend ui;
-  ui.Answer(true).Answer(true);
+  ui.Answer(true);  // replacing TPT
   ASSERT_EQ(ConvertTptToText(ui, bin, dir.Path("t.txt"), false), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("t.txt")).substr(0, 48), kLine + " B\r\n");
   EXPECT_EQ(ui.statuses[1], "Converting TPT...");
   ASSERT_EQ(ConvertTextToTpt(ui, bin, dir.Path("t.txt"), false), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin), list);
+  ui.Answer(true).Answer(true).Answer(true);  // losing B; replacing TPT twice
   ASSERT_EQ(ConvertTptToText(ui, bin, dir.Path("d.txt"), true), Outcome::kDone);
+  EXPECT_EQ(ui.questions[1],
+            "The text will not convert back to the same list: transponder 1 on DiSEqC B will read "
+            "back as A\r\nConvert anyway ?");
   EXPECT_EQ(TempDir::Read(dir.Path("d.txt")).size(), 3u * 46);
   ASSERT_EQ(ConvertTextToTpt(ui, bin, dir.Path("d.txt"), true), Outcome::kDone);
-  std::string as_a = list;
-  as_a[11] = 0x03;
-  EXPECT_EQ(TempDir::Read(bin), as_a);
+  std::string on_a = list;
+  on_a[11] = 0x03;
+  EXPECT_EQ(TempDir::Read(bin), on_a);
+  ASSERT_EQ(ConvertTextToTpt(ui, bin, dir.Path("d.txt"), true, true), Outcome::kDone);
+  std::string on_b = list;
+  on_b[12 + 11] |= 0x08;
+  on_b[24 + 11] |= 0x08;
+  EXPECT_EQ(TempDir::Read(bin), on_b);
+}
+
+// What a record holds that its line cannot carry: each said, with the list's size.
+TEST(ConvertTpt, AsksWhatTheTextCannotCarryBack) {
+  TempDir dir;
+  std::string list =
+      TptRecord(1178000123, 0, 0, 0, 0, 7, 0x05) + TptRecord(2147484000u, 0, 0, 0, 0, 0, 0x08);
+  list += std::string(12 * 168, '\0') + TptRecord(0, 1, 0, 0, 0, 0, 0);  // 171, a TID behind
+  ScriptedFrontend ui;
+  ui.Answer(false);
+  EXPECT_EQ(ConvertTptToText(ui, dir.Write("TPT", list), dir.Path("t.txt"), true),
+            Outcome::kCancelled);
+  EXPECT_EQ(ui.questions[0],
+            "The text will not convert back to the same list: transponder 1 keeps digits below "
+            "1 kHz, which the text drops; transponder 2's frequency field holds more than the "
+            "text reads back; transponder 1 has a FEC code the text shows as 0/0 and reads back "
+            "as 3/4; transponder 1 has flag bits the text leaves out; transponder 2 on DiSEqC B "
+            "will read back as A; the list of 171 records comes back as 170 records, with zero "
+            "records after the last used one\r\nConvert anyway ?");
+}
+
+// Answers every question Yes and keeps it, as --yes does.
+class YesFrontend : public ScriptedFrontend {
+ public:
+  bool AskYesNo(const std::string& text) override {
+    questions.push_back(text);
+    return true;
+  }
+};
+
+// Random lists of both kinds (empty records, both bands and inputs, names of every byte) go
+// through text and back, every question answered Yes: the same bytes, or the first
+// conversion asked.
+TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
+  std::mt19937 random(36);
+  const auto byte = [&] { return static_cast<char>(random()); };
+  int asked = 0;
+  for (int round = 0; round < 120; ++round) {
+    const int kind = round % 4;  // channels, channels as UTF-8, transponders, DecLink layout
+    const bool tidy = random() % 3 != 0;  // the records as a receiver keeps them, or any bytes
+    std::string list;
+    if (kind < 2) {
+      for (std::size_t n = random() % 40; n > 0; --n) {
+        std::string record(30, '\0');
+        for (char& c : record) c = byte();
+        if (tidy) {
+          const std::size_t length = random() % 17;
+          std::replace_if(
+              record.begin(), record.begin() + 16,
+              [](char c) { return c == ' ' || c == '\r' || c == '\n' || c == 0; }, 'x');
+          std::fill(record.begin() + static_cast<long>(length), record.begin() + 16, '\0');
+        }
+        list += record;
+      }
+    } else {
+      const std::size_t used = random() % 60;
+      for (std::size_t i = 0; i < 170 + (tidy ? 0 : random() % 3); ++i) {
+        std::string bytes(12, '\0');
+        if (i < used && random() % 5 != 0) {
+          for (char& c : bytes) c = byte();
+          TransponderRecord r = TransponderRecord::Decode(bytes);
+          const bool upper = r.flags & 1;
+          const KhzRange& band = kBandKhz[upper ? 1 : 0];
+          r.frequency = static_cast<std::uint32_t>(
+              IntermediateHz(band.least + r.frequency % (band.most - band.least + 1), upper));
+          r.fec %= 4;
+          r.flags &= kind == 3 ? 0x03 : 0x0B;
+          if (tidy) bytes = r.Encode();
+        }
+        list += bytes;
+      }
+    }
+    TempDir dir;
+    const std::string bin = dir.Write("list", list), txt = dir.Path("t"), back = dir.Path("b");
+    YesFrontend ui;
+    ASSERT_EQ(kind < 2 ? channels::ConvertTcsToText(
+                             ui, bin, txt,
+                             kind ? common::TextEncoding::kUtf8 : common::TextEncoding::kLatin1)
+                       : ConvertTptToText(ui, bin, txt, kind == 3),
+              Outcome::kDone);
+    if (!ui.questions.empty()) {
+      ++asked;
+      continue;
+    }
+    ASSERT_EQ(kind < 2 ? channels::ConvertTextToTcs(ui, back, txt)
+                       : ConvertTextToTpt(ui, back, txt, kind == 3),
+              Outcome::kDone);
+    EXPECT_TRUE(TempDir::Read(back) == list) << "round " << round;
+  }
+  EXPECT_GT(asked, 25);  // both ways are walked
+  EXPECT_LT(asked, 95);
+}
+
+TEST(TextRoad, Utf8TextReadsByCharacter) {
+  TempDir dir;
+  const std::string list = testing::TcsRecord(
+                               "S\xFC"
+                               "d TV",
+                               1, 2, 28, 0, 0) +
+                           testing::TcsRecord("\xC6r\xF8", 1, 2, 29, 0, 0);
+  std::string text;
+  for (const std::string& line : channels::FormatTcsLines(list)) text += line + "\r\n";
+  const std::string utf8 = common::Latin1ToUtf8(text);
+  ScriptedFrontend ui;
+  common::TextEncoding read_as{};
+  for (const std::string name : {"latin1", "utf8", "utf8-bom"}) {
+    const std::string file = dir.Write(name, name[0] == 'l'    ? text
+                                             : name.size() > 4 ? "\xEF\xBB\xBF" + utf8
+                                                               : utf8);
+    EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.Path(name + ".bin"), file, &read_as),
+              Outcome::kDone);
+    EXPECT_TRUE(TempDir::Read(dir.Path(name + ".bin")) == list) << name;
+    EXPECT_EQ(read_as,
+              name[0] == 'l' ? common::TextEncoding::kLatin1 : common::TextEncoding::kUtf8);
+  }
+  EXPECT_EQ(channels::ConvertTcsToText(ui, dir.Path("utf8.bin"), dir.Path("w.txt"),
+                                       common::TextEncoding::kUtf8),
+            Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(dir.Path("w.txt")), utf8);
+  const std::string bad = dir.Write("bad", utf8 + " 003 \xE6\x9D\xB1\xE4\xBA\xAC");
+  EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.Path("bad.bin"), bad), Outcome::kFailed);
+  EXPECT_EQ(ui.OnlyMessage(), "Line 3 of " + bad +
+                                  " can not be converted: \"\xE6\x9D\xB1\xE4\xBA\xAC\" "
+                                  "holds a character that Latin-1 cannot store");
 }
 
 }  // namespace

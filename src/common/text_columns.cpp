@@ -1,0 +1,373 @@
+#include "common/text_columns.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "common/text_lines.h"
+
+namespace chanforge::common {
+
+namespace {
+
+std::size_t EndOf(const TextColumn& column) { return column.start + column.width; }
+
+// A field whose column holds any text: the channel's name.
+bool IsFreeText(const TextColumn& column) {
+  return column.field != nullptr && column.field->base == 0 && column.field->texts.empty();
+}
+
+// Bytes of a line in a message: quoted, one character a byte, no control byte raw.
+std::string Shown(std::string_view text) { return QuotedText(LineForMessage(text)); }
+
+// The value of digits in a base, or nothing for any other text. The columns are at most
+// eight characters wide: no overflow.
+std::optional<std::int64_t> NumberIn(std::string_view text, int base) {
+  if (text.empty() || text.size() > 9) return {};
+  std::int64_t value = 0;
+  for (const char c : text) {
+    const int digit = c >= '0' && c <= '9'                 ? c - '0'
+                      : base == 16 && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                      : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                           : -1;
+    if (digit < 0) return {};
+    value = value * base + digit;
+  }
+  return value;
+}
+
+// A run of the line between blanks (tabs count as blanks here: they part what they stand in).
+struct Span {
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+
+std::vector<Span> WrittenTokens(std::string_view line) {
+  std::vector<Span> tokens;
+  for (std::size_t at = 0; at < line.size();) {
+    if (line[at] == ' ' || line[at] == '\t') {
+      ++at;
+      continue;
+    }
+    const std::size_t end = std::min(line.find_first_of(" \t", at), line.size());
+    tokens.push_back({at, end});
+    at = end;
+  }
+  return tokens;
+}
+
+// Columns the formatter writes without a blank between them: one token of the line.
+struct LayoutToken {
+  std::size_t first = 0;  // index of its first column
+  std::size_t last = 0;   // and of its last
+  Span span;
+};
+
+std::vector<LayoutToken> TokensOf(std::span<const TextColumn> layout) {
+  std::vector<LayoutToken> tokens;
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    if (!tokens.empty() && tokens.back().span.end == layout[i].start) {
+      tokens.back().last = i;
+      tokens.back().span.end = EndOf(layout[i]);
+    } else {
+      tokens.push_back({i, i, {layout[i].start, EndOf(layout[i])}});
+    }
+  }
+  return tokens;
+}
+
+// Where each layout token stands in the line as written, when the line has as many tokens
+// as the layout (the name takes any number, the last optional token may be missing).
+struct Placement {
+  std::vector<LayoutToken> layout;
+  std::vector<std::optional<Span>> written;  // by layout token; the name's is its column
+};
+
+std::optional<Placement> Place(std::span<const TextColumn> layout, std::string_view line) {
+  Placement placement{TokensOf(layout), {}};
+  const std::vector<LayoutToken>& tokens = placement.layout;
+  const std::vector<Span> written = WrittenTokens(line);
+  const std::size_t n = tokens.size();
+  const auto free = std::find_if(tokens.begin(), tokens.end(), [&](const LayoutToken& token) {
+    return IsFreeText(layout[token.first]);
+  });
+  placement.written.resize(n);
+  if (free == tokens.end()) {
+    const bool last_missing = written.size() + 1 == n && layout.back().optional;
+    if (written.size() != n && !last_missing) return {};
+    for (std::size_t k = 0; k < written.size(); ++k) placement.written[k] = written[k];
+    return placement;
+  }
+  const auto f = static_cast<std::size_t>(free - tokens.begin());
+  const std::size_t after = n - f - 1;
+  if (written.size() + 1 < n || f == 0 || after == 0) return {};
+  for (std::size_t k = 0; k < f; ++k) placement.written[k] = written[k];
+  for (std::size_t j = 0; j < after; ++j) {
+    placement.written[f + 1 + j] = written[written.size() - after + j];
+  }
+  // The name's column as written: from behind the token before it up to the one after.
+  placement.written[f] =
+      Span{placement.written[f - 1]->end + 1,
+           std::max(placement.written[f - 1]->end + 1, placement.written[f + 1]->start - 1)};
+  return placement;
+}
+
+std::string Label(const TextColumn& column) {
+  if (column.field == nullptr) return "the record number";
+  if (IsFreeText(column)) return "the name";
+  return column.field->heading;
+}
+
+std::string TokenText(std::string_view line, Span span) {
+  return Shown(line.substr(span.start, span.end - span.start));
+}
+
+// ": SID and the columns behind it move 1 to the left".
+std::string Moves(const std::string& what, long by) {
+  return ": " + what + " and the columns behind it move " + std::to_string(by < 0 ? -by : by) +
+         (by < 0 ? " to the left" : " to the right");
+}
+
+// The token that moves the ones behind it, in words, or empty when every token stands where
+// the layout puts it.
+std::string ShiftCause(std::span<const TextColumn> layout, const Placement& placement,
+                       std::string_view line) {
+  const std::vector<LayoutToken>& tokens = placement.layout;
+  for (std::size_t k = 0; k < tokens.size(); ++k) {
+    const TextColumn& column = layout[tokens[k].first];
+    const std::optional<Span>& written = placement.written[k];
+    if (!written || IsFreeText(column)) continue;
+    const Span expected = tokens[k].span;
+    const auto width = [](Span span) { return span.end - span.start; };
+    if (column.field == nullptr && column.fixed == '\0') {
+      // The record number is right-aligned: only its end counts.
+      if (written->end == expected.end || k + 1 == tokens.size()) continue;
+      return "the record number " + TokenText(line, *written) + " ends in column " +
+             std::to_string(written->end) + ", not " + std::to_string(expected.end) +
+             Moves(Label(layout[tokens[k + 1].first]),
+                   static_cast<long>(written->end) - static_cast<long>(expected.end));
+    }
+    if (written->start != expected.start) {
+      const LayoutToken& before = tokens[k - 1];
+      const TextColumn& before_column = layout[before.first];
+      const Span before_written = *placement.written[k - 1];
+      std::string cause;
+      if (IsFreeText(before_column)) {
+        const std::string_view name = TrimBlanks(
+            line.substr(before_written.start, before_written.end - before_written.start));
+        const std::size_t taken = std::max(written->start, before.span.start + 1) - 1;
+        cause = "the name " + Shown(name) + " and its blanks take " +
+                std::to_string(taken - before.span.start) + " columns, not " +
+                std::to_string(width(before.span));
+      } else if (width(before_written) != width(before.span)) {
+        cause = Label(before_column) + " " + TokenText(line, before_written) + " is " +
+                std::to_string(width(before_written)) + " characters wide, not " +
+                std::to_string(width(before.span));
+      } else {
+        cause = "the gap before " + Label(column) + " is " +
+                std::to_string(written->start - before_written.end) + " columns wide, not " +
+                std::to_string(expected.start - before.span.end);
+      }
+      return cause + Moves(Label(column),
+                           static_cast<long>(written->start) - static_cast<long>(expected.start));
+    }
+    if (width(*written) != width(expected) && k + 1 == tokens.size()) {
+      return Label(column) + " " + TokenText(line, *written) + " is " +
+             std::to_string(width(*written)) + " characters wide, not " +
+             std::to_string(width(expected));
+    }
+  }
+  return {};
+}
+
+// The first gap, column or text past the end that is not as the layout has it.
+std::string FirstProblem(std::span<const TextColumn> layout, std::string_view line) {
+  const std::size_t used = line.find_last_not_of(' ') + 1;
+  std::vector<std::string> missing;
+  for (const TextColumn& column : layout) {
+    if (column.field != nullptr && !column.optional && !IsFreeText(column) &&
+        column.start >= used) {
+      missing.push_back(column.field->heading);
+    }
+  }
+  if (missing.size() > 1) {
+    std::string names;
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+      names += (i == 0 ? "" : i + 1 == missing.size() ? " and " : ", ") + missing[i];
+    }
+    return "the line ends in column " + std::to_string(used) + ": " + names + " are missing";
+  }
+  std::size_t at = 0;
+  for (const TextColumn& column : layout) {
+    for (std::size_t p = at; p < column.start && p < line.size(); ++p) {
+      if (line[p] != ' ') return "column " + std::to_string(p + 1) + " is not a blank";
+    }
+    if (std::string problem = ColumnProblem(column, line); !problem.empty()) return problem;
+    at = EndOf(column);
+  }
+  return used > at ? "text after column " + std::to_string(at) + " is not read" : std::string();
+}
+
+// A column's value as its text: the same number, text or choice.
+bool SameValue(const TextColumn& column, std::string_view meant, std::string_view back) {
+  const FieldInfo& info = *column.field;
+  if (IsFreeText(column)) return meant == back;
+  if (!info.texts.empty()) {
+    const std::optional<std::int64_t> code = ChoiceCode(info, meant);
+    return code && code == ChoiceCode(info, back);
+  }
+  const std::optional<std::int64_t> number = NumberIn(meant, info.base);
+  return number && number == NumberIn(back, info.base);
+}
+
+// The value as the read-back line shows it: a decimal number without its leading zeros.
+std::string BackValue(const TextColumn& column, std::string_view back) {
+  if (IsFreeText(column)) return Shown(back);
+  if (column.field->base == 10) {
+    const std::size_t digit = std::min(back.find_first_not_of('0'), back.size() - 1);
+    return std::string(back.substr(digit));
+  }
+  return std::string(back);
+}
+
+// What the line meant for a column: the text of its token where the tokens stand in the
+// layout's order, else the column's own text; nothing for an optional column left out.
+std::optional<std::string_view> Meant(std::span<const TextColumn> layout, std::size_t index,
+                                      std::string_view line,
+                                      const std::optional<Placement>& placement) {
+  const TextColumn& column = layout[index];
+  if (!placement) {
+    const std::string_view text = TrimBlanks(Column(line, column.start, column.width));
+    if (column.optional && text.empty()) return {};
+    return text;
+  }
+  const auto token =
+      std::find_if(placement->layout.begin(), placement->layout.end(),
+                   [&](const LayoutToken& t) { return t.first <= index && index <= t.last; });
+  const std::optional<Span>& written =
+      placement->written[static_cast<std::size_t>(token - placement->layout.begin())];
+  if (!written) return {};
+  std::string_view meant = line.substr(written->start, written->end - written->start);
+  if (token->first != token->last) {
+    meant = meant.substr(std::min(meant.size(), column.start - token->span.start), column.width);
+  }
+  return TrimBlanks(meant);
+}
+
+// Whether the tokens tell one story: every one holds a value its column takes, and from the
+// first that stands elsewhere than the layout puts it, all stand off by the same. Else the
+// columns say more than the tokens' order.
+bool PlacementHolds(std::span<const TextColumn> layout, std::string_view line,
+                    const Placement& placement) {
+  std::optional<long> off;
+  for (std::size_t k = 0; k < placement.layout.size(); ++k) {
+    const std::optional<Span>& written = placement.written[k];
+    const LayoutToken& token = placement.layout[k];
+    if (!written || IsFreeText(layout[token.first])) continue;
+    // The record number is right-aligned: its end tells.
+    const long by = layout[token.first].field == nullptr && layout[token.first].fixed == '\0'
+                        ? static_cast<long>(written->end) - static_cast<long>(token.span.end)
+                        : static_cast<long>(written->start) - static_cast<long>(token.span.start);
+    if (off ? by != *off : by != 0) {
+      if (off) return false;
+      off = by;
+    }
+  }
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    if (layout[i].field == nullptr) continue;
+    const std::optional<std::string_view> meant = Meant(layout, i, line, placement);
+    if (meant && !ValueProblem(layout[i], *meant, false).empty()) return false;
+  }
+  return true;
+}
+
+// "Use 00, TP 04, SID 10": the fields that the read-back line gives otherwise than the line
+// meant them, the first four of them.
+std::string StoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
+                            std::string_view back, const std::optional<Placement>& placement) {
+  constexpr std::size_t kNamed = 4;
+  std::vector<std::string> items;
+  for (std::size_t i = 0; i < layout.size(); ++i) {
+    const TextColumn& column = layout[i];
+    if (column.field == nullptr) continue;
+    const std::optional<std::string_view> meant = Meant(layout, i, line, placement);
+    if (!meant) continue;
+    const std::string_view shown = TrimBlanks(Column(back, column.start, column.width));
+    if (SameValue(column, *meant, shown)) continue;
+    items.push_back(std::string(column.field->heading) + " " + BackValue(column, shown));
+  }
+  std::string text;
+  for (std::size_t i = 0; i < items.size() && i < kNamed; ++i) {
+    text += (i == 0 ? "" : ", ") + items[i];
+  }
+  return items.size() > kNamed ? text + ", \u2026" : text;
+}
+
+}  // namespace
+
+std::string ColumnProblem(const TextColumn& column, std::string_view line) {
+  const std::string_view text = Column(line, column.start, column.width);
+  if (column.field == nullptr) {
+    if (column.fixed == '\0' || text == std::string_view(&column.fixed, 1)) return {};
+    return "column " + std::to_string(column.start + 1) + " holds " + Shown(text) + ", not " +
+           column.fixed;
+  }
+  return ValueProblem(column, TrimBlanks(text), line.size() <= column.start);
+}
+
+std::string ValueProblem(const TextColumn& column, std::string_view value, bool missing) {
+  const FieldInfo& info = *column.field;
+  if (IsFreeText(column) || (value.empty() && column.optional)) return {};
+  const std::string heading = info.heading;
+  if (value.empty()) return heading + (missing ? " is missing" : " is blank");
+  if (!info.texts.empty()) {
+    if (ChoiceCode(info, value)) return {};
+    return heading + " " + Shown(value) + " is not " + ChoicesText(info);
+  }
+  const std::optional<std::int64_t> number = NumberIn(value, info.base);
+  if (!number) {
+    return heading + " " + Shown(value) +
+           (info.base == 16 ? " is not a hex number" : " is not a number");
+  }
+  if (column.ranged && (*number < info.least || *number > info.most)) {
+    return heading + " " + std::string(value) + " is outside " + std::to_string(info.least) +
+           " to " + std::to_string(info.most);
+  }
+  return {};
+}
+
+bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line) {
+  std::size_t at = 0;
+  for (const TextColumn& column : layout) {
+    for (std::size_t p = at; p < column.start && p < line.size(); ++p) {
+      if (line[p] != ' ') return false;
+    }
+    if (!ColumnProblem(column, line).empty()) return false;
+    at = EndOf(column);
+  }
+  return at >= line.size() || line.find_first_not_of(' ', at) == std::string_view::npos;
+}
+
+std::string WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
+                            std::string_view back) {
+  std::optional<Placement> placement = Place(layout, line);
+  if (placement && !PlacementHolds(layout, line, *placement)) placement.reset();
+  const std::string stored = StoredOtherwise(layout, line, back, placement);
+  // The columns moved, yet every value lands as the line meant it.
+  if (placement && stored.empty()) return {};
+  std::string reason;
+  if (const std::size_t tab = line.find('\t'); tab != std::string_view::npos) {
+    reason = "column " + std::to_string(tab + 1) +
+             " holds a tab, one column however wide an editor shows it; ";
+  }
+  std::string cause = placement ? ShiftCause(layout, *placement, line) : std::string();
+  const bool moved = !cause.empty();
+  if (!moved) cause = FirstProblem(layout, line);
+  reason += cause;
+  if (!stored.empty()) {
+    reason += (moved ? ", and it would be stored as " : ": it would be stored as ") + stored;
+  }
+  return reason;
+}
+
+}  // namespace chanforge::common
