@@ -5,8 +5,10 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <memory>
 #include <thread>
 #endif
@@ -156,6 +158,38 @@ TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
   EXPECT_EQ(TempDir::Read(longest), "new");
 }
 
+// An attribute of the user's and an ACL that lets user 1234 read (version 2, then tag,
+// permissions and id of each entry).
+TEST(SafeWriter, KeepsExtendedAttributesAndTheAcl) {
+  TempDir dir;
+  const std::string target = dir.Write("t.bin", "old");
+  const auto entry = [](std::uint16_t tag, std::uint16_t permissions, std::uint32_t id) {
+    return std::string{static_cast<char>(tag),         static_cast<char>(tag >> 8),
+                       static_cast<char>(permissions), '\0',
+                       static_cast<char>(id),          static_cast<char>(id >> 8),
+                       static_cast<char>(id >> 16),    static_cast<char>(id >> 24)};
+  };
+  const std::string acl = std::string("\2\0\0\0", 4) + entry(1, 6, ~0u) + entry(2, 4, 1234) +
+                          entry(4, 4, ~0u) + entry(0x10, 4, ~0u) + entry(0x20, 0, ~0u);
+  const std::pair<const char*, std::string> attributes[] = {{"user.chanforge", "kept"},
+                                                            {"system.posix_acl_access", acl}};
+  for (const auto& [name, value] : attributes) {
+    if (::setxattr(target.c_str(), name, value.data(), value.size(), 0) != 0) {
+      GTEST_SKIP() << "the file system of " << target << " keeps no " << name << ": "
+                   << std::strerror(errno);
+    }
+  }
+  const WriteResult written = WriteFileSafely(target, "new");
+  ASSERT_TRUE(written.ok) << written.error;
+  EXPECT_EQ(TempDir::Read(target), "new");
+  for (const auto& [name, value] : attributes) {
+    std::string kept(value.size() + 1, '\0');
+    kept.resize(static_cast<std::size_t>(
+        std::max<ssize_t>(::getxattr(target.c_str(), name, kept.data(), kept.size()), 0)));
+    EXPECT_EQ(kept, value) << name;
+  }
+}
+
 TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   TempDir dir;
   ::mkfifo(dir.Path("fifo").c_str(), 0600);
@@ -167,6 +201,25 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   }
   EXPECT_EQ(fs::status(dir.Path("fifo")).type(), fs::file_type::fifo);
   EXPECT_EQ(dir.EntryCount(), 2u);
+  // A read-only file stays as it is, root's too; one with other names is replaced, and the
+  // notice says that they keep the old content.
+  const std::string locked = dir.Write("locked.bin", "old");
+  ::chmod(locked.c_str(), 0444);
+  EXPECT_EQ(WriteFileSafely(locked, "new").error, kReadOnlyError);
+  EXPECT_EQ(TempDir::Read(locked), "old");
+  const std::string linked = dir.Write("linked.bin", "old");
+  const std::pair<int, std::string> links[] = {
+      {1, "is a file of its own now: its other name (a hard link) keeps the old content"},
+      {2, "is a file of its own now: its 2 other names (hard links) keep the old content"}};
+  for (const auto& [others, notice] : links) {
+    fs::create_hard_link(linked, dir.Path("other" + std::to_string(others)));
+    SafeWriter writer;
+    ASSERT_TRUE(writer.Open(linked) && writer.Write("new") && writer.Commit());
+    EXPECT_EQ(writer.notice(), notice);
+    EXPECT_EQ(TempDir::Read(dir.Path("other1")), "old");
+    fs::remove(linked);
+    fs::create_hard_link(dir.Path("other1"), linked);
+  }
 }
 
 TEST(FileLock, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {
