@@ -209,6 +209,54 @@ class CsvErrors {
   std::size_t more_ = 0;
 };
 
+// "1 channel", "150 channels".
+std::string Counted(std::size_t count, ListKind list) {
+  return std::to_string(count) + " " +
+         (count == 1 ? common::RecordNameOf(list) : common::ListNameOf(list));
+}
+
+// The names that cells would empty, for one question: the channels of the first
+// kListedErrors by their Nr and old name, then how many more.
+class EmptiedNames {
+ public:
+  void Add(std::size_t nr, const ChannelRecord& record) {
+    if (count_++ < CsvErrors::kListedErrors) {
+      listed_ += (listed_.empty() ? "" : ", ") + std::string("channel ") + std::to_string(nr) +
+                 " " +
+                 common::QuotedText(
+                     common::Latin1ToUtf8(channels::ChannelText(record, ChannelField::kName)));
+    }
+  }
+  // "3 names would become empty: channel 12 "NA", ….\r\nEmpty them ?", or empty.
+  std::string Question() const {
+    if (count_ == 0) return {};
+    const std::size_t more = count_ - std::min(count_, CsvErrors::kListedErrors);
+    return std::to_string(count_) + (count_ == 1 ? " name" : " names") +
+           " would become empty: " + listed_ +
+           (more ? " and " + std::to_string(more) + " more" : "") + "." + common::kCrLf +
+           (count_ == 1 ? "Empty it ?" : "Empty them ?");
+  }
+
+ private:
+  std::size_t count_ = 0;
+  std::string listed_;
+};
+
+// A file without rows would empty the list: what goes with it.
+std::string EmptyFileQuestion(const ListDocument& document, ListKind list,
+                              const std::string& file) {
+  std::string question = file + " has no rows: the import would empty the list of " +
+                         Counted(document.size(list), list);
+  std::size_t channels = 0;
+  for (std::size_t t = 1; list == ListKind::kTransponders && t <= document.size(list); ++t) {
+    channels += document.ChannelsUsing(t);
+  }
+  if (channels > 0) {
+    question += " and remove the " + Counted(channels, ListKind::kChannels) + " on them";
+  }
+  return question + "." + common::kCrLf + "Empty the list ?";
+}
+
 // An import that leaves both lists as they are is no step of its own.
 bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& import) {
   if (list == ListKind::kChannels) return import.channels == document.channels();
@@ -371,6 +419,7 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
   const std::size_t known = document.size(list);
   const std::size_t room = channels ? kChannelRoom : std::max(kMostTransponders, known);
   CsvErrors errors(file);
+  EmptiedNames emptied;
 
   // Reads one row into the result; why not, or empty.
   const auto read_row = [&](const CsvRow& row) -> std::string {
@@ -392,6 +441,11 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
     cells.erase(cells.begin());
     if (channels) {
       ChannelRecord record = from ? document.channels()[from - 1] : ChannelRecord{};
+      // A reader that takes "NA" or "NULL" for a missing value writes an empty cell.
+      if (cells[static_cast<std::size_t>(ChannelField::kName)].empty() &&
+          !channels::ChannelText(record, ChannelField::kName).empty()) {
+        emptied.Add(from, record);
+      }
       const std::string reason = ReadChannelRow(document, record, cells);
       result.channels.push_back(record);
       return reason;
@@ -445,6 +499,13 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
     return result;
   }
   result.rows = channels ? result.channels.size() : result.transponders.size();
+  if (result.rows == 0 && known > 0) {
+    result.questions.push_back(EmptyFileQuestion(document, list, file));
+    return result;
+  }
+  if (std::string question = emptied.Question(); !question.empty()) {
+    result.questions.push_back(std::move(question));
+  }
   if (!channels) {
     for (const std::size_t tp : DroppedTransponders(document, result.origins)) {
       std::string question = RemoveTransponderQuestion(document, tp - 1);

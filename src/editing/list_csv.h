@@ -54,8 +54,9 @@ struct CsvImport {
   std::vector<TransponderRecord> transponders;
   // The 1-based position each new transponder came from, 0 for a new one.
   std::vector<std::size_t> origins;
-  // Asked before the import: the removal of each transponder that channels use and no
-  // row keeps.
+  // Asked before the import: emptying the list (a file without rows), or else emptying the
+  // names that empty cells would (once for the file), and the removal of each transponder
+  // that channels use and no row keeps.
   std::vector<std::string> questions;
 };
 

@@ -335,6 +335,40 @@ TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   EXPECT_EQ(Data(w, 1).back(), '\x02');
 }
 
+// A length field that is no whole number of records, or says more than the block holds,
+// stays as it was: an edit of the first record changes that record's bytes only.
+TEST(Commands, ChangeOnlyWhatTheyEditWhateverTheLengthField) {
+  const struct {
+    const char* kind;
+    std::size_t length;
+  } cases[] = {{"TCS", 31},    {"TCS", 59},   {"TCS", 65467}, {"TCS", 65500},
+               {"TCS", 65535}, {"TPT", 2041}, {"TPT", 65535}};
+  for (const auto& [kind, length] : cases) {
+    const bool tcs = kind == std::string("TCS");
+    const std::size_t size = tcs ? 30 : 12;
+    const std::size_t held = std::min<std::size_t>(length, flash::kBlockDataRoom) / size;
+    std::string list = tcs ? testing::ChannelList(held) : "";
+    while (!tcs && list.size() < held * size) list += TptRecord(1000000000, 1, 0, 0, 0, 0, 0);
+    list.resize(length, '\x5A');
+    flash::Workspace w = testing::LoadedWorkspace(testing::FlashImageBuilder()
+                                                      .Block(1, kind, list)
+                                                      .Block(2, tcs ? "TPT" : "TCS", "")
+                                                      .Build());
+    std::string expected(w.image().bytes());
+    ListDocument document(w);
+    if (tcs) {
+      Set(document, 0, "name=X")->Apply(document);
+    } else {
+      TransponderRecord t = document.transponders()[0];
+      t.tid = 7;
+      SetTransponder(0, TransponderField::kTid, t)->Apply(document);
+    }
+    expected.replace(flash::BlockSize + flash::DataOffset, size,
+                     tcs ? document.channels()[0].Encode() : document.transponders()[0].Encode());
+    EXPECT_TRUE(w.image().bytes() == expected) << kind << " " << length;
+  }
+}
+
 TEST(Commands, SortStablyByTheirKeys) {
   flash::Workspace w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder()
@@ -411,7 +445,11 @@ TEST(Refusals, NameWhatIsWrong) {
        "Unknown field \"colour\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, pcr."},
       {"tp=6", "TP 6 names no transponder: the list has 5."},
       {"tp=0", "TP 0 names no transponder: the list has 5."},
-      {"name=ABCDEFGHIJKLMNOPQ", "Name \"ABCDEFGHIJKLMNOPQ\" is 17 bytes long; at most 16 fit."},
+      {"name=ABCDEFGH\r\nIJKLMNO",
+       "Name \"ABCDEFGH\\r\\nIJKLMNO\" is 17 bytes long; at most 16 fit."},
+      {"name=T\xC3\xA9l 1 ",
+       "Name \"T\xC3\xA9l 1 \" ends in a blank, which the list would store as a NUL: leave it "
+       "out."},
       {"name=\xE6\x97\xA5", "\"name=\xE6\x97\xA5\" holds a character that Latin-1 cannot store."},
       {"pcr", "\"pcr\" is not FIELD=VALUE."},
       {"name=\x80", "\"name=\x80\" holds a character that Latin-1 cannot store."},
@@ -421,11 +459,14 @@ TEST(Refusals, NameWhatIsWrong) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), refusal);
   }
   ChannelRecord record;
-  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC2\xB0 1  ",
+  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC2\xB0 1",
                                  "use=0x1F", "tp=0x5", "aecm=65535"}) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), "") << assignment;
   }
   EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xB0 1", 0x1F, 5, 0, 0, 0, 0, 65535));
+  record = ChannelRecord::Decode(TcsRecord("A  ", 0, 0, 0, 0, 0));
+  EXPECT_EQ(AssignChannelField(document, record, "name=A  "), "");  // as it stands: no change
+  EXPECT_EQ(record.Encode(), TcsRecord("A  ", 0, 0, 0, 0, 0));
 
   EXPECT_EQ(CheckNumber(13, 12, "Channel"), "Channel 13 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(2, 4, 4, 12, "Channel"), "Position 4 lies inside 2-4.");
@@ -796,6 +837,49 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
             common::Outcome::kRefused);
   EXPECT_EQ(ui.messages.back().second, "The image has no TCS block.");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));
+}
+
+// A file that would empty the list or some of its names asks first, once for the file.
+TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
+  const std::string channels = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n";
+  const std::string transponders =
+      "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\r\n";
+  const std::string empty_channels =
+      "f has no rows: the import would empty the list of 4 channels.\r\nEmpty the list ?";
+  std::string named;
+  for (int i = 1; i <= 22; ++i) named += TcsRecord("C" + std::to_string(i), 0, 0, 0, 0, 0);
+  std::string emptied = channels;
+  for (int i = 1; i <= 22; ++i) emptied += std::to_string(i) + ",,0,0,0,0,0,0,0,0\r\n";
+  const struct {
+    flash::Workspace image;
+    ListKind list;
+    std::string csv;
+    std::vector<std::string> questions;
+  } cases[] = {
+      {CsvImage(), ListKind::kChannels, channels, {empty_channels}},
+      {CsvImage(), ListKind::kChannels, channels + ",,,\r\n,,,,,,,,,\r\n", {empty_channels}},
+      {CsvImage(),
+       ListKind::kTransponders,
+       transponders,
+       {"f has no rows: the import would empty the list of 3 transponders and remove the 2 "
+        "channels on them.\r\nEmpty the list ?"}},
+      {CsvImage(),
+       ListKind::kChannels,
+       channels + "2,,2,1,7,0,0,1,2,3\r\n4,,0,1,0,0,0,0,0,0\r\n1,',1,3,28106,101,102,0,0,0\r\n",
+       {"2 names would become empty: channel 2 \"Caf\xC3\xA9, \"Bar\"\", channel 1 \"Das "
+        "Erste\".\r\nEmpty them ?"}},
+  };
+  for (const auto& c : cases) {
+    const Applied import = Import(c.image, c.list, c.csv);
+    EXPECT_EQ(import.read.error, "") << c.csv;
+    EXPECT_EQ(import.read.questions, c.questions) << c.csv;
+  }
+  const flash::Workspace w =
+      testing::LoadedWorkspace(testing::FlashImageBuilder().Block(1, "TCS", named).Build());
+  const std::string many = Import(w, ListKind::kChannels, emptied).read.questions.at(0);
+  const std::string first = "22 names would become empty: channel 1 \"C1\", channel 2 ";
+  EXPECT_EQ(many.substr(0, first.size()), first);
+  EXPECT_EQ(many.substr(many.size() - 42), "channel 20 \"C20\" and 2 more.\r\nEmpty them ?");
 }
 
 // Every channel stays on its transponder (frequency, polarisation, DiSEqC) whatever a
