@@ -560,13 +560,15 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
   flash::Workspace w = CsvImage();
   const ListDocument document(w);
   const std::string start =
-      "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR,TP frequency (kHz),TP polarisation\r\n"
+      "\xEF\xBB\xBFNr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR,TP frequency (kHz),TP "
+      "polarisation\r\n"
       "1,Das Erste,1,3,28106,101,102,0,0,0,11750000,H\r\n"
       "2,\"Caf\xC3\xA9, \"\"Bar\"\"\",2,1,";
   EXPECT_EQ(ListCsv(document, ListKind::kChannels).substr(0, start.size()), start);
   for (const ListKind list : {ListKind::kChannels, ListKind::kTransponders}) {
     const std::string csv = ListCsv(document, list);
-    for (const std::string& text : {csv, Requoted(csv), Requoted(csv, ';'), "\xEF\xBB\xBF" + csv}) {
+    const std::string unmarked = csv.substr(3);  // as a spreadsheet may save it
+    for (const std::string& text : {csv, Requoted(unmarked), Requoted(unmarked, ';'), unmarked}) {
       const Applied import = Import(w, list, text, "f.csv");
       EXPECT_EQ(import.read.error, "");
       EXPECT_EQ(import.read.rows, list == ListKind::kChannels ? 4u : 3u);
@@ -578,40 +580,56 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
 // A formula never reaches a spreadsheet, a name it would take for a value carries the
 // mark, and both come back to the same bytes.
 TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
-  const std::pair<std::string, bool> names[] = {
-      {"=1+2", true},
-      {"+cmd", true},
-      {"-2", true},
-      {"@SUM(A1)", true},
-      {"\t=1", true},
-      {"\r=1", true},
-      {"'abc", true},
-      {"0123", true},
-      {"1E5", true},
-      {"1.000", true},
-      {"1/2", true},
-      {"12:30 PM", true},
-      {"TRUE", true},
-      {"Jan 5", true},
-      {" 12", true},
-      {"12 ", true},
-      {"1234567890123456", true},
-      {"Das Erste", false},
-      {"3sat", false},
-      {"N24 Doku", false},
-      {"NA", false},
-      {"", false},
+  // A name's bytes and its cell; the cell is the name in UTF-8, marked or not.
+  const std::pair<std::string, std::string> names[] = {
+      {"=1+2", "'=1+2"},
+      {"+cmd", "'+cmd"},
+      {"-2", "'-2"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"\t=1", "'\t=1"},
+      {"\r=1", "'\r=1"},
+      {"'abc", "''abc"},
+      {"0123", "'0123"},
+      {"1E5", "'1E5"},
+      {"1.000", "'1.000"},
+      {"1/2", "'1/2"},
+      {"12:30 PM", "'12:30 PM"},
+      {"TRUE", "'TRUE"},
+      {"Wahr", "'Wahr"},
+      {"Jan 5", "'Jan 5"},
+      {"5. Mai", "'5. Mai"},
+      {"M\xE4rz 3", "'M\xC3\xA4rz 3"},
+      {"3.4.", "'3.4."},
+      {"\xA3"
+       "5",
+       "'\xC2\xA3"
+       "5"},
+      {" 12", "' 12"},
+      {"12 ", "'12 "},
+      {"1234567890123456", "'1234567890123456"},
+      {"Das Erste", "Das Erste"},
+      {"3sat", "3sat"},
+      {"N24 Doku", "N24 Doku"},
+      {"NA", "NA"},
+      {"Jan", "Jan"},
+      {"Caf\xE9 5", "Caf\xC3\xA9 5"},
+      {"", ""},
   };
   std::string list;
-  for (const auto& [name, marked] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
+  for (const auto& [name, cell] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
   flash::Workspace w = testing::LoadedWorkspace(
       testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
   const std::string csv = ListCsv(ListDocument(w), ListKind::kChannels);
   std::vector<CsvRow> rows;
   ASSERT_EQ(SplitCsv(csv, rows), "");
-  for (std::size_t i = 0; i < std::size(names); ++i) {
-    EXPECT_EQ(rows[i + 1].cells[1], (names[i].second ? "'" : "") + names[i].first) << i;
-  }
+  for (std::size_t i = 0; i < std::size(names); ++i)
+    EXPECT_EQ(rows[i + 1].cells[1], names[i].second);
+  // A text cell of any list is marked so; a number stays a number.
+  std::vector<CsvRow> transponders;
+  flash::Workspace image = CsvImage();
+  ASSERT_EQ(SplitCsv(ListCsv(ListDocument(image), ListKind::kTransponders), transponders), "");
+  EXPECT_EQ(transponders[3].cells,
+            (std::vector<std::string>{"3", "11750000", "D", "H", "A", "'3/4", "5", "6", "7", "8"}));
   const Applied import = Import(w, ListKind::kChannels, csv);
   EXPECT_EQ(import.read.error, "");
   EXPECT_TRUE(import.after == import.before);
@@ -750,6 +768,10 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
     std::string error;
   } cases[] = {
       {ListKind::kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
+      {ListKind::kChannels, "\"\xC3\xAF\xC2\xBB\xC2\xBFNr\"" + channels.substr(2),
+       "Line 1 of f: The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
+       "character set, which garbles accented letters. Open the exported file again with the "
+       "character set Unicode (UTF-8)."},
       {ListKind::kChannels, channels + "2,B,1\r\n", "Line 3 of f: Missing column \"TP\"."},
       {ListKind::kChannels, channels + ",\"12345678901234567\",1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Name \"12345678901234567\" is 17 bytes long; at most 16 fit."},
