@@ -41,12 +41,18 @@ std::string ChannelText(const ChannelRecord& record, ChannelField field) {
 std::string SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
   const common::FieldInfo& info = InfoOf(field);
   if (field == ChannelField::kName) {
+    // The name as it stands, blanks at its end included, is no change.
+    if (text == ChannelText(record, field)) return {};
+    const std::string quoted = common::QuotedText(common::Latin1ToUtf8(text));
     if (text.size() > info.width) {
-      return std::string(info.heading) + " " + common::QuotedText(common::Latin1ToUtf8(text)) +
-             " is " + std::to_string(text.size()) + " bytes long; at most " +
-             std::to_string(info.width) + " fit.";
+      return std::string(info.heading) + " " + quoted + " is " + std::to_string(text.size()) +
+             " bytes long; at most " + std::to_string(info.width) + " fit.";
     }
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    // The text files take blanks at a name's end for padding, so the lists pad with NULs.
+    if (!text.empty() && text.back() == ' ') {
+      return std::string(info.heading) + " " + quoted +
+             " ends in a blank, which the list would store as a NUL: leave it out.";
+    }
     record.name.fill('\0');
     text.copy(record.name.data(), text.size());
     return {};

@@ -145,6 +145,25 @@ std::vector<std::string>& Committed() {
 const std::vector<std::string>& CommittedFiles() { return Committed(); }
 void NoteCommitted(const std::string& target) { Committed().push_back(target); }
 
+std::string OtherNamesNotice(std::uint64_t links) {
+  const std::uint64_t others = links - 1;
+  return others == 1
+             ? "is a file of its own now: its other name (a hard link) keeps the old content"
+             : "is a file of its own now: its " + std::to_string(others) +
+                   " other names (hard links) keep the old content";
+}
+
+bool SafeWriter::Fail(const std::string& reason) {
+  error_ = reason;
+  Discard();
+  if (!left_behind_.empty()) error_ += "; the temporary file " + left_behind_ + " is left behind";
+  return false;
+}
+
+void SafeWriter::AddNotice(const std::string& notice) {
+  notice_ += (notice_.empty() ? "" : "; ") + notice;
+}
+
 WriteResult WriteFileSafely(const std::string& name, std::string_view bytes) {
   SafeWriter writer;
   if (writer.Open(name) && writer.Write(bytes) && writer.Commit()) return {true, {}};

@@ -113,6 +113,9 @@ class FileReader {
   std::int64_t total_ = 0;
 };
 
+// SafeWriter::error() of a target that nobody may write.
+inline constexpr char kReadOnlyError[] = "it is read-only";
+
 struct WriteResult {
   bool ok = false;
   std::string error;
@@ -121,8 +124,11 @@ struct WriteResult {
 // Writes a new file in pieces beside the target and puts it in the target's place only
 // when it is complete, flushed to disk: the old file survives any failure untouched, no
 // reader sees half a file, and an unfinished temporary file is removed. A link keeps
-// pointing at the replaced file; the replacement keeps the old file's owner, group and
-// permission bits where the process may set them. Only regular files are replaced.
+// pointing at the replaced file; the replacement keeps the old file's owner, group,
+// permission bits, extended attributes and access control list where the process may set
+// them, and says what it could not keep. Only regular files are replaced, and never a
+// read-only one ("it is read-only"): the user protected it. A file with other names (hard
+// links) is replaced all the same, and the notice says that those keep the old content.
 class SafeWriter {
  public:
   SafeWriter() = default;
@@ -142,6 +148,8 @@ class SafeWriter {
 
  private:
   bool Fail(int code);
+  bool Fail(const std::string& reason);
+  void AddNotice(const std::string& notice);
   void Discard();
 
   std::string target_;

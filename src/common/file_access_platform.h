@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace chanforge::common {
 
@@ -12,5 +14,9 @@ bool IsDevice(const std::filesystem::path& path);
 // Asks the system to map the fresh memory a read is about to fill in one call rather than
 // a fault per page; a hint only, which a system may ignore.
 void PrepareForWriting(char* data, std::size_t size);
+
+// SafeWriter's notice for a replaced file that had other names (hard links): they keep the old
+// content.
+std::string OtherNamesNotice(std::uint64_t links);
 
 }  // namespace chanforge::common

@@ -5,12 +5,18 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "common/file_access.h"
 #include "common/file_access_platform.h"
@@ -40,6 +46,68 @@ mode_t NewFileMode() {
 }
 
 int FdOf(std::intptr_t handle) { return static_cast<int>(handle); }
+
+#ifdef __linux__
+// The names of a file's extended attributes.
+std::vector<std::string> AttributeNames(const char* path) {
+  std::string names;
+  for (int attempt = 0; attempt < 3; ++attempt) {  // the list may grow between the calls
+    const ssize_t size = ::listxattr(path, nullptr, 0);
+    if (size <= 0) return {};
+    names.resize(static_cast<std::size_t>(size));
+    const ssize_t got = ::listxattr(path, names.data(), names.size());
+    if (got >= 0) {
+      names.resize(static_cast<std::size_t>(got));
+      break;
+    }
+    if (errno != ERANGE) return {};
+  }
+  std::vector<std::string> list;
+  for (std::size_t at = 0; at < names.size();) {
+    const std::size_t end = std::min(names.find('\0', at), names.size());
+    if (end > at) list.push_back(names.substr(at, end - at));
+    at = end + 1;
+  }
+  return list;
+}
+
+// Copies the extended attributes of the old file, its access control list among them (as
+// system.posix_acl_access), onto the new one; an ACL the new file inherited from its folder
+// and the old one lacked goes. What could not be copied, for the notice, or empty.
+std::string CopyAttributes(const char* from, int fd) {
+  constexpr char kAcl[] = "system.posix_acl_access";
+  const std::vector<std::string> names = AttributeNames(from);
+  if (std::find(names.begin(), names.end(), kAcl) == names.end()) ::fremovexattr(fd, kAcl);
+  std::string lost;
+  const auto note_lost = [&](const std::string& name) {
+    lost += (lost.empty() ? "" : ", ") + name + " (" + std::strerror(errno) + ")";
+  };
+  for (const std::string& name : names) {
+    std::string value;
+    ssize_t size = ::getxattr(from, name.c_str(), nullptr, 0);
+    if (size > 0) {
+      value.resize(static_cast<std::size_t>(size));
+      size = ::getxattr(from, name.c_str(), value.data(), value.size());
+    }
+    if (size < 0) {
+      note_lost(name);
+      continue;
+    }
+    value.resize(static_cast<std::size_t>(size));
+    // One the new file has already (a security label from its folder) is not set again:
+    // that may need a right the user lacks.
+    std::string own(value.size() + 1, '\0');
+    if (::fgetxattr(fd, name.c_str(), own.data(), own.size()) == size &&
+        own.compare(0, value.size(), value) == 0) {
+      continue;
+    }
+    if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0) note_lost(name);
+  }
+  return lost;
+}
+#else
+std::string CopyAttributes(const char*, int) { return {}; }
+#endif
 
 // The files mapped now, for a fault handler to name: a fixed table, as a handler may not
 // allocate. A slot is in use while begin is set.
@@ -147,12 +215,7 @@ FileStamp StampOf(const std::string& name) {
 
 SafeWriter::~SafeWriter() { Discard(); }
 
-bool SafeWriter::Fail(int code) {
-  error_ = std::strerror(code);
-  Discard();
-  if (!left_behind_.empty()) error_ += "; the temporary file " + left_behind_ + " is left behind";
-  return false;
-}
+bool SafeWriter::Fail(int code) { return Fail(std::string(std::strerror(code))); }
 
 void SafeWriter::Discard() {
   if (handle_ >= 0) ::close(FdOf(handle_));
@@ -174,6 +237,11 @@ bool SafeWriter::Open(const std::string& name) {
   // A device, FIFO or socket must never become a regular file behind the user's back.
   if (kind == EntryKind::kOther) return Fail(EINVAL);
   const fs::path target = ResolveLinks(PathOf(name));
+  // Nobody may write it: someone protected it, and a rename would not ask (root's neither).
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 && (existing.st_mode & 0222) == 0) {
+    return Fail(kReadOnlyError);
+  }
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   // A short name of its own, so that any legal target name leaves room for it.
@@ -187,17 +255,21 @@ bool SafeWriter::Open(const std::string& name) {
   struct stat old {};
   if (::stat(target_.c_str(), &old) == 0) {
     // Keep the old file's owner and group where we may (root may; others may keep their
-    // own group), then its permission bits.
+    // own group), its extended attributes, then its permission bits, which also set the
+    // mask of a copied ACL as the old file had it.
     if (::fchown(fd, old.st_uid, old.st_gid) != 0 && old.st_uid != ::geteuid()) {
       // The new file is this user's, as any new file would be: say so once it is in place.
       if (::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
         // nor the group: it is the user's too
       }
       const struct passwd* user = ::getpwuid(::geteuid());
-      notice_ =
-          "is now owned by " + (user ? std::string(user->pw_name) : std::to_string(::geteuid()));
+      AddNotice("is now owned by " +
+                (user ? std::string(user->pw_name) : std::to_string(::geteuid())));
     }
+    const std::string lost = CopyAttributes(target_.c_str(), fd);
+    if (!lost.empty()) AddNotice("lost its extended attributes " + lost);
     if (::fchmod(fd, static_cast<mode_t>(old.st_mode & 07777)) != 0) return Fail(errno);
+    if (old.st_nlink > 1) AddNotice(OtherNamesNotice(old.st_nlink));
   } else if (::fchmod(fd, NewFileMode()) != 0) {
     return Fail(errno);
   }

@@ -6,6 +6,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// After windows.h, which it needs.
+#include <aclapi.h>
 
 #include <atomic>
 #include <cstdio>
@@ -125,6 +127,29 @@ Identity IdentityOf(const std::wstring& name) {
   return identity;
 }
 
+// Gives the new file the old one's access control list: its own entries, and whether it
+// takes those of its folder. False, with the system's error, when that fails.
+bool CopyAccessControl(const std::wstring& from, HANDLE to) {
+  PACL acl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  DWORD status = ::GetNamedSecurityInfoW(from.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                         nullptr, nullptr, &acl, nullptr, &descriptor);
+  if (status == ERROR_SUCCESS) {
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    const bool isolated = ::GetSecurityDescriptorControl(descriptor, &control, &revision) &&
+                          (control & SE_DACL_PROTECTED) != 0;
+    status = ::SetSecurityInfo(
+        to, SE_FILE_OBJECT,
+        DACL_SECURITY_INFORMATION | (isolated ? PROTECTED_DACL_SECURITY_INFORMATION
+                                              : UNPROTECTED_DACL_SECURITY_INFORMATION),
+        nullptr, nullptr, acl, nullptr);
+    ::LocalFree(descriptor);
+  }
+  ::SetLastError(status);
+  return status == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 bool IsDevice(const fs::path& path) {
@@ -182,12 +207,7 @@ FileStamp StampOf(const std::string& name) {
 
 SafeWriter::~SafeWriter() { Discard(); }
 
-bool SafeWriter::Fail(int code) {
-  error_ = ReasonOf(static_cast<DWORD>(code));
-  Discard();
-  if (!left_behind_.empty()) error_ += "; the temporary file " + left_behind_ + " is left behind";
-  return false;
-}
+bool SafeWriter::Fail(int code) { return Fail(ReasonOf(static_cast<DWORD>(code))); }
 
 void SafeWriter::Discard() {
   if (handle_ != -1 && TakeBackPending(this)) ::CloseHandle(HandleOf(handle_));
@@ -202,6 +222,7 @@ void SafeWriter::Discard() {
 
 bool SafeWriter::Open(const std::string& name) {
   Discard();
+  notice_.clear();
   left_behind_.clear();
   const std::wstring wide = WideOf(name);
   if (wide.empty()) return Fail(name.empty() ? ERROR_PATH_NOT_FOUND : ERROR_INVALID_NAME);
@@ -213,14 +234,16 @@ bool SafeWriter::Open(const std::string& name) {
   // Replacing would fail at the very end for a read-only file: say so before writing.
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    return Fail(ERROR_ACCESS_DENIED);
+    return Fail(kReadOnlyError);
   }
+  const Identity old = IdentityOf(target.wstring());
+  if (old.ok && old.info.nNumberOfLinks > 1) AddNotice(OtherNamesNotice(old.info.nNumberOfLinks));
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::wstring temp = TemporaryNameIn(folder);
-    const HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
       const DWORD code = ::GetLastError();
       if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
@@ -230,6 +253,9 @@ bool SafeWriter::Open(const std::string& name) {
     temp_ = Utf8Of(temp);
     target_ = Utf8Of(target.wstring());
     SetPending(this, temp, file);
+    if (old.ok && !CopyAccessControl(target.wstring(), file)) {
+      AddNotice("lost its access control list (" + ReasonOf(::GetLastError()) + ")");
+    }
     return true;
   }
   return Fail(ERROR_FILE_EXISTS);

@@ -191,14 +191,32 @@ bool IsUtf8(std::string_view text) {
 }
 
 std::string QuotedText(std::string_view utf8) {
+  // A control character shows as an escape, so that the message stays one line and steers
+  // no terminal: \n, \r, \t, else \x and two hexadecimal digits.
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string quoted = "\"";
   std::size_t characters = 0;
-  std::size_t end = 0;
-  for (; end < utf8.size(); ++end) {
-    if ((static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80 && characters++ == kQuotedMost) {
-      return "\"" + std::string(utf8.substr(0, end)) + "\u2026\"";
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    if ((c & 0xC0) == 0x80) {
+      quoted += utf8[i];
+      continue;
+    }
+    if (characters++ == kQuotedMost) return quoted + "\u2026\"";
+    // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F.
+    const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
+                    static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+    if (c >= 0x20 && c != 0x7F && !c1) {
+      quoted += utf8[i];
+    } else if (c == '\n' || c == '\r' || c == '\t') {
+      quoted += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+    } else {
+      const unsigned code = c1 ? static_cast<unsigned char>(utf8[++i]) : c;
+      quoted += std::string("\\x") + kDigits[code >> 4] + kDigits[code & 15];
     }
   }
-  return "\"" + std::string(utf8) + "\"";
+  return quoted + "\"";
 }
 
 std::optional<std::int64_t> ReadValue(std::string_view text) {

@@ -110,7 +110,8 @@ std::string NotLatin1Text(std::string_view utf8);
 
 // Whether the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view text);
-// UTF-8 text in double quotes for a message, cut after kQuotedMost characters with "…".
+// UTF-8 text in double quotes for a message, on one line: a control character as an
+// escape (\n, \x1B), the text cut after kQuotedMost characters with "…".
 inline constexpr std::size_t kQuotedMost = 40;
 std::string QuotedText(std::string_view utf8);
 

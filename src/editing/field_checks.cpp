@@ -18,11 +18,9 @@ std::string SplitAssignment(std::string_view utf8,
                             const std::array<common::FieldInfo, kCount>& fields, Field& field,
                             std::string& value) {
   const std::optional<std::string> latin1 = common::Utf8ToLatin1(utf8);
-  if (!latin1) {
-    return "\"" + std::string(utf8) + "\" holds a character that Latin-1 cannot store.";
-  }
+  if (!latin1) return common::QuotedText(utf8) + " holds a character that Latin-1 cannot store.";
   const std::size_t equals = latin1->find('=');
-  if (equals == std::string::npos) return "\"" + std::string(utf8) + "\" is not FIELD=VALUE.";
+  if (equals == std::string::npos) return common::QuotedText(utf8) + " is not FIELD=VALUE.";
   const std::string_view name = std::string_view(*latin1).substr(0, equals);
   std::string names;
   for (std::size_t f = 0; f < kCount; ++f) {
@@ -33,7 +31,8 @@ std::string SplitAssignment(std::string_view utf8,
     }
     names += (names.empty() ? "" : ", ") + std::string(fields[f].name);
   }
-  return "Unknown field \"" + common::Latin1ToUtf8(name) + "\": the fields are " + names + ".";
+  return "Unknown field " + common::QuotedText(common::Latin1ToUtf8(name)) + ": the fields are " +
+         names + ".";
 }
 
 }  // namespace

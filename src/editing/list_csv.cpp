@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "common/reported_files.h"
 #include "common/text_lines.h"
@@ -20,6 +21,10 @@ using transponders::kTransponderFields;
 static_assert(kChannelFieldCount == kTransponderFieldCount);
 constexpr std::size_t kFieldCount = kChannelFieldCount;
 constexpr const char kNumberHeading[] = "Nr";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// The mark as a spreadsheet shows it after reading the file as Latin-1 or Windows-1252
+// ("ï»¿") and writing it back as UTF-8.
+constexpr std::string_view kGarbledUtf8Mark = "\xC3\xAF\xC2\xBB\xC2\xBF";
 
 // The mark that keeps a cell text in a spreadsheet. Calc keeps a leading apostrophe of a
 // CSV cell as part of the text, and our import removes exactly one.
@@ -30,19 +35,49 @@ bool ReadsAsFormula(std::string_view cell) {
   return !cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos;
 }
 
-// A name a spreadsheet's import could take for a number, a date, a time or a truth value,
-// in any locale's spelling we know of: one that starts or ends with a blank, or whose
-// words are all of such values ("1.000", "1E5", "12:30 PM", "Jan 5", "TRUE").
-bool ReadsAsValue(std::string_view name) {
+// Upper case for ASCII letters and for the accented letters of Latin-1 (UTF-8 C3 A0 to
+// C3 BE); a pound or yen sign becomes a blank, as a spreadsheet takes it for part of a
+// number.
+std::string UpperWithoutCurrency(std::string_view text) {
+  std::string upper = common::ToUpperAscii(text);
+  for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
+    const auto next = static_cast<unsigned char>(upper[i + 1]);
+    if (upper[i] == '\xC3' && next >= 0xA0 && next <= 0xBE && next != 0xB7) {
+      upper[i + 1] = static_cast<char>(next - 0x20);
+    } else if (upper[i] == '\xC2' && (next == 0xA3 || next == 0xA5)) {
+      upper.replace(i, 2, "  ");
+    }
+  }
+  return upper;
+}
+
+// A text cell a spreadsheet's import could take for a number, a date, a time or a truth
+// value, in any language's spelling we know of: one that starts or ends with a blank, a
+// truth word ("TRUE", "WAHR"), or one with a digit whose words are all such values'
+// ("1.000", "1E5", "12:30 PM", "Jan 5", "5. Mai", "£5"). Words without a digit stay text.
+bool ReadsAsValue(std::string_view cell) {
+  static constexpr std::string_view kTruthWords[] = {"TRUE", "FALSE", "WAHR",      "FALSCH",
+                                                     "VRAI", "FAUX",  "VERDADERO", "FALSO",
+                                                     "VERO", "WAAR",  "ONWAAR"};
+  // Exponents, times of day and months, in English, German, French, Spanish, Italian and
+  // Dutch, abbreviated and whole (Latin-1 letters in UTF-8).
+  // clang-format off
   static constexpr std::string_view kValueWords[] = {
-      "E",   "A",   "P",   "AM",  "PM",  "T",   "TRUE", "FALSE", "JAN", "FEB", "MAR",
-      "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "SEPT", "OCT",   "NOV", "DEC"};
-  static constexpr std::string_view kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",   "APRIL",
-                                                 "JUNE",    "JULY",     "AUGUST",  "SEPTEMBER",
-                                                 "OCTOBER", "NOVEMBER", "DECEMBER"};
-  if (name.empty()) return false;
-  if (name.front() == ' ' || name.back() == ' ') return true;
-  const std::string upper = common::ToUpperAscii(name);
+      "E", "A", "P", "AM", "PM", "T",
+      "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "SEPT", "OCT", "NOV", "DEC",
+      "JANUARY", "FEBRUARY", "MARCH", "APRIL", "JUNE", "JULY", "AUGUST", "SEPTEMBER", "OCTOBER",
+      "NOVEMBER", "DECEMBER",
+      "JANUAR", "FEBRUAR", "M\xC3\x84R", "M\xC3\x84RZ", "MAI", "JUNI", "JULI", "OKT", "OKTOBER",
+      "DEZ", "DEZEMBER",
+      "JANV", "F\xC3\x89V", "F\xC3\x89VR", "MARS", "AVR", "JUIN", "JUIL", "AO\xC3\x9BT",
+      "D\xC3\x89" "C",
+      "ENE", "ABR", "AGO", "DIC", "GEN", "MAG", "GIU", "LUG", "SET", "OTT", "MRT", "MEI"};
+  // clang-format on
+  if (cell.empty()) return false;
+  if (cell.front() == ' ' || cell.back() == ' ') return true;
+  const std::string upper = UpperWithoutCurrency(cell);
+  const bool digit = upper.find_first_of("0123456789") != std::string::npos;
+  std::size_t words = 0;
   for (std::size_t i = 0; i < upper.size();) {
     const auto letter = [&](std::size_t k) {
       const auto c = static_cast<unsigned char>(upper[k]);
@@ -55,20 +90,25 @@ bool ReadsAsValue(std::string_view name) {
     std::size_t end = i;
     while (end < upper.size() && letter(end)) ++end;
     const std::string_view word = std::string_view(upper).substr(i, end - i);
-    if (std::find(std::begin(kValueWords), std::end(kValueWords), word) == std::end(kValueWords) &&
-        std::find(std::begin(kMonths), std::end(kMonths), word) == std::end(kMonths)) {
+    const auto known = [&](const auto& list) {
+      return std::find(std::begin(list), std::end(list), word) != std::end(list);
+    };
+    if (!known(digit ? std::span<const std::string_view>(kValueWords)
+                     : std::span<const std::string_view>(kTruthWords))) {
       return false;
     }
+    ++words;
     i = end;
   }
-  return true;
+  return digit || words > 0;
 }
 
-// A cell as the export writes it: marked when a spreadsheet would run it, or, for a name,
-// when it would take it for a value or it starts with the mark itself.
-std::string MarkedCell(std::string cell, bool name) {
+// A cell as the export writes it: marked when a spreadsheet would run it, or, for a text
+// cell (a name, a FEC), when it would take it for a value or it starts with the mark
+// itself. A number cell stays a number.
+std::string MarkedCell(std::string cell, bool text) {
   const bool marked = ReadsAsFormula(cell) ||
-                      (name && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
+                      (text && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
   if (marked) cell.insert(cell.begin(), kTextMark);
   return cell;
 }
@@ -90,14 +130,29 @@ void AppendCell(std::string& out, std::string_view cell) {
   out += '"';
 }
 
-// The cells of a row; the cell at name_column (if any) is a channel's name.
+// The cells of a row; text[i] (where given) tells a text cell from a number's.
 void AppendRow(std::string& out, std::vector<std::string> cells,
-               std::size_t name_column = std::string::npos) {
+               const std::vector<bool>& text = {}) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) out += ',';
-    AppendCell(out, MarkedCell(std::move(cells[i]), i == name_column));
+    AppendCell(out, MarkedCell(std::move(cells[i]), i < text.size() && text[i]));
   }
   out += common::kCrLf;
+}
+
+// Which columns of a list's rows hold texts: the name, a choice field's (a FEC, a band),
+// a channel's transponder polarisation. The rest are numbers, Nr first.
+std::vector<bool> TextColumns(ListKind list) {
+  std::vector<bool> text{false};
+  for (std::size_t f = 0; f < kFieldCount; ++f) {
+    text.push_back(list == ListKind::kChannels ? f == static_cast<std::size_t>(ChannelField::kName)
+                                               : !kTransponderFields[f].texts.empty());
+  }
+  if (list == ListKind::kChannels) {
+    text.push_back(false);
+    text.push_back(true);
+  }
+  return text;
 }
 
 std::string Quoted(std::string_view text) { return common::QuotedText(text); }
@@ -208,6 +263,54 @@ class CsvErrors {
   std::size_t listed_ = 0;
   std::size_t more_ = 0;
 };
+
+// "1 channel", "150 channels".
+std::string Counted(std::size_t count, ListKind list) {
+  return std::to_string(count) + " " +
+         (count == 1 ? common::RecordNameOf(list) : common::ListNameOf(list));
+}
+
+// The names that cells would empty, for one question: the channels of the first
+// kListedErrors by their Nr and old name, then how many more.
+class EmptiedNames {
+ public:
+  void Add(std::size_t nr, const ChannelRecord& record) {
+    if (count_++ < CsvErrors::kListedErrors) {
+      listed_ += (listed_.empty() ? "" : ", ") + std::string("channel ") + std::to_string(nr) +
+                 " " +
+                 common::QuotedText(
+                     common::Latin1ToUtf8(channels::ChannelText(record, ChannelField::kName)));
+    }
+  }
+  // "3 names would become empty: channel 12 "NA", ….\r\nEmpty them ?", or empty.
+  std::string Question() const {
+    if (count_ == 0) return {};
+    const std::size_t more = count_ - std::min(count_, CsvErrors::kListedErrors);
+    return std::to_string(count_) + (count_ == 1 ? " name" : " names") +
+           " would become empty: " + listed_ +
+           (more ? " and " + std::to_string(more) + " more" : "") + "." + common::kCrLf +
+           (count_ == 1 ? "Empty it ?" : "Empty them ?");
+  }
+
+ private:
+  std::size_t count_ = 0;
+  std::string listed_;
+};
+
+// A file without rows would empty the list: what goes with it.
+std::string EmptyFileQuestion(const ListDocument& document, ListKind list,
+                              const std::string& file) {
+  std::string question = file + " has no rows: the import would empty the list of " +
+                         Counted(document.size(list), list);
+  std::size_t channels = 0;
+  for (std::size_t t = 1; list == ListKind::kTransponders && t <= document.size(list); ++t) {
+    channels += document.ChannelsUsing(t);
+  }
+  if (channels > 0) {
+    question += " and remove the " + Counted(channels, ListKind::kChannels) + " on them";
+  }
+  return question + "." + common::kCrLf + "Empty the list ?";
+}
 
 // An import that leaves both lists as they are is no step of its own.
 bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& import) {
@@ -325,7 +428,11 @@ std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& 
 }
 
 std::string ListCsv(const ListDocument& document, ListKind list) {
-  std::string out;
+  // The byte order mark tells spreadsheets that read it (Excel) the file is UTF-8; one
+  // that takes the file for another character set shows it in the first heading, which
+  // the import then refuses rather than store names it garbled.
+  std::string out(kUtf8Mark);
+  const std::vector<bool> text = TextColumns(list);
   std::vector<std::string> header = Titles(list);
   std::size_t number = 0;
   if (list == ListKind::kChannels) {
@@ -342,7 +449,7 @@ std::string ListCsv(const ListDocument& document, ListKind list) {
             named ? transponders::TransponderText(document.transponders()[channel.tp - 1u], field)
                   : "");
       }
-      AppendRow(out, std::move(cells), 1 + static_cast<std::size_t>(ChannelField::kName));
+      AppendRow(out, std::move(cells), text);
     }
     return out;
   }
@@ -350,7 +457,7 @@ std::string ListCsv(const ListDocument& document, ListKind list) {
   for (const TransponderRecord& transponder : document.transponders()) {
     std::vector<std::string> cells = TransponderCells(transponder);
     cells.insert(cells.begin(), std::to_string(++number));
-    AppendRow(out, std::move(cells));
+    AppendRow(out, std::move(cells), text);
   }
   return out;
 }
@@ -371,6 +478,15 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
   const std::size_t known = document.size(list);
   const std::size_t room = channels ? kChannelRoom : std::max(kMostTransponders, known);
   CsvErrors errors(file);
+  EmptiedNames emptied;
+  if (csv.substr(csv.starts_with('"') ? 1 : 0).starts_with(kGarbledUtf8Mark)) {
+    errors.Add(1,
+               "The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
+               "character set, which garbles accented letters. Open the exported file again "
+               "with the character set Unicode (UTF-8).");
+    result.error = errors.Text();
+    return result;
+  }
 
   // Reads one row into the result; why not, or empty.
   const auto read_row = [&](const CsvRow& row) -> std::string {
@@ -392,6 +508,11 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
     cells.erase(cells.begin());
     if (channels) {
       ChannelRecord record = from ? document.channels()[from - 1] : ChannelRecord{};
+      // A reader that takes "NA" or "NULL" for a missing value writes an empty cell.
+      if (cells[static_cast<std::size_t>(ChannelField::kName)].empty() &&
+          !channels::ChannelText(record, ChannelField::kName).empty()) {
+        emptied.Add(from, record);
+      }
       const std::string reason = ReadChannelRow(document, record, cells);
       result.channels.push_back(record);
       return reason;
@@ -445,6 +566,13 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
     return result;
   }
   result.rows = channels ? result.channels.size() : result.transponders.size();
+  if (result.rows == 0 && known > 0) {
+    result.questions.push_back(EmptyFileQuestion(document, list, file));
+    return result;
+  }
+  if (std::string question = emptied.Question(); !question.empty()) {
+    result.questions.push_back(std::move(question));
+  }
   if (!channels) {
     for (const std::size_t tp : DroppedTransponders(document, result.origins)) {
       std::string question = RemoveTransponderQuestion(document, tp - 1);

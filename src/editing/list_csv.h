@@ -42,8 +42,10 @@ std::string_view UnmarkedCell(std::string_view cell);
 std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
                         std::vector<std::size_t>& columns);
 
-// The list as UTF-8 CSV with a header row, CR LF after every row. Channels carry two
-// convenience columns, their transponder's frequency and polarisation, that import ignores.
+// The list as UTF-8 CSV with a byte order mark and a header row, CR LF after every row; a
+// text cell a spreadsheet would run or change carries the mark UnmarkedCell removes.
+// Channels carry two convenience columns, their transponder's frequency and polarisation,
+// that import ignores.
 std::string ListCsv(const ListDocument& document, ListKind list);
 
 // What an import makes of a CSV text: the new list, or the refusal.
@@ -54,8 +56,9 @@ struct CsvImport {
   std::vector<TransponderRecord> transponders;
   // The 1-based position each new transponder came from, 0 for a new one.
   std::vector<std::size_t> origins;
-  // Asked before the import: the removal of each transponder that channels use and no
-  // row keeps.
+  // Asked before the import: emptying the list (a file without rows), or else emptying the
+  // names that empty cells would (once for the file), and the removal of each transponder
+  // that channels use and no row keeps.
   std::vector<std::string> questions;
 };
 

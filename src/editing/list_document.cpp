@@ -20,8 +20,10 @@ int FirstBlockOf(const flash::Workspace& workspace, flash::ListKind kind) {
 
 // The loaded block with new list data: its old data area zeroed as a block read does, and
 // the bytes behind it kept, so that a list that grows and shrinks again leaves the block
-// as it found it.
-std::string WithData(const std::string& loaded, std::size_t loaded_length, std::string_view data) {
+// as it found it. A length field that said more than the block holds keeps its excess:
+// an edit changes the length only by what it adds or removes.
+std::string WithData(const std::string& loaded, std::size_t loaded_length, std::size_t excess,
+                     std::string_view data) {
   std::string block = loaded;
   const auto put = [&](std::size_t at, std::string_view bytes) {
     if (at < block.size()) block.replace(at, std::min(bytes.size(), block.size() - at), bytes);
@@ -29,8 +31,13 @@ std::string WithData(const std::string& loaded, std::size_t loaded_length, std::
   data = data.substr(0, flash::kBlockDataRoom);
   put(flash::DataOffset, std::string(loaded_length, '\0'));
   put(flash::DataOffset, data);
-  flash::WriteBlockLength(block, 0, data.size());
+  flash::WriteBlockLength(block, 0, std::min<std::size_t>(data.size() + excess, 0xFFFF));
   return block;
+}
+
+// What a length field says beyond the data its block holds.
+std::size_t ExcessOf(const flash::BlockInfo& block) {
+  return static_cast<std::size_t>(block.length - flash::UsableLength(block));
 }
 
 }  // namespace
@@ -43,18 +50,24 @@ void ListDocument::Reload() {
   transponder_tail_.clear();
   loaded_channel_block_.reset();
   loaded_transponder_block_.reset();
+  channel_tail_.clear();
   channel_length_ = 0;
   transponder_length_ = 0;
+  channel_excess_ = 0;
+  transponder_excess_ = 0;
   channel_block_ = FirstBlockOf(*workspace_, flash::ListKind::kChannels);
   transponder_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTransponders);
   if (channel_block_ >= 0) {
     const flash::BlockInfo& block = *flash::FindBlock(*workspace_, channel_block_);
     const std::string data = flash::BlockData(*workspace_, block);
-    channels_.reserve(data.size() / TcsRecordSize);
-    for (std::size_t p = 0; p + TcsRecordSize <= data.size(); p += TcsRecordSize) {
+    const std::size_t records = data.size() / TcsRecordSize;
+    channels_.reserve(records);
+    for (std::size_t p = 0; p < records * TcsRecordSize; p += TcsRecordSize) {
       channels_.push_back(ChannelRecord::Decode(std::string_view(data).substr(p)));
     }
+    channel_tail_ = data.substr(records * TcsRecordSize);
     channel_length_ = data.size();
+    channel_excess_ = ExcessOf(block);
   }
   if (transponder_block_ >= 0) {
     const flash::BlockInfo& block = *flash::FindBlock(*workspace_, transponder_block_);
@@ -67,6 +80,7 @@ void ListDocument::Reload() {
     transponders_.resize(used);
     transponder_tail_ = data.substr(used * TptRecordSize);
     transponder_length_ = data.size();
+    transponder_excess_ = ExcessOf(block);
   }
   loaded_channels_ = channels_;
   loaded_transponders_ = transponders_;
@@ -104,8 +118,9 @@ void ListDocument::WriteChannels() {
   for (std::size_t i = 0; i < channels_.size(); ++i) {
     channels_[i].EncodeInto(data.data() + i * TcsRecordSize);
   }
-  flash::ReplaceBlockData(*workspace_, channel_block_, WithData(loaded, channel_length_, data),
-                          true);
+  data += channel_tail_;
+  flash::ReplaceBlockData(*workspace_, channel_block_,
+                          WithData(loaded, channel_length_, channel_excess_, data), true);
 }
 
 void ListDocument::WriteTransponders() {
@@ -127,7 +142,7 @@ void ListDocument::WriteTransponders() {
   while (data.size() > size && data.size() > records && data.back() == '\0') data.pop_back();
   if (data.size() < size) data.resize(size, '\0');
   flash::ReplaceBlockData(*workspace_, transponder_block_,
-                          WithData(loaded, transponder_length_, data), true);
+                          WithData(loaded, transponder_length_, transponder_excess_, data), true);
 }
 
 }  // namespace chanforge::editing

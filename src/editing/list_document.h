@@ -84,7 +84,12 @@ class ListDocument {
   std::optional<std::string> loaded_transponder_block_;
   std::size_t channel_length_ = 0;  // the data lengths read
   std::size_t transponder_length_ = 0;
-  // The bytes behind the last used transponder, kept as they were.
+  // What the length fields said beyond the data their blocks hold.
+  std::size_t channel_excess_ = 0;
+  std::size_t transponder_excess_ = 0;
+  // The bytes behind the last whole channel record and behind the last used transponder:
+  // kept as they were, behind the list, so that an edit changes only what it edits.
+  std::string channel_tail_;
   std::string transponder_tail_;
 };
 

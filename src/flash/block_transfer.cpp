@@ -69,9 +69,9 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, b
 }
 
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
-  return "File : " + name + " is " + std::to_string(size) + " bytes: not a whole number of " +
-         (kind == ListKind::kChannels ? "channel" : "transponder") + " records." + common::kCrLf +
-         "Read anyway ?";
+  return "File : " + name + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes") +
+         ": not a whole number of " + (kind == ListKind::kChannels ? "channel" : "transponder") +
+         " records." + common::kCrLf + "Read anyway ?";
 }
 
 Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, int index, bool wholeBlock,

@@ -146,7 +146,9 @@ TEST_F(Cli, CsvRoundTripsThroughTheImageAndRefusalsWriteNothing) {
     std::filesystem::remove(dir_.Path("out.bin"));
   }
   dir_.Write("bad.csv", "Nr,Name\r\n");
+  dir_.Write("no-rows.csv", "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n,,,\r\n");
   const std::pair<const char*, int> cases[] = {
+      {"import-csv flash512k.bin --channels no-rows.csv", 1},  // asked, and no answer is No
       {"import-csv flash512k.bin --channels bad.csv", 1},
       {"import-csv flash512k.bin --channels missing.csv", 1},
       {"import-csv flash512k.bin bad.csv", 2},

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <memory>
@@ -98,6 +99,10 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   EXPECT_EQ(QuotedText(std::string(40, 'a')), "\"" + std::string(40, 'a') + "\"");
   EXPECT_EQ(QuotedText("\xC3\xA9" + std::string(40, 'a')),
             "\"\xC3\xA9" + std::string(39, 'a') + "\u2026\"");
+  // One line, steering no terminal: a control character is an escape, counted as one.
+  EXPECT_EQ(QuotedText("a\r\nb\t\x1B[2J\x7F\xC2\x85\xC2\xA0"),
+            "\"a\\r\\nb\\t\\x1B[2J\\x7F\\x85\xC2\xA0\"");
+  EXPECT_EQ(QuotedText(std::string(39, 'a') + "\n\n"), "\"" + std::string(39, 'a') + "\\n\u2026\"");
   EXPECT_EQ(ReadValue("12.00"), 12);
   EXPECT_EQ(ReadValue("0x1F"), 31);
   for (const char* text : {"12.", "12.5", "0x1.0", ".0", "1 2"})
@@ -156,6 +161,29 @@ TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
   EXPECT_EQ(TempDir::Read(longest), "new");
 }
 
+// A user's attribute, and an ACL (version 2; owner, user 1234, group, mask, others).
+TEST(SafeWriter, KeepsExtendedAttributesAndTheAcl) {
+  TempDir dir;
+  const std::string target = dir.Write("t.bin", "old");
+  const std::string acl(
+      "\2\0\0\0\1\0\6\0\xFF\xFF\xFF\xFF\2\0\4\0\xD2\4\0\0\4\0\4\0\xFF\xFF\xFF\xFF"
+      "\x10\0\4\0\xFF\xFF\xFF\xFF\x20\0\0\0\xFF\xFF\xFF\xFF",
+      44);
+  const std::pair<const char*, std::string> attributes[] = {{"user.chanforge", "kept"},
+                                                            {"system.posix_acl_access", acl}};
+  for (const auto& [name, value] : attributes) {
+    if (::setxattr(target.c_str(), name, value.data(), value.size(), 0) != 0) {
+      GTEST_SKIP() << "the file system of " << target << " keeps no " << name;
+    }
+  }
+  ASSERT_TRUE(WriteFileSafely(target, "new").ok);
+  for (const auto& [name, value] : attributes) {
+    std::string kept(value.size() + 1, '\0');
+    EXPECT_EQ(::getxattr(target.c_str(), name, kept.data(), kept.size()), value.size()) << name;
+    EXPECT_EQ(kept.substr(0, value.size()), value) << name;
+  }
+}
+
 TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   TempDir dir;
   ::mkfifo(dir.Path("fifo").c_str(), 0600);
@@ -167,6 +195,17 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   }
   EXPECT_EQ(fs::status(dir.Path("fifo")).type(), fs::file_type::fifo);
   EXPECT_EQ(dir.EntryCount(), 2u);
+  // A read-only file stays as it is, root's too; one with other names is replaced.
+  const std::string locked = dir.Write("locked.bin", "old");
+  ::chmod(locked.c_str(), 0444);
+  EXPECT_EQ(WriteFileSafely(locked, "new").error, kReadOnlyError);
+  EXPECT_EQ(TempDir::Read(locked), "old");
+  fs::create_hard_link(dir.Write("linked.bin", "old"), dir.Path("other"));
+  SafeWriter writer;
+  ASSERT_TRUE(writer.Open(dir.Path("linked.bin")) && writer.Write("new") && writer.Commit());
+  EXPECT_EQ(writer.notice(),
+            "is a file of its own now: its other name (a hard link) keeps the old content");
+  EXPECT_EQ(TempDir::Read(dir.Path("other")), "old");
 }
 
 TEST(FileLock, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {

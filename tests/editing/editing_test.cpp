@@ -335,6 +335,23 @@ TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   EXPECT_EQ(Data(w, 1).back(), '\x02');
 }
 
+// A length field that is no whole number of records or says more than the block holds
+// stays: an edit of the first record changes its bytes only.
+TEST(Commands, ChangeOnlyWhatTheyEditWhateverTheLengthField) {
+  for (const std::size_t length : {31, 59, 65467, 65500, 65535}) {
+    std::string list =
+        testing::ChannelList(std::min<std::size_t>(length, flash::kBlockDataRoom) / 30);
+    list.resize(length, '\x5A');
+    flash::Workspace w =
+        testing::LoadedWorkspace(testing::FlashImageBuilder().Block(1, "TCS", list).Build());
+    std::string expected(w.image().bytes());
+    ListDocument document(w);
+    Set(document, 0, "name=X")->Apply(document);
+    expected.replace(flash::BlockSize + flash::DataOffset, 30, document.channels()[0].Encode());
+    EXPECT_TRUE(w.image().bytes() == expected) << length;
+  }
+}
+
 TEST(Commands, SortStablyByTheirKeys) {
   flash::Workspace w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder()
@@ -411,7 +428,11 @@ TEST(Refusals, NameWhatIsWrong) {
        "Unknown field \"colour\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, pcr."},
       {"tp=6", "TP 6 names no transponder: the list has 5."},
       {"tp=0", "TP 0 names no transponder: the list has 5."},
-      {"name=ABCDEFGHIJKLMNOPQ", "Name \"ABCDEFGHIJKLMNOPQ\" is 17 bytes long; at most 16 fit."},
+      {"name=ABCDEFGH\r\nIJKLMNO",
+       "Name \"ABCDEFGH\\r\\nIJKLMNO\" is 17 bytes long; at most 16 fit."},
+      {"name=T\xC3\xA9l 1 ",
+       "Name \"T\xC3\xA9l 1 \" ends in a blank, which the list would store as a NUL: leave it "
+       "out."},
       {"name=\xE6\x97\xA5", "\"name=\xE6\x97\xA5\" holds a character that Latin-1 cannot store."},
       {"pcr", "\"pcr\" is not FIELD=VALUE."},
       {"name=\x80", "\"name=\x80\" holds a character that Latin-1 cannot store."},
@@ -421,11 +442,14 @@ TEST(Refusals, NameWhatIsWrong) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), refusal);
   }
   ChannelRecord record;
-  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC2\xB0 1  ",
+  for (const char* assignment : {"name=0123456789ABCDEF", "sid=0", "name=T\xC3\xA9l\xC2\xB0 1",
                                  "use=0x1F", "tp=0x5", "aecm=65535"}) {
     EXPECT_EQ(AssignChannelField(document, record, assignment), "") << assignment;
   }
   EXPECT_EQ(record.Encode(), TcsRecord("T\xE9l\xB0 1", 0x1F, 5, 0, 0, 0, 0, 65535));
+  record = ChannelRecord::Decode(TcsRecord("A  ", 0, 0, 0, 0, 0));
+  EXPECT_EQ(AssignChannelField(document, record, "name=A  "), "");  // as it stands: no change
+  EXPECT_EQ(record.Encode(), TcsRecord("A  ", 0, 0, 0, 0, 0));
 
   EXPECT_EQ(CheckNumber(13, 12, "Channel"), "Channel 13 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(2, 4, 4, 12, "Channel"), "Position 4 lies inside 2-4.");
@@ -519,13 +543,15 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
   flash::Workspace w = CsvImage();
   const ListDocument document(w);
   const std::string start =
-      "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR,TP frequency (kHz),TP polarisation\r\n"
+      "\xEF\xBB\xBFNr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR,TP frequency (kHz),TP "
+      "polarisation\r\n"
       "1,Das Erste,1,3,28106,101,102,0,0,0,11750000,H\r\n"
       "2,\"Caf\xC3\xA9, \"\"Bar\"\"\",2,1,";
   EXPECT_EQ(ListCsv(document, ListKind::kChannels).substr(0, start.size()), start);
   for (const ListKind list : {ListKind::kChannels, ListKind::kTransponders}) {
     const std::string csv = ListCsv(document, list);
-    for (const std::string& text : {csv, Requoted(csv), Requoted(csv, ';'), "\xEF\xBB\xBF" + csv}) {
+    const std::string unmarked = csv.substr(3);  // as a spreadsheet may save it
+    for (const std::string& text : {csv, Requoted(unmarked), Requoted(unmarked, ';'), unmarked}) {
       const Applied import = Import(w, list, text, "f.csv");
       EXPECT_EQ(import.read.error, "");
       EXPECT_EQ(import.read.rows, list == ListKind::kChannels ? 4u : 3u);
@@ -537,40 +563,31 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
 // A formula never reaches a spreadsheet, a name it would take for a value carries the
 // mark, and both come back to the same bytes.
 TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
-  const std::pair<std::string, bool> names[] = {
-      {"=1+2", true},
-      {"+cmd", true},
-      {"-2", true},
-      {"@SUM(A1)", true},
-      {"\t=1", true},
-      {"\r=1", true},
-      {"'abc", true},
-      {"0123", true},
-      {"1E5", true},
-      {"1.000", true},
-      {"1/2", true},
-      {"12:30 PM", true},
-      {"TRUE", true},
-      {"Jan 5", true},
-      {" 12", true},
-      {"12 ", true},
-      {"1234567890123456", true},
-      {"Das Erste", false},
-      {"3sat", false},
-      {"N24 Doku", false},
-      {"NA", false},
-      {"", false},
-  };
+  // A name's bytes and its cell; the cell is the name in UTF-8, marked or not.
+  // clang-format off
+  const std::pair<std::string, std::string> names[] = {
+      {"=1+2", "'=1+2"}, {"+cmd", "'+cmd"}, {"-2", "'-2"}, {"@SUM(A1)", "'@SUM(A1)"},
+      {"\t=1", "'\t=1"}, {"\r=1", "'\r=1"}, {"'abc", "''abc"}, {"0123", "'0123"},
+      {"1E5", "'1E5"}, {"1.000", "'1.000"}, {"1/2", "'1/2"}, {"12:30 PM", "'12:30 PM"},
+      {"TRUE", "'TRUE"}, {"Wahr", "'Wahr"}, {"Jan 5", "'Jan 5"}, {"5. Mai", "'5. Mai"},
+      {"M\xE4rz 3", "'M\xC3\xA4rz 3"}, {"3.4.", "'3.4."}, {"\xA3 5", "'\xC2\xA3 5"},
+      {" 12", "' 12"}, {"12 ", "'12 "}, {"1234567890123456", "'1234567890123456"},
+      {"Das Erste", "Das Erste"}, {"3sat", "3sat"}, {"N24 Doku", "N24 Doku"}, {"NA", "NA"},
+      {"Jan", "Jan"}, {"Caf\xE9 5", "Caf\xC3\xA9 5"}, {"", ""}};
+  // clang-format on
   std::string list;
-  for (const auto& [name, marked] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
+  for (const auto& [name, cell] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
   flash::Workspace w = testing::LoadedWorkspace(
       testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
   const std::string csv = ListCsv(ListDocument(w), ListKind::kChannels);
   std::vector<CsvRow> rows;
   ASSERT_EQ(SplitCsv(csv, rows), "");
-  for (std::size_t i = 0; i < std::size(names); ++i) {
-    EXPECT_EQ(rows[i + 1].cells[1], (names[i].second ? "'" : "") + names[i].first) << i;
-  }
+  for (std::size_t i = 0; i < std::size(names); ++i)
+    EXPECT_EQ(rows[i + 1].cells[1], names[i].second);
+  // A text cell of any list is marked so; a number stays a number.
+  flash::Workspace image = CsvImage();
+  const std::string tpt = ListCsv(ListDocument(image), ListKind::kTransponders);
+  EXPECT_NE(tpt.find("\r\n3,11750000,D,H,A,'3/4,5,6,7,8\r\n"), std::string::npos);
   const Applied import = Import(w, ListKind::kChannels, csv);
   EXPECT_EQ(import.read.error, "");
   EXPECT_TRUE(import.after == import.before);
@@ -708,6 +725,10 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
     std::string error;
   } cases[] = {
       {ListKind::kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
+      {ListKind::kChannels, "\"\xC3\xAF\xC2\xBB\xC2\xBFNr\"" + channels.substr(2),
+       "Line 1 of f: The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
+       "character set, which garbles accented letters. Open the exported file again with the "
+       "character set Unicode (UTF-8)."},
       {ListKind::kChannels, channels + "2,B,1\r\n", "Line 3 of f: Missing column \"TP\"."},
       {ListKind::kChannels, channels + ",\"12345678901234567\",1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Name \"12345678901234567\" is 17 bytes long; at most 16 fit."},
@@ -795,6 +816,37 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
             common::Outcome::kRefused);
   EXPECT_EQ(ui.messages.back().second, "The image has no TCS block.");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));
+}
+
+// A file that would empty the list or some of its names asks first, once for the file.
+TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
+  const std::string channels = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n";
+  const std::string empty_channels =
+      "f has no rows: the import would empty the list of 4 channels.\r\nEmpty the list ?";
+  const std::tuple<ListKind, std::string, std::string> cases[] = {
+      {ListKind::kChannels, channels, empty_channels},
+      {ListKind::kChannels, channels + ",,,\r\n,,,,,,,,,\r\n", empty_channels},
+      {ListKind::kTransponders, "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n",
+       "f has no rows: the import would empty the list of 3 transponders and remove the 2 "
+       "channels on them.\r\nEmpty the list ?"},
+      {ListKind::kChannels,
+       channels + "2,,2,1,7,0,0,1,2,3\r\n4,,0,1,0,0,0,0,0,0\r\n1,',1,3,28106,101,102,0,0,0\r\n",
+       "2 names would become empty: channel 2 \"Caf\xC3\xA9, \"Bar\"\", channel 1 \"Das "
+       "Erste\".\r\nEmpty them ?"}};
+  for (const auto& [list, csv, question] : cases) {
+    const Applied import = Import(CsvImage(), list, csv);
+    EXPECT_EQ(import.read.error + import.read.questions.at(0), question) << csv;
+  }
+  std::string named, emptied = channels;
+  for (int i = 1; i <= 22; ++i) {
+    named += TcsRecord("C" + std::to_string(i), 0, 0, 0, 0, 0);
+    emptied += std::to_string(i) + ",,0,0,0,0,0,0,0,0\r\n";
+  }
+  const flash::Workspace w =
+      testing::LoadedWorkspace(testing::FlashImageBuilder().Block(1, "TCS", named).Build());
+  const std::string many = Import(w, ListKind::kChannels, emptied).read.questions.at(0);
+  EXPECT_EQ(many.substr(0, 55), "22 names would become empty: channel 1 \"C1\", channel 2 ");
+  EXPECT_EQ(many.substr(many.size() - 42), "channel 20 \"C20\" and 2 more.\r\nEmpty them ?");
 }
 
 // Every channel stays on its transponder (frequency, polarisation, DiSEqC) whatever a

@@ -236,6 +236,7 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
       {1, false, 13, 13,
        " is 13 bytes: not a whole number of transponder records.\r\nRead anyway ?"},
       {0, false, 31, 31, " is 31 bytes: not a whole number of channel records.\r\nRead anyway ?"},
+      {0, false, 1, 1, " is 1 byte: not a whole number of channel records.\r\nRead anyway ?"},
       {0, true, 31, 31, ""},
   };
   for (const auto& c : cases) {

@@ -76,6 +76,8 @@ TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelecti
   }  // the euro sign has no Latin-1 byte
   EXPECT_TRUE(refused(editor));
   QTest::keyClick(editor, Qt::Key_Backspace);
+  EXPECT_TRUE(refused(editor));  // nor a blank at the end
+  QTest::keyClick(editor, Qt::Key_Backspace);
   QTest::keyClick(editor, Qt::Key_Return);
   QApplication::processEvents();  // the table commits a moment later
   EXPECT_EQ(Channels().substr(60, 16), std::string("Caf\xe9") + std::string(12, '\0'));
