@@ -68,31 +68,6 @@ std::int64_t FileSize(const std::string& name) {
   return stamp.size;
 }
 
-bool FileReader::Open(const std::string& name, std::string& error, std::int64_t ceiling) {
-  ceiling_ = ceiling;
-  total_ = 0;
-  const EntryKind kind = KindOf(name);
-  if (kind != EntryKind::kRegular) {
-    error = kind == EntryKind::kFolder ? "it is a folder" : "not a regular file";
-    return false;
-  }
-  in_.open(PathOf(name), std::ios::binary);
-  if (!in_) {
-    error = std::generic_category().message(errno);
-    return false;
-  }
-  return true;
-}
-
-bool FileReader::Read(std::size_t count, std::string& out) {
-  const std::size_t at = out.size();
-  out.resize(at + count);
-  in_.read(out.data() + at, static_cast<std::streamsize>(count));
-  out.resize(at + static_cast<std::size_t>(in_.gcount()));
-  total_ += in_.gcount();
-  return !in_.bad() && !too_large();
-}
-
 ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
   ReadResult result;
   FileReader reader;
