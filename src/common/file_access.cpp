@@ -80,7 +80,9 @@ ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
   // larger pieces only when it does: a piece is zeroed before it is read into.
   constexpr std::int64_t kProbe = 1 << 16;
   result.bytes.reserve(static_cast<std::size_t>(std::min(wanted + 1, count)));
-  if (wanted == size) PrepareForWriting(result.bytes.data(), result.bytes.size() + wanted);
+  if (wanted == size) {
+    PrepareForWriting(result.bytes.data(), result.bytes.size() + static_cast<std::size_t>(wanted));
+  }
   while (static_cast<std::int64_t>(result.bytes.size()) < count) {
     const std::size_t before = result.bytes.size();
     const auto left = static_cast<std::size_t>(count - static_cast<std::int64_t>(before));
