@@ -188,7 +188,12 @@ bool FileReader::Open(const std::string& name, std::string& error, std::int64_t 
       wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    error = ReasonOf(::GetLastError());
+    // A system that will not open a folder so still says what it is.
+    const DWORD code = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    const bool folder =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    error = ReasonOf(folder ? ERROR_DIRECTORY_NOT_SUPPORTED : code);
     return false;
   }
   // A pipe, console or serial port could keep a read waiting: only disk files are read.
