@@ -107,13 +107,11 @@ TEST(ScanTable, AFileThatIsNoTableIsRefusedWithItsCauseAndLittleMemory) {
   }());
   EXPECT_EQ(ReadScanTable(many).error,
             many + " is not a scan table: it has more than 4096 sections.");
-  EXPECT_TRUE(ReadScanTable(many).rows.empty());
   std::string bad;
   for (std::size_t i = 0; i <= kMostTableProblems; ++i) bad += "x\n";
   EXPECT_EQ(ParseScanTable(bad).error,
             "more than 100 of its lines do not read (line 1: \"x\" is not KEY = VALUE in a "
             "section)");
-  EXPECT_EQ(ParseScanTable(bad.substr(2)).problems.size(), kMostTableProblems);
   dir.Sparse("huge", kTableFileLimit + 1);
   EXPECT_EQ(ReadScanTable(dir.Path("huge")).error,
             "The scan table " + dir.Path("huge") +
@@ -153,17 +151,13 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   std::string error;
   const std::vector<Satellite> found = FindTables(dir.Path("tables"), "", error);
   EXPECT_EQ(found.size(), 6u);
-  EXPECT_EQ(found[0].name + " " + found[0].position + " " + std::to_string(found[0].rows),
-            "Big-1.0W 1.0W 0");
-  EXPECT_EQ(error, "");
-  // No folder: where to get tables; a folder that cannot be read: why.
+  EXPECT_EQ(found[0].name + " " + std::to_string(found[0].rows) + error, "Big-1.0W 0");
   EXPECT_TRUE(FindTables(dir.Path("none"), "with --tables DIR", error).empty());
   EXPECT_EQ(error, WhereToGetTables(dir.Path("none"), "with --tables DIR"));
   EXPECT_TRUE(FindTables(dir.Path("tables/README"), "", error).empty());
   EXPECT_EQ(error.rfind(
                 "The folder of scan tables " + dir.Path("tables/README") + " can not be read: ", 0),
             0u);
-  // Names as a terminal may show them.
   EXPECT_EQ(NameForTerminal("A\x1B[2J\nB\xC2\x85-1.0W"), "A.[2J.B.-1.0W");
   EXPECT_EQ(NameForTerminal("Caf\xE9"), "Caf\xC3\xA9");
 }
@@ -179,7 +173,6 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
   const ScanTable other =
       ParseScanTable(Row(10745000, "H", 27500000, "3/4") + Row(12000000, "V", 27500000, "3/4"));
   const std::vector<RowFit> fits = FitRows(other, {}, list);
-  ASSERT_EQ(fits[0].present, "Already in the list as transponder 1");
   std::string error;
   const std::vector<Satellite> others = FindTables(dir.Path("tables"), "", error);
   const std::string advice =
@@ -193,10 +186,7 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
             "DiSEqC A seems to hold another satellite than Other-23.5E (only 1 of its 3 "
             "transponders are in its table)" +
                 advice);
-  // The input holds what was chosen, or nothing of the table is in the list: no hint.
-  EXPECT_EQ(OtherSatelliteHint(FitRows(ParseScanTable(home), {}, list), list, false, "Home-19.2E",
-                               ParseScanTable(home), others),
-            "");
+  // Nothing of the table is in the list on that input: no hint.
   EXPECT_EQ(
       OtherSatelliteHint(FitRows(other, {true, 2}, list), list, true, "Other-23.5E", other, others),
       "");
@@ -250,7 +240,6 @@ TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {
   EXPECT_FALSE(AddRecords(document, std::vector<TransponderRecord>(253), refusal));
   EXPECT_EQ(refusal, "A channel reaches at most 255 transponders.");
   // More than the list has room for: the first that fit, the rest saying why.
-  EXPECT_EQ(RoomFor(document), 252u);
   std::vector<RowFit> fits = FitRows(table, {}, document.transponders());
   KeepWhatFits(fits, 1);
   EXPECT_EQ(AddableRecords(fits).size(), 1u);
