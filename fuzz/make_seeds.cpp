@@ -68,5 +68,7 @@ int main(int argc, char** argv) {
   std::string check = {'\x00', '\x00', '\x01', '\x50', '\x00'};
   check += std::string("\x02\x04\xB0", 3) + std::string("\x01\x00\xF0", 3);
   Write(folder, "check", "channels", check + channels.substr(0, 1200));
+  // reference_order: an even first byte makes the rest a reference image's TCS block.
+  Write(folder, "reference_order", "image", "\x00" + channels.substr(0, 600));
   return 0;
 }

@@ -42,10 +42,9 @@ int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, bool
           const std::string& satellites, const std::string& tables) {
   std::vector<std::pair<SatelliteChoice, satellites::ScanTable>> tables_read;
   for (const SatelliteChoice& choice : ParseSatellites(satellites)) {
-    satellites::ScanTable table;
-    std::string shown;
-    if (!ReadTable(ui, tables, choice.name, table, shown)) return kTrouble;
-    tables_read.push_back({{choice.diseqc_b, shown}, std::move(table)});
+    ChosenTable chosen;
+    if (!ReadTable(ui, tables, choice.name, chosen)) return kTrouble;
+    tables_read.push_back({{choice.diseqc_b, chosen.shown}, std::move(chosen.table)});
   }
   flash::Workspace workspace;
   if (!LoadForReading(ui, workspace, flash)) return kTrouble;

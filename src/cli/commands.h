@@ -38,6 +38,7 @@ std::span<const Subcommand> EditCommands();      // the list editing commands
 std::span<const Subcommand> CsvCommands();       // export-csv and import-csv
 std::span<const Subcommand> OrderCommands();     // apply-order
 
-std::span<const Subcommand> SatelliteCommands();  // satellites and add-transponders
+std::span<const Subcommand> SatelliteCommands();   // satellites and add-transponders
+std::span<const Subcommand> CompletionCommands();  // complete, for the shell, hidden
 
 }  // namespace chanforge::cli

@@ -1,5 +1,4 @@
 // The list editing commands: print the lists and change them as the editor window does.
-#include <charconv>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -30,28 +29,6 @@ int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Comma
            const std::string& out) {
   session.history().Push(std::move(command));
   return SaveImage(ui, session, out);
-}
-
-// Numbers are 1-based, as in the lists.
-struct Range {
-  std::size_t first = 0;
-  std::size_t last = 0;
-};
-
-// "N" or "N-M"; nothing when the text is neither.
-std::optional<Range> ParseRange(std::string_view text) {
-  const auto number = [](std::string_view digits) -> std::optional<std::size_t> {
-    std::size_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return {};
-    return value;
-  };
-  const std::size_t dash = text.find('-');
-  const std::optional<std::size_t> first = number(text.substr(0, dash));
-  const std::optional<std::size_t> last =
-      dash == std::string_view::npos ? first : number(text.substr(dash + 1));
-  if (!first || !last) return {};
-  return Range{*first, *last};
 }
 
 int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
@@ -190,12 +167,19 @@ struct Args {
   std::vector<std::string> values;  // FIELD=VALUE assignments or N[-M] ranges
 };
 
-CLI::Validator RangeText() {
-  return CLI::Validator(
-      [](std::string& text) {
-        return ParseRange(text) ? std::string() : "\"" + text + "\" is not N or N-M";
-      },
-      "N[-M]");
+// "name, use, tp, ...": the names that FIELD= takes, from the field table.
+template <typename Fields>
+std::string FieldNames(const Fields& fields) {
+  std::string names;
+  for (const common::FieldInfo& info : fields)
+    names += (names.empty() ? "" : ", ") + std::string(info.name);
+  return names;
+}
+
+// The rows a checked range names.
+Range RangeOf(const std::string& text) {
+  std::string problem;
+  return *ParseRange(text, problem);
 }
 
 constexpr Subcommand kEditCommands[] = {
@@ -215,9 +199,8 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("N", a->number, "Channel number")->required();
-       command
-           .add_option("FIELD=VALUE", a->values, "name, use, tp, sid, vpid, apid, vecm, aecm, pcr")
+       command.add_option("N", a->number, "Channel number")->required()->check(NumberCheck());
+       command.add_option("FIELD=VALUE", a->values, FieldNames(channels::kChannelFields))
            ->required();
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) {
@@ -228,10 +211,8 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("N", a->number, "Transponder number")->required();
-       command
-           .add_option("FIELD=VALUE", a->values,
-                       "frequency, band, polarisation, diseqc, fec, tid, nid, chn, sr")
+       command.add_option("N", a->number, "Transponder number")->required()->check(NumberCheck());
+       command.add_option("FIELD=VALUE", a->values, FieldNames(transponders::kTransponderFields))
            ->required();
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) {
@@ -242,22 +223,28 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("FROM[-TO]", a->rows, "Channels to move")->required()->check(RangeText());
-       command.add_option("BEFORE", a->before, "Position to move them before")->required();
+       command.add_option("FROM[-TO]", a->rows, "Channels to move")
+           ->required()
+           ->check(RangeCheck());
+       command.add_option("BEFORE", a->before, "Position to move them before")
+           ->required()
+           ->check(NumberCheck());
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) {
-         return MoveChannels(ui, a->flash, *ParseRange(a->rows), a->before, a->out);
+         return MoveChannels(ui, a->flash, RangeOf(a->rows), a->before, a->out);
        };
      }},
     {"remove-channels", "Remove channels",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("N[-M]", a->values, "Channels to remove")->required()->check(RangeText());
+       command.add_option("N[-M]", a->values, "Channels to remove")
+           ->required()
+           ->check(RangeCheck());
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) {
          std::vector<Range> ranges;
-         for (const std::string& text : a->values) ranges.push_back(*ParseRange(text));
+         for (const std::string& text : a->values) ranges.push_back(RangeOf(text));
          return RemoveChannels(ui, a->flash, ranges, a->out);
        };
      }},
@@ -275,7 +262,7 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("T", a->number, "Transponder number")->required();
+       command.add_option("T", a->number, "Transponder number")->required()->check(NumberCheck());
        AddOutput(command, a->out);
        return
            [a](ConsoleFrontend& ui) { return RemoveTransponder(ui, a->flash, a->number, a->out); };
@@ -284,8 +271,10 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("T", a->number, "Transponder number")->required();
-       command.add_option("BEFORE", a->before, "Position to move it before")->required();
+       command.add_option("T", a->number, "Transponder number")->required()->check(NumberCheck());
+       command.add_option("BEFORE", a->before, "Position to move it before")
+           ->required()
+           ->check(NumberCheck());
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) {
          return MoveTransponder(ui, a->flash, a->number, a->before, a->out);

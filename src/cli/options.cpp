@@ -18,11 +18,29 @@ void AddFlash(CLI::App& command, std::string& flash) {
 
 void AddFlashIndex(CLI::App& command, std::string& flash, int& index) {
   AddFlash(command, flash);
-  command.add_option("INDEX", index, "Block index")->required()->check(CLI::Range(0, 7));
+  // The range in the help as the completion script reads it.
+  command.add_option("INDEX", index, "Block index")
+      ->required()
+      ->check(NumberCheck(0, 7).description("INT in [0 - 7]"));
 }
 
 void AddOutput(CLI::App& command, std::string& out) {
   AddFile(command, "-o,--output", out, "Image file to write")->required();
+}
+
+CLI::Validator NumberCheck(std::size_t first, std::size_t last) {
+  return CLI::Validator(
+      [first, last](std::string& text) { return CheckTypedNumber(text, first, last); }, "");
+}
+
+CLI::Validator RangeCheck() {
+  return CLI::Validator(
+      [](std::string& text) {
+        std::string problem;
+        ParseRange(text, problem);
+        return problem;
+      },
+      "N[-M]");
 }
 
 }  // namespace chanforge::cli

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <cstddef>
 #include <string>
+
+#include "cli/positions.h"
 
 namespace chanforge::cli {
 
@@ -15,5 +18,9 @@ void AddFlash(CLI::App& command, std::string& flash);
 void AddFlashIndex(CLI::App& command, std::string& flash, int& index);
 // -o,--output, the image file a changing command writes.
 void AddOutput(CLI::App& command, std::string& out);
+
+// The checks of positions and ranges (cli/positions.h) for the line's parser.
+CLI::Validator NumberCheck(std::size_t first = 1, std::size_t last = kMostPosition);
+CLI::Validator RangeCheck();
 
 }  // namespace chanforge::cli

@@ -1,5 +1,6 @@
 // The satellite commands: list the system's scan tables and add a satellite's
 // transponders to the list.
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -14,18 +15,25 @@ namespace chanforge::cli {
 
 namespace {
 
+// Every table with its rows; a file that is no table it can count is named on standard
+// error, and one without sections (a README) is passed over.
 int Satellites(ConsoleFrontend& ui, std::ostream& out, const std::string& tables) {
-  const std::vector<satellites::Satellite> list = satellites::ListSatellites(tables);
-  if (list.empty()) {
-    ui.ShowMessage(common::MessageKind::kError,
-                   satellites::WhereToGetTables(tables, kNameTablesFolder));
-    return 1;
+  std::string error;
+  std::vector<satellites::Satellite> list =
+      satellites::FindTables(tables, kNameTablesFolder, error);
+  std::size_t listed = 0;
+  for (satellites::Satellite& satellite : list) {
+    const std::string problem = satellites::CountRows(satellite);
+    if (!problem.empty()) ui.ShowMessage(common::MessageKind::kNotice, problem);
+    if (!problem.empty() || satellite.rows == 0) continue;
+    if (listed++ == 0) out << "Satellite\tPosition\tRows\n";
+    out << satellites::NameForTerminal(satellite.name) << '\t' << satellite.position << '\t'
+        << satellite.rows << '\n';
   }
-  out << "Satellite\tPosition\tRows\n";
-  for (const satellites::Satellite& satellite : list) {
-    out << satellite.name << '\t' << satellite.position << '\t' << satellite.rows << '\n';
-  }
-  return 0;
+  if (listed > 0) return 0;
+  ui.ShowMessage(common::MessageKind::kError,
+                 error.empty() ? satellites::WhereToGetTables(tables, kNameTablesFolder) : error);
+  return 1;
 }
 
 struct AddArgs {
@@ -34,9 +42,10 @@ struct AddArgs {
 };
 
 int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
-  satellites::ScanTable table;
-  std::string from;
-  if (!ReadTable(ui, a.tables, a.from, table, from)) return 1;
+  ChosenTable chosen;
+  if (!ReadTable(ui, a.tables, a.from, chosen)) return 1;
+  const satellites::ScanTable& table = chosen.table;
+  const std::string& from = chosen.shown;
   Session session;
   editing::ListDocument* lists =
       OpenLists(ui, session, a.flash, a.out, common::ListKind::kTransponders);
@@ -47,17 +56,25 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   for (const std::string& problem : table.problems) {
     ui.ShowMessage(common::MessageKind::kNotice, from + ": " + problem);
   }
-  const std::vector<satellites::RowFit> fits =
+  std::vector<satellites::RowFit> fits =
       satellites::FitRows(table, choices, document.transponders());
+  // More than fits: asked first, and then what fits is added and the rest named.
+  const std::size_t addable = satellites::AddableRecords(fits).size();
+  const std::size_t room = satellites::RoomFor(document);
+  if (addable > room && room > 0 && !ui.AskYesNo(satellites::PartialAddQuestion(addable, room))) {
+    return 1;
+  }
+  satellites::KeepWhatFits(fits, room);
   for (const satellites::RowFit& fit : fits) {
-    const std::string row = (fit.row.table.empty() ? "" : fit.row.table + " ") + "line " +
-                            std::to_string(fit.row.line) + ", " + satellites::RowLabel(fit.row);
     const std::string& why = fit.record ? fit.present : fit.refusal;
     const std::string& text = fit.Addable() ? fit.notes : why;
     if (text.empty()) continue;
     ui.ShowMessage(common::MessageKind::kReport,
-                   row + (fit.Addable() ? ": " : ", left out: ") + text);
+                   satellites::RowPlace(fit.row) + (fit.Addable() ? ": " : ", left out: ") + text);
   }
+  const std::string hint = satellites::OtherSatelliteHint(
+      fits, document.transponders(), choices.diseqc_b, from, table, chosen.others);
+  if (!hint.empty()) ui.ShowMessage(common::MessageKind::kNotice, hint);
   std::vector<transponders::TransponderRecord> records = satellites::AddableRecords(fits);
   const std::size_t added = records.size();
   if (added == 0) {
@@ -118,17 +135,25 @@ constexpr Subcommand kSatelliteCommands[] = {
 }  // namespace
 
 bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
-               satellites::ScanTable& table, std::string& shown) {
-  const std::vector<satellites::Satellite> list = satellites::ListSatellites(tables);
-  const std::vector<const satellites::Satellite*> chosen = satellites::ChooseSatellites(list, name);
-  if (!chosen.empty()) table = satellites::ReadScanTables(chosen);
-  shown = chosen.size() == 1 ? chosen.front()->name : common::ToUpperAscii(name);
-  const std::string error = list.empty() ? satellites::WhereToGetTables(tables, kNameTablesFolder)
-                            : chosen.empty()
-                                ? "No scan table named " + name + " in " + tables +
-                                      ", nor one at that position (the satellites command "
-                                      "lists them)."
-                                : table.error;
+               ChosenTable& chosen) {
+  std::string error;
+  const std::vector<satellites::Satellite> list =
+      satellites::FindTables(tables, kNameTablesFolder, error);
+  // Only the chosen files are read.
+  const std::vector<const satellites::Satellite*> named = satellites::ChooseSatellites(list, name);
+  if (!named.empty()) chosen.table = satellites::ReadScanTables(named);
+  chosen.shown = named.size() == 1 ? satellites::NameForTerminal(named.front()->name)
+                                   : common::ToUpperAscii(name);
+  for (const satellites::Satellite& satellite : list) {
+    if (std::find(named.begin(), named.end(), &satellite) == named.end()) {
+      chosen.others.push_back(satellite);
+    }
+  }
+  if (error.empty() && named.empty()) {
+    error = "No scan table named " + name + " in " + tables +
+            ", nor one at that position (the satellites command lists them).";
+  }
+  if (error.empty()) error = chosen.table.error;
   if (error.empty()) return true;
   ui.ShowMessage(common::MessageKind::kError, error);
   return false;

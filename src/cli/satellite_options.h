@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
+#include <vector>
 
 #include "cli/console_frontend.h"
 #include "satellites/satellite_rows.h"
@@ -14,11 +15,17 @@ inline constexpr char kNameTablesFolder[] = "with --tables DIR";
 // --tables DIR, the system's folder by default.
 void AddTables(CLI::App& command, std::string& tables);
 
+struct ChosenTable {
+  satellites::ScanTable table;
+  std::string shown;                          // the name or the position as the tables spell it
+  std::vector<satellites::Satellite> others;  // the folder's other tables, unread
+};
+
 // Reads the table of the satellite of that name (any case), or the tables of every one at
-// that position; shown is then the name or the position as the tables spell it. False,
-// having said why (where to get tables, no such satellite, an unreadable file), when it
-// cannot.
+// that position, and no other file. False, having said why (where to get tables, an
+// unreadable folder, no such satellite, a file that cannot be read or is no table), when
+// it cannot.
 bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
-               satellites::ScanTable& table, std::string& shown);
+               ChosenTable& chosen);
 
 }  // namespace chanforge::cli

@@ -68,31 +68,6 @@ std::int64_t FileSize(const std::string& name) {
   return stamp.size;
 }
 
-bool FileReader::Open(const std::string& name, std::string& error, std::int64_t ceiling) {
-  ceiling_ = ceiling;
-  total_ = 0;
-  const EntryKind kind = KindOf(name);
-  if (kind != EntryKind::kRegular) {
-    error = kind == EntryKind::kFolder ? "it is a folder" : "not a regular file";
-    return false;
-  }
-  in_.open(PathOf(name), std::ios::binary);
-  if (!in_) {
-    error = std::generic_category().message(errno);
-    return false;
-  }
-  return true;
-}
-
-bool FileReader::Read(std::size_t count, std::string& out) {
-  const std::size_t at = out.size();
-  out.resize(at + count);
-  in_.read(out.data() + at, static_cast<std::streamsize>(count));
-  out.resize(at + static_cast<std::size_t>(in_.gcount()));
-  total_ += in_.gcount();
-  return !in_.bad() && !too_large();
-}
-
 ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
   ReadResult result;
   FileReader reader;
@@ -105,7 +80,9 @@ ReadResult ReadFilePrefix(const std::string& name, std::int64_t count) {
   // larger pieces only when it does: a piece is zeroed before it is read into.
   constexpr std::int64_t kProbe = 1 << 16;
   result.bytes.reserve(static_cast<std::size_t>(std::min(wanted + 1, count)));
-  if (wanted == size) PrepareForWriting(result.bytes.data(), result.bytes.size() + wanted);
+  if (wanted == size) {
+    PrepareForWriting(result.bytes.data(), result.bytes.size() + static_cast<std::size_t>(wanted));
+  }
   while (static_cast<std::int64_t>(result.bytes.size()) < count) {
     const std::size_t before = result.bytes.size();
     const auto left = static_cast<std::size_t>(count - static_cast<std::int64_t>(before));

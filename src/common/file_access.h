@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -95,20 +94,29 @@ bool ReportMappedReadFault(const void* address) noexcept;
 void AllowMappedReads() noexcept;
 
 // Reads a file from its start in pieces, so that memory stays flat whatever its size.
+// Nothing waits: a FIFO or device is refused once opened, and a regular file whose read
+// would wait for data (a kernel log) fails the read instead of hanging.
 class FileReader {
  public:
-  // False, with the reason, for a folder or an unreadable file. Reading stops past
-  // ceiling bytes, whatever the file's length said (a special file may go on forever).
+  FileReader() = default;
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+  ~FileReader();
+  // False, with the reason, for a folder, a special file or an unreadable file. Reading
+  // stops past ceiling bytes, whatever the file's length said (a special file may go on
+  // forever).
   bool Open(const std::string& name, std::string& error, std::int64_t ceiling = kListFileLimit);
-  // Appends up to count bytes to out; false on a read error or past the ceiling. Nothing
-  // appended: the end.
+  // Appends up to count bytes to out; false on a read error (one that would wait too) or
+  // past the ceiling. Nothing appended: the end.
   bool Read(std::size_t count, std::string& out);
   // After a false Read: the file proved longer than the ceiling.
   bool too_large() const { return total_ > ceiling_; }
   std::int64_t total() const { return total_; }
 
  private:
-  std::ifstream in_;
+  void Close();
+
+  std::intptr_t handle_ = -1;
   std::int64_t ceiling_ = kListFileLimit;
   std::int64_t total_ = 0;
 };

@@ -1,4 +1,5 @@
-// The POSIX side of the file access: stamps, the safe replacement and the image lock.
+// The POSIX side of the file access: reading, stamps, the safe replacement and the image
+// lock.
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -136,6 +137,16 @@ bool NoteMapped(const std::string& name, const char* data, std::size_t size) {
   return false;
 }
 
+// Opens an input without waiting: O_NONBLOCK lets a FIFO open with no writer (to be refused
+// by its kind) and makes a read that would wait for data fail. -1 with errno set.
+int OpenForReading(const std::string& name) {
+  if (name.empty() || name.find('\0') != std::string::npos) {
+    errno = ENOENT;
+    return -1;
+  }
+  return ::open(PathOf(name).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
 }  // namespace
 
 // Devices have directory entries here, so a status sees them already.
@@ -157,7 +168,7 @@ void AllowMappedReads() noexcept { mapping_allowed = true; }
 
 std::shared_ptr<const MappedFile> MappedFile::Map(const std::string& name, std::int64_t limit) {
   if (!mapping_allowed) return nullptr;
-  const int fd = ::open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = OpenForReading(name);
   if (fd < 0) return nullptr;
   struct stat info {};
   void* data = MAP_FAILED;
@@ -203,6 +214,52 @@ void RemovePendingTemporaryFile() noexcept {
     ::unlink(pending_temporary);
     has_pending_temporary = 0;
   }
+}
+
+FileReader::~FileReader() { Close(); }
+
+void FileReader::Close() {
+  if (handle_ >= 0) ::close(FdOf(handle_));
+  handle_ = -1;
+}
+
+bool FileReader::Open(const std::string& name, std::string& error, std::int64_t ceiling) {
+  Close();
+  ceiling_ = ceiling;
+  total_ = 0;
+  const int fd = OpenForReading(name);
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  // The kind of what was opened, not of what the name named a moment before.
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    error = S_ISDIR(info.st_mode) ? "it is a folder" : "not a regular file";
+    ::close(fd);
+    return false;
+  }
+  handle_ = fd;
+  return true;
+}
+
+bool FileReader::Read(std::size_t count, std::string& out) {
+  if (handle_ < 0) return false;
+  const std::size_t at = out.size();
+  out.resize(at + count);
+  std::size_t done = 0;
+  bool failed = false;
+  while (done < count) {
+    const ssize_t n = ::read(FdOf(handle_), out.data() + at + done, count - done);
+    if (n < 0 && errno == EINTR) continue;
+    // EAGAIN too: the data would have to be waited for.
+    failed = n < 0;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  out.resize(at + done);
+  total_ += static_cast<std::int64_t>(done);
+  return !failed && !too_large();
 }
 
 FileStamp StampOf(const std::string& name) {
@@ -319,7 +376,7 @@ bool FileLock::Lock(const std::string& name) {
   error_.clear();
   const std::string path = PathOf(name).string();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenForReading(name);
     if (fd < 0) return false;
     int locked_status = 0;
     while ((locked_status = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {

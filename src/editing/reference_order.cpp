@@ -8,6 +8,7 @@
 
 #include "channels/channel_fields.h"
 #include "common/file_access.h"
+#include "common/reported_files.h"
 #include "common/text_lines.h"
 #include "editing/list_commands.h"
 #include "editing/list_csv.h"
@@ -65,12 +66,16 @@ class Buckets {
   std::map<Key, Bucket> buckets_;
 };
 
-// A CSV is told by its first cell, so that a file saved under another name still reads.
-bool LooksLikeCsv(const std::string& file, std::string_view bytes) {
+// A CSV is told by its name or its first cell, so that a file saved under another name
+// still reads. Only the first bytes are read to tell, so that each kind is then read under
+// its own ceiling.
+bool IsCsvFile(const std::string& file) {
   const std::string name = common::ToUpperAscii(common::PathOf(file).extension().string());
-  bytes = common::WithoutByteOrderMark(bytes);
+  if (name == ".CSV") return true;
+  const common::ReadResult start = common::ReadFilePrefix(file, 64);
+  const std::string_view bytes = common::WithoutByteOrderMark(start.bytes);
   const std::string_view first = bytes.substr(0, bytes.find_first_of(",;\r\n"));
-  return name == ".CSV" || common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
+  return start.ok && common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
 }
 
 }  // namespace
@@ -143,6 +148,17 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
                     [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
       return true;  // spreadsheets leave empty rows behind
     }
+    // As the import says it, so that a file saved in another charset is told as such.
+    if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
+      error = "Line " + std::to_string(row.line) + " of " + file +
+              " is not UTF-8 text: save the CSV as UTF-8";
+      return false;
+    }
+    // No channel list is longer: reading stops rather than keep what no list could be.
+    if (reference.channels.size() == kChannelRoom) {
+      return fail(row.line,
+                  "more channels than a TCS block holds (" + std::to_string(kChannelRoom) + ").");
+    }
     const std::string reason = read_row(row);
     return reason.empty() || fail(row.line, reason);
   });
@@ -153,14 +169,19 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
 
 common::Outcome LoadReference(common::Frontend& frontend, const std::string& file,
                               Reference& reference) {
-  flash::Workspace workspace;
-  const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, file);
-  if (read != common::Outcome::kDone) return read;
-  const std::string_view bytes = workspace.image().bytes();
   std::string reason;
-  if (LooksLikeCsv(file, bytes)) {
+  if (IsCsvFile(file)) {
+    // The import's ceiling and messages: a CSV is a CSV whichever command reads it.
+    std::string bytes;
+    if (common::SizeOrReport(frontend, file, kCsvFileLimit) < 0 ||
+        !common::ReadWholeFileOrReport(frontend, file, kCsvFileLimit, bytes)) {
+      return common::Outcome::kFailed;
+    }
     reason = ReadReferenceCsv(bytes, file, reference);
   } else {
+    flash::Workspace workspace;
+    const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, file);
+    if (read != common::Outcome::kDone) return read;
     const ListDocument document(workspace);
     reason = document.ReadOnlyReason(ListKind::kChannels);
     if (reason.empty()) {
@@ -222,16 +243,19 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
   }
   std::vector<std::uint32_t> newcomers;
   for (std::uint32_t row = 0; row < channels.size(); ++row) {
-    if (taken[row]) continue;
-    newcomers.push_back(row);
-    plan.new_channels.push_back("New channel " + std::to_string(row + 1) + ": " +
-                                Label(identities[row]));
+    if (!taken[row]) newcomers.push_back(row);
   }
   plan.followed = followers.size();
   const bool first = placement == NewChannels::kFirst;
   plan.order = first ? newcomers : followers;
   const auto& rest = first ? followers : newcomers;
   plan.order.insert(plan.order.end(), rest.begin(), rest.end());
+  // Each is named with its number in the new order, where the user will look for it.
+  const std::size_t start = first ? 0 : followers.size();
+  for (std::size_t i = 0; i < newcomers.size(); ++i) {
+    plan.new_channels.push_back("New channel " + Label(identities[newcomers[i]]) +
+                                ", now channel " + std::to_string(start + i + 1));
+  }
   return plan;
 }
 

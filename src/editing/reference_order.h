@@ -37,8 +37,8 @@ struct OrderPlan {
   std::vector<std::uint32_t> order;  // row i of the new list is row order[i] of the old one
   std::size_t followed = 0;          // channels that take the reference's order
   NewChannels placement = NewChannels::kLast;
-  // "New channel 12: ZDF (SID 28006)", in list order, and "Missing channel 7 of the
-  // reference: ARTE (SID 28724)", in reference order.
+  // "New channel ZDF (SID 28006), now channel 141", in list order, and "Missing channel 7
+  // of the reference: ARTE (SID 28724)", in reference order.
   std::vector<std::string> new_channels;
   std::vector<std::string> missing_channels;
   bool Changes() const;
@@ -50,7 +50,8 @@ Reference ReferenceOf(const ListDocument& document);
 // "Line N of FILE: reason", or empty.
 std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference);
 // Reads a reference file: a channel CSV when its name ends in .csv or its first cell is the
-// Nr heading, an image otherwise. Failures are reported.
+// Nr heading, read as import-csv reads one (its ceiling, its messages), an image otherwise.
+// Failures are reported.
 common::Outcome LoadReference(common::Frontend& frontend, const std::string& file,
                               Reference& reference);
 

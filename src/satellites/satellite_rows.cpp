@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "common/text_lines.h"
 #include "editing/list_commands.h"
 #include "transponders/transponder_fields.h"
 
@@ -52,6 +53,30 @@ bool Linear(const std::string& polarization) {
   return polarization == "VERTICAL" || polarization == "V" || polarization == "HORIZONTAL" ||
          polarization == "H";
 }
+
+// Whether the table has a row for the record's transponder (frequency within 2 MHz,
+// polarisation).
+bool TableHas(const ScanTable& table, const TransponderRecord& record) {
+  return std::any_of(table.rows.begin(), table.rows.end(), [&](const ScanRow& row) {
+    return Linear(row.polarization) && SameTransponder(record.Khz(), Horizontal(record),
+                                                       row.frequency, row.polarization[0] == 'H');
+  });
+}
+
+// The list's transponders on one DiSEqC input, and how many of them the table has.
+std::pair<std::size_t, std::size_t> FoundOnInput(const std::vector<TransponderRecord>& list,
+                                                 bool diseqc_b, const ScanTable& table) {
+  std::size_t on_input = 0;
+  std::size_t found = 0;
+  for (const TransponderRecord& record : list) {
+    if (record.IsEmpty() || DiseqcB(record) != diseqc_b) continue;
+    ++on_input;
+    found += TableHas(table, record);
+  }
+  return {found, on_input};
+}
+
+std::string InputName(bool diseqc_b) { return diseqc_b ? "DiSEqC B" : "DiSEqC A"; }
 
 void FitPolarisation(const ScanRow& row, TransponderRecord& record,
                      std::vector<std::string>& refusals) {
@@ -115,7 +140,8 @@ RowFit FitRow(const ScanRow& row, const FitChoices& choices) {
     refusals.push_back(name + (row.modulation.empty() ? "" : " " + row.modulation) +
                        ": the receiver tunes DVB-S QPSK and the list cannot mark another");
   }
-  if (row.stream_id >= 0) {
+  // Stream 0 is the ordinary one a single-stream transponder carries.
+  if (row.stream_id > 0) {
     refusals.push_back("Multistream (STREAM_ID " + std::to_string(row.stream_id) +
                        "): the list cannot choose a stream");
   }
@@ -188,6 +214,63 @@ std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& docume
   return editing::InsertTransponders(document.transponders().size(), std::move(records));
 }
 
+std::size_t RoomFor(const editing::ListDocument& document) {
+  const std::size_t size = document.transponders().size();
+  return size < editing::kMostTransponders ? editing::kMostTransponders - size : 0;
+}
+
+std::string PartialAddQuestion(std::size_t addable, std::size_t room) {
+  return "The list has room for " + std::to_string(room) + " of the " + std::to_string(addable) +
+         " transponders that can be added: a channel reaches at most " +
+         std::to_string(editing::kMostTransponders) + " transponders." + common::kCrLf +
+         "Add the first " + std::to_string(room) + " and leave out the other " +
+         std::to_string(addable - room) + " ?";
+}
+
+void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room) {
+  for (RowFit& fit : fits) {
+    if (!fit.Addable()) continue;
+    if (room > 0) {
+      --room;
+    } else {
+      fit.present = "No room left: a channel reaches at most " +
+                    std::to_string(editing::kMostTransponders) + " transponders";
+    }
+  }
+}
+
+std::string OtherSatelliteHint(const std::vector<RowFit>& fits,
+                               const std::vector<TransponderRecord>& list, bool diseqc_b,
+                               const std::string& name, const ScanTable& table,
+                               const std::vector<Satellite>& others) {
+  const bool any_in_list = std::any_of(fits.begin(), fits.end(), [](const RowFit& fit) {
+    return fit.record && !fit.present.empty() && !fit.repeat;
+  });
+  const auto [found, on_input] = FoundOnInput(list, diseqc_b, table);
+  if (!any_in_list || found * 2 >= on_input) return {};
+  // The table that has most of the input's transponders, when it has more than half.
+  std::string best;
+  std::size_t best_found = on_input / 2;
+  for (const Satellite& other : others) {
+    const ScanTable other_table = ReadScanTable(other.path);
+    const std::size_t other_found = FoundOnInput(list, diseqc_b, other_table).first;
+    if (other_found > best_found) {
+      best = NameForTerminal(other.name);
+      best_found = other_found;
+    }
+  }
+  const std::string input = InputName(diseqc_b);
+  const std::string of = " of its " + std::to_string(on_input) + " transponders";
+  const std::string advice = ": rows said to be in the list may be another satellite's " +
+                             std::string("transponders, and another DiSEqC input may be meant.");
+  if (best.empty()) {
+    return input + " seems to hold another satellite than " + name + " (only " +
+           std::to_string(found) + of + " are in its table)" + advice;
+  }
+  return input + " seems to hold " + best + " rather than " + name + " (" +
+         std::to_string(best_found) + of + " are in " + best + "'s table)" + advice;
+}
+
 // A summary line names the first few; the rest are counted.
 constexpr std::size_t kGapsNamed = 10;
 
@@ -195,17 +278,10 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
                                               const std::string& name, const ScanTable& table) {
   std::vector<check::Finding> findings;
   if (list.block < 0) return findings;
-  const std::string satellite = name + " (DiSEqC " + (diseqc_b ? "B" : "A") + ")";
+  const std::string satellite = name + " (" + InputName(diseqc_b) + ")";
   for (std::size_t i = 0; i < list.records.size(); ++i) {
     const TransponderRecord& record = list.records[i];
-    if (record.IsEmpty() || DiseqcB(record) != diseqc_b) continue;
-    if (std::any_of(table.rows.begin(), table.rows.end(), [&](const ScanRow& row) {
-          return Linear(row.polarization) &&
-                 SameTransponder(record.Khz(), Horizontal(record), row.frequency,
-                                 row.polarization[0] == 'H');
-        })) {
-      continue;
-    }
+    if (record.IsEmpty() || DiseqcB(record) != diseqc_b || TableHas(table, record)) continue;
     const check::Rule rule = check::Rule::kNotOnSatellite;
     findings.push_back({rule, check::RuleOf(rule).severity, list.block, static_cast<int>(i + 1),
                         "transponder", "frequency",
@@ -213,14 +289,35 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
                             transponders::kPolarisationTexts[Horizontal(record) ? 1 : 0] +
                             " is not in the table of " + satellite});
   }
-  std::size_t holdable = 0;
+  // Rows of one transponder, written twice or within 2 MHz, count once; it is in the list
+  // when any of them is.
+  struct Distinct {
+    const RowFit* first;
+    bool in_list;
+  };
+  std::vector<Distinct> distinct;
+  const std::vector<RowFit> fits = FitRows(table, {diseqc_b, kFecDefault}, list.records);
+  for (const RowFit& fit : fits) {
+    if (!fit.record) continue;
+    const bool in_list = !fit.present.empty() && !fit.repeat;
+    const auto same = std::find_if(distinct.begin(), distinct.end(), [&](const Distinct& d) {
+      const TransponderRecord& other = *d.first->record;
+      return SameTransponder(fit.record->Khz(), Horizontal(*fit.record), other.Khz(),
+                             Horizontal(other));
+    });
+    if (same == distinct.end()) {
+      distinct.push_back({&fit, in_list});
+    } else {
+      same->in_list = same->in_list || in_list;
+    }
+  }
+  const std::size_t holdable = distinct.size();
   std::string missing;
   std::size_t missing_count = 0;
-  for (const RowFit& fit : FitRows(table, {diseqc_b, kFecDefault}, list.records)) {
-    if (!fit.record || fit.repeat) continue;
-    ++holdable;
-    if (!fit.present.empty()) continue;
-    if (++missing_count <= kGapsNamed) missing += (missing.empty() ? "" : ", ") + RowLabel(fit.row);
+  for (const Distinct& d : distinct) {
+    if (d.in_list) continue;
+    if (++missing_count <= kGapsNamed)
+      missing += (missing.empty() ? "" : ", ") + RowLabel(d.first->row);
   }
   if (missing_count > kGapsNamed) {
     missing += " and " + std::to_string(missing_count - kGapsNamed) + " more";

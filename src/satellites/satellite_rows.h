@@ -51,6 +51,21 @@ std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& docume
 // The records of the addable rows, in the table's order.
 std::vector<transponders::TransponderRecord> AddableRecords(const std::vector<RowFit>& fits);
 
+// How many more transponders the list can take: a channel's TP reaches only so far.
+std::size_t RoomFor(const editing::ListDocument& document);
+// Asked when more rows can be added than the list has room for.
+std::string PartialAddQuestion(std::size_t addable, std::size_t room);
+// Leaves the addable rows past the first room of them out, each saying why.
+void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room);
+
+// Said when rows are left out as already in the list while most of the list's transponders
+// on that input are not in the table (named name): which satellite the input seems to hold,
+// from the others' tables (read now), and that another input may be meant. Empty otherwise.
+std::string OtherSatelliteHint(const std::vector<RowFit>& fits,
+                               const std::vector<transponders::TransponderRecord>& list,
+                               bool diseqc_b, const std::string& name, const ScanTable& table,
+                               const std::vector<Satellite>& others);
+
 // The list's transponders on one DiSEqC input against its satellite's table: a warning
 // for each one the table lacks (frequency +-2 MHz, polarisation), and one line for the
 // table's rows the list could hold but lacks.

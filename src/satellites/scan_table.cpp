@@ -71,6 +71,23 @@ std::string Store(ScanRow& row, std::string_view key, std::string_view value) {
   return {};
 }
 
+std::string TooManyRows() {
+  return "it has more than " + std::to_string(kMostTableRows) + " sections";
+}
+
+std::string NotATable(const std::string& path, const std::string& reason) {
+  return path + " is not a scan table: " + reason + ".";
+}
+
+std::string FileError(const std::string& path, const std::string& reason) {
+  return "The scan table " + path + " can not be read: " +
+         (reason == common::kTooLargeError
+              ? "it is larger than " + std::to_string(kTableFileLimit / common::kMiB) +
+                    " MiB, more than any table"
+              : reason) +
+         ".";
+}
+
 }  // namespace
 
 std::string WhereToGetTables(const std::string& folder, const std::string& how_to_name_folder) {
@@ -80,22 +97,57 @@ std::string WhereToGetTables(const std::string& folder, const std::string& how_t
          how_to_name_folder + ".";
 }
 
-std::vector<Satellite> ListSatellites(const std::string& folder) {
+std::vector<Satellite> FindTables(const std::string& folder, const std::string& how_to_name_folder,
+                                  std::string& error) {
   std::vector<Satellite> list;
   std::vector<std::string> names;
-  std::string error;
-  if (!common::FilesInFolder(folder, names, error)) return list;
+  std::string reason;
+  if (!common::FilesInFolder(folder, names, reason)) {
+    // The usual case, no tables installed, says where to get them; anything else its cause.
+    error = common::KindOf(folder) == common::EntryKind::kMissing
+                ? WhereToGetTables(folder, how_to_name_folder)
+                : "The folder of scan tables " + folder + " can not be read: " + reason + ".";
+    return list;
+  }
+  if (names.empty()) error = WhereToGetTables(folder, how_to_name_folder);
   for (std::string& name : names) {
-    Satellite satellite{name, PositionOf(name), {}, 0};
     const std::u8string path = (common::PathOf(folder) / common::PathOf(name)).u8string();
-    satellite.path.assign(path.begin(), path.end());
-    const common::ReadResult read = common::ReadWholeFile(satellite.path, kTableFileLimit);
-    if (!read.ok) continue;
-    common::LineReader reader(read.bytes);
-    for (std::string_view line; reader.Next(line);) satellite.rows += IsHeading(Trim(line));
-    if (satellite.rows > 0) list.push_back(std::move(satellite));
+    list.push_back({name, PositionOf(name), std::string(path.begin(), path.end()), 0});
   }
   return list;
+}
+
+std::string CountRows(Satellite& satellite) {
+  const common::ReadResult read = common::ReadWholeFile(satellite.path, kTableFileLimit);
+  if (!read.ok) return FileError(satellite.path, read.error);
+  satellite.rows = 0;
+  common::LineReader reader(read.bytes);
+  for (std::string_view line; reader.Next(line);) satellite.rows += IsHeading(Trim(line));
+  return satellite.rows > kMostTableRows ? NotATable(satellite.path, TooManyRows()) : "";
+}
+
+std::vector<Satellite> ListSatellites(const std::string& folder) {
+  std::string error;
+  std::vector<Satellite> list;
+  for (Satellite& satellite : FindTables(folder, "", error)) {
+    if (CountRows(satellite).empty() && satellite.rows > 0) list.push_back(std::move(satellite));
+  }
+  return list;
+}
+
+std::string NameForTerminal(std::string_view name) {
+  if (!common::IsUtf8(name)) return common::Latin1ForTerminal(name);
+  std::string shown(name);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(shown[i]);
+    const auto next = i + 1 < shown.size() ? static_cast<unsigned char>(shown[i + 1]) : 0;
+    if (byte < 0x20 || byte == 0x7F) {
+      shown[i] = '.';
+    } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080 to U+009F
+      shown.replace(i, 2, ".");
+    }
+  }
+  return shown;
 }
 
 const Satellite* FindSatellite(const std::vector<Satellite>& list, std::string_view name) {
@@ -121,11 +173,19 @@ ScanTable ParseScanTable(std::string_view text) {
   ScanTable table;
   common::LineReader reader(text);
   std::size_t number = 0;
+  std::size_t problem_count = 0;
+  std::string first_problem;
+  const auto refuse = [&table](std::string reason) {
+    table = ScanTable{};
+    table.error = std::move(reason);
+    return table;
+  };
   for (std::string_view line; reader.Next(line);) {
     ++number;
     line = Trim(line.substr(0, line.find('#')));
     if (line.empty()) continue;
     if (IsHeading(line)) {
+      if (table.rows.size() == kMostTableRows) return refuse(TooManyRows());
       table.rows.push_back({});
       table.rows.back().line = number;
       continue;
@@ -138,19 +198,28 @@ ScanTable ParseScanTable(std::string_view text) {
             ? common::QuotedText(check::ShownBytes(line)) + " is not KEY = VALUE in a section"
             : Store(table.rows.back(), common::ToUpperAscii(Trim(line.substr(0, equals))),
                     Trim(line.substr(equals + 1)));
-    if (!problem.empty()) problems.push_back("line " + std::to_string(number) + ": " + problem);
+    if (problem.empty()) continue;
+    problem.insert(0, "line " + std::to_string(number) + ": ");
+    if (first_problem.empty()) first_problem = problem;
+    if (++problem_count > kMostTableProblems) {
+      return refuse("more than " + std::to_string(kMostTableProblems) +
+                    " of its lines do not read (" + first_problem + ")");
+    }
+    problems.push_back(std::move(problem));
   }
   return table;
 }
 
 ScanTable ReadScanTable(const std::string& path) {
   const common::ReadResult read = common::ReadWholeFile(path, kTableFileLimit);
+  ScanTable table;
   if (!read.ok) {
-    ScanTable table;
-    table.error = path + ": " + read.error;
+    table.error = FileError(path, read.error);
     return table;
   }
-  return ParseScanTable(read.bytes);
+  table = ParseScanTable(read.bytes);
+  if (!table.error.empty()) table.error = NotATable(path, table.error);
+  return table;
 }
 
 ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites) {
@@ -159,15 +228,20 @@ ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites) {
   for (const Satellite* satellite : satellites) {
     ScanTable table = ReadScanTable(satellite->path);
     if (!table.error.empty()) return table;
-    for (const std::string& problem : table.problems) {
-      all.problems.push_back(satellite->name + " " + problem);
-    }
+    const std::string name = NameForTerminal(satellite->name);
+    for (const std::string& problem : table.problems) all.problems.push_back(name + " " + problem);
     for (ScanRow& row : table.rows) {
-      row.table = satellite->name;
+      row.table = name;
       all.rows.push_back(std::move(row));
     }
   }
   return all;
+}
+
+std::string RowPlace(const ScanRow& row) {
+  const std::string line = "line " + std::to_string(row.line);
+  return (row.table.empty() ? "" : row.table + " ") + line +
+         (row.frequency < 0 ? "" : ", " + RowLabel(row));
 }
 
 std::string RowLabel(const ScanRow& row) {

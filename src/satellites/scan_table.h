@@ -13,6 +13,11 @@ namespace chanforge::satellites {
 inline constexpr char kSystemTablesFolder[] = "/usr/share/dvb/dvb-s";
 // No table comes near this; a larger file is not one.
 inline constexpr std::int64_t kTableFileLimit = 1024 * 1024;
+// Nor does any satellite carry this many transponders, nor has a table this many lines
+// that do not read: past either a file is refused, so that a table's rows take memory in
+// proportion to a real table, whatever the file holds.
+inline constexpr std::size_t kMostTableRows = 4096;
+inline constexpr std::size_t kMostTableProblems = 100;
 
 // Said when a folder holds no tables: where they come from instead of a bare failure.
 // how_to_name_folder: the front end's way, "with --tables DIR".
@@ -23,12 +28,23 @@ struct Satellite {
   std::string name;      // the file's name, "Hotbird-13.0E"
   std::string position;  // "13.0E" from the name's end, or empty
   std::string path;
-  std::size_t rows = 0;  // its sections
+  std::size_t rows = 0;  // its sections, once counted
 };
 
-// Every table in a folder, by name; none when it cannot be read. Counts the sections
-// without reading their keys, so that the list of all satellites stays quick.
+// The files of a folder as tables, by name, none of them read (rows 0): choosing one by
+// name or position reads that one alone. None, with why in error (where to get tables, or
+// why the folder cannot be read), when the folder holds no file.
+std::vector<Satellite> FindTables(const std::string& folder, const std::string& how_to_name_folder,
+                                  std::string& error);
+// Counts a table's sections without reading their keys, so that a list of all satellites
+// stays quick; why the file is no table it can count, or empty.
+std::string CountRows(Satellite& satellite);
+// Every table in a folder with its rows counted, by name; files that cannot be read or
+// hold no section are left out, and none is there when the folder cannot be read.
 std::vector<Satellite> ListSatellites(const std::string& folder);
+// A file name as a terminal may show it: control characters as ".", and bytes that are
+// not UTF-8 as the Latin-1 characters they would be.
+std::string NameForTerminal(std::string_view name);
 // The satellite of that name (any case), or null.
 const Satellite* FindSatellite(const std::vector<Satellite>& list, std::string_view name);
 // The satellite of that name, else every one at that orbital position ("19.2E"): the
@@ -53,17 +69,22 @@ struct ScanRow {
 struct ScanTable {
   std::vector<ScanRow> rows;
   std::vector<std::string> problems;  // lines before the first section that did not read
-  std::string error;                  // set when the file could not be read
+  std::string error;  // set, with no rows kept, when the file could not be read as a table
 };
 
 // Reads a table's text: "# comments", "[SECTION]" headings, "KEY = VALUE" lines. Keys that
-// do not matter to the list are skipped.
+// do not matter to the list are skipped. Past kMostTableRows sections or kMostTableProblems
+// lines that do not read, the error says so.
 ScanTable ParseScanTable(std::string_view text);
+// The same for a file; the error then names it.
 ScanTable ReadScanTable(const std::string& path);
 // The tables of several satellites as one, each row naming its own; one alone as it is.
 ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites);
 
 // "10719 V", or "line 12" for a row without a frequency: a row as a message names it.
 std::string RowLabel(const ScanRow& row);
+// "Hotbird-13.0E line 12, 10719 V", or "line 12" for a row of the one table read that has no
+// frequency: where a row stands, for a message about it.
+std::string RowPlace(const ScanRow& row);
 
 }  // namespace chanforge::satellites

@@ -2,6 +2,7 @@
 // statuses (scripts rely on them) and what reaches the disk.
 #include <functional>
 
+#include "cli/positions.h"
 #include "cli_fixture.h"
 #include "editing/field_checks.h"
 #include "editing/list_commands.h"
@@ -86,6 +87,45 @@ TEST_F(Cli, EditRefusalsWriteNothing) {
   transponders_only[0x20] = '\0';  // block 0 no longer names the channel list
   dir_.Write("tpt.bin", transponders_only);
   EXPECT_EQ(Cmd("set-transponder tpt.bin 3 tid=5 -o out.bin").status, 0);
+}
+
+// Every position and range is read one way: what is not a whole number in range is a usage
+// error that quotes what was typed, and nothing is written.
+TEST_F(Cli, PositionsThatAreNoNumbersAreUsageErrors) {
+  EXPECT_EQ(CheckTypedNumber("-1"), "\"-1\" is not a whole number from 1 to 65535");
+  EXPECT_EQ(CheckTypedNumber("0"), "\"0\": numbers start at 1");
+  std::string problem;
+  EXPECT_FALSE(ParseRange("2-x", problem));
+  EXPECT_EQ(problem, "\"2-x\": \"x\" is not a whole number from 1 to 65535");
+  Sample();
+  const struct {
+    const char* args;  // # stands for the number typed
+    bool one_based;
+  } commands[] = {
+      {"set-channel flash512k.bin # sid=1 -o out.bin", true},
+      {"set-transponder flash512k.bin # sr=1 -o out.bin", true},
+      {"move-channels flash512k.bin # 1 -o out.bin", true},
+      {"move-channels flash512k.bin 1-2 # -o out.bin", true},
+      {"remove-channels flash512k.bin 1 # -o out.bin", true},
+      {"remove-transponder flash512k.bin # -o out.bin", true},
+      {"move-transponder flash512k.bin # 1 -o out.bin", true},
+      {"swap-diseqc flash512k.bin # -o out.bin", false},
+      {"clear-block flash512k.bin # -o out.bin", false},
+      {"read-block flash512k.bin # flash512k.bin -o out.bin", false},
+      {"save-block flash512k.bin # out.bin", false},
+      {"hexdump flash512k.bin #", false},
+  };
+  for (const auto& c : commands) {
+    for (const std::string typed : {"-1", "0", "1.5", "x", "+2", "99999999999999999999", "2--3"}) {
+      if (typed == "0" && !c.one_based) continue;
+      std::string args = c.args;
+      args.replace(args.find('#'), 1, typed);
+      const Result run = Cmd(args);
+      EXPECT_EQ(run.status, 2) << args;
+      EXPECT_NE(run.err.find("\"" + typed + "\""), std::string::npos) << args << run.err;
+      EXPECT_FALSE(Exists("out.bin")) << args;
+    }
+  }
 }
 
 TEST_F(Cli, ListsPrintOneLineARecordWithNamesInUtf8) {

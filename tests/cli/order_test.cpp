@@ -20,12 +20,19 @@ TEST_F(Cli, ApplyOrderFollowsAnImageOrItsCsv) {
   EXPECT_EQ(listed.status, 0);
   EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 2);
 
-  const std::pair<const char*, int> refusals[] = {
-      {"--from missing.bin", 1}, {"--from flash512k.bin --new middle", 2}, {"", 2}};
+  // A CSV gets the CSV ceiling whatever its name, told by its first cell.
+  dir_.Write("big.ref", "Nr,Name,SID\r\n");
+  std::filesystem::resize_file(dir_.Path("big.ref"), 17 << 20);
+  const std::pair<const char*, int> refusals[] = {{"--from missing.bin", 1},
+                                                  {"--from big.ref", 1},
+                                                  {"--from flash512k.bin --new middle", 2},
+                                                  {"", 2}};
   for (const auto& [args, status] : refusals) {
     std::filesystem::remove(dir_.Path("out.bin"));
-    EXPECT_EQ(Cmd(std::string("apply-order flash512k.bin -o out.bin ") + args).status, status)
-        << args;
+    const Result run = Cmd(std::string("apply-order flash512k.bin -o out.bin ") + args);
+    EXPECT_EQ(run.status, status) << args;
+    EXPECT_EQ(run.err.find("too large") != std::string::npos, args == std::string("--from big.ref"))
+        << run.err;
     EXPECT_FALSE(Exists("out.bin")) << args;
   }
 }

@@ -1,6 +1,8 @@
 // What needs a POSIX shell: writes that fail for real, interruptions, races, a link, a full
 // disk and a terminal. Each gets its message and status, and no old file is lost, half
 // written or left behind.
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include "cli/terminal.h"
@@ -84,6 +86,9 @@ TEST_F(Cli, EveryFailureIsToldOnStandardError) {
   EXPECT_EQ(Shell("$CLI swap-diseqc flash512k.bin 1 -o swapped.bin >&- 2>err.txt"), 1);
   EXPECT_NE(Read("err.txt").find("swapped.bin was written"), std::string::npos);
   EXPECT_EQ(Shell("$CLI diff flash512k.bin swapped.bin >/dev/full 2>/dev/null"), 2);
+  // An input that would keep the command waiting is refused at once.
+  ASSERT_EQ(::mkfifo(dir_.Path("fifo").c_str(), 0600), 0);
+  EXPECT_EQ(Cmd("set-channel fifo 1 sid=1 -o fifo").status, 1);
 }
 
 TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {

@@ -65,5 +65,41 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
   }
 }
 
+// A table that cannot be read is named, names are shown safely, and a list with less room
+// than the rows asks before it adds what fits.
+TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
+  std::filesystem::create_directory(dir_.Path("tables"));
+  std::string table;
+  for (const char* khz : {"10971000", "11767000", "12111000"}) {
+    table += std::string("[T]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = ") + khz +
+             "\nPOLARIZATION = H\nSYMBOL_RATE = 27000000\nINNER_FEC = 3/4\nSTREAM_ID = 0\n";
+  }
+  dir_.Write("tables/Sat-13.0E", table);
+  dir_.Write("tables/Odd\x1B[2J\nName-1.0W", "[T]\n");
+  dir_.Sparse("tables/Big-5.0W", satellites::kTableFileLimit + 1);
+  const Result list = Cmd("satellites --tables tables");
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.out,
+            "Satellite\tPosition\tRows\nOdd.[2J.Name-1.0W\t1.0W\t1\nSat-13.0E\t13.0E\t3\n");
+  EXPECT_NE(list.err.find("Big-5.0W"), std::string::npos);
+  std::string transponders;
+  for (std::uint32_t i = 0; i < 254; ++i) {
+    transponders += chanforge::testing::TptRecord(950000000 + i * 4000000, 0, 0, 0, 27, 2, 0);
+  }
+  dir_.Write("full.bin", chanforge::testing::FlashImageBuilder()
+                             .Block(0, "TCS", chanforge::testing::TcsRecord("One", 1, 1, 1, 2, 3))
+                             .Block(1, "TPT", transponders)
+                             .Build());
+  const std::string add = "add-transponders full.bin -o out.bin ";
+  // Room for one of three: No adds nothing, Yes adds the first and names the other two.
+  EXPECT_EQ(Cmd(add + "--tables tables --from Sat-13.0E").status, 1);
+  EXPECT_FALSE(Exists("out.bin"));
+  const Result added = Cmd("--yes " + add + "--tables tables --from Sat-13.0E");
+  EXPECT_EQ(added.status, 0) << added.err;
+  EXPECT_EQ(std::count(added.out.begin(), added.out.end(), '\n'), 3) << added.out;
+  const Result after = Cmd("transponders out.bin");
+  EXPECT_EQ(std::count(after.out.begin(), after.out.end(), '\n'), 256);
+}
+
 }  // namespace
 }  // namespace chanforge::cli

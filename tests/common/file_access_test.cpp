@@ -131,6 +131,9 @@ TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
     EXPECT_EQ(KindOf(name), kind) << name;
     EXPECT_EQ(FileExists(name), kind == EntryKind::kRegular || kind == EntryKind::kFolder) << name;
   }
+  // Opened without waiting for a writer, then refused for what it is; the lock returns.
+  EXPECT_EQ(ReadWholeFile(dir.Path("fifo")).error, "not a regular file");
+  FileLock().Lock(dir.Path("fifo"));
   // A folder's listing holds its regular files only; a folder that cannot be read says why.
   std::vector<std::string> names;
   std::string error;

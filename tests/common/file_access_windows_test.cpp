@@ -38,6 +38,7 @@ TEST(SafeWriterWindows, DevicesAreRefusedAndUtf8NamesWork) {
   for (const char* device : {"NUL", "CON"}) {
     EXPECT_EQ(KindOf(device), EntryKind::kOther) << device;
     EXPECT_FALSE(WriteFileSafely(device, "x").ok) << device;
+    EXPECT_FALSE(ReadWholeFile(device).ok) << device;  // CON would wait for typing
   }
   TempDir dir;
   const std::string name = dir.Path("") + "Kan\xC3\xA4le \xE2\x82\xAC.bin";

@@ -74,12 +74,13 @@ TEST(ReferenceOrder, CountsNewAndMissingAndFollowsMovedTransponders) {
     EXPECT_EQ(last.new_channels.size(), 5u);
     EXPECT_EQ(last.missing_channels.size(), 4u);
     const std::string sid = " (SID " + std::to_string(from.channels[50].sid) + ")";
-    EXPECT_EQ(last.new_channels[0], "New channel 48: WDR Muenster" + sid);
+    EXPECT_EQ(last.new_channels[0], "New channel WDR Muenster" + sid + ", now channel 143");
     EXPECT_EQ(last.missing_channels[3], "Missing channel 51 of the reference: Renamed" + sid);
     // New channels keep their own order, at the end or at the start.
     const OrderPlan first = PlanOrder(list.document, from, NewChannels::kFirst);
     EXPECT_TRUE(std::equal(first.order.begin(), first.order.begin() + 5, last.order.end() - 5));
     EXPECT_TRUE(std::is_sorted(first.order.begin(), first.order.begin() + 5));
+    EXPECT_EQ(first.new_channels[0], "New channel WDR Muenster" + sid + ", now channel 1");
   }
 }
 
@@ -93,10 +94,14 @@ TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
   history.Undo();
   EXPECT_TRUE(list.workspace.image().bytes() == before);
 
-  const std::pair<const char*, const char*> refusals[] = {
+  const std::string header = "Name,SID,TP frequency,TP polarisation\r\n";
+  std::string longest = header;
+  for (std::size_t i = 0; i <= kChannelRoom; ++i) longest += "A,1,,\r\n";
+  const std::pair<std::string, std::string> refusals[] = {
       {"Nr,Name\r\n", "Line 1 of r.csv: Missing column \"SID\"."},
-      {"Name,SID,TP frequency,TP polarisation\r\nA,x,,\r\n",
-       "Line 2 of r.csv: SID \"x\" is not a number."},
+      {header + "A,x,,\r\n", "Line 2 of r.csv: SID \"x\" is not a number."},
+      {header + "Caf\xE9,1,,\r\n", "Line 2 of r.csv is not UTF-8 text: save the CSV as UTF-8"},
+      {longest, "Line 2184 of r.csv: more channels than a TCS block holds (2182)."},
   };
   for (const auto& [csv, error] : refusals) {
     Reference reference;

@@ -63,6 +63,8 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
        "Frequency 19700000 kHz lies outside band U's 11550000 to 12747483 kHz; SR 300 Msym/s is "
        "above the list's 255 Msym/s",
        "", ""},
+      {Row(11300000, "V", 27500000, "3/4") + "STREAM_ID = 0\n", "",
+       "SR 27.5 Msym/s is stored rounded as 27", ""},
   };
   std::string text = "stray\n";
   std::vector<std::size_t> lines;
@@ -90,8 +92,32 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
   EXPECT_EQ(fits[1].record->Encode(), testing::TptRecord(969000000, 0, 0, 0, 27, 2, 0x08));
   EXPECT_EQ(fits[2].record->Encode(), testing::TptRecord(1915000000, 0, 0, 0, 27, 1, 0x0B));
   EXPECT_EQ(fits[3].record->fec, 3);
-  EXPECT_EQ(AddableRecords(fits).size(), 4u);
+  EXPECT_EQ(AddableRecords(fits).size(), 5u);
   EXPECT_EQ(RowLabel(fits[2].row), "12515 H");
+  EXPECT_EQ(RowPlace(fits[2].row), "line 14, 12515 H");
+  EXPECT_EQ(RowPlace(fits[0].row), "line 2");
+}
+
+TEST(ScanTable, AFileThatIsNoTableIsRefusedWithItsCauseAndLittleMemory) {
+  testing::TempDir dir;
+  const std::string many = dir.Write("many", [] {
+    std::string text;
+    for (std::size_t i = 0; i <= kMostTableRows; ++i) text += "[]\n";
+    return text;
+  }());
+  EXPECT_EQ(ReadScanTable(many).error,
+            many + " is not a scan table: it has more than 4096 sections.");
+  std::string bad;
+  for (std::size_t i = 0; i <= kMostTableProblems; ++i) bad += "x\n";
+  EXPECT_EQ(ParseScanTable(bad).error,
+            "more than 100 of its lines do not read (line 1: \"x\" is not KEY = VALUE in a "
+            "section)");
+  dir.Sparse("huge", kTableFileLimit + 1);
+  EXPECT_EQ(ReadScanTable(dir.Path("huge")).error,
+            "The scan table " + dir.Path("huge") +
+                " can not be read: it is larger than 1 MiB, more than any table.");
+  Satellite listed{"many", "", many, 0};
+  EXPECT_EQ(CountRows(listed), ReadScanTable(many).error);
 }
 
 TEST(ScanTable, ListsTheTablesOfAFolderByName) {
@@ -103,6 +129,7 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   dir.Write("tables/Hotbird-13C-13.0E", Row(11000000, "V", 27500000, "3/4"));
   dir.Write("tables/Intelsat-901", Row(11000000, "V", 27500000, "3/4"));
   dir.Write("tables/README", "no sections here\n");
+  dir.Sparse("tables/Big-1.0W", kTableFileLimit + 1);
   const std::vector<Satellite> list = ListSatellites(dir.Path("tables"));
   ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[0].name + " " + list[0].position, "Eutelsat5_5.0W 5.0W");
@@ -120,6 +147,49 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   EXPECT_EQ(WhereToGetTables("/x", "with --tables DIR"),
             "No DVB-S scan tables in /x: on Debian and Ubuntu they come with the package "
             "dtv-scan-tables; elsewhere, name a folder that holds them with --tables DIR.");
+  // Finding reads no file: every one is there, unread, to be chosen by name or position.
+  std::string error;
+  const std::vector<Satellite> found = FindTables(dir.Path("tables"), "", error);
+  EXPECT_EQ(found.size(), 6u);
+  EXPECT_EQ(found[0].name + " " + std::to_string(found[0].rows) + error, "Big-1.0W 0");
+  EXPECT_TRUE(FindTables(dir.Path("none"), "with --tables DIR", error).empty());
+  EXPECT_EQ(error, WhereToGetTables(dir.Path("none"), "with --tables DIR"));
+  EXPECT_TRUE(FindTables(dir.Path("tables/README"), "", error).empty());
+  EXPECT_EQ(error.rfind(
+                "The folder of scan tables " + dir.Path("tables/README") + " can not be read: ", 0),
+            0u);
+  EXPECT_EQ(NameForTerminal("A\x1B[2J\nB\xC2\x85-1.0W"), "A.[2J.B.-1.0W");
+  EXPECT_EQ(NameForTerminal("Caf\xE9"), "Caf\xC3\xA9");
+}
+
+TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
+  testing::TempDir dir;
+  std::filesystem::create_directory(dir.Path("tables"));
+  const std::string home = Row(10744000, "H", 22000000, "3/4") +
+                           Row(10751000, "V", 22000000, "3/4") +
+                           Row(11000000, "H", 22000000, "3/4");
+  dir.Write("tables/Home-19.2E", home);
+  const std::vector<TransponderRecord> list = AddableRecords(FitRows(ParseScanTable(home), {}, {}));
+  const ScanTable other =
+      ParseScanTable(Row(10745000, "H", 27500000, "3/4") + Row(12000000, "V", 27500000, "3/4"));
+  const std::vector<RowFit> fits = FitRows(other, {}, list);
+  std::string error;
+  const std::vector<Satellite> others = FindTables(dir.Path("tables"), "", error);
+  const std::string advice =
+      ": rows said to be in the list may be another satellite's transponders, and another "
+      "DiSEqC input may be meant.";
+  EXPECT_EQ(OtherSatelliteHint(fits, list, false, "Other-23.5E", other, others),
+            "DiSEqC A seems to hold Home-19.2E rather than Other-23.5E (3 of its 3 transponders "
+            "are in Home-19.2E's table)" +
+                advice);
+  EXPECT_EQ(OtherSatelliteHint(fits, list, false, "Other-23.5E", other, {}),
+            "DiSEqC A seems to hold another satellite than Other-23.5E (only 1 of its 3 "
+            "transponders are in its table)" +
+                advice);
+  // Nothing of the table is in the list on that input: no hint.
+  EXPECT_EQ(
+      OtherSatelliteHint(FitRows(other, {true, 2}, list), list, true, "Other-23.5E", other, others),
+      "");
 }
 
 // The sample's list on input A, a table that lacks its second transponder and has one
@@ -134,9 +204,10 @@ class AgainstTable : public ::testing::Test {
                                               testing::TptRecord(1001000000, 0, 0, 0, 22, 2, 0x00) +
                                               testing::TptRecord(1234000000, 0, 0, 0, 22, 2, 0x08))
                                    .Build());
+  // The list's first transponder is written twice: it counts once.
   ScanTable table =
       ParseScanTable(Row(10745500, "H", 22000000, "3/4") + Row(11000000, "V", 27500000, "3/4") +
-                     Row(11200000, "V", 27500000, "9/10"));
+                     Row(11200000, "V", 27500000, "9/10") + Row(10745500, "H", 22000000, "3/4"));
 };
 
 TEST_F(AgainstTable, WarnsOfStrangersAndGaps) {
@@ -168,6 +239,14 @@ TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {
   EXPECT_EQ(workspace.image().bytes(), before);
   EXPECT_FALSE(AddRecords(document, std::vector<TransponderRecord>(253), refusal));
   EXPECT_EQ(refusal, "A channel reaches at most 255 transponders.");
+  // More than the list has room for: the first that fit, the rest saying why.
+  std::vector<RowFit> fits = FitRows(table, {}, document.transponders());
+  KeepWhatFits(fits, 1);
+  EXPECT_EQ(AddableRecords(fits).size(), 1u);
+  EXPECT_EQ(fits[2].present, "No room left: a channel reaches at most 255 transponders");
+  EXPECT_EQ(PartialAddQuestion(94, 69),
+            "The list has room for 69 of the 94 transponders that can be added: a channel "
+            "reaches at most 255 transponders.\r\nAdd the first 69 and leave out the other 25 ?");
 }
 
 }  // namespace
