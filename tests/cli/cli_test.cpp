@@ -20,6 +20,19 @@ TEST_F(Cli, TheFullRoadEndsWithExactBytes) {
   std::string expected = MakeSampleImage();
   expected.replace(0x44, 16, std::string("MY CHANNEL\0\0\0\0\0\0", 16));
   EXPECT_EQ(Read("new.bin"), expected);
+  // A text written as UTF-8 reads back, and says it was read so; a DecLink text takes the
+  // input it is given.
+  ASSERT_EQ(Cmd("tcs2txt --utf8 TCS utf8.txt").status, 0);
+  const Result utf8 = Cmd("txt2tcs utf8.txt back");
+  EXPECT_EQ(utf8.status, 0);
+  EXPECT_EQ(utf8.err, "");  // no name of the sample needs more than one byte
+  EXPECT_EQ(Read("back"), Read("TCS"));
+  ASSERT_EQ(Cmd("save-block flash512k.bin 1 TPT").status, 0);
+  ASSERT_EQ(Cmd("--yes tpt2txt --declink TPT d.txt").status, 0);
+  EXPECT_EQ(Cmd("txt2tpt d.txt a.bin").status, 1);  // DiSEqC missing: answered No
+  EXPECT_EQ(Cmd("txt2tpt --declink --diseqc B d.txt b.bin").status, 0);
+  EXPECT_EQ(Cmd("txt2tpt --diseqc B d.txt c.bin").status, 2);
+  EXPECT_EQ(Read("b.bin")[11] & 0x08, 0x08);
 }
 
 TEST_F(Cli, SwapReportsOnlyOnceTheImageIsWritten) {
