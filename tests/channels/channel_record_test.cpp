@@ -173,7 +173,10 @@ TEST(CheckTcsLine, SaysWhatALineWouldBecome) {
   const std::pair<std::string, std::string> cases[] = {
       {sample, ""},
       {with(28, 1, ""), ""},  // a 4-digit SID: the columns move, yet every value lands as written
-      {with(12, 0, " HD"),    // the name's blanks kept: everything behind it moves
+      {with(34, 5, "16300").erase(28, 1),
+       "SID \"0028\" is 4 characters wide, not 5: VPID and the columns behind it move 1 to the "
+       "left, and it would be stored as VPID 6300"},
+      {with(12, 0, " HD"),  // the name's blanks kept: everything behind it moves
        "the name \"NEWS 24 HD\" and its blanks take 19 columns, not 16: Use and the columns "
        "behind it move 3 to the right, and it would be stored as Use 00, TP 04, SID 100, VPID "
        "2800, \u2026"},
