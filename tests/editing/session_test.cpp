@@ -36,11 +36,15 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   EXPECT_EQ(ui.requests.at(0).filter, "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*");
   EXPECT_TRUE(session.loaded());
   Change(session);
-  ui.Answer(false);
+  ui.AnswerSave(common::SaveAnswer::kCancel).AnswerSave(common::SaveAnswer::kCancel);
   EXPECT_EQ(session.LoadChosen(ui, path), Outcome::kCancelled);
-  EXPECT_EQ(ui.questions.back(), "File has been changed, but not saved !\r\nLoad anyway ?");
+  EXPECT_EQ(ui.questions.back(),
+            "File has been changed, but not saved !\r\nSave the changes before loading ?");
+  EXPECT_FALSE(session.ConfirmQuit(ui));
+  EXPECT_EQ(ui.questions.back(),
+            "File has been changed, but not saved !\r\nSave the changes before exiting ?");
   EXPECT_TRUE(session.workspace().dirty());
-  ui.Answer(true).Choose(path);
+  ui.AnswerSave(common::SaveAnswer::kDiscard).Choose(path);
   EXPECT_EQ(session.Load(ui, ""), Outcome::kDone);
   EXPECT_FALSE(session.workspace().dirty() || session.history().CanUndo());
   ui.Choose(path).Answer(true);  // the file it came from, unchanged: only "Overwrite ?"
@@ -95,6 +99,37 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
                                      " has changed on disk since it was loaded !\r\nOverwrite "
                                      "anyway ?");
   EXPECT_EQ(TempDir::Read(target), "another program's image");
+}
+
+// Save writes the image back where it came from without a dialog, also as the answer to
+// the question before a load or the end; a file changed meanwhile asks first.
+TEST(Session, SaveInPlaceWritesTheLoadedFileUnlessItChangedOnDisk) {
+  TempDir dir;
+  const std::string image = FlashImageBuilder().Block(1, "TCS", "").Build();  // clean
+  const std::string path = dir.Write("in.bin", image);
+  const std::string other = dir.Write("other.bin", image);
+  Session session;
+  ScriptedFrontend ui;  // any file dialog fails the test
+  ASSERT_EQ(session.LoadChosen(ui, path), Outcome::kDone);
+  const std::size_t loads = session.file_generation();
+  Change(session);
+  const std::string changed(session.workspace().image().bytes());
+  ui.AnswerSave(common::SaveAnswer::kSave);
+  EXPECT_EQ(session.LoadChosen(ui, other), Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(path), changed);
+  EXPECT_EQ(session.file_generation(), loads + 2);
+  Change(session);
+  ui.AnswerSave(common::SaveAnswer::kDiscard);
+  EXPECT_TRUE(session.ConfirmQuit(ui));
+  ASSERT_TRUE(common::WriteFileSafely(other, "another program's image").ok);
+  ui.Answer(false).AnswerSave(common::SaveAnswer::kSave).Answer(false);
+  EXPECT_EQ(session.SaveInPlace(ui), Outcome::kCancelled);
+  EXPECT_FALSE(session.ConfirmQuit(ui));  // the save was not made: the program stays
+  EXPECT_EQ(TempDir::Read(other), "another program's image");
+  ui.Answer(true);
+  EXPECT_EQ(session.SaveInPlace(ui), Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(other), std::string(session.workspace().image().bytes()));
+  EXPECT_TRUE(ui.requests.empty());
 }
 
 #ifndef _WIN32
