@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
@@ -13,7 +14,9 @@
 #include <filesystem>
 #include <tuple>
 
+#include "check/image_check.h"
 #include "editing/list_document.h"
+#include "editing/sample_image.h"
 #include "flash/blocks.h"
 #include "satellites/satellite_rows.h"
 #include "support/workspace.h"
@@ -24,9 +27,9 @@ namespace {
 
 class ListEditorTest : public UiTest {
  protected:
-  ListEditor& OpenEditor() {
+  ListEditor& OpenEditor(const std::string& image = {}) {
     Window().show();
-    Load(Sample());
+    Load(image.empty() ? Sample() : image);
     Window().findChild<QAction*>("actEditLists")->trigger();
     auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
     EXPECT_NE(editor, nullptr);
@@ -149,6 +152,169 @@ TEST_F(ListEditorTest, DropMovesRowsAndTheMarkerFollowsTheCleanState) {
   EXPECT_NE(Text("Label6"), "");
 }
 
+// Drag, keys and Delete take the rows clicked and no other, each as one step, with a find
+// too: the image is the one the core's command gives, and the rows moved stay selected.
+TEST_F(ListEditorTest, EditsTakeExactlyTheRowsClicked) {
+  using Rows = std::vector<std::size_t>;
+  using editing::ListKind;
+  const std::string sample = dir_.Write("sample.bin", editing::MakeSampleImage());
+  const auto keys = [](QKeySequence sequence) {
+    return [sequence](QTableView* view) { QTest::keySequence(view, sequence); };
+  };
+  const struct {
+    const char* name;
+    int tab;
+    const char* find;
+    std::vector<int> clicks;  // rows as shown, Ctrl held from the second on
+    std::function<void(QTableView*)> act;
+    // The core's step on the rows clicked, top: the row shown first.
+    std::function<std::unique_ptr<editing::Command>(editing::ListDocument&, Rows, std::size_t)>
+        core;
+    std::function<Rows(Rows, std::size_t)> selected;
+    bool asks = false;
+  } cases[] = {
+      {"drag to the top with a find",
+       0,
+       "BR",
+       {1, 3},
+       [](QTableView* view) {  // what the view does when the rows are dropped on the first
+         QAbstractItemModel* model = view->model();
+         const std::unique_ptr<QMimeData> data(
+             model->mimeData(view->selectionModel()->selectedIndexes()));
+         model->dropMimeData(data.get(), Qt::MoveAction, 0, 0, {});
+       },
+       [](editing::ListDocument& d, Rows r, std::size_t top) {
+         return editing::MoveRows(d, ListKind::kChannels, r, top);
+       },
+       [](Rows r, std::size_t top) { return editing::MovedRows(r, top); }},
+      {"a gap moves down with a find",
+       0,
+       "zdf",
+       {0, 1},
+       keys(QKeySequence("Ctrl+Down")),
+       [](editing::ListDocument& d, Rows r, std::size_t) {
+         return editing::StepRows(d, ListKind::kChannels, r, 1);
+       },
+       [](Rows r, std::size_t) {
+         return Rows{r[0] + 1, r[1] + 1};
+       }},
+      {"nothing moves above the top",
+       0,
+       "",
+       {0},
+       keys(QKeySequence("Ctrl+Up")),
+       [](editing::ListDocument&, Rows, std::size_t) { return nullptr; },
+       [](Rows r, std::size_t) { return r; }},
+      {"duplicate with a gap",
+       0,
+       "",
+       {1, 3},
+       keys(QKeySequence("Ctrl+D")),
+       [](editing::ListDocument& d, Rows r, std::size_t) {
+         return editing::InsertChannels(4, {d.channels()[r[0]], d.channels()[r[1]]}, true);
+       },
+       [](Rows, std::size_t) {
+         return Rows{4, 5};
+       }},
+      {"insert a channel the check accepts",
+       0,
+       "",
+       {2},
+       keys(QKeySequence(Qt::Key_Insert)),
+       [](editing::ListDocument& d, Rows r, std::size_t) {
+         std::string reason;
+         return editing::InsertChannels(2, {*editing::NewChannel(d, r[0], reason)}, false);
+       },
+       [](Rows r, std::size_t) { return r; }},
+      {"remove three transponders",
+       1,
+       "",
+       {3, 4, 5},
+       keys(QKeySequence(Qt::Key_Delete)),
+       [](editing::ListDocument&, Rows r, std::size_t) { return editing::RemoveTransponders(r); },
+       [](Rows r, std::size_t) { return Rows{r[0]}; }},
+      {"remove two used ones, asked once",
+       1,
+       "",
+       {7, 8},
+       keys(QKeySequence(Qt::Key_Delete)),
+       [](editing::ListDocument&, Rows r, std::size_t) { return editing::RemoveTransponders(r); },
+       [](Rows r, std::size_t) { return Rows{r[0]}; },
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ListEditor& editor = OpenEditor(sample);
+    editor.findChild<QTabWidget*>("ListTabs")->setCurrentIndex(c.tab);
+    QTableView* view = c.tab ? editor.transponder_view() : editor.channel_view();
+    QTest::keyClicks(view->parentWidget()->findChild<QLineEdit*>(), c.find);
+    const auto nr = [view](int shown) {
+      return static_cast<std::size_t>(view->model()->index(shown, 0).data().toInt() - 1);
+    };
+    Rows rows;
+    for (const int shown : c.clicks) {
+      QTest::mouseClick(view->viewport(), Qt::LeftButton,
+                        rows.empty() ? Qt::NoModifier : Qt::ControlModifier,
+                        view->visualRect(view->model()->index(shown, 1)).center());
+      rows.push_back(nr(shown));
+    }
+    const std::string loaded = Bytes();
+    flash::Workspace core = testing::LoadedWorkspace(loaded);
+    editing::ListDocument document(core);
+    if (auto command = c.core(document, rows, nr(0))) command->Apply(document);
+    if (c.asks) ui_.Answer(true);
+    const std::size_t asked = ui_.questions.size();
+    c.act(view);
+    EXPECT_EQ(ui_.questions.size(), asked + (c.asks ? 1 : 0));
+    EXPECT_TRUE(Bytes() == core.image().bytes());
+    EXPECT_EQ(check::CountErrors(check::CheckImage(Window().workspace())), 0u);
+    Rows selected;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows()) {
+      selected.push_back(nr(index.row()));
+    }
+    std::sort(selected.begin(), selected.end());
+    EXPECT_EQ(selected, c.selected(rows, nr(0)));
+    if (Bytes() != loaded) Trigger("actUndo");  // one step
+    EXPECT_EQ(Bytes(), loaded);
+    view->parentWidget()->findChild<QLineEdit*>()->clear();
+  }
+}
+
+// Escape in the find box, the editor's keys, Ctrl+S in place, and the Changes window that
+// follows every step and opens the editor on a change.
+TEST_F(ListEditorTest, KeysAndTheChangesWindowFollowEveryStep) {
+  const std::string path = dir_.Write("sample.bin", editing::MakeSampleImage());
+  ListEditor& editor = OpenEditor(path);
+  QTableView* view = editor.channel_view();
+  auto* find = editor.findChild<QLineEdit*>("ChannelTableFind");
+  QTest::keyClicks(find, "zdf");
+  QTest::keyClick(find, Qt::Key_Escape);
+  EXPECT_EQ(find->text(), "");
+  QTest::keyClick(find, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), view);
+  QTest::keyClick(view, Qt::Key_Escape);
+  EXPECT_TRUE(editor.isVisible());
+  EXPECT_EQ(editor.findChild<QAction*>("actUndoHere")->shortcut(), QKeySequence("Ctrl+Z"));
+  for (QMenu* menu : {Get<QMenu>("menuTools"), editor.findChild<QMenu*>("menuSort")}) {
+    for (const QAction* action : menu->actions()) EXPECT_TRUE(action->text().contains('&'));
+  }
+  ASSERT_TRUE(view->model()->setData(view->model()->index(3, 4), "4711"));
+  QTest::keySequence(view, QKeySequence("Ctrl+Shift+D"));
+  QWidget* changes = TopLevel("ChangesForm");
+  ASSERT_NE(changes, nullptr);
+  EXPECT_EQ(changes->findChild<QLabel*>("LblSummary")->text(), "1 change");
+  view->selectRow(0);
+  auto* list = changes->findChild<QListWidget*>("LstChanges");
+  emit list->itemActivated(list->item(0));
+  EXPECT_EQ(view->currentIndex().row(), 3);
+  Trigger("actUndo");
+  EXPECT_EQ(changes->findChild<QLabel*>("LblSummary")->text(), "The images are equal");
+  Trigger("actRedo");
+  QTest::keySequence(view, QKeySequence::Save);  // no dialog: the file it came from
+  EXPECT_EQ(testing::TempDir::Read(path), Bytes());
+  EXPECT_EQ(list->count(), 0);
+}
+
 TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {
   ListEditor& editor = OpenEditor();
   const std::string loaded = Bytes();
@@ -221,9 +387,12 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   dir_.Write("tables/Testsat-13.0E", table);
   dialog = open();
   auto* satellites = dialog->findChild<QTreeWidget*>("SatelliteList");
-  QTest::keyClicks(dialog->findChild<QLineEdit*>("SatelliteFind"), "13.0");
+  auto* find = dialog->findChild<QLineEdit*>("SatelliteFind");
+  EXPECT_EQ(dialog->focusWidget(), find);
+  QTest::keyClicks(find, "13.0");
   ASSERT_TRUE(satellites->topLevelItem(0)->isHidden());
-  satellites->setCurrentItem(satellites->topLevelItem(1));
+  QTest::keyClick(find, Qt::Key_Return);  // the first found, not Add
+  EXPECT_EQ(satellites->currentItem(), satellites->topLevelItem(1));
   dialog->findChild<QComboBox*>("CboFecDefault")->setCurrentText("2/3");
   auto* rows = dialog->findChild<QTreeWidget*>("SatelliteRows");
   ASSERT_EQ(rows->topLevelItemCount(), 4);
