@@ -1,5 +1,6 @@
 #include "ui/qt_frontend.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,8 +36,15 @@ bool IsInvalidProposal(const QString& name) {
   return !folder.isEmpty() && folder != "." && !QDir(folder).exists();
 }
 
+QWidget* QtFrontend::BoxParent() {
+  if (in_progress_ && show_status_) show_status_({});
+  in_progress_ = false;
+  QWidget* active = QApplication::activeWindow();
+  return active ? active : parent_;
+}
+
 void QtFrontend::ShowMessage(common::MessageKind kind, const std::string& text) {
-  QMessageBox box(parent_);
+  QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
   box.setText(DisplayText(text));
   box.setIcon(kind == common::MessageKind::kError    ? QMessageBox::Critical
@@ -47,7 +55,7 @@ void QtFrontend::ShowMessage(common::MessageKind kind, const std::string& text) 
 }
 
 bool QtFrontend::AskYesNo(const std::string& text) {
-  QMessageBox box(parent_);
+  QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
   box.setText(DisplayText(text));
   box.setIcon(QMessageBox::NoIcon);
@@ -60,7 +68,7 @@ bool QtFrontend::AskYesNo(const std::string& text) {
 
 bool QtFrontend::AskChoice(const std::string& text, const std::string& accept,
                            const std::string& cancel) {
-  QMessageBox box(parent_);
+  QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
   box.setText(DisplayText(text));
   box.setIcon(QMessageBox::Question);
@@ -72,11 +80,25 @@ bool QtFrontend::AskChoice(const std::string& text, const std::string& accept,
   return box.clickedButton() == yes;
 }
 
+common::SaveAnswer QtFrontend::AskSaveChanges(const std::string& text) {
+  QMessageBox box(BoxParent());
+  box.setWindowTitle(kAppTitle);
+  box.setText(DisplayText(text));
+  box.setIcon(QMessageBox::Warning);
+  box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int answer = box.exec();
+  return answer == QMessageBox::Save      ? common::SaveAnswer::kSave
+         : answer == QMessageBox::Discard ? common::SaveAnswer::kDiscard
+                                          : common::SaveAnswer::kCancel;
+}
+
 common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {
   const QString proposal = QString::fromUtf8(request.proposed_name.data(),
                                              static_cast<qsizetype>(request.proposed_name.size()));
   if (IsInvalidProposal(proposal)) return {common::FileChoiceStatus::kInvalidProposal, {}};
-  QFileDialog dialog(parent_, QString::fromUtf8(request.title.c_str()));
+  QFileDialog dialog(BoxParent(), QString::fromUtf8(request.title.c_str()));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -93,6 +115,7 @@ common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {
 }
 
 void QtFrontend::ShowStatus(const std::string& text) {
+  in_progress_ = !text.empty();
   if (show_status_) show_status_(QString::fromUtf8(text.c_str()));
 }
 

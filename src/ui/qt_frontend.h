@@ -23,11 +23,18 @@ class QtFrontend : public common::Frontend {
   // Cancel is the default: Enter and Escape keep everything.
   bool AskChoice(const std::string& text, const std::string& accept,
                  const std::string& cancel) override;
+  // Save, Discard and Cancel; Cancel is the default.
+  common::SaveAnswer AskSaveChanges(const std::string& text) override;
   common::FileChoice ChooseFile(const common::FileRequest& request) override;
   void ShowStatus(const std::string& text) override;
 
  private:
+  // The window the question comes from: the active one of the program, else the main one.
+  // A status of work in progress ("Loading...") does not stay behind the box.
+  QWidget* BoxParent();
+
   QWidget* parent_;
+  bool in_progress_ = false;
   std::function<void(const QString&)> show_status_;
 };
 
