@@ -71,11 +71,14 @@ QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, b
 MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
     : frontend_(frontend), settings_(settings) {
   if (!frontend_) {
-    own_frontend_ = std::make_unique<QtFrontend>(this, [this](const QString& text) {
-      ShowStatus(text);
-      // Long steps run on this thread: let the status line paint before they start.
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    own_frontend_ = std::make_unique<QtFrontend>(
+        this,
+        [this](const QString& text) {
+          ShowStatus(text);
+          // Long steps run on this thread: let the status line paint before they start.
+          QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        },
+        [this] { return status_text_->text(); });
     frontend_ = own_frontend_.get();
   }
   if (!settings_) {

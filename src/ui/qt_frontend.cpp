@@ -37,8 +37,10 @@ bool IsInvalidProposal(const QString& name) {
 }
 
 QWidget* QtFrontend::BoxParent() {
-  if (in_progress_ && show_status_) show_status_({});
-  in_progress_ = false;
+  if (!progress_.isEmpty() && show_status_ && shown_status_ && shown_status_() == progress_) {
+    show_status_({});
+  }
+  progress_.clear();
   QWidget* active = QApplication::activeWindow();
   return active ? active : parent_;
 }
@@ -115,8 +117,8 @@ common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {
 }
 
 void QtFrontend::ShowStatus(const std::string& text) {
-  in_progress_ = !text.empty();
-  if (show_status_) show_status_(QString::fromUtf8(text.c_str()));
+  progress_ = QString::fromUtf8(text.c_str());
+  if (show_status_) show_status_(progress_);
 }
 
 }  // namespace chanforge::ui

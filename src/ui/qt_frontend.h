@@ -15,8 +15,13 @@ inline constexpr char kAppTitle[] = "Chanforge";
 
 class QtFrontend : public common::Frontend {
  public:
-  QtFrontend(QWidget* parent, std::function<void(const QString&)> show_status)
-      : parent_(parent), show_status_(std::move(show_status)) {}
+  // shown_status: what the status line shows now, so that a box can tell whether the
+  // line still reads as this front end's last word about work in progress.
+  QtFrontend(QWidget* parent, std::function<void(const QString&)> show_status,
+             std::function<QString()> shown_status = {})
+      : parent_(parent),
+        show_status_(std::move(show_status)),
+        shown_status_(std::move(shown_status)) {}
 
   void ShowMessage(common::MessageKind kind, const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
@@ -34,8 +39,9 @@ class QtFrontend : public common::Frontend {
   QWidget* BoxParent();
 
   QWidget* parent_;
-  bool in_progress_ = false;
   std::function<void(const QString&)> show_status_;
+  std::function<QString()> shown_status_;
+  QString progress_;  // the last status of work in progress shown
 };
 
 // "Desc (*.bin)|*.bin|All Files (*.*)|*.*" as Qt's filter list; "*.*" matches every file.

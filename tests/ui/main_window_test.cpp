@@ -178,6 +178,16 @@ TEST(QtFrontendSmoke, QuestionsDefaultToNo) {
   });
   EXPECT_EQ(frontend.AskSaveChanges("Save ?"), common::SaveAnswer::kCancel);
   EXPECT_TRUE(default_no);
+  QString status;  // no "Loading..." behind an error
+  QtFrontend reporting(
+      &parent, [&](const QString& text) { status = text; }, [&] { return status; });
+  reporting.ShowStatus("Loading... x.bin");
+  QTimer::singleShot(0, [&] {
+    default_no = status.isEmpty();
+    QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+  });
+  reporting.ShowMessage(common::MessageKind::kError, "File : x.bin can not be opened !");
+  EXPECT_TRUE(default_no);
   EXPECT_TRUE(IsInvalidProposal("/no/such/folder/x.bin"));
   EXPECT_EQ(QtFilterList("Bin Files (*.bin)|*.bin|All Files (*.*)|*.*"),
             "Bin Files (*.bin);;All Files (*)");
