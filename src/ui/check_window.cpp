@@ -1,8 +1,8 @@
 #include "ui/check_window.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLabel>
