@@ -28,6 +28,7 @@ const std::vector<RuleInfo> kRules = {
     {Rule::kSecondList, kWarning, "the receiver reads only one channel and one transponder list"},
     {Rule::kTpMissing, kError, "a channel without its transponder cannot be tuned"},
     {Rule::kDuplicateSid, kWarning, "the receiver finds only one of two services with one SID"},
+    {Rule::kSidZero, kWarning, "no service has SID 0: a new channel's SID is still to be set"},
     {Rule::kNameControlBytes, kWarning, "control bytes garble the menu and the text file"},
     {Rule::kEmptyRecordInside, kWarning, "a free slot between channels shows as a blank entry"},
     {Rule::kTooManyChannels, kWarning, "more channels than the firmware is known to hold"},
@@ -134,6 +135,9 @@ class Checker {
         continue;
       }
       if (transponders_.block >= 0) CheckTp(index, number, record.tp);
+      if (record.words[channels::kSid] == 0) {
+        Add(Rule::kSidZero, index, number, "sid", "SID 0 names no service");
+      }
       const auto [it, fresh] = seen.try_emplace({record.words[channels::kSid], record.tp}, r + 1);
       if (!fresh) {
         Add(Rule::kDuplicateSid, index, number, "sid",

@@ -20,6 +20,7 @@ enum class Rule {
   kSecondList,
   kTpMissing,
   kDuplicateSid,
+  kSidZero,
   kNameControlBytes,
   kEmptyRecordInside,
   kTooManyChannels,

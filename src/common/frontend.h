@@ -15,6 +15,9 @@ enum class MessageKind {
 
 enum class FileDialogKind { kOpen, kSave };
 
+// The answers to a question about unsaved changes.
+enum class SaveAnswer { kSave, kDiscard, kCancel };
+
 struct FileRequest {
   FileDialogKind kind = FileDialogKind::kOpen;
   std::string title;          // empty: the toolkit's own title
@@ -40,6 +43,11 @@ class Frontend {
   virtual bool AskChoice(const std::string& text, const std::string& /*accept*/,
                          const std::string& /*cancel*/) {
     return AskYesNo(text);
+  }
+  // A question about unsaved changes: save them first, drop them, or stop. A front end
+  // without such buttons asks Yes/No about saving; its No stops, so it never drops them.
+  virtual SaveAnswer AskSaveChanges(const std::string& text) {
+    return AskYesNo(text) ? SaveAnswer::kSave : SaveAnswer::kCancel;
   }
   virtual FileChoice ChooseFile(const FileRequest& request) = 0;
   // An empty text returns the status line to its idle state.

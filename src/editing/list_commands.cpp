@@ -237,33 +237,73 @@ class MoveChannelsCommand : public Command {
   std::size_t first_, count_, before_;
 };
 
-// Row i becomes the channel that was at order[i]; undone, each goes back.
-void Reorder(ListDocument& document, const std::vector<std::uint32_t>& order, bool undo) {
-  auto& channels = document.mutable_channels();
-  std::vector<ChannelRecord> reordered(channels.size());
+// Row i becomes the row that was at order[i]; undone, each goes back.
+template <typename T>
+void Permute(std::vector<T>& rows, const std::vector<std::uint32_t>& order, bool undo) {
+  std::vector<T> reordered(rows.size());
   for (std::size_t i = 0; i < order.size(); ++i) {
     if (undo) {
-      reordered[order[i]] = channels[i];
+      reordered[order[i]] = rows[i];
     } else {
-      reordered[i] = channels[order[i]];
+      reordered[i] = rows[order[i]];
     }
   }
-  channels = std::move(reordered);
+  rows = std::move(reordered);
+}
+
+void Reorder(ListDocument& document, const std::vector<std::uint32_t>& order, bool undo) {
+  Permute(document.mutable_channels(), order, undo);
   document.WriteChannels();
 }
 
-class ReorderChannelsCommand : public Command {
+// A new order of either list; the channels' TPs follow a transponder to its new place.
+class ReorderCommand : public Command {
  public:
-  ReorderChannelsCommand(std::vector<std::uint32_t> order, std::string description)
-      : order_(std::move(order)), description_(std::move(description)) {}
-  void Apply(ListDocument& document) override { Reorder(document, order_, false); }
-  void Revert(ListDocument& document) override { Reorder(document, order_, true); }
+  ReorderCommand(common::ListKind list, std::vector<std::uint32_t> order, std::string description)
+      : list_(list), order_(std::move(order)), description_(std::move(description)) {}
+  void Apply(ListDocument& document) override { Run(document, false); }
+  void Revert(ListDocument& document) override { Run(document, true); }
   std::string Description() const override { return description_; }
 
  private:
+  void Run(ListDocument& document, bool undo) {
+    if (list_ == common::ListKind::kChannels) return Reorder(document, order_, undo);
+    if (undo) {
+      RestoreTps(document.mutable_channels(), tps_);
+    } else {
+      tps_ = TpsOf(document.channels());
+      std::array<std::uint8_t, 256> map = Identity();
+      for (std::size_t now = 0; now < order_.size() && now < kMostTransponders; ++now) {
+        if (order_[now] < kMostTransponders)
+          map[order_[now] + 1] = static_cast<std::uint8_t>(now + 1);
+      }
+      Renumber(document.mutable_channels(), map);
+    }
+    Permute(document.mutable_transponders(), order_, undo);
+    document.WriteTransponders();
+    document.WriteChannels();
+  }
+
+  common::ListKind list_;
   std::vector<std::uint32_t> order_;
   std::string description_;
+  std::vector<std::uint8_t> tps_;
 };
+
+std::vector<std::size_t> SortedUnique(std::vector<std::size_t> rows) {
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+// The reorder of a move, or null when it keeps every row in place.
+std::unique_ptr<Command> MoveStep(common::ListKind list, std::vector<std::uint32_t> order,
+                                  const std::vector<std::size_t>& rows) {
+  if (rows.empty() || std::is_sorted(order.begin(), order.end())) return nullptr;
+  const char* thing = list == common::ListKind::kChannels ? "channel" : "transponder";
+  return std::make_unique<ReorderCommand>(list, std::move(order),
+                                          "Move " + Counted(rows.size(), thing, rows[0]));
+}
 
 class SortChannelsCommand : public Command {
  public:
@@ -350,28 +390,49 @@ class InsertTranspondersCommand : public Command {
   std::vector<std::uint8_t> tps_;
 };
 
-class RemoveTransponderCommand : public Command {
+class RemoveTranspondersCommand : public Command {
  public:
-  explicit RemoveTransponderCommand(std::size_t row) : row_(row) {}
+  explicit RemoveTranspondersCommand(std::vector<std::size_t> rows)
+      : rows_(SortedUnique(std::move(rows))) {}
   void Apply(ListDocument& document) override {
-    record_ = document.transponders()[row_];
+    auto& transponders = document.mutable_transponders();
+    std::vector<bool> gone(transponders.size() + 1, false);  // by 1-based position
+    records_.clear();
+    for (const std::size_t row : rows_) {
+      records_.push_back(transponders[row]);
+      gone[row + 1] = true;
+    }
     std::vector<std::size_t> users;
     for (std::size_t i = 0; i < document.channels().size(); ++i) {
-      if (document.channels()[i].tp == row_ + 1) users.push_back(i);
+      const std::uint8_t tp = document.channels()[i].tp;
+      if (tp < gone.size() && gone[tp]) users.push_back(i);
     }
     users_ = users.empty() ? nullptr : RemoveChannels(std::move(users));
     if (users_) users_->Apply(document);
-    auto& transponders = document.mutable_transponders();
     tps_ = TpsOf(document.channels());
-    Renumber(document.mutable_channels(), ShiftMap(transponders.size(), row_ + 1, -1));
-    transponders.erase(transponders.begin() + static_cast<long>(row_));
+    // A transponder behind removed ones moves up by their number.
+    std::array<std::uint8_t, 256> map = Identity();
+    std::size_t removed = 0;
+    for (std::size_t tp = 1; tp <= std::min(transponders.size(), kMostTransponders); ++tp) {
+      if (gone[tp]) {
+        ++removed;
+      } else {
+        map[tp] = static_cast<std::uint8_t>(tp - removed);
+      }
+    }
+    Renumber(document.mutable_channels(), map);
+    for (auto row = rows_.rbegin(); row != rows_.rend(); ++row) {
+      transponders.erase(transponders.begin() + static_cast<long>(*row));
+    }
     document.WriteTransponders();
     document.WriteChannels();
   }
   void Revert(ListDocument& document) override {
     auto& transponders = document.mutable_transponders();
     RestoreTps(document.mutable_channels(), tps_);
-    transponders.insert(transponders.begin() + static_cast<long>(row_), record_);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+      transponders.insert(transponders.begin() + static_cast<long>(rows_[i]), records_[i]);
+    }
     document.WriteTransponders();
     if (users_) {
       users_->Revert(document);
@@ -380,14 +441,15 @@ class RemoveTransponderCommand : public Command {
     }
   }
   std::string Description() const override {
-    std::string text = "Remove transponder " + std::to_string(row_ + 1);
-    if (users_) text += " and its channels";
+    const bool one = rows_.size() == 1;
+    std::string text = "Remove " + Counted(rows_.size(), "transponder", rows_[0]);
+    if (users_) text += one ? " and its channels" : " and their channels";
     return text;
   }
 
  private:
-  std::size_t row_;
-  TransponderRecord record_;
+  std::vector<std::size_t> rows_;
+  std::vector<TransponderRecord> records_;
   std::unique_ptr<Command> users_;
   std::vector<std::uint8_t> tps_;
 };
@@ -554,7 +616,71 @@ std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std:
 
 std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order,
                                          std::string description) {
-  return std::make_unique<ReorderChannelsCommand>(std::move(order), std::move(description));
+  return std::make_unique<ReorderCommand>(common::ListKind::kChannels, std::move(order),
+                                          std::move(description));
+}
+
+std::optional<ChannelRecord> NewChannel(const ListDocument& document,
+                                        std::optional<std::size_t> like, std::string& reason) {
+  const std::size_t transponders = document.transponders().size();
+  if (transponders == 0) {
+    reason = "A new channel needs a transponder: the TPT list has none.";
+    return std::nullopt;
+  }
+  constexpr std::uint8_t kUseTv = 0x04;
+  ChannelRecord channel;
+  channel.use = kUseTv;
+  channel.tp = 1;
+  if (like && *like < document.channels().size()) {
+    const ChannelRecord& beside = document.channels()[*like];
+    channel.use = beside.use;
+    if (beside.tp >= 1 && beside.tp <= transponders) channel.tp = beside.tp;
+  }
+  return channel;
+}
+
+std::vector<std::size_t> MovedRows(std::vector<std::size_t> rows, std::size_t before) {
+  rows = SortedUnique(std::move(rows));
+  const auto ahead =
+      static_cast<std::size_t>(std::lower_bound(rows.begin(), rows.end(), before) - rows.begin());
+  std::vector<std::size_t> moved(rows.size());
+  std::iota(moved.begin(), moved.end(), before - ahead);
+  return moved;
+}
+
+std::unique_ptr<Command> MoveRows(const ListDocument& document, common::ListKind list,
+                                  std::vector<std::size_t> rows, std::size_t before) {
+  rows = SortedUnique(std::move(rows));
+  const std::size_t size = document.size(list);
+  std::vector<bool> chosen(size, false);
+  for (const std::size_t row : rows) chosen[row] = true;
+  std::vector<std::uint32_t> order;
+  order.reserve(size);
+  const auto others = [&](std::size_t from, std::size_t to) {
+    for (std::size_t row = from; row < to; ++row) {
+      if (!chosen[row]) order.push_back(static_cast<std::uint32_t>(row));
+    }
+  };
+  others(0, before);
+  for (const std::size_t row : rows) order.push_back(static_cast<std::uint32_t>(row));
+  others(before, size);
+  return MoveStep(list, std::move(order), rows);
+}
+
+std::unique_ptr<Command> StepRows(const ListDocument& document, common::ListKind list,
+                                  std::vector<std::size_t> rows, int step) {
+  rows = SortedUnique(std::move(rows));
+  std::vector<std::uint32_t> order(document.size(list));
+  std::iota(order.begin(), order.end(), 0u);
+  // Row by row from the side they move to, each trades places with the row beside it: a run
+  // of rows moves as one, and the row it passes goes to its other end.
+  if (step < 0) {
+    for (const std::size_t row : rows) std::swap(order[row - 1], order[row]);
+  } else {
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+      std::swap(order[*row], order[*row + 1]);
+  }
+  return MoveStep(list, std::move(order), rows);
 }
 
 std::unique_ptr<Command> SortChannels(SortKey key) {
@@ -571,8 +697,10 @@ std::unique_ptr<Command> InsertTransponders(std::size_t position,
   return std::make_unique<InsertTranspondersCommand>(position, std::move(records));
 }
 
-std::unique_ptr<Command> RemoveTransponder(std::size_t row) {
-  return std::make_unique<RemoveTransponderCommand>(row);
+std::unique_ptr<Command> RemoveTransponder(std::size_t row) { return RemoveTransponders({row}); }
+
+std::unique_ptr<Command> RemoveTransponders(std::vector<std::size_t> rows) {
+  return std::make_unique<RemoveTranspondersCommand>(std::move(rows));
 }
 
 std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/list_kind.h"
 #include "editing/field_checks.h"
 #include "editing/list_document.h"
 #include "editing/range_checks.h"
@@ -30,6 +31,23 @@ std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std:
 std::unique_ptr<Command> SortChannels(SortKey key);
 // Row i becomes the channel now at row order[i]; order names every row once.
 std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order, std::string description);
+// A channel to insert beside row `like` (none in an empty list): on its transponder (else
+// the first) with its Use, no name and SID 0, for the user to fill in. Without a
+// transponder to put it on: nullopt and the reason.
+std::optional<ChannelRecord> NewChannel(const ListDocument& document,
+                                        std::optional<std::size_t> like, std::string& reason);
+
+// The editor's moves of a selection, in either list, as one step: the rows (0-based, in any
+// order, gaps allowed) gathered in list order before row `before` (0 to the list's size),
+// or each run of them one place up (step -1) or down (+1), past the row beside it; for a
+// step, range_checks.h's CheckStep has passed them. Null when no row would change its
+// place. Channels follow their transponders.
+std::unique_ptr<Command> MoveRows(const ListDocument& document, common::ListKind list,
+                                  std::vector<std::size_t> rows, std::size_t before);
+std::unique_ptr<Command> StepRows(const ListDocument& document, common::ListKind list,
+                                  std::vector<std::size_t> rows, int step);
+// Where the rows of MoveRows stand afterwards.
+std::vector<std::size_t> MovedRows(std::vector<std::size_t> rows, std::size_t before);
 
 std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,
                                         const TransponderRecord& after);
@@ -37,6 +55,8 @@ std::unique_ptr<Command> InsertTransponders(std::size_t position,
                                             std::vector<TransponderRecord> records);
 // Removes the channels using it in the same step.
 std::unique_ptr<Command> RemoveTransponder(std::size_t row);
+// Removes several (0-based rows, any order) and the channels using any of them, as one step.
+std::unique_ptr<Command> RemoveTransponders(std::vector<std::size_t> rows);
 std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count, std::size_t before);
 
 // Replaces the whole channel list (an import).

@@ -33,6 +33,18 @@ std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, s
   return refusal;
 }
 
+std::string CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size,
+                      const char* thing) {
+  if (rows.empty()) return {};
+  if (step < 0 && rows.front() == 0) {
+    return std::string(thing) + " 1 is the first: it cannot move up.";
+  }
+  if (step > 0 && rows.back() + 1 >= size) {
+    return std::string(thing) + " " + std::to_string(size) + " is the last: it cannot move down.";
+  }
+  return {};
+}
+
 std::string CheckInsertChannels(const ListDocument& document, std::size_t count) {
   if (document.channel_block() < 0) return document.ReadOnlyReason(common::ListKind::kChannels);
   if (document.channels().size() + count > kChannelRoom) {
@@ -72,6 +84,38 @@ std::string RemoveTransponderQuestion(const ListDocument& document, std::size_t 
 
 std::string RemoveTransponderAnswer(const ListDocument& document, std::size_t row) {
   return "Remove transponder and " + ItsChannels(document.ChannelsUsing(row + 1));
+}
+
+namespace {
+
+std::size_t ChannelsUsingAny(const ListDocument& document, const std::vector<std::size_t>& rows) {
+  std::size_t users = 0;
+  for (const std::size_t row : rows) users += document.ChannelsUsing(row + 1);
+  return users;
+}
+
+}  // namespace
+
+std::string RemoveTranspondersQuestion(const ListDocument& document,
+                                       const std::vector<std::size_t>& rows) {
+  if (rows.size() == 1) return RemoveTransponderQuestion(document, rows[0]);
+  const std::size_t users = ChannelsUsingAny(document, rows);
+  if (users == 0) return {};
+  std::size_t used = 0;
+  for (const std::size_t row : rows) used += document.ChannelsUsing(row + 1) > 0 ? 1 : 0;
+  const std::string count = std::to_string(rows.size());
+  return std::to_string(users) + (users == 1 ? " channel uses " : " channels use ") +
+         (used == rows.size() ? "the " : std::to_string(used) + " of the ") + count +
+         " transponders." + common::kCrLf + "Remove the " + count + " transponders and their " +
+         std::to_string(users) + (users == 1 ? " channel ?" : " channels ?");
+}
+
+std::string RemoveTranspondersAnswer(const ListDocument& document,
+                                     const std::vector<std::size_t>& rows) {
+  if (rows.size() == 1) return RemoveTransponderAnswer(document, rows[0]);
+  const std::size_t users = ChannelsUsingAny(document, rows);
+  return "Remove " + std::to_string(rows.size()) + " transponders and their " +
+         std::to_string(users) + (users == 1 ? " channel" : " channels");
 }
 
 }  // namespace chanforge::editing

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "editing/list_document.h"
 
@@ -16,6 +17,10 @@ std::string CheckRange(std::size_t first, std::size_t last, std::size_t size, co
 // is the end), or an empty text.
 std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
                       const char* thing);
+// Why rows (0-based, ascending) cannot each move one place up (step -1) or down (+1), or an
+// empty text.
+std::string CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size,
+                      const char* thing);
 // Why count channels cannot be inserted (the block would overflow), or an empty text.
 std::string CheckInsertChannels(const ListDocument& document, std::size_t count);
 // Why count transponders cannot be inserted, or an empty text.
@@ -25,5 +30,10 @@ std::string CheckInsertTransponders(const ListDocument& document, std::size_t co
 std::string RemoveTransponderQuestion(const ListDocument& document, std::size_t row);
 // The answer that removes them, for a front end that names its buttons.
 std::string RemoveTransponderAnswer(const ListDocument& document, std::size_t row);
+// The same for several transponders (0-based rows), asked once for all of them.
+std::string RemoveTranspondersQuestion(const ListDocument& document,
+                                       const std::vector<std::size_t>& rows);
+std::string RemoveTranspondersAnswer(const ListDocument& document,
+                                     const std::vector<std::size_t>& rows);
 
 }  // namespace chanforge::editing

@@ -15,11 +15,20 @@ bool Session::CheckLoaded(Frontend& frontend) const {
   return loaded_;
 }
 
-bool Session::ConfirmDiscardChanges(Frontend& frontend) const {
+bool Session::ConfirmDropChanges(Frontend& frontend, const char* before) {
   if (!workspace_.dirty()) return true;
-  return frontend.AskYesNo(std::string("File has been changed, but not saved !") + common::kCrLf +
-                           "Load anyway ?");
+  switch (frontend.AskSaveChanges(std::string("File has been changed, but not saved !") +
+                                  common::kCrLf + "Save the changes before " + before + " ?")) {
+    case common::SaveAnswer::kSave:
+      return SaveInPlace(frontend) == Outcome::kDone;
+    case common::SaveAnswer::kDiscard:
+      return true;
+    default:
+      return false;
+  }
 }
+
+bool Session::ConfirmQuit(Frontend& frontend) { return ConfirmDropChanges(frontend, "exiting"); }
 
 bool Session::ConfirmUnchangedOnDisk(Frontend& frontend, const std::string& name) const {
   const std::string& loaded = workspace_.image().fileName;
@@ -31,7 +40,7 @@ bool Session::ConfirmUnchangedOnDisk(Frontend& frontend, const std::string& name
 }
 
 Outcome Session::Load(Frontend& frontend, const std::string& proposedName) {
-  if (!ConfirmDiscardChanges(frontend)) return Outcome::kCancelled;
+  if (!ConfirmDropChanges(frontend, "loading")) return Outcome::kCancelled;
   const std::string name = common::ChooseFileWithFallback(
       frontend, {FileDialogKind::kOpen, "", proposedName, flash::kFlashFilter},
       flash::kDefaultFlashName);
@@ -41,7 +50,7 @@ Outcome Session::Load(Frontend& frontend, const std::string& proposedName) {
 
 Outcome Session::LoadChosen(Frontend& frontend, const std::string& name,
                             flash::ImageReading reading) {
-  if (!ConfirmDiscardChanges(frontend)) return Outcome::kCancelled;
+  if (!ConfirmDropChanges(frontend, "loading")) return Outcome::kCancelled;
   return Read(frontend, name, reading);
 }
 
@@ -52,6 +61,7 @@ Outcome Session::Read(Frontend& frontend, const std::string& name, flash::ImageR
   if (outcome != Outcome::kDone) return outcome;
   stamp_ = stamp;
   loaded_ = true;
+  ++file_generation_;
   history_.Clear();
   document_.Reload();
   // Once, when the document has read the new lists too.
@@ -71,11 +81,24 @@ Outcome Session::Save(Frontend& frontend, const std::string& proposedName) {
   if (name.empty()) return Outcome::kCancelled;
   if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
   if (!ConfirmUnchangedOnDisk(frontend, name)) return Outcome::kCancelled;
+  return Write(frontend, name);
+}
+
+Outcome Session::SaveInPlace(Frontend& frontend) {
+  if (!CheckLoaded(frontend)) return Outcome::kRefused;
+  if (!check::ConfirmSaveDespiteErrors(workspace_, frontend)) return Outcome::kCancelled;
+  const std::string name = workspace_.image().fileName;
+  if (!ConfirmUnchangedOnDisk(frontend, name)) return Outcome::kCancelled;
+  return Write(frontend, name);
+}
+
+Outcome Session::Write(Frontend& frontend, const std::string& name) {
   frontend.ShowStatus("Saving... " + name);
   if (!common::WriteFileOrReport(frontend, name, workspace_.image().bytes()))
     return Outcome::kFailed;
   workspace_.MarkSaved(name);
   stamp_ = common::StampOf(name);
+  ++file_generation_;
   // The flag is cleared first so that the history does not announce it on its own.
   history_.MarkClean();
   flash::AnnounceChange(workspace_);

@@ -27,12 +27,14 @@ class Session {
   ListDocument& document() { return document_; }
   // An image was loaded in this session; a later failed load keeps it.
   bool loaded() const { return loaded_; }
+  // Counts the loads and saves: after each, the file holds the image as it is.
+  std::size_t file_generation() const { return file_generation_; }
 
   // True when an image is loaded; otherwise says "No File Open!".
   bool CheckLoaded(common::Frontend& frontend) const;
 
-  // Asks before unsaved changes are dropped, lets the user choose a flash file (proposing
-  // proposedName) and loads it with a new history.
+  // Over unsaved changes asks Save (in place), Discard or Cancel; lets the user choose a
+  // flash file (proposing proposedName) and loads it with a new history.
   common::Outcome Load(common::Frontend& frontend, const std::string& proposedName);
   // The same for a file already chosen: dropped on the window, or named on a command line.
   common::Outcome LoadChosen(common::Frontend& frontend, const std::string& name,
@@ -42,12 +44,20 @@ class Session {
   // user choose a name (proposing proposedName), asks before replacing a file, writes the
   // whole image and makes the present state the clean one.
   common::Outcome Save(common::Frontend& frontend, const std::string& proposedName);
+  // Writes the image back to the file it was loaded from or last saved to, without a file
+  // dialog: after the check's question, and asking first when the file changed on disk.
+  common::Outcome SaveInPlace(common::Frontend& frontend);
+  // Before the program ends over unsaved changes: Save writes them in place first, Discard
+  // drops them, Cancel keeps the program open. True when it may end.
+  bool ConfirmQuit(common::Frontend& frontend);
 
  private:
-  bool ConfirmDiscardChanges(common::Frontend& frontend) const;
+  // Save, Discard or Cancel over unsaved changes; true when the caller may go on.
+  bool ConfirmDropChanges(common::Frontend& frontend, const char* before);
   bool ConfirmUnchangedOnDisk(common::Frontend& frontend, const std::string& name) const;
   common::Outcome Read(common::Frontend& frontend, const std::string& name,
                        flash::ImageReading reading);
+  common::Outcome Write(common::Frontend& frontend, const std::string& name);
 
   flash::Workspace workspace_;
   ListDocument document_{workspace_};
@@ -55,6 +65,7 @@ class Session {
   // The file as it was when loaded or saved, to find a change made behind our back.
   common::FileStamp stamp_;
   bool loaded_ = false;
+  std::size_t file_generation_ = 0;
 };
 
 }  // namespace chanforge::editing

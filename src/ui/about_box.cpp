@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QSvgRenderer>
+#include <algorithm>
 
 #include "ui/qt_frontend.h"
 #include "ui/settings_store.h"
@@ -99,6 +100,10 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   auto* desc = Label(this, "lblDesc", DisplayText(DescriptionText().toStdString()),
                      tw(240, 1320, 5970, 2100), 9);
   desc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Whatever font stands in for Arial, the text ends whole with its safety line: the box
+  // grows by what the text needs beyond its place.
+  const int extra = std::max(0, desc->heightForWidth(desc->width()) - desc->height());
+  desc->resize(desc->width(), desc->height() + extra);
   EtchedLine(this, "Line1", tw(240, 3480, 5970, 30));
   Label(this, "lblDisclaimer2",
         "Comments and suggestions are welcome through the project's "
@@ -115,9 +120,14 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   auto* sys_info = new QPushButton("&System Info...", this);
   sys_info->setObjectName("cmdSysInfo");
   sys_info->setGeometry(tw(240, 4680, 1485, 420));
+  for (QWidget* below : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (below->y() >= desc->y() + desc->height() - extra) {
+      below->move(below->pos() + QPoint(0, extra));
+    }
+  }
   connect(ok, &QPushButton::clicked, this, &QDialog::close);
   connect(sys_info, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
-  setFixedSize(tw(6450), tw(5265));
+  setFixedSize(tw(6450), tw(5265) + extra);
 }
 
 void AboutBox::StartSysInfo() {

@@ -1,8 +1,9 @@
 // ChangesForm: the changes from one image to another, one a line, for "Compare With…"
-// and "Show Changes…".
+// and "Show Changes…". The main window shows them again after every change.
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "check/image_diff.h"
@@ -20,9 +21,12 @@ class ChangesWindow : public QWidget {
 
   // Shows the changes that turn the image in old_name into the one in new_name.
   void ShowChanges(const QString& old_name, const QString& new_name,
-                   const std::vector<check::Change>& changes);
+                   std::vector<check::Change> changes);
+  // Called with the change double-clicked or chosen with Enter.
+  std::function<void(const check::Change&)> open_change;
 
  private:
+  std::vector<check::Change> changes_;
   QLabel* compared_;
   QLabel* summary_;
   QListWidget* list_;

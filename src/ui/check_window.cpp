@@ -1,8 +1,12 @@
 #include "ui/check_window.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCompleter>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
 
@@ -23,6 +27,7 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
   list_ = BuildReportWindow(this, "LstFindings", {summary_});
+  list_->setAccessibleName("Findings");
   const std::string folder = TablesFolder(settings);
   satellites_ = satellites::ListSatellites(folder);
   auto* row = new QHBoxLayout;
@@ -36,6 +41,13 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     for (const satellites::Satellite& satellite : satellites_) {
       choice->addItem(QString::fromUtf8(satellite.name.c_str()));
     }
+    // Typed text finds a satellite by any part of its name, the position included, as the
+    // Add from satellite dialog does; Enter takes the first one found.
+    choice->setEditable(true);
+    choice->setInsertPolicy(QComboBox::NoInsert);
+    choice->completer()->setFilterMode(Qt::MatchContains);
+    choice->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    choice->lineEdit()->installEventFilter(this);
     choice->setEnabled(!satellites_.empty());
     if (satellites_.empty()) {
       choice->setToolTip(QString::fromUtf8(
@@ -53,6 +65,27 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
           [this](QListWidgetItem* item) { OpenFinding(list_->row(item)); });
   connect(&workspace_signal, &WorkspaceSignal::changed, this, &CheckWindow::ShowFindings);
   ShowFindings();
+}
+
+bool CheckWindow::eventFilter(QObject* watched, QEvent* event) {
+  const auto key = [event] { return static_cast<QKeyEvent*>(event)->key(); };
+  for (QComboBox* choice : choices_) {
+    if (!choice || watched != choice->lineEdit() || event->type() != QEvent::KeyPress ||
+        (key() != Qt::Key_Return && key() != Qt::Key_Enter)) {
+      continue;
+    }
+    const QString text = choice->lineEdit()->text().trimmed();
+    int found = text.isEmpty() ? 0 : -1;
+    for (int i = 1; found < 0 && i < choice->count(); ++i) {
+      if (choice->itemText(i).contains(text, Qt::CaseInsensitive)) found = i;
+    }
+    if (found < 0) found = choice->currentIndex();
+    choice->completer()->popup()->hide();
+    choice->setCurrentIndex(found);
+    choice->lineEdit()->setText(choice->itemText(found));
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void CheckWindow::ChooseSatellite(int input) {
@@ -84,14 +117,15 @@ void CheckWindow::ShowFindings() {
                                       : QString::fromUtf8(summary.c_str()));
   const QIcon error_icon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning_icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-  list_->clear();
-  for (const check::Finding& finding : findings_) {
-    const bool error = finding.severity == check::Severity::kError;
-    const std::string text = check::FindingPlace(finding) + ": " + finding.text;
-    auto* item = new QListWidgetItem(error ? error_icon : warning_icon,
-                                     QString::fromUtf8(text.c_str()), list_);
-    item->setToolTip(QString::fromUtf8(check::RuleOf(finding.rule).reason));
-  }
+  RefillKeepingPlace(list_, [&] {
+    for (const check::Finding& finding : findings_) {
+      const bool error = finding.severity == check::Severity::kError;
+      const std::string text = check::FindingPlace(finding) + ": " + finding.text;
+      auto* item = new QListWidgetItem(error ? error_icon : warning_icon,
+                                       QString::fromUtf8(text.c_str()), list_);
+      item->setToolTip(QString::fromUtf8(check::RuleOf(finding.rule).reason));
+    }
+  });
 }
 
 void CheckWindow::OpenFinding(int row) {

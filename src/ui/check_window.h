@@ -33,6 +33,11 @@ class CheckWindow : public QWidget {
   // Called with a finding about one channel or transponder when it is double-clicked.
   std::function<void(const check::Finding&)> open_finding;
 
+ protected:
+  // Enter in a satellite choice takes the first satellite whose name or position holds
+  // the typed text.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void ShowFindings();
   void OpenFinding(int row);

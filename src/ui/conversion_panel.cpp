@@ -65,6 +65,15 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
                                  tw(80, 1320, 735, layout.text_button_height));
   text_edit_ = box(layout.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
 
+  // Names of their own for screen readers: the frame's caption alone would name all six.
+  const QString list = QString(common::RecordNameOf(layout.list)) + " list";
+  const QString List = list.left(1).toUpper() + list.mid(1);
+  binary_button->setAccessibleName("Choose the " + list + " binary file");
+  binary_edit_->setAccessibleName(List + " binary file");
+  down->setAccessibleName("Convert " + list + " to text");
+  up->setAccessibleName("Convert text to " + list);
+  text_button->setAccessibleName("Choose the " + list + " text file");
+  text_edit_->setAccessibleName(List + " text file");
   connect(binary_button, &QAbstractButton::clicked, this,
           [this] { ChooseInto(binary_edit_, BlockName()); });
   connect(text_button, &QAbstractButton::clicked, this,

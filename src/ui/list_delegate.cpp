@@ -20,6 +20,8 @@ constexpr char kCellProperty[] = "cell";
 NameEditor::NameEditor(QWidget* parent) : QLineEdit(parent), count_(new QLabel(this)) {
   setObjectName("NameEditor");
   count_->setObjectName("NameBytes");
+  // Inside a line edit a label would draw in the Text colour; the count's own is WindowText.
+  count_->setForegroundRole(QPalette::WindowText);
   connect(this, &QLineEdit::textChanged, this, &NameEditor::ShowCount);
   ShowCount();
 }

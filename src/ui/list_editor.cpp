@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -176,6 +177,7 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   side.find->setClearButtonEnabled(true);
   side.find->setMinimumWidth(240);
   side.find->setPlaceholderText("Any text of a row, as shown (Ctrl+F)");
+  side.find->installEventFilter(this);
   connect(side.find, &QLineEdit::textChanged, this, [this, &side] { OnFind(side); });
   // Enter goes from the find box to its results.
   connect(side.find, &QLineEdit::returnPressed, this, [&side] { side.view->setFocus(); });
@@ -196,7 +198,7 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
 
   QTableView* view = side.view = new QTableView(page);
   view->setObjectName(name);
-  view->setAccessibleName(things.left(1).toUpper() + things.mid(1));
+  view->setAccessibleName("List of " + things);
   view->setModel(proxy);
   auto* delegate = new ListDelegate(
       [&side](const QModelIndex& index, const QString& text) {
@@ -207,6 +209,9 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
           [this](QWidget* editor, const QString& reason) { ShowRefusal(reason, editor); });
   connect(model, &ListTableModel::refused, this,
           [this, view](const QString& reason) { ShowRefusal(reason, view); });
+  // The selection stays on the rows that moved, whether dragged or moved by key.
+  connect(model, &ListTableModel::moved, this,
+          [this, &side](const QList<int>& rows) { SelectRowList(side, rows); });
   view->setItemDelegate(delegate);
   view->setSortingEnabled(false);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -244,6 +249,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     QAction* main = history[i];
     QAction* act = new QAction(captions[i], this);
     act->setObjectName(main->objectName() + "Here");
+    act->setShortcuts(main->shortcuts());
     const auto follow = [act, main] {
       act->setEnabled(main->isEnabled());
       act->setToolTip(QString("%1 (%2)").arg(main->text().remove('&'),
@@ -284,7 +290,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
       {transponders::InfoOf(transponders::TransponderField::kKhz).heading,
        editing::SortKey::kFrequency}};
   for (const auto& [text, key] : keys) {
-    QAction* act = sort_menu->addAction(text);
+    QAction* act = sort_menu->addAction(QString("&") + text);
     act->setObjectName(QString("actSortBy") + text);
     connect(act, &QAction::triggered, this, [this, key = key] { OnSort(key); });
   }
@@ -362,7 +368,7 @@ void ListEditor::OnFind(Side& side) {
   static_cast<FindFilter*>(side.proxy)->SetText(side.find->text());
   if (side.find->text().trimmed().isEmpty()) {
     // Back to the whole list, still on the rows found.
-    if (!rows.isEmpty()) SelectRows(side, rows.first(), rows.first());
+    if (!rows.isEmpty()) SelectRowList(side, {rows.first()});
     return;
   }
   side.view->scrollToTop();
@@ -412,18 +418,31 @@ void ListEditor::ShowRecord(common::ListKind kind, int row) {
   Side& side = sides_[tab];
   tabs_->setCurrentIndex(tab);
   side.find->clear();
-  SelectRows(side, row, row);
+  SelectRowList(side, {row});
   side.view->setFocus();
 }
 
-void ListEditor::SelectRows(Side& side, int first, int last) {
-  const QModelIndex top = side.proxy->mapFromSource(side.model->index(first, 0));
-  const QModelIndex bottom = side.proxy->mapFromSource(side.model->index(last, 0));
-  if (!top.isValid() || !bottom.isValid()) return;
-  side.view->selectionModel()->setCurrentIndex(top, QItemSelectionModel::NoUpdate);
+void ListEditor::SelectRowList(Side& side, const QList<int>& rows) {
+  const auto shown = [&side](int row) {
+    return side.proxy->mapFromSource(side.model->index(row, 0));
+  };
+  if (std::any_of(rows.begin(), rows.end(), [&](int row) { return !shown(row).isValid(); })) {
+    side.find->clear();
+  }
+  // Runs of rows as one range each: a hundred rows select as fast as one.
+  QItemSelection selection;
+  for (qsizetype i = 0; i < rows.size();) {
+    qsizetype j = i + 1;
+    while (j < rows.size() && shown(rows[j]).row() == shown(rows[j - 1]).row() + 1) ++j;
+    selection.select(shown(rows[i]), shown(rows[j - 1]));
+    i = j;
+  }
+  if (selection.isEmpty()) return;
+  const QModelIndex first = shown(rows.first());
+  side.view->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
   side.view->selectionModel()->select(
-      QItemSelection(top, bottom), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  side.view->scrollTo(bottom);
+      selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  side.view->scrollTo(first);
 }
 
 void ListEditor::OnInsert(bool duplicate) {
@@ -437,12 +456,20 @@ void ListEditor::OnInsert(bool duplicate) {
   const auto count = static_cast<std::size_t>(duplicate ? rows.size() : 1);
   const auto at = static_cast<std::size_t>(position);
   if (KindOf(*side) == common::ListKind::kChannels) {
-    const std::string reason = editing::CheckInsertChannels(document_, count);
-    if (!reason.empty()) return ShowRefusal(QString::fromUtf8(reason.c_str()), side->view);
-    std::vector<editing::ChannelRecord> records(count);
+    std::string reason = editing::CheckInsertChannels(document_, count);
+    std::vector<editing::ChannelRecord> records;
     if (duplicate) {
-      for (std::size_t i = 0; i < count; ++i) records[i] = document_.channels()[rows[i]];
+      for (const int row : rows) records.push_back(document_.channels()[row]);
+    } else if (reason.empty()) {
+      // A channel the check accepts: beside the current row, on its transponder.
+      const QModelIndex current = side->proxy->mapToSource(side->view->currentIndex());
+      const std::optional<editing::ChannelRecord> channel = editing::NewChannel(
+          document_,
+          current.isValid() ? std::optional(static_cast<std::size_t>(current.row())) : std::nullopt,
+          reason);
+      if (channel) records.push_back(*channel);
     }
+    if (!reason.empty()) return ShowRefusal(QString::fromUtf8(reason.c_str()), side->view);
     push_(editing::InsertChannels(at, std::move(records), duplicate));
   } else {
     const std::string reason = editing::CheckInsertTransponders(document_, count);
@@ -459,8 +486,9 @@ void ListEditor::OnInsert(bool duplicate) {
     }
     push_(editing::InsertTransponders(at, std::move(records)));
   }
-  side->find->clear();
-  SelectRows(*side, position, position + static_cast<int>(count) - 1);
+  QList<int> added;
+  for (std::size_t i = 0; i < count; ++i) added << position + static_cast<int>(i);
+  SelectRowList(*side, added);
 }
 
 void ListEditor::OnDelete() {
@@ -468,34 +496,30 @@ void ListEditor::OnDelete() {
   if (!side) return;
   const QList<int> rows = SelectedRows(*side);
   if (rows.isEmpty()) return;
+  const std::vector<std::size_t> chosen(rows.begin(), rows.end());
+  // Afterwards the row shown where the first removed one was, the find kept.
+  const int shown = side->proxy->mapFromSource(side->model->index(rows.first(), 0)).row();
   if (KindOf(*side) == common::ListKind::kChannels) {
-    push_(editing::RemoveChannels({rows.begin(), rows.end()}));
+    push_(editing::RemoveChannels(chosen));
   } else {
-    // One at a time: each may ask about the channels that use it.
-    const auto row = static_cast<std::size_t>(rows.first());
-    const std::string question = editing::RemoveTransponderQuestion(document_, row);
+    // One question for all of them, about every channel they hold.
+    const std::string question = editing::RemoveTranspondersQuestion(document_, chosen);
     if (!question.empty() &&
-        !frontend_.AskChoice(question, editing::RemoveTransponderAnswer(document_, row),
+        !frontend_.AskChoice(question, editing::RemoveTranspondersAnswer(document_, chosen),
                              "Cancel")) {
       return;
     }
-    push_(editing::RemoveTransponder(row));
+    push_(editing::RemoveTransponders(chosen));
   }
-  const int row = std::min(rows.first(), side->model->rowCount() - 1);
-  if (row >= 0) SelectRows(*side, row, row);
+  const QModelIndex next = side->proxy->index(std::min(shown, side->proxy->rowCount() - 1), 0);
+  if (next.isValid()) SelectRowList(*side, {side->proxy->mapToSource(next).row()});
 }
 
 void ListEditor::OnMove(int step) {
   Side* side = Active();
   if (!side) return;
-  QList<int> rows = SelectedRows(*side);
-  if (rows.isEmpty()) return;
-  // A selection with gaps moves its first row alone.
-  if (rows.last() - rows.first() + 1 != rows.size()) rows = {rows.first()};
-  const int first = rows.first(), last = rows.last();
-  const int before = step < 0 ? first - 1 : last + 2;
-  if (!side->model->MoveRows(first, last, before)) return;
-  SelectRows(*side, first + step, last + step);
+  const QList<int> rows = SelectedRows(*side);
+  if (!rows.isEmpty()) side->model->StepRows(rows, step);
 }
 
 void ListEditor::OnSort(editing::SortKey key) {
@@ -519,8 +543,9 @@ void ListEditor::OnAddFromSatellite() {
         satellites::AddRecords(document_, dialog->Chosen(), refusal);
     if (!command) return ShowRefusal(QString::fromUtf8(refusal.c_str()), sides_[1].view);
     push_(std::move(command));
-    sides_[1].find->clear();
-    SelectRows(sides_[1], first, sides_[1].model->rowCount() - 1);
+    QList<int> added;
+    for (int row = first; row < sides_[1].model->rowCount(); ++row) added << row;
+    SelectRowList(sides_[1], added);
   });
   dialog->open();
 }
@@ -545,6 +570,22 @@ void ListEditor::StoreSettings() {
                               QString::fromLatin1(saveGeometry().toBase64()));
   settings_.SaveSettingString(kAppKey, "EditorChannelColumns", ColumnWidths(sides_[0].view));
   settings_.SaveSettingString(kAppKey, "EditorTransponderColumns", ColumnWidths(sides_[1].view));
+}
+
+bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    for (Side& side : sides_) {
+      if (watched != side.find) continue;
+      if (side.find->text().isEmpty()) {
+        side.view->setFocus(Qt::ShortcutFocusReason);
+      } else {
+        side.find->clear();
+      }
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void ListEditor::closeEvent(QCloseEvent* event) {

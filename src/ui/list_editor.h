@@ -39,6 +39,8 @@ class ListEditor : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Escape in a find box clears it, and a second one goes back to the table.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Side {
@@ -61,7 +63,9 @@ class ListEditor : public QMainWindow {
   // The side of the tab on top, or null while a cell is being edited.
   Side* Active();
   QList<int> SelectedRows(const Side& side) const;
-  void SelectRows(Side& side, int first, int last);
+  // Selects exactly these rows (list rows, 0-based) and brings the first into view; rows the
+  // find hides clear it first.
+  void SelectRowList(Side& side, const QList<int>& rows);
   common::ListKind KindOf(const Side& side) const {
     return &side == &sides_[0] ? common::ListKind::kChannels : common::ListKind::kTransponders;
   }

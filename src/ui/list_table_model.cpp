@@ -1,6 +1,8 @@
 #include "ui/list_table_model.h"
 
 #include <QMimeData>
+#include <algorithm>
+#include <set>
 
 #include "ui/widgets.h"
 
@@ -60,37 +62,72 @@ QStringList ListTableModel::mimeTypes() const { return {kRowsMime}; }
 
 QMimeData* ListTableModel::mimeData(const QModelIndexList& indexes) const {
   if (indexes.isEmpty()) return nullptr;
-  int first = indexes.first().row(), last = first;
-  for (const QModelIndex& index : indexes) {
-    first = std::min(first, index.row());
-    last = std::max(last, index.row());
-  }
+  // Every chosen row and no other: with gaps, and with a find, rows between stay behind.
+  std::set<int> rows;
+  for (const QModelIndex& index : indexes) rows.insert(index.row());
+  QStringList texts;
+  for (const int row : rows) texts << QString::number(row);
   auto* data = new QMimeData;
-  data->setData(kRowsMime, QString("%1 %2").arg(first).arg(last).toLatin1());
+  data->setData(kRowsMime, texts.join(' ').toLatin1());
   return data;
 }
 
 bool ListTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
                                   int /*column*/, const QModelIndex& parent) {
   if (action != Qt::MoveAction || !data->hasFormat(kRowsMime)) return false;
-  const QStringList rows = QString::fromLatin1(data->data(kRowsMime)).split(' ');
-  if (rows.size() != 2) return false;
+  QList<int> rows;
+  for (const QString& text : QString::fromLatin1(data->data(kRowsMime)).split(' ')) {
+    bool number = false;
+    rows << text.toInt(&number);
+    if (!number) return false;
+  }
   if (row < 0) row = parent.isValid() ? parent.row() : rows_;
-  return MoveRows(rows[0].toInt(), rows[1].toInt(), row);
+  return MoveRows(rows, row);
 }
 
-bool ListTableModel::MoveRows(int first, int last, int before) {
-  if (ReadOnly() || first < 0 || last < first || last >= rows_ || before < 0 || before > rows_ ||
-      (before >= first && before <= last + 1)) {
+namespace {
+
+std::vector<std::size_t> Rows(const QList<int>& rows) {
+  std::vector<std::size_t> list;
+  for (const int row : rows) list.push_back(static_cast<std::size_t>(row));
+  std::sort(list.begin(), list.end());
+  list.erase(std::unique(list.begin(), list.end()), list.end());
+  return list;
+}
+
+}  // namespace
+
+bool ListTableModel::MoveRows(const QList<int>& rows, int before) {
+  if (ReadOnly() || rows.isEmpty() || before < 0 || before > rows_ ||
+      std::any_of(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= rows_; })) {
     return false;
   }
-  const auto count = static_cast<std::size_t>(last - first + 1);
-  const std::string reason = editing::CheckMove(first + 1, last + 1, before + 1, rows_, Thing());
+  const std::vector<std::size_t> chosen = Rows(rows);
+  const auto at = static_cast<std::size_t>(before);
+  return Push(editing::MoveRows(document_, Kind(), chosen, at), editing::MovedRows(chosen, at));
+}
+
+bool ListTableModel::StepRows(const QList<int>& rows, int step) {
+  if (ReadOnly() || rows.isEmpty()) return false;
+  std::vector<std::size_t> chosen = Rows(rows);
+  const std::string reason =
+      editing::CheckStep(chosen, step, static_cast<std::size_t>(rows_), Thing());
   if (!reason.empty()) {
     emit refused(QString::fromUtf8(reason.c_str()));
     return false;
   }
-  push_(Move(first, count, before));
+  std::unique_ptr<editing::Command> command = editing::StepRows(document_, Kind(), chosen, step);
+  for (std::size_t& row : chosen) row = static_cast<std::size_t>(static_cast<long>(row) + step);
+  return Push(std::move(command), chosen);
+}
+
+bool ListTableModel::Push(std::unique_ptr<editing::Command> command,
+                          const std::vector<std::size_t>& to) {
+  if (!command) return false;
+  push_(std::move(command));
+  QList<int> rows;
+  for (const std::size_t row : to) rows << static_cast<int>(row);
+  emit moved(rows);
   return true;
 }
 

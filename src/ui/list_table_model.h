@@ -50,14 +50,17 @@ class ListTableModel : public QAbstractTableModel {
   // Why setData would refuse the value, or an empty text (the cell editor stays open).
   QString Refusal(const QModelIndex& index, const QVariant& value) const;
   virtual bool ReadOnly() const = 0;
-  // Moves rows first to last (0-based) before row `before`; false when they cannot go there.
-  bool MoveRows(int first, int last, int before);
+  // Moves the rows (0-based, any order, gaps allowed) together before row `before`, as one
+  // step; false when none would change its place.
+  bool MoveRows(const QList<int>& rows, int before);
+  // Moves each run of the rows one place up (step -1) or down (+1), as one step; at the
+  // list's end refused with the reason.
+  bool StepRows(const QList<int>& rows, int step);
 
  protected:
   virtual int DocumentRows() const = 0;
   virtual bool Editable(int column) const = 0;
-  virtual std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
-                                                 std::size_t before) = 0;
+  virtual common::ListKind Kind() const = 0;
   virtual const char* Thing() const = 0;
   // The row's command for the value, or null with the reason (null and no reason: nothing
   // changes).
@@ -67,12 +70,17 @@ class ListTableModel : public QAbstractTableModel {
  signals:
   // An edit was refused; the editor shows why.
   void refused(const QString& reason) const;
+  // A move was made: where its rows stand now.
+  void moved(const QList<int>& rows) const;
 
  protected:
   editing::ListDocument& document_;
   PushCommand push_;
 
  private:
+  // Pushes the move, tells where its rows went; false when it moves nothing.
+  bool Push(std::unique_ptr<editing::Command> command, const std::vector<std::size_t>& to);
+
   int rows_ = 0;
 };
 
@@ -94,10 +102,7 @@ class ChannelTableModel : public ListTableModel {
  protected:
   int DocumentRows() const override { return static_cast<int>(document_.channels().size()); }
   bool Editable(int column) const override { return column > 0; }
-  std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
-                                         std::size_t before) override {
-    return editing::MoveChannels(first, count, before);
-  }
+  common::ListKind Kind() const override { return common::ListKind::kChannels; }
   const char* Thing() const override { return "channel"; }
   std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
                                          std::string& reason) const override;
@@ -118,10 +123,7 @@ class TransponderTableModel : public ListTableModel {
  protected:
   int DocumentRows() const override { return static_cast<int>(document_.transponders().size()); }
   bool Editable(int column) const override { return column > 0 && column < 10; }
-  std::unique_ptr<editing::Command> Move(std::size_t first, std::size_t count,
-                                         std::size_t before) override {
-    return editing::MoveTransponders(first, count, before);
-  }
+  common::ListKind Kind() const override { return common::ListKind::kTransponders; }
   const char* Thing() const override { return "transponder"; }
   std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
                                          std::string& reason) const override;

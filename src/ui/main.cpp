@@ -38,5 +38,6 @@ int main(int argc, char** argv) {
   fonts.Wait();
   chanforge::ui::MainWindow window;
   window.show();
+  window.OpenArguments(QApplication::arguments());
   return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,11 +71,14 @@ QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, b
 MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
     : frontend_(frontend), settings_(settings) {
   if (!frontend_) {
-    own_frontend_ = std::make_unique<QtFrontend>(this, [this](const QString& text) {
-      ShowStatus(text);
-      // Long steps run on this thread: let the status line paint before they start.
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    own_frontend_ = std::make_unique<QtFrontend>(
+        this,
+        [this](const QString& text) {
+          ShowStatus(text);
+          // Long steps run on this thread: let the status line paint before they start.
+          QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        },
+        [this] { return status_text_->text(); });
     frontend_ = own_frontend_.get();
   }
   if (!settings_) {
@@ -140,11 +144,11 @@ void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("menuFile");
   action(file, "actLoad", "&Load", QKeySequence::Open, &MainWindow::OnLoad);
-  action(file, "actSave", "&Save", QKeySequence::Save, &MainWindow::OnSave);
-  // The save always lets the user choose the name, so Save As is the same step.
+  // Save writes back to the image's file; Save As, like the Save Bin button, asks for a name.
+  action(file, "actSave", "&Save", QKeySequence::Save, &MainWindow::OnSaveInPlace);
   action(file, "actSaveAs", "Save &As\u2026", QKeySequence("Ctrl+Shift+S"), &MainWindow::OnSave);
   file->addSeparator();
-  action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
+  action(file, "actShowChanges", "Show C&hanges\u2026", QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
   BuildExchangeMenus(file);
   file->addSeparator();
@@ -163,9 +167,10 @@ void MainWindow::BuildMenus() {
   UpdateHistoryActions();
   QMenu* tools = menuBar()->addMenu("&Tools");
   tools->setObjectName("menuTools");
-  action(tools, "actCheckImage", "Check Image", QKeySequence(Qt::Key_F7),
+  action(tools, "actCheckImage", "&Check Image", QKeySequence(Qt::Key_F7),
          &MainWindow::OnCheckImage);
-  action(tools, "actCompareWith", "Compare With\u2026", QKeySequence(), &MainWindow::OnCompareWith);
+  action(tools, "actCompareWith", "Co&mpare With\u2026", QKeySequence(),
+         &MainWindow::OnCompareWith);
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("menuHelp");
   action(help, "actAbout", "&About", QKeySequence(), [this] {
@@ -207,12 +212,15 @@ void MainWindow::BuildControls() {
   block_list_ = new QListWidget(central);
   block_list_->setObjectName("List1");
   block_list_->setAccessibleName("Blocks");
-  block_list_->setGeometry(tw(0, 1560, 5895, 2010));
+  // Room for all eight block lines in the fixed-pitch font, without a scroll bar.
+  block_list_->setGeometry(tw(0, 1500, 5895, 2160));
   block_list_->setSelectionMode(QAbstractItemView::SingleSelection);
   block_list_->setUniformItemSizes(true);
 
-  QGroupBox* frame1 = frame(central, "Frame1", "", tw(6840, 3960, 3015, 975));
-  QGroupBox* frame4 = frame(central, "Frame4", "Controls", tw(0, 3720, 7000, 1215));
+  // The frames side by side without overlapping: Controls under the block list, the
+  // viewer and About buttons under the conversions.
+  QGroupBox* frame1 = frame(central, "Frame1", "", tw(6000, 4140, 3855, 795));
+  QGroupBox* frame4 = frame(central, "Frame4", "Controls", tw(0, 3720, 5895, 1215));
   auto* data_only_option = new QRadioButton("Data Only", frame4);
   data_only_option->setObjectName("Option1");
   data_only_option->setGeometry(tw(840, 240, 1335, 255));
@@ -221,17 +229,17 @@ void MainWindow::BuildControls() {
   whole_block_option_->setObjectName("Option2");
   whole_block_option_->setGeometry(tw(3360, 240, 1335, 255));
   auto* read =
-      IconButton(frame4, "CmdBlRead", "&Read Block", QStyle::SP_ArrowDown, tw(120, 555, 1215, 495));
+      IconButton(frame4, "CmdBlRead", "&Read Block", QStyle::SP_ArrowDown, tw(120, 555, 1020, 495));
   auto* block_save =
-      IconButton(frame4, "CmdBlkSave", "Save &Block", QStyle::SP_ArrowUp, tw(1510, 555, 1215, 495));
+      IconButton(frame4, "CmdBlkSave", "Save &Block", QStyle::SP_ArrowUp, tw(1230, 555, 1020, 495));
   auto* swap = new WrappingButton("Swap &DiSEqC (Monoblock)", frame4);
   swap->setObjectName("CmdSwap");
-  swap->setGeometry(tw(2900, 555, 1215, 495));
+  swap->setGeometry(tw(2340, 555, 1215, 495));
   swap_button_ = swap;
   auto* clear =
-      IconButton(frame4, "CmdClr", "&Clear Block", QStyle::SP_TrashIcon, tw(4290, 555, 1215, 495));
+      IconButton(frame4, "CmdClr", "&Clear Block", QStyle::SP_TrashIcon, tw(3645, 555, 1020, 495));
   auto* view = IconButton(frame4, "CmdView", "&View  Block", QStyle::SP_FileDialogContentsView,
-                          tw(5680, 555, 1215, 495));
+                          tw(4755, 555, 1020, 495));
   block_commands_ = {read, block_save, clear, view};
   for (QAbstractButton* b : block_commands_) b->setEnabled(false);
   swap_button_->setEnabled(false);
@@ -271,10 +279,9 @@ void MainWindow::BuildControls() {
   }
 
   auto* view_list = IconButton(frame1, "CmdViewList", "V&iew  ChList",
-                               QStyle::SP_FileDialogListView, tw(240, 315, 1215, 495));
+                               QStyle::SP_FileDialogListView, tw(480, 165, 1215, 495));
   auto* about = IconButton(frame1, "CmdAbout", "&About", QStyle::SP_MessageBoxInformation,
-                           tw(1630, 315, 1215, 495));
-  frame4->raise();  // its View button reaches into the frame beside it
+                           tw(2160, 165, 1215, 495));
 
   connect(load, &QAbstractButton::clicked, this, &MainWindow::OnLoad);
   connect(save, &QAbstractButton::clicked, this, &MainWindow::OnSave);
@@ -322,13 +329,14 @@ void MainWindow::BuildStatusBar() {
   clock->start(1000);
 }
 
-void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget*()>& make) {
+void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget*()>& make,
+                            bool close_on_escape) {
   opened_.removeAll(QPointer<QWidget>());
   // A window closed a moment ago may still wait for its deletion; it does not count.
   if (!slot || !slot->isVisible()) {
     slot = make();
     slot->setAttribute(Qt::WA_DeleteOnClose);
-    CloseOnEscape(slot);
+    if (close_on_escape) CloseOnEscape(slot);
     opened_.append(slot);
   }
   slot->show();
@@ -381,6 +389,11 @@ void MainWindow::Refresh() {
   file_label_->setText(Qt8(views::FileLabelText(workspace_.image().fileName)));
   UpdateBlockCommands(SelectedIndex());
   UpdateHistoryActions();
+  // "flash512k.bin* - Chanforge": the file and whether it has unsaved changes.
+  const QString file = QFileInfo(Qt8(workspace_.image().fileName)).fileName();
+  setWindowTitle(file.isEmpty() ? QString(kAppTitle) : file + "[*] - " + kAppTitle);
+  setWindowModified(workspace_.dirty());
+  UpdateChanges();
 }
 
 bool MainWindow::CheckBlockSelected(const QString& action) {
@@ -443,8 +456,18 @@ void MainWindow::LoadDroppedFile(const QString& name) {
   AfterLoad(session_.LoadChosen(*frontend_, Std(name)));
 }
 
-void MainWindow::OnSave() {
-  const common::Outcome outcome = session_.Save(*frontend_, Std(file_label_->text()));
+void MainWindow::OpenArguments(const QStringList& arguments) {
+  if (arguments.size() < 2) return;
+  const QString name = arguments[1];
+  // Messages and questions come from the event loop, over the window already shown.
+  QTimer::singleShot(0, this, [this, name] { LoadDroppedFile(name); });
+}
+
+void MainWindow::OnSave() { AfterSave(session_.Save(*frontend_, Std(file_label_->text()))); }
+
+void MainWindow::OnSaveInPlace() { AfterSave(session_.SaveInPlace(*frontend_)); }
+
+void MainWindow::AfterSave(common::Outcome outcome) {
   ShowStatus("");
   if (outcome == common::Outcome::kDone) {
     recent_files_->Add(Qt8(workspace_.image().fileName));
@@ -532,13 +555,7 @@ void MainWindow::OnCheckImage() {
     auto* window = new CheckWindow(workspace_, *workspace_signal_, *settings_, this);
     // A finding in the lists the editor works on opens the editor on its record.
     window->open_finding = [this](const check::Finding& finding) {
-      const common::ListKind kind =
-          finding.item == "channel" ? common::ListKind::kChannels : common::ListKind::kTransponders;
-      if (finding.block != document_.block(kind)) return;
-      OnEditLists();
-      if (auto* editor = qobject_cast<ListEditor*>(list_editor_.data())) {
-        editor->ShowRecord(kind, finding.record - 1);
-      }
+      OpenRecord(finding.block, finding.record);
     };
     return window;
   });
@@ -551,29 +568,46 @@ void MainWindow::OnCompareWith() {
                                      {common::FileDialogKind::kOpen, "Compare With",
                                       Std(file_label_->text()), flash::kFlashFilter},
                                      flash::kDefaultFlashName);
-  if (!name.empty()) ShowChangesFrom(name);
+  if (!name.empty()) ShowChangesFrom(name, false);
   ShowStatus("");
 }
 
 void MainWindow::OnShowChanges() {
   if (!session_.CheckLoaded(*frontend_)) return;
-  ShowChangesFrom(workspace_.image().fileName);
+  ShowChangesFrom(workspace_.image().fileName, true);
   ShowStatus("");
 }
 
 void MainWindow::OnEditLists() {
   if (!session_.CheckLoaded(*frontend_)) return;
-  ShowWindow(list_editor_, [this] {
-    // The menu bar's own: an editor closed a moment ago may not be deleted yet.
-    QList<QAction*> shortcuts;
-    for (QAction* action : menuBar()->findChildren<QAction*>()) {
-      if (!action->shortcut().isEmpty()) shortcuts << action;
-    }
-    return new ListEditor(
-        document_, *frontend_, *workspace_signal_,
-        [this](std::unique_ptr<editing::Command> command) { Push(std::move(command)); }, *settings_,
-        {undo_action_, redo_action_}, shortcuts, this);
-  });
+  ShowWindow(
+      list_editor_,
+      [this] {
+        // The menu bar's own: an editor closed a moment ago may not be deleted yet.
+        QList<QAction*> shortcuts;
+        for (QAction* action : menuBar()->findChildren<QAction*>()) {
+          // Undo and Redo are the editor's own entries, keys included.
+          const bool history = action == undo_action_ || action == redo_action_;
+          if (!action->shortcut().isEmpty() && !history) shortcuts << action;
+        }
+        return new ListEditor(
+            document_, *frontend_, *workspace_signal_,
+            [this](std::unique_ptr<editing::Command> command) { Push(std::move(command)); },
+            *settings_, {undo_action_, redo_action_}, shortcuts, this);
+      },
+      false);
+}
+
+void MainWindow::OpenRecord(int block, int record) {
+  if (record < 1 || block < 0) return;
+  const common::ListKind kind = block == document_.block(common::ListKind::kChannels)
+                                    ? common::ListKind::kChannels
+                                    : common::ListKind::kTransponders;
+  if (block != document_.block(kind)) return;
+  OnEditLists();
+  if (auto* editor = qobject_cast<ListEditor*>(list_editor_.data())) {
+    editor->ShowRecord(kind, record - 1);
+  }
 }
 
 void MainWindow::Push(std::unique_ptr<editing::Command> command) {
@@ -600,21 +634,39 @@ void MainWindow::UpdateHistoryActions() {
                                               : QString("&Redo"));
 }
 
-void MainWindow::ShowChangesFrom(const std::string& name) {
+void MainWindow::ShowChangesFrom(const std::string& name, bool follow_file) {
   flash::Workspace other;
   if (flash::LoadChosenFlashFile(other, *frontend_, name) != common::Outcome::kDone) return;
-  const std::vector<check::Change> changes = check::DiffImages(other, workspace_);
-  ShowWindow(changes_window_, [this] { return new ChangesWindow(this); });
-  static_cast<ChangesWindow*>(changes_window_.data())
-      ->ShowChanges(Qt8(name),
-                    Qt8(workspace_.image().fileName) + (workspace_.dirty() ? " (unsaved)" : ""),
-                    changes);
+  changes_base_ = std::move(other);
+  changes_base_name_ = name;
+  changes_follow_file_ = follow_file;
+  changes_generation_ = session_.file_generation();
+  ShowWindow(changes_window_, [this] {
+    auto* window = new ChangesWindow(this);
+    window->open_change = [this](const check::Change& change) {
+      if (change.kind != check::ChangeKind::kRemoved) OpenRecord(change.block, change.record);
+    };
+    return window;
+  });
+  UpdateChanges();
+}
+
+void MainWindow::UpdateChanges() {
+  auto* window = qobject_cast<ChangesWindow*>(changes_window_.data());
+  if (!window || !window->isVisible()) return;
+  const std::string& name = workspace_.image().fileName;
+  if (changes_follow_file_ && changes_generation_ != session_.file_generation()) {
+    // Loaded or saved since: the file now holds the image as it is.
+    changes_base_.Load(std::string(workspace_.image().bytes()), name);
+    changes_base_name_ = name;
+    changes_generation_ = session_.file_generation();
+  }
+  window->ShowChanges(Qt8(changes_base_name_), Qt8(name) + (workspace_.dirty() ? " (unsaved)" : ""),
+                      check::DiffImages(changes_base_, workspace_));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (workspace_.dirty() &&
-      !frontend_->AskYesNo(std::string("File has been changed, but not saved !") + common::kCrLf +
-                           "Exit anyway ?")) {
+  if (!session_.ConfirmQuit(*frontend_)) {
     event->ignore();
     return;
   }

@@ -50,6 +50,9 @@ class MainWindow : public QMainWindow {
   void UpdateBlockCommands(int index);
   // Loads a file as if chosen in the "Load Bin" dialog (drag and drop).
   void LoadDroppedFile(const QString& name);
+  // The program's arguments: a file named after the program's own name is loaded once the
+  // window is up, as if dropped on it.
+  void OpenArguments(const QStringList& arguments);
 
   const flash::Workspace& workspace() const { return workspace_; }
   common::Frontend& frontend() { return *frontend_; }
@@ -80,12 +83,17 @@ class MainWindow : public QMainWindow {
   bool WholeBlock() const;
   flash::ListFileNames ListNames() const;
   void TakeListNames(const flash::ListFileNames& names);
-  void ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget*()>& make);
+  // Escape closes the window unless it edits (the list editor closes by its own button).
+  void ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget*()>& make,
+                  bool close_on_escape = true);
   // What View ChList shows of a kind: the loaded image's first block of it, else the file.
   ListViewer::Source ViewedList(flash::ListKind kind, const std::string& file);
 
   void OnLoad();
   void OnSave();
+  void OnSaveInPlace();
+  // What a save did, in the status line and the recent files.
+  void AfterSave(common::Outcome outcome);
   void OnBlockRead();
   void OnBlockSave();
   void OnClear();
@@ -99,8 +107,13 @@ class MainWindow : public QMainWindow {
   void OnRedo();
   // The Undo and Redo entries name the step they would take.
   void UpdateHistoryActions();
-  // Compares the image in file name (old) with the one in memory (new).
-  void ShowChangesFrom(const std::string& name);
+  // Compares the image in file name (old) with the one in memory (new); follow_file: the
+  // comparison is with the file the image is loaded from or saved to, whichever it is.
+  void ShowChangesFrom(const std::string& name, bool follow_file);
+  // The open Changes window after a change: again against its image.
+  void UpdateChanges();
+  // Opens the editor on a channel or transponder of the lists it edits (1-based record).
+  void OpenRecord(int block, int record);
   // Export, Import and the recent files in the File menu; tooltips and the Tab order.
   void BuildExchangeMenus(QMenu* file);
   void AddComforts();
@@ -131,6 +144,11 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> check_window_;
   QPointer<QWidget> changes_window_;
   QPointer<QWidget> list_editor_;
+  // What the Changes window compares with, and whether that is the image's own file.
+  flash::Workspace changes_base_;
+  std::string changes_base_name_;
+  bool changes_follow_file_ = false;
+  std::size_t changes_generation_ = 0;  // the session's loads and saves at the base's time
   QAction* undo_action_ = nullptr;
   QAction* redo_action_ = nullptr;
   RecentFiles* recent_files_ = nullptr;

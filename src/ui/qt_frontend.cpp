@@ -1,5 +1,6 @@
 #include "ui/qt_frontend.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,8 +36,17 @@ bool IsInvalidProposal(const QString& name) {
   return !folder.isEmpty() && folder != "." && !QDir(folder).exists();
 }
 
+QWidget* QtFrontend::BoxParent() {
+  if (!progress_.isEmpty() && show_status_ && shown_status_ && shown_status_() == progress_) {
+    show_status_({});
+  }
+  progress_.clear();
+  QWidget* active = QApplication::activeWindow();
+  return active ? active : parent_;
+}
+
 void QtFrontend::ShowMessage(common::MessageKind kind, const std::string& text) {
-  QMessageBox box(parent_);
+  QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
   box.setText(DisplayText(text));
   box.setIcon(kind == common::MessageKind::kError    ? QMessageBox::Critical
@@ -47,7 +57,7 @@ void QtFrontend::ShowMessage(common::MessageKind kind, const std::string& text) 
 }
 
 bool QtFrontend::AskYesNo(const std::string& text) {
-  QMessageBox box(parent_);
+  QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
   box.setText(DisplayText(text));
   box.setIcon(QMessageBox::NoIcon);
@@ -60,7 +70,7 @@ bool QtFrontend::AskYesNo(const std::string& text) {
 
 bool QtFrontend::AskChoice(const std::string& text, const std::string& accept,
                            const std::string& cancel) {
-  QMessageBox box(parent_);
+  QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
   box.setText(DisplayText(text));
   box.setIcon(QMessageBox::Question);
@@ -72,11 +82,25 @@ bool QtFrontend::AskChoice(const std::string& text, const std::string& accept,
   return box.clickedButton() == yes;
 }
 
+common::SaveAnswer QtFrontend::AskSaveChanges(const std::string& text) {
+  QMessageBox box(BoxParent());
+  box.setWindowTitle(kAppTitle);
+  box.setText(DisplayText(text));
+  box.setIcon(QMessageBox::Warning);
+  box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int answer = box.exec();
+  return answer == QMessageBox::Save      ? common::SaveAnswer::kSave
+         : answer == QMessageBox::Discard ? common::SaveAnswer::kDiscard
+                                          : common::SaveAnswer::kCancel;
+}
+
 common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {
   const QString proposal = QString::fromUtf8(request.proposed_name.data(),
                                              static_cast<qsizetype>(request.proposed_name.size()));
   if (IsInvalidProposal(proposal)) return {common::FileChoiceStatus::kInvalidProposal, {}};
-  QFileDialog dialog(parent_, QString::fromUtf8(request.title.c_str()));
+  QFileDialog dialog(BoxParent(), QString::fromUtf8(request.title.c_str()));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -93,7 +117,8 @@ common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {
 }
 
 void QtFrontend::ShowStatus(const std::string& text) {
-  if (show_status_) show_status_(QString::fromUtf8(text.c_str()));
+  progress_ = QString::fromUtf8(text.c_str());
+  if (show_status_) show_status_(progress_);
 }
 
 }  // namespace chanforge::ui

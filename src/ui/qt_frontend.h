@@ -15,20 +15,33 @@ inline constexpr char kAppTitle[] = "Chanforge";
 
 class QtFrontend : public common::Frontend {
  public:
-  QtFrontend(QWidget* parent, std::function<void(const QString&)> show_status)
-      : parent_(parent), show_status_(std::move(show_status)) {}
+  // shown_status: what the status line shows now, so that a box can tell whether the
+  // line still reads as this front end's last word about work in progress.
+  QtFrontend(QWidget* parent, std::function<void(const QString&)> show_status,
+             std::function<QString()> shown_status = {})
+      : parent_(parent),
+        show_status_(std::move(show_status)),
+        shown_status_(std::move(shown_status)) {}
 
   void ShowMessage(common::MessageKind kind, const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   // Cancel is the default: Enter and Escape keep everything.
   bool AskChoice(const std::string& text, const std::string& accept,
                  const std::string& cancel) override;
+  // Save, Discard and Cancel; Cancel is the default.
+  common::SaveAnswer AskSaveChanges(const std::string& text) override;
   common::FileChoice ChooseFile(const common::FileRequest& request) override;
   void ShowStatus(const std::string& text) override;
 
  private:
+  // The window the question comes from: the active one of the program, else the main one.
+  // A status of work in progress ("Loading...") does not stay behind the box.
+  QWidget* BoxParent();
+
   QWidget* parent_;
   std::function<void(const QString&)> show_status_;
+  std::function<QString()> shown_status_;
+  QString progress_;  // the last status of work in progress shown
 };
 
 // "Desc (*.bin)|*.bin|All Files (*.*)|*.*" as Qt's filter list; "*.*" matches every file.

@@ -6,13 +6,16 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "satellites/scan_table.h"
 #include "transponders/transponder_fields.h"
@@ -63,6 +66,8 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   find_->setPlaceholderText("Name or position");
   find_->setClearButtonEnabled(true);
   connect(find_, &QLineEdit::textChanged, this, &SatelliteDialog::OnFind);
+  // Enter picks the first satellite found instead of pressing Add.
+  find_->installEventFilter(this);
   satellite_list_ = new QTreeWidget(left);
   satellite_list_->setObjectName("SatelliteList");
   satellite_list_->setAccessibleName("Satellites");
@@ -129,7 +134,25 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   layout->addLayout(choices);
   layout->addLayout(bottom);
   resize(960, 560);
+  layout->activate();  // the splitter's width, for the satellites' columns
   ShowSatellites();
+  find_->setFocus();
+}
+
+bool SatelliteDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == find_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      for (int i = 0; i < satellite_list_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = satellite_list_->topLevelItem(i);
+        if (item->isHidden()) continue;
+        satellite_list_->setCurrentItem(item);
+        break;
+      }
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void SatelliteDialog::ShowSatellites() {
@@ -145,7 +168,14 @@ void SatelliteDialog::ShowSatellites() {
     item->setTextAlignment(1, Qt::AlignRight);
     item->setTextAlignment(2, Qt::AlignRight);
   }
-  for (int c = 0; c < 3; ++c) satellite_list_->resizeColumnToContents(c);
+  // The satellites' three columns whole beside the rows, whose note takes the rest.
+  int width =
+      2 * satellite_list_->frameWidth() + satellite_list_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < 3; ++c) {
+    satellite_list_->resizeColumnToContents(c);
+    width += satellite_list_->columnWidth(c);
+  }
+  lists_->setSizes({width, std::max(1, lists_->width() - width)});
   table_ = {};
   OnFind();
   ShowRows();

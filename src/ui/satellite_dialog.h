@@ -35,6 +35,9 @@ class SatelliteDialog : public QDialog {
   // The checked rows' records, in the table's order.
   std::vector<transponders::TransponderRecord> Chosen() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void ShowSatellites();
   void OnFind();

@@ -199,6 +199,17 @@ QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
   return list;
 }
 
+void RefillKeepingPlace(QListWidget* list, const std::function<void()>& fill) {
+  const int top = list->indexAt(QPoint(0, 0)).row();
+  const int current = list->currentRow();
+  list->clear();
+  fill();
+  if (current >= 0 && current < list->count()) list->setCurrentRow(current);
+  if (top > 0 && top < list->count()) {
+    list->scrollToItem(list->item(top), QAbstractItemView::PositionAtTop);
+  }
+}
+
 void SetLines(QListView* list, const QStringList& lines) {
   static_cast<QStringListModel*>(list->model())->setStringList(lines);
 }

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QStyle>
+#include <functional>
 #include <initializer_list>
 
 class QLabel;
@@ -82,6 +83,10 @@ void SetLines(QListView* list, const QStringList& lines);
 // the window gets the report size. Returns the list.
 QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
                                std::initializer_list<QLabel*> labels);
+
+// Fills a report list again, its current line and its top line kept where they were: it is
+// filled anew after every change to the image.
+void RefillKeepingPlace(QListWidget* list, const std::function<void()>& fill);
 
 // Bytes as Latin-1 text, one character per byte.
 QString Latin1(const std::string& bytes);

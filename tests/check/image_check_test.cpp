@@ -55,7 +55,7 @@ struct Case {
 
 TEST(ImageCheck, EachRuleFindsItsFault) {
   std::string many;
-  for (int i = 0; i < 2001; ++i) many += Ch(i, static_cast<std::uint8_t>(1 + i % 3));
+  for (int i = 0; i < 2001; ++i) many += Ch(i + 1, static_cast<std::uint8_t>(1 + i % 3));
   std::string noise(524288, '\0');
   std::mt19937 random(3);
   for (char& c : noise) c = static_cast<char>(random());
@@ -82,6 +82,7 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
        Rule::kTpMissing, Severity::kError, 0, 2, "tp"},
       {"same sid", Good(Ch(1) + Ch(2) + Ch(1)).Build(), Rule::kDuplicateSid, Severity::kWarning, 0,
        3, "sid"},
+      {"sid 0", Good(Ch(1) + Ch(0)).Build(), Rule::kSidZero, Severity::kWarning, 0, 2, "sid"},
       {"cut name", Good(Ch(1) + Ch(2, 1, std::string("A\0B", 3))).Build(), Rule::kNameControlBytes,
        Severity::kWarning, 0, 2, "name"},
       {"delete byte", Good(Ch(1) + Ch(2, 1, "A\x7F")).Build(), Rule::kNameControlBytes,
@@ -122,13 +123,13 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       EXPECT_NE(f.rule, Rule::kLengthPastEnd);
     }
   }
-  // A record the image's end cuts short still counts, its missing bytes as zeros: TP 0.
+  // A record the image's end cuts short still counts, its missing bytes as zeros: TP 0, SID 0.
   const std::vector<Finding> cut = CheckImage(
       testing::LoadedWorkspace(FlashImageBuilder(flash::BlockSize + flash::DataOffset + 30 + 17)
                                    .Block(0, "TPT", Tpt({kLower}))
                                    .Block(1, "TCS", Ch(1) + Ch(2))
                                    .Build()));
-  ASSERT_EQ(cut.size(), 3u);  // the image's size, the length, the TP
+  ASSERT_EQ(cut.size(), 4u);  // the image's size, the length, the TP, the SID
   EXPECT_EQ(cut[1].rule, Rule::kLengthPastEnd);
   EXPECT_EQ(std::pair(cut[2].rule, cut[2].record), std::pair(Rule::kTpMissing, 2));
   many.resize(2000 * 30);  // as many as the firmware holds
@@ -162,7 +163,7 @@ TEST(ImageCheck, SampleImageIsCleanAndKeepsItsBytes) {
 
 TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
   const auto findings = CheckImage(testing::LoadedWorkspace(
-      Good(Ch(1) + Ch(2, 0) + Ch(3, 5) + Ch(4, 1, "A\rB") + Ch(4, 1) + Ch(6, 3),
+      Good(Ch(1) + Ch(2, 0) + Ch(3, 5) + Ch(4, 1, "A\rB") + Ch(4, 1) + Ch(6, 3) + Ch(0, 2),
            Tpt({kLower, TptRecord(1000000000, 1, 1, 0, 0, 7, 0x10), std::string(12, '\0'),
                 TptRecord(1500000000, 1, 1, 0, 0, 0, 3)}))
           .Block(3, "TCS", "x")
@@ -177,6 +178,7 @@ TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
                 "warning: block 0 channel 5 sid: SID 4 on transponder 1 \u00b7 10750 V also at "
                 "channel 4",
                 "error: block 0 channel 6 tp: transponder 3 is empty",
+                "warning: block 0 channel 7 sid: SID 0 names no service",
                 "warning: block 1 transponder 2 frequency: 10750000 kHz on DiSEqC A also at "
                 "transponder 1 \u00b7 10750 V",
                 "warning: block 1 transponder 2 fec: FEC code 0x07 shows as 0/0; the text line "
@@ -186,7 +188,7 @@ TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
                 "error: block 3 length: data length 1 is not a multiple of 30",
                 "warning: block 3: another TCS block; the receiver uses one",
             }));
-  EXPECT_EQ(CheckSummary(findings), "4 errors, 6 warnings");
+  EXPECT_EQ(CheckSummary(findings), "4 errors, 7 warnings");
   EXPECT_EQ(CheckSummary({findings[0], findings[2], findings[3]}), "1 error, 2 warnings");
   EXPECT_EQ(CheckSummary({findings[2]}), "0 errors, 1 warning");
   EXPECT_EQ(CheckImage(testing::LoadedWorkspace(FlashImageBuilder().Build()))[0].text,

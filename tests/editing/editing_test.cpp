@@ -64,6 +64,12 @@ std::vector<std::uint8_t> Tps(const ListDocument& document) {
   return tps;
 }
 
+// Rows chosen for a command, without the braces that spread a table row over lines.
+template <typename... T>
+std::vector<std::size_t> Rows(T... rows) {
+  return {static_cast<std::size_t>(rows)...};
+}
+
 std::unique_ptr<Command> Set(ListDocument& document, std::size_t row, std::string_view assignment) {
   ChannelRecord record = document.channels()[row];
   EXPECT_EQ(AssignChannelField(document, record, assignment), "");
@@ -84,8 +90,9 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
       const std::size_t channels = document.channels().size();
       const std::size_t transponders = document.transponders().size();
       // Steps that need rows wait until there are a few.
-      const std::size_t kind = random() % 9;
-      if ((kind != 1 && kind < 4 && channels < 4) || (kind > 4 && kind != 6 && transponders < 2)) {
+      const std::size_t kind = random() % 12;
+      if ((kind != 1 && (kind < 4 || kind == 9) && channels < 4) ||
+          (kind > 4 && kind != 6 && kind != 9 && transponders < 2)) {
         continue;
       }
       const std::size_t row = pick(channels), t = pick(transponders);
@@ -108,8 +115,13 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
           [&] { return SetTransponder(t, TransponderField::kBand, transponder); },
           [&] { return InsertTransponders(pick(transponders + 1), {transponder}); },
           [&] { return RemoveTransponder(t); },
-          [&] { return MoveTransponders(0, 1, pick(transponders + 1)); }};
-      stack.Push(steps[kind]());
+          [&] { return MoveTransponders(0, 1, pick(transponders + 1)); },
+          [&] { return MoveRows(document, ListKind::kChannels, Rows(row, 1), pick(channels + 1)); },
+          [&] { return StepRows(document, ListKind::kTransponders, {1}, -1); },
+          [&] { return RemoveTransponders(Rows(t, 0)); }};
+      std::unique_ptr<Command> command = steps[kind]();
+      if (!command) continue;  // a move that keeps every row where it is
+      stack.Push(std::move(command));
       images.resize(stack.index());
       images.emplace_back(w.image().bytes());
     }
@@ -215,6 +227,15 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
       {"remove 1 and its channels",
        [](ListDocument&) { return RemoveTransponder(0); },
        {2, 0, 4, 1, 9, 3, 2, 1, 4}},
+      {"remove 4 and 2 and their channels",
+       [](ListDocument&) { return RemoveTransponders(Rows(3, 1)); },
+       {2, 1, 0, 3, 9, 1, 2, 3, 1}},
+      {"gather channels 2, 4 and 5 before 8",
+       [](ListDocument& d) { return MoveRows(d, ListKind::kChannels, Rows(4, 1, 3), 7); },
+       {3, 0, 9, 1, 1, 5, 2, 4, 3, 2, 5, 1}},
+      {"step 2, 3 and 5 up",
+       [](ListDocument& d) { return StepRows(d, ListKind::kTransponders, Rows(1, 2, 4), -1); },
+       {2, 3, 0, 4, 1, 9, 3, 5, 2, 1, 4, 3}},
   };
   for (const auto& c : cases) {
     flash::Workspace w = Image();
@@ -232,6 +253,21 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
             "2 channels use transponder 2 (10752000 kHz).\r\nRemove the transponder and its 2 "
             "channels ?");
   EXPECT_EQ(RemoveTransponderAnswer(document, 1), "Remove transponder and its 2 channels");
+  EXPECT_EQ(
+      RemoveTranspondersQuestion(document, {0, 1}),
+      "5 channels use the 2 transponders.\r\nRemove the 2 transponders and their 5 channels ?");
+  EXPECT_EQ(RemoveTranspondersQuestion(document, {1, 3, 5}),
+            "3 channels use 2 of the 3 transponders.\r\nRemove the 3 transponders and their 3 "
+            "channels ?");
+  EXPECT_EQ(RemoveTranspondersAnswer(document, {1, 3, 5}),
+            "Remove 3 transponders and their 3 channels");
+  EXPECT_EQ(MoveRows(document, ListKind::kChannels, {5, 1}, 0)->Description(), "Move 2 channels");
+  EXPECT_EQ(MoveRows(document, ListKind::kChannels, {1, 2}, 3), nullptr);  // already there
+  // A new channel: the transponder and Use of the row beside it, else the first; SID 0.
+  std::string reason;
+  EXPECT_EQ(NewChannel(document, 3, reason)->Encode(), TcsRecord("", 0, 5, 0, 0, 0));
+  EXPECT_EQ(NewChannel(document, 5, reason)->Encode(), TcsRecord("", 2, 1, 0, 0, 0));
+  EXPECT_EQ(NewChannel(document, std::nullopt, reason)->Encode(), TcsRecord("", 4, 1, 0, 0, 0));
   w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder()
           .Block(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
@@ -457,6 +493,11 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckMove(2, 4, 14, 12, "Channel"), "Position 14 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(4, 2, 1, 12, "Channel"), "Channel range 4-2 runs backwards.");
   EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel") + CheckMove(2, 4, 1, 12, "Channel"), "");
+  EXPECT_EQ(CheckStep({0, 4}, -1, 12, "Channel"), "Channel 1 is the first: it cannot move up.");
+  EXPECT_EQ(CheckStep({4, 11}, 1, 12, "Channel"), "Channel 12 is the last: it cannot move down.");
+  std::string reason;
+  EXPECT_FALSE(NewChannel(ListDocument(bare), std::nullopt, reason));
+  EXPECT_EQ(reason, "A new channel needs a transponder: the TPT list has none.");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
   EXPECT_EQ(CheckInsertTransponders(document, 250), "");
   flash::Workspace first = chanforge::testing::LoadedWorkspace(

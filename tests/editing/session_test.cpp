@@ -36,11 +36,19 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   EXPECT_EQ(ui.requests.at(0).filter, "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*");
   EXPECT_TRUE(session.loaded());
   Change(session);
-  ui.Answer(false);
+  ui.AnswerSave(common::SaveAnswer::kCancel).AnswerSave(common::SaveAnswer::kCancel);
   EXPECT_EQ(session.LoadChosen(ui, path), Outcome::kCancelled);
-  EXPECT_EQ(ui.questions.back(), "File has been changed, but not saved !\r\nLoad anyway ?");
+  EXPECT_EQ(ui.questions.back(),
+            "File has been changed, but not saved !\r\nSave the changes before loading ?");
+  EXPECT_FALSE(session.ConfirmQuit(ui));
+  EXPECT_EQ(ui.questions.back(),
+            "File has been changed, but not saved !\r\nSave the changes before exiting ?");
   EXPECT_TRUE(session.workspace().dirty());
-  ui.Answer(true).Choose(path);
+  ui.AnswerSave(common::SaveAnswer::kSave);  // in place, without a file dialog
+  EXPECT_TRUE(session.ConfirmQuit(ui));
+  EXPECT_EQ(TempDir::Read(path), std::string(session.workspace().image().bytes()));
+  Change(session);
+  ui.AnswerSave(common::SaveAnswer::kDiscard).Choose(path);
   EXPECT_EQ(session.Load(ui, ""), Outcome::kDone);
   EXPECT_FALSE(session.workspace().dirty() || session.history().CanUndo());
   ui.Choose(path).Answer(true);  // the file it came from, unchanged: only "Overwrite ?"
@@ -95,6 +103,9 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
                                      " has changed on disk since it was loaded !\r\nOverwrite "
                                      "anyway ?");
   EXPECT_EQ(TempDir::Read(target), "another program's image");
+  ui.Answer(true).Answer(true);  // its errors, and the change on disk: no file dialog
+  EXPECT_EQ(session.SaveInPlace(ui), Outcome::kDone);
+  EXPECT_EQ(TempDir::Read(target), std::string(session.workspace().image().bytes()));
 }
 
 #ifndef _WIN32

@@ -18,10 +18,15 @@ class ScriptedFrontend : public common::Frontend {
   ~ScriptedFrontend() override {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers never asked for";
     EXPECT_TRUE(choices_.empty()) << choices_.size() << " scripted file choices never used";
+    EXPECT_TRUE(saves_.empty()) << saves_.size() << " scripted save answers never asked for";
   }
 
   ScriptedFrontend& Answer(bool yes) {
     answers_.push_back(yes);
+    return *this;
+  }
+  ScriptedFrontend& AnswerSave(common::SaveAnswer answer) {
+    saves_.push_back(answer);
     return *this;
   }
   ScriptedFrontend& Choose(const std::string& name,
@@ -40,6 +45,10 @@ class ScriptedFrontend : public common::Frontend {
   bool AskYesNo(const std::string& text) override {
     questions.push_back(text);
     return Next(answers_, false, "question: " + text);
+  }
+  common::SaveAnswer AskSaveChanges(const std::string& text) override {
+    questions.push_back(text);
+    return Next(saves_, common::SaveAnswer::kCancel, "save question: " + text);
   }
   common::FileChoice ChooseFile(const common::FileRequest& request) override {
     requests.push_back(request);
@@ -71,6 +80,7 @@ class ScriptedFrontend : public common::Frontend {
   }
 
   std::deque<bool> answers_;
+  std::deque<common::SaveAnswer> saves_;
   std::deque<common::FileChoice> choices_;
 };
 

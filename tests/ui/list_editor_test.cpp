@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <tuple>
 
+#include "check/image_check.h"
 #include "editing/list_document.h"
+#include "editing/sample_image.h"
 #include "flash/blocks.h"
 #include "satellites/satellite_rows.h"
 #include "support/workspace.h"
@@ -24,9 +26,9 @@ namespace {
 
 class ListEditorTest : public UiTest {
  protected:
-  ListEditor& OpenEditor() {
+  ListEditor& OpenEditor(const std::string& image = {}) {
     Window().show();
-    Load(Sample());
+    Load(image.empty() ? Sample() : image);
     Window().findChild<QAction*>("actEditLists")->trigger();
     auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
     EXPECT_NE(editor, nullptr);
@@ -151,6 +153,125 @@ TEST_F(ListEditorTest, DropMovesRowsAndTheMarkerFollowsTheCleanState) {
   EXPECT_NE(Text("Label6"), "");
 }
 
+// Drag, keys and Delete take the rows clicked and no other, each as one step, with a find
+// too: the image is the one the core's step gives, and the selection is on the rows moved.
+TEST_F(ListEditorTest, EditsTakeExactlyTheRowsClicked) {
+  using Rows = std::vector<std::size_t>;
+  enum Step { kDrag, kDown, kUp, kInsert, kRemove };
+  const char* const keys[] = {"", "Ctrl+Down", "Ctrl+Up", "Ins", "Del"};
+  const struct {
+    int tab;
+    const char* find;
+    std::vector<int> clicks;  // rows as shown, Ctrl held from the second on
+    Step step;                // a drag goes onto the first row shown
+  } cases[] = {{0, "BR", {1, 3}, kDrag},    {0, "zdf", {0, 1}, kDown},
+               {0, "", {0}, kUp},           {0, "", {2}, kInsert},
+               {1, "", {3, 4, 5}, kRemove}, {1, "", {7, 8}, kRemove}};  // used: No, then Yes
+  const std::string sample = dir_.Write("sample.bin", editing::MakeSampleImage());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.find + std::string(keys[c.step]));
+    ListEditor& editor = OpenEditor(sample);
+    editor.findChild<QTabWidget*>("ListTabs")->setCurrentIndex(c.tab);
+    QTableView* view = c.tab ? editor.transponder_view() : editor.channel_view();
+    auto* find = view->parentWidget()->findChild<QLineEdit*>();
+    QTest::keyClicks(find, c.find);
+    const auto nr = [view](int shown) {
+      return static_cast<std::size_t>(view->model()->index(shown, 0).data().toInt() - 1);
+    };
+    Rows rows;
+    for (const int shown : c.clicks) {
+      QTest::mouseClick(view->viewport(), Qt::LeftButton,
+                        rows.empty() ? Qt::NoModifier : Qt::ControlModifier,
+                        view->visualRect(view->model()->index(shown, 1)).center());
+      rows.push_back(nr(shown));
+    }
+    const std::string loaded = Bytes();
+    flash::Workspace core = testing::LoadedWorkspace(loaded);
+    editing::ListDocument document(core);
+    const auto kind = c.tab ? editing::ListKind::kTransponders : editing::ListKind::kChannels;
+    std::unique_ptr<editing::Command> command;
+    Rows selected = rows;
+    std::string reason;
+    if (c.step == kDrag) {
+      command = editing::MoveRows(document, kind, rows, nr(0));
+      selected = editing::MovedRows(rows, nr(0));
+    } else if (c.step == kDown) {
+      command = editing::StepRows(document, kind, rows, 1);
+      for (std::size_t& row : selected) ++row;
+    } else if (c.step == kInsert) {  // a channel the check accepts
+      command = editing::InsertChannels(rows[0], {*editing::NewChannel(document, rows[0], reason)},
+                                        false);
+    } else if (c.step == kRemove) {
+      command = editing::RemoveTransponders(rows);
+      selected = {rows[0]};
+    }
+    const std::size_t asked = ui_.questions.size();
+    const bool asks = c.tab && !editing::RemoveTranspondersQuestion(document, rows).empty();
+    if (asks) {  // once for all of them; No keeps every one
+      ui_.Answer(false).Answer(true);
+      QTest::keySequence(view, QKeySequence(keys[c.step]));
+      EXPECT_EQ(Bytes(), loaded);
+    }
+    if (command) command->Apply(document);
+    if (c.step != kDrag) {
+      QTest::keySequence(view, QKeySequence(keys[c.step]));
+    } else {  // what the view does with the rows dropped on the first one shown
+      const std::unique_ptr<QMimeData> data(
+          view->model()->mimeData(view->selectionModel()->selectedIndexes()));
+      view->model()->dropMimeData(data.get(), Qt::MoveAction, 0, 0, {});
+    }
+    EXPECT_EQ(ui_.questions.size(), asked + 2 * asks);
+    EXPECT_TRUE(Bytes() == core.image().bytes());
+    EXPECT_EQ(check::CountErrors(check::CheckImage(Window().workspace())), 0u);
+    Rows now;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows()) {
+      now.push_back(nr(index.row()));
+    }
+    std::sort(now.begin(), now.end());
+    EXPECT_EQ(now, selected);
+    if (Bytes() != loaded) Trigger("actUndo");  // one step
+    EXPECT_EQ(Bytes(), loaded);
+    find->clear();
+  }
+}
+
+// Escape in the find box, the main window's keys here (Ctrl+S in place), and the Changes
+// window that follows every step, opens the editor on a change and compares with another.
+TEST_F(ListEditorTest, KeysAndTheChangesWindowFollowEveryStep) {
+  const std::string path = dir_.Write("sample.bin", editing::MakeSampleImage());
+  ListEditor& editor = OpenEditor(path);
+  QTableView* view = editor.channel_view();
+  auto* find = editor.findChild<QLineEdit*>("ChannelTableFind");
+  QTest::keyClicks(find, "zdf");
+  QTest::keyClick(find, Qt::Key_Escape);
+  EXPECT_EQ(find->text(), "");
+  QTest::keyClick(find, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), view);
+  QTest::keyClick(view, Qt::Key_Escape);
+  EXPECT_TRUE(editor.isVisible());
+  ASSERT_TRUE(view->model()->setData(view->model()->index(3, 4), "4711"));
+  QTest::keySequence(view, QKeySequence("Ctrl+Shift+D"));
+  const auto summary = [] {
+    return TopLevel("ChangesForm")->findChild<QLabel*>("LblSummary")->text();
+  };
+  EXPECT_EQ(summary(), "1 change");
+  view->selectRow(0);
+  auto* list = TopLevel("ChangesForm")->findChild<QListWidget*>("LstChanges");
+  emit list->itemActivated(list->item(0));
+  EXPECT_EQ(view->currentIndex().row(), 3);
+  Trigger("actUndo");
+  EXPECT_EQ(summary(), "The images are equal");
+  Trigger("actRedo");
+  QTest::keySequence(view, QKeySequence::Save);  // no dialog: the file it came from
+  EXPECT_EQ(testing::TempDir::Read(path), Bytes());
+  EXPECT_EQ(list->count(), 0);
+  QTest::keyClick(view, Qt::Key_F7);  // the main window's keys work here too
+  EXPECT_NE(TopLevel("CheckForm"), nullptr);
+  ui_.Choose(dir_.Write("other.bin", testing::FlashImageBuilder().Build()));
+  Trigger("actCompareWith");
+  EXPECT_GT(list->count(), 1);  // the same window, against another image
+}
+
 TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {
   ListEditor& editor = OpenEditor();
   const std::string loaded = Bytes();
@@ -169,24 +290,6 @@ TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {
   EXPECT_EQ(Bytes(), loaded);
   EXPECT_EQ(editor.channel_view()->model()->rowCount(), 10);
   EXPECT_FALSE(Window().workspace().dirty());
-}
-
-TEST_F(ListEditorTest, RemovingAUsedTransponderAsksAndTakesItsChannelsInOneStep) {
-  ListEditor& editor = OpenEditor();
-  QAbstractItemModel* channels = editor.channel_view()->model();
-  ASSERT_TRUE(channels->setData(channels->index(0, 3), 1));
-  const std::string used = Bytes();
-  editor.findChild<QTabWidget*>("ListTabs")->setCurrentIndex(1);
-  editor.transponder_view()->selectRow(0);
-  ui_.Answer(false);
-  QTest::keyClick(editor.transponder_view(), Qt::Key_Delete);
-  EXPECT_EQ(Bytes(), used);
-  ui_.Answer(true);
-  QTest::keyClick(editor.transponder_view(), Qt::Key_Delete);
-  EXPECT_EQ(editor.transponder_view()->model()->rowCount(), 0);
-  EXPECT_LT(channels->rowCount(), 10);
-  Trigger("actUndo");
-  EXPECT_EQ(Bytes(), used);
 }
 
 // The dialog adds what the core's add would, as one step; without tables it says where to
@@ -223,9 +326,12 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   dir_.Write("tables/Testsat-13.0E", table);
   dialog = open();
   auto* satellites = dialog->findChild<QTreeWidget*>("SatelliteList");
-  QTest::keyClicks(dialog->findChild<QLineEdit*>("SatelliteFind"), "13.0");
+  auto* find = dialog->findChild<QLineEdit*>("SatelliteFind");
+  EXPECT_EQ(dialog->focusWidget(), find);
+  QTest::keyClicks(find, "13.0");
   ASSERT_TRUE(satellites->topLevelItem(0)->isHidden());
-  satellites->setCurrentItem(satellites->topLevelItem(1));
+  QTest::keyClick(find, Qt::Key_Return);  // the first found, not Add
+  EXPECT_EQ(satellites->currentItem(), satellites->topLevelItem(1));
   dialog->findChild<QComboBox*>("CboFecDefault")->setCurrentText("2/3");
   auto* rows = dialog->findChild<QTreeWidget*>("SatelliteRows");
   ASSERT_EQ(rows->topLevelItemCount(), 4);
@@ -246,17 +352,6 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   EXPECT_EQ(editor.transponder_view()->model()->rowCount(), 3);
   Trigger("actUndo");
   EXPECT_EQ(Bytes(), loaded);
-}
-
-TEST_F(ListEditorTest, TheMainWindowsKeysWorkHere) {
-  ListEditor& editor = OpenEditor();
-  for (const auto& [keys, name] : {std::pair{QKeySequence(Qt::Key_F7), "CheckForm"},
-                                   {QKeySequence("Ctrl+Shift+D"), "ChangesForm"}}) {
-    editor.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
-    QTest::keySequence(editor.channel_view(), keys);
-    EXPECT_NE(TopLevel(name), nullptr) << name;
-  }
 }
 
 }  // namespace

@@ -60,10 +60,11 @@ TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
   EXPECT_EQ(Text("Label6"), "File Changed");
   EXPECT_EQ(list->item(2)->text(), "Block:2 TPT ($20044-$2005C) $18 bytes (2)");
   EXPECT_EQ(list->currentRow(), 2);
-  ui_.Answer(false);
+  EXPECT_EQ(Window().windowTitle(), "saved.bin[*] - Chanforge");
+  EXPECT_TRUE(Window().isWindowModified());
+  ui_.AnswerSave(common::SaveAnswer::kCancel);
   EXPECT_FALSE(Window().close());
-  EXPECT_EQ(ui_.questions.back(), "File has been changed, but not saved !\r\nExit anyway ?");
-  ui_.Answer(true);
+  ui_.AnswerSave(common::SaveAnswer::kDiscard);
   EXPECT_TRUE(Window().close());
   EXPECT_EQ(Setting("BinFile").toStdString(), dir_.Path("saved.bin"));
 }
@@ -125,19 +126,28 @@ TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   EXPECT_EQ(Setting("TCSTxtUtf8"), "1");
 }
 
-TEST_F(UiTest, DroppedFilesLoadLikeTheButton) {
+// A file named on the command line loads once the window is up; one dropped over unsaved
+// changes asks Save, Discard or Cancel first.
+TEST_F(UiTest, FilesNamedOrDroppedLoadLikeTheButton) {
   MainWindow& w = Window();
   w.show();
+  w.OpenArguments({"chanforge", QString::fromStdString(Sample())});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Get<QListWidget>("List1")->count() == 8; }));
+  Click("CmdSwap");
+  const std::string changed(w.workspace().image().bytes());
   QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Sample()))});
-  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&w, &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&w, &drop);
-  EXPECT_EQ(Get<QListWidget>("List1")->count(), 0);  // loads once the drop is over
-  QApplication::processEvents();
-  EXPECT_EQ(Get<QListWidget>("List1")->count(), 8);
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir_.Write("other.bin", "")))});
+  for (const auto answer : {common::SaveAnswer::kCancel, common::SaveAnswer::kDiscard}) {
+    EXPECT_TRUE(w.workspace().image().bytes() == changed);  // kept by Cancel
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    ui_.AnswerSave(answer);
+    QApplication::processEvents();  // loads once the drop is over
+  }
+  EXPECT_EQ(w.workspace().image().size(), 0);
 }
 
 // The real front end: a question's Enter and Escape keep what Yes would drop.
@@ -161,6 +171,22 @@ TEST(QtFrontendSmoke, QuestionsDefaultToNo) {
     QTest::keyClick(box, Qt::Key_Return);
   });
   EXPECT_FALSE(frontend.AskChoice("Remove ?", "Remove", "Cancel"));
+  EXPECT_TRUE(default_no);
+  QWidget other;  // a question opens over the window it comes from, no "Loading..." behind
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  QString status;
+  QtFrontend reporting(
+      &parent, [&](const QString& text) { status = text; }, [&] { return status; });
+  reporting.ShowStatus("Loading... x.bin");
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    default_no = box->defaultButton() == box->button(QMessageBox::Cancel) &&
+                 box->parentWidget() == &other && status.isEmpty();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_EQ(reporting.AskSaveChanges("Save ?"), common::SaveAnswer::kCancel);
   EXPECT_TRUE(default_no);
   EXPECT_TRUE(IsInvalidProposal("/no/such/folder/x.bin"));
   EXPECT_EQ(QtFilterList("Bin Files (*.bin)|*.bin|All Files (*.*)|*.*"),
