@@ -66,11 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         flash::ReplaceBlockData(w, i, payload, op % 8 >= 4);
         break;
       case 1:
-        flash::ClearBlock(w, i, op % 8 >= 4);
+        flash::ReplaceBlockData(w, i, flash::ClearedBlock(w, i, op % 8 >= 4), true);
         break;
-      case 2:
-        (void)editing::SwapDiseqc(w, ui, i);
+      case 2: {
+        std::string swapped;
+        int count = 0;
+        if (editing::SwappedBlock(w, ui, i, swapped, count) == common::Outcome::kDone) {
+          flash::ReplaceBlockData(w, i, swapped, true);
+        }
         break;
+      }
       default:
         (void)flash::ImageBytes(w.image(), block.start, flash::UsableLength(block));
         break;

@@ -77,13 +77,15 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
-  editing::UndoStack& stack = session.history();
+  // One step, as the editor would make it field by field.
+  std::vector<std::pair<editing::ChannelField, editing::ChannelRecord>> steps;
+  editing::ChannelRecord record = document->channels()[number - 1];
   for (const std::string& assignment : assignments) {
-    editing::ChannelRecord record = document->channels()[number - 1];
     if (Refused(ui, editing::AssignChannelField(*document, record, assignment))) return 1;
     const auto field = channels::ChannelFieldNamed(assignment.substr(0, assignment.find('=')));
-    stack.Push(editing::SetChannel(number - 1, *field, record));
+    steps.emplace_back(*field, record);
   }
+  session.history().Push(editing::SetChannelFields(number - 1, steps));
   return SaveImage(ui, session, out);
 }
 

@@ -7,10 +7,10 @@
 #include "cli/session.h"
 #include "common/file_access.h"
 #include "common/reported_files.h"
+#include "editing/block_steps.h"
 #include "editing/diseqc_swap.h"
 #include "editing/sample_image.h"
 #include "flash/block_check.h"
-#include "flash/block_clear.h"
 #include "flash/block_transfer.h"
 #include "flash/blocks.h"
 #include "flash/flash_file.h"
@@ -61,9 +61,7 @@ int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
   if (!LoadAndSelect(ui, session, flash, index, "Update", out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
-  if (flash::ReadBlockFromFile(session.workspace(), ui, index, whole, names) != Outcome::kDone) {
-    return 1;
-  }
+  if (editing::ReadBlock(session.history(), ui, index, whole, names) != Outcome::kDone) return 1;
   return SaveImage(ui, session, out);
 }
 
@@ -71,9 +69,7 @@ int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const s
                bool whole) {
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "Clear", out)) return 1;
-  if (flash::ConfirmAndClearBlock(session.workspace(), ui, index, whole) != Outcome::kDone) {
-    return 1;
-  }
+  if (editing::ClearBlock(session.history(), ui, index, whole) != Outcome::kDone) return 1;
   return SaveImage(ui, session, out);
 }
 
@@ -81,9 +77,7 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
   Session session;
   if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
   int count = 0;
-  if (editing::SwapDiseqcSilently(session.workspace(), ui, index, count) != Outcome::kDone) {
-    return 1;
-  }
+  if (editing::SwapDiseqc(session.history(), ui, index, count) != Outcome::kDone) return 1;
   const int status = SaveImage(ui, session, out);
   // The count is only news once the swapped image is written.
   if (status == 0) ui.ShowMessage(common::MessageKind::kReport, editing::SwapReport(count));

@@ -20,8 +20,8 @@ std::string SwapReport(int count) {
   return " " + std::to_string(count) + " Transponders have been swapped from DiSEqC A <=> B";
 }
 
-common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend& frontend,
-                                   int index, int& count) {
+common::Outcome SwappedBlock(const flash::Workspace& workspace, common::Frontend& frontend,
+                             int index, std::string& bytes, int& count) {
   count = 0;
   const flash::BlockInfo* block = flash::FindBlock(workspace, index);
   if (!block) return common::Outcome::kRefused;
@@ -30,7 +30,7 @@ common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend
     frontend.ShowMessage(common::MessageKind::kError, "Please select a TPT block to convert");
     return common::Outcome::kRefused;
   }
-  std::string bytes = flash::WholeBlockBytes(workspace, *block);
+  bytes = flash::WholeBlockBytes(workspace, *block);
   const std::size_t end = std::min(
       bytes.size(), static_cast<std::size_t>(flash::DataOffset + flash::UsableLength(*block)));
   // A record cut off by the block's or the image's end is left alone.
@@ -43,18 +43,7 @@ common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend
     record.EncodeInto(record_bytes);
     ++count;
   }
-  // Unlike the receiver's own tools, a swap counts as an unsaved change.
-  if (count > 0) flash::ReplaceBlockData(workspace, index, bytes, true);
   return common::Outcome::kDone;
-}
-
-common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& frontend, int index) {
-  int count = 0;
-  const common::Outcome outcome = SwapDiseqcSilently(workspace, frontend, index, count);
-  if (outcome == common::Outcome::kDone) {
-    frontend.ShowMessage(common::MessageKind::kReport, SwapReport(count));
-  }
-  return outcome;
 }
 
 }  // namespace chanforge::editing

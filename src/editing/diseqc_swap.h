@@ -1,4 +1,4 @@
-// Swapping the DiSEqC input A/B of every used transponder of a TPT block in place.
+// Swapping the DiSEqC input A/B of every used transponder of a TPT block.
 #pragma once
 
 #include <string>
@@ -11,12 +11,9 @@ namespace chanforge::editing {
 // " N Transponders have been swapped from DiSEqC A <=> B"
 std::string SwapReport(int count);
 
-// Swaps without reporting the count: kRefused (with a message) for a block that is not
-// a TPT block. count receives the number of records swapped.
-common::Outcome SwapDiseqcSilently(flash::Workspace& workspace, common::Frontend& frontend,
-                                   int index, int& count);
-
-// Swaps and reports the count.
-common::Outcome SwapDiseqc(flash::Workspace& workspace, common::Frontend& frontend, int index);
+// The whole TPT block with the DiSEqC input of every used transponder swapped, or kRefused
+// (with a message) for a block that is not a TPT block. count receives the records swapped.
+common::Outcome SwappedBlock(const flash::Workspace& workspace, common::Frontend& frontend,
+                             int index, std::string& bytes, int& count);
 
 }  // namespace chanforge::editing

@@ -544,7 +544,29 @@ class ReplaceTranspondersCommand : public ReplaceListsCommand {
   std::vector<std::size_t> origins_;
 };
 
+class GroupCommand : public Command {
+ public:
+  GroupCommand(std::vector<std::unique_ptr<Command>> commands, std::string description)
+      : commands_(std::move(commands)), description_(std::move(description)) {}
+  void Apply(ListDocument& document) override {
+    for (const auto& command : commands_) command->Apply(document);
+  }
+  void Revert(ListDocument& document) override {
+    for (auto it = commands_.rbegin(); it != commands_.rend(); ++it) (*it)->Revert(document);
+  }
+  std::string Description() const override { return description_; }
+
+ private:
+  std::vector<std::unique_ptr<Command>> commands_;
+  std::string description_;
+};
+
 }  // namespace
+
+std::unique_ptr<Command> GroupCommands(std::vector<std::unique_ptr<Command>> commands,
+                                       std::string description) {
+  return std::make_unique<GroupCommand>(std::move(commands), std::move(description));
+}
 
 std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,
                                          std::string description) {
@@ -599,6 +621,22 @@ std::vector<std::size_t> DroppedTransponders(const ListDocument& document,
 std::unique_ptr<Command> SetChannel(std::size_t row, ChannelField field,
                                     const ChannelRecord& after) {
   return std::make_unique<SetFieldCommand<ChannelRecord, ChannelField>>(row, field, after);
+}
+
+std::unique_ptr<Command> SetChannelFields(
+    std::size_t row, const std::vector<std::pair<ChannelField, ChannelRecord>>& steps) {
+  if (steps.size() == 1) return SetChannel(row, steps[0].first, steps[0].second);
+  std::vector<std::unique_ptr<Command>> commands;
+  std::string fields;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    commands.push_back(SetChannel(row, steps[i].first, steps[i].second));
+    fields += (i == 0                  ? ""
+               : i + 1 == steps.size() ? " and "
+                                       : ", ") +
+              std::string(channels::InfoOf(steps[i].first).heading);
+  }
+  return GroupCommands(std::move(commands),
+                       "Change " + fields + " of channel " + std::to_string(row + 1));
 }
 
 std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,

@@ -22,6 +22,10 @@ enum class SortKey { kName, kSid, kFrequency };
 // rows that range_checks.h has passed.
 std::unique_ptr<Command> SetChannel(std::size_t row, ChannelField field,
                                     const ChannelRecord& after);
+// Several fields of one channel as one step named after them ("Change SID and VPID of
+// channel 2"): each field with the record as it stands once that field is set.
+std::unique_ptr<Command> SetChannelFields(
+    std::size_t row, const std::vector<std::pair<ChannelField, ChannelRecord>>& steps);
 // Inserts before row `position`; duplicate only changes the description.
 std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,
                                         bool duplicate);
@@ -58,6 +62,10 @@ std::unique_ptr<Command> RemoveTransponder(std::size_t row);
 // Removes several (0-based rows, any order) and the channels using any of them, as one step.
 std::unique_ptr<Command> RemoveTransponders(std::vector<std::size_t> rows);
 std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count, std::size_t before);
+
+// Several commands as one step, applied in order and reverted in reverse.
+std::unique_ptr<Command> GroupCommands(std::vector<std::unique_ptr<Command>> commands,
+                                       std::string description);
 
 // Replaces the whole channel list (an import).
 std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,

@@ -1,7 +1,6 @@
 #include "editing/undo_stack.h"
 
 #include "editing/list_document.h"
-#include "flash/blocks.h"
 
 namespace chanforge::editing {
 
@@ -52,20 +51,5 @@ void UndoStack::MarkClean() {
 }
 
 void UndoStack::FollowClean() { target_.workspace().SetDirty(!IsClean()); }
-
-BlockSnapshotCommand::BlockSnapshotCommand(int index, std::string before, std::string after,
-                                           std::string description)
-    : index_(index),
-      before_(std::move(before)),
-      after_(std::move(after)),
-      description_(std::move(description)) {}
-
-void BlockSnapshotCommand::Apply(ListDocument& document) {
-  flash::ReplaceBlockData(document.workspace(), index_, after_, true);
-}
-
-void BlockSnapshotCommand::Revert(ListDocument& document) {
-  flash::ReplaceBlockData(document.workspace(), index_, before_, true);
-}
 
 }  // namespace chanforge::editing

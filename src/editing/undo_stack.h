@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "flash/flash_image.h"
-
 namespace chanforge::editing {
 
 class ListDocument;
@@ -57,22 +55,6 @@ class UndoStack {
   std::vector<std::unique_ptr<Command>> commands_;
   std::size_t index_ = 0;  // commands below it are applied
   long clean_ = 0;         // -1: the clean state can no longer be reached
-};
-
-// A block replaced as a whole (Read Block, Clear Block, the DiSEqC swap): the 64 KB as
-// they were before and after.
-class BlockSnapshotCommand : public Command {
- public:
-  BlockSnapshotCommand(int index, std::string before, std::string after, std::string description);
-  void Apply(ListDocument& document) override;
-  void Revert(ListDocument& document) override;
-  std::string Description() const override { return description_; }
-
- private:
-  int index_;
-  std::string before_;
-  std::string after_;
-  std::string description_;
 };
 
 }  // namespace chanforge::editing

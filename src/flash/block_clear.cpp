@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/frontend.h"
 #include "flash/blocks.h"
 
 namespace chanforge::flash {
@@ -10,10 +11,10 @@ std::string ClearQuestion(int index) {
   return "Clear block  " + std::to_string(index) + "?" + common::kCrLf + "Are you sure ?";
 }
 
-void ClearBlock(Workspace& workspace, int index, bool wholeBlock) {
+std::string ClearedBlock(const Workspace& workspace, int index, bool wholeBlock) {
   const BlockInfo* block = FindBlock(workspace, index);
-  if (!block) return;
   std::string bytes;
+  if (!block) return bytes;
   if (!wholeBlock && block->name != kUnnamedBlock) {
     // The name stays; the length field, the two spare bytes and the data, up to the
     // block's end, become zeros.
@@ -24,15 +25,7 @@ void ClearBlock(Workspace& workspace, int index, bool wholeBlock) {
     if (end > spare) bytes.replace(spare, end - spare, end - spare, '\0');
     WriteBlockLength(bytes, 0, 0);
   }
-  ReplaceBlockData(workspace, index, bytes, true);
-}
-
-common::Outcome ConfirmAndClearBlock(Workspace& workspace, common::Frontend& frontend, int index,
-                                     bool wholeBlock) {
-  if (!FindBlock(workspace, index)) return common::Outcome::kRefused;
-  if (!frontend.AskYesNo(ClearQuestion(index))) return common::Outcome::kCancelled;
-  ClearBlock(workspace, index, wholeBlock);
-  return common::Outcome::kDone;
+  return bytes;
 }
 
 }  // namespace chanforge::flash

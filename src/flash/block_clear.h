@@ -3,18 +3,14 @@
 
 #include <string>
 
-#include "common/frontend.h"
 #include "flash/flash_image.h"
 
 namespace chanforge::flash {
 
 std::string ClearQuestion(int index);
 
-// Clears without asking; an unnamed block is always cleared whole.
-void ClearBlock(Workspace& workspace, int index, bool wholeBlock);
-
-// Asks the confirmation, then clears. kCancelled on No.
-common::Outcome ConfirmAndClearBlock(Workspace& workspace, common::Frontend& frontend, int index,
-                                     bool wholeBlock);
+// The whole block as clearing leaves it, to be written whole: data only keeps the name and
+// zeroes the length field, the spare bytes and the data; an unnamed block is cleared whole.
+std::string ClearedBlock(const Workspace& workspace, int index, bool wholeBlock);
 
 }  // namespace chanforge::flash

@@ -39,8 +39,8 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
 
 }  // namespace
 
-Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, bool wholeBlock,
-                          ListFileNames& names) {
+Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, int index, bool wholeBlock,
+                      ListFileNames& names, std::string& data) {
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return Outcome::kRefused;
   const BlockInfo block = *found;
@@ -62,10 +62,7 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, b
   if (size > limit && !frontend.AskYesNo("Block is bigger then 64Kb, load only first 64Kb ?")) {
     return Outcome::kCancelled;
   }
-  std::string data;
-  if (!common::ReadFileOrReport(frontend, name, limit, data)) return Outcome::kFailed;
-  ReplaceBlockData(workspace, index, data, wholeBlock);
-  return Outcome::kDone;
+  return common::ReadFileOrReport(frontend, name, limit, data) ? Outcome::kDone : Outcome::kFailed;
 }
 
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {

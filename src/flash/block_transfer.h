@@ -22,8 +22,11 @@ std::string BlockFileName(const std::string& kind, const ListFileNames& names);
 // "File : X is N bytes: not a whole number of channel records." CR LF "Read anyway ?"
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind);
 
-common::Outcome ReadBlockFromFile(Workspace& workspace, common::Frontend& frontend, int index,
-                                  bool wholeBlock, ListFileNames& names);
+// Chooses the file and reads what the block takes from it (asking first about a length that
+// is no whole number of the list's records and about a file larger than the block), without
+// changing the image: data receives the bytes to write, data only or whole.
+common::Outcome ReadBlockFile(const Workspace& workspace, common::Frontend& frontend, int index,
+                              bool wholeBlock, ListFileNames& names, std::string& data);
 
 common::Outcome SaveBlockToFile(Workspace& workspace, common::Frontend& frontend, int index,
                                 bool wholeBlock, ListFileNames& names);

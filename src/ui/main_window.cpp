@@ -22,10 +22,9 @@
 #include "check/image_check.h"
 #include "check/image_diff.h"
 #include "common/list_files.h"
-#include "editing/block_history.h"
+#include "editing/block_steps.h"
 #include "editing/diseqc_swap.h"
 #include "flash/block_check.h"
-#include "flash/block_clear.h"
 #include "flash/blocks.h"
 #include "flash/flash_file.h"
 #include "transponders/transponder_conversions.h"
@@ -46,8 +45,6 @@
 #include "views/labels.h"
 
 namespace chanforge::ui {
-
-using editing::RecordBlockStep;
 
 namespace {
 
@@ -480,10 +477,8 @@ void MainWindow::OnBlockRead() {
   if (CheckBlockSelected("Update")) {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
-    common::Outcome outcome = common::Outcome::kDone;
-    RecordBlockStep(undo_stack_, index, "Read Block", [&] {
-      return outcome = flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
-    });
+    const common::Outcome outcome =
+        editing::ReadBlock(undo_stack_, *frontend_, index, WholeBlock(), names);
     UpdateHistoryActions();
     TakeListNames(names);
     ShowStatus("");
@@ -515,10 +510,8 @@ void MainWindow::OnClear() {
   if (CheckBlockSelected("Clear")) {
     const int index = SelectedIndex();
     const std::string name = workspace_.blocks()[static_cast<std::size_t>(index)].name;
-    common::Outcome outcome = common::Outcome::kDone;
-    RecordBlockStep(undo_stack_, index, "Clear Block", [&] {
-      return outcome = flash::ConfirmAndClearBlock(workspace_, *frontend_, index, WholeBlock());
-    });
+    const common::Outcome outcome =
+        editing::ClearBlock(undo_stack_, *frontend_, index, WholeBlock());
     UpdateHistoryActions();
     if (outcome == common::Outcome::kCancelled) return;  // a No leaves even the status line
     ShowStatus("");
@@ -533,8 +526,10 @@ void MainWindow::OnClear() {
 void MainWindow::OnSwap() {
   if (CheckBlockSelected("Convert (a TPT block!)")) {
     const int index = SelectedIndex();
-    RecordBlockStep(undo_stack_, index, "Swap DiSEqC",
-                    [&] { return editing::SwapDiseqc(workspace_, *frontend_, index); });
+    int count = 0;
+    if (editing::SwapDiseqc(undo_stack_, *frontend_, index, count) == common::Outcome::kDone) {
+      frontend_->ShowMessage(common::MessageKind::kReport, editing::SwapReport(count));
+    }
     UpdateHistoryActions();
   }
   ShowStatus("");

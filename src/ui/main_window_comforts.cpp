@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include "common/file_access.h"
-#include "editing/block_history.h"
 #include "editing/reference_order.h"
 #include "flash/flash_file.h"
 #include "ui/main_window.h"
@@ -17,8 +16,6 @@
 #include "ui/recent_files.h"
 
 namespace chanforge::ui {
-
-using editing::RecordBlockStep;
 
 namespace {
 

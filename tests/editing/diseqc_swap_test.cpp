@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "editing/block_steps.h"
+#include "editing/list_document.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
 #include "support/workspace.h"
@@ -26,37 +28,45 @@ std::string Records() {
   return list;
 }
 
-TEST(SwapDiseqc, TogglesUsedRecordsAndReports) {
+// The swap is a step of the history: the window's and the command line's alike.
+TEST(SwapDiseqc, TogglesUsedRecordsAsOneStep) {
   flash::Workspace w =
       testing::LoadedWorkspace(FlashImageBuilder()
                                    .Block(2, "tpt", Records() + "\x01\x02\x03\x04")
                                    .Raw(0x20044 + 40, "\x77")  // past the list: never touched
                                    .Build());
+  ListDocument document(w);
+  UndoStack history(document);
   const std::string original(w.image().bytes());
-  for (int run = 0; run < 2; ++run) {
-    ScriptedFrontend ui;
-    EXPECT_EQ(SwapDiseqc(w, ui, 2), Outcome::kDone);
-    EXPECT_EQ(ui.messages.at(0).first, MessageKind::kReport);
-    EXPECT_EQ(ui.statuses.at(0), "Converting tpt...");
-    if (run == 0) {
-      std::string swapped = original;
-      swapped[0x20044 + 11] = 0x0A;
-      swapped[0x20044 + 35] = 0x02;
-      EXPECT_EQ(w.image().bytes(), swapped);
-      EXPECT_TRUE(w.dirty());
-    }
-  }
+  ScriptedFrontend ui;
+  int count = 0;
+  EXPECT_EQ(SwapDiseqc(history, ui, 2, count), Outcome::kDone);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(ui.statuses.at(0), "Converting tpt...");
+  std::string swapped = original;
+  swapped[0x20044 + 11] = 0x0A;
+  swapped[0x20044 + 35] = 0x02;
+  EXPECT_EQ(w.image().bytes(), swapped);
+  EXPECT_TRUE(w.dirty());
+  EXPECT_EQ(history.UndoDescription(), "Swap DiSEqC");
+  history.Undo();
   EXPECT_EQ(w.image().bytes(), original);
+  EXPECT_FALSE(w.dirty());
+  EXPECT_EQ(SwapReport(2), " 2 Transponders have been swapped from DiSEqC A <=> B");
 }
 
-TEST(SwapDiseqc, RefusesOtherBlocksAndKeepsDirtyWhenNothingChanged) {
+TEST(SwapDiseqc, RefusesOtherBlocksAndMakesNoStepWhenNothingChanges) {
   flash::Workspace w = testing::LoadedWorkspace(
       FlashImageBuilder().Block(0, "TCS", Records()).Block(1, "TPT", "").Build());
+  ListDocument document(w);
+  UndoStack history(document);
   ScriptedFrontend ui;
-  EXPECT_EQ(SwapDiseqc(w, ui, 0), Outcome::kRefused);
-  EXPECT_EQ(ui.messages.at(0).second, "Please select a TPT block to convert");
-  EXPECT_EQ(SwapDiseqc(w, ui, 1), Outcome::kDone);
-  EXPECT_EQ(ui.messages.at(1).second, " 0 Transponders have been swapped from DiSEqC A <=> B");
+  int count = 0;
+  EXPECT_EQ(SwapDiseqc(history, ui, 0, count), Outcome::kRefused);
+  EXPECT_EQ(ui.OnlyMessage(), "Please select a TPT block to convert");
+  EXPECT_EQ(SwapDiseqc(history, ui, 1, count), Outcome::kDone);
+  EXPECT_EQ(count, 0);
+  EXPECT_EQ(history.size(), 0u);
   EXPECT_FALSE(w.dirty());
 }
 

@@ -10,7 +10,7 @@
 #include <tuple>
 
 #include "common/text_lines.h"
-#include "editing/block_history.h"
+#include "editing/block_steps.h"
 #include "editing/field_checks.h"
 #include "editing/list_commands.h"
 #include "editing/list_csv.h"
@@ -306,6 +306,15 @@ TEST(UndoStack, MergesTypingInOneCellAndNeverAcrossTheSavedState) {
   stack.Push(Set(document, 1, "sid=7"));
   EXPECT_EQ(stack.size(), 5u);
   EXPECT_EQ(stack.UndoDescription(), "Change SID of channel 2");
+  ChannelRecord both = document.channels()[1];
+  both.words[channels::kSid] = 9;
+  ChannelRecord only_sid = both;
+  both.words[channels::kVpid] = 10;
+  stack.Push(SetChannelFields(1, {{ChannelField::kSid, only_sid}, {ChannelField::kVpid, both}}));
+  EXPECT_EQ(stack.UndoDescription(), "Change SID and VPID of channel 2");
+  EXPECT_EQ(document.channels()[1], both);
+  stack.Undo();
+  EXPECT_EQ(stack.UndoDescription(), "Change SID of channel 2");
   EXPECT_EQ(RemoveChannels({0, 1})->Description(), "Remove 2 channels");
   EXPECT_EQ(RemoveChannels({2})->Description(), "Remove channel 3");
   stack.MarkClean();
@@ -323,7 +332,7 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   const std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, 5));
   std::string read = block;
   read[0x50] ^= 1;
-  stack.Push(std::make_unique<BlockSnapshotCommand>(5, block, read, "Read Block"));
+  stack.Push(ReplaceBlock(5, read, true, "Read Block"));
   stack.Undo();
   stack.Redo();
   EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, 5)), read);
@@ -429,10 +438,13 @@ TEST(BlockSteps, UndoAndRedoTakeTheImageAndTheListsAlong) {
   const int block = document.transponder_block();
   const std::string before(w.image().bytes());
   const std::size_t transponders = document.transponders().size();
-  RecordBlockStep(stack, block, "Clear Block", [&] {
-    flash::ReplaceBlockData(w, block, "", false);
-    return common::Outcome::kDone;
-  });
+  testing::ScriptedFrontend ui;
+  ui.Answer(false).Answer(true);
+  EXPECT_EQ(ClearBlock(stack, ui, block, false), common::Outcome::kCancelled);
+  EXPECT_EQ(ClearBlock(stack, ui, 8, false), common::Outcome::kRefused);
+  EXPECT_EQ(stack.size(), 0u);
+  EXPECT_EQ(ClearBlock(stack, ui, block, false), common::Outcome::kDone);
+  EXPECT_EQ(stack.UndoDescription(), "Clear Block");
   const std::string after(w.image().bytes());
   ASSERT_NE(after, before);
   EXPECT_TRUE(document.transponders().empty());
@@ -695,10 +707,14 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
     bool editor;          // the editor types this field's number alone
   } cases[] = {
       {"11778000", "U", "4/5", "27", "", "", false},
-      {"11778000", "U", "5/6", "27", "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
-       "stored as FEC 4/5", "FEC 5/6 is stored as 4/5.", false},
-      {"11778000", "U", "7/8", "27", "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
-       "stored as FEC 3/4", "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
+      {"11778000", "U", "5/6", "27",
+       "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
+       "stored as FEC 4/5",
+       "FEC 5/6 is stored as 4/5.", false},
+      {"11778000", "U", "7/8", "27",
+       "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
+       "stored as FEC 3/4",
+       "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
       {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
       {"12747483", "U", "3/4", "27", "", "", true},
       {"12747484", "U", "3/4", "27",

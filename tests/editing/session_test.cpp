@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "editing/block_steps.h"
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
 
@@ -17,9 +18,7 @@ using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;
 using testing::TempDir;
 
-void Change(Session& session) {
-  session.history().Push(std::make_unique<BlockSnapshotCommand>(0, "before", "after", "step"));
-}
+void Change(Session& session) { session.history().Push(ReplaceBlock(0, "after", true, "step")); }
 
 TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   TempDir dir;

@@ -193,6 +193,15 @@ TEST(BlockCheck, RefusesWithTheRightMessage) {
   }
 }
 
+// Read Block as the history runs it: the file read, then the block replaced.
+Outcome ReadBlockFromFile(Workspace& w, common::Frontend& ui, int index, bool whole,
+                          ListFileNames& names) {
+  std::string data;
+  const Outcome outcome = ReadBlockFile(w, ui, index, whole, names, data);
+  if (outcome == Outcome::kDone) ReplaceBlockData(w, index, data, whole);
+  return outcome;
+}
+
 std::string StandardImage() {
   return FlashImageBuilder()
       .Block(0, "TCS", testing::ChannelList(2000))
@@ -307,7 +316,10 @@ TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
 TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   const std::string image = StandardImage();
   Workspace w = LoadedWorkspace(image);
-  ClearBlock(w, 0, false);
+  const auto clear = [&](int index, bool whole) {
+    ReplaceBlockData(w, index, ClearedBlock(w, index, whole), true);
+  };
+  clear(0, false);
   EXPECT_EQ(w.image().bytes().substr(0x20, 4), std::string("TCS\0", 4));
   EXPECT_EQ(w.image().bytes().substr(0x40, 60004), std::string(60004, '\0'));
   EXPECT_EQ(w.image().bytes().substr(0x44 + 60000, 65536), image.substr(0x44 + 60000, 65536));
@@ -315,23 +327,13 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   EXPECT_TRUE(w.dirty());
   for (const int index : {4, 7}) {
     w = LoadedWorkspace(image);
-    ClearBlock(w, index, index == 7);
+    clear(index, index == 7);
     std::string expected = image;
     expected.replace(index * 65536, 65536, std::string(65536, '\0'));
     EXPECT_EQ(w.image().bytes(), expected);
     EXPECT_EQ(w.blocks()[index].name, "----");
   }
-  testing::ScriptedFrontend ui;
-  ui.Answer(false);
-  w = LoadedWorkspace(image);
-  EXPECT_EQ(ConfirmAndClearBlock(w, ui, 3, false), Outcome::kCancelled);
-  EXPECT_EQ(ui.questions.at(0), "Clear block  3?\r\nAre you sure ?");
-  EXPECT_EQ(ConfirmAndClearBlock(w, ui, 8, false), Outcome::kRefused);
-  EXPECT_EQ(w.image().bytes(), image);
-  EXPECT_FALSE(w.dirty());
-  ui.Answer(true);
-  EXPECT_EQ(ConfirmAndClearBlock(w, ui, 3, false), Outcome::kDone);
-  EXPECT_TRUE(w.dirty());
+  EXPECT_EQ(ClearQuestion(3), "Clear block  3?\r\nAre you sure ?");
 }
 
 }  // namespace
