@@ -243,12 +243,16 @@ std::vector<Finding> CheckImage(const flash::Workspace& workspace) {
   return Checker(workspace).Run();
 }
 
-std::string FindingPlace(const Finding& finding) {
+std::string FindingWhere(const Finding& finding) {
   if (finding.block == kImageWide) return "image";
   std::string place = "block " + Number(finding.block);
   if (finding.record > 0) place += " " + finding.item + " " + Number(finding.record);
-  if (!finding.field.empty()) place += " " + finding.field;
   return place;
+}
+
+std::string FindingPlace(const Finding& finding) {
+  const std::string where = FindingWhere(finding);
+  return finding.field.empty() ? where : where + " " + finding.field;
 }
 
 std::string FormatFinding(const Finding& finding) {

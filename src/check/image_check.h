@@ -60,7 +60,9 @@ inline constexpr std::size_t kFirmwareChannelLimit = 2000;
 // Every finding, ordered by block (image-wide ones first) and record.
 std::vector<Finding> CheckImage(const flash::Workspace& workspace);
 
-// "block 0 channel 12 tp", "block 1", "image": where a finding applies.
+// "block 0 channel 12", "block 1", "image": where a finding applies.
+std::string FindingWhere(const Finding& finding);
+// The same with the field: "block 0 channel 12 tp".
 std::string FindingPlace(const Finding& finding);
 // "error: block 0 channel 12 tp: transponder 42 does not exist (40 used)".
 std::string FormatFinding(const Finding& finding);

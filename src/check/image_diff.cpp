@@ -60,7 +60,8 @@ struct TransponderSide {
 // How the comparison sees one kind of record.
 template <typename Record>
 struct RecordView {
-  // Where a line is about: "channel 12", "transponder 23 · 11836 H".
+  common::ListKind list;
+  // The record as a place names it: "12", "23 · 11836 H".
   std::function<std::string(int number, const Record&)> place;
   // Said of an added, removed or moved record after its place; may be empty.
   std::function<std::string(const Record&)> label;
@@ -159,33 +160,36 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
                  const TransponderSide& a_side, const std::vector<Record>& b,
                  const TransponderSide& b_side, const Matching& m, std::vector<Change>& out) {
   std::vector<std::pair<int, Change>> changes;  // sorted by record number afterwards
-  const auto add = [&](ChangeKind kind, int number, const Record& record, std::string what) {
-    const std::string label = view.label(record);
+  const auto add = [&](ChangeKind kind, int number, const Record& record, std::string before,
+                       std::string after) {
     changes.push_back({number,
-                       {kind, block, number,
-                        "block " + Number(block) + " " + view.place(number, record) + what +
-                            (label.empty() ? "" : ": " + label)}});
+                       {kind,
+                        block,
+                        number,
+                        view.list,
+                        view.place(number, record),
+                        {},
+                        std::move(before),
+                        std::move(after)}});
   };
   for (int i = 0; i < static_cast<int>(a.size()); ++i) {
     const int j = m.partner_of_a[i];
     if (j < 0) continue;
-    if (m.moved[i]) add(ChangeKind::kMoved, j + 1, b[j], " moved from " + Number(i + 1));
+    if (m.moved[i]) add(ChangeKind::kMoved, j + 1, b[j], Number(i + 1), view.label(b[j]));
     if (a[i] == b[j] && view.same_links(a[i], a_side, b_side)) continue;  // most records
     const Fields old_fields = view.fields(a[i], a_side), new_fields = view.fields(b[j], b_side);
     for (std::size_t f = 0; f < old_fields.size(); ++f) {
       if (old_fields[f].same == new_fields[f].same) continue;
-      changes.push_back(
-          {j + 1,
-           {ChangeKind::kField, block, j + 1,
-            "block " + Number(block) + " " + view.place(j + 1, b[j]) + " " + old_fields[f].name +
-                ": " + old_fields[f].text + kArrow + new_fields[f].text}});
+      changes.push_back({j + 1,
+                         {ChangeKind::kField, block, j + 1, view.list, view.place(j + 1, b[j]),
+                          old_fields[f].name, old_fields[f].text, new_fields[f].text}});
     }
   }
   for (int i = 0; i < static_cast<int>(a.size()); ++i) {
-    if (m.partner_of_a[i] < 0) add(ChangeKind::kRemoved, i + 1, a[i], " removed");
+    if (m.partner_of_a[i] < 0) add(ChangeKind::kRemoved, i + 1, a[i], view.label(a[i]), {});
   }
   for (int j = 0; j < static_cast<int>(b.size()); ++j) {
-    if (m.partner_of_b[j] < 0) add(ChangeKind::kAdded, j + 1, b[j], " added");
+    if (m.partner_of_b[j] < 0) add(ChangeKind::kAdded, j + 1, b[j], {}, view.label(b[j]));
   }
   std::stable_sort(changes.begin(), changes.end(),
                    [](const auto& x, const auto& y) { return x.first < y.first; });
@@ -248,37 +252,48 @@ void DiffBytes(std::string_view a, std::string_view b, int block, std::int64_t b
       ranges.emplace_back(at, at);
     }
   }
-  const std::string place =
-      block == kPastBlocks ? std::string("past the blocks") : "block " + Number(block);
   const std::size_t digits = block == kPastBlocks ? 5 : 4;
   for (std::size_t r = 0; r < ranges.size() && r < kMaxRangesPerBlock; ++r) {
-    out.push_back({ChangeKind::kBytes, block, 0,
-                   place + " bytes " + Hex(base + ranges[r].first, digits) + "-" +
-                       Hex(base + ranges[r].second, digits) + " changed"});
+    out.push_back({ChangeKind::kBytes,
+                   block,
+                   0,
+                   {},
+                   {},
+                   {},
+                   Hex(base + ranges[r].first, digits),
+                   Hex(base + ranges[r].second, digits)});
   }
   if (ranges.size() > kMaxRangesPerBlock) {
-    out.push_back({ChangeKind::kMoreBytes, block, 0,
-                   place + ": " +
-                       Number(static_cast<std::int64_t>(ranges.size() - kMaxRangesPerBlock)) +
-                       " more changed byte ranges"});
+    out.push_back({ChangeKind::kMoreBytes,
+                   block,
+                   0,
+                   {},
+                   {},
+                   {},
+                   Number(static_cast<std::int64_t>(ranges.size() - kMaxRangesPerBlock)),
+                   {}});
   }
 }
 
 const RecordView<ChannelRecord> kChannelView = {
-    [](int number, const ChannelRecord&) { return "channel " + Number(number); },
+    common::ListKind::kChannels,
+    [](int number, const ChannelRecord&) { return Number(number); },
     [](const ChannelRecord& r) {
       return ShownName(r) + " (SID " + Number(r.words[channels::kSid]) + ")";
     },
-    ChannelFields, [](const ChannelRecord& r) { return std::string(r.name.data(), r.name.size()); },
+    ChannelFields,
+    [](const ChannelRecord& r) { return std::string(r.name.data(), r.name.size()); },
     [](const ChannelRecord& r, const TransponderSide& a, const TransponderSide& b) {
       return a.Id(r.tp) == b.Id(r.tp);
     }};
 
 const RecordView<TransponderRecord> kTransponderView = {
+    common::ListKind::kTransponders,
     [](int number, const TransponderRecord& r) {
-      return "transponder " + transponders::TransponderLabel(static_cast<std::size_t>(number), r);
+      return transponders::TransponderLabel(static_cast<std::size_t>(number), r);
     },
-    [](const TransponderRecord&) { return std::string(); }, TransponderFields,
+    [](const TransponderRecord&) { return std::string(); },
+    TransponderFields,
     [](const TransponderRecord& r) { return Number(r.tid) + "/" + Number(r.nid); },
     [](const TransponderRecord&, const TransponderSide&, const TransponderSide&) { return true; }};
 
@@ -332,9 +347,14 @@ class Differ {
 
   std::vector<Change> Run() {
     if (a_.image().size() != b_.image().size()) {
-      out_.push_back({ChangeKind::kSize, -1, 0,
-                      "image size: " + Number(a_.image().size()) + kArrow +
-                          Number(b_.image().size()) + " bytes"});
+      out_.push_back({ChangeKind::kSize,
+                      -1,
+                      0,
+                      {},
+                      {},
+                      "size",
+                      Number(a_.image().size()),
+                      Number(b_.image().size())});
     }
     const int blocks = std::min(a_.block_count(), b_.block_count());
     for (int i = 0; i < blocks; ++i) Block(i);
@@ -358,9 +378,14 @@ class Differ {
     const flash::BlockInfo& new_block = b_.blocks()[static_cast<std::size_t>(index)];
     const bool renamed = old_block.name != new_block.name;
     if (renamed) {
-      out_.push_back({ChangeKind::kName, index, 0,
-                      "block " + Number(index) + " name: " + BlockName(old_block) + kArrow +
-                          BlockName(new_block)});
+      out_.push_back({ChangeKind::kName,
+                      index,
+                      0,
+                      {},
+                      {},
+                      "name",
+                      BlockName(old_block),
+                      BlockName(new_block)});
     }
     const auto kind = flash::ListKindOf(old_block);
     const std::string_view old_bytes = flash::WholeBlockView(a_, old_block);
@@ -378,9 +403,14 @@ class Differ {
       if (old_block.length != new_block.length &&
           old_block.length - static_cast<std::int64_t>(old_count) * size !=
               new_block.length - static_cast<std::int64_t>(new_count) * size) {
-        out_.push_back({ChangeKind::kLength, index, 0,
-                        "block " + Number(index) + " length: " + Number(old_block.length) + kArrow +
-                            Number(new_block.length)});
+        out_.push_back({ChangeKind::kLength,
+                        index,
+                        0,
+                        {},
+                        {},
+                        "length",
+                        Number(old_block.length),
+                        Number(new_block.length)});
       }
     };
     if (kind == flash::ListKind::kChannels) {
@@ -437,6 +467,38 @@ class Differ {
 
 std::vector<Change> DiffImages(const flash::Workspace& a, const flash::Workspace& b) {
   return Differ(a, b).Run();
+}
+
+std::string ChangePlace(const Change& change) {
+  if (change.block < 0) return "image";
+  if (change.block == kPastBlocks) return "past the blocks";
+  std::string place = "block " + Number(change.block);
+  if (change.list)
+    place += std::string(" ") + common::RecordNameOf(*change.list) + " " + change.record_label;
+  return place;
+}
+
+std::string FormatChange(const Change& change) {
+  const std::string place = ChangePlace(change);
+  const auto labelled = [](const char* what, const std::string& label) {
+    return what + (label.empty() ? "" : ": " + label);
+  };
+  switch (change.kind) {
+    case ChangeKind::kSize:
+      return place + " " + change.field + ": " + change.before + kArrow + change.after + " bytes";
+    case ChangeKind::kMoved:
+      return place + " moved from " + labelled(change.before.c_str(), change.after);
+    case ChangeKind::kAdded:
+      return place + labelled(" added", change.after);
+    case ChangeKind::kRemoved:
+      return place + labelled(" removed", change.before);
+    case ChangeKind::kBytes:
+      return place + " bytes " + change.before + "-" + change.after + " changed";
+    case ChangeKind::kMoreBytes:
+      return place + ": " + change.before + " more changed byte ranges";
+    default:
+      return place + " " + change.field + ": " + change.before + kArrow + change.after;
+  }
 }
 
 }  // namespace chanforge::check

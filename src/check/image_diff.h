@@ -2,9 +2,11 @@
 // one printable line a change.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/list_kind.h"
 #include "flash/flash_image.h"
 
 namespace chanforge::check {
@@ -23,12 +25,26 @@ enum class ChangeKind {
 
 inline constexpr int kPastBlocks = flash::BlockCount;  // block of bytes behind block 7
 
+// One change as data; FormatChange makes its line.
 struct Change {
   ChangeKind kind;
-  int block = -1;    // -1 for the image size
-  int record = 0;    // channel or transponder number: in the old image for kRemoved, else new
-  std::string line;  // "block 0 channel 12 name: ARD → Das Erste"
+  int block = -1;  // -1 for the image size; kPastBlocks for the bytes behind block 7
+  int record = 0;  // channel or transponder number: in the old image for kRemoved, else new
+  std::optional<common::ListKind> list;  // the record's list
+  std::string record_label;              // "12", "23 · 11836 H": the record as a place names it
+  // The field's name for kName, kLength, kField and kSize ("name", "length", "tp", "size").
+  std::string field;
+  // As shown: the old and the new value; a record's label (after for kAdded and kMoved,
+  // before for kRemoved) and the number it moved from (before); the first and last offset of
+  // changed bytes; the count of ranges not listed (before).
+  std::string before;
+  std::string after;
 };
+
+// Where a change applies: "image", "block 3", "block 0 channel 12", "past the blocks".
+std::string ChangePlace(const Change& change);
+// "block 0 channel 12 name: ARD → Das Erste", "block 0 channel 12 added: ZDF (SID 28006)".
+std::string FormatChange(const Change& change);
 
 // Changes that turn image a into image b, ordered by block and record. Transponders are
 // matched by frequency, polarisation, band and DiSEqC input, channels by SID and the

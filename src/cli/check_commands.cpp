@@ -65,7 +65,7 @@ int Diff(ConsoleFrontend& ui, std::ostream& out, const std::string& a, const std
   flash::Workspace old_image, new_image;
   if (!LoadForReading(ui, old_image, a) || !LoadForReading(ui, new_image, b)) return kTrouble;
   const std::vector<check::Change> changes = check::DiffImages(old_image, new_image);
-  for (const check::Change& change : changes) out << change.line << '\n';
+  for (const check::Change& change : changes) out << check::FormatChange(change) << '\n';
   return changes.empty() ? 0 : 1;
 }
 

@@ -1,11 +1,38 @@
 #include "ui/changes_window.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QTableWidget>
 
 #include "ui/widgets.h"
 
 namespace chanforge::ui {
+
+namespace {
+
+QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
+
+// A change's row: where, what (a field, or what happened to the record or the bytes), and
+// the values before and after.
+QStringList Cells(const check::Change& change) {
+  const QString where = Qt8(check::ChangePlace(change));
+  const QString before = Qt8(change.before), after = Qt8(change.after);
+  switch (change.kind) {
+    case check::ChangeKind::kAdded:
+      return {where, "added", "", after};
+    case check::ChangeKind::kRemoved:
+      return {where, "removed", before, ""};
+    case check::ChangeKind::kMoved:
+      return {where, "moved", "from " + before, after};
+    case check::ChangeKind::kBytes:
+      return {where, "bytes " + before + "-" + after, "", ""};
+    case check::ChangeKind::kMoreBytes:
+      return {where, before + " more byte ranges", "", ""};
+    default:
+      return {where, Qt8(change.field), before, after};
+  }
+}
+
+}  // namespace
 
 ChangesWindow::ChangesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("ChangesForm");
@@ -15,12 +42,13 @@ ChangesWindow::ChangesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   compared_->setWordWrap(true);
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
-  list_ = BuildReportWindow(this, "LstChanges", {compared_, summary_});
-  list_->setAccessibleName("Changes");
-  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    const int row = list_->row(item);
-    if (open_change && row >= 0 && static_cast<std::size_t>(row) < changes_.size()) {
-      open_change(changes_[static_cast<std::size_t>(row)]);
+  table_ = BuildReportTable(this, "LstChanges", "Changes", {"Where", "Field", "Before", "After"},
+                            {compared_, summary_});
+  SizeForRows(this, table_, kReportRows);
+  connect(table_, &QTableWidget::cellActivated, this, [this](int row, int) {
+    const int index = ReportIndex(table_, row);
+    if (open_change && index >= 0 && static_cast<std::size_t>(index) < changes_.size()) {
+      open_change(changes_[static_cast<std::size_t>(index)]);
     }
   });
 }
@@ -31,9 +59,10 @@ void ChangesWindow::ShowChanges(const QString& old_name, const QString& new_name
   summary_->setText(changes.empty()       ? QString("The images are equal")
                     : changes.size() == 1 ? QString("1 change")
                                           : QString("%1 changes").arg(changes.size()));
-  RefillKeepingPlace(list_, [&] {
-    for (const check::Change& change : changes) {
-      list_->addItem(QString::fromUtf8(change.line.c_str()));
+  RefillReport(table_, [&] {
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+      AddReportRow(table_, static_cast<int>(i), Cells(changes[i]), {},
+                   QString::fromUtf8(check::FormatChange(changes[i]).c_str()));
     }
   });
   changes_ = std::move(changes);

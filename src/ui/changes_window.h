@@ -1,5 +1,5 @@
-// ChangesForm: the changes from one image to another, one a line, for "Compare With…"
-// and "Show Changes…". The main window shows them again after every change.
+// ChangesForm: the changes from one image to another, a row each (where, field, before,
+// after), for "Compare With…" and "Show Changes…". The main window shows them again after every change.
 #pragma once
 
 #include <QWidget>
@@ -9,7 +9,7 @@
 #include "check/image_diff.h"
 
 class QLabel;
-class QListWidget;
+class QTableWidget;
 
 namespace chanforge::ui {
 
@@ -29,7 +29,7 @@ class ChangesWindow : public QWidget {
   std::vector<check::Change> changes_;
   QLabel* compared_;
   QLabel* summary_;
-  QListWidget* list_;
+  QTableWidget* table_;
 };
 
 }  // namespace chanforge::ui

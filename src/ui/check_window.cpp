@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QStyle>
+#include <QTableWidget>
 
 #include "check/image_lists.h"
 #include "satellites/satellite_rows.h"
@@ -26,8 +26,8 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
   setWindowTitle("Check Image");
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
-  list_ = BuildReportWindow(this, "LstFindings", {summary_});
-  list_->setAccessibleName("Findings");
+  table_ = BuildReportTable(this, "LstFindings", "Findings",
+                            {"Severity", "Where", "Field", "Finding"}, {summary_});
   const std::string folder = TablesFolder(settings);
   satellites_ = satellites::ListSatellites(folder);
   auto* row = new QHBoxLayout;
@@ -61,9 +61,10 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     row->addWidget(choice, 1);
   }
   static_cast<QBoxLayout*>(layout())->insertLayout(0, row);
-  connect(list_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { OpenFinding(list_->row(item)); });
+  connect(table_, &QTableWidget::cellActivated, this,
+          [this](int clicked, int) { OpenFinding(ReportIndex(table_, clicked)); });
   connect(&workspace_signal, &WorkspaceSignal::changed, this, &CheckWindow::ShowFindings);
+  SizeForRows(this, table_, kReportRows);
   ShowFindings();
 }
 
@@ -117,20 +118,22 @@ void CheckWindow::ShowFindings() {
                                       : QString::fromUtf8(summary.c_str()));
   const QIcon error_icon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning_icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-  RefillKeepingPlace(list_, [&] {
-    for (const check::Finding& finding : findings_) {
+  RefillReport(table_, [&] {
+    for (std::size_t i = 0; i < findings_.size(); ++i) {
+      const check::Finding& finding = findings_[i];
       const bool error = finding.severity == check::Severity::kError;
-      const std::string text = check::FindingPlace(finding) + ": " + finding.text;
-      auto* item = new QListWidgetItem(error ? error_icon : warning_icon,
-                                       QString::fromUtf8(text.c_str()), list_);
-      item->setToolTip(QString::fromUtf8(check::RuleOf(finding.rule).reason));
+      AddReportRow(
+          table_, static_cast<int>(i),
+          {error ? "Error" : "Warning", QString::fromUtf8(check::FindingWhere(finding).c_str()),
+           QString::fromUtf8(finding.field.c_str()), QString::fromUtf8(finding.text.c_str())},
+          error ? error_icon : warning_icon, QString::fromUtf8(check::RuleOf(finding.rule).reason));
     }
   });
 }
 
-void CheckWindow::OpenFinding(int row) {
-  if (row < 0 || static_cast<std::size_t>(row) >= findings_.size()) return;
-  const check::Finding& finding = findings_[static_cast<std::size_t>(row)];
+void CheckWindow::OpenFinding(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= findings_.size()) return;
+  const check::Finding& finding = findings_[static_cast<std::size_t>(index)];
   if (finding.record > 0 && open_finding) open_finding(finding);
 }
 

@@ -1,4 +1,4 @@
-// CheckForm, the Check window: the image check's findings, one a line, with an icon by
+// CheckForm, the Check window: the image check's findings, a row each with an icon by
 // severity, and for a satellite chosen on a DiSEqC input the transponders its scan table
 // lacks and the reverse. It follows the image as it changes.
 #pragma once
@@ -14,7 +14,7 @@
 
 class QComboBox;
 class QLabel;
-class QListWidget;
+class QTableWidget;
 
 namespace chanforge::ui {
 
@@ -40,7 +40,8 @@ class CheckWindow : public QWidget {
 
  private:
   void ShowFindings();
-  void OpenFinding(int row);
+  // The finding at an index of findings_.
+  void OpenFinding(int index);
   // Reads the table of the satellite chosen on an input (0 for A), none for "(none)".
   void ChooseSatellite(int input);
 
@@ -50,7 +51,7 @@ class CheckWindow : public QWidget {
   std::array<satellites::ScanTable, 2> tables_;
   std::array<QComboBox*, 2> choices_{};
   QLabel* summary_;
-  QListWidget* list_;
+  QTableWidget* table_;
 };
 
 }  // namespace chanforge::ui

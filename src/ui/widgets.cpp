@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -180,11 +182,22 @@ QListView* MakeLineList(QWidget* parent, const QString& name) {
   return list;
 }
 
-QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
-                               std::initializer_list<QLabel*> labels) {
-  auto* list = new QListWidget(window);
-  list->setObjectName(list_name);
-  list->setUniformItemSizes(true);
+QTableWidget* BuildReportTable(QWidget* window, const char* table_name, const QString& title,
+                               const QStringList& headings, std::initializer_list<QLabel*> labels) {
+  auto* table = new QTableWidget(0, static_cast<int>(headings.size()), window);
+  table->setObjectName(table_name);
+  table->setAccessibleName(title);
+  table->setHorizontalHeaderLabels(headings);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setIconSize(QSize(16, 16));
+  table->setWordWrap(false);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  // The rows keep the order they come in until a heading is clicked.
+  table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table->setSortingEnabled(true);
   auto* close = new QPushButton("&Close", window);
   close->setObjectName("CmdOK");
   auto* buttons = new QHBoxLayout;
@@ -192,22 +205,57 @@ QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(window);
   for (QLabel* label : labels) layout->addWidget(label);
-  layout->addWidget(list);
+  layout->addWidget(table);
   layout->addLayout(buttons);
-  window->resize(Twips(window)(9390), Twips(window)(5400));
   QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
-  return list;
+  // Rows as high as a line of text and its icon need, no more: many in view.
+  table->verticalHeader()->setMinimumSectionSize(1);
+  table->verticalHeader()->setDefaultSectionSize(std::max(table->fontMetrics().height(), 16) + 4);
+  return table;
 }
 
-void RefillKeepingPlace(QListWidget* list, const std::function<void()>& fill) {
-  const int top = list->indexAt(QPoint(0, 0)).row();
-  const int current = list->currentRow();
-  list->clear();
+void SizeForRows(QWidget* window, QTableWidget* table, int rows) {
+  const int height = table->verticalHeader()->defaultSectionSize() * rows +
+                     table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+  window->resize(Twips(window)(12000),
+                 window->sizeHint().height() - table->sizeHint().height() + height);
+}
+
+void RefillReport(QTableWidget* table, const std::function<void()>& fill) {
+  const int top = table->rowAt(0);
+  const int top_index = ReportIndex(table, top);
+  const int chosen = ReportIndex(table, table->currentRow());
+  table->setSortingEnabled(false);
+  table->setRowCount(0);
   fill();
-  if (current >= 0 && current < list->count()) list->setCurrentRow(current);
-  if (top > 0 && top < list->count()) {
-    list->scrollToItem(list->item(top), QAbstractItemView::PositionAtTop);
+  table->setSortingEnabled(true);
+  for (int row = 0; row < table->rowCount(); ++row) {
+    if (ReportIndex(table, row) == chosen) table->selectRow(row);
+    if (ReportIndex(table, row) == top_index && top > 0) {
+      table->scrollToItem(table->item(row, 0), QAbstractItemView::PositionAtTop);
+    }
   }
+  table->resizeColumnsToContents();
+}
+
+void AddReportRow(QTableWidget* table, int index, const QStringList& cells, const QIcon& icon,
+                  const QString& tip) {
+  const int row = table->rowCount();
+  table->insertRow(row);
+  for (int column = 0; column < cells.size(); ++column) {
+    auto* item = new QTableWidgetItem(cells[column]);
+    if (column == 0) {
+      item->setData(Qt::UserRole, index);
+      if (!icon.isNull()) item->setIcon(icon);
+    }
+    if (!tip.isEmpty()) item->setToolTip(tip);
+    table->setItem(row, column, item);
+  }
+}
+
+int ReportIndex(const QTableWidget* table, int row) {
+  const QTableWidgetItem* item = row >= 0 ? table->item(row, 0) : nullptr;
+  return item ? item->data(Qt::UserRole).toInt() : -1;
 }
 
 void SetLines(QListView* list, const QStringList& lines) {

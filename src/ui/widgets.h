@@ -15,6 +15,7 @@
 class QLabel;
 class QListView;
 class QListWidget;
+class QTableWidget;
 class QWidget;
 class QToolButton;
 
@@ -79,14 +80,24 @@ QFont ListFont();
 QListView* MakeLineList(QWidget* parent, const QString& name);
 void SetLines(QListView* list, const QStringList& lines);
 
-// A report window's body: the labels on top, a list of its lines, and a Close button;
-// the window gets the report size. Returns the list.
-QListWidget* BuildReportWindow(QWidget* window, const char* list_name,
-                               std::initializer_list<QLabel*> labels);
+// A report window's body: the labels on top, a table of its rows (sortable by any column,
+// whole rows chosen), and a Close button. Returns the table.
+QTableWidget* BuildReportTable(QWidget* window, const char* table_name, const QString& title,
+                               const QStringList& headings, std::initializer_list<QLabel*> labels);
 
-// Fills a report list again, its current line and its top line kept where they were: it is
-// filled anew after every change to the image.
-void RefillKeepingPlace(QListWidget* list, const std::function<void()>& fill);
+// The rows a report window shows at its first size.
+inline constexpr int kReportRows = 25;
+// Sizes the report window to show that many rows of its table, once it is built.
+void SizeForRows(QWidget* window, QTableWidget* table, int rows);
+
+// Fills a report table again (fill calls AddReportRow for each row), its chosen row, its
+// order and its top row kept where they were: it is filled anew after every change.
+void RefillReport(QTableWidget* table, const std::function<void()>& fill);
+// A row of the report; index tells the row's record however the table is sorted.
+void AddReportRow(QTableWidget* table, int index, const QStringList& cells,
+                  const QIcon& icon = {}, const QString& tip = {});
+// The index the row was added with, or -1.
+int ReportIndex(const QTableWidget* table, int row);
 
 // Bytes as Latin-1 text, one character per byte.
 QString Latin1(const std::string& bytes);

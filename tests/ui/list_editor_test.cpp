@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <cstdio>
@@ -256,20 +257,20 @@ TEST_F(ListEditorTest, KeysAndTheChangesWindowFollowEveryStep) {
   };
   EXPECT_EQ(summary(), "1 change");
   view->selectRow(0);
-  auto* list = TopLevel("ChangesForm")->findChild<QListWidget*>("LstChanges");
-  emit list->itemActivated(list->item(0));
+  auto* list = TopLevel("ChangesForm")->findChild<QTableWidget*>("LstChanges");
+  emit list->cellActivated(0, 0);
   EXPECT_EQ(view->currentIndex().row(), 3);
   Trigger("actUndo");
   EXPECT_EQ(summary(), "The images are equal");
   Trigger("actRedo");
   QTest::keySequence(view, QKeySequence::Save);  // no dialog: the file it came from
   EXPECT_EQ(testing::TempDir::Read(path), Bytes());
-  EXPECT_EQ(list->count(), 0);
+  EXPECT_EQ(list->rowCount(), 0);
   QTest::keyClick(view, Qt::Key_F7);  // the main window's keys work here too
   EXPECT_NE(TopLevel("CheckForm"), nullptr);
   ui_.Choose(dir_.Write("other.bin", testing::FlashImageBuilder().Build()));
   Trigger("actCompareWith");
-  EXPECT_GT(list->count(), 1);  // the same window, against another image
+  EXPECT_GT(list->rowCount(), 1);  // the same window, against another image
 }
 
 TEST_F(ListEditorTest, BlockStepsAreUndoneAndTheTablesFollow) {

@@ -103,8 +103,8 @@ TEST_F(UiTest, SettingsAreReadAtStartAndWrittenAtClose) {
 
 TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   auto* box = Get<QLineEdit>("TxtTPT");
-  ui_.RejectProposal().Choose(
-      dir_.Write("TPT", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 1) + std::string(2028, '\0')));
+  ui_.RejectProposal().Choose(dir_.Write(
+      "TPT", testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 1) + std::string(2028, '\0')));
   Click("CmdTPTBin");
   EXPECT_EQ(ui_.requests.back().proposed_name, "TPT");
   EXPECT_EQ(box->cursorPosition(), box->text().size());
@@ -113,12 +113,17 @@ TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   Click("CmdTPT2Txt");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TPT.txt")).size(), 46u);  // no DiSEqC column
   // The channel frame writes UTF-8 when asked (and keeps the choice); it reads back the same.
-  const std::string list = testing::TcsRecord("S\xFC" "d", 1, 1, 1, 2, 3);
+  const std::string list = testing::TcsRecord(
+      "S\xFC"
+      "d",
+      1, 1, 1, 2, 3);
   Get<QLineEdit>("TxtTCS")->setText(QString::fromStdString(dir_.Write("TCS", list)));
   Get<QLineEdit>("TxtTCSTxt")->setText(QString::fromStdString(dir_.Path("TCS.txt")));
   Get<QCheckBox>("ChkUtf8")->setChecked(true);
   Click("CmdTCS2Txt");
-  EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS.txt")).substr(5, 5), "S\xC3\xBC" "d ");
+  EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS.txt")).substr(5, 5),
+            "S\xC3\xBC"
+            "d ");
   ui_.Answer(true);  // TCS is replaced
   Click("CmdTxt2TCS");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS")), list);

@@ -7,12 +7,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <filesystem>
 
@@ -93,7 +95,7 @@ TEST(SettingsStoreFile, ASpecialFileIsNeitherReadNorWritten) {
 }
 
 int Items(QWidget* window, const char* list) {
-  return window->findChild<QListWidget*>(list)->count();
+  return window->findChild<QTableWidget*>(list)->rowCount();
 }
 
 TEST_F(UiTest, SaveQuestionAndCheckWindow) {
@@ -123,11 +125,16 @@ TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   QTest::keyClicks(satellite->lineEdit(), "1.0w");  // by position, as the dialog finds
   QTest::keyClick(satellite->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(Items(check, "LstFindings"), findings + 2);
-  auto* list = check->findChild<QListWidget*>("LstFindings");
-  EXPECT_TRUE(list->item(findings + 1)->text().contains("Sat-1.0W"));
+  auto* table = check->findChild<QTableWidget*>("LstFindings");
+  EXPECT_TRUE(table->item(findings + 1, 3)->text().contains("Sat-1.0W"));
   check->findChild<QComboBox*>("CboSatelliteB")->setCurrentIndex(0);
+  check->show();  // 25 rows in view at the default size
+  EXPECT_GE(table->viewport()->height(), 25 * table->verticalHeader()->defaultSectionSize());
   const check::Finding first = check::CheckImage(Window().workspace())[0];  // about a channel
-  emit list->itemActivated(list->item(0));  // opens the editor on its record
+  table->sortByColumn(3, Qt::DescendingOrder);  // sorted, a row still opens its own finding
+  int row = 0;
+  while (table->item(row, 0)->data(Qt::UserRole).toInt() != 0) ++row;
+  emit table->cellActivated(row, 2);  // opens the editor on its record
   auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(editor->channel_view()->currentIndex().row(), first.record - 1);
