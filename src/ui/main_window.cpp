@@ -35,7 +35,6 @@
 #include "ui/conversion_panel.h"
 #include "ui/list_editor.h"
 #include "ui/list_viewer.h"
-#include "ui/print_dialog.h"
 #include "ui/qt_frontend.h"
 #include "ui/recent_files.h"
 #include "ui/widgets.h"
@@ -148,7 +147,6 @@ void MainWindow::BuildMenus() {
   action(file, "actShowChanges", "Show Changes\u2026", QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
   BuildExchangeMenus(file);
-  AddPrintActions(file, this, *frontend_, session_, *settings_, [this] { return clock_(); });
   file->addSeparator();
   action(file, "actQuit", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
   QMenu* edit = menuBar()->addMenu("&Edit");

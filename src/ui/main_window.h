@@ -101,7 +101,7 @@ class MainWindow : public QMainWindow {
   void UpdateHistoryActions();
   // Compares the image in file name (old) with the one in memory (new).
   void ShowChangesFrom(const std::string& name);
-  // Export, Import and the recent files in the File menu; tooltips and the Tab order.
+  // Export, Import, Print and the recent files in the File menu; tooltips and the Tab order.
   void BuildExchangeMenus(QMenu* file);
   void AddComforts();
   // The CSV file to export to or import from, after the check that an image is loaded.
