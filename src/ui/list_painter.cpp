@@ -134,9 +134,13 @@ int PaintList(QPagedPaintDevice& device, const views::PrintedList& list, int pag
     painter.setPen(QPen(Qt::black, line));
     painter.setFont(layout.bold);
     const QRectF top(0, 0, width, layout.row * 1.4);
-    painter.drawText(top, Qt::AlignLeft | Qt::AlignTop, header);
-    painter.drawText(top, Qt::AlignRight | Qt::AlignTop,
-                     Qt8(views::PageText(int(p) + 1, int(pages.size()))));
+    const QString page = Qt8(views::PageText(int(p) + 1, int(pages.size())));
+    // A file name too long for the line gives way in its middle, never the page number.
+    const QFontMetricsF bold(layout.bold, &device);
+    painter.drawText(top, Qt::AlignLeft | Qt::AlignTop,
+                     bold.elidedText(header, Qt::ElideMiddle,
+                                     width - bold.horizontalAdvance(page) - layout.gutter));
+    painter.drawText(top, Qt::AlignRight | Qt::AlignTop, page);
     painter.drawLine(QPointF(0, top.bottom()), QPointF(width, top.bottom()));
     for (std::size_t s = 0; s < pages[p].size(); ++s) {
       const qreal x = qreal(s) * (slot + layout.gutter);
