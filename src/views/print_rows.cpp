@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <map>
 #include <span>
 
@@ -78,8 +77,9 @@ std::string ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& co
     const std::optional<PrintColumn> column = Named<PrintColumn>(name, kColumnNames);
     if (!column) {
       std::string names;
-      for (const char* known : kColumnNames)
+      for (const char* known : kColumnNames) {
         names += (names.empty() ? "" : ", ") + std::string(known);
+      }
       return "Column " + common::QuotedText(name) + " is none of " + names + ".";
     }
     if (std::find(read.begin(), read.end(), *column) != read.end()) {
