@@ -1,12 +1,15 @@
 // Saves pictures of the program's windows for the README: main window with a sample
 // image loaded, its File menu and a tooltip, block viewer, list viewer, About box, the list
-// editor's two tabs, a refused input and the Add from satellite dialog, and the check and changes
-// windows and the Apply Order summary on an edited copy of the sample. A fixed clock, locale and
-// folder keep the pictures the same from run to run unless a window changed.
+// editor's two tabs, a refused input and the Add from satellite dialog, the print choices and
+// preview (and a PDF of the channel list), and the check and changes windows and the Apply
+// Order summary on an edited copy of the sample. A fixed clock, locale and folder keep the
+// pictures the same from run to run unless a window changed.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +18,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -255,6 +259,27 @@ int main(int argc, char** argv) {
   } else {
     ok = false;
   }
+
+  // The print choices and preview of the sample's list, and its PDF beside the image, of
+  // which scripts/screenshot makes a picture of the first page.
+  const auto print = [&](const char* action) {
+    window.findChild<QAction*>(action)->trigger();
+    QWidget* options = TopLevel("PrintOptions");
+    if (options) options->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    return options != nullptr;
+  };
+  window.findChild<QAction*>("actPrint")->trigger();
+  ok = Save(TopLevel("PrintOptions"), out.filePath("print-options.png")) && ok;
+  if (QWidget* options = TopLevel("PrintOptions")) options->close();
+  if (print("actPrint") && TopLevel("PrintPreview")) {
+    TopLevel("PrintPreview")->resize(1000, 760);
+    ok = Save(TopLevel("PrintPreview"), out.filePath("print-preview.png")) && ok;
+    TopLevel("PrintPreview")->close();
+  } else {
+    ok = false;
+  }
+  frontend.files.push_back(QFileInfo(argv[1]).dir().filePath("channels.pdf").toStdString());
+  ok = print("actExportPdf") && ok;
 
   const chanforge::flash::Workspace sample = window.workspace();
   const chanforge::flash::Workspace edited = Edited(sample);

@@ -37,6 +37,7 @@ std::span<const Subcommand> CheckCommands();     // check and diff
 std::span<const Subcommand> EditCommands();      // the list editing commands
 std::span<const Subcommand> CsvCommands();       // export-csv and import-csv
 std::span<const Subcommand> OrderCommands();     // apply-order
+std::span<const Subcommand> PrintCommands();     // export-html
 
 std::span<const Subcommand> SatelliteCommands();   // satellites and add-transponders
 std::span<const Subcommand> CompletionCommands();  // complete, for the shell, hidden

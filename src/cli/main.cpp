@@ -91,9 +91,9 @@ int Run(int argc, char** argv) {
   const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
   // Only the subcommand the line names is built, as building them all costs more than most
   // commands' work; without one (--help), or with a name that is none, all are built.
-  const auto groups = {BlockCommands(), ListFileCommands(),  DumpCommands(),
-                       CheckCommands(), EditCommands(),      CsvCommands(),
-                       OrderCommands(), SatelliteCommands(), CompletionCommands()};
+  const auto groups = {BlockCommands(),     ListFileCommands(),  DumpCommands(),  CheckCommands(),
+                       EditCommands(),      CsvCommands(),       PrintCommands(), OrderCommands(),
+                       SatelliteCommands(), CompletionCommands()};
   const auto first_word = std::find_if(arguments.begin() + 1, arguments.end(),
                                        [](const std::string& a) { return a.rfind('-', 0) != 0; });
   const std::string named = first_word == arguments.end() ? std::string() : *first_word;

@@ -590,8 +590,9 @@ std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::str
                              std::move(description));
 }
 
-common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
-                              ListKind list, const std::string& file, std::string& done) {
+common::Outcome ExportListFile(common::Frontend& frontend, const ListDocument& document,
+                               ListKind list, const std::string& file,
+                               const std::function<std::string()>& content, std::string& done) {
   using common::Outcome;
   const std::string reason = document.ReadOnlyReason(list);
   if (!reason.empty()) {
@@ -607,11 +608,16 @@ common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& do
   if (!common::CheckWritableTarget(frontend, file)) return Outcome::kRefused;
   if (!common::ConfirmOverwrite(frontend, file)) return Outcome::kCancelled;
   frontend.ShowStatus("Writing " + file + "...");
-  if (!common::WriteFileOrReport(frontend, file, ListCsv(document, list))) return Outcome::kFailed;
-  const std::size_t count = document.size(list);
-  done = "Exported " + std::to_string(count) + " " + common::ListNameOf(list) + " to " +
-         common::PathOf(file).filename().string();
+  if (!common::WriteFileOrReport(frontend, file, content())) return Outcome::kFailed;
+  done = "Exported " + std::to_string(document.size(list)) + " " + common::ListNameOf(list) +
+         " to " + common::PathOf(file).filename().string();
   return Outcome::kDone;
+}
+
+common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
+                              ListKind list, const std::string& file, std::string& done) {
+  return ExportListFile(
+      frontend, document, list, file, [&] { return ListCsv(document, list); }, done);
 }
 
 common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document,

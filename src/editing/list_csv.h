@@ -71,6 +71,14 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
 // The step that applies a read import, links kept as in every edit.
 std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::string description);
 
+// The steps of every export of a list to a file: refused when the image has no such list
+// or the file is the image's own, asked before an existing file is replaced, then written
+// safely. content is made only once the file may be written. done receives what the status
+// line shows afterwards.
+common::Outcome ExportListFile(common::Frontend& frontend, const ListDocument& document,
+                               ListKind list, const std::string& file,
+                               const std::function<std::string()>& content, std::string& done);
+
 // Writes the list to a CSV file with the usual overwrite question. done receives what
 // the status line shows afterwards.
 common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,

@@ -114,7 +114,7 @@ class MainWindow : public QMainWindow {
   void UpdateChanges();
   // Opens the editor on a channel or transponder of the lists it edits (1-based record).
   void OpenRecord(int block, int record);
-  // Export, Import and the recent files in the File menu; tooltips and the Tab order.
+  // Export, Import, Print and the recent files in the File menu; tooltips and the Tab order.
   void BuildExchangeMenus(QMenu* file);
   void AddComforts();
   // The CSV file to export to or import from, after the check that an image is loaded.

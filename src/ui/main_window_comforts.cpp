@@ -1,4 +1,4 @@
-// The main window's comforts: CSV export and import, the recent files, the five-second
+// The main window's comforts: CSV export and import, printing, the recent files, the five-second
 // status after a command, tooltips and the Tab order.
 #include <QAction>
 #include <QDir>
@@ -12,6 +12,7 @@
 #include "editing/reference_order.h"
 #include "flash/flash_file.h"
 #include "ui/main_window.h"
+#include "ui/print_dialog.h"
 #include "ui/qt_frontend.h"
 #include "ui/recent_files.h"
 
@@ -53,6 +54,7 @@ void MainWindow::BuildExchangeMenus(QMenu* file) {
   file->addSeparator();
   submenu("menuExport", "&Export", exports, &MainWindow::OnExportCsv);
   submenu("menuImport", "&Import", imports, &MainWindow::OnImportCsv);
+  AddPrintActions(file, this, *frontend_, session_, *settings_, [this] { return clock_(); });
   file->addSeparator();
   QMenu* recent = file->addMenu("&Recent Files");
   recent->setObjectName("menuRecent");

@@ -67,6 +67,38 @@ TEST_F(Cli, BlocksHexDumpAndListsInAPipe) {
   EXPECT_NE(Cmd("blocks odd.bin").out.find("Block:2 T\xE9\x1B[2J ("), std::string::npos);
 }
 
+TEST_F(Cli, ExportHtmlWritesOneValidPageWithEveryNameOnceEscaped) {
+  Sample();
+  dir_.Write("full.bin", testing::FullChannelImage());
+  for (const char* image : {"flash512k.bin", "full.bin"}) {
+    ASSERT_EQ(Cmd(std::string("--yes export-html ") + image + " -o list.html").status, 0);
+#ifndef _WIN32
+    EXPECT_EQ(std::system(("tidy -e -q '" + dir_.Path("list.html") + "'").c_str()), 0) << image;
+#endif
+  }
+  const std::string html = Read("list.html");
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < 2182; ++i) {
+    const char* escaped[] = {"&lt;b&gt;&amp;&quot;", "Caf\xC3\xA9 \\x01 &#39;x&#39;",
+                             "A  B &gt; C"};
+    const std::string cell = "<td>" + (i < 3 ? escaped[i] : testing::FullChannelName(i)) + "</td>";
+    const std::size_t found = html.find(cell, at);
+    ASSERT_NE(found, std::string::npos) << cell;
+    EXPECT_EQ(html.find(cell, found + 1), std::string::npos) << cell;
+    at = found;
+  }
+  EXPECT_EQ(Cmd("export-html full.bin -o list.html --group input").status, 1);  // no --yes
+  EXPECT_EQ(Read("list.html"), html);
+  EXPECT_EQ(Cmd("--yes export-html full.bin -o full.bin").status, 1);
+  EXPECT_EQ(Read("full.bin"), testing::FullChannelImage());
+  EXPECT_EQ(Cmd("export-html full.bin -o g.html --group INPUT --columns sid,name").status, 0);
+  EXPECT_NE(Read("g.html").find(
+                "<tbody class=\"sheet\">\n<tr><th class=\"group\" colspan=\"2\">DiSEqC B"),
+            std::string::npos);
+  EXPECT_EQ(Cmd("export-html full.bin -o h.html --columns sid,bad").status, 2);
+  EXPECT_FALSE(Exists("h.html"));
+}
+
 TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheCommand) {
   for (const char* args :
        {"", "frobnicate", "blocks", "blocks ''", "save-block f 8 out", "save-block '' 0 x",

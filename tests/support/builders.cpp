@@ -71,6 +71,25 @@ std::string ChannelList(std::size_t count) {
   return list;
 }
 
+std::string FullChannelName(std::size_t index) {
+  constexpr const char* kSpecial[] = {"<b>&\"", "Caf\xE9 \x01 'x'", "A  B > C"};
+  if (index < std::size(kSpecial)) return kSpecial[index];
+  std::string number = std::to_string(index + 1);
+  return "Sender " + std::string(4 - number.size(), '0') + number;
+}
+
+std::string FullChannelImage() {
+  std::string tpt, tcs;
+  for (std::uint32_t t = 0; t < 40; ++t) {
+    tpt += TptRecord(1000000000u + t * 20000000u, 1, 1, 0, 27, 2, t % 2 == 0 ? 0 : 0x0A);
+  }
+  for (std::size_t i = 0; i < 2182; ++i) {
+    tcs += TcsRecord(FullChannelName(i), 1, static_cast<std::uint8_t>(1 + i % 40),
+                     static_cast<std::uint16_t>(10000 + i), 0, 0);
+  }
+  return FlashImageBuilder().Block(0, "TCS", tcs).Block(1, "TPT", tpt).Build();
+}
+
 TempDir::TempDir() {
   static std::atomic<int> counter{0};
   std::random_device device;

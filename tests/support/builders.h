@@ -40,6 +40,13 @@ std::string ThreeTransponders();
 // A channel list of count varied records.
 std::string ChannelList(std::size_t count);
 
+// The names of FullChannelImage's channels: the first three test escaping, a control byte
+// and Latin-1; the others are "Sender 0004" and on.
+std::string FullChannelName(std::size_t index);
+// An image whose TCS block is full (2182 channels, SID 10000 up) over 40 transponders that
+// alternate between DiSEqC A and B.
+std::string FullChannelImage();
+
 // A folder of its own for one test, removed afterwards.
 class TempDir {
  public:

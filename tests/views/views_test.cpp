@@ -13,6 +13,7 @@
 #include "views/done_texts.h"
 #include "views/labels.h"
 #include "views/list_view.h"
+#include "views/print_rows.h"
 
 namespace chanforge::views {
 namespace {
@@ -146,6 +147,67 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_EQ(tcs(dir.Path("folder")).lines,
             std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
+}
+
+TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
+  using Rows = std::vector<std::vector<std::string>>;
+  const std::vector<transponders::TransponderRecord> tps = {
+      transponders::TransponderRecord::Decode(testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 0x0B)),
+      transponders::TransponderRecord::Decode(testing::TptRecord(1000000000, 1, 1, 0, 0, 2, 0))};
+  std::vector<channels::ChannelRecord> list;
+  for (const auto& [name, tp] : {std::pair{"<b>", 2}, {"X\x01\xE9", 0}, {"A", 1}, {"B", 2}}) {
+    list.push_back(channels::ChannelRecord::Decode(
+        testing::TcsRecord(name, 4, static_cast<std::uint8_t>(tp), 100, 200, 0)));
+  }
+  PrintChoices choices;
+  PrintedList rows = PrintRows(list, tps, choices, "/a/flash.bin", "2026-12-06");
+  EXPECT_EQ(rows.file_name + rows.date + rows.count, "flash.bin2026-12-064 channels");
+  EXPECT_EQ(rows.headings, (std::vector<std::string>{"Nr", "Name", "TP", "SID"}));
+  ASSERT_EQ(rows.groups.size(), 1u);
+  EXPECT_EQ(rows.groups[0].rows, (Rows{{"1", "<b>", "2 \u00b7 10750 V", "100"},
+                                       {"2", "X\\x01\u00e9", "0 (no transponder)", "100"},
+                                       {"3", "A", "1 \u00b7 11778 H", "100"},
+                                       {"4", "B", "2 \u00b7 10750 V", "100"}}));
+  // Groups in input or transponder order, each channel keeping its number in the list.
+  const auto groups = [&](PrintGroup group) {
+    choices.group = group;
+    choices.columns = {PrintColumn::kNr, PrintColumn::kUse, PrintColumn::kVpid};
+    rows = PrintRows(list, tps, choices, "", "");
+    std::string shown;
+    for (const PrintedGroup& g : rows.groups) {
+      shown += (g.new_page ? "|" : "") + g.title + ":";
+      for (const auto& row : g.rows) shown += row[0] + " ";
+    }
+    return shown;
+  };
+  EXPECT_EQ(groups(PrintGroup::kInput),
+            "DiSEqC A \u00b7 2 channels:1 4 |DiSEqC B \u00b7 1 channel:3 "
+            "|No transponder \u00b7 1 channel:2 ");
+  EXPECT_EQ(groups(PrintGroup::kTransponder),
+            "1 \u00b7 11778 H \u00b7 1 channel:3 2 \u00b7 10750 V \u00b7 2 channels:1 4 "
+            "No transponder \u00b7 1 channel:2 ");
+  EXPECT_EQ(rows.headings, (std::vector<std::string>{"Nr", "Use", "VPID"}));
+  EXPECT_EQ(rows.numbers, (std::vector<bool>{true, true, true}));
+  EXPECT_EQ(rows.groups[0].rows[0], (std::vector<std::string>{"3", "4", "200"}));
+  EXPECT_EQ(PageText(2, 15), "page 2 of 15");
+}
+
+TEST(PrintRows, ChoicesReadAsTheCommandLineAndTheSettingsWriteThem) {
+  std::vector<PrintColumn> columns;
+  EXPECT_EQ(ReadPrintColumns(" Name ,TP,pcr", columns), "");
+  EXPECT_EQ(PrintColumnsText(columns), "name,tp,pcr");
+  for (const auto& [text, error] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"nr,foo",
+            "Column \"foo\" is none of nr, name, use, tp, sid, vpid, apid, vecm, aecm, "
+            "pcr."},
+           {"sid,SID", "Column \"SID\" is named twice."},
+           {"", "Column \"\" is none of nr, name, use, tp, sid, vpid, apid, vecm, aecm, pcr."}}) {
+    EXPECT_EQ(ReadPrintColumns(text, columns), error) << text;
+  }
+  EXPECT_EQ(PrintColumnsText(columns), "name,tp,pcr");  // kept after a refusal
+  EXPECT_EQ(PrintGroupNamed("Transponder"), PrintGroup::kTransponder);
+  EXPECT_EQ(PaperNamed("LETTER"), Paper::kLetter);
+  EXPECT_FALSE(PrintGroupNamed("satellite") || PaperNamed("A3"));
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+#include "cli/html_page.h"
+
+namespace chanforge::cli {
+
+namespace {
+
+// Printed at 8 pt, as the window prints: a full list on as few sheets as stay readable.
+// The header and the headings sit in the table's head, which browsers repeat on every
+// printed page; "page N of M" goes in the page's margin where the browser fills one.
+constexpr char kStyle[] = R"(
+body { font: 8pt/1.3 "DejaVu Sans", Arial, Helvetica, sans-serif; margin: 1em; color: #000; }
+.two { column-count: 2; column-gap: 8mm; }
+table { border-collapse: collapse; }
+th, td { padding: 0.1em 1.2em 0.1em 0; text-align: left; white-space: pre; }
+thead th { border-bottom: 0.5pt solid #000; }
+thead th.page { font-size: 9pt; border-bottom: 1pt solid #000; padding-bottom: 0.3em; }
+th.group { padding-top: 0.8em; break-after: avoid; }
+.n { text-align: right; }
+tbody tr:nth-child(even) td { background: #eee; }
+tr { break-inside: avoid; }
+tbody.sheet { break-before: page; }
+@media print {
+  body { margin: 0; }
+  tbody tr:nth-child(even) td { print-color-adjust: exact; -webkit-print-color-adjust: exact; }
+}
+)";
+
+void AppendRow(std::string& out, const std::vector<std::string>& cells,
+               const std::vector<bool>& numbers, const char* tag) {
+  out += "<tr>";
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    out += numbers[c] ? std::string("<") + tag + " class=\"n\">" : std::string("<") + tag + ">";
+    out += HtmlEscaped(cells[c]);
+    out += std::string("</") + tag + ">";
+  }
+  out += "</tr>\n";
+}
+
+}  // namespace
+
+std::string HtmlEscaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& choices) {
+  const std::string span = std::to_string(list.headings.size());
+  const std::string header = list.file_name + " \u00b7 " + list.date + " \u00b7 " + list.count;
+  std::size_t rows = 0;
+  for (const views::PrintedGroup& group : list.groups) rows += group.rows.size() + 1;
+  std::string out;
+  out.reserve(4096 + rows * (16 + 32 * list.headings.size()));
+  out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+  out += HtmlEscaped(header);
+  out += "</title>\n<style>";
+  out += kStyle;
+  out += std::string("@page { size: ") +
+         (choices.paper == views::Paper::kLetter ? "letter" : "A4") +
+         "; margin: 12mm 10mm;\n  @bottom-right { content: \"page \" counter(page) \" of \" "
+         "counter(pages); font-size: 8pt; } }\n</style>\n</head>\n<body>\n";
+  out += choices.page_columns == 2 ? "<div class=\"two\">\n" : "<div>\n";
+  out += "<table>\n<thead>\n<tr><th class=\"page\" colspan=\"" + span + "\">" +
+         HtmlEscaped(header) + "</th></tr>\n";
+  AppendRow(out, list.headings, list.numbers, "th");
+  out += "</thead>\n";
+  for (const views::PrintedGroup& group : list.groups) {
+    out += group.new_page ? "<tbody class=\"sheet\">\n" : "<tbody>\n";
+    if (!group.title.empty()) {
+      out += "<tr><th class=\"group\" colspan=\"" + span + "\">" + HtmlEscaped(group.title) +
+             "</th></tr>\n";
+    }
+    for (const std::vector<std::string>& row : group.rows) AppendRow(out, row, list.numbers, "td");
+    out += "</tbody>\n";
+  }
+  out += "</table>\n</div>\n</body>\n</html>\n";
+  return out;
+}
+
+}  // namespace chanforge::cli

@@ -1,0 +1,214 @@
+#include "ui/print_dialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "editing/list_csv.h"
+#include "ui/list_painter.h"
+#include "ui/main_window.h"
+
+namespace chanforge::ui {
+
+namespace {
+
+// The settings' value names, in the order SavedPrintChoices reads them.
+const QStringList kKeys = {"PrintColumns", "PrintGroup", "PrintPageColumns", "PrintPaper"};
+constexpr char kPdfFilter[] = "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*";
+constexpr int kColumnRole = Qt::UserRole;
+
+QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
+
+QComboBox* Choice(QWidget* parent, const char* name, const QStringList& texts, int current) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->addItems(texts);
+  box->setCurrentIndex(current);
+  return box;
+}
+
+views::PrintedList Rows(editing::Session& session, const views::PrintChoices& choices,
+                        const QDateTime& now) {
+  const editing::ListDocument& document = session.document();
+  return views::PrintRows(document.channels(), document.transponders(), choices,
+                          session.workspace().image().fileName,
+                          now.date().toString(Qt::ISODate).toStdString());
+}
+
+}  // namespace
+
+views::PrintChoices SavedPrintChoices(const SettingsStore& settings) {
+  views::PrintChoices choices;
+  QStringList texts;
+  if (settings.GetSettingStrings(kAppKey, kKeys, texts) != 0) return choices;
+  if (!texts[0].isEmpty()) views::ReadPrintColumns(texts[0].toStdString(), choices.columns);
+  choices.group = views::PrintGroupNamed(texts[1].toStdString()).value_or(choices.group);
+  if (texts[2] == "1" || texts[2] == "2") choices.page_columns = texts[2].toInt();
+  choices.paper = views::PaperNamed(texts[3].toStdString()).value_or(choices.paper);
+  return choices;
+}
+
+PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+  setObjectName("PrintOptions");
+  setWindowTitle(target == Target::kPdf ? "Export PDF" : "Print");
+  const views::PrintChoices saved = SavedPrintChoices(settings);
+  columns_ = new QListWidget(this);
+  columns_->setObjectName("PrintColumns");
+  columns_->setDragDropMode(QAbstractItemView::InternalMove);
+  // The chosen columns in their order, then the others in the field table's.
+  std::vector<views::PrintColumn> order = saved.columns;
+  for (int c = 0; c <= int(views::PrintColumn::kPcr); ++c) {
+    const auto column = views::PrintColumn(c);
+    if (std::find(order.begin(), order.end(), column) == order.end()) order.push_back(column);
+  }
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    auto* item = new QListWidgetItem(Qt8(views::PrintHeading(order[i])), columns_);
+    item->setData(kColumnRole, int(order[i]));
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(i < saved.columns.size() ? Qt::Checked : Qt::Unchecked);
+  }
+  columns_->setCurrentRow(0);
+  const auto mover = [this](const char* name, const char* text, int step) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, [this, step] {
+      const int row = columns_->currentRow();
+      if (row < 0 || row + step < 0 || row + step >= columns_->count()) return;
+      columns_->insertItem(row + step, columns_->takeItem(row));
+      columns_->setCurrentRow(row + step);
+    });
+    return button;
+  };
+  auto* moves = new QVBoxLayout;
+  moves->addWidget(mover("PrintColumnUp", "&Up", -1));
+  moves->addWidget(mover("PrintColumnDown", "&Down", 1));
+  moves->addStretch();
+  group_ = Choice(this, "PrintGroup", {"Not grouped", "By DiSEqC input", "By transponder"},
+                  int(saved.group));
+  page_columns_ =
+      Choice(this, "PrintPageColumns", {"One", "Two, where they fit"}, saved.page_columns - 1);
+  paper_ = Choice(this, "PrintPaper", {"A4", "Letter"}, int(saved.paper));
+  auto* form = new QFormLayout;
+  form->addRow("&Group:", group_);
+  form->addRow("&Lists side by side:", page_columns_);
+  if (target == Target::kPdf) {
+    form->addRow("&Paper:", paper_);
+  } else {
+    paper_->hide();
+  }
+  auto* columns = new QVBoxLayout;
+  auto* label = new QLabel("&Columns (check, and drag or move into order):", this);
+  label->setBuddy(columns_);
+  columns->addWidget(label);
+  auto* list_and_moves = new QHBoxLayout;
+  list_and_moves->addWidget(columns_);
+  list_and_moves->addLayout(moves);
+  columns->addLayout(list_and_moves);
+  auto* body = new QHBoxLayout;
+  body->addLayout(columns);
+  body->addLayout(form);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setText(target == Target::kPdf ? "&Export\u2026" : "&Preview\u2026");
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // Without a column there is nothing to print.
+  connect(columns_, &QListWidget::itemChanged, this,
+          [this, ok] { ok->setEnabled(!Choices().columns.empty()); });
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body);
+  layout->addWidget(buttons);
+}
+
+views::PrintChoices PrintDialog::Choices() const {
+  views::PrintChoices choices;
+  choices.columns.clear();
+  for (int row = 0; row < columns_->count(); ++row) {
+    const QListWidgetItem* item = columns_->item(row);
+    if (item->checkState() == Qt::Checked) {
+      choices.columns.push_back(views::PrintColumn(item->data(kColumnRole).toInt()));
+    }
+  }
+  choices.group = views::PrintGroup(group_->currentIndex());
+  choices.page_columns = page_columns_->currentIndex() + 1;
+  choices.paper = views::Paper(paper_->currentIndex());
+  return choices;
+}
+
+void PrintDialog::accept() {
+  const views::PrintChoices choices = Choices();
+  settings_.SaveSettingStrings(kAppKey, {{kKeys[0], Qt8(views::PrintColumnsText(choices.columns))},
+                                         {kKeys[1], views::kPrintGroupNames[int(choices.group)]},
+                                         {kKeys[2], QString::number(choices.page_columns)},
+                                         {kKeys[3], views::kPaperNames[int(choices.paper)]}});
+  QDialog::accept();
+}
+
+void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend,
+                     editing::Session& session, SettingsStore& settings,
+                     std::function<QDateTime()> now) {
+  // The choices first, for a loaded image with a channel list; then what comes next.
+  const auto ask = [window, &frontend, &session, &settings](
+                       PrintDialog::Target target,
+                       std::function<void(const views::PrintChoices&)> next) {
+    if (!session.CheckLoaded(frontend)) return;
+    const std::string reason = session.document().ReadOnlyReason(common::ListKind::kChannels);
+    if (!reason.empty()) return frontend.ShowMessage(common::MessageKind::kError, reason);
+    auto* dialog = new PrintDialog(target, settings, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, window,
+                     [dialog, next] { next(dialog->Choices()); });
+    dialog->open();
+  };
+  const auto preview = [window, &session, now](const views::PrintChoices& choices) {
+    auto* dialog = new QPrintPreviewDialog(window);
+    dialog->setObjectName("PrintPreview");
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto rows = std::make_shared<views::PrintedList>(Rows(session, choices, now()));
+    dialog->printer()->setDocName(Qt8(rows->file_name));
+    dialog->printer()->setPageMargins(kPrintMarginsMm, QPageLayout::Millimeter);
+    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                     [rows, columns = choices.page_columns](QPrinter* printer) {
+                       PaintList(*printer, *rows, columns);
+                     });
+    dialog->open();
+  };
+  const auto pdf = [window, &frontend, &session, now](const views::PrintChoices& choices) {
+    const std::string name = common::ChooseFileWithFallback(
+        frontend, {common::FileDialogKind::kSave, "Export PDF", "channels.pdf", kPdfFilter},
+        "channels.pdf");
+    if (name.empty()) return;
+    const auto bytes = [&] {
+      const QByteArray file = ListPdf(Rows(session, choices, now()), choices);
+      return std::string(file.constData(), std::size_t(file.size()));
+    };
+    std::string done;
+    const common::Outcome outcome = editing::ExportListFile(
+        frontend, session.document(), common::ListKind::kChannels, name, bytes, done);
+    window->ShowStatus("");
+    if (outcome == common::Outcome::kDone) window->ShowDone(Qt8(done));
+  };
+  menu->addSeparator();
+  QAction* print = menu->addAction("&Print\u2026");
+  print->setObjectName("actPrint");
+  print->setShortcut(QKeySequence::Print);
+  QObject::connect(print, &QAction::triggered, window,
+                   [ask, preview] { ask(PrintDialog::Target::kPrinter, preview); });
+  QAction* export_pdf = menu->addAction("Export P&DF\u2026");
+  export_pdf->setObjectName("actExportPdf");
+  QObject::connect(export_pdf, &QAction::triggered, window,
+                   [ask, pdf] { ask(PrintDialog::Target::kPdf, pdf); });
+}
+
+}  // namespace chanforge::ui

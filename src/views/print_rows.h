@@ -1,0 +1,73 @@
+// The printable channel list: the chosen columns of every channel, grouped or not, with the
+// texts of the page header. The window puts it on paper or in a PDF, the command line in an
+// HTML page; both read the same rows and the same choices.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channels/channel_fields.h"
+#include "channels/channel_record.h"
+#include "transponders/transponder_record.h"
+
+namespace chanforge::views {
+
+// The place in the list, then the channel fields in the field table's order.
+enum class PrintColumn { kNr, kName, kUse, kTp, kSid, kVpid, kApid, kVecm, kAecm, kPcr };
+static_assert(static_cast<std::size_t>(PrintColumn::kPcr) == channels::kChannelFieldCount);
+
+// How the channels are gathered: not at all, by their transponder's DiSEqC input, or by
+// transponder.
+enum class PrintGroup { kNone, kInput, kTransponder };
+enum class Paper { kA4, kLetter };
+
+// What the user chose; the same in the window's settings and on the command line.
+struct PrintChoices {
+  std::vector<PrintColumn> columns = {PrintColumn::kNr, PrintColumn::kName, PrintColumn::kTp,
+                                      PrintColumn::kSid};
+  PrintGroup group = PrintGroup::kNone;
+  int page_columns = 2;  // lists of channels side by side on a page (where they fit): 1 or 2
+  Paper paper = Paper::kA4;
+};
+
+// The choices' names, as the command line takes them and the settings keep them.
+inline constexpr const char* kPrintGroupNames[] = {"none", "input", "transponder"};
+inline constexpr const char* kPaperNames[] = {"a4", "letter"};
+// "nr,name,tp,sid"
+std::string PrintColumnsText(const std::vector<PrintColumn>& columns);
+// Reads "nr,name,tp,sid" (any case) into columns; why not, or an empty text.
+std::string ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns);
+// "Nr", or the field's column title.
+std::string PrintHeading(PrintColumn column);
+std::optional<PrintGroup> PrintGroupNamed(std::string_view name);
+std::optional<Paper> PaperNamed(std::string_view name);
+
+struct PrintedGroup {
+  std::string title;      // "DiSEqC A · 812 channels"; empty when the list is not grouped
+  bool new_page = false;  // starts a page of its own
+  std::vector<std::vector<std::string>> rows;  // a cell per column
+};
+
+struct PrintedList {
+  std::string file_name;  // the image's, without its folder
+  std::string date;
+  std::string count;  // "2182 channels"
+  std::vector<std::string> headings;
+  std::vector<bool> numbers;  // per column: right-aligned
+  std::vector<PrintedGroup> groups;
+};
+
+// The rows of the channels, as the list editor shows them: names as Latin-1 with control
+// bytes visible, the transponder as "23 · 11836 H", the other fields as the CSV has them.
+PrintedList PrintRows(const std::vector<channels::ChannelRecord>& channels,
+                      const std::vector<transponders::TransponderRecord>& transponders,
+                      const PrintChoices& choices, const std::string& image_file,
+                      const std::string& date);
+
+// "page 2 of 15"
+std::string PageText(int page, int pages);
+
+}  // namespace chanforge::views

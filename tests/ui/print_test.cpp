@@ -1,0 +1,119 @@
+// The printed channel list: every channel on paper once and in list order, on the pages its
+// header counts; Print and Export PDF ask for the choices and keep them.
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+
+#include "editing/sample_image.h"
+#include "ui/list_painter.h"
+#include "ui_fixture.h"
+
+namespace chanforge::ui {
+namespace {
+
+// Runs of blanks as one, as a PDF's text reads back.
+std::string OneBlank(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+  }
+  return out;
+}
+
+// The text of a PDF in the order it was drawn: a line per row, a form feed after a page.
+std::string PdfText(const std::string& pdf) {
+  std::string text;
+  if (FILE* pipe = popen(("pdftotext -raw '" + pdf + "' -").c_str(), "r")) {
+    for (int c; (c = std::fgetc(pipe)) != EOF;) text += static_cast<char>(c);
+    pclose(pipe);
+  }
+  return OneBlank(text);
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+TEST(ListPdf, HoldsEveryChannelOnceInOrderOnThePagesTheHeaderCounts) {
+  ASSERT_EQ(std::system("pdftotext -v 2>/dev/null"), 0) << "scripts/deps gui installs pdftotext";
+  testing::TempDir dir;
+  for (const bool full : {false, true}) {
+    flash::Workspace workspace;
+    workspace.Load(full ? testing::FullChannelImage() : editing::MakeSampleImage(), "f.bin");
+    const editing::ListDocument document(workspace);
+    const views::PrintedList list =
+        views::PrintRows(document.channels(), document.transponders(), {}, "f.bin", "2026-12-06");
+    const std::string text = PdfText(dir.Write("list.pdf", ListPdf(list, {}).toStdString()));
+    const auto pages = static_cast<int>(std::count(text.begin(), text.end(), '\f'));
+    std::size_t page_start = 0;
+    for (int page = 1; page <= pages; ++page) {
+      const std::size_t page_end = text.find('\f', page_start);
+      EXPECT_EQ(Count(text.substr(page_start, page_end - page_start),
+                      "f.bin \u00b7 2026-12-06 \u00b7 " + list.count + " " +
+                          views::PageText(page, pages)),
+                1u);
+      page_start = page_end + 1;
+    }
+    EXPECT_EQ(pages, full ? 16 : 2);  // as few as 8 pt allows: two lists side by side
+    std::size_t at = 0;
+    for (const std::vector<std::string>& row : list.groups.at(0).rows) {
+      std::string line = "\n";
+      for (const std::string& cell : row) line += OneBlank(cell) + " ";
+      line.back() = '\n';
+      const std::size_t found = text.find(line, at);
+      ASSERT_NE(found, std::string::npos) << line << "after " << at;
+      EXPECT_EQ(Count(text, line), 1u) << line;
+      EXPECT_TRUE(!full || Count(text, OneBlank(row[1])) == 1) << row[1];
+      at = found + 1;
+    }
+  }
+}
+
+TEST_F(UiTest, PrintAndExportPdfAskForTheChoicesAndKeepThem) {
+  Window().show();
+  Get<QAction>("actPrint")->trigger();
+  EXPECT_EQ(ui_.OnlyMessage(), "No File Open!");
+  Load(dir_.Write("f.bin", editing::MakeSampleImage()));
+  const auto accept = [&](const char* action) {
+    Get<QAction>(action)->trigger();
+    QWidget* dialog = TopLevel("PrintOptions");
+    EXPECT_NE(dialog, nullptr);
+    return dialog;
+  };
+  QWidget* dialog = accept("actExportPdf");
+  ASSERT_NE(dialog, nullptr);
+  auto* columns = dialog->findChild<QListWidget*>("PrintColumns");
+  columns->item(2)->setCheckState(Qt::Unchecked);  // TP
+  columns->setCurrentRow(1);
+  QTest::mouseClick(dialog->findChild<QAbstractButton*>("PrintColumnUp"), Qt::LeftButton);
+  dialog->findChild<QComboBox*>("PrintGroup")->setCurrentIndex(1);
+  ui_.Choose(dir_.Path("list.pdf"));
+  dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  EXPECT_EQ(testing::TempDir::Read(dir_.Path("list.pdf")).substr(0, 5), "%PDF-");
+  EXPECT_EQ(Setting("PrintColumns") + Setting("PrintGroup"), "name,nr,sidinput");
+  EXPECT_EQ(Text("StatusText"), "Exported 150 channels to list.pdf");
+
+  dialog = accept("actPrint");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->findChild<QComboBox*>("PrintGroup")->currentIndex(), 1);
+  EXPECT_EQ(dialog->findChild<QListWidget*>("PrintColumns")->item(0)->text(), "Name");
+  dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  QWidget* preview = TopLevel("PrintPreview");
+  ASSERT_NE(preview, nullptr);
+  // Each DiSEqC input on a sheet of its own, whatever paper the printer has.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return preview->findChild<QPrintPreviewWidget*>()->pageCount() >= 2; }));
+  preview->close();
+}
+
+}  // namespace
+}  // namespace chanforge::ui
