@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "check/image_lists.h"
+#include "common/coding.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_fields.h"
 
@@ -149,7 +150,7 @@ class Checker {
         if (byte < 0x20 || byte == 0x7F) {
           const bool line_end = byte == '\r' || byte == '\n';
           Add(Rule::kNameControlBytes, index, number, "name",
-              std::string(line_end ? "line-end" : "control") + " byte " + Hex2(byte) +
+              std::string(line_end ? "line-end" : "control") + " byte " + common::Hex2(byte) +
                   " at position " + Number(static_cast<std::int64_t>(i + 1)));
           break;
         }
@@ -209,14 +210,14 @@ class Checker {
       }
       if (record.fec >= std::size(transponders::kFecTexts)) {
         Add(Rule::kUnknownFec, index, number, "fec",
-            "FEC code " + Hex2(record.fec) + " shows as " + record.FecText() +
+            "FEC code " + common::Hex2(record.fec) + " shows as " + record.FecText() +
                 "; the text line stores " +
                 transponders::kFecTexts[transponders::kFallbackFecCode] + " for it");
       }
       const unsigned hidden = record.flags & ~transponders::kShownFlags & 0xFFu;
       if (hidden != 0) {
         Add(Rule::kHiddenFlags, index, number, "flags",
-            "flag bits " + Hex2(hidden) + " do not show in the text line");
+            "flag bits " + common::Hex2(hidden) + " do not show in the text line");
       }
     }
   }

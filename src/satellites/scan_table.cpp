@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "check/image_lists.h"
+#include "common/coding.h"
 #include "common/file_access.h"
 #include "common/text_lines.h"
 
@@ -57,13 +57,13 @@ std::string Store(ScanRow& row, std::string_view key, std::string_view value) {
                                         {"STREAM_ID", &ScanRow::stream_id}};
   for (const Text& text : kTexts) {
     // Shown with its control bytes escaped: these texts reach messages and terminals.
-    if (key == text.key) row.*text.field = check::ShownBytes(common::ToUpperAscii(value));
+    if (key == text.key) row.*text.field = common::ShownBytes(common::ToUpperAscii(value));
   }
   for (const Number& number : kNumbers) {
     if (key != number.key) continue;
     const std::optional<std::int64_t> read = common::ReadValue(value);
     if (!read) {
-      return std::string(key) + " " + common::QuotedText(check::ShownBytes(value)) +
+      return std::string(key) + " " + common::QuotedText(common::ShownBytes(value)) +
              " is not a number";
     }
     row.*number.field = *read;
@@ -195,7 +195,7 @@ ScanTable ParseScanTable(std::string_view text) {
     const std::size_t equals = line.find('=');
     std::string problem =
         equals == std::string_view::npos || table.rows.empty()
-            ? common::QuotedText(check::ShownBytes(line)) + " is not KEY = VALUE in a section"
+            ? common::QuotedText(common::ShownBytes(line)) + " is not KEY = VALUE in a section"
             : Store(table.rows.back(), common::ToUpperAscii(Trim(line.substr(0, equals))),
                     Trim(line.substr(equals + 1)));
     if (problem.empty()) continue;
