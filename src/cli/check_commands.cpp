@@ -7,10 +7,10 @@
 #include "check/image_check.h"
 #include "check/image_diff.h"
 #include "check/image_lists.h"
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/satellite_options.h"
-#include "cli/session.h"
 
 namespace chanforge::cli {
 

@@ -31,7 +31,7 @@ struct Subcommand {
 
 // The groups, each in the file that implements it. --help lists them in this order.
 std::span<const Subcommand> BlockCommands();     // blocks ... swap-diseqc
-std::span<const Subcommand> ListFileCommands();  // the conversions and view
+std::span<const Subcommand> TextFileCommands();  // the conversions and view
 std::span<const Subcommand> DumpCommands();      // hexdump and make-sample
 std::span<const Subcommand> CheckCommands();     // check and diff
 std::span<const Subcommand> EditCommands();      // the list editing commands

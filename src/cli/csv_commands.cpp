@@ -1,9 +1,9 @@
 // The CSV commands: a list out to a spreadsheet file, and back into a copy of the image.
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
 #include "editing/list_csv.h"
 
 namespace chanforge::cli {
@@ -12,7 +12,7 @@ namespace {
 
 int ExportCsv(ConsoleFrontend& ui, const std::string& flash, common::ListKind list,
               const std::string& out) {
-  Session session;
+  CommandSession session;
   if (!LoadForReading(ui, session, flash)) return 1;
   std::string done;
   return ExitStatus(editing::ExportCsvFile(ui, session.document(), list, out, done));
@@ -20,7 +20,7 @@ int ExportCsv(ConsoleFrontend& ui, const std::string& flash, common::ListKind li
 
 int ImportCsv(ConsoleFrontend& ui, const std::string& flash, common::ListKind list,
               const std::string& in, const std::string& out) {
-  Session session;
+  CommandSession session;
   if (!Load(ui, session, flash, out)) return 1;
   std::string done;
   if (editing::ImportCsvFile(ui, session.document(), session.history(), list, in, done) !=

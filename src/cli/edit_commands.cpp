@@ -3,9 +3,9 @@
 #include <memory>
 #include <optional>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
 #include "common/text_lines.h"
 #include "editing/list_commands.h"
 
@@ -25,14 +25,14 @@ std::string NameCell(const editing::ChannelRecord& channel) {
   return common::Latin1ForTerminal(name);
 }
 
-int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Command> command,
+int Finish(ConsoleFrontend& ui, CommandSession& session, std::unique_ptr<editing::Command> command,
            const std::string& out) {
   session.history().Push(std::move(command));
   return SaveImage(ui, session, out);
 }
 
 int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  Session session;
+  CommandSession session;
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
@@ -51,7 +51,7 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
 }
 
 int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  Session session;
+  CommandSession session;
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kTransponders))) return 1;
@@ -73,7 +73,7 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
 
 int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                const std::vector<std::string>& assignments, const std::string& out) {
-  Session session;
+  CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
@@ -89,7 +89,7 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
 
 int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                    const std::vector<std::string>& assignments, const std::string& out) {
-  Session session;
+  CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -105,7 +105,7 @@ int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t nu
 
 int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
                  const std::string& out) {
-  Session session;
+  CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const std::size_t size = document->channels().size();
@@ -116,7 +116,7 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
 
 int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
                    const std::string& out) {
-  Session session;
+  CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   std::vector<std::size_t> rows;
@@ -130,7 +130,7 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
 
 int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
                  const std::string& out) {
-  Session session;
+  CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const editing::SortKey key = by == "name"  ? editing::SortKey::kName
@@ -141,7 +141,7 @@ int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::strin
 
 int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                       const std::string& out) {
-  Session session;
+  CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -153,7 +153,7 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
 
 int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
                     std::size_t before, const std::string& out) {
-  Session session;
+  CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();

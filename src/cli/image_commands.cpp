@@ -2,9 +2,9 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
 #include "common/file_access.h"
 #include "common/reported_files.h"
 #include "editing/diseqc_swap.h"
@@ -32,8 +32,8 @@ bool Selected(ConsoleFrontend& ui, const flash::Workspace& w, int index,
                                    w.image().fileName, action);
 }
 
-bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
-                   const std::string& action, const std::string& out) {
+bool LoadAndSelect(ConsoleFrontend& ui, CommandSession& session, const std::string& flash,
+                   int index, const std::string& action, const std::string& out) {
   return Load(ui, session, flash, out) && Selected(ui, session.workspace(), index, action);
 }
 
@@ -57,7 +57,7 @@ int SaveBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
 
 int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& in,
               const std::string& out, bool whole) {
-  Session session;
+  CommandSession session;
   if (!LoadAndSelect(ui, session, flash, index, "Update", out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
@@ -69,7 +69,7 @@ int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const st
 
 int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out,
                bool whole) {
-  Session session;
+  CommandSession session;
   if (!LoadAndSelect(ui, session, flash, index, "Clear", out)) return 1;
   if (flash::ConfirmAndClearBlock(session.workspace(), ui, index, whole) != Outcome::kDone) {
     return 1;
@@ -78,7 +78,7 @@ int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const s
 }
 
 int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out) {
-  Session session;
+  CommandSession session;
   if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
   int count = 0;
   if (editing::SwapDiseqcSilently(session.workspace(), ui, index, count) != Outcome::kDone) {

@@ -91,7 +91,7 @@ int Run(int argc, char** argv) {
   const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
   // Only the subcommand the line names is built, as building them all costs more than most
   // commands' work; without one (--help), or with a name that is none, all are built.
-  const auto groups = {BlockCommands(), ListFileCommands(),  DumpCommands(),
+  const auto groups = {BlockCommands(), TextFileCommands(),  DumpCommands(),
                        CheckCommands(), EditCommands(),      CsvCommands(),
                        OrderCommands(), SatelliteCommands(), CompletionCommands()};
   const auto first_word = std::find_if(arguments.begin() + 1, arguments.end(),

@@ -2,9 +2,9 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
 #include "editing/reference_order.h"
 
 namespace chanforge::cli {
@@ -16,8 +16,8 @@ struct Args {
   bool list = false;
 };
 
-int ApplyOrder(ConsoleFrontend& ui, const Args& a) {
-  Session session;
+int ApplyOrderCommand(ConsoleFrontend& ui, const Args& a) {
+  CommandSession session;
   editing::ListDocument* document =
       OpenLists(ui, session, a.flash, a.out, common::ListKind::kChannels);
   if (!document) return 1;
@@ -52,7 +52,7 @@ constexpr Subcommand kOrderCommands[] = {
        command.add_option("--new", a->placement, "Where channels the reference lacks go")
            ->check(CLI::IsMember({"first", "last"}))
            ->capture_default_str();
-       return [a](ConsoleFrontend& ui) { return ApplyOrder(ui, *a); };
+       return [a](ConsoleFrontend& ui) { return ApplyOrderCommand(ui, *a); };
      }},
 };
 

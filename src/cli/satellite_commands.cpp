@@ -4,10 +4,10 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/satellite_options.h"
-#include "cli/session.h"
 #include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
 
@@ -46,7 +46,7 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
   if (!ReadTable(ui, a.tables, a.from, chosen)) return 1;
   const satellites::ScanTable& table = chosen.table;
   const std::string& from = chosen.shown;
-  Session session;
+  CommandSession session;
   editing::ListDocument* lists =
       OpenLists(ui, session, a.flash, a.out, common::ListKind::kTransponders);
   if (!lists) return 1;

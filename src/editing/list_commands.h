@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editing/field_checks.h"
+#include "editing/field_setters.h"
 #include "editing/list_document.h"
 #include "editing/range_checks.h"
 #include "editing/undo_stack.h"

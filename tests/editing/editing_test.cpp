@@ -11,7 +11,7 @@
 
 #include "common/text_lines.h"
 #include "editing/block_history.h"
-#include "editing/field_checks.h"
+#include "editing/field_setters.h"
 #include "editing/list_commands.h"
 #include "editing/list_csv.h"
 #include "flash/blocks.h"

@@ -1,11 +1,12 @@
-#include "cli/session.h"
+#include "cli/command_session.h"
 
 #include "cli/commands.h"
 #include "flash/flash_file.h"
 
 namespace chanforge::cli {
 
-bool Load(ConsoleFrontend& ui, Session& session, const std::string& flash, const std::string& out) {
+bool Load(ConsoleFrontend& ui, CommandSession& session, const std::string& flash,
+          const std::string& out) {
   if (!out.empty() && (out == flash || common::SameFile(out, flash)) && !session.lock.Lock(flash) &&
       !session.lock.error().empty()) {
     // Some network file systems cannot lock: go on, as the user asked for the change.
@@ -22,8 +23,9 @@ bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
   return true;
 }
 
-editing::ListDocument* OpenLists(ConsoleFrontend& ui, Session& session, const std::string& flash,
-                                 const std::string& out, common::ListKind list) {
+editing::ListDocument* OpenLists(ConsoleFrontend& ui, CommandSession& session,
+                                 const std::string& flash, const std::string& out,
+                                 common::ListKind list) {
   if (!Load(ui, session, flash, out)) return nullptr;
   editing::ListDocument& document = session.document();
   return Refused(ui, document.ReadOnlyReason(list)) ? nullptr : &document;
@@ -34,11 +36,11 @@ bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std:
          common::Outcome::kDone;
 }
 
-bool LoadForReading(ConsoleFrontend& ui, Session& session, const std::string& flash) {
+bool LoadForReading(ConsoleFrontend& ui, CommandSession& session, const std::string& flash) {
   return session.LoadChosen(ui, flash, flash::ImageReading::kMap) == common::Outcome::kDone;
 }
 
-int SaveImage(ConsoleFrontend& ui, Session& session, const std::string& out) {
+int SaveImage(ConsoleFrontend& ui, CommandSession& session, const std::string& out) {
   ui.QueueFile(out);
   return ExitStatus(session.Save(ui, out));
 }

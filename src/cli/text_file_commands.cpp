@@ -1,4 +1,4 @@
-// The list file commands: the conversions between binary and text, and the list viewer.
+// The text file commands: a binary list to its text file and back, and the list viewer.
 #include <iostream>
 #include <memory>
 
@@ -53,7 +53,7 @@ std::shared_ptr<Args> AddFiles(CLI::App& command, const char* list, bool binary_
   return a;
 }
 
-constexpr Subcommand kListFileCommands[] = {
+constexpr Subcommand kTextFileCommands[] = {
     {"tcs2txt", "Convert a TCS binary file to text",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TCS", true);
@@ -115,6 +115,6 @@ constexpr Subcommand kListFileCommands[] = {
 
 }  // namespace
 
-std::span<const Subcommand> ListFileCommands() { return kListFileCommands; }
+std::span<const Subcommand> TextFileCommands() { return kTextFileCommands; }
 
 }  // namespace chanforge::cli

@@ -1,4 +1,4 @@
-#include "editing/field_checks.h"
+#include "editing/field_setters.h"
 
 #include <algorithm>
 #include <array>
