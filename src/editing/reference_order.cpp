@@ -10,8 +10,8 @@
 #include "common/file_access.h"
 #include "common/reported_files.h"
 #include "common/text_lines.h"
+#include "editing/csv_text.h"
 #include "editing/list_commands.h"
-#include "editing/list_csv.h"
 #include "flash/flash_file.h"
 #include "transponders/transponder_fields.h"
 
@@ -100,8 +100,11 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
   reference = Reference{{}, false};
   const std::vector<std::string> titles = {
       common::ColumnTitle(channels::InfoOf(ChannelField::kSid)),
-      common::ColumnTitle(channels::InfoOf(ChannelField::kName)), TpTitle(TransponderField::kKhz),
-      TpTitle(TransponderField::kPolarisation)};
+      common::ColumnTitle(channels::InfoOf(ChannelField::kName)),
+      common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                transponders::InfoOf(TransponderField::kKhz)),
+      common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                transponders::InfoOf(TransponderField::kPolarisation))};
   std::vector<std::size_t> columns;
   std::string error;
   bool header = true;
@@ -183,7 +186,7 @@ common::Outcome LoadReference(common::Frontend& frontend, const std::string& fil
     const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, file);
     if (read != common::Outcome::kDone) return read;
     const ListDocument document(workspace);
-    reason = document.ReadOnlyReason(ListKind::kChannels);
+    reason = document.ReadOnlyReason(common::ListKind::kChannels);
     if (reason.empty()) {
       reference = ReferenceOf(document);
     } else {

@@ -13,6 +13,7 @@
 #include "editing/block_history.h"
 #include "editing/field_setters.h"
 #include "editing/list_commands.h"
+#include "editing/csv_text.h"
 #include "editing/list_csv.h"
 #include "flash/blocks.h"
 #include "support/builders.h"
