@@ -225,7 +225,8 @@ Fields TransponderFields(const TransponderRecord& record, const TransponderSide&
     fields.push_back(Shown(transponders::InfoOf(field).name, std::move(text)));
   }
   // The flag bits no field shows count too.
-  fields.push_back(Shown("flags", common::Hex2(record.flags & ~transponders::kShownFlags & 0xFFu)));
+  fields.push_back(Shown(transponders::kHiddenFlagsName,
+                         common::Hex2(record.flags & ~transponders::kShownFlags & 0xFFu)));
   return fields;
 }
 

@@ -1,5 +1,7 @@
 // The list editing commands: print the lists and change them as the editor window does.
+#include <algorithm>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -128,15 +130,25 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
   return Finish(ui, session, editing::RemoveChannels(std::move(rows)), out);
 }
 
+// What sort-channels --by takes: the names of the fields it sorts by.
+struct SortChoice {
+  const char* name;
+  editing::SortKey key;
+};
+constexpr SortChoice kSortChoices[] = {
+    {channels::InfoOf(editing::ChannelField::kName).name, editing::SortKey::kName},
+    {channels::InfoOf(editing::ChannelField::kSid).name, editing::SortKey::kSid},
+    {transponders::InfoOf(editing::TransponderField::kKhz).name, editing::SortKey::kFrequency},
+};
+
 int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
                  const std::string& out) {
   CommandSession session;
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
-  const editing::SortKey key = by == "name"  ? editing::SortKey::kName
-                               : by == "sid" ? editing::SortKey::kSid
-                                             : editing::SortKey::kFrequency;
-  return Finish(ui, session, editing::SortChannels(key), out);
+  const auto chosen = std::find_if(std::begin(kSortChoices), std::end(kSortChoices),
+                                   [&](const SortChoice& choice) { return by == choice.name; });
+  return Finish(ui, session, editing::SortChannels(chosen->key), out);
 }
 
 int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
@@ -252,9 +264,11 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("--by", a->by, "Sort key")
-           ->required()
-           ->check(CLI::IsMember({"name", "sid", "frequency"}));
+       command.add_option("--by", a->by, "Sort key")->required()->check(CLI::IsMember([] {
+         std::vector<std::string> names;
+         for (const SortChoice& choice : kSortChoices) names.emplace_back(choice.name);
+         return names;
+       }()));
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) { return SortChannels(ui, a->flash, a->by, a->out); };
      }},

@@ -37,7 +37,7 @@ int Satellites(ConsoleFrontend& ui, std::ostream& out, const std::string& tables
 }
 
 struct AddArgs {
-  std::string flash, out, from, diseqc = "A", fec_default = "3/4";
+  std::string flash, out, from, diseqc, fec_default;
   std::string tables = satellites::kSystemTablesFolder;
 };
 
@@ -51,7 +51,7 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
       OpenLists(ui, session, a.flash, a.out, common::ListKind::kTransponders);
   if (!lists) return 1;
   editing::ListDocument& document = *lists;
-  const satellites::FitChoices choices{a.diseqc == "B" || a.diseqc == "b",
+  const satellites::FitChoices choices{IsDiseqcB(a.diseqc),
                                        *transponders::FecCodeOf(a.fec_default)};
   for (const std::string& problem : table.problems) {
     ui.ShowMessage(common::MessageKind::kNotice, from + ": " + problem);
@@ -118,14 +118,10 @@ constexpr Subcommand kSatelliteCommands[] = {
                        "(19.2E) for all there")
            ->required()
            ->type_name("NAME");
-       command.add_option("--diseqc", a->diseqc, "DiSEqC input of the satellite")
-           ->check(CLI::IsMember({"A", "B"}, CLI::ignore_case))
-           ->default_str("A");
-       command
-           .add_option("--fec-default", a->fec_default,
-                       "FEC stored for a row whose FEC the list cannot store")
-           ->check(CLI::IsMember({"1/2", "2/3", "3/4", "4/5"}))
-           ->default_str("3/4");
+       AddDiseqc(command, a->diseqc, "DiSEqC input of the satellite");
+       AddChoice(command, "--fec-default", a->fec_default,
+                 transponders::InfoOf(transponders::TransponderField::kFec),
+                 satellites::kFecDefault, "FEC stored for a row whose FEC the list cannot store");
        AddTables(command, a->tables);
        AddOutput(command, a->out);
        return [a](ConsoleFrontend& ui) { return AddTransponders(ui, *a); };

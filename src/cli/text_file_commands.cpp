@@ -29,7 +29,7 @@ int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const s
 }
 
 struct Args {
-  std::string bin, txt, tcs, tpt, diseqc = "A";
+  std::string bin, txt, tcs, tpt, diseqc;
   bool declink = false, utf8 = false;
 };
 
@@ -88,15 +88,11 @@ constexpr Subcommand kTextFileCommands[] = {
        auto a = AddFiles(command, "TPT", false);
        CLI::Option* declink = command.add_flag(
            "--declink", a->declink, "The lines may leave out the DiSEqC column (DecLink layout)");
-       command
-           .add_option("--diseqc", a->diseqc,
-                       "DiSEqC input of the lines that leave it out, with --declink")
-           ->check(CLI::IsMember({"A", "B"}, CLI::ignore_case))
-           ->default_str("A")
+       AddDiseqc(command, a->diseqc, "DiSEqC input of the lines that leave it out, with --declink")
            ->needs(declink);
        return [a](ConsoleFrontend& ui) {
          common::TextEncoding read_as{};
-         const bool diseqc_b = a->diseqc == "B" || a->diseqc == "b";
+         const bool diseqc_b = IsDiseqcB(a->diseqc);
          return Converted(
              ui, transponders::ConvertTextToTpt(ui, a->bin, a->txt, a->declink, diseqc_b, &read_as),
              a->txt, read_as);

@@ -21,6 +21,7 @@
 
 #include "common/file_access.h"
 #include "common/file_access_platform.h"
+#include "common/reported_files.h"
 
 namespace fs = std::filesystem;
 
@@ -124,7 +125,7 @@ static_assert(std::atomic<std::uintptr_t>::is_always_lock_free);
 std::atomic<bool> mapping_allowed{false};
 
 bool NoteMapped(const std::string& name, const char* data, std::size_t size) {
-  const std::string message = "File : " + name + " can not be read !\n";
+  const std::string message = UnreadableText(name) + "\n";
   if (message.size() > sizeof mapped_ranges[0].message) return false;
   for (MappedRange& range : mapped_ranges) {
     if (range.begin.load() != 0) continue;

@@ -75,7 +75,7 @@ Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
     return Outcome::kFailed;
   }
   if (SameFile(source, target)) {
-    frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + source);
+    frontend.ShowMessage(MessageKind::kError, SameFileText(source));
     return Outcome::kRefused;
   }
   if (!CheckWritableTarget(frontend, target)) return Outcome::kRefused;
@@ -189,7 +189,7 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
   }
   const auto failed = [&](PieceStatus status, std::int64_t read) {
     if (status == PieceStatus::kUnreadable) {
-      frontend.ShowMessage(MessageKind::kError, "File : " + binary + " can not be read !");
+      frontend.ShowMessage(MessageKind::kError, UnreadableText(binary));
     } else if (status == PieceStatus::kTooLarge) {
       frontend.ShowMessage(MessageKind::kError, TooLargeText(binary, read));
     }
@@ -236,7 +236,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   FileReader file;
   std::string error;
   if (!file.Open(text, error)) {
-    frontend.ShowMessage(MessageKind::kError, "File : " + text + " can not be read !");
+    frontend.ShowMessage(MessageKind::kError, UnreadableText(text));
     return Outcome::kFailed;
   }
   SafeWriter writer;
@@ -290,9 +290,8 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
     std::string& pending = lines.pending();
     const std::size_t before = pending.size();
     if (!file.Read(kPiece, pending)) {
-      frontend.ShowMessage(MessageKind::kError, file.too_large()
-                                                    ? TooLargeText(text, file.total())
-                                                    : "File : " + text + " can not be read !");
+      frontend.ShowMessage(MessageKind::kError, file.too_large() ? TooLargeText(text, file.total())
+                                                                 : UnreadableText(text));
       return Outcome::kFailed;
     }
     at_end = pending.size() - before < kPiece;

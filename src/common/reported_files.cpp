@@ -18,12 +18,24 @@ bool ConfirmOverwrite(Frontend& frontend, const std::string& name) {
 std::int64_t SizeOrReport(Frontend& frontend, const std::string& name, std::int64_t limit) {
   const std::int64_t size = KindOf(name) == EntryKind::kRegular ? FileSize(name) : -1;
   if (size < 0) {
-    frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be read !");
+    frontend.ShowMessage(MessageKind::kError, UnreadableText(name));
   } else if (size > limit) {
     frontend.ShowMessage(MessageKind::kError, TooLargeText(name, size));
     return -1;
   }
   return size;
+}
+
+std::string UnreadableText(const std::string& name) {
+  return "File : " + name + " can not be read !";
+}
+
+std::string CannotOpenText(const std::string& name) {
+  return "File : " + name + " can not be opened !";
+}
+
+std::string SameFileText(const std::string& name) {
+  return "Source and target are the same file : " + name;
 }
 
 std::string TooLargeText(const std::string& name, std::int64_t size) {
@@ -36,7 +48,7 @@ bool ReadWholeFileOrReport(Frontend& frontend, const std::string& name, std::int
   if (!read.ok) {
     frontend.ShowMessage(MessageKind::kError, read.error == kTooLargeError
                                                   ? TooLargeText(name, limit + 1)
-                                                  : "File : " + name + " can not be read !");
+                                                  : UnreadableText(name));
     return false;
   }
   bytes = std::move(read.bytes);
@@ -47,7 +59,7 @@ bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::int64_t 
                       std::string& bytes) {
   ReadResult read = ReadFilePrefix(name, count);
   if (!read.ok) {
-    frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be read !");
+    frontend.ShowMessage(MessageKind::kError, UnreadableText(name));
     return false;
   }
   bytes = std::move(read.bytes);

@@ -24,6 +24,12 @@ bool ConfirmOverwrite(Frontend& frontend, const std::string& name);
 // over limit, or "File : NAME can not be read !" when it cannot be looked at.
 std::int64_t SizeOrReport(Frontend& frontend, const std::string& name, std::int64_t limit);
 
+// "File : NAME can not be read !"
+std::string UnreadableText(const std::string& name);
+// "File : NAME can not be opened !": a name that names nothing to read.
+std::string CannotOpenText(const std::string& name);
+// "Source and target are the same file : NAME"
+std::string SameFileText(const std::string& name);
 // "File : NAME is too large (N bytes) !"
 std::string TooLargeText(const std::string& name, std::int64_t size);
 // Reads the whole file, at most limit bytes; a longer one (also one that proves longer

@@ -238,7 +238,7 @@ std::string ReadRow(const ListReading& reading, std::size_t known,
   std::vector<std::string_view> cells;
   for (std::size_t h = 0; h < columns.size(); ++h) {
     if (columns[h] >= row.cells.size()) {
-      return "Missing column " + Quoted(reading.titles[h]) + ".";
+      return MissingColumnText(reading.titles[h]);
     }
     cells.push_back(UnmarkedCell(row.cells[columns[h]]));
   }

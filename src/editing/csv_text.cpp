@@ -129,6 +129,10 @@ std::string_view UnmarkedCell(std::string_view cell) {
   return cell;
 }
 
+std::string MissingColumnText(std::string_view title) {
+  return "Missing column " + common::QuotedText(title) + ".";
+}
+
 std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
                         std::vector<std::size_t>& columns) {
   for (const std::string& title : titles) {
@@ -141,7 +145,7 @@ std::string FindColumns(const CsvRow& header, const std::vector<std::string>& ti
       return upper == wanted || upper == bare;
     };
     while (c < header.cells.size() && !matches(header.cells[c])) ++c;
-    if (c == header.cells.size()) return "Missing column " + common::QuotedText(title) + ".";
+    if (c == header.cells.size()) return MissingColumnText(title);
     columns.push_back(c);
   }
   return {};

@@ -38,8 +38,10 @@ void AppendRow(std::string& out, std::vector<std::string> cells,
                const std::vector<bool>& text = {});
 // A cell without the mark the export puts before a text a spreadsheet would change.
 std::string_view UnmarkedCell(std::string_view cell);
+// "Missing column "SID".": a row without a column the file's header names.
+std::string MissingColumnText(std::string_view title);
 // Finds each heading's column in the header row (any case, the unit optional): why not, as
-// "Missing column "SID".", or empty.
+// MissingColumnText, or empty.
 std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
                         std::vector<std::size_t>& columns);
 

@@ -30,8 +30,7 @@ common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& do
   }
   const std::string& image_file = document.workspace().image().fileName;
   if (!image_file.empty() && common::SameFile(file, image_file)) {
-    frontend.ShowMessage(common::MessageKind::kError,
-                         "Source and target are the same file : " + file);
+    frontend.ShowMessage(common::MessageKind::kError, common::SameFileText(file));
     return Outcome::kRefused;
   }
   if (!common::CheckWritableTarget(frontend, file)) return Outcome::kRefused;

@@ -116,13 +116,12 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
   const auto read_row = [&](const CsvRow& row) -> std::string {
     std::vector<std::string_view> cells;
     for (const std::size_t c : columns) {
-      if (c >= row.cells.size())
-        return "Missing column " + common::QuotedText(titles[cells.size()]) + ".";
+      if (c >= row.cells.size()) return MissingColumnText(titles[cells.size()]);
       cells.push_back(UnmarkedCell(row.cells[c]));
     }
     std::optional<std::string> name = common::Utf8ToLatin1(cells[1]);
     if (!name) {
-      return common::QuotedText(cells[1]) + " holds a character that Latin-1 cannot store.";
+      return common::NotLatin1Text(cells[1]) + ".";
     }
     ChannelRecord record;
     std::string reason =

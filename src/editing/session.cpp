@@ -2,6 +2,7 @@
 
 #include "check/image_check.h"
 #include "common/reported_files.h"
+#include "flash/block_check.h"
 #include "flash/flash_file.h"
 
 namespace chanforge::editing {
@@ -11,7 +12,7 @@ using common::Frontend;
 using common::Outcome;
 
 bool Session::CheckLoaded(Frontend& frontend) const {
-  if (!loaded_) frontend.ShowMessage(common::MessageKind::kError, "No File Open!");
+  if (!loaded_) frontend.ShowMessage(common::MessageKind::kError, flash::kNoFileOpen);
   return loaded_;
 }
 

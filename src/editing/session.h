@@ -28,7 +28,7 @@ class Session {
   // An image was loaded in this session; a later failed load keeps it.
   bool loaded() const { return loaded_; }
 
-  // True when an image is loaded; otherwise says "No File Open!".
+  // True when an image is loaded; otherwise says flash::kNoFileOpen.
   bool CheckLoaded(common::Frontend& frontend) const;
 
   // Asks before unsaved changes are dropped, lets the user choose a flash file (proposing

@@ -15,6 +15,9 @@ inline constexpr std::int32_t LengthOffset = 0x40;  // data length, 16 bits
 inline constexpr std::int32_t SpareOffset = 0x42;   // two bytes the scan does not read
 inline constexpr std::int32_t DataOffset = 0x44;    // first data byte
 
+// The length field as a finding names it.
+inline constexpr char kLengthFieldName[] = "length";
+
 // The name listed for a block whose name byte is 0x00 or 0xFF.
 inline constexpr std::string_view kUnnamedBlock = "----";
 

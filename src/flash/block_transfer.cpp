@@ -47,7 +47,7 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, int index, b
   const std::string name = ChooseBlockFile(frontend, block, true, names);
   if (name.empty()) return Outcome::kCancelled;
   if (!common::FileExists(name)) {
-    frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be opened !");
+    frontend.ShowMessage(MessageKind::kError, common::CannotOpenText(name));
     return Outcome::kFailed;
   }
   // The questions come before any byte is read; a huge file is refused unread.
@@ -83,7 +83,7 @@ Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, int index, boo
   if (name.empty()) return Outcome::kCancelled;
   // Saving a block over the image it came from would lose the image.
   if (!workspace.image().fileName.empty() && common::SameFile(name, workspace.image().fileName)) {
-    frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + name);
+    frontend.ShowMessage(MessageKind::kError, common::SameFileText(name));
     return Outcome::kRefused;
   }
   if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;

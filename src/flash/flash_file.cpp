@@ -12,7 +12,7 @@ using common::Outcome;
 Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& frontend,
                             const std::string& name, ImageReading reading) {
   if (!common::FileExists(name)) {
-    frontend.ShowMessage(common::MessageKind::kError, "File : " + name + " can not be opened !");
+    frontend.ShowMessage(common::MessageKind::kError, common::CannotOpenText(name));
     return Outcome::kFailed;
   }
   const std::int64_t size = common::SizeOrReport(frontend, name, common::kImageFileLimit);

@@ -284,7 +284,8 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
     if (record.IsEmpty() || DiseqcB(record) != diseqc_b || TableHas(table, record)) continue;
     const check::Rule rule = check::Rule::kNotOnSatellite;
     findings.push_back({rule, check::RuleOf(rule).severity, list.block, static_cast<int>(i + 1),
-                        "transponder", "frequency",
+                        common::RecordNameOf(common::ListKind::kTransponders),
+                        transponders::InfoOf(TransponderField::kKhz).name,
                         std::to_string(record.Khz() / 1000) + " " +
                             transponders::kPolarisationTexts[Horizontal(record) ? 1 : 0] +
                             " is not in the table of " + satellite});

@@ -58,6 +58,8 @@ std::int64_t TransponderRecord::Khz() const {
   return khz;
 }
 
+bool TransponderRecord::IsEmpty() const { return Khz() == kLowerOscillatorKhz; }
+
 namespace {
 
 char UpperAt(std::string_view line, std::size_t column) {
@@ -91,9 +93,14 @@ void AppendTptLine(std::string& line, const TransponderRecord& record, std::size
   line += " " + HexByteField(record.sr);
   line += "  ";
   line += record.FecText();
-  line += (record.flags & kFlagHorizontal) ? "  H/" : "  V/";
-  line += (record.flags & kFlagUpperBand) ? "U" : "D";
-  if (!decLink) line += (record.flags & kFlagDiseqcB) ? " B" : " A";
+  line += "  ";
+  line += kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
+  line += '/';
+  line += kBandTexts[(record.flags & kFlagUpperBand) != 0 ? 1 : 0];
+  if (!decLink) {
+    line += ' ';
+    line += kDiseqcTexts[(record.flags & kFlagDiseqcB) != 0 ? 1 : 0];
+  }
 }
 
 std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
