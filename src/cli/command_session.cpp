@@ -7,12 +7,15 @@ namespace chanforge::cli {
 
 bool Load(ConsoleFrontend& ui, CommandSession& session, const std::string& flash,
           const std::string& out) {
-  if (!out.empty() && (out == flash || common::SameFile(out, flash)) && !session.lock.Lock(flash) &&
-      !session.lock.error().empty()) {
+  if (!out.empty() && (out == flash || session.files().SameFile(out, flash))) {
+    std::string error;
+    session.lock = session.files().Lock(flash, error);
     // Some network file systems cannot lock: go on, as the user asked for the change.
-    ui.ShowMessage(common::MessageKind::kNotice, "could not lock " + flash + ": " +
-                                                     session.lock.error() +
-                                                     "; another writer may overwrite this change");
+    if (!session.lock && !error.empty()) {
+      ui.ShowMessage(
+          common::MessageKind::kNotice,
+          "could not lock " + flash + ": " + error + "; another writer may overwrite this change");
+    }
   }
   return session.LoadChosen(ui, flash) == common::Outcome::kDone;
 }
@@ -31,8 +34,9 @@ editing::ListDocument* OpenLists(ConsoleFrontend& ui, CommandSession& session,
   return Refused(ui, document.ReadOnlyReason(list)) ? nullptr : &document;
 }
 
-bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash) {
-  return flash::LoadChosenFlashFile(workspace, ui, flash, flash::ImageReading::kMap) ==
+bool LoadForReading(ConsoleFrontend& ui, common::Files& files, flash::Workspace& workspace,
+                    const std::string& flash) {
+  return flash::LoadChosenFlashFile(workspace, ui, files, flash, flash::ImageReading::kMap) ==
          common::Outcome::kDone;
 }
 

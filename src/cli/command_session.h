@@ -1,10 +1,11 @@
 // The steps every command that loads an image, and perhaps writes it back, shares.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "cli/console_frontend.h"
-#include "common/file_access.h"
+#include "common/files.h"
 #include "editing/session.h"
 
 namespace chanforge::cli {
@@ -13,7 +14,8 @@ namespace chanforge::cli {
 // image stays locked from load to replace, so that two such commands take turns
 // instead of one silently undoing the other.
 struct CommandSession : editing::Session {
-  common::FileLock lock;
+  explicit CommandSession(common::Files& files) : editing::Session(files) {}
+  std::unique_ptr<common::HeldLock> lock;
 };
 
 // Loads the image; out names the file the command will write the image to.
@@ -32,7 +34,8 @@ editing::ListDocument* OpenLists(ConsoleFrontend& ui, CommandSession& session,
 // For a command that never writes the image: mapped rather than copied (a file cut short
 // meanwhile ends the program, see terminal.h). The first alone, without the editing state
 // a CommandSession builds around it.
-bool LoadForReading(ConsoleFrontend& ui, flash::Workspace& workspace, const std::string& flash);
+bool LoadForReading(ConsoleFrontend& ui, common::Files& files, flash::Workspace& workspace,
+                    const std::string& flash);
 bool LoadForReading(ConsoleFrontend& ui, CommandSession& session, const std::string& flash);
 
 // Writes the changed image to out with the window's rules: an image with errors is written

@@ -33,8 +33,9 @@ int Finish(ConsoleFrontend& ui, CommandSession& session, std::unique_ptr<editing
   return SaveImage(ui, session, out);
 }
 
-int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  CommandSession session;
+int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
+             const std::string& flash) {
+  CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
@@ -52,8 +53,9 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   return 0;
 }
 
-int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  CommandSession session;
+int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
+                 const std::string& flash) {
+  CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kTransponders))) return 1;
@@ -73,9 +75,10 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
   return 0;
 }
 
-int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-               const std::vector<std::string>& assignments, const std::string& out) {
-  CommandSession session;
+int SetChannel(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+               std::size_t number, const std::vector<std::string>& assignments,
+               const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
@@ -89,9 +92,10 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
   return SaveImage(ui, session, out);
 }
 
-int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-                   const std::vector<std::string>& assignments, const std::string& out) {
-  CommandSession session;
+int SetTransponder(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                   std::size_t number, const std::vector<std::string>& assignments,
+                   const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -105,9 +109,9 @@ int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t nu
   return SaveImage(ui, session, out);
 }
 
-int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
-                 const std::string& out) {
-  CommandSession session;
+int MoveChannels(ConsoleFrontend& ui, common::Files& files, const std::string& flash, Range rows,
+                 std::size_t before, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const std::size_t size = document->channels().size();
@@ -116,9 +120,9 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
                 editing::MoveChannels(rows.first - 1, rows.last - rows.first + 1, before - 1), out);
 }
 
-int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
-                   const std::string& out) {
-  CommandSession session;
+int RemoveChannels(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                   const std::vector<Range>& ranges, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   std::vector<std::size_t> rows;
@@ -141,9 +145,9 @@ constexpr SortChoice kSortChoices[] = {
     {transponders::InfoOf(editing::TransponderField::kKhz).name, editing::SortKey::kFrequency},
 };
 
-int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
-                 const std::string& out) {
-  CommandSession session;
+int SortChannels(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                 const std::string& by, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const auto chosen = std::find_if(std::begin(kSortChoices), std::end(kSortChoices),
@@ -151,9 +155,9 @@ int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::strin
   return Finish(ui, session, editing::SortChannels(chosen->key), out);
 }
 
-int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-                      const std::string& out) {
-  CommandSession session;
+int RemoveTransponder(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                      std::size_t number, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -163,9 +167,9 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
   return Finish(ui, session, editing::RemoveTransponder(number - 1), out);
 }
 
-int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-                    std::size_t before, const std::string& out) {
-  CommandSession session;
+int MoveTransponder(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                    std::size_t number, std::size_t before, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -199,13 +203,17 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       return [a](ConsoleFrontend& ui) { return Channels(ui, std::cout, a->flash); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return Channels(ui, files, std::cout, a->flash);
+       };
      }},
     {"transponders", "Print the transponder list, tab-separated",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       return [a](ConsoleFrontend& ui) { return Transponders(ui, std::cout, a->flash); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return Transponders(ui, files, std::cout, a->flash);
+       };
      }},
     {"set-channel", "Set fields of a channel",
      [](CLI::App& command) -> Handler {
@@ -215,8 +223,8 @@ constexpr Subcommand kEditCommands[] = {
        command.add_option("FIELD=VALUE", a->values, FieldNames(channels::kChannelFields))
            ->required();
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return SetChannel(ui, a->flash, a->number, a->values, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SetChannel(ui, files, a->flash, a->number, a->values, a->out);
        };
      }},
     {"set-transponder", "Set fields of a transponder",
@@ -227,8 +235,8 @@ constexpr Subcommand kEditCommands[] = {
        command.add_option("FIELD=VALUE", a->values, FieldNames(transponders::kTransponderFields))
            ->required();
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return SetTransponder(ui, a->flash, a->number, a->values, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SetTransponder(ui, files, a->flash, a->number, a->values, a->out);
        };
      }},
     {"move-channels", "Move channels before a position",
@@ -242,8 +250,8 @@ constexpr Subcommand kEditCommands[] = {
            ->required()
            ->check(NumberCheck());
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return MoveChannels(ui, a->flash, RangeOf(a->rows), a->before, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return MoveChannels(ui, files, a->flash, RangeOf(a->rows), a->before, a->out);
        };
      }},
     {"remove-channels", "Remove channels",
@@ -254,10 +262,10 @@ constexpr Subcommand kEditCommands[] = {
            ->required()
            ->check(RangeCheck());
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
+       return [a](ConsoleFrontend& ui, common::Files& files) {
          std::vector<Range> ranges;
          for (const std::string& text : a->values) ranges.push_back(RangeOf(text));
-         return RemoveChannels(ui, a->flash, ranges, a->out);
+         return RemoveChannels(ui, files, a->flash, ranges, a->out);
        };
      }},
     {"sort-channels", "Sort the channels (stable)",
@@ -270,7 +278,9 @@ constexpr Subcommand kEditCommands[] = {
          return names;
        }()));
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) { return SortChannels(ui, a->flash, a->by, a->out); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SortChannels(ui, files, a->flash, a->by, a->out);
+       };
      }},
     {"remove-transponder", "Remove a transponder (asks about channels using it)",
      [](CLI::App& command) -> Handler {
@@ -278,8 +288,9 @@ constexpr Subcommand kEditCommands[] = {
        AddFlash(command, a->flash);
        command.add_option("T", a->number, "Transponder number")->required()->check(NumberCheck());
        AddOutput(command, a->out);
-       return
-           [a](ConsoleFrontend& ui) { return RemoveTransponder(ui, a->flash, a->number, a->out); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return RemoveTransponder(ui, files, a->flash, a->number, a->out);
+       };
      }},
     {"move-transponder", "Move a transponder before a position",
      [](CLI::App& command) -> Handler {
@@ -290,8 +301,8 @@ constexpr Subcommand kEditCommands[] = {
            ->required()
            ->check(NumberCheck());
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return MoveTransponder(ui, a->flash, a->number, a->before, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return MoveTransponder(ui, files, a->flash, a->number, a->before, a->out);
        };
      }},
 };

@@ -127,12 +127,13 @@ int Run(int argc, char** argv) {
   options.interactive = IsTerminal(stdin);
   options.terminal_output = IsTerminal(stdout);
   ConsoleFrontend ui(options, std::cin, std::cout, std::cerr);
+  chanforge::common::SystemFiles files;
   for (const Entry& entry : handlers) {
     if (!entry.command->parsed()) continue;
     int status = entry.failure_status;
     EndOnMappedReadFault(entry.failure_status);
     try {
-      status = entry.handler(ui);
+      status = entry.handler(ui, files);
     } catch (const std::exception& e) {
       std::cerr << "chanforge-cli: the command failed: " << e.what() << '\n';
     }

@@ -17,13 +17,14 @@ namespace {
 
 // Every table with its rows; a file that is no table it can count is named on standard
 // error, and one without sections (a README) is passed over.
-int Satellites(ConsoleFrontend& ui, std::ostream& out, const std::string& tables) {
+int Satellites(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
+               const std::string& tables) {
   std::string error;
   std::vector<satellites::Satellite> list =
-      satellites::FindTables(tables, kNameTablesFolder, error);
+      satellites::FindTables(files, tables, kNameTablesFolder, error);
   std::size_t listed = 0;
   for (satellites::Satellite& satellite : list) {
-    const std::string problem = satellites::CountRows(satellite);
+    const std::string problem = satellites::CountRows(files, satellite);
     if (!problem.empty()) ui.ShowMessage(common::MessageKind::kNotice, problem);
     if (!problem.empty() || satellite.rows == 0) continue;
     if (listed++ == 0) out << "Satellite\tPosition\tRows\n";
@@ -41,12 +42,12 @@ struct AddArgs {
   std::string tables = satellites::kSystemTablesFolder;
 };
 
-int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
+int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a) {
   ChosenTable chosen;
-  if (!ReadTable(ui, a.tables, a.from, chosen)) return 1;
+  if (!ReadTable(ui, files, a.tables, a.from, chosen)) return 1;
   const satellites::ScanTable& table = chosen.table;
   const std::string& from = chosen.shown;
-  CommandSession session;
+  CommandSession session(files);
   editing::ListDocument* lists =
       OpenLists(ui, session, a.flash, a.out, common::ListKind::kTransponders);
   if (!lists) return 1;
@@ -73,7 +74,7 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
                    satellites::RowPlace(fit.row) + (fit.Addable() ? ": " : ", left out: ") + text);
   }
   const std::string hint = satellites::OtherSatelliteHint(
-      fits, document.transponders(), choices.diseqc_b, from, table, chosen.others);
+      files, fits, document.transponders(), choices.diseqc_b, from, table, chosen.others);
   if (!hint.empty()) ui.ShowMessage(common::MessageKind::kNotice, hint);
   std::vector<transponders::TransponderRecord> records = satellites::AddableRecords(fits);
   const std::size_t added = records.size();
@@ -106,7 +107,9 @@ constexpr Subcommand kSatelliteCommands[] = {
      [](CLI::App& command) -> Handler {
        auto tables = std::make_shared<std::string>(satellites::kSystemTablesFolder);
        AddTables(command, *tables);
-       return [tables](ConsoleFrontend& ui) { return Satellites(ui, std::cout, *tables); };
+       return [tables](ConsoleFrontend& ui, common::Files& files) {
+         return Satellites(ui, files, std::cout, *tables);
+       };
      }},
     {"add-transponders", "Add the transponders of a satellite's scan table that the list can hold",
      [](CLI::App& command) -> Handler {
@@ -124,20 +127,22 @@ constexpr Subcommand kSatelliteCommands[] = {
                  satellites::kFecDefault, "FEC stored for a row whose FEC the list cannot store");
        AddTables(command, a->tables);
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) { return AddTransponders(ui, *a); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return AddTransponders(ui, files, *a);
+       };
      }},
 };
 
 }  // namespace
 
-bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
-               ChosenTable& chosen) {
+bool ReadTable(ConsoleFrontend& ui, common::Files& files, const std::string& tables,
+               const std::string& name, ChosenTable& chosen) {
   std::string error;
   const std::vector<satellites::Satellite> list =
-      satellites::FindTables(tables, kNameTablesFolder, error);
+      satellites::FindTables(files, tables, kNameTablesFolder, error);
   // Only the chosen files are read.
   const std::vector<const satellites::Satellite*> named = satellites::ChooseSatellites(list, name);
-  if (!named.empty()) chosen.table = satellites::ReadScanTables(named);
+  if (!named.empty()) chosen.table = satellites::ReadScanTables(files, named);
   chosen.shown = named.size() == 1 ? satellites::NameForTerminal(named.front()->name)
                                    : common::ToUpperAscii(name);
   for (const satellites::Satellite& satellite : list) {

@@ -1,6 +1,5 @@
 #include "editing/list_csv.h"
 
-#include "common/file_access.h"
 #include "common/reported_files.h"
 #include "editing/csv_text.h"
 #include "editing/list_commands.h"
@@ -20,8 +19,9 @@ bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& imp
 
 }  // namespace
 
-common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
-                              ListKind list, const std::string& file, std::string& done) {
+common::Outcome ExportCsvFile(common::Frontend& frontend, common::Files& files,
+                              const ListDocument& document, ListKind list, const std::string& file,
+                              std::string& done) {
   using common::Outcome;
   const std::string reason = document.ReadOnlyReason(list);
   if (!reason.empty()) {
@@ -29,27 +29,28 @@ common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& do
     return Outcome::kRefused;
   }
   const std::string& image_file = document.workspace().image().fileName;
-  if (!image_file.empty() && common::SameFile(file, image_file)) {
+  if (!image_file.empty() && files.SameFile(file, image_file)) {
     frontend.ShowMessage(common::MessageKind::kError, common::SameFileText(file));
     return Outcome::kRefused;
   }
-  if (!common::CheckWritableTarget(frontend, file)) return Outcome::kRefused;
-  if (!common::ConfirmOverwrite(frontend, file)) return Outcome::kCancelled;
+  if (!common::CheckWritableTarget(frontend, files, file)) return Outcome::kRefused;
+  if (!common::ConfirmOverwrite(frontend, files, file)) return Outcome::kCancelled;
   frontend.ShowStatus("Writing " + file + "...");
-  if (!common::WriteFileOrReport(frontend, file, ListCsv(document, list))) return Outcome::kFailed;
+  if (!common::WriteFileOrReport(frontend, files, file, ListCsv(document, list)))
+    return Outcome::kFailed;
   const std::size_t count = document.size(list);
   done = "Exported " + std::to_string(count) + " " + common::ListNameOf(list) + " to " +
          common::PathOf(file).filename().string();
   return Outcome::kDone;
 }
 
-common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document,
-                              UndoStack& history, ListKind list, const std::string& file,
-                              std::string& done) {
+common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
+                              ListDocument& document, UndoStack& history, ListKind list,
+                              const std::string& file, std::string& done) {
   using common::Outcome;
-  const std::int64_t size = common::SizeOrReport(frontend, file, kCsvFileLimit);
+  const std::int64_t size = common::SizeOrReport(frontend, files, file, kCsvFileLimit);
   std::string bytes;
-  if (size < 0 || !common::ReadWholeFileOrReport(frontend, file, kCsvFileLimit, bytes)) {
+  if (size < 0 || !common::ReadWholeFileOrReport(frontend, files, file, kCsvFileLimit, bytes)) {
     return Outcome::kFailed;
   }
   frontend.ShowStatus("Loading " + file + "...");

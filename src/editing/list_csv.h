@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/files.h"
 #include "common/frontend.h"
 #include "editing/csv_rows.h"
 
@@ -11,12 +12,13 @@ namespace chanforge::editing {
 
 // Writes the list to a CSV file with the usual overwrite question. done receives what
 // the status line shows afterwards.
-common::Outcome ExportCsvFile(common::Frontend& frontend, const ListDocument& document,
-                              ListKind list, const std::string& file, std::string& done);
+common::Outcome ExportCsvFile(common::Frontend& frontend, common::Files& files,
+                              const ListDocument& document, ListKind list, const std::string& file,
+                              std::string& done);
 
 // Reads a CSV file, asks before it removes channels, and pushes the import as one step.
-common::Outcome ImportCsvFile(common::Frontend& frontend, ListDocument& document,
-                              UndoStack& history, ListKind list, const std::string& file,
-                              std::string& done);
+common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
+                              ListDocument& document, UndoStack& history, ListKind list,
+                              const std::string& file, std::string& done);
 
 }  // namespace chanforge::editing

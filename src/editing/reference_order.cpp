@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "channels/channel_fields.h"
-#include "common/file_access.h"
 #include "common/reported_files.h"
 #include "common/text_lines.h"
 #include "editing/csv_text.h"
@@ -69,10 +68,10 @@ class Buckets {
 // A CSV is told by its name or its first cell, so that a file saved under another name
 // still reads. Only the first bytes are read to tell, so that each kind is then read under
 // its own ceiling.
-bool IsCsvFile(const std::string& file) {
+bool IsCsvFile(common::Files& files, const std::string& file) {
   const std::string name = common::ToUpperAscii(common::PathOf(file).extension().string());
   if (name == ".CSV") return true;
-  const common::ReadResult start = common::ReadFilePrefix(file, 64);
+  const common::ReadResult start = files.ReadPrefix(file, 64);
   const std::string_view bytes = common::WithoutByteOrderMark(start.bytes);
   const std::string_view first = bytes.substr(0, bytes.find_first_of(",;\r\n"));
   return start.ok && common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
@@ -169,20 +168,20 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
   return error;
 }
 
-common::Outcome LoadReference(common::Frontend& frontend, const std::string& file,
-                              Reference& reference) {
+common::Outcome LoadReference(common::Frontend& frontend, common::Files& files,
+                              const std::string& file, Reference& reference) {
   std::string reason;
-  if (IsCsvFile(file)) {
+  if (IsCsvFile(files, file)) {
     // The import's ceiling and messages: a CSV is a CSV whichever command reads it.
     std::string bytes;
-    if (common::SizeOrReport(frontend, file, kCsvFileLimit) < 0 ||
-        !common::ReadWholeFileOrReport(frontend, file, kCsvFileLimit, bytes)) {
+    if (common::SizeOrReport(frontend, files, file, kCsvFileLimit) < 0 ||
+        !common::ReadWholeFileOrReport(frontend, files, file, kCsvFileLimit, bytes)) {
       return common::Outcome::kFailed;
     }
     reason = ReadReferenceCsv(bytes, file, reference);
   } else {
     flash::Workspace workspace;
-    const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, file);
+    const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, files, file);
     if (read != common::Outcome::kDone) return read;
     const ListDocument document(workspace);
     reason = document.ReadOnlyReason(common::ListKind::kChannels);

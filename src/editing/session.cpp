@@ -24,7 +24,7 @@ bool Session::ConfirmDiscardChanges(Frontend& frontend) const {
 
 bool Session::ConfirmUnchangedOnDisk(Frontend& frontend, const std::string& name) const {
   const std::string& loaded = workspace_.image().fileName;
-  if (loaded.empty() || !common::SameFile(name, loaded) || common::StampOf(name) == stamp_) {
+  if (loaded.empty() || !files_.SameFile(name, loaded) || files_.StampOf(name) == stamp_) {
     return true;
   }
   return frontend.AskYesNo("File : " + name + " has changed on disk since it was loaded !" +
@@ -48,8 +48,8 @@ Outcome Session::LoadChosen(Frontend& frontend, const std::string& name,
 
 Outcome Session::Read(Frontend& frontend, const std::string& name, flash::ImageReading reading) {
   // Taken before the read, so that a change while reading still counts as one.
-  const common::FileStamp stamp = common::StampOf(name);
-  const Outcome outcome = flash::LoadChosenFlashFile(workspace_, frontend, name, reading);
+  const common::FileStamp stamp = files_.StampOf(name);
+  const Outcome outcome = flash::LoadChosenFlashFile(workspace_, frontend, files_, name, reading);
   if (outcome != Outcome::kDone) return outcome;
   stamp_ = stamp;
   loaded_ = true;
@@ -70,13 +70,13 @@ Outcome Session::Save(Frontend& frontend, const std::string& proposedName) {
       frontend, {FileDialogKind::kSave, "", proposedName, flash::kFlashFilter},
       flash::kDefaultFlashName);
   if (name.empty()) return Outcome::kCancelled;
-  if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
+  if (!common::ConfirmOverwrite(frontend, files_, name)) return Outcome::kCancelled;
   if (!ConfirmUnchangedOnDisk(frontend, name)) return Outcome::kCancelled;
   frontend.ShowStatus("Saving... " + name);
-  if (!common::WriteFileOrReport(frontend, name, workspace_.image().bytes()))
+  if (!common::WriteFileOrReport(frontend, files_, name, workspace_.image().bytes()))
     return Outcome::kFailed;
   workspace_.MarkSaved(name);
-  stamp_ = common::StampOf(name);
+  stamp_ = files_.StampOf(name);
   // The flag is cleared first so that the history does not announce it on its own.
   history_.MarkClean();
   flash::AnnounceChange(workspace_);

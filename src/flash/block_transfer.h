@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/files.h"
 #include "common/frontend.h"
 #include "flash/blocks.h"
 
@@ -22,10 +23,12 @@ std::string BlockFileName(const std::string& kind, const ListFileNames& names);
 // "File : X is N bytes: not a whole number of channel records." CR LF "Read anyway ?"
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind);
 
-common::Outcome ReadBlockFromFile(Workspace& workspace, common::Frontend& frontend, int index,
-                                  bool wholeBlock, ListFileNames& names);
+common::Outcome ReadBlockFromFile(Workspace& workspace, common::Frontend& frontend,
+                                  common::Files& files, int index, bool wholeBlock,
+                                  ListFileNames& names);
 
-common::Outcome SaveBlockToFile(Workspace& workspace, common::Frontend& frontend, int index,
-                                bool wholeBlock, ListFileNames& names);
+common::Outcome SaveBlockToFile(Workspace& workspace, common::Frontend& frontend,
+                                common::Files& files, int index, bool wholeBlock,
+                                ListFileNames& names);
 
 }  // namespace chanforge::flash

@@ -4,7 +4,6 @@
 #include <cctype>
 
 #include "common/coding.h"
-#include "common/file_access.h"
 #include "common/text_lines.h"
 
 namespace chanforge::satellites {
@@ -97,14 +96,14 @@ std::string WhereToGetTables(const std::string& folder, const std::string& how_t
          how_to_name_folder + ".";
 }
 
-std::vector<Satellite> FindTables(const std::string& folder, const std::string& how_to_name_folder,
-                                  std::string& error) {
+std::vector<Satellite> FindTables(common::Files& files, const std::string& folder,
+                                  const std::string& how_to_name_folder, std::string& error) {
   std::vector<Satellite> list;
   std::vector<std::string> names;
   std::string reason;
-  if (!common::FilesInFolder(folder, names, reason)) {
+  if (!files.FilesInFolder(folder, names, reason)) {
     // The usual case, no tables installed, says where to get them; anything else its cause.
-    error = common::KindOf(folder) == common::EntryKind::kMissing
+    error = files.KindOf(folder) == common::EntryKind::kMissing
                 ? WhereToGetTables(folder, how_to_name_folder)
                 : "The folder of scan tables " + folder + " can not be read: " + reason + ".";
     return list;
@@ -117,8 +116,8 @@ std::vector<Satellite> FindTables(const std::string& folder, const std::string& 
   return list;
 }
 
-std::string CountRows(Satellite& satellite) {
-  const common::ReadResult read = common::ReadWholeFile(satellite.path, kTableFileLimit);
+std::string CountRows(common::Files& files, Satellite& satellite) {
+  const common::ReadResult read = files.ReadWhole(satellite.path, kTableFileLimit);
   if (!read.ok) return FileError(satellite.path, read.error);
   satellite.rows = 0;
   common::LineReader reader(read.bytes);
@@ -126,11 +125,12 @@ std::string CountRows(Satellite& satellite) {
   return satellite.rows > kMostTableRows ? NotATable(satellite.path, TooManyRows()) : "";
 }
 
-std::vector<Satellite> ListSatellites(const std::string& folder) {
+std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder) {
   std::string error;
   std::vector<Satellite> list;
-  for (Satellite& satellite : FindTables(folder, "", error)) {
-    if (CountRows(satellite).empty() && satellite.rows > 0) list.push_back(std::move(satellite));
+  for (Satellite& satellite : FindTables(files, folder, "", error)) {
+    if (CountRows(files, satellite).empty() && satellite.rows > 0)
+      list.push_back(std::move(satellite));
   }
   return list;
 }
@@ -210,8 +210,8 @@ ScanTable ParseScanTable(std::string_view text) {
   return table;
 }
 
-ScanTable ReadScanTable(const std::string& path) {
-  const common::ReadResult read = common::ReadWholeFile(path, kTableFileLimit);
+ScanTable ReadScanTable(common::Files& files, const std::string& path) {
+  const common::ReadResult read = files.ReadWhole(path, kTableFileLimit);
   ScanTable table;
   if (!read.ok) {
     table.error = FileError(path, read.error);
@@ -222,11 +222,11 @@ ScanTable ReadScanTable(const std::string& path) {
   return table;
 }
 
-ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites) {
-  if (satellites.size() == 1) return ReadScanTable(satellites.front()->path);
+ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite*>& satellites) {
+  if (satellites.size() == 1) return ReadScanTable(files, satellites.front()->path);
   ScanTable all;
   for (const Satellite* satellite : satellites) {
-    ScanTable table = ReadScanTable(satellite->path);
+    ScanTable table = ReadScanTable(files, satellite->path);
     if (!table.error.empty()) return table;
     const std::string name = NameForTerminal(satellite->name);
     for (const std::string& problem : table.problems) all.problems.push_back(name + " " + problem);

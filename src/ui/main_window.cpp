@@ -240,13 +240,13 @@ void MainWindow::BuildControls() {
       {common::ListKind::kChannels, "Frame2", "ChannelList (TCS) Convert", "TCSBin", "TxtTCS",
        "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false, true},
       *frontend_,
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions& options, common::TextEncoding&) {
-        return channels::ConvertTcsToText(f, bin, txt, options.encoding);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions& options, common::TextEncoding&) {
+        return channels::ConvertTcsToText(f, files_, bin, txt, options.encoding);
       },
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions&, common::TextEncoding& read_as) {
-        return channels::ConvertTextToTcs(f, bin, txt, &read_as);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions&, common::TextEncoding& read_as) {
+        return channels::ConvertTextToTcs(f, files_, bin, txt, &read_as);
       },
       central);
   channel_panel_->setGeometry(tw(6000, 0, 3855, 2055));
@@ -254,14 +254,14 @@ void MainWindow::BuildControls() {
       {common::ListKind::kTransponders, "Frame3", "TransponderList (TPT) Convert", "CmdTPTBin",
        "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true, false},
       *frontend_,
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions& options, common::TextEncoding&) {
-        return transponders::ConvertTptToText(f, bin, txt, options.declink);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions& options, common::TextEncoding&) {
+        return transponders::ConvertTptToText(f, files_, bin, txt, options.declink);
       },
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions& options, common::TextEncoding& read_as) {
-        return transponders::ConvertTextToTpt(f, bin, txt, options.declink, options.diseqc_b,
-                                              &read_as);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions& options, common::TextEncoding& read_as) {
+        return transponders::ConvertTextToTpt(f, files_, bin, txt, options.declink,
+                                              options.diseqc_b, &read_as);
       },
       central);
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
@@ -349,7 +349,7 @@ ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::strin
             std::move(list)};
   }
   frontend_->ShowStatus("Loading " + file + "...");
-  return {file, common::ReadListFileForViewer(file)};
+  return {file, common::ReadListFileForViewer(files_, file)};
 }
 
 void MainWindow::ShowStatus(const QString& text) {
@@ -459,7 +459,8 @@ void MainWindow::OnBlockRead() {
     const int index = SelectedIndex();
     common::Outcome outcome = common::Outcome::kDone;
     RecordBlockStep(undo_stack_, index, "Read Block", [&] {
-      return outcome = flash::ReadBlockFromFile(workspace_, *frontend_, index, WholeBlock(), names);
+      return outcome = flash::ReadBlockFromFile(workspace_, *frontend_, files_, index, WholeBlock(),
+                                                names);
     });
     UpdateHistoryActions();
     TakeListNames(names);
@@ -477,7 +478,7 @@ void MainWindow::OnBlockSave() {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     const common::Outcome outcome =
-        flash::SaveBlockToFile(workspace_, *frontend_, index, WholeBlock(), names);
+        flash::SaveBlockToFile(workspace_, *frontend_, files_, index, WholeBlock(), names);
     TakeListNames(names);
     ShowStatus("");
     if (outcome == common::Outcome::kDone) {
@@ -602,7 +603,9 @@ void MainWindow::UpdateHistoryActions() {
 
 void MainWindow::ShowChangesFrom(const std::string& name) {
   flash::Workspace other;
-  if (flash::LoadChosenFlashFile(other, *frontend_, name) != common::Outcome::kDone) return;
+  if (flash::LoadChosenFlashFile(other, *frontend_, files_, name) != common::Outcome::kDone) {
+    return;
+  }
   const std::vector<check::Change> changes = check::DiffImages(other, workspace_);
   ShowWindow(changes_window_, [this] { return new ChangesWindow(this); });
   static_cast<ChangesWindow*>(changes_window_.data())

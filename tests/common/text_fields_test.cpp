@@ -19,12 +19,6 @@ TEST(Coding, BytesNumbersAndFieldWidths) {
   EXPECT_EQ(NumberToBytes(65536, 2), "\0\0"s);
   EXPECT_EQ(NumberToBytes(-1, 2), "\0\0"s);
   EXPECT_EQ(NumberToBytes(0x1234, 4), "\0\0\x12\x34"s);
-  char length[2];
-  EncodeFixed16(length, 0x1234);
-  EXPECT_EQ(std::string(length, 2) + Hex2(DecodeFixed16(length) >> 8),
-            "\x34\x12"
-            "0x12");
-  EXPECT_EQ(ShownBytes("A\n\x7F\xE9"), "A\\x0A\\x7F\xC3\xA9");
   EXPECT_EQ(HexByteField(0xA5), " A5");
   EXPECT_EQ(HexWord(0x1F0), "01F0");
   EXPECT_EQ(HexWord(65536), "10000");
