@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "flash/flash_image.h"
 #include "transponders/transponder_fields.h"
 
 namespace chanforge::cli {
@@ -23,9 +24,10 @@ void AddFlash(CLI::App& command, std::string& flash) {
 void AddFlashIndex(CLI::App& command, std::string& flash, int& index) {
   AddFlash(command, flash);
   // The range in the help as the completion script reads it.
+  constexpr std::size_t kLast = flash::BlockCount - 1;
   command.add_option("INDEX", index, "Block index")
       ->required()
-      ->check(NumberCheck(0, 7).description("INT in [0 - 7]"));
+      ->check(NumberCheck(0, kLast).description("INT in [0 - " + std::to_string(kLast) + "]"));
 }
 
 void AddOutput(CLI::App& command, std::string& out) {

@@ -14,6 +14,7 @@ constexpr std::size_t kPiece = std::size_t{1} << 20;
 constexpr std::size_t kListedLines = 10;
 // The lines a stored-as-written question shows, as the CSV import lists its refusals.
 constexpr std::size_t kListedUnstored = 20;
+constexpr char kConvertAnyway[] = "Convert anyway ?";
 
 // Whether a text file is UTF-8 with a character of more than one byte: read ahead of the
 // conversion, and only as far as it must. A sequence cut by a piece's end waits for the next.
@@ -59,10 +60,18 @@ std::string_view WordAt(std::string_view line, std::size_t at) {
 
 }  // namespace
 
+std::string ViewerNotFoundText(const std::string& name) {
+  return "File " + name + " can not be found!";
+}
+
+std::string ViewerUnreadableText(const std::string& name) {
+  return "File " + name + " can not be read!";
+}
+
 ReadResult ReadListFileForViewer(Files& files, const std::string& name) {
-  if (!files.Exists(name)) return {false, {}, "File " + name + " can not be found!"};
+  if (!files.Exists(name)) return {false, {}, ViewerNotFoundText(name)};
   ReadResult read = files.ReadPrefix(name, static_cast<std::int64_t>(kLargeListSize));
-  if (!read.ok) read.error = "File " + name + " can not be read!";
+  if (!read.ok) read.error = ViewerUnreadableText(name);
   read.size = files.SizeOf(name);
   return read;
 }
@@ -82,7 +91,7 @@ Outcome ConfirmSourceAndTarget(Frontend& frontend, Files& files, const std::stri
 }
 
 std::string RoundTripQuestion(const std::string& reason) {
-  return "The text will not convert back to the same list: " + reason + kCrLf + "Convert anyway ?";
+  return "The text will not convert back to the same list: " + reason + kCrLf + kConvertAnyway;
 }
 
 std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
@@ -96,7 +105,7 @@ std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std:
   }
   if (total > lines.size())
     question += kCrLf + ("and " + std::to_string(total - lines.size()) + " more");
-  return question + kCrLf + "Convert anyway ?";
+  return question + kCrLf + kConvertAnyway;
 }
 
 void RecordNumbers::Add(std::int64_t number) {

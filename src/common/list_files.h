@@ -37,6 +37,11 @@ struct TextOptions {
   bool diseqc_b = false;  // transponders read in the DecLink layout: the lines' input
 };
 
+// The list viewer's own words for a file it cannot show: "File NAME can not be found!" and
+// "File NAME can not be read!".
+std::string ViewerNotFoundText(const std::string& name);
+std::string ViewerUnreadableText(const std::string& name);
+
 // The start of a binary list file for the window's list viewer: at most kLargeListSize
 // bytes, what a block can hold, with the file's length in size. When it cannot be shown,
 // error holds the line that says why: not found or unreadable.

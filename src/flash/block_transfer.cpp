@@ -69,8 +69,8 @@ Outcome ReadBlockFromFile(Workspace& workspace, Frontend& frontend, common::File
 
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
   return "File : " + name + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes") +
-         ": not a whole number of " + (kind == ListKind::kChannels ? "channel" : "transponder") +
-         " records." + common::kCrLf + "Read anyway ?";
+         ": not a whole number of " + common::RecordNameOf(kind) + " records." + common::kCrLf +
+         "Read anyway ?";
 }
 
 Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, common::Files& files, int index,

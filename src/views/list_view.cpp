@@ -60,7 +60,7 @@ bool StreamListFile(common::Files& files, const std::string& name, common::ListK
                     const std::function<bool(std::string_view line)>& print, std::string& error) {
   const bool tcs = kind == common::ListKind::kChannels;
   if (!files.Exists(name)) {
-    error = "File " + name + " can not be found!";
+    error = common::ViewerNotFoundText(name);
     return false;
   }
   const std::int64_t size = files.SizeOf(name);
@@ -82,7 +82,7 @@ bool StreamListFile(common::Files& files, const std::string& name, common::ListK
         files, name, *format, [&](std::string_view text) { return PrintLines(text, print); }, read);
   }
   if (status == common::PieceStatus::kTooLarge) error = common::TooLargeText(name, read);
-  if (status == common::PieceStatus::kUnreadable) error = "File " + name + " can not be read!";
+  if (status == common::PieceStatus::kUnreadable) error = common::ViewerUnreadableText(name);
   return error.empty();
 }
 
