@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "channels/text_fields.h"
+#include "common/text_fields.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const double value = chanforge::channels::ReadNumber(text);
-  (void)chanforge::channels::RoundToInt32(value);
-  (void)chanforge::channels::HexTextToByte(text.substr(0, 2), 255);
+  const double value = chanforge::common::ReadNumber(text);
+  (void)chanforge::common::RoundToInt32(value);
+  (void)chanforge::common::HexTextToByte(text.substr(0, 2), 255);
   return 0;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "channels/channel_record.h"
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/list_files.h"
 #include "common/text_lines.h"
 
@@ -50,7 +50,8 @@ class TcsTextFormat : public common::ListTextFormat {
                     " hold a line-end byte in their names");
     blank_end_.AppendTo(problem, "channel", " ends its name in blanks, which come back as NULs",
                         " end their names in blanks, which come back as NULs");
-    inner_nul_.AppendTo(problem, "channel", " holds a NUL inside its name, which comes back as a blank",
+    inner_nul_.AppendTo(problem, "channel",
+                        " holds a NUL inside its name, which comes back as a blank",
                         " hold NULs inside their names, which come back as blanks");
     if (encoding_ == common::TextEncoding::kLatin1 && !not_utf8_) {
       utf8_names_.AppendTo(problem, "channel",
@@ -91,20 +92,21 @@ class TcsTextFormat : public common::ListTextFormat {
 
 }  // namespace
 
-common::Outcome ConvertTcsToText(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text, common::TextEncoding encoding) {
+common::Outcome ConvertTcsToText(common::Frontend& frontend, common::Files& files,
+                                 const std::string& binary, const std::string& text,
+                                 common::TextEncoding encoding) {
   TcsTextFormat format(encoding);
-  return common::ConvertBinaryToText(frontend, binary, text, "TCS", format);
+  return common::ConvertBinaryToText(frontend, files, binary, text, "TCS", format);
 }
 
-common::Outcome ConvertTextToTcs(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text, common::TextEncoding* read_as) {
-  return common::ConvertTextToBinary(frontend, binary, text, TcsTextReader(), 0, read_as);
+common::Outcome ConvertTextToTcs(common::Frontend& frontend, common::Files& files,
+                                 const std::string& binary, const std::string& text,
+                                 common::TextEncoding* read_as) {
+  return common::ConvertTextToBinary(frontend, files, binary, text, TcsTextReader(), 0, read_as);
 }
 
-std::int64_t CountTcsFileRecords(const std::string& binary) {
-  return std::max<std::int64_t>(common::FileSize(binary), 0) /
-         static_cast<std::int64_t>(TcsRecordSize);
+std::int64_t CountTcsFileRecords(common::Files& files, const std::string& binary) {
+  return std::max<std::int64_t>(files.SizeOf(binary), 0) / static_cast<std::int64_t>(TcsRecordSize);
 }
 
 std::unique_ptr<common::ListTextFormat> MakeTcsTextFormat() {

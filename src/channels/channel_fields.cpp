@@ -1,5 +1,6 @@
 #include "channels/channel_fields.h"
 
+#include "common/coding.h"
 #include "common/text_lines.h"
 
 namespace chanforge::channels {
@@ -30,6 +31,12 @@ std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field) {
     default:
       return record.words[WordOf(field)];
   }
+}
+
+std::string ShownName(const ChannelRecord& record) {
+  std::string_view name(record.name.data(), record.name.size());
+  while (!name.empty() && name.back() == '\0') name.remove_suffix(1);
+  return common::ShownBytes(name);
 }
 
 std::string ChannelText(const ChannelRecord& record, ChannelField field) {

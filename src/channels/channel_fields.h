@@ -46,6 +46,10 @@ std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field);
 // The field as the CSV and the command line show it: the name's Latin-1 bytes up to its
 // first NUL, a number in decimal.
 std::string ChannelText(const ChannelRecord& record, ChannelField field);
+// The name as stored up to its padding, each byte as Latin-1 text and a control byte as
+// \xNN, so that a line stays one line and shows every byte.
+std::string ShownName(const ChannelRecord& record);
+
 // Stores a Latin-1 text: a name of at most 16 bytes, NUL padded as the text road stores
 // it (a blank at its end is refused, as that road would drop it; the name the record has,
 // blanks and all, changes nothing), or a number in decimal or after 0x within the field's

@@ -3,14 +3,22 @@
 #include <algorithm>
 
 #include "channels/channel_fields.h"
-#include "channels/text_fields.h"
+#include "common/coding.h"
 #include "common/text_columns.h"
+#include "common/text_fields.h"
 #include "common/text_lines.h"
 
 namespace chanforge::channels {
 
+using common::AppendDecimalField;
+using common::BytesToNumber;
 using common::Column;
+using common::HexByteField;
+using common::HexTextToByte;
 using common::LineStatus;
+using common::PutNumberBytes;
+using common::ReadPlainWholeNumber;
+using common::ReadWholeNumber;
 
 ChannelRecord ChannelRecord::Decode(std::string_view bytes) {
   char raw[TcsRecordSize] = {};

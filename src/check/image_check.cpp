@@ -6,13 +6,18 @@
 #include <tuple>
 #include <utility>
 
+#include "channels/channel_fields.h"
 #include "check/image_lists.h"
+#include "common/coding.h"
+#include "flash/block_header.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_fields.h"
 
 namespace chanforge::check {
 
+using channels::ChannelField;
 using channels::ChannelRecord;
+using transponders::TransponderField;
 using transponders::TransponderRecord;
 
 namespace {
@@ -98,22 +103,25 @@ class Checker {
         block >= 0 && flash::ListKindOf(workspace_.blocks()[static_cast<std::size_t>(block)]) ==
                           flash::ListKind::kChannels;
     findings_.push_back({rule, RuleOf(rule).severity, block, record,
-                         record > 0 ? (channel ? "channel" : "transponder") : "", std::move(field),
-                         std::move(text)});
+                         record > 0
+                             ? common::RecordNameOf(channel ? common::ListKind::kChannels
+                                                            : common::ListKind::kTransponders)
+                             : "",
+                         std::move(field), std::move(text)});
   }
 
   void CheckLength(int index, const flash::BlockInfo& block, std::optional<flash::ListKind> kind) {
     if (block.length > flash::kBlockDataRoom) {
-      Add(Rule::kLengthPastEnd, index, 0, "length",
+      Add(Rule::kLengthPastEnd, index, 0, flash::kLengthFieldName,
           "data length " + Number(block.length) + " runs past the block's end (room for " +
               Number(flash::kBlockDataRoom) + ")");
     } else if (block.start + block.length > workspace_.image().size()) {
-      Add(Rule::kLengthPastEnd, index, 0, "length",
+      Add(Rule::kLengthPastEnd, index, 0, flash::kLengthFieldName,
           "data length " + Number(block.length) + " runs past the image's end");
     }
     const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
     if (size != 0 && block.length % size != 0) {
-      Add(Rule::kPartRecord, index, 0, "length",
+      Add(Rule::kPartRecord, index, 0, flash::kLengthFieldName,
           "data length " + Number(block.length) + " is not a multiple of " + Number(size));
     }
   }
@@ -140,7 +148,7 @@ class Checker {
       }
       const auto [it, fresh] = seen.try_emplace({record.words[channels::kSid], record.tp}, r + 1);
       if (!fresh) {
-        Add(Rule::kDuplicateSid, index, number, "sid",
+        Add(Rule::kDuplicateSid, index, number, channels::InfoOf(ChannelField::kSid).name,
             "SID " + Number(record.words[channels::kSid]) + " on transponder " +
                 TransponderName(record.tp) + " also at channel " +
                 Number(static_cast<std::int64_t>(it->second)));
@@ -152,8 +160,8 @@ class Checker {
         if (padding) break;
         if (byte < 0x20 || byte == 0x7F) {
           const bool line_end = byte == '\r' || byte == '\n';
-          Add(Rule::kNameControlBytes, index, number, "name",
-              std::string(line_end ? "line-end" : "control") + " byte " + Hex2(byte) +
+          Add(Rule::kNameControlBytes, index, number, channels::InfoOf(ChannelField::kName).name,
+              std::string(line_end ? "line-end" : "control") + " byte " + common::Hex2(byte) +
                   " at position " + Number(static_cast<std::int64_t>(i + 1)));
           break;
         }
@@ -172,13 +180,14 @@ class Checker {
   void CheckTp(int index, int number, std::uint8_t tp) {
     const std::size_t used = transponders_.records.size();
     if (tp == 0) {
-      Add(Rule::kTpMissing, index, number, "tp", "no transponder (0x00)");
+      Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
+          "no transponder (0x00)");
     } else if (tp > used) {
-      Add(Rule::kTpMissing, index, number, "tp",
+      Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
           "transponder " + Number(tp) + " does not exist (" +
               Number(static_cast<std::int64_t>(used)) + " used)");
     } else if (transponders_.records[tp - 1u].IsEmpty()) {
-      Add(Rule::kTpMissing, index, number, "tp",
+      Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
           "transponder " + TransponderName(tp) + " is empty");
     }
   }
@@ -200,27 +209,29 @@ class Checker {
       const std::int64_t khz = record.Khz();
       const bool upper = record.flags & transponders::kFlagUpperBand;
       if (std::string problem = transponders::KhzProblem(khz, upper); !problem.empty()) {
-        Add(Rule::kFrequencyRange, index, number, "frequency", std::move(problem));
+        Add(Rule::kFrequencyRange, index, number, transponders::InfoOf(TransponderField::kKhz).name,
+            std::move(problem));
       }
       const bool horizontal = record.flags & transponders::kFlagHorizontal;
       const bool diseqc_b = record.flags & transponders::kFlagDiseqcB;
       const auto [it, fresh] = seen.try_emplace({khz, horizontal, diseqc_b}, r + 1);
       if (!fresh) {
-        Add(Rule::kDuplicateTransponder, index, number, "frequency",
+        Add(Rule::kDuplicateTransponder, index, number,
+            transponders::InfoOf(TransponderField::kKhz).name,
             Number(khz) + " kHz on DiSEqC " + transponders::kDiseqcTexts[diseqc_b ? 1 : 0] +
                 " also at transponder " +
                 transponders::TransponderLabel(it->second, records[it->second - 1]));
       }
       if (record.fec >= std::size(transponders::kFecTexts)) {
-        Add(Rule::kUnknownFec, index, number, "fec",
-            "FEC code " + Hex2(record.fec) + " shows as " + record.FecText() +
+        Add(Rule::kUnknownFec, index, number, transponders::InfoOf(TransponderField::kFec).name,
+            "FEC code " + common::Hex2(record.fec) + " shows as " + record.FecText() +
                 "; the text line stores " +
                 transponders::kFecTexts[transponders::kFallbackFecCode] + " for it");
       }
       const unsigned hidden = record.flags & ~transponders::kShownFlags & 0xFFu;
       if (hidden != 0) {
-        Add(Rule::kHiddenFlags, index, number, "flags",
-            "flag bits " + Hex2(hidden) + " do not show in the text line");
+        Add(Rule::kHiddenFlags, index, number, transponders::kHiddenFlagsName,
+            "flag bits " + common::Hex2(hidden) + " do not show in the text line");
       }
     }
   }

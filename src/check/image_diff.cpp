@@ -10,6 +10,7 @@
 
 #include "channels/channel_fields.h"
 #include "check/image_lists.h"
+#include "common/coding.h"
 #include "common/text_lines.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_fields.h"
@@ -202,8 +203,8 @@ Fields ChannelFields(const ChannelRecord& record, const TransponderSide& side) {
   using channels::ChannelField;
   using channels::InfoOf;
   Fields fields = {
-      Shown(InfoOf(ChannelField::kName).name, ShownName(record)),
-      Shown(InfoOf(ChannelField::kUse).name, Hex2(record.use)),
+      Shown(InfoOf(ChannelField::kName).name, channels::ShownName(record)),
+      Shown(InfoOf(ChannelField::kUse).name, common::Hex2(record.use)),
       {InfoOf(ChannelField::kTp).name, side.Label(record.tp), Number(side.Id(record.tp))}};
   for (std::size_t w = 0; w < channels::kTcsWordCount; ++w) {
     fields.push_back(Shown(InfoOf(channels::WordField(w)).name, Number(record.words[w])));
@@ -223,12 +224,13 @@ Fields TransponderFields(const TransponderRecord& record, const TransponderSide&
       if (record.frequency % 1000 != 0) text += " (+" + Number(record.frequency % 1000) + " Hz)";
     } else if (field == TransponderField::kFec &&
                record.fec > transponders::InfoOf(TransponderField::kFec).most) {
-      text = Hex2(record.fec);
+      text = common::Hex2(record.fec);
     }
     fields.push_back(Shown(transponders::InfoOf(field).name, std::move(text)));
   }
   // The flag bits no field shows count too.
-  fields.push_back(Shown("flags", Hex2(record.flags & ~transponders::kShownFlags & 0xFFu)));
+  fields.push_back(Shown(transponders::kHiddenFlagsName,
+                         common::Hex2(record.flags & ~transponders::kShownFlags & 0xFFu)));
   return fields;
 }
 
@@ -279,7 +281,7 @@ const RecordView<ChannelRecord> kChannelView = {
     common::ListKind::kChannels,
     [](int number, const ChannelRecord&) { return Number(number); },
     [](const ChannelRecord& r) {
-      return ShownName(r) + " (SID " + Number(r.words[channels::kSid]) + ")";
+      return channels::ShownName(r) + " (SID " + Number(r.words[channels::kSid]) + ")";
     },
     ChannelFields,
     [](const ChannelRecord& r) { return std::string(r.name.data(), r.name.size()); },
@@ -324,8 +326,9 @@ Matching MatchTransponders(const std::vector<TransponderRecord>& a,
 // A name that runs on past its header is garbage after a few bytes: show its start.
 std::string BlockName(const flash::BlockInfo& block) {
   constexpr std::size_t kShown = 32;
-  if (block.name.size() <= kShown) return ShownBytes(block.name);
-  return ShownBytes(std::string_view(block.name).substr(0, kShown)) + "\xE2\x80\xA6";  // "…"
+  if (block.name.size() <= kShown) return common::ShownBytes(block.name);
+  return common::ShownBytes(std::string_view(block.name).substr(0, kShown)) +
+         "\xE2\x80\xA6";  // "…"
 }
 
 class Differ {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/text_lines.h"
+#include "common/coding.h"
 #include "flash/blocks.h"
 
 namespace chanforge::check {
@@ -80,31 +80,6 @@ std::int64_t ChannelKhz(const TransponderTable& table, std::uint8_t tp) {
   if (tp == 0 || tp > table.records.size()) return -1;
   const TransponderRecord& record = table.records[tp - 1u];
   return record.IsEmpty() ? -1 : record.Khz();
-}
-
-std::string ShownBytes(std::string_view bytes) {
-  std::string shown;
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      shown += "\\x" + Hex2(byte).substr(2);
-    } else {
-      shown += common::Latin1ToUtf8(std::string_view(&c, 1));
-    }
-  }
-  return shown;
-}
-
-std::string ShownName(const ChannelRecord& record) {
-  std::string_view name(record.name.data(), record.name.size());
-  while (!name.empty() && name.back() == '\0') name.remove_suffix(1);
-  return ShownBytes(name);
-}
-
-std::string Hex2(unsigned value) {
-  std::string digits = common::HexDigits(value);
-  if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
-  return "0x" + digits;
 }
 
 }  // namespace chanforge::check

@@ -32,13 +32,4 @@ TransponderTable FirstTransponders(const flash::Workspace& workspace);
 // The frequency a channel's TP points at, or -1 when it points at no used record.
 std::int64_t ChannelKhz(const TransponderTable& table, std::uint8_t tp);
 
-// Bytes as Latin-1 text in UTF-8, control bytes written as \xNN, so that a line stays
-// one line and shows every byte.
-std::string ShownBytes(std::string_view bytes);
-// The name as stored up to its padding, as ShownBytes.
-std::string ShownName(const channels::ChannelRecord& record);
-
-// Two upper-case hex digits after "0x".
-std::string Hex2(unsigned value);
-
 }  // namespace chanforge::check

@@ -7,10 +7,10 @@
 #include "check/image_check.h"
 #include "check/image_diff.h"
 #include "check/image_lists.h"
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/satellite_options.h"
-#include "cli/session.h"
 
 namespace chanforge::cli {
 
@@ -38,16 +38,16 @@ std::vector<SatelliteChoice> ParseSatellites(const std::string& text) {
   return choices;
 }
 
-int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, bool warnings_as_errors,
-          const std::string& satellites, const std::string& tables) {
+int Check(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
+          bool warnings_as_errors, const std::string& satellites, const std::string& tables) {
   std::vector<std::pair<SatelliteChoice, satellites::ScanTable>> tables_read;
   for (const SatelliteChoice& choice : ParseSatellites(satellites)) {
     ChosenTable chosen;
-    if (!ReadTable(ui, tables, choice.name, chosen)) return kTrouble;
+    if (!ReadTable(ui, files, tables, choice.name, chosen)) return kTrouble;
     tables_read.push_back({{choice.diseqc_b, chosen.shown}, std::move(chosen.table)});
   }
   flash::Workspace workspace;
-  if (!LoadForReading(ui, workspace, flash)) return kTrouble;
+  if (!LoadForReading(ui, files, workspace, flash)) return kTrouble;
   std::vector<check::Finding> findings = check::CheckImage(workspace);
   const check::TransponderTable list = check::FirstTransponders(workspace);
   for (const auto& [choice, table] : tables_read) {
@@ -61,9 +61,12 @@ int Check(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, bool
   return failed ? 1 : 0;
 }
 
-int Diff(ConsoleFrontend& ui, std::ostream& out, const std::string& a, const std::string& b) {
+int Diff(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& a,
+         const std::string& b) {
   flash::Workspace old_image, new_image;
-  if (!LoadForReading(ui, old_image, a) || !LoadForReading(ui, new_image, b)) return kTrouble;
+  if (!LoadForReading(ui, files, old_image, a) || !LoadForReading(ui, files, new_image, b)) {
+    return kTrouble;
+  }
   const std::vector<check::Change> changes = check::DiffImages(old_image, new_image);
   for (const check::Change& change : changes) out << check::FormatChange(change) << '\n';
   return changes.empty() ? 0 : 1;
@@ -92,8 +95,9 @@ constexpr Subcommand kCheckCommands[] = {
                },
                ""));
        AddTables(command, a->tables);
-       return [a](ConsoleFrontend& ui) {
-         return Check(ui, std::cout, a->flash, a->warnings_as_errors, a->satellites, a->tables);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return Check(ui, files, std::cout, a->flash, a->warnings_as_errors, a->satellites,
+                      a->tables);
        };
      },
      kTrouble},
@@ -102,7 +106,9 @@ constexpr Subcommand kCheckCommands[] = {
        auto a = std::make_shared<Args>();
        AddFile(command, "A", a->flash, "Old flash image file")->required();
        AddFile(command, "B", a->other, "New flash image file")->required();
-       return [a](ConsoleFrontend& ui) { return Diff(ui, std::cout, a->flash, a->other); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return Diff(ui, files, std::cout, a->flash, a->other);
+       };
      },
      kTrouble},
 };

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "cli/console_frontend.h"
+#include "common/files.h"
 
 namespace CLI {
 class App;
@@ -15,8 +16,8 @@ namespace chanforge::cli {
 
 int ExitStatus(common::Outcome outcome);
 
-// Runs the parsed subcommand; returns its exit status.
-using Handler = std::function<int(ConsoleFrontend& ui)>;
+// Runs the parsed subcommand on the disk it is given; returns its exit status.
+using Handler = std::function<int(ConsoleFrontend& ui, common::Files& files)>;
 
 // An entry of the table: the subcommand's name and help line, and the step that adds its
 // options, bound to values that the handler it returns reads once the line is parsed.
@@ -31,7 +32,7 @@ struct Subcommand {
 
 // The groups, each in the file that implements it. --help lists them in this order.
 std::span<const Subcommand> BlockCommands();     // blocks ... swap-diseqc
-std::span<const Subcommand> ListFileCommands();  // the conversions and view
+std::span<const Subcommand> TextFileCommands();  // the conversions and view
 std::span<const Subcommand> DumpCommands();      // hexdump and make-sample
 std::span<const Subcommand> CheckCommands();     // check and diff
 std::span<const Subcommand> EditCommands();      // the list editing commands

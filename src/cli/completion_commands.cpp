@@ -27,7 +27,8 @@ void PrintFields(std::ostream& out, const Fields& fields) {
   }
 }
 
-int Complete(std::ostream& out, const std::string& what, const std::string& tables) {
+int Complete(common::Files& files, std::ostream& out, const std::string& what,
+             const std::string& tables) {
   if (what == "channel-fields") {
     PrintFields(out, channels::kChannelFields);
   } else if (what == "transponder-fields") {
@@ -37,7 +38,7 @@ int Complete(std::ostream& out, const std::string& what, const std::string& tabl
     std::string error;
     std::set<std::string> positions;
     for (const satellites::Satellite& satellite :
-         satellites::FindTables(tables, kNameTablesFolder, error)) {
+         satellites::FindTables(files, tables, kNameTablesFolder, error)) {
       PrintWord(out, satellites::NameForTerminal(satellite.name));
       if (!satellite.position.empty()) positions.insert(satellite.position);
     }
@@ -60,7 +61,9 @@ constexpr Subcommand kCompletionCommands[] = {
            ->required()
            ->check(CLI::IsMember({"satellites", "channel-fields", "transponder-fields"}));
        AddTables(command, a->tables);
-       return [a](ConsoleFrontend&) { return Complete(std::cout, a->what, a->tables); };
+       return [a](ConsoleFrontend&, common::Files& files) {
+         return Complete(files, std::cout, a->what, a->tables);
+       };
      }},
 };
 

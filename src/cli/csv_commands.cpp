@@ -1,29 +1,29 @@
 // The CSV commands: a list out to a spreadsheet file, and back into a copy of the image.
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
 #include "editing/list_csv.h"
 
 namespace chanforge::cli {
 
 namespace {
 
-int ExportCsv(ConsoleFrontend& ui, const std::string& flash, common::ListKind list,
-              const std::string& out) {
-  Session session;
+int ExportCsv(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+              common::ListKind list, const std::string& out) {
+  CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   std::string done;
-  return ExitStatus(editing::ExportCsvFile(ui, session.document(), list, out, done));
+  return ExitStatus(editing::ExportCsvFile(ui, files, session.document(), list, out, done));
 }
 
-int ImportCsv(ConsoleFrontend& ui, const std::string& flash, common::ListKind list,
-              const std::string& in, const std::string& out) {
-  Session session;
+int ImportCsv(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+              common::ListKind list, const std::string& in, const std::string& out) {
+  CommandSession session(files);
   if (!Load(ui, session, flash, out)) return 1;
   std::string done;
-  if (editing::ImportCsvFile(ui, session.document(), session.history(), list, in, done) !=
+  if (editing::ImportCsvFile(ui, files, session.document(), session.history(), list, in, done) !=
       common::Outcome::kDone) {
     return 1;
   }
@@ -58,15 +58,18 @@ constexpr Subcommand kCsvCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = AddList(command);
        AddFile(command, "OUT", a->out, "CSV file to write")->required();
-       return [a](ConsoleFrontend& ui) { return ExportCsv(ui, a->flash, a->list(), a->out); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return ExportCsv(ui, files, a->flash, a->list(), a->out);
+       };
      }},
     {"import-csv", "Replace a list with a CSV file's rows",
      [](CLI::App& command) -> Handler {
        auto a = AddList(command);
        AddFile(command, "IN", a->file, "CSV file to read")->required();
        AddOutput(command, a->out);
-       return
-           [a](ConsoleFrontend& ui) { return ImportCsv(ui, a->flash, a->list(), a->file, a->out); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return ImportCsv(ui, files, a->flash, a->list(), a->file, a->out);
+       };
      }},
 };
 

@@ -1,11 +1,13 @@
 // The list editing commands: print the lists and change them as the editor window does.
+#include <algorithm>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
 #include "common/text_lines.h"
 #include "editing/list_commands.h"
 
@@ -25,14 +27,15 @@ std::string NameCell(const editing::ChannelRecord& channel) {
   return common::Latin1ForTerminal(name);
 }
 
-int Finish(ConsoleFrontend& ui, Session& session, std::unique_ptr<editing::Command> command,
+int Finish(ConsoleFrontend& ui, CommandSession& session, std::unique_ptr<editing::Command> command,
            const std::string& out) {
   session.history().Push(std::move(command));
   return SaveImage(ui, session, out);
 }
 
-int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  Session session;
+int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
+             const std::string& flash) {
+  CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
@@ -50,8 +53,9 @@ int Channels(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
   return 0;
 }
 
-int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
-  Session session;
+int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
+                 const std::string& flash) {
+  CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kTransponders))) return 1;
@@ -71,9 +75,10 @@ int Transponders(ConsoleFrontend& ui, std::ostream& out, const std::string& flas
   return 0;
 }
 
-int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-               const std::vector<std::string>& assignments, const std::string& out) {
-  Session session;
+int SetChannel(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+               std::size_t number, const std::vector<std::string>& assignments,
+               const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
@@ -89,9 +94,10 @@ int SetChannel(ConsoleFrontend& ui, const std::string& flash, std::size_t number
   return SaveImage(ui, session, out);
 }
 
-int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-                   const std::vector<std::string>& assignments, const std::string& out) {
-  Session session;
+int SetTransponder(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                   std::size_t number, const std::vector<std::string>& assignments,
+                   const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -105,9 +111,9 @@ int SetTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t nu
   return SaveImage(ui, session, out);
 }
 
-int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std::size_t before,
-                 const std::string& out) {
-  Session session;
+int MoveChannels(ConsoleFrontend& ui, common::Files& files, const std::string& flash, Range rows,
+                 std::size_t before, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const std::size_t size = document->channels().size();
@@ -116,9 +122,9 @@ int MoveChannels(ConsoleFrontend& ui, const std::string& flash, Range rows, std:
                 editing::MoveChannels(rows.first - 1, rows.last - rows.first + 1, before - 1), out);
 }
 
-int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vector<Range>& ranges,
-                   const std::string& out) {
-  Session session;
+int RemoveChannels(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                   const std::vector<Range>& ranges, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   std::vector<std::size_t> rows;
@@ -130,20 +136,30 @@ int RemoveChannels(ConsoleFrontend& ui, const std::string& flash, const std::vec
   return Finish(ui, session, editing::RemoveChannels(std::move(rows)), out);
 }
 
-int SortChannels(ConsoleFrontend& ui, const std::string& flash, const std::string& by,
-                 const std::string& out) {
-  Session session;
+// What sort-channels --by takes: the names of the fields it sorts by.
+struct SortChoice {
+  const char* name;
+  editing::SortKey key;
+};
+constexpr SortChoice kSortChoices[] = {
+    {channels::InfoOf(editing::ChannelField::kName).name, editing::SortKey::kName},
+    {channels::InfoOf(editing::ChannelField::kSid).name, editing::SortKey::kSid},
+    {transponders::InfoOf(editing::TransponderField::kKhz).name, editing::SortKey::kFrequency},
+};
+
+int SortChannels(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                 const std::string& by, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
-  const editing::SortKey key = by == "name"  ? editing::SortKey::kName
-                               : by == "sid" ? editing::SortKey::kSid
-                                             : editing::SortKey::kFrequency;
-  return Finish(ui, session, editing::SortChannels(key), out);
+  const auto chosen = std::find_if(std::begin(kSortChoices), std::end(kSortChoices),
+                                   [&](const SortChoice& choice) { return by == choice.name; });
+  return Finish(ui, session, editing::SortChannels(chosen->key), out);
 }
 
-int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-                      const std::string& out) {
-  Session session;
+int RemoveTransponder(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                      std::size_t number, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -153,9 +169,9 @@ int RemoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t
   return Finish(ui, session, editing::RemoveTransponder(number - 1), out);
 }
 
-int MoveTransponder(ConsoleFrontend& ui, const std::string& flash, std::size_t number,
-                    std::size_t before, const std::string& out) {
-  Session session;
+int MoveTransponder(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
+                    std::size_t number, std::size_t before, const std::string& out) {
+  CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
@@ -189,13 +205,17 @@ constexpr Subcommand kEditCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       return [a](ConsoleFrontend& ui) { return Channels(ui, std::cout, a->flash); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return Channels(ui, files, std::cout, a->flash);
+       };
      }},
     {"transponders", "Print the transponder list, tab-separated",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       return [a](ConsoleFrontend& ui) { return Transponders(ui, std::cout, a->flash); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return Transponders(ui, files, std::cout, a->flash);
+       };
      }},
     {"set-channel", "Set fields of a channel",
      [](CLI::App& command) -> Handler {
@@ -205,8 +225,8 @@ constexpr Subcommand kEditCommands[] = {
        command.add_option("FIELD=VALUE", a->values, FieldNames(channels::kChannelFields))
            ->required();
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return SetChannel(ui, a->flash, a->number, a->values, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SetChannel(ui, files, a->flash, a->number, a->values, a->out);
        };
      }},
     {"set-transponder", "Set fields of a transponder",
@@ -217,8 +237,8 @@ constexpr Subcommand kEditCommands[] = {
        command.add_option("FIELD=VALUE", a->values, FieldNames(transponders::kTransponderFields))
            ->required();
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return SetTransponder(ui, a->flash, a->number, a->values, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SetTransponder(ui, files, a->flash, a->number, a->values, a->out);
        };
      }},
     {"move-channels", "Move channels before a position",
@@ -232,8 +252,8 @@ constexpr Subcommand kEditCommands[] = {
            ->required()
            ->check(NumberCheck());
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return MoveChannels(ui, a->flash, RangeOf(a->rows), a->before, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return MoveChannels(ui, files, a->flash, RangeOf(a->rows), a->before, a->out);
        };
      }},
     {"remove-channels", "Remove channels",
@@ -244,21 +264,25 @@ constexpr Subcommand kEditCommands[] = {
            ->required()
            ->check(RangeCheck());
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
+       return [a](ConsoleFrontend& ui, common::Files& files) {
          std::vector<Range> ranges;
          for (const std::string& text : a->values) ranges.push_back(RangeOf(text));
-         return RemoveChannels(ui, a->flash, ranges, a->out);
+         return RemoveChannels(ui, files, a->flash, ranges, a->out);
        };
      }},
     {"sort-channels", "Sort the channels (stable)",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       command.add_option("--by", a->by, "Sort key")
-           ->required()
-           ->check(CLI::IsMember({"name", "sid", "frequency"}));
+       command.add_option("--by", a->by, "Sort key")->required()->check(CLI::IsMember([] {
+         std::vector<std::string> names;
+         for (const SortChoice& choice : kSortChoices) names.emplace_back(choice.name);
+         return names;
+       }()));
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) { return SortChannels(ui, a->flash, a->by, a->out); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SortChannels(ui, files, a->flash, a->by, a->out);
+       };
      }},
     {"remove-transponder", "Remove a transponder (asks about channels using it)",
      [](CLI::App& command) -> Handler {
@@ -266,8 +290,9 @@ constexpr Subcommand kEditCommands[] = {
        AddFlash(command, a->flash);
        command.add_option("T", a->number, "Transponder number")->required()->check(NumberCheck());
        AddOutput(command, a->out);
-       return
-           [a](ConsoleFrontend& ui) { return RemoveTransponder(ui, a->flash, a->number, a->out); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return RemoveTransponder(ui, files, a->flash, a->number, a->out);
+       };
      }},
     {"move-transponder", "Move a transponder before a position",
      [](CLI::App& command) -> Handler {
@@ -278,8 +303,8 @@ constexpr Subcommand kEditCommands[] = {
            ->required()
            ->check(NumberCheck());
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) {
-         return MoveTransponder(ui, a->flash, a->number, a->before, a->out);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return MoveTransponder(ui, files, a->flash, a->number, a->before, a->out);
        };
      }},
 };

@@ -2,10 +2,9 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
-#include "common/file_access.h"
 #include "common/reported_files.h"
 #include "editing/block_steps.h"
 #include "editing/diseqc_swap.h"
@@ -32,49 +31,53 @@ bool Selected(ConsoleFrontend& ui, const flash::Workspace& w, int index,
                                    w.image().fileName, action);
 }
 
-bool LoadAndSelect(ConsoleFrontend& ui, Session& session, const std::string& flash, int index,
-                   const std::string& action, const std::string& out) {
+bool LoadAndSelect(ConsoleFrontend& ui, CommandSession& session, const std::string& flash,
+                   int index, const std::string& action, const std::string& out) {
   return Load(ui, session, flash, out) && Selected(ui, session.workspace(), index, action);
 }
 
-int Blocks(ConsoleFrontend& ui, std::ostream& out, const std::string& flash) {
+int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash) {
   flash::Workspace workspace;
-  if (!LoadForReading(ui, workspace, flash)) return 1;
+  if (!LoadForReading(ui, files, workspace, flash)) return 1;
   // An image too short for any block is refused like every other block command.
   if (!flash::CheckBlockSelected(ui, workspace.block_count(), 0, flash, "")) return 1;
   ui.PrintBytes(out, views::BlockLines(workspace));
   return 0;
 }
 
-int SaveBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out,
-              bool whole) {
+int SaveBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
+              const std::string& out, bool whole) {
   flash::Workspace workspace;
-  if (!LoadForReading(ui, workspace, flash) || !Selected(ui, workspace, index, "Save")) return 1;
+  if (!LoadForReading(ui, files, workspace, flash) || !Selected(ui, workspace, index, "Save"))
+    return 1;
   flash::ListFileNames names;
   ui.QueueFile(out);
-  return ExitStatus(flash::SaveBlockToFile(workspace, ui, index, whole, names));
+  return ExitStatus(flash::SaveBlockToFile(workspace, ui, files, index, whole, names));
 }
 
-int ReadBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& in,
-              const std::string& out, bool whole) {
-  Session session;
+int ReadBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
+              const std::string& in, const std::string& out, bool whole) {
+  CommandSession session(files);
   if (!LoadAndSelect(ui, session, flash, index, "Update", out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
-  if (editing::ReadBlock(session.history(), ui, index, whole, names) != Outcome::kDone) return 1;
+  if (editing::ReadBlock(session.history(), ui, files, index, whole, names) != Outcome::kDone) {
+    return 1;
+  }
   return SaveImage(ui, session, out);
 }
 
-int ClearBlock(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out,
-               bool whole) {
-  Session session;
+int ClearBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
+               const std::string& out, bool whole) {
+  CommandSession session(files);
   if (!LoadAndSelect(ui, session, flash, index, "Clear", out)) return 1;
   if (editing::ClearBlock(session.history(), ui, index, whole) != Outcome::kDone) return 1;
   return SaveImage(ui, session, out);
 }
 
-int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const std::string& out) {
-  Session session;
+int SwapDiseqc(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
+               const std::string& out) {
+  CommandSession session(files);
   if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
   int count = 0;
   if (editing::SwapDiseqc(session.history(), ui, index, count) != Outcome::kDone) return 1;
@@ -86,10 +89,10 @@ int SwapDiseqc(ConsoleFrontend& ui, const std::string& flash, int index, const s
 
 enum class ViewAs { kHex, kTcs, kTpt };
 
-int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, int index,
-            ViewAs as) {
+int HexDump(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
+            int index, ViewAs as) {
   flash::Workspace w;
-  if (!LoadForReading(ui, w, flash) || !Selected(ui, w, index, "View")) return 1;
+  if (!LoadForReading(ui, files, w, flash) || !Selected(ui, w, index, "View")) return 1;
   const flash::BlockInfo& block = *flash::FindBlock(w, index);
   const flash::ListKind wanted =
       as == ViewAs::kTcs ? flash::ListKind::kChannels : flash::ListKind::kTransponders;
@@ -116,9 +119,9 @@ int HexDump(ConsoleFrontend& ui, std::ostream& out, const std::string& flash, in
   return 0;
 }
 
-int MakeSample(ConsoleFrontend& ui, const std::string& out) {
-  if (!common::ConfirmOverwrite(ui, out)) return 1;
-  return common::WriteFileOrReport(ui, out, editing::MakeSampleImage()) ? 0 : 1;
+int MakeSample(ConsoleFrontend& ui, common::Files& files, const std::string& out) {
+  if (!common::ConfirmOverwrite(ui, files, out)) return 1;
+  return common::WriteFileOrReport(ui, files, out, editing::MakeSampleImage()) ? 0 : 1;
 }
 
 struct Args {
@@ -132,7 +135,9 @@ constexpr Subcommand kBlockCommands[] = {
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFlash(command, a->flash);
-       return [a](ConsoleFrontend& ui) { return Blocks(ui, std::cout, a->flash); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return Blocks(ui, files, std::cout, a->flash);
+       };
      }},
     {"save-block", "Save a block's data (or whole block)",
      [](CLI::App& command) -> Handler {
@@ -140,8 +145,9 @@ constexpr Subcommand kBlockCommands[] = {
        AddFlashIndex(command, a->flash, a->index);
        AddFile(command, "OUT", a->out, "Block file to write")->required();
        command.add_flag("--whole", a->whole, "The whole 64 KB block, header included");
-       return
-           [a](ConsoleFrontend& ui) { return SaveBlock(ui, a->flash, a->index, a->out, a->whole); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SaveBlock(ui, files, a->flash, a->index, a->out, a->whole);
+       };
      }},
     {"read-block", "Read a file into a block",
      [](CLI::App& command) -> Handler {
@@ -150,8 +156,8 @@ constexpr Subcommand kBlockCommands[] = {
        AddFile(command, "IN", a->in, "Block file to read")->required();
        AddOutput(command, a->out);
        command.add_flag("--whole", a->whole, "The file is a whole 64 KB block");
-       return [a](ConsoleFrontend& ui) {
-         return ReadBlock(ui, a->flash, a->index, a->in, a->out, a->whole);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return ReadBlock(ui, files, a->flash, a->index, a->in, a->out, a->whole);
        };
      }},
     {"clear-block", "Clear a block",
@@ -160,8 +166,8 @@ constexpr Subcommand kBlockCommands[] = {
        AddFlashIndex(command, a->flash, a->index);
        AddOutput(command, a->out);
        command.add_flag("--whole", a->whole, "Clear the whole 64 KB block");
-       return [a](ConsoleFrontend& ui) {
-         return ClearBlock(ui, a->flash, a->index, a->out, a->whole);
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return ClearBlock(ui, files, a->flash, a->index, a->out, a->whole);
        };
      }},
     {"swap-diseqc", "Swap DiSEqC A/B of a TPT block",
@@ -169,7 +175,9 @@ constexpr Subcommand kBlockCommands[] = {
        auto a = std::make_shared<Args>();
        AddFlashIndex(command, a->flash, a->index);
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) { return SwapDiseqc(ui, a->flash, a->index, a->out); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return SwapDiseqc(ui, files, a->flash, a->index, a->out);
+       };
      }},
 };
 
@@ -180,18 +188,19 @@ constexpr Subcommand kDumpCommands[] = {
        AddFlashIndex(command, a->flash, a->index);
        command.add_option("--as", a->as, "Show the block as a list")
            ->check(CLI::IsMember({"tcs", "tpt"}));
-       return [a](ConsoleFrontend& ui) {
+       return [a](ConsoleFrontend& ui, common::Files& files) {
          const ViewAs as = a->as == "tcs"   ? ViewAs::kTcs
                            : a->as == "tpt" ? ViewAs::kTpt
                                             : ViewAs::kHex;
-         return HexDump(ui, std::cout, a->flash, a->index, as);
+         return HexDump(ui, files, std::cout, a->flash, a->index, as);
        };
      }},
     {"make-sample", "Write a 512 KB demo image",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
        AddFile(command, "OUT", a->out, "Image file to write")->required();
-       return [a](ConsoleFrontend& ui) { return MakeSample(ui, a->out); };
+       return
+           [a](ConsoleFrontend& ui, common::Files& files) { return MakeSample(ui, files, a->out); };
      }},
 };
 

@@ -91,7 +91,7 @@ int Run(int argc, char** argv) {
   const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
   // Only the subcommand the line names is built, as building them all costs more than most
   // commands' work; without one (--help), or with a name that is none, all are built.
-  const auto groups = {BlockCommands(),     ListFileCommands(),  DumpCommands(),  CheckCommands(),
+  const auto groups = {BlockCommands(),     TextFileCommands(),  DumpCommands(),  CheckCommands(),
                        EditCommands(),      CsvCommands(),       PrintCommands(), OrderCommands(),
                        SatelliteCommands(), CompletionCommands()};
   const auto first_word = std::find_if(arguments.begin() + 1, arguments.end(),
@@ -127,12 +127,13 @@ int Run(int argc, char** argv) {
   options.interactive = IsTerminal(stdin);
   options.terminal_output = IsTerminal(stdout);
   ConsoleFrontend ui(options, std::cin, std::cout, std::cerr);
+  chanforge::common::SystemFiles files;
   for (const Entry& entry : handlers) {
     if (!entry.command->parsed()) continue;
     int status = entry.failure_status;
     EndOnMappedReadFault(entry.failure_status);
     try {
-      status = entry.handler(ui);
+      status = entry.handler(ui, files);
     } catch (const std::exception& e) {
       std::cerr << "chanforge-cli: the command failed: " << e.what() << '\n';
     }

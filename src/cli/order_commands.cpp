@@ -2,9 +2,9 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "cli/session.h"
 #include "editing/reference_order.h"
 
 namespace chanforge::cli {
@@ -16,13 +16,13 @@ struct Args {
   bool list = false;
 };
 
-int ApplyOrder(ConsoleFrontend& ui, const Args& a) {
-  Session session;
+int ApplyOrderCommand(ConsoleFrontend& ui, common::Files& files, const Args& a) {
+  CommandSession session(files);
   editing::ListDocument* document =
       OpenLists(ui, session, a.flash, a.out, common::ListKind::kChannels);
   if (!document) return 1;
   editing::Reference reference;
-  const common::Outcome read = editing::LoadReference(ui, a.from, reference);
+  const common::Outcome read = editing::LoadReference(ui, files, a.from, reference);
   if (read != common::Outcome::kDone) return ExitStatus(read);
   const editing::OrderPlan plan = editing::PlanOrder(
       *document, reference,
@@ -52,7 +52,9 @@ constexpr Subcommand kOrderCommands[] = {
        command.add_option("--new", a->placement, "Where channels the reference lacks go")
            ->check(CLI::IsMember({"first", "last"}))
            ->capture_default_str();
-       return [a](ConsoleFrontend& ui) { return ApplyOrder(ui, *a); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return ApplyOrderCommand(ui, files, *a);
+       };
      }},
 };
 

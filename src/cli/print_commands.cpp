@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/html_page.h"
 #include "cli/options.h"
-#include "cli/session.h"
+#include "cli/command_session.h"
 #include "editing/list_csv.h"
 
 namespace chanforge::cli {
@@ -30,13 +30,13 @@ std::string Today() {
   return date;
 }
 
-int ExportHtml(ConsoleFrontend& ui, const Args& a) {
+int ExportHtml(ConsoleFrontend& ui, common::Files& files, const Args& a) {
   views::PrintChoices choices;
   if (!a.columns.empty()) views::ReadPrintColumns(a.columns, choices.columns);
   choices.group = views::PrintGroupNamed(a.group).value_or(views::PrintGroup::kNone);
   choices.paper = views::PaperNamed(a.paper).value_or(views::Paper::kA4);
   choices.page_columns = a.page_columns;
-  Session session;
+  CommandSession session(files);
   if (!LoadForReading(ui, session, a.flash)) return 1;
   const editing::ListDocument& document = session.document();
   const auto page = [&] {
@@ -46,7 +46,7 @@ int ExportHtml(ConsoleFrontend& ui, const Args& a) {
   };
   std::string done;
   return ExitStatus(
-      editing::ExportListFile(ui, document, common::ListKind::kChannels, a.out, page, done));
+      editing::ExportListFile(ui, files, document, common::ListKind::kChannels, a.out, page, done));
 }
 
 constexpr Subcommand kPrintCommands[] = {
@@ -74,7 +74,7 @@ constexpr Subcommand kPrintCommands[] = {
        command.add_option("--paper", a->paper, "Paper size")
            ->check(CLI::IsMember(Names(views::kPaperNames), CLI::ignore_case))
            ->capture_default_str();
-       return [a](ConsoleFrontend& ui) { return ExportHtml(ui, *a); };
+       return [a](ConsoleFrontend& ui, common::Files& files) { return ExportHtml(ui, files, *a); };
      }},
 };
 

@@ -4,10 +4,10 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/satellite_options.h"
-#include "cli/session.h"
 #include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
 
@@ -17,13 +17,14 @@ namespace {
 
 // Every table with its rows; a file that is no table it can count is named on standard
 // error, and one without sections (a README) is passed over.
-int Satellites(ConsoleFrontend& ui, std::ostream& out, const std::string& tables) {
+int Satellites(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
+               const std::string& tables) {
   std::string error;
   std::vector<satellites::Satellite> list =
-      satellites::FindTables(tables, kNameTablesFolder, error);
+      satellites::FindTables(files, tables, kNameTablesFolder, error);
   std::size_t listed = 0;
   for (satellites::Satellite& satellite : list) {
-    const std::string problem = satellites::CountRows(satellite);
+    const std::string problem = satellites::CountRows(files, satellite);
     if (!problem.empty()) ui.ShowMessage(common::MessageKind::kNotice, problem);
     if (!problem.empty() || satellite.rows == 0) continue;
     if (listed++ == 0) out << "Satellite\tPosition\tRows\n";
@@ -37,21 +38,21 @@ int Satellites(ConsoleFrontend& ui, std::ostream& out, const std::string& tables
 }
 
 struct AddArgs {
-  std::string flash, out, from, diseqc = "A", fec_default = "3/4";
+  std::string flash, out, from, diseqc, fec_default;
   std::string tables = satellites::kSystemTablesFolder;
 };
 
-int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
+int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a) {
   ChosenTable chosen;
-  if (!ReadTable(ui, a.tables, a.from, chosen)) return 1;
+  if (!ReadTable(ui, files, a.tables, a.from, chosen)) return 1;
   const satellites::ScanTable& table = chosen.table;
   const std::string& from = chosen.shown;
-  Session session;
+  CommandSession session(files);
   editing::ListDocument* lists =
       OpenLists(ui, session, a.flash, a.out, common::ListKind::kTransponders);
   if (!lists) return 1;
   editing::ListDocument& document = *lists;
-  const satellites::FitChoices choices{a.diseqc == "B" || a.diseqc == "b",
+  const satellites::FitChoices choices{IsDiseqcB(a.diseqc),
                                        *transponders::FecCodeOf(a.fec_default)};
   for (const std::string& problem : table.problems) {
     ui.ShowMessage(common::MessageKind::kNotice, from + ": " + problem);
@@ -73,7 +74,7 @@ int AddTransponders(ConsoleFrontend& ui, const AddArgs& a) {
                    satellites::RowPlace(fit.row) + (fit.Addable() ? ": " : ", left out: ") + text);
   }
   const std::string hint = satellites::OtherSatelliteHint(
-      fits, document.transponders(), choices.diseqc_b, from, table, chosen.others);
+      files, fits, document.transponders(), choices.diseqc_b, from, table, chosen.others);
   if (!hint.empty()) ui.ShowMessage(common::MessageKind::kNotice, hint);
   std::vector<transponders::TransponderRecord> records = satellites::AddableRecords(fits);
   const std::size_t added = records.size();
@@ -106,7 +107,9 @@ constexpr Subcommand kSatelliteCommands[] = {
      [](CLI::App& command) -> Handler {
        auto tables = std::make_shared<std::string>(satellites::kSystemTablesFolder);
        AddTables(command, *tables);
-       return [tables](ConsoleFrontend& ui) { return Satellites(ui, std::cout, *tables); };
+       return [tables](ConsoleFrontend& ui, common::Files& files) {
+         return Satellites(ui, files, std::cout, *tables);
+       };
      }},
     {"add-transponders", "Add the transponders of a satellite's scan table that the list can hold",
      [](CLI::App& command) -> Handler {
@@ -118,30 +121,28 @@ constexpr Subcommand kSatelliteCommands[] = {
                        "(19.2E) for all there")
            ->required()
            ->type_name("NAME");
-       command.add_option("--diseqc", a->diseqc, "DiSEqC input of the satellite")
-           ->check(CLI::IsMember({"A", "B"}, CLI::ignore_case))
-           ->default_str("A");
-       command
-           .add_option("--fec-default", a->fec_default,
-                       "FEC stored for a row whose FEC the list cannot store")
-           ->check(CLI::IsMember({"1/2", "2/3", "3/4", "4/5"}))
-           ->default_str("3/4");
+       AddDiseqc(command, a->diseqc, "DiSEqC input of the satellite");
+       AddChoice(command, "--fec-default", a->fec_default,
+                 transponders::InfoOf(transponders::TransponderField::kFec),
+                 satellites::kFecDefault, "FEC stored for a row whose FEC the list cannot store");
        AddTables(command, a->tables);
        AddOutput(command, a->out);
-       return [a](ConsoleFrontend& ui) { return AddTransponders(ui, *a); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return AddTransponders(ui, files, *a);
+       };
      }},
 };
 
 }  // namespace
 
-bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
-               ChosenTable& chosen) {
+bool ReadTable(ConsoleFrontend& ui, common::Files& files, const std::string& tables,
+               const std::string& name, ChosenTable& chosen) {
   std::string error;
   const std::vector<satellites::Satellite> list =
-      satellites::FindTables(tables, kNameTablesFolder, error);
+      satellites::FindTables(files, tables, kNameTablesFolder, error);
   // Only the chosen files are read.
   const std::vector<const satellites::Satellite*> named = satellites::ChooseSatellites(list, name);
-  if (!named.empty()) chosen.table = satellites::ReadScanTables(named);
+  if (!named.empty()) chosen.table = satellites::ReadScanTables(files, named);
   chosen.shown = named.size() == 1 ? satellites::NameForTerminal(named.front()->name)
                                    : common::ToUpperAscii(name);
   for (const satellites::Satellite& satellite : list) {

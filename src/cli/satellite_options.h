@@ -25,7 +25,7 @@ struct ChosenTable {
 // that position, and no other file. False, having said why (where to get tables, an
 // unreadable folder, no such satellite, a file that cannot be read or is no table), when
 // it cannot.
-bool ReadTable(ConsoleFrontend& ui, const std::string& tables, const std::string& name,
-               ChosenTable& chosen);
+bool ReadTable(ConsoleFrontend& ui, common::Files& files, const std::string& tables,
+               const std::string& name, ChosenTable& chosen);
 
 }  // namespace chanforge::cli

@@ -34,6 +34,13 @@ inline std::string ColumnTitle(const FieldInfo& info) {
   return *info.unit == '\0' ? info.heading : std::string(info.heading) + " (" + info.unit + ")";
 }
 
+// The title of a column that shows a field of a linked record: "TP frequency (kHz)" for a
+// channel's transponder.
+inline std::string LinkedColumnTitle(const FieldInfo& link, const FieldInfo& info) {
+  const std::string title = std::string(link.heading) + " " + info.name;
+  return *info.unit == '\0' ? title : title + " (" + info.unit + ")";
+}
+
 // The code of one of a choice field's texts (any case), or nothing.
 std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view text);
 // A choice field's texts as a message lists them: "A or B", "1/2, 2/3, 3/4 or 4/5".

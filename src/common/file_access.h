@@ -1,6 +1,6 @@
-// All disk access of the core: what a name refers to, bounded and piecewise reads, the
-// safe replacement that every write goes through, and the advisory lock of an image.
-// Platform code lives in file_access_posix.cpp and file_access_windows.cpp.
+// The real disk: SystemFiles and the classes behind it, the reading, the safe replacement
+// and the advisory lock, and what a program does about them when a signal arrives. Platform
+// code lives in file_access_posix.cpp and file_access_windows.cpp.
 #pragma once
 
 #include <cstdint>
@@ -10,108 +10,36 @@
 #include <string_view>
 #include <vector>
 
+#include "common/files.h"
+
 namespace chanforge::common {
 
-inline constexpr std::int64_t kMiB = 1024 * 1024;
-// Larger files are refused before anything is read: no image or block file comes near
-// the first, no channel list near the second.
-inline constexpr std::int64_t kImageFileLimit = 64 * kMiB;   // flash images, block files
-inline constexpr std::int64_t kListFileLimit = 1024 * kMiB;  // binary lists, text files
-
-// A UTF-8 name as a path.
-std::filesystem::path PathOf(const std::string& name);
 // The file that a write through this name replaces: links followed, the last one kept.
 std::filesystem::path ResolveLinks(std::filesystem::path path);
 
-// True for an ordinary file or a folder of that name; any error gives false.
-bool FileExists(const std::string& name);
-
-// True when both names exist and denote the same file (links and spellings resolved).
-bool SameFile(const std::string& first, const std::string& second);
-
-// What a name refers to, links followed. A link that loops, a device, a FIFO or a
-// socket is kOther.
-enum class EntryKind { kMissing, kRegular, kFolder, kOther };
-EntryKind KindOf(const std::string& name);
-
-// What tells one version of a file from another: size, modification time, identity.
-struct FileStamp {
-  std::int64_t size = -1;  // -1: the file could not be looked at
-  std::int64_t modified_ns = 0;
-  std::uint64_t inode = 0;
-  std::uint64_t device = 0;
-  bool operator==(const FileStamp&) const = default;
-};
-FileStamp StampOf(const std::string& name);
-
-// The regular files in a folder (links followed), as UTF-8 names sorted bytewise; false,
-// with the system's reason, when the folder cannot be read.
-bool FilesInFolder(const std::string& folder, std::vector<std::string>& names, std::string& error);
-
-// The length of a file, or -1 when it cannot be looked at.
-std::int64_t FileSize(const std::string& name);
-
-// ReadResult::error of a file longer than its limit.
-inline constexpr char kTooLargeError[] = "too large";
-
-struct ReadResult {
-  bool ok = false;
-  std::string bytes;
-  std::string error;
-  std::int64_t size = -1;  // the file's length when bytes hold only its start, else -1
-};
-
-// Reads a whole file as bytes, at most limit of them. A folder, an unreadable file or a
-// longer file fails ("too large"), also one that proves longer only while it is read.
-ReadResult ReadWholeFile(const std::string& name, std::int64_t limit = kImageFileLimit);
-// Reads the first count bytes (fewer when the file is shorter).
-ReadResult ReadFilePrefix(const std::string& name, std::int64_t count);
-
-// A regular file's bytes mapped into memory to be read, rather than copied: nothing to
-// fill but the system's own cache. Another program's change to the file may show through,
-// and a read of a part lost to truncation or to a device error faults (SIGBUS), so only a
-// program that handles that fault maps (ReportMappedReadFault).
-class MappedFile {
- public:
-  MappedFile(const MappedFile&) = delete;
-  MappedFile& operator=(const MappedFile&) = delete;
-  ~MappedFile();
-  // Null when the file is not mapped: not a regular file, empty, longer than limit, or a
-  // system that does not map. The caller then reads it, and reports what the read finds.
-  static std::shared_ptr<const MappedFile> Map(const std::string& name, std::int64_t limit);
-  std::string_view bytes() const { return {data_, size_}; }
-
- private:
-  MappedFile(const char* data, std::size_t size) : data_(data), size_(size) {}
-  const char* data_;
-  std::size_t size_;
-};
-
-// For a handler of the fault: when address lies in a mapped file, writes "File : NAME can
-// not be read !" to standard error and returns true. Safe inside a signal handler.
+// For a handler of the fault that reading a mapped file cut short raises (SIGBUS): when
+// address lies in a mapped file, writes "File : NAME can not be read !" to standard error
+// and returns true. Safe inside a signal handler.
 bool ReportMappedReadFault(const void* address) noexcept;
-// Called once the fault is handled; until then MappedFile::Map maps nothing.
+// Called once the fault is handled; until then SystemFiles maps nothing.
 void AllowMappedReads() noexcept;
 
-// Reads a file from its start in pieces, so that memory stays flat whatever its size.
-// Nothing waits: a FIFO or device is refused once opened, and a regular file whose read
-// would wait for data (a kernel log) fails the read instead of hanging.
-class FileReader {
+// Reads a file from its start in pieces. Nothing waits: a FIFO or device is refused once
+// opened, and a regular file whose read would wait for data (a kernel log) fails the read
+// instead of hanging.
+class FileReader : public InputFile {
  public:
   FileReader() = default;
   FileReader(const FileReader&) = delete;
   FileReader& operator=(const FileReader&) = delete;
-  ~FileReader();
+  ~FileReader() override;
   // False, with the reason, for a folder, a special file or an unreadable file. Reading
   // stops past ceiling bytes, whatever the file's length said (a special file may go on
   // forever).
   bool Open(const std::string& name, std::string& error, std::int64_t ceiling = kListFileLimit);
-  // Appends up to count bytes to out; false on a read error (one that would wait too) or
-  // past the ceiling. Nothing appended: the end.
-  bool Read(std::size_t count, std::string& out);
-  // After a false Read: the file proved longer than the ceiling.
-  bool too_large() const { return total_ > ceiling_; }
-  std::int64_t total() const { return total_; }
+  bool Read(std::size_t count, std::string& out) override;
+  bool too_large() const override { return total_ > ceiling_; }
+  std::int64_t total() const override { return total_; }
 
  private:
   void Close();
@@ -121,38 +49,26 @@ class FileReader {
   std::int64_t total_ = 0;
 };
 
-// SafeWriter::error() of a target that nobody may write.
-inline constexpr char kReadOnlyError[] = "it is read-only";
-
-struct WriteResult {
-  bool ok = false;
-  std::string error;
-};
-
-// Writes a new file in pieces beside the target and puts it in the target's place only
-// when it is complete, flushed to disk: the old file survives any failure untouched, no
-// reader sees half a file, and an unfinished temporary file is removed. A link keeps
+// The safe replacement: a new file in pieces beside the target, put in its place only when
+// it is complete and flushed to disk, so that no reader sees half a file. A link keeps
 // pointing at the replaced file; the replacement keeps the old file's owner, group,
 // permission bits, extended attributes and access control list where the process may set
 // them, and says what it could not keep. Only regular files are replaced, and never a
-// read-only one ("it is read-only"): the user protected it. A file with other names (hard
+// read-only one (kReadOnlyError): the user protected it. A file with other names (hard
 // links) is replaced all the same, and the notice says that those keep the old content.
-class SafeWriter {
+class SafeWriter : public OutputFile {
  public:
   SafeWriter() = default;
   SafeWriter(const SafeWriter&) = delete;
   SafeWriter& operator=(const SafeWriter&) = delete;
-  ~SafeWriter();  // removes the temporary file unless committed
+  ~SafeWriter() override;  // removes the temporary file unless committed
 
   bool Open(const std::string& name);
-  bool Write(std::string_view bytes);
-  bool Commit();
-  // Why the last step failed, in the system's words (and the name of a temporary file
-  // that could not be removed).
-  const std::string& error() const { return error_; }
-  // After a commit: what the user should know about the new file ("is now owned by X"),
-  // or empty.
-  const std::string& notice() const { return notice_; }
+  bool Write(std::string_view bytes) override;
+  bool Commit() override;
+  // In the system's words (and the name of a temporary file that could not be removed).
+  const std::string& error() const override { return error_; }
+  const std::string& notice() const override { return notice_; }
 
  private:
   bool Fail(int code);
@@ -173,20 +89,17 @@ class SafeWriter {
 const std::vector<std::string>& CommittedFiles();
 void NoteCommitted(const std::string& target);
 
-// Open, one write and commit.
-WriteResult WriteFileSafely(const std::string& name, std::string_view bytes);
-
 // Removes the temporary file of a write in progress; safe inside a signal handler.
 void RemovePendingTemporaryFile() noexcept;
 
 // An exclusive advisory lock on a file, held while the object lives, so that two
 // programs that load, change and replace the same image take turns.
-class FileLock {
+class FileLock : public HeldLock {
  public:
   FileLock() = default;
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
-  ~FileLock();
+  ~FileLock() override;
   // Waits for the lock. Follows the name to the file it names when the lock is taken,
   // even if another program replaced the file meanwhile. False when it cannot be opened,
   // or when the system cannot lock it (error() then says why).
@@ -196,6 +109,24 @@ class FileLock {
  private:
   std::intptr_t handle_ = -1;
   std::string error_;
+};
+
+// The disk of this computer.
+class SystemFiles final : public Files {
+ public:
+  EntryKind KindOf(const std::string& name) override;
+  FileStamp StampOf(const std::string& name) override;
+  bool SameFile(const std::string& first, const std::string& second) override;
+  bool FilesInFolder(const std::string& folder, std::vector<std::string>& names,
+                     std::string& error) override;
+  std::unique_ptr<InputFile> OpenInput(const std::string& name, std::string& error,
+                                       std::int64_t ceiling) override;
+  // Mapped only in a program that reports a fault on a file cut short meanwhile
+  // (AllowMappedReads), as another program's change to the file may show through, and a
+  // read of a part lost to truncation or to a device error faults.
+  std::shared_ptr<const MappedFile> Map(const std::string& name, std::int64_t limit) override;
+  std::unique_ptr<OutputFile> Replace(const std::string& name, std::string& error) override;
+  std::unique_ptr<HeldLock> Lock(const std::string& name, std::string& error) override;
 };
 
 }  // namespace chanforge::common

@@ -6,7 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "common/files.h"
+
 namespace chanforge::common {
+
+// What SystemFiles::KindOf says, for the platform code that checks a target itself.
+EntryKind KindOfName(const std::string& name);
 
 // True for a name that the system resolves to a device although no folder lists it.
 bool IsDevice(const std::filesystem::path& path);

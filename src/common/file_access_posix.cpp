@@ -21,6 +21,7 @@
 
 #include "common/file_access.h"
 #include "common/file_access_platform.h"
+#include "common/reported_files.h"
 
 namespace fs = std::filesystem;
 
@@ -124,7 +125,7 @@ static_assert(std::atomic<std::uintptr_t>::is_always_lock_free);
 std::atomic<bool> mapping_allowed{false};
 
 bool NoteMapped(const std::string& name, const char* data, std::size_t size) {
-  const std::string message = "File : " + name + " can not be read !\n";
+  const std::string message = UnreadableText(name) + "\n";
   if (message.size() > sizeof mapped_ranges[0].message) return false;
   for (MappedRange& range : mapped_ranges) {
     if (range.begin.load() != 0) continue;
@@ -166,7 +167,28 @@ void PrepareForWriting(char* data, std::size_t size) {
 
 void AllowMappedReads() noexcept { mapping_allowed = true; }
 
-std::shared_ptr<const MappedFile> MappedFile::Map(const std::string& name, std::int64_t limit) {
+namespace {
+
+// A file mapped here, known to the fault handler while it lives.
+class Mapping final : public MappedFile {
+ public:
+  Mapping(const char* data, std::size_t size)
+      : MappedFile({data, size}), data_(data), size_(size) {}
+  ~Mapping() override {
+    for (MappedRange& range : mapped_ranges) {
+      if (range.begin.load() == reinterpret_cast<std::uintptr_t>(data_)) range.begin.store(0);
+    }
+    ::munmap(const_cast<char*>(data_), size_);
+  }
+
+ private:
+  const char* data_;
+  std::size_t size_;
+};
+
+}  // namespace
+
+std::shared_ptr<const MappedFile> SystemFiles::Map(const std::string& name, std::int64_t limit) {
   if (!mapping_allowed) return nullptr;
   const int fd = OpenForReading(name);
   if (fd < 0) return nullptr;
@@ -187,14 +209,7 @@ std::shared_ptr<const MappedFile> MappedFile::Map(const std::string& name, std::
     ::munmap(data, size);
     return nullptr;
   }
-  return std::shared_ptr<const MappedFile>(new MappedFile(static_cast<const char*>(data), size));
-}
-
-MappedFile::~MappedFile() {
-  for (MappedRange& range : mapped_ranges) {
-    if (range.begin.load() == reinterpret_cast<std::uintptr_t>(data_)) range.begin.store(0);
-  }
-  ::munmap(const_cast<char*>(data_), size_);
+  return std::make_shared<const Mapping>(static_cast<const char*>(data), size);
 }
 
 bool ReportMappedReadFault(const void* address) noexcept {
@@ -262,7 +277,7 @@ bool FileReader::Read(std::size_t count, std::string& out) {
   return !failed && !too_large();
 }
 
-FileStamp StampOf(const std::string& name) {
+FileStamp SystemFiles::StampOf(const std::string& name) {
   struct stat info {};
   if (name.empty() || ::stat(PathOf(name).c_str(), &info) != 0) return {};
   return {static_cast<std::int64_t>(info.st_size),
@@ -289,7 +304,7 @@ bool SafeWriter::Open(const std::string& name) {
   notice_.clear();
   left_behind_.clear();
   if (name.empty()) return Fail(ENOENT);
-  const EntryKind kind = KindOf(name);
+  const EntryKind kind = KindOfName(name);
   if (kind == EntryKind::kFolder) return Fail(EISDIR);
   // A device, FIFO or socket must never become a regular file behind the user's back.
   if (kind == EntryKind::kOther) return Fail(EINVAL);

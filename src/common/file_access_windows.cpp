@@ -176,10 +176,9 @@ void PrepareForWriting(char*, std::size_t) {}
 
 // Not mapped here: a file another program cuts short would need structured exception
 // handling around every read.
-std::shared_ptr<const MappedFile> MappedFile::Map(const std::string&, std::int64_t) {
+std::shared_ptr<const MappedFile> SystemFiles::Map(const std::string&, std::int64_t) {
   return nullptr;
 }
-MappedFile::~MappedFile() = default;
 bool ReportMappedReadFault(const void*) noexcept { return false; }
 void AllowMappedReads() noexcept {}
 
@@ -253,7 +252,7 @@ bool FileReader::Read(std::size_t count, std::string& out) {
   return !failed && !too_large();
 }
 
-FileStamp StampOf(const std::string& name) {
+FileStamp SystemFiles::StampOf(const std::string& name) {
   const Identity identity = IdentityOf(WideOf(name));
   if (!identity.ok) return {};
   const BY_HANDLE_FILE_INFORMATION& info = identity.info;
@@ -289,7 +288,7 @@ bool SafeWriter::Open(const std::string& name) {
   left_behind_.clear();
   const std::wstring wide = WideOf(name);
   if (wide.empty()) return Fail(name.empty() ? ERROR_PATH_NOT_FOUND : ERROR_INVALID_NAME);
-  const EntryKind kind = KindOf(name);
+  const EntryKind kind = KindOfName(name);
   if (kind == EntryKind::kFolder) return Fail(ERROR_DIRECTORY_NOT_SUPPORTED);
   // A device must never become a regular file behind the user's back.
   if (kind == EntryKind::kOther) return Fail(ERROR_BAD_FILE_TYPE);

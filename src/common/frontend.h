@@ -6,7 +6,7 @@
 
 namespace chanforge::common {
 
-// The four message box kinds the program shows.
+// The message box kinds the program shows; a question (AskYesNo) is not among them.
 enum class MessageKind {
   kError,   // OK button, critical icon: refusals and failures
   kReport,  // OK button, information icon: results worth reporting

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/file_access.h"
 #include "common/reported_files.h"
 #include "common/text_lines.h"
 
@@ -15,18 +14,19 @@ constexpr std::size_t kPiece = std::size_t{1} << 20;
 constexpr std::size_t kListedLines = 10;
 // The lines a stored-as-written question shows, as the CSV import lists its refusals.
 constexpr std::size_t kListedUnstored = 20;
+constexpr char kConvertAnyway[] = "Convert anyway ?";
 
 // Whether a text file is UTF-8 with a character of more than one byte: read ahead of the
 // conversion, and only as far as it must. A sequence cut by a piece's end waits for the next.
-TextEncoding EncodingOf(const std::string& name) {
-  FileReader reader;
+TextEncoding EncodingOf(Files& files, const std::string& name) {
   std::string error;
-  if (!reader.Open(name, error)) return TextEncoding::kLatin1;
+  const std::unique_ptr<InputFile> reader = files.OpenInput(name, error, kListFileLimit);
+  if (!reader) return TextEncoding::kLatin1;
   std::string bytes;
   bool multibyte = false;
   for (;;) {
     const std::size_t kept = bytes.size();
-    if (!reader.Read(kPiece, bytes)) return TextEncoding::kLatin1;
+    if (!reader->Read(kPiece, bytes)) return TextEncoding::kLatin1;
     const bool at_end = bytes.size() - kept < kPiece;
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
       bytes.clear();
@@ -60,30 +60,38 @@ std::string_view WordAt(std::string_view line, std::size_t at) {
 
 }  // namespace
 
-ReadResult ReadListFileForViewer(const std::string& name) {
-  if (!FileExists(name)) return {false, {}, "File " + name + " can not be found!"};
-  ReadResult read = ReadFilePrefix(name, static_cast<std::int64_t>(kLargeListSize));
-  if (!read.ok) read.error = "File " + name + " can not be read!";
-  read.size = FileSize(name);
+std::string ViewerNotFoundText(const std::string& name) {
+  return "File " + name + " can not be found!";
+}
+
+std::string ViewerUnreadableText(const std::string& name) {
+  return "File " + name + " can not be read!";
+}
+
+ReadResult ReadListFileForViewer(Files& files, const std::string& name) {
+  if (!files.Exists(name)) return {false, {}, ViewerNotFoundText(name)};
+  ReadResult read = files.ReadPrefix(name, static_cast<std::int64_t>(kLargeListSize));
+  if (!read.ok) read.error = ViewerUnreadableText(name);
+  read.size = files.SizeOf(name);
   return read;
 }
 
-Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
+Outcome ConfirmSourceAndTarget(Frontend& frontend, Files& files, const std::string& source,
                                const std::string& target) {
-  if (!FileExists(source)) {
+  if (!files.Exists(source)) {
     frontend.ShowMessage(MessageKind::kError, "File : " + source + " not found!");
     return Outcome::kFailed;
   }
-  if (SameFile(source, target)) {
-    frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + source);
+  if (files.SameFile(source, target)) {
+    frontend.ShowMessage(MessageKind::kError, SameFileText(source));
     return Outcome::kRefused;
   }
-  if (!CheckWritableTarget(frontend, target)) return Outcome::kRefused;
-  return ConfirmOverwrite(frontend, target) ? Outcome::kDone : Outcome::kCancelled;
+  if (!CheckWritableTarget(frontend, files, target)) return Outcome::kRefused;
+  return ConfirmOverwrite(frontend, files, target) ? Outcome::kDone : Outcome::kCancelled;
 }
 
 std::string RoundTripQuestion(const std::string& reason) {
-  return "The text will not convert back to the same list: " + reason + kCrLf + "Convert anyway ?";
+  return "The text will not convert back to the same list: " + reason + kCrLf + kConvertAnyway;
 }
 
 std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
@@ -97,7 +105,7 @@ std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std:
   }
   if (total > lines.size())
     question += kCrLf + ("and " + std::to_string(total - lines.size()) + " more");
-  return question + kCrLf + "Convert anyway ?";
+  return question + kCrLf + kConvertAnyway;
 }
 
 void RecordNumbers::Add(std::int64_t number) {
@@ -129,30 +137,31 @@ void RecordNumbers::AppendTo(std::string& problem, const char* thing, const char
 namespace {
 
 // Reads a binary list file afresh in pieces of whole records.
-PieceStatus EachPiece(const std::string& binary, std::size_t record_size,
+PieceStatus EachPiece(Files& files, const std::string& binary, std::size_t record_size,
                       const std::function<bool(std::string_view)>& use, std::int64_t& read) {
   const std::size_t piece = kPiece / record_size * record_size;
-  FileReader reader;
   std::string error;
   std::string bytes;
-  if (!reader.Open(binary, error)) return PieceStatus::kUnreadable;
+  const std::unique_ptr<InputFile> reader = files.OpenInput(binary, error, kListFileLimit);
+  if (!reader) return PieceStatus::kUnreadable;
   do {
     bytes.clear();
-    if (!reader.Read(piece, bytes)) {
-      read = reader.total();
-      return reader.too_large() ? PieceStatus::kTooLarge : PieceStatus::kUnreadable;
+    if (!reader->Read(piece, bytes)) {
+      read = reader->total();
+      return reader->too_large() ? PieceStatus::kTooLarge : PieceStatus::kUnreadable;
     }
     if (!use(bytes)) return PieceStatus::kStopped;
   } while (bytes.size() == piece);
-  read = reader.total();
+  read = reader->total();
   return PieceStatus::kDone;
 }
 
 }  // namespace
 
-PieceStatus ScanListFile(const std::string& binary, ListTextFormat& format, std::int64_t& read) {
+PieceStatus ScanListFile(Files& files, const std::string& binary, ListTextFormat& format,
+                         std::int64_t& read) {
   return EachPiece(
-      binary, format.record_size(),
+      files, binary, format.record_size(),
       [&](std::string_view records) {
         format.Scan(records);
         return true;
@@ -160,12 +169,12 @@ PieceStatus ScanListFile(const std::string& binary, ListTextFormat& format, std:
       read);
 }
 
-PieceStatus FormatListFile(const std::string& binary, ListTextFormat& format,
+PieceStatus FormatListFile(Files& files, const std::string& binary, ListTextFormat& format,
                            const std::function<bool(std::string_view text)>& write,
                            std::int64_t& read) {
   std::string lines;
   return EachPiece(
-      binary, format.record_size(),
+      files, binary, format.record_size(),
       [&](std::string_view records) {
         lines.clear();
         format.Format(records, lines);
@@ -174,14 +183,15 @@ PieceStatus FormatListFile(const std::string& binary, ListTextFormat& format,
       read);
 }
 
-Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const std::string& kind, ListTextFormat& format) {
-  if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, binary, text);
+Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
+                            const std::string& text, const std::string& kind,
+                            ListTextFormat& format) {
+  if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, files, binary, text);
       confirmed != Outcome::kDone) {
     return confirmed;
   }
   frontend.ShowStatus("Loading " + binary + "...");
-  const std::int64_t size = SizeOrReport(frontend, binary, kListFileLimit);
+  const std::int64_t size = SizeOrReport(frontend, files, binary, kListFileLimit);
   if (size < 0) return Outcome::kFailed;
   if (size > static_cast<std::int64_t>(kLargeListSize) &&
       !frontend.AskYesNo("File is bigger then 64Kb, load anyway ?")) {
@@ -189,14 +199,15 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
   }
   const auto failed = [&](PieceStatus status, std::int64_t read) {
     if (status == PieceStatus::kUnreadable) {
-      frontend.ShowMessage(MessageKind::kError, "File : " + binary + " can not be read !");
+      frontend.ShowMessage(MessageKind::kError, UnreadableText(binary));
     } else if (status == PieceStatus::kTooLarge) {
       frontend.ShowMessage(MessageKind::kError, TooLargeText(binary, read));
     }
     return Outcome::kFailed;
   };
   std::int64_t read = 0;
-  if (const PieceStatus status = ScanListFile(binary, format, read); status != PieceStatus::kDone) {
+  if (const PieceStatus status = ScanListFile(files, binary, format, read);
+      status != PieceStatus::kDone) {
     return failed(status, read);
   }
   std::string problem = format.RoundTripProblem();
@@ -211,36 +222,59 @@ Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const
   }
   frontend.ShowStatus("Converting " + kind + "...");
   frontend.ShowStatus("Writing " + text + "...");
-  SafeWriter writer;
-  if (!OpenOrReport(frontend, writer, text)) return Outcome::kFailed;
+  const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, text);
+  if (!writer) return Outcome::kFailed;
   if (const PieceStatus status = FormatListFile(
-          binary, format,
-          [&](std::string_view lines) { return WriteOrReport(frontend, writer, text, lines); },
+          files, binary, format,
+          [&](std::string_view lines) { return WriteOrReport(frontend, *writer, text, lines); },
           read);
       status != PieceStatus::kDone) {
     return failed(status, read);
   }
-  return CommitOrReport(frontend, writer, text) ? Outcome::kDone : Outcome::kFailed;
+  return CommitOrReport(frontend, *writer, text) ? Outcome::kDone : Outcome::kFailed;
 }
 
-Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const ListTextReader& reader, std::size_t minimum_size,
-                            TextEncoding* read_as) {
-  if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, text, binary);
+namespace {
+
+// Reads a text file's lines in pieces into use, which stops the reading by returning false;
+// false, after saying why, when the file cannot be read to its end.
+bool ReadTextLines(Frontend& frontend, InputFile& file, const std::string& text,
+                   const std::function<bool(std::string_view)>& use) {
+  LineSplitter lines;
+  for (bool at_end = false; !at_end;) {
+    std::string& pending = lines.pending();
+    const std::size_t before = pending.size();
+    if (!file.Read(kPiece, pending)) {
+      frontend.ShowMessage(MessageKind::kError, file.too_large() ? TooLargeText(text, file.total())
+                                                                 : UnreadableText(text));
+      return false;
+    }
+    at_end = pending.size() - before < kPiece;
+    if (!lines.Split(at_end, use)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string& binary,
+                            const std::string& text, const ListTextReader& reader,
+                            std::size_t minimum_size, TextEncoding* read_as) {
+  if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, files, text, binary);
       confirmed != Outcome::kDone) {
     return confirmed;
   }
   frontend.ShowStatus("Loading and converting" + text + "...");
-  if (SizeOrReport(frontend, text, kListFileLimit) < 0) return Outcome::kFailed;
-  const TextEncoding encoding = EncodingOf(text);
-  FileReader file;
+  if (SizeOrReport(frontend, files, text, kListFileLimit) < 0) return Outcome::kFailed;
+  const TextEncoding encoding = EncodingOf(files, text);
   std::string error;
-  if (!file.Open(text, error)) {
-    frontend.ShowMessage(MessageKind::kError, "File : " + text + " can not be read !");
+  const std::unique_ptr<InputFile> file = files.OpenInput(text, error, kListFileLimit);
+  if (!file) {
+    frontend.ShowMessage(MessageKind::kError, UnreadableText(text));
     return Outcome::kFailed;
   }
-  SafeWriter writer;
-  if (!OpenOrReport(frontend, writer, binary)) return Outcome::kFailed;
+  const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, binary);
+  if (!writer) return Outcome::kFailed;
   std::string records;
   std::size_t written = 0;
   std::size_t line_number = 0;
@@ -251,7 +285,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
   std::string back;
   const auto flush = [&] {
     written += records.size();
-    const bool ok = WriteOrReport(frontend, writer, binary, records);
+    const bool ok = WriteOrReport(frontend, *writer, binary, records);
     records.clear();
     return ok;
   };
@@ -284,23 +318,9 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
     if (status == LineStatus::kRecord) ++record_number;
     return records.size() < kPiece || flush();
   };
-  LineSplitter lines;
-  bool at_end = false;
-  while (!at_end) {
-    std::string& pending = lines.pending();
-    const std::size_t before = pending.size();
-    if (!file.Read(kPiece, pending)) {
-      frontend.ShowMessage(MessageKind::kError, file.too_large()
-                                                    ? TooLargeText(text, file.total())
-                                                    : "File : " + text + " can not be read !");
-      return Outcome::kFailed;
-    }
-    at_end = pending.size() - before < kPiece;
-    if (!lines.Split(at_end, use_line)) return Outcome::kFailed;
-  }
-  if (!flush()) return Outcome::kFailed;
+  if (!ReadTextLines(frontend, *file, text, use_line) || !flush()) return Outcome::kFailed;
   if (written < minimum_size &&
-      !WriteOrReport(frontend, writer, binary, std::string(minimum_size - written, '\0'))) {
+      !WriteOrReport(frontend, *writer, binary, std::string(minimum_size - written, '\0'))) {
     return Outcome::kFailed;
   }
   if (!unstored.empty() &&
@@ -308,7 +328,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const
     return Outcome::kCancelled;
   }
   frontend.ShowStatus("Writing " + binary + "...");
-  if (!CommitOrReport(frontend, writer, binary)) return Outcome::kFailed;
+  if (!CommitOrReport(frontend, *writer, binary)) return Outcome::kFailed;
   if (read_as) *read_as = encoding;
   return Outcome::kDone;
 }

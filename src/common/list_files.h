@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/frontend.h"
 
 namespace chanforge::common {
@@ -37,15 +37,20 @@ struct TextOptions {
   bool diseqc_b = false;  // transponders read in the DecLink layout: the lines' input
 };
 
+// The list viewer's own words for a file it cannot show: "File NAME can not be found!" and
+// "File NAME can not be read!".
+std::string ViewerNotFoundText(const std::string& name);
+std::string ViewerUnreadableText(const std::string& name);
+
 // The start of a binary list file for the window's list viewer: at most kLargeListSize
 // bytes, what a block can hold, with the file's length in size. When it cannot be shown,
 // error holds the line that says why: not found or unreadable.
-ReadResult ReadListFileForViewer(const std::string& name);
+ReadResult ReadListFileForViewer(Files& files, const std::string& name);
 
 // Checks that the source exists, that it is not the target, and asks before an
 // existing target is replaced. kDone means the conversion may go on; the old target
 // is kept until the new content is ready.
-Outcome ConfirmSourceAndTarget(Frontend& frontend, const std::string& source,
+Outcome ConfirmSourceAndTarget(Frontend& frontend, Files& files, const std::string& source,
                                const std::string& target);
 
 // How one list kind turns into text: two passes over the records, in pieces of whole
@@ -65,16 +70,18 @@ class ListTextFormat {
 // How reading a binary list file in pieces ended.
 enum class PieceStatus { kDone, kUnreadable, kTooLarge, kStopped };
 // The first pass over a binary list file (read counts the bytes, for a message).
-PieceStatus ScanListFile(const std::string& binary, ListTextFormat& format, std::int64_t& read);
+PieceStatus ScanListFile(Files& files, const std::string& binary, ListTextFormat& format,
+                         std::int64_t& read);
 // The second: the text of each piece goes to write, which stops the pass by returning false.
-PieceStatus FormatListFile(const std::string& binary, ListTextFormat& format,
+PieceStatus FormatListFile(Files& files, const std::string& binary, ListTextFormat& format,
                            const std::function<bool(std::string_view text)>& write,
                            std::int64_t& read);
 
 // The steps both binary-to-text conversions share. kind names the list in the status.
 // Asks before writing a text that will not convert back, a part record at the end included.
-Outcome ConvertBinaryToText(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const std::string& kind, ListTextFormat& format);
+Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
+                            const std::string& text, const std::string& kind,
+                            ListTextFormat& format);
 
 // How one list kind reads its text lines (each one's characters as Latin-1 bytes).
 class ListTextReader {
@@ -102,9 +109,9 @@ struct UnstoredLine {
 
 // The steps both text-to-binary conversions share. The binary is padded with zero bytes up
 // to minimum_size. read_as, when given, receives how the text was read.
-Outcome ConvertTextToBinary(Frontend& frontend, const std::string& binary, const std::string& text,
-                            const ListTextReader& reader, std::size_t minimum_size,
-                            TextEncoding* read_as = nullptr);
+Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string& binary,
+                            const std::string& text, const ListTextReader& reader,
+                            std::size_t minimum_size, TextEncoding* read_as = nullptr);
 
 // "2 lines of F will not be stored as written:", then for each listed line its reason, the
 // line as written and as it reads back, "and N more" for the rest, and "Convert anyway ?".

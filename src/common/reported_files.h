@@ -3,10 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/frontend.h"
 
 namespace chanforge::common {
@@ -14,39 +15,47 @@ namespace chanforge::common {
 // Refuses a name that exists but is not a regular file (a folder, a device, a FIFO, a
 // link that loops) with "File : NAME is not a regular file !". True when it may be
 // written.
-bool CheckWritableTarget(Frontend& frontend, const std::string& name);
+bool CheckWritableTarget(Frontend& frontend, Files& files, const std::string& name);
 
 // True when the file does not exist yet or the user agrees to replace it; a target that
 // is not a regular file is refused first.
-bool ConfirmOverwrite(Frontend& frontend, const std::string& name);
+bool ConfirmOverwrite(Frontend& frontend, Files& files, const std::string& name);
 
 // The file's length, or -1 after "File : NAME is too large (N bytes) !" when it is
 // over limit, or "File : NAME can not be read !" when it cannot be looked at.
-std::int64_t SizeOrReport(Frontend& frontend, const std::string& name, std::int64_t limit);
+std::int64_t SizeOrReport(Frontend& frontend, Files& files, const std::string& name,
+                          std::int64_t limit);
 
+// "File : NAME can not be read !"
+std::string UnreadableText(const std::string& name);
+// "File : NAME can not be opened !": a name that names nothing to read.
+std::string CannotOpenText(const std::string& name);
+// "Source and target are the same file : NAME"
+std::string SameFileText(const std::string& name);
 // "File : NAME is too large (N bytes) !"
 std::string TooLargeText(const std::string& name, std::int64_t size);
 // Reads the whole file, at most limit bytes; a longer one (also one that proves longer
 // only while it is read) gets TooLargeText, an unreadable one "can not be read".
-bool ReadWholeFileOrReport(Frontend& frontend, const std::string& name, std::int64_t limit,
-                           std::string& bytes);
+bool ReadWholeFileOrReport(Frontend& frontend, Files& files, const std::string& name,
+                           std::int64_t limit, std::string& bytes);
 
 // Reads at most count bytes from the file's start; an unreadable file (a folder, no
 // permission) gets "File : NAME can not be read !" and false.
-bool ReadFileOrReport(Frontend& frontend, const std::string& name, std::int64_t count,
+bool ReadFileOrReport(Frontend& frontend, Files& files, const std::string& name, std::int64_t count,
                       std::string& bytes);
 
 // "Error Writing the file NAME !", CR LF and the system's reason.
 std::string WriteErrorText(const std::string& name, const std::string& reason);
 
-// Opens a safe writer on the target, or reports why it cannot.
-bool OpenOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name);
+// Starts the safe replacement of the target, or reports why it cannot (null).
+std::unique_ptr<OutputFile> OpenOrReport(Frontend& frontend, Files& files, const std::string& name);
 // Writes or commits, or reports the failure for the target.
-bool WriteOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name,
+bool WriteOrReport(Frontend& frontend, OutputFile& writer, const std::string& name,
                    std::string_view bytes);
-bool CommitOrReport(Frontend& frontend, SafeWriter& writer, const std::string& name);
+bool CommitOrReport(Frontend& frontend, OutputFile& writer, const std::string& name);
 
 // Replaces the file safely in one go; a failure gets the write error and false.
-bool WriteFileOrReport(Frontend& frontend, const std::string& name, std::string_view bytes);
+bool WriteFileOrReport(Frontend& frontend, Files& files, const std::string& name,
+                       std::string_view bytes);
 
 }  // namespace chanforge::common

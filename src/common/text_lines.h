@@ -105,7 +105,8 @@ std::string Latin1ToUtf8(std::string_view bytes);
 std::optional<std::string> Utf8ToLatin1(std::string_view text);
 // Where the first character that Latin-1 lacks starts, or npos when there is none.
 std::size_t FirstNonLatin1(std::string_view utf8);
-// "\"東京\" holds a character that Latin-1 cannot store": why a text cannot be a name.
+// Why a UTF-8 text cannot become Latin-1 bytes (a name, a line of a list), the text quoted:
+// the one wording of that refusal.
 std::string NotLatin1Text(std::string_view utf8);
 
 // Whether the bytes are well-formed UTF-8.

@@ -54,11 +54,11 @@ std::unique_ptr<Command> ReplaceBlock(int index, std::string bytes, bool whole,
                                                std::move(description));
 }
 
-common::Outcome ReadBlock(UndoStack& history, common::Frontend& frontend, int index,
-                          bool wholeBlock, flash::ListFileNames& names) {
+common::Outcome ReadBlock(UndoStack& history, common::Frontend& frontend, common::Files& files,
+                          int index, bool wholeBlock, flash::ListFileNames& names) {
   std::string data;
-  const common::Outcome outcome =
-      flash::ReadBlockFile(history.target().workspace(), frontend, index, wholeBlock, names, data);
+  const common::Outcome outcome = flash::ReadBlockFile(history.target().workspace(), frontend,
+                                                       files, index, wholeBlock, names, data);
   if (outcome == common::Outcome::kDone) {
     history.Push(ReplaceBlock(index, std::move(data), wholeBlock, "Read Block"));
   }

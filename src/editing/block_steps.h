@@ -18,8 +18,8 @@ std::unique_ptr<Command> ReplaceBlock(int index, std::string bytes, bool whole,
                                       std::string description);
 
 // Chooses the file and reads it into the block ("Read Block").
-common::Outcome ReadBlock(UndoStack& history, common::Frontend& frontend, int index,
-                          bool wholeBlock, flash::ListFileNames& names);
+common::Outcome ReadBlock(UndoStack& history, common::Frontend& frontend, common::Files& files,
+                          int index, bool wholeBlock, flash::ListFileNames& names);
 // Asks, then clears the block ("Clear Block"); kCancelled on No.
 common::Outcome ClearBlock(UndoStack& history, common::Frontend& frontend, int index,
                            bool wholeBlock);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/list_kind.h"
-#include "editing/field_checks.h"
+#include "editing/field_setters.h"
 #include "editing/list_document.h"
 #include "editing/range_checks.h"
 #include "editing/undo_stack.h"

@@ -7,11 +7,10 @@
 #include <tuple>
 
 #include "channels/channel_fields.h"
-#include "common/file_access.h"
 #include "common/reported_files.h"
 #include "common/text_lines.h"
+#include "editing/csv_text.h"
 #include "editing/list_commands.h"
-#include "editing/list_csv.h"
 #include "flash/flash_file.h"
 #include "transponders/transponder_fields.h"
 
@@ -69,10 +68,10 @@ class Buckets {
 // A CSV is told by its name or its first cell, so that a file saved under another name
 // still reads. Only the first bytes are read to tell, so that each kind is then read under
 // its own ceiling.
-bool IsCsvFile(const std::string& file) {
+bool IsCsvFile(common::Files& files, const std::string& file) {
   const std::string name = common::ToUpperAscii(common::PathOf(file).extension().string());
   if (name == ".CSV") return true;
-  const common::ReadResult start = common::ReadFilePrefix(file, 64);
+  const common::ReadResult start = files.ReadPrefix(file, 64);
   const std::string_view bytes = common::WithoutByteOrderMark(start.bytes);
   const std::string_view first = bytes.substr(0, bytes.find_first_of(",;\r\n"));
   return start.ok && common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
@@ -100,8 +99,11 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
   reference = Reference{{}, false};
   const std::vector<std::string> titles = {
       common::ColumnTitle(channels::InfoOf(ChannelField::kSid)),
-      common::ColumnTitle(channels::InfoOf(ChannelField::kName)), TpTitle(TransponderField::kKhz),
-      TpTitle(TransponderField::kPolarisation)};
+      common::ColumnTitle(channels::InfoOf(ChannelField::kName)),
+      common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                transponders::InfoOf(TransponderField::kKhz)),
+      common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                transponders::InfoOf(TransponderField::kPolarisation))};
   std::vector<std::size_t> columns;
   std::string error;
   bool header = true;
@@ -113,13 +115,12 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
   const auto read_row = [&](const CsvRow& row) -> std::string {
     std::vector<std::string_view> cells;
     for (const std::size_t c : columns) {
-      if (c >= row.cells.size())
-        return "Missing column " + common::QuotedText(titles[cells.size()]) + ".";
+      if (c >= row.cells.size()) return MissingColumnText(titles[cells.size()]);
       cells.push_back(UnmarkedCell(row.cells[c]));
     }
     std::optional<std::string> name = common::Utf8ToLatin1(cells[1]);
     if (!name) {
-      return common::QuotedText(cells[1]) + " holds a character that Latin-1 cannot store.";
+      return common::NotLatin1Text(cells[1]) + ".";
     }
     ChannelRecord record;
     std::string reason =
@@ -167,23 +168,23 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
   return error;
 }
 
-common::Outcome LoadReference(common::Frontend& frontend, const std::string& file,
-                              Reference& reference) {
+common::Outcome LoadReference(common::Frontend& frontend, common::Files& files,
+                              const std::string& file, Reference& reference) {
   std::string reason;
-  if (IsCsvFile(file)) {
+  if (IsCsvFile(files, file)) {
     // The import's ceiling and messages: a CSV is a CSV whichever command reads it.
     std::string bytes;
-    if (common::SizeOrReport(frontend, file, kCsvFileLimit) < 0 ||
-        !common::ReadWholeFileOrReport(frontend, file, kCsvFileLimit, bytes)) {
+    if (common::SizeOrReport(frontend, files, file, kCsvFileLimit) < 0 ||
+        !common::ReadWholeFileOrReport(frontend, files, file, kCsvFileLimit, bytes)) {
       return common::Outcome::kFailed;
     }
     reason = ReadReferenceCsv(bytes, file, reference);
   } else {
     flash::Workspace workspace;
-    const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, file);
+    const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, files, file);
     if (read != common::Outcome::kDone) return read;
     const ListDocument document(workspace);
-    reason = document.ReadOnlyReason(ListKind::kChannels);
+    reason = document.ReadOnlyReason(common::ListKind::kChannels);
     if (reason.empty()) {
       reference = ReferenceOf(document);
     } else {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/files.h"
 #include "common/frontend.h"
 #include "editing/list_document.h"
 #include "editing/undo_stack.h"
@@ -52,8 +53,8 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
 // Reads a reference file: a channel CSV when its name ends in .csv or its first cell is the
 // Nr heading, read as import-csv reads one (its ceiling, its messages), an image otherwise.
 // Failures are reported.
-common::Outcome LoadReference(common::Frontend& frontend, const std::string& file,
-                              Reference& reference);
+common::Outcome LoadReference(common::Frontend& frontend, common::Files& files,
+                              const std::string& file, Reference& reference);
 
 // A list channel matches a reference channel by SID and its transponder's frequency,
 // polarisation and DiSEqC input; one left over then by SID and name, as after a move of its

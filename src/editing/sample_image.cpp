@@ -5,6 +5,7 @@
 
 #include "channels/channel_record.h"
 #include "flash/blocks.h"
+#include "transponders/transponder_fields.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::editing {
@@ -207,10 +208,10 @@ const std::vector<Channel> kChannels = {
 std::string TransponderList() {
   std::string list;
   for (const Transponder& t : kTransponders) {
-    const bool upper = t.mhz >= 11700;
-    const std::int64_t oscillator_mhz = upper ? 10600 : 9750;
+    const std::int64_t khz = std::int64_t{t.mhz} * 1000;
+    const bool upper = transponders::UpperBandOf(khz);
     transponders::TransponderRecord record;
-    record.frequency = static_cast<std::uint32_t>((t.mhz - oscillator_mhz) * 1000000);
+    record.frequency = static_cast<std::uint32_t>(transponders::IntermediateHz(khz, upper));
     record.tid = t.tid;
     record.nid = t.nid;
     record.chn = static_cast<std::uint8_t>(0x10 + list.size() / transponders::TptRecordSize);

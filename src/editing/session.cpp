@@ -2,6 +2,7 @@
 
 #include "check/image_check.h"
 #include "common/reported_files.h"
+#include "flash/block_check.h"
 #include "flash/flash_file.h"
 
 namespace chanforge::editing {
@@ -11,7 +12,7 @@ using common::Frontend;
 using common::Outcome;
 
 bool Session::CheckLoaded(Frontend& frontend) const {
-  if (!loaded_) frontend.ShowMessage(common::MessageKind::kError, "No File Open!");
+  if (!loaded_) frontend.ShowMessage(common::MessageKind::kError, flash::kNoFileOpen);
   return loaded_;
 }
 
@@ -32,7 +33,7 @@ bool Session::ConfirmQuit(Frontend& frontend) { return ConfirmDropChanges(fronte
 
 bool Session::ConfirmUnchangedOnDisk(Frontend& frontend, const std::string& name) const {
   const std::string& loaded = workspace_.image().fileName;
-  if (loaded.empty() || !common::SameFile(name, loaded) || common::StampOf(name) == stamp_) {
+  if (loaded.empty() || !files_.SameFile(name, loaded) || files_.StampOf(name) == stamp_) {
     return true;
   }
   return frontend.AskYesNo("File : " + name + " has changed on disk since it was loaded !" +
@@ -56,8 +57,8 @@ Outcome Session::LoadChosen(Frontend& frontend, const std::string& name,
 
 Outcome Session::Read(Frontend& frontend, const std::string& name, flash::ImageReading reading) {
   // Taken before the read, so that a change while reading still counts as one.
-  const common::FileStamp stamp = common::StampOf(name);
-  const Outcome outcome = flash::LoadChosenFlashFile(workspace_, frontend, name, reading);
+  const common::FileStamp stamp = files_.StampOf(name);
+  const Outcome outcome = flash::LoadChosenFlashFile(workspace_, frontend, files_, name, reading);
   if (outcome != Outcome::kDone) return outcome;
   stamp_ = stamp;
   loaded_ = true;
@@ -79,7 +80,7 @@ Outcome Session::Save(Frontend& frontend, const std::string& proposedName) {
       frontend, {FileDialogKind::kSave, "", proposedName, flash::kFlashFilter},
       flash::kDefaultFlashName);
   if (name.empty()) return Outcome::kCancelled;
-  if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
+  if (!common::ConfirmOverwrite(frontend, files_, name)) return Outcome::kCancelled;
   if (!ConfirmUnchangedOnDisk(frontend, name)) return Outcome::kCancelled;
   return Write(frontend, name);
 }
@@ -94,10 +95,10 @@ Outcome Session::SaveInPlace(Frontend& frontend) {
 
 Outcome Session::Write(Frontend& frontend, const std::string& name) {
   frontend.ShowStatus("Saving... " + name);
-  if (!common::WriteFileOrReport(frontend, name, workspace_.image().bytes()))
+  if (!common::WriteFileOrReport(frontend, files_, name, workspace_.image().bytes()))
     return Outcome::kFailed;
   workspace_.MarkSaved(name);
-  stamp_ = common::StampOf(name);
+  stamp_ = files_.StampOf(name);
   ++file_generation_;
   // The flag is cleared first so that the history does not announce it on its own.
   history_.MarkClean();

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/frontend.h"
 #include "editing/list_document.h"
 #include "editing/undo_stack.h"
@@ -16,7 +16,8 @@ namespace chanforge::editing {
 // loaded or saved, and the history whose clean point the dirty flag follows.
 class Session {
  public:
-  Session() = default;
+  // Every load and save goes through files.
+  explicit Session(common::Files& files) : files_(files) {}
   // The history and the document point into the workspace.
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -25,12 +26,13 @@ class Session {
   const flash::Workspace& workspace() const { return workspace_; }
   UndoStack& history() { return history_; }
   ListDocument& document() { return document_; }
+  common::Files& files() { return files_; }
   // An image was loaded in this session; a later failed load keeps it.
   bool loaded() const { return loaded_; }
   // Counts the loads and saves: after each, the file holds the image as it is.
   std::size_t file_generation() const { return file_generation_; }
 
-  // True when an image is loaded; otherwise says "No File Open!".
+  // True when an image is loaded; otherwise says flash::kNoFileOpen.
   bool CheckLoaded(common::Frontend& frontend) const;
 
   // Over unsaved changes asks Save (in place), Discard or Cancel; lets the user choose a
@@ -59,6 +61,7 @@ class Session {
                        flash::ImageReading reading);
   common::Outcome Write(common::Frontend& frontend, const std::string& name);
 
+  common::Files& files_;
   flash::Workspace workspace_;
   ListDocument document_{workspace_};
   UndoStack history_{document_};

@@ -7,6 +7,9 @@
 
 namespace chanforge::flash {
 
+// The refusal of anything that needs a loaded image.
+inline constexpr char kNoFileOpen[] = "No File Open!";
+
 // Refuses with a message when no file is loaded, the file has no blocks or no line
 // is selected; true when the block command may go on.
 bool CheckBlockSelected(common::Frontend& frontend, int line_count, int selected,

@@ -1,5 +1,7 @@
 #include "flash/block_header.h"
 
+#include "common/coding.h"
+
 namespace chanforge::flash {
 
 namespace {
@@ -15,12 +17,12 @@ BlockHeader ReadBlockHeader(std::string_view bytes, std::size_t block) {
   const std::string_view name = bytes.substr(name_at);
   const std::size_t length_at = block + LengthOffset;
   const char field[] = {ByteAt(bytes, length_at), ByteAt(bytes, length_at + 1)};
-  return {std::string(name.substr(0, name.find('\0'))), DecodeFixed16(field)};
+  return {std::string(name.substr(0, name.find('\0'))), common::DecodeFixed16(field)};
 }
 
 void WriteBlockLength(std::string& bytes, std::size_t block, std::size_t length) {
   char field[2];
-  EncodeFixed16(field, static_cast<std::uint16_t>(length));
+  common::EncodeFixed16(field, static_cast<std::uint16_t>(length));
   const std::size_t at = block + LengthOffset;
   for (std::size_t i = 0; i < 2 && at + i < bytes.size(); ++i) bytes[at + i] = field[i];
 }

@@ -1,5 +1,5 @@
 // The header at the front of every 64 KB block: where its name, length field and data
-// lie, the rule that reads the name, and the one encoding of the length field.
+// lie, and the rule that reads the name. The length field is common::DecodeFixed16's.
 #pragma once
 
 #include <cstddef>
@@ -15,18 +15,11 @@ inline constexpr std::int32_t LengthOffset = 0x40;  // data length, 16 bits
 inline constexpr std::int32_t SpareOffset = 0x42;   // two bytes the scan does not read
 inline constexpr std::int32_t DataOffset = 0x44;    // first data byte
 
+// The length field as a finding names it.
+inline constexpr char kLengthFieldName[] = "length";
+
 // The name listed for a block whose name byte is 0x00 or 0xFF.
 inline constexpr std::string_view kUnnamedBlock = "----";
-
-// The length field is little-endian: its low byte comes first.
-inline void EncodeFixed16(char* dst, std::uint16_t value) {
-  dst[0] = static_cast<char>(value & 0xFF);
-  dst[1] = static_cast<char>(value >> 8);
-}
-inline std::uint16_t DecodeFixed16(const char* src) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(src[0]) |
-                                    static_cast<unsigned char>(src[1]) << 8);
-}
 
 struct BlockHeader {
   std::string name;         // as stored; kUnnamedBlock when unnamed

@@ -1,6 +1,5 @@
 #include "flash/block_transfer.h"
 
-#include "common/file_access.h"
 #include "common/reported_files.h"
 #include "common/text_lines.h"
 #include "flash/blocks.h"
@@ -39,19 +38,19 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
 
 }  // namespace
 
-Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, int index, bool wholeBlock,
-                      ListFileNames& names, std::string& data) {
+Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Files& files,
+                      int index, bool wholeBlock, ListFileNames& names, std::string& data) {
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return Outcome::kRefused;
   const BlockInfo block = *found;
   const std::string name = ChooseBlockFile(frontend, block, true, names);
   if (name.empty()) return Outcome::kCancelled;
-  if (!common::FileExists(name)) {
-    frontend.ShowMessage(MessageKind::kError, "File : " + name + " can not be opened !");
+  if (!files.Exists(name)) {
+    frontend.ShowMessage(MessageKind::kError, common::CannotOpenText(name));
     return Outcome::kFailed;
   }
   // The questions come before any byte is read; a huge file is refused unread.
-  const std::int64_t size = common::SizeOrReport(frontend, name, common::kImageFileLimit);
+  const std::int64_t size = common::SizeOrReport(frontend, files, name, common::kImageFileLimit);
   if (size < 0) return Outcome::kFailed;
   const auto kind = ListKindOf(block);
   if (!wholeBlock && kind && size % static_cast<std::int64_t>(RecordSize(kind)) != 0 &&
@@ -62,32 +61,33 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, int index,
   if (size > limit && !frontend.AskYesNo("Block is bigger then 64Kb, load only first 64Kb ?")) {
     return Outcome::kCancelled;
   }
-  return common::ReadFileOrReport(frontend, name, limit, data) ? Outcome::kDone : Outcome::kFailed;
+  return common::ReadFileOrReport(frontend, files, name, limit, data) ? Outcome::kDone
+                                                                     : Outcome::kFailed;
 }
 
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
   return "File : " + name + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes") +
-         ": not a whole number of " + (kind == ListKind::kChannels ? "channel" : "transponder") +
-         " records." + common::kCrLf + "Read anyway ?";
+         ": not a whole number of " + common::RecordNameOf(kind) + " records." + common::kCrLf +
+         "Read anyway ?";
 }
 
-Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, int index, bool wholeBlock,
-                        ListFileNames& names) {
+Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, common::Files& files, int index,
+                        bool wholeBlock, ListFileNames& names) {
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return Outcome::kRefused;
   const BlockInfo block = *found;
   const std::string name = ChooseBlockFile(frontend, block, false, names);
   if (name.empty()) return Outcome::kCancelled;
   // Saving a block over the image it came from would lose the image.
-  if (!workspace.image().fileName.empty() && common::SameFile(name, workspace.image().fileName)) {
-    frontend.ShowMessage(MessageKind::kError, "Source and target are the same file : " + name);
+  if (!workspace.image().fileName.empty() && files.SameFile(name, workspace.image().fileName)) {
+    frontend.ShowMessage(MessageKind::kError, common::SameFileText(name));
     return Outcome::kRefused;
   }
-  if (!common::ConfirmOverwrite(frontend, name)) return Outcome::kCancelled;
+  if (!common::ConfirmOverwrite(frontend, files, name)) return Outcome::kCancelled;
   const std::string data = wholeBlock
                                ? WholeBlockBytes(workspace, block)
                                : ImageBytes(workspace.image(), block.start, UsableLength(block));
-  return common::WriteFileOrReport(frontend, name, data) ? Outcome::kDone : Outcome::kFailed;
+  return common::WriteFileOrReport(frontend, files, name, data) ? Outcome::kDone : Outcome::kFailed;
 }
 
 }  // namespace chanforge::flash

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/files.h"
 #include "common/frontend.h"
 #include "flash/blocks.h"
 
@@ -25,10 +26,12 @@ std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListK
 // Chooses the file and reads what the block takes from it (asking first about a length that
 // is no whole number of the list's records and about a file larger than the block), without
 // changing the image: data receives the bytes to write, data only or whole.
-common::Outcome ReadBlockFile(const Workspace& workspace, common::Frontend& frontend, int index,
-                              bool wholeBlock, ListFileNames& names, std::string& data);
+common::Outcome ReadBlockFile(const Workspace& workspace, common::Frontend& frontend,
+                              common::Files& files, int index, bool wholeBlock,
+                              ListFileNames& names, std::string& data);
 
-common::Outcome SaveBlockToFile(Workspace& workspace, common::Frontend& frontend, int index,
-                                bool wholeBlock, ListFileNames& names);
+common::Outcome SaveBlockToFile(Workspace& workspace, common::Frontend& frontend,
+                                common::Files& files, int index, bool wholeBlock,
+                                ListFileNames& names);
 
 }  // namespace chanforge::flash

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/files.h"
 #include "common/frontend.h"
 #include "flash/flash_image.h"
 
@@ -11,15 +12,15 @@ namespace chanforge::flash {
 inline constexpr char kFlashFilter[] = "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*";
 inline constexpr char kDefaultFlashName[] = "flash512k.bin";
 
-// How a load holds the file: copied, or mapped for a command that only reads it, in a
-// program that reports a fault on a file cut short meanwhile (common::MappedFile; it
-// copies until such a program allows mapping). A mapped image is copied at its first change.
+// How a load holds the file: copied, or mapped for a command that only reads it where the
+// disk maps (common::Files::Map; otherwise it is copied). A mapped image is copied at its
+// first change.
 enum class ImageReading { kCopy, kMap };
 
 // Reads a file already chosen into the image and scans its blocks. Neither asks about
 // unsaved changes nor announces the change: the caller does both.
 common::Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& frontend,
-                                    const std::string& name,
+                                    common::Files& files, const std::string& name,
                                     ImageReading reading = ImageReading::kCopy);
 
 }  // namespace chanforge::flash

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "flash/block_header.h"
 
 namespace chanforge::flash {

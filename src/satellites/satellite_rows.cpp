@@ -239,7 +239,7 @@ void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room) {
   }
 }
 
-std::string OtherSatelliteHint(const std::vector<RowFit>& fits,
+std::string OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits,
                                const std::vector<TransponderRecord>& list, bool diseqc_b,
                                const std::string& name, const ScanTable& table,
                                const std::vector<Satellite>& others) {
@@ -252,7 +252,7 @@ std::string OtherSatelliteHint(const std::vector<RowFit>& fits,
   std::string best;
   std::size_t best_found = on_input / 2;
   for (const Satellite& other : others) {
-    const ScanTable other_table = ReadScanTable(other.path);
+    const ScanTable other_table = ReadScanTable(files, other.path);
     const std::size_t other_found = FoundOnInput(list, diseqc_b, other_table).first;
     if (other_found > best_found) {
       best = NameForTerminal(other.name);
@@ -284,7 +284,8 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
     if (record.IsEmpty() || DiseqcB(record) != diseqc_b || TableHas(table, record)) continue;
     const check::Rule rule = check::Rule::kNotOnSatellite;
     findings.push_back({rule, check::RuleOf(rule).severity, list.block, static_cast<int>(i + 1),
-                        "transponder", "frequency",
+                        common::RecordNameOf(common::ListKind::kTransponders),
+                        transponders::InfoOf(TransponderField::kKhz).name,
                         std::to_string(record.Khz() / 1000) + " " +
                             transponders::kPolarisationTexts[Horizontal(record) ? 1 : 0] +
                             " is not in the table of " + satellite});

@@ -61,7 +61,7 @@ void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room);
 // Said when rows are left out as already in the list while most of the list's transponders
 // on that input are not in the table (named name): which satellite the input seems to hold,
 // from the others' tables (read now), and that another input may be meant. Empty otherwise.
-std::string OtherSatelliteHint(const std::vector<RowFit>& fits,
+std::string OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits,
                                const std::vector<transponders::TransponderRecord>& list,
                                bool diseqc_b, const std::string& name, const ScanTable& table,
                                const std::vector<Satellite>& others);

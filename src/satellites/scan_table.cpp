@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "check/image_lists.h"
-#include "common/file_access.h"
+#include "common/coding.h"
 #include "common/text_lines.h"
 
 namespace chanforge::satellites {
@@ -57,13 +56,13 @@ std::string Store(ScanRow& row, std::string_view key, std::string_view value) {
                                         {"STREAM_ID", &ScanRow::stream_id}};
   for (const Text& text : kTexts) {
     // Shown with its control bytes escaped: these texts reach messages and terminals.
-    if (key == text.key) row.*text.field = check::ShownBytes(common::ToUpperAscii(value));
+    if (key == text.key) row.*text.field = common::ShownBytes(common::ToUpperAscii(value));
   }
   for (const Number& number : kNumbers) {
     if (key != number.key) continue;
     const std::optional<std::int64_t> read = common::ReadValue(value);
     if (!read) {
-      return std::string(key) + " " + common::QuotedText(check::ShownBytes(value)) +
+      return std::string(key) + " " + common::QuotedText(common::ShownBytes(value)) +
              " is not a number";
     }
     row.*number.field = *read;
@@ -97,14 +96,14 @@ std::string WhereToGetTables(const std::string& folder, const std::string& how_t
          how_to_name_folder + ".";
 }
 
-std::vector<Satellite> FindTables(const std::string& folder, const std::string& how_to_name_folder,
-                                  std::string& error) {
+std::vector<Satellite> FindTables(common::Files& files, const std::string& folder,
+                                  const std::string& how_to_name_folder, std::string& error) {
   std::vector<Satellite> list;
   std::vector<std::string> names;
   std::string reason;
-  if (!common::FilesInFolder(folder, names, reason)) {
+  if (!files.FilesInFolder(folder, names, reason)) {
     // The usual case, no tables installed, says where to get them; anything else its cause.
-    error = common::KindOf(folder) == common::EntryKind::kMissing
+    error = files.KindOf(folder) == common::EntryKind::kMissing
                 ? WhereToGetTables(folder, how_to_name_folder)
                 : "The folder of scan tables " + folder + " can not be read: " + reason + ".";
     return list;
@@ -117,8 +116,8 @@ std::vector<Satellite> FindTables(const std::string& folder, const std::string& 
   return list;
 }
 
-std::string CountRows(Satellite& satellite) {
-  const common::ReadResult read = common::ReadWholeFile(satellite.path, kTableFileLimit);
+std::string CountRows(common::Files& files, Satellite& satellite) {
+  const common::ReadResult read = files.ReadWhole(satellite.path, kTableFileLimit);
   if (!read.ok) return FileError(satellite.path, read.error);
   satellite.rows = 0;
   common::LineReader reader(read.bytes);
@@ -126,11 +125,12 @@ std::string CountRows(Satellite& satellite) {
   return satellite.rows > kMostTableRows ? NotATable(satellite.path, TooManyRows()) : "";
 }
 
-std::vector<Satellite> ListSatellites(const std::string& folder) {
+std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder) {
   std::string error;
   std::vector<Satellite> list;
-  for (Satellite& satellite : FindTables(folder, "", error)) {
-    if (CountRows(satellite).empty() && satellite.rows > 0) list.push_back(std::move(satellite));
+  for (Satellite& satellite : FindTables(files, folder, "", error)) {
+    if (CountRows(files, satellite).empty() && satellite.rows > 0)
+      list.push_back(std::move(satellite));
   }
   return list;
 }
@@ -195,7 +195,7 @@ ScanTable ParseScanTable(std::string_view text) {
     const std::size_t equals = line.find('=');
     std::string problem =
         equals == std::string_view::npos || table.rows.empty()
-            ? common::QuotedText(check::ShownBytes(line)) + " is not KEY = VALUE in a section"
+            ? common::QuotedText(common::ShownBytes(line)) + " is not KEY = VALUE in a section"
             : Store(table.rows.back(), common::ToUpperAscii(Trim(line.substr(0, equals))),
                     Trim(line.substr(equals + 1)));
     if (problem.empty()) continue;
@@ -210,8 +210,8 @@ ScanTable ParseScanTable(std::string_view text) {
   return table;
 }
 
-ScanTable ReadScanTable(const std::string& path) {
-  const common::ReadResult read = common::ReadWholeFile(path, kTableFileLimit);
+ScanTable ReadScanTable(common::Files& files, const std::string& path) {
+  const common::ReadResult read = files.ReadWhole(path, kTableFileLimit);
   ScanTable table;
   if (!read.ok) {
     table.error = FileError(path, read.error);
@@ -222,11 +222,11 @@ ScanTable ReadScanTable(const std::string& path) {
   return table;
 }
 
-ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites) {
-  if (satellites.size() == 1) return ReadScanTable(satellites.front()->path);
+ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite*>& satellites) {
+  if (satellites.size() == 1) return ReadScanTable(files, satellites.front()->path);
   ScanTable all;
   for (const Satellite* satellite : satellites) {
-    ScanTable table = ReadScanTable(satellite->path);
+    ScanTable table = ReadScanTable(files, satellite->path);
     if (!table.error.empty()) return table;
     const std::string name = NameForTerminal(satellite->name);
     for (const std::string& problem : table.problems) all.problems.push_back(name + " " + problem);

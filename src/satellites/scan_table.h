@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/files.h"
+
 namespace chanforge::satellites {
 
 // Where Debian and Ubuntu put the tables (package dtv-scan-tables).
@@ -34,14 +36,14 @@ struct Satellite {
 // The files of a folder as tables, by name, none of them read (rows 0): choosing one by
 // name or position reads that one alone. None, with why in error (where to get tables, or
 // why the folder cannot be read), when the folder holds no file.
-std::vector<Satellite> FindTables(const std::string& folder, const std::string& how_to_name_folder,
-                                  std::string& error);
+std::vector<Satellite> FindTables(common::Files& files, const std::string& folder,
+                                  const std::string& how_to_name_folder, std::string& error);
 // Counts a table's sections without reading their keys, so that a list of all satellites
 // stays quick; why the file is no table it can count, or empty.
-std::string CountRows(Satellite& satellite);
+std::string CountRows(common::Files& files, Satellite& satellite);
 // Every table in a folder with its rows counted, by name; files that cannot be read or
 // hold no section are left out, and none is there when the folder cannot be read.
-std::vector<Satellite> ListSatellites(const std::string& folder);
+std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder);
 // A file name as a terminal may show it: control characters as ".", and bytes that are
 // not UTF-8 as the Latin-1 characters they would be.
 std::string NameForTerminal(std::string_view name);
@@ -77,9 +79,9 @@ struct ScanTable {
 // lines that do not read, the error says so.
 ScanTable ParseScanTable(std::string_view text);
 // The same for a file; the error then names it.
-ScanTable ReadScanTable(const std::string& path);
+ScanTable ReadScanTable(common::Files& files, const std::string& path);
 // The tables of several satellites as one, each row naming its own; one alone as it is.
-ScanTable ReadScanTables(const std::vector<const Satellite*>& satellites);
+ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite*>& satellites);
 
 // "10719 V", or "line 12" for a row without a frequency: a row as a message names it.
 std::string RowLabel(const ScanRow& row);

@@ -4,7 +4,7 @@
 #include <array>
 #include <limits>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/list_files.h"
 #include "transponders/transponder_fields.h"
 #include "transponders/transponder_record.h"
@@ -104,21 +104,22 @@ class TptTextFormat : public common::ListTextFormat {
 
 }  // namespace
 
-common::Outcome ConvertTptToText(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text, bool decLink) {
+common::Outcome ConvertTptToText(common::Frontend& frontend, common::Files& files,
+                                 const std::string& binary, const std::string& text, bool decLink) {
   TptTextFormat format(decLink);
-  return common::ConvertBinaryToText(frontend, binary, text, "TPT", format);
+  return common::ConvertBinaryToText(frontend, files, binary, text, "TPT", format);
 }
 
-common::Outcome ConvertTextToTpt(common::Frontend& frontend, const std::string& binary,
-                                 const std::string& text, bool decLink, bool diseqc_b,
-                                 common::TextEncoding* read_as) {
-  return common::ConvertTextToBinary(frontend, binary, text, TptTextReader(decLink, diseqc_b),
-                                     kTptFileMinimumSize, read_as);
+common::Outcome ConvertTextToTpt(common::Frontend& frontend, common::Files& files,
+                                 const std::string& binary, const std::string& text, bool decLink,
+                                 bool diseqc_b, common::TextEncoding* read_as) {
+  return common::ConvertTextToBinary(frontend, files, binary, text,
+                                     TptTextReader(decLink, diseqc_b), kTptFileMinimumSize,
+                                     read_as);
 }
 
-std::int64_t CountTptFileRecords(const std::string& binary) {
-  const common::ReadResult read = common::ReadFilePrefix(binary, 16 * common::kMiB);
+std::int64_t CountTptFileRecords(common::Files& files, const std::string& binary) {
+  const common::ReadResult read = files.ReadPrefix(binary, 16 * common::kMiB);
   return static_cast<std::int64_t>(FormatTptLines(read.bytes, false).size());
 }
 

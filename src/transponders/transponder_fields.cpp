@@ -90,8 +90,8 @@ std::string FecProblem(std::string_view text) {
   const std::optional<std::uint8_t> code = FecCodeOf(text);
   const std::string named = "FEC " + common::Latin1ToUtf8(text);
   if (!code) {
-    return named + " is not one the list stores (" + common::ChoicesText(InfoOf(TransponderField::kFec)) +
-           ")";
+    return named + " is not one the list stores (" +
+           common::ChoicesText(InfoOf(TransponderField::kFec)) + ")";
   }
   if (text != kFecTexts[*code]) return named + " is stored as " + kFecTexts[*code];
   return {};
@@ -160,7 +160,8 @@ std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_vi
   if (!info.texts.empty()) {
     const std::optional<std::int64_t> code = common::ChoiceCode(info, text);
     if (!code)
-      refusal = std::string(info.heading) + " " + quoted + " is not " + common::ChoicesText(info) + ".";
+      refusal =
+          std::string(info.heading) + " " + quoted + " is not " + common::ChoicesText(info) + ".";
     return code;
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);

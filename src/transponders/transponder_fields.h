@@ -19,6 +19,11 @@ inline constexpr std::size_t kTransponderFieldCount = 9;
 inline constexpr const char* kBandTexts[] = {"D", "U"};
 inline constexpr const char* kPolarisationTexts[] = {"V", "H"};
 inline constexpr const char* kDiseqcTexts[] = {"A", "B"};
+// The LNB's local oscillators: the frequency field holds a frequency less the oscillator of
+// its band.
+inline constexpr std::int64_t kLowerOscillatorKhz = 9750000;
+inline constexpr std::int64_t kUpperOscillatorKhz = 10600000;
+inline constexpr std::int64_t kUpperBandShiftKhz = kUpperOscillatorKhz - kLowerOscillatorKhz;
 // The frequencies each band can carry, lower band first: the tuner takes 950 to 2150 MHz
 // after the LNB's oscillator, and the frequency field holds at most 2147483647 Hz. The
 // bands overlap; a frequency by itself lies in the band on its side of kBandEdgeKhz.
@@ -45,6 +50,9 @@ inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTranspon
     {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 16, 0, common::kByteMost, "Msym/s", {}},
 }};
 // clang-format on
+
+// The flag bits no field shows, as the check and the comparison name them.
+inline constexpr char kHiddenFlagsName[] = "flags";
 
 constexpr const common::FieldInfo& InfoOf(TransponderField field) {
   return kTransponderFields[static_cast<std::size_t>(field)];

@@ -6,8 +6,9 @@
 #include <optional>
 #include <span>
 
-#include "channels/text_fields.h"
+#include "common/coding.h"
 #include "common/text_columns.h"
+#include "common/text_fields.h"
 #include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
 
@@ -21,7 +22,7 @@ TransponderRecord TransponderRecord::Decode(std::string_view bytes) {
   char raw[TptRecordSize] = {};
   bytes.substr(0, TptRecordSize).copy(raw, TptRecordSize);
   const auto number = [&](std::size_t offset, std::size_t width) {
-    return channels::BytesToNumber(std::string_view(raw + offset, width));
+    return common::BytesToNumber(std::string_view(raw + offset, width));
   };
   const auto byte = [&](std::size_t offset) { return static_cast<std::uint8_t>(raw[offset]); };
   TransponderRecord record;
@@ -36,9 +37,9 @@ TransponderRecord TransponderRecord::Decode(std::string_view bytes) {
 }
 
 void TransponderRecord::EncodeInto(char* out) const {
-  channels::PutNumberBytes(out + kTptFrequencyOffset, frequency, 4);
-  channels::PutNumberBytes(out + kTptTidOffset, tid, 2);
-  channels::PutNumberBytes(out + kTptNidOffset, nid, 2);
+  common::PutNumberBytes(out + kTptFrequencyOffset, frequency, 4);
+  common::PutNumberBytes(out + kTptTidOffset, tid, 2);
+  common::PutNumberBytes(out + kTptNidOffset, nid, 2);
   out[kTptChnOffset] = static_cast<char>(chn);
   out[kTptSrOffset] = static_cast<char>(sr);
   out[kTptFecOffset] = static_cast<char>(fec);
@@ -56,6 +57,8 @@ std::int64_t TransponderRecord::Khz() const {
   if (flags & kFlagUpperBand) khz += kUpperBandShiftKhz;
   return khz;
 }
+
+bool TransponderRecord::IsEmpty() const { return Khz() == kLowerOscillatorKhz; }
 
 namespace {
 
@@ -79,8 +82,8 @@ ParsedLine Refuse(std::string reason) {
 
 void AppendTptLine(std::string& line, const TransponderRecord& record, std::size_t number,
                    bool decLink) {
-  using channels::DecimalField;
-  using channels::HexByteField;
+  using common::DecimalField;
+  using common::HexByteField;
   // Two hex digits whatever the count: past 255 the number wraps, the columns hold.
   line += HexByteField(static_cast<std::uint8_t>(number % 256)).substr(1);
   line += " " + DecimalField(record.Khz(), 8, false);
@@ -90,9 +93,14 @@ void AppendTptLine(std::string& line, const TransponderRecord& record, std::size
   line += " " + HexByteField(record.sr);
   line += "  ";
   line += record.FecText();
-  line += (record.flags & kFlagHorizontal) ? "  H/" : "  V/";
-  line += (record.flags & kFlagUpperBand) ? "U" : "D";
-  if (!decLink) line += (record.flags & kFlagDiseqcB) ? " B" : " A";
+  line += "  ";
+  line += kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
+  line += '/';
+  line += kBandTexts[(record.flags & kFlagUpperBand) != 0 ? 1 : 0];
+  if (!decLink) {
+    line += ' ';
+    line += kDiseqcTexts[(record.flags & kFlagDiseqcB) != 0 ? 1 : 0];
+  }
 }
 
 std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
@@ -143,10 +151,11 @@ std::string BandProblem(std::string_view line) {
   const std::string_view text =
       common::TrimBlanks(Column(line, kTptFreqColumn, InfoOf(TransponderField::kKhz).columns));
   const bool upper = UpperAt(line, kTptBandColumn) == 'U';
-  const std::int64_t khz = channels::ReadPlainWholeNumber(text);
+  const std::int64_t khz = common::ReadPlainWholeNumber(text);
   if (khz < 0 || (!upper && khz == kLowerOscillatorKhz)) return {};
   const std::string problem = KhzProblem(khz, upper);
-  return problem.empty() ? problem : std::string(InfoOf(TransponderField::kKhz).heading) + " " + problem;
+  return problem.empty() ? problem
+                         : std::string(InfoOf(TransponderField::kKhz).heading) + " " + problem;
 }
 
 class TptReader : public common::ListTextReader {
@@ -198,18 +207,18 @@ std::string CheckTptLine(std::string_view line, bool decLink) {
 }
 
 ParsedLine ParseTptLine(std::string_view line, bool diseqc_b) {
-  using channels::HexTextToByte;
-  using channels::RoundToInt32;
+  using common::HexTextToByte;
+  using common::RoundToInt32;
   if (common::TrimBlanks(line).empty()) return {};
 
   const std::string_view freq_text = Column(line, kTptFreqColumn, 8);
-  const std::optional<double> freq_number = channels::ReadNumberPrefix(freq_text);
+  const std::optional<double> freq_number = common::ReadNumberPrefix(freq_text);
   if (!freq_number) return Refuse("no frequency in columns 5-12");
   const std::optional<std::int32_t> rounded_khz = RoundToInt32(*freq_number);
   const std::optional<std::int32_t> tid =
-      channels::ReadWholeNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5)));
+      common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5)));
   const std::optional<std::int32_t> nid =
-      channels::ReadWholeNumber(common::TrimBlanks(Column(line, kTptNidColumn, 5)));
+      common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptNidColumn, 5)));
   if (!tid) return Refuse("TID out of range");
   if (!nid) return Refuse("NID out of range");
 

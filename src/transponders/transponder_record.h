@@ -29,9 +29,6 @@ inline constexpr std::uint8_t kFlagDiseqcB = 0x08;
 // The flag bits the text line shows; the others do not survive the text.
 inline constexpr std::uint8_t kShownFlags = kFlagUpperBand | kFlagHorizontal | kFlagDiseqcB;
 
-inline constexpr std::int64_t kLowerOscillatorKhz = 9750000;
-inline constexpr std::int64_t kUpperBandShiftKhz = 850000;  // 10600000 - 9750000
-
 inline constexpr std::array<const char*, 4> kFecTexts = {"1/2", "2/3", "3/4", "4/5"};
 inline constexpr char kUnknownFecText[] = "0/0";
 
@@ -53,7 +50,8 @@ struct TransponderRecord {
   // The transponder frequency in kHz, as the text line shows it.
   std::int64_t Khz() const;
   // Shown as 09750000: lower band and under 1000 Hz, in practice an all-zero record.
-  bool IsEmpty() const { return Khz() == kLowerOscillatorKhz; }
+  // A free slot: no frequency above the lower band's oscillator.
+  bool IsEmpty() const;
   const char* FecText() const {
     return fec < std::size(kFecTexts) ? kFecTexts[fec] : kUnknownFecText;
   }

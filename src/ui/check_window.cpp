@@ -29,7 +29,7 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
   table_ = BuildReportTable(this, "LstFindings", "Findings",
                             {"Severity", "Where", "Field", "Finding"}, {summary_});
   const std::string folder = TablesFolder(settings);
-  satellites_ = satellites::ListSatellites(folder);
+  satellites_ = satellites::ListSatellites(files_, folder);
   auto* row = new QHBoxLayout;
   for (int input = 0; input < 2; ++input) {
     const char* name = transponders::kDiseqcTexts[input];
@@ -92,9 +92,9 @@ bool CheckWindow::eventFilter(QObject* watched, QEvent* event) {
 void CheckWindow::ChooseSatellite(int input) {
   const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex() - 1;
   satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
-  table = chosen < 0
-              ? satellites::ScanTable{}
-              : satellites::ReadScanTable(satellites_[static_cast<std::size_t>(chosen)].path);
+  table = chosen < 0 ? satellites::ScanTable{}
+                     : satellites::ReadScanTable(
+                           files_, satellites_[static_cast<std::size_t>(chosen)].path);
   ShowFindings();
 }
 

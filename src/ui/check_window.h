@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "check/image_check.h"
+#include "common/file_access.h"
 #include "flash/flash_image.h"
 #include "satellites/scan_table.h"
 
@@ -46,6 +47,7 @@ class CheckWindow : public QWidget {
   void ChooseSatellite(int input);
 
   const flash::Workspace& workspace_;
+  common::SystemFiles files_;  // the scan tables are read from it
   std::vector<check::Finding> findings_;
   std::vector<satellites::Satellite> satellites_;
   std::array<satellites::ScanTable, 2> tables_;

@@ -86,8 +86,8 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
     emit converted();
     if (outcome == common::Outcome::kDone) {
       const std::int64_t records = layout_.list == common::ListKind::kChannels
-                                       ? channels::CountTcsFileRecords(binary)
-                                       : transponders::CountTptFileRecords(binary);
+                                       ? channels::CountTcsFileRecords(files_, binary)
+                                       : transponders::CountTptFileRecords(files_, binary);
       emit done(QString::fromStdString(views::ConversionDoneText(
           layout_.list, records, text_made ? text : binary, read_as)));
     }

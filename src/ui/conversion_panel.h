@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "common/file_access.h"
 #include "common/frontend.h"
 #include "common/list_files.h"
 #include "common/list_kind.h"
@@ -75,6 +76,7 @@ class ConversionPanel : public QGroupBox {
 
   ConversionPanelLayout layout_;
   common::Frontend& frontend_;
+  common::SystemFiles files_;  // the records of a converted list are counted from it
   QLineEdit* binary_edit_;
   QLineEdit* text_edit_;
   QCheckBox* declink_box_ = nullptr;

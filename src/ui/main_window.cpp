@@ -245,13 +245,13 @@ void MainWindow::BuildControls() {
       {common::ListKind::kChannels, "Frame2", "ChannelList (TCS) Convert", "TCSBin", "TxtTCS",
        "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false, true},
       *frontend_,
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions& options, common::TextEncoding&) {
-        return channels::ConvertTcsToText(f, bin, txt, options.encoding);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions& options, common::TextEncoding&) {
+        return channels::ConvertTcsToText(f, files_, bin, txt, options.encoding);
       },
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions&, common::TextEncoding& read_as) {
-        return channels::ConvertTextToTcs(f, bin, txt, &read_as);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions&, common::TextEncoding& read_as) {
+        return channels::ConvertTextToTcs(f, files_, bin, txt, &read_as);
       },
       central);
   channel_panel_->setGeometry(tw(6000, 0, 3855, 2055));
@@ -259,14 +259,14 @@ void MainWindow::BuildControls() {
       {common::ListKind::kTransponders, "Frame3", "TransponderList (TPT) Convert", "CmdTPTBin",
        "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true, false},
       *frontend_,
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions& options, common::TextEncoding&) {
-        return transponders::ConvertTptToText(f, bin, txt, options.declink);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions& options, common::TextEncoding&) {
+        return transponders::ConvertTptToText(f, files_, bin, txt, options.declink);
       },
-      [](common::Frontend& f, const std::string& bin, const std::string& txt,
-         const common::TextOptions& options, common::TextEncoding& read_as) {
-        return transponders::ConvertTextToTpt(f, bin, txt, options.declink, options.diseqc_b,
-                                              &read_as);
+      [this](common::Frontend& f, const std::string& bin, const std::string& txt,
+             const common::TextOptions& options, common::TextEncoding& read_as) {
+        return transponders::ConvertTextToTpt(f, files_, bin, txt, options.declink,
+                                              options.diseqc_b, &read_as);
       },
       central);
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
@@ -354,7 +354,7 @@ ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::strin
             std::move(list)};
   }
   frontend_->ShowStatus("Loading " + file + "...");
-  return {file, common::ReadListFileForViewer(file)};
+  return {file, common::ReadListFileForViewer(files_, file)};
 }
 
 void MainWindow::ShowStatus(const QString& text) {
@@ -478,7 +478,7 @@ void MainWindow::OnBlockRead() {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     const common::Outcome outcome =
-        editing::ReadBlock(undo_stack_, *frontend_, index, WholeBlock(), names);
+        editing::ReadBlock(undo_stack_, *frontend_, files_, index, WholeBlock(), names);
     UpdateHistoryActions();
     TakeListNames(names);
     ShowStatus("");
@@ -495,7 +495,7 @@ void MainWindow::OnBlockSave() {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     const common::Outcome outcome =
-        flash::SaveBlockToFile(workspace_, *frontend_, index, WholeBlock(), names);
+        flash::SaveBlockToFile(workspace_, *frontend_, files_, index, WholeBlock(), names);
     TakeListNames(names);
     ShowStatus("");
     if (outcome == common::Outcome::kDone) {
@@ -631,7 +631,9 @@ void MainWindow::UpdateHistoryActions() {
 
 void MainWindow::ShowChangesFrom(const std::string& name, bool follow_file) {
   flash::Workspace other;
-  if (flash::LoadChosenFlashFile(other, *frontend_, name) != common::Outcome::kDone) return;
+  if (flash::LoadChosenFlashFile(other, *frontend_, files_, name) != common::Outcome::kDone) {
+    return;
+  }
   changes_base_ = std::move(other);
   changes_base_name_ = name;
   changes_follow_file_ = follow_file;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/file_access.h"
 #include "common/frontend.h"
 #include "editing/list_csv.h"
 #include "editing/list_document.h"
@@ -130,8 +131,10 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SettingsStore> own_settings_;
   common::Frontend* frontend_;
   SettingsStore* settings_;
+  // The disk every load, save and conversion of the window goes through.
+  common::SystemFiles files_;
   // Load, save and the history live in the session; the window names its parts.
-  editing::Session session_;
+  editing::Session session_{files_};
   flash::Workspace& workspace_ = session_.workspace();
   editing::UndoStack& undo_stack_ = session_.history();
   editing::ListDocument& document_ = session_.document();

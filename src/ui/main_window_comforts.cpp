@@ -95,7 +95,7 @@ std::string MainWindow::ChooseCsvFile(common::ListKind list, common::FileDialogK
 void MainWindow::OnExportCsv(common::ListKind list) {
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kSave);
   std::string done;
-  const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, document_, list, name,
+  const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, files_, document_, list, name,
                                                           done) == common::Outcome::kDone;
   ShowStatus("");
   if (ok) ShowDone(Qt8(done));
@@ -106,7 +106,7 @@ void MainWindow::OnImportCsv(common::ListKind list) {
   if (name.empty()) return ShowStatus("");
   std::string done;
   const common::Outcome outcome =
-      editing::ImportCsvFile(*frontend_, document_, undo_stack_, list, name, done);
+      editing::ImportCsvFile(*frontend_, files_, document_, undo_stack_, list, name, done);
   UpdateHistoryActions();
   ShowStatus("");
   if (outcome == common::Outcome::kDone) ShowDone(Qt8(done));
@@ -124,7 +124,7 @@ void MainWindow::OnApplyOrder() {
   ShowStatus("");
   editing::Reference reference;
   if (name.empty() ||
-      editing::LoadReference(*frontend_, name, reference) != common::Outcome::kDone) {
+      editing::LoadReference(*frontend_, files_, name, reference) != common::Outcome::kDone) {
     return;
   }
   auto plan = std::make_shared<editing::OrderPlan>(

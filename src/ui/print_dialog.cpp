@@ -195,7 +195,8 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
     };
     std::string done;
     const common::Outcome outcome = editing::ExportListFile(
-        frontend, session.document(), common::ListKind::kChannels, name, bytes, done);
+        frontend, session.files(), session.document(), common::ListKind::kChannels, name, bytes,
+        done);
     window->ShowStatus("");
     if (outcome == common::Outcome::kDone) window->ShowDone(Qt8(done));
   };

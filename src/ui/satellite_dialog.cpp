@@ -158,7 +158,7 @@ bool SatelliteDialog::eventFilter(QObject* watched, QEvent* event) {
 void SatelliteDialog::ShowSatellites() {
   const std::string folder = TablesFolder(settings_);
   folder_->setText("Tables: " + Qt8(folder));
-  satellites_ = satellites::ListSatellites(folder);
+  satellites_ = satellites::ListSatellites(files_, folder);
   missing_->setText(Qt8(satellites::WhereToGetTables(folder, kNameTablesFolderHere)));
   missing_->setVisible(satellites_.empty());
   satellite_list_->clear();
@@ -194,7 +194,8 @@ void SatelliteDialog::OnSatellite() {
   QTreeWidgetItem* item = satellite_list_->currentItem();
   const int index = item ? satellite_list_->indexOfTopLevelItem(item) : -1;
   table_ = index < 0 ? satellites::ScanTable{}
-                     : satellites::ReadScanTable(satellites_[static_cast<std::size_t>(index)].path);
+                     : satellites::ReadScanTable(files_,
+                                                 satellites_[static_cast<std::size_t>(index)].path);
   fits_.clear();
   ShowRows();
 }

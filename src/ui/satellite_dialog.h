@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_access.h"
 #include "editing/list_document.h"
 #include "satellites/satellite_rows.h"
 
@@ -50,6 +51,7 @@ class SatelliteDialog : public QDialog {
 
   const editing::ListDocument& document_;
   SettingsStore& settings_;
+  common::SystemFiles files_;  // the scan tables are read from it
   std::vector<satellites::Satellite> satellites_;
   satellites::ScanTable table_;
   std::vector<satellites::RowFit> fits_;

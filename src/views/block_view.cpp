@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "channels/channel_record.h"
-#include "channels/text_fields.h"
+#include "common/text_fields.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_record.h"
 
@@ -24,7 +24,7 @@ void AppendHexDumpLine(std::string& out, std::string_view block, std::size_t off
                        CharColumn column) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   const std::string_view row = block.substr(offset, 16);
-  out += channels::HexWord(static_cast<std::int64_t>(offset));
+  out += common::HexWord(static_cast<std::int64_t>(offset));
   // Written in place: a dump is thousands of lines.
   const std::size_t at = out.size();
   out.resize(at + 4 * row.size() + 1);

@@ -1,6 +1,6 @@
 #include "views/done_texts.h"
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/text_lines.h"
 
 namespace chanforge::views {

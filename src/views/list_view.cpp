@@ -56,14 +56,14 @@ ListedFile ListTptFile(const common::ReadResult& file) {
   return ListFile(file, "TPT", transponders::TptRecordSize, TptListLines);
 }
 
-bool StreamListFile(const std::string& name, common::ListKind kind,
+bool StreamListFile(common::Files& files, const std::string& name, common::ListKind kind,
                     const std::function<bool(std::string_view line)>& print, std::string& error) {
   const bool tcs = kind == common::ListKind::kChannels;
-  if (!common::FileExists(name)) {
-    error = "File " + name + " can not be found!";
+  if (!files.Exists(name)) {
+    error = common::ViewerNotFoundText(name);
     return false;
   }
-  const std::int64_t size = common::FileSize(name);
+  const std::int64_t size = files.SizeOf(name);
   if (size > common::kListFileLimit) {
     error = common::TooLargeText(name, size);
     return false;
@@ -71,7 +71,7 @@ bool StreamListFile(const std::string& name, common::ListKind kind,
   const std::unique_ptr<common::ListTextFormat> format =
       tcs ? channels::MakeTcsTextFormat() : transponders::MakeTptTextFormat(false);
   std::int64_t read = 0;
-  common::PieceStatus status = common::ScanListFile(name, *format, read);
+  common::PieceStatus status = common::ScanListFile(files, name, *format, read);
   if (status == common::PieceStatus::kDone) {
     if (!print(tcs ? channels::TcsHeading : transponders::TptHeading)) return true;
     if (size > static_cast<std::int64_t>(common::kLargeListSize) &&
@@ -79,10 +79,10 @@ bool StreamListFile(const std::string& name, common::ListKind kind,
       return true;
     }
     status = common::FormatListFile(
-        name, *format, [&](std::string_view text) { return PrintLines(text, print); }, read);
+        files, name, *format, [&](std::string_view text) { return PrintLines(text, print); }, read);
   }
   if (status == common::PieceStatus::kTooLarge) error = common::TooLargeText(name, read);
-  if (status == common::PieceStatus::kUnreadable) error = "File " + name + " can not be read!";
+  if (status == common::PieceStatus::kUnreadable) error = common::ViewerUnreadableText(name);
   return error.empty();
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/list_kind.h"
 
 namespace chanforge::views {
@@ -27,7 +27,7 @@ ListedFile ListTptFile(const common::ReadResult& file);
 // The same lines of a whole file, read in pieces so that memory stays flat, a line at a
 // time to print (which may stop them by returning false). False with the line that says
 // why when the file cannot be shown (not found, unreadable, too large).
-bool StreamListFile(const std::string& name, common::ListKind kind,
+bool StreamListFile(common::Files& files, const std::string& name, common::ListKind kind,
                     const std::function<bool(std::string_view line)>& print, std::string& error);
 
 }  // namespace chanforge::views

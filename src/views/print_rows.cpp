@@ -5,7 +5,7 @@
 #include <map>
 #include <span>
 
-#include "check/image_lists.h"
+#include "channels/channel_fields.h"
 #include "common/file_access.h"
 #include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
@@ -134,7 +134,7 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
       if (column == PrintColumn::kNr) {
         row.push_back(std::to_string(i + 1));
       } else if (column == PrintColumn::kName) {
-        row.push_back(check::ShownName(channel));
+        row.push_back(channels::ShownName(channel));
       } else if (column == PrintColumn::kTp) {
         row.push_back(TransponderText(transponders, channel.tp));
       } else {

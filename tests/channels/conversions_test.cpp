@@ -9,6 +9,7 @@
 #include "channels/channel_record.h"
 #include "common/list_files.h"
 #include "support/builders.h"
+#include "support/fake_files.h"
 #include "support/scripted_frontend.h"
 
 namespace chanforge::channels {
@@ -34,8 +35,8 @@ TEST(ConvertTcsToText, WritesCrLfLinesAndAsksOnlyAbove64Kb) {
           "shift their columns\r\nConvert anyway ?");
     }
     for (std::size_t i = 0; i < asked.size(); ++i) ui.Answer(true);
-    EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kDone);
-    EXPECT_EQ(CountTcsFileRecords(bin), static_cast<std::int64_t>(records));
+    EXPECT_EQ(ConvertTcsToText(ui, dir.disk, bin, txt), Outcome::kDone);
+    EXPECT_EQ(CountTcsFileRecords(dir.disk, bin), static_cast<std::int64_t>(records));
     std::string text;
     for (const std::string& line : FormatTcsLines(list)) text += line + "\r\n";
     EXPECT_EQ(TempDir::Read(txt), text);
@@ -68,7 +69,7 @@ TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
     const std::string bin = dir.Write("TCS", list), txt = dir.Write("TCS.txt", "old");
     ScriptedFrontend ui;
     ui.Answer(true).Answer(false);
-    EXPECT_EQ(ConvertTcsToText(ui, bin, txt), Outcome::kCancelled);
+    EXPECT_EQ(ConvertTcsToText(ui, dir.disk, bin, txt), Outcome::kCancelled);
     EXPECT_EQ(ui.questions.back(), "The text will not convert back to the same list: " +
                                        std::string(reason) + "\r\nConvert anyway ?");
     EXPECT_EQ(TempDir::Read(txt), "old");
@@ -90,7 +91,7 @@ TEST(ConvertTextToTcs, ReadsEveryLineEndAcrossPiecesAndSkipsBlankLines) {
     TempDir dir;
     const std::string txt = dir.Write("t.txt", text), bin = dir.Path("TCS");
     ScriptedFrontend ui;
-    EXPECT_EQ(ConvertTextToTcs(ui, bin, txt), Outcome::kDone);
+    EXPECT_EQ(ConvertTextToTcs(ui, dir.disk, bin, txt), Outcome::kDone);
     EXPECT_EQ(TempDir::Read(bin), ChannelList(3).substr(0, 30 * records));
     EXPECT_EQ(ui.statuses.front(), "Loading and converting" + txt + "...");
   }
@@ -108,11 +109,11 @@ TEST(ConvertTextToTcs, RefusedOrUnstoredLinesWriteNothingUnlessConfirmed) {
   const std::string asks = dir.Write("asks.txt", "\r\n" + text);
   ScriptedFrontend ui;
   ui.Answer(true);
-  EXPECT_EQ(ConvertTextToTcs(ui, bin, refused), Outcome::kFailed);
+  EXPECT_EQ(ConvertTextToTcs(ui, dir.disk, bin, refused), Outcome::kFailed);
   EXPECT_EQ(ui.OnlyMessage(),
             "Line 3 of " + refused + " can not be converted: SID value 9E20 is out of range");
   ui.Answer(true).Answer(false);
-  EXPECT_EQ(ConvertTextToTcs(ui, bin, asks), Outcome::kCancelled);
+  EXPECT_EQ(ConvertTextToTcs(ui, dir.disk, bin, asks), Outcome::kCancelled);
   // The first twenty lines, each as written and as it reads back, then a count.
   std::string stored = unstored;
   stored.replace(28, 5, "34463");
@@ -129,26 +130,25 @@ TEST(ConvertTextToTcs, RefusedOrUnstoredLinesWriteNothingUnlessConfirmed) {
   EXPECT_EQ(TempDir::Read(bin), "old");
   EXPECT_EQ(dir.EntryCount(), 3u);
   ui.Answer(true).Answer(true);
-  EXPECT_EQ(ConvertTextToTcs(ui, bin, asks), Outcome::kDone);
+  EXPECT_EQ(ConvertTextToTcs(ui, dir.disk, bin, asks), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin).size(), 22u * 30);
   ScriptedFrontend split_ui;  // a CR LF split between two read pieces ends one line
   split_ui.Answer(true);
   const std::string split = dir.Write("split.txt", std::string((1 << 20) - 1, ' ') + "\r\n" + bad);
-  EXPECT_EQ(ConvertTextToTcs(split_ui, bin, split), Outcome::kFailed);
+  EXPECT_EQ(ConvertTextToTcs(split_ui, dir.disk, bin, split), Outcome::kFailed);
   EXPECT_EQ(split_ui.OnlyMessage().rfind("Line 2 of ", 0), 0u);
 }
 
 TEST(ConvertTcs, HugeOrUnreadableSourcesAreRefusedUnread) {
-  TempDir dir;
-  dir.Sparse("huge", std::uintmax_t{3} << 40);
-  std::filesystem::create_directory(dir.Path("folder"));
+  testing::FakeFiles files;
+  files.File("huge", "", std::int64_t{3} << 40).Folder("folder");
   ScriptedFrontend ui;
-  EXPECT_EQ(ConvertTcsToText(ui, dir.Path("huge"), dir.Path("out")), Outcome::kFailed);
-  EXPECT_EQ(ConvertTextToTcs(ui, dir.Path("out"), dir.Path("huge")), Outcome::kFailed);
-  EXPECT_EQ(ConvertTextToTcs(ui, dir.Path("out"), dir.Path("folder")), Outcome::kFailed);
+  EXPECT_EQ(ConvertTcsToText(ui, files, "huge", "out"), Outcome::kFailed);
+  EXPECT_EQ(ConvertTextToTcs(ui, files, "out", "huge"), Outcome::kFailed);
+  EXPECT_EQ(ConvertTextToTcs(ui, files, "out", "folder"), Outcome::kFailed);
   EXPECT_EQ(ui.messages.size(), 3u);
-  EXPECT_EQ(ui.messages[2].second, "File : " + dir.Path("folder") + " can not be read !");
-  EXPECT_FALSE(std::filesystem::exists(dir.Path("out")));
+  EXPECT_EQ(ui.messages[2].second, "File : folder can not be read !");
+  EXPECT_TRUE(files.opened.empty() && files.replaced.empty());
 }
 
 TEST(ConvertTcs, RoundTripOverFilesWithoutAQuestion) {
@@ -157,14 +157,15 @@ TEST(ConvertTcs, RoundTripOverFilesWithoutAQuestion) {
   const std::string bin = dir.Write("TCS", list);
   ScriptedFrontend ui;
   ui.Answer(true).Answer(true);  // the size, then replacing the old binary
-  ASSERT_EQ(ConvertTcsToText(ui, bin, dir.Path("t.txt")), Outcome::kDone);
-  ASSERT_EQ(ConvertTextToTcs(ui, bin, dir.Path("t.txt")), Outcome::kDone);
+  ASSERT_EQ(ConvertTcsToText(ui, dir.disk, bin, dir.Path("t.txt")), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTcs(ui, dir.disk, bin, dir.Path("t.txt")), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin), list);
   EXPECT_EQ(ui.questions.size(), 2u);
   std::string many;  // more records than one write takes
   const std::string record = testing::TcsRecord("A", 0, 0, 0, 0, 0);
   for (int i = 0; i < 36000; ++i) many += FormatTcsLines(record)[0] + "\r\n";
-  ASSERT_EQ(ConvertTextToTcs(ui, dir.Path("many"), dir.Write("many.txt", many)), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTcs(ui, dir.disk, dir.Path("many"), dir.Write("many.txt", many)),
+            Outcome::kDone);
   std::string records;
   for (int i = 0; i < 36000; ++i) records += record;
   EXPECT_EQ(TempDir::Read(dir.Path("many")), records);
@@ -192,12 +193,13 @@ TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
   };
   for (const auto& c : cases) {
     ScriptedFrontend ui;
-    EXPECT_EQ(common::ConfirmSourceAndTarget(ui, c.source, c.target), c.outcome) << c.target;
+    EXPECT_EQ(common::ConfirmSourceAndTarget(ui, dir.disk, c.source, c.target), c.outcome)
+        << c.target;
     EXPECT_EQ(ui.OnlyMessage(), c.message);
   }
   ScriptedFrontend ui;
   ui.Answer(false);
-  EXPECT_EQ(common::ConfirmSourceAndTarget(ui, src, dst), Outcome::kCancelled);
+  EXPECT_EQ(common::ConfirmSourceAndTarget(ui, dir.disk, src, dst), Outcome::kCancelled);
   EXPECT_EQ(ui.questions[0], "File : " + dst + " already exists !\r\nOverwrite ?");
   EXPECT_EQ(TempDir::Read(dst), "keep");
 }

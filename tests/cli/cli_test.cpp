@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli_fixture.h"
+#include "common/files.h"
 #include "flash/blocks.h"
 
 namespace chanforge::cli {
@@ -116,13 +117,13 @@ TEST_F(Robustness, HostileInputsAndUnansweredQuestionsWriteNothing) {
   std::filesystem::create_directory(dir_.Path("folder"));
   dir_.Write("empty.bin", "");
   dir_.Write("long.bin", std::string(70020, 'b'));
-  dir_.Sparse("huge.bin", std::uintmax_t{15} << 40);
+  std::filesystem::resize_file(dir_.Write("huge.bin", ""), common::kImageFileLimit + 1);
   for (const std::string& args : std::vector<std::string>{
            "blocks folder", "blocks huge.bin", "save-block empty.bin 0 out",
            "read-block flash512k.bin 0 long.bin -o out",
            "read-block flash512k.bin 0 huge.bin -o out", "tcs2txt huge.bin out",
-           "txt2tcs huge.bin out", "view --tcs huge.bin", "txt2tcs folder out",
-           "tcs2txt missing out", "tcs2txt TCS TCS.txt", "clear-block flash512k.bin 3 -o out",
+           "txt2tcs huge.bin out", "txt2tcs folder out", "tcs2txt missing out",
+           "tcs2txt TCS TCS.txt", "clear-block flash512k.bin 3 -o out",
            "--yes save-block flash512k.bin 0 flash512k.bin",
            "--yes tcs2txt flash512k.bin " + std::string(kNullDevice)}) {
     const Result run = Cmd(args);

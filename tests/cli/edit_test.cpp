@@ -4,7 +4,7 @@
 
 #include "cli/positions.h"
 #include "cli_fixture.h"
-#include "editing/field_checks.h"
+#include "editing/field_setters.h"
 #include "editing/list_commands.h"
 #include "flash/blocks.h"
 #include "support/workspace.h"

@@ -67,7 +67,7 @@ TEST_F(Cli, AnImageCutShortWhileMappedEndsWithAMessage) {
   EXPECT_EXIT(
       {
         EndOnMappedReadFault(2);
-        const auto mapped = common::MappedFile::Map(path, common::kImageFileLimit);
+        const auto mapped = common::SystemFiles().Map(path, common::kImageFileLimit);
         std::filesystem::resize_file(path, 0);
         std::printf("%d", mapped->bytes()[70000]);
       },

@@ -76,7 +76,7 @@ TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
   }
   dir_.Write("tables/Sat-13.0E", table);
   dir_.Write("tables/Odd\x1B[2J\nName-1.0W", "[T]\n");
-  dir_.Sparse("tables/Big-5.0W", satellites::kTableFileLimit + 1);
+  dir_.Write("tables/Big-5.0W", std::string(satellites::kTableFileLimit + 1, '#'));
   const Result list = Cmd("satellites --tables tables");
   EXPECT_EQ(list.status, 0);
   EXPECT_EQ(list.out,

@@ -16,6 +16,7 @@
 
 #include "common/text_lines.h"
 #include "support/builders.h"
+#include "support/fake_files.h"
 
 namespace chanforge::common {
 namespace {
@@ -26,19 +27,21 @@ using testing::TempDir;
 TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   TempDir dir;
   const std::string bytes("\0\xFF\r\n\x1A tail", 9);
-  EXPECT_EQ(ReadWholeFile(dir.Write("f", bytes)).bytes, bytes);
-  EXPECT_TRUE(ReadWholeFile(dir.Path("f"), 9).ok);  // the limit itself is allowed
-  EXPECT_FALSE(ReadWholeFile(dir.Path("f"), 8).ok);
-  EXPECT_EQ(ReadFilePrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
+  EXPECT_EQ(dir.disk.ReadWhole(dir.Write("f", bytes), kImageFileLimit).bytes, bytes);
+  EXPECT_TRUE(dir.disk.ReadWhole(dir.Path("f"), 9).ok);  // the limit itself is allowed
+  EXPECT_FALSE(dir.disk.ReadWhole(dir.Path("f"), 8).ok);
+  EXPECT_EQ(dir.disk.ReadPrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
   fs::create_directory(dir.Path("folder"));
-  const ReadResult folder = ReadWholeFile(dir.Path("folder"));
+  const ReadResult folder = dir.disk.ReadWhole(dir.Path("folder"), kImageFileLimit);
   EXPECT_EQ(folder.ok ? "read" : folder.error, "it is a folder");
-  EXPECT_FALSE(ReadWholeFile(dir.Path("missing")).ok);
-  // A sparse file of many gigabytes: answered from its length alone.
-  dir.Sparse("huge", std::uintmax_t{5} << 40);
-  EXPECT_EQ(FileSize(dir.Path("huge")), std::int64_t{5} << 40);
-  EXPECT_FALSE(ReadWholeFile(dir.Path("huge"), kListFileLimit).ok);
-  EXPECT_EQ(ReadFilePrefix(dir.Path("huge"), 10).bytes, std::string(10, '\0'));
+  EXPECT_FALSE(dir.disk.ReadWhole(dir.Path("missing"), kImageFileLimit).ok);
+  // A file of many terabytes: answered from its length alone.
+  testing::FakeFiles files;
+  files.File("huge", "", std::int64_t{5} << 40);
+  EXPECT_EQ(files.ReadWhole("huge", kListFileLimit).error, kTooLargeError);
+  EXPECT_TRUE(files.opened.empty());
+  EXPECT_EQ(files.ReadPrefix("huge", 10).bytes, std::string(10, '\0'));
+  EXPECT_EQ(files.bytes_read, 10);
 }
 
 TEST(SafeWriter, ReplacesWholeContentInPiecesAndLeavesNothingBehind) {
@@ -128,18 +131,20 @@ TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
       {"", EntryKind::kMissing},
       {std::string("bad\0name", 8), EntryKind::kMissing}};
   for (const auto& [name, kind] : cases) {
-    EXPECT_EQ(KindOf(name), kind) << name;
-    EXPECT_EQ(FileExists(name), kind == EntryKind::kRegular || kind == EntryKind::kFolder) << name;
+    EXPECT_EQ(dir.disk.KindOf(name), kind) << name;
+    EXPECT_EQ(dir.disk.Exists(name), kind == EntryKind::kRegular || kind == EntryKind::kFolder)
+        << name;
   }
   // Opened without waiting for a writer, then refused for what it is; the lock returns.
-  EXPECT_EQ(ReadWholeFile(dir.Path("fifo")).error, "not a regular file");
+  EXPECT_EQ(dir.disk.ReadWhole(dir.Path("fifo"), kImageFileLimit).error, "not a regular file");
   FileLock().Lock(dir.Path("fifo"));
   // A folder's listing holds its regular files only; a folder that cannot be read says why.
   std::vector<std::string> names;
   std::string error;
-  EXPECT_TRUE(FilesInFolder(fs::path(dir.Path("file")).parent_path().string(), names, error));
+  EXPECT_TRUE(
+      dir.disk.FilesInFolder(fs::path(dir.Path("file")).parent_path().string(), names, error));
   EXPECT_EQ(names, std::vector<std::string>{"file"});
-  EXPECT_FALSE(FilesInFolder(dir.Path("missing"), names, error));
+  EXPECT_FALSE(dir.disk.FilesInFolder(dir.Path("missing"), names, error));
   EXPECT_NE(error, "");
 }
 
@@ -152,7 +157,7 @@ TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
     ASSERT_EQ(::chown(target.c_str(), 1234, 1234), 0);
   }
   fs::create_symlink("t.bin", dir.Path("link.bin"));
-  ASSERT_TRUE(WriteFileSafely(dir.Path("link.bin"), "via link").ok);
+  ASSERT_TRUE(dir.disk.WriteWhole(dir.Path("link.bin"), "via link").ok);
   EXPECT_TRUE(fs::is_symlink(dir.Path("link.bin")));
   EXPECT_EQ(TempDir::Read(target), "via link");
   struct stat info {};
@@ -160,7 +165,7 @@ TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   EXPECT_TRUE(!root || (info.st_uid == 1234u && info.st_gid == 1234u));
   const std::string longest = dir.Write(std::string(255, 'n'), "old");
-  EXPECT_TRUE(WriteFileSafely(longest, "new").ok);
+  EXPECT_TRUE(dir.disk.WriteWhole(longest, "new").ok);
   EXPECT_EQ(TempDir::Read(longest), "new");
 }
 
@@ -179,7 +184,7 @@ TEST(SafeWriter, KeepsExtendedAttributesAndTheAcl) {
       GTEST_SKIP() << "the file system of " << target << " keeps no " << name;
     }
   }
-  ASSERT_TRUE(WriteFileSafely(target, "new").ok);
+  ASSERT_TRUE(dir.disk.WriteWhole(target, "new").ok);
   for (const auto& [name, value] : attributes) {
     std::string kept(value.size() + 1, '\0');
     EXPECT_EQ(::getxattr(target.c_str(), name, kept.data(), kept.size()), value.size()) << name;
@@ -193,7 +198,7 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   fs::create_directory(dir.Path("folder"));
   for (const std::string& name : {dir.Path("fifo"), dir.Path("folder"), std::string("/dev/null"),
                                   dir.Path("nowhere/t.bin"), std::string()}) {
-    const WriteResult result = WriteFileSafely(name, "x");
+    const WriteResult result = dir.disk.WriteWhole(name, "x");
     EXPECT_FALSE(result.ok || result.error.empty()) << name;
   }
   EXPECT_EQ(fs::status(dir.Path("fifo")).type(), fs::file_type::fifo);
@@ -201,7 +206,7 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   // A read-only file stays as it is, root's too; one with other names is replaced.
   const std::string locked = dir.Write("locked.bin", "old");
   ::chmod(locked.c_str(), 0444);
-  EXPECT_EQ(WriteFileSafely(locked, "new").error, kReadOnlyError);
+  EXPECT_EQ(dir.disk.WriteWhole(locked, "new").error, kReadOnlyError);
   EXPECT_EQ(TempDir::Read(locked), "old");
   fs::create_hard_link(dir.Write("linked.bin", "old"), dir.Path("other"));
   SafeWriter writer;
@@ -226,7 +231,7 @@ TEST(FileLock, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {
       open += fs::read_symlink(fd.path(), ec).string() == target;
     }
   }
-  ASSERT_TRUE(WriteFileSafely(name, "two").ok);  // a new file under the name
+  ASSERT_TRUE(dir.disk.WriteWhole(name, "two").ok);  // a new file under the name
   first.reset();
   waiter.join();
   const int probe = ::open(name.c_str(), O_RDONLY);
@@ -238,14 +243,14 @@ TEST(MappedFile, MapsOnlyWhenAllowedAndNamesTheFileAFaultLiesIn) {
   TempDir dir;
   const std::string a = dir.Write("a.bin", "first file");
   const std::string b = dir.Write("b.bin", "second file");
-  EXPECT_EQ(MappedFile::Map(a, kImageFileLimit), nullptr);  // no handler yet
+  EXPECT_EQ(dir.disk.Map(a, kImageFileLimit), nullptr);  // no handler yet
   AllowMappedReads();
   fs::create_directory(dir.Path("folder"));
   for (const std::string& unmapped : {dir.Write("empty", ""), dir.Path("folder"), a}) {
-    EXPECT_EQ(MappedFile::Map(unmapped, unmapped == a ? 9 : kImageFileLimit), nullptr) << unmapped;
+    EXPECT_EQ(dir.disk.Map(unmapped, unmapped == a ? 9 : kImageFileLimit), nullptr) << unmapped;
   }
-  auto first = MappedFile::Map(a, kImageFileLimit);
-  const auto second = MappedFile::Map(b, kImageFileLimit);
+  auto first = dir.disk.Map(a, kImageFileLimit);
+  const auto second = dir.disk.Map(b, kImageFileLimit);
   ASSERT_TRUE(first && second);
   EXPECT_EQ(second->bytes(), "second file");
   const char* gone = first->bytes().data();

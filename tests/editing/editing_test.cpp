@@ -11,7 +11,8 @@
 
 #include "common/text_lines.h"
 #include "editing/block_steps.h"
-#include "editing/field_checks.h"
+#include "editing/csv_text.h"
+#include "editing/field_setters.h"
 #include "editing/list_commands.h"
 #include "editing/list_csv.h"
 #include "flash/blocks.h"
@@ -834,17 +835,17 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   testing::ScriptedFrontend ui;
   std::string done;
   const std::string csv = dir.Path("tp.csv");
-  EXPECT_EQ(ExportCsvFile(ui, document, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ExportCsvFile(ui, dir.disk, document, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(done, "Exported 3 transponders to tp.csv");
   EXPECT_FALSE(ui.statuses.empty());  // the write is announced
   const std::string before(w.image().bytes());
   const std::string exported = testing::TempDir::Read(csv);
-  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(history.size(), 0u);  // nothing changed, no step
   dir.Write("tp.csv", exported + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
-  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(done, "Imported 4 transponders from tp.csv");
   EXPECT_EQ(history.UndoDescription(), "Import transponders from tp.csv");
@@ -855,21 +856,23 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   dir.Write("tp.csv", exported.substr(0, exported.find("\r\n1,") + 2) +
                           exported.substr(exported.find("\r\n2,") + 2));
   ui.Answer(false);
-  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(),
             "1 channel uses transponder 1 (10601832 kHz).\r\nRemove the transponder and its "
             "channel ?");
   EXPECT_TRUE(w.image().bytes() == before);
   ui.Answer(true);
-  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
   EXPECT_EQ(document.channels().size(), 3u);
   dir.Write("bad.csv", "Nr\n");
-  EXPECT_EQ(ImportCsvFile(ui, document, history, ListKind::kChannels, dir.Path("bad.csv"), done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, dir.Path("bad.csv"),
+                          done),
             common::Outcome::kRefused);
   flash::Workspace bare = testing::LoadedWorkspace(std::string(65536, '\0'));
-  EXPECT_EQ(ExportCsvFile(ui, ListDocument(bare), ListKind::kChannels, dir.Path("none.csv"), done),
+  EXPECT_EQ(ExportCsvFile(ui, dir.disk, ListDocument(bare), ListKind::kChannels,
+                          dir.Path("none.csv"), done),
             common::Outcome::kRefused);
   EXPECT_EQ(ui.messages.back().second, "The image has no TCS block.");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));

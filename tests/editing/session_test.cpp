@@ -24,7 +24,7 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   TempDir dir;
   const std::string path =
       dir.Write("flash.bin", FlashImageBuilder().Block(1, "TCS", std::string(60, 'c')).Build());
-  Session session;
+  Session session(dir.disk);
   std::vector<std::size_t> seen;  // the channels the document held at each announcement
   session.workspace().Subscribe([&] { seen.push_back(session.document().channels().size()); });
   ScriptedFrontend ui;
@@ -61,7 +61,7 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
 TEST(Session, SaveBeforeAnyLoadRefusesWithoutAskingOrWriting) {
   TempDir dir;
   const std::string target = dir.Write("victim.bin", "keep");
-  Session session;
+  Session session(dir.disk);
   ScriptedFrontend ui;  // any question or file dialog fails the test
   EXPECT_EQ(session.Save(ui, target), Outcome::kRefused);
   EXPECT_EQ(ui.messages.at(0).second, "No File Open!");
@@ -74,7 +74,7 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
   image.back() = '\x42';
   const std::string source = dir.Write("in.bin", image);
   const std::string target = dir.Write("out.bin", std::string(700000, 'z'));
-  Session session;
+  Session session(dir.disk);
   ScriptedFrontend ui;
   ASSERT_EQ(session.LoadChosen(ui, source), Outcome::kDone);
   ui.Answer(false);
@@ -95,7 +95,7 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
   EXPECT_FALSE(session.workspace().dirty());
   session.history().Undo();
   EXPECT_TRUE(session.workspace().dirty());
-  ASSERT_TRUE(common::WriteFileSafely(target, "another program's image").ok);
+  ASSERT_TRUE(dir.disk.WriteWhole(target, "another program's image").ok);
   ui.Choose(target).Answer(true).Answer(true).Answer(false);
   EXPECT_EQ(session.Save(ui, target), Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(), "File : " + target +
@@ -113,7 +113,7 @@ TEST(Session, SaveNoKeepsTheTargetAndFailureKeepsState) {
   TempDir dir;
   const std::string source = dir.Write("in.bin", "data");
   const std::string target = dir.Write("out.bin", "keep");
-  Session session;
+  Session session(dir.disk);
   ScriptedFrontend ui;
   ASSERT_EQ(session.LoadChosen(ui, source), Outcome::kDone);
   session.workspace().SetDirty(true);

@@ -10,6 +10,7 @@
 #include "flash/flash_file.h"
 #include "flash/flash_image.h"
 #include "support/builders.h"
+#include "support/fake_files.h"
 #include "support/scripted_frontend.h"
 #include "support/workspace.h"
 
@@ -131,7 +132,7 @@ TEST(LoadChosenFlashFile, LoadsAndScansCopiedOrMapped) {
     Workspace w;
     w.SetDirty(true);
     ScriptedFrontend ui;
-    EXPECT_EQ(LoadChosenFlashFile(w, ui, path, reading), Outcome::kDone);
+    EXPECT_EQ(LoadChosenFlashFile(w, ui, dir.disk, path, reading), Outcome::kDone);
     EXPECT_EQ(std::string(w.image().bytes()) + w.image().fileName, image + path);
     EXPECT_EQ(w.block_count(), 8);
     EXPECT_FALSE(w.dirty());
@@ -145,34 +146,32 @@ TEST(LoadChosenFlashFile, LoadsAndScansCopiedOrMapped) {
     EXPECT_EQ(w.image().mapped, nullptr);
     EXPECT_EQ(TempDir::Read(path), image);
     // An empty image loads, with no blocks.
-    EXPECT_EQ(LoadChosenFlashFile(w, ui, dir.Write("empty.bin", ""), reading), Outcome::kDone);
+    EXPECT_EQ(LoadChosenFlashFile(w, ui, dir.disk, dir.Write("empty.bin", ""), reading),
+              Outcome::kDone);
     EXPECT_EQ(w.block_count(), 0);
     EXPECT_EQ(w.image().size(), 0);
   }
 }
 
 TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
-  TempDir dir;
-  std::filesystem::create_directory(dir.Path("folder"));
-  dir.Sparse("huge.bin", std::uintmax_t{15} << 40);
+  testing::FakeFiles files;
+  files.Folder("folder").File("huge.bin", "", std::int64_t{15} << 40);
   const std::pair<std::string, std::string> cases[] = {
-      {dir.Path("missing.bin"), "File : " + dir.Path("missing.bin") + " can not be opened !"},
-      {dir.Path("folder"), "File : " + dir.Path("folder") + " can not be read !"},
-      {dir.Path("huge.bin"),
-       "File : " + dir.Path("huge.bin") + " is too large (16492674416640 bytes) !"},
+      {"missing.bin", "File : missing.bin can not be opened !"},
+      {"folder", "File : folder can not be read !"},
+      {"huge.bin", "File : huge.bin is too large (16492674416640 bytes) !"},
   };
-  for (const ImageReading reading : {ImageReading::kCopy, ImageReading::kMap}) {
-    for (const auto& [name, text] : cases) {
-      Workspace w;
-      w.Load("old", "old.bin");
-      w.SetDirty(true);
-      ScriptedFrontend ui;
-      EXPECT_EQ(LoadChosenFlashFile(w, ui, name, reading), Outcome::kFailed);
-      EXPECT_EQ(ui.OnlyMessage(), text);
-      EXPECT_EQ(std::string(w.image().bytes()) + w.image().fileName, "oldold.bin");
-      EXPECT_TRUE(w.dirty());
-    }
+  for (const auto& [name, text] : cases) {
+    Workspace w;
+    w.Load("old", "old.bin");
+    w.SetDirty(true);
+    ScriptedFrontend ui;
+    EXPECT_EQ(LoadChosenFlashFile(w, ui, files, name, ImageReading::kMap), Outcome::kFailed);
+    EXPECT_EQ(ui.OnlyMessage(), text);
+    EXPECT_EQ(std::string(w.image().bytes()) + w.image().fileName, "oldold.bin");
+    EXPECT_TRUE(w.dirty());
   }
+  EXPECT_TRUE(files.opened.empty());
 }
 
 TEST(BlockCheck, RefusesWithTheRightMessage) {
@@ -194,10 +193,10 @@ TEST(BlockCheck, RefusesWithTheRightMessage) {
 }
 
 // Read Block as the history runs it: the file read, then the block replaced.
-Outcome ReadBlockFromFile(Workspace& w, common::Frontend& ui, int index, bool whole,
-                          ListFileNames& names) {
+Outcome ReadBlockFromFile(Workspace& w, common::Frontend& ui, common::Files& files, int index,
+                          bool whole, ListFileNames& names) {
   std::string data;
-  const Outcome outcome = ReadBlockFile(w, ui, index, whole, names, data);
+  const Outcome outcome = ReadBlockFile(w, ui, files, index, whole, names, data);
   if (outcome == Outcome::kDone) ReplaceBlockData(w, index, data, whole);
   return outcome;
 }
@@ -218,11 +217,11 @@ TEST(BlockTransfer, SaveAndReadBackLeaveTheImageIdentical) {
     ListFileNames names{"TCS", "TPT"};
     testing::ScriptedFrontend ui;
     ui.Choose(file).Choose(file);
-    ASSERT_EQ(SaveBlockToFile(w, ui, 0, whole, names), Outcome::kDone);
+    ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 0, whole, names), Outcome::kDone);
     EXPECT_EQ(TempDir::Read(file).size(), whole ? 65536u : 60000u);
     EXPECT_EQ(names.tcs, file);
     EXPECT_FALSE(w.dirty());
-    ASSERT_EQ(ReadBlockFromFile(w, ui, 0, whole, names), Outcome::kDone);
+    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, 0, whole, names), Outcome::kDone);
     EXPECT_EQ(w.image().bytes(), image);
     EXPECT_TRUE(w.dirty());
     EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Saving TCS...", "Loading TCS..."}));
@@ -260,7 +259,7 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
       ui.Answer(true);
       asked.push_back(c.question[0] == ' ' ? "File : " + file + c.question : c.question);
     }
-    ASSERT_EQ(ReadBlockFromFile(w, ui, c.block, c.whole, names), Outcome::kDone);
+    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, c.block, c.whole, names), Outcome::kDone);
     EXPECT_EQ(ui.questions, asked);
     const std::size_t at = static_cast<std::size_t>(c.block) * 65536 + (c.whole ? 0 : 0x44);
     EXPECT_EQ(w.image().bytes().substr(at, c.taken), std::string(c.taken, 'b'));
@@ -268,22 +267,22 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
 }
 
 TEST(BlockTransfer, RefusalsLeaveTheImageUnchanged) {
-  TempDir dir;
   const std::string image = StandardImage();
   Workspace w = LoadedWorkspace(image);
   ListFileNames names;
   testing::ScriptedFrontend ui;
-  dir.Sparse("huge", std::uintmax_t{1} << 40);
-  ui.Choose(dir.Write("big", std::string(70020, 'b'))).Answer(false);
-  ui.Choose(dir.Path("missing")).Choose(dir.Path("huge")).Cancel();
-  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kCancelled);
-  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kFailed);
-  EXPECT_EQ(ui.messages.at(0).second, "File : " + dir.Path("missing") + " can not be opened !");
-  EXPECT_EQ(names.tcs, dir.Path("missing"));  // kept even though the read failed
-  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, true, names), Outcome::kFailed);
-  EXPECT_EQ(ReadBlockFromFile(w, ui, 0, false, names), Outcome::kCancelled);
+  testing::FakeFiles files;
+  files.File("big", std::string(70020, 'b')).File("huge", "", std::int64_t{1} << 40);
+  ui.Choose("big").Answer(false).Choose("missing").Choose("huge").Cancel();
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, false, names), Outcome::kCancelled);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, false, names), Outcome::kFailed);
+  EXPECT_EQ(ui.messages.at(0).second, "File : missing can not be opened !");
+  EXPECT_EQ(names.tcs, "missing");  // kept even though the read failed
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, true, names), Outcome::kFailed);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, false, names), Outcome::kCancelled);
   EXPECT_EQ(w.image().bytes(), image);
   EXPECT_FALSE(w.dirty());
+  EXPECT_TRUE(files.opened.empty());  // every refusal comes before a byte is read
 }
 
 TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
@@ -293,14 +292,14 @@ TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
   ListFileNames names{"chan.bin", "tp.bin"};
   testing::ScriptedFrontend ui;
   ui.Choose(dir.Write("data", "abc")).Choose(dir.Path("lower")).Choose(w.image().fileName);
-  ASSERT_EQ(ReadBlockFromFile(w, ui, 3, false, names), Outcome::kDone);
+  ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, 3, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[0].proposed_name, "----");
   EXPECT_EQ(w.image().bytes().substr(0x30044, 3), "abc");
   EXPECT_EQ(w.blocks()[3].name, "----");
-  ASSERT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kDone);
+  ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 2, false, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[1].proposed_name, "chan.bin");
   EXPECT_EQ(names.tcs, "chan.bin");  // the lower-case name is not written back
-  EXPECT_EQ(SaveBlockToFile(w, ui, 2, false, names), Outcome::kRefused);
+  EXPECT_EQ(SaveBlockToFile(w, ui, dir.disk, 2, false, names), Outcome::kRefused);
   EXPECT_EQ(ui.OnlyMessage(), "Source and target are the same file : " + w.image().fileName);
   EXPECT_EQ(TempDir::Read(w.image().fileName), "image");
   EXPECT_EQ(BlockFileName("TPT", names), "tp.bin");
@@ -309,7 +308,7 @@ TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
 
   w = LoadedWorkspace(std::string(7 * 65536 + 1000, '\xFF'));  // the last block cut short
   ui.Choose(dir.Path("last"));
-  ASSERT_EQ(SaveBlockToFile(w, ui, 7, true, names), Outcome::kDone);
+  ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 7, true, names), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("last")), std::string(1000, '\xFF'));
 }
 

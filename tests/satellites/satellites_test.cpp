@@ -9,6 +9,7 @@
 #include "flash/blocks.h"
 #include "satellites/satellite_rows.h"
 #include "support/builders.h"
+#include "support/fake_files.h"
 #include "support/workspace.h"
 
 namespace chanforge::satellites {
@@ -99,25 +100,22 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
 }
 
 TEST(ScanTable, AFileThatIsNoTableIsRefusedWithItsCauseAndLittleMemory) {
-  testing::TempDir dir;
-  const std::string many = dir.Write("many", [] {
-    std::string text;
-    for (std::size_t i = 0; i <= kMostTableRows; ++i) text += "[]\n";
-    return text;
-  }());
-  EXPECT_EQ(ReadScanTable(many).error,
-            many + " is not a scan table: it has more than 4096 sections.");
+  std::string many;
+  for (std::size_t i = 0; i <= kMostTableRows; ++i) many += "[]\n";
+  testing::FakeFiles files;
+  files.File("many", many).File("huge", "", kTableFileLimit + 1);
+  EXPECT_EQ(ReadScanTable(files, "many").error,
+            "many is not a scan table: it has more than 4096 sections.");
   std::string bad;
   for (std::size_t i = 0; i <= kMostTableProblems; ++i) bad += "x\n";
   EXPECT_EQ(ParseScanTable(bad).error,
             "more than 100 of its lines do not read (line 1: \"x\" is not KEY = VALUE in a "
             "section)");
-  dir.Sparse("huge", kTableFileLimit + 1);
-  EXPECT_EQ(ReadScanTable(dir.Path("huge")).error,
-            "The scan table " + dir.Path("huge") +
-                " can not be read: it is larger than 1 MiB, more than any table.");
-  Satellite listed{"many", "", many, 0};
-  EXPECT_EQ(CountRows(listed), ReadScanTable(many).error);
+  EXPECT_EQ(ReadScanTable(files, "huge").error,
+            "The scan table huge can not be read: it is larger than 1 MiB, more than any table.");
+  EXPECT_EQ(files.opened, std::vector<std::string>{"many"});
+  Satellite listed{"many", "", "many", 0};
+  EXPECT_EQ(CountRows(files, listed), ReadScanTable(files, "many").error);
 }
 
 TEST(ScanTable, ListsTheTablesOfAFolderByName) {
@@ -129,32 +127,32 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   dir.Write("tables/Hotbird-13C-13.0E", Row(11000000, "V", 27500000, "3/4"));
   dir.Write("tables/Intelsat-901", Row(11000000, "V", 27500000, "3/4"));
   dir.Write("tables/README", "no sections here\n");
-  dir.Sparse("tables/Big-1.0W", kTableFileLimit + 1);
-  const std::vector<Satellite> list = ListSatellites(dir.Path("tables"));
+  dir.Write("tables/Big-1.0W", std::string(kTableFileLimit + 1, '#'));
+  const std::vector<Satellite> list = ListSatellites(dir.disk, dir.Path("tables"));
   ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[0].name + " " + list[0].position, "Eutelsat5_5.0W 5.0W");
   EXPECT_EQ(list[1].position, "13.0E");
   EXPECT_EQ(list[1].rows, 2u);
   EXPECT_EQ(list[3].position, "");
   EXPECT_EQ(ChooseSatellites(list, "HOTBIRD-13.0e"), std::vector<const Satellite*>{&list[1]});
-  EXPECT_EQ(ReadScanTables(ChooseSatellites(list, "HOTBIRD-13.0e")).rows.size(), 2u);
+  EXPECT_EQ(ReadScanTables(dir.disk, ChooseSatellites(list, "HOTBIRD-13.0e")).rows.size(), 2u);
   // A position reads every satellite there as one table.
-  const ScanTable both = ReadScanTables(ChooseSatellites(list, "13.0e"));
+  const ScanTable both = ReadScanTables(dir.disk, ChooseSatellites(list, "13.0e"));
   ASSERT_EQ(both.rows.size(), 3u);
   EXPECT_EQ(both.rows[2].table + " " + std::to_string(both.rows[2].line), "Hotbird-13C-13.0E 1");
   EXPECT_TRUE(ChooseSatellites(list, "19.2E").empty());
-  EXPECT_TRUE(ListSatellites(dir.Path("none")).empty());
+  EXPECT_TRUE(ListSatellites(dir.disk, dir.Path("none")).empty());
   EXPECT_EQ(WhereToGetTables("/x", "with --tables DIR"),
             "No DVB-S scan tables in /x: on Debian and Ubuntu they come with the package "
             "dtv-scan-tables; elsewhere, name a folder that holds them with --tables DIR.");
   // Finding reads no file: every one is there, unread, to be chosen by name or position.
   std::string error;
-  const std::vector<Satellite> found = FindTables(dir.Path("tables"), "", error);
+  const std::vector<Satellite> found = FindTables(dir.disk, dir.Path("tables"), "", error);
   EXPECT_EQ(found.size(), 6u);
   EXPECT_EQ(found[0].name + " " + std::to_string(found[0].rows) + error, "Big-1.0W 0");
-  EXPECT_TRUE(FindTables(dir.Path("none"), "with --tables DIR", error).empty());
+  EXPECT_TRUE(FindTables(dir.disk, dir.Path("none"), "with --tables DIR", error).empty());
   EXPECT_EQ(error, WhereToGetTables(dir.Path("none"), "with --tables DIR"));
-  EXPECT_TRUE(FindTables(dir.Path("tables/README"), "", error).empty());
+  EXPECT_TRUE(FindTables(dir.disk, dir.Path("tables/README"), "", error).empty());
   EXPECT_EQ(error.rfind(
                 "The folder of scan tables " + dir.Path("tables/README") + " can not be read: ", 0),
             0u);
@@ -174,22 +172,22 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
       ParseScanTable(Row(10745000, "H", 27500000, "3/4") + Row(12000000, "V", 27500000, "3/4"));
   const std::vector<RowFit> fits = FitRows(other, {}, list);
   std::string error;
-  const std::vector<Satellite> others = FindTables(dir.Path("tables"), "", error);
+  const std::vector<Satellite> others = FindTables(dir.disk, dir.Path("tables"), "", error);
   const std::string advice =
       ": rows said to be in the list may be another satellite's transponders, and another "
       "DiSEqC input may be meant.";
-  EXPECT_EQ(OtherSatelliteHint(fits, list, false, "Other-23.5E", other, others),
+  EXPECT_EQ(OtherSatelliteHint(dir.disk, fits, list, false, "Other-23.5E", other, others),
             "DiSEqC A seems to hold Home-19.2E rather than Other-23.5E (3 of its 3 transponders "
             "are in Home-19.2E's table)" +
                 advice);
-  EXPECT_EQ(OtherSatelliteHint(fits, list, false, "Other-23.5E", other, {}),
+  EXPECT_EQ(OtherSatelliteHint(dir.disk, fits, list, false, "Other-23.5E", other, {}),
             "DiSEqC A seems to hold another satellite than Other-23.5E (only 1 of its 3 "
             "transponders are in its table)" +
                 advice);
   // Nothing of the table is in the list on that input: no hint.
-  EXPECT_EQ(
-      OtherSatelliteHint(FitRows(other, {true, 2}, list), list, true, "Other-23.5E", other, others),
-      "");
+  EXPECT_EQ(OtherSatelliteHint(dir.disk, FitRows(other, {true, 2}, list), list, true, "Other-23.5E",
+                               other, others),
+            "");
 }
 
 // The sample's list on input A, a table that lacks its second transponder and has one

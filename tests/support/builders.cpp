@@ -1,10 +1,5 @@
 #include "support/builders.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#include <winioctl.h>
-#endif
-
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -117,25 +112,6 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
 std::string TempDir::Read(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string TempDir::Sparse(std::string_view name, std::uintmax_t size) const {
-  const std::string path = Write(name, "");
-#ifdef _WIN32
-  // resize_file here asks for the free space first; a sparse file needs none.
-  const HANDLE file = ::CreateFileW(std::filesystem::path(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD unused = 0;
-  ::DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &unused, nullptr);
-  LARGE_INTEGER end;
-  end.QuadPart = static_cast<LONGLONG>(size);
-  const bool sized = ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
-  ::CloseHandle(file);
-  if (!sized) throw std::runtime_error("cannot make the sparse file " + path);
-#else
-  std::filesystem::resize_file(path, size);
-#endif
-  return path;
 }
 
 std::size_t TempDir::EntryCount() const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_access.h"
 #include "flash/flash_image.h"
 
 namespace chanforge::testing {
@@ -47,9 +48,12 @@ std::string FullChannelName(std::size_t index);
 // alternate between DiSEqC A and B.
 std::string FullChannelImage();
 
-// A folder of its own for one test, removed afterwards.
+// A folder of its own for one test, removed afterwards, and the real disk it is on for the
+// routines that take one.
 class TempDir {
  public:
+  common::SystemFiles disk;
+
   TempDir();
   ~TempDir();
   TempDir(const TempDir&) = delete;
@@ -58,8 +62,6 @@ class TempDir {
   std::string Path(std::string_view name) const;
   std::string Write(std::string_view name, std::string_view bytes) const;
   static std::string Read(const std::string& path);
-  // A file of size bytes that takes no room on the disk; its name.
-  std::string Sparse(std::string_view name, std::uintmax_t size) const;
   // Names in the folder, to catch temporary files left behind.
   std::size_t EntryCount() const;
 

@@ -199,8 +199,9 @@ TEST(ConvertTpt, SizesAndPadding) {
     if (c.asks) ui.Answer(true);
     if (c.input.size() > 65536) ui.Answer(true);
     const std::string in = dir.Write("in", c.input), out = dir.Path("out");
-    EXPECT_EQ(c.to_text ? ConvertTptToText(ui, in, out, false)
-                        : ConvertTextToTpt(ui, out, in, true),  // DecLink lines: no question
+    EXPECT_EQ(c.to_text
+                  ? ConvertTptToText(ui, dir.disk, in, out, false)
+                  : ConvertTextToTpt(ui, dir.disk, out, in, true),  // DecLink lines: no question
               Outcome::kDone);
     EXPECT_EQ(TempDir::Read(out).size(), c.size);
   }
@@ -210,25 +211,25 @@ TEST(ConvertTpt, RoundTripAndTheDecLinkLayoutsInput) {
   TempDir dir;
   const std::string list = testing::ThreeTransponders();  // the first on DiSEqC B
   const std::string bin = dir.Write("TPT", list);
-  EXPECT_EQ(CountTptFileRecords(bin), 3);  // the padding's empty records left out
+  EXPECT_EQ(CountTptFileRecords(dir.disk, bin), 3);  // the padding's empty records left out
   ScriptedFrontend ui;
   ui.Answer(true);  // replacing TPT
-  ASSERT_EQ(ConvertTptToText(ui, bin, dir.Path("t.txt"), false), Outcome::kDone);
+  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("t.txt"), false), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("t.txt")).substr(0, 48), kLine + " B\r\n");
   EXPECT_EQ(ui.statuses[1], "Converting TPT...");
-  ASSERT_EQ(ConvertTextToTpt(ui, bin, dir.Path("t.txt"), false), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("t.txt"), false), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin), list);
   ui.Answer(true).Answer(true).Answer(true);  // losing B; replacing TPT twice
-  ASSERT_EQ(ConvertTptToText(ui, bin, dir.Path("d.txt"), true), Outcome::kDone);
+  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("d.txt"), true), Outcome::kDone);
   EXPECT_EQ(ui.questions[1],
             "The text will not convert back to the same list: transponder 1 on DiSEqC B will read "
             "back as A\r\nConvert anyway ?");
   EXPECT_EQ(TempDir::Read(dir.Path("d.txt")).size(), 3u * 46);
-  ASSERT_EQ(ConvertTextToTpt(ui, bin, dir.Path("d.txt"), true), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), true), Outcome::kDone);
   std::string on_a = list;
   on_a[11] = 0x03;
   EXPECT_EQ(TempDir::Read(bin), on_a);
-  ASSERT_EQ(ConvertTextToTpt(ui, bin, dir.Path("d.txt"), true, true), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), true, true), Outcome::kDone);
   std::string on_b = list;
   on_b[12 + 11] |= 0x08;
   on_b[24 + 11] |= 0x08;
@@ -243,7 +244,7 @@ TEST(ConvertTpt, AsksWhatTheTextCannotCarryBack) {
   list += std::string(12 * 168, '\0') + TptRecord(0, 1, 0, 0, 0, 0, 0);  // 171, a TID behind
   ScriptedFrontend ui;
   ui.Answer(false);
-  EXPECT_EQ(ConvertTptToText(ui, dir.Write("TPT", list), dir.Path("t.txt"), true),
+  EXPECT_EQ(ConvertTptToText(ui, dir.disk, dir.Write("TPT", list), dir.Path("t.txt"), true),
             Outcome::kCancelled);
   EXPECT_EQ(ui.questions[0],
             "The text will not convert back to the same list: transponder 1 keeps digits below "
@@ -309,16 +310,16 @@ TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
     const std::string bin = dir.Write("list", list), txt = dir.Path("t"), back = dir.Path("b");
     YesFrontend ui;
     ASSERT_EQ(kind < 2 ? channels::ConvertTcsToText(
-                             ui, bin, txt,
+                             ui, dir.disk, bin, txt,
                              kind ? common::TextEncoding::kUtf8 : common::TextEncoding::kLatin1)
-                       : ConvertTptToText(ui, bin, txt, kind == 3),
+                       : ConvertTptToText(ui, dir.disk, bin, txt, kind == 3),
               Outcome::kDone);
     if (!ui.questions.empty()) {
       ++asked;
       continue;
     }
-    ASSERT_EQ(kind < 2 ? channels::ConvertTextToTcs(ui, back, txt)
-                       : ConvertTextToTpt(ui, back, txt, kind == 3),
+    ASSERT_EQ(kind < 2 ? channels::ConvertTextToTcs(ui, dir.disk, back, txt)
+                       : ConvertTextToTpt(ui, dir.disk, back, txt, kind == 3),
               Outcome::kDone);
     EXPECT_TRUE(TempDir::Read(back) == list) << "round " << round;
   }
@@ -342,18 +343,18 @@ TEST(TextRoad, Utf8TextReadsByCharacter) {
     const std::string file = dir.Write(name, name[0] == 'l'    ? text
                                              : name.size() > 4 ? "\xEF\xBB\xBF" + utf8
                                                                : utf8);
-    EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.Path(name + ".bin"), file, &read_as),
+    EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.disk, dir.Path(name + ".bin"), file, &read_as),
               Outcome::kDone);
     EXPECT_TRUE(TempDir::Read(dir.Path(name + ".bin")) == list) << name;
     EXPECT_EQ(read_as,
               name[0] == 'l' ? common::TextEncoding::kLatin1 : common::TextEncoding::kUtf8);
   }
-  EXPECT_EQ(channels::ConvertTcsToText(ui, dir.Path("utf8.bin"), dir.Path("w.txt"),
+  EXPECT_EQ(channels::ConvertTcsToText(ui, dir.disk, dir.Path("utf8.bin"), dir.Path("w.txt"),
                                        common::TextEncoding::kUtf8),
             Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("w.txt")), utf8);
   const std::string bad = dir.Write("bad", utf8 + " 003 \xE6\x9D\xB1\xE4\xBA\xAC");
-  EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.Path("bad.bin"), bad), Outcome::kFailed);
+  EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.disk, dir.Path("bad.bin"), bad), Outcome::kFailed);
   EXPECT_EQ(ui.OnlyMessage(), "Line 3 of " + bad +
                                   " can not be converted: \"\xE6\x9D\xB1\xE4\xBA\xAC\" "
                                   "holds a character that Latin-1 cannot store");

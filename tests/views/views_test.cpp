@@ -6,6 +6,7 @@
 #include "common/list_files.h"
 #include "flash/blocks.h"
 #include "support/builders.h"
+#include "support/fake_files.h"
 #include "support/workspace.h"
 #include "transponders/transponder_record.h"
 #include "views/block_lines.h"
@@ -103,8 +104,8 @@ TEST(ListLines, FormatBlockDataWithTheHeading) {
 
 TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   TempDir dir;
-  const auto tcs = [](const std::string& n) { return ListTcsFile(ReadListFileForViewer(n)); };
-  const auto tpt = [](const std::string& n) { return ListTptFile(ReadListFileForViewer(n)); };
+  const auto tcs = [&](const auto& n) { return ListTcsFile(ReadListFileForViewer(dir.disk, n)); };
+  const auto tpt = [&](const auto& n) { return ListTptFile(ReadListFileForViewer(dir.disk, n)); };
   const ListedFile missing = tcs(dir.Path("a"));
   EXPECT_EQ(missing.lines,
             std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
@@ -119,8 +120,9 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   EXPECT_EQ(tpt(dir.Write("exact", std::string(65536, '\0'))).lines,
             std::vector<std::string>{transponders::TptHeading});
   // The window shows what a block can hold of a longer file, and says so.
-  dir.Sparse("huge", std::uintmax_t{3} << 40);
-  EXPECT_EQ(tpt(dir.Path("huge")).lines,
+  testing::FakeFiles files;
+  files.File("huge", "", std::int64_t{3} << 40);
+  EXPECT_EQ(ListTptFile(common::ReadListFileForViewer(files, "huge")).lines,
             (std::vector<std::string>{transponders::TptHeading,
                                       "TPT FILE IS LARGER THAN 64Kb (3298534883328 bytes)",
                                       "(274877901483 more records are not shown)"}));
@@ -131,10 +133,11 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
     streamed.emplace_back(line);
     return true;
   };
-  EXPECT_TRUE(StreamListFile(dir.Path("big"), common::ListKind::kChannels, print, error));
+  EXPECT_TRUE(StreamListFile(dir.disk, dir.Path("big"), common::ListKind::kChannels, print, error));
   EXPECT_EQ(streamed, big.lines);
-  EXPECT_FALSE(StreamListFile(dir.Path("huge"), common::ListKind::kTransponders, print, error));
-  EXPECT_EQ(error, "File : " + dir.Path("huge") + " is too large (3298534883328 bytes) !");
+  EXPECT_FALSE(StreamListFile(files, "huge", common::ListKind::kTransponders, print, error));
+  EXPECT_EQ(error, "File : huge is too large (3298534883328 bytes) !");
+  EXPECT_EQ(files.bytes_read, 65536);  // no more than the window's look
 #ifdef __linux__
   // A length that the file outgrows while it is read does not bound the read.
   common::FileReader reader;

@@ -1,4 +1,4 @@
-#include "editing/field_checks.h"
+#include "editing/field_setters.h"
 
 #include <algorithm>
 #include <array>
@@ -18,7 +18,7 @@ std::string SplitAssignment(std::string_view utf8,
                             const std::array<common::FieldInfo, kCount>& fields, Field& field,
                             std::string& value) {
   const std::optional<std::string> latin1 = common::Utf8ToLatin1(utf8);
-  if (!latin1) return common::QuotedText(utf8) + " holds a character that Latin-1 cannot store.";
+  if (!latin1) return common::NotLatin1Text(utf8) + ".";
   const std::size_t equals = latin1->find('=');
   if (equals == std::string::npos) return common::QuotedText(utf8) + " is not FIELD=VALUE.";
   const std::string_view name = std::string_view(*latin1).substr(0, equals);

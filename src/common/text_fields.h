@@ -1,5 +1,6 @@
-// The small conversions both list formats are built from. Their widths and pad
-// characters fix the text columns, so they are exact to the character.
+// The text fields both list formats are built from: fixed-width numbers in decimal and hex,
+// and the number reading of a column. Their widths and pad characters fix the text columns,
+// so they are exact to the character.
 #pragma once
 
 #include <cstdint>
@@ -7,26 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace chanforge::channels {
-
-// Big-endian unsigned bytes to a number; computed in 64 bits so that a 4-byte field
-// with its top bit set keeps its unsigned value. Inline: every record decode calls it.
-inline std::int64_t BytesToNumber(std::string_view bytes) {
-  std::int64_t result = 0;
-  for (const char c : bytes) result = result * 256 + static_cast<unsigned char>(c);
-  return result;
-}
-
-// Exactly width big-endian bytes; high-order bytes are dropped, values <= 0 give NULs.
-std::string NumberToBytes(std::int64_t value, int width);
-// The same, written to the width bytes at destination.
-inline void PutNumberBytes(char* destination, std::int64_t value, int width) {
-  std::uint64_t v = value > 0 ? static_cast<std::uint64_t>(value) : 0;
-  for (int i = width - 1; i >= 0; --i) {
-    destination[i] = static_cast<char>(v & 0xFF);
-    v >>= 8;  // past 8 bytes this leaves zeros, as a value has no more
-  }
-}
+namespace chanforge::common {
 
 // A blank and two upper-case hex digits.
 std::string HexByteField(std::uint8_t value);
@@ -67,4 +49,4 @@ std::int64_t ReadPlainWholeNumber(std::string_view text);
 // by way of ReadPlainWholeNumber where it reads the column.
 std::optional<std::int32_t> ReadWholeNumber(std::string_view text);
 
-}  // namespace chanforge::channels
+}  // namespace chanforge::common

@@ -1,4 +1,4 @@
-#include "channels/text_fields.h"
+#include "common/text_fields.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 
 #include "common/text_lines.h"
 
-namespace chanforge::channels {
+namespace chanforge::common {
 
 namespace {
 
@@ -21,13 +21,6 @@ int HexValue(char c) {
 
 }  // namespace
 
-std::string NumberToBytes(std::int64_t value, int width) {
-  if (width <= 0) return {};
-  std::string bytes(static_cast<std::size_t>(width), '\0');
-  PutNumberBytes(bytes.data(), value, width);
-  return bytes;
-}
-
 std::string HexByteField(std::uint8_t value) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   return {' ', kDigits[value >> 4], kDigits[value & 0xF]};
@@ -35,7 +28,7 @@ std::string HexByteField(std::uint8_t value) {
 
 std::string HexWord(std::int64_t value) {
   const auto v = value < 0 ? static_cast<std::uint32_t>(value) : static_cast<std::uint64_t>(value);
-  std::string digits = common::HexDigits(v);
+  std::string digits = HexDigits(v);
   if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
   return digits;
 }
@@ -223,4 +216,4 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view text) {
   return RoundToInt32(ReadNumber(text));
 }
 
-}  // namespace chanforge::channels
+}  // namespace chanforge::common

@@ -1,4 +1,4 @@
-// The list file commands: the conversions between binary and text, and the list viewer.
+// The text file commands: a binary list to its text file and back, and the list viewer.
 #include <iostream>
 #include <memory>
 
@@ -12,13 +12,14 @@ namespace chanforge::cli {
 
 namespace {
 
-int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const std::string& tpt) {
+int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& tcs,
+         const std::string& tpt) {
   const std::string& name = tcs.empty() ? tpt : tcs;
   ui.ShowStatus("Loading " + name + "...");
   std::string error;
   // A line at a time: a list of any length is shown with flat memory.
   const bool shown = views::StreamListFile(
-      name, tcs.empty() ? common::ListKind::kTransponders : common::ListKind::kChannels,
+      files, name, tcs.empty() ? common::ListKind::kTransponders : common::ListKind::kChannels,
       [&](std::string_view line) {
         ui.PrintLine(out, line);
         return static_cast<bool>(out);
@@ -29,7 +30,7 @@ int View(ConsoleFrontend& ui, std::ostream& out, const std::string& tcs, const s
 }
 
 struct Args {
-  std::string bin, txt, tcs, tpt, diseqc = "A";
+  std::string bin, txt, tcs, tpt, diseqc;
   bool declink = false, utf8 = false;
 };
 
@@ -53,34 +54,34 @@ std::shared_ptr<Args> AddFiles(CLI::App& command, const char* list, bool binary_
   return a;
 }
 
-constexpr Subcommand kListFileCommands[] = {
+constexpr Subcommand kTextFileCommands[] = {
     {"tcs2txt", "Convert a TCS binary file to text",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TCS", true);
        command.add_flag("--utf8", a->utf8,
                         "Write the text as UTF-8, for an editor that reads it so (it reads back "
                         "the same)");
-       return [a](ConsoleFrontend& ui) {
+       return [a](ConsoleFrontend& ui, common::Files& files) {
          return ExitStatus(channels::ConvertTcsToText(
-             ui, a->bin, a->txt,
+             ui, files, a->bin, a->txt,
              a->utf8 ? common::TextEncoding::kUtf8 : common::TextEncoding::kLatin1));
        };
      }},
     {"txt2tcs", "Convert a TCS text file to binary",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TCS", false);
-       return [a](ConsoleFrontend& ui) {
+       return [a](ConsoleFrontend& ui, common::Files& files) {
          common::TextEncoding read_as{};
-         return Converted(ui, channels::ConvertTextToTcs(ui, a->bin, a->txt, &read_as), a->txt,
-                          read_as);
+         return Converted(ui, channels::ConvertTextToTcs(ui, files, a->bin, a->txt, &read_as),
+                          a->txt, read_as);
        };
      }},
     {"tpt2txt", "Convert a TPT binary file to text",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TPT", true);
        command.add_flag("--declink", a->declink, "Leave out the DiSEqC column");
-       return [a](ConsoleFrontend& ui) {
-         return ExitStatus(transponders::ConvertTptToText(ui, a->bin, a->txt, a->declink));
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return ExitStatus(transponders::ConvertTptToText(ui, files, a->bin, a->txt, a->declink));
        };
      }},
     {"txt2tpt", "Convert a TPT text file to binary",
@@ -88,18 +89,15 @@ constexpr Subcommand kListFileCommands[] = {
        auto a = AddFiles(command, "TPT", false);
        CLI::Option* declink = command.add_flag(
            "--declink", a->declink, "The lines may leave out the DiSEqC column (DecLink layout)");
-       command
-           .add_option("--diseqc", a->diseqc,
-                       "DiSEqC input of the lines that leave it out, with --declink")
-           ->check(CLI::IsMember({"A", "B"}, CLI::ignore_case))
-           ->default_str("A")
+       AddDiseqc(command, a->diseqc, "DiSEqC input of the lines that leave it out, with --declink")
            ->needs(declink);
-       return [a](ConsoleFrontend& ui) {
+       return [a](ConsoleFrontend& ui, common::Files& files) {
          common::TextEncoding read_as{};
-         const bool diseqc_b = a->diseqc == "B" || a->diseqc == "b";
-         return Converted(
-             ui, transponders::ConvertTextToTpt(ui, a->bin, a->txt, a->declink, diseqc_b, &read_as),
-             a->txt, read_as);
+         const bool diseqc_b = IsDiseqcB(a->diseqc);
+         return Converted(ui,
+                          transponders::ConvertTextToTpt(ui, files, a->bin, a->txt, a->declink,
+                                                         diseqc_b, &read_as),
+                          a->txt, read_as);
        };
      }},
     {"view", "Print a list file as the list viewer shows it",
@@ -109,12 +107,14 @@ constexpr Subcommand kListFileCommands[] = {
        CLI::Option* tpt = AddFile(command, "--tpt", a->tpt, "TPT binary file");
        tcs->excludes(tpt);
        command.require_option(1);
-       return [a](ConsoleFrontend& ui) { return View(ui, std::cout, a->tcs, a->tpt); };
+       return [a](ConsoleFrontend& ui, common::Files& files) {
+         return View(ui, files, std::cout, a->tcs, a->tpt);
+       };
      }},
 };
 
 }  // namespace
 
-std::span<const Subcommand> ListFileCommands() { return kListFileCommands; }
+std::span<const Subcommand> TextFileCommands() { return kTextFileCommands; }
 
 }  // namespace chanforge::cli

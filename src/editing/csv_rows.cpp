@@ -1,0 +1,399 @@
+#include "editing/csv_rows.h"
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+#include "common/text_lines.h"
+#include "editing/csv_text.h"
+#include "editing/list_commands.h"
+
+namespace chanforge::editing {
+
+namespace {
+
+using channels::kChannelFields;
+using transponders::kTransponderFieldCount;
+using transponders::kTransponderFields;
+constexpr const char kNumberHeading[] = "Nr";
+
+// The heading of a channel file's column for its transponder's frequency or polarisation.
+std::string TpTitle(TransponderField field) {
+  return common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                   transponders::InfoOf(field));
+}
+
+// "Nr" and the column titles of a record's fields.
+template <std::size_t kCount>
+std::vector<std::string> Titles(const std::array<common::FieldInfo, kCount>& fields) {
+  std::vector<std::string> titles{kNumberHeading};
+  for (const common::FieldInfo& info : fields) titles.push_back(common::ColumnTitle(info));
+  return titles;
+}
+
+std::string Quoted(std::string_view text) { return common::QuotedText(text); }
+
+// The editable fields as the CSV shows them, in heading order. A name ends at its first
+// NUL: spreadsheets do not keep the bytes behind it, so an unchanged cell keeps them.
+std::vector<std::string> ChannelCells(const ChannelRecord& channel) {
+  std::vector<std::string> cells;
+  for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
+    cells.push_back(common::Latin1ToUtf8(channels::ChannelText(channel, ChannelField(f))));
+  }
+  return cells;
+}
+
+std::vector<std::string> TransponderCells(const TransponderRecord& t) {
+  std::vector<std::string> cells;
+  for (std::size_t f = 0; f < kTransponderFieldCount; ++f) {
+    cells.push_back(transponders::TransponderText(t, TransponderField(f)));
+  }
+  return cells;
+}
+
+// A cell as Latin-1 bytes, or why not.
+std::optional<std::string> Latin1Cell(std::string_view cell, std::string& reason) {
+  std::optional<std::string> latin1 = common::Utf8ToLatin1(cell);
+  if (!latin1) reason = common::NotLatin1Text(cell) + ".";
+  return latin1;
+}
+
+// Changes the fields whose cells differ from the record's own; why not, or empty.
+std::string ReadChannelRow(const ListDocument& document, ChannelRecord& record,
+                           const std::vector<std::string_view>& cells) {
+  const std::vector<std::string> shown = ChannelCells(record);
+  std::string reason;
+  for (std::size_t f = 0; f < kChannelFieldCount && reason.empty(); ++f) {
+    const auto field = static_cast<ChannelField>(f);
+    const std::string_view cell =
+        field == ChannelField::kName ? cells[f] : common::TrimBlanks(cells[f]);
+    if (cell == shown[f]) continue;
+    if (const auto latin1 = Latin1Cell(cell, reason)) {
+      reason = SetChannelValue(document, record, field, *latin1);
+    }
+  }
+  return reason;
+}
+
+std::string ReadTransponderRow(TransponderRecord& record,
+                               const std::vector<std::string_view>& raw_cells) {
+  std::vector<std::string> cells;
+  std::string reason;
+  for (const std::string_view cell : raw_cells) {
+    const auto latin1 = Latin1Cell(common::TrimBlanks(cell), reason);
+    if (!latin1) return reason;
+    cells.push_back(*latin1);
+  }
+  const std::vector<std::string> shown = TransponderCells(record);
+  const auto changed = [&](TransponderField field) {
+    const auto f = static_cast<std::size_t>(field);
+    return cells[f] != shown[f];
+  };
+  const auto cell = [&](TransponderField field) { return cells[static_cast<std::size_t>(field)]; };
+  // The band gives the frequency its meaning: both are set together.
+  if (changed(TransponderField::kKhz) || changed(TransponderField::kBand)) {
+    reason = transponders::SetKhzAndBandText(record, cell(TransponderField::kKhz),
+                                             cell(TransponderField::kBand));
+  }
+  for (std::size_t f = static_cast<std::size_t>(TransponderField::kPolarisation);
+       f < kTransponderFieldCount && reason.empty(); ++f) {
+    const auto field = static_cast<TransponderField>(f);
+    if (changed(field)) reason = SetTransponderText(record, field, cell(field));
+  }
+  return reason;
+}
+
+// The refusals of an import: every bad line up to kListedErrors, then how many more.
+class CsvErrors {
+ public:
+  static constexpr std::size_t kListedErrors = 20;
+  explicit CsvErrors(const std::string& file) : file_(file) {}
+  void Add(std::size_t line, const std::string& reason) {
+    AddText("Line " + std::to_string(line) + " of " + file_ + ": " + reason);
+  }
+  void AddText(const std::string& text) {
+    if (listed_ == kListedErrors) {
+      ++more_;
+      return;
+    }
+    text_ += (listed_++ > 0 ? common::kCrLf : "") + text;
+  }
+  bool empty() const { return listed_ == 0; }
+  std::string Text() const {
+    return more_ == 0 ? text_ : text_ + common::kCrLf + "and " + std::to_string(more_) + " more";
+  }
+
+ private:
+  const std::string& file_;
+  std::string text_;
+  std::size_t listed_ = 0;
+  std::size_t more_ = 0;
+};
+
+// "1 channel", "150 channels".
+std::string Counted(std::size_t count, ListKind list) {
+  return std::to_string(count) + " " +
+         (count == 1 ? common::RecordNameOf(list) : common::ListNameOf(list));
+}
+
+// The names that cells would empty, for one question: the channels of the first
+// kListedErrors by their Nr and old name, then how many more.
+class EmptiedNames {
+ public:
+  void Add(std::size_t nr, const ChannelRecord& record) {
+    if (count_++ < CsvErrors::kListedErrors) {
+      listed_ += (listed_.empty() ? "" : ", ") + std::string("channel ") + std::to_string(nr) +
+                 " " +
+                 common::QuotedText(
+                     common::Latin1ToUtf8(channels::ChannelText(record, ChannelField::kName)));
+    }
+  }
+  // "3 names would become empty: channel 12 "NA", ….\r\nEmpty them ?", or empty.
+  std::string Question() const {
+    if (count_ == 0) return {};
+    const std::size_t more = count_ - std::min(count_, CsvErrors::kListedErrors);
+    return std::to_string(count_) + (count_ == 1 ? " name" : " names") +
+           " would become empty: " + listed_ +
+           (more ? " and " + std::to_string(more) + " more" : "") + "." + common::kCrLf +
+           (count_ == 1 ? "Empty it ?" : "Empty them ?");
+  }
+
+ private:
+  std::size_t count_ = 0;
+  std::string listed_;
+};
+
+// A file without rows would empty the list: what goes with it.
+std::string EmptyFileQuestion(const ListDocument& document, ListKind list,
+                              const std::string& file) {
+  std::string question = file + " has no rows: the import would empty the list of " +
+                         Counted(document.size(list), list);
+  std::size_t channels = 0;
+  for (std::size_t t = 1; list == ListKind::kTransponders && t <= document.size(list); ++t) {
+    channels += document.ChannelsUsing(t);
+  }
+  if (channels > 0) {
+    question += " and remove the " + Counted(channels, ListKind::kChannels) + " on them";
+  }
+  return question + "." + common::kCrLf + "Empty the list ?";
+}
+
+std::string ChannelCsv(const ListDocument& document) {
+  std::string out(kUtf8Mark);
+  std::vector<std::string> header = Titles(kChannelFields);
+  header.push_back(TpTitle(TransponderField::kKhz));
+  header.push_back(TpTitle(TransponderField::kPolarisation));
+  AppendRow(out, header);
+  // The name and the transponder's polarisation are texts; the rest are numbers, Nr first.
+  std::vector<bool> text(header.size(), false);
+  text[1 + static_cast<std::size_t>(ChannelField::kName)] = true;
+  text.back() = true;
+  std::size_t number = 0;
+  for (const ChannelRecord& channel : document.channels()) {
+    std::vector<std::string> cells = ChannelCells(channel);
+    cells.insert(cells.begin(), std::to_string(++number));
+    const bool named = document.TransponderKhz(channel.tp) != 0;
+    for (const TransponderField field : {TransponderField::kKhz, TransponderField::kPolarisation}) {
+      cells.push_back(
+          named ? transponders::TransponderText(document.transponders()[channel.tp - 1u], field)
+                : "");
+    }
+    AppendRow(out, std::move(cells), text);
+  }
+  return out;
+}
+
+std::string TransponderCsv(const ListDocument& document) {
+  std::string out(kUtf8Mark);
+  AppendRow(out, Titles(kTransponderFields));
+  // A choice field's cells (a FEC, a band) are texts; the rest are numbers, Nr first.
+  std::vector<bool> text{false};
+  for (const common::FieldInfo& info : kTransponderFields) text.push_back(!info.texts.empty());
+  std::size_t number = 0;
+  for (const TransponderRecord& transponder : document.transponders()) {
+    std::vector<std::string> cells = TransponderCells(transponder);
+    cells.insert(cells.begin(), std::to_string(++number));
+    AppendRow(out, std::move(cells), text);
+  }
+  return out;
+}
+
+// Reads a row's cells (in heading order, the Nr taken off) into the list, starting from the
+// record the Nr names (1-based; 0 for a new one): why the row cannot be stored, or empty.
+using RowReader =
+    std::function<std::string(std::size_t from, const std::vector<std::string_view>& cells)>;
+
+// What one list's import gives the reading both lists share.
+struct ListReading {
+  ListKind list;
+  std::vector<std::string> titles;  // Nr first
+  std::size_t room;                 // the rows the list can take
+  std::string full;                 // the refusal of a row beyond them
+  RowReader read_row;
+};
+
+// One row: its cells by the header's columns, and the record its Nr names.
+std::string ReadRow(const ListReading& reading, std::size_t known,
+                    const std::vector<std::size_t>& columns, const CsvRow& row) {
+  std::vector<std::string_view> cells;
+  for (std::size_t h = 0; h < columns.size(); ++h) {
+    if (columns[h] >= row.cells.size()) {
+      return MissingColumnText(reading.titles[h]);
+    }
+    cells.push_back(UnmarkedCell(row.cells[columns[h]]));
+  }
+  std::size_t from = 0;
+  if (const std::string_view nr = common::TrimBlanks(cells[0]); !nr.empty()) {
+    const std::optional<std::int64_t> number = common::ReadValue(nr);
+    if (!number) return kNumberHeading + (" " + Quoted(nr)) + " is not a number.";
+    if (*number < 1 || static_cast<std::size_t>(*number) > known) {
+      return "Nr " + std::string(nr) + " names no " + common::RecordNameOf(reading.list) +
+             ": the list has " + std::to_string(known) + ".";
+    }
+    from = static_cast<std::size_t>(*number);
+  }
+  cells.erase(cells.begin());
+  return reading.read_row(from, cells);
+}
+
+// The reading both lists share: the header, every row up to the list's room, the refusals,
+// and the question before a file without rows empties the list. True when the import stands
+// and the list's own questions follow.
+bool ReadRows(const ListDocument& document, const ListReading& reading, std::string_view csv,
+              const std::string& file, CsvImport& import) {
+  // A byte order mark is not part of the first heading.
+  csv = common::WithoutByteOrderMark(csv);
+  import.error = document.ReadOnlyReason(reading.list);
+  if (!import.error.empty()) return false;
+  CsvErrors errors(file);
+  if (csv.substr(csv.starts_with('"') ? 1 : 0).starts_with(kGarbledUtf8Mark)) {
+    errors.Add(1,
+               "The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
+               "character set, which garbles accented letters. Open the exported file again "
+               "with the character set Unicode (UTF-8).");
+    import.error = errors.Text();
+    return false;
+  }
+  const std::size_t known = document.size(reading.list);
+  std::vector<std::size_t> columns;
+  std::size_t rows = 0;
+  bool header = true;
+  std::string problem = SplitCsv(csv, [&](CsvRow& row) {
+    if (header) {
+      header = false;
+      const std::string missing = FindColumns(row, reading.titles, columns);
+      if (!missing.empty()) errors.Add(row.line, missing);
+      return missing.empty();
+    }
+    if (std::all_of(row.cells.begin(), row.cells.end(),
+                    [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
+      return true;  // spreadsheets leave empty rows behind
+    }
+    if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
+      errors.AddText("Line " + std::to_string(row.line) + " of " + file +
+                     " is not UTF-8 text: save the CSV as UTF-8");
+      return true;
+    }
+    // Reading stops where the block is full.
+    if (rows++ == reading.room) {
+      errors.Add(row.line, reading.full);
+      return false;
+    }
+    const std::string reason = ReadRow(reading, known, columns, row);
+    if (!reason.empty()) errors.Add(row.line, reason);
+    return true;
+  });
+  if (!problem.empty()) errors.AddText(problem.insert(problem.find(':'), " of " + file));
+  if (header) errors.Add(1, FindColumns(CsvRow{}, reading.titles, columns));
+  if (!errors.empty()) {
+    import.error = errors.Text();
+    return false;
+  }
+  import.rows = rows;
+  if (rows == 0 && known > 0) {
+    import.questions.push_back(EmptyFileQuestion(document, reading.list, file));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ListCsv(const ListDocument& document, ListKind list) {
+  // The byte order mark tells spreadsheets that read it (Excel) the file is UTF-8; one
+  // that takes the file for another character set shows it in the first heading, which
+  // the import then refuses rather than store names it garbled.
+  return list == ListKind::kChannels ? ChannelCsv(document) : TransponderCsv(document);
+}
+
+CsvImport ReadChannelCsv(const ListDocument& document, std::string_view csv,
+                         const std::string& file) {
+  CsvImport import;
+  EmptiedNames emptied;
+  const auto read_row = [&](std::size_t from, const std::vector<std::string_view>& cells) {
+    ChannelRecord record = from ? document.channels()[from - 1] : ChannelRecord{};
+    // A reader that takes "NA" or "NULL" for a missing value writes an empty cell.
+    if (cells[static_cast<std::size_t>(ChannelField::kName)].empty() &&
+        !channels::ChannelText(record, ChannelField::kName).empty()) {
+      emptied.Add(from, record);
+    }
+    const std::string reason = ReadChannelRow(document, record, cells);
+    import.channels.push_back(record);
+    return reason;
+  };
+  const ListReading reading{ListKind::kChannels, Titles(kChannelFields), kChannelRoom,
+                            CheckInsertChannels(document, kChannelRoom + 1), read_row};
+  if (ReadRows(document, reading, csv, file, import)) {
+    if (std::string question = emptied.Question(); !question.empty()) {
+      import.questions.push_back(std::move(question));
+    }
+  }
+  return import;
+}
+
+CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
+                             const std::string& file) {
+  CsvImport import;
+  const auto read_row = [&](std::size_t from, const std::vector<std::string_view>& cells) {
+    TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
+    std::string reason = ReadTransponderRow(record, cells);
+    // A channel's TP reaches only so far: a used transponder may not move beyond it.
+    const auto& origins = import.origins;
+    if (reason.empty() && from != 0 && import.transponders.size() >= kMostTransponders &&
+        document.ChannelsUsing(from) > 0 &&
+        std::find(origins.begin(), origins.end(), from) == origins.end()) {
+      reason = "Transponder " + std::to_string(from) + " would move to row " +
+               std::to_string(import.transponders.size() + 1) + ", beyond the " +
+               std::to_string(kMostTransponders) + " its channels can reach.";
+    }
+    import.transponders.push_back(record);
+    import.origins.push_back(from);
+    return reason;
+  };
+  const ListReading reading{ListKind::kTransponders, Titles(kTransponderFields),
+                            std::max(kMostTransponders, document.transponders().size()),
+                            CheckInsertTransponders(document, kMostTransponders + 1), read_row};
+  if (ReadRows(document, reading, csv, file, import)) {
+    for (const std::size_t tp : DroppedTransponders(document, import.origins)) {
+      std::string question = RemoveTransponderQuestion(document, tp - 1);
+      if (!question.empty()) import.questions.push_back(std::move(question));
+    }
+  }
+  return import;
+}
+
+CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_view csv,
+                      const std::string& file) {
+  return list == ListKind::kChannels ? ReadChannelCsv(document, csv, file)
+                                     : ReadTransponderCsv(document, csv, file);
+}
+
+std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::string description) {
+  if (list == ListKind::kChannels) {
+    return ReplaceChannels(std::move(import.channels), std::move(description));
+  }
+  return ReplaceTransponders(std::move(import.transponders), std::move(import.origins),
+                             std::move(description));
+}
+
+}  // namespace chanforge::editing

@@ -1,0 +1,52 @@
+// The lists' records as CSV rows and back: the export's rows, and the import's reading of
+// every row against the document, which it leaves as it is.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/list_kind.h"
+#include "editing/list_document.h"
+#include "editing/undo_stack.h"
+
+namespace chanforge::editing {
+
+using common::ListKind;
+
+// The list as UTF-8 CSV with a byte order mark and a header row, CR LF after every row; a
+// text cell a spreadsheet would run or change carries the mark UnmarkedCell removes.
+// Channels carry two convenience columns, their transponder's frequency and polarisation,
+// that import ignores.
+std::string ListCsv(const ListDocument& document, ListKind list);
+
+// What an import makes of a CSV text: the new list, or the refusal.
+struct CsvImport {
+  std::string error;  // "Line N of FILE: reason", a line each, at most 20 and "and N more"
+  std::size_t rows = 0;
+  std::vector<ChannelRecord> channels;  // the new list of a channel file
+  std::vector<TransponderRecord> transponders;
+  // The 1-based position each new transponder came from, 0 for a new one.
+  std::vector<std::size_t> origins;
+  // Asked before the import: emptying the list (a file without rows), or else emptying the
+  // names that empty cells would (once for the file), and the removal of each transponder
+  // that channels use and no row keeps.
+  std::vector<std::string> questions;
+};
+
+// Reads every row against the document's lists, which stay as they are. A row's Nr names
+// the record it started from, whose bytes the CSV cannot show are kept; an empty Nr makes
+// a new record. A transponder row's Nr also takes the channels of that transponder along.
+CsvImport ReadChannelCsv(const ListDocument& document, std::string_view csv,
+                         const std::string& file);
+CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
+                             const std::string& file);
+// The reader of the list.
+CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_view csv,
+                      const std::string& file);
+
+// The step that applies a read import, links kept as in every edit.
+std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::string description);
+
+}  // namespace chanforge::editing

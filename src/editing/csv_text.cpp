@@ -1,0 +1,229 @@
+#include "editing/csv_text.h"
+
+#include <algorithm>
+#include <span>
+
+#include "common/frontend.h"
+#include "common/text_lines.h"
+
+namespace chanforge::editing {
+
+namespace {
+
+// The mark that keeps a cell text in a spreadsheet. Calc keeps a leading apostrophe of a
+// CSV cell as part of the text, and our import removes exactly one.
+constexpr char kTextMark = '\'';
+
+// A cell a spreadsheet would run as a formula (the leading characters OWASP names).
+bool ReadsAsFormula(std::string_view cell) {
+  return !cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos;
+}
+
+// Upper case for ASCII letters and for the accented letters of Latin-1 (UTF-8 C3 A0 to
+// C3 BE); a pound or yen sign becomes a blank, as a spreadsheet takes it for part of a
+// number.
+std::string UpperWithoutCurrency(std::string_view text) {
+  std::string upper = common::ToUpperAscii(text);
+  for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
+    const auto next = static_cast<unsigned char>(upper[i + 1]);
+    if (upper[i] == '\xC3' && next >= 0xA0 && next <= 0xBE && next != 0xB7) {
+      upper[i + 1] = static_cast<char>(next - 0x20);
+    } else if (upper[i] == '\xC2' && (next == 0xA3 || next == 0xA5)) {
+      upper.replace(i, 2, "  ");
+    }
+  }
+  return upper;
+}
+
+// A text cell a spreadsheet's import could take for a number, a date, a time or a truth
+// value, in any language's spelling we know of: one that starts or ends with a blank, a
+// truth word ("TRUE", "WAHR"), or one with a digit whose words are all such values'
+// ("1.000", "1E5", "12:30 PM", "Jan 5", "5. Mai", "£5"). Words without a digit stay text.
+bool ReadsAsValue(std::string_view cell) {
+  static constexpr std::string_view kTruthWords[] = {"TRUE", "FALSE", "WAHR",      "FALSCH",
+                                                     "VRAI", "FAUX",  "VERDADERO", "FALSO",
+                                                     "VERO", "WAAR",  "ONWAAR"};
+  // Exponents, times of day and months, in English, German, French, Spanish, Italian and
+  // Dutch, abbreviated and whole (Latin-1 letters in UTF-8).
+  // clang-format off
+  static constexpr std::string_view kValueWords[] = {
+      "E", "A", "P", "AM", "PM", "T",
+      "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "SEPT", "OCT", "NOV", "DEC",
+      "JANUARY", "FEBRUARY", "MARCH", "APRIL", "JUNE", "JULY", "AUGUST", "SEPTEMBER", "OCTOBER",
+      "NOVEMBER", "DECEMBER",
+      "JANUAR", "FEBRUAR", "M\xC3\x84R", "M\xC3\x84RZ", "MAI", "JUNI", "JULI", "OKT", "OKTOBER",
+      "DEZ", "DEZEMBER",
+      "JANV", "F\xC3\x89V", "F\xC3\x89VR", "MARS", "AVR", "JUIN", "JUIL", "AO\xC3\x9BT",
+      "D\xC3\x89" "C",
+      "ENE", "ABR", "AGO", "DIC", "GEN", "MAG", "GIU", "LUG", "SET", "OTT", "MRT", "MEI"};
+  // clang-format on
+  if (cell.empty()) return false;
+  if (cell.front() == ' ' || cell.back() == ' ') return true;
+  const std::string upper = UpperWithoutCurrency(cell);
+  const bool digit = upper.find_first_of("0123456789") != std::string::npos;
+  std::size_t words = 0;
+  for (std::size_t i = 0; i < upper.size();) {
+    const auto letter = [&](std::size_t k) {
+      const auto c = static_cast<unsigned char>(upper[k]);
+      return (c >= 'A' && c <= 'Z') || c >= 0x80;
+    };
+    if (!letter(i)) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < upper.size() && letter(end)) ++end;
+    const std::string_view word = std::string_view(upper).substr(i, end - i);
+    const auto known = [&](const auto& list) {
+      return std::find(std::begin(list), std::end(list), word) != std::end(list);
+    };
+    if (!known(digit ? std::span<const std::string_view>(kValueWords)
+                     : std::span<const std::string_view>(kTruthWords))) {
+      return false;
+    }
+    ++words;
+    i = end;
+  }
+  return digit || words > 0;
+}
+
+// A cell as the export writes it: marked when a spreadsheet would run it, or, for a text
+// cell (a name, a FEC), when it would take it for a value or it starts with the mark
+// itself. A number cell stays a number.
+std::string MarkedCell(std::string cell, bool text) {
+  const bool marked = ReadsAsFormula(cell) ||
+                      (text && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
+  if (marked) cell.insert(cell.begin(), kTextMark);
+  return cell;
+}
+
+// A cell as RFC 4180 writes it: quoted only when it has to be, or when a spreadsheet
+// would otherwise trim its blanks.
+void AppendCell(std::string& out, std::string_view cell) {
+  const bool quoted = cell.find_first_of(",\"\r\n") != std::string_view::npos ||
+                      (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
+  if (!quoted) {
+    out += cell;
+    return;
+  }
+  out += '"';
+  for (const char c : cell) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+}  // namespace
+
+void AppendRow(std::string& out, std::vector<std::string> cells, const std::vector<bool>& text) {
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) out += ',';
+    AppendCell(out, MarkedCell(std::move(cells[i]), i < text.size() && text[i]));
+  }
+  out += common::kCrLf;
+}
+
+std::string_view UnmarkedCell(std::string_view cell) {
+  if (!cell.empty() && cell.front() == kTextMark) cell.remove_prefix(1);
+  return cell;
+}
+
+std::string MissingColumnText(std::string_view title) {
+  return "Missing column " + common::QuotedText(title) + ".";
+}
+
+std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                        std::vector<std::size_t>& columns) {
+  for (const std::string& title : titles) {
+    const std::string wanted = common::ToUpperAscii(title);
+    // The heading without its unit is read too, as files written before the unit have it.
+    const std::string bare = wanted.substr(0, wanted.find(" ("));
+    std::size_t c = 0;
+    const auto matches = [&](std::string_view cell) {
+      const std::string upper = common::ToUpperAscii(common::TrimBlanks(cell));
+      return upper == wanted || upper == bare;
+    };
+    while (c < header.cells.size() && !matches(header.cells[c])) ++c;
+    if (c == header.cells.size()) return MissingColumnText(title);
+    columns.push_back(c);
+  }
+  return {};
+}
+
+std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
+  return SplitCsv(text, [&](CsvRow& row) {
+    rows.push_back(std::move(row));
+    return true;
+  });
+}
+
+std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use) {
+  // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
+  const std::string_view header = text.substr(0, text.find_first_of("\r\n"));
+  const char separator =
+      header.find(',') == std::string_view::npos && header.find(';') != std::string_view::npos
+          ? ';'
+          : ',';
+  const char ends[] = {separator, '\r', '\n', '\0'};
+  std::size_t line = 1;
+  std::size_t i = 0;
+  // Steps over a line end at i (CR LF, CR or LF), counting it.
+  const auto line_end = [&] {
+    if (i >= text.size() || (text[i] != '\r' && text[i] != '\n')) return false;
+    i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
+    ++line;
+    return true;
+  };
+  while (i < text.size()) {
+    CsvRow row{line, {}};
+    for (;;) {
+      std::string cell;
+      if (i < text.size() && text[i] == '"') {
+        const std::size_t opened = line;
+        for (++i;;) {
+          if (i >= text.size()) {
+            return "Line " + std::to_string(opened) + ": A quoted field is not closed.";
+          }
+          if (text[i] == '"') {
+            if (i + 1 < text.size() && text[i + 1] == '"') {
+              cell += '"';
+              i += 2;
+              continue;
+            }
+            ++i;
+            break;
+          }
+          const std::size_t from = i;
+          if (line_end()) {
+            cell += text.substr(from, i - from);
+          } else {
+            cell += text[i++];
+          }
+        }
+        if (i < text.size() && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
+          return "Line " + std::to_string(line) + ": Text follows a closing quote.";
+        }
+      } else {
+        const std::size_t end = std::min(text.find_first_of(ends, i), text.size());
+        cell = text.substr(i, end - i);
+        if (cell.find('"') != std::string::npos) {
+          return "Line " + std::to_string(line) + ": A quote inside a field that does not start " +
+                 "with one.";
+        }
+        i = end;
+      }
+      row.cells.push_back(std::move(cell));
+      if (i < text.size() && text[i] == separator) {
+        ++i;
+        continue;
+      }
+      line_end();
+      break;
+    }
+    if (!use(row)) break;
+  }
+  return {};
+}
+
+}  // namespace chanforge::editing

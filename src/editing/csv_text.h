@@ -1,0 +1,48 @@
+// CSV as text: splitting it into rows, writing rows as spreadsheets read them back, and the
+// mark that keeps a text cell a text. Knows nothing of the lists.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace chanforge::editing {
+
+// A list's CSV takes a few hundred KB; a larger file is refused before it is read.
+inline constexpr std::int64_t kCsvFileLimit = std::int64_t{16} << 20;
+
+// The byte order mark the export starts with, and the same mark as a spreadsheet shows it
+// after reading the file as Latin-1 or Windows-1252 ("ï»¿") and writing it back as UTF-8.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+inline constexpr std::string_view kGarbledUtf8Mark = "\xC3\xAF\xC2\xBB\xC2\xBF";
+
+// One CSV row and the 1-based line it starts on.
+struct CsvRow {
+  std::size_t line = 0;
+  std::vector<std::string> cells;
+};
+
+// Splits CSV text (quoted fields may hold separators, quotes and line ends); the separator
+// is a semicolon when the first line has semicolons and no comma. Why it is not CSV, as
+// "Line N: reason" without the file, or an empty text.
+std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
+// The same, a row at a time, as long as use returns true.
+std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use);
+
+// Appends the cells as one row ended by CR LF. text[i] (where given) tells a text cell from
+// a number's: a cell a spreadsheet would run, or a text cell it would take for a value,
+// carries the mark UnmarkedCell removes.
+void AppendRow(std::string& out, std::vector<std::string> cells,
+               const std::vector<bool>& text = {});
+// A cell without the mark the export puts before a text a spreadsheet would change.
+std::string_view UnmarkedCell(std::string_view cell);
+// "Missing column "SID".": a row without a column the file's header names.
+std::string MissingColumnText(std::string_view title);
+// Finds each heading's column in the header row (any case, the unit optional): why not, as
+// MissingColumnText, or empty.
+std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                        std::vector<std::size_t>& columns);
+
+}  // namespace chanforge::editing

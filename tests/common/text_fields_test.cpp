@@ -1,0 +1,111 @@
+#include "common/text_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "common/coding.h"
+
+namespace chanforge::common {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(Coding, BytesNumbersAndFieldWidths) {
+  EXPECT_EQ(BytesToNumber(""), 0);
+  EXPECT_EQ(BytesToNumber("\xFF\xFF\xFF\xFF"), 4294967295);  // unsigned, never negative
+  EXPECT_EQ(NumberToBytes(70000, 2), "\x11\x70");
+  EXPECT_EQ(NumberToBytes(65536, 2), "\0\0"s);
+  EXPECT_EQ(NumberToBytes(-1, 2), "\0\0"s);
+  EXPECT_EQ(NumberToBytes(0x1234, 4), "\0\0\x12\x34"s);
+  EXPECT_EQ(HexByteField(0xA5), " A5");
+  EXPECT_EQ(HexWord(0x1F0), "01F0");
+  EXPECT_EQ(HexWord(65536), "10000");
+  EXPECT_EQ(HexWord(-1), "FFFFFFFF");
+  EXPECT_EQ(DecimalField(1000, 3, true), "1000");
+  EXPECT_EQ(DecimalField(-5, 3, true), "-005");
+}
+
+TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
+  const struct {
+    const char* text;
+    int expected;
+  } cases[] = {{"1f", 31}, {"FF", 255}, {"G1", 0},  {"1G", 1},
+               {"1g", 1},  {"", 0},     {"0B", 11}, {"FFF", 255}};
+  for (const auto& c : cases) EXPECT_EQ(HexTextToByte(c.text, 255), c.expected) << c.text;
+  EXPECT_EQ(HexTextToByte("FF", 100), 100);
+}
+
+TEST(ReadNumber, FollowsTheNumberReading) {
+  const struct {
+    const char* text;
+    double expected;
+    bool whole;  // the reading takes the whole text
+  } cases[] = {
+      {"", 0, false},
+      {"ABC", 0, false},
+      {"00123", 123, true},
+      {"1\t2\n3", 123, true},
+      {"12AB", 12, false},
+      {"-3", -3, true},
+      {"+7", 7, true},
+      {"1E3", 1000, true},
+      {"1d3", 1000, true},
+      {"2.5", 2.5, true},
+      {"2.5x", 2.5, false},
+      {"1E", 1, false},
+      {"1E-3", 0.001, true},
+      {"1E+", 1, false},
+      {".5", 0.5, true},
+      {"-", 0, false},
+      {"&H1F", 31, true},
+      {"&hff", 255, true},
+      {"&HFFFF", -1, true},
+      {"&H8000", -32768, true},
+      {"&H0FFFF", 65535, true},
+      {"&HFFFFFFFF", -1, true},
+      {"&H0FFFFFFFF", 4294967295, true},
+      {"&O037777777777", 4294967295, true},
+      {"&H7FFFFFFF", 2147483647, true},
+      {"&HG", 0, false},
+      {"&H", 0, false},
+      {"&O17", 15, true},
+      {"&o177777", -1, true},
+      {"&O200000", 65536, true},
+      {"&O8", 0, false},
+      {"&X1", 0, false},
+      {"2810X", 2810, false},
+      {"&O0100000", 32768, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadNumber(c.text), c.expected) << c.text;
+    EXPECT_EQ(ReadsWhollyAsNumber(c.text), c.whole) << c.text;
+  }
+  EXPECT_FALSE(ReadNumberPrefix("ABC").has_value());
+  EXPECT_TRUE(ReadNumberPrefix("0").has_value() && ReadNumberPrefix("&H").has_value());
+  EXPECT_TRUE(IsHexText("0aF"));
+  EXPECT_FALSE(IsHexText("G1"));
+  EXPECT_FALSE(IsHexText(""));
+}
+
+TEST(ReadNumber, RoundsHalvesToEvenWithinThe32BitRange) {
+  EXPECT_EQ(RoundToInt32(2.5), 2);
+  EXPECT_EQ(RoundToInt32(3.5), 4);
+  EXPECT_EQ(RoundToInt32(-2.5), -2);
+  EXPECT_EQ(RoundToInt32(-2.6), -3);
+  EXPECT_EQ(RoundToInt32(0.49999999999999994), 0);
+  EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
+  EXPECT_EQ(RoundToInt32(-2147483648.0), -2147483647 - 1);
+  EXPECT_FALSE(RoundToInt32(2147483647.6).has_value());
+  EXPECT_FALSE(RoundToInt32(-2147483649.0).has_value());
+  EXPECT_FALSE(RoundToInt32(NAN).has_value());
+  EXPECT_EQ(ReadWholeNumber(" 0 4 2 "), 42);
+  EXPECT_EQ(ReadWholeNumber("1234567890"), 1234567890);
+  EXPECT_EQ(ReadWholeNumber("2.5"), 2);
+  EXPECT_FALSE(ReadWholeNumber("9E20").has_value());
+  EXPECT_EQ(ReadWholeNumber("  "), 0);
+}
+
+}  // namespace
+}  // namespace chanforge::common

@@ -1,0 +1,101 @@
+#include "support/fake_files.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace chanforge::testing {
+
+namespace {
+
+class Input : public common::InputFile {
+ public:
+  Input(std::string bytes, std::int64_t size, std::int64_t ceiling, std::int64_t& read)
+      : bytes_(std::move(bytes)), size_(size), ceiling_(ceiling), read_(read) {}
+  bool Read(std::size_t count, std::string& out) override {
+    // Up to the stated length, and no further than one byte past the ceiling.
+    const std::int64_t n = std::clamp<std::int64_t>(std::min(size_, ceiling_ + 1) - total_, 0,
+                                                    static_cast<std::int64_t>(count));
+    std::string piece = bytes_.substr(std::min(bytes_.size(), static_cast<std::size_t>(total_)),
+                                      static_cast<std::size_t>(n));
+    out += piece.append(static_cast<std::size_t>(n) - piece.size(), '\0');
+    total_ += n;
+    read_ += n;
+    return !too_large();
+  }
+  bool too_large() const override { return total_ > ceiling_; }
+  std::int64_t total() const override { return total_; }
+
+ private:
+  std::string bytes_;
+  std::int64_t size_, ceiling_, total_ = 0;
+  std::int64_t& read_;
+};
+
+// Written all at once when committed, as the safe replacement does.
+class Output : public common::OutputFile {
+ public:
+  explicit Output(std::function<void(std::string)> commit) : commit_(std::move(commit)) {}
+  bool Write(std::string_view bytes) override {
+    bytes_ += bytes;
+    return true;
+  }
+  bool Commit() override {
+    commit_(std::move(bytes_));
+    return true;
+  }
+  const std::string& error() const override { return none_; }
+  const std::string& notice() const override { return none_; }
+
+ private:
+  std::function<void(std::string)> commit_;
+  std::string bytes_, none_;
+};
+
+}  // namespace
+
+FakeFiles& FakeFiles::File(const std::string& name, std::string bytes, std::int64_t size) {
+  const auto length = std::max(size, static_cast<std::int64_t>(bytes.size()));
+  entries_[name] = {std::move(bytes), length, false};
+  return *this;
+}
+
+FakeFiles& FakeFiles::Folder(const std::string& name) {
+  entries_[name] = {{}, 0, true};
+  return *this;
+}
+
+common::EntryKind FakeFiles::KindOf(const std::string& name) {
+  const auto found = entries_.find(name);
+  if (found == entries_.end()) return common::EntryKind::kMissing;
+  return found->second.folder ? common::EntryKind::kFolder : common::EntryKind::kRegular;
+}
+
+common::FileStamp FakeFiles::StampOf(const std::string& name) {
+  const auto found = entries_.find(name);
+  return found == entries_.end() ? common::FileStamp{} : common::FileStamp{found->second.size};
+}
+
+std::unique_ptr<common::InputFile> FakeFiles::OpenInput(const std::string& name, std::string& error,
+                                                        std::int64_t ceiling) {
+  if (KindOf(name) != common::EntryKind::kRegular) {
+    error = KindOf(name) == common::EntryKind::kFolder ? "it is a folder" : "not found";
+    return nullptr;
+  }
+  opened.push_back(name);
+  const Entry& entry = entries_[name];
+  return std::make_unique<Input>(entry.bytes, entry.size, ceiling, bytes_read);
+}
+
+std::unique_ptr<common::OutputFile> FakeFiles::Replace(const std::string& name,
+                                                       std::string& error) {
+  if (KindOf(name) == common::EntryKind::kFolder) {
+    error = "it is a folder";
+    return nullptr;
+  }
+  return std::make_unique<Output>([this, name](std::string bytes) {
+    File(name, std::move(bytes));
+    replaced.push_back(name);
+  });
+}
+
+}  // namespace chanforge::testing

@@ -1,0 +1,52 @@
+// An in-memory disk for the core's tests: files, folders and files too large to make (a
+// stated length with nothing behind it), recording what was opened for reading, how many
+// bytes were read and what was replaced, so that a test can prove that a refusal read
+// nothing.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/files.h"
+
+namespace chanforge::testing {
+
+class FakeFiles : public common::Files {
+ public:
+  // A file of these bytes; a larger size is the length it says it has, read as zeros.
+  FakeFiles& File(const std::string& name, std::string bytes, std::int64_t size = 0);
+  FakeFiles& Folder(const std::string& name);
+
+  std::vector<std::string> opened;  // names opened for reading, in order
+  std::int64_t bytes_read = 0;
+  std::vector<std::string> replaced;  // names whose replacement was committed
+
+  common::EntryKind KindOf(const std::string& name) override;
+  common::FileStamp StampOf(const std::string& name) override;
+  bool SameFile(const std::string& first, const std::string& second) override {
+    return first == second && KindOf(first) != common::EntryKind::kMissing;
+  }
+  bool FilesInFolder(const std::string&, std::vector<std::string>&, std::string&) override {
+    return false;  // no test lists a folder here
+  }
+  std::unique_ptr<common::InputFile> OpenInput(const std::string& name, std::string& error,
+                                               std::int64_t ceiling) override;
+  std::shared_ptr<const common::MappedFile> Map(const std::string&, std::int64_t) override {
+    return nullptr;  // a load reads instead, as on a system that does not map
+  }
+  std::unique_ptr<common::OutputFile> Replace(const std::string& name, std::string& error) override;
+  std::unique_ptr<common::HeldLock> Lock(const std::string&, std::string&) override {
+    return std::make_unique<common::HeldLock>();
+  }
+
+ private:
+  struct Entry {
+    std::string bytes;
+    std::int64_t size = 0;
+    bool folder = false;
+  };
+  std::map<std::string, Entry> entries_;
+};
+
+}  // namespace chanforge::testing
