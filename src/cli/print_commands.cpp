@@ -3,10 +3,10 @@
 #include <iterator>
 #include <memory>
 
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/html_page.h"
 #include "cli/options.h"
-#include "cli/command_session.h"
 #include "editing/list_csv.h"
 
 namespace chanforge::cli {

@@ -20,8 +20,7 @@ bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& imp
 }  // namespace
 
 common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
-                               const ListDocument& document, ListKind list,
-                               const std::string& file,
+                               const ListDocument& document, ListKind list, const std::string& file,
                                const std::function<std::string()>& content, std::string& done) {
   using common::Outcome;
   const std::string reason = document.ReadOnlyReason(list);

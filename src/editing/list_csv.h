@@ -16,8 +16,7 @@ namespace chanforge::editing {
 // safely. content is made only once the file may be written. done receives what the status
 // line shows afterwards.
 common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
-                               const ListDocument& document, ListKind list,
-                               const std::string& file,
+                               const ListDocument& document, ListKind list, const std::string& file,
                                const std::function<std::string()>& content, std::string& done);
 
 // Writes the list to a CSV file with the usual overwrite question. done receives what

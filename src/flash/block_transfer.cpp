@@ -62,7 +62,7 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
     return Outcome::kCancelled;
   }
   return common::ReadFileOrReport(frontend, files, name, limit, data) ? Outcome::kDone
-                                                                     : Outcome::kFailed;
+                                                                      : Outcome::kFailed;
 }
 
 std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {

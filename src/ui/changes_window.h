@@ -1,5 +1,6 @@
 // ChangesForm: the changes from one image to another, a row each (where, field, before,
-// after), for "Compare With…" and "Show Changes…". The main window shows them again after every change.
+// after), for "Compare With…" and "Show Changes…". The main window shows them again after every
+// change.
 #pragma once
 
 #include <QWidget>

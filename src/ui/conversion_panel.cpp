@@ -88,8 +88,8 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
       const std::int64_t records = layout_.list == common::ListKind::kChannels
                                        ? channels::CountTcsFileRecords(files_, binary)
                                        : transponders::CountTptFileRecords(files_, binary);
-      emit done(QString::fromStdString(views::ConversionDoneText(
-          layout_.list, records, text_made ? text : binary, read_as)));
+      emit done(QString::fromStdString(
+          views::ConversionDoneText(layout_.list, records, text_made ? text : binary, read_as)));
     }
   };
   connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text, true); });
@@ -117,7 +117,8 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
   settings.GetSettingStrings(
       kAppKey, {BlockName() + "Bin", BlockName() + "Txt", "DecLinkComp", BlockName() + "TxtUtf8"},
       texts);
-  for (const auto& [text, box] : {std::pair{texts[2], declink_box_}, std::pair{texts[3], utf8_box_}}) {
+  for (const auto& [text, box] :
+       {std::pair{texts[2], declink_box_}, std::pair{texts[3], utf8_box_}}) {
     if (box && (text == "0" || text == "1")) box->setChecked(text == "1");
   }
   for (const auto& [text, edit] :
@@ -132,7 +133,8 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
 void ConversionPanel::StoreSettings(SettingsStore& settings) const {
   if (declink_box_) settings.SaveSettingString(kAppKey, "DecLinkComp", declink() ? "1" : "0");
   if (utf8_box_) {
-    settings.SaveSettingString(kAppKey, BlockName() + "TxtUtf8", utf8_box_->isChecked() ? "1" : "0");
+    settings.SaveSettingString(kAppKey, BlockName() + "TxtUtf8",
+                               utf8_box_->isChecked() ? "1" : "0");
   }
   settings.SaveSettingString(kAppKey, BlockName() + "Bin", binary_edit_->text());
   settings.SaveSettingString(kAppKey, BlockName() + "Txt", text_edit_->text());

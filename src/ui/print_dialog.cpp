@@ -194,9 +194,9 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
       return std::string(file.constData(), std::size_t(file.size()));
     };
     std::string done;
-    const common::Outcome outcome = editing::ExportListFile(
-        frontend, session.files(), session.document(), common::ListKind::kChannels, name, bytes,
-        done);
+    const common::Outcome outcome =
+        editing::ExportListFile(frontend, session.files(), session.document(),
+                                common::ListKind::kChannels, name, bytes, done);
     window->ShowStatus("");
     if (outcome == common::Outcome::kDone) window->ShowDone(Qt8(done));
   };

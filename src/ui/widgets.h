@@ -94,8 +94,8 @@ void SizeForRows(QWidget* window, QTableWidget* table, int rows);
 // order and its top row kept where they were: it is filled anew after every change.
 void RefillReport(QTableWidget* table, const std::function<void()>& fill);
 // A row of the report; index tells the row's record however the table is sorted.
-void AddReportRow(QTableWidget* table, int index, const QStringList& cells,
-                  const QIcon& icon = {}, const QString& tip = {});
+void AddReportRow(QTableWidget* table, int index, const QStringList& cells, const QIcon& icon = {},
+                  const QString& tip = {});
 // The index the row was added with, or -1.
 int ReportIndex(const QTableWidget* table, int row);
 

@@ -16,7 +16,8 @@ using testing::TptRecord;
 std::vector<std::string> Lines(const std::string& a, const std::string& b) {
   std::vector<std::string> lines;
   for (const Change& c : DiffImages(testing::LoadedWorkspace(a), testing::LoadedWorkspace(b))) {
-    lines.push_back(std::to_string(c.block) + ":" + std::to_string(c.record) + " " + FormatChange(c));
+    lines.push_back(std::to_string(c.block) + ":" + std::to_string(c.record) + " " +
+                    FormatChange(c));
   }
   return lines;
 }
