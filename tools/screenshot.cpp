@@ -95,17 +95,18 @@ bool SaveRefusal(chanforge::ui::ListEditor* editor, const QString& path) {
 // standard error, where a picture run would otherwise stop at a dialog.
 class PictureFrontend : public chanforge::common::Frontend {
  public:
-  void ShowMessage(chanforge::common::MessageKind, const std::string& text) override {
-    std::fprintf(stderr, "message: %s\n", text.c_str());
+  void ShowMessage(chanforge::common::MessageKind,
+                   const chanforge::common::Message& message) override {
+    std::fprintf(stderr, "message: %s\n", chanforge::common::Format(message).c_str());
   }
-  bool AskYesNo(const std::string&) override { return true; }
+  bool AskYesNo(const chanforge::common::Message&) override { return true; }
   chanforge::common::FileChoice ChooseFile(const chanforge::common::FileRequest&) override {
     if (files.empty()) return {};
     const std::string name = files.front();
     files.pop_front();
     return {chanforge::common::FileChoiceStatus::kChosen, name};
   }
-  void ShowStatus(const std::string&) override {}
+  void ShowStatus(const chanforge::common::Message&) override {}
 
   std::deque<std::string> files;
 };

@@ -12,6 +12,31 @@ namespace chanforge::channels {
 
 namespace {
 
+using common::Wording;
+
+constexpr auto kSplitOne =
+    Wording("tcs-text.line-end-one", "channel {1} holds a line-end byte in its name");
+constexpr auto kSplit =
+    Wording("tcs-text.line-end", "channels {1} hold a line-end byte in their names");
+constexpr auto kBlankEndOne = Wording(
+    "tcs-text.blank-end-one", "channel {1} ends its name in blanks, which come back as NULs");
+constexpr auto kBlankEnd = Wording(
+    "tcs-text.blank-end", "channels {1} end their names in blanks, which come back as NULs");
+constexpr auto kInnerNulOne =
+    Wording("tcs-text.inner-nul-one",
+            "channel {1} holds a NUL inside its name, which comes back as a blank");
+constexpr auto kInnerNul = Wording(
+    "tcs-text.inner-nul", "channels {1} hold NULs inside their names, which come back as blanks");
+constexpr auto kUtf8NameOne =
+    Wording("tcs-text.utf8-name-one",
+            "channel {1} has a name that reads back as UTF-8, as other bytes (write the text as "
+            "UTF-8 to keep it)");
+constexpr auto kUtf8Name =
+    Wording("tcs-text.utf8-name",
+            "channels {1} have names that read back as UTF-8, as other bytes (write the text as "
+            "UTF-8 to keep them)");
+constexpr auto kShifted = Wording("tcs-text.shifted", "records from {1} on shift their columns");
+
 // Channel lines, numbered on across pieces; warns of the names the text cannot carry
 // back and of lists so long that their later lines shift their columns.
 class TcsTextFormat : public common::ListTextFormat {
@@ -44,27 +69,21 @@ class TcsTextFormat : public common::ListTextFormat {
     }
   }
 
-  std::string RoundTripProblem() const override {
-    std::string problem;
-    split_.AppendTo(problem, "channel", " holds a line-end byte in its name",
-                    " hold a line-end byte in their names");
-    blank_end_.AppendTo(problem, "channel", " ends its name in blanks, which come back as NULs",
-                        " end their names in blanks, which come back as NULs");
-    inner_nul_.AppendTo(problem, "channel",
-                        " holds a NUL inside its name, which comes back as a blank",
-                        " hold NULs inside their names, which come back as blanks");
+  common::Message RoundTripProblem() const override {
+    std::vector<common::Message> problems;
+    const auto add = [&](common::Message problem) {
+      if (!problem.empty()) problems.push_back(std::move(problem));
+    };
+    add(split_.Said(kSplitOne, kSplit));
+    add(blank_end_.Said(kBlankEndOne, kBlankEnd));
+    add(inner_nul_.Said(kInnerNulOne, kInnerNul));
     if (encoding_ == common::TextEncoding::kLatin1 && !not_utf8_) {
-      utf8_names_.AppendTo(problem, "channel",
-                           " has a name that reads back as UTF-8, as other bytes (write the text "
-                           "as UTF-8 to keep it)",
-                           " have names that read back as UTF-8, as other bytes (write the text "
-                           "as UTF-8 to keep them)");
+      add(utf8_names_.Said(kUtf8NameOne, kUtf8Name));
     }
     if (scanned_ >= static_cast<std::int64_t>(kTcsShiftedRecord)) {
-      if (!problem.empty()) problem += "; ";
-      problem += "records from " + std::to_string(kTcsShiftedRecord) + " on shift their columns";
+      add(common::Say(kShifted, {common::Value(static_cast<std::int64_t>(kTcsShiftedRecord))}));
     }
-    return problem;
+    return common::Joined(std::move(problems), common::kSemicolons);
   }
 
   void Format(std::string_view records, std::string& out) override {

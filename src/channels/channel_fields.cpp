@@ -7,6 +7,15 @@ namespace chanforge::channels {
 
 namespace {
 
+using common::Say;
+using common::Value;
+
+constexpr auto kNameTooLong =
+    common::Wording("channel.name-too-long", "{1} {2} is {3} bytes long; at most {4} fit.");
+constexpr auto kNameEndsInBlank =
+    common::Wording("channel.name-ends-in-blank",
+                    "{1} {2} ends in a blank, which the list would store as a NUL: leave it out.");
+
 std::size_t WordOf(ChannelField field) {
   return static_cast<std::size_t>(field) - static_cast<std::size_t>(ChannelField::kSid);
 }
@@ -45,20 +54,20 @@ std::string ChannelText(const ChannelRecord& record, ChannelField field) {
   return std::string(name.substr(0, name.find('\0')));
 }
 
-std::string SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
+common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
   const common::FieldInfo& info = InfoOf(field);
+  const common::Message quoted = Value(common::QuotedText(common::Latin1ToUtf8(text)));
   if (field == ChannelField::kName) {
     // The name as it stands, blanks at its end included, is no change.
     if (text == ChannelText(record, field)) return {};
-    const std::string quoted = common::QuotedText(common::Latin1ToUtf8(text));
     if (text.size() > info.width) {
-      return std::string(info.heading) + " " + quoted + " is " + std::to_string(text.size()) +
-             " bytes long; at most " + std::to_string(info.width) + " fit.";
+      return Say(kNameTooLong,
+                 {common::HeadingOf(info), quoted, Value(static_cast<std::int64_t>(text.size())),
+                  Value(static_cast<std::int64_t>(info.width))});
     }
     // The text files take blanks at a name's end for padding, so the lists pad with NULs.
     if (!text.empty() && text.back() == ' ') {
-      return std::string(info.heading) + " " + quoted +
-             " ends in a blank, which the list would store as a NUL: leave it out.";
+      return Say(kNameEndsInBlank, {common::HeadingOf(info), quoted});
     }
     record.name.fill('\0');
     text.copy(record.name.data(), text.size());
@@ -66,12 +75,12 @@ std::string SetChannelText(ChannelRecord& record, ChannelField field, std::strin
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);
   if (!number) {
-    return std::string(info.heading) + " " + common::QuotedText(common::Latin1ToUtf8(text)) +
-           " is not a number.";
+    return Say(common::kSentence, {Say(common::kNotANumber, {common::HeadingOf(info), quoted})});
   }
   if (*number < info.least || *number > info.most) {
-    return std::string(info.heading) + " " + common::Latin1ToUtf8(text) + " is outside " +
-           std::to_string(info.least) + " to " + std::to_string(info.most) + ".";
+    return Say(common::kSentence, {Say(common::kOutsideRange,
+                                       {common::HeadingOf(info), Value(common::Latin1ToUtf8(text)),
+                                        Value(info.least), Value(info.most)})});
   }
   if (field == ChannelField::kUse) {
     record.use = static_cast<std::uint8_t>(*number);

@@ -18,15 +18,15 @@ inline constexpr std::size_t kChannelFieldCount = 9;
 // clang-format off
 inline constexpr std::array<common::FieldInfo, kChannelFieldCount> kChannelFields = {{
     // name   heading  offset          width          text column     columns  base least most
-    {"name", "Name", kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, 0, "", {}},
-    {"use", "Use", kTcsUseOffset, 1, kTcsUseColumn, 2, 16, 0, common::kByteMost, "", {}},
-    {"tp", "TP", kTcsTpOffset, 1, kTcsTpColumn, 2, 16, 1, common::kByteMost, "", {}},
-    {"sid", "SID", kTcsWordOffset, 2, kTcsWordColumns[kSid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"vpid", "VPID", kTcsWordOffset + 2, 2, kTcsWordColumns[kVpid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"apid", "APID", kTcsWordOffset + 4, 2, kTcsWordColumns[kApid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"vecm", "Vecm", kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"aecm", "Aecm", kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"pcr", "PCR", kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"name", common::Wording("field.name", "Name"), kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, 0, "", {}},
+    {"use", common::Wording("field.use", "Use"), kTcsUseOffset, 1, kTcsUseColumn, 2, 16, 0, common::kByteMost, "", {}},
+    {"tp", common::Wording("field.tp", "TP"), kTcsTpOffset, 1, kTcsTpColumn, 2, 16, 1, common::kByteMost, "", {}},
+    {"sid", common::Wording("field.sid", "SID"), kTcsWordOffset, 2, kTcsWordColumns[kSid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"vpid", common::Wording("field.vpid", "VPID"), kTcsWordOffset + 2, 2, kTcsWordColumns[kVpid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"apid", common::Wording("field.apid", "APID"), kTcsWordOffset + 4, 2, kTcsWordColumns[kApid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"vecm", common::Wording("field.vecm", "Vecm"), kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"aecm", common::Wording("field.aecm", "Aecm"), kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"pcr", common::Wording("field.pcr", "PCR"), kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
 }};
 // clang-format on
 
@@ -54,6 +54,6 @@ std::string ShownName(const ChannelRecord& record);
 // it (a blank at its end is refused, as that road would drop it; the name the record has,
 // blanks and all, changes nothing), or a number in decimal or after 0x within the field's
 // range. Why not, or an empty text.
-std::string SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text);
+common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text);
 
 }  // namespace chanforge::channels

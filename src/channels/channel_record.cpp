@@ -70,7 +70,7 @@ std::vector<std::string> FormatTcsLines(std::string_view list) {
   return lines;
 }
 
-LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error) {
+LineStatus ParseTcsLineInto(std::string_view line, std::string& out, common::Message& error) {
   if (common::TrimBlanks(line).empty()) return LineStatus::kBlank;
   ChannelRecord record;  // the name's unused places stay NUL
   std::string_view name = Column(line, kTcsNameColumn, kTcsNameWidth);
@@ -88,8 +88,10 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string
     if (value < 0) {
       const std::optional<std::int32_t> read = ReadWholeNumber(column);
       if (!read) {
-        error = std::string(InfoOf(WordField(w)).heading) + " value " +
-                std::string(common::TrimBlanks(column)) + " is out of range";
+        static constexpr auto kOutOfRange =
+            common::Wording("channel.line-out-of-range", "{1} value {2} is out of range");
+        error = common::Say(kOutOfRange, {common::HeadingOf(InfoOf(WordField(w))),
+                                          common::Value(std::string(common::TrimBlanks(column)))});
         return LineStatus::kError;
       }
       value = *read;
@@ -120,14 +122,14 @@ constexpr auto kTcsLayout = TcsLayout();
 
 class TcsReader : public common::ListTextReader {
  public:
-  LineStatus Parse(std::string_view line, std::string& out, std::string& error) const override {
+  LineStatus Parse(std::string_view line, std::string& out, common::Message& error) const override {
     return ParseTcsLineInto(line, out, error);
   }
   bool ReadsAsWritten(std::string_view line) const override {
     return common::ReadsAsWritten(kTcsLayout, line);
   }
-  std::string WhyNot(std::string_view line, std::string_view record, std::size_t number,
-                     std::string& back) const override {
+  common::Message WhyNot(std::string_view line, std::string_view record, std::size_t number,
+                         std::string& back) const override {
     back.clear();
     // From record 10000 on the number would move every column of the line it is held against.
     AppendTcsLine(back, ChannelRecord::Decode(record),
@@ -143,9 +145,9 @@ const common::ListTextReader& TcsTextReader() {
   return reader;
 }
 
-std::string CheckTcsLine(std::string_view line) {
+common::Message CheckTcsLine(std::string_view line) {
   std::string record;
-  std::string error;
+  common::Message error;
   std::string back;
   const common::ListTextReader& reader = TcsTextReader();
   if (reader.Parse(line, record, error) != LineStatus::kRecord || reader.ReadsAsWritten(line)) {

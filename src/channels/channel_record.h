@@ -59,7 +59,8 @@ std::vector<std::string> FormatTcsLines(std::string_view list);
 common::ParsedLine ParseTcsLine(std::string_view line);
 
 // The same, appending a record's 30 bytes to out; the error is set for kError.
-common::LineStatus ParseTcsLineInto(std::string_view line, std::string& out, std::string& error);
+common::LineStatus ParseTcsLineInto(std::string_view line, std::string& out,
+                                    common::Message& error);
 
 // How the conversion reads channel lines: the parser, and whether each column holds a value
 // its field stores as written (blank gaps, a number in its base and range, nothing past
@@ -68,6 +69,6 @@ const common::ListTextReader& TcsTextReader();
 
 // Why a line that parses would not be stored as written, as the conversion's question says
 // it, or empty when it would.
-std::string CheckTcsLine(std::string_view line);
+common::Message CheckTcsLine(std::string_view line);
 
 }  // namespace chanforge::channels

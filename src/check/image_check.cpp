@@ -22,38 +22,115 @@ using transponders::TransponderRecord;
 
 namespace {
 
+using common::Say;
+using common::Value;
+using common::Wording;
+
 constexpr Severity kError = Severity::kError;
 constexpr Severity kWarning = Severity::kWarning;
 
 const std::vector<RuleInfo> kRules = {
-    {Rule::kImageSize, kWarning, "the receiver's flash holds exactly 524288 bytes"},
-    {Rule::kNoUsableBlocks, kError, "the lists to edit live in the blocks named TCS and TPT"},
-    {Rule::kLengthPastEnd, kError, "the receiver would read its list from the next block"},
-    {Rule::kPartRecord, kError, "a cut record shifts every record the receiver reads after it"},
-    {Rule::kSecondList, kWarning, "the receiver reads only one channel and one transponder list"},
-    {Rule::kTpMissing, kError, "a channel without its transponder cannot be tuned"},
-    {Rule::kDuplicateSid, kWarning, "the receiver finds only one of two services with one SID"},
-    {Rule::kSidZero, kWarning, "no service has SID 0: a new channel's SID is still to be set"},
-    {Rule::kNameControlBytes, kWarning, "control bytes garble the menu and the text file"},
-    {Rule::kEmptyRecordInside, kWarning, "a free slot between channels shows as a blank entry"},
-    {Rule::kTooManyChannels, kWarning, "more channels than the firmware is known to hold"},
+    {Rule::kImageSize, kWarning,
+     Wording("check-why.image-size", "the receiver's flash holds exactly 524288 bytes")},
+    {Rule::kNoUsableBlocks, kError,
+     Wording("check-why.no-usable-blocks",
+             "the lists to edit live in the blocks named TCS and TPT")},
+    {Rule::kLengthPastEnd, kError,
+     Wording("check-why.length-past-end", "the receiver would read its list from the next block")},
+    {Rule::kPartRecord, kError,
+     Wording("check-why.part-record",
+             "a cut record shifts every record the receiver reads after it")},
+    {Rule::kSecondList, kWarning,
+     Wording("check-why.second-list",
+             "the receiver reads only one channel and one transponder list")},
+    {Rule::kTpMissing, kError,
+     Wording("check-why.tp-missing", "a channel without its transponder cannot be tuned")},
+    {Rule::kDuplicateSid, kWarning,
+     Wording("check-why.duplicate-sid",
+             "the receiver finds only one of two services with one SID")},
+    {Rule::kSidZero, kWarning,
+     Wording("check-why.sid-zero", "no service has SID 0: a new channel's SID is still to be set")},
+    {Rule::kNameControlBytes, kWarning,
+     Wording("check-why.name-control-bytes", "control bytes garble the menu and the text file")},
+    {Rule::kEmptyRecordInside, kWarning,
+     Wording("check-why.empty-record-inside",
+             "a free slot between channels shows as a blank entry")},
+    {Rule::kTooManyChannels, kWarning,
+     Wording("check-why.too-many-channels", "more channels than the firmware is known to hold")},
     {Rule::kFrequencyRange, kError,
-     "the tuner takes 950 to 2150 MHz after the LNB: each band's oscillator bounds its range"},
-    {Rule::kDuplicateTransponder, kWarning, "two entries for one transponder split its channels"},
-    {Rule::kHiddenFlags, kWarning, "the text file cannot keep these bits: a round trip drops them"},
-    {Rule::kUnknownFec, kWarning, "the text file shows the code as 0/0 and stores another for it"},
+     Wording(
+         "check-why.frequency-range",
+         "the tuner takes 950 to 2150 MHz after the LNB: each band's oscillator bounds its range")},
+    {Rule::kDuplicateTransponder, kWarning,
+     Wording("check-why.duplicate-transponder",
+             "two entries for one transponder split its channels")},
+    {Rule::kHiddenFlags, kWarning,
+     Wording("check-why.hidden-flags",
+             "the text file cannot keep these bits: a round trip drops them")},
+    {Rule::kUnknownFec, kWarning,
+     Wording("check-why.unknown-fec",
+             "the text file shows the code as 0/0 and stores another for it")},
     {Rule::kNotOnSatellite, kWarning,
-     "the chosen satellite's scan table lacks it: moved, ended, mistyped or on another input"},
+     Wording(
+         "check-why.not-on-satellite",
+         "the chosen satellite's scan table lacks it: moved, ended, mistyped or on another input")},
     {Rule::kSatelliteGap, kWarning,
-     "the chosen satellite's scan table has transponders the list lacks"},
+     Wording("check-why.satellite-gap",
+             "the chosen satellite's scan table has transponders the list lacks")},
 };
 
-std::string Number(std::int64_t value) { return std::to_string(value); }
+template <typename Integer>
+common::Message Number(Integer value) {
+  return Value(static_cast<std::int64_t>(value));
+}
+
+constexpr auto kOneError = Wording("check.one-error", "{1} error");
+constexpr auto kErrors = Wording("check.errors", "{1} errors");
+constexpr auto kOneWarning = Wording("check.one-warning", "{1} warning");
+constexpr auto kWarnings = Wording("check.warnings", "{1} warnings");
 
 // "1 error", "2 warnings", "0 errors".
-std::string Counted(std::size_t count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+common::Message Counted(std::size_t count, const Wording& one, const Wording& several) {
+  return common::Say(count == 1 ? one : several, {Number(count)});
 }
+
+constexpr auto kImageSizeIs = Wording("check.image-size", "size is {1} bytes, not {2}");
+constexpr auto kNoUsable =
+    Wording("check.no-usable-blocks", "no usable blocks: no block is named TCS or TPT");
+constexpr auto kAnotherList =
+    Wording("check.another-list", "another {1} block; the receiver uses one");
+constexpr auto kPastBlock =
+    Wording("check.past-block", "data length {1} runs past the block's end (room for {2})");
+constexpr auto kPastImage =
+    Wording("check.past-image", "data length {1} runs past the image's end");
+constexpr auto kNotMultiple =
+    Wording("check.not-multiple", "data length {1} is not a multiple of {2}");
+constexpr auto kTooMany = Wording("check.too-many", "{1} channels; the firmware holds {2}");
+constexpr auto kFreeSlot = Wording("check.free-slot", "free slot inside the list");
+constexpr auto kSidZero = Wording("check.sid-zero", "SID 0 names no service");
+constexpr auto kSameSid =
+    Wording("check.same-sid", "SID {1} on transponder {2} also at channel {3}");
+constexpr auto kLineEndByte = Wording("check.line-end-byte", "line-end byte {1} at position {2}");
+constexpr auto kControlByte = Wording("check.control-byte", "control byte {1} at position {2}");
+constexpr auto kNoTp = Wording("check.no-tp", "no transponder (0x00)");
+constexpr auto kTpBeyond = Wording("check.tp-beyond", "transponder {1} does not exist ({2} used)");
+constexpr auto kTpEmpty = Wording("check.tp-empty", "transponder {1} is empty");
+constexpr auto kSameTransponder =
+    Wording("check.same-transponder", "{1} kHz on DiSEqC {2} also at transponder {3}");
+constexpr auto kUnknownFecCode =
+    Wording("check.unknown-fec", "FEC code {1} shows as {2}; the text line stores {3} for it");
+constexpr auto kHiddenFlagBits =
+    Wording("check.hidden-flags", "flag bits {1} do not show in the text line");
+
+constexpr auto kImage = Wording("check.image", "image");
+constexpr auto kBlock = Wording("check.block", "block {1}");
+constexpr auto kBlockChannel = Wording("check.block-channel", "block {1} channel {2}");
+constexpr auto kBlockTransponder = Wording("check.block-transponder", "block {1} transponder {2}");
+constexpr auto kPlace = Wording("check.place", "{1} {2}");
+constexpr auto kErrorLine = Wording("check.error-line", "error: {1}: {2}");
+constexpr auto kWarningLine = Wording("check.warning-line", "warning: {1}: {2}");
+constexpr auto kSaveDespite =
+    Wording("check.save-despite", "The image has {1} (first: {2}: {3}).\r\nSave anyway ?");
 
 class Checker {
  public:
@@ -63,8 +140,7 @@ class Checker {
   std::vector<Finding> Run() {
     if (workspace_.image().size() != kNominalImageSize) {
       Add(Rule::kImageSize, kImageWide, 0, "",
-          "size is " + Number(workspace_.image().size()) + " bytes, not " +
-              Number(kNominalImageSize));
+          Say(kImageSizeIs, {Number(workspace_.image().size()), Number(kNominalImageSize)}));
     }
     // Without a list block the rest is noise: a random file's "blocks" have garbage
     // names and lengths.
@@ -72,8 +148,7 @@ class Checker {
     if (std::none_of(blocks.begin(), blocks.end(), [](const flash::BlockInfo& block) {
           return flash::ListKindOf(block).has_value();
         })) {
-      Add(Rule::kNoUsableBlocks, kImageWide, 0, "",
-          "no usable blocks: no block is named TCS or TPT");
+      Add(Rule::kNoUsableBlocks, kImageWide, 0, "", Say(kNoUsable));
       return std::move(findings_);
     }
     int tcs_blocks = 0, tpt_blocks = 0;
@@ -85,8 +160,7 @@ class Checker {
       if (!kind) continue;
       int& count = kind == flash::ListKind::kChannels ? tcs_blocks : tpt_blocks;
       if (++count > 1) {
-        Add(Rule::kSecondList, i, 0, "",
-            std::string("another ") + common::BlockNameOf(*kind) + " block; the receiver uses one");
+        Add(Rule::kSecondList, i, 0, "", Say(kAnotherList, {Value(common::BlockNameOf(*kind))}));
       }
       if (kind == flash::ListKind::kChannels) CheckChannels(i, block);
       if (kind == flash::ListKind::kTransponders) CheckTransponders(i, block);
@@ -98,7 +172,7 @@ class Checker {
   }
 
  private:
-  void Add(Rule rule, int block, int record, std::string field, std::string text) {
+  void Add(Rule rule, int block, int record, std::string field, common::Message message) {
     const bool channel =
         block >= 0 && flash::ListKindOf(workspace_.blocks()[static_cast<std::size_t>(block)]) ==
                           flash::ListKind::kChannels;
@@ -107,22 +181,21 @@ class Checker {
                              ? common::RecordNameOf(channel ? common::ListKind::kChannels
                                                             : common::ListKind::kTransponders)
                              : "",
-                         std::move(field), std::move(text)});
+                         std::move(field), std::move(message)});
   }
 
   void CheckLength(int index, const flash::BlockInfo& block, std::optional<flash::ListKind> kind) {
     if (block.length > flash::kBlockDataRoom) {
       Add(Rule::kLengthPastEnd, index, 0, flash::kLengthFieldName,
-          "data length " + Number(block.length) + " runs past the block's end (room for " +
-              Number(flash::kBlockDataRoom) + ")");
+          Say(kPastBlock, {Number(block.length), Number(flash::kBlockDataRoom)}));
     } else if (block.start + block.length > workspace_.image().size()) {
       Add(Rule::kLengthPastEnd, index, 0, flash::kLengthFieldName,
-          "data length " + Number(block.length) + " runs past the image's end");
+          Say(kPastImage, {Number(block.length)}));
     }
     const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
     if (size != 0 && block.length % size != 0) {
       Add(Rule::kPartRecord, index, 0, flash::kLengthFieldName,
-          "data length " + Number(block.length) + " is not a multiple of " + Number(size));
+          Say(kNotMultiple, {Number(block.length), Number(size)}));
     }
   }
 
@@ -130,8 +203,7 @@ class Checker {
     const std::vector<ChannelRecord> records = DecodeChannels(workspace_, block);
     if (records.size() > kFirmwareChannelLimit) {
       Add(Rule::kTooManyChannels, index, 0, "",
-          Number(static_cast<std::int64_t>(records.size())) + " channels; the firmware holds " +
-              Number(kFirmwareChannelLimit));
+          Say(kTooMany, {Number(records.size()), Number(kFirmwareChannelLimit)}));
     }
     // SID and TP of each channel seen, to the first channel that had them.
     std::map<std::pair<std::uint16_t, std::uint8_t>, std::size_t> seen;
@@ -139,19 +211,18 @@ class Checker {
       const ChannelRecord& record = records[r];
       const int number = static_cast<int>(r + 1);
       if (IsBlankChannel(record)) {
-        Add(Rule::kEmptyRecordInside, index, number, "", "free slot inside the list");
+        Add(Rule::kEmptyRecordInside, index, number, "", Say(kFreeSlot));
         continue;
       }
       if (transponders_.block >= 0) CheckTp(index, number, record.tp);
       if (record.words[channels::kSid] == 0) {
-        Add(Rule::kSidZero, index, number, "sid", "SID 0 names no service");
+        Add(Rule::kSidZero, index, number, "sid", Say(kSidZero));
       }
       const auto [it, fresh] = seen.try_emplace({record.words[channels::kSid], record.tp}, r + 1);
       if (!fresh) {
         Add(Rule::kDuplicateSid, index, number, channels::InfoOf(ChannelField::kSid).name,
-            "SID " + Number(record.words[channels::kSid]) + " on transponder " +
-                TransponderName(record.tp) + " also at channel " +
-                Number(static_cast<std::int64_t>(it->second)));
+            Say(kSameSid, {Number(record.words[channels::kSid]), Value(TransponderName(record.tp)),
+                           Number(it->second)}));
       }
       for (std::size_t i = 0; i < record.name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(record.name[i]);
@@ -161,8 +232,8 @@ class Checker {
         if (byte < 0x20 || byte == 0x7F) {
           const bool line_end = byte == '\r' || byte == '\n';
           Add(Rule::kNameControlBytes, index, number, channels::InfoOf(ChannelField::kName).name,
-              std::string(line_end ? "line-end" : "control") + " byte " + common::Hex2(byte) +
-                  " at position " + Number(static_cast<std::int64_t>(i + 1)));
+              Say(line_end ? kLineEndByte : kControlByte,
+                  {Value(common::Hex2(byte)), Number(i + 1)}));
           break;
         }
       }
@@ -172,7 +243,7 @@ class Checker {
   // A channel's transponder as the editor shows it, or its number when it is missing or empty.
   std::string TransponderName(std::uint8_t tp) const {
     if (tp == 0 || tp > transponders_.records.size() || transponders_.records[tp - 1u].IsEmpty()) {
-      return Number(tp);
+      return std::to_string(tp);
     }
     return transponders::TransponderLabel(tp, transponders_.records[tp - 1u]);
   }
@@ -180,15 +251,13 @@ class Checker {
   void CheckTp(int index, int number, std::uint8_t tp) {
     const std::size_t used = transponders_.records.size();
     if (tp == 0) {
-      Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
-          "no transponder (0x00)");
+      Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name, Say(kNoTp));
     } else if (tp > used) {
       Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
-          "transponder " + Number(tp) + " does not exist (" +
-              Number(static_cast<std::int64_t>(used)) + " used)");
+          Say(kTpBeyond, {Number(tp), Number(used)}));
     } else if (transponders_.records[tp - 1u].IsEmpty()) {
       Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
-          "transponder " + TransponderName(tp) + " is empty");
+          Say(kTpEmpty, {Value(TransponderName(tp))}));
     }
   }
 
@@ -208,7 +277,7 @@ class Checker {
       if (record.IsEmpty()) continue;
       const std::int64_t khz = record.Khz();
       const bool upper = record.flags & transponders::kFlagUpperBand;
-      if (std::string problem = transponders::KhzProblem(khz, upper); !problem.empty()) {
+      if (common::Message problem = transponders::KhzProblem(khz, upper); !problem.empty()) {
         Add(Rule::kFrequencyRange, index, number, transponders::InfoOf(TransponderField::kKhz).name,
             std::move(problem));
       }
@@ -218,20 +287,19 @@ class Checker {
       if (!fresh) {
         Add(Rule::kDuplicateTransponder, index, number,
             transponders::InfoOf(TransponderField::kKhz).name,
-            Number(khz) + " kHz on DiSEqC " + transponders::kDiseqcTexts[diseqc_b ? 1 : 0] +
-                " also at transponder " +
-                transponders::TransponderLabel(it->second, records[it->second - 1]));
+            Say(kSameTransponder,
+                {Number(khz), Value(transponders::kDiseqcTexts[diseqc_b ? 1 : 0]),
+                 Value(transponders::TransponderLabel(it->second, records[it->second - 1]))}));
       }
       if (record.fec >= std::size(transponders::kFecTexts)) {
         Add(Rule::kUnknownFec, index, number, transponders::InfoOf(TransponderField::kFec).name,
-            "FEC code " + common::Hex2(record.fec) + " shows as " + record.FecText() +
-                "; the text line stores " +
-                transponders::kFecTexts[transponders::kFallbackFecCode] + " for it");
+            Say(kUnknownFecCode, {Value(common::Hex2(record.fec)), Value(record.FecText()),
+                                  Value(transponders::kFecTexts[transponders::kFallbackFecCode])}));
       }
       const unsigned hidden = record.flags & ~transponders::kShownFlags & 0xFFu;
       if (hidden != 0) {
         Add(Rule::kHiddenFlags, index, number, transponders::kHiddenFlagsName,
-            "flag bits " + common::Hex2(hidden) + " do not show in the text line");
+            Say(kHiddenFlagBits, {Value(common::Hex2(hidden))}));
       }
     }
   }
@@ -254,21 +322,23 @@ std::vector<Finding> CheckImage(const flash::Workspace& workspace) {
   return Checker(workspace).Run();
 }
 
-std::string FindingWhere(const Finding& finding) {
-  if (finding.block == kImageWide) return "image";
-  std::string place = "block " + Number(finding.block);
-  if (finding.record > 0) place += " " + finding.item + " " + Number(finding.record);
-  return place;
+common::Message FindingWhere(const Finding& finding) {
+  if (finding.block == kImageWide) return Say(kImage);
+  if (finding.record <= 0) return Say(kBlock, {Number(finding.block)});
+  return Say(finding.item == common::RecordNameOf(common::ListKind::kChannels) ? kBlockChannel
+                                                                               : kBlockTransponder,
+             {Number(finding.block), Number(finding.record)});
 }
 
-std::string FindingPlace(const Finding& finding) {
-  const std::string where = FindingWhere(finding);
-  return finding.field.empty() ? where : where + " " + finding.field;
+common::Message FindingPlace(const Finding& finding) {
+  common::Message where = FindingWhere(finding);
+  if (finding.field.empty()) return where;
+  return Say(kPlace, {std::move(where), Value(finding.field)});
 }
 
-std::string FormatFinding(const Finding& finding) {
-  return std::string(finding.severity == kError ? "error: " : "warning: ") + FindingPlace(finding) +
-         ": " + finding.text;
+common::Message FormatFinding(const Finding& finding) {
+  return Say(finding.severity == kError ? kErrorLine : kWarningLine,
+             {FindingPlace(finding), finding.message});
 }
 
 std::size_t CountErrors(const std::vector<Finding>& findings) {
@@ -276,10 +346,11 @@ std::size_t CountErrors(const std::vector<Finding>& findings) {
       findings.begin(), findings.end(), [](const Finding& f) { return f.severity == kError; }));
 }
 
-std::string CheckSummary(const std::vector<Finding>& findings) {
+common::Message CheckSummary(const std::vector<Finding>& findings) {
   if (findings.empty()) return {};
   const std::size_t errors = CountErrors(findings);
-  return Counted(errors, "error") + ", " + Counted(findings.size() - errors, "warning");
+  return Say(common::kCommas, {Counted(errors, kOneError, kErrors),
+                               Counted(findings.size() - errors, kOneWarning, kWarnings)});
 }
 
 bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Frontend& frontend) {
@@ -287,9 +358,8 @@ bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Fronten
   const auto first = std::find_if(findings.begin(), findings.end(),
                                   [](const Finding& f) { return f.severity == kError; });
   if (first == findings.end()) return true;
-  return frontend.AskYesNo("The image has " + Counted(CountErrors(findings), "error") +
-                           " (first: " + FindingPlace(*first) + ": " + first->text + ")." +
-                           common::kCrLf + "Save anyway ?");
+  return frontend.AskYesNo(Say(kSaveDespite, {Counted(CountErrors(findings), kOneError, kErrors),
+                                              FindingPlace(*first), first->message}));
 }
 
 }  // namespace chanforge::check

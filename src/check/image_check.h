@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/frontend.h"
+#include "common/message.h"
 #include "flash/flash_image.h"
 
 namespace chanforge::check {
@@ -35,7 +36,7 @@ enum class Rule {
 struct RuleInfo {
   Rule rule;
   Severity severity;
-  const char* reason;  // why the rule exists, for the Check window's tooltips
+  common::Wording reason;  // why the rule exists, for the Check window's tooltips
 };
 
 // Every rule the check knows, with its severity and reason.
@@ -51,7 +52,7 @@ struct Finding {
   int record = 0;     // 1-based channel or transponder number; 0 for the whole block
   std::string item;   // "channel" or "transponder" when record is set
   std::string field;  // "tp", "frequency", ...; empty when not about one field
-  std::string text;
+  common::Message message;
 };
 
 inline constexpr std::int64_t kNominalImageSize = 524288;
@@ -61,15 +62,15 @@ inline constexpr std::size_t kFirmwareChannelLimit = 2000;
 std::vector<Finding> CheckImage(const flash::Workspace& workspace);
 
 // "block 0 channel 12", "block 1", "image": where a finding applies.
-std::string FindingWhere(const Finding& finding);
+common::Message FindingWhere(const Finding& finding);
 // The same with the field: "block 0 channel 12 tp".
-std::string FindingPlace(const Finding& finding);
+common::Message FindingPlace(const Finding& finding);
 // "error: block 0 channel 12 tp: transponder 42 does not exist (40 used)".
-std::string FormatFinding(const Finding& finding);
+common::Message FormatFinding(const Finding& finding);
 
 std::size_t CountErrors(const std::vector<Finding>& findings);
 // "1 error, 2 warnings", or an empty text when there is nothing to say.
-std::string CheckSummary(const std::vector<Finding>& findings);
+common::Message CheckSummary(const std::vector<Finding>& findings);
 
 // Before the image is saved: when it has errors, asks whether to save anyway. True when
 // there are none or the user says Yes.

@@ -22,8 +22,6 @@ using transponders::TransponderRecord;
 
 namespace {
 
-constexpr char kArrow[] = " \xE2\x86\x92 ";  // " → "
-
 using Key = std::pair<std::int64_t, std::int64_t>;
 
 struct Field {
@@ -472,35 +470,62 @@ std::vector<Change> DiffImages(const flash::Workspace& a, const flash::Workspace
   return Differ(a, b).Run();
 }
 
-std::string ChangePlace(const Change& change) {
-  if (change.block < 0) return "image";
-  if (change.block == kPastBlocks) return "past the blocks";
-  std::string place = "block " + Number(change.block);
-  if (change.list)
-    place += std::string(" ") + common::RecordNameOf(*change.list) + " " + change.record_label;
-  return place;
+namespace {
+
+using common::Say;
+using common::Value;
+using common::Wording;
+
+constexpr auto kImage = Wording("diff.image", "image");
+constexpr auto kPastTheBlocks = Wording("diff.past-blocks", "past the blocks");
+constexpr auto kBlock = Wording("diff.block", "block {1}");
+constexpr auto kBlockChannel = Wording("diff.block-channel", "block {1} channel {2}");
+constexpr auto kBlockTransponder = Wording("diff.block-transponder", "block {1} transponder {2}");
+constexpr auto kSizeChange = Wording("diff.size", "{1} {2}: {3} → {4} bytes");
+constexpr auto kMovedFrom = Wording("diff.moved", "{1} moved from {2}");
+constexpr auto kMovedFromLabel = Wording("diff.moved-label", "{1} moved from {2}: {3}");
+constexpr auto kAdded = Wording("diff.added", "{1} added");
+constexpr auto kAddedLabel = Wording("diff.added-label", "{1} added: {2}");
+constexpr auto kRemoved = Wording("diff.removed", "{1} removed");
+constexpr auto kRemovedLabel = Wording("diff.removed-label", "{1} removed: {2}");
+constexpr auto kBytesChanged = Wording("diff.bytes", "{1} bytes {2}-{3} changed");
+constexpr auto kMoreRanges = Wording("diff.more-ranges", "{1}: {2} more changed byte ranges");
+constexpr auto kFieldChange = Wording("diff.field", "{1} {2}: {3} → {4}");
+
+}  // namespace
+
+common::Message ChangePlace(const Change& change) {
+  if (change.block < 0) return Say(kImage);
+  if (change.block == kPastBlocks) return Say(kPastTheBlocks);
+  const common::Message block = Value(std::int64_t{change.block});
+  if (!change.list) return Say(kBlock, {block});
+  return Say(*change.list == common::ListKind::kChannels ? kBlockChannel : kBlockTransponder,
+             {block, Value(change.record_label)});
 }
 
-std::string FormatChange(const Change& change) {
-  const std::string place = ChangePlace(change);
-  const auto labelled = [](const char* what, const std::string& label) {
-    return what + (label.empty() ? "" : ": " + label);
-  };
+common::Message FormatChange(const Change& change) {
+  const common::Message place = ChangePlace(change);
   switch (change.kind) {
     case ChangeKind::kSize:
-      return place + " " + change.field + ": " + change.before + kArrow + change.after + " bytes";
+      return Say(kSizeChange,
+                 {place, Value(change.field), Value(change.before), Value(change.after)});
     case ChangeKind::kMoved:
-      return place + " moved from " + labelled(change.before.c_str(), change.after);
+      return change.after.empty()
+                 ? Say(kMovedFrom, {place, Value(change.before)})
+                 : Say(kMovedFromLabel, {place, Value(change.before), Value(change.after)});
     case ChangeKind::kAdded:
-      return place + labelled(" added", change.after);
+      return change.after.empty() ? Say(kAdded, {place})
+                                  : Say(kAddedLabel, {place, Value(change.after)});
     case ChangeKind::kRemoved:
-      return place + labelled(" removed", change.before);
+      return change.before.empty() ? Say(kRemoved, {place})
+                                   : Say(kRemovedLabel, {place, Value(change.before)});
     case ChangeKind::kBytes:
-      return place + " bytes " + change.before + "-" + change.after + " changed";
+      return Say(kBytesChanged, {place, Value(change.before), Value(change.after)});
     case ChangeKind::kMoreBytes:
-      return place + ": " + change.before + " more changed byte ranges";
+      return Say(kMoreRanges, {place, Value(change.before)});
     default:
-      return place + " " + change.field + ": " + change.before + kArrow + change.after;
+      return Say(kFieldChange,
+                 {place, Value(change.field), Value(change.before), Value(change.after)});
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/list_kind.h"
+#include "common/message.h"
 #include "flash/flash_image.h"
 
 namespace chanforge::check {
@@ -42,9 +43,9 @@ struct Change {
 };
 
 // Where a change applies: "image", "block 3", "block 0 channel 12", "past the blocks".
-std::string ChangePlace(const Change& change);
+common::Message ChangePlace(const Change& change);
 // "block 0 channel 12 name: ARD → Das Erste", "block 0 channel 12 added: ZDF (SID 28006)".
-std::string FormatChange(const Change& change);
+common::Message FormatChange(const Change& change);
 
 // Changes that turn image a into image b, ordered by block and record. Transponders are
 // matched by frequency, polarisation, band and DiSEqC input, channels by SID and the

@@ -8,19 +8,19 @@ namespace chanforge::cli {
 bool Load(ConsoleFrontend& ui, CommandSession& session, const std::string& flash,
           const std::string& out) {
   if (!out.empty() && (out == flash || session.files().SameFile(out, flash))) {
-    std::string error;
+    common::Message error;
     session.lock = session.files().Lock(flash, error);
     // Some network file systems cannot lock: go on, as the user asked for the change.
     if (!session.lock && !error.empty()) {
-      ui.ShowMessage(
-          common::MessageKind::kNotice,
-          "could not lock " + flash + ": " + error + "; another writer may overwrite this change");
+      ui.ShowMessage(common::MessageKind::kNotice,
+                     "could not lock " + flash + ": " + common::Format(error) +
+                         "; another writer may overwrite this change");
     }
   }
   return session.LoadChosen(ui, flash) == common::Outcome::kDone;
 }
 
-bool Refused(ConsoleFrontend& ui, const std::string& refusal) {
+bool Refused(ConsoleFrontend& ui, const common::Message& refusal) {
   if (refusal.empty()) return false;
   ui.ShowMessage(common::MessageKind::kError, refusal);
   return true;

@@ -35,10 +35,10 @@ int Complete(common::Files& files, std::ostream& out, const std::string& what,
     PrintFields(out, transponders::kTransponderFields);
   } else {
     // Names and positions without reading a table, so that a key press never waits.
-    std::string error;
+    common::Message error;
     std::set<std::string> positions;
     for (const satellites::Satellite& satellite :
-         satellites::FindTables(files, tables, kNameTablesFolder, error)) {
+         satellites::FindTables(files, tables, common::Value(kNameTablesFolder), error)) {
       PrintWord(out, satellites::NameForTerminal(satellite.name));
       if (!satellite.position.empty()) positions.insert(satellite.position);
     }

@@ -14,14 +14,16 @@ std::string ConsoleText(const std::string& text) {
   return result;
 }
 
-void ConsoleFrontend::ShowMessage(common::MessageKind kind, const std::string& text) {
+void ConsoleFrontend::ShowMessage(common::MessageKind kind, const common::Message& message) {
+  const std::string text = common::Format(message);
   // A report is the result of the command; refusals and notices are diagnostics.
   std::ostream& stream = kind == common::MessageKind::kReport ? out_ : err_;
   stream << ConsoleText(text) << '\n';
   stream.flush();
 }
 
-bool ConsoleFrontend::AskYesNo(const std::string& text) {
+bool ConsoleFrontend::AskYesNo(const common::Message& question) {
+  const std::string text = common::Format(question);
   if (options_.yes) {
     if (options_.verbose) err_ << ConsoleText(text) << " (answered Yes)\n";
     return true;
@@ -56,8 +58,8 @@ void ConsoleFrontend::PrintLine(std::ostream& out, std::string_view line) const 
   }
 }
 
-void ConsoleFrontend::ShowStatus(const std::string& text) {
-  if (options_.verbose && !text.empty()) err_ << text << '\n';
+void ConsoleFrontend::ShowStatus(const common::Message& status) {
+  if (options_.verbose && !status.empty()) err_ << common::Format(status) << '\n';
 }
 
 }  // namespace chanforge::cli

@@ -28,10 +28,16 @@ class ConsoleFrontend : public common::Frontend {
   // The next file the chooser gives; names are used in the order they are queued.
   void QueueFile(const std::string& name) { files_.push_back(name); }
 
-  void ShowMessage(common::MessageKind kind, const std::string& text) override;
-  bool AskYesNo(const std::string& text) override;
+  void ShowMessage(common::MessageKind kind, const common::Message& message) override;
+  bool AskYesNo(const common::Message& question) override;
   common::FileChoice ChooseFile(const common::FileRequest& request) override;
-  void ShowStatus(const std::string& text) override;
+  void ShowStatus(const common::Message& status) override;
+  // The command line's own texts, which stay English.
+  void ShowMessage(common::MessageKind kind, std::string text) {
+    ShowMessage(kind, common::Value(std::move(text)));
+  }
+  bool AskYesNo(std::string question) { return AskYesNo(common::Value(std::move(question))); }
+  void ShowStatus(std::string status) { ShowStatus(common::Value(std::move(status))); }
 
   // Prints lines of image or list bytes: at a terminal as UTF-8 with control characters
   // shown as "."; to a pipe or a file as the bytes they are, which scripts rely on.

@@ -14,7 +14,7 @@ int ExportCsv(ConsoleFrontend& ui, common::Files& files, const std::string& flas
               common::ListKind list, const std::string& out) {
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
-  std::string done;
+  common::Message done;
   return ExitStatus(editing::ExportCsvFile(ui, files, session.document(), list, out, done));
 }
 
@@ -22,7 +22,7 @@ int ImportCsv(ConsoleFrontend& ui, common::Files& files, const std::string& flas
               common::ListKind list, const std::string& in, const std::string& out) {
   CommandSession session(files);
   if (!Load(ui, session, flash, out)) return 1;
-  std::string done;
+  common::Message done;
   if (editing::ImportCsvFile(ui, files, session.document(), session.history(), list, in, done) !=
       common::Outcome::kDone) {
     return 1;

@@ -40,7 +40,8 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
   out << "Nr";
-  for (const common::FieldInfo& info : channels::kChannelFields) out << '\t' << info.heading;
+  for (const common::FieldInfo& info : channels::kChannelFields)
+    out << '\t' << common::HeadingOf(info);
   out << '\n';
   std::size_t number = 0;
   for (const editing::ChannelRecord& channel : document.channels()) {
@@ -81,7 +82,7 @@ int SetChannel(ConsoleFrontend& ui, common::Files& files, const std::string& fla
   CommandSession session(files);
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
-  if (Refused(ui, editing::CheckNumber(number, document->channels().size(), "Channel"))) return 1;
+  if (Refused(ui, editing::CheckNumber(number, document->channels().size(), kChannels))) return 1;
   // One step, as the editor would make it field by field.
   std::vector<std::pair<editing::ChannelField, editing::ChannelRecord>> steps;
   editing::ChannelRecord record = document->channels()[number - 1];
@@ -101,7 +102,7 @@ int SetTransponder(ConsoleFrontend& ui, common::Files& files, const std::string&
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
-  if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
+  if (Refused(ui, editing::CheckNumber(number, size, kTransponders))) return 1;
   editing::TransponderRecord record = document->transponders()[number - 1];
   if (Refused(ui, editing::AssignTransponderFields(record, assignments))) return 1;
   if (record != document->transponders()[number - 1]) {
@@ -117,7 +118,7 @@ int MoveChannels(ConsoleFrontend& ui, common::Files& files, const std::string& f
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   const std::size_t size = document->channels().size();
-  if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, "Channel"))) return 1;
+  if (Refused(ui, editing::CheckMove(rows.first, rows.last, before, size, kChannels))) return 1;
   return Finish(ui, session,
                 editing::MoveChannels(rows.first - 1, rows.last - rows.first + 1, before - 1), out);
 }
@@ -130,7 +131,7 @@ int RemoveChannels(ConsoleFrontend& ui, common::Files& files, const std::string&
   std::vector<std::size_t> rows;
   for (const Range& range : ranges) {
     const std::size_t size = document->channels().size();
-    if (Refused(ui, editing::CheckRange(range.first, range.last, size, "Channel"))) return 1;
+    if (Refused(ui, editing::CheckRange(range.first, range.last, size, kChannels))) return 1;
     for (std::size_t n = range.first; n <= range.last; ++n) rows.push_back(n - 1);
   }
   return Finish(ui, session, editing::RemoveChannels(std::move(rows)), out);
@@ -163,8 +164,8 @@ int RemoveTransponder(ConsoleFrontend& ui, common::Files& files, const std::stri
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
-  if (Refused(ui, editing::CheckNumber(number, size, "Transponder"))) return 1;
-  const std::string question = editing::RemoveTransponderQuestion(*document, number - 1);
+  if (Refused(ui, editing::CheckNumber(number, size, kTransponders))) return 1;
+  const common::Message question = editing::RemoveTransponderQuestion(*document, number - 1);
   if (!question.empty() && !ui.AskYesNo(question)) return 1;
   return Finish(ui, session, editing::RemoveTransponder(number - 1), out);
 }
@@ -175,7 +176,7 @@ int MoveTransponder(ConsoleFrontend& ui, common::Files& files, const std::string
   ListDocument* document = OpenLists(ui, session, flash, out, kTransponders);
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
-  if (Refused(ui, editing::CheckMove(number, number, before, size, "Transponder"))) return 1;
+  if (Refused(ui, editing::CheckMove(number, number, before, size, kTransponders))) return 1;
   return Finish(ui, session, editing::MoveTransponders(number - 1, 1, before - 1), out);
 }
 

@@ -67,7 +67,8 @@ std::string HtmlEscaped(std::string_view text) {
 
 std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& choices) {
   const std::string span = std::to_string(list.headings.size());
-  const std::string header = list.file_name + " \u00b7 " + list.date + " \u00b7 " + list.count;
+  const std::string header =
+      list.file_name + " \u00b7 " + list.date + " \u00b7 " + common::Format(list.count);
   std::size_t rows = 0;
   for (const views::PrintedGroup& group : list.groups) rows += group.rows.size() + 1;
   std::string out;
@@ -83,13 +84,15 @@ std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& 
   out += choices.page_columns == 2 ? "<div class=\"two\">\n" : "<div>\n";
   out += "<table>\n<thead>\n<tr><th class=\"page\" colspan=\"" + span + "\">" +
          HtmlEscaped(header) + "</th></tr>\n";
-  AppendRow(out, list.headings, list.numbers, "th");
+  std::vector<std::string> headings;
+  for (const common::Message& heading : list.headings) headings.push_back(common::Format(heading));
+  AppendRow(out, headings, list.numbers, "th");
   out += "</thead>\n";
   for (const views::PrintedGroup& group : list.groups) {
     out += group.new_page ? "<tbody class=\"sheet\">\n" : "<tbody>\n";
     if (!group.title.empty()) {
-      out += "<tr><th class=\"group\" colspan=\"" + span + "\">" + HtmlEscaped(group.title) +
-             "</th></tr>\n";
+      out += "<tr><th class=\"group\" colspan=\"" + span + "\">" +
+             HtmlEscaped(common::Format(group.title)) + "</th></tr>\n";
     }
     for (const std::vector<std::string>& row : group.rows) AppendRow(out, row, list.numbers, "td");
     out += "</tbody>\n";

@@ -26,13 +26,13 @@ namespace {
 
 // Checks the block the way the window's block commands do.
 bool Selected(ConsoleFrontend& ui, const flash::Workspace& w, int index,
-              const std::string& action) {
+              flash::BlockAction action) {
   return flash::CheckBlockSelected(ui, w.block_count(), index < w.block_count() ? index : -1,
                                    w.image().fileName, action);
 }
 
 bool LoadAndSelect(ConsoleFrontend& ui, CommandSession& session, const std::string& flash,
-                   int index, const std::string& action, const std::string& out) {
+                   int index, flash::BlockAction action, const std::string& out) {
   return Load(ui, session, flash, out) && Selected(ui, session.workspace(), index, action);
 }
 
@@ -40,7 +40,8 @@ int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const s
   flash::Workspace workspace;
   if (!LoadForReading(ui, files, workspace, flash)) return 1;
   // An image too short for any block is refused like every other block command.
-  if (!flash::CheckBlockSelected(ui, workspace.block_count(), 0, flash, "")) return 1;
+  if (!flash::CheckBlockSelected(ui, workspace.block_count(), 0, flash, flash::BlockAction::kView))
+    return 1;
   ui.PrintBytes(out, views::BlockLines(workspace));
   return 0;
 }
@@ -48,7 +49,8 @@ int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const s
 int SaveBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
               const std::string& out, bool whole) {
   flash::Workspace workspace;
-  if (!LoadForReading(ui, files, workspace, flash) || !Selected(ui, workspace, index, "Save"))
+  if (!LoadForReading(ui, files, workspace, flash) ||
+      !Selected(ui, workspace, index, flash::BlockAction::kSave))
     return 1;
   flash::ListFileNames names;
   ui.QueueFile(out);
@@ -58,7 +60,7 @@ int SaveBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flas
 int ReadBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
               const std::string& in, const std::string& out, bool whole) {
   CommandSession session(files);
-  if (!LoadAndSelect(ui, session, flash, index, "Update", out)) return 1;
+  if (!LoadAndSelect(ui, session, flash, index, flash::BlockAction::kUpdate, out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
   if (editing::ReadBlock(session.history(), ui, files, index, whole, names) != Outcome::kDone) {
@@ -70,7 +72,7 @@ int ReadBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flas
 int ClearBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
                const std::string& out, bool whole) {
   CommandSession session(files);
-  if (!LoadAndSelect(ui, session, flash, index, "Clear", out)) return 1;
+  if (!LoadAndSelect(ui, session, flash, index, flash::BlockAction::kClear, out)) return 1;
   if (editing::ClearBlock(session.history(), ui, index, whole) != Outcome::kDone) return 1;
   return SaveImage(ui, session, out);
 }
@@ -78,7 +80,7 @@ int ClearBlock(ConsoleFrontend& ui, common::Files& files, const std::string& fla
 int SwapDiseqc(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
                const std::string& out) {
   CommandSession session(files);
-  if (!LoadAndSelect(ui, session, flash, index, "Convert (a TPT block!)", out)) return 1;
+  if (!LoadAndSelect(ui, session, flash, index, flash::BlockAction::kConvert, out)) return 1;
   int count = 0;
   if (editing::SwapDiseqc(session.history(), ui, index, count) != Outcome::kDone) return 1;
   const int status = SaveImage(ui, session, out);
@@ -92,7 +94,8 @@ enum class ViewAs { kHex, kTcs, kTpt };
 int HexDump(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
             int index, ViewAs as) {
   flash::Workspace w;
-  if (!LoadForReading(ui, files, w, flash) || !Selected(ui, w, index, "View")) return 1;
+  if (!LoadForReading(ui, files, w, flash) || !Selected(ui, w, index, flash::BlockAction::kView))
+    return 1;
   const flash::BlockInfo& block = *flash::FindBlock(w, index);
   const flash::ListKind wanted =
       as == ViewAs::kTcs ? flash::ListKind::kChannels : flash::ListKind::kTransponders;

@@ -30,12 +30,12 @@ int ApplyOrderCommand(ConsoleFrontend& ui, common::Files& files, const Args& a) 
   ui.ShowMessage(common::MessageKind::kNotice, editing::OrderSummary(plan));
   if (a.list) {
     for (const auto* lines : {&plan.new_channels, &plan.missing_channels}) {
-      for (const std::string& line : *lines) std::cout << line << '\n';
+      for (const common::Message& line : *lines) std::cout << line << '\n';
     }
   }
   if (plan.Changes()) {
     session.history().Push(editing::ApplyOrder(
-        plan, "Apply order from " + common::PathOf(a.from).filename().string()));
+        plan, editing::ApplyOrderStep(common::PathOf(a.from).filename().string())));
   }
   return SaveImage(ui, session, a.out);
 }

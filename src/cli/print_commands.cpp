@@ -44,7 +44,7 @@ int ExportHtml(ConsoleFrontend& ui, common::Files& files, const Args& a) {
         views::PrintRows(document.channels(), document.transponders(), choices, a.flash, Today()),
         choices);
   };
-  std::string done;
+  common::Message done;
   return ExitStatus(
       editing::ExportListFile(ui, files, document, common::ListKind::kChannels, a.out, page, done));
 }
@@ -62,7 +62,7 @@ constexpr Subcommand kPrintCommands[] = {
            ->check(CLI::Validator(
                [](std::string& text) {
                  std::vector<views::PrintColumn> columns;
-                 return views::ReadPrintColumns(text, columns);
+                 return common::Format(views::ReadPrintColumns(text, columns));
                },
                "LIST"));
        command.add_option("--group", a->group, "Channels gathered by DiSEqC input or transponder")

@@ -19,12 +19,12 @@ namespace {
 // error, and one without sections (a README) is passed over.
 int Satellites(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
                const std::string& tables) {
-  std::string error;
+  common::Message error;
   std::vector<satellites::Satellite> list =
-      satellites::FindTables(files, tables, kNameTablesFolder, error);
+      satellites::FindTables(files, tables, common::Value(kNameTablesFolder), error);
   std::size_t listed = 0;
   for (satellites::Satellite& satellite : list) {
-    const std::string problem = satellites::CountRows(files, satellite);
+    const common::Message problem = satellites::CountRows(files, satellite);
     if (!problem.empty()) ui.ShowMessage(common::MessageKind::kNotice, problem);
     if (!problem.empty() || satellite.rows == 0) continue;
     if (listed++ == 0) out << "Satellite\tPosition\tRows\n";
@@ -33,7 +33,9 @@ int Satellites(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   }
   if (listed > 0) return 0;
   ui.ShowMessage(common::MessageKind::kError,
-                 error.empty() ? satellites::WhereToGetTables(tables, kNameTablesFolder) : error);
+                 error.empty()
+                     ? satellites::WhereToGetTables(tables, common::Value(kNameTablesFolder))
+                     : error);
   return 1;
 }
 
@@ -54,8 +56,8 @@ int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a)
   editing::ListDocument& document = *lists;
   const satellites::FitChoices choices{IsDiseqcB(a.diseqc),
                                        *transponders::FecCodeOf(a.fec_default)};
-  for (const std::string& problem : table.problems) {
-    ui.ShowMessage(common::MessageKind::kNotice, from + ": " + problem);
+  for (const common::Message& problem : table.problems) {
+    ui.ShowMessage(common::MessageKind::kNotice, from + ": " + common::Format(problem));
   }
   std::vector<satellites::RowFit> fits =
       satellites::FitRows(table, choices, document.transponders());
@@ -67,13 +69,14 @@ int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a)
   }
   satellites::KeepWhatFits(fits, room);
   for (const satellites::RowFit& fit : fits) {
-    const std::string& why = fit.record ? fit.present : fit.refusal;
-    const std::string& text = fit.Addable() ? fit.notes : why;
+    const common::Message& why = fit.record ? fit.present : fit.refusal;
+    const common::Message& text = fit.Addable() ? fit.notes : why;
     if (text.empty()) continue;
-    ui.ShowMessage(common::MessageKind::kReport,
-                   satellites::RowPlace(fit.row) + (fit.Addable() ? ": " : ", left out: ") + text);
+    ui.ShowMessage(common::MessageKind::kReport, common::Format(satellites::RowPlace(fit.row)) +
+                                                     (fit.Addable() ? ": " : ", left out: ") +
+                                                     common::Format(text));
   }
-  const std::string hint = satellites::OtherSatelliteHint(
+  const common::Message hint = satellites::OtherSatelliteHint(
       files, fits, document.transponders(), choices.diseqc_b, from, table, chosen.others);
   if (!hint.empty()) ui.ShowMessage(common::MessageKind::kNotice, hint);
   std::vector<transponders::TransponderRecord> records = satellites::AddableRecords(fits);
@@ -83,7 +86,7 @@ int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a)
     return 1;
   }
   const std::size_t first = document.transponders().size() + 1;
-  std::string refusal;
+  common::Message refusal;
   std::unique_ptr<editing::Command> command =
       satellites::AddRecords(document, std::move(records), refusal);
   if (!command) {
@@ -137,9 +140,9 @@ constexpr Subcommand kSatelliteCommands[] = {
 
 bool ReadTable(ConsoleFrontend& ui, common::Files& files, const std::string& tables,
                const std::string& name, ChosenTable& chosen) {
-  std::string error;
+  common::Message error;
   const std::vector<satellites::Satellite> list =
-      satellites::FindTables(files, tables, kNameTablesFolder, error);
+      satellites::FindTables(files, tables, common::Value(kNameTablesFolder), error);
   // Only the chosen files are read.
   const std::vector<const satellites::Satellite*> named = satellites::ChooseSatellites(list, name);
   if (!named.empty()) chosen.table = satellites::ReadScanTables(files, named);
@@ -151,8 +154,8 @@ bool ReadTable(ConsoleFrontend& ui, common::Files& files, const std::string& tab
     }
   }
   if (error.empty() && named.empty()) {
-    error = "No scan table named " + name + " in " + tables +
-            ", nor one at that position (the satellites command lists them).";
+    error = common::Value("No scan table named " + name + " in " + tables +
+                          ", nor one at that position (the satellites command lists them).");
   }
   if (error.empty()) error = chosen.table.error;
   if (error.empty()) return true;

@@ -15,8 +15,8 @@ namespace {
 int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& tcs,
          const std::string& tpt) {
   const std::string& name = tcs.empty() ? tpt : tcs;
-  ui.ShowStatus("Loading " + name + "...");
-  std::string error;
+  ui.ShowStatus(common::Say(common::kLoadingStatus, {common::Value(name)}));
+  common::Message error;
   // A line at a time: a list of any length is shown with flat memory.
   const bool shown = views::StreamListFile(
       files, name, tcs.empty() ? common::ListKind::kTransponders : common::ListKind::kChannels,

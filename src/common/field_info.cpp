@@ -12,13 +12,26 @@ std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view t
   return {};
 }
 
-std::string ChoicesText(const FieldInfo& info) {
-  std::string text;
-  for (std::size_t i = 0; i < info.texts.size(); ++i) {
-    if (i > 0) text += i + 1 == info.texts.size() ? " or " : ", ";
-    text += info.texts[i];
-  }
-  return text;
+Message ChoicesText(const FieldInfo& info) {
+  std::vector<Message> texts;
+  for (const char* text : info.texts) texts.push_back(Value(text));
+  return Listed(std::move(texts), kOr);
+}
+
+namespace {
+constexpr auto kWithUnit = Wording("field.with-unit", "{1} ({2})");
+constexpr auto kLinked = Wording("field.linked", "{1} {2}");
+}  // namespace
+
+Message ColumnTitle(const FieldInfo& info) {
+  if (*info.unit == '\0') return HeadingOf(info);
+  return Say(kWithUnit, {HeadingOf(info), Value(info.unit)});
+}
+
+Message LinkedColumnTitle(const FieldInfo& link, const FieldInfo& info) {
+  Message title = Say(kLinked, {HeadingOf(link), Value(info.name)});
+  if (*info.unit == '\0') return title;
+  return Say(kWithUnit, {std::move(title), Value(info.unit)});
 }
 
 }  // namespace chanforge::common

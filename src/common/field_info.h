@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/message.h"
+
 namespace chanforge::common {
 
 // The largest values of the one- and two-byte number fields.
@@ -17,7 +19,7 @@ inline constexpr std::int64_t kWordMost = 0xFFFF;
 
 struct FieldInfo {
   const char* name;                    // the command line's FIELD=, and the comparison's field name
-  const char* heading;                 // the CSV and the list editor's column heading
+  Wording heading;                     // the column heading: the CSV's in English, the editor's
   std::size_t offset;                  // first byte in the record
   std::size_t width;                   // bytes in the record
   std::size_t column;                  // 0-based start in the text line
@@ -29,21 +31,27 @@ struct FieldInfo {
   std::span<const char* const> texts;  // the value's texts by code, for a field of choices
 };
 
-// The heading with its unit, as a column shows it: "Frequency (kHz)".
-inline std::string ColumnTitle(const FieldInfo& info) {
-  return *info.unit == '\0' ? info.heading : std::string(info.heading) + " (" + info.unit + ")";
-}
+// A field's value refused, as every road says it (without the full stop a sentence adds):
+// "SID 70000 is outside 0 to 65535", "SID \"x\" is not a number", "FEC \"9/9\" is not 1/2,
+// 2/3, 3/4 or 7/8". The values: the heading, the value, then the range or the choices.
+inline constexpr auto kOutsideRange = Wording("field.outside", "{1} {2} is outside {3} to {4}");
+inline constexpr auto kNotANumber = Wording("field.not-number", "{1} {2} is not a number");
+inline constexpr auto kNotOneOf = Wording("field.not-choice", "{1} {2} is not {3}");
+// A field's heading, then what is wrong with its value: "Frequency 11500000 kHz lies ...".
+inline constexpr auto kFieldSays = Wording("field.says", "{1} {2}");
 
+// The heading as a message's value, in the reader's words.
+inline Message HeadingOf(const FieldInfo& info) { return Say(info.heading); }
+
+// The heading with its unit, as a column shows it: "Frequency (kHz)".
+Message ColumnTitle(const FieldInfo& info);
 // The title of a column that shows a field of a linked record: "TP frequency (kHz)" for a
 // channel's transponder.
-inline std::string LinkedColumnTitle(const FieldInfo& link, const FieldInfo& info) {
-  const std::string title = std::string(link.heading) + " " + info.name;
-  return *info.unit == '\0' ? title : title + " (" + info.unit + ")";
-}
+Message LinkedColumnTitle(const FieldInfo& link, const FieldInfo& info);
 
 // The code of one of a choice field's texts (any case), or nothing.
 std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view text);
 // A choice field's texts as a message lists them: "A or B", "1/2, 2/3, 3/4 or 4/5".
-std::string ChoicesText(const FieldInfo& info);
+Message ChoicesText(const FieldInfo& info);
 
 }  // namespace chanforge::common

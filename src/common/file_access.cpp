@@ -32,7 +32,7 @@ EntryKind KindOfName(const std::string& name) {
 }
 
 bool SystemFiles::FilesInFolder(const std::string& folder, std::vector<std::string>& names,
-                                std::string& error) {
+                                Message& error) {
   std::error_code ec;
   for (fs::directory_iterator it(PathOf(folder), ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code kind_ec;
@@ -41,7 +41,7 @@ bool SystemFiles::FilesInFolder(const std::string& folder, std::vector<std::stri
     names.emplace_back(name.begin(), name.end());
   }
   if (ec) {
-    error = ec.message();
+    error = Value(ec.message());
     return false;
   }
   std::sort(names.begin(), names.end());
@@ -58,23 +58,34 @@ std::vector<std::string>& Committed() {
 const std::vector<std::string>& CommittedFiles() { return Committed(); }
 void NoteCommitted(const std::string& target) { Committed().push_back(target); }
 
-std::string OtherNamesNotice(std::uint64_t links) {
+namespace {
+constexpr auto kOtherName =
+    Wording("file.notice.other-name",
+            "is a file of its own now: its other name (a hard link) keeps the old content");
+constexpr auto kOtherNames =
+    Wording("file.notice.other-names",
+            "is a file of its own now: its {1} other names (hard links) keep the old content");
+constexpr auto kLeftBehind =
+    Wording("file.reason.left-behind", "{1}; the temporary file {2} is left behind");
+constexpr auto kBoth = Wording("file.notice.both", "{1}; {2}");
+}  // namespace
+
+Message OtherNamesNotice(std::uint64_t links) {
   const std::uint64_t others = links - 1;
-  return others == 1
-             ? "is a file of its own now: its other name (a hard link) keeps the old content"
-             : "is a file of its own now: its " + std::to_string(others) +
-                   " other names (hard links) keep the old content";
+  return others == 1 ? Say(kOtherName)
+                     : Say(kOtherNames, {Value(static_cast<std::int64_t>(others))});
 }
 
-bool SafeWriter::Fail(const std::string& reason) {
-  error_ = reason;
+bool SafeWriter::Fail(Message reason) {
+  error_ = std::move(reason);
   Discard();
-  if (!left_behind_.empty()) error_ += "; the temporary file " + left_behind_ + " is left behind";
+  if (!left_behind_.empty()) error_ = Say(kLeftBehind, {std::move(error_), Value(left_behind_)});
   return false;
 }
 
-void SafeWriter::AddNotice(const std::string& notice) {
-  notice_ += (notice_.empty() ? "" : "; ") + notice;
+void SafeWriter::AddNotice(Message notice) {
+  notice_ =
+      notice_.empty() ? std::move(notice) : Say(kBoth, {std::move(notice_), std::move(notice)});
 }
 
 EntryKind SystemFiles::KindOf(const std::string& name) { return KindOfName(name); }
@@ -85,21 +96,21 @@ bool SystemFiles::SameFile(const std::string& first, const std::string& second) 
   return !ec && same;
 }
 
-std::unique_ptr<InputFile> SystemFiles::OpenInput(const std::string& name, std::string& error,
+std::unique_ptr<InputFile> SystemFiles::OpenInput(const std::string& name, Message& error,
                                                   std::int64_t ceiling) {
   auto reader = std::make_unique<FileReader>();
   if (!reader->Open(name, error, ceiling)) return nullptr;
   return reader;
 }
 
-std::unique_ptr<OutputFile> SystemFiles::Replace(const std::string& name, std::string& error) {
+std::unique_ptr<OutputFile> SystemFiles::Replace(const std::string& name, Message& error) {
   auto writer = std::make_unique<SafeWriter>();
   if (writer->Open(name)) return writer;
   error = writer->error();
   return nullptr;
 }
 
-std::unique_ptr<HeldLock> SystemFiles::Lock(const std::string& name, std::string& error) {
+std::unique_ptr<HeldLock> SystemFiles::Lock(const std::string& name, Message& error) {
   auto lock = std::make_unique<FileLock>();
   if (lock->Lock(name)) return lock;
   error = lock->error();

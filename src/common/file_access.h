@@ -36,7 +36,7 @@ class FileReader : public InputFile {
   // False, with the reason, for a folder, a special file or an unreadable file. Reading
   // stops past ceiling bytes, whatever the file's length said (a special file may go on
   // forever).
-  bool Open(const std::string& name, std::string& error, std::int64_t ceiling = kListFileLimit);
+  bool Open(const std::string& name, Message& error, std::int64_t ceiling = kListFileLimit);
   bool Read(std::size_t count, std::string& out) override;
   bool too_large() const override { return total_ > ceiling_; }
   std::int64_t total() const override { return total_; }
@@ -67,20 +67,20 @@ class SafeWriter : public OutputFile {
   bool Write(std::string_view bytes) override;
   bool Commit() override;
   // In the system's words (and the name of a temporary file that could not be removed).
-  const std::string& error() const override { return error_; }
-  const std::string& notice() const override { return notice_; }
+  const Message& error() const override { return error_; }
+  const Message& notice() const override { return notice_; }
 
  private:
   bool Fail(int code);
-  bool Fail(const std::string& reason);
-  void AddNotice(const std::string& notice);
+  bool Fail(Message reason);
+  void AddNotice(Message notice);
   void Discard();
 
   std::string target_;
   std::string temp_;
   std::intptr_t handle_ = -1;
-  std::string error_;
-  std::string notice_;
+  Message error_;
+  Message notice_;
   std::string left_behind_;  // a temporary file Discard could not remove
 };
 
@@ -104,11 +104,11 @@ class FileLock : public HeldLock {
   // even if another program replaced the file meanwhile. False when it cannot be opened,
   // or when the system cannot lock it (error() then says why).
   bool Lock(const std::string& name);
-  const std::string& error() const { return error_; }
+  const Message& error() const { return error_; }
 
  private:
   std::intptr_t handle_ = -1;
-  std::string error_;
+  Message error_;
 };
 
 // The disk of this computer.
@@ -118,15 +118,15 @@ class SystemFiles final : public Files {
   FileStamp StampOf(const std::string& name) override;
   bool SameFile(const std::string& first, const std::string& second) override;
   bool FilesInFolder(const std::string& folder, std::vector<std::string>& names,
-                     std::string& error) override;
-  std::unique_ptr<InputFile> OpenInput(const std::string& name, std::string& error,
+                     Message& error) override;
+  std::unique_ptr<InputFile> OpenInput(const std::string& name, Message& error,
                                        std::int64_t ceiling) override;
   // Mapped only in a program that reports a fault on a file cut short meanwhile
   // (AllowMappedReads), as another program's change to the file may show through, and a
   // read of a part lost to truncation or to a device error faults.
   std::shared_ptr<const MappedFile> Map(const std::string& name, std::int64_t limit) override;
-  std::unique_ptr<OutputFile> Replace(const std::string& name, std::string& error) override;
-  std::unique_ptr<HeldLock> Lock(const std::string& name, std::string& error) override;
+  std::unique_ptr<OutputFile> Replace(const std::string& name, Message& error) override;
+  std::unique_ptr<HeldLock> Lock(const std::string& name, Message& error) override;
 };
 
 }  // namespace chanforge::common

@@ -22,6 +22,6 @@ void PrepareForWriting(char* data, std::size_t size);
 
 // SafeWriter's notice for a replaced file that had other names (hard links): they keep the old
 // content.
-std::string OtherNamesNotice(std::uint64_t links);
+Message OtherNamesNotice(std::uint64_t links);
 
 }  // namespace chanforge::common

@@ -29,6 +29,10 @@ namespace chanforge::common {
 
 namespace {
 
+constexpr auto kOwnedBy = Wording("file.notice.owned-by", "is now owned by {1}");
+constexpr auto kLostAttributes =
+    Wording("file.notice.lost-attributes", "lost its extended attributes {1}");
+
 // The temporary file of the write in progress, for a signal handler to remove. A fixed
 // buffer: a handler may not allocate.
 char pending_temporary[4096];
@@ -125,7 +129,7 @@ static_assert(std::atomic<std::uintptr_t>::is_always_lock_free);
 std::atomic<bool> mapping_allowed{false};
 
 bool NoteMapped(const std::string& name, const char* data, std::size_t size) {
-  const std::string message = UnreadableText(name) + "\n";
+  const std::string message = Format(UnreadableText(name)) + "\n";
   if (message.size() > sizeof mapped_ranges[0].message) return false;
   for (MappedRange& range : mapped_ranges) {
     if (range.begin.load() != 0) continue;
@@ -238,19 +242,19 @@ void FileReader::Close() {
   handle_ = -1;
 }
 
-bool FileReader::Open(const std::string& name, std::string& error, std::int64_t ceiling) {
+bool FileReader::Open(const std::string& name, Message& error, std::int64_t ceiling) {
   Close();
   ceiling_ = ceiling;
   total_ = 0;
   const int fd = OpenForReading(name);
   if (fd < 0) {
-    error = std::strerror(errno);
+    error = Value(std::strerror(errno));
     return false;
   }
   // The kind of what was opened, not of what the name named a moment before.
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    error = S_ISDIR(info.st_mode) ? "it is a folder" : "not a regular file";
+    error = Say(S_ISDIR(info.st_mode) ? kFolderError : kNotRegularError);
     ::close(fd);
     return false;
   }
@@ -287,7 +291,7 @@ FileStamp SystemFiles::StampOf(const std::string& name) {
 
 SafeWriter::~SafeWriter() { Discard(); }
 
-bool SafeWriter::Fail(int code) { return Fail(std::string(std::strerror(code))); }
+bool SafeWriter::Fail(int code) { return Fail(Value(std::strerror(code))); }
 
 void SafeWriter::Discard() {
   if (handle_ >= 0) ::close(FdOf(handle_));
@@ -301,7 +305,7 @@ void SafeWriter::Discard() {
 
 bool SafeWriter::Open(const std::string& name) {
   Discard();
-  notice_.clear();
+  notice_ = {};
   left_behind_.clear();
   if (name.empty()) return Fail(ENOENT);
   const EntryKind kind = KindOfName(name);
@@ -312,7 +316,7 @@ bool SafeWriter::Open(const std::string& name) {
   // Nobody may write it: someone protected it, and a rename would not ask (root's neither).
   struct stat existing {};
   if (::stat(target.c_str(), &existing) == 0 && (existing.st_mode & 0222) == 0) {
-    return Fail(kReadOnlyError);
+    return Fail(Say(kReadOnlyError));
   }
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
@@ -335,11 +339,11 @@ bool SafeWriter::Open(const std::string& name) {
         // nor the group: it is the user's too
       }
       const struct passwd* user = ::getpwuid(::geteuid());
-      AddNotice("is now owned by " +
-                (user ? std::string(user->pw_name) : std::to_string(::geteuid())));
+      AddNotice(
+          Say(kOwnedBy, {Value(user ? std::string(user->pw_name) : std::to_string(::geteuid()))}));
     }
     const std::string lost = CopyAttributes(target_.c_str(), fd);
-    if (!lost.empty()) AddNotice("lost its extended attributes " + lost);
+    if (!lost.empty()) AddNotice(Say(kLostAttributes, {Value(lost)}));
     if (::fchmod(fd, static_cast<mode_t>(old.st_mode & 07777)) != 0) return Fail(errno);
     if (old.st_nlink > 1) AddNotice(OtherNamesNotice(old.st_nlink));
   } else if (::fchmod(fd, NewFileMode()) != 0) {
@@ -388,7 +392,7 @@ FileLock::~FileLock() {
 }
 
 bool FileLock::Lock(const std::string& name) {
-  error_.clear();
+  error_ = {};
   const std::string path = PathOf(name).string();
   for (int attempt = 0; attempt < 100; ++attempt) {
     const int fd = OpenForReading(name);
@@ -397,7 +401,7 @@ bool FileLock::Lock(const std::string& name) {
     while ((locked_status = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
     }
     if (locked_status != 0) {
-      error_ = std::strerror(errno);
+      error_ = Value(std::strerror(errno));
       ::close(fd);
       return false;
     }

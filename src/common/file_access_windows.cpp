@@ -53,12 +53,15 @@ std::string Utf8Of(const std::wstring& wide) {
   return utf8;
 }
 
+constexpr auto kSystemError = Wording("file.reason.system-error", "system error {1}");
+constexpr auto kLostAcl = Wording("file.notice.lost-acl", "lost its access control list ({1})");
+
 // The system's own words for an error code, without the closing full stop and line break,
 // so that they read like the POSIX reasons inside a longer message.
-std::string ReasonOf(DWORD code) {
+Message ReasonOf(DWORD code) {
   // The two refusals of our own, in the words that the reads use.
-  if (code == ERROR_DIRECTORY_NOT_SUPPORTED) return "it is a folder";
-  if (code == ERROR_BAD_FILE_TYPE) return "not a regular file";
+  if (code == ERROR_DIRECTORY_NOT_SUPPORTED) return Say(kFolderError);
+  if (code == ERROR_BAD_FILE_TYPE) return Say(kNotRegularError);
   wchar_t* buffer = nullptr;
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -69,8 +72,8 @@ std::string ReasonOf(DWORD code) {
                            text.back() == L'.')) {
     text.pop_back();
   }
-  if (text.empty()) return "system error " + std::to_string(code);
-  return Utf8Of(text);
+  if (text.empty()) return Say(kSystemError, {Value(static_cast<std::int64_t>(code))});
+  return Value(Utf8Of(text));
 }
 
 HANDLE HandleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
@@ -198,7 +201,7 @@ void FileReader::Close() {
   handle_ = -1;
 }
 
-bool FileReader::Open(const std::string& name, std::string& error, std::int64_t ceiling) {
+bool FileReader::Open(const std::string& name, Message& error, std::int64_t ceiling) {
   Close();
   ceiling_ = ceiling;
   total_ = 0;
@@ -296,7 +299,7 @@ bool SafeWriter::Open(const std::string& name) {
   // Replacing would fail at the very end for a read-only file: say so before writing.
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    return Fail(kReadOnlyError);
+    return Fail(Say(kReadOnlyError));
   }
   const Identity old = IdentityOf(target.wstring());
   if (old.ok && old.info.nNumberOfLinks > 1) AddNotice(OtherNamesNotice(old.info.nNumberOfLinks));
@@ -316,7 +319,7 @@ bool SafeWriter::Open(const std::string& name) {
     target_ = Utf8Of(target.wstring());
     SetPending(this, temp, file);
     if (old.ok && !CopyAccessControl(target.wstring(), file)) {
-      AddNotice("lost its access control list (" + ReasonOf(::GetLastError()) + ")");
+      AddNotice(Say(kLostAcl, {ReasonOf(::GetLastError())}));
     }
     return true;
   }

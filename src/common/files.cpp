@@ -42,7 +42,7 @@ ReadResult Files::ReadPrefix(const std::string& name, std::int64_t count) {
             : std::min(left, static_cast<std::size_t>(
                                  static_cast<std::int64_t>(before) == wanted ? 1 : kProbe));
     if (!reader->Read(piece, result.bytes)) {
-      result.error = "read error";
+      result.error = Say(kReadError);
       result.bytes.clear();
       return result;
     }
@@ -53,11 +53,11 @@ ReadResult Files::ReadPrefix(const std::string& name, std::int64_t count) {
 }
 
 ReadResult Files::ReadWhole(const std::string& name, std::int64_t limit) {
-  if (SizeOf(name) > limit) return {false, {}, kTooLargeError};
+  if (SizeOf(name) > limit) return {false, {}, Say(kTooLargeError)};
   // One byte more than the limit tells a file that grows past it while it is read.
   ReadResult read = ReadPrefix(name, limit + 1);
   if (read.ok && static_cast<std::int64_t>(read.bytes.size()) > limit)
-    return {false, {}, kTooLargeError};
+    return {false, {}, Say(kTooLargeError)};
   return read;
 }
 

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/message.h"
+
 namespace chanforge::common {
 
 inline constexpr std::int64_t kMiB = 1024 * 1024;
@@ -36,22 +38,30 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 
+// The reasons a read or a write fails are messages (common/message.h): the system's own
+// words are their values.
+
 // ReadResult::error of a file longer than its limit.
-inline constexpr char kTooLargeError[] = "too large";
+inline constexpr auto kTooLargeError = Wording("file.reason.too-large", "too large");
+// ... of a file that failed while it was read.
+inline constexpr auto kReadError = Wording("file.reason.read-error", "read error");
+// ... and Replace's reason for a folder or another file that is no regular one.
+inline constexpr auto kFolderError = Wording("file.reason.folder", "it is a folder");
+inline constexpr auto kNotRegularError = Wording("file.reason.not-regular", "not a regular file");
 
 struct ReadResult {
   bool ok = false;
   std::string bytes;
-  std::string error;
+  Message error;
   std::int64_t size = -1;  // the file's length when bytes hold only its start, else -1
 };
 
 // The reason a replacement gives for a target that nobody may write.
-inline constexpr char kReadOnlyError[] = "it is read-only";
+inline constexpr auto kReadOnlyError = Wording("file.reason.read-only", "it is read-only");
 
 struct WriteResult {
   bool ok = false;
-  std::string error;
+  Message error;
 };
 
 // A file read from its start in pieces, so that memory stays flat whatever its size.
@@ -75,9 +85,9 @@ class OutputFile {
   virtual bool Write(std::string_view bytes) = 0;
   virtual bool Commit() = 0;
   // Why the last step failed.
-  virtual const std::string& error() const = 0;
+  virtual const Message& error() const = 0;
   // After a commit: what the user should know about the new file ("is now owned by X").
-  virtual const std::string& notice() const = 0;
+  virtual const Message& notice() const = 0;
 };
 
 // A file's bytes mapped into memory rather than copied, for as long as this lives.
@@ -112,21 +122,21 @@ class Files {
   // The regular files in a folder (links followed), as UTF-8 names sorted bytewise; false,
   // with the system's reason, when the folder cannot be read.
   virtual bool FilesInFolder(const std::string& folder, std::vector<std::string>& names,
-                             std::string& error) = 0;
+                             Message& error) = 0;
   // Opens a file to be read in pieces; reading stops past ceiling bytes, whatever the file's
   // length said. Null, with the reason, for a folder, a special file or an unreadable file.
   // Nothing waits: a read that would wait for data fails.
-  virtual std::unique_ptr<InputFile> OpenInput(const std::string& name, std::string& error,
+  virtual std::unique_ptr<InputFile> OpenInput(const std::string& name, Message& error,
                                                std::int64_t ceiling) = 0;
   // A regular file of at most limit bytes mapped, or null when it is not: the caller then
   // reads it, and reports what the read finds.
   virtual std::shared_ptr<const MappedFile> Map(const std::string& name, std::int64_t limit) = 0;
   // Starts the safe replacement of a regular file (or a new one); null, with the reason,
   // when it cannot start, as for a folder, a device or a read-only file (kReadOnlyError).
-  virtual std::unique_ptr<OutputFile> Replace(const std::string& name, std::string& error) = 0;
+  virtual std::unique_ptr<OutputFile> Replace(const std::string& name, Message& error) = 0;
   // Waits for the lock on the file the name names when it is taken. Null when the file
   // cannot be opened, or, with the reason, when the system cannot lock it.
-  virtual std::unique_ptr<HeldLock> Lock(const std::string& name, std::string& error) = 0;
+  virtual std::unique_ptr<HeldLock> Lock(const std::string& name, Message& error) = 0;
 
   // True for an ordinary file or a folder of that name.
   bool Exists(const std::string& name);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/message.h"
+
 namespace chanforge::common {
 
 // The message box kinds the program shows; a question (AskYesNo) is not among them.
@@ -32,26 +34,28 @@ struct FileChoice {
   std::string name;  // set when kChosen
 };
 
+// What the core says comes as messages (common/message.h): each front end words them in its
+// own language.
 class Frontend {
  public:
   virtual ~Frontend() = default;
-  virtual void ShowMessage(MessageKind kind, const std::string& text) = 0;
+  virtual void ShowMessage(MessageKind kind, const Message& message) = 0;
   // A Yes/No question without icon; true means Yes.
-  virtual bool AskYesNo(const std::string& text) = 0;
-  // A question whose two answers are named: accept does what the text asks, cancel does
-  // nothing. True means accept; a front end without named buttons asks Yes/No.
-  virtual bool AskChoice(const std::string& text, const std::string& /*accept*/,
-                         const std::string& /*cancel*/) {
-    return AskYesNo(text);
+  virtual bool AskYesNo(const Message& question) = 0;
+  // A question whose two answers are named: accept does what the question asks, cancel
+  // does nothing. True means accept; a front end without named buttons asks Yes/No.
+  virtual bool AskChoice(const Message& question, const Message& /*accept*/,
+                         const Message& /*cancel*/) {
+    return AskYesNo(question);
   }
   // A question about unsaved changes: save them first, drop them, or stop. A front end
   // without such buttons asks Yes/No about saving; its No stops, so it never drops them.
-  virtual SaveAnswer AskSaveChanges(const std::string& text) {
-    return AskYesNo(text) ? SaveAnswer::kSave : SaveAnswer::kCancel;
+  virtual SaveAnswer AskSaveChanges(const Message& question) {
+    return AskYesNo(question) ? SaveAnswer::kSave : SaveAnswer::kCancel;
   }
   virtual FileChoice ChooseFile(const FileRequest& request) = 0;
-  // An empty text returns the status line to its idle state.
-  virtual void ShowStatus(const std::string& text) = 0;
+  // An empty message returns the status line to its idle state.
+  virtual void ShowStatus(const Message& status) = 0;
 };
 
 // What a routine did; the GUI ignores it, the CLI maps it to an exit status.
@@ -63,5 +67,11 @@ std::string ChooseFileWithFallback(Frontend& frontend, FileRequest request,
                                    const std::string& fallback);
 
 inline const char kCrLf[] = "\r\n";
+
+// The status line while work goes on: "Loading NAME...", "Writing NAME...", "Converting
+// TCS...".
+inline constexpr auto kLoadingStatus = Wording("status.loading", "Loading {1}...");
+inline constexpr auto kWritingStatus = Wording("status.writing", "Writing {1}...");
+inline constexpr auto kConvertingStatus = Wording("status.converting", "Converting {1}...");
 
 }  // namespace chanforge::common

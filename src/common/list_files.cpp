@@ -14,12 +14,38 @@ constexpr std::size_t kPiece = std::size_t{1} << 20;
 constexpr std::size_t kListedLines = 10;
 // The lines a stored-as-written question shows, as the CSV import lists its refusals.
 constexpr std::size_t kListedUnstored = 20;
-constexpr char kConvertAnyway[] = "Convert anyway ?";
+constexpr auto kConvertAnyway = Wording("convert.anyway", "Convert anyway ?");
+constexpr auto kViewerNotFound = Wording("viewer.not-found", "File {1} can not be found!");
+constexpr auto kViewerUnreadable = Wording("viewer.unreadable", "File {1} can not be read!");
+constexpr auto kSourceNotFound = Wording("file.not-found", "File : {1} not found!");
+constexpr auto kRoundTrip =
+    Wording("convert.round-trip", "The text will not convert back to the same list: {1}\r\n{2}");
+constexpr auto kOneUnstored =
+    Wording("convert.unstored-one", "1 line of {1} will not be stored as written:");
+constexpr auto kUnstored =
+    Wording("convert.unstored", "{1} lines of {2} will not be stored as written:");
+constexpr auto kUnstoredLine = Wording("convert.unstored-line",
+                                       "Line {1}: {2}\r\n"
+                                       "  as written: \"{3}\"\r\n"
+                                       "  read back:  \"{4}\"");
+constexpr auto kMoreLines = Wording("convert.more-lines", "and {1} more");
+constexpr auto kMoreNumbers = Wording("list.more-numbers", "{1} and {2} more");
+constexpr auto kPartByte =
+    Wording("convert.part-byte", "the last byte is not a whole record and is left out");
+constexpr auto kPartBytes =
+    Wording("convert.part-bytes", "the last {1} bytes are not a whole record and are left out");
+// No blank before the name: as it always read.
+constexpr auto kLoadingAndConverting =
+    Wording("status.loading-converting", "Loading and converting{1}...");
+constexpr auto kLargeList =
+    Wording("convert.large-list", "File is bigger then 64Kb, load anyway ?");
+constexpr auto kLineRefused =
+    Wording("convert.line-refused", "Line {1} of {2} can not be converted: {3}");
 
 // Whether a text file is UTF-8 with a character of more than one byte: read ahead of the
 // conversion, and only as far as it must. A sequence cut by a piece's end waits for the next.
 TextEncoding EncodingOf(Files& files, const std::string& name) {
-  std::string error;
+  Message error;
   const std::unique_ptr<InputFile> reader = files.OpenInput(name, error, kListFileLimit);
   if (!reader) return TextEncoding::kLatin1;
   std::string bytes;
@@ -60,12 +86,10 @@ std::string_view WordAt(std::string_view line, std::size_t at) {
 
 }  // namespace
 
-std::string ViewerNotFoundText(const std::string& name) {
-  return "File " + name + " can not be found!";
-}
+Message ViewerNotFoundText(const std::string& name) { return Say(kViewerNotFound, {Value(name)}); }
 
-std::string ViewerUnreadableText(const std::string& name) {
-  return "File " + name + " can not be read!";
+Message ViewerUnreadableText(const std::string& name) {
+  return Say(kViewerUnreadable, {Value(name)});
 }
 
 ReadResult ReadListFileForViewer(Files& files, const std::string& name) {
@@ -79,7 +103,7 @@ ReadResult ReadListFileForViewer(Files& files, const std::string& name) {
 Outcome ConfirmSourceAndTarget(Frontend& frontend, Files& files, const std::string& source,
                                const std::string& target) {
   if (!files.Exists(source)) {
-    frontend.ShowMessage(MessageKind::kError, "File : " + source + " not found!");
+    frontend.ShowMessage(MessageKind::kError, Say(kSourceNotFound, {Value(source)}));
     return Outcome::kFailed;
   }
   if (files.SameFile(source, target)) {
@@ -90,22 +114,24 @@ Outcome ConfirmSourceAndTarget(Frontend& frontend, Files& files, const std::stri
   return ConfirmOverwrite(frontend, files, target) ? Outcome::kDone : Outcome::kCancelled;
 }
 
-std::string RoundTripQuestion(const std::string& reason) {
-  return "The text will not convert back to the same list: " + reason + kCrLf + kConvertAnyway;
+Message RoundTripQuestion(Message reason) {
+  return Say(kRoundTrip, {std::move(reason), Say(kConvertAnyway)});
 }
 
-std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
-                                    const std::string& file) {
-  std::string question = (total == 1 ? "1 line of " : std::to_string(total) + " lines of ") + file +
-                         " will not be stored as written:";
+Message StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
+                                const std::string& file) {
+  std::vector<Message> parts;
+  parts.push_back(total == 1
+                      ? Say(kOneUnstored, {Value(file)})
+                      : Say(kUnstored, {Value(static_cast<std::int64_t>(total)), Value(file)}));
   for (const UnstoredLine& line : lines) {
-    question += kCrLf + ("Line " + std::to_string(line.number) + ": " + line.reason);
-    question += kCrLf + ("  as written: \"" + line.written + "\"");
-    question += kCrLf + ("  read back:  \"" + line.back + "\"");
+    parts.push_back(Say(kUnstoredLine, {Value(static_cast<std::int64_t>(line.number)), line.reason,
+                                        Value(line.written), Value(line.back)}));
   }
   if (total > lines.size())
-    question += kCrLf + ("and " + std::to_string(total - lines.size()) + " more");
-  return question + kCrLf + kConvertAnyway;
+    parts.push_back(Say(kMoreLines, {Value(static_cast<std::int64_t>(total - lines.size()))}));
+  parts.push_back(Say(kConvertAnyway));
+  return Joined(std::move(parts), kLineBreaks);
 }
 
 void RecordNumbers::Add(std::int64_t number) {
@@ -121,17 +147,15 @@ void RecordNumbers::Add(const RecordNumbers& later) {
   more_ += later.more_;
 }
 
-void RecordNumbers::AppendTo(std::string& problem, const char* thing, const char* one,
-                             const char* several) const {
-  if (listed_.empty()) return;
-  if (!problem.empty()) problem += "; ";
-  const bool single = listed_.size() == 1 && more_ == 0;
-  problem += std::string(thing) + (single ? " " : "s ");
-  for (std::size_t i = 0; i < listed_.size(); ++i) {
-    problem += (i ? ", " : "") + std::to_string(listed_[i]);
-  }
-  if (more_ > 0) problem += " and " + std::to_string(more_) + " more";
-  problem += single ? one : several;
+Message RecordNumbers::Said(const Wording& one, const Wording& several) const {
+  if (listed_.empty()) return {};
+  if (listed_.size() == 1 && more_ == 0) return Say(one, {Value(listed_.front())});
+  std::vector<Message> numbers;
+  for (const std::int64_t number : listed_) numbers.push_back(Value(number));
+  Message listed = Joined(std::move(numbers), kCommas);
+  if (more_ > 0)
+    listed = Say(kMoreNumbers, {std::move(listed), Value(static_cast<std::int64_t>(more_))});
+  return Say(several, {std::move(listed)});
 }
 
 namespace {
@@ -140,7 +164,7 @@ namespace {
 PieceStatus EachPiece(Files& files, const std::string& binary, std::size_t record_size,
                       const std::function<bool(std::string_view)>& use, std::int64_t& read) {
   const std::size_t piece = kPiece / record_size * record_size;
-  std::string error;
+  Message error;
   std::string bytes;
   const std::unique_ptr<InputFile> reader = files.OpenInput(binary, error, kListFileLimit);
   if (!reader) return PieceStatus::kUnreadable;
@@ -190,11 +214,10 @@ Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string&
       confirmed != Outcome::kDone) {
     return confirmed;
   }
-  frontend.ShowStatus("Loading " + binary + "...");
+  frontend.ShowStatus(Say(kLoadingStatus, {Value(binary)}));
   const std::int64_t size = SizeOrReport(frontend, files, binary, kListFileLimit);
   if (size < 0) return Outcome::kFailed;
-  if (size > static_cast<std::int64_t>(kLargeListSize) &&
-      !frontend.AskYesNo("File is bigger then 64Kb, load anyway ?")) {
+  if (size > static_cast<std::int64_t>(kLargeListSize) && !frontend.AskYesNo(Say(kLargeList))) {
     return Outcome::kCancelled;
   }
   const auto failed = [&](PieceStatus status, std::int64_t read) {
@@ -210,18 +233,20 @@ Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string&
       status != PieceStatus::kDone) {
     return failed(status, read);
   }
-  std::string problem = format.RoundTripProblem();
-  if (const auto part = static_cast<std::size_t>(size) % format.record_size(); part > 0) {
-    if (!problem.empty()) problem += "; ";
-    problem += part == 1 ? "the last byte is not a whole record and is left out"
-                         : "the last " + std::to_string(part) +
-                               " bytes are not a whole record and are left out";
+  std::vector<Message> problems;
+  if (Message problem = format.RoundTripProblem(); !problem.empty())
+    problems.push_back(std::move(problem));
+  if (const auto part =
+          static_cast<std::int64_t>(static_cast<std::size_t>(size) % format.record_size());
+      part > 0) {
+    problems.push_back(part == 1 ? Say(kPartByte) : Say(kPartBytes, {Value(part)}));
   }
-  if (!problem.empty() && !frontend.AskYesNo(RoundTripQuestion(problem))) {
+  if (!problems.empty() &&
+      !frontend.AskYesNo(RoundTripQuestion(Joined(std::move(problems), kSemicolons)))) {
     return Outcome::kCancelled;
   }
-  frontend.ShowStatus("Converting " + kind + "...");
-  frontend.ShowStatus("Writing " + text + "...");
+  frontend.ShowStatus(Say(kConvertingStatus, {Value(kind)}));
+  frontend.ShowStatus(Say(kWritingStatus, {Value(text)}));
   const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, text);
   if (!writer) return Outcome::kFailed;
   if (const PieceStatus status = FormatListFile(
@@ -264,10 +289,10 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
       confirmed != Outcome::kDone) {
     return confirmed;
   }
-  frontend.ShowStatus("Loading and converting" + text + "...");
+  frontend.ShowStatus(Say(kLoadingAndConverting, {Value(text)}));
   if (SizeOrReport(frontend, files, text, kListFileLimit) < 0) return Outcome::kFailed;
   const TextEncoding encoding = EncodingOf(files, text);
-  std::string error;
+  Message error;
   const std::unique_ptr<InputFile> file = files.OpenInput(text, error, kListFileLimit);
   if (!file) {
     frontend.ShowMessage(MessageKind::kError, UnreadableText(text));
@@ -289,9 +314,10 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
     records.clear();
     return ok;
   };
-  const auto refuse = [&](const std::string& reason) {
-    frontend.ShowMessage(MessageKind::kError, "Line " + std::to_string(line_number) + " of " +
-                                                  text + " can not be converted: " + reason);
+  const auto refuse = [&](Message reason) {
+    frontend.ShowMessage(MessageKind::kError,
+                         Say(kLineRefused, {Value(static_cast<std::int64_t>(line_number)),
+                                            Value(text), std::move(reason)}));
     return false;
   };
   const auto use_line = [&](std::string_view line) {
@@ -308,7 +334,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
     const LineStatus status = reader.Parse(line, records, error);
     if (status == LineStatus::kError) return refuse(error);
     if (status == LineStatus::kRecord && !reader.ReadsAsWritten(line)) {
-      std::string reason =
+      Message reason =
           reader.WhyNot(line, std::string_view(records).substr(at), record_number + 1, back);
       if (!reason.empty() && ++unstored_count <= kListedUnstored) {
         unstored.push_back(
@@ -327,7 +353,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
       !frontend.AskYesNo(StoredAsWrittenQuestion(unstored, unstored_count, text))) {
     return Outcome::kCancelled;
   }
-  frontend.ShowStatus("Writing " + binary + "...");
+  frontend.ShowStatus(Say(kWritingStatus, {Value(binary)}));
   if (!CommitOrReport(frontend, *writer, binary)) return Outcome::kFailed;
   if (read_as) *read_as = encoding;
   return Outcome::kDone;

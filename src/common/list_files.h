@@ -19,7 +19,7 @@ enum class LineStatus { kBlank, kRecord, kError };
 struct ParsedLine {
   LineStatus status = LineStatus::kBlank;
   std::string record;  // the record's bytes when kRecord
-  std::string error;   // why the line cannot be stored when kError
+  Message error;       // why the line cannot be stored when kError
 };
 
 // Above this size a binary list file is only read after the user agrees.
@@ -39,8 +39,8 @@ struct TextOptions {
 
 // The list viewer's own words for a file it cannot show: "File NAME can not be found!" and
 // "File NAME can not be read!".
-std::string ViewerNotFoundText(const std::string& name);
-std::string ViewerUnreadableText(const std::string& name);
+Message ViewerNotFoundText(const std::string& name);
+Message ViewerUnreadableText(const std::string& name);
 
 // The start of a binary list file for the window's list viewer: at most kLargeListSize
 // bytes, what a block can hold, with the file's length in size. When it cannot be shown,
@@ -62,7 +62,7 @@ class ListTextFormat {
   // First pass: learns what the second needs.
   virtual void Scan(std::string_view records) = 0;
   // After the first pass: why the text will not convert back to the same list, or empty.
-  virtual std::string RoundTripProblem() const { return {}; }
+  virtual Message RoundTripProblem() const { return {}; }
   // Second pass: appends the lines of these records, each ended by CR LF.
   virtual void Format(std::string_view records, std::string& out) = 0;
 };
@@ -77,8 +77,9 @@ PieceStatus FormatListFile(Files& files, const std::string& binary, ListTextForm
                            const std::function<bool(std::string_view text)>& write,
                            std::int64_t& read);
 
-// The steps both binary-to-text conversions share. kind names the list in the status.
-// Asks before writing a text that will not convert back, a part record at the end included.
+// The steps both binary-to-text conversions share. kind names the list in the status
+// ("TCS"). Asks before writing a text that will not convert back, a part record at the end
+// included.
 Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
                             const std::string& text, const std::string& kind,
                             ListTextFormat& format);
@@ -88,21 +89,21 @@ class ListTextReader {
  public:
   virtual ~ListTextReader() = default;
   // Appends the line's record to out; kError, with the reason, for a line no record can hold.
-  virtual LineStatus Parse(std::string_view line, std::string& out, std::string& error) const = 0;
+  virtual LineStatus Parse(std::string_view line, std::string& out, Message& error) const = 0;
   // Whether a line that parses is stored as written by its columns. Quick: it runs for every
   // line.
   virtual bool ReadsAsWritten(std::string_view line) const = 0;
   // For a line that does not: why it will not be stored as written, in the user's words, and
   // the line its record gives back (number: the record's place in the list, from 1). Empty
   // when its values land as it meant them although its columns moved.
-  virtual std::string WhyNot(std::string_view line, std::string_view record, std::size_t number,
-                             std::string& back) const = 0;
+  virtual Message WhyNot(std::string_view line, std::string_view record, std::size_t number,
+                         std::string& back) const = 0;
 };
 
 // A line that will not be stored as written, as the question shows it.
 struct UnstoredLine {
   std::size_t number = 0;  // the text's line
-  std::string reason;
+  Message reason;
   std::string written;  // as written, and as its record reads back: UTF-8 for the message
   std::string back;
 };
@@ -115,8 +116,8 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
 
 // "2 lines of F will not be stored as written:", then for each listed line its reason, the
 // line as written and as it reads back, "and N more" for the rest, and "Convert anyway ?".
-std::string StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
-                                    const std::string& file);
+Message StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
+                                const std::string& file);
 
 // The records that share one problem in a message: the first ten by number, then a count.
 class RecordNumbers {
@@ -125,10 +126,9 @@ class RecordNumbers {
   // Takes over the numbers of a later one.
   void Add(const RecordNumbers& later);
   bool empty() const { return listed_.empty(); }
-  // Appends "channel 3" and one, or "channels 3, 12 and 2 more" and several, after a "; "
-  // when the problem already says something.
-  void AppendTo(std::string& problem, const char* thing, const char* one,
-                const char* several) const;
+  // The problem said of the numbers: one ("channel {1} holds ...") of a single record,
+  // several ("channels {1} hold ...") of "3, 12 and 2 more"; empty without any.
+  Message Said(const Wording& one, const Wording& several) const;
 
  private:
   std::vector<std::int64_t> listed_;
@@ -136,6 +136,6 @@ class RecordNumbers {
 };
 
 // "The text will not convert back to the same list: REASON" CR LF "Convert anyway ?"
-std::string RoundTripQuestion(const std::string& reason);
+Message RoundTripQuestion(Message reason);
 
 }  // namespace chanforge::common

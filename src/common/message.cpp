@@ -1,5 +1,8 @@
 #include "common/message.h"
 
+#include <deque>
+#include <ostream>
+
 namespace chanforge::common {
 
 Message Value(std::string text) { return {nullptr, std::move(text), {}}; }
@@ -10,28 +13,67 @@ Message Say(const Wording& wording, std::vector<Message> values) {
   return {&wording, {}, std::move(values)};
 }
 
-std::string Format(const Message& message,
-                   const std::function<std::string_view(const Wording&)>& words) {
-  if (message.wording == nullptr) return message.text;
+Message Joined(std::vector<Message> parts, const Wording& pair) {
+  if (parts.empty()) return {};
+  Message joined = std::move(parts.front());
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    joined = Say(pair, {std::move(joined), std::move(parts[i])});
+  }
+  return joined;
+}
+
+Message Listed(std::vector<Message> items, const Wording& last) {
+  if (items.size() < 2) return Joined(std::move(items), kCommas);
+  Message final_item = std::move(items.back());
+  items.pop_back();
+  return Say(last, {Joined(std::move(items), kCommas), std::move(final_item)});
+}
+
+namespace {
+
+template <typename Words>
+void AppendFormatted(const Message& message, const Words& words, std::string& text) {
+  if (message.wording == nullptr) {
+    text += message.text;
+    return;
+  }
   const std::string_view pattern = words(*message.wording);
-  std::string text;
-  text.reserve(pattern.size() + 16);
   for (std::size_t at = 0; at < pattern.size(); ++at) {
     // "{n}" with n from 1 to 9 is the n-th value; every other character stands as it is.
     if (pattern[at] == '{' && at + 2 < pattern.size() && pattern[at + 2] == '}' &&
         pattern[at + 1] >= '1' && pattern[at + 1] <= '9') {
       const auto index = static_cast<std::size_t>(pattern[at + 1] - '1');
-      if (index < message.values.size()) text += Format(message.values[index], words);
+      if (index < message.values.size()) AppendFormatted(message.values[index], words, text);
       at += 2;
       continue;
     }
     text += pattern[at];
   }
+}
+
+}  // namespace
+
+std::string Format(const Message& message,
+                   const std::function<std::string(const Wording&)>& words) {
+  std::string text;
+  // The translated words live until the text is built.
+  std::deque<std::string> kept;  // a deque never moves what it holds
+  AppendFormatted(
+      message,
+      [&](const Wording& wording) { return std::string_view(kept.emplace_back(words(wording))); },
+      text);
   return text;
 }
 
+std::ostream& operator<<(std::ostream& out, const Message& message) {
+  return out << Format(message);
+}
+
 std::string Format(const Message& message) {
-  return Format(message, [](const Wording& wording) { return std::string_view(wording.english); });
+  std::string text;
+  AppendFormatted(
+      message, [](const Wording& wording) { return std::string_view(wording.english); }, text);
+  return text;
 }
 
 }  // namespace chanforge::common

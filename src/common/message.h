@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,11 @@
 namespace chanforge::common {
 
 // One kind of message. The English words name their values {1} to {9}.
+// Written `constexpr auto kName = common::Wording("area.id", "English {1}");` so that Qt's
+// translation tools find every wording in the sources.
 struct Wording {
+  constexpr Wording(const char* wording_id, const char* english_words)
+      : id(wording_id), english(english_words) {}
   const char* id;       // stable, for scripts and translations: "check.tp-missing"
   const char* english;  // "transponder {1} does not exist ({2} used)"
 };
@@ -23,6 +28,8 @@ struct Message {
   std::string text;                  // the value's text (UTF-8) when there is no wording
   std::vector<Message> values;
 
+  // Says nothing: no refusal, an idle status line.
+  bool empty() const { return wording == nullptr && text.empty(); }
   bool operator==(const Message&) const = default;
 };
 
@@ -32,10 +39,25 @@ Message Value(std::int64_t number);
 // A message in its wording with its values.
 Message Say(const Wording& wording, std::vector<Message> values = {});
 
+// Parts said one after the other: "{1}; {2}" joins "a; b; c", "{1}\r\n{2}" puts each on a
+// line of its own. No parts: an empty message.
+Message Joined(std::vector<Message> parts, const Wording& pair);
+// Items as a sentence lists them: "a, b and c" with kAnd as last, "a, b or c" with kOr.
+Message Listed(std::vector<Message> items, const Wording& last);
+
+inline constexpr auto kSemicolons = Wording("list.semicolons", "{1}; {2}");
+inline constexpr auto kCommas = Wording("list.commas", "{1}, {2}");
+inline constexpr auto kAnd = Wording("list.and", "{1} and {2}");
+inline constexpr auto kOr = Wording("list.or", "{1} or {2}");
+inline constexpr auto kLineBreaks = Wording("list.lines", "{1}\r\n{2}");
+// A clause as a sentence of its own: "{1}."
+inline constexpr auto kSentence = Wording("list.sentence", "{1}.");
+
 // The text of a message, its wordings' words from words (the English ones by default) and
 // its values put in where the words name them.
 std::string Format(const Message& message);
-std::string Format(const Message& message,
-                   const std::function<std::string_view(const Wording&)>& words);
+// The English text, as the command line prints it.
+std::ostream& operator<<(std::ostream& out, const Message& message);
+std::string Format(const Message& message, const std::function<std::string(const Wording&)>& words);
 
 }  // namespace chanforge::common

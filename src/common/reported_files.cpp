@@ -2,17 +2,28 @@
 
 namespace chanforge::common {
 
+namespace {
+constexpr auto kNotRegular = Wording("file.not-regular", "File : {1} is not a regular file !");
+constexpr auto kOverwrite = Wording("file.overwrite", "File : {1} already exists !\r\nOverwrite ?");
+constexpr auto kUnreadable = Wording("file.unreadable", "File : {1} can not be read !");
+constexpr auto kCannotOpen = Wording("file.cannot-open", "File : {1} can not be opened !");
+constexpr auto kSameFile = Wording("file.same", "Source and target are the same file : {1}");
+constexpr auto kTooLarge = Wording("file.too-large", "File : {1} is too large ({2} bytes) !");
+constexpr auto kWriteError = Wording("file.write-error", "Error Writing the file {1} !\r\n{2}");
+constexpr auto kNewFileNotice = Wording("file.new-file-notice", "{1} {2}");
+}  // namespace
+
 bool CheckWritableTarget(Frontend& frontend, Files& files, const std::string& name) {
   const EntryKind kind = files.KindOf(name);
   if (kind == EntryKind::kMissing || kind == EntryKind::kRegular) return true;
-  frontend.ShowMessage(MessageKind::kError, "File : " + name + " is not a regular file !");
+  frontend.ShowMessage(MessageKind::kError, Say(kNotRegular, {Value(name)}));
   return false;
 }
 
 bool ConfirmOverwrite(Frontend& frontend, Files& files, const std::string& name) {
   if (!CheckWritableTarget(frontend, files, name)) return false;
   return files.KindOf(name) == EntryKind::kMissing ||
-         frontend.AskYesNo("File : " + name + " already exists !" + kCrLf + "Overwrite ?");
+         frontend.AskYesNo(Say(kOverwrite, {Value(name)}));
 }
 
 std::int64_t SizeOrReport(Frontend& frontend, Files& files, const std::string& name,
@@ -27,27 +38,21 @@ std::int64_t SizeOrReport(Frontend& frontend, Files& files, const std::string& n
   return size;
 }
 
-std::string UnreadableText(const std::string& name) {
-  return "File : " + name + " can not be read !";
-}
+Message UnreadableText(const std::string& name) { return Say(kUnreadable, {Value(name)}); }
 
-std::string CannotOpenText(const std::string& name) {
-  return "File : " + name + " can not be opened !";
-}
+Message CannotOpenText(const std::string& name) { return Say(kCannotOpen, {Value(name)}); }
 
-std::string SameFileText(const std::string& name) {
-  return "Source and target are the same file : " + name;
-}
+Message SameFileText(const std::string& name) { return Say(kSameFile, {Value(name)}); }
 
-std::string TooLargeText(const std::string& name, std::int64_t size) {
-  return "File : " + name + " is too large (" + std::to_string(size) + " bytes) !";
+Message TooLargeText(const std::string& name, std::int64_t size) {
+  return Say(kTooLarge, {Value(name), Value(size)});
 }
 
 bool ReadWholeFileOrReport(Frontend& frontend, Files& files, const std::string& name,
                            std::int64_t limit, std::string& bytes) {
   ReadResult read = files.ReadWhole(name, limit);
   if (!read.ok) {
-    frontend.ShowMessage(MessageKind::kError, read.error == kTooLargeError
+    frontend.ShowMessage(MessageKind::kError, read.error.wording == &kTooLargeError
                                                   ? TooLargeText(name, limit + 1)
                                                   : UnreadableText(name));
     return false;
@@ -67,13 +72,13 @@ bool ReadFileOrReport(Frontend& frontend, Files& files, const std::string& name,
   return true;
 }
 
-std::string WriteErrorText(const std::string& name, const std::string& reason) {
-  return "Error Writing the file " + name + " !" + kCrLf + reason;
+Message WriteErrorText(const std::string& name, Message reason) {
+  return Say(kWriteError, {Value(name), std::move(reason)});
 }
 
 std::unique_ptr<OutputFile> OpenOrReport(Frontend& frontend, Files& files,
                                          const std::string& name) {
-  std::string error;
+  Message error;
   std::unique_ptr<OutputFile> writer = files.Replace(name, error);
   if (!writer) frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, error));
   return writer;
@@ -89,7 +94,8 @@ bool WriteOrReport(Frontend& frontend, OutputFile& writer, const std::string& na
 bool CommitOrReport(Frontend& frontend, OutputFile& writer, const std::string& name) {
   if (writer.Commit()) {
     if (!writer.notice().empty())
-      frontend.ShowMessage(MessageKind::kNotice, name + " " + writer.notice());
+      frontend.ShowMessage(MessageKind::kNotice,
+                           Say(kNewFileNotice, {Value(name), writer.notice()}));
     return true;
   }
   frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, writer.error()));

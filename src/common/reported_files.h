@@ -27,13 +27,13 @@ std::int64_t SizeOrReport(Frontend& frontend, Files& files, const std::string& n
                           std::int64_t limit);
 
 // "File : NAME can not be read !"
-std::string UnreadableText(const std::string& name);
+Message UnreadableText(const std::string& name);
 // "File : NAME can not be opened !": a name that names nothing to read.
-std::string CannotOpenText(const std::string& name);
+Message CannotOpenText(const std::string& name);
 // "Source and target are the same file : NAME"
-std::string SameFileText(const std::string& name);
+Message SameFileText(const std::string& name);
 // "File : NAME is too large (N bytes) !"
-std::string TooLargeText(const std::string& name, std::int64_t size);
+Message TooLargeText(const std::string& name, std::int64_t size);
 // Reads the whole file, at most limit bytes; a longer one (also one that proves longer
 // only while it is read) gets TooLargeText, an unreadable one "can not be read".
 bool ReadWholeFileOrReport(Frontend& frontend, Files& files, const std::string& name,
@@ -45,7 +45,7 @@ bool ReadFileOrReport(Frontend& frontend, Files& files, const std::string& name,
                       std::string& bytes);
 
 // "Error Writing the file NAME !", CR LF and the system's reason.
-std::string WriteErrorText(const std::string& name, const std::string& reason);
+Message WriteErrorText(const std::string& name, Message reason);
 
 // Starts the safe replacement of the target, or reports why it cannot (null).
 std::unique_ptr<OutputFile> OpenOrReport(Frontend& frontend, Files& files, const std::string& name);

@@ -10,6 +10,38 @@ namespace chanforge::common {
 
 namespace {
 
+constexpr auto kRecordNumber = Wording("columns.record-number", "the record number");
+constexpr auto kTheName = Wording("columns.the-name", "the name");
+constexpr auto kMovesLeft =
+    Wording("columns.moves-left", "{1}: {2} and the columns behind it move {3} to the left");
+constexpr auto kMovesRight =
+    Wording("columns.moves-right", "{1}: {2} and the columns behind it move {3} to the right");
+constexpr auto kNumberEnds =
+    Wording("columns.number-ends", "the record number {1} ends in column {2}, not {3}");
+constexpr auto kNameTakes =
+    Wording("columns.name-takes", "the name {1} and its blanks take {2} columns, not {3}");
+constexpr auto kTokenWide =
+    Wording("columns.token-wide", "{1} {2} is {3} characters wide, not {4}");
+constexpr auto kGapWide =
+    Wording("columns.gap-wide", "the gap before {1} is {2} columns wide, not {3}");
+constexpr auto kLineEnds =
+    Wording("columns.line-ends", "the line ends in column {1}: {2} are missing");
+constexpr auto kNotBlank = Wording("columns.not-blank", "column {1} is not a blank");
+constexpr auto kNotRead = Wording("columns.not-read", "text after column {1} is not read");
+constexpr auto kFieldValue = Wording("columns.field-value", "{1} {2}");
+constexpr auto kAndSoOn = Wording("columns.and-so-on", "{1}, \u2026");
+constexpr auto kFixedHolds = Wording("columns.fixed-holds", "column {1} holds {2}, not {3}");
+constexpr auto kMissing = Wording("columns.missing", "{1} is missing");
+constexpr auto kBlank = Wording("columns.blank", "{1} is blank");
+constexpr auto kNotHex = Wording("columns.not-hex", "{1} {2} is not a hex number");
+constexpr auto kTab = Wording(
+    "columns.tab", "column {1} holds a tab, one column however wide an editor shows it; {2}");
+constexpr auto kAndStoredAs =
+    Wording("columns.and-stored-as", "{1}, and it would be stored as {2}");
+constexpr auto kStoredAs = Wording("columns.stored-as", "{1}: it would be stored as {2}");
+
+Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
+
 std::size_t EndOf(const TextColumn& column) { return column.start + column.width; }
 
 // A field whose column holds any text: the channel's name.
@@ -18,7 +50,7 @@ bool IsFreeText(const TextColumn& column) {
 }
 
 // Bytes of a line in a message: quoted, one character a byte, no control byte raw.
-std::string Shown(std::string_view text) { return QuotedText(LineForMessage(text)); }
+Message Shown(std::string_view text) { return Value(QuotedText(LineForMessage(text))); }
 
 // The value of digits in a base, or nothing for any other text. The columns are at most
 // eight characters wide: no overflow.
@@ -112,26 +144,27 @@ std::optional<Placement> Place(std::span<const TextColumn> layout, std::string_v
   return placement;
 }
 
-std::string Label(const TextColumn& column) {
-  if (column.field == nullptr) return "the record number";
-  if (IsFreeText(column)) return "the name";
-  return column.field->heading;
+Message Label(const TextColumn& column) {
+  if (column.field == nullptr) return Say(kRecordNumber);
+  if (IsFreeText(column)) return Say(kTheName);
+  return HeadingOf(*column.field);
 }
 
-std::string TokenText(std::string_view line, Span span) {
+Message TokenText(std::string_view line, Span span) {
   return Shown(line.substr(span.start, span.end - span.start));
 }
 
-// ": SID and the columns behind it move 1 to the left".
-std::string Moves(const std::string& what, long by) {
-  return ": " + what + " and the columns behind it move " + std::to_string(by < 0 ? -by : by) +
-         (by < 0 ? " to the left" : " to the right");
+// "CAUSE: SID and the columns behind it move 1 to the left".
+Message Moves(Message cause, Message what, long by) {
+  return Say(
+      by < 0 ? kMovesLeft : kMovesRight,
+      {std::move(cause), std::move(what), Value(static_cast<std::int64_t>(by < 0 ? -by : by))});
 }
 
 // The token that moves the ones behind it, in words, or empty when every token stands where
 // the layout puts it.
-std::string ShiftCause(std::span<const TextColumn> layout, const Placement& placement,
-                       std::string_view line) {
+Message ShiftCause(std::span<const TextColumn> layout, const Placement& placement,
+                   std::string_view line) {
   const std::vector<LayoutToken>& tokens = placement.layout;
   for (std::size_t k = 0; k < tokens.size(); ++k) {
     const TextColumn& column = layout[tokens[k].first];
@@ -142,70 +175,62 @@ std::string ShiftCause(std::span<const TextColumn> layout, const Placement& plac
     if (column.field == nullptr && column.fixed == '\0') {
       // The record number is right-aligned: only its end counts.
       if (written->end == expected.end || k + 1 == tokens.size()) continue;
-      return "the record number " + TokenText(line, *written) + " ends in column " +
-             std::to_string(written->end) + ", not " + std::to_string(expected.end) +
-             Moves(Label(layout[tokens[k + 1].first]),
-                   static_cast<long>(written->end) - static_cast<long>(expected.end));
+      return Moves(
+          Say(kNumberEnds, {TokenText(line, *written), Number(written->end), Number(expected.end)}),
+          Label(layout[tokens[k + 1].first]),
+          static_cast<long>(written->end) - static_cast<long>(expected.end));
     }
     if (written->start != expected.start) {
       const LayoutToken& before = tokens[k - 1];
       const TextColumn& before_column = layout[before.first];
       const Span before_written = *placement.written[k - 1];
-      std::string cause;
+      Message cause;
       if (IsFreeText(before_column)) {
         const std::string_view name = TrimBlanks(
             line.substr(before_written.start, before_written.end - before_written.start));
         const std::size_t taken = std::max(written->start, before.span.start + 1) - 1;
-        cause = "the name " + Shown(name) + " and its blanks take " +
-                std::to_string(taken - before.span.start) + " columns, not " +
-                std::to_string(width(before.span));
+        cause = Say(kNameTakes,
+                    {Shown(name), Number(taken - before.span.start), Number(width(before.span))});
       } else if (width(before_written) != width(before.span)) {
-        cause = Label(before_column) + " " + TokenText(line, before_written) + " is " +
-                std::to_string(width(before_written)) + " characters wide, not " +
-                std::to_string(width(before.span));
+        cause = Say(kTokenWide, {Label(before_column), TokenText(line, before_written),
+                                 Number(width(before_written)), Number(width(before.span))});
       } else {
-        cause = "the gap before " + Label(column) + " is " +
-                std::to_string(written->start - before_written.end) + " columns wide, not " +
-                std::to_string(expected.start - before.span.end);
+        cause = Say(kGapWide, {Label(column), Number(written->start - before_written.end),
+                               Number(expected.start - before.span.end)});
       }
-      return cause + Moves(Label(column),
-                           static_cast<long>(written->start) - static_cast<long>(expected.start));
+      return Moves(std::move(cause), Label(column),
+                   static_cast<long>(written->start) - static_cast<long>(expected.start));
     }
     if (width(*written) != width(expected) && k + 1 == tokens.size()) {
-      return Label(column) + " " + TokenText(line, *written) + " is " +
-             std::to_string(width(*written)) + " characters wide, not " +
-             std::to_string(width(expected));
+      return Say(kTokenWide, {Label(column), TokenText(line, *written), Number(width(*written)),
+                              Number(width(expected))});
     }
   }
   return {};
 }
 
 // The first gap, column or text past the end that is not as the layout has it.
-std::string FirstProblem(std::span<const TextColumn> layout, std::string_view line) {
+Message FirstProblem(std::span<const TextColumn> layout, std::string_view line) {
   const std::size_t used = line.find_last_not_of(' ') + 1;
-  std::vector<std::string> missing;
+  std::vector<Message> missing;
   for (const TextColumn& column : layout) {
     if (column.field != nullptr && !column.optional && !IsFreeText(column) &&
         column.start >= used) {
-      missing.push_back(column.field->heading);
+      missing.push_back(HeadingOf(*column.field));
     }
   }
   if (missing.size() > 1) {
-    std::string names;
-    for (std::size_t i = 0; i < missing.size(); ++i) {
-      names += (i == 0 ? "" : i + 1 == missing.size() ? " and " : ", ") + missing[i];
-    }
-    return "the line ends in column " + std::to_string(used) + ": " + names + " are missing";
+    return Say(kLineEnds, {Number(used), Listed(std::move(missing), kAnd)});
   }
   std::size_t at = 0;
   for (const TextColumn& column : layout) {
     for (std::size_t p = at; p < column.start && p < line.size(); ++p) {
-      if (line[p] != ' ') return "column " + std::to_string(p + 1) + " is not a blank";
+      if (line[p] != ' ') return Say(kNotBlank, {Number(p + 1)});
     }
-    if (std::string problem = ColumnProblem(column, line); !problem.empty()) return problem;
+    if (Message problem = ColumnProblem(column, line); !problem.empty()) return problem;
     at = EndOf(column);
   }
-  return used > at ? "text after column " + std::to_string(at) + " is not read" : std::string();
+  return used > at ? Say(kNotRead, {Number(at)}) : Message();
 }
 
 // A column's value as its text: the same number, text or choice.
@@ -221,13 +246,13 @@ bool SameValue(const TextColumn& column, std::string_view meant, std::string_vie
 }
 
 // The value as the read-back line shows it: a decimal number without its leading zeros.
-std::string BackValue(const TextColumn& column, std::string_view back) {
+Message BackValue(const TextColumn& column, std::string_view back) {
   if (IsFreeText(column)) return Shown(back);
   if (column.field->base == 10) {
     const std::size_t digit = std::min(back.find_first_not_of('0'), back.size() - 1);
-    return std::string(back.substr(digit));
+    return Value(std::string(back.substr(digit)));
   }
-  return std::string(back);
+  return Value(std::string(back));
 }
 
 // What the line meant for a column: the text of its token where the tokens stand in the
@@ -283,10 +308,10 @@ bool PlacementHolds(std::span<const TextColumn> layout, std::string_view line,
 
 // "Use 00, TP 04, SID 10": the fields that the read-back line gives otherwise than the line
 // meant them, the first four of them.
-std::string StoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
-                            std::string_view back, const std::optional<Placement>& placement) {
+Message StoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
+                        std::string_view back, const std::optional<Placement>& placement) {
   constexpr std::size_t kNamed = 4;
-  std::vector<std::string> items;
+  std::vector<Message> items;
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const TextColumn& column = layout[i];
     if (column.field == nullptr) continue;
@@ -294,44 +319,39 @@ std::string StoredOtherwise(std::span<const TextColumn> layout, std::string_view
     if (!meant) continue;
     const std::string_view shown = TrimBlanks(Column(back, column.start, column.width));
     if (SameValue(column, *meant, shown)) continue;
-    items.push_back(std::string(column.field->heading) + " " + BackValue(column, shown));
+    items.push_back(Say(kFieldValue, {HeadingOf(*column.field), BackValue(column, shown)}));
   }
-  std::string text;
-  for (std::size_t i = 0; i < items.size() && i < kNamed; ++i) {
-    text += (i == 0 ? "" : ", ") + items[i];
-  }
-  return items.size() > kNamed ? text + ", \u2026" : text;
+  const bool more = items.size() > kNamed;
+  if (more) items.resize(kNamed);
+  Message named = Joined(std::move(items), kCommas);
+  return more ? Say(kAndSoOn, {std::move(named)}) : named;
 }
 
 }  // namespace
 
-std::string ColumnProblem(const TextColumn& column, std::string_view line) {
+Message ColumnProblem(const TextColumn& column, std::string_view line) {
   const std::string_view text = Column(line, column.start, column.width);
   if (column.field == nullptr) {
     if (column.fixed == '\0' || text == std::string_view(&column.fixed, 1)) return {};
-    return "column " + std::to_string(column.start + 1) + " holds " + Shown(text) + ", not " +
-           column.fixed;
+    return Say(kFixedHolds,
+               {Number(column.start + 1), Shown(text), Value(std::string(1, column.fixed))});
   }
   return ValueProblem(column, TrimBlanks(text), line.size() <= column.start);
 }
 
-std::string ValueProblem(const TextColumn& column, std::string_view value, bool missing) {
+Message ValueProblem(const TextColumn& column, std::string_view value, bool missing) {
   const FieldInfo& info = *column.field;
   if (IsFreeText(column) || (value.empty() && column.optional)) return {};
-  const std::string heading = info.heading;
-  if (value.empty()) return heading + (missing ? " is missing" : " is blank");
+  if (value.empty()) return Say(missing ? kMissing : kBlank, {HeadingOf(info)});
   if (!info.texts.empty()) {
     if (ChoiceCode(info, value)) return {};
-    return heading + " " + Shown(value) + " is not " + ChoicesText(info);
+    return Say(kNotOneOf, {HeadingOf(info), Shown(value), ChoicesText(info)});
   }
   const std::optional<std::int64_t> number = NumberIn(value, info.base);
-  if (!number) {
-    return heading + " " + Shown(value) +
-           (info.base == 16 ? " is not a hex number" : " is not a number");
-  }
+  if (!number) return Say(info.base == 16 ? kNotHex : kNotANumber, {HeadingOf(info), Shown(value)});
   if (column.ranged && (*number < info.least || *number > info.most)) {
-    return heading + " " + std::string(value) + " is outside " + std::to_string(info.least) +
-           " to " + std::to_string(info.most);
+    return Say(kOutsideRange,
+               {HeadingOf(info), Value(std::string(value)), Value(info.least), Value(info.most)});
   }
   return {};
 }
@@ -348,24 +368,20 @@ bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line) {
   return at >= line.size() || line.find_first_not_of(' ', at) == std::string_view::npos;
 }
 
-std::string WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
-                            std::string_view back) {
+Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
+                        std::string_view back) {
   std::optional<Placement> placement = Place(layout, line);
   if (placement && !PlacementHolds(layout, line, *placement)) placement.reset();
-  const std::string stored = StoredOtherwise(layout, line, back, placement);
+  Message stored = StoredOtherwise(layout, line, back, placement);
   // The columns moved, yet every value lands as the line meant it.
   if (placement && stored.empty()) return {};
-  std::string reason;
+  Message reason = placement ? ShiftCause(layout, *placement, line) : Message();
+  const bool moved = !reason.empty();
+  if (!moved) reason = FirstProblem(layout, line);
+  if (!stored.empty())
+    reason = Say(moved ? kAndStoredAs : kStoredAs, {std::move(reason), std::move(stored)});
   if (const std::size_t tab = line.find('\t'); tab != std::string_view::npos) {
-    reason = "column " + std::to_string(tab + 1) +
-             " holds a tab, one column however wide an editor shows it; ";
-  }
-  std::string cause = placement ? ShiftCause(layout, *placement, line) : std::string();
-  const bool moved = !cause.empty();
-  if (!moved) cause = FirstProblem(layout, line);
-  reason += cause;
-  if (!stored.empty()) {
-    reason += (moved ? ", and it would be stored as " : ": it would be stored as ") + stored;
+    reason = Say(kTab, {Number(tab + 1), std::move(reason)});
   }
   return reason;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/field_info.h"
+#include "common/message.h"
 
 namespace chanforge::common {
 
@@ -29,10 +30,10 @@ constexpr TextColumn ColumnOf(const FieldInfo& field, bool ranged = true, bool o
 
 // Why a column's text is not a value its field stores as written, or empty: a number in its
 // base and range, one of its texts, anything for a name; blank or missing is not a value.
-std::string ColumnProblem(const TextColumn& column, std::string_view line);
+Message ColumnProblem(const TextColumn& column, std::string_view line);
 
 // The same for a value of the column as written; missing: the line ends before the column.
-std::string ValueProblem(const TextColumn& column, std::string_view value, bool missing);
+Message ValueProblem(const TextColumn& column, std::string_view value, bool missing);
 
 // Whether every column of the line holds a value its field stores as written, the gaps
 // between them are blank and nothing follows the last. Quick, for every line of a file.
@@ -43,7 +44,7 @@ bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line);
 // of its field; then what the record read from the line gives back where the line meant
 // another value ("it would be stored as SID 1, TP 04"). back: that record's line. Empty when
 // the line's values land as it meant them although its columns moved.
-std::string WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
-                            std::string_view back);
+Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
+                        std::string_view back);
 
 }  // namespace chanforge::common

@@ -161,8 +161,10 @@ std::size_t FirstNonLatin1(std::string_view utf8) {
   return std::string_view::npos;
 }
 
-std::string NotLatin1Text(std::string_view utf8) {
-  return QuotedText(utf8) + " holds a character that Latin-1 cannot store";
+Message NotLatin1Text(std::string_view utf8) {
+  static constexpr auto kNotLatin1 =
+      Wording("text.not-latin1", "{1} holds a character that Latin-1 cannot store");
+  return Say(kNotLatin1, {Value(QuotedText(utf8))});
 }
 
 bool IsUtf8(std::string_view text) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/message.h"
+
 namespace chanforge::common {
 
 // Reads text line by line. A line ends at CR LF, at a lone CR or at a lone LF; the
@@ -107,7 +109,7 @@ std::optional<std::string> Utf8ToLatin1(std::string_view text);
 std::size_t FirstNonLatin1(std::string_view utf8);
 // Why a UTF-8 text cannot become Latin-1 bytes (a name, a line of a list), the text quoted:
 // the one wording of that refusal.
-std::string NotLatin1Text(std::string_view utf8);
+Message NotLatin1Text(std::string_view utf8);
 
 // Whether the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view text);

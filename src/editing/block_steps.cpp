@@ -11,9 +11,13 @@ namespace chanforge::editing {
 
 namespace {
 
+constexpr auto kReadBlock = common::Wording("step.read-block", "Read Block");
+constexpr auto kClearBlock = common::Wording("step.clear-block", "Clear Block");
+constexpr auto kSwapDiseqc = common::Wording("step.swap-diseqc", "Swap DiSEqC");
+
 class ReplaceBlockCommand : public Command {
  public:
-  ReplaceBlockCommand(int index, std::string bytes, bool whole, std::string description)
+  ReplaceBlockCommand(int index, std::string bytes, bool whole, common::Message description)
       : index_(index),
         bytes_(std::move(bytes)),
         whole_(whole),
@@ -35,13 +39,13 @@ class ReplaceBlockCommand : public Command {
     document = before_->second;
     flash::AnnounceChange(document.workspace());
   }
-  std::string Description() const override { return description_; }
+  common::Message Description() const override { return description_; }
 
  private:
   int index_;
   std::string bytes_;
   bool whole_;
-  std::string description_;
+  common::Message description_;
   // The whole block and the document as they were before the first apply.
   std::optional<std::pair<std::string, ListDocument>> before_;
 };
@@ -49,7 +53,7 @@ class ReplaceBlockCommand : public Command {
 }  // namespace
 
 std::unique_ptr<Command> ReplaceBlock(int index, std::string bytes, bool whole,
-                                      std::string description) {
+                                      common::Message description) {
   return std::make_unique<ReplaceBlockCommand>(index, std::move(bytes), whole,
                                                std::move(description));
 }
@@ -60,7 +64,7 @@ common::Outcome ReadBlock(UndoStack& history, common::Frontend& frontend, common
   const common::Outcome outcome = flash::ReadBlockFile(history.target().workspace(), frontend,
                                                        files, index, wholeBlock, names, data);
   if (outcome == common::Outcome::kDone) {
-    history.Push(ReplaceBlock(index, std::move(data), wholeBlock, "Read Block"));
+    history.Push(ReplaceBlock(index, std::move(data), wholeBlock, common::Say(kReadBlock)));
   }
   return outcome;
 }
@@ -70,8 +74,8 @@ common::Outcome ClearBlock(UndoStack& history, common::Frontend& frontend, int i
   const flash::Workspace& workspace = history.target().workspace();
   if (!flash::FindBlock(workspace, index)) return common::Outcome::kRefused;
   if (!frontend.AskYesNo(flash::ClearQuestion(index))) return common::Outcome::kCancelled;
-  history.Push(
-      ReplaceBlock(index, flash::ClearedBlock(workspace, index, wholeBlock), true, "Clear Block"));
+  history.Push(ReplaceBlock(index, flash::ClearedBlock(workspace, index, wholeBlock), true,
+                            common::Say(kClearBlock)));
   return common::Outcome::kDone;
 }
 
@@ -81,7 +85,7 @@ common::Outcome SwapDiseqc(UndoStack& history, common::Frontend& frontend, int i
       SwappedBlock(history.target().workspace(), frontend, index, bytes, count);
   // Unlike the receiver's own tools, a swap counts as an unsaved change.
   if (outcome == common::Outcome::kDone && count > 0) {
-    history.Push(ReplaceBlock(index, std::move(bytes), true, "Swap DiSEqC"));
+    history.Push(ReplaceBlock(index, std::move(bytes), true, common::Say(kSwapDiseqc)));
   }
   return outcome;
 }

@@ -15,7 +15,7 @@ namespace chanforge::editing {
 // an undo puts back the block and the lists as they were, so that the editor's older steps
 // still find the records they changed.
 std::unique_ptr<Command> ReplaceBlock(int index, std::string bytes, bool whole,
-                                      std::string description);
+                                      common::Message description);
 
 // Chooses the file and reads it into the block ("Read Block").
 common::Outcome ReadBlock(UndoStack& history, common::Frontend& frontend, common::Files& files,

@@ -13,21 +13,59 @@ namespace chanforge::editing {
 namespace {
 
 using channels::kChannelFields;
+using common::Message;
+using common::Say;
+using common::Value;
+using common::Wording;
 using transponders::kTransponderFieldCount;
 using transponders::kTransponderFields;
 constexpr const char kNumberHeading[] = "Nr";
 
+constexpr auto kAndMore = Wording("csv.and-more", "and {1} more");
+constexpr auto kMoreOf = Wording("csv.more", "{1} more");
+constexpr auto kEmptiedOne =
+    Wording("csv.emptied-one", "{1} name would become empty: {2}.\r\nEmpty it ?");
+constexpr auto kEmptied =
+    Wording("csv.emptied", "{1} names would become empty: {2}.\r\nEmpty them ?");
+constexpr auto kEmptiedName = Wording("csv.emptied-name", "channel {1} {2}");
+constexpr auto kNoRows = Wording(
+    "csv.no-rows", "{1} has no rows: the import would empty the list of {2}.\r\nEmpty the list ?");
+constexpr auto kNoRowsWithChannels =
+    Wording("csv.no-rows-channels",
+            "{1} has no rows: the import would empty the list of {2} and remove the {3} on "
+            "them.\r\nEmpty the list ?");
+constexpr auto kNrNotNumber = Wording("csv.nr-not-number", "Nr {1} is not a number.");
+constexpr auto kNrNoChannel =
+    Wording("csv.nr-no-channel", "Nr {1} names no channel: the list has {2}.");
+constexpr auto kNrNoTransponder =
+    Wording("csv.nr-no-transponder", "Nr {1} names no transponder: the list has {2}.");
+constexpr auto kGarbled = Wording(
+    "csv.garbled",
+    "The file starts with \"{1}\": it was read in a Western character set, which garbles "
+    "accented letters. Open the exported file again with the character set Unicode (UTF-8).");
+constexpr auto kTransponderBeyond =
+    Wording("csv.transponder-beyond",
+            "Transponder {1} would move to row {2}, beyond the {3} its channels can reach.");
+constexpr auto kOneChannel = Wording("csv.one-channel", "{1} channel");
+constexpr auto kChannels = Wording("csv.channels", "{1} channels");
+constexpr auto kOneTransponder = Wording("csv.one-transponder", "{1} transponder");
+constexpr auto kTransponders = Wording("csv.transponders", "{1} transponders");
+
+Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
+
 // The heading of a channel file's column for its transponder's frequency or polarisation.
 std::string TpTitle(TransponderField field) {
-  return common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
-                                   transponders::InfoOf(field));
+  return common::Format(
+      common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp), transponders::InfoOf(field)));
 }
 
 // "Nr" and the column titles of a record's fields.
 template <std::size_t kCount>
 std::vector<std::string> Titles(const std::array<common::FieldInfo, kCount>& fields) {
   std::vector<std::string> titles{kNumberHeading};
-  for (const common::FieldInfo& info : fields) titles.push_back(common::ColumnTitle(info));
+  for (const common::FieldInfo& info : fields) {
+    titles.push_back(common::Format(common::ColumnTitle(info)));
+  }
   return titles;
 }
 
@@ -52,17 +90,17 @@ std::vector<std::string> TransponderCells(const TransponderRecord& t) {
 }
 
 // A cell as Latin-1 bytes, or why not.
-std::optional<std::string> Latin1Cell(std::string_view cell, std::string& reason) {
+std::optional<std::string> Latin1Cell(std::string_view cell, Message& reason) {
   std::optional<std::string> latin1 = common::Utf8ToLatin1(cell);
-  if (!latin1) reason = common::NotLatin1Text(cell) + ".";
+  if (!latin1) reason = Say(common::kSentence, {common::NotLatin1Text(cell)});
   return latin1;
 }
 
 // Changes the fields whose cells differ from the record's own; why not, or empty.
-std::string ReadChannelRow(const ListDocument& document, ChannelRecord& record,
-                           const std::vector<std::string_view>& cells) {
+Message ReadChannelRow(const ListDocument& document, ChannelRecord& record,
+                       const std::vector<std::string_view>& cells) {
   const std::vector<std::string> shown = ChannelCells(record);
-  std::string reason;
+  Message reason;
   for (std::size_t f = 0; f < kChannelFieldCount && reason.empty(); ++f) {
     const auto field = static_cast<ChannelField>(f);
     const std::string_view cell =
@@ -75,10 +113,10 @@ std::string ReadChannelRow(const ListDocument& document, ChannelRecord& record,
   return reason;
 }
 
-std::string ReadTransponderRow(TransponderRecord& record,
-                               const std::vector<std::string_view>& raw_cells) {
+Message ReadTransponderRow(TransponderRecord& record,
+                           const std::vector<std::string_view>& raw_cells) {
   std::vector<std::string> cells;
-  std::string reason;
+  Message reason;
   for (const std::string_view cell : raw_cells) {
     const auto latin1 = Latin1Cell(common::TrimBlanks(cell), reason);
     if (!latin1) return reason;
@@ -108,32 +146,34 @@ class CsvErrors {
  public:
   static constexpr std::size_t kListedErrors = 20;
   explicit CsvErrors(const std::string& file) : file_(file) {}
-  void Add(std::size_t line, const std::string& reason) {
-    AddText("Line " + std::to_string(line) + " of " + file_ + ": " + reason);
+  void Add(std::size_t line, Message reason) {
+    AddText(Say(kLineOfFile, {Number(line), Value(file_), std::move(reason)}));
   }
-  void AddText(const std::string& text) {
-    if (listed_ == kListedErrors) {
+  void AddText(Message text) {
+    if (listed_.size() == kListedErrors) {
       ++more_;
       return;
     }
-    text_ += (listed_++ > 0 ? common::kCrLf : "") + text;
+    listed_.push_back(std::move(text));
   }
-  bool empty() const { return listed_ == 0; }
-  std::string Text() const {
-    return more_ == 0 ? text_ : text_ + common::kCrLf + "and " + std::to_string(more_) + " more";
+  bool empty() const { return listed_.empty(); }
+  Message Text() const {
+    std::vector<Message> lines = listed_;
+    if (more_ > 0) lines.push_back(Say(kAndMore, {Number(more_)}));
+    return common::Joined(std::move(lines), common::kLineBreaks);
   }
 
  private:
   const std::string& file_;
-  std::string text_;
-  std::size_t listed_ = 0;
+  std::vector<Message> listed_;
   std::size_t more_ = 0;
 };
 
 // "1 channel", "150 channels".
-std::string Counted(std::size_t count, ListKind list) {
-  return std::to_string(count) + " " +
-         (count == 1 ? common::RecordNameOf(list) : common::ListNameOf(list));
+Message Counted(std::size_t count, ListKind list) {
+  if (list == ListKind::kChannels)
+    return Say(count == 1 ? kOneChannel : kChannels, {Number(count)});
+  return Say(count == 1 ? kOneTransponder : kTransponders, {Number(count)});
 }
 
 // The names that cells would empty, for one question: the channels of the first
@@ -142,40 +182,34 @@ class EmptiedNames {
  public:
   void Add(std::size_t nr, const ChannelRecord& record) {
     if (count_++ < CsvErrors::kListedErrors) {
-      listed_ += (listed_.empty() ? "" : ", ") + std::string("channel ") + std::to_string(nr) +
-                 " " +
-                 common::QuotedText(
-                     common::Latin1ToUtf8(channels::ChannelText(record, ChannelField::kName)));
+      listed_.push_back(Say(
+          kEmptiedName, {Number(nr), Value(common::QuotedText(common::Latin1ToUtf8(
+                                         channels::ChannelText(record, ChannelField::kName))))}));
     }
   }
   // "3 names would become empty: channel 12 "NA", ….\r\nEmpty them ?", or empty.
-  std::string Question() const {
+  Message Question() const {
     if (count_ == 0) return {};
     const std::size_t more = count_ - std::min(count_, CsvErrors::kListedErrors);
-    return std::to_string(count_) + (count_ == 1 ? " name" : " names") +
-           " would become empty: " + listed_ +
-           (more ? " and " + std::to_string(more) + " more" : "") + "." + common::kCrLf +
-           (count_ == 1 ? "Empty it ?" : "Empty them ?");
+    Message listed = common::Joined(listed_, common::kCommas);
+    if (more > 0) listed = Say(common::kAnd, {std::move(listed), Say(kMoreOf, {Number(more)})});
+    return Say(count_ == 1 ? kEmptiedOne : kEmptied, {Number(count_), std::move(listed)});
   }
 
  private:
   std::size_t count_ = 0;
-  std::string listed_;
+  std::vector<Message> listed_;
 };
 
 // A file without rows would empty the list: what goes with it.
-std::string EmptyFileQuestion(const ListDocument& document, ListKind list,
-                              const std::string& file) {
-  std::string question = file + " has no rows: the import would empty the list of " +
-                         Counted(document.size(list), list);
+Message EmptyFileQuestion(const ListDocument& document, ListKind list, const std::string& file) {
   std::size_t channels = 0;
   for (std::size_t t = 1; list == ListKind::kTransponders && t <= document.size(list); ++t) {
     channels += document.ChannelsUsing(t);
   }
-  if (channels > 0) {
-    question += " and remove the " + Counted(channels, ListKind::kChannels) + " on them";
-  }
-  return question + "." + common::kCrLf + "Empty the list ?";
+  if (channels == 0) return Say(kNoRows, {Value(file), Counted(document.size(list), list)});
+  return Say(kNoRowsWithChannels, {Value(file), Counted(document.size(list), list),
+                                   Counted(channels, ListKind::kChannels)});
 }
 
 std::string ChannelCsv(const ListDocument& document) {
@@ -221,20 +255,20 @@ std::string TransponderCsv(const ListDocument& document) {
 // Reads a row's cells (in heading order, the Nr taken off) into the list, starting from the
 // record the Nr names (1-based; 0 for a new one): why the row cannot be stored, or empty.
 using RowReader =
-    std::function<std::string(std::size_t from, const std::vector<std::string_view>& cells)>;
+    std::function<Message(std::size_t from, const std::vector<std::string_view>& cells)>;
 
 // What one list's import gives the reading both lists share.
 struct ListReading {
   ListKind list;
   std::vector<std::string> titles;  // Nr first
   std::size_t room;                 // the rows the list can take
-  std::string full;                 // the refusal of a row beyond them
+  Message full;                     // the refusal of a row beyond them
   RowReader read_row;
 };
 
 // One row: its cells by the header's columns, and the record its Nr names.
-std::string ReadRow(const ListReading& reading, std::size_t known,
-                    const std::vector<std::size_t>& columns, const CsvRow& row) {
+Message ReadRow(const ListReading& reading, std::size_t known,
+                const std::vector<std::size_t>& columns, const CsvRow& row) {
   std::vector<std::string_view> cells;
   for (std::size_t h = 0; h < columns.size(); ++h) {
     if (columns[h] >= row.cells.size()) {
@@ -245,10 +279,10 @@ std::string ReadRow(const ListReading& reading, std::size_t known,
   std::size_t from = 0;
   if (const std::string_view nr = common::TrimBlanks(cells[0]); !nr.empty()) {
     const std::optional<std::int64_t> number = common::ReadValue(nr);
-    if (!number) return kNumberHeading + (" " + Quoted(nr)) + " is not a number.";
+    if (!number) return Say(kNrNotNumber, {Value(Quoted(nr))});
     if (*number < 1 || static_cast<std::size_t>(*number) > known) {
-      return "Nr " + std::string(nr) + " names no " + common::RecordNameOf(reading.list) +
-             ": the list has " + std::to_string(known) + ".";
+      return Say(reading.list == ListKind::kChannels ? kNrNoChannel : kNrNoTransponder,
+                 {Value(std::string(nr)), Number(known)});
     }
     from = static_cast<std::size_t>(*number);
   }
@@ -267,10 +301,7 @@ bool ReadRows(const ListDocument& document, const ListReading& reading, std::str
   if (!import.error.empty()) return false;
   CsvErrors errors(file);
   if (csv.substr(csv.starts_with('"') ? 1 : 0).starts_with(kGarbledUtf8Mark)) {
-    errors.Add(1,
-               "The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
-               "character set, which garbles accented letters. Open the exported file again "
-               "with the character set Unicode (UTF-8).");
+    errors.Add(1, Say(kGarbled, {Value(std::string(kGarbledUtf8Mark))}));
     import.error = errors.Text();
     return false;
   }
@@ -278,20 +309,20 @@ bool ReadRows(const ListDocument& document, const ListReading& reading, std::str
   std::vector<std::size_t> columns;
   std::size_t rows = 0;
   bool header = true;
-  std::string problem = SplitCsv(csv, [&](CsvRow& row) {
+  const CsvError problem = SplitCsv(csv, [&](CsvRow& row) {
     if (header) {
       header = false;
-      const std::string missing = FindColumns(row, reading.titles, columns);
-      if (!missing.empty()) errors.Add(row.line, missing);
-      return missing.empty();
+      Message missing = FindColumns(row, reading.titles, columns);
+      if (missing.empty()) return true;
+      errors.Add(row.line, std::move(missing));
+      return false;
     }
     if (std::all_of(row.cells.begin(), row.cells.end(),
                     [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
       return true;  // spreadsheets leave empty rows behind
     }
     if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
-      errors.AddText("Line " + std::to_string(row.line) + " of " + file +
-                     " is not UTF-8 text: save the CSV as UTF-8");
+      errors.AddText(Say(kNotUtf8Line, {Number(row.line), Value(file)}));
       return true;
     }
     // Reading stops where the block is full.
@@ -299,11 +330,11 @@ bool ReadRows(const ListDocument& document, const ListReading& reading, std::str
       errors.Add(row.line, reading.full);
       return false;
     }
-    const std::string reason = ReadRow(reading, known, columns, row);
-    if (!reason.empty()) errors.Add(row.line, reason);
+    Message reason = ReadRow(reading, known, columns, row);
+    if (!reason.empty()) errors.Add(row.line, std::move(reason));
     return true;
   });
-  if (!problem.empty()) errors.AddText(problem.insert(problem.find(':'), " of " + file));
+  if (!problem.empty()) errors.Add(problem.line, problem.reason);
   if (header) errors.Add(1, FindColumns(CsvRow{}, reading.titles, columns));
   if (!errors.empty()) {
     import.error = errors.Text();
@@ -337,14 +368,14 @@ CsvImport ReadChannelCsv(const ListDocument& document, std::string_view csv,
         !channels::ChannelText(record, ChannelField::kName).empty()) {
       emptied.Add(from, record);
     }
-    const std::string reason = ReadChannelRow(document, record, cells);
+    Message reason = ReadChannelRow(document, record, cells);
     import.channels.push_back(record);
     return reason;
   };
   const ListReading reading{ListKind::kChannels, Titles(kChannelFields), kChannelRoom,
                             CheckInsertChannels(document, kChannelRoom + 1), read_row};
   if (ReadRows(document, reading, csv, file, import)) {
-    if (std::string question = emptied.Question(); !question.empty()) {
+    if (Message question = emptied.Question(); !question.empty()) {
       import.questions.push_back(std::move(question));
     }
   }
@@ -356,15 +387,14 @@ CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
   CsvImport import;
   const auto read_row = [&](std::size_t from, const std::vector<std::string_view>& cells) {
     TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
-    std::string reason = ReadTransponderRow(record, cells);
+    Message reason = ReadTransponderRow(record, cells);
     // A channel's TP reaches only so far: a used transponder may not move beyond it.
     const auto& origins = import.origins;
     if (reason.empty() && from != 0 && import.transponders.size() >= kMostTransponders &&
         document.ChannelsUsing(from) > 0 &&
         std::find(origins.begin(), origins.end(), from) == origins.end()) {
-      reason = "Transponder " + std::to_string(from) + " would move to row " +
-               std::to_string(import.transponders.size() + 1) + ", beyond the " +
-               std::to_string(kMostTransponders) + " its channels can reach.";
+      reason = Say(kTransponderBeyond, {Number(from), Number(import.transponders.size() + 1),
+                                        Number(kMostTransponders)});
     }
     import.transponders.push_back(record);
     import.origins.push_back(from);
@@ -375,7 +405,7 @@ CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
                             CheckInsertTransponders(document, kMostTransponders + 1), read_row};
   if (ReadRows(document, reading, csv, file, import)) {
     for (const std::size_t tp : DroppedTransponders(document, import.origins)) {
-      std::string question = RemoveTransponderQuestion(document, tp - 1);
+      Message question = RemoveTransponderQuestion(document, tp - 1);
       if (!question.empty()) import.questions.push_back(std::move(question));
     }
   }
@@ -388,7 +418,7 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
                                      : ReadTransponderCsv(document, csv, file);
 }
 
-std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::string description) {
+std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, Message description) {
   if (list == ListKind::kChannels) {
     return ReplaceChannels(std::move(import.channels), std::move(description));
   }

@@ -23,7 +23,7 @@ std::string ListCsv(const ListDocument& document, ListKind list);
 
 // What an import makes of a CSV text: the new list, or the refusal.
 struct CsvImport {
-  std::string error;  // "Line N of FILE: reason", a line each, at most 20 and "and N more"
+  common::Message error;  // "Line N of FILE: reason", a line each, at most 20 and "and N more"
   std::size_t rows = 0;
   std::vector<ChannelRecord> channels;  // the new list of a channel file
   std::vector<TransponderRecord> transponders;
@@ -32,7 +32,7 @@ struct CsvImport {
   // Asked before the import: emptying the list (a file without rows), or else emptying the
   // names that empty cells would (once for the file), and the removal of each transponder
   // that channels use and no row keeps.
-  std::vector<std::string> questions;
+  std::vector<common::Message> questions;
 };
 
 // Reads every row against the document's lists, which stay as they are. A row's Nr names
@@ -47,6 +47,7 @@ CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_v
                       const std::string& file);
 
 // The step that applies a read import, links kept as in every edit.
-std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import, std::string description);
+std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import,
+                                       common::Message description);
 
 }  // namespace chanforge::editing

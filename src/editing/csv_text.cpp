@@ -14,6 +14,12 @@ namespace {
 // CSV cell as part of the text, and our import removes exactly one.
 constexpr char kTextMark = '\'';
 
+constexpr auto kMissingColumn = common::Wording("csv.missing-column", "Missing column {1}.");
+constexpr auto kNotClosed = common::Wording("csv.not-closed", "A quoted field is not closed.");
+constexpr auto kAfterQuote = common::Wording("csv.after-quote", "Text follows a closing quote.");
+constexpr auto kInnerQuote =
+    common::Wording("csv.inner-quote", "A quote inside a field that does not start with one.");
+
 // A cell a spreadsheet would run as a formula (the leading characters OWASP names).
 bool ReadsAsFormula(std::string_view cell) {
   return !cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos;
@@ -129,12 +135,12 @@ std::string_view UnmarkedCell(std::string_view cell) {
   return cell;
 }
 
-std::string MissingColumnText(std::string_view title) {
-  return "Missing column " + common::QuotedText(title) + ".";
+common::Message MissingColumnText(std::string_view title) {
+  return common::Say(kMissingColumn, {common::Value(common::QuotedText(title))});
 }
 
-std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
-                        std::vector<std::size_t>& columns) {
+common::Message FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                            std::vector<std::size_t>& columns) {
   for (const std::string& title : titles) {
     const std::string wanted = common::ToUpperAscii(title);
     // The heading without its unit is read too, as files written before the unit have it.
@@ -151,14 +157,14 @@ std::string FindColumns(const CsvRow& header, const std::vector<std::string>& ti
   return {};
 }
 
-std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
+CsvError SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
   return SplitCsv(text, [&](CsvRow& row) {
     rows.push_back(std::move(row));
     return true;
   });
 }
 
-std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use) {
+CsvError SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use) {
   // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
   const std::string_view header = text.substr(0, text.find_first_of("\r\n"));
   const char separator =
@@ -183,7 +189,7 @@ std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& 
         const std::size_t opened = line;
         for (++i;;) {
           if (i >= text.size()) {
-            return "Line " + std::to_string(opened) + ": A quoted field is not closed.";
+            return {opened, common::Say(kNotClosed)};
           }
           if (text[i] == '"') {
             if (i + 1 < text.size() && text[i + 1] == '"') {
@@ -202,14 +208,13 @@ std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& 
           }
         }
         if (i < text.size() && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
-          return "Line " + std::to_string(line) + ": Text follows a closing quote.";
+          return {line, common::Say(kAfterQuote)};
         }
       } else {
         const std::size_t end = std::min(text.find_first_of(ends, i), text.size());
         cell = text.substr(i, end - i);
         if (cell.find('"') != std::string::npos) {
-          return "Line " + std::to_string(line) + ": A quote inside a field that does not start " +
-                 "with one.";
+          return {line, common::Say(kInnerQuote)};
         }
         i = end;
       }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/message.h"
+
 namespace chanforge::editing {
 
 // A list's CSV takes a few hundred KB; a larger file is refused before it is read.
@@ -24,12 +26,24 @@ struct CsvRow {
   std::vector<std::string> cells;
 };
 
+// "Line 3 of f.csv: REASON", and a row that is not UTF-8, as every CSV reading says them.
+inline constexpr auto kLineOfFile = common::Wording("csv.line-of-file", "Line {1} of {2}: {3}");
+inline constexpr auto kNotUtf8Line =
+    common::Wording("csv.not-utf8", "Line {1} of {2} is not UTF-8 text: save the CSV as UTF-8");
+
+// Why a text is not CSV: the line and the reason ("A quoted field is not closed.").
+struct CsvError {
+  std::size_t line = 0;
+  common::Message reason;
+  bool empty() const { return reason.empty(); }
+};
+
 // Splits CSV text (quoted fields may hold separators, quotes and line ends); the separator
-// is a semicolon when the first line has semicolons and no comma. Why it is not CSV, as
-// "Line N: reason" without the file, or an empty text.
-std::string SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
+// is a semicolon when the first line has semicolons and no comma. Why it is not CSV, or an
+// empty error.
+CsvError SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
 // The same, a row at a time, as long as use returns true.
-std::string SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use);
+CsvError SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use);
 
 // Appends the cells as one row ended by CR LF. text[i] (where given) tells a text cell from
 // a number's: a cell a spreadsheet would run, or a text cell it would take for a value,
@@ -39,10 +53,10 @@ void AppendRow(std::string& out, std::vector<std::string> cells,
 // A cell without the mark the export puts before a text a spreadsheet would change.
 std::string_view UnmarkedCell(std::string_view cell);
 // "Missing column "SID".": a row without a column the file's header names.
-std::string MissingColumnText(std::string_view title);
+common::Message MissingColumnText(std::string_view title);
 // Finds each heading's column in the header row (any case, the unit optional): why not, as
 // MissingColumnText, or empty.
-std::string FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
-                        std::vector<std::size_t>& columns);
+common::Message FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                            std::vector<std::size_t>& columns);
 
 }  // namespace chanforge::editing

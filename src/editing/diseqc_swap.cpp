@@ -16,18 +16,24 @@ using transponders::TransponderRecord;
 static_assert(flash::RecordSize(flash::ListKind::kChannels) == channels::TcsRecordSize);
 static_assert(flash::RecordSize(flash::ListKind::kTransponders) == TptRecordSize);
 
-std::string SwapReport(int count) {
-  return " " + std::to_string(count) + " Transponders have been swapped from DiSEqC A <=> B";
-}
+namespace {
+constexpr auto kSwapped =
+    common::Wording("swap.report", " {1} Transponders have been swapped from DiSEqC A <=> B");
+constexpr auto kSelectTpt =
+    common::Wording("swap.select-tpt", "Please select a TPT block to convert");
+}  // namespace
+
+common::Message SwapReport(int count) { return common::Say(kSwapped, {common::Value(count)}); }
 
 common::Outcome SwappedBlock(const flash::Workspace& workspace, common::Frontend& frontend,
                              int index, std::string& bytes, int& count) {
   count = 0;
   const flash::BlockInfo* block = flash::FindBlock(workspace, index);
   if (!block) return common::Outcome::kRefused;
-  frontend.ShowStatus("Converting " + common::Latin1ToUtf8(block->name) + "...");
+  frontend.ShowStatus(
+      common::Say(common::kConvertingStatus, {common::Value(common::Latin1ToUtf8(block->name))}));
   if (flash::ListKindOf(*block) != flash::ListKind::kTransponders) {
-    frontend.ShowMessage(common::MessageKind::kError, "Please select a TPT block to convert");
+    frontend.ShowMessage(common::MessageKind::kError, common::Say(kSelectTpt));
     return common::Outcome::kRefused;
   }
   bytes = flash::WholeBlockBytes(workspace, *block);

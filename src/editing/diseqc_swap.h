@@ -9,7 +9,7 @@
 namespace chanforge::editing {
 
 // " N Transponders have been swapped from DiSEqC A <=> B"
-std::string SwapReport(int count);
+common::Message SwapReport(int count);
 
 // The whole TPT block with the DiSEqC input of every used transponder swapped, or kRefused
 // (with a message) for a block that is not a TPT block. count receives the records swapped.

@@ -11,16 +11,25 @@ namespace chanforge::editing {
 
 namespace {
 
+using common::Message;
+using common::Say;
+using common::Value;
+
+constexpr auto kNotAssignment = common::Wording("set.not-assignment", "{1} is not FIELD=VALUE.");
+constexpr auto kUnknownField =
+    common::Wording("set.unknown-field", "Unknown field {1}: the fields are {2}.");
+constexpr auto kNoSuchTp =
+    common::Wording("set.no-such-tp", "{1} {2} names no transponder: the list has {3}.");
+
 // "FIELD=VALUE" (UTF-8) split into a field of the table and its Latin-1 value; why not, or
 // empty.
 template <typename Field, std::size_t kCount>
-std::string SplitAssignment(std::string_view utf8,
-                            const std::array<common::FieldInfo, kCount>& fields, Field& field,
-                            std::string& value) {
+Message SplitAssignment(std::string_view utf8, const std::array<common::FieldInfo, kCount>& fields,
+                        Field& field, std::string& value) {
   const std::optional<std::string> latin1 = common::Utf8ToLatin1(utf8);
-  if (!latin1) return common::NotLatin1Text(utf8) + ".";
+  if (!latin1) return Say(common::kSentence, {common::NotLatin1Text(utf8)});
   const std::size_t equals = latin1->find('=');
-  if (equals == std::string::npos) return common::QuotedText(utf8) + " is not FIELD=VALUE.";
+  if (equals == std::string::npos) return Say(kNotAssignment, {Value(common::QuotedText(utf8))});
   const std::string_view name = std::string_view(*latin1).substr(0, equals);
   std::string names;
   for (std::size_t f = 0; f < kCount; ++f) {
@@ -31,28 +40,27 @@ std::string SplitAssignment(std::string_view utf8,
     }
     names += (names.empty() ? "" : ", ") + std::string(fields[f].name);
   }
-  return "Unknown field " + common::QuotedText(common::Latin1ToUtf8(name)) + ": the fields are " +
-         names + ".";
+  return Say(kUnknownField, {Value(common::QuotedText(common::Latin1ToUtf8(name))), Value(names)});
 }
 
 }  // namespace
 
-std::string AssignChannelField(const ListDocument& document, ChannelRecord& record,
-                               std::string_view utf8) {
+Message AssignChannelField(const ListDocument& document, ChannelRecord& record,
+                           std::string_view utf8) {
   ChannelField field{};
   std::string value;
-  std::string refusal = SplitAssignment(utf8, channels::kChannelFields, field, value);
+  Message refusal = SplitAssignment(utf8, channels::kChannelFields, field, value);
   return refusal.empty() ? SetChannelValue(document, record, field, value) : refusal;
 }
 
-std::string AssignTransponderFields(TransponderRecord& record,
-                                    const std::vector<std::string>& assignments) {
+Message AssignTransponderFields(TransponderRecord& record,
+                                const std::vector<std::string>& assignments) {
   std::optional<std::string> khz, band;
   std::vector<std::pair<TransponderField, std::string>> others;
   for (const std::string& assignment : assignments) {
     TransponderField field{};
     std::string value;
-    if (std::string refusal =
+    if (Message refusal =
             SplitAssignment(assignment, transponders::kTransponderFields, field, value);
         !refusal.empty()) {
       return refusal;
@@ -68,7 +76,7 @@ std::string AssignTransponderFields(TransponderRecord& record,
   // The frequency and the band are set together, as a CSV row sets them: a band not given
   // stays as it is (a frequency it cannot carry is refused), an empty one takes the band
   // the frequency lies in.
-  std::string refusal;
+  Message refusal;
   if (khz || band) {
     refusal = transponders::SetKhzAndBandText(
         record, khz ? *khz : std::to_string(record.Khz()),
@@ -80,15 +88,16 @@ std::string AssignTransponderFields(TransponderRecord& record,
   return refusal;
 }
 
-std::string SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,
-                            std::string_view value) {
+Message SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,
+                        std::string_view value) {
   if (field == ChannelField::kTp) {
     const std::optional<std::int64_t> number = common::ReadValue(value);
     const std::size_t count = document.transponders().size();
     if (number &&
         (*number < 1 || static_cast<std::size_t>(*number) > std::min(count, kMostTransponders))) {
-      return channels::InfoOf(field).heading + (" " + common::Latin1ToUtf8(value)) +
-             " names no transponder: the list has " + std::to_string(count) + ".";
+      return Say(kNoSuchTp,
+                 {common::HeadingOf(channels::InfoOf(field)), Value(common::Latin1ToUtf8(value)),
+                  Value(static_cast<std::int64_t>(count))});
     }
   }
   return channels::SetChannelText(record, field, value);

@@ -21,13 +21,13 @@ using transponders::TransponderField;
 
 // Why "FIELD=VALUE" (UTF-8) cannot set a field of the record, or an empty text when it
 // was set. Numbers are decimal, or hexadecimal after 0x. A TP must name a transponder.
-std::string AssignChannelField(const ListDocument& document, ChannelRecord& record,
-                               std::string_view utf8);
+common::Message AssignChannelField(const ListDocument& document, ChannelRecord& record,
+                                   std::string_view utf8);
 // The same for "FIELD=VALUE"s of a transponder; a frequency and a band are set together.
-std::string AssignTransponderFields(TransponderRecord& record,
-                                    const std::vector<std::string>& assignments);
+common::Message AssignTransponderFields(TransponderRecord& record,
+                                        const std::vector<std::string>& assignments);
 // The same for one field and its value; a name is given as Latin-1 bytes.
-std::string SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,
-                            std::string_view value);
+common::Message SetChannelValue(const ListDocument& document, ChannelRecord& record,
+                                ChannelField field, std::string_view value);
 
 }  // namespace chanforge::editing

@@ -14,9 +14,40 @@ using channels::TcsWord;
 
 namespace {
 
-std::string Counted(std::size_t count, const char* thing, std::size_t first) {
-  return count == 1 ? std::string(thing) + " " + std::to_string(first + 1)
-                    : std::to_string(count) + " " + thing + "s";
+using common::ListKind;
+using common::Message;
+using common::Say;
+using common::Value;
+using common::Wording;
+
+constexpr auto kChannel = Wording("step.channel", "channel {1}");
+constexpr auto kSomeChannels = Wording("step.channels", "{1} channels");
+constexpr auto kTransponder = Wording("step.transponder", "transponder {1}");
+constexpr auto kSomeTransponders = Wording("step.transponders", "{1} transponders");
+constexpr auto kMove = Wording("step.move", "Move {1}");
+constexpr auto kInsert = Wording("step.insert", "Insert {1}");
+constexpr auto kDuplicate = Wording("step.duplicate", "Duplicate {1}");
+constexpr auto kRemove = Wording("step.remove", "Remove {1}");
+constexpr auto kRemoveWithIts = Wording("step.remove-with-its", "Remove {1} and its channels");
+constexpr auto kRemoveWithTheir =
+    Wording("step.remove-with-their", "Remove {1} and their channels");
+constexpr auto kRename = Wording("step.rename", "Rename channel {1}");
+constexpr auto kChangeChannel = Wording("step.change-channel", "Change {1} of channel {2}");
+constexpr auto kChangeTransponder =
+    Wording("step.change-transponder", "Change {1} of transponder {2}");
+constexpr auto kSortByName = Wording("step.sort-name", "Sort channels by name");
+constexpr auto kSortBySid = Wording("step.sort-sid", "Sort channels by SID");
+constexpr auto kSortByFrequency = Wording("step.sort-frequency", "Sort channels by frequency");
+constexpr auto kNeedsTransponder =
+    Wording("step.needs-transponder", "A new channel needs a transponder: the TPT list has none.");
+
+Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
+
+// "channel 5" (the first, 0-based) or "3 channels".
+Message Counted(std::size_t count, ListKind list, std::size_t first) {
+  const bool channels = list == ListKind::kChannels;
+  if (count == 1) return Say(channels ? kChannel : kTransponder, {Number(first + 1)});
+  return Say(channels ? kSomeChannels : kSomeTransponders, {Number(count)});
 }
 
 // Moves rows [first, first + count) of a list before `before`.
@@ -108,14 +139,13 @@ class SetFieldCommand : public Command {
     Set(document, after_);
   }
   void Revert(ListDocument& document) override { Set(document, *before_); }
-  std::string Description() const override {
-    const std::string number = std::to_string(row_ + 1);
+  Message Description() const override {
+    const Message number = Number(row_ + 1);
     if constexpr (kChannels) {
-      if (field_ == ChannelField::kName) return "Rename channel " + number;
-      return std::string("Change ") + channels::InfoOf(field_).heading + " of channel " + number;
+      if (field_ == ChannelField::kName) return Say(kRename, {number});
+      return Say(kChangeChannel, {common::HeadingOf(channels::InfoOf(field_)), number});
     } else {
-      return std::string("Change ") + transponders::InfoOf(field_).heading + " of transponder " +
-             number;
+      return Say(kChangeTransponder, {common::HeadingOf(transponders::InfoOf(field_)), number});
     }
   }
   bool MergeWith(const Command& next) override {
@@ -164,8 +194,9 @@ class InsertChannelsCommand : public Command {
     channels.erase(at, at + static_cast<long>(records_.size()));
     document.WriteChannels();
   }
-  std::string Description() const override {
-    return (duplicate_ ? "Duplicate " : "Insert ") + Counted(records_.size(), "channel", position_);
+  Message Description() const override {
+    return Say(duplicate_ ? kDuplicate : kInsert,
+               {Counted(records_.size(), ListKind::kChannels, position_)});
   }
 
  private:
@@ -209,8 +240,8 @@ class RemoveChannelsCommand : public Command {
     channels = std::move(whole);
     document.WriteChannels();
   }
-  std::string Description() const override {
-    return "Remove " + Counted(rows_.size(), "channel", rows_.empty() ? 0 : rows_[0]);
+  Message Description() const override {
+    return Say(kRemove, {Counted(rows_.size(), ListKind::kChannels, rows_.empty() ? 0 : rows_[0])});
   }
 
  private:
@@ -231,7 +262,9 @@ class MoveChannelsCommand : public Command {
              MoveBackBefore(first_, count_, before_));
     document.WriteChannels();
   }
-  std::string Description() const override { return "Move " + Counted(count_, "channel", first_); }
+  Message Description() const override {
+    return Say(kMove, {Counted(count_, ListKind::kChannels, first_)});
+  }
 
  private:
   std::size_t first_, count_, before_;
@@ -259,11 +292,11 @@ void Reorder(ListDocument& document, const std::vector<std::uint32_t>& order, bo
 // A new order of either list; the channels' TPs follow a transponder to its new place.
 class ReorderCommand : public Command {
  public:
-  ReorderCommand(common::ListKind list, std::vector<std::uint32_t> order, std::string description)
+  ReorderCommand(common::ListKind list, std::vector<std::uint32_t> order, Message description)
       : list_(list), order_(std::move(order)), description_(std::move(description)) {}
   void Apply(ListDocument& document) override { Run(document, false); }
   void Revert(ListDocument& document) override { Run(document, true); }
-  std::string Description() const override { return description_; }
+  Message Description() const override { return description_; }
 
  private:
   void Run(ListDocument& document, bool undo) {
@@ -286,7 +319,7 @@ class ReorderCommand : public Command {
 
   common::ListKind list_;
   std::vector<std::uint32_t> order_;
-  std::string description_;
+  Message description_;
   std::vector<std::uint8_t> tps_;
 };
 
@@ -300,9 +333,8 @@ std::vector<std::size_t> SortedUnique(std::vector<std::size_t> rows) {
 std::unique_ptr<Command> MoveStep(common::ListKind list, std::vector<std::uint32_t> order,
                                   const std::vector<std::size_t>& rows) {
   if (rows.empty() || std::is_sorted(order.begin(), order.end())) return nullptr;
-  const char* thing = list == common::ListKind::kChannels ? "channel" : "transponder";
   return std::make_unique<ReorderCommand>(list, std::move(order),
-                                          "Move " + Counted(rows.size(), thing, rows[0]));
+                                          Say(kMove, {Counted(rows.size(), list, rows[0])}));
 }
 
 class SortChannelsCommand : public Command {
@@ -315,10 +347,10 @@ class SortChannelsCommand : public Command {
   void Revert(ListDocument& document) override {
     if (!order_.empty()) Reorder(document, order_, true);
   }
-  std::string Description() const override {
-    return key_ == SortKey::kName  ? "Sort channels by name"
-           : key_ == SortKey::kSid ? "Sort channels by SID"
-                                   : "Sort channels by frequency";
+  Message Description() const override {
+    return Say(key_ == SortKey::kName  ? kSortByName
+               : key_ == SortKey::kSid ? kSortBySid
+                                       : kSortByFrequency);
   }
 
  private:
@@ -376,8 +408,8 @@ class InsertTranspondersCommand : public Command {
     RestoreTps(document.mutable_channels(), tps_);
     Write(document);
   }
-  std::string Description() const override {
-    return "Insert " + Counted(records_.size(), "transponder", position_);
+  Message Description() const override {
+    return Say(kInsert, {Counted(records_.size(), ListKind::kTransponders, position_)});
   }
 
  private:
@@ -440,11 +472,10 @@ class RemoveTranspondersCommand : public Command {
       document.WriteChannels();
     }
   }
-  std::string Description() const override {
-    const bool one = rows_.size() == 1;
-    std::string text = "Remove " + Counted(rows_.size(), "transponder", rows_[0]);
-    if (users_) text += one ? " and its channels" : " and their channels";
-    return text;
+  Message Description() const override {
+    const Message counted = Counted(rows_.size(), ListKind::kTransponders, rows_[0]);
+    if (!users_) return Say(kRemove, {counted});
+    return Say(rows_.size() == 1 ? kRemoveWithIts : kRemoveWithTheir, {counted});
   }
 
  private:
@@ -468,8 +499,8 @@ class MoveTranspondersCommand : public Command {
     RestoreTps(document.mutable_channels(), tps_);
     Move(document, MovedFirst(first_, count_, before_), MoveBackBefore(first_, count_, before_));
   }
-  std::string Description() const override {
-    return "Move " + Counted(count_, "transponder", first_);
+  Message Description() const override {
+    return Say(kMove, {Counted(count_, ListKind::kTransponders, first_)});
   }
 
  private:
@@ -485,7 +516,7 @@ class MoveTranspondersCommand : public Command {
 // Both lists as they were, put back whole on undo: a replacement changes everything.
 class ReplaceListsCommand : public Command {
  public:
-  explicit ReplaceListsCommand(std::string description) : description_(std::move(description)) {}
+  explicit ReplaceListsCommand(Message description) : description_(std::move(description)) {}
   void Apply(ListDocument& document) override {
     before_channels_ = document.channels();
     before_transponders_ = document.transponders();
@@ -499,21 +530,21 @@ class ReplaceListsCommand : public Command {
     document.WriteTransponders();
     document.WriteChannels();
   }
-  std::string Description() const override { return description_; }
+  Message Description() const override { return description_; }
 
  protected:
   virtual void Change(std::vector<ChannelRecord>& channels,
                       std::vector<TransponderRecord>& transponders) = 0;
 
  private:
-  std::string description_;
+  Message description_;
   std::vector<ChannelRecord> before_channels_;
   std::vector<TransponderRecord> before_transponders_;
 };
 
 class ReplaceChannelsCommand : public ReplaceListsCommand {
  public:
-  ReplaceChannelsCommand(std::vector<ChannelRecord> records, std::string description)
+  ReplaceChannelsCommand(std::vector<ChannelRecord> records, Message description)
       : ReplaceListsCommand(std::move(description)), records_(std::move(records)) {}
 
  protected:
@@ -528,7 +559,7 @@ class ReplaceChannelsCommand : public ReplaceListsCommand {
 class ReplaceTranspondersCommand : public ReplaceListsCommand {
  public:
   ReplaceTranspondersCommand(std::vector<TransponderRecord> records,
-                             std::vector<std::size_t> origins, std::string description)
+                             std::vector<std::size_t> origins, Message description)
       : ReplaceListsCommand(std::move(description)),
         records_(std::move(records)),
         origins_(std::move(origins)) {}
@@ -546,7 +577,7 @@ class ReplaceTranspondersCommand : public ReplaceListsCommand {
 
 class GroupCommand : public Command {
  public:
-  GroupCommand(std::vector<std::unique_ptr<Command>> commands, std::string description)
+  GroupCommand(std::vector<std::unique_ptr<Command>> commands, Message description)
       : commands_(std::move(commands)), description_(std::move(description)) {}
   void Apply(ListDocument& document) override {
     for (const auto& command : commands_) command->Apply(document);
@@ -554,28 +585,27 @@ class GroupCommand : public Command {
   void Revert(ListDocument& document) override {
     for (auto it = commands_.rbegin(); it != commands_.rend(); ++it) (*it)->Revert(document);
   }
-  std::string Description() const override { return description_; }
+  Message Description() const override { return description_; }
 
  private:
   std::vector<std::unique_ptr<Command>> commands_;
-  std::string description_;
+  Message description_;
 };
 
 }  // namespace
 
 std::unique_ptr<Command> GroupCommands(std::vector<std::unique_ptr<Command>> commands,
-                                       std::string description) {
+                                       Message description) {
   return std::make_unique<GroupCommand>(std::move(commands), std::move(description));
 }
 
-std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,
-                                         std::string description) {
+std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records, Message description) {
   return std::make_unique<ReplaceChannelsCommand>(std::move(records), std::move(description));
 }
 
 std::unique_ptr<Command> ReplaceTransponders(std::vector<TransponderRecord> records,
                                              std::vector<std::size_t> origins,
-                                             std::string description) {
+                                             Message description) {
   return std::make_unique<ReplaceTranspondersCommand>(std::move(records), std::move(origins),
                                                       std::move(description));
 }
@@ -627,16 +657,14 @@ std::unique_ptr<Command> SetChannelFields(
     std::size_t row, const std::vector<std::pair<ChannelField, ChannelRecord>>& steps) {
   if (steps.size() == 1) return SetChannel(row, steps[0].first, steps[0].second);
   std::vector<std::unique_ptr<Command>> commands;
-  std::string fields;
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    commands.push_back(SetChannel(row, steps[i].first, steps[i].second));
-    fields += (i == 0                  ? ""
-               : i + 1 == steps.size() ? " and "
-                                       : ", ") +
-              std::string(channels::InfoOf(steps[i].first).heading);
+  std::vector<Message> fields;
+  for (const auto& [field, after] : steps) {
+    commands.push_back(SetChannel(row, field, after));
+    fields.push_back(common::HeadingOf(channels::InfoOf(field)));
   }
-  return GroupCommands(std::move(commands),
-                       "Change " + fields + " of channel " + std::to_string(row + 1));
+  return GroupCommands(
+      std::move(commands),
+      Say(kChangeChannel, {common::Listed(std::move(fields), common::kAnd), Number(row + 1)}));
 }
 
 std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,
@@ -652,17 +680,16 @@ std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std:
   return std::make_unique<MoveChannelsCommand>(first, count, before);
 }
 
-std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order,
-                                         std::string description) {
+std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order, Message description) {
   return std::make_unique<ReorderCommand>(common::ListKind::kChannels, std::move(order),
                                           std::move(description));
 }
 
 std::optional<ChannelRecord> NewChannel(const ListDocument& document,
-                                        std::optional<std::size_t> like, std::string& reason) {
+                                        std::optional<std::size_t> like, Message& reason) {
   const std::size_t transponders = document.transponders().size();
   if (transponders == 0) {
-    reason = "A new channel needs a transponder: the TPT list has none.";
+    reason = Say(kNeedsTransponder);
     return std::nullopt;
   }
   constexpr std::uint8_t kUseTv = 0x04;

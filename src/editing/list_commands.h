@@ -34,12 +34,13 @@ std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std:
 // Stable: equal keys keep their order.
 std::unique_ptr<Command> SortChannels(SortKey key);
 // Row i becomes the channel now at row order[i]; order names every row once.
-std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order, std::string description);
+std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order,
+                                         common::Message description);
 // A channel to insert beside row `like` (none in an empty list): on its transponder (else
 // the first) with its Use, no name and SID 0, for the user to fill in. Without a
 // transponder to put it on: nullopt and the reason.
 std::optional<ChannelRecord> NewChannel(const ListDocument& document,
-                                        std::optional<std::size_t> like, std::string& reason);
+                                        std::optional<std::size_t> like, common::Message& reason);
 
 // The editor's moves of a selection, in either list, as one step: the rows (0-based, in any
 // order, gaps allowed) gathered in list order before row `before` (0 to the list's size),
@@ -65,17 +66,17 @@ std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count, 
 
 // Several commands as one step, applied in order and reverted in reverse.
 std::unique_ptr<Command> GroupCommands(std::vector<std::unique_ptr<Command>> commands,
-                                       std::string description);
+                                       common::Message description);
 
 // Replaces the whole channel list (an import).
 std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,
-                                         std::string description);
+                                         common::Message description);
 // Replaces the whole transponder list (an import). origins[i] is the 1-based position the
 // new record i came from, 0 for a new one. Channels follow their transponder to the first
 // record that came from it; the channels of a transponder no record came from are removed.
 std::unique_ptr<Command> ReplaceTransponders(std::vector<TransponderRecord> records,
                                              std::vector<std::size_t> origins,
-                                             std::string description);
+                                             common::Message description);
 // What ReplaceTransponders does to the lists.
 void ReplaceTransponderList(std::vector<ChannelRecord>& channels,
                             std::vector<TransponderRecord>& transponders,

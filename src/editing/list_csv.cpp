@@ -8,6 +8,23 @@ namespace chanforge::editing {
 
 namespace {
 
+using common::Say;
+using common::Value;
+using common::Wording;
+
+constexpr auto kExportedChannels = Wording("csv.exported-channels", "Exported {1} channels to {2}");
+constexpr auto kExportedTransponders =
+    Wording("csv.exported-transponders", "Exported {1} transponders to {2}");
+constexpr auto kImportedChannels =
+    Wording("csv.imported-channels", "Imported {1} channels from {2}");
+constexpr auto kImportedTransponders =
+    Wording("csv.imported-transponders", "Imported {1} transponders from {2}");
+constexpr auto kImportChannels = Wording("step.import-channels", "Import channels from {1}");
+constexpr auto kImportTransponders =
+    Wording("step.import-transponders", "Import transponders from {1}");
+
+common::Message Count(std::size_t count) { return Value(static_cast<std::int64_t>(count)); }
+
 // An import that leaves both lists as they are is no step of its own.
 bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& import) {
   if (list == ListKind::kChannels) return import.channels == document.channels();
@@ -21,9 +38,9 @@ bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& imp
 
 common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
                                const ListDocument& document, ListKind list, const std::string& file,
-                               const std::function<std::string()>& content, std::string& done) {
+                               const std::function<std::string()>& content, common::Message& done) {
   using common::Outcome;
-  const std::string reason = document.ReadOnlyReason(list);
+  const common::Message reason = document.ReadOnlyReason(list);
   if (!reason.empty()) {
     frontend.ShowMessage(common::MessageKind::kError, reason);
     return Outcome::kRefused;
@@ -35,46 +52,47 @@ common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
   }
   if (!common::CheckWritableTarget(frontend, files, file)) return Outcome::kRefused;
   if (!common::ConfirmOverwrite(frontend, files, file)) return Outcome::kCancelled;
-  frontend.ShowStatus("Writing " + file + "...");
+  frontend.ShowStatus(Say(common::kWritingStatus, {Value(file)}));
   if (!common::WriteFileOrReport(frontend, files, file, content())) return Outcome::kFailed;
-  done = "Exported " + std::to_string(document.size(list)) + " " + common::ListNameOf(list) +
-         " to " + common::PathOf(file).filename().string();
+  done = Say(list == ListKind::kChannels ? kExportedChannels : kExportedTransponders,
+             {Count(document.size(list)), Value(common::PathOf(file).filename().string())});
   return Outcome::kDone;
 }
 
 common::Outcome ExportCsvFile(common::Frontend& frontend, common::Files& files,
                               const ListDocument& document, ListKind list, const std::string& file,
-                              std::string& done) {
+                              common::Message& done) {
   return ExportListFile(
       frontend, files, document, list, file, [&] { return ListCsv(document, list); }, done);
 }
 
 common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
                               ListDocument& document, UndoStack& history, ListKind list,
-                              const std::string& file, std::string& done) {
+                              const std::string& file, common::Message& done) {
   using common::Outcome;
   const std::int64_t size = common::SizeOrReport(frontend, files, file, kCsvFileLimit);
   std::string bytes;
   if (size < 0 || !common::ReadWholeFileOrReport(frontend, files, file, kCsvFileLimit, bytes)) {
     return Outcome::kFailed;
   }
-  frontend.ShowStatus("Loading " + file + "...");
+  frontend.ShowStatus(Say(common::kLoadingStatus, {Value(file)}));
   CsvImport import = ReadListCsv(document, list, bytes, file);
   if (!import.error.empty()) {
     frontend.ShowMessage(common::MessageKind::kError, import.error);
     return Outcome::kRefused;
   }
-  for (const std::string& question : import.questions) {
+  for (const common::Message& question : import.questions) {
     if (!frontend.AskYesNo(question)) return Outcome::kCancelled;
   }
   const std::string name = common::PathOf(file).filename().string();
   const std::size_t rows = import.rows;
   if (!Unchanged(document, list, import)) {
-    history.Push(
-        ImportCommand(list, std::move(import),
-                      std::string("Import ") + common::ListNameOf(list) + " from " + name));
+    history.Push(ImportCommand(
+        list, std::move(import),
+        Say(list == ListKind::kChannels ? kImportChannels : kImportTransponders, {Value(name)})));
   }
-  done = "Imported " + std::to_string(rows) + " " + common::ListNameOf(list) + " from " + name;
+  done = Say(list == ListKind::kChannels ? kImportedChannels : kImportedTransponders,
+             {Count(rows), Value(name)});
   return Outcome::kDone;
 }
 

@@ -17,17 +17,17 @@ namespace chanforge::editing {
 // line shows afterwards.
 common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
                                const ListDocument& document, ListKind list, const std::string& file,
-                               const std::function<std::string()>& content, std::string& done);
+                               const std::function<std::string()>& content, common::Message& done);
 
 // Writes the list to a CSV file with the usual overwrite question. done receives what
 // the status line shows afterwards.
 common::Outcome ExportCsvFile(common::Frontend& frontend, common::Files& files,
                               const ListDocument& document, ListKind list, const std::string& file,
-                              std::string& done);
+                              common::Message& done);
 
 // Reads a CSV file, asks before it removes channels, and pushes the import as one step.
 common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
                               ListDocument& document, UndoStack& history, ListKind list,
-                              const std::string& file, std::string& done);
+                              const std::string& file, common::Message& done);
 
 }  // namespace chanforge::editing

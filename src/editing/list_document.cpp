@@ -86,9 +86,13 @@ void ListDocument::Reload() {
   loaded_transponders_ = transponders_;
 }
 
-std::string ListDocument::ReadOnlyReason(common::ListKind kind) const {
-  return block(kind) < 0 ? std::string("The image has no ") + common::BlockNameOf(kind) + " block."
-                         : "";
+namespace {
+constexpr auto kNoBlock = common::Wording("list.no-block", "The image has no {1} block.");
+}  // namespace
+
+common::Message ListDocument::ReadOnlyReason(common::ListKind kind) const {
+  if (block(kind) >= 0) return {};
+  return common::Say(kNoBlock, {common::Value(common::BlockNameOf(kind))});
 }
 
 std::int64_t ListDocument::TransponderKhz(std::uint8_t tp) const {

@@ -47,7 +47,7 @@ class ListDocument {
     return kind == common::ListKind::kChannels ? channels_.size() : transponders_.size();
   }
   // Why a side cannot be edited, or an empty text when it can.
-  std::string ReadOnlyReason(common::ListKind kind) const;
+  common::Message ReadOnlyReason(common::ListKind kind) const;
   flash::Workspace& workspace() { return *workspace_; }
   const flash::Workspace& workspace() const { return *workspace_; }
 

@@ -4,86 +4,132 @@
 
 namespace chanforge::editing {
 
-std::string CheckNumber(std::size_t number, std::size_t size, const char* thing) {
-  if (number >= 1 && number <= size) return {};
-  return std::string(thing) + " " + std::to_string(number) + " is beyond the list of " +
-         std::to_string(size) + ".";
-}
+namespace {
 
-std::string CheckRange(std::size_t first, std::size_t last, std::size_t size, const char* thing) {
-  if (first > last) {
-    return std::string(thing) + " range " + std::to_string(first) + "-" + std::to_string(last) +
-           " runs backwards.";
+using common::ListKind;
+using common::Message;
+using common::Say;
+using common::Wording;
+
+// A wording for each list, as the sentence starts with the record's name.
+struct Words {
+  Wording channels;
+  Wording transponders;
+  const Wording& of(ListKind list) const {
+    return list == ListKind::kChannels ? channels : transponders;
   }
-  std::string refusal = CheckNumber(first, size, thing);
-  return refusal.empty() ? CheckNumber(last, size, thing) : refusal;
+};
+
+constexpr Words kBeyond = {
+    Wording("range.channel-beyond", "Channel {1} is beyond the list of {2}."),
+    Wording("range.transponder-beyond", "Transponder {1} is beyond the list of {2}.")};
+constexpr Words kBackwards = {
+    Wording("range.channels-backwards", "Channel range {1}-{2} runs backwards."),
+    Wording("range.transponders-backwards", "Transponder range {1}-{2} runs backwards.")};
+constexpr Words kFirst = {
+    Wording("range.channel-first", "Channel 1 is the first: it cannot move up."),
+    Wording("range.transponder-first", "Transponder 1 is the first: it cannot move up.")};
+constexpr Words kLast = {
+    Wording("range.channel-last", "Channel {1} is the last: it cannot move down."),
+    Wording("range.transponder-last", "Transponder {1} is the last: it cannot move down.")};
+constexpr auto kPositionBeyond =
+    Wording("range.position-beyond", "Position {1} is beyond the list of {2}.");
+constexpr auto kPositionInside =
+    Wording("range.position-inside", "Position {1} lies inside {2}-{3}.");
+constexpr auto kChannelRoomFull =
+    Wording("range.channel-room", "The TCS block holds at most {1} channels.");
+constexpr auto kTransponderReach =
+    Wording("range.transponder-reach", "A channel reaches at most {1} transponders.");
+constexpr auto kOneUses = Wording(
+    "range.one-uses",
+    "1 channel uses transponder {1} ({2} kHz).\r\nRemove the transponder and its channel ?");
+constexpr auto kSomeUse = Wording(
+    "range.some-use",
+    "{1} channels use transponder {2} ({3} kHz).\r\nRemove the transponder and its {1} channels ?");
+constexpr auto kRemoveOne = Wording("range.remove-one", "Remove transponder and its channel");
+constexpr auto kRemoveSome =
+    Wording("range.remove-some", "Remove transponder and its {1} channels");
+constexpr auto kOneUsesAll = Wording(
+    "range.one-uses-all",
+    "1 channel uses the {1} transponders.\r\nRemove the {1} transponders and their 1 channel ?");
+constexpr auto kSomeUseAll = Wording("range.some-use-all",
+                                     "{2} channels use the {1} transponders.\r\nRemove the {1} "
+                                     "transponders and their {2} channels ?");
+constexpr auto kOneUsesSome =
+    Wording("range.one-uses-some",
+            "1 channel uses {3} of the {1} transponders.\r\nRemove the {1} transponders and "
+            "their 1 channel ?");
+constexpr auto kSomeUseSome =
+    Wording("range.some-use-some",
+            "{2} channels use {3} of the {1} transponders.\r\nRemove the {1} transponders and "
+            "their {2} channels ?");
+constexpr auto kRemoveAllOne =
+    Wording("range.remove-all-one", "Remove {1} transponders and their 1 channel");
+constexpr auto kRemoveAllSome =
+    Wording("range.remove-all-some", "Remove {1} transponders and their {2} channels");
+
+Message Number(std::size_t number) { return common::Value(static_cast<std::int64_t>(number)); }
+
+}  // namespace
+
+Message CheckNumber(std::size_t number, std::size_t size, ListKind list) {
+  if (number >= 1 && number <= size) return {};
+  return Say(kBeyond.of(list), {Number(number), Number(size)});
 }
 
-std::string CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
-                      const char* thing) {
-  std::string refusal = CheckRange(first, last, size, thing);
+Message CheckRange(std::size_t first, std::size_t last, std::size_t size, ListKind list) {
+  if (first > last) return Say(kBackwards.of(list), {Number(first), Number(last)});
+  Message refusal = CheckNumber(first, size, list);
+  return refusal.empty() ? CheckNumber(last, size, list) : refusal;
+}
+
+Message CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
+                  ListKind list) {
+  Message refusal = CheckRange(first, last, size, list);
   if (refusal.empty() && (before < 1 || before > size + 1)) {
-    refusal = "Position " + std::to_string(before) + " is beyond the list of " +
-              std::to_string(size) + ".";
+    refusal = Say(kPositionBeyond, {Number(before), Number(size)});
   }
   if (refusal.empty() && before > first && before <= last) {
-    refusal = "Position " + std::to_string(before) + " lies inside " + std::to_string(first) + "-" +
-              std::to_string(last) + ".";
+    refusal = Say(kPositionInside, {Number(before), Number(first), Number(last)});
   }
   return refusal;
 }
 
-std::string CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size,
-                      const char* thing) {
+Message CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size, ListKind list) {
   if (rows.empty()) return {};
-  if (step < 0 && rows.front() == 0) {
-    return std::string(thing) + " 1 is the first: it cannot move up.";
-  }
-  if (step > 0 && rows.back() + 1 >= size) {
-    return std::string(thing) + " " + std::to_string(size) + " is the last: it cannot move down.";
-  }
+  if (step < 0 && rows.front() == 0) return Say(kFirst.of(list));
+  if (step > 0 && rows.back() + 1 >= size) return Say(kLast.of(list), {Number(size)});
   return {};
 }
 
-std::string CheckInsertChannels(const ListDocument& document, std::size_t count) {
-  if (document.channel_block() < 0) return document.ReadOnlyReason(common::ListKind::kChannels);
+Message CheckInsertChannels(const ListDocument& document, std::size_t count) {
+  if (document.channel_block() < 0) return document.ReadOnlyReason(ListKind::kChannels);
   if (document.channels().size() + count > kChannelRoom) {
-    return "The TCS block holds at most " + std::to_string(kChannelRoom) + " channels.";
+    return Say(kChannelRoomFull, {Number(kChannelRoom)});
   }
   return {};
 }
 
-std::string CheckInsertTransponders(const ListDocument& document, std::size_t count) {
-  if (document.transponder_block() < 0) {
-    return document.ReadOnlyReason(common::ListKind::kTransponders);
-  }
+Message CheckInsertTransponders(const ListDocument& document, std::size_t count) {
+  if (document.transponder_block() < 0) return document.ReadOnlyReason(ListKind::kTransponders);
   if (document.transponders().size() + count > kMostTransponders) {
-    return "A channel reaches at most " + std::to_string(kMostTransponders) + " transponders.";
+    return Say(kTransponderReach, {Number(kMostTransponders)});
   }
   return {};
 }
 
-namespace {
-
-// "its channel" or "its 2 channels".
-std::string ItsChannels(std::size_t users) {
-  return users == 1 ? "its channel" : "its " + std::to_string(users) + " channels";
-}
-
-}  // namespace
-
-std::string RemoveTransponderQuestion(const ListDocument& document, std::size_t row) {
+Message RemoveTransponderQuestion(const ListDocument& document, std::size_t row) {
   const std::size_t users = document.ChannelsUsing(row + 1);
   if (users == 0) return {};
   // Yes must read as removing the channels too: No keeps the transponder as well.
-  return std::to_string(users) + (users == 1 ? " channel uses" : " channels use") +
-         " transponder " + std::to_string(row + 1) + " (" +
-         std::to_string(document.transponders()[row].Khz()) + " kHz)." + common::kCrLf +
-         "Remove the transponder and " + ItsChannels(users) + " ?";
+  const Message khz = common::Value(document.transponders()[row].Khz());
+  if (users == 1) return Say(kOneUses, {Number(row + 1), khz});
+  return Say(kSomeUse, {Number(users), Number(row + 1), khz});
 }
 
-std::string RemoveTransponderAnswer(const ListDocument& document, std::size_t row) {
-  return "Remove transponder and " + ItsChannels(document.ChannelsUsing(row + 1));
+Message RemoveTransponderAnswer(const ListDocument& document, std::size_t row) {
+  const std::size_t users = document.ChannelsUsing(row + 1);
+  return users == 1 ? Say(kRemoveOne) : Say(kRemoveSome, {Number(users)});
 }
 
 namespace {
@@ -96,26 +142,24 @@ std::size_t ChannelsUsingAny(const ListDocument& document, const std::vector<std
 
 }  // namespace
 
-std::string RemoveTranspondersQuestion(const ListDocument& document,
-                                       const std::vector<std::size_t>& rows) {
+Message RemoveTranspondersQuestion(const ListDocument& document,
+                                   const std::vector<std::size_t>& rows) {
   if (rows.size() == 1) return RemoveTransponderQuestion(document, rows[0]);
   const std::size_t users = ChannelsUsingAny(document, rows);
   if (users == 0) return {};
   std::size_t used = 0;
   for (const std::size_t row : rows) used += document.ChannelsUsing(row + 1) > 0 ? 1 : 0;
-  const std::string count = std::to_string(rows.size());
-  return std::to_string(users) + (users == 1 ? " channel uses " : " channels use ") +
-         (used == rows.size() ? "the " : std::to_string(used) + " of the ") + count +
-         " transponders." + common::kCrLf + "Remove the " + count + " transponders and their " +
-         std::to_string(users) + (users == 1 ? " channel ?" : " channels ?");
+  const bool all = used == rows.size();
+  const Wording& wording =
+      users == 1 ? (all ? kOneUsesAll : kOneUsesSome) : (all ? kSomeUseAll : kSomeUseSome);
+  return Say(wording, {Number(rows.size()), Number(users), Number(used)});
 }
 
-std::string RemoveTranspondersAnswer(const ListDocument& document,
-                                     const std::vector<std::size_t>& rows) {
+Message RemoveTranspondersAnswer(const ListDocument& document,
+                                 const std::vector<std::size_t>& rows) {
   if (rows.size() == 1) return RemoveTransponderAnswer(document, rows[0]);
   const std::size_t users = ChannelsUsingAny(document, rows);
-  return "Remove " + std::to_string(rows.size()) + " transponders and their " +
-         std::to_string(users) + (users == 1 ? " channel" : " channels");
+  return Say(users == 1 ? kRemoveAllOne : kRemoveAllSome, {Number(rows.size()), Number(users)});
 }
 
 }  // namespace chanforge::editing

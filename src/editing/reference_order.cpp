@@ -19,7 +19,32 @@ namespace chanforge::editing {
 namespace {
 
 using channels::ChannelField;
+using common::Message;
+using common::Say;
+using common::Value;
+using common::Wording;
 using transponders::TransponderField;
+
+constexpr auto kLabel = Wording("order.label", "{1} (SID {2})");
+constexpr auto kMissing = Wording("order.missing", "Missing channel {1} of the reference: {2}");
+constexpr auto kNew = Wording("order.new", "New channel {1}, now channel {2}");
+constexpr auto kFollowsOne = Wording("order.follows-one", "{1} channel follows the reference");
+constexpr auto kFollow = Wording("order.follow", "{1} channels follow the reference");
+constexpr auto kGoesStartOne = Wording("order.start-one", "{1} new channel goes to the start");
+constexpr auto kGoStart = Wording("order.start", "{1} new channels go to the start");
+constexpr auto kGoesEndOne = Wording("order.end-one", "{1} new channel goes to the end");
+constexpr auto kGoEnd = Wording("order.end", "{1} new channels go to the end");
+constexpr auto kMissingOne =
+    Wording("order.missing-one", "{1} channel of the reference is not in this list");
+constexpr auto kMissingSome =
+    Wording("order.missing-some", "{1} channels of the reference are not in this list");
+constexpr auto kTooManyRows =
+    Wording("order.too-many-rows", "more channels than a TCS block holds ({1}).");
+constexpr auto kKhzNotNumber = Wording("order.khz-not-number", "{1} {2} is not a number.");
+constexpr auto kApplyOrderStep = Wording("step.apply-order", "Apply order from {1}");
+constexpr auto kFileSays = Wording("order.file-says", "{1}: {2}");
+
+Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
 
 std::string NameOf(std::string_view shown) {
   while (!shown.empty() && shown.back() == ' ') shown.remove_suffix(1);
@@ -38,12 +63,12 @@ ReferenceChannel IdentityOf(const ListDocument& document, const ChannelRecord& c
   return identity;
 }
 
-std::string Label(const ReferenceChannel& channel) {
-  return common::Latin1ForTerminal(channel.name) + " (SID " + std::to_string(channel.sid) + ")";
+Message Label(const ReferenceChannel& channel) {
+  return Say(kLabel, {Value(common::Latin1ForTerminal(channel.name)), Number(channel.sid)});
 }
 
-std::string Counted(std::size_t count, const char* one, const char* many) {
-  return std::to_string(count) + (count == 1 ? one : many);
+Message Counted(std::size_t count, const Wording& one, const Wording& many) {
+  return Say(count == 1 ? one : many, {Number(count)});
 }
 
 // The rows of one key, taken in list order as the reference's equal ones come.
@@ -94,25 +119,27 @@ Reference ReferenceOf(const ListDocument& document) {
   return reference;
 }
 
-std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference) {
+Message ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference) {
   csv = common::WithoutByteOrderMark(csv);
   reference = Reference{{}, false};
+  // The headings are the file's own words, English as the export writes them.
   const std::vector<std::string> titles = {
-      common::ColumnTitle(channels::InfoOf(ChannelField::kSid)),
-      common::ColumnTitle(channels::InfoOf(ChannelField::kName)),
-      common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
-                                transponders::InfoOf(TransponderField::kKhz)),
-      common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
-                                transponders::InfoOf(TransponderField::kPolarisation))};
+      common::Format(common::ColumnTitle(channels::InfoOf(ChannelField::kSid))),
+      common::Format(common::ColumnTitle(channels::InfoOf(ChannelField::kName))),
+      common::Format(common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                               transponders::InfoOf(TransponderField::kKhz))),
+      common::Format(
+          common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                    transponders::InfoOf(TransponderField::kPolarisation)))};
   std::vector<std::size_t> columns;
-  std::string error;
+  Message error;
   bool header = true;
-  const auto fail = [&](std::size_t line, const std::string& reason) {
-    error = "Line " + std::to_string(line) + " of " + file + ": " + reason;
+  const auto fail = [&](std::size_t line, Message reason) {
+    error = Say(kLineOfFile, {Number(line), Value(file), std::move(reason)});
     return false;
   };
   // Each cell is read as the import reads it, so that a reference says what an import would.
-  const auto read_row = [&](const CsvRow& row) -> std::string {
+  const auto read_row = [&](const CsvRow& row) -> Message {
     std::vector<std::string_view> cells;
     for (const std::size_t c : columns) {
       if (c >= row.cells.size()) return MissingColumnText(titles[cells.size()]);
@@ -120,16 +147,16 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
     }
     std::optional<std::string> name = common::Utf8ToLatin1(cells[1]);
     if (!name) {
-      return common::NotLatin1Text(cells[1]) + ".";
+      return Say(common::kSentence, {common::NotLatin1Text(cells[1])});
     }
     ChannelRecord record;
-    std::string reason =
+    Message reason =
         channels::SetChannelText(record, ChannelField::kSid, common::TrimBlanks(cells[0]));
     ReferenceChannel channel{record.words[channels::kSid], NameOf(*name)};
     const std::string_view khz = common::TrimBlanks(cells[2]);
     if (reason.empty() && !khz.empty()) {
       const std::optional<std::int64_t> value = common::ReadValue(khz);
-      if (!value) return titles[2] + " " + common::QuotedText(khz) + " is not a number.";
+      if (!value) return Say(kKhzNotNumber, {Value(titles[2]), Value(common::QuotedText(khz))});
       channel.khz = *value;
       TransponderRecord transponder;
       reason = transponders::SetTransponderText(transponder, TransponderField::kPolarisation,
@@ -139,11 +166,11 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
     reference.channels.push_back(std::move(channel));
     return reason;
   };
-  std::string problem = SplitCsv(csv, [&](CsvRow& row) {
+  const CsvError problem = SplitCsv(csv, [&](CsvRow& row) {
     if (header) {
       header = false;
-      const std::string missing = FindColumns(row, titles, columns);
-      return missing.empty() || fail(row.line, missing);
+      Message missing = FindColumns(row, titles, columns);
+      return missing.empty() || fail(row.line, std::move(missing));
     }
     if (std::all_of(row.cells.begin(), row.cells.end(),
                     [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
@@ -151,26 +178,24 @@ std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Refe
     }
     // As the import says it, so that a file saved in another charset is told as such.
     if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
-      error = "Line " + std::to_string(row.line) + " of " + file +
-              " is not UTF-8 text: save the CSV as UTF-8";
+      error = Say(kNotUtf8Line, {Number(row.line), Value(file)});
       return false;
     }
     // No channel list is longer: reading stops rather than keep what no list could be.
     if (reference.channels.size() == kChannelRoom) {
-      return fail(row.line,
-                  "more channels than a TCS block holds (" + std::to_string(kChannelRoom) + ").");
+      return fail(row.line, Say(kTooManyRows, {Number(kChannelRoom)}));
     }
-    const std::string reason = read_row(row);
-    return reason.empty() || fail(row.line, reason);
+    Message reason = read_row(row);
+    return reason.empty() || fail(row.line, std::move(reason));
   });
-  if (!problem.empty()) return problem.insert(problem.find(':'), " of " + file);
+  if (!problem.empty()) fail(problem.line, problem.reason);
   if (header) fail(1, FindColumns(CsvRow{}, titles, columns));
   return error;
 }
 
 common::Outcome LoadReference(common::Frontend& frontend, common::Files& files,
                               const std::string& file, Reference& reference) {
-  std::string reason;
+  Message reason;
   if (IsCsvFile(files, file)) {
     // The import's ceiling and messages: a CSV is a CSV whichever command reads it.
     std::string bytes;
@@ -188,7 +213,7 @@ common::Outcome LoadReference(common::Frontend& frontend, common::Files& files,
     if (reason.empty()) {
       reference = ReferenceOf(document);
     } else {
-      reason = file + ": " + reason;
+      reason = Say(kFileSays, {Value(file), std::move(reason)});
     }
   }
   if (reason.empty()) return common::Outcome::kDone;
@@ -238,8 +263,7 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
     if (matched[j] != kNone) {
       followers.push_back(matched[j]);
     } else {
-      plan.missing_channels.push_back("Missing channel " + std::to_string(j + 1) +
-                                      " of the reference: " + Label(wanted[j]));
+      plan.missing_channels.push_back(Say(kMissing, {Number(j + 1), Label(wanted[j])}));
     }
   }
   std::vector<std::uint32_t> newcomers;
@@ -254,23 +278,27 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
   // Each is named with its number in the new order, where the user will look for it.
   const std::size_t start = first ? 0 : followers.size();
   for (std::size_t i = 0; i < newcomers.size(); ++i) {
-    plan.new_channels.push_back("New channel " + Label(identities[newcomers[i]]) +
-                                ", now channel " + std::to_string(start + i + 1));
+    plan.new_channels.push_back(
+        Say(kNew, {Label(identities[newcomers[i]]), Number(start + i + 1)}));
   }
   return plan;
 }
 
-std::string OrderSummary(const OrderPlan& plan) {
+Message OrderSummary(const OrderPlan& plan) {
   const std::size_t added = plan.new_channels.size();
-  return Counted(plan.followed, " channel follows", " channels follow") + " the reference; " +
-         Counted(added, " new channel goes", " new channels go") +
-         (plan.placement == NewChannels::kFirst ? " to the start; " : " to the end; ") +
-         Counted(plan.missing_channels.size(), " channel of the reference is",
-                 " channels of the reference are") +
-         " not in this list";
+  const bool first = plan.placement == NewChannels::kFirst;
+  return common::Joined(
+      {Counted(plan.followed, kFollowsOne, kFollow),
+       Counted(added, first ? kGoesStartOne : kGoesEndOne, first ? kGoStart : kGoEnd),
+       Counted(plan.missing_channels.size(), kMissingOne, kMissingSome)},
+      common::kSemicolons);
 }
 
-std::unique_ptr<Command> ApplyOrder(const OrderPlan& plan, std::string description) {
+common::Message ApplyOrderStep(const std::string& reference_name) {
+  return Say(kApplyOrderStep, {Value(reference_name)});
+}
+
+std::unique_ptr<Command> ApplyOrder(const OrderPlan& plan, Message description) {
   return ReorderChannels(plan.order, std::move(description));
 }
 

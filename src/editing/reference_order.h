@@ -40,8 +40,8 @@ struct OrderPlan {
   NewChannels placement = NewChannels::kLast;
   // "New channel ZDF (SID 28006), now channel 141", in list order, and "Missing channel 7
   // of the reference: ARTE (SID 28724)", in reference order.
-  std::vector<std::string> new_channels;
-  std::vector<std::string> missing_channels;
+  std::vector<common::Message> new_channels;
+  std::vector<common::Message> missing_channels;
   bool Changes() const;
 };
 
@@ -49,7 +49,8 @@ struct OrderPlan {
 Reference ReferenceOf(const ListDocument& document);
 // The reference a channel CSV gives, its rows in order (Nr is not read). Why not, as
 // "Line N of FILE: reason", or empty.
-std::string ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference);
+common::Message ReadReferenceCsv(std::string_view csv, const std::string& file,
+                                 Reference& reference);
 // Reads a reference file: a channel CSV when its name ends in .csv or its first cell is the
 // Nr heading, read as import-csv reads one (its ceiling, its messages), an image otherwise.
 // Failures are reported.
@@ -63,10 +64,12 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
                     NewChannels placement);
 // "132 channels follow the reference; 18 new channels go to the end; 4 channels of the
 // reference are not in this list"
-std::string OrderSummary(const OrderPlan& plan);
+common::Message OrderSummary(const OrderPlan& plan);
 
 // The one step that puts the channels in the plan's order. Records move whole, so every
 // channel keeps its transponder.
-std::unique_ptr<Command> ApplyOrder(const OrderPlan& plan, std::string description);
+// "Apply order from list.csv": the step's name in the history.
+common::Message ApplyOrderStep(const std::string& reference_name);
+std::unique_ptr<Command> ApplyOrder(const OrderPlan& plan, common::Message description);
 
 }  // namespace chanforge::editing

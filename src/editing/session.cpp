@@ -11,15 +11,29 @@ using common::FileDialogKind;
 using common::Frontend;
 using common::Outcome;
 
+namespace {
+
+constexpr auto kSaveBeforeLoading =
+    common::Wording("session.save-before-loading",
+                    "File has been changed, but not saved !\r\nSave the changes before loading ?");
+constexpr auto kSaveBeforeExiting =
+    common::Wording("session.save-before-exiting",
+                    "File has been changed, but not saved !\r\nSave the changes before exiting ?");
+constexpr auto kChangedOnDisk =
+    common::Wording("session.changed-on-disk",
+                    "File : {1} has changed on disk since it was loaded !\r\nOverwrite anyway ?");
+constexpr auto kSaving = common::Wording("status.saving", "Saving... {1}");
+
+}  // namespace
+
 bool Session::CheckLoaded(Frontend& frontend) const {
-  if (!loaded_) frontend.ShowMessage(common::MessageKind::kError, flash::kNoFileOpen);
+  if (!loaded_) frontend.ShowMessage(common::MessageKind::kError, common::Say(flash::kNoFileOpen));
   return loaded_;
 }
 
-bool Session::ConfirmDropChanges(Frontend& frontend, const char* before) {
+bool Session::ConfirmDropChanges(Frontend& frontend, const common::Wording& question) {
   if (!workspace_.dirty()) return true;
-  switch (frontend.AskSaveChanges(std::string("File has been changed, but not saved !") +
-                                  common::kCrLf + "Save the changes before " + before + " ?")) {
+  switch (frontend.AskSaveChanges(common::Say(question))) {
     case common::SaveAnswer::kSave:
       return SaveInPlace(frontend) == Outcome::kDone;
     case common::SaveAnswer::kDiscard:
@@ -29,19 +43,20 @@ bool Session::ConfirmDropChanges(Frontend& frontend, const char* before) {
   }
 }
 
-bool Session::ConfirmQuit(Frontend& frontend) { return ConfirmDropChanges(frontend, "exiting"); }
+bool Session::ConfirmQuit(Frontend& frontend) {
+  return ConfirmDropChanges(frontend, kSaveBeforeExiting);
+}
 
 bool Session::ConfirmUnchangedOnDisk(Frontend& frontend, const std::string& name) const {
   const std::string& loaded = workspace_.image().fileName;
   if (loaded.empty() || !files_.SameFile(name, loaded) || files_.StampOf(name) == stamp_) {
     return true;
   }
-  return frontend.AskYesNo("File : " + name + " has changed on disk since it was loaded !" +
-                           common::kCrLf + "Overwrite anyway ?");
+  return frontend.AskYesNo(common::Say(kChangedOnDisk, {common::Value(name)}));
 }
 
 Outcome Session::Load(Frontend& frontend, const std::string& proposedName) {
-  if (!ConfirmDropChanges(frontend, "loading")) return Outcome::kCancelled;
+  if (!ConfirmDropChanges(frontend, kSaveBeforeLoading)) return Outcome::kCancelled;
   const std::string name = common::ChooseFileWithFallback(
       frontend, {FileDialogKind::kOpen, "", proposedName, flash::kFlashFilter},
       flash::kDefaultFlashName);
@@ -51,7 +66,7 @@ Outcome Session::Load(Frontend& frontend, const std::string& proposedName) {
 
 Outcome Session::LoadChosen(Frontend& frontend, const std::string& name,
                             flash::ImageReading reading) {
-  if (!ConfirmDropChanges(frontend, "loading")) return Outcome::kCancelled;
+  if (!ConfirmDropChanges(frontend, kSaveBeforeLoading)) return Outcome::kCancelled;
   return Read(frontend, name, reading);
 }
 
@@ -94,7 +109,7 @@ Outcome Session::SaveInPlace(Frontend& frontend) {
 }
 
 Outcome Session::Write(Frontend& frontend, const std::string& name) {
-  frontend.ShowStatus("Saving... " + name);
+  frontend.ShowStatus(common::Say(kSaving, {common::Value(name)}));
   if (!common::WriteFileOrReport(frontend, files_, name, workspace_.image().bytes()))
     return Outcome::kFailed;
   workspace_.MarkSaved(name);

@@ -55,7 +55,7 @@ class Session {
 
  private:
   // Save, Discard or Cancel over unsaved changes; true when the caller may go on.
-  bool ConfirmDropChanges(common::Frontend& frontend, const char* before);
+  bool ConfirmDropChanges(common::Frontend& frontend, const common::Wording& question);
   bool ConfirmUnchangedOnDisk(common::Frontend& frontend, const std::string& name) const;
   common::Outcome Read(common::Frontend& frontend, const std::string& name,
                        flash::ImageReading reading);

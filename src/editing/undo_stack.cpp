@@ -31,12 +31,12 @@ void UndoStack::Redo() {
   FollowClean();
 }
 
-std::string UndoStack::UndoDescription() const {
-  return CanUndo() ? commands_[index_ - 1]->Description() : std::string();
+common::Message UndoStack::UndoDescription() const {
+  return CanUndo() ? commands_[index_ - 1]->Description() : common::Message();
 }
 
-std::string UndoStack::RedoDescription() const {
-  return CanRedo() ? commands_[index_]->Description() : std::string();
+common::Message UndoStack::RedoDescription() const {
+  return CanRedo() ? commands_[index_]->Description() : common::Message();
 }
 
 void UndoStack::Clear() {

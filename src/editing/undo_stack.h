@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/message.h"
+
 namespace chanforge::editing {
 
 class ListDocument;
@@ -18,7 +20,7 @@ class Command {
   virtual void Apply(ListDocument& document) = 0;
   virtual void Revert(ListDocument& document) = 0;
   // For the Undo and Redo menu entries, for example "Rename channel 12".
-  virtual std::string Description() const = 0;
+  virtual common::Message Description() const = 0;
   // Takes over a later command that continues this one (typing in one cell), which has
   // already been applied; false leaves both as they are.
   virtual bool MergeWith(const Command& /*next*/) { return false; }
@@ -37,8 +39,8 @@ class UndoStack {
   bool CanRedo() const { return index_ < commands_.size(); }
   void Undo();
   void Redo();
-  std::string UndoDescription() const;
-  std::string RedoDescription() const;
+  common::Message UndoDescription() const;
+  common::Message RedoDescription() const;
 
   // Loading an image starts a new history at a clean state.
   void Clear();

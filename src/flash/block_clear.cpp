@@ -7,8 +7,10 @@
 
 namespace chanforge::flash {
 
-std::string ClearQuestion(int index) {
-  return "Clear block  " + std::to_string(index) + "?" + common::kCrLf + "Are you sure ?";
+common::Message ClearQuestion(int index) {
+  static constexpr auto kClear =
+      common::Wording("block.clear-question", "Clear block  {1}?\r\nAre you sure ?");
+  return common::Say(kClear, {common::Value(index)});
 }
 
 std::string ClearedBlock(const Workspace& workspace, int index, bool wholeBlock) {

@@ -7,7 +7,9 @@
 
 namespace chanforge::flash {
 
-std::string ClearQuestion(int index);
+#include "common/message.h"
+
+common::Message ClearQuestion(int index);
 
 // The whole block as clearing leaves it, to be written whole: data only keeps the name and
 // zeroes the length field, the spare bytes and the data; an unnamed block is cleared whole.

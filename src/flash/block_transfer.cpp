@@ -19,6 +19,16 @@ std::string BlockFileName(const std::string& kind, const ListFileNames& names) {
 
 namespace {
 
+constexpr auto kSavingBlock = common::Wording("status.saving-block", "Saving {1}...");
+constexpr auto kBigBlock =
+    common::Wording("block.big-file", "Block is bigger then 64Kb, load only first 64Kb ?");
+constexpr auto kNotWholeRecords =
+    common::Wording("block.not-whole-records",
+                    "File : {1} is {2} bytes: not a whole number of {3} records.\r\nRead anyway ?");
+constexpr auto kNotWholeRecordsOne =
+    common::Wording("block.not-whole-records-one",
+                    "File : {1} is 1 byte: not a whole number of {2} records.\r\nRead anyway ?");
+
 // The chooser and the common first steps; empty when the user gave no name.
 std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for_reading,
                             ListFileNames& names) {
@@ -31,8 +41,8 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
   const auto kind = ListKindOf(block, NameMatch::kExact);
   if (kind == ListKind::kChannels) names.tcs = name;
   if (kind == ListKind::kTransponders) names.tpt = name;
-  frontend.ShowStatus((for_reading ? "Loading " : "Saving ") + common::Latin1ToUtf8(block.name) +
-                      "...");
+  frontend.ShowStatus(common::Say(for_reading ? common::kLoadingStatus : kSavingBlock,
+                                  {common::Value(common::Latin1ToUtf8(block.name))}));
   return name;
 }
 
@@ -58,17 +68,17 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
     return Outcome::kCancelled;
   }
   const std::int64_t limit = wholeBlock ? BlockSize : kDataOnlyLimit;
-  if (size > limit && !frontend.AskYesNo("Block is bigger then 64Kb, load only first 64Kb ?")) {
+  if (size > limit && !frontend.AskYesNo(common::Say(kBigBlock))) {
     return Outcome::kCancelled;
   }
   return common::ReadFileOrReport(frontend, files, name, limit, data) ? Outcome::kDone
                                                                       : Outcome::kFailed;
 }
 
-std::string RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
-  return "File : " + name + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes") +
-         ": not a whole number of " + common::RecordNameOf(kind) + " records." + common::kCrLf +
-         "Read anyway ?";
+common::Message RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
+  const common::Message record = common::Value(common::RecordNameOf(kind));
+  if (size == 1) return common::Say(kNotWholeRecordsOne, {common::Value(name), record});
+  return common::Say(kNotWholeRecords, {common::Value(name), common::Value(size), record});
 }
 
 Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, common::Files& files, int index,

@@ -16,7 +16,8 @@ Outcome LoadChosenFlashFile(Workspace& workspace, common::Frontend& frontend, co
   }
   const std::int64_t size = common::SizeOrReport(frontend, files, name, common::kImageFileLimit);
   if (size < 0) return Outcome::kFailed;
-  frontend.ShowStatus("Loading... " + name);
+  static constexpr auto kLoadingImage = common::Wording("status.loading-image", "Loading... {1}");
+  frontend.ShowStatus(common::Say(kLoadingImage, {common::Value(name)}));
   if (reading == ImageReading::kMap) {
     if (auto mapped = files.Map(name, common::kImageFileLimit)) {
       workspace.LoadMapped(std::move(mapped), name);

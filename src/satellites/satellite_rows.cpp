@@ -12,18 +12,73 @@ namespace chanforge::satellites {
 
 namespace {
 
+using common::Message;
+using common::Say;
+using common::Value;
+using common::Wording;
 using transponders::TransponderField;
 using transponders::TransponderRecord;
 
-std::string Joined(const std::vector<std::string>& parts) {
-  std::string text;
-  for (const std::string& part : parts) text += (text.empty() ? "" : "; ") + part;
-  return text;
+constexpr auto kNoPolarization = Wording("satellite.no-polarization", "No POLARIZATION");
+constexpr auto kCircular =
+    Wording("satellite.circular", "Circular polarisation {1}: the list holds V or H");
+constexpr auto kNotVOrH = Wording("satellite.not-v-or-h", "Polarisation {1} is not V or H");
+constexpr auto kNoSymbolRate = Wording("satellite.no-symbol-rate", "No SYMBOL_RATE");
+constexpr auto kBelowOne = Wording("satellite.below-one", "SR {1} Msym/s is below 1 Msym/s");
+constexpr auto kAboveMost =
+    Wording("satellite.above-most", "SR {1} Msym/s is above the list's {2} Msym/s");
+constexpr auto kRounded = Wording("satellite.rounded", "SR {1} Msym/s is stored rounded as {2}");
+constexpr auto kNoFec = Wording("satellite.no-fec", "No INNER_FEC");
+constexpr auto kFecDefaultNote = Wording("satellite.fec-default", "{1}: stored as the default {2}");
+constexpr auto kNoDeliverySystem = Wording("satellite.no-delivery-system", "No DELIVERY_SYSTEM");
+constexpr auto kOtherSystem =
+    Wording("satellite.other-system",
+            "{1}: the receiver tunes DVB-S QPSK and the list cannot mark another");
+constexpr auto kSystemModulation = Wording("satellite.system-modulation", "{1} {2}");
+constexpr auto kMultistream = Wording(
+    "satellite.multistream", "Multistream (STREAM_ID {1}): the list cannot choose a stream");
+constexpr auto kNoFrequency = Wording("satellite.no-frequency", "No FREQUENCY");
+constexpr auto kAlreadyIn =
+    Wording("satellite.already-in", "Already in the list as transponder {1}");
+constexpr auto kRepeats = Wording("satellite.repeats", "Repeats {1}");
+constexpr auto kLine = Wording("satellite.line", "line {1}");
+constexpr auto kTableLine = Wording("satellite.table-line", "{1} line {2}");
+constexpr auto kPartialAdd = Wording(
+    "satellite.partial-add",
+    "The list has room for {1} of the {2} transponders that can be added: a channel reaches at "
+    "most {3} transponders.\r\nAdd the first {1} and leave out the other {4} ?");
+constexpr auto kNoRoom =
+    Wording("satellite.no-room", "No room left: a channel reaches at most {1} transponders");
+constexpr auto kDiseqcA = Wording("satellite.diseqc-a", "DiSEqC A");
+constexpr auto kDiseqcB = Wording("satellite.diseqc-b", "DiSEqC B");
+constexpr auto kHoldsAnother = Wording(
+    "satellite.holds-another",
+    "{1} seems to hold another satellite than {2} (only {3} of its {4} transponders are in its "
+    "table): rows said to be in the list may be another satellite's transponders, and another "
+    "DiSEqC input may be meant.");
+constexpr auto kHoldsOther = Wording(
+    "satellite.holds-other",
+    "{1} seems to hold {5} rather than {2} ({3} of its {4} transponders are in {5}'s table): "
+    "rows said to be in the list may be another satellite's transponders, and another DiSEqC "
+    "input may be meant.");
+constexpr auto kOnInput = Wording("satellite.on-input", "{1} ({2})");
+constexpr auto kNotInTable =
+    Wording("satellite.not-in-table", "{1} {2} is not in the table of {3}");
+constexpr auto kAndMore = Wording("satellite.and-more", "{1} and {2} more");
+constexpr auto kLacks =
+    Wording("satellite.lacks", "{1}: the list lacks {2} of {3} transponders it could hold: {4}");
+
+Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
+
+Message Joined(std::vector<Message> parts) {
+  return common::Joined(std::move(parts), common::kSemicolons);
 }
 
 // A field's refusal as a reason among others: without its full stop.
-std::string Reason(std::string refusal) {
-  if (!refusal.empty() && refusal.back() == '.') refusal.pop_back();
+Message Reason(Message refusal) {
+  if (refusal.wording == &common::kSentence && !refusal.values.empty()) {
+    return std::move(refusal.values.front());
+  }
   return refusal;
 }
 
@@ -76,82 +131,77 @@ std::pair<std::size_t, std::size_t> FoundOnInput(const std::vector<TransponderRe
   return {found, on_input};
 }
 
-std::string InputName(bool diseqc_b) { return diseqc_b ? "DiSEqC B" : "DiSEqC A"; }
+Message InputName(bool diseqc_b) { return Say(diseqc_b ? kDiseqcB : kDiseqcA); }
 
 void FitPolarisation(const ScanRow& row, TransponderRecord& record,
-                     std::vector<std::string>& refusals) {
+                     std::vector<Message>& refusals) {
   const std::string& text = row.polarization;
   if (Linear(text)) {
     transponders::SetTransponderValue(record, TransponderField::kPolarisation, text[0] == 'H');
   } else if (text.empty()) {
-    refusals.push_back("No POLARIZATION");
+    refusals.push_back(Say(kNoPolarization));
   } else if (text == "LEFT" || text == "RIGHT" || text == "L" || text == "R") {
-    refusals.push_back("Circular polarisation " + text + ": the list holds V or H");
+    refusals.push_back(Say(kCircular, {Value(text)}));
   } else {
-    refusals.push_back("Polarisation " + text + " is not V or H");
+    refusals.push_back(Say(kNotVOrH, {Value(text)}));
   }
 }
 
-void FitSymbolRate(const ScanRow& row, TransponderRecord& record,
-                   std::vector<std::string>& refusals, std::vector<std::string>& notes) {
-  if (row.symbol_rate < 0) return refusals.push_back("No SYMBOL_RATE");
+void FitSymbolRate(const ScanRow& row, TransponderRecord& record, std::vector<Message>& refusals,
+                   std::vector<Message>& notes) {
+  if (row.symbol_rate < 0) return refusals.push_back(Say(kNoSymbolRate));
   const std::int64_t msym = transponders::MsymOfKs(row.symbol_rate / 1000);
-  if (msym == 0) {
-    return refusals.push_back("SR " + MsymText(row.symbol_rate) + " Msym/s is below 1 Msym/s");
-  }
+  const Message rate = Value(MsymText(row.symbol_rate));
+  if (msym == 0) return refusals.push_back(Say(kBelowOne, {rate}));
   const common::FieldInfo& info = transponders::InfoOf(TransponderField::kSr);
-  if (msym > info.most) {
-    return refusals.push_back("SR " + MsymText(row.symbol_rate) + " Msym/s is above the list's " +
-                              std::to_string(info.most) + " Msym/s");
-  }
+  if (msym > info.most) return refusals.push_back(Say(kAboveMost, {rate, Value(info.most)}));
   transponders::SetTransponderValue(record, TransponderField::kSr, msym);
-  if (row.symbol_rate % 1000000 != 0) {
-    notes.push_back("SR " + MsymText(row.symbol_rate) + " Msym/s is stored rounded as " +
-                    std::to_string(msym));
-  }
+  if (row.symbol_rate % 1000000 != 0) notes.push_back(Say(kRounded, {rate, Value(msym)}));
 }
 
 void FitFec(const ScanRow& row, const FitChoices& choices, TransponderRecord& record,
-            std::vector<std::string>& notes) {
+            std::vector<Message>& notes) {
   const std::optional<std::uint8_t> code = transponders::FecCodeOf(row.inner_fec);
   if (code) {
     transponders::SetTransponderValue(record, TransponderField::kFec, *code);
     // 5/6 is stored as 4/5, as the receiver's lists always have.
-    const std::string problem = transponders::FecProblem(row.inner_fec);
-    if (!problem.empty()) notes.push_back(problem);
+    Message problem = transponders::FecProblem(row.inner_fec);
+    if (!problem.empty()) notes.push_back(std::move(problem));
     return;
   }
   transponders::SetTransponderValue(record, TransponderField::kFec, choices.fec_default);
-  notes.push_back((row.inner_fec.empty() ? std::string("No INNER_FEC")
-                                         : transponders::FecProblem(row.inner_fec)) +
-                  ": stored as the default " + transponders::kFecTexts[choices.fec_default]);
+  notes.push_back(
+      Say(kFecDefaultNote,
+          {row.inner_fec.empty() ? Say(kNoFec) : transponders::FecProblem(row.inner_fec),
+           Value(transponders::kFecTexts[choices.fec_default])}));
 }
 
 RowFit FitRow(const ScanRow& row, const FitChoices& choices) {
   RowFit fit{row, {}, {}, {}, {}, false};
-  std::vector<std::string> refusals = row.problems;
-  std::vector<std::string> notes;
+  std::vector<Message> refusals = row.problems;
+  std::vector<Message> notes;
   if (row.delivery_system.empty()) {
-    refusals.push_back("No DELIVERY_SYSTEM");
+    refusals.push_back(Say(kNoDeliverySystem));
   } else if (row.delivery_system != "DVBS" ||
              !(row.modulation.empty() || row.modulation == "QPSK")) {
     const std::string& system = row.delivery_system;
     const std::string name = system == "DVBS" ? "DVB-S" : system == "DVBS2" ? "DVB-S2" : system;
-    refusals.push_back(name + (row.modulation.empty() ? "" : " " + row.modulation) +
-                       ": the receiver tunes DVB-S QPSK and the list cannot mark another");
+    refusals.push_back(Say(
+        kOtherSystem,
+        {row.modulation.empty() ? Value(name)
+                                : Say(kSystemModulation, {Value(name), Value(row.modulation)})}));
   }
   // Stream 0 is the ordinary one a single-stream transponder carries.
   if (row.stream_id > 0) {
-    refusals.push_back("Multistream (STREAM_ID " + std::to_string(row.stream_id) +
-                       "): the list cannot choose a stream");
+    refusals.push_back(Say(kMultistream, {Value(row.stream_id)}));
   }
   TransponderRecord record;
   if (row.frequency < 0) {
-    refusals.push_back("No FREQUENCY");
-  } else if (const std::string problem = transponders::PutKhz(
-                 record, row.frequency, transponders::UpperBandOf(row.frequency));
+    refusals.push_back(Say(kNoFrequency));
+  } else if (Message problem = transponders::PutKhz(record, row.frequency,
+                                                    transponders::UpperBandOf(row.frequency));
              !problem.empty()) {
-    refusals.push_back(Reason(problem));
+    refusals.push_back(Reason(std::move(problem)));
   }
   FitPolarisation(row, record, refusals);
   FitSymbolRate(row, record, refusals, notes);
@@ -159,9 +209,9 @@ RowFit FitRow(const ScanRow& row, const FitChoices& choices) {
   transponders::SetTransponderValue(record, TransponderField::kDiseqc, choices.diseqc_b);
   if (refusals.empty()) {
     fit.record = record;
-    fit.notes = Joined(notes);
+    fit.notes = Joined(std::move(notes));
   } else {
-    fit.refusal = Joined(refusals);
+    fit.refusal = Joined(std::move(refusals));
   }
   return fit;
 }
@@ -181,14 +231,15 @@ std::vector<RowFit> FitRows(const ScanTable& table, const FitChoices& choices,
                SameTransponder(record.Khz(), Horizontal(record), other.Khz(), Horizontal(other));
       };
       for (std::size_t i = 0; i < list.size() && fit.present.empty(); ++i) {
-        if (same(list[i]))
-          fit.present = "Already in the list as transponder " + std::to_string(i + 1);
+        if (same(list[i])) fit.present = Say(kAlreadyIn, {Number(i + 1)});
       }
       for (std::size_t i = 0; i < fits.size() && fit.present.empty(); ++i) {
         if (fits[i].Addable() && same(*fits[i].record)) {
           const ScanRow& first = fits[i].row;
-          fit.present = "Repeats " + (first.table.empty() ? "" : first.table + " ") + "line " +
-                        std::to_string(first.line);
+          fit.present =
+              Say(kRepeats, {first.table.empty()
+                                 ? Say(kLine, {Number(first.line)})
+                                 : Say(kTableLine, {Value(first.table), Number(first.line)})});
           fit.repeat = true;
         }
       }
@@ -208,7 +259,7 @@ std::vector<TransponderRecord> AddableRecords(const std::vector<RowFit>& fits) {
 
 std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& document,
                                              std::vector<TransponderRecord> records,
-                                             std::string& refusal) {
+                                             Message& refusal) {
   refusal = editing::CheckInsertTransponders(document, records.size());
   if (!refusal.empty()) return nullptr;
   return editing::InsertTransponders(document.transponders().size(), std::move(records));
@@ -219,12 +270,9 @@ std::size_t RoomFor(const editing::ListDocument& document) {
   return size < editing::kMostTransponders ? editing::kMostTransponders - size : 0;
 }
 
-std::string PartialAddQuestion(std::size_t addable, std::size_t room) {
-  return "The list has room for " + std::to_string(room) + " of the " + std::to_string(addable) +
-         " transponders that can be added: a channel reaches at most " +
-         std::to_string(editing::kMostTransponders) + " transponders." + common::kCrLf +
-         "Add the first " + std::to_string(room) + " and leave out the other " +
-         std::to_string(addable - room) + " ?";
+Message PartialAddQuestion(std::size_t addable, std::size_t room) {
+  return Say(kPartialAdd, {Number(room), Number(addable), Number(editing::kMostTransponders),
+                           Number(addable - room)});
 }
 
 void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room) {
@@ -233,16 +281,15 @@ void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room) {
     if (room > 0) {
       --room;
     } else {
-      fit.present = "No room left: a channel reaches at most " +
-                    std::to_string(editing::kMostTransponders) + " transponders";
+      fit.present = Say(kNoRoom, {Number(editing::kMostTransponders)});
     }
   }
 }
 
-std::string OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits,
-                               const std::vector<TransponderRecord>& list, bool diseqc_b,
-                               const std::string& name, const ScanTable& table,
-                               const std::vector<Satellite>& others) {
+Message OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits,
+                           const std::vector<TransponderRecord>& list, bool diseqc_b,
+                           const std::string& name, const ScanTable& table,
+                           const std::vector<Satellite>& others) {
   const bool any_in_list = std::any_of(fits.begin(), fits.end(), [](const RowFit& fit) {
     return fit.record && !fit.present.empty() && !fit.repeat;
   });
@@ -259,16 +306,11 @@ std::string OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& 
       best_found = other_found;
     }
   }
-  const std::string input = InputName(diseqc_b);
-  const std::string of = " of its " + std::to_string(on_input) + " transponders";
-  const std::string advice = ": rows said to be in the list may be another satellite's " +
-                             std::string("transponders, and another DiSEqC input may be meant.");
   if (best.empty()) {
-    return input + " seems to hold another satellite than " + name + " (only " +
-           std::to_string(found) + of + " are in its table)" + advice;
+    return Say(kHoldsAnother, {InputName(diseqc_b), Value(name), Number(found), Number(on_input)});
   }
-  return input + " seems to hold " + best + " rather than " + name + " (" +
-         std::to_string(best_found) + of + " are in " + best + "'s table)" + advice;
+  return Say(kHoldsOther,
+             {InputName(diseqc_b), Value(name), Number(best_found), Number(on_input), Value(best)});
 }
 
 // A summary line names the first few; the rest are counted.
@@ -278,17 +320,18 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
                                               const std::string& name, const ScanTable& table) {
   std::vector<check::Finding> findings;
   if (list.block < 0) return findings;
-  const std::string satellite = name + " (" + InputName(diseqc_b) + ")";
+  const Message satellite = Say(kOnInput, {Value(name), InputName(diseqc_b)});
   for (std::size_t i = 0; i < list.records.size(); ++i) {
     const TransponderRecord& record = list.records[i];
     if (record.IsEmpty() || DiseqcB(record) != diseqc_b || TableHas(table, record)) continue;
     const check::Rule rule = check::Rule::kNotOnSatellite;
-    findings.push_back({rule, check::RuleOf(rule).severity, list.block, static_cast<int>(i + 1),
-                        common::RecordNameOf(common::ListKind::kTransponders),
-                        transponders::InfoOf(TransponderField::kKhz).name,
-                        std::to_string(record.Khz() / 1000) + " " +
-                            transponders::kPolarisationTexts[Horizontal(record) ? 1 : 0] +
-                            " is not in the table of " + satellite});
+    findings.push_back(
+        {rule, check::RuleOf(rule).severity, list.block, static_cast<int>(i + 1),
+         common::RecordNameOf(common::ListKind::kTransponders),
+         transponders::InfoOf(TransponderField::kKhz).name,
+         Say(kNotInTable,
+             {Value(record.Khz() / 1000),
+              Value(transponders::kPolarisationTexts[Horizontal(record) ? 1 : 0]), satellite})});
   }
   // Rows of one transponder, written twice or within 2 MHz, count once; it is in the list
   // when any of them is.
@@ -313,21 +356,21 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
     }
   }
   const std::size_t holdable = distinct.size();
-  std::string missing;
+  std::vector<Message> named;
   std::size_t missing_count = 0;
   for (const Distinct& d : distinct) {
     if (d.in_list) continue;
-    if (++missing_count <= kGapsNamed)
-      missing += (missing.empty() ? "" : ", ") + RowLabel(d.first->row);
+    if (++missing_count <= kGapsNamed) named.push_back(RowLabel(d.first->row));
   }
+  Message missing = common::Joined(std::move(named), common::kCommas);
   if (missing_count > kGapsNamed) {
-    missing += " and " + std::to_string(missing_count - kGapsNamed) + " more";
+    missing = Say(kAndMore, {std::move(missing), Number(missing_count - kGapsNamed)});
   }
   if (missing_count > 0) {
     const check::Rule rule = check::Rule::kSatelliteGap;
-    findings.push_back({rule, check::RuleOf(rule).severity, list.block, 0, "", "",
-                        satellite + ": the list lacks " + std::to_string(missing_count) + " of " +
-                            std::to_string(holdable) + " transponders it could hold: " + missing});
+    findings.push_back(
+        {rule, check::RuleOf(rule).severity, list.block, 0, "", "",
+         Say(kLacks, {satellite, Number(missing_count), Number(holdable), std::move(missing)})});
   }
   return findings;
 }

@@ -31,10 +31,10 @@ struct FitChoices {
 struct RowFit {
   ScanRow row;
   std::optional<transponders::TransponderRecord> record;  // none: the list cannot hold it
-  std::string refusal;  // why there is no record, reasons joined by "; "
-  std::string notes;    // what the record stores otherwise than the row says
-  std::string present;  // why it is left out although it fits: already in the list, a repeat
-  bool repeat = false;  // of an earlier row of the table
+  common::Message refusal;  // why there is no record, reasons joined by "; "
+  common::Message notes;    // what the record stores otherwise than the row says
+  common::Message present;  // why it is left out although it fits: already in the list, a repeat
+  bool repeat = false;      // of an earlier row of the table
   // What a dialog checks at first and the command line adds.
   bool Addable() const { return record.has_value() && present.empty(); }
 };
@@ -47,24 +47,24 @@ std::vector<RowFit> FitRows(const ScanTable& table, const FitChoices& choices,
 // the reason when the list cannot take them.
 std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& document,
                                              std::vector<transponders::TransponderRecord> records,
-                                             std::string& refusal);
+                                             common::Message& refusal);
 // The records of the addable rows, in the table's order.
 std::vector<transponders::TransponderRecord> AddableRecords(const std::vector<RowFit>& fits);
 
 // How many more transponders the list can take: a channel's TP reaches only so far.
 std::size_t RoomFor(const editing::ListDocument& document);
 // Asked when more rows can be added than the list has room for.
-std::string PartialAddQuestion(std::size_t addable, std::size_t room);
+common::Message PartialAddQuestion(std::size_t addable, std::size_t room);
 // Leaves the addable rows past the first room of them out, each saying why.
 void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room);
 
 // Said when rows are left out as already in the list while most of the list's transponders
 // on that input are not in the table (named name): which satellite the input seems to hold,
 // from the others' tables (read now), and that another input may be meant. Empty otherwise.
-std::string OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits,
-                               const std::vector<transponders::TransponderRecord>& list,
-                               bool diseqc_b, const std::string& name, const ScanTable& table,
-                               const std::vector<Satellite>& others);
+common::Message OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits,
+                                   const std::vector<transponders::TransponderRecord>& list,
+                                   bool diseqc_b, const std::string& name, const ScanTable& table,
+                                   const std::vector<Satellite>& others);
 
 // The list's transponders on one DiSEqC input against its satellite's table: a warning
 // for each one the table lacks (frequency +-2 MHz, polarisation), and one line for the

@@ -37,8 +37,37 @@ std::string PositionOf(std::string_view name) {
   return std::string(position);
 }
 
+using common::Message;
+using common::Say;
+using common::Value;
+using common::Wording;
+
+constexpr auto kKeyNotNumber = Wording("scan.not-number", "{1} {2} is not a number");
+constexpr auto kTooManyRows = Wording("scan.too-many-rows", "it has more than {1} sections");
+constexpr auto kNotATable = Wording("scan.not-table", "{1} is not a scan table: {2}.");
+constexpr auto kCannotRead =
+    Wording("scan.cannot-read", "The scan table {1} can not be read: {2}.");
+constexpr auto kTooLarge =
+    Wording("scan.too-large", "it is larger than {1} MiB, more than any table");
+constexpr auto kWhereToGet =
+    Wording("scan.where-to-get",
+            "No DVB-S scan tables in {1}: on Debian and Ubuntu they come with the package "
+            "dtv-scan-tables; elsewhere, name a folder that holds them {2}.");
+constexpr auto kFolderUnreadable =
+    Wording("scan.folder-unreadable", "The folder of scan tables {1} can not be read: {2}.");
+constexpr auto kNotKeyValue = Wording("scan.not-key-value", "{1} is not KEY = VALUE in a section");
+constexpr auto kLineSays = Wording("scan.line-says", "line {1}: {2}");
+constexpr auto kTooManyProblems =
+    Wording("scan.too-many-problems", "more than {1} of its lines do not read ({2})");
+constexpr auto kTableSays = Wording("scan.table-says", "{1} {2}");
+constexpr auto kLine = Wording("scan.line", "line {1}");
+constexpr auto kTableLine = Wording("scan.table-line", "{1} line {2}");
+constexpr auto kPlaceLabel = Wording("scan.place-label", "{1}, {2}");
+
+Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
+
 // Stores one KEY = VALUE line in the row; why not, or empty.
-std::string Store(ScanRow& row, std::string_view key, std::string_view value) {
+Message Store(ScanRow& row, std::string_view key, std::string_view value) {
   struct Text {
     const char* key;
     std::string ScanRow::*field;
@@ -62,50 +91,43 @@ std::string Store(ScanRow& row, std::string_view key, std::string_view value) {
     if (key != number.key) continue;
     const std::optional<std::int64_t> read = common::ReadValue(value);
     if (!read) {
-      return std::string(key) + " " + common::QuotedText(common::ShownBytes(value)) +
-             " is not a number";
+      return Say(kKeyNotNumber,
+                 {Value(std::string(key)), Value(common::QuotedText(common::ShownBytes(value)))});
     }
     row.*number.field = *read;
   }
   return {};
 }
 
-std::string TooManyRows() {
-  return "it has more than " + std::to_string(kMostTableRows) + " sections";
+Message TooManyRows() { return Say(kTooManyRows, {Number(kMostTableRows)}); }
+
+Message NotATable(const std::string& path, Message reason) {
+  return Say(kNotATable, {Value(path), std::move(reason)});
 }
 
-std::string NotATable(const std::string& path, const std::string& reason) {
-  return path + " is not a scan table: " + reason + ".";
-}
-
-std::string FileError(const std::string& path, const std::string& reason) {
-  return "The scan table " + path + " can not be read: " +
-         (reason == common::kTooLargeError
-              ? "it is larger than " + std::to_string(kTableFileLimit / common::kMiB) +
-                    " MiB, more than any table"
-              : reason) +
-         ".";
+Message FileError(const std::string& path, const Message& reason) {
+  return Say(kCannotRead,
+             {Value(path), reason.wording == &common::kTooLargeError
+                               ? Say(kTooLarge, {Value(kTableFileLimit / common::kMiB)})
+                               : reason});
 }
 
 }  // namespace
 
-std::string WhereToGetTables(const std::string& folder, const std::string& how_to_name_folder) {
-  return "No DVB-S scan tables in " + folder +
-         ": on Debian and Ubuntu they come with the package dtv-scan-tables; elsewhere, name "
-         "a folder that holds them " +
-         how_to_name_folder + ".";
+Message WhereToGetTables(const std::string& folder, Message how_to_name_folder) {
+  return Say(kWhereToGet, {Value(folder), std::move(how_to_name_folder)});
 }
 
 std::vector<Satellite> FindTables(common::Files& files, const std::string& folder,
-                                  const std::string& how_to_name_folder, std::string& error) {
+                                  const Message& how_to_name_folder, Message& error) {
   std::vector<Satellite> list;
   std::vector<std::string> names;
-  std::string reason;
+  Message reason;
   if (!files.FilesInFolder(folder, names, reason)) {
     // The usual case, no tables installed, says where to get them; anything else its cause.
     error = files.KindOf(folder) == common::EntryKind::kMissing
                 ? WhereToGetTables(folder, how_to_name_folder)
-                : "The folder of scan tables " + folder + " can not be read: " + reason + ".";
+                : Say(kFolderUnreadable, {Value(folder), reason});
     return list;
   }
   if (names.empty()) error = WhereToGetTables(folder, how_to_name_folder);
@@ -116,19 +138,19 @@ std::vector<Satellite> FindTables(common::Files& files, const std::string& folde
   return list;
 }
 
-std::string CountRows(common::Files& files, Satellite& satellite) {
+Message CountRows(common::Files& files, Satellite& satellite) {
   const common::ReadResult read = files.ReadWhole(satellite.path, kTableFileLimit);
   if (!read.ok) return FileError(satellite.path, read.error);
   satellite.rows = 0;
   common::LineReader reader(read.bytes);
   for (std::string_view line; reader.Next(line);) satellite.rows += IsHeading(Trim(line));
-  return satellite.rows > kMostTableRows ? NotATable(satellite.path, TooManyRows()) : "";
+  return satellite.rows > kMostTableRows ? NotATable(satellite.path, TooManyRows()) : Message();
 }
 
 std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder) {
-  std::string error;
+  Message error;
   std::vector<Satellite> list;
-  for (Satellite& satellite : FindTables(files, folder, "", error)) {
+  for (Satellite& satellite : FindTables(files, folder, {}, error)) {
     if (CountRows(files, satellite).empty() && satellite.rows > 0)
       list.push_back(std::move(satellite));
   }
@@ -174,8 +196,8 @@ ScanTable ParseScanTable(std::string_view text) {
   common::LineReader reader(text);
   std::size_t number = 0;
   std::size_t problem_count = 0;
-  std::string first_problem;
-  const auto refuse = [&table](std::string reason) {
+  Message first_problem;
+  const auto refuse = [&table](Message reason) {
     table = ScanTable{};
     table.error = std::move(reason);
     return table;
@@ -190,20 +212,19 @@ ScanTable ParseScanTable(std::string_view text) {
       table.rows.back().line = number;
       continue;
     }
-    std::vector<std::string>& problems =
+    std::vector<Message>& problems =
         table.rows.empty() ? table.problems : table.rows.back().problems;
     const std::size_t equals = line.find('=');
-    std::string problem =
+    Message problem =
         equals == std::string_view::npos || table.rows.empty()
-            ? common::QuotedText(common::ShownBytes(line)) + " is not KEY = VALUE in a section"
+            ? Say(kNotKeyValue, {Value(common::QuotedText(common::ShownBytes(line)))})
             : Store(table.rows.back(), common::ToUpperAscii(Trim(line.substr(0, equals))),
                     Trim(line.substr(equals + 1)));
     if (problem.empty()) continue;
-    problem.insert(0, "line " + std::to_string(number) + ": ");
+    problem = Say(kLineSays, {Number(number), std::move(problem)});
     if (first_problem.empty()) first_problem = problem;
     if (++problem_count > kMostTableProblems) {
-      return refuse("more than " + std::to_string(kMostTableProblems) +
-                    " of its lines do not read (" + first_problem + ")");
+      return refuse(Say(kTooManyProblems, {Number(kMostTableProblems), first_problem}));
     }
     problems.push_back(std::move(problem));
   }
@@ -229,7 +250,9 @@ ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite
     ScanTable table = ReadScanTable(files, satellite->path);
     if (!table.error.empty()) return table;
     const std::string name = NameForTerminal(satellite->name);
-    for (const std::string& problem : table.problems) all.problems.push_back(name + " " + problem);
+    for (const Message& problem : table.problems) {
+      all.problems.push_back(Say(kTableSays, {Value(name), problem}));
+    }
     for (ScanRow& row : table.rows) {
       row.table = name;
       all.rows.push_back(std::move(row));
@@ -238,17 +261,18 @@ ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite
   return all;
 }
 
-std::string RowPlace(const ScanRow& row) {
-  const std::string line = "line " + std::to_string(row.line);
-  return (row.table.empty() ? "" : row.table + " ") + line +
-         (row.frequency < 0 ? "" : ", " + RowLabel(row));
+Message RowPlace(const ScanRow& row) {
+  Message place = row.table.empty() ? Say(kLine, {Number(row.line)})
+                                    : Say(kTableLine, {Value(row.table), Number(row.line)});
+  if (row.frequency < 0) return place;
+  return Say(kPlaceLabel, {std::move(place), RowLabel(row)});
 }
 
-std::string RowLabel(const ScanRow& row) {
-  if (row.frequency < 0) return "line " + std::to_string(row.line);
+Message RowLabel(const ScanRow& row) {
+  if (row.frequency < 0) return Say(kLine, {Number(row.line)});
   std::string label = std::to_string(row.frequency / 1000);
   if (!row.polarization.empty()) label += " " + row.polarization.substr(0, 1);
-  return label;
+  return Value(std::move(label));
 }
 
 }  // namespace chanforge::satellites

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/files.h"
-
+#include "common/message.h"
 namespace chanforge::satellites {
 
 // Where Debian and Ubuntu put the tables (package dtv-scan-tables).
@@ -23,7 +23,7 @@ inline constexpr std::size_t kMostTableProblems = 100;
 
 // Said when a folder holds no tables: where they come from instead of a bare failure.
 // how_to_name_folder: the front end's way, "with --tables DIR".
-std::string WhereToGetTables(const std::string& folder, const std::string& how_to_name_folder);
+common::Message WhereToGetTables(const std::string& folder, common::Message how_to_name_folder);
 
 // One satellite's table, as a list of satellites shows it.
 struct Satellite {
@@ -37,10 +37,11 @@ struct Satellite {
 // name or position reads that one alone. None, with why in error (where to get tables, or
 // why the folder cannot be read), when the folder holds no file.
 std::vector<Satellite> FindTables(common::Files& files, const std::string& folder,
-                                  const std::string& how_to_name_folder, std::string& error);
+                                  const common::Message& how_to_name_folder,
+                                  common::Message& error);
 // Counts a table's sections without reading their keys, so that a list of all satellites
 // stays quick; why the file is no table it can count, or empty.
-std::string CountRows(common::Files& files, Satellite& satellite);
+common::Message CountRows(common::Files& files, Satellite& satellite);
 // Every table in a folder with its rows counted, by name; files that cannot be read or
 // hold no section are left out, and none is there when the folder cannot be read.
 std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder);
@@ -65,13 +66,13 @@ struct ScanRow {
   std::int64_t frequency = -1;    // kHz
   std::int64_t symbol_rate = -1;  // symbols per second
   std::int64_t stream_id = -1;
-  std::vector<std::string> problems;  // its lines that did not read, with their numbers
+  std::vector<common::Message> problems;  // its lines that did not read, with their numbers
 };
 
 struct ScanTable {
   std::vector<ScanRow> rows;
-  std::vector<std::string> problems;  // lines before the first section that did not read
-  std::string error;  // set, with no rows kept, when the file could not be read as a table
+  std::vector<common::Message> problems;  // lines before the first section that did not read
+  common::Message error;  // set, with no rows kept, when the file could not be read as a table
 };
 
 // Reads a table's text: "# comments", "[SECTION]" headings, "KEY = VALUE" lines. Keys that
@@ -84,9 +85,9 @@ ScanTable ReadScanTable(common::Files& files, const std::string& path);
 ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite*>& satellites);
 
 // "10719 V", or "line 12" for a row without a frequency: a row as a message names it.
-std::string RowLabel(const ScanRow& row);
+common::Message RowLabel(const ScanRow& row);
 // "Hotbird-13.0E line 12, 10719 V", or "line 12" for a row of the one table read that has no
 // frequency: where a row stands, for a message about it.
-std::string RowPlace(const ScanRow& row);
+common::Message RowPlace(const ScanRow& row);
 
 }  // namespace chanforge::satellites

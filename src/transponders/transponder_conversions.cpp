@@ -13,35 +13,52 @@ namespace chanforge::transponders {
 
 namespace {
 
+using common::Wording;
+
 // What a record may hold that its line cannot carry back, with the words for one and several.
 struct Loss {
   bool (*lost)(const TransponderRecord& record, bool decLink);
-  const char* one;
-  const char* several;
+  Wording one;
+  Wording several;
 };
 constexpr Loss kLosses[] = {
     {[](const TransponderRecord& r, bool) { return r.frequency % 1000 != 0; },
-     " keeps digits below 1 kHz, which the text drops",
-     " keep digits below 1 kHz, which the text drops"},
+     Wording("tpt-text.below-khz-one",
+             "transponder {1} keeps digits below 1 kHz, which the text drops"),
+     Wording("tpt-text.below-khz",
+             "transponders {1} keep digits below 1 kHz, which the text drops")},
     {[](const TransponderRecord& r, bool) {
        return r.frequency > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
      },
-     "'s frequency field holds more than the text reads back",
-     "' frequency fields hold more than the text reads back"},
+     Wording("tpt-text.frequency-one",
+             "transponder {1}'s frequency field holds more than the text reads back"),
+     Wording("tpt-text.frequency",
+             "transponders {1}' frequency fields hold more than the text reads back")},
     {[](const TransponderRecord& r, bool) { return r.fec >= std::size(kFecTexts); },
-     " has a FEC code the text shows as 0/0 and reads back as 3/4",
-     " have FEC codes the text shows as 0/0 and read back as 3/4"},
+     Wording("tpt-text.fec-one",
+             "transponder {1} has a FEC code the text shows as 0/0 and reads back as 3/4"),
+     Wording("tpt-text.fec",
+             "transponders {1} have FEC codes the text shows as 0/0 and read back as 3/4")},
     {[](const TransponderRecord& r, bool) { return (r.flags & ~kShownFlags & 0xFF) != 0; },
-     " has flag bits the text leaves out", " have flag bits the text leaves out"},
+     Wording("tpt-text.flags-one", "transponder {1} has flag bits the text leaves out"),
+     Wording("tpt-text.flags", "transponders {1} have flag bits the text leaves out")},
     {[](const TransponderRecord& r, bool decLink) {
        return decLink && (r.flags & kFlagDiseqcB) != 0;
      },
-     " on DiSEqC B will read back as A", " on DiSEqC B will read back as A"},
+     Wording("tpt-text.diseqc-b-one", "transponder {1} on DiSEqC B will read back as A"),
+     Wording("tpt-text.diseqc-b", "transponders {1} on DiSEqC B will read back as A")},
 };
 constexpr std::size_t kLossCount = std::size(kLosses);
 
-std::string Records(std::size_t count) {
-  return std::to_string(count) + (count == 1 ? " record" : " records");
+constexpr auto kOneRecord = Wording("tpt-text.one-record", "{1} record");
+constexpr auto kRecords = Wording("tpt-text.records", "{1} records");
+constexpr auto kComesBack =
+    Wording("tpt-text.comes-back",
+            "the list of {1} comes back as {2}, with zero records after the last used one");
+
+common::Message Records(std::size_t count) {
+  return common::Say(count == 1 ? kOneRecord : kRecords,
+                     {common::Value(static_cast<std::int64_t>(count))});
 }
 
 // Transponder lines up to the last used record, which the first pass finds; warns of what
@@ -70,19 +87,18 @@ class TptTextFormat : public common::ListTextFormat {
     }
   }
 
-  std::string RoundTripProblem() const override {
-    std::string problem;
+  common::Message RoundTripProblem() const override {
+    std::vector<common::Message> problems;
     for (std::size_t k = 0; k < kLossCount; ++k) {
-      lost_[k].AppendTo(problem, "transponder", kLosses[k].one, kLosses[k].several);
+      common::Message lost = lost_[k].Said(kLosses[k].one, kLosses[k].several);
+      if (!lost.empty()) problems.push_back(std::move(lost));
     }
     // The text gives back the records up to the last used one, padded with zero records.
     const std::size_t back = std::max<std::size_t>(kTptFileMinimumSize / TptRecordSize, used_);
     if (last_nonzero_ > used_ || back != scanned_) {
-      if (!problem.empty()) problem += "; ";
-      problem += "the list of " + Records(scanned_) + " comes back as " + Records(back) +
-                 ", with zero records after the last used one";
+      problems.push_back(common::Say(kComesBack, {Records(scanned_), Records(back)}));
     }
-    return problem;
+    return common::Joined(std::move(problems), common::kSemicolons);
   }
 
   void Format(std::string_view records, std::string& out) override {

@@ -8,6 +8,25 @@ namespace chanforge::transponders {
 
 namespace {
 
+using common::Message;
+using common::Say;
+using common::Value;
+using common::Wording;
+
+constexpr auto kKhzOutside =
+    Wording("transponder.khz-outside-band", "{1} kHz lies outside band {2}'s {3} to {4} kHz");
+constexpr auto kKhzTooHigh =
+    Wording("transponder.khz-out-of-range", "Frequency {1} kHz is out of range");
+constexpr auto kFecNotStored =
+    Wording("transponder.fec-not-stored", "FEC {1} is not one the list stores ({2})");
+constexpr auto kFecStoredAs = Wording("transponder.fec-stored-as", "FEC {1} is stored as {2}");
+constexpr auto kOutsideWithUnit =
+    Wording("transponder.outside-unit", "{1} {2} {3} is outside {4} to {5} {3}");
+constexpr auto kAsKs = Wording("transponder.sr-as-ks", "{1}: as {2} kS/s it would be {3}");
+constexpr auto kSrFraction =
+    Wording("transponder.sr-fraction",
+            "SR {1} is not a whole number of Msym/s: it would be stored as {2}.");
+
 constexpr std::uint8_t FlagOf(TransponderField field) {
   return field == TransponderField::kBand           ? kFlagUpperBand
          : field == TransponderField::kPolarisation ? kFlagHorizontal
@@ -49,11 +68,11 @@ std::int64_t IntermediateHz(std::int64_t khz, bool upper) {
   return (khz - kLowerOscillatorKhz - (upper ? kUpperBandShiftKhz : 0)) * 1000;
 }
 
-std::string KhzProblem(std::int64_t khz, bool upper) {
+Message KhzProblem(std::int64_t khz, bool upper) {
   const KhzRange& range = kBandKhz[upper ? 1 : 0];
   if (khz >= range.least && khz <= range.most) return {};
-  return std::to_string(khz) + " kHz lies outside band " + kBandTexts[upper ? 1 : 0] + "'s " +
-         std::to_string(range.least) + " to " + std::to_string(range.most) + " kHz";
+  return Say(kKhzOutside,
+             {Value(khz), Value(kBandTexts[upper ? 1 : 0]), Value(range.least), Value(range.most)});
 }
 
 std::string TransponderLabel(std::size_t number, const TransponderRecord& record) {
@@ -61,14 +80,16 @@ std::string TransponderLabel(std::size_t number, const TransponderRecord& record
          kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
 }
 
-std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
-  if (const std::string problem = KhzProblem(khz, upper); !problem.empty()) {
-    return "Frequency " + problem + ".";
+Message PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
+  if (Message problem = KhzProblem(khz, upper); !problem.empty()) {
+    return Say(common::kSentence,
+               {Say(common::kFieldSays,
+                    {common::HeadingOf(InfoOf(TransponderField::kKhz)), std::move(problem)})});
   }
   // The digits below 1 kHz stay, as long as the field keeps its sign bit clear.
   const std::int64_t hz = IntermediateHz(khz, upper) + record.frequency % 1000;
   if (hz > std::numeric_limits<std::int32_t>::max()) {
-    return "Frequency " + std::to_string(khz) + " kHz is out of range.";
+    return Say(common::kSentence, {Say(kKhzTooHigh, {Value(khz)})});
   }
   record.frequency = static_cast<std::uint32_t>(hz);
   record.flags = static_cast<std::uint8_t>(upper ? record.flags | kFlagUpperBand
@@ -86,19 +107,19 @@ std::optional<std::uint8_t> FecCodeOf(std::string_view text) {
   return {};
 }
 
-std::string FecProblem(std::string_view text) {
+Message FecProblem(std::string_view text) {
   const std::optional<std::uint8_t> code = FecCodeOf(text);
-  const std::string named = "FEC " + common::Latin1ToUtf8(text);
+  Message named = Value(common::Latin1ToUtf8(text));
   if (!code) {
-    return named + " is not one the list stores (" +
-           common::ChoicesText(InfoOf(TransponderField::kFec)) + ")";
+    return Say(kFecNotStored,
+               {std::move(named), common::ChoicesText(InfoOf(TransponderField::kFec))});
   }
-  if (text != kFecTexts[*code]) return named + " is stored as " + kFecTexts[*code];
+  if (text != kFecTexts[*code])
+    return Say(kFecStoredAs, {std::move(named), Value(kFecTexts[*code])});
   return {};
 }
 
-std::string SetTransponderValue(TransponderRecord& record, TransponderField field,
-                                std::int64_t value) {
+Message SetTransponderValue(TransponderRecord& record, TransponderField field, std::int64_t value) {
   const common::FieldInfo& info = InfoOf(field);
   switch (field) {
     case TransponderField::kKhz:
@@ -115,15 +136,15 @@ std::string SetTransponderValue(TransponderRecord& record, TransponderField fiel
       break;
   }
   if (value < info.least || value > info.most) {
-    const std::string unit = *info.unit ? std::string(" ") + info.unit : "";
-    std::string refusal = std::string(info.heading) + " " + std::to_string(value) + unit +
-                          " is outside " + std::to_string(info.least) + " to " +
-                          std::to_string(info.most) + unit;
+    Message refusal =
+        *info.unit ? Say(kOutsideWithUnit, {common::HeadingOf(info), Value(value), Value(info.unit),
+                                            Value(info.least), Value(info.most)})
+                   : Say(common::kOutsideRange, {common::HeadingOf(info), Value(value),
+                                                 Value(info.least), Value(info.most)});
     if (field == TransponderField::kSr && value > info.most && value <= kSrKsMost) {
-      refusal +=
-          ": as " + std::to_string(value) + " kS/s it would be " + std::to_string(MsymOfKs(value));
+      refusal = Say(kAsKs, {std::move(refusal), Value(value), Value(MsymOfKs(value))});
     }
-    return refusal + ".";
+    return Say(common::kSentence, {std::move(refusal)});
   }
   switch (field) {
     case TransponderField::kFec:
@@ -149,41 +170,41 @@ namespace {
 
 // A field's value read from its text, or why not.
 std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_view text,
-                                          std::string& refusal) {
+                                          Message& refusal) {
   const common::FieldInfo& info = InfoOf(field);
-  const std::string quoted = common::QuotedText(common::Latin1ToUtf8(text));
+  const Message quoted = Value(common::QuotedText(common::Latin1ToUtf8(text)));
   if (field == TransponderField::kFec) {
-    const std::string problem = FecProblem(text);
-    if (!problem.empty()) refusal = problem + ".";
-    return problem.empty() ? common::ChoiceCode(info, text) : std::nullopt;
+    Message problem = FecProblem(text);
+    if (problem.empty()) return common::ChoiceCode(info, text);
+    refusal = Say(common::kSentence, {std::move(problem)});
+    return {};
   }
   if (!info.texts.empty()) {
     const std::optional<std::int64_t> code = common::ChoiceCode(info, text);
-    if (!code)
-      refusal =
-          std::string(info.heading) + " " + quoted + " is not " + common::ChoicesText(info) + ".";
+    if (!code) {
+      refusal = Say(
+          common::kSentence,
+          {Say(common::kNotOneOf, {common::HeadingOf(info), quoted, common::ChoicesText(info)})});
+    }
     return code;
   }
   const std::optional<std::int64_t> number = common::ReadValue(text);
   if (number) return number;
-  refusal = std::string(info.heading) + " " + quoted + " is not a number.";
+  refusal = Say(common::kSentence, {Say(common::kNotANumber, {common::HeadingOf(info), quoted})});
   // A symbol rate in Msym/s with a fraction: the list keeps whole ones only.
   if (const auto dot = text.find('.');
       field == TransponderField::kSr && dot != std::string_view::npos && dot > 0 &&
       common::ReadValue(text.substr(0, dot)) &&
       text.find_first_not_of("0123456789", dot + 1) == std::string_view::npos) {
-    refusal = "SR " + std::string(text) +
-              " is not a whole number of Msym/s: it would be stored as " +
-              std::string(text.substr(0, dot)) + ".";
+    refusal = Say(kSrFraction, {Value(std::string(text)), Value(std::string(text.substr(0, dot)))});
   }
   return {};
 }
 
 }  // namespace
 
-std::string SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
-                              std::string_view band) {
-  std::string refusal;
+Message SetKhzAndBandText(TransponderRecord& record, std::string_view khz, std::string_view band) {
+  Message refusal;
   const std::optional<std::int64_t> value = ReadFieldText(TransponderField::kKhz, khz, refusal);
   if (!value) return refusal;
   // An empty band takes the band the frequency lies in.
@@ -193,9 +214,9 @@ std::string SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
   return PutKhz(record, *value, *upper != 0);
 }
 
-std::string SetTransponderText(TransponderRecord& record, TransponderField field,
-                               std::string_view text) {
-  std::string refusal;
+Message SetTransponderText(TransponderRecord& record, TransponderField field,
+                           std::string_view text) {
+  Message refusal;
   const std::optional<std::int64_t> value = ReadFieldText(field, text, refusal);
   return value ? SetTransponderValue(record, field, *value) : refusal;
 }

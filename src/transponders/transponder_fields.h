@@ -39,15 +39,15 @@ inline constexpr std::int64_t kKhzMost = kBandKhz[1].most;
 // clang-format off
 inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTransponderFields = {{
     // name           heading            offset               width text column     columns base least most
-    {"frequency", "Frequency", kTptFrequencyOffset, 4, kTptFreqColumn, 8, 10, kKhzLeast, kKhzMost, "kHz", {}},
-    {"band", "Band", kTptFlagsOffset, 1, kTptBandColumn, 1, 0, 0, std::size(kBandTexts) - 1, "", kBandTexts},
-    {"polarisation", "Polarisation", kTptFlagsOffset, 1, kTptPolColumn, 1, 0, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts},
-    {"diseqc", "DiSEqC", kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts},
-    {"fec", "FEC", kTptFecOffset, 1, kTptFecColumn, 3, 0, 0, std::size(kFecTexts) - 1, "", kFecTexts},
-    {"tid", "TID", kTptTidOffset, 2, kTptTidColumn, 5, 10, 0, common::kWordMost, "", {}},
-    {"nid", "NID", kTptNidOffset, 2, kTptNidColumn, 5, 10, 0, common::kWordMost, "", {}},
-    {"chn", "Chn", kTptChnOffset, 1, kTptChnColumn, 2, 16, 0, common::kByteMost, "", {}},
-    {"sr", "SR", kTptSrOffset, 1, kTptSrColumn, 2, 16, 0, common::kByteMost, "Msym/s", {}},
+    {"frequency", common::Wording("field.frequency", "Frequency"), kTptFrequencyOffset, 4, kTptFreqColumn, 8, 10, kKhzLeast, kKhzMost, "kHz", {}},
+    {"band", common::Wording("field.band", "Band"), kTptFlagsOffset, 1, kTptBandColumn, 1, 0, 0, std::size(kBandTexts) - 1, "", kBandTexts},
+    {"polarisation", common::Wording("field.polarisation", "Polarisation"), kTptFlagsOffset, 1, kTptPolColumn, 1, 0, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts},
+    {"diseqc", common::Wording("field.diseqc", "DiSEqC"), kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts},
+    {"fec", common::Wording("field.fec", "FEC"), kTptFecOffset, 1, kTptFecColumn, 3, 0, 0, std::size(kFecTexts) - 1, "", kFecTexts},
+    {"tid", common::Wording("field.tid", "TID"), kTptTidOffset, 2, kTptTidColumn, 5, 10, 0, common::kWordMost, "", {}},
+    {"nid", common::Wording("field.nid", "NID"), kTptNidOffset, 2, kTptNidColumn, 5, 10, 0, common::kWordMost, "", {}},
+    {"chn", common::Wording("field.chn", "Chn"), kTptChnOffset, 1, kTptChnColumn, 2, 16, 0, common::kByteMost, "", {}},
+    {"sr", common::Wording("field.sr", "SR"), kTptSrOffset, 1, kTptSrColumn, 2, 16, 0, common::kByteMost, "Msym/s", {}},
 }};
 // clang-format on
 
@@ -71,7 +71,7 @@ inline constexpr std::uint8_t kFallbackFecCode = 2;
 std::optional<std::uint8_t> FecCodeOf(std::string_view text);
 // Why a FEC text will not be stored as written, for a message: "FEC 5/6 is stored as 4/5",
 // "FEC AUTO is not one the list stores (1/2, 2/3, 3/4 or 4/5)"; empty for a FEC text.
-std::string FecProblem(std::string_view text);
+common::Message FecProblem(std::string_view text);
 
 // Symbol rates above the list's whole Msym/s up to this are taken for kS/s in a refusal.
 inline constexpr std::int64_t kSrKsMost = common::kByteMost * 1000;
@@ -91,21 +91,21 @@ std::int64_t IntermediateHz(std::int64_t khz, bool upper);
 constexpr bool UpperBandOf(std::int64_t khz) { return khz >= kBandEdgeKhz; }
 // Why a frequency cannot be carried on a band, with the band's range
 // ("11500000 kHz lies outside band U's 11550000 to 12747483 kHz"), or empty.
-std::string KhzProblem(std::int64_t khz, bool upper);
+common::Message KhzProblem(std::int64_t khz, bool upper);
 // A transponder as the editor shows it: "23 · 11836 H" (number, MHz, polarisation).
 std::string TransponderLabel(std::size_t number, const TransponderRecord& record);
 
 // Puts a frequency in kHz on a band, keeping the digits below 1 kHz. Why not, or empty.
-std::string PutKhz(TransponderRecord& record, std::int64_t khz, bool upper);
+common::Message PutKhz(TransponderRecord& record, std::int64_t khz, bool upper);
 // Sets a field from its value as TransponderValue gives it. Why not, or empty.
-std::string SetTransponderValue(TransponderRecord& record, TransponderField field,
-                                std::int64_t value);
+common::Message SetTransponderValue(TransponderRecord& record, TransponderField field,
+                                    std::int64_t value);
 // Sets the frequency and the band together from their texts, as a row that may change
 // both gives them. Why not, or empty.
-std::string SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
-                              std::string_view band);
+common::Message SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
+                                  std::string_view band);
 // Sets a field from its text: a number in decimal or after 0x, or one of its texts.
-std::string SetTransponderText(TransponderRecord& record, TransponderField field,
-                               std::string_view text);
+common::Message SetTransponderText(TransponderRecord& record, TransponderField field,
+                                   std::string_view text);
 
 }  // namespace chanforge::transponders

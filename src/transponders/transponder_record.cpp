@@ -74,7 +74,15 @@ std::string_view FecToken(std::string_view line) {
   return rest.substr(0, rest.find(' '));
 }
 
-ParsedLine Refuse(std::string reason) {
+constexpr auto kNoFrequency =
+    common::Wording("tpt-text.no-frequency", "no frequency in columns 5-12");
+constexpr auto kOutOfRange = common::Wording("tpt-text.out-of-range", "{1} out of range");
+constexpr auto kBandHolds = common::Wording(
+    "tpt-text.band-holds", "frequency {1} kHz is out of range: band {2} holds {3} to {4} kHz");
+constexpr auto kFecMoves =
+    common::Wording("tpt-text.fec-moves", "{1}, and it moves the columns after it");
+
+ParsedLine Refuse(common::Message reason) {
   return ParsedLine{LineStatus::kError, {}, std::move(reason)};
 }
 
@@ -147,21 +155,22 @@ constexpr auto kTptDecLinkLayout = TptLayout(true);
 
 // Why the line's frequency lies outside what its band carries, or empty. The line of an
 // empty record, as a list with gaps is written, is none of the band's frequencies.
-std::string BandProblem(std::string_view line) {
+common::Message BandProblem(std::string_view line) {
   const std::string_view text =
       common::TrimBlanks(Column(line, kTptFreqColumn, InfoOf(TransponderField::kKhz).columns));
   const bool upper = UpperAt(line, kTptBandColumn) == 'U';
   const std::int64_t khz = common::ReadPlainWholeNumber(text);
   if (khz < 0 || (!upper && khz == kLowerOscillatorKhz)) return {};
-  const std::string problem = KhzProblem(khz, upper);
-  return problem.empty() ? problem
-                         : std::string(InfoOf(TransponderField::kKhz).heading) + " " + problem;
+  common::Message problem = KhzProblem(khz, upper);
+  if (problem.empty()) return problem;
+  return common::Say(common::kFieldSays,
+                     {common::HeadingOf(InfoOf(TransponderField::kKhz)), std::move(problem)});
 }
 
 class TptReader : public common::ListTextReader {
  public:
   TptReader(bool decLink, bool diseqc_b) : decLink_(decLink), diseqc_b_(diseqc_b) {}
-  LineStatus Parse(std::string_view line, std::string& out, std::string& error) const override {
+  LineStatus Parse(std::string_view line, std::string& out, common::Message& error) const override {
     ParsedLine parsed = ParseTptLine(line, diseqc_b_);
     if (parsed.status == LineStatus::kRecord) out += parsed.record;
     if (parsed.status == LineStatus::kError) error = std::move(parsed.error);
@@ -170,12 +179,12 @@ class TptReader : public common::ListTextReader {
   bool ReadsAsWritten(std::string_view line) const override {
     return common::ReadsAsWritten(Layout(), line) && BandProblem(line).empty();
   }
-  std::string WhyNot(std::string_view line, std::string_view record, std::size_t number,
-                     std::string& back) const override {
+  common::Message WhyNot(std::string_view line, std::string_view record, std::size_t number,
+                         std::string& back) const override {
     back.clear();
     AppendTptLine(back, TransponderRecord::Decode(record), number, decLink_);
     if (common::ReadsAsWritten(Layout(), line)) return BandProblem(line);
-    const std::string reason = common::WhyNotAsWritten(Layout(), line, back);
+    common::Message reason = common::WhyNotAsWritten(Layout(), line, back);
     return reason.empty() ? BandProblem(back) : reason;
   }
 
@@ -195,9 +204,9 @@ const common::ListTextReader& TptTextReader(bool decLink, bool diseqc_b) {
   return readers[decLink ? 1 : 0][diseqc_b ? 1 : 0];
 }
 
-std::string CheckTptLine(std::string_view line, bool decLink) {
+common::Message CheckTptLine(std::string_view line, bool decLink) {
   std::string record;
-  std::string error;
+  common::Message error;
   std::string back;
   const common::ListTextReader& reader = TptTextReader(decLink);
   if (reader.Parse(line, record, error) != LineStatus::kRecord || reader.ReadsAsWritten(line)) {
@@ -213,14 +222,16 @@ ParsedLine ParseTptLine(std::string_view line, bool diseqc_b) {
 
   const std::string_view freq_text = Column(line, kTptFreqColumn, 8);
   const std::optional<double> freq_number = common::ReadNumberPrefix(freq_text);
-  if (!freq_number) return Refuse("no frequency in columns 5-12");
+  if (!freq_number) return Refuse(common::Say(kNoFrequency));
   const std::optional<std::int32_t> rounded_khz = RoundToInt32(*freq_number);
   const std::optional<std::int32_t> tid =
       common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5)));
   const std::optional<std::int32_t> nid =
       common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptNidColumn, 5)));
-  if (!tid) return Refuse("TID out of range");
-  if (!nid) return Refuse("NID out of range");
+  if (!tid)
+    return Refuse(common::Say(kOutOfRange, {common::HeadingOf(InfoOf(TransponderField::kTid))}));
+  if (!nid)
+    return Refuse(common::Say(kOutOfRange, {common::HeadingOf(InfoOf(TransponderField::kNid))}));
 
   TransponderRecord record;
   const bool upper = UpperAt(line, kTptBandColumn) == 'U';
@@ -235,13 +246,14 @@ ParsedLine ParseTptLine(std::string_view line, bool diseqc_b) {
   const std::int64_t oscillator = kLowerOscillatorKhz + (upper ? kUpperBandShiftKhz : 0);
   const std::int64_t most = oscillator + std::numeric_limits<std::int32_t>::max() / 1000;
   if (!rounded_khz || *rounded_khz < oscillator || *rounded_khz > most) {
-    return Refuse("frequency " + std::string(common::TrimBlanks(freq_text)) +
-                  " kHz is out of range: band " + kBandTexts[upper ? 1 : 0] + " holds " +
-                  std::to_string(oscillator) + " to " + std::to_string(most) + " kHz");
+    return Refuse(
+        common::Say(kBandHolds, {common::Value(std::string(common::TrimBlanks(freq_text))),
+                                 common::Value(kBandTexts[upper ? 1 : 0]),
+                                 common::Value(oscillator), common::Value(most)}));
   }
   if (const std::string_view fec = FecToken(line);
       fec.size() > InfoOf(TransponderField::kFec).columns) {
-    return Refuse(FecProblem(fec) + ", and it moves the columns after it");
+    return Refuse(common::Say(kFecMoves, {FecProblem(fec)}));
   }
   record.frequency = static_cast<std::uint32_t>(IntermediateHz(*rounded_khz, upper));
   // Kept as the fields store them: the low 16 bits, or 0 for a value below 0.

@@ -97,6 +97,6 @@ const common::ListTextReader& TptTextReader(bool decLink, bool diseqc_b = false)
 
 // Why a line that parses would not be stored as written, as the conversion's question says
 // it, or empty when it would.
-std::string CheckTptLine(std::string_view line, bool decLink = false);
+common::Message CheckTptLine(std::string_view line, bool decLink = false);
 
 }  // namespace chanforge::transponders

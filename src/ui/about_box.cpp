@@ -150,7 +150,7 @@ void AboutBox::StartSysInfo() {
 #endif
   if (program.isEmpty() || !QProcess::startDetached(program, {})) {
     frontend_.ShowMessage(common::MessageKind::kNotice,
-                          "System Information Is Unavailable At This Time");
+                          common::Value("System Information Is Unavailable At This Time"));
   }
 }
 

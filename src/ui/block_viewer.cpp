@@ -64,27 +64,26 @@ void BlockViewer::ShowCurrent() {
 
 void BlockViewer::ShowHex() {
   const flash::BlockInfo* block = flash::FindBlock(workspace_, index_);
-  frontend_.ShowStatus("Converting Block...");
+  frontend_.ShowStatus(common::Value("Converting Block..."));
   SetLines(list_, block ? Shown(views::HexDumpLines(flash::WholeBlockBytes(workspace_, *block),
                                                     views::CharColumn::kLatin1))
                         : QStringList{});
-  const QString caption =
-      block ? QString::fromStdString(views::ListViewCaption(block->name)) : QString{};
+  const QString caption = block ? Qt8(views::ListViewCaption(block->name)) : QString{};
   option2_->setVisible(!caption.isEmpty());
   if (!caption.isEmpty()) option2_->setText(caption);
-  frontend_.ShowStatus("");
+  frontend_.ShowStatus(common::Message());
 }
 
 void BlockViewer::ShowList() {
   const flash::BlockInfo* block = flash::FindBlock(workspace_, index_);
   if (!block) return;
   const auto kind = flash::ListKindOf(*block, flash::NameMatch::kExact);
-  frontend_.ShowStatus(std::string("Converting ") + (kind ? common::BlockNameOf(*kind) : "") +
-                       "...");
+  frontend_.ShowStatus(common::Say(common::kConvertingStatus,
+                                   {common::Value(kind ? common::BlockNameOf(*kind) : "")}));
   const std::string list = flash::BlockData(workspace_, *block);
   if (kind == flash::ListKind::kChannels) SetLines(list_, Shown(views::TcsListLines(list)));
   if (kind == flash::ListKind::kTransponders) SetLines(list_, Shown(views::TptListLines(list)));
-  frontend_.ShowStatus("");
+  frontend_.ShowStatus(common::Message());
 }
 
 }  // namespace chanforge::ui

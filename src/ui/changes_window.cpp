@@ -9,8 +9,6 @@ namespace chanforge::ui {
 
 namespace {
 
-QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
-
 // A change's row: where, what (a field, or what happened to the record or the bytes), and
 // the values before and after.
 QStringList Cells(const check::Change& change) {
@@ -62,7 +60,7 @@ void ChangesWindow::ShowChanges(const QString& old_name, const QString& new_name
   RefillReport(table_, [&] {
     for (std::size_t i = 0; i < changes.size(); ++i) {
       AddReportRow(table_, static_cast<int>(i), Cells(changes[i]), {},
-                   QString::fromUtf8(check::FormatChange(changes[i]).c_str()));
+                   Qt8(check::FormatChange(changes[i])));
     }
   });
   changes_ = std::move(changes);

@@ -50,10 +50,9 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     choice->lineEdit()->installEventFilter(this);
     choice->setEnabled(!satellites_.empty());
     if (satellites_.empty()) {
-      choice->setToolTip(QString::fromUtf8(
-          satellites::WhereToGetTables(
-              folder, "with the Folder\u2026 button of Edit Lists > Add from satellite")
-              .c_str()));
+      choice->setToolTip(Qt8(satellites::WhereToGetTables(
+          folder,
+          common::Value("with the Folder\u2026 button of Edit Lists > Add from satellite"))));
     }
     connect(choice, &QComboBox::currentIndexChanged, this,
             [this, input] { ChooseSatellite(input); });
@@ -101,7 +100,7 @@ void CheckWindow::ChooseSatellite(int input) {
 void CheckWindow::ShowFindings() {
   findings_ = check::CheckImage(workspace_);
   const check::TransponderTable list = check::FirstTransponders(workspace_);
-  std::string unread;
+  common::Message unread;
   for (int input = 0; input < 2; ++input) {
     const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex() - 1;
     const satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
@@ -112,21 +111,21 @@ void CheckWindow::ShowFindings() {
       findings_.push_back(std::move(finding));
     }
   }
-  const std::string summary = check::CheckSummary(findings_);
-  summary_->setText(!unread.empty()   ? QString::fromUtf8(unread.c_str())
-                    : summary.empty() ? "No errors, no warnings"
-                                      : QString::fromUtf8(summary.c_str()));
+  const common::Message summary = check::CheckSummary(findings_);
+  summary_->setText(!unread.empty()   ? Qt8(unread)
+                    : summary.empty() ? QString("No errors, no warnings")
+                                      : Qt8(summary));
   const QIcon error_icon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning_icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   RefillReport(table_, [&] {
     for (std::size_t i = 0; i < findings_.size(); ++i) {
       const check::Finding& finding = findings_[i];
       const bool error = finding.severity == check::Severity::kError;
-      AddReportRow(
-          table_, static_cast<int>(i),
-          {error ? "Error" : "Warning", QString::fromUtf8(check::FindingWhere(finding).c_str()),
-           QString::fromUtf8(finding.field.c_str()), QString::fromUtf8(finding.text.c_str())},
-          error ? error_icon : warning_icon, QString::fromUtf8(check::RuleOf(finding.rule).reason));
+      AddReportRow(table_, static_cast<int>(i),
+                   {error ? "Error" : "Warning", Qt8(check::FindingWhere(finding)),
+                    Qt8(finding.field), Qt8(finding.message)},
+                   error ? error_icon : warning_icon,
+                   Qt8(common::Say(check::RuleOf(finding.rule).reason)));
     }
   });
 }

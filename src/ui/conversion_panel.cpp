@@ -88,7 +88,7 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
       const std::int64_t records = layout_.list == common::ListKind::kChannels
                                        ? channels::CountTcsFileRecords(files_, binary)
                                        : transponders::CountTptFileRecords(files_, binary);
-      emit done(QString::fromStdString(
+      emit done(Qt8(
           views::ConversionDoneText(layout_.list, records, text_made ? text : binary, read_as)));
     }
   };

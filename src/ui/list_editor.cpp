@@ -284,14 +284,14 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
   menu->addSeparator();
   auto* sort_menu = new QMenu("&Sort by", this);
   sort_menu->setObjectName("menuSort");
-  const std::pair<const char*, editing::SortKey> keys[] = {
+  const std::pair<common::Wording, editing::SortKey> keys[] = {
       {channels::InfoOf(channels::ChannelField::kName).heading, editing::SortKey::kName},
       {channels::InfoOf(channels::ChannelField::kSid).heading, editing::SortKey::kSid},
       {transponders::InfoOf(transponders::TransponderField::kKhz).heading,
        editing::SortKey::kFrequency}};
-  for (const auto& [text, key] : keys) {
-    QAction* act = sort_menu->addAction(QString("&") + text);
-    act->setObjectName(QString("actSortBy") + text);
+  for (const auto& [heading, key] : keys) {
+    QAction* act = sort_menu->addAction("&" + Qt8(common::Say(heading)));
+    act->setObjectName(QString("actSortBy") + heading.english);
     connect(act, &QAction::triggered, this, [this, key = key] { OnSort(key); });
   }
   sort_ = sort_menu->menuAction();
@@ -318,10 +318,10 @@ void ListEditor::Refresh() {
   for (Side& side : sides_) {
     Follow(side);
     const common::ListKind kind = KindOf(side);
-    const std::string reason = document_.ReadOnlyReason(kind);
+    const common::Message reason = document_.ReadOnlyReason(kind);
     side.info->setText(reason.empty()
                            ? BlockText(document_.workspace(), document_.block(kind), kind)
-                           : QString::fromUtf8(reason.c_str()));
+                           : Qt8(reason));
   }
   sort_->setEnabled(tabs_->currentIndex() == 0 && !sides_[0].model->ReadOnly());
 }
@@ -456,7 +456,7 @@ void ListEditor::OnInsert(bool duplicate) {
   const auto count = static_cast<std::size_t>(duplicate ? rows.size() : 1);
   const auto at = static_cast<std::size_t>(position);
   if (KindOf(*side) == common::ListKind::kChannels) {
-    std::string reason = editing::CheckInsertChannels(document_, count);
+    common::Message reason = editing::CheckInsertChannels(document_, count);
     std::vector<editing::ChannelRecord> records;
     if (duplicate) {
       for (const int row : rows) records.push_back(document_.channels()[row]);
@@ -469,11 +469,11 @@ void ListEditor::OnInsert(bool duplicate) {
           reason);
       if (channel) records.push_back(*channel);
     }
-    if (!reason.empty()) return ShowRefusal(QString::fromUtf8(reason.c_str()), side->view);
+    if (!reason.empty()) return ShowRefusal(Qt8(reason), side->view);
     push_(editing::InsertChannels(at, std::move(records), duplicate));
   } else {
-    const std::string reason = editing::CheckInsertTransponders(document_, count);
-    if (!reason.empty()) return ShowRefusal(QString::fromUtf8(reason.c_str()), side->view);
+    const common::Message reason = editing::CheckInsertTransponders(document_, count);
+    if (!reason.empty()) return ShowRefusal(Qt8(reason), side->view);
     std::vector<editing::TransponderRecord> records(count);
     for (std::size_t i = 0; i < count; ++i) {
       if (duplicate) {
@@ -503,10 +503,10 @@ void ListEditor::OnDelete() {
     push_(editing::RemoveChannels(chosen));
   } else {
     // One question for all of them, about every channel they hold.
-    const std::string question = editing::RemoveTranspondersQuestion(document_, chosen);
+    const common::Message question = editing::RemoveTranspondersQuestion(document_, chosen);
     if (!question.empty() &&
         !frontend_.AskChoice(question, editing::RemoveTranspondersAnswer(document_, chosen),
-                             "Cancel")) {
+                             common::Value("Cancel"))) {
       return;
     }
     push_(editing::RemoveTransponders(chosen));
@@ -528,9 +528,9 @@ void ListEditor::OnSort(editing::SortKey key) {
 }
 
 void ListEditor::OnAddFromSatellite() {
-  if (const std::string reason = document_.ReadOnlyReason(common::ListKind::kTransponders);
+  if (const common::Message reason = document_.ReadOnlyReason(common::ListKind::kTransponders);
       !reason.empty()) {
-    return ShowRefusal(QString::fromUtf8(reason.c_str()), sides_[1].view);
+    return ShowRefusal(Qt8(reason), sides_[1].view);
   }
   auto* dialog = new SatelliteDialog(document_, settings_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -538,10 +538,10 @@ void ListEditor::OnAddFromSatellite() {
   dialog->setWindowModality(Qt::ApplicationModal);
   connect(dialog, &QDialog::accepted, this, [this, dialog] {
     const int first = static_cast<int>(document_.transponders().size());
-    std::string refusal;
+    common::Message refusal;
     std::unique_ptr<editing::Command> command =
         satellites::AddRecords(document_, dialog->Chosen(), refusal);
-    if (!command) return ShowRefusal(QString::fromUtf8(refusal.c_str()), sides_[1].view);
+    if (!command) return ShowRefusal(Qt8(refusal), sides_[1].view);
     push_(std::move(command));
     QList<int> added;
     for (int row = first; row < sides_[1].model->rowCount(); ++row) added << row;

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/widgets.h"
+
 namespace chanforge::ui {
 
 namespace {
@@ -22,10 +24,6 @@ using Slot = std::vector<Line>;  // one list of channels on a page
 using Page = std::vector<Slot>;
 
 constexpr char kDot[] = " \u00b7 ";
-
-QString Qt8(const std::string& text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // Sizes in the device's pixels.
 struct Layout {
@@ -108,8 +106,9 @@ std::vector<Page> Paginate(const views::PrintedList& list, const Layout& layout,
   return pages;
 }
 
+template <typename Cell>
 void PaintCells(QPainter& painter, const Layout& layout, const views::PrintedList& list,
-                const std::vector<std::string>& cells, qreal x, qreal y) {
+                const std::vector<Cell>& cells, qreal x, qreal y) {
   for (std::size_t c = 0; c < cells.size(); ++c) {
     const QRectF cell(x, y, layout.widths[c], layout.row);
     painter.drawText(cell, Qt::AlignVCenter | (list.numbers[c] ? Qt::AlignRight : Qt::AlignLeft),
@@ -127,7 +126,7 @@ int PaintList(QPagedPaintDevice& device, const views::PrintedList& list, int pag
   const qreal width = device.width();
   const qreal slot = (width - layout.gutter * (layout.page_columns - 1)) / layout.page_columns;
   const std::vector<Page> pages = Paginate(list, layout, device.height() - layout.header);
-  const QString header = Qt8(list.file_name + kDot + list.date + kDot + list.count);
+  const QString header = Qt8(list.file_name + kDot + list.date + kDot) + Qt8(list.count);
   const qreal line = layout.row / 12;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (p > 0) device.newPage();
@@ -178,7 +177,7 @@ QByteArray ListPdf(const views::PrintedList& list, const views::PrintChoices& ch
         QPageSize(choices.paper == views::Paper::kLetter ? QPageSize::Letter : QPageSize::A4),
         QPageLayout::Portrait, kPrintMarginsMm, QPageLayout::Millimeter));
     writer.setResolution(600);
-    writer.setTitle(Qt8(list.file_name + kDot + list.count));
+    writer.setTitle(Qt8(list.file_name + kDot) + Qt8(list.count));
     writer.setCreator("Chanforge");
     PaintList(writer, list, choices.page_columns);
   }

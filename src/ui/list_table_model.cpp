@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "common/text_lines.h"
 #include "ui/widgets.h"
 
 namespace chanforge::ui {
@@ -110,10 +111,10 @@ bool ListTableModel::MoveRows(const QList<int>& rows, int before) {
 bool ListTableModel::StepRows(const QList<int>& rows, int step) {
   if (ReadOnly() || rows.isEmpty()) return false;
   std::vector<std::size_t> chosen = Rows(rows);
-  const std::string reason =
-      editing::CheckStep(chosen, step, static_cast<std::size_t>(rows_), Thing());
+  const common::Message reason =
+      editing::CheckStep(chosen, step, static_cast<std::size_t>(rows_), Kind());
   if (!reason.empty()) {
-    emit refused(QString::fromUtf8(reason.c_str()));
+    emit refused(Qt8(reason));
     return false;
   }
   std::unique_ptr<editing::Command> command = editing::StepRows(document_, Kind(), chosen, step);
@@ -155,9 +156,9 @@ bool ListTableModel::Matches(int row, const QString& text) const {
 
 QString ListTableModel::Refusal(const QModelIndex& index, const QVariant& value) const {
   if (Unchanged(index, value)) return {};
-  std::string reason;
+  common::Message reason;
   Edit(index, value, reason);
-  return QString::fromUtf8(reason.c_str());
+  return Qt8(reason);
 }
 
 bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -165,10 +166,10 @@ bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, in
     return false;
   }
   if (Unchanged(index, value)) return true;
-  std::string reason;
+  common::Message reason;
   std::unique_ptr<editing::Command> command = Edit(index, value, reason);
   if (!reason.empty()) {
-    emit refused(QString::fromUtf8(reason.c_str()));
+    emit refused(Qt8(reason));
     return false;
   }
   if (command) push_(std::move(command));
@@ -244,23 +245,21 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   if (section == 0) return QString("Nr");
   if (section < 1 || section > static_cast<int>(editing::kChannelFieldCount)) return {};
-  return QString::fromStdString(common::ColumnTitle(channels::kChannelFields[section - 1]));
+  return Qt8(common::ColumnTitle(channels::kChannelFields[section - 1]));
 }
 
 std::unique_ptr<editing::Command> ChannelTableModel::Edit(const QModelIndex& index,
                                                           const QVariant& value,
-                                                          std::string& reason) const {
+                                                          common::Message& reason) const {
   const auto row = static_cast<std::size_t>(index.row());
   const auto field = static_cast<editing::ChannelField>(index.column() - 1);
   std::string text;
   if (field == editing::ChannelField::kName) {
     const QString name = value.toString();
-    for (const QChar c : name) {
-      if (c.unicode() > 0xFF) {
-        reason = channels::InfoOf(field).heading + (" \"" + name.toStdString()) + "\": \"" +
-                 QString(c).toStdString() + "\" has no Latin-1 byte.";
-        return nullptr;
-      }
+    // Said as the command line and the CSV say it.
+    if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+      reason = common::Say(common::kSentence, {common::NotLatin1Text(name.toStdString())});
+      return nullptr;
     }
     text = name.toLatin1().toStdString();
   } else {
@@ -319,12 +318,12 @@ QVariant TransponderTableModel::headerData(int section, Qt::Orientation orientat
   if (section == 0) return QString("Nr");
   if (section == kChannelsColumn) return QString("Channels");
   if (section < 1 || section > kChannelsColumn) return {};
-  return QString::fromStdString(common::ColumnTitle(transponders::kTransponderFields[section - 1]));
+  return Qt8(common::ColumnTitle(transponders::kTransponderFields[section - 1]));
 }
 
 std::unique_ptr<editing::Command> TransponderTableModel::Edit(const QModelIndex& index,
                                                               const QVariant& value,
-                                                              std::string& reason) const {
+                                                              common::Message& reason) const {
   const auto row = static_cast<std::size_t>(index.row());
   const auto field = static_cast<editing::TransponderField>(index.column() - 1);
   transponders::TransponderRecord record = document_.transponders()[row];

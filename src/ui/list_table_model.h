@@ -61,11 +61,10 @@ class ListTableModel : public QAbstractTableModel {
   virtual int DocumentRows() const = 0;
   virtual bool Editable(int column) const = 0;
   virtual common::ListKind Kind() const = 0;
-  virtual const char* Thing() const = 0;
   // The row's command for the value, or null with the reason (null and no reason: nothing
   // changes).
   virtual std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
-                                                 std::string& reason) const = 0;
+                                                 common::Message& reason) const = 0;
 
  signals:
   // An edit was refused; the editor shows why.
@@ -103,9 +102,8 @@ class ChannelTableModel : public ListTableModel {
   int DocumentRows() const override { return static_cast<int>(document_.channels().size()); }
   bool Editable(int column) const override { return column > 0; }
   common::ListKind Kind() const override { return common::ListKind::kChannels; }
-  const char* Thing() const override { return "channel"; }
   std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
-                                         std::string& reason) const override;
+                                         common::Message& reason) const override;
 };
 
 class TransponderTableModel : public ListTableModel {
@@ -124,9 +122,8 @@ class TransponderTableModel : public ListTableModel {
   int DocumentRows() const override { return static_cast<int>(document_.transponders().size()); }
   bool Editable(int column) const override { return column > 0 && column < 10; }
   common::ListKind Kind() const override { return common::ListKind::kTransponders; }
-  const char* Thing() const override { return "transponder"; }
   std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
-                                         std::string& reason) const override;
+                                         common::Message& reason) const override;
 };
 
 }  // namespace chanforge::ui

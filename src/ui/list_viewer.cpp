@@ -14,12 +14,9 @@ namespace chanforge::ui {
 
 namespace {
 
-// The file's lines are its bytes; a message line (not found, too large) is UTF-8.
 QStringList Lines(const views::ListedFile& file) {
   QStringList shown;
-  for (const std::string& line : file.lines) {
-    shown << (file.read ? Latin1(line) : QString::fromUtf8(line.c_str()));
-  }
+  for (const common::Message& line : file.lines) shown << Qt8(line);
   return shown;
 }
 

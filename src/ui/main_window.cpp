@@ -49,7 +49,6 @@ namespace chanforge::ui {
 namespace {
 
 std::string Std(const QString& text) { return text.toStdString(); }
-QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 
 // The status after a block was read or saved; the file is named when the block remembers it.
 QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, bool whole,
@@ -353,7 +352,7 @@ ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::strin
                 workspace_.image().fileName,
             std::move(list)};
   }
-  frontend_->ShowStatus("Loading " + file + "...");
+  frontend_->ShowStatus(common::Say(common::kLoadingStatus, {common::Value(file)}));
   return {file, common::ReadListFileForViewer(files_, file)};
 }
 
@@ -393,9 +392,9 @@ void MainWindow::Refresh() {
   UpdateChanges();
 }
 
-bool MainWindow::CheckBlockSelected(const QString& action) {
+bool MainWindow::CheckBlockSelected(flash::BlockAction action) {
   return flash::CheckBlockSelected(*frontend_, block_list_->count(), SelectedIndex(),
-                                   workspace_.image().fileName, Std(action));
+                                   workspace_.image().fileName, action);
 }
 
 QString MainWindow::SelectFile(const QString& defFileName, const QString& def2FileName) {
@@ -438,7 +437,7 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
   ShowStatus("");
   // Never blocks the load: the user may be about to repair exactly this image.
   if (outcome == common::Outcome::kDone) {
-    const std::string summary = check::CheckSummary(check::CheckImage(workspace_));
+    const common::Message summary = check::CheckSummary(check::CheckImage(workspace_));
     ShowDone(summary.empty() ? QString("No findings") : Qt8(summary));
   }
 }
@@ -474,7 +473,7 @@ void MainWindow::AfterSave(common::Outcome outcome) {
 }
 
 void MainWindow::OnBlockRead() {
-  if (CheckBlockSelected("Update")) {
+  if (CheckBlockSelected(flash::BlockAction::kUpdate)) {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     const common::Outcome outcome =
@@ -491,7 +490,7 @@ void MainWindow::OnBlockRead() {
 }
 
 void MainWindow::OnBlockSave() {
-  if (CheckBlockSelected("Save")) {
+  if (CheckBlockSelected(flash::BlockAction::kSave)) {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     const common::Outcome outcome =
@@ -507,7 +506,7 @@ void MainWindow::OnBlockSave() {
 }
 
 void MainWindow::OnClear() {
-  if (CheckBlockSelected("Clear")) {
+  if (CheckBlockSelected(flash::BlockAction::kClear)) {
     const int index = SelectedIndex();
     const std::string name = workspace_.blocks()[static_cast<std::size_t>(index)].name;
     const common::Outcome outcome =
@@ -524,7 +523,7 @@ void MainWindow::OnClear() {
 }
 
 void MainWindow::OnSwap() {
-  if (CheckBlockSelected("Convert (a TPT block!)")) {
+  if (CheckBlockSelected(flash::BlockAction::kConvert)) {
     const int index = SelectedIndex();
     int count = 0;
     if (editing::SwapDiseqc(undo_stack_, *frontend_, index, count) == common::Outcome::kDone) {
@@ -536,7 +535,7 @@ void MainWindow::OnSwap() {
 }
 
 void MainWindow::OnView() {
-  if (!CheckBlockSelected("View")) return;
+  if (!CheckBlockSelected(flash::BlockAction::kView)) return;
   ShowWindow(block_viewer_, [this] {
     const int index = SelectedIndex();
     return new BlockViewer(*frontend_, workspace_, *workspace_signal_, index,

@@ -16,6 +16,7 @@
 #include "editing/list_document.h"
 #include "editing/session.h"
 #include "editing/undo_stack.h"
+#include "flash/block_check.h"
 #include "flash/block_transfer.h"
 #include "flash/blocks.h"
 #include "flash/flash_image.h"
@@ -46,7 +47,7 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   void ShowStatus(const QString& text);
-  bool CheckBlockSelected(const QString& action);
+  bool CheckBlockSelected(flash::BlockAction action);
   QString SelectFile(const QString& defFileName, const QString& def2FileName);
   void UpdateBlockCommands(int index);
   // Loads a file as if chosen in the "Load Bin" dialog (drag and drop).

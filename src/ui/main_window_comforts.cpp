@@ -15,6 +15,7 @@
 #include "ui/print_dialog.h"
 #include "ui/qt_frontend.h"
 #include "ui/recent_files.h"
+#include "ui/widgets.h"
 
 namespace chanforge::ui {
 
@@ -23,8 +24,6 @@ namespace {
 constexpr char kCsvFilter[] = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
 constexpr char kReferenceFilter[] =
     "Images and channel CSV (*.bin *.csv)|*.bin;*.csv|All Files (*.*)|*.*";
-
-QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 
 }  // namespace
 
@@ -94,7 +93,7 @@ std::string MainWindow::ChooseCsvFile(common::ListKind list, common::FileDialogK
 
 void MainWindow::OnExportCsv(common::ListKind list) {
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kSave);
-  std::string done;
+  common::Message done;
   const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, files_, document_, list, name,
                                                           done) == common::Outcome::kDone;
   ShowStatus("");
@@ -104,7 +103,7 @@ void MainWindow::OnExportCsv(common::ListKind list) {
 void MainWindow::OnImportCsv(common::ListKind list) {
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kOpen);
   if (name.empty()) return ShowStatus("");
-  std::string done;
+  common::Message done;
   const common::Outcome outcome =
       editing::ImportCsvFile(*frontend_, files_, document_, undo_stack_, list, name, done);
   UpdateHistoryActions();
@@ -114,7 +113,7 @@ void MainWindow::OnImportCsv(common::ListKind list) {
 
 void MainWindow::OnApplyOrder() {
   if (!session_.CheckLoaded(*frontend_)) return;
-  if (const std::string reason = document_.ReadOnlyReason(common::ListKind::kChannels);
+  if (const common::Message reason = document_.ReadOnlyReason(common::ListKind::kChannels);
       !reason.empty()) {
     return frontend_->ShowMessage(common::MessageKind::kError, reason);
   }
@@ -138,7 +137,7 @@ void MainWindow::OnApplyOrder() {
   box->setWindowModality(Qt::ApplicationModal);
   QStringList details;
   for (const auto* lines : {&plan->new_channels, &plan->missing_channels}) {
-    for (const std::string& line : *lines) details << Qt8(line);
+    for (const common::Message& line : *lines) details << Qt8(line);
   }
   if (!details.isEmpty()) box->setDetailedText(details.join('\n'));
   if (!plan->Changes()) {
@@ -148,7 +147,7 @@ void MainWindow::OnApplyOrder() {
   }
   box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
   box->setDefaultButton(QMessageBox::Ok);
-  const std::string step = "Apply order from " + common::PathOf(name).filename().string();
+  const common::Message step = editing::ApplyOrderStep(common::PathOf(name).filename().string());
   connect(box, &QMessageBox::finished, this, [this, box, plan, step] {
     if (box->clickedButton() != box->button(QMessageBox::Ok)) return;
     Push(editing::ApplyOrder(*plan, step));

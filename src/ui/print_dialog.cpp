@@ -17,6 +17,7 @@
 #include "editing/list_csv.h"
 #include "ui/list_painter.h"
 #include "ui/main_window.h"
+#include "ui/widgets.h"
 
 namespace chanforge::ui {
 
@@ -26,8 +27,6 @@ namespace {
 const QStringList kKeys = {"PrintColumns", "PrintGroup", "PrintPageColumns", "PrintPaper"};
 constexpr char kPdfFilter[] = "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*";
 constexpr int kColumnRole = Qt::UserRole;
-
-QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 
 QComboBox* Choice(QWidget* parent, const char* name, const QStringList& texts, int current) {
   auto* box = new QComboBox(parent);
@@ -163,7 +162,7 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
                        PrintDialog::Target target,
                        std::function<void(const views::PrintChoices&)> next) {
     if (!session.CheckLoaded(frontend)) return;
-    const std::string reason = session.document().ReadOnlyReason(common::ListKind::kChannels);
+    const common::Message reason = session.document().ReadOnlyReason(common::ListKind::kChannels);
     if (!reason.empty()) return frontend.ShowMessage(common::MessageKind::kError, reason);
     auto* dialog = new PrintDialog(target, settings, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -193,7 +192,7 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
       const QByteArray file = ListPdf(Rows(session, choices, now()), choices);
       return std::string(file.constData(), std::size_t(file.size()));
     };
-    std::string done;
+    common::Message done;
     const common::Outcome outcome =
         editing::ExportListFile(frontend, session.files(), session.document(),
                                 common::ListKind::kChannels, name, bytes, done);

@@ -16,6 +16,8 @@ QString DisplayText(const std::string& text) {
   return display;
 }
 
+QString MessageText(const common::Message& message) { return DisplayText(common::Format(message)); }
+
 QString QtFilterList(const std::string& filter) {
   const QStringList parts = QString::fromUtf8(filter.c_str()).split('|');
   QStringList filters;
@@ -45,10 +47,10 @@ QWidget* QtFrontend::BoxParent() {
   return active ? active : parent_;
 }
 
-void QtFrontend::ShowMessage(common::MessageKind kind, const std::string& text) {
+void QtFrontend::ShowMessage(common::MessageKind kind, const common::Message& message) {
   QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
-  box.setText(DisplayText(text));
+  box.setText(MessageText(message));
   box.setIcon(kind == common::MessageKind::kError    ? QMessageBox::Critical
               : kind == common::MessageKind::kReport ? QMessageBox::Information
                                                      : QMessageBox::NoIcon);
@@ -56,10 +58,10 @@ void QtFrontend::ShowMessage(common::MessageKind kind, const std::string& text) 
   box.exec();
 }
 
-bool QtFrontend::AskYesNo(const std::string& text) {
+bool QtFrontend::AskYesNo(const common::Message& question) {
   QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
-  box.setText(DisplayText(text));
+  box.setText(MessageText(question));
   box.setIcon(QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
   // Every question's Yes drops, replaces or cuts something: Enter and Escape keep it.
@@ -68,24 +70,24 @@ bool QtFrontend::AskYesNo(const std::string& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
-bool QtFrontend::AskChoice(const std::string& text, const std::string& accept,
-                           const std::string& cancel) {
+bool QtFrontend::AskChoice(const common::Message& question, const common::Message& accept,
+                           const common::Message& cancel) {
   QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
-  box.setText(DisplayText(text));
+  box.setText(MessageText(question));
   box.setIcon(QMessageBox::Question);
-  QPushButton* yes = box.addButton(QString::fromUtf8(accept.c_str()), QMessageBox::AcceptRole);
-  QPushButton* no = box.addButton(QString::fromUtf8(cancel.c_str()), QMessageBox::RejectRole);
+  QPushButton* yes = box.addButton(MessageText(accept), QMessageBox::AcceptRole);
+  QPushButton* no = box.addButton(MessageText(cancel), QMessageBox::RejectRole);
   box.setDefaultButton(no);
   box.setEscapeButton(no);
   box.exec();
   return box.clickedButton() == yes;
 }
 
-common::SaveAnswer QtFrontend::AskSaveChanges(const std::string& text) {
+common::SaveAnswer QtFrontend::AskSaveChanges(const common::Message& question) {
   QMessageBox box(BoxParent());
   box.setWindowTitle(kAppTitle);
-  box.setText(DisplayText(text));
+  box.setText(MessageText(question));
   box.setIcon(QMessageBox::Warning);
   box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   box.setDefaultButton(QMessageBox::Cancel);
@@ -116,8 +118,8 @@ common::FileChoice QtFrontend::ChooseFile(const common::FileRequest& request) {
   return {common::FileChoiceStatus::kChosen, dialog.selectedFiles().first().toStdString()};
 }
 
-void QtFrontend::ShowStatus(const std::string& text) {
-  progress_ = QString::fromUtf8(text.c_str());
+void QtFrontend::ShowStatus(const common::Message& status) {
+  progress_ = MessageText(status);
   if (show_status_) show_status_(progress_);
 }
 

@@ -23,15 +23,21 @@ class QtFrontend : public common::Frontend {
         show_status_(std::move(show_status)),
         shown_status_(std::move(shown_status)) {}
 
-  void ShowMessage(common::MessageKind kind, const std::string& text) override;
-  bool AskYesNo(const std::string& text) override;
+  void ShowMessage(common::MessageKind kind, const common::Message& message) override;
+  bool AskYesNo(const common::Message& question) override;
   // Cancel is the default: Enter and Escape keep everything.
-  bool AskChoice(const std::string& text, const std::string& accept,
-                 const std::string& cancel) override;
+  bool AskChoice(const common::Message& question, const common::Message& accept,
+                 const common::Message& cancel) override;
   // Save, Discard and Cancel; Cancel is the default.
-  common::SaveAnswer AskSaveChanges(const std::string& text) override;
+  common::SaveAnswer AskSaveChanges(const common::Message& question) override;
   common::FileChoice ChooseFile(const common::FileRequest& request) override;
-  void ShowStatus(const std::string& text) override;
+  void ShowStatus(const common::Message& status) override;
+  // The window's own texts, translated already.
+  void ShowMessage(common::MessageKind kind, const QString& text) {
+    ShowMessage(kind, common::Value(text.toStdString()));
+  }
+  bool AskYesNo(const QString& question) { return AskYesNo(common::Value(question.toStdString())); }
+  void ShowStatus(const QString& status) { ShowStatus(common::Value(status.toStdString())); }
 
  private:
   // The window the question comes from: the active one of the program, else the main one.
@@ -52,5 +58,7 @@ bool IsInvalidProposal(const QString& name);
 
 // Message texts: CR LF becomes a line break.
 QString DisplayText(const std::string& text);
+// A message of the core in the window's words.
+QString MessageText(const common::Message& message);
 
 }  // namespace chanforge::ui

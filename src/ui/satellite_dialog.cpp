@@ -20,6 +20,7 @@
 #include "satellites/scan_table.h"
 #include "transponders/transponder_fields.h"
 #include "ui/settings_store.h"
+#include "ui/widgets.h"
 
 namespace chanforge::ui {
 
@@ -28,8 +29,6 @@ namespace {
 using transponders::TransponderField;
 
 constexpr char kTablesSetting[] = "ScanTables";
-
-QString Qt8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 
 // The rows' columns: what each becomes in the list, then why it is left out or stored
 // otherwise than written.
@@ -159,7 +158,8 @@ void SatelliteDialog::ShowSatellites() {
   const std::string folder = TablesFolder(settings_);
   folder_->setText("Tables: " + Qt8(folder));
   satellites_ = satellites::ListSatellites(files_, folder);
-  missing_->setText(Qt8(satellites::WhereToGetTables(folder, kNameTablesFolderHere)));
+  missing_->setText(
+      Qt8(satellites::WhereToGetTables(folder, common::Value(kNameTablesFolderHere))));
   missing_->setVisible(satellites_.empty());
   satellite_list_->clear();
   for (const satellites::Satellite& satellite : satellites_) {

@@ -25,6 +25,8 @@
 #include <iterator>
 #include <utility>
 
+#include "ui/qt_frontend.h"
+
 namespace chanforge::ui {
 
 Twips::Twips(const QWidget* reference)
@@ -265,6 +267,12 @@ void SetLines(QListView* list, const QStringList& lines) {
 QString Latin1(const std::string& bytes) {
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
+
+QString Qt8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Qt8(const common::Message& message) { return MessageText(message); }
 
 namespace {
 

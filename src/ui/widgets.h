@@ -12,6 +12,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "common/message.h"
+
 class QLabel;
 class QListView;
 class QListWidget;
@@ -101,6 +103,10 @@ int ReportIndex(const QTableWidget* table, int row);
 
 // Bytes as Latin-1 text, one character per byte.
 QString Latin1(const std::string& bytes);
+// UTF-8 text, NUL bytes included.
+QString Qt8(const std::string& text);
+// What the core says, in the window's language.
+QString Qt8(const common::Message& message);
 
 // Makes Escape close the window, from whichever of its controls has the focus.
 void CloseOnEscape(QWidget* window);

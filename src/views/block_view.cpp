@@ -75,9 +75,14 @@ std::vector<std::string> TptListLines(std::string_view data) {
   return lines;
 }
 
-std::string ListViewCaption(const std::string& block_name) {
+namespace {
+constexpr auto kViewAs = common::Wording("viewer.view-as", "&View as {1}");
+}  // namespace
+
+common::Message ListViewCaption(const std::string& block_name) {
   const auto kind = flash::ListKindOf(block_name, flash::NameMatch::kExact);
-  return kind ? std::string("&View as ") + common::BlockNameOf(*kind) : std::string();
+  return kind ? common::Say(kViewAs, {common::Value(common::BlockNameOf(*kind))})
+              : common::Message();
 }
 
 }  // namespace chanforge::views

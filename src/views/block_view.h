@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/message.h"
+
 namespace chanforge::views {
 
 // What the hex dump's character column keeps; every other byte shows as ".".
@@ -26,6 +28,6 @@ std::vector<std::string> TcsListLines(std::string_view data);
 std::vector<std::string> TptListLines(std::string_view data);
 
 // The caption of the viewer's list option for a block name, empty when it has none.
-std::string ListViewCaption(const std::string& block_name);
+common::Message ListViewCaption(const std::string& block_name);
 
 }  // namespace chanforge::views

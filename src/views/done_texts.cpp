@@ -7,7 +7,28 @@ namespace chanforge::views {
 
 namespace {
 
-std::string FileNameOf(const std::string& file) { return common::PathOf(file).filename().string(); }
+using common::Say;
+using common::Value;
+using common::Wording;
+
+constexpr auto kSavedBlock = Wording("done.saved-block", "Saved block {1} ({2}, {3} bytes)");
+constexpr auto kSavedBlockTo =
+    Wording("done.saved-block-to", "Saved block {1} ({2}, {3} bytes) to {4}");
+constexpr auto kReadBlock = Wording("done.read-block", "Read block {1} ({2}, {3} bytes)");
+constexpr auto kReadBlockFrom =
+    Wording("done.read-block-from", "Read block {1} ({2}, {3} bytes) from {4}");
+constexpr auto kClearedBlock = Wording("done.cleared-block", "Cleared block {1} ({2})");
+constexpr auto kSavedImage = Wording("done.saved-image", "Saved {1} ({2} bytes)");
+constexpr auto kLoadedImage = Wording("done.loaded-image", "Loaded {1} ({2} bytes)");
+constexpr auto kConvertedChannels =
+    Wording("done.converted-channels", "Converted {1} channels to {2}");
+constexpr auto kConvertedTransponders =
+    Wording("done.converted-transponders", "Converted {1} transponders to {2}");
+constexpr auto kReadAsUtf8 = Wording("done.read-as-utf8", "{1} (read as UTF-8)");
+
+common::Message FileNameOf(const std::string& file) {
+  return Value(common::PathOf(file).filename().string());
+}
 
 }  // namespace
 
@@ -17,27 +38,29 @@ std::string Grouped(std::int64_t value) {
   return (value < 0 ? "-" : "") + digits;
 }
 
-std::string BlockDoneText(BlockDone what, int index, const std::string& block_name,
-                          std::int64_t bytes, const std::string& file) {
-  const char* verb = what == BlockDone::kSaved  ? "Saved"
-                     : what == BlockDone::kRead ? "Read"
-                                                : "Cleared";
-  std::string text = std::string(verb) + " block " + std::to_string(index) + " (" +
-                     common::Latin1ToUtf8(block_name);
-  text += what == BlockDone::kCleared ? ")" : ", " + Grouped(bytes) + " bytes)";
-  if (!file.empty()) text += (what == BlockDone::kSaved ? " to " : " from ") + FileNameOf(file);
-  return text;
+common::Message BlockDoneText(BlockDone what, int index, const std::string& block_name,
+                              std::int64_t bytes, const std::string& file) {
+  const common::Message number = Value(index);
+  const common::Message name = Value(common::Latin1ToUtf8(block_name));
+  if (what == BlockDone::kCleared) return Say(kClearedBlock, {number, name});
+  const bool saved = what == BlockDone::kSaved;
+  if (file.empty())
+    return Say(saved ? kSavedBlock : kReadBlock, {number, name, Value(Grouped(bytes))});
+  return Say(saved ? kSavedBlockTo : kReadBlockFrom,
+             {number, name, Value(Grouped(bytes)), FileNameOf(file)});
 }
 
-std::string ImageDoneText(bool saved, const std::string& file, std::int64_t bytes) {
-  return std::string(saved ? "Saved " : "Loaded ") + FileNameOf(file) + " (" + Grouped(bytes) +
-         " bytes)";
+common::Message ImageDoneText(bool saved, const std::string& file, std::int64_t bytes) {
+  return Say(saved ? kSavedImage : kLoadedImage, {FileNameOf(file), Value(Grouped(bytes))});
 }
 
-std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to,
-                               common::TextEncoding read_as) {
-  return "Converted " + Grouped(records) + " " + common::ListNameOf(kind) + " to " +
-         FileNameOf(to) + (read_as == common::TextEncoding::kUtf8 ? " (read as UTF-8)" : "");
+common::Message ConversionDoneText(common::ListKind kind, std::int64_t records,
+                                   const std::string& to, common::TextEncoding read_as) {
+  common::Message done =
+      Say(kind == common::ListKind::kChannels ? kConvertedChannels : kConvertedTransponders,
+          {Value(Grouped(records)), FileNameOf(to)});
+  if (read_as == common::TextEncoding::kUtf8) done = Say(kReadAsUtf8, {std::move(done)});
+  return done;
 }
 
 }  // namespace chanforge::views

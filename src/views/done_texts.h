@@ -6,6 +6,7 @@
 
 #include "common/list_files.h"
 #include "common/list_kind.h"
+#include "common/message.h"
 
 namespace chanforge::views {
 
@@ -17,15 +18,16 @@ enum class BlockDone { kSaved, kRead, kCleared };
 // "Saved block 0 (TCS, 4,500 bytes) to TCS", "Read block 0 (TCS, 4,500 bytes) from TCS" or
 // "Cleared block 0 (TCS)"; the file part only when a file is given. The name is the
 // block's own bytes.
-std::string BlockDoneText(BlockDone what, int index, const std::string& block_name,
-                          std::int64_t bytes, const std::string& file);
+common::Message BlockDoneText(BlockDone what, int index, const std::string& block_name,
+                              std::int64_t bytes, const std::string& file);
 
 // "Loaded flash512k.bin (524,288 bytes)" or "Saved flash512k.bin (524,288 bytes)".
-std::string ImageDoneText(bool saved, const std::string& file, std::int64_t bytes);
+common::Message ImageDoneText(bool saved, const std::string& file, std::int64_t bytes);
 
 // "Converted 150 channels to TCS.txt", and " (read as UTF-8)" after a text read so; records
 // as the list's text shows them.
-std::string ConversionDoneText(common::ListKind kind, std::int64_t records, const std::string& to,
-                               common::TextEncoding read_as = common::TextEncoding::kLatin1);
+common::Message ConversionDoneText(common::ListKind kind, std::int64_t records,
+                                   const std::string& to,
+                                   common::TextEncoding read_as = common::TextEncoding::kLatin1);
 
 }  // namespace chanforge::views

@@ -23,10 +23,17 @@ std::string FileLabelText(const std::string& fileName) {
   return fileName.substr(0, starts[3]) + "..." + fileName.substr(starts[starts.size() - 49]);
 }
 
-std::string ChangedMarkerText(const std::string& fileName, bool dirty) {
-  return (!fileName.empty() && dirty) ? "File Changed" : "";
+namespace {
+constexpr auto kFileChanged = common::Wording("label.file-changed", "File Changed");
+constexpr auto kSize = common::Wording("label.size", "Size :{1} bytes");
+}  // namespace
+
+common::Message ChangedMarkerText(const std::string& fileName, bool dirty) {
+  return (!fileName.empty() && dirty) ? common::Say(kFileChanged) : common::Message();
 }
 
-std::string SizeLabelText(std::int64_t size) { return "Size :" + std::to_string(size) + " bytes"; }
+common::Message SizeLabelText(std::int64_t size) {
+  return common::Say(kSize, {common::Value(size)});
+}
 
 }  // namespace chanforge::views

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/message.h"
+
 namespace chanforge::views {
 
 // The file label: the whole name up to 55 characters, else the first 3, "..." and
@@ -11,9 +13,9 @@ namespace chanforge::views {
 std::string FileLabelText(const std::string& fileName);
 
 // "File Changed" while a loaded or saved file has unsaved changes, else empty.
-std::string ChangedMarkerText(const std::string& fileName, bool dirty);
+common::Message ChangedMarkerText(const std::string& fileName, bool dirty);
 
 // The size label text after a load: "Size :524288 bytes".
-std::string SizeLabelText(std::int64_t size);
+common::Message SizeLabelText(std::int64_t size);
 
 }  // namespace chanforge::views

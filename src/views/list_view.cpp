@@ -7,6 +7,7 @@
 #include "channels/channel_record.h"
 #include "common/list_files.h"
 #include "common/reported_files.h"
+#include "common/text_lines.h"
 #include "transponders/transponder_conversions.h"
 #include "transponders/transponder_record.h"
 #include "views/block_view.h"
@@ -15,23 +16,29 @@ namespace chanforge::views {
 
 namespace {
 
-std::string OversizeLine(const std::string& kind, std::int64_t size) {
-  return kind + " FILE IS LARGER THAN 64Kb (" + std::to_string(size) + " bytes)";
+constexpr auto kOversize =
+    common::Wording("viewer.oversize", "{1} FILE IS LARGER THAN 64Kb ({2} bytes)");
+constexpr auto kNotShown = common::Wording("viewer.not-shown", "({1} more records are not shown)");
+
+common::Message OversizeLine(const std::string& kind, std::int64_t size) {
+  return common::Say(kOversize, {common::Value(kind), common::Value(size)});
 }
 
 ListedFile ListFile(const common::ReadResult& file, const std::string& kind,
                     std::size_t record_size,
                     std::vector<std::string> (*lines_of)(std::string_view)) {
   if (!file.ok) return {{file.error}, false};
-  ListedFile listed{lines_of(file.bytes), true};
+  ListedFile listed{{}, true};
+  // The file's bytes are Latin-1, as the receiver writes names.
+  for (const std::string& line : lines_of(file.bytes)) {
+    listed.lines.push_back(common::Value(common::Latin1ToUtf8(line)));
+  }
   const auto size = std::max(file.size, static_cast<std::int64_t>(file.bytes.size()));
   if (size > static_cast<std::int64_t>(common::kLargeListSize)) {
     listed.lines.insert(listed.lines.begin() + 1, OversizeLine(kind, size));
     const auto shown = static_cast<std::int64_t>(file.bytes.size() / record_size);
     const std::int64_t left_out = size / static_cast<std::int64_t>(record_size) - shown;
-    if (left_out > 0) {
-      listed.lines.push_back("(" + std::to_string(left_out) + " more records are not shown)");
-    }
+    if (left_out > 0) listed.lines.push_back(common::Say(kNotShown, {common::Value(left_out)}));
   }
   return listed;
 }
@@ -57,7 +64,8 @@ ListedFile ListTptFile(const common::ReadResult& file) {
 }
 
 bool StreamListFile(common::Files& files, const std::string& name, common::ListKind kind,
-                    const std::function<bool(std::string_view line)>& print, std::string& error) {
+                    const std::function<bool(std::string_view line)>& print,
+                    common::Message& error) {
   const bool tcs = kind == common::ListKind::kChannels;
   if (!files.Exists(name)) {
     error = common::ViewerNotFoundText(name);
@@ -75,7 +83,7 @@ bool StreamListFile(common::Files& files, const std::string& name, common::ListK
   if (status == common::PieceStatus::kDone) {
     if (!print(tcs ? channels::TcsHeading : transponders::TptHeading)) return true;
     if (size > static_cast<std::int64_t>(common::kLargeListSize) &&
-        !print(OversizeLine(common::BlockNameOf(kind), size))) {
+        !print(common::Format(OversizeLine(common::BlockNameOf(kind), size)))) {
       return true;
     }
     status = common::FormatListFile(

@@ -8,13 +8,14 @@
 
 #include "common/files.h"
 #include "common/list_kind.h"
+#include "common/message.h"
 
 namespace chanforge::views {
 
 struct ListedFile {
-  std::vector<std::string> lines;
-  // true: the lines are the file's, bytes as they are (Latin-1). false: one message line
-  // (not found, unreadable, too large), UTF-8 like every message.
+  // The file's lines (Latin-1 bytes as UTF-8 values) and what is said about them, or the
+  // one line that says why the file could not be read.
+  std::vector<common::Message> lines;
   bool read = false;
 };
 
@@ -28,6 +29,7 @@ ListedFile ListTptFile(const common::ReadResult& file);
 // time to print (which may stop them by returning false). False with the line that says
 // why when the file cannot be shown (not found, unreadable, too large).
 bool StreamListFile(common::Files& files, const std::string& name, common::ListKind kind,
-                    const std::function<bool(std::string_view line)>& print, std::string& error);
+                    const std::function<bool(std::string_view line)>& print,
+                    common::Message& error);
 
 }  // namespace chanforge::views

@@ -18,10 +18,23 @@ using channels::ChannelField;
 using channels::ChannelRecord;
 using transponders::TransponderRecord;
 
-constexpr char kDot[] = " \u00b7 ";
+using common::Message;
+using common::Say;
+using common::Value;
+using common::Wording;
 
-std::string CountText(std::size_t count) {
-  return std::to_string(count) + (count == 1 ? " channel" : " channels");
+constexpr auto kOneChannel = Wording("print.one-channel", "{1} channel");
+constexpr auto kChannels = Wording("print.channels", "{1} channels");
+constexpr auto kNotAColumn = Wording("print.not-a-column", "Column {1} is none of {2}.");
+constexpr auto kTwice = Wording("print.twice", "Column {1} is named twice.");
+constexpr auto kNr = Wording("print.nr", "Nr");
+constexpr auto kNoTransponder = Wording("print.no-transponder", "No transponder");
+constexpr auto kDiseqc = Wording("print.diseqc", "DiSEqC {1}");
+constexpr auto kGroupTitle = Wording("print.group-title", "{1} \u00b7 {2}");
+constexpr auto kPage = Wording("print.page", "page {1} of {2}");
+
+Message CountText(std::size_t count) {
+  return Say(count == 1 ? kOneChannel : kChannels, {Value(static_cast<std::int64_t>(count))});
 }
 
 // The choice a name (any case) names: its place among the names.
@@ -69,7 +82,7 @@ std::string PrintColumnsText(const std::vector<PrintColumn>& columns) {
   return text;
 }
 
-std::string ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns) {
+Message ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns) {
   std::vector<PrintColumn> read;
   while (true) {
     const std::size_t comma = text.find(',');
@@ -80,10 +93,10 @@ std::string ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& co
       for (const char* known : kColumnNames) {
         names += (names.empty() ? "" : ", ") + std::string(known);
       }
-      return "Column " + common::QuotedText(name) + " is none of " + names + ".";
+      return Say(kNotAColumn, {Value(common::QuotedText(name)), Value(names)});
     }
     if (std::find(read.begin(), read.end(), *column) != read.end()) {
-      return "Column " + common::QuotedText(name) + " is named twice.";
+      return Say(kTwice, {Value(common::QuotedText(name))});
     }
     read.push_back(*column);
     if (comma == std::string_view::npos) break;
@@ -93,8 +106,9 @@ std::string ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& co
   return {};
 }
 
-std::string PrintHeading(PrintColumn column) {
-  return column == PrintColumn::kNr ? "Nr" : common::ColumnTitle(channels::InfoOf(FieldOf(column)));
+Message PrintHeading(PrintColumn column) {
+  return column == PrintColumn::kNr ? Say(kNr)
+                                    : common::ColumnTitle(channels::InfoOf(FieldOf(column)));
 }
 
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name) {
@@ -117,11 +131,11 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
                            channels::InfoOf(FieldOf(column)).base != 0);
   }
   // Groups by key, in key order; a channel on no transponder gathers under the largest key.
-  constexpr int kNoTransponder = 1 << 16;
+  constexpr int kNoTransponderKey = 1 << 16;
   const auto key_of = [&](const ChannelRecord& channel) {
     const TransponderRecord* t = TransponderOf(transponders, channel.tp);
     if (choices.group == PrintGroup::kNone) return 0;
-    if (!t) return kNoTransponder;
+    if (!t) return kNoTransponderKey;
     return choices.group == PrintGroup::kTransponder      ? static_cast<int>(channel.tp)
            : (t->flags & transponders::kFlagDiseqcB) != 0 ? 1
                                                           : 0;
@@ -142,16 +156,16 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
       }
     }
   }
-  const auto title_of = [&](int key) -> std::string {
-    if (key == kNoTransponder) return "No transponder";
+  const auto title_of = [&](int key) -> Message {
+    if (key == kNoTransponderKey) return Say(kNoTransponder);
     if (choices.group == PrintGroup::kInput) {
-      return std::string("DiSEqC ") + transponders::kDiseqcTexts[key];
+      return Say(kDiseqc, {Value(transponders::kDiseqcTexts[key])});
     }
-    return TransponderText(transponders, static_cast<std::uint8_t>(key));
+    return Value(TransponderText(transponders, static_cast<std::uint8_t>(key)));
   };
   for (auto& [key, group] : groups) {
     if (choices.group != PrintGroup::kNone) {
-      group.title = title_of(key) + kDot + CountText(group.rows.size());
+      group.title = Say(kGroupTitle, {title_of(key), CountText(group.rows.size())});
     }
     // An input is a satellite: each on a sheet of its own.
     group.new_page = choices.group == PrintGroup::kInput && !list.groups.empty();
@@ -160,8 +174,6 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
   return list;
 }
 
-std::string PageText(int page, int pages) {
-  return "page " + std::to_string(page) + " of " + std::to_string(pages);
-}
+Message PageText(int page, int pages) { return Say(kPage, {Value(page), Value(pages)}); }
 
 }  // namespace chanforge::views

@@ -11,6 +11,7 @@
 
 #include "channels/channel_fields.h"
 #include "channels/channel_record.h"
+#include "common/message.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::views {
@@ -39,14 +40,14 @@ inline constexpr const char* kPaperNames[] = {"a4", "letter"};
 // "nr,name,tp,sid"
 std::string PrintColumnsText(const std::vector<PrintColumn>& columns);
 // Reads "nr,name,tp,sid" (any case) into columns; why not, or an empty text.
-std::string ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns);
+common::Message ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns);
 // "Nr", or the field's column title.
-std::string PrintHeading(PrintColumn column);
+common::Message PrintHeading(PrintColumn column);
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name);
 std::optional<Paper> PaperNamed(std::string_view name);
 
 struct PrintedGroup {
-  std::string title;      // "DiSEqC A · 812 channels"; empty when the list is not grouped
+  common::Message title;  // "DiSEqC A · 812 channels"; empty when the list is not grouped
   bool new_page = false;  // starts a page of its own
   std::vector<std::vector<std::string>> rows;  // a cell per column
 };
@@ -54,8 +55,8 @@ struct PrintedGroup {
 struct PrintedList {
   std::string file_name;  // the image's, without its folder
   std::string date;
-  std::string count;  // "2182 channels"
-  std::vector<std::string> headings;
+  common::Message count;  // "2182 channels"
+  std::vector<common::Message> headings;
   std::vector<bool> numbers;  // per column: right-aligned
   std::vector<PrintedGroup> groups;
 };
@@ -68,6 +69,6 @@ PrintedList PrintRows(const std::vector<channels::ChannelRecord>& channels,
                       const std::string& date);
 
 // "page 2 of 15"
-std::string PageText(int page, int pages);
+common::Message PageText(int page, int pages);
 
 }  // namespace chanforge::views

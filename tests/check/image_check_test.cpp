@@ -169,7 +169,7 @@ TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
           .Block(3, "TCS", "x")
           .Build()));
   std::vector<std::string> lines;
-  for (const Finding& f : findings) lines.push_back(FormatFinding(f));
+  for (const Finding& f : findings) lines.push_back(Format(FormatFinding(f)));
   EXPECT_EQ(lines,
             (std::vector<std::string>{
                 "error: block 0 channel 2 tp: no transponder (0x00)",
@@ -191,7 +191,7 @@ TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
   EXPECT_EQ(CheckSummary(findings), "4 errors, 7 warnings");
   EXPECT_EQ(CheckSummary({findings[0], findings[2], findings[3]}), "1 error, 2 warnings");
   EXPECT_EQ(CheckSummary({findings[2]}), "0 errors, 1 warning");
-  EXPECT_EQ(CheckImage(testing::LoadedWorkspace(FlashImageBuilder().Build()))[0].text,
+  EXPECT_EQ(CheckImage(testing::LoadedWorkspace(FlashImageBuilder().Build()))[0].message,
             "no usable blocks: no block is named TCS or TPT");
 }
 

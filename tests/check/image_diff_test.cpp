@@ -17,7 +17,7 @@ std::vector<std::string> Lines(const std::string& a, const std::string& b) {
   std::vector<std::string> lines;
   for (const Change& c : DiffImages(testing::LoadedWorkspace(a), testing::LoadedWorkspace(b))) {
     lines.push_back(std::to_string(c.block) + ":" + std::to_string(c.record) + " " +
-                    FormatChange(c));
+                    Format(FormatChange(c)));
   }
   return lines;
 }

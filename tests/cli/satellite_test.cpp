@@ -30,7 +30,7 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
   EXPECT_EQ(Cmd(add + "--diseqc B --fec-default 1/2 -o out.bin").status, 0);
   flash::Workspace w = chanforge::testing::LoadedWorkspace(MakeSampleImage());
   editing::ListDocument document(w);
-  std::string refusal;
+  common::Message refusal;
   satellites::AddRecords(
       document,
       satellites::AddableRecords(satellites::FitRows(satellites::ParseScanTable(table), {true, 0},

@@ -33,12 +33,12 @@ TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   EXPECT_EQ(dir.disk.ReadPrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
   fs::create_directory(dir.Path("folder"));
   const ReadResult folder = dir.disk.ReadWhole(dir.Path("folder"), kImageFileLimit);
-  EXPECT_EQ(folder.ok ? "read" : folder.error, "it is a folder");
+  EXPECT_EQ(folder.ok ? "read" : Format(folder.error), "it is a folder");
   EXPECT_FALSE(dir.disk.ReadWhole(dir.Path("missing"), kImageFileLimit).ok);
   // A file of many terabytes: answered from its length alone.
   testing::FakeFiles files;
   files.File("huge", "", std::int64_t{5} << 40);
-  EXPECT_EQ(files.ReadWhole("huge", kListFileLimit).error, kTooLargeError);
+  EXPECT_EQ(files.ReadWhole("huge", kListFileLimit).error.wording, &kTooLargeError);
   EXPECT_TRUE(files.opened.empty());
   EXPECT_EQ(files.ReadPrefix("huge", 10).bytes, std::string(10, '\0'));
   EXPECT_EQ(files.bytes_read, 10);
@@ -140,12 +140,12 @@ TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
   FileLock().Lock(dir.Path("fifo"));
   // A folder's listing holds its regular files only; a folder that cannot be read says why.
   std::vector<std::string> names;
-  std::string error;
+  Message error;
   EXPECT_TRUE(
       dir.disk.FilesInFolder(fs::path(dir.Path("file")).parent_path().string(), names, error));
   EXPECT_EQ(names, std::vector<std::string>{"file"});
   EXPECT_FALSE(dir.disk.FilesInFolder(dir.Path("missing"), names, error));
-  EXPECT_NE(error, "");
+  EXPECT_FALSE(error.empty());
 }
 
 TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
@@ -206,7 +206,7 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   // A read-only file stays as it is, root's too; one with other names is replaced.
   const std::string locked = dir.Write("locked.bin", "old");
   ::chmod(locked.c_str(), 0444);
-  EXPECT_EQ(dir.disk.WriteWhole(locked, "new").error, kReadOnlyError);
+  EXPECT_EQ(dir.disk.WriteWhole(locked, "new").error.wording, &kReadOnlyError);
   EXPECT_EQ(TempDir::Read(locked), "old");
   fs::create_hard_link(dir.Write("linked.bin", "old"), dir.Path("other"));
   SafeWriter writer;

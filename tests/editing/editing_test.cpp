@@ -140,7 +140,8 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
 }
 
 std::string Parsed(const std::vector<std::string>& lines, bool tpt) {
-  std::string data, error;
+  std::string data;
+  common::Message error;
   for (const std::string& line : lines) {
     (tpt ? transponders::TptTextReader(false) : channels::TcsTextReader()).Parse(line, data, error);
   }
@@ -265,7 +266,7 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   EXPECT_EQ(MoveRows(document, ListKind::kChannels, {5, 1}, 0)->Description(), "Move 2 channels");
   EXPECT_EQ(MoveRows(document, ListKind::kChannels, {1, 2}, 3), nullptr);  // already there
   // A new channel: the transponder and Use of the row beside it, else the first; SID 0.
-  std::string reason;
+  common::Message reason;
   EXPECT_EQ(NewChannel(document, 3, reason)->Encode(), TcsRecord("", 0, 5, 0, 0, 0));
   EXPECT_EQ(NewChannel(document, 5, reason)->Encode(), TcsRecord("", 2, 1, 0, 0, 0));
   EXPECT_EQ(NewChannel(document, std::nullopt, reason)->Encode(), TcsRecord("", 4, 1, 0, 0, 0));
@@ -333,7 +334,7 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   const std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, 5));
   std::string read = block;
   read[0x50] ^= 1;
-  stack.Push(ReplaceBlock(5, read, true, "Read Block"));
+  stack.Push(ReplaceBlock(5, read, true, common::Value("Read Block")));
   stack.Undo();
   stack.Redo();
   EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, 5)), read);
@@ -500,15 +501,18 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(AssignChannelField(document, record, "name=A  "), "");  // as it stands: no change
   EXPECT_EQ(record.Encode(), TcsRecord("A  ", 0, 0, 0, 0, 0));
 
-  EXPECT_EQ(CheckNumber(13, 12, "Channel"), "Channel 13 is beyond the list of 12.");
-  EXPECT_EQ(CheckMove(2, 4, 4, 12, "Channel"), "Position 4 lies inside 2-4.");
-  EXPECT_EQ(CheckRange(3, 3, 12, "Channel"), "");
-  EXPECT_EQ(CheckMove(2, 4, 14, 12, "Channel"), "Position 14 is beyond the list of 12.");
-  EXPECT_EQ(CheckMove(4, 2, 1, 12, "Channel"), "Channel range 4-2 runs backwards.");
-  EXPECT_EQ(CheckMove(2, 4, 13, 12, "Channel") + CheckMove(2, 4, 1, 12, "Channel"), "");
-  EXPECT_EQ(CheckStep({0, 4}, -1, 12, "Channel"), "Channel 1 is the first: it cannot move up.");
-  EXPECT_EQ(CheckStep({4, 11}, 1, 12, "Channel"), "Channel 12 is the last: it cannot move down.");
-  std::string reason;
+  EXPECT_EQ(CheckNumber(13, 12, ListKind::kChannels), "Channel 13 is beyond the list of 12.");
+  EXPECT_EQ(CheckMove(2, 4, 4, 12, ListKind::kChannels), "Position 4 lies inside 2-4.");
+  EXPECT_EQ(CheckRange(3, 3, 12, ListKind::kChannels), "");
+  EXPECT_EQ(CheckMove(2, 4, 14, 12, ListKind::kChannels), "Position 14 is beyond the list of 12.");
+  EXPECT_EQ(CheckMove(4, 2, 1, 12, ListKind::kChannels), "Channel range 4-2 runs backwards.");
+  EXPECT_TRUE(CheckMove(2, 4, 13, 12, ListKind::kChannels).empty() &&
+              CheckMove(2, 4, 1, 12, ListKind::kChannels).empty());
+  EXPECT_EQ(CheckStep({0, 4}, -1, 12, ListKind::kChannels),
+            "Channel 1 is the first: it cannot move up.");
+  EXPECT_EQ(CheckStep({4, 11}, 1, 12, ListKind::kChannels),
+            "Channel 12 is the last: it cannot move down.");
+  common::Message reason;
   EXPECT_FALSE(NewChannel(ListDocument(bare), std::nullopt, reason));
   EXPECT_EQ(reason, "A new channel needs a transponder: the TPT list has none.");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
@@ -572,7 +576,7 @@ Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
   };
   applied.read = ReadListCsv(document, list, csv, file);
   applied.before = bytes();
-  if (applied.read.error.empty()) ImportCommand(list, applied.read, "")->Apply(document);
+  if (applied.read.error.empty()) ImportCommand(list, applied.read, {})->Apply(document);
   applied.after = bytes();
   return applied;
 }
@@ -580,7 +584,7 @@ Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
 // What a spreadsheet writes back: every field quoted, CR LF, perhaps semicolons.
 std::string Requoted(std::string_view csv, char separator = ',') {
   std::vector<CsvRow> rows;
-  EXPECT_EQ(SplitCsv(csv, rows), "");
+  EXPECT_TRUE(SplitCsv(csv, rows).empty());
   std::string out;
   for (const CsvRow& row : rows) {
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
@@ -635,7 +639,7 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
       testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
   const std::string csv = ListCsv(ListDocument(w), ListKind::kChannels);
   std::vector<CsvRow> rows;
-  ASSERT_EQ(SplitCsv(csv, rows), "");
+  ASSERT_TRUE(SplitCsv(csv, rows).empty());
   for (std::size_t i = 0; i < std::size(names); ++i)
     EXPECT_EQ(rows[i + 1].cells[1], names[i].second);
   // A text cell of any list is marked so; a number stays a number.
@@ -650,7 +654,7 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   std::string bad = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\n1.0,A,1,1,1,1,1,1,1,1\n";
   for (int i = 0; i < 21; ++i) bad += "1.5,A,1,1,1,1,1,1,1,1\n";
   bad += "," + std::string(50, 'A') + ",1,1,1,1,1,1,1,1\n,\xE9,1,1,1,1,1,1,1,1\n";
-  const std::string error = Import(w, ListKind::kChannels, bad).read.error;
+  const std::string error = Format(Import(w, ListKind::kChannels, bad).read.error);
   EXPECT_EQ(error.substr(0, error.find('\r')), "Line 3 of f: Nr \"1.5\" is not a number.");
   EXPECT_EQ(error.substr(error.rfind('\n') + 1), "and 3 more");
   EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 20);
@@ -670,7 +674,9 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
       "1,,New,5,1,2,3,4,5,6\n"
       "1,2,Caf\xC3\xA9, \"\"Bar\"\",2,7,0,0,1,2,3\n";
   std::vector<CsvRow> rows;
-  ASSERT_EQ(SplitCsv(csv, rows), "Line 5: A quote inside a field that does not start with one.");
+  const CsvError split = SplitCsv(csv, rows);
+  EXPECT_EQ(split.line, 5u);
+  ASSERT_EQ(split.reason, "A quote inside a field that does not start with one.");
   const Applied bad = Import(w, ListKind::kChannels, csv, "f.csv");
   EXPECT_EQ(bad.read.error,
             "Line 5 of f.csv: A quote inside a field that does not start with one.");
@@ -746,20 +752,21 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
       const std::string line =
           "01  " + c.khz + "  00000  00000  00  1B  " + c.fec + "  V/" + c.band + " A";
       const common::ParsedLine parsed = transponders::ParseTptLine(line);
-      const std::string reason = transponders::CheckTptLine(line);
-      EXPECT_TRUE(starts(!parsed.error.empty() ? "!" + parsed.error
+      const std::string reason = Format(transponders::CheckTptLine(line));
+      EXPECT_TRUE(starts(!parsed.error.empty() ? "!" + Format(parsed.error)
                          : reason.empty()      ? ""
                                                : "?" + reason,
                          c.text))
           << row;
     }
     const std::string header = "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR (Msym/s)";
-    EXPECT_TRUE(starts(Import(w, ListKind::kTransponders, header + "\n," + row + "\n").read.error,
-                       c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
+    EXPECT_TRUE(
+        starts(Format(Import(w, ListKind::kTransponders, header + "\n," + row + "\n").read.error),
+               c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
         << row;
     TransponderRecord set = base;
-    const std::string assigned = AssignTransponderFields(
-        set, {"frequency=" + c.khz, "band=" + c.band, "fec=" + c.fec, "sr=" + c.sr});
+    const std::string assigned = Format(AssignTransponderFields(
+        set, {"frequency=" + c.khz, "band=" + c.band, "fec=" + c.fec, "sr=" + c.sr}));
     EXPECT_TRUE(starts(assigned, c.refusal)) << row;
     const bool sr = c.sr != "27";
     TransponderRecord typed = base;
@@ -833,7 +840,7 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   ListDocument document(w);
   UndoStack history(document);
   testing::ScriptedFrontend ui;
-  std::string done;
+  common::Message done;
   const std::string csv = dir.Path("tp.csv");
   EXPECT_EQ(ExportCsvFile(ui, dir.disk, document, ListKind::kTransponders, csv, done),
             common::Outcome::kDone);
@@ -895,7 +902,7 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
        "Erste\".\r\nEmpty them ?"}};
   for (const auto& [list, csv, question] : cases) {
     const Applied import = Import(CsvImage(), list, csv);
-    EXPECT_EQ(import.read.error + import.read.questions.at(0), question) << csv;
+    EXPECT_EQ(Format(import.read.error) + Format(import.read.questions.at(0)), question) << csv;
   }
   std::string named, emptied = channels;
   for (int i = 1; i <= 22; ++i) {
@@ -904,7 +911,7 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
   }
   const flash::Workspace w =
       testing::LoadedWorkspace(testing::FlashImageBuilder().Block(1, "TCS", named).Build());
-  const std::string many = Import(w, ListKind::kChannels, emptied).read.questions.at(0);
+  const std::string many = Format(Import(w, ListKind::kChannels, emptied).read.questions.at(0));
   EXPECT_EQ(many.substr(0, 55), "22 names would become empty: channel 1 \"C1\", channel 2 ");
   EXPECT_EQ(many.substr(many.size() - 42), "channel 20 \"C20\" and 2 more.\r\nEmpty them ?");
 }

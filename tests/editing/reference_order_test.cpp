@@ -39,7 +39,7 @@ TEST(ReferenceOrder, AnImageOrItsCsvGivesItsOrderExactly) {
     for (Image* image : {&list, &shuffled}) image->Run(SetChannel(1, ChannelField::kTp, twin));
     std::vector<ChannelRecord> channels = shuffled.document.channels();
     std::shuffle(channels.begin(), channels.end(), std::mt19937(7));
-    shuffled.Run(ReplaceChannels(channels, "shuffle"));
+    shuffled.Run(ReplaceChannels(channels, common::Value("shuffle")));
 
     const OrderPlan unchanged = PlanOrder(list.document, ReferenceFrom(list.document, csv), {});
     EXPECT_FALSE(unchanged.Changes()) << csv;
@@ -47,7 +47,7 @@ TEST(ReferenceOrder, AnImageOrItsCsvGivesItsOrderExactly) {
               "150 channels follow the reference; 0 new channels go to the end; 0 channels of "
               "the reference are not in this list");
     const OrderPlan plan = PlanOrder(list.document, ReferenceFrom(shuffled.document, csv), {});
-    list.Run(ApplyOrder(plan, "order"));
+    list.Run(ApplyOrder(plan, common::Value("order")));
     EXPECT_EQ(list.document.channels(), channels) << csv;
   }
 }
@@ -89,7 +89,8 @@ TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
   sorted.Run(SortChannels(SortKey::kName));
   const std::string before(list.workspace.image().bytes());
   UndoStack history(list.document);
-  history.Push(ApplyOrder(PlanOrder(list.document, ReferenceOf(sorted.document), {}), "order"));
+  history.Push(ApplyOrder(PlanOrder(list.document, ReferenceOf(sorted.document), {}),
+                          common::Value("order")));
   EXPECT_EQ(list.workspace.image().bytes(), sorted.workspace.image().bytes());
   history.Undo();
   EXPECT_TRUE(list.workspace.image().bytes() == before);

@@ -18,7 +18,9 @@ using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;
 using testing::TempDir;
 
-void Change(Session& session) { session.history().Push(ReplaceBlock(0, "after", true, "step")); }
+void Change(Session& session) {
+  session.history().Push(ReplaceBlock(0, "after", true, common::Value("step")));
+}
 
 TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   TempDir dir;

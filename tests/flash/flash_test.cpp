@@ -186,7 +186,7 @@ TEST(BlockCheck, RefusesWithTheRightMessage) {
                {8, 7, "x.bin", ""}};
   for (const auto& c : cases) {
     ScriptedFrontend ui;
-    EXPECT_EQ(CheckBlockSelected(ui, c.lines, c.selected, c.file, "Convert (a TPT block!)"),
+    EXPECT_EQ(CheckBlockSelected(ui, c.lines, c.selected, c.file, BlockAction::kConvert),
               c.message.empty());
     EXPECT_EQ(ui.OnlyMessage(), c.message);
   }

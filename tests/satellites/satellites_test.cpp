@@ -74,7 +74,7 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
     text += c.row;
   }
   const ScanTable table = ParseScanTable(text);
-  ASSERT_EQ(table.problems,
+  ASSERT_EQ(Texts(table.problems),
             std::vector<std::string>{"line 1: \"stray\" is not KEY = VALUE in a section"});
   ASSERT_EQ(table.rows.size(), std::size(cases));
   const std::vector<TransponderRecord> list = {
@@ -142,18 +142,19 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   EXPECT_EQ(both.rows[2].table + " " + std::to_string(both.rows[2].line), "Hotbird-13C-13.0E 1");
   EXPECT_TRUE(ChooseSatellites(list, "19.2E").empty());
   EXPECT_TRUE(ListSatellites(dir.disk, dir.Path("none")).empty());
-  EXPECT_EQ(WhereToGetTables("/x", "with --tables DIR"),
+  EXPECT_EQ(WhereToGetTables("/x", common::Value("with --tables DIR")),
             "No DVB-S scan tables in /x: on Debian and Ubuntu they come with the package "
             "dtv-scan-tables; elsewhere, name a folder that holds them with --tables DIR.");
   // Finding reads no file: every one is there, unread, to be chosen by name or position.
-  std::string error;
-  const std::vector<Satellite> found = FindTables(dir.disk, dir.Path("tables"), "", error);
+  common::Message error;
+  const std::vector<Satellite> found = FindTables(dir.disk, dir.Path("tables"), {}, error);
   EXPECT_EQ(found.size(), 6u);
-  EXPECT_EQ(found[0].name + " " + std::to_string(found[0].rows) + error, "Big-1.0W 0");
-  EXPECT_TRUE(FindTables(dir.disk, dir.Path("none"), "with --tables DIR", error).empty());
-  EXPECT_EQ(error, WhereToGetTables(dir.Path("none"), "with --tables DIR"));
-  EXPECT_TRUE(FindTables(dir.disk, dir.Path("tables/README"), "", error).empty());
-  EXPECT_EQ(error.rfind(
+  EXPECT_EQ(found[0].name + " " + std::to_string(found[0].rows) + Format(error), "Big-1.0W 0");
+  EXPECT_TRUE(
+      FindTables(dir.disk, dir.Path("none"), common::Value("with --tables DIR"), error).empty());
+  EXPECT_EQ(error, WhereToGetTables(dir.Path("none"), common::Value("with --tables DIR")));
+  EXPECT_TRUE(FindTables(dir.disk, dir.Path("tables/README"), {}, error).empty());
+  EXPECT_EQ(Format(error).rfind(
                 "The folder of scan tables " + dir.Path("tables/README") + " can not be read: ", 0),
             0u);
   EXPECT_EQ(NameForTerminal("A\x1B[2J\nB\xC2\x85-1.0W"), "A.[2J.B.-1.0W");
@@ -171,8 +172,8 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
   const ScanTable other =
       ParseScanTable(Row(10745000, "H", 27500000, "3/4") + Row(12000000, "V", 27500000, "3/4"));
   const std::vector<RowFit> fits = FitRows(other, {}, list);
-  std::string error;
-  const std::vector<Satellite> others = FindTables(dir.disk, dir.Path("tables"), "", error);
+  common::Message error;
+  const std::vector<Satellite> others = FindTables(dir.disk, dir.Path("tables"), {}, error);
   const std::string advice =
       ": rows said to be in the list may be another satellite's transponders, and another "
       "DiSEqC input may be meant.";
@@ -225,7 +226,7 @@ TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {
   editing::ListDocument document(workspace);
   editing::UndoStack history(document);
   const std::string before(workspace.image().bytes());
-  std::string refusal;
+  common::Message refusal;
   auto command =
       AddRecords(document, AddableRecords(FitRows(table, {}, document.transponders())), refusal);
   ASSERT_TRUE(command) << refusal;

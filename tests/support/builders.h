@@ -8,6 +8,7 @@
 
 #include "common/file_access.h"
 #include "flash/flash_image.h"
+#include "support/message_text.h"
 
 namespace chanforge::testing {
 

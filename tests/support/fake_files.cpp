@@ -43,12 +43,13 @@ class Output : public common::OutputFile {
     commit_(std::move(bytes_));
     return true;
   }
-  const std::string& error() const override { return none_; }
-  const std::string& notice() const override { return none_; }
+  const common::Message& error() const override { return none_; }
+  const common::Message& notice() const override { return none_; }
 
  private:
   std::function<void(std::string)> commit_;
-  std::string bytes_, none_;
+  std::string bytes_;
+  common::Message none_;
 };
 
 }  // namespace
@@ -75,10 +76,12 @@ common::FileStamp FakeFiles::StampOf(const std::string& name) {
   return found == entries_.end() ? common::FileStamp{} : common::FileStamp{found->second.size};
 }
 
-std::unique_ptr<common::InputFile> FakeFiles::OpenInput(const std::string& name, std::string& error,
+std::unique_ptr<common::InputFile> FakeFiles::OpenInput(const std::string& name,
+                                                        common::Message& error,
                                                         std::int64_t ceiling) {
   if (KindOf(name) != common::EntryKind::kRegular) {
-    error = KindOf(name) == common::EntryKind::kFolder ? "it is a folder" : "not found";
+    error = KindOf(name) == common::EntryKind::kFolder ? common::Say(common::kFolderError)
+                                                       : common::Value("not found");
     return nullptr;
   }
   opened.push_back(name);
@@ -87,9 +90,9 @@ std::unique_ptr<common::InputFile> FakeFiles::OpenInput(const std::string& name,
 }
 
 std::unique_ptr<common::OutputFile> FakeFiles::Replace(const std::string& name,
-                                                       std::string& error) {
+                                                       common::Message& error) {
   if (KindOf(name) == common::EntryKind::kFolder) {
-    error = "it is a folder";
+    error = common::Say(common::kFolderError);
     return nullptr;
   }
   return std::make_unique<Output>([this, name](std::string bytes) {

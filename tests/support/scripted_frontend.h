@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/frontend.h"
+#include "support/message_text.h"
 
 namespace chanforge::testing {
 
@@ -39,22 +40,27 @@ class ScriptedFrontend : public common::Frontend {
     return Choose({}, common::FileChoiceStatus::kInvalidProposal);
   }
 
-  void ShowMessage(common::MessageKind kind, const std::string& text) override {
-    messages.emplace_back(kind, text);
+  void ShowMessage(common::MessageKind kind, const common::Message& message) override {
+    said.push_back(message);
+    messages.emplace_back(kind, common::Format(message));
   }
-  bool AskYesNo(const std::string& text) override {
-    questions.push_back(text);
-    return Next(answers_, false, "question: " + text);
+  bool AskYesNo(const common::Message& question) override {
+    said.push_back(question);
+    questions.push_back(common::Format(question));
+    return Next(answers_, false, "question: " + questions.back());
   }
-  common::SaveAnswer AskSaveChanges(const std::string& text) override {
-    questions.push_back(text);
-    return Next(saves_, common::SaveAnswer::kCancel, "save question: " + text);
+  common::SaveAnswer AskSaveChanges(const common::Message& question) override {
+    said.push_back(question);
+    questions.push_back(common::Format(question));
+    return Next(saves_, common::SaveAnswer::kCancel, "save question: " + questions.back());
   }
   common::FileChoice ChooseFile(const common::FileRequest& request) override {
     requests.push_back(request);
     return Next(choices_, common::FileChoice{}, "file dialog proposing " + request.proposed_name);
   }
-  void ShowStatus(const std::string& text) override { statuses.push_back(text); }
+  void ShowStatus(const common::Message& status) override {
+    statuses.push_back(common::Format(status));
+  }
 
   // The one message shown, or an empty text when there were none; fails on several.
   std::string OnlyMessage() const {
@@ -62,7 +68,9 @@ class ScriptedFrontend : public common::Frontend {
     return messages.empty() ? std::string{} : messages.back().second;
   }
 
+  // The texts as the English formatter words them, and every message and question as said.
   std::vector<std::pair<common::MessageKind, std::string>> messages;
+  std::vector<common::Message> said;
   std::vector<std::string> questions;
   std::vector<common::FileRequest> requests;
   std::vector<std::string> statuses;

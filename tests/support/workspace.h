@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "flash/flash_image.h"
+#include "support/message_text.h"
 
 namespace chanforge::testing {
 

@@ -258,8 +258,8 @@ TEST(ConvertTpt, AsksWhatTheTextCannotCarryBack) {
 // Answers every question Yes and keeps it, as --yes does.
 class YesFrontend : public ScriptedFrontend {
  public:
-  bool AskYesNo(const std::string& text) override {
-    questions.push_back(text);
+  bool AskYesNo(const common::Message& question) override {
+    questions.push_back(common::Format(question));
     return true;
   }
 };

@@ -192,7 +192,7 @@ TEST_F(ListEditorTest, EditsTakeExactlyTheRowsClicked) {
     const auto kind = c.tab ? editing::ListKind::kTransponders : editing::ListKind::kChannels;
     std::unique_ptr<editing::Command> command;
     Rows selected = rows;
-    std::string reason;
+    common::Message reason;
     if (c.step == kDrag) {
       command = editing::MoveRows(document, kind, rows, nr(0));
       selected = editing::MovedRows(rows, nr(0));
@@ -343,7 +343,7 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   flash::Workspace core = testing::LoadedWorkspace(loaded);
   editing::ListDocument document(core);
   satellites::ScanTable scan = satellites::ParseScanTable(table);
-  std::string refusal;
+  common::Message refusal;
   satellites::AddRecords(
       document,
       satellites::AddableRecords(satellites::FitRows(scan, {false, 1}, document.transponders())),

@@ -175,7 +175,8 @@ TEST(QtFrontendSmoke, QuestionsDefaultToNo) {
     default_no = box->defaultButton()->text() == "Cancel";
     QTest::keyClick(box, Qt::Key_Return);
   });
-  EXPECT_FALSE(frontend.AskChoice("Remove ?", "Remove", "Cancel"));
+  EXPECT_FALSE(frontend.AskChoice(common::Value("Remove ?"), common::Value("Remove"),
+                                  common::Value("Cancel")));
   EXPECT_TRUE(default_no);
   QWidget other;  // a question opens over the window it comes from, no "Loading..." behind
   other.show();
@@ -191,7 +192,7 @@ TEST(QtFrontendSmoke, QuestionsDefaultToNo) {
                  box->parentWidget() == &other && status.isEmpty();
     QTest::keyClick(box, Qt::Key_Return);
   });
-  EXPECT_EQ(reporting.AskSaveChanges("Save ?"), common::SaveAnswer::kCancel);
+  EXPECT_EQ(reporting.AskSaveChanges(common::Value("Save ?")), common::SaveAnswer::kCancel);
   EXPECT_TRUE(default_no);
   EXPECT_TRUE(IsInvalidProposal("/no/such/folder/x.bin"));
   EXPECT_EQ(QtFilterList("Bin Files (*.bin)|*.bin|All Files (*.*)|*.*"),

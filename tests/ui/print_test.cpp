@@ -58,8 +58,8 @@ TEST(ListPdf, HoldsEveryChannelOnceInOrderOnThePagesTheHeaderCounts) {
     for (int page = 1; page <= pages; ++page) {
       const std::size_t page_end = text.find('\f', page_start);
       EXPECT_EQ(Count(text.substr(page_start, page_end - page_start),
-                      "f.bin \u00b7 2026-12-06 \u00b7 " + list.count + " " +
-                          views::PageText(page, pages)),
+                      "f.bin \u00b7 2026-12-06 \u00b7 " + common::Format(list.count) + " " +
+                          common::Format(views::PageText(page, pages))),
                 1u);
       page_start = page_end + 1;
     }

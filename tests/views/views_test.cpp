@@ -51,7 +51,7 @@ TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
   // Multi-byte characters are never cut in half.
   const std::string umlauts = "\xC3\xA4\xC3\xA9\xC3\xBC" + std::string(53, 'q');
   EXPECT_EQ(FileLabelText(umlauts), "\xC3\xA4\xC3\xA9\xC3\xBC..." + std::string(49, 'q'));
-  EXPECT_EQ(ChangedMarkerText("", true) + ChangedMarkerText("f.bin", false), "");
+  EXPECT_TRUE(ChangedMarkerText("", true).empty() && ChangedMarkerText("f.bin", false).empty());
   EXPECT_EQ(ChangedMarkerText("f.bin", true), "File Changed");
   EXPECT_EQ(SizeLabelText(524288), "Size :524288 bytes");
 }
@@ -98,8 +98,9 @@ TEST(ListLines, FormatBlockDataWithTheHeading) {
   const auto tcs = TcsListLines(testing::ChannelList(5));
   EXPECT_EQ(tcs.size(), 6u);
   EXPECT_EQ(tcs[0], channels::TcsHeading);
-  EXPECT_EQ(ListViewCaption("TCS") + ListViewCaption("TPT"), "&View as TCS&View as TPT");
-  EXPECT_EQ(ListViewCaption("tpt") + ListViewCaption("----"), "");
+  EXPECT_EQ(Format(ListViewCaption("TCS")) + Format(ListViewCaption("TPT")),
+            "&View as TCS&View as TPT");
+  EXPECT_TRUE(ListViewCaption("tpt").empty() && ListViewCaption("----").empty());
 }
 
 TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
@@ -107,34 +108,35 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   const auto tcs = [&](const auto& n) { return ListTcsFile(ReadListFileForViewer(dir.disk, n)); };
   const auto tpt = [&](const auto& n) { return ListTptFile(ReadListFileForViewer(dir.disk, n)); };
   const ListedFile missing = tcs(dir.Path("a"));
-  EXPECT_EQ(missing.lines,
+  EXPECT_EQ(Texts(missing.lines),
             std::vector<std::string>{"File " + dir.Path("a") + " can not be found!"});
   EXPECT_FALSE(missing.read);
-  EXPECT_EQ(tcs(dir.Write("empty", "")).lines, std::vector<std::string>{channels::TcsHeading});
+  EXPECT_EQ(Texts(tcs(dir.Write("empty", "")).lines),
+            std::vector<std::string>{channels::TcsHeading});
   const ListedFile three = tpt(dir.Write("tpt", testing::ThreeTransponders()));
   ASSERT_EQ(three.lines.size(), 4u);
   EXPECT_EQ(three.lines[1], "01  11778000  00001  00002  03  04  3/4  H/U B");
   const ListedFile big = tcs(dir.Write("big", std::string(65537, 'x')));
   ASSERT_EQ(big.lines.size(), 2u + 2184);
   EXPECT_EQ(big.lines[1], "TCS FILE IS LARGER THAN 64Kb (65537 bytes)");
-  EXPECT_EQ(tpt(dir.Write("exact", std::string(65536, '\0'))).lines,
+  EXPECT_EQ(Texts(tpt(dir.Write("exact", std::string(65536, '\0'))).lines),
             std::vector<std::string>{transponders::TptHeading});
   // The window shows what a block can hold of a longer file, and says so.
   testing::FakeFiles files;
   files.File("huge", "", std::int64_t{3} << 40);
-  EXPECT_EQ(ListTptFile(common::ReadListFileForViewer(files, "huge")).lines,
+  EXPECT_EQ(Texts(ListTptFile(common::ReadListFileForViewer(files, "huge")).lines),
             (std::vector<std::string>{transponders::TptHeading,
                                       "TPT FILE IS LARGER THAN 64Kb (3298534883328 bytes)",
                                       "(274877901483 more records are not shown)"}));
   // The command line streams every line of it, or says why not.
   std::vector<std::string> streamed;
-  std::string error;
+  common::Message error;
   const auto print = [&](std::string_view line) {
     streamed.emplace_back(line);
     return true;
   };
   EXPECT_TRUE(StreamListFile(dir.disk, dir.Path("big"), common::ListKind::kChannels, print, error));
-  EXPECT_EQ(streamed, big.lines);
+  EXPECT_EQ(streamed, Texts(big.lines));
   EXPECT_FALSE(StreamListFile(files, "huge", common::ListKind::kTransponders, print, error));
   EXPECT_EQ(error, "File : huge is too large (3298534883328 bytes) !");
   EXPECT_EQ(files.bytes_read, 65536);  // no more than the window's look
@@ -148,7 +150,7 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
   EXPECT_TRUE(reader.too_large());
 #endif
   std::filesystem::create_directory(dir.Path("folder"));
-  EXPECT_EQ(tcs(dir.Path("folder")).lines,
+  EXPECT_EQ(Texts(tcs(dir.Path("folder")).lines),
             std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
 }
 
@@ -164,8 +166,8 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
   }
   PrintChoices choices;
   PrintedList rows = PrintRows(list, tps, choices, "/a/flash.bin", "2026-12-06");
-  EXPECT_EQ(rows.file_name + rows.date + rows.count, "flash.bin2026-12-064 channels");
-  EXPECT_EQ(rows.headings, (std::vector<std::string>{"Nr", "Name", "TP", "SID"}));
+  EXPECT_EQ(rows.file_name + rows.date + Format(rows.count), "flash.bin2026-12-064 channels");
+  EXPECT_EQ(Texts(rows.headings), (std::vector<std::string>{"Nr", "Name", "TP", "SID"}));
   ASSERT_EQ(rows.groups.size(), 1u);
   EXPECT_EQ(rows.groups[0].rows, (Rows{{"1", "<b>", "2 \u00b7 10750 V", "100"},
                                        {"2", "X\\x01\u00e9", "0 (no transponder)", "100"},
@@ -178,7 +180,7 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
     rows = PrintRows(list, tps, choices, "", "");
     std::string shown;
     for (const PrintedGroup& g : rows.groups) {
-      shown += (g.new_page ? "|" : "") + g.title + ":";
+      shown += (g.new_page ? "|" : "") + Format(g.title) + ":";
       for (const auto& row : g.rows) shown += row[0] + " ";
     }
     return shown;
@@ -189,7 +191,7 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
   EXPECT_EQ(groups(PrintGroup::kTransponder),
             "1 \u00b7 11778 H \u00b7 1 channel:3 2 \u00b7 10750 V \u00b7 2 channels:1 4 "
             "No transponder \u00b7 1 channel:2 ");
-  EXPECT_EQ(rows.headings, (std::vector<std::string>{"Nr", "Use", "VPID"}));
+  EXPECT_EQ(Texts(rows.headings), (std::vector<std::string>{"Nr", "Use", "VPID"}));
   EXPECT_EQ(rows.numbers, (std::vector<bool>{true, true, true}));
   EXPECT_EQ(rows.groups[0].rows[0], (std::vector<std::string>{"3", "4", "200"}));
   EXPECT_EQ(PageText(2, 15), "page 2 of 15");
