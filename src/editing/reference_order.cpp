@@ -240,6 +240,7 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
     } else {
       plan.missing_channels.push_back("Missing channel " + std::to_string(j + 1) +
                                       " of the reference: " + Label(wanted[j]));
+      plan.missing_rows.push_back(j);
     }
   }
   std::vector<std::uint32_t> newcomers;
