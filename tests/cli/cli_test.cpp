@@ -104,9 +104,9 @@ TEST_F(Cli, ExportHtmlWritesOneValidPageWithEveryNameOnceEscaped) {
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheCommand) {
-  for (const char* args :
-       {"", "frobnicate", "blocks", "blocks ''", "save-block f 8 out", "save-block '' 0 x",
-        "hexdump f 1 --as x", "view", "view --tcs a --tpt b"}) {
+  for (const char* args : {"", "frobnicate", "blocks", "blocks ''", "save-block f 8 out",
+                           "save-block '' 0 x", "hexdump f 1 --as x", "hexdump f", "hexdump f g 8",
+                           "view", "view --tcs a --tpt b", "--json make-sample x.bin"}) {
     const Result run = Cmd(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_NE(run.err.find("Usage: chanforge-cli"), std::string::npos) << args;
