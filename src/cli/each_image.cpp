@@ -7,8 +7,8 @@
 
 namespace chanforge::cli {
 
-void AddFlashes(CLI::App& command, std::vector<std::string>& flashes) {
-  command.add_option("FLASH", flashes, "Flash image files")
+CLI::Option* AddFlashes(CLI::App& command, std::vector<std::string>& flashes) {
+  return command.add_option("FLASH", flashes, "Flash image files")
       ->required()
       ->check(CLI::Validator(
           [](std::string& text) {
@@ -18,7 +18,7 @@ void AddFlashes(CLI::App& command, std::vector<std::string>& flashes) {
 }
 
 void AddFlashesIndex(CLI::App& command, std::vector<std::string>& flashes, int& index) {
-  AddFlashes(command, flashes);
+  AddFlashes(command, flashes)->description("Flash image files, then the block index");
   // The range in the help as the completion script reads it.
   constexpr std::size_t kLast = flash::BlockCount - 1;
   const CLI::Validator check =

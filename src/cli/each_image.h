@@ -14,7 +14,7 @@
 namespace chanforge::cli {
 
 // FLASH..., the images a read-only command goes through in turn.
-void AddFlashes(CLI::App& command, std::vector<std::string>& flashes);
+CLI::Option* AddFlashes(CLI::App& command, std::vector<std::string>& flashes);
 
 // FLASH... INDEX, for hexdump: the last word is the block index, as the line has always
 // ended with one.
