@@ -9,6 +9,7 @@
 #include "check/image_lists.h"
 #include "cli/command_session.h"
 #include "cli/commands.h"
+#include "cli/each_image.h"
 #include "cli/options.h"
 #include "cli/satellite_options.h"
 
@@ -38,27 +39,58 @@ std::vector<SatelliteChoice> ParseSatellites(const std::string& text) {
   return choices;
 }
 
-int Check(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
-          bool warnings_as_errors, const std::string& satellites, const std::string& tables) {
-  std::vector<std::pair<SatelliteChoice, satellites::ScanTable>> tables_read;
+using SatelliteTable = std::pair<SatelliteChoice, satellites::ScanTable>;
+
+// One image's findings. With several images a line "NAME: 1 error, 2 warnings" heads each
+// image's findings, and one that cannot be read says so there too.
+int CheckOne(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
+             bool headed, bool warnings_as_errors, const std::vector<SatelliteTable>& tables,
+             Json& entry) {
+  flash::Workspace workspace;
+  if (!LoadForReading(ui, files, workspace, flash)) {
+    if (headed && !ui.options().json) out << flash << ": can not be read\n";
+    return kTrouble;
+  }
+  std::vector<check::Finding> findings = check::CheckImage(workspace);
+  if (!tables.empty()) {
+    const check::TransponderTable list = check::FirstTransponders(workspace);
+    for (const auto& [choice, table] : tables) {
+      for (check::Finding& finding :
+           satellites::CheckAgainstTable(list, choice.diseqc_b, choice.name, table)) {
+        findings.push_back(std::move(finding));
+      }
+    }
+  }
+  const std::size_t errors = check::CountErrors(findings);
+  const bool failed = warnings_as_errors ? !findings.empty() : errors > 0;
+  if (ui.options().json) {
+    entry["errors"] = errors;
+    entry["warnings"] = findings.size() - errors;
+    Json& list = entry["findings"] = Json::array();
+    for (const check::Finding& finding : findings) list.push_back(FindingJson(finding));
+    return failed ? 1 : 0;
+  }
+  if (headed) {
+    const std::string summary = common::Format(check::CheckSummary(findings));
+    out << flash << ": " << (summary.empty() ? "0 errors, 0 warnings" : summary) << '\n';
+  }
+  for (const check::Finding& finding : findings) out << check::FormatFinding(finding) << '\n';
+  return failed ? 1 : 0;
+}
+
+int Check(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
+          const std::vector<std::string>& flashes, bool warnings_as_errors,
+          const std::string& satellites, const std::string& tables) {
+  std::vector<SatelliteTable> tables_read;
   for (const SatelliteChoice& choice : ParseSatellites(satellites)) {
     ChosenTable chosen;
     if (!ReadTable(ui, files, tables, choice.name, chosen)) return kTrouble;
     tables_read.push_back({{choice.diseqc_b, chosen.shown}, std::move(chosen.table)});
   }
-  flash::Workspace workspace;
-  if (!LoadForReading(ui, files, workspace, flash)) return kTrouble;
-  std::vector<check::Finding> findings = check::CheckImage(workspace);
-  const check::TransponderTable list = check::FirstTransponders(workspace);
-  for (const auto& [choice, table] : tables_read) {
-    for (check::Finding& finding :
-         satellites::CheckAgainstTable(list, choice.diseqc_b, choice.name, table)) {
-      findings.push_back(std::move(finding));
-    }
-  }
-  for (const check::Finding& finding : findings) out << check::FormatFinding(finding) << '\n';
-  const bool failed = warnings_as_errors ? !findings.empty() : check::CountErrors(findings) > 0;
-  return failed ? 1 : 0;
+  const bool headed = flashes.size() > 1;
+  return EachImage(ui, out, flashes, Heading::kNone, [&](const std::string& flash, Json& entry) {
+    return CheckOne(ui, files, out, flash, headed, warnings_as_errors, tables_read, entry);
+  });
 }
 
 int Diff(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& a,
@@ -68,11 +100,18 @@ int Diff(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
     return kTrouble;
   }
   const std::vector<check::Change> changes = check::DiffImages(old_image, new_image);
-  for (const check::Change& change : changes) out << check::FormatChange(change) << '\n';
+  if (ui.options().json) {
+    Json list = Json::array();
+    for (const check::Change& change : changes) list.push_back(ChangeJson(change));
+    PrintJson(out, {{"a", JsonText(a)}, {"b", JsonText(b)}, {"changes", std::move(list)}});
+  } else {
+    for (const check::Change& change : changes) out << check::FormatChange(change) << '\n';
+  }
   return changes.empty() ? 0 : 1;
 }
 
 struct Args {
+  std::vector<std::string> flashes;
   std::string flash, other, satellites;
   std::string tables = satellites::kSystemTablesFolder;
   bool warnings_as_errors = false;
@@ -82,7 +121,7 @@ constexpr Subcommand kCheckCommands[] = {
     {"check", "Print what would make the receiver misbehave",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
-       AddFlash(command, a->flash);
+       AddFlashes(command, a->flashes);
        command.add_flag("--warnings-as-errors", a->warnings_as_errors, "Exit 1 on warnings too");
        command
            .add_option("--satellite", a->satellites,
@@ -96,11 +135,11 @@ constexpr Subcommand kCheckCommands[] = {
                ""));
        AddTables(command, a->tables);
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return Check(ui, files, std::cout, a->flash, a->warnings_as_errors, a->satellites,
+         return Check(ui, files, std::cout, a->flashes, a->warnings_as_errors, a->satellites,
                       a->tables);
        };
      },
-     kTrouble},
+     kTrouble, true},
     {"diff", "Print what changed from image A to image B",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
@@ -110,7 +149,7 @@ constexpr Subcommand kCheckCommands[] = {
          return Diff(ui, files, std::cout, a->flash, a->other);
        };
      },
-     kTrouble},
+     kTrouble, true},
 };
 
 }  // namespace

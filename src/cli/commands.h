@@ -28,6 +28,8 @@ struct Subcommand {
   // The exit status of a failure (an exception, output that never arrived): 2 where 1
   // is an answer, as for check and diff.
   int failure_status = 1;
+  // Takes --json: prints one JSON document (see json_output.h) instead of its text.
+  bool json = false;
 };
 
 // The groups, each in the file that implements it. --help lists them in this order.

@@ -16,8 +16,10 @@ std::string ConsoleText(const std::string& text) {
 
 void ConsoleFrontend::ShowMessage(common::MessageKind kind, const common::Message& message) {
   const std::string text = common::Format(message);
-  // A report is the result of the command; refusals and notices are diagnostics.
-  std::ostream& stream = kind == common::MessageKind::kReport ? out_ : err_;
+  // A report is the result of the command; refusals and notices are diagnostics. Under
+  // --json the document is the result, and every text a diagnostic.
+  if (kind == common::MessageKind::kError) error_ = ConsoleText(text);
+  std::ostream& stream = kind == common::MessageKind::kReport && !options_.json ? out_ : err_;
   stream << ConsoleText(text) << '\n';
   stream.flush();
 }

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/frontend.h"
@@ -18,6 +19,7 @@ struct ConsoleOptions {
   bool verbose = false;
   bool interactive = false;      // standard input is a terminal
   bool terminal_output = false;  // standard output is a terminal
+  bool json = false;             // standard output carries one JSON document, nothing else
 };
 
 class ConsoleFrontend : public common::Frontend {
@@ -39,6 +41,11 @@ class ConsoleFrontend : public common::Frontend {
   bool AskYesNo(std::string question) { return AskYesNo(common::Value(std::move(question))); }
   void ShowStatus(std::string status) { ShowStatus(common::Value(std::move(status))); }
 
+  const ConsoleOptions& options() const { return options_; }
+  // The last error told since the previous call, for a JSON document that names why an
+  // image was passed over; empty when there was none.
+  std::string TakeError() { return std::exchange(error_, {}); }
+
   // Prints lines of image or list bytes: at a terminal as UTF-8 with control characters
   // shown as "."; to a pipe or a file as the bytes they are, which scripts rely on.
   void PrintBytes(std::ostream& out, const std::vector<std::string>& lines) const;
@@ -50,6 +57,7 @@ class ConsoleFrontend : public common::Frontend {
   std::ostream& out_;
   std::ostream& err_;
   std::deque<std::string> files_;
+  std::string error_;
 };
 
 // CR LF inside a message becomes a plain line break.

@@ -7,6 +7,7 @@
 
 #include "cli/command_session.h"
 #include "cli/commands.h"
+#include "cli/each_image.h"
 #include "cli/options.h"
 #include "common/text_lines.h"
 #include "editing/list_commands.h"
@@ -33,12 +34,19 @@ int Finish(ConsoleFrontend& ui, CommandSession& session, std::unique_ptr<editing
   return SaveImage(ui, session, out);
 }
 
-int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
-             const std::string& flash) {
+int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
+             Json& entry) {
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
+  if (ui.options().json) {
+    Json& list = entry["channels"] = Json::array();
+    for (const editing::ChannelRecord& channel : document.channels()) {
+      list.push_back(ChannelJson(list.size() + 1, channel));
+    }
+    return 0;
+  }
   out << "Nr";
   for (const common::FieldInfo& info : channels::kChannelFields)
     out << '\t' << common::HeadingOf(info);
@@ -55,11 +63,20 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
 }
 
 int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
-                 const std::string& flash) {
+                 const std::string& flash, Json& entry) {
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.ReadOnlyReason(kTransponders))) return 1;
+  if (ui.options().json) {
+    Json& list = entry["transponders"] = Json::array();
+    for (const editing::TransponderRecord& t : document.transponders()) {
+      Json transponder = TransponderJson(list.size() + 1, t);
+      transponder["channels"] = document.ChannelsUsing(list.size() + 1);
+      list.push_back(std::move(transponder));
+    }
+    return 0;
+  }
   out << "Nr";
   for (const common::FieldInfo& info : transponders::kTransponderFields) {
     out << '\t' << common::ColumnTitle(info);
@@ -181,6 +198,7 @@ int MoveTransponder(ConsoleFrontend& ui, common::Files& files, const std::string
 }
 
 struct Args {
+  std::vector<std::string> flashes;
   std::string flash, out, rows, by;
   std::size_t number = 0, before = 0;
   std::vector<std::string> values;  // FIELD=VALUE assignments or N[-M] ranges
@@ -205,19 +223,27 @@ constexpr Subcommand kEditCommands[] = {
     {"channels", "Print the channel list, tab-separated",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
-       AddFlash(command, a->flash);
+       AddFlashes(command, a->flashes);
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return Channels(ui, files, std::cout, a->flash);
+         return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
+                          [&](const std::string& flash, Json& entry) {
+                            return Channels(ui, files, std::cout, flash, entry);
+                          });
        };
-     }},
+     },
+     1, true},
     {"transponders", "Print the transponder list, tab-separated",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
-       AddFlash(command, a->flash);
+       AddFlashes(command, a->flashes);
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return Transponders(ui, files, std::cout, a->flash);
+         return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
+                          [&](const std::string& flash, Json& entry) {
+                            return Transponders(ui, files, std::cout, flash, entry);
+                          });
        };
-     }},
+     },
+     1, true},
     {"set-channel", "Set fields of a channel",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();

@@ -4,6 +4,7 @@
 
 #include "cli/command_session.h"
 #include "cli/commands.h"
+#include "cli/each_image.h"
 #include "cli/options.h"
 #include "common/reported_files.h"
 #include "editing/block_steps.h"
@@ -36,13 +37,21 @@ bool LoadAndSelect(ConsoleFrontend& ui, CommandSession& session, const std::stri
   return Load(ui, session, flash, out) && Selected(ui, session.workspace(), index, action);
 }
 
-int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash) {
+int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
+           Json& entry) {
   flash::Workspace workspace;
   if (!LoadForReading(ui, files, workspace, flash)) return 1;
   // An image too short for any block is refused like every other block command.
   if (!flash::CheckBlockSelected(ui, workspace.block_count(), 0, flash, flash::BlockAction::kView))
     return 1;
-  ui.PrintBytes(out, views::BlockLines(workspace));
+  if (!ui.options().json) {
+    ui.PrintBytes(out, views::BlockLines(workspace));
+    return 0;
+  }
+  Json& blocks = entry["blocks"] = Json::array();
+  for (int i = 0; i < workspace.block_count(); ++i) {
+    blocks.push_back(BlockJson(i, workspace.blocks()[static_cast<std::size_t>(i)]));
+  }
   return 0;
 }
 
@@ -128,6 +137,7 @@ int MakeSample(ConsoleFrontend& ui, common::Files& files, const std::string& out
 }
 
 struct Args {
+  std::vector<std::string> flashes;
   std::string flash, in, out, as;
   int index = 0;
   bool whole = false;
@@ -137,11 +147,15 @@ constexpr Subcommand kBlockCommands[] = {
     {"blocks", "Print the block list lines",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
-       AddFlash(command, a->flash);
+       AddFlashes(command, a->flashes);
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return Blocks(ui, files, std::cout, a->flash);
+         return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
+                          [&](const std::string& flash, Json& entry) {
+                            return Blocks(ui, files, std::cout, flash, entry);
+                          });
        };
-     }},
+     },
+     1, true},
     {"save-block", "Save a block's data (or whole block)",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
@@ -188,14 +202,17 @@ constexpr Subcommand kDumpCommands[] = {
     {"hexdump", "Print a block as the block viewer shows it",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<Args>();
-       AddFlashIndex(command, a->flash, a->index);
+       AddFlashesIndex(command, a->flashes, a->index);
        command.add_option("--as", a->as, "Show the block as a list")
            ->check(CLI::IsMember({"tcs", "tpt"}));
        return [a](ConsoleFrontend& ui, common::Files& files) {
          const ViewAs as = a->as == "tcs"   ? ViewAs::kTcs
                            : a->as == "tpt" ? ViewAs::kTpt
                                             : ViewAs::kHex;
-         return HexDump(ui, files, std::cout, a->flash, a->index, as);
+         return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
+                          [&](const std::string& flash, Json&) {
+                            return HexDump(ui, files, std::cout, flash, a->index, as);
+                          });
        };
      }},
     {"make-sample", "Write a 512 KB demo image",

@@ -81,11 +81,14 @@ int Run(int argc, char** argv) {
   ConsoleOptions options;
   app.add_flag("--yes", options.yes, "Answer Yes to every question");
   app.add_flag("--verbose", options.verbose, "Show the progress texts on standard error");
+  constexpr const char* kJsonHelp = "Print one JSON document (man chanforge-formats) for scripts";
+  CLI::Option* json = app.add_flag("--json", options.json, kJsonHelp);
 
   struct Entry {
     const CLI::App* command;
     Handler handler;
     int failure_status;
+    bool json;
   };
   std::vector<Entry> handlers;
   const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
@@ -105,7 +108,9 @@ int Run(int argc, char** argv) {
     for (const Subcommand& entry : group) {
       if (known && named != entry.name) continue;
       CLI::App* command = app.add_subcommand(entry.name, entry.description);
-      handlers.push_back({command, entry.add_options(*command), entry.failure_status});
+      handlers.push_back({command, entry.add_options(*command), entry.failure_status, entry.json});
+      // Before or after the command's name alike.
+      if (entry.json) command->add_flag("--json", options.json, kJsonHelp);
     }
   }
 
@@ -130,6 +135,10 @@ int Run(int argc, char** argv) {
   chanforge::common::SystemFiles files;
   for (const Entry& entry : handlers) {
     if (!entry.command->parsed()) continue;
+    if (json->count() > 0 && !entry.json) {
+      std::cerr << entry.command->get_name() << " has no JSON output\n" << UsageOf(app);
+      return kUsageError;
+    }
     int status = entry.failure_status;
     EndOnMappedReadFault(entry.failure_status);
     try {

@@ -4,7 +4,9 @@
 
 #include "cli/command_session.h"
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/options.h"
+#include "common/text_lines.h"
 #include "editing/reference_order.h"
 
 namespace chanforge::cli {
@@ -15,6 +17,34 @@ struct Args {
   std::string flash, from, out, placement = "last";
   bool list = false;
 };
+
+// The plan as --json prints it: the new channels with their number now and before, the
+// missing ones with their row of the reference.
+Json PlanJson(const editing::ListDocument& document, const editing::Reference& reference,
+              const editing::OrderPlan& plan) {
+  Json document_json{{"summary", common::Format(editing::OrderSummary(plan))}};
+  Json& added = document_json["new_channels"] = Json::array();
+  const std::size_t start = plan.placement == editing::NewChannels::kFirst
+                                ? 0
+                                : plan.order.size() - plan.new_channels.size();
+  for (std::size_t i = 0; i < plan.new_channels.size(); ++i) {
+    const std::uint32_t row = plan.order[start + i];
+    Json channel = ChannelJson(start + i + 1, document.channels()[row]);
+    channel["was"] = row + 1;
+    channel["text"] = JsonText(common::Format(plan.new_channels[i]));
+    added.push_back(std::move(channel));
+  }
+  Json& missing = document_json["missing_channels"] = Json::array();
+  for (std::size_t i = 0; i < plan.missing_rows.size(); ++i) {
+    const editing::ReferenceChannel& channel = reference.channels[plan.missing_rows[i]];
+    missing.push_back({{"reference_nr", plan.missing_rows[i] + 1},
+                       {"name", common::Latin1ToUtf8(channel.name)},
+                       {"sid", channel.sid},
+                       {"frequency", channel.khz == 0 ? Json() : Json(channel.khz)},
+                       {"text", JsonText(common::Format(plan.missing_channels[i]))}});
+  }
+  return document_json;
+}
 
 int ApplyOrderCommand(ConsoleFrontend& ui, common::Files& files, const Args& a) {
   CommandSession session(files);
@@ -28,7 +58,9 @@ int ApplyOrderCommand(ConsoleFrontend& ui, common::Files& files, const Args& a) 
       *document, reference,
       a.placement == "first" ? editing::NewChannels::kFirst : editing::NewChannels::kLast);
   ui.ShowMessage(common::MessageKind::kNotice, editing::OrderSummary(plan));
-  if (a.list) {
+  if (ui.options().json) {
+    PrintJson(std::cout, PlanJson(*document, reference, plan));
+  } else if (a.list) {
     for (const auto* lines : {&plan.new_channels, &plan.missing_channels}) {
       for (const common::Message& line : *lines) std::cout << line << '\n';
     }
@@ -55,7 +87,8 @@ constexpr Subcommand kOrderCommands[] = {
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return ApplyOrderCommand(ui, files, *a);
        };
-     }},
+     },
+     1, true},
 };
 
 }  // namespace

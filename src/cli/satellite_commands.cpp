@@ -6,6 +6,7 @@
 
 #include "cli/command_session.h"
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/options.h"
 #include "cli/satellite_options.h"
 #include "common/text_lines.h"
@@ -23,14 +24,23 @@ int Satellites(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   std::vector<satellites::Satellite> list =
       satellites::FindTables(files, tables, common::Value(kNameTablesFolder), error);
   std::size_t listed = 0;
+  Json json = Json::array();
   for (satellites::Satellite& satellite : list) {
     const common::Message problem = satellites::CountRows(files, satellite);
     if (!problem.empty()) ui.ShowMessage(common::MessageKind::kNotice, problem);
     if (!problem.empty() || satellite.rows == 0) continue;
+    if (ui.options().json) {
+      json.push_back({{"name", JsonText(satellite.name)},
+                      {"position", satellite.position},
+                      {"rows", satellite.rows}});
+      ++listed;
+      continue;
+    }
     if (listed++ == 0) out << "Satellite\tPosition\tRows\n";
     out << satellites::NameForTerminal(satellite.name) << '\t' << satellite.position << '\t'
         << satellite.rows << '\n';
   }
+  if (ui.options().json) PrintJson(out, {{"satellites", std::move(json)}});
   if (listed > 0) return 0;
   ui.ShowMessage(common::MessageKind::kError,
                  error.empty()
@@ -43,6 +53,33 @@ struct AddArgs {
   std::string flash, out, from, diseqc, fec_default;
   std::string tables = satellites::kSystemTablesFolder;
 };
+
+// What add-transponders did, as --json prints it: the transponders added with their
+// numbers, and the rows left out or stored otherwise than they say, with why.
+Json AddedJson(const std::string& from, const satellites::FitChoices& choices,
+               const std::vector<satellites::RowFit>& fits, std::size_t first,
+               const std::vector<transponders::TransponderRecord>& records) {
+  Json json{{"from", JsonText(from)},
+            {"diseqc", transponders::kDiseqcTexts[choices.diseqc_b ? 1 : 0]},
+            {"rows", fits.size()}};
+  Json& added = json["added"] = Json::array();
+  for (const transponders::TransponderRecord& record : records) {
+    added.push_back(TransponderJson(first + added.size(), record));
+  }
+  Json& left_out = json["left_out"] = Json::array();
+  Json& notes = json["notes"] = Json::array();
+  for (const satellites::RowFit& fit : fits) {
+    const common::Message& text = fit.Addable() ? fit.notes
+                                  : fit.record  ? fit.present
+                                                : fit.refusal;
+    if (text.empty()) continue;
+    (fit.Addable() ? notes : left_out)
+        .push_back({{"line", fit.row.line},
+                    {"place", JsonText(common::Format(satellites::RowPlace(fit.row)))},
+                    {"text", JsonText(common::Format(text))}});
+  }
+  return json;
+}
 
 int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a) {
   ChosenTable chosen;
@@ -81,11 +118,13 @@ int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a)
   if (!hint.empty()) ui.ShowMessage(common::MessageKind::kNotice, hint);
   std::vector<transponders::TransponderRecord> records = satellites::AddableRecords(fits);
   const std::size_t added = records.size();
+  const std::size_t first = document.transponders().size() + 1;
   if (added == 0) {
     ui.ShowMessage(common::MessageKind::kError, "Nothing from " + from + " can be added.");
+    if (ui.options().json) PrintJson(std::cout, AddedJson(from, choices, fits, first, {}));
     return 1;
   }
-  const std::size_t first = document.transponders().size() + 1;
+  Json json = ui.options().json ? AddedJson(from, choices, fits, first, records) : Json();
   common::Message refusal;
   std::unique_ptr<editing::Command> command =
       satellites::AddRecords(document, std::move(records), refusal);
@@ -95,6 +134,7 @@ int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a)
   }
   session.history().Push(std::move(command));
   const int status = SaveImage(ui, session, a.out);
+  if (status == 0 && ui.options().json) PrintJson(std::cout, json);
   if (status == 0) {
     ui.ShowMessage(common::MessageKind::kReport,
                    "Added " + std::to_string(added) + " of " + std::to_string(fits.size()) +
@@ -113,7 +153,8 @@ constexpr Subcommand kSatelliteCommands[] = {
        return [tables](ConsoleFrontend& ui, common::Files& files) {
          return Satellites(ui, files, std::cout, *tables);
        };
-     }},
+     },
+     1, true},
     {"add-transponders", "Add the transponders of a satellite's scan table that the list can hold",
      [](CLI::App& command) -> Handler {
        auto a = std::make_shared<AddArgs>();
@@ -133,7 +174,8 @@ constexpr Subcommand kSatelliteCommands[] = {
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return AddTransponders(ui, files, *a);
        };
-     }},
+     },
+     1, true},
 };
 
 }  // namespace

@@ -264,6 +264,7 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
       followers.push_back(matched[j]);
     } else {
       plan.missing_channels.push_back(Say(kMissing, {Number(j + 1), Label(wanted[j])}));
+      plan.missing_rows.push_back(j);
     }
   }
   std::vector<std::uint32_t> newcomers;

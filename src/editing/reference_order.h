@@ -42,6 +42,7 @@ struct OrderPlan {
   // of the reference: ARTE (SID 28724)", in reference order.
   std::vector<common::Message> new_channels;
   std::vector<common::Message> missing_channels;
+  std::vector<std::size_t> missing_rows;  // the reference's row of each missing channel
   bool Changes() const;
 };
 

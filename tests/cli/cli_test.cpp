@@ -62,6 +62,9 @@ TEST_F(Cli, BlocksHexDumpAndListsInAPipe) {
   EXPECT_EQ(Cmd("blocks one.bin").status, 1);
   run = Cmd("hexdump odd.bin 1");
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 4096);
+  run = Cmd("hexdump odd.bin one.bin odd.bin 1");  // a head line and a blank line between
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2 * 4096 + 5);
   EXPECT_EQ(Cmd("hexdump odd.bin 1 --as tpt").out.substr(0, 4), "Nr  ");
   EXPECT_EQ(Cmd("hexdump odd.bin 2 --as tcs").status, 1);
   // A pipe gets the bytes as they are.
@@ -101,9 +104,9 @@ TEST_F(Cli, ExportHtmlWritesOneValidPageWithEveryNameOnceEscaped) {
 }
 
 TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheCommand) {
-  for (const char* args :
-       {"", "frobnicate", "blocks", "blocks ''", "save-block f 8 out", "save-block '' 0 x",
-        "hexdump f 1 --as x", "view", "view --tcs a --tpt b"}) {
+  for (const char* args : {"", "frobnicate", "blocks", "blocks ''", "save-block f 8 out",
+                           "save-block '' 0 x", "hexdump f 1 --as x", "hexdump f", "hexdump f g 8",
+                           "view", "view --tcs a --tpt b", "--json make-sample x.bin"}) {
     const Result run = Cmd(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_NE(run.err.find("Usage: chanforge-cli"), std::string::npos) << args;

@@ -162,6 +162,8 @@ TEST_F(Cli, CheckAndDiffExitStatuses) {
       {"check long.bin", 0, 1},
       {"check long.bin --warnings-as-errors", 1, 1},
       {"check missing.bin", 2, 0},
+      {"check flash512k.bin bad.bin", 1, 3},  // a summary line per image
+      {"check bad.bin missing.bin flash512k.bin", 2, 4},
       {"diff flash512k.bin flash512k.bin", 0, 0},
       {"diff flash512k.bin bad.bin", 1, 1},
       {"diff flash512k.bin missing.bin", 2, 0},

@@ -1,0 +1,39 @@
+// The --json documents: the same records the text output prints, as JSON values. Every
+// finding's and change's English text is taken here, in FindingJson and ChangeJson.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+
+#include "channels/channel_record.h"
+#include "check/image_check.h"
+#include "check/image_diff.h"
+#include "flash/flash_image.h"
+#include "transponders/transponder_record.h"
+
+namespace chanforge::cli {
+
+using Json = nlohmann::ordered_json;
+
+// {"kind", "severity", "place", "block", "list", "record", "field", "text"}: the text
+// line is "SEVERITY: PLACE: TEXT".
+Json FindingJson(const check::Finding& finding);
+// {"kind", "place", "block", "list", "record", "record_label", "field", "before", "after",
+// "text"}: text is the line diff prints.
+Json ChangeJson(const check::Change& change);
+// {"index", "name", "start", "length", "records"}: records only for a list block.
+Json BlockJson(int index, const flash::BlockInfo& block);
+// "nr" and every field of the field table under its command-line name; numbers as numbers,
+// a field of choices and the name as UTF-8 text.
+Json ChannelJson(std::size_t number, const channels::ChannelRecord& channel);
+Json TransponderJson(std::size_t number, const transponders::TransponderRecord& transponder);
+
+// A path or message as JSON text: the bytes as they are when they are UTF-8, else each as
+// its Latin-1 character, so that any file name the shell passes makes valid JSON.
+std::string JsonText(std::string_view text);
+
+// One document, indented, ending in a line break.
+void PrintJson(std::ostream& out, const Json& document);
+
+}  // namespace chanforge::cli
