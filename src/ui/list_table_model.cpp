@@ -181,7 +181,7 @@ int ChannelTableModel::columnCount(const QModelIndex& parent) const {
 
 QString ChannelTableModel::TransponderText(std::uint8_t tp) const {
   const QString number = QString("%1").arg(tp, 2, 10, QChar('0'));
-  if (tp == 0 || tp > document_.transponders().size()) return number + " \u00b7 none";
+  if (tp == 0 || tp > document_.transponders().size()) return tr("%1 \u00b7 none").arg(number);
   const transponders::TransponderRecord& t = document_.transponders()[tp - 1u];
   return QString("%1 \u00b7 %2 %3")
       .arg(number)
@@ -208,10 +208,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   if (column == 2) {
     const int use = channel.use;
     if (role == Qt::DisplayRole) {
-      return use == kUseTv ? QString("TV") : use == kUseRadio ? QString("Radio") : Hex(use);
+      return use == kUseTv ? tr("TV") : use == kUseRadio ? tr("Radio") : Hex(use);
     }
     if (role == Qt::EditRole) return use;
-    QStringList texts{"TV", "Radio"};
+    QStringList texts{tr("TV"), tr("Radio")};
     QVariantList values{kUseTv, kUseRadio};
     if (use != kUseTv && use != kUseRadio) {
       texts << Hex(use);
@@ -242,7 +242,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section == 0) return QString("Nr");
+  if (section == 0) return tr("Nr");
   if (section < 1 || section > static_cast<int>(editing::kChannelFieldCount)) return {};
   return QString::fromStdString(common::ColumnTitle(channels::kChannelFields[section - 1]));
 }
@@ -257,8 +257,9 @@ std::unique_ptr<editing::Command> ChannelTableModel::Edit(const QModelIndex& ind
     const QString name = value.toString();
     for (const QChar c : name) {
       if (c.unicode() > 0xFF) {
-        reason = channels::InfoOf(field).heading + (" \"" + name.toStdString()) + "\": \"" +
-                 QString(c).toStdString() + "\" has no Latin-1 byte.";
+        reason = tr("%1 \"%2\": \"%3\" has no Latin-1 byte.")
+                     .arg(QString::fromUtf8(channels::InfoOf(field).heading), name, QString(c))
+                     .toStdString();
         return nullptr;
       }
     }
@@ -316,8 +317,8 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
 QVariant TransponderTableModel::headerData(int section, Qt::Orientation orientation,
                                            int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section == 0) return QString("Nr");
-  if (section == kChannelsColumn) return QString("Channels");
+  if (section == 0) return tr("Nr");
+  if (section == kChannelsColumn) return tr("Channels");
   if (section < 1 || section > kChannelsColumn) return {};
   return QString::fromStdString(common::ColumnTitle(transponders::kTransponderFields[section - 1]));
 }

@@ -16,6 +16,18 @@ QString DisplayText(const std::string& text) {
   return display;
 }
 
+namespace {
+
+// The descriptions of the window's own filters, in the window's language where it has them.
+[[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "All Files"),
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "CSV Files"),
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "Images and channel CSV"),
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "PDF Files"),
+};
+
+}  // namespace
+
 QString QtFilterList(const std::string& filter) {
   const QStringList parts = QString::fromUtf8(filter.c_str()).split('|');
   QStringList filters;
@@ -25,6 +37,8 @@ QString QtFilterList(const std::string& filter) {
     if (pattern == "*.*") pattern = "*";
     const qsizetype paren = description.indexOf('(');
     if (paren > 0) description = description.left(paren).trimmed();
+    description =
+        QCoreApplication::translate("chanforge::ui::FileFilter", description.toUtf8().constData());
     filters << description + " (" + pattern + ")";
   }
   return filters.join(";;");
