@@ -177,8 +177,10 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   side.find->setObjectName(QString(name) + "Find");
   side.find->setAccessibleName(find_name);
   side.find->setClearButtonEnabled(true);
-  side.find->setMinimumWidth(240);
   side.find->setPlaceholderText(tr("Any text of a row, as shown (Ctrl+F)"));
+  // The whole hint, whatever its language, with room for the clear button.
+  side.find->setMinimumWidth(
+      std::max(240, side.find->fontMetrics().horizontalAdvance(side.find->placeholderText()) + 22));
   side.find->installEventFilter(this);
   connect(side.find, &QLineEdit::textChanged, this, [this, &side] { OnFind(side); });
   // Enter goes from the find box to its results.

@@ -205,8 +205,12 @@ void MainWindow::BuildControls() {
                           tw(1560, 360, 1215, 495));
   size_label_ = label(frame5, "LblSize", tr("Size : 0 bytes"), tw(3120, 480, 2295, 255));
   changed_marker_ = label(frame5, "Label6", QString(), tw(3120, 720, 1935, 255));
-  label(frame5, "Label5", tr("File :"), tw(210, 1080, 375, 255));
+  QLabel* file_caption = label(frame5, "Label5", tr("File :"), tw(210, 1080, 375, 255));
   file_label_ = label(frame5, "lblFile", QString(), tw(600, 1080, 5175, 255));
+  // A caption longer than its place (in another language) pushes the file name along.
+  const int over = std::max(0, file_caption->sizeHint().width() - file_caption->width());
+  file_caption->resize(file_caption->width() + over, file_caption->height());
+  file_label_->setGeometry(file_label_->geometry().adjusted(over, 0, 0, 0));
 
   block_list_ = new QListWidget(central);
   block_list_->setObjectName("List1");
