@@ -3,7 +3,8 @@
 // editor's two tabs, a refused input and the Add from satellite dialog, the print choices and
 // preview (and a PDF of the channel list), and the check and changes windows and the Apply
 // Order summary on an edited copy of the sample. A fixed clock, locale and folder keep the
-// pictures the same from run to run unless a window changed.
+// pictures the same from run to run unless a window changed. A third argument (de) takes
+// them in that language.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -148,8 +149,14 @@ chanforge::flash::Workspace Edited(const chanforge::flash::Workspace& sample) {
 
 int main(int argc, char** argv) {
   chanforge::ui::Application app(argc, argv);  // the program's own style, as users see it
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: chanforge-screenshot IMAGE OUTPUT-FOLDER\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: chanforge-screenshot IMAGE OUTPUT-FOLDER [LANGUAGE]\n");
+    return 2;
+  }
+  const QLocale locale =
+      argc == 4 ? QLocale(QString(argv[3])) : QLocale(QLocale::English, QLocale::UnitedStates);
+  if (argc == 4 && !chanforge::ui::InstallTranslations(locale)) {
+    std::fprintf(stderr, "chanforge-screenshot: the window has no translation for %s\n", argv[3]);
     return 2;
   }
   const QDir out(argv[2]);
@@ -158,7 +165,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(temp.path());
   const QString image = temp.filePath("flash512k.bin");
   QFile::copy(argv[1], image);
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  QLocale::setDefault(locale);
   chanforge::ui::SettingsStore store(temp.filePath("settings.ini"));
   PictureFrontend frontend;
   chanforge::ui::MainWindow window(&frontend, &store);

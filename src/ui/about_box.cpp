@@ -20,27 +20,25 @@ namespace chanforge::ui {
 QString CompiledComment(const char* build_date) {
   // __DATE__ reads "Mmm dd yyyy".
   const QStringList parts = QString(build_date).simplified().split(' ');
-  if (parts.size() != 3) return "Compiled : " + QString(build_date);
-  return "Compiled : " + parts[1] + "-" + parts[0].toLower() + "-" + parts[2];
+  const QString date = parts.size() != 3 ? QString(build_date)
+                                         : parts[1] + "-" + parts[0].toLower() + "-" + parts[2];
+  return AboutBox::tr("Compiled : %1").arg(date);
 }
 
 QString VersionLine() {
-  return QString("Version %1.%2.%3   (%4)")
-      .arg(CHANFORGE_VERSION_MAJOR)
-      .arg(CHANFORGE_VERSION_MINOR)
-      .arg(CHANFORGE_VERSION_PATCH)
-      .arg(CompiledComment(__DATE__));
+  return AboutBox::tr("Version %1.%2.%3   (%4)")
+      .arg(QString::number(CHANFORGE_VERSION_MAJOR), QString::number(CHANFORGE_VERSION_MINOR),
+           QString::number(CHANFORGE_VERSION_PATCH), CompiledComment(__DATE__));
 }
 
 QString DescriptionText() {
-  return QString(
-             "Welcome to Chanforge, the channel list editor for your receiver's flash "
-             "image.\r\n\r\n") +
-         "This program has been made, because the conversion routines of DecLink can't cope "
-         "with the new 2000-channel TCS and TPT lists written by the new version 1.0 firmware "
-         "of the receiver.\r\n\r\n" +
-         "This program is still in the BETA phase!\r\n" +
-         " Always check the results and filesize before flashing !";
+  return AboutBox::tr(
+      "Welcome to Chanforge, the channel list editor for your receiver's flash image.\r\n\r\n"
+      "This program has been made, because the conversion routines of DecLink can't cope with "
+      "the new 2000-channel TCS and TPT lists written by the new version 1.0 firmware of the "
+      "receiver.\r\n\r\n"
+      "This program is still in the BETA phase!\r\n"
+      " Always check the results and filesize before flashing !");
 }
 
 namespace {
@@ -83,7 +81,7 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
       settings_(settings) {
   setObjectName("frmAbout");
   setModal(false);
-  setWindowTitle(QString("About ") + kAppTitle);
+  setWindowTitle(tr("About %1").arg(kAppTitle));
   const Twips tw(this);
 
   auto* icon = new QLabel(this);
@@ -92,7 +90,8 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   icon->setPixmap(SvgPixmap(":/chanforge/chanforge.svg", icon->size()));
   Label(this, "lblTitle", kAppTitle, tw(1050, 180, 3600, 480), 15.75);
   Label(this, "lblVersion", VersionLine(), tw(1050, 660, 5200, 255), 9);
-  Label(this, "lblDescription", "Channel and transponder list editor", tw(1050, 930, 5200, 255), 9);
+  Label(this, "lblDescription", tr("Channel and transponder list editor"), tw(1050, 930, 5200, 255),
+        9);
   auto* logo = new QLabel(this);
   logo->setObjectName("Picture1");
   logo->setGeometry(tw(4815, 150, 1515, 975));
@@ -106,18 +105,17 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   desc->resize(desc->width(), desc->height() + extra);
   EtchedLine(this, "Line1", tw(240, 3480, 5970, 30));
   Label(this, "lblDisclaimer2",
-        "Comments and suggestions are welcome through the project's "
-        "issue tracker.",
+        tr("Comments and suggestions are welcome through the project's issue tracker."),
         tw(240, 3570, 5970, 435), 9);
   Label(this, "lblDisclaimer",
-        "Warning: for use by certified technicians only! No warranties, use at your own risk",
+        tr("Warning: for use by certified technicians only! No warranties, use at your own risk"),
         tw(240, 4020, 5970, 435), 9);
   EtchedLine(this, "Line2", tw(240, 4500, 5970, 30));
-  auto* ok = new QPushButton("OK", this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName("CmdOK");
   ok->setGeometry(tw(4725, 4680, 1485, 420));
   ok->setDefault(true);
-  auto* sys_info = new QPushButton("&System Info...", this);
+  auto* sys_info = new QPushButton(tr("&System Info..."), this);
   sys_info->setObjectName("cmdSysInfo");
   sys_info->setGeometry(tw(240, 4680, 1485, 420));
   for (QWidget* below : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -149,8 +147,9 @@ void AboutBox::StartSysInfo() {
   }
 #endif
   if (program.isEmpty() || !QProcess::startDetached(program, {})) {
-    frontend_.ShowMessage(common::MessageKind::kNotice,
-                          common::Value("System Information Is Unavailable At This Time"));
+    frontend_.ShowMessage(
+        common::MessageKind::kNotice,
+        common::Value(tr("System Information Is Unavailable At This Time").toStdString()));
   }
 }
 

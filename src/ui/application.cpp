@@ -1,6 +1,8 @@
 #include "ui/application.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 
 #include "ui/qt_frontend.h"
@@ -9,8 +11,27 @@
 namespace chanforge::ui {
 
 QString FailureText(const QString& what) {
-  return "The command failed: " + what +
-         "\nThe image and its unsaved changes are kept as they were.";
+  return QCoreApplication::translate(
+             "chanforge::ui::Application",
+             "The command failed: %1\nThe image and its unsaved changes are kept as they were.")
+      .arg(what);
+}
+
+bool InstallTranslations(const QLocale& locale) {
+  auto* own = new QTranslator(QCoreApplication::instance());
+  if (!own->load(locale, "chanforge", "_", ":/i18n")) {
+    delete own;
+    return false;
+  }
+  QCoreApplication::installTranslator(own);
+  // Qt's dialogs and standard buttons (Yes, Cancel, the file dialog), where installed.
+  auto* qt = new QTranslator(QCoreApplication::instance());
+  if (qt->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt);
+  } else {
+    delete qt;
+  }
+  return true;
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
@@ -28,7 +49,8 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     report_failure(FailureText(QString::fromLocal8Bit(e.what())));
   } catch (...) {
-    report_failure(FailureText("an unknown error"));
+    report_failure(
+        FailureText(QCoreApplication::translate("chanforge::ui::Application", "an unknown error")));
   }
   return false;
 }

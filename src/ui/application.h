@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLocale>
 #include <functional>
 
 namespace chanforge::ui {
@@ -19,5 +20,10 @@ class Application : public QApplication {
 
 // "The command failed: WHAT" and that the image is kept: the text of the last resort.
 QString FailureText(const QString& what);
+
+// Speaks the locale's language where the window has a translation for it, Qt's own dialogs
+// included; English, and a language the window lacks, stay English throughout rather than
+// half translated. Returns whether a translation was installed.
+bool InstallTranslations(const QLocale& locale);
 
 }  // namespace chanforge::ui

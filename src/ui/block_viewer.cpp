@@ -28,22 +28,22 @@ BlockViewer::BlockViewer(common::Frontend& frontend, const flash::Workspace& wor
                          QWidget* parent)
     : QWidget(parent, Qt::Window), frontend_(frontend), workspace_(workspace), index_(index) {
   setObjectName("ShowForm");
-  setWindowTitle("Block Viewer");
+  setWindowTitle(tr("Block Viewer"));
   const Twips tw(this);
   auto* frame = new QGroupBox(caption, this);
   frame->setObjectName("Frame1");
   frame->setGeometry(tw(120, 60, 9150, 6600));
   list_ = MakeLineList(frame, "LstBlock");
   list_->setGeometry(tw(120, 300, 8910, 6180));
-  option1_ = new QRadioButton("View as &Hex", this);
+  option1_ = new QRadioButton(tr("View as &Hex"), this);
   option1_->setObjectName("Option1");
   option1_->setGeometry(tw(240, 6780, 2000, 300));
   option1_->setChecked(true);
-  option2_ = new QRadioButton("View as ....", this);
+  option2_ = new QRadioButton(tr("View as ...."), this);
   option2_->setObjectName("Option2");
   option2_->setGeometry(tw(2400, 6780, 2000, 300));
   option2_->hide();
-  auto* ok = new QPushButton("&Close", this);
+  auto* ok = new QPushButton(tr("&Close"), this);
   ok->setObjectName("CmdOK");
   ok->setGeometry(tw(7200, 6740, 1950, 375));
   setFixedSize(tw(9390), tw(7260));
@@ -64,7 +64,7 @@ void BlockViewer::ShowCurrent() {
 
 void BlockViewer::ShowHex() {
   const flash::BlockInfo* block = flash::FindBlock(workspace_, index_);
-  frontend_.ShowStatus(common::Value("Converting Block..."));
+  frontend_.ShowStatus(common::Value(tr("Converting Block...").toStdString()));
   SetLines(list_, block ? Shown(views::HexDumpLines(flash::WholeBlockBytes(workspace_, *block),
                                                     views::CharColumn::kLatin1))
                         : QStringList{});

@@ -16,15 +16,15 @@ QStringList Cells(const check::Change& change) {
   const QString before = Qt8(change.before), after = Qt8(change.after);
   switch (change.kind) {
     case check::ChangeKind::kAdded:
-      return {where, "added", "", after};
+      return {where, ChangesWindow::tr("added"), "", after};
     case check::ChangeKind::kRemoved:
-      return {where, "removed", before, ""};
+      return {where, ChangesWindow::tr("removed"), before, ""};
     case check::ChangeKind::kMoved:
-      return {where, "moved", "from " + before, after};
+      return {where, ChangesWindow::tr("moved"), ChangesWindow::tr("from %1").arg(before), after};
     case check::ChangeKind::kBytes:
-      return {where, "bytes " + before + "-" + after, "", ""};
+      return {where, ChangesWindow::tr("bytes %1-%2").arg(before, after), "", ""};
     case check::ChangeKind::kMoreBytes:
-      return {where, before + " more byte ranges", "", ""};
+      return {where, ChangesWindow::tr("%1 more byte ranges").arg(before), "", ""};
     default:
       return {where, Qt8(change.field), before, after};
   }
@@ -34,13 +34,14 @@ QStringList Cells(const check::Change& change) {
 
 ChangesWindow::ChangesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("ChangesForm");
-  setWindowTitle("Changes");
+  setWindowTitle(tr("Changes"));
   compared_ = new QLabel(this);
   compared_->setObjectName("LblCompared");
   compared_->setWordWrap(true);
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
-  table_ = BuildReportTable(this, "LstChanges", "Changes", {"Where", "Field", "Before", "After"},
+  table_ = BuildReportTable(this, "LstChanges", tr("Changes"),
+                            {tr("Where"), tr("Field"), tr("Before"), tr("After")},
                             {compared_, summary_});
   SizeForRows(this, table_, kReportRows);
   connect(table_, &QTableWidget::cellActivated, this, [this](int row, int) {
@@ -54,9 +55,9 @@ ChangesWindow::ChangesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void ChangesWindow::ShowChanges(const QString& old_name, const QString& new_name,
                                 std::vector<check::Change> changes) {
   compared_->setText(old_name + QString::fromUtf8(" \u2192 ") + new_name);
-  summary_->setText(changes.empty()       ? QString("The images are equal")
-                    : changes.size() == 1 ? QString("1 change")
-                                          : QString("%1 changes").arg(changes.size()));
+  summary_->setText(changes.empty()       ? tr("The images are equal")
+                    : changes.size() == 1 ? tr("1 change")
+                                          : tr("%1 changes").arg(changes.size()));
   RefillReport(table_, [&] {
     for (std::size_t i = 0; i < changes.size(); ++i) {
       AddReportRow(table_, static_cast<int>(i), Cells(changes[i]), {},

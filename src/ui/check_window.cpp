@@ -23,21 +23,21 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
                          const SettingsStore& settings, QWidget* parent)
     : QWidget(parent, Qt::Window), workspace_(workspace) {
   setObjectName("CheckForm");
-  setWindowTitle("Check Image");
+  setWindowTitle(tr("Check Image"));
   summary_ = new QLabel(this);
   summary_->setObjectName("LblSummary");
-  table_ = BuildReportTable(this, "LstFindings", "Findings",
-                            {"Severity", "Where", "Field", "Finding"}, {summary_});
+  table_ = BuildReportTable(this, "LstFindings", tr("Findings"),
+                            {tr("Severity"), tr("Where"), tr("Field"), tr("Finding")}, {summary_});
   const std::string folder = TablesFolder(settings);
   satellites_ = satellites::ListSatellites(files_, folder);
   auto* row = new QHBoxLayout;
   for (int input = 0; input < 2; ++input) {
     const char* name = transponders::kDiseqcTexts[input];
-    auto* label = new QLabel(QString("Satellite on DiSEqC &%1:").arg(name), this);
+    auto* label = new QLabel(tr("Satellite on DiSEqC &%1:").arg(name), this);
     QComboBox* choice = choices_[static_cast<std::size_t>(input)] = new QComboBox(this);
     choice->setObjectName(QString("CboSatellite") + name);
     label->setBuddy(choice);
-    choice->addItem("(none)");
+    choice->addItem(tr("(none)"));
     for (const satellites::Satellite& satellite : satellites_) {
       choice->addItem(QString::fromUtf8(satellite.name.c_str()));
     }
@@ -113,7 +113,7 @@ void CheckWindow::ShowFindings() {
   }
   const common::Message summary = check::CheckSummary(findings_);
   summary_->setText(!unread.empty()   ? Qt8(unread)
-                    : summary.empty() ? QString("No errors, no warnings")
+                    : summary.empty() ? tr("No errors, no warnings")
                                       : Qt8(summary));
   const QIcon error_icon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning_icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -122,7 +122,7 @@ void CheckWindow::ShowFindings() {
       const check::Finding& finding = findings_[i];
       const bool error = finding.severity == check::Severity::kError;
       AddReportRow(table_, static_cast<int>(i),
-                   {error ? "Error" : "Warning", Qt8(check::FindingWhere(finding)),
+                   {error ? tr("Error") : tr("Warning"), Qt8(check::FindingWhere(finding)),
                     Qt8(finding.field), Qt8(finding.message)},
                    error ? error_icon : warning_icon,
                    Qt8(common::Say(check::RuleOf(finding.rule).reason)));

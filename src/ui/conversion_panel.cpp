@@ -15,7 +15,8 @@ namespace chanforge::ui {
 QString SelectFile(common::Frontend& frontend, const QString& def, const QString& def2) {
   const std::string name = common::ChooseFileWithFallback(
       frontend,
-      {common::FileDialogKind::kSave, "Select FileName", def.toStdString(), "All Files (*.*)|*.*"},
+      {common::FileDialogKind::kSave, ConversionPanel::tr("Select FileName").toStdString(),
+       def.toStdString(), "All Files (*.*)|*.*"},
       def2.toStdString());
   return QString::fromUtf8(name.c_str());
 }
@@ -40,40 +41,46 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
     return button;
   };
   const QString kind = common::BlockNameOf(layout.list);
-  auto* binary_button = IconButton(this, layout.binary_button, kind + " Bin",
+  auto* binary_button = IconButton(this, layout.binary_button, tr("%1 Bin").arg(kind),
                                    QStyle::SP_DirOpenIcon, tw(80, 240, 735, 480));
   binary_edit_ = box(layout.binary_box, kind, tw(840, 360, 2895, 285));
   if (layout.declink_option) {
-    declink_box_ = new WrappingCheckBox("Declink Comp", this);
+    declink_box_ = new WrappingCheckBox(tr("Declink Comp"), this);
     declink_box_->setObjectName("ChkDCComp");
     declink_box_->setGeometry(tw(120, 795, 1020, 495));
   }
   if (layout.utf8_option) {
-    utf8_box_ = new WrappingCheckBox("UTF-8 Text", this);
+    utf8_box_ = new WrappingCheckBox(tr("UTF-8 Text"), this);
     utf8_box_->setObjectName("ChkUtf8");
     utf8_box_->setToolTip(
-        "Write the text file as UTF-8, for an editor that reads it so. Either kind reads back "
-        "to the same list.");
+        tr("Write the text file as UTF-8, for an editor that reads it so. Either kind reads back "
+           "to the same list."));
     utf8_box_->setGeometry(tw(120, 795, 1020, 495));
   }
   auto* down =
-      arrow(layout.to_text, Qt::DownArrow, "Convert the " + kind + " binary file to a text file",
-            tw(1200, 840, 375, 375));
-  auto* up = arrow(layout.to_binary, Qt::UpArrow,
-                   "Convert the " + kind + " text file to a binary file", tw(2040, 840, 375, 375));
-  auto* text_button = IconButton(this, layout.text_button, kind + " Txt", QStyle::SP_FileIcon,
-                                 tw(80, 1320, 735, layout.text_button_height));
+      arrow(layout.to_text, Qt::DownArrow,
+            tr("Convert the %1 binary file to a text file").arg(kind), tw(1200, 840, 375, 375));
+  auto* up =
+      arrow(layout.to_binary, Qt::UpArrow,
+            tr("Convert the %1 text file to a binary file").arg(kind), tw(2040, 840, 375, 375));
+  auto* text_button = IconButton(this, layout.text_button, tr("%1 Txt").arg(kind),
+                                 QStyle::SP_FileIcon, tw(80, 1320, 735, layout.text_button_height));
   text_edit_ = box(layout.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
 
   // Names of their own for screen readers: the frame's caption alone would name all six.
-  const QString list = QString(common::RecordNameOf(layout.list)) + " list";
-  const QString List = list.left(1).toUpper() + list.mid(1);
-  binary_button->setAccessibleName("Choose the " + list + " binary file");
-  binary_edit_->setAccessibleName(List + " binary file");
-  down->setAccessibleName("Convert " + list + " to text");
-  up->setAccessibleName("Convert text to " + list);
-  text_button->setAccessibleName("Choose the " + list + " text file");
-  text_edit_->setAccessibleName(List + " text file");
+  const bool channels = layout.list == common::ListKind::kChannels;
+  binary_button->setAccessibleName(channels ? tr("Choose the channel list binary file")
+                                            : tr("Choose the transponder list binary file"));
+  binary_edit_->setAccessibleName(channels ? tr("Channel list binary file")
+                                           : tr("Transponder list binary file"));
+  down->setAccessibleName(channels ? tr("Convert channel list to text")
+                                   : tr("Convert transponder list to text"));
+  up->setAccessibleName(channels ? tr("Convert text to channel list")
+                                 : tr("Convert text to transponder list"));
+  text_button->setAccessibleName(channels ? tr("Choose the channel list text file")
+                                          : tr("Choose the transponder list text file"));
+  text_edit_->setAccessibleName(channels ? tr("Channel list text file")
+                                         : tr("Transponder list text file"));
   connect(binary_button, &QAbstractButton::clicked, this,
           [this] { ChooseInto(binary_edit_, BlockName()); });
   connect(text_button, &QAbstractButton::clicked, this,

@@ -65,9 +65,11 @@ QString BlockText(const flash::Workspace& workspace, int index, flash::ListKind 
     if (flash::ListKindOf(workspace.blocks()[static_cast<std::size_t>(i)]) == kind) ++count;
   }
   const QString name = common::BlockNameOf(kind);
-  QString text = QString("Editing Block:%1 (%2)").arg(index).arg(name);
-  if (count > 1) text += QString(", the first of %1 %2 blocks").arg(count).arg(name);
-  return text;
+  if (count > 1) {
+    return ListEditor::tr("Editing Block:%1 (%2), the first of %3 %2 blocks")
+        .arg(QString::number(index), name, QString::number(count));
+  }
+  return ListEditor::tr("Editing Block:%1 (%2)").arg(QString::number(index), name);
 }
 
 // Where the records at rows of before are in after. A row keeps its place when it still
@@ -125,20 +127,20 @@ ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& fronte
       push_(std::move(push)),
       settings_(settings) {
   setObjectName("ListEditor");
-  setWindowTitle("Edit Lists");
+  setWindowTitle(tr("Edit Lists"));
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("ListTabs");
-  tabs_->setAccessibleName("Lists");
+  tabs_->setAccessibleName(tr("Lists"));
   tabs_->addTab(BuildSide(sides_[0], new ChannelTableModel(document, push_, this), "ChannelTable",
-                          "channels"),
-                "&Channels");
+                          tr("Find channels"), tr("List of channels")),
+                tr("&Channels"));
   tabs_->addTab(BuildSide(sides_[1], new TransponderTableModel(document, push_, this),
-                          "TransponderTable", "transponders"),
-                "&Transponders");
+                          "TransponderTable", tr("Find transponders"), tr("List of transponders")),
+                tr("&Transponders"));
   setCentralWidget(tabs_);
   status_ = new QLabel(this);
   status_->setObjectName("EditorStatus");
-  status_->setAccessibleName("Status");
+  status_->setAccessibleName(tr("Status"));
   statusBar()->addWidget(status_, 1);
   BuildActions(history);
   // The main window's keys (Save, Check Image, Show Changes...) work here as well.
@@ -163,7 +165,7 @@ ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& fronte
 }
 
 QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* name,
-                               const QString& things) {
+                               const QString& find_name, const QString& list_name) {
   auto* page = new QWidget(this);
   side.model = model;
   auto* proxy = new FindFilter(page);
@@ -173,10 +175,12 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   side.info = new QLabel(page);
   side.find = new QLineEdit(page);
   side.find->setObjectName(QString(name) + "Find");
-  side.find->setAccessibleName("Find " + things);
+  side.find->setAccessibleName(find_name);
   side.find->setClearButtonEnabled(true);
-  side.find->setMinimumWidth(240);
-  side.find->setPlaceholderText("Any text of a row, as shown (Ctrl+F)");
+  side.find->setPlaceholderText(tr("Any text of a row, as shown (Ctrl+F)"));
+  // The whole hint, whatever its language, with room for the clear button.
+  side.find->setMinimumWidth(
+      std::max(240, side.find->fontMetrics().horizontalAdvance(side.find->placeholderText()) + 22));
   side.find->installEventFilter(this);
   connect(side.find, &QLineEdit::textChanged, this, [this, &side] { OnFind(side); });
   // Enter goes from the find box to its results.
@@ -184,21 +188,21 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   auto* top = new QHBoxLayout;
   top->addWidget(side.info, 1);
   if (&side == &sides_[1]) {
-    auto* add = new QPushButton("Add from &satellite\u2026", page);
+    auto* add = new QPushButton(tr("Add from &satellite\u2026"), page);
     add->setObjectName("CmdAddSatellite");
-    add->setToolTip("Add transponders from a satellite's DVB-S scan table");
+    add->setToolTip(tr("Add transponders from a satellite's DVB-S scan table"));
     connect(add, &QPushButton::clicked, this, &ListEditor::OnAddFromSatellite);
     top->addWidget(add);
     top->addSpacing(12);
   }
-  auto* label = new QLabel("Find:", page);
+  auto* label = new QLabel(tr("Find:"), page);
   label->setBuddy(side.find);
   top->addWidget(label);
   top->addWidget(side.find);
 
   QTableView* view = side.view = new QTableView(page);
   view->setObjectName(name);
-  view->setAccessibleName("List of " + things);
+  view->setAccessibleName(list_name);
   view->setModel(proxy);
   auto* delegate = new ListDelegate(
       [&side](const QModelIndex& index, const QString& text) {
@@ -237,14 +241,14 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
 }
 
 void ListEditor::BuildActions(const QList<QAction*>& history) {
-  QMenu* menu = menuBar()->addMenu("&Edit");
+  QMenu* menu = menuBar()->addMenu(tr("&Edit"));
   menu->setObjectName("menuEditorEdit");
-  QToolBar* bar = addToolBar("Edit");
+  QToolBar* bar = addToolBar(tr("Edit"));
   bar->setObjectName("EditorToolBar");
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   // Fixed captions keep the buttons still; the step to be undone is in the tooltip.
-  const char* const captions[] = {"&Undo", "&Redo"};
+  const QString captions[] = {tr("&Undo"), tr("&Redo")};
   for (int i = 0; i < history.size() && i < 2; ++i) {
     QAction* main = history[i];
     QAction* act = new QAction(captions[i], this);
@@ -263,7 +267,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
   }
   bar->addSeparator();
   menu->addSeparator();
-  const auto action = [&](const char* name, const char* text, const QKeySequence& keys,
+  const auto action = [&](const char* name, const QString& text, const QKeySequence& keys,
                           const std::function<void()>& slot) {
     QAction* act = new QAction(text, this);
     act->setObjectName(name);
@@ -275,14 +279,14 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     menu->addAction(act);
     return act;
   };
-  action("actInsert", "&Insert", QKeySequence(Qt::Key_Insert), [this] { OnInsert(false); });
-  action("actDuplicate", "Dup&licate", QKeySequence("Ctrl+D"), [this] { OnInsert(true); });
-  action("actDelete", "&Delete", QKeySequence(QKeySequence::Delete), [this] { OnDelete(); });
-  action("actMoveUp", "Move U&p", QKeySequence("Ctrl+Up"), [this] { OnMove(-1); });
-  action("actMoveDown", "Move Do&wn", QKeySequence("Ctrl+Down"), [this] { OnMove(1); });
+  action("actInsert", tr("&Insert"), QKeySequence(Qt::Key_Insert), [this] { OnInsert(false); });
+  action("actDuplicate", tr("Dup&licate"), QKeySequence("Ctrl+D"), [this] { OnInsert(true); });
+  action("actDelete", tr("&Delete"), QKeySequence(QKeySequence::Delete), [this] { OnDelete(); });
+  action("actMoveUp", tr("Move U&p"), QKeySequence("Ctrl+Up"), [this] { OnMove(-1); });
+  action("actMoveDown", tr("Move Do&wn"), QKeySequence("Ctrl+Down"), [this] { OnMove(1); });
   bar->addSeparator();
   menu->addSeparator();
-  auto* sort_menu = new QMenu("&Sort by", this);
+  auto* sort_menu = new QMenu(tr("&Sort by"), this);
   sort_menu->setObjectName("menuSort");
   const std::pair<common::Wording, editing::SortKey> keys[] = {
       {channels::InfoOf(channels::ChannelField::kName).heading, editing::SortKey::kName},
@@ -295,7 +299,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     connect(act, &QAction::triggered, this, [this, key = key] { OnSort(key); });
   }
   sort_ = sort_menu->menuAction();
-  sort_->setText("&Sort by\u2026");
+  sort_->setText(tr("&Sort by\u2026"));
   sort_->setObjectName("actSortBy");
   bar->addAction(sort_);
   menu->addAction(sort_);
@@ -303,7 +307,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     button->setPopupMode(QToolButton::InstantPopup);
   }
   menu->addSeparator();
-  QAction* find = menu->addAction("&Find");
+  QAction* find = menu->addAction(tr("&Find"));
   find->setObjectName("actFind");
   find->setShortcut(QKeySequence::Find);
   connect(find, &QAction::triggered, this, [this] {
@@ -506,7 +510,7 @@ void ListEditor::OnDelete() {
     const common::Message question = editing::RemoveTranspondersQuestion(document_, chosen);
     if (!question.empty() &&
         !frontend_.AskChoice(question, editing::RemoveTranspondersAnswer(document_, chosen),
-                             common::Value("Cancel"))) {
+                             common::Value(tr("Cancel").toStdString()))) {
       return;
     }
     push_(editing::RemoveTransponders(chosen));

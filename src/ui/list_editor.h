@@ -52,7 +52,9 @@ class ListEditor : public QMainWindow {
     std::vector<std::string> keys;  // the records as the table last showed them
   };
 
-  QWidget* BuildSide(Side& side, ListTableModel* model, const char* name, const QString& things);
+  // find_name and list_name: what screen readers call the side's find box and table.
+  QWidget* BuildSide(Side& side, ListTableModel* model, const char* name, const QString& find_name,
+                     const QString& list_name);
   void BuildActions(const QList<QAction*>& history);
   void Refresh();
   // Keeps the selection on the records it was on before a change moved them.

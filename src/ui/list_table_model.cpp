@@ -182,7 +182,7 @@ int ChannelTableModel::columnCount(const QModelIndex& parent) const {
 
 QString ChannelTableModel::TransponderText(std::uint8_t tp) const {
   const QString number = QString("%1").arg(tp, 2, 10, QChar('0'));
-  if (tp == 0 || tp > document_.transponders().size()) return number + " \u00b7 none";
+  if (tp == 0 || tp > document_.transponders().size()) return tr("%1 \u00b7 none").arg(number);
   const transponders::TransponderRecord& t = document_.transponders()[tp - 1u];
   return QString("%1 \u00b7 %2 %3")
       .arg(number)
@@ -209,10 +209,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   if (column == 2) {
     const int use = channel.use;
     if (role == Qt::DisplayRole) {
-      return use == kUseTv ? QString("TV") : use == kUseRadio ? QString("Radio") : Hex(use);
+      return use == kUseTv ? tr("TV") : use == kUseRadio ? tr("Radio") : Hex(use);
     }
     if (role == Qt::EditRole) return use;
-    QStringList texts{"TV", "Radio"};
+    QStringList texts{tr("TV"), tr("Radio")};
     QVariantList values{kUseTv, kUseRadio};
     if (use != kUseTv && use != kUseRadio) {
       texts << Hex(use);
@@ -243,7 +243,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section == 0) return QString("Nr");
+  if (section == 0) return tr("Nr");
   if (section < 1 || section > static_cast<int>(editing::kChannelFieldCount)) return {};
   return Qt8(common::ColumnTitle(channels::kChannelFields[section - 1]));
 }
@@ -315,8 +315,8 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
 QVariant TransponderTableModel::headerData(int section, Qt::Orientation orientation,
                                            int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section == 0) return QString("Nr");
-  if (section == kChannelsColumn) return QString("Channels");
+  if (section == 0) return tr("Nr");
+  if (section == kChannelsColumn) return tr("Channels");
   if (section < 1 || section > kChannelsColumn) return {};
   return Qt8(common::ColumnTitle(transponders::kTransponderFields[section - 1]));
 }

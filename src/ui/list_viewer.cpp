@@ -25,7 +25,7 @@ QStringList Lines(const views::ListedFile& file) {
 ListViewer::ListViewer(const Source& tcs, const Source& tpt, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName("ViewerForm");
-  setWindowTitle("TCS/TPT Viewer");
+  setWindowTitle(tr("TCS/TPT Viewer"));
   const Twips tw(this);
   const views::ListedFile tcs_file = views::ListTcsFile(tcs.list);
   const views::ListedFile tpt_file = views::ListTptFile(tpt.list);
@@ -44,7 +44,7 @@ ListViewer::ListViewer(const Source& tcs, const Source& tpt, QWidget* parent)
   tpt_list->setGeometry(tw(120, 240, 8685, 1815));
   SetLines(tpt_list, Lines(tpt_file));
 
-  auto* ok = new QPushButton("&Close", this);
+  auto* ok = new QPushButton(tr("&Close"), this);
   ok->setObjectName("CmdOK");
   ok->setGeometry(tw(3435, 7185, 2055, 375));
   connect(ok, &QPushButton::clicked, this, &QWidget::close);

@@ -33,6 +33,8 @@ int main(int argc, char** argv) {
 #endif
   chanforge::ui::FontConfigurationReader fonts;
   chanforge::ui::Application app(argc, argv);
+  // The window follows the system's language (LANG); the command line stays English.
+  chanforge::ui::InstallTranslations(QLocale::system());
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
   fonts.Wait();

@@ -129,47 +129,48 @@ void MainWindow::SetIconSoon() {
 }
 
 void MainWindow::BuildMenus() {
-  const auto action = [this](QMenu* menu, const char* name, const char* text,
+  const auto action = [this](QMenu* menu, const char* name, const QString& text,
                              const QKeySequence& keys, auto slot) {
-    QAction* act = menu->addAction(QString::fromUtf8(text));
+    QAction* act = menu->addAction(text);
     act->setObjectName(name);
     act->setShortcut(keys);
     connect(act, &QAction::triggered, this, slot);
     return act;
   };
-  QMenu* file = menuBar()->addMenu("&File");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("menuFile");
-  action(file, "actLoad", "&Load", QKeySequence::Open, &MainWindow::OnLoad);
+  action(file, "actLoad", tr("&Load"), QKeySequence::Open, &MainWindow::OnLoad);
   // Save writes back to the image's file; Save As, like the Save Bin button, asks for a name.
-  action(file, "actSave", "&Save", QKeySequence::Save, &MainWindow::OnSaveInPlace);
-  action(file, "actSaveAs", "Save &As\u2026", QKeySequence("Ctrl+Shift+S"), &MainWindow::OnSave);
+  action(file, "actSave", tr("&Save"), QKeySequence::Save, &MainWindow::OnSaveInPlace);
+  action(file, "actSaveAs", tr("Save &As\u2026"), QKeySequence("Ctrl+Shift+S"),
+         &MainWindow::OnSave);
   file->addSeparator();
-  action(file, "actShowChanges", "Show C&hanges\u2026", QKeySequence("Ctrl+Shift+D"),
+  action(file, "actShowChanges", tr("Show C&hanges\u2026"), QKeySequence("Ctrl+Shift+D"),
          &MainWindow::OnShowChanges);
   BuildExchangeMenus(file);
   file->addSeparator();
-  action(file, "actQuit", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
-  QMenu* edit = menuBar()->addMenu("&Edit");
+  action(file, "actQuit", tr("&Quit"), QKeySequence("Ctrl+Q"), [this] { close(); });
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   edit->setObjectName("menuEdit");
-  undo_action_ = action(edit, "actUndo", "&Undo", QKeySequence("Ctrl+Z"), &MainWindow::OnUndo);
+  undo_action_ = action(edit, "actUndo", tr("&Undo"), QKeySequence("Ctrl+Z"), &MainWindow::OnUndo);
   redo_action_ =
-      action(edit, "actRedo", "&Redo", QKeySequence("Ctrl+Shift+Z"), &MainWindow::OnRedo);
+      action(edit, "actRedo", tr("&Redo"), QKeySequence("Ctrl+Shift+Z"), &MainWindow::OnRedo);
   redo_action_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
   edit->addSeparator();
-  action(edit, "actEditLists", "Edit &Lists\u2026", QKeySequence("Ctrl+E"),
+  action(edit, "actEditLists", tr("Edit &Lists\u2026"), QKeySequence("Ctrl+E"),
          &MainWindow::OnEditLists);
-  action(edit, "actApplyOrder", "Apply &Order From\u2026", QKeySequence(),
+  action(edit, "actApplyOrder", tr("Apply &Order From\u2026"), QKeySequence(),
          &MainWindow::OnApplyOrder);
   UpdateHistoryActions();
-  QMenu* tools = menuBar()->addMenu("&Tools");
+  QMenu* tools = menuBar()->addMenu(tr("&Tools"));
   tools->setObjectName("menuTools");
-  action(tools, "actCheckImage", "&Check Image", QKeySequence(Qt::Key_F7),
+  action(tools, "actCheckImage", tr("&Check Image"), QKeySequence(Qt::Key_F7),
          &MainWindow::OnCheckImage);
-  action(tools, "actCompareWith", "Co&mpare With\u2026", QKeySequence(),
+  action(tools, "actCompareWith", tr("Co&mpare With\u2026"), QKeySequence(),
          &MainWindow::OnCompareWith);
-  QMenu* help = menuBar()->addMenu("&Help");
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName("menuHelp");
-  action(help, "actAbout", "&About", QKeySequence(), [this] {
+  action(help, "actAbout", tr("&About"), QKeySequence(), [this] {
     ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
   });
 }
@@ -182,32 +183,37 @@ void MainWindow::BuildControls() {
   // The inside is 9870 x 5220 twips whatever height the style gives the status bar.
   central->setFixedSize(tw(9870), tw(5220) - statusBar()->sizeHint().height());
 
-  const auto frame = [&](QWidget* parent, const char* name, const char* caption, QRect geometry) {
+  const auto frame = [&](QWidget* parent, const char* name, const QString& caption,
+                         QRect geometry) {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
     return box;
   };
-  const auto label = [&](QWidget* parent, const char* name, const char* text, QRect geometry) {
+  const auto label = [&](QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     l->setGeometry(geometry);
     return l;
   };
 
-  QGroupBox* frame5 = frame(central, "Frame5", "File Management", tw(0, 0, 5895, 1455));
-  auto* load = IconButton(frame5, "CmdLoad", "&Load Bin", QStyle::SP_DialogOpenButton,
+  QGroupBox* frame5 = frame(central, "Frame5", tr("File Management"), tw(0, 0, 5895, 1455));
+  auto* load = IconButton(frame5, "CmdLoad", tr("&Load Bin"), QStyle::SP_DialogOpenButton,
                           tw(120, 360, 1215, 495));
-  auto* save = IconButton(frame5, "CmdSave", "&Save Bin", QStyle::SP_DialogSaveButton,
+  auto* save = IconButton(frame5, "CmdSave", tr("&Save Bin"), QStyle::SP_DialogSaveButton,
                           tw(1560, 360, 1215, 495));
-  size_label_ = label(frame5, "LblSize", "Size : 0 bytes", tw(3120, 480, 2295, 255));
-  changed_marker_ = label(frame5, "Label6", "", tw(3120, 720, 1935, 255));
-  label(frame5, "Label5", "File :", tw(210, 1080, 375, 255));
-  file_label_ = label(frame5, "lblFile", "", tw(600, 1080, 5175, 255));
+  size_label_ = label(frame5, "LblSize", tr("Size : 0 bytes"), tw(3120, 480, 2295, 255));
+  changed_marker_ = label(frame5, "Label6", QString(), tw(3120, 720, 1935, 255));
+  QLabel* file_caption = label(frame5, "Label5", tr("File :"), tw(210, 1080, 375, 255));
+  file_label_ = label(frame5, "lblFile", QString(), tw(600, 1080, 5175, 255));
+  // A caption longer than its place (in another language) pushes the file name along.
+  const int over = std::max(0, file_caption->sizeHint().width() - file_caption->width());
+  file_caption->resize(file_caption->width() + over, file_caption->height());
+  file_label_->setGeometry(file_label_->geometry().adjusted(over, 0, 0, 0));
 
   block_list_ = new QListWidget(central);
   block_list_->setObjectName("List1");
-  block_list_->setAccessibleName("Blocks");
+  block_list_->setAccessibleName(tr("Blocks"));
   // Room for all eight block lines in the fixed-pitch font, without a scroll bar.
   block_list_->setGeometry(tw(0, 1500, 5895, 2160));
   block_list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -215,33 +221,33 @@ void MainWindow::BuildControls() {
 
   // The frames side by side without overlapping: Controls under the block list, the
   // viewer and About buttons under the conversions.
-  QGroupBox* frame1 = frame(central, "Frame1", "", tw(6000, 4140, 3855, 795));
-  QGroupBox* frame4 = frame(central, "Frame4", "Controls", tw(0, 3720, 5895, 1215));
-  auto* data_only_option = new QRadioButton("Data Only", frame4);
+  QGroupBox* frame1 = frame(central, "Frame1", QString(), tw(6000, 4140, 3855, 795));
+  QGroupBox* frame4 = frame(central, "Frame4", tr("Controls"), tw(0, 3720, 5895, 1215));
+  auto* data_only_option = new QRadioButton(tr("Data Only"), frame4);
   data_only_option->setObjectName("Option1");
   data_only_option->setGeometry(tw(840, 240, 1335, 255));
   data_only_option->setChecked(true);
-  whole_block_option_ = new QRadioButton("64Kb Block", frame4);
+  whole_block_option_ = new QRadioButton(tr("64Kb Block"), frame4);
   whole_block_option_->setObjectName("Option2");
   whole_block_option_->setGeometry(tw(3360, 240, 1335, 255));
-  auto* read =
-      IconButton(frame4, "CmdBlRead", "&Read Block", QStyle::SP_ArrowDown, tw(120, 555, 1020, 495));
-  auto* block_save =
-      IconButton(frame4, "CmdBlkSave", "Save &Block", QStyle::SP_ArrowUp, tw(1230, 555, 1020, 495));
-  auto* swap = new WrappingButton("Swap &DiSEqC (Monoblock)", frame4);
+  auto* read = IconButton(frame4, "CmdBlRead", tr("&Read Block"), QStyle::SP_ArrowDown,
+                          tw(120, 555, 1020, 495));
+  auto* block_save = IconButton(frame4, "CmdBlkSave", tr("Save &Block"), QStyle::SP_ArrowUp,
+                                tw(1230, 555, 1020, 495));
+  auto* swap = new WrappingButton(tr("Swap &DiSEqC (Monoblock)"), frame4);
   swap->setObjectName("CmdSwap");
   swap->setGeometry(tw(2340, 555, 1215, 495));
   swap_button_ = swap;
-  auto* clear =
-      IconButton(frame4, "CmdClr", "&Clear Block", QStyle::SP_TrashIcon, tw(3645, 555, 1020, 495));
-  auto* view = IconButton(frame4, "CmdView", "&View  Block", QStyle::SP_FileDialogContentsView,
+  auto* clear = IconButton(frame4, "CmdClr", tr("&Clear Block"), QStyle::SP_TrashIcon,
+                           tw(3645, 555, 1020, 495));
+  auto* view = IconButton(frame4, "CmdView", tr("&View  Block"), QStyle::SP_FileDialogContentsView,
                           tw(4755, 555, 1020, 495));
   block_commands_ = {read, block_save, clear, view};
   for (QAbstractButton* b : block_commands_) b->setEnabled(false);
   swap_button_->setEnabled(false);
 
   channel_panel_ = new ConversionPanel(
-      {common::ListKind::kChannels, "Frame2", "ChannelList (TCS) Convert", "TCSBin", "TxtTCS",
+      {common::ListKind::kChannels, "Frame2", tr("ChannelList (TCS) Convert"), "TCSBin", "TxtTCS",
        "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false, true},
       *frontend_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
@@ -255,7 +261,7 @@ void MainWindow::BuildControls() {
       central);
   channel_panel_->setGeometry(tw(6000, 0, 3855, 2055));
   transponder_panel_ = new ConversionPanel(
-      {common::ListKind::kTransponders, "Frame3", "TransponderList (TPT) Convert", "CmdTPTBin",
+      {common::ListKind::kTransponders, "Frame3", tr("TransponderList (TPT) Convert"), "CmdTPTBin",
        "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true, false},
       *frontend_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
@@ -274,9 +280,9 @@ void MainWindow::BuildControls() {
     connect(panel, &ConversionPanel::done, this, &MainWindow::ShowDone);
   }
 
-  auto* view_list = IconButton(frame1, "CmdViewList", "V&iew  ChList",
+  auto* view_list = IconButton(frame1, "CmdViewList", tr("V&iew  ChList"),
                                QStyle::SP_FileDialogListView, tw(480, 165, 1215, 495));
-  auto* about = IconButton(frame1, "CmdAbout", "&About", QStyle::SP_MessageBoxInformation,
+  auto* about = IconButton(frame1, "CmdAbout", tr("&About"), QStyle::SP_MessageBoxInformation,
                            tw(2160, 165, 1215, 495));
 
   connect(load, &QAbstractButton::clicked, this, &MainWindow::OnLoad);
@@ -348,8 +354,9 @@ ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::strin
     common::ReadResult list;
     list.ok = true;
     list.bytes = flash::BlockData(workspace_, block);
-    return {"Block:" + std::to_string(i) + " (" + common::BlockNameOf(kind) + ") of " +
-                workspace_.image().fileName,
+    return {Std(tr("Block:%1 (%2) of %3")
+                    .arg(QString::number(i), QString(common::BlockNameOf(kind)),
+                         Qt8(workspace_.image().fileName))),
             std::move(list)};
   }
   frontend_->ShowStatus(common::Say(common::kLoadingStatus, {common::Value(file)}));
@@ -438,7 +445,7 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
   // Never blocks the load: the user may be about to repair exactly this image.
   if (outcome == common::Outcome::kDone) {
     const common::Message summary = check::CheckSummary(check::CheckImage(workspace_));
-    ShowDone(summary.empty() ? QString("No findings") : Qt8(summary));
+    ShowDone(summary.empty() ? tr("No findings") : Qt8(summary));
   }
 }
 
@@ -559,7 +566,7 @@ void MainWindow::OnCompareWith() {
   if (!session_.CheckLoaded(*frontend_)) return;
   const std::string name =
       common::ChooseFileWithFallback(*frontend_,
-                                     {common::FileDialogKind::kOpen, "Compare With",
+                                     {common::FileDialogKind::kOpen, Std(tr("Compare With")),
                                       Std(file_label_->text()), flash::kFlashFilter},
                                      flash::kDefaultFlashName);
   if (!name.empty()) ShowChangesFrom(name, false);
@@ -621,11 +628,11 @@ void MainWindow::OnRedo() {
 
 void MainWindow::UpdateHistoryActions() {
   undo_action_->setEnabled(undo_stack_.CanUndo());
-  undo_action_->setText(undo_stack_.CanUndo() ? "&Undo " + Qt8(undo_stack_.UndoDescription())
-                                              : QString("&Undo"));
+  undo_action_->setText(
+      undo_stack_.CanUndo() ? tr("&Undo %1").arg(Qt8(undo_stack_.UndoDescription())) : tr("&Undo"));
   redo_action_->setEnabled(undo_stack_.CanRedo());
-  redo_action_->setText(undo_stack_.CanRedo() ? "&Redo " + Qt8(undo_stack_.RedoDescription())
-                                              : QString("&Redo"));
+  redo_action_->setText(
+      undo_stack_.CanRedo() ? tr("&Redo %1").arg(Qt8(undo_stack_.RedoDescription())) : tr("&Redo"));
 }
 
 void MainWindow::ShowChangesFrom(const std::string& name, bool follow_file) {
@@ -657,7 +664,8 @@ void MainWindow::UpdateChanges() {
     changes_base_name_ = name;
     changes_generation_ = session_.file_generation();
   }
-  window->ShowChanges(Qt8(changes_base_name_), Qt8(name) + (workspace_.dirty() ? " (unsaved)" : ""),
+  window->ShowChanges(Qt8(changes_base_name_),
+                      workspace_.dirty() ? tr("%1 (unsaved)").arg(Qt8(name)) : Qt8(name),
                       check::DiffImages(changes_base_, workspace_));
 }
 

@@ -33,36 +33,38 @@ void MainWindow::BuildExchangeMenus(QMenu* file) {
     const char* text;
     common::ListKind list;
   };
-  const auto submenu = [&](const char* name, const char* title, const Entry(&entries)[2],
+  const auto submenu = [&](const char* name, const QString& title, const Entry(&entries)[2],
                            void (MainWindow::*slot)(common::ListKind)) {
     QMenu* menu = file->addMenu(title);
     menu->setObjectName(name);
     for (const Entry& entry : entries) {
-      QAction* action = menu->addAction(QString::fromUtf8(entry.text));
+      QAction* action = menu->addAction(tr(entry.text));
       action->setObjectName(entry.name);
       const common::ListKind list = entry.list;
       connect(action, &QAction::triggered, this, [this, slot, list] { (this->*slot)(list); });
     }
   };
   const Entry exports[] = {
-      {"actExportChannels", "Channels as CSV\u2026", common::ListKind::kChannels},
-      {"actExportTransponders", "Transponders as CSV\u2026", common::ListKind::kTransponders}};
+      {"actExportChannels", QT_TR_NOOP("Channels as CSV\u2026"), common::ListKind::kChannels},
+      {"actExportTransponders", QT_TR_NOOP("Transponders as CSV\u2026"),
+       common::ListKind::kTransponders}};
   const Entry imports[] = {
-      {"actImportChannels", "Channels as CSV\u2026", common::ListKind::kChannels},
-      {"actImportTransponders", "Transponders as CSV\u2026", common::ListKind::kTransponders}};
+      {"actImportChannels", QT_TR_NOOP("Channels as CSV\u2026"), common::ListKind::kChannels},
+      {"actImportTransponders", QT_TR_NOOP("Transponders as CSV\u2026"),
+       common::ListKind::kTransponders}};
   file->addSeparator();
-  submenu("menuExport", "&Export", exports, &MainWindow::OnExportCsv);
-  submenu("menuImport", "&Import", imports, &MainWindow::OnImportCsv);
+  submenu("menuExport", tr("&Export"), exports, &MainWindow::OnExportCsv);
+  submenu("menuImport", tr("&Import"), imports, &MainWindow::OnImportCsv);
   AddPrintActions(file, this, *frontend_, session_, *settings_, [this] { return clock_(); });
   file->addSeparator();
-  QMenu* recent = file->addMenu("&Recent Files");
+  QMenu* recent = file->addMenu(tr("&Recent Files"));
   recent->setObjectName("menuRecent");
   recent_files_ = new RecentFiles(*settings_, recent, [this](const QString& name) {
     // A file gone since leaves the list, instead of a message that gives no reason.
     if (!QFileInfo::exists(name)) {
       recent_files_->Remove(name);
-      return ShowDone(QDir::toNativeSeparators(name) +
-                      " no longer exists: left out of Recent Files");
+      return ShowDone(
+          tr("%1 no longer exists: left out of Recent Files").arg(QDir::toNativeSeparators(name)));
     }
     LoadDroppedFile(name);
   });
@@ -86,9 +88,12 @@ void MainWindow::SetClock(std::function<QDateTime()> now) {
 std::string MainWindow::ChooseCsvFile(common::ListKind list, common::FileDialogKind dialog) {
   if (!session_.CheckLoaded(*frontend_)) return {};
   const std::string kind = common::ListNameOf(list);
-  const char* verb = dialog == common::FileDialogKind::kSave ? "Export " : "Import ";
+  const bool channels = list == common::ListKind::kChannels;
+  const QString title = dialog == common::FileDialogKind::kSave
+                            ? (channels ? tr("Export Channels") : tr("Export Transponders"))
+                            : (channels ? tr("Import Channels") : tr("Import Transponders"));
   return common::ChooseFileWithFallback(
-      *frontend_, {dialog, verb + kind, kind + ".csv", kCsvFilter}, kind + ".csv");
+      *frontend_, {dialog, title.toStdString(), kind + ".csv", kCsvFilter}, kind + ".csv");
 }
 
 void MainWindow::OnExportCsv(common::ListKind list) {
@@ -118,7 +123,8 @@ void MainWindow::OnApplyOrder() {
     return frontend_->ShowMessage(common::MessageKind::kError, reason);
   }
   const std::string name = common::ChooseFileWithFallback(
-      *frontend_, {common::FileDialogKind::kOpen, "Apply Order From", "", kReferenceFilter},
+      *frontend_,
+      {common::FileDialogKind::kOpen, tr("Apply Order From").toStdString(), "", kReferenceFilter},
       flash::kDefaultFlashName);
   ShowStatus("");
   editing::Reference reference;
@@ -158,25 +164,26 @@ void MainWindow::OnApplyOrder() {
 
 void MainWindow::AddComforts() {
   const std::pair<const char*, const char*> tips[] = {
-      {"CmdLoad", "Load a flash image file"},
-      {"CmdSave", "Save the flash image to its file"},
-      {"Option1", "Block commands work on the block's data only"},
-      {"Option2", "Block commands work on the whole 64 KB block, header included"},
-      {"CmdBlRead", "Read a file into the selected block"},
-      {"CmdBlkSave", "Save the selected block to a file"},
-      {"CmdSwap", "Swap DiSEqC A and B of every transponder in the selected TPT block"},
-      {"CmdClr", "Clear the selected block"},
-      {"CmdView", "Show the selected block as hex or as a list"},
-      {"TCSBin", "Choose the TCS binary list file"},
-      {"CmdTCSTxt", "Choose the TCS text file"},
-      {"CmdTPTBin", "Choose the TPT binary list file"},
-      {"CmdTPTTxt", "Choose the TPT text file"},
-      {"ChkDCComp", "Write and read TPT text without the DiSEqC column, as DecLink does"},
-      {"CmdViewList", "Show the TCS and TPT binary files as lists"},
-      {"CmdAbout", "About Chanforge"},
+      {"CmdLoad", QT_TR_NOOP("Load a flash image file")},
+      {"CmdSave", QT_TR_NOOP("Save the flash image to its file")},
+      {"Option1", QT_TR_NOOP("Block commands work on the block's data only")},
+      {"Option2", QT_TR_NOOP("Block commands work on the whole 64 KB block, header included")},
+      {"CmdBlRead", QT_TR_NOOP("Read a file into the selected block")},
+      {"CmdBlkSave", QT_TR_NOOP("Save the selected block to a file")},
+      {"CmdSwap", QT_TR_NOOP("Swap DiSEqC A and B of every transponder in the selected TPT block")},
+      {"CmdClr", QT_TR_NOOP("Clear the selected block")},
+      {"CmdView", QT_TR_NOOP("Show the selected block as hex or as a list")},
+      {"TCSBin", QT_TR_NOOP("Choose the TCS binary list file")},
+      {"CmdTCSTxt", QT_TR_NOOP("Choose the TCS text file")},
+      {"CmdTPTBin", QT_TR_NOOP("Choose the TPT binary list file")},
+      {"CmdTPTTxt", QT_TR_NOOP("Choose the TPT text file")},
+      {"ChkDCComp",
+       QT_TR_NOOP("Write and read TPT text without the DiSEqC column, as DecLink does")},
+      {"CmdViewList", QT_TR_NOOP("Show the TCS and TPT binary files as lists")},
+      {"CmdAbout", QT_TR_NOOP("About Chanforge")},
   };
   for (const auto& [name, tip] : tips) {
-    if (auto* widget = findChild<QWidget*>(name)) widget->setToolTip(tip);
+    if (auto* widget = findChild<QWidget*>(name)) widget->setToolTip(tr(tip));
   }
   // Left column first, then the right one, each from top to bottom.
   const char* const order[] = {

@@ -60,7 +60,7 @@ views::PrintChoices SavedPrintChoices(const SettingsStore& settings) {
 PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setObjectName("PrintOptions");
-  setWindowTitle(target == Target::kPdf ? "Export PDF" : "Print");
+  setWindowTitle(target == Target::kPdf ? tr("Export PDF") : tr("Print"));
   const views::PrintChoices saved = SavedPrintChoices(settings);
   columns_ = new QListWidget(this);
   columns_->setObjectName("PrintColumns");
@@ -78,7 +78,7 @@ PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent
     item->setCheckState(i < saved.columns.size() ? Qt::Checked : Qt::Unchecked);
   }
   columns_->setCurrentRow(0);
-  const auto mover = [this](const char* name, const char* text, int step) {
+  const auto mover = [this](const char* name, const QString& text, int step) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
     connect(button, &QPushButton::clicked, this, [this, step] {
@@ -90,24 +90,25 @@ PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent
     return button;
   };
   auto* moves = new QVBoxLayout;
-  moves->addWidget(mover("PrintColumnUp", "&Up", -1));
-  moves->addWidget(mover("PrintColumnDown", "&Down", 1));
+  moves->addWidget(mover("PrintColumnUp", tr("&Up"), -1));
+  moves->addWidget(mover("PrintColumnDown", tr("&Down"), 1));
   moves->addStretch();
-  group_ = Choice(this, "PrintGroup", {"Not grouped", "By DiSEqC input", "By transponder"},
-                  int(saved.group));
-  page_columns_ =
-      Choice(this, "PrintPageColumns", {"One", "Two, where they fit"}, saved.page_columns - 1);
+  group_ =
+      Choice(this, "PrintGroup", {tr("Not grouped"), tr("By DiSEqC input"), tr("By transponder")},
+             int(saved.group));
+  page_columns_ = Choice(this, "PrintPageColumns", {tr("One"), tr("Two, where they fit")},
+                         saved.page_columns - 1);
   paper_ = Choice(this, "PrintPaper", {"A4", "Letter"}, int(saved.paper));
   auto* form = new QFormLayout;
-  form->addRow("&Group:", group_);
-  form->addRow("&Lists side by side:", page_columns_);
+  form->addRow(tr("&Group:"), group_);
+  form->addRow(tr("&Lists side by side:"), page_columns_);
   if (target == Target::kPdf) {
-    form->addRow("&Paper:", paper_);
+    form->addRow(tr("&Paper:"), paper_);
   } else {
     paper_->hide();
   }
   auto* columns = new QVBoxLayout;
-  auto* label = new QLabel("&Columns (check, and drag or move into order):", this);
+  auto* label = new QLabel(tr("&Columns (check, and drag or move into order):"), this);
   label->setBuddy(columns_);
   columns->addWidget(label);
   auto* list_and_moves = new QHBoxLayout;
@@ -119,7 +120,7 @@ PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent
   body->addLayout(form);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  ok->setText(target == Target::kPdf ? "&Export\u2026" : "&Preview\u2026");
+  ok->setText(target == Target::kPdf ? tr("&Export\u2026") : tr("&Preview\u2026"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   // Without a column there is nothing to print.
@@ -185,7 +186,9 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
   };
   const auto pdf = [window, &frontend, &session, now](const views::PrintChoices& choices) {
     const std::string name = common::ChooseFileWithFallback(
-        frontend, {common::FileDialogKind::kSave, "Export PDF", "channels.pdf", kPdfFilter},
+        frontend,
+        {common::FileDialogKind::kSave, PrintDialog::tr("Export PDF").toStdString(), "channels.pdf",
+         kPdfFilter},
         "channels.pdf");
     if (name.empty()) return;
     const auto bytes = [&] {
@@ -200,12 +203,12 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
     if (outcome == common::Outcome::kDone) window->ShowDone(Qt8(done));
   };
   menu->addSeparator();
-  QAction* print = menu->addAction("&Print\u2026");
+  QAction* print = menu->addAction(PrintDialog::tr("&Print\u2026"));
   print->setObjectName("actPrint");
   print->setShortcut(QKeySequence::Print);
   QObject::connect(print, &QAction::triggered, window,
                    [ask, preview] { ask(PrintDialog::Target::kPrinter, preview); });
-  QAction* export_pdf = menu->addAction("Export P&DF\u2026");
+  QAction* export_pdf = menu->addAction(PrintDialog::tr("Export P&DF\u2026"));
   export_pdf->setObjectName("actExportPdf");
   QObject::connect(export_pdf, &QAction::triggered, window,
                    [ask, pdf] { ask(PrintDialog::Target::kPdf, pdf); });

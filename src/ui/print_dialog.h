@@ -21,6 +21,8 @@ namespace chanforge::ui {
 class MainWindow;
 
 class PrintDialog : public QDialog {
+  Q_OBJECT
+
  public:
   // A printout takes its paper from the printer; a PDF's is chosen here.
   enum class Target { kPrinter, kPdf };

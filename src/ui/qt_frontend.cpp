@@ -1,6 +1,7 @@
 #include "ui/qt_frontend.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +17,24 @@ QString DisplayText(const std::string& text) {
   return display;
 }
 
-QString MessageText(const common::Message& message) { return DisplayText(common::Format(message)); }
+QString MessageText(const common::Message& message) {
+  // Each wording in the window's language: its id is the context, its English the source.
+  return DisplayText(common::Format(message, [](const common::Wording& wording) {
+    return QCoreApplication::translate(wording.id, wording.english).toStdString();
+  }));
+}
+
+namespace {
+
+// The descriptions of the window's own filters, in the window's language where it has them.
+[[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "All Files"),
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "CSV Files"),
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "Images and channel CSV"),
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "PDF Files"),
+};
+
+}  // namespace
 
 QString QtFilterList(const std::string& filter) {
   const QStringList parts = QString::fromUtf8(filter.c_str()).split('|');
@@ -27,6 +45,8 @@ QString QtFilterList(const std::string& filter) {
     if (pattern == "*.*") pattern = "*";
     const qsizetype paren = description.indexOf('(');
     if (paren > 0) description = description.left(paren).trimmed();
+    description =
+        QCoreApplication::translate("chanforge::ui::FileFilter", description.toUtf8().constData());
     filters << description + " (" + pattern + ")";
   }
   return filters.join(";;");

@@ -46,12 +46,12 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
                                  QWidget* parent)
     : QDialog(parent), document_(document), settings_(settings) {
   setObjectName("SatelliteDialog");
-  setWindowTitle("Add from Satellite");
+  setWindowTitle(tr("Add from Satellite"));
   folder_ = new QLabel(this);
   folder_->setObjectName("LblTables");
-  auto* folder_button = new QPushButton("&Folder\u2026", this);
+  auto* folder_button = new QPushButton(tr("&Folder\u2026"), this);
   folder_button->setObjectName("CmdTablesFolder");
-  folder_button->setToolTip("Choose the folder of DVB-S scan tables");
+  folder_button->setToolTip(tr("Choose the folder of DVB-S scan tables"));
   connect(folder_button, &QPushButton::clicked, this, &SatelliteDialog::OnFolder);
   missing_ = new QLabel(this);
   missing_->setObjectName("LblNoTables");
@@ -61,17 +61,17 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   auto* left = new QWidget(this);
   find_ = new QLineEdit(left);
   find_->setObjectName("SatelliteFind");
-  find_->setAccessibleName("Find satellite");
-  find_->setPlaceholderText("Name or position");
+  find_->setAccessibleName(tr("Find satellite"));
+  find_->setPlaceholderText(tr("Name or position"));
   find_->setClearButtonEnabled(true);
   connect(find_, &QLineEdit::textChanged, this, &SatelliteDialog::OnFind);
   // Enter picks the first satellite found instead of pressing Add.
   find_->installEventFilter(this);
   satellite_list_ = new QTreeWidget(left);
   satellite_list_->setObjectName("SatelliteList");
-  satellite_list_->setAccessibleName("Satellites");
+  satellite_list_->setAccessibleName(tr("Satellites"));
   satellite_list_->setRootIsDecorated(false);
-  satellite_list_->setHeaderLabels({"Satellite", "Position", "Rows"});
+  satellite_list_->setHeaderLabels({tr("Satellite"), tr("Position"), tr("Rows")});
   connect(satellite_list_, &QTreeWidget::currentItemChanged, this, &SatelliteDialog::OnSatellite);
   auto* left_layout = new QVBoxLayout(left);
   left_layout->setContentsMargins(0, 0, 0, 0);
@@ -80,9 +80,10 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
 
   rows_ = new QTreeWidget(this);
   rows_->setObjectName("SatelliteRows");
-  rows_->setAccessibleName("Transponders of the satellite");
+  rows_->setAccessibleName(tr("Transponders of the satellite"));
   rows_->setRootIsDecorated(false);
-  rows_->setHeaderLabels({"Line", "Frequency", "Band", "Pol.", "SR", "FEC", "Note"});
+  rows_->setHeaderLabels(
+      {tr("Line"), tr("Frequency"), tr("Band"), tr("Pol."), tr("SR"), tr("FEC"), tr("Note")});
   for (int c = kKhz; c < kNote; ++c) rows_->headerItem()->setTextAlignment(c, Qt::AlignRight);
   connect(rows_, &QTreeWidget::itemChanged, this, &SatelliteDialog::ShowCount);
   lists_ = new QSplitter(this);
@@ -91,7 +92,7 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   lists_->setStretchFactor(1, 1);
 
   auto* choices = new QHBoxLayout;
-  choices->addWidget(new QLabel("DiSEqC input:", this));
+  choices->addWidget(new QLabel(tr("DiSEqC input:"), this));
   diseqc_ = new QButtonGroup(this);
   for (int input = 0; input < 2; ++input) {
     auto* option = new QRadioButton(transponders::kDiseqcTexts[input], this);
@@ -101,7 +102,7 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
     choices->addWidget(option);
   }
   choices->addSpacing(24);
-  auto* fec_label = new QLabel("FEC for rows the list cannot store as written:", this);
+  auto* fec_label = new QLabel(tr("FEC for rows the list cannot store as written:"), this);
   choices->addWidget(fec_label);
   fec_default_ = new QComboBox(this);
   fec_default_->setObjectName("CboFecDefault");
@@ -116,7 +117,7 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   count_ = new QLabel(this);
   count_->setObjectName("LblChosen");
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons_->button(QDialogButtonBox::Ok)->setText("&Add");
+  buttons_->button(QDialogButtonBox::Ok)->setText(tr("&Add"));
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* bottom = new QHBoxLayout;
@@ -156,7 +157,7 @@ bool SatelliteDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void SatelliteDialog::ShowSatellites() {
   const std::string folder = TablesFolder(settings_);
-  folder_->setText("Tables: " + Qt8(folder));
+  folder_->setText(tr("Tables: %1").arg(Qt8(folder)));
   satellites_ = satellites::ListSatellites(files_, folder);
   missing_->setText(
       Qt8(satellites::WhereToGetTables(folder, common::Value(kNameTablesFolderHere))));
@@ -243,9 +244,10 @@ void SatelliteDialog::ShowRows() {
 
 void SatelliteDialog::ShowCount() {
   const std::size_t chosen = Chosen().size();
-  count_->setText(table_.error.empty()
-                      ? QString("%1 of %2 rows to add").arg(chosen).arg(fits_.size())
-                      : Qt8(table_.error));
+  count_->setText(
+      table_.error.empty()
+          ? tr("%1 of %2 rows to add").arg(QString::number(chosen), QString::number(fits_.size()))
+          : Qt8(table_.error));
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen > 0);
 }
 
@@ -262,7 +264,7 @@ std::vector<transponders::TransponderRecord> SatelliteDialog::Chosen() const {
 
 void SatelliteDialog::OnFolder() {
   const QString folder = QFileDialog::getExistingDirectory(
-      this, "Folder of DVB-S Scan Tables", Qt8(TablesFolder(settings_)),
+      this, tr("Folder of DVB-S Scan Tables"), Qt8(TablesFolder(settings_)),
       QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
   if (folder.isEmpty()) return;
   settings_.SaveSettingString(kAppKey, kTablesSetting, folder);

@@ -200,7 +200,8 @@ QTableWidget* BuildReportTable(QWidget* window, const char* table_name, const QS
   // The rows keep the order they come in until a heading is clicked.
   table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table->setSortingEnabled(true);
-  auto* close = new QPushButton("&Close", window);
+  auto* close =
+      new QPushButton(QCoreApplication::translate("chanforge::ui::ReportWindow", "&Close"), window);
   close->setObjectName("CmdOK");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 #include <algorithm>
 #include <cstdlib>
@@ -210,6 +211,19 @@ TEST(ApplicationLastResort, TurnsAnExceptionIntoAMessage) {
   QApplication::processEvents();
   app->report_failure = keep;
   EXPECT_TRUE(reported.startsWith("The command failed: std::bad_alloc"));
+}
+
+// The window's German is built into the program; English, and a language it lacks, install
+// nothing, so the window stays as written.
+TEST(Translations, GermanIsBuiltInAndOtherLanguagesStayEnglish) {
+  for (const char* name : {"en_US", "fr_FR", "C"}) EXPECT_FALSE(InstallTranslations(QLocale(name)));
+  const QString filters = QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
+  EXPECT_EQ(filters, "CSV Files (*.csv);;All Files (*)");
+  ASSERT_TRUE(InstallTranslations(QLocale("de_DE")));
+  EXPECT_NE(QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"), filters);
+  for (QTranslator* translator : QApplication::instance()->findChildren<QTranslator*>()) {
+    QApplication::removeTranslator(translator);
+  }
 }
 
 // On Fusion the group box frame is drawn from Fusion's own picture; it must look the same,
