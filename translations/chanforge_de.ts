@@ -280,6 +280,10 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>with the Folder… button of Edit Lists &gt; Add from satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::ConversionPanel</name>
@@ -947,6 +951,10 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>Folder of DVB-S Scan Tables</source>
         <translation>Ordner der DVB-S-Suchlauftabellen</translation>
+    </message>
+    <message>
+        <source>with the Folder… button</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -52,7 +52,8 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     if (satellites_.empty()) {
       choice->setToolTip(Qt8(satellites::WhereToGetTables(
           folder,
-          common::Value("with the Folder\u2026 button of Edit Lists > Add from satellite"))));
+          common::Value(tr("with the Folder\u2026 button of Edit Lists > Add from satellite")
+                            .toStdString()))));
     }
     connect(choice, &QComboBox::currentIndexChanged, this,
             [this, input] { ChooseSatellite(input); });

@@ -159,8 +159,8 @@ void SatelliteDialog::ShowSatellites() {
   const std::string folder = TablesFolder(settings_);
   folder_->setText(tr("Tables: %1").arg(Qt8(folder)));
   satellites_ = satellites::ListSatellites(files_, folder);
-  missing_->setText(
-      Qt8(satellites::WhereToGetTables(folder, common::Value(kNameTablesFolderHere))));
+  missing_->setText(Qt8(satellites::WhereToGetTables(
+      folder, common::Value(tr("with the Folder\u2026 button").toStdString()))));
   missing_->setVisible(satellites_.empty());
   satellite_list_->clear();
   for (const satellites::Satellite& satellite : satellites_) {

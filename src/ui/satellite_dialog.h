@@ -24,8 +24,6 @@ class SettingsStore;
 
 // The folder of scan tables: the one in the settings, else the system's.
 std::string TablesFolder(const SettingsStore& settings);
-// How the window names another folder, for satellites::WhereToGetTables.
-inline constexpr char kNameTablesFolderHere[] = "with the Folder\u2026 button";
 
 class SatelliteDialog : public QDialog {
   Q_OBJECT
