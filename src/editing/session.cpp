@@ -23,6 +23,7 @@ constexpr auto kChangedOnDisk =
     common::Wording("session.changed-on-disk",
                     "File : {1} has changed on disk since it was loaded !\r\nOverwrite anyway ?");
 constexpr auto kSaving = common::Wording("status.saving", "Saving... {1}");
+constexpr auto kNoFindings = common::Wording("session.no-findings", "No findings");
 
 }  // namespace
 
@@ -41,6 +42,11 @@ bool Session::ConfirmDropChanges(Frontend& frontend, const common::Wording& ques
     default:
       return false;
   }
+}
+
+common::Message Session::LoadedSummary() const {
+  common::Message summary = check::CheckSummary(check::CheckImage(workspace_));
+  return summary.empty() ? common::Say(kNoFindings) : summary;
 }
 
 bool Session::ConfirmQuit(Frontend& frontend) {

@@ -52,6 +52,9 @@ class Session {
   // Before the program ends over unsaved changes: Save writes them in place first, Discard
   // drops them, Cancel keeps the program open. True when it may end.
   bool ConfirmQuit(common::Frontend& frontend);
+  // What the image check finds in the loaded image, said after a load ("2 errors, 1
+  // warning", or "No findings"); the load never waits for it.
+  common::Message LoadedSummary() const;
 
  private:
   // Save, Discard or Cancel over unsaved changes; true when the caller may go on.

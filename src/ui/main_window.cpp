@@ -443,10 +443,7 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
   }
   ShowStatus("");
   // Never blocks the load: the user may be about to repair exactly this image.
-  if (outcome == common::Outcome::kDone) {
-    const common::Message summary = check::CheckSummary(check::CheckImage(workspace_));
-    ShowDone(summary.empty() ? tr("No findings") : Qt8(summary));
-  }
+  if (outcome == common::Outcome::kDone) ShowDone(Qt8(session_.LoadedSummary()));
 }
 
 void MainWindow::OnLoad() {
