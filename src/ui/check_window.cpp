@@ -20,8 +20,8 @@
 namespace chanforge::ui {
 
 CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& workspace_signal,
-                         const SettingsStore& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), workspace_(workspace) {
+                         const SettingsStore& settings, common::Files& files, QWidget* parent)
+    : QWidget(parent, Qt::Window), workspace_(workspace), files_(files) {
   setObjectName("CheckForm");
   setWindowTitle(tr("Check Image"));
   summary_ = new QLabel(this);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "check/image_check.h"
-#include "common/file_access.h"
+#include "common/files.h"
 #include "flash/flash_image.h"
 #include "satellites/scan_table.h"
 
@@ -28,7 +28,7 @@ class CheckWindow : public QWidget {
  public:
   // settings: where the scan tables are.
   CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& workspace_signal,
-              const SettingsStore& settings, QWidget* parent);
+              const SettingsStore& settings, common::Files& files, QWidget* parent);
 
   const std::vector<check::Finding>& findings() const { return findings_; }
   // Called with a finding about one channel or transponder when it is double-clicked.
@@ -47,7 +47,7 @@ class CheckWindow : public QWidget {
   void ChooseSatellite(int input);
 
   const flash::Workspace& workspace_;
-  common::SystemFiles files_;  // the scan tables are read from it
+  common::Files& files_;  // the scan tables are read from it
   std::vector<check::Finding> findings_;
   std::vector<satellites::Satellite> satellites_;
   std::array<satellites::ScanTable, 2> tables_;

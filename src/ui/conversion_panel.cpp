@@ -22,8 +22,9 @@ QString SelectFile(common::Frontend& frontend, const QString& def, const QString
 }
 
 ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Frontend& frontend,
-                                 Conversion to_text, Conversion to_binary, QWidget* parent)
-    : QGroupBox(layout.caption, parent), layout_(layout), frontend_(frontend) {
+                                 common::Files& files, Conversion to_text, Conversion to_binary,
+                                 QWidget* parent)
+    : QGroupBox(layout.caption, parent), layout_(layout), frontend_(frontend), files_(files) {
   setObjectName(layout.frame_name);
   const Twips tw(this);
   const auto box = [&](const char* name, const QString& text, QRect geometry) {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "common/frontend.h"
 #include "common/list_files.h"
 #include "common/list_kind.h"
@@ -49,8 +49,9 @@ class ConversionPanel : public QGroupBox {
   Q_OBJECT
 
  public:
+  // files: the disk the conversions write to, where a converted list's records are counted.
   ConversionPanel(const ConversionPanelLayout& layout, common::Frontend& frontend,
-                  Conversion to_text, Conversion to_binary, QWidget* parent);
+                  common::Files& files, Conversion to_text, Conversion to_binary, QWidget* parent);
 
   QLineEdit* binary_edit() const { return binary_edit_; }
   QLineEdit* text_edit() const { return text_edit_; }
@@ -76,7 +77,7 @@ class ConversionPanel : public QGroupBox {
 
   ConversionPanelLayout layout_;
   common::Frontend& frontend_;
-  common::SystemFiles files_;  // the records of a converted list are counted from it
+  common::Files& files_;
   QLineEdit* binary_edit_;
   QLineEdit* text_edit_;
   QCheckBox* declink_box_ = nullptr;

@@ -26,6 +26,7 @@
 
 #include "flash/blocks.h"
 #include "satellites/satellite_rows.h"
+#include "transponders/transponder_fields.h"
 #include "ui/list_delegate.h"
 #include "ui/satellite_dialog.h"
 #include "ui/settings_store.h"
@@ -119,13 +120,14 @@ QString ColumnWidths(const QTableView* view) {
 
 ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& frontend,
                        WorkspaceSignal& signal, PushCommand push, SettingsStore& settings,
-                       const QList<QAction*>& history, const QList<QAction*>& shortcuts,
-                       QWidget* parent)
+                       common::Files& files, const QList<QAction*>& history,
+                       const QList<QAction*>& shortcuts, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       document_(document),
       frontend_(frontend),
       push_(std::move(push)),
-      settings_(settings) {
+      settings_(settings),
+      files_(files) {
   setObjectName("ListEditor");
   setWindowTitle(tr("Edit Lists"));
   tabs_ = new QTabWidget(this);
@@ -485,7 +487,8 @@ void ListEditor::OnInsert(bool duplicate) {
       } else {
         // An all-zero record reads as an unused one: a new transponder starts at the
         // bottom of the band instead.
-        editing::SetTransponderValue(records[i], editing::TransponderField::kKhz, 10700000);
+        editing::SetTransponderValue(records[i], editing::TransponderField::kKhz,
+                                     transponders::kKhzLeast);
       }
     }
     push_(editing::InsertTransponders(at, std::move(records)));
@@ -536,7 +539,7 @@ void ListEditor::OnAddFromSatellite() {
       !reason.empty()) {
     return ShowRefusal(Qt8(reason), sides_[1].view);
   }
-  auto* dialog = new SatelliteDialog(document_, settings_, this);
+  auto* dialog = new SatelliteDialog(document_, settings_, files_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   // The rows are fitted to the list as it is now: no edit may come between.
   dialog->setWindowModality(Qt::ApplicationModal);

@@ -29,8 +29,8 @@ class ListEditor : public QMainWindow {
   // history: the main window's Undo and Redo, shown on the tool bar under fixed captions.
   // shortcuts: the main window's actions whose keys work here too.
   ListEditor(editing::ListDocument& document, common::Frontend& frontend, WorkspaceSignal& signal,
-             PushCommand push, SettingsStore& settings, const QList<QAction*>& history,
-             const QList<QAction*>& shortcuts, QWidget* parent);
+             PushCommand push, SettingsStore& settings, common::Files& files,
+             const QList<QAction*>& history, const QList<QAction*>& shortcuts, QWidget* parent);
 
   QTableView* channel_view() const { return sides_[0].view; }
   QTableView* transponder_view() const { return sides_[1].view; }
@@ -85,6 +85,7 @@ class ListEditor : public QMainWindow {
   common::Frontend& frontend_;
   PushCommand push_;
   SettingsStore& settings_;
+  common::Files& files_;  // the scan tables are read from it
   std::array<Side, 2> sides_;
   QTabWidget* tabs_ = nullptr;
   QLabel* status_ = nullptr;

@@ -249,7 +249,7 @@ void MainWindow::BuildControls() {
   channel_panel_ = new ConversionPanel(
       {common::ListKind::kChannels, "Frame2", tr("ChannelList (TCS) Convert"), "TCSBin", "TxtTCS",
        "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false, true},
-      *frontend_,
+      *frontend_, files_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
              const common::TextOptions& options, common::TextEncoding&) {
         return channels::ConvertTcsToText(f, files_, bin, txt, options.encoding);
@@ -263,7 +263,7 @@ void MainWindow::BuildControls() {
   transponder_panel_ = new ConversionPanel(
       {common::ListKind::kTransponders, "Frame3", tr("TransponderList (TPT) Convert"), "CmdTPTBin",
        "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true, false},
-      *frontend_,
+      *frontend_, files_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
              const common::TextOptions& options, common::TextEncoding&) {
         return transponders::ConvertTptToText(f, files_, bin, txt, options.declink);
@@ -550,7 +550,7 @@ void MainWindow::OnView() {
 void MainWindow::OnCheckImage() {
   if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(check_window_, [this] {
-    auto* window = new CheckWindow(workspace_, *workspace_signal_, *settings_, this);
+    auto* window = new CheckWindow(workspace_, *workspace_signal_, *settings_, files_, this);
     // A finding in the lists the editor works on opens the editor on its record.
     window->open_finding = [this](const check::Finding& finding) {
       OpenRecord(finding.block, finding.record);
@@ -591,7 +591,7 @@ void MainWindow::OnEditLists() {
         return new ListEditor(
             document_, *frontend_, *workspace_signal_,
             [this](std::unique_ptr<editing::Command> command) { Push(std::move(command)); },
-            *settings_, {undo_action_, redo_action_}, shortcuts, this);
+            *settings_, files_, {undo_action_, redo_action_}, shortcuts, this);
       },
       false);
 }

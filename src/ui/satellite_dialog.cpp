@@ -43,8 +43,8 @@ std::string TablesFolder(const SettingsStore& settings) {
 }
 
 SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, SettingsStore& settings,
-                                 QWidget* parent)
-    : QDialog(parent), document_(document), settings_(settings) {
+                                 common::Files& files, QWidget* parent)
+    : QDialog(parent), document_(document), settings_(settings), files_(files) {
   setObjectName("SatelliteDialog");
   setWindowTitle(tr("Add from Satellite"));
   folder_ = new QLabel(this);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/file_access.h"
+#include "common/files.h"
 #include "editing/list_document.h"
 #include "satellites/satellite_rows.h"
 
@@ -29,7 +29,8 @@ class SatelliteDialog : public QDialog {
   Q_OBJECT
 
  public:
-  SatelliteDialog(const editing::ListDocument& document, SettingsStore& settings, QWidget* parent);
+  SatelliteDialog(const editing::ListDocument& document, SettingsStore& settings,
+                  common::Files& files, QWidget* parent);
 
   // The checked rows' records, in the table's order.
   std::vector<transponders::TransponderRecord> Chosen() const;
@@ -49,7 +50,7 @@ class SatelliteDialog : public QDialog {
 
   const editing::ListDocument& document_;
   SettingsStore& settings_;
-  common::SystemFiles files_;  // the scan tables are read from it
+  common::Files& files_;  // the scan tables are read from it
   std::vector<satellites::Satellite> satellites_;
   satellites::ScanTable table_;
   std::vector<satellites::RowFit> fits_;
