@@ -82,8 +82,13 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   rows_->setObjectName("SatelliteRows");
   rows_->setAccessibleName(tr("Transponders of the satellite"));
   rows_->setRootIsDecorated(false);
+  // The fields' headings as the editor and the CSV name them; polarisation shortened to fit.
+  const auto heading = [](TransponderField field) {
+    return Qt8(common::HeadingOf(transponders::InfoOf(field)));
+  };
   rows_->setHeaderLabels(
-      {tr("Line"), tr("Frequency"), tr("Band"), tr("Pol."), tr("SR"), tr("FEC"), tr("Note")});
+      {tr("Line"), heading(TransponderField::kKhz), heading(TransponderField::kBand), tr("Pol."),
+       heading(TransponderField::kSr), heading(TransponderField::kFec), tr("Note")});
   for (int c = kKhz; c < kNote; ++c) rows_->headerItem()->setTextAlignment(c, Qt::AlignRight);
   connect(rows_, &QTreeWidget::itemChanged, this, &SatelliteDialog::ShowCount);
   lists_ = new QSplitter(this);
