@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "channels/channel_conversions.h"
+#include "channels/channel_record.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "transponders/transponder_conversions.h"
+#include "transponders/transponder_record.h"
 #include "views/list_view.h"
 
 namespace chanforge::cli {
@@ -18,8 +20,16 @@ int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
   ui.ShowStatus(common::Say(common::kLoadingStatus, {common::Value(name)}));
   common::Message error;
   // A line at a time: a list of any length is shown with flat memory.
-  const bool shown = views::StreamListFile(
-      files, name, tcs.empty() ? common::ListKind::kTransponders : common::ListKind::kChannels,
+  const bool channels = !tcs.empty();
+  const std::unique_ptr<common::ListTextFormat> format =
+      channels ? channels::MakeTcsTextFormat() : transponders::MakeTptTextFormat(false);
+  const bool shown = common::StreamListFile(
+      files, name, *format, channels ? channels::TcsHeading : transponders::TptHeading,
+      [&](std::int64_t size) {
+        return views::OversizeLine(common::BlockNameOf(channels ? common::ListKind::kChannels
+                                                                : common::ListKind::kTransponders),
+                                   size);
+      },
       [&](std::string_view line) {
         ui.PrintLine(out, line);
         return static_cast<bool>(out);

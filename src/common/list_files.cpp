@@ -207,6 +207,48 @@ PieceStatus FormatListFile(Files& files, const std::string& binary, ListTextForm
       read);
 }
 
+namespace {
+
+// The text of a piece of lines, a line at a time without its CR LF.
+bool PrintLines(std::string_view text, const std::function<bool(std::string_view)>& print) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", at), text.size());
+    if (!print(text.substr(at, end - at))) return false;
+    at = end + 2;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool StreamListFile(Files& files, const std::string& name, ListTextFormat& format,
+                    std::string_view heading,
+                    const std::function<Message(std::int64_t size)>& oversize_line,
+                    const std::function<bool(std::string_view line)>& print, Message& error) {
+  if (!files.Exists(name)) {
+    error = ViewerNotFoundText(name);
+    return false;
+  }
+  const std::int64_t size = files.SizeOf(name);
+  if (size > kListFileLimit) {
+    error = TooLargeText(name, size);
+    return false;
+  }
+  std::int64_t read = 0;
+  PieceStatus status = ScanListFile(files, name, format, read);
+  if (status == PieceStatus::kDone) {
+    if (!print(heading)) return true;
+    if (size > static_cast<std::int64_t>(kLargeListSize) && !print(Format(oversize_line(size)))) {
+      return true;
+    }
+    status = FormatListFile(
+        files, name, format, [&](std::string_view text) { return PrintLines(text, print); }, read);
+  }
+  if (status == PieceStatus::kTooLarge) error = TooLargeText(name, read);
+  if (status == PieceStatus::kUnreadable) error = ViewerUnreadableText(name);
+  return error.empty();
+}
+
 Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
                             const std::string& text, const std::string& kind,
                             ListTextFormat& format) {

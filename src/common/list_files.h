@@ -77,6 +77,15 @@ PieceStatus FormatListFile(Files& files, const std::string& binary, ListTextForm
                            const std::function<bool(std::string_view text)>& write,
                            std::int64_t& read);
 
+// The list viewer's lines of a whole binary list file, read in pieces so that memory stays
+// flat, a line at a time to print (which may stop them by returning false): the heading,
+// oversize_line(size) when the file is larger than a block holds, and a line per record.
+// False with why when the file cannot be shown (not found, unreadable, too large).
+bool StreamListFile(Files& files, const std::string& name, ListTextFormat& format,
+                    std::string_view heading,
+                    const std::function<Message(std::int64_t size)>& oversize_line,
+                    const std::function<bool(std::string_view line)>& print, Message& error);
+
 // The steps both binary-to-text conversions share. kind names the list in the status
 // ("TCS"). Asks before writing a text that will not convert back, a part record at the end
 // included.

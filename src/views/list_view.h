@@ -25,11 +25,7 @@ ListedFile ListTcsFile(const common::ReadResult& file);
 // The same for a transponder file, always with the DiSEqC column.
 ListedFile ListTptFile(const common::ReadResult& file);
 
-// The same lines of a whole file, read in pieces so that memory stays flat, a line at a
-// time to print (which may stop them by returning false). False with the line that says
-// why when the file cannot be shown (not found, unreadable, too large).
-bool StreamListFile(common::Files& files, const std::string& name, common::ListKind kind,
-                    const std::function<bool(std::string_view line)>& print,
-                    common::Message& error);
+// "TCS FILE IS LARGER THAN 64Kb (70000 bytes)": said of a list file larger than a block.
+common::Message OversizeLine(const std::string& kind, std::int64_t size);
 
 }  // namespace chanforge::views

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 
+#include "channels/channel_conversions.h"
 #include "channels/channel_record.h"
 #include "common/list_files.h"
 #include "flash/blocks.h"
 #include "support/builders.h"
 #include "support/fake_files.h"
 #include "support/workspace.h"
+#include "transponders/transponder_conversions.h"
 #include "transponders/transponder_record.h"
 #include "views/block_lines.h"
 #include "views/block_view.h"
@@ -135,9 +137,17 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
     streamed.emplace_back(line);
     return true;
   };
-  EXPECT_TRUE(StreamListFile(dir.disk, dir.Path("big"), common::ListKind::kChannels, print, error));
+  const auto stream = [&](common::Files& disk, const std::string& name, bool channel_list) {
+    const auto format =
+        channel_list ? channels::MakeTcsTextFormat() : transponders::MakeTptTextFormat(false);
+    return common::StreamListFile(
+        disk, name, *format, channel_list ? channels::TcsHeading : transponders::TptHeading,
+        [&](std::int64_t size) { return OversizeLine(channel_list ? "TCS" : "TPT", size); }, print,
+        error);
+  };
+  EXPECT_TRUE(stream(dir.disk, dir.Path("big"), true));
   EXPECT_EQ(streamed, Texts(big.lines));
-  EXPECT_FALSE(StreamListFile(files, "huge", common::ListKind::kTransponders, print, error));
+  EXPECT_FALSE(stream(files, "huge", false));
   EXPECT_EQ(error, "File : huge is too large (3298534883328 bytes) !");
   EXPECT_EQ(files.bytes_read, 65536);  // no more than the window's look
 #ifdef __linux__
