@@ -18,6 +18,20 @@ Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
+    <name>block.line</name>
+    <message>
+        <source>Block:{1} {2} (${3}-${4}) ${5} bytes</source>
+        <translation>Block:{1} {2} (${3}-${4}) ${5} Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>block.line-records</name>
+    <message>
+        <source>{1} ({2})</source>
+        <translation>{1} ({2})</translation>
+    </message>
+</context>
+<context>
     <name>block.not-whole-records</name>
     <message>
         <source>File : {1} is {2} bytes: not a whole number of {3} records.<byte value="xd"/>
