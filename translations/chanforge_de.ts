@@ -3180,7 +3180,7 @@ Save the changes before loading ?</source>
     <name>step.sort-name</name>
     <message>
         <source>Sort channels by name</source>
-        <translation>Sender nach Name sortieren</translation>
+        <translation>Sender nach Namen sortieren</translation>
     </message>
 </context>
 <context>
