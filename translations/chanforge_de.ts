@@ -5,7 +5,7 @@
     <name>block.big-file</name>
     <message>
         <source>Block is bigger then 64Kb, load only first 64Kb ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Block ist größer als 64 KB, nur die ersten 64 KB laden?</translation>
     </message>
 </context>
 <context>
@@ -13,7 +13,22 @@
     <message>
         <source>Clear block  {1}?<byte value="xd"/>
 Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} leeren?<byte value="xd"/>
+Sind Sie sicher?</translation>
+    </message>
+</context>
+<context>
+    <name>block.line</name>
+    <message>
+        <source>Block:{1} {2} (${3}-${4}) ${5} bytes</source>
+        <translation>Block:{1} {2} (${3}-${4}) ${5} Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>block.line-records</name>
+    <message>
+        <source>{1} ({2})</source>
+        <translation>{1} ({2})</translation>
     </message>
 </context>
 <context>
@@ -21,7 +36,8 @@ Are you sure ?</source>
     <message>
         <source>File : {1} is {2} bytes: not a whole number of {3} records.<byte value="xd"/>
 Read anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} hat {2} Bytes: keine ganze Zahl von {3}-Datensätzen.<byte value="xd"/>
+Trotzdem einlesen?</translation>
     </message>
 </context>
 <context>
@@ -29,42 +45,43 @@ Read anyway ?</source>
     <message>
         <source>File : {1} is 1 byte: not a whole number of {2} records.<byte value="xd"/>
 Read anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} hat 1 Byte: keine ganze Zahl von {2}-Datensätzen.<byte value="xd"/>
+Trotzdem einlesen?</translation>
     </message>
 </context>
 <context>
     <name>block.select-to-clear</name>
     <message>
         <source>Please select a block to Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Block zum Leeren wählen</translation>
     </message>
 </context>
 <context>
     <name>block.select-to-convert</name>
     <message>
         <source>Please select a block to Convert (a TPT block!)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Block zum Umwandeln wählen (einen TPT-Block!)</translation>
     </message>
 </context>
 <context>
     <name>block.select-to-save</name>
     <message>
         <source>Please select a block to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Block zum Sichern wählen</translation>
     </message>
 </context>
 <context>
     <name>block.select-to-update</name>
     <message>
         <source>Please select a block to Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Block zum Einlesen wählen</translation>
     </message>
 </context>
 <context>
     <name>block.select-to-view</name>
     <message>
         <source>Please select a block to View</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Block zum Anzeigen wählen</translation>
     </message>
 </context>
 <context>
@@ -282,7 +299,7 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     </message>
     <message>
         <source>with the Folder… button of Edit Lists &gt; Add from satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>mit der Schaltfläche „Ordner…“ unter Listen bearbeiten &gt; Vom Satelliten hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -954,7 +971,7 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     </message>
     <message>
         <source>with the Folder… button</source>
-        <translation type="unfinished"></translation>
+        <translation>mit der Schaltfläche „Ordner…“</translation>
     </message>
 </context>
 <context>
@@ -972,294 +989,294 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <name>channel.line-out-of-range</name>
     <message>
         <source>{1} value {2} is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}-Wert {2} liegt außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>
     <name>channel.name-ends-in-blank</name>
     <message>
         <source>{1} {2} ends in a blank, which the list would store as a NUL: leave it out.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} endet auf ein Leerzeichen, das die Liste als NUL speichern würde: bitte weglassen.</translation>
     </message>
 </context>
 <context>
     <name>channel.name-too-long</name>
     <message>
         <source>{1} {2} is {3} bytes long; at most {4} fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist {3} Bytes lang; höchstens {4} passen.</translation>
     </message>
 </context>
 <context>
     <name>check-why.duplicate-sid</name>
     <message>
         <source>the receiver finds only one of two services with one SID</source>
-        <translation type="unfinished"></translation>
+        <translation>der Receiver findet von zwei Diensten mit einer SID nur einen</translation>
     </message>
 </context>
 <context>
     <name>check-why.duplicate-transponder</name>
     <message>
         <source>two entries for one transponder split its channels</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei Einträge für einen Transponder teilen seine Sender auf</translation>
     </message>
 </context>
 <context>
     <name>check-why.empty-record-inside</name>
     <message>
         <source>a free slot between channels shows as a blank entry</source>
-        <translation type="unfinished"></translation>
+        <translation>ein freier Platz zwischen Sendern erscheint als leerer Eintrag</translation>
     </message>
 </context>
 <context>
     <name>check-why.frequency-range</name>
     <message>
         <source>the tuner takes 950 to 2150 MHz after the LNB: each band&apos;s oscillator bounds its range</source>
-        <translation type="unfinished"></translation>
+        <translation>der Tuner nimmt 950 bis 2150 MHz nach dem LNB: der Oszillator jedes Bands begrenzt dessen Bereich</translation>
     </message>
 </context>
 <context>
     <name>check-why.hidden-flags</name>
     <message>
         <source>the text file cannot keep these bits: a round trip drops them</source>
-        <translation type="unfinished"></translation>
+        <translation>die Textdatei kann diese Bits nicht halten: eine Hin- und Rückumwandlung verliert sie</translation>
     </message>
 </context>
 <context>
     <name>check-why.image-size</name>
     <message>
         <source>the receiver&apos;s flash holds exactly 524288 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Flash des Receivers hält genau 524288 Bytes</translation>
     </message>
 </context>
 <context>
     <name>check-why.length-past-end</name>
     <message>
         <source>the receiver would read its list from the next block</source>
-        <translation type="unfinished"></translation>
+        <translation>der Receiver würde seine Liste aus dem nächsten Block lesen</translation>
     </message>
 </context>
 <context>
     <name>check-why.name-control-bytes</name>
     <message>
         <source>control bytes garble the menu and the text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbytes verstümmeln das Menü und die Textdatei</translation>
     </message>
 </context>
 <context>
     <name>check-why.no-usable-blocks</name>
     <message>
         <source>the lists to edit live in the blocks named TCS and TPT</source>
-        <translation type="unfinished"></translation>
+        <translation>die zu bearbeitenden Listen stehen in den Blöcken namens TCS und TPT</translation>
     </message>
 </context>
 <context>
     <name>check-why.not-on-satellite</name>
     <message>
         <source>the chosen satellite&apos;s scan table lacks it: moved, ended, mistyped or on another input</source>
-        <translation type="unfinished"></translation>
+        <translation>der Suchlauftabelle des gewählten Satelliten fehlt er: verlegt, eingestellt, vertippt oder an einem anderen Eingang</translation>
     </message>
 </context>
 <context>
     <name>check-why.part-record</name>
     <message>
         <source>a cut record shifts every record the receiver reads after it</source>
-        <translation type="unfinished"></translation>
+        <translation>ein angeschnittener Datensatz verschiebt jeden Datensatz, den der Receiver danach liest</translation>
     </message>
 </context>
 <context>
     <name>check-why.satellite-gap</name>
     <message>
         <source>the chosen satellite&apos;s scan table has transponders the list lacks</source>
-        <translation type="unfinished"></translation>
+        <translation>die Suchlauftabelle des gewählten Satelliten hat Transponder, die der Liste fehlen</translation>
     </message>
 </context>
 <context>
     <name>check-why.second-list</name>
     <message>
         <source>the receiver reads only one channel and one transponder list</source>
-        <translation type="unfinished"></translation>
+        <translation>der Receiver liest nur eine Sender- und eine Transponderliste</translation>
     </message>
 </context>
 <context>
     <name>check-why.sid-zero</name>
     <message>
         <source>no service has SID 0: a new channel&apos;s SID is still to be set</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dienst hat SID 0: die SID eines neuen Senders ist noch zu setzen</translation>
     </message>
 </context>
 <context>
     <name>check-why.too-many-channels</name>
     <message>
         <source>more channels than the firmware is known to hold</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr Sender, als die Firmware bekanntlich hält</translation>
     </message>
 </context>
 <context>
     <name>check-why.tp-missing</name>
     <message>
         <source>a channel without its transponder cannot be tuned</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Sender ohne seinen Transponder lässt sich nicht einstellen</translation>
     </message>
 </context>
 <context>
     <name>check-why.unknown-fec</name>
     <message>
         <source>the text file shows the code as 0/0 and stores another for it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Textdatei zeigt den Code als 0/0 und speichert dafür einen anderen</translation>
     </message>
 </context>
 <context>
     <name>check.another-list</name>
     <message>
         <source>another {1} block; the receiver uses one</source>
-        <translation type="unfinished"></translation>
+        <translation>ein weiterer {1}-Block; der Receiver nutzt einen</translation>
     </message>
 </context>
 <context>
     <name>check.block</name>
     <message>
         <source>block {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1}</translation>
     </message>
 </context>
 <context>
     <name>check.block-channel</name>
     <message>
         <source>block {1} channel {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} Sender {2}</translation>
     </message>
 </context>
 <context>
     <name>check.block-transponder</name>
     <message>
         <source>block {1} transponder {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} Transponder {2}</translation>
     </message>
 </context>
 <context>
     <name>check.control-byte</name>
     <message>
         <source>control byte {1} at position {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbyte {1} an Position {2}</translation>
     </message>
 </context>
 <context>
     <name>check.error-line</name>
     <message>
         <source>error: {1}: {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: {1}: {2}</translation>
     </message>
 </context>
 <context>
     <name>check.errors</name>
     <message>
         <source>{1} errors</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Fehler</translation>
     </message>
 </context>
 <context>
     <name>check.free-slot</name>
     <message>
         <source>free slot inside the list</source>
-        <translation type="unfinished"></translation>
+        <translation>freier Platz innerhalb der Liste</translation>
     </message>
 </context>
 <context>
     <name>check.hidden-flags</name>
     <message>
         <source>flag bits {1} do not show in the text line</source>
-        <translation type="unfinished"></translation>
+        <translation>Flag-Bits {1} erscheinen nicht in der Textzeile</translation>
     </message>
 </context>
 <context>
     <name>check.image</name>
     <message>
         <source>image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 <context>
     <name>check.image-size</name>
     <message>
         <source>size is {1} bytes, not {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ist {1} Bytes, nicht {2}</translation>
     </message>
 </context>
 <context>
     <name>check.line-end-byte</name>
     <message>
         <source>line-end byte {1} at position {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenende-Byte {1} an Position {2}</translation>
     </message>
 </context>
 <context>
     <name>check.no-tp</name>
     <message>
         <source>no transponder (0x00)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Transponder (0x00)</translation>
     </message>
 </context>
 <context>
     <name>check.no-usable-blocks</name>
     <message>
         <source>no usable blocks: no block is named TCS or TPT</source>
-        <translation type="unfinished"></translation>
+        <translation>keine verwendbaren Blöcke: kein Block heißt TCS oder TPT</translation>
     </message>
 </context>
 <context>
     <name>check.not-multiple</name>
     <message>
         <source>data length {1} is not a multiple of {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenlänge {1} ist kein Vielfaches von {2}</translation>
     </message>
 </context>
 <context>
     <name>check.one-error</name>
     <message>
         <source>{1} error</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Fehler</translation>
     </message>
 </context>
 <context>
     <name>check.one-warning</name>
     <message>
         <source>{1} warning</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Warnung</translation>
     </message>
 </context>
 <context>
     <name>check.past-block</name>
     <message>
         <source>data length {1} runs past the block&apos;s end (room for {2})</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenlänge {1} reicht über das Blockende hinaus (Platz für {2})</translation>
     </message>
 </context>
 <context>
     <name>check.past-image</name>
     <message>
         <source>data length {1} runs past the image&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenlänge {1} reicht über das Ende des Images hinaus</translation>
     </message>
 </context>
 <context>
     <name>check.place</name>
     <message>
         <source>{1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}</translation>
     </message>
 </context>
 <context>
     <name>check.same-sid</name>
     <message>
         <source>SID {1} on transponder {2} also at channel {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>SID {1} auf Transponder {2} auch bei Sender {3}</translation>
     </message>
 </context>
 <context>
     <name>check.same-transponder</name>
     <message>
         <source>{1} kHz on DiSEqC {2} also at transponder {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} kHz an DiSEqC {2} auch bei Transponder {3}</translation>
     </message>
 </context>
 <context>
@@ -1267,238 +1284,239 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>The image has {1} (first: {2}: {3}).<byte value="xd"/>
 Save anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat {1} (erster: {2}: {3}).<byte value="xd"/>
+Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
     <name>check.sid-zero</name>
     <message>
         <source>SID 0 names no service</source>
-        <translation type="unfinished"></translation>
+        <translation>SID 0 bezeichnet keinen Dienst</translation>
     </message>
 </context>
 <context>
     <name>check.too-many</name>
     <message>
         <source>{1} channels; the firmware holds {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender; die Firmware hält {2}</translation>
     </message>
 </context>
 <context>
     <name>check.tp-beyond</name>
     <message>
         <source>transponder {1} does not exist ({2} used)</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} existiert nicht ({2} belegt)</translation>
     </message>
 </context>
 <context>
     <name>check.tp-empty</name>
     <message>
         <source>transponder {1} is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} ist leer</translation>
     </message>
 </context>
 <context>
     <name>check.unknown-fec</name>
     <message>
         <source>FEC code {1} shows as {2}; the text line stores {3} for it</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC-Code {1} erscheint als {2}; die Textzeile speichert dafür {3}</translation>
     </message>
 </context>
 <context>
     <name>check.warning-line</name>
     <message>
         <source>warning: {1}: {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: {1}: {2}</translation>
     </message>
 </context>
 <context>
     <name>check.warnings</name>
     <message>
         <source>{1} warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Warnungen</translation>
     </message>
 </context>
 <context>
     <name>columns.and-so-on</name>
     <message>
         <source>{1}, …</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}, …</translation>
     </message>
 </context>
 <context>
     <name>columns.and-stored-as</name>
     <message>
         <source>{1}, and it would be stored as {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}, und es würde als {2} gespeichert</translation>
     </message>
 </context>
 <context>
     <name>columns.blank</name>
     <message>
         <source>{1} is blank</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} ist leer</translation>
     </message>
 </context>
 <context>
     <name>columns.field-value</name>
     <message>
         <source>{1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}</translation>
     </message>
 </context>
 <context>
     <name>columns.fixed-holds</name>
     <message>
         <source>column {1} holds {2}, not {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte {1} enthält {2}, nicht {3}</translation>
     </message>
 </context>
 <context>
     <name>columns.gap-wide</name>
     <message>
         <source>the gap before {1} is {2} columns wide, not {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lücke vor {1} ist {2} Spalten breit, nicht {3}</translation>
     </message>
 </context>
 <context>
     <name>columns.line-ends</name>
     <message>
         <source>the line ends in column {1}: {2} are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile endet in Spalte {1}: {2} fehlen</translation>
     </message>
 </context>
 <context>
     <name>columns.missing</name>
     <message>
         <source>{1} is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} fehlt</translation>
     </message>
 </context>
 <context>
     <name>columns.moves-left</name>
     <message>
         <source>{1}: {2} and the columns behind it move {3} to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: {2} und die Spalten dahinter rücken um {3} nach links</translation>
     </message>
 </context>
 <context>
     <name>columns.moves-right</name>
     <message>
         <source>{1}: {2} and the columns behind it move {3} to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: {2} und die Spalten dahinter rücken um {3} nach rechts</translation>
     </message>
 </context>
 <context>
     <name>columns.name-takes</name>
     <message>
         <source>the name {1} and its blanks take {2} columns, not {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name {1} und seine Leerzeichen belegen {2} Spalten, nicht {3}</translation>
     </message>
 </context>
 <context>
     <name>columns.not-blank</name>
     <message>
         <source>column {1} is not a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte {1} ist kein Leerzeichen</translation>
     </message>
 </context>
 <context>
     <name>columns.not-hex</name>
     <message>
         <source>{1} {2} is not a hex number</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist keine Hexzahl</translation>
     </message>
 </context>
 <context>
     <name>columns.not-read</name>
     <message>
         <source>text after column {1} is not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach Spalte {1} wird nicht gelesen</translation>
     </message>
 </context>
 <context>
     <name>columns.number-ends</name>
     <message>
         <source>the record number {1} ends in column {2}, not {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datensatznummer {1} endet in Spalte {2}, nicht {3}</translation>
     </message>
 </context>
 <context>
     <name>columns.record-number</name>
     <message>
         <source>the record number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datensatznummer</translation>
     </message>
 </context>
 <context>
     <name>columns.stored-as</name>
     <message>
         <source>{1}: it would be stored as {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: es würde als {2} gespeichert</translation>
     </message>
 </context>
 <context>
     <name>columns.tab</name>
     <message>
         <source>column {1} holds a tab, one column however wide an editor shows it; {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte {1} enthält einen Tabulator, eine Spalte, wie breit ein Editor ihn auch zeigt; {2}</translation>
     </message>
 </context>
 <context>
     <name>columns.the-name</name>
     <message>
         <source>the name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name</translation>
     </message>
 </context>
 <context>
     <name>columns.token-wide</name>
     <message>
         <source>{1} {2} is {3} characters wide, not {4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist {3} Zeichen breit, nicht {4}</translation>
     </message>
 </context>
 <context>
     <name>convert.anyway</name>
     <message>
         <source>Convert anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem umwandeln?</translation>
     </message>
 </context>
 <context>
     <name>convert.large-list</name>
     <message>
         <source>File is bigger then 64Kb, load anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei ist größer als 64 KB, trotzdem laden?</translation>
     </message>
 </context>
 <context>
     <name>convert.line-refused</name>
     <message>
         <source>Line {1} of {2} can not be converted: {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile {1} von {2} lässt sich nicht umwandeln: {3}</translation>
     </message>
 </context>
 <context>
     <name>convert.more-lines</name>
     <message>
         <source>and {1} more</source>
-        <translation type="unfinished"></translation>
+        <translation>und {1} weitere</translation>
     </message>
 </context>
 <context>
     <name>convert.part-byte</name>
     <message>
         <source>the last byte is not a whole record and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>das letzte Byte ist kein ganzer Datensatz und wird weggelassen</translation>
     </message>
 </context>
 <context>
     <name>convert.part-bytes</name>
     <message>
         <source>the last {1} bytes are not a whole record and are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>die letzten {1} Bytes sind kein ganzer Datensatz und werden weggelassen</translation>
     </message>
 </context>
 <context>
@@ -1506,14 +1524,15 @@ Save anyway ?</source>
     <message>
         <source>The text will not convert back to the same list: {1}<byte value="xd"/>
 {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text wird nicht wieder in dieselbe Liste umgewandelt: {1}<byte value="xd"/>
+{2}</translation>
     </message>
 </context>
 <context>
     <name>convert.unstored</name>
     <message>
         <source>{1} lines of {2} will not be stored as written:</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Zeilen von {2} werden nicht wie geschrieben gespeichert:</translation>
     </message>
 </context>
 <context>
@@ -1522,35 +1541,37 @@ Save anyway ?</source>
         <source>Line {1}: {2}<byte value="xd"/>
   as written: &quot;{3}&quot;<byte value="xd"/>
   read back:  &quot;{4}&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile {1}: {2}<byte value="xd"/>
+  wie geschrieben: &quot;{3}&quot;<byte value="xd"/>
+  zurückgelesen:   &quot;{4}&quot;</translation>
     </message>
 </context>
 <context>
     <name>convert.unstored-one</name>
     <message>
         <source>1 line of {1} will not be stored as written:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile von {1} wird nicht wie geschrieben gespeichert:</translation>
     </message>
 </context>
 <context>
     <name>csv.after-quote</name>
     <message>
         <source>Text follows a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf ein schließendes Anführungszeichen folgt Text.</translation>
     </message>
 </context>
 <context>
     <name>csv.and-more</name>
     <message>
         <source>and {1} more</source>
-        <translation type="unfinished"></translation>
+        <translation>und {1} weitere</translation>
     </message>
 </context>
 <context>
     <name>csv.channels</name>
     <message>
         <source>{1} channels</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender</translation>
     </message>
 </context>
 <context>
@@ -1558,14 +1579,15 @@ Save anyway ?</source>
     <message>
         <source>{1} names would become empty: {2}.<byte value="xd"/>
 Empty them ?</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Namen würden leer: {2}.<byte value="xd"/>
+Sie leeren?</translation>
     </message>
 </context>
 <context>
     <name>csv.emptied-name</name>
     <message>
         <source>channel {1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} {2}</translation>
     </message>
 </context>
 <context>
@@ -1573,70 +1595,71 @@ Empty them ?</source>
     <message>
         <source>{1} name would become empty: {2}.<byte value="xd"/>
 Empty it ?</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Name würde leer: {2}.<byte value="xd"/>
+Ihn leeren?</translation>
     </message>
 </context>
 <context>
     <name>csv.exported-channels</name>
     <message>
         <source>Exported {1} channels to {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender nach {2} exportiert</translation>
     </message>
 </context>
 <context>
     <name>csv.exported-transponders</name>
     <message>
         <source>Exported {1} transponders to {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder nach {2} exportiert</translation>
     </message>
 </context>
 <context>
     <name>csv.garbled</name>
     <message>
         <source>The file starts with &quot;{1}&quot;: it was read in a Western character set, which garbles accented letters. Open the exported file again with the character set Unicode (UTF-8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei beginnt mit &quot;{1}&quot;: sie wurde in einem westlichen Zeichensatz gelesen, der Umlaute und Akzente verstümmelt. Öffnen Sie die exportierte Datei erneut mit dem Zeichensatz Unicode (UTF-8).</translation>
     </message>
 </context>
 <context>
     <name>csv.imported-channels</name>
     <message>
         <source>Imported {1} channels from {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender aus {2} importiert</translation>
     </message>
 </context>
 <context>
     <name>csv.imported-transponders</name>
     <message>
         <source>Imported {1} transponders from {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder aus {2} importiert</translation>
     </message>
 </context>
 <context>
     <name>csv.inner-quote</name>
     <message>
         <source>A quote inside a field that does not start with one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anführungszeichen in einem Feld, das nicht mit einem beginnt.</translation>
     </message>
 </context>
 <context>
     <name>csv.line-of-file</name>
     <message>
         <source>Line {1} of {2}: {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile {1} von {2}: {3}</translation>
     </message>
 </context>
 <context>
     <name>csv.missing-column</name>
     <message>
         <source>Missing column {1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte {1} fehlt.</translation>
     </message>
 </context>
 <context>
     <name>csv.more</name>
     <message>
         <source>{1} more</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} weitere</translation>
     </message>
 </context>
 <context>
@@ -1644,7 +1667,8 @@ Empty it ?</source>
     <message>
         <source>{1} has no rows: the import would empty the list of {2}.<byte value="xd"/>
 Empty the list ?</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} hat keine Zeilen: der Import würde die Liste leeren ({2}).<byte value="xd"/>
+Die Liste leeren?</translation>
     </message>
 </context>
 <context>
@@ -1652,483 +1676,484 @@ Empty the list ?</source>
     <message>
         <source>{1} has no rows: the import would empty the list of {2} and remove the {3} on them.<byte value="xd"/>
 Empty the list ?</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} hat keine Zeilen: der Import würde die Liste leeren ({2}) und die {3} darauf entfernen.<byte value="xd"/>
+Die Liste leeren?</translation>
     </message>
 </context>
 <context>
     <name>csv.not-closed</name>
     <message>
         <source>A quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
     </message>
 </context>
 <context>
     <name>csv.not-utf8</name>
     <message>
         <source>Line {1} of {2} is not UTF-8 text: save the CSV as UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile {1} von {2} ist kein UTF-8-Text: speichern Sie die CSV als UTF-8</translation>
     </message>
 </context>
 <context>
     <name>csv.nr-no-channel</name>
     <message>
         <source>Nr {1} names no channel: the list has {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. {1} bezeichnet keinen Sender: die Liste hat {2}.</translation>
     </message>
 </context>
 <context>
     <name>csv.nr-no-transponder</name>
     <message>
         <source>Nr {1} names no transponder: the list has {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. {1} bezeichnet keinen Transponder: die Liste hat {2}.</translation>
     </message>
 </context>
 <context>
     <name>csv.nr-not-number</name>
     <message>
         <source>Nr {1} is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. {1} ist keine Zahl.</translation>
     </message>
 </context>
 <context>
     <name>csv.one-channel</name>
     <message>
         <source>{1} channel</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender</translation>
     </message>
 </context>
 <context>
     <name>csv.one-transponder</name>
     <message>
         <source>{1} transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder</translation>
     </message>
 </context>
 <context>
     <name>csv.transponder-beyond</name>
     <message>
         <source>Transponder {1} would move to row {2}, beyond the {3} its channels can reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} käme in Zeile {2}, jenseits der {3}, die seine Sender erreichen können.</translation>
     </message>
 </context>
 <context>
     <name>csv.transponders</name>
     <message>
         <source>{1} transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder</translation>
     </message>
 </context>
 <context>
     <name>diff.added</name>
     <message>
         <source>{1} added</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} hinzugefügt</translation>
     </message>
 </context>
 <context>
     <name>diff.added-label</name>
     <message>
         <source>{1} added: {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} hinzugefügt: {2}</translation>
     </message>
 </context>
 <context>
     <name>diff.block</name>
     <message>
         <source>block {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1}</translation>
     </message>
 </context>
 <context>
     <name>diff.block-channel</name>
     <message>
         <source>block {1} channel {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} Sender {2}</translation>
     </message>
 </context>
 <context>
     <name>diff.block-transponder</name>
     <message>
         <source>block {1} transponder {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} Transponder {2}</translation>
     </message>
 </context>
 <context>
     <name>diff.bytes</name>
     <message>
         <source>{1} bytes {2}-{3} changed</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Bytes {2}-{3} geändert</translation>
     </message>
 </context>
 <context>
     <name>diff.field</name>
     <message>
         <source>{1} {2}: {3} → {4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}: {3} → {4}</translation>
     </message>
 </context>
 <context>
     <name>diff.image</name>
     <message>
         <source>image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 <context>
     <name>diff.more-ranges</name>
     <message>
         <source>{1}: {2} more changed byte ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: {2} weitere geänderte Bytebereiche</translation>
     </message>
 </context>
 <context>
     <name>diff.moved</name>
     <message>
         <source>{1} moved from {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} verschoben von {2}</translation>
     </message>
 </context>
 <context>
     <name>diff.moved-label</name>
     <message>
         <source>{1} moved from {2}: {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} verschoben von {2}: {3}</translation>
     </message>
 </context>
 <context>
     <name>diff.past-blocks</name>
     <message>
         <source>past the blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>hinter den Blöcken</translation>
     </message>
 </context>
 <context>
     <name>diff.removed</name>
     <message>
         <source>{1} removed</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} entfernt</translation>
     </message>
 </context>
 <context>
     <name>diff.removed-label</name>
     <message>
         <source>{1} removed: {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} entfernt: {2}</translation>
     </message>
 </context>
 <context>
     <name>diff.size</name>
     <message>
         <source>{1} {2}: {3} → {4} bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}: {3} → {4} Bytes</translation>
     </message>
 </context>
 <context>
     <name>done.cleared-block</name>
     <message>
         <source>Cleared block {1} ({2})</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} geleert ({2})</translation>
     </message>
 </context>
 <context>
     <name>done.converted-channels</name>
     <message>
         <source>Converted {1} channels to {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender nach {2} umgewandelt</translation>
     </message>
 </context>
 <context>
     <name>done.converted-transponders</name>
     <message>
         <source>Converted {1} transponders to {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder nach {2} umgewandelt</translation>
     </message>
 </context>
 <context>
     <name>done.loaded-image</name>
     <message>
         <source>Loaded {1} ({2} bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} geladen ({2} Bytes)</translation>
     </message>
 </context>
 <context>
     <name>done.read-as-utf8</name>
     <message>
         <source>{1} (read as UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} (als UTF-8 gelesen)</translation>
     </message>
 </context>
 <context>
     <name>done.read-block</name>
     <message>
         <source>Read block {1} ({2}, {3} bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} eingelesen ({2}, {3} Bytes)</translation>
     </message>
 </context>
 <context>
     <name>done.read-block-from</name>
     <message>
         <source>Read block {1} ({2}, {3} bytes) from {4}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} eingelesen ({2}, {3} Bytes) aus {4}</translation>
     </message>
 </context>
 <context>
     <name>done.saved-block</name>
     <message>
         <source>Saved block {1} ({2}, {3} bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} gesichert ({2}, {3} Bytes)</translation>
     </message>
 </context>
 <context>
     <name>done.saved-block-to</name>
     <message>
         <source>Saved block {1} ({2}, {3} bytes) to {4}</source>
-        <translation type="unfinished"></translation>
+        <translation>Block {1} gesichert ({2}, {3} Bytes) in {4}</translation>
     </message>
 </context>
 <context>
     <name>done.saved-image</name>
     <message>
         <source>Saved {1} ({2} bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} gespeichert ({2} Bytes)</translation>
     </message>
 </context>
 <context>
     <name>field.aecm</name>
     <message>
         <source>Aecm</source>
-        <translation type="unfinished"></translation>
+        <translation>Aecm</translation>
     </message>
 </context>
 <context>
     <name>field.apid</name>
     <message>
         <source>APID</source>
-        <translation type="unfinished"></translation>
+        <translation>APID</translation>
     </message>
 </context>
 <context>
     <name>field.band</name>
     <message>
         <source>Band</source>
-        <translation type="unfinished">Band</translation>
+        <translation>Band</translation>
     </message>
 </context>
 <context>
     <name>field.chn</name>
     <message>
         <source>Chn</source>
-        <translation type="unfinished"></translation>
+        <translation>Chn</translation>
     </message>
 </context>
 <context>
     <name>field.diseqc</name>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
 </context>
 <context>
     <name>field.fec</name>
     <message>
         <source>FEC</source>
-        <translation type="unfinished">FEC</translation>
+        <translation>FEC</translation>
     </message>
 </context>
 <context>
     <name>field.frequency</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequenz</translation>
+        <translation>Frequenz</translation>
     </message>
 </context>
 <context>
     <name>field.linked</name>
     <message>
         <source>{1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}</translation>
     </message>
 </context>
 <context>
     <name>field.name</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
     <name>field.nid</name>
     <message>
         <source>NID</source>
-        <translation type="unfinished"></translation>
+        <translation>NID</translation>
     </message>
 </context>
 <context>
     <name>field.not-choice</name>
     <message>
         <source>{1} {2} is not {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist nicht {3}</translation>
     </message>
 </context>
 <context>
     <name>field.not-number</name>
     <message>
         <source>{1} {2} is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist keine Zahl</translation>
     </message>
 </context>
 <context>
     <name>field.outside</name>
     <message>
         <source>{1} {2} is outside {3} to {4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} liegt außerhalb von {3} bis {4}</translation>
     </message>
 </context>
 <context>
     <name>field.pcr</name>
     <message>
         <source>PCR</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR</translation>
     </message>
 </context>
 <context>
     <name>field.polarisation</name>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
 </context>
 <context>
     <name>field.says</name>
     <message>
         <source>{1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}</translation>
     </message>
 </context>
 <context>
     <name>field.sid</name>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
 </context>
 <context>
     <name>field.sr</name>
     <message>
         <source>SR</source>
-        <translation type="unfinished">SR</translation>
+        <translation>SR</translation>
     </message>
 </context>
 <context>
     <name>field.tid</name>
     <message>
         <source>TID</source>
-        <translation type="unfinished"></translation>
+        <translation>TID</translation>
     </message>
 </context>
 <context>
     <name>field.tp</name>
     <message>
         <source>TP</source>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
 </context>
 <context>
     <name>field.use</name>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Use</translation>
     </message>
 </context>
 <context>
     <name>field.vecm</name>
     <message>
         <source>Vecm</source>
-        <translation type="unfinished"></translation>
+        <translation>Vecm</translation>
     </message>
 </context>
 <context>
     <name>field.vpid</name>
     <message>
         <source>VPID</source>
-        <translation type="unfinished"></translation>
+        <translation>VPID</translation>
     </message>
 </context>
 <context>
     <name>field.with-unit</name>
     <message>
         <source>{1} ({2})</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} ({2})</translation>
     </message>
 </context>
 <context>
     <name>file.cannot-open</name>
     <message>
         <source>File : {1} can not be opened !</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} kann nicht geöffnet werden!</translation>
     </message>
 </context>
 <context>
     <name>file.new-file-notice</name>
     <message>
         <source>{1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}</translation>
     </message>
 </context>
 <context>
     <name>file.not-found</name>
     <message>
         <source>File : {1} not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} nicht gefunden!</translation>
     </message>
 </context>
 <context>
     <name>file.not-regular</name>
     <message>
         <source>File : {1} is not a regular file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} ist keine reguläre Datei!</translation>
     </message>
 </context>
 <context>
     <name>file.notice.both</name>
     <message>
         <source>{1}; {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}; {2}</translation>
     </message>
 </context>
 <context>
     <name>file.notice.lost-acl</name>
     <message>
         <source>lost its access control list ({1})</source>
-        <translation type="unfinished"></translation>
+        <translation>hat ihre Zugriffssteuerungsliste verloren ({1})</translation>
     </message>
 </context>
 <context>
     <name>file.notice.lost-attributes</name>
     <message>
         <source>lost its extended attributes {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>hat ihre erweiterten Attribute {1} verloren</translation>
     </message>
 </context>
 <context>
     <name>file.notice.other-name</name>
     <message>
         <source>is a file of its own now: its other name (a hard link) keeps the old content</source>
-        <translation type="unfinished"></translation>
+        <translation>ist jetzt eine eigene Datei: ihr anderer Name (ein harter Link) behält den alten Inhalt</translation>
     </message>
 </context>
 <context>
     <name>file.notice.other-names</name>
     <message>
         <source>is a file of its own now: its {1} other names (hard links) keep the old content</source>
-        <translation type="unfinished"></translation>
+        <translation>ist jetzt eine eigene Datei: ihre {1} anderen Namen (harte Links) behalten den alten Inhalt</translation>
     </message>
 </context>
 <context>
     <name>file.notice.owned-by</name>
     <message>
         <source>is now owned by {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>gehört jetzt {1}</translation>
     </message>
 </context>
 <context>
@@ -2136,77 +2161,78 @@ Empty the list ?</source>
     <message>
         <source>File : {1} already exists !<byte value="xd"/>
 Overwrite ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} existiert bereits!<byte value="xd"/>
+Überschreiben?</translation>
     </message>
 </context>
 <context>
     <name>file.reason.folder</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
 </context>
 <context>
     <name>file.reason.left-behind</name>
     <message>
         <source>{1}; the temporary file {2} is left behind</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}; die temporäre Datei {2} bleibt zurück</translation>
     </message>
 </context>
 <context>
     <name>file.reason.not-regular</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>file.reason.read-error</name>
     <message>
         <source>read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler</translation>
     </message>
 </context>
 <context>
     <name>file.reason.read-only</name>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
     <name>file.reason.system-error</name>
     <message>
         <source>system error {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemfehler {1}</translation>
     </message>
 </context>
 <context>
     <name>file.reason.too-large</name>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>zu groß</translation>
     </message>
 </context>
 <context>
     <name>file.same</name>
     <message>
         <source>Source and target are the same file : {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle und Ziel sind dieselbe Datei : {1}</translation>
     </message>
 </context>
 <context>
     <name>file.too-large</name>
     <message>
         <source>File : {1} is too large ({2} bytes) !</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} ist zu groß ({2} Bytes)!</translation>
     </message>
 </context>
 <context>
     <name>file.unreadable</name>
     <message>
         <source>File : {1} can not be read !</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} kann nicht gelesen werden!</translation>
     </message>
 </context>
 <context>
@@ -2214,49 +2240,50 @@ Overwrite ?</source>
     <message>
         <source>Error Writing the file {1} !<byte value="xd"/>
 {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Datei {1}!<byte value="xd"/>
+{2}</translation>
     </message>
 </context>
 <context>
     <name>image.no-blocks</name>
     <message>
         <source>File does not contain any usable blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine verwendbaren Blöcke</translation>
     </message>
 </context>
 <context>
     <name>image.no-file-open</name>
     <message>
         <source>No File Open!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei geöffnet!</translation>
     </message>
 </context>
 <context>
     <name>label.file-changed</name>
     <message>
         <source>File Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei geändert</translation>
     </message>
 </context>
 <context>
     <name>label.size</name>
     <message>
         <source>Size :{1} bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe :{1} Bytes</translation>
     </message>
 </context>
 <context>
     <name>list.and</name>
     <message>
         <source>{1} and {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} und {2}</translation>
     </message>
 </context>
 <context>
     <name>list.commas</name>
     <message>
         <source>{1}, {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}, {2}</translation>
     </message>
 </context>
 <context>
@@ -2264,238 +2291,239 @@ Overwrite ?</source>
     <message>
         <source>{1}<byte value="xd"/>
 {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}<byte value="xd"/>
+{2}</translation>
     </message>
 </context>
 <context>
     <name>list.more-numbers</name>
     <message>
         <source>{1} and {2} more</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} und {2} weitere</translation>
     </message>
 </context>
 <context>
     <name>list.no-block</name>
     <message>
         <source>The image has no {1} block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Image hat keinen {1}-Block.</translation>
     </message>
 </context>
 <context>
     <name>list.or</name>
     <message>
         <source>{1} or {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} oder {2}</translation>
     </message>
 </context>
 <context>
     <name>list.semicolons</name>
     <message>
         <source>{1}; {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}; {2}</translation>
     </message>
 </context>
 <context>
     <name>list.sentence</name>
     <message>
         <source>{1}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}.</translation>
     </message>
 </context>
 <context>
     <name>order.end</name>
     <message>
         <source>{1} new channels go to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} neue Sender kommen ans Ende</translation>
     </message>
 </context>
 <context>
     <name>order.end-one</name>
     <message>
         <source>{1} new channel goes to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} neuer Sender kommt ans Ende</translation>
     </message>
 </context>
 <context>
     <name>order.file-says</name>
     <message>
         <source>{1}: {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: {2}</translation>
     </message>
 </context>
 <context>
     <name>order.follow</name>
     <message>
         <source>{1} channels follow the reference</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender folgen der Vorlage</translation>
     </message>
 </context>
 <context>
     <name>order.follows-one</name>
     <message>
         <source>{1} channel follows the reference</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender folgt der Vorlage</translation>
     </message>
 </context>
 <context>
     <name>order.khz-not-number</name>
     <message>
         <source>{1} {2} is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist keine Zahl.</translation>
     </message>
 </context>
 <context>
     <name>order.label</name>
     <message>
         <source>{1} (SID {2})</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} (SID {2})</translation>
     </message>
 </context>
 <context>
     <name>order.missing</name>
     <message>
         <source>Missing channel {1} of the reference: {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} der Vorlage fehlt: {2}</translation>
     </message>
 </context>
 <context>
     <name>order.missing-one</name>
     <message>
         <source>{1} channel of the reference is not in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender der Vorlage ist nicht in dieser Liste</translation>
     </message>
 </context>
 <context>
     <name>order.missing-some</name>
     <message>
         <source>{1} channels of the reference are not in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender der Vorlage sind nicht in dieser Liste</translation>
     </message>
 </context>
 <context>
     <name>order.new</name>
     <message>
         <source>New channel {1}, now channel {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Sender {1}, jetzt Sender {2}</translation>
     </message>
 </context>
 <context>
     <name>order.start</name>
     <message>
         <source>{1} new channels go to the start</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} neue Sender kommen an den Anfang</translation>
     </message>
 </context>
 <context>
     <name>order.start-one</name>
     <message>
         <source>{1} new channel goes to the start</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} neuer Sender kommt an den Anfang</translation>
     </message>
 </context>
 <context>
     <name>order.too-many-rows</name>
     <message>
         <source>more channels than a TCS block holds ({1}).</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr Sender, als ein TCS-Block hält ({1}).</translation>
     </message>
 </context>
 <context>
     <name>print.channels</name>
     <message>
         <source>{1} channels</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender</translation>
     </message>
 </context>
 <context>
     <name>print.diseqc</name>
     <message>
         <source>DiSEqC {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC {1}</translation>
     </message>
 </context>
 <context>
     <name>print.group-title</name>
     <message>
         <source>{1} · {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} · {2}</translation>
     </message>
 </context>
 <context>
     <name>print.no-transponder</name>
     <message>
         <source>No transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Transponder</translation>
     </message>
 </context>
 <context>
     <name>print.not-a-column</name>
     <message>
         <source>Column {1} is none of {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte {1} ist keine von {2}.</translation>
     </message>
 </context>
 <context>
     <name>print.nr</name>
     <message>
         <source>Nr</source>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
 </context>
 <context>
     <name>print.one-channel</name>
     <message>
         <source>{1} channel</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender</translation>
     </message>
 </context>
 <context>
     <name>print.page</name>
     <message>
         <source>page {1} of {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite {1} von {2}</translation>
     </message>
 </context>
 <context>
     <name>print.twice</name>
     <message>
         <source>Column {1} is named twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte {1} ist doppelt genannt.</translation>
     </message>
 </context>
 <context>
     <name>range.channel-beyond</name>
     <message>
         <source>Channel {1} is beyond the list of {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} liegt jenseits der Liste von {2}.</translation>
     </message>
 </context>
 <context>
     <name>range.channel-first</name>
     <message>
         <source>Channel 1 is the first: it cannot move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender 1 ist der erste: er kann nicht nach oben.</translation>
     </message>
 </context>
 <context>
     <name>range.channel-last</name>
     <message>
         <source>Channel {1} is the last: it cannot move down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} ist der letzte: er kann nicht nach unten.</translation>
     </message>
 </context>
 <context>
     <name>range.channel-room</name>
     <message>
         <source>The TCS block holds at most {1} channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der TCS-Block hält höchstens {1} Sender.</translation>
     </message>
 </context>
 <context>
     <name>range.channels-backwards</name>
     <message>
         <source>Channel range {1}-{2} runs backwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senderbereich {1}-{2} läuft rückwärts.</translation>
     </message>
 </context>
 <context>
@@ -2503,7 +2531,8 @@ Overwrite ?</source>
     <message>
         <source>1 channel uses transponder {1} ({2} kHz).<byte value="xd"/>
 Remove the transponder and its channel ?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sender nutzt Transponder {1} ({2} kHz).<byte value="xd"/>
+Den Transponder und seinen Sender entfernen?</translation>
     </message>
 </context>
 <context>
@@ -2511,7 +2540,8 @@ Remove the transponder and its channel ?</source>
     <message>
         <source>1 channel uses the {1} transponders.<byte value="xd"/>
 Remove the {1} transponders and their 1 channel ?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sender nutzt die {1} Transponder.<byte value="xd"/>
+Die {1} Transponder und ihren 1 Sender entfernen?</translation>
     </message>
 </context>
 <context>
@@ -2519,49 +2549,50 @@ Remove the {1} transponders and their 1 channel ?</source>
     <message>
         <source>1 channel uses {3} of the {1} transponders.<byte value="xd"/>
 Remove the {1} transponders and their 1 channel ?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sender nutzt {3} der {1} Transponder.<byte value="xd"/>
+Die {1} Transponder und ihren 1 Sender entfernen?</translation>
     </message>
 </context>
 <context>
     <name>range.position-beyond</name>
     <message>
         <source>Position {1} is beyond the list of {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Position {1} liegt jenseits der Liste von {2}.</translation>
     </message>
 </context>
 <context>
     <name>range.position-inside</name>
     <message>
         <source>Position {1} lies inside {2}-{3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Position {1} liegt innerhalb von {2}-{3}.</translation>
     </message>
 </context>
 <context>
     <name>range.remove-all-one</name>
     <message>
         <source>Remove {1} transponders and their 1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder und ihren 1 Sender entfernen</translation>
     </message>
 </context>
 <context>
     <name>range.remove-all-some</name>
     <message>
         <source>Remove {1} transponders and their {2} channels</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder und ihre {2} Sender entfernen</translation>
     </message>
 </context>
 <context>
     <name>range.remove-one</name>
     <message>
         <source>Remove transponder and its channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder und seinen Sender entfernen</translation>
     </message>
 </context>
 <context>
     <name>range.remove-some</name>
     <message>
         <source>Remove transponder and its {1} channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder und seine {1} Sender entfernen</translation>
     </message>
 </context>
 <context>
@@ -2569,7 +2600,8 @@ Remove the {1} transponders and their 1 channel ?</source>
     <message>
         <source>{1} channels use transponder {2} ({3} kHz).<byte value="xd"/>
 Remove the transponder and its {1} channels ?</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender nutzen Transponder {2} ({3} kHz).<byte value="xd"/>
+Den Transponder und seine {1} Sender entfernen?</translation>
     </message>
 </context>
 <context>
@@ -2577,7 +2609,8 @@ Remove the transponder and its {1} channels ?</source>
     <message>
         <source>{2} channels use the {1} transponders.<byte value="xd"/>
 Remove the {1} transponders and their {2} channels ?</source>
-        <translation type="unfinished"></translation>
+        <translation>{2} Sender nutzen die {1} Transponder.<byte value="xd"/>
+Die {1} Transponder und ihre {2} Sender entfernen?</translation>
     </message>
 </context>
 <context>
@@ -2585,203 +2618,204 @@ Remove the {1} transponders and their {2} channels ?</source>
     <message>
         <source>{2} channels use {3} of the {1} transponders.<byte value="xd"/>
 Remove the {1} transponders and their {2} channels ?</source>
-        <translation type="unfinished"></translation>
+        <translation>{2} Sender nutzen {3} der {1} Transponder.<byte value="xd"/>
+Die {1} Transponder und ihre {2} Sender entfernen?</translation>
     </message>
 </context>
 <context>
     <name>range.transponder-beyond</name>
     <message>
         <source>Transponder {1} is beyond the list of {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} liegt jenseits der Liste von {2}.</translation>
     </message>
 </context>
 <context>
     <name>range.transponder-first</name>
     <message>
         <source>Transponder 1 is the first: it cannot move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder 1 ist der erste: er kann nicht nach oben.</translation>
     </message>
 </context>
 <context>
     <name>range.transponder-last</name>
     <message>
         <source>Transponder {1} is the last: it cannot move down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} ist der letzte: er kann nicht nach unten.</translation>
     </message>
 </context>
 <context>
     <name>range.transponder-reach</name>
     <message>
         <source>A channel reaches at most {1} transponders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Sender erreicht höchstens {1} Transponder.</translation>
     </message>
 </context>
 <context>
     <name>range.transponders-backwards</name>
     <message>
         <source>Transponder range {1}-{2} runs backwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderbereich {1}-{2} läuft rückwärts.</translation>
     </message>
 </context>
 <context>
     <name>satellite.above-most</name>
     <message>
         <source>SR {1} Msym/s is above the list&apos;s {2} Msym/s</source>
-        <translation type="unfinished"></translation>
+        <translation>SR {1} Msym/s liegt über den {2} Msym/s der Liste</translation>
     </message>
 </context>
 <context>
     <name>satellite.already-in</name>
     <message>
         <source>Already in the list as transponder {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon in der Liste als Transponder {1}</translation>
     </message>
 </context>
 <context>
     <name>satellite.and-more</name>
     <message>
         <source>{1} and {2} more</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} und {2} weitere</translation>
     </message>
 </context>
 <context>
     <name>satellite.below-one</name>
     <message>
         <source>SR {1} Msym/s is below 1 Msym/s</source>
-        <translation type="unfinished"></translation>
+        <translation>SR {1} Msym/s liegt unter 1 Msym/s</translation>
     </message>
 </context>
 <context>
     <name>satellite.circular</name>
     <message>
         <source>Circular polarisation {1}: the list holds V or H</source>
-        <translation type="unfinished"></translation>
+        <translation>Zirkulare Polarisation {1}: die Liste kennt V oder H</translation>
     </message>
 </context>
 <context>
     <name>satellite.diseqc-a</name>
     <message>
         <source>DiSEqC A</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC A</translation>
     </message>
 </context>
 <context>
     <name>satellite.diseqc-b</name>
     <message>
         <source>DiSEqC B</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC B</translation>
     </message>
 </context>
 <context>
     <name>satellite.fec-default</name>
     <message>
         <source>{1}: stored as the default {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: als Vorgabe {2} gespeichert</translation>
     </message>
 </context>
 <context>
     <name>satellite.holds-another</name>
     <message>
         <source>{1} seems to hold another satellite than {2} (only {3} of its {4} transponders are in its table): rows said to be in the list may be another satellite&apos;s transponders, and another DiSEqC input may be meant.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} scheint einen anderen Satelliten als {2} zu enthalten (nur {3} seiner {4} Transponder stehen in dessen Tabelle): Zeilen, die als in der Liste gemeldet werden, können Transponder eines anderen Satelliten sein, und ein anderer DiSEqC-Eingang kann gemeint sein.</translation>
     </message>
 </context>
 <context>
     <name>satellite.holds-other</name>
     <message>
         <source>{1} seems to hold {5} rather than {2} ({3} of its {4} transponders are in {5}&apos;s table): rows said to be in the list may be another satellite&apos;s transponders, and another DiSEqC input may be meant.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} scheint eher {5} als {2} zu enthalten ({3} seiner {4} Transponder stehen in der Tabelle von {5}): Zeilen, die als in der Liste gemeldet werden, können Transponder eines anderen Satelliten sein, und ein anderer DiSEqC-Eingang kann gemeint sein.</translation>
     </message>
 </context>
 <context>
     <name>satellite.lacks</name>
     <message>
         <source>{1}: the list lacks {2} of {3} transponders it could hold: {4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: der Liste fehlen {2} von {3} Transpondern, die sie halten könnte: {4}</translation>
     </message>
 </context>
 <context>
     <name>satellite.line</name>
     <message>
         <source>line {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile {1}</translation>
     </message>
 </context>
 <context>
     <name>satellite.multistream</name>
     <message>
         <source>Multistream (STREAM_ID {1}): the list cannot choose a stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Multistream (STREAM_ID {1}): die Liste kann keinen Stream wählen</translation>
     </message>
 </context>
 <context>
     <name>satellite.no-delivery-system</name>
     <message>
         <source>No DELIVERY_SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein DELIVERY_SYSTEM</translation>
     </message>
 </context>
 <context>
     <name>satellite.no-fec</name>
     <message>
         <source>No INNER_FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein INNER_FEC</translation>
     </message>
 </context>
 <context>
     <name>satellite.no-frequency</name>
     <message>
         <source>No FREQUENCY</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine FREQUENCY</translation>
     </message>
 </context>
 <context>
     <name>satellite.no-polarization</name>
     <message>
         <source>No POLARIZATION</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine POLARIZATION</translation>
     </message>
 </context>
 <context>
     <name>satellite.no-room</name>
     <message>
         <source>No room left: a channel reaches at most {1} transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Platz mehr: ein Sender erreicht höchstens {1} Transponder</translation>
     </message>
 </context>
 <context>
     <name>satellite.no-symbol-rate</name>
     <message>
         <source>No SYMBOL_RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine SYMBOL_RATE</translation>
     </message>
 </context>
 <context>
     <name>satellite.not-in-table</name>
     <message>
         <source>{1} {2} is not in the table of {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist nicht in der Tabelle von {3}</translation>
     </message>
 </context>
 <context>
     <name>satellite.not-v-or-h</name>
     <message>
         <source>Polarisation {1} is not V or H</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation {1} ist nicht V oder H</translation>
     </message>
 </context>
 <context>
     <name>satellite.on-input</name>
     <message>
         <source>{1} ({2})</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} ({2})</translation>
     </message>
 </context>
 <context>
     <name>satellite.other-system</name>
     <message>
         <source>{1}: the receiver tunes DVB-S QPSK and the list cannot mark another</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: der Receiver empfängt DVB-S QPSK, und die Liste kann nichts anderes kennzeichnen</translation>
     </message>
 </context>
 <context>
@@ -2789,133 +2823,134 @@ Remove the {1} transponders and their {2} channels ?</source>
     <message>
         <source>The list has room for {1} of the {2} transponders that can be added: a channel reaches at most {3} transponders.<byte value="xd"/>
 Add the first {1} and leave out the other {4} ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste hat Platz für {1} der {2} Transponder, die sich hinzufügen lassen: ein Sender erreicht höchstens {3} Transponder.<byte value="xd"/>
+Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     </message>
 </context>
 <context>
     <name>satellite.repeats</name>
     <message>
         <source>Repeats {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt {1}</translation>
     </message>
 </context>
 <context>
     <name>satellite.rounded</name>
     <message>
         <source>SR {1} Msym/s is stored rounded as {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>SR {1} Msym/s wird gerundet als {2} gespeichert</translation>
     </message>
 </context>
 <context>
     <name>satellite.system-modulation</name>
     <message>
         <source>{1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}</translation>
     </message>
 </context>
 <context>
     <name>satellite.table-line</name>
     <message>
         <source>{1} line {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Zeile {2}</translation>
     </message>
 </context>
 <context>
     <name>scan.cannot-read</name>
     <message>
         <source>The scan table {1} can not be read: {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suchlauftabelle {1} kann nicht gelesen werden: {2}.</translation>
     </message>
 </context>
 <context>
     <name>scan.folder-unreadable</name>
     <message>
         <source>The folder of scan tables {1} can not be read: {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner der Suchlauftabellen {1} kann nicht gelesen werden: {2}.</translation>
     </message>
 </context>
 <context>
     <name>scan.line</name>
     <message>
         <source>line {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile {1}</translation>
     </message>
 </context>
 <context>
     <name>scan.line-says</name>
     <message>
         <source>line {1}: {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile {1}: {2}</translation>
     </message>
 </context>
 <context>
     <name>scan.not-key-value</name>
     <message>
         <source>{1} is not KEY = VALUE in a section</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} ist nicht SCHLÜSSEL = WERT in einem Abschnitt</translation>
     </message>
 </context>
 <context>
     <name>scan.not-number</name>
     <message>
         <source>{1} {2} is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} ist keine Zahl</translation>
     </message>
 </context>
 <context>
     <name>scan.not-table</name>
     <message>
         <source>{1} is not a scan table: {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} ist keine Suchlauftabelle: {2}.</translation>
     </message>
 </context>
 <context>
     <name>scan.place-label</name>
     <message>
         <source>{1}, {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}, {2}</translation>
     </message>
 </context>
 <context>
     <name>scan.table-line</name>
     <message>
         <source>{1} line {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Zeile {2}</translation>
     </message>
 </context>
 <context>
     <name>scan.table-says</name>
     <message>
         <source>{1} {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2}</translation>
     </message>
 </context>
 <context>
     <name>scan.too-large</name>
     <message>
         <source>it is larger than {1} MiB, more than any table</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als {1} MiB, mehr als jede Tabelle</translation>
     </message>
 </context>
 <context>
     <name>scan.too-many-problems</name>
     <message>
         <source>more than {1} of its lines do not read ({2})</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als {1} ihrer Zeilen sind nicht lesbar ({2})</translation>
     </message>
 </context>
 <context>
     <name>scan.too-many-rows</name>
     <message>
         <source>it has more than {1} sections</source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat mehr als {1} Abschnitte</translation>
     </message>
 </context>
 <context>
     <name>scan.where-to-get</name>
     <message>
         <source>No DVB-S scan tables in {1}: on Debian and Ubuntu they come with the package dtv-scan-tables; elsewhere, name a folder that holds them {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine DVB-S-Suchlauftabellen in {1}: unter Debian und Ubuntu kommen sie mit dem Paket dtv-scan-tables; sonst einen Ordner angeben, der sie enthält, {2}.</translation>
     </message>
 </context>
 <context>
@@ -2923,7 +2958,8 @@ Add the first {1} and leave out the other {4} ?</source>
     <message>
         <source>File : {1} has changed on disk since it was loaded !<byte value="xd"/>
 Overwrite anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei : {1} wurde seit dem Laden auf der Festplatte geändert!<byte value="xd"/>
+Trotzdem überschreiben?</translation>
     </message>
 </context>
 <context>
@@ -2931,7 +2967,8 @@ Overwrite anyway ?</source>
     <message>
         <source>File has been changed, but not saved !<byte value="xd"/>
 Save the changes before exiting ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde geändert, aber nicht gespeichert!<byte value="xd"/>
+Änderungen vor dem Beenden speichern?</translation>
     </message>
 </context>
 <context>
@@ -2939,525 +2976,526 @@ Save the changes before exiting ?</source>
     <message>
         <source>File has been changed, but not saved !<byte value="xd"/>
 Save the changes before loading ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde geändert, aber nicht gespeichert!<byte value="xd"/>
+Änderungen vor dem Laden speichern?</translation>
     </message>
 </context>
 <context>
     <name>set.no-such-tp</name>
     <message>
         <source>{1} {2} names no transponder: the list has {3}.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} bezeichnet keinen Transponder: die Liste hat {3}.</translation>
     </message>
 </context>
 <context>
     <name>set.not-assignment</name>
     <message>
         <source>{1} is not FIELD=VALUE.</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} ist nicht FELD=WERT.</translation>
     </message>
 </context>
 <context>
     <name>set.unknown-field</name>
     <message>
         <source>Unknown field {1}: the fields are {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Feld {1}: die Felder sind {2}.</translation>
     </message>
 </context>
 <context>
     <name>status.converting</name>
     <message>
         <source>Converting {1}...</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} wird umgewandelt...</translation>
     </message>
 </context>
 <context>
     <name>status.loading</name>
     <message>
         <source>Loading {1}...</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} wird geladen...</translation>
     </message>
 </context>
 <context>
     <name>status.loading-converting</name>
     <message>
         <source>Loading and converting{1}...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden und Umwandeln{1}...</translation>
     </message>
 </context>
 <context>
     <name>status.loading-image</name>
     <message>
         <source>Loading... {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden... {1}</translation>
     </message>
 </context>
 <context>
     <name>status.saving</name>
     <message>
         <source>Saving... {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern... {1}</translation>
     </message>
 </context>
 <context>
     <name>status.saving-block</name>
     <message>
         <source>Saving {1}...</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} wird gesichert...</translation>
     </message>
 </context>
 <context>
     <name>status.writing</name>
     <message>
         <source>Writing {1}...</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} wird geschrieben...</translation>
     </message>
 </context>
 <context>
     <name>step.apply-order</name>
     <message>
         <source>Apply order from {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge von {1} übernehmen</translation>
     </message>
 </context>
 <context>
     <name>step.change-channel</name>
     <message>
         <source>Change {1} of channel {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} von Sender {2} ändern</translation>
     </message>
 </context>
 <context>
     <name>step.change-transponder</name>
     <message>
         <source>Change {1} of transponder {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} von Transponder {2} ändern</translation>
     </message>
 </context>
 <context>
     <name>step.channel</name>
     <message>
         <source>channel {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1}</translation>
     </message>
 </context>
 <context>
     <name>step.channels</name>
     <message>
         <source>{1} channels</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Sender</translation>
     </message>
 </context>
 <context>
     <name>step.clear-block</name>
     <message>
         <source>Clear Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Block leeren</translation>
     </message>
 </context>
 <context>
     <name>step.duplicate</name>
     <message>
         <source>Duplicate {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} duplizieren</translation>
     </message>
 </context>
 <context>
     <name>step.import-channels</name>
     <message>
         <source>Import channels from {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender aus {1} importieren</translation>
     </message>
 </context>
 <context>
     <name>step.import-transponders</name>
     <message>
         <source>Import transponders from {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder aus {1} importieren</translation>
     </message>
 </context>
 <context>
     <name>step.insert</name>
     <message>
         <source>Insert {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} einfügen</translation>
     </message>
 </context>
 <context>
     <name>step.move</name>
     <message>
         <source>Move {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} verschieben</translation>
     </message>
 </context>
 <context>
     <name>step.needs-transponder</name>
     <message>
         <source>A new channel needs a transponder: the TPT list has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neuer Sender braucht einen Transponder: die TPT-Liste hat keinen.</translation>
     </message>
 </context>
 <context>
     <name>step.read-block</name>
     <message>
         <source>Read Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Block einlesen</translation>
     </message>
 </context>
 <context>
     <name>step.remove</name>
     <message>
         <source>Remove {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} entfernen</translation>
     </message>
 </context>
 <context>
     <name>step.remove-with-its</name>
     <message>
         <source>Remove {1} and its channels</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} und seine Sender entfernen</translation>
     </message>
 </context>
 <context>
     <name>step.remove-with-their</name>
     <message>
         <source>Remove {1} and their channels</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} und ihre Sender entfernen</translation>
     </message>
 </context>
 <context>
     <name>step.rename</name>
     <message>
         <source>Rename channel {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} umbenennen</translation>
     </message>
 </context>
 <context>
     <name>step.sort-frequency</name>
     <message>
         <source>Sort channels by frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender nach Frequenz sortieren</translation>
     </message>
 </context>
 <context>
     <name>step.sort-name</name>
     <message>
         <source>Sort channels by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender nach Namen sortieren</translation>
     </message>
 </context>
 <context>
     <name>step.sort-sid</name>
     <message>
         <source>Sort channels by SID</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender nach SID sortieren</translation>
     </message>
 </context>
 <context>
     <name>step.swap-diseqc</name>
     <message>
         <source>Swap DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC tauschen</translation>
     </message>
 </context>
 <context>
     <name>step.transponder</name>
     <message>
         <source>transponder {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1}</translation>
     </message>
 </context>
 <context>
     <name>step.transponders</name>
     <message>
         <source>{1} transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Transponder</translation>
     </message>
 </context>
 <context>
     <name>swap.report</name>
     <message>
         <source> {1} Transponders have been swapped from DiSEqC A &lt;=&gt; B</source>
-        <translation type="unfinished"></translation>
+        <translation> {1} Transponder wurden von DiSEqC A &lt;=&gt; B getauscht</translation>
     </message>
 </context>
 <context>
     <name>swap.select-tpt</name>
     <message>
         <source>Please select a TPT block to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen TPT-Block zum Umwandeln wählen</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.blank-end</name>
     <message>
         <source>channels {1} end their names in blanks, which come back as NULs</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sender {1} beenden ihre Namen mit Leerzeichen, die als NULs zurückkommen</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.blank-end-one</name>
     <message>
         <source>channel {1} ends its name in blanks, which come back as NULs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} beendet seinen Namen mit Leerzeichen, die als NULs zurückkommen</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.inner-nul</name>
     <message>
         <source>channels {1} hold NULs inside their names, which come back as blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sender {1} haben NULs in ihren Namen, die als Leerzeichen zurückkommen</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.inner-nul-one</name>
     <message>
         <source>channel {1} holds a NUL inside its name, which comes back as a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} hat ein NUL in seinem Namen, das als Leerzeichen zurückkommt</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.line-end</name>
     <message>
         <source>channels {1} hold a line-end byte in their names</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sender {1} haben ein Zeilenende-Byte in ihren Namen</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.line-end-one</name>
     <message>
         <source>channel {1} holds a line-end byte in its name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} hat ein Zeilenende-Byte in seinem Namen</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.shifted</name>
     <message>
         <source>records from {1} on shift their columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensätze ab {1} verschieben ihre Spalten</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.utf8-name</name>
     <message>
         <source>channels {1} have names that read back as UTF-8, as other bytes (write the text as UTF-8 to keep them)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sender {1} haben Namen, die sich als UTF-8 zurücklesen, als andere Bytes (den Text als UTF-8 schreiben, um sie zu behalten)</translation>
     </message>
 </context>
 <context>
     <name>tcs-text.utf8-name-one</name>
     <message>
         <source>channel {1} has a name that reads back as UTF-8, as other bytes (write the text as UTF-8 to keep it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender {1} hat einen Namen, der sich als UTF-8 zurückliest, als andere Bytes (den Text als UTF-8 schreiben, um ihn zu behalten)</translation>
     </message>
 </context>
 <context>
     <name>text.not-latin1</name>
     <message>
         <source>{1} holds a character that Latin-1 cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} enthält ein Zeichen, das Latin-1 nicht speichern kann</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.band-holds</name>
     <message>
         <source>frequency {1} kHz is out of range: band {2} holds {3} to {4} kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz {1} kHz liegt außerhalb des Bereichs: Band {2} umfasst {3} bis {4} kHz</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.below-khz</name>
     <message>
         <source>transponders {1} keep digits below 1 kHz, which the text drops</source>
-        <translation type="unfinished"></translation>
+        <translation>die Transponder {1} haben Stellen unter 1 kHz, die der Text weglässt</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.below-khz-one</name>
     <message>
         <source>transponder {1} keeps digits below 1 kHz, which the text drops</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} hat Stellen unter 1 kHz, die der Text weglässt</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.comes-back</name>
     <message>
         <source>the list of {1} comes back as {2}, with zero records after the last used one</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste von {1} kommt als {2} zurück, mit Null-Datensätzen nach dem letzten belegten</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.diseqc-b</name>
     <message>
         <source>transponders {1} on DiSEqC B will read back as A</source>
-        <translation type="unfinished"></translation>
+        <translation>die Transponder {1} an DiSEqC B werden als A zurückgelesen</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.diseqc-b-one</name>
     <message>
         <source>transponder {1} on DiSEqC B will read back as A</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} an DiSEqC B wird als A zurückgelesen</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.fec</name>
     <message>
         <source>transponders {1} have FEC codes the text shows as 0/0 and read back as 3/4</source>
-        <translation type="unfinished"></translation>
+        <translation>die Transponder {1} haben FEC-Codes, die der Text als 0/0 zeigt und als 3/4 zurückliest</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.fec-moves</name>
     <message>
         <source>{1}, and it moves the columns after it</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}, und es verschiebt die Spalten dahinter</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.fec-one</name>
     <message>
         <source>transponder {1} has a FEC code the text shows as 0/0 and reads back as 3/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} hat einen FEC-Code, den der Text als 0/0 zeigt und als 3/4 zurückliest</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.flags</name>
     <message>
         <source>transponders {1} have flag bits the text leaves out</source>
-        <translation type="unfinished"></translation>
+        <translation>die Transponder {1} haben Flag-Bits, die der Text weglässt</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.flags-one</name>
     <message>
         <source>transponder {1} has flag bits the text leaves out</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder {1} hat Flag-Bits, die der Text weglässt</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.frequency</name>
     <message>
         <source>transponders {1}&apos; frequency fields hold more than the text reads back</source>
-        <translation type="unfinished"></translation>
+        <translation>die Frequenzfelder der Transponder {1} enthalten mehr, als der Text zurückliest</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.frequency-one</name>
     <message>
         <source>transponder {1}&apos;s frequency field holds more than the text reads back</source>
-        <translation type="unfinished"></translation>
+        <translation>das Frequenzfeld von Transponder {1} enthält mehr, als der Text zurückliest</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.no-frequency</name>
     <message>
         <source>no frequency in columns 5-12</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Frequenz in den Spalten 5-12</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.one-record</name>
     <message>
         <source>{1} record</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Datensatz</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.out-of-range</name>
     <message>
         <source>{1} out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>
     <name>tpt-text.records</name>
     <message>
         <source>{1} records</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} Datensätze</translation>
     </message>
 </context>
 <context>
     <name>transponder.fec-not-stored</name>
     <message>
         <source>FEC {1} is not one the list stores ({2})</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC {1} ist keiner, den die Liste speichert ({2})</translation>
     </message>
 </context>
 <context>
     <name>transponder.fec-stored-as</name>
     <message>
         <source>FEC {1} is stored as {2}</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC {1} wird als {2} gespeichert</translation>
     </message>
 </context>
 <context>
     <name>transponder.khz-out-of-range</name>
     <message>
         <source>Frequency {1} kHz is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz {1} kHz liegt außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>
     <name>transponder.khz-outside-band</name>
     <message>
         <source>{1} kHz lies outside band {2}&apos;s {3} to {4} kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} kHz liegt außerhalb des Bereichs {3} bis {4} kHz von Band {2}</translation>
     </message>
 </context>
 <context>
     <name>transponder.outside-unit</name>
     <message>
         <source>{1} {2} {3} is outside {4} to {5} {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} {2} {3} liegt außerhalb von {4} bis {5} {3}</translation>
     </message>
 </context>
 <context>
     <name>transponder.sr-as-ks</name>
     <message>
         <source>{1}: as {2} kS/s it would be {3}</source>
-        <translation type="unfinished"></translation>
+        <translation>{1}: als {2} kS/s wäre es {3}</translation>
     </message>
 </context>
 <context>
     <name>transponder.sr-fraction</name>
     <message>
         <source>SR {1} is not a whole number of Msym/s: it would be stored as {2}.</source>
-        <translation type="unfinished"></translation>
+        <translation>SR {1} ist keine ganze Zahl von Msym/s: es würde als {2} gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>viewer.not-found</name>
     <message>
         <source>File {1} can not be found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei {1} kann nicht gefunden werden!</translation>
     </message>
 </context>
 <context>
     <name>viewer.not-shown</name>
     <message>
         <source>({1} more records are not shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>({1} weitere Datensätze werden nicht gezeigt)</translation>
     </message>
 </context>
 <context>
     <name>viewer.oversize</name>
     <message>
         <source>{1} FILE IS LARGER THAN 64Kb ({2} bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>{1} DATEI IST GRÖSSER ALS 64 KB ({2} Bytes)</translation>
     </message>
 </context>
 <context>
     <name>viewer.unreadable</name>
     <message>
         <source>File {1} can not be read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei {1} kann nicht gelesen werden!</translation>
     </message>
 </context>
 <context>
     <name>viewer.view-as</name>
     <message>
         <source>&amp;View as {1}</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Als {1} anzeigen</translation>
     </message>
 </context>
 </TS>

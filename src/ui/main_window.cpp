@@ -381,8 +381,9 @@ void MainWindow::Refresh() {
     list_font_set_ = true;
   }
   block_list_->clear();
-  for (const std::string& line : views::BlockLines(workspace_)) {
-    block_list_->addItem(Latin1(line));
+  for (int i = 0; i < workspace_.block_count(); ++i) {
+    block_list_->addItem(
+        Qt8(views::BlockLineMessage(i, workspace_.blocks()[static_cast<std::size_t>(i)])));
   }
   block_list_->blockSignals(false);
   if (selected >= 0 && selected < block_list_->count()) block_list_->setCurrentRow(selected);

@@ -1,11 +1,12 @@
 // The secondary windows and the comforts: viewers, About, the check and changes windows,
 // CSV through the File menu as one undoable step, the status that returns to "...", Escape
-// and the capped recent-files list.
+// and the capped recent-files list; every window in German, whole and without English.
 #include <sys/stat.h>
 
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -13,15 +14,24 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <filesystem>
 
 #include "check/image_check.h"
+#include "flash/block_check.h"
 #include "flash/blocks.h"
 #include "ui/about_box.h"
+#include "ui/application.h"
 #include "ui/list_editor.h"
+#include "ui/qt_frontend.h"
+#include "ui/widgets.h"
 #include "ui_fixture.h"
 
 namespace chanforge::ui {
@@ -227,6 +237,120 @@ TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
     QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
     QTest::keyClick(focus, Qt::Key_Escape);
     EXPECT_EQ(TopLevel(name), nullptr) << name;
+  }
+}
+
+// Each English source of the .ts whose German differs, as a pattern its values fill in.
+std::vector<QRegularExpression> EnglishTexts() {
+  QFile file(CHANFORGE_GERMAN_TS);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << CHANFORGE_GERMAN_TS;
+  QXmlStreamReader xml(&file);
+  std::vector<QRegularExpression> english;
+  QString source;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    const bool is_source = xml.name() == u"source";
+    if (!xml.isStartElement() || (!is_source && xml.name() != u"translation")) continue;
+    // A line break's CR is a <byte> element; the window shows the LF alone.
+    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    if (is_source) source = text;
+    if (is_source || text == source) continue;
+    QString pattern = QRegularExpression::escape(source);
+    pattern.replace(QRegularExpression(R"(\\%\d|\\\{\d\\\})"), ".*");
+    if (pattern.contains(QRegularExpression("[A-Za-z]{2}"))) {
+      english.emplace_back(QRegularExpression::anchoredPattern(pattern));
+    }
+  }
+  return english;
+}
+
+// Every text the window shows, and whether it shows it whole.
+void ExpectGermanAndWhole(QWidget* window, const std::vector<QRegularExpression>& english) {
+  std::vector<std::pair<QWidget*, QString>> texts{{window, window->windowTitle()}};
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    const int room = w->width();
+    if (auto* menu = qobject_cast<QMenu*>(w)) {
+      for (QAction* action : menu->actions()) texts.emplace_back(w, action->text());
+    }
+    if (!w->isVisible()) continue;
+    int needs = 0;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      texts.emplace_back(w, label->text());
+      if (!label->wordWrap()) needs = label->minimumSizeHint().width();
+      if (label->wordWrap() && label->heightForWidth(room) > label->height()) needs = room + 1;
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      texts.emplace_back(w, button->text());
+      // Tool buttons draw their lines plainly, the wrapping ones their words in what room
+      // the frame or the mark leaves.
+      const bool wraps = dynamic_cast<WrappingButton*>(w) || dynamic_cast<WrappingCheckBox*>(w);
+      const int indent = dynamic_cast<WrappingCheckBox*>(w) ? 20 : wraps ? 6 : 4;
+      const QRect text = button->fontMetrics().boundingRect(
+          QRect(0, 0, room - indent, 1000), (wraps ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic,
+          button->text());
+      needs = text.width() + indent;
+      if (wraps && text.height() > button->height() - 4) needs = room + 1;
+      if (!wraps && !qobject_cast<QToolButton*>(w)) needs = button->sizeHint().width();
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+      texts.emplace_back(w, box->title());
+      needs = box->fontMetrics().horizontalAdvance(box->title()) + 8;
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+      for (int i = 0; i < tabs->count(); ++i) texts.emplace_back(w, tabs->tabText(i));
+    } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
+      for (int i = 0; i < header->count(); ++i) {
+        texts.emplace_back(w, header->model()->headerData(i, header->orientation()).toString());
+      }
+    }
+    EXPECT_LE(needs, room) << "cut off: " << w->objectName().toStdString() << " "
+                           << texts.back().second.toStdString();
+  }
+  for (const auto& [w, text] : texts) {
+    for (const QRegularExpression& pattern : english) {
+      EXPECT_FALSE(pattern.match(text).hasMatch())
+          << "English in " << w->objectName().toStdString() << ": " << text.toStdString();
+    }
+  }
+}
+
+TEST_F(UiTest, EveryWindowSpeaksGermanAndShowsItsTextsWhole) {
+  ASSERT_TRUE(InstallTranslations(QLocale("de_DE")));
+  const std::vector<QRegularExpression> english = EnglishTexts();
+  store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(dir_.Path("")));
+  dir_.Write("Sat-1.0W", "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\n");
+  Window().show();
+  Load(Sample());
+  Click("CmdSwap");  // a change for the changes window
+  for (const char* button : {"CmdView", "CmdViewList", "CmdAbout"}) Click(button);
+  for (const char* action : {"actCheckImage", "actShowChanges", "actEditLists"}) {
+    Get<QAction>(action)->trigger();
+  }
+  QWidget* editor = TopLevel("ListEditor");
+  ASSERT_NE(editor, nullptr);
+  for (int tab : {0, 1}) {
+    editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(tab);
+    ExpectGermanAndWhole(editor, english);
+  }
+  editor->findChild<QAbstractButton*>("CmdAddSatellite")->click();
+  ASSERT_NE(TopLevel("SatelliteDialog"), nullptr);
+  ExpectGermanAndWhole(TopLevel("SatelliteDialog"), english);
+  TopLevel("SatelliteDialog")->close();
+  Get<QAction>("actPrint")->trigger();
+  for (const char* name : {"PrintOptions", "Form1", "ShowForm", "ViewerForm", "frmAbout",
+                           "CheckForm", "ChangesForm"}) {
+    QWidget* window = name == std::string("Form1") ? &Window() : TopLevel(name);
+    ASSERT_NE(window, nullptr) << name;
+    ExpectGermanAndWhole(window, english);
+  }
+  QtFrontend boxes(&Window(), [](const QString&) {});
+  QTimer::singleShot(0, [&] {  // a refusal's box, then closed
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    ExpectGermanAndWhole(box, english);
+    box->accept();
+  });
+  flash::CheckBlockSelected(boxes, 8, -1, "flash.bin", flash::BlockAction::kView);
+  for (QTranslator* translator : QApplication::instance()->findChildren<QTranslator*>()) {
+    QApplication::removeTranslator(translator);
+    delete translator;
   }
 }
 
