@@ -669,10 +669,6 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <translation>Block:%1 (%2) von %3</translation>
     </message>
     <message>
-        <source>No findings</source>
-        <translation>Keine Befunde</translation>
-    </message>
-    <message>
         <source>Compare With</source>
         <translation>Vergleichen mit</translation>
     </message>
@@ -922,24 +918,8 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <translation>Zeile</translation>
     </message>
     <message>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>Band</translation>
-    </message>
-    <message>
         <source>Pol.</source>
         <translation>Pol.</translation>
-    </message>
-    <message>
-        <source>SR</source>
-        <translation>SR</translation>
-    </message>
-    <message>
-        <source>FEC</source>
-        <translation>FEC</translation>
     </message>
     <message>
         <source>Note</source>
@@ -2960,6 +2940,13 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
 Overwrite anyway ?</source>
         <translation>Datei : {1} wurde seit dem Laden auf der Festplatte geändert!<byte value="xd"/>
 Trotzdem überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>session.no-findings</name>
+    <message>
+        <source>No findings</source>
+        <translation>Keine Befunde</translation>
     </message>
 </context>
 <context>
