@@ -287,7 +287,7 @@ void SafeWriter::Discard() {
 
 bool SafeWriter::Open(const std::string& name) {
   Discard();
-  notice_.clear();
+  notice_ = {};
   left_behind_.clear();
   const std::wstring wide = WideOf(name);
   if (wide.empty()) return Fail(name.empty() ? ERROR_PATH_NOT_FOUND : ERROR_INVALID_NAME);
