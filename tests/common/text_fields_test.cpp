@@ -31,8 +31,8 @@ TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
   const struct {
     const char* text;
     int expected;
-  } cases[] = {{"1f", 31}, {"FF", 255}, {"G1", 0},  {"1G", 1},
-               {"1g", 1},  {"", 0},     {"0B", 11}, {"FFF", 255}};
+  } cases[] = {{"1f", 31}, {"FF", 255}, {"G1", 0},    {"1G", 1},   {"1g", 1},
+               {"", 0},    {"0B", 11},  {"FFF", 255}, {"100", 255}};
   for (const auto& c : cases) EXPECT_EQ(HexTextToByte(c.text, 255), c.expected) << c.text;
   EXPECT_EQ(HexTextToByte("FF", 100), 100);
 }
@@ -76,6 +76,7 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"&O8", 0, false},
       {"&X1", 0, false},
       {"2810X", 2810, false},
+      {"1x5", 1, false},
       {"&O0100000", 32768, true},
   };
   for (const auto& c : cases) {

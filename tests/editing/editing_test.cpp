@@ -270,6 +270,20 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   EXPECT_EQ(NewChannel(document, 3, reason)->Encode(), TcsRecord("", 0, 5, 0, 0, 0));
   EXPECT_EQ(NewChannel(document, 5, reason)->Encode(), TcsRecord("", 2, 1, 0, 0, 0));
   EXPECT_EQ(NewChannel(document, std::nullopt, reason)->Encode(), TcsRecord("", 4, 1, 0, 0, 0));
+  EXPECT_EQ(NewChannel(document, document.channels().size(), reason)->Encode(),
+            TcsRecord("", 4, 1, 0, 0, 0));  // past the last row: the defaults
+  {
+    // A shorter list leaves zeros where its last record was, as a block read does.
+    flash::Workspace two = chanforge::testing::LoadedWorkspace(
+        chanforge::testing::FlashImageBuilder()
+            .Block(1, "TCS", TcsRecord("A", 4, 1, 1, 2, 3) + TcsRecord("B", 4, 1, 2, 2, 3))
+            .Build());
+    ListDocument shrinking(two);
+    RemoveChannels({1})->Apply(shrinking);
+    EXPECT_EQ(flash::WholeBlockBytes(two, *flash::FindBlock(two, 1))
+                  .substr(flash::DataOffset + channels::TcsRecordSize, channels::TcsRecordSize),
+              std::string(channels::TcsRecordSize, '\0'));
+  }
   w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder()
           .Block(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0))

@@ -289,7 +289,8 @@ TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
         list += record;
       }
     } else {
-      const std::size_t used = random() % 60;
+      // Now and then a list used to its last record, which ends the text's last piece.
+      const std::size_t used = round % 20 >= 18 ? 172 : random() % 60;
       for (std::size_t i = 0; i < 170 + (tidy ? 0 : random() % 3); ++i) {
         std::string bytes(12, '\0');
         if (i < used && random() % 5 != 0) {
