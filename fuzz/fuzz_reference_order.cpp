@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (row >= before.size() || seen[row]) std::abort();
     seen[row] = true;
   }
-  editing::ApplyOrder(plan, "")->Apply(document);
+  editing::ApplyOrder(plan, {})->Apply(document);
   for (std::size_t i = 0; i < before.size(); ++i) {
     if (document.channels()[i] != before[plan.order[i]]) std::abort();
   }

@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (Blank(a) != Blank(b)) std::abort();
   }
   std::string out;
-  std::string error;
+  common::Message error;
   std::string back;
   for (const std::string& l : whole) {
     const std::optional<std::string> latin1 = common::Utf8ToLatin1(l);

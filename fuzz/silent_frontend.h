@@ -2,18 +2,16 @@
 // file choice: for fuzzing and benchmarks, where nobody is there to answer.
 #pragma once
 
-#include <string>
-
 #include "common/frontend.h"
 
 namespace chanforge::testing {
 
 class SilentFrontend : public common::Frontend {
  public:
-  void ShowMessage(common::MessageKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return true; }
+  void ShowMessage(common::MessageKind, const common::Message&) override {}
+  bool AskYesNo(const common::Message&) override { return true; }
   common::FileChoice ChooseFile(const common::FileRequest&) override { return {}; }
-  void ShowStatus(const std::string&) override {}
+  void ShowStatus(const common::Message&) override {}
 };
 
 }  // namespace chanforge::testing
