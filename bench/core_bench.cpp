@@ -297,7 +297,7 @@ void BM_ApplyOrder(benchmark::State& state) {
   BigList shuffled;
   std::vector<editing::ChannelRecord> order = document.channels();
   std::shuffle(order.begin(), order.end(), std::mt19937(5));
-  shuffled.stack->Push(editing::ReplaceChannels(order, "shuffle"));
+  shuffled.stack->Push(editing::ReplaceChannels(order, common::Value("shuffle")));
   const bool csv = state.range(0) == 1;
   state.SetLabel(csv ? "CSV reference" : "image reference");
   const std::string text = editing::ListCsv(*shuffled.document, common::ListKind::kChannels);
@@ -309,7 +309,7 @@ void BM_ApplyOrder(benchmark::State& state) {
       reference = editing::ReferenceOf(*shuffled.document);
     }
     const editing::OrderPlan plan = editing::PlanOrder(document, reference, {});
-    big.stack->Push(editing::ApplyOrder(plan, "order"));
+    big.stack->Push(editing::ApplyOrder(plan, common::Value("order")));
     state.PauseTiming();
     big.stack->Undo();
     state.ResumeTiming();
