@@ -1541,20 +1541,6 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
-    <name>csv.and-more</name>
-    <message>
-        <source>and {1} more</source>
-        <translation>und {1} weitere</translation>
-    </message>
-</context>
-<context>
-    <name>csv.channels</name>
-    <message>
-        <source>{1} channels</source>
-        <translation>{1} Sender</translation>
-    </message>
-</context>
-<context>
     <name>csv.emptied</name>
     <message>
         <source>{1} names would become empty: {2}.<byte value="xd"/>
@@ -1636,13 +1622,6 @@ Ihn leeren?</translation>
     </message>
 </context>
 <context>
-    <name>csv.more</name>
-    <message>
-        <source>{1} more</source>
-        <translation>{1} weitere</translation>
-    </message>
-</context>
-<context>
     <name>csv.no-rows</name>
     <message>
         <source>{1} has no rows: the import would empty the list of {2}.<byte value="xd"/>
@@ -1696,31 +1675,10 @@ Die Liste leeren?</translation>
     </message>
 </context>
 <context>
-    <name>csv.one-channel</name>
-    <message>
-        <source>{1} channel</source>
-        <translation>{1} Sender</translation>
-    </message>
-</context>
-<context>
-    <name>csv.one-transponder</name>
-    <message>
-        <source>{1} transponder</source>
-        <translation>{1} Transponder</translation>
-    </message>
-</context>
-<context>
     <name>csv.transponder-beyond</name>
     <message>
         <source>Transponder {1} would move to row {2}, beyond the {3} its channels can reach.</source>
         <translation>Transponder {1} käme in Zeile {2}, jenseits der {3}, die seine Sender erreichen können.</translation>
-    </message>
-</context>
-<context>
-    <name>csv.transponders</name>
-    <message>
-        <source>{1} transponders</source>
-        <translation>{1} Transponder</translation>
     </message>
 </context>
 <context>
@@ -1738,27 +1696,6 @@ Die Liste leeren?</translation>
     </message>
 </context>
 <context>
-    <name>diff.block</name>
-    <message>
-        <source>block {1}</source>
-        <translation>Block {1}</translation>
-    </message>
-</context>
-<context>
-    <name>diff.block-channel</name>
-    <message>
-        <source>block {1} channel {2}</source>
-        <translation>Block {1} Sender {2}</translation>
-    </message>
-</context>
-<context>
-    <name>diff.block-transponder</name>
-    <message>
-        <source>block {1} transponder {2}</source>
-        <translation>Block {1} Transponder {2}</translation>
-    </message>
-</context>
-<context>
     <name>diff.bytes</name>
     <message>
         <source>{1} bytes {2}-{3} changed</source>
@@ -1770,13 +1707,6 @@ Die Liste leeren?</translation>
     <message>
         <source>{1} {2}: {3} → {4}</source>
         <translation>{1} {2}: {3} → {4}</translation>
-    </message>
-</context>
-<context>
-    <name>diff.image</name>
-    <message>
-        <source>image</source>
-        <translation>Image</translation>
     </message>
 </context>
 <context>
@@ -2260,6 +2190,13 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
+    <name>list.channels</name>
+    <message>
+        <source>{1} channels</source>
+        <translation>{1} Sender</translation>
+    </message>
+</context>
+<context>
     <name>list.commas</name>
     <message>
         <source>{1}, {2}</source>
@@ -2290,6 +2227,20 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
+    <name>list.one-channel</name>
+    <message>
+        <source>{1} channel</source>
+        <translation>{1} Sender</translation>
+    </message>
+</context>
+<context>
+    <name>list.one-transponder</name>
+    <message>
+        <source>{1} transponder</source>
+        <translation>{1} Transponder</translation>
+    </message>
+</context>
+<context>
     <name>list.or</name>
     <message>
         <source>{1} or {2}</source>
@@ -2308,6 +2259,13 @@ Overwrite ?</source>
     <message>
         <source>{1}.</source>
         <translation>{1}.</translation>
+    </message>
+</context>
+<context>
+    <name>list.transponders</name>
+    <message>
+        <source>{1} transponders</source>
+        <translation>{1} Transponder</translation>
     </message>
 </context>
 <context>
@@ -2409,13 +2367,6 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
-    <name>print.channels</name>
-    <message>
-        <source>{1} channels</source>
-        <translation>{1} Sender</translation>
-    </message>
-</context>
-<context>
     <name>print.diseqc</name>
     <message>
         <source>DiSEqC {1}</source>
@@ -2448,13 +2399,6 @@ Overwrite ?</source>
     <message>
         <source>Nr</source>
         <translation>Nr.</translation>
-    </message>
-</context>
-<context>
-    <name>print.one-channel</name>
-    <message>
-        <source>{1} channel</source>
-        <translation>{1} Sender</translation>
     </message>
 </context>
 <context>
@@ -2652,13 +2596,6 @@ Die {1} Transponder und ihre {2} Sender entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>satellite.and-more</name>
-    <message>
-        <source>{1} and {2} more</source>
-        <translation>{1} und {2} weitere</translation>
-    </message>
-</context>
-<context>
     <name>satellite.below-one</name>
     <message>
         <source>SR {1} Msym/s is below 1 Msym/s</source>
@@ -2712,13 +2649,6 @@ Die {1} Transponder und ihre {2} Sender entfernen?</translation>
     <message>
         <source>{1}: the list lacks {2} of {3} transponders it could hold: {4}</source>
         <translation>{1}: der Liste fehlen {2} von {3} Transpondern, die sie halten könnte: {4}</translation>
-    </message>
-</context>
-<context>
-    <name>satellite.line</name>
-    <message>
-        <source>line {1}</source>
-        <translation>Zeile {1}</translation>
     </message>
 </context>
 <context>
@@ -2829,13 +2759,6 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     </message>
 </context>
 <context>
-    <name>satellite.table-line</name>
-    <message>
-        <source>{1} line {2}</source>
-        <translation>{1} Zeile {2}</translation>
-    </message>
-</context>
-<context>
     <name>scan.cannot-read</name>
     <message>
         <source>The scan table {1} can not be read: {2}.</source>
@@ -2868,13 +2791,6 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     <message>
         <source>{1} is not KEY = VALUE in a section</source>
         <translation>{1} ist nicht SCHLÜSSEL = WERT in einem Abschnitt</translation>
-    </message>
-</context>
-<context>
-    <name>scan.not-number</name>
-    <message>
-        <source>{1} {2} is not a number</source>
-        <translation>{1} {2} ist keine Zahl</translation>
     </message>
 </context>
 <context>
@@ -3066,13 +2982,6 @@ Save the changes before loading ?</source>
     </message>
 </context>
 <context>
-    <name>step.channels</name>
-    <message>
-        <source>{1} channels</source>
-        <translation>{1} Sender</translation>
-    </message>
-</context>
-<context>
     <name>step.clear-block</name>
     <message>
         <source>Clear Block</source>
@@ -3189,13 +3098,6 @@ Save the changes before loading ?</source>
     <message>
         <source>transponder {1}</source>
         <translation>Transponder {1}</translation>
-    </message>
-</context>
-<context>
-    <name>step.transponders</name>
-    <message>
-        <source>{1} transponders</source>
-        <translation>{1} Transponder</translation>
     </message>
 </context>
 <context>

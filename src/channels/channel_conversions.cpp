@@ -81,7 +81,7 @@ class TcsTextFormat : public common::ListTextFormat {
       add(utf8_names_.Said(kUtf8NameOne, kUtf8Name));
     }
     if (scanned_ >= static_cast<std::int64_t>(kTcsShiftedRecord)) {
-      add(common::Say(kShifted, {common::Value(static_cast<std::int64_t>(kTcsShiftedRecord))}));
+      add(common::Say(kShifted, {common::Value(kTcsShiftedRecord)}));
     }
     return common::Joined(std::move(problems), common::kSemicolons);
   }

@@ -62,8 +62,7 @@ common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::s
     if (text == ChannelText(record, field)) return {};
     if (text.size() > info.width) {
       return Say(kNameTooLong,
-                 {common::HeadingOf(info), quoted, Value(static_cast<std::int64_t>(text.size())),
-                  Value(static_cast<std::int64_t>(info.width))});
+                 {common::HeadingOf(info), quoted, Value(text.size()), Value(info.width)});
     }
     // The text files take blanks at a name's end for padding, so the lists pad with NULs.
     if (!text.empty() && text.back() == ' ') {

@@ -79,11 +79,6 @@ const std::vector<RuleInfo> kRules = {
              "the chosen satellite's scan table has transponders the list lacks")},
 };
 
-template <typename Integer>
-common::Message Number(Integer value) {
-  return Value(static_cast<std::int64_t>(value));
-}
-
 constexpr auto kOneError = Wording("check.one-error", "{1} error");
 constexpr auto kErrors = Wording("check.errors", "{1} errors");
 constexpr auto kOneWarning = Wording("check.one-warning", "{1} warning");
@@ -91,7 +86,7 @@ constexpr auto kWarnings = Wording("check.warnings", "{1} warnings");
 
 // "1 error", "2 warnings", "0 errors".
 common::Message Counted(std::size_t count, const Wording& one, const Wording& several) {
-  return common::Say(count == 1 ? one : several, {Number(count)});
+  return common::Say(count == 1 ? one : several, {Value(count)});
 }
 
 constexpr auto kImageSizeIs = Wording("check.image-size", "size is {1} bytes, not {2}");
@@ -140,7 +135,7 @@ class Checker {
   std::vector<Finding> Run() {
     if (workspace_.image().size() != kNominalImageSize) {
       Add(Rule::kImageSize, kImageWide, 0, "",
-          Say(kImageSizeIs, {Number(workspace_.image().size()), Number(kNominalImageSize)}));
+          Say(kImageSizeIs, {Value(workspace_.image().size()), Value(kNominalImageSize)}));
     }
     // Without a list block the rest is noise: a random file's "blocks" have garbage
     // names and lengths.
@@ -187,15 +182,15 @@ class Checker {
   void CheckLength(int index, const flash::BlockInfo& block, std::optional<flash::ListKind> kind) {
     if (block.length > flash::kBlockDataRoom) {
       Add(Rule::kLengthPastEnd, index, 0, flash::kLengthFieldName,
-          Say(kPastBlock, {Number(block.length), Number(flash::kBlockDataRoom)}));
+          Say(kPastBlock, {Value(block.length), Value(flash::kBlockDataRoom)}));
     } else if (block.start + block.length > workspace_.image().size()) {
       Add(Rule::kLengthPastEnd, index, 0, flash::kLengthFieldName,
-          Say(kPastImage, {Number(block.length)}));
+          Say(kPastImage, {Value(block.length)}));
     }
     const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
     if (size != 0 && block.length % size != 0) {
       Add(Rule::kPartRecord, index, 0, flash::kLengthFieldName,
-          Say(kNotMultiple, {Number(block.length), Number(size)}));
+          Say(kNotMultiple, {Value(block.length), Value(size)}));
     }
   }
 
@@ -203,7 +198,7 @@ class Checker {
     const std::vector<ChannelRecord> records = DecodeChannels(workspace_, block);
     if (records.size() > kFirmwareChannelLimit) {
       Add(Rule::kTooManyChannels, index, 0, "",
-          Say(kTooMany, {Number(records.size()), Number(kFirmwareChannelLimit)}));
+          Say(kTooMany, {Value(records.size()), Value(kFirmwareChannelLimit)}));
     }
     // SID and TP of each channel seen, to the first channel that had them.
     std::map<std::pair<std::uint16_t, std::uint8_t>, std::size_t> seen;
@@ -221,8 +216,8 @@ class Checker {
       const auto [it, fresh] = seen.try_emplace({record.words[channels::kSid], record.tp}, r + 1);
       if (!fresh) {
         Add(Rule::kDuplicateSid, index, number, channels::InfoOf(ChannelField::kSid).name,
-            Say(kSameSid, {Number(record.words[channels::kSid]), Value(TransponderName(record.tp)),
-                           Number(it->second)}));
+            Say(kSameSid, {Value(record.words[channels::kSid]), Value(TransponderName(record.tp)),
+                           Value(it->second)}));
       }
       for (std::size_t i = 0; i < record.name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(record.name[i]);
@@ -233,7 +228,7 @@ class Checker {
           const bool line_end = byte == '\r' || byte == '\n';
           Add(Rule::kNameControlBytes, index, number, channels::InfoOf(ChannelField::kName).name,
               Say(line_end ? kLineEndByte : kControlByte,
-                  {Value(common::Hex2(byte)), Number(i + 1)}));
+                  {Value(common::Hex2(byte)), Value(i + 1)}));
           break;
         }
       }
@@ -254,7 +249,7 @@ class Checker {
       Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name, Say(kNoTp));
     } else if (tp > used) {
       Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
-          Say(kTpBeyond, {Number(tp), Number(used)}));
+          Say(kTpBeyond, {Value(tp), Value(used)}));
     } else if (transponders_.records[tp - 1u].IsEmpty()) {
       Add(Rule::kTpMissing, index, number, channels::InfoOf(ChannelField::kTp).name,
           Say(kTpEmpty, {Value(TransponderName(tp))}));
@@ -288,7 +283,7 @@ class Checker {
         Add(Rule::kDuplicateTransponder, index, number,
             transponders::InfoOf(TransponderField::kKhz).name,
             Say(kSameTransponder,
-                {Number(khz), Value(transponders::kDiseqcTexts[diseqc_b ? 1 : 0]),
+                {Value(khz), Value(transponders::kDiseqcTexts[diseqc_b ? 1 : 0]),
                  Value(transponders::TransponderLabel(it->second, records[it->second - 1]))}));
       }
       if (record.fec >= std::size(transponders::kFecTexts)) {
@@ -322,12 +317,21 @@ std::vector<Finding> CheckImage(const flash::Workspace& workspace) {
   return Checker(workspace).Run();
 }
 
+common::Message PlaceOf(int block, std::optional<common::ListKind> list, common::Message record) {
+  if (block < 0) return Say(kImage);
+  if (!list) return Say(kBlock, {Value(block)});
+  return Say(*list == common::ListKind::kChannels ? kBlockChannel : kBlockTransponder,
+             {Value(block), std::move(record)});
+}
+
 common::Message FindingWhere(const Finding& finding) {
-  if (finding.block == kImageWide) return Say(kImage);
-  if (finding.record <= 0) return Say(kBlock, {Number(finding.block)});
-  return Say(finding.item == common::RecordNameOf(common::ListKind::kChannels) ? kBlockChannel
-                                                                               : kBlockTransponder,
-             {Number(finding.block), Number(finding.record)});
+  std::optional<common::ListKind> list;
+  if (finding.record > 0) {
+    list = finding.item == common::RecordNameOf(common::ListKind::kChannels)
+               ? common::ListKind::kChannels
+               : common::ListKind::kTransponders;
+  }
+  return PlaceOf(finding.block, list, Value(finding.record));
 }
 
 common::Message FindingPlace(const Finding& finding) {

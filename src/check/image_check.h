@@ -2,10 +2,12 @@
 // (errors) or looks unusual (warnings), before the image is flashed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/frontend.h"
+#include "common/list_kind.h"
 #include "common/message.h"
 #include "flash/flash_image.h"
 
@@ -61,6 +63,9 @@ inline constexpr std::size_t kFirmwareChannelLimit = 2000;
 // Every finding, ordered by block (image-wide ones first) and record.
 std::vector<Finding> CheckImage(const flash::Workspace& workspace);
 
+// "image" (a block below 0), "block 1", "block 0 channel 12": where a finding or a change
+// applies, the record named by its number or label.
+common::Message PlaceOf(int block, std::optional<common::ListKind> list, common::Message record);
 // "block 0 channel 12", "block 1", "image": where a finding applies.
 common::Message FindingWhere(const Finding& finding);
 // The same with the field: "block 0 channel 12 tp".

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "channels/channel_fields.h"
+#include "check/image_check.h"
 #include "check/image_lists.h"
 #include "common/coding.h"
 #include "common/text_lines.h"
@@ -476,11 +477,7 @@ using common::Say;
 using common::Value;
 using common::Wording;
 
-constexpr auto kImage = Wording("diff.image", "image");
 constexpr auto kPastTheBlocks = Wording("diff.past-blocks", "past the blocks");
-constexpr auto kBlock = Wording("diff.block", "block {1}");
-constexpr auto kBlockChannel = Wording("diff.block-channel", "block {1} channel {2}");
-constexpr auto kBlockTransponder = Wording("diff.block-transponder", "block {1} transponder {2}");
 constexpr auto kSizeChange = Wording("diff.size", "{1} {2}: {3} → {4} bytes");
 constexpr auto kMovedFrom = Wording("diff.moved", "{1} moved from {2}");
 constexpr auto kMovedFromLabel = Wording("diff.moved-label", "{1} moved from {2}: {3}");
@@ -495,12 +492,8 @@ constexpr auto kFieldChange = Wording("diff.field", "{1} {2}: {3} → {4}");
 }  // namespace
 
 common::Message ChangePlace(const Change& change) {
-  if (change.block < 0) return Say(kImage);
   if (change.block == kPastBlocks) return Say(kPastTheBlocks);
-  const common::Message block = Value(std::int64_t{change.block});
-  if (!change.list) return Say(kBlock, {block});
-  return Say(*change.list == common::ListKind::kChannels ? kBlockChannel : kBlockTransponder,
-             {block, Value(change.record_label)});
+  return PlaceOf(change.block, change.list, Value(change.record_label));
 }
 
 common::Message FormatChange(const Change& change) {

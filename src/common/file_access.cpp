@@ -72,8 +72,7 @@ constexpr auto kBoth = Wording("file.notice.both", "{1}; {2}");
 
 Message OtherNamesNotice(std::uint64_t links) {
   const std::uint64_t others = links - 1;
-  return others == 1 ? Say(kOtherName)
-                     : Say(kOtherNames, {Value(static_cast<std::int64_t>(others))});
+  return others == 1 ? Say(kOtherName) : Say(kOtherNames, {Value(others)});
 }
 
 bool SafeWriter::Fail(Message reason) {

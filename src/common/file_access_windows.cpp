@@ -72,7 +72,7 @@ Message ReasonOf(DWORD code) {
                            text.back() == L'.')) {
     text.pop_back();
   }
-  if (text.empty()) return Say(kSystemError, {Value(static_cast<std::int64_t>(code))});
+  if (text.empty()) return Say(kSystemError, {Value(code)});
   return Value(Utf8Of(text));
 }
 

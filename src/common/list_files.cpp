@@ -28,8 +28,6 @@ constexpr auto kUnstoredLine = Wording("convert.unstored-line",
                                        "Line {1}: {2}\r\n"
                                        "  as written: \"{3}\"\r\n"
                                        "  read back:  \"{4}\"");
-constexpr auto kMoreLines = Wording("convert.more-lines", "and {1} more");
-constexpr auto kMoreNumbers = Wording("list.more-numbers", "{1} and {2} more");
 constexpr auto kPartByte =
     Wording("convert.part-byte", "the last byte is not a whole record and is left out");
 constexpr auto kPartBytes =
@@ -121,15 +119,13 @@ Message RoundTripQuestion(Message reason) {
 Message StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
                                 const std::string& file) {
   std::vector<Message> parts;
-  parts.push_back(total == 1
-                      ? Say(kOneUnstored, {Value(file)})
-                      : Say(kUnstored, {Value(static_cast<std::int64_t>(total)), Value(file)}));
+  parts.push_back(total == 1 ? Say(kOneUnstored, {Value(file)})
+                             : Say(kUnstored, {Value(total), Value(file)}));
   for (const UnstoredLine& line : lines) {
-    parts.push_back(Say(kUnstoredLine, {Value(static_cast<std::int64_t>(line.number)), line.reason,
-                                        Value(line.written), Value(line.back)}));
+    parts.push_back(Say(kUnstoredLine,
+                        {Value(line.number), line.reason, Value(line.written), Value(line.back)}));
   }
-  if (total > lines.size())
-    parts.push_back(Say(kMoreLines, {Value(static_cast<std::int64_t>(total - lines.size()))}));
+  if (total > lines.size()) parts.push_back(Say(kMoreLines, {Value(total - lines.size())}));
   parts.push_back(Say(kConvertAnyway));
   return Joined(std::move(parts), kLineBreaks);
 }
@@ -153,8 +149,7 @@ Message RecordNumbers::Said(const Wording& one, const Wording& several) const {
   std::vector<Message> numbers;
   for (const std::int64_t number : listed_) numbers.push_back(Value(number));
   Message listed = Joined(std::move(numbers), kCommas);
-  if (more_ > 0)
-    listed = Say(kMoreNumbers, {std::move(listed), Value(static_cast<std::int64_t>(more_))});
+  if (more_ > 0) listed = Say(kAndMore, {std::move(listed), Value(more_)});
   return Say(several, {std::move(listed)});
 }
 
@@ -358,8 +353,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
   };
   const auto refuse = [&](Message reason) {
     frontend.ShowMessage(MessageKind::kError,
-                         Say(kLineRefused, {Value(static_cast<std::int64_t>(line_number)),
-                                            Value(text), std::move(reason)}));
+                         Say(kLineRefused, {Value(line_number), Value(text), std::move(reason)}));
     return false;
   };
   const auto use_line = [&](std::string_view line) {

@@ -2,6 +2,10 @@
 // the transponder list, which TPT blocks hold.
 #pragma once
 
+#include <cstddef>
+
+#include "common/message.h"
+
 namespace chanforge::common {
 
 enum class ListKind { kChannels, kTransponders };
@@ -19,6 +23,19 @@ constexpr const char* RecordNameOf(ListKind kind) {
 // "channels" or "transponders".
 constexpr const char* ListNameOf(ListKind kind) {
   return kind == ListKind::kChannels ? "channels" : "transponders";
+}
+
+inline constexpr auto kOneChannel = Wording("list.one-channel", "{1} channel");
+inline constexpr auto kSomeChannels = Wording("list.channels", "{1} channels");
+inline constexpr auto kOneTransponder = Wording("list.one-transponder", "{1} transponder");
+inline constexpr auto kSomeTransponders = Wording("list.transponders", "{1} transponders");
+
+// "1 channel", "150 channels", "2 transponders".
+inline Message CountOf(ListKind kind, std::size_t count) {
+  const bool channels = kind == ListKind::kChannels;
+  return Say(count == 1 ? (channels ? kOneChannel : kOneTransponder)
+                        : (channels ? kSomeChannels : kSomeTransponders),
+             {Value(count)});
 }
 
 }  // namespace chanforge::common

@@ -4,6 +4,7 @@
 // window makes its own language's text from the same record, and a script reads it as JSON.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -36,6 +37,11 @@ struct Message {
 // A value: a name, a path, a text of the image shown as UTF-8.
 Message Value(std::string text);
 Message Value(std::int64_t number);
+// A count, a position or any other whole number.
+template <std::integral Integer>
+Message Value(Integer number) {
+  return Value(static_cast<std::int64_t>(number));
+}
 // A message in its wording with its values.
 Message Say(const Wording& wording, std::vector<Message> values = {});
 
@@ -50,6 +56,9 @@ inline constexpr auto kCommas = Wording("list.commas", "{1}, {2}");
 inline constexpr auto kAnd = Wording("list.and", "{1} and {2}");
 inline constexpr auto kOr = Wording("list.or", "{1} or {2}");
 inline constexpr auto kLineBreaks = Wording("list.lines", "{1}\r\n{2}");
+// The ones not listed: "3, 12 and 2 more", and a line of its own after listed lines.
+inline constexpr auto kAndMore = Wording("list.more-numbers", "{1} and {2} more");
+inline constexpr auto kMoreLines = Wording("convert.more-lines", "and {1} more");
 // A clause as a sentence of its own: "{1}."
 inline constexpr auto kSentence = Wording("list.sentence", "{1}.");
 

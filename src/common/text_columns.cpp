@@ -40,8 +40,6 @@ constexpr auto kAndStoredAs =
     Wording("columns.and-stored-as", "{1}, and it would be stored as {2}");
 constexpr auto kStoredAs = Wording("columns.stored-as", "{1}: it would be stored as {2}");
 
-Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
-
 std::size_t EndOf(const TextColumn& column) { return column.start + column.width; }
 
 // A field whose column holds any text: the channel's name.
@@ -156,9 +154,8 @@ Message TokenText(std::string_view line, Span span) {
 
 // "CAUSE: SID and the columns behind it move 1 to the left".
 Message Moves(Message cause, Message what, long by) {
-  return Say(
-      by < 0 ? kMovesLeft : kMovesRight,
-      {std::move(cause), std::move(what), Value(static_cast<std::int64_t>(by < 0 ? -by : by))});
+  return Say(by < 0 ? kMovesLeft : kMovesRight,
+             {std::move(cause), std::move(what), Value(by < 0 ? -by : by)});
 }
 
 // The token that moves the ones behind it, in words, or empty when every token stands where
@@ -176,7 +173,7 @@ Message ShiftCause(std::span<const TextColumn> layout, const Placement& placemen
       // The record number is right-aligned: only its end counts.
       if (written->end == expected.end || k + 1 == tokens.size()) continue;
       return Moves(
-          Say(kNumberEnds, {TokenText(line, *written), Number(written->end), Number(expected.end)}),
+          Say(kNumberEnds, {TokenText(line, *written), Value(written->end), Value(expected.end)}),
           Label(layout[tokens[k + 1].first]),
           static_cast<long>(written->end) - static_cast<long>(expected.end));
     }
@@ -190,20 +187,20 @@ Message ShiftCause(std::span<const TextColumn> layout, const Placement& placemen
             line.substr(before_written.start, before_written.end - before_written.start));
         const std::size_t taken = std::max(written->start, before.span.start + 1) - 1;
         cause = Say(kNameTakes,
-                    {Shown(name), Number(taken - before.span.start), Number(width(before.span))});
+                    {Shown(name), Value(taken - before.span.start), Value(width(before.span))});
       } else if (width(before_written) != width(before.span)) {
         cause = Say(kTokenWide, {Label(before_column), TokenText(line, before_written),
-                                 Number(width(before_written)), Number(width(before.span))});
+                                 Value(width(before_written)), Value(width(before.span))});
       } else {
-        cause = Say(kGapWide, {Label(column), Number(written->start - before_written.end),
-                               Number(expected.start - before.span.end)});
+        cause = Say(kGapWide, {Label(column), Value(written->start - before_written.end),
+                               Value(expected.start - before.span.end)});
       }
       return Moves(std::move(cause), Label(column),
                    static_cast<long>(written->start) - static_cast<long>(expected.start));
     }
     if (width(*written) != width(expected) && k + 1 == tokens.size()) {
-      return Say(kTokenWide, {Label(column), TokenText(line, *written), Number(width(*written)),
-                              Number(width(expected))});
+      return Say(kTokenWide, {Label(column), TokenText(line, *written), Value(width(*written)),
+                              Value(width(expected))});
     }
   }
   return {};
@@ -220,17 +217,17 @@ Message FirstProblem(std::span<const TextColumn> layout, std::string_view line) 
     }
   }
   if (missing.size() > 1) {
-    return Say(kLineEnds, {Number(used), Listed(std::move(missing), kAnd)});
+    return Say(kLineEnds, {Value(used), Listed(std::move(missing), kAnd)});
   }
   std::size_t at = 0;
   for (const TextColumn& column : layout) {
     for (std::size_t p = at; p < column.start && p < line.size(); ++p) {
-      if (line[p] != ' ') return Say(kNotBlank, {Number(p + 1)});
+      if (line[p] != ' ') return Say(kNotBlank, {Value(p + 1)});
     }
     if (Message problem = ColumnProblem(column, line); !problem.empty()) return problem;
     at = EndOf(column);
   }
-  return used > at ? Say(kNotRead, {Number(at)}) : Message();
+  return used > at ? Say(kNotRead, {Value(at)}) : Message();
 }
 
 // A column's value as its text: the same number, text or choice.
@@ -334,7 +331,7 @@ Message ColumnProblem(const TextColumn& column, std::string_view line) {
   if (column.field == nullptr) {
     if (column.fixed == '\0' || text == std::string_view(&column.fixed, 1)) return {};
     return Say(kFixedHolds,
-               {Number(column.start + 1), Shown(text), Value(std::string(1, column.fixed))});
+               {Value(column.start + 1), Shown(text), Value(std::string(1, column.fixed))});
   }
   return ValueProblem(column, TrimBlanks(text), line.size() <= column.start);
 }
@@ -381,7 +378,7 @@ Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view lin
   if (!stored.empty())
     reason = Say(moved ? kAndStoredAs : kStoredAs, {std::move(reason), std::move(stored)});
   if (const std::size_t tab = line.find('\t'); tab != std::string_view::npos) {
-    reason = Say(kTab, {Number(tab + 1), std::move(reason)});
+    reason = Say(kTab, {Value(tab + 1), std::move(reason)});
   }
   return reason;
 }

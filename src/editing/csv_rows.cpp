@@ -21,8 +21,6 @@ using transponders::kTransponderFieldCount;
 using transponders::kTransponderFields;
 constexpr const char kNumberHeading[] = "Nr";
 
-constexpr auto kAndMore = Wording("csv.and-more", "and {1} more");
-constexpr auto kMoreOf = Wording("csv.more", "{1} more");
 constexpr auto kEmptiedOne =
     Wording("csv.emptied-one", "{1} name would become empty: {2}.\r\nEmpty it ?");
 constexpr auto kEmptied =
@@ -46,12 +44,6 @@ constexpr auto kGarbled = Wording(
 constexpr auto kTransponderBeyond =
     Wording("csv.transponder-beyond",
             "Transponder {1} would move to row {2}, beyond the {3} its channels can reach.");
-constexpr auto kOneChannel = Wording("csv.one-channel", "{1} channel");
-constexpr auto kChannels = Wording("csv.channels", "{1} channels");
-constexpr auto kOneTransponder = Wording("csv.one-transponder", "{1} transponder");
-constexpr auto kTransponders = Wording("csv.transponders", "{1} transponders");
-
-Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
 
 // The heading of a channel file's column for its transponder's frequency or polarisation.
 std::string TpTitle(TransponderField field) {
@@ -147,7 +139,7 @@ class CsvErrors {
   static constexpr std::size_t kListedErrors = 20;
   explicit CsvErrors(const std::string& file) : file_(file) {}
   void Add(std::size_t line, Message reason) {
-    AddText(Say(kLineOfFile, {Number(line), Value(file_), std::move(reason)}));
+    AddText(Say(kLineOfFile, {Value(line), Value(file_), std::move(reason)}));
   }
   void AddText(Message text) {
     if (listed_.size() == kListedErrors) {
@@ -159,7 +151,7 @@ class CsvErrors {
   bool empty() const { return listed_.empty(); }
   Message Text() const {
     std::vector<Message> lines = listed_;
-    if (more_ > 0) lines.push_back(Say(kAndMore, {Number(more_)}));
+    if (more_ > 0) lines.push_back(Say(common::kMoreLines, {Value(more_)}));
     return common::Joined(std::move(lines), common::kLineBreaks);
   }
 
@@ -169,13 +161,6 @@ class CsvErrors {
   std::size_t more_ = 0;
 };
 
-// "1 channel", "150 channels".
-Message Counted(std::size_t count, ListKind list) {
-  if (list == ListKind::kChannels)
-    return Say(count == 1 ? kOneChannel : kChannels, {Number(count)});
-  return Say(count == 1 ? kOneTransponder : kTransponders, {Number(count)});
-}
-
 // The names that cells would empty, for one question: the channels of the first
 // kListedErrors by their Nr and old name, then how many more.
 class EmptiedNames {
@@ -183,8 +168,8 @@ class EmptiedNames {
   void Add(std::size_t nr, const ChannelRecord& record) {
     if (count_++ < CsvErrors::kListedErrors) {
       listed_.push_back(Say(
-          kEmptiedName, {Number(nr), Value(common::QuotedText(common::Latin1ToUtf8(
-                                         channels::ChannelText(record, ChannelField::kName))))}));
+          kEmptiedName, {Value(nr), Value(common::QuotedText(common::Latin1ToUtf8(
+                                        channels::ChannelText(record, ChannelField::kName))))}));
     }
   }
   // "3 names would become empty: channel 12 "NA", ….\r\nEmpty them ?", or empty.
@@ -192,8 +177,8 @@ class EmptiedNames {
     if (count_ == 0) return {};
     const std::size_t more = count_ - std::min(count_, CsvErrors::kListedErrors);
     Message listed = common::Joined(listed_, common::kCommas);
-    if (more > 0) listed = Say(common::kAnd, {std::move(listed), Say(kMoreOf, {Number(more)})});
-    return Say(count_ == 1 ? kEmptiedOne : kEmptied, {Number(count_), std::move(listed)});
+    if (more > 0) listed = Say(common::kAndMore, {std::move(listed), Value(more)});
+    return Say(count_ == 1 ? kEmptiedOne : kEmptied, {Value(count_), std::move(listed)});
   }
 
  private:
@@ -207,9 +192,9 @@ Message EmptyFileQuestion(const ListDocument& document, ListKind list, const std
   for (std::size_t t = 1; list == ListKind::kTransponders && t <= document.size(list); ++t) {
     channels += document.ChannelsUsing(t);
   }
-  if (channels == 0) return Say(kNoRows, {Value(file), Counted(document.size(list), list)});
-  return Say(kNoRowsWithChannels, {Value(file), Counted(document.size(list), list),
-                                   Counted(channels, ListKind::kChannels)});
+  if (channels == 0) return Say(kNoRows, {Value(file), common::CountOf(list, document.size(list))});
+  return Say(kNoRowsWithChannels, {Value(file), common::CountOf(list, document.size(list)),
+                                   common::CountOf(ListKind::kChannels, channels)});
 }
 
 std::string ChannelCsv(const ListDocument& document) {
@@ -282,7 +267,7 @@ Message ReadRow(const ListReading& reading, std::size_t known,
     if (!number) return Say(kNrNotNumber, {Value(Quoted(nr))});
     if (*number < 1 || static_cast<std::size_t>(*number) > known) {
       return Say(reading.list == ListKind::kChannels ? kNrNoChannel : kNrNoTransponder,
-                 {Value(std::string(nr)), Number(known)});
+                 {Value(std::string(nr)), Value(known)});
     }
     from = static_cast<std::size_t>(*number);
   }
@@ -322,7 +307,7 @@ bool ReadRows(const ListDocument& document, const ListReading& reading, std::str
       return true;  // spreadsheets leave empty rows behind
     }
     if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
-      errors.AddText(Say(kNotUtf8Line, {Number(row.line), Value(file)}));
+      errors.AddText(Say(kNotUtf8Line, {Value(row.line), Value(file)}));
       return true;
     }
     // Reading stops where the block is full.
@@ -393,8 +378,8 @@ CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
     if (reason.empty() && from != 0 && import.transponders.size() >= kMostTransponders &&
         document.ChannelsUsing(from) > 0 &&
         std::find(origins.begin(), origins.end(), from) == origins.end()) {
-      reason = Say(kTransponderBeyond, {Number(from), Number(import.transponders.size() + 1),
-                                        Number(kMostTransponders)});
+      reason = Say(kTransponderBeyond,
+                   {Value(from), Value(import.transponders.size() + 1), Value(kMostTransponders)});
     }
     import.transponders.push_back(record);
     import.origins.push_back(from);

@@ -95,9 +95,8 @@ Message SetChannelValue(const ListDocument& document, ChannelRecord& record, Cha
     const std::size_t count = document.transponders().size();
     if (number &&
         (*number < 1 || static_cast<std::size_t>(*number) > std::min(count, kMostTransponders))) {
-      return Say(kNoSuchTp,
-                 {common::HeadingOf(channels::InfoOf(field)), Value(common::Latin1ToUtf8(value)),
-                  Value(static_cast<std::int64_t>(count))});
+      return Say(kNoSuchTp, {common::HeadingOf(channels::InfoOf(field)),
+                             Value(common::Latin1ToUtf8(value)), Value(count)});
     }
   }
   return channels::SetChannelText(record, field, value);

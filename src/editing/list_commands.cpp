@@ -21,9 +21,7 @@ using common::Value;
 using common::Wording;
 
 constexpr auto kChannel = Wording("step.channel", "channel {1}");
-constexpr auto kSomeChannels = Wording("step.channels", "{1} channels");
 constexpr auto kTransponder = Wording("step.transponder", "transponder {1}");
-constexpr auto kSomeTransponders = Wording("step.transponders", "{1} transponders");
 constexpr auto kMove = Wording("step.move", "Move {1}");
 constexpr auto kInsert = Wording("step.insert", "Insert {1}");
 constexpr auto kDuplicate = Wording("step.duplicate", "Duplicate {1}");
@@ -41,13 +39,10 @@ constexpr auto kSortByFrequency = Wording("step.sort-frequency", "Sort channels 
 constexpr auto kNeedsTransponder =
     Wording("step.needs-transponder", "A new channel needs a transponder: the TPT list has none.");
 
-Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
-
 // "channel 5" (the first, 0-based) or "3 channels".
 Message Counted(std::size_t count, ListKind list, std::size_t first) {
-  const bool channels = list == ListKind::kChannels;
-  if (count == 1) return Say(channels ? kChannel : kTransponder, {Number(first + 1)});
-  return Say(channels ? kSomeChannels : kSomeTransponders, {Number(count)});
+  if (count != 1) return common::CountOf(list, count);
+  return Say(list == ListKind::kChannels ? kChannel : kTransponder, {Value(first + 1)});
 }
 
 // Moves rows [first, first + count) of a list before `before`.
@@ -140,7 +135,7 @@ class SetFieldCommand : public Command {
   }
   void Revert(ListDocument& document) override { Set(document, *before_); }
   Message Description() const override {
-    const Message number = Number(row_ + 1);
+    const Message number = Value(row_ + 1);
     if constexpr (kChannels) {
       if (field_ == ChannelField::kName) return Say(kRename, {number});
       return Say(kChangeChannel, {common::HeadingOf(channels::InfoOf(field_)), number});
@@ -664,7 +659,7 @@ std::unique_ptr<Command> SetChannelFields(
   }
   return GroupCommands(
       std::move(commands),
-      Say(kChangeChannel, {common::Listed(std::move(fields), common::kAnd), Number(row + 1)}));
+      Say(kChangeChannel, {common::Listed(std::move(fields), common::kAnd), Value(row + 1)}));
 }
 
 std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,

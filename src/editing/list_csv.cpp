@@ -23,7 +23,7 @@ constexpr auto kImportChannels = Wording("step.import-channels", "Import channel
 constexpr auto kImportTransponders =
     Wording("step.import-transponders", "Import transponders from {1}");
 
-common::Message Count(std::size_t count) { return Value(static_cast<std::int64_t>(count)); }
+common::Message Count(std::size_t count) { return Value(count); }
 
 // An import that leaves both lists as they are is no step of its own.
 bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& import) {

@@ -9,6 +9,7 @@ namespace {
 using common::ListKind;
 using common::Message;
 using common::Say;
+using common::Value;
 using common::Wording;
 
 // A wording for each list, as the sentence starts with the record's name.
@@ -68,17 +69,15 @@ constexpr auto kRemoveAllOne =
 constexpr auto kRemoveAllSome =
     Wording("range.remove-all-some", "Remove {1} transponders and their {2} channels");
 
-Message Number(std::size_t number) { return common::Value(static_cast<std::int64_t>(number)); }
-
 }  // namespace
 
 Message CheckNumber(std::size_t number, std::size_t size, ListKind list) {
   if (number >= 1 && number <= size) return {};
-  return Say(kBeyond.of(list), {Number(number), Number(size)});
+  return Say(kBeyond.of(list), {Value(number), Value(size)});
 }
 
 Message CheckRange(std::size_t first, std::size_t last, std::size_t size, ListKind list) {
-  if (first > last) return Say(kBackwards.of(list), {Number(first), Number(last)});
+  if (first > last) return Say(kBackwards.of(list), {Value(first), Value(last)});
   Message refusal = CheckNumber(first, size, list);
   return refusal.empty() ? CheckNumber(last, size, list) : refusal;
 }
@@ -87,10 +86,10 @@ Message CheckMove(std::size_t first, std::size_t last, std::size_t before, std::
                   ListKind list) {
   Message refusal = CheckRange(first, last, size, list);
   if (refusal.empty() && (before < 1 || before > size + 1)) {
-    refusal = Say(kPositionBeyond, {Number(before), Number(size)});
+    refusal = Say(kPositionBeyond, {Value(before), Value(size)});
   }
   if (refusal.empty() && before > first && before <= last) {
-    refusal = Say(kPositionInside, {Number(before), Number(first), Number(last)});
+    refusal = Say(kPositionInside, {Value(before), Value(first), Value(last)});
   }
   return refusal;
 }
@@ -98,14 +97,14 @@ Message CheckMove(std::size_t first, std::size_t last, std::size_t before, std::
 Message CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size, ListKind list) {
   if (rows.empty()) return {};
   if (step < 0 && rows.front() == 0) return Say(kFirst.of(list));
-  if (step > 0 && rows.back() + 1 >= size) return Say(kLast.of(list), {Number(size)});
+  if (step > 0 && rows.back() + 1 >= size) return Say(kLast.of(list), {Value(size)});
   return {};
 }
 
 Message CheckInsertChannels(const ListDocument& document, std::size_t count) {
   if (document.channel_block() < 0) return document.ReadOnlyReason(ListKind::kChannels);
   if (document.channels().size() + count > kChannelRoom) {
-    return Say(kChannelRoomFull, {Number(kChannelRoom)});
+    return Say(kChannelRoomFull, {Value(kChannelRoom)});
   }
   return {};
 }
@@ -113,7 +112,7 @@ Message CheckInsertChannels(const ListDocument& document, std::size_t count) {
 Message CheckInsertTransponders(const ListDocument& document, std::size_t count) {
   if (document.transponder_block() < 0) return document.ReadOnlyReason(ListKind::kTransponders);
   if (document.transponders().size() + count > kMostTransponders) {
-    return Say(kTransponderReach, {Number(kMostTransponders)});
+    return Say(kTransponderReach, {Value(kMostTransponders)});
   }
   return {};
 }
@@ -122,14 +121,14 @@ Message RemoveTransponderQuestion(const ListDocument& document, std::size_t row)
   const std::size_t users = document.ChannelsUsing(row + 1);
   if (users == 0) return {};
   // Yes must read as removing the channels too: No keeps the transponder as well.
-  const Message khz = common::Value(document.transponders()[row].Khz());
-  if (users == 1) return Say(kOneUses, {Number(row + 1), khz});
-  return Say(kSomeUse, {Number(users), Number(row + 1), khz});
+  const Message khz = Value(document.transponders()[row].Khz());
+  if (users == 1) return Say(kOneUses, {Value(row + 1), khz});
+  return Say(kSomeUse, {Value(users), Value(row + 1), khz});
 }
 
 Message RemoveTransponderAnswer(const ListDocument& document, std::size_t row) {
   const std::size_t users = document.ChannelsUsing(row + 1);
-  return users == 1 ? Say(kRemoveOne) : Say(kRemoveSome, {Number(users)});
+  return users == 1 ? Say(kRemoveOne) : Say(kRemoveSome, {Value(users)});
 }
 
 namespace {
@@ -152,14 +151,14 @@ Message RemoveTranspondersQuestion(const ListDocument& document,
   const bool all = used == rows.size();
   const Wording& wording =
       users == 1 ? (all ? kOneUsesAll : kOneUsesSome) : (all ? kSomeUseAll : kSomeUseSome);
-  return Say(wording, {Number(rows.size()), Number(users), Number(used)});
+  return Say(wording, {Value(rows.size()), Value(users), Value(used)});
 }
 
 Message RemoveTranspondersAnswer(const ListDocument& document,
                                  const std::vector<std::size_t>& rows) {
   if (rows.size() == 1) return RemoveTransponderAnswer(document, rows[0]);
   const std::size_t users = ChannelsUsingAny(document, rows);
-  return Say(users == 1 ? kRemoveAllOne : kRemoveAllSome, {Number(rows.size()), Number(users)});
+  return Say(users == 1 ? kRemoveAllOne : kRemoveAllSome, {Value(rows.size()), Value(users)});
 }
 
 }  // namespace chanforge::editing

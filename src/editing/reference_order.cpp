@@ -44,8 +44,6 @@ constexpr auto kKhzNotNumber = Wording("order.khz-not-number", "{1} {2} is not a
 constexpr auto kApplyOrderStep = Wording("step.apply-order", "Apply order from {1}");
 constexpr auto kFileSays = Wording("order.file-says", "{1}: {2}");
 
-Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
-
 std::string NameOf(std::string_view shown) {
   while (!shown.empty() && shown.back() == ' ') shown.remove_suffix(1);
   return std::string(shown);
@@ -64,11 +62,11 @@ ReferenceChannel IdentityOf(const ListDocument& document, const ChannelRecord& c
 }
 
 Message Label(const ReferenceChannel& channel) {
-  return Say(kLabel, {Value(common::Latin1ForTerminal(channel.name)), Number(channel.sid)});
+  return Say(kLabel, {Value(common::Latin1ForTerminal(channel.name)), Value(channel.sid)});
 }
 
 Message Counted(std::size_t count, const Wording& one, const Wording& many) {
-  return Say(count == 1 ? one : many, {Number(count)});
+  return Say(count == 1 ? one : many, {Value(count)});
 }
 
 // The rows of one key, taken in list order as the reference's equal ones come.
@@ -135,7 +133,7 @@ Message ReadReferenceCsv(std::string_view csv, const std::string& file, Referenc
   Message error;
   bool header = true;
   const auto fail = [&](std::size_t line, Message reason) {
-    error = Say(kLineOfFile, {Number(line), Value(file), std::move(reason)});
+    error = Say(kLineOfFile, {Value(line), Value(file), std::move(reason)});
     return false;
   };
   // Each cell is read as the import reads it, so that a reference says what an import would.
@@ -178,12 +176,12 @@ Message ReadReferenceCsv(std::string_view csv, const std::string& file, Referenc
     }
     // As the import says it, so that a file saved in another charset is told as such.
     if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
-      error = Say(kNotUtf8Line, {Number(row.line), Value(file)});
+      error = Say(kNotUtf8Line, {Value(row.line), Value(file)});
       return false;
     }
     // No channel list is longer: reading stops rather than keep what no list could be.
     if (reference.channels.size() == kChannelRoom) {
-      return fail(row.line, Say(kTooManyRows, {Number(kChannelRoom)}));
+      return fail(row.line, Say(kTooManyRows, {Value(kChannelRoom)}));
     }
     Message reason = read_row(row);
     return reason.empty() || fail(row.line, std::move(reason));
@@ -263,7 +261,7 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
     if (matched[j] != kNone) {
       followers.push_back(matched[j]);
     } else {
-      plan.missing_channels.push_back(Say(kMissing, {Number(j + 1), Label(wanted[j])}));
+      plan.missing_channels.push_back(Say(kMissing, {Value(j + 1), Label(wanted[j])}));
       plan.missing_rows.push_back(j);
     }
   }
@@ -279,8 +277,7 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
   // Each is named with its number in the new order, where the user will look for it.
   const std::size_t start = first ? 0 : followers.size();
   for (std::size_t i = 0; i < newcomers.size(); ++i) {
-    plan.new_channels.push_back(
-        Say(kNew, {Label(identities[newcomers[i]]), Number(start + i + 1)}));
+    plan.new_channels.push_back(Say(kNew, {Label(identities[newcomers[i]]), Value(start + i + 1)}));
   }
   return plan;
 }

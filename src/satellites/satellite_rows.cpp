@@ -41,8 +41,6 @@ constexpr auto kNoFrequency = Wording("satellite.no-frequency", "No FREQUENCY");
 constexpr auto kAlreadyIn =
     Wording("satellite.already-in", "Already in the list as transponder {1}");
 constexpr auto kRepeats = Wording("satellite.repeats", "Repeats {1}");
-constexpr auto kLine = Wording("satellite.line", "line {1}");
-constexpr auto kTableLine = Wording("satellite.table-line", "{1} line {2}");
 constexpr auto kPartialAdd = Wording(
     "satellite.partial-add",
     "The list has room for {1} of the {2} transponders that can be added: a channel reaches at "
@@ -64,11 +62,8 @@ constexpr auto kHoldsOther = Wording(
 constexpr auto kOnInput = Wording("satellite.on-input", "{1} ({2})");
 constexpr auto kNotInTable =
     Wording("satellite.not-in-table", "{1} {2} is not in the table of {3}");
-constexpr auto kAndMore = Wording("satellite.and-more", "{1} and {2} more");
 constexpr auto kLacks =
     Wording("satellite.lacks", "{1}: the list lacks {2} of {3} transponders it could hold: {4}");
-
-Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
 
 Message Joined(std::vector<Message> parts) {
   return common::Joined(std::move(parts), common::kSemicolons);
@@ -231,15 +226,11 @@ std::vector<RowFit> FitRows(const ScanTable& table, const FitChoices& choices,
                SameTransponder(record.Khz(), Horizontal(record), other.Khz(), Horizontal(other));
       };
       for (std::size_t i = 0; i < list.size() && fit.present.empty(); ++i) {
-        if (same(list[i])) fit.present = Say(kAlreadyIn, {Number(i + 1)});
+        if (same(list[i])) fit.present = Say(kAlreadyIn, {Value(i + 1)});
       }
       for (std::size_t i = 0; i < fits.size() && fit.present.empty(); ++i) {
         if (fits[i].Addable() && same(*fits[i].record)) {
-          const ScanRow& first = fits[i].row;
-          fit.present =
-              Say(kRepeats, {first.table.empty()
-                                 ? Say(kLine, {Number(first.line)})
-                                 : Say(kTableLine, {Value(first.table), Number(first.line)})});
+          fit.present = Say(kRepeats, {RowLine(fits[i].row)});
           fit.repeat = true;
         }
       }
@@ -271,8 +262,8 @@ std::size_t RoomFor(const editing::ListDocument& document) {
 }
 
 Message PartialAddQuestion(std::size_t addable, std::size_t room) {
-  return Say(kPartialAdd, {Number(room), Number(addable), Number(editing::kMostTransponders),
-                           Number(addable - room)});
+  return Say(kPartialAdd, {Value(room), Value(addable), Value(editing::kMostTransponders),
+                           Value(addable - room)});
 }
 
 void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room) {
@@ -281,7 +272,7 @@ void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room) {
     if (room > 0) {
       --room;
     } else {
-      fit.present = Say(kNoRoom, {Number(editing::kMostTransponders)});
+      fit.present = Say(kNoRoom, {Value(editing::kMostTransponders)});
     }
   }
 }
@@ -307,10 +298,10 @@ Message OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits
     }
   }
   if (best.empty()) {
-    return Say(kHoldsAnother, {InputName(diseqc_b), Value(name), Number(found), Number(on_input)});
+    return Say(kHoldsAnother, {InputName(diseqc_b), Value(name), Value(found), Value(on_input)});
   }
   return Say(kHoldsOther,
-             {InputName(diseqc_b), Value(name), Number(best_found), Number(on_input), Value(best)});
+             {InputName(diseqc_b), Value(name), Value(best_found), Value(on_input), Value(best)});
 }
 
 // A summary line names the first few; the rest are counted.
@@ -364,13 +355,13 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
   }
   Message missing = common::Joined(std::move(named), common::kCommas);
   if (missing_count > kGapsNamed) {
-    missing = Say(kAndMore, {std::move(missing), Number(missing_count - kGapsNamed)});
+    missing = Say(common::kAndMore, {std::move(missing), Value(missing_count - kGapsNamed)});
   }
   if (missing_count > 0) {
     const check::Rule rule = check::Rule::kSatelliteGap;
     findings.push_back(
         {rule, check::RuleOf(rule).severity, list.block, 0, "", "",
-         Say(kLacks, {satellite, Number(missing_count), Number(holdable), std::move(missing)})});
+         Say(kLacks, {satellite, Value(missing_count), Value(holdable), std::move(missing)})});
   }
   return findings;
 }

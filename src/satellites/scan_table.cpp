@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "common/coding.h"
+#include "common/field_info.h"
 #include "common/text_lines.h"
 
 namespace chanforge::satellites {
@@ -42,7 +43,6 @@ using common::Say;
 using common::Value;
 using common::Wording;
 
-constexpr auto kKeyNotNumber = Wording("scan.not-number", "{1} {2} is not a number");
 constexpr auto kTooManyRows = Wording("scan.too-many-rows", "it has more than {1} sections");
 constexpr auto kNotATable = Wording("scan.not-table", "{1} is not a scan table: {2}.");
 constexpr auto kCannotRead =
@@ -63,8 +63,6 @@ constexpr auto kTableSays = Wording("scan.table-says", "{1} {2}");
 constexpr auto kLine = Wording("scan.line", "line {1}");
 constexpr auto kTableLine = Wording("scan.table-line", "{1} line {2}");
 constexpr auto kPlaceLabel = Wording("scan.place-label", "{1}, {2}");
-
-Message Number(std::size_t number) { return Value(static_cast<std::int64_t>(number)); }
 
 // Stores one KEY = VALUE line in the row; why not, or empty.
 Message Store(ScanRow& row, std::string_view key, std::string_view value) {
@@ -91,7 +89,7 @@ Message Store(ScanRow& row, std::string_view key, std::string_view value) {
     if (key != number.key) continue;
     const std::optional<std::int64_t> read = common::ReadValue(value);
     if (!read) {
-      return Say(kKeyNotNumber,
+      return Say(common::kNotANumber,
                  {Value(std::string(key)), Value(common::QuotedText(common::ShownBytes(value)))});
     }
     row.*number.field = *read;
@@ -99,7 +97,7 @@ Message Store(ScanRow& row, std::string_view key, std::string_view value) {
   return {};
 }
 
-Message TooManyRows() { return Say(kTooManyRows, {Number(kMostTableRows)}); }
+Message TooManyRows() { return Say(kTooManyRows, {Value(kMostTableRows)}); }
 
 Message NotATable(const std::string& path, Message reason) {
   return Say(kNotATable, {Value(path), std::move(reason)});
@@ -221,10 +219,10 @@ ScanTable ParseScanTable(std::string_view text) {
             : Store(table.rows.back(), common::ToUpperAscii(Trim(line.substr(0, equals))),
                     Trim(line.substr(equals + 1)));
     if (problem.empty()) continue;
-    problem = Say(kLineSays, {Number(number), std::move(problem)});
+    problem = Say(kLineSays, {Value(number), std::move(problem)});
     if (first_problem.empty()) first_problem = problem;
     if (++problem_count > kMostTableProblems) {
-      return refuse(Say(kTooManyProblems, {Number(kMostTableProblems), first_problem}));
+      return refuse(Say(kTooManyProblems, {Value(kMostTableProblems), first_problem}));
     }
     problems.push_back(std::move(problem));
   }
@@ -261,15 +259,19 @@ ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite
   return all;
 }
 
+Message RowLine(const ScanRow& row) {
+  return row.table.empty() ? Say(kLine, {Value(row.line)})
+                           : Say(kTableLine, {Value(row.table), Value(row.line)});
+}
+
 Message RowPlace(const ScanRow& row) {
-  Message place = row.table.empty() ? Say(kLine, {Number(row.line)})
-                                    : Say(kTableLine, {Value(row.table), Number(row.line)});
+  Message place = RowLine(row);
   if (row.frequency < 0) return place;
   return Say(kPlaceLabel, {std::move(place), RowLabel(row)});
 }
 
 Message RowLabel(const ScanRow& row) {
-  if (row.frequency < 0) return Say(kLine, {Number(row.line)});
+  if (row.frequency < 0) return Say(kLine, {Value(row.line)});
   std::string label = std::to_string(row.frequency / 1000);
   if (!row.polarization.empty()) label += " " + row.polarization.substr(0, 1);
   return Value(std::move(label));

@@ -86,6 +86,8 @@ ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite
 
 // "10719 V", or "line 12" for a row without a frequency: a row as a message names it.
 common::Message RowLabel(const ScanRow& row);
+// "line 12", or "Hotbird-13.0E line 12" for a row of several tables read as one.
+common::Message RowLine(const ScanRow& row);
 // "Hotbird-13.0E line 12, 10719 V", or "line 12" for a row of the one table read that has no
 // frequency: where a row stands, for a message about it.
 common::Message RowPlace(const ScanRow& row);

@@ -57,8 +57,7 @@ constexpr auto kComesBack =
             "the list of {1} comes back as {2}, with zero records after the last used one");
 
 common::Message Records(std::size_t count) {
-  return common::Say(count == 1 ? kOneRecord : kRecords,
-                     {common::Value(static_cast<std::int64_t>(count))});
+  return common::Say(count == 1 ? kOneRecord : kRecords, {common::Value(count)});
 }
 
 // Transponder lines up to the last used record, which the first pass finds; warns of what

@@ -7,6 +7,7 @@
 
 #include "channels/channel_fields.h"
 #include "common/file_access.h"
+#include "common/list_kind.h"
 #include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
 
@@ -23,8 +24,6 @@ using common::Say;
 using common::Value;
 using common::Wording;
 
-constexpr auto kOneChannel = Wording("print.one-channel", "{1} channel");
-constexpr auto kChannels = Wording("print.channels", "{1} channels");
 constexpr auto kNotAColumn = Wording("print.not-a-column", "Column {1} is none of {2}.");
 constexpr auto kTwice = Wording("print.twice", "Column {1} is named twice.");
 constexpr auto kNr = Wording("print.nr", "Nr");
@@ -33,9 +32,7 @@ constexpr auto kDiseqc = Wording("print.diseqc", "DiSEqC {1}");
 constexpr auto kGroupTitle = Wording("print.group-title", "{1} \u00b7 {2}");
 constexpr auto kPage = Wording("print.page", "page {1} of {2}");
 
-Message CountText(std::size_t count) {
-  return Say(count == 1 ? kOneChannel : kChannels, {Value(static_cast<std::int64_t>(count))});
-}
+Message CountText(std::size_t count) { return common::CountOf(common::ListKind::kChannels, count); }
 
 // The choice a name (any case) names: its place among the names.
 template <typename Choice>
