@@ -77,6 +77,11 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
                            (e == 1 ? " error, " : " errors, ") + Cell(w) +
                            (w == 1 ? " warning" : " warnings"));
            for (const json& f : one["findings"]) {
+             // The record behind the text: its wording's id and values the text is made of.
+             EXPECT_TRUE(f["id"].is_string()) << f;
+             for (const json& v : f["values"]) {
+               EXPECT_NE(Cell(f["text"]).find(Cell(v)), std::string::npos) << f;
+             }
              lines.push_back(Cell(f["severity"]) + ": " + Cell(f["place"]) + ": " +
                              Cell(f["text"]));
            }
