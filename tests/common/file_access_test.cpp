@@ -42,6 +42,10 @@ TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   EXPECT_TRUE(files.opened.empty());
   EXPECT_EQ(files.ReadPrefix("huge", 10).bytes, std::string(10, '\0'));
   EXPECT_EQ(files.bytes_read, 10);
+  files.room = 3;  // a full disk says so and leaves the old file
+  files.File("t", "old");
+  EXPECT_EQ(files.WriteWhole("t", "longer").error, "No space left on device");
+  EXPECT_EQ(files.ReadWhole("t", 10).bytes, "old");
 }
 
 TEST(SafeWriter, ReplacesWholeContentInPiecesAndLeavesNothingBehind) {

@@ -289,7 +289,9 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
           .Block(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
           .Build());
   document = ListDocument(w);  // the last transponder goes: the padding stays
-  RemoveTransponder(0)->Apply(document);
+  const auto last = RemoveTransponder(0);
+  last->Apply(document);
+  EXPECT_EQ(last->Description(), "Remove transponder 1");  // no channel goes with it
   EXPECT_EQ(Data(w, 4), std::string(2040, '\0'));
   std::string full;  // 170 transponders fill 2040 bytes: a 171st makes the list longer
   for (int i = 0; i < 170; ++i) full += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
@@ -656,6 +658,7 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   ASSERT_TRUE(SplitCsv(csv, rows).empty());
   for (std::size_t i = 0; i < std::size(names); ++i)
     EXPECT_EQ(rows[i + 1].cells[1], names[i].second);
+  EXPECT_NE(csv.find(",\"'12 \","), std::string::npos);  // quoted, so no reader trims the blank
   // A text cell of any list is marked so; a number stays a number.
   flash::Workspace image = CsvImage();
   const std::string tpt = ListCsv(ListDocument(image), ListKind::kTransponders);

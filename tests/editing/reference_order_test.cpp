@@ -108,6 +108,9 @@ TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
     Reference reference;
     EXPECT_EQ(ReadReferenceCsv(csv, "r.csv", reference), error);
   }
+  Reference reference;  // an empty row a spreadsheet left behind is no channel
+  EXPECT_EQ(ReadReferenceCsv(header + "A,1,,\r\n,,,\r\nB,2,,\r\n", "r.csv", reference), "");
+  EXPECT_EQ(reference.channels.size(), 2u);
 }
 
 }  // namespace

@@ -116,6 +116,10 @@ TEST(ScanTable, AFileThatIsNoTableIsRefusedWithItsCauseAndLittleMemory) {
   EXPECT_EQ(files.opened, std::vector<std::string>{"many"});
   Satellite listed{"many", "", "many", 0};
   EXPECT_EQ(CountRows(files, listed), ReadScanTable(files, "many").error);
+  files.File("most", many.substr(3));  // exactly the most sections is still a table
+  Satellite most{"most", "", "most", 0};
+  EXPECT_EQ(CountRows(files, most), "");
+  EXPECT_EQ(most.rows, kMostTableRows);
 }
 
 TEST(ScanTable, ListsTheTablesOfAFolderByName) {

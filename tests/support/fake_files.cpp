@@ -31,25 +31,30 @@ class Input : public common::InputFile {
   std::int64_t& read_;
 };
 
-// Written all at once when committed, as the safe replacement does.
+// Written all at once when committed, as the safe replacement does; past its room, nothing.
 class Output : public common::OutputFile {
  public:
-  explicit Output(std::function<void(std::string)> commit) : commit_(std::move(commit)) {}
+  Output(std::int64_t room, std::function<void(std::string)> commit)
+      : room_(room), commit_(std::move(commit)) {}
   bool Write(std::string_view bytes) override {
     bytes_ += bytes;
-    return true;
+    if (room_ < 0 || static_cast<std::int64_t>(bytes_.size()) <= room_) return true;
+    error_ = common::Value("No space left on device");
+    return false;
   }
   bool Commit() override {
+    if (!error_.empty()) return false;
     commit_(std::move(bytes_));
     return true;
   }
-  const common::Message& error() const override { return none_; }
+  const common::Message& error() const override { return error_; }
   const common::Message& notice() const override { return none_; }
 
  private:
+  std::int64_t room_;
   std::function<void(std::string)> commit_;
   std::string bytes_;
-  common::Message none_;
+  common::Message error_, none_;
 };
 
 }  // namespace
@@ -95,7 +100,7 @@ std::unique_ptr<common::OutputFile> FakeFiles::Replace(const std::string& name,
     error = common::Say(common::kFolderError);
     return nullptr;
   }
-  return std::make_unique<Output>([this, name](std::string bytes) {
+  return std::make_unique<Output>(room, [this, name](std::string bytes) {
     File(name, std::move(bytes));
     replaced.push_back(name);
   });

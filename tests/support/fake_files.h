@@ -21,6 +21,7 @@ class FakeFiles : public common::Files {
   std::vector<std::string> opened;  // names opened for reading, in order
   std::int64_t bytes_read = 0;
   std::vector<std::string> replaced;  // names whose replacement was committed
+  std::int64_t room = -1;             // bytes a replacement may hold before the disk is full
 
   common::EntryKind KindOf(const std::string& name) override;
   common::FileStamp StampOf(const std::string& name) override;
