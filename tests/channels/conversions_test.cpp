@@ -55,6 +55,8 @@ TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
   names[3] = '\r';
   names.replace(30 + 9, 7, 7, ' ');
   names[30 * 3 + 7] = names[30 * 4 + 7] = '\0';
+  std::string eleven = ChannelList(11);  // ten are named, the rest counted
+  for (int i = 0; i < 11; ++i) eleven[30 * static_cast<std::size_t>(i) + 3] = '\n';
   for (const auto& [list, reason] :
        {std::pair{split, "channels 3, 12 hold a line-end byte in their names"},
         {names,
@@ -62,6 +64,9 @@ TEST(ConvertTcsToText, AsksWhenTheTextWillNotConvertBack) {
          "come back as NULs; channels 4, 5 hold NULs inside their names, which come back as "
          "blanks; the last 3 bytes are not a whole record and are left out"},
         {ChannelList(1) + "x", "the last byte is not a whole record and is left out"},
+        {eleven,
+         "channels 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 1 more hold a line-end byte in their "
+         "names"},
         {testing::TcsRecord("\xC3\xA9t\xC3\xA9", 1, 1, 1, 1, 1),
          "channel 1 has a name that reads back as UTF-8, as other bytes (write the text as UTF-8 "
          "to keep it)"}}) {

@@ -79,7 +79,7 @@ TEST(SafeWriter, ReplacesWholeContentInPiecesAndLeavesNothingBehind) {
 
 TEST(TextLines, SplitLinesAndShowBytesSafely) {
   std::vector<std::string_view> lines;
-  LineReader reader("a\r\nb\rc\n\r\n\nd");
+  LineReader reader("a\r\nb\rc\n\r\n\nd\r\n");
   for (std::string_view line; reader.Next(line);) lines.push_back(line);
   EXPECT_EQ(lines, (std::vector<std::string_view>{"a", "b", "c", "", "", "d"}));
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xA0"), "T\xC3\xA9S.[2J..\xC2\xA0");

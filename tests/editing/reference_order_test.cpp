@@ -10,6 +10,7 @@
 #include "editing/list_commands.h"
 #include "editing/list_csv.h"
 #include "editing/sample_image.h"
+#include "support/builders.h"
 #include "support/workspace.h"
 
 namespace chanforge::editing {
@@ -82,6 +83,28 @@ TEST(ReferenceOrder, CountsNewAndMissingAndFollowsMovedTransponders) {
     EXPECT_TRUE(std::is_sorted(first.order.begin(), first.order.begin() + 5));
     EXPECT_EQ(first.new_channels[0], "New channel WDR Muenster" + sid + ", now channel 1");
   }
+}
+
+TEST(ReferenceOrder, ThePolarisationTellsOneServiceOnOneFrequencyApart) {
+  using chanforge::testing::TptRecord;
+  flash::Workspace w = chanforge::testing::LoadedWorkspace(
+      chanforge::testing::FlashImageBuilder()
+          .Block(1, "TCS",
+                 chanforge::testing::TcsRecord("H", 1, 1, 7, 0, 0) +
+                     chanforge::testing::TcsRecord("V", 1, 2, 7, 0, 0))
+          .Block(3, "TPT",
+                 TptRecord(1000000000, 0, 0, 0, 0, 0, transponders::kFlagHorizontal) +
+                     TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
+          .Build());
+  ListDocument document(w);
+  const std::string khz = std::to_string(document.transponders()[0].Khz());
+  Reference reference;  // names that match neither: the transponder alone decides
+  ASSERT_EQ(ReadReferenceCsv("Name,SID,TP frequency,TP polarisation\r\nX,7," + khz +
+                                 ",V\r\nY,7," + khz + ",H\r\n",
+                             "r.csv", reference),
+            "");
+  EXPECT_EQ(PlanOrder(document, reference, NewChannels::kLast).order,
+            (std::vector<std::uint32_t>{1, 0}));
 }
 
 TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
