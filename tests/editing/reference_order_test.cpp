@@ -99,8 +99,8 @@ TEST(ReferenceOrder, ThePolarisationTellsOneServiceOnOneFrequencyApart) {
   ListDocument document(w);
   const std::string khz = std::to_string(document.transponders()[0].Khz());
   Reference reference;  // names that match neither: the transponder alone decides
-  ASSERT_EQ(ReadReferenceCsv("Name,SID,TP frequency,TP polarisation\r\nX,7," + khz +
-                                 ",V\r\nY,7," + khz + ",H\r\n",
+  ASSERT_EQ(ReadReferenceCsv("Name,SID,TP frequency,TP polarisation\r\nX,7," + khz + ",V\r\nY,7," +
+                                 khz + ",H\r\n",
                              "r.csv", reference),
             "");
   EXPECT_EQ(PlanOrder(document, reference, NewChannels::kLast).order,
