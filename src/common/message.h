@@ -42,6 +42,8 @@ template <std::integral Integer>
 Message Value(Integer number) {
   return Value(static_cast<std::int64_t>(number));
 }
+// A character would come out as its code: give it as a text.
+Message Value(char) = delete;
 // A message in its wording with its values.
 Message Say(const Wording& wording, std::vector<Message> values = {});
 

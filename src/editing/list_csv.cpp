@@ -23,8 +23,6 @@ constexpr auto kImportChannels = Wording("step.import-channels", "Import channel
 constexpr auto kImportTransponders =
     Wording("step.import-transponders", "Import transponders from {1}");
 
-common::Message Count(std::size_t count) { return Value(count); }
-
 // An import that leaves both lists as they are is no step of its own.
 bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& import) {
   if (list == ListKind::kChannels) return import.channels == document.channels();
@@ -55,7 +53,7 @@ common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
   frontend.ShowStatus(Say(common::kWritingStatus, {Value(file)}));
   if (!common::WriteFileOrReport(frontend, files, file, content())) return Outcome::kFailed;
   done = Say(list == ListKind::kChannels ? kExportedChannels : kExportedTransponders,
-             {Count(document.size(list)), Value(common::PathOf(file).filename().string())});
+             {Value(document.size(list)), Value(common::PathOf(file).filename().string())});
   return Outcome::kDone;
 }
 
@@ -92,7 +90,7 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
         Say(list == ListKind::kChannels ? kImportChannels : kImportTransponders, {Value(name)})));
   }
   done = Say(list == ListKind::kChannels ? kImportedChannels : kImportedTransponders,
-             {Count(rows), Value(name)});
+             {Value(rows), Value(name)});
   return Outcome::kDone;
 }
 

@@ -32,8 +32,6 @@ constexpr auto kDiseqc = Wording("print.diseqc", "DiSEqC {1}");
 constexpr auto kGroupTitle = Wording("print.group-title", "{1} \u00b7 {2}");
 constexpr auto kPage = Wording("print.page", "page {1} of {2}");
 
-Message CountText(std::size_t count) { return common::CountOf(common::ListKind::kChannels, count); }
-
 // The choice a name (any case) names: its place among the names.
 template <typename Choice>
 std::optional<Choice> Named(std::string_view name, std::span<const char* const> names) {
@@ -121,7 +119,7 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
   PrintedList list;
   list.file_name = common::PathOf(image_file).filename().string();
   list.date = date;
-  list.count = CountText(channels.size());
+  list.count = common::CountOf(common::ListKind::kChannels, channels.size());
   for (const PrintColumn column : choices.columns) {
     list.headings.push_back(PrintHeading(column));
     list.numbers.push_back(column == PrintColumn::kNr ||
@@ -162,7 +160,9 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
   };
   for (auto& [key, group] : groups) {
     if (choices.group != PrintGroup::kNone) {
-      group.title = Say(kGroupTitle, {title_of(key), CountText(group.rows.size())});
+      group.title =
+          Say(kGroupTitle,
+              {title_of(key), common::CountOf(common::ListKind::kChannels, group.rows.size())});
     }
     // An input is a satellite: each on a sheet of its own.
     group.new_page = choices.group == PrintGroup::kInput && !list.groups.empty();

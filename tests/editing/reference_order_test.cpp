@@ -86,12 +86,11 @@ TEST(ReferenceOrder, CountsNewAndMissingAndFollowsMovedTransponders) {
 }
 
 TEST(ReferenceOrder, ThePolarisationTellsOneServiceOnOneFrequencyApart) {
+  using chanforge::testing::TcsRecord;
   using chanforge::testing::TptRecord;
   flash::Workspace w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder()
-          .Block(1, "TCS",
-                 chanforge::testing::TcsRecord("H", 1, 1, 7, 0, 0) +
-                     chanforge::testing::TcsRecord("V", 1, 2, 7, 0, 0))
+          .Block(1, "TCS", TcsRecord("H", 1, 1, 7, 0, 0) + TcsRecord("V", 1, 2, 7, 0, 0))
           .Block(3, "TPT",
                  TptRecord(1000000000, 0, 0, 0, 0, 0, transponders::kFlagHorizontal) +
                      TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
