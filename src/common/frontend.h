@@ -17,6 +17,10 @@ enum class MessageKind {
 
 enum class FileDialogKind { kOpen, kSave };
 
+// A file chooser's filter: "Description (*.a *.b)|*.a;*.b|All Files (*.*)|*.*", pairs of a
+// description and its patterns. This one shows every file.
+inline constexpr char kAllFilesFilter[] = "All Files (*.*)|*.*";
+
 // The answers to a question about unsaved changes.
 enum class SaveAnswer { kSave, kDiscard, kCancel };
 

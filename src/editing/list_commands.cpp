@@ -708,6 +708,29 @@ std::vector<std::size_t> MovedRows(std::vector<std::size_t> rows, std::size_t be
   return moved;
 }
 
+Message MovedText(const ListDocument& document, ListKind list, const std::vector<std::size_t>& from,
+                  const std::vector<std::size_t>& to, int step) {
+  constexpr auto kNamedIsNow = Wording("moved.named", "{1} is now {2}");
+  constexpr auto kChannelIsNow = Wording("moved.channel", "Channel {1} is now {2}");
+  constexpr auto kTransponderIsNow = Wording("moved.transponder", "Transponder {1} is now {2}");
+  constexpr auto kUp = Wording("moved.up", "{1} moved up one place");
+  constexpr auto kDown = Wording("moved.down", "{1} moved down one place");
+  constexpr auto kTogether = Wording("moved.together", "{1} are now {2} to {3}");
+  if (to.empty() || from.size() != to.size()) return {};
+  if (to.size() > 1) {
+    const Message count = common::CountOf(list, to.size());
+    if (step == 0) return Say(kTogether, {count, Value(to.front() + 1), Value(to.back() + 1)});
+    return Say(step < 0 ? kUp : kDown, {count});
+  }
+  const Message now = Value(to[0] + 1);
+  if (list == ListKind::kChannels && to[0] < document.channels().size()) {
+    const std::string name = channels::ShownName(document.channels()[to[0]]);
+    if (!name.empty()) return Say(kNamedIsNow, {Value(name), now});
+  }
+  return Say(list == ListKind::kChannels ? kChannelIsNow : kTransponderIsNow,
+             {Value(from[0] + 1), now});
+}
+
 std::unique_ptr<Command> MoveRows(const ListDocument& document, common::ListKind list,
                                   std::vector<std::size_t> rows, std::size_t before) {
   rows = SortedUnique(std::move(rows));

@@ -53,6 +53,13 @@ std::unique_ptr<Command> StepRows(const ListDocument& document, common::ListKind
                                   std::vector<std::size_t> rows, int step);
 // Where the rows of MoveRows stand afterwards.
 std::vector<std::size_t> MovedRows(std::vector<std::size_t> rows, std::size_t before);
+// What a move did, said after it for the status line, since a row may pass rows a find
+// hides: "ZDF HD is now 61" (one channel, named), "Transponder 3 is now 4", "2 channels
+// moved up one place" (a step of several, step -1 or +1) or "2 channels are now 5 to 6"
+// (several moved together, step 0). from and to: the rows before and after, sorted.
+common::Message MovedText(const ListDocument& document, common::ListKind list,
+                          const std::vector<std::size_t>& from, const std::vector<std::size_t>& to,
+                          int step);
 
 std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,
                                         const TransponderRecord& after);

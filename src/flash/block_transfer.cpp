@@ -34,7 +34,7 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
                             ListFileNames& names) {
   const common::FileRequest request{
       for_reading ? common::FileDialogKind::kOpen : common::FileDialogKind::kSave, "",
-      BlockFileName(block.name, names), "All Files (*.*)|*.*"};
+      BlockFileName(block.name, names), common::kAllFilesFilter};
   const std::string name = common::ChooseFileWithFallback(frontend, request, "");
   if (name.empty()) return name;
   // Only exactly named list blocks remember the file.

@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCompleter>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -36,18 +35,21 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     auto* label = new QLabel(tr("Satellite on DiSEqC &%1:").arg(name), this);
     QComboBox* choice = choices_[static_cast<std::size_t>(input)] = new QComboBox(this);
     choice->setObjectName(QString("CboSatellite") + name);
+    choice->setAccessibleName(tr("Satellite on DiSEqC %1").arg(name));
     label->setBuddy(choice);
-    choice->addItem(tr("(none)"));
     for (const satellites::Satellite& satellite : satellites_) {
       choice->addItem(QString::fromUtf8(satellite.name.c_str()));
     }
     // Typed text finds a satellite by any part of its name, the position included, as the
-    // Add from satellite dialog does; Enter takes the first one found.
+    // Add from satellite dialog does; Enter or leaving the box takes the match highlighted,
+    // else the first found. No text is no satellite.
     choice->setEditable(true);
     choice->setInsertPolicy(QComboBox::NoInsert);
+    choice->setCurrentIndex(-1);
+    choice->lineEdit()->setPlaceholderText(tr("(none)"));
     choice->completer()->setFilterMode(Qt::MatchContains);
     choice->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    choice->lineEdit()->installEventFilter(this);
+    connect(choice->lineEdit(), &QLineEdit::editingFinished, this, [this, choice] { Pick(choice); });
     choice->setEnabled(!satellites_.empty());
     if (satellites_.empty()) {
       choice->setToolTip(Qt8(satellites::WhereToGetTables(
@@ -68,29 +70,19 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
   ShowFindings();
 }
 
-bool CheckWindow::eventFilter(QObject* watched, QEvent* event) {
-  const auto key = [event] { return static_cast<QKeyEvent*>(event)->key(); };
-  for (QComboBox* choice : choices_) {
-    if (!choice || watched != choice->lineEdit() || event->type() != QEvent::KeyPress ||
-        (key() != Qt::Key_Return && key() != Qt::Key_Enter)) {
-      continue;
-    }
-    const QString text = choice->lineEdit()->text().trimmed();
-    int found = text.isEmpty() ? 0 : -1;
-    for (int i = 1; found < 0 && i < choice->count(); ++i) {
-      if (choice->itemText(i).contains(text, Qt::CaseInsensitive)) found = i;
-    }
-    if (found < 0) found = choice->currentIndex();
-    choice->completer()->popup()->hide();
-    choice->setCurrentIndex(found);
-    choice->lineEdit()->setText(choice->itemText(found));
-    return true;
+void CheckWindow::Pick(QComboBox* choice) {
+  const QString text = choice->lineEdit()->text().trimmed();
+  int found = text.isEmpty() ? -1 : choice->findText(text, Qt::MatchFixedString);
+  for (int i = 0; found < 0 && !text.isEmpty() && i < choice->count(); ++i) {
+    if (choice->itemText(i).contains(text, Qt::CaseInsensitive)) found = i;
   }
-  return QWidget::eventFilter(watched, event);
+  if (found < 0 && !text.isEmpty()) found = choice->currentIndex();  // nothing found: as it was
+  choice->setCurrentIndex(found);
+  choice->lineEdit()->setText(found < 0 ? QString() : choice->itemText(found));
 }
 
 void CheckWindow::ChooseSatellite(int input) {
-  const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex() - 1;
+  const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex();
   satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
   table = chosen < 0 ? satellites::ScanTable{}
                      : satellites::ReadScanTable(
@@ -103,7 +95,7 @@ void CheckWindow::ShowFindings() {
   const check::TransponderTable list = check::FirstTransponders(workspace_);
   common::Message unread;
   for (int input = 0; input < 2; ++input) {
-    const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex() - 1;
+    const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex();
     const satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
     if (!table.error.empty()) unread = table.error;
     if (chosen < 0 || !table.error.empty()) continue;

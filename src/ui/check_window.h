@@ -34,16 +34,14 @@ class CheckWindow : public QWidget {
   // Called with a finding about one channel or transponder when it is double-clicked.
   std::function<void(const check::Finding&)> open_finding;
 
- protected:
-  // Enter in a satellite choice takes the first satellite whose name or position holds
-  // the typed text.
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void ShowFindings();
   // The finding at an index of findings_.
   void OpenFinding(int index);
-  // Reads the table of the satellite chosen on an input (0 for A), none for "(none)".
+  // The satellite named by the choice's text: the one of that name, else the first whose
+  // name or position holds it; none for no text.
+  void Pick(QComboBox* choice);
+  // Reads the table of the satellite chosen on an input (0 for A), if any.
   void ChooseSatellite(int input);
 
   const flash::Workspace& workspace_;

@@ -16,7 +16,7 @@ QString SelectFile(common::Frontend& frontend, const QString& def, const QString
   const std::string name = common::ChooseFileWithFallback(
       frontend,
       {common::FileDialogKind::kSave, ConversionPanel::tr("Select FileName").toStdString(),
-       def.toStdString(), "All Files (*.*)|*.*"},
+       def.toStdString(), common::kAllFilesFilter},
       def2.toStdString());
   return QString::fromUtf8(name.c_str());
 }

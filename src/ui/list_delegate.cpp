@@ -54,31 +54,54 @@ void NameEditor::resizeEvent(QResizeEvent* event) {
 
 QWidget* ListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
+  QWidget* editor = nullptr;
   switch (static_cast<CellEditor>(index.data(kEditorRole).toInt())) {
-    case CellEditor::kName: {
-      auto* name = new NameEditor(parent);
-      name->setProperty(kCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
-      return name;
-    }
+    case CellEditor::kName:
+      editor = new NameEditor(parent);
+      break;
     case CellEditor::kNumber: {
       // Any text reaches the check, which names what is wrong with it: a box that drops
       // keys it does not like would turn 70000 into 7000.
       auto* box = new QLineEdit(parent);
       box->setObjectName("NumberEditor");
       box->setAlignment(Qt::AlignRight);
-      box->setProperty(kCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
-      return box;
+      editor = box;
+      break;
     }
     case CellEditor::kChoice: {
       auto* box = new QComboBox(parent);
       const QStringList texts = index.data(kChoicesRole).toStringList();
       const QVariantList values = index.data(kChoiceValuesRole).toList();
       for (int i = 0; i < texts.size() && i < values.size(); ++i) box->addItem(texts[i], values[i]);
-      return box;
+      editor = box;
+      break;
     }
     default:
-      return QStyledItemDelegate::createEditor(parent, option, index);
+      editor = QStyledItemDelegate::createEditor(parent, option, index);
   }
+  if (editor) editor->setProperty(kCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
+  open_ = editor;
+  return editor;
+}
+
+QString ListDelegate::RefusalOf(QWidget* editor) const {
+  const auto* line = qobject_cast<QLineEdit*>(editor);
+  const auto cell = editor->property(kCellProperty).value<QPersistentModelIndex>();
+  return line && cell.isValid() && check_ ? check_(cell, line->text()) : QString();
+}
+
+bool ListDelegate::CommitOpenEditor() {
+  QWidget* editor = open_;
+  // A closed editor is hidden at once and deleted later.
+  if (!editor || editor->isHidden()) return true;
+  if (const QString reason = RefusalOf(editor); !reason.isEmpty()) {
+    editor->setFocus();
+    emit refused(editor, reason);
+    return false;
+  }
+  emit commitData(editor);
+  emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+  return true;
 }
 
 void ListDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
@@ -109,9 +132,7 @@ bool ListDelegate::eventFilter(QObject* object, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
         key == Qt::Key_Backtab) {
-      const auto cell = editor->property(kCellProperty).value<QPersistentModelIndex>();
-      const QString reason = cell.isValid() ? check_(cell, editor->text()) : QString();
-      if (!reason.isEmpty()) {
+      if (const QString reason = RefusalOf(editor); !reason.isEmpty()) {
         emit refused(editor, reason);
         return true;
       }

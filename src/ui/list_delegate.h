@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <functional>
 
@@ -48,6 +49,10 @@ class ListDelegate : public QStyledItemDelegate {
   void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const override;
 
+  // Commits the value in an open cell editor as Enter would and closes it. A refused value
+  // keeps the editor open beside its reason (refused) and returns false.
+  bool CommitOpenEditor();
+
  signals:
   // Enter or Tab met a refused text: the editor stays open beside the reason.
   void refused(QWidget* editor, const QString& reason) const;
@@ -56,7 +61,11 @@ class ListDelegate : public QStyledItemDelegate {
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
+  // Why the editor's text would be refused, or an empty text.
+  QString RefusalOf(QWidget* editor) const;
+
   Check check_;
+  mutable QPointer<QWidget> open_;  // the editor open now, if any
 };
 
 }  // namespace chanforge::ui

@@ -206,7 +206,7 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   view->setObjectName(name);
   view->setAccessibleName(list_name);
   view->setModel(proxy);
-  auto* delegate = new ListDelegate(
+  auto* delegate = side.delegate = new ListDelegate(
       [&side](const QModelIndex& index, const QString& text) {
         return side.model->Refusal(side.proxy->mapToSource(index), text);
       },
@@ -216,8 +216,10 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   connect(model, &ListTableModel::refused, this,
           [this, view](const QString& reason) { ShowRefusal(reason, view); });
   // The selection stays on the rows that moved, whether dragged or moved by key.
-  connect(model, &ListTableModel::moved, this,
-          [this, &side](const QList<int>& rows) { SelectRowList(side, rows); });
+  connect(model, &ListTableModel::moved, this, [this, &side](const QList<int>& rows, const QString& said) {
+    SelectRowList(side, rows);
+    status_->setText(said);
+  });
   view->setItemDelegate(delegate);
   view->setSortingEnabled(false);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -231,6 +233,7 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   view->setDefaultDropAction(Qt::MoveAction);
   view->setDragDropOverwriteMode(false);
   view->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
+  view->installEventFilter(this);     // keys that choose rows with gaps
   view->verticalHeader()->hide();
   view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
   view->horizontalHeader()->setStretchLastSection(false);
@@ -370,6 +373,7 @@ void ListEditor::Follow(Side& side) {
 }
 
 void ListEditor::OnFind(Side& side) {
+  status_->clear();
   const QList<int> rows = SelectedRows(side);
   static_cast<FindFilter*>(side.proxy)->SetText(side.find->text());
   if (side.find->text().trimmed().isEmpty()) {
@@ -400,14 +404,21 @@ void ListEditor::ShowRefusal(const QString& reason, QWidget* near) {
 }
 
 ListEditor::Side* ListEditor::Active() {
+  status_->clear();
   Side& side = sides_[static_cast<std::size_t>(std::max(0, tabs_->currentIndex()))];
-  // A cell editor is a child of the table's viewport.
-  const QWidget* focus = QApplication::focusWidget();
-  const bool editing = focus && side.view->viewport()->isAncestorOf(focus);
-  if (editing || side.model->ReadOnly()) {
-    return nullptr;
-  }
+  if (!CommitPendingEdit() || side.model->ReadOnly()) return nullptr;
   return &side;
+}
+
+bool ListEditor::CommitPendingEdit() {
+  for (Side& side : sides_) {
+    if (side.delegate->CommitOpenEditor()) continue;
+    tabs_->setCurrentIndex(KindOf(side) == common::ListKind::kChannels ? 0 : 1);
+    raise();
+    activateWindow();
+    return false;
+  }
+  return true;
 }
 
 QList<int> ListEditor::SelectedRows(const Side& side) const {
@@ -417,6 +428,28 @@ QList<int> ListEditor::SelectedRows(const Side& side) const {
   }
   std::sort(rows.begin(), rows.end());
   return rows;
+}
+
+bool ListEditor::SelectByKey(Side& side, const QKeyEvent& key) {
+  const QModelIndex current = side.view->currentIndex();
+  QItemSelectionModel* selection = side.view->selectionModel();
+  if (key.key() == Qt::Key_Space && key.modifiers() == Qt::ControlModifier) {
+    if (current.isValid()) {
+      selection->select(current, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+    }
+    return true;
+  }
+  if ((key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) &&
+      key.modifiers() == Qt::AltModifier) {
+    const int row = (current.isValid() ? current.row() : 0) + (key.key() == Qt::Key_Up ? -1 : 1);
+    const QModelIndex next = side.proxy->index(row, std::max(0, current.column()));
+    if (next.isValid()) {
+      selection->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+      side.view->scrollTo(next);
+    }
+    return true;
+  }
+  return false;
 }
 
 void ListEditor::ShowRecord(common::ListKind kind, int row) {
@@ -456,9 +489,12 @@ void ListEditor::OnInsert(bool duplicate) {
   if (!side) return;
   const QList<int> rows = SelectedRows(*side);
   if (duplicate && rows.isEmpty()) return;
-  const int position = rows.isEmpty() ? side->model->rowCount()
-                       : duplicate    ? rows.last() + 1
-                                      : rows.first();
+  // A new row goes before the current one (the row clicked last), copies behind the last.
+  const QModelIndex current = side->proxy->mapToSource(side->view->currentIndex());
+  const int position = duplicate          ? rows.last() + 1
+                       : current.isValid() ? current.row()
+                       : rows.isEmpty()    ? side->model->rowCount()
+                                           : rows.first();
   const auto count = static_cast<std::size_t>(duplicate ? rows.size() : 1);
   const auto at = static_cast<std::size_t>(position);
   if (KindOf(*side) == common::ListKind::kChannels) {
@@ -468,7 +504,6 @@ void ListEditor::OnInsert(bool duplicate) {
       for (const int row : rows) records.push_back(document_.channels()[row]);
     } else if (reason.empty()) {
       // A channel the check accepts: beside the current row, on its transponder.
-      const QModelIndex current = side->proxy->mapToSource(side->view->currentIndex());
       const std::optional<editing::ChannelRecord> channel = editing::NewChannel(
           document_,
           current.isValid() ? std::optional(static_cast<std::size_t>(current.row())) : std::nullopt,
@@ -535,6 +570,7 @@ void ListEditor::OnSort(editing::SortKey key) {
 }
 
 void ListEditor::OnAddFromSatellite() {
+  if (!CommitPendingEdit()) return;
   if (const common::Message reason = document_.ReadOnlyReason(common::ListKind::kTransponders);
       !reason.empty()) {
     return ShowRefusal(Qt8(reason), sides_[1].view);
@@ -544,15 +580,17 @@ void ListEditor::OnAddFromSatellite() {
   // The rows are fitted to the list as it is now: no edit may come between.
   dialog->setWindowModality(Qt::ApplicationModal);
   connect(dialog, &QDialog::accepted, this, [this, dialog] {
-    const int first = static_cast<int>(document_.transponders().size());
-    common::Message refusal;
-    std::unique_ptr<editing::Command> command =
-        satellites::AddRecords(document_, dialog->Chosen(), refusal);
-    if (!command) return ShowRefusal(Qt8(refusal), sides_[1].view);
-    push_(std::move(command));
-    QList<int> added;
-    for (int row = first; row < sides_[1].model->rowCount(); ++row) added << row;
-    SelectRowList(sides_[1], added);
+    AfterDialog(this, [this, chosen = dialog->Chosen()] {
+      const int first = static_cast<int>(document_.transponders().size());
+      common::Message refusal;
+      std::unique_ptr<editing::Command> command =
+          satellites::AddRecords(document_, chosen, refusal);
+      if (!command) return ShowRefusal(Qt8(refusal), sides_[1].view);
+      push_(std::move(command));
+      QList<int> added;
+      for (int row = first; row < sides_[1].model->rowCount(); ++row) added << row;
+      SelectRowList(sides_[1], added);
+    });
   });
   dialog->open();
 }
@@ -580,6 +618,12 @@ void ListEditor::StoreSettings() {
 }
 
 bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (event->type() == QEvent::KeyPress) {
+    for (Side& side : sides_) {
+      if (watched == side.view && SelectByKey(side, *key)) return true;
+    }
+  }
   if (event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     for (Side& side : sides_) {
@@ -596,6 +640,7 @@ bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ListEditor::closeEvent(QCloseEvent* event) {
+  if (!CommitPendingEdit()) return event->ignore();
   StoreSettings();
   QMainWindow::closeEvent(event);
 }

@@ -11,6 +11,7 @@
 #include "ui/list_table_model.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QSortFilterProxyModel;
@@ -19,6 +20,7 @@ class QTabWidget;
 
 namespace chanforge::ui {
 
+class ListDelegate;
 class SettingsStore;
 class WorkspaceSignal;
 
@@ -36,6 +38,10 @@ class ListEditor : public QMainWindow {
   QTableView* transponder_view() const { return sides_[1].view; }
   // Brings a channel or transponder (0-based row) into view, selected, with no filter.
   void ShowRecord(common::ListKind kind, int row);
+  // Commits what is being typed into a cell, as Enter would. A refused value keeps its cell
+  // editor open, with the reason, in the window brought forward: false, and the action that
+  // asked stops.
+  bool CommitPendingEdit();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -49,6 +55,7 @@ class ListEditor : public QMainWindow {
     QTableView* view = nullptr;
     QLabel* info = nullptr;
     QLineEdit* find = nullptr;
+    ListDelegate* delegate = nullptr;
     std::vector<std::string> keys;  // the records as the table last showed them
   };
 
@@ -60,9 +67,13 @@ class ListEditor : public QMainWindow {
   // Keeps the selection on the records it was on before a change moved them.
   void Follow(Side& side);
   void OnFind(Side& side);
+  // Rows with gaps by keyboard: Ctrl+Space adds or takes away the current row, Alt+Up and
+  // Alt+Down move the current row without choosing. Whether the key was one of them.
+  bool SelectByKey(Side& side, const QKeyEvent& key);
   // Shows why an edit was refused in the status line and beside the widget.
   void ShowRefusal(const QString& reason, QWidget* near);
-  // The side of the tab on top, or null while a cell is being edited.
+  // The side of the tab on top, once what is typed into a cell is committed; null when that
+  // is refused or the list cannot be edited.
   Side* Active();
   QList<int> SelectedRows(const Side& side) const;
   // Selects exactly these rows (list rows, 0-based) and brings the first into view; rows the

@@ -105,7 +105,8 @@ bool ListTableModel::MoveRows(const QList<int>& rows, int before) {
   }
   const std::vector<std::size_t> chosen = Rows(rows);
   const auto at = static_cast<std::size_t>(before);
-  return Push(editing::MoveRows(document_, Kind(), chosen, at), editing::MovedRows(chosen, at));
+  return Push(editing::MoveRows(document_, Kind(), chosen, at), chosen,
+              editing::MovedRows(chosen, at), 0);
 }
 
 bool ListTableModel::StepRows(const QList<int>& rows, int step) {
@@ -118,17 +119,19 @@ bool ListTableModel::StepRows(const QList<int>& rows, int step) {
     return false;
   }
   std::unique_ptr<editing::Command> command = editing::StepRows(document_, Kind(), chosen, step);
-  for (std::size_t& row : chosen) row = static_cast<std::size_t>(static_cast<long>(row) + step);
-  return Push(std::move(command), chosen);
+  std::vector<std::size_t> to = chosen;
+  for (std::size_t& row : to) row = static_cast<std::size_t>(static_cast<long>(row) + step);
+  return Push(std::move(command), chosen, to, step);
 }
 
 bool ListTableModel::Push(std::unique_ptr<editing::Command> command,
-                          const std::vector<std::size_t>& to) {
+                          const std::vector<std::size_t>& from, const std::vector<std::size_t>& to,
+                          int step) {
   if (!command) return false;
   push_(std::move(command));
   QList<int> rows;
   for (const std::size_t row : to) rows << static_cast<int>(row);
-  emit moved(rows);
+  emit moved(rows, Qt8(editing::MovedText(document_, Kind(), from, to, step)));
   return true;
 }
 

@@ -69,16 +69,18 @@ class ListTableModel : public QAbstractTableModel {
  signals:
   // An edit was refused; the editor shows why.
   void refused(const QString& reason) const;
-  // A move was made: where its rows stand now.
-  void moved(const QList<int>& rows) const;
+  // A move was made: where its rows stand now, and what it did in words.
+  void moved(const QList<int>& rows, const QString& said) const;
 
  protected:
   editing::ListDocument& document_;
   PushCommand push_;
 
  private:
-  // Pushes the move, tells where its rows went; false when it moves nothing.
-  bool Push(std::unique_ptr<editing::Command> command, const std::vector<std::size_t>& to);
+  // Pushes the move of rows `from` (sorted) to `to` by step (0: together), tells where they
+  // went; false when it moves nothing.
+  bool Push(std::unique_ptr<editing::Command> command, const std::vector<std::size_t>& from,
+            const std::vector<std::size_t>& to, int step);
 
   int rows_ = 0;
 };

@@ -294,6 +294,7 @@ void MainWindow::BuildControls() {
   connect(view, &QAbstractButton::clicked, this, &MainWindow::OnView);
   connect(block_list_, &QListWidget::currentRowChanged, this, &MainWindow::UpdateBlockCommands);
   connect(view_list, &QAbstractButton::clicked, this, [this] {
+    if (!CommitPendingEdit()) return;
     ShowWindow(list_viewer_, [this] {
       const ListViewer::Source tcs = ViewedList(flash::ListKind::kChannels, ListNames().tcs);
       const ListViewer::Source tpt = ViewedList(flash::ListKind::kTransponders, ListNames().tpt);
@@ -448,12 +449,14 @@ void MainWindow::AfterLoad(common::Outcome outcome) {
 }
 
 void MainWindow::OnLoad() {
+  if (!CommitPendingEdit()) return;
   QString preset = file_label_->text();
   if (preset.isEmpty()) settings_->GetSettingString(kAppKey, "BinFile", preset);
   AfterLoad(session_.Load(*frontend_, Std(preset)));
 }
 
 void MainWindow::LoadDroppedFile(const QString& name) {
+  if (!CommitPendingEdit()) return;
   AfterLoad(session_.LoadChosen(*frontend_, Std(name)));
 }
 
@@ -464,9 +467,13 @@ void MainWindow::OpenArguments(const QStringList& arguments) {
   QTimer::singleShot(0, this, [this, name] { LoadDroppedFile(name); });
 }
 
-void MainWindow::OnSave() { AfterSave(session_.Save(*frontend_, Std(file_label_->text()))); }
+void MainWindow::OnSave() {
+  if (CommitPendingEdit()) AfterSave(session_.Save(*frontend_, Std(file_label_->text())));
+}
 
-void MainWindow::OnSaveInPlace() { AfterSave(session_.SaveInPlace(*frontend_)); }
+void MainWindow::OnSaveInPlace() {
+  if (CommitPendingEdit()) AfterSave(session_.SaveInPlace(*frontend_));
+}
 
 void MainWindow::AfterSave(common::Outcome outcome) {
   ShowStatus("");
@@ -478,6 +485,7 @@ void MainWindow::AfterSave(common::Outcome outcome) {
 }
 
 void MainWindow::OnBlockRead() {
+  if (!CommitPendingEdit()) return;
   if (CheckBlockSelected(flash::BlockAction::kUpdate)) {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
@@ -495,6 +503,7 @@ void MainWindow::OnBlockRead() {
 }
 
 void MainWindow::OnBlockSave() {
+  if (!CommitPendingEdit()) return;
   if (CheckBlockSelected(flash::BlockAction::kSave)) {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
@@ -511,6 +520,7 @@ void MainWindow::OnBlockSave() {
 }
 
 void MainWindow::OnClear() {
+  if (!CommitPendingEdit()) return;
   if (CheckBlockSelected(flash::BlockAction::kClear)) {
     const int index = SelectedIndex();
     const std::string name = workspace_.blocks()[static_cast<std::size_t>(index)].name;
@@ -528,6 +538,7 @@ void MainWindow::OnClear() {
 }
 
 void MainWindow::OnSwap() {
+  if (!CommitPendingEdit()) return;
   if (CheckBlockSelected(flash::BlockAction::kConvert)) {
     const int index = SelectedIndex();
     int count = 0;
@@ -540,6 +551,7 @@ void MainWindow::OnSwap() {
 }
 
 void MainWindow::OnView() {
+  if (!CommitPendingEdit()) return;
   if (!CheckBlockSelected(flash::BlockAction::kView)) return;
   ShowWindow(block_viewer_, [this] {
     const int index = SelectedIndex();
@@ -549,6 +561,7 @@ void MainWindow::OnView() {
 }
 
 void MainWindow::OnCheckImage() {
+  if (!CommitPendingEdit()) return;
   if (!session_.CheckLoaded(*frontend_)) return;
   ShowWindow(check_window_, [this] {
     auto* window = new CheckWindow(workspace_, *workspace_signal_, *settings_, files_, this);
@@ -561,6 +574,7 @@ void MainWindow::OnCheckImage() {
 }
 
 void MainWindow::OnCompareWith() {
+  if (!CommitPendingEdit()) return;
   if (!session_.CheckLoaded(*frontend_)) return;
   const std::string name =
       common::ChooseFileWithFallback(*frontend_,
@@ -572,6 +586,7 @@ void MainWindow::OnCompareWith() {
 }
 
 void MainWindow::OnShowChanges() {
+  if (!CommitPendingEdit()) return;
   if (!session_.CheckLoaded(*frontend_)) return;
   ShowChangesFrom(workspace_.image().fileName, true);
   ShowStatus("");
@@ -609,17 +624,24 @@ void MainWindow::OpenRecord(int block, int record) {
   }
 }
 
+bool MainWindow::CommitPendingEdit() {
+  auto* editor = qobject_cast<ListEditor*>(list_editor_.data());
+  return !editor || editor->CommitPendingEdit();
+}
+
 void MainWindow::Push(std::unique_ptr<editing::Command> command) {
   undo_stack_.Push(std::move(command));
   UpdateHistoryActions();
 }
 
 void MainWindow::OnUndo() {
+  if (!CommitPendingEdit()) return;
   undo_stack_.Undo();
   UpdateHistoryActions();
 }
 
 void MainWindow::OnRedo() {
+  if (!CommitPendingEdit()) return;
   undo_stack_.Redo();
   UpdateHistoryActions();
 }
@@ -668,7 +690,8 @@ void MainWindow::UpdateChanges() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!session_.ConfirmQuit(*frontend_)) {
+  // What is typed counts as a change to ask about.
+  if (!CommitPendingEdit() || !session_.ConfirmQuit(*frontend_)) {
     event->ignore();
     return;
   }

@@ -66,6 +66,13 @@ class MainWindow : public QMainWindow {
   void ShowDone(const QString& text);
   // The status bar's date and time come from now (pictures use a fixed one).
   void SetClock(std::function<QDateTime()> now);
+  // A file name in the loaded image's folder, where the choosers of files that belong with
+  // it start; "" names the folder itself. The name alone before any load.
+  std::string BesideImage(const std::string& name) const;
+  // Commits what is being typed into a cell of the list editor, as Enter would. Every
+  // action that reads or writes the image, or leaves, asks this first and stops on false: the
+  // value was refused, and its cell editor stays open with the reason.
+  bool CommitPendingEdit();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

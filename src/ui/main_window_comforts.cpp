@@ -5,12 +5,14 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
 #include "common/file_access.h"
 #include "editing/reference_order.h"
 #include "flash/flash_file.h"
+#include "ui/file_filters.h"
 #include "ui/main_window.h"
 #include "ui/print_dialog.h"
 #include "ui/qt_frontend.h"
@@ -18,14 +20,6 @@
 #include "ui/widgets.h"
 
 namespace chanforge::ui {
-
-namespace {
-
-constexpr char kCsvFilter[] = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
-constexpr char kReferenceFilter[] =
-    "Images and channel CSV (*.bin *.csv)|*.bin;*.csv|All Files (*.*)|*.*";
-
-}  // namespace
 
 void MainWindow::BuildExchangeMenus(QMenu* file) {
   struct Entry {
@@ -75,6 +69,12 @@ void MainWindow::BuildExchangeMenus(QMenu* file) {
   connect(done_timer_, &QTimer::timeout, this, [this] { ShowStatus(""); });
 }
 
+std::string MainWindow::BesideImage(const std::string& name) const {
+  const std::string& image = workspace_.image().fileName;
+  if (image.empty()) return name;
+  return (QFileInfo(Qt8(image)).absolutePath() + '/').toStdString() + name;
+}
+
 void MainWindow::ShowDone(const QString& text) {
   ShowStatus(text);
   done_timer_->start();
@@ -93,10 +93,12 @@ std::string MainWindow::ChooseCsvFile(common::ListKind list, common::FileDialogK
                             ? (channels ? tr("Export Channels") : tr("Export Transponders"))
                             : (channels ? tr("Import Channels") : tr("Import Transponders"));
   return common::ChooseFileWithFallback(
-      *frontend_, {dialog, title.toStdString(), kind + ".csv", kCsvFilter}, kind + ".csv");
+      *frontend_, {dialog, title.toStdString(), BesideImage(kind + ".csv"), kCsvFilter},
+      kind + ".csv");
 }
 
 void MainWindow::OnExportCsv(common::ListKind list) {
+  if (!CommitPendingEdit()) return;
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kSave);
   common::Message done;
   const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, files_, document_, list, name,
@@ -106,6 +108,7 @@ void MainWindow::OnExportCsv(common::ListKind list) {
 }
 
 void MainWindow::OnImportCsv(common::ListKind list) {
+  if (!CommitPendingEdit()) return;
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kOpen);
   if (name.empty()) return ShowStatus("");
   common::Message done;
@@ -117,6 +120,7 @@ void MainWindow::OnImportCsv(common::ListKind list) {
 }
 
 void MainWindow::OnApplyOrder() {
+  if (!CommitPendingEdit()) return;
   if (!session_.CheckLoaded(*frontend_)) return;
   if (const common::Message reason = document_.ReadOnlyReason(common::ListKind::kChannels);
       !reason.empty()) {
@@ -124,14 +128,14 @@ void MainWindow::OnApplyOrder() {
   }
   const std::string name = common::ChooseFileWithFallback(
       *frontend_,
-      {common::FileDialogKind::kOpen, tr("Apply Order From").toStdString(), "", kReferenceFilter},
+      {common::FileDialogKind::kOpen, tr("Apply Order From").toStdString(), BesideImage(""),
+       kReferenceFilter},
       flash::kDefaultFlashName);
-  ShowStatus("");
   editing::Reference reference;
-  if (name.empty() ||
-      editing::LoadReference(*frontend_, files_, name, reference) != common::Outcome::kDone) {
-    return;
-  }
+  const bool loaded = !name.empty() && editing::LoadReference(*frontend_, files_, name,
+                                                              reference) == common::Outcome::kDone;
+  ShowStatus("");  // no "Loading" left under the summary
+  if (!loaded) return;
   auto plan = std::make_shared<editing::OrderPlan>(
       editing::PlanOrder(document_, reference, editing::NewChannels::kLast));
   // Modal for the whole program, as the plan holds for this list only: no edit may come
@@ -152,12 +156,16 @@ void MainWindow::OnApplyOrder() {
     return box->open();
   }
   box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+  box->button(QMessageBox::Ok)->setText(tr("&OK"));
+  box->button(QMessageBox::Cancel)->setText(tr("&Cancel"));
   box->setDefaultButton(QMessageBox::Ok);
   const common::Message step = editing::ApplyOrderStep(common::PathOf(name).filename().string());
   connect(box, &QMessageBox::finished, this, [this, box, plan, step] {
     if (box->clickedButton() != box->button(QMessageBox::Ok)) return;
-    Push(editing::ApplyOrder(*plan, step));
-    ShowDone(Qt8(step));
+    AfterDialog(this, [this, plan, step] {
+      Push(editing::ApplyOrder(*plan, step));
+      ShowDone(Qt8(step));
+    });
   });
   box->open();
 }

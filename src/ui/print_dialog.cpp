@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "editing/list_csv.h"
+#include "ui/file_filters.h"
 #include "ui/list_painter.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"
@@ -25,7 +26,6 @@ namespace {
 
 // The settings' value names, in the order SavedPrintChoices reads them.
 const QStringList kKeys = {"PrintColumns", "PrintGroup", "PrintPageColumns", "PrintPaper"};
-constexpr char kPdfFilter[] = "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*";
 constexpr int kColumnRole = Qt::UserRole;
 
 QComboBox* Choice(QWidget* parent, const char* name, const QStringList& texts, int current) {
@@ -162,13 +162,14 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
   const auto ask = [window, &frontend, &session, &settings](
                        PrintDialog::Target target,
                        std::function<void(const views::PrintChoices&)> next) {
-    if (!session.CheckLoaded(frontend)) return;
+    if (!window->CommitPendingEdit() || !session.CheckLoaded(frontend)) return;
     const common::Message reason = session.document().ReadOnlyReason(common::ListKind::kChannels);
     if (!reason.empty()) return frontend.ShowMessage(common::MessageKind::kError, reason);
     auto* dialog = new PrintDialog(target, settings, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, window,
-                     [dialog, next] { next(dialog->Choices()); });
+    QObject::connect(dialog, &QDialog::accepted, window, [window, dialog, next] {
+      AfterDialog(window, [next, choices = dialog->Choices()] { next(choices); });
+    });
     dialog->open();
   };
   const auto preview = [window, &session, now](const views::PrintChoices& choices) {
@@ -187,8 +188,8 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
   const auto pdf = [window, &frontend, &session, now](const views::PrintChoices& choices) {
     const std::string name = common::ChooseFileWithFallback(
         frontend,
-        {common::FileDialogKind::kSave, PrintDialog::tr("Export PDF").toStdString(), "channels.pdf",
-         kPdfFilter},
+        {common::FileDialogKind::kSave, PrintDialog::tr("Export PDF").toStdString(),
+         window->BesideImage("channels.pdf"), kPdfFilter},
         "channels.pdf");
     if (name.empty()) return;
     const auto bytes = [&] {

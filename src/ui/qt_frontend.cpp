@@ -36,12 +36,32 @@ namespace {
 
 }  // namespace
 
+QChar AccessKeyOf(const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return caption[i + 1].toLower();
+    ++i;  // "&&" is the sign itself
+  }
+  return {};
+}
+
+QString WithAccessKey(const QString& caption, QChar taken) {
+  if (!AccessKeyOf(caption).isNull()) return caption;
+  QString text = caption;
+  text.replace('&', "&&");
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isLetterOrNumber() && text[i].toLower() != taken) return text.insert(i, '&');
+  }
+  return text;
+}
+
 QString QtFilterList(const std::string& filter) {
   const QStringList parts = QString::fromUtf8(filter.c_str()).split('|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString description = parts[i];
-    QString pattern = parts[i + 1];
+    // Qt separates the patterns of one filter by blanks, where the list gives ";".
+    QString pattern = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
     if (pattern == "*.*") pattern = "*";
     const qsizetype paren = description.indexOf('(');
     if (paren > 0) description = description.left(paren).trimmed();
@@ -96,8 +116,10 @@ bool QtFrontend::AskChoice(const common::Message& question, const common::Messag
   box.setWindowTitle(kAppTitle);
   box.setText(MessageText(question));
   box.setIcon(QMessageBox::Question);
-  QPushButton* yes = box.addButton(MessageText(accept), QMessageBox::AcceptRole);
-  QPushButton* no = box.addButton(MessageText(cancel), QMessageBox::RejectRole);
+  const QString no_text = WithAccessKey(MessageText(cancel), {});
+  QPushButton* no = box.addButton(no_text, QMessageBox::RejectRole);
+  QPushButton* yes =
+      box.addButton(WithAccessKey(MessageText(accept), AccessKeyOf(no_text)), QMessageBox::AcceptRole);
   box.setDefaultButton(no);
   box.setEscapeButton(no);
   box.exec();
@@ -110,6 +132,10 @@ common::SaveAnswer QtFrontend::AskSaveChanges(const common::Message& question) {
   box.setText(MessageText(question));
   box.setIcon(QMessageBox::Warning);
   box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  // Qt's own captions of these have no access keys.
+  box.button(QMessageBox::Save)->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Save"));
+  box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Discard"));
+  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Cancel"));
   box.setDefaultButton(QMessageBox::Cancel);
   box.setEscapeButton(QMessageBox::Cancel);
   const int answer = box.exec();

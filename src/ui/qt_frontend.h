@@ -50,6 +50,11 @@ class QtFrontend : public common::Frontend {
   QString progress_;  // the last status of work in progress shown
 };
 
+// The letter after a caption's "&" (lower case), or none.
+QChar AccessKeyOf(const QString& caption);
+// The caption with an access key: its own, else its first letter or digit other than taken.
+QString WithAccessKey(const QString& caption, QChar taken);
+
 // "Desc (*.bin)|*.bin|All Files (*.*)|*.*" as Qt's filter list; "*.*" matches every file.
 QString QtFilterList(const std::string& filter);
 

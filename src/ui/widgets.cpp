@@ -17,6 +17,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -294,6 +295,10 @@ class EscapeFilter : public QObject {
 };
 
 }  // namespace
+
+void AfterDialog(QObject* context, std::function<void()> step) {
+  QTimer::singleShot(0, context, std::move(step));
+}
 
 void CloseOnEscape(QWidget* window) { window->installEventFilter(new EscapeFilter(window)); }
 

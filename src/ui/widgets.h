@@ -108,6 +108,11 @@ QString Qt8(const std::string& text);
 // What the core says, in the window's language.
 QString Qt8(const common::Message& message);
 
+// Runs a step that follows a dialog once its signal has returned to the event loop. Inside
+// the signal, a step that opens the next dialog runs a nested event loop, which may delete
+// a dialog that deletes itself on close while its signal is still being sent.
+void AfterDialog(QObject* context, std::function<void()> step);
+
 // Makes Escape close the window, from whichever of its controls has the focus.
 void CloseOnEscape(QWidget* window);
 

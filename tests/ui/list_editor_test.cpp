@@ -339,6 +339,7 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   EXPECT_EQ(rows->topLevelItem(1)->checkState(0), Qt::Unchecked);
   EXPECT_FALSE(rows->topLevelItem(2)->flags() & Qt::ItemIsEnabled);
   dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  QApplication::processEvents();
 
   flash::Workspace core = testing::LoadedWorkspace(loaded);
   editing::ListDocument document(core);

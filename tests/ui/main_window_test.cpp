@@ -173,7 +173,7 @@ TEST(QtFrontendSmoke, QuestionsDefaultToNo) {
   EXPECT_TRUE(default_no);
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    default_no = box->defaultButton()->text() == "Cancel";
+    default_no = box->defaultButton()->text() == "&Cancel";
     QTest::keyClick(box, Qt::Key_Return);
   });
   EXPECT_FALSE(frontend.AskChoice(common::Value("Remove ?"), common::Value("Remove"),

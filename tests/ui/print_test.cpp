@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
 
+#include "editing/list_commands.h"
 #include "editing/sample_image.h"
 #include "ui/list_painter.h"
 #include "ui_fixture.h"
@@ -98,6 +101,7 @@ TEST_F(UiTest, PrintAndExportPdfAskForTheChoicesAndKeepThem) {
   dialog->findChild<QComboBox*>("PrintGroup")->setCurrentIndex(1);
   ui_.Choose(dir_.Path("list.pdf"));
   dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  QApplication::processEvents();  // the file chooser follows once the choices have finished
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("list.pdf")).substr(0, 5), "%PDF-");
   EXPECT_EQ(Setting("PrintColumns") + Setting("PrintGroup"), "name,nr,sidinput");
   EXPECT_EQ(Text("StatusText"), "Exported 150 channels to list.pdf");
@@ -107,12 +111,44 @@ TEST_F(UiTest, PrintAndExportPdfAskForTheChoicesAndKeepThem) {
   EXPECT_EQ(dialog->findChild<QComboBox*>("PrintGroup")->currentIndex(), 1);
   EXPECT_EQ(dialog->findChild<QListWidget*>("PrintColumns")->item(0)->text(), "Name");
   dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  QApplication::processEvents();
   QWidget* preview = TopLevel("PrintPreview");
   ASSERT_NE(preview, nullptr);
   // Each DiSEqC input on a sheet of its own, whatever paper the printer has.
   EXPECT_TRUE(QTest::qWaitFor(
       [&] { return preview->findChild<QPrintPreviewWidget*>()->pageCount() >= 2; }));
   preview->close();
+}
+
+// Through Qt's own dialogs, as a user goes: the print choices, then the file chooser, five
+// times over an unsaved edit. The program goes on, the edit still there.
+TEST(RealDialogs, ExportPdfFiveTimesKeepsTheProgramAndItsUnsavedEdit) {
+  testing::TempDir dir;
+  SettingsStore store(QString::fromStdString(dir.Path("settings.ini")));
+  MainWindow window(nullptr, &store);
+  window.show();
+  window.LoadDroppedFile(QString::fromStdString(dir.Write("f.bin", editing::MakeSampleImage())));
+  window.Push(editing::RemoveChannels({0}));
+  const std::string edited(window.workspace().image().bytes());
+  QString pdf;
+  const ModalAnswers answers([&pdf](QWidget* dialog) {
+    if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+      // Typed into the name box, as a user does, and Enter.
+      QTest::keyClicks(files->findChild<QLineEdit*>("fileNameEdit"), pdf);
+      QTest::keyClick(files->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    } else if (dialog->objectName() == "PrintOptions") {
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }
+  });
+  for (int time = 0; time < 5; ++time) {
+    pdf = QString::fromStdString(dir.Path("list" + std::to_string(time) + ".pdf"));
+    window.findChild<QAction*>("actExportPdf")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+      return QFile::exists(pdf) && !QApplication::activeModalWidget();
+    })) << time;
+  }
+  EXPECT_TRUE(window.workspace().dirty());
+  EXPECT_EQ(window.workspace().image().bytes(), edited);
 }
 
 }  // namespace

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "support/builders.h"
@@ -30,6 +33,30 @@ inline QWidget* TopLevel(const char* name) {
   }
   return nullptr;
 }
+
+// Answers the modal dialogs that open while it lives, each once, from whichever event loop
+// runs: a dialog run with exec() is answered inside its own loop, as a user would.
+class ModalAnswers {
+ public:
+  // answer gets each new modal dialog and presses one of its buttons (or leaves it open).
+  explicit ModalAnswers(std::function<void(QWidget* dialog)> answer) : answer_(std::move(answer)) {
+    timer_.setInterval(2);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal == last_) return;
+      last_ = modal;
+      // Not from inside the timer: an answer that opens the next dialog runs its loop there,
+      // and the timer would wait for its own slot to end.
+      QTimer::singleShot(0, modal, [this, modal] { answer_(modal); });
+    });
+    timer_.start();
+  }
+
+ private:
+  std::function<void(QWidget*)> answer_;
+  QTimer timer_;
+  QPointer<QWidget> last_;
+};
 
 class UiTest : public ::testing::Test {
  protected:

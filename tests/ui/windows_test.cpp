@@ -192,6 +192,7 @@ TEST_F(UiTest, ApplyOrderFromAnotherImageIsOneStepAfterTheSummary) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(Window().workspace().image().bytes(), loaded);
     box->button(button)->click();
+    QApplication::processEvents();  // the step follows once the box has finished
   }
   const flash::Workspace& w = Window().workspace();
   EXPECT_EQ(flash::BlockData(w, w.blocks()[1]), reversed);
