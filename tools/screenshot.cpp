@@ -274,6 +274,7 @@ int main(int argc, char** argv) {
     window.findChild<QAction*>(action)->trigger();
     QWidget* options = TopLevel("PrintOptions");
     if (options) options->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    Settle();  // what follows the choices runs once they have finished
     return options != nullptr;
   };
   window.findChild<QAction*>("actPrint")->trigger();

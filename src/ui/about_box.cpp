@@ -1,6 +1,11 @@
 #include "ui/about_box.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QSysInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -11,7 +16,9 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
+#include "satellites/scan_table.h"
 #include "ui/qt_frontend.h"
+#include "ui/satellite_dialog.h"
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
 
@@ -118,6 +125,10 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   auto* sys_info = new QPushButton(tr("&System Info..."), this);
   sys_info->setObjectName("cmdSysInfo");
   sys_info->setGeometry(tw(240, 4680, 1485, 420));
+  auto* copy = new QPushButton(tr("Copy &Details"), this);
+  copy->setObjectName("CmdCopyDetails");
+  copy->setToolTip(tr("Copy the version, the system and where the settings are, for a report"));
+  copy->setGeometry(tw(1845, 4680, 1485, 420));
   for (QWidget* below : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (below->y() >= desc->y() + desc->height() - extra) {
       below->move(below->pos() + QPoint(0, extra));
@@ -125,6 +136,8 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   }
   connect(ok, &QPushButton::clicked, this, &QDialog::close);
   connect(sys_info, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
+  connect(copy, &QPushButton::clicked, this,
+          [this] { QGuiApplication::clipboard()->setText(Details()); });
   setFixedSize(tw(6450), tw(5265) + extra);
 }
 
@@ -140,8 +153,9 @@ void AboutBox::StartSysInfo() {
     program = text + "\\MSINFO32.EXE";
   }
 #else
-  (void)settings_;
-  for (const char* candidate : {"kinfocenter", "hardinfo", "gnome-system-monitor"}) {
+  // The desktops' own system or hardware information programs, the first one installed.
+  for (const char* candidate : {"kinfocenter", "hardinfo2", "hardinfo", "cpu-x",
+                                "gnome-system-monitor", "mate-system-monitor"}) {
     program = QStandardPaths::findExecutable(candidate);
     if (!program.isEmpty()) break;
   }
@@ -151,6 +165,23 @@ void AboutBox::StartSysInfo() {
         common::MessageKind::kNotice,
         common::Value(tr("System Information Is Unavailable At This Time").toStdString()));
   }
+}
+
+QString AboutBox::Details() const {
+  const QString settings = settings_ ? settings_->Location() : QString();
+  return QStringList{
+      QString("%1 %2").arg(kAppTitle, VersionLine()),
+      tr("Qt %1").arg(qVersion()),
+      tr("System: %1 (%2 %3, %4)")
+          .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
+               QSysInfo::currentCpuArchitecture()),
+      tr("Language: %1").arg(QLocale().name()),
+      tr("Settings: %1").arg(settings.isEmpty() ? tr("(cannot be opened)")
+                                                : QDir::toNativeSeparators(settings)),
+      tr("Scan tables: %1")
+          .arg(QDir::toNativeSeparators(Qt8(settings_ ? TablesFolder(*settings_)
+                                                        : satellites::kSystemTablesFolder))),
+  }.join('\n') + '\n';
 }
 
 }  // namespace chanforge::ui

@@ -18,6 +18,9 @@ class AboutBox : public QDialog {
 
   // Starts the platform's system-information program, or says it is unavailable.
   void StartSysInfo();
+  // What a report of a problem needs: the version, Qt's, the system, the language, where the
+  // settings and the scan tables are; one per line.
+  QString Details() const;
 
  private:
   common::Frontend& frontend_;

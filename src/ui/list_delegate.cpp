@@ -100,8 +100,13 @@ bool ListDelegate::CommitOpenEditor() {
     return false;
   }
   emit commitData(editor);
-  emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+  // The change may have closed it already (the list was refilled).
+  if (open_ && !editor->isHidden()) emit closeEditor(editor, QAbstractItemDelegate::NoHint);
   return true;
+}
+
+void ListDelegate::CloseOpenEditor() {
+  if (open_ && !open_->isHidden()) emit closeEditor(open_, QAbstractItemDelegate::RevertModelCache);
 }
 
 void ListDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {

@@ -52,6 +52,8 @@ class ListDelegate : public QStyledItemDelegate {
   // Commits the value in an open cell editor as Enter would and closes it. A refused value
   // keeps the editor open beside its reason (refused) and returns false.
   bool CommitOpenEditor();
+  // Closes an open cell editor without committing it.
+  void CloseOpenEditor();
 
  signals:
   // Enter or Tab met a refused text: the editor stays open beside the reason.

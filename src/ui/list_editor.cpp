@@ -273,10 +273,11 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
   bar->addSeparator();
   menu->addSeparator();
   const auto action = [&](const char* name, const QString& text, const QKeySequence& keys,
-                          const std::function<void()>& slot) {
+                          const QString& status_tip, const std::function<void()>& slot) {
     QAction* act = new QAction(text, this);
     act->setObjectName(name);
     act->setShortcut(keys);
+    act->setStatusTip(status_tip);
     act->setToolTip(
         QString("%1 (%2)").arg(act->iconText(), keys.toString(QKeySequence::NativeText)));
     connect(act, &QAction::triggered, this, slot);
@@ -284,11 +285,18 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     menu->addAction(act);
     return act;
   };
-  action("actInsert", tr("&Insert"), QKeySequence(Qt::Key_Insert), [this] { OnInsert(false); });
-  action("actDuplicate", tr("Dup&licate"), QKeySequence("Ctrl+D"), [this] { OnInsert(true); });
-  action("actDelete", tr("&Delete"), QKeySequence(QKeySequence::Delete), [this] { OnDelete(); });
-  action("actMoveUp", tr("Move U&p"), QKeySequence("Ctrl+Up"), [this] { OnMove(-1); });
-  action("actMoveDown", tr("Move Do&wn"), QKeySequence("Ctrl+Down"), [this] { OnMove(1); });
+  action("actInsert", tr("&Insert"), QKeySequence(Qt::Key_Insert),
+         tr("Insert a new row before the current one"), [this] { OnInsert(false); });
+  action("actDuplicate", tr("Dup&licate"), QKeySequence("Ctrl+D"),
+         tr("Copy the selected rows behind the last of them"), [this] { OnInsert(true); });
+  action("actDelete", tr("&Delete"), QKeySequence(QKeySequence::Delete),
+         tr("Remove the selected rows"), [this] { OnDelete(); });
+  action("actMoveUp", tr("Move U&p"), QKeySequence("Ctrl+Up"),
+         tr("Move each run of selected rows one place up in the whole list"),
+         [this] { OnMove(-1); });
+  action("actMoveDown", tr("Move Do&wn"), QKeySequence("Ctrl+Down"),
+         tr("Move each run of selected rows one place down in the whole list"),
+         [this] { OnMove(1); });
   bar->addSeparator();
   menu->addSeparator();
   auto* sort_menu = new QMenu(tr("&Sort by"), this);
@@ -306,6 +314,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
   sort_ = sort_menu->menuAction();
   sort_->setText(tr("&Sort by\u2026"));
   sort_->setObjectName("actSortBy");
+  sort_->setStatusTip(tr("Put the channels in order by name, SID or frequency, as one step"));
   bar->addAction(sort_);
   menu->addAction(sort_);
   if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(sort_))) {
@@ -315,6 +324,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
   QAction* find = menu->addAction(tr("&Find"));
   find->setObjectName("actFind");
   find->setShortcut(QKeySequence::Find);
+  find->setStatusTip(tr("Show only the rows with a text"));
   connect(find, &QAction::triggered, this, [this] {
     QLineEdit* box = sides_[static_cast<std::size_t>(std::max(0, tabs_->currentIndex()))].find;
     box->setFocus(Qt::ShortcutFocusReason);
@@ -360,7 +370,9 @@ void ListEditor::Follow(Side& side) {
   }
   side.view->selectionModel()->select(
       selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  const QModelIndex now = side.proxy->mapFromSource(side.model->index(current_now, 0));
+  // The current cell keeps its column: a change there closes no cell being edited.
+  const QModelIndex now = side.proxy->mapFromSource(
+      side.model->index(current_now, std::max(0, current_index.column())));
   if (now.isValid()) {
     side.view->selectionModel()->setCurrentIndex(now, QItemSelectionModel::NoUpdate);
   }
@@ -637,6 +649,12 @@ bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+ListEditor::~ListEditor() {
+  // Deleted with the main window, after its close committed what was typed: a cell editor
+  // left open would commit again on its way out, into lists that are going.
+  for (Side& side : sides_) side.delegate->CloseOpenEditor();
 }
 
 void ListEditor::closeEvent(QCloseEvent* event) {

@@ -33,6 +33,7 @@ class ListEditor : public QMainWindow {
   ListEditor(editing::ListDocument& document, common::Frontend& frontend, WorkspaceSignal& signal,
              PushCommand push, SettingsStore& settings, common::Files& files,
              const QList<QAction*>& history, const QList<QAction*>& shortcuts, QWidget* parent);
+  ~ListEditor() override;
 
   QTableView* channel_view() const { return sides_[0].view; }
   QTableView* transponder_view() const { return sides_[1].view; }

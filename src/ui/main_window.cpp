@@ -105,7 +105,15 @@ MainWindow::MainWindow(common::Frontend* frontend, SettingsStore* settings)
   ShowStatus("");
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The other windows and dialogs read the session, a member that is gone before the widgets
+  // this window owns are: they go first, while what they read is still there.
+  std::vector<QPointer<QWidget>> windows;
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow()) windows.emplace_back(child);
+  }
+  for (const QPointer<QWidget>& window : windows) delete window.data();
+}
 
 void MainWindow::paintEvent(QPaintEvent* event) {
   QMainWindow::paintEvent(event);

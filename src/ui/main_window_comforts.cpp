@@ -193,12 +193,38 @@ void MainWindow::AddComforts() {
   for (const auto& [name, tip] : tips) {
     if (auto* widget = findChild<QWidget*>(name)) widget->setToolTip(tr(tip));
   }
+  // What an entry does shows in the status line while the pointer is on it.
+  const std::pair<const char*, const char*> status_tips[] = {
+      {"actLoad", QT_TR_NOOP("Load a flash image file")},
+      {"actSave", QT_TR_NOOP("Write the image back to the file it was loaded from")},
+      {"actSaveAs", QT_TR_NOOP("Save the image under a name you choose")},
+      {"actShowChanges", QT_TR_NOOP("List what changed since the image was loaded or saved")},
+      {"actExportChannels", QT_TR_NOOP("Write the channel list as CSV, for a spreadsheet")},
+      {"actExportTransponders", QT_TR_NOOP("Write the transponder list as CSV, for a spreadsheet")},
+      {"actImportChannels", QT_TR_NOOP("Read the channel list from a CSV file")},
+      {"actImportTransponders", QT_TR_NOOP("Read the transponder list from a CSV file")},
+      {"actPrint", QT_TR_NOOP("Print the channel list")},
+      {"actExportPdf", QT_TR_NOOP("Write the channel list as a PDF file")},
+      {"actQuit", QT_TR_NOOP("Close Chanforge")},
+      {"actUndo", QT_TR_NOOP("Take back the last change")},
+      {"actRedo", QT_TR_NOOP("Make the change taken back again")},
+      {"actEditLists", QT_TR_NOOP("Edit the channels and transponders in tables")},
+      {"actApplyOrder",
+       QT_TR_NOOP("Put the channels in the order of another image or of a channel CSV")},
+      {"actCheckImage", QT_TR_NOOP("List what would likely make the image misbehave")},
+      {"actCompareWith", QT_TR_NOOP("List the changes between another image and this one")},
+      {"actAbout", QT_TR_NOOP("Which program and version this is")},
+  };
+  for (const auto& [name, tip] : status_tips) {
+    if (auto* act = findChild<QAction*>(name)) act->setStatusTip(tr(tip));
+  }
   // Left column first, then the right one, each from top to bottom.
   const char* const order[] = {
-      "CmdLoad",   "CmdSave",   "List1",       "Option1", "Option2",   "CmdBlRead",  "CmdBlkSave",
-      "CmdSwap",   "CmdClr",    "CmdView",     "TCSBin",  "TxtTCS",    "CmdTCS2Txt", "CmdTxt2TCS",
-      "CmdTCSTxt", "TxtTCSTxt", "CmdTPTBin",   "TxtTPT",  "ChkDCComp", "CmdTPT2Txt", "CmdTxt2TPT",
-      "CmdTPTTxt", "TxtTPTTxt", "CmdViewList", "CmdAbout"};
+      "CmdLoad",   "CmdSave",   "List1",     "Option1",     "Option2",     "CmdBlRead",
+      "CmdBlkSave", "CmdSwap",  "CmdClr",    "CmdView",     "TCSBin",      "TxtTCS",
+      "ChkUtf8",   "CmdTCS2Txt", "CmdTxt2TCS", "CmdTCSTxt", "TxtTCSTxt",   "CmdTPTBin",
+      "TxtTPT",    "ChkDCComp", "CmdTPT2Txt", "CmdTxt2TPT", "CmdTPTTxt",  "TxtTPTTxt",
+      "CmdViewList", "CmdAbout"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     QWidget* widget = findChild<QWidget*>(name);

@@ -68,6 +68,11 @@ std::unique_ptr<QSettings> SettingsStore::Open(const QString& key_path) const {
   return settings;
 }
 
+QString SettingsStore::Location() const {
+  const std::unique_ptr<QSettings> settings = Open(kAppKey);
+  return settings ? settings->fileName() : QString();
+}
+
 int SettingsStore::GetSettingString(const QString& key_path, const QString& value_name,
                                     QString& text) const {
   QStringList texts;

@@ -35,6 +35,9 @@ class SettingsStore {
   int SaveSettingString(const QString& key_path, const QString& value_name, const QString& text);
   // Several values of one key in one write of the store: each write is flushed to disk.
   int SaveSettingStrings(const QString& key_path, const QList<QPair<QString, QString>>& values);
+  // Where the program's values are kept (a file, or the registry key), for a problem report;
+  // empty when the store cannot be opened.
+  QString Location() const;
 
  private:
   std::unique_ptr<QSettings> Open(const QString& key_path) const;

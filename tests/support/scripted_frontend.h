@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,16 +48,19 @@ class ScriptedFrontend : public common::Frontend {
   bool AskYesNo(const common::Message& question) override {
     said.push_back(question);
     questions.push_back(common::Format(question));
-    return Next(answers_, false, "question: " + questions.back());
+    return Next(answers_, otherwise_yes ? otherwise_yes() : false, "question: " + questions.back());
   }
   common::SaveAnswer AskSaveChanges(const common::Message& question) override {
     said.push_back(question);
     questions.push_back(common::Format(question));
-    return Next(saves_, common::SaveAnswer::kCancel, "save question: " + questions.back());
+    const bool yes = otherwise_yes && otherwise_yes();
+    return Next(saves_, yes ? common::SaveAnswer::kSave : common::SaveAnswer::kCancel,
+                "save question: " + questions.back());
   }
   common::FileChoice ChooseFile(const common::FileRequest& request) override {
     requests.push_back(request);
-    return Next(choices_, common::FileChoice{}, "file dialog proposing " + request.proposed_name);
+    return Next(choices_, otherwise_choose ? otherwise_choose(request) : common::FileChoice{},
+                "file dialog proposing " + request.proposed_name);
   }
   void ShowStatus(const common::Message& status) override {
     statuses.push_back(common::Format(status));
@@ -74,11 +78,15 @@ class ScriptedFrontend : public common::Frontend {
   std::vector<std::string> questions;
   std::vector<common::FileRequest> requests;
   std::vector<std::string> statuses;
+  // Set, they answer the prompts nobody scripted (runs of many actions) instead of a failure.
+  std::function<bool()> otherwise_yes;
+  std::function<common::FileChoice(const common::FileRequest&)> otherwise_choose;
 
  private:
   template <typename T>
-  static T Next(std::deque<T>& queue, T unscripted, const std::string& what) {
+  T Next(std::deque<T>& queue, T unscripted, const std::string& what) const {
     if (queue.empty()) {
+      if (otherwise_yes || otherwise_choose) return unscripted;
       ADD_FAILURE() << "unexpected " << what;
       return unscripted;
     }
