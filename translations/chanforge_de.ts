@@ -136,6 +136,38 @@ Dieses Programm ist noch in der BETA-Phase!<byte value="xd"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
+    <message>
+        <source>Copy &amp;Details</source>
+        <translation>&amp;Details kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the version, the system and where the settings are, for a report</source>
+        <translation>Version, System und Ort der Einstellungen kopieren, für eine Fehlermeldung</translation>
+    </message>
+    <message>
+        <source>Qt %1</source>
+        <translation>Qt %1</translation>
+    </message>
+    <message>
+        <source>System: %1 (%2 %3, %4)</source>
+        <translation>System: %1 (%2 %3, %4)</translation>
+    </message>
+    <message>
+        <source>Language: %1</source>
+        <translation>Sprache: %1</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>(cannot be opened)</source>
+        <translation>(kann nicht geöffnet werden)</translation>
+    </message>
+    <message>
+        <source>Scan tables: %1</source>
+        <translation>Suchlauftabellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::Application</name>
@@ -300,6 +332,10 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>with the Folder… button of Edit Lists &gt; Add from satellite</source>
         <translation>mit der Schaltfläche „Ordner…“ unter Listen bearbeiten &gt; Vom Satelliten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Satellite on DiSEqC %1</source>
+        <translation>Satellit an DiSEqC-Eingang %1</translation>
     </message>
 </context>
 <context>
@@ -517,6 +553,34 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Insert a new row before the current one</source>
+        <translation>Eine neue Zeile vor der aktuellen einfügen</translation>
+    </message>
+    <message>
+        <source>Copy the selected rows behind the last of them</source>
+        <translation>Die gewählten Zeilen hinter die letzte von ihnen kopieren</translation>
+    </message>
+    <message>
+        <source>Remove the selected rows</source>
+        <translation>Die gewählten Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>Move each run of selected rows one place up in the whole list</source>
+        <translation>Jede Folge gewählter Zeilen in der ganzen Liste um einen Platz nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move each run of selected rows one place down in the whole list</source>
+        <translation>Jede Folge gewählter Zeilen in der ganzen Liste um einen Platz nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Put the channels in order by name, SID or frequency, as one step</source>
+        <translation>Die Sender nach Name, SID oder Frequenz ordnen, als ein Schritt</translation>
+    </message>
+    <message>
+        <source>Show only the rows with a text</source>
+        <translation>Nur die Zeilen mit einem Text zeigen</translation>
     </message>
 </context>
 <context>
@@ -792,6 +856,82 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <source>About Chanforge</source>
         <translation>Über Chanforge</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Write the image back to the file it was loaded from</source>
+        <translation>Das Image in die Datei zurückschreiben, aus der es geladen wurde</translation>
+    </message>
+    <message>
+        <source>Save the image under a name you choose</source>
+        <translation>Das Image unter einem gewählten Namen speichern</translation>
+    </message>
+    <message>
+        <source>List what changed since the image was loaded or saved</source>
+        <translation>Auflisten, was sich seit dem Laden oder Speichern geändert hat</translation>
+    </message>
+    <message>
+        <source>Write the channel list as CSV, for a spreadsheet</source>
+        <translation>Die Senderliste als CSV schreiben, für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Write the transponder list as CSV, for a spreadsheet</source>
+        <translation>Die Transponderliste als CSV schreiben, für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Read the channel list from a CSV file</source>
+        <translation>Die Senderliste aus einer CSV-Datei lesen</translation>
+    </message>
+    <message>
+        <source>Read the transponder list from a CSV file</source>
+        <translation>Die Transponderliste aus einer CSV-Datei lesen</translation>
+    </message>
+    <message>
+        <source>Print the channel list</source>
+        <translation>Die Senderliste drucken</translation>
+    </message>
+    <message>
+        <source>Write the channel list as a PDF file</source>
+        <translation>Die Senderliste als PDF-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Close Chanforge</source>
+        <translation>Chanforge beenden</translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>Die letzte Änderung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Die zurückgenommene Änderung wieder ausführen</translation>
+    </message>
+    <message>
+        <source>Edit the channels and transponders in tables</source>
+        <translation>Sender und Transponder in Tabellen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Put the channels in the order of another image or of a channel CSV</source>
+        <translation>Die Sender in die Reihenfolge eines anderen Images oder einer Sender-CSV bringen</translation>
+    </message>
+    <message>
+        <source>List what would likely make the image misbehave</source>
+        <translation>Auflisten, was das Image wahrscheinlich stören würde</translation>
+    </message>
+    <message>
+        <source>List the changes between another image and this one</source>
+        <translation>Die Änderungen zwischen einem anderen Image und diesem auflisten</translation>
+    </message>
+    <message>
+        <source>Which program and version this is</source>
+        <translation>Welches Programm in welcher Version dies ist</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::PrintDialog</name>
@@ -862,6 +1002,21 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>Export P&amp;DF…</source>
         <translation>&amp;PDF exportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::ui::Questions</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2266,6 +2421,48 @@ Overwrite ?</source>
     <message>
         <source>{1} transponders</source>
         <translation>{1} Transponder</translation>
+    </message>
+</context>
+<context>
+    <name>moved.channel</name>
+    <message>
+        <source>Channel {1} is now {2}</source>
+        <translation>Sender {1} ist jetzt {2}</translation>
+    </message>
+</context>
+<context>
+    <name>moved.down</name>
+    <message>
+        <source>{1} moved down one place</source>
+        <translation>{1} einen Platz nach unten verschoben</translation>
+    </message>
+</context>
+<context>
+    <name>moved.named</name>
+    <message>
+        <source>{1} is now {2}</source>
+        <translation>{1} ist jetzt {2}</translation>
+    </message>
+</context>
+<context>
+    <name>moved.together</name>
+    <message>
+        <source>{1} are now {2} to {3}</source>
+        <translation>{1} sind jetzt {2} bis {3}</translation>
+    </message>
+</context>
+<context>
+    <name>moved.transponder</name>
+    <message>
+        <source>Transponder {1} is now {2}</source>
+        <translation>Transponder {1} ist jetzt {2}</translation>
+    </message>
+</context>
+<context>
+    <name>moved.up</name>
+    <message>
+        <source>{1} moved up one place</source>
+        <translation>{1} einen Platz nach oben verschoben</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,12 @@ std::int64_t ListDocument::TransponderKhz(std::uint8_t tp) const {
   return transponders_[tp - 1u].Khz();
 }
 
+std::size_t ListDocument::CountedTransponders() const {
+  std::size_t counted = transponders_.size();
+  while (counted > 0 && transponders_[counted - 1].IsEmpty()) --counted;
+  return counted;
+}
+
 std::size_t ListDocument::ChannelsUsing(std::size_t transponder) const {
   return static_cast<std::size_t>(
       std::count_if(channels_.begin(), channels_.end(),

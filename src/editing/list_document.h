@@ -35,6 +35,9 @@ class ListDocument {
   const std::vector<ChannelRecord>& channels() const { return channels_; }
   // Up to the last used record, as the list views count them.
   const std::vector<TransponderRecord>& transponders() const { return transponders_; }
+  // The transponders a fresh read of the image counts: an edit may leave unused records
+  // (frequency 0) behind the last used one, which a read then takes for padding.
+  std::size_t CountedTransponders() const;
   // The block index each side edits, or -1 when the image has no such block.
   int channel_block() const { return channel_block_; }
   int transponder_block() const { return transponder_block_; }

@@ -128,7 +128,7 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   auto* copy = new QPushButton(tr("Copy &Details"), this);
   copy->setObjectName("CmdCopyDetails");
   copy->setToolTip(tr("Copy the version, the system and where the settings are, for a report"));
-  copy->setGeometry(tw(1845, 4680, 1485, 420));
+  copy->setGeometry(tw(1845, 4680, 1800, 420));
   for (QWidget* below : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (below->y() >= desc->y() + desc->height() - extra) {
       below->move(below->pos() + QPoint(0, extra));

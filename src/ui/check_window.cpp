@@ -71,7 +71,11 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
 }
 
 void CheckWindow::Pick(QComboBox* choice) {
-  const QString text = choice->lineEdit()->text().trimmed();
+  // Enter reaches the box before the list of matches: the one highlighted there is meant.
+  const QAbstractItemView* matches = choice->completer()->popup();
+  const bool highlighted = matches->isVisible() && matches->currentIndex().isValid();
+  const QString text = highlighted ? matches->currentIndex().data().toString()
+                                   : choice->lineEdit()->text().trimmed();
   int found = text.isEmpty() ? -1 : choice->findText(text, Qt::MatchFixedString);
   for (int i = 0; found < 0 && !text.isEmpty() && i < choice->count(); ++i) {
     if (choice->itemText(i).contains(text, Qt::CaseInsensitive)) found = i;

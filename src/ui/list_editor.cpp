@@ -630,10 +630,9 @@ void ListEditor::StoreSettings() {
 }
 
 bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
-  const auto* key = static_cast<QKeyEvent*>(event);
   if (event->type() == QEvent::KeyPress) {
     for (Side& side : sides_) {
-      if (watched == side.view && SelectByKey(side, *key)) return true;
+      if (watched == side.view && SelectByKey(side, *static_cast<QKeyEvent*>(event))) return true;
     }
   }
   if (event->type() == QEvent::KeyPress &&

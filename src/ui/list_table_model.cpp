@@ -185,7 +185,7 @@ int ChannelTableModel::columnCount(const QModelIndex& parent) const {
 
 QString ChannelTableModel::TransponderText(std::uint8_t tp) const {
   const QString number = QString("%1").arg(tp, 2, 10, QChar('0'));
-  if (tp == 0 || tp > document_.transponders().size()) return tr("%1 \u00b7 none").arg(number);
+  if (tp == 0 || tp > document_.CountedTransponders()) return tr("%1 \u00b7 none").arg(number);
   const transponders::TransponderRecord& t = document_.transponders()[tp - 1u];
   return QString("%1 \u00b7 %2 %3")
       .arg(number)
@@ -229,7 +229,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     if (role != kChoicesRole && role != kChoiceValuesRole && role != kEditorRole) return {};
     QStringList texts;
     QVariantList values;
-    const std::size_t count = std::min(document_.transponders().size(), editing::kMostTransponders);
+    const std::size_t count = std::min(document_.CountedTransponders(), editing::kMostTransponders);
     for (std::size_t tp = 1; tp <= count; ++tp) {
       texts << TransponderText(static_cast<std::uint8_t>(tp));
       values << static_cast<int>(tp);

@@ -396,6 +396,11 @@ TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   InsertTransponders(0, {document.transponders()[0]})->Apply(document);
   EXPECT_EQ(Data(w, 1).size(), 2052u);
   EXPECT_EQ(Data(w, 1).back(), '\x02');
+  // An unused record moved behind the last used one counts as padding, as a read takes it.
+  InsertTransponders(1, {TransponderRecord{}})->Apply(document);
+  MoveTransponders(1, 1, document.transponders().size())->Apply(document);
+  EXPECT_EQ(document.CountedTransponders(), document.transponders().size() - 1);
+  EXPECT_EQ(ListDocument(w).transponders().size(), document.CountedTransponders());
 }
 
 // A length field that is no whole number of records or says more than the block holds
@@ -528,6 +533,20 @@ TEST(Refusals, NameWhatIsWrong) {
             "Channel 1 is the first: it cannot move up.");
   EXPECT_EQ(CheckStep({4, 11}, 1, 12, ListKind::kChannels),
             "Channel 12 is the last: it cannot move down.");
+  // What a move says it did, as a row under a find may pass rows the find hides.
+  flash::Workspace moved = chanforge::testing::LoadedWorkspace(
+      chanforge::testing::FlashImageBuilder()
+          .Block(0, "TCS", TcsRecord("ZDF HD", 4, 1, 1, 0, 0) + TcsRecord("", 4, 1, 2, 0, 0))
+          .Build());
+  const ListDocument lists(moved);
+  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1}, {0}, -1), "ZDF HD is now 1");
+  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {0}, {1}, 1), "Channel 1 is now 2");
+  EXPECT_EQ(MovedText(lists, ListKind::kTransponders, {2}, {3}, 1), "Transponder 3 is now 4");
+  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1, 5}, {0, 4}, -1),
+            "2 channels moved up one place");
+  EXPECT_EQ(MovedText(lists, ListKind::kTransponders, {1, 5}, {2, 6}, 1),
+            "2 transponders moved down one place");
+  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1, 5}, {7, 8}, 0), "2 channels are now 8 to 9");
   common::Message reason;
   EXPECT_FALSE(NewChannel(ListDocument(bare), std::nullopt, reason));
   EXPECT_EQ(reason, "A new channel needs a transponder: the TPT list has none.");

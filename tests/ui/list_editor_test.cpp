@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "check/image_check.h"
+#include "editing/list_commands.h"
 #include "editing/list_document.h"
 #include "editing/sample_image.h"
 #include "flash/blocks.h"
@@ -106,6 +107,49 @@ TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelecti
   EXPECT_EQ(Channels(), moved);
 }
 
+// What is typed into a cell goes into the image before Save, Quit, Load or Export, as Enter
+// would take it, or is refused with the action; in English and in German.
+TEST_F(ListEditorTest, WhatIsTypedIsTakenBeforeAnyActionOrRefusedWithIt) {
+  const std::string path = dir_.Path("sample.bin");
+  for (const bool german : {false, true}) {
+    const std::unique_ptr<GermanWindow> language(german ? new GermanWindow : nullptr);
+    for (const std::string action : {"Ctrl+S", "Ctrl+Q", "Ctrl+O", "Export", "refused"}) {
+      SCOPED_TRACE(action + (german ? " in German" : ""));
+      window_.reset();
+      const std::string loaded = editing::MakeSampleImage();
+      dir_.Write("sample.bin", loaded);
+      QTableView* view = OpenEditor(path).channel_view();
+      view->setCurrentIndex(view->model()->index(0, 1));
+      QTest::keyClick(view, Qt::Key_F2);
+      auto* cell = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      ASSERT_NE(cell, nullptr);
+      cell->selectAll();
+      QTest::keyClicks(cell, action == "refused" ? "Pending " : "Pending Name");
+      if (action == "Export") {
+        const std::string csv = dir_.Path(german ? "de.csv" : "en.csv");
+        ui_.Choose(csv);
+        Trigger("actExportChannels");
+        EXPECT_NE(testing::TempDir::Read(csv).find("Pending Name"), std::string::npos);
+      } else {
+        if (action == "Ctrl+Q" || action == "Ctrl+O") ui_.AnswerSave(common::SaveAnswer::kCancel);
+        QTest::keySequence(cell, QKeySequence(action == "refused" ? "Ctrl+S" : action.c_str()));
+      }
+      const bool saved = action == "Ctrl+S";
+      EXPECT_EQ(testing::TempDir::Read(path).find("Pending Name") != std::string::npos, saved);
+      if (action == "refused") {  // the cell stays open with the reason, and nothing is saved
+        EXPECT_TRUE(testing::TempDir::Read(path) == loaded);
+        EXPECT_TRUE(cell->isVisible());
+        EXPECT_FALSE(Get<QLabel>("EditorStatus")->text().isEmpty());
+      } else {
+        EXPECT_NE(Bytes().find("Pending Name"), std::string::npos);
+        EXPECT_EQ(ui_.questions.size(), saved || action == "Export" ? 0u : 1u);  // Cancel: kept
+        EXPECT_TRUE(Window().isVisible());
+      }
+      ui_.questions.clear();
+    }
+  }
+}
+
 // The find box matches any shown text anywhere in a row, and the result follows moves.
 TEST_F(ListEditorTest, FindShowsEveryMatchAndAMoveThereMovesTheChannelSelected) {
   QTableView* view = OpenEditor().channel_view();
@@ -125,6 +169,31 @@ TEST_F(ListEditorTest, FindShowsEveryMatchAndAMoveThereMovesTheChannelSelected) 
   ASSERT_EQ(shown->rowCount(), 2);
   EXPECT_EQ(shown->index(1, 0).data().toInt(), 8);
   EXPECT_EQ(view->currentIndex().row(), 1);
+}
+
+// Rows with gaps by keyboard, Insert before the row chosen last, and a move under a find
+// that says where its row went, until the next step.
+TEST_F(ListEditorTest, KeysChooseRowsWithGapsAndAMoveSaysWhereItWent) {
+  QTableView* view = OpenEditor(dir_.Write("sample.bin", editing::MakeSampleImage())).channel_view();
+  const auto name = [view](int row) { return view->model()->index(row, 1).data().toString(); };
+  view->selectRow(1);
+  for (int down = 0; down < 2; ++down) QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
+  QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
+  QList<int> rows;
+  for (const QModelIndex& index : view->selectionModel()->selectedRows()) rows << index.row();
+  std::sort(rows.begin(), rows.end());
+  EXPECT_EQ(rows, QList<int>({1, 3}));
+  const QString third = name(3);
+  QTest::keyClick(view, Qt::Key_Insert);
+  EXPECT_EQ(name(3), "");  // the new channel, before the row chosen last
+  EXPECT_EQ(name(4), third);
+  Trigger("actUndo");
+  QTest::keyClicks(Get<QLineEdit>("ChannelTableFind"), "ZDF");
+  QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
+  auto* status = Get<QLabel>("EditorStatus");
+  EXPECT_TRUE(status->text().startsWith(name(0) + " is now ")) << status->text().toStdString();
+  QTest::keyClicks(Get<QLineEdit>("ChannelTableFind"), " ");
+  EXPECT_EQ(status->text(), "");
 }
 
 TEST_F(ListEditorTest, DropMovesRowsAndTheMarkerFollowsTheCleanState) {

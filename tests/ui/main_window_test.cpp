@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 
 #include "editing/sample_image.h"
 #include "ui/application.h"
+#include "ui/file_filters.h"
 #include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 #include "ui_fixture.h"
@@ -154,6 +157,54 @@ TEST_F(UiTest, FilesNamedOrDroppedLoadLikeTheButton) {
     QApplication::processEvents();  // loads once the drop is over
   }
   EXPECT_EQ(w.workspace().image().size(), 0);
+}
+
+// Every question's buttons have access keys, each its own, in English and in German.
+TEST(QtFrontendSmoke, EveryAnswerHasItsOwnAccessKey) {
+  QWidget parent;
+  QtFrontend frontend(&parent, nullptr);
+  for (const bool german : {false, true}) {
+    const std::unique_ptr<GermanWindow> language(german ? new GermanWindow : nullptr);
+    for (int question = 0; question < 3; ++question) {
+      QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QSet<QChar> keys;
+        for (QAbstractButton* button : box->buttons()) keys << AccessKeyOf(button->text());
+        EXPECT_EQ(keys.size(), box->buttons().size()) << german << question;
+        EXPECT_FALSE(keys.contains(QChar())) << german << question;
+        box->reject();
+      });
+      if (question == 0) frontend.AskYesNo("Overwrite ?");
+      if (question == 1) frontend.AskSaveChanges(common::Value("Save ?"));
+      if (question == 2) {
+        frontend.AskChoice(common::Value("Remove ?"), common::Value("Remove the channels"),
+                           common::Value("Cancel"));
+      }
+    }
+  }
+}
+
+// Each filter of the window's file choosers, as Qt's own chooser reads it, shows every kind
+// of file it names; "All Files" shows a file without an extension too.
+TEST(FileFilters, ShowTheFilesTheyName) {
+  for (const char* filter : kWindowFilters) {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QtFilterList(filter));
+    const QStringList parts = QString(filter).split('|');
+    ASSERT_EQ(dialog.nameFilters().size(), parts.size() / 2) << filter;
+    for (qsizetype i = 1; i < parts.size(); i += 2) {
+      dialog.selectNameFilter(dialog.nameFilters()[i / 2]);
+      const QStringList shown = dialog.findChild<QFileSystemModel*>()->nameFilters();
+      QStringList names = {"TCS"};
+      for (const QString& pattern : parts[i].split(';')) names << QString(pattern).replace('*', "x");
+      for (const QString& name : names) {
+        EXPECT_EQ(QDir::match(shown, name), name != "TCS" || parts[i] == "*.*")
+            << filter << " " << name.toStdString();
+      }
+    }
+  }
 }
 
 // The real front end: a question's Enter and Escape keep what Yes would drop.

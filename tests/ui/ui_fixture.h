@@ -11,11 +11,13 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
+#include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/settings_store.h"
 
@@ -56,6 +58,18 @@ class ModalAnswers {
   std::function<void(QWidget*)> answer_;
   QTimer timer_;
   QPointer<QWidget> last_;
+};
+
+// The window in German while it lives, Qt's own dialogs included.
+class GermanWindow {
+ public:
+  GermanWindow() { EXPECT_TRUE(InstallTranslations(QLocale("de_DE"))); }
+  ~GermanWindow() {
+    for (QTranslator* translator : QApplication::instance()->findChildren<QTranslator*>()) {
+      QApplication::removeTranslator(translator);
+      delete translator;
+    }
+  }
 };
 
 class UiTest : public ::testing::Test {

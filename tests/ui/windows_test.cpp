@@ -5,7 +5,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -88,6 +90,23 @@ TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
                   ->findChild<QGroupBox*>("TCSFrame")
                   ->title()
                   .startsWith("Block:1 (TCS)"));
+  // System Info starts the first system information program on the path; the details to
+  // copy for a report name the version, Qt's and where the settings are.
+  const std::string marker = dir_.Path("started");
+  std::filesystem::create_directory(dir_.Path("bin"));
+  dir_.Write("bin/hardinfo", "#!/bin/sh\necho > '" + marker + "'\n");
+  std::filesystem::permissions(dir_.Path("bin/hardinfo"), std::filesystem::perms::owner_all);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QByteArray::fromStdString(dir_.Path("bin")));
+  about->findChild<QAbstractButton*>("cmdSysInfo")->click();
+  qputenv("PATH", path);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(marker); }));
+  EXPECT_EQ(ui_.OnlyMessage(), "");
+  about->findChild<QAbstractButton*>("CmdCopyDetails")->click();
+  const QString details = QGuiApplication::clipboard()->text();
+  for (const QString& part : {VersionLine(), QString("Qt ") + qVersion(), store_.Location()}) {
+    EXPECT_TRUE(details.contains(part)) << part.toStdString();
+  }
   EXPECT_TRUE(Window().close());
   QApplication::processEvents();
   for (const char* name : {"frmAbout", "ShowForm", "ViewerForm"}) {
@@ -121,9 +140,11 @@ TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   EXPECT_EQ(testing::TempDir::Read(path), before);
 
   store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(dir_.Path("")));
-  dir_.Write("Sat-1.0W",
-             "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\nSYMBOL_RATE = "
-             "27500000\n");
+  for (const char* name : {"Other-1.0E", "Sat-1.0W"}) {
+    dir_.Write(name,
+               "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\nSYMBOL_RATE = "
+               "27500000\n");
+  }
   Get<QAction>("actCheckImage")->trigger();
   QWidget* check = TopLevel("CheckForm");
   ASSERT_NE(check, nullptr);
@@ -131,13 +152,22 @@ TEST_F(UiTest, SaveQuestionAndCheckWindow) {
   EXPECT_EQ(static_cast<std::size_t>(findings), check::CheckImage(Window().workspace()).size());
   // As check --satellite B=Sat-1.0W: the swapped transponder is a stranger, the row a gap.
   auto* satellite = check->findChild<QComboBox*>("CboSatelliteB");
-  satellite->lineEdit()->selectAll();               // as Tab leaves it
-  QTest::keyClicks(satellite->lineEdit(), "1.0w");  // by position, as the dialog finds
-  QTest::keyClick(satellite->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(satellite->lineEdit()->text(), "");  // "(none)" is a hint, not text to type after
+  EXPECT_EQ(satellite->accessibleName(), "Satellite on DiSEqC B");
+  QTest::keyClicks(satellite->lineEdit(), "1.0");  // by position, as the dialog finds
+  QAbstractItemView* matches = satellite->completer()->popup();
+  ASSERT_TRUE(matches->isVisible());
+  for (int down = 0; down < 3 && matches->currentIndex().data() != "Sat-1.0W"; ++down) {
+    QTest::keyClick(matches, Qt::Key_Down);
+  }
+  QTest::keyClick(matches, Qt::Key_Return);  // the match highlighted, not the first one
+  EXPECT_EQ(satellite->currentText(), "Sat-1.0W");
   EXPECT_EQ(Items(check, "LstFindings"), findings + 2);
   auto* table = check->findChild<QTableWidget*>("LstFindings");
   EXPECT_TRUE(table->item(findings + 1, 3)->text().contains("Sat-1.0W"));
-  check->findChild<QComboBox*>("CboSatelliteB")->setCurrentIndex(0);
+  satellite->lineEdit()->clear();  // no text: no satellite
+  QTest::keyClick(satellite->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(Items(check, "LstFindings"), findings);
   check->show();  // 25 rows in view at the default size
   EXPECT_GE(table->viewport()->height(), 25 * table->verticalHeader()->defaultSectionSize());
   const check::Finding first = check::CheckImage(Window().workspace())[0];  // about a channel
@@ -158,6 +188,7 @@ TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
   const std::string csv = dir_.Path("ch.csv");
   ui_.Choose(csv);
   Get<QAction>("actExportChannels")->trigger();
+  EXPECT_EQ(ui_.requests.back().proposed_name, dir_.Path("channels.csv"));  // beside the image
   EXPECT_NE(Text("StatusText"), "...");
   EXPECT_TRUE(QTest::qWaitFor([&] { return Text("StatusText") == "..."; }));
   std::string text = testing::TempDir::Read(csv);
@@ -191,6 +222,9 @@ TEST_F(UiTest, ApplyOrderFromAnotherImageIsOneStepAfterTheSummary) {
     auto* box = qobject_cast<QMessageBox*>(TopLevel("OrderSummary"));
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(Window().workspace().image().bytes(), loaded);
+    EXPECT_EQ(Text("StatusText"), "...");  // no "Loading" left under the question
+    EXPECT_NE(AccessKeyOf(box->button(QMessageBox::Ok)->text()),
+              AccessKeyOf(box->button(QMessageBox::Cancel)->text()));
     box->button(button)->click();
     QApplication::processEvents();  // the step follows once the box has finished
   }
@@ -209,6 +243,7 @@ TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
     EXPECT_TRUE(name.starts_with("qt_") || !button->toolTip().isEmpty()) << name;
   }
   EXPECT_EQ(Get("CmdLoad")->nextInFocusChain(), Get("CmdSave"));
+  EXPECT_EQ(Get<QWidget>("TxtTCS")->nextInFocusChain(), Get("ChkUtf8"));  // as it is laid out
   const std::string sample = Sample();
   for (int i = 0; i < 9; ++i) {
     const std::string copy = dir_.Path("f" + std::to_string(i) + ".bin");
@@ -313,7 +348,7 @@ void ExpectGermanAndWhole(QWidget* window, const std::vector<QRegularExpression>
 }
 
 TEST_F(UiTest, EveryWindowSpeaksGermanAndShowsItsTextsWhole) {
-  ASSERT_TRUE(InstallTranslations(QLocale("de_DE")));
+  const GermanWindow german;
   const std::vector<QRegularExpression> english = EnglishTexts();
   store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(dir_.Path("")));
   dir_.Write("Sat-1.0W", "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\n");
@@ -349,10 +384,6 @@ TEST_F(UiTest, EveryWindowSpeaksGermanAndShowsItsTextsWhole) {
     box->accept();
   });
   flash::CheckBlockSelected(boxes, 8, -1, "flash.bin", flash::BlockAction::kView);
-  for (QTranslator* translator : QApplication::instance()->findChildren<QTranslator*>()) {
-    QApplication::removeTranslator(translator);
-    delete translator;
-  }
 }
 
 }  // namespace
