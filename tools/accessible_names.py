@@ -6,7 +6,8 @@ Usage (on an X server with a session bus, as tools/check-accessible-names runs i
 
 Starts chanforge on the image, checks that every control of the main window that takes the
 focus has a name of its own (the conversion fields and arrows by what they hold and do),
-opens the Check and Changes windows from the menus and checks their tables' names. Exits 1
+opens the Check and Changes windows from the menus and checks the names of their tables and
+of the Check window's satellite boxes. Exits 1
 with the faults found, 0 when there are none.
 """
 import os
@@ -85,12 +86,16 @@ def main():
         faults += [f"main window: two controls named {name!r}"
                    for name in sorted(set(names)) if name and names.count(name) > 1]
         faults += [f"main window: nothing named {name!r}" for name in sorted(EXPECTED_MAIN - set(names))]
-        for item, title, table in (("Check Image", "Check Image", "Findings"),
-                                   ("Show Changes…", "Changes", "Changes")):
+        # Each window's named controls: its table, and the Check window's satellite boxes by
+        # their own names (not by the text they hold).
+        for item, title, wanted in (("Check Image", "Check Image",
+                                     {"Findings", "Satellite on DiSEqC A", "Satellite on DiSEqC B"}),
+                                    ("Show Changes…", "Changes", {"Changes"})):
             press(app, item)
             window = wait_for(lambda: frame(app, title), f"{title} window")
-            if table not in [name for role, name in named_controls(window) if role in ("list", "table")]:
-                faults.append(f"{title} window: its table is not named {table!r}")
+            names = {name for role, name in named_controls(window)
+                     if role in ("list", "table", "combo box")}
+            faults += [f"{title} window: nothing named {name!r}" for name in sorted(wanted - names)]
     finally:
         process.terminate()
         process.wait()

@@ -708,6 +708,38 @@ std::vector<std::size_t> MovedRows(std::vector<std::size_t> rows, std::size_t be
   return moved;
 }
 
+std::unique_ptr<Command> InsertNewRow(const ListDocument& document, ListKind list,
+                                      std::size_t position, std::optional<std::size_t> like,
+                                      Message& reason) {
+  if (list == ListKind::kChannels) {
+    reason = CheckInsertChannels(document, 1);
+    const std::optional<ChannelRecord> channel =
+        reason.empty() ? NewChannel(document, like, reason) : std::nullopt;
+    return channel ? InsertChannels(position, {*channel}, false) : nullptr;
+  }
+  reason = CheckInsertTransponders(document, 1);
+  if (!reason.empty()) return nullptr;
+  TransponderRecord transponder;
+  SetTransponderValue(transponder, TransponderField::kKhz, transponders::kKhzLeast);
+  return InsertTransponders(position, {transponder});
+}
+
+std::unique_ptr<Command> DuplicateRows(const ListDocument& document, ListKind list,
+                                       const std::vector<std::size_t>& rows, Message& reason) {
+  const bool channels = list == ListKind::kChannels;
+  reason = channels ? CheckInsertChannels(document, rows.size())
+                    : CheckInsertTransponders(document, rows.size());
+  if (!reason.empty() || rows.empty()) return nullptr;
+  if (channels) {
+    std::vector<ChannelRecord> copies;
+    for (const std::size_t row : rows) copies.push_back(document.channels()[row]);
+    return InsertChannels(rows.back() + 1, std::move(copies), true);
+  }
+  std::vector<TransponderRecord> copies;
+  for (const std::size_t row : rows) copies.push_back(document.transponders()[row]);
+  return InsertTransponders(rows.back() + 1, std::move(copies));
+}
+
 Message MovedText(const ListDocument& document, ListKind list, const std::vector<std::size_t>& from,
                   const std::vector<std::size_t>& to, int step) {
   constexpr auto kNamedIsNow = Wording("moved.named", "{1} is now {2}");

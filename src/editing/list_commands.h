@@ -42,6 +42,18 @@ std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order,
 std::optional<ChannelRecord> NewChannel(const ListDocument& document,
                                         std::optional<std::size_t> like, common::Message& reason);
 
+// The editor's Insert: a new row before `position` (0 to the list's size), a channel as
+// NewChannel makes it beside row `like`, or a transponder at the lower band's edge (an
+// all-zero record would read as an unused one). Duplicate: copies of the rows (0-based,
+// sorted) behind the last of them. One step each; null and the reason when the list has no
+// room or a new channel no transponder.
+std::unique_ptr<Command> InsertNewRow(const ListDocument& document, common::ListKind list,
+                                      std::size_t position, std::optional<std::size_t> like,
+                                      common::Message& reason);
+std::unique_ptr<Command> DuplicateRows(const ListDocument& document, common::ListKind list,
+                                       const std::vector<std::size_t>& rows,
+                                       common::Message& reason);
+
 // The editor's moves of a selection, in either list, as one step: the rows (0-based, in any
 // order, gaps allowed) gathered in list order before row `before` (0 to the list's size),
 // or each run of them one place up (step -1) or down (+1), past the row beside it; for a

@@ -3,17 +3,17 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QLocale>
-#include <QSysInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QSvgRenderer>
+#include <QSysInfo>
 #include <algorithm>
 
 #include "satellites/scan_table.h"
@@ -170,18 +170,21 @@ void AboutBox::StartSysInfo() {
 QString AboutBox::Details() const {
   const QString settings = settings_ ? settings_->Location() : QString();
   return QStringList{
-      QString("%1 %2").arg(kAppTitle, VersionLine()),
-      tr("Qt %1").arg(qVersion()),
-      tr("System: %1 (%2 %3, %4)")
-          .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
-               QSysInfo::currentCpuArchitecture()),
-      tr("Language: %1").arg(QLocale().name()),
-      tr("Settings: %1").arg(settings.isEmpty() ? tr("(cannot be opened)")
-                                                : QDir::toNativeSeparators(settings)),
-      tr("Scan tables: %1")
-          .arg(QDir::toNativeSeparators(Qt8(settings_ ? TablesFolder(*settings_)
-                                                        : satellites::kSystemTablesFolder))),
-  }.join('\n') + '\n';
+             QString("%1 %2").arg(kAppTitle, VersionLine()),
+             tr("Qt %1").arg(qVersion()),
+             tr("System: %1 (%2 %3, %4)")
+                 .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(),
+                      QSysInfo::kernelVersion(), QSysInfo::currentCpuArchitecture()),
+             tr("Language: %1").arg(QLocale().name()),
+             tr("Settings: %1")
+                 .arg(settings.isEmpty() ? tr("(cannot be opened)")
+                                         : QDir::toNativeSeparators(settings)),
+             tr("Scan tables: %1")
+                 .arg(QDir::toNativeSeparators(
+                     Qt8(settings_ ? TablesFolder(*settings_) : satellites::kSystemTablesFolder))),
+         }
+             .join('\n') +
+         '\n';
 }
 
 }  // namespace chanforge::ui

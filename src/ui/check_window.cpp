@@ -49,7 +49,8 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     choice->lineEdit()->setPlaceholderText(tr("(none)"));
     choice->completer()->setFilterMode(Qt::MatchContains);
     choice->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    connect(choice->lineEdit(), &QLineEdit::editingFinished, this, [this, choice] { Pick(choice); });
+    connect(choice->lineEdit(), &QLineEdit::editingFinished, this,
+            [this, choice] { Pick(choice); });
     choice->setEnabled(!satellites_.empty());
     if (satellites_.empty()) {
       choice->setToolTip(Qt8(satellites::WhereToGetTables(

@@ -216,10 +216,11 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   connect(model, &ListTableModel::refused, this,
           [this, view](const QString& reason) { ShowRefusal(reason, view); });
   // The selection stays on the rows that moved, whether dragged or moved by key.
-  connect(model, &ListTableModel::moved, this, [this, &side](const QList<int>& rows, const QString& said) {
-    SelectRowList(side, rows);
-    status_->setText(said);
-  });
+  connect(model, &ListTableModel::moved, this,
+          [this, &side](const QList<int>& rows, const QString& said) {
+            SelectRowList(side, rows);
+            status_->setText(said);
+          });
   view->setItemDelegate(delegate);
   view->setSortingEnabled(false);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -233,7 +234,7 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   view->setDefaultDropAction(Qt::MoveAction);
   view->setDragDropOverwriteMode(false);
   view->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
-  view->installEventFilter(this);     // keys that choose rows with gaps
+  view->installEventFilter(this);    // keys that choose rows with gaps
   view->verticalHeader()->hide();
   view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
   view->horizontalHeader()->setStretchLastSection(false);
@@ -503,43 +504,22 @@ void ListEditor::OnInsert(bool duplicate) {
   if (duplicate && rows.isEmpty()) return;
   // A new row goes before the current one (the row clicked last), copies behind the last.
   const QModelIndex current = side->proxy->mapToSource(side->view->currentIndex());
-  const int position = duplicate          ? rows.last() + 1
+  const int position = duplicate           ? rows.last() + 1
                        : current.isValid() ? current.row()
                        : rows.isEmpty()    ? side->model->rowCount()
                                            : rows.first();
   const auto count = static_cast<std::size_t>(duplicate ? rows.size() : 1);
-  const auto at = static_cast<std::size_t>(position);
-  if (KindOf(*side) == common::ListKind::kChannels) {
-    common::Message reason = editing::CheckInsertChannels(document_, count);
-    std::vector<editing::ChannelRecord> records;
-    if (duplicate) {
-      for (const int row : rows) records.push_back(document_.channels()[row]);
-    } else if (reason.empty()) {
-      // A channel the check accepts: beside the current row, on its transponder.
-      const std::optional<editing::ChannelRecord> channel = editing::NewChannel(
-          document_,
-          current.isValid() ? std::optional(static_cast<std::size_t>(current.row())) : std::nullopt,
-          reason);
-      if (channel) records.push_back(*channel);
-    }
-    if (!reason.empty()) return ShowRefusal(Qt8(reason), side->view);
-    push_(editing::InsertChannels(at, std::move(records), duplicate));
-  } else {
-    const common::Message reason = editing::CheckInsertTransponders(document_, count);
-    if (!reason.empty()) return ShowRefusal(Qt8(reason), side->view);
-    std::vector<editing::TransponderRecord> records(count);
-    for (std::size_t i = 0; i < count; ++i) {
-      if (duplicate) {
-        records[i] = document_.transponders()[rows[i]];
-      } else {
-        // An all-zero record reads as an unused one: a new transponder starts at the
-        // bottom of the band instead.
-        editing::SetTransponderValue(records[i], editing::TransponderField::kKhz,
-                                     transponders::kKhzLeast);
-      }
-    }
-    push_(editing::InsertTransponders(at, std::move(records)));
-  }
+  common::Message reason;
+  std::unique_ptr<editing::Command> command =
+      duplicate ? editing::DuplicateRows(document_, KindOf(*side),
+                                         std::vector<std::size_t>(rows.begin(), rows.end()), reason)
+                : editing::InsertNewRow(
+                      document_, KindOf(*side), static_cast<std::size_t>(position),
+                      current.isValid() ? std::optional(static_cast<std::size_t>(current.row()))
+                                        : std::nullopt,
+                      reason);
+  if (!command) return ShowRefusal(Qt8(reason), side->view);
+  push_(std::move(command));
   QList<int> added;
   for (std::size_t i = 0; i < count; ++i) added << position + static_cast<int>(i);
   SelectRowList(*side, added);

@@ -122,9 +122,7 @@ class TransponderTableModel : public ListTableModel {
 
  protected:
   // As a fresh read shows them: unused records behind the last used one stay unshown.
-  int DocumentRows() const override {
-    return static_cast<int>(document_.CountedTransponders());
-  }
+  int DocumentRows() const override { return static_cast<int>(document_.CountedTransponders()); }
   bool Editable(int column) const override { return column > 0 && column < 10; }
   common::ListKind Kind() const override { return common::ListKind::kTransponders; }
   std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,

@@ -220,11 +220,10 @@ void MainWindow::AddComforts() {
   }
   // Left column first, then the right one, each from top to bottom.
   const char* const order[] = {
-      "CmdLoad",   "CmdSave",   "List1",     "Option1",     "Option2",     "CmdBlRead",
-      "CmdBlkSave", "CmdSwap",  "CmdClr",    "CmdView",     "TCSBin",      "TxtTCS",
-      "ChkUtf8",   "CmdTCS2Txt", "CmdTxt2TCS", "CmdTCSTxt", "TxtTCSTxt",   "CmdTPTBin",
-      "TxtTPT",    "ChkDCComp", "CmdTPT2Txt", "CmdTxt2TPT", "CmdTPTTxt",  "TxtTPTTxt",
-      "CmdViewList", "CmdAbout"};
+      "CmdLoad",    "CmdSave",   "List1",     "Option1",     "Option2", "CmdBlRead", "CmdBlkSave",
+      "CmdSwap",    "CmdClr",    "CmdView",   "TCSBin",      "TxtTCS",  "ChkUtf8",   "CmdTCS2Txt",
+      "CmdTxt2TCS", "CmdTCSTxt", "TxtTCSTxt", "CmdTPTBin",   "TxtTPT",  "ChkDCComp", "CmdTPT2Txt",
+      "CmdTxt2TPT", "CmdTPTTxt", "TxtTPTTxt", "CmdViewList", "CmdAbout"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     QWidget* widget = findChild<QWidget*>(name);

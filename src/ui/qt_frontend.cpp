@@ -118,8 +118,8 @@ bool QtFrontend::AskChoice(const common::Message& question, const common::Messag
   box.setIcon(QMessageBox::Question);
   const QString no_text = WithAccessKey(MessageText(cancel), {});
   QPushButton* no = box.addButton(no_text, QMessageBox::RejectRole);
-  QPushButton* yes =
-      box.addButton(WithAccessKey(MessageText(accept), AccessKeyOf(no_text)), QMessageBox::AcceptRole);
+  QPushButton* yes = box.addButton(WithAccessKey(MessageText(accept), AccessKeyOf(no_text)),
+                                   QMessageBox::AcceptRole);
   box.setDefaultButton(no);
   box.setEscapeButton(no);
   box.exec();
@@ -133,9 +133,12 @@ common::SaveAnswer QtFrontend::AskSaveChanges(const common::Message& question) {
   box.setIcon(QMessageBox::Warning);
   box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   // Qt's own captions of these have no access keys.
-  box.button(QMessageBox::Save)->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Save"));
-  box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Discard"));
-  box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Cancel"));
+  box.button(QMessageBox::Save)
+      ->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Save"));
+  box.button(QMessageBox::Discard)
+      ->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Discard"));
+  box.button(QMessageBox::Cancel)
+      ->setText(QCoreApplication::translate("chanforge::ui::Questions", "&Cancel"));
   box.setDefaultButton(QMessageBox::Cancel);
   box.setEscapeButton(QMessageBox::Cancel);
   const int answer = box.exec();

@@ -401,6 +401,9 @@ TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   MoveTransponders(1, 1, document.transponders().size())->Apply(document);
   EXPECT_EQ(document.CountedTransponders(), document.transponders().size() - 1);
   EXPECT_EQ(ListDocument(w).transponders().size(), document.CountedTransponders());
+  common::Message refused;  // the editor's new transponder is a used one
+  InsertNewRow(document, ListKind::kTransponders, 0, std::nullopt, refused)->Apply(document);
+  EXPECT_EQ(document.transponders()[0].Khz(), transponders::kKhzLeast);
 }
 
 // A length field that is no whole number of records or says more than the block holds
@@ -547,6 +550,14 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(MovedText(lists, ListKind::kTransponders, {1, 5}, {2, 6}, 1),
             "2 transponders moved down one place");
   EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1, 5}, {7, 8}, 0), "2 channels are now 8 to 9");
+  // The editor's Insert and Duplicate: a new transponder at the band's edge before the row,
+  // copies behind the last row copied; a new channel needs a transponder.
+  ListDocument edited(moved);
+  common::Message refused;
+  EXPECT_EQ(InsertNewRow(edited, ListKind::kChannels, 0, 0, refused), nullptr);
+  EXPECT_EQ(refused, "A new channel needs a transponder: the TPT list has none.");
+  DuplicateRows(edited, ListKind::kChannels, {0}, refused)->Apply(edited);
+  EXPECT_TRUE(edited.channels().size() == 3 && edited.channels()[1] == edited.channels()[0]);
   common::Message reason;
   EXPECT_FALSE(NewChannel(ListDocument(bare), std::nullopt, reason));
   EXPECT_EQ(reason, "A new channel needs a transponder: the TPT list has none.");

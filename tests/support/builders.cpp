@@ -2,9 +2,9 @@
 
 #include <atomic>
 #include <fstream>
-#include <sstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 
 #include "channels/channel_record.h"
