@@ -88,14 +88,19 @@ def main():
         faults += [f"main window: nothing named {name!r}" for name in sorted(EXPECTED_MAIN - set(names))]
         # Each window's named controls: its table, and the Check window's satellite boxes by
         # their own names (not by the text they hold).
+        # The list editor's controls all have names, its finds and tables their own.
         for item, title, wanted in (("Check Image", "Check Image",
                                      {"Findings", "Satellite on DiSEqC A", "Satellite on DiSEqC B"}),
-                                    ("Show Changes…", "Changes", {"Changes"})):
+                                    ("Show Changes…", "Changes", {"Changes"}),
+                                    ("Edit Lists…", "Edit Lists",
+                                     {"List of channels", "Find channels"})):
             press(app, item)
             window = wait_for(lambda: frame(app, title), f"{title} window")
-            names = {name for role, name in named_controls(window)
-                     if role in ("list", "table", "combo box")}
+            controls = named_controls(window)
+            names = {name for role, name in controls}
             faults += [f"{title} window: nothing named {name!r}" for name in sorted(wanted - names)]
+            faults += [f"{title} window: {role} without a name" for role, name in controls
+                       if not name and role != "table"]
     finally:
         process.terminate()
         process.wait()

@@ -441,6 +441,13 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     </message>
 </context>
 <context>
+    <name>chanforge::ui::FindBox</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::ui::ListEditor</name>
     <message>
         <source>Editing Block:%1 (%2), the first of %3 %2 blocks</source>
@@ -581,6 +588,10 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>Show only the rows with a text</source>
         <translation>Nur die Zeilen mit einem Text zeigen</translation>
+    </message>
+    <message>
+        <source>More actions</source>
+        <translation>Weitere Aktionen</translation>
     </message>
 </context>
 <context>

@@ -35,7 +35,10 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     auto* label = new QLabel(tr("Satellite on DiSEqC &%1:").arg(name), this);
     QComboBox* choice = choices_[static_cast<std::size_t>(input)] = new QComboBox(this);
     choice->setObjectName(QString("CboSatellite") + name);
-    choice->setAccessibleName(tr("Satellite on DiSEqC %1").arg(name));
+    // The box, the text typed into it and its list are one thing to a screen reader.
+    for (QWidget* part : {static_cast<QWidget*>(choice), static_cast<QWidget*>(choice->view())}) {
+      part->setAccessibleName(tr("Satellite on DiSEqC %1").arg(name));
+    }
     label->setBuddy(choice);
     for (const satellites::Satellite& satellite : satellites_) {
       choice->addItem(QString::fromUtf8(satellite.name.c_str()));
@@ -47,6 +50,7 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
     choice->setInsertPolicy(QComboBox::NoInsert);
     choice->setCurrentIndex(-1);
     choice->lineEdit()->setPlaceholderText(tr("(none)"));
+    choice->lineEdit()->setAccessibleName(choice->accessibleName());
     choice->completer()->setFilterMode(Qt::MatchContains);
     choice->completer()->setCompletionMode(QCompleter::PopupCompletion);
     connect(choice->lineEdit(), &QLineEdit::editingFinished, this,

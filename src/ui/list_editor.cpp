@@ -178,7 +178,7 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   side.find = new QLineEdit(page);
   side.find->setObjectName(QString(name) + "Find");
   side.find->setAccessibleName(find_name);
-  side.find->setClearButtonEnabled(true);
+  AddClearButton(side.find);
   side.find->setPlaceholderText(tr("Any text of a row, as shown (Ctrl+F)"));
   // The whole hint, whatever its language, with room for the clear button.
   side.find->setMinimumWidth(
@@ -320,6 +320,10 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
   menu->addAction(sort_);
   if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(sort_))) {
     button->setPopupMode(QToolButton::InstantPopup);
+  }
+  // The button that shows the actions a narrow window has no room for.
+  if (auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button")) {
+    more->setAccessibleName(tr("More actions"));
   }
   menu->addSeparator();
   QAction* find = menu->addAction(tr("&Find"));

@@ -63,7 +63,7 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   find_->setObjectName("SatelliteFind");
   find_->setAccessibleName(tr("Find satellite"));
   find_->setPlaceholderText(tr("Name or position"));
-  find_->setClearButtonEnabled(true);
+  AddClearButton(find_);
   connect(find_, &QLineEdit::textChanged, this, &SatelliteDialog::OnFind);
   // Enter picks the first satellite found instead of pressing Add.
   find_->installEventFilter(this);

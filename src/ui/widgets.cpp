@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPainter>
@@ -298,6 +300,14 @@ class EscapeFilter : public QObject {
 
 void AfterDialog(QObject* context, std::function<void()> step) {
   QTimer::singleShot(0, context, std::move(step));
+}
+
+void AddClearButton(QLineEdit* box) {
+  box->setClearButtonEnabled(true);
+  // Qt's button shows a picture only and has no name of its own.
+  for (QToolButton* clear : box->findChildren<QToolButton*>()) {
+    clear->setAccessibleName(QCoreApplication::translate("chanforge::ui::FindBox", "Clear"));
+  }
 }
 
 void CloseOnEscape(QWidget* window) { window->installEventFilter(new EscapeFilter(window)); }

@@ -15,6 +15,7 @@
 #include "common/message.h"
 
 class QLabel;
+class QLineEdit;
 class QListView;
 class QListWidget;
 class QTableWidget;
@@ -112,6 +113,9 @@ QString Qt8(const common::Message& message);
 // the signal, a step that opens the next dialog runs a nested event loop, which may delete
 // a dialog that deletes itself on close while its signal is still being sent.
 void AfterDialog(QObject* context, std::function<void()> step);
+
+// Gives a find box the button that clears it, named for screen readers.
+void AddClearButton(QLineEdit* box);
 
 // Makes Escape close the window, from whichever of its controls has the focus.
 void CloseOnEscape(QWidget* window);
