@@ -46,19 +46,18 @@ void ExpectTablesShow(const std::string& bytes) {
   if (!Editor()) return;
   flash::Workspace workspace = testing::LoadedWorkspace(bytes);
   const editing::ListDocument document(workspace);
-  for (QTableView* view : {Editor()->channel_view(), Editor()->transponder_view()}) {
-    const auto* table = static_cast<const ListTableModel*>(Source(view));
-    std::vector<std::string> records;
-    if (view == Editor()->channel_view()) {
-      for (const editing::ChannelRecord& channel : document.channels())
-        records.push_back(channel.Encode());
-    } else {
-      for (const auto& transponder : document.transponders())
-        records.push_back(transponder.Encode());
-    }
-    ASSERT_EQ(table->rowCount(), static_cast<int>(records.size()));
+  std::vector<std::string> records[2];
+  for (const editing::ChannelRecord& channel : document.channels()) {
+    records[0].push_back(channel.Encode());
+  }
+  for (const auto& transponder : document.transponders())
+    records[1].push_back(transponder.Encode());
+  for (const int side : {0, 1}) {
+    const auto* table = static_cast<const ListTableModel*>(
+        Source(side ? Editor()->transponder_view() : Editor()->channel_view()));
+    ASSERT_EQ(table->rowCount(), static_cast<int>(records[side].size()));
     for (int row = 0; row < table->rowCount(); ++row) {
-      EXPECT_TRUE(table->RecordKey(row) == records[std::size_t(row)]) << "row " << row;
+      EXPECT_TRUE(table->RecordKey(row) == records[side][std::size_t(row)]) << "row " << row;
     }
   }
 }
@@ -108,10 +107,9 @@ class ActionsTest : public UiTest {
   }
 };
 
-// Every action and button, with no image, an image, unsaved changes and a name being typed.
-// Nothing crashes, the tables show the image, an image without a change stays as it was on
-// disk, and what was typed is in the image, in its open cell, in the file or one Redo away:
-// never dropped.
+// Every action and button, with no image, an image, unsaved changes and a name being typed:
+// nothing crashes, the tables show the image, an unchanged image's file stays as it was, and
+// what was typed is in the image, its open cell, the file or the history: never dropped.
 TEST_F(ActionsTest, EveryActionInEveryState) {
   const std::string image = dir_.Write("f.bin", editing::MakeSampleImage());
   int written = 0;
@@ -178,10 +176,9 @@ TEST_F(ActionsTest, EveryActionInEveryState) {
   }
 }
 
-// Random runs of user steps on random images. After each step: the disk changed only through
-// a save, the tables show the image, and a move, delete, insert or duplicate gave the lists
-// the core's step gives on the same rows. At the end, undoing every step gives the loaded
-// bytes. A failure names the seed and the steps.
+// Random runs of user steps on random images. After each: the disk changed only by a save,
+// the tables show the image, a move, delete, insert or duplicate gave the core's lists for the
+// same rows. Undoing every step gives the loaded bytes. A failure names its seed and steps.
 class RandomRun : public ActionsTest {
  protected:
   // Up to 12 transponders and 40 channels on them, in two to four blocks.
@@ -214,12 +211,8 @@ class RandomRun : public ActionsTest {
     std::string on_disk = testing::TempDir::Read(path);
     for (int step = 0; step < steps && !HasFailure(); ++step) {
       const int kind = Chance(15);
-      const char* names[] = {"select", "find",   "up",        "down",   "drag",
-                             "delete", "insert", "duplicate", "type",   "undo",
-                             "redo",   "block",  "save",      "editor", "tab"};
-      log_ << "\n" << names[kind] << ": ";
-      const std::string before = Bytes();
-      expected_ = before;
+      log_ << "\n" << kSteps[kind] << ": ";
+      const std::string before = expected_ = Bytes();
       Step(kind);
       QApplication::processEvents();
       if (kind == 12 && !Window().workspace().dirty()) on_disk = before;
@@ -234,9 +227,11 @@ class RandomRun : public ActionsTest {
     if (HasFailure()) ADD_FAILURE() << "steps: " << log_.str();
   }
 
-  // The records of both lists. What a block holds behind its list follows from the document's
-  // history (a list that grew and shrank again puts back what was there), which the core's
-  // step on a document read afresh does not have.
+  static constexpr const char* kSteps[] = {"select", "find",   "up",        "down",   "drag",
+                                           "delete", "insert", "duplicate", "type",   "undo",
+                                           "redo",   "block",  "save",      "editor", "tab"};
+  // The records of both lists: what a block holds behind them follows from the history (a list
+  // that grew and shrank puts back what was there), which a document read afresh lacks.
   using Records =
       std::pair<std::vector<editing::ChannelRecord>, std::vector<editing::TransponderRecord>>;
   static Records Lists(std::string bytes) {

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -12,9 +11,7 @@
 #include <QTranslator>
 #include <QUrl>
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
-#include <stdexcept>
 
 #include "editing/sample_image.h"
 #include "ui/application.h"
@@ -152,7 +149,6 @@ TEST(FileFilters, ShowTheFilesTheyName) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(QtFilterList(filter));
     const QStringList parts = QString(filter).split('|');
-    ASSERT_EQ(dialog.nameFilters().size(), parts.size() / 2) << filter;
     for (qsizetype i = 1; i < parts.size(); i += 2) {
       dialog.selectNameFilter(dialog.nameFilters()[i / 2]);
       const QStringList shown = dialog.findChild<QFileSystemModel*>()->nameFilters();
@@ -225,11 +221,8 @@ TEST(Translations, GermanIsBuiltInAndOtherLanguagesStayEnglish) {
   for (const char* name : {"en_US", "fr_FR", "C"}) EXPECT_FALSE(InstallTranslations(QLocale(name)));
   const QString filters = QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
   EXPECT_EQ(filters, "CSV Files (*.csv);;All Files (*)");
-  ASSERT_TRUE(InstallTranslations(QLocale("de_DE")));
+  const GermanWindow german;
   EXPECT_NE(QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"), filters);
-  for (QTranslator* translator : QApplication::instance()->findChildren<QTranslator*>()) {
-    QApplication::removeTranslator(translator);
-  }
 }
 
 // On Fusion the group box frame is drawn from Fusion's own picture; it must look the same,

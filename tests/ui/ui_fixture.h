@@ -48,8 +48,7 @@ class ModalAnswers {
       QWidget* modal = QApplication::activeModalWidget();
       if (!modal || modal == last_) return;
       last_ = modal;
-      // Not from inside the timer: an answer that opens the next dialog runs its loop there,
-      // and the timer would wait for its own slot to end.
+      // Outside the timer's slot, which would wait for an answer that runs the next dialog.
       QTimer::singleShot(0, modal, [this, modal] { answer_(modal); });
     });
     timer_.start();

@@ -10,18 +10,15 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 #include <QXmlStreamReader>
 #include <filesystem>
 
@@ -91,14 +88,12 @@ TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
                   .startsWith("Block:1 (TCS)"));
   // System Info starts the first system information program on the path; the details to
   // copy for a report name the version, Qt's and where the settings are.
-  const std::string marker = dir_.Path("started");
-  std::filesystem::create_directory(dir_.Path("bin"));
-  dir_.Write("bin/hardinfo", "#!/bin/sh\necho > '" + marker + "'\n");
-  std::filesystem::permissions(dir_.Path("bin/hardinfo"), std::filesystem::perms::owner_all);
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", QByteArray::fromStdString(dir_.Path("bin")));
+  const std::string marker = dir_.Path("started"), path = qgetenv("PATH").toStdString();
+  std::filesystem::permissions(dir_.Write("hardinfo", "#!/bin/sh\necho > '" + marker + "'\n"),
+                               std::filesystem::perms::owner_all);
+  qputenv("PATH", QByteArray::fromStdString(dir_.Path("")));
   about->findChild<QAbstractButton*>("cmdSysInfo")->click();
-  qputenv("PATH", path);
+  qputenv("PATH", QByteArray::fromStdString(path));
   EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(marker); }));
   EXPECT_EQ(ui_.OnlyMessage(), "");
   about->findChild<QAbstractButton*>("CmdCopyDetails")->click();
