@@ -30,7 +30,7 @@ std::string Ch(std::string_view name, std::uint8_t tp, std::uint16_t sid) {
   return TcsRecord(name, 4, tp, sid, 0, 0);
 }
 
-// Each kind of edit shows as exactly one line, in block and record order: a rename, a
+// Each kind of edit shows as exactly one line, in block and record order: renames, a
 // removal, a new SID, a channel moved to the end, one appended, a transponder's digits
 // below the kHz, an FEC without text and its TID, and a byte of another block.
 TEST(ImageDiff, EachEditShowsAsOneLine) {
@@ -40,13 +40,14 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
                                       t1 + TptRecord(1100000000, 8, 1, 0, 0, 2, 0));
   EXPECT_TRUE(Lines(old_image, old_image).empty());
   std::string changed =
-      Image(Ch("Bet\xE4 \x7F", 1, 2) + Ch("Delta", 2, 40) + e + a + Ch("Neu", 2, 99),
+      Image(Ch("Bet\xE4 \x7F", 1, 2) + Ch("Delta", 2, 40) + Ch("Eps", 1, 5) + a + Ch("Neu", 2, 99),
             t1 + TptRecord(1100000005, 9, 1, 0, 0, 4, 0));
   changed[2 * flash::BlockSize + 0x50] ^= 1;
   EXPECT_EQ(Lines(old_image, changed),
             (std::vector<std::string>{
                 "0:1 block 0 channel 1 name: Beta \xE2\x86\x92 Bet\xC3\xA4 \\x7F",
                 "0:2 block 0 channel 2 sid: 4 \xE2\x86\x92 40",
+                "0:3 block 0 channel 3 name: Epsilon \xE2\x86\x92 Eps",
                 "0:3 block 0 channel 3 removed: Gamma (SID 3)",
                 "0:4 block 0 channel 4 moved from 1: Alpha (SID 1)",
                 "0:5 block 0 channel 5 added: Neu (SID 99)",

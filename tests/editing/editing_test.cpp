@@ -989,21 +989,22 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
   const std::string added = ",11111000,D,H,B,1/2,0,0,0,0\r\n";
   const struct {
     std::string csv;
-    std::size_t questions;
+    std::uint8_t removed;  // the transponder left out: its two channels go with it
   } cases[] = {
       {rows[0] + rows[5] + rows[4] + rows[3] + rows[2] + rows[1], 0},            // reversed
       {rows[0] + rows[3] + added + rows[1] + rows[2] + rows[5] + rows[4], 0},    // added
       {rows[0] + rows[1] + rows[3] + rows[3] + rows[2] + rows[4] + rows[5], 0},  // repeated
-      {rows[0] + rows[1] + rows[3] + rows[4] + rows[5], 1},  // transponder 2 removed
+      {rows[0] + rows[1] + rows[3] + rows[4] + rows[5], 2},
+      {rows[0] + rows[1] + rows[2] + rows[3] + rows[4], 5},  // the last
   };
   for (const auto& c : cases) {
     Applied import = Import(w, ListKind::kTransponders, c.csv);
     ASSERT_EQ(import.read.error, "");
-    EXPECT_EQ(import.read.questions.size(), c.questions);
+    EXPECT_EQ(import.read.questions.size(), c.removed ? 1u : 0u);
     auto expected = on(document);
-    if (c.questions > 0) {  // the two channels of transponder 2 went with it
-      for (std::size_t i = 12; i-- > 0;) {
-        if (document.channels()[i].tp == 2) expected.erase(expected.begin() + static_cast<long>(i));
+    for (std::size_t i = 12; i-- > 0;) {
+      if (c.removed && document.channels()[i].tp == c.removed) {
+        expected.erase(expected.begin() + static_cast<long>(i));
       }
     }
     EXPECT_EQ(on(ListDocument(import.image)), expected) << c.csv;

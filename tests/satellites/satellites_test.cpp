@@ -161,7 +161,7 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   EXPECT_EQ(Format(error).rfind(
                 "The folder of scan tables " + dir.Path("tables/README") + " can not be read: ", 0),
             0u);
-  EXPECT_EQ(NameForTerminal("A\x1B[2J\nB\xC2\x85-1.0W"), "A.[2J.B.-1.0W");
+  EXPECT_EQ(NameForTerminal("A \x1B[2J\nB\xC2\x85-1.0W"), "A .[2J.B.-1.0W");
   EXPECT_EQ(NameForTerminal("Caf\xE9"), "Caf\xC3\xA9");
 }
 
