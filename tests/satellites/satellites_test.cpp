@@ -224,6 +224,12 @@ TEST_F(AgainstTable, WarnsOfStrangersAndGaps) {
             "warning: block 1: Sat-1.0E (DiSEqC A): the list lacks 2 of 3 transponders it could "
             "hold: 11000 V, 11200 V");
   EXPECT_EQ(findings[1].rule, check::Rule::kSatelliteGap);
+  std::string gaps;  // eleven: ten named, the last counted
+  for (int k = 0; k < 11; ++k) gaps += Row(11300000 + k * 10000, "V", 27500000, "3/4");
+  const check::Finding gap =
+      CheckAgainstTable(check::FirstTransponders(workspace), false, "S", ParseScanTable(gaps))
+          .back();
+  EXPECT_TRUE(common::Format(gap.message).ends_with("11390 V and 1 more"));
 }
 
 TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {

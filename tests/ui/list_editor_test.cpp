@@ -39,8 +39,7 @@ class ListEditorTest : public UiTest {
   }
 };
 
-// A refused text keeps its editor open with the reason in the status line; nothing else
-// than the corrected name reaches the image.
+// A refused text keeps its editor open with the reason; only the corrected name is stored.
 TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelection) {
   ListEditor& window = OpenEditor();
   QTableView* view = window.channel_view();
@@ -129,8 +128,7 @@ TEST_F(ListEditorTest, WhatIsTypedIsTakenBeforeAnyActionOrRefusedWithIt) {
   }
 }
 
-// The find box matches any shown text anywhere in a row, the result follows moves, and a
-// move says where its row went.
+// A find matches any text a row shows; the result follows a move, which says what it did.
 TEST_F(ListEditorTest, FindShowsEveryMatchAndAMoveThereMovesTheChannelSelected) {
   QTableView* view = OpenEditor().channel_view();
   QAbstractItemModel* shown = view->model();
@@ -189,8 +187,7 @@ TEST_F(ListEditorTest, KeysAndTheChangesWindowFollowEveryStep) {
   EXPECT_GT(list->rowCount(), 1);  // the same window, against another image
 }
 
-// The dialog adds what the core's add would, as one step; without tables it says where to
-// get them.
+// The dialog adds what the core's add would, as one step; without tables it says where.
 TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   const std::string folder = dir_.Path("tables");
   store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(folder));
