@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -9,7 +10,6 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QKeyEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
