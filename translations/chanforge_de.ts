@@ -85,6 +85,20 @@ Trotzdem einlesen?</translation>
     </message>
 </context>
 <context>
+    <name>cell.channels</name>
+    <message>
+        <source>Channels</source>
+        <translation>Sender</translation>
+    </message>
+</context>
+<context>
+    <name>cell.no-transponder</name>
+    <message>
+        <source>{1} · none</source>
+        <translation>{1} · keiner</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::ui::AboutBox</name>
     <message>
         <source>Compiled : %1</source>
@@ -262,25 +276,6 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>%1 changes</source>
         <translation>%1 Änderungen</translation>
-    </message>
-</context>
-<context>
-    <name>chanforge::ui::ChannelTableModel</name>
-    <message>
-        <source>%1 · none</source>
-        <translation>%1 · keiner</translation>
-    </message>
-    <message>
-        <source>TV</source>
-        <translation>TV</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>Radio</translation>
-    </message>
-    <message>
-        <source>Nr</source>
-        <translation>Nr.</translation>
     </message>
 </context>
 <context>
@@ -1118,17 +1113,6 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>with the Folder… button</source>
         <translation>mit der Schaltfläche „Ordner…“</translation>
-    </message>
-</context>
-<context>
-    <name>chanforge::ui::TransponderTableModel</name>
-    <message>
-        <source>Nr</source>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Sender</translation>
     </message>
 </context>
 <context>
@@ -2079,6 +2063,13 @@ Die Liste leeren?</translation>
     </message>
 </context>
 <context>
+    <name>field.nr</name>
+    <message>
+        <source>Nr</source>
+        <translation>Nr.</translation>
+    </message>
+</context>
+<context>
     <name>field.outside</name>
     <message>
         <source>{1} {2} is outside {3} to {4}</source>
@@ -2138,7 +2129,7 @@ Die Liste leeren?</translation>
     <name>field.use</name>
     <message>
         <source>Use</source>
-        <translation>Use</translation>
+        <translation>Typ</translation>
     </message>
 </context>
 <context>
@@ -2600,13 +2591,6 @@ Overwrite ?</source>
     <message>
         <source>Column {1} is none of {2}.</source>
         <translation>Spalte {1} ist keine von {2}.</translation>
-    </message>
-</context>
-<context>
-    <name>print.nr</name>
-    <message>
-        <source>Nr</source>
-        <translation>Nr.</translation>
     </message>
 </context>
 <context>
@@ -3558,6 +3542,20 @@ Save the changes before loading ?</source>
     <message>
         <source>SR {1} is not a whole number of Msym/s: it would be stored as {2}.</source>
         <translation>SR {1} ist keine ganze Zahl von Msym/s: es würde als {2} gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>use.radio</name>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>use.tv</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
     </message>
 </context>
 <context>

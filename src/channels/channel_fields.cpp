@@ -42,16 +42,23 @@ std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field) {
   }
 }
 
-std::string ShownName(const ChannelRecord& record) {
+std::string_view NameText(const ChannelRecord& record) {
   std::string_view name(record.name.data(), record.name.size());
-  while (!name.empty() && name.back() == '\0') name.remove_suffix(1);
-  return common::ShownBytes(name);
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\0')) name.remove_suffix(1);
+  return name;
 }
+
+std::string ShownName(const ChannelRecord& record) { return common::ShownBytes(NameText(record)); }
 
 std::string ChannelText(const ChannelRecord& record, ChannelField field) {
   if (field != ChannelField::kName) return std::to_string(ChannelValue(record, field));
   const std::string_view name(record.name.data(), record.name.size());
   return std::string(name.substr(0, name.find('\0')));
+}
+
+bool NameFits(std::string_view utf8) {
+  const std::optional<std::string> latin1 = common::Utf8ToLatin1(utf8);
+  return latin1 && latin1->size() <= kTcsNameWidth;
 }
 
 common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
@@ -72,7 +79,9 @@ common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::s
     text.copy(record.name.data(), text.size());
     return {};
   }
-  const std::optional<std::int64_t> number = common::ReadValue(text);
+  // A named code ("TV") is read as the number the window shows it for.
+  std::optional<std::int64_t> number = common::ReadValue(text);
+  if (!number) number = common::NamedCode(info, text);
   if (!number) {
     return Say(common::kSentence, {Say(common::kNotANumber, {common::HeadingOf(info), quoted})});
   }

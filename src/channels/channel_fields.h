@@ -15,18 +15,24 @@ namespace chanforge::channels {
 enum class ChannelField { kName, kUse, kTp, kSid, kVpid, kApid, kVecm, kAecm, kPcr };
 inline constexpr std::size_t kChannelFieldCount = 9;
 
+// The receiver's service types that have a name; any other stays a number.
+inline constexpr common::CodeName kUseNames[] = {
+    {0x04, common::Wording("use.tv", "TV")},
+    {0x08, common::Wording("use.radio", "Radio")},
+};
+
 // clang-format off
 inline constexpr std::array<common::FieldInfo, kChannelFieldCount> kChannelFields = {{
     // name   heading  offset          width          text column     columns  base least most
-    {"name", common::Wording("field.name", "Name"), kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, 0, "", {}},
-    {"use", common::Wording("field.use", "Use"), kTcsUseOffset, 1, kTcsUseColumn, 2, 16, 0, common::kByteMost, "", {}},
-    {"tp", common::Wording("field.tp", "TP"), kTcsTpOffset, 1, kTcsTpColumn, 2, 16, 1, common::kByteMost, "", {}},
-    {"sid", common::Wording("field.sid", "SID"), kTcsWordOffset, 2, kTcsWordColumns[kSid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"vpid", common::Wording("field.vpid", "VPID"), kTcsWordOffset + 2, 2, kTcsWordColumns[kVpid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"apid", common::Wording("field.apid", "APID"), kTcsWordOffset + 4, 2, kTcsWordColumns[kApid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"vecm", common::Wording("field.vecm", "Vecm"), kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"aecm", common::Wording("field.aecm", "Aecm"), kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
-    {"pcr", common::Wording("field.pcr", "PCR"), kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 10, 0, common::kWordMost, "", {}},
+    {"name", common::Wording("field.name", "Name"), kTcsNameOffset, kTcsNameWidth, kTcsNameColumn, kTcsNameWidth, 0, 0, 0, "", {}, {}},
+    {"use", common::Wording("field.use", "Use"), kTcsUseOffset, 1, kTcsUseColumn, 2, 16, 0, common::kByteMost, "", {}, kUseNames},
+    {"tp", common::Wording("field.tp", "TP"), kTcsTpOffset, 1, kTcsTpColumn, 2, 16, 1, common::kByteMost, "", {}, {}},
+    {"sid", common::Wording("field.sid", "SID"), kTcsWordOffset, 2, kTcsWordColumns[kSid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}, {}},
+    {"vpid", common::Wording("field.vpid", "VPID"), kTcsWordOffset + 2, 2, kTcsWordColumns[kVpid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}, {}},
+    {"apid", common::Wording("field.apid", "APID"), kTcsWordOffset + 4, 2, kTcsWordColumns[kApid], kTcsWordWidth, 10, 0, common::kWordMost, "", {}, {}},
+    {"vecm", common::Wording("field.vecm", "Vecm"), kTcsWordOffset + 6, 2, kTcsWordColumns[kVecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}, {}},
+    {"aecm", common::Wording("field.aecm", "Aecm"), kTcsWordOffset + 8, 2, kTcsWordColumns[kAecm], kTcsWordWidth, 10, 0, common::kWordMost, "", {}, {}},
+    {"pcr", common::Wording("field.pcr", "PCR"), kTcsWordOffset + 10, 2, kTcsWordColumns[kPcr], kTcsWordWidth, 10, 0, common::kWordMost, "", {}, {}},
 }};
 // clang-format on
 
@@ -46,9 +52,14 @@ std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field);
 // The field as the CSV and the command line show it: the name's Latin-1 bytes up to its
 // first NUL, a number in decimal.
 std::string ChannelText(const ChannelRecord& record, ChannelField field);
+// The name's bytes without the blanks and NULs that pad it to its width.
+std::string_view NameText(const ChannelRecord& record);
 // The name as stored up to its padding, each byte as Latin-1 text and a control byte as
 // \xNN, so that a line stays one line and shows every byte.
 std::string ShownName(const ChannelRecord& record);
+
+// Whether a typed name (UTF-8) fits the field: Latin-1, and at most its width in bytes.
+bool NameFits(std::string_view utf8);
 
 // Stores a Latin-1 text: a name of at most 16 bytes, NUL padded as the text road stores
 // it (a blank at its end is refused, as that road would drop it; the name the record has,

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "channels/channel_fields.h"
 #include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/each_image.h"
@@ -23,9 +24,7 @@ constexpr common::ListKind kTransponders = common::ListKind::kTransponders;
 // A name as a table cell: trailing blanks and NULs dropped, and no control byte that
 // could split the line or steer a terminal.
 std::string NameCell(const editing::ChannelRecord& channel) {
-  std::string_view name(channel.name.data(), channel.name.size());
-  while (!name.empty() && (name.back() == ' ' || name.back() == '\0')) name.remove_suffix(1);
-  return common::Latin1ForTerminal(name);
+  return common::Latin1ForTerminal(channels::NameText(channel));
 }
 
 int Finish(ConsoleFrontend& ui, CommandSession& session, std::unique_ptr<editing::Command> command,
@@ -47,7 +46,7 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
     }
     return 0;
   }
-  out << "Nr";
+  out << common::kNrHeading.english;
   for (const common::FieldInfo& info : channels::kChannelFields)
     out << '\t' << common::HeadingOf(info);
   out << '\n';
@@ -77,7 +76,7 @@ int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
     }
     return 0;
   }
-  out << "Nr";
+  out << common::kNrHeading.english;
   for (const common::FieldInfo& info : transponders::kTransponderFields) {
     out << '\t' << common::ColumnTitle(info);
   }

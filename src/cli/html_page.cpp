@@ -25,12 +25,12 @@ tbody.sheet { break-before: page; }
 }
 )";
 
-void AppendRow(std::string& out, const std::vector<std::string>& cells,
+void AppendRow(std::string& out, const std::vector<common::Message>& cells,
                const std::vector<bool>& numbers, const char* tag) {
   out += "<tr>";
   for (std::size_t c = 0; c < cells.size(); ++c) {
     out += numbers[c] ? std::string("<") + tag + " class=\"n\">" : std::string("<") + tag + ">";
-    out += HtmlEscaped(cells[c]);
+    out += HtmlEscaped(common::Format(cells[c]));
     out += std::string("</") + tag + ">";
   }
   out += "</tr>\n";
@@ -84,9 +84,7 @@ std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& 
   out += choices.page_columns == 2 ? "<div class=\"two\">\n" : "<div>\n";
   out += "<table>\n<thead>\n<tr><th class=\"page\" colspan=\"" + span + "\">" +
          HtmlEscaped(header) + "</th></tr>\n";
-  std::vector<std::string> headings;
-  for (const common::Message& heading : list.headings) headings.push_back(common::Format(heading));
-  AppendRow(out, headings, list.numbers, "th");
+  AppendRow(out, list.headings, list.numbers, "th");
   out += "</thead>\n";
   for (const views::PrintedGroup& group : list.groups) {
     out += group.new_page ? "<tbody class=\"sheet\">\n" : "<tbody>\n";
@@ -94,7 +92,9 @@ std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& 
       out += "<tr><th class=\"group\" colspan=\"" + span + "\">" +
              HtmlEscaped(common::Format(group.title)) + "</th></tr>\n";
     }
-    for (const std::vector<std::string>& row : group.rows) AppendRow(out, row, list.numbers, "td");
+    for (const std::vector<common::Message>& row : group.rows) {
+      AppendRow(out, row, list.numbers, "td");
+    }
     out += "</tbody>\n";
   }
   out += "</table>\n</div>\n</body>\n</html>\n";

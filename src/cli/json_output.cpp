@@ -103,9 +103,8 @@ Json BlockJson(int index, const flash::BlockInfo& block) {
 Json ChannelJson(std::size_t number, const channels::ChannelRecord& channel) {
   Json json;
   json["nr"] = number;
-  // As the text prints it: without the padding of blanks and NULs behind the name.
-  std::string_view name(channel.name.data(), channel.name.size());
-  while (!name.empty() && (name.back() == ' ' || name.back() == '\0')) name.remove_suffix(1);
+  // As the text prints it: without the padding behind the name.
+  const std::string_view name = channels::NameText(channel);
   for (std::size_t f = 0; f < channels::kChannelFieldCount; ++f) {
     const auto field = static_cast<channels::ChannelField>(f);
     json[channels::kChannelFields[f].name] = field == channels::ChannelField::kName

@@ -12,6 +12,21 @@ std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view t
   return {};
 }
 
+std::optional<std::int64_t> NamedCode(const FieldInfo& info, std::string_view text) {
+  const std::string upper = ToUpperAscii(text);
+  for (const CodeName& named : info.names) {
+    if (upper == ToUpperAscii(named.name.english)) return named.code;
+  }
+  return {};
+}
+
+const Wording* NameOfCode(const FieldInfo& info, std::int64_t code) {
+  for (const CodeName& named : info.names) {
+    if (named.code == code) return &named.name;
+  }
+  return nullptr;
+}
+
 Message ChoicesText(const FieldInfo& info) {
   std::vector<Message> texts;
   for (const char* text : info.texts) texts.push_back(Value(text));

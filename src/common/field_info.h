@@ -17,6 +17,13 @@ namespace chanforge::common {
 inline constexpr std::int64_t kByteMost = 0xFF;
 inline constexpr std::int64_t kWordMost = 0xFFFF;
 
+// A code of a number field that has a name of its own: the editor shows and offers the name,
+// and every road takes it for the number.
+struct CodeName {
+  std::int64_t code;
+  Wording name;
+};
+
 struct FieldInfo {
   const char* name;                    // the command line's FIELD=, and the comparison's field name
   Wording heading;                     // the column heading: the CSV's in English, the editor's
@@ -29,6 +36,7 @@ struct FieldInfo {
   std::int64_t most;                   // the largest
   const char* unit;                    // empty when the value has none
   std::span<const char* const> texts;  // the value's texts by code, for a field of choices
+  std::span<const CodeName> names;     // the named codes of a number field
 };
 
 // A field's value refused, as every road says it (without the full stop a sentence adds):
@@ -43,6 +51,9 @@ inline constexpr auto kFieldSays = Wording("field.says", "{1} {2}");
 // The heading as a message's value, in the reader's words.
 inline Message HeadingOf(const FieldInfo& info) { return Say(info.heading); }
 
+// The heading of the column that numbers the records by their place in the list.
+inline constexpr auto kNrHeading = Wording("field.nr", "Nr");
+
 // The heading with its unit, as a column shows it: "Frequency (kHz)".
 Message ColumnTitle(const FieldInfo& info);
 // The title of a column that shows a field of a linked record: "TP frequency (kHz)" for a
@@ -51,6 +62,10 @@ Message LinkedColumnTitle(const FieldInfo& link, const FieldInfo& info);
 
 // The code of one of a choice field's texts (any case), or nothing.
 std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view text);
+// The code a named code's name (any case, in English) stands for, or nothing.
+std::optional<std::int64_t> NamedCode(const FieldInfo& info, std::string_view text);
+// The name of a named code, or null.
+const Wording* NameOfCode(const FieldInfo& info, std::int64_t code);
 // A choice field's texts as a message lists them: "A or B", "1/2, 2/3, 3/4 or 4/5".
 Message ChoicesText(const FieldInfo& info);
 

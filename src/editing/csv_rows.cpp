@@ -19,7 +19,6 @@ using common::Value;
 using common::Wording;
 using transponders::kTransponderFieldCount;
 using transponders::kTransponderFields;
-constexpr const char kNumberHeading[] = "Nr";
 
 constexpr auto kEmptiedOne =
     Wording("csv.emptied-one", "{1} name would become empty: {2}.\r\nEmpty it ?");
@@ -51,10 +50,10 @@ std::string TpTitle(TransponderField field) {
       common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp), transponders::InfoOf(field)));
 }
 
-// "Nr" and the column titles of a record's fields.
+// The numbering column's heading and the column titles of a record's fields.
 template <std::size_t kCount>
 std::vector<std::string> Titles(const std::array<common::FieldInfo, kCount>& fields) {
-  std::vector<std::string> titles{kNumberHeading};
+  std::vector<std::string> titles{common::kNrHeading.english};
   for (const common::FieldInfo& info : fields) {
     titles.push_back(common::Format(common::ColumnTitle(info)));
   }

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <type_traits>
 
+#include "channels/channel_fields.h"
 #include "common/text_lines.h"
 
 namespace chanforge::editing {
@@ -116,10 +117,7 @@ std::array<std::uint8_t, 256> ShiftMap(std::size_t size, std::size_t position, i
 }
 
 std::string NameKey(const ChannelRecord& channel) {
-  std::string key =
-      common::ToUpperAscii(std::string_view(channel.name.data(), channel.name.size()));
-  while (!key.empty() && (key.back() == ' ' || key.back() == '\0')) key.pop_back();
-  return key;
+  return common::ToUpperAscii(channels::NameText(channel));
 }
 
 // A change of one field of one channel or transponder. The record as it was is taken when
@@ -687,9 +685,9 @@ std::optional<ChannelRecord> NewChannel(const ListDocument& document,
     reason = Say(kNeedsTransponder);
     return std::nullopt;
   }
-  constexpr std::uint8_t kUseTv = 0x04;
   ChannelRecord channel;
-  channel.use = kUseTv;
+  // In an empty list a new channel is a TV channel, the first named use.
+  channel.use = static_cast<std::uint8_t>(channels::kUseNames[0].code);
   channel.tp = 1;
   if (like && *like < document.channels().size()) {
     const ChannelRecord& beside = document.channels()[*like];
@@ -800,6 +798,52 @@ std::unique_ptr<Command> StepRows(const ListDocument& document, common::ListKind
 
 std::unique_ptr<Command> SortChannels(SortKey key) {
   return std::make_unique<SortChannelsCommand>(key);
+}
+
+namespace {
+
+// A typed text as Latin-1 bytes, a number without the blanks around it; the reason when a
+// character is beyond Latin-1.
+std::optional<std::string> TypedBytes(const CellInput& input, bool name, Message& refusal) {
+  if (input.chosen) return std::to_string(*input.chosen);
+  std::optional<std::string> latin1 = common::Utf8ToLatin1(input.typed);
+  if (!latin1) {
+    refusal = Say(common::kSentence, {common::NotLatin1Text(input.typed)});
+  } else if (!name) {
+    latin1 = std::string(common::TrimBlanks(*latin1));
+  }
+  return latin1;
+}
+
+}  // namespace
+
+CellEdit EditChannelCell(const ListDocument& document, std::size_t row, ChannelField field,
+                         const CellInput& input) {
+  CellEdit edit;
+  const std::optional<std::string> bytes =
+      TypedBytes(input, field == ChannelField::kName, edit.refusal);
+  if (!bytes) return edit;
+  ChannelRecord record = document.channels()[row];
+  edit.refusal = SetChannelValue(document, record, field, *bytes);
+  if (edit.refusal.empty() && record != document.channels()[row]) {
+    edit.command = SetChannel(row, field, record);
+  }
+  return edit;
+}
+
+CellEdit EditTransponderCell(const ListDocument& document, std::size_t row, TransponderField field,
+                             const CellInput& input) {
+  CellEdit edit;
+  TransponderRecord record = document.transponders()[row];
+  if (input.chosen) {
+    edit.refusal = SetTransponderValue(record, field, *input.chosen);
+  } else if (const std::optional<std::string> bytes = TypedBytes(input, false, edit.refusal)) {
+    edit.refusal = SetTransponderText(record, field, *bytes);
+  }
+  if (edit.refusal.empty() && record != document.transponders()[row]) {
+    edit.command = SetTransponder(row, field, record);
+  }
+  return edit;
 }
 
 std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,

@@ -83,6 +83,22 @@ std::unique_ptr<Command> RemoveTransponder(std::size_t row);
 std::unique_ptr<Command> RemoveTransponders(std::vector<std::size_t> rows);
 std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count, std::size_t before);
 
+// What a cell's editor gives: the text typed (UTF-8), or the value chosen from its list.
+struct CellInput {
+  std::string typed;
+  std::optional<std::int64_t> chosen;
+};
+// The step that gives a field of a row the input, or why not; neither when the input changes
+// nothing. A typed number is read as every road reads it, blanks around it left aside.
+struct CellEdit {
+  std::unique_ptr<Command> command;
+  common::Message refusal;
+};
+CellEdit EditChannelCell(const ListDocument& document, std::size_t row, ChannelField field,
+                         const CellInput& input);
+CellEdit EditTransponderCell(const ListDocument& document, std::size_t row, TransponderField field,
+                             const CellInput& input);
+
 // Several commands as one step, applied in order and reverted in reverse.
 std::unique_ptr<Command> GroupCommands(std::vector<std::unique_ptr<Command>> commands,
                                        common::Message description);

@@ -101,9 +101,7 @@ std::int64_t ListDocument::TransponderKhz(std::uint8_t tp) const {
 }
 
 std::size_t ListDocument::CountedTransponders() const {
-  std::size_t counted = transponders_.size();
-  while (counted > 0 && transponders_[counted - 1].IsEmpty()) --counted;
-  return counted;
+  return transponders::UsedCount(transponders_);
 }
 
 std::size_t ListDocument::ChannelsUsing(std::size_t transponder) const {

@@ -111,14 +111,19 @@ void AppendTptLine(std::string& line, const TransponderRecord& record, std::size
   }
 }
 
+std::size_t UsedCount(const std::vector<TransponderRecord>& records) {
+  std::size_t used = records.size();
+  while (used > 0 && records[used - 1].IsEmpty()) --used;
+  return used;
+}
+
 std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
   std::vector<TransponderRecord> records;
   records.reserve(list.size() / TptRecordSize);
   for (std::size_t p = 0; p + TptRecordSize <= list.size(); p += TptRecordSize) {
     records.push_back(TransponderRecord::Decode(list.substr(p)));
   }
-  // The list ends at its last used record.
-  while (!records.empty() && records.back().IsEmpty()) records.pop_back();
+  records.resize(UsedCount(records));
   std::vector<std::string> lines;
   lines.reserve(records.size());
   for (std::size_t i = 0; i < records.size(); ++i) {

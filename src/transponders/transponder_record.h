@@ -76,6 +76,10 @@ inline constexpr char TptHeading[] = "Nr  Freq      TID    NID    Chn SR  Fec  L
 // The 2040-byte size (170 records) that a converted transponder file is padded to.
 inline constexpr std::size_t kTptFileMinimumSize = 2040;
 
+// The records up to the last used one, as every read counts a list: unused records behind it
+// are the block's padding.
+std::size_t UsedCount(const std::vector<TransponderRecord>& records);
+
 // Appends the text line of one record (number counts from 1, shown modulo 256).
 void AppendTptLine(std::string& out, const TransponderRecord& record, std::size_t number,
                    bool decLink);

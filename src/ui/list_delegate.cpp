@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "channels/channel_record.h"
+#include "channels/channel_fields.h"
 #include "ui/list_table_model.h"
 
 namespace chanforge::ui {
@@ -28,9 +28,7 @@ NameEditor::NameEditor(QWidget* parent) : QLineEdit(parent), count_(new QLabel(t
 
 void NameEditor::ShowCount() {
   const QString name = text();
-  const bool fits = name.size() <= kNameBytes && std::all_of(name.begin(), name.end(), [](QChar c) {
-                      return c.unicode() <= 0xFF;
-                    });
+  const bool fits = channels::NameFits(name.toStdString());
   QPalette palette = count_->palette();
   palette.setColor(QPalette::WindowText, fits ? palette.color(QPalette::PlaceholderText) : Qt::red);
   count_->setPalette(palette);
@@ -55,11 +53,11 @@ void NameEditor::resizeEvent(QResizeEvent* event) {
 QWidget* ListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
   QWidget* editor = nullptr;
-  switch (static_cast<CellEditor>(index.data(kEditorRole).toInt())) {
-    case CellEditor::kName:
+  switch (static_cast<views::CellEditor>(index.data(kEditorRole).toInt())) {
+    case views::CellEditor::kName:
       editor = new NameEditor(parent);
       break;
-    case CellEditor::kNumber: {
+    case views::CellEditor::kNumber: {
       // Any text reaches the check, which names what is wrong with it: a box that drops
       // keys it does not like would turn 70000 into 7000.
       auto* box = new QLineEdit(parent);
@@ -68,7 +66,7 @@ QWidget* ListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
       editor = box;
       break;
     }
-    case CellEditor::kChoice: {
+    case views::CellEditor::kChoice: {
       auto* box = new QComboBox(parent);
       const QStringList texts = index.data(kChoicesRole).toStringList();
       const QVariantList values = index.data(kChoiceValuesRole).toList();

@@ -66,7 +66,7 @@ Layout Measure(QPaintDevice& device, const views::PrintedList& list, int page_co
       layout.widths[c] = bold.horizontalAdvance(Qt8(list.headings[c]));
     }
     for (const views::PrintedGroup& group : list.groups) {
-      for (const std::vector<std::string>& cells : group.rows) {
+      for (const std::vector<common::Message>& cells : group.rows) {
         for (std::size_t c = 0; c < cells.size(); ++c) {
           layout.widths[c] = std::max(layout.widths[c], plain.horizontalAdvance(Qt8(cells[c])));
         }

@@ -4,42 +4,19 @@
 #include <algorithm>
 #include <set>
 
-#include "common/text_lines.h"
 #include "ui/widgets.h"
+#include "views/list_cells.h"
 
 namespace chanforge::ui {
 
 namespace {
 
 constexpr char kRowsMime[] = "application/x-chanforge-rows";
-// The receiver's service types the Type column names.
-constexpr int kUseTv = 0x04;
-constexpr int kUseRadio = 0x08;
-// Nr, the fields, then the count of channels using the transponder.
-constexpr int kChannelsColumn = static_cast<int>(transponders::kTransponderFieldCount) + 1;
-
-QString Hex(int value) { return QString("0x%1").arg(value, 2, 16, QChar('0')).toUpper(); }
-
-QVariant Choice(int role, const QStringList& texts, const QVariantList& values) {
-  if (role == kEditorRole) return static_cast<int>(CellEditor::kChoice);
-  if (role == kChoicesRole) return texts;
-  if (role == kChoiceValuesRole) return values;
-  return {};
-}
 
 // A cell editor commits when it closes, changed or not; an unchanged value must not
 // become a step (a name would lose its trailing blanks).
 bool Unchanged(const QModelIndex& index, const QVariant& value) {
   return value.toString() == index.data(Qt::EditRole).toString();
-}
-
-QVariant Number(int role) {
-  return role == kEditorRole ? QVariant(static_cast<int>(CellEditor::kNumber)) : QVariant();
-}
-
-// A typed number as the core reads it; surrounding blanks are no part of it.
-std::string NumberText(const QVariant& value) {
-  return value.toString().trimmed().toLatin1().toStdString();
 }
 
 }  // namespace
@@ -179,163 +156,124 @@ bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, in
   return true;
 }
 
-int ChannelTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : 10;
+std::span<const transponders::TransponderRecord> ListTableModel::UsedTransponders() const {
+  return {document_.transponders().data(), document_.CountedTransponders()};
 }
 
-QString ChannelTableModel::TransponderText(std::uint8_t tp) const {
-  const QString number = QString("%1").arg(tp, 2, 10, QChar('0'));
-  if (tp == 0 || tp > document_.CountedTransponders()) return tr("%1 \u00b7 none").arg(number);
-  const transponders::TransponderRecord& t = document_.transponders()[tp - 1u];
-  return QString("%1 \u00b7 %2 %3")
-      .arg(number)
-      .arg(t.Khz() / 1000)
-      .arg(t.flags & transponders::kFlagHorizontal ? "H" : "V");
+int ListTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(views::ColumnCount(Kind()));
+}
+
+QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0) return {};
+  return Qt8(views::ColumnHeading(Kind(), static_cast<std::size_t>(section)));
+}
+
+bool ListTableModel::Editable(int column) const {
+  return EditorOf(column) != views::CellEditor::kNone;
+}
+
+views::CellEditor ListTableModel::EditorOf(int column) const {
+  return column < 0 ? views::CellEditor::kNone
+                    : views::ColumnEditor(Kind(), static_cast<std::size_t>(column));
+}
+
+QVariant ListTableModel::ColumnData(int column, int role) const {
+  if (role == Qt::TextAlignmentRole) {
+    const views::CellAlign align = views::ColumnAlign(Kind(), static_cast<std::size_t>(column));
+    const Qt::Alignment across = align == views::CellAlign::kLeft     ? Qt::AlignLeft
+                                 : align == views::CellAlign::kCenter ? Qt::AlignHCenter
+                                                                      : Qt::AlignRight;
+    return QVariant::fromValue(across | Qt::AlignVCenter);
+  }
+  if (role == kEditorRole) return static_cast<int>(EditorOf(column));
+  return {};
+}
+
+QVariant ListTableModel::ChoiceData(const std::vector<views::CellChoice>& choices, int role) {
+  QStringList texts;
+  QVariantList values;
+  for (const views::CellChoice& choice : choices) {
+    texts << Qt8(choice.text);
+    values << static_cast<qlonglong>(choice.value);
+  }
+  return role == kChoicesRole ? QVariant(texts) : QVariant(values);
+}
+
+editing::CellInput ListTableModel::InputOf(const QModelIndex& index, const QVariant& value) const {
+  if (EditorOf(index.column()) == views::CellEditor::kChoice) return {{}, value.toLongLong()};
+  return {value.toString().toStdString(), {}};
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   const auto row = static_cast<std::size_t>(index.row());
   if (!index.isValid() || row >= document_.channels().size()) return {};
-  const editing::ChannelRecord& channel = document_.channels()[row];
-  const int column = index.column();
-  if (role == Qt::TextAlignmentRole && column != 1) {
-    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  const channels::ChannelRecord& channel = document_.channels()[row];
+  const auto column = static_cast<std::size_t>(index.column());
+  const std::optional<channels::ChannelField> field = views::ChannelColumnField(column);
+  switch (role) {
+    case Qt::DisplayRole:
+      return Qt8(views::ChannelCell(row, channel, UsedTransponders(), column));
+    case Qt::EditRole:
+      if (!field) return {};
+      if (EditorOf(index.column()) == views::CellEditor::kChoice) {
+        return static_cast<qlonglong>(channels::ChannelValue(channel, *field));
+      }
+      return Qt8(views::ChannelEditText(channel, column));
+    case kChoicesRole:
+    case kChoiceValuesRole:
+      return ChoiceData(views::ChannelChoices(channel, UsedTransponders(), column), role);
+    default:
+      return ColumnData(index.column(), role);
   }
-  if (column == 0) return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
-  if (column == 1) {
-    std::string name(channel.name.data(), channel.name.size());
-    while (!name.empty() && name.back() == '\0') name.pop_back();
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return Latin1(name);
-    if (role == kEditorRole) return static_cast<int>(CellEditor::kName);
-    return {};
-  }
-  if (column == 2) {
-    const int use = channel.use;
-    if (role == Qt::DisplayRole) {
-      return use == kUseTv ? tr("TV") : use == kUseRadio ? tr("Radio") : Hex(use);
-    }
-    if (role == Qt::EditRole) return use;
-    QStringList texts{tr("TV"), tr("Radio")};
-    QVariantList values{kUseTv, kUseRadio};
-    if (use != kUseTv && use != kUseRadio) {
-      texts << Hex(use);
-      values << use;
-    }
-    return Choice(role, texts, values);
-  }
-  if (column == 3) {
-    if (role == Qt::DisplayRole) return TransponderText(channel.tp);
-    if (role == Qt::EditRole) return static_cast<int>(channel.tp);
-    if (role != kChoicesRole && role != kChoiceValuesRole && role != kEditorRole) return {};
-    QStringList texts;
-    QVariantList values;
-    const std::size_t count = std::min(document_.CountedTransponders(), editing::kMostTransponders);
-    for (std::size_t tp = 1; tp <= count; ++tp) {
-      texts << TransponderText(static_cast<std::uint8_t>(tp));
-      values << static_cast<int>(tp);
-    }
-    if (channel.tp == 0 || channel.tp > count) {  // shown as it is, kept unless chosen
-      texts << TransponderText(channel.tp);
-      values << static_cast<int>(channel.tp);
-    }
-    return Choice(role, texts, values);
-  }
-  if (role == Qt::DisplayRole || role == Qt::EditRole) return channel.words[column - 4];
-  return Number(role);
-}
-
-QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section == 0) return tr("Nr");
-  if (section < 1 || section > static_cast<int>(editing::kChannelFieldCount)) return {};
-  return Qt8(common::ColumnTitle(channels::kChannelFields[section - 1]));
 }
 
 std::unique_ptr<editing::Command> ChannelTableModel::Edit(const QModelIndex& index,
                                                           const QVariant& value,
                                                           common::Message& reason) const {
-  const auto row = static_cast<std::size_t>(index.row());
-  const auto field = static_cast<editing::ChannelField>(index.column() - 1);
-  std::string text;
-  if (field == editing::ChannelField::kName) {
-    const QString name = value.toString();
-    // Said as the command line and the CSV say it.
-    if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
-      reason = common::Say(common::kSentence, {common::NotLatin1Text(name.toStdString())});
-      return nullptr;
-    }
-    text = name.toLatin1().toStdString();
-  } else {
-    text = NumberText(value);
-  }
-  editing::ChannelRecord record = document_.channels()[row];
-  reason = editing::SetChannelValue(document_, record, field, text);
-  if (!reason.empty() || record == document_.channels()[row]) return nullptr;
-  return editing::SetChannel(row, field, record);
+  const std::optional<channels::ChannelField> field =
+      views::ChannelColumnField(static_cast<std::size_t>(index.column()));
+  if (!field) return nullptr;
+  editing::CellEdit edit = editing::EditChannelCell(
+      document_, static_cast<std::size_t>(index.row()), *field, InputOf(index, value));
+  reason = std::move(edit.refusal);
+  return std::move(edit.command);
 }
 
 std::string ChannelTableModel::RecordKey(int row) const {
   return document_.channels()[static_cast<std::size_t>(row)].Encode();
 }
 
-int TransponderTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kChannelsColumn + 1;
-}
-
 QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
   const auto row = static_cast<std::size_t>(index.row());
   if (!index.isValid() || row >= document_.transponders().size()) return {};
   const transponders::TransponderRecord& t = document_.transponders()[row];
-  const int column = index.column();
-  const bool shown = role == Qt::DisplayRole || role == Qt::EditRole;
-  if (role == Qt::TextAlignmentRole) {
-    return QVariant::fromValue((column >= 2 && column <= 5 ? Qt::AlignHCenter : Qt::AlignRight) |
-                               Qt::AlignVCenter);
+  const auto column = static_cast<std::size_t>(index.column());
+  const std::optional<transponders::TransponderField> field = views::TransponderColumnField(column);
+  switch (role) {
+    case Qt::DisplayRole:
+      return Qt8(views::TransponderCellText(row, t, document_.ChannelsUsing(row + 1), column));
+    case Qt::EditRole:
+      return field ? QVariant(static_cast<qlonglong>(transponders::TransponderValue(t, *field)))
+                   : QVariant();
+    case kChoicesRole:
+    case kChoiceValuesRole:
+      return ChoiceData(views::TransponderChoices(column), role);
+    default:
+      return ColumnData(index.column(), role);
   }
-  if (column == 0) return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
-  if (column == kChannelsColumn) {
-    return role == Qt::DisplayRole
-               ? QVariant(static_cast<qulonglong>(document_.ChannelsUsing(row + 1)))
-               : QVariant();
-  }
-  if (column < 0 || column > kChannelsColumn) return {};
-  const auto field = static_cast<transponders::TransponderField>(column - 1);
-  const common::FieldInfo& info = transponders::InfoOf(field);
-  if (role == Qt::DisplayRole && !info.texts.empty()) {
-    return QString::fromStdString(transponders::TransponderText(t, field));
-  }
-  if (shown) return QVariant(static_cast<qlonglong>(transponders::TransponderValue(t, field)));
-  if (info.texts.empty()) return Number(role);
-  QStringList texts;
-  QVariantList values;
-  for (std::size_t code = 0; code < info.texts.size(); ++code) {
-    texts << QString(info.texts[code]);
-    values << static_cast<int>(code);
-  }
-  return Choice(role, texts, values);
-}
-
-QVariant TransponderTableModel::headerData(int section, Qt::Orientation orientation,
-                                           int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section == 0) return tr("Nr");
-  if (section == kChannelsColumn) return tr("Channels");
-  if (section < 1 || section > kChannelsColumn) return {};
-  return Qt8(common::ColumnTitle(transponders::kTransponderFields[section - 1]));
 }
 
 std::unique_ptr<editing::Command> TransponderTableModel::Edit(const QModelIndex& index,
                                                               const QVariant& value,
                                                               common::Message& reason) const {
-  const auto row = static_cast<std::size_t>(index.row());
-  const auto field = static_cast<editing::TransponderField>(index.column() - 1);
-  transponders::TransponderRecord record = document_.transponders()[row];
-  // A chooser gives the code; a typed number goes as text, read and refused as the CSV is.
-  reason = transponders::InfoOf(field).texts.empty()
-               ? editing::SetTransponderText(record, field, NumberText(value))
-               : editing::SetTransponderValue(record, field, value.toLongLong());
-  if (!reason.empty() || record == document_.transponders()[row]) return nullptr;
-  return editing::SetTransponder(row, field, record);
+  const std::optional<transponders::TransponderField> field =
+      views::TransponderColumnField(static_cast<std::size_t>(index.column()));
+  if (!field) return nullptr;
+  editing::CellEdit edit = editing::EditTransponderCell(
+      document_, static_cast<std::size_t>(index.row()), *field, InputOf(index, value));
+  reason = std::move(edit.refusal);
+  return std::move(edit.command);
 }
 
 std::string TransponderTableModel::RecordKey(int row) const {

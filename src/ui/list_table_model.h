@@ -10,14 +10,12 @@
 
 #include "editing/list_commands.h"
 #include "editing/list_document.h"
+#include "views/list_cells.h"
 
 namespace chanforge::ui {
 
-// How the editor delegate edits a cell (ItemRole::kEditor).
-enum class CellEditor { kNone, kNumber, kName, kChoice };
-
 enum ItemRole {
-  kEditorRole = Qt::UserRole + 1,  // a CellEditor
+  kEditorRole = Qt::UserRole + 1,  // a views::CellEditor
   kChoicesRole,                    // QStringList of texts, for kChoice
   kChoiceValuesRole,               // QVariantList of values, one per text
 };
@@ -32,6 +30,8 @@ class ListTableModel : public QAbstractTableModel {
   ListTableModel(editing::ListDocument& document, PushCommand push, QObject* parent);
 
   int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
   QStringList mimeTypes() const override;
@@ -59,8 +59,15 @@ class ListTableModel : public QAbstractTableModel {
 
  protected:
   virtual int DocumentRows() const = 0;
-  virtual bool Editable(int column) const = 0;
   virtual common::ListKind Kind() const = 0;
+  bool Editable(int column) const;
+  views::CellEditor EditorOf(int column) const;
+  // What every row of a column says alike: its alignment and its editor.
+  QVariant ColumnData(int column, int role) const;
+  static QVariant ChoiceData(const std::vector<views::CellChoice>& choices, int role);
+  editing::CellInput InputOf(const QModelIndex& index, const QVariant& value) const;
+  // The transponders a channel can name, as a fresh read counts them.
+  std::span<const transponders::TransponderRecord> UsedTransponders() const;
   // The row's command for the value, or null with the reason (null and no reason: nothing
   // changes).
   virtual std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
@@ -91,18 +98,12 @@ class ChannelTableModel : public ListTableModel {
  public:
   using ListTableModel::ListTableModel;
 
-  int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   std::string RecordKey(int row) const override;
   bool ReadOnly() const override { return document_.channel_block() < 0; }
 
-  // The transponder as the Transponder column shows it: "05 · 11836 H".
-  QString TransponderText(std::uint8_t tp) const;
-
  protected:
   int DocumentRows() const override { return static_cast<int>(document_.channels().size()); }
-  bool Editable(int column) const override { return column > 0; }
   common::ListKind Kind() const override { return common::ListKind::kChannels; }
   std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
                                          common::Message& reason) const override;
@@ -114,16 +115,13 @@ class TransponderTableModel : public ListTableModel {
  public:
   using ListTableModel::ListTableModel;
 
-  int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   std::string RecordKey(int row) const override;
   bool ReadOnly() const override { return document_.transponder_block() < 0; }
 
  protected:
   // As a fresh read shows them: unused records behind the last used one stay unshown.
   int DocumentRows() const override { return static_cast<int>(document_.CountedTransponders()); }
-  bool Editable(int column) const override { return column > 0 && column < 10; }
   common::ListKind Kind() const override { return common::ListKind::kTransponders; }
   std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
                                          common::Message& reason) const override;

@@ -10,6 +10,7 @@
 #include "common/list_kind.h"
 #include "common/text_lines.h"
 #include "transponders/transponder_fields.h"
+#include "views/list_cells.h"
 
 namespace chanforge::views {
 
@@ -26,7 +27,6 @@ using common::Wording;
 
 constexpr auto kNotAColumn = Wording("print.not-a-column", "Column {1} is none of {2}.");
 constexpr auto kTwice = Wording("print.twice", "Column {1} is named twice.");
-constexpr auto kNr = Wording("print.nr", "Nr");
 constexpr auto kNoTransponder = Wording("print.no-transponder", "No transponder");
 constexpr auto kDiseqc = Wording("print.diseqc", "DiSEqC {1}");
 constexpr auto kGroupTitle = Wording("print.group-title", "{1} \u00b7 {2}");
@@ -42,9 +42,8 @@ std::optional<Choice> Named(std::string_view name, std::span<const char* const> 
   return {};
 }
 
-ChannelField FieldOf(PrintColumn column) {
-  return static_cast<ChannelField>(static_cast<int>(column) - 1);
-}
+// A print column is a column of the channel list.
+std::size_t ListColumn(PrintColumn column) { return static_cast<std::size_t>(column); }
 
 // "nr", then the field table's names.
 constexpr auto kColumnNames = [] {
@@ -54,18 +53,6 @@ constexpr auto kColumnNames = [] {
   }
   return names;
 }();
-
-// The transponder a channel's TP names, or null when it names no used record.
-const TransponderRecord* TransponderOf(const std::vector<TransponderRecord>& transponders,
-                                       std::uint8_t tp) {
-  if (tp == 0 || tp > transponders.size() || transponders[tp - 1u].IsEmpty()) return nullptr;
-  return &transponders[tp - 1u];
-}
-
-std::string TransponderText(const std::vector<TransponderRecord>& transponders, std::uint8_t tp) {
-  const TransponderRecord* t = TransponderOf(transponders, tp);
-  return t ? transponders::TransponderLabel(tp, *t) : std::to_string(tp) + " (no transponder)";
-}
 
 }  // namespace
 
@@ -102,8 +89,7 @@ Message ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& column
 }
 
 Message PrintHeading(PrintColumn column) {
-  return column == PrintColumn::kNr ? Say(kNr)
-                                    : common::ColumnTitle(channels::InfoOf(FieldOf(column)));
+  return ColumnHeading(common::ListKind::kChannels, ListColumn(column));
 }
 
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name) {
@@ -122,15 +108,17 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
   list.count = common::CountOf(common::ListKind::kChannels, channels.size());
   for (const PrintColumn column : choices.columns) {
     list.headings.push_back(PrintHeading(column));
-    list.numbers.push_back(column == PrintColumn::kNr ||
-                           channels::InfoOf(FieldOf(column)).base != 0);
+    list.numbers.push_back(ColumnAlign(common::ListKind::kChannels, ListColumn(column)) ==
+                           CellAlign::kRight);
   }
+  const std::span<const TransponderRecord> used(transponders.data(),
+                                                transponders::UsedCount(transponders));
   // Groups by key, in key order; a channel on no transponder gathers under the largest key.
   constexpr int kNoTransponderKey = 1 << 16;
   const auto key_of = [&](const ChannelRecord& channel) {
-    const TransponderRecord* t = TransponderOf(transponders, channel.tp);
     if (choices.group == PrintGroup::kNone) return 0;
-    if (!t) return kNoTransponderKey;
+    if (channel.tp == 0 || channel.tp > used.size()) return kNoTransponderKey;
+    const TransponderRecord* t = &used[channel.tp - 1u];
     return choices.group == PrintGroup::kTransponder      ? static_cast<int>(channel.tp)
            : (t->flags & transponders::kFlagDiseqcB) != 0 ? 1
                                                           : 0;
@@ -138,17 +126,9 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
   std::map<int, PrintedGroup> groups;
   for (std::size_t i = 0; i < channels.size(); ++i) {
     const ChannelRecord& channel = channels[i];
-    std::vector<std::string>& row = groups[key_of(channel)].rows.emplace_back();
+    std::vector<Message>& row = groups[key_of(channel)].rows.emplace_back();
     for (const PrintColumn column : choices.columns) {
-      if (column == PrintColumn::kNr) {
-        row.push_back(std::to_string(i + 1));
-      } else if (column == PrintColumn::kName) {
-        row.push_back(channels::ShownName(channel));
-      } else if (column == PrintColumn::kTp) {
-        row.push_back(TransponderText(transponders, channel.tp));
-      } else {
-        row.push_back(channels::ChannelText(channel, FieldOf(column)));
-      }
+      row.push_back(ChannelCell(i, channel, used, ListColumn(column)));
     }
   }
   const auto title_of = [&](int key) -> Message {
@@ -156,7 +136,7 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
     if (choices.group == PrintGroup::kInput) {
       return Say(kDiseqc, {Value(transponders::kDiseqcTexts[key])});
     }
-    return Value(TransponderText(transponders, static_cast<std::uint8_t>(key)));
+    return TransponderCell(static_cast<std::uint8_t>(key), used);
   };
   for (auto& [key, group] : groups) {
     if (choices.group != PrintGroup::kNone) {

@@ -16,7 +16,8 @@
 
 namespace chanforge::views {
 
-// The place in the list, then the channel fields in the field table's order.
+// The columns of the channel list: the place in the list, then the channel fields in the field
+// table's order.
 enum class PrintColumn { kNr, kName, kUse, kTp, kSid, kVpid, kApid, kVecm, kAecm, kPcr };
 static_assert(static_cast<std::size_t>(PrintColumn::kPcr) == channels::kChannelFieldCount);
 
@@ -41,7 +42,7 @@ inline constexpr const char* kPaperNames[] = {"a4", "letter"};
 std::string PrintColumnsText(const std::vector<PrintColumn>& columns);
 // Reads "nr,name,tp,sid" (any case) into columns; why not, or an empty text.
 common::Message ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns);
-// "Nr", or the field's column title.
+// The numbering column's heading, or the field's column title.
 common::Message PrintHeading(PrintColumn column);
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name);
 std::optional<Paper> PaperNamed(std::string_view name);
@@ -49,7 +50,7 @@ std::optional<Paper> PaperNamed(std::string_view name);
 struct PrintedGroup {
   common::Message title;  // "DiSEqC A · 812 channels"; empty when the list is not grouped
   bool new_page = false;  // starts a page of its own
-  std::vector<std::vector<std::string>> rows;  // a cell per column
+  std::vector<std::vector<common::Message>> rows;  // a cell per column
 };
 
 struct PrintedList {
@@ -61,8 +62,7 @@ struct PrintedList {
   std::vector<PrintedGroup> groups;
 };
 
-// The rows of the channels, as the list editor shows them: names as Latin-1 with control
-// bytes visible, the transponder as "23 · 11836 H", the other fields as the CSV has them.
+// The rows of the channels, each cell as the list editor shows it.
 PrintedList PrintRows(const std::vector<channels::ChannelRecord>& channels,
                       const std::vector<transponders::TransponderRecord>& transponders,
                       const PrintChoices& choices, const std::string& image_file,

@@ -23,6 +23,7 @@
 namespace chanforge::editing {
 namespace {
 
+using namespace std::string_literals;
 using testing::TcsRecord;
 using testing::TptRecord;
 
@@ -823,6 +824,38 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
           << row;
     }
   }
+}
+
+TEST(Roads, TakeTheUseAndTheCellsAsTheEditorShowsThem) {
+  flash::Workspace w = Image();
+  ListDocument document(w);
+  const std::string header = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\n2,Ch 1,";
+  for (const auto& [typed, use] : {std::pair{"TV", 4}, {"radio", 8}, {"0x0C", 12}, {"Film", 0}}) {
+    const std::string refusal = use ? "" : "Use \"Film\" is not a number.";
+    ChannelRecord record = document.channels()[1];
+    EXPECT_EQ(AssignChannelField(document, record, "use="s + typed), refusal);
+    EXPECT_EQ(record.use, use ? use : 1);
+    const CellEdit edit = EditChannelCell(document, 1, ChannelField::kUse, {typed, {}});
+    EXPECT_EQ(edit.refusal, refusal);
+    EXPECT_EQ(edit.command != nullptr, refusal.empty());
+    EXPECT_EQ(
+        Format(Import(w, ListKind::kChannels, header + typed + ",1,1,0,0,0,0,0\n").read.error),
+        refusal.empty() ? "" : "Line 2 of f: " + refusal);
+  }
+  // Typed numbers are read without the blanks around them, names as typed; what is not
+  // Latin-1, or names nothing new, makes no step.
+  EXPECT_TRUE(EditChannelCell(document, 1, ChannelField::kSid, {" 77 ", {}}).command);
+  for (const char* name : {"Ch 1 ", "\u20ac"}) {
+    const CellEdit refused = EditChannelCell(document, 1, ChannelField::kName, {name, {}});
+    EXPECT_TRUE(!refused.refusal.empty() && !refused.command) << name;
+  }
+  EXPECT_FALSE(EditChannelCell(document, 1, ChannelField::kTp, {{}, 1}).command);
+  const CellEdit chosen =
+      EditTransponderCell(document, 2, TransponderField::kPolarisation, {{}, 0});
+  ASSERT_TRUE(chosen.command);
+  chosen.command->Apply(document);
+  EXPECT_EQ(document.transponders()[2].flags & transponders::kFlagHorizontal, 0);
+  EXPECT_EQ(EditTransponderCell(document, 2, TransponderField::kKhz, {"12000000", {}}).refusal, "");
 }
 
 TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {

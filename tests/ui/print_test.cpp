@@ -68,7 +68,8 @@ TEST(ListPdf, HoldsEveryChannelOnceInOrderOnThePagesTheHeaderCounts) {
     }
     EXPECT_EQ(pages, full ? 16 : 2);  // as few as 8 pt allows: two lists side by side
     std::size_t at = 0;
-    for (const std::vector<std::string>& row : list.groups.at(0).rows) {
+    for (const std::vector<common::Message>& cells : list.groups.at(0).rows) {
+      const std::vector<std::string> row = common::Texts(cells);
       std::string line = "\n";
       for (const std::string& cell : row) line += OneBlank(cell) + " ";
       line.back() = '\n';

@@ -15,6 +15,7 @@
 #include "views/block_view.h"
 #include "views/done_texts.h"
 #include "views/labels.h"
+#include "views/list_cells.h"
 #include "views/list_view.h"
 #include "views/print_rows.h"
 
@@ -185,10 +186,15 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
   EXPECT_EQ(rows.file_name + rows.date + Format(rows.count), "flash.bin2026-12-064 channels");
   EXPECT_EQ(Texts(rows.headings), (std::vector<std::string>{"Nr", "Name", "TP", "SID"}));
   ASSERT_EQ(rows.groups.size(), 1u);
-  EXPECT_EQ(rows.groups[0].rows, (Rows{{"1", "<b>", "2 \u00b7 10750 V", "100"},
-                                       {"2", "X\\x01\u00e9", "0 (no transponder)", "100"},
-                                       {"3", "A", "1 \u00b7 11778 H", "100"},
-                                       {"4", "B", "2 \u00b7 10750 V", "100"}}));
+  const auto texts = [](const std::vector<std::vector<common::Message>>& cells) {
+    Rows shown;
+    for (const auto& row : cells) shown.push_back(Texts(row));
+    return shown;
+  };
+  EXPECT_EQ(texts(rows.groups[0].rows), (Rows{{"1", "<b>", "2 \u00b7 10750 V", "100"},
+                                              {"2", "X\\x01\u00e9", "0 \u00b7 none", "100"},
+                                              {"3", "A", "1 \u00b7 11778 H", "100"},
+                                              {"4", "B", "2 \u00b7 10750 V", "100"}}));
   // Groups in input or transponder order, each channel keeping its number in the list.
   const auto groups = [&](PrintGroup group) {
     choices.group = group;
@@ -197,7 +203,7 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
     std::string shown;
     for (const PrintedGroup& g : rows.groups) {
       shown += (g.new_page ? "|" : "") + Format(g.title) + ":";
-      for (const auto& row : g.rows) shown += row[0] + " ";
+      for (const auto& row : g.rows) shown += Format(row[0]) + " ";
     }
     return shown;
   };
@@ -209,8 +215,51 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
             "No transponder \u00b7 1 channel:2 ");
   EXPECT_EQ(Texts(rows.headings), (std::vector<std::string>{"Nr", "Use", "VPID"}));
   EXPECT_EQ(rows.numbers, (std::vector<bool>{true, true, true}));
-  EXPECT_EQ(rows.groups[0].rows[0], (std::vector<std::string>{"3", "4", "200"}));
+  EXPECT_EQ(Texts(rows.groups[0].rows[0]), (std::vector<std::string>{"3", "TV", "200"}));
   EXPECT_EQ(PageText(2, 15), "page 2 of 15");
+}
+
+TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
+  using common::ListKind;
+  const std::vector<transponders::TransponderRecord> tps = {
+      transponders::TransponderRecord::Decode(testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 0x0B)),
+      transponders::TransponderRecord::Decode(testing::TptRecord(1000000000, 1, 1, 0, 0, 2, 0))};
+  const auto channel = channels::ChannelRecord::Decode(testing::TcsRecord("AB ", 12, 9, 7, 0, 0));
+  EXPECT_EQ(views::ColumnCount(ListKind::kChannels), 10u);
+  EXPECT_EQ(Format(ColumnHeading(ListKind::kTransponders, 10)) +
+                Format(ColumnHeading(ListKind::kChannels, 0)) +
+                Format(ColumnHeading(ListKind::kTransponders, 9)),
+            "ChannelsNrSR (Msym/s)");
+  std::string shown;
+  for (std::size_t column = 0; column < 10; ++column) {
+    shown += Format(ChannelCell(4, channel, tps, column)) + "|";
+  }
+  EXPECT_EQ(shown, "5|AB|0x0C|9 \u00b7 none|7|0|0|0|0|0|");
+  EXPECT_EQ(Format(UseCell(4)) + Format(UseCell(8)) + Format(TransponderCell(2, tps)),
+            "TVRadio2 \u00b7 10750 V");
+  const auto choices = [](const std::vector<CellChoice>& offered) {
+    std::string texts;
+    for (const CellChoice& choice : offered) {
+      texts += Format(choice.text) + "=" + std::to_string(choice.value) + " ";
+    }
+    return texts;
+  };
+  EXPECT_EQ(choices(ChannelChoices(channel, tps, 2)), "TV=4 Radio=8 0x0C=12 ");
+  EXPECT_EQ(choices(ChannelChoices(channel, tps, 3)),
+            "1 \u00b7 11778 H=1 2 \u00b7 10750 V=2 9 \u00b7 none=9 ");
+  EXPECT_EQ(choices(TransponderChoices(3)), "V=0 H=1 ");
+  EXPECT_EQ(ChannelEditText(channel, 1) + ChannelEditText(channel, 4), "AB7");
+  const std::vector<CellEditor> editors = {
+      ColumnEditor(ListKind::kChannels, 0),     ColumnEditor(ListKind::kChannels, 1),
+      ColumnEditor(ListKind::kChannels, 2),     ColumnEditor(ListKind::kChannels, 4),
+      ColumnEditor(ListKind::kTransponders, 5), ColumnEditor(ListKind::kTransponders, 10)};
+  EXPECT_EQ(editors, (std::vector{CellEditor::kNone, CellEditor::kName, CellEditor::kChoice,
+                                  CellEditor::kNumber, CellEditor::kChoice, CellEditor::kNone}));
+  const std::vector<CellAlign> aligns = {
+      ColumnAlign(ListKind::kChannels, 1), ColumnAlign(ListKind::kChannels, 2),
+      ColumnAlign(ListKind::kTransponders, 4), ColumnAlign(ListKind::kTransponders, 1)};
+  EXPECT_EQ(aligns, (std::vector{CellAlign::kLeft, CellAlign::kRight, CellAlign::kCenter,
+                                 CellAlign::kRight}));
 }
 
 TEST(PrintRows, ChoicesReadAsTheCommandLineAndTheSettingsWriteThem) {
