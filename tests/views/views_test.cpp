@@ -225,7 +225,6 @@ TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
       transponders::TransponderRecord::Decode(testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 0x0B)),
       transponders::TransponderRecord::Decode(testing::TptRecord(1000000000, 1, 1, 0, 0, 2, 0))};
   const auto channel = channels::ChannelRecord::Decode(testing::TcsRecord("AB ", 12, 9, 7, 0, 0));
-  EXPECT_EQ(views::ColumnCount(ListKind::kChannels), 10u);
   EXPECT_EQ(Format(ColumnHeading(ListKind::kTransponders, 10)) +
                 Format(ColumnHeading(ListKind::kChannels, 0)) +
                 Format(ColumnHeading(ListKind::kTransponders, 9)),
@@ -239,9 +238,8 @@ TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
             "TVRadio2 \u00b7 10750 V");
   const auto choices = [](const std::vector<CellChoice>& offered) {
     std::string texts;
-    for (const CellChoice& choice : offered) {
-      texts += Format(choice.text) + "=" + std::to_string(choice.value) + " ";
-    }
+    for (const CellChoice& c : offered)
+      texts += Format(c.text) + "=" + std::to_string(c.value) + " ";
     return texts;
   };
   EXPECT_EQ(choices(ChannelChoices(channel, tps, 2)), "TV=4 Radio=8 0x0C=12 ");
@@ -249,17 +247,17 @@ TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
             "1 \u00b7 11778 H=1 2 \u00b7 10750 V=2 9 \u00b7 none=9 ");
   EXPECT_EQ(choices(TransponderChoices(3)), "V=0 H=1 ");
   EXPECT_EQ(ChannelEditText(channel, 1) + ChannelEditText(channel, 4), "AB7");
-  const std::vector<CellEditor> editors = {
-      ColumnEditor(ListKind::kChannels, 0),     ColumnEditor(ListKind::kChannels, 1),
-      ColumnEditor(ListKind::kChannels, 2),     ColumnEditor(ListKind::kChannels, 4),
-      ColumnEditor(ListKind::kTransponders, 5), ColumnEditor(ListKind::kTransponders, 10)};
-  EXPECT_EQ(editors, (std::vector{CellEditor::kNone, CellEditor::kName, CellEditor::kChoice,
-                                  CellEditor::kNumber, CellEditor::kChoice, CellEditor::kNone}));
-  const std::vector<CellAlign> aligns = {
-      ColumnAlign(ListKind::kChannels, 1), ColumnAlign(ListKind::kChannels, 2),
-      ColumnAlign(ListKind::kTransponders, 4), ColumnAlign(ListKind::kTransponders, 1)};
-  EXPECT_EQ(aligns, (std::vector{CellAlign::kLeft, CellAlign::kRight, CellAlign::kCenter,
-                                 CellAlign::kRight}));
+  // Per column its editor (none, number, text, choice) and alignment (left, centre, right).
+  const auto columns = [](ListKind kind) {
+    std::string kinds;
+    for (std::size_t column = 0; column < ColumnCount(kind); ++column) {
+      kinds += "-NTC"[static_cast<int>(ColumnEditor(kind, column))];
+      kinds += "lcr"[static_cast<int>(ColumnAlign(kind, column))];
+    }
+    return kinds;
+  };
+  EXPECT_EQ(columns(ListKind::kChannels), "-rTlCrCrNrNrNrNrNrNr");
+  EXPECT_EQ(columns(ListKind::kTransponders), "-rNrCcCcCcCcNrNrNrNr-r");
 }
 
 TEST(PrintRows, ChoicesReadAsTheCommandLineAndTheSettingsWriteThem) {
