@@ -313,6 +313,13 @@ const RuleInfo& RuleOf(Rule rule) {
                        [rule](const RuleInfo& info) { return info.rule == rule; });
 }
 
+std::string_view RuleName(Rule rule) {
+  constexpr std::string_view kPrefix = "check-why.";
+  std::string_view id = RuleOf(rule).reason.id;
+  id.remove_prefix(kPrefix.size());
+  return id;
+}
+
 std::vector<Finding> CheckImage(const flash::Workspace& workspace) {
   return Checker(workspace).Run();
 }

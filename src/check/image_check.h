@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/frontend.h"
@@ -44,6 +45,8 @@ struct RuleInfo {
 // Every rule the check knows, with its severity and reason.
 const std::vector<RuleInfo>& Rules();
 const RuleInfo& RuleOf(Rule rule);
+// The rule's name for scripts, "tp-missing": its reason's id, less the prefix all share.
+std::string_view RuleName(Rule rule);
 
 inline constexpr int kImageWide = -1;  // block of a finding about the whole image
 

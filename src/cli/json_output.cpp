@@ -12,25 +12,6 @@ namespace chanforge::cli {
 namespace {
 
 // The kinds as scripts name them, in the order of the enums.
-constexpr const char* kRuleNames[] = {"image-size",
-                                      "no-usable-blocks",
-                                      "length-past-end",
-                                      "part-record",
-                                      "second-list",
-                                      "tp-missing",
-                                      "duplicate-sid",
-                                      "sid-zero",
-                                      "name-control-bytes",
-                                      "empty-record-inside",
-                                      "too-many-channels",
-                                      "frequency-range",
-                                      "duplicate-transponder",
-                                      "hidden-flags",
-                                      "unknown-fec",
-                                      "not-on-satellite",
-                                      "satellite-gap"};
-static_assert(std::size(kRuleNames) == static_cast<std::size_t>(check::Rule::kSatelliteGap) + 1);
-
 constexpr const char* kChangeNames[] = {"size",  "name",  "length", "added",     "removed",
                                         "moved", "field", "bytes",  "more-bytes"};
 static_assert(std::size(kChangeNames) ==
@@ -59,7 +40,7 @@ std::string JsonText(std::string_view text) {
 
 Json FindingJson(const check::Finding& finding) {
   Json json;
-  json["kind"] = kRuleNames[static_cast<std::size_t>(finding.rule)];
+  json["kind"] = std::string(check::RuleName(finding.rule));
   json["severity"] = finding.severity == check::Severity::kError ? "error" : "warning";
   json["place"] = JsonText(common::Format(check::FindingPlace(finding)));
   json["block"] = NumberOrNull(finding.block, finding.block != check::kImageWide);

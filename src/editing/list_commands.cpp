@@ -4,7 +4,10 @@
 #include <array>
 #include <limits>
 #include <numeric>
+#include <set>
 #include <type_traits>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "channels/channel_fields.h"
 #include "common/text_lines.h"
@@ -798,6 +801,35 @@ std::unique_ptr<Command> StepRows(const ListDocument& document, common::ListKind
 
 std::unique_ptr<Command> SortChannels(SortKey key) {
   return std::make_unique<SortChannelsCommand>(key);
+}
+
+std::vector<std::size_t> FollowRecords(const std::vector<std::size_t>& rows,
+                                       const std::vector<std::string>& before,
+                                       const std::vector<std::string>& after) {
+  std::unordered_multimap<std::string_view, std::size_t> places;
+  for (std::size_t row = 0; row < after.size(); ++row) places.emplace(after[row], row);
+  const std::unordered_set<std::string_view> old(before.begin(), before.end());
+  const auto distance = [](std::size_t a, std::size_t b) { return a > b ? a - b : b - a; };
+  std::set<std::size_t> taken;
+  std::vector<std::size_t> found;
+  for (const std::size_t row : rows) {
+    std::size_t place = after.empty() ? 0 : std::min(row, after.size() - 1);
+    const bool stays =
+        row >= before.size() ||
+        (row < after.size() && (after[row] == before[row] || !old.contains(after[row])));
+    if (!stays) {
+      std::optional<std::size_t> best;
+      const auto [from, to] = places.equal_range(before[row]);
+      for (auto it = from; it != to; ++it) {
+        if (taken.contains(it->second)) continue;
+        if (!best || distance(it->second, row) < distance(*best, row)) best = it->second;
+      }
+      if (best) place = *best;
+    }
+    taken.insert(place);
+    found.push_back(place);
+  }
+  return found;
 }
 
 namespace {

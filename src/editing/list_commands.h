@@ -83,6 +83,15 @@ std::unique_ptr<Command> RemoveTransponder(std::size_t row);
 std::unique_ptr<Command> RemoveTransponders(std::vector<std::size_t> rows);
 std::unique_ptr<Command> MoveTransponders(std::size_t first, std::size_t count, std::size_t before);
 
+// Where the records at `rows` of `before` stand in `after` (records as their bytes), to keep
+// a selection on them. A row keeps its place when it still holds its record or was edited in
+// place (it holds one that `before` did not have); otherwise it goes to the nearest row
+// holding its record that no other row took (a move, a sort, their undo); a record that is
+// gone leaves the row where it was, or on the last row.
+std::vector<std::size_t> FollowRecords(const std::vector<std::size_t>& rows,
+                                       const std::vector<std::string>& before,
+                                       const std::vector<std::string>& after);
+
 // What a cell's editor gives: the text typed (UTF-8), or the value chosen from its list.
 struct CellInput {
   std::string typed;

@@ -73,41 +73,6 @@ QString BlockText(const flash::Workspace& workspace, int index, flash::ListKind 
   return ListEditor::tr("Editing Block:%1 (%2)").arg(QString::number(index), name);
 }
 
-// Where the records at rows of before are in after. A row keeps its place when it still
-// holds its record or was edited in place (it holds one that before did not have);
-// otherwise it goes to the nearest row holding its record that no other row took (a move,
-// a sort, their undo); a record that is gone leaves the row where it was.
-QList<int> FollowRecords(const QList<int>& rows, const std::vector<std::string>& before,
-                         const std::vector<std::string>& after) {
-  std::unordered_multimap<std::string_view, int> places;
-  std::unordered_set<std::string_view> old;
-  for (int row = 0; row < static_cast<int>(after.size()); ++row) {
-    places.emplace(after[static_cast<std::size_t>(row)], row);
-  }
-  for (const std::string& key : before) old.insert(key);
-  std::set<int> taken;
-  QList<int> found;
-  const int last = static_cast<int>(after.size()) - 1;
-  for (const int row : rows) {
-    const auto r = static_cast<std::size_t>(row);
-    int place = std::min(row, last);
-    const bool stays = r >= before.size() ||
-                       (r < after.size() && (after[r] == before[r] || !old.contains(after[r])));
-    if (!stays) {
-      int best = -1;
-      const auto [from, to] = places.equal_range(before[r]);
-      for (auto it = from; it != to; ++it) {
-        if (taken.contains(it->second)) continue;
-        if (best < 0 || std::abs(it->second - row) < std::abs(best - row)) best = it->second;
-      }
-      if (best >= 0) place = best;
-    }
-    taken.insert(place);
-    found << std::max(place, 0);
-  }
-  return found;
-}
-
 QString ColumnWidths(const QTableView* view) {
   QStringList widths;
   for (int c = 0; c < view->model()->columnCount(); ++c) {
@@ -362,15 +327,19 @@ void ListEditor::Follow(Side& side) {
   for (std::size_t row = 0; row < keys.size(); ++row) {
     keys[row] = side.model->RecordKey(static_cast<int>(row));
   }
-  const QList<int> found = FollowRecords(rows, side.keys, keys);
+  const std::vector<std::size_t> followed =
+      editing::FollowRecords({rows.begin(), rows.end()}, side.keys, keys);
   const qsizetype at = rows.indexOf(current);
-  const int current_now = current < 0 ? -1
-                          : at >= 0   ? found[at]
-                                      : FollowRecords({current}, side.keys, keys).first();
+  const auto current_now = current < 0 ? -1
+                           : at >= 0
+                               ? static_cast<int>(followed[static_cast<std::size_t>(at)])
+                               : static_cast<int>(editing::FollowRecords(
+                                     {static_cast<std::size_t>(current)}, side.keys, keys)[0]);
   side.keys = std::move(keys);
   QItemSelection selection;
-  for (const int row : found) {
-    const QModelIndex index = side.proxy->mapFromSource(side.model->index(row, 0));
+  for (const std::size_t row : followed) {
+    const QModelIndex index =
+        side.proxy->mapFromSource(side.model->index(static_cast<int>(row), 0));
     if (index.isValid()) selection.select(index, index);
   }
   side.view->selectionModel()->select(

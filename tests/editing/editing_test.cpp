@@ -856,6 +856,14 @@ TEST(Roads, TakeTheUseAndTheCellsAsTheEditorShowsThem) {
   EXPECT_EQ(EditTransponderCell(document, 2, TransponderField::kKhz, {"12000000", {}}).refusal, "");
 }
 
+TEST(FollowRecords, KeepsTheSelectionOnItsRecords) {
+  const std::vector<std::string> before = {"a", "b", "c", "b"};
+  EXPECT_EQ(FollowRecords(Rows(1, 3), before, {"b", "a", "c", "b"}), Rows(0, 3));
+  EXPECT_EQ(FollowRecords(Rows(0, 3), before, {"x", "b", "c"}), Rows(0, 1));  // edited, moved
+  EXPECT_EQ(FollowRecords(Rows(2, 3), before, {"a"}), Rows(0, 0));            // gone
+  EXPECT_EQ(FollowRecords(Rows(1), before, {}), Rows(0));
+}
+
 TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
   const std::string channels =
       "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n1,A,1,1,1,1,1,1,1,1\r\n";
