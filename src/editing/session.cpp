@@ -127,4 +127,26 @@ Outcome Session::Write(Frontend& frontend, const std::string& name) {
   return Outcome::kDone;
 }
 
+common::Outcome Session::LoadComparisonBase(common::Frontend& frontend, const std::string& name,
+                                            BaseFollows follows) {
+  flash::Workspace base;
+  const common::Outcome outcome = flash::LoadChosenFlashFile(base, frontend, files_, name);
+  if (outcome != common::Outcome::kDone) return outcome;
+  base_ = std::move(base);
+  base_name_ = name;
+  base_follows_ = follows;
+  base_generation_ = file_generation_;
+  return outcome;
+}
+
+Comparison Session::Compare() {
+  if (base_follows_ == BaseFollows::kTheFile && base_generation_ != file_generation_) {
+    // Loaded or saved since: the file now holds the image as it is.
+    base_.Load(std::string(workspace_.image().bytes()), workspace_.image().fileName);
+    base_name_ = workspace_.image().fileName;
+    base_generation_ = file_generation_;
+  }
+  return {base_name_, check::DiffImages(base_, workspace_)};
+}
+
 }  // namespace chanforge::editing

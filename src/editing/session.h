@@ -2,7 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "check/image_diff.h"
 #include "common/files.h"
 #include "common/frontend.h"
 #include "editing/list_document.h"
@@ -11,6 +13,16 @@
 #include "flash/flash_image.h"
 
 namespace chanforge::editing {
+
+// What a comparison starts from: another image as it was read, or the loaded file, which then
+// follows every load and save (it holds the image as it was last loaded or saved).
+enum class BaseFollows { kNothing, kTheFile };
+
+// The changes from the comparison's base to the image as it is now.
+struct Comparison {
+  std::string base_name;
+  std::vector<check::Change> changes;
+};
 
 // One image from its load to its saves: whether one was loaded, the file as it was when
 // loaded or saved, and the history whose clean point the dirty flag follows.
@@ -56,6 +68,13 @@ class Session {
   // warning", or "No findings"); the load never waits for it.
   common::Message LoadedSummary() const;
 
+  // Reads the image a comparison starts from, saying why not through the frontend.
+  common::Outcome LoadComparisonBase(common::Frontend& frontend, const std::string& name,
+                                     BaseFollows follows);
+  // The changes from the base (none before one is read); a base that follows the file is the
+  // image as it was last loaded or saved.
+  Comparison Compare();
+
  private:
   // Save, Discard or Cancel over unsaved changes; true when the caller may go on.
   bool ConfirmDropChanges(common::Frontend& frontend, const common::Wording& question);
@@ -72,6 +91,10 @@ class Session {
   common::FileStamp stamp_;
   bool loaded_ = false;
   std::size_t file_generation_ = 0;
+  flash::Workspace base_;
+  std::string base_name_;
+  BaseFollows base_follows_ = BaseFollows::kNothing;
+  std::size_t base_generation_ = 0;  // the loads and saves when the base was taken
 };
 
 }  // namespace chanforge::editing

@@ -589,14 +589,14 @@ void MainWindow::OnCompareWith() {
                                      {common::FileDialogKind::kOpen, Std(tr("Compare With")),
                                       Std(file_label_->text()), flash::kFlashFilter},
                                      flash::kDefaultFlashName);
-  if (!name.empty()) ShowChangesFrom(name, false);
+  if (!name.empty()) ShowChangesFrom(name, editing::BaseFollows::kNothing);
   ShowStatus("");
 }
 
 void MainWindow::OnShowChanges() {
   if (!CommitPendingEdit()) return;
   if (!session_.CheckLoaded(*frontend_)) return;
-  ShowChangesFrom(workspace_.image().fileName, true);
+  ShowChangesFrom(workspace_.image().fileName, editing::BaseFollows::kTheFile);
   ShowStatus("");
 }
 
@@ -663,15 +663,8 @@ void MainWindow::UpdateHistoryActions() {
       undo_stack_.CanRedo() ? tr("&Redo %1").arg(Qt8(undo_stack_.RedoDescription())) : tr("&Redo"));
 }
 
-void MainWindow::ShowChangesFrom(const std::string& name, bool follow_file) {
-  flash::Workspace other;
-  if (flash::LoadChosenFlashFile(other, *frontend_, files_, name) != common::Outcome::kDone) {
-    return;
-  }
-  changes_base_ = std::move(other);
-  changes_base_name_ = name;
-  changes_follow_file_ = follow_file;
-  changes_generation_ = session_.file_generation();
+void MainWindow::ShowChangesFrom(const std::string& name, editing::BaseFollows follows) {
+  if (session_.LoadComparisonBase(*frontend_, name, follows) != common::Outcome::kDone) return;
   ShowWindow(changes_window_, [this] {
     auto* window = new ChangesWindow(this);
     window->open_change = [this](const check::Change& change) {
@@ -686,15 +679,10 @@ void MainWindow::UpdateChanges() {
   auto* window = qobject_cast<ChangesWindow*>(changes_window_.data());
   if (!window || !window->isVisible()) return;
   const std::string& name = workspace_.image().fileName;
-  if (changes_follow_file_ && changes_generation_ != session_.file_generation()) {
-    // Loaded or saved since: the file now holds the image as it is.
-    changes_base_.Load(std::string(workspace_.image().bytes()), name);
-    changes_base_name_ = name;
-    changes_generation_ = session_.file_generation();
-  }
-  window->ShowChanges(Qt8(changes_base_name_),
+  editing::Comparison comparison = session_.Compare();
+  window->ShowChanges(Qt8(comparison.base_name),
                       workspace_.dirty() ? tr("%1 (unsaved)").arg(Qt8(name)) : Qt8(name),
-                      check::DiffImages(changes_base_, workspace_));
+                      std::move(comparison.changes));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

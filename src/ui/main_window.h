@@ -116,9 +116,9 @@ class MainWindow : public QMainWindow {
   void OnRedo();
   // The Undo and Redo entries name the step they would take.
   void UpdateHistoryActions();
-  // Compares the image in file name (old) with the one in memory (new); follow_file: the
-  // comparison is with the file the image is loaded from or saved to, whichever it is.
-  void ShowChangesFrom(const std::string& name, bool follow_file);
+  // Compares the image in file name (old) with the one in memory (new), the base following
+  // the image's file as the session says.
+  void ShowChangesFrom(const std::string& name, editing::BaseFollows follows);
   // The open Changes window after a change: again against its image.
   void UpdateChanges();
   // Opens the editor on a channel or transponder of the lists it edits (1-based record).
@@ -155,11 +155,6 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> check_window_;
   QPointer<QWidget> changes_window_;
   QPointer<QWidget> list_editor_;
-  // What the Changes window compares with, and whether that is the image's own file.
-  flash::Workspace changes_base_;
-  std::string changes_base_name_;
-  bool changes_follow_file_ = false;
-  std::size_t changes_generation_ = 0;  // the session's loads and saves at the base's time
   QAction* undo_action_ = nullptr;
   QAction* redo_action_ = nullptr;
   RecentFiles* recent_files_ = nullptr;

@@ -62,6 +62,25 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST(Session, AComparisonWithTheFileFollowsItsLoadsAndSaves) {
+  TempDir dir;
+  const std::string path = dir.Write("a.bin", FlashImageBuilder().Block(1, "TCS", "").Build());
+  const std::string other = dir.Write("b.bin", FlashImageBuilder().Build());
+  Session session(dir.disk);
+  ScriptedFrontend ui;
+  EXPECT_TRUE(session.Compare().changes.empty());  // nothing to compare with yet
+  ASSERT_EQ(session.LoadChosen(ui, path), Outcome::kDone);
+  ASSERT_EQ(session.LoadComparisonBase(ui, path, BaseFollows::kTheFile), Outcome::kDone);
+  Change(session);
+  EXPECT_EQ(session.Compare().changes.size(), 1u);
+  ASSERT_EQ(session.SaveInPlace(ui), Outcome::kDone);
+  EXPECT_TRUE(session.Compare().changes.empty());  // the file holds the image now
+  ASSERT_EQ(session.LoadComparisonBase(ui, other, BaseFollows::kNothing), Outcome::kDone);
+  ASSERT_EQ(session.LoadChosen(ui, other), Outcome::kDone);
+  EXPECT_EQ(session.Compare().base_name + " " + std::to_string(session.Compare().changes.size()),
+            other + " 0");
+}
+
 TEST(Session, SaveBeforeAnyLoadRefusesWithoutAskingOrWriting) {
   TempDir dir;
   const std::string target = dir.Write("victim.bin", "keep");
