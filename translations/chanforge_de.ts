@@ -445,14 +445,6 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
 <context>
     <name>chanforge::ui::ListEditor</name>
     <message>
-        <source>Editing Block:%1 (%2), the first of %3 %2 blocks</source>
-        <translation>Block:%1 (%2) wird bearbeitet, der erste von %3 %2-Blöcken</translation>
-    </message>
-    <message>
-        <source>Editing Block:%1 (%2)</source>
-        <translation>Block:%1 (%2) wird bearbeitet</translation>
-    </message>
-    <message>
         <source>Edit Lists</source>
         <translation>Listen bearbeiten</translation>
     </message>
@@ -2323,6 +2315,20 @@ Overwrite ?</source>
     <message>
         <source>No File Open!</source>
         <translation>Keine Datei geöffnet!</translation>
+    </message>
+</context>
+<context>
+    <name>label.edited-block</name>
+    <message>
+        <source>Editing Block:{1} ({2})</source>
+        <translation>Block:{1} ({2}) wird bearbeitet</translation>
+    </message>
+</context>
+<context>
+    <name>label.edited-first-block</name>
+    <message>
+        <source>Editing Block:{1} ({2}), the first of {3} {2} blocks</source>
+        <translation>Block:{1} ({2}) wird bearbeitet, der erste von {3} {2}-Blöcken</translation>
     </message>
 </context>
 <context>

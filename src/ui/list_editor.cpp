@@ -32,6 +32,7 @@
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
 #include "ui/workspace_signal.h"
+#include "views/labels.h"
 
 namespace chanforge::ui {
 
@@ -58,20 +59,6 @@ class FindFilter : public QSortFilterProxyModel {
  private:
   QString text_;
 };
-
-// "Editing Block:1 (TCS)", naming the first when the image has more of the kind.
-QString BlockText(const flash::Workspace& workspace, int index, flash::ListKind kind) {
-  int count = 0;
-  for (int i = 0; i < workspace.block_count(); ++i) {
-    if (flash::ListKindOf(workspace.blocks()[static_cast<std::size_t>(i)]) == kind) ++count;
-  }
-  const QString name = common::BlockNameOf(kind);
-  if (count > 1) {
-    return ListEditor::tr("Editing Block:%1 (%2), the first of %3 %2 blocks")
-        .arg(QString::number(index), name, QString::number(count));
-  }
-  return ListEditor::tr("Editing Block:%1 (%2)").arg(QString::number(index), name);
-}
 
 QString ColumnWidths(const QTableView* view) {
   QStringList widths;
@@ -308,9 +295,9 @@ void ListEditor::Refresh() {
     Follow(side);
     const common::ListKind kind = KindOf(side);
     const common::Message reason = document_.ReadOnlyReason(kind);
-    side.info->setText(reason.empty()
-                           ? BlockText(document_.workspace(), document_.block(kind), kind)
-                           : Qt8(reason));
+    side.info->setText(reason.empty() ? Qt8(views::EditedBlockText(document_.workspace(),
+                                                                   document_.block(kind), kind))
+                                      : Qt8(reason));
   }
   sort_->setEnabled(tabs_->currentIndex() == 0 && !sides_[0].model->ReadOnly());
 }

@@ -1,6 +1,9 @@
 #include "views/labels.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "flash/blocks.h"
 
 namespace chanforge::views {
 
@@ -24,12 +27,27 @@ std::string FileLabelText(const std::string& fileName) {
 }
 
 namespace {
+constexpr auto kEditedBlock = common::Wording("label.edited-block", "Editing Block:{1} ({2})");
+constexpr auto kEditedFirstBlock = common::Wording(
+    "label.edited-first-block", "Editing Block:{1} ({2}), the first of {3} {2} blocks");
 constexpr auto kFileChanged = common::Wording("label.file-changed", "File Changed");
 constexpr auto kSize = common::Wording("label.size", "Size :{1} bytes");
 }  // namespace
 
 common::Message ChangedMarkerText(const std::string& fileName, bool dirty) {
   return (!fileName.empty() && dirty) ? common::Say(kFileChanged) : common::Message();
+}
+
+common::Message EditedBlockText(const flash::Workspace& workspace, int index,
+                                common::ListKind kind) {
+  const auto count =
+      std::count_if(workspace.blocks().begin(), workspace.blocks().end(),
+                    [&](const flash::BlockInfo& b) { return ListKindOf(b) == kind; });
+  std::vector<common::Message> values = {common::Value(index),
+                                         common::Value(common::BlockNameOf(kind))};
+  if (count < 2) return common::Say(kEditedBlock, std::move(values));
+  values.push_back(common::Value(count));
+  return common::Say(kEditedFirstBlock, std::move(values));
 }
 
 common::Message SizeLabelText(std::int64_t size) {

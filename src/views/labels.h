@@ -1,10 +1,13 @@
-// The texts of the main window's labels: the file label, the changed marker and the size.
+// The texts of the windows' labels: the file label, the changed marker, the size, and the
+// block the list editor edits.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "common/list_kind.h"
 #include "common/message.h"
+#include "flash/flash_image.h"
 
 namespace chanforge::views {
 
@@ -17,5 +20,9 @@ common::Message ChangedMarkerText(const std::string& fileName, bool dirty);
 
 // The size label text after a load: "Size :524288 bytes".
 common::Message SizeLabelText(std::int64_t size);
+
+// "Editing Block:1 (TCS)", naming the first when the image has more of the kind.
+common::Message EditedBlockText(const flash::Workspace& workspace, int index,
+                                common::ListKind kind);
 
 }  // namespace chanforge::views

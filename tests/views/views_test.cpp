@@ -57,6 +57,11 @@ TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
   EXPECT_TRUE(ChangedMarkerText("", true).empty() && ChangedMarkerText("f.bin", false).empty());
   EXPECT_EQ(ChangedMarkerText("f.bin", true), "File Changed");
   EXPECT_EQ(SizeLabelText(524288), "Size :524288 bytes");
+  const flash::Workspace w = testing::LoadedWorkspace(
+      FlashImageBuilder().Block(1, "TCS", "").Block(3, "tcs", "").Block(4, "TPT", "").Build());
+  EXPECT_EQ(Format(EditedBlockText(w, 1, common::ListKind::kChannels)) + "|" +
+                Format(EditedBlockText(w, 4, common::ListKind::kTransponders)),
+            "Editing Block:1 (TCS), the first of 2 TCS blocks|Editing Block:4 (TPT)");
 }
 
 TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
