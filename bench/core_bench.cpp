@@ -295,7 +295,7 @@ void BM_ApplyOrder(benchmark::State& state) {
   }()));
   big.stack->Clear();
   BigList shuffled;
-  std::vector<editing::ChannelRecord> order = document.channels();
+  std::vector<channels::ChannelRecord> order = document.channels();
   std::shuffle(order.begin(), order.end(), std::mt19937(5));
   shuffled.stack->Push(editing::ReplaceChannels(order, common::Value("shuffle")));
   const bool csv = state.range(0) == 1;

@@ -153,12 +153,12 @@ class Checker {
       const auto kind = flash::ListKindOf(block);
       CheckLength(i, block, kind);
       if (!kind) continue;
-      int& count = kind == flash::ListKind::kChannels ? tcs_blocks : tpt_blocks;
+      int& count = kind == common::ListKind::kChannels ? tcs_blocks : tpt_blocks;
       if (++count > 1) {
         Add(Rule::kSecondList, i, 0, "", Say(kAnotherList, {Value(common::BlockNameOf(*kind))}));
       }
-      if (kind == flash::ListKind::kChannels) CheckChannels(i, block);
-      if (kind == flash::ListKind::kTransponders) CheckTransponders(i, block);
+      if (kind == common::ListKind::kChannels) CheckChannels(i, block);
+      if (kind == common::ListKind::kTransponders) CheckTransponders(i, block);
     }
     std::stable_sort(findings_.begin(), findings_.end(), [](const Finding& a, const Finding& b) {
       return std::pair(a.block, a.record) < std::pair(b.block, b.record);
@@ -170,7 +170,7 @@ class Checker {
   void Add(Rule rule, int block, int record, std::string field, common::Message message) {
     const bool channel =
         block >= 0 && flash::ListKindOf(workspace_.blocks()[static_cast<std::size_t>(block)]) ==
-                          flash::ListKind::kChannels;
+                          common::ListKind::kChannels;
     findings_.push_back({rule, RuleOf(rule).severity, block, record,
                          record > 0
                              ? common::RecordNameOf(channel ? common::ListKind::kChannels
@@ -179,7 +179,7 @@ class Checker {
                          std::move(field), std::move(message)});
   }
 
-  void CheckLength(int index, const flash::BlockInfo& block, std::optional<flash::ListKind> kind) {
+  void CheckLength(int index, const flash::BlockInfo& block, std::optional<common::ListKind> kind) {
     if (block.length > flash::kBlockDataRoom) {
       Add(Rule::kLengthPastEnd, index, 0, flash::kLengthFieldName,
           Say(kPastBlock, {Value(block.length), Value(flash::kBlockDataRoom)}));

@@ -415,7 +415,7 @@ class Differ {
                         Number(new_block.length)});
       }
     };
-    if (kind == flash::ListKind::kChannels) {
+    if (kind == common::ListKind::kChannels) {
       // Equal bytes over equal transponders: every channel reads the same.
       if (old_bytes == new_bytes && same_transponders_) return;
       const auto old_records = DecodeChannels(a_, old_block);

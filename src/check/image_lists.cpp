@@ -69,7 +69,7 @@ std::vector<TransponderRecord> DecodeTransponders(const flash::Workspace& worksp
 TransponderTable FirstTransponders(const flash::Workspace& workspace) {
   for (int i = 0; i < workspace.block_count(); ++i) {
     const flash::BlockInfo& block = workspace.blocks()[static_cast<std::size_t>(i)];
-    if (flash::ListKindOf(block) == flash::ListKind::kTransponders) {
+    if (flash::ListKindOf(block) == common::ListKind::kTransponders) {
       return {i, DecodeTransponders(workspace, block)};
     }
   }

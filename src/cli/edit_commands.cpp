@@ -23,7 +23,7 @@ constexpr common::ListKind kTransponders = common::ListKind::kTransponders;
 
 // A name as a table cell: trailing blanks and NULs dropped, and no control byte that
 // could split the line or steer a terminal.
-std::string NameCell(const editing::ChannelRecord& channel) {
+std::string NameCell(const channels::ChannelRecord& channel) {
   return common::Latin1ForTerminal(channels::NameText(channel));
 }
 
@@ -41,7 +41,7 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
   if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
   if (ui.options().json) {
     Json& list = entry["channels"] = Json::array();
-    for (const editing::ChannelRecord& channel : document.channels()) {
+    for (const channels::ChannelRecord& channel : document.channels()) {
       list.push_back(ChannelJson(list.size() + 1, channel));
     }
     return 0;
@@ -51,10 +51,10 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
     out << '\t' << common::HeadingOf(info);
   out << '\n';
   std::size_t number = 0;
-  for (const editing::ChannelRecord& channel : document.channels()) {
+  for (const channels::ChannelRecord& channel : document.channels()) {
     out << ++number << '\t' << NameCell(channel);
-    for (std::size_t f = 1; f < editing::kChannelFieldCount; ++f) {
-      out << '\t' << channels::ChannelValue(channel, static_cast<editing::ChannelField>(f));
+    for (std::size_t f = 1; f < channels::kChannelFieldCount; ++f) {
+      out << '\t' << channels::ChannelValue(channel, static_cast<channels::ChannelField>(f));
     }
     out << '\n';
   }
@@ -69,7 +69,7 @@ int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   if (Refused(ui, document.ReadOnlyReason(kTransponders))) return 1;
   if (ui.options().json) {
     Json& list = entry["transponders"] = Json::array();
-    for (const editing::TransponderRecord& t : document.transponders()) {
+    for (const transponders::TransponderRecord& t : document.transponders()) {
       Json transponder = TransponderJson(list.size() + 1, t);
       transponder["channels"] = document.ChannelsUsing(list.size() + 1);
       list.push_back(std::move(transponder));
@@ -82,10 +82,11 @@ int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   }
   out << "\tChannels\n";
   std::size_t number = 0;
-  for (const editing::TransponderRecord& t : document.transponders()) {
+  for (const transponders::TransponderRecord& t : document.transponders()) {
     out << ++number;
     for (std::size_t f = 0; f < transponders::kTransponderFieldCount; ++f) {
-      out << '\t' << transponders::TransponderText(t, static_cast<editing::TransponderField>(f));
+      out << '\t'
+          << transponders::TransponderText(t, static_cast<transponders::TransponderField>(f));
     }
     out << '\t' << document.ChannelsUsing(number) << '\n';
   }
@@ -100,8 +101,8 @@ int SetChannel(ConsoleFrontend& ui, common::Files& files, const std::string& fla
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), kChannels))) return 1;
   // One step, as the editor would make it field by field.
-  std::vector<std::pair<editing::ChannelField, editing::ChannelRecord>> steps;
-  editing::ChannelRecord record = document->channels()[number - 1];
+  std::vector<std::pair<channels::ChannelField, channels::ChannelRecord>> steps;
+  channels::ChannelRecord record = document->channels()[number - 1];
   for (const std::string& assignment : assignments) {
     if (Refused(ui, editing::AssignChannelField(*document, record, assignment))) return 1;
     const auto field = channels::ChannelFieldNamed(assignment.substr(0, assignment.find('=')));
@@ -119,11 +120,11 @@ int SetTransponder(ConsoleFrontend& ui, common::Files& files, const std::string&
   if (!document) return 1;
   const std::size_t size = document->transponders().size();
   if (Refused(ui, editing::CheckNumber(number, size, kTransponders))) return 1;
-  editing::TransponderRecord record = document->transponders()[number - 1];
+  transponders::TransponderRecord record = document->transponders()[number - 1];
   if (Refused(ui, editing::AssignTransponderFields(record, assignments))) return 1;
   if (record != document->transponders()[number - 1]) {
     session.history().Push(
-        editing::SetTransponder(number - 1, editing::TransponderField::kKhz, record));
+        editing::SetTransponder(number - 1, transponders::TransponderField::kKhz, record));
   }
   return SaveImage(ui, session, out);
 }
@@ -159,9 +160,9 @@ struct SortChoice {
   editing::SortKey key;
 };
 constexpr SortChoice kSortChoices[] = {
-    {channels::InfoOf(editing::ChannelField::kName).name, editing::SortKey::kName},
-    {channels::InfoOf(editing::ChannelField::kSid).name, editing::SortKey::kSid},
-    {transponders::InfoOf(editing::TransponderField::kKhz).name, editing::SortKey::kFrequency},
+    {channels::InfoOf(channels::ChannelField::kName).name, editing::SortKey::kName},
+    {channels::InfoOf(channels::ChannelField::kSid).name, editing::SortKey::kSid},
+    {transponders::InfoOf(transponders::TransponderField::kKhz).name, editing::SortKey::kFrequency},
 };
 
 int SortChannels(ConsoleFrontend& ui, common::Files& files, const std::string& flash,

@@ -106,8 +106,8 @@ int HexDump(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const 
   if (!LoadForReading(ui, files, w, flash) || !Selected(ui, w, index, flash::BlockAction::kView))
     return 1;
   const flash::BlockInfo& block = *flash::FindBlock(w, index);
-  const flash::ListKind wanted =
-      as == ViewAs::kTcs ? flash::ListKind::kChannels : flash::ListKind::kTransponders;
+  const common::ListKind wanted =
+      as == ViewAs::kTcs ? common::ListKind::kChannels : common::ListKind::kTransponders;
   // As the window's list option: only the names as the receiver writes them.
   if (as != ViewAs::kHex && flash::ListKindOf(block, flash::NameMatch::kExact) != wanted) {
     ui.ShowMessage(common::MessageKind::kError, "Block " + std::to_string(index) + " is not a " +

@@ -10,6 +10,14 @@
 
 namespace chanforge::editing {
 
+using channels::ChannelField;
+using channels::ChannelRecord;
+using channels::kChannelFieldCount;
+using common::ListKind;
+using transponders::SetTransponderText;
+using transponders::TransponderField;
+using transponders::TransponderRecord;
+
 namespace {
 
 using channels::kChannelFields;

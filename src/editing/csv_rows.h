@@ -13,20 +13,18 @@
 
 namespace chanforge::editing {
 
-using common::ListKind;
-
 // The list as UTF-8 CSV with a byte order mark and a header row, CR LF after every row; a
 // text cell a spreadsheet would run or change carries the mark UnmarkedCell removes.
 // Channels carry two convenience columns, their transponder's frequency and polarisation,
 // that import ignores.
-std::string ListCsv(const ListDocument& document, ListKind list);
+std::string ListCsv(const ListDocument& document, common::ListKind list);
 
 // What an import makes of a CSV text: the new list, or the refusal.
 struct CsvImport {
   common::Message error;  // "Line N of FILE: reason", a line each, at most 20 and "and N more"
   std::size_t rows = 0;
-  std::vector<ChannelRecord> channels;  // the new list of a channel file
-  std::vector<TransponderRecord> transponders;
+  std::vector<channels::ChannelRecord> channels;  // the new list of a channel file
+  std::vector<transponders::TransponderRecord> transponders;
   // The 1-based position each new transponder came from, 0 for a new one.
   std::vector<std::size_t> origins;
   // Asked before the import: emptying the list (a file without rows), or else emptying the
@@ -43,11 +41,11 @@ CsvImport ReadChannelCsv(const ListDocument& document, std::string_view csv,
 CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
                              const std::string& file);
 // The reader of the list.
-CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_view csv,
+CsvImport ReadListCsv(const ListDocument& document, common::ListKind list, std::string_view csv,
                       const std::string& file);
 
 // The step that applies a read import, links kept as in every edit.
-std::unique_ptr<Command> ImportCommand(ListKind list, CsvImport import,
+std::unique_ptr<Command> ImportCommand(common::ListKind list, CsvImport import,
                                        common::Message description);
 
 }  // namespace chanforge::editing

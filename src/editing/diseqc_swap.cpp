@@ -13,8 +13,8 @@ using transponders::kFlagDiseqcB;
 using transponders::TptRecordSize;
 using transponders::TransponderRecord;
 
-static_assert(flash::RecordSize(flash::ListKind::kChannels) == channels::TcsRecordSize);
-static_assert(flash::RecordSize(flash::ListKind::kTransponders) == TptRecordSize);
+static_assert(flash::RecordSize(common::ListKind::kChannels) == channels::TcsRecordSize);
+static_assert(flash::RecordSize(common::ListKind::kTransponders) == TptRecordSize);
 
 namespace {
 constexpr auto kSwapped =
@@ -32,7 +32,7 @@ common::Outcome SwappedBlock(const flash::Workspace& workspace, common::Frontend
   if (!block) return common::Outcome::kRefused;
   frontend.ShowStatus(
       common::Say(common::kConvertingStatus, {common::Value(common::Latin1ToUtf8(block->name))}));
-  if (flash::ListKindOf(*block) != flash::ListKind::kTransponders) {
+  if (flash::ListKindOf(*block) != common::ListKind::kTransponders) {
     frontend.ShowMessage(common::MessageKind::kError, common::Say(kSelectTpt));
     return common::Outcome::kRefused;
   }

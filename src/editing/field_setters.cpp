@@ -9,6 +9,12 @@
 
 namespace chanforge::editing {
 
+using channels::ChannelField;
+using channels::ChannelRecord;
+using transponders::SetTransponderText;
+using transponders::TransponderField;
+using transponders::TransponderRecord;
+
 namespace {
 
 using common::Message;

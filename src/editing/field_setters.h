@@ -12,22 +12,15 @@
 
 namespace chanforge::editing {
 
-using channels::ChannelField;
-using channels::ChannelFieldNamed;
-using channels::kChannelFieldCount;
-using transponders::SetTransponderText;
-using transponders::SetTransponderValue;
-using transponders::TransponderField;
-
 // Why "FIELD=VALUE" (UTF-8) cannot set a field of the record, or an empty text when it
 // was set. Numbers are decimal, or hexadecimal after 0x. A TP must name a transponder.
-common::Message AssignChannelField(const ListDocument& document, ChannelRecord& record,
+common::Message AssignChannelField(const ListDocument& document, channels::ChannelRecord& record,
                                    std::string_view utf8);
 // The same for "FIELD=VALUE"s of a transponder; a frequency and a band are set together.
-common::Message AssignTransponderFields(TransponderRecord& record,
+common::Message AssignTransponderFields(transponders::TransponderRecord& record,
                                         const std::vector<std::string>& assignments);
 // The same for one field and its value; a name is given as Latin-1 bytes.
-common::Message SetChannelValue(const ListDocument& document, ChannelRecord& record,
-                                ChannelField field, std::string_view value);
+common::Message SetChannelValue(const ListDocument& document, channels::ChannelRecord& record,
+                                channels::ChannelField field, std::string_view value);
 
 }  // namespace chanforge::editing

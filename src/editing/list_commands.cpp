@@ -14,6 +14,13 @@
 
 namespace chanforge::editing {
 
+using channels::ChannelField;
+using channels::ChannelRecord;
+using transponders::SetTransponderText;
+using transponders::SetTransponderValue;
+using transponders::TransponderField;
+using transponders::TransponderRecord;
+
 using channels::TcsWord;
 
 namespace {

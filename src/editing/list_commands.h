@@ -20,14 +20,16 @@ enum class SortKey { kName, kSid, kFrequency };
 
 // The commands get their document when applied. Rows are 0-based; the factories expect
 // rows that range_checks.h has passed.
-std::unique_ptr<Command> SetChannel(std::size_t row, ChannelField field,
-                                    const ChannelRecord& after);
+std::unique_ptr<Command> SetChannel(std::size_t row, channels::ChannelField field,
+                                    const channels::ChannelRecord& after);
 // Several fields of one channel as one step named after them ("Change SID and VPID of
 // channel 2"): each field with the record as it stands once that field is set.
 std::unique_ptr<Command> SetChannelFields(
-    std::size_t row, const std::vector<std::pair<ChannelField, ChannelRecord>>& steps);
+    std::size_t row,
+    const std::vector<std::pair<channels::ChannelField, channels::ChannelRecord>>& steps);
 // Inserts before row `position`; duplicate only changes the description.
-std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,
+std::unique_ptr<Command> InsertChannels(std::size_t position,
+                                        std::vector<channels::ChannelRecord> records,
                                         bool duplicate);
 std::unique_ptr<Command> RemoveChannels(std::vector<std::size_t> rows);
 std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std::size_t before);
@@ -39,8 +41,9 @@ std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order,
 // A channel to insert beside row `like` (none in an empty list): on its transponder (else
 // the first) with its Use, no name and SID 0, for the user to fill in. Without a
 // transponder to put it on: nullopt and the reason.
-std::optional<ChannelRecord> NewChannel(const ListDocument& document,
-                                        std::optional<std::size_t> like, common::Message& reason);
+std::optional<channels::ChannelRecord> NewChannel(const ListDocument& document,
+                                                  std::optional<std::size_t> like,
+                                                  common::Message& reason);
 
 // The editor's Insert: a new row before `position` (0 to the list's size), a channel as
 // NewChannel makes it beside row `like`, or a transponder at the lower band's edge (an
@@ -73,10 +76,10 @@ common::Message MovedText(const ListDocument& document, common::ListKind list,
                           const std::vector<std::size_t>& from, const std::vector<std::size_t>& to,
                           int step);
 
-std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,
-                                        const TransponderRecord& after);
+std::unique_ptr<Command> SetTransponder(std::size_t row, transponders::TransponderField field,
+                                        const transponders::TransponderRecord& after);
 std::unique_ptr<Command> InsertTransponders(std::size_t position,
-                                            std::vector<TransponderRecord> records);
+                                            std::vector<transponders::TransponderRecord> records);
 // Removes the channels using it in the same step.
 std::unique_ptr<Command> RemoveTransponder(std::size_t row);
 // Removes several (0-based rows, any order) and the channels using any of them, as one step.
@@ -103,28 +106,28 @@ struct CellEdit {
   std::unique_ptr<Command> command;
   common::Message refusal;
 };
-CellEdit EditChannelCell(const ListDocument& document, std::size_t row, ChannelField field,
-                         const CellInput& input);
-CellEdit EditTransponderCell(const ListDocument& document, std::size_t row, TransponderField field,
-                             const CellInput& input);
+CellEdit EditChannelCell(const ListDocument& document, std::size_t row,
+                         channels::ChannelField field, const CellInput& input);
+CellEdit EditTransponderCell(const ListDocument& document, std::size_t row,
+                             transponders::TransponderField field, const CellInput& input);
 
 // Several commands as one step, applied in order and reverted in reverse.
 std::unique_ptr<Command> GroupCommands(std::vector<std::unique_ptr<Command>> commands,
                                        common::Message description);
 
 // Replaces the whole channel list (an import).
-std::unique_ptr<Command> ReplaceChannels(std::vector<ChannelRecord> records,
+std::unique_ptr<Command> ReplaceChannels(std::vector<channels::ChannelRecord> records,
                                          common::Message description);
 // Replaces the whole transponder list (an import). origins[i] is the 1-based position the
 // new record i came from, 0 for a new one. Channels follow their transponder to the first
 // record that came from it; the channels of a transponder no record came from are removed.
-std::unique_ptr<Command> ReplaceTransponders(std::vector<TransponderRecord> records,
+std::unique_ptr<Command> ReplaceTransponders(std::vector<transponders::TransponderRecord> records,
                                              std::vector<std::size_t> origins,
                                              common::Message description);
 // What ReplaceTransponders does to the lists.
-void ReplaceTransponderList(std::vector<ChannelRecord>& channels,
-                            std::vector<TransponderRecord>& transponders,
-                            const std::vector<TransponderRecord>& records,
+void ReplaceTransponderList(std::vector<channels::ChannelRecord>& channels,
+                            std::vector<transponders::TransponderRecord>& transponders,
+                            const std::vector<transponders::TransponderRecord>& records,
                             const std::vector<std::size_t>& origins);
 // The 1-based positions of the transponders no record of a replacement comes from.
 std::vector<std::size_t> DroppedTransponders(const ListDocument& document,

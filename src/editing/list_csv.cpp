@@ -6,6 +6,10 @@
 
 namespace chanforge::editing {
 
+using channels::ChannelRecord;
+using common::ListKind;
+using transponders::TransponderRecord;
+
 namespace {
 
 using common::Say;

@@ -16,18 +16,19 @@ namespace chanforge::editing {
 // safely. content is made only once the file may be written. done receives what the status
 // line shows afterwards.
 common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
-                               const ListDocument& document, ListKind list, const std::string& file,
-                               const std::function<std::string()>& content, common::Message& done);
+                               const ListDocument& document, common::ListKind list,
+                               const std::string& file, const std::function<std::string()>& content,
+                               common::Message& done);
 
 // Writes the list to a CSV file with the usual overwrite question. done receives what
 // the status line shows afterwards.
 common::Outcome ExportCsvFile(common::Frontend& frontend, common::Files& files,
-                              const ListDocument& document, ListKind list, const std::string& file,
-                              common::Message& done);
+                              const ListDocument& document, common::ListKind list,
+                              const std::string& file, common::Message& done);
 
 // Reads a CSV file, asks before it removes channels, and pushes the import as one step.
 common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
-                              ListDocument& document, UndoStack& history, ListKind list,
+                              ListDocument& document, UndoStack& history, common::ListKind list,
                               const std::string& file, common::Message& done);
 
 }  // namespace chanforge::editing

@@ -6,12 +6,15 @@
 
 namespace chanforge::editing {
 
+using channels::ChannelRecord;
+using transponders::TransponderRecord;
+
 using channels::TcsRecordSize;
 using transponders::TptRecordSize;
 
 namespace {
 
-int FirstBlockOf(const flash::Workspace& workspace, flash::ListKind kind) {
+int FirstBlockOf(const flash::Workspace& workspace, common::ListKind kind) {
   for (int i = 0; i < workspace.block_count(); ++i) {
     if (flash::ListKindOf(workspace.blocks()[static_cast<std::size_t>(i)]) == kind) return i;
   }
@@ -55,8 +58,8 @@ void ListDocument::Reload() {
   transponder_length_ = 0;
   channel_excess_ = 0;
   transponder_excess_ = 0;
-  channel_block_ = FirstBlockOf(*workspace_, flash::ListKind::kChannels);
-  transponder_block_ = FirstBlockOf(*workspace_, flash::ListKind::kTransponders);
+  channel_block_ = FirstBlockOf(*workspace_, common::ListKind::kChannels);
+  transponder_block_ = FirstBlockOf(*workspace_, common::ListKind::kTransponders);
   if (channel_block_ >= 0) {
     const flash::BlockInfo& block = *flash::FindBlock(*workspace_, channel_block_);
     const std::string data = flash::BlockData(*workspace_, block);

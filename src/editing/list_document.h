@@ -15,9 +15,6 @@
 
 namespace chanforge::editing {
 
-using channels::ChannelRecord;
-using transponders::TransponderRecord;
-
 // The most channels and transponders a block's data area holds.
 inline constexpr std::size_t kChannelRoom = flash::kBlockDataRoom / channels::TcsRecordSize;
 inline constexpr std::size_t kTransponderRoom = flash::kBlockDataRoom / transponders::TptRecordSize;
@@ -32,9 +29,9 @@ class ListDocument {
   // Reads the blocks again after a change made outside the document.
   void Reload();
 
-  const std::vector<ChannelRecord>& channels() const { return channels_; }
+  const std::vector<channels::ChannelRecord>& channels() const { return channels_; }
   // Up to the last used record, as the list views count them.
-  const std::vector<TransponderRecord>& transponders() const { return transponders_; }
+  const std::vector<transponders::TransponderRecord>& transponders() const { return transponders_; }
   // The transponders a fresh read of the image counts: an edit may leave unused records
   // (frequency 0) behind the last used one, which a read then takes for padding.
   std::size_t CountedTransponders() const;
@@ -60,8 +57,8 @@ class ListDocument {
   std::size_t ChannelsUsing(std::size_t transponder) const;
 
   // For the commands: change the records, then write the side back.
-  std::vector<ChannelRecord>& mutable_channels() { return channels_; }
-  std::vector<TransponderRecord>& mutable_transponders() { return transponders_; }
+  std::vector<channels::ChannelRecord>& mutable_channels() { return channels_; }
+  std::vector<transponders::TransponderRecord>& mutable_transponders() { return transponders_; }
   void WriteChannels();
   void WriteTransponders();
 
@@ -74,12 +71,12 @@ class ListDocument {
   flash::Workspace* workspace_;
   int channel_block_ = -1;
   int transponder_block_ = -1;
-  std::vector<ChannelRecord> channels_;
-  std::vector<TransponderRecord> transponders_;
+  std::vector<channels::ChannelRecord> channels_;
+  std::vector<transponders::TransponderRecord> transponders_;
   // What was read: written back whole when the records return to it, so that undoing
   // every step restores the block byte for byte.
-  std::vector<ChannelRecord> loaded_channels_;
-  std::vector<TransponderRecord> loaded_transponders_;
+  std::vector<channels::ChannelRecord> loaded_channels_;
+  std::vector<transponders::TransponderRecord> loaded_transponders_;
   // The whole blocks as loaded, copied at the first write rather than at the load: until
   // then the blocks are as loaded (every other change to them reloads the document), and
   // a command that only reads never pays for the copies.

@@ -16,6 +16,9 @@
 
 namespace chanforge::editing {
 
+using channels::ChannelRecord;
+using transponders::TransponderRecord;
+
 namespace {
 
 using channels::ChannelField;

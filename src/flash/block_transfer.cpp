@@ -12,8 +12,8 @@ using common::Outcome;
 
 std::string BlockFileName(const std::string& kind, const ListFileNames& names) {
   const auto list = ListKindOf(kind);
-  if (list == ListKind::kChannels && !names.tcs.empty()) return names.tcs;
-  if (list == ListKind::kTransponders && !names.tpt.empty()) return names.tpt;
+  if (list == common::ListKind::kChannels && !names.tcs.empty()) return names.tcs;
+  if (list == common::ListKind::kTransponders && !names.tpt.empty()) return names.tpt;
   return common::Latin1ToUtf8(kind);
 }
 
@@ -39,8 +39,8 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
   if (name.empty()) return name;
   // Only exactly named list blocks remember the file.
   const auto kind = ListKindOf(block, NameMatch::kExact);
-  if (kind == ListKind::kChannels) names.tcs = name;
-  if (kind == ListKind::kTransponders) names.tpt = name;
+  if (kind == common::ListKind::kChannels) names.tcs = name;
+  if (kind == common::ListKind::kTransponders) names.tpt = name;
   frontend.ShowStatus(common::Say(for_reading ? common::kLoadingStatus : kSavingBlock,
                                   {common::Value(common::Latin1ToUtf8(block.name))}));
   return name;
@@ -75,7 +75,8 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
                                                                       : Outcome::kFailed;
 }
 
-common::Message RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind) {
+common::Message RecordSizeQuestion(const std::string& name, std::int64_t size,
+                                   common::ListKind kind) {
   const common::Message record = common::Value(common::RecordNameOf(kind));
   if (size == 1) return common::Say(kNotWholeRecordsOne, {common::Value(name), record});
   return common::Say(kNotWholeRecords, {common::Value(name), common::Value(size), record});

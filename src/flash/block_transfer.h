@@ -21,7 +21,8 @@ inline constexpr std::int32_t kDataOnlyLimit = 65466;  // header and length fiel
 std::string BlockFileName(const std::string& kind, const ListFileNames& names);
 
 // "File : X is N bytes: not a whole number of channel records." CR LF "Read anyway ?"
-common::Message RecordSizeQuestion(const std::string& name, std::int64_t size, ListKind kind);
+common::Message RecordSizeQuestion(const std::string& name, std::int64_t size,
+                                   common::ListKind kind);
 
 // Chooses the file and reads what the block takes from it (asking first about a length that
 // is no whole number of the list's records and about a file larger than the block), without

@@ -6,17 +6,17 @@
 
 namespace chanforge::flash {
 
-std::optional<ListKind> ListKindOf(std::string_view name, NameMatch match) {
+std::optional<common::ListKind> ListKindOf(std::string_view name, NameMatch match) {
   if (name.size() != 3) return {};  // names run on: never copy a long one
   const std::string compared =
       match == NameMatch::kExact ? std::string(name) : common::ToUpperAscii(name);
-  for (const ListKind kind : common::kListKinds) {
+  for (const common::ListKind kind : common::kListKinds) {
     if (compared == common::BlockNameOf(kind)) return kind;
   }
   return {};
 }
 
-std::optional<ListKind> ListKindOf(const BlockInfo& block, NameMatch match) {
+std::optional<common::ListKind> ListKindOf(const BlockInfo& block, NameMatch match) {
   return ListKindOf(block.name, match);
 }
 

@@ -11,8 +11,6 @@
 
 namespace chanforge::flash {
 
-using common::ListKind;
-
 enum class NameMatch {
   kAnyCase,  // the block list's counts, the swap and the list tools: "tpt" is a TPT block
   kExact,    // the block viewer's list option, `hexdump --as` and the remembered file
@@ -20,12 +18,16 @@ enum class NameMatch {
 };
 
 // The list a block holds by its name, or nothing for a block of another kind.
-std::optional<ListKind> ListKindOf(const BlockInfo& block, NameMatch match = NameMatch::kAnyCase);
-std::optional<ListKind> ListKindOf(std::string_view name, NameMatch match = NameMatch::kAnyCase);
+std::optional<common::ListKind> ListKindOf(const BlockInfo& block,
+                                           NameMatch match = NameMatch::kAnyCase);
+std::optional<common::ListKind> ListKindOf(std::string_view name,
+                                           NameMatch match = NameMatch::kAnyCase);
 // The record size of a list kind; 0 for a block of another kind. The record headers hold
 // them too, and assert that they agree.
-constexpr std::size_t RecordSize(std::optional<ListKind> kind) {
-  return kind == ListKind::kChannels ? 30 : kind == ListKind::kTransponders ? 12 : 0;
+constexpr std::size_t RecordSize(std::optional<common::ListKind> kind) {
+  return kind == common::ListKind::kChannels       ? 30
+         : kind == common::ListKind::kTransponders ? 12
+                                                   : 0;
 }
 
 // The block at a block list index, or nothing when the index names no block.

@@ -81,8 +81,8 @@ void BlockViewer::ShowList() {
   frontend_.ShowStatus(common::Say(common::kConvertingStatus,
                                    {common::Value(kind ? common::BlockNameOf(*kind) : "")}));
   const std::string list = flash::BlockData(workspace_, *block);
-  if (kind == flash::ListKind::kChannels) SetLines(list_, Shown(views::TcsListLines(list)));
-  if (kind == flash::ListKind::kTransponders) SetLines(list_, Shown(views::TptListLines(list)));
+  if (kind == common::ListKind::kChannels) SetLines(list_, Shown(views::TcsListLines(list)));
+  if (kind == common::ListKind::kTransponders) SetLines(list_, Shown(views::TptListLines(list)));
   frontend_.ShowStatus(common::Message());
 }
 

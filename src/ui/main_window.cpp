@@ -55,9 +55,9 @@ QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, b
                   const flash::ListFileNames& names) {
   const flash::BlockInfo& block = w.blocks()[static_cast<std::size_t>(index)];
   const auto kind = flash::ListKindOf(block, flash::NameMatch::kExact);
-  const std::string& file = kind == flash::ListKind::kChannels       ? names.tcs
-                            : kind == flash::ListKind::kTransponders ? names.tpt
-                                                                     : std::string();
+  const std::string& file = kind == common::ListKind::kChannels       ? names.tcs
+                            : kind == common::ListKind::kTransponders ? names.tpt
+                                                                      : std::string();
   return Qt8(views::BlockDoneText(what, index, block.name,
                                   whole ? flash::BlockSize : flash::UsableLength(block), file));
 }
@@ -304,8 +304,8 @@ void MainWindow::BuildControls() {
   connect(view_list, &QAbstractButton::clicked, this, [this] {
     if (!CommitPendingEdit()) return;
     ShowWindow(list_viewer_, [this] {
-      const ListViewer::Source tcs = ViewedList(flash::ListKind::kChannels, ListNames().tcs);
-      const ListViewer::Source tpt = ViewedList(flash::ListKind::kTransponders, ListNames().tpt);
+      const ListViewer::Source tcs = ViewedList(common::ListKind::kChannels, ListNames().tcs);
+      const ListViewer::Source tpt = ViewedList(common::ListKind::kTransponders, ListNames().tpt);
       ShowStatus("");
       return new ListViewer(tcs, tpt, this);
     });
@@ -355,7 +355,7 @@ void MainWindow::ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget
   slot->activateWindow();
 }
 
-ListViewer::Source MainWindow::ViewedList(flash::ListKind kind, const std::string& file) {
+ListViewer::Source MainWindow::ViewedList(common::ListKind kind, const std::string& file) {
   // A loaded image shows its own list: the names beside may be left from a Read Block.
   for (std::size_t i = 0; session_.loaded() && i < workspace_.blocks().size(); ++i) {
     const flash::BlockInfo& block = workspace_.blocks()[i];
@@ -422,7 +422,7 @@ void MainWindow::UpdateBlockCommands(int index) {
   // Every line counts, the first one included, so a TPT block at line 0 can be swapped.
   const flash::BlockInfo* block = flash::FindBlock(workspace_, index);
   if (!block) return;
-  swap_button_->setEnabled(flash::ListKindOf(*block) == flash::ListKind::kTransponders);
+  swap_button_->setEnabled(flash::ListKindOf(*block) == common::ListKind::kTransponders);
 }
 
 int MainWindow::SelectedIndex() const {

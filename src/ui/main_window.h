@@ -96,7 +96,7 @@ class MainWindow : public QMainWindow {
   void ShowWindow(QPointer<QWidget>& slot, const std::function<QWidget*()>& make,
                   bool close_on_escape = true);
   // What View ChList shows of a kind: the loaded image's first block of it, else the file.
-  ListViewer::Source ViewedList(flash::ListKind kind, const std::string& file);
+  ListViewer::Source ViewedList(common::ListKind kind, const std::string& file);
 
   void OnLoad();
   void OnSave();

@@ -21,18 +21,18 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
   } cases[] = {
       {"set-channel flash512k.bin 2 sid=77 vpid=0x10",
        [](ListDocument& d) {
-         editing::ChannelRecord record = d.channels()[1];
+         channels::ChannelRecord record = d.channels()[1];
          record.words[channels::kSid] = 77;
          record.words[channels::kVpid] = 16;
-         return editing::SetChannel(1, editing::ChannelField::kSid, record);
+         return editing::SetChannel(1, channels::ChannelField::kSid, record);
        }},
       {"set-transponder flash512k.bin 3 frequency=12000000 band=U fec=2/3",
        [](ListDocument& d) {
-         editing::TransponderRecord record = d.transponders()[2];
+         transponders::TransponderRecord record = d.transponders()[2];
          EXPECT_EQ(
              editing::AssignTransponderFields(record, {"frequency=12000000", "band=U", "fec=2/3"}),
              "");
-         return editing::SetTransponder(2, editing::TransponderField::kKhz, record);
+         return editing::SetTransponder(2, transponders::TransponderField::kKhz, record);
        }},
       {"move-channels flash512k.bin 5-9 2",
        [](ListDocument&) { return editing::MoveChannels(4, 5, 1); }},

@@ -23,6 +23,14 @@
 namespace chanforge::editing {
 namespace {
 
+using channels::ChannelField;
+using channels::ChannelFieldNamed;
+using channels::ChannelRecord;
+using common::ListKind;
+using transponders::SetTransponderValue;
+using transponders::TransponderField;
+using transponders::TransponderRecord;
+
 using namespace std::string_literals;
 using testing::TcsRecord;
 using testing::TptRecord;

@@ -16,6 +16,12 @@
 namespace chanforge::editing {
 namespace {
 
+using channels::ChannelField;
+using channels::ChannelRecord;
+using common::ListKind;
+using transponders::TransponderField;
+using transponders::TransponderRecord;
+
 struct Image {
   flash::Workspace workspace = chanforge::testing::LoadedWorkspace(MakeSampleImage());
   ListDocument document{workspace};

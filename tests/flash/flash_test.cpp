@@ -17,6 +17,8 @@
 namespace chanforge::flash {
 namespace {
 
+using common::ListKind;
+
 using common::Outcome;
 using testing::FlashImageBuilder;
 using testing::LoadedWorkspace;

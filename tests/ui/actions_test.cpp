@@ -24,7 +24,7 @@ namespace chanforge::ui {
 namespace {
 
 using Rows = std::vector<std::size_t>;
-using editing::ListKind;
+using common::ListKind;
 
 ListEditor* Editor() { return static_cast<ListEditor*>(TopLevel("ListEditor")); }
 
@@ -47,7 +47,7 @@ void ExpectTablesShow(const std::string& bytes) {
   flash::Workspace workspace = testing::LoadedWorkspace(bytes);
   const editing::ListDocument document(workspace);
   std::vector<std::string> records[2];
-  for (const editing::ChannelRecord& channel : document.channels()) {
+  for (const channels::ChannelRecord& channel : document.channels()) {
     records[0].push_back(channel.Encode());
   }
   for (const auto& transponder : document.transponders())
@@ -230,7 +230,7 @@ class RandomRun : public ActionsTest {
   // The records of both lists: what a block holds behind them follows from the history (a list
   // that grew and shrank puts back what was there), which a document read afresh lacks.
   using Records =
-      std::pair<std::vector<editing::ChannelRecord>, std::vector<editing::TransponderRecord>>;
+      std::pair<std::vector<channels::ChannelRecord>, std::vector<transponders::TransponderRecord>>;
   static Records Lists(std::string bytes) {
     flash::Workspace workspace = testing::LoadedWorkspace(std::move(bytes));
     const editing::ListDocument document(workspace);
