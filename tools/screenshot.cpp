@@ -136,12 +136,12 @@ chanforge::flash::Workspace Edited(const chanforge::flash::Workspace& sample) {
   std::rotate(records.begin() + 20, records.begin() + 21, records.begin() + 31);
   std::string channels;
   for (const ChannelRecord& r : records) channels += r.Encode();
-  flash::ReplaceBlockData(edited, 0, channels, false);
+  flash::ReplaceBlockData(edited, 0, channels, flash::BlockPart::kData);
   std::string tpt = flash::BlockData(edited, edited.blocks()[1]);
   auto transponder = chanforge::transponders::TransponderRecord::Decode(tpt.substr(4 * 12));
   transponder.flags |= 0x10;
   tpt.replace(4 * 12, 12, transponder.Encode());
-  flash::ReplaceBlockData(edited, 1, tpt, false);
+  flash::ReplaceBlockData(edited, 1, tpt, flash::BlockPart::kData);
   return edited;
 }
 

@@ -51,12 +51,13 @@ std::string ChannelRecord::Encode() const {
 
 void AppendTcsLine(std::string& out, const ChannelRecord& record, std::int64_t number) {
   if (number < 1000) out.push_back(' ');
-  AppendDecimalField(out, number, 3, true);
+  AppendDecimalField(out, number, 3, common::LeadingBlank::kNone);
   out.push_back(' ');
   for (const char c : record.name) out.push_back(c == '\0' ? ' ' : c);
   out += HexByteField(record.use);
   out += HexByteField(record.tp);
-  for (const std::uint16_t word : record.words) AppendDecimalField(out, word, 5, false);
+  for (const std::uint16_t word : record.words)
+    AppendDecimalField(out, word, 5, common::LeadingBlank::kOne);
 }
 
 std::vector<std::string> FormatTcsLines(std::string_view list) {

@@ -56,33 +56,33 @@ int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const s
 }
 
 int SaveBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
-              const std::string& out, bool whole) {
+              const std::string& out, flash::BlockPart part) {
   flash::Workspace workspace;
   if (!LoadForReading(ui, files, workspace, flash) ||
       !Selected(ui, workspace, index, flash::BlockAction::kSave))
     return 1;
   flash::ListFileNames names;
   ui.QueueFile(out);
-  return ExitStatus(flash::SaveBlockToFile(workspace, ui, files, index, whole, names));
+  return ExitStatus(flash::SaveBlockToFile(workspace, ui, files, index, part, names));
 }
 
 int ReadBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
-              const std::string& in, const std::string& out, bool whole) {
+              const std::string& in, const std::string& out, flash::BlockPart part) {
   CommandSession session(files);
   if (!LoadAndSelect(ui, session, flash, index, flash::BlockAction::kUpdate, out)) return 1;
   flash::ListFileNames names;
   ui.QueueFile(in);
-  if (editing::ReadBlock(session.history(), ui, files, index, whole, names) != Outcome::kDone) {
+  if (editing::ReadBlock(session.history(), ui, files, index, part, names) != Outcome::kDone) {
     return 1;
   }
   return SaveImage(ui, session, out);
 }
 
 int ClearBlock(ConsoleFrontend& ui, common::Files& files, const std::string& flash, int index,
-               const std::string& out, bool whole) {
+               const std::string& out, flash::BlockPart part) {
   CommandSession session(files);
   if (!LoadAndSelect(ui, session, flash, index, flash::BlockAction::kClear, out)) return 1;
-  if (editing::ClearBlock(session.history(), ui, index, whole) != Outcome::kDone) return 1;
+  if (editing::ClearBlock(session.history(), ui, index, part) != Outcome::kDone) return 1;
   return SaveImage(ui, session, out);
 }
 
@@ -140,7 +140,10 @@ struct Args {
   std::vector<std::string> flashes;
   std::string flash, in, out, as;
   int index = 0;
-  bool whole = false;
+  bool whole = false;  // --whole
+  flash::BlockPart Part() const {
+    return whole ? flash::BlockPart::kWhole : flash::BlockPart::kData;
+  }
 };
 
 constexpr Subcommand kBlockCommands[] = {
@@ -163,7 +166,7 @@ constexpr Subcommand kBlockCommands[] = {
        AddFile(command, "OUT", a->out, "Block file to write")->required();
        command.add_flag("--whole", a->whole, "The whole 64 KB block, header included");
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return SaveBlock(ui, files, a->flash, a->index, a->out, a->whole);
+         return SaveBlock(ui, files, a->flash, a->index, a->out, a->Part());
        };
      }},
     {"read-block", "Read a file into a block",
@@ -174,7 +177,7 @@ constexpr Subcommand kBlockCommands[] = {
        AddOutput(command, a->out);
        command.add_flag("--whole", a->whole, "The file is a whole 64 KB block");
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return ReadBlock(ui, files, a->flash, a->index, a->in, a->out, a->whole);
+         return ReadBlock(ui, files, a->flash, a->index, a->in, a->out, a->Part());
        };
      }},
     {"clear-block", "Clear a block",
@@ -184,7 +187,7 @@ constexpr Subcommand kBlockCommands[] = {
        AddOutput(command, a->out);
        command.add_flag("--whole", a->whole, "Clear the whole 64 KB block");
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return ClearBlock(ui, files, a->flash, a->index, a->out, a->whole);
+         return ClearBlock(ui, files, a->flash, a->index, a->out, a->Part());
        };
      }},
     {"swap-diseqc", "Swap DiSEqC A/B of a TPT block",

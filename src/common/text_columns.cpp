@@ -298,7 +298,7 @@ bool PlacementHolds(std::span<const TextColumn> layout, std::string_view line,
   for (std::size_t i = 0; i < layout.size(); ++i) {
     if (layout[i].field == nullptr) continue;
     const std::optional<std::string_view> meant = Meant(layout, i, line, placement);
-    if (meant && !ValueProblem(layout[i], *meant, false).empty()) return false;
+    if (meant && !ValueProblem(layout[i], *meant, EmptyValue::kBlank).empty()) return false;
   }
   return true;
 }
@@ -333,13 +333,15 @@ Message ColumnProblem(const TextColumn& column, std::string_view line) {
     return Say(kFixedHolds,
                {Value(column.start + 1), Shown(text), Value(std::string(1, column.fixed))});
   }
-  return ValueProblem(column, TrimBlanks(text), line.size() <= column.start);
+  return ValueProblem(column, TrimBlanks(text),
+                      line.size() <= column.start ? EmptyValue::kLineEnds : EmptyValue::kBlank);
 }
 
-Message ValueProblem(const TextColumn& column, std::string_view value, bool missing) {
+Message ValueProblem(const TextColumn& column, std::string_view value, EmptyValue empty) {
   const FieldInfo& info = *column.field;
   if (IsFreeText(column) || (value.empty() && column.optional)) return {};
-  if (value.empty()) return Say(missing ? kMissing : kBlank, {HeadingOf(info)});
+  if (value.empty())
+    return Say(empty == EmptyValue::kLineEnds ? kMissing : kBlank, {HeadingOf(info)});
   if (!info.texts.empty()) {
     if (ChoiceCode(info, value)) return {};
     return Say(kNotOneOf, {HeadingOf(info), Shown(value), ChoicesText(info)});

@@ -32,8 +32,10 @@ constexpr TextColumn ColumnOf(const FieldInfo& field, bool ranged = true, bool o
 // base and range, one of its texts, anything for a name; blank or missing is not a value.
 Message ColumnProblem(const TextColumn& column, std::string_view line);
 
-// The same for a value of the column as written; missing: the line ends before the column.
-Message ValueProblem(const TextColumn& column, std::string_view value, bool missing);
+// Where an empty value comes from: blanks in the column, or a line that ends before it.
+enum class EmptyValue { kBlank, kLineEnds };
+// The same for a value of the column as written.
+Message ValueProblem(const TextColumn& column, std::string_view value, EmptyValue empty);
 
 // Whether every column of the line holds a value its field stores as written, the gaps
 // between them are blank and nothing follows the last. Quick, for every line of a file.

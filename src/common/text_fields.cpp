@@ -46,7 +46,7 @@ std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum) {
   return static_cast<std::uint8_t>(v);
 }
 
-void AppendDecimalField(std::string& out, std::int64_t value, int width, bool no_blank) {
+void AppendDecimalField(std::string& out, std::int64_t value, int width, LeadingBlank blank) {
   char digits[24];
   char* begin = std::end(digits);
   auto magnitude =
@@ -55,16 +55,16 @@ void AppendDecimalField(std::string& out, std::int64_t value, int width, bool no
     *--begin = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  if (!no_blank) out.push_back(' ');
+  if (blank == LeadingBlank::kOne) out.push_back(' ');
   if (value < 0) out.push_back('-');
   const auto count = static_cast<int>(std::end(digits) - begin);
   if (count < width) out.append(static_cast<std::size_t>(width - count), '0');
   out.append(begin, std::end(digits));
 }
 
-std::string DecimalField(std::int64_t value, int width, bool no_blank) {
+std::string DecimalField(std::int64_t value, int width, LeadingBlank blank) {
   std::string field;
-  AppendDecimalField(field, value, width, no_blank);
+  AppendDecimalField(field, value, width, blank);
   return field;
 }
 

@@ -19,10 +19,12 @@ std::string HexWord(std::int64_t value);
 // Hex text (at most two characters in use) to a byte, clamped to maximum.
 std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum);
 
-// Zero-padded decimal of at least width digits, with one leading blank unless no_blank.
-std::string DecimalField(std::int64_t value, int width, bool no_blank);
+// Whether a decimal field starts with the blank that separates it from the column before.
+enum class LeadingBlank { kOne, kNone };
+// Zero-padded decimal of at least width digits, after the leading blank if one is asked for.
+std::string DecimalField(std::int64_t value, int width, LeadingBlank blank);
 // The same, appended to out: the formatters' hot path, without a string of its own.
-void AppendDecimalField(std::string& out, std::int64_t value, int width, bool no_blank);
+void AppendDecimalField(std::string& out, std::int64_t value, int width, LeadingBlank blank);
 
 // The number at the start of a column, or nothing when it holds none. Blanks, tabs
 // and line feeds are ignored; "&H" and "&O" introduce hex and octal numbers.

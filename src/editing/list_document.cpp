@@ -122,7 +122,7 @@ void ListDocument::WriteChannels() {
   if (channel_block_ < 0) return;
   const std::string& loaded = Loaded(loaded_channel_block_, channel_block_);
   if (channels_ == loaded_channels_) {
-    flash::ReplaceBlockData(*workspace_, channel_block_, loaded, true);
+    flash::ReplaceBlockData(*workspace_, channel_block_, loaded, flash::BlockPart::kWhole);
     return;
   }
   std::string data(channels_.size() * TcsRecordSize, '\0');
@@ -131,14 +131,15 @@ void ListDocument::WriteChannels() {
   }
   data += channel_tail_;
   flash::ReplaceBlockData(*workspace_, channel_block_,
-                          WithData(loaded, channel_length_, channel_excess_, data), true);
+                          WithData(loaded, channel_length_, channel_excess_, data),
+                          flash::BlockPart::kWhole);
 }
 
 void ListDocument::WriteTransponders() {
   if (transponder_block_ < 0) return;
   const std::string& loaded = Loaded(loaded_transponder_block_, transponder_block_);
   if (transponders_ == loaded_transponders_) {
-    flash::ReplaceBlockData(*workspace_, transponder_block_, loaded, true);
+    flash::ReplaceBlockData(*workspace_, transponder_block_, loaded, flash::BlockPart::kWhole);
     return;
   }
   const std::size_t records = transponders_.size() * TptRecordSize;
@@ -153,7 +154,8 @@ void ListDocument::WriteTransponders() {
   while (data.size() > size && data.size() > records && data.back() == '\0') data.pop_back();
   if (data.size() < size) data.resize(size, '\0');
   flash::ReplaceBlockData(*workspace_, transponder_block_,
-                          WithData(loaded, transponder_length_, transponder_excess_, data), true);
+                          WithData(loaded, transponder_length_, transponder_excess_, data),
+                          flash::BlockPart::kWhole);
 }
 
 }  // namespace chanforge::editing

@@ -13,11 +13,11 @@ common::Message ClearQuestion(int index) {
   return common::Say(kClear, {common::Value(index)});
 }
 
-std::string ClearedBlock(const Workspace& workspace, int index, bool wholeBlock) {
+std::string ClearedBlock(const Workspace& workspace, int index, BlockPart part) {
   const BlockInfo* block = FindBlock(workspace, index);
   std::string bytes;
   if (!block) return bytes;
-  if (!wholeBlock && block->name != kUnnamedBlock) {
+  if (part == BlockPart::kData && block->name != kUnnamedBlock) {
     // The name stays; the length field, the two spare bytes and the data, up to the
     // block's end, become zeros.
     bytes = WholeBlockBytes(workspace, *block);

@@ -49,7 +49,7 @@ std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for
 }  // namespace
 
 Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Files& files,
-                      int index, bool wholeBlock, ListFileNames& names, std::string& data) {
+                      int index, BlockPart part, ListFileNames& names, std::string& data) {
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return Outcome::kRefused;
   const BlockInfo block = *found;
@@ -63,11 +63,11 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
   const std::int64_t size = common::SizeOrReport(frontend, files, name, common::kImageFileLimit);
   if (size < 0) return Outcome::kFailed;
   const auto kind = ListKindOf(block);
-  if (!wholeBlock && kind && size % static_cast<std::int64_t>(RecordSize(kind)) != 0 &&
+  if (part == BlockPart::kData && kind && size % static_cast<std::int64_t>(RecordSize(kind)) != 0 &&
       !frontend.AskYesNo(RecordSizeQuestion(name, size, *kind))) {
     return Outcome::kCancelled;
   }
-  const std::int64_t limit = wholeBlock ? BlockSize : kDataOnlyLimit;
+  const std::int64_t limit = part == BlockPart::kWhole ? BlockSize : kDataOnlyLimit;
   if (size > limit && !frontend.AskYesNo(common::Say(kBigBlock))) {
     return Outcome::kCancelled;
   }
@@ -83,7 +83,7 @@ common::Message RecordSizeQuestion(const std::string& name, std::int64_t size,
 }
 
 Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, common::Files& files, int index,
-                        bool wholeBlock, ListFileNames& names) {
+                        BlockPart part, ListFileNames& names) {
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return Outcome::kRefused;
   const BlockInfo block = *found;
@@ -95,7 +95,7 @@ Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, common::Files&
     return Outcome::kRefused;
   }
   if (!common::ConfirmOverwrite(frontend, files, name)) return Outcome::kCancelled;
-  const std::string data = wholeBlock
+  const std::string data = part == BlockPart::kWhole
                                ? WholeBlockBytes(workspace, block)
                                : ImageBytes(workspace.image(), block.start, UsableLength(block));
   return common::WriteFileOrReport(frontend, files, name, data) ? Outcome::kDone : Outcome::kFailed;

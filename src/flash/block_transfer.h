@@ -28,11 +28,11 @@ common::Message RecordSizeQuestion(const std::string& name, std::int64_t size,
 // is no whole number of the list's records and about a file larger than the block), without
 // changing the image: data receives the bytes to write, data only or whole.
 common::Outcome ReadBlockFile(const Workspace& workspace, common::Frontend& frontend,
-                              common::Files& files, int index, bool wholeBlock,
-                              ListFileNames& names, std::string& data);
+                              common::Files& files, int index, BlockPart part, ListFileNames& names,
+                              std::string& data);
 
 common::Outcome SaveBlockToFile(Workspace& workspace, common::Frontend& frontend,
-                                common::Files& files, int index, bool wholeBlock,
+                                common::Files& files, int index, BlockPart part,
                                 ListFileNames& names);
 
 }  // namespace chanforge::flash

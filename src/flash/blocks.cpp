@@ -43,12 +43,12 @@ std::string_view WholeBlockView(const Workspace& workspace, const BlockInfo& blo
   return ImageView(workspace.image(), block.start - DataOffset, BlockSize);
 }
 
-bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole) {
+bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, BlockPart part) {
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return false;
   const BlockInfo block = *found;
   FlashImage& image = workspace.image_;
-  if (whole) {
+  if (part == BlockPart::kWhole) {
     const std::int64_t begin = block.start - DataOffset;
     FillImage(image, begin, BlockSize, '\0');
     WriteIntoImage(image, begin, data.substr(0, BlockSize));

@@ -48,7 +48,7 @@ std::string_view WholeBlockView(const Workspace& workspace, const BlockInfo& blo
 // field) or the whole block (zeroes it, then writes from its first byte), then rescans,
 // marks the image changed and tells the observers. Nothing is written past the block.
 // False when the index names no block.
-bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole);
+bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, BlockPart part);
 
 // A named block with its length field and data, for building images.
 void PutBlock(FlashImage& image, int index, std::string_view name, std::string_view data);

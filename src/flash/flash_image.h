@@ -46,6 +46,10 @@ struct BlockTable {
   int count = 0;  // blocks the image reaches, one block list line each
 };
 
+// How much of a block a read, a write or a clear takes: its data (the name, the length and
+// the spare bytes stay), or the whole 64 KB, header included.
+enum class BlockPart { kData, kWhole };
+
 // Everything one editing session works on. The GUI keeps one for its whole run;
 // each CLI command makes its own. The image changes only by a load or through
 // ReplaceBlockData, so that the block table, the dirty flag and the observers follow.
@@ -72,7 +76,8 @@ class Workspace {
 
  private:
   friend void AnnounceChange(Workspace& workspace);
-  friend bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, bool whole);
+  friend bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data,
+                               BlockPart part);
 
   FlashImage image_;
   BlockTable table_;

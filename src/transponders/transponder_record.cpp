@@ -94,9 +94,9 @@ void AppendTptLine(std::string& line, const TransponderRecord& record, std::size
   using common::HexByteField;
   // Two hex digits whatever the count: past 255 the number wraps, the columns hold.
   line += HexByteField(static_cast<std::uint8_t>(number % 256)).substr(1);
-  line += " " + DecimalField(record.Khz(), 8, false);
-  line += " " + DecimalField(record.tid, 5, false);
-  line += " " + DecimalField(record.nid, 5, false);
+  line += " " + DecimalField(record.Khz(), 8, common::LeadingBlank::kOne);
+  line += " " + DecimalField(record.tid, 5, common::LeadingBlank::kOne);
+  line += " " + DecimalField(record.nid, 5, common::LeadingBlank::kOne);
   line += " " + HexByteField(record.chn);
   line += " " + HexByteField(record.sr);
   line += "  ";

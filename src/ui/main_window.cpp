@@ -51,15 +51,16 @@ namespace {
 std::string Std(const QString& text) { return text.toStdString(); }
 
 // The status after a block was read or saved; the file is named when the block remembers it.
-QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index, bool whole,
-                  const flash::ListFileNames& names) {
+QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index,
+                  flash::BlockPart part, const flash::ListFileNames& names) {
   const flash::BlockInfo& block = w.blocks()[static_cast<std::size_t>(index)];
   const auto kind = flash::ListKindOf(block, flash::NameMatch::kExact);
   const std::string& file = kind == common::ListKind::kChannels       ? names.tcs
                             : kind == common::ListKind::kTransponders ? names.tpt
                                                                       : std::string();
-  return Qt8(views::BlockDoneText(what, index, block.name,
-                                  whole ? flash::BlockSize : flash::UsableLength(block), file));
+  return Qt8(views::BlockDoneText(
+      what, index, block.name,
+      part == flash::BlockPart::kWhole ? flash::BlockSize : flash::UsableLength(block), file));
 }
 
 }  // namespace
@@ -430,7 +431,9 @@ int MainWindow::SelectedIndex() const {
   return items.isEmpty() ? -1 : block_list_->row(items.first());
 }
 
-bool MainWindow::WholeBlock() const { return whole_block_option_->isChecked(); }
+flash::BlockPart MainWindow::Part() const {
+  return whole_block_option_->isChecked() ? flash::BlockPart::kWhole : flash::BlockPart::kData;
+}
 
 flash::ListFileNames MainWindow::ListNames() const {
   return {Std(channel_panel_->binary_edit()->text()),
@@ -498,12 +501,12 @@ void MainWindow::OnBlockRead() {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     const common::Outcome outcome =
-        editing::ReadBlock(undo_stack_, *frontend_, files_, index, WholeBlock(), names);
+        editing::ReadBlock(undo_stack_, *frontend_, files_, index, Part(), names);
     UpdateHistoryActions();
     TakeListNames(names);
     ShowStatus("");
     if (outcome == common::Outcome::kDone) {
-      ShowDone(BlockDone(workspace_, views::BlockDone::kRead, index, WholeBlock(), names));
+      ShowDone(BlockDone(workspace_, views::BlockDone::kRead, index, Part(), names));
     }
     return;
   }
@@ -516,11 +519,11 @@ void MainWindow::OnBlockSave() {
     flash::ListFileNames names = ListNames();
     const int index = SelectedIndex();
     const common::Outcome outcome =
-        flash::SaveBlockToFile(workspace_, *frontend_, files_, index, WholeBlock(), names);
+        flash::SaveBlockToFile(workspace_, *frontend_, files_, index, Part(), names);
     TakeListNames(names);
     ShowStatus("");
     if (outcome == common::Outcome::kDone) {
-      ShowDone(BlockDone(workspace_, views::BlockDone::kSaved, index, WholeBlock(), names));
+      ShowDone(BlockDone(workspace_, views::BlockDone::kSaved, index, Part(), names));
     }
     return;
   }
@@ -532,8 +535,7 @@ void MainWindow::OnClear() {
   if (CheckBlockSelected(flash::BlockAction::kClear)) {
     const int index = SelectedIndex();
     const std::string name = workspace_.blocks()[static_cast<std::size_t>(index)].name;
-    const common::Outcome outcome =
-        editing::ClearBlock(undo_stack_, *frontend_, index, WholeBlock());
+    const common::Outcome outcome = editing::ClearBlock(undo_stack_, *frontend_, index, Part());
     UpdateHistoryActions();
     if (outcome == common::Outcome::kCancelled) return;  // a No leaves even the status line
     ShowStatus("");

@@ -89,7 +89,8 @@ class MainWindow : public QMainWindow {
   void AfterLoad(common::Outcome outcome);
   void Refresh();
   int SelectedIndex() const;
-  bool WholeBlock() const;
+  // The block option: the data or the whole 64 KB block.
+  flash::BlockPart Part() const;
   flash::ListFileNames ListNames() const;
   void TakeListNames(const flash::ListFileNames& names);
   // Escape closes the window unless it edits (the list editor closes by its own button).

@@ -23,8 +23,8 @@ TEST(Coding, BytesNumbersAndFieldWidths) {
   EXPECT_EQ(HexWord(0x1F0), "01F0");
   EXPECT_EQ(HexWord(65536), "10000");
   EXPECT_EQ(HexWord(-1), "FFFFFFFF");
-  EXPECT_EQ(DecimalField(1000, 3, true), "1000");
-  EXPECT_EQ(DecimalField(-5, 3, true), "-005");
+  EXPECT_EQ(DecimalField(1000, 3, LeadingBlank::kNone), "1000");
+  EXPECT_EQ(DecimalField(-5, 3, LeadingBlank::kNone), "-005");
 }
 
 TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {

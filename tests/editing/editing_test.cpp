@@ -359,7 +359,7 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
   const std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, 5));
   std::string read = block;
   read[0x50] ^= 1;
-  stack.Push(ReplaceBlock(5, read, true, common::Value("Read Block")));
+  stack.Push(ReplaceBlock(5, read, flash::BlockPart::kWhole, common::Value("Read Block")));
   stack.Undo();
   stack.Redo();
   EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, 5)), read);
@@ -475,10 +475,10 @@ TEST(BlockSteps, UndoAndRedoTakeTheImageAndTheListsAlong) {
   const std::size_t transponders = document.transponders().size();
   testing::ScriptedFrontend ui;
   ui.Answer(false).Answer(true);
-  EXPECT_EQ(ClearBlock(stack, ui, block, false), common::Outcome::kCancelled);
-  EXPECT_EQ(ClearBlock(stack, ui, 8, false), common::Outcome::kRefused);
+  EXPECT_EQ(ClearBlock(stack, ui, block, flash::BlockPart::kData), common::Outcome::kCancelled);
+  EXPECT_EQ(ClearBlock(stack, ui, 8, flash::BlockPart::kData), common::Outcome::kRefused);
   EXPECT_EQ(stack.size(), 0u);
-  EXPECT_EQ(ClearBlock(stack, ui, block, false), common::Outcome::kDone);
+  EXPECT_EQ(ClearBlock(stack, ui, block, flash::BlockPart::kData), common::Outcome::kDone);
   EXPECT_EQ(stack.UndoDescription(), "Clear Block");
   const std::string after(w.image().bytes());
   ASSERT_NE(after, before);

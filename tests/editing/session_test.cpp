@@ -19,7 +19,7 @@ using testing::ScriptedFrontend;
 using testing::TempDir;
 
 void Change(Session& session) {
-  session.history().Push(ReplaceBlock(0, "after", true, common::Value("step")));
+  session.history().Push(ReplaceBlock(0, "after", flash::BlockPart::kWhole, common::Value("step")));
 }
 
 TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {

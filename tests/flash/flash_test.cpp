@@ -113,15 +113,16 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   Workspace w = LoadedWorkspace(FlashImageBuilder().Block(0, "TCS", std::string(600, 'c')).Build());
   int announced = 0;
   w.Subscribe([&] { ++announced; });
-  ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", false));
+  ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", BlockPart::kData));
   EXPECT_EQ(w.image().bytes().substr(0x40, 604),
             std::string("\x03\0\0\0abc", 7) + std::string(597, 0));
   EXPECT_EQ(w.blocks()[0].length, 3);
   EXPECT_TRUE(w.dirty());
   EXPECT_EQ(announced, 1);
-  EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", false));
+  EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", BlockPart::kData));
   EXPECT_EQ(announced, 1);
-  ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", true));  // the whole block: the rest is zeros
+  ASSERT_TRUE(
+      ReplaceBlockData(w, 1, "ab", BlockPart::kWhole));  // the whole block: the rest is zeros
   EXPECT_EQ(w.image().bytes().substr(65536, 65536), "ab" + std::string(65534, '\0'));
 }
 
@@ -143,7 +144,7 @@ TEST(LoadChosenFlashFile, LoadsAndScansCopiedOrMapped) {
     EXPECT_EQ(w.image().mapped != nullptr, reading == ImageReading::kMap);
 #endif
     // A change reaches the image, never the file it was mapped from.
-    ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", false));
+    ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", BlockPart::kData));
     EXPECT_EQ(w.image().bytes().substr(65536 + 0x40, 6), "\x02\0\0\0ab"s);
     EXPECT_EQ(w.image().mapped, nullptr);
     EXPECT_EQ(TempDir::Read(path), image);
@@ -194,12 +195,14 @@ TEST(BlockCheck, RefusesWithTheRightMessage) {
   }
 }
 
+BlockPart Part(bool whole) { return whole ? BlockPart::kWhole : BlockPart::kData; }
+
 // Read Block as the history runs it: the file read, then the block replaced.
 Outcome ReadBlockFromFile(Workspace& w, common::Frontend& ui, common::Files& files, int index,
-                          bool whole, ListFileNames& names) {
+                          BlockPart part, ListFileNames& names) {
   std::string data;
-  const Outcome outcome = ReadBlockFile(w, ui, files, index, whole, names, data);
-  if (outcome == Outcome::kDone) ReplaceBlockData(w, index, data, whole);
+  const Outcome outcome = ReadBlockFile(w, ui, files, index, part, names, data);
+  if (outcome == Outcome::kDone) ReplaceBlockData(w, index, data, part);
   return outcome;
 }
 
@@ -219,11 +222,11 @@ TEST(BlockTransfer, SaveAndReadBackLeaveTheImageIdentical) {
     ListFileNames names{"TCS", "TPT"};
     testing::ScriptedFrontend ui;
     ui.Choose(file).Choose(file);
-    ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 0, whole, names), Outcome::kDone);
+    ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 0, Part(whole), names), Outcome::kDone);
     EXPECT_EQ(TempDir::Read(file).size(), whole ? 65536u : 60000u);
     EXPECT_EQ(names.tcs, file);
     EXPECT_FALSE(w.dirty());
-    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, 0, whole, names), Outcome::kDone);
+    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, 0, Part(whole), names), Outcome::kDone);
     EXPECT_EQ(w.image().bytes(), image);
     EXPECT_TRUE(w.dirty());
     EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Saving TCS...", "Loading TCS..."}));
@@ -261,7 +264,7 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
       ui.Answer(true);
       asked.push_back(c.question[0] == ' ' ? "File : " + file + c.question : c.question);
     }
-    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, c.block, c.whole, names), Outcome::kDone);
+    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, c.block, Part(c.whole), names), Outcome::kDone);
     EXPECT_EQ(ui.questions, asked);
     const std::size_t at = static_cast<std::size_t>(c.block) * 65536 + (c.whole ? 0 : 0x44);
     EXPECT_EQ(w.image().bytes().substr(at, c.taken), std::string(c.taken, 'b'));
@@ -276,12 +279,12 @@ TEST(BlockTransfer, RefusalsLeaveTheImageUnchanged) {
   testing::FakeFiles files;
   files.File("big", std::string(70020, 'b')).File("huge", "", std::int64_t{1} << 40);
   ui.Choose("big").Answer(false).Choose("missing").Choose("huge").Cancel();
-  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, false, names), Outcome::kCancelled);
-  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, false, names), Outcome::kFailed);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, BlockPart::kData, names), Outcome::kCancelled);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, BlockPart::kData, names), Outcome::kFailed);
   EXPECT_EQ(ui.messages.at(0).second, "File : missing can not be opened !");
   EXPECT_EQ(names.tcs, "missing");  // kept even though the read failed
-  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, true, names), Outcome::kFailed);
-  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, false, names), Outcome::kCancelled);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, BlockPart::kWhole, names), Outcome::kFailed);
+  EXPECT_EQ(ReadBlockFromFile(w, ui, files, 0, BlockPart::kData, names), Outcome::kCancelled);
   EXPECT_EQ(w.image().bytes(), image);
   EXPECT_FALSE(w.dirty());
   EXPECT_TRUE(files.opened.empty());  // every refusal comes before a byte is read
@@ -294,14 +297,14 @@ TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
   ListFileNames names{"chan.bin", "tp.bin"};
   testing::ScriptedFrontend ui;
   ui.Choose(dir.Write("data", "abc")).Choose(dir.Path("lower")).Choose(w.image().fileName);
-  ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, 3, false, names), Outcome::kDone);
+  ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, 3, BlockPart::kData, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[0].proposed_name, "----");
   EXPECT_EQ(w.image().bytes().substr(0x30044, 3), "abc");
   EXPECT_EQ(w.blocks()[3].name, "----");
-  ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 2, false, names), Outcome::kDone);
+  ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 2, BlockPart::kData, names), Outcome::kDone);
   EXPECT_EQ(ui.requests[1].proposed_name, "chan.bin");
   EXPECT_EQ(names.tcs, "chan.bin");  // the lower-case name is not written back
-  EXPECT_EQ(SaveBlockToFile(w, ui, dir.disk, 2, false, names), Outcome::kRefused);
+  EXPECT_EQ(SaveBlockToFile(w, ui, dir.disk, 2, BlockPart::kData, names), Outcome::kRefused);
   EXPECT_EQ(ui.OnlyMessage(), "Source and target are the same file : " + w.image().fileName);
   EXPECT_EQ(TempDir::Read(w.image().fileName), "image");
   EXPECT_EQ(BlockFileName("TPT", names), "tp.bin");
@@ -310,7 +313,7 @@ TEST(BlockTransfer, NamesUnnamedAndShortBlocksAndTheLoadedImage) {
 
   w = LoadedWorkspace(std::string(7 * 65536 + 1000, '\xFF'));  // the last block cut short
   ui.Choose(dir.Path("last"));
-  ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 7, true, names), Outcome::kDone);
+  ASSERT_EQ(SaveBlockToFile(w, ui, dir.disk, 7, BlockPart::kWhole, names), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("last")), std::string(1000, '\xFF'));
 }
 
@@ -318,7 +321,7 @@ TEST(ClearBlock, DataOnlyWholeAndAlwaysWholeWhenUnnamed) {
   const std::string image = StandardImage();
   Workspace w = LoadedWorkspace(image);
   const auto clear = [&](int index, bool whole) {
-    ReplaceBlockData(w, index, ClearedBlock(w, index, whole), true);
+    ReplaceBlockData(w, index, ClearedBlock(w, index, Part(whole)), BlockPart::kWhole);
   };
   clear(0, false);
   EXPECT_EQ(w.image().bytes().substr(0x20, 4), std::string("TCS\0", 4));
