@@ -82,14 +82,15 @@ BENCHMARK(BM_ParseTcsLine)->Arg(2000)->Arg(9999);
 
 void BM_FormatTptLines(benchmark::State& state) {
   const std::string list = TptList(static_cast<std::size_t>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(transponders::FormatTptLines(list, false));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(transponders::FormatTptLines(list, common::TptLayout::kFull));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(list.size()));
 }
 BENCHMARK(BM_FormatTptLines)->Arg(170)->Arg(255);
 
 void BM_ParseTptLine(benchmark::State& state) {
-  const auto lines =
-      transponders::FormatTptLines(TptList(static_cast<std::size_t>(state.range(0))), false);
+  const auto lines = transponders::FormatTptLines(TptList(static_cast<std::size_t>(state.range(0))),
+                                                  common::TptLayout::kFull);
   std::int64_t bytes = 0;
   for (const auto& line : lines) bytes += static_cast<std::int64_t>(line.size());
   for (auto _ : state) {

@@ -61,18 +61,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)views::TptListLines(data_bytes.substr(0, 240));
     const std::string before = Outside(w.image().bytes(), i);
     const int op = payload.empty() ? i : static_cast<unsigned char>(payload[0]) + i;
+    const auto part = op % 8 >= 4 ? flash::BlockPart::kWhole : flash::BlockPart::kData;
     switch (op % 4) {
       case 0:
-        flash::ReplaceBlockData(w, i, payload, op % 8 >= 4);
+        flash::ReplaceBlockData(w, i, payload, part);
         break;
       case 1:
-        flash::ReplaceBlockData(w, i, flash::ClearedBlock(w, i, op % 8 >= 4), true);
+        flash::ReplaceBlockData(w, i, flash::ClearedBlock(w, i, part), flash::BlockPart::kWhole);
         break;
       case 2: {
         std::string swapped;
         int count = 0;
         if (editing::SwappedBlock(w, ui, i, swapped, count) == common::Outcome::kDone) {
-          flash::ReplaceBlockData(w, i, swapped, true);
+          flash::ReplaceBlockData(w, i, swapped, flash::BlockPart::kWhole);
         }
         break;
       }

@@ -16,10 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (line.size() != channels::TcsLineLength) std::abort();
     if (channels::ParseTcsLine(line).status == common::LineStatus::kError) std::abort();
   }
-  for (const bool declink : {false, true}) {
-    for (const auto& line : transponders::FormatTptLines(list, declink)) {
-      const std::size_t width =
-          declink ? transponders::TptDecLinkLineLength : transponders::TptLineLength;
+  for (const auto layout : {common::TptLayout::kFull, common::TptLayout::kDecLink}) {
+    for (const auto& line : transponders::FormatTptLines(list, layout)) {
+      const std::size_t width = layout == common::TptLayout::kDecLink
+                                    ? transponders::TptDecLinkLineLength
+                                    : transponders::TptLineLength;
       if (line.size() != width) std::abort();
       (void)transponders::ParseTptLine(line);
     }

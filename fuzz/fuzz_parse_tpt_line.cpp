@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (parsed.status == common::LineStatus::kError && parsed.error.empty()) std::abort();
   const std::string_view line(reinterpret_cast<const char*>(data), size);
   (void)transponders::CheckTptLine(line);
-  (void)transponders::CheckTptLine(line, true);
+  (void)transponders::CheckTptLine(line, common::TptLayout::kDecLink);
   return 0;
 }

@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string_view read :
          {std::string_view(l), std::string_view(latin1 ? *latin1 : l)}) {
       for (const common::ListTextReader* lists :
-           {&channels::TcsTextReader(), &transponders::TptTextReader(false),
-            &transponders::TptTextReader(true, true)}) {
+           {&channels::TcsTextReader(), &transponders::TptTextReader(common::TptLayout::kFull),
+            &transponders::TptTextReader(common::TptLayout::kDecLink, true)}) {
         out.clear();
         if (lists->Parse(read, out, error) == common::LineStatus::kRecord &&
             !lists->ReadsAsWritten(read)) {

@@ -49,12 +49,13 @@ int main(int argc, char** argv) {
     Write(folder, "parse_tcs_line", ("line" + std::to_string(tcs_text.size())).c_str(), line);
   }
   std::string tpt_text;
-  for (const std::string& line : transponders::FormatTptLines(transponders.substr(0, 120), false)) {
+  for (const std::string& line :
+       transponders::FormatTptLines(transponders.substr(0, 120), common::TptLayout::kFull)) {
     tpt_text += line + "\r\n";
     Write(folder, "parse_tpt_line", ("line" + std::to_string(tpt_text.size())).c_str(), line);
   }
   Write(folder, "parse_tpt_line", "declink",
-        transponders::FormatTptLines(flagged.Encode(), true).at(0));
+        transponders::FormatTptLines(flagged.Encode(), common::TptLayout::kDecLink).at(0));
   Write(folder, "text_lines", "tcs", "\x07\x05" + tcs_text);
   Write(folder, "text_lines", "tpt", "\x20\x0C" + tpt_text + "\n\r\r\n   \r");
 

@@ -22,7 +22,8 @@ int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
   // A line at a time: a list of any length is shown with flat memory.
   const bool channels = !tcs.empty();
   const std::unique_ptr<common::ListTextFormat> format =
-      channels ? channels::MakeTcsTextFormat() : transponders::MakeTptTextFormat(false);
+      channels ? channels::MakeTcsTextFormat()
+               : transponders::MakeTptTextFormat(common::TptLayout::kFull);
   const bool shown = common::StreamListFile(
       files, name, *format, channels ? channels::TcsHeading : transponders::TptHeading,
       [&](std::int64_t size) {
@@ -42,6 +43,9 @@ int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
 struct Args {
   std::string bin, txt, tcs, tpt, diseqc;
   bool declink = false, utf8 = false;
+  common::TptLayout Layout() const {
+    return declink ? common::TptLayout::kDecLink : common::TptLayout::kFull;
+  }
 };
 
 // A text read as UTF-8 is said: its characters became the list's bytes.
@@ -54,7 +58,10 @@ int Converted(ConsoleFrontend& ui, common::Outcome outcome, const std::string& t
 }
 
 // The binary file first or the text file first, in the order the conversion reads them.
-std::shared_ptr<Args> AddFiles(CLI::App& command, const char* list, bool binary_first) {
+enum class FileOrder { kBinaryFirst, kTextFirst };
+
+std::shared_ptr<Args> AddFiles(CLI::App& command, const char* list, FileOrder order) {
+  const bool binary_first = order == FileOrder::kBinaryFirst;
   auto a = std::make_shared<Args>();
   const std::string bin_help = std::string(list) + " binary file";
   const std::string txt_help = std::string(list) + " text file";
@@ -67,7 +74,7 @@ std::shared_ptr<Args> AddFiles(CLI::App& command, const char* list, bool binary_
 constexpr Subcommand kTextFileCommands[] = {
     {"tcs2txt", "Convert a TCS binary file to text",
      [](CLI::App& command) -> Handler {
-       auto a = AddFiles(command, "TCS", true);
+       auto a = AddFiles(command, "TCS", FileOrder::kBinaryFirst);
        command.add_flag("--utf8", a->utf8,
                         "Write the text as UTF-8, for an editor that reads it so (it reads back "
                         "the same)");
@@ -79,7 +86,7 @@ constexpr Subcommand kTextFileCommands[] = {
      }},
     {"txt2tcs", "Convert a TCS text file to binary",
      [](CLI::App& command) -> Handler {
-       auto a = AddFiles(command, "TCS", false);
+       auto a = AddFiles(command, "TCS", FileOrder::kTextFirst);
        return [a](ConsoleFrontend& ui, common::Files& files) {
          common::TextEncoding read_as{};
          return Converted(ui, channels::ConvertTextToTcs(ui, files, a->bin, a->txt, &read_as),
@@ -88,15 +95,15 @@ constexpr Subcommand kTextFileCommands[] = {
      }},
     {"tpt2txt", "Convert a TPT binary file to text",
      [](CLI::App& command) -> Handler {
-       auto a = AddFiles(command, "TPT", true);
+       auto a = AddFiles(command, "TPT", FileOrder::kBinaryFirst);
        command.add_flag("--declink", a->declink, "Leave out the DiSEqC column");
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return ExitStatus(transponders::ConvertTptToText(ui, files, a->bin, a->txt, a->declink));
+         return ExitStatus(transponders::ConvertTptToText(ui, files, a->bin, a->txt, a->Layout()));
        };
      }},
     {"txt2tpt", "Convert a TPT text file to binary",
      [](CLI::App& command) -> Handler {
-       auto a = AddFiles(command, "TPT", false);
+       auto a = AddFiles(command, "TPT", FileOrder::kTextFirst);
        CLI::Option* declink = command.add_flag(
            "--declink", a->declink, "The lines may leave out the DiSEqC column (DecLink layout)");
        AddDiseqc(command, a->diseqc, "DiSEqC input of the lines that leave it out, with --declink")
@@ -105,7 +112,7 @@ constexpr Subcommand kTextFileCommands[] = {
          common::TextEncoding read_as{};
          const bool diseqc_b = IsDiseqcB(a->diseqc);
          return Converted(ui,
-                          transponders::ConvertTextToTpt(ui, files, a->bin, a->txt, a->declink,
+                          transponders::ConvertTextToTpt(ui, files, a->bin, a->txt, a->Layout(),
                                                          diseqc_b, &read_as),
                           a->txt, read_as);
        };

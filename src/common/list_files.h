@@ -30,10 +30,13 @@ inline constexpr std::size_t kLargeListSize = 65536;
 // one byte is read as UTF-8.
 enum class TextEncoding { kLatin1, kUtf8 };
 
+// The columns of a transponder text: all of them, or DecLink's, without the DiSEqC column.
+enum class TptLayout { kFull, kDecLink };
+
 // What the user chose for a list's text file.
 struct TextOptions {
   TextEncoding encoding = TextEncoding::kLatin1;  // how a text is written; a read finds out
-  bool declink = false;   // transponders: the DecLink layout, without the DiSEqC column
+  TptLayout layout = TptLayout::kFull;            // transponders' columns
   bool diseqc_b = false;  // transponders read in the DecLink layout: the lines' input
 };
 

@@ -183,8 +183,8 @@ class SetFieldCommand : public Command {
 
 class InsertChannelsCommand : public Command {
  public:
-  InsertChannelsCommand(std::size_t position, std::vector<ChannelRecord> records, bool duplicate)
-      : position_(position), records_(std::move(records)), duplicate_(duplicate) {}
+  InsertChannelsCommand(std::size_t position, std::vector<ChannelRecord> records, Inserted inserted)
+      : position_(position), records_(std::move(records)), inserted_(inserted) {}
   void Apply(ListDocument& document) override {
     auto& channels = document.mutable_channels();
     channels.insert(channels.begin() + static_cast<long>(position_), records_.begin(),
@@ -198,14 +198,14 @@ class InsertChannelsCommand : public Command {
     document.WriteChannels();
   }
   Message Description() const override {
-    return Say(duplicate_ ? kDuplicate : kInsert,
+    return Say(inserted_ == Inserted::kCopies ? kDuplicate : kInsert,
                {Counted(records_.size(), ListKind::kChannels, position_)});
   }
 
  private:
   std::size_t position_;
   std::vector<ChannelRecord> records_;
-  bool duplicate_;
+  Inserted inserted_;
 };
 
 class RemoveChannelsCommand : public Command {
@@ -273,12 +273,15 @@ class MoveChannelsCommand : public Command {
   std::size_t first_, count_, before_;
 };
 
+// Which way a command runs: done, or undone.
+enum class Run { kApply, kRevert };
+
 // Row i becomes the row that was at order[i]; undone, each goes back.
 template <typename T>
-void Permute(std::vector<T>& rows, const std::vector<std::uint32_t>& order, bool undo) {
+void Permute(std::vector<T>& rows, const std::vector<std::uint32_t>& order, Run run) {
   std::vector<T> reordered(rows.size());
   for (std::size_t i = 0; i < order.size(); ++i) {
-    if (undo) {
+    if (run == Run::kRevert) {
       reordered[order[i]] = rows[i];
     } else {
       reordered[i] = rows[order[i]];
@@ -287,8 +290,8 @@ void Permute(std::vector<T>& rows, const std::vector<std::uint32_t>& order, bool
   rows = std::move(reordered);
 }
 
-void Reorder(ListDocument& document, const std::vector<std::uint32_t>& order, bool undo) {
-  Permute(document.mutable_channels(), order, undo);
+void Reorder(ListDocument& document, const std::vector<std::uint32_t>& order, Run run) {
+  Permute(document.mutable_channels(), order, run);
   document.WriteChannels();
 }
 
@@ -297,14 +300,14 @@ class ReorderCommand : public Command {
  public:
   ReorderCommand(common::ListKind list, std::vector<std::uint32_t> order, Message description)
       : list_(list), order_(std::move(order)), description_(std::move(description)) {}
-  void Apply(ListDocument& document) override { Run(document, false); }
-  void Revert(ListDocument& document) override { Run(document, true); }
+  void Apply(ListDocument& document) override { Go(document, Run::kApply); }
+  void Revert(ListDocument& document) override { Go(document, Run::kRevert); }
   Message Description() const override { return description_; }
 
  private:
-  void Run(ListDocument& document, bool undo) {
-    if (list_ == common::ListKind::kChannels) return Reorder(document, order_, undo);
-    if (undo) {
+  void Go(ListDocument& document, Run run) {
+    if (list_ == common::ListKind::kChannels) return Reorder(document, order_, run);
+    if (run == Run::kRevert) {
       RestoreTps(document.mutable_channels(), tps_);
     } else {
       tps_ = TpsOf(document.channels());
@@ -315,7 +318,7 @@ class ReorderCommand : public Command {
       }
       Renumber(document.mutable_channels(), map);
     }
-    Permute(document.mutable_transponders(), order_, undo);
+    Permute(document.mutable_transponders(), order_, run);
     document.WriteTransponders();
     document.WriteChannels();
   }
@@ -345,10 +348,10 @@ class SortChannelsCommand : public Command {
   explicit SortChannelsCommand(SortKey key) : key_(key) {}
   void Apply(ListDocument& document) override {
     if (!found_) FindOrder(document);
-    if (!order_.empty()) Reorder(document, order_, false);
+    if (!order_.empty()) Reorder(document, order_, Run::kApply);
   }
   void Revert(ListDocument& document) override {
-    if (!order_.empty()) Reorder(document, order_, true);
+    if (!order_.empty()) Reorder(document, order_, Run::kRevert);
   }
   Message Description() const override {
     return Say(key_ == SortKey::kName  ? kSortByName
@@ -671,8 +674,8 @@ std::unique_ptr<Command> SetChannelFields(
 }
 
 std::unique_ptr<Command> InsertChannels(std::size_t position, std::vector<ChannelRecord> records,
-                                        bool duplicate) {
-  return std::make_unique<InsertChannelsCommand>(position, std::move(records), duplicate);
+                                        Inserted inserted) {
+  return std::make_unique<InsertChannelsCommand>(position, std::move(records), inserted);
 }
 
 std::unique_ptr<Command> RemoveChannels(std::vector<std::size_t> rows) {
@@ -723,7 +726,7 @@ std::unique_ptr<Command> InsertNewRow(const ListDocument& document, ListKind lis
     reason = CheckInsertChannels(document, 1);
     const std::optional<ChannelRecord> channel =
         reason.empty() ? NewChannel(document, like, reason) : std::nullopt;
-    return channel ? InsertChannels(position, {*channel}, false) : nullptr;
+    return channel ? InsertChannels(position, {*channel}, Inserted::kNew) : nullptr;
   }
   reason = CheckInsertTransponders(document, 1);
   if (!reason.empty()) return nullptr;
@@ -741,7 +744,7 @@ std::unique_ptr<Command> DuplicateRows(const ListDocument& document, ListKind li
   if (channels) {
     std::vector<ChannelRecord> copies;
     for (const std::size_t row : rows) copies.push_back(document.channels()[row]);
-    return InsertChannels(rows.back() + 1, std::move(copies), true);
+    return InsertChannels(rows.back() + 1, std::move(copies), Inserted::kCopies);
   }
   std::vector<TransponderRecord> copies;
   for (const std::size_t row : rows) copies.push_back(document.transponders()[row]);
@@ -841,14 +844,16 @@ std::vector<std::size_t> FollowRecords(const std::vector<std::size_t>& rows,
 
 namespace {
 
-// A typed text as Latin-1 bytes, a number without the blanks around it; the reason when a
-// character is beyond Latin-1.
-std::optional<std::string> TypedBytes(const CellInput& input, bool name, Message& refusal) {
+// What a typed text keeps of the blanks around it: a name all, a number none.
+enum class Blanks { kKept, kTrimmed };
+
+// A typed text as Latin-1 bytes; the reason when a character is beyond Latin-1.
+std::optional<std::string> TypedBytes(const CellInput& input, Blanks blanks, Message& refusal) {
   if (input.chosen) return std::to_string(*input.chosen);
   std::optional<std::string> latin1 = common::Utf8ToLatin1(input.typed);
   if (!latin1) {
     refusal = Say(common::kSentence, {common::NotLatin1Text(input.typed)});
-  } else if (!name) {
+  } else if (blanks == Blanks::kTrimmed) {
     latin1 = std::string(common::TrimBlanks(*latin1));
   }
   return latin1;
@@ -859,8 +864,8 @@ std::optional<std::string> TypedBytes(const CellInput& input, bool name, Message
 CellEdit EditChannelCell(const ListDocument& document, std::size_t row, ChannelField field,
                          const CellInput& input) {
   CellEdit edit;
-  const std::optional<std::string> bytes =
-      TypedBytes(input, field == ChannelField::kName, edit.refusal);
+  const std::optional<std::string> bytes = TypedBytes(
+      input, field == ChannelField::kName ? Blanks::kKept : Blanks::kTrimmed, edit.refusal);
   if (!bytes) return edit;
   ChannelRecord record = document.channels()[row];
   edit.refusal = SetChannelValue(document, record, field, *bytes);
@@ -876,7 +881,8 @@ CellEdit EditTransponderCell(const ListDocument& document, std::size_t row, Tran
   TransponderRecord record = document.transponders()[row];
   if (input.chosen) {
     edit.refusal = SetTransponderValue(record, field, *input.chosen);
-  } else if (const std::optional<std::string> bytes = TypedBytes(input, false, edit.refusal)) {
+  } else if (const std::optional<std::string> bytes =
+                 TypedBytes(input, Blanks::kTrimmed, edit.refusal)) {
     edit.refusal = SetTransponderText(record, field, *bytes);
   }
   if (edit.refusal.empty() && record != document.transponders()[row]) {

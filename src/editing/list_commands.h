@@ -27,10 +27,13 @@ std::unique_ptr<Command> SetChannel(std::size_t row, channels::ChannelField fiel
 std::unique_ptr<Command> SetChannelFields(
     std::size_t row,
     const std::vector<std::pair<channels::ChannelField, channels::ChannelRecord>>& steps);
-// Inserts before row `position`; duplicate only changes the description.
+// What an insert makes of its records: new channels, or copies of others (only the step's
+// description differs).
+enum class Inserted { kNew, kCopies };
+// Inserts before row `position`.
 std::unique_ptr<Command> InsertChannels(std::size_t position,
                                         std::vector<channels::ChannelRecord> records,
-                                        bool duplicate);
+                                        Inserted inserted);
 std::unique_ptr<Command> RemoveChannels(std::vector<std::size_t> rows);
 std::unique_ptr<Command> MoveChannels(std::size_t first, std::size_t count, std::size_t before);
 // Stable: equal keys keep their order.

@@ -30,19 +30,19 @@ constexpr auto kNotWholeRecordsOne =
                     "File : {1} is 1 byte: not a whole number of {2} records.\r\nRead anyway ?");
 
 // The chooser and the common first steps; empty when the user gave no name.
-std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, bool for_reading,
+std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, common::FileDialogKind kind,
                             ListFileNames& names) {
-  const common::FileRequest request{
-      for_reading ? common::FileDialogKind::kOpen : common::FileDialogKind::kSave, "",
-      BlockFileName(block.name, names), common::kAllFilesFilter};
+  const common::FileRequest request{kind, "", BlockFileName(block.name, names),
+                                    common::kAllFilesFilter};
   const std::string name = common::ChooseFileWithFallback(frontend, request, "");
   if (name.empty()) return name;
   // Only exactly named list blocks remember the file.
-  const auto kind = ListKindOf(block, NameMatch::kExact);
-  if (kind == common::ListKind::kChannels) names.tcs = name;
-  if (kind == common::ListKind::kTransponders) names.tpt = name;
-  frontend.ShowStatus(common::Say(for_reading ? common::kLoadingStatus : kSavingBlock,
-                                  {common::Value(common::Latin1ToUtf8(block.name))}));
+  const auto list = ListKindOf(block, NameMatch::kExact);
+  if (list == common::ListKind::kChannels) names.tcs = name;
+  if (list == common::ListKind::kTransponders) names.tpt = name;
+  frontend.ShowStatus(
+      common::Say(kind == common::FileDialogKind::kOpen ? common::kLoadingStatus : kSavingBlock,
+                  {common::Value(common::Latin1ToUtf8(block.name))}));
   return name;
 }
 
@@ -53,7 +53,7 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return Outcome::kRefused;
   const BlockInfo block = *found;
-  const std::string name = ChooseBlockFile(frontend, block, true, names);
+  const std::string name = ChooseBlockFile(frontend, block, common::FileDialogKind::kOpen, names);
   if (name.empty()) return Outcome::kCancelled;
   if (!files.Exists(name)) {
     frontend.ShowMessage(MessageKind::kError, common::CannotOpenText(name));
@@ -87,7 +87,7 @@ Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, common::Files&
   const BlockInfo* found = FindBlock(workspace, index);
   if (!found) return Outcome::kRefused;
   const BlockInfo block = *found;
-  const std::string name = ChooseBlockFile(frontend, block, false, names);
+  const std::string name = ChooseBlockFile(frontend, block, common::FileDialogKind::kSave, names);
   if (name.empty()) return Outcome::kCancelled;
   // Saving a block over the image it came from would lose the image.
   if (!workspace.image().fileName.empty() && files.SameFile(name, workspace.image().fileName)) {

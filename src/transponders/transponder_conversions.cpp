@@ -17,33 +17,35 @@ using common::Wording;
 
 // What a record may hold that its line cannot carry back, with the words for one and several.
 struct Loss {
-  bool (*lost)(const TransponderRecord& record, bool decLink);
+  bool (*lost)(const TransponderRecord& record, common::TptLayout layout);
   Wording one;
   Wording several;
 };
 constexpr Loss kLosses[] = {
-    {[](const TransponderRecord& r, bool) { return r.frequency % 1000 != 0; },
+    {[](const TransponderRecord& r, common::TptLayout) { return r.frequency % 1000 != 0; },
      Wording("tpt-text.below-khz-one",
              "transponder {1} keeps digits below 1 kHz, which the text drops"),
      Wording("tpt-text.below-khz",
              "transponders {1} keep digits below 1 kHz, which the text drops")},
-    {[](const TransponderRecord& r, bool) {
+    {[](const TransponderRecord& r, common::TptLayout) {
        return r.frequency > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
      },
      Wording("tpt-text.frequency-one",
              "transponder {1}'s frequency field holds more than the text reads back"),
      Wording("tpt-text.frequency",
              "transponders {1}' frequency fields hold more than the text reads back")},
-    {[](const TransponderRecord& r, bool) { return r.fec >= std::size(kFecTexts); },
+    {[](const TransponderRecord& r, common::TptLayout) { return r.fec >= std::size(kFecTexts); },
      Wording("tpt-text.fec-one",
              "transponder {1} has a FEC code the text shows as 0/0 and reads back as 3/4"),
      Wording("tpt-text.fec",
              "transponders {1} have FEC codes the text shows as 0/0 and read back as 3/4")},
-    {[](const TransponderRecord& r, bool) { return (r.flags & ~kShownFlags & 0xFF) != 0; },
+    {[](const TransponderRecord& r, common::TptLayout) {
+       return (r.flags & ~kShownFlags & 0xFF) != 0;
+     },
      Wording("tpt-text.flags-one", "transponder {1} has flag bits the text leaves out"),
      Wording("tpt-text.flags", "transponders {1} have flag bits the text leaves out")},
-    {[](const TransponderRecord& r, bool decLink) {
-       return decLink && (r.flags & kFlagDiseqcB) != 0;
+    {[](const TransponderRecord& r, common::TptLayout layout) {
+       return layout == common::TptLayout::kDecLink && (r.flags & kFlagDiseqcB) != 0;
      },
      Wording("tpt-text.diseqc-b-one", "transponder {1} on DiSEqC B will read back as A"),
      Wording("tpt-text.diseqc-b", "transponders {1} on DiSEqC B will read back as A")},
@@ -64,7 +66,7 @@ common::Message Records(std::size_t count) {
 // the lines cannot carry back.
 class TptTextFormat : public common::ListTextFormat {
  public:
-  explicit TptTextFormat(bool decLink) : decLink_(decLink) {}
+  explicit TptTextFormat(common::TptLayout layout) : layout_(layout) {}
   std::size_t record_size() const override { return TptRecordSize; }
 
   void Scan(std::string_view records) override {
@@ -75,7 +77,7 @@ class TptTextFormat : public common::ListTextFormat {
       if (bytes.find_first_not_of('\0') != std::string_view::npos) last_nonzero_ = scanned_;
       // Only records up to the last used one are written: the others' losses wait for it.
       for (std::size_t k = 0; k < kLossCount; ++k) {
-        if (kLosses[k].lost(record, decLink_)) pending_[k].Add(static_cast<std::int64_t>(scanned_));
+        if (kLosses[k].lost(record, layout_)) pending_[k].Add(static_cast<std::int64_t>(scanned_));
       }
       if (record.IsEmpty()) continue;
       used_ = scanned_;
@@ -103,13 +105,13 @@ class TptTextFormat : public common::ListTextFormat {
   void Format(std::string_view records, std::string& out) override {
     for (std::size_t p = 0; p + TptRecordSize <= records.size() && formatted_ < used_;
          p += TptRecordSize) {
-      AppendTptLine(out, TransponderRecord::Decode(records.substr(p)), ++formatted_, decLink_);
+      AppendTptLine(out, TransponderRecord::Decode(records.substr(p)), ++formatted_, layout_);
       out += "\r\n";
     }
   }
 
  private:
-  bool decLink_;
+  common::TptLayout layout_;
   std::size_t scanned_ = 0;
   std::size_t used_ = 0;
   std::size_t last_nonzero_ = 0;
@@ -120,26 +122,27 @@ class TptTextFormat : public common::ListTextFormat {
 }  // namespace
 
 common::Outcome ConvertTptToText(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text, bool decLink) {
-  TptTextFormat format(decLink);
+                                 const std::string& binary, const std::string& text,
+                                 common::TptLayout layout) {
+  TptTextFormat format(layout);
   return common::ConvertBinaryToText(frontend, files, binary, text, "TPT", format);
 }
 
 common::Outcome ConvertTextToTpt(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text, bool decLink,
-                                 bool diseqc_b, common::TextEncoding* read_as) {
-  return common::ConvertTextToBinary(frontend, files, binary, text,
-                                     TptTextReader(decLink, diseqc_b), kTptFileMinimumSize,
-                                     read_as);
+                                 const std::string& binary, const std::string& text,
+                                 common::TptLayout layout, bool diseqc_b,
+                                 common::TextEncoding* read_as) {
+  return common::ConvertTextToBinary(frontend, files, binary, text, TptTextReader(layout, diseqc_b),
+                                     kTptFileMinimumSize, read_as);
 }
 
 std::int64_t CountTptFileRecords(common::Files& files, const std::string& binary) {
   const common::ReadResult read = files.ReadPrefix(binary, 16 * common::kMiB);
-  return static_cast<std::int64_t>(FormatTptLines(read.bytes, false).size());
+  return static_cast<std::int64_t>(FormatTptLines(read.bytes, common::TptLayout::kFull).size());
 }
 
-std::unique_ptr<common::ListTextFormat> MakeTptTextFormat(bool decLink) {
-  return std::make_unique<TptTextFormat>(decLink);
+std::unique_ptr<common::ListTextFormat> MakeTptTextFormat(common::TptLayout layout) {
+  return std::make_unique<TptTextFormat>(layout);
 }
 
 }  // namespace chanforge::transponders

@@ -89,7 +89,7 @@ ParsedLine Refuse(common::Message reason) {
 }  // namespace
 
 void AppendTptLine(std::string& line, const TransponderRecord& record, std::size_t number,
-                   bool decLink) {
+                   common::TptLayout layout) {
   using common::DecimalField;
   using common::HexByteField;
   // Two hex digits whatever the count: past 255 the number wraps, the columns hold.
@@ -105,7 +105,7 @@ void AppendTptLine(std::string& line, const TransponderRecord& record, std::size
   line += kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
   line += '/';
   line += kBandTexts[(record.flags & kFlagUpperBand) != 0 ? 1 : 0];
-  if (!decLink) {
+  if (layout == common::TptLayout::kFull) {
     line += ' ';
     line += kDiseqcTexts[(record.flags & kFlagDiseqcB) != 0 ? 1 : 0];
   }
@@ -117,7 +117,7 @@ std::size_t UsedCount(const std::vector<TransponderRecord>& records) {
   return used;
 }
 
-std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
+std::vector<std::string> FormatTptLines(std::string_view list, common::TptLayout layout) {
   std::vector<TransponderRecord> records;
   records.reserve(list.size() / TptRecordSize);
   for (std::size_t p = 0; p + TptRecordSize <= list.size(); p += TptRecordSize) {
@@ -128,7 +128,7 @@ std::vector<std::string> FormatTptLines(std::string_view list, bool decLink) {
   lines.reserve(records.size());
   for (std::size_t i = 0; i < records.size(); ++i) {
     lines.emplace_back().reserve(TptLineLength);
-    AppendTptLine(lines.back(), records[i], i + 1, decLink);
+    AppendTptLine(lines.back(), records[i], i + 1, layout);
   }
   return lines;
 }
@@ -137,12 +137,12 @@ namespace {
 
 // The columns: the record number, which is not read, then the fields, the polarisation and
 // the band parted by a slash.
-constexpr std::array<common::TextColumn, 11> TptLayout(bool decLink) {
+constexpr std::array<common::TextColumn, 11> LayoutColumns(common::TptLayout layout) {
   const auto field = [](TransponderField f) { return common::ColumnOf(InfoOf(f)); };
   common::TextColumn khz = field(TransponderField::kKhz);
   khz.ranged = false;  // the band's range: see BandProblem
   common::TextColumn diseqc = field(TransponderField::kDiseqc);
-  diseqc.optional = decLink;
+  diseqc.optional = layout == common::TptLayout::kDecLink;
   return {{{nullptr, 0, kTptFreqColumn - 2},
            khz,
            field(TransponderField::kTid),
@@ -155,8 +155,8 @@ constexpr std::array<common::TextColumn, 11> TptLayout(bool decLink) {
            field(TransponderField::kBand),
            diseqc}};
 }
-constexpr auto kTptLayout = TptLayout(false);
-constexpr auto kTptDecLinkLayout = TptLayout(true);
+constexpr auto kTptLayout = LayoutColumns(common::TptLayout::kFull);
+constexpr auto kTptDecLinkLayout = LayoutColumns(common::TptLayout::kDecLink);
 
 // Why the line's frequency lies outside what its band carries, or empty. The line of an
 // empty record, as a list with gaps is written, is none of the band's frequencies.
@@ -174,7 +174,7 @@ common::Message BandProblem(std::string_view line) {
 
 class TptReader : public common::ListTextReader {
  public:
-  TptReader(bool decLink, bool diseqc_b) : decLink_(decLink), diseqc_b_(diseqc_b) {}
+  TptReader(common::TptLayout layout, bool diseqc_b) : layout_(layout), diseqc_b_(diseqc_b) {}
   LineStatus Parse(std::string_view line, std::string& out, common::Message& error) const override {
     ParsedLine parsed = ParseTptLine(line, diseqc_b_);
     if (parsed.status == LineStatus::kRecord) out += parsed.record;
@@ -187,7 +187,7 @@ class TptReader : public common::ListTextReader {
   common::Message WhyNot(std::string_view line, std::string_view record, std::size_t number,
                          std::string& back) const override {
     back.clear();
-    AppendTptLine(back, TransponderRecord::Decode(record), number, decLink_);
+    AppendTptLine(back, TransponderRecord::Decode(record), number, layout_);
     if (common::ReadsAsWritten(Layout(), line)) return BandProblem(line);
     common::Message reason = common::WhyNotAsWritten(Layout(), line, back);
     return reason.empty() ? BandProblem(back) : reason;
@@ -195,25 +195,29 @@ class TptReader : public common::ListTextReader {
 
  private:
   std::span<const common::TextColumn> Layout() const {
-    return decLink_ ? std::span<const common::TextColumn>(kTptDecLinkLayout) : kTptLayout;
+    return layout_ == common::TptLayout::kDecLink
+               ? std::span<const common::TextColumn>(kTptDecLinkLayout)
+               : kTptLayout;
   }
-  bool decLink_;
+  common::TptLayout layout_;
   bool diseqc_b_;
 };
 
 }  // namespace
 
-const common::ListTextReader& TptTextReader(bool decLink, bool diseqc_b) {
-  static const TptReader readers[2][2] = {{{false, false}, {false, true}},
-                                          {{true, false}, {true, true}}};
-  return readers[decLink ? 1 : 0][diseqc_b ? 1 : 0];
+const common::ListTextReader& TptTextReader(common::TptLayout layout, bool diseqc_b) {
+  using common::TptLayout;
+  static const TptReader readers[2][2] = {
+      {{TptLayout::kFull, false}, {TptLayout::kFull, true}},
+      {{TptLayout::kDecLink, false}, {TptLayout::kDecLink, true}}};
+  return readers[layout == common::TptLayout::kDecLink ? 1 : 0][diseqc_b ? 1 : 0];
 }
 
-common::Message CheckTptLine(std::string_view line, bool decLink) {
+common::Message CheckTptLine(std::string_view line, common::TptLayout layout) {
   std::string record;
   common::Message error;
   std::string back;
-  const common::ListTextReader& reader = TptTextReader(decLink);
+  const common::ListTextReader& reader = TptTextReader(layout);
   if (reader.Parse(line, record, error) != LineStatus::kRecord || reader.ReadsAsWritten(line)) {
     return {};
   }

@@ -82,11 +82,11 @@ std::size_t UsedCount(const std::vector<TransponderRecord>& records);
 
 // Appends the text line of one record (number counts from 1, shown modulo 256).
 void AppendTptLine(std::string& out, const TransponderRecord& record, std::size_t number,
-                   bool decLink);
+                   common::TptLayout layout);
 
 // One line per record up to the last used one; empty records before it are kept.
-// With decLink set the DiSEqC column is left out.
-std::vector<std::string> FormatTptLines(std::string_view list, bool decLink);
+// In the DecLink layout the DiSEqC column is left out.
+std::vector<std::string> FormatTptLines(std::string_view list, common::TptLayout layout);
 
 // Reads both layouts; a line without the DiSEqC column takes diseqc_b. Refuses a line whose
 // frequency is missing or lies past what its band's field holds, whose FEC text runs into
@@ -95,12 +95,13 @@ common::ParsedLine ParseTptLine(std::string_view line, bool diseqc_b = false);
 
 // How the conversion reads transponder lines: the parser, and whether each column holds a
 // value its field stores as written (blank gaps, a number in its base and range, V or H, D or
-// U, A or B, a FEC the list stores, a frequency its band carries), else why not. decLink:
-// the lines may leave out the DiSEqC column, and then take diseqc_b.
-const common::ListTextReader& TptTextReader(bool decLink, bool diseqc_b = false);
+// U, A or B, a FEC the list stores, a frequency its band carries), else why not. In the
+// DecLink layout the lines may leave out the DiSEqC column, and then take diseqc_b.
+const common::ListTextReader& TptTextReader(common::TptLayout layout, bool diseqc_b = false);
 
 // Why a line that parses would not be stored as written, as the conversion's question says
 // it, or empty when it would.
-common::Message CheckTptLine(std::string_view line, bool decLink = false);
+common::Message CheckTptLine(std::string_view line,
+                             common::TptLayout layout = common::TptLayout::kFull);
 
 }  // namespace chanforge::transponders

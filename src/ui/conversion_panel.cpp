@@ -45,12 +45,12 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
   auto* binary_button = IconButton(this, layout.binary_button, tr("%1 Bin").arg(kind),
                                    QStyle::SP_DirOpenIcon, tw(80, 240, 735, 480));
   binary_edit_ = box(layout.binary_box, kind, tw(840, 360, 2895, 285));
-  if (layout.declink_option) {
+  if (layout.box == PanelBox::kDecLink) {
     declink_box_ = new WrappingCheckBox(tr("Declink Comp"), this);
     declink_box_->setObjectName("ChkDCComp");
     declink_box_->setGeometry(tw(120, 795, 1020, 495));
   }
-  if (layout.utf8_option) {
+  if (layout.box == PanelBox::kUtf8Text) {
     utf8_box_ = new WrappingCheckBox(tr("UTF-8 Text"), this);
     utf8_box_->setObjectName("ChkUtf8");
     utf8_box_->setToolTip(
@@ -86,7 +86,8 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
           [this] { ChooseInto(binary_edit_, BlockName()); });
   connect(text_button, &QAbstractButton::clicked, this,
           [this] { ChooseInto(text_edit_, BlockName() + ".txt"); });
-  const auto run = [this](const Conversion& conversion, bool text_made) {
+  // The file a conversion makes is in `made`: the text box or the binary one.
+  const auto run = [this](const Conversion& conversion, const QLineEdit* made) {
     const std::string binary = binary_edit_->text().toStdString();
     const std::string text = text_edit_->text().toStdString();
     common::TextEncoding read_as = common::TextEncoding::kLatin1;
@@ -96,19 +97,21 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
       const std::int64_t records = layout_.list == common::ListKind::kChannels
                                        ? channels::CountTcsFileRecords(files_, binary)
                                        : transponders::CountTptFileRecords(files_, binary);
-      emit done(Qt8(
-          views::ConversionDoneText(layout_.list, records, text_made ? text : binary, read_as)));
+      emit done(Qt8(views::ConversionDoneText(layout_.list, records,
+                                              made == text_edit_ ? text : binary, read_as)));
     }
   };
-  connect(down, &QAbstractButton::clicked, this, [run, to_text] { run(to_text, true); });
-  connect(up, &QAbstractButton::clicked, this, [run, to_binary] { run(to_binary, false); });
+  connect(down, &QAbstractButton::clicked, this,
+          [this, run, to_text] { run(to_text, text_edit_); });
+  connect(up, &QAbstractButton::clicked, this,
+          [this, run, to_binary] { run(to_binary, binary_edit_); });
 }
 
 bool ConversionPanel::declink() const { return declink_box_ && declink_box_->isChecked(); }
 
 common::TextOptions ConversionPanel::options() const {
   common::TextOptions options;
-  options.declink = declink();
+  options.layout = declink() ? common::TptLayout::kDecLink : common::TptLayout::kFull;
   if (utf8_box_ && utf8_box_->isChecked()) options.encoding = common::TextEncoding::kUtf8;
   return options;
 }

@@ -24,6 +24,10 @@ class SettingsStore;
 // dialog rejects the proposal; empty on cancel.
 QString SelectFile(common::Frontend& frontend, const QString& def, const QString& def2);
 
+// The frame's own check box: the channel frame's "UTF-8 Text", the transponder frame's
+// "Declink Comp".
+enum class PanelBox { kUtf8Text, kDecLink };
+
 struct ConversionPanelLayout {
   // The list; its block name ("TCS", "TPT") makes captions, fallback names and settings keys.
   common::ListKind list;
@@ -36,8 +40,7 @@ struct ConversionPanelLayout {
   const char* to_text;        // "CmdTCS2Txt"
   const char* to_binary;      // "CmdTxt2TCS"
   int text_button_height;     // twips; the two frames differ by 15
-  bool declink_option;        // the transponder frame's "Declink Comp" box
-  bool utf8_option;           // the channel frame's "UTF-8 Text" box
+  PanelBox box;
 };
 
 // A conversion with the frame's choices; read_as receives how a text was read.

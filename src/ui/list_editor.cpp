@@ -239,9 +239,11 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     return act;
   };
   action("actInsert", tr("&Insert"), QKeySequence(Qt::Key_Insert),
-         tr("Insert a new row before the current one"), [this] { OnInsert(false); });
+         tr("Insert a new row before the current one"),
+         [this] { OnInsert(editing::Inserted::kNew); });
   action("actDuplicate", tr("Dup&licate"), QKeySequence("Ctrl+D"),
-         tr("Copy the selected rows behind the last of them"), [this] { OnInsert(true); });
+         tr("Copy the selected rows behind the last of them"),
+         [this] { OnInsert(editing::Inserted::kCopies); });
   action("actDelete", tr("&Delete"), QKeySequence(QKeySequence::Delete),
          tr("Remove the selected rows"), [this] { OnDelete(); });
   action("actMoveUp", tr("Move U&p"), QKeySequence("Ctrl+Up"),
@@ -457,7 +459,8 @@ void ListEditor::SelectRowList(Side& side, const QList<int>& rows) {
   side.view->scrollTo(first);
 }
 
-void ListEditor::OnInsert(bool duplicate) {
+void ListEditor::OnInsert(editing::Inserted inserted) {
+  const bool duplicate = inserted == editing::Inserted::kCopies;
   Side* side = Active();
   if (!side) return;
   const QList<int> rows = SelectedRows(*side);

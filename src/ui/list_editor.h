@@ -84,7 +84,7 @@ class ListEditor : public QMainWindow {
     return &side == &sides_[0] ? common::ListKind::kChannels : common::ListKind::kTransponders;
   }
 
-  void OnInsert(bool duplicate);
+  void OnInsert(editing::Inserted inserted);
   void OnDelete();
   void OnMove(int step);
   void OnSort(editing::SortKey key);

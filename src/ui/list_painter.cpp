@@ -38,12 +38,12 @@ struct Layout {
   int page_columns = 1;
 };
 
-QFont ListFont(double points, bool bold) {
+QFont ListFont(double points, QFont::Weight weight) {
   QFont font;
   font.setFamilies({"DejaVu Sans", "Arial", "Helvetica"});
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
-  font.setBold(bold);
+  font.setWeight(weight);
   return font;
 }
 
@@ -53,8 +53,8 @@ QFont ListFont(double points, bool bold) {
 Layout Measure(QPaintDevice& device, const views::PrintedList& list, int page_columns) {
   Layout layout;
   for (double points = kPrintPointSize;; points *= 0.95) {
-    layout.font = ListFont(points, false);
-    layout.bold = ListFont(points, true);
+    layout.font = ListFont(points, QFont::Normal);
+    layout.bold = ListFont(points, QFont::Bold);
     const QFontMetricsF plain(layout.font, &device), bold(layout.bold, &device);
     layout.row = plain.height() * 1.12;
     layout.title = layout.row * 1.6;

@@ -257,7 +257,7 @@ void MainWindow::BuildControls() {
 
   channel_panel_ = new ConversionPanel(
       {common::ListKind::kChannels, "Frame2", tr("ChannelList (TCS) Convert"), "TCSBin", "TxtTCS",
-       "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, false, true},
+       "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, PanelBox::kUtf8Text},
       *frontend_, files_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
              const common::TextOptions& options, common::TextEncoding&) {
@@ -271,16 +271,16 @@ void MainWindow::BuildControls() {
   channel_panel_->setGeometry(tw(6000, 0, 3855, 2055));
   transponder_panel_ = new ConversionPanel(
       {common::ListKind::kTransponders, "Frame3", tr("TransponderList (TPT) Convert"), "CmdTPTBin",
-       "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, true, false},
+       "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, PanelBox::kDecLink},
       *frontend_, files_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
              const common::TextOptions& options, common::TextEncoding&) {
-        return transponders::ConvertTptToText(f, files_, bin, txt, options.declink);
+        return transponders::ConvertTptToText(f, files_, bin, txt, options.layout);
       },
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
              const common::TextOptions& options, common::TextEncoding& read_as) {
-        return transponders::ConvertTextToTpt(f, files_, bin, txt, options.declink,
-                                              options.diseqc_b, &read_as);
+        return transponders::ConvertTextToTpt(f, files_, bin, txt, options.layout, options.diseqc_b,
+                                              &read_as);
       },
       central);
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));
@@ -490,8 +490,8 @@ void MainWindow::AfterSave(common::Outcome outcome) {
   ShowStatus("");
   if (outcome == common::Outcome::kDone) {
     recent_files_->Add(Qt8(workspace_.image().fileName));
-    ShowDone(
-        Qt8(views::ImageDoneText(true, workspace_.image().fileName, workspace_.image().size())));
+    ShowDone(Qt8(views::ImageDoneText(views::ImageDone::kSaved, workspace_.image().fileName,
+                                      workspace_.image().size())));
   }
 }
 

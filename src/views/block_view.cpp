@@ -69,7 +69,7 @@ std::vector<std::string> TcsListLines(std::string_view data) {
 
 std::vector<std::string> TptListLines(std::string_view data) {
   std::vector<std::string> lines{transponders::TptHeading};
-  for (std::string& line : transponders::FormatTptLines(data, false)) {
+  for (std::string& line : transponders::FormatTptLines(data, common::TptLayout::kFull)) {
     lines.push_back(std::move(line));
   }
   return lines;

@@ -50,8 +50,9 @@ common::Message BlockDoneText(BlockDone what, int index, const std::string& bloc
              {number, name, Value(Grouped(bytes)), FileNameOf(file)});
 }
 
-common::Message ImageDoneText(bool saved, const std::string& file, std::int64_t bytes) {
-  return Say(saved ? kSavedImage : kLoadedImage, {FileNameOf(file), Value(Grouped(bytes))});
+common::Message ImageDoneText(ImageDone what, const std::string& file, std::int64_t bytes) {
+  return Say(what == ImageDone::kSaved ? kSavedImage : kLoadedImage,
+             {FileNameOf(file), Value(Grouped(bytes))});
 }
 
 common::Message ConversionDoneText(common::ListKind kind, std::int64_t records,

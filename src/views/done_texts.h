@@ -14,6 +14,7 @@ namespace chanforge::views {
 std::string Grouped(std::int64_t value);
 
 enum class BlockDone { kSaved, kRead, kCleared };
+enum class ImageDone { kLoaded, kSaved };
 
 // "Saved block 0 (TCS, 4,500 bytes) to TCS", "Read block 0 (TCS, 4,500 bytes) from TCS" or
 // "Cleared block 0 (TCS)"; the file part only when a file is given. The name is the
@@ -22,7 +23,7 @@ common::Message BlockDoneText(BlockDone what, int index, const std::string& bloc
                               std::int64_t bytes, const std::string& file);
 
 // "Loaded flash512k.bin (524,288 bytes)" or "Saved flash512k.bin (524,288 bytes)".
-common::Message ImageDoneText(bool saved, const std::string& file, std::int64_t bytes);
+common::Message ImageDoneText(ImageDone what, const std::string& file, std::int64_t bytes);
 
 // "Converted 150 channels to TCS.txt", and " (read as UTF-8)" after a text read so; records
 // as the list's text shows them.

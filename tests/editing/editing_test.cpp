@@ -115,7 +115,7 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
       const std::function<std::unique_ptr<Command>()> steps[] = {
           [&] { return SetChannel(row, ChannelField::kName, channel); },
           [&] {
-            return InsertChannels(pick(channels + 1), {channel, channel}, false);
+            return InsertChannels(pick(channels + 1), {channel, channel}, Inserted::kNew);
           },
           [&] {
             return RemoveChannels({row, pick(channels)});
@@ -152,7 +152,8 @@ std::string Parsed(const std::vector<std::string>& lines, bool tpt) {
   std::string data;
   common::Message error;
   for (const std::string& line : lines) {
-    (tpt ? transponders::TptTextReader(false) : channels::TcsTextReader()).Parse(line, data, error);
+    (tpt ? transponders::TptTextReader(common::TptLayout::kFull) : channels::TcsTextReader())
+        .Parse(line, data, error);
   }
   if (tpt) data.resize(std::max<std::size_t>(data.size(), 2040), '\0');
   return data;
@@ -180,7 +181,9 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
        [](Lines& c, Lines&) { c[1].replace(25, 2, "04"); }},
       // 3840 bytes: a length field whose high byte counts
       {"duplicate",
-       [](ListDocument& d) { return InsertChannels(12, std::vector(116, d.channels()[0]), true); },
+       [](ListDocument& d) {
+         return InsertChannels(12, std::vector(116, d.channels()[0]), Inserted::kCopies);
+       },
        [](Lines& c, Lines&) { c.insert(c.end(), 116, c[0]); }},
       {"move", [](ListDocument&) { return MoveChannels(1, 2, 8); },
        [](Lines& c, Lines&) { std::rotate(c.begin() + 1, c.begin() + 3, c.begin() + 8); }},
@@ -215,7 +218,7 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
     flash::Workspace w = Image();
     ListDocument document(w);
     Lines tcs = channels::FormatTcsLines(Data(w, 2));
-    Lines tpt = transponders::FormatTptLines(Data(w, 4), false);
+    Lines tpt = transponders::FormatTptLines(Data(w, 4), common::TptLayout::kFull);
     c.edit(tcs, tpt);
     c.command(document)->Apply(document);
     EXPECT_EQ(Data(w, 2), Parsed(tcs, false)) << c.name;

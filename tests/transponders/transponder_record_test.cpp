@@ -37,24 +37,24 @@ TEST(FormatTptLines, FieldsOfUsualAndUnusualRecords) {
        "01  14894967  00000  00000  00  00  4/5  V/U A"},
   };
   for (const auto& [record, line] : cases) {
-    EXPECT_EQ(FormatTptLines(record, false), std::vector{line});
-    EXPECT_EQ(FormatTptLines(record, true), std::vector{line.substr(0, 44)});
+    EXPECT_EQ(FormatTptLines(record, common::TptLayout::kFull), std::vector{line});
+    EXPECT_EQ(FormatTptLines(record, common::TptLayout::kDecLink), std::vector{line.substr(0, 44)});
   }
   EXPECT_EQ(std::string(TptHeading).size(), 51u);
 }
 
 TEST(FormatTptLines, EndsAtTheLastUsedRecordAndWrapsNumbersPast255) {
   const std::string used = TptRecord(1000, 0, 0, 0, 0, 0, 0), empty(12, '\0');
-  EXPECT_TRUE(FormatTptLines(std::string(2040, '\0'), false).empty());
-  const auto gap = FormatTptLines(used + empty + used + empty, false);
+  EXPECT_TRUE(FormatTptLines(std::string(2040, '\0'), common::TptLayout::kFull).empty());
+  const auto gap = FormatTptLines(used + empty + used + empty, common::TptLayout::kFull);
   ASSERT_EQ(gap.size(), 3u);
   EXPECT_EQ(gap[1], "02  09750000  00000  00000  00  00  1/2  V/D A");
-  EXPECT_EQ(FormatTptLines(used + used + "\x01", false).size(), 2u);  // 25 bytes
+  EXPECT_EQ(FormatTptLines(used + used + "\x01", common::TptLayout::kFull).size(), 2u);  // 25 bytes
   // An empty record is only a lower-band one: band bit set counts as used.
-  EXPECT_EQ(FormatTptLines(TptRecord(0, 0, 0, 0, 0, 0, 1), false).size(), 1u);
+  EXPECT_EQ(FormatTptLines(TptRecord(0, 0, 0, 0, 0, 0, 1), common::TptLayout::kFull).size(), 1u);
   std::string list;
   for (int i = 0; i < 257; ++i) list += used;
-  const auto lines = FormatTptLines(list, false);
+  const auto lines = FormatTptLines(list, common::TptLayout::kFull);
   EXPECT_EQ(lines[254].substr(0, 4), "FF  ");
   EXPECT_EQ(lines[256].substr(0, 4), "01  ");
 }
@@ -142,7 +142,8 @@ TEST(CheckTptLine, SaysWhatALineWouldBecome) {
       {with(42, 1, "-"), ""},  // the slash is not read
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
-  EXPECT_EQ(CheckTptLine(sample.substr(0, 44), true), "");  // the DecLink layout
+  EXPECT_EQ(CheckTptLine(sample.substr(0, 44), common::TptLayout::kDecLink),
+            "");  // the DecLink layout
 }
 
 // Bytes to text to bytes over random records: identical after dropping the flag bits
@@ -166,7 +167,7 @@ TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
     expected += r.Encode();
   }
   std::string back;
-  for (const std::string& line : FormatTptLines(list, false)) {
+  for (const std::string& line : FormatTptLines(list, common::TptLayout::kFull)) {
     const common::ParsedLine parsed = ParseTptLine(line);
     ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
     ASSERT_EQ(CheckTptLine(line), "") << line;
@@ -200,8 +201,9 @@ TEST(ConvertTpt, SizesAndPadding) {
     if (c.input.size() > 65536) ui.Answer(true);
     const std::string in = dir.Write("in", c.input), out = dir.Path("out");
     EXPECT_EQ(c.to_text
-                  ? ConvertTptToText(ui, dir.disk, in, out, false)
-                  : ConvertTextToTpt(ui, dir.disk, out, in, true),  // DecLink lines: no question
+                  ? ConvertTptToText(ui, dir.disk, in, out, common::TptLayout::kFull)
+                  : ConvertTextToTpt(ui, dir.disk, out, in,
+                                     common::TptLayout::kDecLink),  // DecLink lines: no question
               Outcome::kDone);
     EXPECT_EQ(TempDir::Read(out).size(), c.size);
   }
@@ -214,22 +216,28 @@ TEST(ConvertTpt, RoundTripAndTheDecLinkLayoutsInput) {
   EXPECT_EQ(CountTptFileRecords(dir.disk, bin), 3);  // the padding's empty records left out
   ScriptedFrontend ui;
   ui.Answer(true);  // replacing TPT
-  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("t.txt"), false), Outcome::kDone);
+  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("t.txt"), common::TptLayout::kFull),
+            Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("t.txt")).substr(0, 48), kLine + " B\r\n");
   EXPECT_EQ(ui.statuses[1], "Converting TPT...");
-  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("t.txt"), false), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("t.txt"), common::TptLayout::kFull),
+            Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin), list);
   ui.Answer(true).Answer(true).Answer(true);  // losing B; replacing TPT twice
-  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("d.txt"), true), Outcome::kDone);
+  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("d.txt"), common::TptLayout::kDecLink),
+            Outcome::kDone);
   EXPECT_EQ(ui.questions[1],
             "The text will not convert back to the same list: transponder 1 on DiSEqC B will read "
             "back as A\r\nConvert anyway ?");
   EXPECT_EQ(TempDir::Read(dir.Path("d.txt")).size(), 3u * 46);
-  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), true), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), common::TptLayout::kDecLink),
+            Outcome::kDone);
   std::string on_a = list;
   on_a[11] = 0x03;
   EXPECT_EQ(TempDir::Read(bin), on_a);
-  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), true, true), Outcome::kDone);
+  ASSERT_EQ(
+      ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), common::TptLayout::kDecLink, true),
+      Outcome::kDone);
   std::string on_b = list;
   on_b[12 + 11] |= 0x08;
   on_b[24 + 11] |= 0x08;
@@ -244,7 +252,8 @@ TEST(ConvertTpt, AsksWhatTheTextCannotCarryBack) {
   list += std::string(12 * 168, '\0') + TptRecord(0, 1, 0, 0, 0, 0, 0);  // 171, a TID behind
   ScriptedFrontend ui;
   ui.Answer(false);
-  EXPECT_EQ(ConvertTptToText(ui, dir.disk, dir.Write("TPT", list), dir.Path("t.txt"), true),
+  EXPECT_EQ(ConvertTptToText(ui, dir.disk, dir.Write("TPT", list), dir.Path("t.txt"),
+                             common::TptLayout::kDecLink),
             Outcome::kCancelled);
   EXPECT_EQ(ui.questions[0],
             "The text will not convert back to the same list: transponder 1 keeps digits below "
@@ -310,17 +319,18 @@ TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
     TempDir dir;
     const std::string bin = dir.Write("list", list), txt = dir.Path("t"), back = dir.Path("b");
     YesFrontend ui;
+    const auto layout = kind == 3 ? common::TptLayout::kDecLink : common::TptLayout::kFull;
     ASSERT_EQ(kind < 2 ? channels::ConvertTcsToText(
                              ui, dir.disk, bin, txt,
                              kind ? common::TextEncoding::kUtf8 : common::TextEncoding::kLatin1)
-                       : ConvertTptToText(ui, dir.disk, bin, txt, kind == 3),
+                       : ConvertTptToText(ui, dir.disk, bin, txt, layout),
               Outcome::kDone);
     if (!ui.questions.empty()) {
       ++asked;
       continue;
     }
     ASSERT_EQ(kind < 2 ? channels::ConvertTextToTcs(ui, dir.disk, back, txt)
-                       : ConvertTextToTpt(ui, dir.disk, back, txt, kind == 3),
+                       : ConvertTextToTpt(ui, dir.disk, back, txt, layout),
               Outcome::kDone);
     EXPECT_TRUE(TempDir::Read(back) == list) << "round " << round;
   }

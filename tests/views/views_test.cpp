@@ -72,7 +72,7 @@ TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
   EXPECT_EQ(BlockDoneText(BlockDone::kRead, 2, "\xE9", 65536, "b"),
             "Read block 2 (\xC3\xA9, 65,536 bytes) from b");
   EXPECT_EQ(BlockDoneText(BlockDone::kCleared, 7, "X", 9, ""), "Cleared block 7 (X)");
-  EXPECT_EQ(ImageDoneText(true, "/a/f.bin", 524288), "Saved f.bin (524,288 bytes)");
+  EXPECT_EQ(ImageDoneText(ImageDone::kSaved, "/a/f.bin", 524288), "Saved f.bin (524,288 bytes)");
   EXPECT_EQ(ConversionDoneText(common::ListKind::kChannels, 1500, "/a/TCS.txt"),
             "Converted 1,500 channels to TCS.txt");
   EXPECT_EQ(ConversionDoneText(common::ListKind::kTransponders, 1, "TPT"),
@@ -146,8 +146,8 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
     return taking;
   };
   const auto stream = [&](common::Files& disk, const std::string& name, bool channel_list) {
-    const auto format =
-        channel_list ? channels::MakeTcsTextFormat() : transponders::MakeTptTextFormat(false);
+    const auto format = channel_list ? channels::MakeTcsTextFormat()
+                                     : transponders::MakeTptTextFormat(common::TptLayout::kFull);
     return common::StreamListFile(
         disk, name, *format, channel_list ? channels::TcsHeading : transponders::TptHeading,
         [&](std::int64_t size) { return OversizeLine(channel_list ? "TCS" : "TPT", size); }, print,
