@@ -23,13 +23,9 @@
 namespace chanforge::editing {
 namespace {
 
-using channels::ChannelField;
-using channels::ChannelFieldNamed;
-using channels::ChannelRecord;
-using common::ListKind;
-using transponders::SetTransponderValue;
-using transponders::TransponderField;
-using transponders::TransponderRecord;
+using channels::ChannelField, channels::ChannelFieldNamed, channels::ChannelRecord,
+    common::ListKind, transponders::SetTransponderValue, transponders::TransponderField,
+    transponders::TransponderRecord;
 
 using namespace std::string_literals;
 using testing::TcsRecord;

@@ -16,11 +16,8 @@
 namespace chanforge::editing {
 namespace {
 
-using channels::ChannelField;
-using channels::ChannelRecord;
-using common::ListKind;
-using transponders::TransponderField;
-using transponders::TransponderRecord;
+using channels::ChannelField, channels::ChannelRecord, common::ListKind,
+    transponders::TransponderField, transponders::TransponderRecord;
 
 struct Image {
   flash::Workspace workspace = chanforge::testing::LoadedWorkspace(MakeSampleImage());

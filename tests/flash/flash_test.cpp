@@ -121,8 +121,8 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   EXPECT_EQ(announced, 1);
   EXPECT_FALSE(ReplaceBlockData(w, 8, "abc", BlockPart::kData));
   EXPECT_EQ(announced, 1);
-  ASSERT_TRUE(
-      ReplaceBlockData(w, 1, "ab", BlockPart::kWhole));  // the whole block: the rest is zeros
+  // The whole block: the rest is zeros.
+  ASSERT_TRUE(ReplaceBlockData(w, 1, "ab", BlockPart::kWhole));
   EXPECT_EQ(w.image().bytes().substr(65536, 65536), "ab" + std::string(65534, '\0'));
 }
 

@@ -16,6 +16,8 @@
 namespace chanforge::transponders {
 namespace {
 
+constexpr auto kFull = common::TptLayout::kFull, kDecLink = common::TptLayout::kDecLink;
+
 using common::LineStatus;
 using common::Outcome;
 using namespace std::string_literals;
@@ -37,24 +39,24 @@ TEST(FormatTptLines, FieldsOfUsualAndUnusualRecords) {
        "01  14894967  00000  00000  00  00  4/5  V/U A"},
   };
   for (const auto& [record, line] : cases) {
-    EXPECT_EQ(FormatTptLines(record, common::TptLayout::kFull), std::vector{line});
-    EXPECT_EQ(FormatTptLines(record, common::TptLayout::kDecLink), std::vector{line.substr(0, 44)});
+    EXPECT_EQ(FormatTptLines(record, kFull), std::vector{line});
+    EXPECT_EQ(FormatTptLines(record, kDecLink), std::vector{line.substr(0, 44)});
   }
   EXPECT_EQ(std::string(TptHeading).size(), 51u);
 }
 
 TEST(FormatTptLines, EndsAtTheLastUsedRecordAndWrapsNumbersPast255) {
   const std::string used = TptRecord(1000, 0, 0, 0, 0, 0, 0), empty(12, '\0');
-  EXPECT_TRUE(FormatTptLines(std::string(2040, '\0'), common::TptLayout::kFull).empty());
-  const auto gap = FormatTptLines(used + empty + used + empty, common::TptLayout::kFull);
+  EXPECT_TRUE(FormatTptLines(std::string(2040, '\0'), kFull).empty());
+  const auto gap = FormatTptLines(used + empty + used + empty, kFull);
   ASSERT_EQ(gap.size(), 3u);
   EXPECT_EQ(gap[1], "02  09750000  00000  00000  00  00  1/2  V/D A");
-  EXPECT_EQ(FormatTptLines(used + used + "\x01", common::TptLayout::kFull).size(), 2u);  // 25 bytes
+  EXPECT_EQ(FormatTptLines(used + used + "\x01", kFull).size(), 2u);  // 25 bytes
   // An empty record is only a lower-band one: band bit set counts as used.
-  EXPECT_EQ(FormatTptLines(TptRecord(0, 0, 0, 0, 0, 0, 1), common::TptLayout::kFull).size(), 1u);
+  EXPECT_EQ(FormatTptLines(TptRecord(0, 0, 0, 0, 0, 0, 1), kFull).size(), 1u);
   std::string list;
   for (int i = 0; i < 257; ++i) list += used;
-  const auto lines = FormatTptLines(list, common::TptLayout::kFull);
+  const auto lines = FormatTptLines(list, kFull);
   EXPECT_EQ(lines[254].substr(0, 4), "FF  ");
   EXPECT_EQ(lines[256].substr(0, 4), "01  ");
 }
@@ -142,8 +144,7 @@ TEST(CheckTptLine, SaysWhatALineWouldBecome) {
       {with(42, 1, "-"), ""},  // the slash is not read
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
-  EXPECT_EQ(CheckTptLine(sample.substr(0, 44), common::TptLayout::kDecLink),
-            "");  // the DecLink layout
+  EXPECT_EQ(CheckTptLine(sample.substr(0, 44), kDecLink), "");  // the DecLink layout
 }
 
 // Bytes to text to bytes over random records: identical after dropping the flag bits
@@ -167,7 +168,7 @@ TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
     expected += r.Encode();
   }
   std::string back;
-  for (const std::string& line : FormatTptLines(list, common::TptLayout::kFull)) {
+  for (const std::string& line : FormatTptLines(list, kFull)) {
     const common::ParsedLine parsed = ParseTptLine(line);
     ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
     ASSERT_EQ(CheckTptLine(line), "") << line;
@@ -200,10 +201,9 @@ TEST(ConvertTpt, SizesAndPadding) {
     if (c.asks) ui.Answer(true);
     if (c.input.size() > 65536) ui.Answer(true);
     const std::string in = dir.Write("in", c.input), out = dir.Path("out");
-    EXPECT_EQ(c.to_text
-                  ? ConvertTptToText(ui, dir.disk, in, out, common::TptLayout::kFull)
-                  : ConvertTextToTpt(ui, dir.disk, out, in,
-                                     common::TptLayout::kDecLink),  // DecLink lines: no question
+    // DecLink lines: no question.
+    EXPECT_EQ(c.to_text ? ConvertTptToText(ui, dir.disk, in, out, kFull)
+                        : ConvertTextToTpt(ui, dir.disk, out, in, kDecLink),
               Outcome::kDone);
     EXPECT_EQ(TempDir::Read(out).size(), c.size);
   }
@@ -216,28 +216,22 @@ TEST(ConvertTpt, RoundTripAndTheDecLinkLayoutsInput) {
   EXPECT_EQ(CountTptFileRecords(dir.disk, bin), 3);  // the padding's empty records left out
   ScriptedFrontend ui;
   ui.Answer(true);  // replacing TPT
-  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("t.txt"), common::TptLayout::kFull),
-            Outcome::kDone);
+  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("t.txt"), kFull), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("t.txt")).substr(0, 48), kLine + " B\r\n");
   EXPECT_EQ(ui.statuses[1], "Converting TPT...");
-  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("t.txt"), common::TptLayout::kFull),
-            Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("t.txt"), kFull), Outcome::kDone);
   EXPECT_EQ(TempDir::Read(bin), list);
   ui.Answer(true).Answer(true).Answer(true);  // losing B; replacing TPT twice
-  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("d.txt"), common::TptLayout::kDecLink),
-            Outcome::kDone);
+  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("d.txt"), kDecLink), Outcome::kDone);
   EXPECT_EQ(ui.questions[1],
             "The text will not convert back to the same list: transponder 1 on DiSEqC B will read "
             "back as A\r\nConvert anyway ?");
   EXPECT_EQ(TempDir::Read(dir.Path("d.txt")).size(), 3u * 46);
-  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), common::TptLayout::kDecLink),
-            Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), kDecLink), Outcome::kDone);
   std::string on_a = list;
   on_a[11] = 0x03;
   EXPECT_EQ(TempDir::Read(bin), on_a);
-  ASSERT_EQ(
-      ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), common::TptLayout::kDecLink, true),
-      Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("d.txt"), kDecLink, true), Outcome::kDone);
   std::string on_b = list;
   on_b[12 + 11] |= 0x08;
   on_b[24 + 11] |= 0x08;
@@ -252,8 +246,7 @@ TEST(ConvertTpt, AsksWhatTheTextCannotCarryBack) {
   list += std::string(12 * 168, '\0') + TptRecord(0, 1, 0, 0, 0, 0, 0);  // 171, a TID behind
   ScriptedFrontend ui;
   ui.Answer(false);
-  EXPECT_EQ(ConvertTptToText(ui, dir.disk, dir.Write("TPT", list), dir.Path("t.txt"),
-                             common::TptLayout::kDecLink),
+  EXPECT_EQ(ConvertTptToText(ui, dir.disk, dir.Write("TPT", list), dir.Path("t.txt"), kDecLink),
             Outcome::kCancelled);
   EXPECT_EQ(ui.questions[0],
             "The text will not convert back to the same list: transponder 1 keeps digits below "
@@ -319,7 +312,7 @@ TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
     TempDir dir;
     const std::string bin = dir.Write("list", list), txt = dir.Path("t"), back = dir.Path("b");
     YesFrontend ui;
-    const auto layout = kind == 3 ? common::TptLayout::kDecLink : common::TptLayout::kFull;
+    const auto layout = kind == 3 ? kDecLink : kFull;
     ASSERT_EQ(kind < 2 ? channels::ConvertTcsToText(
                              ui, dir.disk, bin, txt,
                              kind ? common::TextEncoding::kUtf8 : common::TextEncoding::kLatin1)

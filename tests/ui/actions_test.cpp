@@ -47,9 +47,7 @@ void ExpectTablesShow(const std::string& bytes) {
   flash::Workspace workspace = testing::LoadedWorkspace(bytes);
   const editing::ListDocument document(workspace);
   std::vector<std::string> records[2];
-  for (const channels::ChannelRecord& channel : document.channels()) {
-    records[0].push_back(channel.Encode());
-  }
+  for (const auto& channel : document.channels()) records[0].push_back(channel.Encode());
   for (const auto& transponder : document.transponders())
     records[1].push_back(transponder.Encode());
   for (const int side : {0, 1}) {
