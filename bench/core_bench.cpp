@@ -193,7 +193,7 @@ struct BigList {
     workspace.Load(std::move(image.owned), {});
     document = std::make_unique<editing::ListDocument>(workspace);
     stack = std::make_unique<editing::UndoStack>(*document);
-    stack->Push(editing::InsertChannels(0, list, false));
+    stack->Push(editing::InsertChannels(0, list, editing::Inserted::kNew));
     stack->Clear();
   }
 };
@@ -202,6 +202,7 @@ using Step = std::function<std::unique_ptr<editing::Command>(editing::ListDocume
 
 const std::vector<std::pair<const char*, Step>>& Steps() {
   using namespace editing;
+  using channels::ChannelField, channels::ChannelRecord;
   static const std::vector<std::pair<const char*, Step>> steps = {
       {"rename",
        [](ListDocument& d, int i) {
@@ -217,7 +218,8 @@ const std::vector<std::pair<const char*, Step>>& Steps() {
        }},
       {"duplicate 3 rows",
        [](ListDocument& d, int) {
-         return InsertChannels(20, {d.channels()[1], d.channels()[2], d.channels()[3]}, true);
+         return InsertChannels(20, {d.channels()[1], d.channels()[2], d.channels()[3]},
+                               Inserted::kCopies);
        }},
       {"sort by name", [](ListDocument&, int) { return SortChannels(SortKey::kName); }},
       {"sort by SID", [](ListDocument&, int) { return SortChannels(SortKey::kSid); }},
