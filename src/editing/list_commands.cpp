@@ -700,7 +700,7 @@ std::optional<ChannelRecord> NewChannel(const ListDocument& document,
   }
   ChannelRecord channel;
   // In an empty list a new channel is a TV channel, the first named use.
-  channel.use = static_cast<std::uint8_t>(channels::kUseNames[0].code);
+  channel.use = static_cast<std::uint8_t>(channels::InfoOf(ChannelField::kUse).names[0].code);
   channel.tp = 1;
   if (like && *like < document.channels().size()) {
     const ChannelRecord& beside = document.channels()[*like];

@@ -27,8 +27,8 @@ struct CellChoice {
   bool operator==(const CellChoice&) const = default;
 };
 
-// A list's columns: "Nr" (the place in the list), the record's fields in their table's order,
-// and for transponders "Channels" (how many channels use each).
+// A list's columns: the place in the list, the record's fields in their table's order, and
+// for transponders how many channels use each.
 inline constexpr std::size_t kNrColumn = 0;
 std::size_t ColumnCount(common::ListKind kind);
 common::Message ColumnHeading(common::ListKind kind, std::size_t column);
