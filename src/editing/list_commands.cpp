@@ -101,18 +101,24 @@ std::array<std::uint8_t, 256> Identity() {
   return map;
 }
 
+// The TP map of a new transponder order (order[now] is the old 0-based position): old TP to
+// new, for the TPs a channel can hold.
+template <typename Index>
+std::array<std::uint8_t, 256> OrderMap(const std::vector<Index>& order) {
+  std::array<std::uint8_t, 256> map = Identity();
+  for (std::size_t now = 0; now < order.size() && now < kMostTransponders; ++now) {
+    if (order[now] < kMostTransponders) map[order[now] + 1] = static_cast<std::uint8_t>(now + 1);
+  }
+  return map;
+}
+
 // The TP map of a transponder move: old position to new, for positions 1 to size.
 std::array<std::uint8_t, 256> MoveMap(std::size_t size, std::size_t first, std::size_t count,
                                       std::size_t before) {
   std::vector<std::size_t> order(size);
   std::iota(order.begin(), order.end(), std::size_t{0});
   MoveRows(order, first, count, before);
-  std::array<std::uint8_t, 256> map = Identity();
-  for (std::size_t now = 0; now < size; ++now) {
-    if (order[now] < kMostTransponders && now < kMostTransponders)
-      map[order[now] + 1] = static_cast<std::uint8_t>(now + 1);
-  }
-  return map;
+  return OrderMap(order);
 }
 
 // Shifts the TPs of transponders at or behind a 0-based position by delta.
@@ -311,12 +317,7 @@ class ReorderCommand : public Command {
       RestoreTps(document.mutable_channels(), tps_);
     } else {
       tps_ = TpsOf(document.channels());
-      std::array<std::uint8_t, 256> map = Identity();
-      for (std::size_t now = 0; now < order_.size() && now < kMostTransponders; ++now) {
-        if (order_[now] < kMostTransponders)
-          map[order_[now] + 1] = static_cast<std::uint8_t>(now + 1);
-      }
-      Renumber(document.mutable_channels(), map);
+      Renumber(document.mutable_channels(), OrderMap(order_));
     }
     Permute(document.mutable_transponders(), order_, run);
     document.WriteTransponders();

@@ -102,6 +102,9 @@ TEST(CheckTcsLine, SaysWhatALineWouldBecome) {
       {with(28, 5, "2810X"), "SID \"2810X\" is not a number: it would be stored as SID 2810"},
       {with(28, 5, "99999"), "SID 99999 is outside 0 to 65535: it would be stored as SID 34463"},
       {sample + " X", "text after column 63 is not read"},
+      {sample.substr(0, 57), "PCR is missing: it would be stored as PCR 0"},
+      {sample + "0",
+       "PCR \"001630\" is 6 characters wide, not 5, and it would be stored as PCR 163"},
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTcsLine(line), reason) << line;
 }
