@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "check/image_check.h"
@@ -12,6 +13,8 @@
 #include "cli/each_image.h"
 #include "cli/options.h"
 #include "cli/satellite_options.h"
+#include "common/field_info.h"
+#include "transponders/transponder_fields.h"
 
 namespace chanforge::cli {
 
@@ -20,47 +23,41 @@ namespace {
 // As diff and cmp: 0 clean or equal, 1 errors or differences, 2 trouble.
 constexpr int kTrouble = 2;
 
-// "A=Hotbird-13.0E,B=Astra-19.2E": a satellite per DiSEqC input.
-struct SatelliteChoice {
-  bool diseqc_b = false;
-  std::string name;
-};
-
-std::vector<SatelliteChoice> ParseSatellites(const std::string& text) {
-  std::vector<SatelliteChoice> choices;
+// "A=Hotbird-13.0E,B=Astra-19.2E": a satellite per DiSEqC input, each input once.
+std::vector<satellites::InputTable> ParseSatellites(const std::string& text) {
+  std::vector<satellites::InputTable> choices;
   for (std::size_t start = 0; start <= text.size();) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
     const std::string part = text.substr(start, comma - start);
-    const char input = part.size() > 2 && part[1] == '=' ? part[0] : '\0';
-    if (input != 'A' && input != 'a' && input != 'B' && input != 'b') return {};
-    choices.push_back({input == 'B' || input == 'b', part.substr(2)});
+    const std::size_t equals = part.find('=');
+    const std::optional<std::int64_t> input =
+        equals == std::string::npos || equals + 1 == part.size()
+            ? std::nullopt
+            : common::ChoiceCode(transponders::InfoOf(transponders::TransponderField::kDiseqc),
+                                 std::string_view(part).substr(0, equals));
+    const bool diseqc_b = input == 1;
+    if (!input || std::any_of(choices.begin(), choices.end(),
+                              [&](const auto& other) { return other.diseqc_b == diseqc_b; })) {
+      return {};
+    }
+    choices.push_back({diseqc_b, part.substr(equals + 1), {}});
     start = comma + 1;
   }
   return choices;
 }
 
-using SatelliteTable = std::pair<SatelliteChoice, satellites::ScanTable>;
-
 // One image's findings. With several images a line "NAME: 1 error, 2 warnings" heads each
 // image's findings, and one that cannot be read says so there too.
 int CheckOne(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
-             bool headed, bool warnings_as_errors, const std::vector<SatelliteTable>& tables,
-             Json& entry) {
+             bool headed, bool warnings_as_errors,
+             const std::vector<satellites::InputTable>& tables, Json& entry) {
   flash::Workspace workspace;
   if (!LoadForReading(ui, files, workspace, flash)) {
     if (headed && !ui.options().json) out << flash << ": can not be read\n";
     return kTrouble;
   }
-  std::vector<check::Finding> findings = check::CheckImage(workspace);
-  if (!tables.empty()) {
-    const check::TransponderTable list = check::FirstTransponders(workspace);
-    for (const auto& [choice, table] : tables) {
-      for (check::Finding& finding :
-           satellites::CheckAgainstTable(list, choice.diseqc_b, choice.name, table)) {
-        findings.push_back(std::move(finding));
-      }
-    }
-  }
+  const std::vector<check::Finding> findings = satellites::CheckWithTables(
+      check::CheckImage(workspace), check::FirstTransponders(workspace), tables);
   const std::size_t errors = check::CountErrors(findings);
   const bool failed = warnings_as_errors ? !findings.empty() : errors > 0;
   if (ui.options().json) {
@@ -81,11 +78,12 @@ int CheckOne(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
 int Check(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
           const std::vector<std::string>& flashes, bool warnings_as_errors,
           const std::string& satellites, const std::string& tables) {
-  std::vector<SatelliteTable> tables_read;
-  for (const SatelliteChoice& choice : ParseSatellites(satellites)) {
+  std::vector<satellites::InputTable> tables_read = ParseSatellites(satellites);
+  for (satellites::InputTable& input : tables_read) {
     ChosenTable chosen;
-    if (!ReadTable(ui, files, tables, choice.name, chosen)) return kTrouble;
-    tables_read.push_back({{choice.diseqc_b, chosen.shown}, std::move(chosen.table)});
+    if (!ReadTable(ui, files, tables, input.name, chosen)) return kTrouble;
+    input.name = chosen.shown;
+    input.table = std::move(chosen.table);
   }
   const bool headed = flashes.size() > 1;
   return EachImage(ui, out, flashes, Heading::kNone, [&](const std::string& flash, Json& entry) {

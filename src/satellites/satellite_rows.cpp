@@ -366,4 +366,17 @@ std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& lis
   return findings;
 }
 
+std::vector<check::Finding> CheckWithTables(std::vector<check::Finding> findings,
+                                            const check::TransponderTable& list,
+                                            std::span<const InputTable> tables) {
+  for (const InputTable& input : tables) {
+    if (input.name.empty() || !input.table.error.empty()) continue;
+    for (check::Finding& finding :
+         CheckAgainstTable(list, input.diseqc_b, input.name, input.table)) {
+      findings.push_back(std::move(finding));
+    }
+  }
+  return findings;
+}
+
 }  // namespace chanforge::satellites

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -71,5 +72,19 @@ common::Message OtherSatelliteHint(common::Files& files, const std::vector<RowFi
 // table's rows the list could hold but lacks.
 std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& list, bool diseqc_b,
                                               const std::string& name, const ScanTable& table);
+
+// The satellite chosen for one DiSEqC input and its table as read; no name is none chosen.
+struct InputTable {
+  bool diseqc_b = false;
+  std::string name;
+  ScanTable table;
+};
+
+// The image check's findings followed by each chosen input's table against the list: the
+// one check the window and the command line show. A table that could not be read adds
+// nothing; its error is for the caller to say.
+std::vector<check::Finding> CheckWithTables(std::vector<check::Finding> findings,
+                                            const check::TransponderTable& list,
+                                            std::span<const InputTable> tables);
 
 }  // namespace chanforge::satellites

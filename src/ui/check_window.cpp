@@ -92,26 +92,24 @@ void CheckWindow::Pick(QComboBox* choice) {
 
 void CheckWindow::ChooseSatellite(int input) {
   const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex();
-  satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
-  table = chosen < 0 ? satellites::ScanTable{}
-                     : satellites::ReadScanTable(
-                           files_, satellites_[static_cast<std::size_t>(chosen)].path);
+  satellites::InputTable& table = tables_[static_cast<std::size_t>(input)];
+  if (chosen < 0) {
+    table.name.clear();
+    table.table = {};
+  } else {
+    const satellites::Satellite& satellite = satellites_[static_cast<std::size_t>(chosen)];
+    table.name = satellite.name;
+    table.table = satellites::ReadScanTable(files_, satellite.path);
+  }
   ShowFindings();
 }
 
 void CheckWindow::ShowFindings() {
-  findings_ = check::CheckImage(workspace_);
-  const check::TransponderTable list = check::FirstTransponders(workspace_);
+  findings_ = satellites::CheckWithTables(check::CheckImage(workspace_),
+                                          check::FirstTransponders(workspace_), tables_);
   common::Message unread;
-  for (int input = 0; input < 2; ++input) {
-    const int chosen = choices_[static_cast<std::size_t>(input)]->currentIndex();
-    const satellites::ScanTable& table = tables_[static_cast<std::size_t>(input)];
-    if (!table.error.empty()) unread = table.error;
-    if (chosen < 0 || !table.error.empty()) continue;
-    for (check::Finding& finding : satellites::CheckAgainstTable(
-             list, input == 1, satellites_[static_cast<std::size_t>(chosen)].name, table)) {
-      findings_.push_back(std::move(finding));
-    }
+  for (const satellites::InputTable& table : tables_) {
+    if (!table.table.error.empty()) unread = table.table.error;
   }
   const common::Message summary = check::CheckSummary(findings_);
   summary_->setText(!unread.empty()   ? Qt8(unread)

@@ -11,6 +11,7 @@
 #include "check/image_check.h"
 #include "common/files.h"
 #include "flash/flash_image.h"
+#include "satellites/satellite_rows.h"
 #include "satellites/scan_table.h"
 
 class QComboBox;
@@ -48,7 +49,7 @@ class CheckWindow : public QWidget {
   common::Files& files_;  // the scan tables are read from it
   std::vector<check::Finding> findings_;
   std::vector<satellites::Satellite> satellites_;
-  std::array<satellites::ScanTable, 2> tables_;
+  std::array<satellites::InputTable, 2> tables_{{{false, {}, {}}, {true, {}, {}}}};
   std::array<QComboBox*, 2> choices_{};
   QLabel* summary_;
   QTableWidget* table_;

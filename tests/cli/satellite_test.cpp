@@ -56,6 +56,7 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
       {"out.bin --satellite B=Sat-13.0E", 0, 2},
       {"flash512k.bin --satellite b=Sat-13.0E --warnings-as-errors", 1, 3},
       {"out.bin --satellite C=Sat-13.0E", 2, 0},
+      {"out.bin --satellite B=Sat-13.0E,b=Sat-13.0E", 2, 0},
       {"out.bin --satellite B=Sat-19.2E", 2, 0},
   };
   for (const auto& c : checks) {
