@@ -752,14 +752,16 @@ std::unique_ptr<Command> DuplicateRows(const ListDocument& document, ListKind li
   return InsertTransponders(rows.back() + 1, std::move(copies));
 }
 
+// A message keeps its wording's address: a wording lives as long as the program.
+constexpr auto kNamedIsNow = Wording("moved.named", "{1} is now {2}");
+constexpr auto kChannelIsNow = Wording("moved.channel", "Channel {1} is now {2}");
+constexpr auto kTransponderIsNow = Wording("moved.transponder", "Transponder {1} is now {2}");
+constexpr auto kUp = Wording("moved.up", "{1} moved up one place");
+constexpr auto kDown = Wording("moved.down", "{1} moved down one place");
+constexpr auto kTogether = Wording("moved.together", "{1} are now {2} to {3}");
+
 Message MovedText(const ListDocument& document, ListKind list, const std::vector<std::size_t>& from,
                   const std::vector<std::size_t>& to, int step) {
-  constexpr auto kNamedIsNow = Wording("moved.named", "{1} is now {2}");
-  constexpr auto kChannelIsNow = Wording("moved.channel", "Channel {1} is now {2}");
-  constexpr auto kTransponderIsNow = Wording("moved.transponder", "Transponder {1} is now {2}");
-  constexpr auto kUp = Wording("moved.up", "{1} moved up one place");
-  constexpr auto kDown = Wording("moved.down", "{1} moved down one place");
-  constexpr auto kTogether = Wording("moved.together", "{1} are now {2} to {3}");
   if (to.empty() || from.size() != to.size()) return {};
   if (to.size() > 1) {
     const Message count = common::CountOf(list, to.size());
