@@ -37,11 +37,11 @@ std::string RandomBytes(std::size_t size, unsigned seed) {
 }
 
 std::string TptList(std::size_t records) {
-  const std::string bytes = RandomBytes(records * transponders::TptRecordSize, 3);
+  const std::string bytes = RandomBytes(records * transponders::kTptRecordSize, 3);
   std::string list;
   for (std::size_t i = 0; i < records; ++i) {
     auto record = transponders::TransponderRecord::Decode(
-        std::string_view(bytes).substr(i * transponders::TptRecordSize));
+        std::string_view(bytes).substr(i * transponders::kTptRecordSize));
     record.frequency |= 0x40000000;  // every record used
     list += record.Encode();
   }
@@ -107,7 +107,7 @@ void BM_HexDumpLines(benchmark::State& state) {
     benchmark::DoNotOptimize(
         views::HexDumpLines(flash::WholeBlockBytes(w, w.blocks()[0]), views::CharColumn::kLatin1));
   }
-  state.SetBytesProcessed(state.iterations() * flash::BlockSize);
+  state.SetBytesProcessed(state.iterations() * common::kBlockSize);
 }
 BENCHMARK(BM_HexDumpLines);
 
@@ -131,7 +131,7 @@ flash::Workspace FullImage() {
                                         static_cast<std::uint8_t>(i % 2 * 2)}
             .Encode();
   }
-  for (int i = 0; i < flash::BlockCount; ++i) {
+  for (int i = 0; i < flash::kBlockCount; ++i) {
     flash::PutBlock(image, i,
                     i == 0   ? "TCS"
                     : i == 1 ? "TPT"

@@ -20,8 +20,8 @@ using namespace chanforge;
 // The bytes just outside block i, where an operation that overran block i would write.
 std::string Outside(std::string_view image, int i) {
   constexpr std::size_t kWindow = 4096;
-  const auto begin = static_cast<std::size_t>(i) * flash::BlockSize;
-  const std::size_t end = begin + flash::BlockSize;
+  const auto begin = static_cast<std::size_t>(i) * common::kBlockSize;
+  const std::size_t end = begin + common::kBlockSize;
   std::string rest(image.substr(begin > kWindow ? begin - kWindow : 0, std::min(begin, kWindow)));
   if (end < image.size()) rest += image.substr(end, kWindow);
   return rest;
@@ -38,11 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       (std::size_t{data[0]} | std::size_t{data[1]} << 8 | std::size_t{data[2] & 1u} << 15) + 34;
   flash::FlashImage image{std::string(length, static_cast<char>(data[3])), {}};
   std::size_t at = 4;
-  for (int i = 0; i < flash::BlockCount && at + 3 <= size; ++i, at += 3) {
+  for (int i = 0; i < flash::kBlockCount && at + 3 <= size; ++i, at += 3) {
     const std::string name{static_cast<char>(data[at]), 'P', 'T'};
     const std::string field{static_cast<char>(data[at + 1]), static_cast<char>(data[at + 2])};
-    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::NameOffset, name);
-    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::LengthOffset, field);
+    flash::WriteIntoImage(image, std::int64_t{i} * common::kBlockSize + flash::kNameOffset, name);
+    flash::WriteIntoImage(image, std::int64_t{i} * common::kBlockSize + flash::kLengthOffset,
+                          field);
   }
   const std::string payload(reinterpret_cast<const char*>(data) + std::min(at, size),
                             size - std::min(at, size));
@@ -55,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string data_bytes = flash::BlockData(w, block);
     if (data_bytes.size() != static_cast<std::size_t>(flash::UsableLength(block))) std::abort();
     // The formatters have targets of their own; a slice keeps this one fast.
-    (void)views::HexDumpLines(flash::ImageBytes(w.image(), block.start - flash::DataOffset, 512),
+    (void)views::HexDumpLines(flash::ImageBytes(w.image(), block.start - flash::kDataOffset, 512),
                               views::CharColumn::kAscii);
     (void)views::TcsListLines(data_bytes.substr(0, 600));
     (void)views::TptListLines(data_bytes.substr(0, 240));

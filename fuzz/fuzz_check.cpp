@@ -30,15 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name = (data[at] & 1)   ? "TPT"
                              : (data[at] & 2) ? "TCS"
                                               : std::string(1, static_cast<char>(data[at])) + "X";
-    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::NameOffset,
+    flash::WriteIntoImage(image, std::int64_t{i} * common::kBlockSize + flash::kNameOffset,
                           name + '\0');
     flash::WriteIntoImage(
-        image, std::int64_t{i} * flash::BlockSize + flash::LengthOffset,
+        image, std::int64_t{i} * common::kBlockSize + flash::kLengthOffset,
         std::string{static_cast<char>(field & 0xFF), static_cast<char>(field >> 8)});
   }
   const std::string records(reinterpret_cast<const char*>(data) + 11, size > 11 ? size - 11 : 0);
   for (int i = 0; i < 2; ++i) {
-    flash::WriteIntoImage(image, std::int64_t{i} * flash::BlockSize + flash::DataOffset, records);
+    flash::WriteIntoImage(image, std::int64_t{i} * common::kBlockSize + flash::kDataOffset,
+                          records);
   }
   flash::Workspace a;
   a.Load(std::move(image.owned), {});

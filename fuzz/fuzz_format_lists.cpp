@@ -11,16 +11,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace chanforge;
   const std::string_view list(reinterpret_cast<const char*>(data), size);
   const auto tcs = channels::FormatTcsLines(list);
-  if (tcs.size() != size / channels::TcsRecordSize) std::abort();
+  if (tcs.size() != size / channels::kTcsRecordSize) std::abort();
   for (const auto& line : tcs) {
-    if (line.size() != channels::TcsLineLength) std::abort();
+    if (line.size() != channels::kTcsLineLength) std::abort();
     if (channels::ParseTcsLine(line).status == common::LineStatus::kError) std::abort();
   }
   for (const auto layout : {common::TptLayout::kFull, common::TptLayout::kDecLink}) {
     for (const auto& line : transponders::FormatTptLines(list, layout)) {
       const std::size_t width = layout == common::TptLayout::kDecLink
-                                    ? transponders::TptDecLinkLineLength
-                                    : transponders::TptLineLength;
+                                    ? transponders::kTptDecLinkLineLength
+                                    : transponders::kTptLineLength;
       if (line.size() != width) std::abort();
       (void)transponders::ParseTptLine(line);
     }

@@ -18,7 +18,7 @@ chanforge::flash::Workspace MakeImage() {
   // Block 1 is cut short so that each copy of the image stays under the sanitizer's largest
   // size class (128 KB), whose memory is reused rather than mapped afresh for every input.
   // Its room still holds far more transponders than an input of 4 KB can name.
-  flash::FlashImage image{std::string(flash::BlockSize + flash::BlockSize / 2, '\xFF'), {}};
+  flash::FlashImage image{std::string(common::kBlockSize + common::kBlockSize / 2, '\xFF'), {}};
   std::string channels;
   for (int i = 0; i < 12; ++i) {
     channels::ChannelRecord record;

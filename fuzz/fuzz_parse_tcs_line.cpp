@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using chanforge::common::ParsedLine;
   const ParsedLine parsed =
       ParseTcsLine(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (parsed.status == LineStatus::kRecord && parsed.record.size() != TcsRecordSize) std::abort();
+  if (parsed.status == LineStatus::kRecord && parsed.record.size() != kTcsRecordSize) std::abort();
   if (parsed.status == LineStatus::kError && parsed.error.empty()) std::abort();
   (void)CheckTcsLine(std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const common::ParsedLine parsed =
       transponders::ParseTptLine(std::string_view(reinterpret_cast<const char*>(data), size));
   if (parsed.status == common::LineStatus::kRecord &&
-      parsed.record.size() != transponders::TptRecordSize) {
+      parsed.record.size() != transponders::kTptRecordSize) {
     std::abort();
   }
   if (parsed.status == common::LineStatus::kError && parsed.error.empty()) std::abort();

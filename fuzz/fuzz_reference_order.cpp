@@ -17,7 +17,7 @@ using namespace chanforge;
 // Twelve channels on three transponders, SIDs and names repeating so that matches tie.
 // Cut to a block and a half, as the import fuzzer's image, so that a copy stays cheap.
 flash::FlashImage MakeImage() {
-  flash::FlashImage image{std::string(flash::BlockSize + flash::BlockSize / 2, '\xFF'), {}};
+  flash::FlashImage image{std::string(common::kBlockSize + common::kBlockSize / 2, '\xFF'), {}};
   std::string channels;
   for (int i = 0; i < 12; ++i) {
     channels::ChannelRecord record;

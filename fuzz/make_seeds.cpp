@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   Write(folder, "text_lines", "tcs", "\x07\x05" + tcs_text);
   Write(folder, "text_lines", "tpt", "\x20\x0C" + tpt_text + "\n\r\r\n   \r");
 
-  Write(folder, "scan_blocks", "image", w.image().bytes().substr(0, 2 * flash::BlockSize + 100));
+  Write(folder, "scan_blocks", "image", w.image().bytes().substr(0, 2 * common::kBlockSize + 100));
   // block_ops: three length bytes, the fill byte, a (name, length) pair per block, data.
   std::string ops = {'\x00', '\x00', '\x02', '\xFF'};
   for (const char* pair : {"T\x94\x11", "T\xF8\x07", "T\xFF\xFF", "\x00\x00\x00"})

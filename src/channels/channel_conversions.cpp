@@ -42,10 +42,10 @@ constexpr auto kShifted = Wording("tcs-text.shifted", "records from {1} on shift
 class TcsTextFormat : public common::ListTextFormat {
  public:
   explicit TcsTextFormat(common::TextEncoding encoding) : encoding_(encoding) {}
-  std::size_t record_size() const override { return TcsRecordSize; }
+  std::size_t record_size() const override { return kTcsRecordSize; }
 
   void Scan(std::string_view records) override {
-    for (std::size_t p = 0; p + TcsRecordSize <= records.size(); p += TcsRecordSize) {
+    for (std::size_t p = 0; p + kTcsRecordSize <= records.size(); p += kTcsRecordSize) {
       ++scanned_;
       const std::string_view name = records.substr(p + kTcsNameOffset, kTcsNameWidth);
       if (name.find_first_of("\r\n") != std::string_view::npos) {
@@ -87,8 +87,8 @@ class TcsTextFormat : public common::ListTextFormat {
   }
 
   void Format(std::string_view records, std::string& out) override {
-    out.reserve(records.size() / TcsRecordSize * (TcsLineLength + 2));
-    for (std::size_t p = 0; p + TcsRecordSize <= records.size(); p += TcsRecordSize) {
+    out.reserve(records.size() / kTcsRecordSize * (kTcsLineLength + 2));
+    for (std::size_t p = 0; p + kTcsRecordSize <= records.size(); p += kTcsRecordSize) {
       if (encoding_ == common::TextEncoding::kUtf8) {
         line_.clear();
         AppendTcsLine(line_, ChannelRecord::Decode(records.substr(p)), ++formatted_);
@@ -125,7 +125,8 @@ common::Outcome ConvertTextToTcs(common::Frontend& frontend, common::Files& file
 }
 
 std::int64_t CountTcsFileRecords(common::Files& files, const std::string& binary) {
-  return std::max<std::int64_t>(files.SizeOf(binary), 0) / static_cast<std::int64_t>(TcsRecordSize);
+  return std::max<std::int64_t>(files.SizeOf(binary), 0) /
+         static_cast<std::int64_t>(kTcsRecordSize);
 }
 
 std::unique_ptr<common::ListTextFormat> MakeTcsTextFormat() {

@@ -21,8 +21,8 @@ using common::ReadPlainWholeNumber;
 using common::ReadWholeNumber;
 
 ChannelRecord ChannelRecord::Decode(std::string_view bytes) {
-  char raw[TcsRecordSize] = {};
-  bytes.substr(0, TcsRecordSize).copy(raw, TcsRecordSize);
+  char raw[kTcsRecordSize] = {};
+  bytes.substr(0, kTcsRecordSize).copy(raw, kTcsRecordSize);
   ChannelRecord record;
   std::copy_n(raw + kTcsNameOffset, kTcsNameWidth, record.name.begin());
   record.use = static_cast<std::uint8_t>(raw[kTcsUseOffset]);
@@ -44,7 +44,7 @@ void ChannelRecord::EncodeInto(char* out) const {
 }
 
 std::string ChannelRecord::Encode() const {
-  std::string bytes(TcsRecordSize, '\0');
+  std::string bytes(kTcsRecordSize, '\0');
   EncodeInto(bytes.data());
   return bytes;
 }
@@ -61,11 +61,11 @@ void AppendTcsLine(std::string& out, const ChannelRecord& record, std::int64_t n
 }
 
 std::vector<std::string> FormatTcsLines(std::string_view list) {
-  const std::size_t n = list.size() / TcsRecordSize;
+  const std::size_t n = list.size() / kTcsRecordSize;
   std::vector<std::string> lines(n);
   for (std::size_t i = 0; i < n; ++i) {
-    lines[i].reserve(TcsLineLength + 1);
-    AppendTcsLine(lines[i], ChannelRecord::Decode(list.substr(i * TcsRecordSize)),
+    lines[i].reserve(kTcsLineLength + 1);
+    AppendTcsLine(lines[i], ChannelRecord::Decode(list.substr(i * kTcsRecordSize)),
                   static_cast<std::int64_t>(i) + 1);
   }
   return lines;
@@ -101,7 +101,7 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, common::Mes
     record.words[w] = static_cast<std::uint16_t>(value > 0 ? value & common::kWordMost : 0);
   }
   const std::size_t at = out.size();
-  out.resize(at + TcsRecordSize);
+  out.resize(at + kTcsRecordSize);
   record.EncodeInto(out.data() + at);
   return LineStatus::kRecord;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/list_files.h"
+#include "common/list_kind.h"
 
 namespace chanforge::channels {
 
@@ -18,8 +19,8 @@ inline constexpr std::size_t kTcsUseOffset = 16;   // 1 byte, service type
 inline constexpr std::size_t kTcsTpOffset = 17;    // 1 byte, 1-based transponder position
 inline constexpr std::size_t kTcsWordOffset = 18;  // six 16-bit words, in TcsWord order
 inline constexpr std::size_t kTcsWordCount = 6;
-inline constexpr std::size_t TcsRecordSize = 30;
-static_assert(kTcsWordOffset + 2 * kTcsWordCount == TcsRecordSize);
+inline constexpr std::size_t kTcsRecordSize = common::RecordSizeOf(common::ListKind::kChannels);
+static_assert(kTcsWordOffset + 2 * kTcsWordCount == kTcsRecordSize);
 
 enum TcsWord { kSid, kVpid, kApid, kVecm, kAecm, kPcr };
 
@@ -43,7 +44,7 @@ inline constexpr std::size_t kTcsUseColumn = 22;  // cols 23-24
 inline constexpr std::size_t kTcsTpColumn = 25;   // cols 26-27
 inline constexpr std::size_t kTcsWordColumns[kTcsWordCount] = {28, 34, 40, 46, 52, 58};
 inline constexpr std::size_t kTcsWordWidth = 5;  // cols 29-33, 35-39, ... 59-63
-inline constexpr std::size_t TcsLineLength = 63;
+inline constexpr std::size_t kTcsLineLength = 63;
 // From this record on the number takes five characters and shifts every later column.
 inline constexpr std::size_t kTcsShiftedRecord = 10000;
 

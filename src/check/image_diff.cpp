@@ -366,7 +366,7 @@ class Differ {
                 flash::WholeBlockView(b_, b_.blocks()[static_cast<std::size_t>(i)]), i, 0, nullptr,
                 out_);
     }
-    const std::int64_t tail = static_cast<std::int64_t>(flash::BlockCount) * flash::BlockSize;
+    const std::int64_t tail = static_cast<std::int64_t>(flash::kBlockCount) * common::kBlockSize;
     if (a_.image().size() > tail && b_.image().size() > tail) {
       DiffBytes(a_.image().bytes().substr(tail), b_.image().bytes().substr(tail), kPastBlocks, tail,
                 nullptr, out_);
@@ -443,13 +443,13 @@ class Differ {
                   first ? first_match_ : MatchTransponders(old_records, new_records), out_);
     }
     // The bytes around the name, the length and the records still count.
-    const std::int64_t records_end = flash::DataOffset + records * size;
+    const std::int64_t records_end = flash::kDataOffset + records * size;
     DiffBytes(
         old_bytes, new_bytes, index, 0,
         [renamed, records_end](std::int64_t at) {
-          return (renamed && at >= flash::NameOffset && at < flash::LengthOffset) ||
-                 (at >= flash::LengthOffset && at < flash::SpareOffset) ||
-                 (at >= flash::DataOffset && at < records_end);
+          return (renamed && at >= flash::kNameOffset && at < flash::kLengthOffset) ||
+                 (at >= flash::kLengthOffset && at < flash::kSpareOffset) ||
+                 (at >= flash::kDataOffset && at < records_end);
         },
         out_);
   }

@@ -24,7 +24,7 @@ enum class ChangeKind {
   kMoreBytes
 };
 
-inline constexpr int kPastBlocks = flash::BlockCount;  // block of bytes behind block 7
+inline constexpr int kPastBlocks = flash::kBlockCount;  // block of bytes behind block 7
 
 // One change as data; FormatChange makes its line.
 struct Change {

@@ -9,15 +9,15 @@
 namespace chanforge::check {
 
 using channels::ChannelRecord;
-using channels::TcsRecordSize;
-using transponders::TptRecordSize;
+using channels::kTcsRecordSize;
+using transponders::kTptRecordSize;
 using transponders::TransponderRecord;
 
 bool IsBlankChannel(const ChannelRecord& record) {
-  char bytes[TcsRecordSize];
+  char bytes[kTcsRecordSize];
   record.EncodeInto(bytes);
-  const bool zero = std::all_of(bytes, bytes + TcsRecordSize, [](char c) { return c == '\0'; });
-  return zero || std::all_of(bytes, bytes + TcsRecordSize, [](char c) { return c == '\xFF'; });
+  const bool zero = std::all_of(bytes, bytes + kTcsRecordSize, [](char c) { return c == '\0'; });
+  return zero || std::all_of(bytes, bytes + kTcsRecordSize, [](char c) { return c == '\xFF'; });
 }
 
 namespace {
@@ -57,12 +57,12 @@ std::vector<Record> DecodeList(const flash::Workspace& workspace, const flash::B
 
 std::vector<ChannelRecord> DecodeChannels(const flash::Workspace& workspace,
                                           const flash::BlockInfo& block) {
-  return DecodeList<ChannelRecord>(workspace, block, TcsRecordSize, IsBlankChannel);
+  return DecodeList<ChannelRecord>(workspace, block, kTcsRecordSize, IsBlankChannel);
 }
 
 std::vector<TransponderRecord> DecodeTransponders(const flash::Workspace& workspace,
                                                   const flash::BlockInfo& block) {
-  return DecodeList<TransponderRecord>(workspace, block, TptRecordSize,
+  return DecodeList<TransponderRecord>(workspace, block, kTptRecordSize,
                                        [](const TransponderRecord& r) { return r.IsEmpty(); });
 }
 

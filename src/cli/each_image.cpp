@@ -20,7 +20,7 @@ CLI::Option* AddFlashes(CLI::App& command, std::vector<std::string>& flashes) {
 void AddFlashesIndex(CLI::App& command, std::vector<std::string>& flashes, int& index) {
   AddFlashes(command, flashes)->description("Flash image files, then the block index");
   // The range in the help as the completion script reads it.
-  constexpr std::size_t kLast = flash::BlockCount - 1;
+  constexpr std::size_t kLast = flash::kBlockCount - 1;
   const CLI::Validator check =
       NumberCheck(0, kLast).description("INT in [0 - " + std::to_string(kLast) + "]");
   CLI::Option* given = command.add_option("INDEX", index, "Block index")->check(check);

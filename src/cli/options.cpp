@@ -24,7 +24,7 @@ void AddFlash(CLI::App& command, std::string& flash) {
 void AddFlashIndex(CLI::App& command, std::string& flash, int& index) {
   AddFlash(command, flash);
   // The range in the help as the completion script reads it.
-  constexpr std::size_t kLast = flash::BlockCount - 1;
+  constexpr std::size_t kLast = flash::kBlockCount - 1;
   command.add_option("INDEX", index, "Block index")
       ->required()
       ->check(NumberCheck(0, kLast).description("INT in [0 - " + std::to_string(kLast) + "]"));

@@ -10,6 +10,7 @@
 
 #include "common/files.h"
 #include "common/frontend.h"
+#include "common/list_kind.h"
 
 namespace chanforge::common {
 
@@ -23,7 +24,7 @@ struct ParsedLine {
 };
 
 // Above this size a binary list file is only read after the user agrees.
-inline constexpr std::size_t kLargeListSize = 65536;
+inline constexpr auto kLargeListSize = static_cast<std::size_t>(kBlockSize);
 
 // How a text file holds its characters: one byte each, as the lists hold them (Latin-1), or
 // UTF-8, as many editors save. A text that is valid UTF-8 and holds a character of more than

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "common/message.h"
 
@@ -11,6 +12,12 @@ namespace chanforge::common {
 enum class ListKind { kChannels, kTransponders };
 
 inline constexpr ListKind kListKinds[] = {ListKind::kChannels, ListKind::kTransponders};
+
+// A flash block, which holds at most one list: 64 KiB.
+inline constexpr std::int32_t kBlockSize = 65536;
+
+// The bytes of one record: 30 a channel, 12 a transponder.
+constexpr std::size_t RecordSizeOf(ListKind kind) { return kind == ListKind::kChannels ? 30 : 12; }
 
 // "TCS" or "TPT": the name of the blocks that hold the list.
 constexpr const char* BlockNameOf(ListKind kind) {

@@ -10,11 +10,8 @@
 namespace chanforge::editing {
 
 using transponders::kFlagDiseqcB;
-using transponders::TptRecordSize;
+using transponders::kTptRecordSize;
 using transponders::TransponderRecord;
-
-static_assert(flash::RecordSize(common::ListKind::kChannels) == channels::TcsRecordSize);
-static_assert(flash::RecordSize(common::ListKind::kTransponders) == TptRecordSize);
 
 namespace {
 constexpr auto kSwapped =
@@ -38,12 +35,12 @@ common::Outcome SwappedBlock(const flash::Workspace& workspace, common::Frontend
   }
   bytes = flash::WholeBlockBytes(workspace, *block);
   const std::size_t end = std::min(
-      bytes.size(), static_cast<std::size_t>(flash::DataOffset + flash::UsableLength(*block)));
+      bytes.size(), static_cast<std::size_t>(flash::kDataOffset + flash::UsableLength(*block)));
   // A record cut off by the block's or the image's end is left alone.
-  for (auto p = static_cast<std::size_t>(flash::DataOffset); p + TptRecordSize <= end;
-       p += TptRecordSize) {
+  for (auto p = static_cast<std::size_t>(flash::kDataOffset); p + kTptRecordSize <= end;
+       p += kTptRecordSize) {
     char* record_bytes = bytes.data() + p;
-    TransponderRecord record = TransponderRecord::Decode({record_bytes, TptRecordSize});
+    TransponderRecord record = TransponderRecord::Decode({record_bytes, kTptRecordSize});
     if (record.frequency >> 24 == 0) continue;  // an unused record: its first byte is 0
     record.flags ^= kFlagDiseqcB;
     record.EncodeInto(record_bytes);

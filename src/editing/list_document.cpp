@@ -9,8 +9,8 @@ namespace chanforge::editing {
 using channels::ChannelRecord;
 using transponders::TransponderRecord;
 
-using channels::TcsRecordSize;
-using transponders::TptRecordSize;
+using channels::kTcsRecordSize;
+using transponders::kTptRecordSize;
 
 namespace {
 
@@ -32,8 +32,8 @@ std::string WithData(const std::string& loaded, std::size_t loaded_length, std::
     if (at < block.size()) block.replace(at, std::min(bytes.size(), block.size() - at), bytes);
   };
   data = data.substr(0, flash::kBlockDataRoom);
-  put(flash::DataOffset, std::string(loaded_length, '\0'));
-  put(flash::DataOffset, data);
+  put(flash::kDataOffset, std::string(loaded_length, '\0'));
+  put(flash::kDataOffset, data);
   flash::WriteBlockLength(block, 0, std::min<std::size_t>(data.size() + excess, 0xFFFF));
   return block;
 }
@@ -63,12 +63,12 @@ void ListDocument::Reload() {
   if (channel_block_ >= 0) {
     const flash::BlockInfo& block = *flash::FindBlock(*workspace_, channel_block_);
     const std::string data = flash::BlockData(*workspace_, block);
-    const std::size_t records = data.size() / TcsRecordSize;
+    const std::size_t records = data.size() / kTcsRecordSize;
     channels_.reserve(records);
-    for (std::size_t p = 0; p < records * TcsRecordSize; p += TcsRecordSize) {
+    for (std::size_t p = 0; p < records * kTcsRecordSize; p += kTcsRecordSize) {
       channels_.push_back(ChannelRecord::Decode(std::string_view(data).substr(p)));
     }
-    channel_tail_ = data.substr(records * TcsRecordSize);
+    channel_tail_ = data.substr(records * kTcsRecordSize);
     channel_length_ = data.size();
     channel_excess_ = ExcessOf(block);
   }
@@ -76,12 +76,12 @@ void ListDocument::Reload() {
     const flash::BlockInfo& block = *flash::FindBlock(*workspace_, transponder_block_);
     const std::string data = flash::BlockData(*workspace_, block);
     std::size_t used = 0;
-    for (std::size_t p = 0; p + TptRecordSize <= data.size(); p += TptRecordSize) {
+    for (std::size_t p = 0; p + kTptRecordSize <= data.size(); p += kTptRecordSize) {
       transponders_.push_back(TransponderRecord::Decode(std::string_view(data).substr(p)));
       if (!transponders_.back().IsEmpty()) used = transponders_.size();
     }
     transponders_.resize(used);
-    transponder_tail_ = data.substr(used * TptRecordSize);
+    transponder_tail_ = data.substr(used * kTptRecordSize);
     transponder_length_ = data.size();
     transponder_excess_ = ExcessOf(block);
   }
@@ -125,9 +125,9 @@ void ListDocument::WriteChannels() {
     flash::ReplaceBlockData(*workspace_, channel_block_, loaded, flash::BlockPart::kWhole);
     return;
   }
-  std::string data(channels_.size() * TcsRecordSize, '\0');
+  std::string data(channels_.size() * kTcsRecordSize, '\0');
   for (std::size_t i = 0; i < channels_.size(); ++i) {
-    channels_[i].EncodeInto(data.data() + i * TcsRecordSize);
+    channels_[i].EncodeInto(data.data() + i * kTcsRecordSize);
   }
   data += channel_tail_;
   flash::ReplaceBlockData(*workspace_, channel_block_,
@@ -142,10 +142,10 @@ void ListDocument::WriteTransponders() {
     flash::ReplaceBlockData(*workspace_, transponder_block_, loaded, flash::BlockPart::kWhole);
     return;
   }
-  const std::size_t records = transponders_.size() * TptRecordSize;
+  const std::size_t records = transponders_.size() * kTptRecordSize;
   std::string data(records, '\0');
   for (std::size_t i = 0; i < transponders_.size(); ++i) {
-    transponders_[i].EncodeInto(data.data() + i * TptRecordSize);
+    transponders_[i].EncodeInto(data.data() + i * kTptRecordSize);
   }
   data += transponder_tail_;
   // As the file conversions do: the size it had, at least 2040 bytes. A longer list

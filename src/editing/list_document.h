@@ -16,8 +16,9 @@
 namespace chanforge::editing {
 
 // The most channels and transponders a block's data area holds.
-inline constexpr std::size_t kChannelRoom = flash::kBlockDataRoom / channels::TcsRecordSize;
-inline constexpr std::size_t kTransponderRoom = flash::kBlockDataRoom / transponders::TptRecordSize;
+inline constexpr std::size_t kChannelRoom = flash::kBlockDataRoom / channels::kTcsRecordSize;
+inline constexpr std::size_t kTransponderRoom =
+    flash::kBlockDataRoom / transponders::kTptRecordSize;
 // A channel's TP is one byte: transponders beyond it cannot be reached.
 inline constexpr auto kMostTransponders =
     static_cast<std::size_t>(channels::InfoOf(channels::ChannelField::kTp).most);

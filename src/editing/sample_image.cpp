@@ -214,7 +214,7 @@ std::string TransponderList() {
     record.frequency = static_cast<std::uint32_t>(transponders::IntermediateHz(khz, upper));
     record.tid = t.tid;
     record.nid = t.nid;
-    record.chn = static_cast<std::uint8_t>(0x10 + list.size() / transponders::TptRecordSize);
+    record.chn = static_cast<std::uint8_t>(0x10 + list.size() / transponders::kTptRecordSize);
     record.sr = t.symbol_rate_code;
     record.fec = t.fec;
     record.flags = upper ? transponders::kFlagUpperBand : 0;
@@ -245,7 +245,7 @@ std::string ChannelList() {
 
 std::string MakeSampleImage() {
   flash::FlashImage image{
-      std::string(static_cast<std::size_t>(flash::BlockSize) * flash::BlockCount, '\xFF'), {}};
+      std::string(static_cast<std::size_t>(common::kBlockSize) * flash::kBlockCount, '\xFF'), {}};
   flash::PutBlock(image, 0, "TCS", ChannelList());
   flash::PutBlock(image, 1, "TPT", TransponderList());
   flash::PutBlock(image, 2, "CFG", std::string(64, '\0'));

@@ -21,9 +21,9 @@ std::string ClearedBlock(const Workspace& workspace, int index, BlockPart part) 
     // The name stays; the length field, the two spare bytes and the data, up to the
     // block's end, become zeros.
     bytes = WholeBlockBytes(workspace, *block);
-    constexpr auto spare = static_cast<std::size_t>(SpareOffset);
+    constexpr auto spare = static_cast<std::size_t>(kSpareOffset);
     const std::size_t end =
-        std::min(bytes.size(), static_cast<std::size_t>(DataOffset + UsableLength(*block)));
+        std::min(bytes.size(), static_cast<std::size_t>(kDataOffset + UsableLength(*block)));
     if (end > spare) bytes.replace(spare, end - spare, end - spare, '\0');
     WriteBlockLength(bytes, 0, 0);
   }

@@ -10,10 +10,10 @@
 namespace chanforge::flash {
 
 // Block header layout, as offsets from the block's first byte.
-inline constexpr std::int32_t NameOffset = 0x20;    // name, ended by a 0x00 byte
-inline constexpr std::int32_t LengthOffset = 0x40;  // data length, 16 bits
-inline constexpr std::int32_t SpareOffset = 0x42;   // two bytes the scan does not read
-inline constexpr std::int32_t DataOffset = 0x44;    // first data byte
+inline constexpr std::int32_t kNameOffset = 0x20;    // name, ended by a 0x00 byte
+inline constexpr std::int32_t kLengthOffset = 0x40;  // data length, 16 bits
+inline constexpr std::int32_t kSpareOffset = 0x42;   // two bytes the scan does not read
+inline constexpr std::int32_t kDataOffset = 0x44;    // first data byte
 
 // The length field as a finding names it.
 inline constexpr char kLengthFieldName[] = "length";

@@ -67,7 +67,7 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
       !frontend.AskYesNo(RecordSizeQuestion(name, size, *kind))) {
     return Outcome::kCancelled;
   }
-  const std::int64_t limit = part == BlockPart::kWhole ? BlockSize : kDataOnlyLimit;
+  const std::int64_t limit = part == BlockPart::kWhole ? common::kBlockSize : kDataOnlyLimit;
   if (size > limit && !frontend.AskYesNo(common::Say(kBigBlock))) {
     return Outcome::kCancelled;
   }

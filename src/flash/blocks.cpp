@@ -40,7 +40,7 @@ std::string WholeBlockBytes(const Workspace& workspace, const BlockInfo& block) 
 }
 
 std::string_view WholeBlockView(const Workspace& workspace, const BlockInfo& block) {
-  return ImageView(workspace.image(), block.start - DataOffset, BlockSize);
+  return ImageView(workspace.image(), block.start - kDataOffset, common::kBlockSize);
 }
 
 bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, BlockPart part) {
@@ -49,14 +49,14 @@ bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, Bl
   const BlockInfo block = *found;
   FlashImage& image = workspace.image_;
   if (part == BlockPart::kWhole) {
-    const std::int64_t begin = block.start - DataOffset;
-    FillImage(image, begin, BlockSize, '\0');
-    WriteIntoImage(image, begin, data.substr(0, BlockSize));
+    const std::int64_t begin = block.start - kDataOffset;
+    FillImage(image, begin, common::kBlockSize, '\0');
+    WriteIntoImage(image, begin, data.substr(0, common::kBlockSize));
   } else {
     data = data.substr(0, kBlockDataRoom);
     FillImage(image, block.start, UsableLength(block), '\0');
     WriteIntoImage(image, block.start, data);
-    WriteBlockLength(image.writable(), static_cast<std::size_t>(block.start - DataOffset),
+    WriteBlockLength(image.writable(), static_cast<std::size_t>(block.start - kDataOffset),
                      data.size());
   }
   workspace.table_ = ScanBlocks(image);
@@ -66,13 +66,13 @@ bool ReplaceBlockData(Workspace& workspace, int index, std::string_view data, Bl
 }
 
 void PutBlock(FlashImage& image, int index, std::string_view name, std::string_view data) {
-  const std::int64_t base = static_cast<std::int64_t>(index) * BlockSize;
+  const std::int64_t base = static_cast<std::int64_t>(index) * common::kBlockSize;
   std::string header(name);
   header.push_back('\0');
-  WriteIntoImage(image, base + NameOffset, header);
+  WriteIntoImage(image, base + kNameOffset, header);
   WriteBlockLength(image.writable(), static_cast<std::size_t>(base), data.size());
-  FillImage(image, base + SpareOffset, 2, '\0');
-  WriteIntoImage(image, base + DataOffset, data.substr(0, kBlockDataRoom));
+  FillImage(image, base + kSpareOffset, 2, '\0');
+  WriteIntoImage(image, base + kDataOffset, data.substr(0, kBlockDataRoom));
 }
 
 }  // namespace chanforge::flash

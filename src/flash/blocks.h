@@ -22,12 +22,9 @@ std::optional<common::ListKind> ListKindOf(const BlockInfo& block,
                                            NameMatch match = NameMatch::kAnyCase);
 std::optional<common::ListKind> ListKindOf(std::string_view name,
                                            NameMatch match = NameMatch::kAnyCase);
-// The record size of a list kind; 0 for a block of another kind. The record headers hold
-// them too, and assert that they agree.
+// The record size of a list kind; 0 for a block of another kind.
 constexpr std::size_t RecordSize(std::optional<common::ListKind> kind) {
-  return kind == common::ListKind::kChannels       ? 30
-         : kind == common::ListKind::kTransponders ? 12
-                                                   : 0;
+  return kind ? common::RecordSizeOf(*kind) : 0;
 }
 
 // The block at a block list index, or nothing when the index names no block.

@@ -80,12 +80,12 @@ std::string_view ImageView(const FlashImage& image, std::int64_t offset, std::in
 
 BlockTable ScanBlocks(const FlashImage& image) {
   BlockTable table;
-  for (int i = 0; i < BlockCount; ++i) {
+  for (int i = 0; i < kBlockCount; ++i) {
     BlockInfo& block = table.blocks[static_cast<std::size_t>(i)];
-    const std::int64_t begin = static_cast<std::int64_t>(i) * BlockSize;
-    if (image.size() <= begin + NameOffset + 1) continue;  // the image does not reach it
+    const std::int64_t begin = static_cast<std::int64_t>(i) * common::kBlockSize;
+    if (image.size() <= begin + kNameOffset + 1) continue;  // the image does not reach it
     ++table.count;
-    block.start = i * BlockSize + DataOffset;
+    block.start = i * common::kBlockSize + kDataOffset;
     BlockHeader header = ReadBlockHeader(image.bytes(), static_cast<std::size_t>(begin));
     block.name = std::move(header.name);
     block.length = header.length;

@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "common/files.h"
+#include "common/list_kind.h"
 #include "flash/block_header.h"
 
 namespace chanforge::flash {
 
-inline constexpr std::int32_t BlockSize = 65536;
-inline constexpr int BlockCount = 8;
+inline constexpr int kBlockCount = 8;
 // The most data bytes a block can hold behind its header.
-inline constexpr std::int32_t kBlockDataRoom = BlockSize - DataOffset;
+inline constexpr std::int32_t kBlockDataRoom = common::kBlockSize - kDataOffset;
 
 struct FlashImage {
   std::string owned;     // the content, one char per byte, unless it is mapped
@@ -42,7 +42,7 @@ struct BlockInfo {
 
 // The blocks an image reaches, as its headers describe them.
 struct BlockTable {
-  std::array<BlockInfo, BlockCount> blocks{};
+  std::array<BlockInfo, kBlockCount> blocks{};
   int count = 0;  // blocks the image reaches, one block list line each
 };
 
@@ -56,7 +56,7 @@ enum class BlockPart { kData, kWhole };
 class Workspace {
  public:
   const FlashImage& image() const { return image_; }
-  const std::array<BlockInfo, BlockCount>& blocks() const { return table_.blocks; }
+  const std::array<BlockInfo, kBlockCount>& blocks() const { return table_.blocks; }
   int block_count() const { return table_.count; }
   bool dirty() const { return dirty_; }  // unsaved changes in the image
   // Bumped, and the observers called, by every change to the image, the block table,

@@ -67,11 +67,11 @@ common::Message Records(std::size_t count) {
 class TptTextFormat : public common::ListTextFormat {
  public:
   explicit TptTextFormat(common::TptLayout layout) : layout_(layout) {}
-  std::size_t record_size() const override { return TptRecordSize; }
+  std::size_t record_size() const override { return kTptRecordSize; }
 
   void Scan(std::string_view records) override {
-    for (std::size_t p = 0; p + TptRecordSize <= records.size(); p += TptRecordSize) {
-      const std::string_view bytes = records.substr(p, TptRecordSize);
+    for (std::size_t p = 0; p + kTptRecordSize <= records.size(); p += kTptRecordSize) {
+      const std::string_view bytes = records.substr(p, kTptRecordSize);
       const TransponderRecord record = TransponderRecord::Decode(bytes);
       ++scanned_;
       if (bytes.find_first_not_of('\0') != std::string_view::npos) last_nonzero_ = scanned_;
@@ -95,7 +95,7 @@ class TptTextFormat : public common::ListTextFormat {
       if (!lost.empty()) problems.push_back(std::move(lost));
     }
     // The text gives back the records up to the last used one, padded with zero records.
-    const std::size_t back = std::max<std::size_t>(kTptFileMinimumSize / TptRecordSize, used_);
+    const std::size_t back = std::max<std::size_t>(kTptFileMinimumSize / kTptRecordSize, used_);
     if (last_nonzero_ > used_ || back != scanned_) {
       problems.push_back(common::Say(kComesBack, {Records(scanned_), Records(back)}));
     }
@@ -103,8 +103,8 @@ class TptTextFormat : public common::ListTextFormat {
   }
 
   void Format(std::string_view records, std::string& out) override {
-    for (std::size_t p = 0; p + TptRecordSize <= records.size() && formatted_ < used_;
-         p += TptRecordSize) {
+    for (std::size_t p = 0; p + kTptRecordSize <= records.size() && formatted_ < used_;
+         p += kTptRecordSize) {
       AppendTptLine(out, TransponderRecord::Decode(records.substr(p)), ++formatted_, layout_);
       out += "\r\n";
     }

@@ -19,8 +19,8 @@ using common::LineStatus;
 using common::ParsedLine;
 
 TransponderRecord TransponderRecord::Decode(std::string_view bytes) {
-  char raw[TptRecordSize] = {};
-  bytes.substr(0, TptRecordSize).copy(raw, TptRecordSize);
+  char raw[kTptRecordSize] = {};
+  bytes.substr(0, kTptRecordSize).copy(raw, kTptRecordSize);
   const auto number = [&](std::size_t offset, std::size_t width) {
     return common::BytesToNumber(std::string_view(raw + offset, width));
   };
@@ -47,7 +47,7 @@ void TransponderRecord::EncodeInto(char* out) const {
 }
 
 std::string TransponderRecord::Encode() const {
-  std::string bytes(TptRecordSize, '\0');
+  std::string bytes(kTptRecordSize, '\0');
   EncodeInto(bytes.data());
   return bytes;
 }
@@ -119,15 +119,15 @@ std::size_t UsedCount(const std::vector<TransponderRecord>& records) {
 
 std::vector<std::string> FormatTptLines(std::string_view list, common::TptLayout layout) {
   std::vector<TransponderRecord> records;
-  records.reserve(list.size() / TptRecordSize);
-  for (std::size_t p = 0; p + TptRecordSize <= list.size(); p += TptRecordSize) {
+  records.reserve(list.size() / kTptRecordSize);
+  for (std::size_t p = 0; p + kTptRecordSize <= list.size(); p += kTptRecordSize) {
     records.push_back(TransponderRecord::Decode(list.substr(p)));
   }
   records.resize(UsedCount(records));
   std::vector<std::string> lines;
   lines.reserve(records.size());
   for (std::size_t i = 0; i < records.size(); ++i) {
-    lines.emplace_back().reserve(TptLineLength);
+    lines.emplace_back().reserve(kTptLineLength);
     AppendTptLine(lines.back(), records[i], i + 1, layout);
   }
   return lines;

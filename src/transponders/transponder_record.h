@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/list_files.h"
+#include "common/list_kind.h"
 
 namespace chanforge::transponders {
 
@@ -20,8 +21,8 @@ inline constexpr std::size_t kTptChnOffset = 8;        // 1 byte
 inline constexpr std::size_t kTptSrOffset = 9;         // 1 byte
 inline constexpr std::size_t kTptFecOffset = 10;       // 1 byte, 0..3 = 1/2 2/3 3/4 4/5
 inline constexpr std::size_t kTptFlagsOffset = 11;     // 1 byte, see the flag bits below
-inline constexpr std::size_t TptRecordSize = 12;
-static_assert(kTptFlagsOffset + 1 == TptRecordSize);
+inline constexpr std::size_t kTptRecordSize = common::RecordSizeOf(common::ListKind::kTransponders);
+static_assert(kTptFlagsOffset + 1 == kTptRecordSize);
 
 inline constexpr std::uint8_t kFlagUpperBand = 0x01;
 inline constexpr std::uint8_t kFlagHorizontal = 0x02;
@@ -68,8 +69,8 @@ inline constexpr std::size_t kTptFecColumn = 36;     // cols 37-39
 inline constexpr std::size_t kTptPolColumn = 41;     // col 42, H or V
 inline constexpr std::size_t kTptBandColumn = 43;    // col 44, U or D
 inline constexpr std::size_t kTptDiseqcColumn = 45;  // col 46, A or B
-inline constexpr std::size_t TptLineLength = 46;
-inline constexpr std::size_t TptDecLinkLineLength = 44;
+inline constexpr std::size_t kTptLineLength = 46;
+inline constexpr std::size_t kTptDecLinkLineLength = 44;
 
 inline constexpr char TptHeading[] = "Nr  Freq      TID    NID    Chn SR  Fec  LNB DiSEqC";
 

@@ -180,8 +180,8 @@ QString AboutBox::Details() const {
                  .arg(settings.isEmpty() ? tr("(cannot be opened)")
                                          : QDir::toNativeSeparators(settings)),
              tr("Scan tables: %1")
-                 .arg(QDir::toNativeSeparators(
-                     Qt8(settings_ ? TablesFolder(*settings_) : satellites::kSystemTablesFolder))),
+                 .arg(QDir::toNativeSeparators(FromUtf8(
+                     settings_ ? TablesFolder(*settings_) : satellites::kSystemTablesFolder))),
          }
              .join('\n') +
          '\n';

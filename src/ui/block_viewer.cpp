@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "flash/blocks.h"
+#include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 #include "ui/workspace_signal.h"
 #include "views/block_view.h"
@@ -68,7 +69,7 @@ void BlockViewer::ShowHex() {
   SetLines(list_, block ? Shown(views::HexDumpLines(flash::WholeBlockBytes(workspace_, *block),
                                                     views::CharColumn::kLatin1))
                         : QStringList{});
-  const QString caption = block ? Qt8(views::ListViewCaption(block->name)) : QString{};
+  const QString caption = block ? MessageText(views::ListViewCaption(block->name)) : QString{};
   option2_->setVisible(!caption.isEmpty());
   if (!caption.isEmpty()) option2_->setText(caption);
   frontend_.ShowStatus(common::Message());

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 
 namespace chanforge::ui {
@@ -12,8 +13,8 @@ namespace {
 // A change's row: where, what (a field, or what happened to the record or the bytes), and
 // the values before and after.
 QStringList Cells(const check::Change& change) {
-  const QString where = Qt8(check::ChangePlace(change));
-  const QString before = Qt8(change.before), after = Qt8(change.after);
+  const QString where = MessageText(check::ChangePlace(change));
+  const QString before = FromUtf8(change.before), after = FromUtf8(change.after);
   switch (change.kind) {
     case check::ChangeKind::kAdded:
       return {where, ChangesWindow::tr("added"), "", after};
@@ -26,7 +27,7 @@ QStringList Cells(const check::Change& change) {
     case check::ChangeKind::kMoreBytes:
       return {where, ChangesWindow::tr("%1 more byte ranges").arg(before), "", ""};
     default:
-      return {where, Qt8(change.field), before, after};
+      return {where, FromUtf8(change.field), before, after};
   }
 }
 
@@ -61,7 +62,7 @@ void ChangesWindow::ShowChanges(const QString& old_name, const QString& new_name
   RefillReport(table_, [&] {
     for (std::size_t i = 0; i < changes.size(); ++i) {
       AddReportRow(table_, static_cast<int>(i), Cells(changes[i]), {},
-                   Qt8(check::FormatChange(changes[i])));
+                   MessageText(check::FormatChange(changes[i])));
     }
   });
   changes_ = std::move(changes);

@@ -12,6 +12,7 @@
 #include "check/image_lists.h"
 #include "satellites/satellite_rows.h"
 #include "transponders/transponder_fields.h"
+#include "ui/qt_frontend.h"
 #include "ui/satellite_dialog.h"
 #include "ui/widgets.h"
 #include "ui/workspace_signal.h"
@@ -57,7 +58,7 @@ CheckWindow::CheckWindow(const flash::Workspace& workspace, WorkspaceSignal& wor
             [this, choice] { Pick(choice); });
     choice->setEnabled(!satellites_.empty());
     if (satellites_.empty()) {
-      choice->setToolTip(Qt8(satellites::WhereToGetTables(
+      choice->setToolTip(MessageText(satellites::WhereToGetTables(
           folder,
           common::Value(tr("with the Folder\u2026 button of Edit Lists > Add from satellite")
                             .toStdString()))));
@@ -112,9 +113,9 @@ void CheckWindow::ShowFindings() {
     if (!table.table.error.empty()) unread = table.table.error;
   }
   const common::Message summary = check::CheckSummary(findings_);
-  summary_->setText(!unread.empty()   ? Qt8(unread)
+  summary_->setText(!unread.empty()   ? MessageText(unread)
                     : summary.empty() ? tr("No errors, no warnings")
-                                      : Qt8(summary));
+                                      : MessageText(summary));
   const QIcon error_icon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
   const QIcon warning_icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   RefillReport(table_, [&] {
@@ -122,10 +123,10 @@ void CheckWindow::ShowFindings() {
       const check::Finding& finding = findings_[i];
       const bool error = finding.severity == check::Severity::kError;
       AddReportRow(table_, static_cast<int>(i),
-                   {error ? tr("Error") : tr("Warning"), Qt8(check::FindingWhere(finding)),
-                    Qt8(finding.field), Qt8(finding.message)},
+                   {error ? tr("Error") : tr("Warning"), MessageText(check::FindingWhere(finding)),
+                    FromUtf8(finding.field), MessageText(finding.message)},
                    error ? error_icon : warning_icon,
-                   Qt8(common::Say(check::RuleOf(finding.rule).reason)));
+                   MessageText(common::Say(check::RuleOf(finding.rule).reason)));
     }
   });
 }

@@ -6,6 +6,7 @@
 
 #include "channels/channel_conversions.h"
 #include "transponders/transponder_conversions.h"
+#include "ui/qt_frontend.h"
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
 #include "views/done_texts.h"
@@ -97,8 +98,8 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
       const std::int64_t records = layout_.list == common::ListKind::kChannels
                                        ? channels::CountTcsFileRecords(files_, binary)
                                        : transponders::CountTptFileRecords(files_, binary);
-      emit done(Qt8(views::ConversionDoneText(layout_.list, records,
-                                              made == text_edit_ ? text : binary, read_as)));
+      emit done(MessageText(views::ConversionDoneText(
+          layout_.list, records, made == text_edit_ ? text : binary, read_as)));
     }
   };
   connect(down, &QAbstractButton::clicked, this,

@@ -28,6 +28,7 @@
 #include "satellites/satellite_rows.h"
 #include "transponders/transponder_fields.h"
 #include "ui/list_delegate.h"
+#include "ui/qt_frontend.h"
 #include "ui/satellite_dialog.h"
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
@@ -262,7 +263,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
       {transponders::InfoOf(transponders::TransponderField::kKhz).heading,
        editing::SortKey::kFrequency}};
   for (const auto& [heading, key] : keys) {
-    QAction* act = sort_menu->addAction("&" + Qt8(common::Say(heading)));
+    QAction* act = sort_menu->addAction("&" + MessageText(common::Say(heading)));
     act->setObjectName(QString("actSortBy") + heading.english);
     connect(act, &QAction::triggered, this, [this, key = key] { OnSort(key); });
   }
@@ -297,9 +298,9 @@ void ListEditor::Refresh() {
     Follow(side);
     const common::ListKind kind = KindOf(side);
     const common::Message reason = document_.ReadOnlyReason(kind);
-    side.info->setText(reason.empty() ? Qt8(views::EditedBlockText(document_.workspace(),
-                                                                   document_.block(kind), kind))
-                                      : Qt8(reason));
+    side.info->setText(reason.empty() ? MessageText(views::EditedBlockText(
+                                            document_.workspace(), document_.block(kind), kind))
+                                      : MessageText(reason));
   }
   sort_->setEnabled(tabs_->currentIndex() == 0 && !sides_[0].model->ReadOnly());
 }
@@ -481,7 +482,7 @@ void ListEditor::OnInsert(editing::Inserted inserted) {
                       current.isValid() ? std::optional(static_cast<std::size_t>(current.row()))
                                         : std::nullopt,
                       reason);
-  if (!command) return ShowRefusal(Qt8(reason), side->view);
+  if (!command) return ShowRefusal(MessageText(reason), side->view);
   push_(std::move(command));
   QList<int> added;
   for (std::size_t i = 0; i < count; ++i) added << position + static_cast<int>(i);
@@ -528,7 +529,7 @@ void ListEditor::OnAddFromSatellite() {
   if (!CommitPendingEdit()) return;
   if (const common::Message reason = document_.ReadOnlyReason(common::ListKind::kTransponders);
       !reason.empty()) {
-    return ShowRefusal(Qt8(reason), sides_[1].view);
+    return ShowRefusal(MessageText(reason), sides_[1].view);
   }
   auto* dialog = new SatelliteDialog(document_, settings_, files_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -540,7 +541,7 @@ void ListEditor::OnAddFromSatellite() {
       common::Message refusal;
       std::unique_ptr<editing::Command> command =
           satellites::AddRecords(document_, chosen, refusal);
-      if (!command) return ShowRefusal(Qt8(refusal), sides_[1].view);
+      if (!command) return ShowRefusal(MessageText(refusal), sides_[1].view);
       push_(std::move(command));
       QList<int> added;
       for (int row = first; row < sides_[1].model->rowCount(); ++row) added << row;

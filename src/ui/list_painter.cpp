@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 
 namespace chanforge::ui {
@@ -63,12 +64,13 @@ Layout Measure(QPaintDevice& device, const views::PrintedList& list, int page_co
     layout.gutter = layout.gap * 3;
     layout.widths.assign(list.headings.size(), 0);
     for (std::size_t c = 0; c < list.headings.size(); ++c) {
-      layout.widths[c] = bold.horizontalAdvance(Qt8(list.headings[c]));
+      layout.widths[c] = bold.horizontalAdvance(MessageText(list.headings[c]));
     }
     for (const views::PrintedGroup& group : list.groups) {
       for (const std::vector<common::Message>& cells : group.rows) {
         for (std::size_t c = 0; c < cells.size(); ++c) {
-          layout.widths[c] = std::max(layout.widths[c], plain.horizontalAdvance(Qt8(cells[c])));
+          layout.widths[c] =
+              std::max(layout.widths[c], plain.horizontalAdvance(MessageText(cells[c])));
         }
       }
     }
@@ -112,7 +114,7 @@ void PaintCells(QPainter& painter, const Layout& layout, const views::PrintedLis
   for (std::size_t c = 0; c < cells.size(); ++c) {
     const QRectF cell(x, y, layout.widths[c], layout.row);
     painter.drawText(cell, Qt::AlignVCenter | (list.numbers[c] ? Qt::AlignRight : Qt::AlignLeft),
-                     Qt8(cells[c]));
+                     MessageText(cells[c]));
     x += layout.widths[c] + layout.gap;
   }
 }
@@ -126,14 +128,15 @@ int PaintList(QPagedPaintDevice& device, const views::PrintedList& list, int pag
   const qreal width = device.width();
   const qreal slot = (width - layout.gutter * (layout.page_columns - 1)) / layout.page_columns;
   const std::vector<Page> pages = Paginate(list, layout, device.height() - layout.header);
-  const QString header = Qt8(list.file_name + kDot + list.date + kDot) + Qt8(list.count);
+  const QString header =
+      FromUtf8(list.file_name + kDot + list.date + kDot) + MessageText(list.count);
   const qreal line = layout.row / 12;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (p > 0) device.newPage();
     painter.setPen(QPen(Qt::black, line));
     painter.setFont(layout.bold);
     const QRectF top(0, 0, width, layout.row * 1.4);
-    const QString page = Qt8(views::PageText(int(p) + 1, int(pages.size())));
+    const QString page = MessageText(views::PageText(int(p) + 1, int(pages.size())));
     // A file name too long for the line gives way in its middle, never the page number.
     const QFontMetricsF bold(layout.bold, &device);
     painter.drawText(top, Qt::AlignLeft | Qt::AlignTop,
@@ -152,7 +155,7 @@ int PaintList(QPagedPaintDevice& device, const views::PrintedList& list, int pag
         if (entry.row < 0) {
           painter.setFont(layout.bold);
           const QRectF title(x, y, slot, layout.title);
-          painter.drawText(title, Qt::AlignLeft | Qt::AlignBottom, Qt8(entry.group->title));
+          painter.drawText(title, Qt::AlignLeft | Qt::AlignBottom, MessageText(entry.group->title));
           y += layout.title;
           continue;
         }
@@ -177,7 +180,7 @@ QByteArray ListPdf(const views::PrintedList& list, const views::PrintChoices& ch
         QPageSize(choices.paper == views::Paper::kLetter ? QPageSize::Letter : QPageSize::A4),
         QPageLayout::Portrait, kPrintMarginsMm, QPageLayout::Millimeter));
     writer.setResolution(600);
-    writer.setTitle(Qt8(list.file_name + kDot) + Qt8(list.count));
+    writer.setTitle(FromUtf8(list.file_name + kDot) + MessageText(list.count));
     writer.setCreator("Chanforge");
     PaintList(writer, list, choices.page_columns);
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 #include "views/list_cells.h"
 
@@ -92,7 +93,7 @@ bool ListTableModel::StepRows(const QList<int>& rows, int step) {
   const common::Message reason =
       editing::CheckStep(chosen, step, static_cast<std::size_t>(rows_), Kind());
   if (!reason.empty()) {
-    emit refused(Qt8(reason));
+    emit refused(MessageText(reason));
     return false;
   }
   std::unique_ptr<editing::Command> command = editing::StepRows(document_, Kind(), chosen, step);
@@ -108,7 +109,7 @@ bool ListTableModel::Push(std::unique_ptr<editing::Command> command,
   push_(std::move(command));
   QList<int> rows;
   for (const std::size_t row : to) rows << static_cast<int>(row);
-  emit moved(rows, Qt8(editing::MovedText(document_, Kind(), from, to, step)));
+  emit moved(rows, MessageText(editing::MovedText(document_, Kind(), from, to, step)));
   return true;
 }
 
@@ -138,7 +139,7 @@ QString ListTableModel::Refusal(const QModelIndex& index, const QVariant& value)
   if (Unchanged(index, value)) return {};
   common::Message reason;
   Edit(index, value, reason);
-  return Qt8(reason);
+  return MessageText(reason);
 }
 
 bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -149,7 +150,7 @@ bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, in
   common::Message reason;
   std::unique_ptr<editing::Command> command = Edit(index, value, reason);
   if (!reason.empty()) {
-    emit refused(Qt8(reason));
+    emit refused(MessageText(reason));
     return false;
   }
   if (command) push_(std::move(command));
@@ -166,7 +167,7 @@ int ListTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0) return {};
-  return Qt8(views::ColumnHeading(Kind(), static_cast<std::size_t>(section)));
+  return MessageText(views::ColumnHeading(Kind(), static_cast<std::size_t>(section)));
 }
 
 bool ListTableModel::Editable(int column) const {
@@ -194,7 +195,7 @@ QVariant ListTableModel::ChoiceData(const std::vector<views::CellChoice>& choice
   QStringList texts;
   QVariantList values;
   for (const views::CellChoice& choice : choices) {
-    texts << Qt8(choice.text);
+    texts << MessageText(choice.text);
     values << static_cast<qlonglong>(choice.value);
   }
   return role == kChoicesRole ? QVariant(texts) : QVariant(values);
@@ -213,13 +214,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   const std::optional<channels::ChannelField> field = views::ChannelColumnField(column);
   switch (role) {
     case Qt::DisplayRole:
-      return Qt8(views::ChannelCell(row, channel, UsedTransponders(), column));
+      return MessageText(views::ChannelCell(row, channel, UsedTransponders(), column));
     case Qt::EditRole:
       if (!field) return {};
       if (EditorOf(index.column()) == views::CellEditor::kChoice) {
         return static_cast<qlonglong>(channels::ChannelValue(channel, *field));
       }
-      return Qt8(views::ChannelEditText(channel, column));
+      return FromUtf8(views::ChannelEditText(channel, column));
     case kChoicesRole:
     case kChoiceValuesRole:
       return ChoiceData(views::ChannelChoices(channel, UsedTransponders(), column), role);
@@ -252,7 +253,8 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
   const std::optional<transponders::TransponderField> field = views::TransponderColumnField(column);
   switch (role) {
     case Qt::DisplayRole:
-      return Qt8(views::TransponderCellText(row, t, document_.ChannelsUsing(row + 1), column));
+      return MessageText(
+          views::TransponderCellText(row, t, document_.ChannelsUsing(row + 1), column));
     case Qt::EditRole:
       return field ? QVariant(static_cast<qlonglong>(transponders::TransponderValue(t, *field)))
                    : QVariant();

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStringList>
 
+#include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 #include "views/list_view.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 QStringList Lines(const views::ListedFile& file) {
   QStringList shown;
-  for (const common::Message& line : file.lines) shown << Qt8(line);
+  for (const common::Message& line : file.lines) shown << MessageText(line);
   return shown;
 }
 

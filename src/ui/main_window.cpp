@@ -58,9 +58,9 @@ QString BlockDone(const flash::Workspace& w, views::BlockDone what, int index,
   const std::string& file = kind == common::ListKind::kChannels       ? names.tcs
                             : kind == common::ListKind::kTransponders ? names.tpt
                                                                       : std::string();
-  return Qt8(views::BlockDoneText(
+  return MessageText(views::BlockDoneText(
       what, index, block.name,
-      part == flash::BlockPart::kWhole ? flash::BlockSize : flash::UsableLength(block), file));
+      part == flash::BlockPart::kWhole ? common::kBlockSize : flash::UsableLength(block), file));
 }
 
 }  // namespace
@@ -366,7 +366,7 @@ ListViewer::Source MainWindow::ViewedList(common::ListKind kind, const std::stri
     list.bytes = flash::BlockData(workspace_, block);
     return {Std(tr("Block:%1 (%2) of %3")
                     .arg(QString::number(i), QString(common::BlockNameOf(kind)),
-                         Qt8(workspace_.image().fileName))),
+                         FromUtf8(workspace_.image().fileName))),
             std::move(list)};
   }
   frontend_->ShowStatus(common::Say(common::kLoadingStatus, {common::Value(file)}));
@@ -377,8 +377,8 @@ void MainWindow::ShowStatus(const QString& text) {
   if (done_timer_) done_timer_->stop();
   status_text_->setText(text.isEmpty() ? "..." : text);
   changed_marker_->setText(
-      Qt8(views::ChangedMarkerText(workspace_.image().fileName, workspace_.dirty())));
-  file_label_->setText(Qt8(views::FileLabelText(workspace_.image().fileName)));
+      MessageText(views::ChangedMarkerText(workspace_.image().fileName, workspace_.dirty())));
+  file_label_->setText(FromUtf8(views::FileLabelText(workspace_.image().fileName)));
 }
 
 void MainWindow::Refresh() {
@@ -393,18 +393,19 @@ void MainWindow::Refresh() {
   block_list_->clear();
   for (int i = 0; i < workspace_.block_count(); ++i) {
     block_list_->addItem(
-        Qt8(views::BlockLineMessage(i, workspace_.blocks()[static_cast<std::size_t>(i)])));
+        MessageText(views::BlockLineMessage(i, workspace_.blocks()[static_cast<std::size_t>(i)])));
   }
   block_list_->blockSignals(false);
   if (selected >= 0 && selected < block_list_->count()) block_list_->setCurrentRow(selected);
-  if (session_.loaded()) size_label_->setText(Qt8(views::SizeLabelText(workspace_.image().size())));
+  if (session_.loaded())
+    size_label_->setText(MessageText(views::SizeLabelText(workspace_.image().size())));
   changed_marker_->setText(
-      Qt8(views::ChangedMarkerText(workspace_.image().fileName, workspace_.dirty())));
-  file_label_->setText(Qt8(views::FileLabelText(workspace_.image().fileName)));
+      MessageText(views::ChangedMarkerText(workspace_.image().fileName, workspace_.dirty())));
+  file_label_->setText(FromUtf8(views::FileLabelText(workspace_.image().fileName)));
   UpdateBlockCommands(SelectedIndex());
   UpdateHistoryActions();
   // "flash512k.bin* - Chanforge": the file and whether it has unsaved changes.
-  const QString file = QFileInfo(Qt8(workspace_.image().fileName)).fileName();
+  const QString file = QFileInfo(FromUtf8(workspace_.image().fileName)).fileName();
   setWindowTitle(file.isEmpty() ? QString(kAppTitle) : file + "[*] - " + kAppTitle);
   setWindowModified(workspace_.dirty());
   UpdateChanges();
@@ -443,20 +444,20 @@ flash::ListFileNames MainWindow::ListNames() const {
 void MainWindow::TakeListNames(const flash::ListFileNames& names) {
   for (const auto& [edit, name] : {std::pair{channel_panel_->binary_edit(), names.tcs},
                                    std::pair{transponder_panel_->binary_edit(), names.tpt}}) {
-    if (Qt8(name) != edit->text()) edit->setText(Qt8(name));
+    if (FromUtf8(name) != edit->text()) edit->setText(FromUtf8(name));
   }
 }
 
 void MainWindow::AfterLoad(common::Outcome outcome) {
   if (outcome == common::Outcome::kDone) {
-    recent_files_->Add(Qt8(workspace_.image().fileName));
+    recent_files_->Add(FromUtf8(workspace_.image().fileName));
     for (QAbstractButton* b : block_commands_) b->setEnabled(true);
     Refresh();
     if (block_list_->count() > 0) block_list_->setCurrentRow(0);
   }
   ShowStatus("");
   // Never blocks the load: the user may be about to repair exactly this image.
-  if (outcome == common::Outcome::kDone) ShowDone(Qt8(session_.LoadedSummary()));
+  if (outcome == common::Outcome::kDone) ShowDone(MessageText(session_.LoadedSummary()));
 }
 
 void MainWindow::OnLoad() {
@@ -489,9 +490,9 @@ void MainWindow::OnSaveInPlace() {
 void MainWindow::AfterSave(common::Outcome outcome) {
   ShowStatus("");
   if (outcome == common::Outcome::kDone) {
-    recent_files_->Add(Qt8(workspace_.image().fileName));
-    ShowDone(Qt8(views::ImageDoneText(views::ImageDone::kSaved, workspace_.image().fileName,
-                                      workspace_.image().size())));
+    recent_files_->Add(FromUtf8(workspace_.image().fileName));
+    ShowDone(MessageText(views::ImageDoneText(views::ImageDone::kSaved, workspace_.image().fileName,
+                                              workspace_.image().size())));
   }
 }
 
@@ -540,7 +541,7 @@ void MainWindow::OnClear() {
     if (outcome == common::Outcome::kCancelled) return;  // a No leaves even the status line
     ShowStatus("");
     if (outcome == common::Outcome::kDone) {
-      ShowDone(Qt8(views::BlockDoneText(views::BlockDone::kCleared, index, name, 0, "")));
+      ShowDone(MessageText(views::BlockDoneText(views::BlockDone::kCleared, index, name, 0, "")));
     }
     return;
   }
@@ -658,11 +659,13 @@ void MainWindow::OnRedo() {
 
 void MainWindow::UpdateHistoryActions() {
   undo_action_->setEnabled(undo_stack_.CanUndo());
-  undo_action_->setText(
-      undo_stack_.CanUndo() ? tr("&Undo %1").arg(Qt8(undo_stack_.UndoDescription())) : tr("&Undo"));
+  undo_action_->setText(undo_stack_.CanUndo()
+                            ? tr("&Undo %1").arg(MessageText(undo_stack_.UndoDescription()))
+                            : tr("&Undo"));
   redo_action_->setEnabled(undo_stack_.CanRedo());
-  redo_action_->setText(
-      undo_stack_.CanRedo() ? tr("&Redo %1").arg(Qt8(undo_stack_.RedoDescription())) : tr("&Redo"));
+  redo_action_->setText(undo_stack_.CanRedo()
+                            ? tr("&Redo %1").arg(MessageText(undo_stack_.RedoDescription()))
+                            : tr("&Redo"));
 }
 
 void MainWindow::ShowChangesFrom(const std::string& name, editing::BaseFollows follows) {
@@ -682,8 +685,8 @@ void MainWindow::UpdateChanges() {
   if (!window || !window->isVisible()) return;
   const std::string& name = workspace_.image().fileName;
   editing::Comparison comparison = session_.Compare();
-  window->ShowChanges(Qt8(comparison.base_name),
-                      workspace_.dirty() ? tr("%1 (unsaved)").arg(Qt8(name)) : Qt8(name),
+  window->ShowChanges(FromUtf8(comparison.base_name),
+                      workspace_.dirty() ? tr("%1 (unsaved)").arg(FromUtf8(name)) : FromUtf8(name),
                       std::move(comparison.changes));
 }
 

@@ -72,7 +72,7 @@ void MainWindow::BuildExchangeMenus(QMenu* file) {
 std::string MainWindow::BesideImage(const std::string& name) const {
   const std::string& image = workspace_.image().fileName;
   if (image.empty()) return name;
-  return (QFileInfo(Qt8(image)).absolutePath() + '/').toStdString() + name;
+  return (QFileInfo(FromUtf8(image)).absolutePath() + '/').toStdString() + name;
 }
 
 void MainWindow::ShowDone(const QString& text) {
@@ -104,7 +104,7 @@ void MainWindow::OnExportCsv(common::ListKind list) {
   const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, files_, document_, list, name,
                                                           done) == common::Outcome::kDone;
   ShowStatus("");
-  if (ok) ShowDone(Qt8(done));
+  if (ok) ShowDone(MessageText(done));
 }
 
 void MainWindow::OnImportCsv(common::ListKind list) {
@@ -116,7 +116,7 @@ void MainWindow::OnImportCsv(common::ListKind list) {
       editing::ImportCsvFile(*frontend_, files_, document_, undo_stack_, list, name, done);
   UpdateHistoryActions();
   ShowStatus("");
-  if (outcome == common::Outcome::kDone) ShowDone(Qt8(done));
+  if (outcome == common::Outcome::kDone) ShowDone(MessageText(done));
 }
 
 void MainWindow::OnApplyOrder() {
@@ -140,14 +140,15 @@ void MainWindow::OnApplyOrder() {
       editing::PlanOrder(document_, reference, editing::NewChannels::kLast));
   // Modal for the whole program, as the plan holds for this list only: no edit may come
   // between. Opened, not run, so that the caller returns at once.
-  auto* box = new QMessageBox(QMessageBox::Question, kAppTitle, Qt8(editing::OrderSummary(*plan)),
-                              QMessageBox::NoButton, this);
+  auto* box =
+      new QMessageBox(QMessageBox::Question, kAppTitle, MessageText(editing::OrderSummary(*plan)),
+                      QMessageBox::NoButton, this);
   box->setObjectName("OrderSummary");
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::ApplicationModal);
   QStringList details;
   for (const auto* lines : {&plan->new_channels, &plan->missing_channels}) {
-    for (const common::Message& line : *lines) details << Qt8(line);
+    for (const common::Message& line : *lines) details << MessageText(line);
   }
   if (!details.isEmpty()) box->setDetailedText(details.join('\n'));
   if (!plan->Changes()) {
@@ -164,7 +165,7 @@ void MainWindow::OnApplyOrder() {
     if (box->clickedButton() != box->button(QMessageBox::Ok)) return;
     AfterDialog(this, [this, plan, step] {
       Push(editing::ApplyOrder(*plan, step));
-      ShowDone(Qt8(step));
+      ShowDone(MessageText(step));
     });
   });
   box->open();

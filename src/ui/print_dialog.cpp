@@ -18,6 +18,7 @@
 #include "ui/file_filters.h"
 #include "ui/list_painter.h"
 #include "ui/main_window.h"
+#include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 
 namespace chanforge::ui {
@@ -72,7 +73,7 @@ PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent
     if (std::find(order.begin(), order.end(), column) == order.end()) order.push_back(column);
   }
   for (std::size_t i = 0; i < order.size(); ++i) {
-    auto* item = new QListWidgetItem(Qt8(views::PrintHeading(order[i])), columns_);
+    auto* item = new QListWidgetItem(MessageText(views::PrintHeading(order[i])), columns_);
     item->setData(kColumnRole, int(order[i]));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(i < saved.columns.size() ? Qt::Checked : Qt::Unchecked);
@@ -148,10 +149,11 @@ views::PrintChoices PrintDialog::Choices() const {
 
 void PrintDialog::accept() {
   const views::PrintChoices choices = Choices();
-  settings_.SaveSettingStrings(kAppKey, {{kKeys[0], Qt8(views::PrintColumnsText(choices.columns))},
-                                         {kKeys[1], views::kPrintGroupNames[int(choices.group)]},
-                                         {kKeys[2], QString::number(choices.page_columns)},
-                                         {kKeys[3], views::kPaperNames[int(choices.paper)]}});
+  settings_.SaveSettingStrings(kAppKey,
+                               {{kKeys[0], FromUtf8(views::PrintColumnsText(choices.columns))},
+                                {kKeys[1], views::kPrintGroupNames[int(choices.group)]},
+                                {kKeys[2], QString::number(choices.page_columns)},
+                                {kKeys[3], views::kPaperNames[int(choices.paper)]}});
   QDialog::accept();
 }
 
@@ -177,7 +179,7 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
     dialog->setObjectName("PrintPreview");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto rows = std::make_shared<views::PrintedList>(Rows(session, choices, now()));
-    dialog->printer()->setDocName(Qt8(rows->file_name));
+    dialog->printer()->setDocName(FromUtf8(rows->file_name));
     dialog->printer()->setPageMargins(kPrintMarginsMm, QPageLayout::Millimeter);
     QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
                      [rows, columns = choices.page_columns](QPrinter* printer) {
@@ -201,7 +203,7 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
         editing::ExportListFile(frontend, session.files(), session.document(),
                                 common::ListKind::kChannels, name, bytes, done);
     window->ShowStatus("");
-    if (outcome == common::Outcome::kDone) window->ShowDone(Qt8(done));
+    if (outcome == common::Outcome::kDone) window->ShowDone(MessageText(done));
   };
   menu->addSeparator();
   QAction* print = menu->addAction(PrintDialog::tr("&Print\u2026"));

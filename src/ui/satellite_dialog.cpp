@@ -19,6 +19,7 @@
 
 #include "satellites/scan_table.h"
 #include "transponders/transponder_fields.h"
+#include "ui/qt_frontend.h"
 #include "ui/settings_store.h"
 #include "ui/widgets.h"
 
@@ -84,7 +85,7 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   rows_->setRootIsDecorated(false);
   // The fields' headings as the editor and the CSV name them; polarisation shortened to fit.
   const auto heading = [](TransponderField field) {
-    return Qt8(common::HeadingOf(transponders::InfoOf(field)));
+    return MessageText(common::HeadingOf(transponders::InfoOf(field)));
   };
   rows_->setHeaderLabels(
       {tr("Line"), heading(TransponderField::kKhz), heading(TransponderField::kBand), tr("Pol."),
@@ -162,15 +163,16 @@ bool SatelliteDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void SatelliteDialog::ShowSatellites() {
   const std::string folder = TablesFolder(settings_);
-  folder_->setText(tr("Tables: %1").arg(Qt8(folder)));
+  folder_->setText(tr("Tables: %1").arg(FromUtf8(folder)));
   satellites_ = satellites::ListSatellites(files_, folder);
-  missing_->setText(Qt8(satellites::WhereToGetTables(
+  missing_->setText(MessageText(satellites::WhereToGetTables(
       folder, common::Value(tr("with the Folder\u2026 button").toStdString()))));
   missing_->setVisible(satellites_.empty());
   satellite_list_->clear();
   for (const satellites::Satellite& satellite : satellites_) {
-    auto* item = new QTreeWidgetItem(satellite_list_, {Qt8(satellite.name), Qt8(satellite.position),
-                                                       QString::number(satellite.rows)});
+    auto* item = new QTreeWidgetItem(
+        satellite_list_,
+        {FromUtf8(satellite.name), FromUtf8(satellite.position), QString::number(satellite.rows)});
     item->setTextAlignment(1, Qt::AlignRight);
     item->setTextAlignment(2, Qt::AlignRight);
   }
@@ -227,19 +229,19 @@ void SatelliteDialog::ShowRows() {
                                          TransponderField::kPolarisation, TransponderField::kSr,
                                          TransponderField::kFec};
       for (int c = kKhz; c < kNote; ++c) {
-        item->setText(c, Qt8(transponders::TransponderText(*fit.record, fields[c - kKhz])));
+        item->setText(c, FromUtf8(transponders::TransponderText(*fit.record, fields[c - kKhz])));
         item->setTextAlignment(c, Qt::AlignRight);
       }
       const bool same = i < before.size() && i < checked.size() && before[i].record &&
                         before[i].Addable() == fit.Addable();
       item->setCheckState(kLine, (same ? checked[i] : fit.Addable()) ? Qt::Checked : Qt::Unchecked);
-      item->setText(kNote, Qt8(fit.present.empty() ? fit.notes : fit.present));
+      item->setText(kNote, MessageText(fit.present.empty() ? fit.notes : fit.present));
     } else {
       // Nothing to check: the row as written, greyed, and why it cannot be added.
       item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
       item->setText(kKhz, fit.row.frequency < 0 ? QString() : QString::number(fit.row.frequency));
       item->setTextAlignment(kKhz, Qt::AlignRight);
-      item->setText(kNote, Qt8(fit.refusal));
+      item->setText(kNote, MessageText(fit.refusal));
     }
     item->setToolTip(kNote, item->text(kNote));
   }
@@ -252,7 +254,7 @@ void SatelliteDialog::ShowCount() {
   count_->setText(
       table_.error.empty()
           ? tr("%1 of %2 rows to add").arg(QString::number(chosen), QString::number(fits_.size()))
-          : Qt8(table_.error));
+          : MessageText(table_.error));
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen > 0);
 }
 
@@ -269,7 +271,7 @@ std::vector<transponders::TransponderRecord> SatelliteDialog::Chosen() const {
 
 void SatelliteDialog::OnFolder() {
   const QString folder = QFileDialog::getExistingDirectory(
-      this, tr("Folder of DVB-S Scan Tables"), Qt8(TablesFolder(settings_)),
+      this, tr("Folder of DVB-S Scan Tables"), FromUtf8(TablesFolder(settings_)),
       QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
   if (folder.isEmpty()) return;
   settings_.SaveSettingString(kAppKey, kTablesSetting, folder);

@@ -272,11 +272,9 @@ QString Latin1(const std::string& bytes) {
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-QString Qt8(const std::string& text) {
+QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-QString Qt8(const common::Message& message) { return MessageText(message); }
 
 namespace {
 

@@ -104,10 +104,9 @@ int ReportIndex(const QTableWidget* table, int row);
 
 // Bytes as Latin-1 text, one character per byte.
 QString Latin1(const std::string& bytes);
-// UTF-8 text, NUL bytes included.
-QString Qt8(const std::string& text);
-// What the core says, in the window's language.
-QString Qt8(const common::Message& message);
+// UTF-8 text, NUL bytes included. What the core says goes through MessageText, which
+// translates it.
+QString FromUtf8(const std::string& text);
 
 // Runs a step that follows a dialog once its signal has returned to the event loop. Inside
 // the signal, a step that opens the next dialog runs a nested event loop, which may delete

@@ -46,11 +46,11 @@ common::Message OversizeLine(const std::string& kind, std::int64_t size) {
 }
 
 ListedFile ListTcsFile(const common::ReadResult& file) {
-  return ListFile(file, "TCS", channels::TcsRecordSize, TcsListLines);
+  return ListFile(file, "TCS", channels::kTcsRecordSize, TcsListLines);
 }
 
 ListedFile ListTptFile(const common::ReadResult& file) {
-  return ListFile(file, "TPT", transponders::TptRecordSize, TptListLines);
+  return ListFile(file, "TPT", transponders::kTptRecordSize, TptListLines);
 }
 
 }  // namespace chanforge::views

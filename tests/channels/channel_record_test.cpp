@@ -32,7 +32,7 @@ TEST(FormatTcsLines, WritesTheColumnsAndNumbersTheRecords) {
   const auto lines = FormatTcsLines(testing::ChannelList(1000));
   EXPECT_EQ(lines[998].substr(0, 5), " 999 ");
   EXPECT_EQ(lines[999].substr(0, 5), "1000 ");
-  EXPECT_EQ(lines[999].size(), TcsLineLength);
+  EXPECT_EQ(lines[999].size(), kTcsLineLength);
   EXPECT_EQ(FormatTcsLines(std::string(30, '\xFF'))[0],
             " 001 " + std::string(16, '\xFF') + " FF FF 65535 65535 65535 65535 65535 65535");
 }

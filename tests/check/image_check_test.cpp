@@ -125,7 +125,7 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
   }
   // A record the image's end cuts short still counts, its missing bytes as zeros: TP 0, SID 0.
   const std::vector<Finding> cut = CheckImage(
-      testing::LoadedWorkspace(FlashImageBuilder(flash::BlockSize + flash::DataOffset + 30 + 17)
+      testing::LoadedWorkspace(FlashImageBuilder(common::kBlockSize + flash::kDataOffset + 30 + 17)
                                    .Block(0, "TPT", Tpt({kLower}))
                                    .Block(1, "TCS", Ch(1) + Ch(2))
                                    .Build()));

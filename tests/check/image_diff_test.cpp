@@ -42,7 +42,7 @@ TEST(ImageDiff, EachEditShowsAsOneLine) {
   std::string changed =
       Image(Ch("Bet\xE4 \x7F", 1, 2) + Ch("Delta", 2, 40) + Ch("Eps", 1, 5) + a + Ch("Neu", 2, 99),
             t1 + TptRecord(1100000005, 9, 1, 0, 0, 4, 0));
-  changed[2 * flash::BlockSize + 0x50] ^= 1;
+  changed[2 * common::kBlockSize + 0x50] ^= 1;
   EXPECT_EQ(Lines(old_image, changed),
             (std::vector<std::string>{
                 "0:1 block 0 channel 1 name: Beta \xE2\x86\x92 Bet\xC3\xA4 \\x7F",

@@ -290,8 +290,8 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
     ListDocument shrinking(two);
     RemoveChannels({1})->Apply(shrinking);
     EXPECT_EQ(flash::WholeBlockBytes(two, *flash::FindBlock(two, 1))
-                  .substr(flash::DataOffset + channels::TcsRecordSize, channels::TcsRecordSize),
-              std::string(channels::TcsRecordSize, '\0'));
+                  .substr(flash::kDataOffset + channels::kTcsRecordSize, channels::kTcsRecordSize),
+              std::string(channels::kTcsRecordSize, '\0'));
   }
   w = chanforge::testing::LoadedWorkspace(
       chanforge::testing::FlashImageBuilder()
@@ -427,7 +427,7 @@ TEST(Commands, ChangeOnlyWhatTheyEditWhateverTheLengthField) {
     std::string expected(w.image().bytes());
     ListDocument document(w);
     Set(document, 0, "name=X")->Apply(document);
-    expected.replace(flash::BlockSize + flash::DataOffset, 30, document.channels()[0].Encode());
+    expected.replace(common::kBlockSize + flash::kDataOffset, 30, document.channels()[0].Encode());
     EXPECT_TRUE(w.image().bytes() == expected) << length;
   }
 }
@@ -739,8 +739,8 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
                             "1,2,\"Caf\xC3\xA9, \"\"B\"\"\r\nx\"," + "2,7,0,0,1,2,3\n";
   const Applied import = Import(w, ListKind::kChannels, fixed, "f.csv");
   ASSERT_EQ(import.read.error, "");
-  const std::string data = import.after.substr(flash::DataOffset, 3 * 30 + 2);
-  EXPECT_EQ(import.after.substr(flash::LengthOffset, 2), std::string("\x5A\0", 2));
+  const std::string data = import.after.substr(flash::kDataOffset, 3 * 30 + 2);
+  EXPECT_EQ(import.after.substr(flash::kLengthOffset, 2), std::string("\x5A\0", 2));
   EXPECT_EQ(data.substr(0, 30),
             TcsRecord("Hidden", 1, 2, 9, 0, 0).replace(10, 1, "X"));  // kept behind the NUL
   EXPECT_EQ(data.substr(30, 30), TcsRecord("New", 5, 1, 1, 2, 3, 4, 5, 6));
@@ -754,7 +754,7 @@ TEST(ListCsv, TransponderCellsSetTheirFields) {
                                 "3,11000000,d,v,b,4/5,1,2,3,0x10\n1,11582123,U,H,B,0/0,1,2,3,4\n",
                                 "t.csv");
   ASSERT_EQ(import.read.error, "");
-  EXPECT_EQ(import.after.substr(flash::DataOffset, 24),
+  EXPECT_EQ(import.after.substr(flash::kDataOffset, 24),
             TptRecord(1250000000, 1, 2, 3, 16, 3, 0x08) +
                 TptRecord(982123123, 1, 2, 3, 4, 7, 0x0F | 0x40));
 }

@@ -66,15 +66,15 @@ TEST(BlockHeader, LengthFieldIsLittleEndianOverItsWholeRange) {
   const std::pair<std::uint16_t, std::string> cases[] = {
       {0x1234, "\x34\x12"}, {0x00FF, "\xFF\0"s}, {0xFF00, "\0\xFF"s}, {0xFFFF, "\xFF\xFF"}};
   for (const auto& [value, field] : cases) {
-    std::string block(LengthOffset + 2, 'x');
+    std::string block(kLengthOffset + 2, 'x');
     WriteBlockLength(block, 0, value);
-    EXPECT_EQ(block.substr(LengthOffset), field) << value;
+    EXPECT_EQ(block.substr(kLengthOffset), field) << value;
     EXPECT_EQ(ReadBlockHeader(FlashImageBuilder(80000).Header(1, "N", value).Build(), 65536).length,
               value);
   }
-  std::string cut(LengthOffset + 1, 'x');  // a write stops where the bytes end
+  std::string cut(kLengthOffset + 1, 'x');  // a write stops where the bytes end
   WriteBlockLength(cut, 0, 0x1234);
-  EXPECT_EQ(cut.substr(LengthOffset), "\x34");
+  EXPECT_EQ(cut.substr(kLengthOffset), "\x34");
 }
 
 TEST(ImageAccess, ReadsAsZeroAndWritesAreCutOffOutsideTheImage) {

@@ -15,9 +15,9 @@ namespace chanforge::testing {
 
 FlashImageBuilder& FlashImageBuilder::Header(int index, std::string_view name,
                                              std::uint16_t length) {
-  const std::size_t base = static_cast<std::size_t>(index) * flash::BlockSize;
-  Raw(base + flash::NameOffset, std::string(name) + '\0');
-  return Raw(base + flash::LengthOffset,
+  const std::size_t base = static_cast<std::size_t>(index) * common::kBlockSize;
+  Raw(base + flash::kNameOffset, std::string(name) + '\0');
+  return Raw(base + flash::kLengthOffset,
              std::string{static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)});
 }
 
