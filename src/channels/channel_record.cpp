@@ -11,12 +11,12 @@
 namespace chanforge::channels {
 
 using common::AppendDecimalField;
-using common::BytesToNumber;
 using common::Column;
+using common::DecodeBigEndian;
+using common::EncodeBigEndianInto;
 using common::HexByteField;
 using common::HexTextToByte;
 using common::LineStatus;
-using common::PutNumberBytes;
 using common::ReadPlainWholeNumber;
 using common::ReadWholeNumber;
 
@@ -29,7 +29,7 @@ ChannelRecord ChannelRecord::Decode(std::string_view bytes) {
   record.tp = static_cast<std::uint8_t>(raw[kTcsTpOffset]);
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
     record.words[w] = static_cast<std::uint16_t>(
-        BytesToNumber(std::string_view(raw + kTcsWordOffset + 2 * w, 2)));
+        DecodeBigEndian(std::string_view(raw + kTcsWordOffset + 2 * w, 2)));
   }
   return record;
 }
@@ -39,7 +39,7 @@ void ChannelRecord::EncodeInto(char* out) const {
   out[kTcsUseOffset] = static_cast<char>(use);
   out[kTcsTpOffset] = static_cast<char>(tp);
   for (std::size_t w = 0; w < kTcsWordCount; ++w) {
-    PutNumberBytes(out + kTcsWordOffset + 2 * w, words[w], 2);
+    EncodeBigEndianInto(out + kTcsWordOffset + 2 * w, words[w], 2);
   }
 }
 

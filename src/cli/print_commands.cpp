@@ -61,7 +61,7 @@ constexpr Subcommand kPrintCommands[] = {
                        "set-channel")
            ->check(CLI::Validator(
                [](std::string& text) {
-                 std::vector<views::PrintColumn> columns;
+                 std::vector<std::size_t> columns;
                  return common::Format(views::ReadPrintColumns(text, columns));
                },
                "LIST"));

@@ -42,9 +42,9 @@ int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
 
 struct Args {
   std::string bin, txt, tcs, tpt, diseqc;
-  bool declink = false, utf8 = false;
+  bool dec_link = false, utf8 = false;
   common::TptLayout Layout() const {
-    return declink ? common::TptLayout::kDecLink : common::TptLayout::kFull;
+    return dec_link ? common::TptLayout::kDecLink : common::TptLayout::kFull;
   }
 };
 
@@ -96,7 +96,7 @@ constexpr Subcommand kTextFileCommands[] = {
     {"tpt2txt", "Convert a TPT binary file to text",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TPT", FileOrder::kBinaryFirst);
-       command.add_flag("--declink", a->declink, "Leave out the DiSEqC column");
+       command.add_flag("--declink", a->dec_link, "Leave out the DiSEqC column");
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return ExitStatus(transponders::ConvertTptToText(ui, files, a->bin, a->txt, a->Layout()));
        };
@@ -104,10 +104,10 @@ constexpr Subcommand kTextFileCommands[] = {
     {"txt2tpt", "Convert a TPT text file to binary",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TPT", FileOrder::kTextFirst);
-       CLI::Option* declink = command.add_flag(
-           "--declink", a->declink, "The lines may leave out the DiSEqC column (DecLink layout)");
+       CLI::Option* dec_link = command.add_flag(
+           "--declink", a->dec_link, "The lines may leave out the DiSEqC column (DecLink layout)");
        AddDiseqc(command, a->diseqc, "DiSEqC input of the lines that leave it out, with --declink")
-           ->needs(declink);
+           ->needs(dec_link);
        return [a](ConsoleFrontend& ui, common::Files& files) {
          common::TextEncoding read_as{};
          const bool diseqc_b = IsDiseqcB(a->diseqc);

@@ -4,10 +4,10 @@
 
 namespace chanforge::common {
 
-std::string NumberToBytes(std::int64_t value, int width) {
+std::string EncodeBigEndian(std::int64_t value, int width) {
   if (width <= 0) return {};
   std::string bytes(static_cast<std::size_t>(width), '\0');
-  PutNumberBytes(bytes.data(), value, width);
+  EncodeBigEndianInto(bytes.data(), value, width);
   return bytes;
 }
 

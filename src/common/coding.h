@@ -12,16 +12,16 @@ namespace chanforge::common {
 
 // Bytes to an unsigned number; computed in 64 bits so that a 4-byte field with its top bit
 // set keeps its unsigned value. Inline: every record decode calls it.
-inline std::int64_t BytesToNumber(std::string_view bytes) {
+inline std::int64_t DecodeBigEndian(std::string_view bytes) {
   std::int64_t result = 0;
   for (const char c : bytes) result = result * 256 + static_cast<unsigned char>(c);
   return result;
 }
 
 // Exactly width bytes; high-order bytes are dropped, values <= 0 give NULs.
-std::string NumberToBytes(std::int64_t value, int width);
+std::string EncodeBigEndian(std::int64_t value, int width);
 // The same, written to the width bytes at destination.
-inline void PutNumberBytes(char* destination, std::int64_t value, int width) {
+inline void EncodeBigEndianInto(char* destination, std::int64_t value, int width) {
   std::uint64_t v = value > 0 ? static_cast<std::uint64_t>(value) : 0;
   for (int i = width - 1; i >= 0; --i) {
     destination[i] = static_cast<char>(v & 0xFF);
@@ -31,11 +31,11 @@ inline void PutNumberBytes(char* destination, std::int64_t value, int width) {
 
 // Little-endian (least significant byte first): the block header's length field.
 
-inline void EncodeFixed16(char* dst, std::uint16_t value) {
+inline void EncodeLittleEndian16(char* dst, std::uint16_t value) {
   dst[0] = static_cast<char>(value & 0xFF);
   dst[1] = static_cast<char>(value >> 8);
 }
-inline std::uint16_t DecodeFixed16(const char* src) {
+inline std::uint16_t DecodeLittleEndian16(const char* src) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(src[0]) |
                                     static_cast<unsigned char>(src[1]) << 8);
 }

@@ -17,12 +17,12 @@ BlockHeader ReadBlockHeader(std::string_view bytes, std::size_t block) {
   const std::string_view name = bytes.substr(name_at);
   const std::size_t length_at = block + kLengthOffset;
   const char field[] = {ByteAt(bytes, length_at), ByteAt(bytes, length_at + 1)};
-  return {std::string(name.substr(0, name.find('\0'))), common::DecodeFixed16(field)};
+  return {std::string(name.substr(0, name.find('\0'))), common::DecodeLittleEndian16(field)};
 }
 
 void WriteBlockLength(std::string& bytes, std::size_t block, std::size_t length) {
   char field[2];
-  common::EncodeFixed16(field, static_cast<std::uint16_t>(length));
+  common::EncodeLittleEndian16(field, static_cast<std::uint16_t>(length));
   const std::size_t at = block + kLengthOffset;
   for (std::size_t i = 0; i < 2 && at + i < bytes.size(); ++i) bytes[at + i] = field[i];
 }

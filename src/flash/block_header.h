@@ -1,5 +1,5 @@
 // The header at the front of every 64 KB block: where its name, length field and data
-// lie, and the rule that reads the name. The length field is common::DecodeFixed16's.
+// lie, and the rule that reads the name. The length field is common::DecodeLittleEndian16's.
 #pragma once
 
 #include <cstddef>

@@ -22,7 +22,7 @@ TransponderRecord TransponderRecord::Decode(std::string_view bytes) {
   char raw[kTptRecordSize] = {};
   bytes.substr(0, kTptRecordSize).copy(raw, kTptRecordSize);
   const auto number = [&](std::size_t offset, std::size_t width) {
-    return common::BytesToNumber(std::string_view(raw + offset, width));
+    return common::DecodeBigEndian(std::string_view(raw + offset, width));
   };
   const auto byte = [&](std::size_t offset) { return static_cast<std::uint8_t>(raw[offset]); };
   TransponderRecord record;
@@ -37,9 +37,9 @@ TransponderRecord TransponderRecord::Decode(std::string_view bytes) {
 }
 
 void TransponderRecord::EncodeInto(char* out) const {
-  common::PutNumberBytes(out + kTptFrequencyOffset, frequency, 4);
-  common::PutNumberBytes(out + kTptTidOffset, tid, 2);
-  common::PutNumberBytes(out + kTptNidOffset, nid, 2);
+  common::EncodeBigEndianInto(out + kTptFrequencyOffset, frequency, 4);
+  common::EncodeBigEndianInto(out + kTptTidOffset, tid, 2);
+  common::EncodeBigEndianInto(out + kTptNidOffset, nid, 2);
   out[kTptChnOffset] = static_cast<char>(chn);
   out[kTptSrOffset] = static_cast<char>(sr);
   out[kTptFecOffset] = static_cast<char>(fec);

@@ -47,9 +47,9 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
                                    QStyle::SP_DirOpenIcon, tw(80, 240, 735, 480));
   binary_edit_ = box(layout.binary_box, kind, tw(840, 360, 2895, 285));
   if (layout.box == PanelBox::kDecLink) {
-    declink_box_ = new WrappingCheckBox(tr("Declink Comp"), this);
-    declink_box_->setObjectName("ChkDCComp");
-    declink_box_->setGeometry(tw(120, 795, 1020, 495));
+    dec_link_box_ = new WrappingCheckBox(tr("Declink Comp"), this);
+    dec_link_box_->setObjectName("ChkDCComp");
+    dec_link_box_->setGeometry(tw(120, 795, 1020, 495));
   }
   if (layout.box == PanelBox::kUtf8Text) {
     utf8_box_ = new WrappingCheckBox(tr("UTF-8 Text"), this);
@@ -108,11 +108,11 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
           [this, run, to_binary] { run(to_binary, binary_edit_); });
 }
 
-bool ConversionPanel::declink() const { return declink_box_ && declink_box_->isChecked(); }
+bool ConversionPanel::DecLink() const { return dec_link_box_ && dec_link_box_->isChecked(); }
 
 common::TextOptions ConversionPanel::options() const {
   common::TextOptions options;
-  options.layout = declink() ? common::TptLayout::kDecLink : common::TptLayout::kFull;
+  options.layout = DecLink() ? common::TptLayout::kDecLink : common::TptLayout::kFull;
   if (utf8_box_ && utf8_box_->isChecked()) options.encoding = common::TextEncoding::kUtf8;
   return options;
 }
@@ -130,7 +130,7 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
       kAppKey, {BlockName() + "Bin", BlockName() + "Txt", "DecLinkComp", BlockName() + "TxtUtf8"},
       texts);
   for (const auto& [text, box] :
-       {std::pair{texts[2], declink_box_}, std::pair{texts[3], utf8_box_}}) {
+       {std::pair{texts[2], dec_link_box_}, std::pair{texts[3], utf8_box_}}) {
     if (box && (text == "0" || text == "1")) box->setChecked(text == "1");
   }
   for (const auto& [text, edit] :
@@ -143,7 +143,7 @@ void ConversionPanel::ApplySettings(const SettingsStore& settings) {
 }
 
 void ConversionPanel::StoreSettings(SettingsStore& settings) const {
-  if (declink_box_) settings.SaveSettingString(kAppKey, "DecLinkComp", declink() ? "1" : "0");
+  if (dec_link_box_) settings.SaveSettingString(kAppKey, "DecLinkComp", DecLink() ? "1" : "0");
   if (utf8_box_) {
     settings.SaveSettingString(kAppKey, BlockName() + "TxtUtf8",
                                utf8_box_->isChecked() ? "1" : "0");

@@ -58,7 +58,7 @@ class ConversionPanel : public QGroupBox {
 
   QLineEdit* binary_edit() const { return binary_edit_; }
   QLineEdit* text_edit() const { return text_edit_; }
-  bool declink() const;
+  bool DecLink() const;
   // What the frame's boxes choose for the text file.
   common::TextOptions options() const;
 
@@ -83,7 +83,7 @@ class ConversionPanel : public QGroupBox {
   common::Files& files_;
   QLineEdit* binary_edit_;
   QLineEdit* text_edit_;
-  QCheckBox* declink_box_ = nullptr;
+  QCheckBox* dec_link_box_ = nullptr;
   QCheckBox* utf8_box_ = nullptr;
 };
 

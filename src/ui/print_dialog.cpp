@@ -67,14 +67,14 @@ PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent
   columns_->setObjectName("PrintColumns");
   columns_->setDragDropMode(QAbstractItemView::InternalMove);
   // The chosen columns in their order, then the others in the field table's.
-  std::vector<views::PrintColumn> order = saved.columns;
-  for (int c = 0; c <= int(views::PrintColumn::kPcr); ++c) {
-    const auto column = views::PrintColumn(c);
+  std::vector<std::size_t> order = saved.columns;
+  for (std::size_t column = 0; column < views::ColumnCount(common::ListKind::kChannels); ++column) {
     if (std::find(order.begin(), order.end(), column) == order.end()) order.push_back(column);
   }
   for (std::size_t i = 0; i < order.size(); ++i) {
-    auto* item = new QListWidgetItem(MessageText(views::PrintHeading(order[i])), columns_);
-    item->setData(kColumnRole, int(order[i]));
+    auto* item = new QListWidgetItem(
+        MessageText(views::ColumnHeading(common::ListKind::kChannels, order[i])), columns_);
+    item->setData(kColumnRole, static_cast<int>(order[i]));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(i < saved.columns.size() ? Qt::Checked : Qt::Unchecked);
   }
@@ -138,7 +138,7 @@ views::PrintChoices PrintDialog::Choices() const {
   for (int row = 0; row < columns_->count(); ++row) {
     const QListWidgetItem* item = columns_->item(row);
     if (item->checkState() == Qt::Checked) {
-      choices.columns.push_back(views::PrintColumn(item->data(kColumnRole).toInt()));
+      choices.columns.push_back(static_cast<std::size_t>(item->data(kColumnRole).toInt()));
     }
   }
   choices.group = views::PrintGroup(group_->currentIndex());

@@ -42,9 +42,6 @@ std::optional<Choice> Named(std::string_view name, std::span<const char* const> 
   return {};
 }
 
-// A print column is a column of the channel list.
-std::size_t ListColumn(PrintColumn column) { return static_cast<std::size_t>(column); }
-
 // "nr", then the field table's names.
 constexpr auto kColumnNames = [] {
   std::array<const char*, channels::kChannelFieldCount + 1> names{"nr"};
@@ -56,20 +53,20 @@ constexpr auto kColumnNames = [] {
 
 }  // namespace
 
-std::string PrintColumnsText(const std::vector<PrintColumn>& columns) {
+std::string PrintColumnsText(const std::vector<std::size_t>& columns) {
   std::string text;
-  for (const PrintColumn column : columns) {
-    text += (text.empty() ? "" : ",") + std::string(kColumnNames[static_cast<std::size_t>(column)]);
+  for (const std::size_t column : columns) {
+    text += (text.empty() ? "" : ",") + std::string(kColumnNames[column]);
   }
   return text;
 }
 
-Message ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns) {
-  std::vector<PrintColumn> read;
+Message ReadPrintColumns(std::string_view text, std::vector<std::size_t>& columns) {
+  std::vector<std::size_t> read;
   while (true) {
     const std::size_t comma = text.find(',');
     const std::string_view name = common::TrimBlanks(text.substr(0, comma));
-    const std::optional<PrintColumn> column = Named<PrintColumn>(name, kColumnNames);
+    const std::optional<std::size_t> column = Named<std::size_t>(name, kColumnNames);
     if (!column) {
       std::string names;
       for (const char* known : kColumnNames) {
@@ -88,10 +85,6 @@ Message ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& column
   return {};
 }
 
-Message PrintHeading(PrintColumn column) {
-  return ColumnHeading(common::ListKind::kChannels, ListColumn(column));
-}
-
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name) {
   return Named<PrintGroup>(name, kPrintGroupNames);
 }
@@ -106,10 +99,9 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
   list.file_name = common::PathOf(image_file).filename().string();
   list.date = date;
   list.count = common::CountOf(common::ListKind::kChannels, channels.size());
-  for (const PrintColumn column : choices.columns) {
-    list.headings.push_back(PrintHeading(column));
-    list.numbers.push_back(ColumnAlign(common::ListKind::kChannels, ListColumn(column)) ==
-                           CellAlign::kRight);
+  for (const std::size_t column : choices.columns) {
+    list.headings.push_back(ColumnHeading(common::ListKind::kChannels, column));
+    list.numbers.push_back(ColumnAlign(common::ListKind::kChannels, column) == CellAlign::kRight);
   }
   const std::span<const TransponderRecord> used(transponders.data(),
                                                 transponders::UsedCount(transponders));
@@ -127,8 +119,8 @@ PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
   for (std::size_t i = 0; i < channels.size(); ++i) {
     const ChannelRecord& channel = channels[i];
     std::vector<Message>& row = groups[key_of(channel)].rows.emplace_back();
-    for (const PrintColumn column : choices.columns) {
-      row.push_back(ChannelCell(i, channel, used, ListColumn(column)));
+    for (const std::size_t column : choices.columns) {
+      row.push_back(ChannelCell(i, channel, used, column));
     }
   }
   const auto title_of = [&](int key) -> Message {

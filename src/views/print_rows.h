@@ -13,13 +13,9 @@
 #include "channels/channel_record.h"
 #include "common/message.h"
 #include "transponders/transponder_record.h"
+#include "views/list_cells.h"
 
 namespace chanforge::views {
-
-// The columns of the channel list: the place in the list, then the channel fields in the field
-// table's order.
-enum class PrintColumn { kNr, kName, kUse, kTp, kSid, kVpid, kApid, kVecm, kAecm, kPcr };
-static_assert(static_cast<std::size_t>(PrintColumn::kPcr) == channels::kChannelFieldCount);
 
 // How the channels are gathered: not at all, by their transponder's DiSEqC input, or by
 // transponder.
@@ -28,8 +24,10 @@ enum class Paper { kA4, kLetter };
 
 // What the user chose; the same in the window's settings and on the command line.
 struct PrintChoices {
-  std::vector<PrintColumn> columns = {PrintColumn::kNr, PrintColumn::kName, PrintColumn::kTp,
-                                      PrintColumn::kSid};
+  // Columns of the channel list as the list editor has them (ColumnHeading, ChannelCell).
+  std::vector<std::size_t> columns = {kNrColumn, ColumnOf(channels::ChannelField::kName),
+                                      ColumnOf(channels::ChannelField::kTp),
+                                      ColumnOf(channels::ChannelField::kSid)};
   PrintGroup group = PrintGroup::kNone;
   int page_columns = 2;  // lists of channels side by side on a page (where they fit): 1 or 2
   Paper paper = Paper::kA4;
@@ -39,11 +37,9 @@ struct PrintChoices {
 inline constexpr const char* kPrintGroupNames[] = {"none", "input", "transponder"};
 inline constexpr const char* kPaperNames[] = {"a4", "letter"};
 // "nr,name,tp,sid"
-std::string PrintColumnsText(const std::vector<PrintColumn>& columns);
+std::string PrintColumnsText(const std::vector<std::size_t>& columns);
 // Reads "nr,name,tp,sid" (any case) into columns; why not, or an empty text.
-common::Message ReadPrintColumns(std::string_view text, std::vector<PrintColumn>& columns);
-// The numbering column's heading, or the field's column title.
-common::Message PrintHeading(PrintColumn column);
+common::Message ReadPrintColumns(std::string_view text, std::vector<std::size_t>& columns);
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name);
 std::optional<Paper> PaperNamed(std::string_view name);
 

@@ -13,12 +13,12 @@ namespace {
 using namespace std::string_literals;
 
 TEST(Coding, BytesNumbersAndFieldWidths) {
-  EXPECT_EQ(BytesToNumber(""), 0);
-  EXPECT_EQ(BytesToNumber("\xFF\xFF\xFF\xFF"), 4294967295);  // unsigned, never negative
-  EXPECT_EQ(NumberToBytes(70000, 2), "\x11\x70");
-  EXPECT_EQ(NumberToBytes(65536, 2), "\0\0"s);
-  EXPECT_EQ(NumberToBytes(-1, 2), "\0\0"s);
-  EXPECT_EQ(NumberToBytes(0x1234, 4), "\0\0\x12\x34"s);
+  EXPECT_EQ(DecodeBigEndian(""), 0);
+  EXPECT_EQ(DecodeBigEndian("\xFF\xFF\xFF\xFF"), 4294967295);  // unsigned, never negative
+  EXPECT_EQ(EncodeBigEndian(70000, 2), "\x11\x70");
+  EXPECT_EQ(EncodeBigEndian(65536, 2), "\0\0"s);
+  EXPECT_EQ(EncodeBigEndian(-1, 2), "\0\0"s);
+  EXPECT_EQ(EncodeBigEndian(0x1234, 4), "\0\0\x12\x34"s);
   EXPECT_EQ(HexByteField(0xA5), " A5");
   EXPECT_EQ(HexWord(0x1F0), "01F0");
   EXPECT_EQ(HexWord(65536), "10000");

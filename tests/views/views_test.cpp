@@ -203,7 +203,8 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
   // Groups in input or transponder order, each channel keeping its number in the list.
   const auto groups = [&](PrintGroup group) {
     choices.group = group;
-    choices.columns = {PrintColumn::kNr, PrintColumn::kUse, PrintColumn::kVpid};
+    choices.columns = {kNrColumn, ColumnOf(channels::ChannelField::kUse),
+                       ColumnOf(channels::ChannelField::kVpid)};
     rows = PrintRows(list, tps, choices, "", "");
     std::string shown;
     for (const PrintedGroup& g : rows.groups) {
@@ -263,7 +264,7 @@ TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
 }
 
 TEST(PrintRows, ChoicesReadAsTheCommandLineAndTheSettingsWriteThem) {
-  std::vector<PrintColumn> columns;
+  std::vector<std::size_t> columns;
   EXPECT_EQ(ReadPrintColumns(" Name ,TP,pcr", columns), "");
   EXPECT_EQ(PrintColumnsText(columns), "name,tp,pcr");
   for (const auto& [text, error] : std::initializer_list<std::pair<const char*, const char*>>{
