@@ -376,8 +376,8 @@ class Differ {
 
  private:
   void Block(int index) {
-    const flash::BlockInfo& old_block = a_.blocks()[static_cast<std::size_t>(index)];
-    const flash::BlockInfo& new_block = b_.blocks()[static_cast<std::size_t>(index)];
+    const flash::BlockInfo& old_block = Of(a_, index);
+    const flash::BlockInfo& new_block = Of(b_, index);
     const bool renamed = old_block.name != new_block.name;
     if (renamed) {
       out_.push_back({ChangeKind::kName,
@@ -396,54 +396,14 @@ class Differ {
       DiffBytes(old_bytes, new_bytes, index, 0, nullptr, out_);
       return;
     }
-    const auto size = static_cast<std::int64_t>(flash::RecordSize(kind));
-    std::int64_t records = 0;  // the larger count; the record lines cover their bytes
-    // A length that grew or shrank by more than the records it holds (free slots at the
-    // end) shows no record line: it gets its own.
-    const auto length = [&](std::size_t old_count, std::size_t new_count) {
-      records = static_cast<std::int64_t>(std::max(old_count, new_count));
-      if (old_block.length != new_block.length &&
-          old_block.length - static_cast<std::int64_t>(old_count) * size !=
-              new_block.length - static_cast<std::int64_t>(new_count) * size) {
-        out_.push_back({ChangeKind::kLength,
-                        index,
-                        0,
-                        {},
-                        {},
-                        "length",
-                        Number(old_block.length),
-                        Number(new_block.length)});
-      }
-    };
-    if (kind == common::ListKind::kChannels) {
-      // Equal bytes over equal transponders: every channel reads the same.
-      if (old_bytes == new_bytes && same_transponders_) return;
-      const auto old_records = DecodeChannels(a_, old_block);
-      const auto new_records = DecodeChannels(b_, new_block);
-      length(old_records.size(), new_records.size());
-      DiffRecords(kChannelView, index, old_records, a_side_, new_records, b_side_,
-                  Match(kChannelView, old_records, ChannelKeys(old_records, a_side_), new_records,
-                        ChannelKeys(new_records, b_side_)),
-                  out_);
-    } else {
-      if (old_bytes == new_bytes) return;
-      // The first lists are decoded already, for the channels.
-      const auto decoded = [&](const TransponderTable& table, const flash::Workspace& workspace,
-                               const flash::BlockInfo& block) {
-        return index == table.block ? std::vector<TransponderRecord>()
-                                    : DecodeTransponders(workspace, block);
-      };
-      const auto old_decoded = decoded(a_table_, a_, old_block);
-      const auto new_decoded = decoded(b_table_, b_, new_block);
-      const auto& old_records = index == a_table_.block ? a_table_.records : old_decoded;
-      const auto& new_records = index == b_table_.block ? b_table_.records : new_decoded;
-      length(old_records.size(), new_records.size());
-      const bool first = index == a_table_.block && index == b_table_.block;
-      DiffRecords(kTransponderView, index, old_records, a_side_, new_records, b_side_,
-                  first ? first_match_ : MatchTransponders(old_records, new_records), out_);
-    }
+    const bool same_bytes = old_bytes == new_bytes;
+    const std::optional<std::size_t> records = kind == common::ListKind::kChannels
+                                                   ? ChannelBlock(index, same_bytes)
+                                                   : TransponderBlock(index, same_bytes);
+    if (!records) return;
     // The bytes around the name, the length and the records still count.
-    const std::int64_t records_end = flash::kDataOffset + records * size;
+    const auto records_end =
+        static_cast<std::int64_t>(flash::kDataOffset + *records * flash::RecordSize(kind));
     DiffBytes(
         old_bytes, new_bytes, index, 0,
         [renamed, records_end](std::int64_t at) {
@@ -452,6 +412,64 @@ class Differ {
                  (at >= flash::kDataOffset && at < records_end);
         },
         out_);
+  }
+
+  static const flash::BlockInfo& Of(const flash::Workspace& workspace, int index) {
+    return workspace.blocks()[static_cast<std::size_t>(index)];
+  }
+
+  // A channel block's record changes; the larger count, whose record lines cover their
+  // bytes, or none when every channel reads the same.
+  std::optional<std::size_t> ChannelBlock(int index, bool same_bytes) {
+    // Equal bytes over equal transponders: every channel reads the same.
+    if (same_bytes && same_transponders_) return {};
+    const auto old_records = DecodeChannels(a_, Of(a_, index));
+    const auto new_records = DecodeChannels(b_, Of(b_, index));
+    const std::size_t records = Length(index, old_records.size(), new_records.size());
+    DiffRecords(kChannelView, index, old_records, a_side_, new_records, b_side_,
+                Match(kChannelView, old_records, ChannelKeys(old_records, a_side_), new_records,
+                      ChannelKeys(new_records, b_side_)),
+                out_);
+    return records;
+  }
+
+  std::optional<std::size_t> TransponderBlock(int index, bool same_bytes) {
+    if (same_bytes) return {};
+    // The first lists are decoded already, for the channels.
+    const auto decoded = [&](const TransponderTable& table, const flash::Workspace& workspace) {
+      return index == table.block ? std::vector<TransponderRecord>()
+                                  : DecodeTransponders(workspace, Of(workspace, index));
+    };
+    const auto old_decoded = decoded(a_table_, a_);
+    const auto new_decoded = decoded(b_table_, b_);
+    const auto& old_records = index == a_table_.block ? a_table_.records : old_decoded;
+    const auto& new_records = index == b_table_.block ? b_table_.records : new_decoded;
+    const std::size_t records = Length(index, old_records.size(), new_records.size());
+    const bool first = index == a_table_.block && index == b_table_.block;
+    DiffRecords(kTransponderView, index, old_records, a_side_, new_records, b_side_,
+                first ? first_match_ : MatchTransponders(old_records, new_records), out_);
+    return records;
+  }
+
+  // The larger record count. A length that grew or shrank by more than the records it
+  // holds (free slots at the end) shows no record line: it gets its own.
+  std::size_t Length(int index, std::size_t old_count, std::size_t new_count) {
+    const flash::BlockInfo& old_block = Of(a_, index);
+    const flash::BlockInfo& new_block = Of(b_, index);
+    const auto size = static_cast<std::int64_t>(flash::RecordSize(flash::ListKindOf(old_block)));
+    if (old_block.length != new_block.length &&
+        old_block.length - static_cast<std::int64_t>(old_count) * size !=
+            new_block.length - static_cast<std::int64_t>(new_count) * size) {
+      out_.push_back({ChangeKind::kLength,
+                      index,
+                      0,
+                      {},
+                      {},
+                      "length",
+                      Number(old_block.length),
+                      Number(new_block.length)});
+    }
+    return std::max(old_count, new_count);
   }
 
   const flash::Workspace& a_;

@@ -317,6 +317,83 @@ bool ReadTextLines(Frontend& frontend, InputFile& file, const std::string& text,
   return true;
 }
 
+// The lines of a text list made into records and written piece by piece; the lines that
+// would not read back as written are kept for the question.
+class LinesToRecords {
+ public:
+  LinesToRecords(Frontend& frontend, OutputFile& writer, const std::string& binary,
+                 const std::string& text, const ListTextReader& reader, TextEncoding encoding)
+      : frontend_(frontend),
+        writer_(writer),
+        binary_(binary),
+        text_(text),
+        reader_(reader),
+        encoding_(encoding) {}
+
+  // False, after saying why, when the line is refused or the writing fails.
+  bool Use(std::string_view line) {
+    ++line_number_;
+    if (encoding_ == TextEncoding::kUtf8) {
+      // Columns count characters: each becomes the Latin-1 byte the list stores.
+      if (line_number_ == 1) line = WithoutByteOrderMark(line);
+      std::optional<std::string> bytes = Utf8ToLatin1(line);
+      if (!bytes) return Refuse(NotLatin1Text(WordAt(line, FirstNonLatin1(line))));
+      latin1_ = std::move(*bytes);
+      line = latin1_;
+    }
+    const std::size_t at = records_.size();
+    Message error;
+    const LineStatus status = reader_.Parse(line, records_, error);
+    if (status == LineStatus::kError) return Refuse(error);
+    if (status == LineStatus::kRecord && !reader_.ReadsAsWritten(line)) {
+      Message reason =
+          reader_.WhyNot(line, std::string_view(records_).substr(at), record_number_ + 1, back_);
+      if (!reason.empty() && ++unstored_count_ <= kListedUnstored) {
+        unstored_.push_back(
+            {line_number_, std::move(reason), LineForMessage(line), LineForMessage(back_)});
+      }
+    }
+    if (status == LineStatus::kRecord) ++record_number_;
+    return records_.size() < kPiece || Flush();
+  }
+
+  bool Flush() {
+    written_ += records_.size();
+    const bool ok = WriteOrReport(frontend_, writer_, binary_, records_);
+    records_.clear();
+    return ok;
+  }
+
+  std::size_t written() const { return written_; }
+  // Null when every line reads back as written.
+  std::optional<Message> Question() const {
+    if (unstored_.empty()) return {};
+    return StoredAsWrittenQuestion(unstored_, unstored_count_, text_);
+  }
+
+ private:
+  bool Refuse(Message reason) {
+    frontend_.ShowMessage(MessageKind::kError, Say(kLineRefused, {Value(line_number_), Value(text_),
+                                                                  std::move(reason)}));
+    return false;
+  }
+
+  Frontend& frontend_;
+  OutputFile& writer_;
+  const std::string& binary_;
+  const std::string& text_;
+  const ListTextReader& reader_;
+  const TextEncoding encoding_;
+  std::string records_;
+  std::size_t written_ = 0;
+  std::size_t line_number_ = 0;
+  std::size_t record_number_ = 0;
+  std::vector<UnstoredLine> unstored_;
+  std::size_t unstored_count_ = 0;
+  std::string latin1_;
+  std::string back_;
+};
+
 }  // namespace
 
 Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string& binary,
@@ -337,56 +414,19 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
   }
   const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, binary);
   if (!writer) return Outcome::kFailed;
-  std::string records;
-  std::size_t written = 0;
-  std::size_t line_number = 0;
-  std::size_t record_number = 0;
-  std::vector<UnstoredLine> unstored;
-  std::size_t unstored_count = 0;
-  std::string latin1;
-  std::string back;
-  const auto flush = [&] {
-    written += records.size();
-    const bool ok = WriteOrReport(frontend, *writer, binary, records);
-    records.clear();
-    return ok;
-  };
-  const auto refuse = [&](Message reason) {
-    frontend.ShowMessage(MessageKind::kError,
-                         Say(kLineRefused, {Value(line_number), Value(text), std::move(reason)}));
-    return false;
-  };
-  const auto use_line = [&](std::string_view line) {
-    ++line_number;
-    if (encoding == TextEncoding::kUtf8) {
-      // Columns count characters: each becomes the Latin-1 byte the list stores.
-      if (line_number == 1) line = WithoutByteOrderMark(line);
-      std::optional<std::string> bytes = Utf8ToLatin1(line);
-      if (!bytes) return refuse(NotLatin1Text(WordAt(line, FirstNonLatin1(line))));
-      latin1 = std::move(*bytes);
-      line = latin1;
-    }
-    const std::size_t at = records.size();
-    const LineStatus status = reader.Parse(line, records, error);
-    if (status == LineStatus::kError) return refuse(error);
-    if (status == LineStatus::kRecord && !reader.ReadsAsWritten(line)) {
-      Message reason =
-          reader.WhyNot(line, std::string_view(records).substr(at), record_number + 1, back);
-      if (!reason.empty() && ++unstored_count <= kListedUnstored) {
-        unstored.push_back(
-            {line_number, std::move(reason), LineForMessage(line), LineForMessage(back)});
-      }
-    }
-    if (status == LineStatus::kRecord) ++record_number;
-    return records.size() < kPiece || flush();
-  };
-  if (!ReadTextLines(frontend, *file, text, use_line) || !flush()) return Outcome::kFailed;
-  if (written < minimum_size &&
-      !WriteOrReport(frontend, *writer, binary, std::string(minimum_size - written, '\0'))) {
+  LinesToRecords lines(frontend, *writer, binary, text, reader, encoding);
+  if (!ReadTextLines(frontend, *file, text,
+                     [&](std::string_view line) { return lines.Use(line); }) ||
+      !lines.Flush()) {
     return Outcome::kFailed;
   }
-  if (!unstored.empty() &&
-      !frontend.AskYesNo(StoredAsWrittenQuestion(unstored, unstored_count, text))) {
+  if (lines.written() < minimum_size &&
+      !WriteOrReport(frontend, *writer, binary,
+                     std::string(minimum_size - lines.written(), '\0'))) {
+    return Outcome::kFailed;
+  }
+  if (const std::optional<Message> question = lines.Question();
+      question && !frontend.AskYesNo(*question)) {
     return Outcome::kCancelled;
   }
   frontend.ShowStatus(Say(kWritingStatus, {Value(binary)}));

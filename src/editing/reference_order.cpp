@@ -103,6 +103,64 @@ bool IsCsvFile(common::Files& files, const std::string& file) {
   return start.ok && common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
 }
 
+// The headings a reference CSV needs: the file's own words, English as the export writes them.
+std::vector<std::string> ReferenceTitles() {
+  return {common::Format(common::ColumnTitle(channels::InfoOf(ChannelField::kSid))),
+          common::Format(common::ColumnTitle(channels::InfoOf(ChannelField::kName))),
+          common::Format(common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                                   transponders::InfoOf(TransponderField::kKhz))),
+          common::Format(
+              common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
+                                        transponders::InfoOf(TransponderField::kPolarisation)))};
+}
+
+// One row of a reference CSV, its cells read as the import reads them, so that a reference
+// says what an import would.
+Message ReadReferenceRow(const CsvRow& row, const std::vector<std::size_t>& columns,
+                         const std::vector<std::string>& titles, Reference& reference) {
+  std::vector<std::string_view> cells;
+  for (const std::size_t c : columns) {
+    if (c >= row.cells.size()) return MissingColumnText(titles[cells.size()]);
+    cells.push_back(UnmarkedCell(row.cells[c]));
+  }
+  std::optional<std::string> name = common::Utf8ToLatin1(cells[1]);
+  if (!name) {
+    return Say(common::kSentence, {common::NotLatin1Text(cells[1])});
+  }
+  ChannelRecord record;
+  Message reason =
+      channels::SetChannelText(record, ChannelField::kSid, common::TrimBlanks(cells[0]));
+  ReferenceChannel channel{record.words[channels::kSid], NameOf(*name)};
+  const std::string_view khz = common::TrimBlanks(cells[2]);
+  if (reason.empty() && !khz.empty()) {
+    const std::optional<std::int64_t> value = common::ReadValue(khz);
+    if (!value) return Say(kKhzNotNumber, {Value(titles[2]), Value(common::QuotedText(khz))});
+    channel.khz = *value;
+    TransponderRecord transponder;
+    reason = transponders::SetTransponderText(transponder, TransponderField::kPolarisation,
+                                              common::TrimBlanks(cells[3]));
+    channel.horizontal = (transponder.flags & transponders::kFlagHorizontal) != 0;
+  }
+  reference.channels.push_back(std::move(channel));
+  return reason;
+}
+
+// The new order: the channels that follow the reference and the newcomers, first or last
+// as placed, each newcomer named with its number in the new order, where the user will look.
+void Arrange(OrderPlan& plan, std::vector<std::uint32_t> followers,
+             const std::vector<std::uint32_t>& newcomers,
+             const std::vector<ReferenceChannel>& identities) {
+  plan.followed = followers.size();
+  const bool first = plan.placement == NewChannels::kFirst;
+  plan.order = first ? newcomers : followers;
+  const auto& rest = first ? followers : newcomers;
+  plan.order.insert(plan.order.end(), rest.begin(), rest.end());
+  const std::size_t start = first ? 0 : followers.size();
+  for (std::size_t i = 0; i < newcomers.size(); ++i) {
+    plan.new_channels.push_back(Say(kNew, {Label(identities[newcomers[i]]), Value(start + i + 1)}));
+  }
+}
+
 }  // namespace
 
 bool OrderPlan::Changes() const {
@@ -123,49 +181,13 @@ Reference ReferenceOf(const ListDocument& document) {
 Message ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference) {
   csv = common::WithoutByteOrderMark(csv);
   reference = Reference{{}, false};
-  // The headings are the file's own words, English as the export writes them.
-  const std::vector<std::string> titles = {
-      common::Format(common::ColumnTitle(channels::InfoOf(ChannelField::kSid))),
-      common::Format(common::ColumnTitle(channels::InfoOf(ChannelField::kName))),
-      common::Format(common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
-                                               transponders::InfoOf(TransponderField::kKhz))),
-      common::Format(
-          common::LinkedColumnTitle(channels::InfoOf(ChannelField::kTp),
-                                    transponders::InfoOf(TransponderField::kPolarisation)))};
+  const std::vector<std::string> titles = ReferenceTitles();
   std::vector<std::size_t> columns;
   Message error;
   bool header = true;
   const auto fail = [&](std::size_t line, Message reason) {
     error = Say(kLineOfFile, {Value(line), Value(file), std::move(reason)});
     return false;
-  };
-  // Each cell is read as the import reads it, so that a reference says what an import would.
-  const auto read_row = [&](const CsvRow& row) -> Message {
-    std::vector<std::string_view> cells;
-    for (const std::size_t c : columns) {
-      if (c >= row.cells.size()) return MissingColumnText(titles[cells.size()]);
-      cells.push_back(UnmarkedCell(row.cells[c]));
-    }
-    std::optional<std::string> name = common::Utf8ToLatin1(cells[1]);
-    if (!name) {
-      return Say(common::kSentence, {common::NotLatin1Text(cells[1])});
-    }
-    ChannelRecord record;
-    Message reason =
-        channels::SetChannelText(record, ChannelField::kSid, common::TrimBlanks(cells[0]));
-    ReferenceChannel channel{record.words[channels::kSid], NameOf(*name)};
-    const std::string_view khz = common::TrimBlanks(cells[2]);
-    if (reason.empty() && !khz.empty()) {
-      const std::optional<std::int64_t> value = common::ReadValue(khz);
-      if (!value) return Say(kKhzNotNumber, {Value(titles[2]), Value(common::QuotedText(khz))});
-      channel.khz = *value;
-      TransponderRecord transponder;
-      reason = transponders::SetTransponderText(transponder, TransponderField::kPolarisation,
-                                                common::TrimBlanks(cells[3]));
-      channel.horizontal = (transponder.flags & transponders::kFlagHorizontal) != 0;
-    }
-    reference.channels.push_back(std::move(channel));
-    return reason;
   };
   const CsvError problem = SplitCsv(csv, [&](CsvRow& row) {
     if (header) {
@@ -186,7 +208,7 @@ Message ReadReferenceCsv(std::string_view csv, const std::string& file, Referenc
     if (reference.channels.size() == kChannelRoom) {
       return fail(row.line, Say(kTooManyRows, {Value(kChannelRoom)}));
     }
-    Message reason = read_row(row);
+    Message reason = ReadReferenceRow(row, columns, titles, reference);
     return reason.empty() || fail(row.line, std::move(reason));
   });
   if (!problem.empty()) fail(problem.line, problem.reason);
@@ -272,16 +294,7 @@ OrderPlan PlanOrder(const ListDocument& document, const Reference& reference,
   for (std::uint32_t row = 0; row < channels.size(); ++row) {
     if (!taken[row]) newcomers.push_back(row);
   }
-  plan.followed = followers.size();
-  const bool first = placement == NewChannels::kFirst;
-  plan.order = first ? newcomers : followers;
-  const auto& rest = first ? followers : newcomers;
-  plan.order.insert(plan.order.end(), rest.begin(), rest.end());
-  // Each is named with its number in the new order, where the user will look for it.
-  const std::size_t start = first ? 0 : followers.size();
-  for (std::size_t i = 0; i < newcomers.size(); ++i) {
-    plan.new_channels.push_back(Say(kNew, {Label(identities[newcomers[i]]), Value(start + i + 1)}));
-  }
+  Arrange(plan, std::move(followers), newcomers, identities);
   return plan;
 }
 
