@@ -157,6 +157,90 @@ common::Message FindColumns(const CsvRow& header, const std::vector<std::string>
   return {};
 }
 
+namespace {
+
+// Reads a CSV text cell by cell, counting its lines.
+class CsvCursor {
+ public:
+  explicit CsvCursor(std::string_view text)
+      : text_(text),
+        // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
+        separator_(HeaderSeparator(text.substr(0, text.find_first_of("\r\n")))),
+        ends_{separator_, '\r', '\n', '\0'} {}
+
+  bool AtEnd() const { return i_ >= text_.size(); }
+  std::size_t line() const { return line_; }
+
+  // The cell at the cursor, quoted or not; the cursor then stands behind it.
+  CsvError Cell(std::string& cell) {
+    if (i_ < text_.size() && text_[i_] == '"') return QuotedCell(cell);
+    const std::size_t end = std::min(text_.find_first_of(ends_, i_), text_.size());
+    cell = text_.substr(i_, end - i_);
+    if (cell.find('"') != std::string::npos) return {line_, common::Say(kInnerQuote)};
+    i_ = end;
+    return {};
+  }
+
+  // Steps over the separator behind a cell: true. Else over the line end: false.
+  bool NextCell() {
+    if (i_ < text_.size() && text_[i_] == separator_) {
+      ++i_;
+      return true;
+    }
+    LineEnd();
+    return false;
+  }
+
+ private:
+  static char HeaderSeparator(std::string_view header) {
+    return header.find(',') == std::string_view::npos && header.find(';') != std::string_view::npos
+               ? ';'
+               : ',';
+  }
+
+  // Steps over a line end at the cursor (CR LF, CR or LF), counting it.
+  bool LineEnd() {
+    if (i_ >= text_.size() || (text_[i_] != '\r' && text_[i_] != '\n')) return false;
+    i_ += text_.compare(i_, 2, "\r\n") == 0 ? 2 : 1;
+    ++line_;
+    return true;
+  }
+
+  CsvError QuotedCell(std::string& cell) {
+    const std::size_t opened = line_;
+    for (++i_;;) {
+      if (i_ >= text_.size()) return {opened, common::Say(kNotClosed)};
+      if (text_[i_] == '"') {
+        if (i_ + 1 < text_.size() && text_[i_ + 1] == '"') {
+          cell += '"';
+          i_ += 2;
+          continue;
+        }
+        ++i_;
+        break;
+      }
+      const std::size_t from = i_;
+      if (LineEnd()) {
+        cell += text_.substr(from, i_ - from);
+      } else {
+        cell += text_[i_++];
+      }
+    }
+    if (i_ < text_.size() && text_[i_] != separator_ && text_[i_] != '\r' && text_[i_] != '\n') {
+      return {line_, common::Say(kAfterQuote)};
+    }
+    return {};
+  }
+
+  std::string_view text_;
+  char separator_;
+  char ends_[4];
+  std::size_t line_ = 1;
+  std::size_t i_ = 0;
+};
+
+}  // namespace
+
 CsvError SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
   return SplitCsv(text, [&](CsvRow& row) {
     rows.push_back(std::move(row));
@@ -165,67 +249,14 @@ CsvError SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
 }
 
 CsvError SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use) {
-  // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
-  const std::string_view header = text.substr(0, text.find_first_of("\r\n"));
-  const char separator =
-      header.find(',') == std::string_view::npos && header.find(';') != std::string_view::npos
-          ? ';'
-          : ',';
-  const char ends[] = {separator, '\r', '\n', '\0'};
-  std::size_t line = 1;
-  std::size_t i = 0;
-  // Steps over a line end at i (CR LF, CR or LF), counting it.
-  const auto line_end = [&] {
-    if (i >= text.size() || (text[i] != '\r' && text[i] != '\n')) return false;
-    i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
-    ++line;
-    return true;
-  };
-  while (i < text.size()) {
-    CsvRow row{line, {}};
-    for (;;) {
+  CsvCursor cursor(text);
+  while (!cursor.AtEnd()) {
+    CsvRow row{cursor.line(), {}};
+    do {
       std::string cell;
-      if (i < text.size() && text[i] == '"') {
-        const std::size_t opened = line;
-        for (++i;;) {
-          if (i >= text.size()) {
-            return {opened, common::Say(kNotClosed)};
-          }
-          if (text[i] == '"') {
-            if (i + 1 < text.size() && text[i + 1] == '"') {
-              cell += '"';
-              i += 2;
-              continue;
-            }
-            ++i;
-            break;
-          }
-          const std::size_t from = i;
-          if (line_end()) {
-            cell += text.substr(from, i - from);
-          } else {
-            cell += text[i++];
-          }
-        }
-        if (i < text.size() && text[i] != separator && text[i] != '\r' && text[i] != '\n') {
-          return {line, common::Say(kAfterQuote)};
-        }
-      } else {
-        const std::size_t end = std::min(text.find_first_of(ends, i), text.size());
-        cell = text.substr(i, end - i);
-        if (cell.find('"') != std::string::npos) {
-          return {line, common::Say(kInnerQuote)};
-        }
-        i = end;
-      }
+      if (CsvError error = cursor.Cell(cell); !error.empty()) return error;
       row.cells.push_back(std::move(cell));
-      if (i < text.size() && text[i] == separator) {
-        ++i;
-        continue;
-      }
-      line_end();
-      break;
-    }
+    } while (cursor.NextCell());
     if (!use(row)) break;
   }
   return {};
