@@ -4,6 +4,7 @@
 #include <csignal>
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -73,27 +74,22 @@ int main(int argc, char** argv) {
 
 namespace {
 
-int Run(int argc, char** argv) {
-  using namespace chanforge::cli;
-  CLI::App app{"Chanforge: edit the channel and transponder lists of a receiver's flash image"};
-  app.require_subcommand(1);
-  app.set_version_flag("--version", "chanforge-cli " CHANFORGE_VERSION);
-  ConsoleOptions options;
-  app.add_flag("--yes", options.yes, "Answer Yes to every question");
-  app.add_flag("--verbose", options.verbose, "Show the progress texts on standard error");
-  constexpr const char* kJsonHelp = "Print one JSON document (man chanforge-formats) for scripts";
-  CLI::Option* json = app.add_flag("--json", options.json, kJsonHelp);
+using chanforge::cli::ConsoleOptions;
 
-  struct Entry {
-    const CLI::App* command;
-    Handler handler;
-    int failure_status;
-    bool json;
-  };
-  std::vector<Entry> handlers;
-  const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
-  // Only the subcommand the line names is built, as building them all costs more than most
-  // commands' work; without one (--help), or with a name that is none, all are built.
+constexpr const char* kJsonHelp = "Print one JSON document (man chanforge-formats) for scripts";
+
+struct Entry {
+  const CLI::App* command;
+  chanforge::cli::Handler handler;
+  int failure_status;
+  bool json;
+};
+
+// Only the subcommand the line names is built, as building them all costs more than most
+// commands' work; without one (--help), or with a name that is none, all are built.
+std::vector<Entry> AddCommands(CLI::App& app, const std::vector<std::string>& arguments,
+                               ConsoleOptions& options) {
+  using namespace chanforge::cli;
   const auto groups = {BlockCommands(),     TextFileCommands(),  DumpCommands(),  CheckCommands(),
                        EditCommands(),      CsvCommands(),       PrintCommands(), OrderCommands(),
                        SatelliteCommands(), CompletionCommands()};
@@ -104,6 +100,7 @@ int Run(int argc, char** argv) {
     return std::any_of(group.begin(), group.end(),
                        [&](const Subcommand& entry) { return named == entry.name; });
   });
+  std::vector<Entry> handlers;
   for (const auto& group : groups) {
     for (const Subcommand& entry : group) {
       if (known && named != entry.name) continue;
@@ -113,7 +110,11 @@ int Run(int argc, char** argv) {
       if (entry.json) command->add_flag("--json", options.json, kJsonHelp);
     }
   }
+  return handlers;
+}
 
+// Reads the line: the status to end with at once (help, version, a mistake), or none.
+std::optional<int> Parse(CLI::App& app, const std::vector<std::string>& arguments) {
   std::vector<const char*> argument_texts;
   for (const std::string& argument : arguments) argument_texts.push_back(argument.c_str());
   try {
@@ -128,6 +129,21 @@ int Run(int argc, char** argv) {
     std::cerr << e.what() << '\n' << UsageOf(app) << "Run with --help for more information.\n";
     return kUsageError;
   }
+  return {};
+}
+
+int Run(int argc, char** argv) {
+  using namespace chanforge::cli;
+  CLI::App app{"Chanforge: edit the channel and transponder lists of a receiver's flash image"};
+  app.require_subcommand(1);
+  app.set_version_flag("--version", "chanforge-cli " CHANFORGE_VERSION);
+  ConsoleOptions options;
+  app.add_flag("--yes", options.yes, "Answer Yes to every question");
+  app.add_flag("--verbose", options.verbose, "Show the progress texts on standard error");
+  CLI::Option* json = app.add_flag("--json", options.json, kJsonHelp);
+  const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+  const std::vector<Entry> handlers = AddCommands(app, arguments, options);
+  if (const std::optional<int> status = Parse(app, arguments)) return *status;
 
   options.interactive = IsTerminal(stdin);
   options.terminal_output = IsTerminal(stdout);

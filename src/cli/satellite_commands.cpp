@@ -81,6 +81,18 @@ Json AddedJson(const std::string& from, const satellites::FitChoices& choices,
   return json;
 }
 
+// What becomes of each row that is not simply added: its notes, or why it is left out.
+void ReportRows(ConsoleFrontend& ui, const std::vector<satellites::RowFit>& fits) {
+  for (const satellites::RowFit& fit : fits) {
+    const common::Message& why = fit.record ? fit.present : fit.refusal;
+    const common::Message& text = fit.Addable() ? fit.notes : why;
+    if (text.empty()) continue;
+    ui.ShowMessage(common::MessageKind::kReport, common::Format(satellites::RowPlace(fit.row)) +
+                                                     (fit.Addable() ? ": " : ", left out: ") +
+                                                     common::Format(text));
+  }
+}
+
 int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a) {
   ChosenTable chosen;
   if (!ReadTable(ui, files, a.tables, a.from, chosen)) return 1;
@@ -105,14 +117,7 @@ int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a)
     return 1;
   }
   satellites::KeepWhatFits(fits, room);
-  for (const satellites::RowFit& fit : fits) {
-    const common::Message& why = fit.record ? fit.present : fit.refusal;
-    const common::Message& text = fit.Addable() ? fit.notes : why;
-    if (text.empty()) continue;
-    ui.ShowMessage(common::MessageKind::kReport, common::Format(satellites::RowPlace(fit.row)) +
-                                                     (fit.Addable() ? ": " : ", left out: ") +
-                                                     common::Format(text));
-  }
+  ReportRows(ui, fits);
   const common::Message hint = satellites::OtherSatelliteHint(
       files, fits, document.transponders(), choices.diseqc_b, from, table, chosen.others);
   if (!hint.empty()) ui.ShowMessage(common::MessageKind::kNotice, hint);
