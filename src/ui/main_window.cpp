@@ -184,6 +184,25 @@ void MainWindow::BuildMenus() {
   });
 }
 
+namespace {
+
+QGroupBox* NamedFrame(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+  auto* box = new QGroupBox(caption, parent);
+  box->setObjectName(name);
+  box->setGeometry(geometry);
+  return box;
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  return label;
+}
+
+}  // namespace
+
+// The controls are made in the order the Tab key visits them.
 void MainWindow::BuildControls() {
   const Twips tw(this);
   BuildStatusBar();
@@ -191,34 +210,7 @@ void MainWindow::BuildControls() {
   setCentralWidget(central);
   // The inside is 9870 x 5220 twips whatever height the style gives the status bar.
   central->setFixedSize(tw(9870), tw(5220) - statusBar()->sizeHint().height());
-
-  const auto frame = [&](QWidget* parent, const char* name, const QString& caption,
-                         QRect geometry) {
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-  };
-  const auto label = [&](QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
-    return l;
-  };
-
-  QGroupBox* frame5 = frame(central, "Frame5", tr("File Management"), tw(0, 0, 5895, 1455));
-  auto* load = IconButton(frame5, "CmdLoad", tr("&Load Bin"), QStyle::SP_DialogOpenButton,
-                          tw(120, 360, 1215, 495));
-  auto* save = IconButton(frame5, "CmdSave", tr("&Save Bin"), QStyle::SP_DialogSaveButton,
-                          tw(1560, 360, 1215, 495));
-  size_label_ = label(frame5, "LblSize", tr("Size : 0 bytes"), tw(3120, 480, 2295, 255));
-  changed_marker_ = label(frame5, "Label6", QString(), tw(3120, 720, 1935, 255));
-  QLabel* file_caption = label(frame5, "Label5", tr("File :"), tw(210, 1080, 375, 255));
-  file_label_ = label(frame5, "lblFile", QString(), tw(600, 1080, 5175, 255));
-  // A caption longer than its place (in another language) pushes the file name along.
-  const int over = std::max(0, file_caption->sizeHint().width() - file_caption->width());
-  file_caption->resize(file_caption->width() + over, file_caption->height());
-  file_label_->setGeometry(file_label_->geometry().adjusted(over, 0, 0, 0));
+  BuildFileFrame(central, tw);
 
   block_list_ = new QListWidget(central);
   block_list_->setObjectName("List1");
@@ -227,11 +219,38 @@ void MainWindow::BuildControls() {
   block_list_->setGeometry(tw(0, 1500, 5895, 2160));
   block_list_->setSelectionMode(QAbstractItemView::SingleSelection);
   block_list_->setUniformItemSizes(true);
+  connect(block_list_, &QListWidget::currentRowChanged, this, &MainWindow::UpdateBlockCommands);
 
   // The frames side by side without overlapping: Controls under the block list, the
   // viewer and About buttons under the conversions.
-  QGroupBox* frame1 = frame(central, "Frame1", QString(), tw(6000, 4140, 3855, 795));
-  QGroupBox* frame4 = frame(central, "Frame4", tr("Controls"), tw(0, 3720, 5895, 1215));
+  QGroupBox* frame1 = NamedFrame(central, "Frame1", QString(), tw(6000, 4140, 3855, 795));
+  BuildBlockFrame(central, tw);
+  BuildConversionPanels(central, tw);
+  BuildWindowButtons(frame1, tw);
+  AddComforts();
+  setFixedSize(sizeHint());
+}
+
+void MainWindow::BuildFileFrame(QWidget* central, const Twips& tw) {
+  QGroupBox* frame5 = NamedFrame(central, "Frame5", tr("File Management"), tw(0, 0, 5895, 1455));
+  auto* load = IconButton(frame5, "CmdLoad", tr("&Load Bin"), QStyle::SP_DialogOpenButton,
+                          tw(120, 360, 1215, 495));
+  auto* save = IconButton(frame5, "CmdSave", tr("&Save Bin"), QStyle::SP_DialogSaveButton,
+                          tw(1560, 360, 1215, 495));
+  size_label_ = NamedLabel(frame5, "LblSize", tr("Size : 0 bytes"), tw(3120, 480, 2295, 255));
+  changed_marker_ = NamedLabel(frame5, "Label6", QString(), tw(3120, 720, 1935, 255));
+  QLabel* file_caption = NamedLabel(frame5, "Label5", tr("File :"), tw(210, 1080, 375, 255));
+  file_label_ = NamedLabel(frame5, "lblFile", QString(), tw(600, 1080, 5175, 255));
+  // A caption longer than its place (in another language) pushes the file name along.
+  const int over = std::max(0, file_caption->sizeHint().width() - file_caption->width());
+  file_caption->resize(file_caption->width() + over, file_caption->height());
+  file_label_->setGeometry(file_label_->geometry().adjusted(over, 0, 0, 0));
+  connect(load, &QAbstractButton::clicked, this, &MainWindow::OnLoad);
+  connect(save, &QAbstractButton::clicked, this, &MainWindow::OnSave);
+}
+
+void MainWindow::BuildBlockFrame(QWidget* central, const Twips& tw) {
+  QGroupBox* frame4 = NamedFrame(central, "Frame4", tr("Controls"), tw(0, 3720, 5895, 1215));
   auto* data_only_option = new QRadioButton(tr("Data Only"), frame4);
   data_only_option->setObjectName("Option1");
   data_only_option->setGeometry(tw(840, 240, 1335, 255));
@@ -254,7 +273,14 @@ void MainWindow::BuildControls() {
   block_commands_ = {read, block_save, clear, view};
   for (QAbstractButton* b : block_commands_) b->setEnabled(false);
   swap_button_->setEnabled(false);
+  connect(read, &QAbstractButton::clicked, this, &MainWindow::OnBlockRead);
+  connect(block_save, &QAbstractButton::clicked, this, &MainWindow::OnBlockSave);
+  connect(clear, &QAbstractButton::clicked, this, &MainWindow::OnClear);
+  connect(swap, &QAbstractButton::clicked, this, &MainWindow::OnSwap);
+  connect(view, &QAbstractButton::clicked, this, &MainWindow::OnView);
+}
 
+void MainWindow::BuildConversionPanels(QWidget* central, const Twips& tw) {
   channel_panel_ = new ConversionPanel(
       {common::ListKind::kChannels, "Frame2", tr("ChannelList (TCS) Convert"), "TCSBin", "TxtTCS",
        "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, PanelBox::kUtf8Text},
@@ -288,20 +314,13 @@ void MainWindow::BuildControls() {
     connect(panel, &ConversionPanel::converted, this, [this] { ShowStatus(""); });
     connect(panel, &ConversionPanel::done, this, &MainWindow::ShowDone);
   }
+}
 
+void MainWindow::BuildWindowButtons(QGroupBox* frame1, const Twips& tw) {
   auto* view_list = IconButton(frame1, "CmdViewList", tr("V&iew  ChList"),
                                QStyle::SP_FileDialogListView, tw(480, 165, 1215, 495));
   auto* about = IconButton(frame1, "CmdAbout", tr("&About"), QStyle::SP_MessageBoxInformation,
                            tw(2160, 165, 1215, 495));
-
-  connect(load, &QAbstractButton::clicked, this, &MainWindow::OnLoad);
-  connect(save, &QAbstractButton::clicked, this, &MainWindow::OnSave);
-  connect(read, &QAbstractButton::clicked, this, &MainWindow::OnBlockRead);
-  connect(block_save, &QAbstractButton::clicked, this, &MainWindow::OnBlockSave);
-  connect(clear, &QAbstractButton::clicked, this, &MainWindow::OnClear);
-  connect(swap, &QAbstractButton::clicked, this, &MainWindow::OnSwap);
-  connect(view, &QAbstractButton::clicked, this, &MainWindow::OnView);
-  connect(block_list_, &QListWidget::currentRowChanged, this, &MainWindow::UpdateBlockCommands);
   connect(view_list, &QAbstractButton::clicked, this, [this] {
     if (!CommitPendingEdit()) return;
     ShowWindow(list_viewer_, [this] {
@@ -314,8 +333,6 @@ void MainWindow::BuildControls() {
   connect(about, &QAbstractButton::clicked, this, [this] {
     ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
   });
-  AddComforts();
-  setFixedSize(sizeHint());
 }
 
 void MainWindow::BuildStatusBar() {

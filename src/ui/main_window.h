@@ -22,9 +22,11 @@
 #include "flash/flash_image.h"
 #include "ui/list_viewer.h"
 #include "ui/settings_store.h"
+#include "ui/widgets.h"
 
 class QAbstractButton;
 class QAction;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -85,6 +87,10 @@ class MainWindow : public QMainWindow {
   void SetIconSoon();
   void BuildMenus();
   void BuildControls();
+  void BuildFileFrame(QWidget* central, const Twips& tw);
+  void BuildBlockFrame(QWidget* central, const Twips& tw);
+  void BuildConversionPanels(QWidget* central, const Twips& tw);
+  void BuildWindowButtons(QGroupBox* frame1, const Twips& tw);
   void BuildStatusBar();
   void AfterLoad(common::Outcome outcome);
   void Refresh();
