@@ -69,8 +69,19 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
                                  QStyle::SP_FileIcon, tw(80, 1320, 735, layout.text_button_height));
   text_edit_ = box(layout.text_box, kind + ".txt", tw(840, 1440, 2895, 285));
 
-  // Names of their own for screen readers: the frame's caption alone would name all six.
-  const bool channels = layout.list == common::ListKind::kChannels;
+  NameControls(binary_button, down, up, text_button);
+  connect(binary_button, &QAbstractButton::clicked, this,
+          [this] { ChooseInto(binary_edit_, BlockName()); });
+  connect(text_button, &QAbstractButton::clicked, this,
+          [this] { ChooseInto(text_edit_, BlockName() + ".txt"); });
+  connect(down, &QAbstractButton::clicked, this, [this, to_text] { Run(to_text, text_edit_); });
+  connect(up, &QAbstractButton::clicked, this, [this, to_binary] { Run(to_binary, binary_edit_); });
+}
+
+// Names of their own for screen readers: the frame's caption alone would name all six.
+void ConversionPanel::NameControls(QAbstractButton* binary_button, QAbstractButton* down,
+                                   QAbstractButton* up, QAbstractButton* text_button) {
+  const bool channels = layout_.list == common::ListKind::kChannels;
   binary_button->setAccessibleName(channels ? tr("Choose the channel list binary file")
                                             : tr("Choose the transponder list binary file"));
   binary_edit_->setAccessibleName(channels ? tr("Channel list binary file")
@@ -83,29 +94,22 @@ ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Fr
                                           : tr("Choose the transponder list text file"));
   text_edit_->setAccessibleName(channels ? tr("Channel list text file")
                                          : tr("Transponder list text file"));
-  connect(binary_button, &QAbstractButton::clicked, this,
-          [this] { ChooseInto(binary_edit_, BlockName()); });
-  connect(text_button, &QAbstractButton::clicked, this,
-          [this] { ChooseInto(text_edit_, BlockName() + ".txt"); });
-  // The file a conversion makes is in `made`: the text box or the binary one.
-  const auto run = [this](const Conversion& conversion, const QLineEdit* made) {
-    const std::string binary = binary_edit_->text().toStdString();
-    const std::string text = text_edit_->text().toStdString();
-    common::TextEncoding read_as = common::TextEncoding::kLatin1;
-    const common::Outcome outcome = conversion(frontend_, binary, text, options(), read_as);
-    emit converted();
-    if (outcome == common::Outcome::kDone) {
-      const std::int64_t records = layout_.list == common::ListKind::kChannels
-                                       ? channels::CountTcsFileRecords(files_, binary)
-                                       : transponders::CountTptFileRecords(files_, binary);
-      emit done(MessageText(views::ConversionDoneText(
-          layout_.list, records, made == text_edit_ ? text : binary, read_as)));
-    }
-  };
-  connect(down, &QAbstractButton::clicked, this,
-          [this, run, to_text] { run(to_text, text_edit_); });
-  connect(up, &QAbstractButton::clicked, this,
-          [this, run, to_binary] { run(to_binary, binary_edit_); });
+}
+
+// The file a conversion makes is in `made`: the text box or the binary one.
+void ConversionPanel::Run(const Conversion& conversion, const QLineEdit* made) {
+  const std::string binary = binary_edit_->text().toStdString();
+  const std::string text = text_edit_->text().toStdString();
+  common::TextEncoding read_as = common::TextEncoding::kLatin1;
+  const common::Outcome outcome = conversion(frontend_, binary, text, options(), read_as);
+  emit converted();
+  if (outcome == common::Outcome::kDone) {
+    const std::int64_t records = layout_.list == common::ListKind::kChannels
+                                     ? channels::CountTcsFileRecords(files_, binary)
+                                     : transponders::CountTptFileRecords(files_, binary);
+    emit done(MessageText(views::ConversionDoneText(layout_.list, records,
+                                                    made == text_edit_ ? text : binary, read_as)));
+  }
 }
 
 bool ConversionPanel::DecLink() const { return dec_link_box_ && dec_link_box_->isChecked(); }

@@ -12,6 +12,7 @@
 #include "common/list_files.h"
 #include "common/list_kind.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QLineEdit;
 class QToolButton;
@@ -75,6 +76,9 @@ class ConversionPanel : public QGroupBox {
 
  private:
   void ChooseInto(QLineEdit* box, const QString& fallback);
+  void NameControls(QAbstractButton* binary_button, QAbstractButton* down, QAbstractButton* up,
+                    QAbstractButton* text_button);
+  void Run(const Conversion& conversion, const QLineEdit* made);
 
   QString BlockName() const { return common::BlockNameOf(layout_.list); }
 

@@ -59,66 +59,14 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   missing_->setWordWrap(true);
   missing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  auto* left = new QWidget(this);
-  find_ = new QLineEdit(left);
-  find_->setObjectName("SatelliteFind");
-  find_->setAccessibleName(tr("Find satellite"));
-  find_->setPlaceholderText(tr("Name or position"));
-  AddClearButton(find_);
-  connect(find_, &QLineEdit::textChanged, this, &SatelliteDialog::OnFind);
-  // Enter picks the first satellite found instead of pressing Add.
-  find_->installEventFilter(this);
-  satellite_list_ = new QTreeWidget(left);
-  satellite_list_->setObjectName("SatelliteList");
-  satellite_list_->setAccessibleName(tr("Satellites"));
-  satellite_list_->setRootIsDecorated(false);
-  satellite_list_->setHeaderLabels({tr("Satellite"), tr("Position"), tr("Rows")});
-  connect(satellite_list_, &QTreeWidget::currentItemChanged, this, &SatelliteDialog::OnSatellite);
-  auto* left_layout = new QVBoxLayout(left);
-  left_layout->setContentsMargins(0, 0, 0, 0);
-  left_layout->addWidget(find_);
-  left_layout->addWidget(satellite_list_);
-
-  rows_ = new QTreeWidget(this);
-  rows_->setObjectName("SatelliteRows");
-  rows_->setAccessibleName(tr("Transponders of the satellite"));
-  rows_->setRootIsDecorated(false);
-  // The fields' headings as the editor and the CSV name them; polarisation shortened to fit.
-  const auto heading = [](TransponderField field) {
-    return MessageText(common::HeadingOf(transponders::InfoOf(field)));
-  };
-  rows_->setHeaderLabels(
-      {tr("Line"), heading(TransponderField::kKhz), heading(TransponderField::kBand), tr("Pol."),
-       heading(TransponderField::kSr), heading(TransponderField::kFec), tr("Note")});
-  for (int c = kKhz; c < kNote; ++c) rows_->headerItem()->setTextAlignment(c, Qt::AlignRight);
-  connect(rows_, &QTreeWidget::itemChanged, this, &SatelliteDialog::ShowCount);
+  QWidget* left = BuildSatelliteList();
+  BuildRows();
   lists_ = new QSplitter(this);
   lists_->addWidget(left);
   lists_->addWidget(rows_);
   lists_->setStretchFactor(1, 1);
 
-  auto* choices = new QHBoxLayout;
-  choices->addWidget(new QLabel(tr("DiSEqC input:"), this));
-  diseqc_ = new QButtonGroup(this);
-  for (int input = 0; input < 2; ++input) {
-    auto* option = new QRadioButton(transponders::kDiseqcTexts[input], this);
-    option->setObjectName(QString("OptDiseqc") + transponders::kDiseqcTexts[input]);
-    option->setChecked(input == 0);
-    diseqc_->addButton(option, input);
-    choices->addWidget(option);
-  }
-  choices->addSpacing(24);
-  auto* fec_label = new QLabel(tr("FEC for rows the list cannot store as written:"), this);
-  choices->addWidget(fec_label);
-  fec_default_ = new QComboBox(this);
-  fec_default_->setObjectName("CboFecDefault");
-  fec_label->setBuddy(fec_default_);
-  for (const char* fec : transponders::kFecTexts) fec_default_->addItem(fec);
-  fec_default_->setCurrentIndex(satellites::kFecDefault);
-  choices->addWidget(fec_default_);
-  choices->addStretch(1);
-  connect(diseqc_, &QButtonGroup::idClicked, this, &SatelliteDialog::ShowRows);
-  connect(fec_default_, &QComboBox::currentIndexChanged, this, &SatelliteDialog::ShowRows);
+  QHBoxLayout* choices = BuildChoices();
 
   count_ = new QLabel(this);
   count_->setObjectName("LblChosen");
@@ -143,6 +91,74 @@ SatelliteDialog::SatelliteDialog(const editing::ListDocument& document, Settings
   layout->activate();  // the splitter's width, for the satellites' columns
   ShowSatellites();
   find_->setFocus();
+}
+
+QWidget* SatelliteDialog::BuildSatelliteList() {
+  auto* left = new QWidget(this);
+  find_ = new QLineEdit(left);
+  find_->setObjectName("SatelliteFind");
+  find_->setAccessibleName(tr("Find satellite"));
+  find_->setPlaceholderText(tr("Name or position"));
+  AddClearButton(find_);
+  connect(find_, &QLineEdit::textChanged, this, &SatelliteDialog::OnFind);
+  // Enter picks the first satellite found instead of pressing Add.
+  find_->installEventFilter(this);
+  satellite_list_ = new QTreeWidget(left);
+  satellite_list_->setObjectName("SatelliteList");
+  satellite_list_->setAccessibleName(tr("Satellites"));
+  satellite_list_->setRootIsDecorated(false);
+  satellite_list_->setHeaderLabels({tr("Satellite"), tr("Position"), tr("Rows")});
+  connect(satellite_list_, &QTreeWidget::currentItemChanged, this, &SatelliteDialog::OnSatellite);
+  auto* left_layout = new QVBoxLayout(left);
+  left_layout->setContentsMargins(0, 0, 0, 0);
+  left_layout->addWidget(find_);
+  left_layout->addWidget(satellite_list_);
+
+  return left;
+}
+
+// The rows of the satellite chosen, one a transponder of its table.
+void SatelliteDialog::BuildRows() {
+  rows_ = new QTreeWidget(this);
+  rows_->setObjectName("SatelliteRows");
+  rows_->setAccessibleName(tr("Transponders of the satellite"));
+  rows_->setRootIsDecorated(false);
+  // The fields' headings as the editor and the CSV name them; polarisation shortened to fit.
+  const auto heading = [](TransponderField field) {
+    return MessageText(common::HeadingOf(transponders::InfoOf(field)));
+  };
+  rows_->setHeaderLabels(
+      {tr("Line"), heading(TransponderField::kKhz), heading(TransponderField::kBand), tr("Pol."),
+       heading(TransponderField::kSr), heading(TransponderField::kFec), tr("Note")});
+  for (int c = kKhz; c < kNote; ++c) rows_->headerItem()->setTextAlignment(c, Qt::AlignRight);
+  connect(rows_, &QTreeWidget::itemChanged, this, &SatelliteDialog::ShowCount);
+}
+
+// The DiSEqC input and the FEC default the rows are fitted with.
+QHBoxLayout* SatelliteDialog::BuildChoices() {
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(new QLabel(tr("DiSEqC input:"), this));
+  diseqc_ = new QButtonGroup(this);
+  for (int input = 0; input < 2; ++input) {
+    auto* option = new QRadioButton(transponders::kDiseqcTexts[input], this);
+    option->setObjectName(QString("OptDiseqc") + transponders::kDiseqcTexts[input]);
+    option->setChecked(input == 0);
+    diseqc_->addButton(option, input);
+    choices->addWidget(option);
+  }
+  choices->addSpacing(24);
+  auto* fec_label = new QLabel(tr("FEC for rows the list cannot store as written:"), this);
+  choices->addWidget(fec_label);
+  fec_default_ = new QComboBox(this);
+  fec_default_->setObjectName("CboFecDefault");
+  fec_label->setBuddy(fec_default_);
+  for (const char* fec : transponders::kFecTexts) fec_default_->addItem(fec);
+  fec_default_->setCurrentIndex(satellites::kFecDefault);
+  choices->addWidget(fec_default_);
+  choices->addStretch(1);
+  connect(diseqc_, &QButtonGroup::idClicked, this, &SatelliteDialog::ShowRows);
+  connect(fec_default_, &QComboBox::currentIndexChanged, this, &SatelliteDialog::ShowRows);
+  return choices;
 }
 
 bool SatelliteDialog::eventFilter(QObject* watched, QEvent* event) {

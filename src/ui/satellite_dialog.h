@@ -13,6 +13,7 @@
 class QButtonGroup;
 class QComboBox;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QSplitter;
@@ -39,6 +40,9 @@ class SatelliteDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* BuildSatelliteList();
+  void BuildRows();
+  QHBoxLayout* BuildChoices();
   void ShowSatellites();
   void OnFind();
   void OnSatellite();
