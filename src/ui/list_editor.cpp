@@ -119,15 +119,9 @@ ListEditor::ListEditor(editing::ListDocument& document, common::Frontend& fronte
   ApplySettings();
 }
 
-QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* name,
-                               const QString& find_name, const QString& list_name) {
-  auto* page = new QWidget(this);
-  side.model = model;
-  auto* proxy = new FindFilter(page);
-  proxy->setSourceModel(model);
-  proxy->setDynamicSortFilter(false);
-  side.proxy = proxy;
-  side.info = new QLabel(page);
+// The list's label, the transponders' Add from satellite, and the find box.
+QHBoxLayout* ListEditor::BuildFindBar(Side& side, QWidget* page, const char* name,
+                                      const QString& find_name) {
   side.find = new QLineEdit(page);
   side.find->setObjectName(QString(name) + "Find");
   side.find->setAccessibleName(find_name);
@@ -155,6 +149,40 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   top->addWidget(label);
   top->addWidget(side.find);
 
+  return top;
+}
+
+void ListEditor::SetUpTable(QTableView* view) {
+  view->setSortingEnabled(false);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                        QAbstractItemView::AnyKeyPressed);
+  view->setDragEnabled(true);
+  view->setAcceptDrops(true);
+  view->setDropIndicatorShown(true);
+  view->setDragDropMode(QAbstractItemView::InternalMove);
+  view->setDefaultDropAction(Qt::MoveAction);
+  view->setDragDropOverwriteMode(false);
+  view->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
+  view->installEventFilter(this);    // keys that choose rows with gaps
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->horizontalHeader()->setStretchLastSection(false);
+  view->horizontalHeader()->setSectionsClickable(false);
+}
+
+QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* name,
+                               const QString& find_name, const QString& list_name) {
+  auto* page = new QWidget(this);
+  side.model = model;
+  auto* proxy = new FindFilter(page);
+  proxy->setSourceModel(model);
+  proxy->setDynamicSortFilter(false);
+  side.proxy = proxy;
+  side.info = new QLabel(page);
+  QHBoxLayout* top = BuildFindBar(side, page, name, find_name);
+
   QTableView* view = side.view = new QTableView(page);
   view->setObjectName(name);
   view->setAccessibleName(list_name);
@@ -175,23 +203,7 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
             status_->setText(said);
           });
   view->setItemDelegate(delegate);
-  view->setSortingEnabled(false);
-  view->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                        QAbstractItemView::AnyKeyPressed);
-  view->setDragEnabled(true);
-  view->setAcceptDrops(true);
-  view->setDropIndicatorShown(true);
-  view->setDragDropMode(QAbstractItemView::InternalMove);
-  view->setDefaultDropAction(Qt::MoveAction);
-  view->setDragDropOverwriteMode(false);
-  view->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
-  view->installEventFilter(this);    // keys that choose rows with gaps
-  view->verticalHeader()->hide();
-  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-  view->horizontalHeader()->setStretchLastSection(false);
-  view->horizontalHeader()->setSectionsClickable(false);
+  SetUpTable(view);
 
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(top);
@@ -199,13 +211,8 @@ QWidget* ListEditor::BuildSide(Side& side, ListTableModel* model, const char* na
   return page;
 }
 
-void ListEditor::BuildActions(const QList<QAction*>& history) {
-  QMenu* menu = menuBar()->addMenu(tr("&Edit"));
-  menu->setObjectName("menuEditorEdit");
-  QToolBar* bar = addToolBar(tr("Edit"));
-  bar->setObjectName("EditorToolBar");
-  bar->setMovable(false);
-  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+// The main window's Undo and Redo, here too.
+void ListEditor::AddHistoryActions(QMenu* menu, QToolBar* bar, const QList<QAction*>& history) {
   // Fixed captions keep the buttons still; the step to be undone is in the tooltip.
   const QString captions[] = {tr("&Undo"), tr("&Redo")};
   for (int i = 0; i < history.size() && i < 2; ++i) {
@@ -224,6 +231,40 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
     bar->addAction(act);
     menu->addAction(act);
   }
+}
+
+void ListEditor::AddSortMenu(QMenu* menu, QToolBar* bar) {
+  auto* sort_menu = new QMenu(tr("&Sort by"), this);
+  sort_menu->setObjectName("menuSort");
+  const std::pair<common::Wording, editing::SortKey> keys[] = {
+      {channels::InfoOf(channels::ChannelField::kName).heading, editing::SortKey::kName},
+      {channels::InfoOf(channels::ChannelField::kSid).heading, editing::SortKey::kSid},
+      {transponders::InfoOf(transponders::TransponderField::kKhz).heading,
+       editing::SortKey::kFrequency}};
+  for (const auto& [heading, key] : keys) {
+    QAction* act = sort_menu->addAction("&" + MessageText(common::Say(heading)));
+    act->setObjectName(QString("actSortBy") + heading.english);
+    connect(act, &QAction::triggered, this, [this, key = key] { OnSort(key); });
+  }
+  sort_ = sort_menu->menuAction();
+  sort_->setText(tr("&Sort by\u2026"));
+  sort_->setObjectName("actSortBy");
+  sort_->setStatusTip(tr("Put the channels in order by name, SID or frequency, as one step"));
+  bar->addAction(sort_);
+  menu->addAction(sort_);
+  if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(sort_))) {
+    button->setPopupMode(QToolButton::InstantPopup);
+  }
+}
+
+void ListEditor::BuildActions(const QList<QAction*>& history) {
+  QMenu* menu = menuBar()->addMenu(tr("&Edit"));
+  menu->setObjectName("menuEditorEdit");
+  QToolBar* bar = addToolBar(tr("Edit"));
+  bar->setObjectName("EditorToolBar");
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  AddHistoryActions(menu, bar, history);
   bar->addSeparator();
   menu->addSeparator();
   const auto action = [&](const char* name, const QString& text, const QKeySequence& keys,
@@ -255,27 +296,7 @@ void ListEditor::BuildActions(const QList<QAction*>& history) {
          [this] { OnMove(1); });
   bar->addSeparator();
   menu->addSeparator();
-  auto* sort_menu = new QMenu(tr("&Sort by"), this);
-  sort_menu->setObjectName("menuSort");
-  const std::pair<common::Wording, editing::SortKey> keys[] = {
-      {channels::InfoOf(channels::ChannelField::kName).heading, editing::SortKey::kName},
-      {channels::InfoOf(channels::ChannelField::kSid).heading, editing::SortKey::kSid},
-      {transponders::InfoOf(transponders::TransponderField::kKhz).heading,
-       editing::SortKey::kFrequency}};
-  for (const auto& [heading, key] : keys) {
-    QAction* act = sort_menu->addAction("&" + MessageText(common::Say(heading)));
-    act->setObjectName(QString("actSortBy") + heading.english);
-    connect(act, &QAction::triggered, this, [this, key = key] { OnSort(key); });
-  }
-  sort_ = sort_menu->menuAction();
-  sort_->setText(tr("&Sort by\u2026"));
-  sort_->setObjectName("actSortBy");
-  sort_->setStatusTip(tr("Put the channels in order by name, SID or frequency, as one step"));
-  bar->addAction(sort_);
-  menu->addAction(sort_);
-  if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(sort_))) {
-    button->setPopupMode(QToolButton::InstantPopup);
-  }
+  AddSortMenu(menu, bar);
   // The button that shows the actions a narrow window has no room for.
   if (auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button")) {
     more->setAccessibleName(tr("More actions"));

@@ -11,12 +11,15 @@
 #include "ui/list_table_model.h"
 
 class QAction;
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QSortFilterProxyModel;
 class QTableView;
 class QTabWidget;
+class QToolBar;
 
 namespace chanforge::ui {
 
@@ -61,9 +64,13 @@ class ListEditor : public QMainWindow {
   };
 
   // find_name and list_name: what screen readers call the side's find box and table.
+  QHBoxLayout* BuildFindBar(Side& side, QWidget* page, const char* name, const QString& find_name);
+  void SetUpTable(QTableView* view);
   QWidget* BuildSide(Side& side, ListTableModel* model, const char* name, const QString& find_name,
                      const QString& list_name);
   void BuildActions(const QList<QAction*>& history);
+  void AddHistoryActions(QMenu* menu, QToolBar* bar, const QList<QAction*>& history);
+  void AddSortMenu(QMenu* menu, QToolBar* bar);
   void Refresh();
   // Keeps the selection on the records it was on before a change moved them.
   void Follow(Side& side);

@@ -133,6 +133,8 @@ class MainWindow : public QMainWindow {
   // Export, Import, Print and the recent files in the File menu; tooltips and the Tab order.
   void BuildExchangeMenus(QMenu* file);
   void AddComforts();
+  void AddTips();
+  void SetTabOrder();
   // The CSV file to export to or import from, after the check that an image is loaded.
   std::string ChooseCsvFile(common::ListKind list, common::FileDialogKind dialog);
   void OnExportCsv(common::ListKind list);

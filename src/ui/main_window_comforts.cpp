@@ -172,6 +172,11 @@ void MainWindow::OnApplyOrder() {
 }
 
 void MainWindow::AddComforts() {
+  AddTips();
+  SetTabOrder();
+}
+
+void MainWindow::AddTips() {
   const std::pair<const char*, const char*> tips[] = {
       {"CmdLoad", QT_TR_NOOP("Load a flash image file")},
       {"CmdSave", QT_TR_NOOP("Save the flash image to its file")},
@@ -219,6 +224,9 @@ void MainWindow::AddComforts() {
   for (const auto& [name, tip] : status_tips) {
     if (auto* act = findChild<QAction*>(name)) act->setStatusTip(tr(tip));
   }
+}
+
+void MainWindow::SetTabOrder() {
   // Left column first, then the right one, each from top to bottom.
   const char* const order[] = {
       "CmdLoad",    "CmdSave",   "List1",     "Option1",     "Option2", "CmdBlRead", "CmdBlkSave",

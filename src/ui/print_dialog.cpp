@@ -58,11 +58,8 @@ views::PrintChoices SavedPrintChoices(const SettingsStore& settings) {
   return choices;
 }
 
-PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
-  setObjectName("PrintOptions");
-  setWindowTitle(target == Target::kPdf ? tr("Export PDF") : tr("Print"));
-  const views::PrintChoices saved = SavedPrintChoices(settings);
+// The columns to print, checked and in their order, with the buttons that move one.
+QVBoxLayout* PrintDialog::BuildColumns(const views::PrintChoices& saved) {
   columns_ = new QListWidget(this);
   columns_->setObjectName("PrintColumns");
   columns_->setDragDropMode(QAbstractItemView::InternalMove);
@@ -94,6 +91,23 @@ PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent
   moves->addWidget(mover("PrintColumnUp", tr("&Up"), -1));
   moves->addWidget(mover("PrintColumnDown", tr("&Down"), 1));
   moves->addStretch();
+  auto* columns = new QVBoxLayout;
+  auto* label = new QLabel(tr("&Columns (check, and drag or move into order):"), this);
+  label->setBuddy(columns_);
+  columns->addWidget(label);
+  auto* list_and_moves = new QHBoxLayout;
+  list_and_moves->addWidget(columns_);
+  list_and_moves->addLayout(moves);
+  columns->addLayout(list_and_moves);
+  return columns;
+}
+
+PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+  setObjectName("PrintOptions");
+  setWindowTitle(target == Target::kPdf ? tr("Export PDF") : tr("Print"));
+  const views::PrintChoices saved = SavedPrintChoices(settings);
+  QVBoxLayout* columns = BuildColumns(saved);
   group_ =
       Choice(this, "PrintGroup", {tr("Not grouped"), tr("By DiSEqC input"), tr("By transponder")},
              int(saved.group));
@@ -108,14 +122,6 @@ PrintDialog::PrintDialog(Target target, SettingsStore& settings, QWidget* parent
   } else {
     paper_->hide();
   }
-  auto* columns = new QVBoxLayout;
-  auto* label = new QLabel(tr("&Columns (check, and drag or move into order):"), this);
-  label->setBuddy(columns_);
-  columns->addWidget(label);
-  auto* list_and_moves = new QHBoxLayout;
-  list_and_moves->addWidget(columns_);
-  list_and_moves->addLayout(moves);
-  columns->addLayout(list_and_moves);
   auto* body = new QHBoxLayout;
   body->addLayout(columns);
   body->addLayout(form);

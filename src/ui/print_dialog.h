@@ -15,6 +15,7 @@
 class QComboBox;
 class QListWidget;
 class QMenu;
+class QVBoxLayout;
 
 namespace chanforge::ui {
 
@@ -33,6 +34,7 @@ class PrintDialog : public QDialog {
   void accept() override;
 
  private:
+  QVBoxLayout* BuildColumns(const views::PrintChoices& saved);
   SettingsStore& settings_;
   QListWidget* columns_;
   QComboBox* group_;
