@@ -100,6 +100,8 @@ class TcsTextFormat : public common::ListTextFormat {
     }
   }
 
+  std::int64_t formatted() const override { return formatted_; }
+
  private:
   common::TextEncoding encoding_;
   std::int64_t scanned_ = 0;
@@ -111,22 +113,16 @@ class TcsTextFormat : public common::ListTextFormat {
 
 }  // namespace
 
-common::Outcome ConvertTcsToText(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text,
-                                 common::TextEncoding encoding) {
+common::Converted ConvertTcsToText(common::Frontend& frontend, common::Files& files,
+                                   const std::string& binary, const std::string& text,
+                                   common::TextEncoding encoding) {
   TcsTextFormat format(encoding);
   return common::ConvertBinaryToText(frontend, files, binary, text, "TCS", format);
 }
 
-common::Outcome ConvertTextToTcs(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text,
-                                 common::TextEncoding* read_as) {
-  return common::ConvertTextToBinary(frontend, files, binary, text, TcsTextReader(), 0, read_as);
-}
-
-std::int64_t CountTcsFileRecords(common::Files& files, const std::string& binary) {
-  return std::max<std::int64_t>(files.SizeOf(binary), 0) /
-         static_cast<std::int64_t>(kTcsRecordSize);
+common::Converted ConvertTextToTcs(common::Frontend& frontend, common::Files& files,
+                                   const std::string& binary, const std::string& text) {
+  return common::ConvertTextToBinary(frontend, files, binary, text, TcsTextReader(), 0);
 }
 
 std::unique_ptr<common::ListTextFormat> MakeTcsTextFormat() {

@@ -11,16 +11,12 @@
 namespace chanforge::channels {
 
 // encoding: how the text holds the names' bytes; one byte a character keeps them as stored.
-common::Outcome ConvertTcsToText(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text,
-                                 common::TextEncoding encoding = common::TextEncoding::kLatin1);
-// read_as, when given, receives how the text was read (UTF-8 is found, not chosen).
-common::Outcome ConvertTextToTcs(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text,
-                                 common::TextEncoding* read_as = nullptr);
-
-// The channels a binary list file holds, as its text shows them: one a record.
-std::int64_t CountTcsFileRecords(common::Files& files, const std::string& binary);
+common::Converted ConvertTcsToText(common::Frontend& frontend, common::Files& files,
+                                   const std::string& binary, const std::string& text,
+                                   common::TextEncoding encoding = common::TextEncoding::kLatin1);
+// How the text was read is found, not chosen: the result says it.
+common::Converted ConvertTextToTcs(common::Frontend& frontend, common::Files& files,
+                                   const std::string& binary, const std::string& text);
 
 // The text lines of a binary list file, piece by piece, as the conversion writes them.
 std::unique_ptr<common::ListTextFormat> MakeTcsTextFormat();

@@ -49,12 +49,11 @@ struct Args {
 };
 
 // A text read as UTF-8 is said: its characters became the list's bytes.
-int Converted(ConsoleFrontend& ui, common::Outcome outcome, const std::string& text,
-              common::TextEncoding read_as) {
-  if (outcome == common::Outcome::kDone && read_as == common::TextEncoding::kUtf8) {
+int FromText(ConsoleFrontend& ui, const common::Converted& converted, const std::string& text) {
+  if (converted == common::Outcome::kDone && converted.read_as == common::TextEncoding::kUtf8) {
     ui.ShowMessage(common::MessageKind::kNotice, "Read " + text + " as UTF-8 text");
   }
-  return ExitStatus(outcome);
+  return ExitStatus(converted.outcome);
 }
 
 // The binary file first or the text file first, in the order the conversion reads them.
@@ -79,18 +78,17 @@ constexpr Subcommand kTextFileCommands[] = {
                         "Write the text as UTF-8, for an editor that reads it so (it reads back "
                         "the same)");
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return ExitStatus(channels::ConvertTcsToText(
-             ui, files, a->bin, a->txt,
-             a->utf8 ? common::TextEncoding::kUtf8 : common::TextEncoding::kLatin1));
+         return ExitStatus(channels::ConvertTcsToText(ui, files, a->bin, a->txt,
+                                                      a->utf8 ? common::TextEncoding::kUtf8
+                                                              : common::TextEncoding::kLatin1)
+                               .outcome);
        };
      }},
     {"txt2tcs", "Convert a TCS text file to binary",
      [](CLI::App& command) -> Handler {
        auto a = AddFiles(command, "TCS", FileOrder::kTextFirst);
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         common::TextEncoding read_as{};
-         return Converted(ui, channels::ConvertTextToTcs(ui, files, a->bin, a->txt, &read_as),
-                          a->txt, read_as);
+         return FromText(ui, channels::ConvertTextToTcs(ui, files, a->bin, a->txt), a->txt);
        };
      }},
     {"tpt2txt", "Convert a TPT binary file to text",
@@ -98,7 +96,8 @@ constexpr Subcommand kTextFileCommands[] = {
        auto a = AddFiles(command, "TPT", FileOrder::kBinaryFirst);
        command.add_flag("--declink", a->dec_link, "Leave out the DiSEqC column");
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         return ExitStatus(transponders::ConvertTptToText(ui, files, a->bin, a->txt, a->Layout()));
+         return ExitStatus(
+             transponders::ConvertTptToText(ui, files, a->bin, a->txt, a->Layout()).outcome);
        };
      }},
     {"txt2tpt", "Convert a TPT text file to binary",
@@ -109,12 +108,10 @@ constexpr Subcommand kTextFileCommands[] = {
        AddDiseqc(command, a->diseqc, "DiSEqC input of the lines that leave it out, with --declink")
            ->needs(dec_link);
        return [a](ConsoleFrontend& ui, common::Files& files) {
-         common::TextEncoding read_as{};
-         const bool diseqc_b = IsDiseqcB(a->diseqc);
-         return Converted(ui,
-                          transponders::ConvertTextToTpt(ui, files, a->bin, a->txt, a->Layout(),
-                                                         diseqc_b, &read_as),
-                          a->txt, read_as);
+         return FromText(ui,
+                         transponders::ConvertTextToTpt(ui, files, a->bin, a->txt, a->Layout(),
+                                                        IsDiseqcB(a->diseqc)),
+                         a->txt);
        };
      }},
     {"view", "Print a list file as the list viewer shows it",

@@ -244,9 +244,9 @@ bool StreamListFile(Files& files, const std::string& name, ListTextFormat& forma
   return error.empty();
 }
 
-Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
-                            const std::string& text, const std::string& kind,
-                            ListTextFormat& format) {
+Converted ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
+                              const std::string& text, const std::string& kind,
+                              ListTextFormat& format) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, files, binary, text);
       confirmed != Outcome::kDone) {
     return confirmed;
@@ -293,7 +293,8 @@ Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string&
       status != PieceStatus::kDone) {
     return failed(status, read);
   }
-  return CommitOrReport(frontend, *writer, text) ? Outcome::kDone : Outcome::kFailed;
+  if (!CommitOrReport(frontend, *writer, text)) return Outcome::kFailed;
+  return {Outcome::kDone, format.formatted()};
 }
 
 namespace {
@@ -365,6 +366,7 @@ class LinesToRecords {
   }
 
   std::size_t written() const { return written_; }
+  std::int64_t records() const { return static_cast<std::int64_t>(record_number_); }
   // Null when every line reads back as written.
   std::optional<Message> Question() const {
     if (unstored_.empty()) return {};
@@ -396,9 +398,9 @@ class LinesToRecords {
 
 }  // namespace
 
-Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string& binary,
-                            const std::string& text, const ListTextReader& reader,
-                            std::size_t minimum_size, TextEncoding* read_as) {
+Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::string& binary,
+                              const std::string& text, const ListTextReader& reader,
+                              std::size_t minimum_size) {
   if (const Outcome confirmed = ConfirmSourceAndTarget(frontend, files, text, binary);
       confirmed != Outcome::kDone) {
     return confirmed;
@@ -431,8 +433,7 @@ Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string&
   }
   frontend.ShowStatus(Say(kWritingStatus, {Value(binary)}));
   if (!CommitOrReport(frontend, *writer, binary)) return Outcome::kFailed;
-  if (read_as) *read_as = encoding;
-  return Outcome::kDone;
+  return {Outcome::kDone, lines.records(), encoding};
 }
 
 }  // namespace chanforge::common

@@ -69,6 +69,21 @@ class ListTextFormat {
   virtual Message RoundTripProblem() const { return {}; }
   // Second pass: appends the lines of these records, each ended by CR LF.
   virtual void Format(std::string_view records, std::string& out) = 0;
+  // The records formatted so far: those the text shows.
+  virtual std::int64_t formatted() const = 0;
+};
+
+// What a conversion did: how it ended, how many records it converted (those the text shows)
+// and, from a text, how the text was read. It compares as its outcome.
+struct Converted {
+  Converted(Outcome ended = Outcome::kFailed, std::int64_t converted = 0,
+            TextEncoding read = TextEncoding::kLatin1)
+      : outcome(ended), records(converted), read_as(read) {}
+  bool operator==(Outcome other) const { return outcome == other; }
+
+  Outcome outcome;
+  std::int64_t records;
+  TextEncoding read_as;
 };
 
 // How reading a binary list file in pieces ended.
@@ -93,9 +108,9 @@ bool StreamListFile(Files& files, const std::string& name, ListTextFormat& forma
 // The steps both binary-to-text conversions share. kind names the list in the status
 // ("TCS"). Asks before writing a text that will not convert back, a part record at the end
 // included.
-Outcome ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
-                            const std::string& text, const std::string& kind,
-                            ListTextFormat& format);
+Converted ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
+                              const std::string& text, const std::string& kind,
+                              ListTextFormat& format);
 
 // How one list kind reads its text lines (each one's characters as Latin-1 bytes).
 class ListTextReader {
@@ -122,10 +137,10 @@ struct UnstoredLine {
 };
 
 // The steps both text-to-binary conversions share. The binary is padded with zero bytes up
-// to minimum_size. read_as, when given, receives how the text was read.
-Outcome ConvertTextToBinary(Frontend& frontend, Files& files, const std::string& binary,
-                            const std::string& text, const ListTextReader& reader,
-                            std::size_t minimum_size, TextEncoding* read_as = nullptr);
+// to minimum_size.
+Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::string& binary,
+                              const std::string& text, const ListTextReader& reader,
+                              std::size_t minimum_size);
 
 // "2 lines of F will not be stored as written:", then for each listed line its reason, the
 // line as written and as it reads back, "and N more" for the rest, and "Convert anyway ?".

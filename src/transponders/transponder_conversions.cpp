@@ -110,6 +110,8 @@ class TptTextFormat : public common::ListTextFormat {
     }
   }
 
+  std::int64_t formatted() const override { return static_cast<std::int64_t>(formatted_); }
+
  private:
   common::TptLayout layout_;
   std::size_t scanned_ = 0;
@@ -121,24 +123,18 @@ class TptTextFormat : public common::ListTextFormat {
 
 }  // namespace
 
-common::Outcome ConvertTptToText(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text,
-                                 common::TptLayout layout) {
+common::Converted ConvertTptToText(common::Frontend& frontend, common::Files& files,
+                                   const std::string& binary, const std::string& text,
+                                   common::TptLayout layout) {
   TptTextFormat format(layout);
   return common::ConvertBinaryToText(frontend, files, binary, text, "TPT", format);
 }
 
-common::Outcome ConvertTextToTpt(common::Frontend& frontend, common::Files& files,
-                                 const std::string& binary, const std::string& text,
-                                 common::TptLayout layout, bool diseqc_b,
-                                 common::TextEncoding* read_as) {
+common::Converted ConvertTextToTpt(common::Frontend& frontend, common::Files& files,
+                                   const std::string& binary, const std::string& text,
+                                   common::TptLayout layout, bool diseqc_b) {
   return common::ConvertTextToBinary(frontend, files, binary, text, TptTextReader(layout, diseqc_b),
-                                     kTptFileMinimumSize, read_as);
-}
-
-std::int64_t CountTptFileRecords(common::Files& files, const std::string& binary) {
-  const common::ReadResult read = files.ReadPrefix(binary, 16 * common::kMiB);
-  return static_cast<std::int64_t>(FormatTptLines(read.bytes, common::TptLayout::kFull).size());
+                                     kTptFileMinimumSize);
 }
 
 std::unique_ptr<common::ListTextFormat> MakeTptTextFormat(common::TptLayout layout) {

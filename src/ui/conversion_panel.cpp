@@ -100,15 +100,11 @@ void ConversionPanel::NameControls(QAbstractButton* binary_button, QAbstractButt
 void ConversionPanel::Run(const Conversion& conversion, const QLineEdit* made) {
   const std::string binary = binary_edit_->text().toStdString();
   const std::string text = text_edit_->text().toStdString();
-  common::TextEncoding read_as = common::TextEncoding::kLatin1;
-  const common::Outcome outcome = conversion(frontend_, binary, text, options(), read_as);
+  const common::Converted result = conversion(frontend_, binary, text, options());
   emit converted();
-  if (outcome == common::Outcome::kDone) {
-    const std::int64_t records = layout_.list == common::ListKind::kChannels
-                                     ? channels::CountTcsFileRecords(files_, binary)
-                                     : transponders::CountTptFileRecords(files_, binary);
-    emit done(MessageText(views::ConversionDoneText(layout_.list, records,
-                                                    made == text_edit_ ? text : binary, read_as)));
+  if (result == common::Outcome::kDone) {
+    emit done(MessageText(views::ConversionDoneText(
+        layout_.list, result.records, made == text_edit_ ? text : binary, result.read_as)));
   }
 }
 

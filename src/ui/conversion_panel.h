@@ -44,16 +44,15 @@ struct ConversionPanelLayout {
   PanelBox box;
 };
 
-// A conversion with the frame's choices; read_as receives how a text was read.
-using Conversion = std::function<common::Outcome(
-    common::Frontend&, const std::string& binary, const std::string& text,
-    const common::TextOptions& options, common::TextEncoding& read_as)>;
+// A conversion with the frame's choices.
+using Conversion =
+    std::function<common::Converted(common::Frontend&, const std::string& binary,
+                                    const std::string& text, const common::TextOptions& options)>;
 
 class ConversionPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  // files: the disk the conversions write to, where a converted list's records are counted.
   ConversionPanel(const ConversionPanelLayout& layout, common::Frontend& frontend,
                   common::Files& files, Conversion to_text, Conversion to_binary, QWidget* parent);
 

@@ -286,12 +286,12 @@ void MainWindow::BuildConversionPanels(QWidget* central, const Twips& tw) {
        "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, PanelBox::kUtf8Text},
       *frontend_, files_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
-             const common::TextOptions& options, common::TextEncoding&) {
+             const common::TextOptions& options) {
         return channels::ConvertTcsToText(f, files_, bin, txt, options.encoding);
       },
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
-             const common::TextOptions&, common::TextEncoding& read_as) {
-        return channels::ConvertTextToTcs(f, files_, bin, txt, &read_as);
+             const common::TextOptions&) {
+        return channels::ConvertTextToTcs(f, files_, bin, txt);
       },
       central);
   channel_panel_->setGeometry(tw(6000, 0, 3855, 2055));
@@ -300,13 +300,13 @@ void MainWindow::BuildConversionPanels(QWidget* central, const Twips& tw) {
        "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, PanelBox::kDecLink},
       *frontend_, files_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
-             const common::TextOptions& options, common::TextEncoding&) {
+             const common::TextOptions& options) {
         return transponders::ConvertTptToText(f, files_, bin, txt, options.layout);
       },
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
-             const common::TextOptions& options, common::TextEncoding& read_as) {
-        return transponders::ConvertTextToTpt(f, files_, bin, txt, options.layout, options.diseqc_b,
-                                              &read_as);
+             const common::TextOptions& options) {
+        return transponders::ConvertTextToTpt(f, files_, bin, txt, options.layout,
+                                              options.diseqc_b);
       },
       central);
   transponder_panel_->setGeometry(tw(6000, 2160, 3855, 1935));

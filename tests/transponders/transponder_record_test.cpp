@@ -213,13 +213,13 @@ TEST(ConvertTpt, RoundTripAndTheDecLinkLayoutsInput) {
   TempDir dir;
   const std::string list = testing::ThreeTransponders();  // the first on DiSEqC B
   const std::string bin = dir.Write("TPT", list);
-  EXPECT_EQ(CountTptFileRecords(dir.disk, bin), 3);  // the padding's empty records left out
   ScriptedFrontend ui;
   ui.Answer(true);  // replacing TPT
-  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("t.txt"), kFull), Outcome::kDone);
+  // Converted and counted: the padding's empty records left out.
+  ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("t.txt"), kFull).records, 3);
   EXPECT_EQ(TempDir::Read(dir.Path("t.txt")).substr(0, 48), kLine + " B\r\n");
   EXPECT_EQ(ui.statuses[1], "Converting TPT...");
-  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("t.txt"), kFull), Outcome::kDone);
+  ASSERT_EQ(ConvertTextToTpt(ui, dir.disk, bin, dir.Path("t.txt"), kFull).records, 3);
   EXPECT_EQ(TempDir::Read(bin), list);
   ui.Answer(true).Answer(true).Answer(true);  // losing B; replacing TPT twice
   ASSERT_EQ(ConvertTptToText(ui, dir.disk, bin, dir.Path("d.txt"), kDecLink), Outcome::kDone);
@@ -342,15 +342,15 @@ TEST(TextRoad, Utf8TextReadsByCharacter) {
   for (const std::string& line : channels::FormatTcsLines(list)) text += line + "\r\n";
   const std::string utf8 = common::Latin1ToUtf8(text);
   ScriptedFrontend ui;
-  common::TextEncoding read_as{};
   for (const std::string name : {"latin1", "utf8", "utf8-bom"}) {
     const std::string file = dir.Write(name, name[0] == 'l'    ? text
                                              : name.size() > 4 ? "\xEF\xBB\xBF" + utf8
                                                                : utf8);
-    EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.disk, dir.Path(name + ".bin"), file, &read_as),
-              Outcome::kDone);
+    const common::Converted done =
+        channels::ConvertTextToTcs(ui, dir.disk, dir.Path(name + ".bin"), file);
+    EXPECT_EQ(done, Outcome::kDone);
     EXPECT_TRUE(TempDir::Read(dir.Path(name + ".bin")) == list) << name;
-    EXPECT_EQ(read_as,
+    EXPECT_EQ(done.read_as,
               name[0] == 'l' ? common::TextEncoding::kLatin1 : common::TextEncoding::kUtf8);
   }
   EXPECT_EQ(channels::ConvertTcsToText(ui, dir.disk, dir.Path("utf8.bin"), dir.Path("w.txt"),

@@ -112,6 +112,7 @@ TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   ui_.Answer(true);  // TCS is replaced
   Click("CmdTxt2TCS");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS")), list);
+  EXPECT_EQ(Get<QLabel>("StatusText")->text(), "Converted 1 channels to TCS (read as UTF-8)");
   EXPECT_TRUE(Window().close());
   EXPECT_EQ(Setting("TCSTxtUtf8"), "1");
 }
