@@ -68,6 +68,7 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"&H0FFFFFFFF", 4294967295, true},
       {"&O037777777777", 4294967295, true},
       {"&H7FFFFFFF", 2147483647, true},
+      {"&H80000000", -2147483648.0, true},
       {"&HG", 0, false},
       {"&H", 0, false},
       {"&O17", 15, true},
