@@ -198,15 +198,22 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
 
 Field Shown(const char* name, std::string text) { return {name, text, text}; }
 
+// Every field of the table, in its order; a new number field shows as a number.
 Fields ChannelFields(const ChannelRecord& record, const TransponderSide& side) {
   using channels::ChannelField;
-  using channels::InfoOf;
-  Fields fields = {
-      Shown(InfoOf(ChannelField::kName).name, channels::ShownName(record)),
-      Shown(InfoOf(ChannelField::kUse).name, common::Hex2(record.use)),
-      {InfoOf(ChannelField::kTp).name, side.Label(record.tp), Number(side.Id(record.tp))}};
-  for (std::size_t w = 0; w < channels::kTcsWordCount; ++w) {
-    fields.push_back(Shown(InfoOf(channels::WordField(w)).name, Number(record.words[w])));
+  Fields fields;
+  for (std::size_t f = 0; f < channels::kChannelFieldCount; ++f) {
+    const auto field = static_cast<ChannelField>(f);
+    const char* name = channels::InfoOf(field).name;
+    if (field == ChannelField::kName) {
+      fields.push_back(Shown(name, channels::ShownName(record)));
+    } else if (field == ChannelField::kUse) {
+      fields.push_back(Shown(name, common::Hex2(record.use)));
+    } else if (field == ChannelField::kTp) {
+      fields.push_back({name, side.Label(record.tp), Number(side.Id(record.tp))});
+    } else {
+      fields.push_back(Shown(name, Number(channels::ChannelValue(record, field))));
+    }
   }
   return fields;
 }
