@@ -3502,6 +3502,13 @@ Save the changes before loading ?</source>
     </message>
 </context>
 <context>
+    <name>transponder.fec-cannot-store</name>
+    <message>
+        <source>FEC {1} can not be stored: the list stores only {2}</source>
+        <translation>FEC {1} kann nicht gespeichert werden: die Liste speichert nur {2}</translation>
+    </message>
+</context>
+<context>
     <name>transponder.fec-not-stored</name>
     <message>
         <source>FEC {1} is not one the list stores ({2})</source>

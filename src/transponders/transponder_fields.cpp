@@ -20,6 +20,10 @@ constexpr auto kKhzTooHigh =
 constexpr auto kFecNotStored =
     Wording("transponder.fec-not-stored", "FEC {1} is not one the list stores ({2})");
 constexpr auto kFecStoredAs = Wording("transponder.fec-stored-as", "FEC {1} is stored as {2}");
+// A typed value is taken as written or refused: a FEC the list would store as another is
+// refused, saying so, where a scan table's row is stored with a note.
+constexpr auto kFecCannotStore =
+    Wording("transponder.fec-cannot-store", "FEC {1} can not be stored: the list stores only {2}");
 constexpr auto kOutsideWithUnit =
     Wording("transponder.outside-unit", "{1} {2} {3} is outside {4} to {5} {3}");
 constexpr auto kAsKs = Wording("transponder.sr-as-ks", "{1}: as {2} kS/s it would be {3}");
@@ -174,9 +178,12 @@ std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_vi
   const common::FieldInfo& info = InfoOf(field);
   const Message quoted = Value(common::QuotedText(common::Latin1ToUtf8(text)));
   if (field == TransponderField::kFec) {
-    Message problem = FecProblem(text);
-    if (problem.empty()) return common::ChoiceCode(info, text);
-    refusal = Say(common::kSentence, {std::move(problem)});
+    const std::optional<std::uint8_t> code = FecCodeOf(text);
+    if (code && text == kFecTexts[*code]) return *code;
+    refusal = Say(
+        common::kSentence,
+        {code ? Say(kFecCannotStore, {Value(common::Latin1ToUtf8(text)), common::ChoicesText(info)})
+              : FecProblem(text)});
     return {};
   }
   if (!info.texts.empty()) {

@@ -772,7 +772,7 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
       {"11778000", "U", "5/6", "27",
        "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
        "stored as FEC 4/5",
-       "FEC 5/6 is stored as 4/5.", false},
+       "FEC 5/6 can not be stored: the list stores only 1/2, 2/3, 3/4 or 4/5.", false},
       {"11778000", "U", "7/8", "27",
        "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
        "stored as FEC 3/4",
