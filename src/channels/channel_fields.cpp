@@ -16,10 +16,6 @@ constexpr auto kNameEndsInBlank =
     common::Wording("channel.name-ends-in-blank",
                     "{1} {2} ends in a blank, which the list would store as a NUL: leave it out.");
 
-std::size_t WordOf(ChannelField field) {
-  return static_cast<std::size_t>(field) - static_cast<std::size_t>(ChannelField::kSid);
-}
-
 }  // namespace
 
 std::optional<ChannelField> ChannelFieldNamed(std::string_view name) {
@@ -30,16 +26,10 @@ std::optional<ChannelField> ChannelFieldNamed(std::string_view name) {
 }
 
 std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field) {
-  switch (field) {
-    case ChannelField::kName:
-      return 0;
-    case ChannelField::kUse:
-      return record.use;
-    case ChannelField::kTp:
-      return record.tp;
-    default:
-      return record.words[WordOf(field)];
-  }
+  if (field == ChannelField::kName) return 0;
+  std::array<char, kTcsRecordSize> bytes;
+  record.EncodeInto(bytes.data());
+  return common::ReadField(InfoOf(field), {bytes.data(), bytes.size()});
 }
 
 std::string_view NameText(const ChannelRecord& record) {
@@ -90,13 +80,10 @@ common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::s
                                        {common::HeadingOf(info), Value(common::Latin1ToUtf8(text)),
                                         Value(info.least), Value(info.most)})});
   }
-  if (field == ChannelField::kUse) {
-    record.use = static_cast<std::uint8_t>(*number);
-  } else if (field == ChannelField::kTp) {
-    record.tp = static_cast<std::uint8_t>(*number);
-  } else {
-    record.words[WordOf(field)] = static_cast<std::uint16_t>(*number);
-  }
+  std::array<char, kTcsRecordSize> bytes;
+  record.EncodeInto(bytes.data());
+  common::WriteField(info, bytes.data(), *number);
+  record = ChannelRecord::Decode({bytes.data(), bytes.size()});
   return {};
 }
 

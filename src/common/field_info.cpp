@@ -1,8 +1,23 @@
 #include "common/field_info.h"
 
+#include "common/coding.h"
 #include "common/text_lines.h"
 
 namespace chanforge::common {
+
+std::int64_t ReadField(const FieldInfo& info, std::string_view record) {
+  if (info.flag != 0) return (static_cast<std::uint8_t>(record[info.offset]) & info.flag) != 0;
+  return DecodeBigEndian(record.substr(info.offset, info.width));
+}
+
+void WriteField(const FieldInfo& info, char* record, std::int64_t value) {
+  if (info.flag == 0) {
+    EncodeBigEndianInto(record + info.offset, value, static_cast<int>(info.width));
+    return;
+  }
+  const auto byte = static_cast<std::uint8_t>(record[info.offset]);
+  record[info.offset] = static_cast<char>(value != 0 ? byte | info.flag : byte & ~info.flag);
+}
 
 std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view text) {
   const std::string upper = ToUpperAscii(text);

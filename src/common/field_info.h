@@ -37,7 +37,17 @@ struct FieldInfo {
   const char* unit;                    // empty when the value has none
   std::span<const char* const> texts;  // the value's texts by code, for a field of choices
   std::span<const CodeName> names;     // the named codes of a number field
+  // The bit of the byte at offset that is the field, for a field of one flag; 0 for a
+  // big-endian number over width bytes (or the name's text).
+  std::uint8_t flag = 0;
 };
+
+// A number field's value read from a record's bytes through its table entry: the flag bit
+// as 0 or 1, else the big-endian number at offset.
+std::int64_t ReadField(const FieldInfo& info, std::string_view record);
+// Writes a number field's value into a record's bytes: the flag bit set for any value but
+// 0, else width big-endian bytes.
+void WriteField(const FieldInfo& info, char* record, std::int64_t value);
 
 // A field's value refused, as every road says it (without the full stop a sentence adds):
 // "SID 70000 is outside 0 to 65535", "SID \"x\" is not a number", "FEC \"9/9\" is not 1/2,

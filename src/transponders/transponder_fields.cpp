@@ -31,34 +31,14 @@ constexpr auto kSrFraction =
     Wording("transponder.sr-fraction",
             "SR {1} is not a whole number of Msym/s: it would be stored as {2}.");
 
-constexpr std::uint8_t FlagOf(TransponderField field) {
-  return field == TransponderField::kBand           ? kFlagUpperBand
-         : field == TransponderField::kPolarisation ? kFlagHorizontal
-                                                    : kFlagDiseqcB;
-}
-
 }  // namespace
 
 std::int64_t TransponderValue(const TransponderRecord& record, TransponderField field) {
-  switch (field) {
-    case TransponderField::kKhz:
-      return record.Khz();
-    case TransponderField::kBand:
-    case TransponderField::kPolarisation:
-    case TransponderField::kDiseqc:
-      return (record.flags & FlagOf(field)) != 0 ? 1 : 0;
-    case TransponderField::kFec:
-      return record.fec;
-    case TransponderField::kTid:
-      return record.tid;
-    case TransponderField::kNid:
-      return record.nid;
-    case TransponderField::kChn:
-      return record.chn;
-    case TransponderField::kSr:
-      return record.sr;
-  }
-  return 0;
+  // The frequency is the one value two fields make: the stored Hz and the band.
+  if (field == TransponderField::kKhz) return record.Khz();
+  std::array<char, kTptRecordSize> bytes;
+  record.EncodeInto(bytes.data());
+  return common::ReadField(InfoOf(field), {bytes.data(), bytes.size()});
 }
 
 std::string TransponderText(const TransponderRecord& record, TransponderField field) {
@@ -125,21 +105,13 @@ Message FecProblem(std::string_view text) {
 
 Message SetTransponderValue(TransponderRecord& record, TransponderField field, std::int64_t value) {
   const common::FieldInfo& info = InfoOf(field);
-  switch (field) {
-    case TransponderField::kKhz:
-      // The band stays: a frequency it cannot carry is refused, as a CSV row refuses it.
-      return PutKhz(record, value, (record.flags & kFlagUpperBand) != 0);
-    case TransponderField::kBand:
-      return PutKhz(record, record.Khz(), value != 0);
-    case TransponderField::kPolarisation:
-    case TransponderField::kDiseqc:
-      record.flags = static_cast<std::uint8_t>(value != 0 ? record.flags | FlagOf(field)
-                                                          : record.flags & ~FlagOf(field));
-      return {};
-    default:
-      break;
+  // The band stays: a frequency it cannot carry is refused, as a CSV row refuses it; a band
+  // that cannot carry the frequency is refused too.
+  if (field == TransponderField::kKhz) {
+    return PutKhz(record, value, (record.flags & kFlagUpperBand) != 0);
   }
-  if (value < info.least || value > info.most) {
+  if (field == TransponderField::kBand) return PutKhz(record, record.Khz(), value != 0);
+  if (info.flag == 0 && (value < info.least || value > info.most)) {
     Message refusal =
         *info.unit ? Say(kOutsideWithUnit, {common::HeadingOf(info), Value(value), Value(info.unit),
                                             Value(info.least), Value(info.most)})
@@ -150,23 +122,10 @@ Message SetTransponderValue(TransponderRecord& record, TransponderField field, s
     }
     return Say(common::kSentence, {std::move(refusal)});
   }
-  switch (field) {
-    case TransponderField::kFec:
-      record.fec = static_cast<std::uint8_t>(value);
-      break;
-    case TransponderField::kTid:
-      record.tid = static_cast<std::uint16_t>(value);
-      break;
-    case TransponderField::kNid:
-      record.nid = static_cast<std::uint16_t>(value);
-      break;
-    case TransponderField::kChn:
-      record.chn = static_cast<std::uint8_t>(value);
-      break;
-    default:
-      record.sr = static_cast<std::uint8_t>(value);
-      break;
-  }
+  std::array<char, kTptRecordSize> bytes;
+  record.EncodeInto(bytes.data());
+  common::WriteField(info, bytes.data(), value);
+  record = TransponderRecord::Decode({bytes.data(), bytes.size()});
   return {};
 }
 

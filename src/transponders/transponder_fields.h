@@ -40,9 +40,9 @@ inline constexpr std::int64_t kKhzMost = kBandKhz[1].most;
 inline constexpr std::array<common::FieldInfo, kTransponderFieldCount> kTransponderFields = {{
     // name           heading            offset               width text column     columns base least most
     {"frequency", common::Wording("field.frequency", "Frequency"), kTptFrequencyOffset, 4, kTptFreqColumn, 8, 10, kKhzLeast, kKhzMost, "kHz", {}, {}},
-    {"band", common::Wording("field.band", "Band"), kTptFlagsOffset, 1, kTptBandColumn, 1, 0, 0, std::size(kBandTexts) - 1, "", kBandTexts, {}},
-    {"polarisation", common::Wording("field.polarisation", "Polarisation"), kTptFlagsOffset, 1, kTptPolColumn, 1, 0, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts, {}},
-    {"diseqc", common::Wording("field.diseqc", "DiSEqC"), kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts, {}},
+    {"band", common::Wording("field.band", "Band"), kTptFlagsOffset, 1, kTptBandColumn, 1, 0, 0, std::size(kBandTexts) - 1, "", kBandTexts, {}, kFlagUpperBand},
+    {"polarisation", common::Wording("field.polarisation", "Polarisation"), kTptFlagsOffset, 1, kTptPolColumn, 1, 0, 0, std::size(kPolarisationTexts) - 1, "", kPolarisationTexts, {}, kFlagHorizontal},
+    {"diseqc", common::Wording("field.diseqc", "DiSEqC"), kTptFlagsOffset, 1, kTptDiseqcColumn, 1, 0, 0, std::size(kDiseqcTexts) - 1, "", kDiseqcTexts, {}, kFlagDiseqcB},
     {"fec", common::Wording("field.fec", "FEC"), kTptFecOffset, 1, kTptFecColumn, 3, 0, 0, std::size(kFecTexts) - 1, "", kFecTexts, {}},
     {"tid", common::Wording("field.tid", "TID"), kTptTidOffset, 2, kTptTidColumn, 5, 10, 0, common::kWordMost, "", {}, {}},
     {"nid", common::Wording("field.nid", "NID"), kTptNidOffset, 2, kTptNidColumn, 5, 10, 0, common::kWordMost, "", {}, {}},
