@@ -19,6 +19,7 @@
 #include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 #include "ui_fixture.h"
+#include "views/done_texts.h"
 
 namespace chanforge::ui {
 namespace {
@@ -112,7 +113,9 @@ TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   ui_.Answer(true);  // TCS is replaced
   Click("CmdTxt2TCS");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS")), list);
-  EXPECT_EQ(Get<QLabel>("StatusText")->text(), "Converted 1 channels to TCS (read as UTF-8)");
+  EXPECT_EQ(Get<QLabel>("StatusText")->text(),  // the conversion's own count and reading
+            MessageText(views::ConversionDoneText(common::ListKind::kChannels, 1, "TCS",
+                                                  common::TextEncoding::kUtf8)));
   EXPECT_TRUE(Window().close());
   EXPECT_EQ(Setting("TCSTxtUtf8"), "1");
 }
