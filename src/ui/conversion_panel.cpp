@@ -23,9 +23,8 @@ QString SelectFile(common::Frontend& frontend, const QString& def, const QString
 }
 
 ConversionPanel::ConversionPanel(const ConversionPanelLayout& layout, common::Frontend& frontend,
-                                 common::Files& files, Conversion to_text, Conversion to_binary,
-                                 QWidget* parent)
-    : QGroupBox(layout.caption, parent), layout_(layout), frontend_(frontend), files_(files) {
+                                 Conversion to_text, Conversion to_binary, QWidget* parent)
+    : QGroupBox(layout.caption, parent), layout_(layout), frontend_(frontend) {
   setObjectName(layout.frame_name);
   const Twips tw(this);
   const auto box = [&](const char* name, const QString& text, QRect geometry) {

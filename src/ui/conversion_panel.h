@@ -54,7 +54,7 @@ class ConversionPanel : public QGroupBox {
 
  public:
   ConversionPanel(const ConversionPanelLayout& layout, common::Frontend& frontend,
-                  common::Files& files, Conversion to_text, Conversion to_binary, QWidget* parent);
+                  Conversion to_text, Conversion to_binary, QWidget* parent);
 
   QLineEdit* binary_edit() const { return binary_edit_; }
   QLineEdit* text_edit() const { return text_edit_; }
@@ -83,7 +83,6 @@ class ConversionPanel : public QGroupBox {
 
   ConversionPanelLayout layout_;
   common::Frontend& frontend_;
-  common::Files& files_;
   QLineEdit* binary_edit_;
   QLineEdit* text_edit_;
   QCheckBox* dec_link_box_ = nullptr;

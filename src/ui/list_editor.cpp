@@ -148,7 +148,6 @@ QHBoxLayout* ListEditor::BuildFindBar(Side& side, QWidget* page, const char* nam
   label->setBuddy(side.find);
   top->addWidget(label);
   top->addWidget(side.find);
-
   return top;
 }
 

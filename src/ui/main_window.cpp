@@ -284,7 +284,7 @@ void MainWindow::BuildConversionPanels(QWidget* central, const Twips& tw) {
   channel_panel_ = new ConversionPanel(
       {common::ListKind::kChannels, "Frame2", tr("ChannelList (TCS) Convert"), "TCSBin", "TxtTCS",
        "CmdTCSTxt", "TxtTCSTxt", "CmdTCS2Txt", "CmdTxt2TCS", 480, PanelBox::kUtf8Text},
-      *frontend_, files_,
+      *frontend_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
              const common::TextOptions& options) {
         return channels::ConvertTcsToText(f, files_, bin, txt, options.encoding);
@@ -298,7 +298,7 @@ void MainWindow::BuildConversionPanels(QWidget* central, const Twips& tw) {
   transponder_panel_ = new ConversionPanel(
       {common::ListKind::kTransponders, "Frame3", tr("TransponderList (TPT) Convert"), "CmdTPTBin",
        "TxtTPT", "CmdTPTTxt", "TxtTPTTxt", "CmdTPT2Txt", "CmdTxt2TPT", 495, PanelBox::kDecLink},
-      *frontend_, files_,
+      *frontend_,
       [this](common::Frontend& f, const std::string& bin, const std::string& txt,
              const common::TextOptions& options) {
         return transponders::ConvertTptToText(f, files_, bin, txt, options.layout);
