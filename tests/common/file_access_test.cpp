@@ -117,6 +117,29 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
     EXPECT_EQ(ReadValue(text), std::nullopt) << text;
 }
 
+TEST(TextLines, ALongLineKeepsWholeCharactersAndStaysNonBlank) {
+  const auto split = [](std::size_t kept, const std::string& head) {
+    LineSplitter splitter(kept);
+    std::vector<std::string> lines;
+    const auto take = [&](std::string_view line) {
+      lines.emplace_back(line);
+      return true;
+    };
+    splitter.pending() = head;
+    splitter.Split(false, take);
+    splitter.pending() += "tail\n";
+    splitter.Split(true, take);
+    return lines;
+  };
+  using Lines = std::vector<std::string>;
+  // The cut would fall inside a character of two, three and four bytes, or right after one.
+  EXPECT_EQ(split(4, "abc\xC3\xA9xyzxyz"), Lines{"abc?"});
+  EXPECT_EQ(split(4, "ab\xE2\x82\xACxyzxyz"), Lines{"ab?"});
+  EXPECT_EQ(split(4, "a\xF0\x9F\x98\x80xyzxyz"), Lines{"a?"});
+  EXPECT_EQ(split(5, "abc\xC3\xA9xyzxyz"), Lines{"abc\xC3\xA9x"});
+  EXPECT_EQ(split(4, "abcd          "), Lines{"abcdt"});
+}
+
 #ifndef _WIN32
 // FIFOs, /dev/null, symbolic links, modes and owners, flock and the open descriptors in
 // /proc.
