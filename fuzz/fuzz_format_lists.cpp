@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (tcs.size() != size / channels::kTcsRecordSize) std::abort();
   for (const auto& line : tcs) {
     if (line.size() != channels::kTcsLineLength) std::abort();
-    if (channels::ParseTcsLine(line).status == common::LineStatus::kError) std::abort();
+    if (!channels::ParseTcsLine(line).ok()) std::abort();
   }
   for (const auto layout : {common::TptLayout::kFull, common::TptLayout::kDecLink}) {
     for (const auto& line : transponders::FormatTptLines(list, layout)) {

@@ -54,16 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view csv(reinterpret_cast<const char*>(data) + 1, size - 1);
   flash::Workspace changed = image;
   editing::ListDocument document(changed);
-  editing::CsvImport import = editing::ReadListCsv(document, list, csv, "f");
-  if (!import.error.empty()) return 0;
-  editing::ImportCommand(list, std::move(import), {})->Apply(document);
+  common::Result<editing::CsvImport> import = editing::ReadListCsv(document, list, csv, "f");
+  if (!import.ok()) return 0;
+  editing::ImportCommand(list, std::move(*import), {})->Apply(document);
   if (changed.image().bytes().size() != image.image().bytes().size()) std::abort();
   // What was imported exports and imports again to the same bytes, asking nothing.
   const std::string after(changed.image().bytes());
-  editing::CsvImport again =
+  common::Result<editing::CsvImport> again =
       editing::ReadListCsv(document, list, editing::ListCsv(document, list), "f");
-  if (!again.error.empty() || !again.questions.empty()) std::abort();
-  editing::ImportCommand(list, std::move(again), {})->Apply(document);
+  if (!again.ok() || !again->questions.empty()) std::abort();
+  editing::ImportCommand(list, std::move(*again), {})->Apply(document);
   if (changed.image().bytes() != after) std::abort();
   return 0;
 }

@@ -8,12 +8,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace chanforge::channels;
-  using chanforge::common::LineStatus;
-  using chanforge::common::ParsedLine;
-  const ParsedLine parsed =
+  const chanforge::common::Result<std::string> parsed =
       ParseTcsLine(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (parsed.status == LineStatus::kRecord && parsed.record.size() != kTcsRecordSize) std::abort();
-  if (parsed.status == LineStatus::kError && parsed.error.empty()) std::abort();
+  if (parsed.ok() && !parsed->empty() && parsed->size() != kTcsRecordSize) std::abort();
+  if (!parsed.ok() && parsed.message().empty()) std::abort();
   (void)CheckTcsLine(std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;
 }

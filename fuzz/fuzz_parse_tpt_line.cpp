@@ -8,13 +8,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace chanforge;
-  const common::ParsedLine parsed =
+  const common::Result<std::string> parsed =
       transponders::ParseTptLine(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (parsed.status == common::LineStatus::kRecord &&
-      parsed.record.size() != transponders::kTptRecordSize) {
+  if (parsed.ok() && !parsed->empty() && parsed->size() != transponders::kTptRecordSize) {
     std::abort();
   }
-  if (parsed.status == common::LineStatus::kError && parsed.error.empty()) std::abort();
+  if (!parsed.ok() && parsed.message().empty()) std::abort();
   const std::string_view line(reinterpret_cast<const char*>(data), size);
   (void)transponders::CheckTptLine(line);
   (void)transponders::CheckTptLine(line, common::TptLayout::kDecLink);

@@ -54,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
   editing::Reference reference;
   if ((data[0] & 1) != 0) {
-    if (!editing::ReadReferenceCsv(input, "f", reference).empty()) return 0;
+    if (!editing::ReadReferenceCsv(input, "f", reference).ok()) return 0;
   } else {
     flash::FlashImage other{image.owned, {}};
     flash::PutBlock(other, 0, "TCS", input);
     flash::Workspace workspace = Loaded(std::move(other.owned));
     const editing::ListDocument document(workspace);
-    if (!document.ReadOnlyReason(common::ListKind::kChannels).empty()) return 0;
+    if (!document.CheckEditable(common::ListKind::kChannels).ok()) return 0;
     reference = editing::ReferenceOf(document);
   }
   flash::Workspace workspace = Loaded(image.owned);

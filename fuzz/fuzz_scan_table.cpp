@@ -13,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The first byte chooses the DiSEqC input and the FEC default.
   const satellites::FitChoices choices{(data[0] & 4) != 0, static_cast<std::uint8_t>(data[0] & 3)};
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const satellites::ScanTable table = satellites::ParseScanTable(text);
+  const common::Result<satellites::ScanTable> parsed = satellites::ParseScanTable(text);
+  if (!parsed.ok()) return 0;
+  const satellites::ScanTable& table = *parsed;
   const std::vector<satellites::RowFit> fits = satellites::FitRows(table, choices, {});
   if (fits.size() != table.rows.size()) std::abort();
   for (const satellites::RowFit& fit : fits) {

@@ -60,7 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (Blank(a) != Blank(b)) std::abort();
   }
   std::string out;
-  common::Message error;
   std::string back;
   for (const std::string& l : whole) {
     const std::optional<std::string> latin1 = common::Utf8ToLatin1(l);
@@ -70,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
            {&channels::TcsTextReader(), &transponders::TptTextReader(common::TptLayout::kFull),
             &transponders::TptTextReader(common::TptLayout::kDecLink, true)}) {
         out.clear();
-        if (lists->Parse(read, out, error) == common::LineStatus::kRecord &&
-            !lists->ReadsAsWritten(read)) {
+        const common::Result<common::LineStatus> parsed = lists->Parse(read, out);
+        if (parsed.ok() && *parsed == common::LineStatus::kRecord && !lists->ReadsAsWritten(read)) {
           (void)lists->WhyNot(read, out, 1, back);
         }
       }

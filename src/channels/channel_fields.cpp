@@ -51,7 +51,7 @@ bool NameFits(std::string_view utf8) {
   return latin1 && latin1->size() <= kTcsNameWidth;
 }
 
-common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
+common::Status SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text) {
   const common::FieldInfo& info = InfoOf(field);
   const common::Message quoted = Value(common::QuotedText(common::Latin1ToUtf8(text)));
   if (field == ChannelField::kName) {

@@ -9,6 +9,7 @@
 
 #include "channels/channel_record.h"
 #include "common/field_info.h"
+#include "common/status.h"
 
 namespace chanforge::channels {
 
@@ -64,7 +65,7 @@ bool NameFits(std::string_view utf8);
 // Stores a Latin-1 text: a name of at most 16 bytes, NUL padded as the text road stores
 // it (a blank at its end is refused, as that road would drop it; the name the record has,
 // blanks and all, changes nothing), or a number in decimal or after 0x within the field's
-// range. Why not, or an empty text.
-common::Message SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text);
+// range.
+common::Status SetChannelText(ChannelRecord& record, ChannelField field, std::string_view text);
 
 }  // namespace chanforge::channels

@@ -71,7 +71,7 @@ std::vector<std::string> FormatTcsLines(std::string_view list) {
   return lines;
 }
 
-LineStatus ParseTcsLineInto(std::string_view line, std::string& out, common::Message& error) {
+common::Result<LineStatus> ParseTcsLineInto(std::string_view line, std::string& out) {
   if (common::TrimBlanks(line).empty()) return LineStatus::kBlank;
   ChannelRecord record;  // the name's unused places stay NUL
   std::string_view name = Column(line, kTcsNameColumn, kTcsNameWidth);
@@ -91,9 +91,8 @@ LineStatus ParseTcsLineInto(std::string_view line, std::string& out, common::Mes
       if (!read) {
         static constexpr auto kOutOfRange =
             common::Wording("channel.line-out-of-range", "{1} value {2} is out of range");
-        error = common::Say(kOutOfRange, {common::HeadingOf(InfoOf(WordField(w))),
-                                          common::Value(std::string(common::TrimBlanks(column)))});
-        return LineStatus::kError;
+        return common::Say(kOutOfRange, {common::HeadingOf(InfoOf(WordField(w))),
+                                         common::Value(std::string(common::TrimBlanks(column)))});
       }
       value = *read;
     }
@@ -123,8 +122,8 @@ constexpr auto kTcsLayout = TcsLayout();
 
 class TcsReader : public common::ListTextReader {
  public:
-  LineStatus Parse(std::string_view line, std::string& out, common::Message& error) const override {
-    return ParseTcsLineInto(line, out, error);
+  common::Result<LineStatus> Parse(std::string_view line, std::string& out) const override {
+    return ParseTcsLineInto(line, out);
   }
   bool ReadsAsWritten(std::string_view line) const override {
     return common::ReadsAsWritten(kTcsLayout, line);
@@ -148,19 +147,18 @@ const common::ListTextReader& TcsTextReader() {
 
 common::Message CheckTcsLine(std::string_view line) {
   std::string record;
-  common::Message error;
   std::string back;
   const common::ListTextReader& reader = TcsTextReader();
-  if (reader.Parse(line, record, error) != LineStatus::kRecord || reader.ReadsAsWritten(line)) {
-    return {};
-  }
+  const common::Result<LineStatus> parsed = reader.Parse(line, record);
+  if (!parsed.ok() || *parsed != LineStatus::kRecord || reader.ReadsAsWritten(line)) return {};
   return reader.WhyNot(line, record, 1, back);
 }
 
-common::ParsedLine ParseTcsLine(std::string_view line) {
-  common::ParsedLine parsed;
-  parsed.status = ParseTcsLineInto(line, parsed.record, parsed.error);
-  return parsed;
+common::Result<std::string> ParseTcsLine(std::string_view line) {
+  std::string record;
+  if (common::Result<LineStatus> parsed = ParseTcsLineInto(line, record); !parsed.ok())
+    return parsed.status();
+  return record;
 }
 
 }  // namespace chanforge::channels

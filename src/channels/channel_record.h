@@ -57,11 +57,11 @@ void AppendTcsLine(std::string& out, const ChannelRecord& record, std::int64_t n
 // One line per whole record of the list; a trailing part record is ignored.
 std::vector<std::string> FormatTcsLines(std::string_view list);
 
-common::ParsedLine ParseTcsLine(std::string_view line);
+// The line's record, or no bytes for a blank line.
+common::Result<std::string> ParseTcsLine(std::string_view line);
 
-// The same, appending a record's 30 bytes to out; the error is set for kError.
-common::LineStatus ParseTcsLineInto(std::string_view line, std::string& out,
-                                    common::Message& error);
+// The same, appending a record's 30 bytes to out.
+common::Result<common::LineStatus> ParseTcsLineInto(std::string_view line, std::string& out);
 
 // How the conversion reads channel lines: the parser, and whether each column holds a value
 // its field stores as written (blank gaps, a number in its base and range, nothing past

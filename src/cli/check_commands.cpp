@@ -40,7 +40,7 @@ std::vector<satellites::InputTable> ParseSatellites(const std::string& text) {
                               [&](const auto& other) { return other.diseqc_b == diseqc_b; })) {
       return {};
     }
-    choices.push_back({diseqc_b, part.substr(equals + 1), {}});
+    choices.push_back({diseqc_b, part.substr(equals + 1), satellites::ScanTable{}});
     start = comma + 1;
   }
   return choices;

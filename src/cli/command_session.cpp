@@ -8,21 +8,22 @@ namespace chanforge::cli {
 bool Load(ConsoleFrontend& ui, CommandSession& session, const std::string& flash,
           const std::string& out) {
   if (!out.empty() && (out == flash || session.files().SameFile(out, flash))) {
-    common::Message error;
-    session.lock = session.files().Lock(flash, error);
-    // Some network file systems cannot lock: go on, as the user asked for the change.
-    if (!session.lock && !error.empty()) {
+    common::Result<std::unique_ptr<common::HeldLock>> lock = session.files().Lock(flash);
+    if (lock.ok()) {
+      session.lock = std::move(*lock);
+    } else {
+      // Some network file systems cannot lock: go on, as the user asked for the change.
       ui.ShowMessage(common::MessageKind::kNotice,
-                     "could not lock " + flash + ": " + common::Format(error) +
+                     "could not lock " + flash + ": " + common::Format(lock.message()) +
                          "; another writer may overwrite this change");
     }
   }
   return session.LoadChosen(ui, flash) == common::Outcome::kDone;
 }
 
-bool Refused(ConsoleFrontend& ui, const common::Message& refusal) {
-  if (refusal.empty()) return false;
-  ui.ShowMessage(common::MessageKind::kError, refusal);
+bool Refused(ConsoleFrontend& ui, const common::Status& status) {
+  if (status.ok()) return false;
+  ui.ShowMessage(common::MessageKind::kError, status.message());
   return true;
 }
 
@@ -31,7 +32,7 @@ editing::ListDocument* OpenLists(ConsoleFrontend& ui, CommandSession& session,
                                  common::ListKind list) {
   if (!Load(ui, session, flash, out)) return nullptr;
   editing::ListDocument& document = session.document();
-  return Refused(ui, document.ReadOnlyReason(list)) ? nullptr : &document;
+  return Refused(ui, document.CheckEditable(list)) ? nullptr : &document;
 }
 
 bool LoadForReading(ConsoleFrontend& ui, common::Files& files, flash::Workspace& workspace,

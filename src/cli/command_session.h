@@ -23,7 +23,7 @@ bool Load(ConsoleFrontend& ui, CommandSession& session, const std::string& flash
           const std::string& out);
 
 // Reports a refusal as an error; true when there was one.
-bool Refused(ConsoleFrontend& ui, const common::Message& refusal);
+bool Refused(ConsoleFrontend& ui, const common::Status& status);
 
 // Loads the image for a command that changes one list; null, with the reason told, when the
 // image has no such list.

@@ -35,10 +35,11 @@ int Complete(common::Files& files, std::ostream& out, const std::string& what,
     PrintFields(out, transponders::kTransponderFields);
   } else {
     // Names and positions without reading a table, so that a key press never waits.
-    common::Message error;
     std::set<std::string> positions;
-    for (const satellites::Satellite& satellite :
-         satellites::FindTables(files, tables, common::Value(kNameTablesFolder), error)) {
+    const common::Result<std::vector<satellites::Satellite>> found =
+        satellites::FindTables(files, tables, common::Value(kNameTablesFolder));
+    if (!found.ok()) return 0;
+    for (const satellites::Satellite& satellite : *found) {
       PrintWord(out, satellites::NameForTerminal(satellite.name));
       if (!satellite.position.empty()) positions.insert(satellite.position);
     }

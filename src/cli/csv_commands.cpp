@@ -14,16 +14,14 @@ int ExportCsv(ConsoleFrontend& ui, common::Files& files, const std::string& flas
               common::ListKind list, const std::string& out) {
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
-  common::Message done;
-  return ExitStatus(editing::ExportCsvFile(ui, files, session.document(), list, out, done));
+  return ExitStatus(editing::ExportCsvFile(ui, files, session.document(), list, out).outcome);
 }
 
 int ImportCsv(ConsoleFrontend& ui, common::Files& files, const std::string& flash,
               common::ListKind list, const std::string& in, const std::string& out) {
   CommandSession session(files);
   if (!Load(ui, session, flash, out)) return 1;
-  common::Message done;
-  if (editing::ImportCsvFile(ui, files, session.document(), session.history(), list, in, done) !=
+  if (editing::ImportCsvFile(ui, files, session.document(), session.history(), list, in).outcome !=
       common::Outcome::kDone) {
     return 1;
   }

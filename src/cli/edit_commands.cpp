@@ -38,7 +38,7 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
-  if (Refused(ui, document.ReadOnlyReason(kChannels))) return 1;
+  if (Refused(ui, document.CheckEditable(kChannels))) return 1;
   if (ui.options().json) {
     Json& list = entry["channels"] = Json::array();
     for (const channels::ChannelRecord& channel : document.channels()) {
@@ -66,7 +66,7 @@ int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
-  if (Refused(ui, document.ReadOnlyReason(kTransponders))) return 1;
+  if (Refused(ui, document.CheckEditable(kTransponders))) return 1;
   if (ui.options().json) {
     Json& list = entry["transponders"] = Json::array();
     for (const transponders::TransponderRecord& t : document.transponders()) {

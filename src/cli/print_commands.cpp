@@ -32,7 +32,10 @@ std::string Today() {
 
 int ExportHtml(ConsoleFrontend& ui, common::Files& files, const Args& a) {
   views::PrintChoices choices;
-  if (!a.columns.empty()) views::ReadPrintColumns(a.columns, choices.columns);
+  // The option's check has refused columns that do not read.
+  if (const auto columns = views::ReadPrintColumns(a.columns); !a.columns.empty() && columns.ok()) {
+    choices.columns = *columns;
+  }
   choices.group = views::PrintGroupNamed(a.group).value_or(views::PrintGroup::kNone);
   choices.paper = views::PaperNamed(a.paper).value_or(views::Paper::kA4);
   choices.page_columns = a.page_columns;
@@ -44,9 +47,9 @@ int ExportHtml(ConsoleFrontend& ui, common::Files& files, const Args& a) {
         views::PrintRows(document.channels(), document.transponders(), choices, a.flash, Today()),
         choices);
   };
-  common::Message done;
   return ExitStatus(
-      editing::ExportListFile(ui, files, document, common::ListKind::kChannels, a.out, page, done));
+      editing::ExportListFile(ui, files, document, common::ListKind::kChannels, a.out, page)
+          .outcome);
 }
 
 constexpr Subcommand kPrintCommands[] = {
@@ -61,8 +64,7 @@ constexpr Subcommand kPrintCommands[] = {
                        "set-channel")
            ->check(CLI::Validator(
                [](std::string& text) {
-                 std::vector<std::size_t> columns;
-                 return common::Format(views::ReadPrintColumns(text, columns));
+                 return common::Format(views::ReadPrintColumns(text).message());
                },
                "LIST"));
        command.add_option("--group", a->group, "Channels gathered by DiSEqC input or transponder")

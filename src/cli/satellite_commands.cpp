@@ -20,15 +20,18 @@ namespace {
 // error, and one without sections (a README) is passed over.
 int Satellites(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
                const std::string& tables) {
-  common::Message error;
-  std::vector<satellites::Satellite> list =
-      satellites::FindTables(files, tables, common::Value(kNameTablesFolder), error);
+  common::Result<std::vector<satellites::Satellite>> found =
+      satellites::FindTables(files, tables, common::Value(kNameTablesFolder));
+  if (!found.ok()) {
+    ui.ShowMessage(common::MessageKind::kError, found.message());
+    return 1;
+  }
   std::size_t listed = 0;
   Json json = Json::array();
-  for (satellites::Satellite& satellite : list) {
-    const common::Message problem = satellites::CountRows(files, satellite);
-    if (!problem.empty()) ui.ShowMessage(common::MessageKind::kNotice, problem);
-    if (!problem.empty() || satellite.rows == 0) continue;
+  for (satellites::Satellite& satellite : *found) {
+    const common::Status counted = satellites::CountRows(files, satellite);
+    if (!counted.ok()) ui.ShowMessage(common::MessageKind::kNotice, counted.message());
+    if (!counted.ok() || satellite.rows == 0) continue;
     if (ui.options().json) {
       json.push_back({{"name", JsonText(satellite.name)},
                       {"position", satellite.position},
@@ -43,9 +46,7 @@ int Satellites(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   if (ui.options().json) PrintJson(out, {{"satellites", std::move(json)}});
   if (listed > 0) return 0;
   ui.ShowMessage(common::MessageKind::kError,
-                 error.empty()
-                     ? satellites::WhereToGetTables(tables, common::Value(kNameTablesFolder))
-                     : error);
+                 satellites::WhereToGetTables(tables, common::Value(kNameTablesFolder)));
   return 1;
 }
 
@@ -130,14 +131,10 @@ int AddTransponders(ConsoleFrontend& ui, common::Files& files, const AddArgs& a)
     return 1;
   }
   Json json = ui.options().json ? AddedJson(from, choices, fits, first, records) : Json();
-  common::Message refusal;
-  std::unique_ptr<editing::Command> command =
-      satellites::AddRecords(document, std::move(records), refusal);
-  if (!command) {
-    Refused(ui, refusal);
-    return 1;
-  }
-  session.history().Push(std::move(command));
+  common::Result<std::unique_ptr<editing::Command>> command =
+      satellites::AddRecords(document, std::move(records));
+  if (Refused(ui, command.status())) return 1;
+  session.history().Push(std::move(*command));
   const int status = SaveImage(ui, session, a.out);
   if (status == 0 && ui.options().json) PrintJson(std::cout, json);
   if (status == 0) {
@@ -187,12 +184,22 @@ constexpr Subcommand kSatelliteCommands[] = {
 
 bool ReadTable(ConsoleFrontend& ui, common::Files& files, const std::string& tables,
                const std::string& name, ChosenTable& chosen) {
-  common::Message error;
-  const std::vector<satellites::Satellite> list =
-      satellites::FindTables(files, tables, common::Value(kNameTablesFolder), error);
+  const common::Result<std::vector<satellites::Satellite>> found =
+      satellites::FindTables(files, tables, common::Value(kNameTablesFolder));
+  if (!found.ok()) return !Refused(ui, found.status());
+  const std::vector<satellites::Satellite>& list = *found;
   // Only the chosen files are read.
   const std::vector<const satellites::Satellite*> named = satellites::ChooseSatellites(list, name);
-  if (!named.empty()) chosen.table = satellites::ReadScanTables(files, named);
+  if (named.empty()) {
+    ui.ShowMessage(common::MessageKind::kError,
+                   common::Value("No scan table named " + name + " in " + tables +
+                                 ", nor one at that position (the satellites command lists "
+                                 "them)."));
+    return false;
+  }
+  common::Result<satellites::ScanTable> read = satellites::ReadScanTables(files, named);
+  if (!read.ok()) return !Refused(ui, read.status());
+  chosen.table = std::move(*read);
   chosen.shown = named.size() == 1 ? satellites::NameForTerminal(named.front()->name)
                                    : common::ToUpperAscii(name);
   for (const satellites::Satellite& satellite : list) {
@@ -200,14 +207,7 @@ bool ReadTable(ConsoleFrontend& ui, common::Files& files, const std::string& tab
       chosen.others.push_back(satellite);
     }
   }
-  if (error.empty() && named.empty()) {
-    error = common::Value("No scan table named " + name + " in " + tables +
-                          ", nor one at that position (the satellites command lists them).");
-  }
-  if (error.empty()) error = chosen.table.error;
-  if (error.empty()) return true;
-  ui.ShowMessage(common::MessageKind::kError, error);
-  return false;
+  return true;
 }
 
 void AddTables(CLI::App& command, std::string& tables) {

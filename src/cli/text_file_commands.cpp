@@ -4,6 +4,7 @@
 
 #include "channels/channel_conversions.h"
 #include "channels/channel_record.h"
+#include "cli/command_session.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "transponders/transponder_conversions.h"
@@ -18,13 +19,12 @@ int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
          const std::string& tpt) {
   const std::string& name = tcs.empty() ? tpt : tcs;
   ui.ShowStatus(common::Say(common::kLoadingStatus, {common::Value(name)}));
-  common::Message error;
   // A line at a time: a list of any length is shown with flat memory.
   const bool channels = !tcs.empty();
   const std::unique_ptr<common::ListTextFormat> format =
       channels ? channels::MakeTcsTextFormat()
                : transponders::MakeTptTextFormat(common::TptLayout::kFull);
-  const bool shown = common::StreamListFile(
+  const common::Status shown = common::StreamListFile(
       files, name, *format, channels ? channels::TcsHeading : transponders::TptHeading,
       [&](std::int64_t size) {
         return views::OversizeLine(common::BlockNameOf(channels ? common::ListKind::kChannels
@@ -34,10 +34,8 @@ int View(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
       [&](std::string_view line) {
         ui.PrintLine(out, line);
         return static_cast<bool>(out);
-      },
-      error);
-  if (!shown) ui.ShowMessage(common::MessageKind::kError, error);
-  return shown ? 0 : 1;
+      });
+  return Refused(ui, shown) ? 1 : 0;
 }
 
 struct Args {

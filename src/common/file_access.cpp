@@ -31,8 +31,8 @@ EntryKind KindOfName(const std::string& name) {
   return EntryKind::kOther;
 }
 
-bool SystemFiles::FilesInFolder(const std::string& folder, std::vector<std::string>& names,
-                                Message& error) {
+Result<std::vector<std::string>> SystemFiles::FilesInFolder(const std::string& folder) {
+  std::vector<std::string> names;
   std::error_code ec;
   for (fs::directory_iterator it(PathOf(folder), ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code kind_ec;
@@ -40,12 +40,9 @@ bool SystemFiles::FilesInFolder(const std::string& folder, std::vector<std::stri
     const std::u8string name = it->path().filename().u8string();
     names.emplace_back(name.begin(), name.end());
   }
-  if (ec) {
-    error = Value(ec.message());
-    return false;
-  }
+  if (ec) return Value(ec.message());
   std::sort(names.begin(), names.end());
-  return true;
+  return names;
 }
 
 namespace {
@@ -95,25 +92,24 @@ bool SystemFiles::SameFile(const std::string& first, const std::string& second) 
   return !ec && same;
 }
 
-std::unique_ptr<InputFile> SystemFiles::OpenInput(const std::string& name, Message& error,
-                                                  std::int64_t ceiling) {
+Result<std::unique_ptr<InputFile>> SystemFiles::OpenInput(const std::string& name,
+                                                          std::int64_t ceiling) {
   auto reader = std::make_unique<FileReader>();
-  if (!reader->Open(name, error, ceiling)) return nullptr;
-  return reader;
+  if (Status opened = reader->Open(name, ceiling); !opened.ok()) return opened;
+  return std::unique_ptr<InputFile>(std::move(reader));
 }
 
-std::unique_ptr<OutputFile> SystemFiles::Replace(const std::string& name, Message& error) {
+Result<std::unique_ptr<OutputFile>> SystemFiles::Replace(const std::string& name) {
   auto writer = std::make_unique<SafeWriter>();
-  if (writer->Open(name)) return writer;
-  error = writer->error();
-  return nullptr;
+  if (!writer->Open(name)) return writer->error();
+  return std::unique_ptr<OutputFile>(std::move(writer));
 }
 
-std::unique_ptr<HeldLock> SystemFiles::Lock(const std::string& name, Message& error) {
+Result<std::unique_ptr<HeldLock>> SystemFiles::Lock(const std::string& name) {
   auto lock = std::make_unique<FileLock>();
-  if (lock->Lock(name)) return lock;
-  error = lock->error();
-  return nullptr;
+  if (lock->Lock(name)) return std::unique_ptr<HeldLock>(std::move(lock));
+  if (!lock->error().empty()) return lock->error();
+  return std::unique_ptr<HeldLock>();
 }
 
 }  // namespace chanforge::common

@@ -33,10 +33,10 @@ class FileReader : public InputFile {
   FileReader(const FileReader&) = delete;
   FileReader& operator=(const FileReader&) = delete;
   ~FileReader() override;
-  // False, with the reason, for a folder, a special file or an unreadable file. Reading
+  // Fails, with the reason, for a folder, a special file or an unreadable file. Reading
   // stops past ceiling bytes, whatever the file's length said (a special file may go on
   // forever).
-  bool Open(const std::string& name, Message& error, std::int64_t ceiling = kListFileLimit);
+  Status Open(const std::string& name, std::int64_t ceiling = kListFileLimit);
   bool Read(std::size_t count, std::string& out) override;
   bool too_large() const override { return total_ > ceiling_; }
   std::int64_t total() const override { return total_; }
@@ -117,16 +117,15 @@ class SystemFiles final : public Files {
   EntryKind KindOf(const std::string& name) override;
   FileStamp StampOf(const std::string& name) override;
   bool SameFile(const std::string& first, const std::string& second) override;
-  bool FilesInFolder(const std::string& folder, std::vector<std::string>& names,
-                     Message& error) override;
-  std::unique_ptr<InputFile> OpenInput(const std::string& name, Message& error,
-                                       std::int64_t ceiling) override;
+  Result<std::vector<std::string>> FilesInFolder(const std::string& folder) override;
+  Result<std::unique_ptr<InputFile>> OpenInput(const std::string& name,
+                                               std::int64_t ceiling) override;
   // Mapped only in a program that reports a fault on a file cut short meanwhile
   // (AllowMappedReads), as another program's change to the file may show through, and a
   // read of a part lost to truncation or to a device error faults.
   std::shared_ptr<const MappedFile> Map(const std::string& name, std::int64_t limit) override;
-  std::unique_ptr<OutputFile> Replace(const std::string& name, Message& error) override;
-  std::unique_ptr<HeldLock> Lock(const std::string& name, Message& error) override;
+  Result<std::unique_ptr<OutputFile>> Replace(const std::string& name) override;
+  Result<std::unique_ptr<HeldLock>> Lock(const std::string& name) override;
 };
 
 }  // namespace chanforge::common

@@ -242,24 +242,22 @@ void FileReader::Close() {
   handle_ = -1;
 }
 
-bool FileReader::Open(const std::string& name, Message& error, std::int64_t ceiling) {
+Status FileReader::Open(const std::string& name, std::int64_t ceiling) {
   Close();
   ceiling_ = ceiling;
   total_ = 0;
   const int fd = OpenForReading(name);
   if (fd < 0) {
-    error = Value(std::strerror(errno));
-    return false;
+    return Value(std::strerror(errno));
   }
   // The kind of what was opened, not of what the name named a moment before.
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    error = Say(S_ISDIR(info.st_mode) ? kFolderError : kNotRegularError);
     ::close(fd);
-    return false;
+    return Say(S_ISDIR(info.st_mode) ? kFolderError : kNotRegularError);
   }
   handle_ = fd;
-  return true;
+  return {};
 }
 
 bool FileReader::Read(std::size_t count, std::string& out) {

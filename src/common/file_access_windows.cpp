@@ -201,14 +201,13 @@ void FileReader::Close() {
   handle_ = -1;
 }
 
-bool FileReader::Open(const std::string& name, Message& error, std::int64_t ceiling) {
+Status FileReader::Open(const std::string& name, std::int64_t ceiling) {
   Close();
   ceiling_ = ceiling;
   total_ = 0;
   const std::wstring wide = WideOf(name);
   if (wide.empty()) {
-    error = ReasonOf(name.empty() ? ERROR_FILE_NOT_FOUND : ERROR_INVALID_NAME);
-    return false;
+    return ReasonOf(name.empty() ? ERROR_FILE_NOT_FOUND : ERROR_INVALID_NAME);
   }
   // Folders open too (FILE_FLAG_BACKUP_SEMANTICS), to be told apart by what was opened.
   const HANDLE file = ::CreateFileW(
@@ -220,8 +219,7 @@ bool FileReader::Open(const std::string& name, Message& error, std::int64_t ceil
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     const bool folder =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    error = ReasonOf(folder ? ERROR_DIRECTORY_NOT_SUPPORTED : code);
-    return false;
+    return ReasonOf(folder ? ERROR_DIRECTORY_NOT_SUPPORTED : code);
   }
   // A pipe, console or serial port could keep a read waiting: only disk files are read.
   BY_HANDLE_FILE_INFORMATION info{};
@@ -229,12 +227,11 @@ bool FileReader::Open(const std::string& name, Message& error, std::int64_t ceil
   const bool folder = disk && ::GetFileInformationByHandle(file, &info) != 0 &&
                       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   if (!disk || folder) {
-    error = ReasonOf(folder ? ERROR_DIRECTORY_NOT_SUPPORTED : ERROR_BAD_FILE_TYPE);
     ::CloseHandle(file);
-    return false;
+    return ReasonOf(folder ? ERROR_DIRECTORY_NOT_SUPPORTED : ERROR_BAD_FILE_TYPE);
   }
   handle_ = reinterpret_cast<std::intptr_t>(file);
-  return true;
+  return {};
 }
 
 bool FileReader::Read(std::size_t count, std::string& out) {

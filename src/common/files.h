@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/message.h"
+#include "common/status.h"
 
 namespace chanforge::common {
 
@@ -41,7 +42,7 @@ struct FileStamp {
 // The reasons a read or a write fails are messages (common/message.h): the system's own
 // words are their values.
 
-// ReadResult::error of a file longer than its limit.
+// The failure of a read of a file longer than its limit.
 inline constexpr auto kTooLargeError = Wording("file.reason.too-large", "too large");
 // ... of a file that failed while it was read.
 inline constexpr auto kReadError = Wording("file.reason.read-error", "read error");
@@ -49,20 +50,8 @@ inline constexpr auto kReadError = Wording("file.reason.read-error", "read error
 inline constexpr auto kFolderError = Wording("file.reason.folder", "it is a folder");
 inline constexpr auto kNotRegularError = Wording("file.reason.not-regular", "not a regular file");
 
-struct ReadResult {
-  bool ok = false;
-  std::string bytes;
-  Message error;
-  std::int64_t size = -1;  // the file's length when bytes hold only its start, else -1
-};
-
 // The reason a replacement gives for a target that nobody may write.
 inline constexpr auto kReadOnlyError = Wording("file.reason.read-only", "it is read-only");
-
-struct WriteResult {
-  bool ok = false;
-  Message error;
-};
 
 // A file read from its start in pieces, so that memory stays flat whatever its size.
 class InputFile {
@@ -119,36 +108,36 @@ class Files {
   virtual FileStamp StampOf(const std::string& name) = 0;
   // True when both names exist and denote the same file (links and spellings resolved).
   virtual bool SameFile(const std::string& first, const std::string& second) = 0;
-  // The regular files in a folder (links followed), as UTF-8 names sorted bytewise; false,
-  // with the system's reason, when the folder cannot be read.
-  virtual bool FilesInFolder(const std::string& folder, std::vector<std::string>& names,
-                             Message& error) = 0;
+  // The regular files in a folder (links followed), as UTF-8 names sorted bytewise, or the
+  // system's reason when the folder cannot be read.
+  virtual Result<std::vector<std::string>> FilesInFolder(const std::string& folder) = 0;
   // Opens a file to be read in pieces; reading stops past ceiling bytes, whatever the file's
-  // length said. Null, with the reason, for a folder, a special file or an unreadable file.
+  // length said. Fails, with the reason, for a folder, a special file or an unreadable file.
   // Nothing waits: a read that would wait for data fails.
-  virtual std::unique_ptr<InputFile> OpenInput(const std::string& name, Message& error,
-                                               std::int64_t ceiling) = 0;
+  virtual Result<std::unique_ptr<InputFile>> OpenInput(const std::string& name,
+                                                       std::int64_t ceiling) = 0;
   // A regular file of at most limit bytes mapped, or null when it is not: the caller then
   // reads it, and reports what the read finds.
   virtual std::shared_ptr<const MappedFile> Map(const std::string& name, std::int64_t limit) = 0;
-  // Starts the safe replacement of a regular file (or a new one); null, with the reason,
+  // Starts the safe replacement of a regular file (or a new one); fails, with the reason,
   // when it cannot start, as for a folder, a device or a read-only file (kReadOnlyError).
-  virtual std::unique_ptr<OutputFile> Replace(const std::string& name, Message& error) = 0;
+  virtual Result<std::unique_ptr<OutputFile>> Replace(const std::string& name) = 0;
   // Waits for the lock on the file the name names when it is taken. Null when the file
-  // cannot be opened, or, with the reason, when the system cannot lock it.
-  virtual std::unique_ptr<HeldLock> Lock(const std::string& name, Message& error) = 0;
+  // cannot be opened (its reader says why); fails, with the reason, when the system cannot
+  // lock it.
+  virtual Result<std::unique_ptr<HeldLock>> Lock(const std::string& name) = 0;
 
   // True for an ordinary file or a folder of that name.
   bool Exists(const std::string& name);
   // The length of a file, or -1 when it cannot be looked at.
   std::int64_t SizeOf(const std::string& name);
   // The first count bytes (fewer when the file is shorter).
-  ReadResult ReadPrefix(const std::string& name, std::int64_t count);
+  Result<std::string> ReadPrefix(const std::string& name, std::int64_t count);
   // The whole file, at most limit bytes: a folder, an unreadable file or a longer file fails
   // ("too large"), also one that proves longer only while it is read.
-  ReadResult ReadWhole(const std::string& name, std::int64_t limit);
+  Result<std::string> ReadWhole(const std::string& name, std::int64_t limit);
   // Replace, one write and commit.
-  WriteResult WriteWhole(const std::string& name, std::string_view bytes);
+  Status WriteWhole(const std::string& name, std::string_view bytes);
 };
 
 }  // namespace chanforge::common

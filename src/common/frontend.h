@@ -65,6 +65,17 @@ class Frontend {
 // What a routine did; the GUI ignores it, the CLI maps it to an exit status.
 enum class Outcome { kDone, kCancelled, kRefused, kFailed };
 
+// How a routine that writes or reads a file for the user ended, and, when it did what was
+// asked, what the status line says of it ("Exported 12 channels to f.csv").
+struct Finished {
+  Finished(Outcome ended) : outcome(ended) {}  // NOLINT(google-explicit-constructor)
+  Finished(Outcome ended, Message said) : outcome(ended), done(std::move(said)) {}
+  bool operator==(Outcome other) const { return outcome == other; }
+
+  Outcome outcome;
+  Message done;
+};
+
 // Shows the chooser, and when the proposal is not a valid file name shows it again
 // with the fallback. Returns an empty name on cancel or on an empty choice.
 std::string ChooseFileWithFallback(Frontend& frontend, FileRequest request,

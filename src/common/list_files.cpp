@@ -43,9 +43,9 @@ constexpr auto kLineRefused =
 // Whether a text file is UTF-8 with a character of more than one byte: read ahead of the
 // conversion, and only as far as it must. A sequence cut by a piece's end waits for the next.
 TextEncoding EncodingOf(Files& files, const std::string& name) {
-  Message error;
-  const std::unique_ptr<InputFile> reader = files.OpenInput(name, error, kListFileLimit);
-  if (!reader) return TextEncoding::kLatin1;
+  const Result<std::unique_ptr<InputFile>> opened = files.OpenInput(name, kListFileLimit);
+  if (!opened.ok()) return TextEncoding::kLatin1;
+  InputFile* const reader = opened->get();
   std::string bytes;
   bool multibyte = false;
   for (;;) {
@@ -90,12 +90,11 @@ Message ViewerUnreadableText(const std::string& name) {
   return Say(kViewerUnreadable, {Value(name)});
 }
 
-ReadResult ReadListFileForViewer(Files& files, const std::string& name) {
-  if (!files.Exists(name)) return {false, {}, ViewerNotFoundText(name)};
-  ReadResult read = files.ReadPrefix(name, static_cast<std::int64_t>(kLargeListSize));
-  if (!read.ok) read.error = ViewerUnreadableText(name);
-  read.size = files.SizeOf(name);
-  return read;
+Result<FileStart> ReadListFileForViewer(Files& files, const std::string& name) {
+  if (!files.Exists(name)) return ViewerNotFoundText(name);
+  Result<std::string> read = files.ReadPrefix(name, static_cast<std::int64_t>(kLargeListSize));
+  if (!read.ok()) return ViewerUnreadableText(name);
+  return FileStart{std::move(*read), files.SizeOf(name)};
 }
 
 Outcome ConfirmSourceAndTarget(Frontend& frontend, Files& files, const std::string& source,
@@ -159,10 +158,10 @@ namespace {
 PieceStatus EachPiece(Files& files, const std::string& binary, std::size_t record_size,
                       const std::function<bool(std::string_view)>& use, std::int64_t& read) {
   const std::size_t piece = kPiece / record_size * record_size;
-  Message error;
   std::string bytes;
-  const std::unique_ptr<InputFile> reader = files.OpenInput(binary, error, kListFileLimit);
-  if (!reader) return PieceStatus::kUnreadable;
+  const Result<std::unique_ptr<InputFile>> opened = files.OpenInput(binary, kListFileLimit);
+  if (!opened.ok()) return PieceStatus::kUnreadable;
+  InputFile* const reader = opened->get();
   do {
     bytes.clear();
     if (!reader->Read(piece, bytes)) {
@@ -216,32 +215,26 @@ bool PrintLines(std::string_view text, const std::function<bool(std::string_view
 
 }  // namespace
 
-bool StreamListFile(Files& files, const std::string& name, ListTextFormat& format,
-                    std::string_view heading,
-                    const std::function<Message(std::int64_t size)>& oversize_line,
-                    const std::function<bool(std::string_view line)>& print, Message& error) {
-  if (!files.Exists(name)) {
-    error = ViewerNotFoundText(name);
-    return false;
-  }
+Status StreamListFile(Files& files, const std::string& name, ListTextFormat& format,
+                      std::string_view heading,
+                      const std::function<Message(std::int64_t size)>& oversize_line,
+                      const std::function<bool(std::string_view line)>& print) {
+  if (!files.Exists(name)) return ViewerNotFoundText(name);
   const std::int64_t size = files.SizeOf(name);
-  if (size > kListFileLimit) {
-    error = TooLargeText(name, size);
-    return false;
-  }
+  if (size > kListFileLimit) return TooLargeText(name, size);
   std::int64_t read = 0;
   PieceStatus status = ScanListFile(files, name, format, read);
   if (status == PieceStatus::kDone) {
-    if (!print(heading)) return true;
+    if (!print(heading)) return {};
     if (size > static_cast<std::int64_t>(kLargeListSize) && !print(Format(oversize_line(size)))) {
-      return true;
+      return {};
     }
     status = FormatListFile(
         files, name, format, [&](std::string_view text) { return PrintLines(text, print); }, read);
   }
-  if (status == PieceStatus::kTooLarge) error = TooLargeText(name, read);
-  if (status == PieceStatus::kUnreadable) error = ViewerUnreadableText(name);
-  return error.empty();
+  if (status == PieceStatus::kTooLarge) return TooLargeText(name, read);
+  if (status == PieceStatus::kUnreadable) return ViewerUnreadableText(name);
+  return {};
 }
 
 Converted ConvertBinaryToText(Frontend& frontend, Files& files, const std::string& binary,
@@ -343,9 +336,9 @@ class LinesToRecords {
       line = latin1_;
     }
     const std::size_t at = records_.size();
-    Message error;
-    const LineStatus status = reader_.Parse(line, records_, error);
-    if (status == LineStatus::kError) return Refuse(error);
+    const Result<LineStatus> parsed = reader_.Parse(line, records_);
+    if (!parsed.ok()) return Refuse(parsed.message());
+    const LineStatus status = *parsed;
     if (status == LineStatus::kRecord && !reader_.ReadsAsWritten(line)) {
       Message reason =
           reader_.WhyNot(line, std::string_view(records_).substr(at), record_number_ + 1, back_);
@@ -408,16 +401,15 @@ Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::strin
   frontend.ShowStatus(Say(kLoadingAndConverting, {Value(text)}));
   if (SizeOrReport(frontend, files, text, kListFileLimit) < 0) return Outcome::kFailed;
   const TextEncoding encoding = EncodingOf(files, text);
-  Message error;
-  const std::unique_ptr<InputFile> file = files.OpenInput(text, error, kListFileLimit);
-  if (!file) {
+  const Result<std::unique_ptr<InputFile>> file = files.OpenInput(text, kListFileLimit);
+  if (!file.ok()) {
     frontend.ShowMessage(MessageKind::kError, UnreadableText(text));
     return Outcome::kFailed;
   }
   const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, binary);
   if (!writer) return Outcome::kFailed;
   LinesToRecords lines(frontend, *writer, binary, text, reader, encoding);
-  if (!ReadTextLines(frontend, *file, text,
+  if (!ReadTextLines(frontend, **file, text,
                      [&](std::string_view line) { return lines.Use(line); }) ||
       !lines.Flush()) {
     return Outcome::kFailed;

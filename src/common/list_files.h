@@ -11,17 +11,12 @@
 #include "common/files.h"
 #include "common/frontend.h"
 #include "common/list_kind.h"
+#include "common/status.h"
 
 namespace chanforge::common {
 
-enum class LineStatus { kBlank, kRecord, kError };
-
-// What a line parser makes of one text line.
-struct ParsedLine {
-  LineStatus status = LineStatus::kBlank;
-  std::string record;  // the record's bytes when kRecord
-  Message error;       // why the line cannot be stored when kError
-};
+// What a text line held that a parser could read: nothing but blanks, or a record.
+enum class LineStatus { kBlank, kRecord };
 
 // Above this size a binary list file is only read after the user agrees.
 inline constexpr auto kLargeListSize = static_cast<std::size_t>(kBlockSize);
@@ -46,10 +41,16 @@ struct TextOptions {
 Message ViewerNotFoundText(const std::string& name);
 Message ViewerUnreadableText(const std::string& name);
 
+// The start of a file: its first bytes and its whole length.
+struct FileStart {
+  std::string bytes;
+  std::int64_t size = 0;
+};
+
 // The start of a binary list file for the window's list viewer: at most kLargeListSize
-// bytes, what a block can hold, with the file's length in size. When it cannot be shown,
-// error holds the line that says why: not found or unreadable.
-ReadResult ReadListFileForViewer(Files& files, const std::string& name);
+// bytes, what a block can hold, with the file's length. When it cannot be shown, the
+// failure is the line that says why: not found or unreadable.
+Result<FileStart> ReadListFileForViewer(Files& files, const std::string& name);
 
 // Checks that the source exists, that it is not the target, and asks before an
 // existing target is replaced. kDone means the conversion may go on; the old target
@@ -99,11 +100,11 @@ PieceStatus FormatListFile(Files& files, const std::string& binary, ListTextForm
 // The list viewer's lines of a whole binary list file, read in pieces so that memory stays
 // flat, a line at a time to print (which may stop them by returning false): the heading,
 // oversize_line(size) when the file is larger than a block holds, and a line per record.
-// False with why when the file cannot be shown (not found, unreadable, too large).
-bool StreamListFile(Files& files, const std::string& name, ListTextFormat& format,
-                    std::string_view heading,
-                    const std::function<Message(std::int64_t size)>& oversize_line,
-                    const std::function<bool(std::string_view line)>& print, Message& error);
+// Fails with why when the file cannot be shown (not found, unreadable, too large).
+Status StreamListFile(Files& files, const std::string& name, ListTextFormat& format,
+                      std::string_view heading,
+                      const std::function<Message(std::int64_t size)>& oversize_line,
+                      const std::function<bool(std::string_view line)>& print);
 
 // The steps both binary-to-text conversions share. kind names the list in the status
 // ("TCS"). Asks before writing a text that will not convert back, a part record at the end
@@ -116,8 +117,8 @@ Converted ConvertBinaryToText(Frontend& frontend, Files& files, const std::strin
 class ListTextReader {
  public:
   virtual ~ListTextReader() = default;
-  // Appends the line's record to out; kError, with the reason, for a line no record can hold.
-  virtual LineStatus Parse(std::string_view line, std::string& out, Message& error) const = 0;
+  // Appends the line's record to out; fails, with the reason, for a line no record can hold.
+  virtual Result<LineStatus> Parse(std::string_view line, std::string& out) const = 0;
   // Whether a line that parses is stored as written by its columns. Quick: it runs for every
   // line.
   virtual bool ReadsAsWritten(std::string_view line) const = 0;

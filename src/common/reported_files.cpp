@@ -50,25 +50,25 @@ Message TooLargeText(const std::string& name, std::int64_t size) {
 
 bool ReadWholeFileOrReport(Frontend& frontend, Files& files, const std::string& name,
                            std::int64_t limit, std::string& bytes) {
-  ReadResult read = files.ReadWhole(name, limit);
-  if (!read.ok) {
-    frontend.ShowMessage(MessageKind::kError, read.error.wording == &kTooLargeError
+  Result<std::string> read = files.ReadWhole(name, limit);
+  if (!read.ok()) {
+    frontend.ShowMessage(MessageKind::kError, read.message().wording == &kTooLargeError
                                                   ? TooLargeText(name, limit + 1)
                                                   : UnreadableText(name));
     return false;
   }
-  bytes = std::move(read.bytes);
+  bytes = std::move(*read);
   return true;
 }
 
 bool ReadFileOrReport(Frontend& frontend, Files& files, const std::string& name, std::int64_t count,
                       std::string& bytes) {
-  ReadResult read = files.ReadPrefix(name, count);
-  if (!read.ok) {
+  Result<std::string> read = files.ReadPrefix(name, count);
+  if (!read.ok()) {
     frontend.ShowMessage(MessageKind::kError, UnreadableText(name));
     return false;
   }
-  bytes = std::move(read.bytes);
+  bytes = std::move(*read);
   return true;
 }
 
@@ -78,10 +78,12 @@ Message WriteErrorText(const std::string& name, Message reason) {
 
 std::unique_ptr<OutputFile> OpenOrReport(Frontend& frontend, Files& files,
                                          const std::string& name) {
-  Message error;
-  std::unique_ptr<OutputFile> writer = files.Replace(name, error);
-  if (!writer) frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, error));
-  return writer;
+  Result<std::unique_ptr<OutputFile>> writer = files.Replace(name);
+  if (!writer.ok()) {
+    frontend.ShowMessage(MessageKind::kError, WriteErrorText(name, writer.message()));
+    return nullptr;
+  }
+  return std::move(*writer);
 }
 
 bool WriteOrReport(Frontend& frontend, OutputFile& writer, const std::string& name,

@@ -88,38 +88,38 @@ std::vector<std::string> TransponderCells(const TransponderRecord& t) {
   return cells;
 }
 
-// A cell as Latin-1 bytes, or why not.
-std::optional<std::string> Latin1Cell(std::string_view cell, Message& reason) {
+// A cell as Latin-1 bytes.
+common::Result<std::string> Latin1Cell(std::string_view cell) {
   std::optional<std::string> latin1 = common::Utf8ToLatin1(cell);
-  if (!latin1) reason = Say(common::kSentence, {common::NotLatin1Text(cell)});
-  return latin1;
+  if (!latin1) return Say(common::kSentence, {common::NotLatin1Text(cell)});
+  return std::move(*latin1);
 }
 
-// Changes the fields whose cells differ from the record's own; why not, or empty.
-Message ReadChannelRow(const ListDocument& document, ChannelRecord& record,
-                       const std::vector<std::string_view>& cells) {
+// Changes the fields whose cells differ from the record's own.
+common::Status ReadChannelRow(const ListDocument& document, ChannelRecord& record,
+                              const std::vector<std::string_view>& cells) {
   const std::vector<std::string> shown = ChannelCells(record);
-  Message reason;
-  for (std::size_t f = 0; f < kChannelFieldCount && reason.empty(); ++f) {
+  for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
     const auto field = static_cast<ChannelField>(f);
     const std::string_view cell =
         field == ChannelField::kName ? cells[f] : common::TrimBlanks(cells[f]);
     if (cell == shown[f]) continue;
-    if (const auto latin1 = Latin1Cell(cell, reason)) {
-      reason = SetChannelValue(document, record, field, *latin1);
+    const common::Result<std::string> latin1 = Latin1Cell(cell);
+    if (!latin1.ok()) return latin1.status();
+    if (common::Status set = SetChannelValue(document, record, field, *latin1); !set.ok()) {
+      return set;
     }
   }
-  return reason;
+  return {};
 }
 
-Message ReadTransponderRow(TransponderRecord& record,
-                           const std::vector<std::string_view>& raw_cells) {
+common::Status ReadTransponderRow(TransponderRecord& record,
+                                  const std::vector<std::string_view>& raw_cells) {
   std::vector<std::string> cells;
-  Message reason;
   for (const std::string_view cell : raw_cells) {
-    const auto latin1 = Latin1Cell(common::TrimBlanks(cell), reason);
-    if (!latin1) return reason;
-    cells.push_back(*latin1);
+    common::Result<std::string> latin1 = Latin1Cell(common::TrimBlanks(cell));
+    if (!latin1.ok()) return latin1.status();
+    cells.push_back(std::move(*latin1));
   }
   const std::vector<std::string> shown = TransponderCells(record);
   const auto changed = [&](TransponderField field) {
@@ -129,15 +129,19 @@ Message ReadTransponderRow(TransponderRecord& record,
   const auto cell = [&](TransponderField field) { return cells[static_cast<std::size_t>(field)]; };
   // The band gives the frequency its meaning: both are set together.
   if (changed(TransponderField::kKhz) || changed(TransponderField::kBand)) {
-    reason = transponders::SetKhzAndBandText(record, cell(TransponderField::kKhz),
-                                             cell(TransponderField::kBand));
+    if (common::Status set = transponders::SetKhzAndBandText(record, cell(TransponderField::kKhz),
+                                                             cell(TransponderField::kBand));
+        !set.ok()) {
+      return set;
+    }
   }
   for (std::size_t f = static_cast<std::size_t>(TransponderField::kPolarisation);
-       f < kTransponderFieldCount && reason.empty(); ++f) {
+       f < kTransponderFieldCount; ++f) {
     const auto field = static_cast<TransponderField>(f);
-    if (changed(field)) reason = SetTransponderText(record, field, cell(field));
+    if (!changed(field)) continue;
+    if (common::Status set = SetTransponderText(record, field, cell(field)); !set.ok()) return set;
   }
-  return reason;
+  return {};
 }
 
 // The refusals of an import: every bad line up to kListedErrors, then how many more.
@@ -245,22 +249,22 @@ std::string TransponderCsv(const ListDocument& document) {
 }
 
 // Reads a row's cells (in heading order, the Nr taken off) into the list, starting from the
-// record the Nr names (1-based; 0 for a new one): why the row cannot be stored, or empty.
+// record the Nr names (1-based; 0 for a new one), or why the row cannot be stored.
 using RowReader =
-    std::function<Message(std::size_t from, const std::vector<std::string_view>& cells)>;
+    std::function<common::Status(std::size_t from, const std::vector<std::string_view>& cells)>;
 
 // What one list's import gives the reading both lists share.
 struct ListReading {
   ListKind list;
   std::vector<std::string> titles;  // Nr first
   std::size_t room;                 // the rows the list can take
-  Message full;                     // the refusal of a row beyond them
+  common::Status full;              // the refusal of a row beyond them
   RowReader read_row;
 };
 
 // One row: its cells by the header's columns, and the record its Nr names.
-Message ReadRow(const ListReading& reading, std::size_t known,
-                const std::vector<std::size_t>& columns, const CsvRow& row) {
+common::Status ReadRow(const ListReading& reading, std::size_t known,
+                       const std::vector<std::size_t>& columns, const CsvRow& row) {
   std::vector<std::string_view> cells;
   for (std::size_t h = 0; h < columns.size(); ++h) {
     if (columns[h] >= row.cells.size()) {
@@ -283,30 +287,30 @@ Message ReadRow(const ListReading& reading, std::size_t known,
 }
 
 // The reading both lists share: the header, every row up to the list's room, the refusals,
-// and the question before a file without rows empties the list. True when the import stands
-// and the list's own questions follow.
-bool ReadRows(const ListDocument& document, const ListReading& reading, std::string_view csv,
-              const std::string& file, CsvImport& import) {
+// and the question before a file without rows empties the list. The list's own questions
+// follow when it has rows.
+common::Status ReadRows(const ListDocument& document, const ListReading& reading,
+                        std::string_view csv, const std::string& file, CsvImport& import) {
   // A byte order mark is not part of the first heading.
   csv = common::WithoutByteOrderMark(csv);
-  import.error = document.ReadOnlyReason(reading.list);
-  if (!import.error.empty()) return false;
+  if (common::Status editable = document.CheckEditable(reading.list); !editable.ok()) {
+    return editable;
+  }
   CsvErrors errors(file);
   if (csv.substr(csv.starts_with('"') ? 1 : 0).starts_with(kGarbledUtf8Mark)) {
     errors.Add(1, Say(kGarbled, {Value(std::string(kGarbledUtf8Mark))}));
-    import.error = errors.Text();
-    return false;
+    return errors.Text();
   }
   const std::size_t known = document.size(reading.list);
   std::vector<std::size_t> columns;
   std::size_t rows = 0;
   bool header = true;
-  const CsvError problem = SplitCsv(csv, [&](CsvRow& row) {
+  const common::Status split = SplitCsv(csv, file, [&](CsvRow& row) {
     if (header) {
       header = false;
-      Message missing = FindColumns(row, reading.titles, columns);
-      if (missing.empty()) return true;
-      errors.Add(row.line, std::move(missing));
+      const common::Status found = FindColumns(row, reading.titles, columns);
+      if (found.ok()) return true;
+      errors.Add(row.line, found.message());
       return false;
     }
     if (std::all_of(row.cells.begin(), row.cells.end(),
@@ -319,25 +323,22 @@ bool ReadRows(const ListDocument& document, const ListReading& reading, std::str
     }
     // Reading stops where the block is full.
     if (rows++ == reading.room) {
-      errors.Add(row.line, reading.full);
+      errors.Add(row.line, reading.full.message());
       return false;
     }
-    Message reason = ReadRow(reading, known, columns, row);
-    if (!reason.empty()) errors.Add(row.line, std::move(reason));
+    if (const common::Status read = ReadRow(reading, known, columns, row); !read.ok()) {
+      errors.Add(row.line, read.message());
+    }
     return true;
   });
-  if (!problem.empty()) errors.Add(problem.line, problem.reason);
-  if (header) errors.Add(1, FindColumns(CsvRow{}, reading.titles, columns));
-  if (!errors.empty()) {
-    import.error = errors.Text();
-    return false;
-  }
+  if (!split.ok()) errors.AddText(split.message());
+  if (header) errors.Add(1, FindColumns(CsvRow{}, reading.titles, columns).message());
+  if (!errors.empty()) return errors.Text();
   import.rows = rows;
   if (rows == 0 && known > 0) {
     import.questions.push_back(EmptyFileQuestion(document, reading.list, file));
-    return false;
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -349,8 +350,8 @@ std::string ListCsv(const ListDocument& document, ListKind list) {
   return list == ListKind::kChannels ? ChannelCsv(document) : TransponderCsv(document);
 }
 
-CsvImport ReadChannelCsv(const ListDocument& document, std::string_view csv,
-                         const std::string& file) {
+common::Result<CsvImport> ReadChannelCsv(const ListDocument& document, std::string_view csv,
+                                         const std::string& file) {
   CsvImport import;
   EmptiedNames emptied;
   const auto read_row = [&](std::size_t from, const std::vector<std::string_view>& cells) {
@@ -360,52 +361,54 @@ CsvImport ReadChannelCsv(const ListDocument& document, std::string_view csv,
         !channels::ChannelText(record, ChannelField::kName).empty()) {
       emptied.Add(from, record);
     }
-    Message reason = ReadChannelRow(document, record, cells);
+    common::Status read = ReadChannelRow(document, record, cells);
     import.channels.push_back(record);
-    return reason;
+    return read;
   };
   const ListReading reading{ListKind::kChannels, Titles(kChannelFields), kChannelRoom,
                             CheckInsertChannels(document, kChannelRoom + 1), read_row};
-  if (ReadRows(document, reading, csv, file, import)) {
-    if (Message question = emptied.Question(); !question.empty()) {
-      import.questions.push_back(std::move(question));
-    }
+  if (common::Status read = ReadRows(document, reading, csv, file, import); !read.ok()) {
+    return read;
+  }
+  if (Message question = emptied.Question(); import.rows > 0 && !question.empty()) {
+    import.questions.push_back(std::move(question));
   }
   return import;
 }
 
-CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
-                             const std::string& file) {
+common::Result<CsvImport> ReadTransponderCsv(const ListDocument& document, std::string_view csv,
+                                             const std::string& file) {
   CsvImport import;
   const auto read_row = [&](std::size_t from, const std::vector<std::string_view>& cells) {
     TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
-    Message reason = ReadTransponderRow(record, cells);
+    common::Status read = ReadTransponderRow(record, cells);
     // A channel's TP reaches only so far: a used transponder may not move beyond it.
     const auto& origins = import.origins;
-    if (reason.empty() && from != 0 && import.transponders.size() >= kMostTransponders &&
+    if (read.ok() && from != 0 && import.transponders.size() >= kMostTransponders &&
         document.ChannelsUsing(from) > 0 &&
         std::find(origins.begin(), origins.end(), from) == origins.end()) {
-      reason = Say(kTransponderBeyond,
-                   {Value(from), Value(import.transponders.size() + 1), Value(kMostTransponders)});
+      read = Say(kTransponderBeyond,
+                 {Value(from), Value(import.transponders.size() + 1), Value(kMostTransponders)});
     }
     import.transponders.push_back(record);
     import.origins.push_back(from);
-    return reason;
+    return read;
   };
   const ListReading reading{ListKind::kTransponders, Titles(kTransponderFields),
                             std::max(kMostTransponders, document.transponders().size()),
                             CheckInsertTransponders(document, kMostTransponders + 1), read_row};
-  if (ReadRows(document, reading, csv, file, import)) {
-    for (const std::size_t tp : DroppedTransponders(document, import.origins)) {
-      Message question = RemoveTransponderQuestion(document, tp - 1);
-      if (!question.empty()) import.questions.push_back(std::move(question));
-    }
+  if (common::Status read = ReadRows(document, reading, csv, file, import); !read.ok()) {
+    return read;
+  }
+  for (const std::size_t tp : DroppedTransponders(document, import.origins)) {
+    Message question = RemoveTransponderQuestion(document, tp - 1);
+    if (import.rows > 0 && !question.empty()) import.questions.push_back(std::move(question));
   }
   return import;
 }
 
-CsvImport ReadListCsv(const ListDocument& document, ListKind list, std::string_view csv,
-                      const std::string& file) {
+common::Result<CsvImport> ReadListCsv(const ListDocument& document, ListKind list,
+                                      std::string_view csv, const std::string& file) {
   return list == ListKind::kChannels ? ReadChannelCsv(document, csv, file)
                                      : ReadTransponderCsv(document, csv, file);
 }

@@ -19,9 +19,9 @@ namespace chanforge::editing {
 // that import ignores.
 std::string ListCsv(const ListDocument& document, common::ListKind list);
 
-// What an import makes of a CSV text: the new list, or the refusal.
+// What an import makes of a CSV text: the new list. Its refusal says "Line N of FILE:
+// reason", a line each, at most 20 and "and N more".
 struct CsvImport {
-  common::Message error;  // "Line N of FILE: reason", a line each, at most 20 and "and N more"
   std::size_t rows = 0;
   std::vector<channels::ChannelRecord> channels;  // the new list of a channel file
   std::vector<transponders::TransponderRecord> transponders;
@@ -36,13 +36,13 @@ struct CsvImport {
 // Reads every row against the document's lists, which stay as they are. A row's Nr names
 // the record it started from, whose bytes the CSV cannot show are kept; an empty Nr makes
 // a new record. A transponder row's Nr also takes the channels of that transponder along.
-CsvImport ReadChannelCsv(const ListDocument& document, std::string_view csv,
-                         const std::string& file);
-CsvImport ReadTransponderCsv(const ListDocument& document, std::string_view csv,
-                             const std::string& file);
+common::Result<CsvImport> ReadChannelCsv(const ListDocument& document, std::string_view csv,
+                                         const std::string& file);
+common::Result<CsvImport> ReadTransponderCsv(const ListDocument& document, std::string_view csv,
+                                             const std::string& file);
 // The reader of the list.
-CsvImport ReadListCsv(const ListDocument& document, common::ListKind list, std::string_view csv,
-                      const std::string& file);
+common::Result<CsvImport> ReadListCsv(const ListDocument& document, common::ListKind list,
+                                      std::string_view csv, const std::string& file);
 
 // The step that applies a read import, links kept as in every edit.
 std::unique_ptr<Command> ImportCommand(common::ListKind list, CsvImport import,

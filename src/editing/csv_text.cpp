@@ -139,8 +139,8 @@ common::Message MissingColumnText(std::string_view title) {
   return common::Say(kMissingColumn, {common::Value(common::QuotedText(title))});
 }
 
-common::Message FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
-                            std::vector<std::size_t>& columns) {
+common::Status FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                           std::vector<std::size_t>& columns) {
   for (const std::string& title : titles) {
     const std::string wanted = common::ToUpperAscii(title);
     // The heading without its unit is read too, as files written before the unit have it.
@@ -162,8 +162,9 @@ namespace {
 // Reads a CSV text cell by cell, counting its lines.
 class CsvCursor {
  public:
-  explicit CsvCursor(std::string_view text)
+  CsvCursor(std::string_view text, const std::string& file)
       : text_(text),
+        file_(file),
         // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
         separator_(HeaderSeparator(text.substr(0, text.find_first_of("\r\n")))),
         ends_{separator_, '\r', '\n', '\0'} {}
@@ -172,11 +173,11 @@ class CsvCursor {
   std::size_t line() const { return line_; }
 
   // The cell at the cursor, quoted or not; the cursor then stands behind it.
-  CsvError Cell(std::string& cell) {
+  common::Status Cell(std::string& cell) {
     if (i_ < text_.size() && text_[i_] == '"') return QuotedCell(cell);
     const std::size_t end = std::min(text_.find_first_of(ends_, i_), text_.size());
     cell = text_.substr(i_, end - i_);
-    if (cell.find('"') != std::string::npos) return {line_, common::Say(kInnerQuote)};
+    if (cell.find('"') != std::string::npos) return NotCsv(line_, kInnerQuote);
     i_ = end;
     return {};
   }
@@ -206,10 +207,14 @@ class CsvCursor {
     return true;
   }
 
-  CsvError QuotedCell(std::string& cell) {
+  common::Message NotCsv(std::size_t line, const common::Wording& why) const {
+    return common::Say(kLineOfFile, {common::Value(line), common::Value(file_), common::Say(why)});
+  }
+
+  common::Status QuotedCell(std::string& cell) {
     const std::size_t opened = line_;
     for (++i_;;) {
-      if (i_ >= text_.size()) return {opened, common::Say(kNotClosed)};
+      if (i_ >= text_.size()) return NotCsv(opened, kNotClosed);
       if (text_[i_] == '"') {
         if (i_ + 1 < text_.size() && text_[i_ + 1] == '"') {
           cell += '"';
@@ -227,12 +232,13 @@ class CsvCursor {
       }
     }
     if (i_ < text_.size() && text_[i_] != separator_ && text_[i_] != '\r' && text_[i_] != '\n') {
-      return {line_, common::Say(kAfterQuote)};
+      return NotCsv(line_, kAfterQuote);
     }
     return {};
   }
 
   std::string_view text_;
+  const std::string& file_;
   char separator_;
   char ends_[4];
   std::size_t line_ = 1;
@@ -241,20 +247,21 @@ class CsvCursor {
 
 }  // namespace
 
-CsvError SplitCsv(std::string_view text, std::vector<CsvRow>& rows) {
-  return SplitCsv(text, [&](CsvRow& row) {
+common::Status SplitCsv(std::string_view text, const std::string& file, std::vector<CsvRow>& rows) {
+  return SplitCsv(text, file, [&](CsvRow& row) {
     rows.push_back(std::move(row));
     return true;
   });
 }
 
-CsvError SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use) {
-  CsvCursor cursor(text);
+common::Status SplitCsv(std::string_view text, const std::string& file,
+                        const std::function<bool(CsvRow&)>& use) {
+  CsvCursor cursor(text, file);
   while (!cursor.AtEnd()) {
     CsvRow row{cursor.line(), {}};
     do {
       std::string cell;
-      if (CsvError error = cursor.Cell(cell); !error.empty()) return error;
+      if (common::Status read = cursor.Cell(cell); !read.ok()) return read;
       row.cells.push_back(std::move(cell));
     } while (cursor.NextCell());
     if (!use(row)) break;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/message.h"
+#include "common/status.h"
 
 namespace chanforge::editing {
 
@@ -31,19 +32,13 @@ inline constexpr auto kLineOfFile = common::Wording("csv.line-of-file", "Line {1
 inline constexpr auto kNotUtf8Line =
     common::Wording("csv.not-utf8", "Line {1} of {2} is not UTF-8 text: save the CSV as UTF-8");
 
-// Why a text is not CSV: the line and the reason ("A quoted field is not closed.").
-struct CsvError {
-  std::size_t line = 0;
-  common::Message reason;
-  bool empty() const { return reason.empty(); }
-};
-
 // Splits CSV text (quoted fields may hold separators, quotes and line ends); the separator
-// is a semicolon when the first line has semicolons and no comma. Why it is not CSV, or an
-// empty error.
-CsvError SplitCsv(std::string_view text, std::vector<CsvRow>& rows);
+// is a semicolon when the first line has semicolons and no comma. Fails where the text is
+// not CSV: "Line 3 of f.csv: A quoted field is not closed."
+common::Status SplitCsv(std::string_view text, const std::string& file, std::vector<CsvRow>& rows);
 // The same, a row at a time, as long as use returns true.
-CsvError SplitCsv(std::string_view text, const std::function<bool(CsvRow&)>& use);
+common::Status SplitCsv(std::string_view text, const std::string& file,
+                        const std::function<bool(CsvRow&)>& use);
 
 // Appends the cells as one row ended by CR LF. text[i] (where given) tells a text cell from
 // a number's: a cell a spreadsheet would run, or a text cell it would take for a value,
@@ -54,9 +49,9 @@ void AppendRow(std::string& out, std::vector<std::string> cells,
 std::string_view UnmarkedCell(std::string_view cell);
 // "Missing column "SID".": a row without a column the file's header names.
 common::Message MissingColumnText(std::string_view title);
-// Finds each heading's column in the header row (any case, the unit optional): why not, as
-// MissingColumnText, or empty.
-common::Message FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
-                            std::vector<std::size_t>& columns);
+// Finds each heading's column in the header row (any case, the unit optional); fails as
+// MissingColumnText.
+common::Status FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
+                           std::vector<std::size_t>& columns);
 
 }  // namespace chanforge::editing

@@ -27,11 +27,16 @@ constexpr auto kUnknownField =
 constexpr auto kNoSuchTp =
     common::Wording("set.no-such-tp", "{1} {2} names no transponder: the list has {3}.");
 
-// "FIELD=VALUE" (UTF-8) split into a field of the table and its Latin-1 value; why not, or
-// empty.
+template <typename Field>
+struct Assignment {
+  Field field;
+  std::string value;  // Latin-1
+};
+
+// "FIELD=VALUE" (UTF-8) split into a field of the table and its Latin-1 value.
 template <typename Field, std::size_t kCount>
-Message SplitAssignment(std::string_view utf8, const std::array<common::FieldInfo, kCount>& fields,
-                        Field& field, std::string& value) {
+common::Result<Assignment<Field>> SplitAssignment(
+    std::string_view utf8, const std::array<common::FieldInfo, kCount>& fields) {
   const std::optional<std::string> latin1 = common::Utf8ToLatin1(utf8);
   if (!latin1) return Say(common::kSentence, {common::NotLatin1Text(utf8)});
   const std::size_t equals = latin1->find('=');
@@ -40,9 +45,7 @@ Message SplitAssignment(std::string_view utf8, const std::array<common::FieldInf
   std::string names;
   for (std::size_t f = 0; f < kCount; ++f) {
     if (name == fields[f].name) {
-      field = static_cast<Field>(f);
-      value = latin1->substr(equals + 1);
-      return {};
+      return Assignment<Field>{static_cast<Field>(f), latin1->substr(equals + 1)};
     }
     names += (names.empty() ? "" : ", ") + std::string(fields[f].name);
   }
@@ -51,26 +54,23 @@ Message SplitAssignment(std::string_view utf8, const std::array<common::FieldInf
 
 }  // namespace
 
-Message AssignChannelField(const ListDocument& document, ChannelRecord& record,
-                           std::string_view utf8) {
-  ChannelField field{};
-  std::string value;
-  Message refusal = SplitAssignment(utf8, channels::kChannelFields, field, value);
-  return refusal.empty() ? SetChannelValue(document, record, field, value) : refusal;
+common::Status AssignChannelField(const ListDocument& document, ChannelRecord& record,
+                                  std::string_view utf8) {
+  const common::Result<Assignment<ChannelField>> assignment =
+      SplitAssignment<ChannelField>(utf8, channels::kChannelFields);
+  if (!assignment.ok()) return assignment.status();
+  return SetChannelValue(document, record, assignment->field, assignment->value);
 }
 
-Message AssignTransponderFields(TransponderRecord& record,
-                                const std::vector<std::string>& assignments) {
+common::Status AssignTransponderFields(TransponderRecord& record,
+                                       const std::vector<std::string>& assignments) {
   std::optional<std::string> khz, band;
   std::vector<std::pair<TransponderField, std::string>> others;
   for (const std::string& assignment : assignments) {
-    TransponderField field{};
-    std::string value;
-    if (Message refusal =
-            SplitAssignment(assignment, transponders::kTransponderFields, field, value);
-        !refusal.empty()) {
-      return refusal;
-    }
+    common::Result<Assignment<TransponderField>> split =
+        SplitAssignment<TransponderField>(assignment, transponders::kTransponderFields);
+    if (!split.ok()) return split.status();
+    auto& [field, value] = *split;
     if (field == TransponderField::kKhz) {
       khz = value;
     } else if (field == TransponderField::kBand) {
@@ -82,20 +82,22 @@ Message AssignTransponderFields(TransponderRecord& record,
   // The frequency and the band are set together, as a CSV row sets them: a band not given
   // stays as it is (a frequency it cannot carry is refused), an empty one takes the band
   // the frequency lies in.
-  Message refusal;
   if (khz || band) {
-    refusal = transponders::SetKhzAndBandText(
-        record, khz ? *khz : std::to_string(record.Khz()),
-        band ? *band : transponders::TransponderText(record, TransponderField::kBand));
+    if (common::Status set = transponders::SetKhzAndBandText(
+            record, khz ? *khz : std::to_string(record.Khz()),
+            band ? *band : transponders::TransponderText(record, TransponderField::kBand));
+        !set.ok()) {
+      return set;
+    }
   }
   for (const auto& [field, value] : others) {
-    if (refusal.empty()) refusal = SetTransponderText(record, field, value);
+    if (common::Status set = SetTransponderText(record, field, value); !set.ok()) return set;
   }
-  return refusal;
+  return {};
 }
 
-Message SetChannelValue(const ListDocument& document, ChannelRecord& record, ChannelField field,
-                        std::string_view value) {
+common::Status SetChannelValue(const ListDocument& document, ChannelRecord& record,
+                               ChannelField field, std::string_view value) {
   if (field == ChannelField::kTp) {
     const std::optional<std::int64_t> number = common::ReadValue(value);
     const std::size_t count = document.transponders().size();

@@ -12,15 +12,15 @@
 
 namespace chanforge::editing {
 
-// Why "FIELD=VALUE" (UTF-8) cannot set a field of the record, or an empty text when it
-// was set. Numbers are decimal, or hexadecimal after 0x. A TP must name a transponder.
-common::Message AssignChannelField(const ListDocument& document, channels::ChannelRecord& record,
-                                   std::string_view utf8);
+// Sets a field of the record from "FIELD=VALUE" (UTF-8). Numbers are decimal, or
+// hexadecimal after 0x. A TP must name a transponder.
+common::Status AssignChannelField(const ListDocument& document, channels::ChannelRecord& record,
+                                  std::string_view utf8);
 // The same for "FIELD=VALUE"s of a transponder; a frequency and a band are set together.
-common::Message AssignTransponderFields(transponders::TransponderRecord& record,
-                                        const std::vector<std::string>& assignments);
+common::Status AssignTransponderFields(transponders::TransponderRecord& record,
+                                       const std::vector<std::string>& assignments);
 // The same for one field and its value; a name is given as Latin-1 bytes.
-common::Message SetChannelValue(const ListDocument& document, channels::ChannelRecord& record,
-                                channels::ChannelField field, std::string_view value);
+common::Status SetChannelValue(const ListDocument& document, channels::ChannelRecord& record,
+                               channels::ChannelField field, std::string_view value);
 
 }  // namespace chanforge::editing

@@ -692,13 +692,10 @@ std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order, Messa
                                           std::move(description));
 }
 
-std::optional<ChannelRecord> NewChannel(const ListDocument& document,
-                                        std::optional<std::size_t> like, Message& reason) {
+common::Result<ChannelRecord> NewChannel(const ListDocument& document,
+                                         std::optional<std::size_t> like) {
   const std::size_t transponders = document.transponders().size();
-  if (transponders == 0) {
-    reason = Say(kNeedsTransponder);
-    return std::nullopt;
-  }
+  if (transponders == 0) return Say(kNeedsTransponder);
   ChannelRecord channel;
   // In an empty list a new channel is a TV channel, the first named use.
   channel.use = static_cast<std::uint8_t>(channels::InfoOf(ChannelField::kUse).names[0].code);
@@ -720,28 +717,31 @@ std::vector<std::size_t> MovedRows(std::vector<std::size_t> rows, std::size_t be
   return moved;
 }
 
-std::unique_ptr<Command> InsertNewRow(const ListDocument& document, ListKind list,
-                                      std::size_t position, std::optional<std::size_t> like,
-                                      Message& reason) {
+common::Result<std::unique_ptr<Command>> InsertNewRow(const ListDocument& document, ListKind list,
+                                                      std::size_t position,
+                                                      std::optional<std::size_t> like) {
   if (list == ListKind::kChannels) {
-    reason = CheckInsertChannels(document, 1);
-    const std::optional<ChannelRecord> channel =
-        reason.empty() ? NewChannel(document, like, reason) : std::nullopt;
-    return channel ? InsertChannels(position, {*channel}, Inserted::kNew) : nullptr;
+    if (common::Status room = CheckInsertChannels(document, 1); !room.ok()) return room;
+    const common::Result<ChannelRecord> channel = NewChannel(document, like);
+    if (!channel.ok()) return channel.status();
+    return InsertChannels(position, {*channel}, Inserted::kNew);
   }
-  reason = CheckInsertTransponders(document, 1);
-  if (!reason.empty()) return nullptr;
+  if (common::Status room = CheckInsertTransponders(document, 1); !room.ok()) return room;
   TransponderRecord transponder;
-  SetTransponderValue(transponder, TransponderField::kKhz, transponders::kKhzLeast);
+  // The lower band's edge is a frequency every record carries.
+  (void)SetTransponderValue(transponder, TransponderField::kKhz, transponders::kKhzLeast);
   return InsertTransponders(position, {transponder});
 }
 
-std::unique_ptr<Command> DuplicateRows(const ListDocument& document, ListKind list,
-                                       const std::vector<std::size_t>& rows, Message& reason) {
+common::Result<std::unique_ptr<Command>> DuplicateRows(const ListDocument& document, ListKind list,
+                                                       const std::vector<std::size_t>& rows) {
   const bool channels = list == ListKind::kChannels;
-  reason = channels ? CheckInsertChannels(document, rows.size())
-                    : CheckInsertTransponders(document, rows.size());
-  if (!reason.empty() || rows.empty()) return nullptr;
+  if (common::Status room = channels ? CheckInsertChannels(document, rows.size())
+                                     : CheckInsertTransponders(document, rows.size());
+      !room.ok()) {
+    return room;
+  }
+  if (rows.empty()) return std::unique_ptr<Command>();
   if (channels) {
     std::vector<ChannelRecord> copies;
     for (const std::size_t row : rows) copies.push_back(document.channels()[row]);
@@ -850,48 +850,45 @@ namespace {
 // What a typed text keeps of the blanks around it: a name all, a number none.
 enum class Blanks { kKept, kTrimmed };
 
-// A typed text as Latin-1 bytes; the reason when a character is beyond Latin-1.
-std::optional<std::string> TypedBytes(const CellInput& input, Blanks blanks, Message& refusal) {
+// A typed text as Latin-1 bytes; refused when a character is beyond Latin-1.
+common::Result<std::string> TypedBytes(const CellInput& input, Blanks blanks) {
   if (input.chosen) return std::to_string(*input.chosen);
   std::optional<std::string> latin1 = common::Utf8ToLatin1(input.typed);
-  if (!latin1) {
-    refusal = Say(common::kSentence, {common::NotLatin1Text(input.typed)});
-  } else if (blanks == Blanks::kTrimmed) {
-    latin1 = std::string(common::TrimBlanks(*latin1));
-  }
-  return latin1;
+  if (!latin1) return Say(common::kSentence, {common::NotLatin1Text(input.typed)});
+  if (blanks == Blanks::kTrimmed) return std::string(common::TrimBlanks(*latin1));
+  return std::move(*latin1);
 }
 
 }  // namespace
 
-CellEdit EditChannelCell(const ListDocument& document, std::size_t row, ChannelField field,
-                         const CellInput& input) {
-  CellEdit edit;
-  const std::optional<std::string> bytes = TypedBytes(
-      input, field == ChannelField::kName ? Blanks::kKept : Blanks::kTrimmed, edit.refusal);
-  if (!bytes) return edit;
+common::Result<std::unique_ptr<Command>> EditChannelCell(const ListDocument& document,
+                                                         std::size_t row, ChannelField field,
+                                                         const CellInput& input) {
+  const common::Result<std::string> bytes =
+      TypedBytes(input, field == ChannelField::kName ? Blanks::kKept : Blanks::kTrimmed);
+  if (!bytes.ok()) return bytes.status();
   ChannelRecord record = document.channels()[row];
-  edit.refusal = SetChannelValue(document, record, field, *bytes);
-  if (edit.refusal.empty() && record != document.channels()[row]) {
-    edit.command = SetChannel(row, field, record);
-  }
-  return edit;
+  if (common::Status set = SetChannelValue(document, record, field, *bytes); !set.ok()) return set;
+  if (record == document.channels()[row]) return std::unique_ptr<Command>();
+  return SetChannel(row, field, record);
 }
 
-CellEdit EditTransponderCell(const ListDocument& document, std::size_t row, TransponderField field,
-                             const CellInput& input) {
-  CellEdit edit;
+common::Result<std::unique_ptr<Command>> EditTransponderCell(const ListDocument& document,
+                                                             std::size_t row,
+                                                             TransponderField field,
+                                                             const CellInput& input) {
   TransponderRecord record = document.transponders()[row];
   if (input.chosen) {
-    edit.refusal = SetTransponderValue(record, field, *input.chosen);
-  } else if (const std::optional<std::string> bytes =
-                 TypedBytes(input, Blanks::kTrimmed, edit.refusal)) {
-    edit.refusal = SetTransponderText(record, field, *bytes);
+    if (common::Status set = SetTransponderValue(record, field, *input.chosen); !set.ok()) {
+      return set;
+    }
+  } else {
+    const common::Result<std::string> bytes = TypedBytes(input, Blanks::kTrimmed);
+    if (!bytes.ok()) return bytes.status();
+    if (common::Status set = SetTransponderText(record, field, *bytes); !set.ok()) return set;
   }
-  if (edit.refusal.empty() && record != document.transponders()[row]) {
-    edit.command = SetTransponder(row, field, record);
-  }
-  return edit;
+  if (record == document.transponders()[row]) return std::unique_ptr<Command>();
+  return SetTransponder(row, field, record);
 }
 
 std::unique_ptr<Command> SetTransponder(std::size_t row, TransponderField field,

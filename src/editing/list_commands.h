@@ -43,22 +43,21 @@ std::unique_ptr<Command> ReorderChannels(std::vector<std::uint32_t> order,
                                          common::Message description);
 // A channel to insert beside row `like` (none in an empty list): on its transponder (else
 // the first) with its Use, no name and SID 0, for the user to fill in. Without a
-// transponder to put it on: nullopt and the reason.
-std::optional<channels::ChannelRecord> NewChannel(const ListDocument& document,
-                                                  std::optional<std::size_t> like,
-                                                  common::Message& reason);
+// transponder to put it on: refused.
+common::Result<channels::ChannelRecord> NewChannel(const ListDocument& document,
+                                                   std::optional<std::size_t> like);
 
 // The editor's Insert: a new row before `position` (0 to the list's size), a channel as
 // NewChannel makes it beside row `like`, or a transponder at the lower band's edge (an
 // all-zero record would read as an unused one). Duplicate: copies of the rows (0-based,
-// sorted) behind the last of them. One step each; null and the reason when the list has no
-// room or a new channel no transponder.
-std::unique_ptr<Command> InsertNewRow(const ListDocument& document, common::ListKind list,
-                                      std::size_t position, std::optional<std::size_t> like,
-                                      common::Message& reason);
-std::unique_ptr<Command> DuplicateRows(const ListDocument& document, common::ListKind list,
-                                       const std::vector<std::size_t>& rows,
-                                       common::Message& reason);
+// sorted) behind the last of them, none for no rows. One step each; refused when the list
+// has no room or a new channel no transponder.
+common::Result<std::unique_ptr<Command>> InsertNewRow(const ListDocument& document,
+                                                      common::ListKind list, std::size_t position,
+                                                      std::optional<std::size_t> like);
+common::Result<std::unique_ptr<Command>> DuplicateRows(const ListDocument& document,
+                                                       common::ListKind list,
+                                                       const std::vector<std::size_t>& rows);
 
 // The editor's moves of a selection, in either list, as one step: the rows (0-based, in any
 // order, gaps allowed) gathered in list order before row `before` (0 to the list's size),
@@ -103,16 +102,16 @@ struct CellInput {
   std::string typed;
   std::optional<std::int64_t> chosen;
 };
-// The step that gives a field of a row the input, or why not; neither when the input changes
-// nothing. A typed number is read as every road reads it, blanks around it left aside.
-struct CellEdit {
-  std::unique_ptr<Command> command;
-  common::Message refusal;
-};
-CellEdit EditChannelCell(const ListDocument& document, std::size_t row,
-                         channels::ChannelField field, const CellInput& input);
-CellEdit EditTransponderCell(const ListDocument& document, std::size_t row,
-                             transponders::TransponderField field, const CellInput& input);
+// The step that gives a field of a row the input, or its refusal; no step when the input
+// changes nothing. A typed number is read as every road reads it, blanks around it left aside.
+common::Result<std::unique_ptr<Command>> EditChannelCell(const ListDocument& document,
+                                                         std::size_t row,
+                                                         channels::ChannelField field,
+                                                         const CellInput& input);
+common::Result<std::unique_ptr<Command>> EditTransponderCell(const ListDocument& document,
+                                                             std::size_t row,
+                                                             transponders::TransponderField field,
+                                                             const CellInput& input);
 
 // Several commands as one step, applied in order and reverted in reverse.
 std::unique_ptr<Command> GroupCommands(std::vector<std::unique_ptr<Command>> commands,

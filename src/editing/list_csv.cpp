@@ -38,13 +38,13 @@ bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& imp
 
 }  // namespace
 
-common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
-                               const ListDocument& document, ListKind list, const std::string& file,
-                               const std::function<std::string()>& content, common::Message& done) {
+common::Finished ExportListFile(common::Frontend& frontend, common::Files& files,
+                                const ListDocument& document, ListKind list,
+                                const std::string& file,
+                                const std::function<std::string()>& content) {
   using common::Outcome;
-  const common::Message reason = document.ReadOnlyReason(list);
-  if (!reason.empty()) {
-    frontend.ShowMessage(common::MessageKind::kError, reason);
+  if (const common::Status editable = document.CheckEditable(list); !editable.ok()) {
+    frontend.ShowMessage(common::MessageKind::kError, editable.message());
     return Outcome::kRefused;
   }
   const std::string& image_file = document.workspace().image().fileName;
@@ -56,21 +56,21 @@ common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
   if (!common::ConfirmOverwrite(frontend, files, file)) return Outcome::kCancelled;
   frontend.ShowStatus(Say(common::kWritingStatus, {Value(file)}));
   if (!common::WriteFileOrReport(frontend, files, file, content())) return Outcome::kFailed;
-  done = Say(list == ListKind::kChannels ? kExportedChannels : kExportedTransponders,
-             {Value(document.size(list)), Value(common::PathOf(file).filename().string())});
-  return Outcome::kDone;
+  return {Outcome::kDone,
+          Say(list == ListKind::kChannels ? kExportedChannels : kExportedTransponders,
+              {Value(document.size(list)), Value(common::PathOf(file).filename().string())})};
 }
 
-common::Outcome ExportCsvFile(common::Frontend& frontend, common::Files& files,
-                              const ListDocument& document, ListKind list, const std::string& file,
-                              common::Message& done) {
-  return ExportListFile(
-      frontend, files, document, list, file, [&] { return ListCsv(document, list); }, done);
+common::Finished ExportCsvFile(common::Frontend& frontend, common::Files& files,
+                               const ListDocument& document, ListKind list,
+                               const std::string& file) {
+  return ExportListFile(frontend, files, document, list, file,
+                        [&] { return ListCsv(document, list); });
 }
 
-common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
-                              ListDocument& document, UndoStack& history, ListKind list,
-                              const std::string& file, common::Message& done) {
+common::Finished ImportCsvFile(common::Frontend& frontend, common::Files& files,
+                               ListDocument& document, UndoStack& history, ListKind list,
+                               const std::string& file) {
   using common::Outcome;
   const std::int64_t size = common::SizeOrReport(frontend, files, file, kCsvFileLimit);
   std::string bytes;
@@ -78,11 +78,12 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
     return Outcome::kFailed;
   }
   frontend.ShowStatus(Say(common::kLoadingStatus, {Value(file)}));
-  CsvImport import = ReadListCsv(document, list, bytes, file);
-  if (!import.error.empty()) {
-    frontend.ShowMessage(common::MessageKind::kError, import.error);
+  common::Result<CsvImport> read = ReadListCsv(document, list, bytes, file);
+  if (!read.ok()) {
+    frontend.ShowMessage(common::MessageKind::kError, read.message());
     return Outcome::kRefused;
   }
+  CsvImport& import = *read;
   for (const common::Message& question : import.questions) {
     if (!frontend.AskYesNo(question)) return Outcome::kCancelled;
   }
@@ -93,9 +94,9 @@ common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
         list, std::move(import),
         Say(list == ListKind::kChannels ? kImportChannels : kImportTransponders, {Value(name)})));
   }
-  done = Say(list == ListKind::kChannels ? kImportedChannels : kImportedTransponders,
-             {Value(rows), Value(name)});
-  return Outcome::kDone;
+  return {Outcome::kDone,
+          Say(list == ListKind::kChannels ? kImportedChannels : kImportedTransponders,
+              {Value(rows), Value(name)})};
 }
 
 }  // namespace chanforge::editing

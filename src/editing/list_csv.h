@@ -13,22 +13,20 @@ namespace chanforge::editing {
 
 // The steps of every export of a list to a file: refused when the image has no such list
 // or the file is the image's own, asked before an existing file is replaced, then written
-// safely. content is made only once the file may be written. done receives what the status
-// line shows afterwards.
-common::Outcome ExportListFile(common::Frontend& frontend, common::Files& files,
-                               const ListDocument& document, common::ListKind list,
-                               const std::string& file, const std::function<std::string()>& content,
-                               common::Message& done);
+// safely. content is made only once the file may be written.
+common::Finished ExportListFile(common::Frontend& frontend, common::Files& files,
+                                const ListDocument& document, common::ListKind list,
+                                const std::string& file,
+                                const std::function<std::string()>& content);
 
-// Writes the list to a CSV file with the usual overwrite question. done receives what
-// the status line shows afterwards.
-common::Outcome ExportCsvFile(common::Frontend& frontend, common::Files& files,
-                              const ListDocument& document, common::ListKind list,
-                              const std::string& file, common::Message& done);
+// Writes the list to a CSV file with the usual overwrite question.
+common::Finished ExportCsvFile(common::Frontend& frontend, common::Files& files,
+                               const ListDocument& document, common::ListKind list,
+                               const std::string& file);
 
 // Reads a CSV file, asks before it removes channels, and pushes the import as one step.
-common::Outcome ImportCsvFile(common::Frontend& frontend, common::Files& files,
-                              ListDocument& document, UndoStack& history, common::ListKind list,
-                              const std::string& file, common::Message& done);
+common::Finished ImportCsvFile(common::Frontend& frontend, common::Files& files,
+                               ListDocument& document, UndoStack& history, common::ListKind list,
+                               const std::string& file);
 
 }  // namespace chanforge::editing

@@ -93,7 +93,7 @@ namespace {
 constexpr auto kNoBlock = common::Wording("list.no-block", "The image has no {1} block.");
 }  // namespace
 
-common::Message ListDocument::ReadOnlyReason(common::ListKind kind) const {
+common::Status ListDocument::CheckEditable(common::ListKind kind) const {
   if (block(kind) >= 0) return {};
   return common::Say(kNoBlock, {common::Value(common::BlockNameOf(kind))});
 }

@@ -10,6 +10,7 @@
 #include "channels/channel_fields.h"
 #include "channels/channel_record.h"
 #include "common/list_kind.h"
+#include "common/status.h"
 #include "flash/flash_image.h"
 #include "transponders/transponder_record.h"
 
@@ -47,8 +48,8 @@ class ListDocument {
   std::size_t size(common::ListKind kind) const {
     return kind == common::ListKind::kChannels ? channels_.size() : transponders_.size();
   }
-  // Why a side cannot be edited, or an empty text when it can.
-  common::Message ReadOnlyReason(common::ListKind kind) const;
+  // Whether a side can be edited: it needs a block of its own.
+  common::Status CheckEditable(common::ListKind kind) const;
   flash::Workspace& workspace() { return *workspace_; }
   const flash::Workspace& workspace() const { return *workspace_; }
 

@@ -71,46 +71,45 @@ constexpr auto kRemoveAllSome =
 
 }  // namespace
 
-Message CheckNumber(std::size_t number, std::size_t size, ListKind list) {
+common::Status CheckNumber(std::size_t number, std::size_t size, ListKind list) {
   if (number >= 1 && number <= size) return {};
   return Say(kBeyond.of(list), {Value(number), Value(size)});
 }
 
-Message CheckRange(std::size_t first, std::size_t last, std::size_t size, ListKind list) {
+common::Status CheckRange(std::size_t first, std::size_t last, std::size_t size, ListKind list) {
   if (first > last) return Say(kBackwards.of(list), {Value(first), Value(last)});
-  Message refusal = CheckNumber(first, size, list);
-  return refusal.empty() ? CheckNumber(last, size, list) : refusal;
+  if (common::Status in = CheckNumber(first, size, list); !in.ok()) return in;
+  return CheckNumber(last, size, list);
 }
 
-Message CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
-                  ListKind list) {
-  Message refusal = CheckRange(first, last, size, list);
-  if (refusal.empty() && (before < 1 || before > size + 1)) {
-    refusal = Say(kPositionBeyond, {Value(before), Value(size)});
+common::Status CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
+                         ListKind list) {
+  if (common::Status range = CheckRange(first, last, size, list); !range.ok()) return range;
+  if (before < 1 || before > size + 1) return Say(kPositionBeyond, {Value(before), Value(size)});
+  if (before > first && before <= last) {
+    return Say(kPositionInside, {Value(before), Value(first), Value(last)});
   }
-  if (refusal.empty() && before > first && before <= last) {
-    refusal = Say(kPositionInside, {Value(before), Value(first), Value(last)});
-  }
-  return refusal;
+  return {};
 }
 
-Message CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size, ListKind list) {
+common::Status CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size,
+                         ListKind list) {
   if (rows.empty()) return {};
   if (step < 0 && rows.front() == 0) return Say(kFirst.of(list));
   if (step > 0 && rows.back() + 1 >= size) return Say(kLast.of(list), {Value(size)});
   return {};
 }
 
-Message CheckInsertChannels(const ListDocument& document, std::size_t count) {
-  if (document.channel_block() < 0) return document.ReadOnlyReason(ListKind::kChannels);
+common::Status CheckInsertChannels(const ListDocument& document, std::size_t count) {
+  if (document.channel_block() < 0) return document.CheckEditable(ListKind::kChannels);
   if (document.channels().size() + count > kChannelRoom) {
     return Say(kChannelRoomFull, {Value(kChannelRoom)});
   }
   return {};
 }
 
-Message CheckInsertTransponders(const ListDocument& document, std::size_t count) {
-  if (document.transponder_block() < 0) return document.ReadOnlyReason(ListKind::kTransponders);
+common::Status CheckInsertTransponders(const ListDocument& document, std::size_t count) {
+  if (document.transponder_block() < 0) return document.CheckEditable(ListKind::kTransponders);
   if (document.transponders().size() + count > kMostTransponders) {
     return Say(kTransponderReach, {Value(kMostTransponders)});
   }

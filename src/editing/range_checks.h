@@ -11,23 +11,22 @@
 
 namespace chanforge::editing {
 
-// Why a 1-based number is not in a list of size records of the list, or an empty message.
-common::Message CheckNumber(std::size_t number, std::size_t size, common::ListKind list);
-// Why rows first to last (1-based) are not a range of the list, or an empty text.
-common::Message CheckRange(std::size_t first, std::size_t last, std::size_t size,
-                           common::ListKind list);
-// Why rows first to last (1-based) cannot move before row `before` (one past the last
-// is the end), or an empty text.
-common::Message CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
+// Whether a 1-based number is in a list of size records of the list.
+common::Status CheckNumber(std::size_t number, std::size_t size, common::ListKind list);
+// Whether rows first to last (1-based) are a range of the list.
+common::Status CheckRange(std::size_t first, std::size_t last, std::size_t size,
                           common::ListKind list);
-// Why rows (0-based, ascending) cannot each move one place up (step -1) or down (+1), or an
-// empty text.
-common::Message CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size,
-                          common::ListKind list);
-// Why count channels cannot be inserted (the block would overflow), or an empty text.
-common::Message CheckInsertChannels(const ListDocument& document, std::size_t count);
-// Why count transponders cannot be inserted, or an empty text.
-common::Message CheckInsertTransponders(const ListDocument& document, std::size_t count);
+// Whether rows first to last (1-based) can move before row `before` (one past the last is
+// the end).
+common::Status CheckMove(std::size_t first, std::size_t last, std::size_t before, std::size_t size,
+                         common::ListKind list);
+// Whether rows (0-based, ascending) can each move one place up (step -1) or down (+1).
+common::Status CheckStep(const std::vector<std::size_t>& rows, int step, std::size_t size,
+                         common::ListKind list);
+// Whether count channels can be inserted (the block would overflow).
+common::Status CheckInsertChannels(const ListDocument& document, std::size_t count);
+// Whether count transponders can be inserted.
+common::Status CheckInsertTransponders(const ListDocument& document, std::size_t count);
 // The question asked before removing a transponder (0-based row) that channels use, or
 // an empty text when none does. Yes removes the transponder and those channels.
 common::Message RemoveTransponderQuestion(const ListDocument& document, std::size_t row);

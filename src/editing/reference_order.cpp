@@ -97,10 +97,11 @@ class Buckets {
 bool IsCsvFile(common::Files& files, const std::string& file) {
   const std::string name = common::ToUpperAscii(common::PathOf(file).extension().string());
   if (name == ".CSV") return true;
-  const common::ReadResult start = files.ReadPrefix(file, 64);
-  const std::string_view bytes = common::WithoutByteOrderMark(start.bytes);
+  const common::Result<std::string> start = files.ReadPrefix(file, 64);
+  if (!start.ok()) return false;
+  const std::string_view bytes = common::WithoutByteOrderMark(*start);
   const std::string_view first = bytes.substr(0, bytes.find_first_of(",;\r\n"));
-  return start.ok && common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
+  return common::ToUpperAscii(common::TrimBlanks(first)) == "NR";
 }
 
 // The headings a reference CSV needs: the file's own words, English as the export writes them.
@@ -116,8 +117,8 @@ std::vector<std::string> ReferenceTitles() {
 
 // One row of a reference CSV, its cells read as the import reads them, so that a reference
 // says what an import would.
-Message ReadReferenceRow(const CsvRow& row, const std::vector<std::size_t>& columns,
-                         const std::vector<std::string>& titles, Reference& reference) {
+common::Status ReadReferenceRow(const CsvRow& row, const std::vector<std::size_t>& columns,
+                                const std::vector<std::string>& titles, Reference& reference) {
   std::vector<std::string_view> cells;
   for (const std::size_t c : columns) {
     if (c >= row.cells.size()) return MissingColumnText(titles[cells.size()]);
@@ -128,21 +129,21 @@ Message ReadReferenceRow(const CsvRow& row, const std::vector<std::size_t>& colu
     return Say(common::kSentence, {common::NotLatin1Text(cells[1])});
   }
   ChannelRecord record;
-  Message reason =
+  common::Status read =
       channels::SetChannelText(record, ChannelField::kSid, common::TrimBlanks(cells[0]));
   ReferenceChannel channel{record.words[channels::kSid], NameOf(*name)};
   const std::string_view khz = common::TrimBlanks(cells[2]);
-  if (reason.empty() && !khz.empty()) {
+  if (read.ok() && !khz.empty()) {
     const std::optional<std::int64_t> value = common::ReadValue(khz);
     if (!value) return Say(kKhzNotNumber, {Value(titles[2]), Value(common::QuotedText(khz))});
     channel.khz = *value;
     TransponderRecord transponder;
-    reason = transponders::SetTransponderText(transponder, TransponderField::kPolarisation,
-                                              common::TrimBlanks(cells[3]));
+    read = transponders::SetTransponderText(transponder, TransponderField::kPolarisation,
+                                            common::TrimBlanks(cells[3]));
     channel.horizontal = (transponder.flags & transponders::kFlagHorizontal) != 0;
   }
   reference.channels.push_back(std::move(channel));
-  return reason;
+  return read;
 }
 
 // The new order: the channels that follow the reference and the newcomers, first or last
@@ -178,22 +179,23 @@ Reference ReferenceOf(const ListDocument& document) {
   return reference;
 }
 
-Message ReadReferenceCsv(std::string_view csv, const std::string& file, Reference& reference) {
+common::Status ReadReferenceCsv(std::string_view csv, const std::string& file,
+                                Reference& reference) {
   csv = common::WithoutByteOrderMark(csv);
   reference = Reference{{}, false};
   const std::vector<std::string> titles = ReferenceTitles();
   std::vector<std::size_t> columns;
   Message error;
   bool header = true;
-  const auto fail = [&](std::size_t line, Message reason) {
-    error = Say(kLineOfFile, {Value(line), Value(file), std::move(reason)});
+  const auto fail = [&](std::size_t line, const common::Status& reason) {
+    error = Say(kLineOfFile, {Value(line), Value(file), reason.message()});
     return false;
   };
-  const CsvError problem = SplitCsv(csv, [&](CsvRow& row) {
+  const common::Status split = SplitCsv(csv, file, [&](CsvRow& row) {
     if (header) {
       header = false;
-      Message missing = FindColumns(row, titles, columns);
-      return missing.empty() || fail(row.line, std::move(missing));
+      const common::Status found = FindColumns(row, titles, columns);
+      return found.ok() || fail(row.line, found);
     }
     if (std::all_of(row.cells.begin(), row.cells.end(),
                     [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
@@ -208,17 +210,17 @@ Message ReadReferenceCsv(std::string_view csv, const std::string& file, Referenc
     if (reference.channels.size() == kChannelRoom) {
       return fail(row.line, Say(kTooManyRows, {Value(kChannelRoom)}));
     }
-    Message reason = ReadReferenceRow(row, columns, titles, reference);
-    return reason.empty() || fail(row.line, std::move(reason));
+    const common::Status read = ReadReferenceRow(row, columns, titles, reference);
+    return read.ok() || fail(row.line, read);
   });
-  if (!problem.empty()) fail(problem.line, problem.reason);
+  if (!split.ok()) return split;
   if (header) fail(1, FindColumns(CsvRow{}, titles, columns));
   return error;
 }
 
 common::Outcome LoadReference(common::Frontend& frontend, common::Files& files,
                               const std::string& file, Reference& reference) {
-  Message reason;
+  common::Status read;
   if (IsCsvFile(files, file)) {
     // The import's ceiling and messages: a CSV is a CSV whichever command reads it.
     std::string bytes;
@@ -226,21 +228,21 @@ common::Outcome LoadReference(common::Frontend& frontend, common::Files& files,
         !common::ReadWholeFileOrReport(frontend, files, file, kCsvFileLimit, bytes)) {
       return common::Outcome::kFailed;
     }
-    reason = ReadReferenceCsv(bytes, file, reference);
+    read = ReadReferenceCsv(bytes, file, reference);
   } else {
     flash::Workspace workspace;
-    const common::Outcome read = flash::LoadChosenFlashFile(workspace, frontend, files, file);
-    if (read != common::Outcome::kDone) return read;
+    const common::Outcome loaded = flash::LoadChosenFlashFile(workspace, frontend, files, file);
+    if (loaded != common::Outcome::kDone) return loaded;
     const ListDocument document(workspace);
-    reason = document.ReadOnlyReason(common::ListKind::kChannels);
-    if (reason.empty()) {
+    read = document.CheckEditable(common::ListKind::kChannels);
+    if (read.ok()) {
       reference = ReferenceOf(document);
     } else {
-      reason = Say(kFileSays, {Value(file), std::move(reason)});
+      read = Say(kFileSays, {Value(file), read.message()});
     }
   }
-  if (reason.empty()) return common::Outcome::kDone;
-  frontend.ShowMessage(common::MessageKind::kError, reason);
+  if (read.ok()) return common::Outcome::kDone;
+  frontend.ShowMessage(common::MessageKind::kError, read.message());
   return common::Outcome::kRefused;
 }
 

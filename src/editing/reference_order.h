@@ -48,10 +48,10 @@ struct OrderPlan {
 
 // The reference an image's channel list gives.
 Reference ReferenceOf(const ListDocument& document);
-// The reference a channel CSV gives, its rows in order (Nr is not read). Why not, as
-// "Line N of FILE: reason", or empty.
-common::Message ReadReferenceCsv(std::string_view csv, const std::string& file,
-                                 Reference& reference);
+// The reference a channel CSV gives, its rows in order (Nr is not read). Fails as
+// "Line N of FILE: reason".
+common::Status ReadReferenceCsv(std::string_view csv, const std::string& file,
+                                Reference& reference);
 // Reads a reference file: a channel CSV when its name ends in .csv or its first cell is the
 // Nr heading, read as import-csv reads one (its ceiling, its messages), an image otherwise.
 // Failures are reported.

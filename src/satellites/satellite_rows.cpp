@@ -132,7 +132,8 @@ void FitPolarisation(const ScanRow& row, TransponderRecord& record,
                      std::vector<Message>& refusals) {
   const std::string& text = row.polarization;
   if (Linear(text)) {
-    transponders::SetTransponderValue(record, TransponderField::kPolarisation, text[0] == 'H');
+    (void)transponders::SetTransponderValue(record, TransponderField::kPolarisation,
+                                            text[0] == 'H');
   } else if (text.empty()) {
     refusals.push_back(Say(kNoPolarization));
   } else if (text == "LEFT" || text == "RIGHT" || text == "L" || text == "R") {
@@ -150,7 +151,7 @@ void FitSymbolRate(const ScanRow& row, TransponderRecord& record, std::vector<Me
   if (msym == 0) return refusals.push_back(Say(kBelowOne, {rate}));
   const common::FieldInfo& info = transponders::InfoOf(TransponderField::kSr);
   if (msym > info.most) return refusals.push_back(Say(kAboveMost, {rate, Value(info.most)}));
-  transponders::SetTransponderValue(record, TransponderField::kSr, msym);
+  (void)transponders::SetTransponderValue(record, TransponderField::kSr, msym);  // in range
   if (row.symbol_rate % 1000000 != 0) notes.push_back(Say(kRounded, {rate, Value(msym)}));
 }
 
@@ -158,13 +159,13 @@ void FitFec(const ScanRow& row, const FitChoices& choices, TransponderRecord& re
             std::vector<Message>& notes) {
   const std::optional<std::uint8_t> code = transponders::FecCodeOf(row.inner_fec);
   if (code) {
-    transponders::SetTransponderValue(record, TransponderField::kFec, *code);
+    (void)transponders::SetTransponderValue(record, TransponderField::kFec, *code);
     // 5/6 is stored as 4/5, as the receiver's lists always have.
     Message problem = transponders::FecProblem(row.inner_fec);
     if (!problem.empty()) notes.push_back(std::move(problem));
     return;
   }
-  transponders::SetTransponderValue(record, TransponderField::kFec, choices.fec_default);
+  (void)transponders::SetTransponderValue(record, TransponderField::kFec, choices.fec_default);
   notes.push_back(
       Say(kFecDefaultNote,
           {row.inner_fec.empty() ? Say(kNoFec) : transponders::FecProblem(row.inner_fec),
@@ -193,15 +194,15 @@ RowFit FitRow(const ScanRow& row, const FitChoices& choices) {
   TransponderRecord record;
   if (row.frequency < 0) {
     refusals.push_back(Say(kNoFrequency));
-  } else if (Message problem = transponders::PutKhz(record, row.frequency,
-                                                    transponders::UpperBandOf(row.frequency));
-             !problem.empty()) {
-    refusals.push_back(Reason(std::move(problem)));
+  } else if (common::Status put = transponders::PutKhz(record, row.frequency,
+                                                       transponders::UpperBandOf(row.frequency));
+             !put.ok()) {
+    refusals.push_back(Reason(put.message()));
   }
   FitPolarisation(row, record, refusals);
   FitSymbolRate(row, record, refusals, notes);
   FitFec(row, choices, record, notes);
-  transponders::SetTransponderValue(record, TransponderField::kDiseqc, choices.diseqc_b);
+  (void)transponders::SetTransponderValue(record, TransponderField::kDiseqc, choices.diseqc_b);
   if (refusals.empty()) {
     fit.record = record;
     fit.notes = Joined(std::move(notes));
@@ -248,11 +249,12 @@ std::vector<TransponderRecord> AddableRecords(const std::vector<RowFit>& fits) {
   return records;
 }
 
-std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& document,
-                                             std::vector<TransponderRecord> records,
-                                             Message& refusal) {
-  refusal = editing::CheckInsertTransponders(document, records.size());
-  if (!refusal.empty()) return nullptr;
+common::Result<std::unique_ptr<editing::Command>> AddRecords(
+    const editing::ListDocument& document, std::vector<TransponderRecord> records) {
+  if (common::Status room = editing::CheckInsertTransponders(document, records.size());
+      !room.ok()) {
+    return room;
+  }
   return editing::InsertTransponders(document.transponders().size(), std::move(records));
 }
 
@@ -290,8 +292,9 @@ Message OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits
   std::string best;
   std::size_t best_found = on_input / 2;
   for (const Satellite& other : others) {
-    const ScanTable other_table = ReadScanTable(files, other.path);
-    const std::size_t other_found = FoundOnInput(list, diseqc_b, other_table).first;
+    const common::Result<ScanTable> other_table = ReadScanTable(files, other.path);
+    const std::size_t other_found =
+        other_table.ok() ? FoundOnInput(list, diseqc_b, *other_table).first : 0;
     if (other_found > best_found) {
       best = NameForTerminal(other.name);
       best_found = other_found;
@@ -370,9 +373,9 @@ std::vector<check::Finding> CheckWithTables(std::vector<check::Finding> findings
                                             const check::TransponderTable& list,
                                             std::span<const InputTable> tables) {
   for (const InputTable& input : tables) {
-    if (input.name.empty() || !input.table.error.empty()) continue;
+    if (input.name.empty() || !input.table.ok()) continue;
     for (check::Finding& finding :
-         CheckAgainstTable(list, input.diseqc_b, input.name, input.table)) {
+         CheckAgainstTable(list, input.diseqc_b, input.name, *input.table)) {
       findings.push_back(std::move(finding));
     }
   }

@@ -44,11 +44,10 @@ struct RowFit {
 std::vector<RowFit> FitRows(const ScanTable& table, const FitChoices& choices,
                             const std::vector<transponders::TransponderRecord>& list);
 
-// The chosen records, appended to the list as one undoable step (links kept); null with
-// the reason when the list cannot take them.
-std::unique_ptr<editing::Command> AddRecords(const editing::ListDocument& document,
-                                             std::vector<transponders::TransponderRecord> records,
-                                             common::Message& refusal);
+// The chosen records, appended to the list as one undoable step (links kept); refused when
+// the list cannot take them.
+common::Result<std::unique_ptr<editing::Command>> AddRecords(
+    const editing::ListDocument& document, std::vector<transponders::TransponderRecord> records);
 // The records of the addable rows, in the table's order.
 std::vector<transponders::TransponderRecord> AddableRecords(const std::vector<RowFit>& fits);
 
@@ -73,11 +72,12 @@ common::Message OtherSatelliteHint(common::Files& files, const std::vector<RowFi
 std::vector<check::Finding> CheckAgainstTable(const check::TransponderTable& list, bool diseqc_b,
                                               const std::string& name, const ScanTable& table);
 
-// The satellite chosen for one DiSEqC input and its table as read; no name is none chosen.
+// The satellite chosen for one DiSEqC input and its table as read, or why it could not be;
+// no name is none chosen.
 struct InputTable {
   bool diseqc_b = false;
   std::string name;
-  ScanTable table;
+  common::Result<ScanTable> table = ScanTable{};
 };
 
 // The image check's findings followed by each chosen input's table against the list: the

@@ -64,8 +64,8 @@ constexpr auto kLine = Wording("scan.line", "line {1}");
 constexpr auto kTableLine = Wording("scan.table-line", "{1} line {2}");
 constexpr auto kPlaceLabel = Wording("scan.place-label", "{1}, {2}");
 
-// Stores one KEY = VALUE line in the row; why not, or empty.
-Message Store(ScanRow& row, std::string_view key, std::string_view value) {
+// Stores one KEY = VALUE line in the row.
+common::Status Store(ScanRow& row, std::string_view key, std::string_view value) {
   struct Text {
     const char* key;
     std::string ScanRow::*field;
@@ -116,40 +116,41 @@ Message WhereToGetTables(const std::string& folder, Message how_to_name_folder) 
   return Say(kWhereToGet, {Value(folder), std::move(how_to_name_folder)});
 }
 
-std::vector<Satellite> FindTables(common::Files& files, const std::string& folder,
-                                  const Message& how_to_name_folder, Message& error) {
-  std::vector<Satellite> list;
-  std::vector<std::string> names;
-  Message reason;
-  if (!files.FilesInFolder(folder, names, reason)) {
+common::Result<std::vector<Satellite>> FindTables(common::Files& files, const std::string& folder,
+                                                  const Message& how_to_name_folder) {
+  common::Result<std::vector<std::string>> names = files.FilesInFolder(folder);
+  if (!names.ok()) {
     // The usual case, no tables installed, says where to get them; anything else its cause.
-    error = files.KindOf(folder) == common::EntryKind::kMissing
-                ? WhereToGetTables(folder, how_to_name_folder)
-                : Say(kFolderUnreadable, {Value(folder), reason});
-    return list;
+    if (files.KindOf(folder) == common::EntryKind::kMissing) {
+      return WhereToGetTables(folder, how_to_name_folder);
+    }
+    return Say(kFolderUnreadable, {Value(folder), names.message()});
   }
-  if (names.empty()) error = WhereToGetTables(folder, how_to_name_folder);
-  for (std::string& name : names) {
+  if (names->empty()) return WhereToGetTables(folder, how_to_name_folder);
+  std::vector<Satellite> list;
+  for (std::string& name : *names) {
     const std::u8string path = (common::PathOf(folder) / common::PathOf(name)).u8string();
     list.push_back({name, PositionOf(name), std::string(path.begin(), path.end()), 0});
   }
   return list;
 }
 
-Message CountRows(common::Files& files, Satellite& satellite) {
-  const common::ReadResult read = files.ReadWhole(satellite.path, kTableFileLimit);
-  if (!read.ok) return FileError(satellite.path, read.error);
+common::Status CountRows(common::Files& files, Satellite& satellite) {
+  const common::Result<std::string> read = files.ReadWhole(satellite.path, kTableFileLimit);
+  if (!read.ok()) return FileError(satellite.path, read.message());
   satellite.rows = 0;
-  common::LineReader reader(read.bytes);
+  common::LineReader reader(*read);
   for (std::string_view line; reader.Next(line);) satellite.rows += IsHeading(Trim(line));
-  return satellite.rows > kMostTableRows ? NotATable(satellite.path, TooManyRows()) : Message();
+  if (satellite.rows > kMostTableRows) return NotATable(satellite.path, TooManyRows());
+  return {};
 }
 
 std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder) {
-  Message error;
+  common::Result<std::vector<Satellite>> found = FindTables(files, folder, {});
   std::vector<Satellite> list;
-  for (Satellite& satellite : FindTables(files, folder, {}, error)) {
-    if (CountRows(files, satellite).empty() && satellite.rows > 0)
+  if (!found.ok()) return list;
+  for (Satellite& satellite : *found) {
+    if (CountRows(files, satellite).ok() && satellite.rows > 0)
       list.push_back(std::move(satellite));
   }
   return list;
@@ -189,23 +190,18 @@ std::vector<const Satellite*> ChooseSatellites(const std::vector<Satellite>& lis
   return chosen;
 }
 
-ScanTable ParseScanTable(std::string_view text) {
+common::Result<ScanTable> ParseScanTable(std::string_view text) {
   ScanTable table;
   common::LineReader reader(text);
   std::size_t number = 0;
   std::size_t problem_count = 0;
   Message first_problem;
-  const auto refuse = [&table](Message reason) {
-    table = ScanTable{};
-    table.error = std::move(reason);
-    return table;
-  };
   for (std::string_view line; reader.Next(line);) {
     ++number;
     line = Trim(line.substr(0, line.find('#')));
     if (line.empty()) continue;
     if (IsHeading(line)) {
-      if (table.rows.size() == kMostTableRows) return refuse(TooManyRows());
+      if (table.rows.size() == kMostTableRows) return TooManyRows();
       table.rows.push_back({});
       table.rows.back().line = number;
       continue;
@@ -213,45 +209,42 @@ ScanTable ParseScanTable(std::string_view text) {
     std::vector<Message>& problems =
         table.rows.empty() ? table.problems : table.rows.back().problems;
     const std::size_t equals = line.find('=');
-    Message problem =
+    const common::Status stored =
         equals == std::string_view::npos || table.rows.empty()
             ? Say(kNotKeyValue, {Value(common::QuotedText(common::ShownBytes(line)))})
             : Store(table.rows.back(), common::ToUpperAscii(Trim(line.substr(0, equals))),
                     Trim(line.substr(equals + 1)));
-    if (problem.empty()) continue;
-    problem = Say(kLineSays, {Value(number), std::move(problem)});
+    if (stored.ok()) continue;
+    Message problem = Say(kLineSays, {Value(number), stored.message()});
     if (first_problem.empty()) first_problem = problem;
     if (++problem_count > kMostTableProblems) {
-      return refuse(Say(kTooManyProblems, {Value(kMostTableProblems), first_problem}));
+      return Say(kTooManyProblems, {Value(kMostTableProblems), first_problem});
     }
     problems.push_back(std::move(problem));
   }
   return table;
 }
 
-ScanTable ReadScanTable(common::Files& files, const std::string& path) {
-  const common::ReadResult read = files.ReadWhole(path, kTableFileLimit);
-  ScanTable table;
-  if (!read.ok) {
-    table.error = FileError(path, read.error);
-    return table;
-  }
-  table = ParseScanTable(read.bytes);
-  if (!table.error.empty()) table.error = NotATable(path, table.error);
+common::Result<ScanTable> ReadScanTable(common::Files& files, const std::string& path) {
+  const common::Result<std::string> read = files.ReadWhole(path, kTableFileLimit);
+  if (!read.ok()) return FileError(path, read.message());
+  common::Result<ScanTable> table = ParseScanTable(*read);
+  if (!table.ok()) return NotATable(path, table.message());
   return table;
 }
 
-ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite*>& satellites) {
+common::Result<ScanTable> ReadScanTables(common::Files& files,
+                                         const std::vector<const Satellite*>& satellites) {
   if (satellites.size() == 1) return ReadScanTable(files, satellites.front()->path);
   ScanTable all;
   for (const Satellite* satellite : satellites) {
-    ScanTable table = ReadScanTable(files, satellite->path);
-    if (!table.error.empty()) return table;
+    common::Result<ScanTable> table = ReadScanTable(files, satellite->path);
+    if (!table.ok()) return table;
     const std::string name = NameForTerminal(satellite->name);
-    for (const Message& problem : table.problems) {
+    for (const Message& problem : table->problems) {
       all.problems.push_back(Say(kTableSays, {Value(name), problem}));
     }
-    for (ScanRow& row : table.rows) {
+    for (ScanRow& row : table->rows) {
       row.table = name;
       all.rows.push_back(std::move(row));
     }

@@ -9,6 +9,7 @@
 
 #include "common/files.h"
 #include "common/message.h"
+#include "common/status.h"
 namespace chanforge::satellites {
 
 // Where Debian and Ubuntu put the tables (package dtv-scan-tables).
@@ -34,14 +35,13 @@ struct Satellite {
 };
 
 // The files of a folder as tables, by name, none of them read (rows 0): choosing one by
-// name or position reads that one alone. None, with why in error (where to get tables, or
-// why the folder cannot be read), when the folder holds no file.
-std::vector<Satellite> FindTables(common::Files& files, const std::string& folder,
-                                  const common::Message& how_to_name_folder,
-                                  common::Message& error);
+// name or position reads that one alone. Fails (where to get tables, or why the folder
+// cannot be read) when the folder holds no file.
+common::Result<std::vector<Satellite>> FindTables(common::Files& files, const std::string& folder,
+                                                  const common::Message& how_to_name_folder);
 // Counts a table's sections without reading their keys, so that a list of all satellites
-// stays quick; why the file is no table it can count, or empty.
-common::Message CountRows(common::Files& files, Satellite& satellite);
+// stays quick; fails for a file that is no table it can count.
+common::Status CountRows(common::Files& files, Satellite& satellite);
 // Every table in a folder with its rows counted, by name; files that cannot be read or
 // hold no section are left out, and none is there when the folder cannot be read.
 std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder);
@@ -72,17 +72,17 @@ struct ScanRow {
 struct ScanTable {
   std::vector<ScanRow> rows;
   std::vector<common::Message> problems;  // lines before the first section that did not read
-  common::Message error;  // set, with no rows kept, when the file could not be read as a table
 };
 
 // Reads a table's text: "# comments", "[SECTION]" headings, "KEY = VALUE" lines. Keys that
-// do not matter to the list are skipped. Past kMostTableRows sections or kMostTableProblems
-// lines that do not read, the error says so.
-ScanTable ParseScanTable(std::string_view text);
-// The same for a file; the error then names it.
-ScanTable ReadScanTable(common::Files& files, const std::string& path);
+// do not matter to the list are skipped. Fails past kMostTableRows sections or
+// kMostTableProblems lines that do not read.
+common::Result<ScanTable> ParseScanTable(std::string_view text);
+// The same for a file; the failure then names it.
+common::Result<ScanTable> ReadScanTable(common::Files& files, const std::string& path);
 // The tables of several satellites as one, each row naming its own; one alone as it is.
-ScanTable ReadScanTables(common::Files& files, const std::vector<const Satellite*>& satellites);
+common::Result<ScanTable> ReadScanTables(common::Files& files,
+                                         const std::vector<const Satellite*>& satellites);
 
 // "10719 V", or "line 12" for a row without a frequency: a row as a message names it.
 common::Message RowLabel(const ScanRow& row);

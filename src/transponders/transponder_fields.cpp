@@ -64,7 +64,7 @@ std::string TransponderLabel(std::size_t number, const TransponderRecord& record
          kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
 }
 
-Message PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
+common::Status PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {
   if (Message problem = KhzProblem(khz, upper); !problem.empty()) {
     return Say(common::kSentence,
                {Say(common::kFieldSays,
@@ -103,7 +103,8 @@ Message FecProblem(std::string_view text) {
   return {};
 }
 
-Message SetTransponderValue(TransponderRecord& record, TransponderField field, std::int64_t value) {
+common::Status SetTransponderValue(TransponderRecord& record, TransponderField field,
+                                   std::int64_t value) {
   const common::FieldInfo& info = InfoOf(field);
   // The band stays: a frequency it cannot carry is refused, as a CSV row refuses it; a band
   // that cannot carry the frequency is refused too.
@@ -131,60 +132,54 @@ Message SetTransponderValue(TransponderRecord& record, TransponderField field, s
 
 namespace {
 
-// A field's value read from its text, or why not.
-std::optional<std::int64_t> ReadFieldText(TransponderField field, std::string_view text,
-                                          Message& refusal) {
+// A field's value read from its text.
+common::Result<std::int64_t> ReadFieldText(TransponderField field, std::string_view text) {
   const common::FieldInfo& info = InfoOf(field);
   const Message quoted = Value(common::QuotedText(common::Latin1ToUtf8(text)));
   if (field == TransponderField::kFec) {
     const std::optional<std::uint8_t> code = FecCodeOf(text);
-    if (code && text == kFecTexts[*code]) return *code;
-    refusal = Say(
+    if (code && text == kFecTexts[*code]) return std::int64_t{*code};
+    return Say(
         common::kSentence,
         {code ? Say(kFecCannotStore, {Value(common::Latin1ToUtf8(text)), common::ChoicesText(info)})
               : FecProblem(text)});
-    return {};
   }
   if (!info.texts.empty()) {
-    const std::optional<std::int64_t> code = common::ChoiceCode(info, text);
-    if (!code) {
-      refusal = Say(
-          common::kSentence,
-          {Say(common::kNotOneOf, {common::HeadingOf(info), quoted, common::ChoicesText(info)})});
-    }
-    return code;
+    if (const std::optional<std::int64_t> code = common::ChoiceCode(info, text)) return *code;
+    return Say(
+        common::kSentence,
+        {Say(common::kNotOneOf, {common::HeadingOf(info), quoted, common::ChoicesText(info)})});
   }
-  const std::optional<std::int64_t> number = common::ReadValue(text);
-  if (number) return number;
-  refusal = Say(common::kSentence, {Say(common::kNotANumber, {common::HeadingOf(info), quoted})});
+  if (const std::optional<std::int64_t> number = common::ReadValue(text)) return *number;
   // A symbol rate in Msym/s with a fraction: the list keeps whole ones only.
   if (const auto dot = text.find('.');
       field == TransponderField::kSr && dot != std::string_view::npos && dot > 0 &&
       common::ReadValue(text.substr(0, dot)) &&
       text.find_first_not_of("0123456789", dot + 1) == std::string_view::npos) {
-    refusal = Say(kSrFraction, {Value(std::string(text)), Value(std::string(text.substr(0, dot)))});
+    return Say(kSrFraction, {Value(std::string(text)), Value(std::string(text.substr(0, dot)))});
   }
-  return {};
+  return Say(common::kSentence, {Say(common::kNotANumber, {common::HeadingOf(info), quoted})});
 }
 
 }  // namespace
 
-Message SetKhzAndBandText(TransponderRecord& record, std::string_view khz, std::string_view band) {
-  Message refusal;
-  const std::optional<std::int64_t> value = ReadFieldText(TransponderField::kKhz, khz, refusal);
-  if (!value) return refusal;
+common::Status SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
+                                 std::string_view band) {
+  const common::Result<std::int64_t> value = ReadFieldText(TransponderField::kKhz, khz);
+  if (!value.ok()) return value.status();
   // An empty band takes the band the frequency lies in.
-  const std::optional<std::int64_t> upper =
-      band.empty() ? UpperBandOf(*value) : ReadFieldText(TransponderField::kBand, band, refusal);
-  if (!upper) return refusal;
+  const common::Result<std::int64_t> upper =
+      band.empty() ? common::Result<std::int64_t>(std::int64_t{UpperBandOf(*value)})
+                   : ReadFieldText(TransponderField::kBand, band);
+  if (!upper.ok()) return upper.status();
   return PutKhz(record, *value, *upper != 0);
 }
 
-Message SetTransponderText(TransponderRecord& record, TransponderField field,
-                           std::string_view text) {
-  Message refusal;
-  const std::optional<std::int64_t> value = ReadFieldText(field, text, refusal);
-  return value ? SetTransponderValue(record, field, *value) : refusal;
+common::Status SetTransponderText(TransponderRecord& record, TransponderField field,
+                                  std::string_view text) {
+  const common::Result<std::int64_t> value = ReadFieldText(field, text);
+  if (!value.ok()) return value.status();
+  return SetTransponderValue(record, field, *value);
 }
 
 }  // namespace chanforge::transponders

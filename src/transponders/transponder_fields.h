@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/field_info.h"
+#include "common/status.h"
 #include "transponders/transponder_record.h"
 
 namespace chanforge::transponders {
@@ -95,17 +96,17 @@ common::Message KhzProblem(std::int64_t khz, bool upper);
 // A transponder as the editor shows it: "23 · 11836 H" (number, MHz, polarisation).
 std::string TransponderLabel(std::size_t number, const TransponderRecord& record);
 
-// Puts a frequency in kHz on a band, keeping the digits below 1 kHz. Why not, or empty.
-common::Message PutKhz(TransponderRecord& record, std::int64_t khz, bool upper);
-// Sets a field from its value as TransponderValue gives it. Why not, or empty.
-common::Message SetTransponderValue(TransponderRecord& record, TransponderField field,
-                                    std::int64_t value);
+// Puts a frequency in kHz on a band, keeping the digits below 1 kHz.
+common::Status PutKhz(TransponderRecord& record, std::int64_t khz, bool upper);
+// Sets a field from its value as TransponderValue gives it.
+common::Status SetTransponderValue(TransponderRecord& record, TransponderField field,
+                                   std::int64_t value);
 // Sets the frequency and the band together from their texts, as a row that may change
-// both gives them. Why not, or empty.
-common::Message SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
-                                  std::string_view band);
+// both gives them.
+common::Status SetKhzAndBandText(TransponderRecord& record, std::string_view khz,
+                                 std::string_view band);
 // Sets a field from its text: a number in decimal or after 0x, or one of its texts.
-common::Message SetTransponderText(TransponderRecord& record, TransponderField field,
-                                   std::string_view text);
+common::Status SetTransponderText(TransponderRecord& record, TransponderField field,
+                                  std::string_view text);
 
 }  // namespace chanforge::transponders

@@ -16,7 +16,6 @@ namespace chanforge::transponders {
 
 using common::Column;
 using common::LineStatus;
-using common::ParsedLine;
 
 TransponderRecord TransponderRecord::Decode(std::string_view bytes) {
   char raw[kTptRecordSize] = {};
@@ -81,10 +80,6 @@ constexpr auto kBandHolds = common::Wording(
     "tpt-text.band-holds", "frequency {1} kHz is out of range: band {2} holds {3} to {4} kHz");
 constexpr auto kFecMoves =
     common::Wording("tpt-text.fec-moves", "{1}, and it moves the columns after it");
-
-ParsedLine Refuse(common::Message reason) {
-  return ParsedLine{LineStatus::kError, {}, std::move(reason)};
-}
 
 }  // namespace
 
@@ -175,11 +170,12 @@ common::Message BandProblem(std::string_view line) {
 class TptReader : public common::ListTextReader {
  public:
   TptReader(common::TptLayout layout, bool diseqc_b) : layout_(layout), diseqc_b_(diseqc_b) {}
-  LineStatus Parse(std::string_view line, std::string& out, common::Message& error) const override {
-    ParsedLine parsed = ParseTptLine(line, diseqc_b_);
-    if (parsed.status == LineStatus::kRecord) out += parsed.record;
-    if (parsed.status == LineStatus::kError) error = std::move(parsed.error);
-    return parsed.status;
+  common::Result<LineStatus> Parse(std::string_view line, std::string& out) const override {
+    common::Result<std::string> parsed = ParseTptLine(line, diseqc_b_);
+    if (!parsed.ok()) return parsed.status();
+    if (parsed->empty()) return LineStatus::kBlank;
+    out += *parsed;
+    return LineStatus::kRecord;
   }
   bool ReadsAsWritten(std::string_view line) const override {
     return common::ReadsAsWritten(Layout(), line) && BandProblem(line).empty();
@@ -215,32 +211,28 @@ const common::ListTextReader& TptTextReader(common::TptLayout layout, bool diseq
 
 common::Message CheckTptLine(std::string_view line, common::TptLayout layout) {
   std::string record;
-  common::Message error;
   std::string back;
   const common::ListTextReader& reader = TptTextReader(layout);
-  if (reader.Parse(line, record, error) != LineStatus::kRecord || reader.ReadsAsWritten(line)) {
-    return {};
-  }
+  const common::Result<LineStatus> parsed = reader.Parse(line, record);
+  if (!parsed.ok() || *parsed != LineStatus::kRecord || reader.ReadsAsWritten(line)) return {};
   return reader.WhyNot(line, record, 1, back);
 }
 
-ParsedLine ParseTptLine(std::string_view line, bool diseqc_b) {
+common::Result<std::string> ParseTptLine(std::string_view line, bool diseqc_b) {
   using common::HexTextToByte;
   using common::RoundToInt32;
-  if (common::TrimBlanks(line).empty()) return {};
+  if (common::TrimBlanks(line).empty()) return std::string();
 
   const std::string_view freq_text = Column(line, kTptFreqColumn, 8);
   const std::optional<double> freq_number = common::ReadNumberPrefix(freq_text);
-  if (!freq_number) return Refuse(common::Say(kNoFrequency));
+  if (!freq_number) return common::Say(kNoFrequency);
   const std::optional<std::int32_t> rounded_khz = RoundToInt32(*freq_number);
   const std::optional<std::int32_t> tid =
       common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5)));
   const std::optional<std::int32_t> nid =
       common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptNidColumn, 5)));
-  if (!tid)
-    return Refuse(common::Say(kOutOfRange, {common::HeadingOf(InfoOf(TransponderField::kTid))}));
-  if (!nid)
-    return Refuse(common::Say(kOutOfRange, {common::HeadingOf(InfoOf(TransponderField::kNid))}));
+  if (!tid) return common::Say(kOutOfRange, {common::HeadingOf(InfoOf(TransponderField::kTid))});
+  if (!nid) return common::Say(kOutOfRange, {common::HeadingOf(InfoOf(TransponderField::kNid))});
 
   TransponderRecord record;
   const bool upper = UpperAt(line, kTptBandColumn) == 'U';
@@ -255,14 +247,13 @@ ParsedLine ParseTptLine(std::string_view line, bool diseqc_b) {
   const std::int64_t oscillator = kLowerOscillatorKhz + (upper ? kUpperBandShiftKhz : 0);
   const std::int64_t most = oscillator + std::numeric_limits<std::int32_t>::max() / 1000;
   if (!rounded_khz || *rounded_khz < oscillator || *rounded_khz > most) {
-    return Refuse(
-        common::Say(kBandHolds, {common::Value(std::string(common::TrimBlanks(freq_text))),
-                                 common::Value(kBandTexts[upper ? 1 : 0]),
-                                 common::Value(oscillator), common::Value(most)}));
+    return common::Say(kBandHolds, {common::Value(std::string(common::TrimBlanks(freq_text))),
+                                    common::Value(kBandTexts[upper ? 1 : 0]),
+                                    common::Value(oscillator), common::Value(most)});
   }
   if (const std::string_view fec = FecToken(line);
       fec.size() > InfoOf(TransponderField::kFec).columns) {
-    return Refuse(common::Say(kFecMoves, {FecProblem(fec)}));
+    return common::Say(kFecMoves, {FecProblem(fec)});
   }
   record.frequency = static_cast<std::uint32_t>(IntermediateHz(*rounded_khz, upper));
   // Kept as the fields store them: the low 16 bits, or 0 for a value below 0.
@@ -273,7 +264,7 @@ ParsedLine ParseTptLine(std::string_view line, bool diseqc_b) {
 
   record.fec = FecCodeOf(Column(line, kTptFecColumn, InfoOf(TransponderField::kFec).columns))
                    .value_or(kFallbackFecCode);
-  return ParsedLine{LineStatus::kRecord, record.Encode(), {}};
+  return record.Encode();
 }
 
 }  // namespace chanforge::transponders

@@ -92,7 +92,8 @@ std::vector<std::string> FormatTptLines(std::string_view list, common::TptLayout
 // Reads both layouts; a line without the DiSEqC column takes diseqc_b. Refuses a line whose
 // frequency is missing or lies past what its band's field holds, whose FEC text runs into
 // the next column, or whose numbers lie outside the signed 32-bit range.
-common::ParsedLine ParseTptLine(std::string_view line, bool diseqc_b = false);
+// A blank line gives no bytes.
+common::Result<std::string> ParseTptLine(std::string_view line, bool diseqc_b = false);
 
 // How the conversion reads transponder lines: the parser, and whether each column holds a
 // value its field stores as written (blank gaps, a number in its base and range, V or H, D or

@@ -96,7 +96,7 @@ void CheckWindow::ChooseSatellite(int input) {
   satellites::InputTable& table = tables_[static_cast<std::size_t>(input)];
   if (chosen < 0) {
     table.name.clear();
-    table.table = {};
+    table.table = satellites::ScanTable{};
   } else {
     const satellites::Satellite& satellite = satellites_[static_cast<std::size_t>(chosen)];
     table.name = satellite.name;
@@ -110,7 +110,7 @@ void CheckWindow::ShowFindings() {
                                           check::FirstTransponders(workspace_), tables_);
   common::Message unread;
   for (const satellites::InputTable& table : tables_) {
-    if (!table.table.error.empty()) unread = table.table.error;
+    if (!table.table.ok()) unread = table.table.message();
   }
   const common::Message summary = check::CheckSummary(findings_);
   summary_->setText(!unread.empty()   ? MessageText(unread)

@@ -49,7 +49,8 @@ class CheckWindow : public QWidget {
   common::Files& files_;  // the scan tables are read from it
   std::vector<check::Finding> findings_;
   std::vector<satellites::Satellite> satellites_;
-  std::array<satellites::InputTable, 2> tables_{{{false, {}, {}}, {true, {}, {}}}};
+  std::array<satellites::InputTable, 2> tables_{
+      {{false, {}, satellites::ScanTable{}}, {true, {}, satellites::ScanTable{}}}};
   std::array<QComboBox*, 2> choices_{};
   QLabel* summary_;
   QTableWidget* table_;

@@ -317,10 +317,10 @@ void ListEditor::Refresh() {
   for (Side& side : sides_) {
     Follow(side);
     const common::ListKind kind = KindOf(side);
-    const common::Message reason = document_.ReadOnlyReason(kind);
-    side.info->setText(reason.empty() ? MessageText(views::EditedBlockText(
-                                            document_.workspace(), document_.block(kind), kind))
-                                      : MessageText(reason));
+    const common::Status editable = document_.CheckEditable(kind);
+    side.info->setText(editable.ok() ? MessageText(views::EditedBlockText(
+                                           document_.workspace(), document_.block(kind), kind))
+                                     : MessageText(editable.message()));
   }
   sort_->setEnabled(tabs_->currentIndex() == 0 && !sides_[0].model->ReadOnly());
 }
@@ -493,17 +493,16 @@ void ListEditor::OnInsert(editing::Inserted inserted) {
                        : rows.isEmpty()    ? side->model->rowCount()
                                            : rows.first();
   const auto count = static_cast<std::size_t>(duplicate ? rows.size() : 1);
-  common::Message reason;
-  std::unique_ptr<editing::Command> command =
+  common::Result<std::unique_ptr<editing::Command>> command =
       duplicate ? editing::DuplicateRows(document_, KindOf(*side),
-                                         std::vector<std::size_t>(rows.begin(), rows.end()), reason)
+                                         std::vector<std::size_t>(rows.begin(), rows.end()))
                 : editing::InsertNewRow(
                       document_, KindOf(*side), static_cast<std::size_t>(position),
                       current.isValid() ? std::optional(static_cast<std::size_t>(current.row()))
-                                        : std::nullopt,
-                      reason);
-  if (!command) return ShowRefusal(MessageText(reason), side->view);
-  push_(std::move(command));
+                                        : std::nullopt);
+  if (!command.ok()) return ShowRefusal(MessageText(command.message()), side->view);
+  if (!*command) return;
+  push_(std::move(*command));
   QList<int> added;
   for (std::size_t i = 0; i < count; ++i) added << position + static_cast<int>(i);
   SelectRowList(*side, added);
@@ -547,9 +546,9 @@ void ListEditor::OnSort(editing::SortKey key) {
 
 void ListEditor::OnAddFromSatellite() {
   if (!CommitPendingEdit()) return;
-  if (const common::Message reason = document_.ReadOnlyReason(common::ListKind::kTransponders);
-      !reason.empty()) {
-    return ShowRefusal(MessageText(reason), sides_[1].view);
+  if (const common::Status editable = document_.CheckEditable(common::ListKind::kTransponders);
+      !editable.ok()) {
+    return ShowRefusal(MessageText(editable.message()), sides_[1].view);
   }
   auto* dialog = new SatelliteDialog(document_, settings_, files_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -558,11 +557,10 @@ void ListEditor::OnAddFromSatellite() {
   connect(dialog, &QDialog::accepted, this, [this, dialog] {
     AfterDialog(this, [this, chosen = dialog->Chosen()] {
       const int first = static_cast<int>(document_.transponders().size());
-      common::Message refusal;
-      std::unique_ptr<editing::Command> command =
-          satellites::AddRecords(document_, chosen, refusal);
-      if (!command) return ShowRefusal(MessageText(refusal), sides_[1].view);
-      push_(std::move(command));
+      common::Result<std::unique_ptr<editing::Command>> command =
+          satellites::AddRecords(document_, chosen);
+      if (!command.ok()) return ShowRefusal(MessageText(command.message()), sides_[1].view);
+      push_(std::move(*command));
       QList<int> added;
       for (int row = first; row < sides_[1].model->rowCount(); ++row) added << row;
       SelectRowList(sides_[1], added);

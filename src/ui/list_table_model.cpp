@@ -90,10 +90,10 @@ bool ListTableModel::MoveRows(const QList<int>& rows, int before) {
 bool ListTableModel::StepRows(const QList<int>& rows, int step) {
   if (ReadOnly() || rows.isEmpty()) return false;
   std::vector<std::size_t> chosen = Rows(rows);
-  const common::Message reason =
+  const common::Status step_ok =
       editing::CheckStep(chosen, step, static_cast<std::size_t>(rows_), Kind());
-  if (!reason.empty()) {
-    emit refused(MessageText(reason));
+  if (!step_ok.ok()) {
+    emit refused(MessageText(step_ok.message()));
     return false;
   }
   std::unique_ptr<editing::Command> command = editing::StepRows(document_, Kind(), chosen, step);
@@ -137,9 +137,7 @@ bool ListTableModel::Matches(int row, const QString& text) const {
 
 QString ListTableModel::Refusal(const QModelIndex& index, const QVariant& value) const {
   if (Unchanged(index, value)) return {};
-  common::Message reason;
-  Edit(index, value, reason);
-  return MessageText(reason);
+  return MessageText(Edit(index, value).message());
 }
 
 bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -147,13 +145,12 @@ bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, in
     return false;
   }
   if (Unchanged(index, value)) return true;
-  common::Message reason;
-  std::unique_ptr<editing::Command> command = Edit(index, value, reason);
-  if (!reason.empty()) {
-    emit refused(MessageText(reason));
+  common::Result<std::unique_ptr<editing::Command>> command = Edit(index, value);
+  if (!command.ok()) {
+    emit refused(MessageText(command.message()));
     return false;
   }
-  if (command) push_(std::move(command));
+  if (*command) push_(std::move(*command));
   return true;
 }
 
@@ -229,16 +226,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-std::unique_ptr<editing::Command> ChannelTableModel::Edit(const QModelIndex& index,
-                                                          const QVariant& value,
-                                                          common::Message& reason) const {
+common::Result<std::unique_ptr<editing::Command>> ChannelTableModel::Edit(
+    const QModelIndex& index, const QVariant& value) const {
   const std::optional<channels::ChannelField> field =
       views::ChannelColumnField(static_cast<std::size_t>(index.column()));
-  if (!field) return nullptr;
-  editing::CellEdit edit = editing::EditChannelCell(
-      document_, static_cast<std::size_t>(index.row()), *field, InputOf(index, value));
-  reason = std::move(edit.refusal);
-  return std::move(edit.command);
+  if (!field) return std::unique_ptr<editing::Command>();
+  return editing::EditChannelCell(document_, static_cast<std::size_t>(index.row()), *field,
+                                  InputOf(index, value));
 }
 
 std::string ChannelTableModel::RecordKey(int row) const {
@@ -266,16 +260,13 @@ QVariant TransponderTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-std::unique_ptr<editing::Command> TransponderTableModel::Edit(const QModelIndex& index,
-                                                              const QVariant& value,
-                                                              common::Message& reason) const {
+common::Result<std::unique_ptr<editing::Command>> TransponderTableModel::Edit(
+    const QModelIndex& index, const QVariant& value) const {
   const std::optional<transponders::TransponderField> field =
       views::TransponderColumnField(static_cast<std::size_t>(index.column()));
-  if (!field) return nullptr;
-  editing::CellEdit edit = editing::EditTransponderCell(
-      document_, static_cast<std::size_t>(index.row()), *field, InputOf(index, value));
-  reason = std::move(edit.refusal);
-  return std::move(edit.command);
+  if (!field) return std::unique_ptr<editing::Command>();
+  return editing::EditTransponderCell(document_, static_cast<std::size_t>(index.row()), *field,
+                                      InputOf(index, value));
 }
 
 std::string TransponderTableModel::RecordKey(int row) const {

@@ -68,10 +68,9 @@ class ListTableModel : public QAbstractTableModel {
   editing::CellInput InputOf(const QModelIndex& index, const QVariant& value) const;
   // The transponders a channel can name, as a fresh read counts them.
   std::span<const transponders::TransponderRecord> UsedTransponders() const;
-  // The row's command for the value, or null with the reason (null and no reason: nothing
-  // changes).
-  virtual std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
-                                                 common::Message& reason) const = 0;
+  // The row's command for the value (none when nothing changes), or its refusal.
+  virtual common::Result<std::unique_ptr<editing::Command>> Edit(const QModelIndex& index,
+                                                                 const QVariant& value) const = 0;
 
  signals:
   // An edit was refused; the editor shows why.
@@ -105,8 +104,8 @@ class ChannelTableModel : public ListTableModel {
  protected:
   int DocumentRows() const override { return static_cast<int>(document_.channels().size()); }
   common::ListKind Kind() const override { return common::ListKind::kChannels; }
-  std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
-                                         common::Message& reason) const override;
+  common::Result<std::unique_ptr<editing::Command>> Edit(const QModelIndex& index,
+                                                         const QVariant& value) const override;
 };
 
 class TransponderTableModel : public ListTableModel {
@@ -123,8 +122,8 @@ class TransponderTableModel : public ListTableModel {
   // As a fresh read shows them: unused records behind the last used one stay unshown.
   int DocumentRows() const override { return static_cast<int>(document_.CountedTransponders()); }
   common::ListKind Kind() const override { return common::ListKind::kTransponders; }
-  std::unique_ptr<editing::Command> Edit(const QModelIndex& index, const QVariant& value,
-                                         common::Message& reason) const override;
+  common::Result<std::unique_ptr<editing::Command>> Edit(const QModelIndex& index,
+                                                         const QVariant& value) const override;
 };
 
 }  // namespace chanforge::ui

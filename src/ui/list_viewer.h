@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "common/file_access.h"
+#include "common/list_files.h"
 
 namespace chanforge::ui {
 
@@ -16,7 +16,7 @@ class ListViewer : public QWidget {
   // One list to show: its frame's title and its bytes (or why they could not be read).
   struct Source {
     std::string title;
-    common::ReadResult list;
+    common::Result<common::FileStart> list;
   };
   ListViewer(const Source& tcs, const Source& tpt, QWidget* parent);
 };

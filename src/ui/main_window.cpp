@@ -378,13 +378,12 @@ ListViewer::Source MainWindow::ViewedList(common::ListKind kind, const std::stri
   for (std::size_t i = 0; session_.loaded() && i < workspace_.blocks().size(); ++i) {
     const flash::BlockInfo& block = workspace_.blocks()[i];
     if (flash::ListKindOf(block) != kind) continue;
-    common::ReadResult list;
-    list.ok = true;
-    list.bytes = flash::BlockData(workspace_, block);
+    std::string bytes = flash::BlockData(workspace_, block);
+    const auto size = static_cast<std::int64_t>(bytes.size());
     return {Std(tr("Block:%1 (%2) of %3")
                     .arg(QString::number(i), QString(common::BlockNameOf(kind)),
                          FromUtf8(workspace_.image().fileName))),
-            std::move(list)};
+            common::FileStart{std::move(bytes), size}};
   }
   frontend_->ShowStatus(common::Say(common::kLoadingStatus, {common::Value(file)}));
   return {file, common::ReadListFileForViewer(files_, file)};

@@ -100,31 +100,30 @@ std::string MainWindow::ChooseCsvFile(common::ListKind list, common::FileDialogK
 void MainWindow::OnExportCsv(common::ListKind list) {
   if (!CommitPendingEdit()) return;
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kSave);
-  common::Message done;
-  const bool ok = !name.empty() && editing::ExportCsvFile(*frontend_, files_, document_, list, name,
-                                                          done) == common::Outcome::kDone;
+  if (name.empty()) return ShowStatus("");
+  const common::Finished exported =
+      editing::ExportCsvFile(*frontend_, files_, document_, list, name);
   ShowStatus("");
-  if (ok) ShowDone(MessageText(done));
+  if (exported == common::Outcome::kDone) ShowDone(MessageText(exported.done));
 }
 
 void MainWindow::OnImportCsv(common::ListKind list) {
   if (!CommitPendingEdit()) return;
   const std::string name = ChooseCsvFile(list, common::FileDialogKind::kOpen);
   if (name.empty()) return ShowStatus("");
-  common::Message done;
-  const common::Outcome outcome =
-      editing::ImportCsvFile(*frontend_, files_, document_, undo_stack_, list, name, done);
+  const common::Finished imported =
+      editing::ImportCsvFile(*frontend_, files_, document_, undo_stack_, list, name);
   UpdateHistoryActions();
   ShowStatus("");
-  if (outcome == common::Outcome::kDone) ShowDone(MessageText(done));
+  if (imported == common::Outcome::kDone) ShowDone(MessageText(imported.done));
 }
 
 void MainWindow::OnApplyOrder() {
   if (!CommitPendingEdit()) return;
   if (!session_.CheckLoaded(*frontend_)) return;
-  if (const common::Message reason = document_.ReadOnlyReason(common::ListKind::kChannels);
-      !reason.empty()) {
-    return frontend_->ShowMessage(common::MessageKind::kError, reason);
+  if (const common::Status editable = document_.CheckEditable(common::ListKind::kChannels);
+      !editable.ok()) {
+    return frontend_->ShowMessage(common::MessageKind::kError, editable.message());
   }
   const std::string name = common::ChooseFileWithFallback(
       *frontend_,

@@ -51,7 +51,11 @@ views::PrintChoices SavedPrintChoices(const SettingsStore& settings) {
   views::PrintChoices choices;
   QStringList texts;
   if (settings.GetSettingStrings(kAppKey, kKeys, texts) != 0) return choices;
-  if (!texts[0].isEmpty()) views::ReadPrintColumns(texts[0].toStdString(), choices.columns);
+  // Columns saved by hand that do not read leave the default ones.
+  if (const auto columns = views::ReadPrintColumns(texts[0].toStdString());
+      !texts[0].isEmpty() && columns.ok()) {
+    choices.columns = *columns;
+  }
   choices.group = views::PrintGroupNamed(texts[1].toStdString()).value_or(choices.group);
   if (texts[2] == "1" || texts[2] == "2") choices.page_columns = texts[2].toInt();
   choices.paper = views::PaperNamed(texts[3].toStdString()).value_or(choices.paper);
@@ -171,8 +175,9 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
                        PrintDialog::Target target,
                        std::function<void(const views::PrintChoices&)> next) {
     if (!window->CommitPendingEdit() || !session.CheckLoaded(frontend)) return;
-    const common::Message reason = session.document().ReadOnlyReason(common::ListKind::kChannels);
-    if (!reason.empty()) return frontend.ShowMessage(common::MessageKind::kError, reason);
+    const common::Status editable = session.document().CheckEditable(common::ListKind::kChannels);
+    if (!editable.ok())
+      return frontend.ShowMessage(common::MessageKind::kError, editable.message());
     auto* dialog = new PrintDialog(target, settings, window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, window, [window, dialog, next] {
@@ -204,12 +209,10 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
       const QByteArray file = ListPdf(Rows(session, choices, now()), choices);
       return std::string(file.constData(), std::size_t(file.size()));
     };
-    common::Message done;
-    const common::Outcome outcome =
-        editing::ExportListFile(frontend, session.files(), session.document(),
-                                common::ListKind::kChannels, name, bytes, done);
+    const common::Finished exported = editing::ExportListFile(
+        frontend, session.files(), session.document(), common::ListKind::kChannels, name, bytes);
     window->ShowStatus("");
-    if (outcome == common::Outcome::kDone) window->ShowDone(MessageText(done));
+    if (exported == common::Outcome::kDone) window->ShowDone(MessageText(exported.done));
   };
   menu->addSeparator();
   QAction* print = menu->addAction(PrintDialog::tr("&Print\u2026"));

@@ -200,7 +200,7 @@ void SatelliteDialog::ShowSatellites() {
     width += satellite_list_->columnWidth(c);
   }
   lists_->setSizes({width, std::max(1, lists_->width() - width)});
-  table_ = {};
+  table_ = satellites::ScanTable{};
   OnFind();
   ShowRows();
 }
@@ -232,7 +232,8 @@ void SatelliteDialog::ShowRows() {
   for (int i = 0; i < rows_->topLevelItemCount(); ++i) {
     checked.push_back(rows_->topLevelItem(i)->checkState(kLine) == Qt::Checked);
   }
-  fits_ = satellites::FitRows(table_, choices, document_.transponders());
+  fits_ = table_.ok() ? satellites::FitRows(*table_, choices, document_.transponders())
+                      : std::vector<satellites::RowFit>();
   const QSignalBlocker quiet(rows_);
   rows_->clear();
   for (std::size_t i = 0; i < fits_.size(); ++i) {
@@ -268,9 +269,9 @@ void SatelliteDialog::ShowRows() {
 void SatelliteDialog::ShowCount() {
   const std::size_t chosen = Chosen().size();
   count_->setText(
-      table_.error.empty()
+      table_.ok()
           ? tr("%1 of %2 rows to add").arg(QString::number(chosen), QString::number(fits_.size()))
-          : MessageText(table_.error));
+          : MessageText(table_.message()));
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen > 0);
 }
 

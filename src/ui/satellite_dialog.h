@@ -56,7 +56,7 @@ class SatelliteDialog : public QDialog {
   SettingsStore& settings_;
   common::Files& files_;  // the scan tables are read from it
   std::vector<satellites::Satellite> satellites_;
-  satellites::ScanTable table_;
+  common::Result<satellites::ScanTable> table_ = satellites::ScanTable{};
   std::vector<satellites::RowFit> fits_;
   QLabel* folder_ = nullptr;
   QLabel* missing_ = nullptr;

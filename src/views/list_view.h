@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/files.h"
+#include "common/list_files.h"
 #include "common/list_kind.h"
 #include "common/message.h"
 
@@ -21,9 +22,9 @@ struct ListedFile {
 
 // The channel list lines of a file as common::ReadListFileForViewer read it: heading,
 // oversize line and records, or the line that says why it could not be read.
-ListedFile ListTcsFile(const common::ReadResult& file);
+ListedFile ListTcsFile(const common::Result<common::FileStart>& file);
 // The same for a transponder file, always with the DiSEqC column.
-ListedFile ListTptFile(const common::ReadResult& file);
+ListedFile ListTptFile(const common::Result<common::FileStart>& file);
 
 // "TCS FILE IS LARGER THAN 64Kb (70000 bytes)": said of a list file larger than a block.
 common::Message OversizeLine(const std::string& kind, std::int64_t size);

@@ -61,7 +61,7 @@ std::string PrintColumnsText(const std::vector<std::size_t>& columns) {
   return text;
 }
 
-Message ReadPrintColumns(std::string_view text, std::vector<std::size_t>& columns) {
+common::Result<std::vector<std::size_t>> ReadPrintColumns(std::string_view text) {
   std::vector<std::size_t> read;
   while (true) {
     const std::size_t comma = text.find(',');
@@ -81,8 +81,7 @@ Message ReadPrintColumns(std::string_view text, std::vector<std::size_t>& column
     if (comma == std::string_view::npos) break;
     text.remove_prefix(comma + 1);
   }
-  columns = std::move(read);
-  return {};
+  return read;
 }
 
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name) {

@@ -12,6 +12,7 @@
 #include "channels/channel_fields.h"
 #include "channels/channel_record.h"
 #include "common/message.h"
+#include "common/status.h"
 #include "transponders/transponder_record.h"
 #include "views/list_cells.h"
 
@@ -38,8 +39,8 @@ inline constexpr const char* kPrintGroupNames[] = {"none", "input", "transponder
 inline constexpr const char* kPaperNames[] = {"a4", "letter"};
 // "nr,name,tp,sid"
 std::string PrintColumnsText(const std::vector<std::size_t>& columns);
-// Reads "nr,name,tp,sid" (any case) into columns; why not, or an empty text.
-common::Message ReadPrintColumns(std::string_view text, std::vector<std::size_t>& columns);
+// Reads "nr,name,tp,sid" (any case): the columns in that order.
+common::Result<std::vector<std::size_t>> ReadPrintColumns(std::string_view text);
 std::optional<PrintGroup> PrintGroupNamed(std::string_view name);
 std::optional<Paper> PaperNamed(std::string_view name);
 

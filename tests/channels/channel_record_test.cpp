@@ -10,7 +10,6 @@ namespace chanforge::channels {
 namespace {
 
 using namespace std::string_literals;
-using common::LineStatus;
 using testing::TcsRecord;
 
 constexpr char kSampleLine[] = " 001 NEWS 24          04 01 00028 00163 00104 00000 00000 00163";
@@ -56,14 +55,14 @@ TEST(ParseTcsLine, ReadsTheColumnsAsTheyAreWritten) {
       {Line("\xFF", "FF", "G1", "2.5", "3.5"), TcsRecord("\xFF", 0xFF, 0, 2, 4, 0)},
   };
   for (const auto& [line, record] : cases) {
-    const common::ParsedLine parsed = ParseTcsLine(line);
-    ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
-    EXPECT_EQ(parsed.record, record) << line;
+    const common::Result<std::string> parsed = ParseTcsLine(line);
+    ASSERT_TRUE(parsed.ok()) << line;
+    EXPECT_EQ(*parsed, record) << line;
   }
-  EXPECT_EQ(ParseTcsLine("      ").status, LineStatus::kBlank);
-  const common::ParsedLine refused = ParseTcsLine(Line("NAME", "00", "00", "9E20"));
-  EXPECT_EQ(refused.status, LineStatus::kError);
-  EXPECT_EQ(refused.error, "SID value 9E20 is out of range");
+  EXPECT_EQ(*ParseTcsLine("      "), "");  // a blank line holds no record
+  const common::Result<std::string> refused = ParseTcsLine(Line("NAME", "00", "00", "9E20"));
+  EXPECT_FALSE(refused.ok());
+  EXPECT_EQ(refused, "SID value 9E20 is out of range");
 }
 
 // What the conversion's question says of a line: the column that moved the others, or the
@@ -125,7 +124,7 @@ TEST(TcsRoundTrip, RandomRecordsComeBackIdentical) {
     const bool splits = record.substr(0, 16).find_first_of("\r\n") != std::string::npos;
     EXPECT_EQ(line.find_first_of("\r\n") != std::string::npos, splits);
     if (!splits) {
-      EXPECT_EQ(ParseTcsLine(line).record, record);
+      EXPECT_EQ(*ParseTcsLine(line), record);
     }
   }
 }

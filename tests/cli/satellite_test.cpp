@@ -30,12 +30,9 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
   EXPECT_EQ(Cmd(add + "--diseqc B --fec-default 1/2 -o out.bin").status, 0);
   flash::Workspace w = chanforge::testing::LoadedWorkspace(MakeSampleImage());
   editing::ListDocument document(w);
-  common::Message refusal;
-  satellites::AddRecords(
-      document,
-      satellites::AddableRecords(satellites::FitRows(satellites::ParseScanTable(table), {true, 0},
-                                                     document.transponders())),
-      refusal)
+  (*satellites::AddRecords(
+       document, satellites::AddableRecords(satellites::FitRows(
+                     *satellites::ParseScanTable(table), {true, 0}, document.transponders()))))
       ->Apply(document);
   EXPECT_TRUE(Read("out.bin") == w.image().bytes());
   // Nothing left to add, no table, no such satellite, no such FEC: nothing written.

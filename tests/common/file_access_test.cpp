@@ -27,25 +27,24 @@ using testing::TempDir;
 TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   TempDir dir;
   const std::string bytes("\0\xFF\r\n\x1A tail", 9);
-  EXPECT_EQ(dir.disk.ReadWhole(dir.Write("f", bytes), kImageFileLimit).bytes, bytes);
-  EXPECT_TRUE(dir.disk.ReadWhole(dir.Path("f"), 9).ok);  // the limit itself is allowed
-  EXPECT_FALSE(dir.disk.ReadWhole(dir.Path("f"), 8).ok);
-  EXPECT_EQ(dir.disk.ReadPrefix(dir.Path("f"), 3).bytes, bytes.substr(0, 3));
+  EXPECT_EQ(*dir.disk.ReadWhole(dir.Write("f", bytes), kImageFileLimit), bytes);
+  EXPECT_TRUE(dir.disk.ReadWhole(dir.Path("f"), 9).ok());  // the limit itself is allowed
+  EXPECT_FALSE(dir.disk.ReadWhole(dir.Path("f"), 8).ok());
+  EXPECT_EQ(*dir.disk.ReadPrefix(dir.Path("f"), 3), bytes.substr(0, 3));
   fs::create_directory(dir.Path("folder"));
-  const ReadResult folder = dir.disk.ReadWhole(dir.Path("folder"), kImageFileLimit);
-  EXPECT_EQ(folder.ok ? "read" : Format(folder.error), "it is a folder");
-  EXPECT_FALSE(dir.disk.ReadWhole(dir.Path("missing"), kImageFileLimit).ok);
+  EXPECT_EQ(dir.disk.ReadWhole(dir.Path("folder"), kImageFileLimit), "it is a folder");
+  EXPECT_FALSE(dir.disk.ReadWhole(dir.Path("missing"), kImageFileLimit).ok());
   // A file of many terabytes: answered from its length alone.
   testing::FakeFiles files;
   files.File("huge", "", std::int64_t{5} << 40);
-  EXPECT_EQ(files.ReadWhole("huge", kListFileLimit).error.wording, &kTooLargeError);
+  EXPECT_EQ(files.ReadWhole("huge", kListFileLimit).message().wording, &kTooLargeError);
   EXPECT_TRUE(files.opened.empty());
-  EXPECT_EQ(files.ReadPrefix("huge", 10).bytes, std::string(10, '\0'));
+  EXPECT_EQ(*files.ReadPrefix("huge", 10), std::string(10, '\0'));
   EXPECT_EQ(files.bytes_read, 10);
   files.room = 3;  // a full disk says so and leaves the old file
   files.File("t", "old");
-  EXPECT_EQ(files.WriteWhole("t", "longer").error, "No space left on device");
-  EXPECT_EQ(files.ReadWhole("t", 10).bytes, "old");
+  EXPECT_EQ(files.WriteWhole("t", "longer"), "No space left on device");
+  EXPECT_EQ(*files.ReadWhole("t", 10), "old");
 }
 
 TEST(SafeWriter, ReplacesWholeContentInPiecesAndLeavesNothingBehind) {
@@ -164,16 +163,13 @@ TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
         << name;
   }
   // Opened without waiting for a writer, then refused for what it is; the lock returns.
-  EXPECT_EQ(dir.disk.ReadWhole(dir.Path("fifo"), kImageFileLimit).error, "not a regular file");
+  EXPECT_EQ(dir.disk.ReadWhole(dir.Path("fifo"), kImageFileLimit), "not a regular file");
   FileLock().Lock(dir.Path("fifo"));
   // A folder's listing holds its regular files only; a folder that cannot be read says why.
-  std::vector<std::string> names;
-  Message error;
-  EXPECT_TRUE(
-      dir.disk.FilesInFolder(fs::path(dir.Path("file")).parent_path().string(), names, error));
-  EXPECT_EQ(names, std::vector<std::string>{"file"});
-  EXPECT_FALSE(dir.disk.FilesInFolder(dir.Path("missing"), names, error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(*dir.disk.FilesInFolder(fs::path(dir.Path("file")).parent_path().string()),
+            std::vector<std::string>{"file"});
+  const Result<std::vector<std::string>> missing = dir.disk.FilesInFolder(dir.Path("missing"));
+  EXPECT_FALSE(missing.ok() || missing.message().empty());
 }
 
 TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
@@ -185,7 +181,7 @@ TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
     ASSERT_EQ(::chown(target.c_str(), 1234, 1234), 0);
   }
   fs::create_symlink("t.bin", dir.Path("link.bin"));
-  ASSERT_TRUE(dir.disk.WriteWhole(dir.Path("link.bin"), "via link").ok);
+  ASSERT_TRUE(dir.disk.WriteWhole(dir.Path("link.bin"), "via link").ok());
   EXPECT_TRUE(fs::is_symlink(dir.Path("link.bin")));
   EXPECT_EQ(TempDir::Read(target), "via link");
   struct stat info {};
@@ -193,7 +189,7 @@ TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   EXPECT_TRUE(!root || (info.st_uid == 1234u && info.st_gid == 1234u));
   const std::string longest = dir.Write(std::string(255, 'n'), "old");
-  EXPECT_TRUE(dir.disk.WriteWhole(longest, "new").ok);
+  EXPECT_TRUE(dir.disk.WriteWhole(longest, "new").ok());
   EXPECT_EQ(TempDir::Read(longest), "new");
 }
 
@@ -212,7 +208,7 @@ TEST(SafeWriter, KeepsExtendedAttributesAndTheAcl) {
       GTEST_SKIP() << "the file system of " << target << " keeps no " << name;
     }
   }
-  ASSERT_TRUE(dir.disk.WriteWhole(target, "new").ok);
+  ASSERT_TRUE(dir.disk.WriteWhole(target, "new").ok());
   for (const auto& [name, value] : attributes) {
     std::string kept(value.size() + 1, '\0');
     EXPECT_EQ(::getxattr(target.c_str(), name, kept.data(), kept.size()), value.size()) << name;
@@ -226,15 +222,15 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   fs::create_directory(dir.Path("folder"));
   for (const std::string& name : {dir.Path("fifo"), dir.Path("folder"), std::string("/dev/null"),
                                   dir.Path("nowhere/t.bin"), std::string()}) {
-    const WriteResult result = dir.disk.WriteWhole(name, "x");
-    EXPECT_FALSE(result.ok || result.error.empty()) << name;
+    const Status written = dir.disk.WriteWhole(name, "x");
+    EXPECT_FALSE(written.ok()) << name;
   }
   EXPECT_EQ(fs::status(dir.Path("fifo")).type(), fs::file_type::fifo);
   EXPECT_EQ(dir.EntryCount(), 2u);
   // A read-only file stays as it is, root's too; one with other names is replaced.
   const std::string locked = dir.Write("locked.bin", "old");
   ::chmod(locked.c_str(), 0444);
-  EXPECT_EQ(dir.disk.WriteWhole(locked, "new").error.wording, &kReadOnlyError);
+  EXPECT_EQ(dir.disk.WriteWhole(locked, "new").message().wording, &kReadOnlyError);
   EXPECT_EQ(TempDir::Read(locked), "old");
   fs::create_hard_link(dir.Write("linked.bin", "old"), dir.Path("other"));
   SafeWriter writer;
@@ -259,7 +255,7 @@ TEST(FileLock, AWaiterLocksTheFileThatReplacedTheOneItWaitedFor) {
       open += fs::read_symlink(fd.path(), ec).string() == target;
     }
   }
-  ASSERT_TRUE(dir.disk.WriteWhole(name, "two").ok);  // a new file under the name
+  ASSERT_TRUE(dir.disk.WriteWhole(name, "two").ok());  // a new file under the name
   first.reset();
   waiter.join();
   const int probe = ::open(name.c_str(), O_RDONLY);

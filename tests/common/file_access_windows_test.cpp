@@ -23,9 +23,7 @@ TEST(SafeWriterWindows, ReadOnlyOrHeldTargetFailsWithAReasonAndIsKept) {
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   for (const std::string& target : {read_only, held}) {
-    const WriteResult result = dir.disk.WriteWhole(target, "new");
-    EXPECT_FALSE(result.ok) << target;
-    EXPECT_FALSE(result.error.empty()) << target;
+    EXPECT_FALSE(dir.disk.WriteWhole(target, "new").ok()) << target;
     EXPECT_EQ(dir.EntryCount(), 2u) << target;
   }
   ::CloseHandle(holder);
@@ -38,12 +36,12 @@ TEST(SafeWriterWindows, DevicesAreRefusedAndUtf8NamesWork) {
   TempDir dir;
   for (const char* device : {"NUL", "CON"}) {
     EXPECT_EQ(dir.disk.KindOf(device), EntryKind::kOther) << device;
-    EXPECT_FALSE(dir.disk.WriteWhole(device, "x").ok) << device;
-    EXPECT_FALSE(dir.disk.ReadWhole(device, kImageFileLimit).ok) << device;  // CON would wait
+    EXPECT_FALSE(dir.disk.WriteWhole(device, "x").ok()) << device;
+    EXPECT_FALSE(dir.disk.ReadWhole(device, kImageFileLimit).ok()) << device;  // CON would wait
   }
   const std::string name = dir.Path("") + "Kan\xC3\xA4le \xE2\x82\xAC.bin";
-  ASSERT_TRUE(dir.disk.WriteWhole(name, "new").ok);
-  EXPECT_EQ(dir.disk.ReadWhole(name, kImageFileLimit).bytes, "new");
+  ASSERT_TRUE(dir.disk.WriteWhole(name, "new").ok());
+  EXPECT_EQ(*dir.disk.ReadWhole(name, kImageFileLimit), "new");
   EXPECT_EQ(dir.disk.StampOf(name).size, 3);
   EXPECT_EQ(dir.EntryCount(), 1u);
 }
@@ -53,7 +51,7 @@ TEST(FileLockWindows, FollowsTheFileThatNowHasTheName) {
   const std::string name = dir.Write("image.bin", "one");
   FileLock first;
   ASSERT_TRUE(first.Lock(name));
-  ASSERT_TRUE(dir.disk.WriteWhole(name, "two").ok);  // a new file under the name
+  ASSERT_TRUE(dir.disk.WriteWhole(name, "two").ok());  // a new file under the name
   bool locked = false;
   // From another thread: the holder's own thread could take its lock again anyway.
   std::thread([&] { locked = FileLock().Lock(name); }).join();

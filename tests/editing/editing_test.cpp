@@ -147,10 +147,9 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
 
 std::string Parsed(const std::vector<std::string>& lines, bool tpt) {
   std::string data;
-  common::Message error;
   for (const std::string& line : lines) {
-    (tpt ? transponders::TptTextReader(common::TptLayout::kFull) : channels::TcsTextReader())
-        .Parse(line, data, error);
+    (void)(tpt ? transponders::TptTextReader(common::TptLayout::kFull) : channels::TcsTextReader())
+        .Parse(line, data);
   }
   if (tpt) data.resize(std::max<std::size_t>(data.size(), 2040), '\0');
   return data;
@@ -275,11 +274,10 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   EXPECT_EQ(MoveRows(document, ListKind::kChannels, {5, 1}, 0)->Description(), "Move 2 channels");
   EXPECT_EQ(MoveRows(document, ListKind::kChannels, {1, 2}, 3), nullptr);  // already there
   // A new channel: the transponder and Use of the row beside it, else the first; SID 0.
-  common::Message reason;
-  EXPECT_EQ(NewChannel(document, 3, reason)->Encode(), TcsRecord("", 0, 5, 0, 0, 0));
-  EXPECT_EQ(NewChannel(document, 5, reason)->Encode(), TcsRecord("", 2, 1, 0, 0, 0));
-  EXPECT_EQ(NewChannel(document, std::nullopt, reason)->Encode(), TcsRecord("", 4, 1, 0, 0, 0));
-  EXPECT_EQ(NewChannel(document, document.channels().size(), reason)->Encode(),
+  EXPECT_EQ(NewChannel(document, 3)->Encode(), TcsRecord("", 0, 5, 0, 0, 0));
+  EXPECT_EQ(NewChannel(document, 5)->Encode(), TcsRecord("", 2, 1, 0, 0, 0));
+  EXPECT_EQ(NewChannel(document, std::nullopt)->Encode(), TcsRecord("", 4, 1, 0, 0, 0));
+  EXPECT_EQ(NewChannel(document, document.channels().size())->Encode(),
             TcsRecord("", 4, 1, 0, 0, 0));  // past the last row: the defaults
   {
     // A shorter list leaves zeros where its last record was, as a block read does.
@@ -410,8 +408,8 @@ TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   MoveTransponders(1, 1, document.transponders().size())->Apply(document);
   EXPECT_EQ(document.CountedTransponders(), document.transponders().size() - 1);
   EXPECT_EQ(ListDocument(w).transponders().size(), document.CountedTransponders());
-  common::Message refused;  // the editor's new transponder is a used one
-  InsertNewRow(document, ListKind::kTransponders, 0, std::nullopt, refused)->Apply(document);
+  // The editor's new transponder is a used one.
+  (*InsertNewRow(document, ListKind::kTransponders, 0, std::nullopt))->Apply(document);
   EXPECT_EQ(document.transponders()[0].Khz(), transponders::kKhzLeast);
 }
 
@@ -500,8 +498,8 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(again.channels().size(), 12u);
   EXPECT_EQ(again.transponders().size(), document.transponders().size());
   flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
-  EXPECT_EQ(ListDocument(bare).ReadOnlyReason(ListKind::kChannels), "The image has no TCS block.");
-  EXPECT_EQ(ListDocument(bare).ReadOnlyReason(ListKind::kTransponders),
+  EXPECT_EQ(ListDocument(bare).CheckEditable(ListKind::kChannels), "The image has no TCS block.");
+  EXPECT_EQ(ListDocument(bare).CheckEditable(ListKind::kTransponders),
             "The image has no TPT block.");
   const std::pair<const char*, const char*> assignments[] = {
       {"sid=70000", "SID 70000 is outside 0 to 65535."},
@@ -539,8 +537,8 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckRange(3, 3, 12, ListKind::kChannels), "");
   EXPECT_EQ(CheckMove(2, 4, 14, 12, ListKind::kChannels), "Position 14 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(4, 2, 1, 12, ListKind::kChannels), "Channel range 4-2 runs backwards.");
-  EXPECT_TRUE(CheckMove(2, 4, 13, 12, ListKind::kChannels).empty() &&
-              CheckMove(2, 4, 1, 12, ListKind::kChannels).empty());
+  EXPECT_TRUE(CheckMove(2, 4, 13, 12, ListKind::kChannels).ok() &&
+              CheckMove(2, 4, 1, 12, ListKind::kChannels).ok());
   EXPECT_EQ(CheckStep({0, 4}, -1, 12, ListKind::kChannels),
             "Channel 1 is the first: it cannot move up.");
   EXPECT_EQ(CheckStep({4, 11}, 1, 12, ListKind::kChannels),
@@ -562,13 +560,11 @@ TEST(Refusals, NameWhatIsWrong) {
   // The editor's Insert and Duplicate: a new transponder at the band's edge before the row,
   // copies behind the last row copied; a new channel needs a transponder.
   ListDocument edited(moved);
-  common::Message refused;
-  EXPECT_TRUE(!InsertNewRow(edited, ListKind::kChannels, 0, 0, refused) && !refused.empty());
-  DuplicateRows(edited, ListKind::kChannels, {0}, refused)->Apply(edited);
+  EXPECT_FALSE(InsertNewRow(edited, ListKind::kChannels, 0, 0).ok());
+  (*DuplicateRows(edited, ListKind::kChannels, {0}))->Apply(edited);
   EXPECT_TRUE(edited.channels().size() == 3 && edited.channels()[1] == edited.channels()[0]);
-  common::Message reason;
-  EXPECT_FALSE(NewChannel(ListDocument(bare), std::nullopt, reason));
-  EXPECT_EQ(reason, "A new channel needs a transponder: the TPT list has none.");
+  EXPECT_EQ(NewChannel(ListDocument(bare), std::nullopt),
+            "A new channel needs a transponder: the TPT list has none.");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
   EXPECT_EQ(CheckInsertTransponders(document, 250), "");
   flash::Workspace first = chanforge::testing::LoadedWorkspace(
@@ -615,22 +611,28 @@ flash::Workspace CsvImage() {
 // before and after.
 struct Applied {
   CsvImport read;
+  common::Status refused;
   std::string before, after;
   flash::Workspace image;
 };
 
 Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
                const std::string& file = "f") {
-  Applied applied{{}, {}, {}, w};
+  Applied applied{{}, {}, {}, {}, w};
   ListDocument document(applied.image);
   const int block =
       list == ListKind::kChannels ? document.channel_block() : document.transponder_block();
   const auto bytes = [&] {
     return flash::WholeBlockBytes(applied.image, *flash::FindBlock(applied.image, block));
   };
-  applied.read = ReadListCsv(document, list, csv, file);
+  common::Result<CsvImport> read = ReadListCsv(document, list, csv, file);
   applied.before = bytes();
-  if (applied.read.error.empty()) ImportCommand(list, applied.read, {})->Apply(document);
+  if (read.ok()) {
+    applied.read = *read;
+    ImportCommand(list, applied.read, {})->Apply(document);
+  } else {
+    applied.refused = read.status();
+  }
   applied.after = bytes();
   return applied;
 }
@@ -638,7 +640,7 @@ Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
 // What a spreadsheet writes back: every field quoted, CR LF, perhaps semicolons.
 std::string Requoted(std::string_view csv, char separator = ',') {
   std::vector<CsvRow> rows;
-  EXPECT_TRUE(SplitCsv(csv, rows).empty());
+  EXPECT_TRUE(SplitCsv(csv, "f", rows).ok());
   std::string out;
   for (const CsvRow& row : rows) {
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
@@ -665,7 +667,7 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
     const std::string unmarked = csv.substr(3);  // as a spreadsheet may save it
     for (const std::string& text : {csv, Requoted(unmarked), Requoted(unmarked, ';'), unmarked}) {
       const Applied import = Import(w, list, text, "f.csv");
-      EXPECT_EQ(import.read.error, "");
+      EXPECT_EQ(import.refused.message(), "");
       EXPECT_EQ(import.read.rows, list == ListKind::kChannels ? 4u : 3u);
       EXPECT_TRUE(import.after == import.before) << text;
     }
@@ -693,7 +695,7 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
       testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
   const std::string csv = ListCsv(ListDocument(w), ListKind::kChannels);
   std::vector<CsvRow> rows;
-  ASSERT_TRUE(SplitCsv(csv, rows).empty());
+  ASSERT_TRUE(SplitCsv(csv, "f", rows).ok());
   for (std::size_t i = 0; i < std::size(names); ++i)
     EXPECT_EQ(rows[i + 1].cells[1], names[i].second);
   EXPECT_NE(csv.find(",\"'12 \","), std::string::npos);  // quoted, so no reader trims the blank
@@ -702,19 +704,19 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   const std::string tpt = ListCsv(ListDocument(image), ListKind::kTransponders);
   EXPECT_NE(tpt.find("\r\n3,11750000,D,H,A,'3/4,5,6,7,8\r\n"), std::string::npos);
   const Applied import = Import(w, ListKind::kChannels, csv);
-  EXPECT_EQ(import.read.error, "");
+  EXPECT_EQ(import.refused.message(), "");
   EXPECT_TRUE(import.after == import.before);
   // A plain reader's whole floats are numbers; a row's faults are all named, a cell quoted
   // to 40 characters.
   std::string bad = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\n1.0,A,1,1,1,1,1,1,1,1\n";
   for (int i = 0; i < 21; ++i) bad += "1.5,A,1,1,1,1,1,1,1,1\n";
   bad += "," + std::string(50, 'A') + ",1,1,1,1,1,1,1,1\n,\xE9,1,1,1,1,1,1,1,1\n";
-  const std::string error = Format(Import(w, ListKind::kChannels, bad).read.error);
+  const std::string error = Format(Import(w, ListKind::kChannels, bad).refused.message());
   EXPECT_EQ(error.substr(0, error.find('\r')), "Line 3 of f: Nr \"1.5\" is not a number.");
   EXPECT_EQ(error.substr(error.rfind('\n') + 1), "and 3 more");
   EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 20);
   bad.erase(bad.find("1.5"), 21 * 22);
-  EXPECT_EQ(Import(w, ListKind::kChannels, bad).read.error,
+  EXPECT_EQ(Import(w, ListKind::kChannels, bad).refused.message(),
             "Line 3 of f: Name \"" + std::string(40, 'A') +
                 "\u2026\" is 50 bytes long; at most 16 fit.\r\n"
                 "Line 4 of f is not UTF-8 text: save the CSV as UTF-8");
@@ -729,16 +731,15 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
       "1,,New,5,1,2,3,4,5,6\n"
       "1,2,Caf\xC3\xA9, \"\"Bar\"\",2,7,0,0,1,2,3\n";
   std::vector<CsvRow> rows;
-  const CsvError split = SplitCsv(csv, rows);
-  EXPECT_EQ(split.line, 5u);
-  ASSERT_EQ(split.reason, "A quote inside a field that does not start with one.");
+  EXPECT_EQ(SplitCsv(csv, "f.csv", rows),
+            "Line 5 of f.csv: A quote inside a field that does not start with one.");
   const Applied bad = Import(w, ListKind::kChannels, csv, "f.csv");
-  EXPECT_EQ(bad.read.error,
+  EXPECT_EQ(bad.refused.message(),
             "Line 5 of f.csv: A quote inside a field that does not start with one.");
   const std::string fixed = csv.substr(0, csv.rfind("1,2,Caf")) +
                             "1,2,\"Caf\xC3\xA9, \"\"B\"\"\r\nx\"," + "2,7,0,0,1,2,\"3\"";
   const Applied import = Import(w, ListKind::kChannels, fixed, "f.csv");
-  ASSERT_EQ(import.read.error, "");
+  ASSERT_EQ(import.refused.message(), "");
   const std::string data = import.after.substr(flash::kDataOffset, 3 * 30 + 2);
   EXPECT_EQ(import.after.substr(flash::kLengthOffset, 2), std::string("\x5A\0", 2));
   EXPECT_EQ(data.substr(0, 30),
@@ -753,7 +754,7 @@ TEST(ListCsv, TransponderCellsSetTheirFields) {
                                 "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n"
                                 "3,11000000,d,v,b,4/5,1,2,3,0x10\n1,11582123,U,H,B,0/0,1,2,3,4\n",
                                 "t.csv");
-  ASSERT_EQ(import.read.error, "");
+  ASSERT_EQ(import.refused.message(), "");
   EXPECT_EQ(import.after.substr(flash::kDataOffset, 24),
             TptRecord(1250000000, 1, 2, 3, 16, 3, 0x08) +
                 TptRecord(982123123, 1, 2, 3, 4, 7, 0x0F | 0x40));
@@ -806,22 +807,24 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
     if (c.text != "-") {
       const std::string line =
           "01  " + c.khz + "  00000  00000  00  1B  " + c.fec + "  V/" + c.band + " A";
-      const common::ParsedLine parsed = transponders::ParseTptLine(line);
+      const common::Result<std::string> parsed = transponders::ParseTptLine(line);
       const std::string reason = Format(transponders::CheckTptLine(line));
-      EXPECT_TRUE(starts(!parsed.error.empty() ? "!" + Format(parsed.error)
-                         : reason.empty()      ? ""
-                                               : "?" + reason,
+      EXPECT_TRUE(starts(!parsed.ok()     ? "!" + Format(parsed.message())
+                         : reason.empty() ? ""
+                                          : "?" + reason,
                          c.text))
           << row;
     }
     const std::string header = "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR (Msym/s)";
-    EXPECT_TRUE(
-        starts(Format(Import(w, ListKind::kTransponders, header + "\n," + row + "\n").read.error),
-               c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
+    EXPECT_TRUE(starts(
+        Format(Import(w, ListKind::kTransponders, header + "\n," + row + "\n").refused.message()),
+        c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
         << row;
     TransponderRecord set = base;
-    const std::string assigned = Format(AssignTransponderFields(
-        set, {"frequency=" + c.khz, "band=" + c.band, "fec=" + c.fec, "sr=" + c.sr}));
+    const std::string assigned =
+        Format(AssignTransponderFields(
+                   set, {"frequency=" + c.khz, "band=" + c.band, "fec=" + c.fec, "sr=" + c.sr})
+                   .message());
     EXPECT_TRUE(starts(assigned, c.refusal)) << row;
     const bool sr = c.sr != "27";
     TransponderRecord typed = base;
@@ -843,25 +846,24 @@ TEST(Roads, TakeTheUseAndTheCellsAsTheEditorShowsThem) {
     ChannelRecord record = document.channels()[1];
     EXPECT_EQ(AssignChannelField(document, record, "use="s + typed), refusal);
     EXPECT_EQ(record.use, use ? use : 1);
-    const CellEdit edit = EditChannelCell(document, 1, ChannelField::kUse, {typed, {}});
-    EXPECT_TRUE(edit.refusal == refusal && (edit.command != nullptr) == refusal.empty()) << typed;
+    const auto edit = EditChannelCell(document, 1, ChannelField::kUse, {typed, {}});
+    EXPECT_TRUE(edit == refusal && (edit.ok() && *edit != nullptr) == refusal.empty()) << typed;
     EXPECT_EQ(
-        Format(Import(w, ListKind::kChannels, header + typed + ",1,1,0,0,0,0,0\n").read.error),
+        Format(
+            Import(w, ListKind::kChannels, header + typed + ",1,1,0,0,0,0,0\n").refused.message()),
         refusal.empty() ? "" : "Line 2 of f: " + refusal);
   }
   // Numbers are read without the blanks around them, names as typed, and refused in full.
-  EXPECT_TRUE(EditChannelCell(document, 1, ChannelField::kSid, {" 77 ", {}}).command);
+  EXPECT_TRUE(*EditChannelCell(document, 1, ChannelField::kSid, {" 77 ", {}}));
   for (const char* name : {"Ch 1 ", "\u20ac"}) {
-    const CellEdit refused = EditChannelCell(document, 1, ChannelField::kName, {name, {}});
-    EXPECT_TRUE(!refused.refusal.empty() && !refused.command) << name;
+    EXPECT_FALSE(EditChannelCell(document, 1, ChannelField::kName, {name, {}}).ok()) << name;
   }
-  EXPECT_FALSE(EditChannelCell(document, 1, ChannelField::kTp, {{}, 1}).command);
-  const CellEdit chosen =
-      EditTransponderCell(document, 2, TransponderField::kPolarisation, {{}, 0});
-  ASSERT_TRUE(chosen.command);
-  chosen.command->Apply(document);
+  EXPECT_FALSE(*EditChannelCell(document, 1, ChannelField::kTp, {{}, 1}));
+  const auto chosen = EditTransponderCell(document, 2, TransponderField::kPolarisation, {{}, 0});
+  ASSERT_TRUE(chosen.ok() && *chosen);
+  (*chosen)->Apply(document);
   EXPECT_EQ(document.transponders()[2].flags & transponders::kFlagHorizontal, 0);
-  EXPECT_EQ(EditTransponderCell(document, 2, TransponderField::kKhz, {"12000000", {}}).refusal, "");
+  EXPECT_TRUE(EditTransponderCell(document, 2, TransponderField::kKhz, {"12000000", {}}).ok());
 }
 
 TEST(FollowRecords, KeepsTheSelectionOnItsRecords) {
@@ -907,12 +909,13 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
   };
   flash::Workspace w = CsvImage();
   for (const auto& c : cases) {
-    EXPECT_EQ(Import(w, c.list, c.csv).read.error, c.error) << c.csv;
+    EXPECT_EQ(Import(w, c.list, c.csv).refused.message(), c.error) << c.csv;
   }
   std::string many = transponders;
   for (int i = 0; i < 255; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
-  EXPECT_EQ(Import(w, ListKind::kTransponders, many + many.substr(many.find('\n') + 1)).read.error,
-            "Line 257 of f: A channel reaches at most 255 transponders.");
+  EXPECT_EQ(
+      Import(w, ListKind::kTransponders, many + many.substr(many.find('\n') + 1)).refused.message(),
+      "Line 257 of f: A channel reaches at most 255 transponders.");
   std::string tpt;
   for (int i = 0; i < 300; ++i) tpt += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
   const flash::Workspace long_list =
@@ -921,7 +924,7 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
                                    .Block(3, "TPT", tpt)
                                    .Build());
   EXPECT_EQ(Import(long_list, ListKind::kTransponders, many + "1,10750000,D,V,A,1/2,0,0,0,0\n")
-                .read.error,
+                .refused.message(),
             "Line 257 of f: Transponder 1 would move to row 256, beyond the 255 its channels can "
             "reach.");
 }
@@ -932,25 +935,26 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   ListDocument document(w);
   UndoStack history(document);
   testing::ScriptedFrontend ui;
-  common::Message done;
   const std::string csv = dir.Path("tp.csv");
-  EXPECT_EQ(ExportCsvFile(ui, dir.disk, document, ListKind::kTransponders, csv, done),
-            common::Outcome::kDone);
-  EXPECT_EQ(done, "Exported 3 transponders to tp.csv");
+  const common::Finished written =
+      ExportCsvFile(ui, dir.disk, document, ListKind::kTransponders, csv);
+  EXPECT_EQ(written, common::Outcome::kDone);
+  EXPECT_EQ(written.done, "Exported 3 transponders to tp.csv");
   EXPECT_FALSE(ui.statuses.empty());  // the write is announced
   const std::string before(w.image().bytes());
   const std::string exported = testing::TempDir::Read(csv);
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv),
             common::Outcome::kDone);
   EXPECT_EQ(history.size(), 0u);  // nothing changed, no step
   const std::string tcs = dir.Path("tcs.csv");
-  ExportCsvFile(ui, dir.disk, document, ListKind::kChannels, tcs, done);
-  ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, tcs, done);
+  (void)ExportCsvFile(ui, dir.disk, document, ListKind::kChannels, tcs);
+  (void)ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, tcs);
   EXPECT_EQ(history.size(), 0u);
   dir.Write("tp.csv", exported + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
-            common::Outcome::kDone);
-  EXPECT_EQ(done, "Imported 4 transponders from tp.csv");
+  const common::Finished read =
+      ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv);
+  EXPECT_EQ(read, common::Outcome::kDone);
+  EXPECT_EQ(read.done, "Imported 4 transponders from tp.csv");
   EXPECT_EQ(history.UndoDescription(), "Import transponders from tp.csv");
   EXPECT_TRUE(w.dirty());
   history.Undo();
@@ -959,29 +963,29 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   dir.Write("tp.csv", exported.substr(0, exported.find("\r\n1,") + 2) +
                           exported.substr(exported.find("\r\n2,") + 2));
   ui.Answer(false);
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv),
             common::Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(),
             "1 channel uses transponder 1 (10601832 kHz).\r\nRemove the transponder and its "
             "channel ?");
   EXPECT_TRUE(w.image().bytes() == before);
   ui.Answer(true);
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv, done),
+  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv),
             common::Outcome::kDone);
   EXPECT_EQ(document.channels().size(), 3u);
   dir.Write("bad.csv", "Nr\n");
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, dir.Path("bad.csv"),
-                          done),
-            common::Outcome::kRefused);
+  EXPECT_EQ(
+      ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, dir.Path("bad.csv")),
+      common::Outcome::kRefused);
   flash::Workspace bare = testing::LoadedWorkspace(std::string(65536, '\0'));
-  EXPECT_EQ(ExportCsvFile(ui, dir.disk, ListDocument(bare), ListKind::kChannels,
-                          dir.Path("none.csv"), done),
-            common::Outcome::kRefused);
+  EXPECT_EQ(
+      ExportCsvFile(ui, dir.disk, ListDocument(bare), ListKind::kChannels, dir.Path("none.csv")),
+      common::Outcome::kRefused);
   EXPECT_EQ(ui.messages.back().second, "The image has no TCS block.");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));
   const std::string image = dir.Write("image.bin", "kept");  // the image's own file: refused
   w.Load(std::string(w.image().bytes()), image);
-  (void)ExportCsvFile(ui, dir.disk, ListDocument(w), ListKind::kChannels, image, done);
+  (void)ExportCsvFile(ui, dir.disk, ListDocument(w), ListKind::kChannels, image);
   EXPECT_EQ(ui.messages.back().second, common::SameFileText(image));
 }
 
@@ -1002,7 +1006,8 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
        "Erste\".\r\nEmpty them ?"}};
   for (const auto& [list, csv, question] : cases) {
     const Applied import = Import(CsvImage(), list, csv);
-    EXPECT_EQ(Format(import.read.error) + Format(import.read.questions.at(0)), question) << csv;
+    EXPECT_EQ(Format(import.refused.message()) + Format(import.read.questions.at(0)), question)
+        << csv;
   }
   std::string named, emptied = channels;
   for (int i = 1; i <= 22; ++i) {
@@ -1053,7 +1058,7 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
   };
   for (const auto& c : cases) {
     Applied import = Import(w, ListKind::kTransponders, c.csv);
-    ASSERT_EQ(import.read.error, "");
+    ASSERT_EQ(import.refused.message(), "");
     EXPECT_EQ(import.read.questions.size(), c.removed ? 1u : 0u);
     auto expected = on(document);
     for (std::size_t i = 12; i-- > 0;) {

@@ -116,7 +116,7 @@ TEST(Session, SaveChecksWritesEveryByteAndMovesTheCleanPoint) {
   EXPECT_FALSE(session.workspace().dirty());
   session.history().Undo();
   EXPECT_TRUE(session.workspace().dirty());
-  ASSERT_TRUE(dir.disk.WriteWhole(target, "another program's image").ok);
+  ASSERT_TRUE(dir.disk.WriteWhole(target, "another program's image").ok());
   ui.Choose(target).Answer(true).Answer(true).Answer(false);
   EXPECT_EQ(session.Save(ui, target), Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(), "File : " + target +

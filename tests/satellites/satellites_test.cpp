@@ -73,7 +73,7 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
     lines.push_back(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     text += c.row;
   }
-  const ScanTable table = ParseScanTable(text);
+  const ScanTable table = *ParseScanTable(text);
   ASSERT_EQ(Texts(table.problems),
             std::vector<std::string>{"line 1: \"stray\" is not KEY = VALUE in a section"});
   ASSERT_EQ(table.rows.size(), std::size(cases));
@@ -103,18 +103,18 @@ TEST(ScanTable, AFileThatIsNoTableIsRefusedWithItsCauseAndLittleMemory) {
   for (std::size_t i = 0; i <= kMostTableRows; ++i) many += "[]\n";
   testing::FakeFiles files;
   files.File("many", many).File("huge", "", kTableFileLimit + 1);
-  EXPECT_EQ(ReadScanTable(files, "many").error,
+  EXPECT_EQ(ReadScanTable(files, "many"),
             "many is not a scan table: it has more than 4096 sections.");
   std::string bad;
   for (std::size_t i = 0; i <= kMostTableProblems; ++i) bad += "x\n";
-  EXPECT_EQ(ParseScanTable(bad).error,
+  EXPECT_EQ(ParseScanTable(bad),
             "more than 100 of its lines do not read (line 1: \"x\" is not KEY = VALUE in a "
             "section)");
-  EXPECT_EQ(ReadScanTable(files, "huge").error,
+  EXPECT_EQ(ReadScanTable(files, "huge"),
             "The scan table huge can not be read: it is larger than 1 MiB, more than any table.");
   EXPECT_EQ(files.opened, std::vector<std::string>{"many"});
   Satellite listed{"many", "", "many", 0};
-  EXPECT_EQ(CountRows(files, listed), ReadScanTable(files, "many").error);
+  EXPECT_EQ(CountRows(files, listed), ReadScanTable(files, "many").status());
   files.File("most", many.substr(3));  // exactly the most sections is still a table
   Satellite most{"most", "", "most", 0};
   EXPECT_EQ(CountRows(files, most), "");
@@ -138,9 +138,9 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
   EXPECT_EQ(list[2].rows, 2u);
   EXPECT_EQ(list[0].position, "");
   EXPECT_EQ(ChooseSatellites(list, "HOTBIRD-13.0e"), std::vector<const Satellite*>{&list[2]});
-  EXPECT_EQ(ReadScanTables(dir.disk, ChooseSatellites(list, "HOTBIRD-13.0e")).rows.size(), 2u);
+  EXPECT_EQ(ReadScanTables(dir.disk, ChooseSatellites(list, "HOTBIRD-13.0e"))->rows.size(), 2u);
   // A position reads every satellite there as one table.
-  const ScanTable both = ReadScanTables(dir.disk, ChooseSatellites(list, "13.0e"));
+  const ScanTable both = *ReadScanTables(dir.disk, ChooseSatellites(list, "13.0e"));
   ASSERT_EQ(both.rows.size(), 3u);
   EXPECT_EQ(both.rows[2].table + " " + std::to_string(both.rows[2].line), "Hotbird-13C-13.0E 1");
   EXPECT_TRUE(ChooseSatellites(list, "19.2E").empty());
@@ -149,17 +149,16 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
             "No DVB-S scan tables in /x: on Debian and Ubuntu they come with the package "
             "dtv-scan-tables; elsewhere, name a folder that holds them with --tables DIR.");
   // Finding reads no file: every one is there, unread, to be chosen by name or position.
-  common::Message error;
-  const std::vector<Satellite> found = FindTables(dir.disk, dir.Path("tables"), {}, error);
+  const std::vector<Satellite> found = *FindTables(dir.disk, dir.Path("tables"), {});
   EXPECT_EQ(found.size(), 6u);
-  EXPECT_EQ(found[1].name + " " + std::to_string(found[1].rows) + Format(error), "Big-1.0W 0");
-  EXPECT_TRUE(
-      FindTables(dir.disk, dir.Path("none"), common::Value("with --tables DIR"), error).empty());
-  EXPECT_EQ(error, WhereToGetTables(dir.Path("none"), common::Value("with --tables DIR")));
-  EXPECT_TRUE(FindTables(dir.disk, dir.Path("tables/README"), {}, error).empty());
-  EXPECT_EQ(Format(error).rfind(
-                "The folder of scan tables " + dir.Path("tables/README") + " can not be read: ", 0),
-            0u);
+  EXPECT_EQ(found[1].name + " " + std::to_string(found[1].rows), "Big-1.0W 0");
+  EXPECT_EQ(FindTables(dir.disk, dir.Path("none"), common::Value("with --tables DIR")).status(),
+            WhereToGetTables(dir.Path("none"), common::Value("with --tables DIR")));
+  EXPECT_EQ(
+      Format(FindTables(dir.disk, dir.Path("tables/README"), {}).message())
+          .rfind("The folder of scan tables " + dir.Path("tables/README") + " can not be read: ",
+                 0),
+      0u);
   EXPECT_EQ(NameForTerminal("A \x1B[2J\nB\xC2\x85-1.0W"), "A .[2J.B.-1.0W");
   EXPECT_EQ(NameForTerminal("Caf\xE9"), "Caf\xC3\xA9");
 }
@@ -171,12 +170,12 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
                            Row(10751000, "V", 22000000, "3/4") +
                            Row(11000000, "H", 22000000, "3/4");
   dir.Write("tables/Home-19.2E", home);
-  const std::vector<TransponderRecord> list = AddableRecords(FitRows(ParseScanTable(home), {}, {}));
+  const std::vector<TransponderRecord> list =
+      AddableRecords(FitRows(*ParseScanTable(home), {}, {}));
   const ScanTable other =
-      ParseScanTable(Row(10745000, "H", 27500000, "3/4") + Row(12000000, "V", 27500000, "3/4"));
+      *ParseScanTable(Row(10745000, "H", 27500000, "3/4") + Row(12000000, "V", 27500000, "3/4"));
   const std::vector<RowFit> fits = FitRows(other, {}, list);
-  common::Message error;
-  const std::vector<Satellite> others = FindTables(dir.disk, dir.Path("tables"), {}, error);
+  const std::vector<Satellite> others = *FindTables(dir.disk, dir.Path("tables"), {});
   const std::string advice =
       ": rows said to be in the list may be another satellite's transponders, and another "
       "DiSEqC input may be meant.";
@@ -208,8 +207,8 @@ class AgainstTable : public ::testing::Test {
                                    .Build());
   // The list's first transponder is written twice: it counts once.
   ScanTable table =
-      ParseScanTable(Row(10745500, "H", 22000000, "3/4") + Row(11000000, "V", 27500000, "3/4") +
-                     Row(11200000, "V", 27500000, "9/10") + Row(10745500, "H", 22000000, "3/4"));
+      *ParseScanTable(Row(10745500, "H", 22000000, "3/4") + Row(11000000, "V", 27500000, "3/4") +
+                      Row(11200000, "V", 27500000, "9/10") + Row(10745500, "H", 22000000, "3/4"));
 };
 
 TEST_F(AgainstTable, WarnsOfStrangersAndGaps) {
@@ -226,7 +225,7 @@ TEST_F(AgainstTable, WarnsOfStrangersAndGaps) {
   std::string gaps;  // eleven: ten named, the last counted
   for (int k = 0; k < 11; ++k) gaps += Row(11300000 + k * 10000, "V", 27500000, "3/4");
   const check::Finding gap =
-      CheckAgainstTable(check::FirstTransponders(workspace), false, "S", ParseScanTable(gaps))
+      CheckAgainstTable(check::FirstTransponders(workspace), false, "S", *ParseScanTable(gaps))
           .back();
   EXPECT_TRUE(common::Format(gap.message).ends_with("11390 V and 1 more"));
 }
@@ -235,17 +234,15 @@ TEST_F(AgainstTable, AddsInOneUndoableStepKeepingLinks) {
   editing::ListDocument document(workspace);
   editing::UndoStack history(document);
   const std::string before(workspace.image().bytes());
-  common::Message refusal;
-  auto command =
-      AddRecords(document, AddableRecords(FitRows(table, {}, document.transponders())), refusal);
-  ASSERT_TRUE(command) << refusal;
-  history.Push(std::move(command));
+  auto command = AddRecords(document, AddableRecords(FitRows(table, {}, document.transponders())));
+  ASSERT_TRUE(command.ok()) << Format(command.message());
+  history.Push(std::move(*command));
   ASSERT_EQ(document.transponders().size(), 5u);
   EXPECT_EQ(document.transponders()[3].Khz(), 11000000);
   EXPECT_EQ(document.channels()[0].tp, 2);
   history.Undo();
   EXPECT_EQ(workspace.image().bytes(), before);
-  EXPECT_FALSE(AddRecords(document, std::vector<TransponderRecord>(253), refusal));
+  EXPECT_FALSE(AddRecords(document, std::vector<TransponderRecord>(253)).ok());
   // More than the list has room for: the first that fit, the rest saying why.
   std::vector<RowFit> fits = FitRows(table, {}, document.transponders());
   KeepWhatFits(fits, 1);

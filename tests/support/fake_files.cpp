@@ -81,29 +81,23 @@ common::FileStamp FakeFiles::StampOf(const std::string& name) {
   return found == entries_.end() ? common::FileStamp{} : common::FileStamp{found->second.size};
 }
 
-std::unique_ptr<common::InputFile> FakeFiles::OpenInput(const std::string& name,
-                                                        common::Message& error,
-                                                        std::int64_t ceiling) {
-  if (KindOf(name) != common::EntryKind::kRegular) {
-    error = KindOf(name) == common::EntryKind::kFolder ? common::Say(common::kFolderError)
-                                                       : common::Value("not found");
-    return nullptr;
-  }
+common::Result<std::unique_ptr<common::InputFile>> FakeFiles::OpenInput(const std::string& name,
+                                                                        std::int64_t ceiling) {
+  if (KindOf(name) == common::EntryKind::kFolder) return common::Say(common::kFolderError);
+  if (KindOf(name) != common::EntryKind::kRegular) return common::Value("not found");
   opened.push_back(name);
   const Entry& entry = entries_[name];
-  return std::make_unique<Input>(entry.bytes, entry.size, ceiling, bytes_read);
+  return std::unique_ptr<common::InputFile>(
+      std::make_unique<Input>(entry.bytes, entry.size, ceiling, bytes_read));
 }
 
-std::unique_ptr<common::OutputFile> FakeFiles::Replace(const std::string& name,
-                                                       common::Message& error) {
-  if (KindOf(name) == common::EntryKind::kFolder) {
-    error = common::Say(common::kFolderError);
-    return nullptr;
-  }
-  return std::make_unique<Output>(room, [this, name](std::string bytes) {
-    File(name, std::move(bytes));
-    replaced.push_back(name);
-  });
+common::Result<std::unique_ptr<common::OutputFile>> FakeFiles::Replace(const std::string& name) {
+  if (KindOf(name) == common::EntryKind::kFolder) return common::Say(common::kFolderError);
+  return std::unique_ptr<common::OutputFile>(
+      std::make_unique<Output>(room, [this, name](std::string bytes) {
+        File(name, std::move(bytes));
+        replaced.push_back(name);
+      }));
 }
 
 }  // namespace chanforge::testing

@@ -28,17 +28,16 @@ class FakeFiles : public common::Files {
   bool SameFile(const std::string& first, const std::string& second) override {
     return first == second && KindOf(first) != common::EntryKind::kMissing;
   }
-  bool FilesInFolder(const std::string&, std::vector<std::string>&, common::Message&) override {
-    return false;  // no test lists a folder here
+  common::Result<std::vector<std::string>> FilesInFolder(const std::string&) override {
+    return common::Value("no test lists a folder here");
   }
-  std::unique_ptr<common::InputFile> OpenInput(const std::string& name, common::Message& error,
-                                               std::int64_t ceiling) override;
+  common::Result<std::unique_ptr<common::InputFile>> OpenInput(const std::string& name,
+                                                               std::int64_t ceiling) override;
   std::shared_ptr<const common::MappedFile> Map(const std::string&, std::int64_t) override {
     return nullptr;  // a load reads instead, as on a system that does not map
   }
-  std::unique_ptr<common::OutputFile> Replace(const std::string& name,
-                                              common::Message& error) override;
-  std::unique_ptr<common::HeldLock> Lock(const std::string&, common::Message&) override {
+  common::Result<std::unique_ptr<common::OutputFile>> Replace(const std::string& name) override;
+  common::Result<std::unique_ptr<common::HeldLock>> Lock(const std::string&) override {
     return std::make_unique<common::HeldLock>();
   }
 

@@ -18,7 +18,6 @@ namespace {
 
 constexpr auto kFull = common::TptLayout::kFull, kDecLink = common::TptLayout::kDecLink;
 
-using common::LineStatus;
 using common::Outcome;
 using namespace std::string_literals;
 using testing::ScriptedFrontend;
@@ -86,11 +85,11 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
        TptRecord(1001234000, 0x1170, 0, 0, 0, 2, 0)},
   };
   for (const auto& c : cases) {
-    const common::ParsedLine parsed = ParseTptLine(c.line, c.diseqc_b);
-    ASSERT_EQ(parsed.status, LineStatus::kRecord) << c.line;
-    EXPECT_EQ(parsed.record, c.record) << c.line;
+    const common::Result<std::string> parsed = ParseTptLine(c.line, c.diseqc_b);
+    ASSERT_TRUE(parsed.ok()) << c.line;
+    EXPECT_EQ(*parsed, c.record) << c.line;
   }
-  EXPECT_EQ(ParseTptLine("   ").status, LineStatus::kBlank);
+  EXPECT_EQ(*ParseTptLine("   "), "");  // a blank line holds no record
 }
 
 // Only what no record can hold is refused: a frequency past its band's field, or none.
@@ -107,17 +106,20 @@ TEST(ParseTptLine, RefusesWhatNoRecordHolds) {
   };
   for (const auto& c : cases) {
     const std::string line = "01  " + c.frequency + "  00000  00000  00  00  1/2  V/" + c.band;
-    const common::ParsedLine parsed = ParseTptLine(line);
-    EXPECT_EQ(parsed.status, c.ok ? LineStatus::kRecord : LineStatus::kError) << line;
-    EXPECT_EQ(parsed.error.empty(), c.ok) << line;
+    const common::Result<std::string> parsed = ParseTptLine(line);
+    EXPECT_EQ(parsed.ok(), c.ok) << line;
+    EXPECT_EQ(parsed.message().empty(), c.ok) << line;
+    if (c.ok) {
+      EXPECT_EQ(parsed->size(), kTptRecordSize) << line;
+    }
   }
-  EXPECT_EQ(ParseTptLine("01  09700000  00000  00000  00  00  1/2  V/D").error,
+  EXPECT_EQ(ParseTptLine("01  09700000  00000  00000  00  00  1/2  V/D"),
             "frequency 09700000 kHz is out of range: band D holds 9750000 to 11897483 kHz");
   // A FEC text longer than its column moves the polarisation and band out of theirs.
-  EXPECT_EQ(ParseTptLine("01  11778000  01234  00001  12  0B  AUTO  H/U A").error,
+  EXPECT_EQ(ParseTptLine("01  11778000  01234  00001  12  0B  AUTO  H/U A"),
             "FEC AUTO is not one the list stores (1/2, 2/3, 3/4 or 4/5), and it moves the "
             "columns after it");
-  EXPECT_EQ(ParseTptLine("01  11778000  9E20   00001").error, "TID out of range");
+  EXPECT_EQ(ParseTptLine("01  11778000  9E20   00001"), "TID out of range");
 }
 
 TEST(CheckTptLine, SaysWhatALineWouldBecome) {
@@ -169,10 +171,10 @@ TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
   }
   std::string back;
   for (const std::string& line : FormatTptLines(list, kFull)) {
-    const common::ParsedLine parsed = ParseTptLine(line);
-    ASSERT_EQ(parsed.status, LineStatus::kRecord) << line;
+    const common::Result<std::string> parsed = ParseTptLine(line);
+    ASSERT_TRUE(parsed.ok()) << line;
     ASSERT_EQ(CheckTptLine(line), "") << line;
-    back += parsed.record;
+    back += *parsed;
   }
   EXPECT_EQ(back, expected);
 }

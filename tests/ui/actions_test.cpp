@@ -307,7 +307,7 @@ class RandomRun : public ActionsTest {
       case 3: {  // one place up or down in the whole list
         const int step = kind == 2 ? -1 : 1;
         if (!rows.empty() &&
-            editing::CheckStep(rows, step, std::size_t(Source(view)->rowCount()), list).empty()) {
+            editing::CheckStep(rows, step, std::size_t(Source(view)->rowCount()), list).ok()) {
           core([&](const auto& d) { return editing::StepRows(d, list, rows, step); });
         }
         Keys(step < 0 ? "Ctrl+Up" : "Ctrl+Down");
@@ -342,14 +342,17 @@ class RandomRun : public ActionsTest {
         const std::optional<std::size_t> at =
             current.isValid() ? std::optional(Nr(current)) : std::nullopt;
         const std::size_t size = std::size_t(Source(view)->rowCount());
-        common::Message reason;
+        // A refused step changes nothing.
+        const auto step = [](common::Result<std::unique_ptr<editing::Command>> made) {
+          return made.ok() ? std::move(*made) : nullptr;
+        };
         if (kind == 6) {
           core([&](const auto& d) {
-            return editing::InsertNewRow(d, list, at.value_or(rows.empty() ? size : rows[0]), at,
-                                         reason);
+            return step(
+                editing::InsertNewRow(d, list, at.value_or(rows.empty() ? size : rows[0]), at));
           });
         } else if (!rows.empty()) {
-          core([&](const auto& d) { return editing::DuplicateRows(d, list, rows, reason); });
+          core([&](const auto& d) { return step(editing::DuplicateRows(d, list, rows)); });
         }
         Keys(kind == 6 ? "Ins" : "Ctrl+D");
         break;

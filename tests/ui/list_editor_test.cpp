@@ -233,12 +233,9 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
 
   flash::Workspace core = testing::LoadedWorkspace(loaded);
   editing::ListDocument document(core);
-  satellites::ScanTable scan = satellites::ParseScanTable(table);
-  common::Message refusal;
-  satellites::AddRecords(
-      document,
-      satellites::AddableRecords(satellites::FitRows(scan, {false, 1}, document.transponders())),
-      refusal)
+  satellites::ScanTable scan = *satellites::ParseScanTable(table);
+  (*satellites::AddRecords(document, satellites::AddableRecords(satellites::FitRows(
+                                         scan, {false, 1}, document.transponders()))))
       ->Apply(document);
   EXPECT_EQ(Bytes(), core.image().bytes());
   EXPECT_EQ(editor.transponder_view()->model()->rowCount(), 3);
