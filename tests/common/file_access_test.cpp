@@ -214,6 +214,13 @@ TEST(SafeWriter, KeepsExtendedAttributesAndTheAcl) {
     EXPECT_EQ(::getxattr(target.c_str(), name, kept.data(), kept.size()), value.size()) << name;
     EXPECT_EQ(kept.substr(0, value.size()), value) << name;
   }
+  // A file without an ACL keeps none, though its folder now gives new files one.
+  fs::create_directory(dir.Path("inheriting"));
+  const std::string plain = dir.Write("inheriting/plain.bin", "old");
+  const std::string folder = dir.Path("inheriting");
+  ASSERT_EQ(::setxattr(folder.c_str(), "system.posix_acl_default", acl.data(), acl.size(), 0), 0);
+  ASSERT_TRUE(dir.disk.WriteWhole(plain, "new").ok());
+  EXPECT_LT(::getxattr(plain.c_str(), "system.posix_acl_access", nullptr, 0), 0);
 }
 
 TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
