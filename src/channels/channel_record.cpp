@@ -107,13 +107,21 @@ common::Result<LineStatus> ParseTcsLineInto(std::string_view line, std::string& 
 
 namespace {
 
-// The line's columns: the record number, which is not read, then every field. A TP of 00 is
-// a free slot's, which the list holds as it is: the column takes any byte.
-constexpr std::array<common::TextColumn, kChannelFieldCount + 1> TcsLayout() {
-  std::array<common::TextColumn, kChannelFieldCount + 1> layout{};
+// The fields with a column of their own in the line; a flag of a byte the line shows as a
+// whole has none.
+constexpr std::size_t kTcsColumnCount = static_cast<std::size_t>(
+    std::count_if(kChannelFields.begin(), kChannelFields.end(),
+                  [](const common::FieldInfo& field) { return field.columns > 0; }));
+
+// The line's columns: the record number, which is not read, then every field that has one.
+// A TP of 00 is a free slot's, which the list holds as it is: the column takes any byte.
+constexpr std::array<common::TextColumn, kTcsColumnCount + 1> TcsLayout() {
+  std::array<common::TextColumn, kTcsColumnCount + 1> layout{};
   layout[0] = {nullptr, 0, kTcsNameColumn - 1};
+  std::size_t next = 1;
   for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
-    layout[f + 1] =
+    if (kChannelFields[f].columns == 0) continue;
+    layout[next++] =
         common::ColumnOf(kChannelFields[f], f != static_cast<std::size_t>(ChannelField::kTp));
   }
   return layout;
