@@ -973,6 +973,12 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv),
             common::Outcome::kDone);
   EXPECT_EQ(document.channels().size(), 3u);
+#ifdef __linux__
+  // A file that proves longer than the ceiling only as it is read is refused, not half read.
+  EXPECT_EQ(
+      ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, "/proc/self/pagemap"),
+      common::Outcome::kFailed);
+#endif
   dir.Write("bad.csv", "Nr\n");
   EXPECT_EQ(
       ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, dir.Path("bad.csv")),
