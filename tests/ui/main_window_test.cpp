@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -29,6 +30,10 @@ TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
   for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdSwap", "CmdClr", "CmdView"}) {
     EXPECT_FALSE(Get(name)->isEnabled()) << name;
   }
+  const auto spoken = [this](const char* name) {
+    return QAccessible::queryAccessibleInterface(Get(name))->text(QAccessible::Name);
+  };
+  EXPECT_EQ(spoken("CmdView") + "|" + spoken("CmdViewList"), "View Block|View ChList");
   const Twips tw(&Window());
   EXPECT_EQ(Window().centralWidget()->height() + Window().statusBar()->height(), tw(5220));
   Load(Sample());
