@@ -32,9 +32,9 @@ std::string Today() {
 
 int ExportHtml(ConsoleFrontend& ui, common::Files& files, const Args& a) {
   views::PrintChoices choices;
-  // The option's check has refused columns that do not read.
-  if (const auto columns = views::ReadPrintColumns(a.columns); !a.columns.empty() && columns.ok()) {
-    choices.columns = *columns;
+  // No --columns reads as none and keeps the default; the option's check refused the rest.
+  if (auto columns = views::ReadPrintColumns(a.columns); columns.ok()) {
+    choices.columns = std::move(*columns);
   }
   choices.group = views::PrintGroupNamed(a.group).value_or(views::PrintGroup::kNone);
   choices.paper = views::PaperNamed(a.paper).value_or(views::Paper::kA4);

@@ -370,7 +370,8 @@ common::Result<CsvImport> ReadChannelCsv(const ListDocument& document, std::stri
   if (common::Status read = ReadRows(document, reading, csv, file, import); !read.ok()) {
     return read;
   }
-  if (Message question = emptied.Question(); import.rows > 0 && !question.empty()) {
+  if (import.rows == 0) return import;  // a file without rows asks only whether to empty
+  if (Message question = emptied.Question(); !question.empty()) {
     import.questions.push_back(std::move(question));
   }
   return import;
@@ -400,9 +401,10 @@ common::Result<CsvImport> ReadTransponderCsv(const ListDocument& document, std::
   if (common::Status read = ReadRows(document, reading, csv, file, import); !read.ok()) {
     return read;
   }
+  if (import.rows == 0) return import;  // a file without rows asks only whether to empty
   for (const std::size_t tp : DroppedTransponders(document, import.origins)) {
     Message question = RemoveTransponderQuestion(document, tp - 1);
-    if (import.rows > 0 && !question.empty()) import.questions.push_back(std::move(question));
+    if (!question.empty()) import.questions.push_back(std::move(question));
   }
   return import;
 }

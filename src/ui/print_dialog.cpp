@@ -51,10 +51,9 @@ views::PrintChoices SavedPrintChoices(const SettingsStore& settings) {
   views::PrintChoices choices;
   QStringList texts;
   if (settings.GetSettingStrings(kAppKey, kKeys, texts) != 0) return choices;
-  // Columns saved by hand that do not read leave the default ones.
-  if (const auto columns = views::ReadPrintColumns(texts[0].toStdString());
-      !texts[0].isEmpty() && columns.ok()) {
-    choices.columns = *columns;
+  // No columns saved, or ones saved by hand that do not read, leave the default ones.
+  if (auto columns = views::ReadPrintColumns(texts[0].toStdString()); columns.ok()) {
+    choices.columns = std::move(*columns);
   }
   choices.group = views::PrintGroupNamed(texts[1].toStdString()).value_or(choices.group);
   if (texts[2] == "1" || texts[2] == "2") choices.page_columns = texts[2].toInt();

@@ -125,6 +125,7 @@ TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
   for (std::size_t i = 0; i <= kChannelRoom; ++i) longest += "A,1,,\r\n";
   const std::pair<std::string, std::string> refusals[] = {
       {"Nr,Name\r\n", "Line 1 of r.csv: Missing column \"SID\"."},
+      {"\"Name,SID\r\n", "Line 1 of r.csv: A quoted field is not closed."},
       {header + "A,x,,\r\n", "Line 2 of r.csv: SID \"x\" is not a number."},
       {header + "Caf\xE9,1,,\r\n", "Line 2 of r.csv is not UTF-8 text: save the CSV as UTF-8"},
       {longest, "Line 2184 of r.csv: more channels than a TCS block holds (2182)."},
