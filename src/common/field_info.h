@@ -24,6 +24,11 @@ struct CodeName {
   Wording name;
 };
 
+// Whether every CSV of a list has the field's column. A field added after users wrote their
+// files is kOptional: a file without its column leaves the field as the list holds it (a new
+// row's as a new record's), so that every file written before the field still reads.
+enum class CsvNeed { kRequired, kOptional };
+
 struct FieldInfo {
   const char* name;                    // the command line's FIELD=, and the comparison's field name
   Wording heading;                     // the column heading: the CSV's in English, the editor's
@@ -40,6 +45,7 @@ struct FieldInfo {
   // The bit of the byte at offset that is the field, for a field of one flag; 0 for a
   // big-endian number over width bytes (or the name's text).
   std::uint8_t flag = 0;
+  CsvNeed csv = CsvNeed::kRequired;
 };
 
 // A number field's value read from a record's bytes through its table entry: the flag bit

@@ -68,6 +68,14 @@ std::vector<std::string> Titles(const std::array<common::FieldInfo, kCount>& fie
   return titles;
 }
 
+// Whether a file must have each of those columns.
+template <std::size_t kCount>
+std::vector<common::CsvNeed> Needs(const std::array<common::FieldInfo, kCount>& fields) {
+  std::vector<common::CsvNeed> needs{common::CsvNeed::kRequired};
+  for (const common::FieldInfo& info : fields) needs.push_back(info.csv);
+  return needs;
+}
+
 std::string Quoted(std::string_view text) { return common::QuotedText(text); }
 
 // The editable fields as the CSV shows them, in heading order. A name ends at its first
@@ -95,14 +103,18 @@ common::Result<std::string> Latin1Cell(std::string_view cell) {
   return std::move(*latin1);
 }
 
+// A row's cells in heading order; none where the file has no column for the field.
+using RowCells = std::vector<std::optional<std::string_view>>;
+
 // Changes the fields whose cells differ from the record's own.
 common::Status ReadChannelRow(const ListDocument& document, ChannelRecord& record,
-                              const std::vector<std::string_view>& cells) {
+                              const RowCells& cells) {
   const std::vector<std::string> shown = ChannelCells(record);
   for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
+    if (!cells[f]) continue;
     const auto field = static_cast<ChannelField>(f);
     const std::string_view cell =
-        field == ChannelField::kName ? cells[f] : common::TrimBlanks(cells[f]);
+        field == ChannelField::kName ? *cells[f] : common::TrimBlanks(*cells[f]);
     if (cell == shown[f]) continue;
     const common::Result<std::string> latin1 = Latin1Cell(cell);
     if (!latin1.ok()) return latin1.status();
@@ -113,15 +125,18 @@ common::Status ReadChannelRow(const ListDocument& document, ChannelRecord& recor
   return {};
 }
 
-common::Status ReadTransponderRow(TransponderRecord& record,
-                                  const std::vector<std::string_view>& raw_cells) {
+common::Status ReadTransponderRow(TransponderRecord& record, const RowCells& raw_cells) {
+  const std::vector<std::string> shown = TransponderCells(record);
   std::vector<std::string> cells;
-  for (const std::string_view cell : raw_cells) {
-    common::Result<std::string> latin1 = Latin1Cell(common::TrimBlanks(cell));
+  for (std::size_t f = 0; f < raw_cells.size(); ++f) {
+    if (!raw_cells[f]) {
+      cells.push_back(shown[f]);
+      continue;
+    }
+    common::Result<std::string> latin1 = Latin1Cell(common::TrimBlanks(*raw_cells[f]));
     if (!latin1.ok()) return latin1.status();
     cells.push_back(std::move(*latin1));
   }
-  const std::vector<std::string> shown = TransponderCells(record);
   const auto changed = [&](TransponderField field) {
     const auto f = static_cast<std::size_t>(field);
     return cells[f] != shown[f];
@@ -250,30 +265,34 @@ std::string TransponderCsv(const ListDocument& document) {
 
 // Reads a row's cells (in heading order, the Nr taken off) into the list, starting from the
 // record the Nr names (1-based; 0 for a new one), or why the row cannot be stored.
-using RowReader =
-    std::function<common::Status(std::size_t from, const std::vector<std::string_view>& cells)>;
+using RowReader = std::function<common::Status(std::size_t from, const RowCells& cells)>;
 
 // What one list's import gives the reading both lists share.
 struct ListReading {
   ListKind list;
   std::vector<std::string> titles;  // Nr first
-  std::size_t room;                 // the rows the list can take
-  common::Status full;              // the refusal of a row beyond them
+  std::vector<common::CsvNeed> needs;
+  std::size_t room;     // the rows the list can take
+  common::Status full;  // the refusal of a row beyond them
   RowReader read_row;
 };
 
 // One row: its cells by the header's columns, and the record its Nr names.
 common::Status ReadRow(const ListReading& reading, std::size_t known,
                        const std::vector<std::size_t>& columns, const CsvRow& row) {
-  std::vector<std::string_view> cells;
+  RowCells cells;
   for (std::size_t h = 0; h < columns.size(); ++h) {
+    if (columns[h] == kNoColumn) {
+      cells.emplace_back();
+      continue;
+    }
     if (columns[h] >= row.cells.size()) {
       return MissingColumnText(reading.titles[h]);
     }
     cells.push_back(UnmarkedCell(row.cells[columns[h]]));
   }
   std::size_t from = 0;
-  if (const std::string_view nr = common::TrimBlanks(cells[0]); !nr.empty()) {
+  if (const std::string_view nr = common::TrimBlanks(*cells[0]); !nr.empty()) {
     const std::optional<std::int64_t> number = common::ReadValue(nr);
     if (!number) return Say(kNrNotNumber, {Value(Quoted(nr))});
     if (*number < 1 || static_cast<std::size_t>(*number) > known) {
@@ -308,7 +327,7 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
   const common::Status split = SplitCsv(csv, file, [&](CsvRow& row) {
     if (header) {
       header = false;
-      const common::Status found = FindColumns(row, reading.titles, columns);
+      const common::Status found = FindColumns(row, reading.titles, columns, reading.needs);
       if (found.ok()) return true;
       errors.Add(row.line, found.message());
       return false;
@@ -332,7 +351,8 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
     return true;
   });
   if (!split.ok()) errors.AddText(split.message());
-  if (header) errors.Add(1, FindColumns(CsvRow{}, reading.titles, columns).message());
+  if (header)
+    errors.Add(1, FindColumns(CsvRow{}, reading.titles, columns, reading.needs).message());
   if (!errors.empty()) return errors.Text();
   import.rows = rows;
   if (rows == 0 && known > 0) {
@@ -354,19 +374,24 @@ common::Result<CsvImport> ReadChannelCsv(const ListDocument& document, std::stri
                                          const std::string& file) {
   CsvImport import;
   EmptiedNames emptied;
-  const auto read_row = [&](std::size_t from, const std::vector<std::string_view>& cells) {
+  const auto read_row = [&](std::size_t from, const RowCells& cells) {
     ChannelRecord record = from ? document.channels()[from - 1] : ChannelRecord{};
     // A reader that takes "NA" or "NULL" for a missing value writes an empty cell.
-    if (cells[static_cast<std::size_t>(ChannelField::kName)].empty() &&
-        !channels::ChannelText(record, ChannelField::kName).empty()) {
+    const std::optional<std::string_view>& name =
+        cells[static_cast<std::size_t>(ChannelField::kName)];
+    if (name && name->empty() && !channels::ChannelText(record, ChannelField::kName).empty()) {
       emptied.Add(from, record);
     }
     common::Status read = ReadChannelRow(document, record, cells);
     import.channels.push_back(record);
     return read;
   };
-  const ListReading reading{ListKind::kChannels, Titles(kChannelFields), kChannelRoom,
-                            CheckInsertChannels(document, kChannelRoom + 1), read_row};
+  const ListReading reading{ListKind::kChannels,
+                            Titles(kChannelFields),
+                            Needs(kChannelFields),
+                            kChannelRoom,
+                            CheckInsertChannels(document, kChannelRoom + 1),
+                            read_row};
   if (common::Status read = ReadRows(document, reading, csv, file, import); !read.ok()) {
     return read;
   }
@@ -380,7 +405,7 @@ common::Result<CsvImport> ReadChannelCsv(const ListDocument& document, std::stri
 common::Result<CsvImport> ReadTransponderCsv(const ListDocument& document, std::string_view csv,
                                              const std::string& file) {
   CsvImport import;
-  const auto read_row = [&](std::size_t from, const std::vector<std::string_view>& cells) {
+  const auto read_row = [&](std::size_t from, const RowCells& cells) {
     TransponderRecord record = from ? document.transponders()[from - 1] : TransponderRecord{};
     common::Status read = ReadTransponderRow(record, cells);
     // A channel's TP reaches only so far: a used transponder may not move beyond it.
@@ -395,9 +420,12 @@ common::Result<CsvImport> ReadTransponderCsv(const ListDocument& document, std::
     import.origins.push_back(from);
     return read;
   };
-  const ListReading reading{ListKind::kTransponders, Titles(kTransponderFields),
+  const ListReading reading{ListKind::kTransponders,
+                            Titles(kTransponderFields),
+                            Needs(kTransponderFields),
                             std::max(kMostTransponders, document.transponders().size()),
-                            CheckInsertTransponders(document, kMostTransponders + 1), read_row};
+                            CheckInsertTransponders(document, kMostTransponders + 1),
+                            read_row};
   if (common::Status read = ReadRows(document, reading, csv, file, import); !read.ok()) {
     return read;
   }

@@ -140,8 +140,10 @@ common::Message MissingColumnText(std::string_view title) {
 }
 
 common::Status FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
-                           std::vector<std::size_t>& columns) {
-  for (const std::string& title : titles) {
+                           std::vector<std::size_t>& columns,
+                           const std::vector<common::CsvNeed>& needs) {
+  for (std::size_t h = 0; h < titles.size(); ++h) {
+    const std::string& title = titles[h];
     const std::string wanted = common::ToUpperAscii(title);
     // The heading without its unit is read too, as files written before the unit have it.
     const std::string bare = wanted.substr(0, wanted.find(" ("));
@@ -151,8 +153,9 @@ common::Status FindColumns(const CsvRow& header, const std::vector<std::string>&
       return upper == wanted || upper == bare;
     };
     while (c < header.cells.size() && !matches(header.cells[c])) ++c;
-    if (c == header.cells.size()) return MissingColumnText(title);
-    columns.push_back(c);
+    const bool may_lack = h < needs.size() && needs[h] == common::CsvNeed::kOptional;
+    if (c == header.cells.size() && !may_lack) return MissingColumnText(title);
+    columns.push_back(c == header.cells.size() ? kNoColumn : c);
   }
   return {};
 }

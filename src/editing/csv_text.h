@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/field_info.h"
 #include "common/message.h"
 #include "common/status.h"
 
@@ -49,9 +50,13 @@ void AppendRow(std::string& out, std::vector<std::string> cells,
 std::string_view UnmarkedCell(std::string_view cell);
 // "Missing column "SID".": a row without a column the file's header names.
 common::Message MissingColumnText(std::string_view title);
-// Finds each heading's column in the header row (any case, the unit optional); fails as
-// MissingColumnText.
+// The column of a heading the header row lacks where the file may lack it.
+inline constexpr std::size_t kNoColumn = std::string_view::npos;
+// Finds each heading's column in the header row (any case, the unit optional): kNoColumn
+// for a heading whose need (by position; required where none is given) is kOptional; fails
+// as MissingColumnText.
 common::Status FindColumns(const CsvRow& header, const std::vector<std::string>& titles,
-                           std::vector<std::size_t>& columns);
+                           std::vector<std::size_t>& columns,
+                           const std::vector<common::CsvNeed>& needs = {});
 
 }  // namespace chanforge::editing

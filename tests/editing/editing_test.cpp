@@ -20,6 +20,8 @@
 #include "support/builders.h"
 #include "support/scripted_frontend.h"
 #include "support/workspace.h"
+#include "views/list_cells.h"
+#include "views/print_rows.h"
 
 namespace chanforge::editing {
 namespace {
@@ -505,8 +507,6 @@ TEST(Refusals, NameWhatIsWrong) {
       {"sid=70000", "SID 70000 is outside 0 to 65535."},
       {"use=256", "Use 256 is outside 0 to 255."},
       {"sid=1x", "SID \"1x\" is not a number."},
-      {"colour=3",
-       "Unknown field \"colour\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, pcr."},
       {"tp=6", "TP 6 names no transponder: the list has 5."},
       {"tp=0", "TP 0 names no transponder: the list has 5."},
       {"name=ABCDEFGH\r\nIJKLMNO",
@@ -653,7 +653,9 @@ std::string Requoted(std::string_view csv, char separator = ',') {
   return out;
 }
 
-TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
+// Every place a user reads the fields of a record by name or column: a field added to a
+// record's table shows in each of them, and this test is the one that pins them.
+TEST(FieldTable, ShowsEveryFieldWhereverTheFieldsAreListed) {
   flash::Workspace w = CsvImage();
   const ListDocument document(w);
   const std::string start =
@@ -662,6 +664,45 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
       "1,Das Erste,1,3,28106,101,102,0,0,0,11750000,H\r\n"
       "2,\"Caf\xC3\xA9, \"\"Bar\"\"\",2,1,";
   EXPECT_EQ(ListCsv(document, ListKind::kChannels).substr(0, start.size()), start);
+  ChannelRecord record;
+  EXPECT_EQ(AssignChannelField(document, record, "colour=3"),
+            "Unknown field \"colour\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, "
+            "pcr.");
+  for (const auto& [columns, unknown] : {std::pair{"nr,foo", "foo"}, std::pair{"", ""}}) {
+    EXPECT_EQ(views::ReadPrintColumns(columns),
+              "Column \""s + unknown +
+                  "\" is none of nr, name, use, tp, sid, vpid, apid, vecm, aecm, pcr.");
+  }
+  // Per column its editor (none, number, text, choice) and alignment (left, centre, right).
+  const auto columns = [](ListKind kind) {
+    std::string kinds;
+    for (std::size_t column = 0; column < views::ColumnCount(kind); ++column) {
+      kinds += "-NTC"[static_cast<int>(views::ColumnEditor(kind, column))];
+      kinds += "lcr"[static_cast<int>(views::ColumnAlign(kind, column))];
+    }
+    return kinds;
+  };
+  EXPECT_EQ(columns(ListKind::kChannels), "-rTlCrCrNrNrNrNrNrNr");
+  EXPECT_EQ(columns(ListKind::kTransponders), "-rNrCcCcCcCcNrNrNrNr-r");
+}
+
+// A file written before a field was added has no column for it; a field that may be missing
+// is kNoColumn, any other fails.
+TEST(ListCsv, FindsTheColumnsAFileMustHave) {
+  const CsvRow header{1, {"nr", " Frequency (kHz) ", "SR"}};
+  const std::vector<std::string> titles{"Nr", "Locked", "Frequency (kHz)"};
+  std::vector<std::size_t> columns;
+  ASSERT_TRUE(
+      FindColumns(header, titles, columns, {common::CsvNeed::kRequired, common::CsvNeed::kOptional})
+          .ok());
+  EXPECT_EQ(columns, (std::vector<std::size_t>{0, kNoColumn, 1}));
+  columns.clear();
+  EXPECT_FALSE(FindColumns(header, titles, columns).ok());
+}
+
+TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
+  flash::Workspace w = CsvImage();
+  const ListDocument document(w);
   for (const ListKind list : {ListKind::kChannels, ListKind::kTransponders}) {
     const std::string csv = ListCsv(document, list);
     const std::string unmarked = csv.substr(3);  // as a spreadsheet may save it
