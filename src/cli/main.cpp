@@ -106,7 +106,7 @@ std::vector<Entry> AddCommands(CLI::App& app, const std::vector<std::string>& ar
       if (known && named != entry.name) continue;
       CLI::App* command = app.add_subcommand(entry.name, entry.description);
       handlers.push_back({command, entry.add_options(*command), entry.failure_status, entry.json});
-      // Before or after the command's name alike.
+      // Listed in the command's own help too.
       if (entry.json) command->add_flag("--json", options.json, kJsonHelp);
     }
   }
@@ -138,6 +138,9 @@ int Run(int argc, char** argv) {
   app.require_subcommand(1);
   app.set_version_flag("--version", "chanforge-cli " CHANFORGE_VERSION);
   ConsoleOptions options;
+  // The options of every command stand before or after the command, as users type them.
+  app.fallthrough();
+  app.footer("--yes, --verbose and --json stand before or after the command and its arguments.");
   app.add_flag("--yes", options.yes, "Answer Yes to every question");
   app.add_flag("--verbose", options.verbose, "Show the progress texts on standard error");
   CLI::Option* json = app.add_flag("--json", options.json, kJsonHelp);

@@ -47,7 +47,7 @@ TEST_F(Cli, SwapReportsOnlyOnceTheImageIsWritten) {
   run = Cmd("swap-diseqc flash512k.bin 1 -o out.bin");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, " 40 Transponders have been swapped from DiSEqC A <=> B\n");
-  EXPECT_EQ(Cmd("--yes swap-diseqc out.bin 1 -o out.bin").status, 0);  // in place, back again
+  EXPECT_EQ(Cmd("swap-diseqc out.bin 1 -o out.bin --yes").status, 0);  // in place; --yes behind
   EXPECT_EQ(Read("out.bin"), MakeSampleImage());
 }
 
