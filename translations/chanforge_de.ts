@@ -3119,8 +3119,8 @@ Save the changes before loading ?</source>
 <context>
     <name>status.loading-converting</name>
     <message>
-        <source>Loading and converting{1}...</source>
-        <translation>Laden und Umwandeln{1}...</translation>
+        <source>Loading and converting {1}...</source>
+        <translation>{1} wird geladen und umgewandelt...</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,8 @@ constexpr auto kPartByte =
     Wording("convert.part-byte", "the last byte is not a whole record and is left out");
 constexpr auto kPartBytes =
     Wording("convert.part-bytes", "the last {1} bytes are not a whole record and are left out");
-// No blank before the name: as it always read.
 constexpr auto kLoadingAndConverting =
-    Wording("status.loading-converting", "Loading and converting{1}...");
+    Wording("status.loading-converting", "Loading and converting {1}...");
 constexpr auto kLargeList =
     Wording("convert.large-list", "File is bigger then 64Kb, load anyway ?");
 constexpr auto kLineRefused =

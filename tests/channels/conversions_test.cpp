@@ -98,7 +98,7 @@ TEST(ConvertTextToTcs, ReadsEveryLineEndAcrossPiecesAndSkipsBlankLines) {
     ScriptedFrontend ui;
     EXPECT_EQ(ConvertTextToTcs(ui, dir.disk, bin, txt), Outcome::kDone);
     EXPECT_EQ(TempDir::Read(bin), ChannelList(3).substr(0, 30 * records));
-    EXPECT_EQ(ui.statuses.front(), "Loading and converting" + txt + "...");
+    EXPECT_EQ(ui.statuses.front(), "Loading and converting " + txt + "...");
   }
 }
 
