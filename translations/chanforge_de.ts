@@ -2831,15 +2831,15 @@ Die {1} Transponder und ihre {2} Sender entfernen?</translation>
 <context>
     <name>satellite.holds-another</name>
     <message>
-        <source>{1} seems to hold another satellite than {2} (only {3} of its {4} transponders are in its table): rows said to be in the list may be another satellite&apos;s transponders, and another DiSEqC input may be meant.</source>
-        <translation>{1} scheint einen anderen Satelliten als {2} zu enthalten (nur {3} seiner {4} Transponder stehen in dessen Tabelle): Zeilen, die als in der Liste gemeldet werden, können Transponder eines anderen Satelliten sein, und ein anderer DiSEqC-Eingang kann gemeint sein.</translation>
+        <source>{1} seems to hold another satellite than {2} (the tables of {5} have only {3} of the {4} on {1}): rows said to be in the list may be another satellite&apos;s transponders, and another DiSEqC input may be meant.</source>
+        <translation>{1} scheint einen anderen Satelliten als {2} zu enthalten (die Tabellen von {5} haben nur {3} der {4} auf {1}): Zeilen, die als in der Liste gemeldet werden, können Transponder eines anderen Satelliten sein, und ein anderer DiSEqC-Eingang kann gemeint sein.</translation>
     </message>
 </context>
 <context>
     <name>satellite.holds-other</name>
     <message>
-        <source>{1} seems to hold {5} rather than {2} ({3} of its {4} transponders are in {5}&apos;s table): rows said to be in the list may be another satellite&apos;s transponders, and another DiSEqC input may be meant.</source>
-        <translation>{1} scheint eher {5} als {2} zu enthalten ({3} seiner {4} Transponder stehen in der Tabelle von {5}): Zeilen, die als in der Liste gemeldet werden, können Transponder eines anderen Satelliten sein, und ein anderer DiSEqC-Eingang kann gemeint sein.</translation>
+        <source>{1} seems to hold {5} rather than {2} (the tables of {5} have {3} of the {4} on {1}): rows said to be in the list may be another satellite&apos;s transponders, and another DiSEqC input may be meant.</source>
+        <translation>{1} scheint eher {5} als {2} zu enthalten (die Tabellen von {5} haben {3} der {4} auf {1}): Zeilen, die als in der Liste gemeldet werden, können Transponder eines anderen Satelliten sein, und ein anderer DiSEqC-Eingang kann gemeint sein.</translation>
     </message>
 </context>
 <context>

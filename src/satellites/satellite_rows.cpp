@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <utility>
 
 #include "common/text_lines.h"
@@ -49,16 +50,17 @@ constexpr auto kNoRoom =
     Wording("satellite.no-room", "No room left: a channel reaches at most {1} transponders");
 constexpr auto kDiseqcA = Wording("satellite.diseqc-a", "DiSEqC A");
 constexpr auto kDiseqcB = Wording("satellite.diseqc-b", "DiSEqC B");
+// The other satellite is an orbital position ("28.2E"), or a table's name without one.
 constexpr auto kHoldsAnother = Wording(
     "satellite.holds-another",
-    "{1} seems to hold another satellite than {2} (only {3} of its {4} transponders are in its "
-    "table): rows said to be in the list may be another satellite's transponders, and another "
-    "DiSEqC input may be meant.");
+    "{1} seems to hold another satellite than {2} (the tables of {5} have only {3} of the {4} "
+    "on {1}): rows said to be in the list may be another satellite's transponders, and "
+    "another DiSEqC input may be meant.");
 constexpr auto kHoldsOther = Wording(
     "satellite.holds-other",
-    "{1} seems to hold {5} rather than {2} ({3} of its {4} transponders are in {5}'s table): "
-    "rows said to be in the list may be another satellite's transponders, and another DiSEqC "
-    "input may be meant.");
+    "{1} seems to hold {5} rather than {2} (the tables of {5} have {3} of the {4} on {1}): rows "
+    "said to be in the list may be another satellite's transponders, and another DiSEqC input "
+    "may be meant.");
 constexpr auto kOnInput = Wording("satellite.on-input", "{1} ({2})");
 constexpr auto kNotInTable =
     Wording("satellite.not-in-table", "{1} {2} is not in the table of {3}");
@@ -114,16 +116,23 @@ bool TableHas(const ScanTable& table, const TransponderRecord& record) {
 }
 
 // The list's transponders on one DiSEqC input, and how many of them the table has.
-std::pair<std::size_t, std::size_t> FoundOnInput(const std::vector<TransponderRecord>& list,
-                                                 bool diseqc_b, const ScanTable& table) {
-  std::size_t on_input = 0;
-  std::size_t found = 0;
+// For each of the list's transponders on one input, in the list's order, whether the table
+// has it.
+std::vector<bool> FoundOnInput(const std::vector<TransponderRecord>& list, bool diseqc_b,
+                               const ScanTable& table) {
+  std::vector<bool> found;
   for (const TransponderRecord& record : list) {
     if (record.IsEmpty() || DiseqcB(record) != diseqc_b) continue;
-    ++on_input;
-    found += TableHas(table, record);
+    found.push_back(TableHas(table, record));
   }
-  return {found, on_input};
+  return found;
+}
+
+// One orbital position's tables count as one satellite, whatever their files; a table
+// without a position in its name is a satellite of its own.
+std::string SatelliteOf(const std::string& name) {
+  const std::string position = PositionOf(name);
+  return position.empty() ? name : position;
 }
 
 Message InputName(bool diseqc_b) { return Say(diseqc_b ? kDiseqcB : kDiseqcA); }
@@ -286,25 +295,42 @@ Message OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits
   const bool any_in_list = std::any_of(fits.begin(), fits.end(), [](const RowFit& fit) {
     return fit.record && !fit.present.empty() && !fit.repeat;
   });
-  const auto [found, on_input] = FoundOnInput(list, diseqc_b, table);
-  if (!any_in_list || found * 2 >= on_input) return {};
-  // The table that has most of the input's transponders, when it has more than half.
-  std::string best;
-  std::size_t best_found = on_input / 2;
+  if (!any_in_list) return {};
+  // By satellite, the input's transponders that any of its tables has.
+  const std::string chosen = SatelliteOf(name);
+  std::map<std::string, std::vector<bool>> found{{chosen, FoundOnInput(list, diseqc_b, table)}};
+  const std::size_t on_input = found[chosen].size();
+  const auto count = [&](const std::string& satellite) {
+    const std::vector<bool>& flags = found[satellite];
+    return static_cast<std::size_t>(std::count(flags.begin(), flags.end(), true));
+  };
+  const auto add = [&](const std::string& satellite, const ScanTable& more) {
+    std::vector<bool>& flags = found.try_emplace(satellite, on_input, false).first->second;
+    const std::vector<bool> has = FoundOnInput(list, diseqc_b, more);
+    for (std::size_t i = 0; i < on_input; ++i) flags[i] = flags[i] || has[i];
+  };
   for (const Satellite& other : others) {
-    const common::Result<ScanTable> other_table = ReadScanTable(files, other.path);
-    const std::size_t other_found =
-        other_table.ok() ? FoundOnInput(list, diseqc_b, *other_table).first : 0;
-    if (other_found > best_found) {
-      best = NameForTerminal(other.name);
-      best_found = other_found;
+    if (const common::Result<ScanTable> more = ReadScanTable(files, other.path); more.ok()) {
+      add(SatelliteOf(other.name), *more);
     }
   }
-  if (best.empty()) {
-    return Say(kHoldsAnother, {InputName(diseqc_b), Value(name), Value(found), Value(on_input)});
+  if (count(chosen) * 2 >= on_input) return {};
+  // The satellite with most of the input's transponders, when it has more than half.
+  std::string best;
+  std::size_t best_found = on_input / 2;
+  for (const auto& [satellite, flags] : found) {
+    if (satellite != chosen && count(satellite) > best_found) {
+      best = satellite;
+      best_found = count(satellite);
+    }
   }
-  return Say(kHoldsOther,
-             {InputName(diseqc_b), Value(name), Value(best_found), Value(on_input), Value(best)});
+  const Message transponders = common::CountOf(common::ListKind::kTransponders, on_input);
+  if (best.empty()) {
+    return Say(kHoldsAnother, {InputName(diseqc_b), Value(name), Value(count(chosen)), transponders,
+                               Value(NameForTerminal(chosen))});
+  }
+  return Say(kHoldsOther, {InputName(diseqc_b), Value(name), Value(best_found), transponders,
+                           Value(NameForTerminal(best))});
 }
 
 // A summary line names the first few; the rest are counted.

@@ -59,8 +59,10 @@ common::Message PartialAddQuestion(std::size_t addable, std::size_t room);
 void KeepWhatFits(std::vector<RowFit>& fits, std::size_t room);
 
 // Said when rows are left out as already in the list while most of the list's transponders
-// on that input are not in the table (named name): which satellite the input seems to hold,
-// from the others' tables (read now), and that another input may be meant. Empty otherwise.
+// on that input are in no table of the satellite chosen (named name; the tables of its
+// orbital position count together): which satellite the input seems to hold, from the
+// others' tables (read now, one position's together), and that another input may be meant.
+// Empty otherwise.
 common::Message OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits,
                                    const std::vector<transponders::TransponderRecord>& list,
                                    bool diseqc_b, const std::string& name, const ScanTable& table,

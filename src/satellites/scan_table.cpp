@@ -21,23 +21,6 @@ bool IsHeading(std::string_view line) {
   return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
-// "13.0E" at the end of "Hotbird-13.0E" or "Eutelsat5_5.0W": digits, one dot, E or W,
-// after a dash or an underscore.
-std::string PositionOf(std::string_view name) {
-  if (name.size() < 3 || (name.back() != 'E' && name.back() != 'W')) return {};
-  std::size_t start = name.size() - 1;
-  while (start > 0 && (std::isdigit(static_cast<unsigned char>(name[start - 1])) != 0 ||
-                       name[start - 1] == '.')) {
-    --start;
-  }
-  const std::string_view position = name.substr(start);
-  if (start == 0 || (name[start - 1] != '-' && name[start - 1] != '_') || position.size() < 2 ||
-      position.front() == '.' || std::count(position.begin(), position.end(), '.') > 1) {
-    return {};
-  }
-  return std::string(position);
-}
-
 using common::Message;
 using common::Say;
 using common::Value;
@@ -111,6 +94,21 @@ Message FileError(const std::string& path, const Message& reason) {
 }
 
 }  // namespace
+
+std::string PositionOf(std::string_view name) {
+  if (name.size() < 3 || (name.back() != 'E' && name.back() != 'W')) return {};
+  std::size_t start = name.size() - 1;
+  while (start > 0 && (std::isdigit(static_cast<unsigned char>(name[start - 1])) != 0 ||
+                       name[start - 1] == '.')) {
+    --start;
+  }
+  const std::string_view position = name.substr(start);
+  if (start == 0 || (name[start - 1] != '-' && name[start - 1] != '_') || position.size() < 2 ||
+      position.front() == '.' || std::count(position.begin(), position.end(), '.') > 1) {
+    return {};
+  }
+  return std::string(position);
+}
 
 Message WhereToGetTables(const std::string& folder, Message how_to_name_folder) {
   return Say(kWhereToGet, {Value(folder), std::move(how_to_name_folder)});

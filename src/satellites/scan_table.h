@@ -27,6 +27,10 @@ inline constexpr std::size_t kMostTableProblems = 100;
 common::Message WhereToGetTables(const std::string& folder, common::Message how_to_name_folder);
 
 // One satellite's table, as a list of satellites shows it.
+// "13.0E" at the end of "Hotbird-13.0E" or "Eutelsat5_5.0W": digits, one dot, E or W,
+// after a dash or an underscore; empty for a name without one.
+std::string PositionOf(std::string_view name);
+
 struct Satellite {
   std::string name;      // the file's name, "Hotbird-13.0E"
   std::string position;  // "13.0E" from the name's end, or empty

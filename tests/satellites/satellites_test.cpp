@@ -166,10 +166,14 @@ TEST(ScanTable, ListsTheTablesOfAFolderByName) {
 TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
   testing::TempDir dir;
   std::filesystem::create_directory(dir.Path("tables"));
+  // One satellite's transponders in two tables of its position, as the scan tables split them.
   const std::string home = Row(10744000, "H", 22000000, "3/4") +
                            Row(10751000, "V", 22000000, "3/4") +
                            Row(11000000, "H", 22000000, "3/4");
-  dir.Write("tables/Home-19.2E", home);
+  dir.Write("tables/Home-1A-19.2E", Row(10744000, "H", 22000000, "3/4"));
+  dir.Write("tables/Home-1B-19.2E", home.substr(home.find("[", 1)));
+  dir.Write("tables/Near-28.2E",
+            Row(10744000, "H", 22000000, "3/4") + Row(10751000, "V", 22000000, "3/4"));
   const std::vector<TransponderRecord> list =
       AddableRecords(FitRows(*ParseScanTable(home), {}, {}));
   const ScanTable other =
@@ -180,13 +184,18 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
       ": rows said to be in the list may be another satellite's transponders, and another "
       "DiSEqC input may be meant.";
   EXPECT_EQ(OtherSatelliteHint(dir.disk, fits, list, false, "Other-23.5E", other, others),
-            "DiSEqC A seems to hold Home-19.2E rather than Other-23.5E (3 of its 3 transponders "
-            "are in Home-19.2E's table)" +
+            "DiSEqC A seems to hold 19.2E rather than Other-23.5E (the tables of 19.2E have 3 of "
+            "the 3 transponders on DiSEqC A)" +
                 advice);
   EXPECT_EQ(OtherSatelliteHint(dir.disk, fits, list, false, "Other-23.5E", other, {}),
-            "DiSEqC A seems to hold another satellite than Other-23.5E (only 1 of its 3 "
-            "transponders are in its table)" +
+            "DiSEqC A seems to hold another satellite than Other-23.5E (the tables of 23.5E have "
+            "only 1 of the 3 transponders on DiSEqC A)" +
                 advice);
+  // A table of the right position that has only part of it: the others there complete it.
+  const ScanTable part = *ParseScanTable(Row(10744000, "H", 22000000, "3/4"));
+  EXPECT_EQ(OtherSatelliteHint(dir.disk, FitRows(part, {}, list), list, false, "Home-1A-19.2E",
+                               part, {others[1], others[2]}),
+            "");
   // Nothing of the table is in the list on that input: no hint.
   EXPECT_EQ(OtherSatelliteHint(dir.disk, FitRows(other, {true, 2}, list), list, true, "Other-23.5E",
                                other, others),
