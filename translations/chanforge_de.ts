@@ -1729,6 +1729,13 @@ Ihn leeren?</translation>
     </message>
 </context>
 <context>
+    <name>csv.garbled-mark-skipped</name>
+    <message>
+        <source>{1} starts with a byte order mark read in a Western character set; the rest of the file is plain ASCII, which that does not garble, so the mark is left out.</source>
+        <translation>{1} beginnt mit einer Byte-Reihenfolge-Markierung, die in einem westlichen Zeichensatz gelesen wurde; der Rest der Datei ist reines ASCII, das dabei nicht verstümmelt wird, daher wird die Markierung ausgelassen.</translation>
+    </message>
+</context>
+<context>
     <name>csv.imported-channels</name>
     <message>
         <source>Imported {1} channels from {2}</source>

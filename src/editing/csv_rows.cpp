@@ -48,6 +48,10 @@ constexpr auto kGarbled = Wording(
     "csv.garbled",
     "The file starts with \"{1}\": it was read in a Western character set, which garbles "
     "accented letters. Open the exported file again with the character set Unicode (UTF-8).");
+constexpr auto kGarbledMarkSkipped =
+    Wording("csv.garbled-mark-skipped",
+            "{1} starts with a byte order mark read in a Western character set; the rest of the "
+            "file is plain ASCII, which that does not garble, so the mark is left out.");
 constexpr auto kTransponderBeyond =
     Wording("csv.transponder-beyond",
             "Transponder {1} would move to row {2}, beyond the {3} its channels can reach.");
@@ -316,9 +320,20 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
     return editable;
   }
   CsvErrors errors(file);
-  if (csv.substr(csv.starts_with('"') ? 1 : 0).starts_with(kGarbledUtf8Mark)) {
-    errors.Add(1, Say(kGarbled, {Value(std::string(kGarbledUtf8Mark))}));
-    return errors.Text();
+  // A byte order mark read in a Western character set: where the rest of the file is plain
+  // ASCII, which every such set reads alike, nothing else was garbled and the mark goes.
+  std::string unmarked;
+  if (const std::size_t at = csv.starts_with('"') ? 1 : 0;
+      csv.substr(at).starts_with(kGarbledUtf8Mark)) {
+    const std::string_view rest = csv.substr(at + kGarbledUtf8Mark.size());
+    if (!std::all_of(rest.begin(), rest.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+      errors.Add(1, Say(kGarbled, {Value(std::string(kGarbledUtf8Mark))}));
+      return errors.Text();
+    }
+    unmarked = std::string(csv.substr(0, at)) + std::string(rest);
+    csv = unmarked;
+    import.notices.push_back(Say(kGarbledMarkSkipped, {Value(file)}));
   }
   const std::size_t known = document.size(reading.list);
   std::vector<std::size_t> columns;

@@ -31,6 +31,8 @@ struct CsvImport {
   // names that empty cells would (once for the file), and the removal of each transponder
   // that channels use and no row keeps.
   std::vector<common::Message> questions;
+  // Told before them: what the reading left out of the file (a garbled byte order mark).
+  std::vector<common::Message> notices;
 };
 
 // Reads every row against the document's lists, which stay as they are. A row's Nr names

@@ -84,6 +84,9 @@ common::Finished ImportCsvFile(common::Frontend& frontend, common::Files& files,
     return Outcome::kRefused;
   }
   CsvImport& import = *read;
+  for (const common::Message& notice : import.notices) {
+    frontend.ShowMessage(common::MessageKind::kNotice, notice);
+  }
   for (const common::Message& question : import.questions) {
     if (!frontend.AskYesNo(question)) return Outcome::kCancelled;
   }

@@ -925,7 +925,8 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
     std::string error;
   } cases[] = {
       {ListKind::kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
-      {ListKind::kChannels, "\"\xC3\xAF\xC2\xBB\xC2\xBFNr\"" + channels.substr(2),
+      {ListKind::kChannels,
+       "\"\xC3\xAF\xC2\xBB\xC2\xBFNr\"" + channels.substr(2) + ",Caf\xC3\x83\xC2\xA9\r\n",
        "Line 1 of f: The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
        "character set, which garbles accented letters. Open the exported file again with the "
        "character set Unicode (UTF-8)."},
@@ -952,6 +953,12 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
   for (const auto& c : cases) {
     EXPECT_EQ(Import(w, c.list, c.csv).refused.message(), c.error) << c.csv;
   }
+  // Where all else is ASCII, nothing was garbled: the mark alone is left out.
+  const Applied ascii = Import(w, ListKind::kChannels, "\xC3\xAF\xC2\xBB\xC2\xBF" + channels);
+  EXPECT_EQ(ascii.after, Import(w, ListKind::kChannels, channels).after);
+  EXPECT_EQ(Format(ascii.read.notices.at(0)),
+            "f starts with a byte order mark read in a Western character set; the rest of the "
+            "file is plain ASCII, which that does not garble, so the mark is left out.");
   std::string many = transponders;
   for (int i = 0; i < 255; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
   EXPECT_EQ(
