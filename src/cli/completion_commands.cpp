@@ -1,5 +1,7 @@
 // The words the shell completion offers that no --help lists: the satellites of the tables
-// folder and the fields that set-channel and set-transponder take. Hidden from --help.
+// folder, the fields that set-channel and set-transponder take and the columns of
+// export-html. Hidden from --help.
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <set>
@@ -8,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/satellite_options.h"
 #include "transponders/transponder_fields.h"
+#include "views/print_rows.h"
 
 namespace chanforge::cli {
 
@@ -33,6 +36,12 @@ int Complete(common::Files& files, std::ostream& out, const std::string& what,
     PrintFields(out, channels::kChannelFields);
   } else if (what == "transponder-fields") {
     PrintFields(out, transponders::kTransponderFields);
+  } else if (what == "print-columns") {
+    std::vector<std::size_t> all(views::ColumnCount(common::ListKind::kChannels));
+    for (std::size_t column = 0; column < all.size(); ++column) all[column] = column;
+    std::string names = views::PrintColumnsText(all);
+    std::replace(names.begin(), names.end(), ',', '\n');
+    out << names << '\n';
   } else {
     // Names and positions without reading a table, so that a key press never waits.
     std::set<std::string> positions;
@@ -60,7 +69,8 @@ constexpr Subcommand kCompletionCommands[] = {
        command.group("");
        command.add_option("WHAT", a->what)
            ->required()
-           ->check(CLI::IsMember({"satellites", "channel-fields", "transponder-fields"}));
+           ->check(CLI::IsMember(
+               {"satellites", "channel-fields", "transponder-fields", "print-columns"}));
        AddTables(command, a->tables);
        return [a](ConsoleFrontend&, common::Files& files) {
          return Complete(files, std::cout, a->what, a->tables);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The bash completion as a user meets it: satellites of the --tables folder for
 # add-transponders --from and check --satellite, field names and their choices for
-# set-channel and set-transponder, block indexes from the help. Skipped (77) without the
-# bash-completion package.
+# set-channel and set-transponder, export-html's columns, every option's fixed choices,
+# block indexes from the help. Skipped (77) without the bash-completion package.
 set -euo pipefail
 cli=$1
 completion=$2
@@ -49,4 +49,14 @@ expect 'set-transponder f.bin 1 fec=3' '3/4'
 expect 'set-transponder f.bin 1 band=' 'D U'
 expect 'hexdump f.bin ' '0 1 2 3 4 5 6 7'
 expect 'swap-d' 'swap-diseqc'
+expect 'set-channel f.bin 1 name=X --ye' '--yes'
+expect 'export-html f.bin --columns ' 'nr name use tp sid vpid apid vecm aecm pcr'
+expect 'export-html f.bin --columns nr,SID,na' 'nr,SID,name'
+# Every option of every command with fixed choices offers them.
+for command in $("$cli" --help | sed -n '/^Subcommands:/,$s/^  \([^ ]*\) .*/\1/p'); do
+  while read -r option choices; do
+    expect "$command f.bin $option " "${choices//,/ }"
+  done < <("$cli" "$command" --help |
+    sed -n 's/^  \(-[a-zA-Z],\)\{0,1\}\(--[a-z0-9-]*\) [A-Z]*:{\([^}]*\)}.*/\2 \3/p')
+done
 exit $status
