@@ -86,22 +86,27 @@ int Check(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
     input.table = std::move(chosen.table);
   }
   const bool headed = flashes.size() > 1;
-  return EachImage(ui, out, flashes, Heading::kNone, [&](const std::string& flash, Json& entry) {
-    return CheckOne(ui, files, out, flash, headed, warnings_as_errors, tables_read, entry);
-  });
+  const Json unread = {{"errors", nullptr}, {"warnings", nullptr}, {"findings", Json::array()}};
+  return EachImage(
+      ui, out, flashes, Heading::kNone, unread, [&](const std::string& flash, Json& entry) {
+        return CheckOne(ui, files, out, flash, headed, warnings_as_errors, tables_read, entry);
+      });
 }
 
 int Diff(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& a,
          const std::string& b) {
   flash::Workspace old_image, new_image;
+  Json document = {{"a", JsonText(a)}, {"b", JsonText(b)}, {"changes", Json::array()}};
   if (!LoadForReading(ui, files, old_image, a) || !LoadForReading(ui, files, new_image, b)) {
+    // The changes a script goes through are none, and the error says why.
+    document["error"] = JsonText(ui.TakeError());
+    if (ui.options().json) PrintJson(out, document);
     return kTrouble;
   }
   const std::vector<check::Change> changes = check::DiffImages(old_image, new_image);
   if (ui.options().json) {
-    Json list = Json::array();
-    for (const check::Change& change : changes) list.push_back(ChangeJson(change));
-    PrintJson(out, {{"a", JsonText(a)}, {"b", JsonText(b)}, {"changes", std::move(list)}});
+    for (const check::Change& change : changes) document["changes"].push_back(ChangeJson(change));
+    PrintJson(out, document);
   } else {
     for (const check::Change& change : changes) out << check::FormatChange(change) << '\n';
   }

@@ -31,7 +31,8 @@ bool ConsoleFrontend::AskYesNo(const common::Message& question) {
     return true;
   }
   if (!options_.interactive) {
-    err_ << ConsoleText(text) << "\n(answered No; use --yes)\n";
+    error_ = ConsoleText(text) + "\n(answered No; use --yes)";
+    err_ << error_ << '\n';
     return false;
   }
   err_ << ConsoleText(text) << " [y/N] ";

@@ -42,8 +42,8 @@ class ConsoleFrontend : public common::Frontend {
   void ShowStatus(std::string status) { ShowStatus(common::Value(std::move(status))); }
 
   const ConsoleOptions& options() const { return options_; }
-  // The last error told since the previous call, for a JSON document that names why an
-  // image was passed over; empty when there was none.
+  // The last error told (or question answered No) since the previous call, for a JSON
+  // document that names why an image was passed over; empty when there was none.
   std::string TakeError() { return std::exchange(error_, {}); }
 
   // Prints lines of image or list bytes: at a terminal as UTF-8 with control characters

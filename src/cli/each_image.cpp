@@ -37,7 +37,7 @@ void AddFlashesIndex(CLI::App& command, std::vector<std::string>& flashes, int& 
 }
 
 int EachImage(ConsoleFrontend& ui, std::ostream& out, const std::vector<std::string>& flashes,
-              Heading heading, const ImagePart& part) {
+              Heading heading, const Json& unread, const ImagePart& part) {
   int worst = 0;
   Json images = Json::array();
   for (std::size_t i = 0; i < flashes.size(); ++i) {
@@ -51,7 +51,12 @@ int EachImage(ConsoleFrontend& ui, std::ostream& out, const std::vector<std::str
     const int status = part(flash, entry);
     worst = std::max(worst, status);
     const std::string error = ui.TakeError();
-    if (status != 0 && !error.empty()) entry["error"] = JsonText(error);
+    if (status != 0 && !error.empty()) {
+      for (const auto& [key, value] : unread.items()) {
+        if (!entry.contains(key)) entry[key] = value;
+      }
+      entry["error"] = JsonText(error);
+    }
     images.push_back(std::move(entry));
     // Written as it goes, so that a long run shows its progress in a pipe.
     if (!ui.options().json) out.flush();

@@ -31,9 +31,10 @@ enum class Heading {
 
 // Runs the part for each image, so that an image that cannot be read is told and the
 // others go on; the worst status. A single image's text is the one the command always
-// printed; under --json one document {"images": [...]} holds an entry per image, one with
-// "error" where the image was passed over.
+// printed; under --json one document {"images": [...]} holds an entry per image. One that
+// was passed over has the keys of unread (its lists empty, its counts null), so that a
+// script's path through the others holds for it too, and "error".
 int EachImage(ConsoleFrontend& ui, std::ostream& out, const std::vector<std::string>& flashes,
-              Heading heading, const ImagePart& part);
+              Heading heading, const Json& unread, const ImagePart& part);
 
 }  // namespace chanforge::cli

@@ -226,6 +226,7 @@ constexpr Subcommand kEditCommands[] = {
        AddFlashes(command, a->flashes);
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
+                          {{"channels", Json::array()}},
                           [&](const std::string& flash, Json& entry) {
                             return Channels(ui, files, std::cout, flash, entry);
                           });
@@ -238,6 +239,7 @@ constexpr Subcommand kEditCommands[] = {
        AddFlashes(command, a->flashes);
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
+                          {{"transponders", Json::array()}},
                           [&](const std::string& flash, Json& entry) {
                             return Transponders(ui, files, std::cout, flash, entry);
                           });

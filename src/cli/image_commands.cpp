@@ -153,7 +153,7 @@ constexpr Subcommand kBlockCommands[] = {
        AddFlashes(command, a->flashes);
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
-                          [&](const std::string& flash, Json& entry) {
+                          {{"blocks", Json::array()}}, [&](const std::string& flash, Json& entry) {
                             return Blocks(ui, files, std::cout, flash, entry);
                           });
        };
@@ -212,7 +212,7 @@ constexpr Subcommand kDumpCommands[] = {
          const ViewAs as = a->as == "tcs"   ? ViewAs::kTcs
                            : a->as == "tpt" ? ViewAs::kTpt
                                             : ViewAs::kHex;
-         return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
+         return EachImage(ui, std::cout, a->flashes, Heading::kFileName, Json::object(),
                           [&](const std::string& flash, Json&) {
                             return HexDump(ui, files, std::cout, flash, a->index, as);
                           });

@@ -107,10 +107,17 @@ Json TransponderJson(std::size_t number, const transponders::TransponderRecord& 
   return json;
 }
 
+namespace {
+std::size_t printed = 0;
+}  // namespace
+
 void PrintJson(std::ostream& out, const Json& document) {
   // Every text went through JsonText or Latin1ToUtf8; a stray byte all the same is replaced
   // rather than ending the command.
   out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+  ++printed;
 }
+
+bool AnyJsonPrinted() { return printed > 0; }
 
 }  // namespace chanforge::cli

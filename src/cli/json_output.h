@@ -35,5 +35,7 @@ std::string JsonText(std::string_view text);
 
 // One document, indented, ending in a line break.
 void PrintJson(std::ostream& out, const Json& document);
+// Whether the command printed its document: a failure before it prints {"error": TEXT}.
+bool AnyJsonPrinted();
 
 }  // namespace chanforge::cli

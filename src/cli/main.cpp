@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "cli/terminal.h"
 #include "common/file_access.h"
 
@@ -160,10 +161,17 @@ int Run(int argc, char** argv) {
     }
     int status = entry.failure_status;
     EndOnMappedReadFault(entry.failure_status);
+    std::string failed;
     try {
       status = entry.handler(ui, files);
+      failed = ui.TakeError();
     } catch (const std::exception& e) {
-      std::cerr << "chanforge-cli: the command failed: " << e.what() << '\n';
+      failed = std::string("chanforge-cli: the command failed: ") + e.what();
+      std::cerr << failed << '\n';
+    }
+    // A script reading the document gets one for a failure too, with the status the text has.
+    if (options.json && status != 0 && !AnyJsonPrinted()) {
+      PrintJson(std::cout, {{"error", failed.empty() ? Json() : Json(JsonText(failed))}});
     }
     return CheckOutput(status, entry.failure_status);
   }

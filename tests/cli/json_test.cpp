@@ -1,9 +1,14 @@
-// --json: every command's document read with nlohmann-json says what its text says, and
-// the documents of random images always parse.
+// --json: every command's document read with nlohmann-json says what its text says and has
+// the keys the formats page lists, and the documents of random images always parse.
+#include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <random>
+#include <set>
 
+#include "channels/channel_fields.h"
 #include "cli_fixture.h"
+#include "transponders/transponder_fields.h"
 
 namespace chanforge::cli {
 namespace {
@@ -53,6 +58,52 @@ Lines Texts(const json& document, std::initializer_list<const char*> lists) {
   return lines;
 }
 
+// The formats page's key lists, "object: key, key, [key]", with "channel fields" and
+// "transponder fields" spelled out as the field tables name them.
+std::map<std::string, Lines> PageKeys() {
+  std::ifstream page(CHANFORGE_FORMATS_PAGE);
+  std::string line;
+  while (std::getline(page, line) && line != ".SS Keys") {
+  }
+  while (std::getline(page, line) && line != ".nf") {
+  }
+  std::map<std::string, Lines> keys;
+  while (std::getline(page, line) && line != ".fi") {
+    std::erase(line, '\\');
+    Lines& listed = keys[line.substr(0, line.find(':'))];
+    // Past the last comma, at wraps around to below 2 and the loop ends.
+    for (std::size_t at = line.find(':') + 2; at - 2 < line.size(); at = line.find(',', at) + 2) {
+      const std::string key = line.substr(at, line.find(',', at) - at);
+      std::span<const common::FieldInfo> fields;
+      if (key == "channel fields") fields = channels::kChannelFields;
+      if (key == "transponder fields") fields = transponders::kTransponderFields;
+      for (const common::FieldInfo& info : fields) listed.push_back(info.name);
+      if (fields.empty()) listed.push_back(key);
+    }
+  }
+  return keys;
+}
+
+// Holds an object's keys against the page's list for it, and the objects in its arrays
+// against theirs: by the array's key, images by their command's too.
+void CheckKeys(const std::map<std::string, Lines>& page, const std::string& command,
+               const std::string& name, const json& object, std::set<std::string>& seen) {
+  seen.insert(name);
+  Lines keys, listed;
+  for (const auto& [key, value] : object.items()) {
+    keys.push_back(key);
+    for (const json& element : value.is_array() ? value : json::array()) {
+      const std::string inner = key == "images" ? "images of " + command : key;
+      if (element.is_object()) CheckKeys(page, command, inner, element, seen);
+    }
+  }
+  for (const std::string& key : page.at(name)) {
+    if (key.front() != '[') listed.push_back(key);
+    if (key == "[error]" && object.contains("error")) listed.push_back("error");
+  }
+  EXPECT_EQ(keys, listed) << name;
+}
+
 TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
   std::string image = MakeSampleImage();
   Sample();
@@ -64,14 +115,20 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
              "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 11767000\nPOLARIZATION = V\n"
              "SYMBOL_RATE = 27500000\nINNER_FEC = 3/4\n");
   const std::pair<std::string, std::function<Lines(const json&)>> runs[] = {
-      {"blocks flash512k.bin bad.bin", [](const json& d) { return Table(d["images"], "blocks"); }},
-      {"channels flash512k.bin", [](const json& d) { return Table(d["images"], "channels"); }},
-      {"transponders bad.bin fewer.bin",
+      {"blocks flash512k.bin bad.bin none.bin",
+       [](const json& d) { return Table(d["images"], "blocks"); }},
+      {"channels flash512k.bin none.bin",
+       [](const json& d) { return Table(d["images"], "channels"); }},
+      {"transponders bad.bin fewer.bin none.bin",
        [](const json& d) { return Table(d["images"], "transponders"); }},
-      {"check flash512k.bin bad.bin",
+      {"check flash512k.bin bad.bin none.bin",
        [&](const json& d) {
          Lines lines;
          for (const json& one : d["images"]) {
+           if (one.contains("error")) {
+             lines.push_back(Cell(one["file"]) + ": can not be read");
+             continue;
+           }
            const json &e = one["errors"], &w = one["warnings"];
            lines.push_back(Cell(one["file"]) + ": " + Cell(e) +
                            (e == 1 ? " error, " : " errors, ") + Cell(w) +
@@ -103,6 +160,8 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
                           Cell(d["added"][0]["nr"]) + " to 41 (DiSEqC A)"};
        }},
   };
+  const std::map<std::string, Lines> page = PageKeys();
+  std::set<std::string> seen;
   for (const auto& [args, expect] : runs) {
     const Result text = Cmd(args);
     const Result document = Cmd("--json " + args);
@@ -114,7 +173,24 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
     });
     for (std::string& line : lines) line = line.substr(0, line.find(" ($"));  // blocks
     EXPECT_EQ(expect(json::parse(document.out)), lines) << args;
+    std::string command = args.substr(args.starts_with("--yes ") ? 6 : 0);
+    command.resize(command.find(' '));
+    CheckKeys(page, command, "document of " + command, json::parse(document.out), seen);
   }
+  // The documents of failures, and objects the runs above have none of.
+  dir_.Write("tables/Mixed-1.0W", Read("tables/Sat-13.0E") +
+                                      "[B]\nFREQUENCY = 11836000\nPOLARIZATION = H\n"
+                                      "SYMBOL_RATE = 27500000\n");  // the second in the list
+  for (const std::string args :
+       {"diff flash512k.bin none.bin", "apply-order flash512k.bin --from fewer.bin -o n.bin",
+        "add-transponders bad.bin --tables tables --from Mixed-1.0W -o m.bin",
+        "add-transponders bad.bin --tables tables --from None -o m.bin"}) {
+    const json document = json::parse(Cmd("--json --yes " + args).out);
+    const bool failed = document.size() == 1 && document.contains("error");
+    const std::string command = args.substr(0, args.find(' '));
+    CheckKeys(page, command, "document of " + (failed ? "a failure" : command), document, seen);
+  }
+  EXPECT_EQ(seen.size(), page.size());  // every object the page lists was met
 }
 
 // Random bytes in the lists and headers, names included, never break the document.
