@@ -1999,6 +1999,13 @@ Die Liste leeren?</translation>
     </message>
 </context>
 <context>
+    <name>field.block-name</name>
+    <message>
+        <source>Block name</source>
+        <translation>Blockname</translation>
+    </message>
+</context>
+<context>
     <name>field.chn</name>
     <message>
         <source>Chn</source>
@@ -2020,10 +2027,24 @@ Die Liste leeren?</translation>
     </message>
 </context>
 <context>
+    <name>field.flags</name>
+    <message>
+        <source>Flag bits</source>
+        <translation>Flag-Bits</translation>
+    </message>
+</context>
+<context>
     <name>field.frequency</name>
     <message>
         <source>Frequency</source>
         <translation>Frequenz</translation>
+    </message>
+</context>
+<context>
+    <name>field.length</name>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
     </message>
 </context>
 <context>
@@ -2101,6 +2122,13 @@ Die Liste leeren?</translation>
     <message>
         <source>SID</source>
         <translation>SID</translation>
+    </message>
+</context>
+<context>
+    <name>field.size</name>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
     </message>
 </context>
 <context>
@@ -2478,6 +2506,13 @@ Overwrite ?</source>
     <message>
         <source>{1} moved up one place</source>
         <translation>{1} einen Platz nach oben verschoben</translation>
+    </message>
+</context>
+<context>
+    <name>number.thousands</name>
+    <message>
+        <source>{1},{2}</source>
+        <translation>{1}.{2}</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
+#include <span>
 #include <tuple>
 #include <utility>
 
@@ -122,6 +123,11 @@ constexpr auto kBlock = Wording("check.block", "block {1}");
 constexpr auto kBlockChannel = Wording("check.block-channel", "block {1} channel {2}");
 constexpr auto kBlockTransponder = Wording("check.block-transponder", "block {1} transponder {2}");
 constexpr auto kPlace = Wording("check.place", "{1} {2}");
+// The titles of what a finding or a change is about beside the fields of the tables.
+constexpr auto kFlagsTitle = Wording("field.flags", "Flag bits");
+constexpr auto kBlockNameTitle = Wording("field.block-name", "Block name");
+constexpr auto kLengthTitle = Wording("field.length", "Length");
+constexpr auto kSizeTitle = Wording("field.size", "Size");
 constexpr auto kErrorLine = Wording("check.error-line", "error: {1}: {2}");
 constexpr auto kWarningLine = Wording("check.warning-line", "warning: {1}: {2}");
 constexpr auto kSaveDespite =
@@ -341,10 +347,36 @@ common::Message FindingWhere(const Finding& finding) {
   return PlaceOf(finding.block, list, Value(finding.record));
 }
 
-common::Message FindingPlace(const Finding& finding) {
+common::Message FieldTitle(std::optional<common::ListKind> list, std::string_view field) {
+  if (field.empty()) return {};
+  const std::span<const common::FieldInfo> fields =
+      !list                                  ? std::span<const common::FieldInfo>()
+      : *list == common::ListKind::kChannels ? std::span(channels::kChannelFields)
+                                             : std::span(transponders::kTransponderFields);
+  for (const common::FieldInfo& info : fields) {
+    if (info.name == field) return common::HeadingOf(info);
+  }
+  if (list && field == transponders::kHiddenFlagsName) return Say(kFlagsTitle);
+  if (field == "name") return Say(kBlockNameTitle);
+  if (field == "length") return Say(kLengthTitle);
+  if (field == "size") return Say(kSizeTitle);
+  return Value(std::string(field));
+}
+
+std::optional<common::ListKind> ListOf(const Finding& finding) {
+  for (const common::ListKind list :
+       {common::ListKind::kChannels, common::ListKind::kTransponders}) {
+    if (finding.item == common::RecordNameOf(list)) return list;
+  }
+  return std::nullopt;
+}
+
+common::Message FindingPlace(const Finding& finding, common::FieldNaming naming) {
   common::Message where = FindingWhere(finding);
   if (finding.field.empty()) return where;
-  return Say(kPlace, {std::move(where), Value(finding.field)});
+  return Say(kPlace, {std::move(where), naming == common::FieldNaming::kTitles
+                                            ? FieldTitle(ListOf(finding), finding.field)
+                                            : Value(finding.field)});
 }
 
 common::Message FormatFinding(const Finding& finding) {
@@ -369,8 +401,9 @@ bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Fronten
   const auto first = std::find_if(findings.begin(), findings.end(),
                                   [](const Finding& f) { return f.severity == kError; });
   if (first == findings.end()) return true;
-  return frontend.AskYesNo(Say(kSaveDespite, {Counted(CountErrors(findings), kOneError, kErrors),
-                                              FindingPlace(*first), first->message}));
+  return frontend.AskYesNo(
+      Say(kSaveDespite, {Counted(CountErrors(findings), kOneError, kErrors),
+                         FindingPlace(*first, frontend.field_naming()), first->message}));
 }
 
 }  // namespace chanforge::check

@@ -66,13 +66,21 @@ inline constexpr std::size_t kFirmwareChannelLimit = 2000;
 // Every finding, ordered by block (image-wide ones first) and record.
 std::vector<Finding> CheckImage(const flash::Workspace& workspace);
 
+// The title of a finding's or a change's field as a column shows it: the field table's
+// heading in that list ("SID", "Frequency"), the flag bits', and the block header's name and
+// length and the image's size by their own; empty for no field.
+common::Message FieldTitle(std::optional<common::ListKind> list, std::string_view field);
+// The list a finding's record is in, if any.
+std::optional<common::ListKind> ListOf(const Finding& finding);
+
 // "image" (a block below 0), "block 1", "block 0 channel 12": where a finding or a change
 // applies, the record named by its number or label.
 common::Message PlaceOf(int block, std::optional<common::ListKind> list, common::Message record);
 // "block 0 channel 12", "block 1", "image": where a finding applies.
 common::Message FindingWhere(const Finding& finding);
-// The same with the field: "block 0 channel 12 tp".
-common::Message FindingPlace(const Finding& finding);
+// The same with the field: "block 0 channel 12 tp" (or "... TP" by titles).
+common::Message FindingPlace(const Finding& finding,
+                             common::FieldNaming naming = common::FieldNaming::kIds);
 // "error: block 0 channel 12 tp: transponder 42 does not exist (40 used)".
 common::Message FormatFinding(const Finding& finding);
 

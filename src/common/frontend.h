@@ -38,11 +38,16 @@ struct FileChoice {
   std::string name;  // set when kChosen
 };
 
+// How a message names a record's field: by the command line's id ("tp"), which scripts
+// read, or by its column's title ("TP", in the reader's language), as a window shows it.
+enum class FieldNaming { kIds, kTitles };
+
 // What the core says comes as messages (common/message.h): each front end words them in its
 // own language.
 class Frontend {
  public:
   virtual ~Frontend() = default;
+  virtual FieldNaming field_naming() const { return FieldNaming::kIds; }
   virtual void ShowMessage(MessageKind kind, const Message& message) = 0;
   // A Yes/No question without icon; true means Yes.
   virtual bool AskYesNo(const Message& question) = 0;

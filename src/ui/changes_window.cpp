@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include "check/image_check.h"
 #include "ui/qt_frontend.h"
 #include "ui/widgets.h"
 
@@ -27,7 +28,7 @@ QStringList Cells(const check::Change& change) {
     case check::ChangeKind::kMoreBytes:
       return {where, ChangesWindow::tr("%1 more byte ranges").arg(before), "", ""};
     default:
-      return {where, FromUtf8(change.field), before, after};
+      return {where, MessageText(check::FieldTitle(change.list, change.field)), before, after};
   }
 }
 

@@ -124,7 +124,8 @@ void CheckWindow::ShowFindings() {
       const bool error = finding.severity == check::Severity::kError;
       AddReportRow(table_, static_cast<int>(i),
                    {error ? tr("Error") : tr("Warning"), MessageText(check::FindingWhere(finding)),
-                    FromUtf8(finding.field), MessageText(finding.message)},
+                    MessageText(check::FieldTitle(check::ListOf(finding), finding.field)),
+                    MessageText(finding.message)},
                    error ? error_icon : warning_icon,
                    MessageText(common::Say(check::RuleOf(finding.rule).reason)));
     }

@@ -23,6 +23,8 @@ class QtFrontend : public common::Frontend {
         show_status_(std::move(show_status)),
         shown_status_(std::move(shown_status)) {}
 
+  // The window titles fields as its columns do.
+  common::FieldNaming field_naming() const override { return common::FieldNaming::kTitles; }
   void ShowMessage(common::MessageKind kind, const common::Message& message) override;
   bool AskYesNo(const common::Message& question) override;
   // Cancel is the default: Enter and Escape keep everything.

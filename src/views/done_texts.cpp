@@ -24,6 +24,9 @@ constexpr auto kConvertedChannels =
     Wording("done.converted-channels", "Converted {1} channels to {2}");
 constexpr auto kConvertedTransponders =
     Wording("done.converted-transponders", "Converted {1} transponders to {2}");
+// The digits before a group of three and the group, as the reader's language writes them:
+// "2,040" in English, "2.040" in German.
+constexpr auto kThousands = Wording("number.thousands", "{1},{2}");
 constexpr auto kReadAsUtf8 = Wording("done.read-as-utf8", "{1} (read as UTF-8)");
 
 common::Message FileNameOf(const std::string& file) {
@@ -32,10 +35,14 @@ common::Message FileNameOf(const std::string& file) {
 
 }  // namespace
 
-std::string Grouped(std::int64_t value) {
-  std::string digits = std::to_string(value < 0 ? -value : value);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-  return (value < 0 ? "-" : "") + digits;
+common::Message Grouped(std::int64_t value) {
+  const std::string digits = std::to_string(value < 0 ? -value : value);
+  const std::size_t head = (digits.size() - 1) % 3 + 1;
+  common::Message grouped = Value((value < 0 ? "-" : "") + digits.substr(0, head));
+  for (std::size_t at = head; at < digits.size(); at += 3) {
+    grouped = Say(kThousands, {std::move(grouped), Value(digits.substr(at, 3))});
+  }
+  return grouped;
 }
 
 common::Message BlockDoneText(BlockDone what, int index, const std::string& block_name,
@@ -44,22 +51,21 @@ common::Message BlockDoneText(BlockDone what, int index, const std::string& bloc
   const common::Message name = Value(common::Latin1ToUtf8(block_name));
   if (what == BlockDone::kCleared) return Say(kClearedBlock, {number, name});
   const bool saved = what == BlockDone::kSaved;
-  if (file.empty())
-    return Say(saved ? kSavedBlock : kReadBlock, {number, name, Value(Grouped(bytes))});
+  if (file.empty()) return Say(saved ? kSavedBlock : kReadBlock, {number, name, Grouped(bytes)});
   return Say(saved ? kSavedBlockTo : kReadBlockFrom,
-             {number, name, Value(Grouped(bytes)), FileNameOf(file)});
+             {number, name, Grouped(bytes), FileNameOf(file)});
 }
 
 common::Message ImageDoneText(ImageDone what, const std::string& file, std::int64_t bytes) {
   return Say(what == ImageDone::kSaved ? kSavedImage : kLoadedImage,
-             {FileNameOf(file), Value(Grouped(bytes))});
+             {FileNameOf(file), Grouped(bytes)});
 }
 
 common::Message ConversionDoneText(common::ListKind kind, std::int64_t records,
                                    const std::string& to, common::TextEncoding read_as) {
   common::Message done =
       Say(kind == common::ListKind::kChannels ? kConvertedChannels : kConvertedTransponders,
-          {Value(Grouped(records)), FileNameOf(to)});
+          {Grouped(records), FileNameOf(to)});
   if (read_as == common::TextEncoding::kUtf8) done = Say(kReadAsUtf8, {std::move(done)});
   return done;
 }

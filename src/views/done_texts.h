@@ -10,8 +10,8 @@
 
 namespace chanforge::views {
 
-// Digits in groups of three: "4,500".
-std::string Grouped(std::int64_t value);
+// Digits in groups of three, as the reader's language separates them: "4,500", "4.500".
+common::Message Grouped(std::int64_t value);
 
 enum class BlockDone { kSaved, kRead, kCleared };
 enum class ImageDone { kLoaded, kSaved };

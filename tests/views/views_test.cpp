@@ -65,8 +65,8 @@ TEST(Labels, ShortenLongNamesAndShowChangesOnlyForAFile) {
 }
 
 TEST(DoneTexts, SayWhatWasWrittenWithGroupedNumbers) {
-  EXPECT_EQ(Grouped(-1234567), "-1,234,567");
-  EXPECT_EQ(Grouped(0), "0");
+  EXPECT_EQ(Format(Grouped(-1234567)) + "|" + Format(Grouped(0)) + "|" + Format(Grouped(123456)),
+            "-1,234,567|0|123,456");
   EXPECT_EQ(BlockDoneText(BlockDone::kSaved, 0, "TCS", 4500, "/a/TCS"),
             "Saved block 0 (TCS, 4,500 bytes) to TCS");
   EXPECT_EQ(BlockDoneText(BlockDone::kRead, 2, "\xE9", 65536, "b"),
