@@ -36,9 +36,10 @@ common::Message FileNameOf(const std::string& file) {
 }  // namespace
 
 common::Message Grouped(std::int64_t value) {
-  const std::string digits = std::to_string(value < 0 ? -value : value);
-  const std::size_t head = (digits.size() - 1) % 3 + 1;
-  common::Message grouped = Value((value < 0 ? "-" : "") + digits.substr(0, head));
+  const std::string digits = std::to_string(value);
+  const std::size_t sign = digits.front() == '-' ? 1 : 0;
+  const std::size_t head = sign + (digits.size() - sign - 1) % 3 + 1;
+  common::Message grouped = Value(digits.substr(0, head));
   for (std::size_t at = head; at < digits.size(); at += 3) {
     grouped = Say(kThousands, {std::move(grouped), Value(digits.substr(at, 3))});
   }

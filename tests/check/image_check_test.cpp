@@ -144,6 +144,8 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
           .Build(),
       // One frequency on DiSEqC A and B: two satellites.
       Good(Ch(1), Tpt({kLower, TptRecord(1000000000, 5, 6, 7, 8, 1, 0x08)})).Build(),
+      // A channel on the list's last record.
+      Good(Ch(1, 3), testing::ThreeTransponders().substr(0, 36)).Build(),
   };
   for (const std::string& image : clean) {
     EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(image)).empty());

@@ -594,6 +594,25 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(t.flags, 0x41);
 }
 
+flash::Workspace CsvImage();
+
+// After its block is replaced under it (a block read from a file), an edit starts from the
+// new block's bytes, never from the copy an earlier edit took.
+TEST(Commands, AnEditAfterAReloadKeepsTheNewBlock) {
+  flash::Workspace w = CsvImage();
+  ListDocument document(w);
+  const auto edit = [&](const char* tid) {
+    (*EditTransponderCell(document, 2, TransponderField::kTid, {tid, {}}))->Apply(document);
+  };
+  edit("77");
+  std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, 3));
+  block[0x10] = 'N';  // a header byte no edit touches
+  ASSERT_TRUE(flash::ReplaceBlockData(w, 3, block, flash::BlockPart::kWhole));
+  document.Reload();
+  edit("78");
+  EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, 3))[0x10], 'N');
+}
+
 flash::Workspace CsvImage() {
   std::string channels = TcsRecord("Das Erste", 1, 3, 28106, 101, 102) +
                          TcsRecord("Caf\xE9, \"Bar\"", 2, 1, 7, 0, 0, 1, 2, 3) +
