@@ -123,6 +123,7 @@ void SatelliteDialog::BuildRows() {
   rows_->setObjectName("SatelliteRows");
   rows_->setAccessibleName(tr("Transponders of the satellite"));
   rows_->setRootIsDecorated(false);
+  WrapCellTexts(rows_);
   // The fields' headings as the editor and the CSV name them; polarisation shortened to fit.
   const auto heading = [](TransponderField field) {
     return MessageText(common::HeadingOf(transponders::InfoOf(field)));
@@ -240,14 +241,14 @@ void SatelliteDialog::ShowRows() {
     const satellites::RowFit& fit = fits_[i];
     auto* item = new QTreeWidgetItem(rows_);
     item->setText(kLine, QString::number(fit.row.line));
-    item->setTextAlignment(kLine, Qt::AlignRight);
+    item->setTextAlignment(kLine, Qt::AlignRight | Qt::AlignVCenter);
     if (fit.record) {
       const TransponderField fields[] = {TransponderField::kKhz, TransponderField::kBand,
                                          TransponderField::kPolarisation, TransponderField::kSr,
                                          TransponderField::kFec};
       for (int c = kKhz; c < kNote; ++c) {
         item->setText(c, FromUtf8(transponders::TransponderText(*fit.record, fields[c - kKhz])));
-        item->setTextAlignment(c, Qt::AlignRight);
+        item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
       }
       const bool same = i < before.size() && i < checked.size() && before[i].record &&
                         before[i].Addable() == fit.Addable();
@@ -257,7 +258,7 @@ void SatelliteDialog::ShowRows() {
       // Nothing to check: the row as written, greyed, and why it cannot be added.
       item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
       item->setText(kKhz, fit.row.frequency < 0 ? QString() : QString::number(fit.row.frequency));
-      item->setTextAlignment(kKhz, Qt::AlignRight);
+      item->setTextAlignment(kKhz, Qt::AlignRight | Qt::AlignVCenter);
       item->setText(kNote, MessageText(fit.refusal));
     }
     item->setToolTip(kNote, item->text(kNote));

@@ -18,9 +18,11 @@
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -199,7 +201,7 @@ QTableWidget* BuildReportTable(QWidget* window, const char* table_name, const QS
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setIconSize(QSize(16, 16));
-  table->setWordWrap(false);
+  WrapCellTexts(table);
   table->verticalHeader()->hide();
   table->horizontalHeader()->setStretchLastSection(true);
   // The rows keep the order they come in until a heading is clicked.
@@ -220,6 +222,47 @@ QTableWidget* BuildReportTable(QWidget* window, const char* table_name, const QS
   table->verticalHeader()->setMinimumSectionSize(1);
   table->verticalHeader()->setDefaultSectionSize(std::max(table->fontMetrics().height(), 16) + 4);
   return table;
+}
+
+namespace {
+
+// Sizes a cell for its column's width, so that a wrapped text makes its row as high as
+// its lines need.
+class WrappingDelegate : public QStyledItemDelegate {
+ public:
+  explicit WrappingDelegate(QTreeView* tree) : QStyledItemDelegate(tree), tree_(tree) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    // The text's room: the column less the cell's margins on either side.
+    const int room = std::max(tree_->columnWidth(index.column()) - 2 * kCellMargin, 1);
+    const QRect lines = option.fontMetrics.boundingRect(QRect(0, 0, room, 0), Qt::TextWordWrap,
+                                                        index.data().toString());
+    size.setHeight(std::max(size.height(), lines.height() + 2));
+    return size;
+  }
+
+ private:
+  static constexpr int kCellMargin = 4;
+  QTreeView* tree_;
+};
+
+}  // namespace
+
+void WrapCellTexts(QTableView* table) {
+  table->setWordWrap(true);
+  table->setTextElideMode(Qt::ElideNone);
+  QObject::connect(table->horizontalHeader(), &QHeaderView::sectionResized, table, [table] {
+    QMetaObject::invokeMethod(table, &QTableView::resizeRowsToContents, Qt::QueuedConnection);
+  });
+}
+
+void WrapCellTexts(QTreeView* tree) {
+  tree->setWordWrap(true);
+  tree->setTextElideMode(Qt::ElideNone);
+  tree->setItemDelegate(new WrappingDelegate(tree));
+  QObject::connect(tree->header(), &QHeaderView::sectionResized, tree, [tree] {
+    QMetaObject::invokeMethod(tree, &QTreeView::doItemsLayout, Qt::QueuedConnection);
+  });
 }
 
 void SizeForRows(QWidget* window, QTableWidget* table, int rows) {
@@ -244,6 +287,7 @@ void RefillReport(QTableWidget* table, const std::function<void()>& fill) {
     }
   }
   table->resizeColumnsToContents();
+  table->resizeRowsToContents();
 }
 
 void AddReportRow(QTableWidget* table, int index, const QStringList& cells, const QIcon& icon,

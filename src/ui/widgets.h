@@ -18,7 +18,9 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
+class QTableView;
 class QTableWidget;
+class QTreeView;
 class QWidget;
 class QToolButton;
 
@@ -87,6 +89,11 @@ void SetLines(QListView* list, const QStringList& lines);
 // whole rows chosen), and a Close button. Returns the table.
 QTableWidget* BuildReportTable(QWidget* window, const char* table_name, const QString& title,
                                const QStringList& headings, std::initializer_list<QLabel*> labels);
+
+// Long cell texts wrap onto more lines of their row instead of losing their end to "…";
+// the rows take their heights again when a column changes its width.
+void WrapCellTexts(QTableView* table);
+void WrapCellTexts(QTreeView* tree);
 
 // The rows a report window shows at its first size.
 inline constexpr int kReportRows = 25;
