@@ -1880,6 +1880,13 @@ Die Liste leeren?</translation>
     </message>
 </context>
 <context>
+    <name>diff.no-transponder</name>
+    <message>
+        <source>{1} (no transponder)</source>
+        <translation>{1} (kein Transponder)</translation>
+    </message>
+</context>
+<context>
     <name>diff.past-blocks</name>
     <message>
         <source>past the blocks</source>

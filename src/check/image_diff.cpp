@@ -25,10 +25,13 @@ namespace {
 
 using Key = std::pair<std::int64_t, std::int64_t>;
 
+// A channel's TP that names no transponder, as a change shows it: "42 (no transponder)".
+constexpr auto kNoTransponderLabel = common::Wording("diff.no-transponder", "{1} (no transponder)");
+
 struct Field {
   const char* name;
-  std::string text;  // as the line shows it
-  std::string same;  // what is compared: the text, or an identity the text does not show
+  common::Message text;  // as the line shows it
+  std::string same;      // what is compared: the text, or an identity the text does not show
 };
 using Fields = std::vector<Field>;
 
@@ -51,9 +54,9 @@ struct TransponderSide {
   std::int64_t Id(std::uint8_t tp) const {
     return ChannelKhz(*table, tp) < 0 ? -1 - tp : ids[tp - 1u];
   }
-  std::string Label(std::uint8_t tp) const {
-    if (ChannelKhz(*table, tp) < 0) return Number(tp) + " (no transponder)";
-    return transponders::TransponderLabel(tp, table->records[tp - 1u]);
+  common::Message Label(std::uint8_t tp) const {
+    if (ChannelKhz(*table, tp) < 0) return common::Say(kNoTransponderLabel, {common::Value(tp)});
+    return common::Value(transponders::TransponderLabel(tp, table->records[tp - 1u]));
   }
 };
 
@@ -162,6 +165,7 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
   std::vector<std::pair<int, Change>> changes;  // sorted by record number afterwards
   const auto add = [&](ChangeKind kind, int number, const Record& record, std::string before,
                        std::string after) {
+    // Labels and numbers are shown as they are.
     changes.push_back({number,
                        {kind,
                         block,
@@ -169,8 +173,8 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
                         view.list,
                         view.place(number, record),
                         {},
-                        std::move(before),
-                        std::move(after)}});
+                        common::Value(std::move(before)),
+                        common::Value(std::move(after))}});
   };
   for (int i = 0; i < static_cast<int>(a.size()); ++i) {
     const int j = m.partner_of_a[i];
@@ -196,7 +200,7 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
   for (auto& [number, change] : changes) out.push_back(std::move(change));
 }
 
-Field Shown(const char* name, std::string text) { return {name, text, text}; }
+Field Shown(const char* name, std::string text) { return {name, common::Value(text), text}; }
 
 // Every field of the table, in its order; a new number field shows as a number.
 Fields ChannelFields(const ChannelRecord& record, const TransponderSide& side) {
@@ -268,8 +272,8 @@ void DiffBytes(std::string_view a, std::string_view b, int block, std::int64_t b
                    {},
                    {},
                    {},
-                   Hex(base + ranges[r].first, digits),
-                   Hex(base + ranges[r].second, digits)});
+                   common::Value(Hex(base + ranges[r].first, digits)),
+                   common::Value(Hex(base + ranges[r].second, digits))});
   }
   if (ranges.size() > kMaxRangesPerBlock) {
     out.push_back({ChangeKind::kMoreBytes,
@@ -278,7 +282,7 @@ void DiffBytes(std::string_view a, std::string_view b, int block, std::int64_t b
                    {},
                    {},
                    {},
-                   Number(static_cast<std::int64_t>(ranges.size() - kMaxRangesPerBlock)),
+                   common::Value(ranges.size() - kMaxRangesPerBlock),
                    {}});
   }
 }
@@ -362,8 +366,8 @@ class Differ {
                       {},
                       {},
                       "size",
-                      Number(a_.image().size()),
-                      Number(b_.image().size())});
+                      common::Value(a_.image().size()),
+                      common::Value(b_.image().size())});
     }
     const int blocks = std::min(a_.block_count(), b_.block_count());
     for (int i = 0; i < blocks; ++i) Block(i);
@@ -393,8 +397,8 @@ class Differ {
                       {},
                       {},
                       "name",
-                      BlockName(old_block),
-                      BlockName(new_block)});
+                      common::Value(BlockName(old_block)),
+                      common::Value(BlockName(new_block))});
     }
     const auto kind = flash::ListKindOf(old_block);
     const std::string_view old_bytes = flash::WholeBlockView(a_, old_block);
@@ -473,8 +477,8 @@ class Differ {
                       {},
                       {},
                       "length",
-                      Number(old_block.length),
-                      Number(new_block.length)});
+                      common::Value(old_block.length),
+                      common::Value(new_block.length)});
     }
     return std::max(old_count, new_count);
   }
@@ -525,25 +529,21 @@ common::Message FormatChange(const Change& change) {
   const common::Message place = ChangePlace(change);
   switch (change.kind) {
     case ChangeKind::kSize:
-      return Say(kSizeChange,
-                 {place, Value(change.field), Value(change.before), Value(change.after)});
+      return Say(kSizeChange, {place, Value(change.field), change.before, change.after});
     case ChangeKind::kMoved:
-      return change.after.empty()
-                 ? Say(kMovedFrom, {place, Value(change.before)})
-                 : Say(kMovedFromLabel, {place, Value(change.before), Value(change.after)});
+      return change.after.empty() ? Say(kMovedFrom, {place, change.before})
+                                  : Say(kMovedFromLabel, {place, change.before, change.after});
     case ChangeKind::kAdded:
-      return change.after.empty() ? Say(kAdded, {place})
-                                  : Say(kAddedLabel, {place, Value(change.after)});
+      return change.after.empty() ? Say(kAdded, {place}) : Say(kAddedLabel, {place, change.after});
     case ChangeKind::kRemoved:
       return change.before.empty() ? Say(kRemoved, {place})
-                                   : Say(kRemovedLabel, {place, Value(change.before)});
+                                   : Say(kRemovedLabel, {place, change.before});
     case ChangeKind::kBytes:
-      return Say(kBytesChanged, {place, Value(change.before), Value(change.after)});
+      return Say(kBytesChanged, {place, change.before, change.after});
     case ChangeKind::kMoreBytes:
-      return Say(kMoreRanges, {place, Value(change.before)});
+      return Say(kMoreRanges, {place, change.before});
     default:
-      return Say(kFieldChange,
-                 {place, Value(change.field), Value(change.before), Value(change.after)});
+      return Say(kFieldChange, {place, Value(change.field), change.before, change.after});
   }
 }
 

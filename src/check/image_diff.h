@@ -38,8 +38,8 @@ struct Change {
   // As shown: the old and the new value; a record's label (after for kAdded and kMoved,
   // before for kRemoved) and the number it moved from (before); the first and last offset of
   // changed bytes; the count of ranges not listed (before).
-  std::string before;
-  std::string after;
+  common::Message before;
+  common::Message after;
 };
 
 // Where a change applies: "image", "block 3", "block 0 channel 12", "past the blocks".

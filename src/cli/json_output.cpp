@@ -62,8 +62,8 @@ Json ChangeJson(const check::Change& change) {
   json["record"] = NumberOrNull(change.record, change.record > 0);
   json["record_label"] = TextOrNull(change.record_label);
   json["field"] = TextOrNull(change.field);
-  json["before"] = JsonText(change.before);
-  json["after"] = JsonText(change.after);
+  json["before"] = JsonText(common::Format(change.before));
+  json["after"] = JsonText(common::Format(change.after));
   json["text"] = JsonText(common::Format(check::FormatChange(change)));
   return json;
 }

@@ -54,6 +54,10 @@ int main(int argc, char** argv) {
   // A file size limit must fail the write with a message, not kill the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+#ifdef SIGPIPE
+  // Nor a reader that closed the pipe early: the write fails, and what was written is told.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   std::signal(SIGINT, OnTerminatingSignal);
   std::signal(SIGTERM, OnTerminatingSignal);
 #ifdef SIGHUP

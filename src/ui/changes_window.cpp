@@ -15,7 +15,7 @@ namespace {
 // the values before and after.
 QStringList Cells(const check::Change& change) {
   const QString where = MessageText(check::ChangePlace(change));
-  const QString before = FromUtf8(change.before), after = FromUtf8(change.after);
+  const QString before = MessageText(change.before), after = MessageText(change.after);
   switch (change.kind) {
     case check::ChangeKind::kAdded:
       return {where, ChangesWindow::tr("added"), "", after};

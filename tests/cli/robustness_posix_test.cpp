@@ -96,6 +96,10 @@ TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {
   flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
   dir_.Write("odd.bin", image.owned);
   EXPECT_EQ(Shell("$CLI blocks odd.bin >/dev/full"), 1);
+  // A reader that stops early: the write that was done is told, not cut off by a signal.
+  Shell("{ sleep 1; $CLI --yes swap-diseqc odd.bin 1 -o new.bin 2>err.txt; echo $? >st; } | :");
+  EXPECT_EQ(Read("st") + Read("err.txt"),
+            "1\nError Writing the file standard output !\nnew.bin was written\n");
   // A terminal never gets a control byte.
   ASSERT_EQ(Shell("script -qec \"$CLI blocks odd.bin\" /dev/null >tty.txt"), 0);
   const std::string tty = Read("tty.txt");
