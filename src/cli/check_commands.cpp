@@ -71,7 +71,9 @@ int CheckOne(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
     const std::string summary = common::Format(check::CheckSummary(findings));
     out << flash << ": " << (summary.empty() ? "0 errors, 0 warnings" : summary) << '\n';
   }
-  for (const check::Finding& finding : findings) out << check::FormatFinding(finding) << '\n';
+  for (const check::Finding& finding : findings) {
+    ui.PrintText(out, common::Format(check::FormatFinding(finding)));
+  }
   return failed ? 1 : 0;
 }
 
@@ -108,7 +110,9 @@ int Diff(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std
     for (const check::Change& change : changes) document["changes"].push_back(ChangeJson(change));
     PrintJson(out, document);
   } else {
-    for (const check::Change& change : changes) out << check::FormatChange(change) << '\n';
+    for (const check::Change& change : changes) {
+      ui.PrintText(out, common::Format(check::FormatChange(change)));
+    }
   }
   return changes.empty() ? 0 : 1;
 }

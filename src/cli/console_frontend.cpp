@@ -61,6 +61,10 @@ void ConsoleFrontend::PrintLine(std::ostream& out, std::string_view line) const 
   }
 }
 
+void ConsoleFrontend::PrintText(std::ostream& out, const std::string& text) const {
+  out << (options_.terminal_output ? common::Utf8ForTerminal(text) : text) << '\n';
+}
+
 void ConsoleFrontend::ShowStatus(const common::Message& status) {
   if (options_.verbose && !status.empty()) err_ << common::Format(status) << '\n';
 }

@@ -50,6 +50,9 @@ class ConsoleFrontend : public common::Frontend {
   // shown as "."; to a pipe or a file as the bytes they are, which scripts rely on.
   void PrintBytes(std::ostream& out, const std::vector<std::string>& lines) const;
   void PrintLine(std::ostream& out, std::string_view line) const;
+  // Prints a line of UTF-8 text (a change, a finding): at a terminal with its control
+  // characters shown as "."; elsewhere as it is.
+  void PrintText(std::ostream& out, const std::string& text) const;
 
  private:
   ConsoleOptions options_;

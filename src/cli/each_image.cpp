@@ -1,6 +1,7 @@
 #include "cli/each_image.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "cli/options.h"
 #include "flash/flash_image.h"
@@ -39,7 +40,8 @@ void AddFlashesIndex(CLI::App& command, std::vector<std::string>& flashes, int& 
 int EachImage(ConsoleFrontend& ui, std::ostream& out, const std::vector<std::string>& flashes,
               Heading heading, const Json& unread, const ImagePart& part) {
   int worst = 0;
-  Json images = Json::array();
+  std::optional<JsonListPrinter> images;
+  if (ui.options().json) images.emplace(out, "images");
   for (std::size_t i = 0; i < flashes.size(); ++i) {
     const std::string& flash = flashes[i];
     Json entry;
@@ -57,11 +59,11 @@ int EachImage(ConsoleFrontend& ui, std::ostream& out, const std::vector<std::str
       }
       entry["error"] = JsonText(error);
     }
-    images.push_back(std::move(entry));
+    if (images) images->Add(entry);
     // Written as it goes, so that a long run shows its progress in a pipe.
-    if (!ui.options().json) out.flush();
+    out.flush();
   }
-  if (ui.options().json) PrintJson(out, Json{{"images", std::move(images)}});
+  if (images) images->Finish();
   return worst;
 }
 

@@ -120,4 +120,29 @@ void PrintJson(std::ostream& out, const Json& document) {
 
 bool AnyJsonPrinted() { return printed > 0; }
 
+namespace {
+
+// A document as PrintJson writes it, each line indented by the depth it stands at.
+std::string Indented(const Json& value, const std::string& indent) {
+  std::string text = value.dump(2, ' ', false, Json::error_handler_t::replace);
+  for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+    text.insert(at + 1, indent);
+  }
+  return indent + text;
+}
+
+}  // namespace
+
+JsonListPrinter::JsonListPrinter(std::ostream& out, const std::string& key) : out_(out) {
+  out_ << "{\n  " << Json(key).dump() << ": [";
+  ++printed;
+}
+
+void JsonListPrinter::Add(const Json& element) {
+  out_ << (first_ ? "\n" : ",\n") << Indented(element, "    ");
+  first_ = false;
+}
+
+void JsonListPrinter::Finish() { out_ << (first_ ? "]\n}\n" : "\n  ]\n}\n"); }
+
 }  // namespace chanforge::cli

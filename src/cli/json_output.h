@@ -38,4 +38,18 @@ void PrintJson(std::ostream& out, const Json& document);
 // Whether the command printed its document: a failure before it prints {"error": TEXT}.
 bool AnyJsonPrinted();
 
+// Prints {"KEY": [ELEMENT, ...]} an element at a time, laid out as PrintJson lays out the
+// whole document, so that a run over many images holds one image's entry at a time.
+class JsonListPrinter {
+ public:
+  JsonListPrinter(std::ostream& out, const std::string& key);
+  void Add(const Json& element);
+  // Ends the list and the document.
+  void Finish();
+
+ private:
+  std::ostream& out_;
+  bool first_ = true;
+};
+
 }  // namespace chanforge::cli

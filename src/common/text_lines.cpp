@@ -105,6 +105,20 @@ std::string Latin1ForTerminal(std::string_view bytes) {
   return Latin1ToUtf8(shown);
 }
 
+std::string Utf8ForTerminal(std::string_view text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    const bool c1 = b == 0xC2 && i + 1 < text.size() &&
+                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    if (c1) ++i;  // both bytes of the character become the one dot
+    shown.push_back(b < 0x20 || b == 0x7F || c1 ? '.' : text[i]);
+  }
+  return shown;
+}
+
 std::string LineForMessage(std::string_view bytes) {
   std::string shown;
   for (std::size_t at = 0; at <= bytes.size();) {

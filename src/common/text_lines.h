@@ -125,6 +125,9 @@ std::optional<std::int64_t> ReadValue(std::string_view text);
 // The same for a terminal: control characters (below 0x20 and 0x7F to 0x9F) show as ".",
 // so that no byte of an image can steer the terminal.
 std::string Latin1ForTerminal(std::string_view bytes);
+// A UTF-8 text for a terminal: its control characters (C0, DEL and the C1 range U+0080 to
+// U+009F, of which U+009B starts an escape sequence on some terminals) show as ".".
+std::string Utf8ForTerminal(std::string_view text);
 // The same for a line of a text file in a message, where a tab shows as an arrow.
 std::string LineForMessage(std::string_view bytes);
 

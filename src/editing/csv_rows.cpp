@@ -309,6 +309,22 @@ common::Status ReadRow(const ListReading& reading, std::size_t known,
   return reading.read_row(from, cells);
 }
 
+// A byte order mark read in a Western character set: where the rest of the file is plain
+// ASCII, which every such set reads alike, nothing else was garbled and the mark goes (csv
+// then views unmarked, the text without it). False where other characters may be garbled.
+bool LeaveOutGarbledMark(std::string_view& csv, std::string& unmarked) {
+  const std::size_t at = csv.starts_with('"') ? 1 : 0;
+  if (!csv.substr(at).starts_with(kGarbledUtf8Mark)) return true;
+  const std::string_view rest = csv.substr(at + kGarbledUtf8Mark.size());
+  if (!std::all_of(rest.begin(), rest.end(),
+                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return false;
+  }
+  unmarked = std::string(csv.substr(0, at)) + std::string(rest);
+  csv = unmarked;
+  return true;
+}
+
 // The reading both lists share: the header, every row up to the list's room, the refusals,
 // and the question before a file without rows empties the list. The list's own questions
 // follow when it has rows.
@@ -320,21 +336,12 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
     return editable;
   }
   CsvErrors errors(file);
-  // A byte order mark read in a Western character set: where the rest of the file is plain
-  // ASCII, which every such set reads alike, nothing else was garbled and the mark goes.
   std::string unmarked;
-  if (const std::size_t at = csv.starts_with('"') ? 1 : 0;
-      csv.substr(at).starts_with(kGarbledUtf8Mark)) {
-    const std::string_view rest = csv.substr(at + kGarbledUtf8Mark.size());
-    if (!std::all_of(rest.begin(), rest.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-      errors.Add(1, Say(kGarbled, {Value(std::string(kGarbledUtf8Mark))}));
-      return errors.Text();
-    }
-    unmarked = std::string(csv.substr(0, at)) + std::string(rest);
-    csv = unmarked;
-    import.notices.push_back(Say(kGarbledMarkSkipped, {Value(file)}));
+  if (!LeaveOutGarbledMark(csv, unmarked)) {
+    errors.Add(1, Say(kGarbled, {Value(std::string(kGarbledUtf8Mark))}));
+    return errors.Text();
   }
+  if (!unmarked.empty()) import.notices.push_back(Say(kGarbledMarkSkipped, {Value(file)}));
   const std::size_t known = document.size(reading.list);
   std::vector<std::size_t> columns;
   std::size_t rows = 0;

@@ -302,7 +302,8 @@ Message OtherSatelliteHint(common::Files& files, const std::vector<RowFit>& fits
   const std::size_t on_input = found[chosen].size();
   const auto count = [&](const std::string& satellite) {
     const std::vector<bool>& flags = found[satellite];
-    return static_cast<std::size_t>(std::count(flags.begin(), flags.end(), true));
+    return static_cast<std::size_t>(
+        std::count_if(flags.begin(), flags.end(), [](bool has) { return has; }));
   };
   const auto add = [&](const std::string& satellite, const ScanTable& more) {
     std::vector<bool>& flags = found.try_emplace(satellite, on_input, false).first->second;

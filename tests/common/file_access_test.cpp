@@ -83,6 +83,9 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   for (std::string_view line; reader.Next(line);) lines.push_back(line);
   EXPECT_EQ(lines, (std::vector<std::string_view>{"a", "b", "c", "", "", "d"}));
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xA0"), "T\xC3\xA9S.[2J..\xC2\xA0");
+  EXPECT_EQ(Utf8ForTerminal("T\xC3\xA9\x1B[\xC2\x9B"
+                            "2J\x7F\xC2\xA0\xC2"),
+            "T\xC3\xA9.[.2J.\xC2\xA0\xC2");
   EXPECT_EQ(Latin1ToUtf8("\x7F\x80"), "\x7F\xC2\x80");
   EXPECT_EQ(ToUpperAscii("`az{\xE9"), "`AZ{\xE9");
   // Well-formed UTF-8 only: no cut, overlong, surrogate or out-of-range sequence.

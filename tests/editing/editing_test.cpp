@@ -601,15 +601,12 @@ flash::Workspace CsvImage();
 TEST(Commands, AnEditAfterAReloadKeepsTheNewBlock) {
   flash::Workspace w = CsvImage();
   ListDocument document(w);
-  const auto edit = [&](const char* tid) {
-    (*EditTransponderCell(document, 2, TransponderField::kTid, {tid, {}}))->Apply(document);
-  };
-  edit("77");
+  (*EditTransponderCell(document, 2, TransponderField::kTid, {"77", {}}))->Apply(document);
   std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, 3));
   block[0x10] = 'N';  // a header byte no edit touches
   ASSERT_TRUE(flash::ReplaceBlockData(w, 3, block, flash::BlockPart::kWhole));
   document.Reload();
-  edit("78");
+  (*EditTransponderCell(document, 2, TransponderField::kTid, {"78", {}}))->Apply(document);
   EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, 3))[0x10], 'N');
 }
 
@@ -711,12 +708,10 @@ TEST(ListCsv, FindsTheColumnsAFileMustHave) {
   const CsvRow header{1, {"nr", " Frequency (kHz) ", "SR"}};
   const std::vector<std::string> titles{"Nr", "Locked", "Frequency (kHz)"};
   std::vector<std::size_t> columns;
-  ASSERT_TRUE(
-      FindColumns(header, titles, columns, {common::CsvNeed::kRequired, common::CsvNeed::kOptional})
-          .ok());
+  using common::CsvNeed;
+  ASSERT_TRUE(FindColumns(header, titles, columns, {CsvNeed::kRequired, CsvNeed::kOptional}).ok());
   EXPECT_EQ(columns, (std::vector<std::size_t>{0, kNoColumn, 1}));
-  columns.clear();
-  EXPECT_FALSE(FindColumns(header, titles, columns).ok());
+  EXPECT_FALSE(FindColumns(header, titles, columns = {}).ok());  // Locked is required there
 }
 
 TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {

@@ -311,18 +311,17 @@ void ExpectGermanAndWhole(QWidget* window, const std::vector<QRegularExpression>
       for (int i = 0; i < header->count(); ++i) {
         texts.emplace_back(w, header->model()->headerData(i, header->orientation()).toString());
       }
-    } else if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
-      // A wrapping view's cells hold their texts' lines; no cell is cut with "…".
-      const QAbstractItemModel& model = *view->model();
-      for (int row = 0; row < std::min(model.rowCount(), 40); ++row) {
-        for (int column = 0; column < model.columnCount(); ++column) {
-          const QModelIndex index = model.index(row, column);
+    } else if (auto* view = qobject_cast<QAbstractItemView*>(w);
+               view && view->property("wordWrap").toBool()) {
+      // A wrapping view's cells hold their texts' lines: none is cut with "…".
+      for (int row = 0; row < view->model()->rowCount(); ++row) {
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+          const QModelIndex index = view->model()->index(row, column);
           const QRect cell = view->visualRect(index);
-          const QRect text = view->fontMetrics().boundingRect(
-              QRect(0, 0, cell.width() - 6, 1000), Qt::TextWordWrap, index.data().toString());
-          if (view->property("wordWrap").toBool() && text.height() > cell.height()) {
-            needs = room + 1;
-          }
+          const QString text = index.data().toString();
+          const QRect lines = view->fontMetrics().boundingRect({0, 0, cell.width() - 6, 1000},
+                                                               Qt::TextWordWrap, text);
+          if (lines.height() > cell.height()) needs = room + 1;
         }
       }
     }
