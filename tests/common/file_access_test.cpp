@@ -110,8 +110,8 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   EXPECT_EQ(QuotedText("\xC3\xA9" + std::string(40, 'a')),
             "\"\xC3\xA9" + std::string(39, 'a') + "\u2026\"");
   // One line, steering no terminal: a control character is an escape, counted as one.
-  EXPECT_EQ(QuotedText("a\r\nb\t\x1B[2J\x7F\xC2\x85\xC2\xA0"),
-            "\"a\\r\\nb\\t\\x1B[2J\\x7F\\x85\xC2\xA0\"");
+  EXPECT_EQ(QuotedText("a\r\nb\t\x1B[2J\x7F\xC2\x85\xC2\x80\xC2\xA0"),
+            "\"a\\r\\nb\\t\\x1B[2J\\x7F\\x85\\x80\xC2\xA0\"");
   EXPECT_EQ(QuotedText(std::string(39, 'a') + "\n\n"), "\"" + std::string(39, 'a') + "\\n\u2026\"");
   EXPECT_EQ(ReadValue("12.00"), 12);
   EXPECT_EQ(ReadValue("0x1F"), 31);

@@ -561,7 +561,9 @@ TEST(Refusals, NameWhatIsWrong) {
   // copies behind the last row copied; a new channel needs a transponder.
   ListDocument edited(moved);
   EXPECT_FALSE(InsertNewRow(edited, ListKind::kChannels, 0, 0).ok());
-  (*DuplicateRows(edited, ListKind::kChannels, {0}))->Apply(edited);
+  const auto copies = DuplicateRows(edited, ListKind::kChannels, {0});
+  EXPECT_EQ((*copies)->Description(), "Duplicate channel 2");
+  (*copies)->Apply(edited);
   EXPECT_TRUE(edited.channels().size() == 3 && edited.channels()[1] == edited.channels()[0]);
   EXPECT_EQ(NewChannel(ListDocument(bare), std::nullopt),
             "A new channel needs a transponder: the TPT list has none.");
