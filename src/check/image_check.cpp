@@ -357,9 +357,9 @@ common::Message FieldTitle(std::optional<common::ListKind> list, std::string_vie
     if (info.name == field) return common::HeadingOf(info);
   }
   if (list && field == transponders::kHiddenFlagsName) return Say(kFlagsTitle);
-  if (field == "name") return Say(kBlockNameTitle);
-  if (field == "length") return Say(kLengthTitle);
-  if (field == "size") return Say(kSizeTitle);
+  if (field == flash::kNameFieldName) return Say(kBlockNameTitle);
+  if (field == flash::kLengthFieldName) return Say(kLengthTitle);
+  if (field == kImageSizeName) return Say(kSizeTitle);
   return Value(std::string(field));
 }
 

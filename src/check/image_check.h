@@ -66,6 +66,9 @@ inline constexpr std::size_t kFirmwareChannelLimit = 2000;
 // Every finding, ordered by block (image-wide ones first) and record.
 std::vector<Finding> CheckImage(const flash::Workspace& workspace);
 
+// The image's size as a change names it.
+inline constexpr char kImageSizeName[] = "size";
+
 // The title of a finding's or a change's field as a column shows it: the field table's
 // heading in that list ("SID", "Frequency"), the flag bits', and the block header's name and
 // length and the image's size by their own; empty for no field.

@@ -13,6 +13,7 @@
 #include "check/image_lists.h"
 #include "common/coding.h"
 #include "common/text_lines.h"
+#include "flash/block_header.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_fields.h"
 
@@ -165,7 +166,6 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
   std::vector<std::pair<int, Change>> changes;  // sorted by record number afterwards
   const auto add = [&](ChangeKind kind, int number, const Record& record, std::string before,
                        std::string after) {
-    // Labels and numbers are shown as they are.
     changes.push_back({number,
                        {kind,
                         block,
@@ -365,7 +365,7 @@ class Differ {
                       0,
                       {},
                       {},
-                      "size",
+                      kImageSizeName,
                       common::Value(a_.image().size()),
                       common::Value(b_.image().size())});
     }
@@ -396,7 +396,7 @@ class Differ {
                       0,
                       {},
                       {},
-                      "name",
+                      flash::kNameFieldName,
                       common::Value(BlockName(old_block)),
                       common::Value(BlockName(new_block))});
     }
@@ -476,7 +476,7 @@ class Differ {
                       0,
                       {},
                       {},
-                      "length",
+                      flash::kLengthFieldName,
                       common::Value(old_block.length),
                       common::Value(new_block.length)});
     }

@@ -105,14 +105,23 @@ std::string Latin1ForTerminal(std::string_view bytes) {
   return Latin1ToUtf8(shown);
 }
 
+namespace {
+
+// Whether a C1 control (U+0080 to U+009F, the bytes C2 80 to C2 9F) starts at i.
+bool C1ControlAt(std::string_view utf8, std::size_t i) {
+  return static_cast<unsigned char>(utf8[i]) == 0xC2 && i + 1 < utf8.size() &&
+         static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+         static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+}
+
+}  // namespace
+
 std::string Utf8ForTerminal(std::string_view text) {
   std::string shown;
   shown.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
-    const bool c1 = b == 0xC2 && i + 1 < text.size() &&
-                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                    static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    const bool c1 = C1ControlAt(text, i);
     if (c1) ++i;  // both bytes of the character become the one dot
     shown.push_back(b < 0x20 || b == 0x7F || c1 ? '.' : text[i]);
   }
@@ -219,10 +228,7 @@ std::string QuotedText(std::string_view utf8) {
       continue;
     }
     if (characters++ == kQuotedMost) return quoted + "\u2026\"";
-    // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F.
-    const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
-                    static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-                    static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+    const bool c1 = C1ControlAt(utf8, i);
     if (c >= 0x20 && c != 0x7F && !c1) {
       quoted += utf8[i];
     } else if (c == '\n' || c == '\r' || c == '\t') {

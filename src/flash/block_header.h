@@ -15,7 +15,8 @@ inline constexpr std::int32_t kLengthOffset = 0x40;  // data length, 16 bits
 inline constexpr std::int32_t kSpareOffset = 0x42;   // two bytes the scan does not read
 inline constexpr std::int32_t kDataOffset = 0x44;    // first data byte
 
-// The length field as a finding names it.
+// The header's name and length fields as a finding and a change name them.
+inline constexpr char kNameFieldName[] = "name";
 inline constexpr char kLengthFieldName[] = "length";
 
 // The name listed for a block whose name byte is 0x00 or 0xFF.
