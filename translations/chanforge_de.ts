@@ -28,25 +28,23 @@ Sind Sie sicher?</translation>
     <name>block.line-records</name>
     <message>
         <source>{1} ({2})</source>
+        <extracomment>A block line, then its count of records: &quot;Block:1 ... 65536 bytes (150 channels)&quot;.</extracomment>
         <translation>{1} ({2})</translation>
     </message>
 </context>
 <context>
     <name>block.not-whole-records</name>
-    <message>
-        <source>File : {1} is {2} bytes: not a whole number of {3} records.<byte value="xd"/>
+    <message numerus="yes">
+        <source>File : {2} is {1} bytes: not a whole number of {3} records.<byte value="xd"/>
 Read anyway ?</source>
-        <translation>Datei : {1} hat {2} Bytes: keine ganze Zahl von {3}-Datensätzen.<byte value="xd"/>
-Trotzdem einlesen?</translation>
-    </message>
-</context>
-<context>
-    <name>block.not-whole-records-one</name>
-    <message>
-        <source>File : {1} is 1 byte: not a whole number of {2} records.<byte value="xd"/>
-Read anyway ?</source>
-        <translation>Datei : {1} hat 1 Byte: keine ganze Zahl von {2}-Datensätzen.<byte value="xd"/>
-Trotzdem einlesen?</translation>
+        <comment>File : {2} is {1} byte: not a whole number of {3} records.<byte value="xd"/>
+Read anyway ?</comment>
+        <translation>
+            <numerusform>Datei : {2} hat {1} Byte: keine ganze Zahl von {3}-Datensätzen.<byte value="xd"/>
+Trotzdem einlesen?</numerusform>
+            <numerusform>Datei : {2} hat {1} Bytes: keine ganze Zahl von {3}-Datensätzen.<byte value="xd"/>
+Trotzdem einlesen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -242,10 +240,6 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <translation>Bytes %1-%2</translation>
     </message>
     <message>
-        <source>%1 more byte ranges</source>
-        <translation>%1 weitere Bytebereiche</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
     </message>
@@ -268,14 +262,6 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>The images are equal</source>
         <translation>Die Images sind gleich</translation>
-    </message>
-    <message>
-        <source>1 change</source>
-        <translation>1 Änderung</translation>
-    </message>
-    <message>
-        <source>%1 changes</source>
-        <translation>%1 Änderungen</translation>
     </message>
 </context>
 <context>
@@ -1095,16 +1081,34 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <translation>Tabellen: %1</translation>
     </message>
     <message>
-        <source>%1 of %2 rows to add</source>
-        <translation>%1 von %2 Zeilen hinzuzufügen</translation>
-    </message>
-    <message>
         <source>Folder of DVB-S Scan Tables</source>
         <translation>Ordner der DVB-S-Suchlauftabellen</translation>
     </message>
     <message>
         <source>with the Folder… button</source>
         <translation>mit der Schaltfläche „Ordner…“</translation>
+    </message>
+</context>
+<context>
+    <name>changes.count</name>
+    <message numerus="yes">
+        <source>{1} changes</source>
+        <comment>{1} change</comment>
+        <translation>
+            <numerusform>{1} Änderung</numerusform>
+            <numerusform>{1} Änderungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>changes.more-ranges</name>
+    <message numerus="yes">
+        <source>{1} more byte ranges</source>
+        <comment>{1} more byte range</comment>
+        <translation>
+            <numerusform>{1} weiterer Bytebereich</numerusform>
+            <numerusform>{1} weitere Bytebereiche</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1291,9 +1295,13 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
 </context>
 <context>
     <name>check.errors</name>
-    <message>
+    <message numerus="yes">
         <source>{1} errors</source>
-        <translation>{1} Fehler</translation>
+        <comment>{1} error</comment>
+        <translation>
+            <numerusform>{1} Fehler</numerusform>
+            <numerusform>{1} Fehler</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1353,20 +1361,6 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     </message>
 </context>
 <context>
-    <name>check.one-error</name>
-    <message>
-        <source>{1} error</source>
-        <translation>{1} Fehler</translation>
-    </message>
-</context>
-<context>
-    <name>check.one-warning</name>
-    <message>
-        <source>{1} warning</source>
-        <translation>{1} Warnung</translation>
-    </message>
-</context>
-<context>
     <name>check.past-block</name>
     <message>
         <source>data length {1} runs past the block&apos;s end (room for {2})</source>
@@ -1384,6 +1378,7 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <name>check.place</name>
     <message>
         <source>{1} {2}</source>
+        <extracomment>Where a finding is, then its field: &quot;block 2 channel 5 SID&quot;.</extracomment>
         <translation>{1} {2}</translation>
     </message>
 </context>
@@ -1454,15 +1449,20 @@ Trotzdem speichern?</translation>
 </context>
 <context>
     <name>check.warnings</name>
-    <message>
+    <message numerus="yes">
         <source>{1} warnings</source>
-        <translation>{1} Warnungen</translation>
+        <comment>{1} warning</comment>
+        <translation>
+            <numerusform>{1} Warnung</numerusform>
+            <numerusform>{1} Warnungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>columns.and-so-on</name>
     <message>
         <source>{1}, …</source>
+        <extracomment>A list of fields cut short: &quot;Name Sky, …&quot;.</extracomment>
         <translation>{1}, …</translation>
     </message>
 </context>
@@ -1484,6 +1484,7 @@ Trotzdem speichern?</translation>
     <name>columns.field-value</name>
     <message>
         <source>{1} {2}</source>
+        <extracomment>A field&apos;s heading, then the value read back: &quot;Frequency 11500&quot;.</extracomment>
         <translation>{1} {2}</translation>
     </message>
 </context>
@@ -1628,17 +1629,14 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
-    <name>convert.part-byte</name>
-    <message>
-        <source>the last byte is not a whole record and is left out</source>
-        <translation>das letzte Byte ist kein ganzer Datensatz und wird weggelassen</translation>
-    </message>
-</context>
-<context>
     <name>convert.part-bytes</name>
-    <message>
+    <message numerus="yes">
         <source>the last {1} bytes are not a whole record and are left out</source>
-        <translation>die letzten {1} Bytes sind kein ganzer Datensatz und werden weggelassen</translation>
+        <comment>the last byte is not a whole record and is left out</comment>
+        <translation>
+            <numerusform>das letzte Byte ist kein ganzer Datensatz und wird weggelassen</numerusform>
+            <numerusform>die letzten {1} Bytes sind kein ganzer Datensatz und werden weggelassen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1652,9 +1650,13 @@ Trotzdem speichern?</translation>
 </context>
 <context>
     <name>convert.unstored</name>
-    <message>
+    <message numerus="yes">
         <source>{1} lines of {2} will not be stored as written:</source>
-        <translation>{1} Zeilen von {2} werden nicht wie geschrieben gespeichert:</translation>
+        <comment>{1} line of {2} will not be stored as written:</comment>
+        <translation>
+            <numerusform>{1} Zeile von {2} wird nicht wie geschrieben gespeichert:</numerusform>
+            <numerusform>{1} Zeilen von {2} werden nicht wie geschrieben gespeichert:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1669,13 +1671,6 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
-    <name>convert.unstored-one</name>
-    <message>
-        <source>1 line of {1} will not be stored as written:</source>
-        <translation>1 Zeile von {1} wird nicht wie geschrieben gespeichert:</translation>
-    </message>
-</context>
-<context>
     <name>csv.after-quote</name>
     <message>
         <source>Text follows a closing quote.</source>
@@ -1684,11 +1679,17 @@ Trotzdem speichern?</translation>
 </context>
 <context>
     <name>csv.emptied</name>
-    <message>
+    <message numerus="yes">
         <source>{1} names would become empty: {2}.<byte value="xd"/>
 Empty them ?</source>
-        <translation>{1} Namen würden leer: {2}.<byte value="xd"/>
-Sie leeren?</translation>
+        <comment>{1} name would become empty: {2}.<byte value="xd"/>
+Empty it ?</comment>
+        <translation>
+            <numerusform>{1} Name würde leer: {2}.<byte value="xd"/>
+Ihn leeren?</numerusform>
+            <numerusform>{1} Namen würden leer: {2}.<byte value="xd"/>
+Sie leeren?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1696,15 +1697,6 @@ Sie leeren?</translation>
     <message>
         <source>channel {1} {2}</source>
         <translation>Sender {1} {2}</translation>
-    </message>
-</context>
-<context>
-    <name>csv.emptied-one</name>
-    <message>
-        <source>{1} name would become empty: {2}.<byte value="xd"/>
-Empty it ?</source>
-        <translation>{1} Name würde leer: {2}.<byte value="xd"/>
-Ihn leeren?</translation>
     </message>
 </context>
 <context>
@@ -1855,14 +1847,19 @@ Die Liste leeren?</translation>
     <name>diff.field</name>
     <message>
         <source>{1} {2}: {3} → {4}</source>
+        <extracomment>A change of a field: where, the field, the value before, the value after.</extracomment>
         <translation>{1} {2}: {3} → {4}</translation>
     </message>
 </context>
 <context>
     <name>diff.more-ranges</name>
-    <message>
-        <source>{1}: {2} more changed byte ranges</source>
-        <translation>{1}: {2} weitere geänderte Bytebereiche</translation>
+    <message numerus="yes">
+        <source>{2}: {1} more changed byte ranges</source>
+        <comment>{2}: {1} more changed byte range</comment>
+        <translation>
+            <numerusform>{2}: {1} weiterer geänderter Bytebereich</numerusform>
+            <numerusform>{2}: {1} weitere geänderte Bytebereiche</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2058,6 +2055,7 @@ Die Liste leeren?</translation>
     <name>field.linked</name>
     <message>
         <source>{1} {2}</source>
+        <extracomment>The heading of the list a field points into, then the field: &quot;TP Nr&quot;.</extracomment>
         <translation>{1} {2}</translation>
     </message>
 </context>
@@ -2121,6 +2119,7 @@ Die Liste leeren?</translation>
     <name>field.says</name>
     <message>
         <source>{1} {2}</source>
+        <extracomment>A field&apos;s heading, then what is wrong with its value: &quot;Frequency 11500000 kHz lies ...&quot;.</extracomment>
         <translation>{1} {2}</translation>
     </message>
 </context>
@@ -2184,6 +2183,7 @@ Die Liste leeren?</translation>
     <name>field.with-unit</name>
     <message>
         <source>{1} ({2})</source>
+        <extracomment>A column title with its unit: &quot;Frequency (kHz)&quot;.</extracomment>
         <translation>{1} ({2})</translation>
     </message>
 </context>
@@ -2198,6 +2198,7 @@ Die Liste leeren?</translation>
     <name>file.new-file-notice</name>
     <message>
         <source>{1} {2}</source>
+        <extracomment>A file name, then what became of it: &quot;a.bin is a file of its own now: ...&quot;.</extracomment>
         <translation>{1} {2}</translation>
     </message>
 </context>
@@ -2219,6 +2220,7 @@ Die Liste leeren?</translation>
     <name>file.notice.both</name>
     <message>
         <source>{1}; {2}</source>
+        <extracomment>Two notices about one written file, said one after the other.</extracomment>
         <translation>{1}; {2}</translation>
     </message>
 </context>
@@ -2237,17 +2239,14 @@ Die Liste leeren?</translation>
     </message>
 </context>
 <context>
-    <name>file.notice.other-name</name>
-    <message>
-        <source>is a file of its own now: its other name (a hard link) keeps the old content</source>
-        <translation>ist jetzt eine eigene Datei: ihr anderer Name (ein harter Link) behält den alten Inhalt</translation>
-    </message>
-</context>
-<context>
     <name>file.notice.other-names</name>
-    <message>
+    <message numerus="yes">
         <source>is a file of its own now: its {1} other names (hard links) keep the old content</source>
-        <translation>ist jetzt eine eigene Datei: ihre {1} anderen Namen (harte Links) behalten den alten Inhalt</translation>
+        <comment>is a file of its own now: its other name (a hard link) keeps the old content</comment>
+        <translation>
+            <numerusform>ist jetzt eine eigene Datei: ihr anderer Name (ein harter Link) behält den alten Inhalt</numerusform>
+            <numerusform>ist jetzt eine eigene Datei: ihre {1} anderen Namen (harte Links) behalten den alten Inhalt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2391,20 +2390,26 @@ Overwrite ?</source>
     <name>list.and</name>
     <message>
         <source>{1} and {2}</source>
+        <extracomment>The last two items of a list: &quot;a, b and c&quot;.</extracomment>
         <translation>{1} und {2}</translation>
     </message>
 </context>
 <context>
     <name>list.channels</name>
-    <message>
+    <message numerus="yes">
         <source>{1} channels</source>
-        <translation>{1} Sender</translation>
+        <comment>{1} channel</comment>
+        <translation>
+            <numerusform>{1} Sender</numerusform>
+            <numerusform>{1} Sender</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>list.commas</name>
     <message>
         <source>{1}, {2}</source>
+        <extracomment>Two items of a list: &quot;a, b&quot;; a longer list repeats it.</extracomment>
         <translation>{1}, {2}</translation>
     </message>
 </context>
@@ -2413,6 +2418,7 @@ Overwrite ?</source>
     <message>
         <source>{1}<byte value="xd"/>
 {2}</source>
+        <extracomment>Two parts of a message, each on a line of its own.</extracomment>
         <translation>{1}<byte value="xd"/>
 {2}</translation>
     </message>
@@ -2432,23 +2438,10 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
-    <name>list.one-channel</name>
-    <message>
-        <source>{1} channel</source>
-        <translation>{1} Sender</translation>
-    </message>
-</context>
-<context>
-    <name>list.one-transponder</name>
-    <message>
-        <source>{1} transponder</source>
-        <translation>{1} Transponder</translation>
-    </message>
-</context>
-<context>
     <name>list.or</name>
     <message>
         <source>{1} or {2}</source>
+        <extracomment>The last two choices of a list: &quot;a, b or c&quot;.</extracomment>
         <translation>{1} oder {2}</translation>
     </message>
 </context>
@@ -2456,6 +2449,7 @@ Overwrite ?</source>
     <name>list.semicolons</name>
     <message>
         <source>{1}; {2}</source>
+        <extracomment>Two clauses of one sentence: &quot;a; b&quot;.</extracomment>
         <translation>{1}; {2}</translation>
     </message>
 </context>
@@ -2463,14 +2457,19 @@ Overwrite ?</source>
     <name>list.sentence</name>
     <message>
         <source>{1}.</source>
+        <extracomment>A clause made a sentence of its own.</extracomment>
         <translation>{1}.</translation>
     </message>
 </context>
 <context>
     <name>list.transponders</name>
-    <message>
+    <message numerus="yes">
         <source>{1} transponders</source>
-        <translation>{1} Transponder</translation>
+        <comment>{1} transponder</comment>
+        <translation>
+            <numerusform>{1} Transponder</numerusform>
+            <numerusform>{1} Transponder</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2519,42 +2518,38 @@ Overwrite ?</source>
     <name>number.thousands</name>
     <message>
         <source>{1},{2}</source>
+        <extracomment>A number&apos;s digits before its last group of three, then that group: &quot;2,040&quot;. Write the group separator of your language.</extracomment>
         <translation>{1}.{2}</translation>
     </message>
 </context>
 <context>
     <name>order.end</name>
-    <message>
+    <message numerus="yes">
         <source>{1} new channels go to the end</source>
-        <translation>{1} neue Sender kommen ans Ende</translation>
-    </message>
-</context>
-<context>
-    <name>order.end-one</name>
-    <message>
-        <source>{1} new channel goes to the end</source>
-        <translation>{1} neuer Sender kommt ans Ende</translation>
+        <comment>{1} new channel goes to the end</comment>
+        <translation>
+            <numerusform>{1} neuer Sender kommt ans Ende</numerusform>
+            <numerusform>{1} neue Sender kommen ans Ende</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>order.file-says</name>
     <message>
         <source>{1}: {2}</source>
+        <extracomment>A reference file&apos;s name, then what is wrong with it.</extracomment>
         <translation>{1}: {2}</translation>
     </message>
 </context>
 <context>
     <name>order.follow</name>
-    <message>
+    <message numerus="yes">
         <source>{1} channels follow the reference</source>
-        <translation>{1} Sender folgen der Vorlage</translation>
-    </message>
-</context>
-<context>
-    <name>order.follows-one</name>
-    <message>
-        <source>{1} channel follows the reference</source>
-        <translation>{1} Sender folgt der Vorlage</translation>
+        <comment>{1} channel follows the reference</comment>
+        <translation>
+            <numerusform>{1} Sender folgt der Vorlage</numerusform>
+            <numerusform>{1} Sender folgen der Vorlage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2579,17 +2574,14 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
-    <name>order.missing-one</name>
-    <message>
-        <source>{1} channel of the reference is not in this list</source>
-        <translation>{1} Sender der Vorlage ist nicht in dieser Liste</translation>
-    </message>
-</context>
-<context>
     <name>order.missing-some</name>
-    <message>
+    <message numerus="yes">
         <source>{1} channels of the reference are not in this list</source>
-        <translation>{1} Sender der Vorlage sind nicht in dieser Liste</translation>
+        <comment>{1} channel of the reference is not in this list</comment>
+        <translation>
+            <numerusform>{1} Sender der Vorlage ist nicht in dieser Liste</numerusform>
+            <numerusform>{1} Sender der Vorlage sind nicht in dieser Liste</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2601,16 +2593,13 @@ Overwrite ?</source>
 </context>
 <context>
     <name>order.start</name>
-    <message>
+    <message numerus="yes">
         <source>{1} new channels go to the start</source>
-        <translation>{1} neue Sender kommen an den Anfang</translation>
-    </message>
-</context>
-<context>
-    <name>order.start-one</name>
-    <message>
-        <source>{1} new channel goes to the start</source>
-        <translation>{1} neuer Sender kommt an den Anfang</translation>
+        <comment>{1} new channel goes to the start</comment>
+        <translation>
+            <numerusform>{1} neuer Sender kommt an den Anfang</numerusform>
+            <numerusform>{1} neue Sender kommen an den Anfang</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2620,7 @@ Overwrite ?</source>
     <name>print.group-title</name>
     <message>
         <source>{1} · {2}</source>
+        <extracomment>A printed group&apos;s title: its satellite or transponder, then its count of channels.</extracomment>
         <translation>{1} · {2}</translation>
     </message>
 </context>
@@ -2698,33 +2688,6 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
-    <name>range.one-uses</name>
-    <message>
-        <source>1 channel uses transponder {1} ({2} kHz).<byte value="xd"/>
-Remove the transponder and its channel ?</source>
-        <translation>1 Sender nutzt Transponder {1} ({2} kHz).<byte value="xd"/>
-Den Transponder und seinen Sender entfernen?</translation>
-    </message>
-</context>
-<context>
-    <name>range.one-uses-all</name>
-    <message>
-        <source>1 channel uses the {1} transponders.<byte value="xd"/>
-Remove the {1} transponders and their 1 channel ?</source>
-        <translation>1 Sender nutzt die {1} Transponder.<byte value="xd"/>
-Die {1} Transponder und ihren 1 Sender entfernen?</translation>
-    </message>
-</context>
-<context>
-    <name>range.one-uses-some</name>
-    <message>
-        <source>1 channel uses {3} of the {1} transponders.<byte value="xd"/>
-Remove the {1} transponders and their 1 channel ?</source>
-        <translation>1 Sender nutzt {3} der {1} Transponder.<byte value="xd"/>
-Die {1} Transponder und ihren 1 Sender entfernen?</translation>
-    </message>
-</context>
-<context>
     <name>range.position-beyond</name>
     <message>
         <source>Position {1} is beyond the list of {2}.</source>
@@ -2739,58 +2702,70 @@ Die {1} Transponder und ihren 1 Sender entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>range.remove-all-one</name>
-    <message>
-        <source>Remove {1} transponders and their 1 channel</source>
-        <translation>{1} Transponder und ihren 1 Sender entfernen</translation>
-    </message>
-</context>
-<context>
     <name>range.remove-all-some</name>
-    <message>
-        <source>Remove {1} transponders and their {2} channels</source>
-        <translation>{1} Transponder und ihre {2} Sender entfernen</translation>
-    </message>
-</context>
-<context>
-    <name>range.remove-one</name>
-    <message>
-        <source>Remove transponder and its channel</source>
-        <translation>Transponder und seinen Sender entfernen</translation>
+    <message numerus="yes">
+        <source>Remove {2} transponders and their {1} channels</source>
+        <comment>Remove {2} transponders and their {1} channel</comment>
+        <translation>
+            <numerusform>{2} Transponder und ihren {1} Sender entfernen</numerusform>
+            <numerusform>{2} Transponder und ihre {1} Sender entfernen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>range.remove-some</name>
-    <message>
+    <message numerus="yes">
         <source>Remove transponder and its {1} channels</source>
-        <translation>Transponder und seine {1} Sender entfernen</translation>
+        <comment>Remove transponder and its channel</comment>
+        <translation>
+            <numerusform>Transponder und seinen Sender entfernen</numerusform>
+            <numerusform>Transponder und seine {1} Sender entfernen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>range.some-use</name>
-    <message>
+    <message numerus="yes">
         <source>{1} channels use transponder {2} ({3} kHz).<byte value="xd"/>
 Remove the transponder and its {1} channels ?</source>
-        <translation>{1} Sender nutzen Transponder {2} ({3} kHz).<byte value="xd"/>
-Den Transponder und seine {1} Sender entfernen?</translation>
+        <comment>{1} channel uses transponder {2} ({3} kHz).<byte value="xd"/>
+Remove the transponder and its channel ?</comment>
+        <translation>
+            <numerusform>{1} Sender nutzt Transponder {2} ({3} kHz).<byte value="xd"/>
+Den Transponder und seinen Sender entfernen?</numerusform>
+            <numerusform>{1} Sender nutzen Transponder {2} ({3} kHz).<byte value="xd"/>
+Den Transponder und seine {1} Sender entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>range.some-use-all</name>
-    <message>
-        <source>{2} channels use the {1} transponders.<byte value="xd"/>
-Remove the {1} transponders and their {2} channels ?</source>
-        <translation>{2} Sender nutzen die {1} Transponder.<byte value="xd"/>
-Die {1} Transponder und ihre {2} Sender entfernen?</translation>
+    <message numerus="yes">
+        <source>{1} channels use the {2} transponders.<byte value="xd"/>
+Remove the {2} transponders and their {1} channels ?</source>
+        <comment>{1} channel uses the {2} transponders.<byte value="xd"/>
+Remove the {2} transponders and their {1} channel ?</comment>
+        <translation>
+            <numerusform>{1} Sender nutzt die {2} Transponder.<byte value="xd"/>
+Die {2} Transponder und ihren {1} Sender entfernen?</numerusform>
+            <numerusform>{1} Sender nutzen die {2} Transponder.<byte value="xd"/>
+Die {2} Transponder und ihre {1} Sender entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>range.some-use-some</name>
-    <message>
-        <source>{2} channels use {3} of the {1} transponders.<byte value="xd"/>
-Remove the {1} transponders and their {2} channels ?</source>
-        <translation>{2} Sender nutzen {3} der {1} Transponder.<byte value="xd"/>
-Die {1} Transponder und ihre {2} Sender entfernen?</translation>
+    <message numerus="yes">
+        <source>{1} channels use {3} of the {2} transponders.<byte value="xd"/>
+Remove the {2} transponders and their {1} channels ?</source>
+        <comment>{1} channel uses {3} of the {2} transponders.<byte value="xd"/>
+Remove the {2} transponders and their {1} channel ?</comment>
+        <translation>
+            <numerusform>{1} Sender nutzt {3} der {2} Transponder.<byte value="xd"/>
+Die {2} Transponder und ihren {1} Sender entfernen?</numerusform>
+            <numerusform>{1} Sender nutzen {3} der {2} Transponder.<byte value="xd"/>
+Die {2} Transponder und ihre {1} Sender entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2843,7 +2818,7 @@ Die {1} Transponder und ihre {2} Sender entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>satellite.below-one</name>
+    <name>satellite.below-1-msym</name>
     <message>
         <source>SR {1} Msym/s is below 1 Msym/s</source>
         <translation>SR {1} Msym/s liegt unter 1 Msym/s</translation>
@@ -2965,6 +2940,7 @@ Die {1} Transponder und ihre {2} Sender entfernen?</translation>
     <name>satellite.on-input</name>
     <message>
         <source>{1} ({2})</source>
+        <extracomment>A satellite&apos;s name, then its DiSEqC input: &quot;Astra 19.2E (DiSEqC A)&quot;.</extracomment>
         <translation>{1} ({2})</translation>
     </message>
 </context>
@@ -2999,9 +2975,21 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     </message>
 </context>
 <context>
+    <name>satellite.rows-to-add</name>
+    <message numerus="yes">
+        <source>{2} of {1} rows to add</source>
+        <comment>{2} of {1} row to add</comment>
+        <translation>
+            <numerusform>{2} von {1} Zeile hinzuzufügen</numerusform>
+            <numerusform>{2} von {1} Zeilen hinzuzufügen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>satellite.system-modulation</name>
     <message>
         <source>{1} {2}</source>
+        <extracomment>A transmission system, then its modulation: &quot;DVB-S2 8PSK&quot;.</extracomment>
         <translation>{1} {2}</translation>
     </message>
 </context>
@@ -3051,6 +3039,7 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     <name>scan.place-label</name>
     <message>
         <source>{1}, {2}</source>
+        <extracomment>Where a scan table&apos;s row is, then the row: &quot;line 12, 11494 H 22000&quot;.</extracomment>
         <translation>{1}, {2}</translation>
     </message>
 </context>
@@ -3065,6 +3054,7 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     <name>scan.table-says</name>
     <message>
         <source>{1} {2}</source>
+        <extracomment>A scan table&apos;s name, then what is wrong with one of its lines.</extracomment>
         <translation>{1} {2}</translation>
     </message>
 </context>
@@ -3292,17 +3282,14 @@ Save the changes before loading ?</source>
     </message>
 </context>
 <context>
-    <name>step.remove-with-its</name>
-    <message>
-        <source>Remove {1} and its channels</source>
-        <translation>{1} und seine Sender entfernen</translation>
-    </message>
-</context>
-<context>
     <name>step.remove-with-their</name>
-    <message>
-        <source>Remove {1} and their channels</source>
-        <translation>{1} und ihre Sender entfernen</translation>
+    <message numerus="yes">
+        <source>Remove {2} and their channels</source>
+        <comment>Remove {2} and its channels</comment>
+        <translation>
+            <numerusform>{2} und seine Sender entfernen</numerusform>
+            <numerusform>{2} und ihre Sender entfernen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3363,44 +3350,35 @@ Save the changes before loading ?</source>
 </context>
 <context>
     <name>tcs-text.blank-end</name>
-    <message>
-        <source>channels {1} end their names in blanks, which come back as NULs</source>
-        <translation>die Sender {1} beenden ihre Namen mit Leerzeichen, die als NULs zurückkommen</translation>
-    </message>
-</context>
-<context>
-    <name>tcs-text.blank-end-one</name>
-    <message>
-        <source>channel {1} ends its name in blanks, which come back as NULs</source>
-        <translation>Sender {1} beendet seinen Namen mit Leerzeichen, die als NULs zurückkommen</translation>
+    <message numerus="yes">
+        <source>channels {2} end their names in blanks, which come back as NULs</source>
+        <comment>channel {2} ends its name in blanks, which come back as NULs</comment>
+        <translation>
+            <numerusform>Sender {2} beendet seinen Namen mit Leerzeichen, die als NULs zurückkommen</numerusform>
+            <numerusform>die Sender {2} beenden ihre Namen mit Leerzeichen, die als NULs zurückkommen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>tcs-text.inner-nul</name>
-    <message>
-        <source>channels {1} hold NULs inside their names, which come back as blanks</source>
-        <translation>die Sender {1} haben NULs in ihren Namen, die als Leerzeichen zurückkommen</translation>
-    </message>
-</context>
-<context>
-    <name>tcs-text.inner-nul-one</name>
-    <message>
-        <source>channel {1} holds a NUL inside its name, which comes back as a blank</source>
-        <translation>Sender {1} hat ein NUL in seinem Namen, das als Leerzeichen zurückkommt</translation>
+    <message numerus="yes">
+        <source>channels {2} hold NULs inside their names, which come back as blanks</source>
+        <comment>channel {2} holds a NUL inside its name, which comes back as a blank</comment>
+        <translation>
+            <numerusform>Sender {2} hat ein NUL in seinem Namen, das als Leerzeichen zurückkommt</numerusform>
+            <numerusform>die Sender {2} haben NULs in ihren Namen, die als Leerzeichen zurückkommen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>tcs-text.line-end</name>
-    <message>
-        <source>channels {1} hold a line-end byte in their names</source>
-        <translation>die Sender {1} haben ein Zeilenende-Byte in ihren Namen</translation>
-    </message>
-</context>
-<context>
-    <name>tcs-text.line-end-one</name>
-    <message>
-        <source>channel {1} holds a line-end byte in its name</source>
-        <translation>Sender {1} hat ein Zeilenende-Byte in seinem Namen</translation>
+    <message numerus="yes">
+        <source>channels {2} hold a line-end byte in their names</source>
+        <comment>channel {2} holds a line-end byte in its name</comment>
+        <translation>
+            <numerusform>Sender {2} hat ein Zeilenende-Byte in seinem Namen</numerusform>
+            <numerusform>die Sender {2} haben ein Zeilenende-Byte in ihren Namen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3412,16 +3390,13 @@ Save the changes before loading ?</source>
 </context>
 <context>
     <name>tcs-text.utf8-name</name>
-    <message>
-        <source>channels {1} have names that read back as UTF-8, as other bytes (write the text as UTF-8 to keep them)</source>
-        <translation>die Sender {1} haben Namen, die sich als UTF-8 zurücklesen, als andere Bytes (den Text als UTF-8 schreiben, um sie zu behalten)</translation>
-    </message>
-</context>
-<context>
-    <name>tcs-text.utf8-name-one</name>
-    <message>
-        <source>channel {1} has a name that reads back as UTF-8, as other bytes (write the text as UTF-8 to keep it)</source>
-        <translation>Sender {1} hat einen Namen, der sich als UTF-8 zurückliest, als andere Bytes (den Text als UTF-8 schreiben, um ihn zu behalten)</translation>
+    <message numerus="yes">
+        <source>channels {2} have names that read back as UTF-8, as other bytes (write the text as UTF-8 to keep them)</source>
+        <comment>channel {2} has a name that reads back as UTF-8, as other bytes (write the text as UTF-8 to keep it)</comment>
+        <translation>
+            <numerusform>Sender {2} hat einen Namen, der sich als UTF-8 zurückliest, als andere Bytes (den Text als UTF-8 schreiben, um ihn zu behalten)</numerusform>
+            <numerusform>die Sender {2} haben Namen, die sich als UTF-8 zurücklesen, als andere Bytes (den Text als UTF-8 schreiben, um sie zu behalten)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3440,16 +3415,13 @@ Save the changes before loading ?</source>
 </context>
 <context>
     <name>tpt-text.below-khz</name>
-    <message>
-        <source>transponders {1} keep digits below 1 kHz, which the text drops</source>
-        <translation>die Transponder {1} haben Stellen unter 1 kHz, die der Text weglässt</translation>
-    </message>
-</context>
-<context>
-    <name>tpt-text.below-khz-one</name>
-    <message>
-        <source>transponder {1} keeps digits below 1 kHz, which the text drops</source>
-        <translation>Transponder {1} hat Stellen unter 1 kHz, die der Text weglässt</translation>
+    <message numerus="yes">
+        <source>transponders {2} keep digits below 1 kHz, which the text drops</source>
+        <comment>transponder {2} keeps digits below 1 kHz, which the text drops</comment>
+        <translation>
+            <numerusform>Transponder {2} hat Stellen unter 1 kHz, die der Text weglässt</numerusform>
+            <numerusform>die Transponder {2} haben Stellen unter 1 kHz, die der Text weglässt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3461,23 +3433,24 @@ Save the changes before loading ?</source>
 </context>
 <context>
     <name>tpt-text.diseqc-b</name>
-    <message>
-        <source>transponders {1} on DiSEqC B will read back as A</source>
-        <translation>die Transponder {1} an DiSEqC B werden als A zurückgelesen</translation>
-    </message>
-</context>
-<context>
-    <name>tpt-text.diseqc-b-one</name>
-    <message>
-        <source>transponder {1} on DiSEqC B will read back as A</source>
-        <translation>Transponder {1} an DiSEqC B wird als A zurückgelesen</translation>
+    <message numerus="yes">
+        <source>transponders {2} on DiSEqC B will read back as A</source>
+        <comment>transponder {2} on DiSEqC B will read back as A</comment>
+        <translation>
+            <numerusform>Transponder {2} an DiSEqC B wird als A zurückgelesen</numerusform>
+            <numerusform>die Transponder {2} an DiSEqC B werden als A zurückgelesen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>tpt-text.fec</name>
-    <message>
-        <source>transponders {1} have FEC codes the text shows as 0/0 and read back as 3/4</source>
-        <translation>die Transponder {1} haben FEC-Codes, die der Text als 0/0 zeigt und als 3/4 zurückliest</translation>
+    <message numerus="yes">
+        <source>transponders {2} have FEC codes the text shows as 0/0 and read back as 3/4</source>
+        <comment>transponder {2} has a FEC code the text shows as 0/0 and reads back as 3/4</comment>
+        <translation>
+            <numerusform>Transponder {2} hat einen FEC-Code, den der Text als 0/0 zeigt und als 3/4 zurückliest</numerusform>
+            <numerusform>die Transponder {2} haben FEC-Codes, die der Text als 0/0 zeigt und als 3/4 zurückliest</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3488,38 +3461,25 @@ Save the changes before loading ?</source>
     </message>
 </context>
 <context>
-    <name>tpt-text.fec-one</name>
-    <message>
-        <source>transponder {1} has a FEC code the text shows as 0/0 and reads back as 3/4</source>
-        <translation>Transponder {1} hat einen FEC-Code, den der Text als 0/0 zeigt und als 3/4 zurückliest</translation>
-    </message>
-</context>
-<context>
     <name>tpt-text.flags</name>
-    <message>
-        <source>transponders {1} have flag bits the text leaves out</source>
-        <translation>die Transponder {1} haben Flag-Bits, die der Text weglässt</translation>
-    </message>
-</context>
-<context>
-    <name>tpt-text.flags-one</name>
-    <message>
-        <source>transponder {1} has flag bits the text leaves out</source>
-        <translation>Transponder {1} hat Flag-Bits, die der Text weglässt</translation>
+    <message numerus="yes">
+        <source>transponders {2} have flag bits the text leaves out</source>
+        <comment>transponder {2} has flag bits the text leaves out</comment>
+        <translation>
+            <numerusform>Transponder {2} hat Flag-Bits, die der Text weglässt</numerusform>
+            <numerusform>die Transponder {2} haben Flag-Bits, die der Text weglässt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>tpt-text.frequency</name>
-    <message>
-        <source>transponders {1}&apos; frequency fields hold more than the text reads back</source>
-        <translation>die Frequenzfelder der Transponder {1} enthalten mehr, als der Text zurückliest</translation>
-    </message>
-</context>
-<context>
-    <name>tpt-text.frequency-one</name>
-    <message>
-        <source>transponder {1}&apos;s frequency field holds more than the text reads back</source>
-        <translation>das Frequenzfeld von Transponder {1} enthält mehr, als der Text zurückliest</translation>
+    <message numerus="yes">
+        <source>transponders {2}&apos; frequency fields hold more than the text reads back</source>
+        <comment>transponder {2}&apos;s frequency field holds more than the text reads back</comment>
+        <translation>
+            <numerusform>das Frequenzfeld von Transponder {2} enthält mehr, als der Text zurückliest</numerusform>
+            <numerusform>die Frequenzfelder der Transponder {2} enthalten mehr, als der Text zurückliest</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3527,13 +3487,6 @@ Save the changes before loading ?</source>
     <message>
         <source>no frequency in columns 5-12</source>
         <translation>keine Frequenz in den Spalten 5-12</translation>
-    </message>
-</context>
-<context>
-    <name>tpt-text.one-record</name>
-    <message>
-        <source>{1} record</source>
-        <translation>{1} Datensatz</translation>
     </message>
 </context>
 <context>
@@ -3545,9 +3498,13 @@ Save the changes before loading ?</source>
 </context>
 <context>
     <name>tpt-text.records</name>
-    <message>
+    <message numerus="yes">
         <source>{1} records</source>
-        <translation>{1} Datensätze</translation>
+        <comment>{1} record</comment>
+        <translation>
+            <numerusform>{1} Datensatz</numerusform>
+            <numerusform>{1} Datensätze</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -14,27 +14,22 @@ namespace {
 
 using common::Wording;
 
-constexpr auto kSplitOne =
-    Wording("tcs-text.line-end-one", "channel {1} holds a line-end byte in its name");
+// Each counts the channels in {1} and lists them in {2}.
 constexpr auto kSplit =
-    Wording("tcs-text.line-end", "channels {1} hold a line-end byte in their names");
-constexpr auto kBlankEndOne = Wording(
-    "tcs-text.blank-end-one", "channel {1} ends its name in blanks, which come back as NULs");
-constexpr auto kBlankEnd = Wording(
-    "tcs-text.blank-end", "channels {1} end their names in blanks, which come back as NULs");
-constexpr auto kInnerNulOne =
-    Wording("tcs-text.inner-nul-one",
-            "channel {1} holds a NUL inside its name, which comes back as a blank");
-constexpr auto kInnerNul = Wording(
-    "tcs-text.inner-nul", "channels {1} hold NULs inside their names, which come back as blanks");
-constexpr auto kUtf8NameOne =
-    Wording("tcs-text.utf8-name-one",
-            "channel {1} has a name that reads back as UTF-8, as other bytes (write the text as "
-            "UTF-8 to keep it)");
-constexpr auto kUtf8Name =
-    Wording("tcs-text.utf8-name",
-            "channels {1} have names that read back as UTF-8, as other bytes (write the text as "
-            "UTF-8 to keep them)");
+    common::CountedWording("tcs-text.line-end", "channels {2} hold a line-end byte in their names",
+                           "channel {2} holds a line-end byte in its name");
+constexpr auto kBlankEnd = common::CountedWording(
+    "tcs-text.blank-end", "channels {2} end their names in blanks, which come back as NULs",
+    "channel {2} ends its name in blanks, which come back as NULs");
+constexpr auto kInnerNul = common::CountedWording(
+    "tcs-text.inner-nul", "channels {2} hold NULs inside their names, which come back as blanks",
+    "channel {2} holds a NUL inside its name, which comes back as a blank");
+constexpr auto kUtf8Name = common::CountedWording(
+    "tcs-text.utf8-name",
+    "channels {2} have names that read back as UTF-8, as other bytes (write the text as UTF-8 to "
+    "keep them)",
+    "channel {2} has a name that reads back as UTF-8, as other bytes (write the text as UTF-8 to "
+    "keep it)");
 constexpr auto kShifted = Wording("tcs-text.shifted", "records from {1} on shift their columns");
 
 // Channel lines, numbered on across pieces; warns of the names the text cannot carry
@@ -74,11 +69,11 @@ class TcsTextFormat : public common::ListTextFormat {
     const auto add = [&](common::Message problem) {
       if (!problem.empty()) problems.push_back(std::move(problem));
     };
-    add(split_.Said(kSplitOne, kSplit));
-    add(blank_end_.Said(kBlankEndOne, kBlankEnd));
-    add(inner_nul_.Said(kInnerNulOne, kInnerNul));
+    add(split_.Said(kSplit));
+    add(blank_end_.Said(kBlankEnd));
+    add(inner_nul_.Said(kInnerNul));
     if (encoding_ == common::TextEncoding::kLatin1 && !not_utf8_) {
-      add(utf8_names_.Said(kUtf8NameOne, kUtf8Name));
+      add(utf8_names_.Said(kUtf8Name));
     }
     if (scanned_ >= static_cast<std::int64_t>(kTcsShiftedRecord)) {
       add(common::Say(kShifted, {common::Value(kTcsShiftedRecord)}));

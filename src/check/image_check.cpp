@@ -80,15 +80,8 @@ const std::vector<RuleInfo> kRules = {
              "the chosen satellite's scan table has transponders the list lacks")},
 };
 
-constexpr auto kOneError = Wording("check.one-error", "{1} error");
-constexpr auto kErrors = Wording("check.errors", "{1} errors");
-constexpr auto kOneWarning = Wording("check.one-warning", "{1} warning");
-constexpr auto kWarnings = Wording("check.warnings", "{1} warnings");
-
-// "1 error", "2 warnings", "0 errors".
-common::Message Counted(std::size_t count, const Wording& one, const Wording& several) {
-  return common::Say(count == 1 ? one : several, {Value(count)});
-}
+constexpr auto kErrors = common::CountedWording("check.errors", "{1} errors", "{1} error");
+constexpr auto kWarnings = common::CountedWording("check.warnings", "{1} warnings", "{1} warning");
 
 constexpr auto kImageSizeIs = Wording("check.image-size", "size is {1} bytes, not {2}");
 constexpr auto kNoUsable =
@@ -122,6 +115,7 @@ constexpr auto kImage = Wording("check.image", "image");
 constexpr auto kBlock = Wording("check.block", "block {1}");
 constexpr auto kBlockChannel = Wording("check.block-channel", "block {1} channel {2}");
 constexpr auto kBlockTransponder = Wording("check.block-transponder", "block {1} transponder {2}");
+//: Where a finding is, then its field: "block 2 channel 5 SID".
 constexpr auto kPlace = Wording("check.place", "{1} {2}");
 // The titles of what a finding or a change is about beside the fields of the tables.
 constexpr auto kFlagsTitle = Wording("field.flags", "Flag bits");
@@ -392,8 +386,8 @@ std::size_t CountErrors(const std::vector<Finding>& findings) {
 common::Message CheckSummary(const std::vector<Finding>& findings) {
   if (findings.empty()) return {};
   const std::size_t errors = CountErrors(findings);
-  return Say(common::kCommas, {Counted(errors, kOneError, kErrors),
-                               Counted(findings.size() - errors, kOneWarning, kWarnings)});
+  return Say(common::kCommas,
+             {Say(kErrors, {Value(errors)}), Say(kWarnings, {Value(findings.size() - errors)})});
 }
 
 bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Frontend& frontend) {
@@ -402,7 +396,7 @@ bool ConfirmSaveDespiteErrors(const flash::Workspace& workspace, common::Fronten
                                   [](const Finding& f) { return f.severity == kError; });
   if (first == findings.end()) return true;
   return frontend.AskYesNo(
-      Say(kSaveDespite, {Counted(CountErrors(findings), kOneError, kErrors),
+      Say(kSaveDespite, {Say(kErrors, {Value(CountErrors(findings))}),
                          FindingPlace(*first, frontend.field_naming()), first->message}));
 }
 

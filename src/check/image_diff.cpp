@@ -515,7 +515,10 @@ constexpr auto kAddedLabel = Wording("diff.added-label", "{1} added: {2}");
 constexpr auto kRemoved = Wording("diff.removed", "{1} removed");
 constexpr auto kRemovedLabel = Wording("diff.removed-label", "{1} removed: {2}");
 constexpr auto kBytesChanged = Wording("diff.bytes", "{1} bytes {2}-{3} changed");
-constexpr auto kMoreRanges = Wording("diff.more-ranges", "{1}: {2} more changed byte ranges");
+// {1} counts the ranges not listed.
+constexpr auto kMoreRanges = common::CountedWording(
+    "diff.more-ranges", "{2}: {1} more changed byte ranges", "{2}: {1} more changed byte range");
+//: A change of a field: where, the field, the value before, the value after.
 constexpr auto kFieldChange = Wording("diff.field", "{1} {2}: {3} → {4}");
 
 }  // namespace
@@ -541,7 +544,7 @@ common::Message FormatChange(const Change& change) {
     case ChangeKind::kBytes:
       return Say(kBytesChanged, {place, change.before, change.after});
     case ChangeKind::kMoreBytes:
-      return Say(kMoreRanges, {place, change.before});
+      return Say(kMoreRanges, {change.before, place});
     default:
       return Say(kFieldChange, {place, Value(change.field), change.before, change.after});
   }

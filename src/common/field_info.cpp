@@ -49,7 +49,9 @@ Message ChoicesText(const FieldInfo& info) {
 }
 
 namespace {
+//: A column title with its unit: "Frequency (kHz)".
 constexpr auto kWithUnit = Wording("field.with-unit", "{1} ({2})");
+//: The heading of the list a field points into, then the field: "TP Nr".
 constexpr auto kLinked = Wording("field.linked", "{1} {2}");
 }  // namespace
 

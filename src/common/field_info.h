@@ -61,7 +61,7 @@ void WriteField(const FieldInfo& info, char* record, std::int64_t value);
 inline constexpr auto kOutsideRange = Wording("field.outside", "{1} {2} is outside {3} to {4}");
 inline constexpr auto kNotANumber = Wording("field.not-number", "{1} {2} is not a number");
 inline constexpr auto kNotOneOf = Wording("field.not-choice", "{1} {2} is not {3}");
-// A field's heading, then what is wrong with its value: "Frequency 11500000 kHz lies ...".
+//: A field's heading, then what is wrong with its value: "Frequency 11500000 kHz lies ...".
 inline constexpr auto kFieldSays = Wording("field.says", "{1} {2}");
 
 // The heading as a message's value, in the reader's words.

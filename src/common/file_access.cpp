@@ -56,20 +56,19 @@ const std::vector<std::string>& CommittedFiles() { return Committed(); }
 void NoteCommitted(const std::string& target) { Committed().push_back(target); }
 
 namespace {
-constexpr auto kOtherName =
-    Wording("file.notice.other-name",
-            "is a file of its own now: its other name (a hard link) keeps the old content");
-constexpr auto kOtherNames =
-    Wording("file.notice.other-names",
-            "is a file of its own now: its {1} other names (hard links) keep the old content");
+constexpr auto kOtherNames = CountedWording(
+    "file.notice.other-names",
+    "is a file of its own now: its {1} other names (hard links) keep the old content",
+    "is a file of its own now: its other name (a hard link) keeps the old content");
 constexpr auto kLeftBehind =
     Wording("file.reason.left-behind", "{1}; the temporary file {2} is left behind");
+//: Two notices about one written file, said one after the other.
 constexpr auto kBoth = Wording("file.notice.both", "{1}; {2}");
 }  // namespace
 
 Message OtherNamesNotice(std::uint64_t links) {
   const std::uint64_t others = links - 1;
-  return others == 1 ? Say(kOtherName) : Say(kOtherNames, {Value(others)});
+  return Say(kOtherNames, {Value(others)});
 }
 
 bool SafeWriter::Fail(Message reason) {

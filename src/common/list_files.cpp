@@ -20,18 +20,16 @@ constexpr auto kViewerUnreadable = Wording("viewer.unreadable", "File {1} can no
 constexpr auto kSourceNotFound = Wording("file.not-found", "File : {1} not found!");
 constexpr auto kRoundTrip =
     Wording("convert.round-trip", "The text will not convert back to the same list: {1}\r\n{2}");
-constexpr auto kOneUnstored =
-    Wording("convert.unstored-one", "1 line of {1} will not be stored as written:");
 constexpr auto kUnstored =
-    Wording("convert.unstored", "{1} lines of {2} will not be stored as written:");
+    CountedWording("convert.unstored", "{1} lines of {2} will not be stored as written:",
+                   "{1} line of {2} will not be stored as written:");
 constexpr auto kUnstoredLine = Wording("convert.unstored-line",
                                        "Line {1}: {2}\r\n"
                                        "  as written: \"{3}\"\r\n"
                                        "  read back:  \"{4}\"");
-constexpr auto kPartByte =
-    Wording("convert.part-byte", "the last byte is not a whole record and is left out");
-constexpr auto kPartBytes =
-    Wording("convert.part-bytes", "the last {1} bytes are not a whole record and are left out");
+constexpr auto kPartBytes = CountedWording(
+    "convert.part-bytes", "the last {1} bytes are not a whole record and are left out",
+    "the last byte is not a whole record and is left out");
 constexpr auto kLoadingAndConverting =
     Wording("status.loading-converting", "Loading and converting {1}...");
 constexpr auto kLargeList =
@@ -117,8 +115,7 @@ Message RoundTripQuestion(Message reason) {
 Message StoredAsWrittenQuestion(const std::vector<UnstoredLine>& lines, std::size_t total,
                                 const std::string& file) {
   std::vector<Message> parts;
-  parts.push_back(total == 1 ? Say(kOneUnstored, {Value(file)})
-                             : Say(kUnstored, {Value(total), Value(file)}));
+  parts.push_back(Say(kUnstored, {Value(total), Value(file)}));
   for (const UnstoredLine& line : lines) {
     parts.push_back(Say(kUnstoredLine,
                         {Value(line.number), line.reason, Value(line.written), Value(line.back)}));
@@ -141,14 +138,13 @@ void RecordNumbers::Add(const RecordNumbers& later) {
   more_ += later.more_;
 }
 
-Message RecordNumbers::Said(const Wording& one, const Wording& several) const {
+Message RecordNumbers::Said(const Wording& counted) const {
   if (listed_.empty()) return {};
-  if (listed_.size() == 1 && more_ == 0) return Say(one, {Value(listed_.front())});
   std::vector<Message> numbers;
   for (const std::int64_t number : listed_) numbers.push_back(Value(number));
   Message listed = Joined(std::move(numbers), kCommas);
   if (more_ > 0) listed = Say(kAndMore, {std::move(listed), Value(more_)});
-  return Say(several, {std::move(listed)});
+  return Say(counted, {Value(listed_.size() + more_), std::move(listed)});
 }
 
 namespace {
@@ -268,7 +264,7 @@ Converted ConvertBinaryToText(Frontend& frontend, Files& files, const std::strin
   if (const auto part =
           static_cast<std::int64_t>(static_cast<std::size_t>(size) % format.record_size());
       part > 0) {
-    problems.push_back(part == 1 ? Say(kPartByte) : Say(kPartBytes, {Value(part)}));
+    problems.push_back(Say(kPartBytes, {Value(part)}));
   }
   if (!problems.empty() &&
       !frontend.AskYesNo(RoundTripQuestion(Joined(std::move(problems), kSemicolons)))) {

@@ -155,9 +155,9 @@ class RecordNumbers {
   // Takes over the numbers of a later one.
   void Add(const RecordNumbers& later);
   bool empty() const { return listed_.empty(); }
-  // The problem said of the numbers: one ("channel {1} holds ...") of a single record,
-  // several ("channels {1} hold ...") of "3, 12 and 2 more"; empty without any.
-  Message Said(const Wording& one, const Wording& several) const;
+  // The problem said of the numbers: a counted wording ("channels {2} hold ...") that counts
+  // the records in {1} and lists them in {2}, "3, 12 and 2 more"; empty without any.
+  Message Said(const Wording& counted) const;
 
  private:
   std::vector<std::int64_t> listed_;

@@ -32,17 +32,15 @@ constexpr const char* ListNameOf(ListKind kind) {
   return kind == ListKind::kChannels ? "channels" : "transponders";
 }
 
-inline constexpr auto kOneChannel = Wording("list.one-channel", "{1} channel");
-inline constexpr auto kSomeChannels = Wording("list.channels", "{1} channels");
-inline constexpr auto kOneTransponder = Wording("list.one-transponder", "{1} transponder");
-inline constexpr auto kSomeTransponders = Wording("list.transponders", "{1} transponders");
+inline constexpr auto kSomeChannels =
+    CountedWording("list.channels", "{1} channels", "{1} channel");
+inline constexpr auto kSomeTransponders =
+    CountedWording("list.transponders", "{1} transponders", "{1} transponder");
 
 // "1 channel", "150 channels", "2 transponders".
 inline Message CountOf(ListKind kind, std::size_t count) {
   const bool channels = kind == ListKind::kChannels;
-  return Say(count == 1 ? (channels ? kOneChannel : kOneTransponder)
-                        : (channels ? kSomeChannels : kSomeTransponders),
-             {Value(count)});
+  return Say(channels ? kSomeChannels : kSomeTransponders, {Value(count)});
 }
 
 }  // namespace chanforge::common

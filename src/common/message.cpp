@@ -1,5 +1,6 @@
 #include "common/message.h"
 
+#include <charconv>
 #include <deque>
 #include <ostream>
 
@@ -29,6 +30,20 @@ Message Listed(std::vector<Message> items, const Wording& last) {
   return Say(last, {Joined(std::move(items), kCommas), std::move(final_item)});
 }
 
+std::int64_t SaidCount(const Message& message) {
+  if (message.wording == nullptr || message.wording->one == nullptr || message.values.empty()) {
+    return -1;
+  }
+  const std::string& text = message.values.front().text;
+  std::int64_t count = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+  return error == std::errc() && end == text.data() + text.size() ? count : -1;
+}
+
+const char* EnglishWords(const Message& message) {
+  return SaidCount(message) == 1 ? message.wording->one : message.wording->english;
+}
+
 namespace {
 
 template <typename Words>
@@ -37,7 +52,7 @@ void AppendFormatted(const Message& message, const Words& words, std::string& te
     text += message.text;
     return;
   }
-  const std::string_view pattern = words(*message.wording);
+  const std::string_view pattern = words(message);
   for (std::size_t at = 0; at < pattern.size(); ++at) {
     // "{n}" with n from 1 to 9 is the n-th value; every other character stands as it is.
     if (pattern[at] == '{' && at + 2 < pattern.size() && pattern[at + 2] == '}' &&
@@ -54,14 +69,13 @@ void AppendFormatted(const Message& message, const Words& words, std::string& te
 }  // namespace
 
 std::string Format(const Message& message,
-                   const std::function<std::string(const Wording&)>& words) {
+                   const std::function<std::string(const Message&)>& words) {
   std::string text;
   // The translated words live until the text is built.
   std::deque<std::string> kept;  // a deque never moves what it holds
   AppendFormatted(
       message,
-      [&](const Wording& wording) { return std::string_view(kept.emplace_back(words(wording))); },
-      text);
+      [&](const Message& said) { return std::string_view(kept.emplace_back(words(said))); }, text);
   return text;
 }
 
@@ -72,7 +86,7 @@ std::ostream& operator<<(std::ostream& out, const Message& message) {
 std::string Format(const Message& message) {
   std::string text;
   AppendFormatted(
-      message, [](const Wording& wording) { return std::string_view(wording.english); }, text);
+      message, [](const Message& said) { return std::string_view(EnglishWords(said)); }, text);
   return text;
 }
 

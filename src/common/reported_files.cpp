@@ -10,6 +10,7 @@ constexpr auto kCannotOpen = Wording("file.cannot-open", "File : {1} can not be 
 constexpr auto kSameFile = Wording("file.same", "Source and target are the same file : {1}");
 constexpr auto kTooLarge = Wording("file.too-large", "File : {1} is too large ({2} bytes) !");
 constexpr auto kWriteError = Wording("file.write-error", "Error Writing the file {1} !\r\n{2}");
+//: A file name, then what became of it: "a.bin is a file of its own now: ...".
 constexpr auto kNewFileNotice = Wording("file.new-file-notice", "{1} {2}");
 }  // namespace
 

@@ -28,7 +28,9 @@ constexpr auto kLineEnds =
     Wording("columns.line-ends", "the line ends in column {1}: {2} are missing");
 constexpr auto kNotBlank = Wording("columns.not-blank", "column {1} is not a blank");
 constexpr auto kNotRead = Wording("columns.not-read", "text after column {1} is not read");
+//: A field's heading, then the value read back: "Frequency 11500".
 constexpr auto kFieldValue = Wording("columns.field-value", "{1} {2}");
+//: A list of fields cut short: "Name Sky, …".
 constexpr auto kAndSoOn = Wording("columns.and-so-on", "{1}, \u2026");
 constexpr auto kFixedHolds = Wording("columns.fixed-holds", "column {1} holds {2}, not {3}");
 constexpr auto kMissing = Wording("columns.missing", "{1} is missing");

@@ -28,10 +28,9 @@ using common::Wording;
 using transponders::kTransponderFieldCount;
 using transponders::kTransponderFields;
 
-constexpr auto kEmptiedOne =
-    Wording("csv.emptied-one", "{1} name would become empty: {2}.\r\nEmpty it ?");
 constexpr auto kEmptied =
-    Wording("csv.emptied", "{1} names would become empty: {2}.\r\nEmpty them ?");
+    common::CountedWording("csv.emptied", "{1} names would become empty: {2}.\r\nEmpty them ?",
+                           "{1} name would become empty: {2}.\r\nEmpty it ?");
 constexpr auto kEmptiedName = Wording("csv.emptied-name", "channel {1} {2}");
 constexpr auto kNoRows = Wording(
     "csv.no-rows", "{1} has no rows: the import would empty the list of {2}.\r\nEmpty the list ?");
@@ -208,7 +207,7 @@ class EmptiedNames {
     const std::size_t more = count_ - std::min(count_, CsvErrors::kListedErrors);
     Message listed = common::Joined(listed_, common::kCommas);
     if (more > 0) listed = Say(common::kAndMore, {std::move(listed), Value(more)});
-    return Say(count_ == 1 ? kEmptiedOne : kEmptied, {Value(count_), std::move(listed)});
+    return Say(kEmptied, {Value(count_), std::move(listed)});
   }
 
  private:

@@ -37,9 +37,9 @@ constexpr auto kMove = Wording("step.move", "Move {1}");
 constexpr auto kInsert = Wording("step.insert", "Insert {1}");
 constexpr auto kDuplicate = Wording("step.duplicate", "Duplicate {1}");
 constexpr auto kRemove = Wording("step.remove", "Remove {1}");
-constexpr auto kRemoveWithIts = Wording("step.remove-with-its", "Remove {1} and its channels");
-constexpr auto kRemoveWithTheir =
-    Wording("step.remove-with-their", "Remove {1} and their channels");
+// {1} counts the transponders that {2} names.
+constexpr auto kRemoveWithTheir = common::CountedWording(
+    "step.remove-with-their", "Remove {2} and their channels", "Remove {2} and its channels");
 constexpr auto kRename = Wording("step.rename", "Rename channel {1}");
 constexpr auto kChangeChannel = Wording("step.change-channel", "Change {1} of channel {2}");
 constexpr auto kChangeTransponder =
@@ -482,7 +482,7 @@ class RemoveTranspondersCommand : public Command {
   Message Description() const override {
     const Message counted = Counted(rows_.size(), ListKind::kTransponders, rows_[0]);
     if (!users_) return Say(kRemove, {counted});
-    return Say(rows_.size() == 1 ? kRemoveWithIts : kRemoveWithTheir, {counted});
+    return Say(kRemoveWithTheir, {Value(rows_.size()), counted});
   }
 
  private:

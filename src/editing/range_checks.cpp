@@ -41,33 +41,29 @@ constexpr auto kChannelRoomFull =
     Wording("range.channel-room", "The TCS block holds at most {1} channels.");
 constexpr auto kTransponderReach =
     Wording("range.transponder-reach", "A channel reaches at most {1} transponders.");
-constexpr auto kOneUses = Wording(
-    "range.one-uses",
-    "1 channel uses transponder {1} ({2} kHz).\r\nRemove the transponder and its channel ?");
-constexpr auto kSomeUse = Wording(
+// Each counts the channels removed with the transponders, in {1}.
+constexpr auto kSomeUse = common::CountedWording(
     "range.some-use",
-    "{1} channels use transponder {2} ({3} kHz).\r\nRemove the transponder and its {1} channels ?");
-constexpr auto kRemoveOne = Wording("range.remove-one", "Remove transponder and its channel");
+    "{1} channels use transponder {2} ({3} kHz).\r\nRemove the transponder and its {1} channels ?",
+    "{1} channel uses transponder {2} ({3} kHz).\r\nRemove the transponder and its channel ?");
 constexpr auto kRemoveSome =
-    Wording("range.remove-some", "Remove transponder and its {1} channels");
-constexpr auto kOneUsesAll = Wording(
-    "range.one-uses-all",
-    "1 channel uses the {1} transponders.\r\nRemove the {1} transponders and their 1 channel ?");
-constexpr auto kSomeUseAll = Wording("range.some-use-all",
-                                     "{2} channels use the {1} transponders.\r\nRemove the {1} "
-                                     "transponders and their {2} channels ?");
-constexpr auto kOneUsesSome =
-    Wording("range.one-uses-some",
-            "1 channel uses {3} of the {1} transponders.\r\nRemove the {1} transponders and "
-            "their 1 channel ?");
-constexpr auto kSomeUseSome =
-    Wording("range.some-use-some",
-            "{2} channels use {3} of the {1} transponders.\r\nRemove the {1} transponders and "
-            "their {2} channels ?");
-constexpr auto kRemoveAllOne =
-    Wording("range.remove-all-one", "Remove {1} transponders and their 1 channel");
-constexpr auto kRemoveAllSome =
-    Wording("range.remove-all-some", "Remove {1} transponders and their {2} channels");
+    common::CountedWording("range.remove-some", "Remove transponder and its {1} channels",
+                           "Remove transponder and its channel");
+constexpr auto kSomeUseAll =
+    common::CountedWording("range.some-use-all",
+                           "{1} channels use the {2} transponders.\r\nRemove the {2} transponders "
+                           "and their {1} channels ?",
+                           "{1} channel uses the {2} transponders.\r\nRemove the {2} transponders "
+                           "and their {1} channel ?");
+constexpr auto kSomeUseSome = common::CountedWording(
+    "range.some-use-some",
+    "{1} channels use {3} of the {2} transponders.\r\nRemove the {2} transponders and their {1} "
+    "channels ?",
+    "{1} channel uses {3} of the {2} transponders.\r\nRemove the {2} transponders and their {1} "
+    "channel ?");
+constexpr auto kRemoveAllSome = common::CountedWording(
+    "range.remove-all-some", "Remove {2} transponders and their {1} channels",
+    "Remove {2} transponders and their {1} channel");
 
 }  // namespace
 
@@ -121,13 +117,12 @@ Message RemoveTransponderQuestion(const ListDocument& document, std::size_t row)
   if (users == 0) return {};
   // Yes must read as removing the channels too: No keeps the transponder as well.
   const Message khz = Value(document.transponders()[row].Khz());
-  if (users == 1) return Say(kOneUses, {Value(row + 1), khz});
   return Say(kSomeUse, {Value(users), Value(row + 1), khz});
 }
 
 Message RemoveTransponderAnswer(const ListDocument& document, std::size_t row) {
   const std::size_t users = document.ChannelsUsing(row + 1);
-  return users == 1 ? Say(kRemoveOne) : Say(kRemoveSome, {Value(users)});
+  return Say(kRemoveSome, {Value(users)});
 }
 
 namespace {
@@ -148,16 +143,14 @@ Message RemoveTranspondersQuestion(const ListDocument& document,
   std::size_t used = 0;
   for (const std::size_t row : rows) used += document.ChannelsUsing(row + 1) > 0 ? 1 : 0;
   const bool all = used == rows.size();
-  const Wording& wording =
-      users == 1 ? (all ? kOneUsesAll : kOneUsesSome) : (all ? kSomeUseAll : kSomeUseSome);
-  return Say(wording, {Value(rows.size()), Value(users), Value(used)});
+  return Say(all ? kSomeUseAll : kSomeUseSome, {Value(users), Value(rows.size()), Value(used)});
 }
 
 Message RemoveTranspondersAnswer(const ListDocument& document,
                                  const std::vector<std::size_t>& rows) {
   if (rows.size() == 1) return RemoveTransponderAnswer(document, rows[0]);
   const std::size_t users = ChannelsUsingAny(document, rows);
-  return Say(users == 1 ? kRemoveAllOne : kRemoveAllSome, {Value(rows.size()), Value(users)});
+  return Say(kRemoveAllSome, {Value(users), Value(rows.size())});
 }
 
 }  // namespace chanforge::editing

@@ -31,20 +31,20 @@ using transponders::TransponderField;
 constexpr auto kLabel = Wording("order.label", "{1} (SID {2})");
 constexpr auto kMissing = Wording("order.missing", "Missing channel {1} of the reference: {2}");
 constexpr auto kNew = Wording("order.new", "New channel {1}, now channel {2}");
-constexpr auto kFollowsOne = Wording("order.follows-one", "{1} channel follows the reference");
-constexpr auto kFollow = Wording("order.follow", "{1} channels follow the reference");
-constexpr auto kGoesStartOne = Wording("order.start-one", "{1} new channel goes to the start");
-constexpr auto kGoStart = Wording("order.start", "{1} new channels go to the start");
-constexpr auto kGoesEndOne = Wording("order.end-one", "{1} new channel goes to the end");
-constexpr auto kGoEnd = Wording("order.end", "{1} new channels go to the end");
-constexpr auto kMissingOne =
-    Wording("order.missing-one", "{1} channel of the reference is not in this list");
-constexpr auto kMissingSome =
-    Wording("order.missing-some", "{1} channels of the reference are not in this list");
+constexpr auto kFollow = common::CountedWording("order.follow", "{1} channels follow the reference",
+                                                "{1} channel follows the reference");
+constexpr auto kGoStart = common::CountedWording("order.start", "{1} new channels go to the start",
+                                                 "{1} new channel goes to the start");
+constexpr auto kGoEnd = common::CountedWording("order.end", "{1} new channels go to the end",
+                                               "{1} new channel goes to the end");
+constexpr auto kMissingSome = common::CountedWording(
+    "order.missing-some", "{1} channels of the reference are not in this list",
+    "{1} channel of the reference is not in this list");
 constexpr auto kTooManyRows =
     Wording("order.too-many-rows", "more channels than a TCS block holds ({1}).");
 constexpr auto kKhzNotNumber = Wording("order.khz-not-number", "{1} {2} is not a number.");
 constexpr auto kApplyOrderStep = Wording("step.apply-order", "Apply order from {1}");
+//: A reference file's name, then what is wrong with it.
 constexpr auto kFileSays = Wording("order.file-says", "{1}: {2}");
 
 std::string NameOf(std::string_view shown) {
@@ -66,10 +66,6 @@ ReferenceChannel IdentityOf(const ListDocument& document, const ChannelRecord& c
 
 Message Label(const ReferenceChannel& channel) {
   return Say(kLabel, {Value(common::Latin1ForTerminal(channel.name)), Value(channel.sid)});
-}
-
-Message Counted(std::size_t count, const Wording& one, const Wording& many) {
-  return Say(count == 1 ? one : many, {Value(count)});
 }
 
 // The rows of one key, taken in list order as the reference's equal ones come.
@@ -304,9 +300,8 @@ Message OrderSummary(const OrderPlan& plan) {
   const std::size_t added = plan.new_channels.size();
   const bool first = plan.placement == NewChannels::kFirst;
   return common::Joined(
-      {Counted(plan.followed, kFollowsOne, kFollow),
-       Counted(added, first ? kGoesStartOne : kGoesEndOne, first ? kGoStart : kGoEnd),
-       Counted(plan.missing_channels.size(), kMissingOne, kMissingSome)},
+      {Say(kFollow, {Value(plan.followed)}), Say(first ? kGoStart : kGoEnd, {Value(added)}),
+       Say(kMissingSome, {Value(plan.missing_channels.size())})},
       common::kSemicolons);
 }
 

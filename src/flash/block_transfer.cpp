@@ -22,12 +22,11 @@ namespace {
 constexpr auto kSavingBlock = common::Wording("status.saving-block", "Saving {1}...");
 constexpr auto kBigBlock =
     common::Wording("block.big-file", "Block is bigger then 64Kb, load only first 64Kb ?");
-constexpr auto kNotWholeRecords =
-    common::Wording("block.not-whole-records",
-                    "File : {1} is {2} bytes: not a whole number of {3} records.\r\nRead anyway ?");
-constexpr auto kNotWholeRecordsOne =
-    common::Wording("block.not-whole-records-one",
-                    "File : {1} is 1 byte: not a whole number of {2} records.\r\nRead anyway ?");
+// {1} counts the file's bytes.
+constexpr auto kNotWholeRecords = common::CountedWording(
+    "block.not-whole-records",
+    "File : {2} is {1} bytes: not a whole number of {3} records.\r\nRead anyway ?",
+    "File : {2} is {1} byte: not a whole number of {3} records.\r\nRead anyway ?");
 
 // The chooser and the common first steps; empty when the user gave no name.
 std::string ChooseBlockFile(Frontend& frontend, const BlockInfo& block, common::FileDialogKind kind,
@@ -78,8 +77,7 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
 common::Message RecordSizeQuestion(const std::string& name, std::int64_t size,
                                    common::ListKind kind) {
   const common::Message record = common::Value(common::RecordNameOf(kind));
-  if (size == 1) return common::Say(kNotWholeRecordsOne, {common::Value(name), record});
-  return common::Say(kNotWholeRecords, {common::Value(name), common::Value(size), record});
+  return common::Say(kNotWholeRecords, {common::Value(size), common::Value(name), record});
 }
 
 Outcome SaveBlockToFile(Workspace& workspace, Frontend& frontend, common::Files& files, int index,

@@ -25,7 +25,7 @@ constexpr auto kCircular =
     Wording("satellite.circular", "Circular polarisation {1}: the list holds V or H");
 constexpr auto kNotVOrH = Wording("satellite.not-v-or-h", "Polarisation {1} is not V or H");
 constexpr auto kNoSymbolRate = Wording("satellite.no-symbol-rate", "No SYMBOL_RATE");
-constexpr auto kBelowOne = Wording("satellite.below-one", "SR {1} Msym/s is below 1 Msym/s");
+constexpr auto kBelowOne = Wording("satellite.below-1-msym", "SR {1} Msym/s is below 1 Msym/s");
 constexpr auto kAboveMost =
     Wording("satellite.above-most", "SR {1} Msym/s is above the list's {2} Msym/s");
 constexpr auto kRounded = Wording("satellite.rounded", "SR {1} Msym/s is stored rounded as {2}");
@@ -35,6 +35,7 @@ constexpr auto kNoDeliverySystem = Wording("satellite.no-delivery-system", "No D
 constexpr auto kOtherSystem =
     Wording("satellite.other-system",
             "{1}: the receiver tunes DVB-S QPSK and the list cannot mark another");
+//: A transmission system, then its modulation: "DVB-S2 8PSK".
 constexpr auto kSystemModulation = Wording("satellite.system-modulation", "{1} {2}");
 constexpr auto kMultistream = Wording(
     "satellite.multistream", "Multistream (STREAM_ID {1}): the list cannot choose a stream");
@@ -61,6 +62,7 @@ constexpr auto kHoldsOther = Wording(
     "{1} seems to hold {5} rather than {2} (the tables of {5} have {3} of the {4} on {1}): rows "
     "said to be in the list may be another satellite's transponders, and another DiSEqC input "
     "may be meant.");
+//: A satellite's name, then its DiSEqC input: "Astra 19.2E (DiSEqC A)".
 constexpr auto kOnInput = Wording("satellite.on-input", "{1} ({2})");
 constexpr auto kNotInTable =
     Wording("satellite.not-in-table", "{1} {2} is not in the table of {3}");

@@ -42,9 +42,11 @@ constexpr auto kNotKeyValue = Wording("scan.not-key-value", "{1} is not KEY = VA
 constexpr auto kLineSays = Wording("scan.line-says", "line {1}: {2}");
 constexpr auto kTooManyProblems =
     Wording("scan.too-many-problems", "more than {1} of its lines do not read ({2})");
+//: A scan table's name, then what is wrong with one of its lines.
 constexpr auto kTableSays = Wording("scan.table-says", "{1} {2}");
 constexpr auto kLine = Wording("scan.line", "line {1}");
 constexpr auto kTableLine = Wording("scan.table-line", "{1} line {2}");
+//: Where a scan table's row is, then the row: "line 12, 11494 H 22000".
 constexpr auto kPlaceLabel = Wording("scan.place-label", "{1}, {2}");
 
 // Stores one KEY = VALUE line in the row.

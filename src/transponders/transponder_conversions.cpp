@@ -15,52 +15,48 @@ namespace {
 
 using common::Wording;
 
-// What a record may hold that its line cannot carry back, with the words for one and several.
+// What a record may hold that its line cannot carry back, with words that count the
+// transponders in {1} and list them in {2}.
 struct Loss {
   bool (*lost)(const TransponderRecord& record, common::TptLayout layout);
-  Wording one;
-  Wording several;
+  Wording words;
 };
 constexpr Loss kLosses[] = {
     {[](const TransponderRecord& r, common::TptLayout) { return r.frequency % 1000 != 0; },
-     Wording("tpt-text.below-khz-one",
-             "transponder {1} keeps digits below 1 kHz, which the text drops"),
-     Wording("tpt-text.below-khz",
-             "transponders {1} keep digits below 1 kHz, which the text drops")},
+     common::CountedWording("tpt-text.below-khz",
+                            "transponders {2} keep digits below 1 kHz, which the text drops",
+                            "transponder {2} keeps digits below 1 kHz, which the text drops")},
     {[](const TransponderRecord& r, common::TptLayout) {
        return r.frequency > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
      },
-     Wording("tpt-text.frequency-one",
-             "transponder {1}'s frequency field holds more than the text reads back"),
-     Wording("tpt-text.frequency",
-             "transponders {1}' frequency fields hold more than the text reads back")},
+     common::CountedWording(
+         "tpt-text.frequency",
+         "transponders {2}' frequency fields hold more than the text reads back",
+         "transponder {2}'s frequency field holds more than the text reads back")},
     {[](const TransponderRecord& r, common::TptLayout) { return r.fec >= std::size(kFecTexts); },
-     Wording("tpt-text.fec-one",
-             "transponder {1} has a FEC code the text shows as 0/0 and reads back as 3/4"),
-     Wording("tpt-text.fec",
-             "transponders {1} have FEC codes the text shows as 0/0 and read back as 3/4")},
+     common::CountedWording(
+         "tpt-text.fec",
+         "transponders {2} have FEC codes the text shows as 0/0 and read back as 3/4",
+         "transponder {2} has a FEC code the text shows as 0/0 and reads back as 3/4")},
     {[](const TransponderRecord& r, common::TptLayout) {
        return (r.flags & ~kShownFlags & 0xFF) != 0;
      },
-     Wording("tpt-text.flags-one", "transponder {1} has flag bits the text leaves out"),
-     Wording("tpt-text.flags", "transponders {1} have flag bits the text leaves out")},
+     common::CountedWording("tpt-text.flags", "transponders {2} have flag bits the text leaves out",
+                            "transponder {2} has flag bits the text leaves out")},
     {[](const TransponderRecord& r, common::TptLayout layout) {
        return layout == common::TptLayout::kDecLink && (r.flags & kFlagDiseqcB) != 0;
      },
-     Wording("tpt-text.diseqc-b-one", "transponder {1} on DiSEqC B will read back as A"),
-     Wording("tpt-text.diseqc-b", "transponders {1} on DiSEqC B will read back as A")},
+     common::CountedWording("tpt-text.diseqc-b", "transponders {2} on DiSEqC B will read back as A",
+                            "transponder {2} on DiSEqC B will read back as A")},
 };
 constexpr std::size_t kLossCount = std::size(kLosses);
 
-constexpr auto kOneRecord = Wording("tpt-text.one-record", "{1} record");
-constexpr auto kRecords = Wording("tpt-text.records", "{1} records");
+constexpr auto kRecords = common::CountedWording("tpt-text.records", "{1} records", "{1} record");
 constexpr auto kComesBack =
     Wording("tpt-text.comes-back",
             "the list of {1} comes back as {2}, with zero records after the last used one");
 
-common::Message Records(std::size_t count) {
-  return common::Say(count == 1 ? kOneRecord : kRecords, {common::Value(count)});
-}
+common::Message Records(std::size_t count) { return common::Say(kRecords, {common::Value(count)}); }
 
 // Transponder lines up to the last used record, which the first pass finds; warns of what
 // the lines cannot carry back.
@@ -91,7 +87,7 @@ class TptTextFormat : public common::ListTextFormat {
   common::Message RoundTripProblem() const override {
     std::vector<common::Message> problems;
     for (std::size_t k = 0; k < kLossCount; ++k) {
-      common::Message lost = lost_[k].Said(kLosses[k].one, kLosses[k].several);
+      common::Message lost = lost_[k].Said(kLosses[k].words);
       if (!lost.empty()) problems.push_back(std::move(lost));
     }
     // The text gives back the records up to the last used one, padded with zero records.

@@ -11,6 +11,10 @@ namespace chanforge::ui {
 
 namespace {
 
+constexpr auto kChanges = common::CountedWording("changes.count", "{1} changes", "{1} change");
+constexpr auto kMoreRanges =
+    common::CountedWording("changes.more-ranges", "{1} more byte ranges", "{1} more byte range");
+
 // A change's row: where, what (a field, or what happened to the record or the bytes), and
 // the values before and after.
 QStringList Cells(const check::Change& change) {
@@ -26,7 +30,7 @@ QStringList Cells(const check::Change& change) {
     case check::ChangeKind::kBytes:
       return {where, ChangesWindow::tr("bytes %1-%2").arg(before, after), "", ""};
     case check::ChangeKind::kMoreBytes:
-      return {where, ChangesWindow::tr("%1 more byte ranges").arg(before), "", ""};
+      return {where, MessageText(common::Say(kMoreRanges, {change.before})), "", ""};
     default:
       return {where, MessageText(check::FieldTitle(change.list, change.field)), before, after};
   }
@@ -57,9 +61,9 @@ ChangesWindow::ChangesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void ChangesWindow::ShowChanges(const QString& old_name, const QString& new_name,
                                 std::vector<check::Change> changes) {
   compared_->setText(old_name + QString::fromUtf8(" \u2192 ") + new_name);
-  summary_->setText(changes.empty()       ? tr("The images are equal")
-                    : changes.size() == 1 ? tr("1 change")
-                                          : tr("%1 changes").arg(changes.size()));
+  summary_->setText(changes.empty()
+                        ? tr("The images are equal")
+                        : MessageText(common::Say(kChanges, {common::Value(changes.size())})));
   RefillReport(table_, [&] {
     for (std::size_t i = 0; i < changes.size(); ++i) {
       AddReportRow(table_, static_cast<int>(i), Cells(changes[i]), {},

@@ -18,9 +18,18 @@ QString DisplayText(const std::string& text) {
 }
 
 QString MessageText(const common::Message& message) {
-  // Each wording in the window's language: its id is the context, its English the source.
-  return DisplayText(common::Format(message, [](const common::Wording& wording) {
-    return QCoreApplication::translate(wording.id, wording.english).toStdString();
+  // Each wording in the window's language: its id is the context, its English the source
+  // (a counted one's singular telling it apart), and the count picks the language's form.
+  return DisplayText(common::Format(message, [](const common::Message& said) {
+    const common::Wording& wording = *said.wording;
+    const auto count = static_cast<int>(common::SaidCount(said));
+    const QString words =
+        QCoreApplication::translate(wording.id, wording.english, wording.one, count);
+    // Untranslated, Qt gives the source back: English picks its own form.
+    if (wording.one != nullptr && words == QLatin1String(wording.english)) {
+      return std::string(common::EnglishWords(said));
+    }
+    return words.toStdString();
   }));
 }
 

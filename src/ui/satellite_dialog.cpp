@@ -29,6 +29,10 @@ namespace {
 
 using transponders::TransponderField;
 
+// {1} counts the rows that fit, {2} those chosen.
+constexpr auto kRowsToAdd = common::CountedWording(
+    "satellite.rows-to-add", "{2} of {1} rows to add", "{2} of {1} row to add");
+
 constexpr char kTablesSetting[] = "ScanTables";
 
 // The rows' columns: what each becomes in the list, then why it is left out or stored
@@ -269,10 +273,9 @@ void SatelliteDialog::ShowRows() {
 
 void SatelliteDialog::ShowCount() {
   const std::size_t chosen = Chosen().size();
-  count_->setText(
-      table_.ok()
-          ? tr("%1 of %2 rows to add").arg(QString::number(chosen), QString::number(fits_.size()))
-          : MessageText(table_.message()));
+  count_->setText(table_.ok() ? MessageText(common::Say(kRowsToAdd, {common::Value(fits_.size()),
+                                                                     common::Value(chosen)}))
+                              : MessageText(table_.message()));
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen > 0);
 }
 

@@ -8,6 +8,7 @@ namespace chanforge::views {
 namespace {
 
 constexpr auto kBlockLine = common::Wording("block.line", "Block:{1} {2} (${3}-${4}) ${5} bytes");
+//: A block line, then its count of records: "Block:1 ... 65536 bytes (150 channels)".
 constexpr auto kWithRecords = common::Wording("block.line-records", "{1} ({2})");
 
 // The line with the block's name as given: its stored bytes or their text.

@@ -24,8 +24,8 @@ constexpr auto kConvertedChannels =
     Wording("done.converted-channels", "Converted {1} channels to {2}");
 constexpr auto kConvertedTransponders =
     Wording("done.converted-transponders", "Converted {1} transponders to {2}");
-// The digits before a group of three and the group, as the reader's language writes them:
-// "2,040" in English, "2.040" in German.
+//: A number's digits before its last group of three, then that group: "2,040". Write
+//: the group separator of your language.
 constexpr auto kThousands = Wording("number.thousands", "{1},{2}");
 constexpr auto kReadAsUtf8 = Wording("done.read-as-utf8", "{1} (read as UTF-8)");
 

@@ -29,6 +29,7 @@ constexpr auto kNotAColumn = Wording("print.not-a-column", "Column {1} is none o
 constexpr auto kTwice = Wording("print.twice", "Column {1} is named twice.");
 constexpr auto kNoTransponder = Wording("print.no-transponder", "No transponder");
 constexpr auto kDiseqc = Wording("print.diseqc", "DiSEqC {1}");
+//: A printed group's title: its satellite or transponder, then its count of channels.
 constexpr auto kGroupTitle = Wording("print.group-title", "{1} \u00b7 {2}");
 constexpr auto kPage = Wording("print.page", "page {1} of {2}");
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/list_files.h"
 #include "editing/sample_image.h"
 #include "ui/application.h"
 #include "ui/file_filters.h"
@@ -227,8 +228,18 @@ TEST(Translations, GermanIsBuiltInAndOtherLanguagesStayEnglish) {
   for (const char* name : {"en_US", "fr_FR", "C"}) EXPECT_FALSE(InstallTranslations(QLocale(name)));
   const QString filters = QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
   EXPECT_EQ(filters, "CSV Files (*.csv);;All Files (*)");
+  // A count picks its language's form: English's own where no translation is loaded.
+  const auto unstored = [](std::size_t count) {
+    return MessageText(common::StoredAsWrittenQuestion({}, count, "a.txt")).section('\n', 0, 0);
+  };
+  for (const std::size_t count : {1, 2}) {
+    const common::Message question = common::StoredAsWrittenQuestion({}, count, "a.txt");
+    EXPECT_EQ(MessageText(question), DisplayText(common::Format(question)));
+  }
   const GermanWindow german;
   EXPECT_NE(QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"), filters);
+  EXPECT_EQ(unstored(1), "1 Zeile von a.txt wird nicht wie geschrieben gespeichert:");
+  EXPECT_EQ(unstored(2), "2 Zeilen von a.txt werden nicht wie geschrieben gespeichert:");
 }
 
 // On Fusion the group box frame is drawn from Fusion's own picture; it must look the same,
