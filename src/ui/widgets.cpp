@@ -139,6 +139,28 @@ void BuiltInPictureStyle::drawPrimitive(PrimitiveElement element, const QStyleOp
   painter->restore();
 }
 
+void BuiltInPictureStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                                       const QPalette& palette, bool enabled, const QString& text,
+                                       QPalette::ColorRole role) const {
+  // A caption in a box hardly taller than its line (under the icon of a fixed-size button)
+  // gets a little room on the side its alignment leaves free, so it stays where it was: the
+  // dots of a capital's umlaut reach above the font's ascent and would be cut.
+  constexpr int kAccentRoom = 2;
+  const int short_by = painter->fontMetrics().height() + 2 * kAccentRoom - rect.height();
+  QRect whole = rect;
+  if (short_by > 0 && !text.contains('\n')) {
+    const int grow = (short_by + 1) / 2;
+    if ((flags & Qt::AlignVCenter) != 0) {
+      whole.adjust(0, -grow, 0, grow);
+    } else if ((flags & Qt::AlignBottom) != 0) {
+      whole.adjust(0, -2 * grow, 0, 0);
+    } else {
+      whole.adjust(0, 0, 0, 2 * grow);
+    }
+  }
+  QProxyStyle::drawItemText(painter, whole, flags, palette, enabled, text, role);
+}
+
 QIcon BuiltInPictureStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                         const QWidget* widget) const {
   QIcon result;

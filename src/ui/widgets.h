@@ -69,6 +69,9 @@ class BuiltInPictureStyle : public QProxyStyle {
                      const QWidget* widget = nullptr) const override;
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+  void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                    bool enabled, const QString& text,
+                    QPalette::ColorRole role = QPalette::NoRole) const override;
 
  private:
   QPixmap group_box_frame_;  // null unless the base style is Fusion

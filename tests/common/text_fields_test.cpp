@@ -86,19 +86,13 @@ TEST(ReadNumber, FollowsTheNumberReading) {
   }
   EXPECT_FALSE(ReadNumberPrefix("ABC").has_value());
   EXPECT_TRUE(ReadNumberPrefix("0").has_value() && ReadNumberPrefix("&H").has_value());
-  EXPECT_TRUE(IsHexText("0aF"));
-  EXPECT_FALSE(IsHexText("G1"));
-  EXPECT_FALSE(IsHexText(""));
+  EXPECT_TRUE(IsHexText("0aF") && !IsHexText("G1") && !IsHexText(""));
 }
 
 TEST(ReadNumber, RoundsHalvesToEvenWithinThe32BitRange) {
-  EXPECT_EQ(RoundToInt32(2.5), 2);
-  EXPECT_EQ(RoundToInt32(3.5), 4);
-  EXPECT_EQ(RoundToInt32(-2.5), -2);
-  EXPECT_EQ(RoundToInt32(-2.6), -3);
-  EXPECT_EQ(RoundToInt32(0.49999999999999994), 0);
-  EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
-  EXPECT_EQ(RoundToInt32(-2147483648.0), -2147483647 - 1);
+  const double values[] = {2.5, 3.5, -2.5, -2.6, 0.49999999999999994, 2147483647.4, -2147483648.0};
+  const std::int32_t rounded[] = {2, 4, -2, -3, 0, 2147483647, -2147483647 - 1};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(RoundToInt32(values[i]), rounded[i]) << values[i];
   EXPECT_FALSE(RoundToInt32(2147483647.6).has_value());
   EXPECT_FALSE(RoundToInt32(-2147483649.0).has_value());
   EXPECT_FALSE(RoundToInt32(NAN).has_value());
