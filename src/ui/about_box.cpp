@@ -71,6 +71,19 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, QRect geom
   return label;
 }
 
+// Grows a label to its text's height for its width, moving the widgets below it down by as
+// much; returns the growth.
+int GrowToFit(QWidget* box, QLabel* label) {
+  const int bottom = label->y() + label->height();
+  const int grow = std::max(0, label->heightForWidth(label->width()) - label->height());
+  if (grow == 0) return 0;
+  for (QWidget* below : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (below->y() >= bottom) below->move(below->pos() + QPoint(0, grow));
+  }
+  label->resize(label->width(), label->height() + grow);
+  return grow;
+}
+
 QPixmap SvgPixmap(const QString& resource, QSize size) {
   QPixmap pixmap(size);
   pixmap.fill(Qt::transparent);
@@ -106,10 +119,6 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   auto* desc = Label(this, "lblDesc", DisplayText(DescriptionText().toStdString()),
                      tw(240, 1320, 5970, 2100), 9);
   desc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // Whatever font stands in for Arial, the text ends whole with its safety line: the box
-  // grows by what the text needs beyond its place.
-  const int extra = std::max(0, desc->heightForWidth(desc->width()) - desc->height());
-  desc->resize(desc->width(), desc->height() + extra);
   EtchedLine(this, "Line1", tw(240, 3480, 5970, 30));
   Label(this, "lblDisclaimer2",
         tr("Comments and suggestions are welcome through the project's issue tracker."),
@@ -129,10 +138,12 @@ AboutBox::AboutBox(common::Frontend& frontend, SettingsStore* settings, QWidget*
   copy->setObjectName("CmdCopyDetails");
   copy->setToolTip(tr("Copy the version, the system and where the settings are, for a report"));
   copy->setGeometry(tw(1845, 4680, 1800, 420));
-  for (QWidget* below : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (below->y() >= desc->y() + desc->height() - extra) {
-      below->move(below->pos() + QPoint(0, extra));
-    }
+  // Whatever font stands in for Arial, every text ends whole (the description with its
+  // safety line): a label grows by what its text needs beyond its place, and what is below it
+  // moves down, the box with it.
+  int extra = 0;
+  for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    if (label->wordWrap()) extra += GrowToFit(this, label);
   }
   connect(ok, &QPushButton::clicked, this, &QDialog::close);
   connect(sys_info, &QPushButton::clicked, this, &AboutBox::StartSysInfo);
