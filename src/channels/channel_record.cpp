@@ -138,11 +138,21 @@ class TcsReader : public common::ListTextReader {
   }
   common::Message WhyNot(std::string_view line, std::string_view record, std::size_t number,
                          std::string& back) const override {
+    BackLine(record, number, back);
+    return common::WhyNotAsWritten(kTcsLayout, line, back);
+  }
+  bool StoredOtherwise(std::string_view line, std::string_view record, std::size_t number,
+                       std::string& back) const override {
+    BackLine(record, number, back);
+    return common::StoredOtherwiseThanWritten(kTcsLayout, line, back);
+  }
+
+ private:
+  static void BackLine(std::string_view record, std::size_t number, std::string& back) {
     back.clear();
     // From record 10000 on the number would move every column of the line it is held against.
     AppendTcsLine(back, ChannelRecord::Decode(record),
                   static_cast<std::int64_t>(std::min<std::size_t>(number, kTcsShiftedRecord - 1)));
-    return common::WhyNotAsWritten(kTcsLayout, line, back);
   }
 };
 

@@ -335,11 +335,17 @@ class LinesToRecords {
     if (!parsed.ok()) return Refuse(parsed.message());
     const LineStatus status = *parsed;
     if (status == LineStatus::kRecord && !reader_.ReadsAsWritten(line)) {
-      Message reason =
-          reader_.WhyNot(line, std::string_view(records_).substr(at), record_number_ + 1, back_);
-      if (!reason.empty() && ++unstored_count_ <= kListedUnstored) {
-        unstored_.push_back(
-            {line_number_, std::move(reason), LineForMessage(line), LineForMessage(back_)});
+      const std::string_view record = std::string_view(records_).substr(at);
+      // The question lists the first lines with their reasons; the rest are only counted.
+      if (unstored_count_ < kListedUnstored) {
+        Message reason = reader_.WhyNot(line, record, record_number_ + 1, back_);
+        if (!reason.empty()) {
+          ++unstored_count_;
+          unstored_.push_back(
+              {line_number_, std::move(reason), LineForMessage(line), LineForMessage(back_)});
+        }
+      } else if (reader_.StoredOtherwise(line, record, record_number_ + 1, back_)) {
+        ++unstored_count_;
       }
     }
     if (status == LineStatus::kRecord) ++record_number_;

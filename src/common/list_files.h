@@ -127,6 +127,11 @@ class ListTextReader {
   // when its values land as it meant them although its columns moved.
   virtual Message WhyNot(std::string_view line, std::string_view record, std::size_t number,
                          std::string& back) const = 0;
+  // Whether WhyNot would say anything: for counting the lines past those a question lists.
+  virtual bool StoredOtherwise(std::string_view line, std::string_view record, std::size_t number,
+                               std::string& back) const {
+    return !WhyNot(line, record, number, back).empty();
+  }
 };
 
 // A line that will not be stored as written, as the question shows it.

@@ -1,6 +1,7 @@
 #include "common/text_columns.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -74,8 +75,11 @@ struct Span {
   std::size_t end = 0;
 };
 
-std::vector<Span> WrittenTokens(std::string_view line) {
-  std::vector<Span> tokens;
+// The line's tokens, in a list kept for the next line: every line that does not read as
+// written is placed, and a conversion may have a million of them.
+const std::vector<Span>& WrittenTokens(std::string_view line) {
+  thread_local std::vector<Span> tokens;
+  tokens.clear();
   for (std::size_t at = 0; at < line.size();) {
     if (line[at] == ' ' || line[at] == '\t') {
       ++at;
@@ -88,6 +92,29 @@ std::vector<Span> WrittenTokens(std::string_view line) {
   return tokens;
 }
 
+// A list of at most a layout's columns, held in place rather than allocated for each line.
+template <typename T>
+class ColumnList {
+ public:
+  static constexpr std::size_t kMost = 16;  // more than any list's layout has
+  void push_back(const T& item) { items_[size_++] = item; }
+  void resize(std::size_t size) {
+    for (std::size_t i = size_; i < size; ++i) items_[i] = T{};
+    size_ = size;
+  }
+  T& back() { return items_[size_ - 1]; }
+  bool empty() const { return size_ == 0; }
+  std::size_t size() const { return size_; }
+  T& operator[](std::size_t i) { return items_[i]; }
+  const T& operator[](std::size_t i) const { return items_[i]; }
+  const T* begin() const { return items_.data(); }
+  const T* end() const { return items_.data() + size_; }
+
+ private:
+  std::array<T, kMost> items_{};
+  std::size_t size_ = 0;
+};
+
 // Columns the formatter writes without a blank between them: one token of the line.
 struct LayoutToken {
   std::size_t first = 0;  // index of its first column
@@ -95,8 +122,8 @@ struct LayoutToken {
   Span span;
 };
 
-std::vector<LayoutToken> TokensOf(std::span<const TextColumn> layout) {
-  std::vector<LayoutToken> tokens;
+ColumnList<LayoutToken> TokensOf(std::span<const TextColumn> layout) {
+  ColumnList<LayoutToken> tokens;
   for (std::size_t i = 0; i < layout.size(); ++i) {
     if (!tokens.empty() && tokens.back().span.end == layout[i].start) {
       tokens.back().last = i;
@@ -111,14 +138,15 @@ std::vector<LayoutToken> TokensOf(std::span<const TextColumn> layout) {
 // Where each layout token stands in the line as written, when the line has as many tokens
 // as the layout (the name takes any number, the last optional token may be missing).
 struct Placement {
-  std::vector<LayoutToken> layout;
-  std::vector<std::optional<Span>> written;  // by layout token; the name's is its column
+  ColumnList<LayoutToken> layout;
+  ColumnList<std::optional<Span>> written;  // by layout token; the name's is its column
 };
 
 std::optional<Placement> Place(std::span<const TextColumn> layout, std::string_view line) {
+  if (layout.size() > ColumnList<LayoutToken>::kMost) return {};
   Placement placement{TokensOf(layout), {}};
-  const std::vector<LayoutToken>& tokens = placement.layout;
-  const std::vector<Span> written = WrittenTokens(line);
+  const ColumnList<LayoutToken>& tokens = placement.layout;
+  const std::vector<Span>& written = WrittenTokens(line);
   const std::size_t n = tokens.size();
   const auto free = std::find_if(tokens.begin(), tokens.end(), [&](const LayoutToken& token) {
     return IsFreeText(layout[token.first]);
@@ -164,7 +192,7 @@ Message Moves(Message cause, Message what, long by) {
 // the layout puts it.
 Message ShiftCause(std::span<const TextColumn> layout, const Placement& placement,
                    std::string_view line) {
-  const std::vector<LayoutToken>& tokens = placement.layout;
+  const ColumnList<LayoutToken>& tokens = placement.layout;
   for (std::size_t k = 0; k < tokens.size(); ++k) {
     const TextColumn& column = layout[tokens[k].first];
     const std::optional<Span>& written = placement.written[k];
@@ -305,25 +333,45 @@ bool PlacementHolds(std::span<const TextColumn> layout, std::string_view line,
   return true;
 }
 
-// "Use 00, TP 04, SID 10": the fields that the read-back line gives otherwise than the line
-// meant them, the first four of them.
-Message StoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
-                        std::string_view back, const std::optional<Placement>& placement) {
-  constexpr std::size_t kNamed = 4;
-  std::vector<Message> items;
+// Calls differs(column, shown) for each field that the read-back line gives otherwise than
+// the line meant it, in the layout's order, until it returns false.
+template <typename Differs>
+void VisitStoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
+                          std::string_view back, const std::optional<Placement>& placement,
+                          Differs differs) {
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const TextColumn& column = layout[i];
     if (column.field == nullptr) continue;
     const std::optional<std::string_view> meant = Meant(layout, i, line, placement);
     if (!meant) continue;
     const std::string_view shown = TrimBlanks(Column(back, column.start, column.width));
-    if (SameValue(column, *meant, shown)) continue;
-    items.push_back(Say(kFieldValue, {HeadingOf(*column.field), BackValue(column, shown)}));
+    if (!SameValue(column, *meant, shown) && !differs(column, shown)) return;
   }
+}
+
+// "Use 00, TP 04, SID 10": the fields that the read-back line gives otherwise than the line
+// meant them, the first four of them.
+Message StoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
+                        std::string_view back, const std::optional<Placement>& placement) {
+  constexpr std::size_t kNamed = 4;
+  std::vector<Message> items;
+  VisitStoredOtherwise(
+      layout, line, back, placement, [&](const TextColumn& column, std::string_view shown) {
+        items.push_back(Say(kFieldValue, {HeadingOf(*column.field), BackValue(column, shown)}));
+        return items.size() <= kNamed;
+      });
   const bool more = items.size() > kNamed;
   if (more) items.resize(kNamed);
   Message named = Joined(std::move(items), kCommas);
   return more ? Say(kAndSoOn, {std::move(named)}) : named;
+}
+
+// Where a line's tokens stand, when they tell one story.
+std::optional<Placement> HoldingPlacement(std::span<const TextColumn> layout,
+                                          std::string_view line) {
+  std::optional<Placement> placement = Place(layout, line);
+  if (placement && !PlacementHolds(layout, line, *placement)) placement.reset();
+  return placement;
 }
 
 }  // namespace
@@ -371,8 +419,7 @@ bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line) {
 
 Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
                         std::string_view back) {
-  std::optional<Placement> placement = Place(layout, line);
-  if (placement && !PlacementHolds(layout, line, *placement)) placement.reset();
+  const std::optional<Placement> placement = HoldingPlacement(layout, line);
   Message stored = StoredOtherwise(layout, line, back, placement);
   // The columns moved, yet every value lands as the line meant it.
   if (placement && stored.empty()) return {};
@@ -385,6 +432,21 @@ Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view lin
     reason = Say(kTab, {Value(tab + 1), std::move(reason)});
   }
   return reason;
+}
+
+bool StoredOtherwiseThanWritten(std::span<const TextColumn> layout, std::string_view line,
+                                std::string_view back) {
+  // As WhyNotAsWritten decides, without saying it: a field given otherwise, or columns that do
+  // not hold together with a problem or a tab to name.
+  const std::optional<Placement> placement = HoldingPlacement(layout, line);
+  bool differs = false;
+  VisitStoredOtherwise(layout, line, back, placement, [&](const TextColumn&, std::string_view) {
+    differs = true;
+    return false;
+  });
+  if (differs) return true;
+  if (placement) return false;
+  return line.find('\t') != std::string_view::npos || !FirstProblem(layout, line).empty();
 }
 
 }  // namespace chanforge::common

@@ -48,5 +48,9 @@ bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line);
 // the line's values land as it meant them although its columns moved.
 Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
                         std::string_view back);
+// Whether WhyNotAsWritten would say anything, found without composing what: for counting
+// the lines past those a question shows.
+bool StoredOtherwiseThanWritten(std::span<const TextColumn> layout, std::string_view line,
+                                std::string_view back);
 
 }  // namespace chanforge::common

@@ -105,7 +105,14 @@ TEST(CheckTcsLine, SaysWhatALineWouldBecome) {
       {sample + "0",
        "PCR \"001630\" is 6 characters wide, not 5, and it would be stored as PCR 163"},
   };
-  for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTcsLine(line), reason) << line;
+  const common::ListTextReader& reader = TcsTextReader();
+  for (const auto& [line, reason] : cases) {
+    EXPECT_EQ(CheckTcsLine(line), reason) << line;
+    // Counting the lines past those a question lists decides alike, saying nothing.
+    std::string record, back;
+    ASSERT_TRUE(reader.Parse(line, record).ok()) << line;
+    EXPECT_EQ(reader.StoredOtherwise(line, record, 1, back), !reason.empty()) << line;
+  }
 }
 
 // Bytes to text to bytes over random records: identical except the name cases the text
