@@ -490,9 +490,10 @@ void MainWindow::LoadDroppedFile(const QString& name) {
 
 void MainWindow::OpenArguments(const QStringList& arguments) {
   if (arguments.size() < 2) return;
-  const QString name = arguments[1];
-  // Messages and questions come from the event loop, over the window already shown.
-  QTimer::singleShot(0, this, [this, name] { LoadDroppedFile(name); });
+  // Loaded before the window's first paint, so that its first frame shows the image's
+  // blocks rather than an empty list; the window is shown already, so a message or a
+  // question stands over it.
+  LoadDroppedFile(arguments[1]);
 }
 
 void MainWindow::OnSave() {
