@@ -2336,6 +2336,15 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
+    <name>file.unreadable-because</name>
+    <message>
+        <source>File : {1} can not be read !<byte value="xd"/>
+{2}</source>
+        <translation>Datei : {1} kann nicht gelesen werden!<byte value="xd"/>
+{2}</translation>
+    </message>
+</context>
+<context>
     <name>file.write-error</name>
     <message>
         <source>Error Writing the file {1} !<byte value="xd"/>
@@ -3121,6 +3130,13 @@ Save the changes before loading ?</source>
     </message>
 </context>
 <context>
+    <name>set.given-twice</name>
+    <message>
+        <source>{1} is given twice: give each field once.</source>
+        <translation>{1} ist doppelt angegeben: jedes Feld nur einmal angeben.</translation>
+    </message>
+</context>
+<context>
     <name>set.no-such-tp</name>
     <message>
         <source>{1} {2} names no transponder: the list has {3}.</source>
@@ -3603,6 +3619,15 @@ Save the changes before loading ?</source>
     <message>
         <source>File {1} can not be read!</source>
         <translation>Datei {1} kann nicht gelesen werden!</translation>
+    </message>
+</context>
+<context>
+    <name>viewer.unreadable-because</name>
+    <message>
+        <source>File {1} can not be read!<byte value="xd"/>
+{2}</source>
+        <translation>Datei {1} kann nicht gelesen werden!<byte value="xd"/>
+{2}</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,7 @@ int SetChannel(ConsoleFrontend& ui, common::Files& files, const std::string& fla
   ListDocument* document = OpenLists(ui, session, flash, out, kChannels);
   if (!document) return 1;
   if (Refused(ui, editing::CheckNumber(number, document->channels().size(), kChannels))) return 1;
+  if (Refused(ui, editing::EachFieldOnce(assignments))) return 1;
   // One step, as the editor would make it field by field.
   std::vector<std::pair<channels::ChannelField, channels::ChannelRecord>> steps;
   channels::ChannelRecord record = document->channels()[number - 1];

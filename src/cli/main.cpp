@@ -4,6 +4,7 @@
 #include <csignal>
 #include <exception>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kOutOfMemory = 2;  // as for a failure the command cannot go on from
 
 // An interrupted write leaves no temporary file; the program then ends as the signal says.
 extern "C" void OnTerminatingSignal(int signal_number) {
@@ -169,6 +171,11 @@ int Run(int argc, char** argv) {
     try {
       status = entry.handler(ui, files);
       failed = ui.TakeError();
+    } catch (const std::bad_alloc&) {
+      // Nothing was replaced: a file is only replaced once it is whole.
+      failed = "chanforge-cli: not enough memory to run " + entry.command->get_name();
+      std::cerr << failed << '\n';
+      status = kOutOfMemory;
     } catch (const std::exception& e) {
       failed = std::string("chanforge-cli: the command failed: ") + e.what();
       std::cerr << failed << '\n';

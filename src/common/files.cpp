@@ -11,10 +11,7 @@ std::filesystem::path PathOf(const std::string& name) {
   return std::filesystem::path(std::u8string(name.begin(), name.end()));
 }
 
-bool Files::Exists(const std::string& name) {
-  const EntryKind kind = KindOf(name);
-  return kind == EntryKind::kRegular || kind == EntryKind::kFolder;
-}
+bool Files::Exists(const std::string& name) { return KindOf(name) != EntryKind::kMissing; }
 
 std::int64_t Files::SizeOf(const std::string& name) { return StampOf(name).size; }
 

@@ -17,6 +17,8 @@ constexpr std::size_t kListedUnstored = 20;
 constexpr auto kConvertAnyway = Wording("convert.anyway", "Convert anyway ?");
 constexpr auto kViewerNotFound = Wording("viewer.not-found", "File {1} can not be found!");
 constexpr auto kViewerUnreadable = Wording("viewer.unreadable", "File {1} can not be read!");
+constexpr auto kViewerUnreadableBecause =
+    Wording("viewer.unreadable-because", "File {1} can not be read!\r\n{2}");
 constexpr auto kSourceNotFound = Wording("file.not-found", "File : {1} not found!");
 constexpr auto kRoundTrip =
     Wording("convert.round-trip", "The text will not convert back to the same list: {1}\r\n{2}");
@@ -83,14 +85,15 @@ std::string_view WordAt(std::string_view line, std::size_t at) {
 
 Message ViewerNotFoundText(const std::string& name) { return Say(kViewerNotFound, {Value(name)}); }
 
-Message ViewerUnreadableText(const std::string& name) {
-  return Say(kViewerUnreadable, {Value(name)});
+Message ViewerUnreadableText(const std::string& name, Message reason) {
+  if (reason.empty()) return Say(kViewerUnreadable, {Value(name)});
+  return Say(kViewerUnreadableBecause, {Value(name), std::move(reason)});
 }
 
 Result<FileStart> ReadListFileForViewer(Files& files, const std::string& name) {
   if (!files.Exists(name)) return ViewerNotFoundText(name);
   Result<std::string> read = files.ReadPrefix(name, static_cast<std::int64_t>(kLargeListSize));
-  if (!read.ok()) return ViewerUnreadableText(name);
+  if (!read.ok()) return ViewerUnreadableText(name, read.message());
   return FileStart{std::move(*read), files.SizeOf(name)};
 }
 
@@ -404,7 +407,7 @@ Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::strin
   const TextEncoding encoding = EncodingOf(files, text);
   const Result<std::unique_ptr<InputFile>> file = files.OpenInput(text, kListFileLimit);
   if (!file.ok()) {
-    frontend.ShowMessage(MessageKind::kError, UnreadableText(text));
+    frontend.ShowMessage(MessageKind::kError, UnreadableText(text, file.message()));
     return Outcome::kFailed;
   }
   const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, binary);

@@ -37,9 +37,9 @@ struct TextOptions {
 };
 
 // The list viewer's own words for a file it cannot show: "File NAME can not be found!" and
-// "File NAME can not be read!".
+// "File NAME can not be read!", with the reason on a line of its own when there is one.
 Message ViewerNotFoundText(const std::string& name);
-Message ViewerUnreadableText(const std::string& name);
+Message ViewerUnreadableText(const std::string& name, Message reason = {});
 
 // The start of a file: its first bytes and its whole length.
 struct FileStart {

@@ -6,6 +6,8 @@ namespace {
 constexpr auto kNotRegular = Wording("file.not-regular", "File : {1} is not a regular file !");
 constexpr auto kOverwrite = Wording("file.overwrite", "File : {1} already exists !\r\nOverwrite ?");
 constexpr auto kUnreadable = Wording("file.unreadable", "File : {1} can not be read !");
+constexpr auto kUnreadableBecause =
+    Wording("file.unreadable-because", "File : {1} can not be read !\r\n{2}");
 constexpr auto kCannotOpen = Wording("file.cannot-open", "File : {1} can not be opened !");
 constexpr auto kSameFile = Wording("file.same", "Source and target are the same file : {1}");
 constexpr auto kTooLarge = Wording("file.too-large", "File : {1} is too large ({2} bytes) !");
@@ -29,9 +31,10 @@ bool ConfirmOverwrite(Frontend& frontend, Files& files, const std::string& name)
 
 std::int64_t SizeOrReport(Frontend& frontend, Files& files, const std::string& name,
                           std::int64_t limit) {
-  const std::int64_t size = files.KindOf(name) == EntryKind::kRegular ? files.SizeOf(name) : -1;
+  const EntryKind kind = files.KindOf(name);
+  const std::int64_t size = kind == EntryKind::kRegular ? files.SizeOf(name) : -1;
   if (size < 0) {
-    frontend.ShowMessage(MessageKind::kError, UnreadableText(name));
+    frontend.ShowMessage(MessageKind::kError, UnreadableText(name, KindReason(kind)));
   } else if (size > limit) {
     frontend.ShowMessage(MessageKind::kError, TooLargeText(name, size));
     return -1;
@@ -39,7 +42,15 @@ std::int64_t SizeOrReport(Frontend& frontend, Files& files, const std::string& n
   return size;
 }
 
-Message UnreadableText(const std::string& name) { return Say(kUnreadable, {Value(name)}); }
+Message UnreadableText(const std::string& name, Message reason) {
+  if (reason.empty()) return Say(kUnreadable, {Value(name)});
+  return Say(kUnreadableBecause, {Value(name), std::move(reason)});
+}
+
+Message KindReason(EntryKind kind) {
+  if (kind == EntryKind::kFolder) return Say(kFolderError);
+  return kind == EntryKind::kOther ? Say(kNotRegularError) : Message();
+}
 
 Message CannotOpenText(const std::string& name) { return Say(kCannotOpen, {Value(name)}); }
 
@@ -55,7 +66,7 @@ bool ReadWholeFileOrReport(Frontend& frontend, Files& files, const std::string& 
   if (!read.ok()) {
     frontend.ShowMessage(MessageKind::kError, read.message().wording == &kTooLargeError
                                                   ? TooLargeText(name, limit + 1)
-                                                  : UnreadableText(name));
+                                                  : UnreadableText(name, read.message()));
     return false;
   }
   bytes = std::move(*read);
@@ -66,7 +77,7 @@ bool ReadFileOrReport(Frontend& frontend, Files& files, const std::string& name,
                       std::string& bytes) {
   Result<std::string> read = files.ReadPrefix(name, count);
   if (!read.ok()) {
-    frontend.ShowMessage(MessageKind::kError, UnreadableText(name));
+    frontend.ShowMessage(MessageKind::kError, UnreadableText(name, read.message()));
     return false;
   }
   bytes = std::move(*read);

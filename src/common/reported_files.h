@@ -26,8 +26,12 @@ bool ConfirmOverwrite(Frontend& frontend, Files& files, const std::string& name)
 std::int64_t SizeOrReport(Frontend& frontend, Files& files, const std::string& name,
                           std::int64_t limit);
 
-// "File : NAME can not be read !"
-Message UnreadableText(const std::string& name);
+// "File : NAME can not be read !", then on a line of its own the reason when there is one
+// ("Permission denied", "it is a folder").
+Message UnreadableText(const std::string& name, Message reason = {});
+// Why an entry of this kind is no file to read: a folder, something else than a regular
+// file; nothing for a regular or a missing one.
+Message KindReason(EntryKind kind);
 // "File : NAME can not be opened !": a name that names nothing to read.
 Message CannotOpenText(const std::string& name);
 // "Source and target are the same file : NAME"

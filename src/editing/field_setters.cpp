@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <set>
 #include <utility>
 
 #include "common/text_lines.h"
@@ -24,6 +25,8 @@ using common::Value;
 constexpr auto kNotAssignment = common::Wording("set.not-assignment", "{1} is not FIELD=VALUE.");
 constexpr auto kUnknownField =
     common::Wording("set.unknown-field", "Unknown field {1}: the fields are {2}.");
+constexpr auto kGivenTwice =
+    common::Wording("set.given-twice", "{1} is given twice: give each field once.");
 constexpr auto kNoSuchTp =
     common::Wording("set.no-such-tp", "{1} {2} names no transponder: the list has {3}.");
 
@@ -54,6 +57,15 @@ common::Result<Assignment<Field>> SplitAssignment(
 
 }  // namespace
 
+common::Status EachFieldOnce(const std::vector<std::string>& assignments) {
+  std::set<std::string_view> named;
+  for (const std::string& assignment : assignments) {
+    const std::string_view name = std::string_view(assignment).substr(0, assignment.find('='));
+    if (!named.insert(name).second) return Say(kGivenTwice, {Value(common::QuotedText(name))});
+  }
+  return {};
+}
+
 common::Status AssignChannelField(const ListDocument& document, ChannelRecord& record,
                                   std::string_view utf8) {
   const common::Result<Assignment<ChannelField>> assignment =
@@ -64,6 +76,7 @@ common::Status AssignChannelField(const ListDocument& document, ChannelRecord& r
 
 common::Status AssignTransponderFields(TransponderRecord& record,
                                        const std::vector<std::string>& assignments) {
+  if (common::Status once = EachFieldOnce(assignments); !once.ok()) return once;
   std::optional<std::string> khz, band;
   std::vector<std::pair<TransponderField, std::string>> others;
   for (const std::string& assignment : assignments) {

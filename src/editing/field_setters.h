@@ -12,6 +12,8 @@
 
 namespace chanforge::editing {
 
+// Refuses "FIELD=VALUE"s that name a field twice: which value is meant cannot be told.
+common::Status EachFieldOnce(const std::vector<std::string>& assignments);
 // Sets a field of the record from "FIELD=VALUE" (UTF-8). Numbers are decimal, or
 // hexadecimal after 0x. A TP must name a transponder.
 common::Status AssignChannelField(const ListDocument& document, channels::ChannelRecord& record,

@@ -531,6 +531,12 @@ TEST(Refusals, NameWhatIsWrong) {
   record = ChannelRecord::Decode(TcsRecord("A  ", 0, 0, 0, 0, 0));
   EXPECT_EQ(AssignChannelField(document, record, "name=A  "), "");  // as it stands: no change
   EXPECT_EQ(record.Encode(), TcsRecord("A  ", 0, 0, 0, 0, 0));
+  // A field named twice is refused, as which value is meant cannot be told.
+  EXPECT_EQ(EachFieldOnce({"name=a", "sid=1", "sidx=2"}), "");
+  TransponderRecord twice;
+  EXPECT_EQ(AssignTransponderFields(twice, {"sr=27500", "fec=3/4", "sr=22000"}),
+            "\"sr\" is given twice: give each field once.");
+  EXPECT_EQ(twice, TransponderRecord());
 
   EXPECT_EQ(CheckNumber(13, 12, ListKind::kChannels), "Channel 13 is beyond the list of 12.");
   EXPECT_EQ(CheckMove(2, 4, 4, 12, ListKind::kChannels), "Position 4 lies inside 2-4.");

@@ -159,9 +159,11 @@ TEST(LoadChosenFlashFile, LoadsAndScansCopiedOrMapped) {
 TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
   testing::FakeFiles files;
   files.Folder("folder").File("huge.bin", "", std::int64_t{15} << 40);
+  files.Unreadable("locked.bin", "Permission denied");
   const std::pair<std::string, std::string> cases[] = {
       {"missing.bin", "File : missing.bin can not be opened !"},
-      {"folder", "File : folder can not be read !"},
+      {"folder", "File : folder can not be read !\r\nit is a folder"},
+      {"locked.bin", "File : locked.bin can not be read !\r\nPermission denied"},
       {"huge.bin", "File : huge.bin is too large (16492674416640 bytes) !"},
   };
   for (const auto& [name, text] : cases) {

@@ -61,12 +61,18 @@ class Output : public common::OutputFile {
 
 FakeFiles& FakeFiles::File(const std::string& name, std::string bytes, std::int64_t size) {
   const auto length = std::max(size, static_cast<std::int64_t>(bytes.size()));
-  entries_[name] = {std::move(bytes), length, false};
+  entries_[name] = {std::move(bytes), length, false, {}};
   return *this;
 }
 
 FakeFiles& FakeFiles::Folder(const std::string& name) {
-  entries_[name] = {{}, 0, true};
+  entries_[name] = {{}, 0, true, {}};
+  return *this;
+}
+
+FakeFiles& FakeFiles::Unreadable(const std::string& name, std::string reason) {
+  File(name, "x");
+  entries_[name].refusal = std::move(reason);
   return *this;
 }
 
@@ -85,6 +91,7 @@ common::Result<std::unique_ptr<common::InputFile>> FakeFiles::OpenInput(const st
                                                                         std::int64_t ceiling) {
   if (KindOf(name) == common::EntryKind::kFolder) return common::Say(common::kFolderError);
   if (KindOf(name) != common::EntryKind::kRegular) return common::Value("not found");
+  if (!entries_[name].refusal.empty()) return common::Value(entries_[name].refusal);
   opened.push_back(name);
   const Entry& entry = entries_[name];
   return std::unique_ptr<common::InputFile>(

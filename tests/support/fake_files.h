@@ -17,6 +17,8 @@ class FakeFiles : public common::Files {
   // A file of these bytes; a larger size is the length it says it has, read as zeros.
   FakeFiles& File(const std::string& name, std::string bytes, std::int64_t size = 0);
   FakeFiles& Folder(const std::string& name);
+  // A file whose opening fails with the system's reason ("Permission denied").
+  FakeFiles& Unreadable(const std::string& name, std::string reason);
 
   std::vector<std::string> opened;  // names opened for reading, in order
   std::int64_t bytes_read = 0;
@@ -46,6 +48,7 @@ class FakeFiles : public common::Files {
     std::string bytes;
     std::int64_t size = 0;
     bool folder = false;
+    std::string refusal;  // why it cannot be opened, when it cannot
   };
   std::map<std::string, Entry> entries_;
 };

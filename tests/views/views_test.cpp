@@ -170,7 +170,8 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
 #endif
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_EQ(Texts(tcs(dir.Path("folder")).lines),
-            std::vector<std::string>{"File " + dir.Path("folder") + " can not be read!"});
+            std::vector<std::string>{"File " + dir.Path("folder") +
+                                     " can not be read!\r\nit is a folder"});
 }
 
 TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
