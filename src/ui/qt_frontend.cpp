@@ -26,7 +26,7 @@ QString MessageText(const common::Message& message) {
     const QString words =
         QCoreApplication::translate(wording.id, wording.english, wording.one, count);
     // Untranslated, Qt gives the source back: English picks its own form.
-    if (wording.one != nullptr && words == QLatin1String(wording.english)) {
+    if (wording.one != nullptr && words == QString::fromUtf8(wording.english)) {
       return std::string(common::EnglishWords(said));
     }
     return words.toStdString();
