@@ -23,9 +23,15 @@ namespace {
 // As diff and cmp: 0 clean or equal, 1 errors or differences, 2 trouble.
 constexpr int kTrouble = 2;
 
-// "A=Hotbird-13.0E,B=Astra-19.2E": a satellite per DiSEqC input, each input once.
-std::vector<satellites::InputTable> ParseSatellites(const std::string& text) {
+// "A=Hotbird-13.0E,B=Astra-19.2E": a satellite per DiSEqC input, each input once. Empty, with
+// the fault said, where the text is not that.
+std::vector<satellites::InputTable> ParseSatellites(const std::string& text,
+                                                    std::string* fault = nullptr) {
   std::vector<satellites::InputTable> choices;
+  const auto refuse = [&](const std::string& why) {
+    if (fault) *fault = "\"" + text + "\" " + why;
+    return std::vector<satellites::InputTable>();
+  };
   for (std::size_t start = 0; start <= text.size();) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
     const std::string part = text.substr(start, comma - start);
@@ -35,10 +41,13 @@ std::vector<satellites::InputTable> ParseSatellites(const std::string& text) {
             ? std::nullopt
             : common::ChoiceCode(transponders::InfoOf(transponders::TransponderField::kDiseqc),
                                  std::string_view(part).substr(0, equals));
+    if (!input) return refuse("is not A=NAME[,B=NAME]");
     const bool diseqc_b = input == 1;
-    if (!input || std::any_of(choices.begin(), choices.end(),
-                              [&](const auto& other) { return other.diseqc_b == diseqc_b; })) {
-      return {};
+    // Two satellites on one input: which table to hold it against is not clear.
+    if (std::any_of(choices.begin(), choices.end(),
+                    [&](const auto& other) { return other.diseqc_b == diseqc_b; })) {
+      return refuse(std::string("names DiSEqC input ") + (diseqc_b ? "B" : "A") +
+                    " twice: give each input one satellite");
     }
     choices.push_back({diseqc_b, part.substr(equals + 1), satellites::ScanTable{}});
     start = comma + 1;
@@ -136,8 +145,9 @@ constexpr Subcommand kCheckCommands[] = {
            ->type_name("A=NAME[,B=NAME]")
            ->check(CLI::Validator(
                [](std::string& text) {
-                 return ParseSatellites(text).empty() ? "\"" + text + "\" is not A=NAME[,B=NAME]"
-                                                      : std::string();
+                 std::string fault;
+                 ParseSatellites(text, &fault);
+                 return fault;
                },
                ""));
        AddTables(command, a->tables);

@@ -49,6 +49,8 @@ int Complete(common::Files& files, std::ostream& out, const std::string& what,
         satellites::FindTables(files, tables, common::Value(kNameTablesFolder));
     if (!found.ok()) return 0;
     for (const satellites::Satellite& satellite : *found) {
+      // A FIFO or a device is no table to offer; telling which is one needs no read.
+      if (files.KindOf(satellite.path) != common::EntryKind::kRegular) continue;
       PrintWord(out, satellites::NameForTerminal(satellite.name));
       if (!satellite.position.empty()) positions.insert(satellite.position);
     }

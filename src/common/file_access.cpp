@@ -36,7 +36,7 @@ Result<std::vector<std::string>> SystemFiles::FilesInFolder(const std::string& f
   std::error_code ec;
   for (fs::directory_iterator it(PathOf(folder), ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code kind_ec;
-    if (!it->is_regular_file(kind_ec)) continue;
+    if (it->is_directory(kind_ec)) continue;
     const std::u8string name = it->path().filename().u8string();
     names.emplace_back(name.begin(), name.end());
   }

@@ -108,8 +108,9 @@ class Files {
   virtual FileStamp StampOf(const std::string& name) = 0;
   // True when both names exist and denote the same file (links and spellings resolved).
   virtual bool SameFile(const std::string& first, const std::string& second) = 0;
-  // The regular files in a folder (links followed), as UTF-8 names sorted bytewise, or the
-  // system's reason when the folder cannot be read.
+  // The entries of a folder but its subfolders (links followed), as UTF-8 names sorted
+  // bytewise, or the system's reason when the folder cannot be read. A FIFO, a device or a
+  // dangling link is listed, so that a reader can say why it is no file it can use.
   virtual Result<std::vector<std::string>> FilesInFolder(const std::string& folder) = 0;
   // Opens a file to be read in pieces; reading stops past ceiling bytes, whatever the file's
   // length said. Fails, with the reason, for a folder, a special file or an unreadable file.

@@ -43,10 +43,6 @@ constexpr auto kNrNoChannel =
     Wording("csv.nr-no-channel", "Nr {1} names no channel: the list has {2}.");
 constexpr auto kNrNoTransponder =
     Wording("csv.nr-no-transponder", "Nr {1} names no transponder: the list has {2}.");
-constexpr auto kGarbled = Wording(
-    "csv.garbled",
-    "The file starts with \"{1}\": it was read in a Western character set, which garbles "
-    "accented letters. Open the exported file again with the character set Unicode (UTF-8).");
 constexpr auto kGarbledMarkSkipped =
     Wording("csv.garbled-mark-skipped",
             "{1} starts with a byte order mark read in a Western character set; the rest of the "
@@ -308,39 +304,22 @@ common::Status ReadRow(const ListReading& reading, std::size_t known,
   return reading.read_row(from, cells);
 }
 
-// A byte order mark read in a Western character set: where the rest of the file is plain
-// ASCII, which every such set reads alike, nothing else was garbled and the mark goes (csv
-// then views unmarked, the text without it). False where other characters may be garbled.
-bool LeaveOutGarbledMark(std::string_view& csv, std::string& unmarked) {
-  const std::size_t at = csv.starts_with('"') ? 1 : 0;
-  if (!csv.substr(at).starts_with(kGarbledUtf8Mark)) return true;
-  const std::string_view rest = csv.substr(at + kGarbledUtf8Mark.size());
-  if (!std::all_of(rest.begin(), rest.end(),
-                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return false;
-  }
-  unmarked = std::string(csv.substr(0, at)) + std::string(rest);
-  csv = unmarked;
-  return true;
-}
-
 // The reading both lists share: the header, every row up to the list's room, the refusals,
 // and the question before a file without rows empties the list. The list's own questions
 // follow when it has rows.
 common::Status ReadRows(const ListDocument& document, const ListReading& reading,
                         std::string_view csv, const std::string& file, CsvImport& import) {
-  // A byte order mark is not part of the first heading.
-  csv = common::WithoutByteOrderMark(csv);
   if (common::Status editable = document.CheckEditable(reading.list); !editable.ok()) {
     return editable;
   }
   CsvErrors errors(file);
   std::string unmarked;
-  if (!LeaveOutGarbledMark(csv, unmarked)) {
-    errors.Add(1, Say(kGarbled, {Value(std::string(kGarbledUtf8Mark))}));
+  bool skipped = false;
+  if (common::Status marked = LeaveOutByteOrderMark(csv, unmarked, skipped); !marked.ok()) {
+    errors.Add(1, marked.message());
     return errors.Text();
   }
-  if (!unmarked.empty()) import.notices.push_back(Say(kGarbledMarkSkipped, {Value(file)}));
+  if (skipped) import.notices.push_back(Say(kGarbledMarkSkipped, {Value(file)}));
   const std::size_t known = document.size(reading.list);
   std::vector<std::size_t> columns;
   std::size_t rows = 0;

@@ -14,7 +14,17 @@ namespace {
 // CSV cell as part of the text, and our import removes exactly one.
 constexpr char kTextMark = '\'';
 
+constexpr auto kGarbled = common::Wording(
+    "csv.garbled",
+    "The file starts with \"{1}\": it was read in a Western character set, which garbles "
+    "accented letters. Open the exported file again with the character set Unicode (UTF-8).");
+constexpr auto kMarkTwice = common::Wording(
+    "csv.mark-twice",
+    "The file starts with two byte order marks: a program added one to a file that had it. "
+    "Open the exported file again with the character set Unicode (UTF-8).");
 constexpr auto kMissingColumn = common::Wording("csv.missing-column", "Missing column {1}.");
+constexpr auto kColumnTwice =
+    common::Wording("csv.column-twice", "Column {1} is there twice: which one to read is unclear.");
 constexpr auto kNotClosed = common::Wording("csv.not-closed", "A quoted field is not closed.");
 constexpr auto kAfterQuote = common::Wording("csv.after-quote", "Text follows a closing quote.");
 constexpr auto kInnerQuote =
@@ -135,6 +145,25 @@ std::string_view UnmarkedCell(std::string_view cell) {
   return cell;
 }
 
+common::Status LeaveOutByteOrderMark(std::string_view& csv, std::string& unmarked, bool& skipped) {
+  csv = common::WithoutByteOrderMark(csv);
+  const std::size_t at = csv.starts_with('"') ? 1 : 0;
+  if (common::WithoutByteOrderMark(csv.substr(at)).size() != csv.size() - at) {
+    return common::Say(kMarkTwice);
+  }
+  skipped = false;
+  if (!csv.substr(at).starts_with(kGarbledUtf8Mark)) return {};
+  const std::string_view rest = csv.substr(at + kGarbledUtf8Mark.size());
+  if (!std::all_of(rest.begin(), rest.end(),
+                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return common::Say(kGarbled, {common::Value(std::string(kGarbledUtf8Mark))});
+  }
+  unmarked = std::string(csv.substr(0, at)) + std::string(rest);
+  csv = unmarked;
+  skipped = true;
+  return {};
+}
+
 common::Message MissingColumnText(std::string_view title) {
   return common::Say(kMissingColumn, {common::Value(common::QuotedText(title))});
 }
@@ -155,6 +184,12 @@ common::Status FindColumns(const CsvRow& header, const std::vector<std::string>&
     while (c < header.cells.size() && !matches(header.cells[c])) ++c;
     const bool may_lack = h < needs.size() && needs[h] == common::CsvNeed::kOptional;
     if (c == header.cells.size() && !may_lack) return MissingColumnText(title);
+    // Reading either of two columns of one heading would drop the other's values unseen.
+    if (c < header.cells.size() &&
+        std::any_of(header.cells.begin() + static_cast<std::ptrdiff_t>(c) + 1, header.cells.end(),
+                    matches)) {
+      return common::Say(kColumnTwice, {common::Value(common::QuotedText(title))});
+    }
     columns.push_back(c == header.cells.size() ? kNoColumn : c);
   }
   return {};

@@ -48,6 +48,11 @@ void AppendRow(std::string& out, std::vector<std::string> cells,
                const std::vector<bool>& text = {});
 // A cell without the mark the export puts before a text a spreadsheet would change.
 std::string_view UnmarkedCell(std::string_view cell);
+// The CSV's text (csv comes to view unmarked where that is kept) without its byte order mark.
+// A mark read in a Western character set goes too where the rest of the file is plain ASCII,
+// which such a set does not garble (skipped says so); a file where other characters may be
+// garbled, or with a second mark, is refused, as each reader of a CSV refuses it.
+common::Status LeaveOutByteOrderMark(std::string_view& csv, std::string& unmarked, bool& skipped);
 // "Missing column "SID".": a row without a column the file's header names.
 common::Message MissingColumnText(std::string_view title);
 // The column of a heading the header row lacks where the file may lack it.

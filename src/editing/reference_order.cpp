@@ -125,8 +125,11 @@ common::Status ReadReferenceRow(const CsvRow& row, const std::vector<std::size_t
     return Say(common::kSentence, {common::NotLatin1Text(cells[1])});
   }
   ChannelRecord record;
-  common::Status read =
-      channels::SetChannelText(record, ChannelField::kSid, common::TrimBlanks(cells[0]));
+  // The name as the import takes it: one it would refuse is no channel of a list.
+  common::Status read = channels::SetChannelText(record, ChannelField::kName, *name);
+  if (read.ok()) {
+    read = channels::SetChannelText(record, ChannelField::kSid, common::TrimBlanks(cells[0]));
+  }
   ReferenceChannel channel{record.words[channels::kSid], NameOf(*name)};
   const std::string_view khz = common::TrimBlanks(cells[2]);
   if (read.ok() && !khz.empty()) {
@@ -177,7 +180,6 @@ Reference ReferenceOf(const ListDocument& document) {
 
 common::Status ReadReferenceCsv(std::string_view csv, const std::string& file,
                                 Reference& reference) {
-  csv = common::WithoutByteOrderMark(csv);
   reference = Reference{{}, false};
   const std::vector<std::string> titles = ReferenceTitles();
   std::vector<std::size_t> columns;
@@ -187,6 +189,13 @@ common::Status ReadReferenceCsv(std::string_view csv, const std::string& file,
     error = Say(kLineOfFile, {Value(line), Value(file), reason.message()});
     return false;
   };
+  // A byte order mark as the import takes it; only the import tells of one it left out.
+  std::string unmarked;
+  bool skipped = false;
+  if (common::Status marked = LeaveOutByteOrderMark(csv, unmarked, skipped); !marked.ok()) {
+    fail(1, marked);
+    return error;
+  }
   const common::Status split = SplitCsv(csv, file, [&](CsvRow& row) {
     if (header) {
       header = false;

@@ -38,6 +38,8 @@ constexpr auto kWhereToGet =
             "dtv-scan-tables; elsewhere, name a folder that holds them {2}.");
 constexpr auto kFolderUnreadable =
     Wording("scan.folder-unreadable", "The folder of scan tables {1} can not be read: {2}.");
+constexpr auto kEmpty = Wording("scan.empty", "it is empty");
+constexpr auto kNotText = Wording("scan.not-text", "it is not UTF-8 or Latin-1 text");
 constexpr auto kNotKeyValue = Wording("scan.not-key-value", "{1} is not KEY = VALUE in a section");
 constexpr auto kLineSays = Wording("scan.line-says", "line {1}: {2}");
 constexpr auto kTooManyProblems =
@@ -135,13 +137,23 @@ common::Result<std::vector<Satellite>> FindTables(common::Files& files, const st
   return list;
 }
 
+// A table's text, or why the file is none: it cannot be read, it is empty, or it is not text
+// (a table saved as UTF-16, or binary).
+common::Result<std::string> TableText(common::Files& files, const std::string& path) {
+  common::Result<std::string> read = files.ReadWhole(path, kTableFileLimit);
+  if (!read.ok()) return FileError(path, read.message());
+  if (read->empty()) return NotATable(path, Say(kEmpty));
+  if (read->find('\0') != std::string::npos) return NotATable(path, Say(kNotText));
+  return read;
+}
+
 common::Status CountRows(common::Files& files, Satellite& satellite) {
-  const common::Result<std::string> read = files.ReadWhole(satellite.path, kTableFileLimit);
-  if (!read.ok()) return FileError(satellite.path, read.message());
-  satellite.rows = 0;
-  common::LineReader reader(*read);
-  for (std::string_view line; reader.Next(line);) satellite.rows += IsHeading(Trim(line));
-  if (satellite.rows > kMostTableRows) return NotATable(satellite.path, TooManyRows());
+  const common::Result<std::string> read = TableText(files, satellite.path);
+  if (!read.ok()) return read.status();
+  // Read as a choice of it would be, so that the list holds only tables that can be used.
+  const common::Result<ScanTable> table = ParseScanTable(*read);
+  if (!table.ok()) return NotATable(satellite.path, table.message());
+  satellite.rows = table->rows.size();
   return {};
 }
 
@@ -226,8 +238,8 @@ common::Result<ScanTable> ParseScanTable(std::string_view text) {
 }
 
 common::Result<ScanTable> ReadScanTable(common::Files& files, const std::string& path) {
-  const common::Result<std::string> read = files.ReadWhole(path, kTableFileLimit);
-  if (!read.ok()) return FileError(path, read.message());
+  const common::Result<std::string> read = TableText(files, path);
+  if (!read.ok()) return read.status();
   common::Result<ScanTable> table = ParseScanTable(*read);
   if (!table.ok()) return NotATable(path, table.message());
   return table;

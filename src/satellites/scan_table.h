@@ -43,11 +43,12 @@ struct Satellite {
 // cannot be read) when the folder holds no file.
 common::Result<std::vector<Satellite>> FindTables(common::Files& files, const std::string& folder,
                                                   const common::Message& how_to_name_folder);
-// Counts a table's sections without reading their keys, so that a list of all satellites
-// stays quick; fails for a file that is no table it can count.
+// Counts a table's sections, reading it as a choice of it would be read; fails, with the
+// reason, for a file that cannot be read or is no table (empty, not text, too many sections
+// or unreadable lines).
 common::Status CountRows(common::Files& files, Satellite& satellite);
-// Every table in a folder with its rows counted, by name; files that cannot be read or
-// hold no section are left out, and none is there when the folder cannot be read.
+// Every table in a folder with its rows counted, by name; files that CountRows refuses or
+// that hold no section are left out, and none is there when the folder cannot be read.
 std::vector<Satellite> ListSatellites(common::Files& files, const std::string& folder);
 // A file name as a terminal may show it: control characters as ".", and bytes that are
 // not UTF-8 as the Latin-1 characters they would be.

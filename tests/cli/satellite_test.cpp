@@ -1,5 +1,9 @@
 // The satellite commands and check --satellite: wiring to the core, exit statuses and what
 // reaches the disk.
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "cli_fixture.h"
 #include "satellites/satellite_rows.h"
 #include "support/workspace.h"
@@ -61,6 +65,9 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
     EXPECT_EQ(run.status, c.status) << c.args;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.lines) << c.args;
   }
+  EXPECT_NE(Cmd("check --tables tables out.bin --satellite B=Sat-13.0E,b=Sat-13.0E")
+                .err.find("names DiSEqC input B twice"),
+            std::string::npos);
 }
 
 // A table that cannot be read is named, names are shown safely, and a list with less room
@@ -76,6 +83,7 @@ TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
   // Windows keeps control characters out of file names.
 #ifndef _WIN32
   dir_.Write("tables/Odd\x1B[2J\nName-1.0W", "[T]\n");
+  ::mkfifo(dir_.Path("tables/Fifo-2.0W").c_str(), 0600);
   const std::string odd = "Odd.[2J.Name-1.0W\t1.0W\t1\n";
 #else
   const std::string odd;
@@ -85,6 +93,13 @@ TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
   EXPECT_EQ(list.status, 0);
   EXPECT_EQ(list.out, "Satellite\tPosition\tRows\n" + odd + "Sat-13.0E\t13.0E\t3\n");
   EXPECT_NE(list.err.find("Big-5.0W"), std::string::npos);
+#ifndef _WIN32
+  // A FIFO where a table belongs is named as what it is, listed or chosen.
+  EXPECT_NE(list.err.find("Fifo-2.0W can not be read: not a regular file"), std::string::npos);
+  EXPECT_NE(Cmd("add-transponders flash512k.bin -o x.bin --tables tables --from Fifo-2.0W")
+                .err.find("not a regular file"),
+            std::string::npos);
+#endif
   std::string transponders;
   for (std::uint32_t i = 0; i < 254; ++i) {
     transponders += chanforge::testing::TptRecord(950000000 + i * 4000000, 0, 0, 0, 27, 2, 0);

@@ -947,12 +947,17 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
     std::string error;
   } cases[] = {
       {ListKind::kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
+      {ListKind::kChannels, "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR, name \n",
+       "Line 1 of f: Column \"Name\" is there twice: which one to read is unclear."},
       {ListKind::kChannels,
        "\"\xC3\xAF\xC2\xBB\xC2\xBFNr\"" + channels.substr(2) + ",Caf\xC3\x83\xC2\xA9\r\n",
        "Line 1 of f: The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
        "character set, which garbles accented letters. Open the exported file again with the "
        "character set Unicode (UTF-8)."},
       {ListKind::kChannels, channels + "2,B,1\r\n", "Line 3 of f: Missing column \"TP\"."},
+      {ListKind::kChannels, "\xEF\xBB\xBF\xEF\xBB\xBF" + channels,
+       "Line 1 of f: The file starts with two byte order marks: a program added one to a file "
+       "that had it. Open the exported file again with the character set Unicode (UTF-8)."},
       {ListKind::kChannels, channels + ",\"12345678901234567\",1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Name \"12345678901234567\" is 17 bytes long; at most 16 fit."},
       {ListKind::kChannels, channels + "5,B,1,1,1,1,1,1,1,1\r\n",

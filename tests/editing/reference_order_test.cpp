@@ -137,6 +137,19 @@ TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
   Reference reference;  // an empty row a spreadsheet left behind is no channel
   EXPECT_EQ(ReadReferenceCsv(header + "A,1,,\r\n,,,\r\nB,2,,\r\n", "r.csv", reference), "");
   EXPECT_EQ(reference.channels.size(), 2u);
+
+  // What the import refuses a reference refuses, in the same words: one reader for both.
+  const std::string csv = ListCsv(list.document, ListKind::kChannels);  // marked, "1,Das Erste,"
+  const auto named = [&](const std::string& name) {
+    return std::string(csv).replace(csv.find(",Das Erste,") + 1, 9, name);
+  };
+  for (const std::string& bad :
+       {"\xEF\xBB\xBF" + csv, "\xC3\xAF\xC2\xBB\xC2\xBF" + named("Caf\xC3\xA9").substr(3),
+        named("12345678901234567"), named("Das Erste ")}) {
+    const common::Status read = ReadReferenceCsv(bad, "r.csv", reference);
+    EXPECT_FALSE(read.ok());
+    EXPECT_EQ(read, ReadChannelCsv(list.document, bad, "r.csv").status());
+  }
 }
 
 }  // namespace

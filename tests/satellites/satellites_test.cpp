@@ -113,8 +113,15 @@ TEST(ScanTable, AFileThatIsNoTableIsRefusedWithItsCauseAndLittleMemory) {
   EXPECT_EQ(ReadScanTable(files, "huge"),
             "The scan table huge can not be read: it is larger than 1 MiB, more than any table.");
   EXPECT_EQ(files.opened, std::vector<std::string>{"many"});
-  Satellite listed{"many", "", "many", 0};
-  EXPECT_EQ(CountRows(files, listed), ReadScanTable(files, "many").status());
+  // Listing a table reads it as choosing it does: what cannot be used is not listed.
+  files.File("bad", bad).File("empty", "").File("utf16", std::string("\xFF\xFE[\0T\0]\0", 8));
+  EXPECT_EQ(ReadScanTable(files, "empty"), "empty is not a scan table: it is empty.");
+  EXPECT_EQ(ReadScanTable(files, "utf16"),
+            "utf16 is not a scan table: it is not UTF-8 or Latin-1 text.");
+  for (const char* name : {"many", "bad", "empty", "utf16"}) {
+    Satellite listed{name, "", name, 0};
+    EXPECT_EQ(CountRows(files, listed), ReadScanTable(files, name).status());
+  }
   files.File("most", many.substr(3));  // exactly the most sections is still a table
   Satellite most{"most", "", "most", 0};
   EXPECT_EQ(CountRows(files, most), "");
