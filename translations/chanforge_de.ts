@@ -916,6 +916,22 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <source>Which program and version this is</source>
         <translation>Welches Programm in welcher Version dies ist</translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>The window follows the system&apos;s language from its next start</source>
+        <translation>Das Fenster folgt ab dem nächsten Start der Systemsprache</translation>
+    </message>
+    <message>
+        <source>The window speaks %1 from its next start</source>
+        <translation>Das Fenster spricht ab dem nächsten Start %1</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::PrintDialog</name>
@@ -1678,6 +1694,13 @@ Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>csv.column-twice</name>
+    <message>
+        <source>Column {1} is there twice: which one to read is unclear.</source>
+        <translation>Spalte {1} gibt es zweimal: welche gelesen werden soll, ist unklar.</translation>
+    </message>
+</context>
+<context>
     <name>csv.emptied</name>
     <message numerus="yes">
         <source>{1} names would become empty: {2}.<byte value="xd"/>
@@ -1753,6 +1776,13 @@ Sie leeren?</numerusform>
     <message>
         <source>Line {1} of {2}: {3}</source>
         <translation>Zeile {1} von {2}: {3}</translation>
+    </message>
+</context>
+<context>
+    <name>csv.mark-twice</name>
+    <message>
+        <source>The file starts with two byte order marks: a program added one to a file that had it. Open the exported file again with the character set Unicode (UTF-8).</source>
+        <translation>Die Datei beginnt mit zwei Byte-Reihenfolge-Markierungen: ein Programm hat einer Datei, die schon eine hatte, eine weitere vorangestellt. Öffnen Sie die exportierte Datei erneut mit dem Zeichensatz Unicode (UTF-8).</translation>
     </message>
 </context>
 <context>
@@ -2455,6 +2485,22 @@ Overwrite ?</source>
     </message>
 </context>
 <context>
+    <name>list.record-channel</name>
+    <message>
+        <source>channel</source>
+        <extracomment>The kind of record a block file holds, in &quot;not a whole number of {3} records&quot;.</extracomment>
+        <translation>Kanal</translation>
+    </message>
+</context>
+<context>
+    <name>list.record-transponder</name>
+    <message>
+        <source>transponder</source>
+        <extracomment>The kind of record a block file holds, in &quot;not a whole number of {3} records&quot;.</extracomment>
+        <translation>Transponder</translation>
+    </message>
+</context>
+<context>
     <name>list.semicolons</name>
     <message>
         <source>{1}; {2}</source>
@@ -3010,6 +3056,13 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     </message>
 </context>
 <context>
+    <name>scan.empty</name>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+</context>
+<context>
     <name>scan.folder-unreadable</name>
     <message>
         <source>The folder of scan tables {1} can not be read: {2}.</source>
@@ -3042,6 +3095,13 @@ Die ersten {1} hinzufügen und die übrigen {4} weglassen?</translation>
     <message>
         <source>{1} is not a scan table: {2}.</source>
         <translation>{1} ist keine Suchlauftabelle: {2}.</translation>
+    </message>
+</context>
+<context>
+    <name>scan.not-text</name>
+    <message>
+        <source>it is not UTF-8 or Latin-1 text</source>
+        <translation>sie ist kein UTF-8- oder Latin-1-Text</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,10 @@ constexpr const char* ListNameOf(ListKind kind) {
   return kind == ListKind::kChannels ? "channels" : "transponders";
 }
 
+//: The kind of record a block file holds, in "not a whole number of {3} records".
+inline constexpr auto kChannelRecords = Wording("list.record-channel", "channel");
+//: The kind of record a block file holds, in "not a whole number of {3} records".
+inline constexpr auto kTransponderRecords = Wording("list.record-transponder", "transponder");
 inline constexpr auto kSomeChannels =
     CountedWording("list.channels", "{1} channels", "{1} channel");
 inline constexpr auto kSomeTransponders =

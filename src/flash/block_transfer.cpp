@@ -76,7 +76,9 @@ Outcome ReadBlockFile(const Workspace& workspace, Frontend& frontend, common::Fi
 
 common::Message RecordSizeQuestion(const std::string& name, std::int64_t size,
                                    common::ListKind kind) {
-  const common::Message record = common::Value(common::RecordNameOf(kind));
+  // The kind's word in the reader's language, as the sentence around it.
+  const common::Message record = common::Say(
+      kind == common::ListKind::kChannels ? common::kChannelRecords : common::kTransponderRecords);
   return common::Say(kNotWholeRecords, {common::Value(size), common::Value(name), record});
 }
 

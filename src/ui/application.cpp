@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "ui/qt_frontend.h"
+#include "ui/settings_store.h"
 #include "ui/widgets.h"
 
 namespace chanforge::ui {
@@ -32,6 +33,15 @@ bool InstallTranslations(const QLocale& locale) {
     delete qt;
   }
   return true;
+}
+
+QLocale WindowLocale(const SettingsStore& settings) {
+  QString chosen;
+  settings.GetSettingString(kAppKey, kLanguageSetting, chosen);
+  for (const WindowLanguage& language : kWindowLanguages) {
+    if (chosen == QLatin1String(language.code)) return QLocale(chosen);
+  }
+  return QLocale::system();
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {

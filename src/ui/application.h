@@ -8,6 +8,8 @@
 
 namespace chanforge::ui {
 
+class SettingsStore;
+
 class Application : public QApplication {
  public:
   Application(int& argc, char** argv);
@@ -25,5 +27,21 @@ QString FailureText(const QString& what);
 // included; English, and a language the window lacks, stay English throughout rather than
 // half translated. Returns whether a translation was installed.
 bool InstallTranslations(const QLocale& locale);
+
+// A language the window speaks: its code and its name in itself, as a menu offers it.
+struct WindowLanguage {
+  const char* code;
+  const char* name;
+};
+inline constexpr WindowLanguage kWindowLanguages[] = {{"en", "English"},       {"de", "Deutsch"},
+                                                      {"fr", "Fran\u00e7ais"}, {"it", "Italiano"},
+                                                      {"nl", "Nederlands"},    {"pl", "Polski"}};
+// The settings value that keeps the language chosen in Help > Language; empty for the
+// system's.
+inline constexpr char kLanguageSetting[] = "Language";
+
+// The locale the window speaks: the language chosen in Help > Language, else (nothing chosen,
+// or a value this version does not know) the system's.
+QLocale WindowLocale(const SettingsStore& settings);
 
 }  // namespace chanforge::ui

@@ -8,6 +8,7 @@
 #include "ui/application.h"
 #include "ui/font_configuration.h"
 #include "ui/main_window.h"
+#include "ui/settings_store.h"
 
 int main(int argc, char** argv) {
 #ifdef SIGXFSZ
@@ -33,10 +34,13 @@ int main(int argc, char** argv) {
 #endif
   chanforge::ui::FontConfigurationReader fonts;
   chanforge::ui::Application app(argc, argv);
-  // The window follows the system's language (LANG); the command line stays English.
-  chanforge::ui::InstallTranslations(QLocale::system());
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
+  // The window speaks the language chosen in its Help menu, else the system's (LANG); the
+  // command line stays English.
+  const QLocale locale = chanforge::ui::WindowLocale(chanforge::ui::SettingsStore());
+  QLocale::setDefault(locale);
+  chanforge::ui::InstallTranslations(locale);
   fonts.Wait();
   chanforge::ui::MainWindow window;
   window.show();

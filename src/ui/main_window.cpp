@@ -182,6 +182,7 @@ void MainWindow::BuildMenus() {
   action(help, "actAbout", tr("&About"), QKeySequence(), [this] {
     ShowWindow(about_box_, [this] { return new AboutBox(*frontend_, settings_, this); });
   });
+  BuildLanguageMenu(help);
 }
 
 namespace {

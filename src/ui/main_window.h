@@ -132,6 +132,8 @@ class MainWindow : public QMainWindow {
   void OpenRecord(int block, int record);
   // Export, Import, Print and the recent files in the File menu; tooltips and the Tab order.
   void BuildExchangeMenus(QMenu* file);
+  // Help > Language: the system's language or one of the window's, from the next start.
+  void BuildLanguageMenu(QMenu* help);
   void AddComforts();
   void AddTips();
   void SetTabOrder();

@@ -1,6 +1,7 @@
-// The main window's comforts: CSV export and import, printing, the recent files, the five-second
-// status after a command, tooltips and the Tab order.
+// The main window's comforts: CSV export and import, printing, the recent files, the language,
+// the five-second status after a command, tooltips and the Tab order.
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include "common/file_access.h"
 #include "editing/reference_order.h"
 #include "flash/flash_file.h"
+#include "ui/application.h"
 #include "ui/file_filters.h"
 #include "ui/main_window.h"
 #include "ui/print_dialog.h"
@@ -168,6 +170,34 @@ void MainWindow::OnApplyOrder() {
     });
   });
   box->open();
+}
+
+void MainWindow::BuildLanguageMenu(QMenu* help) {
+  QMenu* menu = help->addMenu(tr("&Language"));
+  menu->setObjectName("menuLanguage");
+  auto* group = new QActionGroup(menu);
+  QString chosen;
+  settings_->GetSettingString(kAppKey, kLanguageSetting, chosen);
+  const auto add = [&](const QString& code, const QString& name) {
+    QAction* action = menu->addAction(name);
+    action->setObjectName("actLanguage_" + (code.isEmpty() ? QString("system") : code));
+    action->setCheckable(true);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, code, name] {
+      settings_->SaveSettingString(kAppKey, kLanguageSetting, code);
+      ShowDone(code.isEmpty() ? tr("The window follows the system's language from its next start")
+                              : tr("The window speaks %1 from its next start").arg(name));
+    });
+    return action;
+  };
+  QAction* system = add(QString(), tr("&System Language"));
+  system->setChecked(true);
+  menu->addSeparator();
+  // Each language in its own words, so that a user who cannot read the window's finds theirs.
+  for (const WindowLanguage& language : kWindowLanguages) {
+    QAction* action = add(language.code, QString::fromUtf8(language.name));
+    if (chosen == QLatin1String(language.code)) action->setChecked(true);
+  }
 }
 
 void MainWindow::AddComforts() {

@@ -96,7 +96,8 @@ TEST_F(ListEditorTest, TypedValuesAreRefusedVisiblyAndMovesAndUndoKeepTheSelecti
 TEST_F(ListEditorTest, WhatIsTypedIsTakenBeforeAnyActionOrRefusedWithIt) {
   const std::string path = dir_.Path("sample.bin"), csv = dir_.Path("channels.csv");
   for (const bool german : {false, true}) {
-    const std::unique_ptr<GermanWindow> language(german ? new GermanWindow : nullptr);
+    const std::unique_ptr<TranslatedWindow> language(german ? new TranslatedWindow(QLocale("de"))
+                                                            : nullptr);
     for (const std::string action : {"Ctrl+S", "Ctrl+Q", "Ctrl+O", "Export", "refused"}) {
       SCOPED_TRACE(action + (german ? " in German" : ""));
       window_.reset();

@@ -13,10 +13,12 @@
 #include <QTranslator>
 #include <QUrl>
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "common/list_files.h"
 #include "editing/sample_image.h"
+#include "flash/block_transfer.h"
 #include "ui/application.h"
 #include "ui/file_filters.h"
 #include "ui/qt_frontend.h"
@@ -181,7 +183,8 @@ TEST(QtFrontendSmoke, QuestionsDefaultToNoAndEachAnswerHasItsAccessKey) {
   QtFrontend frontend(
       &parent, [&](const QString& text) { status = text; }, [&] { return status; });
   for (const bool german : {false, true}) {
-    const std::unique_ptr<GermanWindow> language(german ? new GermanWindow : nullptr);
+    const std::unique_ptr<TranslatedWindow> language(german ? new TranslatedWindow(QLocale("de"))
+                                                            : nullptr);
     for (int question = 0; question < 3; ++question) {
       other.activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
@@ -223,10 +226,10 @@ TEST(ApplicationLastResort, TurnsAnExceptionIntoAMessage) {
   EXPECT_TRUE(reported.startsWith("The command failed: std::bad_alloc"));
 }
 
-// The window's German is built into the program; English, and a language it lacks, install
-// nothing, so the window stays as written.
-TEST(Translations, GermanIsBuiltInAndOtherLanguagesStayEnglish) {
-  for (const char* name : {"en_US", "fr_FR", "C"}) EXPECT_FALSE(InstallTranslations(QLocale(name)));
+// The window's languages are built into the program; English, and a language it lacks,
+// install nothing, so the window stays as written.
+TEST(Translations, EveryLanguageIsBuiltInAndOthersStayEnglish) {
+  for (const char* name : {"en_US", "sv_SE", "C"}) EXPECT_FALSE(InstallTranslations(QLocale(name)));
   const QString filters = QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
   EXPECT_EQ(filters, "CSV Files (*.csv);;All Files (*)");
   // A count picks its language's form: English's own where no translation is loaded.
@@ -236,10 +239,42 @@ TEST(Translations, GermanIsBuiltInAndOtherLanguagesStayEnglish) {
   for (const std::size_t n : {1, 2}) {
     EXPECT_EQ(MessageText(unstored(n)), DisplayText(common::Format(unstored(n))));
   }
-  const GermanWindow german;
-  EXPECT_NE(QtFilterList("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"), filters);
-  EXPECT_TRUE(MessageText(unstored(1)).startsWith("1 Zeile von a.txt wird nicht wie"));
-  EXPECT_TRUE(MessageText(unstored(2)).startsWith("2 Zeilen von a.txt werden nicht wie"));
+  {
+    const TranslatedWindow german{QLocale("de")};
+    EXPECT_TRUE(MessageText(unstored(1)).startsWith("1 Zeile von a.txt wird nicht wie"));
+    EXPECT_TRUE(MessageText(unstored(2)).startsWith("2 Zeilen von a.txt werden nicht wie"));
+    // A word the sentence is made of is in the sentence's language too.
+    EXPECT_TRUE(MessageText(flash::RecordSizeQuestion("a.bin", 31, common::ListKind::kChannels))
+                    .contains("Kanal-Datens"));
+  }
+  // Polish has three forms: one, a few (2-4, 22-24, but not 12-14), and many.
+  const TranslatedWindow polish{QLocale("pl_PL")};
+  const char* forms[] = {"%1 linia pliku a.txt nie zostanie zapisana",
+                         "%1 linie pliku a.txt nie zostan\u0105 zapisane",
+                         "%1 linii pliku a.txt nie zostanie zapisanych"};
+  for (const auto& [n, form] :
+       std::map<std::size_t, int>{{1, 0}, {2, 1}, {5, 2}, {12, 2}, {22, 1}, {25, 2}}) {
+    EXPECT_TRUE(MessageText(unstored(n)).startsWith(QString(forms[form]).arg(n))) << n;
+  }
+}
+
+// Help > Language keeps the choice for the next start, each language named in itself; nothing
+// chosen, or a value this version does not know, follows the system.
+TEST_F(UiTest, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
+  Window();
+  EXPECT_TRUE(Get<QAction>("actLanguage_system")->isChecked());
+  EXPECT_EQ(Get<QAction>("actLanguage_pl")->text(), "Polski");
+  Get<QAction>("actLanguage_pl")->trigger();
+  EXPECT_TRUE(Get<QAction>("actLanguage_pl")->isChecked());
+  EXPECT_FALSE(Get<QAction>("actLanguage_system")->isChecked());
+  EXPECT_EQ(Text("StatusText"), "The window speaks Polski from its next start");
+  EXPECT_EQ(WindowLocale(store_).language(), QLocale::Polish);
+  window_.reset();
+  EXPECT_TRUE(Get<QAction>("actLanguage_pl")->isChecked());  // a new window reads it back
+  Get<QAction>("actLanguage_system")->trigger();
+  EXPECT_EQ(WindowLocale(store_), QLocale::system());
+  store_.SaveSettingString(kAppKey, kLanguageSetting, "xx");
+  EXPECT_EQ(WindowLocale(store_), QLocale::system());
 }
 
 // A capital's umlaut reaches above the font's ascent: in a box a little shorter than its line

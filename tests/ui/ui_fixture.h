@@ -60,11 +60,11 @@ class ModalAnswers {
   QPointer<QWidget> last_;
 };
 
-// The window in German while it lives, Qt's own dialogs included.
-class GermanWindow {
+// The window in a language while it lives, Qt's own dialogs included.
+class TranslatedWindow {
  public:
-  GermanWindow() { EXPECT_TRUE(InstallTranslations(QLocale("de_DE"))); }
-  ~GermanWindow() {
+  explicit TranslatedWindow(const QLocale& locale) { EXPECT_TRUE(InstallTranslations(locale)); }
+  ~TranslatedWindow() {
     for (QTranslator* translator : QApplication::instance()->findChildren<QTranslator*>()) {
       QApplication::removeTranslator(translator);
       delete translator;

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -251,47 +252,88 @@ TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
   }
 }
 
-// Each English source of the .ts whose German differs, as a pattern its values fill in.
-std::vector<QRegularExpression> EnglishTexts() {
-  QFile file(CHANFORGE_GERMAN_TS);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << CHANFORGE_GERMAN_TS;
+// Each English source of the language's .ts whose translation differs, as a pattern its values
+// fill in.
+std::vector<QRegularExpression> EnglishTexts(const QString& language) {
+  QFile file(QStringLiteral(CHANFORGE_TRANSLATIONS "/chanforge_%1.ts").arg(language));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
   QXmlStreamReader xml(&file);
   std::vector<QRegularExpression> english;
   QString source;
+  QStringList translations;  // a counted text's forms each
+  bool counted = false;
   while (!xml.atEnd()) {
     xml.readNext();
-    const bool is_source = xml.name() == u"source";
-    if (!xml.isStartElement() || (!is_source && xml.name() != u"translation")) continue;
-    // A line break's CR is a <byte> element; the window shows the LF alone.
-    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-    if (is_source) source = text;
-    if (is_source || text == source) continue;
-    QString pattern = QRegularExpression::escape(source);
-    pattern.replace(QRegularExpression(R"(\\%\d|\\\{\d\\\})"), ".*");
-    if (pattern.contains(QRegularExpression("[A-Za-z]{2}"))) {
-      english.emplace_back(QRegularExpression::anchoredPattern(pattern));
+    const auto name = xml.name();
+    if (xml.isEndElement() && name == u"message") {
+      QString pattern = QRegularExpression::escape(source);
+      pattern.replace(QRegularExpression(R"(\\%[\dn]|\\\{\d\\\})"), ".*");
+      const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern));
+      // A translation that reads as its English would (Dutch "{1} transponders") tells nothing.
+      if (pattern.contains(QRegularExpression("[A-Za-z]{2}")) &&
+          std::none_of(translations.begin(), translations.end(),
+                       [&](const QString& text) { return whole.match(text).hasMatch(); })) {
+        english.push_back(whole);
+      }
+    }
+    if (!xml.isStartElement()) continue;
+    if (name == u"message") {
+      counted = xml.attributes().value("numerus") == u"yes";
+      translations.clear();
+    } else if (name == u"source" || name == u"numerusform" ||
+               (name == u"translation" && !counted)) {
+      // A line break's CR is a <byte> element; the window shows the LF alone.
+      const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      (name == u"source" ? source : translations.emplace_back()) = text;
     }
   }
   return english;
 }
 
-// Every text the window shows, and whether it shows it whole.
-void ExpectGermanAndWhole(QWidget* window, const std::vector<QRegularExpression>& english) {
+// The captions whose access key another caption takes too.
+QStringList SharedAccessKeys(const QStringList& captions) {
+  QStringList shared;
+  for (const QString& caption : captions) {
+    const QChar key = AccessKeyOf(caption).toLower();
+    const auto same = [&](const QString& other) { return AccessKeyOf(other).toLower() == key; };
+    if (!key.isNull() && std::count_if(captions.begin(), captions.end(), same) > 1)
+      shared << caption;
+  }
+  return shared;
+}
+
+// Every text the window shows is in its language, and shown whole; each of its menus, and the
+// window itself, gives every access key to one control only.
+void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpression>& english) {
   QApplication::processEvents();  // the rows take their heights for their columns' widths
   std::vector<std::pair<QWidget*, QString>> texts{{window, window->windowTitle()}};
+  QStringList captions;  // what the window's own access keys choose between
   for (QWidget* w : window->findChildren<QWidget*>()) {
     const int room = w->width();
     if (auto* menu = qobject_cast<QMenu*>(w)) {
-      for (QAction* action : menu->actions()) texts.emplace_back(w, action->text());
+      QStringList items;
+      for (QAction* action : menu->actions()) {
+        texts.emplace_back(w, action->text());
+        items << action->text();
+      }
+      EXPECT_EQ(SharedAccessKeys(items), QStringList()) << menu->objectName().toStdString();
     }
     if (!w->isVisible()) continue;
+    // The window's own controls take its access keys; a window it opened has its own.
+    const bool own = w->window() == window;
+    if (auto* bar = qobject_cast<QMenuBar*>(w); bar && own) {
+      for (QAction* action : bar->actions()) captions << action->text();
+    }
+    if (!w->accessibleName().isEmpty()) texts.emplace_back(w, w->accessibleName());
     int needs = 0;
     if (auto* label = qobject_cast<QLabel*>(w)) {
       texts.emplace_back(w, label->text());
+      if (label->buddy() && own) captions << label->text();
       if (!label->wordWrap()) needs = label->minimumSizeHint().width();
       if (label->wordWrap() && label->heightForWidth(room) > label->height()) needs = room + 1;
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
       texts.emplace_back(w, button->text());
+      if (own) captions << button->text();
       // Tool buttons draw their lines plainly, the wrapping ones their words in what room
       // the frame or the mark leaves.
       const bool wraps = dynamic_cast<WrappingButton*>(w) || dynamic_cast<WrappingCheckBox*>(w);
@@ -304,9 +346,13 @@ void ExpectGermanAndWhole(QWidget* window, const std::vector<QRegularExpression>
       if (!wraps && !qobject_cast<QToolButton*>(w)) needs = button->sizeHint().width();
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
       texts.emplace_back(w, box->title());
+      if (box->isCheckable() && own) captions << box->title();
       needs = box->fontMetrics().horizontalAdvance(box->title()) + 8;
     } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
-      for (int i = 0; i < tabs->count(); ++i) texts.emplace_back(w, tabs->tabText(i));
+      for (int i = 0; i < tabs->count(); ++i) {
+        texts.emplace_back(w, tabs->tabText(i));
+        if (own) captions << tabs->tabText(i);
+      }
     } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
       for (int i = 0; i < header->count(); ++i) {
         texts.emplace_back(w, header->model()->headerData(i, header->orientation()).toString());
@@ -328,17 +374,20 @@ void ExpectGermanAndWhole(QWidget* window, const std::vector<QRegularExpression>
     EXPECT_LE(needs, room) << "cut off: " << w->objectName().toStdString() << " "
                            << texts.back().second.toStdString();
   }
+  EXPECT_EQ(SharedAccessKeys(captions), QStringList()) << window->objectName().toStdString();
   for (const auto& [w, text] : texts) {
     for (const QRegularExpression& pattern : english) {
       EXPECT_FALSE(pattern.match(text).hasMatch())
-          << "English in " << w->objectName().toStdString() << ": " << text.toStdString();
+          << "untranslated in " << w->objectName().toStdString() << ": " << text.toStdString();
     }
   }
 }
 
-TEST_F(UiTest, EveryWindowSpeaksGermanAndShowsItsTextsWhole) {
-  const GermanWindow german;
-  const std::vector<QRegularExpression> english = EnglishTexts();
+class EveryLanguage : public UiTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EveryLanguage, EveryWindowSpeaksItAndShowsItsTextsWhole) {
+  const TranslatedWindow language{QLocale(GetParam())};
+  const std::vector<QRegularExpression> english = EnglishTexts(GetParam());
   store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(dir_.Path("")));
   dir_.Write("Sat-1.0W",
              "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\n"
@@ -355,28 +404,31 @@ TEST_F(UiTest, EveryWindowSpeaksGermanAndShowsItsTextsWhole) {
   ASSERT_NE(editor, nullptr);
   for (int tab : {0, 1}) {
     editor->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(tab);
-    ExpectGermanAndWhole(editor, english);
+    ExpectTranslatedAndWhole(editor, english);
   }
   editor->findChild<QAbstractButton*>("CmdAddSatellite")->click();
   ASSERT_NE(TopLevel("SatelliteDialog"), nullptr);
-  ExpectGermanAndWhole(TopLevel("SatelliteDialog"), english);
+  ExpectTranslatedAndWhole(TopLevel("SatelliteDialog"), english);
   TopLevel("SatelliteDialog")->close();
   Get<QAction>("actPrint")->trigger();
   for (const char* name : {"PrintOptions", "Form1", "ShowForm", "ViewerForm", "frmAbout",
                            "CheckForm", "ChangesForm"}) {
     QWidget* window = name == std::string("Form1") ? &Window() : TopLevel(name);
     ASSERT_NE(window, nullptr) << name;
-    ExpectGermanAndWhole(window, english);
+    ExpectTranslatedAndWhole(window, english);
   }
   QtFrontend boxes(&Window(), [](const QString&) {});
   QTimer::singleShot(0, [&] {  // a refusal's box, then closed
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    ExpectGermanAndWhole(box, english);
+    ExpectTranslatedAndWhole(box, english);
     box->accept();
   });
   flash::CheckBlockSelected(boxes, 8, -1, "flash.bin", flash::BlockAction::kView);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, ::testing::Values("de", "fr", "it", "nl", "pl"),
+                         [](const auto& language) { return std::string(language.param); });
 
 }  // namespace
 }  // namespace chanforge::ui
