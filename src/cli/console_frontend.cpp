@@ -4,14 +4,15 @@
 
 namespace chanforge::cli {
 
-std::string ConsoleText(const std::string& text) {
+std::string ConsoleText(const std::string& text, bool terminal) {
   std::string result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
     result.push_back(text[i]);
   }
-  return result;
+  // A name in a message may carry any byte a file name can.
+  return terminal ? common::LinesForTerminal(result) : result;
 }
 
 void ConsoleFrontend::ShowMessage(common::MessageKind kind, const common::Message& message) {
@@ -19,23 +20,25 @@ void ConsoleFrontend::ShowMessage(common::MessageKind kind, const common::Messag
   // A report is the result of the command; refusals and notices are diagnostics. Under
   // --json the document is the result, and every text a diagnostic.
   if (kind == common::MessageKind::kError) error_ = ConsoleText(text);
-  std::ostream& stream = kind == common::MessageKind::kReport && !options_.json ? out_ : err_;
-  stream << ConsoleText(text) << '\n';
+  const bool report = kind == common::MessageKind::kReport && !options_.json;
+  std::ostream& stream = report ? out_ : err_;
+  stream << ConsoleText(text, report ? options_.terminal_output : options_.terminal_errors) << '\n';
   stream.flush();
 }
 
 bool ConsoleFrontend::AskYesNo(const common::Message& question) {
   const std::string text = common::Format(question);
   if (options_.yes) {
-    if (options_.verbose) err_ << ConsoleText(text) << " (answered Yes)\n";
+    if (options_.verbose)
+      err_ << ConsoleText(text, options_.terminal_errors) << " (answered Yes)\n";
     return true;
   }
   if (!options_.interactive) {
     error_ = ConsoleText(text) + "\n(answered No; use --yes)";
-    err_ << error_ << '\n';
+    err_ << ConsoleText(error_, options_.terminal_errors) << '\n';
     return false;
   }
-  err_ << ConsoleText(text) << " [y/N] ";
+  err_ << ConsoleText(text, options_.terminal_errors) << " [y/N] ";
   err_.flush();
   std::string answer;
   if (!std::getline(in_, answer)) return false;

@@ -19,6 +19,7 @@ struct ConsoleOptions {
   bool verbose = false;
   bool interactive = false;      // standard input is a terminal
   bool terminal_output = false;  // standard output is a terminal
+  bool terminal_errors = false;  // standard error is a terminal
   bool json = false;             // standard output carries one JSON document, nothing else
 };
 
@@ -63,7 +64,8 @@ class ConsoleFrontend : public common::Frontend {
   std::string error_;
 };
 
-// CR LF inside a message becomes a plain line break.
-std::string ConsoleText(const std::string& text);
+// CR LF inside a message becomes a plain line break; for a terminal, a control character of
+// a line shows as "." (a file name's ESC, a C1 control), so that no name steers the terminal.
+std::string ConsoleText(const std::string& text, bool terminal = false);
 
 }  // namespace chanforge::cli

@@ -41,7 +41,19 @@ void AppendRow(std::string& out, const std::vector<common::Message>& cells,
 std::string HtmlEscaped(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    // A control character (C0, DEL, or C1 as UTF-8) shows as its code, as messages show it:
+    // a page is read by a person, and some readers take a control for markup or drop it.
+    const auto byte = static_cast<unsigned char>(c);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (byte < 0x20 || byte == 0x7F || (byte == 0xC2 && next >= 0x80 && next <= 0x9F)) {
+      const unsigned code = byte == 0xC2 ? text[++i] & 0xFF : byte;
+      out += "\\x";
+      out += "0123456789ABCDEF"[code >> 4];
+      out += "0123456789ABCDEF"[code & 0xF];
+      continue;
+    }
     switch (c) {
       case '&':
         out += "&amp;";

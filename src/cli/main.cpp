@@ -19,13 +19,6 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kOutOfMemory = 2;  // as for a failure the command cannot go on from
 
-// An interrupted write leaves no temporary file; the program then ends as the signal says.
-extern "C" void OnTerminatingSignal(int signal_number) {
-  chanforge::common::RemovePendingTemporaryFile();
-  std::signal(signal_number, SIG_DFL);
-  std::raise(signal_number);
-}
-
 // The command's usage line, so that a mistake shows what the command takes.
 std::string UsageOf(const CLI::App& app) {
   const CLI::App* command = &app;
@@ -38,13 +31,18 @@ std::string UsageOf(const CLI::App& app) {
 int Run(int argc, char** argv);
 
 // Output that never arrived is a failure, whatever the command did; a file it wrote is
-// named, as the report that would have said so is lost.
+// named, as the report that would have said so is lost. A reader that closed the pipe took
+// what it wanted (head, a pager that was quit): the command's own status stands.
 int CheckOutput(int status, int failure_status) {
   std::cout.flush();
   if (std::cout) return status;
+  const std::optional<chanforge::cli::OutputFailure> failure = chanforge::cli::FirstOutputFailure();
+  if (failure && failure->reader_gone) return status;
   std::cerr << "Error Writing the file standard output !\n";
+  if (failure) std::cerr << failure->reason << '\n';
   for (const std::string& file : chanforge::common::CommittedFiles()) {
-    std::cerr << file << " was written\n";
+    std::cerr << chanforge::cli::ConsoleText(file, chanforge::cli::IsTerminal(stderr))
+              << " was written\n";
   }
   return failure_status;
 }
@@ -60,14 +58,8 @@ int main(int argc, char** argv) {
   // Nor a reader that closed the pipe early: the write fails, and what was written is told.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
-  std::signal(SIGINT, OnTerminatingSignal);
-  std::signal(SIGTERM, OnTerminatingSignal);
-#ifdef SIGHUP
-  std::signal(SIGHUP, OnTerminatingSignal);
-#endif
-#ifdef SIGBREAK
-  std::signal(SIGBREAK, OnTerminatingSignal);  // Ctrl+Break in a Windows console
-#endif
+  // An interrupted write leaves no temporary file.
+  chanforge::common::RemoveTemporaryFileOnSignals();
   // The last resort: nothing ends the program through an exception without a word.
   try {
     return Run(argc, argv);
@@ -133,7 +125,9 @@ std::optional<int> Parse(CLI::App& app, const std::vector<std::string>& argument
   } catch (const CLI::CallForVersion& e) {
     return CheckOutput(app.exit(e), 1);
   } catch (const CLI::ParseError& e) {
-    std::cerr << e.what() << '\n' << UsageOf(app) << "Run with --help for more information.\n";
+    // The line's own words come back in the reason: at a terminal, none may steer it.
+    std::cerr << chanforge::cli::ConsoleText(e.what(), chanforge::cli::IsTerminal(stderr)) << '\n'
+              << UsageOf(app) << "Run with --help for more information.\n";
     return kUsageError;
   }
   return {};
@@ -155,8 +149,10 @@ int Run(int argc, char** argv) {
   const std::vector<Entry> handlers = AddCommands(app, arguments, options);
   if (const std::optional<int> status = Parse(app, arguments)) return *status;
 
+  KeepOutputFailures();
   options.interactive = IsTerminal(stdin);
   options.terminal_output = IsTerminal(stdout);
+  options.terminal_errors = IsTerminal(stderr);
   ConsoleFrontend ui(options, std::cin, std::cout, std::cerr);
   chanforge::common::SystemFiles files;
   for (const Entry& entry : handlers) {

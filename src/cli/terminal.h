@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,18 @@ namespace chanforge::cli {
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
 bool IsTerminal(std::FILE* stream);
+
+// From now on standard output, unless a terminal, goes straight to its descriptor, so that a
+// write that fails keeps the system's reason, which the stream's own buffer forgets. On
+// Windows, whose streams convert line ends, it stays as it was.
+void KeepOutputFailures();
+// Why a write to standard output failed: the system's reason, and whether the reader had
+// closed the pipe (head, a pager that was quit). None while no write failed, or unknown.
+struct OutputFailure {
+  std::string reason;
+  bool reader_gone = false;
+};
+std::optional<OutputFailure> FirstOutputFailure();
 
 // From now on, a read of a mapped image that faults (another program cut the file short,
 // or its device failed) ends the program with status after "File : NAME can not be read !",

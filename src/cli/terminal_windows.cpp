@@ -42,4 +42,8 @@ bool IsTerminal(std::FILE* stream) {
   return ::GetConsoleMode(reinterpret_cast<HANDLE>(::_get_osfhandle(fd)), &mode) != 0;
 }
 
+void KeepOutputFailures() {}
+
+std::optional<OutputFailure> FirstOutputFailure() { return std::nullopt; }
+
 }  // namespace chanforge::cli

@@ -1,6 +1,7 @@
 #include "common/file_access.h"
 
 #include <algorithm>
+#include <csignal>
 #include <system_error>
 
 #include "common/file_access_platform.h"
@@ -8,6 +9,33 @@
 namespace fs = std::filesystem;
 
 namespace chanforge::common {
+
+namespace {
+
+// The write's temporary file goes, then the program ends as the signal says.
+extern "C" void OnEndingSignal(int signal_number) {
+  RemovePendingTemporaryFile();
+  std::signal(signal_number, SIG_DFL);
+  std::raise(signal_number);
+}
+
+}  // namespace
+
+void RemoveTemporaryFileOnSignals() {
+  // Each signal whose default ends the program and that a user, a script or the system
+  // sends; a crash's signals are left to the crash.
+  for (const int signal_number : {
+           SIGINT, SIGTERM,
+#ifdef SIGHUP
+           SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF,
+#endif
+#ifdef SIGBREAK
+           SIGBREAK,  // Ctrl+Break in a Windows console
+#endif
+       }) {
+    std::signal(signal_number, OnEndingSignal);
+  }
+}
 
 fs::path ResolveLinks(fs::path path) {
   std::error_code ec;

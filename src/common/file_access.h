@@ -91,6 +91,10 @@ void NoteCommitted(const std::string& target);
 
 // Removes the temporary file of a write in progress; safe inside a signal handler.
 void RemovePendingTemporaryFile() noexcept;
+// Has each signal that ends the program by default and that a user, a script or the system
+// sends (interrupt, terminate, hang-up, quit, alarms, user signals, CPU limits, Ctrl+Break)
+// remove that file first; the program then ends as the signal says.
+void RemoveTemporaryFileOnSignals();
 
 // An exclusive advisory lock on a file, held while the object lives, so that two
 // programs that load, change and replace the same image take turns.

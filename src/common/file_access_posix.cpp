@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
@@ -45,10 +46,25 @@ void SetPending(const std::string& name) {
   has_pending_temporary = 1;
 }
 
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return static_cast<mode_t>(0666 & ~mask);
+// A temporary file for a new target, named from the pattern's last six letters, created as
+// open(2) creates any new file (mode 0666 less the umask, or the folder's default ACL), so
+// that it gets the permissions, and the ACL mask, a file the user makes there would get.
+int CreateLikeAnyNewFile(std::string& pattern) {
+  static constexpr char kLetters[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::uint64_t seed =
+      static_cast<std::uint64_t>(::getpid()) * 0x9E3779B97F4A7C15u ^
+      reinterpret_cast<std::uintptr_t>(&pattern) ^
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    for (std::size_t i = pattern.size() - 6; i < pattern.size(); ++i) {
+      seed = seed * 6364136223846793005u + 1442695040888963407u;
+      pattern[i] = kLetters[(seed >> 33) % (sizeof kLetters - 1)];
+    }
+    const int fd = ::open(pattern.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 int FdOf(std::intptr_t handle) { return static_cast<int>(handle); }
@@ -320,14 +336,17 @@ bool SafeWriter::Open(const std::string& name) {
   if (folder.empty()) folder = ".";
   // A short name of its own, so that any legal target name leaves room for it.
   std::string temp = (folder / ".chanforge-XXXXXX").string();
-  const int fd = ::mkstemp(temp.data());
+  // Replacing a file, the temporary one is the user's alone until it takes the old one's
+  // permissions; a new one is made as any new file there would be.
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  const int fd = replacing ? ::mkstemp(temp.data()) : CreateLikeAnyNewFile(temp);
   if (fd < 0) return Fail(errno);
   handle_ = fd;
   temp_ = temp;
   target_ = target.string();
   SetPending(temp_);
-  struct stat old {};
-  if (::stat(target_.c_str(), &old) == 0) {
+  if (replacing) {
     // Keep the old file's owner and group where we may (root may; others may keep their
     // own group), its extended attributes, then its permission bits, which also set the
     // mask of a copied ACL as the old file had it.
@@ -344,8 +363,6 @@ bool SafeWriter::Open(const std::string& name) {
     if (!lost.empty()) AddNotice(Say(kLostAttributes, {Value(lost)}));
     if (::fchmod(fd, static_cast<mode_t>(old.st_mode & 07777)) != 0) return Fail(errno);
     if (old.st_nlink > 1) AddNotice(OtherNamesNotice(old.st_nlink));
-  } else if (::fchmod(fd, NewFileMode()) != 0) {
-    return Fail(errno);
   }
   return true;
 }

@@ -121,9 +121,30 @@ std::string Utf8ForTerminal(std::string_view text) {
   shown.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
-    const bool c1 = C1ControlAt(text, i);
-    if (c1) ++i;  // both bytes of the character become the one dot
-    shown.push_back(b < 0x20 || b == 0x7F || c1 ? '.' : text[i]);
+    const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    if (length > 1 && i + length <= text.size() && IsUtf8(text.substr(i, length))) {
+      // A whole character passes, but a C1 control, which becomes one dot.
+      if (C1ControlAt(text, i)) {
+        shown.push_back('.');
+      } else {
+        shown.append(text.substr(i, length));
+      }
+      i += length - 1;
+      continue;
+    }
+    // Outside a character, a byte of 0x80 to 0x9F is C1 to a terminal that reads Latin-1.
+    shown.push_back(b < 0x20 || (b >= 0x7F && b <= 0x9F) ? '.' : text[i]);
+  }
+  return shown;
+}
+
+std::string LinesForTerminal(std::string_view text) {
+  std::string shown;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    shown += Utf8ForTerminal(text.substr(at, end - at));
+    if (end < text.size()) shown += '\n';
+    at = end + 1;
   }
   return shown;
 }

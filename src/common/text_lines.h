@@ -126,8 +126,11 @@ std::optional<std::int64_t> ReadValue(std::string_view text);
 // so that no byte of an image can steer the terminal.
 std::string Latin1ForTerminal(std::string_view bytes);
 // A UTF-8 text for a terminal: its control characters (C0, DEL and the C1 range U+0080 to
-// U+009F, of which U+009B starts an escape sequence on some terminals) show as ".".
+// U+009F, of which U+009B starts an escape sequence on some terminals) show as ".", and so
+// does a byte of 0x80 to 0x9F that is no part of a character (a Latin-1 file name's).
 std::string Utf8ForTerminal(std::string_view text);
+// The same line by line, the line breaks kept: a message for a terminal.
+std::string LinesForTerminal(std::string_view text);
 // The same for a line of a text file in a message, where a tab shows as an arrow.
 std::string LineForMessage(std::string_view bytes);
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/file_access.h"
 #include "ui/application.h"
 #include "ui/font_configuration.h"
 #include "ui/main_window.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
   // A file size limit must fail the write with a message, not end the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+  // A session ended under the window (a logout, a kill) leaves no temporary file beside an
+  // image being saved.
+  chanforge::common::RemoveTemporaryFileOnSignals();
   // Answered before any display is needed, so scripts and package checks can ask on a server.
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0) {

@@ -17,12 +17,6 @@ using testing::FlashImageBuilder;
 using testing::TcsRecord;
 using testing::TptRecord;
 
-std::string Channels(std::initializer_list<std::string> records) {
-  std::string list;
-  for (const std::string& r : records) list += r;
-  return list;
-}
-
 std::string Ch(int sid, std::uint8_t tp = 1, std::string_view name = "Ch") {
   return TcsRecord(name, 4, tp, static_cast<std::uint16_t>(sid), 1, 2);
 }
@@ -36,7 +30,8 @@ FlashImageBuilder Good(const std::string& channels = Ch(1) + Ch(2, 2) + Ch(3, 3)
 }
 
 std::string Tpt(std::initializer_list<std::string> records) {
-  std::string list = Channels(records);
+  std::string list;
+  for (const std::string& r : records) list += r;
   list.resize(2040, '\0');
   return list;
 }
@@ -119,9 +114,8 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
   for (const std::string& image :
        {FlashImageBuilder(0x44 + 60).Block(0, "TCS", Ch(1) + Ch(2)).Build(),
         Good().Header(0, "TCS", 65468).Build()}) {
-    for (const Finding& f : CheckImage(testing::LoadedWorkspace(image))) {
+    for (const Finding& f : CheckImage(testing::LoadedWorkspace(image)))
       EXPECT_NE(f.rule, Rule::kLengthPastEnd);
-    }
   }
   // A record the image's end cuts short still counts, its missing bytes as zeros: TP 0, SID 0.
   const std::vector<Finding> cut = CheckImage(
@@ -147,16 +141,14 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       // A channel on the list's last record.
       Good(Ch(1, 3), testing::ThreeTransponders().substr(0, 36)).Build(),
   };
-  for (const std::string& image : clean) {
+  for (const std::string& image : clean)
     EXPECT_TRUE(CheckImage(testing::LoadedWorkspace(image)).empty());
-  }
 }
 
 TEST(ImageCheck, SampleImageIsCleanAndKeepsItsBytes) {
   const std::string sample = editing::MakeSampleImage();
-  for (const Finding& f : CheckImage(testing::LoadedWorkspace(sample))) {
+  for (const Finding& f : CheckImage(testing::LoadedWorkspace(sample)))
     ADD_FAILURE() << FormatFinding(f);
-  }
   // The demo image is published: the same bytes on every platform and in every version.
   std::uint64_t digest = 14695981039346656037u;  // 64-bit FNV-1a
   for (const unsigned char byte : sample) digest = (digest ^ byte) * 1099511628211u;

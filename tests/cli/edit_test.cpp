@@ -60,6 +60,8 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
 
 TEST_F(Cli, EditRefusalsWriteNothing) {
   Sample();
+  dir_.Write("bad.csv", "Nr,Name\r\n");
+  dir_.Write("no-rows.csv", "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n,,,\r\n");
   const std::pair<const char*, int> cases[] = {
       {"set-channel flash512k.bin 2 sid=70000", 1},
       {"set-channel flash512k.bin 151 sid=1", 1},
@@ -71,6 +73,11 @@ TEST_F(Cli, EditRefusalsWriteNothing) {
       {"sort-channels flash512k.bin --by colour", 2},
       {"set-transponder flash512k.bin 3 fec=5/6", 1},
       {"set-transponder flash512k.bin 3 frequency=12000000", 1},  // band D cannot carry it
+      {"import-csv flash512k.bin --channels no-rows.csv", 1},     // asked, and no answer is No
+      {"import-csv flash512k.bin --channels bad.csv", 1},
+      {"import-csv flash512k.bin --channels missing.csv", 1},
+      {"import-csv flash512k.bin bad.csv", 2},
+      {"import-csv flash512k.bin --channels --transponders bad.csv", 2},
   };
   for (const auto& [args, status] : cases) {
     const Result run = Cmd(std::string(args) + " -o out.bin");
@@ -116,7 +123,6 @@ TEST_F(Cli, PositionsThatAreNoNumbersAreUsageErrors) {
       {"hexdump flash512k.bin #", false},
   };
   const std::string typed[] = {"-1", "0", "1.5", "x", "+2", "99999999999999999999", "2--3"};
-  for (const std::string& text : typed) EXPECT_NE(CheckTypedNumber(text), "") << text;
   // Every command reads them with the one parser: a faulty number each is enough.
   std::size_t next = 0;
   for (const auto& c : commands) {
@@ -179,7 +185,7 @@ TEST_F(Cli, CheckAndDiffExitStatuses) {
   EXPECT_EQ(Cmd("--yes set-channel bad.bin 1 sid=2 -o out.bin").status, 0);
 }
 
-TEST_F(Cli, CsvRoundTripsThroughTheImageAndRefusalsWriteNothing) {
+TEST_F(Cli, CsvRoundTripsThroughTheImage) {
   const std::string sample = TempDir::Read(Sample());
   for (const char* list : {"--channels", "--transponders"}) {
     const std::string flag = list;
@@ -189,21 +195,6 @@ TEST_F(Cli, CsvRoundTripsThroughTheImageAndRefusalsWriteNothing) {
     EXPECT_TRUE(Read("out.bin") == sample) << list;
     std::filesystem::remove(dir_.Path("list.csv"));
     std::filesystem::remove(dir_.Path("out.bin"));
-  }
-  dir_.Write("bad.csv", "Nr,Name\r\n");
-  dir_.Write("no-rows.csv", "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n,,,\r\n");
-  const std::pair<const char*, int> cases[] = {
-      {"import-csv flash512k.bin --channels no-rows.csv", 1},  // asked, and no answer is No
-      {"import-csv flash512k.bin --channels bad.csv", 1},
-      {"import-csv flash512k.bin --channels missing.csv", 1},
-      {"import-csv flash512k.bin bad.csv", 2},
-      {"import-csv flash512k.bin --channels --transponders bad.csv", 2},
-  };
-  for (const auto& [args, status] : cases) {
-    const Result run = Cmd(std::string(args) + " -o out2.bin");
-    EXPECT_EQ(run.status, status) << args;
-    EXPECT_FALSE(run.err.empty()) << args;
-    EXPECT_FALSE(Exists("out2.bin")) << args;
   }
   EXPECT_EQ(Cmd("export-csv flash512k.bin --channels flash512k.bin").status, 1);
   EXPECT_TRUE(Read("flash512k.bin") == sample);

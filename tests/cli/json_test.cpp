@@ -129,9 +129,8 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
                            (w == 1 ? " warning" : " warnings"));
            for (const json& f : one["findings"]) {
              // The record behind the text: its wording's id and values the text is made of.
-             for (const json& v : f["values"]) {
+             for (const json& v : f["values"])
                EXPECT_NE(Cell(f["text"]).find(Cell(v)), std::string::npos) << f;
-             }
              lines.push_back(Cell(f["severity"]) + ": " + Cell(f["place"]) + ": " +
                              Cell(f["text"]));
            }

@@ -3,6 +3,7 @@
 // written or left behind.
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdio>
 
 #include "cli/terminal.h"
@@ -42,13 +43,16 @@ TEST_F(Robustness, AnInterruptedWriteLeavesNoTemporaryFile) {
   dir_.Write("big.txt", big);
   dir_.Write("out.bin", "old");
   const std::size_t entries = dir_.EntryCount();
-  const int status = Shell(
-      "$CLI --yes txt2tcs big.txt out.bin & pid=$!; "
-      "for i in $(seq 500); do ls -a | grep -q chanforge- && break; sleep 0.01; done; "
-      "kill -TERM $pid; wait $pid");
-  EXPECT_EQ(status, 128 + 15);
-  EXPECT_EQ(Read("out.bin"), "old");
-  EXPECT_EQ(dir_.EntryCount(), entries);
+  for (const int signal_number : {SIGTERM, SIGQUIT, SIGUSR1, SIGALRM}) {
+    const int status = Shell(
+        "ulimit -c 0; $CLI --yes txt2tcs big.txt out.bin & pid=$!; "
+        "for i in $(seq 500); do ls -a | grep -q chanforge- && break; sleep 0.01; done; "
+        "kill -" +
+        std::to_string(signal_number) + " $pid; wait $pid");
+    EXPECT_EQ(status, 128 + signal_number);
+    EXPECT_EQ(Read("out.bin"), "old");
+    EXPECT_EQ(dir_.EntryCount(), entries) << signal_number;
+  }
 }
 
 TEST_F(Robustness, SimultaneousChangesToOneImageTakeTurns) {
@@ -95,15 +99,26 @@ TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {
   flash::FlashImage image{MakeSampleImage(), {}};
   flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
   dir_.Write("odd.bin", image.owned);
-  EXPECT_EQ(Shell("$CLI blocks odd.bin >/dev/full"), 1);
-  // A reader that stops early: the write that was done is told, not cut off by a signal.
-  Shell("{ sleep 1; $CLI --yes swap-diseqc odd.bin 1 -o new.bin 2>err.txt; echo $? >st; } | :");
-  EXPECT_EQ(Read("st") + Read("err.txt"),
-            "1\nError Writing the file standard output !\nnew.bin was written\n");
-  // A terminal never gets a control byte.
-  ASSERT_EQ(Shell("script -qec \"$CLI blocks odd.bin\" /dev/null >tty.txt"), 0);
+  // A full disk is told with its cause, and the file written all the same is named.
+  EXPECT_EQ(Shell("$CLI --yes swap-diseqc odd.bin 1 -o new.bin >/dev/full 2>err.txt"), 1);
+  EXPECT_EQ(Read("err.txt"),
+            "Error Writing the file standard output !\nNo space left on device\nnew.bin was "
+            "written\n");
+  // A reader that stops early took what it wanted: each command ends as it would without it.
+  for (const char* command : {"--yes swap-diseqc odd.bin 1 -o a.bin", "blocks odd.bin",
+                              "--yes set-channel odd.bin 1 sid=7 -o b.bin", "channels odd.bin"}) {
+    EXPECT_EQ(Shell(std::string("{ sleep 1; $CLI ") + command + " 2>err.txt; echo $? >st; } | :"),
+              0);
+    EXPECT_EQ(Read("st") + Read("err.txt"), "0\n") << command;
+  }
+  EXPECT_TRUE(Exists("a.bin") && Exists("b.bin"));
+  // A terminal never gets a control byte, in a listing or in a message's file name.
+  ASSERT_EQ(
+      Shell("script -qec \"$CLI blocks odd.bin; $CLI blocks 'x\x1B[2J'; true\" /dev/null >tty.txt"),
+      0);
   const std::string tty = Read("tty.txt");
   EXPECT_NE(tty.find("Block:2 T\xC3\xA9.[2J ("), std::string::npos);
+  EXPECT_NE(tty.find("x.[2J"), std::string::npos);
   EXPECT_EQ(tty.find('\x1B'), std::string::npos);
 }
 

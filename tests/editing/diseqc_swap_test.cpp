@@ -12,7 +12,6 @@
 namespace chanforge::editing {
 namespace {
 
-using common::MessageKind;
 using common::Outcome;
 using testing::FlashImageBuilder;
 using testing::ScriptedFrontend;

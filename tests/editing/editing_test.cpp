@@ -63,6 +63,11 @@ flash::Workspace Image() {
                                                  .Build());
 }
 
+// An image whose only block is this one.
+flash::Workspace OneBlock(int index, const char* name, const std::string& data) {
+  return testing::LoadedWorkspace(testing::FlashImageBuilder().Block(index, name, data).Build());
+}
+
 std::string Data(const flash::Workspace& w, int index) {
   return flash::BlockData(w, *flash::FindBlock(w, index));
 }
@@ -248,6 +253,9 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
       {"step 2, 3 and 5 up",
        [](ListDocument& d) { return StepRows(d, ListKind::kTransponders, Rows(1, 2, 4), -1); },
        {2, 3, 0, 4, 1, 9, 3, 5, 2, 1, 4, 3}},
+      {"step 1 and 4 down",
+       [](ListDocument& d) { return StepRows(d, ListKind::kTransponders, Rows(0, 3), 1); },
+       {3, 2, 0, 4, 1, 9, 2, 5, 3, 1, 4, 2}},
   };
   for (const auto& c : cases) {
     flash::Workspace w = Image();
@@ -283,20 +291,15 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
             TcsRecord("", 4, 1, 0, 0, 0));  // past the last row: the defaults
   {
     // A shorter list leaves zeros where its last record was, as a block read does.
-    flash::Workspace two = chanforge::testing::LoadedWorkspace(
-        chanforge::testing::FlashImageBuilder()
-            .Block(1, "TCS", TcsRecord("A", 4, 1, 1, 2, 3) + TcsRecord("B", 4, 1, 2, 2, 3))
-            .Build());
+    flash::Workspace two =
+        OneBlock(1, "TCS", TcsRecord("A", 4, 1, 1, 2, 3) + TcsRecord("B", 4, 1, 2, 2, 3));
     ListDocument shrinking(two);
     RemoveChannels({1})->Apply(shrinking);
     EXPECT_EQ(flash::WholeBlockBytes(two, *flash::FindBlock(two, 1))
                   .substr(flash::kDataOffset + channels::kTcsRecordSize, channels::kTcsRecordSize),
               std::string(channels::kTcsRecordSize, '\0'));
   }
-  w = chanforge::testing::LoadedWorkspace(
-      chanforge::testing::FlashImageBuilder()
-          .Block(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
-          .Build());
+  w = OneBlock(4, "TPT", TptRecord(1000000000, 0, 0, 0, 0, 0, 0));
   document = ListDocument(w);  // the last transponder goes: the padding stays
   const auto last = RemoveTransponder(0);
   last->Apply(document);
@@ -304,8 +307,7 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   EXPECT_EQ(Data(w, 4), std::string(2040, '\0'));
   std::string full;  // 170 transponders fill 2040 bytes: a 171st makes the list longer
   for (int i = 0; i < 170; ++i) full += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
-  w = chanforge::testing::LoadedWorkspace(
-      chanforge::testing::FlashImageBuilder().Block(4, "TPT", full).Build());
+  w = OneBlock(4, "TPT", full);
   document = ListDocument(w);
   InsertTransponders(170, {document.transponders()[0]})->Apply(document);
   EXPECT_EQ(Data(w, 4), full + full.substr(0, 12));
@@ -399,8 +401,7 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
 TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   std::string list = Transponders();
   list.back() = '\x02';  // the flags of an empty record
-  flash::Workspace w = chanforge::testing::LoadedWorkspace(
-      chanforge::testing::FlashImageBuilder().Block(1, "TPT", list).Build());
+  flash::Workspace w = OneBlock(1, "TPT", list);
   ListDocument document(w);
   InsertTransponders(0, {document.transponders()[0]})->Apply(document);
   EXPECT_EQ(Data(w, 1).size(), 2052u);
@@ -422,8 +423,7 @@ TEST(Commands, ChangeOnlyWhatTheyEditWhateverTheLengthField) {
     std::string list =
         testing::ChannelList(std::min<std::size_t>(length, flash::kBlockDataRoom) / 30);
     list.resize(length, '\x5A');
-    flash::Workspace w =
-        testing::LoadedWorkspace(testing::FlashImageBuilder().Block(1, "TCS", list).Build());
+    flash::Workspace w = OneBlock(1, "TCS", list);
     std::string expected(w.image().bytes());
     ListDocument document(w);
     Set(document, 0, "name=X")->Apply(document);
@@ -460,9 +460,7 @@ TEST(Commands, SortStablyByTheirKeys) {
       EXPECT_EQ(stack.UndoDescription(), "Sort channels by SID");
     }
     stack.Undo();
-    EXPECT_EQ(order(),
-              "bAa\xE9"
-              "B");
+    EXPECT_EQ(order(), "bAa\xE9"s + "B");
   }
 }
 
@@ -550,10 +548,8 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(CheckStep({4, 11}, 1, 12, ListKind::kChannels),
             "Channel 12 is the last: it cannot move down.");
   // What a move says it did, as a row under a find may pass rows the find hides.
-  flash::Workspace moved = chanforge::testing::LoadedWorkspace(
-      chanforge::testing::FlashImageBuilder()
-          .Block(0, "TCS", TcsRecord("ZDF HD", 4, 1, 1, 0, 0) + TcsRecord("", 4, 1, 2, 0, 0))
-          .Build());
+  flash::Workspace moved =
+      OneBlock(0, "TCS", TcsRecord("ZDF HD", 4, 1, 1, 0, 0) + TcsRecord("", 4, 1, 2, 0, 0));
   const ListDocument lists(moved);
   EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1}, {0}, -1), "ZDF HD is now 1");
   EXPECT_EQ(MovedText(lists, ListKind::kChannels, {0}, {1}, 1), "Channel 1 is now 2");
@@ -575,8 +571,7 @@ TEST(Refusals, NameWhatIsWrong) {
             "A new channel needs a transponder: the TPT list has none.");
   EXPECT_EQ(CheckInsertTransponders(document, 251), "A channel reaches at most 255 transponders.");
   EXPECT_EQ(CheckInsertTransponders(document, 250), "");
-  flash::Workspace first = chanforge::testing::LoadedWorkspace(
-      chanforge::testing::FlashImageBuilder().Block(0, "TPT", Transponders()).Build());
+  flash::Workspace first = OneBlock(0, "TPT", Transponders());
   EXPECT_EQ(CheckInsertTransponders(ListDocument(first), 1), "");
   EXPECT_EQ(CheckInsertChannels(document, 2171), "The TCS block holds at most 2182 channels.");
   EXPECT_EQ(CheckInsertChannels(document, 2170), "");
@@ -793,9 +788,6 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
       ",,,,,,,,,,\n"
       "1,,New,5,1,2,3,4,5,6\n"
       "1,2,Caf\xC3\xA9, \"\"Bar\"\",2,7,0,0,1,2,3\n";
-  std::vector<CsvRow> rows;
-  EXPECT_EQ(SplitCsv(csv, "f.csv", rows),
-            "Line 5 of f.csv: A quote inside a field that does not start with one.");
   const Applied bad = Import(w, ListKind::kChannels, csv, "f.csv");
   EXPECT_EQ(bad.refused.message(),
             "Line 5 of f.csv: A quote inside a field that does not start with one.");
@@ -918,9 +910,8 @@ TEST(Roads, TakeTheUseAndTheCellsAsTheEditorShowsThem) {
   }
   // Numbers are read without the blanks around them, names as typed, and refused in full.
   EXPECT_TRUE(*EditChannelCell(document, 1, ChannelField::kSid, {" 77 ", {}}));
-  for (const char* name : {"Ch 1 ", "\u20ac"}) {
+  for (const char* name : {"Ch 1 ", "\u20ac"})
     EXPECT_FALSE(EditChannelCell(document, 1, ChannelField::kName, {name, {}}).ok()) << name;
-  }
   EXPECT_FALSE(*EditChannelCell(document, 1, ChannelField::kTp, {{}, 1}));
   const auto chosen = EditTransponderCell(document, 2, TransponderField::kPolarisation, {{}, 0});
   ASSERT_TRUE(chosen.ok() && *chosen);
@@ -977,9 +968,8 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
        "Line 2 of f: Frequency \"11e6\" is not a number."},
   };
   flash::Workspace w = CsvImage();
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(Import(w, c.list, c.csv).refused.message(), c.error) << c.csv;
-  }
   // Where all else is ASCII, nothing was garbled: the mark alone is left out.
   const Applied ascii = Import(w, ListKind::kChannels, "\xC3\xAF\xC2\xBB\xC2\xBF" + channels);
   EXPECT_EQ(ascii.after, Import(w, ListKind::kChannels, channels).after);
@@ -1011,6 +1001,9 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   UndoStack history(document);
   testing::ScriptedFrontend ui;
   const std::string csv = dir.Path("tp.csv");
+  const auto import_file = [&](ListKind list, const std::string& file) {
+    return ImportCsvFile(ui, dir.disk, document, history, list, file);
+  };
   const common::Finished written =
       ExportCsvFile(ui, dir.disk, document, ListKind::kTransponders, csv);
   EXPECT_EQ(written, common::Outcome::kDone);
@@ -1018,16 +1011,14 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   EXPECT_FALSE(ui.statuses.empty());  // the write is announced
   const std::string before(w.image().bytes());
   const std::string exported = testing::TempDir::Read(csv);
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv),
-            common::Outcome::kDone);
+  EXPECT_EQ(import_file(ListKind::kTransponders, csv), common::Outcome::kDone);
   EXPECT_EQ(history.size(), 0u);  // nothing changed, no step
   const std::string tcs = dir.Path("tcs.csv");
   (void)ExportCsvFile(ui, dir.disk, document, ListKind::kChannels, tcs);
-  (void)ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, tcs);
+  (void)import_file(ListKind::kChannels, tcs);
   EXPECT_EQ(history.size(), 0u);
   dir.Write("tp.csv", exported + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
-  const common::Finished read =
-      ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv);
+  const common::Finished read = import_file(ListKind::kTransponders, csv);
   EXPECT_EQ(read, common::Outcome::kDone);
   EXPECT_EQ(read.done, "Imported 4 transponders from tp.csv");
   EXPECT_EQ(history.UndoDescription(), "Import transponders from tp.csv");
@@ -1038,26 +1029,20 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   dir.Write("tp.csv", exported.substr(0, exported.find("\r\n1,") + 2) +
                           exported.substr(exported.find("\r\n2,") + 2));
   ui.Answer(false);
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv),
-            common::Outcome::kCancelled);
+  EXPECT_EQ(import_file(ListKind::kTransponders, csv), common::Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(),
             "1 channel uses transponder 1 (10601832 kHz).\r\nRemove the transponder and its "
             "channel ?");
   EXPECT_TRUE(w.image().bytes() == before);
   ui.Answer(true);
-  EXPECT_EQ(ImportCsvFile(ui, dir.disk, document, history, ListKind::kTransponders, csv),
-            common::Outcome::kDone);
+  EXPECT_EQ(import_file(ListKind::kTransponders, csv), common::Outcome::kDone);
   EXPECT_EQ(document.channels().size(), 3u);
 #ifdef __linux__
   // A file that proves longer than the ceiling only as it is read is refused, not half read.
-  EXPECT_EQ(
-      ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, "/proc/self/pagemap"),
-      common::Outcome::kFailed);
+  EXPECT_EQ(import_file(ListKind::kChannels, "/proc/self/pagemap"), common::Outcome::kFailed);
 #endif
   dir.Write("bad.csv", "Nr\n");
-  EXPECT_EQ(
-      ImportCsvFile(ui, dir.disk, document, history, ListKind::kChannels, dir.Path("bad.csv")),
-      common::Outcome::kRefused);
+  EXPECT_EQ(import_file(ListKind::kChannels, dir.Path("bad.csv")), common::Outcome::kRefused);
   flash::Workspace bare = testing::LoadedWorkspace(std::string(65536, '\0'));
   EXPECT_EQ(
       ExportCsvFile(ui, dir.disk, ListDocument(bare), ListKind::kChannels, dir.Path("none.csv")),
@@ -1095,8 +1080,7 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
     named += TcsRecord("C" + std::to_string(i), 0, 0, 0, 0, 0);
     emptied += std::to_string(i) + ",,0,0,0,0,0,0,0,0\r\n";
   }
-  const flash::Workspace w =
-      testing::LoadedWorkspace(testing::FlashImageBuilder().Block(1, "TCS", named).Build());
+  const flash::Workspace w = OneBlock(1, "TCS", named);
   const std::string many = Format(Import(w, ListKind::kChannels, emptied).read.questions.at(0));
   EXPECT_EQ(many.substr(0, 55), "22 names would become empty: channel 1 \"C1\", channel 2 ");
   EXPECT_EQ(many.substr(many.size() - 42), "channel 20 \"C20\" and 2 more.\r\nEmpty them ?");

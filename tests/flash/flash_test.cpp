@@ -29,9 +29,8 @@ using namespace std::string_literals;
 TEST(ScanBlocks, ReachesBlocksByTheImageLength) {
   const std::pair<std::size_t, int> cases[] = {{0, 0},     {33, 0},     {34, 1},    {65569, 1},
                                                {65570, 2}, {524288, 8}, {589824, 8}};
-  for (const auto& [size, blocks] : cases) {
+  for (const auto& [size, blocks] : cases)
     EXPECT_EQ(LoadedWorkspace(std::string(size, '\xFF')).block_count(), blocks) << size;
-  }
 }
 
 TEST(ScanBlocks, ReadsNamesLengthsAndStarts) {

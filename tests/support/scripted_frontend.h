@@ -42,16 +42,13 @@ class ScriptedFrontend : public common::Frontend {
   }
 
   void ShowMessage(common::MessageKind kind, const common::Message& message) override {
-    said.push_back(message);
     messages.emplace_back(kind, common::Format(message));
   }
   bool AskYesNo(const common::Message& question) override {
-    said.push_back(question);
     questions.push_back(common::Format(question));
     return Next(answers_, otherwise_yes ? otherwise_yes() : false, "question: " + questions.back());
   }
   common::SaveAnswer AskSaveChanges(const common::Message& question) override {
-    said.push_back(question);
     questions.push_back(common::Format(question));
     const bool yes = otherwise_yes && otherwise_yes();
     return Next(saves_, yes ? common::SaveAnswer::kSave : common::SaveAnswer::kCancel,
@@ -72,9 +69,8 @@ class ScriptedFrontend : public common::Frontend {
     return messages.empty() ? std::string{} : messages.back().second;
   }
 
-  // The texts as the English formatter words them, and every message and question as said.
+  // The texts as the English formatter words them.
   std::vector<std::pair<common::MessageKind, std::string>> messages;
-  std::vector<common::Message> said;
   std::vector<std::string> questions;
   std::vector<common::FileRequest> requests;
   std::vector<std::string> statuses;

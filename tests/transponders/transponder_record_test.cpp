@@ -335,10 +335,7 @@ TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
 
 TEST(TextRoad, Utf8TextReadsByCharacter) {
   TempDir dir;
-  const std::string list = testing::TcsRecord(
-                               "S\xFC"
-                               "d TV",
-                               1, 2, 28, 0, 0) +
+  const std::string list = testing::TcsRecord(std::string("S\xFC") + "d TV", 1, 2, 28, 0, 0) +
                            testing::TcsRecord("\xC6r\xF8", 1, 2, 29, 0, 0);
   std::string text;
   for (const std::string& line : channels::FormatTcsLines(list)) text += line + "\r\n";

@@ -54,9 +54,8 @@ void ExpectTablesShow(const std::string& bytes) {
     const auto* table = static_cast<const ListTableModel*>(
         Source(side ? Editor()->transponder_view() : Editor()->channel_view()));
     ASSERT_EQ(table->rowCount(), static_cast<int>(records[side].size()));
-    for (int row = 0; row < table->rowCount(); ++row) {
+    for (int row = 0; row < table->rowCount(); ++row)
       EXPECT_TRUE(table->RecordKey(row) == records[side][std::size_t(row)]) << "row " << row;
-    }
   }
 }
 

@@ -99,14 +99,12 @@ TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
   EXPECT_EQ(ui_.OnlyMessage(), "");
   about->findChild<QAbstractButton*>("CmdCopyDetails")->click();
   const QString details = QGuiApplication::clipboard()->text();
-  for (const QString& part : {VersionLine(), QString("Qt ") + qVersion(), store_.Location()}) {
+  for (const QString& part : {VersionLine(), QString("Qt ") + qVersion(), store_.Location()})
     EXPECT_TRUE(details.contains(part)) << part.toStdString();
-  }
   EXPECT_TRUE(Window().close());
   QApplication::processEvents();
-  for (const char* name : {"frmAbout", "ShowForm", "ViewerForm"}) {
+  for (const char* name : {"frmAbout", "ShowForm", "ViewerForm"})
     EXPECT_EQ(TopLevel(name), nullptr) << name;
-  }
 }
 
 TEST(SettingsStoreFile, ASpecialFileIsNeitherReadNorWritten) {

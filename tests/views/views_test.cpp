@@ -174,18 +174,19 @@ TEST(ListFiles, ShowHeadingsOversizeAndMissingFiles) {
                                      " can not be read!\r\nit is a folder"});
 }
 
+const std::vector<transponders::TransponderRecord> kTps = {
+    transponders::TransponderRecord::Decode(testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 0x0B)),
+    transponders::TransponderRecord::Decode(testing::TptRecord(1000000000, 1, 1, 0, 0, 2, 0))};
+
 TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
   using Rows = std::vector<std::vector<std::string>>;
-  const std::vector<transponders::TransponderRecord> tps = {
-      transponders::TransponderRecord::Decode(testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 0x0B)),
-      transponders::TransponderRecord::Decode(testing::TptRecord(1000000000, 1, 1, 0, 0, 2, 0))};
   std::vector<channels::ChannelRecord> list;
   for (const auto& [name, tp] : {std::pair{"<b>", 2}, {"X\x01\xE9", 0}, {"A", 1}, {"B", 2}}) {
     list.push_back(channels::ChannelRecord::Decode(
         testing::TcsRecord(name, 4, static_cast<std::uint8_t>(tp), 100, 200, 0)));
   }
   PrintChoices choices;
-  PrintedList rows = PrintRows(list, tps, choices, "/a/flash.bin", "2026-12-06");
+  PrintedList rows = PrintRows(list, kTps, choices, "/a/flash.bin", "2026-12-06");
   EXPECT_EQ(rows.file_name + rows.date + Format(rows.count), "flash.bin2026-12-064 channels");
   EXPECT_EQ(Texts(rows.headings), (std::vector<std::string>{"Nr", "Name", "TP", "SID"}));
   ASSERT_EQ(rows.groups.size(), 1u);
@@ -203,7 +204,7 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
     choices.group = group;
     choices.columns = {kNrColumn, ColumnOf(channels::ChannelField::kUse),
                        ColumnOf(channels::ChannelField::kVpid)};
-    rows = PrintRows(list, tps, choices, "", "");
+    rows = PrintRows(list, kTps, choices, "", "");
     std::string shown;
     for (const PrintedGroup& g : rows.groups) {
       shown += (g.new_page ? "|" : "") + Format(g.title) + ":";
@@ -225,16 +226,13 @@ TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
 
 TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
   using common::ListKind;
-  const std::vector<transponders::TransponderRecord> tps = {
-      transponders::TransponderRecord::Decode(testing::TptRecord(1178000000, 1, 1, 0, 0, 2, 0x0B)),
-      transponders::TransponderRecord::Decode(testing::TptRecord(1000000000, 1, 1, 0, 0, 2, 0))};
   const auto channel = channels::ChannelRecord::Decode(testing::TcsRecord("AB ", 12, 9, 7, 0, 0));
   EXPECT_EQ(Format(ColumnHeading(ListKind::kTransponders, 10)) + "," +
                 Format(ColumnHeading(ListKind::kTransponders, 9)),
             "Channels,SR (Msym/s)");
   std::string shown;
   for (std::size_t column = 0; column < 10; ++column) {
-    shown += Format(ChannelCell(4, channel, tps, column)) + "|";
+    shown += Format(ChannelCell(4, channel, kTps, column)) + "|";
   }
   EXPECT_EQ(shown, "5|AB|0x0C|9 \u00b7 none|7|0|0|0|0|0|");
   const auto choices = [](const std::vector<CellChoice>& offered) {
@@ -243,8 +241,8 @@ TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
       texts += Format(c.text) + "=" + std::to_string(c.value) + " ";
     return texts;
   };
-  EXPECT_EQ(choices(ChannelChoices(channel, tps, 2)), "TV=4 Radio=8 0x0C=12 ");
-  EXPECT_EQ(choices(ChannelChoices(channel, tps, 3)),
+  EXPECT_EQ(choices(ChannelChoices(channel, kTps, 2)), "TV=4 Radio=8 0x0C=12 ");
+  EXPECT_EQ(choices(ChannelChoices(channel, kTps, 3)),
             "1 \u00b7 11778 H=1 2 \u00b7 10750 V=2 9 \u00b7 none=9 ");
   EXPECT_EQ(choices(TransponderChoices(3)), "V=0 H=1 ");
   EXPECT_EQ(ChannelEditText(channel, 1) + ChannelEditText(channel, 4), "AB7");
