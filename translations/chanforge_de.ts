@@ -100,7 +100,7 @@ Trotzdem einlesen?</numerusform>
     <name>chanforge::ui::AboutBox</name>
     <message>
         <source>Compiled : %1</source>
-        <translation>Kompiliert : %1</translation>
+        <translation>Kompiliert: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3   (%4)</source>
@@ -179,6 +179,11 @@ Dieses Programm ist noch in der BETA-Phase!<byte value="xd"/>
     <message>
         <source>Scan tables: %1</source>
         <translation>Suchlauftabellen: %1</translation>
+    </message>
+    <message>
+        <source>d-mmm-yyyy</source>
+        <extracomment>The compile date&apos;s format in numbers, as QDate::toString reads it (&quot;dd.MM.yyyy&quot;).</extracomment>
+        <translation>dd.MM.yyyy</translation>
     </message>
 </context>
 <context>
@@ -276,7 +281,7 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     </message>
     <message>
         <source>Severity</source>
-        <translation>Schwere</translation>
+        <translation>Schweregrad</translation>
     </message>
     <message>
         <source>Where</source>
@@ -419,6 +424,10 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     <message>
         <source>PDF Files</source>
         <translation>PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>Bin Files</source>
+        <translation>Bin-Dateien</translation>
     </message>
 </context>
 <context>
@@ -658,11 +667,11 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
     </message>
     <message>
         <source>Size : 0 bytes</source>
-        <translation>Größe : 0 Bytes</translation>
+        <translation>Größe: 0 Bytes</translation>
     </message>
     <message>
         <source>File :</source>
-        <translation>Datei :</translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Blocks</source>
@@ -921,16 +930,16 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>The window follows the system&apos;s language from its next start</source>
-        <translation>Das Fenster folgt ab dem nächsten Start der Systemsprache</translation>
-    </message>
-    <message>
-        <source>The window speaks %1 from its next start</source>
-        <translation>Das Fenster spricht ab dem nächsten Start %1</translation>
-    </message>
-    <message>
         <source>&amp;System Language</source>
         <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>Language from the next start: the system&apos;s</source>
+        <translation>Sprache ab dem nächsten Start: die des Systems</translation>
+    </message>
+    <message>
+        <source>Language from the next start: %1</source>
+        <translation>Sprache ab dem nächsten Start: %1</translation>
     </message>
 </context>
 <context>
@@ -2422,7 +2431,7 @@ Overwrite ?</source>
     <name>label.size</name>
     <message>
         <source>Size :{1} bytes</source>
-        <translation>Größe :{1} Bytes</translation>
+        <translation>Größe: {1} Bytes</translation>
     </message>
 </context>
 <context>

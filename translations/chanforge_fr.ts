@@ -126,7 +126,7 @@ Ce programme est encore en phase BÊTA !<byte value="xd"/>
     </message>
     <message>
         <source>Channel and transponder list editor</source>
-        <translation>Éditeur de listes de chaînes et de transpondeurs</translation>
+        <translation>Listes de chaînes et de transpondeurs</translation>
     </message>
     <message>
         <source>Comments and suggestions are welcome through the project&apos;s issue tracker.</source>
@@ -179,6 +179,11 @@ Ce programme est encore en phase BÊTA !<byte value="xd"/>
     <message>
         <source>Scan tables: %1</source>
         <translation>Tables de scan : %1</translation>
+    </message>
+    <message>
+        <source>d-mmm-yyyy</source>
+        <extracomment>The compile date&apos;s format in numbers, as QDate::toString reads it (&quot;dd.MM.yyyy&quot;).</extracomment>
+        <translation>dd/MM/yyyy</translation>
     </message>
 </context>
 <context>
@@ -419,6 +424,10 @@ L&apos;image et ses modifications non enregistrées restent inchangées.</transl
     <message>
         <source>PDF Files</source>
         <translation>Fichiers PDF</translation>
+    </message>
+    <message>
+        <source>Bin Files</source>
+        <translation>Fichiers Bin</translation>
     </message>
 </context>
 <context>
@@ -921,16 +930,16 @@ L&apos;image et ses modifications non enregistrées restent inchangées.</transl
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <source>The window follows the system&apos;s language from its next start</source>
-        <translation>La fenêtre suivra la langue du système au prochain démarrage</translation>
-    </message>
-    <message>
-        <source>The window speaks %1 from its next start</source>
-        <translation>La fenêtre parlera %1 au prochain démarrage</translation>
-    </message>
-    <message>
         <source>&amp;System Language</source>
         <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>Language from the next start: the system&apos;s</source>
+        <translation>Langue au prochain démarrage : celle du système</translation>
+    </message>
+    <message>
+        <source>Language from the next start: %1</source>
+        <translation>Langue au prochain démarrage : %1</translation>
     </message>
 </context>
 <context>

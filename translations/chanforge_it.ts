@@ -180,6 +180,11 @@ Questo programma è ancora in fase BETA!<byte value="xd"/>
         <source>Scan tables: %1</source>
         <translation>Tabelle di scansione: %1</translation>
     </message>
+    <message>
+        <source>d-mmm-yyyy</source>
+        <extracomment>The compile date&apos;s format in numbers, as QDate::toString reads it (&quot;dd.MM.yyyy&quot;).</extracomment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::Application</name>
@@ -419,6 +424,10 @@ L&apos;immagine e le sue modifiche non salvate restano come erano.</translation>
     <message>
         <source>PDF Files</source>
         <translation>File PDF</translation>
+    </message>
+    <message>
+        <source>Bin Files</source>
+        <translation>File Bin</translation>
     </message>
 </context>
 <context>
@@ -682,11 +691,11 @@ L&apos;immagine e le sue modifiche non salvate restano come erano.</translation>
     </message>
     <message>
         <source>&amp;Read Block</source>
-        <translation>&amp;Leggi</translation>
+        <translation>&amp;Leggi blocco</translation>
     </message>
     <message>
         <source>Save &amp;Block</source>
-        <translation>Sal&amp;va</translation>
+        <translation>Salva &amp;blocco</translation>
     </message>
     <message>
         <source>Swap &amp;DiSEqC (Monoblock)</source>
@@ -921,16 +930,16 @@ L&apos;immagine e le sue modifiche non salvate restano come erano.</translation>
         <translation>&amp;Lingua</translation>
     </message>
     <message>
-        <source>The window follows the system&apos;s language from its next start</source>
-        <translation>La finestra seguirà la lingua di sistema dal prossimo avvio</translation>
-    </message>
-    <message>
-        <source>The window speaks %1 from its next start</source>
-        <translation>La finestra userà %1 dal prossimo avvio</translation>
-    </message>
-    <message>
         <source>&amp;System Language</source>
         <translation>Lingua di &amp;sistema</translation>
+    </message>
+    <message>
+        <source>Language from the next start: the system&apos;s</source>
+        <translation>Lingua dal prossimo avvio: quella di sistema</translation>
+    </message>
+    <message>
+        <source>Language from the next start: %1</source>
+        <translation>Lingua dal prossimo avvio: %1</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,11 @@ Dit programma is nog in de BETA-fase!<byte value="xd"/>
         <source>Scan tables: %1</source>
         <translation>Scantabellen: %1</translation>
     </message>
+    <message>
+        <source>d-mmm-yyyy</source>
+        <extracomment>The compile date&apos;s format in numbers, as QDate::toString reads it (&quot;dd.MM.yyyy&quot;).</extracomment>
+        <translation>dd-MM-yyyy</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::Application</name>
@@ -419,6 +424,10 @@ Het image en de niet-opgeslagen wijzigingen blijven zoals ze waren.</translation
     <message>
         <source>PDF Files</source>
         <translation>PDF-bestanden</translation>
+    </message>
+    <message>
+        <source>Bin Files</source>
+        <translation>Bin-bestanden</translation>
     </message>
 </context>
 <context>
@@ -921,16 +930,16 @@ Het image en de niet-opgeslagen wijzigingen blijven zoals ze waren.</translation
         <translation>&amp;Taal</translation>
     </message>
     <message>
-        <source>The window follows the system&apos;s language from its next start</source>
-        <translation>Het venster volgt de systeemtaal vanaf de volgende start</translation>
-    </message>
-    <message>
-        <source>The window speaks %1 from its next start</source>
-        <translation>Het venster gebruikt %1 vanaf de volgende start</translation>
-    </message>
-    <message>
         <source>&amp;System Language</source>
         <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <source>Language from the next start: the system&apos;s</source>
+        <translation>Taal vanaf de volgende start: die van het systeem</translation>
+    </message>
+    <message>
+        <source>Language from the next start: %1</source>
+        <translation>Taal vanaf de volgende start: %1</translation>
     </message>
 </context>
 <context>

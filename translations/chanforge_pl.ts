@@ -182,6 +182,11 @@ Ten program jest wciąż w fazie BETA!<byte value="xd"/>
         <source>Scan tables: %1</source>
         <translation>Tabele skanowania: %1</translation>
     </message>
+    <message>
+        <source>d-mmm-yyyy</source>
+        <extracomment>The compile date&apos;s format in numbers, as QDate::toString reads it (&quot;dd.MM.yyyy&quot;).</extracomment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::Application</name>
@@ -421,6 +426,10 @@ Obraz i jego niezapisane zmiany pozostają nienaruszone.</translation>
     <message>
         <source>PDF Files</source>
         <translation>Pliki PDF</translation>
+    </message>
+    <message>
+        <source>Bin Files</source>
+        <translation>Pliki Bin</translation>
     </message>
 </context>
 <context>
@@ -684,11 +693,11 @@ Obraz i jego niezapisane zmiany pozostają nienaruszone.</translation>
     </message>
     <message>
         <source>&amp;Read Block</source>
-        <translation>Wczy&amp;taj</translation>
+        <translation>Wczy&amp;taj blok</translation>
     </message>
     <message>
         <source>Save &amp;Block</source>
-        <translation>Zapi&amp;sz</translation>
+        <translation>Zapisz &amp;blok</translation>
     </message>
     <message>
         <source>Swap &amp;DiSEqC (Monoblock)</source>
@@ -923,16 +932,16 @@ Obraz i jego niezapisane zmiany pozostają nienaruszone.</translation>
         <translation>&amp;Język</translation>
     </message>
     <message>
-        <source>The window follows the system&apos;s language from its next start</source>
-        <translation>Okno będzie używać języka systemu od następnego uruchomienia</translation>
-    </message>
-    <message>
-        <source>The window speaks %1 from its next start</source>
-        <translation>Okno będzie używać języka: %1 od następnego uruchomienia</translation>
-    </message>
-    <message>
         <source>&amp;System Language</source>
         <translation>Język &amp;systemowy</translation>
+    </message>
+    <message>
+        <source>Language from the next start: the system&apos;s</source>
+        <translation>Język od następnego uruchomienia: systemowy</translation>
+    </message>
+    <message>
+        <source>Language from the next start: %1</source>
+        <translation>Język od następnego uruchomienia: %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ui/about_box.h"
 
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -27,8 +28,14 @@ namespace chanforge::ui {
 QString CompiledComment(const char* build_date) {
   // __DATE__ reads "Mmm dd yyyy".
   const QStringList parts = QString(build_date).simplified().split(' ');
-  const QString date = parts.size() != 3 ? QString(build_date)
-                                         : parts[1] + "-" + parts[0].toLower() + "-" + parts[2];
+  QString date = parts.size() != 3 ? QString(build_date)
+                                   : parts[1] + "-" + parts[0].toLower() + "-" + parts[2];
+  // Another language writes the date in its own order and in numbers, not with an English
+  // month.
+  //: The compile date's format in numbers, as QDate::toString reads it ("dd.MM.yyyy").
+  const QString format = AboutBox::tr("d-mmm-yyyy");
+  const QDate built = QDate::fromString(QString(build_date).simplified(), "MMM d yyyy");
+  if (format != "d-mmm-yyyy" && built.isValid()) date = built.toString(format);
   return AboutBox::tr("Compiled : %1").arg(date);
 }
 

@@ -42,9 +42,8 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Kestrelware");
   // The window speaks the language chosen in its Help menu, else the system's (LANG); the
   // command line stays English.
-  const QLocale locale = chanforge::ui::WindowLocale(chanforge::ui::SettingsStore());
-  QLocale::setDefault(locale);
-  chanforge::ui::InstallTranslations(locale);
+  // Dates and numbers keep the system's formats whatever the language.
+  chanforge::ui::InstallTranslations(chanforge::ui::WindowLocale(chanforge::ui::SettingsStore()));
   fonts.Wait();
   chanforge::ui::MainWindow window;
   window.show();

@@ -185,8 +185,8 @@ void MainWindow::BuildLanguageMenu(QMenu* help) {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, code, name] {
       settings_->SaveSettingString(kAppKey, kLanguageSetting, code);
-      ShowDone(code.isEmpty() ? tr("The window follows the system's language from its next start")
-                              : tr("The window speaks %1 from its next start").arg(name));
+      ShowDone(code.isEmpty() ? tr("Language from the next start: the system's")
+                              : tr("Language from the next start: %1").arg(name));
     });
     return action;
   };

@@ -38,6 +38,7 @@ namespace {
 // The descriptions of the window's own filters, in the window's language where it has them.
 [[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
     QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "All Files"),
+    QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "Bin Files"),
     QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "CSV Files"),
     QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "Images and channel CSV"),
     QT_TRANSLATE_NOOP("chanforge::ui::FileFilter", "PDF Files"),

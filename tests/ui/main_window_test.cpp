@@ -19,6 +19,7 @@
 #include "common/list_files.h"
 #include "editing/sample_image.h"
 #include "flash/block_transfer.h"
+#include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/file_filters.h"
 #include "ui/qt_frontend.h"
@@ -31,9 +32,8 @@ namespace {
 
 TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
   Window().show();
-  for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdSwap", "CmdClr", "CmdView"}) {
+  for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdSwap", "CmdClr", "CmdView"})
     EXPECT_FALSE(Get(name)->isEnabled()) << name;
-  }
   const auto spoken = [this](const char* name) {
     return QAccessible::queryAccessibleInterface(Get(name))->text(QAccessible::Name);
   };
@@ -42,9 +42,8 @@ TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
   EXPECT_EQ(Window().centralWidget()->height() + Window().statusBar()->height(), tw(5220));
   Load(Sample());
   EXPECT_EQ(Text("LblSize"), "Size :524288 bytes");
-  for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdClr", "CmdView"}) {
+  for (const char* name : {"CmdBlRead", "CmdBlkSave", "CmdClr", "CmdView"})
     EXPECT_TRUE(Get(name)->isEnabled()) << name;
-  }
   auto* list = Get<QListWidget>("List1");
   EXPECT_EQ(list->currentRow(), 0);
   for (const auto& [row, enabled] : {std::pair{0, true}, {1, false}, {3, true}, {4, false}}) {
@@ -108,17 +107,13 @@ TEST_F(UiTest, FileNameBoxesAndConversionButtons) {
   Click("CmdTPT2Txt");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TPT.txt")).size(), 46u);  // no DiSEqC column
   // The channel frame writes UTF-8 when asked (and keeps the choice); it reads back the same.
-  const std::string list = testing::TcsRecord(
-      "S\xFC"
-      "d",
-      1, 1, 1, 2, 3);
+  const std::string list = testing::TcsRecord(std::string("S\xFC") + "d", 1, 1, 1, 2, 3);
   Get<QLineEdit>("TxtTCS")->setText(QString::fromStdString(dir_.Write("TCS", list)));
   Get<QLineEdit>("TxtTCSTxt")->setText(QString::fromStdString(dir_.Path("TCS.txt")));
   Get<QCheckBox>("ChkUtf8")->setChecked(true);
   Click("CmdTCS2Txt");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS.txt")).substr(5, 5),
-            "S\xC3\xBC"
-            "d ");
+            std::string("S\xC3\xBC") + "d ");
   ui_.Answer(true);  // TCS is replaced
   Click("CmdTxt2TCS");
   EXPECT_EQ(testing::TempDir::Read(dir_.Path("TCS")), list);
@@ -236,9 +231,8 @@ TEST(Translations, EveryLanguageIsBuiltInAndOthersStayEnglish) {
   const auto unstored = [](std::size_t count) {
     return common::StoredAsWrittenQuestion({}, count, "a.txt");
   };
-  for (const std::size_t n : {1, 2}) {
+  for (const std::size_t n : {1, 2})
     EXPECT_EQ(MessageText(unstored(n)), DisplayText(common::Format(unstored(n))));
-  }
   {
     const TranslatedWindow german{QLocale("de")};
     EXPECT_TRUE(MessageText(unstored(1)).startsWith("1 Zeile von a.txt wird nicht wie"));
@@ -246,6 +240,7 @@ TEST(Translations, EveryLanguageIsBuiltInAndOthersStayEnglish) {
     // A word the sentence is made of is in the sentence's language too.
     EXPECT_TRUE(MessageText(flash::RecordSizeQuestion("a.bin", 31, common::ListKind::kChannels))
                     .contains("Kanal-Datens"));
+    EXPECT_EQ(CompiledComment("Dec  9 2026"), "Kompiliert: 09.12.2026");  // no English month
   }
   // Polish has three forms: one, a few (2-4, 22-24, but not 12-14), and many.
   const TranslatedWindow polish{QLocale("pl_PL")};
@@ -267,7 +262,7 @@ TEST_F(UiTest, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
   Get<QAction>("actLanguage_pl")->trigger();
   EXPECT_TRUE(Get<QAction>("actLanguage_pl")->isChecked());
   EXPECT_FALSE(Get<QAction>("actLanguage_system")->isChecked());
-  EXPECT_EQ(Text("StatusText"), "The window speaks Polski from its next start");
+  EXPECT_EQ(Text("StatusText"), "Language from the next start: Polski");
   EXPECT_EQ(WindowLocale(store_).language(), QLocale::Polish);
   window_.reset();
   EXPECT_TRUE(Get<QAction>("actLanguage_pl")->isChecked());  // a new window reads it back
