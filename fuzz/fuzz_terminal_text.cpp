@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "check/image_check.h"
 #include "check/image_diff.h"
@@ -48,13 +49,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ExpectSafe(common::Utf8ForTerminal(input));
   ExpectSafe(common::LinesForTerminal(input), true);
   ExpectSafe(satellites::NameForTerminal(input));
-  // An image: block 0 a TCS list named from the input's start, its records the input.
+  // An image: block 0 a TCS list of the input's records, block 1 named from its start.
   if (size < 4) return 0;
-  flash::FlashImage image{std::string(2 * common::kBlockSize, '\0'), {}};
+  // Block 1 only as far as its header, which is all its name needs: a smaller image runs faster.
+  flash::FlashImage image{std::string(common::kBlockSize + flash::kDataOffset, '\0'), {}};
   flash::PutBlock(image, 0, "TCS", std::string(input.substr(4)));
   flash::PutBlock(image, 1, std::string(input.substr(0, 4)), "");
   flash::Workspace workspace;
-  workspace.Load(std::string(image.owned), {});
+  workspace.Load(std::move(image.owned), {});
   for (const std::string& line : views::BlockLines(workspace)) {
     ExpectSafe(common::Latin1ForTerminal(line));
   }
@@ -64,8 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const check::Finding& finding : check::CheckImage(workspace)) {
     ExpectSafe(common::Utf8ForTerminal(common::Format(check::FormatFinding(finding))));
   }
+  // The comparison is the slower half: one input in four.
+  if ((data[0] & 3) != 0) return 0;
   flash::Workspace blank;
-  blank.Load(std::string(2 * common::kBlockSize, '\0'), {});
+  blank.Load(std::string(common::kBlockSize + flash::kDataOffset, '\0'), {});
   for (const check::Change& change : check::DiffImages(blank, workspace)) {
     ExpectSafe(common::Utf8ForTerminal(common::Format(check::FormatChange(change))));
   }
