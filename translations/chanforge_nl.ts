@@ -100,7 +100,7 @@ Toch inlezen?</numerusform>
     <name>chanforge::ui::AboutBox</name>
     <message>
         <source>Compiled : %1</source>
-        <translation>Gecompileerd: %1</translation>
+        <translation>Gebouwd: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3   (%4)</source>
@@ -183,7 +183,7 @@ Dit programma is nog in de BETA-fase!<byte value="xd"/>
     <message>
         <source>d-mmm-yyyy</source>
         <extracomment>The compile date&apos;s format in numbers, as QDate::toString reads it (&quot;dd.MM.yyyy&quot;).</extracomment>
-        <translation>dd-MM-yyyy</translation>
+        <translation>d-M-yyyy</translation>
     </message>
 </context>
 <context>

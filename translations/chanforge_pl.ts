@@ -102,7 +102,7 @@ Wczytać mimo to?</numerusform>
     <name>chanforge::ui::AboutBox</name>
     <message>
         <source>Compiled : %1</source>
-        <translation>Skompilowano: %1</translation>
+        <translation>Kompilacja: %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3   (%4)</source>
@@ -185,7 +185,7 @@ Ten program jest wciąż w fazie BETA!<byte value="xd"/>
     <message>
         <source>d-mmm-yyyy</source>
         <extracomment>The compile date&apos;s format in numbers, as QDate::toString reads it (&quot;dd.MM.yyyy&quot;).</extracomment>
-        <translation>dd.MM.yyyy</translation>
+        <translation>d.MM.yyyy</translation>
     </message>
 </context>
 <context>

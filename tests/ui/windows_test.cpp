@@ -300,6 +300,25 @@ QStringList SharedAccessKeys(const QStringList& captions) {
   return shared;
 }
 
+// Where a control's ink is, in the window: a label's text as its alignment and wrapping
+// place it (a rich text's not measured), a picture, a button or a box; none for the rest,
+// or for what another window shows.
+QRect InkOf(QWidget* w, QWidget* window) {
+  if (!w->isVisible() || w->window() != window) return {};
+  const QRect inside = w->contentsRect().adjusted(1, 1, -1, -1);
+  QRect ink;
+  if (auto* label = qobject_cast<QLabel*>(w); label && !Qt::mightBeRichText(label->text())) {
+    const int flags = static_cast<int>(label->alignment()) | Qt::TextShowMnemonic |
+                      (label->wordWrap() ? Qt::TextWordWrap : 0);
+    ink = label->pixmap().isNull() ? label->fontMetrics().boundingRect(inside, flags, label->text())
+                                   : inside;
+  } else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+             qobject_cast<QComboBox*>(w)) {
+    ink = inside;
+  }
+  return ink.isEmpty() ? QRect() : QRect(w->mapTo(window, ink.topLeft()), ink.size());
+}
+
 // Every text the window shows is in its language, and shown whole; each of its menus, and the
 // window itself, gives every access key to one control only.
 void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpression>& english) {
@@ -373,6 +392,14 @@ void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpress
                            << texts.back().second.toStdString();
   }
   EXPECT_EQ(SharedAccessKeys(captions), QStringList()) << window->objectName().toStdString();
+  // No text runs into another control (a long caption under a picture beside it).
+  std::vector<std::pair<QWidget*, QRect>> inks;
+  for (QWidget* w : window->findChildren<QWidget*>())
+    if (const QRect ink = InkOf(w, window); !ink.isNull()) inks.emplace_back(w, ink);
+  for (const auto& [a, ink] : inks)
+    for (const auto& [b, other] : inks)
+      EXPECT_TRUE(a == b || a->isAncestorOf(b) || b->isAncestorOf(a) || !ink.intersects(other))
+          << "overlap: " << a->objectName().toStdString() << " " << b->objectName().toStdString();
   for (const auto& [w, text] : texts) {
     for (const QRegularExpression& pattern : english) {
       EXPECT_FALSE(pattern.match(text).hasMatch())
