@@ -39,9 +39,8 @@ TEST(FormatTcsLines, WritesTheColumnsAndNumbersTheRecords) {
 // A line with each field padded to its column width.
 std::string Line(std::string name, std::string use, std::string tp, std::string first,
                  std::string second = "") {
-  for (auto [field, width] : {std::pair{&name, 16}, {&use, 2}, {&tp, 2}, {&first, 5}}) {
+  for (auto [field, width] : {std::pair{&name, 16}, {&use, 2}, {&tp, 2}, {&first, 5}})
     field->resize(width, ' ');
-  }
   return " 001 " + name + " " + use + " " + tp + " " + first + " " + second;
 }
 

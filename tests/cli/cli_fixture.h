@@ -64,9 +64,8 @@ class Cli : public ::testing::Test {
       ::CloseHandle(process.hThread);
       ::CloseHandle(process.hProcess);
     }
-    for (const HANDLE handle : {start.hStdInput, start.hStdOutput, start.hStdError}) {
+    for (const HANDLE handle : {start.hStdInput, start.hStdOutput, start.hStdError})
       ::CloseHandle(handle);
-    }
     Result run{static_cast<int>(status), TextOf(TempDir::Read(out)), TextOf(TempDir::Read(err))};
     std::filesystem::remove(out);
     std::filesystem::remove(err);

@@ -18,9 +18,8 @@ using Lines = std::vector<std::string>;
 
 Lines Split(const std::string& text) {
   Lines lines;
-  for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
+  for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1)
     lines.push_back(text.substr(at, text.find('\n', at) - at));
-  }
   return lines;
 }
 
@@ -52,9 +51,8 @@ Lines Table(const json& images, const char* list) {
 // Every "text" of the lists named, in turn.
 Lines Texts(const json& document, std::initializer_list<const char*> lists) {
   Lines lines;
-  for (const char* list : lists) {
+  for (const char* list : lists)
     for (const json& item : document[list]) lines.push_back(Cell(item["text"]));
-  }
   return lines;
 }
 
@@ -63,9 +61,8 @@ Lines Texts(const json& document, std::initializer_list<const char*> lists) {
 std::map<std::string, Lines> PageKeys() {
   std::ifstream page(CHANFORGE_FORMATS_PAGE);
   std::string line;
-  for (bool keys = false; std::getline(page, line) && !(keys && line == ".nf");) {
+  for (bool keys = false; std::getline(page, line) && !(keys && line == ".nf");)
     keys = keys || line == ".SS Keys";
-  }
   std::map<std::string, Lines> keys;
   while (std::getline(page, line) && line != ".fi") {
     std::erase(line, '\\');

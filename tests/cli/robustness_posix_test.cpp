@@ -104,14 +104,27 @@ TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {
   EXPECT_EQ(Read("err.txt"),
             "Error Writing the file standard output !\nNo space left on device\nnew.bin was "
             "written\n");
-  // A reader that stops early took what it wanted: each command ends as it would without it.
-  for (const char* command : {"--yes swap-diseqc odd.bin 1 -o a.bin", "blocks odd.bin",
-                              "--yes set-channel odd.bin 1 sid=7 -o b.bin", "channels odd.bin"}) {
-    EXPECT_EQ(Shell(std::string("{ sleep 1; $CLI ") + command + " 2>err.txt; echo $? >st; } | :"),
-              0);
-    EXPECT_EQ(Read("st") + Read("err.txt"), "0\n") << command;
+  // A reader that stops early took what it wanted: every command that writes a file ends as it
+  // would without it, the file written and the status its own, and a listing ends quietly.
+  for (const char* input :
+       {"save-block odd.bin 0 t.tcs", "tcs2txt t.tcs t.txt", "export-csv odd.bin --channels t.csv"})
+    ASSERT_EQ(Cmd(input).status, 0);
+  for (const std::string command :
+       {"swap-diseqc odd.bin 1 -o w", "set-channel odd.bin 1 sid=7 -o w", "save-block odd.bin 0 w",
+        "set-transponder odd.bin 1 fec=3/4 -o w", "sort-channels odd.bin --by name -o w",
+        "remove-channels odd.bin 2-3 -o w", "move-transponder odd.bin 1 3 -o w",
+        "remove-transponder odd.bin 5 -o w", "clear-block odd.bin 5 -o w", "tcs2txt t.tcs w",
+        "read-block odd.bin 0 t.tcs -o w", "txt2tcs t.txt w", "export-csv odd.bin --channels w",
+        "import-csv odd.bin --channels t.csv -o w", "export-html odd.bin -o w", "make-sample w",
+        "apply-order odd.bin --from t.csv -o w", "blocks odd.bin", "channels odd.bin"}) {
+    for (const auto& [wait, reader] : {std::pair{"sleep 0.2; ", ":"}, {"", "head -1"}}) {
+      Shell(std::string("rm -f w; { ") + wait + "$CLI --yes " + command +
+            " 2>e; echo $? >st; } | " + reader);
+      EXPECT_TRUE(Read("st") == "0\n" && Read("e").find("Error") == std::string::npos &&
+                  (Exists("w") || !command.ends_with(" w")))
+          << command << " | " << reader << ": " << Read("e");
+    }
   }
-  EXPECT_TRUE(Exists("a.bin") && Exists("b.bin"));
   // A terminal never gets a control byte, in a listing or in a message's file name.
   ASSERT_EQ(
       Shell("script -qec \"$CLI blocks odd.bin; $CLI blocks 'x\x1B[2J'; true\" /dev/null >tty.txt"),

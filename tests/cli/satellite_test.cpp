@@ -101,9 +101,8 @@ TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
             std::string::npos);
 #endif
   std::string transponders;
-  for (std::uint32_t i = 0; i < 254; ++i) {
+  for (std::uint32_t i = 0; i < 254; ++i)
     transponders += chanforge::testing::TptRecord(950000000 + i * 4000000, 0, 0, 0, 27, 2, 0);
-  }
   dir_.Write("full.bin", chanforge::testing::FlashImageBuilder()
                              .Block(0, "TCS", chanforge::testing::TcsRecord("One", 1, 1, 1, 2, 3))
                              .Block(1, "TPT", transponders)

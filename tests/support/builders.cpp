@@ -76,9 +76,8 @@ std::string FullChannelName(std::size_t index) {
 
 std::string FullChannelImage() {
   std::string tpt, tcs;
-  for (std::uint32_t t = 0; t < 40; ++t) {
+  for (std::uint32_t t = 0; t < 40; ++t)
     tpt += TptRecord(1000000000u + t * 20000000u, 1, 1, 0, 27, 2, t % 2 == 0 ? 0 : 0x0A);
-  }
   for (std::size_t i = 0; i < 2182; ++i) {
     tcs += TcsRecord(FullChannelName(i), 1, static_cast<std::uint8_t>(1 + i % 40),
                      static_cast<std::uint16_t>(10000 + i), 0, 0);

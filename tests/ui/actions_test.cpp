@@ -125,9 +125,8 @@ TEST_F(ActionsTest, EveryActionInEveryState) {
     for (QAction* action : window->findChildren<QAction*>()) {
       if (action->objectName().startsWith("act")) names << action->objectName();
     }
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
       names << button->objectName();
-    }
     names.removeDuplicates();
     names.removeIf([](const QString& name) { return name.isEmpty() || name.startsWith("qt_"); });
     return names;
@@ -286,9 +285,8 @@ class RandomRun : public ActionsTest {
           QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
           if (!chosen.erase(to)) chosen.insert(to);
         }
-        for (const QModelIndex& index : view->selectionModel()->selectedRows()) {
+        for (const QModelIndex& index : view->selectionModel()->selectedRows())
           selected.insert(index.row());
-        }
         EXPECT_EQ(selected, chosen) << "the rows chosen by keyboard";
         break;
       }

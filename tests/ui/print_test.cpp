@@ -40,9 +40,8 @@ std::string PdfText(const std::string& pdf) {
 
 std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
     ++count;
-  }
   return count;
 }
 

@@ -141,9 +141,8 @@ TEST_F(UiTest, CheckWindowFindsWhatTheCheckFinds) {
   QTest::keyClicks(satellite->lineEdit(), "1.0");  // by position, as the dialog finds
   QAbstractItemView* matches = satellite->completer()->popup();
   ASSERT_TRUE(matches->isVisible());
-  for (int down = 0; down < 3 && matches->currentIndex().data() != "Sat-1.0W"; ++down) {
+  for (int down = 0; down < 3 && matches->currentIndex().data() != "Sat-1.0W"; ++down)
     QTest::keyClick(matches, Qt::Key_Down);
-  }
   QTest::keyClick(matches, Qt::Key_Return);  // the match highlighted, not the first one
   EXPECT_EQ(satellite->currentText(), "Sat-1.0W");
   EXPECT_EQ(Items(check, "LstFindings"), findings + 2);
@@ -371,9 +370,8 @@ void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpress
         if (own) captions << tabs->tabText(i);
       }
     } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
-      for (int i = 0; i < header->count(); ++i) {
+      for (int i = 0; i < header->count(); ++i)
         texts.emplace_back(w, header->model()->headerData(i, header->orientation()).toString());
-      }
     } else if (auto* view = qobject_cast<QAbstractItemView*>(w);
                view && view->property("wordWrap").toBool()) {
       // A wrapping view's cells hold their texts' lines: none is cut with "…".
@@ -422,9 +420,8 @@ TEST_P(EveryLanguage, EveryWindowSpeaksItAndShowsItsTextsWhole) {
   Load(Sample());
   Click("CmdSwap");  // a change for the changes window
   for (const char* button : {"CmdView", "CmdViewList", "CmdAbout"}) Click(button);
-  for (const char* action : {"actCheckImage", "actShowChanges", "actEditLists"}) {
+  for (const char* action : {"actCheckImage", "actShowChanges", "actEditLists"})
     Get<QAction>(action)->trigger();
-  }
   QWidget* editor = TopLevel("ListEditor");
   ASSERT_NE(editor, nullptr);
   for (int tab : {0, 1}) {

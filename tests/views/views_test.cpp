@@ -231,9 +231,8 @@ TEST(ListCells, ShowOfferAndAlignEachFieldAsTheTablesSay) {
                 Format(ColumnHeading(ListKind::kTransponders, 9)),
             "Channels,SR (Msym/s)");
   std::string shown;
-  for (std::size_t column = 0; column < 10; ++column) {
+  for (std::size_t column = 0; column < 10; ++column)
     shown += Format(ChannelCell(4, channel, kTps, column)) + "|";
-  }
   EXPECT_EQ(shown, "5|AB|0x0C|9 \u00b7 none|7|0|0|0|0|0|");
   const auto choices = [](const std::vector<CellChoice>& offered) {
     std::string texts;
