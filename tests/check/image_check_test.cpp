@@ -182,6 +182,8 @@ TEST(ImageCheck, FindingsReadAsLinesInBlockOrder) {
                 "error: block 3 length: data length 1 is not a multiple of 30",
                 "warning: block 3: another TCS block; the receiver uses one",
             }));
+  // The window names a field by its title, in the list of the finding's record.
+  EXPECT_EQ(FindingPlace(findings[0], common::FieldNaming::kTitles), "block 0 channel 2 TP");
   EXPECT_EQ(CheckSummary(findings), "4 errors, 7 warnings");
   EXPECT_EQ(CheckSummary({findings[0], findings[2], findings[3]}), "1 error, 2 warnings");
   EXPECT_EQ(CheckSummary({findings[2]}), "0 errors, 1 warning");
