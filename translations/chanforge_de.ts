@@ -941,6 +941,10 @@ Das Image und seine ungespeicherten Änderungen bleiben, wie sie waren.</transla
         <source>Language from the next start: %1</source>
         <translation>Sprache ab dem nächsten Start: %1</translation>
     </message>
+    <message>
+        <source>The language could not be kept: the settings cannot be written</source>
+        <translation>Die Sprache wurde nicht übernommen: die Einstellungen lassen sich nicht schreiben</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::PrintDialog</name>

@@ -941,6 +941,10 @@ L&apos;image et ses modifications non enregistrées restent inchangées.</transl
         <source>Language from the next start: %1</source>
         <translation>Langue au prochain démarrage : %1</translation>
     </message>
+    <message>
+        <source>The language could not be kept: the settings cannot be written</source>
+        <translation>La langue n&apos;a pas été retenue : les réglages ne peuvent pas être écrits</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::PrintDialog</name>

@@ -941,6 +941,10 @@ L&apos;immagine e le sue modifiche non salvate restano come erano.</translation>
         <source>Language from the next start: %1</source>
         <translation>Lingua dal prossimo avvio: %1</translation>
     </message>
+    <message>
+        <source>The language could not be kept: the settings cannot be written</source>
+        <translation>La lingua non è stata memorizzata: le impostazioni non si possono scrivere</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::PrintDialog</name>

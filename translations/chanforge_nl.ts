@@ -941,6 +941,10 @@ Het image en de niet-opgeslagen wijzigingen blijven zoals ze waren.</translation
         <source>Language from the next start: %1</source>
         <translation>Taal vanaf de volgende start: %1</translation>
     </message>
+    <message>
+        <source>The language could not be kept: the settings cannot be written</source>
+        <translation>De taal is niet bewaard: de instellingen kunnen niet worden geschreven</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::PrintDialog</name>

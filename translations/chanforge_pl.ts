@@ -943,6 +943,10 @@ Obraz i jego niezapisane zmiany pozostają nienaruszone.</translation>
         <source>Language from the next start: %1</source>
         <translation>Język od następnego uruchomienia: %1</translation>
     </message>
+    <message>
+        <source>The language could not be kept: the settings cannot be written</source>
+        <translation>Nie zapamiętano języka: nie można zapisać ustawień</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::ui::PrintDialog</name>

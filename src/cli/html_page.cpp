@@ -1,5 +1,8 @@
 #include "cli/html_page.h"
 
+#include "common/coding.h"
+#include "common/text_lines.h"
+
 namespace chanforge::cli {
 
 namespace {
@@ -43,15 +46,11 @@ std::string HtmlEscaped(std::string_view text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    // A control character (C0, DEL, or C1 as UTF-8) shows as its code, as messages show it:
-    // a page is read by a person, and some readers take a control for markup or drop it.
-    const auto byte = static_cast<unsigned char>(c);
-    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-    if (byte < 0x20 || byte == 0x7F || (byte == 0xC2 && next >= 0x80 && next <= 0x9F)) {
-      const unsigned code = byte == 0xC2 ? text[++i] & 0xFF : byte;
-      out += "\\x";
-      out += "0123456789ABCDEF"[code >> 4];
-      out += "0123456789ABCDEF"[code & 0xF];
+    // A control character (C0, DEL, or C1) shows as its code, as messages show it: a page is
+    // read by a person, and some readers take a control for markup or drop it.
+    if (const std::size_t length = common::ControlCharacterAt(text, i); length != 0) {
+      i += length - 1;  // a C1 control's code is its second byte
+      out += "\\x" + common::Hex2(static_cast<unsigned char>(text[i])).substr(2);
       continue;
     }
     switch (c) {

@@ -105,13 +105,28 @@ std::string Latin1ForTerminal(std::string_view bytes) {
   return Latin1ToUtf8(shown);
 }
 
+std::size_t ControlCharacterAt(std::string_view utf8, std::size_t i) {
+  const auto b = static_cast<unsigned char>(utf8[i]);
+  if (b < 0x20 || b == 0x7F) return 1;
+  const bool c1 = b == 0xC2 && i + 1 < utf8.size() &&
+                  static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                  static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+  return c1 ? 2 : 0;
+}
+
 namespace {
 
-// Whether a C1 control (U+0080 to U+009F, the bytes C2 80 to C2 9F) starts at i.
-bool C1ControlAt(std::string_view utf8, std::size_t i) {
-  return static_cast<unsigned char>(utf8[i]) == 0xC2 && i + 1 < utf8.size() &&
-         static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-         static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+// Each piece of the text between separators cleaned, each separator written as joint.
+template <typename Clean>
+std::string EachPiece(std::string_view text, char separator, std::string_view joint, Clean clean) {
+  std::string shown;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t end = std::min(text.find(separator, at), text.size());
+    shown += clean(text.substr(at, end - at));
+    if (end < text.size()) shown += joint;
+    at = end + 1;
+  }
+  return shown;
 }
 
 }  // namespace
@@ -124,11 +139,7 @@ std::string Utf8ForTerminal(std::string_view text) {
     const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
     if (length > 1 && i + length <= text.size() && IsUtf8(text.substr(i, length))) {
       // A whole character passes, but a C1 control, which becomes one dot.
-      if (C1ControlAt(text, i)) {
-        shown.push_back('.');
-      } else {
-        shown.append(text.substr(i, length));
-      }
+      shown.append(ControlCharacterAt(text, i) != 0 ? "." : text.substr(i, length));
       i += length - 1;
       continue;
     }
@@ -139,25 +150,11 @@ std::string Utf8ForTerminal(std::string_view text) {
 }
 
 std::string LinesForTerminal(std::string_view text) {
-  std::string shown;
-  for (std::size_t at = 0; at <= text.size();) {
-    const std::size_t end = std::min(text.find('\n', at), text.size());
-    shown += Utf8ForTerminal(text.substr(at, end - at));
-    if (end < text.size()) shown += '\n';
-    at = end + 1;
-  }
-  return shown;
+  return EachPiece(text, '\n', "\n", Utf8ForTerminal);
 }
 
 std::string LineForMessage(std::string_view bytes) {
-  std::string shown;
-  for (std::size_t at = 0; at <= bytes.size();) {
-    const std::size_t tab = std::min(bytes.find('\t', at), bytes.size());
-    shown += Latin1ForTerminal(bytes.substr(at, tab - at));
-    if (tab < bytes.size()) shown += "\u2192";
-    at = tab + 1;
-  }
-  return shown;
+  return EachPiece(bytes, '\t', "\u2192", Latin1ForTerminal);
 }
 
 std::string HexDigits(unsigned long long value) {
@@ -249,13 +246,13 @@ std::string QuotedText(std::string_view utf8) {
       continue;
     }
     if (characters++ == kQuotedMost) return quoted + "\u2026\"";
-    const bool c1 = C1ControlAt(utf8, i);
-    if (c >= 0x20 && c != 0x7F && !c1) {
+    const std::size_t control = ControlCharacterAt(utf8, i);
+    if (control == 0) {
       quoted += utf8[i];
     } else if (c == '\n' || c == '\r' || c == '\t') {
       quoted += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
     } else {
-      const unsigned code = c1 ? static_cast<unsigned char>(utf8[++i]) : c;
+      const unsigned code = control == 2 ? static_cast<unsigned char>(utf8[++i]) : c;
       quoted += std::string("\\x") + kDigits[code >> 4] + kDigits[code & 15];
     }
   }

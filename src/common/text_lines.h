@@ -125,6 +125,9 @@ std::optional<std::int64_t> ReadValue(std::string_view text);
 // The same for a terminal: control characters (below 0x20 and 0x7F to 0x9F) show as ".",
 // so that no byte of an image can steer the terminal.
 std::string Latin1ForTerminal(std::string_view bytes);
+// The length of the control character at i of a UTF-8 text: 1 for C0 or DEL, 2 for a C1
+// control (U+0080 to U+009F), 0 for anything else.
+std::size_t ControlCharacterAt(std::string_view utf8, std::size_t i);
 // A UTF-8 text for a terminal: its control characters (C0, DEL and the C1 range U+0080 to
 // U+009F, of which U+009B starts an escape sequence on some terminals) show as ".", and so
 // does a byte of 0x80 to 0x9F that is no part of a character (a Latin-1 file name's).

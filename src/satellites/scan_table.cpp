@@ -148,11 +148,9 @@ common::Result<std::string> TableText(common::Files& files, const std::string& p
 }
 
 common::Status CountRows(common::Files& files, Satellite& satellite) {
-  const common::Result<std::string> read = TableText(files, satellite.path);
-  if (!read.ok()) return read.status();
-  // Read as a choice of it would be, so that the list holds only tables that can be used.
-  const common::Result<ScanTable> table = ParseScanTable(*read);
-  if (!table.ok()) return NotATable(satellite.path, table.message());
+  // Read as a choice of it is, so that the list holds only tables that can be used.
+  const common::Result<ScanTable> table = ReadScanTable(files, satellite.path);
+  if (!table.ok()) return table.status();
   satellite.rows = table->rows.size();
   return {};
 }
@@ -169,18 +167,7 @@ std::vector<Satellite> ListSatellites(common::Files& files, const std::string& f
 }
 
 std::string NameForTerminal(std::string_view name) {
-  if (!common::IsUtf8(name)) return common::Latin1ForTerminal(name);
-  std::string shown(name);
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(shown[i]);
-    const auto next = i + 1 < shown.size() ? static_cast<unsigned char>(shown[i + 1]) : 0;
-    if (byte < 0x20 || byte == 0x7F) {
-      shown[i] = '.';
-    } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080 to U+009F
-      shown.replace(i, 2, ".");
-    }
-  }
-  return shown;
+  return common::IsUtf8(name) ? common::Utf8ForTerminal(name) : common::Latin1ForTerminal(name);
 }
 
 const Satellite* FindSatellite(const std::vector<Satellite>& list, std::string_view name) {

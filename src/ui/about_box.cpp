@@ -28,14 +28,14 @@ namespace chanforge::ui {
 QString CompiledComment(const char* build_date) {
   // __DATE__ reads "Mmm dd yyyy".
   const QStringList parts = QString(build_date).simplified().split(' ');
-  QString date = parts.size() != 3 ? QString(build_date)
-                                   : parts[1] + "-" + parts[0].toLower() + "-" + parts[2];
-  // Another language writes the date in its own order and in numbers, not with an English
+  const QDate built = QDate::fromString(parts.join(' '), "MMM d yyyy");
+  // English writes "9-dec-2026"; another language its own order in numbers, with no English
   // month.
   //: The compile date's format in numbers, as QDate::toString reads it ("dd.MM.yyyy").
   const QString format = AboutBox::tr("d-mmm-yyyy");
-  const QDate built = QDate::fromString(QString(build_date).simplified(), "MMM d yyyy");
-  if (format != "d-mmm-yyyy" && built.isValid()) date = built.toString(format);
+  const QString date = format != "d-mmm-yyyy" && built.isValid() ? built.toString(format)
+                       : parts.size() != 3                       ? QString(build_date)
+                                           : parts[1] + "-" + parts[0].toLower() + "-" + parts[2];
   return AboutBox::tr("Compiled : %1").arg(date);
 }
 

@@ -40,9 +40,9 @@ int main(int argc, char** argv) {
   chanforge::ui::Application app(argc, argv);
   QApplication::setApplicationName("Chanforge");
   QApplication::setOrganizationName("Kestrelware");
-  // The window speaks the language chosen in its Help menu, else the system's (LANG); the
-  // command line stays English.
-  // Dates and numbers keep the system's formats whatever the language.
+  // The window speaks the language chosen in its Help menu, else the system's (LANG); dates
+  // and numbers keep the system's formats whatever the language, and the command line stays
+  // English.
   chanforge::ui::InstallTranslations(chanforge::ui::WindowLocale(chanforge::ui::SettingsStore()));
   fonts.Wait();
   chanforge::ui::MainWindow window;

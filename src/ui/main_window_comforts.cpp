@@ -183,8 +183,15 @@ void MainWindow::BuildLanguageMenu(QMenu* help) {
     action->setObjectName("actLanguage_" + (code.isEmpty() ? QString("system") : code));
     action->setCheckable(true);
     group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, code, name] {
-      settings_->SaveSettingString(kAppKey, kLanguageSetting, code);
+    connect(action, &QAction::triggered, this, [this, menu, code, name] {
+      if (settings_->SaveSettingString(kAppKey, kLanguageSetting, code) != 0) {
+        // Not kept: the menu shows again what the next start takes, and the status says so.
+        QString kept;
+        settings_->GetSettingString(kAppKey, kLanguageSetting, kept);
+        auto* was = menu->findChild<QAction*>("actLanguage_" + kept);
+        (was ? was : menu->findChild<QAction*>("actLanguage_system"))->setChecked(true);
+        return ShowDone(tr("The language could not be kept: the settings cannot be written"));
+      }
       ShowDone(code.isEmpty() ? tr("Language from the next start: the system's")
                               : tr("Language from the next start: %1").arg(name));
     });

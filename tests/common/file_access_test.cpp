@@ -217,11 +217,8 @@ TEST(SafeWriter, KeepsExtendedAttributesAndTheAcl) {
   // A new file there gets what the folder gives any new file, as touch would make it.
   ASSERT_TRUE(dir.disk.WriteWhole(dir.Path("inheriting/new.bin"), "new").ok());
   ::close(::open(dir.Path("inheriting/touched").c_str(), O_WRONLY | O_CREAT, 0666));
-  struct stat made {
-  }, touched{};
-  ::stat(dir.Path("inheriting/new.bin").c_str(), &made);
-  ::stat(dir.Path("inheriting/touched").c_str(), &touched);
-  EXPECT_EQ(made.st_mode, touched.st_mode);
+  EXPECT_EQ(fs::status(dir.Path("inheriting/new.bin")).permissions(),
+            fs::status(dir.Path("inheriting/touched")).permissions());
 }
 
 TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {

@@ -270,6 +270,13 @@ TEST_F(UiTest, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
   EXPECT_EQ(WindowLocale(store_), QLocale::system());
   store_.SaveSettingString(kAppKey, kLanguageSetting, "xx");
   EXPECT_EQ(WindowLocale(store_), QLocale::system());
+  // A store that cannot be written keeps nothing, and the menu and the status say so.
+  SettingsStore folder(QString::fromStdString(dir_.Path("")));
+  MainWindow other(&ui_, &folder);
+  other.findChild<QAction*>("actLanguage_pl")->trigger();
+  EXPECT_TRUE(other.findChild<QAction*>("actLanguage_system")->isChecked());
+  EXPECT_EQ(other.findChild<QLabel*>("StatusText")->text(),
+            "The language could not be kept: the settings cannot be written");
 }
 
 // A capital's umlaut reaches above the font's ascent: in a box a little shorter than its line

@@ -263,26 +263,22 @@ std::vector<QRegularExpression> EnglishTexts(const QString& language) {
     xml.readNext();
     const auto name = xml.name();
     if (xml.isEndElement() && name == u"message") {
-      QString pattern = QRegularExpression::escape(source);
-      pattern.replace(QRegularExpression(R"(\\%[\dn]|\\\{\d\\\})"), ".*");
+      const QString pattern = QRegularExpression::escape(source).replace(
+          QRegularExpression(R"(\\%[\dn]|\\\{\d\\\})"), ".*");
       const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern));
       // A translation that reads as its English would (Dutch "{1} transponders") tells nothing.
       if (pattern.contains(QRegularExpression("[A-Za-z]{2}")) &&
           std::none_of(translations.begin(), translations.end(),
-                       [&](const QString& text) { return whole.match(text).hasMatch(); })) {
+                       [&](const QString& text) { return whole.match(text).hasMatch(); }))
         english.push_back(whole);
-      }
     }
+    if (xml.isEndElement() && name == u"message") translations.clear();
     if (!xml.isStartElement()) continue;
-    if (name == u"message") {
-      counted = xml.attributes().value("numerus") == u"yes";
-      translations.clear();
-    } else if (name == u"source" || name == u"numerusform" ||
-               (name == u"translation" && !counted)) {
-      // A line break's CR is a <byte> element; the window shows the LF alone.
-      const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-      (name == u"source" ? source : translations.emplace_back()) = text;
-    }
+    if (name == u"message") counted = xml.attributes().value("numerus") == u"yes";
+    // A line break's CR is a <byte> element; the window shows the LF alone.
+    if (name == u"source" || name == u"numerusform" || (name == u"translation" && !counted))
+      (name == u"source" ? source : translations.emplace_back()) =
+          xml.readElementText(QXmlStreamReader::IncludeChildElements);
   }
   return english;
 }
