@@ -59,7 +59,7 @@ std::vector<satellites::InputTable> ParseSatellites(const std::string& text,
 // image's findings, and one that cannot be read says so there too.
 int CheckOne(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
              bool headed, bool warnings_as_errors,
-             const std::vector<satellites::InputTable>& tables, Json& entry) {
+             const std::vector<satellites::InputTable>& tables, ImageEntry& entry) {
   flash::Workspace workspace;
   if (!LoadForReading(ui, files, workspace, flash)) {
     if (headed && !ui.options().json) out << flash << ": can not be read\n";
@@ -70,9 +70,9 @@ int CheckOne(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
   const std::size_t errors = check::CountErrors(findings);
   const bool failed = warnings_as_errors ? !findings.empty() : errors > 0;
   if (ui.options().json) {
-    entry["errors"] = errors;
-    entry["warnings"] = findings.size() - errors;
-    Json& list = entry["findings"] = Json::array();
+    entry.json["errors"] = errors;
+    entry.json["warnings"] = findings.size() - errors;
+    Json& list = entry.json["findings"] = Json::array();
     for (const check::Finding& finding : findings) list.push_back(FindingJson(finding));
     return failed ? 1 : 0;
   }
@@ -99,7 +99,7 @@ int Check(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   const bool headed = flashes.size() > 1;
   const Json unread = {{"errors", nullptr}, {"warnings", nullptr}, {"findings", Json::array()}};
   return EachImage(
-      ui, out, flashes, Heading::kNone, unread, [&](const std::string& flash, Json& entry) {
+      ui, out, flashes, Heading::kNone, unread, [&](const std::string& flash, ImageEntry& entry) {
         return CheckOne(ui, files, out, flash, headed, warnings_as_errors, tables_read, entry);
       });
 }

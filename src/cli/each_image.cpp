@@ -44,8 +44,8 @@ int EachImage(ConsoleFrontend& ui, std::ostream& out, const std::vector<std::str
   if (ui.options().json) images.emplace(out, "images");
   for (std::size_t i = 0; i < flashes.size(); ++i) {
     const std::string& flash = flashes[i];
-    Json entry;
-    entry["file"] = JsonText(flash);
+    ImageEntry entry;
+    entry.json["file"] = JsonText(flash);
     if (!ui.options().json && heading == Heading::kFileName && flashes.size() > 1) {
       out << (i > 0 ? "\n==> " : "==> ") << flash << " <==\n";
     }
@@ -54,12 +54,13 @@ int EachImage(ConsoleFrontend& ui, std::ostream& out, const std::vector<std::str
     worst = std::max(worst, status);
     const std::string error = ui.TakeError();
     if (status != 0 && !error.empty()) {
+      entry.list = nullptr;
       for (const auto& [key, value] : unread.items()) {
-        if (!entry.contains(key)) entry[key] = value;
+        if (!entry.json.contains(key)) entry.json[key] = value;
       }
-      entry["error"] = JsonText(error);
+      entry.json["error"] = JsonText(error);
     }
-    if (images) images->Add(entry);
+    if (images) images->Add(entry.json, entry.list_key, entry.list);
     // Written as it goes, so that a long run shows its progress in a pipe.
     out.flush();
   }

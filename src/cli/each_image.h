@@ -20,9 +20,17 @@ CLI::Option* AddFlashes(CLI::App& command, std::vector<std::string>& flashes);
 // ended with one.
 void AddFlashesIndex(CLI::App& command, std::vector<std::string>& flashes, int& index);
 
-// One image's part of a command: its exit status. Under --json it fills entry, which holds
-// the file's name already, rather than printing.
-using ImagePart = std::function<int(const std::string& flash, Json& entry)>;
+// What one image adds to a --json run: the members of its entry, which hold the file's name
+// already, and a record list written as its last member as it goes (see JsonRecordList).
+struct ImageEntry {
+  Json json;
+  std::string list_key;
+  std::function<void(JsonRecordList&)> list;
+};
+
+// One image's part of a command: its exit status. Under --json it fills entry rather than
+// printing.
+using ImagePart = std::function<int(const std::string& flash, ImageEntry& entry)>;
 
 enum class Heading {
   kFileName,  // "==> NAME <==" before each image's lines, as head(1) heads files

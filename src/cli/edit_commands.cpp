@@ -34,16 +34,17 @@ int Finish(ConsoleFrontend& ui, CommandSession& session, std::unique_ptr<editing
 }
 
 int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
-             Json& entry) {
+             ImageEntry& entry) {
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.CheckEditable(kChannels))) return 1;
   if (ui.options().json) {
-    Json& list = entry["channels"] = Json::array();
-    for (const channels::ChannelRecord& channel : document.channels()) {
-      list.push_back(ChannelJson(list.size() + 1, channel));
-    }
+    entry.list_key = "channels";
+    // The records outlive the session: the list is written after this returns.
+    entry.list = [records = document.channels()](JsonRecordList& list) {
+      for (const channels::ChannelRecord& channel : records) list.Add(channel);
+    };
     return 0;
   }
   out << common::kNrHeading.english;
@@ -62,18 +63,19 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
 }
 
 int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
-                 const std::string& flash, Json& entry) {
+                 const std::string& flash, ImageEntry& entry) {
   CommandSession session(files);
   if (!LoadForReading(ui, session, flash)) return 1;
   const ListDocument& document = session.document();
   if (Refused(ui, document.CheckEditable(kTransponders))) return 1;
   if (ui.options().json) {
-    Json& list = entry["transponders"] = Json::array();
-    for (const transponders::TransponderRecord& t : document.transponders()) {
-      Json transponder = TransponderJson(list.size() + 1, t);
-      transponder["channels"] = document.ChannelsUsing(list.size() + 1);
-      list.push_back(std::move(transponder));
-    }
+    entry.list_key = "transponders";
+    std::vector<std::size_t> using_each;
+    for (std::size_t n = 1; n <= document.transponders().size(); ++n)
+      using_each.push_back(document.ChannelsUsing(n));
+    entry.list = [records = document.transponders(), using_each](JsonRecordList& list) {
+      for (std::size_t i = 0; i < records.size(); ++i) list.Add(records[i], using_each[i]);
+    };
     return 0;
   }
   out << common::kNrHeading.english;
@@ -228,7 +230,7 @@ constexpr Subcommand kEditCommands[] = {
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
                           {{"channels", Json::array()}},
-                          [&](const std::string& flash, Json& entry) {
+                          [&](const std::string& flash, ImageEntry& entry) {
                             return Channels(ui, files, std::cout, flash, entry);
                           });
        };
@@ -241,7 +243,7 @@ constexpr Subcommand kEditCommands[] = {
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
                           {{"transponders", Json::array()}},
-                          [&](const std::string& flash, Json& entry) {
+                          [&](const std::string& flash, ImageEntry& entry) {
                             return Transponders(ui, files, std::cout, flash, entry);
                           });
        };

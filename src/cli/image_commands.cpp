@@ -38,7 +38,7 @@ bool LoadAndSelect(ConsoleFrontend& ui, CommandSession& session, const std::stri
 }
 
 int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const std::string& flash,
-           Json& entry) {
+           ImageEntry& entry) {
   flash::Workspace workspace;
   if (!LoadForReading(ui, files, workspace, flash)) return 1;
   // An image too short for any block is refused like every other block command.
@@ -48,7 +48,7 @@ int Blocks(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const s
     ui.PrintBytes(out, views::BlockLines(workspace));
     return 0;
   }
-  Json& blocks = entry["blocks"] = Json::array();
+  Json& blocks = entry.json["blocks"] = Json::array();
   for (int i = 0; i < workspace.block_count(); ++i) {
     blocks.push_back(BlockJson(i, workspace.blocks()[static_cast<std::size_t>(i)]));
   }
@@ -153,7 +153,8 @@ constexpr Subcommand kBlockCommands[] = {
        AddFlashes(command, a->flashes);
        return [a](ConsoleFrontend& ui, common::Files& files) {
          return EachImage(ui, std::cout, a->flashes, Heading::kFileName,
-                          {{"blocks", Json::array()}}, [&](const std::string& flash, Json& entry) {
+                          {{"blocks", Json::array()}},
+                          [&](const std::string& flash, ImageEntry& entry) {
                             return Blocks(ui, files, std::cout, flash, entry);
                           });
        };
@@ -213,7 +214,7 @@ constexpr Subcommand kDumpCommands[] = {
                            : a->as == "tpt" ? ViewAs::kTpt
                                             : ViewAs::kHex;
          return EachImage(ui, std::cout, a->flashes, Heading::kFileName, Json::object(),
-                          [&](const std::string& flash, Json&) {
+                          [&](const std::string& flash, ImageEntry&) {
                             return HexDump(ui, files, std::cout, flash, a->index, as);
                           });
        };

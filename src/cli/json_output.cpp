@@ -1,6 +1,9 @@
 #include "cli/json_output.h"
 
+#include <charconv>
 #include <cstdint>
+#include <iterator>
+#include <type_traits>
 
 #include "channels/channel_fields.h"
 #include "common/text_lines.h"
@@ -81,66 +84,240 @@ Json BlockJson(int index, const flash::BlockInfo& block) {
   return json;
 }
 
-Json ChannelJson(std::size_t number, const channels::ChannelRecord& channel) {
-  Json json;
-  json["nr"] = number;
-  // As the text prints it: without the padding behind the name.
-  const std::string_view name = channels::NameText(channel);
+namespace {
+
+// Each member of a channel's object, in order, to PUT(key, number or text).
+template <typename Put>
+void ChannelMembers(std::size_t number, const channels::ChannelRecord& channel, Put&& put) {
+  put("nr", static_cast<std::int64_t>(number));
   for (std::size_t f = 0; f < channels::kChannelFieldCount; ++f) {
     const auto field = static_cast<channels::ChannelField>(f);
-    json[channels::kChannelFields[f].name] = field == channels::ChannelField::kName
-                                                 ? Json(common::Latin1ToUtf8(name))
-                                                 : Json(channels::ChannelValue(channel, field));
+    // The name as the text prints it: without the padding behind it.
+    if (field == channels::ChannelField::kName) {
+      put(channels::kChannelFields[f].name, common::Latin1ToUtf8(channels::NameText(channel)));
+    } else {
+      put(channels::kChannelFields[f].name, channels::ChannelValue(channel, field));
+    }
   }
+}
+
+template <typename Put>
+void TransponderMembers(std::size_t number, const transponders::TransponderRecord& transponder,
+                        Put&& put) {
+  put("nr", static_cast<std::int64_t>(number));
+  for (std::size_t f = 0; f < transponders::kTransponderFieldCount; ++f) {
+    const common::FieldInfo& info = transponders::kTransponderFields[f];
+    const auto field = static_cast<transponders::TransponderField>(f);
+    if (info.texts.empty()) {
+      put(info.name, transponders::TransponderValue(transponder, field));
+    } else {
+      put(info.name, transponders::TransponderText(transponder, field));
+    }
+  }
+}
+
+}  // namespace
+
+Json ChannelJson(std::size_t number, const channels::ChannelRecord& channel) {
+  Json json = Json::object();
+  ChannelMembers(number, channel, [&json](const char* key, auto value) { json[key] = value; });
   return json;
 }
 
 Json TransponderJson(std::size_t number, const transponders::TransponderRecord& transponder) {
-  Json json;
-  json["nr"] = number;
-  for (std::size_t f = 0; f < transponders::kTransponderFieldCount; ++f) {
-    const common::FieldInfo& info = transponders::kTransponderFields[f];
-    const auto field = static_cast<transponders::TransponderField>(f);
-    json[info.name] = info.texts.empty() ? Json(transponders::TransponderValue(transponder, field))
-                                         : Json(transponders::TransponderText(transponder, field));
-  }
+  Json json = Json::object();
+  TransponderMembers(number, transponder,
+                     [&json](const char* key, auto value) { json[key] = value; });
   return json;
 }
 
 namespace {
+
 std::size_t printed = 0;
+
+// Every text went through JsonText or Latin1ToUtf8; a stray byte all the same is replaced
+// rather than ending the command.
+std::string Dumped(const Json& value) {
+  return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 }  // namespace
 
+// Writes JSON text as dump(2) lays it out into a text that goes out each time it holds
+// 64 KB: a full list dumped whole, or each value through dump(), cost more than everything
+// else the command does.
+class JsonWriter {
+ public:
+  explicit JsonWriter(std::ostream& out) : out_(out) {}
+  ~JsonWriter() { out_ << text_; }
+  JsonWriter(const JsonWriter&) = delete;
+  JsonWriter& operator=(const JsonWriter&) = delete;
+
+  // VALUE, its inner lines indented by DEPTH levels.
+  void Value(const Json& value, std::size_t depth) {
+    switch (value.type()) {
+      case Json::value_t::string:
+        Text(value.get_ref<const Json::string_t&>());
+        return;
+      case Json::value_t::number_integer:
+        Number(value.get<std::int64_t>());
+        return;
+      case Json::value_t::number_unsigned:
+        Number(value.get<std::uint64_t>());
+        return;
+      case Json::value_t::array:
+      case Json::value_t::object:
+        break;
+      default:
+        text_ += Dumped(value);
+        return;
+    }
+    if (value.empty()) {
+      text_ += Dumped(value);
+      return;
+    }
+    const bool object = value.is_object();
+    text_ += object ? '{' : '[';
+    for (auto member = value.begin(); member != value.end(); ++member) {
+      Next(member == value.begin(), depth + 1);
+      if (object) Key(member.key());
+      Value(*member, depth + 1);
+    }
+    Close(object ? '}' : ']', depth);
+  }
+
+  // A line break and the indent of DEPTH, after a comma unless FIRST.
+  void Next(bool first, std::size_t depth) {
+    if (text_.size() >= 64 * 1024) {
+      out_ << text_;
+      text_.clear();
+    }
+    text_ += first ? "\n" : ",\n";
+    text_.append(2 * depth, ' ');
+  }
+  void Close(char bracket, std::size_t depth) {
+    text_ += '\n';
+    text_.append(2 * depth, ' ');
+    text_ += bracket;
+  }
+  void Key(std::string_view key) {
+    Text(key);
+    text_ += ": ";
+  }
+  void Raw(std::string_view text) { text_ += text; }
+
+  // A text as dump() writes it: quotes, backslashes and controls escaped, UTF-8 as it stands.
+  void Text(std::string_view text) {
+    if (!common::IsUtf8(text)) {
+      text_ += Dumped(std::string(text));
+      return;
+    }
+    text_ += '"';
+    std::size_t from = 0;  // the start of the run of bytes that stand as they are
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      const auto c = static_cast<unsigned char>(text[at]);
+      if (c >= 0x20 && c != '"' && c != '\\') continue;
+      text_.append(text, from, at - from);
+      from = at + 1;
+      constexpr std::string_view kShort = "\bb\ff\nn\rr\tt\"\"\\\\";
+      const std::size_t known = kShort.find(static_cast<char>(c));
+      text_ += '\\';
+      if (known != std::string_view::npos && known % 2 == 0) {
+        text_ += kShort[known + 1];
+      } else {
+        constexpr char kHex[] = "0123456789abcdef";
+        text_ += "u00";
+        text_ += kHex[c >> 4];
+        text_ += kHex[c & 0xF];
+      }
+    }
+    text_.append(text, from);
+    text_ += '"';
+  }
+  template <typename Whole>
+  void Number(Whole number) {
+    char digits[24];
+    text_.append(digits, std::to_chars(std::begin(digits), std::end(digits), number).ptr);
+  }
+
+ private:
+  std::ostream& out_;
+  std::string text_;
+};
+
 void PrintJson(std::ostream& out, const Json& document) {
-  // Every text went through JsonText or Latin1ToUtf8; a stray byte all the same is replaced
-  // rather than ending the command.
-  out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+  JsonWriter(out).Value(document, 0);
+  out << '\n';
   ++printed;
 }
 
 bool AnyJsonPrinted() { return printed > 0; }
 
-namespace {
+JsonRecordList::JsonRecordList(JsonWriter& writer, std::size_t depth)
+    : writer_(writer), depth_(depth) {}
 
-// A document as PrintJson writes it, each line indented by the depth it stands at.
-std::string Indented(const Json& value, const std::string& indent) {
-  std::string text = value.dump(2, ' ', false, Json::error_handler_t::replace);
-  for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
-    text.insert(at + 1, indent);
-  }
-  return indent + text;
+template <typename Members>
+void JsonRecordList::AddMembers(Members&& members) {
+  writer_.Next(count_ == 0, depth_ + 1);
+  writer_.Raw("{");
+  bool first = true;
+  members([&](const char* key, const auto& value) {
+    writer_.Next(first, depth_ + 2);
+    first = false;
+    writer_.Key(key);
+    if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
+      writer_.Number(value);
+    } else {
+      writer_.Text(value);
+    }
+  });
+  writer_.Close('}', depth_ + 1);
+  ++count_;
 }
 
-}  // namespace
+void JsonRecordList::Add(const channels::ChannelRecord& channel) {
+  AddMembers([&](auto&& put) { ChannelMembers(count_ + 1, channel, put); });
+}
+
+void JsonRecordList::Add(const transponders::TransponderRecord& transponder, std::size_t channels) {
+  AddMembers([&](auto&& put) {
+    TransponderMembers(count_ + 1, transponder, put);
+    put("channels", static_cast<std::int64_t>(channels));
+  });
+}
 
 JsonListPrinter::JsonListPrinter(std::ostream& out, const std::string& key) : out_(out) {
   out_ << "{\n  " << Json(key).dump() << ": [";
   ++printed;
 }
 
-void JsonListPrinter::Add(const Json& element) {
-  out_ << (first_ ? "\n" : ",\n") << Indented(element, "    ");
+void JsonListPrinter::Add(const Json& element, const std::string& list_key,
+                          const std::function<void(JsonRecordList&)>& list) {
+  JsonWriter writer(out_);
+  writer.Next(first_, 2);
   first_ = false;
+  if (!list) {
+    writer.Value(element, 2);
+    return;
+  }
+  // The element's members, then the list as its last.
+  writer.Raw("{");
+  for (auto member = element.begin(); member != element.end(); ++member) {
+    writer.Next(member == element.begin(), 3);
+    writer.Key(member.key());
+    writer.Value(*member, 3);
+  }
+  writer.Next(element.empty(), 3);
+  writer.Key(list_key);
+  JsonRecordList records(writer, 3);
+  writer.Raw("[");
+  list(records);
+  if (records.count_ == 0) {
+    writer.Raw("]");
+  } else {
+    writer.Close(']', 3);
+  }
+  writer.Close('}', 2);
 }
 
 void JsonListPrinter::Finish() { out_ << (first_ ? "]\n}\n" : "\n  ]\n}\n"); }

@@ -2,6 +2,7 @@
 // finding's and change's English text is taken here, in FindingJson and ChangeJson.
 #pragma once
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
@@ -38,12 +39,37 @@ void PrintJson(std::ostream& out, const Json& document);
 // Whether the command printed its document: a failure before it prints {"error": TEXT}.
 bool AnyJsonPrinted();
 
+class JsonWriter;
+
+// A list of records written into a --json document a record at a time, laid out as PrintJson
+// lays out a document, never built as Json: a full list built first cost several times what
+// the rest of the command does. Each record's members are those of ChannelJson or
+// TransponderJson, numbered from 1.
+class JsonRecordList {
+ public:
+  JsonRecordList(JsonWriter& writer, std::size_t depth);
+  void Add(const channels::ChannelRecord& channel);
+  // With "channels": how many channels use it.
+  void Add(const transponders::TransponderRecord& transponder, std::size_t channels);
+
+ private:
+  friend class JsonListPrinter;
+  template <typename Members>
+  void AddMembers(Members&& members);
+
+  JsonWriter& writer_;
+  std::size_t depth_;
+  std::size_t count_ = 0;
+};
+
 // Prints {"KEY": [ELEMENT, ...]} an element at a time, laid out as PrintJson lays out the
 // whole document, so that a run over many images holds one image's entry at a time.
 class JsonListPrinter {
  public:
   JsonListPrinter(std::ostream& out, const std::string& key);
-  void Add(const Json& element);
+  // The element, and when LIST is given, a last member LIST_KEY whose records LIST writes.
+  void Add(const Json& element, const std::string& list_key = {},
+           const std::function<void(JsonRecordList&)>& list = {});
   // Ends the list and the document.
   void Finish();
 

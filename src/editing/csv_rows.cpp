@@ -1,7 +1,9 @@
 #include "editing/csv_rows.h"
 
 #include <algorithm>
+#include <charconv>
 #include <functional>
+#include <iterator>
 #include <optional>
 
 #include "common/text_lines.h"
@@ -105,16 +107,33 @@ common::Result<std::string> Latin1Cell(std::string_view cell) {
 // A row's cells in heading order; none where the file has no column for the field.
 using RowCells = std::vector<std::optional<std::string_view>>;
 
+// Whether a cell is the one ChannelCells shows for the field, told without writing cells
+// out: an import compares every row of a full list with its record.
+bool ShowsAs(const ChannelRecord& channel, ChannelField field, std::string_view cell) {
+  if (field != ChannelField::kName) {
+    char digits[24];
+    const char* end =
+        std::to_chars(std::begin(digits), std::end(digits), channels::ChannelValue(channel, field))
+            .ptr;
+    return cell == std::string_view(digits, static_cast<std::size_t>(end - digits));
+  }
+  std::string_view name(channel.name.data(), channel.name.size());
+  name = name.substr(0, name.find('\0'));
+  const bool ascii = std::all_of(name.begin(), name.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii ? cell == name : cell == common::Latin1ToUtf8(name);
+}
+
 // Changes the fields whose cells differ from the record's own.
 common::Status ReadChannelRow(const ListDocument& document, ChannelRecord& record,
                               const RowCells& cells) {
-  const std::vector<std::string> shown = ChannelCells(record);
+  const ChannelRecord shown = record;
   for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
     if (!cells[f]) continue;
     const auto field = static_cast<ChannelField>(f);
     const std::string_view cell =
         field == ChannelField::kName ? *cells[f] : common::TrimBlanks(*cells[f]);
-    if (cell == shown[f]) continue;
+    if (ShowsAs(shown, field, cell)) continue;
     const common::Result<std::string> latin1 = Latin1Cell(cell);
     if (!latin1.ok()) return latin1.status();
     if (common::Status set = SetChannelValue(document, record, field, *latin1); !set.ok()) {
@@ -242,7 +261,7 @@ std::string ChannelCsv(const ListDocument& document) {
           named ? transponders::TransponderText(document.transponders()[channel.tp - 1u], field)
                 : "");
     }
-    AppendRow(out, std::move(cells), text);
+    AppendRow(out, cells, text);
   }
   return out;
 }
@@ -257,7 +276,7 @@ std::string TransponderCsv(const ListDocument& document) {
   for (const TransponderRecord& transponder : document.transponders()) {
     std::vector<std::string> cells = TransponderCells(transponder);
     cells.insert(cells.begin(), std::to_string(++number));
-    AppendRow(out, std::move(cells), text);
+    AppendRow(out, cells, text);
   }
   return out;
 }

@@ -103,21 +103,21 @@ bool ReadsAsValue(std::string_view cell) {
   return digit || words > 0;
 }
 
-// A cell as the export writes it: marked when a spreadsheet would run it, or, for a text
-// cell (a name, a FEC), when it would take it for a value or it starts with the mark
-// itself. A number cell stays a number.
-std::string MarkedCell(std::string cell, bool text) {
-  const bool marked = ReadsAsFormula(cell) ||
-                      (text && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
-  if (marked) cell.insert(cell.begin(), kTextMark);
-  return cell;
+// Whether the export marks a cell: when a spreadsheet would run it, or, for a text cell (a
+// name, a FEC), when it would take it for a value or it starts with the mark itself. A
+// number cell stays a number.
+bool Marked(std::string_view cell, bool text) {
+  return ReadsAsFormula(cell) ||
+         (text && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
 }
 
 // A cell as RFC 4180 writes it: quoted only when it has to be, or when a spreadsheet
 // would otherwise trim its blanks.
 void AppendCell(std::string& out, std::string_view cell) {
-  const bool quoted = cell.find_first_of(",\"\r\n") != std::string_view::npos ||
-                      (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
+  const bool quoted =
+      std::any_of(cell.begin(), cell.end(),
+                  [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }) ||
+      (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
   if (!quoted) {
     out += cell;
     return;
@@ -132,10 +132,15 @@ void AppendCell(std::string& out, std::string_view cell) {
 
 }  // namespace
 
-void AppendRow(std::string& out, std::vector<std::string> cells, const std::vector<bool>& text) {
+void AppendRow(std::string& out, const std::vector<std::string>& cells,
+               const std::vector<bool>& text) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) out += ',';
-    AppendCell(out, MarkedCell(std::move(cells[i]), i < text.size() && text[i]));
+    if (Marked(cells[i], i < text.size() && text[i])) {
+      AppendCell(out, kTextMark + cells[i]);
+    } else {
+      AppendCell(out, cells[i]);
+    }
   }
   out += common::kCrLf;
 }
@@ -204,8 +209,7 @@ class CsvCursor {
       : text_(text),
         file_(file),
         // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
-        separator_(HeaderSeparator(text.substr(0, text.find_first_of("\r\n")))),
-        ends_{separator_, '\r', '\n', '\0'} {}
+        separator_(HeaderSeparator(text.substr(0, text.find_first_of("\r\n")))) {}
 
   bool AtEnd() const { return i_ >= text_.size(); }
   std::size_t line() const { return line_; }
@@ -213,7 +217,11 @@ class CsvCursor {
   // The cell at the cursor, quoted or not; the cursor then stands behind it.
   common::Status Cell(std::string& cell) {
     if (i_ < text_.size() && text_[i_] == '"') return QuotedCell(cell);
-    const std::size_t end = std::min(text_.find_first_of(ends_, i_), text_.size());
+    std::size_t end = i_;
+    while (end < text_.size() && text_[end] != separator_ && text_[end] != '\r' &&
+           text_[end] != '\n') {
+      ++end;
+    }
     cell = text_.substr(i_, end - i_);
     if (cell.find('"') != std::string::npos) return NotCsv(line_, kInnerQuote);
     i_ = end;
@@ -278,7 +286,6 @@ class CsvCursor {
   std::string_view text_;
   const std::string& file_;
   char separator_;
-  char ends_[4];
   std::size_t line_ = 1;
   std::size_t i_ = 0;
 };
@@ -295,13 +302,18 @@ common::Status SplitCsv(std::string_view text, const std::string& file, std::vec
 common::Status SplitCsv(std::string_view text, const std::string& file,
                         const std::function<bool(CsvRow&)>& use) {
   CsvCursor cursor(text, file);
+  // One row's cells, their room kept from row to row.
+  CsvRow row;
   while (!cursor.AtEnd()) {
-    CsvRow row{cursor.line(), {}};
+    row.line = cursor.line();
+    std::size_t count = 0;
     do {
-      std::string cell;
+      if (count == row.cells.size()) row.cells.emplace_back();
+      std::string& cell = row.cells[count++];
+      cell.clear();
       if (common::Status read = cursor.Cell(cell); !read.ok()) return read;
-      row.cells.push_back(std::move(cell));
     } while (cursor.NextCell());
+    row.cells.resize(count);
     if (!use(row)) break;
   }
   return {};

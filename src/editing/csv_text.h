@@ -44,7 +44,7 @@ common::Status SplitCsv(std::string_view text, const std::string& file,
 // Appends the cells as one row ended by CR LF. text[i] (where given) tells a text cell from
 // a number's: a cell a spreadsheet would run, or a text cell it would take for a value,
 // carries the mark UnmarkedCell removes.
-void AppendRow(std::string& out, std::vector<std::string> cells,
+void AppendRow(std::string& out, const std::vector<std::string>& cells,
                const std::vector<bool>& text = {});
 // A cell without the mark the export puts before a text a spreadsheet would change.
 std::string_view UnmarkedCell(std::string_view cell);

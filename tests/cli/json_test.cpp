@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "channels/channel_fields.h"
+#include "cli/json_output.h"
 #include "cli_fixture.h"
 #include "transponders/transponder_fields.h"
 
@@ -180,6 +181,46 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
     CheckKeys(page, command, "document of " + (failed ? "a failure" : command), document, seen);
   }
   EXPECT_EQ(seen.size(), page.size());  // every object the page lists was met
+}
+
+// Documents are written as they go rather than by dump(), yet must be dump(2)'s text to the
+// byte: every control, quote and backslash, and record lists as ChannelJson and
+// TransponderJson build the records.
+TEST(JsonText, IsWhatDumpWrites) {
+  std::string every = "\xC3\xA9";
+  for (char c = 1; c > 0; ++c) every += c;
+  const json document = {{"text", every},
+                         {"empty", json::array()},
+                         {"none", json::object()},
+                         {"nothing", nullptr},
+                         {"yes", true},
+                         {"less", -5},
+                         {"deep", json::array({{{"a", 1}}, json::array({1, "b"})})}};
+  std::ostringstream printed;
+  PrintJson(printed, document);
+  EXPECT_EQ(printed.str(), document.dump(2) + "\n");
+
+  channels::ChannelRecord channel;
+  std::string_view("a\"b\\\x01\xE9").copy(channel.name.data(), channel.name.size());
+  const transponders::TransponderRecord transponder;
+  std::ostringstream listed;
+  JsonListPrinter list(listed, "images");
+  list.Add({{"file", "x"}}, "channels", [&](JsonRecordList& records) {
+    records.Add(channel);
+    records.Add(channel);
+  });
+  list.Add({{"file", "y"}}, "transponders",
+           [&](JsonRecordList& records) { records.Add(transponder, 3); });
+  list.Add({{"file", "z"}}, "channels", [](JsonRecordList&) {});
+  list.Finish();
+  json used = TransponderJson(1, transponder);
+  used["channels"] = 3;
+  const json images =
+      json::array({{{"file", "x"},
+                    {"channels", json::array({ChannelJson(1, channel), ChannelJson(2, channel)})}},
+                   {{"file", "y"}, {"transponders", json::array({used})}},
+                   {{"file", "z"}, {"channels", json::array()}}});
+  EXPECT_EQ(listed.str(), json({{"images", images}}).dump(2) + "\n");
 }
 
 }  // namespace
