@@ -71,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.clear();
         const common::Result<common::LineStatus> parsed = lists->Parse(read, out);
         if (parsed.ok() && *parsed == common::LineStatus::kRecord && !lists->ReadsAsWritten(read)) {
-          (void)lists->WhyNot(read, out, 1, back);
+          // The count past the lines a question lists decides as the reasons it composes.
+          const bool why = !lists->WhyNot(read, out, 1, back).empty();
+          if (lists->StoredOtherwise(read, out, 1, back) != why) std::abort();
         }
       }
     }

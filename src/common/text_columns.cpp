@@ -69,6 +69,32 @@ std::optional<std::int64_t> NumberIn(std::string_view text, int base) {
   return value;
 }
 
+// Why a value is not one its column stores as written, as ValueProblem words it.
+enum class ValueFault { kNone, kEmpty, kNotOneOf, kNotANumber, kOutsideRange };
+
+ValueFault FaultOf(const TextColumn& column, std::string_view value) {
+  const FieldInfo& info = *column.field;
+  if (IsFreeText(column) || (value.empty() && column.optional)) return ValueFault::kNone;
+  if (value.empty()) return ValueFault::kEmpty;
+  if (!info.texts.empty()) return ChoiceCode(info, value) ? ValueFault::kNone : ValueFault::kNotOneOf;
+  const std::optional<std::int64_t> number = NumberIn(value, info.base);
+  if (!number) return ValueFault::kNotANumber;
+  if (column.ranged && (*number < info.least || *number > info.most)) {
+    return ValueFault::kOutsideRange;
+  }
+  return ValueFault::kNone;
+}
+
+// Whether ColumnProblem finds nothing, told without composing what it would say: every line
+// of a file is asked.
+bool ColumnFits(const TextColumn& column, std::string_view line) {
+  const std::string_view text = Column(line, column.start, column.width);
+  if (column.field == nullptr) {
+    return column.fixed == '\0' || text == std::string_view(&column.fixed, 1);
+  }
+  return FaultOf(column, TrimBlanks(text)) == ValueFault::kNone;
+}
+
 // A run of the line between blanks (tabs count as blanks here: they part what they stand in).
 struct Span {
   std::size_t start = 0;
@@ -85,7 +111,8 @@ const std::vector<Span>& WrittenTokens(std::string_view line) {
       ++at;
       continue;
     }
-    const std::size_t end = std::min(line.find_first_of(" \t", at), line.size());
+    std::size_t end = at;
+    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
     tokens.push_back({at, end});
     at = end;
   }
@@ -140,12 +167,17 @@ ColumnList<LayoutToken> TokensOf(std::span<const TextColumn> layout) {
 struct Placement {
   ColumnList<LayoutToken> layout;
   ColumnList<std::optional<Span>> written;  // by layout token; the name's is its column
+  ColumnList<std::size_t> token_of;         // by column: its layout token
 };
 
 std::optional<Placement> Place(std::span<const TextColumn> layout, std::string_view line) {
   if (layout.size() > ColumnList<LayoutToken>::kMost) return {};
-  Placement placement{TokensOf(layout), {}};
+  Placement placement{TokensOf(layout), {}, {}};
   const ColumnList<LayoutToken>& tokens = placement.layout;
+  placement.token_of.resize(layout.size());
+  for (std::size_t k = 0; k < tokens.size(); ++k) {
+    for (std::size_t i = tokens[k].first; i <= tokens[k].last; ++i) placement.token_of[i] = k;
+  }
   const std::vector<Span>& written = WrittenTokens(line);
   const std::size_t n = tokens.size();
   const auto free = std::find_if(tokens.begin(), tokens.end(), [&](const LayoutToken& token) {
@@ -293,11 +325,9 @@ std::optional<std::string_view> Meant(std::span<const TextColumn> layout, std::s
     if (column.optional && text.empty()) return {};
     return text;
   }
-  const auto token =
-      std::find_if(placement->layout.begin(), placement->layout.end(),
-                   [&](const LayoutToken& t) { return t.first <= index && index <= t.last; });
-  const std::optional<Span>& written =
-      placement->written[static_cast<std::size_t>(token - placement->layout.begin())];
+  const std::size_t k = placement->token_of[index];
+  const LayoutToken* token = &placement->layout[k];
+  const std::optional<Span>& written = placement->written[k];
   if (!written) return {};
   std::string_view meant = line.substr(written->start, written->end - written->start);
   if (token->first != token->last) {
@@ -328,7 +358,7 @@ bool PlacementHolds(std::span<const TextColumn> layout, std::string_view line,
   for (std::size_t i = 0; i < layout.size(); ++i) {
     if (layout[i].field == nullptr) continue;
     const std::optional<std::string_view> meant = Meant(layout, i, line, placement);
-    if (meant && !ValueProblem(layout[i], *meant, EmptyValue::kBlank).empty()) return false;
+    if (meant && FaultOf(layout[i], *meant) != ValueFault::kNone) return false;
   }
   return true;
 }
@@ -389,20 +419,18 @@ Message ColumnProblem(const TextColumn& column, std::string_view line) {
 
 Message ValueProblem(const TextColumn& column, std::string_view value, EmptyValue empty) {
   const FieldInfo& info = *column.field;
-  if (IsFreeText(column) || (value.empty() && column.optional)) return {};
-  if (value.empty())
-    return Say(empty == EmptyValue::kLineEnds ? kMissing : kBlank, {HeadingOf(info)});
-  if (!info.texts.empty()) {
-    if (ChoiceCode(info, value)) return {};
-    return Say(kNotOneOf, {HeadingOf(info), Shown(value), ChoicesText(info)});
+  switch (FaultOf(column, value)) {
+    case ValueFault::kNone: return {};
+    case ValueFault::kEmpty:
+      return Say(empty == EmptyValue::kLineEnds ? kMissing : kBlank, {HeadingOf(info)});
+    case ValueFault::kNotOneOf:
+      return Say(kNotOneOf, {HeadingOf(info), Shown(value), ChoicesText(info)});
+    case ValueFault::kNotANumber:
+      return Say(info.base == 16 ? kNotHex : kNotANumber, {HeadingOf(info), Shown(value)});
+    case ValueFault::kOutsideRange: break;
   }
-  const std::optional<std::int64_t> number = NumberIn(value, info.base);
-  if (!number) return Say(info.base == 16 ? kNotHex : kNotANumber, {HeadingOf(info), Shown(value)});
-  if (column.ranged && (*number < info.least || *number > info.most)) {
-    return Say(kOutsideRange,
-               {HeadingOf(info), Value(std::string(value)), Value(info.least), Value(info.most)});
-  }
-  return {};
+  return Say(kOutsideRange,
+             {HeadingOf(info), Value(std::string(value)), Value(info.least), Value(info.most)});
 }
 
 bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line) {
@@ -411,7 +439,7 @@ bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line) {
     for (std::size_t p = at; p < column.start && p < line.size(); ++p) {
       if (line[p] != ' ') return false;
     }
-    if (!ColumnProblem(column, line).empty()) return false;
+    if (!ColumnFits(column, line)) return false;
     at = EndOf(column);
   }
   return at >= line.size() || line.find_first_not_of(' ', at) == std::string_view::npos;
@@ -446,7 +474,8 @@ bool StoredOtherwiseThanWritten(std::span<const TextColumn> layout, std::string_
   });
   if (differs) return true;
   if (placement) return false;
-  return line.find('\t') != std::string_view::npos || !FirstProblem(layout, line).empty();
+  // FirstProblem finds something exactly where the line does not read as written.
+  return line.find('\t') != std::string_view::npos || !ReadsAsWritten(layout, line);
 }
 
 }  // namespace chanforge::common

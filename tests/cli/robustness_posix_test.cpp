@@ -117,7 +117,7 @@ TEST_F(Cli, BlocksOnAFullDiskAndAtATerminal) {
         "read-block odd.bin 0 t.tcs -o w", "txt2tcs t.txt w", "export-csv odd.bin --channels w",
         "import-csv odd.bin --channels t.csv -o w", "export-html odd.bin -o w", "make-sample w",
         "apply-order odd.bin --from t.csv -o w", "blocks odd.bin", "channels odd.bin"}) {
-    for (const auto& [wait, reader] : {std::pair{"sleep 0.2; ", ":"}, {"", "head -1"}}) {
+    for (const auto& [wait, reader] : {std::pair{"sleep 0.1; ", ":"}, {"", "head -1"}}) {
       Shell(std::string("rm -f w; { ") + wait + "$CLI --yes " + command +
             " 2>e; echo $? >st; } | " + reader);
       EXPECT_TRUE(Read("st") == "0\n" && Read("e").find("Error") == std::string::npos &&
