@@ -76,7 +76,8 @@ ValueFault FaultOf(const TextColumn& column, std::string_view value) {
   const FieldInfo& info = *column.field;
   if (IsFreeText(column) || (value.empty() && column.optional)) return ValueFault::kNone;
   if (value.empty()) return ValueFault::kEmpty;
-  if (!info.texts.empty()) return ChoiceCode(info, value) ? ValueFault::kNone : ValueFault::kNotOneOf;
+  if (!info.texts.empty())
+    return ChoiceCode(info, value) ? ValueFault::kNone : ValueFault::kNotOneOf;
   const std::optional<std::int64_t> number = NumberIn(value, info.base);
   if (!number) return ValueFault::kNotANumber;
   if (column.ranged && (*number < info.least || *number > info.most)) {
@@ -420,14 +421,16 @@ Message ColumnProblem(const TextColumn& column, std::string_view line) {
 Message ValueProblem(const TextColumn& column, std::string_view value, EmptyValue empty) {
   const FieldInfo& info = *column.field;
   switch (FaultOf(column, value)) {
-    case ValueFault::kNone: return {};
+    case ValueFault::kNone:
+      return {};
     case ValueFault::kEmpty:
       return Say(empty == EmptyValue::kLineEnds ? kMissing : kBlank, {HeadingOf(info)});
     case ValueFault::kNotOneOf:
       return Say(kNotOneOf, {HeadingOf(info), Shown(value), ChoicesText(info)});
     case ValueFault::kNotANumber:
       return Say(info.base == 16 ? kNotHex : kNotANumber, {HeadingOf(info), Shown(value)});
-    case ValueFault::kOutsideRange: break;
+    case ValueFault::kOutsideRange:
+      break;
   }
   return Say(kOutsideRange,
              {HeadingOf(info), Value(std::string(value)), Value(info.least), Value(info.most)});
