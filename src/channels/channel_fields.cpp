@@ -38,12 +38,16 @@ std::string_view NameText(const ChannelRecord& record) {
   return name;
 }
 
+std::string_view NameUpToNul(const ChannelRecord& record) {
+  const std::string_view name(record.name.data(), record.name.size());
+  return name.substr(0, name.find('\0'));
+}
+
 std::string ShownName(const ChannelRecord& record) { return common::ShownBytes(NameText(record)); }
 
 std::string ChannelText(const ChannelRecord& record, ChannelField field) {
   if (field != ChannelField::kName) return std::to_string(ChannelValue(record, field));
-  const std::string_view name(record.name.data(), record.name.size());
-  return std::string(name.substr(0, name.find('\0')));
+  return std::string(NameUpToNul(record));
 }
 
 bool NameFits(std::string_view utf8) {

@@ -53,6 +53,8 @@ std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field);
 // The field as the CSV and the command line show it: the name's Latin-1 bytes up to its
 // first NUL, a number in decimal.
 std::string ChannelText(const ChannelRecord& record, ChannelField field);
+// The name's bytes up to its first NUL, as ChannelText gives them.
+std::string_view NameUpToNul(const ChannelRecord& record);
 // The name's bytes without the blanks and NULs that pad it to its width.
 std::string_view NameText(const ChannelRecord& record);
 // The name as stored up to its padding, each byte as Latin-1 text and a control byte as

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/each_image.h"
 #include "cli/options.h"
+#include "common/text_fields.h"
 #include "common/text_lines.h"
 #include "editing/list_commands.h"
 
@@ -51,13 +52,23 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
   for (const common::FieldInfo& info : channels::kChannelFields)
     out << '\t' << common::HeadingOf(info);
   out << '\n';
-  std::size_t number = 0;
+  // Each line made in one text and written at once: a full list's cells through the stream
+  // one by one cost more than the rest of the command.
+  std::string line;
+  std::int64_t number = 0;
   for (const channels::ChannelRecord& channel : document.channels()) {
-    out << ++number << '\t' << NameCell(channel);
+    line.clear();
+    common::AppendDecimalField(line, ++number, 0, common::LeadingBlank::kNone);
+    line += '\t';
+    line += NameCell(channel);
     for (std::size_t f = 1; f < channels::kChannelFieldCount; ++f) {
-      out << '\t' << channels::ChannelValue(channel, static_cast<channels::ChannelField>(f));
+      line += '\t';
+      common::AppendDecimalField(
+          line, channels::ChannelValue(channel, static_cast<channels::ChannelField>(f)), 0,
+          common::LeadingBlank::kNone);
     }
-    out << '\n';
+    line += '\n';
+    out << line;
   }
   return 0;
 }
@@ -70,11 +81,9 @@ int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
   if (Refused(ui, document.CheckEditable(kTransponders))) return 1;
   if (ui.options().json) {
     entry.list_key = "transponders";
-    std::vector<std::size_t> using_each;
-    for (std::size_t n = 1; n <= document.transponders().size(); ++n)
-      using_each.push_back(document.ChannelsUsing(n));
-    entry.list = [records = document.transponders(), using_each](JsonRecordList& list) {
-      for (std::size_t i = 0; i < records.size(); ++i) list.Add(records[i], using_each[i]);
+    entry.list = [records = document.transponders(),
+                  users = document.ChannelsUsingEach()](JsonRecordList& list) {
+      for (std::size_t i = 0; i < records.size(); ++i) list.Add(records[i], users[i]);
     };
     return 0;
   }
@@ -83,14 +92,22 @@ int Transponders(ConsoleFrontend& ui, common::Files& files, std::ostream& out,
     out << '\t' << common::ColumnTitle(info);
   }
   out << "\tChannels\n";
-  std::size_t number = 0;
-  for (const transponders::TransponderRecord& t : document.transponders()) {
-    out << ++number;
+  const std::vector<std::size_t> users = document.ChannelsUsingEach();
+  std::string line;
+  for (std::size_t i = 0; i < users.size(); ++i) {
+    line.clear();
+    common::AppendDecimalField(line, static_cast<std::int64_t>(i + 1), 0,
+                               common::LeadingBlank::kNone);
     for (std::size_t f = 0; f < transponders::kTransponderFieldCount; ++f) {
-      out << '\t'
-          << transponders::TransponderText(t, static_cast<transponders::TransponderField>(f));
+      line += '\t';
+      line += transponders::TransponderText(document.transponders()[i],
+                                            static_cast<transponders::TransponderField>(f));
     }
-    out << '\t' << document.ChannelsUsing(number) << '\n';
+    line += '\t';
+    common::AppendDecimalField(line, static_cast<std::int64_t>(users[i]), 0,
+                               common::LeadingBlank::kNone);
+    line += '\n';
+    out << line;
   }
   return 0;
 }

@@ -117,8 +117,7 @@ bool ShowsAs(const ChannelRecord& channel, ChannelField field, std::string_view 
             .ptr;
     return cell == std::string_view(digits, static_cast<std::size_t>(end - digits));
   }
-  std::string_view name(channel.name.data(), channel.name.size());
-  name = name.substr(0, name.find('\0'));
+  const std::string_view name = channels::NameUpToNul(channel);
   const bool ascii = std::all_of(name.begin(), name.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   return ascii ? cell == name : cell == common::Latin1ToUtf8(name);

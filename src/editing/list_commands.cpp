@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "channels/channel_fields.h"
 #include "common/text_lines.h"
@@ -835,7 +836,11 @@ std::vector<std::size_t> FollowRecords(const std::vector<std::size_t>& rows,
       const auto [from, to] = places.equal_range(before[row]);
       for (auto it = from; it != to; ++it) {
         if (taken.contains(it->second)) continue;
-        if (!best || distance(it->second, row) < distance(*best, row)) best = it->second;
+        // Of two as near, the one above: the map's order of equal records is no order.
+        const auto nearer = [&](std::size_t a, std::size_t b) {
+          return std::pair(distance(a, row), a) < std::pair(distance(b, row), b);
+        };
+        if (!best || nearer(it->second, *best)) best = it->second;
       }
       if (best) place = *best;
     }

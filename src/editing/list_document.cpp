@@ -113,6 +113,14 @@ std::size_t ListDocument::ChannelsUsing(std::size_t transponder) const {
                     [&](const ChannelRecord& c) { return c.tp == transponder; }));
 }
 
+std::vector<std::size_t> ListDocument::ChannelsUsingEach() const {
+  std::vector<std::size_t> users(transponders_.size());
+  for (const ChannelRecord& channel : channels_) {
+    if (channel.tp >= 1 && channel.tp <= users.size()) ++users[channel.tp - 1u];
+  }
+  return users;
+}
+
 const std::string& ListDocument::Loaded(std::optional<std::string>& copy, int index) {
   if (!copy) copy = flash::WholeBlockBytes(*workspace_, *flash::FindBlock(*workspace_, index));
   return *copy;

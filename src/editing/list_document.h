@@ -57,6 +57,8 @@ class ListDocument {
   std::int64_t TransponderKhz(std::uint8_t tp) const;
   // Channels whose TP names the transponder at a 1-based position.
   std::size_t ChannelsUsing(std::size_t transponder) const;
+  // The same for every transponder in turn, in one pass over the channels.
+  std::vector<std::size_t> ChannelsUsingEach() const;
 
   // For the commands: change the records, then write the side back.
   std::vector<channels::ChannelRecord>& mutable_channels() { return channels_; }

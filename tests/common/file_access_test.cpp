@@ -14,9 +14,11 @@
 
 #include <filesystem>
 
+#include "common/reported_files.h"
 #include "common/text_lines.h"
 #include "support/builders.h"
 #include "support/fake_files.h"
+#include "support/scripted_frontend.h"
 
 namespace chanforge::common {
 namespace {
@@ -39,6 +41,10 @@ TEST(Reading, IsExactBoundedAndNeverReadsAHugeFileWhole) {
   files.File("huge", "", std::int64_t{5} << 40);
   EXPECT_EQ(files.ReadWhole("huge", kListFileLimit).message().wording, &kTooLargeError);
   EXPECT_TRUE(files.opened.empty());
+  testing::ScriptedFrontend frontend;  // as when a file's size is asked first
+  EXPECT_EQ(SizeOrReport(frontend, files, "huge", std::int64_t{5} << 40), std::int64_t{5} << 40);
+  EXPECT_EQ(SizeOrReport(frontend, files, "huge", (std::int64_t{5} << 40) - 1), -1);
+  EXPECT_EQ(frontend.messages.size(), 1u);
   EXPECT_EQ(*files.ReadPrefix("huge", 10), std::string(10, '\0'));
   EXPECT_EQ(files.bytes_read, 10);
   files.room = 3;  // a full disk says so and leaves the old file

@@ -925,6 +925,9 @@ TEST(FollowRecords, KeepsTheSelectionOnItsRecords) {
   EXPECT_EQ(FollowRecords(Rows(1, 3), before, {"b", "a", "c", "b"}), Rows(0, 3));
   EXPECT_EQ(FollowRecords(Rows(0, 3), before, {"x", "b", "c"}), Rows(0, 1));  // edited, moved
   EXPECT_EQ(FollowRecords(Rows(2, 3), before, {"a"}), Rows(0, 0));            // gone
+  // Of two rows as near, the one above.
+  EXPECT_EQ(FollowRecords(Rows(1), {"a", "b", "c"}, {"b", "c", "b"}), Rows(0));
+  EXPECT_EQ(FollowRecords(Rows(2), {"a", "c", "b", "d"}, {"a", "b", "d", "b"}), Rows(1));
 }
 
 TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
@@ -1134,7 +1137,12 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
     EXPECT_EQ(on(ListDocument(import.image)), expected) << c.csv;
   }
   Applied repeated = Import(w, ListKind::kTransponders, cases[2].csv);
-  EXPECT_EQ(ListDocument(repeated.image).ChannelsUsing(3), 0u);  // all on the first copy
+  const ListDocument after(repeated.image);
+  EXPECT_EQ(after.ChannelsUsing(3), 0u);  // all on the first copy
+  std::vector<std::size_t> users;
+  for (std::size_t tp = 1; tp <= after.transponders().size(); ++tp)
+    users.push_back(after.ChannelsUsing(tp));
+  EXPECT_EQ(after.ChannelsUsingEach(), users);
 }
 
 }  // namespace
