@@ -393,6 +393,8 @@ TEST(UndoStack, TheCleanIndexFollowsSaveAndUndo) {
     stack.Undo();
     EXPECT_TRUE(w.dirty());
   }
+  stack.Push(Set(document, 0, "sid=4"));  // the first step again, no saved state to keep apart
+  EXPECT_EQ(stack.size(), 1u);
   stack.Clear();  // a new image: nothing to redo either
   EXPECT_FALSE(stack.CanRedo());
 }
