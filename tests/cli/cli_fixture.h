@@ -57,8 +57,14 @@ class Cli : public ::testing::Test {
     PROCESS_INFORMATION process{};
     DWORD status = static_cast<DWORD>(-1);
     // Detached: a console host started for it would hold the output files open a while.
-    if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
-                         Wide(dir_.Path("")).c_str(), &start, &process)) {
+    // Under wine a start now and then fails while another test's program starts: try again.
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+      started = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
+                                 nullptr, Wide(dir_.Path("")).c_str(), &start, &process);
+      if (!started) ::Sleep(200);
+    }
+    if (started) {
       ::WaitForSingleObject(process.hProcess, INFINITE);
       ::GetExitCodeProcess(process.hProcess, &status);
       ::CloseHandle(process.hThread);
