@@ -194,14 +194,34 @@ class Checker {
     }
   }
 
+  // For each channel, the first channel before it (1-based) with the same SID and TP, or 0;
+  // free slots have none. Sorted once: a full list has thousands of channels.
+  static std::vector<std::size_t> FirstWithSidAndTp(const std::vector<ChannelRecord>& records) {
+    std::vector<std::pair<std::uint32_t, std::size_t>> keyed;  // SID and TP, then the index
+    keyed.reserve(records.size());
+    for (std::size_t r = 0; r < records.size(); ++r) {
+      if (IsBlankChannel(records[r])) continue;
+      keyed.emplace_back(std::uint32_t{records[r].words[channels::kSid]} << 8 | records[r].tp, r);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::size_t> first(records.size(), 0);
+    for (std::size_t i = 1, group = 0; i < keyed.size(); ++i) {
+      if (keyed[i].first != keyed[group].first) {
+        group = i;
+      } else {
+        first[keyed[i].second] = keyed[group].second + 1;
+      }
+    }
+    return first;
+  }
+
   void CheckChannels(int index, const flash::BlockInfo& block) {
     const std::vector<ChannelRecord> records = DecodeChannels(workspace_, block);
     if (records.size() > kFirmwareChannelLimit) {
       Add(Rule::kTooManyChannels, index, 0, "",
           Say(kTooMany, {Value(records.size()), Value(kFirmwareChannelLimit)}));
     }
-    // SID and TP of each channel seen, to the first channel that had them.
-    std::map<std::pair<std::uint16_t, std::uint8_t>, std::size_t> seen;
+    const std::vector<std::size_t> first_with = FirstWithSidAndTp(records);
     for (std::size_t r = 0; r < records.size(); ++r) {
       const ChannelRecord& record = records[r];
       const int number = static_cast<int>(r + 1);
@@ -213,11 +233,10 @@ class Checker {
       if (record.words[channels::kSid] == 0) {
         Add(Rule::kSidZero, index, number, "sid", Say(kSidZero));
       }
-      const auto [it, fresh] = seen.try_emplace({record.words[channels::kSid], record.tp}, r + 1);
-      if (!fresh) {
+      if (first_with[r] != 0) {
         Add(Rule::kDuplicateSid, index, number, channels::InfoOf(ChannelField::kSid).name,
             Say(kSameSid, {Value(record.words[channels::kSid]), Value(TransponderName(record.tp)),
-                           Value(it->second)}));
+                           Value(first_with[r])}));
       }
       for (std::size_t i = 0; i < record.name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(record.name[i]);

@@ -127,7 +127,8 @@ class ListTextReader {
   // when its values land as it meant them although its columns moved.
   virtual Message WhyNot(std::string_view line, std::string_view record, std::size_t number,
                          std::string& back) const = 0;
-  // Whether WhyNot would say anything: for counting the lines past those a question lists.
+  // Whether WhyNot would say anything of a line that does not read as written: for counting
+  // the lines past those a question lists.
   virtual bool StoredOtherwise(std::string_view line, std::string_view record, std::size_t number,
                                std::string& back) const {
     return !WhyNot(line, record, number, back).empty();

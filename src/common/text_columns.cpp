@@ -467,18 +467,18 @@ Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view lin
 
 bool StoredOtherwiseThanWritten(std::span<const TextColumn> layout, std::string_view line,
                                 std::string_view back) {
-  // As WhyNotAsWritten decides, without saying it: a field given otherwise, or columns that do
-  // not hold together with a problem or a tab to name.
-  const std::optional<Placement> placement = HoldingPlacement(layout, line);
+  // As WhyNotAsWritten decides, without saying it. The line does not read as written, so it
+  // says something unless its tokens tell one story and every field lands as they mean it:
+  // where a field lands otherwise, whether the story holds need not be asked (most such
+  // lines of a long list end there).
+  const std::optional<Placement> placement = Place(layout, line);
+  if (!placement) return true;
   bool differs = false;
   VisitStoredOtherwise(layout, line, back, placement, [&](const TextColumn&, std::string_view) {
     differs = true;
     return false;
   });
-  if (differs) return true;
-  if (placement) return false;
-  // FirstProblem finds something exactly where the line does not read as written.
-  return line.find('\t') != std::string_view::npos || !ReadsAsWritten(layout, line);
+  return differs || !PlacementHolds(layout, line, *placement);
 }
 
 }  // namespace chanforge::common

@@ -48,8 +48,8 @@ bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line);
 // the line's values land as it meant them although its columns moved.
 Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
                         std::string_view back);
-// Whether WhyNotAsWritten would say anything, found without composing what: for counting
-// the lines past those a question shows.
+// Whether WhyNotAsWritten would say anything of a line that does not read as written, found
+// without composing what: for counting the lines past those a question shows.
 bool StoredOtherwiseThanWritten(std::span<const TextColumn> layout, std::string_view line,
                                 std::string_view back);
 

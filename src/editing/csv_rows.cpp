@@ -1,10 +1,12 @@
 #include "editing/csv_rows.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <functional>
 #include <iterator>
 #include <optional>
+#include <span>
 
 #include "common/text_lines.h"
 #include "editing/csv_text.h"
@@ -79,16 +81,7 @@ std::vector<common::CsvNeed> Needs(const std::array<common::FieldInfo, kCount>& 
 
 std::string Quoted(std::string_view text) { return common::QuotedText(text); }
 
-// The editable fields as the CSV shows them, in heading order. A name ends at its first
-// NUL: spreadsheets do not keep the bytes behind it, so an unchanged cell keeps them.
-std::vector<std::string> ChannelCells(const ChannelRecord& channel) {
-  std::vector<std::string> cells;
-  for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
-    cells.push_back(common::Latin1ToUtf8(channels::ChannelText(channel, ChannelField(f))));
-  }
-  return cells;
-}
-
+// A transponder's editable fields as the CSV shows them, in heading order.
 std::vector<std::string> TransponderCells(const TransponderRecord& t) {
   std::vector<std::string> cells;
   for (std::size_t f = 0; f < kTransponderFieldCount; ++f) {
@@ -105,34 +98,48 @@ common::Result<std::string> Latin1Cell(std::string_view cell) {
 }
 
 // A row's cells in heading order; none where the file has no column for the field.
-using RowCells = std::vector<std::optional<std::string_view>>;
+using RowCells = std::span<const std::optional<std::string_view>>;
 
-// Whether a cell is the one ChannelCells shows for the field, told without writing cells
-// out: an import compares every row of a full list with its record.
-bool ShowsAs(const ChannelRecord& channel, ChannelField field, std::string_view cell) {
-  if (field != ChannelField::kName) {
-    char digits[24];
-    const char* end =
-        std::to_chars(std::begin(digits), std::end(digits), channels::ChannelValue(channel, field))
-            .ptr;
-    return cell == std::string_view(digits, static_cast<std::size_t>(end - digits));
-  }
+// The name's cell: the name as it is where it is ASCII, else made UTF-8 in utf8. It ends at
+// the name's first NUL: spreadsheets do not keep the bytes behind it, so an unchanged cell
+// keeps them.
+std::string_view NameCell(const ChannelRecord& channel, std::string& utf8) {
   const std::string_view name = channels::NameUpToNul(channel);
   const bool ascii = std::all_of(name.begin(), name.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  return ascii ? cell == name : cell == common::Latin1ToUtf8(name);
+  if (ascii) return name;
+  utf8 = common::Latin1ToUtf8(name);
+  return utf8;
+}
+
+// Whether a cell is the one ChannelCsv writes for the field, told without writing cells
+// out: an import compares every row of a full list with its record (bytes: the record
+// encoded).
+bool ShowsAs(const ChannelRecord& channel, std::string_view bytes, ChannelField field,
+             std::string_view cell) {
+  if (field != ChannelField::kName) {
+    char digits[24];
+    const char* end = std::to_chars(std::begin(digits), std::end(digits),
+                                    common::ReadField(channels::InfoOf(field), bytes))
+                          .ptr;
+    return cell == std::string_view(digits, static_cast<std::size_t>(end - digits));
+  }
+  std::string utf8;
+  return cell == NameCell(channel, utf8);
 }
 
 // Changes the fields whose cells differ from the record's own.
 common::Status ReadChannelRow(const ListDocument& document, ChannelRecord& record,
                               const RowCells& cells) {
   const ChannelRecord shown = record;
+  std::array<char, channels::kTcsRecordSize> bytes;
+  shown.EncodeInto(bytes.data());
   for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
     if (!cells[f]) continue;
     const auto field = static_cast<ChannelField>(f);
     const std::string_view cell =
         field == ChannelField::kName ? *cells[f] : common::TrimBlanks(*cells[f]);
-    if (ShowsAs(shown, field, cell)) continue;
+    if (ShowsAs(shown, {bytes.data(), bytes.size()}, field, cell)) continue;
     const common::Result<std::string> latin1 = Latin1Cell(cell);
     if (!latin1.ok()) return latin1.status();
     if (common::Status set = SetChannelValue(document, record, field, *latin1); !set.ok()) {
@@ -240,27 +247,52 @@ Message EmptyFileQuestion(const ListDocument& document, ListKind list, const std
                                    common::CountOf(ListKind::kChannels, channels)});
 }
 
+// A number's cell (a count or a field's value, never negative), written in place: digits,
+// which no spreadsheet runs or trims, go as they are.
+void AppendNumberCell(std::string& out, std::int64_t number) {
+  char digits[24];
+  out.append(digits, std::to_chars(std::begin(digits), std::end(digits), number).ptr);
+}
+
 std::string ChannelCsv(const ListDocument& document) {
   std::string out(kUtf8Mark);
   std::vector<std::string> header = Titles(kChannelFields);
   header.push_back(TpTitle(TransponderField::kKhz));
   header.push_back(TpTitle(TransponderField::kPolarisation));
   AppendRow(out, header);
-  // The name and the transponder's polarisation are texts; the rest are numbers, Nr first.
-  std::vector<bool> text(header.size(), false);
-  text[1 + static_cast<std::size_t>(ChannelField::kName)] = true;
-  text.back() = true;
-  std::size_t number = 0;
+  // Each transponder's cells once, not once for each of its channels: its frequency, and its
+  // polarisation as a text; none for a channel whose TP names no transponder.
+  std::vector<std::array<std::string, 2>> tp_cells(256);  // a TP is one byte
+  for (std::size_t tp = 1; tp < tp_cells.size(); ++tp) {
+    if (document.TransponderKhz(static_cast<std::uint8_t>(tp)) == 0) continue;
+    const TransponderRecord& transponder = document.transponders()[tp - 1];
+    tp_cells[tp] = {transponders::TransponderText(transponder, TransponderField::kKhz),
+                    transponders::TransponderText(transponder, TransponderField::kPolarisation)};
+  }
+  // A full list is thousands of rows: each cell is written in place.
+  out.reserve(out.size() + document.channels().size() * 96);
+  std::int64_t number = 0;
+  std::string utf8;
+  std::array<char, channels::kTcsRecordSize> bytes;
   for (const ChannelRecord& channel : document.channels()) {
-    std::vector<std::string> cells = ChannelCells(channel);
-    cells.insert(cells.begin(), std::to_string(++number));
-    const bool named = document.TransponderKhz(channel.tp) != 0;
-    for (const TransponderField field : {TransponderField::kKhz, TransponderField::kPolarisation}) {
-      cells.push_back(
-          named ? transponders::TransponderText(document.transponders()[channel.tp - 1u], field)
-                : "");
+    AppendNumberCell(out, ++number);
+    channel.EncodeInto(bytes.data());  // once for the row's numbers
+    for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
+      out += ',';
+      const auto field = static_cast<ChannelField>(f);
+      if (field == ChannelField::kName) {
+        AppendCsvCell(out, NameCell(channel, utf8), CellKind::kText);
+      } else {
+        AppendNumberCell(out,
+                         common::ReadField(channels::InfoOf(field), {bytes.data(), bytes.size()}));
+      }
     }
-    AppendRow(out, cells, text);
+    const std::array<std::string, 2>& tp = tp_cells[channel.tp];
+    out += ',';
+    AppendCsvCell(out, tp[0], CellKind::kNumber);
+    out += ',';
+    AppendCsvCell(out, tp[1], CellKind::kText);
+    out += common::kCrLf;
   }
   return out;
 }
@@ -294,10 +326,12 @@ struct ListReading {
   RowReader read_row;
 };
 
-// One row: its cells by the header's columns, and the record its Nr names.
+// One row: its cells by the header's columns (into cells, kept from row to row), and the
+// record its Nr names.
 common::Status ReadRow(const ListReading& reading, std::size_t known,
-                       const std::vector<std::size_t>& columns, const CsvRow& row) {
-  RowCells cells;
+                       const std::vector<std::size_t>& columns, const CsvRow& row,
+                       std::vector<std::optional<std::string_view>>& cells) {
+  cells.clear();
   for (std::size_t h = 0; h < columns.size(); ++h) {
     if (columns[h] == kNoColumn) {
       cells.emplace_back();
@@ -318,8 +352,7 @@ common::Status ReadRow(const ListReading& reading, std::size_t known,
     }
     from = static_cast<std::size_t>(*number);
   }
-  cells.erase(cells.begin());
-  return reading.read_row(from, cells);
+  return reading.read_row(from, RowCells(cells).subspan(1));
 }
 
 // The reading both lists share: the header, every row up to the list's room, the refusals,
@@ -340,6 +373,7 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
   if (skipped) import.notices.push_back(Say(kGarbledMarkSkipped, {Value(file)}));
   const std::size_t known = document.size(reading.list);
   std::vector<std::size_t> columns;
+  std::vector<std::optional<std::string_view>> cells;  // kept from row to row
   std::size_t rows = 0;
   bool header = true;
   const common::Status split = SplitCsv(csv, file, [&](CsvRow& row) {
@@ -363,7 +397,7 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
       errors.Add(row.line, reading.full.message());
       return false;
     }
-    if (const common::Status read = ReadRow(reading, known, columns, row); !read.ok()) {
+    if (const common::Status read = ReadRow(reading, known, columns, row, cells); !read.ok()) {
       errors.Add(row.line, read.message());
     }
     return true;

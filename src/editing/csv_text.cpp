@@ -32,14 +32,29 @@ constexpr auto kInnerQuote =
 
 // A cell a spreadsheet would run as a formula (the leading characters OWASP names).
 bool ReadsAsFormula(std::string_view cell) {
-  return !cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos;
+  if (cell.empty()) return false;
+  switch (cell.front()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+      return true;
+    default:
+      return false;
+  }
 }
 
 // Upper case for ASCII letters and for the accented letters of Latin-1 (UTF-8 C3 A0 to
 // C3 BE); a pound or yen sign becomes a blank, as a spreadsheet takes it for part of a
-// number.
-std::string UpperWithoutCurrency(std::string_view text) {
-  std::string upper = common::ToUpperAscii(text);
+// number. Into a text kept from cell to cell: an export asks it of every name.
+std::string_view UpperWithoutCurrency(std::string_view text) {
+  thread_local std::string upper;
+  upper.assign(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
   for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
     const auto next = static_cast<unsigned char>(upper[i + 1]);
     if (upper[i] == '\xC3' && next >= 0xA0 && next <= 0xBE && next != 0xB7) {
@@ -75,8 +90,9 @@ bool ReadsAsValue(std::string_view cell) {
   // clang-format on
   if (cell.empty()) return false;
   if (cell.front() == ' ' || cell.back() == ' ') return true;
-  const std::string upper = UpperWithoutCurrency(cell);
-  const bool digit = upper.find_first_of("0123456789") != std::string::npos;
+  const std::string_view upper = UpperWithoutCurrency(cell);
+  const bool digit =
+      std::any_of(upper.begin(), upper.end(), [](char c) { return c >= '0' && c <= '9'; });
   std::size_t words = 0;
   for (std::size_t i = 0; i < upper.size();) {
     const auto letter = [&](std::size_t k) {
@@ -89,7 +105,7 @@ bool ReadsAsValue(std::string_view cell) {
     }
     std::size_t end = i;
     while (end < upper.size() && letter(end)) ++end;
-    const std::string_view word = std::string_view(upper).substr(i, end - i);
+    const std::string_view word = upper.substr(i, end - i);
     const auto known = [&](const auto& list) {
       return std::find(std::begin(list), std::end(list), word) != std::end(list);
     };
@@ -111,18 +127,19 @@ bool Marked(std::string_view cell, bool text) {
          (text && !cell.empty() && (cell.front() == kTextMark || ReadsAsValue(cell)));
 }
 
-// A cell as RFC 4180 writes it: quoted only when it has to be, or when a spreadsheet
-// would otherwise trim its blanks.
-void AppendCell(std::string& out, std::string_view cell) {
+// A cell as RFC 4180 writes it, behind the mark where marked: quoted only when it has to
+// be, or when a spreadsheet would otherwise trim its blanks (the mark covers a leading one).
+void AppendCell(std::string& out, std::string_view cell, bool mark) {
   const bool quoted =
       std::any_of(cell.begin(), cell.end(),
                   [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }) ||
-      (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
+      (!cell.empty() && ((!mark && cell.front() == ' ') || cell.back() == ' '));
+  if (quoted) out += '"';
+  if (mark) out += kTextMark;
   if (!quoted) {
     out += cell;
     return;
   }
-  out += '"';
   for (const char c : cell) {
     if (c == '"') out += '"';
     out += c;
@@ -132,15 +149,15 @@ void AppendCell(std::string& out, std::string_view cell) {
 
 }  // namespace
 
+void AppendCsvCell(std::string& out, std::string_view cell, CellKind kind) {
+  AppendCell(out, cell, Marked(cell, kind == CellKind::kText));
+}
+
 void AppendRow(std::string& out, const std::vector<std::string>& cells,
                const std::vector<bool>& text) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) out += ',';
-    if (Marked(cells[i], i < text.size() && text[i])) {
-      AppendCell(out, kTextMark + cells[i]);
-    } else {
-      AppendCell(out, cells[i]);
-    }
+    AppendCsvCell(out, cells[i], i < text.size() && text[i] ? CellKind::kText : CellKind::kNumber);
   }
   out += common::kCrLf;
 }

@@ -46,6 +46,10 @@ common::Status SplitCsv(std::string_view text, const std::string& file,
 // carries the mark UnmarkedCell removes.
 void AppendRow(std::string& out, const std::vector<std::string>& cells,
                const std::vector<bool>& text = {});
+// One cell of such a row (the comma before it is the caller's), for a writer that makes its
+// cells in place: a text cell or a number's, as text[i] tells them.
+enum class CellKind { kNumber, kText };
+void AppendCsvCell(std::string& out, std::string_view cell, CellKind kind);
 // A cell without the mark the export puts before a text a spreadsheet would change.
 std::string_view UnmarkedCell(std::string_view cell);
 // The CSV's text (csv comes to view unmarked where that is kept) without its byte order mark.

@@ -108,6 +108,7 @@ TEST(CheckTcsLine, SaysWhatALineWouldBecome) {
     // Counting the lines past those a question lists decides alike, saying nothing.
     std::string record, back;
     ASSERT_TRUE(reader.Parse(line, record).ok()) << line;
+    if (reader.ReadsAsWritten(line)) continue;
     EXPECT_EQ(reader.StoredOtherwise(line, record, 1, back), !reason.empty()) << line;
   }
 }

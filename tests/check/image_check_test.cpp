@@ -110,6 +110,15 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
     EXPECT_EQ(f.record, c.record);
     EXPECT_EQ(f.field, c.field);
   }
+  // Each later channel with a SID and TP names the first one (a free slot and the same SID
+  // on another TP between them).
+  std::vector<std::pair<int, bool>> duplicates;  // the record, whether it names channel 1
+  for (const Finding& f : CheckImage(testing::LoadedWorkspace(
+           Good(Ch(5) + Ch(5, 2) + std::string(30, '\0') + Ch(5) + Ch(5)).Build()))) {
+    if (f.rule == Rule::kDuplicateSid)
+      duplicates.emplace_back(f.record, Format(FormatFinding(f)).ends_with("at channel 1"));
+  }
+  EXPECT_EQ(duplicates, (std::vector<std::pair<int, bool>>{{4, true}, {5, true}}));
   // Data that ends exactly at the image's or the block's end does not run past it.
   for (const std::string& image :
        {FlashImageBuilder(0x44 + 60).Block(0, "TCS", Ch(1) + Ch(2)).Build(),
