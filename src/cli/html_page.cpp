@@ -29,22 +29,33 @@ tbody.sheet { break-before: page; }
 )";
 
 void AppendRow(std::string& out, const std::vector<common::Message>& cells,
-               const std::vector<bool>& numbers, const char* tag) {
+               const std::vector<bool>& numbers, std::string_view tag) {
   out += "<tr>";
   for (std::size_t c = 0; c < cells.size(); ++c) {
-    out += numbers[c] ? std::string("<") + tag + " class=\"n\">" : std::string("<") + tag + ">";
-    out += HtmlEscaped(common::Format(cells[c]));
-    out += std::string("</") + tag + ">";
+    out += '<';
+    out += tag;
+    out += numbers[c] ? " class=\"n\">" : ">";
+    AppendHtmlEscaped(out, common::Format(cells[c]));
+    out += "</";
+    out += tag;
+    out += '>';
   }
   out += "</tr>\n";
 }
 
 }  // namespace
 
-std::string HtmlEscaped(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+void AppendHtmlEscaped(std::string& out, std::string_view text) {
+  // Printable ASCII that HTML takes as it is goes in runs: most of a channel list.
+  const auto plain = [](char c) {
+    return c >= ' ' && c <= '~' && c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+  };
   for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t end = i;
+    while (end < text.size() && plain(text[end])) ++end;
+    out.append(text.substr(i, end - i));
+    if (end == text.size()) return;
+    i = end;
     const char c = text[i];
     // A control character (C0, DEL, or C1) shows as its code, as messages show it: a page is
     // read by a person, and some readers take a control for markup or drop it.
@@ -73,19 +84,19 @@ std::string HtmlEscaped(std::string_view text) {
         out += c;
     }
   }
-  return out;
 }
 
-std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& choices) {
+std::string HtmlPage(const views::PrintSource& source, const views::PrintChoices& choices) {
+  const views::PrintedList& list = source.list();
   const std::string span = std::to_string(list.headings.size());
   const std::string header =
       list.file_name + " \u00b7 " + list.date + " \u00b7 " + common::Format(list.count);
   std::size_t rows = 0;
-  for (const views::PrintedGroup& group : list.groups) rows += group.rows.size() + 1;
+  for (std::size_t g = 0; g < list.groups.size(); ++g) rows += source.rows(g) + 1;
   std::string out;
   out.reserve(4096 + rows * (16 + 32 * list.headings.size()));
   out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
-  out += HtmlEscaped(header);
+  AppendHtmlEscaped(out, header);
   out += "</title>\n<style>";
   out += kStyle;
   out += std::string("@page { size: ") +
@@ -93,18 +104,23 @@ std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& 
          "; margin: 12mm 10mm;\n  @bottom-right { content: \"page \" counter(page) \" of \" "
          "counter(pages); font-size: 8pt; } }\n</style>\n</head>\n<body>\n";
   out += choices.page_columns == 2 ? "<div class=\"two\">\n" : "<div>\n";
-  out += "<table>\n<thead>\n<tr><th class=\"page\" colspan=\"" + span + "\">" +
-         HtmlEscaped(header) + "</th></tr>\n";
+  out += "<table>\n<thead>\n<tr><th class=\"page\" colspan=\"" + span + "\">";
+  AppendHtmlEscaped(out, header);
+  out += "</th></tr>\n";
   AppendRow(out, list.headings, list.numbers, "th");
   out += "</thead>\n";
-  for (const views::PrintedGroup& group : list.groups) {
+  std::vector<common::Message> cells;  // a row's, kept from row to row
+  for (std::size_t g = 0; g < list.groups.size(); ++g) {
+    const views::PrintedGroup& group = list.groups[g];
     out += group.new_page ? "<tbody class=\"sheet\">\n" : "<tbody>\n";
     if (!group.title.empty()) {
-      out += "<tr><th class=\"group\" colspan=\"" + span + "\">" +
-             HtmlEscaped(common::Format(group.title)) + "</th></tr>\n";
+      out += "<tr><th class=\"group\" colspan=\"" + span + "\">";
+      AppendHtmlEscaped(out, common::Format(group.title));
+      out += "</th></tr>\n";
     }
-    for (const std::vector<common::Message>& row : group.rows) {
-      AppendRow(out, row, list.numbers, "td");
+    for (std::size_t r = 0; r < source.rows(g); ++r) {
+      source.Cells(g, r, cells);
+      AppendRow(out, cells, list.numbers, "td");
     }
     out += "</tbody>\n";
   }

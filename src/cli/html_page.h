@@ -8,11 +8,11 @@
 
 namespace chanforge::cli {
 
-// Text as HTML shows it: &, <, >, " and ' as references.
-std::string HtmlEscaped(std::string_view text);
+// Text as HTML shows it, appended to out: &, <, >, " and ' as references.
+void AppendHtmlEscaped(std::string& out, std::string_view text);
 
 // The page: inline styles for the paper chosen, the header and the column headings repeated
 // on every printed page, a group of its own page starting one.
-std::string HtmlPage(const views::PrintedList& list, const views::PrintChoices& choices);
+std::string HtmlPage(const views::PrintSource& source, const views::PrintChoices& choices);
 
 }  // namespace chanforge::cli

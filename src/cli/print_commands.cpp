@@ -44,7 +44,7 @@ int ExportHtml(ConsoleFrontend& ui, common::Files& files, const Args& a) {
   const editing::ListDocument& document = session.document();
   const auto page = [&] {
     return HtmlPage(
-        views::PrintRows(document.channels(), document.transponders(), choices, a.flash, Today()),
+        views::PrintSource(document.channels(), document.transponders(), choices, a.flash, Today()),
         choices);
   };
   return ExitStatus(

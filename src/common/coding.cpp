@@ -19,13 +19,18 @@ std::string Hex2(unsigned value) {
 
 std::string ShownBytes(std::string_view bytes) {
   std::string shown;
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      shown += "\\x" + Hex2(byte).substr(2);
-    } else {
-      shown += Latin1ToUtf8(std::string_view(&c, 1));
-    }
+  shown.reserve(bytes.size());
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    std::size_t end = at;
+    const auto control = [&](std::size_t i) {
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      return byte < 0x20 || byte == 0x7F;
+    };
+    while (end < bytes.size() && !control(end)) ++end;
+    AppendLatin1AsUtf8(shown, bytes.substr(at, end - at));
+    if (end == bytes.size()) break;
+    shown += "\\x" + Hex2(static_cast<unsigned char>(bytes[end])).substr(2);
+    at = end;
   }
   return shown;
 }

@@ -81,18 +81,24 @@ std::string ToUpperAscii(std::string_view text) {
   return upper;
 }
 
+void AppendLatin1AsUtf8(std::string& out, std::string_view bytes) {
+  // ASCII runs as they are, each other byte as its two.
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    std::size_t end = at;
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+    out.append(bytes.substr(at, end - at));
+    if (end == bytes.size()) return;
+    const auto b = static_cast<unsigned char>(bytes[end]);
+    const char pair[] = {static_cast<char>(0xC0 | (b >> 6)), static_cast<char>(0x80 | (b & 0x3F))};
+    out.append(pair, 2);
+    at = end;
+  }
+}
+
 std::string Latin1ToUtf8(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      text.push_back(c);
-    } else {
-      text.push_back(static_cast<char>(0xC0 | (b >> 6)));
-      text.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-    }
-  }
+  AppendLatin1AsUtf8(text, bytes);
   return text;
 }
 

@@ -103,6 +103,8 @@ std::string ToUpperAscii(std::string_view text);
 // Bytes of an image or a list (one character per byte) as UTF-8 text: the one way such
 // bytes enter a message, a status text or a proposed file name.
 std::string Latin1ToUtf8(std::string_view bytes);
+// The same, appended to out: for the cells of a whole list.
+void AppendLatin1AsUtf8(std::string& out, std::string_view bytes);
 // UTF-8 text as Latin-1 bytes, or nothing when a character has no Latin-1 byte.
 std::optional<std::string> Utf8ToLatin1(std::string_view text);
 // Where the first character that Latin-1 lacks starts, or npos when there is none.

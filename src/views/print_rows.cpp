@@ -91,54 +91,70 @@ std::optional<PrintGroup> PrintGroupNamed(std::string_view name) {
 
 std::optional<Paper> PaperNamed(std::string_view name) { return Named<Paper>(name, kPaperNames); }
 
-PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
-                      const std::vector<TransponderRecord>& transponders,
-                      const PrintChoices& choices, const std::string& image_file,
-                      const std::string& date) {
-  PrintedList list;
-  list.file_name = common::PathOf(image_file).filename().string();
-  list.date = date;
-  list.count = common::CountOf(common::ListKind::kChannels, channels.size());
+PrintSource::PrintSource(const std::vector<ChannelRecord>& channels,
+                         const std::vector<TransponderRecord>& transponders,
+                         const PrintChoices& choices, const std::string& image_file,
+                         const std::string& date)
+    : channels_(channels),
+      used_(transponders.data(), transponders::UsedCount(transponders)),
+      columns_(choices.columns) {
+  list_.file_name = common::PathOf(image_file).filename().string();
+  list_.date = date;
+  list_.count = common::CountOf(common::ListKind::kChannels, channels.size());
   for (const std::size_t column : choices.columns) {
-    list.headings.push_back(ColumnHeading(common::ListKind::kChannels, column));
-    list.numbers.push_back(ColumnAlign(common::ListKind::kChannels, column) == CellAlign::kRight);
+    list_.headings.push_back(ColumnHeading(common::ListKind::kChannels, column));
+    list_.numbers.push_back(ColumnAlign(common::ListKind::kChannels, column) == CellAlign::kRight);
   }
-  const std::span<const TransponderRecord> used(transponders.data(),
-                                                transponders::UsedCount(transponders));
   // Groups by key, in key order; a channel on no transponder gathers under the largest key.
   constexpr int kNoTransponderKey = 1 << 16;
   const auto key_of = [&](const ChannelRecord& channel) {
     if (choices.group == PrintGroup::kNone) return 0;
-    if (channel.tp == 0 || channel.tp > used.size()) return kNoTransponderKey;
-    const TransponderRecord* t = &used[channel.tp - 1u];
+    if (channel.tp == 0 || channel.tp > used_.size()) return kNoTransponderKey;
+    const TransponderRecord* t = &used_[channel.tp - 1u];
     return choices.group == PrintGroup::kTransponder      ? static_cast<int>(channel.tp)
            : (t->flags & transponders::kFlagDiseqcB) != 0 ? 1
                                                           : 0;
   };
-  std::map<int, PrintedGroup> groups;
-  for (std::size_t i = 0; i < channels.size(); ++i) {
-    const ChannelRecord& channel = channels[i];
-    std::vector<Message>& row = groups[key_of(channel)].rows.emplace_back();
-    for (const std::size_t column : choices.columns) {
-      row.push_back(ChannelCell(i, channel, used, column));
-    }
-  }
+  std::map<int, std::vector<std::size_t>> groups;
+  for (std::size_t i = 0; i < channels.size(); ++i) groups[key_of(channels[i])].push_back(i);
   const auto title_of = [&](int key) -> Message {
     if (key == kNoTransponderKey) return Say(kNoTransponder);
     if (choices.group == PrintGroup::kInput) {
       return Say(kDiseqc, {Value(transponders::kDiseqcTexts[key])});
     }
-    return TransponderCell(static_cast<std::uint8_t>(key), used);
+    return TransponderCell(static_cast<std::uint8_t>(key), used_);
   };
-  for (auto& [key, group] : groups) {
+  for (auto& [key, members] : groups) {
+    PrintedGroup& group = list_.groups.emplace_back();
     if (choices.group != PrintGroup::kNone) {
       group.title =
           Say(kGroupTitle,
-              {title_of(key), common::CountOf(common::ListKind::kChannels, group.rows.size())});
+              {title_of(key), common::CountOf(common::ListKind::kChannels, members.size())});
     }
     // An input is a satellite: each on a sheet of its own.
-    group.new_page = choices.group == PrintGroup::kInput && !list.groups.empty();
-    list.groups.push_back(std::move(group));
+    group.new_page = choices.group == PrintGroup::kInput && list_.groups.size() > 1;
+    members_.push_back(std::move(members));
+  }
+}
+
+void PrintSource::Cells(std::size_t group, std::size_t row, std::vector<Message>& cells) const {
+  const std::size_t i = members_[group][row];
+  cells.clear();
+  for (const std::size_t column : columns_) {
+    cells.push_back(ChannelCell(i, channels_[i], used_, column));
+  }
+}
+
+PrintedList PrintRows(const std::vector<ChannelRecord>& channels,
+                      const std::vector<TransponderRecord>& transponders,
+                      const PrintChoices& choices, const std::string& image_file,
+                      const std::string& date) {
+  const PrintSource source(channels, transponders, choices, image_file, date);
+  PrintedList list = source.list();
+  for (std::size_t g = 0; g < list.groups.size(); ++g) {
+    std::vector<std::vector<Message>>& rows = list.groups[g].rows;
+    rows.resize(source.rows(g));
+    for (std::size_t r = 0; r < rows.size(); ++r) source.Cells(g, r, rows[r]);
   }
   return list;
 }

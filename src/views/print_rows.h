@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,28 @@ struct PrintedList {
   std::vector<common::Message> headings;
   std::vector<bool> numbers;  // per column: right-aligned
   std::vector<PrintedGroup> groups;
+};
+
+// The printed list with its cells made a row at a time, for a page written as it goes: a
+// full list's cells kept at once take a megabyte.
+class PrintSource {
+ public:
+  // The lists are read, not copied: they outlive the source.
+  PrintSource(const std::vector<channels::ChannelRecord>& channels,
+              const std::vector<transponders::TransponderRecord>& transponders,
+              const PrintChoices& choices, const std::string& image_file, const std::string& date);
+  // The page's texts and headings and each group's title, the groups without rows.
+  const PrintedList& list() const { return list_; }
+  std::size_t rows(std::size_t group) const { return members_[group].size(); }
+  // The cells of a group's row, each as the list editor shows it.
+  void Cells(std::size_t group, std::size_t row, std::vector<common::Message>& cells) const;
+
+ private:
+  const std::vector<channels::ChannelRecord>& channels_;
+  std::span<const transponders::TransponderRecord> used_;
+  std::vector<std::size_t> columns_;
+  PrintedList list_;
+  std::vector<std::vector<std::size_t>> members_;  // by group: its channels, in list order
 };
 
 // The rows of the channels, each cell as the list editor shows it.
