@@ -86,15 +86,16 @@ void AppendHtmlEscaped(std::string& out, std::string_view text) {
   }
 }
 
-std::string HtmlPage(const views::PrintSource& source, const views::PrintChoices& choices) {
+bool WriteHtmlPage(const views::PrintSource& source, const views::PrintChoices& choices,
+                   const editing::WritePiece& write) {
   const views::PrintedList& list = source.list();
   const std::string span = std::to_string(list.headings.size());
   const std::string header =
       list.file_name + " \u00b7 " + list.date + " \u00b7 " + common::Format(list.count);
-  std::size_t rows = 0;
-  for (std::size_t g = 0; g < list.groups.size(); ++g) rows += source.rows(g) + 1;
+  // Handed on a piece at a time: a writer keeps one in memory, not the page.
+  constexpr std::size_t kPiece = std::size_t{64} << 10;
   std::string out;
-  out.reserve(4096 + rows * (16 + 32 * list.headings.size()));
+  out.reserve(kPiece + 4096);
   out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
   AppendHtmlEscaped(out, header);
   out += "</title>\n<style>";
@@ -121,11 +122,15 @@ std::string HtmlPage(const views::PrintSource& source, const views::PrintChoices
     for (std::size_t r = 0; r < source.rows(g); ++r) {
       source.Cells(g, r, cells);
       AppendRow(out, cells, list.numbers, "td");
+      if (out.size() >= kPiece) {
+        if (!write(out)) return false;
+        out.clear();
+      }
     }
     out += "</tbody>\n";
   }
   out += "</table>\n</div>\n</body>\n</html>\n";
-  return out;
+  return write(out);
 }
 
 }  // namespace chanforge::cli

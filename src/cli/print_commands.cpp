@@ -42,10 +42,10 @@ int ExportHtml(ConsoleFrontend& ui, common::Files& files, const Args& a) {
   CommandSession session(files);
   if (!LoadForReading(ui, session, a.flash)) return 1;
   const editing::ListDocument& document = session.document();
-  const auto page = [&] {
-    return HtmlPage(
+  const auto page = [&](const editing::WritePiece& write) {
+    return WriteHtmlPage(
         views::PrintSource(document.channels(), document.transponders(), choices, a.flash, Today()),
-        choices);
+        choices, write);
   };
   return ExitStatus(
       editing::ExportListFile(ui, files, document, common::ListKind::kChannels, a.out, page)

@@ -254,7 +254,7 @@ void AppendNumberCell(std::string& out, std::int64_t number) {
   out.append(digits, std::to_chars(std::begin(digits), std::end(digits), number).ptr);
 }
 
-std::string ChannelCsv(const ListDocument& document) {
+bool ChannelCsv(const ListDocument& document, const WritePiece& write) {
   std::string out(kUtf8Mark);
   std::vector<std::string> header = Titles(kChannelFields);
   header.push_back(TpTitle(TransponderField::kKhz));
@@ -269,8 +269,9 @@ std::string ChannelCsv(const ListDocument& document) {
     tp_cells[tp] = {transponders::TransponderText(transponder, TransponderField::kKhz),
                     transponders::TransponderText(transponder, TransponderField::kPolarisation)};
   }
-  // A full list is thousands of rows: each cell is written in place.
-  out.reserve(out.size() + document.channels().size() * 96);
+  // A full list is thousands of rows: each cell is written in place, the rows handed on a
+  // piece at a time.
+  out.reserve(kCsvPiece + 256);
   std::int64_t number = 0;
   std::string utf8;
   std::array<char, channels::kTcsRecordSize> bytes;
@@ -293,8 +294,12 @@ std::string ChannelCsv(const ListDocument& document) {
     out += ',';
     AppendCsvCell(out, tp[1], CellKind::kText);
     out += common::kCrLf;
+    if (out.size() >= kCsvPiece) {
+      if (!write(out)) return false;
+      out.clear();
+    }
   }
-  return out;
+  return write(out);
 }
 
 std::string TransponderCsv(const ListDocument& document) {
@@ -415,11 +420,21 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
 
 }  // namespace
 
-std::string ListCsv(const ListDocument& document, ListKind list) {
+bool WriteListCsv(const ListDocument& document, ListKind list, const WritePiece& write) {
   // The byte order mark tells spreadsheets that read it (Excel) the file is UTF-8; one
   // that takes the file for another character set shows it in the first heading, which
   // the import then refuses rather than store names it garbled.
-  return list == ListKind::kChannels ? ChannelCsv(document) : TransponderCsv(document);
+  return list == ListKind::kChannels ? ChannelCsv(document, write)
+                                     : write(TransponderCsv(document));
+}
+
+std::string ListCsv(const ListDocument& document, ListKind list) {
+  std::string csv;
+  WriteListCsv(document, list, [&](std::string_view piece) {
+    csv += piece;
+    return true;
+  });
+  return csv;
 }
 
 common::Result<CsvImport> ReadChannelCsv(const ListDocument& document, std::string_view csv,

@@ -2,6 +2,7 @@
 // every row against the document, which it leaves as it is.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,6 +19,11 @@ namespace chanforge::editing {
 // Channels carry two convenience columns, their transponder's frequency and polarisation,
 // that import ignores.
 std::string ListCsv(const ListDocument& document, common::ListKind list);
+// A file's text handed on piece by piece as it is made; false once a piece was not written.
+using WritePiece = std::function<bool(std::string_view piece)>;
+// The same CSV, in pieces of about kCsvPiece: a writer keeps one in memory, not the file.
+inline constexpr std::size_t kCsvPiece = std::size_t{64} << 10;
+bool WriteListCsv(const ListDocument& document, common::ListKind list, const WritePiece& write);
 
 // What an import makes of a CSV text: the new list. Its refusal says "Line N of FILE:
 // reason", a line each, at most 20 and "and N more".

@@ -41,7 +41,7 @@ bool Unchanged(const ListDocument& document, ListKind list, const CsvImport& imp
 common::Finished ExportListFile(common::Frontend& frontend, common::Files& files,
                                 const ListDocument& document, ListKind list,
                                 const std::string& file,
-                                const std::function<std::string()>& content) {
+                                const std::function<bool(const WritePiece& write)>& content) {
   using common::Outcome;
   if (const common::Status editable = document.CheckEditable(list); !editable.ok()) {
     frontend.ShowMessage(common::MessageKind::kError, editable.message());
@@ -55,7 +55,13 @@ common::Finished ExportListFile(common::Frontend& frontend, common::Files& files
   if (!common::CheckWritableTarget(frontend, files, file)) return Outcome::kRefused;
   if (!common::ConfirmOverwrite(frontend, files, file)) return Outcome::kCancelled;
   frontend.ShowStatus(Say(common::kWritingStatus, {Value(file)}));
-  if (!common::WriteFileOrReport(frontend, files, file, content())) return Outcome::kFailed;
+  const std::unique_ptr<common::OutputFile> writer = common::OpenOrReport(frontend, files, file);
+  const auto write = [&](std::string_view piece) {
+    return common::WriteOrReport(frontend, *writer, file, piece);
+  };
+  if (!writer || !content(write) || !common::CommitOrReport(frontend, *writer, file)) {
+    return Outcome::kFailed;
+  }
   return {Outcome::kDone,
           Say(list == ListKind::kChannels ? kExportedChannels : kExportedTransponders,
               {Value(document.size(list)), Value(common::PathOf(file).filename().string())})};
@@ -64,8 +70,9 @@ common::Finished ExportListFile(common::Frontend& frontend, common::Files& files
 common::Finished ExportCsvFile(common::Frontend& frontend, common::Files& files,
                                const ListDocument& document, ListKind list,
                                const std::string& file) {
-  return ExportListFile(frontend, files, document, list, file,
-                        [&] { return ListCsv(document, list); });
+  return ExportListFile(frontend, files, document, list, file, [&](const WritePiece& write) {
+    return WriteListCsv(document, list, write);
+  });
 }
 
 common::Finished ImportCsvFile(common::Frontend& frontend, common::Files& files,

@@ -204,9 +204,9 @@ void AddPrintActions(QMenu* menu, MainWindow* window, common::Frontend& frontend
          window->BesideImage("channels.pdf"), kPdfFilter},
         "channels.pdf");
     if (name.empty()) return;
-    const auto bytes = [&] {
+    const auto bytes = [&](const editing::WritePiece& write) {
       const QByteArray file = ListPdf(Rows(session, choices, now()), choices);
-      return std::string(file.constData(), std::size_t(file.size()));
+      return write(std::string_view(file.constData(), std::size_t(file.size())));
     };
     const common::Finished exported = editing::ExportListFile(
         frontend, session.files(), session.document(), common::ListKind::kChannels, name, bytes);
