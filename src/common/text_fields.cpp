@@ -1,5 +1,6 @@
 #include "common/text_fields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
@@ -57,7 +58,7 @@ void AppendDecimalField(std::string& out, std::int64_t value, int width, Leading
     *--begin = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  const char* const widest = end - std::min(width, kWidestDecimalField);
+  const char* const widest = end - std::clamp(width, 0, kWidestDecimalField);
   while (begin > widest) *--begin = '0';
   if (value < 0) *--begin = '-';
   if (blank == LeadingBlank::kOne) *--begin = ' ';

@@ -21,9 +21,10 @@ std::uint8_t HexTextToByte(std::string_view text, std::int32_t maximum);
 
 // Whether a decimal field starts with the blank that separates it from the column before.
 enum class LeadingBlank { kOne, kNone };
+// The widest a decimal field is padded: more than any number's digits.
+inline constexpr int kWidestDecimalField = 24;
 // Zero-padded decimal of at least width digits (at most kWidestDecimalField), after the
 // leading blank if one is asked for.
-inline constexpr int kWidestDecimalField = 24;
 std::string DecimalField(std::int64_t value, int width, LeadingBlank blank);
 // The same, appended to out: the formatters' hot path, without a string of its own.
 void AppendDecimalField(std::string& out, std::int64_t value, int width, LeadingBlank blank);

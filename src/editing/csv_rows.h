@@ -21,7 +21,8 @@ namespace chanforge::editing {
 std::string ListCsv(const ListDocument& document, common::ListKind list);
 // A file's text handed on piece by piece as it is made; false once a piece was not written.
 using WritePiece = std::function<bool(std::string_view piece)>;
-// The same CSV, in pieces of about kCsvPiece: a writer keeps one in memory, not the file.
+// The same CSV in pieces: a channel list's of about kCsvPiece each, so that a writer keeps
+// one in memory, not the file; a transponder list's (a few KB) in one.
 inline constexpr std::size_t kCsvPiece = std::size_t{64} << 10;
 bool WriteListCsv(const ListDocument& document, common::ListKind list, const WritePiece& write);
 
