@@ -144,6 +144,8 @@ TEST(CheckTptLine, SaysWhatALineWouldBecome) {
       {with(14, 5, "99999"), "TID 99999 is outside 0 to 65535: it would be stored as TID 34463"},
       {with(28, 2, "1G"), "Chn \"1G\" is not a hex number: it would be stored as Chn 01"},
       {with(42, 1, "-"), ""},  // the slash is not read
+      {with(42, 2, "-Q"),      // but named where the line says more
+       "column 43 holds \"-\", not /: it would be stored as Band D"},
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
   EXPECT_EQ(CheckTptLine(sample.substr(0, 44), kDecLink), "");  // the DecLink layout
