@@ -93,9 +93,8 @@ bool WriteHtmlPage(const views::PrintSource& source, const views::PrintChoices& 
   const std::string header =
       list.file_name + " \u00b7 " + list.date + " \u00b7 " + common::Format(list.count);
   // Handed on a piece at a time: a writer keeps one in memory, not the page.
-  constexpr std::size_t kPiece = std::size_t{64} << 10;
   std::string out;
-  out.reserve(kPiece + 4096);
+  out.reserve(editing::kWritePiece + 4096);
   out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
   AppendHtmlEscaped(out, header);
   out += "</title>\n<style>";
@@ -122,10 +121,7 @@ bool WriteHtmlPage(const views::PrintSource& source, const views::PrintChoices& 
     for (std::size_t r = 0; r < source.rows(g); ++r) {
       source.Cells(g, r, cells);
       AppendRow(out, cells, list.numbers, "td");
-      if (out.size() >= kPiece) {
-        if (!write(out)) return false;
-        out.clear();
-      }
+      if (!editing::PassOnWhenFull(out, write)) return false;
     }
     out += "</tbody>\n";
   }

@@ -20,12 +20,13 @@ std::string Hex2(unsigned value) {
 std::string ShownBytes(std::string_view bytes) {
   std::string shown;
   shown.reserve(bytes.size());
+  const auto control = [&](std::size_t i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    return byte < 0x20 || byte == 0x7F;
+  };
+  // Runs of bytes between controls as UTF-8, each control as its code.
   for (std::size_t at = 0; at < bytes.size(); ++at) {
     std::size_t end = at;
-    const auto control = [&](std::size_t i) {
-      const auto byte = static_cast<unsigned char>(bytes[i]);
-      return byte < 0x20 || byte == 0x7F;
-    };
     while (end < bytes.size() && !control(end)) ++end;
     AppendLatin1AsUtf8(shown, bytes.substr(at, end - at));
     if (end == bytes.size()) break;

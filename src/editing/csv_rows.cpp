@@ -271,7 +271,7 @@ bool ChannelCsv(const ListDocument& document, const WritePiece& write) {
   }
   // A full list is thousands of rows: each cell is written in place, the rows handed on a
   // piece at a time.
-  out.reserve(kCsvPiece + 256);
+  out.reserve(kWritePiece + 256);
   std::int64_t number = 0;
   std::string utf8;
   std::array<char, channels::kTcsRecordSize> bytes;
@@ -294,10 +294,7 @@ bool ChannelCsv(const ListDocument& document, const WritePiece& write) {
     out += ',';
     AppendCsvCell(out, tp[1], CellKind::kText);
     out += common::kCrLf;
-    if (out.size() >= kCsvPiece) {
-      if (!write(out)) return false;
-      out.clear();
-    }
+    if (!PassOnWhenFull(out, write)) return false;
   }
   return write(out);
 }
@@ -419,6 +416,13 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
 }
 
 }  // namespace
+
+bool PassOnWhenFull(std::string& out, const WritePiece& write) {
+  if (out.size() < kWritePiece) return true;
+  const bool written = write(out);
+  out.clear();
+  return written;
+}
 
 bool WriteListCsv(const ListDocument& document, ListKind list, const WritePiece& write) {
   // The byte order mark tells spreadsheets that read it (Excel) the file is UTF-8; one

@@ -21,9 +21,12 @@ namespace chanforge::editing {
 std::string ListCsv(const ListDocument& document, common::ListKind list);
 // A file's text handed on piece by piece as it is made; false once a piece was not written.
 using WritePiece = std::function<bool(std::string_view piece)>;
-// The same CSV in pieces: a channel list's of about kCsvPiece each, so that a writer keeps
-// one in memory, not the file; a transponder list's (a few KB) in one.
-inline constexpr std::size_t kCsvPiece = std::size_t{64} << 10;
+// The size of a piece: a writer keeps one in memory, not the file.
+inline constexpr std::size_t kWritePiece = std::size_t{64} << 10;
+// Hands out to write once it holds kWritePiece bytes and empties it; false once write was.
+bool PassOnWhenFull(std::string& out, const WritePiece& write);
+// The same CSV in pieces: a channel list's of about kWritePiece each; a transponder list's (a
+// few KB) in one.
 bool WriteListCsv(const ListDocument& document, common::ListKind list, const WritePiece& write);
 
 // What an import makes of a CSV text: the new list. Its refusal says "Line N of FILE:

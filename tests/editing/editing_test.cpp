@@ -734,6 +734,38 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
   }
 }
 
+// A full list's CSV goes out in pieces that together are the file, and reads back whole.
+TEST(ListCsv, AFullListGoesOutInPiecesAndComesBack) {
+  std::string list;
+  for (std::size_t i = 0; i < kChannelRoom; ++i) {
+    list += TcsRecord("Channel " + std::to_string(i), 1, 1, static_cast<std::uint16_t>(i), 0, 0);
+  }
+  flash::Workspace w = testing::LoadedWorkspace(
+      testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
+  std::vector<std::string> pieces;
+  ASSERT_TRUE(WriteListCsv(ListDocument(w), ListKind::kChannels, [&](std::string_view piece) {
+    pieces.emplace_back(piece);
+    return true;
+  }));
+  std::string csv;
+  for (const std::string& piece : pieces) {
+    EXPECT_LT(piece.size(), kWritePiece + 256);
+    csv += piece;
+  }
+  EXPECT_GT(pieces.size(), 1u);
+  EXPECT_EQ(csv, ListCsv(ListDocument(w), ListKind::kChannels));
+  const Applied import = Import(w, ListKind::kChannels, csv);
+  EXPECT_EQ(import.read.rows, kChannelRoom);
+  EXPECT_TRUE(import.after == import.before);
+  // A piece that cannot be written ends the writing.
+  std::size_t asked = 0;
+  EXPECT_FALSE(WriteListCsv(ListDocument(w), ListKind::kChannels, [&](std::string_view) {
+    ++asked;
+    return false;
+  }));
+  EXPECT_EQ(asked, 1u);
+}
+
 // A formula never reaches a spreadsheet, a name it would take for a value carries the
 // mark, and both come back to the same bytes.
 TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
