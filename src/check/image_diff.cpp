@@ -72,7 +72,7 @@ struct RecordView {
   // Every byte, field by field.
   std::function<Fields(const Record&, const TransponderSide&)> fields;
   std::function<std::string(const Record&)> likeness;  // alike apart from an edited key
-  // Whether two equal records also point at the same things.
+  // Whether two equal records also point at the same things; none when they point at nothing.
   std::function<bool(const Record&, const TransponderSide&, const TransponderSide&)> same_links;
 };
 
@@ -180,7 +180,9 @@ void DiffRecords(const RecordView<Record>& view, int block, const std::vector<Re
     const int j = m.partner_of_a[i];
     if (j < 0) continue;
     if (m.moved[i]) add(ChangeKind::kMoved, j + 1, b[j], Number(i + 1), view.label(b[j]));
-    if (a[i] == b[j] && view.same_links(a[i], a_side, b_side)) continue;  // most records
+    if (a[i] == b[j] && (!view.same_links || view.same_links(a[i], a_side, b_side))) {
+      continue;  // most records
+    }
     const Fields old_fields = view.fields(a[i], a_side), new_fields = view.fields(b[j], b_side);
     for (std::size_t f = 0; f < old_fields.size(); ++f) {
       if (old_fields[f].same == new_fields[f].same) continue;
@@ -307,7 +309,7 @@ const RecordView<TransponderRecord> kTransponderView = {
     [](const TransponderRecord&) { return std::string(); },
     TransponderFields,
     [](const TransponderRecord& r) { return Number(r.tid) + "/" + Number(r.nid); },
-    [](const TransponderRecord&, const TransponderSide&, const TransponderSide&) { return true; }};
+    nullptr};
 
 // A channel is the service (SID) on its transponder, wherever that transponder sits.
 std::vector<Key> ChannelKeys(const std::vector<ChannelRecord>& records,

@@ -142,15 +142,19 @@ std::string Utf8ForTerminal(std::string_view text) {
   shown.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      shown.push_back(b < 0x20 || b == 0x7F ? '.' : text[i]);
+      continue;
+    }
     const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-    if (length > 1 && i + length <= text.size() && IsUtf8(text.substr(i, length))) {
+    if (IsUtf8(text.substr(i, length))) {
       // A whole character passes, but a C1 control, which becomes one dot.
       shown.append(ControlCharacterAt(text, i) != 0 ? "." : text.substr(i, length));
       i += length - 1;
       continue;
     }
     // Outside a character, a byte of 0x80 to 0x9F is C1 to a terminal that reads Latin-1.
-    shown.push_back(b < 0x20 || (b >= 0x7F && b <= 0x9F) ? '.' : text[i]);
+    shown.push_back(b <= 0x9F ? '.' : text[i]);
   }
   return shown;
 }

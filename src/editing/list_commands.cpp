@@ -645,12 +645,13 @@ void ReplaceTransponderList(std::vector<ChannelRecord>& channels,
 
 std::vector<std::size_t> DroppedTransponders(const ListDocument& document,
                                              const std::vector<std::size_t>& origins) {
-  std::vector<bool> kept(document.transponders().size() + 1, false);
+  const std::size_t count = document.transponders().size();
+  std::vector<bool> kept(count + 1, false);  // [0] stands for a new record
   for (const std::size_t from : origins) {
-    if (from < kept.size()) kept[from] = true;
+    if (from <= count) kept[from] = true;
   }
   std::vector<std::size_t> dropped;
-  for (std::size_t tp = 1; tp < kept.size(); ++tp) {
+  for (std::size_t tp = 1; tp <= count; ++tp) {
     if (!kept[tp]) dropped.push_back(tp);
   }
   return dropped;

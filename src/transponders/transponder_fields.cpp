@@ -153,7 +153,7 @@ common::Result<std::int64_t> ReadFieldText(TransponderField field, std::string_v
   if (const std::optional<std::int64_t> number = common::ReadValue(text)) return *number;
   // A symbol rate in Msym/s with a fraction: the list keeps whole ones only.
   if (const auto dot = text.find('.');
-      field == TransponderField::kSr && dot != std::string_view::npos && dot > 0 &&
+      field == TransponderField::kSr && dot != std::string_view::npos &&
       common::ReadValue(text.substr(0, dot)) &&
       text.find_first_not_of("0123456789", dot + 1) == std::string_view::npos) {
     return Say(kSrFraction, {Value(std::string(text)), Value(std::string(text.substr(0, dot)))});

@@ -91,6 +91,8 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xA0"), "T\xC3\xA9S.[2J..\xC2\xA0");
   EXPECT_EQ(Utf8ForTerminal(std::string("T\xC3\xA9\x1B[\xC2\x9B") + "2J\x7F\xC2\xA0\xC2"),
             "T\xC3\xA9.[.2J.\xC2\xA0\xC2");
+  // A broken sequence is bytes: its lead shows, what follows is judged on its own.
+  EXPECT_EQ(Utf8ForTerminal("\xC3\x01\x80\x9F\xA0\xE2\x82"), "\xC3...\xA0\xE2.");
   EXPECT_EQ(Latin1ToUtf8("\x7F\x80"), "\x7F\xC2\x80");
   EXPECT_EQ(ToUpperAscii("`az{\xE9"), "`AZ{\xE9");
   // Well-formed UTF-8 only: no cut, overlong, surrogate or out-of-range sequence.

@@ -883,6 +883,7 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
        "SR 27500 Msym/s is outside 0 to 255 Msym/s: as 27500 kS/s it would be 27.", true},
       {"11778000", "U", "3/4", "27.5", "-",
        "SR 27.5 is not a whole number of Msym/s: it would be stored as 27.", false},
+      {"11778000.5", "U", "3/4", "27", "-", "Frequency \"11778000.5\" is not a number.", false},
   };
   // The outcome starts with the expected text, and is empty when that is.
   const auto starts = [](const std::string& outcome, const std::string& expected) {
