@@ -137,6 +137,7 @@ TEST(TextLines, ALongLineKeepsWholeCharactersAndStaysNonBlank) {
   EXPECT_EQ(split(4, "ab\xE2\x82\xACxyzxyz"), Lines{"ab?"});
   EXPECT_EQ(split(3, "a\xE2\x80\x94xyzxyz"), Lines{"a?"});  // a continuation byte of 0x80
   EXPECT_EQ(split(4, "a\xF0\x9F\x98\x80xyzxyz"), Lines{"a?"});
+  EXPECT_EQ(split(4, "abc\xC0xyzxyz"), Lines{"abc?"});  // 0xC0 leads no whole character
   EXPECT_EQ(split(5, "abc\xC3\xA9xyzxyz"), Lines{"abc\xC3\xA9x"});
   EXPECT_EQ(split(4, "abcd          "), Lines{"abcdt"});
 }

@@ -203,6 +203,9 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
                                part, {others[1], others[2]}),
             "");
   // Nothing of the table is in the list on that input: no hint.
+  EXPECT_EQ(OtherSatelliteHint(dir.disk, FitRows(other, {}, {}), list, false, "Other-23.5E", other,
+                               others),
+            "");
   EXPECT_EQ(OtherSatelliteHint(dir.disk, FitRows(other, {true, 2}, list), list, true, "Other-23.5E",
                                other, others),
             "");
