@@ -549,6 +549,8 @@ TEST(Refusals, NameWhatIsWrong) {
             "Channel 1 is the first: it cannot move up.");
   EXPECT_EQ(CheckStep({4, 11}, 1, 12, ListKind::kChannels),
             "Channel 12 is the last: it cannot move down.");
+  EXPECT_TRUE(CheckStep({1, 10}, 1, 12, ListKind::kChannels).ok() &&
+              CheckStep({1, 10}, -1, 12, ListKind::kChannels).ok());
   // What a move says it did, as a row under a find may pass rows the find hides.
   flash::Workspace moved =
       OneBlock(0, "TCS", TcsRecord("ZDF HD", 4, 1, 1, 0, 0) + TcsRecord("", 4, 1, 2, 0, 0));
@@ -717,6 +719,11 @@ TEST(ListCsv, FindsTheColumnsAFileMustHave) {
   ASSERT_TRUE(FindColumns(header, titles, columns, {CsvNeed::kRequired, CsvNeed::kOptional}).ok());
   EXPECT_EQ(columns, (std::vector<std::size_t>{0, kNoColumn, 1}));
   EXPECT_FALSE(FindColumns(header, titles, columns = {}).ok());  // Locked is required there
+  // Side by side or apart, a heading twice is refused.
+  for (const CsvRow& twice : {CsvRow{1, {"Nr", "SR", "sr"}}, CsvRow{1, {"SR", "Nr", "SR "}}}) {
+    EXPECT_EQ(FindColumns(twice, {"Nr", "SR"}, columns = {}),
+              "Column \"SR\" is there twice: which one to read is unclear.");
+  }
 }
 
 TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
