@@ -143,7 +143,7 @@ std::string Utf8ForTerminal(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
     if (b < 0x80) {
-      shown.push_back(b < 0x20 || b == 0x7F ? '.' : text[i]);
+      shown.push_back(ControlCharacterAt(text, i) != 0 ? '.' : text[i]);
       continue;
     }
     const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
