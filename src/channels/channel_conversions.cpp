@@ -1,6 +1,5 @@
 #include "channels/channel_conversions.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "channels/channel_record.h"
@@ -54,7 +53,7 @@ class TcsTextFormat : public common::ListTextFormat {
       if (name.substr(0, end).find('\0') != std::string_view::npos) inner_nul_.Add(scanned_);
       // A text of one byte a character whose names all happen to be UTF-8 reads back as
       // UTF-8, each such name as other bytes.
-      if (std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; })) {
+      if (!common::IsAscii(name)) {
         if (common::IsUtf8(name.substr(0, end))) {
           utf8_names_.Add(scanned_);
         } else {

@@ -51,7 +51,7 @@ TextEncoding EncodingOf(Files& files, const std::string& name) {
     const std::size_t kept = bytes.size();
     if (!reader->Read(kPiece, bytes)) return TextEncoding::kLatin1;
     const bool at_end = bytes.size() - kept < kPiece;
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+    if (IsAscii(bytes)) {
       bytes.clear();
     } else {
       multibyte = true;
@@ -291,9 +291,11 @@ Converted ConvertBinaryToText(Frontend& frontend, Files& files, const std::strin
 namespace {
 
 // Reads a text file's lines in pieces into use, which stops the reading by returning false;
-// false, after saying why, when the file cannot be read to its end.
-bool ReadTextLines(Frontend& frontend, InputFile& file, const std::string& text,
-                   const std::function<bool(std::string_view)>& use) {
+// false, after saying why, when the file cannot be read to its end. arrived sees each piece
+// before its lines are used.
+template <typename Arrived, typename Use>
+bool ReadTextLines(Frontend& frontend, InputFile& file, const std::string& text, Arrived arrived,
+                   Use use) {
   LineSplitter lines;
   for (bool at_end = false; !at_end;) {
     std::string& pending = lines.pending();
@@ -303,6 +305,7 @@ bool ReadTextLines(Frontend& frontend, InputFile& file, const std::string& text,
                                                                  : UnreadableText(text));
       return false;
     }
+    arrived(std::string_view(pending).substr(before));
     at_end = pending.size() - before < kPiece;
     if (!lines.Split(at_end, use)) return false;
   }
@@ -314,13 +317,15 @@ bool ReadTextLines(Frontend& frontend, InputFile& file, const std::string& text,
 class LinesToRecords {
  public:
   LinesToRecords(Frontend& frontend, OutputFile& writer, const std::string& binary,
-                 const std::string& text, const ListTextReader& reader, TextEncoding encoding)
-      : frontend_(frontend),
-        writer_(writer),
-        binary_(binary),
-        text_(text),
-        reader_(reader),
-        encoding_(encoding) {}
+                 const std::string& text, const ListTextReader& reader)
+      : frontend_(frontend), writer_(writer), binary_(binary), text_(text), reader_(reader) {}
+
+  // Until a byte past ASCII arrives, the lines read alike in both encodings: the whole file
+  // is read ahead for its encoding only then, so that a plain ASCII list is read once.
+  void Arrived(Files& files, std::string_view piece) {
+    if (!encoding_ && !IsAscii(piece)) encoding_ = EncodingOf(files, text_);
+  }
+  TextEncoding encoding() const { return encoding_.value_or(TextEncoding::kLatin1); }
 
   // False, after saying why, when the line is refused or the writing fails.
   bool Use(std::string_view line) {
@@ -382,7 +387,7 @@ class LinesToRecords {
   const std::string& binary_;
   const std::string& text_;
   const ListTextReader& reader_;
-  const TextEncoding encoding_;
+  std::optional<TextEncoding> encoding_;
   std::string records_;
   std::size_t written_ = 0;
   std::size_t line_number_ = 0;
@@ -404,7 +409,6 @@ Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::strin
   }
   frontend.ShowStatus(Say(kLoadingAndConverting, {Value(text)}));
   if (SizeOrReport(frontend, files, text, kListFileLimit) < 0) return Outcome::kFailed;
-  const TextEncoding encoding = EncodingOf(files, text);
   const Result<std::unique_ptr<InputFile>> file = files.OpenInput(text, kListFileLimit);
   if (!file.ok()) {
     frontend.ShowMessage(MessageKind::kError, UnreadableText(text, file.message()));
@@ -412,9 +416,10 @@ Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::strin
   }
   const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, binary);
   if (!writer) return Outcome::kFailed;
-  LinesToRecords lines(frontend, *writer, binary, text, reader, encoding);
-  if (!ReadTextLines(frontend, **file, text,
-                     [&](std::string_view line) { return lines.Use(line); }) ||
+  LinesToRecords lines(frontend, *writer, binary, text, reader);
+  if (!ReadTextLines(
+          frontend, **file, text, [&](std::string_view piece) { lines.Arrived(files, piece); },
+          [&](std::string_view line) { return lines.Use(line); }) ||
       !lines.Flush()) {
     return Outcome::kFailed;
   }
@@ -429,7 +434,7 @@ Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::strin
   }
   frontend.ShowStatus(Say(kWritingStatus, {Value(binary)}));
   if (!CommitOrReport(frontend, *writer, binary)) return Outcome::kFailed;
-  return {Outcome::kDone, lines.records(), encoding};
+  return {Outcome::kDone, lines.records(), lines.encoding()};
 }
 
 }  // namespace chanforge::common

@@ -243,6 +243,14 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+bool IsAscii(std::string_view text) {
+  // No early exit: a loop without one is made into vector steps, which a text of megabytes
+  // repays.
+  unsigned char any = 0;
+  for (const char c : text) any |= static_cast<unsigned char>(c);
+  return any < 0x80;
+}
+
 std::string QuotedText(std::string_view utf8) {
   // A control character shows as an escape, so that the message stays one line and steers
   // no terminal: \n, \r, \t, else \x and two hexadecimal digits.

@@ -115,6 +115,8 @@ Message NotLatin1Text(std::string_view utf8);
 
 // Whether the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view text);
+// Whether every byte is ASCII, which reads alike as Latin-1 and as UTF-8.
+bool IsAscii(std::string_view text);
 // UTF-8 text in double quotes for a message, on one line: a control character as an
 // escape (\n, \x1B), the text cut after kQuotedMost characters with "…".
 inline constexpr std::size_t kQuotedMost = 40;

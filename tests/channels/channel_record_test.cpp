@@ -79,6 +79,10 @@ TEST(CheckTcsLine, SaysWhatALineWouldBecome) {
        "the name \"NEWS 24 HD\" and its blanks take 19 columns, not 16: Use and the columns "
        "behind it move 3 to the right, and it would be stored as Use 00, TP 04, SID 100, VPID "
        "2800, \u2026"},
+      {with(5, 17, ""),  // no name, nor the blank behind it
+       "the name \"\" and its blanks take 0 columns, not 16: Use and the columns behind it move "
+       "17 to the left, and it would be stored as Name \"04 01 00028 0016\", Use 00, TP 10, SID "
+       "0, \u2026"},
       {sample.substr(1),
        "the record number \"001\" ends in column 3, not 4: the name and the columns behind it "
        "move 1 to the left, and it would be stored as Name \"EWS 24\""},

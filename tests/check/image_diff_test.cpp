@@ -87,6 +87,8 @@ TEST(ImageDiff, RecordsAreMatchedByIdentity) {
       {"deleted, and another copied into its place", Image(a1 + b1 + c1, t1),
        Image(a1 + a1 + c1, t1),
        "0:2 block 0 channel 2 removed: B (SID 2)\n0:2 block 0 channel 2 added: A (SID 1)"},
+      {"one added before one renamed", Image(a1 + b1, t1), Image(a1 + c1 + Ch("Bee", 1, 2), t1),
+       "0:2 block 0 channel 2 added: C (SID 3)\n0:3 block 0 channel 3 name: B \xE2\x86\x92 Bee"},
       {"same name on either side of a kept channel", Image(Ch("N", 1, 7) + a1, t1),
        Image(a1 + Ch("N", 1, 8), t1),
        "0:1 block 0 channel 1 removed: N (SID 7)\n0:2 block 0 channel 2 added: N (SID 8)"},

@@ -343,10 +343,15 @@ TEST(TextRoad, Utf8TextReadsByCharacter) {
   for (const std::string& line : channels::FormatTcsLines(list)) text += line + "\r\n";
   const std::string utf8 = common::Latin1ToUtf8(text);
   ScriptedFrontend ui;
-  for (const std::string name : {"latin1", "utf8", "utf8-bom"}) {
-    const std::string file = dir.Write(name, name[0] == 'l'    ? text
-                                             : name.size() > 4 ? "\xEF\xBB\xBF" + utf8
-                                                               : utf8);
+  // The first character past ASCII decides only after a whole read piece without one.
+  const std::string late = std::string(std::size_t{1} << 20, ' ') + "\r\n";
+  for (const auto& [name, written] :
+       {std::pair<std::string, std::string>{"latin1", text},
+        {"utf8", utf8},
+        {"utf8-bom", "\xEF\xBB\xBF" + utf8},
+        {"latin1-late", late + text},
+        {"utf8-late", late + utf8}}) {
+    const std::string file = dir.Write(name, written);
     const common::Converted done =
         channels::ConvertTextToTcs(ui, dir.disk, dir.Path(name + ".bin"), file);
     EXPECT_EQ(done, Outcome::kDone);
