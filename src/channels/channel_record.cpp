@@ -52,12 +52,26 @@ std::string ChannelRecord::Encode() const {
 void AppendTcsLine(std::string& out, const ChannelRecord& record, std::int64_t number) {
   if (number < 1000) out.push_back(' ');
   AppendDecimalField(out, number, 3, common::LeadingBlank::kNone);
-  out.push_back(' ');
-  for (const char c : record.name) out.push_back(c == '\0' ? ' ' : c);
-  out += HexByteField(record.use);
-  out += HexByteField(record.tp);
-  for (const std::uint16_t word : record.words)
-    AppendDecimalField(out, word, 5, common::LeadingBlank::kOne);
+  // The rest has one width whatever the record holds, so it is written in place: a text
+  // list has a million of these lines, and each is made again for a line that moved.
+  constexpr std::size_t kRest = 1 + kTcsNameWidth + 2 * 3 + kTcsWordCount * (1 + kTcsWordWidth);
+  static_assert(kTcsNameColumn - 1 + kRest == kTcsLineLength);  // from the blank behind the number
+  const std::size_t at = out.size();
+  out.resize(at + kRest);
+  char* p = out.data() + at;
+  *p++ = ' ';
+  for (const char c : record.name) *p++ = c == '\0' ? ' ' : c;
+  for (const std::uint8_t byte : {record.use, record.tp}) {
+    const std::string hex = HexByteField(byte);
+    p = std::copy(hex.begin(), hex.end(), p);
+  }
+  for (std::uint32_t word : record.words) {
+    *p = ' ';
+    // Five digits hold any 16-bit value.
+    for (std::size_t d = kTcsWordWidth; d > 0; --d, word /= 10)
+      p[d] = static_cast<char>('0' + word % 10);
+    p += 1 + kTcsWordWidth;
+  }
 }
 
 std::vector<std::string> FormatTcsLines(std::string_view list) {

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "common/text_lines.h"
@@ -102,21 +106,56 @@ struct Span {
   std::size_t end = 0;
 };
 
+// Bit i set where byte i of the eight is a blank or a tab, found in all eight at once.
+std::uint64_t BlankBits(const char* eight) {
+  std::uint64_t word;  // byte i in bits 8i to 8i+7
+  std::memcpy(&word, eight, sizeof word);
+  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F, kOnes = 0x0101010101010101;
+  const auto zero_bytes = [](std::uint64_t x) {  // 0x80 in each byte that is zero, exactly
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+  };
+  const std::uint64_t marks = zero_bytes(word ^ (kOnes * ' ')) | zero_bytes(word ^ (kOnes * '\t'));
+  // Each byte's mark to bit i: the multiplication adds the eight marks without a carry.
+  return ((marks >> 7) * 0x0102040810204080) >> 56;
+}
+
+// Bit i set where byte i of the count (at most 64) is a blank or a tab; past them, all set.
+std::uint64_t BlankBits(const char* bytes, std::size_t count) {
+  std::uint64_t blank = count < 64 ? ~std::uint64_t{0} << count : 0;
+  std::size_t i = 0;
+  for (; i + 8 <= count; i += 8) blank |= BlankBits(bytes + i) << i;
+  if (i < count) {
+    char last[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    std::copy_n(bytes + i, count - i, last);
+    blank |= BlankBits(last) << i;
+  }
+  return blank;
+}
+
 // The line's tokens, in a list kept for the next line: every line that does not read as
-// written is placed, and a conversion may have a million of them.
+// written is placed, and a conversion may have a million of them. The blanks are marked as
+// bits, 64 bytes at a time, and the tokens read off where the marks change: a test of each
+// byte would guess wrong at every token's edge.
 const std::vector<Span>& WrittenTokens(std::string_view line) {
   thread_local std::vector<Span> tokens;
   tokens.clear();
-  for (std::size_t at = 0; at < line.size();) {
-    if (line[at] == ' ' || line[at] == '\t') {
-      ++at;
-      continue;
+  std::uint64_t after_blank = 1;  // the line starts as if behind a blank
+  std::size_t start = 0;
+  for (std::size_t base = 0; base < line.size(); base += 64) {
+    const std::uint64_t blank =
+        BlankBits(line.data() + base, std::min<std::size_t>(64, line.size() - base));
+    for (std::uint64_t edges = blank ^ (blank << 1 | after_blank); edges != 0; edges &= edges - 1) {
+      const auto at = static_cast<std::size_t>(std::countr_zero(edges));
+      if ((blank >> at & 1) != 0) {
+        tokens.push_back({start, base + at});
+      } else {
+        start = base + at;
+      }
     }
-    std::size_t end = at;
-    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
-    tokens.push_back({at, end});
-    at = end;
+    after_blank = blank >> 63;
   }
+  if (after_blank == 0) tokens.push_back({start, line.size()});
   return tokens;
 }
 
@@ -125,21 +164,27 @@ template <typename T>
 class ColumnList {
  public:
   static constexpr std::size_t kMost = 16;  // more than any list's layout has
-  void push_back(const T& item) { items_[size_++] = item; }
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+  void push_back(const T& item) { items_.at[size_++] = item; }
   void resize(std::size_t size) {
-    for (std::size_t i = size_; i < size; ++i) items_[i] = T{};
+    for (std::size_t i = size_; i < size; ++i) items_.at[i] = T{};
     size_ = size;
   }
-  T& back() { return items_[size_ - 1]; }
+  T& back() { return items_.at[size_ - 1]; }
   bool empty() const { return size_ == 0; }
   std::size_t size() const { return size_; }
-  T& operator[](std::size_t i) { return items_[i]; }
-  const T& operator[](std::size_t i) const { return items_[i]; }
-  const T* begin() const { return items_.data(); }
-  const T* end() const { return items_.data() + size_; }
+  T& operator[](std::size_t i) { return items_.at[i]; }
+  const T& operator[](std::size_t i) const { return items_.at[i]; }
+  const T* begin() const { return items_.at; }
+  const T* end() const { return items_.at + size_; }
 
  private:
-  std::array<T, kMost> items_{};
+  // Only the first size_ are set: the lists are made for every line, and a kilobyte set to
+  // zero each time would cost more than the rest of the placing.
+  union Items {
+    Items() {}
+    T at[kMost];
+  } items_;
   std::size_t size_ = 0;
 };
 
@@ -150,8 +195,7 @@ struct LayoutToken {
   Span span;
 };
 
-ColumnList<LayoutToken> TokensOf(std::span<const TextColumn> layout) {
-  ColumnList<LayoutToken> tokens;
+void AddTokensOf(std::span<const TextColumn> layout, ColumnList<LayoutToken>& tokens) {
   for (std::size_t i = 0; i < layout.size(); ++i) {
     if (!tokens.empty() && tokens.back().span.end == layout[i].start) {
       tokens.back().last = i;
@@ -160,7 +204,6 @@ ColumnList<LayoutToken> TokensOf(std::span<const TextColumn> layout) {
       tokens.push_back({i, i, {layout[i].start, EndOf(layout[i])}});
     }
   }
-  return tokens;
 }
 
 // Where each layout token stands in the line as written, when the line has as many tokens
@@ -171,10 +214,12 @@ struct Placement {
   ColumnList<std::size_t> token_of;         // by column: its layout token
 };
 
-std::optional<Placement> Place(std::span<const TextColumn> layout, std::string_view line) {
-  if (layout.size() > ColumnList<LayoutToken>::kMost) return {};
-  Placement placement{TokensOf(layout), {}, {}};
-  const ColumnList<LayoutToken>& tokens = placement.layout;
+// Fills placement, which the caller keeps (a placement is a kilobyte, and a long list places
+// every line); false when the line's tokens cannot stand for the layout's.
+bool Place(std::span<const TextColumn> layout, std::string_view line, Placement& placement) {
+  if (layout.size() > ColumnList<LayoutToken>::kMost) return false;
+  ColumnList<LayoutToken>& tokens = placement.layout;
+  AddTokensOf(layout, tokens);
   placement.token_of.resize(layout.size());
   for (std::size_t k = 0; k < tokens.size(); ++k) {
     for (std::size_t i = tokens[k].first; i <= tokens[k].last; ++i) placement.token_of[i] = k;
@@ -187,13 +232,13 @@ std::optional<Placement> Place(std::span<const TextColumn> layout, std::string_v
   placement.written.resize(n);
   if (free == tokens.end()) {
     const bool last_missing = written.size() + 1 == n && layout.back().optional;
-    if (written.size() != n && !last_missing) return {};
+    if (written.size() != n && !last_missing) return false;
     for (std::size_t k = 0; k < written.size(); ++k) placement.written[k] = written[k];
-    return placement;
+    return true;
   }
   const auto f = static_cast<std::size_t>(free - tokens.begin());
   const std::size_t after = n - f - 1;
-  if (written.size() + 1 < n || f == 0 || after == 0) return {};
+  if (written.size() + 1 < n || f == 0 || after == 0) return false;
   for (std::size_t k = 0; k < f; ++k) placement.written[k] = written[k];
   for (std::size_t j = 0; j < after; ++j) {
     placement.written[f + 1 + j] = written[written.size() - after + j];
@@ -202,7 +247,7 @@ std::optional<Placement> Place(std::span<const TextColumn> layout, std::string_v
   placement.written[f] =
       Span{placement.written[f - 1]->end + 1,
            std::max(placement.written[f - 1]->end + 1, placement.written[f + 1]->start - 1)};
-  return placement;
+  return true;
 }
 
 Message Label(const TextColumn& column) {
@@ -318,8 +363,7 @@ Message BackValue(const TextColumn& column, std::string_view back) {
 // What the line meant for a column: the text of its token where the tokens stand in the
 // layout's order, else the column's own text; nothing for an optional column left out.
 std::optional<std::string_view> Meant(std::span<const TextColumn> layout, std::size_t index,
-                                      std::string_view line,
-                                      const std::optional<Placement>& placement) {
+                                      std::string_view line, const Placement* placement) {
   const TextColumn& column = layout[index];
   if (!placement) {
     const std::string_view text = TrimBlanks(Column(line, column.start, column.width));
@@ -358,7 +402,7 @@ bool PlacementHolds(std::span<const TextColumn> layout, std::string_view line,
   }
   for (std::size_t i = 0; i < layout.size(); ++i) {
     if (layout[i].field == nullptr) continue;
-    const std::optional<std::string_view> meant = Meant(layout, i, line, placement);
+    const std::optional<std::string_view> meant = Meant(layout, i, line, &placement);
     if (meant && FaultOf(layout[i], *meant) != ValueFault::kNone) return false;
   }
   return true;
@@ -368,8 +412,7 @@ bool PlacementHolds(std::span<const TextColumn> layout, std::string_view line,
 // the line meant it, in the layout's order, until it returns false.
 template <typename Differs>
 void VisitStoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
-                          std::string_view back, const std::optional<Placement>& placement,
-                          Differs differs) {
+                          std::string_view back, const Placement* placement, Differs differs) {
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const TextColumn& column = layout[i];
     if (column.field == nullptr) continue;
@@ -383,7 +426,7 @@ void VisitStoredOtherwise(std::span<const TextColumn> layout, std::string_view l
 // "Use 00, TP 04, SID 10": the fields that the read-back line gives otherwise than the line
 // meant them, the first four of them.
 Message StoredOtherwise(std::span<const TextColumn> layout, std::string_view line,
-                        std::string_view back, const std::optional<Placement>& placement) {
+                        std::string_view back, const Placement* placement) {
   constexpr std::size_t kNamed = 4;
   std::vector<Message> items;
   VisitStoredOtherwise(
@@ -397,12 +440,11 @@ Message StoredOtherwise(std::span<const TextColumn> layout, std::string_view lin
   return more ? Say(kAndSoOn, {std::move(named)}) : named;
 }
 
-// Where a line's tokens stand, when they tell one story.
-std::optional<Placement> HoldingPlacement(std::span<const TextColumn> layout,
-                                          std::string_view line) {
-  std::optional<Placement> placement = Place(layout, line);
-  if (placement && !PlacementHolds(layout, line, *placement)) placement.reset();
-  return placement;
+// Where a line's tokens stand, in placement, when they tell one story; else null.
+const Placement* HoldingPlacement(std::span<const TextColumn> layout, std::string_view line,
+                                  Placement& placement) {
+  const bool holds = Place(layout, line, placement) && PlacementHolds(layout, line, placement);
+  return holds ? &placement : nullptr;
 }
 
 }  // namespace
@@ -450,7 +492,8 @@ bool ReadsAsWritten(std::span<const TextColumn> layout, std::string_view line) {
 
 Message WhyNotAsWritten(std::span<const TextColumn> layout, std::string_view line,
                         std::string_view back) {
-  const std::optional<Placement> placement = HoldingPlacement(layout, line);
+  Placement placed;
+  const Placement* const placement = HoldingPlacement(layout, line, placed);
   Message stored = StoredOtherwise(layout, line, back, placement);
   // The columns moved, yet every value lands as the line meant it.
   if (placement && stored.empty()) return {};
@@ -471,14 +514,14 @@ bool StoredOtherwiseThanWritten(std::span<const TextColumn> layout, std::string_
   // says something unless its tokens tell one story and every field lands as they mean it:
   // where a field lands otherwise, whether the story holds need not be asked (most such
   // lines of a long list end there).
-  const std::optional<Placement> placement = Place(layout, line);
-  if (!placement) return true;
+  Placement placement;
+  if (!Place(layout, line, placement)) return true;
   bool differs = false;
-  VisitStoredOtherwise(layout, line, back, placement, [&](const TextColumn&, std::string_view) {
+  VisitStoredOtherwise(layout, line, back, &placement, [&](const TextColumn&, std::string_view) {
     differs = true;
     return false;
   });
-  return differs || !PlacementHolds(layout, line, *placement);
+  return differs || !PlacementHolds(layout, line, placement);
 }
 
 }  // namespace chanforge::common

@@ -345,12 +345,11 @@ TEST(TextRoad, Utf8TextReadsByCharacter) {
   ScriptedFrontend ui;
   // The first character past ASCII decides only after a whole read piece without one.
   const std::string late = std::string(std::size_t{1} << 20, ' ') + "\r\n";
-  for (const auto& [name, written] :
-       {std::pair<std::string, std::string>{"latin1", text},
-        {"utf8", utf8},
-        {"utf8-bom", "\xEF\xBB\xBF" + utf8},
-        {"latin1-late", late + text},
-        {"utf8-late", late + utf8}}) {
+  for (const auto& [name, written] : {std::pair<std::string, std::string>{"latin1", text},
+                                      {"utf8", utf8},
+                                      {"utf8-bom", "\xEF\xBB\xBF" + utf8},
+                                      {"latin1-late", late + text},
+                                      {"utf8-late", late + utf8}}) {
     const std::string file = dir.Write(name, written);
     const common::Converted done =
         channels::ConvertTextToTcs(ui, dir.disk, dir.Path(name + ".bin"), file);
