@@ -63,12 +63,16 @@ std::optional<std::int64_t> NumberIn(std::string_view text, int base) {
   if (text.empty() || text.size() > 9) return {};
   std::int64_t value = 0;
   for (const char c : text) {
-    const int digit = c >= '0' && c <= '9'                 ? c - '0'
-                      : base == 16 && c >= 'A' && c <= 'F' ? c - 'A' + 10
-                      : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                                           : -1;
-    if (digit < 0) return {};
-    value = value * base + digit;
+    // Unsigned, so that one test each keeps a digit's range: every line checks its columns.
+    const auto decimal = static_cast<unsigned>(c - '0');
+    const auto letter = static_cast<unsigned>((c | 0x20) - 'a');  // either case
+    if (decimal < 10) {
+      value = value * base + decimal;
+    } else if (base == 16 && letter < 6) {
+      value = value * 16 + 10 + letter;
+    } else {
+      return {};
+    }
   }
   return value;
 }

@@ -224,9 +224,15 @@ common::Result<std::string> ParseTptLine(std::string_view line, bool diseqc_b) {
   if (common::TrimBlanks(line).empty()) return std::string();
 
   const std::string_view freq_text = Column(line, kTptFreqColumn, 8);
-  const std::optional<double> freq_number = common::ReadNumberPrefix(freq_text);
-  if (!freq_number) return common::Say(kNoFrequency);
-  const std::optional<std::int32_t> rounded_khz = RoundToInt32(*freq_number);
+  // Plain digits, as nearly every line has them, need no general number reading.
+  std::optional<std::int32_t> rounded_khz;
+  if (const std::int64_t plain = common::ReadPlainWholeNumber(freq_text); plain >= 0) {
+    rounded_khz = static_cast<std::int32_t>(plain);
+  } else {
+    const std::optional<double> freq_number = common::ReadNumberPrefix(freq_text);
+    if (!freq_number) return common::Say(kNoFrequency);
+    rounded_khz = RoundToInt32(*freq_number);
+  }
   const std::optional<std::int32_t> tid =
       common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5)));
   const std::optional<std::int32_t> nid =
