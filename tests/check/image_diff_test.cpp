@@ -96,6 +96,8 @@ TEST(ImageDiff, RecordsAreMatchedByIdentity) {
        "1:1 block 1 transponder 1 \xC2\xB7 10750 V diseqc: A \xE2\x86\x92 B"},
       {"hidden flag bit", Image(a1, t1), Image(a1, TptRecord(1000000000, 1, 1, 0, 0, 1, 0x10)),
        "1:1 block 1 transponder 1 \xC2\xB7 10750 V flags: 0x00 \xE2\x86\x92 0x10"},
+      {"a last channel of one letter, its other bytes zero", Image(a1, t1),
+       Image(a1 + TcsRecord("B", 0, 0, 0, 0, 0), t1), "0:2 block 0 channel 2 added: B (SID 0)"},
       {"free slot at the end", Image(a1, t1), Image(a1 + std::string(30, '\xFF'), t1),
        "0:0 block 0 length: 30 \xE2\x86\x92 60"},
       {"byte behind the name's end", Image(a1, t1),

@@ -149,6 +149,11 @@ TEST(CheckTptLine, SaysWhatALineWouldBecome) {
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
   EXPECT_EQ(CheckTptLine(sample.substr(0, 44), kDecLink), "");  // the DecLink layout
+  // A conversion keeps one read-back text for all its lines: each line's is made anew.
+  const common::ListTextReader& reader = TptTextReader(kFull);
+  std::string record, back = "the line before's";
+  ASSERT_TRUE(reader.Parse(cases[2].first, record).ok());
+  EXPECT_EQ(reader.WhyNot(cases[2].first, record, 1, back), cases[2].second);
 }
 
 // Bytes to text to bytes over random records: identical after dropping the flag bits
