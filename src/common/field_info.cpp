@@ -22,13 +22,10 @@ void WriteField(const FieldInfo& info, char* record, std::int64_t value) {
 std::optional<std::int64_t> ChoiceCode(const FieldInfo& info, std::string_view text) {
   // Compared in place, without an upper-case copy or a length of each choice: every line of
   // a text list asks this.
-  const auto upper = [](char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  };
   for (std::size_t code = 0; code < info.texts.size(); ++code) {
     const char* const choice = info.texts[code];
     std::size_t i = 0;
-    while (i < text.size() && choice[i] != '\0' && upper(text[i]) == choice[i]) ++i;
+    while (i < text.size() && choice[i] != '\0' && UpperAscii(text[i]) == choice[i]) ++i;
     if (i == text.size() && choice[i] == '\0') return static_cast<std::int64_t>(code);
   }
   return {};

@@ -316,14 +316,19 @@ bool ReadTextLines(Frontend& frontend, InputFile& file, const std::string& text,
 // would not read back as written are kept for the question.
 class LinesToRecords {
  public:
-  LinesToRecords(Frontend& frontend, OutputFile& writer, const std::string& binary,
+  LinesToRecords(Frontend& frontend, Files& files, OutputFile& writer, const std::string& binary,
                  const std::string& text, const ListTextReader& reader)
-      : frontend_(frontend), writer_(writer), binary_(binary), text_(text), reader_(reader) {}
+      : frontend_(frontend),
+        files_(files),
+        writer_(writer),
+        binary_(binary),
+        text_(text),
+        reader_(reader) {}
 
   // Until a byte past ASCII arrives, the lines read alike in both encodings: the whole file
   // is read ahead for its encoding only then, so that a plain ASCII list is read once.
-  void Arrived(Files& files, std::string_view piece) {
-    if (!encoding_ && !IsAscii(piece)) encoding_ = EncodingOf(files, text_);
+  void Arrived(std::string_view piece) {
+    if (!encoding_ && !IsAscii(piece)) encoding_ = EncodingOf(files_, text_);
   }
   TextEncoding encoding() const { return encoding_.value_or(TextEncoding::kLatin1); }
 
@@ -383,6 +388,7 @@ class LinesToRecords {
   }
 
   Frontend& frontend_;
+  Files& files_;
   OutputFile& writer_;
   const std::string& binary_;
   const std::string& text_;
@@ -416,9 +422,9 @@ Converted ConvertTextToBinary(Frontend& frontend, Files& files, const std::strin
   }
   const std::unique_ptr<OutputFile> writer = OpenOrReport(frontend, files, binary);
   if (!writer) return Outcome::kFailed;
-  LinesToRecords lines(frontend, *writer, binary, text, reader);
+  LinesToRecords lines(frontend, files, *writer, binary, text, reader);
   if (!ReadTextLines(
-          frontend, **file, text, [&](std::string_view piece) { lines.Arrived(files, piece); },
+          frontend, **file, text, [&](std::string_view piece) { lines.Arrived(piece); },
           [&](std::string_view line) { return lines.Use(line); }) ||
       !lines.Flush()) {
     return Outcome::kFailed;

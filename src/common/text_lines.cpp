@@ -75,9 +75,7 @@ void LineSplitter::Collapse() {
 
 std::string ToUpperAscii(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : upper) c = UpperAscii(c);
   return upper;
 }
 

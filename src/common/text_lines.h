@@ -99,6 +99,9 @@ inline std::string_view WithoutByteOrderMark(std::string_view text) {
 
 // Upper case for ASCII letters; every other byte stays.
 std::string ToUpperAscii(std::string_view text);
+inline char UpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Bytes of an image or a list (one character per byte) as UTF-8 text: the one way such
 // bytes enter a message, a status text or a proposed file name.

@@ -52,9 +52,7 @@ bool ReadsAsFormula(std::string_view cell) {
 std::string_view UpperWithoutCurrency(std::string_view text) {
   thread_local std::string upper;
   upper.assign(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : upper) c = common::UpperAscii(c);
   for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
     const auto next = static_cast<unsigned char>(upper[i + 1]);
     if (upper[i] == '\xC3' && next >= 0xA0 && next <= 0xBE && next != 0xB7) {

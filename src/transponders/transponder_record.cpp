@@ -63,8 +63,7 @@ namespace {
 
 char UpperAt(std::string_view line, std::size_t column) {
   if (column >= line.size()) return '\0';
-  const char c = line[column];
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  return common::UpperAscii(line[column]);
 }
 
 // The FEC column's text: up to the first blank, which may run past the column.
@@ -224,15 +223,9 @@ common::Result<std::string> ParseTptLine(std::string_view line, bool diseqc_b) {
   if (common::TrimBlanks(line).empty()) return std::string();
 
   const std::string_view freq_text = Column(line, kTptFreqColumn, 8);
-  // Plain digits, as nearly every line has them, need no general number reading.
-  std::optional<std::int32_t> rounded_khz;
-  if (const std::int64_t plain = common::ReadPlainWholeNumber(freq_text); plain >= 0) {
-    rounded_khz = static_cast<std::int32_t>(plain);
-  } else {
-    const std::optional<double> freq_number = common::ReadNumberPrefix(freq_text);
-    if (!freq_number) return common::Say(kNoFrequency);
-    rounded_khz = RoundToInt32(*freq_number);
-  }
+  const std::optional<double> freq_number = common::ReadNumberPrefix(freq_text);
+  if (!freq_number) return common::Say(kNoFrequency);
+  const std::optional<std::int32_t> rounded_khz = RoundToInt32(*freq_number);
   const std::optional<std::int32_t> tid =
       common::ReadWholeNumber(common::TrimBlanks(Column(line, kTptTidColumn, 5)));
   const std::optional<std::int32_t> nid =
