@@ -110,6 +110,10 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
     EXPECT_EQ(f.record, c.record);
     EXPECT_EQ(f.field, c.field);
   }
+  // A finding's field by its heading; the hidden flag bits have none of their own.
+  EXPECT_EQ(Format(FieldTitle(common::ListKind::kTransponders, "flags")), "Flag bits");
+  EXPECT_EQ(Format(FieldTitle(common::ListKind::kTransponders, "nid")), "NID");
+  EXPECT_EQ(Format(FieldTitle(common::ListKind::kChannels, "odd")), "odd");
   // Each later channel with a SID and TP names the first one (a free slot and the same SID
   // on another TP between them).
   std::vector<std::pair<int, bool>> duplicates;  // the record, whether it names channel 1

@@ -89,8 +89,9 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   for (std::string_view line; reader.Next(line);) lines.push_back(line);
   EXPECT_EQ(lines, (std::vector<std::string_view>{"a", "b", "c", "", "", "d"}));
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xA0"), "T\xC3\xA9S.[2J..\xC2\xA0");
-  EXPECT_EQ(Utf8ForTerminal(std::string("T\xC3\xA9\x1B[\xC2\x9B") + "2J\x7F\xC2\xA0\xC2"),
-            "T\xC3\xA9.[.2J.\xC2\xA0\xC2");
+  EXPECT_EQ(
+      Utf8ForTerminal(std::string("T\xC3\xA9\x1B[\xC2\x9B") + "2J\x7F\xC2\xA0\xF0\x9F\x98\x80\xC2"),
+      "T\xC3\xA9.[.2J.\xC2\xA0\xF0\x9F\x98\x80\xC2");
   // A broken sequence is bytes: its lead shows, what follows is judged on its own.
   EXPECT_EQ(Utf8ForTerminal("\xC3\x01\x80\x9F\xA0\xE2\x82"), "\xC3...\xA0\xE2.");
   EXPECT_EQ(Latin1ToUtf8("\x7F\x80"), "\x7F\xC2\x80");

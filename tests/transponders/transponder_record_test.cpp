@@ -367,6 +367,17 @@ TEST(TextRoad, Utf8TextReadsByCharacter) {
                                        common::TextEncoding::kUtf8),
             Outcome::kDone);
   EXPECT_EQ(TempDir::Read(dir.Path("w.txt")), utf8);
+  // A character cut by a read piece after its second byte still makes the file UTF-8: the
+  // ellipsis is refused, not read as three Latin-1 letters.
+  std::string cut = common::Latin1ToUtf8(channels::FormatTcsLines(list)[0]);
+  const std::size_t at = cut.find("TV");
+  cut.replace(at, 1, "\xE2\x80\xA6");
+  const std::string cut_file =
+      dir.Write("cut", std::string((std::size_t{1} << 20) - 4 - at, ' ') + "\r\n" + cut + "\r\n");
+  EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.disk, dir.Path("cut.bin"), cut_file),
+            Outcome::kFailed);
+  EXPECT_TRUE(ui.OnlyMessage().ends_with("holds a character that Latin-1 cannot store"));
+  ui.messages.clear();
   const std::string bad = dir.Write("bad", utf8 + " 003 \xE6\x9D\xB1\xE4\xBA\xAC");
   EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.disk, dir.Path("bad.bin"), bad), Outcome::kFailed);
   EXPECT_EQ(ui.OnlyMessage(), "Line 3 of " + bad +
