@@ -344,10 +344,11 @@ class LinesToRecords {
       line = latin1_;
     }
     const std::size_t at = records_.size();
-    const Result<LineStatus> parsed = reader_.Parse(line, records_);
+    bool as_written = false;
+    const Result<LineStatus> parsed = reader_.ParseAndCheck(line, records_, as_written);
     if (!parsed.ok()) return Refuse(parsed.message());
     const LineStatus status = *parsed;
-    if (status == LineStatus::kRecord && !reader_.ReadsAsWritten(line)) {
+    if (status == LineStatus::kRecord && !as_written) {
       const std::string_view record = std::string_view(records_).substr(at);
       // The question lists the first lines with their reasons; the rest are only counted.
       if (unstored_count_ < kListedUnstored) {

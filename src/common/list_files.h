@@ -122,6 +122,14 @@ class ListTextReader {
   // Whether a line that parses is stored as written by its columns. Quick: it runs for every
   // line.
   virtual bool ReadsAsWritten(std::string_view line) const = 0;
+  // Parse, with whether a record's line reads as written in as_written: a reader that can do
+  // both in one pass over the line gives the same answers sooner.
+  virtual Result<LineStatus> ParseAndCheck(std::string_view line, std::string& out,
+                                           bool& as_written) const {
+    Result<LineStatus> parsed = Parse(line, out);
+    as_written = parsed.ok() && *parsed == LineStatus::kRecord && ReadsAsWritten(line);
+    return parsed;
+  }
   // For a line that does not: why it will not be stored as written, in the user's words, and
   // the line its record gives back (number: the record's place in the list, from 1). Empty
   // when its values land as it meant them although its columns moved.

@@ -166,6 +166,76 @@ common::Message BandProblem(std::string_view line) {
                      {common::HeadingOf(InfoOf(TransponderField::kKhz)), std::move(problem)});
 }
 
+// A line as AppendTptLine writes it, byte by byte: '.' any byte (the record number, which is
+// not read), '9' a decimal digit, 'F' a hex digit, 'c' a choice's letters, the rest itself.
+constexpr std::string_view kWrittenShape = "..  99999999  99999  99999  FF  FF  ccc  c/c c";
+static_assert(kWrittenShape.size() == kTptLineLength && kWrittenShape[kTptFreqColumn] == '9' &&
+              kWrittenShape[kTptTidColumn] == '9' && kWrittenShape[kTptNidColumn] == '9' &&
+              kWrittenShape[kTptChnColumn] == 'F' && kWrittenShape[kTptSrColumn] == 'F' &&
+              kWrittenShape[kTptFecColumn] == 'c' && kWrittenShape[kTptPolColumn] == 'c' &&
+              kWrittenShape[kTptBandColumn] == 'c' && kWrittenShape[kTptDiseqcColumn] == 'c');
+
+// The record of a line that has the written shape and reads back as written, checked and
+// read in one pass; null for any other line, which ParseTptLine and the layout judge (to the
+// same record and verdict, more slowly). A long list is millions of such lines.
+std::optional<TransponderRecord> WrittenLine(std::string_view line, common::TptLayout layout,
+                                             bool diseqc_b) {
+  // A DecLink line may end after its band.
+  const bool diseqc = line.size() == kTptLineLength;
+  if (!diseqc && (layout != common::TptLayout::kDecLink || line.size() != kTptBandColumn + 1)) {
+    return {};
+  }
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const unsigned c = static_cast<unsigned char>(line[i]);
+    const char shape = kWrittenShape[i];
+    const bool fits = shape == '9' ? c - '0' < 10u
+                      : shape == 'F'
+                          ? c - '0' < 10u || (c | 0x20u) - 'a' < 6u
+                          : shape == '.' || shape == 'c' || c == static_cast<unsigned char>(shape);
+    if (!fits) return {};
+  }
+  const auto decimal = [&](std::size_t column, std::size_t width) {
+    std::int64_t value = 0;
+    for (std::size_t i = column; i < column + width; ++i) value = value * 10 + (line[i] - '0');
+    return value;
+  };
+  const auto hex = [&](std::size_t column) {
+    const auto digit = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
+    return static_cast<std::uint8_t>(digit(line[column]) * 16 + digit(line[column + 1]));
+  };
+  const auto choice = [&](std::size_t column,
+                          std::span<const char* const> texts) -> std::optional<bool> {
+    if (line[column] == texts[0][0]) return false;
+    if (line[column] == texts[1][0]) return true;
+    return {};
+  };
+  const std::optional<bool> horizontal = choice(kTptPolColumn, kPolarisationTexts);
+  const std::optional<bool> upper = choice(kTptBandColumn, kBandTexts);
+  const std::optional<bool> b = diseqc ? choice(kTptDiseqcColumn, kDiseqcTexts) : diseqc_b;
+  const std::string_view fec_text = line.substr(kTptFecColumn, 3);
+  const auto fec = std::find(kFecTexts.begin(), kFecTexts.end(), fec_text);
+  const std::int64_t khz = decimal(kTptFreqColumn, 8);
+  const std::int64_t tid = decimal(kTptTidColumn, 5);
+  const std::int64_t nid = decimal(kTptNidColumn, 5);
+  if (!horizontal || !upper || !b || fec == kFecTexts.end() || tid > common::kWordMost ||
+      nid > common::kWordMost) {
+    return {};
+  }
+  // The band's own range, but for the lower band's empty record.
+  const KhzRange& band = kBandKhz[*upper ? 1 : 0];
+  if ((khz < band.least || khz > band.most) && (*upper || khz != kLowerOscillatorKhz)) return {};
+  TransponderRecord record;
+  record.frequency = static_cast<std::uint32_t>(IntermediateHz(khz, *upper));
+  record.tid = static_cast<std::uint16_t>(tid);
+  record.nid = static_cast<std::uint16_t>(nid);
+  record.chn = hex(kTptChnColumn);
+  record.sr = hex(kTptSrColumn);
+  record.fec = static_cast<std::uint8_t>(fec - kFecTexts.begin());
+  record.flags = static_cast<std::uint8_t>((*horizontal ? kFlagHorizontal : 0) |
+                                           (*upper ? kFlagUpperBand : 0) | (*b ? kFlagDiseqcB : 0));
+  return record;
+}
+
 class TptReader : public common::ListTextReader {
  public:
   TptReader(common::TptLayout layout, bool diseqc_b) : layout_(layout), diseqc_b_(diseqc_b) {}
@@ -174,6 +244,15 @@ class TptReader : public common::ListTextReader {
     if (!parsed.ok()) return parsed.status();
     if (parsed->empty()) return LineStatus::kBlank;
     out += *parsed;
+    return LineStatus::kRecord;
+  }
+  common::Result<LineStatus> ParseAndCheck(std::string_view line, std::string& out,
+                                           bool& as_written) const override {
+    const std::optional<TransponderRecord> record = WrittenLine(line, layout_, diseqc_b_);
+    if (!record) return ListTextReader::ParseAndCheck(line, out, as_written);
+    out.resize(out.size() + kTptRecordSize);
+    record->EncodeInto(out.data() + out.size() - kTptRecordSize);
+    as_written = true;
     return LineStatus::kRecord;
   }
   bool ReadsAsWritten(std::string_view line) const override {

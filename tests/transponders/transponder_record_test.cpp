@@ -186,6 +186,64 @@ TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
   EXPECT_EQ(back, expected);
 }
 
+// The one pass over a line as the conversion writes it gives the record and the verdict of
+// the two passes (read, then held against the columns), for the written lines and for every
+// line one byte, one frequency or one end away from them.
+TEST(TptTextReader, OnePassAnswersAsTheTwoPasses) {
+  std::vector<std::string> lines;
+  for (const std::string& record :
+       {TptRecord(1000000000, 1, 2, 3, 4, 2, 0x0B), TptRecord(0, 0, 0, 0, 0, 0, 0),
+        TptRecord(850000000, 65535, 65535, 0xAB, 0xFF, 3, 0x02),
+        TptRecord(1000000000, 1, 2, 3, 4, 7, 0)}) {  // a FEC of no name
+    for (const std::string& line : FormatTptLines(record, kFull)) {
+      lines.push_back(line);
+      lines.push_back(line.substr(0, kTptDiseqcColumn - 1));
+      lines.push_back(line + " ");
+      lines.push_back(line.substr(0, kTptDiseqcColumn + 1 - 3));
+    }
+  }
+  const std::string written = lines[0];
+  for (const char* khz : {"09750000", "10699999", "10700000", "11897483", "11897484", "11549999",
+                          "11550000", "12747483", "12747484"}) {
+    for (const char* band : {"D", "U"}) {
+      std::string line = written;
+      line.replace(kTptFreqColumn, 8, khz).replace(kTptBandColumn, 1, band);
+      lines.push_back(line);
+    }
+  }
+  for (const char* tid : {"65536", "99999", "00000"}) {
+    lines.push_back(std::string(written).replace(kTptTidColumn, 5, tid));
+    lines.push_back(std::string(written).replace(kTptNidColumn, 5, tid));
+  }
+  for (std::size_t i = 0, written_lines = lines.size(); i < written_lines; ++i) {
+    for (std::size_t at = 0; at < lines[i].size(); ++at) {
+      for (const char c : std::string_view("0 9aAfFgGhHvVuUdDbB/\t-.\xE9:@`")) {
+        lines.push_back(lines[i]);
+        lines.back()[at] = c;
+      }
+    }
+  }
+  int fast = 0;
+  for (const common::TptLayout layout : {kFull, common::TptLayout::kDecLink}) {
+    for (const bool diseqc_b : {false, true}) {
+      const common::ListTextReader& reader = TptTextReader(layout, diseqc_b);
+      for (const std::string& line : lines) {
+        std::string one = "x", two = "x";
+        bool one_as_written = false, two_as_written = false;
+        const auto once = reader.ParseAndCheck(line, one, one_as_written);
+        const auto twice = reader.ListTextReader::ParseAndCheck(line, two, two_as_written);
+        ASSERT_EQ(once.ok(), twice.ok()) << line;
+        if (!once.ok()) continue;
+        ASSERT_EQ(*once, *twice) << line;
+        ASSERT_EQ(one, two) << line;
+        ASSERT_EQ(one_as_written, two_as_written) << line;
+        fast += one_as_written;
+      }
+    }
+  }
+  EXPECT_GT(fast, 1000);
+}
+
 const std::string kLine = "01  11778000  00001  00002  03  04  3/4  H/U";
 
 TEST(ConvertTpt, SizesAndPadding) {
