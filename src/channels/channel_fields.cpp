@@ -32,6 +32,17 @@ std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field) {
   return common::ReadField(InfoOf(field), {bytes.data(), bytes.size()});
 }
 
+std::array<std::int64_t, kChannelFieldCount> ChannelValues(const ChannelRecord& record) {
+  std::array<char, kTcsRecordSize> bytes;
+  record.EncodeInto(bytes.data());
+  std::array<std::int64_t, kChannelFieldCount> values{};
+  for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
+    if (static_cast<ChannelField>(f) == ChannelField::kName) continue;
+    values[f] = common::ReadField(kChannelFields[f], {bytes.data(), bytes.size()});
+  }
+  return values;
+}
+
 std::string_view NameText(const ChannelRecord& record) {
   std::string_view name(record.name.data(), record.name.size());
   while (!name.empty() && (name.back() == ' ' || name.back() == '\0')) name.remove_suffix(1);

@@ -50,6 +50,8 @@ std::optional<ChannelField> ChannelFieldNamed(std::string_view name);
 
 // A number field's value; 0 for the name.
 std::int64_t ChannelValue(const ChannelRecord& record, ChannelField field);
+// Every field's ChannelValue, from one encoding of the record: a listing shows them all.
+std::array<std::int64_t, kChannelFieldCount> ChannelValues(const ChannelRecord& record);
 // The field as the CSV and the command line show it: the name's Latin-1 bytes up to its
 // first NUL, a number in decimal.
 std::string ChannelText(const ChannelRecord& record, ChannelField field);

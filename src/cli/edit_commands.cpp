@@ -61,11 +61,10 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
     common::AppendDecimalField(line, ++number, 0, common::LeadingBlank::kNone);
     line += '\t';
     line += NameCell(channel);
+    const auto values = channels::ChannelValues(channel);
     for (std::size_t f = 1; f < channels::kChannelFieldCount; ++f) {
       line += '\t';
-      common::AppendDecimalField(
-          line, channels::ChannelValue(channel, static_cast<channels::ChannelField>(f)), 0,
-          common::LeadingBlank::kNone);
+      common::AppendDecimalField(line, values[f], 0, common::LeadingBlank::kNone);
     }
     line += '\n';
     out << line;

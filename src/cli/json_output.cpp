@@ -1,5 +1,6 @@
 #include "cli/json_output.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <iterator>
@@ -90,13 +91,14 @@ namespace {
 template <typename Put>
 void ChannelMembers(std::size_t number, const channels::ChannelRecord& channel, Put&& put) {
   put("nr", static_cast<std::int64_t>(number));
+  const auto values = channels::ChannelValues(channel);
   for (std::size_t f = 0; f < channels::kChannelFieldCount; ++f) {
     const auto field = static_cast<channels::ChannelField>(f);
     // The name as the text prints it: without the padding behind it.
     if (field == channels::ChannelField::kName) {
       put(channels::kChannelFields[f].name, common::Latin1ToUtf8(channels::NameText(channel)));
     } else {
-      put(channels::kChannelFields[f].name, channels::ChannelValue(channel, field));
+      put(channels::kChannelFields[f].name, values[f]);
     }
   }
 }
@@ -208,6 +210,15 @@ class JsonWriter {
 
   // A text as dump() writes it: quotes, backslashes and controls escaped, UTF-8 as it stands.
   void Text(std::string_view text) {
+    // Printable ASCII but for a quote and a backslash, as the keys and most names are, goes
+    // as it stands.
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; })) {
+      text_ += '"';
+      text_ += text;
+      text_ += '"';
+      return;
+    }
     if (!common::IsUtf8(text)) {
       text_ += Dumped(std::string(text));
       return;

@@ -218,6 +218,14 @@ Message NotLatin1Text(std::string_view utf8) {
 
 bool IsUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
+    // Runs of ASCII, most of any text, eight bytes at a time.
+    if (std::uint64_t eight; i + 8 <= text.size()) {
+      std::memcpy(&eight, text.data() + i, 8);
+      if ((eight & 0x8080808080808080) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     const auto c = static_cast<unsigned char>(text[i]);
     // The length of the sequence and the least value it may encode.
     const std::size_t length = c < 0x80             ? 1

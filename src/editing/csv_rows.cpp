@@ -113,15 +113,15 @@ std::string_view NameCell(const ChannelRecord& channel, std::string& utf8) {
 }
 
 // Whether a cell is the one ChannelCsv writes for the field, told without writing cells
-// out: an import compares every row of a full list with its record (bytes: the record
-// encoded).
-bool ShowsAs(const ChannelRecord& channel, std::string_view bytes, ChannelField field,
+// out: an import compares every row of a full list with its record (values: its
+// ChannelValues).
+bool ShowsAs(const ChannelRecord& channel, std::span<const std::int64_t> values, ChannelField field,
              std::string_view cell) {
   if (field != ChannelField::kName) {
     char digits[24];
-    const char* end = std::to_chars(std::begin(digits), std::end(digits),
-                                    common::ReadField(channels::InfoOf(field), bytes))
-                          .ptr;
+    const char* end =
+        std::to_chars(std::begin(digits), std::end(digits), values[static_cast<std::size_t>(field)])
+            .ptr;
     return cell == std::string_view(digits, static_cast<std::size_t>(end - digits));
   }
   std::string utf8;
@@ -132,14 +132,13 @@ bool ShowsAs(const ChannelRecord& channel, std::string_view bytes, ChannelField 
 common::Status ReadChannelRow(const ListDocument& document, ChannelRecord& record,
                               const RowCells& cells) {
   const ChannelRecord shown = record;
-  std::array<char, channels::kTcsRecordSize> bytes;
-  shown.EncodeInto(bytes.data());
+  const auto values = channels::ChannelValues(shown);
   for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
     if (!cells[f]) continue;
     const auto field = static_cast<ChannelField>(f);
     const std::string_view cell =
         field == ChannelField::kName ? *cells[f] : common::TrimBlanks(*cells[f]);
-    if (ShowsAs(shown, {bytes.data(), bytes.size()}, field, cell)) continue;
+    if (ShowsAs(shown, values, field, cell)) continue;
     const common::Result<std::string> latin1 = Latin1Cell(cell);
     if (!latin1.ok()) return latin1.status();
     if (common::Status set = SetChannelValue(document, record, field, *latin1); !set.ok()) {
@@ -274,18 +273,16 @@ bool ChannelCsv(const ListDocument& document, const WritePiece& write) {
   out.reserve(kWritePiece + 256);
   std::int64_t number = 0;
   std::string utf8;
-  std::array<char, channels::kTcsRecordSize> bytes;
   for (const ChannelRecord& channel : document.channels()) {
     AppendNumberCell(out, ++number);
-    channel.EncodeInto(bytes.data());  // once for the row's numbers
+    const auto values = channels::ChannelValues(channel);
     for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
       out += ',';
       const auto field = static_cast<ChannelField>(f);
       if (field == ChannelField::kName) {
         AppendCsvCell(out, NameCell(channel, utf8), CellKind::kText);
       } else {
-        AppendNumberCell(out,
-                         common::ReadField(channels::InfoOf(field), {bytes.data(), bytes.size()}));
+        AppendNumberCell(out, values[f]);
       }
     }
     const std::array<std::string, 2>& tp = tp_cells[channel.tp];

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "common/text_fields.h"
 #include "common/text_lines.h"
 
 namespace chanforge::transponders {
@@ -60,8 +61,15 @@ Message KhzProblem(std::int64_t khz, bool upper) {
 }
 
 std::string TransponderLabel(std::size_t number, const TransponderRecord& record) {
-  return std::to_string(number) + " \u00b7 " + std::to_string(record.Khz() / 1000) + " " +
-         kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
+  // In one text: a listing labels every channel's transponder.
+  std::string label;
+  common::AppendDecimalField(label, static_cast<std::int64_t>(number), 0,
+                             common::LeadingBlank::kNone);
+  label += " \u00b7 ";
+  common::AppendDecimalField(label, record.Khz() / 1000, 0, common::LeadingBlank::kNone);
+  label += ' ';
+  label += kPolarisationTexts[(record.flags & kFlagHorizontal) != 0 ? 1 : 0];
+  return label;
 }
 
 common::Status PutKhz(TransponderRecord& record, std::int64_t khz, bool upper) {

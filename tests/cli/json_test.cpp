@@ -190,6 +190,9 @@ TEST(JsonText, IsWhatDumpWrites) {
   std::string every = "\xC3\xA9";
   for (char c = 1; c > 0; ++c) every += c;
   const json document = {{"text", every},
+                         {"quote", "say \"hi\""},
+                         {"backslash", "a\\b"},
+                         {"delete", "a\x7F"},
                          {"empty", json::array()},
                          {"none", json::object()},
                          {"nothing", nullptr},

@@ -101,6 +101,14 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
        {"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", "\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80",
         "\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF", "\xED\x9F\xBF"})
     EXPECT_TRUE(IsUtf8(text)) << text;
+  // Runs of ASCII are passed over eight bytes at a time: a byte past ASCII at any place
+  // still counts, a character across the eighth byte still reads.
+  EXPECT_TRUE(IsUtf8(std::string(7, 'a') + "\xC3\xA9" + std::string(9, 'a')));
+  for (std::size_t at = 0; at < 17; ++at) {
+    std::string text(17, 'a');
+    text[at] = '\x80';
+    EXPECT_FALSE(IsUtf8(text)) << at;
+  }
   for (const char* text :
        {"\xC3", "\xC0\xAF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80", "\xED\xBF\xBF",
         "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "\xC3(", "\x80"})
