@@ -127,6 +127,7 @@ TEST(ReferenceOrder, UndoRestoresTheBytesAndABadCsvIsRefused) {
       {"Nr,Name\r\n", "Line 1 of r.csv: Missing column \"SID\"."},
       {"\"Name,SID\r\n", "Line 1 of r.csv: A quoted field is not closed."},
       {header + "A,x,,\r\n", "Line 2 of r.csv: SID \"x\" is not a number."},
+      {header + "A,1\r\n", "Line 2 of r.csv: Missing column \"TP frequency (kHz)\"."},
       {header + "Caf\xE9,1,,\r\n", "Line 2 of r.csv is not UTF-8 text: save the CSV as UTF-8"},
       {longest, "Line 2184 of r.csv: more channels than a TCS block holds (2182)."},
   };

@@ -33,6 +33,12 @@ TEST(Session, LoadAsksBeforeDroppingChangesAndStartsANewHistory) {
   ui.Choose(path);
   EXPECT_EQ(session.Load(ui, "proposed.bin"), Outcome::kDone);
   EXPECT_EQ(seen, std::vector<std::size_t>{2});
+  // A block step tells once more when the document has read the block anew.
+  session.history().Push(
+      ReplaceBlock(1, std::string(90, 'd'), flash::BlockPart::kData, common::Value("step")));
+  EXPECT_EQ(seen.back(), 3u);
+  session.history().Undo();
+  EXPECT_EQ(seen.back(), 2u);
   EXPECT_EQ(ui.requests.at(0).proposed_name, "proposed.bin");
   EXPECT_EQ(ui.requests.at(0).filter, "Bin Files (*.bin)|*.bin|All Files (*.*)|*.*");
   EXPECT_TRUE(session.loaded());
