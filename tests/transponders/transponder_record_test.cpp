@@ -146,6 +146,7 @@ TEST(CheckTptLine, SaysWhatALineWouldBecome) {
       {with(42, 1, "-"), ""},  // the slash is not read
       {with(42, 2, "-Q"),      // but named where the line says more
        "column 43 holds \"-\", not /: it would be stored as Band D"},
+      {with(40, 1, "x"), "column 41 is not a blank"},
   };
   for (const auto& [line, reason] : cases) EXPECT_EQ(CheckTptLine(line), reason) << line;
   EXPECT_EQ(CheckTptLine(sample.substr(0, 44), kDecLink), "");  // the DecLink layout
