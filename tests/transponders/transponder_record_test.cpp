@@ -435,7 +435,7 @@ TEST(TextRoad, Utf8TextReadsByCharacter) {
       dir.Write("cut", std::string((std::size_t{1} << 20) - 4 - at, ' ') + "\r\n" + cut + "\r\n");
   EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.disk, dir.Path("cut.bin"), cut_file),
             Outcome::kFailed);
-  EXPECT_TRUE(ui.OnlyMessage().ends_with("holds a character that Latin-1 cannot store"));
+  EXPECT_NE(ui.OnlyMessage().find("\xE2\x80\xA6"), std::string::npos);  // the ellipsis named
   ui.messages.clear();
   const std::string bad = dir.Write("bad", utf8 + " 003 \xE6\x9D\xB1\xE4\xBA\xAC");
   EXPECT_EQ(channels::ConvertTextToTcs(ui, dir.disk, dir.Path("bad.bin"), bad), Outcome::kFailed);
