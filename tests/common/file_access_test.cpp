@@ -248,6 +248,8 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
     const Status written = dir.disk.WriteWhole(name, "x");
     EXPECT_FALSE(written.ok()) << name;
   }
+  SafeWriter refused;  // says so itself, not only in its error
+  EXPECT_FALSE(refused.Open(dir.Path("folder")));
   EXPECT_EQ(fs::status(dir.Path("fifo")).type(), fs::file_type::fifo);
   EXPECT_EQ(dir.EntryCount(), 2u);
   // A read-only file stays as it is, root's too; one with other names is replaced.
