@@ -1,5 +1,7 @@
 #include "cli/html_page.h"
 
+#include <array>
+
 #include "common/coding.h"
 #include "common/text_lines.h"
 
@@ -28,31 +30,63 @@ tbody.sheet { break-before: page; }
 }
 )";
 
-void AppendRow(std::string& out, const std::vector<common::Message>& cells,
-               const std::vector<bool>& numbers, std::string_view tag) {
+// A row's tags, made once for the page: a cell's are most of what its row writes.
+struct RowTags {
+  std::vector<std::string> open;  // per column: "<td>" or "<td class=\"n\">"
+  std::string close;              // "</td>"
+};
+
+RowTags TagsOf(std::string_view tag, const std::vector<bool>& numbers) {
+  RowTags tags;
+  for (const bool number : numbers) {
+    tags.open.push_back("<" + std::string(tag) + (number ? " class=\"n\">" : ">"));
+  }
+  tags.close = "</" + std::string(tag) + ">";
+  return tags;
+}
+
+void AppendRow(std::string& out, const std::vector<common::Message>& cells, const RowTags& tags) {
   out += "<tr>";
+  std::string formatted;
   for (std::size_t c = 0; c < cells.size(); ++c) {
-    out += '<';
-    out += tag;
-    out += numbers[c] ? " class=\"n\">" : ">";
-    AppendHtmlEscaped(out, common::Format(cells[c]));
-    out += "</";
-    out += tag;
-    out += '>';
+    out += tags.open[c];
+    // A value is its text as it stands; only a wording is put together.
+    const common::Message& cell = cells[c];
+    if (cell.wording != nullptr) formatted = common::Format(cell);
+    AppendHtmlEscaped(out, cell.wording != nullptr ? formatted : cell.text);
+    out += tags.close;
   }
   out += "</tr>\n";
+}
+
+// The bytes HTML takes as they stand: printable ASCII but markup, and those of UTF-8 but
+// 0xC2, which starts a C1 control as well as letters such as the middle dot.
+constexpr auto kPlainInHtml = [] {
+  std::array<bool, 256> plain{};
+  for (int c = ' '; c <= '~'; ++c) plain[static_cast<std::size_t>(c)] = true;
+  for (const char c : {'&', '<', '>', '"', '\''}) plain[static_cast<unsigned char>(c)] = false;
+  for (std::size_t c = 0x80; c <= 0xFF; ++c) plain[c] = c != 0xC2;
+  return plain;
+}();
+
+// Where a run of text that goes on the page as it stands ends: most of a channel list.
+std::size_t PlainRunEnd(std::string_view text, std::size_t at) {
+  while (at < text.size()) {
+    const auto b = static_cast<unsigned char>(text[at]);
+    if (kPlainInHtml[b] || (b == 0xC2 && common::ControlCharacterAt(text, at) == 0)) {
+      ++at;
+    } else {
+      break;
+    }
+  }
+  return at;
 }
 
 }  // namespace
 
 void AppendHtmlEscaped(std::string& out, std::string_view text) {
-  // Printable ASCII that HTML takes as it is goes in runs: most of a channel list.
-  const auto plain = [](char c) {
-    return c >= ' ' && c <= '~' && c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
-  };
   for (std::size_t i = 0; i < text.size(); ++i) {
-    std::size_t end = i;
-    while (end < text.size() && plain(text[end])) ++end;
+    const std::size_t end = PlainRunEnd(text, i);
     out.append(text.substr(i, end - i));
     if (end == text.size()) return;
     i = end;
@@ -107,9 +141,10 @@ bool WriteHtmlPage(const views::PrintSource& source, const views::PrintChoices& 
   out += "<table>\n<thead>\n<tr><th class=\"page\" colspan=\"" + span + "\">";
   AppendHtmlEscaped(out, header);
   out += "</th></tr>\n";
-  AppendRow(out, list.headings, list.numbers, "th");
+  AppendRow(out, list.headings, TagsOf("th", list.numbers));
   out += "</thead>\n";
   std::vector<common::Message> cells;  // a row's, kept from row to row
+  const RowTags cell_tags = TagsOf("td", list.numbers);
   for (std::size_t g = 0; g < list.groups.size(); ++g) {
     const views::PrintedGroup& group = list.groups[g];
     out += group.new_page ? "<tbody class=\"sheet\">\n" : "<tbody>\n";
@@ -120,7 +155,7 @@ bool WriteHtmlPage(const views::PrintSource& source, const views::PrintChoices& 
     }
     for (std::size_t r = 0; r < source.rows(g); ++r) {
       source.Cells(g, r, cells);
-      AppendRow(out, cells, list.numbers, "td");
+      AppendRow(out, cells, cell_tags);
       if (!editing::PassOnWhenFull(out, write)) return false;
     }
     out += "</tbody>\n";
