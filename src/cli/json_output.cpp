@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 #include <type_traits>
+#include <utility>
 
 #include "channels/channel_fields.h"
 #include "common/text_lines.h"
@@ -207,6 +208,17 @@ class JsonWriter {
     text_ += ": ";
   }
   void Raw(std::string_view text) { text_ += text; }
+  // Next and Key at once, from START once it holds what they write.
+  void Member(bool first, std::size_t depth, std::string_view key, std::string& start) {
+    if (start.empty()) {
+      std::string written;
+      std::swap(written, text_);
+      Next(first, depth);
+      Key(key);
+      start = std::exchange(text_, std::move(written));
+    }
+    text_ += start;
+  }
 
   // A text as dump() writes it: quotes, backslashes and controls escaped, UTF-8 as it stands.
   void Text(std::string_view text) {
@@ -271,11 +283,15 @@ template <typename Members>
 void JsonRecordList::AddMembers(Members&& members) {
   writer_.Next(count_ == 0, depth_ + 1);
   writer_.Raw("{");
-  bool first = true;
+  std::size_t member = 0;
   members([&](const char* key, const auto& value) {
-    writer_.Next(first, depth_ + 2);
-    first = false;
-    writer_.Key(key);
+    if (member == member_starts_.size()) member_starts_.emplace_back();
+    auto& [start_key, start] = member_starts_[member];
+    if (start_key != key) {
+      start_key = key;
+      start.clear();
+    }
+    writer_.Member(member++ == 0, depth_ + 2, key, start);
     if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
       writer_.Number(value);
     } else {

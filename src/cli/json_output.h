@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "channels/channel_record.h"
 #include "check/image_check.h"
@@ -60,6 +62,9 @@ class JsonRecordList {
   JsonWriter& writer_;
   std::size_t depth_;
   std::size_t count_ = 0;
+  // Each member's line up to its value, by its place in the record: every record of a list
+  // has the same keys, and writing them again was most of a full list's time.
+  std::vector<std::pair<const char*, std::string>> member_starts_;
 };
 
 // Prints {"KEY": [ELEMENT, ...]} an element at a time, laid out as PrintJson lays out the
