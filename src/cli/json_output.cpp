@@ -89,15 +89,19 @@ Json BlockJson(int index, const flash::BlockInfo& block) {
 namespace {
 
 // Each member of a channel's object, in order, to PUT(key, number or text).
+// NAME is room for the name's text, kept by a caller that writes many.
 template <typename Put>
-void ChannelMembers(std::size_t number, const channels::ChannelRecord& channel, Put&& put) {
+void ChannelMembers(std::size_t number, const channels::ChannelRecord& channel, std::string& name,
+                    Put&& put) {
   put("nr", static_cast<std::int64_t>(number));
   const auto values = channels::ChannelValues(channel);
   for (std::size_t f = 0; f < channels::kChannelFieldCount; ++f) {
     const auto field = static_cast<channels::ChannelField>(f);
     // The name as the text prints it: without the padding behind it.
     if (field == channels::ChannelField::kName) {
-      put(channels::kChannelFields[f].name, common::Latin1ToUtf8(channels::NameText(channel)));
+      name.clear();
+      common::AppendLatin1AsUtf8(name, channels::NameText(channel));
+      put(channels::kChannelFields[f].name, std::string_view(name));
     } else {
       put(channels::kChannelFields[f].name, values[f]);
     }
@@ -123,7 +127,9 @@ void TransponderMembers(std::size_t number, const transponders::TransponderRecor
 
 Json ChannelJson(std::size_t number, const channels::ChannelRecord& channel) {
   Json json = Json::object();
-  ChannelMembers(number, channel, [&json](const char* key, auto value) { json[key] = value; });
+  std::string name;
+  ChannelMembers(number, channel, name,
+                 [&json](const char* key, auto value) { json[key] = value; });
   return json;
 }
 
@@ -209,7 +215,7 @@ class JsonWriter {
   }
   void Raw(std::string_view text) { text_ += text; }
   // Next and Key at once, from START once it holds what they write.
-  void Member(bool first, std::size_t depth, std::string_view key, std::string& start) {
+  void Member(bool first, std::size_t depth, const char* key, std::string& start) {
     if (start.empty()) {
       std::string written;
       std::swap(written, text_);
@@ -303,7 +309,7 @@ void JsonRecordList::AddMembers(Members&& members) {
 }
 
 void JsonRecordList::Add(const channels::ChannelRecord& channel) {
-  AddMembers([&](auto&& put) { ChannelMembers(count_ + 1, channel, put); });
+  AddMembers([&](auto&& put) { ChannelMembers(count_ + 1, channel, name_, put); });
 }
 
 void JsonRecordList::Add(const transponders::TransponderRecord& transponder, std::size_t channels) {

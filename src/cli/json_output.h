@@ -65,6 +65,7 @@ class JsonRecordList {
   // Each member's line up to its value, by its place in the record: every record of a list
   // has the same keys, and writing them again was most of a full list's time.
   std::vector<std::pair<const char*, std::string>> member_starts_;
+  std::string name_;  // a channel's name as UTF-8, its room kept from record to record
 };
 
 // Prints {"KEY": [ELEMENT, ...]} an element at a time, laid out as PrintJson lays out the
