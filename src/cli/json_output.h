@@ -63,7 +63,7 @@ class JsonRecordList {
   std::size_t depth_;
   std::size_t count_ = 0;
   // Each member's line up to its value, by its place in the record: every record of a list
-  // has the same keys, and writing them again was most of a full list's time.
+  // has the same keys, and writing them again was a third of a full list's instructions.
   std::vector<std::pair<const char*, std::string>> member_starts_;
   std::string name_;  // a channel's name as UTF-8, its room kept from record to record
 };
