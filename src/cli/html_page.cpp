@@ -59,25 +59,21 @@ void AppendRow(std::string& out, const std::vector<common::Message>& cells, cons
   out += "</tr>\n";
 }
 
-// The bytes HTML takes as they stand: printable ASCII but markup, and those of UTF-8 but
-// 0xC2, which starts a C1 control as well as letters such as the middle dot.
+// The ASCII that HTML takes as it stands: the printable characters but markup.
 constexpr auto kPlainInHtml = [] {
-  std::array<bool, 256> plain{};
+  std::array<bool, 128> plain{};
   for (int c = ' '; c <= '~'; ++c) plain[static_cast<std::size_t>(c)] = true;
   for (const char c : {'&', '<', '>', '"', '\''}) plain[static_cast<unsigned char>(c)] = false;
-  for (std::size_t c = 0x80; c <= 0xFF; ++c) plain[c] = c != 0xC2;
   return plain;
 }();
 
-// Where a run of text that goes on the page as it stands ends: most of a channel list.
+// Where a run of text that goes on the page as it stands ends: most of a channel list. A byte
+// past ASCII stands too unless it starts a C1 control.
 std::size_t PlainRunEnd(std::string_view text, std::size_t at) {
   while (at < text.size()) {
     const auto b = static_cast<unsigned char>(text[at]);
-    if (kPlainInHtml[b] || (b == 0xC2 && common::ControlCharacterAt(text, at) == 0)) {
-      ++at;
-    } else {
-      break;
-    }
+    if (b < 0x80 ? !kPlainInHtml[b] : common::ControlCharacterAt(text, at) != 0) break;
+    ++at;
   }
   return at;
 }
