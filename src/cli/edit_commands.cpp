@@ -4,6 +4,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "channels/channel_fields.h"
 #include "cli/command_session.h"
@@ -21,12 +22,6 @@ namespace {
 using editing::ListDocument;
 constexpr common::ListKind kChannels = common::ListKind::kChannels;
 constexpr common::ListKind kTransponders = common::ListKind::kTransponders;
-
-// A name as a table cell: trailing blanks and NULs dropped, and no control byte that
-// could split the line or steer a terminal.
-std::string NameCell(const channels::ChannelRecord& channel) {
-  return common::Latin1ForTerminal(channels::NameText(channel));
-}
 
 int Finish(ConsoleFrontend& ui, CommandSession& session, std::unique_ptr<editing::Command> command,
            const std::string& out) {
@@ -60,12 +55,11 @@ int Channels(ConsoleFrontend& ui, common::Files& files, std::ostream& out, const
     line.clear();
     common::AppendDecimalField(line, ++number, 0, common::LeadingBlank::kNone);
     line += '\t';
-    line += NameCell(channel);
+    // The name without trailing blanks and NULs, and no control byte that could split the
+    // line or steer a terminal.
+    common::AppendLatin1ForTerminal(line, channels::NameText(channel));
     const auto values = channels::ChannelValues(channel);
-    for (std::size_t f = 1; f < channels::kChannelFieldCount; ++f) {
-      line += '\t';
-      common::AppendDecimalField(line, values[f], 0, common::LeadingBlank::kNone);
-    }
+    common::AppendDecimals(line, std::span(values).subspan(1), '\t');
     line += '\n';
     out << line;
   }

@@ -1,5 +1,7 @@
 #include "common/coding.h"
 
+#include <algorithm>
+
 #include "common/text_lines.h"
 
 namespace chanforge::common {
@@ -18,6 +20,11 @@ std::string Hex2(unsigned value) {
 }
 
 std::string ShownBytes(std::string_view bytes) {
+  // Printable ASCII, as most names are, stands as it is: a printed full list asks this of
+  // every name.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) {
+    return std::string(bytes);
+  }
   std::string shown;
   shown.reserve(bytes.size());
   const auto control = [&](std::size_t i) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ inline constexpr int kWidestDecimalField = 24;
 std::string DecimalField(std::int64_t value, int width, LeadingBlank blank);
 // The same, appended to out: the formatters' hot path, without a string of its own.
 void AppendDecimalField(std::string& out, std::int64_t value, int width, LeadingBlank blank);
+// Each value as its plain decimal (a minus sign where negative), each after the separator,
+// appended to out: a row of number cells at once.
+void AppendDecimals(std::string& out, std::span<const std::int64_t> values, char separator);
 
 // The number at the start of a column, or nothing when it holds none. Blanks, tabs
 // and line feeds are ignored; "&H" and "&O" introduce hex and octal numbers.

@@ -79,18 +79,33 @@ std::string ToUpperAscii(std::string_view text) {
   return upper;
 }
 
-void AppendLatin1AsUtf8(std::string& out, std::string_view bytes) {
-  // ASCII runs as they are, each other byte as its two.
+namespace {
+
+// Runs of the bytes that pass as they are, appended at once; each other byte through other.
+template <typename Passes, typename Other>
+void AppendRuns(std::string& out, std::string_view bytes, Passes passes, Other other) {
   for (std::size_t at = 0; at < bytes.size(); ++at) {
     std::size_t end = at;
-    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
-    out.append(bytes.substr(at, end - at));
+    while (end < bytes.size() && passes(static_cast<unsigned char>(bytes[end]))) ++end;
+    out.append(bytes.data() + at, end - at);
     if (end == bytes.size()) return;
-    const auto b = static_cast<unsigned char>(bytes[end]);
-    const char pair[] = {static_cast<char>(0xC0 | (b >> 6)), static_cast<char>(0x80 | (b & 0x3F))};
-    out.append(pair, 2);
+    other(static_cast<unsigned char>(bytes[end]));
     at = end;
   }
+}
+
+void AppendLatin1Pair(std::string& out, unsigned char b) {
+  const char pair[] = {static_cast<char>(0xC0 | (b >> 6)), static_cast<char>(0x80 | (b & 0x3F))};
+  out.append(pair, 2);
+}
+
+}  // namespace
+
+void AppendLatin1AsUtf8(std::string& out, std::string_view bytes) {
+  // ASCII runs as they are, each other byte as its two.
+  AppendRuns(
+      out, bytes, [](unsigned char b) { return b < 0x80; },
+      [&](unsigned char b) { AppendLatin1Pair(out, b); });
 }
 
 std::string Latin1ToUtf8(std::string_view bytes) {
@@ -100,13 +115,25 @@ std::string Latin1ToUtf8(std::string_view bytes) {
   return text;
 }
 
+void AppendLatin1ForTerminal(std::string& out, std::string_view bytes) {
+  // Printable ASCII runs as they are; a control byte (below 0x20, 0x7F to 0x9F) as a dot,
+  // each other byte as its two.
+  AppendRuns(
+      out, bytes, [](unsigned char b) { return b >= 0x20 && b < 0x7F; },
+      [&](unsigned char b) {
+        if (b < 0xA0) {
+          out += '.';
+        } else {
+          AppendLatin1Pair(out, b);
+        }
+      });
+}
+
 std::string Latin1ForTerminal(std::string_view bytes) {
-  std::string shown(bytes);
-  for (char& c : shown) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || (b >= 0x7F && b < 0xA0)) c = '.';
-  }
-  return Latin1ToUtf8(shown);
+  std::string shown;
+  shown.reserve(bytes.size());
+  AppendLatin1ForTerminal(shown, bytes);
+  return shown;
 }
 
 std::size_t ControlCharacterAt(std::string_view utf8, std::size_t i) {

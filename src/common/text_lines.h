@@ -132,6 +132,8 @@ std::optional<std::int64_t> ReadValue(std::string_view text);
 // The same for a terminal: control characters (below 0x20 and 0x7F to 0x9F) show as ".",
 // so that no byte of an image can steer the terminal.
 std::string Latin1ForTerminal(std::string_view bytes);
+// The same, appended to out: for the cells of a whole list.
+void AppendLatin1ForTerminal(std::string& out, std::string_view bytes);
 // The length of the control character at i of a UTF-8 text: 1 for C0 or DEL, 2 for a C1
 // control (U+0080 to U+009F), 0 for anything else.
 std::size_t ControlCharacterAt(std::string_view utf8, std::size_t i);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 
+#include "common/text_fields.h"
 #include "common/text_lines.h"
 #include "editing/csv_text.h"
 #include "editing/list_commands.h"
@@ -249,8 +250,7 @@ Message EmptyFileQuestion(const ListDocument& document, ListKind list, const std
 // A number's cell (a count or a field's value, never negative), written in place: digits,
 // which no spreadsheet runs or trims, go as they are.
 void AppendNumberCell(std::string& out, std::int64_t number) {
-  char digits[24];
-  out.append(digits, std::to_chars(std::begin(digits), std::end(digits), number).ptr);
+  common::AppendDecimalField(out, number, 0, common::LeadingBlank::kNone);
 }
 
 bool ChannelCsv(const ListDocument& document, const WritePiece& write) {
@@ -259,14 +259,21 @@ bool ChannelCsv(const ListDocument& document, const WritePiece& write) {
   header.push_back(TpTitle(TransponderField::kKhz));
   header.push_back(TpTitle(TransponderField::kPolarisation));
   AppendRow(out, header);
-  // Each transponder's cells once, not once for each of its channels: its frequency, and its
-  // polarisation as a text; none for a channel whose TP names no transponder.
-  std::vector<std::array<std::string, 2>> tp_cells(256);  // a TP is one byte
+  // Each transponder's cells written once, not once for each of its channels: its
+  // frequency, and its polarisation as a text; empty for a channel whose TP names no
+  // transponder.
+  std::vector<std::string> tp_cells(256, ",,");  // a TP is one byte
   for (std::size_t tp = 1; tp < tp_cells.size(); ++tp) {
     if (document.TransponderKhz(static_cast<std::uint8_t>(tp)) == 0) continue;
     const TransponderRecord& transponder = document.transponders()[tp - 1];
-    tp_cells[tp] = {transponders::TransponderText(transponder, TransponderField::kKhz),
-                    transponders::TransponderText(transponder, TransponderField::kPolarisation)};
+    std::string& cells = tp_cells[tp];
+    cells = ",";
+    AppendCsvCell(cells, transponders::TransponderText(transponder, TransponderField::kKhz),
+                  CellKind::kNumber);
+    cells += ',';
+    AppendCsvCell(cells,
+                  transponders::TransponderText(transponder, TransponderField::kPolarisation),
+                  CellKind::kText);
   }
   // A full list is thousands of rows: each cell is written in place, the rows handed on a
   // piece at a time.
@@ -276,20 +283,12 @@ bool ChannelCsv(const ListDocument& document, const WritePiece& write) {
   for (const ChannelRecord& channel : document.channels()) {
     AppendNumberCell(out, ++number);
     const auto values = channels::ChannelValues(channel);
-    for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
-      out += ',';
-      const auto field = static_cast<ChannelField>(f);
-      if (field == ChannelField::kName) {
-        AppendCsvCell(out, NameCell(channel, utf8), CellKind::kText);
-      } else {
-        AppendNumberCell(out, values[f]);
-      }
-    }
-    const std::array<std::string, 2>& tp = tp_cells[channel.tp];
+    // The name first, then every other field a number.
+    static_assert(ChannelField::kName == ChannelField{});
     out += ',';
-    AppendCsvCell(out, tp[0], CellKind::kNumber);
-    out += ',';
-    AppendCsvCell(out, tp[1], CellKind::kText);
+    AppendCsvCell(out, NameCell(channel, utf8), CellKind::kText);
+    common::AppendDecimals(out, std::span(values).subspan(1), ',');
+    out += tp_cells[channel.tp];
     out += common::kCrLf;
     if (!PassOnWhenFull(out, write)) return false;
   }
@@ -375,6 +374,9 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
   std::vector<std::optional<std::string_view>> cells;  // kept from row to row
   std::size_t rows = 0;
   bool header = true;
+  // Cells are split at ASCII bytes, so a text that is UTF-8 as a whole holds no cell that is
+  // not: the cells of a full list are then not looked at one by one.
+  const bool utf8 = common::IsUtf8(csv);
   const common::Status split = SplitCsv(csv, file, [&](CsvRow& row) {
     if (header) {
       header = false;
@@ -387,7 +389,7 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
                     [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
       return true;  // spreadsheets leave empty rows behind
     }
-    if (!std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
+    if (!utf8 && !std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {
       errors.AddText(Say(kNotUtf8Line, {Value(row.line), Value(file)}));
       return true;
     }

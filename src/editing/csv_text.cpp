@@ -1,7 +1,9 @@
 #include "editing/csv_text.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
+#include <vector>
 
 #include "common/frontend.h"
 #include "common/text_lines.h"
@@ -64,6 +66,26 @@ std::string_view UpperWithoutCurrency(std::string_view text) {
   return upper;
 }
 
+// A list of words, looked up among those of the same length only: an export asks it of
+// every word of every name.
+class WordSet {
+ public:
+  explicit WordSet(std::span<const std::string_view> words) {
+    for (const std::string_view word : words) {
+      if (word.size() >= by_length_.size()) by_length_.resize(word.size() + 1);
+      by_length_[word.size()].push_back(word);
+    }
+  }
+  bool Has(std::string_view word) const {
+    if (word.size() >= by_length_.size()) return false;
+    const std::vector<std::string_view>& same = by_length_[word.size()];
+    return std::find(same.begin(), same.end(), word) != same.end();
+  }
+
+ private:
+  std::vector<std::vector<std::string_view>> by_length_;
+};
+
 // A text cell a spreadsheet's import could take for a number, a date, a time or a truth
 // value, in any language's spelling we know of: one that starts or ends with a blank, a
 // truth word ("TRUE", "WAHR"), or one with a digit whose words are all such values'
@@ -86,6 +108,8 @@ bool ReadsAsValue(std::string_view cell) {
       "D\xC3\x89" "C",
       "ENE", "ABR", "AGO", "DIC", "GEN", "MAG", "GIU", "LUG", "SET", "OTT", "MRT", "MEI"};
   // clang-format on
+  static const WordSet kValues(kValueWords);
+  static const WordSet kTruths(kTruthWords);
   if (cell.empty()) return false;
   if (cell.front() == ' ' || cell.back() == ' ') return true;
   const std::string_view upper = UpperWithoutCurrency(cell);
@@ -104,13 +128,7 @@ bool ReadsAsValue(std::string_view cell) {
     std::size_t end = i;
     while (end < upper.size() && letter(end)) ++end;
     const std::string_view word = upper.substr(i, end - i);
-    const auto known = [&](const auto& list) {
-      return std::find(std::begin(list), std::end(list), word) != std::end(list);
-    };
-    if (!known(digit ? std::span<const std::string_view>(kValueWords)
-                     : std::span<const std::string_view>(kTruthWords))) {
-      return false;
-    }
+    if (!(digit ? kValues : kTruths).Has(word)) return false;
     ++words;
     i = end;
   }
@@ -224,7 +242,9 @@ class CsvCursor {
       : text_(text),
         file_(file),
         // Spreadsheets in locales with a decimal comma write semicolons; the header row tells.
-        separator_(HeaderSeparator(text.substr(0, text.find_first_of("\r\n")))) {}
+        separator_(HeaderSeparator(text.substr(0, text.find_first_of("\r\n")))) {
+    for (const char c : {separator_, '\r', '\n', '"'}) stops_[static_cast<unsigned char>(c)] = true;
+  }
 
   bool AtEnd() const { return i_ >= text_.size(); }
   std::size_t line() const { return line_; }
@@ -233,12 +253,9 @@ class CsvCursor {
   common::Status Cell(std::string& cell) {
     if (i_ < text_.size() && text_[i_] == '"') return QuotedCell(cell);
     std::size_t end = i_;
-    while (end < text_.size() && text_[end] != separator_ && text_[end] != '\r' &&
-           text_[end] != '\n') {
-      ++end;
-    }
+    while (end < text_.size() && !stops_[static_cast<unsigned char>(text_[end])]) ++end;
+    if (end < text_.size() && text_[end] == '"') return NotCsv(line_, kInnerQuote);
     cell = text_.substr(i_, end - i_);
-    if (cell.find('"') != std::string::npos) return NotCsv(line_, kInnerQuote);
     i_ = end;
     return {};
   }
@@ -301,6 +318,8 @@ class CsvCursor {
   std::string_view text_;
   const std::string& file_;
   char separator_;
+  // The bytes that end an unquoted cell, and the quote that may not stand in one.
+  std::array<bool, 256> stops_{};
   std::size_t line_ = 1;
   std::size_t i_ = 0;
 };

@@ -104,6 +104,13 @@ PrintSource::PrintSource(const std::vector<ChannelRecord>& channels,
   for (const std::size_t column : choices.columns) {
     list_.headings.push_back(ColumnHeading(common::ListKind::kChannels, column));
     list_.numbers.push_back(ColumnAlign(common::ListKind::kChannels, column) == CellAlign::kRight);
+    if (ChannelColumnField(column) == ChannelField::kTp && tp_cells_.empty()) {
+      tp_cells_.resize(256);  // a TP is one byte
+      for (const ChannelRecord& channel : channels) {
+        std::optional<Message>& cell = tp_cells_[channel.tp];
+        if (!cell) cell = TransponderCell(channel.tp, used_);
+      }
+    }
   }
   // Groups by key, in key order; a channel on no transponder gathers under the largest key.
   constexpr int kNoTransponderKey = 1 << 16;
@@ -141,7 +148,11 @@ void PrintSource::Cells(std::size_t group, std::size_t row, std::vector<Message>
   const std::size_t i = members_[group][row];
   cells.clear();
   for (const std::size_t column : columns_) {
-    cells.push_back(ChannelCell(i, channels_[i], used_, column));
+    if (!tp_cells_.empty() && ChannelColumnField(column) == ChannelField::kTp) {
+      cells.push_back(*tp_cells_[channels_[i].tp]);
+    } else {
+      cells.push_back(ChannelCell(i, channels_[i], used_, column));
+    }
   }
 }
 

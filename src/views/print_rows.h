@@ -80,6 +80,9 @@ class PrintSource {
   std::vector<std::size_t> columns_;
   PrintedList list_;
   std::vector<std::vector<std::size_t>> members_;  // by group: its channels, in list order
+  // By TP byte, each used transponder's cell, made once for all its channels; empty when
+  // no column shows it.
+  std::vector<std::optional<common::Message>> tp_cells_;
 };
 
 // The rows of the channels, each cell as the list editor shows it.

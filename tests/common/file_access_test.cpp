@@ -89,6 +89,10 @@ TEST(TextLines, SplitLinesAndShowBytesSafely) {
   for (std::string_view line; reader.Next(line);) lines.push_back(line);
   EXPECT_EQ(lines, (std::vector<std::string_view>{"a", "b", "c", "", "", "d"}));
   EXPECT_EQ(Latin1ForTerminal("T\xE9S\x1B[2J\x85\x7F\xA0"), "T\xC3\xA9S.[2J..\xC2\xA0");
+  // The edges of the printable runs, appended behind what is there.
+  std::string shown = "x";
+  AppendLatin1ForTerminal(shown, "\x1F ~\x7F\x9F\xFF");
+  EXPECT_EQ(shown, "x. ~..\xC3\xBF");
   EXPECT_EQ(
       Utf8ForTerminal(std::string("T\xC3\xA9\x1B[\xC2\x9B") + "2J\x7F\xC2\xA0\xF0\x9F\x98\x80\xC2"),
       "T\xC3\xA9.[.2J.\xC2\xA0\xF0\x9F\x98\x80\xC2");

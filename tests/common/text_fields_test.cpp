@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/coding.h"
 
@@ -25,6 +27,28 @@ TEST(Coding, BytesNumbersAndFieldWidths) {
   EXPECT_EQ(HexWord(-1), "FFFFFFFF");
   EXPECT_EQ(DecimalField(1000, 3, LeadingBlank::kNone), "1000");
   EXPECT_EQ(DecimalField(-5, 3, LeadingBlank::kNone), "-005");
+  EXPECT_EQ(DecimalField(7, 2, LeadingBlank::kOne), " 07");
+  EXPECT_EQ(ShownBytes("Ab ~"), "Ab ~");
+  EXPECT_EQ(ShownBytes("\x7F\xE9\x1F"), "\\x7F\xC3\xA9\\x1F");
+}
+
+TEST(TextFields, DecimalsAtEveryDigitCountAndRowsOfThem) {
+  // Every digit count, both sides of each power of ten, and both ends of the range.
+  std::vector<std::int64_t> values{INT64_MIN, INT64_MAX, 0, -1};
+  std::string expected;
+  for (std::int64_t power = 1; power <= INT64_MAX / 10; power *= 10) {
+    values.insert(values.end(), {power - 1, power, power * 10 - 1});
+  }
+  for (const std::int64_t value : values) expected += ';' + std::to_string(value);
+  std::string row = "x";
+  AppendDecimals(row, values, ';');
+  EXPECT_EQ(row, 'x' + expected);
+  for (const std::int64_t value : values) {
+    EXPECT_EQ(DecimalField(value, 0, LeadingBlank::kNone), std::to_string(value));
+  }
+  row.clear();
+  AppendDecimals(row, {}, ';');
+  EXPECT_EQ(row, "");
 }
 
 TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {

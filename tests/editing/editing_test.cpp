@@ -786,7 +786,9 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
       {"M\xE4rz 3", "'M\xC3\xA4rz 3"}, {"3.4.", "'3.4."}, {"\xA3" "5", "'\xC2\xA3" "5"},
       {" 12", "' 12"}, {"12 ", "'12 "}, {"1234567890123456", "'1234567890123456"},
       {"Das Erste", "Das Erste"}, {"3sat", "3sat"}, {"N24 Doku", "N24 Doku"}, {"NA", "NA"},
-      {"Jan", "Jan"}, {"Caf\xE9 5", "Caf\xC3\xA9 5"}, {"", ""}};
+      {"Jan", "Jan"}, {"Caf\xE9 5", "Caf\xC3\xA9 5"}, {"", ""},
+      // The longest words known, and one longer.
+      {"September 5", "'September 5"}, {"Verdadero", "'Verdadero"}, {"Septembers 5", "Septembers 5"}};
   // clang-format on
   std::string list;
   for (const auto& [name, cell] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
