@@ -225,6 +225,18 @@ class JsonWriter {
     }
     text_ += start;
   }
+  // The same with a whole number as its value, both written at once.
+  void Member(bool first, std::size_t depth, const char* key, std::string& start,
+              std::int64_t number) {
+    if (start.empty() || start.size() > kShortStart) {
+      Member(first, depth, key, start);
+      Number(number);
+      return;
+    }
+    char line[kShortStart + 24];
+    std::copy(start.begin(), start.end(), line);
+    text_.append(line, std::to_chars(line + start.size(), std::end(line), number).ptr);
+  }
 
   // A text as dump() writes it: quotes, backslashes and controls escaped, UTF-8 as it stands.
   void Text(std::string_view text) {
@@ -270,6 +282,7 @@ class JsonWriter {
   }
 
  private:
+  static constexpr std::size_t kShortStart = 64;
   std::ostream& out_;
   std::string text_;
 };
@@ -297,10 +310,10 @@ void JsonRecordList::AddMembers(Members&& members) {
       start_key = key;
       start.clear();
     }
-    writer_.Member(member++ == 0, depth_ + 2, key, start);
     if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
-      writer_.Number(value);
+      writer_.Member(member++ == 0, depth_ + 2, key, start, value);
     } else {
+      writer_.Member(member++ == 0, depth_ + 2, key, start);
       writer_.Text(value);
     }
   });
