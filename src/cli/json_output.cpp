@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "channels/channel_fields.h"
+#include "common/text_fields.h"
 #include "common/text_lines.h"
 #include "flash/blocks.h"
 #include "transponders/transponder_fields.h"
@@ -233,9 +234,9 @@ class JsonWriter {
       Number(number);
       return;
     }
-    char line[kShortStart + 24];
+    char line[kShortStart + common::kWidestDecimal];
     std::copy(start.begin(), start.end(), line);
-    text_.append(line, std::to_chars(line + start.size(), std::end(line), number).ptr);
+    text_.append(line, common::WriteDecimal(line + start.size(), number));
   }
 
   // A text as dump() writes it: quotes, backslashes and controls escaped, UTF-8 as it stands.
@@ -244,9 +245,18 @@ class JsonWriter {
     // as it stands.
     if (std::all_of(text.begin(), text.end(),
                     [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; })) {
-      text_ += '"';
-      text_ += text;
-      text_ += '"';
+      if (text.size() > kShortStart) {
+        text_ += '"';
+        text_ += text;
+        text_ += '"';
+        return;
+      }
+      // Quoted in place and appended at once, as every record's name is.
+      char quoted[kShortStart + 2];
+      quoted[0] = '"';
+      std::copy(text.begin(), text.end(), quoted + 1);
+      quoted[text.size() + 1] = '"';
+      text_.append(quoted, text.size() + 2);
       return;
     }
     if (!common::IsUtf8(text)) {

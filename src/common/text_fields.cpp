@@ -102,19 +102,24 @@ void AppendDecimalField(std::string& out, std::int64_t value, int width, Leading
   out.append(text, at);
 }
 
+char* WriteDecimal(char* at, std::int64_t value) {
+  const std::uint64_t magnitude = Magnitude(value);
+  if (value < 0) *at++ = '-';
+  at += DecimalDigits(magnitude);
+  FillDigits(at, magnitude);
+  return at;
+}
+
 void AppendDecimals(std::string& out, std::span<const std::int64_t> values, char separator) {
   // A row's numbers made whole in place, then appended at once: a full list's listing or CSV
   // has tens of thousands of them.
   constexpr std::size_t kAtOnce = 8;
   for (std::size_t from = 0; from < values.size(); from += kAtOnce) {
-    char text[kAtOnce * 22];
+    char text[kAtOnce * (1 + kWidestDecimal)];
     char* at = text;
     for (const std::int64_t value : values.subspan(from, std::min(kAtOnce, values.size() - from))) {
-      const std::uint64_t magnitude = Magnitude(value);
       *at++ = separator;
-      if (value < 0) *at++ = '-';
-      at += DecimalDigits(magnitude);
-      FillDigits(at, magnitude);
+      at = WriteDecimal(at, value);
     }
     out.append(text, at);
   }

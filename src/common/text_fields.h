@@ -29,6 +29,11 @@ inline constexpr int kWidestDecimalField = 24;
 std::string DecimalField(std::int64_t value, int width, LeadingBlank blank);
 // The same, appended to out: the formatters' hot path, without a string of its own.
 void AppendDecimalField(std::string& out, std::int64_t value, int width, LeadingBlank blank);
+// The most characters a plain decimal takes: a minus sign and 19 digits.
+inline constexpr std::size_t kWidestDecimal = 20;
+// Writes value as its plain decimal at at, which has room for kWidestDecimal characters;
+// returns the end.
+char* WriteDecimal(char* at, std::int64_t value);
 // Each value as its plain decimal (a minus sign where negative), each after the separator,
 // appended to out: a row of number cells at once.
 void AppendDecimals(std::string& out, std::span<const std::int64_t> values, char separator);
