@@ -1,6 +1,7 @@
 #include "check/image_lists.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "common/coding.h"
@@ -14,10 +15,18 @@ using transponders::kTptRecordSize;
 using transponders::TransponderRecord;
 
 bool IsBlankChannel(const ChannelRecord& record) {
-  char bytes[kTcsRecordSize];
-  record.EncodeInto(bytes);
-  const bool zero = std::all_of(bytes, bytes + kTcsRecordSize, [](char c) { return c == '\0'; });
-  return zero || std::all_of(bytes, bytes + kTcsRecordSize, [](char c) { return c == '\xFF'; });
+  // Every byte of the record is one of these fields, so they are looked at in place: every
+  // record of a full list is asked this more than once.
+  static_assert(channels::kTcsNameWidth + 2 + 2 * channels::kTcsWordCount == kTcsRecordSize);
+  const auto all = [&](std::uint8_t byte) {
+    const std::uint16_t word = static_cast<std::uint16_t>(byte << 8 | byte);
+    return std::all_of(record.name.begin(), record.name.end(),
+                       [&](char c) { return static_cast<std::uint8_t>(c) == byte; }) &&
+           record.use == byte && record.tp == byte &&
+           std::all_of(record.words.begin(), record.words.end(),
+                       [&](std::uint16_t w) { return w == word; });
+  };
+  return all(0x00) || all(0xFF);
 }
 
 namespace {

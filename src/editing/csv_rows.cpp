@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <span>
 
@@ -119,11 +117,14 @@ std::string_view NameCell(const ChannelRecord& channel, std::string& utf8) {
 bool ShowsAs(const ChannelRecord& channel, std::span<const std::int64_t> values, ChannelField field,
              std::string_view cell) {
   if (field != ChannelField::kName) {
-    char digits[24];
-    const char* end =
-        std::to_chars(std::begin(digits), std::end(digits), values[static_cast<std::size_t>(field)])
-            .ptr;
-    return cell == std::string_view(digits, static_cast<std::size_t>(end - digits));
+    char digits[common::kWidestDecimal];
+    const char* end = common::WriteDecimal(digits, values[static_cast<std::size_t>(field)]);
+    // A few digits, compared in place: a library compare costs more than they do.
+    if (cell.size() != static_cast<std::size_t>(end - digits)) return false;
+    for (std::size_t i = 0; i < cell.size(); ++i) {
+      if (cell[i] != digits[i]) return false;
+    }
+    return true;
   }
   std::string utf8;
   return cell == NameCell(channel, utf8);
@@ -329,16 +330,15 @@ struct ListReading {
 common::Status ReadRow(const ListReading& reading, std::size_t known,
                        const std::vector<std::size_t>& columns, const CsvRow& row,
                        std::vector<std::optional<std::string_view>>& cells) {
-  cells.clear();
+  cells.resize(columns.size());
   for (std::size_t h = 0; h < columns.size(); ++h) {
     if (columns[h] == kNoColumn) {
-      cells.emplace_back();
-      continue;
-    }
-    if (columns[h] >= row.cells.size()) {
+      cells[h].reset();
+    } else if (columns[h] < row.cells.size()) {
+      cells[h] = UnmarkedCell(row.cells[columns[h]]);
+    } else {
       return MissingColumnText(reading.titles[h]);
     }
-    cells.push_back(UnmarkedCell(row.cells[columns[h]]));
   }
   std::size_t from = 0;
   if (const std::string_view nr = common::TrimBlanks(*cells[0]); !nr.empty()) {
@@ -386,7 +386,7 @@ common::Status ReadRows(const ListDocument& document, const ListReading& reading
       return false;
     }
     if (std::all_of(row.cells.begin(), row.cells.end(),
-                    [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
+                    [](std::string_view c) { return common::TrimBlanks(c).empty(); })) {
       return true;  // spreadsheets leave empty rows behind
     }
     if (!utf8 && !std::all_of(row.cells.begin(), row.cells.end(), common::IsUtf8)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <span>
 #include <vector>
 
@@ -249,9 +250,10 @@ class CsvCursor {
   bool AtEnd() const { return i_ >= text_.size(); }
   std::size_t line() const { return line_; }
 
-  // The cell at the cursor, quoted or not; the cursor then stands behind it.
-  common::Status Cell(std::string& cell) {
-    if (i_ < text_.size() && text_[i_] == '"') return QuotedCell(cell);
+  // The cell at the cursor, quoted or not; the cursor then stands behind it. The cell is
+  // the text's own bytes, or a copy in unquoted where doubled quotes had to be undone.
+  common::Status Cell(std::string_view& cell, std::deque<std::string>& unquoted) {
+    if (i_ < text_.size() && text_[i_] == '"') return QuotedCell(cell, unquoted);
     std::size_t end = i_;
     while (end < text_.size() && !stops_[static_cast<unsigned char>(text_[end])]) ++end;
     if (end < text_.size() && text_[end] == '"') return NotCsv(line_, kInnerQuote);
@@ -289,26 +291,35 @@ class CsvCursor {
     return common::Say(kLineOfFile, {common::Value(line), common::Value(file_), common::Say(why)});
   }
 
-  common::Status QuotedCell(std::string& cell) {
-    const std::size_t opened = line_;
-    for (++i_;;) {
-      if (i_ >= text_.size()) return NotCsv(opened, kNotClosed);
-      if (text_[i_] == '"') {
-        if (i_ + 1 < text_.size() && text_[i_ + 1] == '"') {
-          cell += '"';
-          i_ += 2;
-          continue;
-        }
-        ++i_;
-        break;
-      }
-      const std::size_t from = i_;
-      if (LineEnd()) {
-        cell += text_.substr(from, i_ - from);
-      } else {
-        cell += text_[i_++];
+  // Counts the line ends in [from, to): CR LF, CR or LF.
+  void CountLineEnds(std::size_t from, std::size_t to) {
+    for (std::size_t k = from; k < to; ++k) {
+      if (text_[k] == '\r') {
+        ++line_;
+        if (k + 1 < to && text_[k + 1] == '\n') ++k;
+      } else if (text_[k] == '\n') {
+        ++line_;
       }
     }
+  }
+
+  common::Status QuotedCell(std::string_view& cell, std::deque<std::string>& unquoted) {
+    const std::size_t opened = line_;
+    std::size_t piece = ++i_;     // the part not yet in copy
+    std::string* copy = nullptr;  // only a cell with a doubled quote needs one
+    for (;;) {
+      const std::size_t quote = text_.find('"', i_);
+      if (quote == std::string_view::npos) return NotCsv(opened, kNotClosed);
+      CountLineEnds(i_, quote);
+      i_ = quote + 1;
+      if (i_ >= text_.size() || text_[i_] != '"') break;
+      // A doubled quote is one quote of the cell.
+      if (copy == nullptr) copy = &unquoted.emplace_back();
+      copy->append(text_.substr(piece, i_ - piece));
+      piece = ++i_;
+    }
+    cell = text_.substr(piece, i_ - 1 - piece);
+    if (copy != nullptr) cell = copy->append(cell);
     if (i_ < text_.size() && text_[i_] != separator_ && text_[i_] != '\r' && text_[i_] != '\n') {
       return NotCsv(line_, kAfterQuote);
     }
@@ -326,28 +337,20 @@ class CsvCursor {
 
 }  // namespace
 
-common::Status SplitCsv(std::string_view text, const std::string& file, std::vector<CsvRow>& rows) {
-  return SplitCsv(text, file, [&](CsvRow& row) {
-    rows.push_back(std::move(row));
-    return true;
-  });
-}
-
 common::Status SplitCsv(std::string_view text, const std::string& file,
                         const std::function<bool(CsvRow&)>& use) {
   CsvCursor cursor(text, file);
-  // One row's cells, their room kept from row to row.
+  // One row's cells, their room kept from row to row, and its cells that had quotes undone.
   CsvRow row;
+  std::deque<std::string> unquoted;
   while (!cursor.AtEnd()) {
     row.line = cursor.line();
-    std::size_t count = 0;
+    row.cells.clear();
+    if (!unquoted.empty()) unquoted.clear();
     do {
-      if (count == row.cells.size()) row.cells.emplace_back();
-      std::string& cell = row.cells[count++];
-      cell.clear();
-      if (common::Status read = cursor.Cell(cell); !read.ok()) return read;
+      std::string_view& cell = row.cells.emplace_back();
+      if (common::Status read = cursor.Cell(cell, unquoted); !read.ok()) return read;
     } while (cursor.NextCell());
-    row.cells.resize(count);
     if (!use(row)) break;
   }
   return {};

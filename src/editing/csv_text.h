@@ -22,10 +22,11 @@ inline constexpr std::int64_t kCsvFileLimit = std::int64_t{16} << 20;
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 inline constexpr std::string_view kGarbledUtf8Mark = "\xC3\xAF\xC2\xBB\xC2\xBF";
 
-// One CSV row and the 1-based line it starts on.
+// One CSV row and the 1-based line it starts on. Its cells view the text that was split, or
+// copies that live until the next row is read.
 struct CsvRow {
   std::size_t line = 0;
-  std::vector<std::string> cells;
+  std::vector<std::string_view> cells;
 };
 
 // "Line 3 of f.csv: REASON", and a row that is not UTF-8, as every CSV reading says them.
@@ -35,9 +36,8 @@ inline constexpr auto kNotUtf8Line =
 
 // Splits CSV text (quoted fields may hold separators, quotes and line ends); the separator
 // is a semicolon when the first line has semicolons and no comma. Fails where the text is
-// not CSV: "Line 3 of f.csv: A quoted field is not closed."
-common::Status SplitCsv(std::string_view text, const std::string& file, std::vector<CsvRow>& rows);
-// The same, a row at a time, as long as use returns true.
+// not CSV: "Line 3 of f.csv: A quoted field is not closed." Hands on a row at a time, as
+// long as use returns true.
 common::Status SplitCsv(std::string_view text, const std::string& file,
                         const std::function<bool(CsvRow&)>& use);
 

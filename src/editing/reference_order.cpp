@@ -203,7 +203,7 @@ common::Status ReadReferenceCsv(std::string_view csv, const std::string& file,
       return found.ok() || fail(row.line, found);
     }
     if (std::all_of(row.cells.begin(), row.cells.end(),
-                    [](const std::string& c) { return common::TrimBlanks(c).empty(); })) {
+                    [](std::string_view c) { return common::TrimBlanks(c).empty(); })) {
       return true;  // spreadsheets leave empty rows behind
     }
     // As the import says it, so that a file saved in another charset is told as such.

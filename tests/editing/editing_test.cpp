@@ -660,15 +660,23 @@ Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
   return applied;
 }
 
+// Every row's cells, kept.
+std::vector<std::vector<std::string>> CsvCells(std::string_view csv) {
+  std::vector<std::vector<std::string>> rows;
+  EXPECT_TRUE(SplitCsv(csv, "f", [&](CsvRow& row) {
+                rows.emplace_back(row.cells.begin(), row.cells.end());
+                return true;
+              }).ok());
+  return rows;
+}
+
 // What a spreadsheet writes back: every field quoted, CR LF, perhaps semicolons.
 std::string Requoted(std::string_view csv, char separator = ',') {
-  std::vector<CsvRow> rows;
-  EXPECT_TRUE(SplitCsv(csv, "f", rows).ok());
   std::string out;
-  for (const CsvRow& row : rows) {
-    for (std::size_t i = 0; i < row.cells.size(); ++i) {
+  for (const std::vector<std::string>& cells : CsvCells(csv)) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
       std::string cell;
-      for (const char c : row.cells[i]) cell += c == '"' ? std::string("\"\"") : std::string(1, c);
+      for (const char c : cells[i]) cell += c == '"' ? std::string("\"\"") : std::string(1, c);
       out += (i ? std::string{separator, '"'} : "\"") + cell + "\"";
     }
     out += "\r\n";
@@ -795,10 +803,9 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   flash::Workspace w = testing::LoadedWorkspace(
       testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
   const std::string csv = ListCsv(ListDocument(w), ListKind::kChannels);
-  std::vector<CsvRow> rows;
-  ASSERT_TRUE(SplitCsv(csv, "f", rows).ok());
-  for (std::size_t i = 0; i < std::size(names); ++i)
-    EXPECT_EQ(rows[i + 1].cells[1], names[i].second);
+  const std::vector<std::vector<std::string>> rows = CsvCells(csv);
+  ASSERT_GT(rows.size(), std::size(names));
+  for (std::size_t i = 0; i < std::size(names); ++i) EXPECT_EQ(rows[i + 1][1], names[i].second);
   EXPECT_NE(csv.find(",\"'12 \","), std::string::npos);  // quoted, so no reader trims the blank
   // A text cell of any list is marked so; a number stays a number.
   flash::Workspace image = CsvImage();
@@ -1004,6 +1011,10 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
        "Line 3 of f: Nr \"x\" is not a number."},
       {ListKind::kChannels, channels + "\n\n,\"B\n,1,1",
        "Line 5 of f: A quoted field is not closed."},
+      // A quoted cell's line ends are lines of the file: CR LF, CR and LF one each.
+      {ListKind::kChannels,
+       channels + "2,B,1,1,1,1,1,1,1,1,\"x\"\"\r\n\ry\n\"\"z\"\r\n5,B,1,1,1,1,1,1,1,1\r\n",
+       "Line 7 of f: Nr 5 names no channel: the list has 4."},
       {ListKind::kChannels, channels + ",\"B\"x,1", "Line 3 of f: Text follows a closing quote."},
       {ListKind::kTransponders, transponders + ",11000000,X,V,A,1/2,0,0,0,0",
        "Line 2 of f: Band \"X\" is not D or U."},
