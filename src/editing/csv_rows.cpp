@@ -111,21 +111,26 @@ std::string_view NameCell(const ChannelRecord& channel, std::string& utf8) {
   return utf8;
 }
 
+// Whether a cell is value's plain decimal, as the export writes it (a channel's numbers are
+// never negative): read digit by digit in place, as every number cell of a full list is.
+bool ShowsNumber(std::string_view cell, std::int64_t value) {
+  // Nineteen digits never overflow; the export writes no leading zero.
+  if (cell.empty() || cell.size() > 19 || (cell.size() > 1 && cell[0] == '0')) return false;
+  std::uint64_t read = 0;
+  for (const char c : cell) {
+    if (c < '0' || c > '9') return false;
+    read = read * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return value >= 0 && read == static_cast<std::uint64_t>(value);
+}
+
 // Whether a cell is the one ChannelCsv writes for the field, told without writing cells
 // out: an import compares every row of a full list with its record (values: its
 // ChannelValues).
 bool ShowsAs(const ChannelRecord& channel, std::span<const std::int64_t> values, ChannelField field,
              std::string_view cell) {
-  if (field != ChannelField::kName) {
-    char digits[common::kWidestDecimal];
-    const char* end = common::WriteDecimal(digits, values[static_cast<std::size_t>(field)]);
-    // A few digits, compared in place: a library compare costs more than they do.
-    if (cell.size() != static_cast<std::size_t>(end - digits)) return false;
-    for (std::size_t i = 0; i < cell.size(); ++i) {
-      if (cell[i] != digits[i]) return false;
-    }
-    return true;
-  }
+  if (field != ChannelField::kName)
+    return ShowsNumber(cell, values[static_cast<std::size_t>(field)]);
   std::string utf8;
   return cell == NameCell(channel, utf8);
 }
