@@ -30,6 +30,25 @@ std::string Ch(std::string_view name, std::uint8_t tp, std::uint16_t sid) {
   return TcsRecord(name, 4, tp, sid, 0, 0);
 }
 
+// A transponder list that is the first of its kind in one image only is matched on its own
+// records, not on those of the first lists.
+TEST(ImageDiff, AListFirstInOneImageOnlyIsMatchedOnItsOwn) {
+  const std::string kept = TptRecord(1200000000, 1, 1, 0, 0, 1, 0);
+  const auto image = [&](const char* block_1, std::uint16_t tid) {
+    return FlashImageBuilder()
+        .Block(0, "TCS", Ch("Alpha", 1, 1))
+        .Block(1, block_1, TptRecord(1000000000, 7, 1, 0, 0, 1, 0))
+        .Block(3, "TPT", kept + TptRecord(1300000000, tid, 1, 0, 0, 1, 0))
+        .Build();
+  };
+  std::vector<std::string> third;
+  for (const std::string& line : Lines(image("TPT", 2), image("DAT", 3))) {
+    if (line.starts_with("3:")) third.push_back(line);
+  }
+  EXPECT_EQ(third, std::vector<std::string>{
+                       "3:2 block 3 transponder 2 \xC2\xB7 11050 V tid: 2 \xE2\x86\x92 3"});
+}
+
 // Each kind of edit shows as exactly one line, in block and record order: renames, a
 // removal, a new SID, a channel moved to the end, one appended, a transponder's digits
 // below the kHz, an FEC without text and its TID, and a byte of another block.

@@ -272,7 +272,7 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
   EXPECT_EQ(RemoveTransponderQuestion(document, 1),
             "2 channels use transponder 2 (10752000 kHz).\r\nRemove the transponder and its 2 "
             "channels ?");
-  EXPECT_EQ(RemoveTransponderAnswer(document, 1), "Remove transponder and its 2 channels");
+  EXPECT_EQ(RemoveTransponderAnswer(document, 0), "Remove transponder and its 3 channels");
   EXPECT_EQ(
       RemoveTranspondersQuestion(document, {0, 1}),
       "5 channels use the 2 transponders.\r\nRemove the 2 transponders and their 5 channels ?");
@@ -608,13 +608,20 @@ flash::Workspace CsvImage();
 TEST(Commands, AnEditAfterAReloadKeepsTheNewBlock) {
   flash::Workspace w = CsvImage();
   ListDocument document(w);
-  (*EditTransponderCell(document, 2, TransponderField::kTid, {"77", {}}))->Apply(document);
-  std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, 3));
-  block[0x10] = 'N';  // a header byte no edit touches
-  ASSERT_TRUE(flash::ReplaceBlockData(w, 3, block, flash::BlockPart::kWhole));
+  const auto edit = [&](const char* value) {
+    (*EditTransponderCell(document, 2, TransponderField::kTid, {value, {}}))->Apply(document);
+    (*EditChannelCell(document, 1, ChannelField::kSid, {value, {}}))->Apply(document);
+  };
+  edit("77");
+  for (const int index : {1, 3}) {
+    std::string block = flash::WholeBlockBytes(w, *flash::FindBlock(w, index));
+    block[0x10] = 'N';  // a header byte no edit touches
+    ASSERT_TRUE(flash::ReplaceBlockData(w, index, block, flash::BlockPart::kWhole));
+  }
   document.Reload();
-  (*EditTransponderCell(document, 2, TransponderField::kTid, {"78", {}}))->Apply(document);
-  EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, 3))[0x10], 'N');
+  edit("78");
+  for (const int index : {1, 3})
+    EXPECT_EQ(flash::WholeBlockBytes(w, *flash::FindBlock(w, index))[0x10], 'N') << index;
 }
 
 flash::Workspace CsvImage() {
