@@ -214,6 +214,7 @@ class Checker {
   static std::vector<std::size_t> FirstWithSidAndTp(const std::vector<ChannelRecord>& records) {
     // SID and TP above the index, in one number: sorting plain numbers is the cheaper sort.
     constexpr int kIndexBits = 32;
+    static_assert(common::kBlockSize / channels::kTcsRecordSize < std::uint64_t{1} << kIndexBits);
     std::vector<std::uint64_t> keyed;
     keyed.reserve(records.size());
     for (std::size_t r = 0; r < records.size(); ++r) {

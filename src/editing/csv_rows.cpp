@@ -335,15 +335,15 @@ struct ListReading {
 common::Status ReadRow(const ListReading& reading, std::size_t known,
                        const std::vector<std::size_t>& columns, const CsvRow& row,
                        std::vector<std::optional<std::string_view>>& cells) {
+  // A column the file lacks stays empty in every row; the others are each row's own.
   cells.resize(columns.size());
   for (std::size_t h = 0; h < columns.size(); ++h) {
-    if (columns[h] == kNoColumn) {
-      cells[h].reset();
-    } else if (columns[h] < row.cells.size()) {
-      cells[h] = UnmarkedCell(row.cells[columns[h]]);
-    } else {
+    if (columns[h] == kNoColumn) continue;
+    if (columns[h] >= row.cells.size()) {
+      cells.clear();  // nothing of a row left half read, whose copied cells go with it
       return MissingColumnText(reading.titles[h]);
     }
+    cells[h] = UnmarkedCell(row.cells[columns[h]]);
   }
   std::size_t from = 0;
   if (const std::string_view nr = common::TrimBlanks(*cells[0]); !nr.empty()) {
