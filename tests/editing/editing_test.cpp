@@ -418,6 +418,21 @@ TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   EXPECT_EQ(document.transponders()[0].Khz(), transponders::kKhzLeast);
 }
 
+// The last free slot takes a new channel; a full list takes none.
+TEST(Commands, InsertANewChannelUpToTheListsRoom) {
+  flash::Workspace w =
+      testing::LoadedWorkspace(testing::FlashImageBuilder()
+                                   .Block(1, "TCS", testing::ChannelList(kChannelRoom - 1))
+                                   .Block(3, "TPT", Transponders())
+                                   .Build());
+  ListDocument document(w);
+  const auto inserted = InsertNewRow(document, ListKind::kChannels, 0, std::nullopt);
+  ASSERT_TRUE(inserted.ok()) << inserted.status().message();
+  (*inserted)->Apply(document);
+  EXPECT_EQ(document.channels().size(), kChannelRoom);
+  EXPECT_FALSE(InsertNewRow(document, ListKind::kChannels, 0, std::nullopt).ok());
+}
+
 // A length field that is no whole number of records or says more than the block holds
 // stays: an edit of the first record changes its bytes only.
 TEST(Commands, ChangeOnlyWhatTheyEditWhateverTheLengthField) {
