@@ -1,10 +1,8 @@
 #include "check/image_check.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <map>
-#include <numeric>
 #include <span>
 #include <tuple>
 #include <utility>
@@ -196,19 +194,6 @@ class Checker {
     }
   }
 
-  // Sorts numbers by their 24 bits above shift, keeping the order of equal ones: a counting
-  // pass per byte, cheaper than comparing for the thousands of channels of a full list.
-  static void SortByKey(std::vector<std::uint64_t>& keyed, int shift) {
-    std::vector<std::uint64_t> sorted(keyed.size());
-    for (int byte = shift; byte < shift + 24; byte += 8) {
-      std::array<std::size_t, 257> start{};
-      for (const std::uint64_t k : keyed) ++start[(k >> byte & 0xFF) + 1];
-      std::partial_sum(start.begin(), start.end(), start.begin());
-      for (const std::uint64_t k : keyed) sorted[start[k >> byte & 0xFF]++] = k;
-      keyed.swap(sorted);
-    }
-  }
-
   // For each channel, the first channel before it (1-based) with the same SID and TP, or 0;
   // free slots have none. Sorted once: a full list has thousands of channels.
   static std::vector<std::size_t> FirstWithSidAndTp(const std::vector<ChannelRecord>& records) {
@@ -223,7 +208,7 @@ class Checker {
           std::uint64_t{records[r].words[channels::kSid]} << 8 | records[r].tp;
       keyed.push_back(key << kIndexBits | r);
     }
-    SortByKey(keyed, kIndexBits);
+    std::sort(keyed.begin(), keyed.end());
     std::vector<std::size_t> first(records.size(), 0);
     const auto key_of = [](std::uint64_t k) { return k >> kIndexBits; };
     const auto index_of = [](std::uint64_t k) { return k & 0xFFFFFFFFu; };

@@ -291,18 +291,6 @@ class CsvCursor {
     return common::Say(kLineOfFile, {common::Value(line), common::Value(file_), common::Say(why)});
   }
 
-  // Counts the line ends in [from, to): CR LF, CR or LF.
-  void CountLineEnds(std::size_t from, std::size_t to) {
-    for (std::size_t k = from; k < to; ++k) {
-      if (text_[k] == '\r') {
-        ++line_;
-        if (k + 1 < to && text_[k + 1] == '\n') ++k;
-      } else if (text_[k] == '\n') {
-        ++line_;
-      }
-    }
-  }
-
   common::Status QuotedCell(std::string_view& cell, std::deque<std::string>& unquoted) {
     const std::size_t opened = line_;
     std::size_t piece = ++i_;     // the part not yet in copy
@@ -310,8 +298,10 @@ class CsvCursor {
     for (;;) {
       const std::size_t quote = text_.find('"', i_);
       if (quote == std::string_view::npos) return NotCsv(opened, kNotClosed);
-      CountLineEnds(i_, quote);
-      i_ = quote + 1;
+      while (i_ < quote) {
+        if (!LineEnd()) ++i_;  // a line end inside the quotes is a line of the file
+      }
+      ++i_;
       if (i_ >= text_.size() || text_[i_] != '"') break;
       // A doubled quote is one quote of the cell.
       if (copy == nullptr) copy = &unquoted.emplace_back();
