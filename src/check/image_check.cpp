@@ -1,6 +1,7 @@
 #include "check/image_check.h"
 
 #include <algorithm>
+#include <bit>
 #include <iterator>
 #include <map>
 #include <span>
@@ -195,28 +196,27 @@ class Checker {
   }
 
   // For each channel, the first channel before it (1-based) with the same SID and TP, or 0;
-  // free slots have none. Sorted once: a full list has thousands of channels.
+  // free slots have none. One pass through a table of the pairs seen so far: a full list has
+  // thousands of channels, and sorting them costs more in mispredicted branches than this.
   static std::vector<std::size_t> FirstWithSidAndTp(const std::vector<ChannelRecord>& records) {
-    // SID and TP above the index, in one number: sorting plain numbers is the cheaper sort.
+    const std::size_t size =
+        std::bit_ceil(std::max<std::size_t>(16, records.size() + records.size() / 2));
+    const int shift = 64 - std::countr_zero(size);
+    // A slot holds its pair (plus one, so that 0 is a free slot) above the first channel's index.
     constexpr int kIndexBits = 32;
     static_assert(common::kBlockSize / channels::kTcsRecordSize < std::uint64_t{1} << kIndexBits);
-    std::vector<std::uint64_t> keyed;
-    keyed.reserve(records.size());
+    std::vector<std::uint64_t> seen(size, 0);
+    std::vector<std::size_t> first(records.size(), 0);
     for (std::size_t r = 0; r < records.size(); ++r) {
       if (IsBlankChannel(records[r])) continue;
-      const std::uint64_t key =
-          std::uint64_t{records[r].words[channels::kSid]} << 8 | records[r].tp;
-      keyed.push_back(key << kIndexBits | r);
-    }
-    std::sort(keyed.begin(), keyed.end());
-    std::vector<std::size_t> first(records.size(), 0);
-    const auto key_of = [](std::uint64_t k) { return k >> kIndexBits; };
-    const auto index_of = [](std::uint64_t k) { return k & 0xFFFFFFFFu; };
-    for (std::size_t i = 1, group = 0; i < keyed.size(); ++i) {
-      if (key_of(keyed[i]) != key_of(keyed[group])) {
-        group = i;
+      const std::uint64_t pair =
+          (std::uint64_t{records[r].words[channels::kSid]} << 8 | records[r].tp) + 1;
+      std::size_t slot = static_cast<std::size_t>((pair * 0x9E3779B97F4A7C15u) >> shift);
+      while (seen[slot] != 0 && seen[slot] >> kIndexBits != pair) slot = (slot + 1) & (size - 1);
+      if (seen[slot] == 0) {
+        seen[slot] = pair << kIndexBits | r;
       } else {
-        first[index_of(keyed[i])] = index_of(keyed[group]) + 1;
+        first[r] = (seen[slot] & 0xFFFFFFFFu) + 1;
       }
     }
     return first;
