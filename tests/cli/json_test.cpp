@@ -88,10 +88,9 @@ void CheckKeys(const std::map<std::string, Lines>& page, const std::string& comm
   Lines keys, listed;
   for (const auto& [key, value] : object.items()) {
     keys.push_back(key);
-    for (const json& element : value.is_array() ? value : json::array()) {
+    for (const json& element : value.is_array() ? value : json::array())
       if (element.is_object())
         CheckKeys(page, command, key == "images" ? "images of " + command : key, element, seen);
-    }
   }
   for (const std::string& key : page.at(name)) {
     if (key.front() != '[') listed.push_back(key);
@@ -107,9 +106,7 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
   dir_.Write("bad.bin", image);
   ASSERT_EQ(Cmd("remove-channels flash512k.bin 2-3 -o fewer.bin").status, 0);
   std::filesystem::create_directory(dir_.Path("tables"));
-  dir_.Write("tables/Sat-13.0E",
-             "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 11767000\nPOLARIZATION = V\n"
-             "SYMBOL_RATE = 27500000\nINNER_FEC = 3/4\n");
+  dir_.Write("tables/Sat-13.0E", testing::ScanTableRow(11767000, "V", 27500000, "3/4"));
   const std::pair<std::string, std::function<Lines(const json&)>> runs[] = {
       {"blocks flash512k.bin bad.bin none.bin",
        [](const json& d) { return Table(d["images"], "blocks"); }},

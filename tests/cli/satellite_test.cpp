@@ -14,15 +14,10 @@ namespace {
 TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
   Sample();
   // One the sample has on input B, two it lacks, one it cannot hold.
-  const std::string table =
-      "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 11767000\nPOLARIZATION = V\nSYMBOL_RATE = "
-      "27500000\nINNER_FEC = 3/4\n"
-      "[B]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10971000\nPOLARIZATION = H\nSYMBOL_RATE = "
-      "29700000\nINNER_FEC = 2/3\n"
-      "[C]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 12111000\nPOLARIZATION = V\nSYMBOL_RATE = "
-      "27500000\nINNER_FEC = AUTO\n"
-      "[D]\nDELIVERY_SYSTEM = DVBS2\nFREQUENCY = 11013000\nPOLARIZATION = H\nSYMBOL_RATE = "
-      "29900000\nINNER_FEC = 2/3\n";
+  const std::string table = testing::ScanTableRow(11767000, "V", 27500000, "3/4") +
+                            testing::ScanTableRow(10971000, "H", 29700000, "2/3") +
+                            testing::ScanTableRow(12111000, "V", 27500000, "AUTO") +
+                            testing::ScanTableRow(11013000, "H", 29900000, "2/3", "DVBS2");
   std::filesystem::create_directory(dir_.Path("tables"));
   dir_.Write("tables/Sat-13.0E", table);
   const Result list = Cmd("satellites --tables tables");
@@ -75,10 +70,8 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
 TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
   std::filesystem::create_directory(dir_.Path("tables"));
   std::string table;
-  for (const char* khz : {"10971000", "11767000", "12111000"}) {
-    table += std::string("[T]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = ") + khz +
-             "\nPOLARIZATION = H\nSYMBOL_RATE = 27000000\nINNER_FEC = 3/4\nSTREAM_ID = 0\n";
-  }
+  for (const std::int64_t khz : {10971000, 11767000, 12111000})
+    table += testing::ScanTableRow(khz, "H", 27000000, "3/4") + "STREAM_ID = 0\n";
   dir_.Write("tables/Sat-13.0E", table);
   // Windows keeps control characters out of file names.
 #ifndef _WIN32

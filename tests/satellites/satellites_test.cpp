@@ -21,8 +21,7 @@ constexpr char kDvbs[] = "DELIVERY_SYSTEM = DVBS\n";
 
 std::string Row(const std::string& keys) { return "[CHANNEL]\n" + keys; }
 std::string Row(std::int64_t khz, const char* pol, std::int64_t sr, const char* fec) {
-  return Row(std::string(kDvbs) + "FREQUENCY = " + std::to_string(khz) + "\nPOLARIZATION = " + pol +
-             "\nSYMBOL_RATE = " + std::to_string(sr) + "\nINNER_FEC = " + fec + "\n");
+  return testing::ScanTableRow(khz, pol, sr, fec);
 }
 
 TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {

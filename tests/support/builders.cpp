@@ -56,6 +56,13 @@ std::string ThreeTransponders() {
   return list;
 }
 
+std::string ScanTableRow(std::int64_t khz, const char* polarisation, std::int64_t symbol_rate,
+                         const char* fec, const char* system) {
+  return "[CHANNEL]\nDELIVERY_SYSTEM = " + std::string(system) +
+         "\nFREQUENCY = " + std::to_string(khz) + "\nPOLARIZATION = " + polarisation +
+         "\nSYMBOL_RATE = " + std::to_string(symbol_rate) + "\nINNER_FEC = " + fec + "\n";
+}
+
 std::string ChannelList(std::size_t count) {
   std::mt19937 random(7);
   std::string list;
@@ -78,10 +85,9 @@ std::string FullChannelImage() {
   std::string tpt, tcs;
   for (std::uint32_t t = 0; t < 40; ++t)
     tpt += TptRecord(1000000000u + t * 20000000u, 1, 1, 0, 27, 2, t % 2 == 0 ? 0 : 0x0A);
-  for (std::size_t i = 0; i < 2182; ++i) {
+  for (std::size_t i = 0; i < 2182; ++i)
     tcs += TcsRecord(FullChannelName(i), 1, static_cast<std::uint8_t>(1 + i % 40),
                      static_cast<std::uint16_t>(10000 + i), 0, 0);
-  }
   return FlashImageBuilder().Block(0, "TCS", tcs).Block(1, "TPT", tpt).Build();
 }
 

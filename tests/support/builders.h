@@ -39,6 +39,10 @@ std::string TptRecord(std::uint32_t frequency_hz, std::uint16_t tid, std::uint16
 // horizontal on DiSEqC B, one lower-band vertical, one upper-band horizontal).
 std::string ThreeTransponders();
 
+// A section of a scan table: one row as the DVB-S tables of dtv-scan-tables write it.
+std::string ScanTableRow(std::int64_t khz, const char* polarisation, std::int64_t symbol_rate,
+                         const char* fec, const char* system = "DVBS");
+
 // A channel list of count varied records.
 std::string ChannelList(std::size_t count);
 

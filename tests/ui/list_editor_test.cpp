@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <filesystem>
-#include <sstream>
 
 #include "editing/list_commands.h"
 #include "editing/list_document.h"
@@ -205,15 +204,11 @@ TEST_F(ListEditorTest, AddFromSatelliteGivesTheImageOfTheCoresAdd) {
   dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
 
   std::filesystem::create_directory(folder);
-  std::string table;  // the second row is in the list, the third circular
-  for (const char* row :
-       {"11000000 V AUTO", "11778000 V 2/3", "11200000 L 3/4", "12000000 H 5/6"}) {
-    std::istringstream fields(row);
-    std::string khz, pol, fec;
-    fields >> khz >> pol >> fec;
-    table += "[R]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = " + khz + "\nPOLARIZATION = " + pol +
-             "\nSYMBOL_RATE = 27500000\nINNER_FEC = " + fec + "\n";
-  }
+  // The second row is in the list, the third circular.
+  const std::string table = testing::ScanTableRow(11000000, "V", 27500000, "AUTO") +
+                            testing::ScanTableRow(11778000, "V", 27500000, "2/3") +
+                            testing::ScanTableRow(11200000, "L", 27500000, "3/4") +
+                            testing::ScanTableRow(12000000, "H", 27500000, "5/6");
   dir_.Write("tables/Other-5.0W", "[R]\n");
   dir_.Write("tables/Testsat-13.0E", table);
   dialog = open();

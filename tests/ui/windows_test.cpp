@@ -124,11 +124,8 @@ TEST_F(UiTest, CheckWindowFindsWhatTheCheckFinds) {
   Load(Sample());  // its random channels point at missing transponders
   Click("CmdSwap");
   store_.SaveSettingString(kAppKey, "ScanTables", QString::fromStdString(dir_.Path("")));
-  for (const char* name : {"Other-1.0E", "Sat-1.0W"}) {
-    dir_.Write(name,
-               "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\nSYMBOL_RATE = "
-               "27500000\n");
-  }
+  for (const char* name : {"Other-1.0E", "Sat-1.0W"})
+    dir_.Write(name, testing::ScanTableRow(10800000, "H", 27500000, "3/4"));
   Get<QAction>("actCheckImage")->trigger();
   QWidget* check = TopLevel("CheckForm");
   ASSERT_NE(check, nullptr);
@@ -333,9 +330,8 @@ void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpress
     if (!w->isVisible()) continue;
     // The window's own controls take its access keys; a window it opened has its own.
     const bool own = w->window() == window;
-    if (auto* bar = qobject_cast<QMenuBar*>(w); bar && own) {
+    if (auto* bar = qobject_cast<QMenuBar*>(w); bar && own)
       for (QAction* action : bar->actions()) captions << action->text();
-    }
     if (!w->accessibleName().isEmpty()) texts.emplace_back(w, w->accessibleName());
     int needs = 0;
     if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -395,10 +391,9 @@ void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpress
       EXPECT_TRUE(a == b || a->isAncestorOf(b) || b->isAncestorOf(a) || !ink.intersects(other))
           << "overlap: " << a->objectName().toStdString() << " " << b->objectName().toStdString();
   for (const auto& [w, text] : texts) {
-    for (const QRegularExpression& pattern : english) {
+    for (const QRegularExpression& pattern : english)
       EXPECT_FALSE(pattern.match(text).hasMatch())
           << "untranslated in " << w->objectName().toStdString() << ": " << text.toStdString();
-    }
   }
 }
 
