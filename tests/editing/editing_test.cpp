@@ -30,6 +30,7 @@ using channels::ChannelField, channels::ChannelFieldNamed, channels::ChannelReco
     common::ListKind, transponders::SetTransponderValue, transponders::TransponderField,
     transponders::TransponderRecord;
 
+using enum common::ListKind;
 using namespace std::string_literals;
 using testing::TcsRecord;
 using testing::TptRecord;
@@ -38,19 +39,17 @@ using testing::TptRecord;
 std::string Channels() {
   std::string list;
   const std::uint8_t tps[] = {3, 1, 0, 5, 2, 9, 1, 4, 3, 2, 5, 1};
-  for (std::size_t i = 0; i < std::size(tps); ++i) {
+  for (std::size_t i = 0; i < std::size(tps); ++i)
     list += TcsRecord("Ch " + std::to_string(i % 7), static_cast<std::uint8_t>(i % 3), tps[i],
                       static_cast<std::uint16_t>(100 - i % 5), 0, 0);
-  }
   return list;
 }
 
 std::string Transponders() {
   std::string list;
-  for (std::uint32_t i = 0; i < 5; ++i) {
+  for (std::uint32_t i = 0; i < 5; ++i)
     list += TptRecord(1000000000 + (i * 7 % 5) * 1000000, static_cast<std::uint16_t>(i), 0, 0, 0,
                       static_cast<std::uint8_t>(i % 4), i == 2 ? 0x0B : 0);
-  }
   list.resize(2040, '\0');
   return list;
 }
@@ -66,6 +65,13 @@ flash::Workspace Image() {
 // An image whose only block is this one.
 flash::Workspace OneBlock(int index, const char* name, const std::string& data) {
   return testing::LoadedWorkspace(testing::FlashImageBuilder().Block(index, name, data).Build());
+}
+
+// An image with these two lists, the channels in block 1 and the transponders in block 3.
+flash::Workspace Lists(const std::string& channels,
+                       const std::string& transponders = Transponders()) {
+  return testing::LoadedWorkspace(
+      testing::FlashImageBuilder().Block(1, "TCS", channels).Block(3, "TPT", transponders).Build());
 }
 
 std::string Data(const flash::Workspace& w, int index) {
@@ -119,19 +125,17 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
       const std::function<std::unique_ptr<Command>()> steps[] = {
           [&] { return SetChannel(row, ChannelField::kName, channel); },
           [&] {
-            return InsertChannels(pick(channels + 1), {channel, channel}, Inserted::kNew);
+            return InsertChannels(pick(channels + 1), std::vector(2, channel), Inserted::kNew);
           },
-          [&] {
-            return RemoveChannels({row, pick(channels)});
-          },
+          [&] { return RemoveChannels(Rows(row, pick(channels))); },
           [&] { return MoveChannels(1, 2, 3 + pick(channels - 2)); },
           [&] { return SortChannels(static_cast<SortKey>(pick(3))); },
           [&] { return SetTransponder(t, TransponderField::kBand, transponder); },
           [&] { return InsertTransponders(pick(transponders + 1), {transponder}); },
           [&] { return RemoveTransponder(t); },
           [&] { return MoveTransponders(0, 1, pick(transponders + 1)); },
-          [&] { return MoveRows(document, ListKind::kChannels, Rows(row, 1), pick(channels + 1)); },
-          [&] { return StepRows(document, ListKind::kTransponders, {1}, -1); },
+          [&] { return MoveRows(document, kChannels, Rows(row, 1), pick(channels + 1)); },
+          [&] { return StepRows(document, kTransponders, {1}, -1); },
           [&] { return RemoveTransponders(Rows(t, 0)); }};
       std::unique_ptr<Command> command = steps[kind]();
       if (!command) continue;  // a move that keeps every row where it is
@@ -154,10 +158,9 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
 
 std::string Parsed(const std::vector<std::string>& lines, bool tpt) {
   std::string data;
-  for (const std::string& line : lines) {
+  for (const std::string& line : lines)
     (void)(tpt ? transponders::TptTextReader(common::TptLayout::kFull) : channels::TcsTextReader())
         .Parse(line, data);
-  }
   if (tpt) data.resize(std::max<std::size_t>(data.size(), 2040), '\0');
   return data;
 }
@@ -190,10 +193,7 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
        [](Lines& c, Lines&) { c.insert(c.end(), 116, c[0]); }},
       {"move", [](ListDocument&) { return MoveChannels(1, 2, 8); },
        [](Lines& c, Lines&) { std::rotate(c.begin() + 1, c.begin() + 3, c.begin() + 8); }},
-      {"remove",
-       [](ListDocument&) {
-         return RemoveChannels({4, 1});
-       },
+      {"remove", [](ListDocument&) { return RemoveChannels(Rows(4, 1)); },
        [](Lines& c, Lines&) {
          c.erase(c.begin() + 4);
          c.erase(c.begin() + 1);
@@ -248,13 +248,13 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
        [](ListDocument&) { return RemoveTransponders(Rows(3, 1)); },
        {2, 1, 0, 3, 9, 1, 2, 3, 1}},
       {"gather channels 2, 4 and 5 before 8",
-       [](ListDocument& d) { return MoveRows(d, ListKind::kChannels, Rows(4, 1, 3), 7); },
+       [](ListDocument& d) { return MoveRows(d, kChannels, Rows(4, 1, 3), 7); },
        {3, 0, 9, 1, 1, 5, 2, 4, 3, 2, 5, 1}},
       {"step 2, 3 and 5 up",
-       [](ListDocument& d) { return StepRows(d, ListKind::kTransponders, Rows(1, 2, 4), -1); },
+       [](ListDocument& d) { return StepRows(d, kTransponders, Rows(1, 2, 4), -1); },
        {2, 3, 0, 4, 1, 9, 3, 5, 2, 1, 4, 3}},
       {"step 1 and 4 down",
-       [](ListDocument& d) { return StepRows(d, ListKind::kTransponders, Rows(0, 3), 1); },
+       [](ListDocument& d) { return StepRows(d, kTransponders, Rows(0, 3), 1); },
        {3, 2, 0, 4, 1, 9, 2, 5, 3, 1, 4, 2}},
   };
   for (const auto& c : cases) {
@@ -281,8 +281,8 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
             "channels ?");
   EXPECT_EQ(RemoveTranspondersAnswer(document, {1, 3, 5}),
             "Remove 3 transponders and their 3 channels");
-  EXPECT_EQ(MoveRows(document, ListKind::kChannels, {5, 1}, 0)->Description(), "Move 2 channels");
-  EXPECT_EQ(MoveRows(document, ListKind::kChannels, {1, 2}, 3), nullptr);  // already there
+  EXPECT_EQ(MoveRows(document, kChannels, {5, 1}, 0)->Description(), "Move 2 channels");
+  EXPECT_EQ(MoveRows(document, kChannels, {1, 2}, 3), nullptr);  // already there
   // A new channel: the transponder and Use of the row beside it, else the first; SID 0.
   EXPECT_EQ(NewChannel(document, 3)->Encode(), TcsRecord("", 0, 5, 0, 0, 0));
   EXPECT_EQ(NewChannel(document, 5)->Encode(), TcsRecord("", 2, 1, 0, 0, 0));
@@ -414,23 +414,19 @@ TEST(Commands, KeepTheBytesBehindTheLastTransponder) {
   EXPECT_EQ(document.CountedTransponders(), document.transponders().size() - 1);
   EXPECT_EQ(ListDocument(w).transponders().size(), document.CountedTransponders());
   // The editor's new transponder is a used one.
-  (*InsertNewRow(document, ListKind::kTransponders, 0, std::nullopt))->Apply(document);
+  (*InsertNewRow(document, kTransponders, 0, std::nullopt))->Apply(document);
   EXPECT_EQ(document.transponders()[0].Khz(), transponders::kKhzLeast);
 }
 
 // The last free slot takes a new channel; a full list takes none.
 TEST(Commands, InsertANewChannelUpToTheListsRoom) {
-  flash::Workspace w =
-      testing::LoadedWorkspace(testing::FlashImageBuilder()
-                                   .Block(1, "TCS", testing::ChannelList(kChannelRoom - 1))
-                                   .Block(3, "TPT", Transponders())
-                                   .Build());
+  flash::Workspace w = Lists(testing::ChannelList(kChannelRoom - 1));
   ListDocument document(w);
-  const auto inserted = InsertNewRow(document, ListKind::kChannels, 0, std::nullopt);
+  const auto inserted = InsertNewRow(document, kChannels, 0, std::nullopt);
   ASSERT_TRUE(inserted.ok()) << inserted.status().message();
   (*inserted)->Apply(document);
   EXPECT_EQ(document.channels().size(), kChannelRoom);
-  EXPECT_FALSE(InsertNewRow(document, ListKind::kChannels, 0, std::nullopt).ok());
+  EXPECT_FALSE(InsertNewRow(document, kChannels, 0, std::nullopt).ok());
 }
 
 // A length field that is no whole number of records or says more than the block holds
@@ -450,15 +446,11 @@ TEST(Commands, ChangeOnlyWhatTheyEditWhateverTheLengthField) {
 }
 
 TEST(Commands, SortStablyByTheirKeys) {
-  flash::Workspace w = chanforge::testing::LoadedWorkspace(
-      chanforge::testing::FlashImageBuilder()
-          .Block(0, "TCS",
-                 TcsRecord("b", 0, 2, 5, 0, 0) + TcsRecord("A  ", 0, 0, 3, 0, 0) +
-                     TcsRecord(std::string("a\0\0 ", 4), 0, 7, 5, 0, 0) +
-                     TcsRecord("\xE9", 0, 1, 1, 0, 0) + TcsRecord("B", 0, 2, 3, 0, 0))
-          .Block(1, "TPT",
-                 TptRecord(2000000000, 0, 0, 0, 0, 0, 0) + TptRecord(1000000000, 0, 0, 0, 0, 0, 0))
-          .Build());
+  flash::Workspace w =
+      Lists(TcsRecord("b", 0, 2, 5, 0, 0) + TcsRecord("A  ", 0, 0, 3, 0, 0) +
+                TcsRecord(std::string("a\0\0 ", 4), 0, 7, 5, 0, 0) +
+                TcsRecord("\xE9", 0, 1, 1, 0, 0) + TcsRecord("B", 0, 2, 3, 0, 0),
+            TptRecord(2000000000, 0, 0, 0, 0, 0, 0) + TptRecord(1000000000, 0, 0, 0, 0, 0, 0));
   ListDocument document(w);
   const auto order = [&] {
     std::string names;
@@ -515,9 +507,8 @@ TEST(Refusals, NameWhatIsWrong) {
   EXPECT_EQ(again.channels().size(), 12u);
   EXPECT_EQ(again.transponders().size(), document.transponders().size());
   flash::Workspace bare = chanforge::testing::LoadedWorkspace(std::string(524288, '\0'));
-  EXPECT_EQ(ListDocument(bare).CheckEditable(ListKind::kChannels), "The image has no TCS block.");
-  EXPECT_EQ(ListDocument(bare).CheckEditable(ListKind::kTransponders),
-            "The image has no TPT block.");
+  EXPECT_EQ(ListDocument(bare).CheckEditable(kChannels), "The image has no TCS block.");
+  EXPECT_EQ(ListDocument(bare).CheckEditable(kTransponders), "The image has no TPT block.");
   const std::pair<const char*, const char*> assignments[] = {
       {"sid=70000", "SID 70000 is outside 0 to 65535."},
       {"use=256", "Use 256 is outside 0 to 255."},
@@ -553,36 +544,32 @@ TEST(Refusals, NameWhatIsWrong) {
             "\"sr\" is given twice: give each field once.");
   EXPECT_EQ(twice, TransponderRecord());
 
-  EXPECT_EQ(CheckNumber(13, 12, ListKind::kChannels), "Channel 13 is beyond the list of 12.");
-  EXPECT_EQ(CheckMove(2, 4, 4, 12, ListKind::kChannels), "Position 4 lies inside 2-4.");
-  EXPECT_EQ(CheckRange(3, 3, 12, ListKind::kChannels), "");
-  EXPECT_EQ(CheckMove(2, 4, 14, 12, ListKind::kChannels), "Position 14 is beyond the list of 12.");
-  EXPECT_EQ(CheckMove(4, 2, 1, 12, ListKind::kChannels), "Channel range 4-2 runs backwards.");
-  EXPECT_TRUE(CheckMove(2, 4, 13, 12, ListKind::kChannels).ok() &&
-              CheckMove(2, 4, 1, 12, ListKind::kChannels).ok());
-  EXPECT_EQ(CheckStep({0, 4}, -1, 12, ListKind::kChannels),
-            "Channel 1 is the first: it cannot move up.");
-  EXPECT_EQ(CheckStep({4, 11}, 1, 12, ListKind::kChannels),
-            "Channel 12 is the last: it cannot move down.");
-  EXPECT_TRUE(CheckStep({1, 10}, 1, 12, ListKind::kChannels).ok() &&
-              CheckStep({1, 10}, -1, 12, ListKind::kChannels).ok());
+  EXPECT_EQ(CheckNumber(13, 12, kChannels), "Channel 13 is beyond the list of 12.");
+  EXPECT_EQ(CheckMove(2, 4, 4, 12, kChannels), "Position 4 lies inside 2-4.");
+  EXPECT_EQ(CheckRange(3, 3, 12, kChannels), "");
+  EXPECT_EQ(CheckMove(2, 4, 14, 12, kChannels), "Position 14 is beyond the list of 12.");
+  EXPECT_EQ(CheckMove(4, 2, 1, 12, kChannels), "Channel range 4-2 runs backwards.");
+  EXPECT_TRUE(CheckMove(2, 4, 13, 12, kChannels).ok() && CheckMove(2, 4, 1, 12, kChannels).ok());
+  EXPECT_EQ(CheckStep({0, 4}, -1, 12, kChannels), "Channel 1 is the first: it cannot move up.");
+  EXPECT_EQ(CheckStep({4, 11}, 1, 12, kChannels), "Channel 12 is the last: it cannot move down.");
+  EXPECT_TRUE(CheckStep({1, 10}, 1, 12, kChannels).ok() &&
+              CheckStep({1, 10}, -1, 12, kChannels).ok());
   // What a move says it did, as a row under a find may pass rows the find hides.
   flash::Workspace moved =
       OneBlock(0, "TCS", TcsRecord("ZDF HD", 4, 1, 1, 0, 0) + TcsRecord("", 4, 1, 2, 0, 0));
   const ListDocument lists(moved);
-  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1}, {0}, -1), "ZDF HD is now 1");
-  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {0}, {1}, 1), "Channel 1 is now 2");
-  EXPECT_EQ(MovedText(lists, ListKind::kTransponders, {2}, {3}, 1), "Transponder 3 is now 4");
-  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1, 5}, {0, 4}, -1),
-            "2 channels moved up one place");
-  EXPECT_EQ(MovedText(lists, ListKind::kTransponders, {1, 5}, {2, 6}, 1),
+  EXPECT_EQ(MovedText(lists, kChannels, {1}, {0}, -1), "ZDF HD is now 1");
+  EXPECT_EQ(MovedText(lists, kChannels, {0}, {1}, 1), "Channel 1 is now 2");
+  EXPECT_EQ(MovedText(lists, kTransponders, {2}, {3}, 1), "Transponder 3 is now 4");
+  EXPECT_EQ(MovedText(lists, kChannels, {1, 5}, {0, 4}, -1), "2 channels moved up one place");
+  EXPECT_EQ(MovedText(lists, kTransponders, {1, 5}, {2, 6}, 1),
             "2 transponders moved down one place");
-  EXPECT_EQ(MovedText(lists, ListKind::kChannels, {1, 5}, {7, 8}, 0), "2 channels are now 8 to 9");
+  EXPECT_EQ(MovedText(lists, kChannels, {1, 5}, {7, 8}, 0), "2 channels are now 8 to 9");
   // The editor's Insert and Duplicate: a new transponder at the band's edge before the row,
   // copies behind the last row copied; a new channel needs a transponder.
   ListDocument edited(moved);
-  EXPECT_FALSE(InsertNewRow(edited, ListKind::kChannels, 0, 0).ok());
-  const auto copies = DuplicateRows(edited, ListKind::kChannels, {0});
+  EXPECT_FALSE(InsertNewRow(edited, kChannels, 0, 0).ok());
+  const auto copies = DuplicateRows(edited, kChannels, {0});
   EXPECT_EQ((*copies)->Description(), "Duplicate channel 2");
   (*copies)->Apply(edited);
   EXPECT_TRUE(edited.channels().size() == 3 && edited.channels()[1] == edited.channels()[0]);
@@ -648,8 +635,7 @@ flash::Workspace CsvImage() {
                              TptRecord(0, 0, 0, 0, 0, 0, 0) +                  // an empty one
                              TptRecord(2000000000, 5, 6, 7, 8, 2, 0x02);
   transponders.resize(2040, '\0');
-  return testing::LoadedWorkspace(
-      testing::FlashImageBuilder().Block(1, "TCS", channels).Block(3, "TPT", transponders).Build());
+  return Lists(channels, transponders);
 }
 
 // An import read against a copy of the image and applied to it, with the list's block
@@ -665,8 +651,7 @@ Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
                const std::string& file = "f") {
   Applied applied{{}, {}, {}, {}, w};
   ListDocument document(applied.image);
-  const int block =
-      list == ListKind::kChannels ? document.channel_block() : document.transponder_block();
+  const int block = list == kChannels ? document.channel_block() : document.transponder_block();
   const auto bytes = [&] {
     return flash::WholeBlockBytes(applied.image, *flash::FindBlock(applied.image, block));
   };
@@ -716,16 +701,15 @@ TEST(FieldTable, ShowsEveryFieldWhereverTheFieldsAreListed) {
       "polarisation\r\n"
       "1,Das Erste,1,3,28106,101,102,0,0,0,11750000,H\r\n"
       "2,\"Caf\xC3\xA9, \"\"Bar\"\"\",2,1,";
-  EXPECT_EQ(ListCsv(document, ListKind::kChannels).substr(0, start.size()), start);
+  EXPECT_EQ(ListCsv(document, kChannels).substr(0, start.size()), start);
   ChannelRecord record;
   EXPECT_EQ(AssignChannelField(document, record, "colour=3"),
             "Unknown field \"colour\": the fields are name, use, tp, sid, vpid, apid, vecm, aecm, "
             "pcr.");
-  for (const auto& [columns, unknown] : {std::pair{"nr,foo", "foo"}, std::pair{"", ""}}) {
+  for (const auto& [columns, unknown] : {std::pair{"nr,foo", "foo"}, std::pair{"", ""}})
     EXPECT_EQ(views::ReadPrintColumns(columns),
               "Column \""s + unknown +
                   "\" is none of nr, name, use, tp, sid, vpid, apid, vecm, aecm, pcr.");
-  }
   // Per column its editor (none, number, text, choice) and alignment (left, centre, right).
   const auto columns = [](ListKind kind) {
     std::string kinds;
@@ -735,8 +719,8 @@ TEST(FieldTable, ShowsEveryFieldWhereverTheFieldsAreListed) {
     }
     return kinds;
   };
-  EXPECT_EQ(columns(ListKind::kChannels), "-rTlCrCrNrNrNrNrNrNr");
-  EXPECT_EQ(columns(ListKind::kTransponders), "-rNrCcCcCcCcNrNrNrNr-r");
+  EXPECT_EQ(columns(kChannels), "-rTlCrCrNrNrNrNrNrNr");
+  EXPECT_EQ(columns(kTransponders), "-rNrCcCcCcCcNrNrNrNr-r");
 }
 
 // A file written before a field was added has no column for it; a field that may be missing
@@ -750,22 +734,21 @@ TEST(ListCsv, FindsTheColumnsAFileMustHave) {
   EXPECT_EQ(columns, (std::vector<std::size_t>{0, kNoColumn, 1}));
   EXPECT_FALSE(FindColumns(header, titles, columns = {}).ok());  // Locked is required there
   // Side by side or apart, a heading twice is refused.
-  for (const CsvRow& twice : {CsvRow{1, {"Nr", "SR", "sr"}}, CsvRow{1, {"SR", "Nr", "SR "}}}) {
+  for (const CsvRow& twice : {CsvRow{1, {"Nr", "SR", "sr"}}, CsvRow{1, {"SR", "Nr", "SR "}}})
     EXPECT_EQ(FindColumns(twice, {"Nr", "SR"}, columns = {}),
               "Column \"SR\" is there twice: which one to read is unclear.");
-  }
 }
 
 TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
   flash::Workspace w = CsvImage();
   const ListDocument document(w);
-  for (const ListKind list : {ListKind::kChannels, ListKind::kTransponders}) {
+  for (const ListKind list : {kChannels, kTransponders}) {
     const std::string csv = ListCsv(document, list);
     const std::string unmarked = csv.substr(3);  // as a spreadsheet may save it
     for (const std::string& text : {csv, Requoted(unmarked), Requoted(unmarked, ';'), unmarked}) {
       const Applied import = Import(w, list, text, "f.csv");
       EXPECT_EQ(import.refused.message(), "");
-      EXPECT_EQ(import.read.rows, list == ListKind::kChannels ? 4u : 3u);
+      EXPECT_EQ(import.read.rows, list == kChannels ? 4u : 3u);
       EXPECT_TRUE(import.after == import.before) << text;
     }
   }
@@ -774,13 +757,11 @@ TEST(ListCsv, ExportImportsToTheSameBytesAlsoAfterASpreadsheetSavedIt) {
 // A full list's CSV goes out in pieces that together are the file, and reads back whole.
 TEST(ListCsv, AFullListGoesOutInPiecesAndComesBack) {
   std::string list;
-  for (std::size_t i = 0; i < kChannelRoom; ++i) {
+  for (std::size_t i = 0; i < kChannelRoom; ++i)
     list += TcsRecord("Channel " + std::to_string(i), 1, 1, static_cast<std::uint16_t>(i), 0, 0);
-  }
-  flash::Workspace w = testing::LoadedWorkspace(
-      testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
+  flash::Workspace w = Lists(list);
   std::vector<std::string> pieces;
-  ASSERT_TRUE(WriteListCsv(ListDocument(w), ListKind::kChannels, [&](std::string_view piece) {
+  ASSERT_TRUE(WriteListCsv(ListDocument(w), kChannels, [&](std::string_view piece) {
     pieces.emplace_back(piece);
     return true;
   }));
@@ -790,13 +771,13 @@ TEST(ListCsv, AFullListGoesOutInPiecesAndComesBack) {
     csv += piece;
   }
   EXPECT_GT(pieces.size(), 1u);
-  EXPECT_EQ(csv, ListCsv(ListDocument(w), ListKind::kChannels));
-  const Applied import = Import(w, ListKind::kChannels, csv);
+  EXPECT_EQ(csv, ListCsv(ListDocument(w), kChannels));
+  const Applied import = Import(w, kChannels, csv);
   EXPECT_EQ(import.read.rows, kChannelRoom);
   EXPECT_TRUE(import.after == import.before);
   // A piece that cannot be written ends the writing.
   std::size_t asked = 0;
-  EXPECT_FALSE(WriteListCsv(ListDocument(w), ListKind::kChannels, [&](std::string_view) {
+  EXPECT_FALSE(WriteListCsv(ListDocument(w), kChannels, [&](std::string_view) {
     ++asked;
     return false;
   }));
@@ -822,18 +803,17 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   // clang-format on
   std::string list;
   for (const auto& [name, cell] : names) list += TcsRecord(name, 1, 1, 7, 0, 0);
-  flash::Workspace w = testing::LoadedWorkspace(
-      testing::FlashImageBuilder().Block(1, "TCS", list).Block(3, "TPT", Transponders()).Build());
-  const std::string csv = ListCsv(ListDocument(w), ListKind::kChannels);
+  flash::Workspace w = Lists(list);
+  const std::string csv = ListCsv(ListDocument(w), kChannels);
   const std::vector<std::vector<std::string>> rows = CsvCells(csv);
   ASSERT_GT(rows.size(), std::size(names));
   for (std::size_t i = 0; i < std::size(names); ++i) EXPECT_EQ(rows[i + 1][1], names[i].second);
   EXPECT_NE(csv.find(",\"'12 \","), std::string::npos);  // quoted, so no reader trims the blank
   // A text cell of any list is marked so; a number stays a number.
   flash::Workspace image = CsvImage();
-  const std::string tpt = ListCsv(ListDocument(image), ListKind::kTransponders);
+  const std::string tpt = ListCsv(ListDocument(image), kTransponders);
   EXPECT_NE(tpt.find("\r\n3,11750000,D,H,A,'3/4,5,6,7,8\r\n"), std::string::npos);
-  const Applied import = Import(w, ListKind::kChannels, csv);
+  const Applied import = Import(w, kChannels, csv);
   EXPECT_EQ(import.refused.message(), "");
   EXPECT_TRUE(import.after == import.before);
   // A plain reader's whole floats are numbers; a row's faults are all named, a cell quoted
@@ -841,12 +821,12 @@ TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   std::string bad = "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\n1.0,A,1,1,1,1,1,1,1,1\n";
   for (int i = 0; i < 21; ++i) bad += "1.5,A,1,1,1,1,1,1,1,1\n";
   bad += "," + std::string(50, 'A') + ",1,1,1,1,1,1,1,1\n,\xE9,1,1,1,1,1,1,1,1\n";
-  const std::string error = Format(Import(w, ListKind::kChannels, bad).refused.message());
+  const std::string error = Format(Import(w, kChannels, bad).refused.message());
   EXPECT_EQ(error.substr(0, error.find('\r')), "Line 3 of f: Nr \"1.5\" is not a number.");
   EXPECT_EQ(error.substr(error.rfind('\n') + 1), "and 3 more");
   EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 20);
   bad.erase(bad.find("1.5"), 21 * 22);
-  EXPECT_EQ(Import(w, ListKind::kChannels, bad).refused.message(),
+  EXPECT_EQ(Import(w, kChannels, bad).refused.message(),
             "Line 3 of f: Name \"" + std::string(40, 'A') +
                 "\u2026\" is 50 bytes long; at most 16 fit.\r\n"
                 "Line 4 of f is not UTF-8 text: save the CSV as UTF-8");
@@ -860,12 +840,12 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
       ",,,,,,,,,,\n"
       "1,,New,5,1,2,3,4,5,6\n"
       "1,2,Caf\xC3\xA9, \"\"Bar\"\",2,7,0,0,1,2,3\n";
-  const Applied bad = Import(w, ListKind::kChannels, csv, "f.csv");
+  const Applied bad = Import(w, kChannels, csv, "f.csv");
   EXPECT_EQ(bad.refused.message(),
             "Line 5 of f.csv: A quote inside a field that does not start with one.");
   const std::string fixed = csv.substr(0, csv.rfind("1,2,Caf")) +
                             "1,2,\"Caf\xC3\xA9, \"\"B\"\"\r\nx\"," + "2,7,0,0,1,2,\"3\"";
-  const Applied import = Import(w, ListKind::kChannels, fixed, "f.csv");
+  const Applied import = Import(w, kChannels, fixed, "f.csv");
   ASSERT_EQ(import.refused.message(), "");
   const std::string data = import.after.substr(flash::kDataOffset, 3 * 30 + 2);
   EXPECT_EQ(import.after.substr(flash::kLengthOffset, 2), std::string("\x5A\0", 2));
@@ -877,7 +857,7 @@ TEST(ListCsv, RowsFollowTheirNrAndChangedCellsOnly) {
 
 TEST(ListCsv, TransponderCellsSetTheirFields) {
   flash::Workspace w = CsvImage();
-  const Applied import = Import(w, ListKind::kTransponders,
+  const Applied import = Import(w, kTransponders,
                                 "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n"
                                 "3,11000000,d,v,b,4/5,1,2,3,0x10\n1,11582123,U,H,B,0/0,1,2,3,4\n",
                                 "t.csv");
@@ -898,12 +878,10 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
   } cases[] = {
       {"11778000", "U", "4/5", "27", "", "", false},
       {"11778000", "U", "5/6", "27",
-       "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
-       "stored as FEC 4/5",
+       "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 4/5",
        "FEC 5/6 can not be stored: the list stores only 1/2, 2/3, 3/4 or 4/5.", false},
       {"11778000", "U", "7/8", "27",
-       "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be "
-       "stored as FEC 3/4",
+       "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 3/4",
        "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
       {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
       {"12747483", "U", "3/4", "27", "", "", true},
@@ -944,9 +922,9 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
           << row;
     }
     const std::string header = "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR (Msym/s)";
-    EXPECT_TRUE(starts(
-        Format(Import(w, ListKind::kTransponders, header + "\n," + row + "\n").refused.message()),
-        c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
+    EXPECT_TRUE(
+        starts(Format(Import(w, kTransponders, header + "\n," + row + "\n").refused.message()),
+               c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
         << row;
     TransponderRecord set = base;
     const std::string assigned =
@@ -976,10 +954,8 @@ TEST(Roads, TakeTheUseAndTheCellsAsTheEditorShowsThem) {
     EXPECT_EQ(record.use, use ? use : 1);
     const auto edit = EditChannelCell(document, 1, ChannelField::kUse, {typed, {}});
     EXPECT_TRUE(edit == refusal && (edit.ok() && *edit != nullptr) == refusal.empty()) << typed;
-    EXPECT_EQ(
-        Format(
-            Import(w, ListKind::kChannels, header + typed + ",1,1,0,0,0,0,0\n").refused.message()),
-        refusal.empty() ? "" : "Line 2 of f: " + refusal);
+    EXPECT_EQ(Format(Import(w, kChannels, header + typed + ",1,1,0,0,0,0,0\n").refused.message()),
+              refusal.empty() ? "" : "Line 2 of f: " + refusal);
   }
   // Numbers are read without the blanks around them, names as typed, and refused in full.
   EXPECT_TRUE(*EditChannelCell(document, 1, ChannelField::kSid, {" 77 ", {}}));
@@ -1013,65 +989,58 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
     std::string csv;
     std::string error;
   } cases[] = {
-      {ListKind::kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
-      {ListKind::kChannels, "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR, name \n",
+      {kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
+      {kChannels, "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR, name \n",
        "Line 1 of f: Column \"Name\" is there twice: which one to read is unclear."},
-      {ListKind::kChannels,
+      {kChannels,
        "\"\xC3\xAF\xC2\xBB\xC2\xBFNr\"" + channels.substr(2) + ",Caf\xC3\x83\xC2\xA9\r\n",
        "Line 1 of f: The file starts with \"\xC3\xAF\xC2\xBB\xC2\xBF\": it was read in a Western "
        "character set, which garbles accented letters. Open the exported file again with the "
        "character set Unicode (UTF-8)."},
-      {ListKind::kChannels, channels + "2,B,1\r\n", "Line 3 of f: Missing column \"TP\"."},
-      {ListKind::kChannels, "\xEF\xBB\xBF\xEF\xBB\xBF" + channels,
+      {kChannels, channels + "2,B,1\r\n", "Line 3 of f: Missing column \"TP\"."},
+      {kChannels, "\xEF\xBB\xBF\xEF\xBB\xBF" + channels,
        "Line 1 of f: The file starts with two byte order marks: a program added one to a file "
        "that had it. Open the exported file again with the character set Unicode (UTF-8)."},
-      {ListKind::kChannels, channels + ",\"12345678901234567\",1,1,1,1,1,1,1,1\r\n",
+      {kChannels, channels + ",\"12345678901234567\",1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Name \"12345678901234567\" is 17 bytes long; at most 16 fit."},
-      {ListKind::kChannels, channels + "5,B,1,1,1,1,1,1,1,1\r\n",
+      {kChannels, channels + "5,B,1,1,1,1,1,1,1,1\r\n",
        "Line 3 of f: Nr 5 names no channel: the list has 4."},
-      {ListKind::kChannels, channels + "x,B,1,1,1,1,1,1,1,1\r\n",
-       "Line 3 of f: Nr \"x\" is not a number."},
-      {ListKind::kChannels, channels + "\n\n,\"B\n,1,1",
-       "Line 5 of f: A quoted field is not closed."},
+      {kChannels, channels + "x,B,1,1,1,1,1,1,1,1\r\n", "Line 3 of f: Nr \"x\" is not a number."},
+      {kChannels, channels + "\n\n,\"B\n,1,1", "Line 5 of f: A quoted field is not closed."},
       // A quoted cell's line ends are lines of the file: CR LF, CR and LF one each.
-      {ListKind::kChannels,
+      {kChannels,
        channels + "2,B,1,1,1,1,1,1,1,1,\"x\"\"\r\n\ry\n\"\"z\"\r\n5,B,1,1,1,1,1,1,1,1\r\n",
        "Line 7 of f: Nr 5 names no channel: the list has 4."},
-      {ListKind::kChannels, channels + ",\"B\"x,1", "Line 3 of f: Text follows a closing quote."},
-      {ListKind::kTransponders, transponders + ",11000000,X,V,A,1/2,0,0,0,0",
+      {kChannels, channels + ",\"B\"x,1", "Line 3 of f: Text follows a closing quote."},
+      {kTransponders, transponders + ",11000000,X,V,A,1/2,0,0,0,0",
        "Line 2 of f: Band \"X\" is not D or U."},
-      {ListKind::kTransponders, transponders + ",11000000,D,X,A,1/2,0,0,0,0",
+      {kTransponders, transponders + ",11000000,D,X,A,1/2,0,0,0,0",
        "Line 2 of f: Polarisation \"X\" is not V or H."},
-      {ListKind::kTransponders, transponders + ",11000000,D,V,C,1/2,0,0,0,0",
+      {kTransponders, transponders + ",11000000,D,V,C,1/2,0,0,0,0",
        "Line 2 of f: DiSEqC \"C\" is not A or B."},
-      {ListKind::kTransponders, transponders + ",11e6,D,V,A,1/2,0,0,0,0",
+      {kTransponders, transponders + ",11e6,D,V,A,1/2,0,0,0,0",
        "Line 2 of f: Frequency \"11e6\" is not a number."},
   };
   flash::Workspace w = CsvImage();
   for (const auto& c : cases)
     EXPECT_EQ(Import(w, c.list, c.csv).refused.message(), c.error) << c.csv;
   // Where all else is ASCII, nothing was garbled: the mark alone is left out.
-  const Applied ascii = Import(w, ListKind::kChannels, "\xC3\xAF\xC2\xBB\xC2\xBF" + channels);
-  EXPECT_EQ(ascii.after, Import(w, ListKind::kChannels, channels).after);
+  const Applied ascii = Import(w, kChannels, "\xC3\xAF\xC2\xBB\xC2\xBF" + channels);
+  EXPECT_EQ(ascii.after, Import(w, kChannels, channels).after);
   EXPECT_EQ(Format(ascii.read.notices.at(0)),
             "f starts with a byte order mark read in a Western character set; the rest of the "
             "file is plain ASCII, which that does not garble, so the mark is left out.");
   std::string many = transponders;
   for (int i = 0; i < 255; ++i) many += ",11000000,D,V,A,1/2,0,0,0,0\n";
-  EXPECT_EQ(
-      Import(w, ListKind::kTransponders, many + many.substr(many.find('\n') + 1)).refused.message(),
-      "Line 257 of f: A channel reaches at most 255 transponders.");
+  EXPECT_EQ(Import(w, kTransponders, many + many.substr(many.find('\n') + 1)).refused.message(),
+            "Line 257 of f: A channel reaches at most 255 transponders.");
   std::string tpt;
   for (int i = 0; i < 300; ++i) tpt += TptRecord(1000000000, 0, 0, 0, 0, 0, 0);
-  const flash::Workspace long_list =
-      testing::LoadedWorkspace(testing::FlashImageBuilder()
-                                   .Block(1, "TCS", TcsRecord("A", 1, 1, 1, 0, 0))
-                                   .Block(3, "TPT", tpt)
-                                   .Build());
-  EXPECT_EQ(Import(long_list, ListKind::kTransponders, many + "1,10750000,D,V,A,1/2,0,0,0,0\n")
-                .refused.message(),
-            "Line 257 of f: Transponder 1 would move to row 256, beyond the 255 its channels can "
-            "reach.");
+  const flash::Workspace long_list = Lists(TcsRecord("A", 1, 1, 1, 0, 0), tpt);
+  EXPECT_EQ(
+      Import(long_list, kTransponders, many + "1,10750000,D,V,A,1/2,0,0,0,0\n").refused.message(),
+      "Line 257 of f: Transponder 1 would move to row 256, beyond the 255 its channels can "
+      "reach.");
 }
 
 TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
@@ -1084,21 +1053,20 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   const auto import_file = [&](ListKind list, const std::string& file) {
     return ImportCsvFile(ui, dir.disk, document, history, list, file);
   };
-  const common::Finished written =
-      ExportCsvFile(ui, dir.disk, document, ListKind::kTransponders, csv);
+  const common::Finished written = ExportCsvFile(ui, dir.disk, document, kTransponders, csv);
   EXPECT_EQ(written, common::Outcome::kDone);
   EXPECT_EQ(written.done, "Exported 3 transponders to tp.csv");
   EXPECT_FALSE(ui.statuses.empty());  // the write is announced
   const std::string before(w.image().bytes());
   const std::string exported = testing::TempDir::Read(csv);
-  EXPECT_EQ(import_file(ListKind::kTransponders, csv), common::Outcome::kDone);
+  EXPECT_EQ(import_file(kTransponders, csv), common::Outcome::kDone);
   EXPECT_EQ(history.size(), 0u);  // nothing changed, no step
   const std::string tcs = dir.Path("tcs.csv");
-  (void)ExportCsvFile(ui, dir.disk, document, ListKind::kChannels, tcs);
-  (void)import_file(ListKind::kChannels, tcs);
+  (void)ExportCsvFile(ui, dir.disk, document, kChannels, tcs);
+  (void)import_file(kChannels, tcs);
   EXPECT_EQ(history.size(), 0u);
   dir.Write("tp.csv", exported + ",11700000,U,H,A,1/2,0,0,0,0\r\n");
-  const common::Finished read = import_file(ListKind::kTransponders, csv);
+  const common::Finished read = import_file(kTransponders, csv);
   EXPECT_EQ(read, common::Outcome::kDone);
   EXPECT_EQ(read.done, "Imported 4 transponders from tp.csv");
   EXPECT_EQ(history.UndoDescription(), "Import transponders from tp.csv");
@@ -1109,29 +1077,28 @@ TEST(ListCsv, FilesAreWrittenOnlyWhenWholeAndAnImportIsOneStep) {
   dir.Write("tp.csv", exported.substr(0, exported.find("\r\n1,") + 2) +
                           exported.substr(exported.find("\r\n2,") + 2));
   ui.Answer(false);
-  EXPECT_EQ(import_file(ListKind::kTransponders, csv), common::Outcome::kCancelled);
+  EXPECT_EQ(import_file(kTransponders, csv), common::Outcome::kCancelled);
   EXPECT_EQ(ui.questions.back(),
             "1 channel uses transponder 1 (10601832 kHz).\r\nRemove the transponder and its "
             "channel ?");
   EXPECT_TRUE(w.image().bytes() == before);
   ui.Answer(true);
-  EXPECT_EQ(import_file(ListKind::kTransponders, csv), common::Outcome::kDone);
+  EXPECT_EQ(import_file(kTransponders, csv), common::Outcome::kDone);
   EXPECT_EQ(document.channels().size(), 3u);
 #ifdef __linux__
   // A file that proves longer than the ceiling only as it is read is refused, not half read.
-  EXPECT_EQ(import_file(ListKind::kChannels, "/proc/self/pagemap"), common::Outcome::kFailed);
+  EXPECT_EQ(import_file(kChannels, "/proc/self/pagemap"), common::Outcome::kFailed);
 #endif
   dir.Write("bad.csv", "Nr\n");
-  EXPECT_EQ(import_file(ListKind::kChannels, dir.Path("bad.csv")), common::Outcome::kRefused);
+  EXPECT_EQ(import_file(kChannels, dir.Path("bad.csv")), common::Outcome::kRefused);
   flash::Workspace bare = testing::LoadedWorkspace(std::string(65536, '\0'));
-  EXPECT_EQ(
-      ExportCsvFile(ui, dir.disk, ListDocument(bare), ListKind::kChannels, dir.Path("none.csv")),
-      common::Outcome::kRefused);
+  EXPECT_EQ(ExportCsvFile(ui, dir.disk, ListDocument(bare), kChannels, dir.Path("none.csv")),
+            common::Outcome::kRefused);
   EXPECT_EQ(ui.messages.back().second, "The image has no TCS block.");
   EXPECT_FALSE(std::filesystem::exists(dir.Path("none.csv")));
   const std::string image = dir.Write("image.bin", "kept");  // the image's own file: refused
   w.Load(std::string(w.image().bytes()), image);
-  (void)ExportCsvFile(ui, dir.disk, ListDocument(w), ListKind::kChannels, image);
+  (void)ExportCsvFile(ui, dir.disk, ListDocument(w), kChannels, image);
   EXPECT_EQ(ui.messages.back().second, common::SameFileText(image));
 }
 
@@ -1141,12 +1108,12 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
   const std::string empty_channels =
       "f has no rows: the import would empty the list of 4 channels.\r\nEmpty the list ?";
   const std::tuple<ListKind, std::string, std::string> cases[] = {
-      {ListKind::kChannels, channels, empty_channels},
-      {ListKind::kChannels, channels + ",,,\r\n,,,,,,,,,\r\n", empty_channels},
-      {ListKind::kTransponders, "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n",
+      {kChannels, channels, empty_channels},
+      {kChannels, channels + ",,,\r\n,,,,,,,,,\r\n", empty_channels},
+      {kTransponders, "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n",
        "f has no rows: the import would empty the list of 3 transponders and remove the 2 "
        "channels on them.\r\nEmpty the list ?"},
-      {ListKind::kChannels,
+      {kChannels,
        channels + "2,,2,1,7,0,0,1,2,3\r\n4,,0,1,0,0,0,0,0,0\r\n1,',1,3,28106,101,102,0,0,0\r\n",
        "2 names would become empty: channel 2 \"Caf\xC3\xA9, \"Bar\"\", channel 1 \"Das "
        "Erste\".\r\nEmpty them ?"}};
@@ -1161,7 +1128,7 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
     emptied += std::to_string(i) + ",,0,0,0,0,0,0,0,0\r\n";
   }
   const flash::Workspace w = OneBlock(1, "TCS", named);
-  const std::string many = Format(Import(w, ListKind::kChannels, emptied).read.questions.at(0));
+  const std::string many = Format(Import(w, kChannels, emptied).read.questions.at(0));
   EXPECT_EQ(many.substr(0, 55), "22 names would become empty: channel 1 \"C1\", channel 2 ");
   EXPECT_EQ(many.substr(many.size() - 42), "channel 20 \"C20\" and 2 more.\r\nEmpty them ?");
 }
@@ -1171,7 +1138,7 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
 TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
   flash::Workspace w = Image();
   const ListDocument document(w);
-  const std::string csv = ListCsv(document, ListKind::kTransponders);
+  const std::string csv = ListCsv(document, kTransponders);
   std::vector<std::string> rows;
   for (std::size_t at = 0; at < csv.size();) {
     const std::size_t end = csv.find("\r\n", at) + 2;
@@ -1202,18 +1169,16 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
       {rows[0] + rows[1] + rows[2] + rows[3] + rows[4], 5},  // the last
   };
   for (const auto& c : cases) {
-    Applied import = Import(w, ListKind::kTransponders, c.csv);
+    Applied import = Import(w, kTransponders, c.csv);
     ASSERT_EQ(import.refused.message(), "");
     EXPECT_EQ(import.read.questions.size(), c.removed ? 1u : 0u);
     auto expected = on(document);
-    for (std::size_t i = 12; i-- > 0;) {
-      if (c.removed && document.channels()[i].tp == c.removed) {
+    for (std::size_t i = 12; i-- > 0;)
+      if (c.removed && document.channels()[i].tp == c.removed)
         expected.erase(expected.begin() + static_cast<long>(i));
-      }
-    }
     EXPECT_EQ(on(ListDocument(import.image)), expected) << c.csv;
   }
-  Applied repeated = Import(w, ListKind::kTransponders, cases[2].csv);
+  Applied repeated = Import(w, kTransponders, cases[2].csv);
   const ListDocument after(repeated.image);
   EXPECT_EQ(after.ChannelsUsing(3), 0u);  // all on the first copy
   std::vector<std::size_t> users;
