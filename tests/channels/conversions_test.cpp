@@ -29,11 +29,10 @@ TEST(ConvertTcsToText, WritesCrLfLinesAndAsksOnlyAbove64Kb) {
     ScriptedFrontend ui;
     std::vector<std::string> asked;
     if (list.size() > 65536) asked.push_back("File is bigger then 64Kb, load anyway ?");
-    if (records > 9999) {
+    if (records > 9999)
       asked.push_back(
           "The text will not convert back to the same list: records from 10000 on "
           "shift their columns\r\nConvert anyway ?");
-    }
     for (std::size_t i = 0; i < asked.size(); ++i) ui.Answer(true);
     const common::Converted done = ConvertTcsToText(ui, dir.disk, bin, txt);
     EXPECT_TRUE(done == Outcome::kDone && done.records == static_cast<std::int64_t>(records));

@@ -15,10 +15,9 @@ using testing::TptRecord;
 // Each line after where it is about: "0:12 " for block 0 record 12.
 std::vector<std::string> Lines(const std::string& a, const std::string& b) {
   std::vector<std::string> lines;
-  for (const Change& c : DiffImages(testing::LoadedWorkspace(a), testing::LoadedWorkspace(b))) {
+  for (const Change& c : DiffImages(testing::LoadedWorkspace(a), testing::LoadedWorkspace(b)))
     lines.push_back(std::to_string(c.block) + ":" + std::to_string(c.record) + " " +
                     Format(FormatChange(c)));
-  }
   return lines;
 }
 
@@ -42,9 +41,8 @@ TEST(ImageDiff, AListFirstInOneImageOnlyIsMatchedOnItsOwn) {
         .Build();
   };
   std::vector<std::string> third;
-  for (const std::string& line : Lines(image("TPT", 2), image("DAT", 3))) {
+  for (const std::string& line : Lines(image("TPT", 2), image("DAT", 3)))
     if (line.starts_with("3:")) third.push_back(line);
-  }
   EXPECT_EQ(third, std::vector<std::string>{
                        "3:2 block 3 transponder 2 \xC2\xB7 11050 V tid: 2 \xE2\x86\x92 3"});
 }

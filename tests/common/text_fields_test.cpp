@@ -36,16 +36,14 @@ TEST(TextFields, DecimalsAtEveryDigitCountAndRowsOfThem) {
   // Every digit count, both sides of each power of ten, and both ends of the range.
   std::vector<std::int64_t> values{INT64_MIN, INT64_MAX, 0, -1};
   std::string expected;
-  for (std::int64_t power = 1; power <= INT64_MAX / 10; power *= 10) {
+  for (std::int64_t power = 1; power <= INT64_MAX / 10; power *= 10)
     values.insert(values.end(), {power - 1, power, power * 10 - 1});
-  }
   for (const std::int64_t value : values) expected += ';' + std::to_string(value);
   std::string row = "x";
   AppendDecimals(row, values, ';');
   EXPECT_EQ(row, 'x' + expected);
-  for (const std::int64_t value : values) {
+  for (const std::int64_t value : values)
     EXPECT_EQ(DecimalField(value, 0, LeadingBlank::kNone), std::to_string(value));
-  }
   row.clear();
   AppendDecimals(row, {}, ';');
   EXPECT_EQ(row, "");
@@ -62,48 +60,24 @@ TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
 }
 
 TEST(ReadNumber, FollowsTheNumberReading) {
+  // clang-format off
   const struct {
     const char* text;
     double expected;
     bool whole;  // the reading takes the whole text
   } cases[] = {
-      {"", 0, false},
-      {"ABC", 0, false},
-      {"00123", 123, true},
-      {"1\t2\n3", 123, true},
-      {"12AB", 12, false},
-      {"-3", -3, true},
-      {"+7", 7, true},
-      {"1E3", 1000, true},
-      {"1d3", 1000, true},
-      {"2.5", 2.5, true},
-      {"2.5x", 2.5, false},
-      {"1E", 1, false},
-      {"1E-3", 0.001, true},
-      {"1E+", 1, false},
-      {".5", 0.5, true},
-      {"-", 0, false},
-      {"&H1F", 31, true},
-      {"&hff", 255, true},
-      {"&HFFFF", -1, true},
-      {"&H8000", -32768, true},
-      {"&H0FFFF", 65535, true},
-      {"&HFFFFFFFF", -1, true},
-      {"&H0FFFFFFFF", 4294967295, true},
-      {"&O037777777777", 4294967295, true},
-      {"&H7FFFFFFF", 2147483647, true},
-      {"&H80000000", -2147483648.0, true},
-      {"&HG", 0, false},
-      {"&H", 0, false},
-      {"&O17", 15, true},
-      {"&o177777", -1, true},
-      {"&O200000", 65536, true},
-      {"&O8", 0, false},
-      {"&X1", 0, false},
-      {"2810X", 2810, false},
-      {"1x5", 1, false},
-      {"&O0100000", 32768, true},
+      {"", 0, false}, {"ABC", 0, false}, {"00123", 123, true}, {"1\t2\n3", 123, true},
+      {"12AB", 12, false}, {"-3", -3, true}, {"+7", 7, true}, {"1E3", 1000, true},
+      {"1d3", 1000, true}, {"2.5", 2.5, true}, {"2.5x", 2.5, false}, {"1E", 1, false},
+      {"1E-3", 0.001, true}, {"1E+", 1, false}, {".5", 0.5, true}, {"-", 0, false},
+      {"&H1F", 31, true}, {"&hff", 255, true}, {"&HFFFF", -1, true}, {"&H8000", -32768, true},
+      {"&H0FFFF", 65535, true}, {"&HFFFFFFFF", -1, true}, {"&H0FFFFFFFF", 4294967295, true},
+      {"&O037777777777", 4294967295, true}, {"&H7FFFFFFF", 2147483647, true},
+      {"&H80000000", -2147483648.0, true}, {"&HG", 0, false}, {"&H", 0, false}, {"&O17", 15, true},
+      {"&o177777", -1, true}, {"&O200000", 65536, true}, {"&O8", 0, false}, {"&X1", 0, false},
+      {"2810X", 2810, false}, {"1x5", 1, false}, {"&O0100000", 32768, true},
   };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(ReadNumber(c.text), c.expected) << c.text;
     EXPECT_EQ(ReadsWhollyAsNumber(c.text), c.whole) << c.text;

@@ -30,9 +30,8 @@ ListEditor* Editor() { return static_cast<ListEditor*>(TopLevel("ListEditor")); 
 
 // The editor open in a cell of the view, if any.
 QLineEdit* OpenCell(QTableView* view) {
-  for (QLineEdit* cell : view->viewport()->findChildren<QLineEdit*>()) {
+  for (QLineEdit* cell : view->viewport()->findChildren<QLineEdit*>())
     if (!cell->isHidden()) return cell;
-  }
   return nullptr;
 }
 
@@ -62,9 +61,8 @@ void ExpectTablesShow(const std::string& bytes) {
 // A dialog run with exec() that no step answers: a file chooser, a box of Qt's own.
 ModalAnswers RejectOthers() {
   return ModalAnswers([](QWidget* dialog) {
-    if (qobject_cast<QFileDialog*>(dialog) || dialog->objectName().isEmpty()) {
+    if (qobject_cast<QFileDialog*>(dialog) || dialog->objectName().isEmpty())
       static_cast<QDialog*>(dialog)->reject();
-    }
   });
 }
 
@@ -122,9 +120,8 @@ TEST_F(ActionsTest, EveryActionInEveryState) {
   Get<QAction>("actEditLists")->trigger();
   const auto targets = [](QWidget* window) {
     QStringList names;
-    for (QAction* action : window->findChildren<QAction*>()) {
+    for (QAction* action : window->findChildren<QAction*>())
       if (action->objectName().startsWith("act")) names << action->objectName();
-    }
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
       names << button->objectName();
     names.removeDuplicates();
@@ -183,15 +180,13 @@ class RandomRun : public ActionsTest {
     const unsigned transponders = 1 + number(12);
     const char* names[] = {"ZDF", "Das Erste HD", "Caf\xE9", "", "ARTE", "3sat"};
     std::string tpt, tcs;
-    for (unsigned t = 0; t < transponders; ++t) {
+    for (unsigned t = 0; t < transponders; ++t)
       tpt += testing::TptRecord(950000000 + number(1200000000), 1, 1, 0, 27,
                                 std::uint8_t(number(4)), std::uint8_t(number(16) & 0x0B));
-    }
-    for (unsigned c = number(40); c > 0; --c) {
+    for (unsigned c = number(40); c > 0; --c)
       tcs += testing::TcsRecord(names[number(6)], number(2) ? 4 : 8,
                                 std::uint8_t(1 + number(transponders)),
                                 std::uint16_t(number(40000)), 100, 101);
-    }
     return testing::FlashImageBuilder(0x10000 * (2 + number(3)))
         .Block(0, "TCS", tcs)
         .Block(1, "TPT", tpt)

@@ -160,10 +160,9 @@ TEST(FileFilters, ShowTheFilesTheyName) {
       dialog.selectNameFilter(dialog.nameFilters()[i / 2]);
       const QStringList shown = dialog.findChild<QFileSystemModel*>()->nameFilters();
       const QStringList names = QString(parts[i]).replace('*', "x").split(';') << "TCS";
-      for (const QString& name : names) {
+      for (const QString& name : names)
         EXPECT_EQ(QDir::match(shown, name), name != "TCS" || parts[i] == "*.*")
             << filter << " " << name.toStdString();
-      }
     }
   }
 }

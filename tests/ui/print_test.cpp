@@ -22,9 +22,8 @@ namespace {
 // Runs of blanks as one, as a PDF's text reads back.
 std::string OneBlank(const std::string& text) {
   std::string out;
-  for (const char c : text) {
+  for (const char c : text)
     if (c != ' ' || out.empty() || out.back() != ' ') out += c;
-  }
   return out;
 }
 

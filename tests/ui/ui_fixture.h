@@ -31,9 +31,8 @@ namespace chanforge::ui {
 
 // The visible top-level window of that object name, or null.
 inline QWidget* TopLevel(const char* name) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
+  for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == name && w->isVisible()) return w;
-  }
   return nullptr;
 }
 

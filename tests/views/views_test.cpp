@@ -181,10 +181,9 @@ const std::vector<transponders::TransponderRecord> kTps = {
 TEST(PrintRows, ShowTheChosenColumnsGroupedAsChosen) {
   using Rows = std::vector<std::vector<std::string>>;
   std::vector<channels::ChannelRecord> list;
-  for (const auto& [name, tp] : {std::pair{"<b>", 2}, {"X\x01\xE9", 0}, {"A", 1}, {"B", 2}}) {
+  for (const auto& [name, tp] : {std::pair{"<b>", 2}, {"X\x01\xE9", 0}, {"A", 1}, {"B", 2}})
     list.push_back(channels::ChannelRecord::Decode(
         testing::TcsRecord(name, 4, static_cast<std::uint8_t>(tp), 100, 200, 0)));
-  }
   PrintChoices choices;
   PrintedList rows = PrintRows(list, kTps, choices, "/a/flash.bin", "2026-12-06");
   EXPECT_EQ(rows.file_name + rows.date + Format(rows.count), "flash.bin2026-12-064 channels");
