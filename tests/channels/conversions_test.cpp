@@ -182,11 +182,7 @@ TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
   std::filesystem::create_symlink(src, dir.Path("link.txt"));
   ::mkfifo(dir.Path("fifo").c_str(), 0600);
   const std::string same = "Source and target are the same file : " + src;
-  const struct {
-    std::string source, target;
-    Outcome outcome;
-    std::string message;
-  } cases[] = {
+  const std::tuple<std::string, std::string, Outcome, std::string> cases[] = {
       {dir.Path("nope"), dst, Outcome::kFailed, "File : " + dir.Path("nope") + " not found!"},
       {src, dir.Path("./src.txt"), Outcome::kRefused, same},
       {src, dir.Path("link.txt"), Outcome::kRefused, same},
@@ -194,11 +190,10 @@ TEST(ConfirmSourceAndTarget, RefusalsAndQuestions) {
        "File : " + dir.Path("fifo") + " is not a regular file !"},
       {src, dir.Path("new.bin"), Outcome::kDone, ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [source, target, outcome, message] : cases) {
     ScriptedFrontend ui;
-    EXPECT_EQ(common::ConfirmSourceAndTarget(ui, dir.disk, c.source, c.target), c.outcome)
-        << c.target;
-    EXPECT_EQ(ui.OnlyMessage(), c.message);
+    EXPECT_EQ(common::ConfirmSourceAndTarget(ui, dir.disk, source, target), outcome) << target;
+    EXPECT_EQ(ui.OnlyMessage(), message);
   }
   ScriptedFrontend ui;
   ui.Answer(false);

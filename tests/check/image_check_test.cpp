@@ -38,23 +38,15 @@ std::string Tpt(std::initializer_list<std::string> records) {
 
 const std::string kLower = TptRecord(1000000000, 5, 6, 7, 8, 1, 0);  // 10750000 kHz V
 
-struct Case {
-  const char* fault;
-  std::string image;
-  Rule rule;
-  Severity severity;
-  int block;
-  int record;
-  const char* field;
-};
-
 TEST(ImageCheck, EachRuleFindsItsFault) {
   std::string many;
   for (int i = 0; i < 2001; ++i) many += Ch(i + 1, static_cast<std::uint8_t>(1 + i % 3));
   std::string noise(524288, '\0');
   std::mt19937 random(3);
   for (char& c : noise) c = static_cast<char>(random());
-  const Case cases[] = {
+  // Each fault, an image with it alone, and the finding: its rule, severity, block, record and
+  // field.
+  const std::tuple<const char*, std::string, Rule, Severity, int, int, const char*> cases[] = {
       {"size", FlashImageBuilder(524289).Block(0, "TCS", "").Build(), Rule::kImageSize,
        Severity::kWarning, kImageWide, 0, ""},
       {"no list", FlashImageBuilder().Header(2, "LOGO", 65535).Build(), Rule::kNoUsableBlocks,
@@ -98,17 +90,17 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       {"unknown fec", Good(Ch(1), TptRecord(1000000000, 1, 1, 0, 0, 4, 0)).Build(),
        Rule::kUnknownFec, Severity::kWarning, 1, 1, "fec"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.fault);
-    const std::vector<Finding> findings = CheckImage(testing::LoadedWorkspace(c.image));
+  for (const auto& [fault, image, rule, severity, block, record, field] : cases) {
+    SCOPED_TRACE(fault);
+    const std::vector<Finding> findings = CheckImage(testing::LoadedWorkspace(image));
     ASSERT_EQ(findings.size(), 1u) << FormatFinding(findings.back());
     const Finding& f = findings[0];
-    EXPECT_EQ(f.rule, c.rule);
-    EXPECT_EQ(f.severity, c.severity);
-    EXPECT_EQ(f.severity, RuleOf(c.rule).severity);
-    EXPECT_EQ(f.block, c.block);
-    EXPECT_EQ(f.record, c.record);
-    EXPECT_EQ(f.field, c.field);
+    EXPECT_EQ(f.rule, rule);
+    EXPECT_EQ(f.severity, severity);
+    EXPECT_EQ(f.severity, RuleOf(rule).severity);
+    EXPECT_EQ(f.block, block);
+    EXPECT_EQ(f.record, record);
+    EXPECT_EQ(f.field, field);
   }
   // A finding's field by its heading; the hidden flag bits have none of their own.
   EXPECT_EQ(Format(FieldTitle(common::ListKind::kTransponders, "flags")), "Flag bits");

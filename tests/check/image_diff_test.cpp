@@ -82,11 +82,7 @@ TEST(ImageDiff, RecordsAreMatchedByIdentity) {
   const std::string t1 = TptRecord(1000000000, 1, 1, 0, 0, 1, 0),
                     t2 = TptRecord(1100000000, 2, 1, 0, 0, 1, 2), a1 = Ch("A", 1, 1),
                     b1 = Ch("B", 1, 2), c1 = Ch("C", 1, 3);
-  const struct {
-    const char* edit;
-    std::string old_image, new_image;
-    const char* lines;  // one a line
-  } cases[] = {
+  const std::tuple<const char*, std::string, std::string, const char*> cases[] = {
       {"transponders swap, the channel follows", Image(a1, t1 + t2), Image(Ch("A", 2, 1), t2 + t1),
        "1:2 block 1 transponder 2 \xC2\xB7 10750 V moved from 1"},
       {"unused transponder removed", Image(Ch("A", 2, 1), t2 + t1), Image(a1, t1),
@@ -121,10 +117,10 @@ TEST(ImageDiff, RecordsAreMatchedByIdentity) {
        FlashImageBuilder().Block(0, "TCS", a1).Block(1, "TPT", t1).Raw(0x24, "x").Build(),
        "0:0 block 0 bytes 0x0024-0x0024 changed"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [edit, old_image, new_image, expected] : cases) {
     std::string lines;
-    for (const std::string& line : Lines(c.old_image, c.new_image)) lines += "\n" + line;
-    EXPECT_EQ(lines.erase(0, 1), c.lines) << c.edit;
+    for (const std::string& line : Lines(old_image, new_image)) lines += "\n" + line;
+    EXPECT_EQ(lines.erase(0, 1), expected) << edit;
   }
 }
 

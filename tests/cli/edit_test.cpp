@@ -15,10 +15,8 @@ namespace {
 using editing::ListDocument;
 
 TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
-  const struct {
-    const char* args;
-    std::function<std::unique_ptr<editing::Command>(ListDocument&)> command;
-  } cases[] = {
+  using Edit = std::function<std::unique_ptr<editing::Command>(ListDocument&)>;
+  const std::pair<const char*, Edit> cases[] = {
       {"set-channel flash512k.bin 2 sid=77 vpid=0x10",
        [](ListDocument& d) {
          channels::ChannelRecord record = d.channels()[1];
@@ -48,13 +46,13 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
        [](ListDocument&) { return editing::MoveTransponders(0, 1, 3); }},
   };
   Sample();
-  for (const auto& c : cases) {
+  for (const auto& [args, command] : cases) {
     std::filesystem::remove(dir_.Path("out.bin"));
-    EXPECT_EQ(Cmd(std::string(c.args) + " -o out.bin").status, 0) << c.args;
+    EXPECT_EQ(Cmd(std::string(args) + " -o out.bin").status, 0) << args;
     flash::Workspace w = chanforge::testing::LoadedWorkspace(MakeSampleImage());
     ListDocument document(w);
-    c.command(document)->Apply(document);
-    EXPECT_TRUE(Read("out.bin") == w.image().bytes()) << c.args;
+    command(document)->Apply(document);
+    EXPECT_TRUE(Read("out.bin") == w.image().bytes()) << args;
   }
 }
 
@@ -105,10 +103,8 @@ TEST_F(Cli, PositionsThatAreNoNumbersAreUsageErrors) {
   EXPECT_FALSE(ParseRange("2-x", problem));
   EXPECT_EQ(problem, "\"2-x\": \"x\" is not a whole number from 1 to 65535");
   Sample();
-  const struct {
-    const char* args;  // # stands for the number typed
-    bool one_based;
-  } commands[] = {
+  // Each command with # where the number is typed, and whether its numbers start at 1.
+  const std::tuple<const char*, bool> commands[] = {
       {"set-channel flash512k.bin # sid=1 -o out.bin", true},
       {"set-transponder flash512k.bin # sr=1 -o out.bin", true},
       {"move-channels flash512k.bin # 1 -o out.bin", true},
@@ -125,10 +121,10 @@ TEST_F(Cli, PositionsThatAreNoNumbersAreUsageErrors) {
   const std::string typed[] = {"-1", "0", "1.5", "x", "+2", "99999999999999999999", "2--3"};
   // Every command reads them with the one parser: a faulty number each is enough.
   std::size_t next = 0;
-  for (const auto& c : commands) {
-    if (typed[next % std::size(typed)] == "0" && !c.one_based) ++next;
+  for (const auto& [typed_args, one_based] : commands) {
+    if (typed[next % std::size(typed)] == "0" && !one_based) ++next;
     const std::string& text = typed[next++ % std::size(typed)];
-    std::string args = c.args;
+    std::string args = typed_args;
     args.replace(args.find('#'), 1, text);
     const Result run = Cmd(args);
     EXPECT_EQ(run.status, 2) << args;
@@ -158,11 +154,7 @@ TEST_F(Cli, CheckAndDiffExitStatuses) {
   dir_.Write("bad.bin", image);
   image = MakeSampleImage() + "x";  // only a size warning
   dir_.Write("long.bin", image);
-  struct Run {
-    const char* args;
-    int status;
-    std::size_t lines;
-  } const runs[] = {
+  const std::tuple<const char*, int, std::size_t> runs[] = {
       {"check flash512k.bin", 0, 0},
       {"check bad.bin", 1, 1},
       {"check long.bin", 0, 1},
@@ -174,10 +166,10 @@ TEST_F(Cli, CheckAndDiffExitStatuses) {
       {"diff flash512k.bin bad.bin", 1, 1},
       {"diff flash512k.bin missing.bin", 2, 0},
   };
-  for (const Run& r : runs) {
-    const Result run = Cmd(r.args);
-    EXPECT_EQ(run.status, r.status) << r.args;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), r.lines) << r.args;
+  for (const auto& [args, status, lines] : runs) {
+    const Result run = Cmd(args);
+    EXPECT_EQ(run.status, status) << args;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines) << args;
   }
   // As in the window, an image with errors is written only after Yes.
   EXPECT_EQ(Cmd("set-channel bad.bin 1 sid=2 -o out.bin").status, 1);

@@ -44,21 +44,17 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
   EXPECT_FALSE(Exists("again.bin"));
 
   // The sample's other two on input B are strangers; the table has no gap left there.
-  const struct {
-    const char* args;
-    int status;
-    std::size_t lines;
-  } checks[] = {
+  const std::tuple<const char*, int, std::size_t> checks[] = {
       {"out.bin --satellite B=Sat-13.0E", 0, 2},
       {"flash512k.bin --satellite b=Sat-13.0E --warnings-as-errors", 1, 3},
       {"out.bin --satellite C=Sat-13.0E", 2, 0},
       {"out.bin --satellite B=Sat-13.0E,b=Sat-13.0E", 2, 0},
       {"out.bin --satellite B=Sat-19.2E", 2, 0},
   };
-  for (const auto& c : checks) {
-    const Result run = Cmd("check --tables tables " + std::string(c.args));
-    EXPECT_EQ(run.status, c.status) << c.args;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), c.lines) << c.args;
+  for (const auto& [args, status, lines] : checks) {
+    const Result run = Cmd("check --tables tables " + std::string(args));
+    EXPECT_EQ(run.status, status) << args;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines) << args;
   }
   EXPECT_NE(Cmd("check --tables tables out.bin --satellite B=Sat-13.0E,b=Sat-13.0E")
                 .err.find("names DiSEqC input B twice"),

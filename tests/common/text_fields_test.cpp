@@ -50,12 +50,10 @@ TEST(TextFields, DecimalsAtEveryDigitCountAndRowsOfThem) {
 }
 
 TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
-  const struct {
-    const char* text;
-    int expected;
-  } cases[] = {{"1f", 31}, {"FF", 255}, {"G1", 0},    {"1G", 1},   {"1g", 1},
-               {"", 0},    {"0B", 11},  {"FFF", 255}, {"100", 255}};
-  for (const auto& c : cases) EXPECT_EQ(HexTextToByte(c.text, 255), c.expected) << c.text;
+  const std::pair<const char*, int> cases[] = {{"1f", 31}, {"FF", 255},  {"G1", 0},
+                                               {"1G", 1},  {"1g", 1},    {"", 0},
+                                               {"0B", 11}, {"FFF", 255}, {"100", 255}};
+  for (const auto& [text, expected] : cases) EXPECT_EQ(HexTextToByte(text, 255), expected) << text;
   EXPECT_EQ(HexTextToByte("FF", 100), 100);
 }
 

@@ -174,13 +174,10 @@ void MapTps(std::vector<std::string>& lines, std::map<int, int> map) {
 }
 
 using Lines = std::vector<std::string>;
+using MakeCommand = std::function<std::unique_ptr<Command>(ListDocument&)>;
 
 TEST(Commands, GiveTheBytesOfTheTextRoad) {
-  const struct {
-    const char* name;
-    std::function<std::unique_ptr<Command>(ListDocument&)> command;
-    std::function<void(Lines&, Lines&)> edit;  // channel lines, transponder lines
-  } cases[] = {
+  const std::tuple<const char*, MakeCommand, std::function<void(Lines&, Lines&)>> cases[] = {
       {"rename", [](ListDocument& d) { return Set(d, 3, "name=New"); },
        [](Lines& c, Lines&) { c[3].replace(5, 16, "New             "); }},
       {"tp", [](ListDocument& d) { return Set(d, 1, "tp=4"); },
@@ -217,24 +214,20 @@ TEST(Commands, GiveTheBytesOfTheTextRoad) {
          MapTps(c, {{1, 3}, {2, 1}, {3, 2}});
        }},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, command, edit] : cases) {
     flash::Workspace w = Image();
     ListDocument document(w);
     Lines tcs = channels::FormatTcsLines(Data(w, 2));
     Lines tpt = transponders::FormatTptLines(Data(w, 4), common::TptLayout::kFull);
-    c.edit(tcs, tpt);
-    c.command(document)->Apply(document);
-    EXPECT_EQ(Data(w, 2), Parsed(tcs, false)) << c.name;
-    EXPECT_EQ(Data(w, 4), Parsed(tpt, true)) << c.name;
+    edit(tcs, tpt);
+    command(document)->Apply(document);
+    EXPECT_EQ(Data(w, 2), Parsed(tcs, false)) << name;
+    EXPECT_EQ(Data(w, 4), Parsed(tpt, true)) << name;
   }
 }
 
 TEST(Commands, KeepEveryChannelOnItsTransponder) {
-  const struct {
-    const char* name;
-    std::function<std::unique_ptr<Command>(ListDocument&)> command;
-    std::vector<std::uint8_t> tps;
-  } cases[] = {
+  const std::tuple<const char*, MakeCommand, std::vector<std::uint8_t>> cases[] = {
       {"insert before 2",
        [](ListDocument&) { return InsertTransponders(1, {TransponderRecord{}}); },
        {4, 1, 0, 6, 3, 9, 1, 5, 4, 3, 6, 1}},
@@ -257,15 +250,15 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
        [](ListDocument& d) { return StepRows(d, kTransponders, Rows(0, 3), 1); },
        {3, 2, 0, 4, 1, 9, 2, 5, 3, 1, 4, 2}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, command, tps] : cases) {
     flash::Workspace w = Image();
     ListDocument document(w);
     const std::vector<std::uint8_t> before = Tps(document);
     UndoStack stack(document);
-    stack.Push(c.command(document));
-    EXPECT_EQ(Tps(document), c.tps) << c.name;
+    stack.Push(command(document));
+    EXPECT_EQ(Tps(document), tps) << name;
     stack.Undo();
-    EXPECT_EQ(Tps(document), before) << c.name;
+    EXPECT_EQ(Tps(document), before) << name;
   }
   flash::Workspace w = Image();
   ListDocument document(w);
@@ -984,11 +977,7 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
       "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n1,A,1,1,1,1,1,1,1,1\r\n";
   const std::string transponders =
       "Nr,Frequency (kHz),Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR\n";
-  const struct {
-    ListKind list;
-    std::string csv;
-    std::string error;
-  } cases[] = {
+  const std::tuple<ListKind, std::string, std::string> cases[] = {
       {kChannels, "Nr,Name\n", "Line 1 of f: Missing column \"Use\"."},
       {kChannels, "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR, name \n",
        "Line 1 of f: Column \"Name\" is there twice: which one to read is unclear."},
@@ -1022,8 +1011,8 @@ TEST(ListCsv, RefusesTheFirstBadRowWithItsLine) {
        "Line 2 of f: Frequency \"11e6\" is not a number."},
   };
   flash::Workspace w = CsvImage();
-  for (const auto& c : cases)
-    EXPECT_EQ(Import(w, c.list, c.csv).refused.message(), c.error) << c.csv;
+  for (const auto& [list, csv, error] : cases)
+    EXPECT_EQ(Import(w, list, csv).refused.message(), error) << csv;
   // Where all else is ASCII, nothing was garbled: the mark alone is left out.
   const Applied ascii = Import(w, kChannels, "\xC3\xAF\xC2\xBB\xC2\xBF" + channels);
   EXPECT_EQ(ascii.after, Import(w, kChannels, channels).after);
@@ -1158,27 +1147,25 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
     return places;
   };
   const std::string added = ",11111000,D,H,B,1/2,0,0,0,0\r\n";
-  const struct {
-    std::string csv;
-    std::uint8_t removed;  // the transponder left out: its two channels go with it
-  } cases[] = {
+  // Each file with the transponder it leaves out, whose two channels go with it.
+  const std::tuple<std::string, std::uint8_t> cases[] = {
       {rows[0] + rows[5] + rows[4] + rows[3] + rows[2] + rows[1], 0},            // reversed
       {rows[0] + rows[3] + added + rows[1] + rows[2] + rows[5] + rows[4], 0},    // added
       {rows[0] + rows[1] + rows[3] + rows[3] + rows[2] + rows[4] + rows[5], 0},  // repeated
       {rows[0] + rows[1] + rows[3] + rows[4] + rows[5], 2},
       {rows[0] + rows[1] + rows[2] + rows[3] + rows[4], 5},  // the last
   };
-  for (const auto& c : cases) {
-    Applied import = Import(w, kTransponders, c.csv);
+  for (const auto& [text, removed] : cases) {
+    Applied import = Import(w, kTransponders, text);
     ASSERT_EQ(import.refused.message(), "");
-    EXPECT_EQ(import.read.questions.size(), c.removed ? 1u : 0u);
+    EXPECT_EQ(import.read.questions.size(), removed ? 1u : 0u);
     auto expected = on(document);
     for (std::size_t i = 12; i-- > 0;)
-      if (c.removed && document.channels()[i].tp == c.removed)
+      if (removed && document.channels()[i].tp == removed)
         expected.erase(expected.begin() + static_cast<long>(i));
-    EXPECT_EQ(on(ListDocument(import.image)), expected) << c.csv;
+    EXPECT_EQ(on(ListDocument(import.image)), expected) << text;
   }
-  Applied repeated = Import(w, kTransponders, cases[2].csv);
+  Applied repeated = Import(w, kTransponders, std::get<0>(cases[2]));
   const ListDocument after(repeated.image);
   EXPECT_EQ(after.ChannelsUsing(3), 0u);  // all on the first copy
   std::vector<std::size_t> users;

@@ -180,19 +180,17 @@ TEST(LoadChosenFlashFile, FailuresLeaveTheWorkspaceAlone) {
 
 TEST(BlockCheck, RefusesWithTheRightMessage) {
   const std::string select = "Please select a block to Convert (a TPT block!)";
-  const struct {
-    int lines, selected;
-    std::string file, message;
-  } cases[] = {{0, -1, "", "No File Open!"},
-               {0, -1, "x.bin", "File does not contain any usable blocks"},
-               {8, -1, "x.bin", select},
-               {8, 8, "x.bin", select},
-               {8, 7, "x.bin", ""}};
-  for (const auto& c : cases) {
+  const std::tuple<int, int, std::string, std::string> cases[] = {
+      {0, -1, "", "No File Open!"},
+      {0, -1, "x.bin", "File does not contain any usable blocks"},
+      {8, -1, "x.bin", select},
+      {8, 8, "x.bin", select},
+      {8, 7, "x.bin", ""}};
+  for (const auto& [lines, selected, file, message] : cases) {
     ScriptedFrontend ui;
-    EXPECT_EQ(CheckBlockSelected(ui, c.lines, c.selected, c.file, BlockAction::kConvert),
-              c.message.empty());
-    EXPECT_EQ(ui.OnlyMessage(), c.message);
+    EXPECT_EQ(CheckBlockSelected(ui, lines, selected, file, BlockAction::kConvert),
+              message.empty());
+    EXPECT_EQ(ui.OnlyMessage(), message);
   }
 }
 
@@ -236,12 +234,8 @@ TEST(BlockTransfer, SaveAndReadBackLeaveTheImageIdentical) {
 
 TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
   const std::string big = "Block is bigger then 64Kb, load only first 64Kb ?";
-  const struct {
-    int block;
-    bool whole;
-    std::size_t size, taken;
-    std::string question;
-  } cases[] = {
+  // The block and part read, the file's size and the bytes taken, the question asked.
+  const std::tuple<int, bool, std::size_t, std::size_t, std::string> cases[] = {
       {0, false, 0, 0, ""},
       {3, false, 65466, 65466, ""},
       {3, false, 65467, 65466, big},
@@ -253,22 +247,22 @@ TEST(BlockTransfer, QuestionsComeBeforeTheReadAndCutAtTheLimits) {
       {0, false, 1, 1, " is 1 byte: not a whole number of channel records.\r\nRead anyway ?"},
       {0, true, 31, 31, ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [block, whole, size, taken, question] : cases) {
     TempDir dir;
     Workspace w = LoadedWorkspace(StandardImage());
     ListFileNames names;
     testing::ScriptedFrontend ui;
-    const std::string file = dir.Write("big", std::string(c.size, 'b'));
+    const std::string file = dir.Write("big", std::string(size, 'b'));
     ui.Choose(file);
     std::vector<std::string> asked;
-    if (!c.question.empty()) {
+    if (!question.empty()) {
       ui.Answer(true);
-      asked.push_back(c.question[0] == ' ' ? "File : " + file + c.question : c.question);
+      asked.push_back(question[0] == ' ' ? "File : " + file + question : question);
     }
-    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, c.block, Part(c.whole), names), Outcome::kDone);
+    ASSERT_EQ(ReadBlockFromFile(w, ui, dir.disk, block, Part(whole), names), Outcome::kDone);
     EXPECT_EQ(ui.questions, asked);
-    const std::size_t at = static_cast<std::size_t>(c.block) * 65536 + (c.whole ? 0 : 0x44);
-    EXPECT_EQ(w.image().bytes().substr(at, c.taken), std::string(c.taken, 'b'));
+    const std::size_t at = static_cast<std::size_t>(block) * 65536 + (whole ? 0 : 0x44);
+    EXPECT_EQ(w.image().bytes().substr(at, taken), std::string(taken, 'b'));
   }
 }
 

@@ -25,14 +25,9 @@ std::string Row(std::int64_t khz, const char* pol, std::int64_t sr, const char* 
 }
 
 TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
-  struct Case {
-    std::string row;
-    const char* refusal;
-    const char* notes;
-    const char* present;
-  };
   const std::string full = "\tINVERSION = AUTO\n\tROLLOFF = 35\n";
-  const Case cases[] = {
+  // Each row with its refusal, its notes and what the list already has of it.
+  const std::tuple<std::string, const char*, const char*, const char*> cases[] = {
       {Row("FREQUENCY = 11x\nwhat\x1b is this\n# a comment\n"),
        "line 3: FREQUENCY \"11x\" is not a number; line 4: \"what\\x1B is this\" is not KEY = "
        "VALUE "
@@ -69,9 +64,9 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
   };
   std::string text = "stray\n";
   std::vector<std::size_t> lines;
-  for (const Case& c : cases) {
+  for (const auto& [row, refusal, notes, present] : cases) {
     lines.push_back(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    text += c.row;
+    text += row;
   }
   const ScanTable table = *ParseScanTable(text);
   ASSERT_EQ(Texts(table.problems),
@@ -82,12 +77,13 @@ TEST(ScanTable, EachRowSaysWhatTheListMakesOfIt) {
       TransponderRecord::Decode(testing::TptRecord(994000000, 0, 0, 0, 22, 2, 0x02 | 0x08))};
   const std::vector<RowFit> fits = FitRows(table, {true, 1}, list);
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(cases[i].row);
+    const auto& [row, refusal, notes, present] = cases[i];
+    SCOPED_TRACE(row);
     EXPECT_EQ(fits[i].row.line, lines[i]);
-    EXPECT_EQ(fits[i].refusal, cases[i].refusal);
-    EXPECT_EQ(fits[i].notes, cases[i].notes);
-    EXPECT_EQ(fits[i].present, cases[i].present);
-    EXPECT_EQ(fits[i].record.has_value(), !*cases[i].refusal);
+    EXPECT_EQ(fits[i].refusal, refusal);
+    EXPECT_EQ(fits[i].notes, notes);
+    EXPECT_EQ(fits[i].present, present);
+    EXPECT_EQ(fits[i].record.has_value(), !*refusal);
   }
   // Band, polarisation, DiSEqC, SR and FEC as the list stores them.
   EXPECT_EQ(fits[1].record->Encode(), testing::TptRecord(969000000, 0, 0, 0, 27, 2, 0x08));

@@ -62,11 +62,7 @@ TEST(FormatTptLines, EndsAtTheLastUsedRecordAndWrapsNumbersPast255) {
 
 TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
   const std::string declink = std::string(kSample).substr(0, 44);
-  const struct {
-    std::string line;
-    bool diseqc_b;
-    std::string record;
-  } cases[] = {
+  const std::tuple<std::string, bool, std::string> cases[] = {
       {kSample, false, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
       {declink, false, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x01)},
       {declink, true, TptRecord(1178000000, 1234, 1, 0x12, 0x0B, 2, 0x09)},
@@ -84,32 +80,28 @@ TEST(ParseTptLine, ReadsBothLayoutsAndTheLetterRules) {
       {"01  10751234  70000  -0001  00  00  0/0  X/Q C", false,
        TptRecord(1001234000, 0x1170, 0, 0, 0, 2, 0)},
   };
-  for (const auto& c : cases) {
-    const common::Result<std::string> parsed = ParseTptLine(c.line, c.diseqc_b);
-    ASSERT_TRUE(parsed.ok()) << c.line;
-    EXPECT_EQ(*parsed, c.record) << c.line;
+  for (const auto& [line, diseqc_b, record] : cases) {
+    const common::Result<std::string> parsed = ParseTptLine(line, diseqc_b);
+    ASSERT_TRUE(parsed.ok()) << line;
+    EXPECT_EQ(*parsed, record) << line;
   }
   EXPECT_EQ(*ParseTptLine("   "), "");  // a blank line holds no record
 }
 
 // Only what no record can hold is refused: a frequency past its band's field, or none.
 TEST(ParseTptLine, RefusesWhatNoRecordHolds) {
-  const struct {
-    std::string frequency;
-    char band;
-    bool ok;
-  } cases[] = {
+  const std::tuple<std::string, char, bool> cases[] = {
       {"09750000", 'D', true},  {"09749999", 'D', false}, {"11897483", 'D', true},
       {"11897484", 'D', false}, {"10699999", 'D', true},  {"12747483", 'U', true},
       {"12747484", 'U', false}, {"10600000", 'U', true},  {"10599999", 'U', false},
       {"        ", 'D', false}, {"ABC     ", 'D', false}, {"9E20    ", 'D', false},
   };
-  for (const auto& c : cases) {
-    const std::string line = "01  " + c.frequency + "  00000  00000  00  00  1/2  V/" + c.band;
+  for (const auto& [frequency, band, ok] : cases) {
+    const std::string line = "01  " + frequency + "  00000  00000  00  00  1/2  V/" + band;
     const common::Result<std::string> parsed = ParseTptLine(line);
-    EXPECT_EQ(parsed.ok(), c.ok) << line;
-    EXPECT_EQ(parsed.message().empty(), c.ok) << line;
-    if (c.ok) {
+    EXPECT_EQ(parsed.ok(), ok) << line;
+    EXPECT_EQ(parsed.message().empty(), ok) << line;
+    if (ok) {
       EXPECT_EQ(parsed->size(), kTptRecordSize) << line;
     }
   }
@@ -250,12 +242,9 @@ const std::string kLine = "01  11778000  00001  00002  03  04  3/4  H/U";
 TEST(ConvertTpt, SizesAndPadding) {
   std::string many;
   for (int i = 0; i < 171; ++i) many += kLine + " B\n";
-  const struct {
-    bool to_text;
-    std::string input;
-    std::size_t size;  // of the output
-    bool asks;         // the text gives back a list of another size
-  } cases[] = {
+  // Each way and input, the output's size, and whether the text gives back a list of another
+  // size.
+  const std::tuple<bool, std::string, std::size_t, bool> cases[] = {
       {true, "", 0, true},
       {true, std::string(2040, '\0'), 0, false},
       {true, std::string(65532, '\0'), 0, true},
@@ -263,17 +252,16 @@ TEST(ConvertTpt, SizesAndPadding) {
       {false, "", 2040, false},
       {false, many, 2052, false},  // longer than the padding
   };
-  for (const auto& c : cases) {
+  for (const auto& [to_text, input, size, asks] : cases) {
     TempDir dir;
     ScriptedFrontend ui;
-    if (c.asks) ui.Answer(true);
-    if (c.input.size() > 65536) ui.Answer(true);
-    const std::string in = dir.Write("in", c.input), out = dir.Path("out");
+    if (asks) ui.Answer(true);
+    const std::string in = dir.Write("in", input), out = dir.Path("out");
     // DecLink lines: no question.
-    EXPECT_EQ(c.to_text ? ConvertTptToText(ui, dir.disk, in, out, kFull)
-                        : ConvertTextToTpt(ui, dir.disk, out, in, kDecLink),
+    EXPECT_EQ(to_text ? ConvertTptToText(ui, dir.disk, in, out, kFull)
+                      : ConvertTextToTpt(ui, dir.disk, out, in, kDecLink),
               Outcome::kDone);
-    EXPECT_EQ(TempDir::Read(out).size(), c.size);
+    EXPECT_EQ(TempDir::Read(out).size(), size);
   }
 }
 
