@@ -132,6 +132,9 @@ TEST_F(Robustness, HostileInputsAndUnansweredQuestionsWriteNothing) {
   dir_.Write("empty.bin", "");
   dir_.Write("long.bin", std::string(70020, 'b'));
   std::filesystem::resize_file(dir_.Write("huge.bin", ""), common::kImageFileLimit + 1);
+#ifndef _WIN32
+  std::filesystem::create_symlink("TCS", dir_.Path("link"));  // the target as the source
+#endif
   for (const std::string& args : std::vector<std::string>{
            "blocks folder", "blocks huge.bin", "save-block empty.bin 0 out",
            "read-block flash512k.bin 0 long.bin -o out",
@@ -139,7 +142,7 @@ TEST_F(Robustness, HostileInputsAndUnansweredQuestionsWriteNothing) {
            "txt2tcs huge.bin out", "txt2tcs folder out", "tcs2txt missing out",
            "tcs2txt TCS TCS.txt", "clear-block flash512k.bin 3 -o out",
            "--yes save-block flash512k.bin 0 flash512k.bin",
-           "--yes tcs2txt flash512k.bin " + std::string(kNullDevice)}) {
+           "--yes tcs2txt flash512k.bin " + std::string(kNullDevice), "tcs2txt link TCS"}) {
     const Result run = Cmd(args);
     EXPECT_EQ(run.status, 1) << args;
     EXPECT_FALSE(run.err.empty() && run.out.empty()) << args;

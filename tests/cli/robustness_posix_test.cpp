@@ -31,12 +31,6 @@ TEST_F(Robustness, FailedWritesKeepTheOldTargetAndSayWhy) {
   }
 }
 
-TEST_F(Robustness, ALinkToTheTargetAsTheSourceWritesNothing) {
-  std::filesystem::create_symlink("TCS", dir_.Path("link"));
-  EXPECT_EQ(Cmd("tcs2txt link TCS").status, 1);
-  EXPECT_EQ(Read("TCS"), MakeSampleImage().substr(0x44, 4500));
-}
-
 TEST_F(Robustness, AnInterruptedWriteLeavesNoTemporaryFile) {
   std::string big;
   for (int i = 0; i < 1600; ++i) big += Read("TCS.txt");  // about 15 MB
