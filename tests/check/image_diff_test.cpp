@@ -47,9 +47,8 @@ TEST(ImageDiff, AListFirstInOneImageOnlyIsMatchedOnItsOwn) {
                        "3:2 block 3 transponder 2 \xC2\xB7 11050 V tid: 2 \xE2\x86\x92 3"});
 }
 
-// Each kind of edit shows as exactly one line, in block and record order: renames, a
-// removal, a new SID, a channel moved to the end, one appended, a transponder's digits
-// below the kHz, an FEC without text and its TID, and a byte of another block.
+// Each kind of edit shows as exactly one line, in block and record order: renames, a removal,
+// a new SID, a move, an append, sub-kHz digits, an FEC without text, a TID, another block.
 TEST(ImageDiff, EachEditShowsAsOneLine) {
   const std::string a = Ch("Alpha", 1, 1), c = Ch("Gamma", 2, 3), e = Ch("Epsilon", 1, 5),
                     t1 = TptRecord(1000000000, 7, 1, 0, 0, 1, 0);

@@ -180,9 +180,8 @@ TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
   EXPECT_EQ(seen.size(), page.size());  // every object the page lists was met
 }
 
-// Documents are written as they go rather than by dump(), yet must be dump(2)'s text to the
-// byte: every control, quote and backslash, and record lists as ChannelJson and
-// TransponderJson build the records.
+// Documents are written as they go, yet are dump(2)'s text to the byte: every control, quote
+// and backslash, and record lists as ChannelJson and TransponderJson build the records.
 TEST(JsonText, IsWhatDumpWrites) {
   std::string every = "\xC3\xA9";
   for (char c = 1; c > 0; ++c) every += c;
