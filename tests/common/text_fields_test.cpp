@@ -59,11 +59,8 @@ TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
 
 TEST(ReadNumber, FollowsTheNumberReading) {
   // clang-format off
-  const struct {
-    const char* text;
-    double expected;
-    bool whole;  // the reading takes the whole text
-  } cases[] = {
+    // Each text, its number, and whether the reading takes the whole text.
+  const std::tuple<const char*, double, bool> cases[] = {
       {"", 0, false}, {"ABC", 0, false}, {"00123", 123, true}, {"1\t2\n3", 123, true},
       {"12AB", 12, false}, {"-3", -3, true}, {"+7", 7, true}, {"1E3", 1000, true},
       {"1d3", 1000, true}, {"2.5", 2.5, true}, {"2.5x", 2.5, false}, {"1E", 1, false},
@@ -76,9 +73,9 @@ TEST(ReadNumber, FollowsTheNumberReading) {
       {"2810X", 2810, false}, {"1x5", 1, false}, {"&O0100000", 32768, true},
   };
   // clang-format on
-  for (const auto& c : cases) {
-    EXPECT_EQ(ReadNumber(c.text), c.expected) << c.text;
-    EXPECT_EQ(ReadsWhollyAsNumber(c.text), c.whole) << c.text;
+  for (const auto& [text, expected, whole] : cases) {
+    EXPECT_EQ(ReadNumber(text), expected) << text;
+    EXPECT_EQ(ReadsWhollyAsNumber(text), whole) << text;
   }
   EXPECT_FALSE(ReadNumberPrefix("ABC").has_value());
   EXPECT_TRUE(ReadNumberPrefix("0").has_value() && ReadNumberPrefix("&H").has_value());

@@ -1,6 +1,5 @@
-// The list document, its commands and its CSV exchange: undo restores every byte, edits
-// give the text road's bytes, transponder links follow their transponders, and an export
-// imports to the same bytes.
+// The list document, its commands and its CSV exchange: undo restores every byte, edits give
+// the text road's bytes, links follow their transponders, an export imports to the same bytes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -863,37 +862,36 @@ TEST(ListCsv, TransponderCellsSetTheirFields) {
 // One value table, every road: the text line asks ("?") or refuses ("!", what no record can
 // hold) what the CSV import, set-transponder and, for a number, the editor refuse.
 TEST(Roads, TakeTheSameValuesToTheSameCodes) {
-  const struct {
-    std::string khz, band, fec, sr;
-    std::string text;     // the text line's outcome; "-" where the line cannot say it
-    std::string refusal;  // the other roads'
-    bool editor;          // the editor types this field's number alone
-  } cases[] = {
-      {"11778000", "U", "4/5", "27", "", "", false},
-      {"11778000", "U", "5/6", "27",
-       "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 4/5",
-       "FEC 5/6 can not be stored: the list stores only 1/2, 2/3, 3/4 or 4/5.", false},
-      {"11778000", "U", "7/8", "27",
-       "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 3/4",
-       "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
-      {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
-      {"12747483", "U", "3/4", "27", "", "", true},
-      {"12747484", "U", "3/4", "27",
-       "!frequency 12747484 kHz is out of range: band U holds 10600000 to 12747483 kHz",
-       "Frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz.", true},
-      {"11549999", "U", "3/4", "27", "?Frequency 11549999 kHz lies outside band U's 11550000",
-       "Frequency 11549999 kHz lies outside band U's", false},
-      {"10699999", "D", "3/4", "27", "?Frequency 10699999 kHz lies outside band D's",
-       "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", false},
-      {"11897483", "D", "3/4", "27", "", "", false},
-      {"12000000", "", "3/4", "27", "-", "", false},  // an empty band: the frequency's own
-      {"11000000", "", "3/4", "27", "-", "", false},
-      {"11778000", "U", "3/4", "27500", "-",
-       "SR 27500 Msym/s is outside 0 to 255 Msym/s: as 27500 kS/s it would be 27.", true},
-      {"11778000", "U", "3/4", "27.5", "-",
-       "SR 27.5 is not a whole number of Msym/s: it would be stored as 27.", false},
-      {"11778000.5", "U", "3/4", "27", "-", "Frequency \"11778000.5\" is not a number.", false},
-  };
+  // Frequency, band, FEC and SR; the text line's outcome ("-" where the line cannot say it);
+  // the other roads' refusal; whether the editor types this field's number alone.
+  const std::tuple<std::string, std::string, std::string, std::string, std::string, std::string,
+                   bool>
+      cases[] = {
+          {"11778000", "U", "4/5", "27", "", "", false},
+          {"11778000", "U", "5/6", "27",
+           "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 4/5",
+           "FEC 5/6 can not be stored: the list stores only 1/2, 2/3, 3/4 or 4/5.", false},
+          {"11778000", "U", "7/8", "27",
+           "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 3/4",
+           "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
+          {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
+          {"12747483", "U", "3/4", "27", "", "", true},
+          {"12747484", "U", "3/4", "27",
+           "!frequency 12747484 kHz is out of range: band U holds 10600000 to 12747483 kHz",
+           "Frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz.", true},
+          {"11549999", "U", "3/4", "27", "?Frequency 11549999 kHz lies outside band U's 11550000",
+           "Frequency 11549999 kHz lies outside band U's", false},
+          {"10699999", "D", "3/4", "27", "?Frequency 10699999 kHz lies outside band D's",
+           "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", false},
+          {"11897483", "D", "3/4", "27", "", "", false},
+          {"12000000", "", "3/4", "27", "-", "", false},  // an empty band: the frequency's own
+          {"11000000", "", "3/4", "27", "-", "", false},
+          {"11778000", "U", "3/4", "27500", "-",
+           "SR 27500 Msym/s is outside 0 to 255 Msym/s: as 27500 kS/s it would be 27.", true},
+          {"11778000", "U", "3/4", "27.5", "-",
+           "SR 27.5 is not a whole number of Msym/s: it would be stored as 27.", false},
+          {"11778000.5", "U", "3/4", "27", "-", "Frequency \"11778000.5\" is not a number.", false},
+      };
   // The outcome starts with the expected text, and is empty when that is.
   const auto starts = [](const std::string& outcome, const std::string& expected) {
     return outcome.substr(0, expected.size()) == expected && outcome.empty() == expected.empty();
@@ -901,35 +899,34 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
   const flash::Workspace w = CsvImage();
   const TransponderRecord base =
       TransponderRecord::Decode(TptRecord(1178000000, 0, 0, 0, 27, 2, 1));
-  for (const auto& c : cases) {
-    const std::string row = c.khz + "," + c.band + ",V,A," + c.fec + ",0,0,0," + c.sr;
-    if (c.text != "-") {
+  for (const auto& [khz, band, fec, sr, text, refusal, editor] : cases) {
+    const std::string row = khz + "," + band + ",V,A," + fec + ",0,0,0," + sr;
+    if (text != "-") {
       const std::string line =
-          "01  " + c.khz + "  00000  00000  00  1B  " + c.fec + "  V/" + c.band + " A";
+          "01  " + khz + "  00000  00000  00  1B  " + fec + "  V/" + band + " A";
       const common::Result<std::string> parsed = transponders::ParseTptLine(line);
       const std::string reason = Format(transponders::CheckTptLine(line));
       EXPECT_TRUE(starts(!parsed.ok()     ? "!" + Format(parsed.message())
                          : reason.empty() ? ""
                                           : "?" + reason,
-                         c.text))
+                         text))
           << row;
     }
     const std::string header = "Nr,Frequency,Band,Polarisation,DiSEqC,FEC,TID,NID,Chn,SR (Msym/s)";
     EXPECT_TRUE(
         starts(Format(Import(w, kTransponders, header + "\n," + row + "\n").refused.message()),
-               c.refusal.empty() ? "" : "Line 2 of f: " + c.refusal))
+               refusal.empty() ? "" : "Line 2 of f: " + refusal))
         << row;
     TransponderRecord set = base;
-    const std::string assigned =
-        Format(AssignTransponderFields(
-                   set, {"frequency=" + c.khz, "band=" + c.band, "fec=" + c.fec, "sr=" + c.sr})
-                   .message());
-    EXPECT_TRUE(starts(assigned, c.refusal)) << row;
-    const bool sr = c.sr != "27";
+    const std::string assigned = Format(
+        AssignTransponderFields(set, {"frequency=" + khz, "band=" + band, "fec=" + fec, "sr=" + sr})
+            .message());
+    EXPECT_TRUE(starts(assigned, refusal)) << row;
+    const bool by_sr = sr != "27";
     TransponderRecord typed = base;
-    if (c.editor) {
-      EXPECT_EQ(SetTransponderValue(typed, sr ? TransponderField::kSr : TransponderField::kKhz,
-                                    *common::ReadValue(sr ? c.sr : c.khz)),
+    if (editor) {
+      EXPECT_EQ(SetTransponderValue(typed, by_sr ? TransponderField::kSr : TransponderField::kKhz,
+                                    *common::ReadValue(by_sr ? sr : khz)),
                 assigned)
           << row;
     }

@@ -82,8 +82,7 @@ class ScriptedFrontend : public common::Frontend {
   template <typename T>
   T Next(std::deque<T>& queue, T unscripted, const std::string& what) const {
     if (queue.empty()) {
-      if (otherwise_yes || otherwise_choose) return unscripted;
-      ADD_FAILURE() << "unexpected " << what;
+      if (!otherwise_yes && !otherwise_choose) ADD_FAILURE() << "unexpected " << what;
       return unscripted;
     }
     T next = queue.front();

@@ -149,9 +149,8 @@ TEST(CheckTptLine, SaysWhatALineWouldBecome) {
   EXPECT_EQ(reader.WhyNot(cases[2].first, record, 1, back), cases[2].second);
 }
 
-// Bytes to text to bytes over random records: identical after dropping the flag bits
-// the text does not carry and the sub-kHz digits. Records keep to their band's frequencies,
-// as the parser needs.
+// Bytes to text to bytes over random records within their bands: identical but for the flag
+// bits and the sub-kHz digits the text does not carry.
 TEST(TptRoundTrip, RandomRecordsComeBackMasked) {
   std::mt19937 random(11);
   std::string list = TptRecord(1000000000, 0, 0, 0, 0, 0, 0), expected = list;  // never empty
@@ -323,8 +322,7 @@ class YesFrontend : public ScriptedFrontend {
 };
 
 // Random lists of both kinds (empty records, both bands and inputs, names of every byte) go
-// through text and back, every question answered Yes: the same bytes, or the first
-// conversion asked.
+// through text and back, every question answered Yes: the same bytes, or the first asked.
 TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
   std::mt19937 random(36);
   const auto byte = [&] { return static_cast<char>(random()); };

@@ -167,9 +167,8 @@ TEST(FileFilters, ShowTheFilesTheyName) {
   }
 }
 
-// The real front end: a question's Enter and Escape keep what Yes would drop, it opens over
-// the window it comes from with no "Loading..." behind, and each answer has an access key of
-// its own, in English and in German.
+// The real front end: Enter and Escape keep what Yes would drop, a question opens over its window
+// with no "Loading..." behind, and each answer has its own access key, in English and German.
 TEST(QtFrontendSmoke, QuestionsDefaultToNoAndEachAnswerHasItsAccessKey) {
   QWidget parent, other;
   other.show();
@@ -312,8 +311,7 @@ TEST(BuiltInPictureStyle, DrawsFusionsGroupBoxFrame) {
     int farthest = 0;
     for (int y = 0; y < drawn[0].height(); ++y) {
       for (int x = 0; x < drawn[0].width(); ++x) {
-        const QRgb a = drawn[0].pixel(x, y);
-        const QRgb b = drawn[1].pixel(x, y);
+        const QRgb a = drawn[0].pixel(x, y), b = drawn[1].pixel(x, y);
         farthest = std::max({farthest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                              std::abs(qBlue(a) - qBlue(b))});
       }

@@ -1,6 +1,5 @@
-// The secondary windows and the comforts: viewers, About, the check and changes windows,
-// CSV through the File menu as one undoable step, the status that returns to "...", Escape
-// and the capped recent-files list; every window in German, whole and without English.
+// The secondary windows and the comforts: viewers, About, check and changes, CSV as one undoable
+// step, the status, Escape, recent files; every window in each language, whole, without English.
 #include <sys/stat.h>
 
 #include <QAction>
@@ -268,8 +267,8 @@ std::vector<QRegularExpression> EnglishTexts(const QString& language) {
           std::none_of(translations.begin(), translations.end(),
                        [&](const QString& text) { return whole.match(text).hasMatch(); }))
         english.push_back(whole);
+      translations.clear();
     }
-    if (xml.isEndElement() && name == u"message") translations.clear();
     if (!xml.isStartElement()) continue;
     if (name == u"message") counted = xml.attributes().value("numerus") == u"yes";
     // A line break's CR is a <byte> element; the window shows the LF alone.
@@ -390,11 +389,10 @@ void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpress
     for (const auto& [b, other] : inks)
       EXPECT_TRUE(a == b || a->isAncestorOf(b) || b->isAncestorOf(a) || !ink.intersects(other))
           << "overlap: " << a->objectName().toStdString() << " " << b->objectName().toStdString();
-  for (const auto& [w, text] : texts) {
+  for (const auto& [w, text] : texts)
     for (const QRegularExpression& pattern : english)
       EXPECT_FALSE(pattern.match(text).hasMatch())
           << "untranslated in " << w->objectName().toStdString() << ": " << text.toStdString();
-  }
 }
 
 class EveryLanguage : public UiTest, public ::testing::WithParamInterface<const char*> {};
