@@ -88,9 +88,10 @@ void CheckKeys(const std::map<std::string, Lines>& page, const std::string& comm
   Lines keys, listed;
   for (const auto& [key, value] : object.items()) {
     keys.push_back(key);
-    for (const json& element : value.is_array() ? value : json::array())
+    for (const json& element : value.is_array() ? value : json::array()) {
       if (element.is_object())
         CheckKeys(page, command, key == "images" ? "images of " + command : key, element, seen);
+    }
   }
   for (const std::string& key : page.at(name)) {
     if (key.front() != '[') listed.push_back(key);

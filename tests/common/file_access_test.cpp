@@ -218,9 +218,10 @@ TEST(SafeWriter, KeepsExtendedAttributesAndTheAcl) {
       44);
   const std::pair<const char*, std::string> attributes[] = {{"user.chanforge", "kept"},
                                                             {"system.posix_acl_access", acl}};
-  for (const auto& [name, value] : attributes)
+  for (const auto& [name, value] : attributes) {
     if (::setxattr(target.c_str(), name, value.data(), value.size(), 0) != 0)
       GTEST_SKIP() << "the file system of " << target << " keeps no " << name;
+  }
   ASSERT_TRUE(dir.disk.WriteWhole(target, "new").ok());
   for (const auto& [name, value] : attributes) {
     std::string kept(value.size() + 1, '\0');

@@ -1157,9 +1157,10 @@ TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
     ASSERT_EQ(import.refused.message(), "");
     EXPECT_EQ(import.read.questions.size(), removed ? 1u : 0u);
     auto expected = on(document);
-    for (std::size_t i = 12; i-- > 0;)
+    for (std::size_t i = 12; i-- > 0;) {
       if (removed && document.channels()[i].tp == removed)
         expected.erase(expected.begin() + static_cast<long>(i));
+    }
     EXPECT_EQ(on(ListDocument(import.image)), expected) << text;
   }
   Applied repeated = Import(w, kTransponders, std::get<0>(cases[2]));

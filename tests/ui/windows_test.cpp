@@ -389,10 +389,11 @@ void ExpectTranslatedAndWhole(QWidget* window, const std::vector<QRegularExpress
     for (const auto& [b, other] : inks)
       EXPECT_TRUE(a == b || a->isAncestorOf(b) || b->isAncestorOf(a) || !ink.intersects(other))
           << "overlap: " << a->objectName().toStdString() << " " << b->objectName().toStdString();
-  for (const auto& [w, text] : texts)
+  for (const auto& [w, text] : texts) {
     for (const QRegularExpression& pattern : english)
       EXPECT_FALSE(pattern.match(text).hasMatch())
           << "untranslated in " << w->objectName().toStdString() << ": " << text.toStdString();
+  }
 }
 
 class EveryLanguage : public UiTest, public ::testing::WithParamInterface<const char*> {};
