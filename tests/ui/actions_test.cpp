@@ -102,9 +102,8 @@ class ActionsTest : public UiTest {
   }
 };
 
-// Every action and button, with no image, an image, unsaved changes and a name being typed:
-// nothing crashes, the tables show the image, an unchanged image's file stays as it was, and
-// what was typed is in the image, its open cell, the file or the history: never dropped.
+// Every action and button with no image, an image, unsaved changes, a name being typed: no crash,
+// the tables show the image, an unchanged file stays, what was typed is never dropped.
 TEST_F(ActionsTest, EveryActionInEveryState) {
   const std::string image = dir_.Write("f.bin", editing::MakeSampleImage());
   int written = 0;
@@ -115,7 +114,6 @@ TEST_F(ActionsTest, EveryActionInEveryState) {
                               open ? image : dir_.Path("out" + std::to_string(++written))};
   };
   const ModalAnswers others = RejectOthers();
-  Window().show();
   Load(image);
   Get<QAction>("actEditLists")->trigger();
   const auto targets = [](QWidget* window) {
@@ -169,9 +167,8 @@ TEST_F(ActionsTest, EveryActionInEveryState) {
   }
 }
 
-// Random runs of user steps on random images. After each: the disk changed only by a save,
-// the tables show the image, a move, delete, insert or duplicate gave the core's lists for the
-// same rows. Undoing every step gives the loaded bytes. A failure names its seed and steps.
+// Random user steps on random images. After each: only a save changed the disk, the tables show
+// the image, a row step gave the core's lists; undoing all gives the loaded bytes. Seeds named.
 class RandomRun : public ActionsTest {
  protected:
   // Up to 12 transponders and 40 channels on them, in two to four blocks.
@@ -416,7 +413,6 @@ TEST_F(RandomRun, LosesNothing) {
     ui_.otherwise_choose = [&](const common::FileRequest&) {
       return common::FileChoice{common::FileChoiceStatus::kChosen, dir_.Path("block.bin")};
     };
-    Window().show();
     Load(path);
     OpenEditor();
     random_.seed(static_cast<unsigned>(random()));

@@ -24,7 +24,6 @@ namespace {
 class ListEditorTest : public UiTest {
  protected:
   ListEditor& OpenEditor(const std::string& image = {}) {
-    Window().show();
     Load(image.empty() ? Sample() : image);
     Window().findChild<QAction*>("actEditLists")->trigger();
     auto* editor = static_cast<ListEditor*>(TopLevel("ListEditor"));

@@ -53,7 +53,6 @@ TEST_F(UiTest, EnabledStatesAndTheInsideFollowLoadAndSelection) {
 }
 
 TEST_F(UiTest, EveryChangeRefreshesTheListAndTheLabels) {
-  Window().show();
   Load(Sample());
   ui_.Answer(true).Choose(dir_.Path("saved.bin"));  // its random channels have errors
   Click("CmdSave");

@@ -80,9 +80,8 @@ TEST(ListPdf, HoldsEveryChannelOnceInOrderOnThePagesTheHeaderCounts) {
   }
 }
 
-// Through Qt's own dialogs, as a user goes: the print choices (changed the first time, kept
-// for the next), then the file chooser, five times over an unsaved edit. The program goes on,
-// the edit still there; Print then shows the choices kept and its preview.
+// Qt's own dialogs five times over an unsaved edit: print choices (changed once, then kept), the
+// file chooser. The program and its edit go on; Print shows the choices kept and its preview.
 TEST(RealDialogs, ExportPdfFiveTimesKeepsTheProgramItsEditAndTheChoices) {
   testing::TempDir dir;
   SettingsStore store(QString::fromStdString(dir.Path("settings.ini")));

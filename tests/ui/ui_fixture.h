@@ -96,7 +96,8 @@ class UiTest : public ::testing::Test {
   void Trigger(const char* action) { Get<QAction>(action)->trigger(); }
   std::string Bytes() { return std::string(Window().workspace().image().bytes()); }
   void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
-  void Load(const std::string& path) {
+  void Load(const std::string& path) {  // into the window, shown as a user sees it
+    Window().show();
     ui_.Choose(path);
     Click("CmdLoad");
   }

@@ -45,7 +45,6 @@ QString Row(QWidget* window, const char* list, int row) {
 }
 
 TEST_F(UiTest, BlockViewerShowsItsBlockAndFollowsChanges) {
-  Window().show();
   Load(Sample());
   auto* list = Get<QListWidget>("List1");
   for (const auto& [row, caption] :
@@ -75,7 +74,6 @@ TEST_F(UiTest, BlockViewerShowsItsBlockAndFollowsChanges) {
 }
 
 TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
-  Window().show();
   Load(Sample());
   Click("CmdAbout");
   QWidget* about = TopLevel("frmAbout");
@@ -160,7 +158,6 @@ TEST_F(UiTest, CheckWindowFindsWhatTheCheckFinds) {
 }
 
 TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
-  Window().show();
   Load(Sample());
   auto* timer = Window().findChild<QTimer*>("doneTimer");
   timer->setInterval(1);
@@ -180,7 +177,6 @@ TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
 
 // The summary comes first; Cancel changes nothing, OK is one named step undone to the bytes.
 TEST_F(UiTest, ApplyOrderFromAnotherImageIsOneStepAfterTheSummary) {
-  Window().show();
   Load(Sample());
   const std::string loaded(Window().workspace().image().bytes());
   const std::string list = testing::ChannelList(10);
@@ -291,9 +287,8 @@ QStringList SharedAccessKeys(const QStringList& captions) {
   return shared;
 }
 
-// Where a control's ink is, in the window: a label's text as its alignment and wrapping
-// place it (a rich text's not measured), a picture, a button or a box; none for the rest,
-// or for what another window shows.
+// Where a control's ink is in the window: a label's text as aligned and wrapped (rich text not
+// measured), a picture, a button or a box; none for the rest or for another window's.
 QRect InkOf(QWidget* w, QWidget* window) {
   if (!w->isVisible() || w->window() != window) return {};
   const QRect inside = w->contentsRect().adjusted(1, 1, -1, -1);
@@ -406,7 +401,6 @@ TEST_P(EveryLanguage, EveryWindowSpeaksItAndShowsItsTextsWhole) {
              "[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10800000\nPOLARIZATION = H\n"
              "[B]\nFREQUENCY = 10900000\nPOLARIZATION = V\nSYMBOL_RATE = 27500000\n"
              "INNER_FEC = 7/8\n");  // a long note
-  Window().show();
   Load(Sample());
   Click("CmdSwap");  // a change for the changes window
   for (const char* button : {"CmdView", "CmdViewList", "CmdAbout"}) Click(button);
