@@ -31,6 +31,7 @@ struct Result {
   int status;
   std::string out;
   std::string err;
+  std::ptrdiff_t LineCount() const { return std::count(out.begin(), out.end(), '\n'); }
 };
 
 class Cli : public ::testing::Test {

@@ -50,15 +50,13 @@ TEST_F(Cli, BlocksHexDumpAndListsInAPipe) {
   flash::FlashImage image{MakeSampleImage(), {}};
   flash::PutBlock(image, 2, "T\xE9\x1B[2J", "");
   dir_.Write("odd.bin", image.owned);
-  Result run = Cmd("blocks odd.bin");
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 8);
+  EXPECT_EQ(Cmd("blocks odd.bin").LineCount(), 8);
   dir_.Write("one.bin", "x");
   EXPECT_EQ(Cmd("blocks one.bin").status, 1);
-  run = Cmd("hexdump odd.bin 1");
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 4096);
-  run = Cmd("hexdump odd.bin one.bin odd.bin 1");  // a head line and a blank line between
+  EXPECT_EQ(Cmd("hexdump odd.bin 1").LineCount(), 4096);
+  const Result run = Cmd("hexdump odd.bin one.bin odd.bin 1");  // a head line, a blank between
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2 * 4096 + 5);
+  EXPECT_EQ(run.LineCount(), 2 * 4096 + 5);
   EXPECT_EQ(Cmd("hexdump odd.bin 1 --as tpt").out.substr(0, 4), "Nr  ");
   EXPECT_EQ(Cmd("hexdump odd.bin 2 --as tcs").status, 1);
   // A pipe gets the bytes as they are.

@@ -15,35 +15,28 @@ namespace {
 using editing::ListDocument;
 
 TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
-  using Edit = std::function<std::unique_ptr<editing::Command>(ListDocument&)>;
-  const std::pair<const char*, Edit> cases[] = {
+  using namespace editing;
+  const std::vector<std::size_t> removed{2, 9, 10, 11};
+  const std::pair<const char*, std::function<std::unique_ptr<Command>(ListDocument&)>> cases[] = {
       {"set-channel flash512k.bin 2 sid=77 vpid=0x10",
        [](ListDocument& d) {
          channels::ChannelRecord record = d.channels()[1];
          record.words[channels::kSid] = 77;
          record.words[channels::kVpid] = 16;
-         return editing::SetChannel(1, channels::ChannelField::kSid, record);
+         return SetChannel(1, channels::ChannelField::kSid, record);
        }},
       {"set-transponder flash512k.bin 3 frequency=12000000 band=U fec=2/3",
        [](ListDocument& d) {
          transponders::TransponderRecord record = d.transponders()[2];
-         EXPECT_EQ(
-             editing::AssignTransponderFields(record, {"frequency=12000000", "band=U", "fec=2/3"}),
-             "");
-         return editing::SetTransponder(2, transponders::TransponderField::kKhz, record);
+         EXPECT_EQ(AssignTransponderFields(record, {"frequency=12000000", "band=U", "fec=2/3"}),
+                   "");
+         return SetTransponder(2, transponders::TransponderField::kKhz, record);
        }},
-      {"move-channels flash512k.bin 5-9 2",
-       [](ListDocument&) { return editing::MoveChannels(4, 5, 1); }},
-      {"remove-channels flash512k.bin 3 10-12",
-       [](ListDocument&) {
-         return editing::RemoveChannels({2, 9, 10, 11});
-       }},
-      {"sort-channels flash512k.bin --by name",
-       [](ListDocument&) { return editing::SortChannels(editing::SortKey::kName); }},
-      {"--yes remove-transponder flash512k.bin 2",
-       [](ListDocument&) { return editing::RemoveTransponder(1); }},
-      {"move-transponder flash512k.bin 1 4",
-       [](ListDocument&) { return editing::MoveTransponders(0, 1, 3); }},
+      {"move-channels flash512k.bin 5-9 2", [](auto&) { return MoveChannels(4, 5, 1); }},
+      {"remove-channels flash512k.bin 3 10-12", [&](auto&) { return RemoveChannels(removed); }},
+      {"sort-channels flash512k.bin --by name", [](auto&) { return SortChannels(SortKey::kName); }},
+      {"--yes remove-transponder flash512k.bin 2", [](auto&) { return RemoveTransponder(1); }},
+      {"move-transponder flash512k.bin 1 4", [](auto&) { return MoveTransponders(0, 1, 3); }},
   };
   Sample();
   for (const auto& [args, command] : cases) {
@@ -138,7 +131,7 @@ TEST_F(Cli, ListsPrintOneLineARecordWithNamesInUtf8) {
   ASSERT_EQ(Cmd("set-channel flash512k.bin 1 name=T\xC3\xA9l\xC3\xA9 -o out.bin").status, 0);
   const Result channels = Cmd("channels out.bin");
   EXPECT_EQ(channels.status, 0);
-  EXPECT_EQ(std::count(channels.out.begin(), channels.out.end(), '\n'), 151);
+  EXPECT_EQ(channels.LineCount(), 151);
   EXPECT_NE(channels.out.find("\n1\tT\xC3\xA9l\xC3\xA9\t"), std::string::npos);
   const Result transponders = Cmd("transponders out.bin");
   EXPECT_EQ(transponders.status, 0);
@@ -169,7 +162,7 @@ TEST_F(Cli, CheckAndDiffExitStatuses) {
   for (const auto& [args, status, lines] : runs) {
     const Result run = Cmd(args);
     EXPECT_EQ(run.status, status) << args;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines) << args;
+    EXPECT_EQ(run.LineCount(), lines) << args;
   }
   // As in the window, an image with errors is written only after Yes.
   EXPECT_EQ(Cmd("set-channel bad.bin 1 sid=2 -o out.bin").status, 1);

@@ -18,7 +18,7 @@ TEST_F(Cli, ApplyOrderFollowsAnImageOrItsCsv) {
   }
   const Result listed = Cmd("apply-order fewer.bin --from flash512k.bin -o listed.bin --list");
   EXPECT_EQ(listed.status, 0);
-  EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 2);
+  EXPECT_EQ(listed.LineCount(), 2);
 
   // A CSV gets the CSV ceiling whatever its name, told by its first cell.
   dir_.Write("big.ref", "Nr,Name,SID\r\n");

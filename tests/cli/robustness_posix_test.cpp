@@ -1,6 +1,5 @@
-// What needs a POSIX shell: writes that fail for real, interruptions, races, a link, a full
-// disk and a terminal. Each gets its message and status, and no old file is lost, half
-// written or left behind.
+// What needs a POSIX shell: real failed writes, interruptions, races, a link, a full disk, a
+// terminal. Each gets its message and status; no old file is lost, half written or left behind.
 #include <sys/stat.h>
 
 #include <csignal>

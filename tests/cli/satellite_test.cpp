@@ -54,7 +54,7 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
   for (const auto& [args, status, lines] : checks) {
     const Result run = Cmd("check --tables tables " + std::string(args));
     EXPECT_EQ(run.status, status) << args;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines) << args;
+    EXPECT_EQ(run.LineCount(), lines) << args;
   }
   EXPECT_NE(Cmd("check --tables tables out.bin --satellite B=Sat-13.0E,b=Sat-13.0E")
                 .err.find("names DiSEqC input B twice"),
@@ -99,9 +99,8 @@ TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
   EXPECT_FALSE(Exists("out.bin"));
   const Result added = Cmd("--yes " + add + "--tables tables --from Sat-13.0E");
   EXPECT_EQ(added.status, 0) << added.err;
-  EXPECT_EQ(std::count(added.out.begin(), added.out.end(), '\n'), 3) << added.out;
-  const Result after = Cmd("transponders out.bin");
-  EXPECT_EQ(std::count(after.out.begin(), after.out.end(), '\n'), 256);
+  EXPECT_EQ(added.LineCount(), 3) << added.out;
+  EXPECT_EQ(Cmd("transponders out.bin").LineCount(), 256);
 }
 
 }  // namespace
