@@ -449,17 +449,15 @@ TEST(Commands, SortStablyByTheirKeys) {
     for (const ChannelRecord& c : document.channels()) names += c.name[0];
     return names;
   };
-  const std::pair<SortKey, std::string> cases[] = {
-      {SortKey::kName, "AabB\xE9"},
-      {SortKey::kSid, std::string("\xE9") + "ABba"},
-      {SortKey::kFrequency, std::string("bB\xE9") + "Aa"}};
-  for (const auto& [key, expected] : cases) {
+  const std::tuple<SortKey, std::string, const char*> cases[] = {
+      {SortKey::kName, "AabB\xE9", "name"},
+      {SortKey::kSid, std::string("\xE9") + "ABba", "SID"},
+      {SortKey::kFrequency, std::string("bB\xE9") + "Aa", "frequency"}};
+  for (const auto& [key, expected, by] : cases) {
     UndoStack stack(document);
     stack.Push(SortChannels(key));
     EXPECT_EQ(order(), expected);
-    if (key == SortKey::kSid) {
-      EXPECT_EQ(stack.UndoDescription(), "Sort channels by SID");
-    }
+    EXPECT_EQ(stack.UndoDescription(), "Sort channels by "s + by);
     stack.Undo();
     EXPECT_EQ(order(), "bAa\xE9"s + "B");
   }
@@ -864,34 +862,33 @@ TEST(ListCsv, TransponderCellsSetTheirFields) {
 TEST(Roads, TakeTheSameValuesToTheSameCodes) {
   // Frequency, band, FEC and SR; the text line's outcome ("-" where the line cannot say it);
   // the other roads' refusal; whether the editor types this field's number alone.
-  const std::tuple<std::string, std::string, std::string, std::string, std::string, std::string,
-                   bool>
-      cases[] = {
-          {"11778000", "U", "4/5", "27", "", "", false},
-          {"11778000", "U", "5/6", "27",
-           "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 4/5",
-           "FEC 5/6 can not be stored: the list stores only 1/2, 2/3, 3/4 or 4/5.", false},
-          {"11778000", "U", "7/8", "27",
-           "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 3/4",
-           "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
-          {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
-          {"12747483", "U", "3/4", "27", "", "", true},
-          {"12747484", "U", "3/4", "27",
-           "!frequency 12747484 kHz is out of range: band U holds 10600000 to 12747483 kHz",
-           "Frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz.", true},
-          {"11549999", "U", "3/4", "27", "?Frequency 11549999 kHz lies outside band U's 11550000",
-           "Frequency 11549999 kHz lies outside band U's", false},
-          {"10699999", "D", "3/4", "27", "?Frequency 10699999 kHz lies outside band D's",
-           "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", false},
-          {"11897483", "D", "3/4", "27", "", "", false},
-          {"12000000", "", "3/4", "27", "-", "", false},  // an empty band: the frequency's own
-          {"11000000", "", "3/4", "27", "-", "", false},
-          {"11778000", "U", "3/4", "27500", "-",
-           "SR 27500 Msym/s is outside 0 to 255 Msym/s: as 27500 kS/s it would be 27.", true},
-          {"11778000", "U", "3/4", "27.5", "-",
-           "SR 27.5 is not a whole number of Msym/s: it would be stored as 27.", false},
-          {"11778000.5", "U", "3/4", "27", "-", "Frequency \"11778000.5\" is not a number.", false},
-      };
+  using Text = std::string;
+  const std::tuple<Text, Text, Text, Text, Text, Text, bool> cases[] = {
+      {"11778000", "U", "4/5", "27", "", "", false},
+      {"11778000", "U", "5/6", "27",
+       "?FEC \"5/6\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 4/5",
+       "FEC 5/6 can not be stored: the list stores only 1/2, 2/3, 3/4 or 4/5.", false},
+      {"11778000", "U", "7/8", "27",
+       "?FEC \"7/8\" is not 1/2, 2/3, 3/4 or 4/5: it would be stored as FEC 3/4",
+       "FEC 7/8 is not one the list stores (1/2, 2/3, 3/4 or 4/5).", false},
+      {"11778000", "U", "AUTO", "27", "!", "FEC AUTO is not one the list stores", false},
+      {"12747483", "U", "3/4", "27", "", "", true},
+      {"12747484", "U", "3/4", "27",
+       "!frequency 12747484 kHz is out of range: band U holds 10600000 to 12747483 kHz",
+       "Frequency 12747484 kHz lies outside band U's 11550000 to 12747483 kHz.", true},
+      {"11549999", "U", "3/4", "27", "?Frequency 11549999 kHz lies outside band U's 11550000",
+       "Frequency 11549999 kHz lies outside band U's", false},
+      {"10699999", "D", "3/4", "27", "?Frequency 10699999 kHz lies outside band D's",
+       "Frequency 10699999 kHz lies outside band D's 10700000 to 11897483 kHz.", false},
+      {"11897483", "D", "3/4", "27", "", "", false},
+      {"12000000", "", "3/4", "27", "-", "", false},  // an empty band: the frequency's own
+      {"11000000", "", "3/4", "27", "-", "", false},
+      {"11778000", "U", "3/4", "27500", "-",
+       "SR 27500 Msym/s is outside 0 to 255 Msym/s: as 27500 kS/s it would be 27.", true},
+      {"11778000", "U", "3/4", "27.5", "-",
+       "SR 27.5 is not a whole number of Msym/s: it would be stored as 27.", false},
+      {"11778000.5", "U", "3/4", "27", "-", "Frequency \"11778000.5\" is not a number.", false},
+  };
   // The outcome starts with the expected text, and is empty when that is.
   const auto starts = [](const std::string& outcome, const std::string& expected) {
     return outcome.substr(0, expected.size()) == expected && outcome.empty() == expected.empty();

@@ -1,7 +1,5 @@
-// An in-memory disk for the core's tests: files, folders and files too large to make (a
-// stated length with nothing behind it), recording what was opened for reading, how many
-// bytes were read and what was replaced, so that a test can prove that a refusal read
-// nothing.
+// An in-memory disk: files, folders, files too large to make (a stated length, no bytes). It
+// records what was opened, read and replaced, so a test can prove that a refusal read nothing.
 #pragma once
 
 #include <map>
