@@ -39,22 +39,30 @@ QAbstractItemModel* Source(QTableView* view) {
   return static_cast<QSortFilterProxyModel*>(view->model())->sourceModel();
 }
 
+// The records of both lists: what a block holds behind them follows from the history (a list
+// that grew and shrank puts back what was there), which a document read afresh lacks.
+using Records =
+    std::pair<std::vector<channels::ChannelRecord>, std::vector<transponders::TransponderRecord>>;
+Records Lists(std::string bytes) {
+  flash::Workspace workspace = testing::LoadedWorkspace(std::move(bytes));
+  const editing::ListDocument document(workspace);
+  return {document.channels(), document.transponders()};
+}
+
 // The editor's tables against the image in memory: the records chanforge-cli channels and
 // transponders print, row by row and every byte of each.
 void ExpectTablesShow(const std::string& bytes) {
   if (!Editor()) return;
-  flash::Workspace workspace = testing::LoadedWorkspace(bytes);
-  const editing::ListDocument document(workspace);
-  std::vector<std::string> records[2];
-  for (const auto& channel : document.channels()) records[0].push_back(channel.Encode());
-  for (const auto& transponder : document.transponders())
-    records[1].push_back(transponder.Encode());
+  const auto [channels, transponders] = Lists(bytes);
   for (const int side : {0, 1}) {
     const auto* table = static_cast<const ListTableModel*>(
         Source(side ? Editor()->transponder_view() : Editor()->channel_view()));
-    ASSERT_EQ(table->rowCount(), static_cast<int>(records[side].size()));
-    for (int row = 0; row < table->rowCount(); ++row)
-      EXPECT_TRUE(table->RecordKey(row) == records[side][std::size_t(row)]) << "row " << row;
+    ASSERT_EQ(std::size_t(table->rowCount()), side ? transponders.size() : channels.size());
+    for (std::size_t row = 0; row < std::size_t(table->rowCount()); ++row) {
+      EXPECT_TRUE(table->RecordKey(int(row)) ==
+                  (side ? transponders[row].Encode() : channels[row].Encode()))
+          << "row " << row;
+    }
   }
 }
 
@@ -147,11 +155,10 @@ TEST_F(ActionsTest, EveryActionInEveryState) {
       }
       const std::size_t steps = Window().undo_stack().index();
       QWidget* window = editor_target ? static_cast<QWidget*>(Editor()) : &Window();
-      if (auto* action = window->findChild<QAction*>(target)) {
+      if (auto* action = window->findChild<QAction*>(target))
         action->trigger();
-      } else {
+      else
         window->findChild<QAbstractButton*>(target)->click();
-      }
       AnswerWindows(state);
       ExpectTablesShow(Bytes());
       EXPECT_TRUE(state > kImage || testing::TempDir::Read(image) == editing::MakeSampleImage());
@@ -215,15 +222,6 @@ class RandomRun : public ActionsTest {
     if (HasFailure()) ADD_FAILURE() << "steps: " << log_.str();
   }
 
-  // The records of both lists: what a block holds behind them follows from the history (a list
-  // that grew and shrank puts back what was there), which a document read afresh lacks.
-  using Records =
-      std::pair<std::vector<channels::ChannelRecord>, std::vector<transponders::TransponderRecord>>;
-  static Records Lists(std::string bytes) {
-    flash::Workspace workspace = testing::LoadedWorkspace(std::move(bytes));
-    const editing::ListDocument document(workspace);
-    return {document.channels(), document.transponders()};
-  }
   int Chance(int n) { return static_cast<int>(random_() % unsigned(n)); }
   QTableView* View() const {
     if (!Editor()) return nullptr;
@@ -377,11 +375,10 @@ class RandomRun : public ActionsTest {
         Get<QAction>("actSave")->trigger();
         break;
       case 13:
-        if (Editor()) {
+        if (Editor())
           Editor()->close();
-        } else {
+        else
           OpenEditor();
-        }
         break;
       case 14:
         if (Editor()) Editor()->findChild<QTabWidget*>()->setCurrentIndex(Chance(2));

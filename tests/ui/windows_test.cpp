@@ -95,9 +95,8 @@ TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(marker); }));
   EXPECT_EQ(ui_.OnlyMessage(), "");
   about->findChild<QAbstractButton*>("CmdCopyDetails")->click();
-  const QString details = QGuiApplication::clipboard()->text();
   for (const QString& part : {VersionLine(), QString("Qt ") + qVersion(), store_.Location()})
-    EXPECT_TRUE(details.contains(part)) << part.toStdString();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(part)) << part.toStdString();
   EXPECT_TRUE(Window().close());
   QApplication::processEvents();
   for (const char* name : {"frmAbout", "ShowForm", "ViewerForm"})
@@ -159,8 +158,7 @@ TEST_F(UiTest, CheckWindowFindsWhatTheCheckFinds) {
 
 TEST_F(UiTest, CsvRoundTripIsOneUndoableStepAndTheStatusReturns) {
   Load(Sample());
-  auto* timer = Window().findChild<QTimer*>("doneTimer");
-  timer->setInterval(1);
+  Window().findChild<QTimer*>("doneTimer")->setInterval(1);
   const std::string csv = dir_.Path("ch.csv");
   ui_.Choose(csv);
   Get<QAction>("actExportChannels")->trigger();
@@ -215,12 +213,8 @@ TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
   }
   EXPECT_EQ(Get("CmdLoad")->nextInFocusChain(), Get("CmdSave"));
   EXPECT_EQ(Get<QWidget>("TxtTCS")->nextInFocusChain(), Get("ChkUtf8"));  // as it is laid out
-  const std::string sample = Sample();
-  for (int i = 0; i < 9; ++i) {
-    const std::string copy = dir_.Path("f" + std::to_string(i) + ".bin");
-    std::filesystem::copy_file(sample, copy);
-    Load(copy);
-  }
+  for (int i = 0; i < 9; ++i)
+    Load(dir_.Write("f" + std::to_string(i) + ".bin", testing::TempDir::Read(Sample())));
   const QList<QAction*> recent = Get<QMenu>("menuRecent")->actions();
   ASSERT_EQ(recent.size(), 8);
   EXPECT_TRUE(recent.first()->text().endsWith("f8.bin"));
@@ -235,8 +229,7 @@ TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
     Click(button);
     QWidget* window = TopLevel(name);
     ASSERT_NE(window, nullptr) << name;
-    QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
-    QTest::keyClick(focus, Qt::Key_Escape);
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
     EXPECT_EQ(TopLevel(name), nullptr) << name;
   }
 }
