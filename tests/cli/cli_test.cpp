@@ -99,12 +99,8 @@ TEST_F(Cli, ExportHtmlWritesOneValidPageWithEveryNameOnceEscaped) {
 #else
   const std::string odd = "o";  // Windows keeps control characters out of file names
 #endif
-  dir_.Write(odd + ".bin", testing::FlashImageBuilder()
-                               .Block(0, "TCS",
-                                      testing::TcsRecord("A\x9B"
-                                                         "B",
-                                                         4, 1, 1, 2, 3))
-                               .Build());
+  const std::string record = testing::TcsRecord(std::string("A\x9B") + "B", 4, 1, 1, 2, 3);
+  dir_.Write(odd + ".bin", testing::FlashImageBuilder().Block(0, "TCS", record).Build());
   ASSERT_EQ(Cmd("export-html " + odd + ".bin -o c.html").status, 0);
   const std::string page = Read("c.html");
   EXPECT_NE(page.find("<td>A\\x9BB</td>"), std::string::npos);

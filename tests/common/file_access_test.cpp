@@ -156,8 +156,7 @@ TEST(TextLines, ALongLineKeepsWholeCharactersAndStaysNonBlank) {
 }
 
 #ifndef _WIN32
-// FIFOs, /dev/null, symbolic links, modes and owners, flock and the open descriptors in
-// /proc.
+// FIFOs, /dev/null, symbolic links, modes and owners, flock and the descriptors in /proc.
 TEST(KindOf, TellsFilesFoldersAndSpecialEntries) {
   TempDir dir;
   ::mkfifo(dir.Path("fifo").c_str(), 0600);
@@ -192,9 +191,7 @@ TEST(SafeWriter, KeepsOwnerModeAndLinksAndTakesTheLongestNames) {
   const std::string target = dir.Write("t.bin", "old");
   ::chmod(target.c_str(), 0640);
   const bool root = ::geteuid() == 0;
-  if (root) {
-    ASSERT_EQ(::chown(target.c_str(), 1234, 1234), 0);
-  }
+  ASSERT_TRUE(!root || ::chown(target.c_str(), 1234, 1234) == 0);
   fs::create_symlink("t.bin", dir.Path("link.bin"));
   ASSERT_TRUE(dir.disk.WriteWhole(dir.Path("link.bin"), "via link").ok());
   EXPECT_TRUE(fs::is_symlink(dir.Path("link.bin")));
@@ -247,10 +244,8 @@ TEST(SafeWriter, RefusesSpecialTargetsAndKeepsTheOldFileOnFailure) {
   ::mkfifo(dir.Path("fifo").c_str(), 0600);
   fs::create_directory(dir.Path("folder"));
   for (const std::string& name : {dir.Path("fifo"), dir.Path("folder"), std::string("/dev/null"),
-                                  dir.Path("nowhere/t.bin"), std::string()}) {
-    const Status written = dir.disk.WriteWhole(name, "x");
-    EXPECT_FALSE(written.ok()) << name;
-  }
+                                  dir.Path("nowhere/t.bin"), std::string()})
+    EXPECT_FALSE(dir.disk.WriteWhole(name, "x").ok()) << name;
   SafeWriter refused;  // says so itself, not only in its error
   EXPECT_FALSE(refused.Open(dir.Path("folder")));
   EXPECT_EQ(fs::status(dir.Path("fifo")).type(), fs::file_type::fifo);
