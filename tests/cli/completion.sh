@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The bash completion as a user meets it: satellites of the --tables folder for
-# add-transponders --from and check --satellite, field names and their choices for
-# set-channel and set-transponder, export-html's columns, every option's fixed choices,
-# block indexes from the help. Skipped (77) without the bash-completion package.
+# The bash completion as a user meets it: the --tables folder's satellites for add-transponders
+# --from and check --satellite, set-channel's and set-transponder's fields and their choices,
+# export-html's columns, every option's fixed choices, block indexes. Skipped (77) without it.
 set -euo pipefail
 cli=$1
 completion=$2

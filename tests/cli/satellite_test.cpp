@@ -1,5 +1,4 @@
-// The satellite commands and check --satellite: wiring to the core, exit statuses and what
-// reaches the disk.
+// The satellite commands and check --satellite: wiring, exit statuses, what reaches the disk.
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif

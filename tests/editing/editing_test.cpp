@@ -628,8 +628,7 @@ flash::Workspace CsvImage() {
   return Lists(channels, transponders);
 }
 
-// An import read against a copy of the image and applied to it, with the list's block
-// before and after.
+// An import read into a copy of the image and applied, with the list's block before and after.
 struct Applied {
   CsvImport read;
   common::Status refused;
@@ -647,11 +646,10 @@ Applied Import(const flash::Workspace& w, ListKind list, std::string_view csv,
   };
   common::Result<CsvImport> read = ReadListCsv(document, list, csv, file);
   applied.before = bytes();
+  applied.refused = read.status();
   if (read.ok()) {
     applied.read = *read;
     ImportCommand(list, applied.read, {})->Apply(document);
-  } else {
-    applied.refused = read.status();
   }
   applied.after = bytes();
   return applied;

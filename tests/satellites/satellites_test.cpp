@@ -206,8 +206,7 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
             "");
 }
 
-// The sample's list on input A, a table that lacks its second transponder and has one
-// the list lacks.
+// The sample's list on input A; a table lacking its second transponder, with one the list lacks.
 class AgainstTable : public ::testing::Test {
  protected:
   flash::Workspace workspace =

@@ -53,8 +53,7 @@ std::string FullChannelName(std::size_t index);
 // alternate between DiSEqC A and B.
 std::string FullChannelImage();
 
-// A folder of its own for one test, removed afterwards, and the real disk it is on for the
-// routines that take one.
+// A test's own folder, removed afterwards, and the real disk it is on for routines that take one.
 class TempDir {
  public:
   common::SystemFiles disk;

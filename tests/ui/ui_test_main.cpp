@@ -1,5 +1,4 @@
-// GUI tests run the real windows on Qt's offscreen platform, under the program's own
-// application object.
+// GUI tests run the real windows offscreen, under the program's own application object.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -234,8 +234,7 @@ TEST_F(UiTest, EscapeClosesTheViewersAndRecentFilesKeepEight) {
   }
 }
 
-// Each English source of the language's .ts whose translation differs, as a pattern its values
-// fill in.
+// The English sources of the language's .ts that translate differently, as patterns (%1: any).
 std::vector<QRegularExpression> EnglishTexts(const QString& language) {
   QFile file(QStringLiteral(CHANFORGE_TRANSLATIONS "/chanforge_%1.ts").arg(language));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
