@@ -29,8 +29,7 @@ std::string Ch(std::string_view name, std::uint8_t tp, std::uint16_t sid) {
   return TcsRecord(name, 4, tp, sid, 0, 0);
 }
 
-// A transponder list that is the first of its kind in one image only is matched on its own
-// records, not on those of the first lists.
+// A transponder list first of its kind in one image only is matched on its own records.
 TEST(ImageDiff, AListFirstInOneImageOnlyIsMatchedOnItsOwn) {
   const std::string kept = TptRecord(1200000000, 1, 1, 0, 0, 1, 0);
   const auto image = [&](const char* block_1, std::uint16_t tid) {

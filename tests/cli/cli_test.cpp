@@ -1,5 +1,4 @@
-// End-to-end tests of the built chanforge-cli: the wiring of each command to the core,
-// exit statuses and what reaches the disk.
+// The built chanforge-cli end to end: each command's wiring, exit statuses, what reaches the disk.
 #include <vector>
 
 #include "cli_fixture.h"

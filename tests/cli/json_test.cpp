@@ -1,5 +1,4 @@
-// --json: every command's document read with nlohmann-json says what its text says and has
-// the keys the formats page lists, in order.
+// --json: each command's document says what its text says, with the formats page's keys in order.
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>

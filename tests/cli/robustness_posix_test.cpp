@@ -71,8 +71,7 @@ TEST_F(Cli, AnImageCutShortWhileMappedEndsWithAMessage) {
       ::testing::ExitedWithCode(2), "flash512k\\.bin");
 }
 
-// Refusals go to stderr; output that cannot be printed is a failure with its status, and
-// says what was written all the same.
+// Refusals go to stderr; unprintable output fails with its status yet says what was written.
 TEST_F(Cli, EveryFailureIsToldOnStandardError) {
   Sample();
   const Result missing = Cmd("view --tcs missing");

@@ -60,8 +60,7 @@ TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
             std::string::npos);
 }
 
-// A table that cannot be read is named, names are shown safely, and a list with less room
-// than the rows asks before it adds what fits.
+// An unreadable table is named, names show safely; a list short of room asks, then adds what fits.
 TEST_F(Cli, SatelliteTablesSayWhyAndAddWhatFits) {
   std::filesystem::create_directory(dir_.Path("tables"));
   std::string table;

@@ -118,8 +118,7 @@ TEST(Commands, UndoAndRedoRestoreEveryByteOverRandomSequences) {
       ChannelRecord channel = channels ? document.channels()[row] : ChannelRecord{};
       channel.name[pick(16)] = static_cast<char>(random());
       channel.words[pick(6)] = static_cast<std::uint16_t>(random());
-      TransponderRecord transponder =
-          transponders ? document.transponders()[t] : TransponderRecord{};
+      auto transponder = transponders ? document.transponders()[t] : TransponderRecord{};
       transponder.flags = static_cast<std::uint8_t>(random());
       const std::function<std::unique_ptr<Command>()> steps[] = {
           [&] { return SetChannel(row, ChannelField::kName, channel); },
@@ -283,8 +282,7 @@ TEST(Commands, KeepEveryChannelOnItsTransponder) {
             TcsRecord("", 4, 1, 0, 0, 0));  // past the last row: the defaults
   {
     // A shorter list leaves zeros where its last record was, as a block read does.
-    flash::Workspace two =
-        OneBlock(1, "TCS", TcsRecord("A", 4, 1, 1, 2, 3) + TcsRecord("B", 4, 1, 2, 2, 3));
+    auto two = OneBlock(1, "TCS", TcsRecord("A", 4, 1, 1, 2, 3) + TcsRecord("B", 4, 1, 2, 2, 3));
     ListDocument shrinking(two);
     RemoveChannels({1})->Apply(shrinking);
     EXPECT_EQ(flash::WholeBlockBytes(two, *flash::FindBlock(two, 1))
@@ -425,8 +423,7 @@ TEST(Commands, InsertANewChannelUpToTheListsRoom) {
 // stays: an edit of the first record changes its bytes only.
 TEST(Commands, ChangeOnlyWhatTheyEditWhateverTheLengthField) {
   for (const std::size_t length : {31, 59, 65467, 65500, 65535}) {
-    std::string list =
-        testing::ChannelList(std::min<std::size_t>(length, flash::kBlockDataRoom) / 30);
+    auto list = testing::ChannelList(std::min<std::size_t>(length, flash::kBlockDataRoom) / 30);
     list.resize(length, '\x5A');
     flash::Workspace w = OneBlock(1, "TCS", list);
     std::string expected(w.image().bytes());
@@ -711,8 +708,7 @@ TEST(FieldTable, ShowsEveryFieldWhereverTheFieldsAreListed) {
   EXPECT_EQ(columns(kTransponders), "-rNrCcCcCcCcNrNrNrNr-r");
 }
 
-// A file written before a field was added has no column for it; a field that may be missing
-// is kNoColumn, any other fails.
+// A file from before a field was added lacks its column: kNoColumn if it may be missing, or fails.
 TEST(ListCsv, FindsTheColumnsAFileMustHave) {
   const CsvRow header{1, {"nr", " Frequency (kHz) ", "SR"}};
   const std::vector<std::string> titles{"Nr", "Locked", "Frequency (kHz)"};
@@ -772,8 +768,7 @@ TEST(ListCsv, AFullListGoesOutInPiecesAndComesBack) {
   EXPECT_EQ(asked, 1u);
 }
 
-// A formula never reaches a spreadsheet, a name it would take for a value carries the
-// mark, and both come back to the same bytes.
+// No formula reaches a spreadsheet, a name it would read as a value is marked; both come back.
 TEST(ListCsv, NoCellRunsAndEveryNameComesBack) {
   // A name's bytes and its cell; the cell is the name in UTF-8, marked or not.
   // clang-format off
@@ -892,13 +887,11 @@ TEST(Roads, TakeTheSameValuesToTheSameCodes) {
     return outcome.substr(0, expected.size()) == expected && outcome.empty() == expected.empty();
   };
   const flash::Workspace w = CsvImage();
-  const TransponderRecord base =
-      TransponderRecord::Decode(TptRecord(1178000000, 0, 0, 0, 27, 2, 1));
+  const auto base = TransponderRecord::Decode(TptRecord(1178000000, 0, 0, 0, 27, 2, 1));
   for (const auto& [khz, band, fec, sr, text, refusal, editor] : cases) {
     const std::string row = khz + "," + band + ",V,A," + fec + ",0,0,0," + sr;
     if (text != "-") {
-      const std::string line =
-          "01  " + khz + "  00000  00000  00  1B  " + fec + "  V/" + band + " A";
+      const auto line = "01  " + khz + "  00000  00000  00  1B  " + fec + "  V/" + band + " A";
       const common::Result<std::string> parsed = transponders::ParseTptLine(line);
       const std::string reason = Format(transponders::CheckTptLine(line));
       EXPECT_TRUE(starts(!parsed.ok()     ? "!" + Format(parsed.message())
@@ -1114,8 +1107,7 @@ TEST(ListCsv, AsksBeforeItEmptiesTheListOrItsNames) {
   EXPECT_EQ(many.substr(many.size() - 42), "channel 20 \"C20\" and 2 more.\r\nEmpty them ?");
 }
 
-// Every channel stays on its transponder (frequency, polarisation, DiSEqC) whatever a
-// spreadsheet does to the transponder rows.
+// Channels keep their transponder (frequency, polarisation, DiSEqC) whatever a sheet does to rows.
 TEST(ListCsv, ChannelsFollowTheirTransponderRows) {
   flash::Workspace w = Image();
   const ListDocument document(w);

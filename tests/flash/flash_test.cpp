@@ -113,8 +113,7 @@ TEST(ReplaceBlockData, WritesLengthFillsAndAnnounces) {
   int announced = 0;
   w.Subscribe([&] { ++announced; });
   ASSERT_TRUE(ReplaceBlockData(w, 0, "abc", BlockPart::kData));
-  EXPECT_EQ(w.image().bytes().substr(0x40, 604),
-            std::string("\x03\0\0\0abc", 7) + std::string(597, 0));
+  EXPECT_EQ(w.image().bytes().substr(0x40, 604), "\x03\0\0\0abc"s + std::string(597, 0));
   EXPECT_EQ(w.blocks()[0].length, 3);
   EXPECT_TRUE(w.dirty());
   EXPECT_EQ(announced, 1);

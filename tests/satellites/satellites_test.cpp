@@ -175,8 +175,7 @@ TEST(ScanTable, SaysWhichSatelliteAnInputSeemsToHold) {
   dir.Write("tables/Home-1B-19.2E", home.substr(home.find("[", 1)));
   dir.Write("tables/Near-28.2E",
             Row(10744000, "H", 22000000, "3/4") + Row(10751000, "V", 22000000, "3/4"));
-  const std::vector<TransponderRecord> list =
-      AddableRecords(FitRows(*ParseScanTable(home), {}, {}));
+  const auto list = AddableRecords(FitRows(*ParseScanTable(home), {}, {}));
   const ScanTable other =
       *ParseScanTable(Row(10745000, "H", 27500000, "3/4") + Row(12000000, "V", 27500000, "3/4"));
   const std::vector<RowFit> fits = FitRows(other, {}, list);

@@ -49,8 +49,7 @@ std::string ChannelList(std::size_t count);
 // The names of FullChannelImage's channels: the first three test escaping, a control byte
 // and Latin-1; the others are "Sender 0004" and on.
 std::string FullChannelName(std::size_t index);
-// An image whose TCS block is full (2182 channels, SID 10000 up) over 40 transponders that
-// alternate between DiSEqC A and B.
+// An image with a full TCS block: 2182 channels (SID 10000 up) on 40 transponders, A and B in turn.
 std::string FullChannelImage();
 
 // A test's own folder, removed afterwards, and the real disk it is on for routines that take one.

@@ -397,8 +397,7 @@ TEST(TextRoad, Utf8TextReadsByCharacter) {
                                       {"latin1-late", late + text},
                                       {"utf8-late", late + utf8}}) {
     const std::string file = dir.Write(name, written);
-    const common::Converted done =
-        channels::ConvertTextToTcs(ui, dir.disk, dir.Path(name + ".bin"), file);
+    const auto done = channels::ConvertTextToTcs(ui, dir.disk, dir.Path(name + ".bin"), file);
     EXPECT_EQ(done, Outcome::kDone);
     EXPECT_TRUE(TempDir::Read(dir.Path(name + ".bin")) == list) << name;
     EXPECT_EQ(done.read_as,

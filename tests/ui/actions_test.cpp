@@ -41,12 +41,10 @@ QAbstractItemModel* Source(QTableView* view) {
 
 // The records of both lists: what a block holds behind them follows from the history (a list
 // that grew and shrank puts back what was there), which a document read afresh lacks.
-using Records =
-    std::pair<std::vector<channels::ChannelRecord>, std::vector<transponders::TransponderRecord>>;
-Records Lists(std::string bytes) {
+auto Lists(std::string bytes) {
   flash::Workspace workspace = testing::LoadedWorkspace(std::move(bytes));
   const editing::ListDocument document(workspace);
-  return {document.channels(), document.transponders()};
+  return std::pair(document.channels(), document.transponders());
 }
 
 // The editor's tables against the image in memory: the records chanforge-cli channels and
@@ -326,8 +324,7 @@ class RandomRun : public ActionsTest {
       case 6:
       case 7: {  // insert before the current row, or duplicate behind the last selected
         const QModelIndex current = view->currentIndex();
-        const std::optional<std::size_t> at =
-            current.isValid() ? std::optional(Nr(current)) : std::nullopt;
+        const auto at = current.isValid() ? std::optional(Nr(current)) : std::nullopt;
         const std::size_t size = std::size_t(Source(view)->rowCount());
         // A refused step changes nothing.
         const auto step = [](common::Result<std::unique_ptr<editing::Command>> made) {
