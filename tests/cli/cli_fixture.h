@@ -34,8 +34,10 @@ struct Result {
   std::ptrdiff_t LineCount() const { return std::count(out.begin(), out.end(), '\n'); }
 };
 
+// Each test starts in a folder of its own that holds the sample image, flash512k.bin.
 class Cli : public ::testing::Test {
  protected:
+  Cli() { dir_.Write("flash512k.bin", MakeSampleImage()); }
 #ifdef _WIN32
   // The program started straight (a cmd.exe between would double the starts under wine);
   // args as typed at a console, which quotes with double quotes only.
@@ -115,18 +117,16 @@ class Cli : public ::testing::Test {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
 #endif
-  std::string Sample() { return dir_.Write("flash512k.bin", MakeSampleImage()); }
   std::string Read(const std::string& name) { return TempDir::Read(dir_.Path(name)); }
   bool Exists(const std::string& name) { return std::filesystem::exists(dir_.Path(name)); }
 
   TempDir dir_;
 };
 
-// An image, its two lists and their texts, ready in the folder.
+// The sample's two lists and their texts, ready beside it.
 class Robustness : public Cli {
  protected:
   void SetUp() override {
-    Sample();
     ASSERT_EQ(Cmd("save-block flash512k.bin 0 TCS").status, 0);
     ASSERT_EQ(Cmd("save-block flash512k.bin 1 TPT").status, 0);
     ASSERT_EQ(Cmd("tcs2txt TCS TCS.txt").status, 0);

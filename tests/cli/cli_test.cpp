@@ -31,7 +31,6 @@ TEST_F(Robustness, TheFullRoadEndsWithExactBytes) {
 }
 
 TEST_F(Cli, SwapReportsOnlyOnceTheImageIsWritten) {
-  Sample();
   EXPECT_EQ(Cmd("swap-diseqc flash512k.bin 0 -o out.bin").status, 1);
   EXPECT_FALSE(Exists("out.bin"));
   dir_.Write("taken.bin", "keep");
@@ -63,7 +62,6 @@ TEST_F(Cli, BlocksHexDumpAndListsInAPipe) {
 }
 
 TEST_F(Cli, ExportHtmlWritesOneValidPageWithEveryNameOnceEscaped) {
-  Sample();
   dir_.Write("full.bin", testing::FullChannelImage());
   for (const char* image : {"flash512k.bin", "full.bin"}) {
     ASSERT_EQ(Cmd(std::string("--yes export-html ") + image + " -o list.html").status, 0);

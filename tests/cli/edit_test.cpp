@@ -38,7 +38,6 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
       {"--yes remove-transponder flash512k.bin 2", [](auto&) { return RemoveTransponder(1); }},
       {"move-transponder flash512k.bin 1 4", [](auto&) { return MoveTransponders(0, 1, 3); }},
   };
-  Sample();
   for (const auto& [args, command] : cases) {
     std::filesystem::remove(dir_.Path("out.bin"));
     EXPECT_EQ(Cmd(std::string(args) + " -o out.bin").status, 0) << args;
@@ -50,7 +49,6 @@ TEST_F(Cli, EditCommandsWriteWhatTheEditorMakes) {
 }
 
 TEST_F(Cli, EditRefusalsWriteNothing) {
-  Sample();
   dir_.Write("bad.csv", "Nr,Name\r\n");
   dir_.Write("no-rows.csv", "Nr,Name,Use,TP,SID,VPID,APID,Vecm,Aecm,PCR\r\n,,,\r\n");
   const std::pair<const char*, int> cases[] = {
@@ -95,7 +93,6 @@ TEST_F(Cli, PositionsThatAreNoNumbersAreUsageErrors) {
   std::string problem;
   EXPECT_FALSE(ParseRange("2-x", problem));
   EXPECT_EQ(problem, "\"2-x\": \"x\" is not a whole number from 1 to 65535");
-  Sample();
   // Each command with # where the number is typed, and whether its numbers start at 1.
   const std::tuple<const char*, bool> commands[] = {
       {"set-channel flash512k.bin # sid=1 -o out.bin", true},
@@ -127,7 +124,6 @@ TEST_F(Cli, PositionsThatAreNoNumbersAreUsageErrors) {
 }
 
 TEST_F(Cli, ListsPrintOneLineARecordWithNamesInUtf8) {
-  Sample();
   ASSERT_EQ(Cmd("set-channel flash512k.bin 1 name=T\xC3\xA9l\xC3\xA9 -o out.bin").status, 0);
   const Result channels = Cmd("channels out.bin");
   EXPECT_EQ(channels.status, 0);
@@ -142,7 +138,6 @@ TEST_F(Cli, ListsPrintOneLineARecordWithNamesInUtf8) {
 
 TEST_F(Cli, CheckAndDiffExitStatuses) {
   std::string image = MakeSampleImage();
-  Sample();
   image[0x44 + 17] = 0x7F;  // channel 1's TP points past the transponders
   dir_.Write("bad.bin", image);
   image = MakeSampleImage() + "x";  // only a size warning
@@ -171,7 +166,7 @@ TEST_F(Cli, CheckAndDiffExitStatuses) {
 }
 
 TEST_F(Cli, CsvRoundTripsThroughTheImage) {
-  const std::string sample = TempDir::Read(Sample());
+  const std::string sample = Read("flash512k.bin");
   for (const char* list : {"--channels", "--transponders"}) {
     const std::string flag = list;
     ASSERT_EQ(Cmd("export-csv flash512k.bin " + flag + " list.csv").status, 0) << list;

@@ -101,7 +101,6 @@ void CheckKeys(const std::map<std::string, Lines>& page, const std::string& comm
 
 TEST_F(Cli, EveryJsonDocumentSaysWhatTheTextSays) {
   std::string image = MakeSampleImage();
-  Sample();
   image[0x44 + 17] = 0x7F;  // channel 1's TP points past the transponders
   dir_.Write("bad.bin", image);
   ASSERT_EQ(Cmd("remove-channels flash512k.bin 2-3 -o fewer.bin").status, 0);

@@ -5,7 +5,6 @@ namespace chanforge::cli {
 namespace {
 
 TEST_F(Cli, ApplyOrderFollowsAnImageOrItsCsv) {
-  Sample();
   ASSERT_EQ(Cmd("sort-channels flash512k.bin --by name -o sorted.bin").status, 0);
   ASSERT_EQ(Cmd("export-csv sorted.bin --channels sorted.csv").status, 0);
   ASSERT_EQ(Cmd("remove-channels sorted.bin 1-2 -o fewer.bin").status, 0);

@@ -59,7 +59,6 @@ TEST_F(Robustness, SimultaneousChangesToOneImageTakeTurns) {
 }
 
 TEST_F(Cli, AnImageCutShortWhileMappedEndsWithAMessage) {
-  Sample();
   const std::string path = dir_.Path("flash512k.bin");
   EXPECT_EXIT(
       {
@@ -73,7 +72,6 @@ TEST_F(Cli, AnImageCutShortWhileMappedEndsWithAMessage) {
 
 // Refusals go to stderr; unprintable output fails with its status yet says what was written.
 TEST_F(Cli, EveryFailureIsToldOnStandardError) {
-  Sample();
   const Result missing = Cmd("view --tcs missing");
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");

@@ -11,7 +11,6 @@ namespace chanforge::cli {
 namespace {
 
 TEST_F(Cli, SatelliteTablesAddAndCheckAsTheCoreDoes) {
-  Sample();
   // One the sample has on input B, two it lacks, one it cannot hold.
   const std::string table = testing::ScanTableRow(11767000, "V", 27500000, "3/4") +
                             testing::ScanTableRow(10971000, "H", 29700000, "2/3") +
