@@ -164,12 +164,11 @@ TEST_F(ListEditorTest, KeysAndTheChangesWindowFollowEveryStep) {
   EXPECT_TRUE(editor.isVisible());
   ASSERT_TRUE(view->model()->setData(view->model()->index(3, 4), "4711"));
   QTest::keySequence(view, QKeySequence("Ctrl+Shift+D"));
-  const auto summary = [] {
-    return TopLevel("ChangesForm")->findChild<QLabel*>("LblSummary")->text();
-  };
+  QWidget* changes = TopLevel("ChangesForm");
+  const auto summary = [&] { return changes->findChild<QLabel*>("LblSummary")->text(); };
   EXPECT_EQ(summary(), "1 change");
   view->selectRow(0);
-  auto* list = TopLevel("ChangesForm")->findChild<QTableWidget*>("LstChanges");
+  auto* list = changes->findChild<QTableWidget*>("LstChanges");
   emit list->cellActivated(0, 0);
   EXPECT_EQ(view->currentIndex().row(), 3);
   Trigger("actUndo");

@@ -80,10 +80,8 @@ TEST_F(UiTest, AboutBoxAndClosingTheMainWindowClosesTheOthers) {
   ASSERT_NE(about, nullptr);
   Click("CmdView");
   Click("CmdViewList");  // the image's own lists, not files named beside
-  EXPECT_TRUE(TopLevel("ViewerForm")
-                  ->findChild<QGroupBox*>("TCSFrame")
-                  ->title()
-                  .startsWith("Block:1 (TCS)"));
+  const QString lists = TopLevel("ViewerForm")->findChild<QGroupBox*>("TCSFrame")->title();
+  EXPECT_TRUE(lists.startsWith("Block:1 (TCS)"));
   // System Info starts the first system information program on the path; the details to
   // copy for a report name the version, Qt's and where the settings are.
   const std::string marker = dir_.Path("started"), path = qgetenv("PATH").toStdString();
