@@ -308,15 +308,6 @@ TEST(ConvertTpt, AsksWhatTheTextCannotCarryBack) {
             "records after the last used one\r\nConvert anyway ?");
 }
 
-// Answers every question Yes and keeps it, as --yes does.
-class YesFrontend : public ScriptedFrontend {
- public:
-  bool AskYesNo(const common::Message& question) override {
-    questions.push_back(common::Format(question));
-    return true;
-  }
-};
-
 // Random lists of both kinds (empty records, both bands and inputs, names of every byte) go
 // through text and back, every question answered Yes: the same bytes, or the first asked.
 TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
@@ -361,7 +352,8 @@ TEST(TextRoad, EveryListComesBackOrItsTextAsked) {
     }
     TempDir dir;
     const std::string bin = dir.Write("list", list), txt = dir.Path("t"), back = dir.Path("b");
-    YesFrontend ui;
+    ScriptedFrontend ui;
+    ui.otherwise_yes = [] { return true; };  // every question Yes, as --yes answers
     const auto layout = kind == 3 ? kDecLink : kFull;
     ASSERT_EQ(kind < 2 ? channels::ConvertTcsToText(
                              ui, dir.disk, bin, txt,
