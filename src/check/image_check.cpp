@@ -216,7 +216,7 @@ class Checker {
       if (seen[slot] == 0) {
         seen[slot] = pair << kIndexBits | r;
       } else {
-        first[r] = (seen[slot] & 0xFFFFFFFFu) + 1;
+        first[r] = (seen[slot] & ((std::uint64_t{1} << kIndexBits) - 1)) + 1;
       }
     }
     return first;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 #include "editing/sample_image.h"
@@ -115,6 +116,22 @@ TEST(ImageCheck, EachRuleFindsItsFault) {
       duplicates.emplace_back(f.record, Format(FormatFinding(f)).ends_with("at channel 1"));
   }
   EXPECT_EQ(duplicates, (std::vector<std::pair<int, bool>>{{4, true}, {5, true}}));
+  // A full list of repeated pairs: each repeat names the first channel of its SID and TP.
+  std::string full;
+  std::map<std::pair<int, int>, int> first;
+  std::vector<std::pair<int, int>> expected, found;  // the record, the channel it names
+  for (int i = 0; i < 2182; ++i) {
+    const int sid = 1 + i * 7 % 600, tp = 1 + i % 3;
+    full += Ch(sid, static_cast<std::uint8_t>(tp));
+    const auto [at, fresh] = first.emplace(std::pair(sid, tp), i + 1);
+    if (!fresh) expected.emplace_back(i + 1, at->second);
+  }
+  for (const Finding& f : CheckImage(testing::LoadedWorkspace(Good(full).Build()))) {
+    const std::string text = Format(FormatFinding(f));
+    if (f.rule == Rule::kDuplicateSid)
+      found.emplace_back(f.record, std::stoi(text.substr(text.rfind(' ') + 1)));
+  }
+  EXPECT_EQ(found, expected);
   // Data that ends exactly at the image's or the block's end does not run past it.
   for (const std::string& image :
        {FlashImageBuilder(0x44 + 60).Block(0, "TCS", Ch(1) + Ch(2)).Build(),

@@ -58,8 +58,8 @@ TEST(TextFields, HexTextToByteClampsAndStopsAtTheFirstOtherCharacter) {
 }
 
 TEST(ReadNumber, FollowsTheNumberReading) {
+  // Each text, its number, and whether the reading takes the whole text.
   // clang-format off
-    // Each text, its number, and whether the reading takes the whole text.
   const std::tuple<const char*, double, bool> cases[] = {
       {"", 0, false}, {"ABC", 0, false}, {"00123", 123, true}, {"1\t2\n3", 123, true},
       {"12AB", 12, false}, {"-3", -3, true}, {"+7", 7, true}, {"1E3", 1000, true},
